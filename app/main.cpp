@@ -1,0 +1,40 @@
+#include "app/crashhandler.h"
+#include "app/options.h"
+#include "app/screenmetrics.h"
+#include "app/unixsignals.h"
+#include "app/vistrel.h"
+#include "capture/devicetable.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const StartOptions options = parseStartOptions(QApplication::arguments());
+    if (options.crashMessage)
+        return crash::showCrashMessage();
+    for (const QString &arg : options.ignored)
+        fprintf(stderr, "vistrel: ignoring unknown option %s\n", qPrintable(arg));
+    setStartOptions(options);
+
+    crash::install();
+    UnixSignalQuit quitOnSignal;
+    screenmetrics::measureScreen();
+    avformat_network_init();
+    buildDeviceTable();
+
+    int code = 0;
+    {
+        Vistrel window;
+        window.show();
+        code = app.exec();
+    }
+    avformat_network_deinit();
+    return code;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringList>
+
+// What the command line asks for. Qt's own options are taken by QApplication
+// before this sees the arguments.
+struct StartOptions
+{
+    int demoCameras = 0;       // --demo-camera[=N], N from 1 to 4
+    bool crashMessage = false; // message-only mode of the crash handler
+    QStringList ignored;       // unknown options, reported once each
+};
+
+StartOptions parseStartOptions(const QStringList &arguments);
+
+// Process-wide copy of the options the program was started with.
+const StartOptions &startOptions();
+void setStartOptions(const StartOptions &options);

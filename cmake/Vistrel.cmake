@@ -1,0 +1,33 @@
+# Shared build helpers.
+
+function(vistrel_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+endfunction()
+
+# Adds every source, header and form of the calling folder to vistrel_core.
+# main.cpp files are programs of their own and stay out.
+function(vistrel_folder_sources)
+    file(GLOB _src CONFIGURE_DEPENDS
+        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+        ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+        ${CMAKE_CURRENT_SOURCE_DIR}/*.ui)
+    list(FILTER _src EXCLUDE REGEX "/main\\.cpp$")
+    if(_src)
+        target_sources(vistrel_core PRIVATE ${_src})
+    endif()
+endfunction()
+
+# A Qt Test program registered with CTest; runs headless.
+function(vistrel_add_test name)
+    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE vistrel_core vistrel_resources Qt5::Test ${T_LIBS})
+    vistrel_warnings(${name})
+    add_test(NAME ${name} COMMAND ${name})
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 300)
+    endif()
+    set_tests_properties(${name} PROPERTIES
+        TIMEOUT ${T_TIMEOUT}
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_FONTDIR=/usr/share/fonts;${T_ENV}")
+endfunction()

@@ -1,0 +1,177 @@
+#include "app/crashhandler.h"
+#include "app/options.h"
+#include "app/screenmetrics.h"
+#include "app/unixsignals.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+QByteArray makeEdid(int hmm, int vmm)
+{
+    QByteArray e(128, '\0');
+    const char header[8] = {'\x00', '\xFF', '\xFF', '\xFF', '\xFF', '\xFF', '\xFF', '\x00'};
+    memcpy(e.data(), header, 8);
+    e[66] = char(hmm & 0xFF);
+    e[67] = char(vmm & 0xFF);
+    e[68] = char(((hmm >> 8) & 0x0F) << 4 | ((vmm >> 8) & 0x0F));
+    return e;
+}
+
+void writeFile(const QString &path, const QByteArray &data)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+} // namespace
+
+class TstStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void edidWidth_data()
+    {
+        QTest::addColumn<QByteArray>("edid");
+        QTest::addColumn<int>("mm"); // -1: no value
+
+        QTest::newRow("527 x 296") << makeEdid(527, 296) << 527;
+        QTest::newRow("high nibble") << makeEdid(0x3FF, 0x2AA) << 0x3FF;
+        QTest::newRow("upper nibble max") << makeEdid(0xFFF, 0) << 0xFFF;
+        QTest::newRow("zero mm") << makeEdid(0, 0) << 0;
+        QTest::newRow("empty") << QByteArray() << -1;
+        QTest::newRow("short") << makeEdid(527, 296).left(68) << -1;
+        QTest::newRow("cut block") << makeEdid(527, 296).left(127) << -1;
+        QByteArray garbage = makeEdid(527, 296);
+        garbage[1] = 'x';
+        QTest::newRow("bad header") << garbage << -1;
+        QTest::newRow("text") << QByteArray(200, 'A') << -1;
+    }
+
+    void edidWidth()
+    {
+        QFETCH(QByteArray, edid);
+        QFETCH(int, mm);
+        const auto got = screenmetrics::edidHorizontalMm(edid);
+        if (mm < 0)
+            QVERIFY(!got);
+        else
+            QCOMPARE(got.value_or(-1), mm);
+    }
+
+    void fallbacks()
+    {
+        using screenmetrics::mmPerPixel;
+        QCOMPARE(mmPerPixel(527, 1920, 300, 96), 527.0 / 1920.0);
+        // A read EDID of 0 mm is taken as it is.
+        QCOMPARE(mmPerPixel(0, 1920, 300, 96), 0.0);
+        QCOMPARE(mmPerPixel(std::nullopt, 1920, 480, 96), 0.25);
+        QCOMPARE(mmPerPixel(std::nullopt, 1920, 0, 96), 25.4 / 96.0);
+        QCOMPARE(mmPerPixel(std::nullopt, 0, 480, 120), 25.4 / 120.0);
+        QCOMPARE(mmPerPixel(std::nullopt, 1920, -5, 96), 25.4 / 96.0);
+        QVERIFY(qAbs(mmPerPixel(std::nullopt, 1920, 0, 96) - 0.2646) < 1e-4);
+    }
+
+    void lastEdidWins()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath("card0-DP-1/edid"), makeEdid(300, 200));
+        writeFile(dir.filePath("card0-HDMI-A-1/edid"), makeEdid(600, 340));
+        writeFile(dir.filePath("card0-eDP-1/edid"), QByteArray()); // disconnected
+        QDir().mkpath(dir.filePath("version"));
+        const QByteArray got = screenmetrics::readLastEdid(dir.path());
+        QCOMPARE(screenmetrics::edidHorizontalMm(got).value_or(-1), 600);
+        QVERIFY(screenmetrics::readLastEdid(dir.filePath("missing")).isEmpty());
+    }
+
+    void measureStores()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath("card0-HDMI-A-1/edid"), QByteArray("garbage"));
+        screenmetrics::measureScreen(dir.path());
+        QVERIFY(screenMmPerPixel() > 0);
+        QVERIFY(qIsFinite(screenMmPerPixel()));
+    }
+
+    void dumpName_data()
+    {
+        QTest::addColumn<qint64>("seconds");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("epoch") << qint64(0) << "19700101_000000.dmp";
+        QTest::newRow("2024-03-03 09:05:07") << qint64(1709456707) << "20240303_090507.dmp";
+        QTest::newRow("leap day") << qint64(1709164799) << "20240228_235959.dmp";
+        QTest::newRow("leap day next") << qint64(1709164800) << "20240229_000000.dmp";
+        QTest::newRow("year 2100") << qint64(4102444799) << "20991231_235959.dmp";
+    }
+
+    void dumpName()
+    {
+        QFETCH(qint64, seconds);
+        QFETCH(QString, name);
+        char buf[128];
+        memset(buf, 'x', sizeof buf);
+        crash::formatDumpName(buf, sizeof buf, seconds);
+        QCOMPARE(QString::fromLatin1(buf), name);
+        // Never writes past a small buffer.
+        char small[8];
+        crash::formatDumpName(small, sizeof small, seconds);
+        QCOMPARE(QString::fromLatin1(small), name.left(7));
+    }
+
+    void options_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("demo");
+        QTest::addColumn<bool>("message");
+        QTest::addColumn<QStringList>("ignored");
+        QTest::newRow("none") << QStringList{"vistrel"} << 0 << false << QStringList{};
+        QTest::newRow("demo") << QStringList{"vistrel", "--demo-camera"} << 1 << false << QStringList{};
+        QTest::newRow("demo=4") << QStringList{"vistrel", "--demo-camera=4"} << 4 << false << QStringList{};
+        QTest::newRow("demo=5") << QStringList{"vistrel", "--demo-camera=5"} << 0 << false << QStringList{"--demo-camera=5"};
+        QTest::newRow("demo=x") << QStringList{"vistrel", "--demo-camera=x"} << 0 << false << QStringList{"--demo-camera=x"};
+        QTest::newRow("unknown") << QStringList{"vistrel", "--fast", "file.png"} << 0 << false << QStringList{"--fast", "file.png"};
+        QTest::newRow("crash message") << QStringList{"vistrel", "--crash-message"} << 0 << true << QStringList{};
+    }
+
+    void options()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, demo);
+        QFETCH(bool, message);
+        QFETCH(QStringList, ignored);
+        const StartOptions o = parseStartOptions(args);
+        QCOMPARE(o.demoCameras, demo);
+        QCOMPARE(o.crashMessage, message);
+        QCOMPARE(o.ignored, ignored);
+    }
+
+    void quitSignals_data()
+    {
+        QTest::addColumn<int>("sig");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+
+    void quitSignals()
+    {
+        QFETCH(int, sig);
+        UnixSignalQuit quit;
+        QVERIFY(quit.isActive());
+        QSignalSpy received(&quit, &UnixSignalQuit::signalReceived);
+        QTimer::singleShot(0, [sig] { raise(sig); });
+        // A watchdog in case the signal never arrives.
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(received.count(), 1);
+        QCOMPARE(received.at(0).at(0).toInt(), sig);
+    }
+};
+
+QTEST_MAIN(TstStartup)
+#include "tst_startup.moc"

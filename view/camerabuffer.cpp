@@ -1,0 +1,45 @@
+#include "view/camerabuffer.h"
+
+#include <QLoggingCategory>
+
+// Per-frame trace, off unless QT_LOGGING_RULES="vistrel.buffer.debug=true".
+Q_LOGGING_CATEGORY(lcBuffer, "vistrel.buffer", QtWarningMsg)
+
+void CameraBuffer::init(int width, int height, int format)
+{
+    if (m_size == QSize(width, height) && m_format == format && m_data)
+        return;
+    m_size = QSize(width, height);
+    m_format = format;
+    const qsizetype bytes = qsizetype(qMax(width, 0)) * qMax(height, 0) * 4;
+    // Uninitialised on purpose: every producer writes the whole frame.
+    m_data = bytes > 0 ? std::shared_ptr<uchar[]>(new uchar[bytes]) : std::shared_ptr<uchar[]>();
+}
+
+void CameraBuffer::reset()
+{
+    m_size = QSize();
+    m_format = 0;
+    m_data.reset();
+}
+
+uchar *CameraBuffer::tryAcquire()
+{
+    int expected = 0;
+    if (!m_taken.compare_exchange_strong(expected, 1, std::memory_order_acquire))
+        return nullptr;
+    return m_data.get();
+}
+
+void CameraBuffer::release()
+{
+    m_taken.store(0, std::memory_order_release);
+}
+
+QImage CameraBuffer::toImage() const
+{
+    qCDebug(lcBuffer).noquote() << QString::fromLocal8Bit("CameraBuffer::toImage 中的scale : ") << m_size;
+    if (!m_data || !m_size.isValid())
+        return QImage();
+    return QImage(m_data.get(), m_size.width(), m_size.height(), QImage::Format(m_format));
+}
