@@ -159,9 +159,9 @@ def tools():
                      dot(16, 16, 1.9))
 
     # 15 two circles joined centre to centre
-    t[15] = tool_svg('<circle cx="10" cy="16" r="7"/><circle cx="24" cy="16" r="5"/>'
-                     '<path d="M10 16 H24" stroke-width="2"/>',
-                     dot(10, 16, 2.3) + dot(24, 16, 2.3))
+    t[15] = tool_svg('<circle cx="10.5" cy="10.5" r="7"/><circle cx="22" cy="22" r="6"/>'
+                     '<path d="M10.5 10.5 L22 22" stroke-width="2"/>',
+                     dot(10.5, 10.5, 2.3) + dot(22, 22, 2.3))
 
     # 16 move: four-way arrow
     t[16] = tool_svg('<path d="M16 4 V28 M4 16 H28"/>'
@@ -283,14 +283,18 @@ def toolbar():
 # ---------------------------------------------------------------- small plain glyphs
 
 def plain():
-    write("icon/btnSearch.svg", svg(
-        '<g fill="none" stroke="%s" stroke-width="3" stroke-linecap="round">'
-        '<circle cx="13.5" cy="13.5" r="7.5"/><path d="M19.2 19.2 L26 26"/></g>\n' % FIELD_GREY))
+    # A thin white halo under a darker glyph keeps these readable on white
+    # fields, grey buttons and dark panels alike.
+    def haloed(d, colour, width=3):
+        return svg('<g fill="none" stroke-linecap="round" stroke-linejoin="round">'
+                   '<path d="%s" stroke="#FFFFFF" stroke-opacity="0.85" stroke-width="%s"/>'
+                   '<path d="%s" stroke="%s" stroke-width="%s"/></g>\n'
+                   % (d, fmt(width + 2), d, colour, fmt(width)))
 
-    chevron = ('<g fill="none" stroke="%s" stroke-width="3" stroke-linecap="round" '
-               'stroke-linejoin="round"><path d="%s"/></g>\n')
-    write("icon/arrow_off.svg", svg(chevron % ("#7B797B", "M12.5 8 L20.5 16 L12.5 24")))
-    write("icon/arrow_on.svg", svg(chevron % ("#1E95EA", "M8 12.5 L16 20.5 L24 12.5")))
+    write("icon/btnSearch.svg", haloed(
+        "M21 13.5 A7.5 7.5 0 1 1 21 13.49 Z M19.2 19.2 L26 26", FIELD_GREY))
+    write("icon/arrow_off.svg", haloed("M12.5 8 L20.5 16 L12.5 24", "#4A5463"))
+    write("icon/arrow_on.svg", haloed("M8 12.5 L16 20.5 L24 12.5", "#1E95EA"))
 
     # On/off switch, 61 x 27 logical units.
     def switch(on):
