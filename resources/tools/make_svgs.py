@@ -159,9 +159,9 @@ def tools():
                      dot(16, 16, 1.9))
 
     # 15 two circles joined centre to centre
-    t[15] = tool_svg('<circle cx="10.5" cy="10.5" r="7"/><circle cx="22" cy="22" r="6"/>'
-                     '<path d="M10.5 10.5 L22 22" stroke-width="2"/>',
-                     dot(10.5, 10.5, 2.3) + dot(22, 22, 2.3))
+    t[15] = tool_svg('<circle cx="9.5" cy="9.5" r="6.5"/><circle cx="23" cy="23" r="5.5"/>'
+                     '<path d="M9.5 9.5 L23 23" stroke-width="2"/>',
+                     dot(9.5, 9.5, 2.1) + dot(23, 23, 2.1))
 
     # 16 move: four-way arrow
     t[16] = tool_svg('<path d="M16 4 V28 M4 16 H28"/>'
