@@ -11,5 +11,5 @@ if(NOT VISTREL_SANITIZE)
     add_test(NAME tst_camerabuffer_tsan COMMAND tst_camerabuffer_tsan)
     set_tests_properties(tst_camerabuffer_tsan PROPERTIES
         TIMEOUT 300
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TSAN_OPTIONS=halt_on_error=1 exitcode=66")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TSAN_OPTIONS=halt_on_error=1 exitcode=66 suppressions=${CMAKE_CURRENT_LIST_DIR}/tsan.supp")
 endif()

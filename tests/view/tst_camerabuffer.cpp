@@ -101,16 +101,24 @@ private slots:
     }
 
     // Two threads fight for the token; at no time may both hold it, and the
-    // pixels a holder writes are never touched by the other side.
+    // pixels a holder writes are never touched by the other side. Each runs
+    // until both have won often, so a slow start of one cannot hide a fault.
     void contention()
     {
         CameraBuffer b;
         b.init(64, 64, 4);
         std::atomic<int> holders{0};
         std::atomic<bool> overlap{false};
+        std::atomic<int> ready{0};
         std::atomic<int> wins[2] = {{0}, {0}};
+        constexpr int kWins = 20000;
         auto worker = [&](int id) {
-            for (int i = 0; i < 200000; ++i) {
+            ready++;
+            while (ready.load() < 2) {
+            }
+            for (long attempt = 0; attempt < 50000000L; ++attempt) {
+                if (wins[0].load() >= kWins && wins[1].load() >= kWins)
+                    break;
                 uchar *p = b.tryAcquire();
                 if (!p)
                     continue;
@@ -123,6 +131,8 @@ private slots:
                 holders.fetch_sub(1);
                 wins[id]++;
                 b.release();
+                if (wins[id].load() >= kWins)
+                    std::this_thread::yield();
             }
         };
         std::thread a(worker, 0);
@@ -130,7 +140,7 @@ private slots:
         a.join();
         c.join();
         QVERIFY(!overlap);
-        QVERIFY(wins[0] > 0 && wins[1] > 0);
+        QVERIFY(wins[0] >= kWins && wins[1] >= kWins);
         QVERIFY(!b.isTaken());
     }
 };
