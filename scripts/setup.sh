@@ -25,6 +25,8 @@ PACKAGES=(
     clang libclang-rt-14-dev
     # a real X server for GUI tests and screenshots
     xvfb xauth x11-apps imagemagick
+    # packaging checks: .deb dependencies, desktop entry and metainfo
+    dpkg-dev desktop-file-utils appstream
 )
 
 SUDO=""
