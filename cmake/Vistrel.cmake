@@ -14,7 +14,18 @@ function(vistrel_folder_sources)
     list(FILTER _src EXCLUDE REGEX "/main\\.cpp$")
     if(_src)
         target_sources(vistrel_core PRIVATE ${_src})
+        set_property(GLOBAL APPEND PROPERTY VISTREL_CORE_SOURCES ${_src})
     endif()
+endfunction()
+
+# Autogen does not notice files added to the folders after the first
+# configure; a list that changes with them makes moc and uic run again.
+function(vistrel_autogen_tracks_sources)
+    get_property(_all GLOBAL PROPERTY VISTREL_CORE_SOURCES)
+    list(SORT _all)
+    string(REPLACE ";" "\n" _text "${_all}")
+    file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/vistrel_core_sources.txt CONTENT "${_text}\n")
+    set_property(TARGET vistrel_core APPEND PROPERTY AUTOGEN_TARGET_DEPENDS ${CMAKE_BINARY_DIR}/vistrel_core_sources.txt)
 endfunction()
 
 # A Qt Test program registered with CTest; runs headless.
