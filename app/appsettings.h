@@ -11,6 +11,9 @@
 #include <QStringList>
 #include <QVector>
 
+class QDataStream;
+class QIODevice;
+
 // One adjustable camera property as the parameter panel keeps it: a flag
 // and seven ints (current value, default value, ..., sixth = exposure mode
 // flags for the exposure entry).
@@ -73,3 +76,29 @@ struct AppSettings
     qint32 timedCount = 10;
     qint32 timedDone = 0;
 };
+
+// One camera's record as the settings file holds it. Reading leaves the
+// record untouched and the stream in error when the data is incomplete.
+QDataStream &operator<<(QDataStream &out, const CameraConfig &config);
+QDataStream &operator>>(QDataStream &in, CameraConfig &config);
+
+// How reading "Measure.config" went.
+enum class SettingsRead {
+    NotOpened,   // no file, or it cannot be read: defaults stay
+    WrongHeader, // not our file (or too short for the header): defaults stay
+    Truncated,   // fields up to the break were read, the rest keep their values
+    Complete,
+};
+
+// The file: a header vector of five ints, then the record. Streams are
+// version Qt_5_15, big-endian, whatever the Qt build.
+bool writeSettings(QIODevice *device, const AppSettings &settings);
+// Reads over *settings: every field that is read completely replaces the
+// value there, a field cut off by the end keeps it (never half a string,
+// list or map). Claimed counts and lengths never allocate more than the
+// data holds.
+SettingsRead readSettings(QIODevice *device, AppSettings *settings);
+
+// Atomic: the old file stays intact when the new one cannot be written.
+bool saveSettingsFile(const QString &path, const AppSettings &settings);
+SettingsRead loadSettingsFile(const QString &path, AppSettings *settings);

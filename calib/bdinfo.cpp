@@ -1,4 +1,5 @@
 #include "calib/bdinfo.h"
+#include "calib/streamread.h"
 
 #include <QDataStream>
 
@@ -21,5 +22,36 @@ QDataStream &operator<<(QDataStream &out, const BDInfo &info)
 
 QDataStream &operator>>(QDataStream &in, BDInfo &info)
 {
-    return in >> info.name >> info.factor >> info.unit;
+    BDInfo read;
+    if (!streamread::readString(in, &read.name))
+        return in;
+    in >> read.factor >> read.unit;
+    if (streamread::ok(in))
+        info = read;
+    return in;
+}
+
+QDataStream &operator<<(QDataStream &out, const BDInfoList &list)
+{
+    out << quint32(list.size());
+    for (const BDInfo &info : list)
+        out << info;
+    return out;
+}
+
+QDataStream &operator>>(QDataStream &in, BDInfoList &list)
+{
+    list.clear();
+    quint32 count = 0;
+    if (!streamread::readCount(in, &count))
+        return in;
+    // No reserve(count): the count is whatever the file claims.
+    for (quint32 i = 0; i < count; ++i) {
+        BDInfo info;
+        in >> info;
+        if (!streamread::ok(in))
+            break;
+        list.append(info);
+    }
+    return in;
 }

@@ -18,5 +18,14 @@ using BDInfoList = QList<BDInfo>;
 // "mm", "cm", "um", "in", "px" for 0..4; empty for anything else.
 QString unitName(int unit);
 
+// Field order name, factor, unit. Reading leaves the record untouched and
+// the stream in error when the record is incomplete.
 QDataStream &operator<<(QDataStream &out, const BDInfo &info);
 QDataStream &operator>>(QDataStream &in, BDInfo &info);
+
+// Count, then the records. Reading clears the list and appends every
+// complete record; when the data ends before the count is reached the list
+// holds the records that were there and the stream reports ReadPastEnd.
+// A hostile count never allocates more than the data holds.
+QDataStream &operator<<(QDataStream &out, const BDInfoList &list);
+QDataStream &operator>>(QDataStream &in, BDInfoList &list);

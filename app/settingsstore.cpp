@@ -1,0 +1,142 @@
+#include "app/settingsstore.h"
+#include "dialogs/savefolderbrowser.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+SettingsStore::SettingsStore(AppSettings *settings, const StoragePaths &paths, QWidget *messageParent,
+                             QObject *parent)
+    : QObject(parent), m_settings(settings), m_paths(paths), m_messageParent(messageParent)
+{
+    qRegisterMetaType<SettingsRead>("SettingsRead");
+    if (m_settings->imageRoot.isEmpty())
+        m_settings->imageRoot = m_paths.imageRoot;
+    if (m_settings->videoRoot.isEmpty())
+        m_settings->videoRoot = m_paths.videoRoot;
+}
+
+void SettingsStore::setBrowsers(SaveFolderBrowser *imageBrowser, SaveFolderBrowser *videoBrowser)
+{
+    m_imageBrowser = imageBrowser;
+    m_videoBrowser = videoBrowser;
+}
+
+QStringList SettingsStore::imageFormats()
+{
+    return {QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("bmp")};
+}
+
+QStringList SettingsStore::videoFormats()
+{
+    return {QStringLiteral("avi")};
+}
+
+SettingsRead SettingsStore::loadSettings()
+{
+    const SettingsRead result = loadSettingsFile(m_paths.configFile, m_settings);
+    ensureFolders();
+    emit sigLoaded(result);
+    return result;
+}
+
+bool SettingsStore::saveSettings()
+{
+    if (m_imageBrowser && !m_imageBrowser->currentPath().isEmpty())
+        m_settings->imageFolder = QDir(m_settings->imageRoot).relativeFilePath(m_imageBrowser->currentPath());
+    if (m_videoBrowser && !m_videoBrowser->currentPath().isEmpty())
+        m_settings->videoFolder = QDir(m_settings->videoRoot).relativeFilePath(m_videoBrowser->currentPath());
+
+    // The user's configuration folder may not exist yet on a first run.
+    QDir().mkpath(QFileInfo(m_paths.configFile).absolutePath());
+    return saveSettingsFile(m_paths.configFile, *m_settings);
+}
+
+void SettingsStore::ensureFolders()
+{
+    QDir dir;
+    if (!QFileInfo::exists(m_settings->imageRoot)) {
+        dir.mkpath(m_settings->imageRoot);
+        dir.mkpath(m_settings->imageRoot + QLatin1Char('/') + m_settings->imageFolder);
+    }
+    if (!QFileInfo::exists(m_settings->videoRoot)) {
+        dir.mkpath(m_settings->videoRoot);
+        dir.mkpath(m_settings->videoRoot + QLatin1Char('/') + m_settings->videoFolder);
+    }
+    syncBrowsers();
+}
+
+void SettingsStore::syncBrowsers()
+{
+    auto prune = [](QStringList *files) {
+        for (int i = files->size() - 1; i >= 0; --i) {
+            if (!QFileInfo::exists(files->at(i)))
+                files->removeAt(i);
+        }
+    };
+    prune(&m_settings->imageFiles);
+    prune(&m_settings->videoFiles);
+
+    if (m_imageBrowser) {
+        m_imageBrowser->setRootPath(m_settings->imageRoot);
+        m_imageBrowser->setCurrentPath(m_settings->imageRoot + QLatin1Char('/') + m_settings->imageFolder);
+    }
+    if (m_videoBrowser) {
+        m_videoBrowser->setRootPath(m_settings->videoRoot);
+        m_videoBrowser->setCurrentPath(m_settings->videoRoot + QLatin1Char('/') + m_settings->videoFolder);
+    }
+}
+
+QString SettingsStore::currentFolder(int kind) const
+{
+    const SaveFolderBrowser *browser = kind == Photo ? m_imageBrowser : m_videoBrowser;
+    if (browser)
+        return browser->currentPath();
+    // No browser yet: where it would be after syncBrowsers().
+    return kind == Photo ? m_settings->imageRoot + QLatin1Char('/') + m_settings->imageFolder
+                         : m_settings->videoRoot + QLatin1Char('/') + m_settings->videoFolder;
+}
+
+QString SettingsStore::makeFilePath(int kind) const
+{
+    return makeFilePath(kind, QDateTime::currentDateTime());
+}
+
+QString SettingsStore::makeFilePath(int kind, const QDateTime &now) const
+{
+    if (kind != Photo && kind != Video)
+        return QString();
+    const QStringList formats = kind == Photo ? imageFormats() : videoFormats();
+    const int index = kind == Photo ? m_settings->imageFormat : m_settings->videoFormat;
+    // An index from a damaged file must not give a name without a suffix.
+    const QString suffix = formats.value(index, kind == Photo ? QStringLiteral("jpg") : QStringLiteral("avi"));
+
+    const QString base = currentFolder(kind) + QLatin1Char('/') + now.toString(QStringLiteral("yyyyMMdd_HHmmss"));
+    QString path = base + QLatin1Char('.') + suffix;
+    // Two photos in one second must not share a name: the second would
+    // overwrite the first.
+    for (int n = 1; QFileInfo::exists(path); ++n)
+        path = base + QLatin1Char('_') + QString::number(n) + QLatin1Char('.') + suffix;
+    return path;
+}
+
+bool SettingsStore::checkSaveFolder(int kind)
+{
+    if (kind != Photo && kind != Video)
+        return true;
+    const QString folder = QFileInfo(makeFilePath(kind)).path();
+    const QString root = kind == Photo ? m_settings->imageRoot : m_settings->videoRoot;
+    if (QDir(folder).absolutePath() != QDir(root).absolutePath())
+        return true;
+    QMessageBox::information(m_messageParent, QString(),
+                             QCoreApplication::translate("VistrelClass", "请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”"));
+    return false;
+}
+
+void SettingsStore::selectCamera(const QString &devicePath)
+{
+    m_settings->currentCamera = devicePath;
+    if (!m_settings->cameras.contains(devicePath))
+        m_settings->cameras.insert(devicePath, CameraConfig());
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "app/appsettings.h"
+#include "app/storagepaths.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+class SaveFolderBrowser;
+
+Q_DECLARE_METATYPE(SettingsRead)
+
+// The operations on the configuration record: reading and writing its file,
+// the two save folders, new file names and the check before a save.
+// Works on a record it does not own (the main window's).
+class SettingsStore : public QObject
+{
+    Q_OBJECT
+public:
+    enum Kind { Photo = 0, Video = 1 };
+
+    // Roots of *settings that are still empty get the defaults of paths.
+    SettingsStore(AppSettings *settings, const StoragePaths &paths, QWidget *messageParent = nullptr,
+                  QObject *parent = nullptr);
+
+    // Either may be null (not built yet, or a test without one).
+    void setBrowsers(SaveFolderBrowser *imageBrowser, SaveFolderBrowser *videoBrowser);
+    void setMessageParent(QWidget *parent) { m_messageParent = parent; }
+
+    AppSettings *settings() const { return m_settings; }
+    const StoragePaths &paths() const { return m_paths; }
+
+    // Reads the file over the record (defaults stay when there is none or
+    // it is not ours), then ensureFolders(), then sigLoaded so the window
+    // applies style, calibrations, menus, combos and language.
+    SettingsRead loadSettings();
+    // Stores the browsers' folders relative to their roots and writes the
+    // file atomically. A failure leaves the old file and is not reported.
+    bool saveSettings();
+
+    // Creates a missing root with its current subfolder, then syncBrowsers().
+    void ensureFolders();
+    // Prunes missing files from the two lists and points the browsers at
+    // the roots and current folders.
+    void syncBrowsers();
+
+    // A new file in the current folder of that kind, named by the time; a
+    // name already taken gets "_1", "_2", ... before the suffix. Empty for
+    // an unknown kind.
+    QString makeFilePath(int kind) const;
+    QString makeFilePath(int kind, const QDateTime &now) const;
+    // False (after telling the user) when the current folder of that kind
+    // is its root itself.
+    bool checkSaveFolder(int kind);
+
+    // Makes the camera current, with a default record when it has none.
+    void selectCamera(const QString &devicePath);
+
+    // The entries of the format combos, in index order.
+    static QStringList imageFormats();
+    static QStringList videoFormats();
+
+signals:
+    void sigLoaded(SettingsRead result);
+
+private:
+    QString currentFolder(int kind) const;
+
+    AppSettings *m_settings;
+    StoragePaths m_paths;
+    QPointer<QWidget> m_messageParent;
+    SaveFolderBrowser *m_imageBrowser = nullptr;
+    SaveFolderBrowser *m_videoBrowser = nullptr;
+};

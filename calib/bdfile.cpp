@@ -1,0 +1,48 @@
+#include "calib/bdfile.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <QSaveFile>
+
+bool writeBDList(QIODevice *device, const BDInfoList &list)
+{
+    QDataStream out(device);
+    out.setVersion(QDataStream::Qt_5_15);
+    out << list;
+    return out.status() == QDataStream::Ok;
+}
+
+bool readBDList(QIODevice *device, BDInfoList *list)
+{
+    QDataStream in(device);
+    in.setVersion(QDataStream::Qt_5_15);
+    in >> *list;
+    return in.status() == QDataStream::Ok;
+}
+
+bool saveBDFile(const QString &path, const BDInfoList &list)
+{
+    // Written beside the old file and renamed over it, so a full disk or a
+    // crash never leaves a half-written backup in its place.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!writeBDList(&file, list)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool loadBDFile(const QString &path, BDInfoList *list, bool *complete)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    BDInfoList read;
+    const bool whole = readBDList(&file, &read);
+    *list = read;
+    if (complete)
+        *complete = whole;
+    return true;
+}

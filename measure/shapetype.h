@@ -1,0 +1,43 @@
+#pragma once
+
+#include "measure/drawstyle.h"
+
+#include <QGraphicsItem>
+#include <QPointF>
+#include <QString>
+#include <QVector>
+
+// Ids of shapes and tools; the toolbox sends Point + n for its n-th button.
+enum ShapeType {
+    Base = QGraphicsItem::UserType + 1,
+    Point,
+    Line,
+    BrokenLine,
+    Rect,
+    Polygon,
+    ParallelLine,
+    VerticalLine,
+    Cross,
+    AngleLine,
+    Arc,
+    Circle1,
+    Circle2,
+    Circle3,
+    DoubleCircle,
+    CircleLine,
+    Select,
+    Erase,
+    Text
+};
+
+// Snapshot of one shape for the undo history. The text is carried so that a
+// note survives undo and redo; it is never written to any file.
+struct ShapeRecord
+{
+    int type = Base;
+    DrawStyle style;
+    QVector<QPointF> points;
+    QString text;
+};
+
+using ShapeState = QVector<ShapeRecord>;

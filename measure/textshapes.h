@@ -1,0 +1,42 @@
+#pragma once
+
+#include "measure/graphicsitem.h"
+
+// Free note placed at one click.
+class GraphicsTextItem : public GraphicsItem
+{
+public:
+    GraphicsTextItem();
+    void setText(const QString &text) { m_text = text; repaint(); }
+    QString text() const { return m_text; }
+
+    QRectF boundingRect() const override;
+    int hitTest(const QPointF &p) const override;
+    void drawShape(QPainter *painter) override;
+    ShapeRecord record() const override;
+    void restore(const ShapeRecord &record) override;
+
+private:
+    QString m_text;
+};
+
+// On-screen ruler for calibrating: measures a length as displayed on the
+// monitor, so its reading follows the zoom.
+class GraphicsMeasureItem : public GraphicsItem
+{
+public:
+    GraphicsMeasureItem();
+    void setUnit(int unit);
+    int unit() const { return m_unit; }
+    double mmPerViewPixel() const { return m_mmPerPixel; }
+
+    double viewLength() const;
+    double realLength() const;
+
+    int hitTest(const QPointF &p) const override;
+    void drawShape(QPainter *painter) override;
+
+private:
+    int m_unit = 0;
+    double m_mmPerPixel;
+};
