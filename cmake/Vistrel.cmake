@@ -32,6 +32,8 @@ endfunction()
 function(vistrel_add_test name)
     cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
     add_executable(${name} ${T_SOURCES})
+    # The forms are generated once, for vistrel_core; tests include those.
+    set_target_properties(${name} PROPERTIES AUTOUIC OFF)
     target_link_libraries(${name} PRIVATE vistrel_core vistrel_resources Qt5::Test ${T_LIBS})
     vistrel_warnings(${name})
     add_test(NAME ${name} COMMAND ${name})
