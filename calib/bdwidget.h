@@ -1,0 +1,80 @@
+#pragma once
+
+#include "calib/bdinfo.h"
+
+#include <QTimer>
+#include <QVector>
+#include <QWidget>
+
+#include <functional>
+
+struct AppSettings;
+class CameraScene;
+class QAbstractButton;
+class QButtonGroup;
+
+namespace Ui {
+class BDWidget;
+}
+
+// The measurement toolbox: tools, drawing style, the active calibration and
+// the calibration list. Every action goes to the scene it is bound to.
+class BDWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit BDWidget(QWidget *parent = nullptr);
+    ~BDWidget() override;
+
+    void setup(CameraScene *scene, AppSettings *settings);
+    void refresh();
+    void leaveEditPage();
+    void setViewScale(double scale);
+    double viewScale() const { return m_viewScale; }
+
+    bool isEditPage() const;
+    const QVector<QAbstractButton *> &toolList() const { return m_tools; }
+
+    // File pickers of backup and restore; tests replace them. An empty
+    // answer means cancelled.
+    using FilePicker = std::function<QString(bool save)>;
+    void setFilePicker(FilePicker picker) { m_filePicker = std::move(picker); }
+
+    Ui::BDWidget *form() const { return ui; }
+
+signals:
+    void bdInfoChanged();
+
+public slots:
+    void onToolBtnClicked();
+    void onToolBtnGrid();
+    void onToolButtonUndo();
+    void onToolButtonRedo();
+    void onToolBtnClear();
+    void onStyleChanged(int idx);
+    void onBDChanged();
+    void onUnitChanged();
+    void onMeasureChanged();
+    void onBtnBDEdit();
+    void onBtnBDDel();
+    void onBtnBDSave();
+    void onBtnBDLoad();
+    void onBDNewData();
+    void onBDLabelChanged();
+    void onCurrentStackChanged();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void setTableHeader();
+
+    CameraScene *m_scene = nullptr;
+    AppSettings *m_settings = nullptr;
+    QTimer m_measureTimer;
+    double m_viewScale = 1.0;
+    QVector<QAbstractButton *> m_tools;
+    Ui::BDWidget *ui;
+    QButtonGroup *m_toolGroup = nullptr;
+    FilePicker m_filePicker;
+};

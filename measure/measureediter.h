@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+
+struct AppSettings;
+class BDWidget;
+class CameraScene;
+class CameraViewer;
+class QPrinter;
+
+namespace Ui {
+class MeasureEditWindow;
+}
+
+// A window in which a saved photo is measured, saved with its shapes and
+// printed.
+class MeasureEditer : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MeasureEditer(QWidget *parent = nullptr);
+    ~MeasureEditer() override;
+
+    void attach(AppSettings *settings);
+    bool openImage(const QString &path);
+    // The photo with its shapes burnt in; false when it could not be written
+    // (an existing file is then left as it was).
+    bool saveTo(const QString &path);
+
+    // Where a picture of the given size lands on a page's viewport.
+    static QRect printTarget(const QRect &viewport, const QSize &image);
+
+    QString filePath() const { return m_filePath; }
+    CameraScene *scene() const { return m_scene; }
+    CameraViewer *viewer() const;
+    BDWidget *toolbox() const;
+    Ui::MeasureEditWindow *form() const { return ui; }
+
+    // The save-as picker (dir, filter); tests replace it.
+    using SavePicker = std::function<QString(const QString &filter)>;
+    void setSavePicker(SavePicker picker) { m_savePicker = std::move(picker); }
+
+public slots:
+    void onBdInfoChanged();
+    void onCoorInfo(QPoint point, QColor c);
+    void onUpdateCamViewSize();
+    void onImageSave();
+    void onImageSaveAs();
+    void onImagePrint();
+    void plotPrintPic(QPrinter *printer);
+    void onComboZoomChanged();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void retranslate();
+
+    Ui::MeasureEditWindow *ui;
+    QString m_filePath;
+    CameraScene *m_scene = nullptr;
+    AppSettings *m_settings = nullptr;
+    SavePicker m_savePicker;
+};

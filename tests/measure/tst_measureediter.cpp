@@ -1,0 +1,233 @@
+#include "app/appsettings.h"
+#include "calib/bdwidget.h"
+#include "measure/camerascene.h"
+#include "measure/measureediter.h"
+#include "ui_bdwidget.h"
+#include "ui_measureediter.h"
+#include "view/cameraviewer.h"
+
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QString makePhoto(const QTemporaryDir &dir, const QString &name, QSize size, QColor colour = Qt::white)
+{
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(colour);
+    img.setPixelColor(0, 0, QColor(10, 20, 30));
+    const QString path = dir.filePath(name);
+    if (!img.save(path))
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+} // namespace
+
+class TstMeasureEditer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void openAndReadout()
+    {
+        QTemporaryDir dir;
+        AppSettings settings;
+        MeasureEditer ed;
+        ed.attach(&settings);
+        ed.resize(1100, 760);
+        ed.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ed));
+        QVERIFY(ed.openImage(makePhoto(dir, "a.png", QSize(640, 480))));
+        QCOMPARE(ed.form()->labelSize->text(), QStringLiteral("640 * 480"));
+        QCOMPARE(ed.scene()->tool(), 65538);
+
+        ed.onCoorInfo(QPoint(0, 0), QColor(10, 20, 30));
+        QCOMPARE(ed.form()->labelCoor->text(), QStringLiteral("坐标 :-320,240 (R: 10 G: 20 B: 30)"));
+        ed.onCoorInfo(QPoint(320, 240), QColor(255, 255, 255));
+        QCOMPARE(ed.form()->labelCoor->text(), QStringLiteral("坐标 :0,0 (R:255 G:255 B:255)"));
+    }
+
+    void badFilesLeaveWindow_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("text") << QByteArray("this is not a picture\n");
+        QByteArray png;
+        QBuffer buf(&png);
+        buf.open(QIODevice::WriteOnly);
+        QImage(64, 64, QImage::Format_RGB32).save(&buf, "PNG");
+        QTest::newRow("truncated png") << png.left(40);
+    }
+
+    void badFilesLeaveWindow()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        AppSettings settings;
+        MeasureEditer ed;
+        ed.attach(&settings);
+        const QString good = makePhoto(dir, "good.png", QSize(100, 80));
+        QVERIFY(ed.openImage(good));
+        const QString bad = dir.filePath("bad.png");
+        QFile f(bad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        QVERIFY(!ed.openImage(bad));
+        QCOMPARE(ed.filePath(), good);
+        QCOMPARE(ed.scene()->image().size(), QSize(100, 80));
+        QCOMPARE(ed.form()->labelSize->text(), QStringLiteral("100 * 80"));
+    }
+
+    void zoom()
+    {
+        QTemporaryDir dir;
+        AppSettings settings;
+        MeasureEditer ed;
+        ed.attach(&settings);
+        ed.resize(1100, 760);
+        ed.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ed));
+        QVERIFY(ed.openImage(makePhoto(dir, "big.png", QSize(1280, 960))));
+        ed.form()->comboZoom->setCurrentText("2.0x");
+        QCOMPARE(ed.viewer()->size(), QSize(2560, 1920));
+        ed.form()->comboZoom->setCurrentIndex(0);
+        const QSize area = ed.form()->scrollArea->size();
+        const QSize fitted = ed.viewer()->size();
+        QVERIFY(fitted.width() <= area.width() && fitted.height() <= area.height());
+        QVERIFY(fitted.width() == area.width() || fitted.height() == area.height());
+        QVERIFY(qAbs(fitted.width() * 960 - fitted.height() * 1280) <= 1280);
+        ed.form()->comboZoom->setCurrentText("0.5x");
+        QCOMPARE(ed.viewer()->size(), QSize(640, 480));
+    }
+
+    void saveBurnsShapesIn()
+    {
+        QTemporaryDir dir;
+        AppSettings settings;
+        MeasureEditer ed;
+        ed.attach(&settings);
+        ed.resize(1100, 760);
+        ed.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ed));
+        const QString path = makePhoto(dir, "line.png", QSize(640, 480));
+        QVERIFY(ed.openImage(path));
+        ed.form()->comboZoom->setCurrentText("2.0x");
+
+        // A horizontal line drawn with the mouse at zoom 2.
+        ed.scene()->setTool(65539);
+        QWidget *vp = ed.viewer()->viewport();
+        auto at = [&](QPointF p) { return ed.viewer()->mapFromScene(p); };
+        QTest::mouseClick(vp, Qt::LeftButton, {}, at(QPointF(100, 200)));
+        QTest::mouseMove(vp, at(QPointF(300, 200)));
+        QTest::mouseClick(vp, Qt::LeftButton, {}, at(QPointF(300, 200)));
+        QCOMPARE(ed.scene()->shapes().size(), 1);
+
+        ed.onImageSave();
+        QImage saved(path);
+        QCOMPARE(saved.size(), QSize(640, 480)); // never with the editor's zoom
+        // The 1-pixel pen may straddle two rows; the reddest one counts.
+        QColor line = saved.pixelColor(200, 199);
+        for (int y = 200; y <= 201; ++y) {
+            if (saved.pixelColor(200, y).green() < line.green())
+                line = saved.pixelColor(200, y);
+        }
+        QVERIFY2(line.red() > 200 && line.green() < 160 && line.blue() < 160, qPrintable(line.name()));
+        QCOMPARE(saved.pixelColor(200, 100), QColor(Qt::white));
+
+        // Reopened, the line is part of the photo.
+        QVERIFY(ed.openImage(path));
+        QCOMPARE(ed.scene()->shapes().size(), 0);
+        QVERIFY(ed.scene()->image().pixelColor(200, 200) != QColor(Qt::white) || ed.scene()->image().pixelColor(200, 199) != QColor(Qt::white));
+    }
+
+    void saveAsFilterAndFailures()
+    {
+        QTemporaryDir dir;
+        AppSettings settings;
+        MeasureEditer ed;
+        ed.attach(&settings);
+        const QString path = makePhoto(dir, "shot.jpg", QSize(320, 240));
+        QVERIFY(ed.openImage(path));
+        QString filter;
+        QString answer = dir.filePath("copy.jpg");
+        ed.setSavePicker([&](const QString &f) {
+            filter = f;
+            return answer;
+        });
+        ed.onImageSaveAs();
+        QCOMPARE(filter, QStringLiteral("*.jpg"));
+        QVERIFY(!QImage(answer).isNull());
+
+        // A folder nobody can write to: false, nothing changes.
+        const QByteArray before = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        QVERIFY(!ed.saveTo("/proc/vistrel-cannot-write.jpg"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+
+        answer.clear();
+        ed.onImageSaveAs(); // cancelled: nothing happens
+    }
+
+    void printTarget_data()
+    {
+        QTest::addColumn<QRect>("viewport");
+        QTest::addColumn<QSize>("image");
+        QTest::addColumn<QRect>("target");
+        QTest::newRow("landscape on portrait") << QRect(0, 0, 794, 1123) << QSize(640, 480) << QRect(10, 271, 774, 580);
+        QTest::newRow("portrait on portrait") << QRect(0, 0, 794, 1123) << QSize(480, 640) << QRect(10, 45, 774, 1032);
+        QTest::newRow("offset viewport") << QRect(50, 40, 420, 320) << QSize(400, 300) << QRect(50 + 10, 40 + 10, 400, 300);
+    }
+
+    void printTarget()
+    {
+        QFETCH(QRect, viewport);
+        QFETCH(QSize, image);
+        QFETCH(QRect, target);
+        const QRect got = MeasureEditer::printTarget(viewport, image);
+        QCOMPARE(got.size(), image.scaled(viewport.width() - 20, viewport.height() - 20, Qt::KeepAspectRatio));
+        QCOMPARE(got.center().x(), viewport.center().x());
+        QVERIFY(qAbs(got.center().y() - viewport.center().y()) <= 1);
+        QCOMPARE(got.topLeft(), target.topLeft());
+    }
+
+    void printToPdf()
+    {
+        QTemporaryDir dir;
+        AppSettings settings;
+        MeasureEditer ed;
+        ed.attach(&settings);
+        QVERIFY(ed.openImage(makePhoto(dir, "p.png", QSize(640, 480))));
+        QPrinter printer(QPrinter::ScreenResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(dir.filePath("out.pdf"));
+        ed.plotPrintPic(&printer);
+        QFile pdf(dir.filePath("out.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray data = pdf.readAll();
+        QVERIFY(data.startsWith("%PDF"));
+        QCOMPARE(data.count("/Type /Page\n") + data.count("/Type /Page\r") + data.count("/Type /Page "), 1);
+        // The embedded picture keeps the photo's proportions.
+        QVERIFY(data.contains("/Width 640"));
+        QVERIFY(data.contains("/Height 480"));
+    }
+
+    void toolboxesStayInStep()
+    {
+        AppSettings settings;
+        MeasureEditer ed;
+        ed.attach(&settings);
+        BDWidget mainToolbox;
+        mainToolbox.setup(nullptr, &settings);
+        connect(&mainToolbox, &BDWidget::bdInfoChanged, &ed, &MeasureEditer::onBdInfoChanged);
+        settings.calibrations.append({"5.00X", 0.2, 0});
+        emit mainToolbox.bdInfoChanged();
+        QCOMPARE(ed.toolbox()->form()->boxBDVar->count(), 1);
+    }
+};
+
+QTEST_MAIN(TstMeasureEditer)
+#include "tst_measureediter.moc"

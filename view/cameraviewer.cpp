@@ -1,0 +1,18 @@
+#include "view/cameraviewer.h"
+
+#include "measure/camerascene.h"
+
+CameraViewer::CameraViewer(QWidget *parent)
+    : QGraphicsView(parent)
+    , m_scene(new CameraScene(this))
+{
+    setScene(m_scene);
+    // No frame: at 1.0x one picture pixel is exactly one screen pixel.
+    setFrameShape(QFrame::NoFrame);
+    setAttribute(Qt::WA_MouseTracking);
+    setMouseTracking(true);
+    setOptimizationFlag(QGraphicsView::IndirectPainting);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
