@@ -145,7 +145,8 @@ void MeasureEditer::onUpdateCamViewSize()
     ui->scrollArea->setAlignment(Qt::Alignment(132));
     QSize viewSize;
     if (fit)
-        viewSize = photo.scaled(ui->scrollArea->size(), Qt::KeepAspectRatio);
+        // The room inside the frame, so that fitting never brings up scroll bars.
+        viewSize = photo.scaled(ui->scrollArea->maximumViewportSize(), Qt::KeepAspectRatio);
     else
         viewSize = QSize(qRound(photo.width() * factor), qRound(photo.height() * factor));
     ui->cameraViewer->setFixedSize(viewSize);

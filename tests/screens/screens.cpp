@@ -1,0 +1,121 @@
+// Renders the program's windows into PNG files, to look at them as a user
+// would: screens <folder>. Not a test; run it under Xvfb or offscreen.
+#include "app/appsettings.h"
+#include "calib/bdwidget.h"
+#include "dialogs/helpdialog.h"
+#include "dialogs/settingdialog.h"
+#include "dialogs/settingtimedialog.h"
+#include "measure/camerascene.h"
+#include "measure/graphicsitem.h"
+#include "measure/measureediter.h"
+#include "ui_bdwidget.h"
+#include "ui_measureediter.h"
+#include "view/cameralabel.h"
+#include "view/cameraviewer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QTimer>
+
+namespace {
+
+QString g_out;
+
+void save(QWidget *w, const QString &name)
+{
+    w->show();
+    QApplication::processEvents();
+    QApplication::processEvents();
+    w->grab().save(g_out + "/" + name + ".png");
+}
+
+// A stage-micrometer-like picture to measure on.
+QImage specimen(QSize size)
+{
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(QColor(226, 222, 210));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 2));
+    const int y = size.height() / 2;
+    for (int i = 0; i <= 100; ++i) {
+        const int x = 60 + i * (size.width() - 120) / 100;
+        p.drawLine(x, y, x, y - (i % 10 == 0 ? 60 : i % 5 == 0 ? 40 : 24));
+    }
+    p.drawLine(60, y, size.width() - 60, y);
+    p.setBrush(QColor(150, 90, 160, 200));
+    p.drawEllipse(QPointF(size.width() * 0.3, size.height() * 0.72), 70, 70);
+    p.drawEllipse(QPointF(size.width() * 0.7, size.height() * 0.75), 45, 45);
+    return img;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    g_out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens");
+    QDir().mkpath(g_out);
+    AppSettings settings;
+    settings.calibrations = {{"10.00X", 0.00345, 0}, {"40.00X", 0.86, 2}};
+
+    {
+        CameraViewer view;
+        BDWidget tools;
+        tools.resize(252, 653);
+        tools.setup(view.cameraScene(), &settings);
+        save(&tools, "toolbox");
+        tools.onBtnBDEdit();
+        save(&tools, "toolbox_calibration");
+    }
+    {
+        MeasureEditer ed;
+        ed.attach(&settings);
+        ed.resize(1280, 800);
+        const QString photo = g_out + "/specimen.png";
+        specimen(QSize(1280, 960)).save(photo);
+        ed.show();
+        ed.openImage(photo);
+        QApplication::processEvents();
+        CameraScene *s = ed.scene();
+        auto add = [s](int type, QVector<QPointF> pts) {
+            GraphicsItem *shape = createShape(type);
+            ShapeRecord r;
+            r.type = type;
+            r.points = pts;
+            r.style.lineColorIndex = type % 3;
+            shape->restore(r);
+            s->addShape(shape);
+        };
+        s->setCalibration(settings.calibrations[0]);
+        add(65539, {{60, 420}, {1220, 420}});
+        add(65548, {{384, 691}, {454, 691}});
+        add(65546, {{900, 200}, {700, 300}, {900, 360}});
+        add(65541, {{820, 620}, {1080, 880}});
+        ed.form()->comboZoom->setCurrentIndex(0);
+        save(&ed, "measure_editor");
+    }
+    {
+        SettingTimeDialog timed(nullptr, nullptr);
+        save(&timed, "dialog_timed");
+        SettingDialog paths;
+        paths.setSettings(settings);
+        save(&paths, "dialog_paths");
+        HelpDialog about;
+        save(&about, "dialog_about");
+    }
+    {
+        CameraLabel tile;
+        tile.resize(400, 300);
+        tile.setIndex(0);
+        tile.setImage(specimen(QSize(640, 480)));
+        tile.setSelected(true);
+        save(&tile, "tile_0");
+        CameraLabel empty;
+        empty.resize(400, 300);
+        empty.setIndex(2);
+        save(&empty, "tile_empty");
+    }
+    return 0;
+}
