@@ -93,7 +93,7 @@ private slots:
         ed.form()->comboZoom->setCurrentText("2.0x");
         QCOMPARE(ed.viewer()->size(), QSize(2560, 1920));
         ed.form()->comboZoom->setCurrentIndex(0);
-        const QSize area = ed.form()->scrollArea->size();
+        const QSize area = ed.form()->scrollArea->maximumViewportSize();
         const QSize fitted = ed.viewer()->size();
         QVERIFY(fitted.width() <= area.width() && fitted.height() <= area.height());
         QVERIFY(fitted.width() == area.width() || fitted.height() == area.height());
