@@ -269,6 +269,7 @@ def cmd_check(args):
             kind = translation.get("type")
             if kind:
                 errors.append(f"{name}: {describe(key)} is {kind}")
+                continue
             if not texts or any(not t.strip() for t in texts):
                 errors.append(f"{name}: {describe(key)} has an empty translation")
                 continue
