@@ -19,28 +19,19 @@ function(vistrel_folder_sources)
 endfunction()
 
 # Autogen does not notice files added to the folders after the first
-# configure; a list that changes with them makes moc and uic run again.
+# configure; when the list of sources changes, its stamp is dropped so moc
+# and uic run again.
 function(vistrel_autogen_tracks_sources)
     get_property(_all GLOBAL PROPERTY VISTREL_CORE_SOURCES)
     list(SORT _all)
     string(REPLACE ";" "\n" _text "${_all}")
-    file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/vistrel_core_sources.txt CONTENT "${_text}\n")
-    set_property(TARGET vistrel_core APPEND PROPERTY AUTOGEN_TARGET_DEPENDS ${CMAKE_BINARY_DIR}/vistrel_core_sources.txt)
-endfunction()
-
-# A Qt Test program registered with CTest; runs headless.
-function(vistrel_add_test name)
-    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
-    add_executable(${name} ${T_SOURCES})
-    # The forms are generated once, for vistrel_core; tests include those.
-    set_target_properties(${name} PROPERTIES AUTOUIC OFF)
-    target_link_libraries(${name} PRIVATE vistrel_core vistrel_resources Qt5::Test ${T_LIBS})
-    vistrel_warnings(${name})
-    add_test(NAME ${name} COMMAND ${name})
-    if(NOT T_TIMEOUT)
-        set(T_TIMEOUT 300)
+    set(_list ${CMAKE_BINARY_DIR}/vistrel_core_sources.txt)
+    set(_old "")
+    if(EXISTS ${_list})
+        file(READ ${_list} _old)
     endif()
-    set_tests_properties(${name} PROPERTIES
-        TIMEOUT ${T_TIMEOUT}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_FONTDIR=/usr/share/fonts;${T_ENV}")
+    if(NOT _old STREQUAL "${_text}\n")
+        file(WRITE ${_list} "${_text}\n")
+        file(REMOVE ${CMAKE_BINARY_DIR}/vistrel_core_autogen/timestamp)
+    endif()
 endfunction()

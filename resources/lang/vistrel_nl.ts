@@ -1,0 +1,122 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="zh_CN">
+    <context>
+        <name>CameraLabel</name>
+        <message>
+            <source>解冻</source>
+            <translation>Hervatten</translation>
+        </message>
+        <message>
+            <source>冻结</source>
+            <translation>Bevriezen</translation>
+        </message>
+    </context>
+    <context>
+        <name>HelpDialog</name>
+        <message>
+            <source>Orvanta Pro</source>
+            <translation>Orvanta Pro</translation>
+        </message>
+        <message>
+            <source>Version：V3.1.3</source>
+            <translation>Versie: V3.1.3</translation>
+        </message>
+        <message>
+            <source>版权所有 © 2026 Vistrel 开发团队，保留所有权利。</source>
+            <translation>Copyright © 2026 Vistrel-ontwikkelteam. Alle rechten voorbehouden.</translation>
+        </message>
+        <message>
+            <source>邮箱：</source>
+            <translation>E-mail:</translation>
+        </message>
+        <message>
+            <source>网站：</source>
+            <translation>Website:</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingDialogClass</name>
+        <message>
+            <source>图片保存路径</source>
+            <translation>Fotomap</translation>
+        </message>
+        <message>
+            <source>浏览</source>
+            <translation>Bladeren...</translation>
+        </message>
+        <message>
+            <source>视频保存路径</source>
+            <translation>Videomap</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annuleren</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingTimeDialog</name>
+        <message>
+            <source>启动时间需大于当前时间</source>
+            <translation>De starttijd moet later zijn dan de huidige tijd.</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingTimeDialogClass</name>
+        <message>
+            <source>开始时间</source>
+            <translation>Starttijd</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Foto</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Video</translation>
+        </message>
+        <message>
+            <source>间隔时间</source>
+            <translation>Interval</translation>
+        </message>
+        <message>
+            <source>s</source>
+            <translation>s</translation>
+        </message>
+        <message>
+            <source>视频长度</source>
+            <translation>Cliplengte</translation>
+        </message>
+        <message>
+            <source>总数量</source>
+            <translation>Totaal aantal</translation>
+        </message>
+        <message>
+            <source>已拍数量</source>
+            <translation>Gemaakt</translation>
+        </message>
+        <message>
+            <source>开始</source>
+            <translation>Starten</translation>
+        </message>
+        <message>
+            <source>停止</source>
+            <translation>Stoppen</translation>
+        </message>
+        <message>
+            <source>退出</source>
+            <translation>Sluiten</translation>
+        </message>
+    </context>
+    <context>
+        <name>main</name>
+        <message>
+            <source>程序异常，请联系工程师</source>
+            <translation>Er is een onverwachte fout opgetreden. Neem contact op met een technicus.</translation>
+        </message>
+    </context>
+</TS>
