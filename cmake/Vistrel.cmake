@@ -35,3 +35,20 @@ function(vistrel_autogen_tracks_sources)
         file(REMOVE ${CMAKE_BINARY_DIR}/vistrel_core_autogen/timestamp)
     endif()
 endfunction()
+
+# A Qt Test program registered with CTest; runs headless.
+function(vistrel_add_test name)
+    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    # The forms are generated once, for vistrel_core; tests include those.
+    set_target_properties(${name} PROPERTIES AUTOUIC OFF)
+    target_link_libraries(${name} PRIVATE vistrel_core vistrel_resources Qt5::Test ${T_LIBS})
+    vistrel_warnings(${name})
+    add_test(NAME ${name} COMMAND ${name})
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 300)
+    endif()
+    set_tests_properties(${name} PROPERTIES
+        TIMEOUT ${T_TIMEOUT}
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_FONTDIR=/usr/share/fonts;${T_ENV}")
+endfunction()
