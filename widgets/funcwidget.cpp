@@ -1,0 +1,70 @@
+#include "widgets/funcwidget.h"
+
+#include "widgets/qswitchbutton.h"
+#include "widgets/sliderfilter.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <QVariant>
+
+FuncWidget::FuncWidget(QWidget *parent)
+    : QScrollArea(parent)
+    , m_inner(new QWidget)
+    , m_layout(new QVBoxLayout(m_inner))
+    , m_filter(new SliderFilter(this))
+{
+    m_inner->setMinimumWidth(200);
+    m_inner->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_layout->setContentsMargins(9, 4, 9, 4);
+    setWidget(m_inner);
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+QSwitchButton *FuncWidget::addSwitch(const QString &name)
+{
+    auto *line = new QHBoxLayout;
+    auto *label = new QLabel(name, m_inner);
+    auto *sw = new QSwitchButton(m_inner);
+    sw->setProperty("name", name);
+    line->addWidget(label);
+    line->addWidget(sw);
+    line->addStretch();
+    m_layout->addLayout(line);
+    m_labels.insert(name, label);
+    m_rows.insert(name, sw);
+    m_order << name;
+    return sw;
+}
+
+QSlider *FuncWidget::addSlider(const QString &name)
+{
+    auto *line = new QHBoxLayout;
+    auto *label = new QLabel(name, m_inner);
+    auto *value = new QLabel(m_inner);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    line->addWidget(label);
+    line->addStretch();
+    line->addWidget(value);
+    m_layout->addLayout(line);
+
+    auto *slider = new QSlider(Qt::Horizontal, m_inner);
+    slider->installEventFilter(m_filter);
+    slider->setProperty("name", name);
+    connect(slider, &QSlider::valueChanged, value, [value](int v) { value->setNum(v); });
+    value->setNum(slider->value());
+    m_layout->addWidget(slider);
+    m_labels.insert(name, label);
+    m_rows.insert(name, slider);
+    m_order << name;
+    return slider;
+}
+
+void FuncWidget::setRowText(const QString &name, const QString &text)
+{
+    if (QLabel *l = m_labels.value(name))
+        l->setText(text);
+}
