@@ -3,6 +3,7 @@
 #include "app/screenmetrics.h"
 #include "app/unixsignals.h"
 #include "app/vistrel.h"
+#include "capture/camerahub.h"
 #include "capture/devicetable.h"
 
 #include <QApplication>
@@ -28,6 +29,8 @@ int main(int argc, char *argv[])
     screenmetrics::measureScreen();
     avformat_network_init();
     buildDeviceTable();
+    // Real cameras always; simulated microscopes when asked for.
+    CameraHub::instance()->installDefaultBackends(options.demoCameras);
 
     int code = 0;
     {
