@@ -3,6 +3,7 @@
 #include "capture/v4l2backend.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QMap>
 #include <QSize>
 #include <QString>
