@@ -1,5 +1,7 @@
 #include "capture/camerahub.h"
 
+#include "app/options.h"
+
 #include "capture/simbackend.h"
 #include "capture/subtypes.h"
 #include "capture/v4l2backend.h"
@@ -83,7 +85,8 @@ CameraHub *CameraHub::instance()
 CameraHub::CameraHub()
 {
     m_layer.setClient(this);
-    m_layer.setBackends({std::make_shared<V4l2Backend>()});
+    // --demo-camera[=N] adds the simulated microscopes next to the real cameras.
+    installDefaultBackends(startOptions().demoCameras);
 }
 
 CameraHub::~CameraHub()
@@ -164,9 +167,10 @@ void CameraHub::dropCamera(const QString &camId)
     if (!cam)
         return;
     // The stream is stopped; a writer still inside the pixels finishes soon.
+    // (A buffer without pixels was never written.)
     QElapsedTimer timer;
     timer.start();
-    while (!cam->buffer.tryAcquire()) {
+    while (cam->buffer.bits() && !cam->buffer.tryAcquire()) {
         if (timer.elapsed() > 2000) {
             qWarning("CameraHub: buffer of %s still held, freeing it anyway", qPrintable(camId));
             break;
@@ -376,7 +380,8 @@ FrameOutput CameraHub::frameOutput(const QString &camId)
 uchar *CameraHub::lockWriteBuffer(const QString &camId)
 {
     OpenedCamera *cam = m_cameras.value(camId);
-    return cam ? cam->buffer.tryAcquire() : nullptr;
+    // Without pixels the token would be taken with nothing to give back.
+    return cam && cam->buffer.bits() ? cam->buffer.tryAcquire() : nullptr;
 }
 
 void CameraHub::commitWriteBuffer(const QString &camId)
@@ -390,7 +395,7 @@ void CameraHub::commitWriteBuffer(const QString &camId)
 bool CameraHub::readFrame(const QString &camId, QImage *destination)
 {
     OpenedCamera *cam = m_cameras.value(camId);
-    if (!cam || !destination)
+    if (!cam || !destination || !cam->buffer.bits())
         return false;
     // The capture thread holds the token for one conversion at most.
     QElapsedTimer timer;
@@ -410,7 +415,7 @@ bool CameraHub::readFrame(const QString &camId, QImage *destination)
 CameraBuffer *CameraHub::acquireFrame(const QString &camId)
 {
     OpenedCamera *cam = m_cameras.value(camId);
-    if (!cam || !cam->hasFrame.load(std::memory_order_acquire))
+    if (!cam || !cam->buffer.bits() || !cam->hasFrame.load(std::memory_order_acquire))
         return nullptr;
     return cam->buffer.tryAcquire() ? &cam->buffer : nullptr;
 }

@@ -148,7 +148,7 @@ QImage renderScene(const QSize &size)
     const double y0 = kMargin + size.height() * 0.5;
     const double x0 = kMargin + size.width() * 0.1;
     const int ticks = 80;
-    QPen pen(QColor(20, 20, 25), qMax(1.0, size.width() / 900.0));
+    QPen pen(QColor(20, 20, 25), qMax(1.5, size.width() / 700.0));
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);
     p.drawLine(QPointF(x0, y0), QPointF(x0 + ticks * pitch, y0));
