@@ -21,6 +21,10 @@
 
 #include <functional>
 
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 namespace {
 
 QString absoluteClean(const QString &path)
@@ -71,6 +75,12 @@ public:
     void run() override
     {
         crash::armCurrentThread();
+        // Thumbnails yield to the GUI, capture and recorder threads.
+        static thread_local bool niced = false;
+        if (!niced) {
+            niced = true;
+            setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10);
+        }
         // The owner waits for its pool before it dies, so these stay valid.
         if (m_generation->load() != m_myGeneration)
             return;
@@ -286,7 +296,7 @@ QImage FileBrowser::makeThumbnail(const QString &path, bool video)
 {
     QImage image;
     if (video) {
-        image = RtmpThread::readFirstFrame(path);
+        image = RtmpThread::readFirstFrame(path, QSize(kIconWidth, kIconHeight));
     } else {
         QImageReader reader(path);
         reader.setDecideFormatFromContent(true);

@@ -4,6 +4,8 @@
 
 #include <libyuv/convert_argb.h>
 
+#include <vector>
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -31,8 +33,17 @@ struct Decoder
     }
 };
 
+// Halvings of a w x h picture that keep it at least atLeast.
+int lowresFor(int w, int h, const QSize &atLeast, int maxLowres)
+{
+    int lowres = 0;
+    while (lowres < maxLowres && (w >> (lowres + 1)) >= atLeast.width() && (h >> (lowres + 1)) >= atLeast.height())
+        ++lowres;
+    return lowres;
+}
+
 // Opens the decoder of a stream; null when it cannot.
-AVCodecContext *openDecoder(const AVStream *stream)
+AVCodecContext *openDecoder(const AVStream *stream, const QSize &atLeast)
 {
     const AVCodec *dec = avcodec_find_decoder(stream->codecpar->codec_id);
     if (!dec)
@@ -42,7 +53,13 @@ AVCodecContext *openDecoder(const AVStream *stream)
         return nullptr;
     // One thread: a frame-threaded decoder would hold back the first picture.
     ctx->thread_count = 1;
-    if (avcodec_parameters_to_context(ctx, stream->codecpar) < 0 || avcodec_open2(ctx, dec, nullptr) < 0) {
+    if (avcodec_parameters_to_context(ctx, stream->codecpar) < 0) {
+        avcodec_free_context(&ctx);
+        return nullptr;
+    }
+    if (atLeast.isValid())
+        ctx->lowres = lowresFor(ctx->width, ctx->height, atLeast, dec->max_lowres);
+    if (avcodec_open2(ctx, dec, nullptr) < 0) {
         avcodec_free_context(&ctx);
         return nullptr;
     }
@@ -97,13 +114,26 @@ QImage toImage(const AVFrame *f)
 
 } // namespace
 
-QImage RtmpThread::readFirstFrame(const QString &path)
+QImage RtmpThread::readFirstFrame(const QString &path, const QSize &atLeast)
 {
     Decoder d;
     const QByteArray name = QFile::encodeName(path);
     if (avformat_open_input(&d.format, name.constData(), nullptr, nullptr) < 0)
         return QImage();
-    if (avformat_find_stream_info(d.format, nullptr) < 0)
+    // The probe decodes a picture too: let it decode small as well.
+    std::vector<AVDictionary *> probeOptions(d.format->nb_streams, nullptr);
+    if (atLeast.isValid()) {
+        for (unsigned i = 0; i < d.format->nb_streams; ++i) {
+            const AVCodecParameters *par = d.format->streams[i]->codecpar;
+            const AVCodec *dec = avcodec_find_decoder(par->codec_id);
+            if (par->codec_type == AVMEDIA_TYPE_VIDEO && dec && par->width > 0 && par->height > 0)
+                av_dict_set_int(&probeOptions[i], "lowres", lowresFor(par->width, par->height, atLeast, dec->max_lowres), 0);
+        }
+    }
+    const int probed = avformat_find_stream_info(d.format, probeOptions.empty() ? nullptr : probeOptions.data());
+    for (AVDictionary *&o : probeOptions)
+        av_dict_free(&o);
+    if (probed < 0)
         return QImage();
 
     // The last video stream whose decoder opens.
@@ -112,7 +142,7 @@ QImage RtmpThread::readFirstFrame(const QString &path)
         const AVStream *s = d.format->streams[i];
         if (s->codecpar->codec_type != AVMEDIA_TYPE_VIDEO)
             continue;
-        AVCodecContext *ctx = openDecoder(s);
+        AVCodecContext *ctx = openDecoder(s, atLeast);
         if (!ctx)
             continue;
         avcodec_free_context(&d.codec);

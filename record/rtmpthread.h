@@ -63,7 +63,9 @@ public:
     int encodedFrames() const { return m_encodedFrames.load(); }
 
     // First decodable picture of a video as RGB32; null on any failure.
-    static QImage readFirstFrame(const QString &path);
+    // With atLeast set, decoders that can (MJPEG) decode at a reduced size
+    // no smaller than it: thumbnails need not decode every pixel.
+    static QImage readFirstFrame(const QString &path, const QSize &atLeast = QSize());
 
     // Fills a YUV picture (planes by its format) from a 32- or 24-bit
     // image of the same size. False for combinations it does not handle.

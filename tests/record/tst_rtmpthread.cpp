@@ -165,6 +165,8 @@ class TestRtmpThread : public QObject
 private slots:
     void initTestCase();
     void recordsPattern();
+    void reducedFirstFrame_data();
+    void reducedFirstFrame();
     void pacing_data();
     void pacing();
     void containers_data();
@@ -231,6 +233,27 @@ void TestRtmpThread::recordsPattern()
     QCOMPARE(rec.encodedFrames(), p.packets);
 
     checkQuadrants(RtmpThread::readFirstFrame(m_avi), 10);
+}
+
+void TestRtmpThread::reducedFirstFrame_data()
+{
+    QTest::addColumn<QSize>("atLeast");
+    QTest::addColumn<QSize>("expected");
+    QTest::newRow("none") << QSize() << QSize(320, 240);
+    QTest::newRow("half") << QSize(160, 120) << QSize(160, 120);
+    QTest::newRow("not below") << QSize(100, 100) << QSize(160, 120);
+    QTest::newRow("quarter") << QSize(80, 60) << QSize(80, 60);
+    QTest::newRow("bigger than the video") << QSize(640, 480) << QSize(320, 240);
+}
+
+void TestRtmpThread::reducedFirstFrame()
+{
+    QFETCH(QSize, atLeast);
+    QFETCH(QSize, expected);
+    QVERIFY2(!m_avi.isEmpty(), "recordsPattern must run first");
+    const QImage img = RtmpThread::readFirstFrame(m_avi, atLeast);
+    QCOMPARE(img.size(), expected);
+    checkQuadrants(img, 12);
 }
 
 void TestRtmpThread::pacing_data()
