@@ -161,10 +161,25 @@ FileBrowser::FileBrowser(QWidget *parent)
     connect(m_btnAdd, &QToolButton::clicked, this, &FileBrowser::onCreateFolderClicked);
     connect(m_btnBack, &QToolButton::clicked, this, &FileBrowser::onBackButtonClicked);
     connect(m_listWidget, &QListWidget::itemDoubleClicked, this, &FileBrowser::onItemDoubleClicked);
+    // Entries deleted behind our back must not receive a thumbnail later.
+    connect(m_listWidget->model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex &, int first, int last) {
+                bool dropped = false;
+                for (int row = first; row <= last; ++row) {
+                    auto *item = static_cast<CustomListWidgetItem *>(m_listWidget->item(row));
+                    if (item && item->ticket())
+                        dropped = m_pending.remove(item->ticket()) > 0 || dropped;
+                }
+                if (dropped && m_pending.isEmpty())
+                    QMetaObject::invokeMethod(this, &FileBrowser::thumbnailsDone, Qt::QueuedConnection);
+            });
+    connect(m_listWidget->model(), &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_pending.clear(); });
 }
 
 FileBrowser::~FileBrowser()
 {
+    // The list dies after our members; its last signals must not reach them.
+    disconnect(m_listWidget->model(), nullptr, this, nullptr);
     ++m_generation;
     m_pool.clear();
     m_pool.waitForDone();

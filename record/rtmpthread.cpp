@@ -17,6 +17,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/imgutils.h>
+#include <libavutil/mathematics.h>
 #include <libavutil/time.h>
 }
 
@@ -314,7 +315,6 @@ void RtmpThread::run()
     int frameCount = 0;
     int64_t lastPts = -1;
     bool writeFailed = false;
-    const double secondsPerTick = av_q2d(ctx->time_base);
 
     // Writes every packet the encoder has ready; false when the file refuses.
     auto drainPackets = [&]() -> bool {
@@ -353,8 +353,10 @@ void RtmpThread::run()
             continue;
         }
         // Pacing happens in the codec's 1/fps ticks, so no container can
-        // receive more pictures than the configured rate.
-        const int64_t pts = int64_t((stamp / 1000.0) / secondsPerTick);
+        // receive more pictures than the configured rate. Integer maths:
+        // in floating point 300 ms / 0.1 s truncates to 2.
+        const int64_t pts = av_rescale_rnd(stamp, ctx->time_base.den, int64_t(ctx->time_base.num) * 1000,
+                                           AV_ROUND_DOWN);
         if (pts <= lastPts || buffer->size() != QSize(m_width, m_height)) {
             buffer->release();
             continue;

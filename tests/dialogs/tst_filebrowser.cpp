@@ -86,6 +86,8 @@ private slots:
     void missingFolderIgnored();
     void newFolderFirst();
     void newFolderDialog();
+    void dialogRefusesBadName();
+    void entryRemovedWhileLoading();
     void refusedNames_data();
     void refusedNames();
     void doubleClickIntoFolder();
@@ -350,6 +352,51 @@ void TestFileBrowser::newFolderDialog()
     QCOMPARE(label, QStringLiteral("名称"));
     QCOMPARE(text, QStringLiteral("New Folder"));
     QCOMPARE(names(b.listWidget()), QStringList{QStringLiteral("Samples")});
+}
+
+void TestFileBrowser::dialogRefusesBadName()
+{
+    FileBrowser b;
+    b.setVideoMode(false);
+    b.setRootPath(m_root);
+    b.show();
+    bool sawMessage = false;
+    QTimer::singleShot(0, [&] {
+        auto *dlg = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        if (!dlg)
+            return;
+        dlg->setTextValue(QStringLiteral("../outside"));
+        // The refusal comes as a message box once the input dialog is gone.
+        QTimer::singleShot(0, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            sawMessage = box && box->inherits("QMessageBox");
+            if (box)
+                box->close();
+        });
+        dlg->accept();
+    });
+    b.onCreateFolderClicked();
+    QVERIFY(sawMessage);
+    QVERIFY(!QFileInfo::exists(m_tmp->filePath(QStringLiteral("outside"))));
+    QCOMPARE(b.listWidget()->count(), 0);
+}
+
+void TestFileBrowser::entryRemovedWhileLoading()
+{
+    for (int i = 0; i < 20; ++i)
+        writePhoto(QDir(m_root).filePath(QStringLiteral("r%1.png").arg(i)), qRgb(0, 255, 0));
+    FileBrowser b;
+    b.setVideoMode(false);
+    b.setRootPath(m_root);
+    QCOMPARE(b.pendingThumbnails(), 20);
+    // The owner may drop entries itself (e.g. after deleting a file).
+    delete b.listWidget()->takeItem(3);
+    delete b.listWidget()->item(0);
+    QCOMPARE(b.pendingThumbnails(), 18);
+    QVERIFY(waitThumbnails(b));
+    QCOMPARE(b.listWidget()->count(), 18);
+    for (int i = 0; i < 18; ++i)
+        QCOMPARE(entry(b.listWidget(), i)->thumbnailState(), CustomListWidgetItem::ThumbnailReady);
 }
 
 void TestFileBrowser::refusedNames_data()

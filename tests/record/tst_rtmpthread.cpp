@@ -169,6 +169,7 @@ private slots:
     void reducedFirstFrame();
     void pacing_data();
     void pacing();
+    void threadedEncoderSamePictures();
     void containers_data();
     void containers();
     void noFrames();
@@ -285,6 +286,38 @@ void TestRtmpThread::pacing()
     QVERIFY(pool.allFree());
     QCOMPARE(rec.encodedFrames(), expected);
     QCOMPARE(probe(path).packets, expected);
+}
+
+void TestRtmpThread::threadedEncoderSamePictures()
+{
+    // Frame threads hold pictures back: the drain at the end must bring them all.
+    const int w = 320, h = 240, n = 12;
+    QByteArray digests[2];
+    for (int threads = 1; threads <= 2; ++threads) {
+        BufferPool pool(noise(w, h, 5), 4);
+        RtmpThread rec;
+        const QString path = m_dir.filePath(QStringLiteral("threads%1.avi").arg(threads));
+        rec.setFilePath(path);
+        rec.setSize(w, h);
+        rec.setFps(10);
+        rec.setEncoderThreads(threads);
+        rec.start();
+        for (int i = 0; i < n; ++i)
+            QVERIFY(rec.enqueueFrame(i * 100, pool.take()));
+        QVERIFY(waitQueueEmpty(rec));
+        rec.stop();
+        QCOMPARE(rec.encodedFrames(), n);
+        QCOMPARE(probe(path).packets, n);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        // Compare the pictures, not the headers.
+        const int movi = bytes.indexOf("movi");
+        const int idx = bytes.indexOf("idx1");
+        QVERIFY(movi > 0 && idx > movi);
+        digests[threads - 1] = bytes.mid(movi, idx - movi);
+    }
+    QVERIFY(digests[0] == digests[1]);
 }
 
 void TestRtmpThread::containers_data()
