@@ -1,0 +1,453 @@
+#include "capture/camerahub.h"
+
+#include "app/options.h"
+
+#include "capture/simbackend.h"
+#include "capture/subtypes.h"
+#include "capture/v4l2backend.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <linux/videodev2.h>
+
+#include <cmath>
+
+namespace {
+
+const QEvent::Type kFrameEventType = QEvent::Type(QEvent::registerEventType());
+
+// Amplifier property behind a code, -1 when the code is not one.
+int filterProperty(int code)
+{
+    switch (code) {
+    case CameraHub::Brightness: return VideoProcAmp::Brightness;
+    case CameraHub::Contrast: return VideoProcAmp::Contrast;
+    case CameraHub::Saturation: return VideoProcAmp::Saturation;
+    case CameraHub::Hue: return VideoProcAmp::Hue;
+    case CameraHub::Gain: return VideoProcAmp::Gain;
+    case CameraHub::WhiteBalance: return VideoProcAmp::WhiteBalance;
+    case CameraHub::ColorEnable: return VideoProcAmp::ColorEnable;
+    case CameraHub::Sharpness: return VideoProcAmp::Sharpness;
+    case CameraHub::Gamma: return VideoProcAmp::Gamma;
+    case CameraHub::BacklightCompensation: return VideoProcAmp::BacklightCompensation;
+    case CameraHub::RedGain: return VideoProcAmp::RedBalance;
+    case CameraHub::BlueGain: return VideoProcAmp::BlueBalance;
+    case CameraHub::ColourTemperature: return VideoProcAmp::WhiteBalanceTemperature;
+    default: return -1;
+    }
+}
+
+int cameraProperty(int code)
+{
+    switch (code) {
+    case CameraHub::Exposure: return CameraControl::Exposure;
+    case CameraHub::Zoom: return CameraControl::Zoom;
+    case CameraHub::Focus: return CameraControl::Focus;
+    case CameraHub::Pan: return CameraControl::Pan;
+    case CameraHub::Tilt: return CameraControl::Tilt;
+    case CameraHub::Roll: return CameraControl::Roll;
+    case CameraHub::Iris: return CameraControl::Iris;
+    default: return -1;
+    }
+}
+
+} // namespace
+
+FrameEvent::FrameEvent(const QString &id, bool capture, quint64 s)
+    : QEvent(kFrameEventType)
+    , needCapture(capture)
+    , camId(id)
+    , serial(s)
+{
+}
+
+QEvent::Type FrameEvent::eventType()
+{
+    return kFrameEventType;
+}
+
+CameraHub *CameraHub::instance()
+{
+    static CameraHub *hub = [] {
+        auto *h = new CameraHub;
+        if (QCoreApplication *app = QCoreApplication::instance()) {
+            h->moveToThread(app->thread());
+            // Capture threads must end while the application still exists.
+            qAddPostRoutine([] { CameraHub::instance()->closeAll(); });
+        }
+        return h;
+    }();
+    return hub;
+}
+
+CameraHub::CameraHub()
+{
+    m_layer.setClient(this);
+    // --demo-camera[=N] adds the simulated microscopes next to the real cameras.
+    installDefaultBackends(startOptions().demoCameras);
+}
+
+CameraHub::~CameraHub()
+{
+    closeAll();
+    m_layer.setBackends({});
+}
+
+void CameraHub::setBackends(const QVector<std::shared_ptr<CaptureBackend>> &backends)
+{
+    closeAll();
+    m_layer.setBackends(backends);
+    m_devices.clear();
+}
+
+void CameraHub::installDefaultBackends(int demoCameras)
+{
+    QVector<std::shared_ptr<CaptureBackend>> list{std::make_shared<V4l2Backend>()};
+    if (demoCameras > 0)
+        list.append(SimulatedBackend::demo(demoCameras));
+    setBackends(list);
+}
+
+std::shared_ptr<SimulatedBackend> CameraHub::installSimulatedCameras(int count)
+{
+    auto sim = SimulatedBackend::demo(count);
+    m_layer.addBackend(sim);
+    return sim;
+}
+
+quint32 CameraHub::fourccForFormat(const QString &format)
+{
+    return format == QLatin1String("YUV") ? subtype::rgb24Code() : subtype::mjpgCode();
+}
+
+void CameraHub::refreshDevices()
+{
+    m_layer.enumerateDevices(false);
+    m_devices = m_layer.acceptedDevices();
+    // Cameras that left stop before their layer records go.
+    QStringList gone;
+    for (auto it = m_cameras.cbegin(); it != m_cameras.cend(); ++it) {
+        bool found = false;
+        for (const CameraDeviceInfo &info : qAsConst(m_devices))
+            found = found || info.devicePath == it.key();
+        if (!found)
+            gone.append(it.key());
+    }
+    for (const QString &id : qAsConst(gone))
+        closeCamera(id);
+    m_layer.syncDevices(m_devices);
+}
+
+bool CameraHub::openCamera(const QString &camId, int width, int height, const QString &format)
+{
+    if (m_layer.isDeviceSetup(camId) || !m_layer.hasDevice(camId))
+        return false;
+    dropCamera(camId);
+    auto *cam = new OpenedCamera;
+    cam->camId = camId;
+    cam->serial = m_nextSerial++;
+    m_cameras.insert(camId, cam);
+    const quint32 code = fourccForFormat(format);
+    m_layer.setupDevice(camId, width, height, int(code));
+    if (m_layer.isDeviceSetup(camId)) {
+        cam->lastWidth = width;
+        cam->lastHeight = height;
+        cam->lastFourcc = int(code);
+        return true;
+    }
+    dropCamera(camId);
+    return false;
+}
+
+void CameraHub::dropCamera(const QString &camId)
+{
+    OpenedCamera *cam = m_cameras.take(camId);
+    if (!cam)
+        return;
+    // The stream is stopped; a writer still inside the pixels finishes soon.
+    // (A buffer without pixels was never written.)
+    QElapsedTimer timer;
+    timer.start();
+    while (cam->buffer.bits() && !cam->buffer.tryAcquire()) {
+        if (timer.elapsed() > 2000) {
+            qWarning("CameraHub: buffer of %s still held, freeing it anyway", qPrintable(camId));
+            break;
+        }
+        QThread::yieldCurrentThread();
+    }
+    delete cam;
+}
+
+void CameraHub::closeCamera(const QString &camId)
+{
+    if (!m_cameras.contains(camId))
+        return;
+    m_layer.stopDevice(camId);
+    dropCamera(camId);
+}
+
+void CameraHub::closeAll()
+{
+    const QStringList ids = m_cameras.keys();
+    for (const QString &id : ids)
+        closeCamera(id);
+}
+
+bool CameraHub::setFormat(const QString &camId, const QString &format)
+{
+    return setProperty(camId, Fourcc, int(fourccForFormat(format)));
+}
+
+bool CameraHub::rebuild(OpenedCamera *cam, int width, int height, int fourcc)
+{
+    const QString camId = cam->camId;
+    const int fps = int(m_layer.framesPerSecond(camId));
+    m_layer.stopDevice(camId);
+    m_layer.setIdealFramerate(camId, fps);
+    cam->hasFrame = false;
+    if (width < 1 || height < 1)
+        m_layer.setupDevice(camId);
+    else
+        m_layer.setupDevice(camId, width, height, fourcc);
+    return m_layer.isDeviceSetup(camId);
+}
+
+bool CameraHub::setProperty(const QString &camId, int code, int value)
+{
+    OpenedCamera *cam = m_cameras.value(camId);
+    if (!cam)
+        return false;
+    switch (code) {
+    case FrameWidth:
+    case FrameHeight:
+    case Fourcc: {
+        if (code == FrameWidth)
+            cam->requestedWidth = value;
+        else if (code == FrameHeight)
+            cam->requestedHeight = value;
+        else
+            cam->requestedFourcc = value;
+        if (!((cam->requestedWidth > 0 && cam->requestedHeight > 0) || cam->requestedFourcc != -1))
+            return true; // waits for the rest of the request
+        const int w = cam->requestedWidth > 0 ? cam->requestedWidth : cam->lastWidth;
+        const int h = cam->requestedHeight > 0 ? cam->requestedHeight : cam->lastHeight;
+        const int f = cam->requestedFourcc != -1 ? cam->requestedFourcc : cam->lastFourcc;
+        cam->requestedWidth = cam->requestedHeight = cam->requestedFourcc = -1;
+        const bool running = m_layer.isDeviceSetup(camId);
+        const bool sameAsDevice = running && m_layer.width(camId) == w && m_layer.height(camId) == h
+                                  && m_layer.fourcc(camId) == f;
+        // "YUV" asks for a subtype the device may answer with another one;
+        // asking again for what the last request got changes nothing either.
+        const bool sameAsLast = running && cam->lastWidth == w && cam->lastHeight == h && cam->lastFourcc == f;
+        if (sameAsDevice || sameAsLast)
+            return true;
+        if (rebuild(cam, w, h, f)) {
+            cam->lastWidth = w;
+            cam->lastHeight = h;
+            cam->lastFourcc = f;
+            return true;
+        }
+        // Keep the picture: go back to what worked.
+        rebuild(cam, cam->lastWidth, cam->lastHeight, cam->lastFourcc);
+        return false;
+    }
+    case FrameRate: {
+        if (value == int(m_layer.framesPerSecond(camId)))
+            return m_layer.isDeviceSetup(camId);
+        m_layer.stopDevice(camId);
+        m_layer.setIdealFramerate(camId, value);
+        cam->hasFrame = false;
+        if (cam->lastWidth < 1 || cam->lastHeight < 1)
+            m_layer.setupDevice(camId);
+        else
+            m_layer.setupDevice(camId, cam->lastWidth, cam->lastHeight, cam->lastFourcc);
+        return m_layer.isDeviceSetup(camId);
+    }
+    case ExposureMode:
+        return m_layer.setExposureMode(camId, value == 1);
+    case SettingsDialog:
+        m_layer.showSettingsWindow(camId);
+        return true;
+    default:
+        break;
+    }
+    const int filter = filterProperty(code);
+    if (filter >= 0)
+        return m_layer.setVideoSettingFilter(camId, filter, value, 0, false);
+    const int camera = cameraProperty(code);
+    if (camera >= 0)
+        return m_layer.setVideoSettingCamera(camId, camera, value, 0, false);
+    return false;
+}
+
+int CameraHub::getProperty(const QString &camId, int code)
+{
+    if (!m_cameras.contains(camId))
+        return -1;
+    switch (code) {
+    case FrameWidth: return m_layer.width(camId);
+    case FrameHeight: return m_layer.height(camId);
+    case FrameRate: return int(m_layer.framesPerSecond(camId));
+    case Fourcc: return m_layer.fourcc(camId);
+    case RedGain:
+    case BlueGain:
+    case ColourTemperature: {
+        const PropertyRange r = getPropertyRange(camId, code);
+        return r.supported ? r.current : -1;
+    }
+    default: return -1;
+    }
+}
+
+PropertyRange CameraHub::getPropertyRange(const QString &camId, int code)
+{
+    PropertyRange range;
+    if (!m_cameras.contains(camId))
+        return range;
+    VideoSetting s;
+    bool ok = false;
+    const int filter = filterProperty(code);
+    const int camera = code == ExposureMode ? int(CameraControl::Exposure) : cameraProperty(code);
+    if (filter >= 0) {
+        ok = m_layer.getVideoSettingFilter(camId, filter, &s);
+    } else if (camera >= 0) {
+        ok = m_layer.getVideoSettingCamera(camId, camera, &s);
+        if (ok && code == ExposureMode) {
+            qint32 mode = 0;
+            ok = m_layer.getDeviceControl(camId, V4L2_CID_EXPOSURE_AUTO, &mode);
+        }
+    }
+    if (!ok)
+        return range;
+    range.supported = true;
+    range.current = int(s.current);
+    range.defaultValue = int(s.defaultValue);
+    range.minimum = int(s.minimum);
+    range.maximum = int(s.maximum);
+    range.step = int(s.step);
+    range.flags = camera >= 0 ? int(s.flags) : 0;
+    return range;
+}
+
+bool CameraHub::isPropertySupported(const QString &camId, int code)
+{
+    return getPropertyRange(camId, code).supported;
+}
+
+void CameraHub::setFlip(const QString &camId, bool horizontal, bool vertical)
+{
+    if (OpenedCamera *cam = m_cameras.value(camId)) {
+        cam->flipHorizontal = horizontal;
+        cam->flipVertical = vertical;
+    }
+}
+
+QPair<bool, bool> CameraHub::getFlip(const QString &camId) const
+{
+    if (OpenedCamera *cam = m_cameras.value(camId))
+        return {cam->flipHorizontal.load(), cam->flipVertical.load()};
+    return {false, false};
+}
+
+void CameraHub::initBuffer(const QString &camId, int width, int height)
+{
+    if (OpenedCamera *cam = m_cameras.value(camId))
+        cam->buffer.init(width, height, QImage::Format_RGB32);
+}
+
+FrameOutput CameraHub::frameOutput(const QString &camId)
+{
+    FrameOutput out;
+    OpenedCamera *cam = m_cameras.value(camId);
+    if (!cam)
+        return out;
+    out.buffer = &cam->buffer;
+    out.mirror = &cam->flipHorizontal;
+    out.flipVertical = &cam->flipVertical;
+    // The record outlives the stream: closeCamera stops the stream first.
+    out.notify = [this, cam, camId, serial = cam->serial](bool needCapture) {
+        cam->hasFrame.store(true, std::memory_order_release);
+        if (cam->noticePending.exchange(true))
+            return false;
+        QCoreApplication::postEvent(this, new FrameEvent(camId, needCapture, serial));
+        return true;
+    };
+    return out;
+}
+
+uchar *CameraHub::lockWriteBuffer(const QString &camId)
+{
+    OpenedCamera *cam = m_cameras.value(camId);
+    // Without pixels the token would be taken with nothing to give back.
+    return cam && cam->buffer.bits() ? cam->buffer.tryAcquire() : nullptr;
+}
+
+void CameraHub::commitWriteBuffer(const QString &camId)
+{
+    if (OpenedCamera *cam = m_cameras.value(camId)) {
+        cam->hasFrame = true;
+        cam->buffer.release();
+    }
+}
+
+bool CameraHub::readFrame(const QString &camId, QImage *destination)
+{
+    OpenedCamera *cam = m_cameras.value(camId);
+    if (!cam || !destination || !cam->buffer.bits())
+        return false;
+    // The capture thread holds the token for one conversion at most.
+    QElapsedTimer timer;
+    timer.start();
+    while (!cam->buffer.tryAcquire()) {
+        if (timer.elapsed() > 200)
+            return false;
+        QThread::yieldCurrentThread();
+    }
+    const bool ok = cam->hasFrame.load(std::memory_order_acquire) && cam->buffer.bits();
+    if (ok)
+        *destination = cam->buffer.toImage().copy();
+    cam->buffer.release();
+    return ok;
+}
+
+CameraBuffer *CameraHub::acquireFrame(const QString &camId)
+{
+    OpenedCamera *cam = m_cameras.value(camId);
+    if (!cam || !cam->buffer.bits() || !cam->hasFrame.load(std::memory_order_acquire))
+        return nullptr;
+    return cam->buffer.tryAcquire() ? &cam->buffer : nullptr;
+}
+
+void CameraHub::releaseFrame(const QString &camId)
+{
+    if (OpenedCamera *cam = m_cameras.value(camId))
+        cam->buffer.release();
+}
+
+QSize CameraHub::frameSize(const QString &camId) const
+{
+    OpenedCamera *cam = m_cameras.value(camId);
+    return cam ? cam->buffer.size() : QSize();
+}
+
+double CameraHub::measuredFrameRate(const QString &camId) const
+{
+    const FrameCallback *cb = m_layer.frameCallback(camId);
+    return cb && m_cameras.contains(camId) ? cb->meter().rate() : 0.0;
+}
+
+bool CameraHub::event(QEvent *e)
+{
+    if (e->type() != kFrameEventType)
+        return QObject::event(e);
+    auto *fe = static_cast<FrameEvent *>(e);
+    OpenedCamera *cam = m_cameras.value(fe->camId);
+    if (cam && cam->serial == fe->serial) {
+        cam->noticePending = false;
+        emit sigFrameReady(fe->camId, fe->needCapture);
+    }
+    e->accept();
+    return true;
+}

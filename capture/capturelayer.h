@@ -1,0 +1,157 @@
+#pragma once
+
+#include "capture/capturebackend.h"
+
+#include <QMap>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+#include <QVector>
+
+#include <functional>
+#include <memory>
+
+class FrameCallback;
+class QDialog;
+class QWidget;
+struct FrameOutput;
+
+// One accepted camera.
+struct CameraDeviceInfo
+{
+    QString modelName;
+    QString devicePath;
+    QVector<QSize> sizes; // sorted by area, no duplicates
+    int modelCode = 0;
+};
+
+// Picture settings (amplifier numbering) and camera controls.
+namespace VideoProcAmp {
+enum Property {
+    Brightness = 0,
+    Contrast = 1,
+    Hue = 2,
+    Saturation = 3,
+    Sharpness = 4,
+    Gamma = 5,
+    ColorEnable = 6,
+    WhiteBalance = 7,
+    BacklightCompensation = 8,
+    Gain = 9,
+    // Our own additions for the white-balance rows of the parameter panel.
+    RedBalance = 10,
+    BlueBalance = 11,
+    WhiteBalanceTemperature = 12,
+};
+}
+
+namespace CameraControl {
+enum Property { Pan = 0, Tilt = 1, Roll = 2, Zoom = 3, Exposure = 4, Iris = 5, Focus = 6 };
+}
+
+struct VideoSetting
+{
+    long minimum = 0;
+    long maximum = 0;
+    long step = 0;
+    long current = 0;
+    long flags = 0; // 1 automatic, 2 manual
+    long defaultValue = 0;
+};
+
+// What the layer needs from the owner of the cameras' frame buffers.
+class CaptureClient
+{
+public:
+    virtual ~CaptureClient() = default;
+    // The device's size is fixed: size its buffer (GUI thread).
+    virtual void initBuffer(const QString &camId, int width, int height) = 0;
+    // Where its frames go; empty when nobody takes them.
+    virtual FrameOutput frameOutput(const QString &camId) = 0;
+};
+
+// "SETUP:"/"ERROR:" lines; printed to standard output while verbose is on.
+void captureLog(const char *format, ...) __attribute__((format(printf, 1, 2)));
+void setCaptureVerbose(bool on);
+bool captureVerbose();
+// Tests read the lines here as well; null removes the hook.
+void setCaptureLogHook(std::function<void(const QByteArray &)> hook);
+
+// The single manager of video capture devices, keyed by device path.
+class CaptureLayer
+{
+public:
+    CaptureLayer();
+    ~CaptureLayer();
+    CaptureLayer(const CaptureLayer &) = delete;
+    CaptureLayer &operator=(const CaptureLayer &) = delete;
+
+    // Every device is stopped and forgotten when the backends change.
+    void setBackends(const QVector<std::shared_ptr<CaptureBackend>> &backends);
+    void addBackend(const std::shared_ptr<CaptureBackend> &backend);
+    QVector<std::shared_ptr<CaptureBackend>> backends() const { return m_backends; }
+    void setClient(CaptureClient *client) { m_client = client; }
+
+    bool setUseCallback(bool use);
+
+    int enumerateDevices(bool silent = false);
+    QVector<CameraDeviceInfo> acceptedDevices() const { return m_accepted; }
+    void syncDevices(const QVector<CameraDeviceInfo> &accepted);
+    bool hasDevice(const QString &path) const { return m_devices.contains(path); }
+
+    bool setAttemptCaptureSize(const QString &path, int width, int height, quint32 subtypeCode);
+    bool setIdealFramerate(const QString &path, int fps);
+    bool setupDevice(const QString &path);
+    bool setupDevice(const QString &path, int width, int height, int fourcc = -1);
+    bool stopDevice(const QString &path);
+    void stopAll();
+
+    bool isDeviceSetup(const QString &path) const;
+    int width(const QString &path) const;
+    int height(const QString &path) const;
+    int fourcc(const QString &path) const;
+    double framesPerSecond(const QString &path) const;
+
+    bool getVideoSettingFilter(const QString &path, int property, VideoSetting *setting);
+    bool setVideoSettingFilter(const QString &path, int property, long value, long flags = 0, bool useDefault = false);
+    bool getVideoSettingCamera(const QString &path, int property, VideoSetting *setting);
+    bool setVideoSettingCamera(const QString &path, int property, long value, long flags = 0, bool useDefault = false);
+    // Automatic or manual exposure without touching the exposure time.
+    bool setExposureMode(const QString &path, bool automatic);
+
+    // The device's own settings dialog; non-modal, one per device.
+    bool showSettingsWindow(const QString &path, QWidget *parent = nullptr);
+    QDialog *settingsWindow(const QString &path) const;
+
+    // Raw control access for the settings dialog (opens the device briefly
+    // when it is not streaming).
+    QVector<ControlInfo> deviceControls(const QString &path);
+    bool getDeviceControl(const QString &path, quint32 id, qint32 *value);
+    bool setDeviceControl(const QString &path, quint32 id, qint32 value);
+    QString modelName(const QString &path) const;
+
+    const FrameCallback *frameCallback(const QString &path) const;
+
+private:
+    struct VideoDevice;
+
+    VideoDevice *device(const QString &path) const;
+    std::unique_ptr<VideoDevice> freshRecord(const VideoDevice &old) const;
+    bool runSetup(VideoDevice *d);
+    bool attemptSize(VideoDevice *d, int width, int height, int subtypeIndex);
+    bool closestSize(VideoDevice *d, int *width, int *height, int *subtypeIndex) const;
+    void teardown(VideoDevice *d);
+    void resetRecord(const QString &path, bool keepRequests);
+    bool withDevice(const QString &path, const std::function<bool(BackendDevice *)> &fn);
+    bool getSetting(const QString &path, bool camera, int property, VideoSetting *setting, bool printCurrent);
+    bool setSetting(const QString &path, bool camera, int property, long value, long flags, bool useDefault);
+
+    QVector<std::shared_ptr<CaptureBackend>> m_backends;
+    QMap<QString, std::shared_ptr<CaptureBackend>> m_pathBackend;
+    QMap<QString, VideoDevice *> m_devices; // owned
+    QVector<CameraDeviceInfo> m_accepted;
+    QMap<QString, QPointer<QDialog>> m_dialogs;
+    CaptureClient *m_client = nullptr;
+    bool m_useCallback = true;
+    bool m_anySetup = false;
+};

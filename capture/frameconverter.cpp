@@ -1,0 +1,194 @@
+#include "capture/frameconverter.h"
+
+#include <libyuv/convert_argb.h>
+#include <libyuv/planar_functions.h>
+#include <linux/videodev2.h>
+#include <turbojpeg.h>
+
+#include <cstring>
+
+namespace {
+
+// Rows converted at a time before mirroring, small enough to stay in cache.
+constexpr int kMirrorBlockRows = 8;
+
+bool hasEndOfImage(const uchar *src, std::size_t bytes)
+{
+    // Cameras may pad a frame after its end marker; look at the tail only.
+    const std::size_t window = bytes < 4096 ? bytes : 4096;
+    for (std::size_t i = bytes; i >= 2 && i > bytes - window; --i) {
+        if (src[i - 2] == 0xFF && src[i - 1] == 0xD9)
+            return true;
+        if (src[i - 1] != 0 && src[i - 1] != 0xFF)
+            return false;
+    }
+    return false;
+}
+
+} // namespace
+
+FrameConverter::FrameConverter() = default;
+
+FrameConverter::~FrameConverter()
+{
+    if (m_tj)
+        tjDestroy(m_tj);
+}
+
+bool FrameConverter::isSupported(quint32 pixelFormat)
+{
+    switch (pixelFormat) {
+    case V4L2_PIX_FMT_MJPEG:
+    case V4L2_PIX_FMT_YUYV:
+    case V4L2_PIX_FMT_UYVY:
+    case V4L2_PIX_FMT_YUV420:
+    case V4L2_PIX_FMT_YVU420:
+    case V4L2_PIX_FMT_GREY:
+    case V4L2_PIX_FMT_RGB24:
+    case V4L2_PIX_FMT_XBGR32:
+    case V4L2_PIX_FMT_RGB565:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool FrameConverter::configure(quint32 pixelFormat, int width, int height, int bytesPerLine, int imageSize)
+{
+    if (!isSupported(pixelFormat) || width <= 0 || height <= 0)
+        return false;
+    m_format = pixelFormat;
+    m_width = width;
+    m_height = height;
+    int packed = 0;
+    switch (pixelFormat) {
+    case V4L2_PIX_FMT_YUYV:
+    case V4L2_PIX_FMT_UYVY:
+    case V4L2_PIX_FMT_RGB565:
+        packed = width * 2;
+        break;
+    case V4L2_PIX_FMT_RGB24:
+        packed = width * 3;
+        break;
+    case V4L2_PIX_FMT_XBGR32:
+        packed = width * 4;
+        break;
+    default:
+        packed = width; // planar and grey: the luma row
+        break;
+    }
+    m_stride = bytesPerLine >= packed ? bytesPerLine : packed;
+    m_needed = std::size_t(m_stride) * height;
+    if (pixelFormat == V4L2_PIX_FMT_YUV420 || pixelFormat == V4L2_PIX_FMT_YVU420)
+        m_needed += 2 * std::size_t((m_stride + 1) / 2) * ((height + 1) / 2);
+    m_imageSize = std::size_t(imageSize) > m_needed ? std::size_t(imageSize) : m_needed;
+    if (pixelFormat == V4L2_PIX_FMT_MJPEG && !m_tj)
+        m_tj = tjInitDecompress();
+    return pixelFormat != V4L2_PIX_FMT_MJPEG || m_tj;
+}
+
+uchar *FrameConverter::scratch(std::size_t bytes)
+{
+    if (m_scratchSize < bytes) {
+        m_scratch.reset(new uchar[bytes]);
+        m_scratchSize = bytes;
+    }
+    return m_scratch.get();
+}
+
+FrameConverter::Result FrameConverter::convert(const uchar *src, std::size_t bytes, uchar *dst, bool mirror,
+                                               bool flipVertical)
+{
+    if (!src || !dst || m_width <= 0)
+        return Unsupported;
+    if (m_format == V4L2_PIX_FMT_MJPEG)
+        return convertMjpeg(src, bytes, dst, mirror, flipVertical);
+    return convertRaw(src, bytes, dst, mirror, flipVertical);
+}
+
+FrameConverter::Result FrameConverter::convertMjpeg(const uchar *src, std::size_t bytes, uchar *dst, bool mirror,
+                                                    bool flipVertical)
+{
+    if (bytes < 4 || src[0] != 0xFF || src[1] != 0xD8 || !hasEndOfImage(src, bytes))
+        return Corrupt;
+    int w = 0;
+    int h = 0;
+    int subsamp = 0;
+    int colorspace = 0;
+    if (tjDecompressHeader3(m_tj, src, bytes, &w, &h, &subsamp, &colorspace) != 0)
+        return Corrupt;
+    if (w != m_width || h != m_height)
+        return SizeMismatch;
+    const int pitch = m_width * 4;
+    uchar *out = mirror ? scratch(std::size_t(pitch) * m_height) : dst;
+    const int flags = flipVertical ? TJFLAG_BOTTOMUP : 0;
+    if (tjDecompress2(m_tj, src, bytes, out, m_width, pitch, m_height, TJPF_BGRX, flags) != 0) {
+        // Warnings (stray bytes between markers) still give a whole picture.
+        if (tjGetErrorCode(m_tj) != TJERR_WARNING)
+            return Corrupt;
+    }
+    if (mirror)
+        libyuv::ARGBMirror(out, pitch, dst, pitch, m_width, m_height);
+    return Ok;
+}
+
+bool FrameConverter::rawRows(const uchar *src, int firstRow, int rows, uchar *dst, int dstStride, bool flipVertical)
+{
+    // Negative height makes libyuv write the rows bottom-up.
+    const int h = flipVertical ? -rows : rows;
+    const int s = m_stride;
+    const uchar *row = src + std::size_t(firstRow) * s;
+    switch (m_format) {
+    case V4L2_PIX_FMT_YUYV:
+        return libyuv::YUY2ToARGB(row, s, dst, dstStride, m_width, h) == 0;
+    case V4L2_PIX_FMT_UYVY:
+        return libyuv::UYVYToARGB(row, s, dst, dstStride, m_width, h) == 0;
+    case V4L2_PIX_FMT_GREY:
+        return libyuv::J400ToARGB(row, s, dst, dstStride, m_width, h) == 0;
+    case V4L2_PIX_FMT_RGB24:
+        return libyuv::RAWToARGB(row, s, dst, dstStride, m_width, h) == 0;
+    case V4L2_PIX_FMT_RGB565:
+        return libyuv::RGB565ToARGB(row, s, dst, dstStride, m_width, h) == 0;
+    case V4L2_PIX_FMT_XBGR32:
+        return libyuv::ARGBCopy(row, s, dst, dstStride, m_width, h) == 0;
+    case V4L2_PIX_FMT_YUV420:
+    case V4L2_PIX_FMT_YVU420: {
+        // Chroma rows cover two luma rows; blocks start on even rows.
+        const int cs = (s + 1) / 2;
+        const uchar *y = row;
+        const uchar *p1 = src + std::size_t(s) * m_height + std::size_t(firstRow / 2) * cs;
+        const uchar *p2 = src + std::size_t(s) * m_height + std::size_t(cs) * ((m_height + 1) / 2)
+                          + std::size_t(firstRow / 2) * cs;
+        const uchar *u = m_format == V4L2_PIX_FMT_YUV420 ? p1 : p2;
+        const uchar *v = m_format == V4L2_PIX_FMT_YUV420 ? p2 : p1;
+        return libyuv::I420ToARGB(y, s, u, cs, v, cs, dst, dstStride, m_width, h) == 0;
+    }
+    default:
+        return false;
+    }
+}
+
+FrameConverter::Result FrameConverter::convertRaw(const uchar *src, std::size_t bytes, uchar *dst, bool mirror,
+                                                  bool flipVertical)
+{
+    if (bytes < m_needed || bytes > m_imageSize)
+        return SizeMismatch;
+    const int pitch = m_width * 4;
+    if (!mirror)
+        return rawRows(src, 0, m_height, dst, pitch, flipVertical) ? Ok : Unsupported;
+
+    // Convert a few rows into a cache-sized block, then mirror them into place.
+    uchar *block = scratch(std::size_t(pitch) * kMirrorBlockRows);
+    for (int first = 0; first < m_height; first += kMirrorBlockRows) {
+        const int rows = qMin(kMirrorBlockRows, m_height - first);
+        if (!rawRows(src, first, rows, block, pitch, false))
+            return Unsupported;
+        if (flipVertical) {
+            uchar *out = dst + std::size_t(m_height - first - rows) * pitch;
+            libyuv::ARGBMirror(block, pitch, out, pitch, m_width, -rows);
+        } else {
+            libyuv::ARGBMirror(block, pitch, dst + std::size_t(first) * pitch, pitch, m_width, rows);
+        }
+    }
+    return Ok;
+}

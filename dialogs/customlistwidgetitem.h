@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDateTime>
+#include <QListWidgetItem>
+
+class QFileInfo;
+
+// One entry of the file browser: a folder or a photo/video file.
+// Folders sort before files; within each, the newest comes first.
+class CustomListWidgetItem : public QListWidgetItem
+{
+public:
+    enum { Type = QListWidgetItem::UserType + 1 };
+    // Qt::UserRole holds the full path; this role the thumbnail state.
+    enum { ThumbnailRole = Qt::UserRole + 1 };
+    enum ThumbnailState { NoThumbnail = 0, ThumbnailPending, ThumbnailReady, ThumbnailBroken };
+
+    CustomListWidgetItem(const QString &filePath, bool isDir, const QDateTime &created);
+    explicit CustomListWidgetItem(const QFileInfo &info);
+
+    bool isDir() const { return m_isDir; }
+    QString filePath() const;
+    // New full path; the text follows the file name.
+    void setFilePath(const QString &path);
+    QDateTime creationTime() const { return m_created; }
+
+    ThumbnailState thumbnailState() const;
+    void setThumbnailState(ThumbnailState state);
+
+    // Ticket of the thumbnail job this entry waits for (0: none).
+    quint64 ticket() const { return m_ticket; }
+    void setTicket(quint64 ticket) { m_ticket = ticket; }
+
+    bool operator<(const QListWidgetItem &other) const override;
+
+    // Birth time where the file system keeps one, else the modification time.
+    static QDateTime creationTimeOf(const QFileInfo &info);
+
+private:
+    bool m_isDir = false;
+    QDateTime m_created;
+    quint64 m_ticket = 0;
+};

@@ -1,0 +1,461 @@
+#include "dialogs/filebrowser.h"
+
+#include "app/crashhandler.h"
+#include "record/rtmpthread.h"
+#include "widgets/iconhelp.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QRunnable>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <functional>
+
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace {
+
+QString absoluteClean(const QString &path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+// Bigger photos are not decoded for a thumbnail (hostile headers).
+constexpr qint64 kMaxThumbnailSourcePixels = 200LL * 1000 * 1000;
+
+// The resource image at 160 x 120, or a drawn stand-in while it is missing.
+QIcon iconFrom(const QString &resource, bool broken)
+{
+    QPixmap pm(resource);
+    if (pm.isNull()) {
+        pm = QPixmap(FileBrowser::kIconWidth, FileBrowser::kIconHeight);
+        pm.fill(QColor(0xd8, 0xd8, 0xd8));
+        QPainter p(&pm);
+        p.setPen(QPen(broken ? QColor(0xc0, 0x30, 0x30) : QColor(0xa0, 0xa0, 0xa0), 3));
+        const QRect r = pm.rect().adjusted(50, 30, -50, -30);
+        if (broken) {
+            p.drawLine(r.topLeft(), r.bottomRight());
+            p.drawLine(r.topRight(), r.bottomLeft());
+        } else {
+            p.drawRect(r);
+        }
+    }
+    return QIcon(pm.scaled(FileBrowser::kIconWidth, FileBrowser::kIconHeight, Qt::IgnoreAspectRatio,
+                           Qt::SmoothTransformation));
+}
+
+class ThumbnailJob : public QRunnable
+{
+public:
+    ThumbnailJob(FileBrowser *owner, const std::atomic<quint64> *generation, quint64 myGeneration,
+                 quint64 ticket, const QString &path, bool video,
+                 std::function<void(quint64, const QImage &)> deliver)
+        : m_owner(owner)
+        , m_generation(generation)
+        , m_myGeneration(myGeneration)
+        , m_ticket(ticket)
+        , m_path(path)
+        , m_video(video)
+        , m_deliver(std::move(deliver))
+    {
+    }
+
+    void run() override
+    {
+        crash::armCurrentThread();
+        // Thumbnails yield to the GUI, capture and recorder threads.
+        static thread_local bool niced = false;
+        if (!niced) {
+            niced = true;
+            setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10);
+        }
+        // The owner waits for its pool before it dies, so these stay valid.
+        if (m_generation->load() != m_myGeneration)
+            return;
+        const QImage image = FileBrowser::makeThumbnail(m_path, m_video);
+        if (m_generation->load() != m_myGeneration)
+            return;
+        auto deliver = m_deliver;
+        const quint64 ticket = m_ticket;
+        QMetaObject::invokeMethod(m_owner, [deliver, ticket, image] { deliver(ticket, image); },
+                                  Qt::QueuedConnection);
+    }
+
+private:
+    FileBrowser *m_owner;
+    const std::atomic<quint64> *m_generation;
+    quint64 m_myGeneration;
+    quint64 m_ticket;
+    QString m_path;
+    bool m_video;
+    std::function<void(quint64, const QImage &)> m_deliver;
+};
+
+} // namespace
+
+FileBrowser::FileBrowser(QWidget *parent)
+    : QWidget(parent)
+{
+    m_searchEdit = new QLineEdit(this);
+    m_searchEdit->setObjectName(QStringLiteral("lineEditSearch"));
+    m_searchEdit->setPlaceholderText(tr("Search"));
+    QAction *search = m_searchEdit->addAction(QIcon(QStringLiteral(":/Vistrel/image/icon/btnSearch.png")),
+                                              QLineEdit::TrailingPosition);
+    search->setObjectName(QStringLiteral("actionSearch"));
+
+    const QString buttonStyle = QStringLiteral("QToolButton{Border: none;} QToolButton:checked{}");
+    m_btnAdd = new QToolButton(this);
+    m_btnAdd->setObjectName(QStringLiteral("btnAdd"));
+    m_btnAdd->setStyleSheet(buttonStyle);
+    m_btnBack = new QToolButton(this);
+    m_btnBack->setObjectName(QStringLiteral("btnBack"));
+    m_btnBack->setStyleSheet(buttonStyle);
+    m_iconHelp = new IconHelp(this);
+    m_iconHelp->setIcon(m_btnAdd, QStringLiteral("btnAdd"));
+    m_iconHelp->setIcon(m_btnBack, QStringLiteral("btnBack"));
+
+    m_labelPath = new QLabel(this);
+    m_labelPath->setObjectName(QStringLiteral("labelPath"));
+
+    m_listWidget = new QListWidget(this);
+    m_listWidget->setObjectName(QStringLiteral("listWidget"));
+    m_listWidget->setViewMode(QListView::IconMode);
+    m_listWidget->setFlow(QListView::TopToBottom);
+    m_listWidget->setWrapping(false);
+    m_listWidget->setMovement(QListView::Static);
+    m_listWidget->setResizeMode(QListView::Adjust);
+    m_listWidget->setIconSize(QSize(kIconWidth, kIconHeight));
+
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(m_searchEdit, 1);
+    row->addWidget(m_btnAdd);
+    row->addWidget(m_btnBack);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addLayout(row);
+    layout->addWidget(m_labelPath);
+    layout->addWidget(m_listWidget, 1);
+
+    m_folderIcon = iconFrom(QStringLiteral(":/Vistrel/image/icon/iconFolder.png"), false);
+    m_placeholderIcon = iconFrom(QStringLiteral(":/Vistrel/image/icon/iconPlaceholder.png"), false);
+    m_brokenIcon = iconFrom(QStringLiteral(":/Vistrel/image/icon/iconBroken.png"), true);
+
+    // Two decoders keep the GUI responsive on a two-core machine.
+    m_pool.setMaxThreadCount(qBound(1, QThread::idealThreadCount(), 2));
+
+    connect(search, &QAction::triggered, this, &FileBrowser::onSearchButtonClicked);
+    connect(m_searchEdit, &QLineEdit::returnPressed, this, &FileBrowser::onSearchButtonClicked);
+    connect(m_btnAdd, &QToolButton::clicked, this, &FileBrowser::onCreateFolderClicked);
+    connect(m_btnBack, &QToolButton::clicked, this, &FileBrowser::onBackButtonClicked);
+    connect(m_listWidget, &QListWidget::itemDoubleClicked, this, &FileBrowser::onItemDoubleClicked);
+    // Entries deleted behind our back must not receive a thumbnail later.
+    connect(m_listWidget->model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex &, int first, int last) {
+                bool dropped = false;
+                for (int row = first; row <= last; ++row) {
+                    auto *item = static_cast<CustomListWidgetItem *>(m_listWidget->item(row));
+                    if (item && item->ticket())
+                        dropped = m_pending.remove(item->ticket()) > 0 || dropped;
+                }
+                if (dropped && m_pending.isEmpty())
+                    QMetaObject::invokeMethod(this, &FileBrowser::thumbnailsDone, Qt::QueuedConnection);
+            });
+    connect(m_listWidget->model(), &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_pending.clear(); });
+}
+
+FileBrowser::~FileBrowser()
+{
+    // The list dies after our members; its last signals must not reach them.
+    disconnect(m_listWidget->model(), nullptr, this, nullptr);
+    ++m_generation;
+    m_pool.clear();
+    m_pool.waitForDone();
+}
+
+void FileBrowser::setVideoMode(bool video)
+{
+    m_videoMode = video;
+    // One mode at a time: a second call must not list both kinds.
+    if (video)
+        m_suffixes = QStringList{QStringLiteral(".mp4"), QStringLiteral(".avi")};
+    else
+        m_suffixes = QStringList{QStringLiteral(".png"), QStringLiteral(".jpg"), QStringLiteral(".bmp")};
+}
+
+void FileBrowser::setRootPath(const QString &path)
+{
+    m_rootPath = path.isEmpty() ? QString() : absoluteClean(path);
+    if (!path.isEmpty() && QFileInfo(path).isDir()) {
+        m_currentPath = m_rootPath;
+        refresh();
+    }
+}
+
+void FileBrowser::setCurrentPath(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo(path).isDir())
+        return;
+    m_currentPath = absoluteClean(path);
+    refresh();
+}
+
+void FileBrowser::updateLabel()
+{
+    const QString rootName = QFileInfo(m_rootPath).fileName();
+    const QString rel = QDir(m_rootPath).relativeFilePath(m_currentPath);
+    if (rel.isEmpty() || rel == QLatin1String("."))
+        m_labelPath->setText(rootName);
+    else
+        m_labelPath->setText(rootName + QLatin1Char('/') + rel);
+    m_labelPath->setToolTip(m_currentPath);
+}
+
+void FileBrowser::refresh(const QString &filter)
+{
+    ++m_generation;
+    m_pool.clear();
+    m_pending.clear();
+    m_listWidget->clear();
+    if (m_currentPath.isEmpty())
+        return;
+
+    updateLabel();
+
+    const QDir dir(m_currentPath);
+    m_listWidget->setUpdatesEnabled(false);
+    const QFileInfoList dirs = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo &info : dirs) {
+        if (filter.isEmpty() || info.fileName().contains(filter, Qt::CaseInsensitive))
+            appendEntry(info);
+    }
+    const QFileInfoList files = dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
+    for (const QFileInfo &info : files) {
+        const QString name = info.fileName();
+        if (!filter.isEmpty() && !name.contains(filter, Qt::CaseInsensitive))
+            continue;
+        bool suffixOk = false;
+        for (const QString &s : qAsConst(m_suffixes))
+            suffixOk = suffixOk || name.endsWith(s, Qt::CaseSensitive);
+        if (suffixOk)
+            appendEntry(info);
+    }
+    m_listWidget->sortItems(Qt::AscendingOrder);
+    m_listWidget->setUpdatesEnabled(true);
+
+    // Thumbnails in list order, so the visible top fills first.
+    for (int i = 0; i < m_listWidget->count(); ++i) {
+        auto *item = static_cast<CustomListWidgetItem *>(m_listWidget->item(i));
+        if (!item->isDir())
+            requestThumbnail(item);
+    }
+    if (m_pending.isEmpty())
+        emit thumbnailsDone();
+}
+
+CustomListWidgetItem *FileBrowser::appendEntry(const QFileInfo &info)
+{
+    auto *item = new CustomListWidgetItem(info);
+    if (item->isDir()) {
+        item->setIcon(m_folderIcon);
+        item->setFlags(item->flags() & ~Qt::ItemIsDragEnabled);
+    } else {
+        item->setIcon(m_placeholderIcon);
+        item->setThumbnailState(CustomListWidgetItem::ThumbnailPending);
+    }
+    m_listWidget->addItem(item);
+    return item;
+}
+
+void FileBrowser::requestThumbnail(CustomListWidgetItem *item)
+{
+    const quint64 ticket = ++m_nextTicket;
+    item->setTicket(ticket);
+    item->setThumbnailState(CustomListWidgetItem::ThumbnailPending);
+    m_pending.insert(ticket, item);
+    auto deliver = [this](quint64 t, const QImage &image) { onThumbnailReady(t, image); };
+    m_pool.start(new ThumbnailJob(this, &m_generation, m_generation.load(), ticket, item->filePath(),
+                                  m_videoMode, deliver));
+}
+
+void FileBrowser::onThumbnailReady(quint64 ticket, const QImage &image)
+{
+    CustomListWidgetItem *item = m_pending.take(ticket);
+    if (!item) // from a listing that is gone, or superseded by a newer job
+        return;
+    if (image.isNull()) {
+        item->setIcon(m_brokenIcon);
+        item->setThumbnailState(CustomListWidgetItem::ThumbnailBroken);
+    } else {
+        item->setIcon(QIcon(QPixmap::fromImage(image)));
+        item->setThumbnailState(CustomListWidgetItem::ThumbnailReady);
+    }
+    item->setTicket(0);
+    if (m_pending.isEmpty())
+        emit thumbnailsDone();
+}
+
+QImage FileBrowser::makeThumbnail(const QString &path, bool video)
+{
+    QImage image;
+    if (video) {
+        image = RtmpThread::readFirstFrame(path, QSize(kIconWidth, kIconHeight));
+    } else {
+        QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);
+        const QSize size = reader.size();
+        if (size.isValid() && qint64(size.width()) * size.height() > kMaxThumbnailSourcePixels)
+            return QImage();
+        // Decoders that can (JPEG) decode straight at the small size.
+        if (size.isValid())
+            reader.setScaledSize(QSize(kIconWidth, kIconHeight));
+        image = reader.read();
+    }
+    if (image.isNull())
+        return QImage();
+    if (image.size() != QSize(kIconWidth, kIconHeight))
+        image = image.scaled(kIconWidth, kIconHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
+}
+
+CustomListWidgetItem *FileBrowser::findItem(const QString &path) const
+{
+    const QString clean = absoluteClean(path);
+    for (int i = 0; i < m_listWidget->count(); ++i) {
+        auto *item = static_cast<CustomListWidgetItem *>(m_listWidget->item(i));
+        if (item->filePath() == clean)
+            return item;
+    }
+    return nullptr;
+}
+
+bool FileBrowser::addItem(const QString &filePath)
+{
+    const QFileInfo info(filePath);
+    if (!info.exists())
+        return false;
+    if (CustomListWidgetItem *existing = findItem(filePath)) {
+        // Same name written again: only its picture may have changed.
+        if (!existing->isDir()) {
+            m_pending.remove(existing->ticket());
+            requestThumbnail(existing);
+        }
+        return true;
+    }
+    CustomListWidgetItem *item = appendEntry(info);
+    m_listWidget->sortItems(Qt::AscendingOrder);
+    if (!item->isDir())
+        requestThumbnail(item);
+    return true;
+}
+
+bool FileBrowser::isValidName(const QString &name)
+{
+    if (name.trimmed().isEmpty() || name == QLatin1String("."))
+        return false;
+    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1String(".."))
+        && !name.contains(QChar(0));
+}
+
+bool FileBrowser::renameItem(const QString &oldPath, const QString &newPath)
+{
+    CustomListWidgetItem *item = findItem(oldPath);
+    if (!item)
+        return false;
+    const QFileInfo oldInfo(item->filePath());
+    // The new name is a plain name in the same folder.
+    const int slash = newPath.lastIndexOf(QLatin1Char('/'));
+    const QString newName = slash >= 0 ? newPath.mid(slash + 1) : newPath;
+    if (!isValidName(newName))
+        return false;
+    const QString newDir = slash >= 0 ? QDir::cleanPath(QFileInfo(newPath.left(slash + 1)).absoluteFilePath())
+                                      : oldInfo.absolutePath();
+    if (newDir != QDir::cleanPath(oldInfo.absolutePath()))
+        return false;
+    item->setFilePath(QDir(newDir).filePath(newName));
+    // A job still reading the old name would fail: read the new one.
+    if (item->thumbnailState() == CustomListWidgetItem::ThumbnailPending) {
+        m_pending.remove(item->ticket());
+        requestThumbnail(item);
+    }
+    m_listWidget->sortItems(Qt::AscendingOrder);
+    return true;
+}
+
+bool FileBrowser::createFolder(const QString &name)
+{
+    if (m_currentPath.isEmpty() || !isValidName(name))
+        return false;
+    QDir dir(m_currentPath);
+    if (dir.exists(name) || !dir.mkdir(name))
+        return false;
+    refresh();
+    return true;
+}
+
+bool FileBrowser::isUnderRoot(const QString &path) const
+{
+    const QString rel = QDir(m_rootPath).relativeFilePath(path);
+    return !rel.startsWith(QLatin1String("..")) && !QDir::isAbsolutePath(rel);
+}
+
+void FileBrowser::onSearchButtonClicked()
+{
+    refresh(m_searchEdit->text());
+}
+
+void FileBrowser::onCreateFolderClicked()
+{
+    if (m_currentPath.isEmpty())
+        return;
+    bool ok = false;
+    const QString name = QInputDialog::getText(this, tr("名称"), tr("名称"), QLineEdit::Normal,
+                                               QStringLiteral("New Folder"), &ok);
+    if (!ok)
+        return;
+    if (!isValidName(name)) {
+        QMessageBox::information(this, QString(), tr("文件夹名称无效"));
+        return;
+    }
+    createFolder(name);
+}
+
+void FileBrowser::onItemDoubleClicked(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    const QString path = item->data(Qt::UserRole).toString();
+    const QFileInfo info(path);
+    if (info.isDir() && QDir::cleanPath(info.absolutePath()) == QDir::cleanPath(m_currentPath)) {
+        setCurrentPath(path);
+        return;
+    }
+    emit sigItemOpen(item);
+}
+
+void FileBrowser::onBackButtonClicked()
+{
+    if (m_currentPath.isEmpty() || m_rootPath.isEmpty())
+        return;
+    if (QDir::cleanPath(m_currentPath) == QDir::cleanPath(m_rootPath))
+        return;
+    QDir dir(m_currentPath);
+    // Never above the root, even from a folder set outside it.
+    if (!dir.cdUp() || !isUnderRoot(dir.absolutePath()))
+        m_currentPath = m_rootPath;
+    else
+        m_currentPath = QDir::cleanPath(dir.absolutePath());
+    refresh();
+}

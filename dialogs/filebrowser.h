@@ -1,0 +1,111 @@
+#pragma once
+
+#include "dialogs/customlistwidgetitem.h"
+#include "dialogs/savefolderbrowser.h"
+
+#include <QHash>
+#include <QIcon>
+#include <QStringList>
+#include <QThreadPool>
+#include <QWidget>
+
+#include <atomic>
+
+class IconHelp;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QToolButton;
+
+// Strip of thumbnails of the photos or videos under a root folder, with
+// sub-folders, search, "new folder" and back. Thumbnails are made by a small
+// worker pool; the list itself fills at once with placeholders.
+class FileBrowser : public QWidget, public SaveFolderBrowser
+{
+    Q_OBJECT
+public:
+    static constexpr int kIconWidth = 160;
+    static constexpr int kIconHeight = 120;
+
+    explicit FileBrowser(QWidget *parent = nullptr);
+    ~FileBrowser() override;
+
+    // Video mode lists ".mp4" and ".avi", photo mode ".png", ".jpg", ".bmp".
+    void setVideoMode(bool video);
+    bool isVideoMode() const { return m_videoMode; }
+    QStringList suffixes() const { return m_suffixes; }
+
+    void setRootPath(const QString &path) override;
+    QString rootPath() const { return m_rootPath; }
+    void setCurrentPath(const QString &path) override;
+    QString currentPath() const override { return m_currentPath; }
+
+    // Lists the current folder again; names must contain filter (any case).
+    void refresh(const QString &filter = QString());
+    QListWidget *listWidget() const { return m_listWidget; }
+
+    // Adds one file or folder (a path already listed only gets a new thumbnail).
+    bool addItem(const QString &filePath);
+    // Points the entry of oldPath at newPath, which must stay in the same
+    // folder under a valid name. Only the entry changes, not the disk.
+    bool renameItem(const QString &oldPath, const QString &newPath);
+    // Makes a sub-folder of the current folder; false for an invalid or
+    // existing name, or when mkdir fails.
+    bool createFolder(const QString &name);
+    // A single path component: not empty, no "/", no "..".
+    static bool isValidName(const QString &name);
+
+    // Entries still waiting for their thumbnail.
+    int pendingThumbnails() const { return m_pending.size(); }
+
+    // 160 x 120 picture of a photo or of a video's first frame; null when the
+    // file cannot be decoded. Safe on any thread.
+    static QImage makeThumbnail(const QString &path, bool video);
+
+    QLineEdit *searchEdit() const { return m_searchEdit; }
+    QToolButton *addButton() const { return m_btnAdd; }
+    QToolButton *backButton() const { return m_btnBack; }
+    QLabel *pathLabel() const { return m_labelPath; }
+
+public slots:
+    void onSearchButtonClicked();
+    void onCreateFolderClicked();
+    void onItemDoubleClicked(QListWidgetItem *item);
+    void onBackButtonClicked();
+
+signals:
+    void sigItemOpen(QListWidgetItem *item);
+    // Every entry of the listing has its thumbnail (or its broken icon).
+    void thumbnailsDone();
+
+private:
+    CustomListWidgetItem *appendEntry(const QFileInfo &info);
+    void requestThumbnail(CustomListWidgetItem *item);
+    void onThumbnailReady(quint64 ticket, const QImage &image);
+    CustomListWidgetItem *findItem(const QString &path) const;
+    bool isUnderRoot(const QString &path) const;
+    void updateLabel();
+
+    QLineEdit *m_searchEdit = nullptr;
+    QToolButton *m_btnAdd = nullptr;
+    QToolButton *m_btnBack = nullptr;
+    QLabel *m_labelPath = nullptr;
+    QListWidget *m_listWidget = nullptr;
+    IconHelp *m_iconHelp = nullptr;
+
+    QString m_rootPath;
+    QString m_currentPath;
+    bool m_videoMode = false;
+    QStringList m_suffixes;
+
+    QIcon m_folderIcon;
+    QIcon m_placeholderIcon;
+    QIcon m_brokenIcon;
+
+    // Jobs of an older listing see a newer generation and do nothing.
+    std::atomic<quint64> m_generation{0};
+    quint64 m_nextTicket = 0;
+    QHash<quint64, CustomListWidgetItem *> m_pending;
+    QThreadPool m_pool;
+};

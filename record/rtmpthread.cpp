@@ -1,0 +1,418 @@
+#include "record/rtmpthread.h"
+
+#include "app/crashhandler.h"
+#include "view/camerabuffer.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMutexLocker>
+
+#include <libyuv/convert.h>
+#include <libyuv/convert_argb.h>
+#include <libyuv/convert_from_argb.h>
+
+#include <cstdio>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/imgutils.h>
+#include <libavutil/mathematics.h>
+#include <libavutil/time.h>
+}
+
+namespace {
+
+void say(const char *text)
+{
+    fputs(text, stdout);
+    fflush(stdout);
+}
+
+bool is32Bit(QImage::Format f)
+{
+    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32
+        || f == QImage::Format_ARGB32_Premultiplied;
+}
+
+// Frees everything a run allocated, whatever step it reached.
+struct RunResources
+{
+    AVFormatContext *format = nullptr;
+    AVCodecContext *codec = nullptr;
+    AVPacket *packet = nullptr;
+    AVFrame *frame = nullptr;
+    AVDictionary *options = nullptr;
+    bool fileOpen = false;
+
+    ~RunResources()
+    {
+        av_dict_free(&options);
+        av_frame_free(&frame);
+        av_packet_free(&packet);
+        avcodec_free_context(&codec);
+        if (format) {
+            if (fileOpen)
+                avio_closep(&format->pb);
+            avformat_free_context(format);
+        }
+    }
+};
+
+} // namespace
+
+RtmpThread::RtmpThread(QObject *parent)
+    : QThread(parent)
+{
+    (void)avcodec_configuration();
+}
+
+RtmpThread::~RtmpThread()
+{
+    stop();
+    releaseQueued();
+}
+
+void RtmpThread::start()
+{
+    if (isRunning())
+        return;
+    m_running = true;
+    m_failed = false;
+    m_encodedFrames = 0;
+    {
+        QMutexLocker lock(&m_mutex);
+        m_startTime = QDateTime();
+        m_error.clear();
+        m_accepting = true;
+    }
+    releaseQueued();
+    QThread::start(QThread::InheritPriority);
+}
+
+void RtmpThread::stop()
+{
+    m_running = false;
+    if (isRunning() && QThread::currentThread() != this)
+        wait();
+}
+
+bool RtmpThread::enqueueFrame(int timestampMs, CameraBuffer *buffer)
+{
+    if (!buffer)
+        return false;
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_accepting && m_buffers.size() < kMaxQueued) {
+            m_stamps.append(timestampMs);
+            m_buffers.append(buffer);
+            return true;
+        }
+    }
+    buffer->release();
+    return false;
+}
+
+int RtmpThread::queuedFrames() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_buffers.size();
+}
+
+int RtmpThread::elapsedMs() const
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_startTime.isNull())
+        return 0;
+    return int(m_startTime.msecsTo(QDateTime::currentDateTime()));
+}
+
+QString RtmpThread::errorString() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_error;
+}
+
+void RtmpThread::fail(const QString &text)
+{
+    m_failed = true;
+    QMutexLocker lock(&m_mutex);
+    if (m_error.isEmpty())
+        m_error = text;
+}
+
+void RtmpThread::releaseQueued()
+{
+    QList<CameraBuffer *> buffers;
+    {
+        QMutexLocker lock(&m_mutex);
+        buffers.swap(m_buffers);
+        m_stamps.clear();
+    }
+    for (CameraBuffer *b : qAsConst(buffers))
+        b->release();
+}
+
+bool RtmpThread::convertImage(const QImage &image, AVFrame *frame)
+{
+    if (!frame || image.isNull() || image.width() != frame->width || image.height() != frame->height)
+        return false;
+    const uint8_t *src = image.constBits();
+    const int stride = image.bytesPerLine();
+    const int w = image.width();
+    const int h = image.height();
+    uint8_t **d = frame->data;
+    int *ls = frame->linesize;
+    const QImage::Format f = image.format();
+    int r = -1;
+    switch (frame->format) {
+    case AV_PIX_FMT_YUV420P:
+        if (is32Bit(f))
+            r = libyuv::ARGBToI420(src, stride, d[0], ls[0], d[1], ls[1], d[2], ls[2], w, h);
+        else if (f == QImage::Format_BGR888)
+            r = libyuv::RGB24ToI420(src, stride, d[0], ls[0], d[1], ls[1], d[2], ls[2], w, h);
+        else if (f == QImage::Format_RGB888) // R,G,B in memory is libyuv's "RAW"
+            r = libyuv::RAWToI420(src, stride, d[0], ls[0], d[1], ls[1], d[2], ls[2], w, h);
+        break;
+    case AV_PIX_FMT_YUVJ420P:
+        if (is32Bit(f))
+            r = libyuv::ARGBToJ420(src, stride, d[0], ls[0], d[1], ls[1], d[2], ls[2], w, h);
+        else if (f == QImage::Format_BGR888)
+            r = libyuv::RGB24ToJ420(src, stride, d[0], ls[0], d[1], ls[1], d[2], ls[2], w, h);
+        else if (f == QImage::Format_RGB888)
+            r = libyuv::RAWToJ420(src, stride, d[0], ls[0], d[1], ls[1], d[2], ls[2], w, h);
+        break;
+    case AV_PIX_FMT_YUVJ422P:
+        if (is32Bit(f))
+            r = libyuv::ARGBToJ422(src, stride, d[0], ls[0], d[1], ls[1], d[2], ls[2], w, h);
+        break;
+    case AV_PIX_FMT_NV12:
+        if (is32Bit(f))
+            r = libyuv::ARGBToNV12(src, stride, d[0], ls[0], d[1], ls[1], w, h);
+        break;
+    default:
+        break;
+    }
+    return r == 0;
+}
+
+void RtmpThread::run()
+{
+    crash::armCurrentThread();
+
+    const QByteArray path = QFile::encodeName(m_path);
+    const QByteArray muxer = path.right(3);
+    m_state = -1;
+    m_headerWritten = false;
+    m_transMs = 0;
+    m_encodeMs = 0;
+
+    RunResources res;
+    // Whatever happens below, buffers queued now or later go back at once.
+    auto closeQueue = [this] {
+        {
+            QMutexLocker lock(&m_mutex);
+            m_accepting = false;
+        }
+        releaseQueued();
+    };
+
+    if (avformat_alloc_output_context2(&res.format, nullptr, muxer.constData(), path.constData()) < 0
+        || !res.format) {
+        fail(QStringLiteral("no output format for %1").arg(m_path));
+        closeQueue();
+        return;
+    }
+
+    const AVCodec *codec = avcodec_find_encoder(AV_CODEC_ID_MJPEG);
+    if (!codec) {
+        say("Can not find output video encoder! (没有找到合适的编码器！)\n");
+        fail(QStringLiteral("no MJPEG encoder"));
+        closeQueue();
+        return;
+    }
+
+    res.codec = avcodec_alloc_context3(codec);
+    if (!res.codec) {
+        fail(QStringLiteral("out of memory"));
+        closeQueue();
+        return;
+    }
+    AVCodecContext *ctx = res.codec;
+    ctx->width = m_width;
+    ctx->height = m_height;
+    ctx->time_base = AVRational{1, m_fps};
+    ctx->framerate = AVRational{m_fps, 1};
+    ctx->pix_fmt = AV_PIX_FMT_YUVJ420P;
+    ctx->qmin = 5;
+    ctx->qmax = 5;
+    ctx->thread_count = m_encoderThreads;
+    if (res.format->oformat->flags & AVFMT_GLOBALHEADER)
+        ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    av_dict_set(&res.options, "vcodec", "copy", 0);
+    if (m_width <= 0 || m_height <= 0 || avcodec_open2(ctx, codec, &res.options) < 0) {
+        say("Failed to open output video encoder!)\n");
+        fail(QStringLiteral("cannot open the encoder"));
+        closeQueue();
+        return;
+    }
+
+    AVStream *stream = avformat_new_stream(res.format, nullptr);
+    if (!stream || avcodec_parameters_from_context(stream->codecpar, ctx) < 0) {
+        fail(QStringLiteral("cannot create the stream"));
+        closeQueue();
+        return;
+    }
+    stream->time_base = ctx->time_base;
+    say("======= av_dump_format output =======\n");
+    av_dump_format(res.format, 0, path.constData(), 1);
+    say("============== dump end ========= \n");
+
+    if (!(res.format->oformat->flags & AVFMT_NOFILE)) {
+        if (avio_open(&res.format->pb, path.constData(), AVIO_FLAG_WRITE) < 0) {
+            printf("Could not open output URL '%s'", path.constData());
+            fflush(stdout);
+            fail(QStringLiteral("cannot open %1").arg(m_path));
+            closeQueue();
+            return;
+        }
+        res.fileOpen = true;
+    }
+    const int headerResult = avformat_write_header(res.format, nullptr);
+    if (headerResult < 0) {
+        say("Error occurred when opening output URL\n");
+        fail(QStringLiteral("cannot write the header of %1").arg(m_path));
+        closeQueue();
+        return;
+    }
+    printf("avformat_write_header return: %d\n", headerResult);
+    fflush(stdout);
+    m_headerWritten = true;
+
+    res.frame = av_frame_alloc();
+    res.packet = av_packet_alloc();
+    if (!res.frame || !res.packet) {
+        fail(QStringLiteral("out of memory"));
+        closeQueue();
+        return;
+    }
+    AVFrame *frame = res.frame;
+    AVPacket *packet = res.packet;
+    frame->width = m_width;
+    frame->height = m_height;
+    frame->format = ctx->pix_fmt;
+    if (av_frame_get_buffer(frame, 0) < 0) {
+        fail(QStringLiteral("out of memory"));
+        closeQueue();
+        return;
+    }
+    m_frame = frame;
+
+    {
+        QMutexLocker lock(&m_mutex);
+        m_startTime = QDateTime::currentDateTime();
+    }
+    int frameCount = 0;
+    int64_t lastPts = -1;
+    bool writeFailed = false;
+
+    // Writes every packet the encoder has ready; false when the file refuses.
+    auto drainPackets = [&]() -> bool {
+        for (;;) {
+            const int r = avcodec_receive_packet(ctx, packet);
+            if (r == AVERROR(EAGAIN) || r == AVERROR_EOF)
+                return true;
+            if (r < 0)
+                return false;
+            packet->stream_index = stream->index;
+            // MP4 drops a last sample that has no duration.
+            if (packet->duration <= 0)
+                packet->duration = 1;
+            av_packet_rescale_ts(packet, ctx->time_base, stream->time_base);
+            const int w = av_interleaved_write_frame(res.format, packet);
+            av_packet_unref(packet);
+            if (w < 0)
+                return false;
+            ++m_encodedFrames;
+        }
+    };
+
+    QElapsedTimer watch;
+    while (m_running.load(std::memory_order_relaxed)) {
+        int stamp = 0;
+        CameraBuffer *buffer = nullptr;
+        {
+            QMutexLocker lock(&m_mutex);
+            if (!m_buffers.isEmpty()) {
+                stamp = m_stamps.takeFirst();
+                buffer = m_buffers.takeFirst();
+            }
+        }
+        if (!buffer) {
+            av_usleep(1000);
+            continue;
+        }
+        // Pacing happens in the codec's 1/fps ticks, so no container can
+        // receive more pictures than the configured rate. Integer maths:
+        // in floating point 300 ms / 0.1 s truncates to 2.
+        const int64_t pts = av_rescale_rnd(stamp, ctx->time_base.den, int64_t(ctx->time_base.num) * 1000,
+                                           AV_ROUND_DOWN);
+        if (pts <= lastPts || buffer->size() != QSize(m_width, m_height)) {
+            buffer->release();
+            continue;
+        }
+        lastPts = pts;
+
+        watch.start();
+        if (!av_frame_is_writable(frame)) {
+            // A threaded encoder still reads the last picture: take a fresh one.
+            av_frame_unref(frame);
+            frame->width = m_width;
+            frame->height = m_height;
+            frame->format = ctx->pix_fmt;
+            if (av_frame_get_buffer(frame, 0) < 0) {
+                buffer->release();
+                fail(QStringLiteral("out of memory"));
+                break;
+            }
+        }
+        const bool converted = convertImage(buffer->toImage(), frame);
+        buffer->release();
+        const qint64 convertNs = watch.nsecsElapsed();
+        m_transMs += convertNs / 1e6;
+        if (!converted)
+            continue;
+        frame->pts = pts;
+        const int sent = avcodec_send_frame(ctx, frame);
+        const bool ok = sent >= 0 && drainPackets();
+        m_encodeMs += (watch.nsecsElapsed() - convertNs) / 1e6;
+        ++frameCount;
+        if (!ok) {
+            writeFailed = true;
+            break;
+        }
+    }
+    closeQueue();
+
+    // Flush pictures a threaded encoder still holds.
+    if (!writeFailed && avcodec_send_frame(ctx, nullptr) >= 0 && !drainPackets())
+        writeFailed = true;
+
+    printf("frame : %d, trans : %0.2f, encode : %0.2f\n", frameCount,
+           frameCount ? m_transMs / frameCount : 0.0, frameCount ? m_encodeMs / frameCount : 0.0);
+    fflush(stdout);
+
+    if (av_write_trailer(res.format) < 0)
+        writeFailed = true;
+    if (res.fileOpen) {
+        if (res.format->pb && res.format->pb->error < 0)
+            writeFailed = true;
+        if (avio_closep(&res.format->pb) < 0)
+            writeFailed = true;
+        res.fileOpen = false;
+    }
+    if (writeFailed)
+        fail(QStringLiteral("writing %1 failed").arg(m_path));
+    m_frame = nullptr;
+    m_state = 0;
+}

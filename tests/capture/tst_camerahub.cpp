@@ -1,0 +1,546 @@
+#include "capture/camerahub.h"
+#include "capture/devicetable.h"
+#include "capture/simbackend.h"
+#include "capture/subtypes.h"
+#include "capture/v4l2backend.h"
+#include "fakekernel.h"
+
+#include <QtTest>
+#include <QDialog>
+
+namespace {
+
+const QString kNode = QStringLiteral("/dev/video0");
+const QString kPath = QStringLiteral("v4l2:usb-0000:00:14.0-2#vid_0c45&pid_62c1");
+
+bool near(QRgb a, QRgb b, int tolerance = 28)
+{
+    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance
+           && qAbs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+QImage solid(int w, int h, QColor c)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(c);
+    return img;
+}
+
+double meanLuma(const QImage &img)
+{
+    qint64 sum = 0;
+    for (int y = 0; y < img.height(); y += 4) {
+        for (int x = 0; x < img.width(); x += 4)
+            sum += qGray(img.pixel(x, y));
+    }
+    return double(sum) / ((img.height() / 4) * (img.width() / 4));
+}
+
+} // namespace
+
+class TstCameraHub : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void pixels_data();
+    void pixels();
+    void stillButton_data();
+    void stillButton();
+    void busyBufferDropsFrames();
+    void pendingSizeRequest();
+    void sameSettingsDoNotRestart();
+    void frameRateChange();
+    void unplugMidStream();
+    void corruptFrames();
+    void busyOrLockedDevice();
+    void closeWhileStreaming();
+    void propertyCodes();
+    void settingsDialog();
+    void simulatedCameras();
+    void simulatedControlsChangePicture();
+
+private:
+    void startV4l2();
+    bool waitFrames(int count, int timeoutMs = 3000);
+
+    CameraHub *m_hub = nullptr;
+    std::shared_ptr<FakeKernel> m_kernel;
+    std::unique_ptr<QTemporaryDir> m_sys;
+    std::unique_ptr<QSignalSpy> m_spy;
+    QVector<bool> m_onGuiThread;
+    QStringList m_log;
+    QMetaObject::Connection m_threadCheck;
+};
+
+void TstCameraHub::initTestCase()
+{
+    buildDeviceTable();
+    m_hub = CameraHub::instance();
+    QCOMPARE(m_hub->thread(), QThread::currentThread());
+}
+
+void TstCameraHub::init()
+{
+    m_kernel = std::make_shared<FakeKernel>();
+    m_sys = std::make_unique<QTemporaryDir>();
+    m_log.clear();
+    m_onGuiThread.clear();
+    setCaptureLogHook([this](const QByteArray &l) {
+        static QMutex mutex;
+        QMutexLocker lock(&mutex);
+        m_log.append(QString::fromLocal8Bit(l));
+    });
+    m_spy = std::make_unique<QSignalSpy>(m_hub, &CameraHub::sigFrameReady);
+    m_threadCheck = connect(m_hub, &CameraHub::sigFrameReady, this,
+                            [this] { m_onGuiThread.append(QThread::currentThread() == qApp->thread()); });
+}
+
+void TstCameraHub::cleanup()
+{
+    m_hub->setBackends({});
+    disconnect(m_threadCheck);
+    m_spy.reset();
+    setCaptureLogHook(nullptr);
+    QCOMPARE(m_kernel->openFdCount(), 0);
+    for (bool gui : qAsConst(m_onGuiThread))
+        QVERIFY(gui);
+}
+
+void TstCameraHub::startV4l2()
+{
+    FakeCamera &cam = m_kernel->addCamera(kNode, "usb-0000:00:14.0-2", QStringLiteral("1-2"),
+                                          {{640, 480}, {1280, 720}, {1920, 1080}});
+    cam.buttonEvent = QStringLiteral("event4");
+    cam.hidButtonEvent = QStringLiteral("event5");
+    QVERIFY(m_kernel->writeSysfs(m_sys->path()));
+    m_hub->setBackends({std::make_shared<V4l2Backend>(m_kernel, m_sys->path())});
+    m_hub->refreshDevices();
+    QCOMPARE(m_hub->deviceList().size(), 1);
+    QCOMPARE(m_hub->deviceList()[0].devicePath, kPath);
+}
+
+bool TstCameraHub::waitFrames(int count, int timeoutMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (m_spy->count() < count && t.elapsed() < timeoutMs)
+        m_spy->wait(qMax(1, timeoutMs - int(t.elapsed())));
+    return m_spy->count() >= count;
+}
+
+void TstCameraHub::pixels_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<bool>("vertical");
+    for (const char *f : {"YUV", "MJPG"}) {
+        QTest::addRow("%s upright", f) << f << false << false;
+        QTest::addRow("%s mirrored", f) << f << true << false;
+        QTest::addRow("%s flipped", f) << f << false << true;
+        QTest::addRow("%s both", f) << f << true << true;
+    }
+}
+
+void TstCameraHub::pixels()
+{
+    QFETCH(QString, format);
+    QFETCH(bool, horizontal);
+    QFETCH(bool, vertical);
+    startV4l2();
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, format));
+    QCOMPARE(m_hub->getProperty(kPath, CameraHub::FrameWidth), 640);
+    QCOMPARE(quint32(m_hub->getProperty(kPath, CameraHub::Fourcc)),
+             format == QLatin1String("YUV") ? fourcc('Y', 'U', 'Y', '2') : subtype::mjpgCode());
+    m_hub->setFlip(kPath, horizontal, vertical);
+    QCOMPARE(m_hub->getFlip(kPath), qMakePair(horizontal, vertical));
+
+    const QImage card = quadrantImage(640, 480);
+    m_kernel->pushFrame(kNode, format == QLatin1String("YUV") ? yuyvFrame(card) : jpegFrame(card));
+    QVERIFY(waitFrames(1));
+    QCOMPARE(m_spy->at(0).at(0).toString(), kPath);
+    QCOMPARE(m_spy->at(0).at(1).toBool(), false);
+
+    CameraBuffer *buffer = m_hub->acquireFrame(kPath);
+    QVERIFY(buffer);
+    const QImage img = buffer->toImage();
+    QCOMPARE(img.size(), QSize(640, 480));
+    QCOMPARE(img.format(), QImage::Format_RGB32);
+    const QPoint probes[] = {{5, 5}, {634, 5}, {5, 474}, {634, 474}, {160, 120}, {480, 360}};
+    for (const QPoint &p : probes) {
+        const QPoint src(horizontal ? 639 - p.x() : p.x(), vertical ? 479 - p.y() : p.y());
+        QVERIFY2(near(img.pixel(p), card.pixel(src)), qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+    }
+    m_hub->releaseFrame(kPath);
+
+    // A photo copy of the same frame.
+    QImage photo;
+    QVERIFY(m_hub->readFrame(kPath, &photo));
+    QCOMPARE(photo.size(), QSize(640, 480));
+    QVERIFY(photo.constBits() != buffer->bits());
+}
+
+void TstCameraHub::stillButton_data()
+{
+    QTest::addColumn<QString>("event");
+    QTest::newRow("uvc button") << "event4";
+    QTest::newRow("hid keyboard interface") << "event5";
+}
+
+void TstCameraHub::stillButton()
+{
+    QFETCH(QString, event);
+    startV4l2();
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("YUV")));
+    const QByteArray frame = yuyvFrame(quadrantImage(640, 480));
+    m_kernel->pushFrame(kNode, frame);
+    QVERIFY(waitFrames(1));
+    m_kernel->pressButton(event);
+    m_kernel->pushFrame(kNode, frame);
+    QVERIFY(waitFrames(2));
+    m_kernel->pushFrame(kNode, frame);
+    QVERIFY(waitFrames(3));
+    m_kernel->pushFrame(kNode, frame);
+    QVERIFY(waitFrames(4));
+    QVector<bool> flags;
+    for (const auto &args : qAsConst(*m_spy))
+        flags.append(args.at(1).toBool());
+    QCOMPARE(flags, (QVector<bool>{false, true, false, false}));
+}
+
+void TstCameraHub::busyBufferDropsFrames()
+{
+    startV4l2();
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("YUV")));
+    m_kernel->pushFrame(kNode, yuyvFrame(solid(640, 480, Qt::red)));
+    QVERIFY(waitFrames(1));
+
+    CameraBuffer *held = m_hub->acquireFrame(kPath);
+    QVERIFY(held);
+    QTest::ignoreMessage(QtDebugMsg, "SampleCB lost frame");
+    QTest::ignoreMessage(QtDebugMsg, "SampleCB lost frame");
+    m_kernel->pushFrame(kNode, yuyvFrame(solid(640, 480, Qt::green)));
+    m_kernel->pushFrame(kNode, yuyvFrame(solid(640, 480, Qt::green)));
+    QVERIFY(m_kernel->waitDrained(kNode, 2000));
+    const FrameCallback *cb = m_hub->layer()->frameCallback(kPath);
+    QTRY_COMPARE(cb->framesBusy(), quint64(2));
+    // The held picture is untouched.
+    QVERIFY(near(held->toImage().pixel(10, 10), qRgb(255, 0, 0)));
+    QTest::qWait(50);
+    QCOMPARE(m_spy->count(), 1);
+    m_hub->releaseFrame(kPath);
+
+    // Capture went on.
+    m_kernel->pushFrame(kNode, yuyvFrame(solid(640, 480, Qt::blue)));
+    QVERIFY(waitFrames(2));
+    QImage img;
+    QVERIFY(m_hub->readFrame(kPath, &img));
+    QVERIFY(near(img.pixel(320, 240), qRgb(0, 0, 255)));
+}
+
+void TstCameraHub::pendingSizeRequest()
+{
+    startV4l2();
+    FakeCamera *cam = m_kernel->camera(kNode);
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("YUV")));
+    QCOMPARE(cam->streamOns, 1);
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::FrameWidth, 1280));
+    QCOMPARE(cam->streamOns, 1);
+    QCOMPARE(m_hub->getProperty(kPath, CameraHub::FrameWidth), 640);
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::FrameHeight, 720));
+    QCOMPARE(cam->streamOns, 2);
+    QCOMPARE(m_hub->getProperty(kPath, CameraHub::FrameWidth), 1280);
+    QCOMPARE(m_hub->getProperty(kPath, CameraHub::FrameHeight), 720);
+    QCOMPARE(m_hub->frameSize(kPath), QSize(1280, 720));
+    // The next request starts empty again.
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::FrameHeight, 1080));
+    QCOMPARE(cam->streamOns, 2);
+
+    m_kernel->pushFrame(kNode, yuyvFrame(quadrantImage(1280, 720)));
+    QVERIFY(waitFrames(1));
+    QImage img;
+    QVERIFY(m_hub->readFrame(kPath, &img));
+    QCOMPARE(img.size(), QSize(1280, 720));
+}
+
+void TstCameraHub::sameSettingsDoNotRestart()
+{
+    startV4l2();
+    FakeCamera *cam = m_kernel->camera(kNode);
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("YUV")));
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::FrameWidth, 640));
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::FrameHeight, 480));
+    QVERIFY(m_hub->setFormat(kPath, QStringLiteral("YUV")));
+    QCOMPARE(cam->streamOns, 1);
+    QVERIFY(m_hub->setFormat(kPath, QStringLiteral("MJPG")));
+    QCOMPARE(cam->streamOns, 2);
+    QCOMPARE(quint32(m_hub->getProperty(kPath, CameraHub::Fourcc)), subtype::mjpgCode());
+    QVERIFY(m_hub->setFormat(kPath, QStringLiteral("MJPG")));
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::FrameWidth, 640));
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::FrameHeight, 480));
+    QCOMPARE(cam->streamOns, 2);
+    QCOMPARE(m_hub->getProperty(kPath, CameraHub::FrameWidth), 640);
+}
+
+void TstCameraHub::frameRateChange()
+{
+    startV4l2();
+    FakeCamera *cam = m_kernel->camera(kNode);
+    QVERIFY(m_hub->openCamera(kPath, 1280, 720, QStringLiteral("MJPG")));
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::FrameRate, 10));
+    QCOMPARE(cam->streamOns, 2);
+    QCOMPARE(m_hub->getProperty(kPath, CameraHub::FrameRate), 10);
+    QCOMPARE(cam->timePerFrame.numerator, 1000000u);
+    // The size and the format survive the change.
+    QCOMPARE(m_hub->getProperty(kPath, CameraHub::FrameWidth), 1280);
+    QCOMPARE(quint32(m_hub->getProperty(kPath, CameraHub::Fourcc)), subtype::mjpgCode());
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::FrameRate, 10));
+    QCOMPARE(cam->streamOns, 2);
+    // A size change keeps the rate.
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::FrameWidth, 640));
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::FrameHeight, 480));
+    QCOMPARE(m_hub->getProperty(kPath, CameraHub::FrameRate), 10);
+}
+
+void TstCameraHub::unplugMidStream()
+{
+    startV4l2();
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("YUV")));
+    const QByteArray frame = yuyvFrame(quadrantImage(640, 480));
+    m_kernel->pushFrame(kNode, frame);
+    QVERIFY(waitFrames(1));
+    const FrameCallback *cb = m_hub->layer()->frameCallback(kPath);
+    m_kernel->unplug(kNode);
+    QTRY_VERIFY_WITH_TIMEOUT(cb->isLost(), 2000);
+    m_kernel->pushFrame(kNode, frame);
+    QTest::qWait(100);
+    QCOMPARE(m_spy->count(), 1);
+    QVERIFY(m_log.contains(QStringLiteral("ERROR: device %1 lost while streaming\n").arg(kPath)));
+
+    m_hub->refreshDevices();
+    QVERIFY(!m_hub->isOpen(kPath));
+    QVERIFY(m_hub->deviceList().isEmpty());
+    QVERIFY(!m_hub->layer()->hasDevice(kPath));
+    QCOMPARE(m_kernel->openFdCount(), 0);
+}
+
+void TstCameraHub::corruptFrames()
+{
+    startV4l2();
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("MJPG")));
+    const QByteArray good = jpegFrame(quadrantImage(640, 480));
+    const FrameCallback *cb = m_hub->layer()->frameCallback(kPath);
+    m_kernel->pushFrame(kNode, good.left(good.size() / 3));
+    m_kernel->pushFrame(kNode, QByteArray(5000, '\x55'));
+    m_kernel->pushFrame(kNode, jpegFrame(quadrantImage(320, 240)));
+    QVERIFY(m_kernel->waitDrained(kNode, 2000));
+    QTRY_COMPARE(cb->framesBad(), quint64(3));
+    QVERIFY(m_log.contains(QStringLiteral("ERROR: SampleCB() - buffer sizes do not match\n")));
+    QTest::qWait(50);
+    QCOMPARE(m_spy->count(), 0);
+    m_kernel->pushFrame(kNode, good);
+    QVERIFY(waitFrames(1));
+
+    // Uncompressed frames of the wrong length.
+    m_hub->closeCamera(kPath);
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("YUV")));
+    const FrameCallback *cb2 = m_hub->layer()->frameCallback(kPath);
+    m_log.clear();
+    m_kernel->pushFrame(kNode, yuyvFrame(quadrantImage(640, 480)).left(1000));
+    QVERIFY(m_kernel->waitDrained(kNode, 2000));
+    QTRY_COMPARE(cb2->framesBad(), quint64(1));
+    QVERIFY(m_log.contains(QStringLiteral("ERROR: SampleCB() - buffer sizes do not match\n")));
+    m_kernel->pushFrame(kNode, yuyvFrame(quadrantImage(640, 480)));
+    QVERIFY(waitFrames(2));
+}
+
+void TstCameraHub::busyOrLockedDevice()
+{
+    startV4l2();
+    FakeCamera *cam = m_kernel->camera(kNode);
+    cam->busy = true;
+    QElapsedTimer t;
+    t.start();
+    QVERIFY(!m_hub->openCamera(kPath, 640, 480, QStringLiteral("MJPG")));
+    QVERIFY(t.elapsed() < 2000);
+    QVERIFY(!m_hub->isOpen(kPath));
+    cam->busy = false;
+    cam->openErrno = EACCES;
+    QVERIFY(!m_hub->openCamera(kPath, 640, 480, QStringLiteral("MJPG")));
+    QVERIFY(!m_hub->isOpen(kPath));
+    cam->openErrno = 0;
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("MJPG")));
+    // Refused while it is open.
+    QVERIFY(!m_hub->openCamera(kPath, 1280, 720, QStringLiteral("MJPG")));
+    QCOMPARE(m_hub->getProperty(kPath, CameraHub::FrameWidth), 640);
+    QVERIFY(!m_hub->openCamera(QStringLiteral("v4l2:none#vid_0c45&pid_62c1"), 640, 480, QStringLiteral("MJPG")));
+}
+
+void TstCameraHub::closeWhileStreaming()
+{
+    startV4l2();
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("YUV")));
+    const QByteArray frame = yuyvFrame(quadrantImage(640, 480));
+    for (int i = 0; i < 6; ++i)
+        m_kernel->pushFrame(kNode, frame);
+    QTest::qWait(5); // frames are being converted and notices posted
+    const int before = m_spy->count();
+    QElapsedTimer t;
+    t.start();
+    m_hub->closeCamera(kPath);
+    QVERIFY(t.elapsed() < 1000);
+    QVERIFY(!m_hub->isOpen(kPath));
+    QTest::qWait(50);
+    QCOMPARE(m_spy->count(), before); // notices of a closed camera are dropped
+    QVERIFY(!m_hub->acquireFrame(kPath));
+    QImage img;
+    QVERIFY(!m_hub->readFrame(kPath, &img));
+    // Reopened, it delivers again.
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("YUV")));
+    m_kernel->pushFrame(kNode, frame);
+    QVERIFY(waitFrames(before + 1));
+}
+
+void TstCameraHub::propertyCodes()
+{
+    startV4l2();
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("MJPG")));
+    const PropertyRange b = m_hub->getPropertyRange(kPath, CameraHub::Brightness);
+    QVERIFY(b.supported);
+    QCOMPARE(b.minimum, -64);
+    QCOMPARE(b.maximum, 64);
+    QCOMPARE(b.defaultValue, 0);
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::Brightness, 12));
+    QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_BRIGHTNESS), 12);
+    QCOMPARE(m_hub->getPropertyRange(kPath, CameraHub::Brightness).current, 12);
+    QVERIFY(m_hub->isPropertySupported(kPath, CameraHub::Gain));
+    QVERIFY(m_hub->isPropertySupported(kPath, CameraHub::Gamma));
+    QVERIFY(!m_hub->isPropertySupported(kPath, CameraHub::Pan));
+    QVERIFY(!m_hub->isPropertySupported(kPath, CameraHub::RedGain));
+    QVERIFY(!m_hub->isPropertySupported(kPath, CameraHub::FrameWidth));
+    QVERIFY(!m_hub->setProperty(kPath, CameraHub::Zoom, 2));
+    QVERIFY(!m_hub->setProperty(kPath, CameraHub::GreenGain, 2));
+    QVERIFY(!m_hub->setProperty(kPath, 99, 1));
+    QCOMPARE(m_hub->getProperty(kPath, 99), -1);
+    QCOMPARE(m_hub->getProperty(kPath, CameraHub::RedGain), -1);
+    QCOMPARE(m_hub->getProperty(QStringLiteral("nope"), CameraHub::FrameWidth), -1);
+    QVERIFY(!m_hub->getPropertyRange(QStringLiteral("nope"), CameraHub::Brightness).supported);
+
+    // White balance: 1 on, 0 off.
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::WhiteBalance, 0));
+    QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_AUTO_WHITE_BALANCE), 0);
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::ColourTemperature, 3000));
+    QCOMPARE(m_hub->getProperty(kPath, CameraHub::ColourTemperature), 3000);
+
+    // Exposure mode switches without touching the time the panel keeps.
+    QCOMPARE(m_hub->getPropertyRange(kPath, CameraHub::Exposure).flags, 1);
+    QVERIFY(m_hub->isPropertySupported(kPath, CameraHub::ExposureMode));
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::ExposureMode, 2));
+    QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_EXPOSURE_AUTO), int(V4L2_EXPOSURE_MANUAL));
+    QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_EXPOSURE_ABSOLUTE), 156);
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::Exposure, 400));
+    QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_EXPOSURE_ABSOLUTE), 400);
+    QCOMPARE(m_hub->getPropertyRange(kPath, CameraHub::Exposure).flags, 2);
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::ExposureMode, 1));
+    QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_EXPOSURE_AUTO), int(V4L2_EXPOSURE_APERTURE_PRIORITY));
+    QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_EXPOSURE_ABSOLUTE), 400);
+}
+
+void TstCameraHub::settingsDialog()
+{
+    startV4l2();
+    QVERIFY(!m_hub->setProperty(kPath, CameraHub::SettingsDialog, 0)); // not open
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("MJPG")));
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::SettingsDialog, 0));
+    QPointer<QDialog> dialog = m_hub->layer()->settingsWindow(kPath);
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!dialog->isModal());
+    // Asking again shows the same one.
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::SettingsDialog, 0));
+    QCOMPARE(m_hub->layer()->settingsWindow(kPath), dialog.data());
+    // The dialog does not outlive the camera list.
+    m_hub->setBackends({});
+    QVERIFY(!dialog);
+}
+
+void TstCameraHub::simulatedCameras()
+{
+    m_hub->setBackends({});
+    auto sim = m_hub->installSimulatedCameras(2);
+    m_hub->refreshDevices();
+    const QVector<CameraDeviceInfo> list = m_hub->deviceList();
+    QCOMPARE(list.size(), 2);
+    QCOMPARE(list[0].modelName, QStringLiteral("V3-2M"));
+    QVERIFY(list[0].devicePath.contains(QLatin1String("vid_0c45&pid_62c1")));
+    QCOMPARE(list[0].sizes, (QVector<QSize>{{640, 480}, {1280, 720}, {1920, 1080}}));
+    QCOMPARE(list[1].modelName, QStringLiteral("V3-5M"));
+    QCOMPARE(list[1].sizes.last(), QSize(2592, 1944));
+
+    const QString path = list[0].devicePath;
+    QVERIFY(m_hub->openCamera(path, 640, 480, QStringLiteral("MJPG")));
+    QVERIFY(waitFrames(3));
+    QImage img;
+    QVERIFY(m_hub->readFrame(path, &img));
+    QCOMPARE(img.size(), QSize(640, 480));
+    // A picture, not a flat field: the scale's dark ticks cross the middle row.
+    int dark = 0;
+    for (int y = 226; y < 238; ++y) {
+        int row = 0;
+        for (int x = 0; x < 640; ++x)
+            row += qGray(img.pixel(x, y)) < 120 ? 1 : 0;
+        dark = qMax(dark, row);
+    }
+    QVERIFY2(dark > 50, qPrintable(QString::number(dark)));
+
+    // The microscope's button marks exactly one frame.
+    const int before = m_spy->count();
+    sim->pressStillButton(0);
+    QVERIFY(waitFrames(before + 4));
+    int marked = 0;
+    for (int i = before; i < m_spy->count(); ++i)
+        marked += m_spy->at(i).at(1).toBool() ? 1 : 0;
+    QCOMPARE(marked, 1);
+
+    // Second camera in YUYV at its large size.
+    const QString five = list[1].devicePath;
+    QVERIFY(m_hub->openCamera(five, 2592, 1944, QStringLiteral("YUV")));
+    QCOMPARE(quint32(m_hub->getProperty(five, CameraHub::Fourcc)), fourcc('Y', 'U', 'Y', '2'));
+    QTRY_VERIFY_WITH_TIMEOUT(m_hub->readFrame(five, &img), 5000);
+    QCOMPARE(img.size(), QSize(2592, 1944));
+
+    // Unplugged: its stream ends and the next refresh drops it.
+    sim->unplug(0);
+    QTRY_VERIFY_WITH_TIMEOUT(m_hub->layer()->frameCallback(path)->isLost(), 2000);
+    m_hub->refreshDevices();
+    QVERIFY(!m_hub->isOpen(path));
+    QVERIFY(m_hub->isOpen(five));
+    QCOMPARE(m_hub->deviceList().size(), 1);
+}
+
+void TstCameraHub::simulatedControlsChangePicture()
+{
+    m_hub->setBackends({});
+    m_hub->installSimulatedCameras(1);
+    m_hub->refreshDevices();
+    const QString path = m_hub->deviceList().value(0).devicePath;
+    QVERIFY(m_hub->openCamera(path, 640, 480, QStringLiteral("YUV")));
+    QVERIFY(waitFrames(2));
+    QImage before;
+    QVERIFY(m_hub->readFrame(path, &before));
+    QVERIFY(m_hub->isPropertySupported(path, CameraHub::Brightness));
+    QVERIFY(m_hub->setProperty(path, CameraHub::Brightness, 60));
+    const int seen = m_spy->count();
+    QVERIFY(waitFrames(seen + 3));
+    QImage after;
+    QVERIFY(m_hub->readFrame(path, &after));
+    QVERIFY2(meanLuma(after) > meanLuma(before) + 20,
+             qPrintable(QStringLiteral("%1 -> %2").arg(meanLuma(before)).arg(meanLuma(after))));
+    QVERIFY(m_hub->measuredFrameRate(path) > 5.0);
+}
+
+QTEST_MAIN(TstCameraHub)
+#include "tst_camerahub.moc"
