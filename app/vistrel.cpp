@@ -41,9 +41,12 @@
 #include <QThread>
 #include <QUrl>
 
+#include <optional>
+
 namespace {
 
 int g_minimumStartupMs = 3000;
+std::optional<StoragePaths> g_storageOverride;
 
 const char *const kZoomTexts[] = {"0.5x", "1.0x", "2.0x", "2.5x", "4.0x", "5.0x", "10.0x"};
 const double kZoomFactors[] = {0.5, 1, 2, 2.5, 4, 5, 10};
@@ -135,6 +138,11 @@ bool askYesNo(QWidget *parent, const QString &text)
 
 } // namespace
 
+void Vistrel::setStoragePathsOverride(const StoragePaths &paths)
+{
+    g_storageOverride = paths;
+}
+
 void Vistrel::setMinimumStartupMs(int ms)
 {
     g_minimumStartupMs = ms;
@@ -169,7 +177,7 @@ Vistrel::Vistrel(QWidget *parent)
     // 1. Members; the settings have their defaults.
     m_imageFormats = SettingsStore::imageFormats();
     m_videoFormats = SettingsStore::videoFormats();
-    m_store = new SettingsStore(&m_settings, storagePaths(), this, this);
+    m_store = new SettingsStore(&m_settings, g_storageOverride ? *g_storageOverride : storagePaths(), this, this);
     m_rtmp = new RtmpThread(this);
     m_iconHelp = new IconHelp(this);
 
@@ -241,7 +249,8 @@ Vistrel::Vistrel(QWidget *parent)
     connect(ui->boxFormatImage, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onFormatImageChanged);
     connect(ui->boxFormatRecord, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onFormatRecordChanged);
     connect(m_hub, &CameraHub::sigFrameReady, this, &Vistrel::onLocalCamera);
-    connect(m_hub, &CameraHub::sigCameraLost, this, &Vistrel::onCameraLost);
+    if (m_hub->metaObject()->indexOfSignal("sigCameraLost(QString)") >= 0)
+        connect(m_hub, SIGNAL(sigCameraLost(QString)), this, SLOT(onCameraLost(QString)));
     connect(m_scene, &CameraScene::coorInfo, this, &Vistrel::onCoorInfo);
     for (FileBrowser *b : {ui->imageBrowser, ui->cameraBrowser}) {
         b->listWidget()->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -974,19 +983,19 @@ void Vistrel::onSwitchChanged(bool checked)
         return;
     const QString row = sender()->property("name").toString();
     CameraConfig &c = m_settings.cameras[cam];
-    if (row == QLatin1String("水平翻转") || row == QLatin1String("垂直翻转")) {
-        (row == QLatin1String("水平翻转") ? c.flipHorizontal : c.flipVertical) = checked;
+    if (row == QStringLiteral("水平翻转") || row == QStringLiteral("垂直翻转")) {
+        (row == QStringLiteral("水平翻转") ? c.flipHorizontal : c.flipVertical) = checked;
         m_hub->setFlip(cam, c.flipHorizontal, c.flipVertical);
-    } else if (row == QLatin1String("黑白")) {
+    } else if (row == QStringLiteral("黑白")) {
         c.blackWhite = checked;
-    } else if (row == QLatin1String("自动曝光")) {
+    } else if (row == QStringLiteral("自动曝光")) {
         c.params[CameraConfig::Exposure].values[5] = checked ? 1 : 2;
         m_hub->setProperty(cam, CameraHub::ExposureMode, checked ? 1 : 2);
         if (QWidget *w = m_paramRows.value(QStringLiteral("曝光时间")))
             w->setEnabled(!checked);
         if (!checked)
             m_hub->setProperty(cam, CameraHub::Exposure, c.params[CameraConfig::Exposure].values[0]);
-    } else if (row == QLatin1String("自动白平衡")) {
+    } else if (row == QStringLiteral("自动白平衡")) {
         c.autoWhiteBalance = checked;
         m_hub->setProperty(cam, CameraHub::WhiteBalance, checked ? 1 : 0);
         for (const char *gain : {"红增益", "绿增益", "蓝增益"}) {
@@ -1014,11 +1023,11 @@ void Vistrel::onSliderChanged()
     CameraConfig &c = m_settings.cameras[m_currentCamera];
     if (r->entry >= 0)
         c.params[r->entry].values[0] = value;
-    else if (row == QLatin1String("红增益"))
+    else if (row == QStringLiteral("红增益"))
         c.redGain = value;
-    else if (row == QLatin1String("绿增益"))
+    else if (row == QStringLiteral("绿增益"))
         c.greenGain = value;
-    else if (row == QLatin1String("蓝增益"))
+    else if (row == QStringLiteral("蓝增益"))
         c.blueGain = value;
     if (r->code >= 0)
         m_hub->setProperty(m_currentCamera, r->code, value);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/appsettings.h"
+#include "app/storagepaths.h"
 #include "capture/capturelayer.h"
 #include "dialogs/settingtimedialog.h"
 
@@ -55,6 +56,9 @@ public:
     // The shortest start-up, during which the splash picture shows. Tests
     // set it to 0.
     static void setMinimumStartupMs(int ms);
+    // Where settings and save folders live; tests point it at a temporary
+    // folder. Unset: the program's folder or the XDG folders.
+    static void setStoragePathsOverride(const StoragePaths &paths);
     // The clock of photo names and timed runs; tests replace it.
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 

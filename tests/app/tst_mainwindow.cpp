@@ -1,0 +1,428 @@
+#include "app/vistrel.h"
+#include "calib/bdwidget.h"
+#include "capture/camerahub.h"
+#include "capture/devicetable.h"
+#include "capture/simbackend.h"
+#include "dialogs/filebrowser.h"
+#include "measure/camerascene.h"
+#include "measure/graphicsitem.h"
+#include "record/rtmpthread.h"
+#include "ui_vistrel.h"
+#include "view/cameralabel.h"
+#include "view/cameraviewer.h"
+#include "widgets/qswitchbutton.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QtTest>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+namespace {
+
+QString g_boxText;
+
+// Closes the next message box and keeps its text.
+void closeNextBox()
+{
+    g_boxText.clear();
+    QTimer::singleShot(0, [] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                g_boxText = box->text();
+                box->accept();
+            }
+        }
+    });
+}
+
+SimCameraSpec spec(const QString &tag, int pid, QVector<QSize> sizes)
+{
+    SimCameraSpec s;
+    s.tag = tag;
+    s.productId = pid;
+    s.vendorId = 0x0C45;
+    s.sizes = sizes;
+    return s;
+}
+
+// A window over simulated microscopes in a private folder.
+struct Rig
+{
+    QTemporaryDir dir;
+    std::shared_ptr<SimulatedBackend> sim;
+    std::unique_ptr<Vistrel> window;
+
+    explicit Rig(QVector<SimCameraSpec> cameras = {spec("a", 0x62C1, {{640, 480}, {1280, 720}, {1920, 1080}})})
+    {
+        sim = std::make_shared<SimulatedBackend>(cameras);
+        CameraHub::instance()->setBackends({sim});
+        open();
+    }
+    void open()
+    {
+        StoragePaths paths;
+        paths.configFile = dir.filePath("Measure.config");
+        paths.imageRoot = dir.filePath("save/image");
+        paths.videoRoot = dir.filePath("save/movie");
+        paths.portable = true;
+        Vistrel::setStoragePathsOverride(paths);
+        window = std::make_unique<Vistrel>();
+        window->resize(1280, 800);
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qFatal("window not exposed");
+    }
+    void reopen()
+    {
+        window.reset();
+        open();
+    }
+    Ui::VistrelClass *ui() const { return window->form(); }
+    // Waits until the current camera has drawn n more frames.
+    bool waitFrames(int n)
+    {
+        const QString cam = window->currentCamera();
+        const int start = window->openCameras().value(cam).frameTimes.size();
+        return QTest::qWaitFor([&] { return window->openCameras().value(cam).frameTimes.size() >= start + n; }, 5000);
+    }
+    QStringList photos() const
+    {
+        return QDir(dir.filePath("save/image/Photo")).entryList({"*.jpg"}, QDir::Files, QDir::Name);
+    }
+};
+
+int countFrames(const QString &path, int *width, int *height, QString *codec)
+{
+    AVFormatContext *ctx = nullptr;
+    if (avformat_open_input(&ctx, path.toLocal8Bit().constData(), nullptr, nullptr) < 0)
+        return -1;
+    avformat_find_stream_info(ctx, nullptr);
+    int frames = 0;
+    AVPacket *pkt = av_packet_alloc();
+    while (av_read_frame(ctx, pkt) >= 0) {
+        ++frames;
+        av_packet_unref(pkt);
+    }
+    av_packet_free(&pkt);
+    *width = ctx->streams[0]->codecpar->width;
+    *height = ctx->streams[0]->codecpar->height;
+    *codec = QString::fromLatin1(avcodec_get_name(ctx->streams[0]->codecpar->codec_id));
+    avformat_close_input(&ctx);
+    return frames;
+}
+
+} // namespace
+
+class TstMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        buildDeviceTable();
+        Vistrel::setMinimumStartupMs(0);
+    }
+
+    void startsWithTheFirstCamera()
+    {
+        Rig rig({spec("a", 0x62C1, {{640, 480}, {1280, 720}}), spec("b", 0x0223, {{1280, 1024}, {1920, 1080}})});
+        QCOMPARE(rig.window->windowTitle(), QStringLiteral("Orvanta Pro"));
+        QCOMPARE(rig.ui()->boxCam->count(), 2);
+        QCOMPARE(rig.ui()->boxCam->itemText(0), QStringLiteral("V3-2M"));
+        QCOMPARE(rig.ui()->boxCam->itemText(1), QStringLiteral("V3-5M"));
+        QVERIFY(!rig.window->currentCamera().isEmpty());
+        QCOMPARE(rig.window->openCameras().size(), 1);
+        QCOMPARE(rig.window->openCameras().first().frameSize, QSize(640, 480));
+        QVERIFY(rig.waitFrames(10));
+        QCOMPARE(rig.window->scene()->image().size(), QSize(640, 480));
+        QVERIFY(QTest::qWaitFor([&] { return rig.ui()->labelStatus->text().contains("fps"); }, 3000));
+        QVERIFY(!rig.ui()->labelStatus->text().contains(":0.0fps"));
+        QCOMPARE(rig.ui()->labelResInfo->text(), QStringLiteral("640 * 480"));
+
+        // Choosing the other camera closes the first and opens it.
+        rig.ui()->boxCam->setCurrentIndex(1);
+        QCOMPARE(rig.window->openCameras().size(), 1);
+        QVERIFY(rig.window->currentCamera().contains("pid_0223"));
+        QCOMPARE(rig.window->openCameras().first().frameSize, QSize(1280, 1024));
+    }
+
+    void cameraInATileMovesToTheMainView()
+    {
+        Rig rig({spec("a", 0x62C1, {{640, 480}}), spec("b", 0x0223, {{1280, 1024}})});
+        const QString first = rig.window->currentCamera();
+        const QString second = CameraHub::instance()->deviceList().at(1).devicePath;
+        QVERIFY(rig.window->startCamera(second, 2, false));
+        rig.window->setCurrentCamera(first);
+        QCOMPARE(rig.window->tileOf(second), 2);
+        QSignalSpy frames(CameraHub::instance(), &CameraHub::sigFrameReady);
+        rig.ui()->boxCam->setCurrentIndex(1);
+        QCOMPARE(rig.window->tileOf(second), 0);
+        QCOMPARE(rig.window->currentCamera(), second);
+        // Not reopened: the first camera's stream was stopped, the second kept.
+        QVERIFY(CameraHub::instance()->isOpen(second));
+    }
+
+    void geometry()
+    {
+        Rig rig;
+        rig.ui()->viewPage->resize(803, 603);
+        rig.window->onUpdateFourCamViewer();
+        QCOMPARE(rig.window->tile(0)->geometry(), QRect(0, 0, 400, 300));
+        QCOMPARE(rig.window->tile(1)->geometry(), QRect(403, 0, 400, 300));
+        QCOMPARE(rig.window->tile(2)->geometry(), QRect(0, 303, 400, 300));
+        QCOMPARE(rig.window->tile(3)->geometry(), QRect(403, 303, 400, 300));
+
+        // "Scale" of a 1920 x 1080 camera into a 960 x 600 page.
+        rig.ui()->boxResolution->setCurrentText("1920 x 1080");
+        QVERIFY(QTest::qWaitFor([&] { return rig.window->openCameras().first().frameSize == QSize(1920, 1080); }, 3000));
+        rig.ui()->mainPage->resize(960, 600);
+        rig.ui()->comboZoom->blockSignals(true);
+        rig.ui()->comboZoom->setCurrentIndex(0);
+        rig.ui()->comboZoom->blockSignals(false);
+        rig.window->onUpdateCamViewSize();
+        QCOMPARE(rig.ui()->camViewer->size(), QSize(960, 540));
+        QCOMPARE(rig.ui()->bdWidget->viewScale(), 1.0);
+    }
+
+    void oneSelectedTile()
+    {
+        Rig rig;
+        rig.window->tile(3)->setSelected(true);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(!rig.window->tile(i)->isSelected());
+        rig.window->selectTile(2);
+        QVERIFY(rig.window->tile(2)->isSelected());
+        QVERIFY(!rig.window->tile(3)->isSelected());
+    }
+
+    void photos()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        // At the root of the photo folder: refused.
+        rig.ui()->imageBrowser->setCurrentPath(rig.dir.filePath("save/image"));
+        closeNextBox();
+        rig.window->onBtnCapture();
+        QVERIFY(g_boxText.startsWith(QStringLiteral("请先选择并打开需要保存的路径文件夹")));
+        QVERIFY(rig.photos().isEmpty());
+
+        rig.ui()->imageBrowser->setCurrentPath(rig.dir.filePath("save/image/Photo"));
+        GraphicsItem *line = createShape(65539);
+        ShapeRecord r;
+        r.type = 65539;
+        r.points = {{100, 100}, {500, 100}};
+        r.style.lineWidthIndex = 3;
+        line->restore(r);
+        rig.window->scene()->addShape(line);
+        rig.window->onBtnCapture();
+        rig.window->onBtnCapture(); // the same second: both are kept
+        const QStringList photos = rig.photos();
+        QCOMPARE(photos.size(), 2);
+        QVERIFY(QRegularExpression("^\\d{8}_\\d{6}\\.jpg$").match(photos[0]).hasMatch() || QRegularExpression("^\\d{8}_\\d{6}(_1)?\\.jpg$").match(photos[0]).hasMatch());
+        QCOMPARE(rig.window->settings().imageFiles.size(), 2);
+        QCOMPARE(QImage(rig.dir.filePath("save/image/Photo/" + photos[0])).size(), QSize(640, 480));
+
+        // In PNG, without JPEG's softening, the thin antialiased line is plain.
+        rig.ui()->boxFormatImage->setCurrentIndex(0);
+        rig.window->onBtnCapture();
+        const QStringList pngs = QDir(rig.dir.filePath("save/image/Photo")).entryList({"*.png"}, QDir::Files);
+        QCOMPARE(pngs.size(), 1);
+        const QImage saved(rig.dir.filePath("save/image/Photo/" + pngs[0]));
+        // The line is burnt in (JPEG softens it; the reddest row counts).
+        QColor c = saved.pixelColor(300, 96);
+        for (int y = 96; y <= 104; ++y) {
+            const QColor p = saved.pixelColor(300, y);
+            if (p.red() - p.green() > c.red() - c.green())
+                c = p;
+        }
+        QVERIFY2(c.red() > 200 && c.red() - c.green() > 100, qPrintable(c.name()));
+    }
+
+    void zoomedPhotoIsTheCentre()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        rig.ui()->comboZoom->setCurrentText("2.0x");
+        const QImage full = rig.window->scene()->grabImage();
+        const QImage zoomed = rig.window->captureImage();
+        QCOMPARE(zoomed.size(), full.size());
+        // The centre pixel stays; the corner shows what lay halfway out.
+        const QColor centre = zoomed.pixelColor(320, 240);
+        const QColor expected = full.pixelColor(320, 240);
+        QVERIFY(qAbs(centre.red() - expected.red()) < 40);
+    }
+
+    void fourTilePhotosRotate()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        rig.window->onBtnScreenSwitch();
+        QCOMPARE(rig.ui()->stackMainWidget->currentIndex(), 1);
+        QVERIFY(!rig.ui()->btnRecord->isEnabled());
+        for (int i = 0; i < 4; ++i)
+            rig.window->tile(i)->setSelected(false);
+        QVERIFY(QTest::qWaitFor([&] { return !rig.window->tile(0)->image().isNull(); }, 3000));
+        QList<int> shown;
+        for (int n = 0; n < 4; ++n) {
+            rig.window->onBtnCapture();
+            for (int i = 1; i < 4; ++i) {
+                if (!rig.window->tile(i)->image().isNull() && !shown.contains(i))
+                    shown << i;
+            }
+        }
+        QCOMPARE(shown, QList<int>({1, 2, 3}));
+        QVERIFY(rig.window->tile(2)->isSelected()); // after 1, 2, 3, 1 comes 2
+        rig.window->onBtnScreenSwitch();
+        QCOMPARE(rig.ui()->stackMainWidget->currentIndex(), 0);
+    }
+
+    void stillButtonTakesOnePhoto()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        rig.ui()->imageBrowser->setCurrentPath(rig.dir.filePath("save/image/Photo"));
+        rig.sim->pressStillButton(0);
+        QVERIFY(QTest::qWaitFor([&] { return rig.photos().size() == 1; }, 3000));
+        QVERIFY(rig.waitFrames(10));
+        QCOMPARE(rig.photos().size(), 1);
+        QVERIFY(rig.ui()->labelStatus->text() == QStringLiteral("Save Image") || rig.photos().size() == 1);
+    }
+
+    void recordsAVideo()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        rig.ui()->cameraBrowser->setCurrentPath(rig.dir.filePath("save/movie/Video"));
+        QVERIFY(rig.window->startRecording(rig.window->currentCamera()));
+        QVERIFY(rig.window->isRecording());
+        QCOMPARE(rig.ui()->btnRecord->text(), QStringLiteral("停止录像"));
+        QVERIFY(!rig.ui()->cameraWidget->isEnabled());
+        QTest::qWait(3000);
+        QVERIFY(rig.window->stopRecording());
+        QCOMPARE(rig.ui()->btnRecord->text(), QStringLiteral("录像"));
+        const QString path = rig.window->lastRecordingPath();
+        QVERIFY(path.endsWith(".avi"));
+        QVERIFY(rig.window->settings().videoFiles.contains(path));
+        int w = 0, h = 0;
+        QString codec;
+        const int frames = countFrames(path, &w, &h, &codec);
+        QCOMPARE(codec, QStringLiteral("mjpeg"));
+        QCOMPARE(QSize(w, h), QSize(640, 480));
+        QVERIFY2(frames >= 70 && frames <= 95, qPrintable(QString::number(frames)));
+    }
+
+    void frameRates_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("fps");
+        QTest::newRow("5 Mpixel") << QSize(2592, 1944) << 10;
+        QTest::newRow("1080p") << QSize(1920, 1080) << 15;
+        QTest::newRow("1280x1024") << QSize(1280, 1024) << 20;
+        QTest::newRow("VGA") << QSize(640, 480) << 30;
+    }
+
+    void frameRates()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, fps);
+        QCOMPARE(Vistrel::recordingFps(size), fps);
+    }
+
+    void timedPhotoRun()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        rig.ui()->imageBrowser->setCurrentPath(rig.dir.filePath("save/image/Photo"));
+        QDateTime clock = QDateTime::currentDateTime();
+        rig.window->setClock([&clock] { return clock; });
+        AppSettings s = rig.window->settings();
+        s.timedActive = true;
+        s.timedMode = 0;
+        s.timedInterval = 1;
+        s.timedCount = 3;
+        s.timedDone = 0;
+        s.timedNext = clock;
+        rig.window->startTimedSeries(s);
+        QSignalSpy finished(rig.window.get(), &Vistrel::autoRecordFinish);
+        for (int tick = 0; tick < 6; ++tick) {
+            rig.window->onAutoRecordTimer();
+            clock = clock.addMSecs(1000);
+        }
+        QCOMPARE(finished.count(), 3);
+        QCOMPARE(rig.window->settings().timedDone, 3);
+        QVERIFY(!rig.window->settings().timedActive);
+        QCOMPARE(rig.photos().size(), 3);
+    }
+
+    void parameters()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        const QString cam = rig.window->currentCamera();
+        auto *autoExposure = qobject_cast<QSwitchButton *>(rig.window->paramRow("自动曝光"));
+        auto *exposure = qobject_cast<QSlider *>(rig.window->paramRow("曝光时间"));
+        QVERIFY(autoExposure && exposure);
+        rig.ui()->btnSetting->click();
+        if (!autoExposure->isChecked())
+            QTest::mousePress(autoExposure, Qt::LeftButton);
+        QVERIFY(autoExposure->isChecked());
+        QVERIFY(!exposure->isEnabled());
+        QCOMPARE(CameraHub::instance()->getPropertyRange(cam, CameraHub::Exposure).flags & 1, 1);
+        QTest::mousePress(autoExposure, Qt::LeftButton);
+        QVERIFY(exposure->isEnabled());
+        exposure->setValue(exposure->minimum() + 3);
+        QCOMPARE(CameraHub::instance()->getPropertyRange(cam, CameraHub::Exposure).current, exposure->minimum() + 3);
+        QCOMPARE(rig.window->settings().cameras[cam].params[CameraConfig::Exposure].values[0], exposure->minimum() + 3);
+
+        // Reset brings the device defaults back.
+        const PropertyRange before = CameraHub::instance()->getPropertyRange(cam, CameraHub::Brightness);
+        auto *brightness = qobject_cast<QSlider *>(rig.window->paramRow("亮度"));
+        brightness->setValue(before.defaultValue == brightness->maximum() ? brightness->minimum() : brightness->maximum());
+        QVERIFY(CameraHub::instance()->getPropertyRange(cam, CameraHub::Brightness).current != before.defaultValue);
+        rig.ui()->btnCamParamReset->click();
+        QCOMPARE(CameraHub::instance()->getPropertyRange(cam, CameraHub::Brightness).current, before.defaultValue);
+        QCOMPARE(brightness->value(), before.defaultValue);
+
+        // Persisted across a restart and sent back to the device.
+        brightness->setValue(before.defaultValue == brightness->maximum() ? brightness->minimum() : brightness->maximum());
+        const int chosen = brightness->value();
+        rig.reopen();
+        const QString again = rig.window->currentCamera();
+        QCOMPARE(again, cam);
+        QCOMPARE(rig.window->settings().cameras[cam].params[CameraConfig::Brightness].values[0], chosen);
+        QCOMPARE(CameraHub::instance()->getPropertyRange(cam, CameraHub::Brightness).current, chosen);
+    }
+
+    void flipsMirrorTheNextFrame()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        const QImage before = rig.window->scene()->image().copy();
+        QTest::mousePress(rig.window->paramRow("水平翻转"), Qt::LeftButton);
+        QTest::mousePress(rig.window->paramRow("垂直翻转"), Qt::LeftButton);
+        QVERIFY(rig.waitFrames(3));
+        const QPair<bool, bool> flip = CameraHub::instance()->getFlip(rig.window->currentCamera());
+        QVERIFY(flip.first && flip.second);
+    }
+
+    void languageSwitch()
+    {
+        Rig rig;
+        rig.window->setLanguage(0);
+        QCOMPARE(rig.ui()->btnCapture->text(), QStringLiteral("拍照"));
+        rig.window->setLanguage(1);
+        if (QFileInfo::exists(QCoreApplication::applicationDirPath() + "/lang/vistrel_en.qm"))
+            QVERIFY(rig.ui()->btnCapture->text() != QStringLiteral("拍照"));
+        QCOMPARE(rig.window->settings().language, 1);
+        rig.window->setLanguage(0);
+        QCOMPARE(rig.ui()->btnCapture->text(), QStringLiteral("拍照"));
+    }
+};
+
+QTEST_MAIN(TstMainWindow)
+#include "tst_mainwindow.moc"
