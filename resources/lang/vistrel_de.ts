@@ -2,6 +2,185 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="zh_CN">
     <context>
+        <name>BDWidget</name>
+        <message>
+            <source>测量</source>
+            <translation>Messen</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Koordinaten</translation>
+        </message>
+        <message>
+            <source>线条</source>
+            <translation>Linie</translation>
+        </message>
+        <message>
+            <source>折线</source>
+            <translation>Polylinie</translation>
+        </message>
+        <message>
+            <source>矩形</source>
+            <translation>Rechteck</translation>
+        </message>
+        <message>
+            <source>多边形</source>
+            <translation>Polygon</translation>
+        </message>
+        <message>
+            <source>平行线</source>
+            <translation>Parallelen</translation>
+        </message>
+        <message>
+            <source>垂线</source>
+            <translation>Senkrechte</translation>
+        </message>
+        <message>
+            <source>网格线</source>
+            <translation>Gitterlinien</translation>
+        </message>
+        <message>
+            <source>角度</source>
+            <translation>Winkel</translation>
+        </message>
+        <message>
+            <source>圆弧</source>
+            <translation>Bogen</translation>
+        </message>
+        <message>
+            <source>圆</source>
+            <translation>Kreis</translation>
+        </message>
+        <message>
+            <source>两点圆</source>
+            <translation>Kreis durch 2 Punkte</translation>
+        </message>
+        <message>
+            <source>三点圆</source>
+            <translation>Kreis durch 3 Punkte</translation>
+        </message>
+        <message>
+            <source>重合圆</source>
+            <translation>Konzentrische Kreise</translation>
+        </message>
+        <message>
+            <source>双圆</source>
+            <translation>Zwei Kreise</translation>
+        </message>
+        <message>
+            <source>文字</source>
+            <translation>Text</translation>
+        </message>
+        <message>
+            <source>移动</source>
+            <translation>Verschieben</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Löschen</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Fadenkreuz</translation>
+        </message>
+        <message>
+            <source>后退一步</source>
+            <translation>Rückgängig</translation>
+        </message>
+        <message>
+            <source>前进一步</source>
+            <translation>Wiederholen</translation>
+        </message>
+        <message>
+            <source>清除</source>
+            <translation>Alles löschen</translation>
+        </message>
+        <message>
+            <source>测量图标</source>
+            <translation>Formen</translation>
+        </message>
+        <message>
+            <source>颜色</source>
+            <translation>Farbe</translation>
+        </message>
+        <message>
+            <source>字体</source>
+            <translation>Schrift</translation>
+        </message>
+        <message>
+            <source>大小</source>
+            <translation>Größe</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibrierung</translation>
+        </message>
+        <message>
+            <source>标定值</source>
+            <translation>Aktive Kalibrierung</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Bearbeiten</translation>
+        </message>
+        <message>
+            <source>标定列表</source>
+            <translation>Kalibrierliste</translation>
+        </message>
+        <message>
+            <source>备份</source>
+            <translation>Sichern</translation>
+        </message>
+        <message>
+            <source>恢复</source>
+            <translation>Wiederherstellen</translation>
+        </message>
+        <message>
+            <source>增加一个新的标定</source>
+            <translation>Neue Kalibrierung</translation>
+        </message>
+        <message>
+            <source>放大倍数</source>
+            <translation>Vergrößerung</translation>
+        </message>
+        <message>
+            <source>实际长度</source>
+            <translation>Tatsächliche Länge</translation>
+        </message>
+        <message>
+            <source>新增</source>
+            <translation>Hinzufügen</translation>
+        </message>
+        <message>
+            <source>返回</source>
+            <translation>Zurück</translation>
+        </message>
+        <message>
+            <source>实线</source>
+            <translation>Durchgezogen</translation>
+        </message>
+        <message>
+            <source>虚线</source>
+            <translation>Gestrichelt</translation>
+        </message>
+        <message>
+            <source>是否删除全部</source>
+            <translation>Alle Messungen löschen?</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Ja</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>Nein</translation>
+        </message>
+        <message>
+            <source>参数不能为0</source>
+            <translation>Gemessene und tatsächliche Länge dürfen nicht 0 sein.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>
@@ -10,6 +189,51 @@
         <message>
             <source>冻结</source>
             <translation>Einfrieren</translation>
+        </message>
+    </context>
+    <context>
+        <name>CameraScene</name>
+        <message>
+            <source>文字</source>
+            <translation>Text</translation>
+        </message>
+        <message>
+            <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+            <translation>Keine Kamera erkannt. Schließen Sie das Mikroskop direkt an einen USB-Anschluss an.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceSettingsDialog</name>
+        <message>
+            <source>设备属性</source>
+            <translation>Geräteeinstellungen</translation>
+        </message>
+        <message>
+            <source>设备没有可调整的参数</source>
+            <translation>Diese Kamera hat keine einstellbaren Parameter.</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Standardwerte wiederherstellen</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Schließen</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileBrowser</name>
+        <message>
+            <source>Search</source>
+            <translation>Suchen</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>文件夹名称无效</source>
+            <translation>Ungültiger Ordnername</translation>
         </message>
     </context>
     <context>
@@ -33,6 +257,33 @@
         <message>
             <source>网站：</source>
             <translation>Website:</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasureEditer</name>
+        <message>
+            <source>Scale</source>
+            <translation>Einpassen</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Koordinaten</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Speichern fehlgeschlagen</translation>
+        </message>
+        <message>
+            <source>保存</source>
+            <translation>Speichern</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Speichern unter</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Drucken</translation>
         </message>
     </context>
     <context>
@@ -110,6 +361,340 @@
         <message>
             <source>退出</source>
             <translation>Schließen</translation>
+        </message>
+    </context>
+    <context>
+        <name>Vistrel</name>
+        <message>
+            <source>Scale</source>
+            <translation>Einpassen</translation>
+        </message>
+        <message>
+            <source>启动设备失败</source>
+            <translation>Das Gerät konnte nicht gestartet werden.</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Bild gespeichert</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Bildrate</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Koordinaten</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Das Gerät ist nicht gestartet.</translation>
+        </message>
+        <message>
+            <source>照片文件夹不可写，照片未保存：%1</source>
+            <translation>Der Fotoordner ist nicht beschreibbar, das Foto wurde nicht gespeichert: %1</translation>
+        </message>
+        <message>
+            <source>停止录像</source>
+            <translation>Aufnahme stoppen</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Video</translation>
+        </message>
+        <message>
+            <source>录像出错1</source>
+            <translation>Die Aufnahme wurde unerwartet beendet (Fehler 1).</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Dateien werden kopiert...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Kopierte Dateien: %1. Übersprungen (Name bereits vorhanden): %2.</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Die Datei konnte nicht geöffnet werden.</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Öffnen</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Kopieren</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Löschen</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Alle löschen</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Umbenennen</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Speichern unter</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Alle speichern unter</translation>
+        </message>
+        <message>
+            <source>是否删除 %1？</source>
+            <translation>%1 löschen?</translation>
+        </message>
+        <message>
+            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
+            <translation>Alle in diesem Ordner aufgeführten Dateien (%1) löschen?</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Neuer Name:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Ungültiger Name</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>Die Datei existiert bereits: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Umbenennen fehlgeschlagen.</translation>
+        </message>
+        <message>
+            <source>按ESC退出全屏</source>
+            <translation>Esc: Vollbild beenden</translation>
+        </message>
+    </context>
+    <context>
+        <name>VistrelClass</name>
+        <message>
+            <source>拍照</source>
+            <translation>Foto</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Video</translation>
+        </message>
+        <message>
+            <source>定时拍摄</source>
+            <translation>Intervallaufnahme</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Vollbild</translation>
+        </message>
+        <message>
+            <source>屏幕切换</source>
+            <translation>Ansicht wechseln</translation>
+        </message>
+        <message>
+            <source>缩放</source>
+            <translation>Zoom</translation>
+        </message>
+        <message>
+            <source>设置</source>
+            <translation>Einstellungen</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+        <message>
+            <source>测量</source>
+            <translation>Messen</translation>
+        </message>
+        <message>
+            <source>浏览文件</source>
+            <translation>Dateien durchsuchen</translation>
+        </message>
+        <message>
+            <source>设备:</source>
+            <translation>Gerät:</translation>
+        </message>
+        <message>
+            <source>格式:</source>
+            <translation>Format:</translation>
+        </message>
+        <message>
+            <source>分辨率:</source>
+            <translation>Auflösung:</translation>
+        </message>
+        <message>
+            <source>照片:</source>
+            <translation>Foto:</translation>
+        </message>
+        <message>
+            <source>录像:</source>
+            <translation>Video:</translation>
+        </message>
+        <message>
+            <source>曝光与增益</source>
+            <translation>Belichtung und Verstärkung</translation>
+        </message>
+        <message>
+            <source>颜色调整</source>
+            <translation>Farbeinstellung</translation>
+        </message>
+        <message>
+            <source>白平衡</source>
+            <translation>Weißabgleich</translation>
+        </message>
+        <message>
+            <source>翻转</source>
+            <translation>Spiegeln</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Standardwerte wiederherstellen</translation>
+        </message>
+        <message>
+            <source>高级设置</source>
+            <translation>Erweiterte Einstellungen</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Datei</translation>
+        </message>
+        <message>
+            <source>选项</source>
+            <translation>Optionen</translation>
+        </message>
+        <message>
+            <source>时间/日期</source>
+            <translation>Datum/Uhrzeit</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Fadenkreuz</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>Sprache</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>Hilfe</translation>
+        </message>
+        <message>
+            <source>退出</source>
+            <translation>Beenden</translation>
+        </message>
+        <message>
+            <source>关于</source>
+            <translation>Über</translation>
+        </message>
+        <message>
+            <source>定时设置</source>
+            <translation>Timer-Einstellungen</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importieren</translation>
+        </message>
+        <message>
+            <source>分辨率</source>
+            <translation>Auflösung</translation>
+        </message>
+        <message>
+            <source>开</source>
+            <translation>Ein</translation>
+        </message>
+        <message>
+            <source>关</source>
+            <translation>Aus</translation>
+        </message>
+        <message>
+            <source>相片储存路径</source>
+            <translation>Fotoordner</translation>
+        </message>
+        <message>
+            <source>录像储存路径</source>
+            <translation>Videoordner</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Drucken</translation>
+        </message>
+        <message>
+            <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+            <translation>Bitte wählen und öffnen Sie zuerst den Zielordner: oben rechts „Dateien durchsuchen“ → „Foto“ → „image“ oder „Dateien durchsuchen“ → „Video“ → „movie“.</translation>
+        </message>
+        <message>
+            <source>中文</source>
+            <translation>简体中文</translation>
+        </message>
+        <message>
+            <source>英语</source>
+            <translation>English</translation>
+        </message>
+        <message>
+            <source>繁体中文</source>
+            <translation>繁體中文</translation>
+        </message>
+        <message>
+            <source>法国</source>
+            <translation>Français</translation>
+        </message>
+        <message>
+            <source>意大</source>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>日语</source>
+            <translation>日本語</translation>
+        </message>
+        <message>
+            <source>韩语</source>
+            <translation>한국어</translation>
+        </message>
+        <message>
+            <source>俄语</source>
+            <translation>Русский</translation>
+        </message>
+        <message>
+            <source>德语</source>
+            <translation>Deutsch</translation>
+        </message>
+        <message>
+            <source>西班牙</source>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>葡萄牙</source>
+            <translation>Português</translation>
+        </message>
+        <message>
+            <source>荷兰</source>
+            <translation>Nederlands</translation>
+        </message>
+        <message>
+            <source>波兰</source>
+            <translation>Polski</translation>
+        </message>
+        <message>
+            <source>乌克兰</source>
+            <translation>Українська</translation>
+        </message>
+        <message>
+            <source>立陶宛</source>
+            <translation>Lietuvių</translation>
+        </message>
+        <message>
+            <source>匈牙利</source>
+            <translation>Magyar</translation>
         </message>
     </context>
     <context>

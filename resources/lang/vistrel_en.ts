@@ -2,6 +2,185 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
     <context>
+        <name>BDWidget</name>
+        <message>
+            <source>测量</source>
+            <translation>Measure</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordinates</translation>
+        </message>
+        <message>
+            <source>线条</source>
+            <translation>Line</translation>
+        </message>
+        <message>
+            <source>折线</source>
+            <translation>Polyline</translation>
+        </message>
+        <message>
+            <source>矩形</source>
+            <translation>Rectangle</translation>
+        </message>
+        <message>
+            <source>多边形</source>
+            <translation>Polygon</translation>
+        </message>
+        <message>
+            <source>平行线</source>
+            <translation>Parallel lines</translation>
+        </message>
+        <message>
+            <source>垂线</source>
+            <translation>Perpendicular</translation>
+        </message>
+        <message>
+            <source>网格线</source>
+            <translation>Grid lines</translation>
+        </message>
+        <message>
+            <source>角度</source>
+            <translation>Angle</translation>
+        </message>
+        <message>
+            <source>圆弧</source>
+            <translation>Arc</translation>
+        </message>
+        <message>
+            <source>圆</source>
+            <translation>Circle</translation>
+        </message>
+        <message>
+            <source>两点圆</source>
+            <translation>Two-point circle</translation>
+        </message>
+        <message>
+            <source>三点圆</source>
+            <translation>Three-point circle</translation>
+        </message>
+        <message>
+            <source>重合圆</source>
+            <translation>Concentric circles</translation>
+        </message>
+        <message>
+            <source>双圆</source>
+            <translation>Two circles</translation>
+        </message>
+        <message>
+            <source>文字</source>
+            <translation>Text</translation>
+        </message>
+        <message>
+            <source>移动</source>
+            <translation>Move</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Crosshair</translation>
+        </message>
+        <message>
+            <source>后退一步</source>
+            <translation>Undo</translation>
+        </message>
+        <message>
+            <source>前进一步</source>
+            <translation>Redo</translation>
+        </message>
+        <message>
+            <source>清除</source>
+            <translation>Clear all</translation>
+        </message>
+        <message>
+            <source>测量图标</source>
+            <translation>Shapes</translation>
+        </message>
+        <message>
+            <source>颜色</source>
+            <translation>Color</translation>
+        </message>
+        <message>
+            <source>字体</source>
+            <translation>Font</translation>
+        </message>
+        <message>
+            <source>大小</source>
+            <translation>Size</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Calibration</translation>
+        </message>
+        <message>
+            <source>标定值</source>
+            <translation>Active calibration</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Edit</translation>
+        </message>
+        <message>
+            <source>标定列表</source>
+            <translation>Calibration list</translation>
+        </message>
+        <message>
+            <source>备份</source>
+            <translation>Back up</translation>
+        </message>
+        <message>
+            <source>恢复</source>
+            <translation>Restore</translation>
+        </message>
+        <message>
+            <source>增加一个新的标定</source>
+            <translation>New calibration</translation>
+        </message>
+        <message>
+            <source>放大倍数</source>
+            <translation>Magnification</translation>
+        </message>
+        <message>
+            <source>实际长度</source>
+            <translation>Actual length</translation>
+        </message>
+        <message>
+            <source>新增</source>
+            <translation>Add</translation>
+        </message>
+        <message>
+            <source>返回</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>实线</source>
+            <translation>Solid</translation>
+        </message>
+        <message>
+            <source>虚线</source>
+            <translation>Dashed</translation>
+        </message>
+        <message>
+            <source>是否删除全部</source>
+            <translation>Delete all measurements?</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Yes</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>No</translation>
+        </message>
+        <message>
+            <source>参数不能为0</source>
+            <translation>The measured and the actual length must not be 0.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>
@@ -10,6 +189,51 @@
         <message>
             <source>冻结</source>
             <translation>Freeze</translation>
+        </message>
+    </context>
+    <context>
+        <name>CameraScene</name>
+        <message>
+            <source>文字</source>
+            <translation>Text</translation>
+        </message>
+        <message>
+            <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+            <translation>No camera detected. Connect the microscope directly to a USB port.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceSettingsDialog</name>
+        <message>
+            <source>设备属性</source>
+            <translation>Device settings</translation>
+        </message>
+        <message>
+            <source>设备没有可调整的参数</source>
+            <translation>This camera has no adjustable settings.</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Restore defaults</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Close</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileBrowser</name>
+        <message>
+            <source>Search</source>
+            <translation>Search</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>文件夹名称无效</source>
+            <translation>Invalid folder name</translation>
         </message>
     </context>
     <context>
@@ -33,6 +257,33 @@
         <message>
             <source>网站：</source>
             <translation>Website:</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasureEditer</name>
+        <message>
+            <source>Scale</source>
+            <translation>Fit</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordinates</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Save failed</translation>
+        </message>
+        <message>
+            <source>保存</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Save as</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Print</translation>
         </message>
     </context>
     <context>
@@ -110,6 +361,340 @@
         <message>
             <source>退出</source>
             <translation>Close</translation>
+        </message>
+    </context>
+    <context>
+        <name>Vistrel</name>
+        <message>
+            <source>Scale</source>
+            <translation>Fit</translation>
+        </message>
+        <message>
+            <source>启动设备失败</source>
+            <translation>Failed to start the device.</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Image saved</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Frame rate</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordinates</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>The device has not been started.</translation>
+        </message>
+        <message>
+            <source>照片文件夹不可写，照片未保存：%1</source>
+            <translation>The photo folder is not writable; the photo was not saved: %1</translation>
+        </message>
+        <message>
+            <source>停止录像</source>
+            <translation>Stop recording</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Video</translation>
+        </message>
+        <message>
+            <source>录像出错1</source>
+            <translation>Recording stopped unexpectedly (error 1).</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Copying files...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Files copied: %1. Skipped because the name already exists: %2.</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Failed to open the file.</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Open</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Copy</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Delete all</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Rename</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Save as</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Save all as</translation>
+        </message>
+        <message>
+            <source>是否删除 %1？</source>
+            <translation>Delete %1?</translation>
+        </message>
+        <message>
+            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
+            <translation>Delete all files listed in this folder (%1)?</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>New name:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Invalid name</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>File already exists: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Renaming failed.</translation>
+        </message>
+        <message>
+            <source>按ESC退出全屏</source>
+            <translation>Press Esc to exit full screen</translation>
+        </message>
+    </context>
+    <context>
+        <name>VistrelClass</name>
+        <message>
+            <source>拍照</source>
+            <translation>Photo</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Video</translation>
+        </message>
+        <message>
+            <source>定时拍摄</source>
+            <translation>Timed capture</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Full screen</translation>
+        </message>
+        <message>
+            <source>屏幕切换</source>
+            <translation>Switch view</translation>
+        </message>
+        <message>
+            <source>缩放</source>
+            <translation>Zoom</translation>
+        </message>
+        <message>
+            <source>设置</source>
+            <translation>Settings</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+        <message>
+            <source>测量</source>
+            <translation>Measure</translation>
+        </message>
+        <message>
+            <source>浏览文件</source>
+            <translation>Browse files</translation>
+        </message>
+        <message>
+            <source>设备:</source>
+            <translation>Device:</translation>
+        </message>
+        <message>
+            <source>格式:</source>
+            <translation>Format:</translation>
+        </message>
+        <message>
+            <source>分辨率:</source>
+            <translation>Resolution:</translation>
+        </message>
+        <message>
+            <source>照片:</source>
+            <translation>Photo:</translation>
+        </message>
+        <message>
+            <source>录像:</source>
+            <translation>Video:</translation>
+        </message>
+        <message>
+            <source>曝光与增益</source>
+            <translation>Exposure &amp; gain</translation>
+        </message>
+        <message>
+            <source>颜色调整</source>
+            <translation>Color adjustment</translation>
+        </message>
+        <message>
+            <source>白平衡</source>
+            <translation>White balance</translation>
+        </message>
+        <message>
+            <source>翻转</source>
+            <translation>Flip</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Restore defaults</translation>
+        </message>
+        <message>
+            <source>高级设置</source>
+            <translation>Advanced settings</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>File</translation>
+        </message>
+        <message>
+            <source>选项</source>
+            <translation>Options</translation>
+        </message>
+        <message>
+            <source>时间/日期</source>
+            <translation>Date/time</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Crosshair</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>Language</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>Help</translation>
+        </message>
+        <message>
+            <source>退出</source>
+            <translation>Exit</translation>
+        </message>
+        <message>
+            <source>关于</source>
+            <translation>About</translation>
+        </message>
+        <message>
+            <source>定时设置</source>
+            <translation>Timer settings</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Import</translation>
+        </message>
+        <message>
+            <source>分辨率</source>
+            <translation>Resolution</translation>
+        </message>
+        <message>
+            <source>开</source>
+            <translation>On</translation>
+        </message>
+        <message>
+            <source>关</source>
+            <translation>Off</translation>
+        </message>
+        <message>
+            <source>相片储存路径</source>
+            <translation>Photo folder</translation>
+        </message>
+        <message>
+            <source>录像储存路径</source>
+            <translation>Video folder</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Print</translation>
+        </message>
+        <message>
+            <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+            <translation>Please select and open the folder to save into first: at the top right, “Browse files” → “Photo” → “image”, or “Browse files” → “Video” → “movie”.</translation>
+        </message>
+        <message>
+            <source>中文</source>
+            <translation>简体中文</translation>
+        </message>
+        <message>
+            <source>英语</source>
+            <translation>English</translation>
+        </message>
+        <message>
+            <source>繁体中文</source>
+            <translation>繁體中文</translation>
+        </message>
+        <message>
+            <source>法国</source>
+            <translation>Français</translation>
+        </message>
+        <message>
+            <source>意大</source>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>日语</source>
+            <translation>日本語</translation>
+        </message>
+        <message>
+            <source>韩语</source>
+            <translation>한국어</translation>
+        </message>
+        <message>
+            <source>俄语</source>
+            <translation>Русский</translation>
+        </message>
+        <message>
+            <source>德语</source>
+            <translation>Deutsch</translation>
+        </message>
+        <message>
+            <source>西班牙</source>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>葡萄牙</source>
+            <translation>Português</translation>
+        </message>
+        <message>
+            <source>荷兰</source>
+            <translation>Nederlands</translation>
+        </message>
+        <message>
+            <source>波兰</source>
+            <translation>Polski</translation>
+        </message>
+        <message>
+            <source>乌克兰</source>
+            <translation>Українська</translation>
+        </message>
+        <message>
+            <source>立陶宛</source>
+            <translation>Lietuvių</translation>
+        </message>
+        <message>
+            <source>匈牙利</source>
+            <translation>Magyar</translation>
         </message>
     </context>
     <context>

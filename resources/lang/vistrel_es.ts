@@ -2,6 +2,185 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="zh_CN">
     <context>
+        <name>BDWidget</name>
+        <message>
+            <source>测量</source>
+            <translation>Medir</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordenadas</translation>
+        </message>
+        <message>
+            <source>线条</source>
+            <translation>Línea</translation>
+        </message>
+        <message>
+            <source>折线</source>
+            <translation>Polilínea</translation>
+        </message>
+        <message>
+            <source>矩形</source>
+            <translation>Rectángulo</translation>
+        </message>
+        <message>
+            <source>多边形</source>
+            <translation>Polígono</translation>
+        </message>
+        <message>
+            <source>平行线</source>
+            <translation>Líneas paralelas</translation>
+        </message>
+        <message>
+            <source>垂线</source>
+            <translation>Perpendicular</translation>
+        </message>
+        <message>
+            <source>网格线</source>
+            <translation>Cuadrícula</translation>
+        </message>
+        <message>
+            <source>角度</source>
+            <translation>Ángulo</translation>
+        </message>
+        <message>
+            <source>圆弧</source>
+            <translation>Arco</translation>
+        </message>
+        <message>
+            <source>圆</source>
+            <translation>Círculo</translation>
+        </message>
+        <message>
+            <source>两点圆</source>
+            <translation>Círculo por 2 puntos</translation>
+        </message>
+        <message>
+            <source>三点圆</source>
+            <translation>Círculo por 3 puntos</translation>
+        </message>
+        <message>
+            <source>重合圆</source>
+            <translation>Círculos concéntricos</translation>
+        </message>
+        <message>
+            <source>双圆</source>
+            <translation>Dos círculos</translation>
+        </message>
+        <message>
+            <source>文字</source>
+            <translation>Texto</translation>
+        </message>
+        <message>
+            <source>移动</source>
+            <translation>Mover</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Eliminar</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Retícula</translation>
+        </message>
+        <message>
+            <source>后退一步</source>
+            <translation>Deshacer</translation>
+        </message>
+        <message>
+            <source>前进一步</source>
+            <translation>Rehacer</translation>
+        </message>
+        <message>
+            <source>清除</source>
+            <translation>Borrar todo</translation>
+        </message>
+        <message>
+            <source>测量图标</source>
+            <translation>Formas</translation>
+        </message>
+        <message>
+            <source>颜色</source>
+            <translation>Color</translation>
+        </message>
+        <message>
+            <source>字体</source>
+            <translation>Fuente</translation>
+        </message>
+        <message>
+            <source>大小</source>
+            <translation>Tamaño</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Calibración</translation>
+        </message>
+        <message>
+            <source>标定值</source>
+            <translation>Calibración activa</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Editar</translation>
+        </message>
+        <message>
+            <source>标定列表</source>
+            <translation>Lista de calibraciones</translation>
+        </message>
+        <message>
+            <source>备份</source>
+            <translation>Copia de seguridad</translation>
+        </message>
+        <message>
+            <source>恢复</source>
+            <translation>Restaurar</translation>
+        </message>
+        <message>
+            <source>增加一个新的标定</source>
+            <translation>Nueva calibración</translation>
+        </message>
+        <message>
+            <source>放大倍数</source>
+            <translation>Aumento</translation>
+        </message>
+        <message>
+            <source>实际长度</source>
+            <translation>Longitud real</translation>
+        </message>
+        <message>
+            <source>新增</source>
+            <translation>Añadir</translation>
+        </message>
+        <message>
+            <source>返回</source>
+            <translation>Atrás</translation>
+        </message>
+        <message>
+            <source>实线</source>
+            <translation>Continua</translation>
+        </message>
+        <message>
+            <source>虚线</source>
+            <translation>Discontinua</translation>
+        </message>
+        <message>
+            <source>是否删除全部</source>
+            <translation>¿Eliminar todas las mediciones?</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Sí</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>No</translation>
+        </message>
+        <message>
+            <source>参数不能为0</source>
+            <translation>Las longitudes medida y real no pueden ser 0.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>
@@ -10,6 +189,51 @@
         <message>
             <source>冻结</source>
             <translation>Congelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>CameraScene</name>
+        <message>
+            <source>文字</source>
+            <translation>Texto</translation>
+        </message>
+        <message>
+            <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+            <translation>No se detecta ninguna cámara. Conecte el microscopio directamente a un puerto USB.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceSettingsDialog</name>
+        <message>
+            <source>设备属性</source>
+            <translation>Ajustes del dispositivo</translation>
+        </message>
+        <message>
+            <source>设备没有可调整的参数</source>
+            <translation>Esta cámara no tiene ajustes configurables.</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Restaurar valores predeterminados</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Cerrar</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileBrowser</name>
+        <message>
+            <source>Search</source>
+            <translation>Buscar</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>文件夹名称无效</source>
+            <translation>Nombre de carpeta no válido</translation>
         </message>
     </context>
     <context>
@@ -33,6 +257,33 @@
         <message>
             <source>网站：</source>
             <translation>Sitio web:</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasureEditer</name>
+        <message>
+            <source>Scale</source>
+            <translation>Ajustar</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordenadas</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Error al guardar</translation>
+        </message>
+        <message>
+            <source>保存</source>
+            <translation>Guardar</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Guardar como</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Imprimir</translation>
         </message>
     </context>
     <context>
@@ -110,6 +361,340 @@
         <message>
             <source>退出</source>
             <translation>Cerrar</translation>
+        </message>
+    </context>
+    <context>
+        <name>Vistrel</name>
+        <message>
+            <source>Scale</source>
+            <translation>Ajustar</translation>
+        </message>
+        <message>
+            <source>启动设备失败</source>
+            <translation>No se pudo iniciar el dispositivo.</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Imagen guardada</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Velocidad de fotogramas</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordenadas</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>El dispositivo no está iniciado.</translation>
+        </message>
+        <message>
+            <source>照片文件夹不可写，照片未保存：%1</source>
+            <translation>La carpeta de fotos no admite escritura; la foto no se ha guardado: %1</translation>
+        </message>
+        <message>
+            <source>停止录像</source>
+            <translation>Detener grabación</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Vídeo</translation>
+        </message>
+        <message>
+            <source>录像出错1</source>
+            <translation>La grabación se detuvo inesperadamente (error 1).</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Copiando archivos...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Archivos copiados: %1. Omitidos (el nombre ya existe): %2.</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>No se pudo abrir el archivo.</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Abrir</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Copiar</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Eliminar</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Eliminar todo</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Cambiar nombre</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Guardar como</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Guardar todo como</translation>
+        </message>
+        <message>
+            <source>是否删除 %1？</source>
+            <translation>¿Eliminar %1?</translation>
+        </message>
+        <message>
+            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
+            <translation>¿Eliminar todos los archivos mostrados en esta carpeta (%1)?</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Nuevo nombre:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Nombre no válido</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>El archivo ya existe: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>No se pudo cambiar el nombre.</translation>
+        </message>
+        <message>
+            <source>按ESC退出全屏</source>
+            <translation>Esc: salir de pantalla completa</translation>
+        </message>
+    </context>
+    <context>
+        <name>VistrelClass</name>
+        <message>
+            <source>拍照</source>
+            <translation>Foto</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Vídeo</translation>
+        </message>
+        <message>
+            <source>定时拍摄</source>
+            <translation>Captura programada</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Pantalla completa</translation>
+        </message>
+        <message>
+            <source>屏幕切换</source>
+            <translation>Cambiar vista</translation>
+        </message>
+        <message>
+            <source>缩放</source>
+            <translation>Zoom</translation>
+        </message>
+        <message>
+            <source>设置</source>
+            <translation>Configuración</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+        <message>
+            <source>测量</source>
+            <translation>Medir</translation>
+        </message>
+        <message>
+            <source>浏览文件</source>
+            <translation>Explorar archivos</translation>
+        </message>
+        <message>
+            <source>设备:</source>
+            <translation>Dispositivo:</translation>
+        </message>
+        <message>
+            <source>格式:</source>
+            <translation>Formato:</translation>
+        </message>
+        <message>
+            <source>分辨率:</source>
+            <translation>Resolución:</translation>
+        </message>
+        <message>
+            <source>照片:</source>
+            <translation>Foto:</translation>
+        </message>
+        <message>
+            <source>录像:</source>
+            <translation>Vídeo:</translation>
+        </message>
+        <message>
+            <source>曝光与增益</source>
+            <translation>Exposición y ganancia</translation>
+        </message>
+        <message>
+            <source>颜色调整</source>
+            <translation>Ajuste de color</translation>
+        </message>
+        <message>
+            <source>白平衡</source>
+            <translation>Balance de blancos</translation>
+        </message>
+        <message>
+            <source>翻转</source>
+            <translation>Voltear</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Restaurar valores predeterminados</translation>
+        </message>
+        <message>
+            <source>高级设置</source>
+            <translation>Configuración avanzada</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Archivo</translation>
+        </message>
+        <message>
+            <source>选项</source>
+            <translation>Opciones</translation>
+        </message>
+        <message>
+            <source>时间/日期</source>
+            <translation>Fecha/hora</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Retícula</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>Idioma</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>Ayuda</translation>
+        </message>
+        <message>
+            <source>退出</source>
+            <translation>Salir</translation>
+        </message>
+        <message>
+            <source>关于</source>
+            <translation>Acerca de</translation>
+        </message>
+        <message>
+            <source>定时设置</source>
+            <translation>Ajustes del temporizador</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importar</translation>
+        </message>
+        <message>
+            <source>分辨率</source>
+            <translation>Resolución</translation>
+        </message>
+        <message>
+            <source>开</source>
+            <translation>Activado</translation>
+        </message>
+        <message>
+            <source>关</source>
+            <translation>Desactivado</translation>
+        </message>
+        <message>
+            <source>相片储存路径</source>
+            <translation>Carpeta de fotos</translation>
+        </message>
+        <message>
+            <source>录像储存路径</source>
+            <translation>Carpeta de vídeos</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Imprimir</translation>
+        </message>
+        <message>
+            <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+            <translation>Primero seleccione y abra la carpeta de destino: arriba a la derecha, «Explorar archivos» → «Foto» → «image» o «Explorar archivos» → «Vídeo» → «movie».</translation>
+        </message>
+        <message>
+            <source>中文</source>
+            <translation>简体中文</translation>
+        </message>
+        <message>
+            <source>英语</source>
+            <translation>English</translation>
+        </message>
+        <message>
+            <source>繁体中文</source>
+            <translation>繁體中文</translation>
+        </message>
+        <message>
+            <source>法国</source>
+            <translation>Français</translation>
+        </message>
+        <message>
+            <source>意大</source>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>日语</source>
+            <translation>日本語</translation>
+        </message>
+        <message>
+            <source>韩语</source>
+            <translation>한국어</translation>
+        </message>
+        <message>
+            <source>俄语</source>
+            <translation>Русский</translation>
+        </message>
+        <message>
+            <source>德语</source>
+            <translation>Deutsch</translation>
+        </message>
+        <message>
+            <source>西班牙</source>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>葡萄牙</source>
+            <translation>Português</translation>
+        </message>
+        <message>
+            <source>荷兰</source>
+            <translation>Nederlands</translation>
+        </message>
+        <message>
+            <source>波兰</source>
+            <translation>Polski</translation>
+        </message>
+        <message>
+            <source>乌克兰</source>
+            <translation>Українська</translation>
+        </message>
+        <message>
+            <source>立陶宛</source>
+            <translation>Lietuvių</translation>
+        </message>
+        <message>
+            <source>匈牙利</source>
+            <translation>Magyar</translation>
         </message>
     </context>
     <context>

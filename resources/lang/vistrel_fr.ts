@@ -2,6 +2,185 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="zh_CN">
     <context>
+        <name>BDWidget</name>
+        <message>
+            <source>测量</source>
+            <translation>Mesurer</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordonnées</translation>
+        </message>
+        <message>
+            <source>线条</source>
+            <translation>Ligne</translation>
+        </message>
+        <message>
+            <source>折线</source>
+            <translation>Polyligne</translation>
+        </message>
+        <message>
+            <source>矩形</source>
+            <translation>Rectangle</translation>
+        </message>
+        <message>
+            <source>多边形</source>
+            <translation>Polygone</translation>
+        </message>
+        <message>
+            <source>平行线</source>
+            <translation>Lignes parallèles</translation>
+        </message>
+        <message>
+            <source>垂线</source>
+            <translation>Perpendiculaire</translation>
+        </message>
+        <message>
+            <source>网格线</source>
+            <translation>Grille</translation>
+        </message>
+        <message>
+            <source>角度</source>
+            <translation>Angle</translation>
+        </message>
+        <message>
+            <source>圆弧</source>
+            <translation>Arc</translation>
+        </message>
+        <message>
+            <source>圆</source>
+            <translation>Cercle</translation>
+        </message>
+        <message>
+            <source>两点圆</source>
+            <translation>Cercle par 2 points</translation>
+        </message>
+        <message>
+            <source>三点圆</source>
+            <translation>Cercle par 3 points</translation>
+        </message>
+        <message>
+            <source>重合圆</source>
+            <translation>Cercles concentriques</translation>
+        </message>
+        <message>
+            <source>双圆</source>
+            <translation>Deux cercles</translation>
+        </message>
+        <message>
+            <source>文字</source>
+            <translation>Texte</translation>
+        </message>
+        <message>
+            <source>移动</source>
+            <translation>Déplacer</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Supprimer</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Réticule</translation>
+        </message>
+        <message>
+            <source>后退一步</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>前进一步</source>
+            <translation>Rétablir</translation>
+        </message>
+        <message>
+            <source>清除</source>
+            <translation>Tout effacer</translation>
+        </message>
+        <message>
+            <source>测量图标</source>
+            <translation>Formes</translation>
+        </message>
+        <message>
+            <source>颜色</source>
+            <translation>Couleur</translation>
+        </message>
+        <message>
+            <source>字体</source>
+            <translation>Police</translation>
+        </message>
+        <message>
+            <source>大小</source>
+            <translation>Taille</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Étalonnage</translation>
+        </message>
+        <message>
+            <source>标定值</source>
+            <translation>Étalonnage actif</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Modifier</translation>
+        </message>
+        <message>
+            <source>标定列表</source>
+            <translation>Liste des étalonnages</translation>
+        </message>
+        <message>
+            <source>备份</source>
+            <translation>Sauvegarder</translation>
+        </message>
+        <message>
+            <source>恢复</source>
+            <translation>Restaurer</translation>
+        </message>
+        <message>
+            <source>增加一个新的标定</source>
+            <translation>Nouvel étalonnage</translation>
+        </message>
+        <message>
+            <source>放大倍数</source>
+            <translation>Grossissement</translation>
+        </message>
+        <message>
+            <source>实际长度</source>
+            <translation>Longueur réelle</translation>
+        </message>
+        <message>
+            <source>新增</source>
+            <translation>Ajouter</translation>
+        </message>
+        <message>
+            <source>返回</source>
+            <translation>Retour</translation>
+        </message>
+        <message>
+            <source>实线</source>
+            <translation>Continue</translation>
+        </message>
+        <message>
+            <source>虚线</source>
+            <translation>Tirets</translation>
+        </message>
+        <message>
+            <source>是否删除全部</source>
+            <translation>Supprimer toutes les mesures ?</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Oui</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>Non</translation>
+        </message>
+        <message>
+            <source>参数不能为0</source>
+            <translation>Les longueurs mesurée et réelle ne doivent pas être égales à 0.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>
@@ -10,6 +189,51 @@
         <message>
             <source>冻结</source>
             <translation>Figer</translation>
+        </message>
+    </context>
+    <context>
+        <name>CameraScene</name>
+        <message>
+            <source>文字</source>
+            <translation>Texte</translation>
+        </message>
+        <message>
+            <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+            <translation>Aucune caméra détectée. Branchez le microscope directement sur un port USB.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceSettingsDialog</name>
+        <message>
+            <source>设备属性</source>
+            <translation>Paramètres de l'appareil</translation>
+        </message>
+        <message>
+            <source>设备没有可调整的参数</source>
+            <translation>Cette caméra n'a aucun réglage modifiable.</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Rétablir les valeurs par défaut</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Fermer</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileBrowser</name>
+        <message>
+            <source>Search</source>
+            <translation>Rechercher</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nom</translation>
+        </message>
+        <message>
+            <source>文件夹名称无效</source>
+            <translation>Nom de dossier non valide</translation>
         </message>
     </context>
     <context>
@@ -33,6 +257,33 @@
         <message>
             <source>网站：</source>
             <translation>Site web :</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasureEditer</name>
+        <message>
+            <source>Scale</source>
+            <translation>Ajuster</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordonnées</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Échec de l'enregistrement</translation>
+        </message>
+        <message>
+            <source>保存</source>
+            <translation>Enregistrer</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Enregistrer sous</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Imprimer</translation>
         </message>
     </context>
     <context>
@@ -110,6 +361,340 @@
         <message>
             <source>退出</source>
             <translation>Fermer</translation>
+        </message>
+    </context>
+    <context>
+        <name>Vistrel</name>
+        <message>
+            <source>Scale</source>
+            <translation>Ajuster</translation>
+        </message>
+        <message>
+            <source>启动设备失败</source>
+            <translation>Impossible de démarrer l'appareil.</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Image enregistrée</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Fréquence d'images</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordonnées</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>L'appareil n'est pas démarré.</translation>
+        </message>
+        <message>
+            <source>照片文件夹不可写，照片未保存：%1</source>
+            <translation>Le dossier des photos n'est pas accessible en écriture ; la photo n'a pas été enregistrée : %1</translation>
+        </message>
+        <message>
+            <source>停止录像</source>
+            <translation>Arrêter</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Vidéo</translation>
+        </message>
+        <message>
+            <source>录像出错1</source>
+            <translation>L'enregistrement s'est arrêté de façon inattendue (erreur 1).</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Copie des fichiers...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Fichiers copiés : %1. Ignorés car le nom existe déjà : %2.</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Impossible d'ouvrir le fichier.</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Ouvrir</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Copier</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Supprimer</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Tout supprimer</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Renommer</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Enregistrer sous</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Tout enregistrer sous</translation>
+        </message>
+        <message>
+            <source>是否删除 %1？</source>
+            <translation>Supprimer %1 ?</translation>
+        </message>
+        <message>
+            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
+            <translation>Supprimer tous les fichiers listés dans ce dossier (%1) ?</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nom</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Nouveau nom :</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Nom non valide</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>Le fichier existe déjà : %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Échec du renommage.</translation>
+        </message>
+        <message>
+            <source>按ESC退出全屏</source>
+            <translation>Échap : quitter le plein écran</translation>
+        </message>
+    </context>
+    <context>
+        <name>VistrelClass</name>
+        <message>
+            <source>拍照</source>
+            <translation>Photo</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Vidéo</translation>
+        </message>
+        <message>
+            <source>定时拍摄</source>
+            <translation>Capture programmée</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Plein écran</translation>
+        </message>
+        <message>
+            <source>屏幕切换</source>
+            <translation>Changer de vue</translation>
+        </message>
+        <message>
+            <source>缩放</source>
+            <translation>Zoom</translation>
+        </message>
+        <message>
+            <source>设置</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+        <message>
+            <source>测量</source>
+            <translation>Mesurer</translation>
+        </message>
+        <message>
+            <source>浏览文件</source>
+            <translation>Parcourir les fichiers</translation>
+        </message>
+        <message>
+            <source>设备:</source>
+            <translation>Appareil :</translation>
+        </message>
+        <message>
+            <source>格式:</source>
+            <translation>Format :</translation>
+        </message>
+        <message>
+            <source>分辨率:</source>
+            <translation>Résolution :</translation>
+        </message>
+        <message>
+            <source>照片:</source>
+            <translation>Photo :</translation>
+        </message>
+        <message>
+            <source>录像:</source>
+            <translation>Vidéo :</translation>
+        </message>
+        <message>
+            <source>曝光与增益</source>
+            <translation>Exposition et gain</translation>
+        </message>
+        <message>
+            <source>颜色调整</source>
+            <translation>Réglage des couleurs</translation>
+        </message>
+        <message>
+            <source>白平衡</source>
+            <translation>Balance des blancs</translation>
+        </message>
+        <message>
+            <source>翻转</source>
+            <translation>Miroir</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Rétablir les valeurs par défaut</translation>
+        </message>
+        <message>
+            <source>高级设置</source>
+            <translation>Paramètres avancés</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Fichier</translation>
+        </message>
+        <message>
+            <source>选项</source>
+            <translation>Options</translation>
+        </message>
+        <message>
+            <source>时间/日期</source>
+            <translation>Date/heure</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Réticule</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>Langue</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>Aide</translation>
+        </message>
+        <message>
+            <source>退出</source>
+            <translation>Quitter</translation>
+        </message>
+        <message>
+            <source>关于</source>
+            <translation>À propos</translation>
+        </message>
+        <message>
+            <source>定时设置</source>
+            <translation>Réglages de la minuterie</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importer</translation>
+        </message>
+        <message>
+            <source>分辨率</source>
+            <translation>Résolution</translation>
+        </message>
+        <message>
+            <source>开</source>
+            <translation>Activé</translation>
+        </message>
+        <message>
+            <source>关</source>
+            <translation>Désactivé</translation>
+        </message>
+        <message>
+            <source>相片储存路径</source>
+            <translation>Dossier des photos</translation>
+        </message>
+        <message>
+            <source>录像储存路径</source>
+            <translation>Dossier des vidéos</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Imprimer</translation>
+        </message>
+        <message>
+            <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+            <translation>Veuillez d'abord sélectionner et ouvrir le dossier d'enregistrement : en haut à droite, « Parcourir les fichiers » → « Photo » → « image », ou « Parcourir les fichiers » → « Vidéo » → « movie ».</translation>
+        </message>
+        <message>
+            <source>中文</source>
+            <translation>简体中文</translation>
+        </message>
+        <message>
+            <source>英语</source>
+            <translation>English</translation>
+        </message>
+        <message>
+            <source>繁体中文</source>
+            <translation>繁體中文</translation>
+        </message>
+        <message>
+            <source>法国</source>
+            <translation>Français</translation>
+        </message>
+        <message>
+            <source>意大</source>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>日语</source>
+            <translation>日本語</translation>
+        </message>
+        <message>
+            <source>韩语</source>
+            <translation>한국어</translation>
+        </message>
+        <message>
+            <source>俄语</source>
+            <translation>Русский</translation>
+        </message>
+        <message>
+            <source>德语</source>
+            <translation>Deutsch</translation>
+        </message>
+        <message>
+            <source>西班牙</source>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>葡萄牙</source>
+            <translation>Português</translation>
+        </message>
+        <message>
+            <source>荷兰</source>
+            <translation>Nederlands</translation>
+        </message>
+        <message>
+            <source>波兰</source>
+            <translation>Polski</translation>
+        </message>
+        <message>
+            <source>乌克兰</source>
+            <translation>Українська</translation>
+        </message>
+        <message>
+            <source>立陶宛</source>
+            <translation>Lietuvių</translation>
+        </message>
+        <message>
+            <source>匈牙利</source>
+            <translation>Magyar</translation>
         </message>
     </context>
     <context>

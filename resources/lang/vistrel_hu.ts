@@ -2,6 +2,185 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu" sourcelanguage="zh_CN">
     <context>
+        <name>BDWidget</name>
+        <message>
+            <source>测量</source>
+            <translation>Mérés</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Koordináták</translation>
+        </message>
+        <message>
+            <source>线条</source>
+            <translation>Vonal</translation>
+        </message>
+        <message>
+            <source>折线</source>
+            <translation>Töröttvonal</translation>
+        </message>
+        <message>
+            <source>矩形</source>
+            <translation>Téglalap</translation>
+        </message>
+        <message>
+            <source>多边形</source>
+            <translation>Sokszög</translation>
+        </message>
+        <message>
+            <source>平行线</source>
+            <translation>Párhuzamos vonalak</translation>
+        </message>
+        <message>
+            <source>垂线</source>
+            <translation>Merőleges</translation>
+        </message>
+        <message>
+            <source>网格线</source>
+            <translation>Rácsvonalak</translation>
+        </message>
+        <message>
+            <source>角度</source>
+            <translation>Szög</translation>
+        </message>
+        <message>
+            <source>圆弧</source>
+            <translation>Ív</translation>
+        </message>
+        <message>
+            <source>圆</source>
+            <translation>Kör</translation>
+        </message>
+        <message>
+            <source>两点圆</source>
+            <translation>Kétpontos kör</translation>
+        </message>
+        <message>
+            <source>三点圆</source>
+            <translation>Hárompontos kör</translation>
+        </message>
+        <message>
+            <source>重合圆</source>
+            <translation>Koncentrikus körök</translation>
+        </message>
+        <message>
+            <source>双圆</source>
+            <translation>Két kör</translation>
+        </message>
+        <message>
+            <source>文字</source>
+            <translation>Szöveg</translation>
+        </message>
+        <message>
+            <source>移动</source>
+            <translation>Mozgatás</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Törlés</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Szálkereszt</translation>
+        </message>
+        <message>
+            <source>后退一步</source>
+            <translation>Visszavonás</translation>
+        </message>
+        <message>
+            <source>前进一步</source>
+            <translation>Mégis</translation>
+        </message>
+        <message>
+            <source>清除</source>
+            <translation>Összes törlése</translation>
+        </message>
+        <message>
+            <source>测量图标</source>
+            <translation>Alakzatok</translation>
+        </message>
+        <message>
+            <source>颜色</source>
+            <translation>Szín</translation>
+        </message>
+        <message>
+            <source>字体</source>
+            <translation>Betűtípus</translation>
+        </message>
+        <message>
+            <source>大小</source>
+            <translation>Méret</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibráció</translation>
+        </message>
+        <message>
+            <source>标定值</source>
+            <translation>Aktív kalibráció</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Szerkesztés</translation>
+        </message>
+        <message>
+            <source>标定列表</source>
+            <translation>Kalibrációs lista</translation>
+        </message>
+        <message>
+            <source>备份</source>
+            <translation>Biztonsági mentés</translation>
+        </message>
+        <message>
+            <source>恢复</source>
+            <translation>Visszaállítás</translation>
+        </message>
+        <message>
+            <source>增加一个新的标定</source>
+            <translation>Új kalibráció</translation>
+        </message>
+        <message>
+            <source>放大倍数</source>
+            <translation>Nagyítás</translation>
+        </message>
+        <message>
+            <source>实际长度</source>
+            <translation>Tényleges hossz</translation>
+        </message>
+        <message>
+            <source>新增</source>
+            <translation>Hozzáadás</translation>
+        </message>
+        <message>
+            <source>返回</source>
+            <translation>Vissza</translation>
+        </message>
+        <message>
+            <source>实线</source>
+            <translation>Folytonos</translation>
+        </message>
+        <message>
+            <source>虚线</source>
+            <translation>Szaggatott</translation>
+        </message>
+        <message>
+            <source>是否删除全部</source>
+            <translation>Törli az összes mérést?</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Igen</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>Nem</translation>
+        </message>
+        <message>
+            <source>参数不能为0</source>
+            <translation>A mért és a tényleges hossz nem lehet 0.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>
@@ -10,6 +189,51 @@
         <message>
             <source>冻结</source>
             <translation>Kimerevítés</translation>
+        </message>
+    </context>
+    <context>
+        <name>CameraScene</name>
+        <message>
+            <source>文字</source>
+            <translation>Szöveg</translation>
+        </message>
+        <message>
+            <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+            <translation>Nem található kamera. Csatlakoztassa a mikroszkópot közvetlenül egy USB-porthoz.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceSettingsDialog</name>
+        <message>
+            <source>设备属性</source>
+            <translation>Eszközbeállítások</translation>
+        </message>
+        <message>
+            <source>设备没有可调整的参数</source>
+            <translation>Ennek a kamerának nincsenek állítható beállításai.</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Alapértékek visszaállítása</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Bezárás</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileBrowser</name>
+        <message>
+            <source>Search</source>
+            <translation>Keresés</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Név</translation>
+        </message>
+        <message>
+            <source>文件夹名称无效</source>
+            <translation>Érvénytelen mappanév</translation>
         </message>
     </context>
     <context>
@@ -33,6 +257,33 @@
         <message>
             <source>网站：</source>
             <translation>Weboldal:</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasureEditer</name>
+        <message>
+            <source>Scale</source>
+            <translation>Illesztés</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Koordináták</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>A mentés sikertelen</translation>
+        </message>
+        <message>
+            <source>保存</source>
+            <translation>Mentés</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Mentés másként</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Nyomtatás</translation>
         </message>
     </context>
     <context>
@@ -110,6 +361,340 @@
         <message>
             <source>退出</source>
             <translation>Bezárás</translation>
+        </message>
+    </context>
+    <context>
+        <name>Vistrel</name>
+        <message>
+            <source>Scale</source>
+            <translation>Illesztés</translation>
+        </message>
+        <message>
+            <source>启动设备失败</source>
+            <translation>Az eszköz indítása sikertelen.</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Kép mentve</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Képkockasebesség</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Koordináták</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Az eszköz nincs elindítva.</translation>
+        </message>
+        <message>
+            <source>照片文件夹不可写，照片未保存：%1</source>
+            <translation>A fényképmappa nem írható, ezért a fénykép nem lett mentve: %1</translation>
+        </message>
+        <message>
+            <source>停止录像</source>
+            <translation>Felvétel leállítása</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Videó</translation>
+        </message>
+        <message>
+            <source>录像出错1</source>
+            <translation>A felvétel váratlanul leállt (1. hiba).</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Fájlok másolása...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Másolt fájlok: %1. Kihagyva (a név már létezik): %2.</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>A fájl megnyitása sikertelen.</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Megnyitás</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Másolás</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Törlés</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Összes törlése</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Átnevezés</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Mentés másként</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Összes mentése másként</translation>
+        </message>
+        <message>
+            <source>是否删除 %1？</source>
+            <translation>Törli a következőt: %1?</translation>
+        </message>
+        <message>
+            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
+            <translation>Törli a mappában látható összes fájlt (%1)?</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Név</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Új név:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Érvénytelen név</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>A fájl már létezik: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Az átnevezés sikertelen.</translation>
+        </message>
+        <message>
+            <source>按ESC退出全屏</source>
+            <translation>Esc: kilépés a teljes képernyőből</translation>
+        </message>
+    </context>
+    <context>
+        <name>VistrelClass</name>
+        <message>
+            <source>拍照</source>
+            <translation>Fotó</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Videó</translation>
+        </message>
+        <message>
+            <source>定时拍摄</source>
+            <translation>Időzített felvétel</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Teljes képernyő</translation>
+        </message>
+        <message>
+            <source>屏幕切换</source>
+            <translation>Nézetváltás</translation>
+        </message>
+        <message>
+            <source>缩放</source>
+            <translation>Nagyítás</translation>
+        </message>
+        <message>
+            <source>设置</source>
+            <translation>Beállítások</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+        <message>
+            <source>测量</source>
+            <translation>Mérés</translation>
+        </message>
+        <message>
+            <source>浏览文件</source>
+            <translation>Fájlok böngészése</translation>
+        </message>
+        <message>
+            <source>设备:</source>
+            <translation>Eszköz:</translation>
+        </message>
+        <message>
+            <source>格式:</source>
+            <translation>Formátum:</translation>
+        </message>
+        <message>
+            <source>分辨率:</source>
+            <translation>Felbontás:</translation>
+        </message>
+        <message>
+            <source>照片:</source>
+            <translation>Fotó:</translation>
+        </message>
+        <message>
+            <source>录像:</source>
+            <translation>Videó:</translation>
+        </message>
+        <message>
+            <source>曝光与增益</source>
+            <translation>Expozíció és erősítés</translation>
+        </message>
+        <message>
+            <source>颜色调整</source>
+            <translation>Színbeállítás</translation>
+        </message>
+        <message>
+            <source>白平衡</source>
+            <translation>Fehéregyensúly</translation>
+        </message>
+        <message>
+            <source>翻转</source>
+            <translation>Tükrözés</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Alapértékek visszaállítása</translation>
+        </message>
+        <message>
+            <source>高级设置</source>
+            <translation>Speciális beállítások</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Fájl</translation>
+        </message>
+        <message>
+            <source>选项</source>
+            <translation>Opciók</translation>
+        </message>
+        <message>
+            <source>时间/日期</source>
+            <translation>Dátum/idő</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Szálkereszt</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>Nyelv</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>Súgó</translation>
+        </message>
+        <message>
+            <source>退出</source>
+            <translation>Kilépés</translation>
+        </message>
+        <message>
+            <source>关于</source>
+            <translation>Névjegy</translation>
+        </message>
+        <message>
+            <source>定时设置</source>
+            <translation>Időzítő beállításai</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importálás</translation>
+        </message>
+        <message>
+            <source>分辨率</source>
+            <translation>Felbontás</translation>
+        </message>
+        <message>
+            <source>开</source>
+            <translation>Be</translation>
+        </message>
+        <message>
+            <source>关</source>
+            <translation>Ki</translation>
+        </message>
+        <message>
+            <source>相片储存路径</source>
+            <translation>Fényképmappa</translation>
+        </message>
+        <message>
+            <source>录像储存路径</source>
+            <translation>Videómappa</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Nyomtatás</translation>
+        </message>
+        <message>
+            <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+            <translation>Először válassza ki és nyissa meg a mentési mappát: jobb felül „Fájlok böngészése” → „Fotó” → „image” vagy „Fájlok böngészése” → „Videó” → „movie”.</translation>
+        </message>
+        <message>
+            <source>中文</source>
+            <translation>简体中文</translation>
+        </message>
+        <message>
+            <source>英语</source>
+            <translation>English</translation>
+        </message>
+        <message>
+            <source>繁体中文</source>
+            <translation>繁體中文</translation>
+        </message>
+        <message>
+            <source>法国</source>
+            <translation>Français</translation>
+        </message>
+        <message>
+            <source>意大</source>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>日语</source>
+            <translation>日本語</translation>
+        </message>
+        <message>
+            <source>韩语</source>
+            <translation>한국어</translation>
+        </message>
+        <message>
+            <source>俄语</source>
+            <translation>Русский</translation>
+        </message>
+        <message>
+            <source>德语</source>
+            <translation>Deutsch</translation>
+        </message>
+        <message>
+            <source>西班牙</source>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>葡萄牙</source>
+            <translation>Português</translation>
+        </message>
+        <message>
+            <source>荷兰</source>
+            <translation>Nederlands</translation>
+        </message>
+        <message>
+            <source>波兰</source>
+            <translation>Polski</translation>
+        </message>
+        <message>
+            <source>乌克兰</source>
+            <translation>Українська</translation>
+        </message>
+        <message>
+            <source>立陶宛</source>
+            <translation>Lietuvių</translation>
+        </message>
+        <message>
+            <source>匈牙利</source>
+            <translation>Magyar</translation>
         </message>
     </context>
     <context>

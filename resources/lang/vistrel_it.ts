@@ -2,6 +2,185 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="zh_CN">
     <context>
+        <name>BDWidget</name>
+        <message>
+            <source>测量</source>
+            <translation>Misura</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordinate</translation>
+        </message>
+        <message>
+            <source>线条</source>
+            <translation>Linea</translation>
+        </message>
+        <message>
+            <source>折线</source>
+            <translation>Polilinea</translation>
+        </message>
+        <message>
+            <source>矩形</source>
+            <translation>Rettangolo</translation>
+        </message>
+        <message>
+            <source>多边形</source>
+            <translation>Poligono</translation>
+        </message>
+        <message>
+            <source>平行线</source>
+            <translation>Linee parallele</translation>
+        </message>
+        <message>
+            <source>垂线</source>
+            <translation>Perpendicolare</translation>
+        </message>
+        <message>
+            <source>网格线</source>
+            <translation>Griglia</translation>
+        </message>
+        <message>
+            <source>角度</source>
+            <translation>Angolo</translation>
+        </message>
+        <message>
+            <source>圆弧</source>
+            <translation>Arco</translation>
+        </message>
+        <message>
+            <source>圆</source>
+            <translation>Cerchio</translation>
+        </message>
+        <message>
+            <source>两点圆</source>
+            <translation>Cerchio per 2 punti</translation>
+        </message>
+        <message>
+            <source>三点圆</source>
+            <translation>Cerchio per 3 punti</translation>
+        </message>
+        <message>
+            <source>重合圆</source>
+            <translation>Cerchi concentrici</translation>
+        </message>
+        <message>
+            <source>双圆</source>
+            <translation>Due cerchi</translation>
+        </message>
+        <message>
+            <source>文字</source>
+            <translation>Testo</translation>
+        </message>
+        <message>
+            <source>移动</source>
+            <translation>Sposta</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Elimina</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Reticolo</translation>
+        </message>
+        <message>
+            <source>后退一步</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>前进一步</source>
+            <translation>Ripeti</translation>
+        </message>
+        <message>
+            <source>清除</source>
+            <translation>Cancella tutto</translation>
+        </message>
+        <message>
+            <source>测量图标</source>
+            <translation>Forme</translation>
+        </message>
+        <message>
+            <source>颜色</source>
+            <translation>Colore</translation>
+        </message>
+        <message>
+            <source>字体</source>
+            <translation>Carattere</translation>
+        </message>
+        <message>
+            <source>大小</source>
+            <translation>Dimensione</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Calibrazione</translation>
+        </message>
+        <message>
+            <source>标定值</source>
+            <translation>Calibrazione attiva</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Modifica</translation>
+        </message>
+        <message>
+            <source>标定列表</source>
+            <translation>Elenco calibrazioni</translation>
+        </message>
+        <message>
+            <source>备份</source>
+            <translation>Backup</translation>
+        </message>
+        <message>
+            <source>恢复</source>
+            <translation>Ripristina</translation>
+        </message>
+        <message>
+            <source>增加一个新的标定</source>
+            <translation>Nuova calibrazione</translation>
+        </message>
+        <message>
+            <source>放大倍数</source>
+            <translation>Ingrandimento</translation>
+        </message>
+        <message>
+            <source>实际长度</source>
+            <translation>Lunghezza reale</translation>
+        </message>
+        <message>
+            <source>新增</source>
+            <translation>Aggiungi</translation>
+        </message>
+        <message>
+            <source>返回</source>
+            <translation>Indietro</translation>
+        </message>
+        <message>
+            <source>实线</source>
+            <translation>Continua</translation>
+        </message>
+        <message>
+            <source>虚线</source>
+            <translation>Tratteggiata</translation>
+        </message>
+        <message>
+            <source>是否删除全部</source>
+            <translation>Eliminare tutte le misure?</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Sì</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>No</translation>
+        </message>
+        <message>
+            <source>参数不能为0</source>
+            <translation>Le lunghezze misurata e reale non possono essere 0.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>
@@ -10,6 +189,51 @@
         <message>
             <source>冻结</source>
             <translation>Blocca</translation>
+        </message>
+    </context>
+    <context>
+        <name>CameraScene</name>
+        <message>
+            <source>文字</source>
+            <translation>Testo</translation>
+        </message>
+        <message>
+            <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+            <translation>Nessuna telecamera rilevata. Collegare il microscopio direttamente a una porta USB.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceSettingsDialog</name>
+        <message>
+            <source>设备属性</source>
+            <translation>Impostazioni del dispositivo</translation>
+        </message>
+        <message>
+            <source>设备没有可调整的参数</source>
+            <translation>Questa fotocamera non ha impostazioni regolabili.</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Ripristina predefiniti</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Chiudi</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileBrowser</name>
+        <message>
+            <source>Search</source>
+            <translation>Cerca</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nome</translation>
+        </message>
+        <message>
+            <source>文件夹名称无效</source>
+            <translation>Nome cartella non valido</translation>
         </message>
     </context>
     <context>
@@ -33,6 +257,33 @@
         <message>
             <source>网站：</source>
             <translation>Sito web:</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasureEditer</name>
+        <message>
+            <source>Scale</source>
+            <translation>Adatta</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordinate</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Salvataggio non riuscito</translation>
+        </message>
+        <message>
+            <source>保存</source>
+            <translation>Salva</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Salva con nome</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Stampa</translation>
         </message>
     </context>
     <context>
@@ -110,6 +361,340 @@
         <message>
             <source>退出</source>
             <translation>Chiudi</translation>
+        </message>
+    </context>
+    <context>
+        <name>Vistrel</name>
+        <message>
+            <source>Scale</source>
+            <translation>Adatta</translation>
+        </message>
+        <message>
+            <source>启动设备失败</source>
+            <translation>Impossibile avviare il dispositivo.</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Immagine salvata</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Frequenza fotogrammi</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordinate</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Il dispositivo non è avviato.</translation>
+        </message>
+        <message>
+            <source>照片文件夹不可写，照片未保存：%1</source>
+            <translation>La cartella delle foto non è scrivibile; la foto non è stata salvata: %1</translation>
+        </message>
+        <message>
+            <source>停止录像</source>
+            <translation>Ferma registrazione</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Video</translation>
+        </message>
+        <message>
+            <source>录像出错1</source>
+            <translation>La registrazione si è interrotta inaspettatamente (errore 1).</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Copia dei file in corso...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>File copiati: %1. Saltati perché il nome esiste già: %2.</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Impossibile aprire il file.</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Apri</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Copia</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Elimina</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Elimina tutto</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Rinomina</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Salva con nome</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Salva tutto con nome</translation>
+        </message>
+        <message>
+            <source>是否删除 %1？</source>
+            <translation>Eliminare %1?</translation>
+        </message>
+        <message>
+            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
+            <translation>Eliminare tutti i file elencati in questa cartella (%1)?</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nome</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Nuovo nome:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Nome non valido</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>Il file esiste già: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Impossibile rinominare.</translation>
+        </message>
+        <message>
+            <source>按ESC退出全屏</source>
+            <translation>Esc: esci da schermo intero</translation>
+        </message>
+    </context>
+    <context>
+        <name>VistrelClass</name>
+        <message>
+            <source>拍照</source>
+            <translation>Foto</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Video</translation>
+        </message>
+        <message>
+            <source>定时拍摄</source>
+            <translation>Acquisizione a tempo</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Schermo intero</translation>
+        </message>
+        <message>
+            <source>屏幕切换</source>
+            <translation>Cambia vista</translation>
+        </message>
+        <message>
+            <source>缩放</source>
+            <translation>Zoom</translation>
+        </message>
+        <message>
+            <source>设置</source>
+            <translation>Impostazioni</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+        <message>
+            <source>测量</source>
+            <translation>Misura</translation>
+        </message>
+        <message>
+            <source>浏览文件</source>
+            <translation>Sfoglia file</translation>
+        </message>
+        <message>
+            <source>设备:</source>
+            <translation>Dispositivo:</translation>
+        </message>
+        <message>
+            <source>格式:</source>
+            <translation>Formato:</translation>
+        </message>
+        <message>
+            <source>分辨率:</source>
+            <translation>Risoluzione:</translation>
+        </message>
+        <message>
+            <source>照片:</source>
+            <translation>Foto:</translation>
+        </message>
+        <message>
+            <source>录像:</source>
+            <translation>Video:</translation>
+        </message>
+        <message>
+            <source>曝光与增益</source>
+            <translation>Esposizione e guadagno</translation>
+        </message>
+        <message>
+            <source>颜色调整</source>
+            <translation>Regolazione colore</translation>
+        </message>
+        <message>
+            <source>白平衡</source>
+            <translation>Bilanciamento del bianco</translation>
+        </message>
+        <message>
+            <source>翻转</source>
+            <translation>Capovolgi</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Ripristina predefiniti</translation>
+        </message>
+        <message>
+            <source>高级设置</source>
+            <translation>Impostazioni avanzate</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>File</translation>
+        </message>
+        <message>
+            <source>选项</source>
+            <translation>Opzioni</translation>
+        </message>
+        <message>
+            <source>时间/日期</source>
+            <translation>Data/ora</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Reticolo</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>Lingua</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>Aiuto</translation>
+        </message>
+        <message>
+            <source>退出</source>
+            <translation>Esci</translation>
+        </message>
+        <message>
+            <source>关于</source>
+            <translation>Informazioni</translation>
+        </message>
+        <message>
+            <source>定时设置</source>
+            <translation>Impostazioni timer</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importa</translation>
+        </message>
+        <message>
+            <source>分辨率</source>
+            <translation>Risoluzione</translation>
+        </message>
+        <message>
+            <source>开</source>
+            <translation>Attivo</translation>
+        </message>
+        <message>
+            <source>关</source>
+            <translation>Disattivo</translation>
+        </message>
+        <message>
+            <source>相片储存路径</source>
+            <translation>Cartella foto</translation>
+        </message>
+        <message>
+            <source>录像储存路径</source>
+            <translation>Cartella video</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Stampa</translation>
+        </message>
+        <message>
+            <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+            <translation>Selezionare e aprire prima la cartella di salvataggio: in alto a destra, «Sfoglia file» → «Foto» → «image» oppure «Sfoglia file» → «Video» → «movie».</translation>
+        </message>
+        <message>
+            <source>中文</source>
+            <translation>简体中文</translation>
+        </message>
+        <message>
+            <source>英语</source>
+            <translation>English</translation>
+        </message>
+        <message>
+            <source>繁体中文</source>
+            <translation>繁體中文</translation>
+        </message>
+        <message>
+            <source>法国</source>
+            <translation>Français</translation>
+        </message>
+        <message>
+            <source>意大</source>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>日语</source>
+            <translation>日本語</translation>
+        </message>
+        <message>
+            <source>韩语</source>
+            <translation>한국어</translation>
+        </message>
+        <message>
+            <source>俄语</source>
+            <translation>Русский</translation>
+        </message>
+        <message>
+            <source>德语</source>
+            <translation>Deutsch</translation>
+        </message>
+        <message>
+            <source>西班牙</source>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>葡萄牙</source>
+            <translation>Português</translation>
+        </message>
+        <message>
+            <source>荷兰</source>
+            <translation>Nederlands</translation>
+        </message>
+        <message>
+            <source>波兰</source>
+            <translation>Polski</translation>
+        </message>
+        <message>
+            <source>乌克兰</source>
+            <translation>Українська</translation>
+        </message>
+        <message>
+            <source>立陶宛</source>
+            <translation>Lietuvių</translation>
+        </message>
+        <message>
+            <source>匈牙利</source>
+            <translation>Magyar</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,185 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="zh_CN">
     <context>
+        <name>BDWidget</name>
+        <message>
+            <source>测量</source>
+            <translation>측정</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>좌표</translation>
+        </message>
+        <message>
+            <source>线条</source>
+            <translation>선</translation>
+        </message>
+        <message>
+            <source>折线</source>
+            <translation>꺾은선</translation>
+        </message>
+        <message>
+            <source>矩形</source>
+            <translation>사각형</translation>
+        </message>
+        <message>
+            <source>多边形</source>
+            <translation>다각형</translation>
+        </message>
+        <message>
+            <source>平行线</source>
+            <translation>평행선</translation>
+        </message>
+        <message>
+            <source>垂线</source>
+            <translation>수직선</translation>
+        </message>
+        <message>
+            <source>网格线</source>
+            <translation>격자선</translation>
+        </message>
+        <message>
+            <source>角度</source>
+            <translation>각도</translation>
+        </message>
+        <message>
+            <source>圆弧</source>
+            <translation>호</translation>
+        </message>
+        <message>
+            <source>圆</source>
+            <translation>원</translation>
+        </message>
+        <message>
+            <source>两点圆</source>
+            <translation>2점 원</translation>
+        </message>
+        <message>
+            <source>三点圆</source>
+            <translation>3점 원</translation>
+        </message>
+        <message>
+            <source>重合圆</source>
+            <translation>동심원</translation>
+        </message>
+        <message>
+            <source>双圆</source>
+            <translation>두 원</translation>
+        </message>
+        <message>
+            <source>文字</source>
+            <translation>텍스트</translation>
+        </message>
+        <message>
+            <source>移动</source>
+            <translation>이동</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>삭제</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>십자선</translation>
+        </message>
+        <message>
+            <source>后退一步</source>
+            <translation>실행 취소</translation>
+        </message>
+        <message>
+            <source>前进一步</source>
+            <translation>다시 실행</translation>
+        </message>
+        <message>
+            <source>清除</source>
+            <translation>모두 지우기</translation>
+        </message>
+        <message>
+            <source>测量图标</source>
+            <translation>도형</translation>
+        </message>
+        <message>
+            <source>颜色</source>
+            <translation>색상</translation>
+        </message>
+        <message>
+            <source>字体</source>
+            <translation>글꼴</translation>
+        </message>
+        <message>
+            <source>大小</source>
+            <translation>크기</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>보정</translation>
+        </message>
+        <message>
+            <source>标定值</source>
+            <translation>현재 보정</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>편집</translation>
+        </message>
+        <message>
+            <source>标定列表</source>
+            <translation>보정 목록</translation>
+        </message>
+        <message>
+            <source>备份</source>
+            <translation>백업</translation>
+        </message>
+        <message>
+            <source>恢复</source>
+            <translation>복원</translation>
+        </message>
+        <message>
+            <source>增加一个新的标定</source>
+            <translation>새 보정</translation>
+        </message>
+        <message>
+            <source>放大倍数</source>
+            <translation>배율</translation>
+        </message>
+        <message>
+            <source>实际长度</source>
+            <translation>실제 길이</translation>
+        </message>
+        <message>
+            <source>新增</source>
+            <translation>추가</translation>
+        </message>
+        <message>
+            <source>返回</source>
+            <translation>뒤로</translation>
+        </message>
+        <message>
+            <source>实线</source>
+            <translation>실선</translation>
+        </message>
+        <message>
+            <source>虚线</source>
+            <translation>파선</translation>
+        </message>
+        <message>
+            <source>是否删除全部</source>
+            <translation>모든 측정을 삭제하시겠습니까?</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>예</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>아니요</translation>
+        </message>
+        <message>
+            <source>参数不能为0</source>
+            <translation>측정 길이와 실제 길이는 0일 수 없습니다.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>
@@ -10,6 +189,51 @@
         <message>
             <source>冻结</source>
             <translation>정지</translation>
+        </message>
+    </context>
+    <context>
+        <name>CameraScene</name>
+        <message>
+            <source>文字</source>
+            <translation>텍스트</translation>
+        </message>
+        <message>
+            <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+            <translation>카메라가 감지되지 않았습니다. 현미경을 컴퓨터의 USB 포트에 직접 연결하십시오.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceSettingsDialog</name>
+        <message>
+            <source>设备属性</source>
+            <translation>장치 설정</translation>
+        </message>
+        <message>
+            <source>设备没有可调整的参数</source>
+            <translation>이 카메라에는 조정 가능한 설정이 없습니다.</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>기본값 복원</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>닫기</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileBrowser</name>
+        <message>
+            <source>Search</source>
+            <translation>검색</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>이름</translation>
+        </message>
+        <message>
+            <source>文件夹名称无效</source>
+            <translation>잘못된 폴더 이름</translation>
         </message>
     </context>
     <context>
@@ -33,6 +257,33 @@
         <message>
             <source>网站：</source>
             <translation>웹사이트:</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasureEditer</name>
+        <message>
+            <source>Scale</source>
+            <translation>창에 맞춤</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>좌표</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>저장 실패</translation>
+        </message>
+        <message>
+            <source>保存</source>
+            <translation>저장</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>다른 이름으로 저장</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>인쇄</translation>
         </message>
     </context>
     <context>
@@ -110,6 +361,340 @@
         <message>
             <source>退出</source>
             <translation>닫기</translation>
+        </message>
+    </context>
+    <context>
+        <name>Vistrel</name>
+        <message>
+            <source>Scale</source>
+            <translation>창에 맞춤</translation>
+        </message>
+        <message>
+            <source>启动设备失败</source>
+            <translation>장치를 시작하지 못했습니다.</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>이미지 저장됨</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>프레임 속도</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>좌표</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>장치가 시작되지 않았습니다.</translation>
+        </message>
+        <message>
+            <source>照片文件夹不可写，照片未保存：%1</source>
+            <translation>사진 폴더에 쓸 수 없어 사진을 저장하지 못했습니다: %1</translation>
+        </message>
+        <message>
+            <source>停止录像</source>
+            <translation>녹화 중지</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>녹화</translation>
+        </message>
+        <message>
+            <source>录像出错1</source>
+            <translation>녹화가 예기치 않게 중지되었습니다(오류 1).</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>파일 복사 중...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>파일 %1개를 복사하고 이름이 같은 파일 %2개를 건너뛰었습니다.</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>파일을 열지 못했습니다.</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>열기</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>복사</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>삭제</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>모두 삭제</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>이름 바꾸기</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>다른 이름으로 저장</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>모두 다른 위치에 저장</translation>
+        </message>
+        <message>
+            <source>是否删除 %1？</source>
+            <translation>%1을(를) 삭제하시겠습니까?</translation>
+        </message>
+        <message>
+            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
+            <translation>이 폴더에 표시된 파일 %1개를 모두 삭제하시겠습니까?</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>이름</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>새 이름:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>잘못된 이름</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>파일이 이미 있습니다: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>이름을 바꾸지 못했습니다.</translation>
+        </message>
+        <message>
+            <source>按ESC退出全屏</source>
+            <translation>Esc 키로 전체 화면 종료</translation>
+        </message>
+    </context>
+    <context>
+        <name>VistrelClass</name>
+        <message>
+            <source>拍照</source>
+            <translation>사진</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>녹화</translation>
+        </message>
+        <message>
+            <source>定时拍摄</source>
+            <translation>타이머 촬영</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>전체 화면</translation>
+        </message>
+        <message>
+            <source>屏幕切换</source>
+            <translation>화면 전환</translation>
+        </message>
+        <message>
+            <source>缩放</source>
+            <translation>확대/축소</translation>
+        </message>
+        <message>
+            <source>设置</source>
+            <translation>설정</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+        <message>
+            <source>测量</source>
+            <translation>측정</translation>
+        </message>
+        <message>
+            <source>浏览文件</source>
+            <translation>파일 탐색</translation>
+        </message>
+        <message>
+            <source>设备:</source>
+            <translation>장치:</translation>
+        </message>
+        <message>
+            <source>格式:</source>
+            <translation>형식:</translation>
+        </message>
+        <message>
+            <source>分辨率:</source>
+            <translation>해상도:</translation>
+        </message>
+        <message>
+            <source>照片:</source>
+            <translation>사진:</translation>
+        </message>
+        <message>
+            <source>录像:</source>
+            <translation>동영상:</translation>
+        </message>
+        <message>
+            <source>曝光与增益</source>
+            <translation>노출 및 게인</translation>
+        </message>
+        <message>
+            <source>颜色调整</source>
+            <translation>색상 조정</translation>
+        </message>
+        <message>
+            <source>白平衡</source>
+            <translation>화이트 밸런스</translation>
+        </message>
+        <message>
+            <source>翻转</source>
+            <translation>반전</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>기본값 복원</translation>
+        </message>
+        <message>
+            <source>高级设置</source>
+            <translation>고급 설정</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>파일</translation>
+        </message>
+        <message>
+            <source>选项</source>
+            <translation>옵션</translation>
+        </message>
+        <message>
+            <source>时间/日期</source>
+            <translation>날짜/시간</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>십자선</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>언어</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>도움말</translation>
+        </message>
+        <message>
+            <source>退出</source>
+            <translation>종료</translation>
+        </message>
+        <message>
+            <source>关于</source>
+            <translation>정보</translation>
+        </message>
+        <message>
+            <source>定时设置</source>
+            <translation>타이머 설정</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>가져오기</translation>
+        </message>
+        <message>
+            <source>分辨率</source>
+            <translation>해상도</translation>
+        </message>
+        <message>
+            <source>开</source>
+            <translation>켜기</translation>
+        </message>
+        <message>
+            <source>关</source>
+            <translation>끄기</translation>
+        </message>
+        <message>
+            <source>相片储存路径</source>
+            <translation>사진 저장 폴더</translation>
+        </message>
+        <message>
+            <source>录像储存路径</source>
+            <translation>동영상 저장 폴더</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>인쇄</translation>
+        </message>
+        <message>
+            <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+            <translation>먼저 저장할 폴더를 선택하여 여십시오. 오른쪽 위의 "파일 탐색" → "사진" → "image" 또는 "파일 탐색" → "녹화" → "movie"</translation>
+        </message>
+        <message>
+            <source>中文</source>
+            <translation>简体中文</translation>
+        </message>
+        <message>
+            <source>英语</source>
+            <translation>English</translation>
+        </message>
+        <message>
+            <source>繁体中文</source>
+            <translation>繁體中文</translation>
+        </message>
+        <message>
+            <source>法国</source>
+            <translation>Français</translation>
+        </message>
+        <message>
+            <source>意大</source>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>日语</source>
+            <translation>日本語</translation>
+        </message>
+        <message>
+            <source>韩语</source>
+            <translation>한국어</translation>
+        </message>
+        <message>
+            <source>俄语</source>
+            <translation>Русский</translation>
+        </message>
+        <message>
+            <source>德语</source>
+            <translation>Deutsch</translation>
+        </message>
+        <message>
+            <source>西班牙</source>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>葡萄牙</source>
+            <translation>Português</translation>
+        </message>
+        <message>
+            <source>荷兰</source>
+            <translation>Nederlands</translation>
+        </message>
+        <message>
+            <source>波兰</source>
+            <translation>Polski</translation>
+        </message>
+        <message>
+            <source>乌克兰</source>
+            <translation>Українська</translation>
+        </message>
+        <message>
+            <source>立陶宛</source>
+            <translation>Lietuvių</translation>
+        </message>
+        <message>
+            <source>匈牙利</source>
+            <translation>Magyar</translation>
         </message>
     </context>
     <context>

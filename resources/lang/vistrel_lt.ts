@@ -2,6 +2,185 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="lt" sourcelanguage="zh_CN">
     <context>
+        <name>BDWidget</name>
+        <message>
+            <source>测量</source>
+            <translation>Matavimas</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Koordinatės</translation>
+        </message>
+        <message>
+            <source>线条</source>
+            <translation>Linija</translation>
+        </message>
+        <message>
+            <source>折线</source>
+            <translation>Laužtė</translation>
+        </message>
+        <message>
+            <source>矩形</source>
+            <translation>Stačiakampis</translation>
+        </message>
+        <message>
+            <source>多边形</source>
+            <translation>Daugiakampis</translation>
+        </message>
+        <message>
+            <source>平行线</source>
+            <translation>Lygiagrečios linijos</translation>
+        </message>
+        <message>
+            <source>垂线</source>
+            <translation>Statmuo</translation>
+        </message>
+        <message>
+            <source>网格线</source>
+            <translation>Tinklelis</translation>
+        </message>
+        <message>
+            <source>角度</source>
+            <translation>Kampas</translation>
+        </message>
+        <message>
+            <source>圆弧</source>
+            <translation>Lankas</translation>
+        </message>
+        <message>
+            <source>圆</source>
+            <translation>Apskritimas</translation>
+        </message>
+        <message>
+            <source>两点圆</source>
+            <translation>Apskritimas per 2 taškus</translation>
+        </message>
+        <message>
+            <source>三点圆</source>
+            <translation>Apskritimas per 3 taškus</translation>
+        </message>
+        <message>
+            <source>重合圆</source>
+            <translation>Koncentriniai apskritimai</translation>
+        </message>
+        <message>
+            <source>双圆</source>
+            <translation>Du apskritimai</translation>
+        </message>
+        <message>
+            <source>文字</source>
+            <translation>Tekstas</translation>
+        </message>
+        <message>
+            <source>移动</source>
+            <translation>Perkelti</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Ištrinti</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Kryželis</translation>
+        </message>
+        <message>
+            <source>后退一步</source>
+            <translation>Anuliuoti</translation>
+        </message>
+        <message>
+            <source>前进一步</source>
+            <translation>Perdaryti</translation>
+        </message>
+        <message>
+            <source>清除</source>
+            <translation>Išvalyti</translation>
+        </message>
+        <message>
+            <source>测量图标</source>
+            <translation>Figūros</translation>
+        </message>
+        <message>
+            <source>颜色</source>
+            <translation>Spalva</translation>
+        </message>
+        <message>
+            <source>字体</source>
+            <translation>Šriftas</translation>
+        </message>
+        <message>
+            <source>大小</source>
+            <translation>Dydis</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibravimas</translation>
+        </message>
+        <message>
+            <source>标定值</source>
+            <translation>Aktyvus kalibravimas</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Redaguoti</translation>
+        </message>
+        <message>
+            <source>标定列表</source>
+            <translation>Kalibravimų sąrašas</translation>
+        </message>
+        <message>
+            <source>备份</source>
+            <translation>Atsarginė kopija</translation>
+        </message>
+        <message>
+            <source>恢复</source>
+            <translation>Atkurti</translation>
+        </message>
+        <message>
+            <source>增加一个新的标定</source>
+            <translation>Naujas kalibravimas</translation>
+        </message>
+        <message>
+            <source>放大倍数</source>
+            <translation>Didinimas</translation>
+        </message>
+        <message>
+            <source>实际长度</source>
+            <translation>Tikrasis ilgis</translation>
+        </message>
+        <message>
+            <source>新增</source>
+            <translation>Pridėti</translation>
+        </message>
+        <message>
+            <source>返回</source>
+            <translation>Atgal</translation>
+        </message>
+        <message>
+            <source>实线</source>
+            <translation>Ištisinė</translation>
+        </message>
+        <message>
+            <source>虚线</source>
+            <translation>Brūkšninė</translation>
+        </message>
+        <message>
+            <source>是否删除全部</source>
+            <translation>Ištrinti visus matavimus?</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Taip</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>Ne</translation>
+        </message>
+        <message>
+            <source>参数不能为0</source>
+            <translation>Nei išmatuotas, nei tikrasis ilgis negali būti 0.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>
@@ -10,6 +189,51 @@
         <message>
             <source>冻结</source>
             <translation>Sustabdyti</translation>
+        </message>
+    </context>
+    <context>
+        <name>CameraScene</name>
+        <message>
+            <source>文字</source>
+            <translation>Tekstas</translation>
+        </message>
+        <message>
+            <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+            <translation>Kamera neaptikta. Prijunkite mikroskopą tiesiai prie USB prievado.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceSettingsDialog</name>
+        <message>
+            <source>设备属性</source>
+            <translation>Įrenginio nustatymai</translation>
+        </message>
+        <message>
+            <source>设备没有可调整的参数</source>
+            <translation>Ši kamera neturi reguliuojamų nustatymų.</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Atkurti numatytuosius</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Uždaryti</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileBrowser</name>
+        <message>
+            <source>Search</source>
+            <translation>Ieškoti</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Pavadinimas</translation>
+        </message>
+        <message>
+            <source>文件夹名称无效</source>
+            <translation>Netinkamas aplanko pavadinimas</translation>
         </message>
     </context>
     <context>
@@ -33,6 +257,33 @@
         <message>
             <source>网站：</source>
             <translation>Svetainė:</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasureEditer</name>
+        <message>
+            <source>Scale</source>
+            <translation>Pritaikyti</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Koordinatės</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Nepavyko išsaugoti</translation>
+        </message>
+        <message>
+            <source>保存</source>
+            <translation>Išsaugoti</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Išsaugoti kaip</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Spausdinti</translation>
         </message>
     </context>
     <context>
@@ -110,6 +361,340 @@
         <message>
             <source>退出</source>
             <translation>Uždaryti</translation>
+        </message>
+    </context>
+    <context>
+        <name>Vistrel</name>
+        <message>
+            <source>Scale</source>
+            <translation>Pritaikyti</translation>
+        </message>
+        <message>
+            <source>启动设备失败</source>
+            <translation>Nepavyko paleisti įrenginio.</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Vaizdas išsaugotas</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Kadrų dažnis</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Koordinatės</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Įrenginys nepaleistas.</translation>
+        </message>
+        <message>
+            <source>照片文件夹不可写，照片未保存：%1</source>
+            <translation>Į nuotraukų aplanką negalima rašyti, nuotrauka neišsaugota: %1</translation>
+        </message>
+        <message>
+            <source>停止录像</source>
+            <translation>Stabdyti įrašymą</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Vaizdo įrašas</translation>
+        </message>
+        <message>
+            <source>录像出错1</source>
+            <translation>Įrašymas netikėtai nutrūko (klaida 1).</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Kopijuojami failai...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Nukopijuota failų: %1. Praleista (toks pavadinimas jau yra): %2.</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Nepavyko atidaryti failo.</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Atidaryti</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Kopijuoti</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Ištrinti</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Ištrinti viską</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Pervadinti</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Išsaugoti kaip</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Išsaugoti visus kaip</translation>
+        </message>
+        <message>
+            <source>是否删除 %1？</source>
+            <translation>Ištrinti %1?</translation>
+        </message>
+        <message>
+            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
+            <translation>Ištrinti visus šiame aplanke rodomus failus (%1)?</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Pavadinimas</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Naujas pavadinimas:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Netinkamas pavadinimas</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>Failas jau yra: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Nepavyko pervadinti.</translation>
+        </message>
+        <message>
+            <source>按ESC退出全屏</source>
+            <translation>Esc – išeiti iš viso ekrano</translation>
+        </message>
+    </context>
+    <context>
+        <name>VistrelClass</name>
+        <message>
+            <source>拍照</source>
+            <translation>Nuotrauka</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Vaizdo įrašas</translation>
+        </message>
+        <message>
+            <source>定时拍摄</source>
+            <translation>Laikmatis</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Visas ekranas</translation>
+        </message>
+        <message>
+            <source>屏幕切换</source>
+            <translation>Perjungti vaizdą</translation>
+        </message>
+        <message>
+            <source>缩放</source>
+            <translation>Mastelis</translation>
+        </message>
+        <message>
+            <source>设置</source>
+            <translation>Nustatymai</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+        <message>
+            <source>测量</source>
+            <translation>Matavimas</translation>
+        </message>
+        <message>
+            <source>浏览文件</source>
+            <translation>Naršyti failus</translation>
+        </message>
+        <message>
+            <source>设备:</source>
+            <translation>Įrenginys:</translation>
+        </message>
+        <message>
+            <source>格式:</source>
+            <translation>Formatas:</translation>
+        </message>
+        <message>
+            <source>分辨率:</source>
+            <translation>Raiška:</translation>
+        </message>
+        <message>
+            <source>照片:</source>
+            <translation>Nuotrauka:</translation>
+        </message>
+        <message>
+            <source>录像:</source>
+            <translation>Vaizdo įrašas:</translation>
+        </message>
+        <message>
+            <source>曝光与增益</source>
+            <translation>Ekspozicija ir stiprinimas</translation>
+        </message>
+        <message>
+            <source>颜色调整</source>
+            <translation>Spalvų reguliavimas</translation>
+        </message>
+        <message>
+            <source>白平衡</source>
+            <translation>Baltos spalvos balansas</translation>
+        </message>
+        <message>
+            <source>翻转</source>
+            <translation>Apvertimas</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Atkurti numatytuosius</translation>
+        </message>
+        <message>
+            <source>高级设置</source>
+            <translation>Išplėstiniai nustatymai</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Failas</translation>
+        </message>
+        <message>
+            <source>选项</source>
+            <translation>Parinktys</translation>
+        </message>
+        <message>
+            <source>时间/日期</source>
+            <translation>Data/laikas</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Kryželis</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>Kalba</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>Žinynas</translation>
+        </message>
+        <message>
+            <source>退出</source>
+            <translation>Išeiti</translation>
+        </message>
+        <message>
+            <source>关于</source>
+            <translation>Apie</translation>
+        </message>
+        <message>
+            <source>定时设置</source>
+            <translation>Laikmačio nustatymai</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importuoti</translation>
+        </message>
+        <message>
+            <source>分辨率</source>
+            <translation>Raiška</translation>
+        </message>
+        <message>
+            <source>开</source>
+            <translation>Įjungta</translation>
+        </message>
+        <message>
+            <source>关</source>
+            <translation>Išjungta</translation>
+        </message>
+        <message>
+            <source>相片储存路径</source>
+            <translation>Nuotraukų aplankas</translation>
+        </message>
+        <message>
+            <source>录像储存路径</source>
+            <translation>Vaizdo įrašų aplankas</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Spausdinti</translation>
+        </message>
+        <message>
+            <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+            <translation>Pirmiausia pasirinkite ir atidarykite išsaugojimo aplanką: viršuje dešinėje „Naršyti failus“ → „Nuotrauka“ → „image“ arba „Naršyti failus“ → „Vaizdo įrašas“ → „movie“.</translation>
+        </message>
+        <message>
+            <source>中文</source>
+            <translation>简体中文</translation>
+        </message>
+        <message>
+            <source>英语</source>
+            <translation>English</translation>
+        </message>
+        <message>
+            <source>繁体中文</source>
+            <translation>繁體中文</translation>
+        </message>
+        <message>
+            <source>法国</source>
+            <translation>Français</translation>
+        </message>
+        <message>
+            <source>意大</source>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>日语</source>
+            <translation>日本語</translation>
+        </message>
+        <message>
+            <source>韩语</source>
+            <translation>한국어</translation>
+        </message>
+        <message>
+            <source>俄语</source>
+            <translation>Русский</translation>
+        </message>
+        <message>
+            <source>德语</source>
+            <translation>Deutsch</translation>
+        </message>
+        <message>
+            <source>西班牙</source>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>葡萄牙</source>
+            <translation>Português</translation>
+        </message>
+        <message>
+            <source>荷兰</source>
+            <translation>Nederlands</translation>
+        </message>
+        <message>
+            <source>波兰</source>
+            <translation>Polski</translation>
+        </message>
+        <message>
+            <source>乌克兰</source>
+            <translation>Українська</translation>
+        </message>
+        <message>
+            <source>立陶宛</source>
+            <translation>Lietuvių</translation>
+        </message>
+        <message>
+            <source>匈牙利</source>
+            <translation>Magyar</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,185 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="zh_CN">
     <context>
+        <name>BDWidget</name>
+        <message>
+            <source>测量</source>
+            <translation>Meten</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coördinaten</translation>
+        </message>
+        <message>
+            <source>线条</source>
+            <translation>Lijn</translation>
+        </message>
+        <message>
+            <source>折线</source>
+            <translation>Polylijn</translation>
+        </message>
+        <message>
+            <source>矩形</source>
+            <translation>Rechthoek</translation>
+        </message>
+        <message>
+            <source>多边形</source>
+            <translation>Veelhoek</translation>
+        </message>
+        <message>
+            <source>平行线</source>
+            <translation>Parallelle lijnen</translation>
+        </message>
+        <message>
+            <source>垂线</source>
+            <translation>Loodlijn</translation>
+        </message>
+        <message>
+            <source>网格线</source>
+            <translation>Rasterlijnen</translation>
+        </message>
+        <message>
+            <source>角度</source>
+            <translation>Hoek</translation>
+        </message>
+        <message>
+            <source>圆弧</source>
+            <translation>Boog</translation>
+        </message>
+        <message>
+            <source>圆</source>
+            <translation>Cirkel</translation>
+        </message>
+        <message>
+            <source>两点圆</source>
+            <translation>Cirkel door 2 punten</translation>
+        </message>
+        <message>
+            <source>三点圆</source>
+            <translation>Cirkel door 3 punten</translation>
+        </message>
+        <message>
+            <source>重合圆</source>
+            <translation>Concentrische cirkels</translation>
+        </message>
+        <message>
+            <source>双圆</source>
+            <translation>Twee cirkels</translation>
+        </message>
+        <message>
+            <source>文字</source>
+            <translation>Tekst</translation>
+        </message>
+        <message>
+            <source>移动</source>
+            <translation>Verplaatsen</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Verwijderen</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Dradenkruis</translation>
+        </message>
+        <message>
+            <source>后退一步</source>
+            <translation>Ongedaan maken</translation>
+        </message>
+        <message>
+            <source>前进一步</source>
+            <translation>Opnieuw</translation>
+        </message>
+        <message>
+            <source>清除</source>
+            <translation>Alles wissen</translation>
+        </message>
+        <message>
+            <source>测量图标</source>
+            <translation>Vormen</translation>
+        </message>
+        <message>
+            <source>颜色</source>
+            <translation>Kleur</translation>
+        </message>
+        <message>
+            <source>字体</source>
+            <translation>Lettertype</translation>
+        </message>
+        <message>
+            <source>大小</source>
+            <translation>Grootte</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibratie</translation>
+        </message>
+        <message>
+            <source>标定值</source>
+            <translation>Actieve kalibratie</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Bewerken</translation>
+        </message>
+        <message>
+            <source>标定列表</source>
+            <translation>Kalibratielijst</translation>
+        </message>
+        <message>
+            <source>备份</source>
+            <translation>Back-up</translation>
+        </message>
+        <message>
+            <source>恢复</source>
+            <translation>Herstellen</translation>
+        </message>
+        <message>
+            <source>增加一个新的标定</source>
+            <translation>Nieuwe kalibratie</translation>
+        </message>
+        <message>
+            <source>放大倍数</source>
+            <translation>Vergroting</translation>
+        </message>
+        <message>
+            <source>实际长度</source>
+            <translation>Werkelijke lengte</translation>
+        </message>
+        <message>
+            <source>新增</source>
+            <translation>Toevoegen</translation>
+        </message>
+        <message>
+            <source>返回</source>
+            <translation>Terug</translation>
+        </message>
+        <message>
+            <source>实线</source>
+            <translation>Doorgetrokken</translation>
+        </message>
+        <message>
+            <source>虚线</source>
+            <translation>Gestreept</translation>
+        </message>
+        <message>
+            <source>是否删除全部</source>
+            <translation>Alle metingen verwijderen?</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Ja</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>Nee</translation>
+        </message>
+        <message>
+            <source>参数不能为0</source>
+            <translation>De gemeten en de werkelijke lengte mogen niet 0 zijn.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>
@@ -10,6 +189,51 @@
         <message>
             <source>冻结</source>
             <translation>Bevriezen</translation>
+        </message>
+    </context>
+    <context>
+        <name>CameraScene</name>
+        <message>
+            <source>文字</source>
+            <translation>Tekst</translation>
+        </message>
+        <message>
+            <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+            <translation>Geen camera gevonden. Sluit de microscoop rechtstreeks aan op een USB-poort.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceSettingsDialog</name>
+        <message>
+            <source>设备属性</source>
+            <translation>Apparaatinstellingen</translation>
+        </message>
+        <message>
+            <source>设备没有可调整的参数</source>
+            <translation>Deze camera heeft geen instelbare parameters.</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Standaardwaarden herstellen</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Sluiten</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileBrowser</name>
+        <message>
+            <source>Search</source>
+            <translation>Zoeken</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Naam</translation>
+        </message>
+        <message>
+            <source>文件夹名称无效</source>
+            <translation>Ongeldige mapnaam</translation>
         </message>
     </context>
     <context>
@@ -33,6 +257,33 @@
         <message>
             <source>网站：</source>
             <translation>Website:</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasureEditer</name>
+        <message>
+            <source>Scale</source>
+            <translation>Passend</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coördinaten</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Opslaan mislukt</translation>
+        </message>
+        <message>
+            <source>保存</source>
+            <translation>Opslaan</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Opslaan als</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Afdrukken</translation>
         </message>
     </context>
     <context>
@@ -110,6 +361,340 @@
         <message>
             <source>退出</source>
             <translation>Sluiten</translation>
+        </message>
+    </context>
+    <context>
+        <name>Vistrel</name>
+        <message>
+            <source>Scale</source>
+            <translation>Passend</translation>
+        </message>
+        <message>
+            <source>启动设备失败</source>
+            <translation>Kan het apparaat niet starten.</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Afbeelding opgeslagen</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Beeldsnelheid</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coördinaten</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Het apparaat is niet gestart.</translation>
+        </message>
+        <message>
+            <source>照片文件夹不可写，照片未保存：%1</source>
+            <translation>De fotomap is niet beschrijfbaar; de foto is niet opgeslagen: %1</translation>
+        </message>
+        <message>
+            <source>停止录像</source>
+            <translation>Opname stoppen</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Video</translation>
+        </message>
+        <message>
+            <source>录像出错1</source>
+            <translation>De opname is onverwacht gestopt (fout 1).</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Bestanden kopiëren...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Gekopieerde bestanden: %1. Overgeslagen (naam bestaat al): %2.</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Kan het bestand niet openen.</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Openen</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Kopiëren</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Verwijderen</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Alles verwijderen</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Naam wijzigen</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Opslaan als</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Alles opslaan als</translation>
+        </message>
+        <message>
+            <source>是否删除 %1？</source>
+            <translation>%1 verwijderen?</translation>
+        </message>
+        <message>
+            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
+            <translation>Alle bestanden in deze map verwijderen (%1)?</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Naam</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Nieuwe naam:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Ongeldige naam</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>Het bestand bestaat al: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Naam wijzigen mislukt.</translation>
+        </message>
+        <message>
+            <source>按ESC退出全屏</source>
+            <translation>Esc: volledig scherm verlaten</translation>
+        </message>
+    </context>
+    <context>
+        <name>VistrelClass</name>
+        <message>
+            <source>拍照</source>
+            <translation>Foto</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Video</translation>
+        </message>
+        <message>
+            <source>定时拍摄</source>
+            <translation>Intervalopname</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Volledig scherm</translation>
+        </message>
+        <message>
+            <source>屏幕切换</source>
+            <translation>Weergave wisselen</translation>
+        </message>
+        <message>
+            <source>缩放</source>
+            <translation>Zoom</translation>
+        </message>
+        <message>
+            <source>设置</source>
+            <translation>Instellingen</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+        <message>
+            <source>测量</source>
+            <translation>Meten</translation>
+        </message>
+        <message>
+            <source>浏览文件</source>
+            <translation>Bestanden bekijken</translation>
+        </message>
+        <message>
+            <source>设备:</source>
+            <translation>Apparaat:</translation>
+        </message>
+        <message>
+            <source>格式:</source>
+            <translation>Indeling:</translation>
+        </message>
+        <message>
+            <source>分辨率:</source>
+            <translation>Resolutie:</translation>
+        </message>
+        <message>
+            <source>照片:</source>
+            <translation>Foto:</translation>
+        </message>
+        <message>
+            <source>录像:</source>
+            <translation>Video:</translation>
+        </message>
+        <message>
+            <source>曝光与增益</source>
+            <translation>Belichting en versterking</translation>
+        </message>
+        <message>
+            <source>颜色调整</source>
+            <translation>Kleuraanpassing</translation>
+        </message>
+        <message>
+            <source>白平衡</source>
+            <translation>Witbalans</translation>
+        </message>
+        <message>
+            <source>翻转</source>
+            <translation>Spiegelen</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Standaardwaarden herstellen</translation>
+        </message>
+        <message>
+            <source>高级设置</source>
+            <translation>Geavanceerde instellingen</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Bestand</translation>
+        </message>
+        <message>
+            <source>选项</source>
+            <translation>Opties</translation>
+        </message>
+        <message>
+            <source>时间/日期</source>
+            <translation>Datum/tijd</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Dradenkruis</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>Taal</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>Help</translation>
+        </message>
+        <message>
+            <source>退出</source>
+            <translation>Afsluiten</translation>
+        </message>
+        <message>
+            <source>关于</source>
+            <translation>Over</translation>
+        </message>
+        <message>
+            <source>定时设置</source>
+            <translation>Timerinstellingen</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importeren</translation>
+        </message>
+        <message>
+            <source>分辨率</source>
+            <translation>Resolutie</translation>
+        </message>
+        <message>
+            <source>开</source>
+            <translation>Aan</translation>
+        </message>
+        <message>
+            <source>关</source>
+            <translation>Uit</translation>
+        </message>
+        <message>
+            <source>相片储存路径</source>
+            <translation>Fotomap</translation>
+        </message>
+        <message>
+            <source>录像储存路径</source>
+            <translation>Videomap</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Afdrukken</translation>
+        </message>
+        <message>
+            <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+            <translation>Selecteer en open eerst de doelmap: rechtsboven ‘Bestanden bekijken’ → ‘Foto’ → ‘image’ of ‘Bestanden bekijken’ → ‘Video’ → ‘movie’.</translation>
+        </message>
+        <message>
+            <source>中文</source>
+            <translation>简体中文</translation>
+        </message>
+        <message>
+            <source>英语</source>
+            <translation>English</translation>
+        </message>
+        <message>
+            <source>繁体中文</source>
+            <translation>繁體中文</translation>
+        </message>
+        <message>
+            <source>法国</source>
+            <translation>Français</translation>
+        </message>
+        <message>
+            <source>意大</source>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>日语</source>
+            <translation>日本語</translation>
+        </message>
+        <message>
+            <source>韩语</source>
+            <translation>한국어</translation>
+        </message>
+        <message>
+            <source>俄语</source>
+            <translation>Русский</translation>
+        </message>
+        <message>
+            <source>德语</source>
+            <translation>Deutsch</translation>
+        </message>
+        <message>
+            <source>西班牙</source>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>葡萄牙</source>
+            <translation>Português</translation>
+        </message>
+        <message>
+            <source>荷兰</source>
+            <translation>Nederlands</translation>
+        </message>
+        <message>
+            <source>波兰</source>
+            <translation>Polski</translation>
+        </message>
+        <message>
+            <source>乌克兰</source>
+            <translation>Українська</translation>
+        </message>
+        <message>
+            <source>立陶宛</source>
+            <translation>Lietuvių</translation>
+        </message>
+        <message>
+            <source>匈牙利</source>
+            <translation>Magyar</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,185 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="zh_CN">
     <context>
+        <name>BDWidget</name>
+        <message>
+            <source>测量</source>
+            <translation>Pomiar</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Współrzędne</translation>
+        </message>
+        <message>
+            <source>线条</source>
+            <translation>Linia</translation>
+        </message>
+        <message>
+            <source>折线</source>
+            <translation>Łamana</translation>
+        </message>
+        <message>
+            <source>矩形</source>
+            <translation>Prostokąt</translation>
+        </message>
+        <message>
+            <source>多边形</source>
+            <translation>Wielokąt</translation>
+        </message>
+        <message>
+            <source>平行线</source>
+            <translation>Linie równoległe</translation>
+        </message>
+        <message>
+            <source>垂线</source>
+            <translation>Prostopadła</translation>
+        </message>
+        <message>
+            <source>网格线</source>
+            <translation>Siatka</translation>
+        </message>
+        <message>
+            <source>角度</source>
+            <translation>Kąt</translation>
+        </message>
+        <message>
+            <source>圆弧</source>
+            <translation>Łuk</translation>
+        </message>
+        <message>
+            <source>圆</source>
+            <translation>Okrąg</translation>
+        </message>
+        <message>
+            <source>两点圆</source>
+            <translation>Okrąg z 2 punktów</translation>
+        </message>
+        <message>
+            <source>三点圆</source>
+            <translation>Okrąg z 3 punktów</translation>
+        </message>
+        <message>
+            <source>重合圆</source>
+            <translation>Okręgi współśrodkowe</translation>
+        </message>
+        <message>
+            <source>双圆</source>
+            <translation>Dwa okręgi</translation>
+        </message>
+        <message>
+            <source>文字</source>
+            <translation>Tekst</translation>
+        </message>
+        <message>
+            <source>移动</source>
+            <translation>Przesuń</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Usuń</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Celownik</translation>
+        </message>
+        <message>
+            <source>后退一步</source>
+            <translation>Cofnij</translation>
+        </message>
+        <message>
+            <source>前进一步</source>
+            <translation>Ponów</translation>
+        </message>
+        <message>
+            <source>清除</source>
+            <translation>Wyczyść</translation>
+        </message>
+        <message>
+            <source>测量图标</source>
+            <translation>Kształty</translation>
+        </message>
+        <message>
+            <source>颜色</source>
+            <translation>Kolor</translation>
+        </message>
+        <message>
+            <source>字体</source>
+            <translation>Czcionka</translation>
+        </message>
+        <message>
+            <source>大小</source>
+            <translation>Rozmiar</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibracja</translation>
+        </message>
+        <message>
+            <source>标定值</source>
+            <translation>Aktywna kalibracja</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Edytuj</translation>
+        </message>
+        <message>
+            <source>标定列表</source>
+            <translation>Lista kalibracji</translation>
+        </message>
+        <message>
+            <source>备份</source>
+            <translation>Kopia zapasowa</translation>
+        </message>
+        <message>
+            <source>恢复</source>
+            <translation>Przywróć</translation>
+        </message>
+        <message>
+            <source>增加一个新的标定</source>
+            <translation>Nowa kalibracja</translation>
+        </message>
+        <message>
+            <source>放大倍数</source>
+            <translation>Powiększenie</translation>
+        </message>
+        <message>
+            <source>实际长度</source>
+            <translation>Rzeczywista długość</translation>
+        </message>
+        <message>
+            <source>新增</source>
+            <translation>Dodaj</translation>
+        </message>
+        <message>
+            <source>返回</source>
+            <translation>Wstecz</translation>
+        </message>
+        <message>
+            <source>实线</source>
+            <translation>Ciągła</translation>
+        </message>
+        <message>
+            <source>虚线</source>
+            <translation>Przerywana</translation>
+        </message>
+        <message>
+            <source>是否删除全部</source>
+            <translation>Usunąć wszystkie pomiary?</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Tak</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>Nie</translation>
+        </message>
+        <message>
+            <source>参数不能为0</source>
+            <translation>Długość zmierzona i rzeczywista nie mogą wynosić 0.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>
@@ -10,6 +189,51 @@
         <message>
             <source>冻结</source>
             <translation>Zamroź</translation>
+        </message>
+    </context>
+    <context>
+        <name>CameraScene</name>
+        <message>
+            <source>文字</source>
+            <translation>Tekst</translation>
+        </message>
+        <message>
+            <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+            <translation>Nie wykryto kamery. Podłącz mikroskop bezpośrednio do portu USB.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceSettingsDialog</name>
+        <message>
+            <source>设备属性</source>
+            <translation>Ustawienia urządzenia</translation>
+        </message>
+        <message>
+            <source>设备没有可调整的参数</source>
+            <translation>Ta kamera nie ma regulowanych ustawień.</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Przywróć domyślne</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Zamknij</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileBrowser</name>
+        <message>
+            <source>Search</source>
+            <translation>Szukaj</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nazwa</translation>
+        </message>
+        <message>
+            <source>文件夹名称无效</source>
+            <translation>Nieprawidłowa nazwa folderu</translation>
         </message>
     </context>
     <context>
@@ -33,6 +257,33 @@
         <message>
             <source>网站：</source>
             <translation>Strona WWW:</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasureEditer</name>
+        <message>
+            <source>Scale</source>
+            <translation>Dopasuj</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Współrzędne</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Zapisywanie nie powiodło się</translation>
+        </message>
+        <message>
+            <source>保存</source>
+            <translation>Zapisz</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Zapisz jako</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Drukuj</translation>
         </message>
     </context>
     <context>
@@ -110,6 +361,340 @@
         <message>
             <source>退出</source>
             <translation>Zamknij</translation>
+        </message>
+    </context>
+    <context>
+        <name>Vistrel</name>
+        <message>
+            <source>Scale</source>
+            <translation>Dopasuj</translation>
+        </message>
+        <message>
+            <source>启动设备失败</source>
+            <translation>Nie można uruchomić urządzenia.</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Zapisano obraz</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Szybkość klatek</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Współrzędne</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Urządzenie nie jest uruchomione.</translation>
+        </message>
+        <message>
+            <source>照片文件夹不可写，照片未保存：%1</source>
+            <translation>Brak uprawnień do zapisu w folderze zdjęć; zdjęcie nie zostało zapisane: %1</translation>
+        </message>
+        <message>
+            <source>停止录像</source>
+            <translation>Zatrzymaj</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Wideo</translation>
+        </message>
+        <message>
+            <source>录像出错1</source>
+            <translation>Nagrywanie nieoczekiwanie przerwane (błąd 1).</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Kopiowanie plików...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Skopiowane pliki: %1. Pominięte (nazwa już istnieje): %2.</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Nie można otworzyć pliku.</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Otwórz</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Kopiuj</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Usuń</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Usuń wszystko</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Zmień nazwę</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Zapisz jako</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Zapisz wszystko jako</translation>
+        </message>
+        <message>
+            <source>是否删除 %1？</source>
+            <translation>Usunąć %1?</translation>
+        </message>
+        <message>
+            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
+            <translation>Usunąć wszystkie pliki wyświetlone w tym folderze (%1)?</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nazwa</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Nowa nazwa:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Nieprawidłowa nazwa</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>Plik już istnieje: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Nie udało się zmienić nazwy.</translation>
+        </message>
+        <message>
+            <source>按ESC退出全屏</source>
+            <translation>Esc: wyjście z pełnego ekranu</translation>
+        </message>
+    </context>
+    <context>
+        <name>VistrelClass</name>
+        <message>
+            <source>拍照</source>
+            <translation>Zdjęcie</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Wideo</translation>
+        </message>
+        <message>
+            <source>定时拍摄</source>
+            <translation>Rejestracja czasowa</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Pełny ekran</translation>
+        </message>
+        <message>
+            <source>屏幕切换</source>
+            <translation>Przełącz widok</translation>
+        </message>
+        <message>
+            <source>缩放</source>
+            <translation>Powiększenie</translation>
+        </message>
+        <message>
+            <source>设置</source>
+            <translation>Ustawienia</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+        <message>
+            <source>测量</source>
+            <translation>Pomiar</translation>
+        </message>
+        <message>
+            <source>浏览文件</source>
+            <translation>Przeglądaj pliki</translation>
+        </message>
+        <message>
+            <source>设备:</source>
+            <translation>Urządzenie:</translation>
+        </message>
+        <message>
+            <source>格式:</source>
+            <translation>Format:</translation>
+        </message>
+        <message>
+            <source>分辨率:</source>
+            <translation>Rozdzielczość:</translation>
+        </message>
+        <message>
+            <source>照片:</source>
+            <translation>Zdjęcie:</translation>
+        </message>
+        <message>
+            <source>录像:</source>
+            <translation>Wideo:</translation>
+        </message>
+        <message>
+            <source>曝光与增益</source>
+            <translation>Ekspozycja i wzmocnienie</translation>
+        </message>
+        <message>
+            <source>颜色调整</source>
+            <translation>Regulacja koloru</translation>
+        </message>
+        <message>
+            <source>白平衡</source>
+            <translation>Balans bieli</translation>
+        </message>
+        <message>
+            <source>翻转</source>
+            <translation>Odbicie</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Przywróć domyślne</translation>
+        </message>
+        <message>
+            <source>高级设置</source>
+            <translation>Ustawienia zaawansowane</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Plik</translation>
+        </message>
+        <message>
+            <source>选项</source>
+            <translation>Opcje</translation>
+        </message>
+        <message>
+            <source>时间/日期</source>
+            <translation>Data/godzina</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Celownik</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>Język</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>Pomoc</translation>
+        </message>
+        <message>
+            <source>退出</source>
+            <translation>Zakończ</translation>
+        </message>
+        <message>
+            <source>关于</source>
+            <translation>O programie</translation>
+        </message>
+        <message>
+            <source>定时设置</source>
+            <translation>Ustawienia timera</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importuj</translation>
+        </message>
+        <message>
+            <source>分辨率</source>
+            <translation>Rozdzielczość</translation>
+        </message>
+        <message>
+            <source>开</source>
+            <translation>Włączone</translation>
+        </message>
+        <message>
+            <source>关</source>
+            <translation>Wyłączone</translation>
+        </message>
+        <message>
+            <source>相片储存路径</source>
+            <translation>Folder zdjęć</translation>
+        </message>
+        <message>
+            <source>录像储存路径</source>
+            <translation>Folder wideo</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Drukuj</translation>
+        </message>
+        <message>
+            <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+            <translation>Najpierw wybierz i otwórz folder docelowy: w prawym górnym rogu „Przeglądaj pliki” → „Zdjęcie” → „image” lub „Przeglądaj pliki” → „Wideo” → „movie”.</translation>
+        </message>
+        <message>
+            <source>中文</source>
+            <translation>简体中文</translation>
+        </message>
+        <message>
+            <source>英语</source>
+            <translation>English</translation>
+        </message>
+        <message>
+            <source>繁体中文</source>
+            <translation>繁體中文</translation>
+        </message>
+        <message>
+            <source>法国</source>
+            <translation>Français</translation>
+        </message>
+        <message>
+            <source>意大</source>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>日语</source>
+            <translation>日本語</translation>
+        </message>
+        <message>
+            <source>韩语</source>
+            <translation>한국어</translation>
+        </message>
+        <message>
+            <source>俄语</source>
+            <translation>Русский</translation>
+        </message>
+        <message>
+            <source>德语</source>
+            <translation>Deutsch</translation>
+        </message>
+        <message>
+            <source>西班牙</source>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>葡萄牙</source>
+            <translation>Português</translation>
+        </message>
+        <message>
+            <source>荷兰</source>
+            <translation>Nederlands</translation>
+        </message>
+        <message>
+            <source>波兰</source>
+            <translation>Polski</translation>
+        </message>
+        <message>
+            <source>乌克兰</source>
+            <translation>Українська</translation>
+        </message>
+        <message>
+            <source>立陶宛</source>
+            <translation>Lietuvių</translation>
+        </message>
+        <message>
+            <source>匈牙利</source>
+            <translation>Magyar</translation>
         </message>
     </context>
     <context>

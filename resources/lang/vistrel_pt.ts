@@ -2,6 +2,185 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="zh_CN">
     <context>
+        <name>BDWidget</name>
+        <message>
+            <source>测量</source>
+            <translation>Medir</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordenadas</translation>
+        </message>
+        <message>
+            <source>线条</source>
+            <translation>Linha</translation>
+        </message>
+        <message>
+            <source>折线</source>
+            <translation>Polilinha</translation>
+        </message>
+        <message>
+            <source>矩形</source>
+            <translation>Retângulo</translation>
+        </message>
+        <message>
+            <source>多边形</source>
+            <translation>Polígono</translation>
+        </message>
+        <message>
+            <source>平行线</source>
+            <translation>Linhas paralelas</translation>
+        </message>
+        <message>
+            <source>垂线</source>
+            <translation>Perpendicular</translation>
+        </message>
+        <message>
+            <source>网格线</source>
+            <translation>Grade</translation>
+        </message>
+        <message>
+            <source>角度</source>
+            <translation>Ângulo</translation>
+        </message>
+        <message>
+            <source>圆弧</source>
+            <translation>Arco</translation>
+        </message>
+        <message>
+            <source>圆</source>
+            <translation>Círculo</translation>
+        </message>
+        <message>
+            <source>两点圆</source>
+            <translation>Círculo por 2 pontos</translation>
+        </message>
+        <message>
+            <source>三点圆</source>
+            <translation>Círculo por 3 pontos</translation>
+        </message>
+        <message>
+            <source>重合圆</source>
+            <translation>Círculos concêntricos</translation>
+        </message>
+        <message>
+            <source>双圆</source>
+            <translation>Dois círculos</translation>
+        </message>
+        <message>
+            <source>文字</source>
+            <translation>Texto</translation>
+        </message>
+        <message>
+            <source>移动</source>
+            <translation>Mover</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Excluir</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Retícula</translation>
+        </message>
+        <message>
+            <source>后退一步</source>
+            <translation>Desfazer</translation>
+        </message>
+        <message>
+            <source>前进一步</source>
+            <translation>Refazer</translation>
+        </message>
+        <message>
+            <source>清除</source>
+            <translation>Limpar tudo</translation>
+        </message>
+        <message>
+            <source>测量图标</source>
+            <translation>Formas</translation>
+        </message>
+        <message>
+            <source>颜色</source>
+            <translation>Cor</translation>
+        </message>
+        <message>
+            <source>字体</source>
+            <translation>Fonte</translation>
+        </message>
+        <message>
+            <source>大小</source>
+            <translation>Tamanho</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Calibração</translation>
+        </message>
+        <message>
+            <source>标定值</source>
+            <translation>Calibração ativa</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Editar</translation>
+        </message>
+        <message>
+            <source>标定列表</source>
+            <translation>Lista de calibrações</translation>
+        </message>
+        <message>
+            <source>备份</source>
+            <translation>Backup</translation>
+        </message>
+        <message>
+            <source>恢复</source>
+            <translation>Restaurar</translation>
+        </message>
+        <message>
+            <source>增加一个新的标定</source>
+            <translation>Nova calibração</translation>
+        </message>
+        <message>
+            <source>放大倍数</source>
+            <translation>Ampliação</translation>
+        </message>
+        <message>
+            <source>实际长度</source>
+            <translation>Comprimento real</translation>
+        </message>
+        <message>
+            <source>新增</source>
+            <translation>Adicionar</translation>
+        </message>
+        <message>
+            <source>返回</source>
+            <translation>Voltar</translation>
+        </message>
+        <message>
+            <source>实线</source>
+            <translation>Contínua</translation>
+        </message>
+        <message>
+            <source>虚线</source>
+            <translation>Tracejada</translation>
+        </message>
+        <message>
+            <source>是否删除全部</source>
+            <translation>Excluir todas as medições?</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Sim</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>Não</translation>
+        </message>
+        <message>
+            <source>参数不能为0</source>
+            <translation>Os comprimentos medido e real não podem ser 0.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>
@@ -10,6 +189,51 @@
         <message>
             <source>冻结</source>
             <translation>Congelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>CameraScene</name>
+        <message>
+            <source>文字</source>
+            <translation>Texto</translation>
+        </message>
+        <message>
+            <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+            <translation>Nenhuma câmera detectada. Conecte o microscópio diretamente a uma porta USB.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceSettingsDialog</name>
+        <message>
+            <source>设备属性</source>
+            <translation>Configurações do dispositivo</translation>
+        </message>
+        <message>
+            <source>设备没有可调整的参数</source>
+            <translation>Esta câmera não tem ajustes configuráveis.</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Restaurar padrões</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Fechar</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileBrowser</name>
+        <message>
+            <source>Search</source>
+            <translation>Pesquisar</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nome</translation>
+        </message>
+        <message>
+            <source>文件夹名称无效</source>
+            <translation>Nome de pasta inválido</translation>
         </message>
     </context>
     <context>
@@ -33,6 +257,33 @@
         <message>
             <source>网站：</source>
             <translation>Site:</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasureEditer</name>
+        <message>
+            <source>Scale</source>
+            <translation>Ajustar</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordenadas</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Falha ao salvar</translation>
+        </message>
+        <message>
+            <source>保存</source>
+            <translation>Salvar</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Salvar como</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Imprimir</translation>
         </message>
     </context>
     <context>
@@ -110,6 +361,340 @@
         <message>
             <source>退出</source>
             <translation>Fechar</translation>
+        </message>
+    </context>
+    <context>
+        <name>Vistrel</name>
+        <message>
+            <source>Scale</source>
+            <translation>Ajustar</translation>
+        </message>
+        <message>
+            <source>启动设备失败</source>
+            <translation>Não foi possível iniciar o dispositivo.</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Imagem salva</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Taxa de quadros</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordenadas</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>O dispositivo não foi iniciado.</translation>
+        </message>
+        <message>
+            <source>照片文件夹不可写，照片未保存：%1</source>
+            <translation>A pasta de fotos não permite gravação; a foto não foi salva: %1</translation>
+        </message>
+        <message>
+            <source>停止录像</source>
+            <translation>Parar gravação</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Vídeo</translation>
+        </message>
+        <message>
+            <source>录像出错1</source>
+            <translation>A gravação parou inesperadamente (erro 1).</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Copiando arquivos...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Arquivos copiados: %1. Ignorados (o nome já existe): %2.</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Não foi possível abrir o arquivo.</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Abrir</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Copiar</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Excluir</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Excluir tudo</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Renomear</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Salvar como</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Salvar tudo como</translation>
+        </message>
+        <message>
+            <source>是否删除 %1？</source>
+            <translation>Excluir %1?</translation>
+        </message>
+        <message>
+            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
+            <translation>Excluir todos os arquivos listados nesta pasta (%1)?</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nome</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Novo nome:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Nome inválido</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>O arquivo já existe: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Falha ao renomear.</translation>
+        </message>
+        <message>
+            <source>按ESC退出全屏</source>
+            <translation>Esc: sair da tela cheia</translation>
+        </message>
+    </context>
+    <context>
+        <name>VistrelClass</name>
+        <message>
+            <source>拍照</source>
+            <translation>Foto</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Vídeo</translation>
+        </message>
+        <message>
+            <source>定时拍摄</source>
+            <translation>Captura programada</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Tela cheia</translation>
+        </message>
+        <message>
+            <source>屏幕切换</source>
+            <translation>Alternar visualização</translation>
+        </message>
+        <message>
+            <source>缩放</source>
+            <translation>Zoom</translation>
+        </message>
+        <message>
+            <source>设置</source>
+            <translation>Configurações</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+        <message>
+            <source>测量</source>
+            <translation>Medir</translation>
+        </message>
+        <message>
+            <source>浏览文件</source>
+            <translation>Procurar arquivos</translation>
+        </message>
+        <message>
+            <source>设备:</source>
+            <translation>Dispositivo:</translation>
+        </message>
+        <message>
+            <source>格式:</source>
+            <translation>Formato:</translation>
+        </message>
+        <message>
+            <source>分辨率:</source>
+            <translation>Resolução:</translation>
+        </message>
+        <message>
+            <source>照片:</source>
+            <translation>Foto:</translation>
+        </message>
+        <message>
+            <source>录像:</source>
+            <translation>Vídeo:</translation>
+        </message>
+        <message>
+            <source>曝光与增益</source>
+            <translation>Exposição e ganho</translation>
+        </message>
+        <message>
+            <source>颜色调整</source>
+            <translation>Ajuste de cor</translation>
+        </message>
+        <message>
+            <source>白平衡</source>
+            <translation>Balanço de branco</translation>
+        </message>
+        <message>
+            <source>翻转</source>
+            <translation>Inverter</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Restaurar padrões</translation>
+        </message>
+        <message>
+            <source>高级设置</source>
+            <translation>Configurações avançadas</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Arquivo</translation>
+        </message>
+        <message>
+            <source>选项</source>
+            <translation>Opções</translation>
+        </message>
+        <message>
+            <source>时间/日期</source>
+            <translation>Data/hora</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Retícula</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>Idioma</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>Ajuda</translation>
+        </message>
+        <message>
+            <source>退出</source>
+            <translation>Sair</translation>
+        </message>
+        <message>
+            <source>关于</source>
+            <translation>Sobre</translation>
+        </message>
+        <message>
+            <source>定时设置</source>
+            <translation>Configurações do temporizador</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importar</translation>
+        </message>
+        <message>
+            <source>分辨率</source>
+            <translation>Resolução</translation>
+        </message>
+        <message>
+            <source>开</source>
+            <translation>Ligado</translation>
+        </message>
+        <message>
+            <source>关</source>
+            <translation>Desligado</translation>
+        </message>
+        <message>
+            <source>相片储存路径</source>
+            <translation>Pasta de fotos</translation>
+        </message>
+        <message>
+            <source>录像储存路径</source>
+            <translation>Pasta de vídeos</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Imprimir</translation>
+        </message>
+        <message>
+            <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+            <translation>Primeiro selecione e abra a pasta de destino: no canto superior direito, “Procurar arquivos” → “Foto” → “image” ou “Procurar arquivos” → “Vídeo” → “movie”.</translation>
+        </message>
+        <message>
+            <source>中文</source>
+            <translation>简体中文</translation>
+        </message>
+        <message>
+            <source>英语</source>
+            <translation>English</translation>
+        </message>
+        <message>
+            <source>繁体中文</source>
+            <translation>繁體中文</translation>
+        </message>
+        <message>
+            <source>法国</source>
+            <translation>Français</translation>
+        </message>
+        <message>
+            <source>意大</source>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>日语</source>
+            <translation>日本語</translation>
+        </message>
+        <message>
+            <source>韩语</source>
+            <translation>한국어</translation>
+        </message>
+        <message>
+            <source>俄语</source>
+            <translation>Русский</translation>
+        </message>
+        <message>
+            <source>德语</source>
+            <translation>Deutsch</translation>
+        </message>
+        <message>
+            <source>西班牙</source>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>葡萄牙</source>
+            <translation>Português</translation>
+        </message>
+        <message>
+            <source>荷兰</source>
+            <translation>Nederlands</translation>
+        </message>
+        <message>
+            <source>波兰</source>
+            <translation>Polski</translation>
+        </message>
+        <message>
+            <source>乌克兰</source>
+            <translation>Українська</translation>
+        </message>
+        <message>
+            <source>立陶宛</source>
+            <translation>Lietuvių</translation>
+        </message>
+        <message>
+            <source>匈牙利</source>
+            <translation>Magyar</translation>
         </message>
     </context>
     <context>

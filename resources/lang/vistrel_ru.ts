@@ -2,6 +2,185 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="zh_CN">
     <context>
+        <name>BDWidget</name>
+        <message>
+            <source>测量</source>
+            <translation>Измерение</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Координаты</translation>
+        </message>
+        <message>
+            <source>线条</source>
+            <translation>Линия</translation>
+        </message>
+        <message>
+            <source>折线</source>
+            <translation>Ломаная</translation>
+        </message>
+        <message>
+            <source>矩形</source>
+            <translation>Прямоугольник</translation>
+        </message>
+        <message>
+            <source>多边形</source>
+            <translation>Многоугольник</translation>
+        </message>
+        <message>
+            <source>平行线</source>
+            <translation>Параллельные линии</translation>
+        </message>
+        <message>
+            <source>垂线</source>
+            <translation>Перпендикуляр</translation>
+        </message>
+        <message>
+            <source>网格线</source>
+            <translation>Сетка</translation>
+        </message>
+        <message>
+            <source>角度</source>
+            <translation>Угол</translation>
+        </message>
+        <message>
+            <source>圆弧</source>
+            <translation>Дуга</translation>
+        </message>
+        <message>
+            <source>圆</source>
+            <translation>Окружность</translation>
+        </message>
+        <message>
+            <source>两点圆</source>
+            <translation>Окружность по 2 точкам</translation>
+        </message>
+        <message>
+            <source>三点圆</source>
+            <translation>Окружность по 3 точкам</translation>
+        </message>
+        <message>
+            <source>重合圆</source>
+            <translation>Концентрические окружности</translation>
+        </message>
+        <message>
+            <source>双圆</source>
+            <translation>Две окружности</translation>
+        </message>
+        <message>
+            <source>文字</source>
+            <translation>Текст</translation>
+        </message>
+        <message>
+            <source>移动</source>
+            <translation>Переместить</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Удалить</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Перекрестие</translation>
+        </message>
+        <message>
+            <source>后退一步</source>
+            <translation>Отменить</translation>
+        </message>
+        <message>
+            <source>前进一步</source>
+            <translation>Повторить</translation>
+        </message>
+        <message>
+            <source>清除</source>
+            <translation>Очистить</translation>
+        </message>
+        <message>
+            <source>测量图标</source>
+            <translation>Фигуры</translation>
+        </message>
+        <message>
+            <source>颜色</source>
+            <translation>Цвет</translation>
+        </message>
+        <message>
+            <source>字体</source>
+            <translation>Шрифт</translation>
+        </message>
+        <message>
+            <source>大小</source>
+            <translation>Размер</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Калибровка</translation>
+        </message>
+        <message>
+            <source>标定值</source>
+            <translation>Текущая калибровка</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Изменить</translation>
+        </message>
+        <message>
+            <source>标定列表</source>
+            <translation>Список калибровок</translation>
+        </message>
+        <message>
+            <source>备份</source>
+            <translation>Сохранить копию</translation>
+        </message>
+        <message>
+            <source>恢复</source>
+            <translation>Восстановить</translation>
+        </message>
+        <message>
+            <source>增加一个新的标定</source>
+            <translation>Новая калибровка</translation>
+        </message>
+        <message>
+            <source>放大倍数</source>
+            <translation>Увеличение</translation>
+        </message>
+        <message>
+            <source>实际长度</source>
+            <translation>Фактическая длина</translation>
+        </message>
+        <message>
+            <source>新增</source>
+            <translation>Добавить</translation>
+        </message>
+        <message>
+            <source>返回</source>
+            <translation>Назад</translation>
+        </message>
+        <message>
+            <source>实线</source>
+            <translation>Сплошная</translation>
+        </message>
+        <message>
+            <source>虚线</source>
+            <translation>Пунктирная</translation>
+        </message>
+        <message>
+            <source>是否删除全部</source>
+            <translation>Удалить все измерения?</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Да</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>Нет</translation>
+        </message>
+        <message>
+            <source>参数不能为0</source>
+            <translation>Измеренная и фактическая длины не должны быть равны 0.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>
@@ -10,6 +189,51 @@
         <message>
             <source>冻结</source>
             <translation>Заморозить</translation>
+        </message>
+    </context>
+    <context>
+        <name>CameraScene</name>
+        <message>
+            <source>文字</source>
+            <translation>Текст</translation>
+        </message>
+        <message>
+            <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+            <translation>Камера не обнаружена. Подключите микроскоп напрямую к USB-порту.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceSettingsDialog</name>
+        <message>
+            <source>设备属性</source>
+            <translation>Настройки устройства</translation>
+        </message>
+        <message>
+            <source>设备没有可调整的参数</source>
+            <translation>У этой камеры нет настраиваемых параметров.</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Сбросить настройки</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Закрыть</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileBrowser</name>
+        <message>
+            <source>Search</source>
+            <translation>Поиск</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Имя</translation>
+        </message>
+        <message>
+            <source>文件夹名称无效</source>
+            <translation>Недопустимое имя папки</translation>
         </message>
     </context>
     <context>
@@ -33,6 +257,33 @@
         <message>
             <source>网站：</source>
             <translation>Сайт:</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasureEditer</name>
+        <message>
+            <source>Scale</source>
+            <translation>По размеру</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Координаты</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Не удалось сохранить</translation>
+        </message>
+        <message>
+            <source>保存</source>
+            <translation>Сохранить</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Сохранить как</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Печать</translation>
         </message>
     </context>
     <context>
@@ -110,6 +361,340 @@
         <message>
             <source>退出</source>
             <translation>Закрыть</translation>
+        </message>
+    </context>
+    <context>
+        <name>Vistrel</name>
+        <message>
+            <source>Scale</source>
+            <translation>По размеру</translation>
+        </message>
+        <message>
+            <source>启动设备失败</source>
+            <translation>Не удалось запустить устройство.</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Изображение сохранено</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Частота кадров</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Координаты</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Устройство не запущено.</translation>
+        </message>
+        <message>
+            <source>照片文件夹不可写，照片未保存：%1</source>
+            <translation>Папка для фото недоступна для записи, снимок не сохранён: %1</translation>
+        </message>
+        <message>
+            <source>停止录像</source>
+            <translation>Остановить запись</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Видео</translation>
+        </message>
+        <message>
+            <source>录像出错1</source>
+            <translation>Запись неожиданно прервана (ошибка 1).</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Копирование файлов...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Скопировано файлов: %1. Пропущено (имя уже занято): %2.</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Не удалось открыть файл.</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Открыть</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Копировать</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Удалить</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Удалить все</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Переименовать</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Сохранить как</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Сохранить все как</translation>
+        </message>
+        <message>
+            <source>是否删除 %1？</source>
+            <translation>Удалить %1?</translation>
+        </message>
+        <message>
+            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
+            <translation>Удалить все файлы, показанные в этой папке (%1)?</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Имя</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Новое имя:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Недопустимое имя</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>Файл уже существует: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Не удалось переименовать.</translation>
+        </message>
+        <message>
+            <source>按ESC退出全屏</source>
+            <translation>Esc — выход из полного экрана</translation>
+        </message>
+    </context>
+    <context>
+        <name>VistrelClass</name>
+        <message>
+            <source>拍照</source>
+            <translation>Фото</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Видео</translation>
+        </message>
+        <message>
+            <source>定时拍摄</source>
+            <translation>Съёмка по таймеру</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Полный экран</translation>
+        </message>
+        <message>
+            <source>屏幕切换</source>
+            <translation>Сменить вид</translation>
+        </message>
+        <message>
+            <source>缩放</source>
+            <translation>Масштаб</translation>
+        </message>
+        <message>
+            <source>设置</source>
+            <translation>Настройки</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+        <message>
+            <source>测量</source>
+            <translation>Измерение</translation>
+        </message>
+        <message>
+            <source>浏览文件</source>
+            <translation>Обзор файлов</translation>
+        </message>
+        <message>
+            <source>设备:</source>
+            <translation>Устройство:</translation>
+        </message>
+        <message>
+            <source>格式:</source>
+            <translation>Формат:</translation>
+        </message>
+        <message>
+            <source>分辨率:</source>
+            <translation>Разрешение:</translation>
+        </message>
+        <message>
+            <source>照片:</source>
+            <translation>Фото:</translation>
+        </message>
+        <message>
+            <source>录像:</source>
+            <translation>Видео:</translation>
+        </message>
+        <message>
+            <source>曝光与增益</source>
+            <translation>Экспозиция и усиление</translation>
+        </message>
+        <message>
+            <source>颜色调整</source>
+            <translation>Настройка цвета</translation>
+        </message>
+        <message>
+            <source>白平衡</source>
+            <translation>Баланс белого</translation>
+        </message>
+        <message>
+            <source>翻转</source>
+            <translation>Отражение</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Сбросить настройки</translation>
+        </message>
+        <message>
+            <source>高级设置</source>
+            <translation>Дополнительные настройки</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Файл</translation>
+        </message>
+        <message>
+            <source>选项</source>
+            <translation>Параметры</translation>
+        </message>
+        <message>
+            <source>时间/日期</source>
+            <translation>Дата/время</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Перекрестие</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>Язык</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>Справка</translation>
+        </message>
+        <message>
+            <source>退出</source>
+            <translation>Выход</translation>
+        </message>
+        <message>
+            <source>关于</source>
+            <translation>О программе</translation>
+        </message>
+        <message>
+            <source>定时设置</source>
+            <translation>Настройки таймера</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Импорт</translation>
+        </message>
+        <message>
+            <source>分辨率</source>
+            <translation>Разрешение</translation>
+        </message>
+        <message>
+            <source>开</source>
+            <translation>Вкл.</translation>
+        </message>
+        <message>
+            <source>关</source>
+            <translation>Выкл.</translation>
+        </message>
+        <message>
+            <source>相片储存路径</source>
+            <translation>Папка для фото</translation>
+        </message>
+        <message>
+            <source>录像储存路径</source>
+            <translation>Папка для видео</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Печать</translation>
+        </message>
+        <message>
+            <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+            <translation>Сначала выберите и откройте папку для сохранения: в правом верхнем углу «Обзор файлов» → «Фото» → «image» или «Обзор файлов» → «Видео» → «movie».</translation>
+        </message>
+        <message>
+            <source>中文</source>
+            <translation>简体中文</translation>
+        </message>
+        <message>
+            <source>英语</source>
+            <translation>English</translation>
+        </message>
+        <message>
+            <source>繁体中文</source>
+            <translation>繁體中文</translation>
+        </message>
+        <message>
+            <source>法国</source>
+            <translation>Français</translation>
+        </message>
+        <message>
+            <source>意大</source>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>日语</source>
+            <translation>日本語</translation>
+        </message>
+        <message>
+            <source>韩语</source>
+            <translation>한국어</translation>
+        </message>
+        <message>
+            <source>俄语</source>
+            <translation>Русский</translation>
+        </message>
+        <message>
+            <source>德语</source>
+            <translation>Deutsch</translation>
+        </message>
+        <message>
+            <source>西班牙</source>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>葡萄牙</source>
+            <translation>Português</translation>
+        </message>
+        <message>
+            <source>荷兰</source>
+            <translation>Nederlands</translation>
+        </message>
+        <message>
+            <source>波兰</source>
+            <translation>Polski</translation>
+        </message>
+        <message>
+            <source>乌克兰</source>
+            <translation>Українська</translation>
+        </message>
+        <message>
+            <source>立陶宛</source>
+            <translation>Lietuvių</translation>
+        </message>
+        <message>
+            <source>匈牙利</source>
+            <translation>Magyar</translation>
         </message>
     </context>
     <context>

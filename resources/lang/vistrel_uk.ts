@@ -2,6 +2,185 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk" sourcelanguage="zh_CN">
     <context>
+        <name>BDWidget</name>
+        <message>
+            <source>测量</source>
+            <translation>Вимірювання</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Координати</translation>
+        </message>
+        <message>
+            <source>线条</source>
+            <translation>Лінія</translation>
+        </message>
+        <message>
+            <source>折线</source>
+            <translation>Ламана</translation>
+        </message>
+        <message>
+            <source>矩形</source>
+            <translation>Прямокутник</translation>
+        </message>
+        <message>
+            <source>多边形</source>
+            <translation>Багатокутник</translation>
+        </message>
+        <message>
+            <source>平行线</source>
+            <translation>Паралельні лінії</translation>
+        </message>
+        <message>
+            <source>垂线</source>
+            <translation>Перпендикуляр</translation>
+        </message>
+        <message>
+            <source>网格线</source>
+            <translation>Сітка</translation>
+        </message>
+        <message>
+            <source>角度</source>
+            <translation>Кут</translation>
+        </message>
+        <message>
+            <source>圆弧</source>
+            <translation>Дуга</translation>
+        </message>
+        <message>
+            <source>圆</source>
+            <translation>Коло</translation>
+        </message>
+        <message>
+            <source>两点圆</source>
+            <translation>Коло за 2 точками</translation>
+        </message>
+        <message>
+            <source>三点圆</source>
+            <translation>Коло за 3 точками</translation>
+        </message>
+        <message>
+            <source>重合圆</source>
+            <translation>Концентричні кола</translation>
+        </message>
+        <message>
+            <source>双圆</source>
+            <translation>Два кола</translation>
+        </message>
+        <message>
+            <source>文字</source>
+            <translation>Текст</translation>
+        </message>
+        <message>
+            <source>移动</source>
+            <translation>Перемістити</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Видалити</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Перехрестя</translation>
+        </message>
+        <message>
+            <source>后退一步</source>
+            <translation>Скасувати</translation>
+        </message>
+        <message>
+            <source>前进一步</source>
+            <translation>Повторити</translation>
+        </message>
+        <message>
+            <source>清除</source>
+            <translation>Очистити</translation>
+        </message>
+        <message>
+            <source>测量图标</source>
+            <translation>Фігури</translation>
+        </message>
+        <message>
+            <source>颜色</source>
+            <translation>Колір</translation>
+        </message>
+        <message>
+            <source>字体</source>
+            <translation>Шрифт</translation>
+        </message>
+        <message>
+            <source>大小</source>
+            <translation>Розмір</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Калібрування</translation>
+        </message>
+        <message>
+            <source>标定值</source>
+            <translation>Поточне калібрування</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Змінити</translation>
+        </message>
+        <message>
+            <source>标定列表</source>
+            <translation>Список калібрувань</translation>
+        </message>
+        <message>
+            <source>备份</source>
+            <translation>Зберегти копію</translation>
+        </message>
+        <message>
+            <source>恢复</source>
+            <translation>Відновити</translation>
+        </message>
+        <message>
+            <source>增加一个新的标定</source>
+            <translation>Нове калібрування</translation>
+        </message>
+        <message>
+            <source>放大倍数</source>
+            <translation>Збільшення</translation>
+        </message>
+        <message>
+            <source>实际长度</source>
+            <translation>Фактична довжина</translation>
+        </message>
+        <message>
+            <source>新增</source>
+            <translation>Додати</translation>
+        </message>
+        <message>
+            <source>返回</source>
+            <translation>Назад</translation>
+        </message>
+        <message>
+            <source>实线</source>
+            <translation>Суцільна</translation>
+        </message>
+        <message>
+            <source>虚线</source>
+            <translation>Пунктирна</translation>
+        </message>
+        <message>
+            <source>是否删除全部</source>
+            <translation>Видалити всі вимірювання?</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Так</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>Ні</translation>
+        </message>
+        <message>
+            <source>参数不能为0</source>
+            <translation>Виміряна та фактична довжини не можуть дорівнювати 0.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>
@@ -10,6 +189,51 @@
         <message>
             <source>冻结</source>
             <translation>Заморозити</translation>
+        </message>
+    </context>
+    <context>
+        <name>CameraScene</name>
+        <message>
+            <source>文字</source>
+            <translation>Текст</translation>
+        </message>
+        <message>
+            <source>没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口</source>
+            <translation>Камеру не виявлено. Підключіть мікроскоп безпосередньо до USB-порту.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceSettingsDialog</name>
+        <message>
+            <source>设备属性</source>
+            <translation>Налаштування пристрою</translation>
+        </message>
+        <message>
+            <source>设备没有可调整的参数</source>
+            <translation>Ця камера не має налаштовуваних параметрів.</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Скинути налаштування</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Закрити</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileBrowser</name>
+        <message>
+            <source>Search</source>
+            <translation>Пошук</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Назва</translation>
+        </message>
+        <message>
+            <source>文件夹名称无效</source>
+            <translation>Неприпустима назва теки</translation>
         </message>
     </context>
     <context>
@@ -33,6 +257,33 @@
         <message>
             <source>网站：</source>
             <translation>Вебсайт:</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasureEditer</name>
+        <message>
+            <source>Scale</source>
+            <translation>За розміром</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Координати</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Не вдалося зберегти</translation>
+        </message>
+        <message>
+            <source>保存</source>
+            <translation>Зберегти</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Зберегти як</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Друк</translation>
         </message>
     </context>
     <context>
@@ -110,6 +361,340 @@
         <message>
             <source>退出</source>
             <translation>Закрити</translation>
+        </message>
+    </context>
+    <context>
+        <name>Vistrel</name>
+        <message>
+            <source>Scale</source>
+            <translation>За розміром</translation>
+        </message>
+        <message>
+            <source>启动设备失败</source>
+            <translation>Не вдалося запустити пристрій.</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Зображення збережено</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Частота кадрів</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Координати</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Пристрій не запущено.</translation>
+        </message>
+        <message>
+            <source>照片文件夹不可写，照片未保存：%1</source>
+            <translation>Папка для фото недоступна для запису, знімок не збережено: %1</translation>
+        </message>
+        <message>
+            <source>停止录像</source>
+            <translation>Зупинити запис</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Відео</translation>
+        </message>
+        <message>
+            <source>录像出错1</source>
+            <translation>Запис несподівано перервано (помилка 1).</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Копіювання файлів...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Скопійовано файлів: %1. Пропущено (назва вже існує): %2.</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Не вдалося відкрити файл.</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Відкрити</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Копіювати</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Видалити</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Видалити все</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Перейменувати</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Зберегти як</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Зберегти все як</translation>
+        </message>
+        <message>
+            <source>是否删除 %1？</source>
+            <translation>Видалити %1?</translation>
+        </message>
+        <message>
+            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
+            <translation>Видалити всі файли, показані в цій папці (%1)?</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Назва</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Нова назва:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Неприпустима назва</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>Файл уже існує: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Не вдалося перейменувати.</translation>
+        </message>
+        <message>
+            <source>按ESC退出全屏</source>
+            <translation>Esc — вихід з повного екрана</translation>
+        </message>
+    </context>
+    <context>
+        <name>VistrelClass</name>
+        <message>
+            <source>拍照</source>
+            <translation>Фото</translation>
+        </message>
+        <message>
+            <source>录像</source>
+            <translation>Відео</translation>
+        </message>
+        <message>
+            <source>定时拍摄</source>
+            <translation>Зйомка за таймером</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Повний екран</translation>
+        </message>
+        <message>
+            <source>屏幕切换</source>
+            <translation>Змінити вигляд</translation>
+        </message>
+        <message>
+            <source>缩放</source>
+            <translation>Масштаб</translation>
+        </message>
+        <message>
+            <source>设置</source>
+            <translation>Налаштування</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+        <message>
+            <source>测量</source>
+            <translation>Вимірювання</translation>
+        </message>
+        <message>
+            <source>浏览文件</source>
+            <translation>Огляд файлів</translation>
+        </message>
+        <message>
+            <source>设备:</source>
+            <translation>Пристрій:</translation>
+        </message>
+        <message>
+            <source>格式:</source>
+            <translation>Формат:</translation>
+        </message>
+        <message>
+            <source>分辨率:</source>
+            <translation>Роздільна здатність:</translation>
+        </message>
+        <message>
+            <source>照片:</source>
+            <translation>Фото:</translation>
+        </message>
+        <message>
+            <source>录像:</source>
+            <translation>Відео:</translation>
+        </message>
+        <message>
+            <source>曝光与增益</source>
+            <translation>Експозиція та підсилення</translation>
+        </message>
+        <message>
+            <source>颜色调整</source>
+            <translation>Налаштування кольору</translation>
+        </message>
+        <message>
+            <source>白平衡</source>
+            <translation>Баланс білого</translation>
+        </message>
+        <message>
+            <source>翻转</source>
+            <translation>Віддзеркалення</translation>
+        </message>
+        <message>
+            <source>恢复默认参数</source>
+            <translation>Скинути налаштування</translation>
+        </message>
+        <message>
+            <source>高级设置</source>
+            <translation>Додаткові налаштування</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Файл</translation>
+        </message>
+        <message>
+            <source>选项</source>
+            <translation>Параметри</translation>
+        </message>
+        <message>
+            <source>时间/日期</source>
+            <translation>Дата/час</translation>
+        </message>
+        <message>
+            <source>十字线</source>
+            <translation>Перехрестя</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>Мова</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>Довідка</translation>
+        </message>
+        <message>
+            <source>退出</source>
+            <translation>Вихід</translation>
+        </message>
+        <message>
+            <source>关于</source>
+            <translation>Про програму</translation>
+        </message>
+        <message>
+            <source>定时设置</source>
+            <translation>Налаштування таймера</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Імпорт</translation>
+        </message>
+        <message>
+            <source>分辨率</source>
+            <translation>Роздільна здатність</translation>
+        </message>
+        <message>
+            <source>开</source>
+            <translation>Увімк.</translation>
+        </message>
+        <message>
+            <source>关</source>
+            <translation>Вимк.</translation>
+        </message>
+        <message>
+            <source>相片储存路径</source>
+            <translation>Папка для фото</translation>
+        </message>
+        <message>
+            <source>录像储存路径</source>
+            <translation>Папка для відео</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>Друк</translation>
+        </message>
+        <message>
+            <source>请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”</source>
+            <translation>Спочатку виберіть і відкрийте папку для збереження: у правому верхньому куті «Огляд файлів» → «Фото» → «image» або «Огляд файлів» → «Відео» → «movie».</translation>
+        </message>
+        <message>
+            <source>中文</source>
+            <translation>简体中文</translation>
+        </message>
+        <message>
+            <source>英语</source>
+            <translation>English</translation>
+        </message>
+        <message>
+            <source>繁体中文</source>
+            <translation>繁體中文</translation>
+        </message>
+        <message>
+            <source>法国</source>
+            <translation>Français</translation>
+        </message>
+        <message>
+            <source>意大</source>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>日语</source>
+            <translation>日本語</translation>
+        </message>
+        <message>
+            <source>韩语</source>
+            <translation>한국어</translation>
+        </message>
+        <message>
+            <source>俄语</source>
+            <translation>Русский</translation>
+        </message>
+        <message>
+            <source>德语</source>
+            <translation>Deutsch</translation>
+        </message>
+        <message>
+            <source>西班牙</source>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>葡萄牙</source>
+            <translation>Português</translation>
+        </message>
+        <message>
+            <source>荷兰</source>
+            <translation>Nederlands</translation>
+        </message>
+        <message>
+            <source>波兰</source>
+            <translation>Polski</translation>
+        </message>
+        <message>
+            <source>乌克兰</source>
+            <translation>Українська</translation>
+        </message>
+        <message>
+            <source>立陶宛</source>
+            <translation>Lietuvių</translation>
+        </message>
+        <message>
+            <source>匈牙利</source>
+            <translation>Magyar</translation>
         </message>
     </context>
     <context>
