@@ -61,9 +61,17 @@ bool readString(QDataStream &in, QString *out)
         const int chunk = std::min(step, units - done);
         s.resize(done + chunk);
         char *dst = reinterpret_cast<char *>(s.data() + done);
-        if (in.readRawData(dst, chunk * 2) != chunk * 2) {
-            in.setStatus(QDataStream::ReadPastEnd);
-            return false;
+        // A sequential device may hand over less than asked while more is
+        // coming; only no data at all is the end (QDataStream::readRawData
+        // would take a short piece for the end).
+        qint64 got = 0;
+        while (got < chunk * 2) {
+            const qint64 n = dev->read(dst + got, chunk * 2 - got);
+            if (n <= 0) {
+                in.setStatus(QDataStream::ReadPastEnd);
+                return false;
+            }
+            got += n;
         }
         done += chunk;
     }
