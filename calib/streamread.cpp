@@ -37,7 +37,9 @@ bool readString(QDataStream &in, QString *out)
         *out = QString();
         return true;
     }
-    if (bytes & 1u) {
+    // Odd lengths cannot be UTF-16; beyond 1 GiB is no string of ours and
+    // close to what QString can hold at all.
+    if ((bytes & 1u) || bytes > (1u << 30)) {
         in.setStatus(QDataStream::ReadCorruptData);
         return false;
     }
