@@ -3,6 +3,7 @@
 
 #include <QDataStream>
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QSaveFile>
 #include <QTimeZone>
@@ -345,6 +346,8 @@ bool saveSettingsFile(const QString &path, const AppSettings &settings)
 
 SettingsRead loadSettingsFile(const QString &path, AppSettings *settings)
 {
+    if (!QFileInfo(path).isFile()) // a FIFO would block, a device never end
+        return SettingsRead::NotOpened;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return SettingsRead::NotOpened;

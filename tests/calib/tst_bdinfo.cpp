@@ -13,6 +13,7 @@
 #include <limits>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -356,6 +357,11 @@ void TestBDInfo::loadMissingFileKeepsList()
     BDInfoList list{bd(QStringLiteral("a"), 1, 0)};
     QVERIFY(!loadBDFile(dir.filePath(QStringLiteral("none.bd")), &list));
     QVERIFY(!loadBDFile(dir.path(), &list)); // a folder is not a file
+    QVERIFY(!loadBDFile(QStringLiteral("/dev/urandom"), &list)); // would never end
+    QVERIFY(!loadBDFile(QStringLiteral("/dev/zero"), &list));
+    const QString fifo = dir.filePath(QStringLiteral("pipe.bd"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(!loadBDFile(fifo, &list)); // opening it would wait for a writer
     QCOMPARE(list.size(), 1);
 }
 

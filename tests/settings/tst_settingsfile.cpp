@@ -597,6 +597,8 @@ void TestSettingsFile::fileRoundTripAndFailedSave()
     const QString path = dir.filePath(QStringLiteral("Measure.config"));
     AppSettings none;
     QCOMPARE(loadSettingsFile(path, &none), SettingsRead::NotOpened);
+    QCOMPARE(loadSettingsFile(dir.path(), &none), SettingsRead::NotOpened);
+    QCOMPARE(loadSettingsFile(QStringLiteral("/dev/urandom"), &none), SettingsRead::NotOpened);
 
     const AppSettings first = goldenSettings();
     QVERIFY(saveSettingsFile(path, first));
