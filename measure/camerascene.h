@@ -135,6 +135,20 @@ private:
     QSize referenceSize() const;
     void renderInto(QImage *target);
     bool askText(QString *text);
+    void paintShapes(QPainter *painter, QWidget *widget);
+    void paintShape(QPainter *painter, GraphicsItem *shape, bool highlighted, QWidget *widget) const;
+    int shapePenWidth() const;
+    void fingerprint(const QPainter *painter, const QSize &size, QVector<double> *key) const;
+
+    // The finished shapes rasterised once and reused for every frame until
+    // anything they are drawn from changes; one for the view, one for
+    // pictures rendered at picture size.
+    struct ShapeLayer
+    {
+        QImage image;
+        QVector<double> key;
+        QRect content; // the part that is not transparent, in image pixels
+    };
 
     bool m_renderMode = false;
     bool m_crossVisible = false;
@@ -161,4 +175,7 @@ private:
     AppSettings *m_settings = nullptr;
     CameraBuffer m_renderBuffers[RenderBufferCount];
     TextPrompt m_textPrompt;
+    ShapeLayer m_viewLayer;
+    ShapeLayer m_renderLayer;
+    QVector<double> m_keyScratch;
 };
