@@ -80,6 +80,9 @@ private slots:
     void grabImageBurnsShapesAndOverlays();
     void rulerAloneIsPainted();
     void viewRepaintShowsShapes();
+    void penWidths();
+    void screenFollowsEveryChange_data();
+    void screenFollowsEveryChange();
     void renderBuffers();
     void noPictureIsSilent();
 };
@@ -593,6 +596,82 @@ void TestCameraScene::viewRepaintShowsShapes()
     QCOMPARE(f.scene.hoveredShape(), line);
     screen = f.view.viewport()->grab().toImage();
     QVERIFY(hasColourNear(screen, 100, 50, QColor(0, 128, 255)));
+}
+
+void TestCameraScene::penWidths()
+{
+    SceneFixture f(QSize(400, 300), 0.5, 0.5);
+    f.scene.setCalibration(QString(), 1.0, -1);
+    addFinished(f.scene, Line, {{40, 101}, {360, 101}}, 1); // view y 51: between rows 50 and 51
+    QImage screen = f.view.viewport()->grab().toImage();
+    const QColor grey(128, 128, 128);
+    QVERIFY(screen.pixelColor(100, 50) != QColor(0, 255, 0)); // one pixel wide: half on each row
+    QVERIFY(screen.pixelColor(100, 50) != grey);
+    QCOMPARE(screen.pixelColor(100, 49), grey);
+    QCOMPARE(screen.pixelColor(100, 52), grey);
+    f.scene.setTool(Select);
+    f.move(f.at(200, 101));
+    screen = f.view.viewport()->grab().toImage();
+    QCOMPARE(screen.pixelColor(100, 50), QColor(0, 128, 255)); // two wide: both rows full
+    QCOMPARE(screen.pixelColor(100, 51), QColor(0, 128, 255));
+    QCOMPARE(screen.pixelColor(100, 52), grey);
+}
+
+void TestCameraScene::screenFollowsEveryChange_data()
+{
+    QTest::addColumn<int>("change");
+    QTest::newRow("point moved") << 0;
+    QTest::newRow("calibration") << 1;
+    QTest::newRow("polygon area switched off") << 2;
+    QTest::newRow("zoom") << 3;
+    QTest::newRow("shape removed") << 4;
+    QTest::newRow("undo") << 5;
+    QTest::newRow("text restored") << 6;
+}
+
+// Whatever a label or outline depends on, the next repaint shows it.
+void TestCameraScene::screenFollowsEveryChange()
+{
+    QFETCH(int, change);
+    SceneFixture f;
+    AppSettings settings;
+    f.scene.setSettings(&settings);
+    f.scene.setCalibration(QStringLiteral("10"), 0.01, 0);
+    f.scene.setTool(Polygon);
+    for (const QPointF p : {QPointF(50, 50), QPointF(150, 50), QPointF(150, 120), QPointF(60, 60)})
+        f.clickAt(p.x(), p.y(), p == QPointF(60, 60) ? Qt::RightButton : Qt::LeftButton);
+    QCOMPARE(f.scene.shapes().size(), 1);
+    GraphicsItem *polygon = f.scene.shapes().first();
+    f.scene.setTextPrompt([](QWidget *, QString *text) {
+        *text = QStringLiteral("WWWW");
+        return true;
+    });
+    const QImage before = f.view.viewport()->grab().toImage();
+    QCOMPARE(f.view.viewport()->grab().toImage(), before); // steady when nothing changes
+    switch (change) {
+    case 0: polygon->setPoint(2, QPointF(250, 200)); break;
+    case 1: f.scene.setCalibration(QStringLiteral("20"), 0.02, 0); break;
+    case 2: settings.polygonArea = 0; break;
+    case 3:
+        f.view.resize(200, 150);
+        QCoreApplication::processEvents();
+        f.scene.fitToView(QSize(400, 300));
+        break;
+    case 4: f.scene.removeShape(polygon); break;
+    case 5: f.scene.undo(); break;
+    case 6:
+        f.scene.setTool(Text);
+        f.clickAt(200, 200);
+        f.scene.undo();
+        f.scene.redo();
+        break;
+    }
+    const QImage after = f.view.viewport()->grab().toImage();
+    QVERIFY(after != before);
+    if (change == 2 || change == 1) {
+        // Only the label changed: the outline is where it was.
+        QCOMPARE(after.pixelColor(100, 50), before.pixelColor(100, 50));
+    }
 }
 
 void TestCameraScene::renderBuffers()
