@@ -317,8 +317,13 @@ void CameraScene::removeShape(GraphicsItem *shape)
         m_activeShape = nullptr;
     if (shape == m_hoveredShape)
         m_hoveredShape = nullptr;
+    if (shape == m_building)
+        m_building = nullptr;
+    if (shape == m_ruler)
+        m_ruler = nullptr;
     m_shapes.removeAll(shape);
-    removeItem(shape);
+    if (shape->scene() == this)
+        removeItem(shape);
     delete shape;
     update();
 }

@@ -58,6 +58,8 @@ private slots:
     void handlesOnlyWhenUnfinishedOrHovered();
     void textSurvivesRecord();
     void textDrawing();
+    void anyPointCountIsSafe_data();
+    void anyPointCountIsSafe();
     void rulerReadings_data();
     void rulerReadings();
     void rulerFollowsZoom();
@@ -587,6 +589,43 @@ void TestShapes::textDrawing()
     QCOMPARE(drawn->engine.textList(), QStringList{"note"});
     QCOMPARE(drawn->engine.texts[0].pos, QPointF(31, 52)); // view point (31, 40) plus 12 px
     QVERIFY(drawn->engine.rects.isEmpty());
+}
+
+void TestShapes::anyPointCountIsSafe_data()
+{
+    QTest::addColumn<int>("type");
+    for (int type = Point; type <= Text; ++type) {
+        if (type != Select && type != Erase)
+            QTest::newRow(qPrintable(QString::number(type))) << type;
+    }
+}
+
+// Records restored with too few or too many points (or all on one spot)
+// draw, hit-test and drag without harm.
+void TestShapes::anyPointCountIsSafe()
+{
+    QFETCH(int, type);
+    SceneFixture f;
+    for (int count = 0; count <= 6; ++count) {
+        for (bool sameSpot : {false, true}) {
+            Pts points;
+            for (int i = 0; i < count; ++i)
+                points.append(sameSpot ? QPointF(80, 80) : QPointF(40 + 37 * i, 30 + 23 * (i % 3)));
+            GraphicsItem *shape = addFinished(f.scene, type, points);
+            shape->setHovered(true);
+            recordShape(shape);
+            for (const QPointF probe : {QPointF(80, 80), QPointF(41, 31), QPointF(300, 200)}) {
+                const int code = shape->hitTest(probe);
+                QVERIFY(code >= -1 && code <= count);
+                shape->press(probe, Qt::LeftButton);
+                shape->move(probe + QPointF(3, 4));
+                shape->release(probe + QPointF(3, 4), Qt::LeftButton);
+            }
+            recordShape(shape);
+            f.scene.grabImage();
+            f.scene.removeShape(shape);
+        }
+    }
 }
 
 void TestShapes::rulerReadings_data()
