@@ -202,4 +202,4 @@ void TestGeometry::nearCircleIsFixedFive()
 }
 
 QTEST_GUILESS_MAIN(TestGeometry)
-#include "tst_geometry.moc"
+#include "tst_shapegeometry.moc"
