@@ -754,7 +754,8 @@ void CameraScene::fingerprint(const QPainter *painter, const QSize &size, QVecto
         const DrawStyle &style = shape->style();
         *key << shape->shapeType() << shape->isFinished() << shape->isHovered() << shape->isSelected()
              << (shape == m_activeShape || shape == m_hoveredShape) << style.textColorIndex << style.fontSizeIndex
-             << style.lineColorIndex << style.lineStyle << style.lineWidthIndex << shape->pointCount();
+             << style.lineColorIndex << style.lineStyle << style.lineWidthIndex << style.lineColor().rgba()
+             << style.textColor().rgba() << style.fontPixelSize() << shape->pointCount();
         for (const QPointF &p : shape->points())
             *key << p.x() << p.y();
         if (!shape->isFinished())
