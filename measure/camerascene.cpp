@@ -790,8 +790,9 @@ void CameraScene::drawItems(QPainter *painter, int, QGraphicsItem *[], const QSt
         // Live frames arrive far more often than shapes change: the shapes
         // are rasterised once into a layer that each frame only blends.
         ShapeLayer &layer = m_renderMode ? m_renderLayer : m_viewLayer;
-        const QSize size(device->width(), device->height());
-        const qreal ratio = device->devicePixelRatioF();
+        // Rendered pictures are drawn in picture pixels whatever the target.
+        const QSize size = m_renderMode ? referenceSize() : QSize(device->width(), device->height());
+        const qreal ratio = m_renderMode ? 1.0 : device->devicePixelRatioF();
         fingerprint(painter, size, &m_keyScratch);
         m_keyScratch << ratio;
         if (layer.key != m_keyScratch || layer.image.isNull()) {
