@@ -667,6 +667,14 @@ void CameraScene::onZoomTimeOut()
 
 void CameraScene::drawBackground(QPainter *painter, const QRectF &)
 {
+    // A view that paints items itself would draw them with its own pens and
+    // transform; switch it over (from the next paint on).
+    if (QGraphicsView *view = firstView()) {
+        if (!(view->optimizationFlags() & QGraphicsView::IndirectPainting)) {
+            view->setOptimizationFlag(QGraphicsView::IndirectPainting, true);
+            update();
+        }
+    }
     if (m_picture.isNull())
         return;
     const QSize size = referenceSize();
@@ -701,7 +709,9 @@ void CameraScene::paintShape(QPainter *painter, GraphicsItem *shape, bool highli
         painter->setPen(QPen(QColor(0, 128, 255), width + 1, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     else
         painter->setPen(QPen(style.lineColor(), width, style.penStyle(), Qt::SquareCap, Qt::BevelJoin));
+    m_paintingShapes = true;
     shape->paint(painter, nullptr, widget);
+    m_paintingShapes = false;
     painter->restore();
 }
 
@@ -776,7 +786,9 @@ void CameraScene::drawItems(QPainter *painter, int, QGraphicsItem *[], const QSt
     if (m_ruler) {
         const DrawStyle defaults;
         painter->setPen(QPen(defaults.lineColor(), 2, defaults.penStyle(), Qt::SquareCap, Qt::BevelJoin));
+        m_paintingShapes = true;
         m_ruler->paint(painter, nullptr, widget);
+        m_paintingShapes = false;
         painter->restore();
         return;
     }

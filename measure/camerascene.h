@@ -44,6 +44,9 @@ public:
     double scaleY() const { return m_scaleY; }
     QPointF mapToView(const QPointF &p) const;
     bool isRenderMode() const { return m_renderMode; }
+    // True while the scene itself paints its shapes (views must paint
+    // indirectly so that they go through drawItems).
+    bool isPaintingShapes() const { return m_paintingShapes; }
     void resetImage();
     QImage grabImage();
     void allocateRenderBuffers();
@@ -151,6 +154,7 @@ private:
     };
 
     bool m_renderMode = false;
+    mutable bool m_paintingShapes = false;
     bool m_crossVisible = false;
     bool m_timeStampVisible = false;
     QTimer m_pointerTimer;

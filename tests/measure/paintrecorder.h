@@ -111,7 +111,7 @@ inline std::unique_ptr<RecordingDevice> recordShape(GraphicsItem *shape)
     QFont font = painter.font();
     font.setPixelSize(shape->fontPixelSize());
     painter.setFont(font);
-    shape->paint(&painter, nullptr, nullptr);
+    shape->drawShape(&painter);
     painter.end();
     return device;
 }

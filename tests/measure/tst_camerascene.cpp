@@ -83,6 +83,7 @@ private slots:
     void penWidths();
     void screenFollowsEveryChange_data();
     void screenFollowsEveryChange();
+    void directPaintingViewIsSwitched();
     void renderBuffers();
     void noPictureIsSilent();
 };
@@ -672,6 +673,19 @@ void TestCameraScene::screenFollowsEveryChange()
         // Only the label changed: the outline is where it was.
         QCOMPARE(after.pixelColor(100, 50), before.pixelColor(100, 50));
     }
+}
+
+// A view left painting items directly is switched over; shapes never show
+// with its pens in the meantime.
+void TestCameraScene::directPaintingViewIsSwitched()
+{
+    SceneFixture f;
+    f.scene.setCalibration(QString(), 1.0, -1);
+    f.view.setOptimizationFlag(QGraphicsView::IndirectPainting, false);
+    addFinished(f.scene, Line, {{40, 101.5}, {360, 101.5}}, 1);
+    f.view.viewport()->grab();
+    QVERIFY(f.view.optimizationFlags() & QGraphicsView::IndirectPainting);
+    QVERIFY(hasColourNear(f.view.viewport()->grab().toImage(), 100, 101, QColor(0, 255, 0)));
 }
 
 void TestCameraScene::renderBuffers()
