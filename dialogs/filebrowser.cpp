@@ -166,9 +166,11 @@ FileBrowser::FileBrowser(QWidget *parent)
             [this](const QModelIndex &, int first, int last) {
                 bool dropped = false;
                 for (int row = first; row <= last; ++row) {
-                    auto *item = static_cast<CustomListWidgetItem *>(m_listWidget->item(row));
-                    if (item && item->ticket())
-                        dropped = m_pending.remove(item->ticket()) > 0 || dropped;
+                    // Possibly inside the item's destructor: base class access only.
+                    const QListWidgetItem *item = m_listWidget->item(row);
+                    const quint64 ticket = item ? item->data(CustomListWidgetItem::TicketRole).toULongLong() : 0;
+                    if (ticket)
+                        dropped = m_pending.remove(ticket) > 0 || dropped;
                 }
                 if (dropped && m_pending.isEmpty())
                     QMetaObject::invokeMethod(this, &FileBrowser::thumbnailsDone, Qt::QueuedConnection);
