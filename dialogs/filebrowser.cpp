@@ -122,6 +122,15 @@ FileBrowser::FileBrowser(QWidget *parent)
     m_btnBack = new QToolButton(this);
     m_btnBack->setObjectName(QStringLiteral("btnBack"));
     m_btnBack->setStyleSheet(buttonStyle);
+    // A plain text stands in while the icon images are missing.
+    m_btnAdd->setText(QStringLiteral("+"));
+    m_btnBack->setText(QStringLiteral("<"));
+    for (QToolButton *button : {m_btnAdd, m_btnBack}) {
+        if (IconHelp::icon(button->objectName()).availableSizes().isEmpty())
+            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    }
+    m_btnAdd->setToolTip(tr("新建文件夹"));
+    m_btnBack->setToolTip(tr("返回上一级"));
     m_iconHelp = new IconHelp(this);
     m_iconHelp->setIcon(m_btnAdd, QStringLiteral("btnAdd"));
     m_iconHelp->setIcon(m_btnBack, QStringLiteral("btnBack"));
