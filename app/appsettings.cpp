@@ -3,6 +3,7 @@
 
 #include <QDataStream>
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QSaveFile>
 #include <QTimeZone>
@@ -111,9 +112,17 @@ public:
         }
         case Qt::TimeZone: {
             QTimeZone zone;
-            if (!timeZone(&zone))
+            int offset = 0;
+            if (!timeZone(&zone, &offset))
                 return;
-            dt = QDateTime(date, time, zone);
+            // A zone this machine does not know must not become a date-time
+            // with an invalid zone: Qt crashes when it writes one.
+            if (zone.isValid())
+                dt = QDateTime(date, time, zone);
+            else if (offset != 0)
+                dt = QDateTime(date, time, Qt::OffsetFromUTC, offset);
+            else
+                dt = QDateTime(date, time, Qt::LocalTime);
             break;
         }
         default:
@@ -125,33 +134,35 @@ public:
 
 private:
     // A zone is stored as its id, or as "OffsetFromUtc" followed by the
-    // fields of a fixed-offset zone.
-    bool timeZone(QTimeZone *out)
+    // fields of a fixed-offset zone (*offset gets its offset).
+    bool timeZone(QTimeZone *out, int *offset)
     {
+        *offset = 0;
         QString id;
         if (!streamread::readString(m_in, &id))
             return false;
-        if (id == QLatin1String("OffsetFromUtc")) {
-            QString name, abbreviation, comment;
-            qint32 offset = 0, country = 0;
-            if (!streamread::readString(m_in, &id))
-                return false;
-            m_in >> offset;
-            if (!streamread::readString(m_in, &name) || !streamread::readString(m_in, &abbreviation))
-                return false;
-            m_in >> country;
-            if (!streamread::readString(m_in, &comment))
-                return false;
-            QTimeZone system = systemZone(id);
-            if (system.isValid() && !system.hasDaylightTime()
-                && system.offsetFromUtc(QDateTime::fromMSecsSinceEpoch(0, Qt::UTC)) == offset) {
-                *out = system;
-            } else if (plausibleId(id)) {
-                *out = QTimeZone(id.toUtf8(), offset, name, abbreviation, QLocale::Country(country), comment);
-            }
+        if (id != QLatin1String("OffsetFromUtc")) {
+            *out = systemZone(id);
             return true;
         }
-        *out = systemZone(id);
+        QString name, abbreviation, comment;
+        qint32 utcOffset = 0, country = 0;
+        if (!streamread::readString(m_in, &id))
+            return false;
+        m_in >> utcOffset;
+        if (!streamread::readString(m_in, &name) || !streamread::readString(m_in, &abbreviation))
+            return false;
+        m_in >> country;
+        if (!streamread::readString(m_in, &comment))
+            return false;
+        *offset = utcOffset;
+        const QTimeZone system = systemZone(id);
+        if (system.isValid() && !system.hasDaylightTime()
+            && system.offsetFromUtc(QDateTime::fromMSecsSinceEpoch(0, Qt::UTC)) == utcOffset) {
+            *out = system;
+        } else if (plausibleId(id)) {
+            *out = QTimeZone(id.toUtf8(), utcOffset, name, abbreviation, QLocale::Country(country), comment);
+        }
         return true;
     }
 
@@ -229,6 +240,15 @@ QDataStream &operator>>(QDataStream &in, CameraConfig &config)
     return in;
 }
 
+// Qt crashes writing a date-time whose zone is invalid; such a value is
+// written as the local time it shows.
+static QDateTime writable(const QDateTime &dt)
+{
+    if (dt.timeSpec() == Qt::TimeZone && !dt.timeZone().isValid())
+        return QDateTime(dt.date(), dt.time(), Qt::LocalTime);
+    return dt;
+}
+
 bool writeSettings(QIODevice *device, const AppSettings &s)
 {
     QDataStream out(device);
@@ -256,7 +276,7 @@ bool writeSettings(QIODevice *device, const AppSettings &s)
     out << s.calibrations;
     out << qint32(s.style.textColorIndex) << qint32(s.style.fontSizeIndex) << qint32(s.style.lineColorIndex)
         << qint32(s.style.lineStyle) << qint32(s.style.lineWidthIndex);
-    out << s.timedActive << s.timedMode << s.timedStart << s.timedNext
+    out << s.timedActive << s.timedMode << writable(s.timedStart) << writable(s.timedNext)
         << s.timedInterval << s.timedLength << s.timedCount << s.timedDone;
     return out.status() == QDataStream::Ok;
 }
@@ -326,6 +346,8 @@ bool saveSettingsFile(const QString &path, const AppSettings &settings)
 
 SettingsRead loadSettingsFile(const QString &path, AppSettings *settings)
 {
+    if (!QFileInfo(path).isFile()) // a FIFO would block, a device never end
+        return SettingsRead::NotOpened;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return SettingsRead::NotOpened;

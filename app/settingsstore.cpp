@@ -36,6 +36,12 @@ QStringList SettingsStore::videoFormats()
 SettingsRead SettingsStore::loadSettings()
 {
     const SettingsRead result = loadSettingsFile(m_paths.configFile, m_settings);
+    // The program never stores an empty root; from a damaged file it would
+    // put "Photo" at the top of the file system.
+    if (m_settings->imageRoot.isEmpty())
+        m_settings->imageRoot = m_paths.imageRoot;
+    if (m_settings->videoRoot.isEmpty())
+        m_settings->videoRoot = m_paths.videoRoot;
     ensureFolders();
     emit sigLoaded(result);
     return result;
@@ -56,11 +62,11 @@ bool SettingsStore::saveSettings()
 void SettingsStore::ensureFolders()
 {
     QDir dir;
-    if (!QFileInfo::exists(m_settings->imageRoot)) {
+    if (!QDir(m_settings->imageRoot).exists()) {
         dir.mkpath(m_settings->imageRoot);
         dir.mkpath(m_settings->imageRoot + QLatin1Char('/') + m_settings->imageFolder);
     }
-    if (!QFileInfo::exists(m_settings->videoRoot)) {
+    if (!QDir(m_settings->videoRoot).exists()) {
         dir.mkpath(m_settings->videoRoot);
         dir.mkpath(m_settings->videoRoot + QLatin1Char('/') + m_settings->videoFolder);
     }
@@ -69,11 +75,17 @@ void SettingsStore::ensureFolders()
 
 void SettingsStore::syncBrowsers()
 {
+    // One pass that keeps the order: removing entries one by one is
+    // quadratic on a long list.
     auto prune = [](QStringList *files) {
-        for (int i = files->size() - 1; i >= 0; --i) {
-            if (!QFileInfo::exists(files->at(i)))
-                files->removeAt(i);
+        QStringList kept;
+        kept.reserve(files->size());
+        for (const QString &file : qAsConst(*files)) {
+            if (QFileInfo::exists(file))
+                kept.append(file);
         }
+        if (kept.size() != files->size())
+            *files = kept;
     };
     prune(&m_settings->imageFiles);
     prune(&m_settings->videoFiles);

@@ -1,6 +1,6 @@
 // Recording cost per frame (conversion + encode + write) of RtmpThread
 // against the ffmpeg command line and the bare encoder floor, on the same
-// raw frames. Usage: bench_record [short-run frames] [long-run frames]
+// raw frames. Usage: bench_record [short-run frames] [long-run frames] [runs]
 #include "record/rtmpthread.h"
 #include "view/camerabuffer.h"
 
@@ -224,7 +224,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const int shortRun = argc > 1 ? atoi(argv[1]) : 20;
     const int longRun = argc > 2 ? atoi(argv[2]) : 80;
-    const int runs = 3;
+    const int runs = argc > 3 ? qMax(1, atoi(argv[3])) : 3;
     const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
     QTemporaryDir dir;
     // The recorder prints its own lines; keep the figures readable.

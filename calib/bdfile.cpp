@@ -2,6 +2,7 @@
 
 #include <QDataStream>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 bool writeBDList(QIODevice *device, const BDInfoList &list)
@@ -36,6 +37,10 @@ bool saveBDFile(const QString &path, const BDInfoList &list)
 
 bool loadBDFile(const QString &path, BDInfoList *list, bool *complete)
 {
+    // Only regular files: a FIFO would block the open, /dev/urandom would
+    // never end.
+    if (!QFileInfo(path).isFile())
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;

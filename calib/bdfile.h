@@ -13,7 +13,7 @@ class QString;
 bool saveBDFile(const QString &path, const BDInfoList &list);
 
 // Replaces *list with the file's records. Returns false, leaving *list
-// unchanged, when the file cannot be opened. A file shorter than its count
+// unchanged, when the file cannot be opened or is no regular file. A file shorter than its count
 // claims still counts as read: *list then holds the complete records.
 // *complete (optional) tells whether every record the count promised was there.
 bool loadBDFile(const QString &path, BDInfoList *list, bool *complete = nullptr);

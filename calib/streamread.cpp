@@ -37,7 +37,9 @@ bool readString(QDataStream &in, QString *out)
         *out = QString();
         return true;
     }
-    if (bytes & 1u) {
+    // Odd lengths cannot be UTF-16; beyond 1 GiB is no string of ours and
+    // close to what QString can hold at all.
+    if ((bytes & 1u) || bytes > (1u << 30)) {
         in.setStatus(QDataStream::ReadCorruptData);
         return false;
     }
@@ -61,9 +63,17 @@ bool readString(QDataStream &in, QString *out)
         const int chunk = std::min(step, units - done);
         s.resize(done + chunk);
         char *dst = reinterpret_cast<char *>(s.data() + done);
-        if (in.readRawData(dst, chunk * 2) != chunk * 2) {
-            in.setStatus(QDataStream::ReadPastEnd);
-            return false;
+        // A sequential device may hand over less than asked while more is
+        // coming; only no data at all is the end (QDataStream::readRawData
+        // would take a short piece for the end).
+        qint64 got = 0;
+        while (got < chunk * 2) {
+            const qint64 n = dev->read(dst + got, chunk * 2 - got);
+            if (n <= 0) {
+                in.setStatus(QDataStream::ReadPastEnd);
+                return false;
+            }
+            got += n;
         }
         done += chunk;
     }

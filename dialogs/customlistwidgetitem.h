@@ -11,8 +11,10 @@ class CustomListWidgetItem : public QListWidgetItem
 {
 public:
     enum { Type = QListWidgetItem::UserType + 1 };
-    // Qt::UserRole holds the full path; this role the thumbnail state.
-    enum { ThumbnailRole = Qt::UserRole + 1 };
+    // Qt::UserRole holds the full path; these the thumbnail state and the
+    // ticket of the thumbnail job the entry waits for (0: none). Kept as
+    // item data so that they stay readable while the item is being deleted.
+    enum { ThumbnailRole = Qt::UserRole + 1, TicketRole = Qt::UserRole + 2 };
     enum ThumbnailState { NoThumbnail = 0, ThumbnailPending, ThumbnailReady, ThumbnailBroken };
 
     CustomListWidgetItem(const QString &filePath, bool isDir, const QDateTime &created);
@@ -27,9 +29,8 @@ public:
     ThumbnailState thumbnailState() const;
     void setThumbnailState(ThumbnailState state);
 
-    // Ticket of the thumbnail job this entry waits for (0: none).
-    quint64 ticket() const { return m_ticket; }
-    void setTicket(quint64 ticket) { m_ticket = ticket; }
+    quint64 ticket() const { return data(TicketRole).toULongLong(); }
+    void setTicket(quint64 ticket) { setData(TicketRole, ticket); }
 
     bool operator<(const QListWidgetItem &other) const override;
 
@@ -39,5 +40,4 @@ public:
 private:
     bool m_isDir = false;
     QDateTime m_created;
-    quint64 m_ticket = 0;
 };

@@ -122,6 +122,15 @@ FileBrowser::FileBrowser(QWidget *parent)
     m_btnBack = new QToolButton(this);
     m_btnBack->setObjectName(QStringLiteral("btnBack"));
     m_btnBack->setStyleSheet(buttonStyle);
+    // A plain text stands in while the icon images are missing.
+    m_btnAdd->setText(QStringLiteral("+"));
+    m_btnBack->setText(QStringLiteral("<"));
+    for (QToolButton *button : {m_btnAdd, m_btnBack}) {
+        if (IconHelp::icon(button->objectName()).availableSizes().isEmpty())
+            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    }
+    m_btnAdd->setToolTip(tr("新建文件夹"));
+    m_btnBack->setToolTip(tr("返回上一级"));
     m_iconHelp = new IconHelp(this);
     m_iconHelp->setIcon(m_btnAdd, QStringLiteral("btnAdd"));
     m_iconHelp->setIcon(m_btnBack, QStringLiteral("btnBack"));
@@ -166,9 +175,11 @@ FileBrowser::FileBrowser(QWidget *parent)
             [this](const QModelIndex &, int first, int last) {
                 bool dropped = false;
                 for (int row = first; row <= last; ++row) {
-                    auto *item = static_cast<CustomListWidgetItem *>(m_listWidget->item(row));
-                    if (item && item->ticket())
-                        dropped = m_pending.remove(item->ticket()) > 0 || dropped;
+                    // Possibly inside the item's destructor: base class access only.
+                    const QListWidgetItem *item = m_listWidget->item(row);
+                    const quint64 ticket = item ? item->data(CustomListWidgetItem::TicketRole).toULongLong() : 0;
+                    if (ticket)
+                        dropped = m_pending.remove(ticket) > 0 || dropped;
                 }
                 if (dropped && m_pending.isEmpty())
                     QMetaObject::invokeMethod(this, &FileBrowser::thumbnailsDone, Qt::QueuedConnection);

@@ -132,6 +132,8 @@ QPointF CameraScene::mapToView(const QPointF &p) const
 void CameraScene::resetImage()
 {
     m_picture = QImage();
+    m_viewLayer = ShapeLayer();
+    m_renderLayer = ShapeLayer();
     forgetAllItems();
     m_historyIndex = -1;
     m_history.clear();
@@ -315,8 +317,13 @@ void CameraScene::removeShape(GraphicsItem *shape)
         m_activeShape = nullptr;
     if (shape == m_hoveredShape)
         m_hoveredShape = nullptr;
+    if (shape == m_building)
+        m_building = nullptr;
+    if (shape == m_ruler)
+        m_ruler = nullptr;
     m_shapes.removeAll(shape);
-    removeItem(shape);
+    if (shape->scene() == this)
+        removeItem(shape);
     delete shape;
     update();
 }
@@ -660,6 +667,14 @@ void CameraScene::onZoomTimeOut()
 
 void CameraScene::drawBackground(QPainter *painter, const QRectF &)
 {
+    // A view that paints items itself would draw them with its own pens and
+    // transform; switch it over (from the next paint on).
+    if (QGraphicsView *view = firstView()) {
+        if (!(view->optimizationFlags() & QGraphicsView::IndirectPainting)) {
+            view->setOptimizationFlag(QGraphicsView::IndirectPainting, true);
+            update();
+        }
+    }
     if (m_picture.isNull())
         return;
     const QSize size = referenceSize();
@@ -668,6 +683,98 @@ void CameraScene::drawBackground(QPainter *painter, const QRectF &)
     // The image itself, not a pixmap of it: a pixmap would copy every frame.
     painter->drawImage(QRect(QPoint(0, 0), size), m_picture);
     painter->restore();
+}
+
+int CameraScene::shapePenWidth() const
+{
+    int width = DrawStyle().lineWidths.value(0, 1);
+    if (m_scaleX < 1.0) {
+        width = int(width * m_scaleX);
+        if (width <= 0)
+            width = 1;
+    }
+    return width;
+}
+
+void CameraScene::paintShape(QPainter *painter, GraphicsItem *shape, bool highlighted, QWidget *widget) const
+{
+    const int width = shapePenWidth();
+    painter->save();
+    QFont font = painter->font();
+    font.setPixelSize(shape->fontPixelSize());
+    painter->setFont(font);
+    painter->setTransform(shape->sceneTransform(), true);
+    const DrawStyle &style = shape->style();
+    if (highlighted)
+        painter->setPen(QPen(QColor(0, 128, 255), width + 1, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    else
+        painter->setPen(QPen(style.lineColor(), width, style.penStyle(), Qt::SquareCap, Qt::BevelJoin));
+    m_paintingShapes = true;
+    shape->paint(painter, nullptr, widget);
+    m_paintingShapes = false;
+    painter->restore();
+}
+
+void CameraScene::paintShapes(QPainter *painter, QWidget *widget)
+{
+    for (GraphicsItem *shape : qAsConst(m_shapes))
+        paintShape(painter, shape, shape == m_activeShape || shape == m_hoveredShape, widget);
+}
+
+// Smallest rectangle holding every pixel that is not fully transparent.
+static QRect opaqueBounds(const QImage &image)
+{
+    int top = -1, bottom = -1, left = image.width(), right = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        int first = 0;
+        while (first < image.width() && qAlpha(line[first]) == 0)
+            ++first;
+        if (first == image.width())
+            continue;
+        int last = image.width() - 1;
+        while (qAlpha(line[last]) == 0)
+            --last;
+        if (top < 0)
+            top = y;
+        bottom = y;
+        left = qMin(left, first);
+        right = qMax(right, last);
+    }
+    return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// Everything the finished shapes are drawn from; equal keys draw equal pixels.
+void CameraScene::fingerprint(const QPainter *painter, const QSize &size, QVector<double> *key) const
+{
+    key->clear();
+    const QPointF origin = mapToView(QPointF(0, 0));
+    const QPointF far = mapToView(QPointF(4096, 4096));
+    const QSize picture = pictureSize();
+    const QFont &font = painter->font();
+    *key << size.width() << size.height() << m_renderMode << m_scaleX << m_scaleY << origin.x() << origin.y()
+         << far.x() << far.y() << m_calibration.factor << m_calibration.unit << picture.width() << picture.height()
+         << (m_settings ? m_settings->polygonArea : 2) << qHash(font.family()) << font.weight() << font.italic()
+         << m_shapes.size();
+    if (const QGraphicsView *view = m_renderMode ? nullptr : firstView()) {
+        const QTransform t = view->transform();
+        *key << t.m11() << t.m12() << t.m21() << t.m22() << t.dx() << t.dy();
+    }
+    for (const GraphicsItem *shape : m_shapes) {
+        const DrawStyle &style = shape->style();
+        *key << shape->shapeType() << shape->isFinished() << shape->isHovered() << shape->isSelected()
+             << (shape == m_activeShape || shape == m_hoveredShape) << style.textColorIndex << style.fontSizeIndex
+             << style.lineColorIndex << style.lineStyle << style.lineWidthIndex << style.lineColor().rgba()
+             << style.textColor().rgba() << style.fontPixelSize() << shape->pointCount();
+        for (const QPointF &p : shape->points())
+            *key << p.x() << p.y();
+        if (!shape->isFinished())
+            *key << shape->cursorPosition().x() << shape->cursorPosition().y();
+        if (const auto *note = dynamic_cast<const GraphicsTextItem *>(shape))
+            *key << qHash(note->text()) << note->text().size();
+        const QTransform t = shape->sceneTransform();
+        *key << t.dx() << t.dy() << t.m11() << t.m22();
+    }
 }
 
 void CameraScene::drawItems(QPainter *painter, int, QGraphicsItem *[], const QStyleOptionGraphicsItem[], QWidget *widget)
@@ -679,38 +786,51 @@ void CameraScene::drawItems(QPainter *painter, int, QGraphicsItem *[], const QSt
     if (m_ruler) {
         const DrawStyle defaults;
         painter->setPen(QPen(defaults.lineColor(), 2, defaults.penStyle(), Qt::SquareCap, Qt::BevelJoin));
+        m_paintingShapes = true;
         m_ruler->paint(painter, nullptr, widget);
+        m_paintingShapes = false;
         painter->restore();
         return;
     }
 
-    int width = DrawStyle().lineWidths.value(0, 1);
-    if (m_scaleX < 1.0) {
-        width = int(width * m_scaleX);
-        if (width <= 0)
-            width = 1;
-    }
-    const QPen highlight(QColor(0, 128, 255), width + 1, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
     QFont font = painter->font();
     font.setPixelSize(16);
     painter->setFont(font);
 
-    auto paintShape = [&](GraphicsItem *shape, bool highlighted) {
-        painter->save();
-        QFont shapeFont = painter->font();
-        shapeFont.setPixelSize(shape->fontPixelSize());
-        painter->setFont(shapeFont);
-        painter->setTransform(shape->sceneTransform(), true);
-        const DrawStyle &style = shape->style();
-        painter->setPen(highlighted ? highlight
-                                    : QPen(style.lineColor(), width, style.penStyle(), Qt::SquareCap, Qt::BevelJoin));
-        shape->paint(painter, nullptr, widget);
-        painter->restore();
-    };
-    for (GraphicsItem *shape : qAsConst(m_shapes))
-        paintShape(shape, shape == m_activeShape || shape == m_hoveredShape);
+    const QPaintDevice *device = painter->device();
+    if (!m_shapes.isEmpty() && device) {
+        // Live frames arrive far more often than shapes change: the shapes
+        // are rasterised once into a layer that each frame only blends.
+        ShapeLayer &layer = m_renderMode ? m_renderLayer : m_viewLayer;
+        // Rendered pictures are drawn in picture pixels whatever the target.
+        const QSize size = m_renderMode ? referenceSize() : QSize(device->width(), device->height());
+        const qreal ratio = m_renderMode ? 1.0 : device->devicePixelRatioF();
+        fingerprint(painter, size, &m_keyScratch);
+        m_keyScratch << ratio;
+        if (layer.key != m_keyScratch || layer.image.isNull()) {
+            const QSize pixels = (QSizeF(size) * ratio).toSize();
+            if (layer.image.size() != pixels)
+                layer.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+            layer.image.setDevicePixelRatio(ratio);
+            layer.image.fill(Qt::transparent);
+            if (!layer.image.isNull()) {
+                QPainter layerPainter(&layer.image);
+                layerPainter.setRenderHints(painter->renderHints());
+                layerPainter.setFont(painter->font());
+                paintShapes(&layerPainter, widget);
+            }
+            layer.key.swap(m_keyScratch);
+            layer.content = opaqueBounds(layer.image);
+        }
+        if (!layer.image.isNull() && !layer.content.isEmpty()) {
+            const QRectF target(QPointF(layer.content.topLeft()) / ratio, QSizeF(layer.content.size()) / ratio);
+            painter->drawImage(target, layer.image, QRectF(layer.content));
+        } else if (layer.image.isNull()) {
+            paintShapes(painter, widget); // no memory for the layer: draw directly
+        }
+    }
     if (m_building)
-        paintShape(m_building, false);
+        paintShape(painter, m_building, false, widget);
     painter->restore();
 }
 

@@ -44,6 +44,9 @@ public:
     double scaleY() const { return m_scaleY; }
     QPointF mapToView(const QPointF &p) const;
     bool isRenderMode() const { return m_renderMode; }
+    // True while the scene itself paints its shapes (views must paint
+    // indirectly so that they go through drawItems).
+    bool isPaintingShapes() const { return m_paintingShapes; }
     void resetImage();
     QImage grabImage();
     void allocateRenderBuffers();
@@ -135,8 +138,23 @@ private:
     QSize referenceSize() const;
     void renderInto(QImage *target);
     bool askText(QString *text);
+    void paintShapes(QPainter *painter, QWidget *widget);
+    void paintShape(QPainter *painter, GraphicsItem *shape, bool highlighted, QWidget *widget) const;
+    int shapePenWidth() const;
+    void fingerprint(const QPainter *painter, const QSize &size, QVector<double> *key) const;
+
+    // The finished shapes rasterised once and reused for every frame until
+    // anything they are drawn from changes; one for the view, one for
+    // pictures rendered at picture size.
+    struct ShapeLayer
+    {
+        QImage image;
+        QVector<double> key;
+        QRect content; // the part that is not transparent, in image pixels
+    };
 
     bool m_renderMode = false;
+    mutable bool m_paintingShapes = false;
     bool m_crossVisible = false;
     bool m_timeStampVisible = false;
     QTimer m_pointerTimer;
@@ -161,4 +179,7 @@ private:
     AppSettings *m_settings = nullptr;
     CameraBuffer m_renderBuffers[RenderBufferCount];
     TextPrompt m_textPrompt;
+    ShapeLayer m_viewLayer;
+    ShapeLayer m_renderLayer;
+    QVector<double> m_keyScratch;
 };

@@ -102,7 +102,7 @@ void GraphicsArcItem::drawShape(QPainter *painter)
     const geometry::Circle vc = geometry::circleThrough(view[0], view[1], view[2]);
     if (vc.radius > 0) {
         const double r = vc.radius;
-        const int start = int(geometry::arcAngle(vc.centre, view[0], r) * 16.0);
+        const int start = qRound(geometry::arcAngle(vc.centre, view[0], r) * 16.0);
         const int span = geometry::arcSpan16(vc.centre, r, view[0], view[2]);
         painter->drawArc(QRectF(vc.centre.x() - r, vc.centre.y() - r, 2 * r, 2 * r), start, span);
     }

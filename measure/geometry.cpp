@@ -81,7 +81,8 @@ int arcSpan16(const QPointF &centre, double radius, const QPointF &p0, const QPo
     double span = end - start;
     if (span >= 0)
         span -= 5760.0;
-    return int(span);
+    // Rounded, not truncated: the single-precision angle is a hair off.
+    return qRound(span);
 }
 
 LineEq lineThrough(const QPointF &a, const QPointF &b)

@@ -53,6 +53,9 @@ QRectF GraphicsItem::boundingRect() const
 
 void GraphicsItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
 {
+    // Inside a measurement scene only the scene paints shapes, with its pens.
+    if (const CameraScene *s = cameraScene(); s && !s->isPaintingShapes())
+        return;
     drawShape(painter);
 }
 

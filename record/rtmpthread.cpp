@@ -18,7 +18,6 @@ extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/imgutils.h>
 #include <libavutil/mathematics.h>
-#include <libavutil/time.h>
 }
 
 namespace {
@@ -87,12 +86,14 @@ void RtmpThread::start()
         m_accepting = true;
     }
     releaseQueued();
+    m_semaphore.tryAcquire(m_semaphore.available());
     QThread::start(QThread::InheritPriority);
 }
 
 void RtmpThread::stop()
 {
     m_running = false;
+    m_semaphore.release();
     if (isRunning() && QThread::currentThread() != this)
         wait();
 }
@@ -106,6 +107,7 @@ bool RtmpThread::enqueueFrame(int timestampMs, CameraBuffer *buffer)
         if (m_accepting && m_buffers.size() < kMaxQueued) {
             m_stamps.append(timestampMs);
             m_buffers.append(buffer);
+            m_semaphore.release();
             return true;
         }
     }
@@ -349,9 +351,11 @@ void RtmpThread::run()
             }
         }
         if (!buffer) {
-            av_usleep(1000);
+            // Woken by the next frame or by stop(); the timeout only guards the flag.
+            m_semaphore.tryAcquire(1, 5);
             continue;
         }
+        m_semaphore.tryAcquire(); // this frame's count
         // Pacing happens in the codec's 1/fps ticks, so no container can
         // receive more pictures than the configured rate. Integer maths:
         // in floating point 300 ms / 0.1 s truncates to 2.

@@ -88,6 +88,7 @@ private:
     std::atomic<int> m_state{0};
     AVFrame *m_frame = nullptr;
     QImage m_image;
+    // Counts queued frames (and stop requests) so that an idle loop sleeps.
     QSemaphore m_semaphore{0};
     QDateTime m_startTime;
     double m_transMs = 0;

@@ -28,6 +28,12 @@ uchar *CameraBuffer::tryAcquire()
     int expected = 0;
     if (!m_taken.compare_exchange_strong(expected, 1, std::memory_order_acquire))
         return nullptr;
+    // Nothing to write into: give the token straight back, or the caller
+    // (who takes null for "busy") would hold it for ever.
+    if (!m_data) {
+        m_taken.store(0, std::memory_order_release);
+        return nullptr;
+    }
     return m_data.get();
 }
 

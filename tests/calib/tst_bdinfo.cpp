@@ -7,11 +7,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -111,6 +113,30 @@ BDInfoList awkwardList()
     };
 }
 
+// Serves bytes like a pipe, in small pieces, and cannot say how many are left.
+class PipeDevice : public QIODevice
+{
+public:
+    explicit PipeDevice(const QByteArray &data) : m_data(data) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 n = std::min<qint64>({maxSize, 4093, m_data.size() - m_pos});
+        if (n <= 0)
+            return -1;
+        std::memcpy(data, m_data.constData() + m_pos, size_t(n));
+        m_pos += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_data;
+    qint64 m_pos = 0;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(BDInfo)
@@ -128,6 +154,8 @@ private slots:
     void truncatedAtEveryByte();
     void hostileInput_data();
     void hostileInput();
+    void sequentialDevice_data();
+    void sequentialDevice();
     void recordLeftUntouchedOnShortData();
     void loadMissingFileKeepsList();
     void loadEmptyFileEmptiesList();
@@ -284,6 +312,35 @@ void TestBDInfo::hostileInput()
     QCOMPARE(back.size(), records);
 }
 
+void TestBDInfo::sequentialDevice_data()
+{
+    QTest::addColumn<int>("nameLength");
+    QTest::addColumn<int>("cut"); // bytes missing at the end
+    QTest::newRow("short name") << 3 << 0;
+    QTest::newRow("name over several read steps") << 1500000 << 0;
+    QTest::newRow("long name cut short") << 1500000 << 13;
+    QTest::newRow("long name, factor missing") << 1500000 << 12;
+}
+
+void TestBDInfo::sequentialDevice()
+{
+    QFETCH(int, nameLength);
+    QFETCH(int, cut);
+    QString name(nameLength, QChar(0x4E2D));
+    name[0] = QLatin1Char('A');
+    name[nameLength - 1] = QLatin1Char('Z');
+    const BDInfoList list{bd(name, 0.75, 3)};
+    QByteArray bytes = serialise(list);
+    bytes.chop(cut);
+
+    PipeDevice pipe(bytes);
+    BDInfoList back;
+    QCOMPARE(readBDList(&pipe, &back), cut == 0);
+    QCOMPARE(back.size(), cut == 0 ? 1 : 0);
+    if (cut == 0)
+        QVERIFY(sameRecord(back.at(0), list.at(0)));
+}
+
 void TestBDInfo::recordLeftUntouchedOnShortData()
 {
     const QByteArray bytes = Bytes().str(QStringLiteral("abc")).f64(0.25).data; // unit missing
@@ -300,6 +357,11 @@ void TestBDInfo::loadMissingFileKeepsList()
     BDInfoList list{bd(QStringLiteral("a"), 1, 0)};
     QVERIFY(!loadBDFile(dir.filePath(QStringLiteral("none.bd")), &list));
     QVERIFY(!loadBDFile(dir.path(), &list)); // a folder is not a file
+    QVERIFY(!loadBDFile(QStringLiteral("/dev/urandom"), &list)); // would never end
+    QVERIFY(!loadBDFile(QStringLiteral("/dev/zero"), &list));
+    const QString fifo = dir.filePath(QStringLiteral("pipe.bd"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(!loadBDFile(fifo, &list)); // opening it would wait for a writer
     QCOMPARE(list.size(), 1);
 }
 

@@ -175,6 +175,9 @@ private slots:
     void roundTrip();
     void dateTimes_data();
     void dateTimes();
+    void unknownZones_data();
+    void unknownZones();
+    void invalidZoneIsWritten();
     void wrongHeader_data();
     void wrongHeader();
     void truncatedAtEveryByte();
@@ -406,6 +409,60 @@ void TestSettingsFile::dateTimes()
     QCOMPARE(serialise(back).toHex(), bytes.toHex());
 }
 
+void TestSettingsFile::unknownZones_data()
+{
+    QTest::addColumn<QByteArray>("zone"); // the bytes after the spec byte 3
+    QTest::addColumn<int>("spec");
+    QTest::addColumn<int>("offset");
+    QTest::newRow("unknown id") << Bytes().str(QStringLiteral("Nowhere/Never")).data << int(Qt::LocalTime) << 0;
+    QTest::newRow("path as id") << Bytes().str(QStringLiteral("../../../etc/passwd")).data << int(Qt::LocalTime) << 0;
+    QTest::newRow("absolute path") << Bytes().str(QStringLiteral("/dev/zero")).data << int(Qt::LocalTime) << 0;
+    QTest::newRow("empty id") << Bytes().str(QString()).data << int(Qt::LocalTime) << 0;
+    QTest::newRow("custom, bad id")
+        << Bytes().str(QStringLiteral("OffsetFromUtc")).str(QStringLiteral("../x")).i32(5400)
+               .str(QStringLiteral("n")).str(QStringLiteral("a")).i32(0).str(QStringLiteral("c")).data
+        << int(Qt::OffsetFromUTC) << 5400;
+    QTest::newRow("custom, good id")
+        << Bytes().str(QStringLiteral("OffsetFromUtc")).str(QStringLiteral("Lab/Zone")).i32(-3600)
+               .str(QStringLiteral("n")).str(QStringLiteral("a")).i32(0).str(QStringLiteral("c")).data
+        << int(Qt::TimeZone) << -3600;
+}
+
+void TestSettingsFile::unknownZones()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(int, spec);
+    QFETCH(int, offset);
+    // Replace timedNext (a null local date-time, 13 bytes before the last
+    // four ints) by one in a zone.
+    QByteArray bytes = serialise(AppSettings());
+    const QByteArray tail = bytes.right(16);
+    bytes.chop(13 + 16);
+    bytes += Bytes().u64(2461383).u32(3600000).u8(3).data + zone + tail;
+    AppSettings s;
+    QCOMPARE(parse(bytes, &s), SettingsRead::Complete);
+    QCOMPARE(s.timedDone, 0);
+    QCOMPARE(s.timedNext.date(), QDate(2026, 12, 8));
+    QCOMPARE(s.timedNext.time(), QTime(1, 0));
+    QCOMPARE(int(s.timedNext.timeSpec()), spec);
+    if (spec != Qt::LocalTime)
+        QCOMPARE(s.timedNext.offsetFromUtc(), offset);
+    // What was read can be written and read again.
+    AppSettings again;
+    QCOMPARE(parse(serialise(s), &again), SettingsRead::Complete);
+    QCOMPARE(again.timedNext, s.timedNext);
+}
+
+void TestSettingsFile::invalidZoneIsWritten()
+{
+    AppSettings s;
+    s.timedStart = QDateTime(QDate(2026, 12, 8), QTime(9, 30), QTimeZone());
+    const QByteArray bytes = serialise(s); // Qt's own writer would crash here
+    AppSettings back;
+    QCOMPARE(parse(bytes, &back), SettingsRead::Complete);
+    QCOMPARE(back.timedStart, QDateTime(QDate(2026, 12, 8), QTime(9, 30), Qt::LocalTime));
+}
+
 void TestSettingsFile::wrongHeader_data()
 {
     QTest::addColumn<QByteArray>("header");
@@ -540,6 +597,8 @@ void TestSettingsFile::fileRoundTripAndFailedSave()
     const QString path = dir.filePath(QStringLiteral("Measure.config"));
     AppSettings none;
     QCOMPARE(loadSettingsFile(path, &none), SettingsRead::NotOpened);
+    QCOMPARE(loadSettingsFile(dir.path(), &none), SettingsRead::NotOpened);
+    QCOMPARE(loadSettingsFile(QStringLiteral("/dev/urandom"), &none), SettingsRead::NotOpened);
 
     const AppSettings first = goldenSettings();
     QVERIFY(saveSettingsFile(path, first));

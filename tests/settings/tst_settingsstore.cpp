@@ -88,6 +88,7 @@ private slots:
     void rootsFromPathsOnlyWhenEmpty();
     void folderKeptAcrossRuns();
     void existingRootIsLeftAlone();
+    void emptyRootFromFile();
     void uncreatableRootKeepsBrowser();
     void pruneFileLists();
     void makeFilePath_data();
@@ -202,6 +203,24 @@ void TestSettingsStore::existingRootIsLeftAlone()
     QVERIFY(!QFileInfo::exists(app.path() + "/save/image/Photo"));
     QVERIFY(QFileInfo(app.path() + "/save/movie/Video").isDir());
     QCOMPARE(photos.current, s.imageRoot); // the subfolder is missing
+}
+
+void TestSettingsStore::emptyRootFromFile()
+{
+    QTemporaryDir app;
+    const StoragePaths paths = resolveStoragePaths(app.path(), true, QString(), QString(), QString());
+    AppSettings damaged;
+    damaged.videoRoot = app.path() + "/movies";
+    damaged.language = 0;
+    QVERIFY(saveSettingsFile(paths.configFile, damaged)); // imageRoot empty
+    AppSettings s;
+    SettingsStore store(&s, paths);
+    QCOMPARE(store.loadSettings(), SettingsRead::Complete);
+    QCOMPARE(s.language, 0);
+    QCOMPARE(s.imageRoot, paths.imageRoot);
+    QCOMPARE(s.videoRoot, app.path() + "/movies");
+    QVERIFY(QFileInfo(paths.imageRoot + "/Photo").isDir());
+    QVERIFY(QFileInfo(app.path() + "/movies/Video").isDir());
 }
 
 void TestSettingsStore::uncreatableRootKeepsBrowser()

@@ -64,11 +64,24 @@ private slots:
         QCOMPARE(int(before[640 * 480 * 4 - 1]), 7);
     }
 
+    void emptyBufferIsNeverHeld()
+    {
+        CameraBuffer b;
+        QCOMPARE(b.tryAcquire(), nullptr);
+        QVERIFY(!b.isTaken());
+        b.init(4, 4, 4);
+        QVERIFY(b.tryAcquire());
+        b.release();
+        b.reset();
+        QCOMPARE(b.tryAcquire(), nullptr);
+        QVERIFY(!b.isTaken());
+    }
+
     void initLeavesToken()
     {
         CameraBuffer b;
-        b.tryAcquire();
-        QVERIFY(b.isTaken());
+        b.init(2, 2, 4);
+        QVERIFY(b.tryAcquire());
         b.init(10, 10, 4);
         QVERIFY(b.isTaken());
     }

@@ -1,0 +1,98 @@
+// Writes valid files as the seed corpus of the fuzz targets.
+#include "app/appsettings.h"
+#include "calib/bdfile.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTimeZone>
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace {
+
+bool write(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray settingsBytes(const AppSettings &s)
+{
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    writeSettings(&buf, s);
+    return bytes;
+}
+
+QByteArray bdBytes(const BDInfoList &list)
+{
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    writeBDList(&buf, list);
+    return bytes;
+}
+
+BDInfo bd(const QString &name, double factor, qint32 unit)
+{
+    BDInfo b;
+    b.name = name;
+    b.factor = factor;
+    b.unit = unit;
+    return b;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 3) {
+        fprintf(stderr, "usage: make_seeds <settings dir> <bd dir>\n");
+        return 2;
+    }
+    const QString settingsDir = QString::fromLocal8Bit(argv[1]);
+    const QString bdDir = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(settingsDir);
+    QDir().mkpath(bdDir);
+
+    const BDInfoList calibrations{bd(QStringLiteral("2.00X"), 0.5, 2), bd(QString(), 1.0, 4),
+                                  bd(QStringLiteral("显微"), -0.0, 1),
+                                  bd(QStringLiteral("nan"), std::nan("1"), -1)};
+
+    bool ok = true;
+    AppSettings plain;
+    plain.imageRoot = QStringLiteral("/opt/v/save/image");
+    plain.videoRoot = QStringLiteral("/opt/v/save/movie");
+    ok &= write(settingsDir + QStringLiteral("/default.config"), settingsBytes(plain));
+
+    AppSettings rich = plain;
+    rich.currentCamera = QStringLiteral("v4l2:usb-0000:00:14.0-2#vid_0c45&pid_62c1");
+    rich.rect = QRect(10, 20, 800, 600);
+    rich.imageFiles = QStringList{QStringLiteral("/a/1.jpg"), QStringLiteral("/a/2.png")};
+    rich.videoFiles = QStringList{QStringLiteral("/b/1.avi")};
+    CameraConfig cam;
+    cam.name = QStringLiteral("Microscope");
+    cam.initialized = true;
+    cam.params[0].values[5] = 2;
+    rich.cameras.insert(rich.currentCamera, cam);
+    rich.cameras.insert(QStringLiteral("other"), CameraConfig());
+    rich.calibrations = calibrations;
+    rich.timedActive = true;
+    rich.timedStart = QDateTime(QDate(2026, 12, 8), QTime(4, 5, 6), Qt::UTC);
+    rich.timedNext = QDateTime(QDate(2026, 12, 8), QTime(4, 5, 6), Qt::OffsetFromUTC, 3600);
+    ok &= write(settingsDir + QStringLiteral("/rich.config"), settingsBytes(rich));
+
+    AppSettings zones = plain;
+    zones.timedStart = QDateTime(QDate(2030, 1, 1), QTime(0, 0), QTimeZone("Europe/Berlin"));
+    zones.timedNext = QDateTime(QDate(2030, 1, 1), QTime(0, 0), QTimeZone(-7200));
+    ok &= write(settingsDir + QStringLiteral("/zones.config"), settingsBytes(zones));
+
+    ok &= write(bdDir + QStringLiteral("/empty.bd"), bdBytes(BDInfoList()));
+    ok &= write(bdDir + QStringLiteral("/list.bd"), bdBytes(calibrations));
+    ok &= write(bdDir + QStringLiteral("/one.bd"), bdBytes(BDInfoList{bd(QStringLiteral("10.00X"), 0.0123, 0)}));
+    return ok ? 0 : 1;
+}
