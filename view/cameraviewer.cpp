@@ -2,6 +2,8 @@
 
 #include "measure/camerascene.h"
 
+#include <QTimer>
+
 CameraViewer::CameraViewer(QWidget *parent)
     : QGraphicsView(parent)
     , m_scene(new CameraScene(this))
@@ -15,4 +17,7 @@ CameraViewer::CameraViewer(QWidget *parent)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The readout follows a live picture under a pointer that stands still.
+    connect(m_scene->pointerTimer(), &QTimer::timeout, m_scene, &CameraScene::onZoomTimeOut);
+    m_scene->pointerTimer()->start(200);
 }

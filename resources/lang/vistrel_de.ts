@@ -235,6 +235,14 @@
             <source>文件夹名称无效</source>
             <translation>Ungültiger Ordnername</translation>
         </message>
+        <message>
+            <source>新建文件夹</source>
+            <translation>Neuer Ordner</translation>
+        </message>
+        <message>
+            <source>返回上一级</source>
+            <translation>Eine Ebene höher</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

@@ -235,6 +235,14 @@
             <source>文件夹名称无效</source>
             <translation>Invalid folder name</translation>
         </message>
+        <message>
+            <source>新建文件夹</source>
+            <translation>New folder</translation>
+        </message>
+        <message>
+            <source>返回上一级</source>
+            <translation>Up one level</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

@@ -235,6 +235,14 @@
             <source>文件夹名称无效</source>
             <translation>Nombre de carpeta no válido</translation>
         </message>
+        <message>
+            <source>新建文件夹</source>
+            <translation>Nueva carpeta</translation>
+        </message>
+        <message>
+            <source>返回上一级</source>
+            <translation>Subir un nivel</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

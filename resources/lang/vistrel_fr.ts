@@ -235,6 +235,14 @@
             <source>文件夹名称无效</source>
             <translation>Nom de dossier non valide</translation>
         </message>
+        <message>
+            <source>新建文件夹</source>
+            <translation>Nouveau dossier</translation>
+        </message>
+        <message>
+            <source>返回上一级</source>
+            <translation>Dossier parent</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

@@ -235,6 +235,14 @@
             <source>文件夹名称无效</source>
             <translation>Érvénytelen mappanév</translation>
         </message>
+        <message>
+            <source>新建文件夹</source>
+            <translation>Új mappa</translation>
+        </message>
+        <message>
+            <source>返回上一级</source>
+            <translation>Egy szinttel feljebb</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

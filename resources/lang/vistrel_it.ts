@@ -235,6 +235,14 @@
             <source>文件夹名称无效</source>
             <translation>Nome cartella non valido</translation>
         </message>
+        <message>
+            <source>新建文件夹</source>
+            <translation>Nuova cartella</translation>
+        </message>
+        <message>
+            <source>返回上一级</source>
+            <translation>Livello superiore</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

@@ -235,6 +235,14 @@
             <source>文件夹名称无效</source>
             <translation>無効なフォルダー名です</translation>
         </message>
+        <message>
+            <source>新建文件夹</source>
+            <translation>新しいフォルダー</translation>
+        </message>
+        <message>
+            <source>返回上一级</source>
+            <translation>上の階層へ</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

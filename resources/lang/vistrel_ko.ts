@@ -235,6 +235,14 @@
             <source>文件夹名称无效</source>
             <translation>잘못된 폴더 이름</translation>
         </message>
+        <message>
+            <source>新建文件夹</source>
+            <translation>새 폴더</translation>
+        </message>
+        <message>
+            <source>返回上一级</source>
+            <translation>상위 폴더</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

@@ -235,6 +235,14 @@
             <source>文件夹名称无效</source>
             <translation>Netinkamas aplanko pavadinimas</translation>
         </message>
+        <message>
+            <source>新建文件夹</source>
+            <translation>Naujas aplankas</translation>
+        </message>
+        <message>
+            <source>返回上一级</source>
+            <translation>Lygiu aukštyn</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

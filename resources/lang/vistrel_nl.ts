@@ -235,6 +235,14 @@
             <source>文件夹名称无效</source>
             <translation>Ongeldige mapnaam</translation>
         </message>
+        <message>
+            <source>新建文件夹</source>
+            <translation>Nieuwe map</translation>
+        </message>
+        <message>
+            <source>返回上一级</source>
+            <translation>Eén niveau omhoog</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

@@ -235,6 +235,14 @@
             <source>文件夹名称无效</source>
             <translation>Nieprawidłowa nazwa folderu</translation>
         </message>
+        <message>
+            <source>新建文件夹</source>
+            <translation>Nowy folder</translation>
+        </message>
+        <message>
+            <source>返回上一级</source>
+            <translation>Poziom wyżej</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

@@ -235,6 +235,14 @@
             <source>文件夹名称无效</source>
             <translation>Nome de pasta inválido</translation>
         </message>
+        <message>
+            <source>新建文件夹</source>
+            <translation>Nova pasta</translation>
+        </message>
+        <message>
+            <source>返回上一级</source>
+            <translation>Subir um nível</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

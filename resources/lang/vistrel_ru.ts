@@ -235,6 +235,14 @@
             <source>文件夹名称无效</source>
             <translation>Недопустимое имя папки</translation>
         </message>
+        <message>
+            <source>新建文件夹</source>
+            <translation>Новая папка</translation>
+        </message>
+        <message>
+            <source>返回上一级</source>
+            <translation>На уровень вверх</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

@@ -235,6 +235,14 @@
             <source>文件夹名称无效</source>
             <translation>Неприпустима назва теки</translation>
         </message>
+        <message>
+            <source>新建文件夹</source>
+            <translation>Нова тека</translation>
+        </message>
+        <message>
+            <source>返回上一级</source>
+            <translation>На рівень вище</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

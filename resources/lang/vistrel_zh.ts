@@ -235,6 +235,14 @@
             <source>文件夹名称无效</source>
             <translation>資料夾名稱無效</translation>
         </message>
+        <message>
+            <source>新建文件夹</source>
+            <translation>新增資料夾</translation>
+        </message>
+        <message>
+            <source>返回上一级</source>
+            <translation>回上一層</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
