@@ -133,8 +133,9 @@ void TstFrameConverter::colours()
     QFETCH(int, tolerance);
     QFETCH(bool, grey);
 
-    // 36 rows: mirroring works in blocks of rows, so a partial last block counts.
-    const int w = 64;
+    // 36 rows: mirroring works in blocks of rows, so a partial last block
+    // counts; 70 columns leave a remainder after the vector steps.
+    const int w = 70;
     const int h = 36;
     const QImage card = quadrants(w, h);
     const QByteArray data = encode(card, format);
