@@ -447,6 +447,11 @@ void TstCameraHub::propertyCodes()
     QVERIFY(m_hub->setProperty(kPath, CameraHub::ExposureMode, 1));
     QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_EXPOSURE_AUTO), int(V4L2_EXPOSURE_APERTURE_PRIORITY));
     QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_EXPOSURE_ABSOLUTE), 400);
+    // Saved settings send the time before the mode: the time waits for manual.
+    QVERIFY(!m_hub->setProperty(kPath, CameraHub::Exposure, 777));
+    QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_EXPOSURE_ABSOLUTE), 400);
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::ExposureMode, 2));
+    QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_EXPOSURE_ABSOLUTE), 777);
 }
 
 void TstCameraHub::settingsDialog()
@@ -526,6 +531,10 @@ void TstCameraHub::simulatedControlsChangePicture()
     m_hub->setBackends({});
     m_hub->installSimulatedCameras(1);
     m_hub->refreshDevices();
+    // Installing again replaces the simulated cameras instead of doubling them.
+    m_hub->installSimulatedCameras(1);
+    m_hub->refreshDevices();
+    QCOMPARE(m_hub->deviceList().size(), 1);
     const QString path = m_hub->deviceList().value(0).devicePath;
     QVERIFY(m_hub->openCamera(path, 640, 480, QStringLiteral("YUV")));
     QVERIFY(waitFrames(2));
