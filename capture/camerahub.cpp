@@ -74,8 +74,9 @@ CameraHub *CameraHub::instance()
         auto *h = new CameraHub;
         if (QCoreApplication *app = QCoreApplication::instance()) {
             h->moveToThread(app->thread());
-            // Capture threads must end while the application still exists.
-            qAddPostRoutine([] { CameraHub::instance()->closeAll(); });
+            // Capture threads and settings windows end while the application
+            // still exists.
+            qAddPostRoutine([] { CameraHub::instance()->setBackends({}); });
         }
         return h;
     }();
