@@ -474,6 +474,17 @@ void TstCameraHub::settingsDialog()
 
 void TstCameraHub::simulatedCameras()
 {
+    // --demo-camera=N: up to four, the two models alternating, every path its own.
+    const QVector<BackendDeviceInfo> four = SimulatedBackend::demo(9)->enumerate();
+    QCOMPARE(four.size(), 4);
+    QStringList paths;
+    for (const BackendDeviceInfo &d : four)
+        paths.append(d.path);
+    paths.removeDuplicates();
+    QCOMPARE(paths.size(), 4);
+    QVERIFY(four[2].path.contains(QLatin1String("pid_62c1")));
+    QVERIFY(four[3].path.contains(QLatin1String("pid_0223")));
+
     m_hub->setBackends({});
     auto sim = m_hub->installSimulatedCameras(2);
     m_hub->refreshDevices();
