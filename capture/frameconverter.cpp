@@ -19,12 +19,12 @@ constexpr int kMirrorBlockRows = 8;
 bool hasEndOfImage(const uchar *src, std::size_t bytes)
 {
     // Cameras may pad a frame after its end marker; look at the tail only.
+    // Inside the coded data 0xFF is always followed by 0x00 or a restart
+    // marker, so FF D9 there is the real end.
     const std::size_t window = bytes < 4096 ? bytes : 4096;
     for (std::size_t i = bytes; i >= 2 && i > bytes - window; --i) {
         if (src[i - 2] == 0xFF && src[i - 1] == 0xD9)
             return true;
-        if (src[i - 1] != 0 && src[i - 1] != 0xFF)
-            return false;
     }
     return false;
 }
