@@ -74,8 +74,9 @@ CameraHub *CameraHub::instance()
         auto *h = new CameraHub;
         if (QCoreApplication *app = QCoreApplication::instance()) {
             h->moveToThread(app->thread());
-            // Capture threads must end while the application still exists.
-            qAddPostRoutine([] { CameraHub::instance()->closeAll(); });
+            // Capture threads and settings windows end while the application
+            // still exists.
+            qAddPostRoutine([] { CameraHub::instance()->setBackends({}); });
         }
         return h;
     }();
@@ -113,7 +114,17 @@ void CameraHub::installDefaultBackends(int demoCameras)
 std::shared_ptr<SimulatedBackend> CameraHub::installSimulatedCameras(int count)
 {
     auto sim = SimulatedBackend::demo(count);
-    m_layer.addBackend(sim);
+    QVector<std::shared_ptr<CaptureBackend>> list;
+    for (const auto &b : m_layer.backends()) {
+        if (!dynamic_cast<SimulatedBackend *>(b.get()))
+            list.append(b);
+    }
+    if (list.size() != m_layer.backends().size()) {
+        list.append(sim);
+        setBackends(list);
+    } else {
+        m_layer.addBackend(sim);
+    }
     return sim;
 }
 
@@ -266,7 +277,15 @@ bool CameraHub::setProperty(const QString &camId, int code, int value)
         return m_layer.isDeviceSetup(camId);
     }
     case ExposureMode:
-        return m_layer.setExposureMode(camId, value == 1);
+        if (!m_layer.setExposureMode(camId, value == 1))
+            return false;
+        // A time sent while automatic was refused; manual starts from it.
+        if (value != 1 && cam->exposure >= 0)
+            m_layer.setVideoSettingCamera(camId, CameraControl::Exposure, cam->exposure, 0, false);
+        return true;
+    case Exposure:
+        cam->exposure = value;
+        break;
     case SettingsDialog:
         m_layer.showSettingsWindow(camId);
         return true;

@@ -42,6 +42,8 @@ struct OpenedCamera
     std::atomic<bool> flipVertical{false};
     CameraBuffer buffer;
 
+    int exposure = -1; // last exposure time asked for, sent again on manual
+
     quint64 serial = 0;
     std::atomic<bool> noticePending{false}; // a FrameEvent is on its way
     std::atomic<bool> hasFrame{false};
@@ -102,7 +104,8 @@ public:
     void setBackends(const QVector<std::shared_ptr<CaptureBackend>> &backends);
     // V4L2, plus `demoCameras` simulated microscopes (0 = none).
     void installDefaultBackends(int demoCameras);
-    // Adds `count` simulated microscopes (1-4) next to the other backends.
+    // Puts `count` simulated microscopes (1-4) next to the other backends,
+    // replacing any installed before (open cameras are closed then).
     std::shared_ptr<SimulatedBackend> installSimulatedCameras(int count);
 
     void refreshDevices();

@@ -170,6 +170,7 @@ struct CaptureLayer::VideoDevice
     QString modelName;
     QVector<QSize> sizes;
     int modelCode = 0;
+    QVector<FormatCapability> offered; // read at setup
 };
 
 CaptureLayer::CaptureLayer() = default;
@@ -366,6 +367,7 @@ bool CaptureLayer::runSetup(VideoDevice *d)
         return false;
     }
     const QSize defaultSize = d->handle->currentSize();
+    d->offered = d->handle->capabilities();
 
     bool found = false;
     if (d->tryDifferentSize) {
@@ -437,6 +439,12 @@ bool CaptureLayer::attemptSize(VideoDevice *d, int width, int height, int subtyp
     const quint32 format = subtype::at(subtypeIndex).pixelFormat;
     if (!FrameConverter::isSupported(format) || width <= 0 || height <= 0)
         return false;
+    // Each format change is a round trip to the camera; skip what it never offers.
+    bool offered = false;
+    for (const FormatCapability &cap : qAsConst(d->offered))
+        offered = offered || (cap.pixelFormat == format && cap.contains(QSize(width, height)));
+    if (!offered)
+        return false;
     const QSize saved = d->handle->currentSize();
     const quint32 savedFormat = d->handle->currentPixelFormat();
     if (d->handle->trySetFormat(QSize(width, height), format)) {
@@ -457,7 +465,7 @@ bool CaptureLayer::closestSize(VideoDevice *d, int *width, int *height, int *sub
     int bestH = 9999999;
     int bestIndex = -1;
     qint64 bestDistance = std::abs(qint64(bestW) - wantW) + std::abs(qint64(bestH) - wantH);
-    for (const FormatCapability &cap : d->handle->capabilities()) {
+    for (const FormatCapability &cap : qAsConst(d->offered)) {
         const int index = subtype::indexOfPixelFormat(cap.pixelFormat);
         if (index < 0 || !FrameConverter::isSupported(cap.pixelFormat))
             continue;

@@ -7,6 +7,10 @@
 
 #include <cstring>
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
+
 namespace {
 
 // Rows converted at a time before mirroring, small enough to stay in cache.
@@ -15,14 +19,108 @@ constexpr int kMirrorBlockRows = 8;
 bool hasEndOfImage(const uchar *src, std::size_t bytes)
 {
     // Cameras may pad a frame after its end marker; look at the tail only.
+    // Inside the coded data 0xFF is always followed by 0x00 or a restart
+    // marker, so FF D9 there is the real end.
     const std::size_t window = bytes < 4096 ? bytes : 4096;
     for (std::size_t i = bytes; i >= 2 && i > bytes - window; --i) {
         if (src[i - 2] == 0xFF && src[i - 1] == 0xD9)
             return true;
-        if (src[i - 1] != 0 && src[i - 1] != 0xFF)
-            return false;
     }
     return false;
+}
+
+// Size from the frame header, without a decoder pass (which allocates).
+bool jpegSize(const uchar *src, std::size_t bytes, int *width, int *height)
+{
+    std::size_t i = 2;
+    while (i + 4 <= bytes) {
+        if (src[i] != 0xFF)
+            return false;
+        const uchar marker = src[i + 1];
+        if (marker == 0xFF) { // fill byte
+            ++i;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            i += 2;
+            continue;
+        }
+        const std::size_t length = (std::size_t(src[i + 2]) << 8) | src[i + 3];
+        if (length < 2 || i + 2 + length > bytes)
+            return false;
+        const bool frameHeader = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (frameHeader) {
+            if (length < 8)
+                return false;
+            *height = (src[i + 5] << 8) | src[i + 6];
+            *width = (src[i + 7] << 8) | src[i + 8];
+            return *width > 0 && *height > 0;
+        }
+        if (marker == 0xDA)
+            return false; // scan data before any frame header
+        i += 2 + length;
+    }
+    return false;
+}
+
+// One YUYV row mirrored: macropixels in reverse order, their two lumas
+// swapped. Source words from `from` on; reading forwards keeps the cold
+// source streaming, the reversed writes land in cache.
+void mirrorYuyvRowPlain(const uchar *src, uchar *dst, int words, int from = 0)
+{
+    for (int j = from; j < words; ++j) {
+        quint32 w;
+        memcpy(&w, src + 4 * j, 4);
+        w = (w & 0xFF00FF00u) | ((w & 0xFFu) << 16) | ((w >> 16) & 0xFFu);
+        memcpy(dst + 4 * (words - 1 - j), &w, 4);
+    }
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+// Four macropixels per shuffle: the reversal and the luma swap in one step.
+__attribute__((target("ssse3"))) void mirrorYuyvRowSsse3(const uchar *src, uchar *dst, int words)
+{
+    const __m128i mask = _mm_setr_epi8(14, 13, 12, 15, 10, 9, 8, 11, 6, 5, 4, 7, 2, 1, 0, 3);
+    int j = 0;
+    for (; j + 4 <= words; j += 4) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src + 4 * j));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + 4 * (words - 4 - j)), _mm_shuffle_epi8(v, mask));
+    }
+    mirrorYuyvRowPlain(src, dst, words, j);
+}
+
+// Eight at a time; the lane swap finishes the reversal.
+__attribute__((target("avx2"))) void mirrorYuyvRowAvx2(const uchar *src, uchar *dst, int words)
+{
+    const __m256i mask = _mm256_setr_epi8(14, 13, 12, 15, 10, 9, 8, 11, 6, 5, 4, 7, 2, 1, 0, 3, 14, 13, 12, 15, 10, 9,
+                                          8, 11, 6, 5, 4, 7, 2, 1, 0, 3);
+    int j = 0;
+    for (; j + 8 <= words; j += 8) {
+        const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(src + 4 * j));
+        const __m256i r = _mm256_permute4x64_epi64(_mm256_shuffle_epi8(v, mask), 0x4E);
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + 4 * (words - 8 - j)), r);
+    }
+    mirrorYuyvRowPlain(src, dst, words, j);
+}
+#endif
+
+using MirrorRow = void (*)(const uchar *, uchar *, int);
+
+void mirrorYuyvRowScalar(const uchar *src, uchar *dst, int words)
+{
+    mirrorYuyvRowPlain(src, dst, words);
+}
+
+MirrorRow yuyvMirrorRow()
+{
+#if defined(__x86_64__) || defined(__i386__)
+    static const MirrorRow row = __builtin_cpu_supports("avx2")    ? mirrorYuyvRowAvx2
+                                 : __builtin_cpu_supports("ssse3") ? mirrorYuyvRowSsse3
+                                                                   : mirrorYuyvRowScalar;
+    return row;
+#else
+    return mirrorYuyvRowScalar;
+#endif
 }
 
 } // namespace
@@ -113,9 +211,7 @@ FrameConverter::Result FrameConverter::convertMjpeg(const uchar *src, std::size_
         return Corrupt;
     int w = 0;
     int h = 0;
-    int subsamp = 0;
-    int colorspace = 0;
-    if (tjDecompressHeader3(m_tj, src, bytes, &w, &h, &subsamp, &colorspace) != 0)
+    if (!jpegSize(src, bytes, &w, &h))
         return Corrupt;
     if (w != m_width || h != m_height)
         return SizeMismatch;
@@ -176,6 +272,20 @@ FrameConverter::Result FrameConverter::convertRaw(const uchar *src, std::size_t 
     const int pitch = m_width * 4;
     if (!mirror)
         return rawRows(src, 0, m_height, dst, pitch, flipVertical) ? Ok : Unsupported;
+
+    if (m_format == V4L2_PIX_FMT_YUYV && m_width % 2 == 0) {
+        // Mirror each packed row (half the bytes of the result) into a cached
+        // row, then convert it: reversing the macropixels and swapping their
+        // two lumas is a mirror.
+        const MirrorRow mirrorRow = yuyvMirrorRow();
+        uchar *row = scratch(std::size_t(m_width) * 2);
+        for (int y = 0; y < m_height; ++y) {
+            mirrorRow(src + std::size_t(y) * m_stride, row, m_width / 2);
+            const int target = flipVertical ? m_height - 1 - y : y;
+            libyuv::YUY2ToARGB(row, m_width * 2, dst + std::size_t(target) * pitch, pitch, m_width, 1);
+        }
+        return Ok;
+    }
 
     // Convert a few rows into a cache-sized block, then mirror them into place.
     uchar *block = scratch(std::size_t(pitch) * kMirrorBlockRows);

@@ -5,3 +5,19 @@ foreach(t tst_capturelayer tst_camerahub tst_devicesettings)
         target_include_directories(${t} PRIVATE ${CMAKE_CURRENT_LIST_DIR})
     endif()
 endforeach()
+
+# Hostile frames through the converter under AddressSanitizer and UBSan; only
+# the converter is instrumented, so the Qt libraries need no sanitizer build.
+if(NOT VISTREL_SANITIZE)
+    add_executable(tst_frameconverter_asan
+        ${CMAKE_CURRENT_LIST_DIR}/tst_frameconverter.cpp
+        ${CMAKE_SOURCE_DIR}/capture/frameconverter.cpp)
+    target_include_directories(tst_frameconverter_asan PRIVATE ${CMAKE_SOURCE_DIR})
+    target_link_libraries(tst_frameconverter_asan PRIVATE Qt5::Gui Qt5::Test PkgConfig::TURBOJPEG yuv::yuv)
+    target_compile_options(tst_frameconverter_asan PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer -g -O1)
+    target_link_options(tst_frameconverter_asan PRIVATE -fsanitize=address,undefined)
+    add_test(NAME tst_frameconverter_asan COMMAND tst_frameconverter_asan)
+    set_tests_properties(tst_frameconverter_asan PROPERTIES
+        TIMEOUT 300
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=halt_on_error=1")
+endif()

@@ -447,6 +447,11 @@ void TstCameraHub::propertyCodes()
     QVERIFY(m_hub->setProperty(kPath, CameraHub::ExposureMode, 1));
     QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_EXPOSURE_AUTO), int(V4L2_EXPOSURE_APERTURE_PRIORITY));
     QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_EXPOSURE_ABSOLUTE), 400);
+    // Saved settings send the time before the mode: the time waits for manual.
+    QVERIFY(!m_hub->setProperty(kPath, CameraHub::Exposure, 777));
+    QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_EXPOSURE_ABSOLUTE), 400);
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::ExposureMode, 2));
+    QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_EXPOSURE_ABSOLUTE), 777);
 }
 
 void TstCameraHub::settingsDialog()
@@ -469,6 +474,17 @@ void TstCameraHub::settingsDialog()
 
 void TstCameraHub::simulatedCameras()
 {
+    // --demo-camera=N: up to four, the two models alternating, every path its own.
+    const QVector<BackendDeviceInfo> four = SimulatedBackend::demo(9)->enumerate();
+    QCOMPARE(four.size(), 4);
+    QStringList paths;
+    for (const BackendDeviceInfo &d : four)
+        paths.append(d.path);
+    paths.removeDuplicates();
+    QCOMPARE(paths.size(), 4);
+    QVERIFY(four[2].path.contains(QLatin1String("pid_62c1")));
+    QVERIFY(four[3].path.contains(QLatin1String("pid_0223")));
+
     m_hub->setBackends({});
     auto sim = m_hub->installSimulatedCameras(2);
     m_hub->refreshDevices();
@@ -526,6 +542,10 @@ void TstCameraHub::simulatedControlsChangePicture()
     m_hub->setBackends({});
     m_hub->installSimulatedCameras(1);
     m_hub->refreshDevices();
+    // Installing again replaces the simulated cameras instead of doubling them.
+    m_hub->installSimulatedCameras(1);
+    m_hub->refreshDevices();
+    QCOMPARE(m_hub->deviceList().size(), 1);
     const QString path = m_hub->deviceList().value(0).devicePath;
     QVERIFY(m_hub->openCamera(path, 640, 480, QStringLiteral("YUV")));
     QVERIFY(waitFrames(2));

@@ -36,6 +36,7 @@ private slots:
     void busyDevice();
     void openFailure();
     void syncRemovesVanished();
+    void oddSysfs();
 
 private:
     FakeCamera &addDefault(const QVector<QSize> &sizes = k2MSizes);
@@ -418,6 +419,39 @@ void TstCaptureLayer::syncRemovesVanished()
     QVERIFY(!m_layer->isDeviceSetup(kPath2M));
     // The one that stayed keeps its record.
     QCOMPARE(int(m_layer->framesPerSecond(QStringLiteral("v4l2:usb-0000:00:14.0-5#vid_0c45&pid_62c1"))), 5);
+}
+
+void TstCaptureLayer::oddSysfs()
+{
+    // No sysfs at all: nothing found, nothing opened.
+    V4l2Backend none(m_kernel, m_sys->path() + QStringLiteral("/missing"));
+    QVERIFY(none.enumerate().isEmpty());
+
+    // A node whose USB numbers cannot be read is seen but never accepted.
+    FakeCamera &cam = addDefault();
+    QVERIFY(m_kernel->writeSysfs(m_sys->path()));
+    QFile::remove(m_sys->path() + QStringLiteral("/class/video4linux/video0/device"));
+    QVERIFY(QFile::link(m_sys->path() + QStringLiteral("/nowhere"),
+                        m_sys->path() + QStringLiteral("/class/video4linux/video0/device")));
+    m_layer->setBackends({std::make_shared<V4l2Backend>(m_kernel, m_sys->path())});
+    QCOMPARE(m_layer->enumerateDevices(true), 1);
+    QVERIFY(m_layer->acceptedDevices().isEmpty());
+
+    // Garbage in the number files: the same.
+    const QString usb = m_sys->path() + QStringLiteral("/devices/pci0000:00/0000:00:14.0/usb1/1-2");
+    QFile::remove(m_sys->path() + QStringLiteral("/class/video4linux/video0/device"));
+    QVERIFY(QFile::link(usb + QStringLiteral("/1-2:1.0"), m_sys->path() + QStringLiteral("/class/video4linux/video0/device")));
+    QFile f(usb + QStringLiteral("/idVendor"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("\xff\xfe\n");
+    f.close();
+    m_layer->enumerateDevices(true);
+    QVERIFY(m_layer->acceptedDevices().isEmpty());
+    Q_UNUSED(cam);
+
+    // The machine's own devices: whatever is there, the scan comes back.
+    V4l2Backend real;
+    real.enumerate();
 }
 
 QTEST_MAIN(TstCaptureLayer)

@@ -91,6 +91,7 @@ private slots:
     void colours();
     void corruptMjpeg_data();
     void corruptMjpeg();
+    void hostileMjpeg();
     void wrongByteCount();
     void unsupported();
 };
@@ -133,8 +134,9 @@ void TstFrameConverter::colours()
     QFETCH(int, tolerance);
     QFETCH(bool, grey);
 
-    // 36 rows: mirroring works in blocks of rows, so a partial last block counts.
-    const int w = 64;
+    // 36 rows: mirroring works in blocks of rows, so a partial last block
+    // counts; 70 columns leave a remainder after the vector steps.
+    const int w = 70;
     const int h = 36;
     const QImage card = quadrants(w, h);
     const QByteArray data = encode(card, format);
@@ -196,6 +198,7 @@ void TstFrameConverter::corruptMjpeg_data()
     QTest::newRow("tables wiped") << noTables << int(FrameConverter::Corrupt);
     QTest::newRow("other size") << encode(quadrants(32, 48), V4L2_PIX_FMT_MJPEG) << int(FrameConverter::SizeMismatch);
     QTest::newRow("padded after end") << good + QByteArray(700, '\0') << int(FrameConverter::Ok);
+    QTest::newRow("junk after end") << good + QByteArray(300, '\x37') << int(FrameConverter::Ok);
     QTest::newRow("good") << good << int(FrameConverter::Ok);
 }
 
@@ -213,6 +216,44 @@ void TstFrameConverter::corruptMjpeg()
     const QByteArray good = encode(quadrants(64, 48), V4L2_PIX_FMT_MJPEG);
     QCOMPARE(conv.convert(reinterpret_cast<const uchar *>(good.constData()), size_t(good.size()), out.bits(), false, false),
              FrameConverter::Ok);
+}
+
+void TstFrameConverter::hostileMjpeg()
+{
+    // Random damage of every kind: never a crash, never a write past the frame.
+    const QByteArray good = encode(quadrants(96, 64), V4L2_PIX_FMT_MJPEG);
+    FrameConverter conv;
+    QVERIFY(conv.configure(V4L2_PIX_FMT_MJPEG, 96, 64));
+    const int frameBytes = 96 * 64 * 4;
+    QByteArray out(frameBytes + 64, '\x7e');
+    QRandomGenerator rng(42);
+    int ok = 0;
+    for (int round = 0; round < 400; ++round) {
+        QByteArray bad = good;
+        switch (round % 4) {
+        case 0: // a few flipped bytes anywhere
+            for (int k = 0; k < 1 + int(rng.bounded(8)); ++k)
+                bad[int(rng.bounded(bad.size()))] = char(rng.bounded(256));
+            break;
+        case 1: // cut, then an end marker glued on
+            bad = bad.left(int(rng.bounded(bad.size()))) + QByteArray("\xFF\xD9", 2);
+            break;
+        case 2: // a segment length that runs past the end
+            bad[int(4 + rng.bounded(40))] = char(0xFF);
+            break;
+        case 3: // noise with the right frame around it
+            for (int k = 20; k < bad.size() - 2; ++k)
+                bad[k] = char(rng.bounded(256));
+            break;
+        }
+        const FrameConverter::Result r = conv.convert(reinterpret_cast<const uchar *>(bad.constData()),
+                                                      size_t(bad.size()), reinterpret_cast<uchar *>(out.data()),
+                                                      round % 2, round % 3 == 0);
+        ok += r == FrameConverter::Ok ? 1 : 0;
+        for (int k = frameBytes; k < out.size(); ++k)
+            QCOMPARE(out.at(k), '\x7e');
+    }
+    QVERIFY(ok < 400);
 }
 
 void TstFrameConverter::wrongByteCount()
