@@ -43,7 +43,10 @@ bool isFolderWritable(const QString &dir)
 StoragePaths storagePaths()
 {
     const QString appDir = QCoreApplication::applicationDirPath();
-    return resolveStoragePaths(appDir, isFolderWritable(appDir),
+    // An installed program (its data under ../share/vistrel) keeps nothing
+    // beside itself, even when root could write there.
+    const bool installed = QFileInfo(appDir + QStringLiteral("/../share/vistrel")).isDir();
+    return resolveStoragePaths(appDir, !installed && isFolderWritable(appDir),
                                QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
                                QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
                                QStandardPaths::writableLocation(QStandardPaths::MoviesLocation));

@@ -28,6 +28,7 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLibraryInfo>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -42,6 +43,9 @@
 #include <QUrl>
 
 #include <optional>
+
+// Which translation file was loaded: QT_LOGGING_RULES="vistrel.lang.debug=true".
+Q_LOGGING_CATEGORY(lcLang, "vistrel.lang", QtWarningMsg)
 
 namespace {
 
@@ -249,8 +253,7 @@ Vistrel::Vistrel(QWidget *parent)
     connect(ui->boxFormatImage, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onFormatImageChanged);
     connect(ui->boxFormatRecord, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onFormatRecordChanged);
     connect(m_hub, &CameraHub::sigFrameReady, this, &Vistrel::onLocalCamera);
-    if (m_hub->metaObject()->indexOfSignal("sigCameraLost(QString)") >= 0)
-        connect(m_hub, SIGNAL(sigCameraLost(QString)), this, SLOT(onCameraLost(QString)));
+    connect(m_hub, &CameraHub::sigCameraLost, this, &Vistrel::onCameraLost);
     connect(m_scene, &CameraScene::coorInfo, this, &Vistrel::onCoorInfo);
     for (FileBrowser *b : {ui->imageBrowser, ui->cameraBrowser}) {
         b->listWidget()->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -1705,6 +1708,7 @@ void Vistrel::setLanguage(int index)
         bool loaded = false;
         for (const QString &dir : translationDirs()) {
             if (m_translator.load(QStringLiteral("vistrel_") + code, dir)) {
+                qCDebug(lcLang).noquote() << "loaded" << m_translator.filePath();
                 loaded = true;
                 break;
             }

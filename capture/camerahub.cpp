@@ -55,11 +55,12 @@ int cameraProperty(int code)
 
 } // namespace
 
-FrameEvent::FrameEvent(const QString &id, bool capture, quint64 s)
+FrameEvent::FrameEvent(const QString &id, bool capture, quint64 s, bool gone)
     : QEvent(kFrameEventType)
     , needCapture(capture)
     , camId(id)
     , serial(s)
+    , lost(gone)
 {
 }
 
@@ -393,6 +394,9 @@ FrameOutput CameraHub::frameOutput(const QString &camId)
         QCoreApplication::postEvent(this, new FrameEvent(camId, needCapture, serial));
         return true;
     };
+    out.lost = [this, camId, serial = cam->serial] {
+        QCoreApplication::postEvent(this, new FrameEvent(camId, false, serial, true));
+    };
     return out;
 }
 
@@ -464,8 +468,12 @@ bool CameraHub::event(QEvent *e)
     auto *fe = static_cast<FrameEvent *>(e);
     OpenedCamera *cam = m_cameras.value(fe->camId);
     if (cam && cam->serial == fe->serial) {
-        cam->noticePending = false;
-        emit sigFrameReady(fe->camId, fe->needCapture);
+        if (fe->lost) {
+            emit sigCameraLost(fe->camId);
+        } else {
+            cam->noticePending = false;
+            emit sigFrameReady(fe->camId, fe->needCapture);
+        }
     }
     e->accept();
     return true;

@@ -19,12 +19,13 @@ class SimulatedBackend;
 class FrameEvent : public QEvent
 {
 public:
-    FrameEvent(const QString &camId, bool needCapture, quint64 serial = 0);
+    FrameEvent(const QString &camId, bool needCapture, quint64 serial = 0, bool lost = false);
     static QEvent::Type eventType();
 
     bool needCapture;
     QString camId;
     quint64 serial; // which opening of the camera sent it
+    bool lost;      // the stream ended by itself: no frame, the camera is gone
 };
 
 // One open camera.
@@ -146,6 +147,8 @@ public:
 
 signals:
     void sigFrameReady(QString camId, bool needCapture);
+    // An open camera's stream ended by itself (unplugged, device error).
+    void sigCameraLost(QString camId);
 
 protected:
     bool event(QEvent *event) override;

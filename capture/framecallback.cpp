@@ -74,6 +74,9 @@ void FrameCallback::stillButtonPressed()
 
 void FrameCallback::streamLost()
 {
-    if (!m_lost.exchange(true))
+    if (!m_lost.exchange(true)) {
         captureLog("ERROR: device %s lost while streaming\n", qPrintable(m_camId));
+        if (m_output.lost)
+            m_output.lost();
+    }
 }

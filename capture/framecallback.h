@@ -21,6 +21,9 @@ struct FrameOutput
     // Called on the capture thread after a frame was published; returns false
     // when the notice was folded into one still waiting to be handled.
     std::function<bool(bool needCapture)> notify;
+    // Called once on the capture thread when the stream ends by itself
+    // (camera unplugged, device error).
+    std::function<void()> lost;
 };
 
 // The frame path of one device: size check, the non-blocking take of the

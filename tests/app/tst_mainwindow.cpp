@@ -73,6 +73,8 @@ struct Rig
         Vistrel::setStoragePathsOverride(paths);
         window = std::make_unique<Vistrel>();
         window->resize(1280, 800);
+        // The source texts, whatever the translations beside the program.
+        window->setLanguage(0);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             qFatal("window not exposed");
@@ -314,6 +316,29 @@ private slots:
         QCOMPARE(codec, QStringLiteral("mjpeg"));
         QCOMPARE(QSize(w, h), QSize(640, 480));
         QVERIFY2(frames >= 70 && frames <= 95, qPrintable(QString::number(frames)));
+    }
+
+    void unplugWhileRecording()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        rig.ui()->cameraBrowser->setCurrentPath(rig.dir.filePath("save/movie/Video"));
+        QVERIFY(rig.window->startRecording(rig.window->currentCamera()));
+        QTest::qWait(700);
+        rig.sim->unplug(0);
+        QVERIFY(QTest::qWaitFor([&] { return !rig.window->isRecording(); }, 5000));
+        const QString path = rig.window->lastRecordingPath();
+        QVERIFY(rig.window->settings().videoFiles.contains(path));
+        int w = 0, h = 0;
+        QString codec;
+        QVERIFY(countFrames(path, &w, &h, &codec) > 0);
+        QVERIFY(rig.window->currentCamera().isEmpty());
+        QVERIFY(rig.window->scene()->isNoDeviceNotice());
+        QCOMPARE(rig.ui()->boxCam->count(), 0);
+        // A photo now is refused with a message, not a crash.
+        closeNextBox();
+        rig.window->onBtnCapture();
+        QCOMPARE(g_boxText, QStringLiteral("设备未启动"));
     }
 
     void frameRates_data()

@@ -12,8 +12,13 @@ contents=$(dpkg-deb --contents "$deb")
 fail=0
 need() { grep -q -- "$2" <<<"$1" || { echo "missing: $2"; fail=1; }; }
 # Every shared library the program loads must come from a package it depends on.
+libs=$(ldd "$build/vistrel")
 for so in $(objdump -p "$build/vistrel" | awk '/NEEDED/ {print $2}'); do
-    pkg=$(dpkg -S "*/$so" 2>/dev/null | head -1 | cut -d: -f1 || true)
+    lib=$(awk -v so="$so" '$1 == so && $3 ~ /^\// {print $3}' <<<"$libs")
+    [ -n "$lib" ] || continue
+    real=$(readlink -f "$lib")
+    # Debian's merged /usr: dpkg may know the file under /lib or /usr/lib.
+    pkg=$( (dpkg -S "$real" || dpkg -S "${real#/usr}" || dpkg -S "/usr$real") 2>/dev/null | head -1 | cut -d: -f1 || true)
     if [ -n "$pkg" ]; then
         need "$info" "$pkg"
     fi

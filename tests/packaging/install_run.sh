@@ -11,7 +11,7 @@ test -x "$exe"
 
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/run"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=offscreen
+export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="vistrel.lang.debug=true"
 "$exe" --demo-camera > "$home/out.log" 2>&1 &
 pid=$!
 sleep 5
@@ -28,4 +28,17 @@ if [ -e "$prefix/bin/Measure.config" ] || [ -e "$prefix/bin/save" ]; then
     echo "the installed program wrote into its own folder"
     exit 1
 fi
-echo "installed program started and ended cleanly"
+# The settings went to the user's configuration folder...
+if [ ! -s "$XDG_CONFIG_HOME/vistrel/Measure.config" ]; then
+    echo "no settings file in $XDG_CONFIG_HOME/vistrel"
+    find "$home" "$prefix" -name Measure.config
+    exit 1
+fi
+# ...and the English texts came from the installed translations.
+if ! grep -q "loaded $prefix/share/vistrel/lang/vistrel_en.qm" "$home/out.log" \
+   && ! grep -q "loaded $prefix/bin/../share/vistrel/lang/vistrel_en.qm" "$home/out.log"; then
+    echo "the installed translations were not loaded"
+    cat "$home/out.log"
+    exit 1
+fi
+echo "installed program started, used $XDG_CONFIG_HOME/vistrel and its translations, and ended cleanly"
