@@ -35,6 +35,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QScopeGuard>
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QSlider>
@@ -65,13 +66,13 @@ struct ParamRow
     int entry; // CameraConfig::params index, -1 none
 };
 
-const ParamRow kGroupExposure[] = {{"自动曝光", true, 21, 0}, {"曝光时间", false, 15, 0}, {"增益", false, 14, 1}};
-const ParamRow kGroupColour[] = {{"亮度", false, 10, 2}, {"对比度", false, 11, 3}, {"饱和度", false, 12, 4},
-                                 {"色相", false, 13, 5}, {"伽马值", false, 22, 6}, {"锐度", false, 20, 7},
-                                 {"黑白", true, -1, -1}};
-const ParamRow kGroupBalance[] = {{"自动白平衡", true, 17, -1}, {"色温", false, 42, -1}, {"红增益", false, 39, -1},
-                                  {"绿增益", false, 40, -1}, {"蓝增益", false, 41, -1}};
-const ParamRow kGroupFlip[] = {{"水平翻转", true, -1, -1}, {"垂直翻转", true, -1, -1}};
+const ParamRow kGroupExposure[] = {{QT_TRANSLATE_NOOP("VistrelClass", "自动曝光"), true, 21, 0}, {QT_TRANSLATE_NOOP("VistrelClass", "曝光时间"), false, 15, 0}, {QT_TRANSLATE_NOOP("VistrelClass", "增益"), false, 14, 1}};
+const ParamRow kGroupColour[] = {{QT_TRANSLATE_NOOP("VistrelClass", "亮度"), false, 10, 2}, {QT_TRANSLATE_NOOP("VistrelClass", "对比度"), false, 11, 3}, {QT_TRANSLATE_NOOP("VistrelClass", "饱和度"), false, 12, 4},
+                                 {QT_TRANSLATE_NOOP("VistrelClass", "色相"), false, 13, 5}, {QT_TRANSLATE_NOOP("VistrelClass", "伽马值"), false, 22, 6}, {QT_TRANSLATE_NOOP("VistrelClass", "锐度"), false, 20, 7},
+                                 {QT_TRANSLATE_NOOP("VistrelClass", "黑白"), true, -1, -1}};
+const ParamRow kGroupBalance[] = {{QT_TRANSLATE_NOOP("VistrelClass", "自动白平衡"), true, 17, -1}, {QT_TRANSLATE_NOOP("VistrelClass", "色温"), false, 42, -1}, {QT_TRANSLATE_NOOP("VistrelClass", "红增益"), false, 39, -1},
+                                  {QT_TRANSLATE_NOOP("VistrelClass", "绿增益"), false, 40, -1}, {QT_TRANSLATE_NOOP("VistrelClass", "蓝增益"), false, 41, -1}};
+const ParamRow kGroupFlip[] = {{QT_TRANSLATE_NOOP("VistrelClass", "水平翻转"), true, -1, -1}, {QT_TRANSLATE_NOOP("VistrelClass", "垂直翻转"), true, -1, -1}};
 
 // Entries 0..7 of a camera's parameters and the codes they are read from.
 const int kEntryCodes[8] = {15, 14, 10, 11, 12, 13, 22, 20};
@@ -1016,7 +1017,7 @@ void Vistrel::onSwitchChanged(bool checked)
 void Vistrel::onSliderChanged()
 {
     auto *slider = qobject_cast<QSlider *>(sender());
-    if (!slider || !m_cameras.contains(m_currentCamera))
+    if (m_showingParams || !slider || !m_cameras.contains(m_currentCamera))
         return;
     const QString row = slider->property("name").toString();
     const ParamRow *r = findRow(row);
@@ -1076,6 +1077,9 @@ void Vistrel::applySavedParams(const QString &devicePath)
 
 void Vistrel::showParams(const QString &devicePath)
 {
+    // The sliders' value labels follow; the device is not written to.
+    m_showingParams = true;
+    const auto done = qScopeGuard([this] { m_showingParams = false; });
     const CameraConfig c = m_settings.cameras.value(devicePath);
     auto sliderOf = [this](const char *name) { return qobject_cast<QSlider *>(m_paramRows.value(QString::fromUtf8(name))); };
     auto switchOf = [this](const char *name) { return qobject_cast<QSwitchButton *>(m_paramRows.value(QString::fromUtf8(name))); };
@@ -1085,7 +1089,6 @@ void Vistrel::showParams(const QString &devicePath)
         if (!s)
             continue;
         const CameraParam &p = c.params[i];
-        const QSignalBlocker block(s);
         s->setRange(p.values[2], qMax(p.values[2], p.values[3]));
         s->setSingleStep(qMax(1, p.values[4]));
         s->setValue(p.values[0]);
@@ -1094,7 +1097,6 @@ void Vistrel::showParams(const QString &devicePath)
     // Colour temperature is read from the device each time; it is not stored.
     if (QSlider *s = sliderOf("色温")) {
         const PropertyRange r = m_hub->getPropertyRange(devicePath, CameraHub::ColourTemperature);
-        const QSignalBlocker block(s);
         s->setRange(r.minimum, qMax(r.minimum, r.maximum));
         s->setValue(r.current);
         s->setEnabled(r.supported && !c.autoWhiteBalance);
@@ -1106,7 +1108,6 @@ void Vistrel::showParams(const QString &devicePath)
         if (!s)
             continue;
         const PropertyRange r = m_hub->getPropertyRange(devicePath, g.code);
-        const QSignalBlocker block(s);
         s->setRange(r.supported ? r.minimum : 0, r.supported ? qMax(r.minimum, r.maximum) : 255);
         s->setValue(int(g.value));
         s->setEnabled(r.supported && !c.autoWhiteBalance);

@@ -228,6 +228,7 @@ private:
     bool m_fullScreen = false;
     qint64 m_lastStillMs = 0;
     bool m_photoFolderWarned = false;
+    bool m_showingParams = false;
 
     MeasureEditer *m_editer = nullptr;
     CameraHub *m_hub = nullptr;

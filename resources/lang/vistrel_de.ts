@@ -704,6 +704,74 @@
             <source>匈牙利</source>
             <translation>Magyar</translation>
         </message>
+        <message>
+            <source>自动曝光</source>
+            <translation>Automatische Belichtung</translation>
+        </message>
+        <message>
+            <source>曝光时间</source>
+            <translation>Belichtungszeit</translation>
+        </message>
+        <message>
+            <source>增益</source>
+            <translation>Verstärkung</translation>
+        </message>
+        <message>
+            <source>亮度</source>
+            <translation>Helligkeit</translation>
+        </message>
+        <message>
+            <source>对比度</source>
+            <translation>Kontrast</translation>
+        </message>
+        <message>
+            <source>饱和度</source>
+            <translation>Sättigung</translation>
+        </message>
+        <message>
+            <source>色相</source>
+            <translation>Farbton</translation>
+        </message>
+        <message>
+            <source>伽马值</source>
+            <translation>Gamma</translation>
+        </message>
+        <message>
+            <source>锐度</source>
+            <translation>Schärfe</translation>
+        </message>
+        <message>
+            <source>黑白</source>
+            <translation>Schwarzweiß</translation>
+        </message>
+        <message>
+            <source>自动白平衡</source>
+            <translation>Automatischer Weißabgleich</translation>
+        </message>
+        <message>
+            <source>色温</source>
+            <translation>Farbtemperatur</translation>
+        </message>
+        <message>
+            <source>红增益</source>
+            <translation>Rot-Verstärkung</translation>
+        </message>
+        <message>
+            <source>绿增益</source>
+            <translation>Grün-Verstärkung</translation>
+        </message>
+        <message>
+            <source>蓝增益</source>
+            <translation>Blau-Verstärkung</translation>
+        </message>
+        <message>
+            <source>水平翻转</source>
+            <translation>Horizontal spiegeln</translation>
+        </message>
+        <message>
+            <source>垂直翻转</source>
+            <translation>Vertikal spiegeln</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

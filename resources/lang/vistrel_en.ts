@@ -550,7 +550,7 @@
         </message>
         <message>
             <source>曝光与增益</source>
-            <translation>Exposure &amp; gain</translation>
+            <translation>Exposure and gain</translation>
         </message>
         <message>
             <source>颜色调整</source>
@@ -703,6 +703,74 @@
         <message>
             <source>匈牙利</source>
             <translation>Magyar</translation>
+        </message>
+        <message>
+            <source>自动曝光</source>
+            <translation>Auto exposure</translation>
+        </message>
+        <message>
+            <source>曝光时间</source>
+            <translation>Exposure time</translation>
+        </message>
+        <message>
+            <source>增益</source>
+            <translation>Gain</translation>
+        </message>
+        <message>
+            <source>亮度</source>
+            <translation>Brightness</translation>
+        </message>
+        <message>
+            <source>对比度</source>
+            <translation>Contrast</translation>
+        </message>
+        <message>
+            <source>饱和度</source>
+            <translation>Saturation</translation>
+        </message>
+        <message>
+            <source>色相</source>
+            <translation>Hue</translation>
+        </message>
+        <message>
+            <source>伽马值</source>
+            <translation>Gamma</translation>
+        </message>
+        <message>
+            <source>锐度</source>
+            <translation>Sharpness</translation>
+        </message>
+        <message>
+            <source>黑白</source>
+            <translation>Monochrome</translation>
+        </message>
+        <message>
+            <source>自动白平衡</source>
+            <translation>Auto white balance</translation>
+        </message>
+        <message>
+            <source>色温</source>
+            <translation>Color temperature</translation>
+        </message>
+        <message>
+            <source>红增益</source>
+            <translation>Red gain</translation>
+        </message>
+        <message>
+            <source>绿增益</source>
+            <translation>Green gain</translation>
+        </message>
+        <message>
+            <source>蓝增益</source>
+            <translation>Blue gain</translation>
+        </message>
+        <message>
+            <source>水平翻转</source>
+            <translation>Flip horizontal</translation>
+        </message>
+        <message>
+            <source>垂直翻转</source>
+            <translation>Flip vertical</translation>
         </message>
     </context>
     <context>

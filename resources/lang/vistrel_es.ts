@@ -704,6 +704,74 @@
             <source>匈牙利</source>
             <translation>Magyar</translation>
         </message>
+        <message>
+            <source>自动曝光</source>
+            <translation>Exposición automática</translation>
+        </message>
+        <message>
+            <source>曝光时间</source>
+            <translation>Tiempo de exposición</translation>
+        </message>
+        <message>
+            <source>增益</source>
+            <translation>Ganancia</translation>
+        </message>
+        <message>
+            <source>亮度</source>
+            <translation>Brillo</translation>
+        </message>
+        <message>
+            <source>对比度</source>
+            <translation>Contraste</translation>
+        </message>
+        <message>
+            <source>饱和度</source>
+            <translation>Saturación</translation>
+        </message>
+        <message>
+            <source>色相</source>
+            <translation>Tono</translation>
+        </message>
+        <message>
+            <source>伽马值</source>
+            <translation>Gamma</translation>
+        </message>
+        <message>
+            <source>锐度</source>
+            <translation>Nitidez</translation>
+        </message>
+        <message>
+            <source>黑白</source>
+            <translation>Blanco y negro</translation>
+        </message>
+        <message>
+            <source>自动白平衡</source>
+            <translation>Balance de blancos automático</translation>
+        </message>
+        <message>
+            <source>色温</source>
+            <translation>Temperatura de color</translation>
+        </message>
+        <message>
+            <source>红增益</source>
+            <translation>Ganancia de rojo</translation>
+        </message>
+        <message>
+            <source>绿增益</source>
+            <translation>Ganancia de verde</translation>
+        </message>
+        <message>
+            <source>蓝增益</source>
+            <translation>Ganancia de azul</translation>
+        </message>
+        <message>
+            <source>水平翻转</source>
+            <translation>Voltear horizontalmente</translation>
+        </message>
+        <message>
+            <source>垂直翻转</source>
+            <translation>Voltear verticalmente</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

@@ -704,6 +704,74 @@
             <source>匈牙利</source>
             <translation>Magyar</translation>
         </message>
+        <message>
+            <source>自动曝光</source>
+            <translation>Exposition auto</translation>
+        </message>
+        <message>
+            <source>曝光时间</source>
+            <translation>Temps d'exposition</translation>
+        </message>
+        <message>
+            <source>增益</source>
+            <translation>Gain</translation>
+        </message>
+        <message>
+            <source>亮度</source>
+            <translation>Luminosité</translation>
+        </message>
+        <message>
+            <source>对比度</source>
+            <translation>Contraste</translation>
+        </message>
+        <message>
+            <source>饱和度</source>
+            <translation>Saturation</translation>
+        </message>
+        <message>
+            <source>色相</source>
+            <translation>Teinte</translation>
+        </message>
+        <message>
+            <source>伽马值</source>
+            <translation>Gamma</translation>
+        </message>
+        <message>
+            <source>锐度</source>
+            <translation>Netteté</translation>
+        </message>
+        <message>
+            <source>黑白</source>
+            <translation>Noir et blanc</translation>
+        </message>
+        <message>
+            <source>自动白平衡</source>
+            <translation>Balance des blancs auto</translation>
+        </message>
+        <message>
+            <source>色温</source>
+            <translation>Température de couleur</translation>
+        </message>
+        <message>
+            <source>红增益</source>
+            <translation>Gain rouge</translation>
+        </message>
+        <message>
+            <source>绿增益</source>
+            <translation>Gain vert</translation>
+        </message>
+        <message>
+            <source>蓝增益</source>
+            <translation>Gain bleu</translation>
+        </message>
+        <message>
+            <source>水平翻转</source>
+            <translation>Miroir horizontal</translation>
+        </message>
+        <message>
+            <source>垂直翻转</source>
+            <translation>Miroir vertical</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

@@ -704,6 +704,74 @@
             <source>匈牙利</source>
             <translation>Magyar</translation>
         </message>
+        <message>
+            <source>自动曝光</source>
+            <translation>Automatikus expozíció</translation>
+        </message>
+        <message>
+            <source>曝光时间</source>
+            <translation>Expozíciós idő</translation>
+        </message>
+        <message>
+            <source>增益</source>
+            <translation>Erősítés</translation>
+        </message>
+        <message>
+            <source>亮度</source>
+            <translation>Fényerő</translation>
+        </message>
+        <message>
+            <source>对比度</source>
+            <translation>Kontraszt</translation>
+        </message>
+        <message>
+            <source>饱和度</source>
+            <translation>Telítettség</translation>
+        </message>
+        <message>
+            <source>色相</source>
+            <translation>Színárnyalat</translation>
+        </message>
+        <message>
+            <source>伽马值</source>
+            <translation>Gamma</translation>
+        </message>
+        <message>
+            <source>锐度</source>
+            <translation>Élesség</translation>
+        </message>
+        <message>
+            <source>黑白</source>
+            <translation>Fekete-fehér</translation>
+        </message>
+        <message>
+            <source>自动白平衡</source>
+            <translation>Automatikus fehéregyensúly</translation>
+        </message>
+        <message>
+            <source>色温</source>
+            <translation>Színhőmérséklet</translation>
+        </message>
+        <message>
+            <source>红增益</source>
+            <translation>Vörös erősítés</translation>
+        </message>
+        <message>
+            <source>绿增益</source>
+            <translation>Zöld erősítés</translation>
+        </message>
+        <message>
+            <source>蓝增益</source>
+            <translation>Kék erősítés</translation>
+        </message>
+        <message>
+            <source>水平翻转</source>
+            <translation>Vízszintes tükrözés</translation>
+        </message>
+        <message>
+            <source>垂直翻转</source>
+            <translation>Függőleges tükrözés</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

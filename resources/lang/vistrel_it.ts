@@ -704,6 +704,74 @@
             <source>匈牙利</source>
             <translation>Magyar</translation>
         </message>
+        <message>
+            <source>自动曝光</source>
+            <translation>Esposizione automatica</translation>
+        </message>
+        <message>
+            <source>曝光时间</source>
+            <translation>Tempo di esposizione</translation>
+        </message>
+        <message>
+            <source>增益</source>
+            <translation>Guadagno</translation>
+        </message>
+        <message>
+            <source>亮度</source>
+            <translation>Luminosità</translation>
+        </message>
+        <message>
+            <source>对比度</source>
+            <translation>Contrasto</translation>
+        </message>
+        <message>
+            <source>饱和度</source>
+            <translation>Saturazione</translation>
+        </message>
+        <message>
+            <source>色相</source>
+            <translation>Tonalità</translation>
+        </message>
+        <message>
+            <source>伽马值</source>
+            <translation>Gamma</translation>
+        </message>
+        <message>
+            <source>锐度</source>
+            <translation>Nitidezza</translation>
+        </message>
+        <message>
+            <source>黑白</source>
+            <translation>Bianco e nero</translation>
+        </message>
+        <message>
+            <source>自动白平衡</source>
+            <translation>Bilanciamento del bianco automatico</translation>
+        </message>
+        <message>
+            <source>色温</source>
+            <translation>Temperatura colore</translation>
+        </message>
+        <message>
+            <source>红增益</source>
+            <translation>Guadagno rosso</translation>
+        </message>
+        <message>
+            <source>绿增益</source>
+            <translation>Guadagno verde</translation>
+        </message>
+        <message>
+            <source>蓝增益</source>
+            <translation>Guadagno blu</translation>
+        </message>
+        <message>
+            <source>水平翻转</source>
+            <translation>Capovolgi orizzontalmente</translation>
+        </message>
+        <message>
+            <source>垂直翻转</source>
+            <translation>Capovolgi verticalmente</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

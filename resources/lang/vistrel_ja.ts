@@ -704,6 +704,74 @@
             <source>匈牙利</source>
             <translation>Magyar</translation>
         </message>
+        <message>
+            <source>自动曝光</source>
+            <translation>自動露出</translation>
+        </message>
+        <message>
+            <source>曝光时间</source>
+            <translation>露光時間</translation>
+        </message>
+        <message>
+            <source>增益</source>
+            <translation>ゲイン</translation>
+        </message>
+        <message>
+            <source>亮度</source>
+            <translation>明るさ</translation>
+        </message>
+        <message>
+            <source>对比度</source>
+            <translation>コントラスト</translation>
+        </message>
+        <message>
+            <source>饱和度</source>
+            <translation>彩度</translation>
+        </message>
+        <message>
+            <source>色相</source>
+            <translation>色相</translation>
+        </message>
+        <message>
+            <source>伽马值</source>
+            <translation>ガンマ</translation>
+        </message>
+        <message>
+            <source>锐度</source>
+            <translation>シャープネス</translation>
+        </message>
+        <message>
+            <source>黑白</source>
+            <translation>モノクロ</translation>
+        </message>
+        <message>
+            <source>自动白平衡</source>
+            <translation>オートホワイトバランス</translation>
+        </message>
+        <message>
+            <source>色温</source>
+            <translation>色温度</translation>
+        </message>
+        <message>
+            <source>红增益</source>
+            <translation>赤ゲイン</translation>
+        </message>
+        <message>
+            <source>绿增益</source>
+            <translation>緑ゲイン</translation>
+        </message>
+        <message>
+            <source>蓝增益</source>
+            <translation>青ゲイン</translation>
+        </message>
+        <message>
+            <source>水平翻转</source>
+            <translation>左右反転</translation>
+        </message>
+        <message>
+            <source>垂直翻转</source>
+            <translation>上下反転</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

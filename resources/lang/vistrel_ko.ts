@@ -704,6 +704,74 @@
             <source>匈牙利</source>
             <translation>Magyar</translation>
         </message>
+        <message>
+            <source>自动曝光</source>
+            <translation>자동 노출</translation>
+        </message>
+        <message>
+            <source>曝光时间</source>
+            <translation>노출 시간</translation>
+        </message>
+        <message>
+            <source>增益</source>
+            <translation>게인</translation>
+        </message>
+        <message>
+            <source>亮度</source>
+            <translation>밝기</translation>
+        </message>
+        <message>
+            <source>对比度</source>
+            <translation>대비</translation>
+        </message>
+        <message>
+            <source>饱和度</source>
+            <translation>채도</translation>
+        </message>
+        <message>
+            <source>色相</source>
+            <translation>색조</translation>
+        </message>
+        <message>
+            <source>伽马值</source>
+            <translation>감마</translation>
+        </message>
+        <message>
+            <source>锐度</source>
+            <translation>선명도</translation>
+        </message>
+        <message>
+            <source>黑白</source>
+            <translation>흑백</translation>
+        </message>
+        <message>
+            <source>自动白平衡</source>
+            <translation>자동 화이트 밸런스</translation>
+        </message>
+        <message>
+            <source>色温</source>
+            <translation>색온도</translation>
+        </message>
+        <message>
+            <source>红增益</source>
+            <translation>빨강 게인</translation>
+        </message>
+        <message>
+            <source>绿增益</source>
+            <translation>초록 게인</translation>
+        </message>
+        <message>
+            <source>蓝增益</source>
+            <translation>파랑 게인</translation>
+        </message>
+        <message>
+            <source>水平翻转</source>
+            <translation>좌우 반전</translation>
+        </message>
+        <message>
+            <source>垂直翻转</source>
+            <translation>상하 반전</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

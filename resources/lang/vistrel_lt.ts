@@ -704,6 +704,74 @@
             <source>匈牙利</source>
             <translation>Magyar</translation>
         </message>
+        <message>
+            <source>自动曝光</source>
+            <translation>Automatinė ekspozicija</translation>
+        </message>
+        <message>
+            <source>曝光时间</source>
+            <translation>Ekspozicijos trukmė</translation>
+        </message>
+        <message>
+            <source>增益</source>
+            <translation>Stiprinimas</translation>
+        </message>
+        <message>
+            <source>亮度</source>
+            <translation>Ryškumas</translation>
+        </message>
+        <message>
+            <source>对比度</source>
+            <translation>Kontrastas</translation>
+        </message>
+        <message>
+            <source>饱和度</source>
+            <translation>Sodrumas</translation>
+        </message>
+        <message>
+            <source>色相</source>
+            <translation>Atspalvis</translation>
+        </message>
+        <message>
+            <source>伽马值</source>
+            <translation>Gama</translation>
+        </message>
+        <message>
+            <source>锐度</source>
+            <translation>Aštrumas</translation>
+        </message>
+        <message>
+            <source>黑白</source>
+            <translation>Nespalvotas</translation>
+        </message>
+        <message>
+            <source>自动白平衡</source>
+            <translation>Automatinis baltos spalvos balansas</translation>
+        </message>
+        <message>
+            <source>色温</source>
+            <translation>Spalvinė temperatūra</translation>
+        </message>
+        <message>
+            <source>红增益</source>
+            <translation>Raudonos spalvos stiprinimas</translation>
+        </message>
+        <message>
+            <source>绿增益</source>
+            <translation>Žalios spalvos stiprinimas</translation>
+        </message>
+        <message>
+            <source>蓝增益</source>
+            <translation>Mėlynos spalvos stiprinimas</translation>
+        </message>
+        <message>
+            <source>水平翻转</source>
+            <translation>Apversti horizontaliai</translation>
+        </message>
+        <message>
+            <source>垂直翻转</source>
+            <translation>Apversti vertikaliai</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

@@ -704,6 +704,74 @@
             <source>匈牙利</source>
             <translation>Magyar</translation>
         </message>
+        <message>
+            <source>自动曝光</source>
+            <translation>Automatische belichting</translation>
+        </message>
+        <message>
+            <source>曝光时间</source>
+            <translation>Belichtingstijd</translation>
+        </message>
+        <message>
+            <source>增益</source>
+            <translation>Versterking</translation>
+        </message>
+        <message>
+            <source>亮度</source>
+            <translation>Helderheid</translation>
+        </message>
+        <message>
+            <source>对比度</source>
+            <translation>Contrast</translation>
+        </message>
+        <message>
+            <source>饱和度</source>
+            <translation>Verzadiging</translation>
+        </message>
+        <message>
+            <source>色相</source>
+            <translation>Tint</translation>
+        </message>
+        <message>
+            <source>伽马值</source>
+            <translation>Gamma</translation>
+        </message>
+        <message>
+            <source>锐度</source>
+            <translation>Scherpte</translation>
+        </message>
+        <message>
+            <source>黑白</source>
+            <translation>Zwart-wit</translation>
+        </message>
+        <message>
+            <source>自动白平衡</source>
+            <translation>Automatische witbalans</translation>
+        </message>
+        <message>
+            <source>色温</source>
+            <translation>Kleurtemperatuur</translation>
+        </message>
+        <message>
+            <source>红增益</source>
+            <translation>Versterking rood</translation>
+        </message>
+        <message>
+            <source>绿增益</source>
+            <translation>Versterking groen</translation>
+        </message>
+        <message>
+            <source>蓝增益</source>
+            <translation>Versterking blauw</translation>
+        </message>
+        <message>
+            <source>水平翻转</source>
+            <translation>Horizontaal spiegelen</translation>
+        </message>
+        <message>
+            <source>垂直翻转</source>
+            <translation>Verticaal spiegelen</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

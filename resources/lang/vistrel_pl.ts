@@ -704,6 +704,74 @@
             <source>匈牙利</source>
             <translation>Magyar</translation>
         </message>
+        <message>
+            <source>自动曝光</source>
+            <translation>Automatyczna ekspozycja</translation>
+        </message>
+        <message>
+            <source>曝光时间</source>
+            <translation>Czas ekspozycji</translation>
+        </message>
+        <message>
+            <source>增益</source>
+            <translation>Wzmocnienie</translation>
+        </message>
+        <message>
+            <source>亮度</source>
+            <translation>Jasność</translation>
+        </message>
+        <message>
+            <source>对比度</source>
+            <translation>Kontrast</translation>
+        </message>
+        <message>
+            <source>饱和度</source>
+            <translation>Nasycenie</translation>
+        </message>
+        <message>
+            <source>色相</source>
+            <translation>Odcień</translation>
+        </message>
+        <message>
+            <source>伽马值</source>
+            <translation>Gamma</translation>
+        </message>
+        <message>
+            <source>锐度</source>
+            <translation>Ostrość</translation>
+        </message>
+        <message>
+            <source>黑白</source>
+            <translation>Czarno-białe</translation>
+        </message>
+        <message>
+            <source>自动白平衡</source>
+            <translation>Automatyczny balans bieli</translation>
+        </message>
+        <message>
+            <source>色温</source>
+            <translation>Temperatura barwowa</translation>
+        </message>
+        <message>
+            <source>红增益</source>
+            <translation>Wzmocnienie czerwieni</translation>
+        </message>
+        <message>
+            <source>绿增益</source>
+            <translation>Wzmocnienie zieleni</translation>
+        </message>
+        <message>
+            <source>蓝增益</source>
+            <translation>Wzmocnienie niebieskiego</translation>
+        </message>
+        <message>
+            <source>水平翻转</source>
+            <translation>Odbij w poziomie</translation>
+        </message>
+        <message>
+            <source>垂直翻转</source>
+            <translation>Odbij w pionie</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

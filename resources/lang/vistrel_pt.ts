@@ -704,6 +704,74 @@
             <source>匈牙利</source>
             <translation>Magyar</translation>
         </message>
+        <message>
+            <source>自动曝光</source>
+            <translation>Exposição automática</translation>
+        </message>
+        <message>
+            <source>曝光时间</source>
+            <translation>Tempo de exposição</translation>
+        </message>
+        <message>
+            <source>增益</source>
+            <translation>Ganho</translation>
+        </message>
+        <message>
+            <source>亮度</source>
+            <translation>Brilho</translation>
+        </message>
+        <message>
+            <source>对比度</source>
+            <translation>Contraste</translation>
+        </message>
+        <message>
+            <source>饱和度</source>
+            <translation>Saturação</translation>
+        </message>
+        <message>
+            <source>色相</source>
+            <translation>Matiz</translation>
+        </message>
+        <message>
+            <source>伽马值</source>
+            <translation>Gama</translation>
+        </message>
+        <message>
+            <source>锐度</source>
+            <translation>Nitidez</translation>
+        </message>
+        <message>
+            <source>黑白</source>
+            <translation>Preto e branco</translation>
+        </message>
+        <message>
+            <source>自动白平衡</source>
+            <translation>Balanço de branco automático</translation>
+        </message>
+        <message>
+            <source>色温</source>
+            <translation>Temperatura de cor</translation>
+        </message>
+        <message>
+            <source>红增益</source>
+            <translation>Ganho de vermelho</translation>
+        </message>
+        <message>
+            <source>绿增益</source>
+            <translation>Ganho de verde</translation>
+        </message>
+        <message>
+            <source>蓝增益</source>
+            <translation>Ganho de azul</translation>
+        </message>
+        <message>
+            <source>水平翻转</source>
+            <translation>Inverter horizontalmente</translation>
+        </message>
+        <message>
+            <source>垂直翻转</source>
+            <translation>Inverter verticalmente</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

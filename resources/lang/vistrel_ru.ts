@@ -704,6 +704,74 @@
             <source>匈牙利</source>
             <translation>Magyar</translation>
         </message>
+        <message>
+            <source>自动曝光</source>
+            <translation>Автоэкспозиция</translation>
+        </message>
+        <message>
+            <source>曝光时间</source>
+            <translation>Время экспозиции</translation>
+        </message>
+        <message>
+            <source>增益</source>
+            <translation>Усиление</translation>
+        </message>
+        <message>
+            <source>亮度</source>
+            <translation>Яркость</translation>
+        </message>
+        <message>
+            <source>对比度</source>
+            <translation>Контрастность</translation>
+        </message>
+        <message>
+            <source>饱和度</source>
+            <translation>Насыщенность</translation>
+        </message>
+        <message>
+            <source>色相</source>
+            <translation>Оттенок</translation>
+        </message>
+        <message>
+            <source>伽马值</source>
+            <translation>Гамма</translation>
+        </message>
+        <message>
+            <source>锐度</source>
+            <translation>Резкость</translation>
+        </message>
+        <message>
+            <source>黑白</source>
+            <translation>Чёрно-белое</translation>
+        </message>
+        <message>
+            <source>自动白平衡</source>
+            <translation>Автобаланс белого</translation>
+        </message>
+        <message>
+            <source>色温</source>
+            <translation>Цветовая температура</translation>
+        </message>
+        <message>
+            <source>红增益</source>
+            <translation>Усиление красного</translation>
+        </message>
+        <message>
+            <source>绿增益</source>
+            <translation>Усиление зелёного</translation>
+        </message>
+        <message>
+            <source>蓝增益</source>
+            <translation>Усиление синего</translation>
+        </message>
+        <message>
+            <source>水平翻转</source>
+            <translation>Отразить по горизонтали</translation>
+        </message>
+        <message>
+            <source>垂直翻转</source>
+            <translation>Отразить по вертикали</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

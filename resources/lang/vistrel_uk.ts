@@ -704,6 +704,74 @@
             <source>匈牙利</source>
             <translation>Magyar</translation>
         </message>
+        <message>
+            <source>自动曝光</source>
+            <translation>Автоекспозиція</translation>
+        </message>
+        <message>
+            <source>曝光时间</source>
+            <translation>Час експозиції</translation>
+        </message>
+        <message>
+            <source>增益</source>
+            <translation>Підсилення</translation>
+        </message>
+        <message>
+            <source>亮度</source>
+            <translation>Яскравість</translation>
+        </message>
+        <message>
+            <source>对比度</source>
+            <translation>Контрастність</translation>
+        </message>
+        <message>
+            <source>饱和度</source>
+            <translation>Насиченість</translation>
+        </message>
+        <message>
+            <source>色相</source>
+            <translation>Відтінок</translation>
+        </message>
+        <message>
+            <source>伽马值</source>
+            <translation>Гамма</translation>
+        </message>
+        <message>
+            <source>锐度</source>
+            <translation>Різкість</translation>
+        </message>
+        <message>
+            <source>黑白</source>
+            <translation>Чорно-біле</translation>
+        </message>
+        <message>
+            <source>自动白平衡</source>
+            <translation>Автобаланс білого</translation>
+        </message>
+        <message>
+            <source>色温</source>
+            <translation>Колірна температура</translation>
+        </message>
+        <message>
+            <source>红增益</source>
+            <translation>Підсилення червоного</translation>
+        </message>
+        <message>
+            <source>绿增益</source>
+            <translation>Підсилення зеленого</translation>
+        </message>
+        <message>
+            <source>蓝增益</source>
+            <translation>Підсилення синього</translation>
+        </message>
+        <message>
+            <source>水平翻转</source>
+            <translation>Віддзеркалити по горизонталі</translation>
+        </message>
+        <message>
+            <source>垂直翻转</source>
+            <translation>Віддзеркалити по вертикалі</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

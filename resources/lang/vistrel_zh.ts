@@ -704,6 +704,74 @@
             <source>匈牙利</source>
             <translation>Magyar</translation>
         </message>
+        <message>
+            <source>自动曝光</source>
+            <translation>自動曝光</translation>
+        </message>
+        <message>
+            <source>曝光时间</source>
+            <translation>曝光時間</translation>
+        </message>
+        <message>
+            <source>增益</source>
+            <translation>增益</translation>
+        </message>
+        <message>
+            <source>亮度</source>
+            <translation>亮度</translation>
+        </message>
+        <message>
+            <source>对比度</source>
+            <translation>對比</translation>
+        </message>
+        <message>
+            <source>饱和度</source>
+            <translation>飽和度</translation>
+        </message>
+        <message>
+            <source>色相</source>
+            <translation>色調</translation>
+        </message>
+        <message>
+            <source>伽马值</source>
+            <translation>伽瑪值</translation>
+        </message>
+        <message>
+            <source>锐度</source>
+            <translation>銳利度</translation>
+        </message>
+        <message>
+            <source>黑白</source>
+            <translation>黑白</translation>
+        </message>
+        <message>
+            <source>自动白平衡</source>
+            <translation>自動白平衡</translation>
+        </message>
+        <message>
+            <source>色温</source>
+            <translation>色溫</translation>
+        </message>
+        <message>
+            <source>红增益</source>
+            <translation>紅色增益</translation>
+        </message>
+        <message>
+            <source>绿增益</source>
+            <translation>綠色增益</translation>
+        </message>
+        <message>
+            <source>蓝增益</source>
+            <translation>藍色增益</translation>
+        </message>
+        <message>
+            <source>水平翻转</source>
+            <translation>水平翻轉</translation>
+        </message>
+        <message>
+            <source>垂直翻转</source>
+            <translation>垂直翻轉</translation>
+        </message>
     </context>
     <context>
         <name>main</name>
