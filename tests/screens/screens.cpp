@@ -1,6 +1,11 @@
 // Renders the program's windows into PNG files, to look at them as a user
 // would: screens <folder>. Not a test; run it under Xvfb or offscreen.
 #include "app/appsettings.h"
+#include "app/vistrel.h"
+#include "capture/camerahub.h"
+#include "capture/devicetable.h"
+#include "capture/simbackend.h"
+#include "ui_vistrel.h"
 #include "calib/bdwidget.h"
 #include "dialogs/helpdialog.h"
 #include "dialogs/settingdialog.h"
@@ -16,6 +21,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
+#include <QElapsedTimer>
 #include <QTimer>
 
 namespace {
@@ -116,6 +122,65 @@ int main(int argc, char *argv[])
         empty.resize(400, 300);
         empty.setIndex(2);
         save(&empty, "tile_empty");
+    }
+    {
+        // The main window over a simulated microscope, in four languages.
+        buildDeviceTable();
+        Vistrel::setMinimumStartupMs(0);
+        StoragePaths paths;
+        const QString root = g_out + "/state";
+        paths.configFile = root + "/Measure.config";
+        paths.imageRoot = root + "/save/image";
+        paths.videoRoot = root + "/save/movie";
+        Vistrel::setStoragePathsOverride(paths);
+        CameraHub::instance()->setBackends({SimulatedBackend::demo(2)});
+        Vistrel w;
+        w.resize(1280, 800);
+        w.show();
+        auto settle = [](int ms) {
+            QElapsedTimer t;
+            t.start();
+            while (t.elapsed() < ms)
+                QApplication::processEvents(QEventLoop::AllEvents, 20);
+        };
+        settle(1500);
+        const struct { int index; const char *code; } langs[] = {{1, "en"}, {0, "zh"}, {5, "ja"}, {7, "ru"}};
+        for (const auto &l : langs) {
+            w.setLanguage(l.index);
+            settle(300);
+            save(&w, QString("main_camera_%1").arg(l.code));
+        }
+        w.setLanguage(1);
+        w.onBtnCalib();
+        CameraScene *s = w.scene();
+        auto add = [s](int type, QVector<QPointF> pts) {
+            GraphicsItem *shape = createShape(type);
+            ShapeRecord r;
+            r.type = type;
+            r.points = pts;
+            r.style.lineColorIndex = type % 3;
+            r.style.fontSizeIndex = 3;
+            shape->restore(r);
+            s->addShape(shape);
+        };
+        add(65539, {{80, 300}, {560, 300}});
+        add(65548, {{200, 360}, {240, 360}});
+        add(65546, {{500, 100}, {400, 160}, {520, 200}});
+        w.form()->comboZoom->setCurrentIndex(0);
+        settle(500);
+        save(&w, "main_measure_en");
+        w.onBtnOpenDir();
+        settle(300);
+        save(&w, "main_files_en");
+        w.onBtnScreenSwitch();
+        settle(600);
+        save(&w, "main_four_en");
+        w.onBtnScreenSwitch();
+        w.onBtnFullScreen();
+        settle(600);
+        save(&w, "main_fullscreen_en");
+        w.onBtnFullScreen();
+        settle(200);
     }
     return 0;
 }
