@@ -411,7 +411,7 @@ void TestSettingsFile::dateTimes()
 
 void TestSettingsFile::unknownZones_data()
 {
-    QTest::addColumn<QByteArray>("zone"); // the bytes after the spec byte 3
+    QTest::addColumn<QByteArray>("zone"); // the bytes after the time-spec byte 3
     QTest::addColumn<int>("spec");
     QTest::addColumn<int>("offset");
     QTest::newRow("unknown id") << Bytes().str(QStringLiteral("Nowhere/Never")).data << int(Qt::LocalTime) << 0;
