@@ -1250,6 +1250,8 @@ bool Vistrel::startRecording(const QString &devicePath)
     m_recordClock.start();
     m_blink = false;
     m_lastRecordFrameMs = 0;
+    m_recorderFramesQueued = 0;
+    m_recorderFramesRefused = 0;
     m_recordImageTimer.start(10);
     m_rtmpCamId = devicePath;
     m_recordingPath = path;
@@ -1276,7 +1278,10 @@ void Vistrel::onRecordImageTimer()
     if (!buffer)
         return;
     // A refused frame has its buffer given back by the recorder.
-    m_rtmp->enqueueFrame(int(elapsed), buffer);
+    if (m_rtmp->enqueueFrame(int(elapsed), buffer))
+        ++m_recorderFramesQueued;
+    else
+        ++m_recorderFramesRefused;
     m_lastRecordFrameMs = qMax<qint64>(elapsed, 1);
 }
 

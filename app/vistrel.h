@@ -73,6 +73,10 @@ public:
     CameraLabel *tile(int index) const;
     bool isRecording() const { return m_recording; }
     QString lastRecordingPath() const { return m_recordingPath; }
+    // Frames of the current or last recording handed to the recorder, and
+    // those it refused for lack of queue room.
+    int recorderFramesQueued() const { return m_recorderFramesQueued; }
+    int recorderFramesRefused() const { return m_recorderFramesRefused; }
     FuncWidget *paramGroup(int index) const { return m_funcWidgets.value(index); }
     QWidget *paramRow(const QString &name) const { return m_paramRows.value(name); }
 
@@ -210,6 +214,8 @@ private:
     QElapsedTimer m_recordClock;
     qint64 m_lastRecordFrameMs = 0;
     int m_recordFps = 15;
+    int m_recorderFramesQueued = 0;
+    int m_recorderFramesRefused = 0;
 
     QStringList m_imageFormats;
     QStringList m_videoFormats;

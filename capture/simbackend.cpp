@@ -1,5 +1,7 @@
 #include "capture/simbackend.h"
 
+#include <pthread.h>
+
 #include "app/crashhandler.h"
 
 #include <QImage>
@@ -389,6 +391,7 @@ private:
     void run(FrameReceiver *receiver)
     {
         crash::armCurrentThread();
+        pthread_setname_np(pthread_self(), "vistrel-capture");
         tjhandle tj = tjInitCompress();
         const int fps = m_size.width() * m_size.height() > 2100000 ? qMin(15, m_cam->spec.maxFps) : m_cam->spec.maxFps;
         const int minFrameTime = 10000000 / qMax(1, fps);

@@ -1,5 +1,7 @@
 #include "capture/v4l2backend.h"
 
+#include <pthread.h>
+
 #include "app/crashhandler.h"
 #include "capture/capturelayer.h"
 
@@ -355,6 +357,7 @@ void V4l2Device::stop()
 void V4l2Device::run(FrameReceiver *receiver)
 {
     crash::armCurrentThread();
+    pthread_setname_np(pthread_self(), "vistrel-capture");
     QVector<pollfd> fds(1 + m_inputFds.size());
     QVector<int> inputs = m_inputFds;
     input_event events[16];

@@ -1,0 +1,131 @@
+// The whole program with a simulated 1920 x 1080 MJPEG microscope at 30 fps:
+// frames shown per second, CPU per shown frame and per thread, and a
+// recording at the program's own rate with the frames its queue refused.
+//   bench_app [live seconds] [recording seconds]
+// Run it under Xvfb (DISPLAY set) or with QT_QPA_PLATFORM=offscreen.
+#include "app/settingsstore.h"
+#include "app/vistrel.h"
+#include "capture/camerahub.h"
+#include "capture/devicetable.h"
+#include "capture/simbackend.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+
+#include <linux/videodev2.h>
+#include <unistd.h>
+
+namespace {
+
+// CPU seconds used so far by each thread name of this process.
+QMap<QString, double> threadCpu()
+{
+    QMap<QString, double> cpu;
+    const double tick = double(sysconf(_SC_CLK_TCK));
+    const QString self = QString::number(getpid());
+    for (const QString &tid : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(QStringLiteral("/proc/self/task/%1/stat").arg(tid));
+        QFile comm(QStringLiteral("/proc/self/task/%1/comm").arg(tid));
+        if (!stat.open(QIODevice::ReadOnly) || !comm.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> f = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (f.size() < 13)
+            continue;
+        QString name = QString::fromLatin1(comm.readAll().trimmed());
+        if (tid == self)
+            name = QStringLiteral("GUI");
+        else if (!name.startsWith(QLatin1String("vistrel-")))
+            name = QStringLiteral("other");
+        cpu[name] += (f[11].toDouble() + f[12].toDouble()) / tick;
+    }
+    return cpu;
+}
+
+// Runs the event loop for a while, as the program does: idle costs nothing.
+void spin(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void report(const char *title, const QMap<QString, double> &before, const QMap<QString, double> &after, double seconds,
+            int frames)
+{
+    printf("%s: %d frames in %.1f s = %.1f frames shown per second\n", title, frames, seconds, frames / seconds);
+    double total = 0;
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        const double used = it.value() - before.value(it.key());
+        total += used;
+        printf("  %-16s %6.1f %% of a core, %6.2f ms per shown frame\n", qPrintable(it.key()), 100 * used / seconds,
+               frames ? 1000 * used / frames : 0.0);
+    }
+    printf("  %-16s %6.1f %% of a core, %6.2f ms per shown frame\n", "whole program", 100 * total / seconds,
+           frames ? 1000 * total / frames : 0.0);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const int liveSeconds = argc > 1 ? atoi(argv[1]) : 10;
+    const int recordSeconds = argc > 2 ? atoi(argv[2]) : 30;
+
+    QTemporaryDir dir;
+    StoragePaths paths;
+    paths.configFile = dir.filePath("Measure.config");
+    paths.imageRoot = dir.filePath("save/image");
+    paths.videoRoot = dir.filePath("save/movie");
+    Vistrel::setStoragePathsOverride(paths);
+    Vistrel::setMinimumStartupMs(0);
+    buildDeviceTable();
+
+    SimCameraSpec spec;
+    spec.sizes = {{1920, 1080}};
+    spec.formats = {V4L2_PIX_FMT_MJPEG};
+    spec.maxFps = 30;
+    CameraHub::instance()->setBackends({std::make_shared<SimulatedBackend>(QVector<SimCameraSpec>{spec})});
+
+    Vistrel window;
+    window.resize(1280, 800);
+    window.show();
+    int shown = 0;
+    QObject::connect(CameraHub::instance(), &CameraHub::sigFrameReady, &window, [&shown] { ++shown; });
+    spin(2000); // warm up: first frames, the simulated picture cycle
+    if (window.openCameras().isEmpty()) {
+        fprintf(stderr, "no camera opened\n");
+        return 1;
+    }
+    printf("camera %s at %dx%d\n", qPrintable(window.currentCamera()), window.openCameras().first().frameSize.width(),
+           window.openCameras().first().frameSize.height());
+
+    shown = 0;
+    auto before = threadCpu();
+    QElapsedTimer t;
+    t.start();
+    spin(liveSeconds * 1000);
+    report("live view", before, threadCpu(), t.elapsed() / 1000.0, shown);
+
+    QDir().mkpath(dir.filePath("save/movie/Video"));
+    window.store()->ensureFolders();
+    shown = 0;
+    before = threadCpu();
+    t.restart();
+    window.startRecording(window.currentCamera());
+    spin(recordSeconds * 1000);
+    const double seconds = t.elapsed() / 1000.0;
+    const auto after = threadCpu();
+    window.stopRecording();
+    report("recording", before, after, seconds, shown);
+    printf("  recorder: %d frames queued, %d refused for lack of queue room (%.1f fps recorded)\n",
+           window.recorderFramesQueued(), window.recorderFramesRefused(), window.recorderFramesQueued() / seconds);
+    return 0;
+}
