@@ -1474,8 +1474,12 @@ void Vistrel::onActionImport()
         return;
     const QStringList files = QFileDialog::getOpenFileNames(this, QString(), QString(),
                                                             QStringLiteral("*.png;*.jpg;*.bmp;*.mp4;*avi"));
-    if (files.isEmpty())
-        return;
+    if (!files.isEmpty())
+        importFiles(files);
+}
+
+int Vistrel::importFiles(const QStringList &files)
+{
     QProgressDialog progress(tr("复制文件..."), QString(), 0, files.size(), this);
     progress.setWindowModality(Qt::WindowModal);
     int copied = 0;
@@ -1504,6 +1508,7 @@ void Vistrel::onActionImport()
     ui->cameraBrowser->refresh();
     if (skipped > 0)
         QMessageBox::information(this, QString(), tr("已复制 %1 个文件，跳过 %2 个同名文件。").arg(copied).arg(skipped));
+    return copied;
 }
 
 QListWidget *Vistrel::browserListOf(QObject *sender) const
@@ -1554,84 +1559,108 @@ void Vistrel::onListItemMenu(QPoint point)
     if (!chosen)
         return;
     const QString path = item ? item->data(Qt::UserRole).toString() : QString();
-    const QFileInfo info(path);
-
-    if (chosen == open) {
+    if (chosen == open)
         onListItemOpen(item);
-    } else if (chosen == copy) {
+    else if (chosen == copy)
         QApplication::clipboard()->setImage(QImage(path));
-    } else if (chosen == remove) {
-        if (!askYesNo(this, tr("是否删除 %1？").arg(info.fileName())))
-            return;
-        if (info.isDir())
-            QDir(path).removeRecursively();
-        else
-            QFile::remove(path);
-        browser->refresh();
-    } else if (chosen == removeAll) {
-        QStringList listed;
-        for (int i = 0; i < list->count(); ++i)
-            listed << list->item(i)->data(Qt::UserRole).toString();
-        if (listed.isEmpty() || !askYesNo(this, tr("是否删除当前文件夹中列出的全部 %1 个文件？").arg(listed.size())))
-            return;
-        for (const QString &p : listed) {
-            if (QFileInfo(p).isDir())
-                QDir(p).removeRecursively();
-            else
-                QFile::remove(p);
-        }
-        browser->refresh();
-    } else if (chosen == rename) {
+    else if (chosen == remove)
+        deleteEntry(browser, path);
+    else if (chosen == removeAll)
+        deleteListedEntries(browser);
+    else if (chosen == rename) {
         bool ok = false;
-        const QString name = QInputDialog::getText(this, tr("名称"), tr("新名称"), QLineEdit::Normal, info.fileName(), &ok);
-        if (!ok || name.isEmpty() || name == info.fileName())
-            return;
-        if (!FileBrowser::isValidName(name)) {
-            QMessageBox::information(this, QString(), tr("名称无效"));
-            return;
-        }
-        const QString target = info.absolutePath() + QLatin1Char('/') + name;
-        if (QFileInfo::exists(target)) {
-            QMessageBox::information(this, QString(), tr("文件已存在：%1").arg(name));
-            return;
-        }
-        if (!QFile::rename(path, target)) {
-            QMessageBox::information(this, QString(), tr("重命名失败"));
-            return;
-        }
-        browser->renameItem(path, target);
+        const QString name = QInputDialog::getText(this, tr("名称"), tr("新名称"), QLineEdit::Normal,
+                                                   QFileInfo(path).fileName(), &ok);
+        if (ok)
+            renameEntry(browser, path, name);
     } else if (chosen == saveAs) {
-        // The file dialog asks before it replaces a file.
-        const QString target = QFileDialog::getSaveFileName(this, QString(), info.fileName());
+        // The file dialog itself asks before it replaces a file.
+        const QString target = QFileDialog::getSaveFileName(this, QString(), QFileInfo(path).fileName());
         if (!target.isEmpty() && target != path) {
             QFile::remove(target);
             QFile::copy(path, target);
         }
     } else if (chosen == saveAllAs) {
         const QString dir = QFileDialog::getExistingDirectory(this, QString(), QString(), QFileDialog::ShowDirsOnly);
-        if (dir.isEmpty())
-            return;
-        QStringList existing;
-        for (int i = 0; i < list->count(); ++i) {
-            const QFileInfo f(list->item(i)->data(Qt::UserRole).toString());
-            if (f.isFile() && QFileInfo::exists(dir + QLatin1Char('/') + f.fileName()))
-                existing << f.fileName();
-        }
-        const bool replace = existing.isEmpty()
-                             || askYesNo(this, tr("文件已存在：%1").arg(existing.join(QStringLiteral(", "))));
-        for (int i = 0; i < list->count(); ++i) {
-            const QFileInfo f(list->item(i)->data(Qt::UserRole).toString());
-            if (!f.isFile())
-                continue;
-            const QString target = dir + QLatin1Char('/') + f.fileName();
-            if (QFileInfo::exists(target)) {
-                if (!replace)
-                    continue;
-                QFile::remove(target);
-            }
-            QFile::copy(f.absoluteFilePath(), target);
-        }
+        if (!dir.isEmpty())
+            copyListedEntries(browser, dir);
     }
+}
+
+bool Vistrel::deleteEntry(FileBrowser *browser, const QString &path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !askYesNo(this, tr("是否删除 %1？").arg(info.fileName())))
+        return false;
+    const bool done = info.isDir() ? QDir(path).removeRecursively() : QFile::remove(path);
+    browser->refresh();
+    return done;
+}
+
+int Vistrel::deleteListedEntries(FileBrowser *browser)
+{
+    // Only what the list shows: a search filter or files of other kinds in
+    // the folder are spared.
+    QListWidget *list = browser->listWidget();
+    QStringList listed;
+    for (int i = 0; i < list->count(); ++i)
+        listed << list->item(i)->data(Qt::UserRole).toString();
+    if (listed.isEmpty() || !askYesNo(this, tr("是否删除当前文件夹中列出的全部 %1 个文件？").arg(listed.size())))
+        return 0;
+    int removed = 0;
+    for (const QString &p : listed)
+        removed += (QFileInfo(p).isDir() ? QDir(p).removeRecursively() : QFile::remove(p)) ? 1 : 0;
+    browser->refresh();
+    return removed;
+}
+
+bool Vistrel::renameEntry(FileBrowser *browser, const QString &path, const QString &name)
+{
+    const QFileInfo info(path);
+    if (name.isEmpty() || name == info.fileName())
+        return false;
+    if (!FileBrowser::isValidName(name)) {
+        QMessageBox::information(this, QString(), tr("名称无效"));
+        return false;
+    }
+    const QString target = info.absolutePath() + QLatin1Char('/') + name;
+    if (QFileInfo::exists(target)) {
+        QMessageBox::information(this, QString(), tr("文件已存在：%1").arg(name));
+        return false;
+    }
+    if (!QFile::rename(path, target)) {
+        QMessageBox::information(this, QString(), tr("重命名失败"));
+        return false;
+    }
+    browser->renameItem(path, target);
+    return true;
+}
+
+int Vistrel::copyListedEntries(FileBrowser *browser, const QString &dir)
+{
+    QListWidget *list = browser->listWidget();
+    QStringList existing;
+    for (int i = 0; i < list->count(); ++i) {
+        const QFileInfo f(list->item(i)->data(Qt::UserRole).toString());
+        if (f.isFile() && QFileInfo::exists(dir + QLatin1Char('/') + f.fileName()))
+            existing << f.fileName();
+    }
+    // Nothing is replaced without asking.
+    const bool replace = !existing.isEmpty() && askYesNo(this, tr("文件已存在：%1").arg(existing.join(QStringLiteral(", "))));
+    int copied = 0;
+    for (int i = 0; i < list->count(); ++i) {
+        const QFileInfo f(list->item(i)->data(Qt::UserRole).toString());
+        if (!f.isFile())
+            continue;
+        const QString target = dir + QLatin1Char('/') + f.fileName();
+        if (QFileInfo::exists(target)) {
+            if (!replace)
+                continue;
+            QFile::remove(target);
+        }
+        copied += QFile::copy(f.absoluteFilePath(), target) ? 1 : 0;
+    }
+    return copied;
 }
 
 void Vistrel::onActionTimeOn()

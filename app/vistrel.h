@@ -20,6 +20,7 @@
 class CameraHub;
 class CameraLabel;
 class CameraScene;
+class FileBrowser;
 class FuncWidget;
 class IconHelp;
 class MeasureEditer;
@@ -103,6 +104,13 @@ public:
     void startTimedSeries(const AppSettings &settings) override;
     void endTimedSeries() override;
     bool isTimedVideo() const { return m_timedVideo; }
+
+    // The file operations of the browsers' context menu and of import.
+    int importFiles(const QStringList &files);
+    bool deleteEntry(FileBrowser *browser, const QString &path);
+    int deleteListedEntries(FileBrowser *browser);
+    bool renameEntry(FileBrowser *browser, const QString &path, const QString &name);
+    int copyListedEntries(FileBrowser *browser, const QString &dir);
 
     void setLanguage(int index);
     int languageCount() const { return m_languages.size(); }

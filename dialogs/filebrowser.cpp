@@ -110,7 +110,6 @@ FileBrowser::FileBrowser(QWidget *parent)
 {
     m_searchEdit = new QLineEdit(this);
     m_searchEdit->setObjectName(QStringLiteral("lineEditSearch"));
-    m_searchEdit->setPlaceholderText(tr("Search"));
     QAction *search = m_searchEdit->addAction(QIcon(QStringLiteral(":/Vistrel/image/icon/btnSearch.png")),
                                               QLineEdit::TrailingPosition);
     search->setObjectName(QStringLiteral("actionSearch"));
@@ -129,11 +128,10 @@ FileBrowser::FileBrowser(QWidget *parent)
         if (IconHelp::icon(button->objectName()).availableSizes().isEmpty())
             button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     }
-    m_btnAdd->setToolTip(tr("新建文件夹"));
-    m_btnBack->setToolTip(tr("返回上一级"));
     m_iconHelp = new IconHelp(this);
     m_iconHelp->setIcon(m_btnAdd, QStringLiteral("btnAdd"));
     m_iconHelp->setIcon(m_btnBack, QStringLiteral("btnBack"));
+    retranslate();
 
     m_labelPath = new QLabel(this);
     m_labelPath->setObjectName(QStringLiteral("labelPath"));
@@ -469,4 +467,18 @@ void FileBrowser::onBackButtonClicked()
     else
         m_currentPath = QDir::cleanPath(dir.absolutePath());
     refresh();
+}
+
+void FileBrowser::retranslate()
+{
+    m_searchEdit->setPlaceholderText(tr("Search"));
+    m_btnAdd->setToolTip(tr("新建文件夹"));
+    m_btnBack->setToolTip(tr("返回上一级"));
+}
+
+void FileBrowser::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }

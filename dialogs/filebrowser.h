@@ -74,6 +74,9 @@ public slots:
     void onItemDoubleClicked(QListWidgetItem *item);
     void onBackButtonClicked();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 signals:
     void sigItemOpen(QListWidgetItem *item);
     // Every entry of the listing has its thumbnail (or its broken icon).
@@ -86,6 +89,7 @@ private:
     CustomListWidgetItem *findItem(const QString &path) const;
     bool isUnderRoot(const QString &path) const;
     void updateLabel();
+    void retranslate();
 
     QLineEdit *m_searchEdit = nullptr;
     QToolButton *m_btnAdd = nullptr;

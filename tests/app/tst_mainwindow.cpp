@@ -1,3 +1,4 @@
+#include "mainwindowrig.h"
 #include "app/vistrel.h"
 #include "calib/bdwidget.h"
 #include "capture/camerahub.h"
@@ -22,103 +23,6 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
-namespace {
-
-QString g_boxText;
-
-// Closes the next message box and keeps its text.
-void closeNextBox()
-{
-    g_boxText.clear();
-    QTimer::singleShot(0, [] {
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
-                g_boxText = box->text();
-                box->accept();
-            }
-        }
-    });
-}
-
-SimCameraSpec spec(const QString &tag, int pid, QVector<QSize> sizes)
-{
-    SimCameraSpec s;
-    s.tag = tag;
-    s.productId = pid;
-    s.vendorId = 0x0C45;
-    s.sizes = sizes;
-    return s;
-}
-
-// A window over simulated microscopes in a private folder.
-struct Rig
-{
-    QTemporaryDir dir;
-    std::shared_ptr<SimulatedBackend> sim;
-    std::unique_ptr<Vistrel> window;
-
-    explicit Rig(QVector<SimCameraSpec> cameras = {spec("a", 0x62C1, {{640, 480}, {1280, 720}, {1920, 1080}})})
-    {
-        sim = std::make_shared<SimulatedBackend>(cameras);
-        CameraHub::instance()->setBackends({sim});
-        open();
-    }
-    void open()
-    {
-        StoragePaths paths;
-        paths.configFile = dir.filePath("Measure.config");
-        paths.imageRoot = dir.filePath("save/image");
-        paths.videoRoot = dir.filePath("save/movie");
-        paths.portable = true;
-        Vistrel::setStoragePathsOverride(paths);
-        window = std::make_unique<Vistrel>();
-        window->resize(1280, 800);
-        // The source texts, whatever the translations beside the program.
-        window->setLanguage(0);
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()))
-            qFatal("window not exposed");
-    }
-    void reopen()
-    {
-        window.reset();
-        open();
-    }
-    Ui::VistrelClass *ui() const { return window->form(); }
-    // Waits until the current camera has drawn n more frames.
-    bool waitFrames(int n)
-    {
-        const QString cam = window->currentCamera();
-        const int start = window->openCameras().value(cam).frameTimes.size();
-        return QTest::qWaitFor([&] { return window->openCameras().value(cam).frameTimes.size() >= start + n; }, 5000);
-    }
-    QStringList photos() const
-    {
-        return QDir(dir.filePath("save/image/Photo")).entryList({"*.jpg"}, QDir::Files, QDir::Name);
-    }
-};
-
-int countFrames(const QString &path, int *width, int *height, QString *codec)
-{
-    AVFormatContext *ctx = nullptr;
-    if (avformat_open_input(&ctx, path.toLocal8Bit().constData(), nullptr, nullptr) < 0)
-        return -1;
-    avformat_find_stream_info(ctx, nullptr);
-    int frames = 0;
-    AVPacket *pkt = av_packet_alloc();
-    while (av_read_frame(ctx, pkt) >= 0) {
-        ++frames;
-        av_packet_unref(pkt);
-    }
-    av_packet_free(&pkt);
-    *width = ctx->streams[0]->codecpar->width;
-    *height = ctx->streams[0]->codecpar->height;
-    *codec = QString::fromLatin1(avcodec_get_name(ctx->streams[0]->codecpar->codec_id));
-    avformat_close_input(&ctx);
-    return frames;
-}
-
-} // namespace
 
 class TstMainWindow : public QObject
 {
