@@ -1296,6 +1296,9 @@ bool Vistrel::stopRecording()
     if (!m_rtmp->isRunning() && !m_recording)
         return false;
     const bool wasRunning = m_rtmp->isRunning();
+    // This run's finished() is still to come; it is no error.
+    if (wasRunning)
+        ++m_expectedFinishes;
     m_recording = false;
     m_recordClock.invalidate();
     m_blink = false;
@@ -1328,6 +1331,10 @@ bool Vistrel::stopRecording()
 
 void Vistrel::onRtmpFinished()
 {
+    if (m_expectedFinishes > 0) {
+        --m_expectedFinishes;
+        return;
+    }
     if (m_recording) {
         QMessageBox::information(this, QString(), tr("录像出错1"));
         stopRecording();

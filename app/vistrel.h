@@ -104,6 +104,7 @@ public:
     void startTimedSeries(const AppSettings &settings) override;
     void endTimedSeries() override;
     bool isTimedVideo() const { return m_timedVideo; }
+    QTimer *autoRecordTimer() { return &m_autoRecordTimer; }
 
     // The file operations of the browsers' context menu and of import.
     int importFiles(const QStringList &files);
@@ -222,6 +223,7 @@ private:
     QElapsedTimer m_recordClock;
     qint64 m_lastRecordFrameMs = 0;
     int m_recordFps = 15;
+    int m_expectedFinishes = 0;
     int m_recorderFramesQueued = 0;
     int m_recorderFramesRefused = 0;
 

@@ -245,6 +245,98 @@ private slots:
         QCOMPARE(g_boxText, QStringLiteral("设备未启动"));
     }
 
+    // The folder turns into a file under the program's feet: nothing can be
+    // written there, even by root.
+    static QString breakFolder(const QString &folder)
+    {
+        QDir(folder).removeRecursively();
+        QFile f(folder);
+        f.open(QIODevice::WriteOnly);
+        return folder;
+    }
+
+    void recorderEndingByItself()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        const QString folder = rig.dir.filePath("save/movie/Video/sub");
+        QDir().mkpath(folder);
+        rig.ui()->cameraBrowser->setCurrentPath(folder);
+        breakFolder(folder);
+        closeNextBox();
+        rig.window->startRecording(rig.window->currentCamera());
+        QVERIFY(QTest::qWaitFor([&] { return !g_boxText.isEmpty(); }, 5000));
+        QCOMPARE(g_boxText, QStringLiteral("录像出错1"));
+        QVERIFY(QTest::qWaitFor([&] { return !rig.window->isRecording(); }, 5000));
+        QCOMPARE(rig.ui()->btnRecord->text(), QStringLiteral("录像"));
+        QVERIFY(rig.ui()->cameraWidget->isEnabled());
+    }
+
+    void unwritablePhotoFolder()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        const QString folder = rig.dir.filePath("save/image/Photo/sub");
+        QDir().mkpath(folder);
+        rig.ui()->imageBrowser->setCurrentPath(folder);
+        breakFolder(folder);
+        closeNextBox();
+        rig.window->onBtnCapture();
+        QVERIFY(QTest::qWaitFor([&] { return !g_boxText.isEmpty(); }, 3000));
+        QVERIFY(g_boxText.startsWith(QStringLiteral("照片文件夹不可写")));
+        QVERIFY(rig.window->settings().imageFiles.isEmpty());
+        // Told once, not at every photo of a timed run.
+        g_boxText.clear();
+        rig.window->onBtnCapture();
+        QTest::qWait(100);
+        QVERIFY(g_boxText.isEmpty());
+        QVERIFY(rig.window->settings().imageFiles.isEmpty());
+    }
+
+    void timedVideoRun()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        rig.ui()->cameraBrowser->setCurrentPath(rig.dir.filePath("save/movie/Video"));
+        QDateTime clock = QDateTime::currentDateTime();
+        rig.window->setClock([&clock] { return clock; });
+        AppSettings s = rig.window->settings();
+        s.timedActive = true;
+        s.timedMode = 1;
+        s.timedInterval = 5;
+        s.timedLength = 1;
+        s.timedCount = 2;
+        s.timedDone = 0;
+        s.timedNext = clock;
+        rig.window->startTimedSeries(s);
+        QVERIFY(rig.window->autoRecordTimer()->isActive());
+        rig.window->autoRecordTimer()->stop(); // the test ticks it by hand
+        QSignalSpy finished(rig.window.get(), &Vistrel::autoRecordFinish);
+
+        rig.window->onAutoRecordTimer();
+        QVERIFY(rig.window->isRecording());
+        QVERIFY(rig.window->isTimedVideo());
+        QTest::qWait(1300); // the recorder's own clock passes the clip length
+        clock = clock.addSecs(1);
+        rig.window->onAutoRecordTimer();
+        QVERIFY(!rig.window->isRecording());
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(rig.window->settings().timedDone, 1);
+        // The next clip is due the interval after this one stopped.
+        QCOMPARE(rig.window->settings().timedNext, clock.addSecs(5));
+        clock = clock.addSecs(4);
+        rig.window->onAutoRecordTimer();
+        QVERIFY(!rig.window->isRecording());
+        clock = clock.addSecs(1);
+        rig.window->onAutoRecordTimer();
+        QVERIFY(rig.window->isRecording());
+        QTest::qWait(1300);
+        rig.window->onAutoRecordTimer();
+        QCOMPARE(finished.count(), 2);
+        QVERIFY(!rig.window->settings().timedActive);
+        QCOMPARE(rig.window->settings().videoFiles.size(), 2);
+    }
+
     void frameRates_data()
     {
         QTest::addColumn<QSize>("size");
@@ -277,6 +369,7 @@ private slots:
         s.timedDone = 0;
         s.timedNext = clock;
         rig.window->startTimedSeries(s);
+        rig.window->autoRecordTimer()->stop(); // the test ticks it by hand
         QSignalSpy finished(rig.window.get(), &Vistrel::autoRecordFinish);
         for (int tick = 0; tick < 6; ++tick) {
             rig.window->onAutoRecordTimer();
