@@ -133,7 +133,7 @@
         </message>
         <message>
             <source>恢复</source>
-            <translation>Wiederherstellen</translation>
+            <translation>Laden</translation>
         </message>
         <message>
             <source>增加一个新的标定</source>
@@ -145,7 +145,7 @@
         </message>
         <message>
             <source>实际长度</source>
-            <translation>Tatsächliche Länge</translation>
+            <translation>Reale Länge</translation>
         </message>
         <message>
             <source>新增</source>

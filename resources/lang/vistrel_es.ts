@@ -129,7 +129,7 @@
         </message>
         <message>
             <source>备份</source>
-            <translation>Copia de seguridad</translation>
+            <translation>Respaldo</translation>
         </message>
         <message>
             <source>恢复</source>

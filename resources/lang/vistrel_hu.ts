@@ -129,11 +129,11 @@
         </message>
         <message>
             <source>备份</source>
-            <translation>Biztonsági mentés</translation>
+            <translation>Mentés</translation>
         </message>
         <message>
             <source>恢复</source>
-            <translation>Visszaállítás</translation>
+            <translation>Betöltés</translation>
         </message>
         <message>
             <source>增加一个新的标定</source>

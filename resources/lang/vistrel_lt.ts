@@ -129,7 +129,7 @@
         </message>
         <message>
             <source>备份</source>
-            <translation>Atsarginė kopija</translation>
+            <translation>Kopija</translation>
         </message>
         <message>
             <source>恢复</source>

@@ -129,7 +129,7 @@
         </message>
         <message>
             <source>备份</source>
-            <translation>Kopia zapasowa</translation>
+            <translation>Kopia</translation>
         </message>
         <message>
             <source>恢复</source>
@@ -145,7 +145,7 @@
         </message>
         <message>
             <source>实际长度</source>
-            <translation>Rzeczywista długość</translation>
+            <translation>Długość rzecz.</translation>
         </message>
         <message>
             <source>新增</source>

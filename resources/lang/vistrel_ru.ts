@@ -129,7 +129,7 @@
         </message>
         <message>
             <source>备份</source>
-            <translation>Сохранить копию</translation>
+            <translation>Копия</translation>
         </message>
         <message>
             <source>恢复</source>
@@ -145,7 +145,7 @@
         </message>
         <message>
             <source>实际长度</source>
-            <translation>Фактическая длина</translation>
+            <translation>Реальная длина</translation>
         </message>
         <message>
             <source>新增</source>

@@ -129,7 +129,7 @@
         </message>
         <message>
             <source>备份</source>
-            <translation>Зберегти копію</translation>
+            <translation>Копія</translation>
         </message>
         <message>
             <source>恢复</source>
@@ -145,7 +145,7 @@
         </message>
         <message>
             <source>实际长度</source>
-            <translation>Фактична довжина</translation>
+            <translation>Реальна довжина</translation>
         </message>
         <message>
             <source>新增</source>

@@ -149,6 +149,19 @@ int main(int argc, char *argv[])
             w.setLanguage(l.index);
             settle(300);
             save(&w, QString("main_camera_%1").arg(l.code));
+            SettingTimeDialog timed(&w, &w);
+            save(&timed, QString("dialog_timed_%1").arg(l.code));
+            SettingDialog paths(&w);
+            save(&paths, QString("dialog_paths_%1").arg(l.code));
+            HelpDialog about(&w);
+            save(&about, QString("dialog_about_%1").arg(l.code));
+            BDWidget *tools = w.form()->bdWidget;
+            w.onBtnCalib();
+            tools->onBtnBDEdit();
+            settle(100);
+            save(&w, QString("main_calibration_%1").arg(l.code));
+            tools->leaveEditPage();
+            w.onBtnSetting();
         }
         w.setLanguage(1);
         w.onBtnCalib();
