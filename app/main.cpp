@@ -1,12 +1,15 @@
+#include "app/appsettings.h"
 #include "app/crashhandler.h"
 #include "app/options.h"
 #include "app/screenmetrics.h"
+#include "app/storagepaths.h"
 #include "app/unixsignals.h"
 #include "app/vistrel.h"
 #include "capture/camerahub.h"
 #include "capture/devicetable.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -18,8 +21,24 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const StartOptions options = parseStartOptions(QApplication::arguments());
-    if (options.crashMessage)
+    if (options.crashMessage) {
+        // The message in the language the user chose, when it can be found.
+        AppSettings settings;
+        QTranslator translator;
+        if (loadSettingsFile(storagePaths().configFile, &settings) != SettingsRead::NotOpened && settings.language > 0) {
+            static const char *const codes[] = {"", "en", "zh", "fr", "it", "ja", "ko", "ru",
+                                                "de", "es", "pt", "nl", "pl", "uk", "lt", "hu"};
+            if (settings.language < int(sizeof codes / sizeof codes[0])) {
+                for (const QString &dir : translationDirs()) {
+                    if (translator.load(QStringLiteral("vistrel_") + QLatin1String(codes[settings.language]), dir)) {
+                        QCoreApplication::installTranslator(&translator);
+                        break;
+                    }
+                }
+            }
+        }
         return crash::showCrashMessage();
+    }
     for (const QString &arg : options.ignored)
         fprintf(stderr, "vistrel: ignoring unknown option %s\n", qPrintable(arg));
     setStartOptions(options);
