@@ -709,6 +709,8 @@ void Vistrel::onComboZoomChanged()
 void Vistrel::onUpdateCamViewSize()
 {
     if (!m_cameras.contains(m_currentCamera)) {
+        // No camera: the view fills the page so its notice sits in the middle.
+        ui->camViewer->setFixedSize(ui->mainPageScrollArea->maximumViewportSize());
         updateResolutionLabel();
         return;
     }
