@@ -1,5 +1,6 @@
 #include "app/appsettings.h"
 #include "app/crashhandler.h"
+#include "app/languages.h"
 #include "app/options.h"
 #include "app/screenmetrics.h"
 #include "app/storagepaths.h"
@@ -25,18 +26,9 @@ int main(int argc, char *argv[])
         // The message in the language the user chose, when it can be found.
         AppSettings settings;
         QTranslator translator;
-        if (loadSettingsFile(storagePaths().configFile, &settings) != SettingsRead::NotOpened && settings.language > 0) {
-            static const char *const codes[] = {"", "en", "zh", "fr", "it", "ja", "ko", "ru",
-                                                "de", "es", "pt", "nl", "pl", "uk", "lt", "hu"};
-            if (settings.language < int(sizeof codes / sizeof codes[0])) {
-                for (const QString &dir : translationDirs()) {
-                    if (translator.load(QStringLiteral("vistrel_") + QLatin1String(codes[settings.language]), dir)) {
-                        QCoreApplication::installTranslator(&translator);
-                        break;
-                    }
-                }
-            }
-        }
+        if (loadSettingsFile(storagePaths().configFile, &settings) != SettingsRead::NotOpened
+            && loadLanguage(&translator, settings.language))
+            QCoreApplication::installTranslator(&translator);
         return crash::showCrashMessage();
     }
     for (const QString &arg : options.ignored)

@@ -1,5 +1,6 @@
 #include "app/vistrel.h"
 
+#include "app/languages.h"
 #include "app/settingsstore.h"
 #include "app/storagepaths.h"
 #include "calib/bdwidget.h"
@@ -110,16 +111,6 @@ CameraParam paramFromRange(const PropertyRange &r)
     p.values[5] = r.flags;
     return p;
 }
-
-const char *const kLanguageNames[] = {QT_TRANSLATE_NOOP("VistrelClass", "中文"),   QT_TRANSLATE_NOOP("VistrelClass", "英语"),
-                                      QT_TRANSLATE_NOOP("VistrelClass", "繁体中文"), QT_TRANSLATE_NOOP("VistrelClass", "法国"),
-                                      QT_TRANSLATE_NOOP("VistrelClass", "意大"),   QT_TRANSLATE_NOOP("VistrelClass", "日语"),
-                                      QT_TRANSLATE_NOOP("VistrelClass", "韩语"),   QT_TRANSLATE_NOOP("VistrelClass", "俄语"),
-                                      QT_TRANSLATE_NOOP("VistrelClass", "德语"),   QT_TRANSLATE_NOOP("VistrelClass", "西班牙"),
-                                      QT_TRANSLATE_NOOP("VistrelClass", "葡萄牙"), QT_TRANSLATE_NOOP("VistrelClass", "荷兰"),
-                                      QT_TRANSLATE_NOOP("VistrelClass", "波兰"),   QT_TRANSLATE_NOOP("VistrelClass", "乌克兰"),
-                                      QT_TRANSLATE_NOOP("VistrelClass", "立陶宛"), QT_TRANSLATE_NOOP("VistrelClass", "匈牙利")};
-const char *const kLanguageCodes[] = {"", "en", "zh", "fr", "it", "ja", "ko", "ru", "de", "es", "pt", "nl", "pl", "uk", "lt", "hu"};
 
 QString trVistrel(const char *text)
 {
@@ -308,9 +299,9 @@ Vistrel::Vistrel(QWidget *parent)
     // 9. Languages and the toolbar icons.
     auto *langGroup = new QActionGroup(this);
     langGroup->setExclusive(true);
-    for (size_t i = 0; i < sizeof kLanguageCodes / sizeof kLanguageCodes[0]; ++i) {
-        m_languages.append({QString::fromUtf8(kLanguageNames[i]), QString::fromLatin1(kLanguageCodes[i])});
-        QAction *a = ui->menuLang->addAction(trVistrel(kLanguageNames[i]));
+    for (int i = 0; i < ::languageCount(); ++i) {
+        m_languages.append({QString::fromUtf8(languageName(i)), languageCode(i)});
+        QAction *a = ui->menuLang->addAction(trVistrel(languageName(i)));
         a->setCheckable(true);
         a->setActionGroup(langGroup);
         connect(a, &QAction::triggered, this, &Vistrel::onActionLang);
@@ -807,11 +798,6 @@ void Vistrel::onBtnScreenSwitch()
 }
 
 // ------------------------------------------------------------ full screen
-
-bool Vistrel::isFullScreenMode() const
-{
-    return m_fullScreen;
-}
 
 void Vistrel::onBtnFullScreen()
 {
@@ -1749,15 +1735,8 @@ void Vistrel::setLanguage(int index)
     }
     if (index != 0) {
         const QString code = m_languages[index].second;
-        bool loaded = false;
-        for (const QString &dir : translationDirs()) {
-            if (m_translator.load(QStringLiteral("vistrel_") + code, dir)) {
-                qCDebug(lcLang).noquote() << "loaded" << m_translator.filePath();
-                loaded = true;
-                break;
-            }
-        }
-        if (loaded) {
+        if (loadLanguage(&m_translator, index)) {
+            qCDebug(lcLang).noquote() << "loaded" << m_translator.filePath();
             // Qt's own dialogs (standard buttons, print preview) follow too.
             const QString qtCode = code == QLatin1String("zh") ? QStringLiteral("zh_TW") : code;
             if (m_qtTranslator.load(QStringLiteral("qtbase_") + qtCode, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
@@ -1786,9 +1765,4 @@ void Vistrel::retranslate()
     if (m_recording)
         ui->btnRecord->setText(tr("停止录像"));
     m_scene->update();
-}
-
-void Vistrel::changeEvent(QEvent *event)
-{
-    QMainWindow::changeEvent(event);
 }

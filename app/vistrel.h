@@ -181,7 +181,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -190,7 +189,6 @@ private:
     void retranslate();
     void leaveFullScreen();
     void enterFullScreen();
-    bool isFullScreenMode() const;
     void showInTile(int tile, const QString &path);
     bool savePhoto(const QImage &image, const QString &path);
     QListWidget *browserListOf(QObject *sender) const;
