@@ -1,4 +1,5 @@
 #include "app/settingsstore.h"
+#include "core/sidecar.h"
 #include "dialogs/savefolderbrowser.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,10 @@ QStringList SettingsStore::videoFormats()
 SettingsRead SettingsStore::loadSettings()
 {
     const SettingsRead result = loadSettingsFile(m_paths.configFile, m_settings);
+    // What the fixed layout cannot hold; a damaged sidecar costs only its own fields.
+    QString sidecarError;
+    if (!sidecar::load(sidecar::pathFor(m_paths.configFile), m_settings, &sidecarError))
+        qWarning("Measure.json ignored: %s", qPrintable(sidecarError));
     // The program never stores an empty root; from a damaged file it would
     // put "Photo" at the top of the file system.
     if (m_settings->imageRoot.isEmpty())
@@ -56,7 +61,8 @@ bool SettingsStore::saveSettings()
 
     // The user's configuration folder may not exist yet on a first run.
     QDir().mkpath(QFileInfo(m_paths.configFile).absolutePath());
-    return saveSettingsFile(m_paths.configFile, *m_settings);
+    const bool sidecarSaved = sidecar::save(sidecar::pathFor(m_paths.configFile), *m_settings);
+    return saveSettingsFile(m_paths.configFile, *m_settings) && sidecarSaved;
 }
 
 void SettingsStore::ensureFolders()

@@ -10,7 +10,7 @@
 #include "dialogs/helpdialog.h"
 #include "dialogs/settingdialog.h"
 #include "measure/camerascene.h"
-#include "measure/measureediter.h"
+#include "dialogs/measureediter.h"
 #include "record/rtmpthread.h"
 #include "ui_vistrel.h"
 #include "view/cameralabel.h"

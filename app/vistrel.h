@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/appsettings.h"
+#include "core/appsettings.h"
 #include "app/storagepaths.h"
 #include "capture/capturelayer.h"
 #include "dialogs/settingtimedialog.h"

@@ -10,7 +10,7 @@
 #include "capture/framecallback.h"
 #include "capture/frameconverter.h"
 #include "capture/simbackend.h"
-#include "view/camerabuffer.h"
+#include "core/camerabuffer.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

@@ -4,7 +4,7 @@
 // Usage: bench_filebrowser [folder]   (the folder is made once and reused)
 #include "dialogs/filebrowser.h"
 #include "record/rtmpthread.h"
-#include "view/camerabuffer.h"
+#include "core/camerabuffer.h"
 
 #include <QApplication>
 #include <QDir>

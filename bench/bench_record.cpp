@@ -2,7 +2,7 @@
 // against the ffmpeg command line and the bare encoder floor, on the same
 // raw frames. Usage: bench_record [short-run frames] [long-run frames] [runs]
 #include "record/rtmpthread.h"
-#include "view/camerabuffer.h"
+#include "core/camerabuffer.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

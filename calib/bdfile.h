@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calib/bdinfo.h"
+#include "core/bdinfo.h"
 
 class QIODevice;
 class QString;

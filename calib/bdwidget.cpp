@@ -1,6 +1,6 @@
 #include "calib/bdwidget.h"
 
-#include "app/appsettings.h"
+#include "core/appsettings.h"
 #include "calib/bdfile.h"
 #include "measure/camerascene.h"
 #include "measure/textshapes.h"

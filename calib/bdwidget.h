@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calib/bdinfo.h"
+#include "core/bdinfo.h"
 
 #include <QTimer>
 #include <QVector>

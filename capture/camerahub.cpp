@@ -1,6 +1,6 @@
 #include "capture/camerahub.h"
 
-#include "app/options.h"
+#include "core/options.h"
 
 #include "capture/simbackend.h"
 #include "capture/subtypes.h"

@@ -2,7 +2,7 @@
 
 #include "capture/capturelayer.h"
 #include "capture/framecallback.h"
-#include "view/camerabuffer.h"
+#include "core/camerabuffer.h"
 
 #include <QEvent>
 #include <QImage>

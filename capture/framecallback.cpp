@@ -1,7 +1,7 @@
 #include "capture/framecallback.h"
 
 #include "capture/capturelayer.h"
-#include "view/camerabuffer.h"
+#include "core/camerabuffer.h"
 
 #include <QDebug>
 

@@ -2,7 +2,7 @@
 
 #include <pthread.h>
 
-#include "app/crashhandler.h"
+#include "core/crashhandler.h"
 
 #include <QImage>
 #include <QPainter>

@@ -2,7 +2,7 @@
 
 #include <pthread.h>
 
-#include "app/crashhandler.h"
+#include "core/crashhandler.h"
 #include "capture/capturelayer.h"
 
 #include <QDir>

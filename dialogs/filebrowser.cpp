@@ -1,6 +1,6 @@
 #include "dialogs/filebrowser.h"
 
-#include "app/crashhandler.h"
+#include "core/crashhandler.h"
 #include "record/rtmpthread.h"
 #include "widgets/iconhelp.h"
 

@@ -1,6 +1,6 @@
 #include "measure/camerascene.h"
 
-#include "app/appsettings.h"
+#include "core/appsettings.h"
 #include "measure/graphicsitem.h"
 #include "measure/textshapes.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "calib/bdinfo.h"
+#include "core/bdinfo.h"
 #include "measure/shapetype.h"
-#include "view/camerabuffer.h"
+#include "core/camerabuffer.h"
 
 #include <QElapsedTimer>
 #include <QGraphicsScene>

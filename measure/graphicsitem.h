@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calib/bdinfo.h"
-#include "measure/drawstyle.h"
+#include "core/bdinfo.h"
+#include "core/drawstyle.h"
 #include "measure/shapetype.h"
 
 #include <QGraphicsItem>

@@ -1,6 +1,6 @@
 #include "measure/lineshapes.h"
 
-#include "app/appsettings.h"
+#include "core/appsettings.h"
 #include "measure/camerascene.h"
 #include "measure/geometry.h"
 

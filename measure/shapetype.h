@@ -1,6 +1,6 @@
 #pragma once
 
-#include "measure/drawstyle.h"
+#include "core/drawstyle.h"
 
 #include <QGraphicsItem>
 #include <QPointF>

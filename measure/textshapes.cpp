@@ -1,6 +1,6 @@
 #include "measure/textshapes.h"
 
-#include "app/screenmetrics.h"
+#include "core/screenmetrics.h"
 #include "measure/geometry.h"
 
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "record/rtmpthread.h"
 
-#include "app/crashhandler.h"
-#include "view/camerabuffer.h"
+#include "core/crashhandler.h"
+#include "core/camerabuffer.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,5 +1,5 @@
 // Installs the crash handler without its message box and crashes as asked.
-#include "app/crashhandler.h"
+#include "core/crashhandler.h"
 
 #include <QCoreApplication>
 

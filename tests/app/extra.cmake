@@ -1,5 +1,5 @@
 add_executable(crash_helper ${CMAKE_CURRENT_LIST_DIR}/crash_helper.cpp)
-target_link_libraries(crash_helper PRIVATE vistrel_core)
+target_link_libraries(crash_helper PRIVATE vistrel_all)
 # The overflow case must really recurse.
 target_compile_options(crash_helper PRIVATE -O0)
 add_dependencies(tst_crash crash_helper)

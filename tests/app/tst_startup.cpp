@@ -1,6 +1,6 @@
-#include "app/crashhandler.h"
-#include "app/options.h"
-#include "app/screenmetrics.h"
+#include "core/crashhandler.h"
+#include "core/options.h"
+#include "core/screenmetrics.h"
 #include "app/unixsignals.h"
 
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 #include "calib/bdfile.h"
-#include "calib/bdinfo.h"
+#include "core/bdinfo.h"
 
 #include <QBuffer>
 #include <QDataStream>

@@ -1,4 +1,4 @@
-#include "app/appsettings.h"
+#include "core/appsettings.h"
 #include "calib/bdfile.h"
 #include "calib/bdwidget.h"
 #include "measure/camerascene.h"

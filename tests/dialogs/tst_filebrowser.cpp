@@ -1,6 +1,6 @@
 #include "dialogs/filebrowser.h"
 #include "record/rtmpthread.h"
-#include "view/camerabuffer.h"
+#include "core/camerabuffer.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,5 +1,5 @@
 // Writes valid files as the seed corpus of the fuzz targets.
-#include "app/appsettings.h"
+#include "core/appsettings.h"
 #include "calib/bdfile.h"
 
 #include <QBuffer>

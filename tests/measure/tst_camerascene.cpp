@@ -1,6 +1,6 @@
 #include "paintrecorder.h"
 
-#include "app/appsettings.h"
+#include "core/appsettings.h"
 #include "measure/circleshapes.h"
 #include "measure/lineshapes.h"
 #include "measure/textshapes.h"

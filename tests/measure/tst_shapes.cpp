@@ -1,7 +1,7 @@
 #include "paintrecorder.h"
 
-#include "app/appsettings.h"
-#include "app/screenmetrics.h"
+#include "core/appsettings.h"
+#include "core/screenmetrics.h"
 #include "measure/circleshapes.h"
 #include "measure/lineshapes.h"
 #include "measure/textshapes.h"

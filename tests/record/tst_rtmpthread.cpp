@@ -1,5 +1,5 @@
 #include "record/rtmpthread.h"
-#include "view/camerabuffer.h"
+#include "core/camerabuffer.h"
 
 #include <QElapsedTimer>
 #include <QFile>

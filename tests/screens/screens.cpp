@@ -1,6 +1,6 @@
 // Renders the program's windows into PNG files, to look at them as a user
 // would: screens <folder>. Not a test; run it under Xvfb or offscreen.
-#include "app/appsettings.h"
+#include "core/appsettings.h"
 #include "app/vistrel.h"
 #include "capture/camerahub.h"
 #include "capture/devicetable.h"
@@ -12,7 +12,7 @@
 #include "dialogs/settingtimedialog.h"
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
-#include "measure/measureediter.h"
+#include "dialogs/measureediter.h"
 #include "ui_bdwidget.h"
 #include "ui_measureediter.h"
 #include "view/cameralabel.h"

@@ -3,7 +3,7 @@
 if(NOT VISTREL_SANITIZE)
     add_executable(tst_camerabuffer_tsan
         ${CMAKE_CURRENT_LIST_DIR}/tst_camerabuffer.cpp
-        ${CMAKE_SOURCE_DIR}/view/camerabuffer.cpp)
+        ${CMAKE_SOURCE_DIR}/core/camerabuffer.cpp)
     target_include_directories(tst_camerabuffer_tsan PRIVATE ${CMAKE_SOURCE_DIR})
     target_link_libraries(tst_camerabuffer_tsan PRIVATE Qt5::Gui Qt5::Test)
     target_compile_options(tst_camerabuffer_tsan PRIVATE -fsanitize=thread -g -O1)

@@ -1,4 +1,4 @@
-#include "view/camerabuffer.h"
+#include "core/camerabuffer.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calib/bdinfo.h"
-#include "measure/drawstyle.h"
+#include "core/bdinfo.h"
+#include "core/drawstyle.h"
 
 #include <QDateTime>
 #include <QMap>
@@ -44,6 +44,9 @@ struct CameraConfig
     bool flipHorizontal = false;
     bool flipVertical = false;
 
+    // Kept in the settings sidecar, not in "Measure.config" (its layout is fixed).
+    qint32 colourTemperature = -1; // -1: not known
+
     // Current values back to the device defaults, flips and black-and-white off.
     void resetToDefaults();
 };
@@ -75,6 +78,12 @@ struct AppSettings
     qint32 timedLength = 10;
     qint32 timedCount = 10;
     qint32 timedDone = 0;
+
+    // Kept in the settings sidecar ("Measure.json"), not in "Measure.config".
+    static constexpr int kTileCount = 4;
+    QStringList tileCameras; // camera id per tile, empty for none; at most kTileCount
+    bool showScaleBar = false;
+    qint32 scaleBarCorner = 3; // 0 top left, 1 top right, 2 bottom left, 3 bottom right
 };
 
 // One camera's record as the settings file holds it. Reading leaves the

@@ -1,4 +1,4 @@
-#include "calib/streamread.h"
+#include "core/streamread.h"
 
 #include <QDataStream>
 #include <QIODevice>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QSize>
 #include <QString>
 
 class QDataStream;
@@ -11,6 +12,11 @@ struct BDInfo
     QString name;
     double factor = 1.0;
     qint32 unit = 4; // px
+
+    // Where it was made. Not part of the record's byte layout: kept in the
+    // settings sidecar (and beside a .bd backup); empty for older records.
+    QSize pictureSize;
+    QString camera;
 };
 
 using BDInfoList = QList<BDInfo>;

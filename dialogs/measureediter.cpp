@@ -1,6 +1,6 @@
-#include "measure/measureediter.h"
+#include "dialogs/measureediter.h"
 
-#include "app/appsettings.h"
+#include "core/appsettings.h"
 #include "calib/bdwidget.h"
 #include "measure/camerascene.h"
 #include "ui_measureediter.h"

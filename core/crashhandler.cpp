@@ -1,4 +1,4 @@
-#include "app/crashhandler.h"
+#include "core/crashhandler.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

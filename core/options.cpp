@@ -1,6 +1,6 @@
-#include "app/options.h"
+#include "core/options.h"
 
-#include "app/crashhandler.h"
+#include "core/crashhandler.h"
 
 namespace {
 StartOptions g_options;

@@ -1,5 +1,5 @@
-#include "calib/bdinfo.h"
-#include "calib/streamread.h"
+#include "core/bdinfo.h"
+#include "core/streamread.h"
 
 #include <QDataStream>
 

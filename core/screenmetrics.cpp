@@ -1,4 +1,4 @@
-#include "app/screenmetrics.h"
+#include "core/screenmetrics.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "app/appsettings.h"
-#include "calib/streamread.h"
+#include "core/appsettings.h"
+#include "core/streamread.h"
 
 #include <QDataStream>
 #include <QFile>

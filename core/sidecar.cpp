@@ -1,0 +1,230 @@
+#include "core/sidecar.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <cmath>
+
+namespace sidecar {
+
+namespace {
+
+constexpr int kMaxPictureSide = 100000;
+constexpr int kMaxEntries = 10000;
+
+bool sameRecord(const BDInfo &a, const QJsonObject &o)
+{
+    return o.value(QLatin1String("name")).toString() == a.name
+        && o.value(QLatin1String("factor")).toDouble(NAN) == a.factor
+        && o.value(QLatin1String("unit")).toInt(-100) == a.unit;
+}
+
+QSize sizeFrom(const QJsonObject &o)
+{
+    const int w = o.value(QLatin1String("width")).toInt(0);
+    const int h = o.value(QLatin1String("height")).toInt(0);
+    if (w <= 0 || h <= 0 || w > kMaxPictureSide || h > kMaxPictureSide)
+        return QSize();
+    return QSize(w, h);
+}
+
+bool writeAtomically(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool readSmallFile(const QString &path, QByteArray *bytes)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > kMaxBytes)
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    *bytes = file.read(kMaxBytes + 1);
+    return bytes->size() <= kMaxBytes;
+}
+
+} // namespace
+
+QString pathFor(const QString &configFile)
+{
+    return QFileInfo(configFile).absolutePath() + QLatin1String("/Measure.json");
+}
+
+QJsonArray calibrationOrigins(const BDInfoList &list)
+{
+    QJsonArray out;
+    for (const BDInfo &b : list) {
+        if (!b.pictureSize.isValid() && b.camera.isEmpty())
+            continue;
+        QJsonObject o;
+        o.insert(QLatin1String("name"), b.name);
+        o.insert(QLatin1String("factor"), b.factor);
+        o.insert(QLatin1String("unit"), b.unit);
+        if (b.pictureSize.isValid()) {
+            o.insert(QLatin1String("width"), b.pictureSize.width());
+            o.insert(QLatin1String("height"), b.pictureSize.height());
+        }
+        if (!b.camera.isEmpty())
+            o.insert(QLatin1String("camera"), b.camera);
+        out.append(o);
+    }
+    return out;
+}
+
+void applyCalibrationOrigins(const QJsonArray &origins, BDInfoList *list)
+{
+    QVector<bool> taken(list->size(), false);
+    int seen = 0;
+    for (const QJsonValue &v : origins) {
+        if (++seen > kMaxEntries)
+            break;
+        if (!v.isObject())
+            continue;
+        const QJsonObject o = v.toObject();
+        // Two records with the same name and factor take the entries in order.
+        for (int i = 0; i < list->size(); ++i) {
+            if (taken[i] || !sameRecord(list->at(i), o))
+                continue;
+            taken[i] = true;
+            (*list)[i].pictureSize = sizeFrom(o);
+            (*list)[i].camera = o.value(QLatin1String("camera")).toString().left(1024);
+            break;
+        }
+    }
+}
+
+QByteArray toJson(const AppSettings &s)
+{
+    QJsonObject root;
+    root.insert(QLatin1String("version"), kVersion);
+    root.insert(QLatin1String("calibrations"), calibrationOrigins(s.calibrations));
+
+    QJsonObject cameras;
+    for (auto it = s.cameras.constBegin(); it != s.cameras.constEnd(); ++it) {
+        QJsonObject c;
+        if (it->colourTemperature >= 0)
+            c.insert(QLatin1String("colourTemperature"), it->colourTemperature);
+        if (!c.isEmpty())
+            cameras.insert(it.key(), c);
+    }
+    root.insert(QLatin1String("cameras"), cameras);
+
+    QJsonArray tiles;
+    for (int i = 0; i < AppSettings::kTileCount; ++i)
+        tiles.append(i < s.tileCameras.size() ? s.tileCameras.at(i) : QString());
+    root.insert(QLatin1String("tiles"), tiles);
+
+    QJsonObject bar;
+    bar.insert(QLatin1String("shown"), s.showScaleBar);
+    bar.insert(QLatin1String("corner"), s.scaleBarCorner);
+    root.insert(QLatin1String("scaleBar"), bar);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+bool fromJson(const QByteArray &json, AppSettings *s, QString *error)
+{
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
+    if (!doc.isObject()) {
+        if (error)
+            *error = parseError.error != QJsonParseError::NoError ? parseError.errorString()
+                                                                  : QStringLiteral("not a JSON object");
+        return false;
+    }
+    const QJsonObject root = doc.object();
+    // A later version's file is read for the keys we know.
+    if (root.value(QLatin1String("version")).toInt(0) < 1) {
+        if (error)
+            *error = QStringLiteral("no version");
+        return false;
+    }
+
+    applyCalibrationOrigins(root.value(QLatin1String("calibrations")).toArray(), &s->calibrations);
+
+    const QJsonObject cameras = root.value(QLatin1String("cameras")).toObject();
+    for (auto it = cameras.constBegin(); it != cameras.constEnd(); ++it) {
+        auto cam = s->cameras.find(it.key());
+        if (cam == s->cameras.end())
+            continue;
+        const int t = it.value().toObject().value(QLatin1String("colourTemperature")).toInt(-1);
+        if (t >= 0 && t <= 100000)
+            cam->colourTemperature = t;
+    }
+
+    const QJsonValue tiles = root.value(QLatin1String("tiles"));
+    if (tiles.isArray()) {
+        QStringList list;
+        for (const QJsonValue &v : tiles.toArray()) {
+            if (list.size() == AppSettings::kTileCount)
+                break;
+            list.append(v.toString().left(1024));
+        }
+        s->tileCameras = list;
+    }
+
+    const QJsonObject bar = root.value(QLatin1String("scaleBar")).toObject();
+    if (bar.value(QLatin1String("shown")).isBool())
+        s->showScaleBar = bar.value(QLatin1String("shown")).toBool();
+    const int corner = bar.value(QLatin1String("corner")).toInt(-1);
+    if (corner >= 0 && corner <= 3)
+        s->scaleBarCorner = corner;
+    return true;
+}
+
+bool save(const QString &path, const AppSettings &settings)
+{
+    return writeAtomically(path, toJson(settings));
+}
+
+bool load(const QString &path, AppSettings *settings, QString *error)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    QByteArray bytes;
+    if (!readSmallFile(path, &bytes)) {
+        if (error)
+            *error = QStringLiteral("cannot be read or too large");
+        return false;
+    }
+    return fromJson(bytes, settings, error);
+}
+
+QString bdSidecarPath(const QString &bdFile)
+{
+    return bdFile + QLatin1String(".json");
+}
+
+bool saveBDOrigins(const QString &bdFile, const BDInfoList &list)
+{
+    const QJsonArray origins = calibrationOrigins(list);
+    if (origins.isEmpty())
+        return true;
+    QJsonObject root;
+    root.insert(QLatin1String("version"), kVersion);
+    root.insert(QLatin1String("calibrations"), origins);
+    return writeAtomically(bdSidecarPath(bdFile), QJsonDocument(root).toJson(QJsonDocument::Indented));
+}
+
+void loadBDOrigins(const QString &bdFile, BDInfoList *list)
+{
+    QByteArray bytes;
+    if (!readSmallFile(bdSidecarPath(bdFile), &bytes))
+        return;
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes);
+    if (!doc.isObject())
+        return;
+    applyCalibrationOrigins(doc.object().value(QLatin1String("calibrations")).toArray(), list);
+}
+
+} // namespace sidecar

@@ -1,0 +1,10 @@
+# A folder may include only the folders its library links (vistrel_library DEPS).
+find_package(Python3 COMPONENTS Interpreter)
+if(Python3_Interpreter_FOUND)
+    get_property(_layers GLOBAL PROPERTY VISTREL_LAYERS)
+    set(_args)
+    foreach(_l ${_layers})
+        list(APPEND _args "${_l}")
+    endforeach()
+    add_test(NAME layers COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/check_layers.py ${CMAKE_SOURCE_DIR} ${_args})
+endif()
