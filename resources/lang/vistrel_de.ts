@@ -295,6 +295,29 @@
         </message>
     </context>
     <context>
+        <name>Notifier</name>
+        <message>
+            <source>确定</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Ja</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>Nein</translation>
+        </message>
+        <message>
+            <source>全部是</source>
+            <translation>Ja, alle</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingDialogClass</name>
         <message>
             <source>图片保存路径</source>

@@ -295,6 +295,29 @@
         </message>
     </context>
     <context>
+        <name>Notifier</name>
+        <message>
+            <source>确定</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Yes</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>No</translation>
+        </message>
+        <message>
+            <source>全部是</source>
+            <translation>Yes to all</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingDialogClass</name>
         <message>
             <source>图片保存路径</source>

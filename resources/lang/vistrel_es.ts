@@ -295,6 +295,29 @@
         </message>
     </context>
     <context>
+        <name>Notifier</name>
+        <message>
+            <source>确定</source>
+            <translation>Aceptar</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Sí</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>No</translation>
+        </message>
+        <message>
+            <source>全部是</source>
+            <translation>Sí a todo</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingDialogClass</name>
         <message>
             <source>图片保存路径</source>

@@ -295,6 +295,29 @@
         </message>
     </context>
     <context>
+        <name>Notifier</name>
+        <message>
+            <source>确定</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Oui</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>Non</translation>
+        </message>
+        <message>
+            <source>全部是</source>
+            <translation>Oui pour tout</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annuler</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingDialogClass</name>
         <message>
             <source>图片保存路径</source>

@@ -295,6 +295,29 @@
         </message>
     </context>
     <context>
+        <name>Notifier</name>
+        <message>
+            <source>确定</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Igen</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>Nem</translation>
+        </message>
+        <message>
+            <source>全部是</source>
+            <translation>Igen mindre</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Mégse</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingDialogClass</name>
         <message>
             <source>图片保存路径</source>

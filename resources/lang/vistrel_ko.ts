@@ -295,6 +295,29 @@
         </message>
     </context>
     <context>
+        <name>Notifier</name>
+        <message>
+            <source>确定</source>
+            <translation>확인</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>예</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>아니요</translation>
+        </message>
+        <message>
+            <source>全部是</source>
+            <translation>모두 예</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>취소</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingDialogClass</name>
         <message>
             <source>图片保存路径</source>

@@ -295,6 +295,29 @@
         </message>
     </context>
     <context>
+        <name>Notifier</name>
+        <message>
+            <source>确定</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Tak</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>Nie</translation>
+        </message>
+        <message>
+            <source>全部是</source>
+            <translation>Tak dla wszystkich</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Anuluj</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingDialogClass</name>
         <message>
             <source>图片保存路径</source>

@@ -295,6 +295,29 @@
         </message>
     </context>
     <context>
+        <name>Notifier</name>
+        <message>
+            <source>确定</source>
+            <translation>ОК</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>Да</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>Нет</translation>
+        </message>
+        <message>
+            <source>全部是</source>
+            <translation>Да для всех</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Отмена</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingDialogClass</name>
         <message>
             <source>图片保存路径</source>

@@ -295,6 +295,29 @@
         </message>
     </context>
     <context>
+        <name>Notifier</name>
+        <message>
+            <source>确定</source>
+            <translation>確定</translation>
+        </message>
+        <message>
+            <source>是</source>
+            <translation>是</translation>
+        </message>
+        <message>
+            <source>否</source>
+            <translation>否</translation>
+        </message>
+        <message>
+            <source>全部是</source>
+            <translation>全部是</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>取消</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingDialogClass</name>
         <message>
             <source>图片保存路径</source>
