@@ -15,8 +15,13 @@ const char *const kNames[] = {QT_TRANSLATE_NOOP("VistrelClass", "中文"),   QT_
                               QT_TRANSLATE_NOOP("VistrelClass", "葡萄牙"), QT_TRANSLATE_NOOP("VistrelClass", "荷兰"),
                               QT_TRANSLATE_NOOP("VistrelClass", "波兰"),   QT_TRANSLATE_NOOP("VistrelClass", "乌克兰"),
                               QT_TRANSLATE_NOOP("VistrelClass", "立陶宛"), QT_TRANSLATE_NOOP("VistrelClass", "匈牙利")};
+// Each language in its own script, so a user who reads none of the others
+// still finds the way back.
+const char *const kNative[] = {"简体中文",    "English", "繁體中文",   "Français",   "Italiano", "日本語", "한국어",   "Русский",
+                               "Deutsch", "Español", "Português", "Nederlands", "Polski",   "Українська", "Lietuvių", "Magyar"};
 const char *const kCodes[] = {"", "en", "zh", "fr", "it", "ja", "ko", "ru", "de", "es", "pt", "nl", "pl", "uk", "lt", "hu"};
 static_assert(sizeof kNames == sizeof kCodes, "one code per language");
+static_assert(sizeof kNative == sizeof kCodes, "one native name per language");
 
 } // namespace
 
@@ -44,4 +49,18 @@ bool loadLanguage(QTranslator *translator, int index)
             return true;
     }
     return false;
+}
+
+QString nativeLanguageName(int index)
+{
+    return index >= 0 && index < languageCount() ? QString::fromUtf8(kNative[index]) : QString();
+}
+
+QString languageMenuText(int index)
+{
+    const QString native = nativeLanguageName(index);
+    const QString name = QCoreApplication::translate("VistrelClass", languageName(index));
+    if (name.isEmpty() || name == native)
+        return native;
+    return native + QStringLiteral(" (") + name + QLatin1Char(')');
 }

@@ -20,6 +20,18 @@ extern "C" {
 
 int main(int argc, char *argv[])
 {
+    {
+        // Answered before QApplication, so they work without a display.
+        QStringList raw;
+        for (int i = 0; i < argc; ++i)
+            raw << QString::fromLocal8Bit(argv[i]);
+        const StartOptions early = parseStartOptions(raw);
+        if (early.showHelp || early.showVersion) {
+            const QString name = QStringLiteral("vistrel");
+            fputs(qPrintable(early.showHelp ? helpText(name) : versionText(name) + QLatin1Char('\n')), stdout);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     const StartOptions options = parseStartOptions(QApplication::arguments());
     if (options.crashMessage) {

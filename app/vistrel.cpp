@@ -301,7 +301,7 @@ Vistrel::Vistrel(QWidget *parent)
     langGroup->setExclusive(true);
     for (int i = 0; i < ::languageCount(); ++i) {
         m_languages.append({QString::fromUtf8(languageName(i)), languageCode(i)});
-        QAction *a = ui->menuLang->addAction(trVistrel(languageName(i)));
+        QAction *a = ui->menuLang->addAction(languageMenuText(i));
         a->setCheckable(true);
         a->setActionGroup(langGroup);
         connect(a, &QAction::triggered, this, &Vistrel::onActionLang);
@@ -1756,7 +1756,7 @@ void Vistrel::retranslate()
     setWindowTitle(productTitle());
     ui->comboZoom->setItemText(0, tr("Scale"));
     for (int i = 0; i < m_langActions.size(); ++i)
-        m_langActions[i]->setText(trVistrel(m_languages[i].first.toUtf8().constData()));
+        m_langActions[i]->setText(languageMenuText(i));
     for (FuncWidget *group : m_funcWidgets) {
         for (const QString &row : group->rowNames())
             group->setRowText(row, trVistrel(row.toUtf8().constData()));

@@ -21,6 +21,10 @@ StartOptions parseStartOptions(const QStringList &arguments)
                 o.demoCameras = n;
             else
                 o.ignored << a;
+        } else if (a == QLatin1String("--help") || a == QLatin1String("-h") || a == QLatin1String("-?")) {
+            o.showHelp = true;
+        } else if (a == QLatin1String("--version") || a == QLatin1String("-v")) {
+            o.showVersion = true;
         } else if (a == QLatin1String(crash::kMessageModeArg)) {
             o.crashMessage = true;
         } else {
@@ -38,4 +42,23 @@ const StartOptions &startOptions()
 void setStartOptions(const StartOptions &options)
 {
     g_options = options;
+}
+
+QString helpText(const QString &programName)
+{
+    return QStringLiteral("Usage: %1 [options]\n"
+                          "Orvanta Pro: live view, photos, video and measurement for USB microscopes.\n"
+                          "\n"
+                          "Options:\n"
+                          "  -h, --help               Displays help on commandline options.\n"
+                          "  -v, --version            Displays version information.\n"
+                          "  --demo-camera[=N]        Adds N simulated microscopes (1 to 4, default 1).\n"
+                          "\n"
+                          "Qt's own options (-platform, -style ...) are accepted as well.\n")
+        .arg(programName);
+}
+
+QString versionText(const QString &programName)
+{
+    return programName + QLatin1Char(' ') + QStringLiteral(VISTREL_VERSION);
 }

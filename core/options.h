@@ -8,10 +8,17 @@ struct StartOptions
 {
     int demoCameras = 0;       // --demo-camera[=N], N from 1 to 4
     bool crashMessage = false; // message-only mode of the crash handler
+    bool showHelp = false;     // --help, -h, -?
+    bool showVersion = false;  // --version, -v
     QStringList ignored;       // unknown options, reported once each
 };
 
 StartOptions parseStartOptions(const QStringList &arguments);
+
+// What --help prints, in the layout QCommandLineParser uses.
+QString helpText(const QString &programName);
+// What --version prints: "<program> <version>".
+QString versionText(const QString &programName);
 
 // Process-wide copy of the options the program was started with.
 const StartOptions &startOptions();

@@ -10,7 +10,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Libraries come from dpkg-shlibdeps; the fonts are needed for the Chinese texts.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk, qttranslations5-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt5-image-formats-plugins")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Orvanta Pro: live view, photos, video and measurement for USB microscopes
  Shows the live picture of one USB microscope camera large or up to four

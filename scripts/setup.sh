@@ -9,6 +9,8 @@ PACKAGES=(
     build-essential cmake ninja-build pkg-config git
     # Qt 5.15 and its translation tools
     qtbase5-dev qttools5-dev qttools5-dev-tools
+    # Qt's own texts (standard buttons, file dialogs, print preview) translated
+    qttranslations5-l10n
     # recording and thumbnails
     libavformat-dev libavcodec-dev libavutil-dev
     # colour conversion and MJPEG decoding

@@ -1,6 +1,9 @@
 #include "mainwindowrig.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QLibraryInfo>
+#include <QPushButton>
 #include <QLabel>
 #include <QMenu>
 #include <QPrinter>
@@ -84,13 +87,32 @@ private slots:
             left.removeAll(a->text());
         QVERIFY2(left.isEmpty(), qPrintable(left.join(" | ")));
         QCOMPARE(rig.ui()->btnCapture->text(), QStringLiteral("Photo"));
+        QCOMPARE(rig.ui()->menuLang->actions().at(3)->text(), QStringLiteral("Français"));
+        QCOMPARE(rig.ui()->menuLang->actions().at(1)->text(), QStringLiteral("English"));
         QCOMPARE(rig.ui()->bdWidget->findChild<QToolButton *>("toolButton2")->toolTip(), QStringLiteral("Line"));
 
         rig.window->setLanguage(0);
         QCoreApplication::processEvents();
         QCOMPARE(rig.ui()->btnCapture->text(), QStringLiteral("拍照"));
+        QCOMPARE(rig.ui()->menuLang->actions().at(3)->text(), QStringLiteral("Français (法国)"));
         QCOMPARE(rig.ui()->bdWidget->findChild<QToolButton *>("toolButton2")->toolTip(), QStringLiteral("线条"));
         QCOMPARE(rig.window->settings().language, 0);
+    }
+
+    // Qt's own dialogs speak the chosen language too.
+    void qtTextsTranslated()
+    {
+        if (!QFileInfo::exists(QLibraryInfo::location(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
+            QSKIP("Qt's translations are not installed (qttranslations5-l10n)");
+        if (!QFileInfo::exists(QCoreApplication::applicationDirPath() + "/lang/vistrel_de.qm"))
+            QSKIP("no translations beside the test program");
+        Rig rig;
+        rig.window->setLanguage(8);
+        QDialogButtonBox box(QDialogButtonBox::Cancel);
+        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+        rig.window->setLanguage(1);
+        QCoreApplication::processEvents(); // the language-change events
+        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancel"));
     }
 
     void importSortsByKind()

@@ -4,6 +4,7 @@
 #include "app/unixsignals.h"
 
 #include <QTemporaryDir>
+#include <QProcess>
 #include <QtTest>
 
 #include <csignal>
@@ -148,6 +149,34 @@ private slots:
         QCOMPARE(o.demoCameras, demo);
         QCOMPARE(o.crashMessage, message);
         QCOMPARE(o.ignored, ignored);
+    }
+
+    // The built program answers without a display, as command-line tools do.
+    void helpAndVersion_data()
+    {
+        QTest::addColumn<QString>("arg");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("--help") << "--help" << "--demo-camera[=N]";
+        QTest::newRow("-h") << "-h" << "Usage: vistrel";
+        QTest::newRow("--version") << "--version" << "vistrel " VISTREL_VERSION "\n";
+    }
+
+    void helpAndVersion()
+    {
+        QFETCH(QString, arg);
+        QFETCH(QString, expected);
+        const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/vistrel");
+        if (!QFileInfo::exists(program))
+            QSKIP("the program is not built beside the tests");
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        p.setProcessEnvironment(env);
+        p.start(program, {arg});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY2(QString::fromLocal8Bit(p.readAllStandardOutput()).contains(expected), qPrintable(expected));
     }
 
     void quitSignals_data()
