@@ -18,6 +18,7 @@
 #include "widgets/funcwidget.h"
 #include "widgets/iconhelp.h"
 #include "widgets/qswitchbutton.h"
+#include "widgets/statusline.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -640,7 +641,8 @@ void Vistrel::updateStatus(const QString &devicePath)
     if (!m_cameras.contains(devicePath))
         return;
     if (m_lastStillMs > 0 && QDateTime::currentMSecsSinceEpoch() - m_lastStillMs <= 1000) {
-        ui->labelStatus->setText(tr("Save Image"));
+        ui->labelStatus->clearParts();
+        ui->labelStatus->setPart(0, tr("Save Image"), 2);
         return;
     }
     const CameraSlot &slot = m_cameras[devicePath];
@@ -661,15 +663,17 @@ void Vistrel::updateStatus(const QString &devicePath)
         g /= slot.colours.size();
         b /= slot.colours.size();
     }
+    // The frame rate matters most; the pointer's place and colour give way first.
+    ui->labelStatus->setPart(0, tr("帧率") + QString::asprintf(":%0.1ffps", rate), 2);
     if (ui->stackMainWidget->currentIndex() != 0) {
-        ui->labelStatus->setText(tr("帧率") + QString::asprintf(":%0.1ffps", rate));
+        ui->labelStatus->setPart(1, QString(), 0);
         return;
     }
     const QSize picture = m_scene->image().size();
     const int x = m_lastPoint.x() - picture.width() / 2;
     const int y = picture.height() / 2 - m_lastPoint.y();
-    ui->labelStatus->setText(tr("帧率") + QString::asprintf(":%0.1ffps ", rate) + tr("坐标")
-                             + QString::asprintf(":%d,%d (R:%3d G:%3d B:%3d)", x, y, r, g, b));
+    ui->labelStatus->setPart(1, tr("坐标") + QString::asprintf(":%d,%d", x, y), 1);
+    ui->labelStatus->setPart(2, QString::asprintf("(R:%3d G:%3d B:%3d)", r, g, b), 0);
 }
 
 void Vistrel::updateResolutionLabel()
@@ -1233,7 +1237,7 @@ bool Vistrel::startRecording(const QString &devicePath)
         return false;
     const QString path = m_store->makeFilePath(1);
     m_scene->setRecordingClock(true);
-    ui->btnRecord->setText(tr("停止录像"));
+    fitToolButton(ui->btnRecord, {tr("停止录像"), tr("录像")});
     m_recording = true;
     m_recordClock.start();
     m_blink = false;
@@ -1292,7 +1296,7 @@ bool Vistrel::stopRecording()
     m_blink = false;
     m_recordImageTimer.stop();
     m_scene->setRecordingClock(false);
-    ui->btnRecord->setText(tr("录像"));
+    fitToolButton(ui->btnRecord, {tr("录像"), tr("停止录像")});
     ui->cameraWidget->setEnabled(true);
     QElapsedTimer drain;
     drain.start();
@@ -1754,6 +1758,11 @@ void Vistrel::retranslate()
 {
     ui->retranslateUi(this);
     setWindowTitle(productTitle());
+    for (QToolButton *b : {ui->btnCapture, ui->btnTimeSetting, ui->btnFullScreen, ui->btnScreenSwitch, ui->btnZoom})
+        fitToolButton(b, {b->text()});
+    // Record and Stop recording take the same room, so the toolbar never shifts.
+    const QStringList record{tr("录像"), tr("停止录像")};
+    fitToolButton(ui->btnRecord, m_recording ? QStringList{record[1], record[0]} : record);
     ui->comboZoom->setItemText(0, tr("Scale"));
     for (int i = 0; i < m_langActions.size(); ++i)
         m_langActions[i]->setText(languageMenuText(i));
@@ -1762,7 +1771,5 @@ void Vistrel::retranslate()
             group->setRowText(row, trVistrel(row.toUtf8().constData()));
     }
     m_hintLabel->setText(tr("按ESC退出全屏"));
-    if (m_recording)
-        ui->btnRecord->setText(tr("停止录像"));
     m_scene->update();
 }
