@@ -295,6 +295,53 @@
         </message>
     </context>
     <context>
+        <name>MeasurementTable</name>
+        <message>
+            <source>编号</source>
+            <translation>Nr.</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Werkzeug</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Wert</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Einheit</translation>
+        </message>
+        <message>
+            <source>像素</source>
+            <translation>Pixel</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibrierung</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Löschen</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Speichern fehlgeschlagen</translation>
+        </message>
+        <message>
+            <source>导出测量结果…</source>
+            <translation>Messwerte exportieren…</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Kopieren</translation>
+        </message>
+    </context>
+    <context>
         <name>Notifier</name>
         <message>
             <source>确定</source>

@@ -295,6 +295,53 @@
         </message>
     </context>
     <context>
+        <name>MeasurementTable</name>
+        <message>
+            <source>编号</source>
+            <translation>No.</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Tool</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Value</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Unit</translation>
+        </message>
+        <message>
+            <source>像素</source>
+            <translation>Pixels</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Calibration</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Save failed</translation>
+        </message>
+        <message>
+            <source>导出测量结果…</source>
+            <translation>Export measurements…</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Copy</translation>
+        </message>
+    </context>
+    <context>
         <name>Notifier</name>
         <message>
             <source>确定</source>

@@ -295,6 +295,53 @@
         </message>
     </context>
     <context>
+        <name>MeasurementTable</name>
+        <message>
+            <source>编号</source>
+            <translation>N.º</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Herramienta</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Valor</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Unidad</translation>
+        </message>
+        <message>
+            <source>像素</source>
+            <translation>Píxeles</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Calibración</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Eliminar</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Error al guardar</translation>
+        </message>
+        <message>
+            <source>导出测量结果…</source>
+            <translation>Exportar mediciones…</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Copiar</translation>
+        </message>
+    </context>
+    <context>
         <name>Notifier</name>
         <message>
             <source>确定</source>

@@ -295,6 +295,53 @@
         </message>
     </context>
     <context>
+        <name>MeasurementTable</name>
+        <message>
+            <source>编号</source>
+            <translation>N°</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Outil</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nom</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Valeur</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Unité</translation>
+        </message>
+        <message>
+            <source>像素</source>
+            <translation>Pixels</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Étalonnage</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Supprimer</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Échec de l'enregistrement</translation>
+        </message>
+        <message>
+            <source>导出测量结果…</source>
+            <translation>Exporter les mesures…</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Copier</translation>
+        </message>
+    </context>
+    <context>
         <name>Notifier</name>
         <message>
             <source>确定</source>

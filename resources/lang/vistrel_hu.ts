@@ -295,6 +295,53 @@
         </message>
     </context>
     <context>
+        <name>MeasurementTable</name>
+        <message>
+            <source>编号</source>
+            <translation>Sz.</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Eszköz</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Név</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Érték</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Egység</translation>
+        </message>
+        <message>
+            <source>像素</source>
+            <translation>Képpont</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibráció</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Törlés</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>A mentés sikertelen</translation>
+        </message>
+        <message>
+            <source>导出测量结果…</source>
+            <translation>Mérések exportálása…</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Másolás</translation>
+        </message>
+    </context>
+    <context>
         <name>Notifier</name>
         <message>
             <source>确定</source>

@@ -295,6 +295,53 @@
         </message>
     </context>
     <context>
+        <name>MeasurementTable</name>
+        <message>
+            <source>编号</source>
+            <translation>N.</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Strumento</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nome</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Valore</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Unità</translation>
+        </message>
+        <message>
+            <source>像素</source>
+            <translation>Pixel</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Calibrazione</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Elimina</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Salvataggio non riuscito</translation>
+        </message>
+        <message>
+            <source>导出测量结果…</source>
+            <translation>Esporta misure…</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Copia</translation>
+        </message>
+    </context>
+    <context>
         <name>Notifier</name>
         <message>
             <source>确定</source>

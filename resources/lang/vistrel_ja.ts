@@ -295,6 +295,53 @@
         </message>
     </context>
     <context>
+        <name>MeasurementTable</name>
+        <message>
+            <source>编号</source>
+            <translation>番号</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>ツール</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>名前</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>値</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>単位</translation>
+        </message>
+        <message>
+            <source>像素</source>
+            <translation>ピクセル</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>校正</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>削除</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>保存に失敗しました</translation>
+        </message>
+        <message>
+            <source>导出测量结果…</source>
+            <translation>測定結果をエクスポート…</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>コピー</translation>
+        </message>
+    </context>
+    <context>
         <name>Notifier</name>
         <message>
             <source>确定</source>

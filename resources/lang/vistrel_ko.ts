@@ -295,6 +295,53 @@
         </message>
     </context>
     <context>
+        <name>MeasurementTable</name>
+        <message>
+            <source>编号</source>
+            <translation>번호</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>도구</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>이름</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>값</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>단위</translation>
+        </message>
+        <message>
+            <source>像素</source>
+            <translation>픽셀</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>보정</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>삭제</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>저장 실패</translation>
+        </message>
+        <message>
+            <source>导出测量结果…</source>
+            <translation>측정 결과 내보내기…</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>복사</translation>
+        </message>
+    </context>
+    <context>
         <name>Notifier</name>
         <message>
             <source>确定</source>

@@ -295,6 +295,53 @@
         </message>
     </context>
     <context>
+        <name>MeasurementTable</name>
+        <message>
+            <source>编号</source>
+            <translation>Nr.</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Įrankis</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Pavadinimas</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Reikšmė</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Vienetas</translation>
+        </message>
+        <message>
+            <source>像素</source>
+            <translation>Pikseliai</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibravimas</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Ištrinti</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Nepavyko išsaugoti</translation>
+        </message>
+        <message>
+            <source>导出测量结果…</source>
+            <translation>Eksportuoti matavimus…</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Kopijuoti</translation>
+        </message>
+    </context>
+    <context>
         <name>Notifier</name>
         <message>
             <source>确定</source>

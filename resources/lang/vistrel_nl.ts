@@ -295,6 +295,53 @@
         </message>
     </context>
     <context>
+        <name>MeasurementTable</name>
+        <message>
+            <source>编号</source>
+            <translation>Nr.</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Gereedschap</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Naam</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Waarde</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Eenheid</translation>
+        </message>
+        <message>
+            <source>像素</source>
+            <translation>Pixels</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibratie</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Verwijderen</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Opslaan mislukt</translation>
+        </message>
+        <message>
+            <source>导出测量结果…</source>
+            <translation>Metingen exporteren…</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Kopiëren</translation>
+        </message>
+    </context>
+    <context>
         <name>Notifier</name>
         <message>
             <source>确定</source>

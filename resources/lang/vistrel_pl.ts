@@ -295,6 +295,53 @@
         </message>
     </context>
     <context>
+        <name>MeasurementTable</name>
+        <message>
+            <source>编号</source>
+            <translation>Nr</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Narzędzie</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nazwa</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Wartość</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Jednostka</translation>
+        </message>
+        <message>
+            <source>像素</source>
+            <translation>Piksele</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibracja</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Usuń</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Zapisywanie nie powiodło się</translation>
+        </message>
+        <message>
+            <source>导出测量结果…</source>
+            <translation>Eksportuj pomiary…</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Kopiuj</translation>
+        </message>
+    </context>
+    <context>
         <name>Notifier</name>
         <message>
             <source>确定</source>

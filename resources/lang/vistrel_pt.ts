@@ -295,6 +295,53 @@
         </message>
     </context>
     <context>
+        <name>MeasurementTable</name>
+        <message>
+            <source>编号</source>
+            <translation>N.º</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Ferramenta</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nome</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Valor</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Unidade</translation>
+        </message>
+        <message>
+            <source>像素</source>
+            <translation>Pixels</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Calibração</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Excluir</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Falha ao salvar</translation>
+        </message>
+        <message>
+            <source>导出测量结果…</source>
+            <translation>Exportar medições…</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Copiar</translation>
+        </message>
+    </context>
+    <context>
         <name>Notifier</name>
         <message>
             <source>确定</source>

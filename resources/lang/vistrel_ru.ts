@@ -295,6 +295,53 @@
         </message>
     </context>
     <context>
+        <name>MeasurementTable</name>
+        <message>
+            <source>编号</source>
+            <translation>№</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Инструмент</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Имя</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Значение</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Единица</translation>
+        </message>
+        <message>
+            <source>像素</source>
+            <translation>Пиксели</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Калибровка</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Удалить</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Не удалось сохранить</translation>
+        </message>
+        <message>
+            <source>导出测量结果…</source>
+            <translation>Экспорт измерений…</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Копировать</translation>
+        </message>
+    </context>
+    <context>
         <name>Notifier</name>
         <message>
             <source>确定</source>

@@ -295,6 +295,53 @@
         </message>
     </context>
     <context>
+        <name>MeasurementTable</name>
+        <message>
+            <source>编号</source>
+            <translation>№</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Інструмент</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Назва</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Значення</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Одиниця</translation>
+        </message>
+        <message>
+            <source>像素</source>
+            <translation>Пікселі</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Калібрування</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Видалити</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Не вдалося зберегти</translation>
+        </message>
+        <message>
+            <source>导出测量结果…</source>
+            <translation>Експорт вимірювань…</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Копіювати</translation>
+        </message>
+    </context>
+    <context>
         <name>Notifier</name>
         <message>
             <source>确定</source>

@@ -295,6 +295,53 @@
         </message>
     </context>
     <context>
+        <name>MeasurementTable</name>
+        <message>
+            <source>编号</source>
+            <translation>編號</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>工具</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>名稱</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>數值</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>單位</translation>
+        </message>
+        <message>
+            <source>像素</source>
+            <translation>像素</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>校正</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>刪除</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>儲存失敗</translation>
+        </message>
+        <message>
+            <source>导出测量结果…</source>
+            <translation>匯出測量結果…</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>複製</translation>
+        </message>
+    </context>
+    <context>
         <name>Notifier</name>
         <message>
             <source>确定</source>

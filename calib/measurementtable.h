@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QVector>
+#include <QWidget>
+
+class QTableWidget;
+class QPushButton;
+
+// One measured value of one shape, as the results table lists it.
+struct MeasurementRow
+{
+    int shape = 0;       // 1-based number of the shape in the scene
+    QString tool;        // translated tool name
+    QString name;        // "L", "S", "R", "D", "A", "C" ...
+    double real = 0;     // in `unit` (degrees for angles)
+    QString unit;        // "mm", "um", "px", "deg" ...
+    double pixels = 0;   // the same value in picture pixels (px, px², deg)
+    QString calibration; // name of the calibration used, empty for none
+};
+
+// What the export writes above the rows.
+struct MeasurementSource
+{
+    QString picture;      // file name or camera name
+    QSize size;           // picture size in pixels
+    QString calibration;  // name
+    double factor = 0;    // real length per pixel, 0 for none
+    QString unit;
+};
+
+// CSV as spreadsheets and Python's csv module read it: UTF-8, comment rows
+// starting with "#" for the source, a header row, a dot as the decimal
+// separator and enough digits to give back the same double.
+QByteArray measurementsCsv(const QVector<MeasurementRow> &rows, const MeasurementSource &source);
+// Tab-separated, header first, for pasting into a spreadsheet.
+QString measurementsTsv(const QVector<MeasurementRow> &rows);
+
+// The results table: one row per measured value of every shape, with
+// Export and Copy. It does not read the scene itself; its owner gives it
+// the rows whenever the shapes change.
+class MeasurementTable : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit MeasurementTable(QWidget *parent = nullptr);
+
+    void setRows(const QVector<MeasurementRow> &rows);
+    const QVector<MeasurementRow> &rows() const { return m_rows; }
+    void setSource(const MeasurementSource &source) { m_source = source; }
+
+    // Writes the CSV; false (after telling the user) when it cannot.
+    bool exportTo(const QString &path);
+    void copyToClipboard();
+
+    QTableWidget *table() const { return m_table; }
+
+signals:
+    // The user selected a row of that shape (1-based), or none (0).
+    void shapeSelected(int shape);
+    // The user asked to erase that shape (Delete key or the row's menu).
+    void eraseRequested(int shape);
+
+public slots:
+    void onBtnExport();
+    void onBtnCopy();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void retranslate();
+    int selectedShape() const;
+
+    QTableWidget *m_table;
+    QPushButton *m_export;
+    QPushButton *m_copy;
+    QVector<MeasurementRow> m_rows;
+    MeasurementSource m_source;
+};
