@@ -2,7 +2,7 @@
 
 #include "ui_settingtimedialog.h"
 
-#include <QMessageBox>
+#include "core/notifier.h"
 
 SettingTimeDialog::SettingTimeDialog(QWidget *parent, TimedSeriesHost *host)
     : QDialog(parent)
@@ -21,6 +21,14 @@ SettingTimeDialog::SettingTimeDialog(QWidget *parent, TimedSeriesHost *host)
     connect(ui->btnOk, &QPushButton::clicked, this, &SettingTimeDialog::onBtnOk);
     connect(ui->btnCancel, &QPushButton::clicked, this, &SettingTimeDialog::onBtnCancel);
     connect(ui->btnExit, &QPushButton::clicked, this, &SettingTimeDialog::onBtnExit);
+    connect(ui->checkStartNow, &QCheckBox::toggled, this, [this](bool now) {
+        ui->dateTimeStart->setEnabled(!now && !m_settings.timedActive);
+        // A start chosen by hand begins a minute ahead, never already past.
+        if (!now && ui->dateTimeStart->dateTime() <= m_clock())
+            ui->dateTimeStart->setDateTime(m_clock().addSecs(60));
+    });
+    // The series runs on in the main window while this is closed.
+    setModal(false);
     m_settings.timedActive = false;
 }
 
@@ -37,7 +45,6 @@ void SettingTimeDialog::showEvent(QShowEvent *event)
         connect(parent(), SIGNAL(autoRecordFinish()), this, SLOT(onRecordFinish()));
         m_finishConnected = true;
     }
-    m_settings.timedActive = false;
     refresh();
     QDialog::showEvent(event);
 }
@@ -59,7 +66,18 @@ void SettingTimeDialog::readWidgets()
 
 void SettingTimeDialog::onBtnOk()
 {
-    const QDateTime start = ui->dateTimeStart->dateTime();
+    const QDateTime start = ui->checkStartNow->isChecked() ? m_clock() : ui->dateTimeStart->dateTime();
+    if (ui->checkStartNow->isChecked()) {
+        m_settings.timedStart = start;
+        m_settings.timedNext = start;
+        m_settings.timedActive = true;
+        m_settings.timedDone = 0;
+        readWidgets();
+        if (m_host)
+            m_host->startTimedSeries(m_settings);
+        refresh();
+        return;
+    }
     m_settings.timedStart = start;
     m_settings.timedNext = start;
     // The edit shows whole seconds: "now" is compared at the same precision,
@@ -75,7 +93,7 @@ void SettingTimeDialog::onBtnOk()
         refresh();
     } else {
         m_settings.timedActive = false;
-        QMessageBox::information(this, QString(), tr("启动时间需大于当前时间"));
+        notifier().inform(this, tr("启动时间需大于当前时间"));
     }
 }
 
@@ -111,14 +129,19 @@ void SettingTimeDialog::refresh()
     const bool video = m_settings.timedMode != 0;
     ui->radioVideo->setChecked(video);
     ui->radioPhoto->setChecked(!video);
-    ui->dateTimeStart->setDateTime(m_settings.timedStart.isNull() ? m_clock() : m_settings.timedStart);
+    const QDateTime now = m_clock();
+    ui->dateTimeStart->setDateTime(m_settings.timedStart.isNull() || (!m_settings.timedActive && m_settings.timedStart < now)
+                                       ? now.addSecs(60)
+                                       : m_settings.timedStart);
     ui->spinInterval->setValue(m_settings.timedInterval);
     ui->spinLength->setValue(m_settings.timedLength);
     ui->spinCount->setValue(m_settings.timedCount);
     ui->lcdTaken->display(m_settings.timedDone);
 
     const bool active = m_settings.timedActive;
-    for (QWidget *w : {static_cast<QWidget *>(ui->dateTimeStart), static_cast<QWidget *>(ui->radioPhoto),
+    ui->checkStartNow->setEnabled(!active);
+    ui->dateTimeStart->setEnabled(!active && !ui->checkStartNow->isChecked());
+    for (QWidget *w : {static_cast<QWidget *>(ui->radioPhoto),
                        static_cast<QWidget *>(ui->radioVideo), static_cast<QWidget *>(ui->spinInterval),
                        static_cast<QWidget *>(ui->spinCount), static_cast<QWidget *>(ui->btnOk)})
         w->setEnabled(!active);

@@ -440,6 +440,10 @@
             <source>退出</source>
             <translation>Schließen</translation>
         </message>
+        <message>
+            <source>立即开始</source>
+            <translation>Sofort starten</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>

@@ -440,6 +440,10 @@
             <source>退出</source>
             <translation>Close</translation>
         </message>
+        <message>
+            <source>立即开始</source>
+            <translation>Start now</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>

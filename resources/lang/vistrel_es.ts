@@ -440,6 +440,10 @@
             <source>退出</source>
             <translation>Cerrar</translation>
         </message>
+        <message>
+            <source>立即开始</source>
+            <translation>Iniciar ahora</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>

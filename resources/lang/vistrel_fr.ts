@@ -440,6 +440,10 @@
             <source>退出</source>
             <translation>Fermer</translation>
         </message>
+        <message>
+            <source>立即开始</source>
+            <translation>Démarrer maintenant</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>

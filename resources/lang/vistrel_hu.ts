@@ -440,6 +440,10 @@
             <source>退出</source>
             <translation>Bezárás</translation>
         </message>
+        <message>
+            <source>立即开始</source>
+            <translation>Indítás most</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>

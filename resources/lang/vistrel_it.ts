@@ -440,6 +440,10 @@
             <source>退出</source>
             <translation>Chiudi</translation>
         </message>
+        <message>
+            <source>立即开始</source>
+            <translation>Avvia ora</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>

@@ -440,6 +440,10 @@
             <source>退出</source>
             <translation>閉じる</translation>
         </message>
+        <message>
+            <source>立即开始</source>
+            <translation>今すぐ開始</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>

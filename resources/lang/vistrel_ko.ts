@@ -440,6 +440,10 @@
             <source>退出</source>
             <translation>닫기</translation>
         </message>
+        <message>
+            <source>立即开始</source>
+            <translation>지금 시작</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>

@@ -440,6 +440,10 @@
             <source>退出</source>
             <translation>Uždaryti</translation>
         </message>
+        <message>
+            <source>立即开始</source>
+            <translation>Pradėti dabar</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>

@@ -440,6 +440,10 @@
             <source>退出</source>
             <translation>Zamknij</translation>
         </message>
+        <message>
+            <source>立即开始</source>
+            <translation>Rozpocznij teraz</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>

@@ -440,6 +440,10 @@
             <source>退出</source>
             <translation>Закрыть</translation>
         </message>
+        <message>
+            <source>立即开始</source>
+            <translation>Начать сейчас</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>

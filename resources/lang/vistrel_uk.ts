@@ -440,6 +440,10 @@
             <source>退出</source>
             <translation>Закрити</translation>
         </message>
+        <message>
+            <source>立即开始</source>
+            <translation>Почати зараз</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>

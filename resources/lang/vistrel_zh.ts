@@ -440,6 +440,10 @@
             <source>退出</source>
             <translation>關閉</translation>
         </message>
+        <message>
+            <source>立即开始</source>
+            <translation>立即開始</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>

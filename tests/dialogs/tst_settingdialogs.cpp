@@ -5,6 +5,7 @@
 #include <QDateTimeEdit>
 #include <QLCDNumber>
 #include <QLineEdit>
+#include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -86,6 +87,7 @@ private slots:
         const QDateTime now(QDate(2026, 3, 4), QTime(10, 20, 30, 700));
         dlg.setClock([now] { return now; });
         dlg.show();
+        child<QCheckBox>(&dlg, "checkStartNow")->setChecked(false);
         child<QDateTimeEdit>(&dlg, "dateTimeStart")->setDateTime(QDateTime(now.date(), QTime(10, 20, 30)).addSecs(offsetSeconds));
         expectMessageBox();
         dlg.onBtnOk();
@@ -131,6 +133,7 @@ private slots:
         child<QSpinBox>(&dlg, "spinCount")->setValue(3);
         child<QSpinBox>(&dlg, "spinInterval")->setValue(7);
         child<QRadioButton>(&dlg, "radioVideo")->setChecked(true);
+        child<QCheckBox>(&dlg, "checkStartNow")->setChecked(false);
         child<QDateTimeEdit>(&dlg, "dateTimeStart")->setDateTime(now.addSecs(30));
         dlg.onBtnOk();
         QCOMPARE(host.starts, 1);
@@ -160,6 +163,7 @@ private slots:
         const QDateTime now = QDateTime::currentDateTime();
         dlg.setClock([now] { return now; });
         dlg.show();
+        child<QCheckBox>(&dlg, "checkStartNow")->setChecked(false);
         child<QDateTimeEdit>(&dlg, "dateTimeStart")->setDateTime(now.addSecs(5));
         dlg.onBtnOk();
         QTest::mouseClick(child<QPushButton>(&dlg, "btnCancel"), Qt::LeftButton);
@@ -168,7 +172,28 @@ private slots:
         QVERIFY(child<QPushButton>(&dlg, "btnOk")->isEnabled());
     }
 
-    void showingAgainStartsInactive()
+    // "Start now" begins at once; a start chosen by hand is never already past.
+    void startNow()
+    {
+        FakeHost host;
+        SettingTimeDialog dlg(nullptr, &host);
+        const QDateTime now(QDate(2026, 3, 4), QTime(10, 20, 30, 700));
+        dlg.setClock([now] { return now; });
+        dlg.show();
+        QVERIFY(!dlg.isModal());
+        auto *startNow = child<QCheckBox>(&dlg, "checkStartNow");
+        auto *edit = child<QDateTimeEdit>(&dlg, "dateTimeStart");
+        QVERIFY(startNow->isChecked());
+        QVERIFY(!edit->isEnabled());
+        QVERIFY(edit->dateTime() > now);
+        dlg.onBtnOk();
+        QCOMPARE(host.starts, 1);
+        QCOMPARE(host.last.timedStart, now);
+        QVERIFY(!startNow->isEnabled());
+    }
+
+    // The series runs on while the dialog is closed; opened again, it shows it.
+    void showingAgainShowsTheSeries()
     {
         FakeHost host;
         SettingTimeDialog dlg(nullptr, &host);
@@ -179,7 +204,8 @@ private slots:
         s.timedDone = 4;
         dlg.setSettings(s);
         dlg.show();
-        QVERIFY(!dlg.settings().timedActive);
+        QVERIFY(dlg.settings().timedActive);
+        QVERIFY(child<QPushButton>(&dlg, "btnCancel")->isEnabled());
         QVERIFY(child<QRadioButton>(&dlg, "radioVideo")->isChecked());
         QCOMPARE(child<QSpinBox>(&dlg, "spinLength")->value(), 42);
         QCOMPARE(child<QLCDNumber>(&dlg, "lcdTaken")->intValue(), 4);
