@@ -1,9 +1,10 @@
 // Per-frame cost of turning camera frames into the camera's buffer, against
 // the bare library calls on the same data, with heap allocations counted;
 // then a simulated 2592 x 1944 MJPEG camera at full rate through CameraHub,
-// with the time its frames cost the GUI thread.
+// with the time its frames cost the GUI thread. The reduced table decodes a
+// 1920 x 1080 frame at 1/1, 1/2, 1/4 and 1/8 as a tile of that size would.
 //
-//   build/bench/bench_capture [rounds]
+//   build/bench/bench_capture [rounds] [reduced]   ("reduced": that table only)
 
 #include "capture/camerahub.h"
 #include "capture/devicetable.h"
@@ -237,6 +238,58 @@ void conversionTable(int rounds)
     }
 }
 
+// The frame path into a buffer of the tile's size: full decode against the
+// DCT-scaled (MJPEG) and libyuv-reduced (YUYV) ones.
+void reducedTable(int rounds)
+{
+    const int w = 1920;
+    const int h = 1080;
+    const QImage picture = cameraPicture(w, h);
+    const QByteArray jpeg = toJpeg(picture);
+    const QByteArray yuyv = toYuyv(picture);
+    printf("\n%-10s %-5s %-6s %-9s %9s %9s %8s %11s\n", "frame", "fmt", "scale", "picture", "min ms", "med ms",
+           "vs full", "allocs/frm");
+    for (quint32 format : {quint32(V4L2_PIX_FMT_MJPEG), quint32(V4L2_PIX_FMT_YUYV)}) {
+        const QByteArray &data = format == V4L2_PIX_FMT_MJPEG ? jpeg : yuyv;
+        const auto *src = reinterpret_cast<const uchar *>(data.constData());
+        double fullMedian = 0;
+        for (int d : {1, 2, 4, 8}) {
+            const QSize size = FrameConverter::scaledSize(QSize(w, h), d);
+            CameraBuffer buffer;
+            buffer.init(size.width(), size.height(), QImage::Format_RGB32);
+            std::atomic<bool> off{false};
+            FrameCallback callback(QStringLiteral("bench"));
+            callback.setFormat(format, w, h, format == V4L2_PIX_FMT_YUYV ? w * 2 : 0, w * h * 2);
+            if (d > 1)
+                callback.reserveLatestFrame();
+            FrameOutput out;
+            out.buffer = &buffer;
+            out.mirror = &off;
+            out.flipVertical = &off;
+            out.notify = [](bool) { return true; };
+            callback.setOutput(out);
+            callback.frameArrived(src, size_t(data.size())); // sizes the scratch planes
+            std::vector<double> t;
+            const long a0 = g_allocations.load();
+            for (int i = 0; i < rounds; ++i) {
+                const auto t0 = Clock::now();
+                callback.frameArrived(src, size_t(data.size()));
+                t.push_back(ms(Clock::now() - t0));
+            }
+            const long allocs = g_allocations.load() - a0;
+            const double med = median(t);
+            if (d == 1)
+                fullMedian = med;
+            printf("%4dx%-5d %-5s 1/%-4d %4dx%-4d %9.3f %9.3f %7.2fx %11.1f\n", w, h,
+                   format == V4L2_PIX_FMT_MJPEG ? "MJPG" : "YUYV", d, size.width(), size.height(), best(t), med,
+                   med > 0 ? fullMedian / med : 0.0, double(allocs) / rounds);
+            if (callback.framesDelivered() != quint64(rounds + 1))
+                printf("  !! %llu of %d frames delivered\n", (unsigned long long)callback.framesDelivered(), rounds + 1);
+            fflush(stdout);
+        }
+    }
+}
+
 // A 2592 x 1944 MJPEG microscope at full rate through CameraHub: how long the
 // GUI thread spends per frame, and how late a 5 ms timer on it fires.
 void fullRate(int seconds)
@@ -319,7 +372,11 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     buildDeviceTable();
     const int rounds = argc > 1 ? std::max(3, atoi(argv[1])) : 15;
-    conversionTable(rounds);
-    fullRate(5);
+    const bool reducedOnly = argc > 2 && qstrcmp(argv[2], "reduced") == 0;
+    if (!reducedOnly)
+        conversionTable(rounds);
+    reducedTable(rounds);
+    if (!reducedOnly)
+        fullRate(5);
     return 0;
 }
