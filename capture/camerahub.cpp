@@ -255,7 +255,7 @@ bool CameraHub::holdBuffer(OpenedCamera *cam, int timeoutMs)
 bool CameraHub::applyDisplaySize(OpenedCamera *cam)
 {
     const QString camId = cam->camId;
-    const FrameCallback *cb = m_layer.frameCallback(camId);
+    FrameCallback *cb = m_layer.frameCallback(camId);
     if (!cb || !m_layer.isDeviceSetup(camId))
         return false;
     const QSize full(m_layer.width(camId), m_layer.height(camId));
@@ -264,7 +264,7 @@ bool CameraHub::applyDisplaySize(OpenedCamera *cam)
     if (cam->buffer.size() == target)
         return true;
     if (scale > 1)
-        const_cast<FrameCallback *>(cb)->reserveLatestFrame();
+        cb->reserveLatestFrame();
     if (cam->buffer.bits() && !holdBuffer(cam, 200))
         return false;
     // New pixels: nothing to show until the next frame lands in them.
@@ -296,7 +296,7 @@ bool CameraHub::grabFullFrame(const QString &camId, QImage *destination)
         return false;
     if (cam->buffer.size() == cameraSize(camId))
         return readFrame(camId, destination);
-    auto *cb = const_cast<FrameCallback *>(m_layer.frameCallback(camId));
+    FrameCallback *cb = m_layer.frameCallback(camId);
     return cb && cb->decodeLatestFrame(destination, cam->flipHorizontal.load(), cam->flipVertical.load());
 }
 

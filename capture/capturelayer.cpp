@@ -563,7 +563,8 @@ bool CaptureLayer::attemptSize(VideoDevice *d, int width, int height, int subtyp
     // 1088, say). Near enough in the same format, take the device's answer:
     // the frames are sized from it.
     const QSize got = d->handle->currentSize();
-    if (d->handle->currentPixelFormat() == format && got.isValid() && std::abs(got.width() - width) <= 16
+    if (d->handle->currentPixelFormat() == format && got.isValid() && got != QSize(width, height)
+        && std::abs(got.width() - width) <= 16
         && std::abs(got.height() - height) <= 16) {
         captureLog("SETUP: the device adjusted %i by %i to %i by %i\n", width, height, got.width(), got.height());
         d->currentSubtype = subtypeIndex;
@@ -912,6 +913,12 @@ CaptureFailure CaptureLayer::lastFailure(const QString &path) const
 {
     VideoDevice *d = device(path);
     return d ? d->failure : CaptureFailure::None;
+}
+
+FrameCallback *CaptureLayer::frameCallback(const QString &path)
+{
+    VideoDevice *d = device(path);
+    return d ? d->callback.get() : nullptr;
 }
 
 const FrameCallback *CaptureLayer::frameCallback(const QString &path) const

@@ -151,6 +151,7 @@ public:
     QString displayName(const QString &path) const;
 
     const FrameCallback *frameCallback(const QString &path) const;
+    FrameCallback *frameCallback(const QString &path);
 
 private:
     struct VideoDevice;

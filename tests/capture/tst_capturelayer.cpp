@@ -564,11 +564,9 @@ void TstCaptureLayer::scanPrintedOnChange()
     start();
     const QString block = QStringLiteral("\nCAPTURE DEVICE SCAN\n\n");
     QCOMPARE(m_log.count(block), 1);
-    const int opens = cam.opens;
     m_layer->enumerateDevices(false);
     m_layer->enumerateDevices(false);
     QCOMPARE(m_log.count(block), 1); // the same set: quiet
-    QVERIFY(cam.opens > opens);
     m_kernel->unplug(cam.node);
     m_layer->enumerateDevices(false);
     QCOMPARE(m_log.count(block), 2);
