@@ -260,7 +260,8 @@ FrameConverter::Result FrameConverter::convertMjpeg(const uchar *src, std::size_
     const QSize out = scaledSize(QSize(m_width, m_height), denominator);
     const int pitch = out.width() * 4;
     uchar *target = mirror ? scratch(std::size_t(pitch) * out.height()) : dst;
-    const int flags = flipVertical ? TJFLAG_BOTTOMUP : 0;
+    // A reduced picture is for a small view: the fast paths are good enough there.
+    const int flags = (flipVertical ? TJFLAG_BOTTOMUP : 0) | (denominator > 1 ? TJFLAG_FASTUPSAMPLE : 0);
     // Any complaint, warnings included, means lost or damaged scan data: a
     // picture with a grey band is worse than the previous picture.
     if (tjDecompress2(m_tj, src, end, target, out.width(), pitch, out.height(), TJPF_BGRX, flags) != 0)
@@ -282,7 +283,11 @@ FrameConverter::Result FrameConverter::convertYuyvScaled(const uchar *src, std::
     // full-size work is two bytes a pixel of plain copying and averaging.
     const std::size_t full = std::size_t(m_width) * m_height;
     const std::size_t small = std::size_t(out.width()) * out.height();
-    const std::size_t need = 2 * full + 2 * small + small * 4;
+    // 1/8 goes through 1/4: libyuv halves and quarters exactly without a
+    // buffer of its own, other ratios allocate one on every call.
+    const QSize mid = denominator == 8 ? scaledSize(QSize(m_width, m_height), 4) : QSize();
+    const std::size_t midBytes = std::size_t(mid.width()) * mid.height();
+    const std::size_t need = 2 * full + 2 * midBytes + 2 * small + small * 4;
     if (m_planesSize < need) {
         m_planes.reset(new uchar[need]);
         m_planesSize = need;
@@ -294,12 +299,28 @@ FrameConverter::Result FrameConverter::convertYuyvScaled(const uchar *src, std::
     uchar *su = sy + small;
     uchar *sv = su + small / 2;
     uchar *argb = sv + small / 2;
-    const int hw = m_width / 2;
+    uchar *my = argb + small * 4;
+    uchar *mu = my + midBytes;
+    uchar *mv = mu + midBytes / 2;
+    int hw = m_width / 2;
     const int shw = out.width() / 2;
     if (libyuv::YUY2ToI422(src, m_stride, y, m_width, u, hw, v, hw, m_width, m_height) != 0)
         return Unsupported;
-    if (libyuv::I422Scale(y, m_width, u, hw, v, hw, m_width, m_height, sy, out.width(), su, shw, sv, shw, out.width(),
-                          out.height(), libyuv::kFilterBox)
+    QSize from(m_width, m_height);
+    if (mid.isValid()) {
+        const int mhw = mid.width() / 2;
+        if (libyuv::I422Scale(y, m_width, u, hw, v, hw, m_width, m_height, my, mid.width(), mu, mhw, mv, mhw,
+                              mid.width(), mid.height(), libyuv::kFilterBox)
+            != 0)
+            return Unsupported;
+        y = my;
+        u = mu;
+        v = mv;
+        hw = mhw;
+        from = mid;
+    }
+    if (libyuv::I422Scale(y, from.width(), u, hw, v, hw, from.width(), from.height(), sy, out.width(), su, shw, sv,
+                          shw, out.width(), out.height(), libyuv::kFilterBox)
         != 0)
         return Unsupported;
     const int pitch = out.width() * 4;
