@@ -104,6 +104,7 @@ void CameraHub::setBackends(const QVector<std::shared_ptr<CaptureBackend>> &back
     closeAll();
     m_layer.setBackends(backends);
     m_devices.clear();
+    m_errors.clear();
 }
 
 void CameraHub::installDefaultBackends(int demoCameras)
