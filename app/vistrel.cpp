@@ -247,6 +247,8 @@ Vistrel::Vistrel(QWidget *parent)
     connect(ui->boxFormatRecord, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onFormatRecordChanged);
     connect(m_hub, &CameraHub::sigFrameReady, this, &Vistrel::onLocalCamera);
     connect(m_hub, &CameraHub::sigCameraLost, this, &Vistrel::onCameraLost);
+    // Hot-plug events refresh the list at once; the 10 s timer stays as the fallback.
+    connect(m_hub, &CameraHub::sigDevicesChanged, this, &Vistrel::onCameraTimer);
     connect(m_scene, &CameraScene::coorInfo, this, &Vistrel::onCoorInfo);
     for (FileBrowser *b : {ui->imageBrowser, ui->cameraBrowser}) {
         b->listWidget()->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -406,7 +408,7 @@ void Vistrel::refreshCameraList()
         ui->boxFormat->clear();
         int current = -1;
         for (int i = 0; i < m_devices.size(); ++i) {
-            ui->boxCam->addItem(m_devices[i].modelName);
+            ui->boxCam->addItem(m_devices[i].displayName);
             if (m_devices[i].devicePath == m_settings.currentCamera)
                 current = i;
         }

@@ -1,9 +1,10 @@
 // Per-frame cost of turning camera frames into the camera's buffer, against
 // the bare library calls on the same data, with heap allocations counted;
 // then a simulated 2592 x 1944 MJPEG camera at full rate through CameraHub,
-// with the time its frames cost the GUI thread.
+// with the time its frames cost the GUI thread. The reduced table decodes a
+// 1920 x 1080 frame at 1/1, 1/2, 1/4 and 1/8 as a tile of that size would.
 //
-//   build/bench/bench_capture [rounds]
+//   build/bench/bench_capture [rounds] [reduced]   ("reduced": that table only)
 
 #include "capture/camerahub.h"
 #include "capture/devicetable.h"
@@ -30,6 +31,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <vector>
 
 // Every heap allocation of the process, C and C++ alike.
@@ -67,6 +69,14 @@ double ms(Clock::duration d)
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
+// CPU time of the calling thread: others' load on a shared machine stays out.
+double threadMs()
+{
+    timespec ts;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
 double best(const std::vector<double> &v)
 {
     return v.empty() ? 0.0 : *std::min_element(v.begin(), v.end());
@@ -80,7 +90,7 @@ double median(std::vector<double> v)
 
 // Something like a microscope picture with sensor noise, so the JPEG has the
 // size and entropy of a real camera's (4:2:2, quality 90).
-QImage cameraPicture(int w, int h)
+QImage cameraPicture(int w, int h, bool noise = true)
 {
     QImage img(w, h, QImage::Format_RGB32);
     QPainter p(&img);
@@ -101,7 +111,7 @@ QImage cameraPicture(int w, int h)
     for (int i = 0; i < 100; ++i)
         p.drawLine(QPointF(w * 0.1 + i * w * 0.008, h * 0.5), QPointF(w * 0.1 + i * w * 0.008, h * (i % 10 ? 0.48 : 0.45)));
     p.end();
-    for (int y = 0; y < h; ++y) {
+    for (int y = 0; noise && y < h; ++y) {
         uchar *px = img.scanLine(y);
         for (int x = 0; x < w * 4; ++x) {
             if ((x & 3) != 3)
@@ -237,6 +247,63 @@ void conversionTable(int rounds)
     }
 }
 
+// The frame path into a buffer of the tile's size: full decode against the
+// DCT-scaled (MJPEG) and libyuv-reduced (YUYV) ones.
+void reducedTable(int rounds)
+{
+    const int w = 1920;
+    const int h = 1080;
+    for (bool noise : {true, false}) {
+    const QImage picture = cameraPicture(w, h, noise);
+    const QByteArray jpeg = toJpeg(picture);
+    const QByteArray yuyv = toYuyv(picture);
+    printf("\n%s picture, JPEG %d KiB", noise ? "noisy" : "smooth", int(jpeg.size() / 1024));
+    printf("\n%-10s %-5s %-6s %-9s %9s %9s %8s %11s   (thread CPU time per frame)\n", "frame", "fmt", "scale",
+           "picture", "min ms", "med ms", "vs full", "allocs/frm");
+    for (quint32 format : {quint32(V4L2_PIX_FMT_MJPEG), quint32(V4L2_PIX_FMT_YUYV)}) {
+        if (!noise && format == V4L2_PIX_FMT_YUYV)
+            continue; // YUYV costs the same whatever the picture
+        const QByteArray &data = format == V4L2_PIX_FMT_MJPEG ? jpeg : yuyv;
+        const auto *src = reinterpret_cast<const uchar *>(data.constData());
+        double fullMedian = 0;
+        for (int d : {1, 2, 4, 8}) {
+            const QSize size = FrameConverter::scaledSize(QSize(w, h), d);
+            CameraBuffer buffer;
+            buffer.init(size.width(), size.height(), QImage::Format_RGB32);
+            std::atomic<bool> off{false};
+            FrameCallback callback(QStringLiteral("bench"));
+            callback.setFormat(format, w, h, format == V4L2_PIX_FMT_YUYV ? w * 2 : 0, w * h * 2);
+            if (d > 1)
+                callback.reserveLatestFrame();
+            FrameOutput out;
+            out.buffer = &buffer;
+            out.mirror = &off;
+            out.flipVertical = &off;
+            out.notify = [](bool) { return true; };
+            callback.setOutput(out);
+            callback.frameArrived(src, size_t(data.size())); // sizes the scratch planes
+            std::vector<double> t;
+            const long a0 = g_allocations.load();
+            for (int i = 0; i < rounds; ++i) {
+                const double t0 = threadMs();
+                callback.frameArrived(src, size_t(data.size()));
+                t.push_back(threadMs() - t0);
+            }
+            const long allocs = g_allocations.load() - a0;
+            const double med = median(t);
+            if (d == 1)
+                fullMedian = med;
+            printf("%4dx%-5d %-5s 1/%-4d %4dx%-4d %9.3f %9.3f %7.2fx %11.1f\n", w, h,
+                   format == V4L2_PIX_FMT_MJPEG ? "MJPG" : "YUYV", d, size.width(), size.height(), best(t), med,
+                   med > 0 ? fullMedian / med : 0.0, double(allocs) / rounds);
+            if (callback.framesDelivered() != quint64(rounds + 1))
+                printf("  !! %llu of %d frames delivered\n", (unsigned long long)callback.framesDelivered(), rounds + 1);
+            fflush(stdout);
+        }
+    }
+    }
+}
+
 // A 2592 x 1944 MJPEG microscope at full rate through CameraHub: how long the
 // GUI thread spends per frame, and how late a 5 ms timer on it fires.
 void fullRate(int seconds)
@@ -319,7 +386,11 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     buildDeviceTable();
     const int rounds = argc > 1 ? std::max(3, atoi(argv[1])) : 15;
-    conversionTable(rounds);
-    fullRate(5);
+    const bool reducedOnly = argc > 2 && qstrcmp(argv[2], "reduced") == 0;
+    if (!reducedOnly)
+        conversionTable(rounds);
+    reducedTable(rounds);
+    if (!reducedOnly)
+        fullRate(5);
     return 0;
 }

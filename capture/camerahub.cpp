@@ -2,6 +2,7 @@
 
 #include "core/options.h"
 
+#include "capture/devicewatcher.h"
 #include "capture/simbackend.h"
 #include "capture/subtypes.h"
 #include "capture/v4l2backend.h"
@@ -55,12 +56,13 @@ int cameraProperty(int code)
 
 } // namespace
 
-FrameEvent::FrameEvent(const QString &id, bool capture, quint64 s, bool gone)
+FrameEvent::FrameEvent(const QString &id, bool capture, quint64 s, bool gone, CaptureFailure why)
     : QEvent(kFrameEventType)
     , needCapture(capture)
     , camId(id)
     , serial(s)
     , lost(gone)
+    , failure(why)
 {
 }
 
@@ -102,6 +104,7 @@ void CameraHub::setBackends(const QVector<std::shared_ptr<CaptureBackend>> &back
     closeAll();
     m_layer.setBackends(backends);
     m_devices.clear();
+    m_errors.clear();
 }
 
 void CameraHub::installDefaultBackends(int demoCameras)
@@ -110,6 +113,7 @@ void CameraHub::installDefaultBackends(int demoCameras)
     if (demoCameras > 0)
         list.append(SimulatedBackend::demo(demoCameras));
     setBackends(list);
+    watchDevices();
 }
 
 std::shared_ptr<SimulatedBackend> CameraHub::installSimulatedCameras(int count)
@@ -134,10 +138,56 @@ quint32 CameraHub::fourccForFormat(const QString &format)
     return format == QLatin1String("YUV") ? subtype::rgb24Code() : subtype::mjpgCode();
 }
 
+QString CameraHub::bandwidthMessage()
+{
+    return tr("USB带宽不足：请使用MJPG或更小的分辨率，或换一个USB接口");
+}
+
+QString CameraHub::accessMessage(const QString &node)
+{
+    return tr("没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。")
+        .arg(node);
+}
+
+QString CameraHub::displayName(const QString &camId) const
+{
+    for (const CameraDeviceInfo &d : m_devices) {
+        if (d.devicePath == camId)
+            return d.displayName.isEmpty() ? d.modelName : d.displayName;
+    }
+    const QString name = m_layer.displayName(camId);
+    return name.isEmpty() ? camId : name;
+}
+
+bool CameraHub::watchDevices()
+{
+    if (!m_watcher) {
+        m_watcher = new DeviceWatcher(this);
+        connect(m_watcher, &DeviceWatcher::devicesChanged, this, &CameraHub::sigDevicesChanged);
+    }
+    return m_watcher->start();
+}
+
+bool CameraHub::isWatchingDevices() const
+{
+    return m_watcher && m_watcher->isActive();
+}
+
 void CameraHub::refreshDevices()
 {
     m_layer.enumerateDevices(false);
     m_devices = m_layer.acceptedDevices();
+    for (CameraDeviceInfo info : m_layer.lockedDevices()) {
+        QString node = info.devicePath;
+        for (const auto &backend : m_layer.backends()) {
+            if (auto *v4l2 = dynamic_cast<V4l2Backend *>(backend.get())) {
+                if (!v4l2->nodeOf(info.devicePath).isEmpty())
+                    node = v4l2->nodeOf(info.devicePath);
+            }
+        }
+        info.accessNote = accessMessage(node);
+        m_devices.append(info);
+    }
     // Cameras that left stop before their layer records go.
     QStringList gone;
     for (auto it = m_cameras.cbegin(); it != m_cameras.cend(); ++it) {
@@ -149,7 +199,7 @@ void CameraHub::refreshDevices()
     }
     for (const QString &id : qAsConst(gone))
         closeCamera(id);
-    m_layer.syncDevices(m_devices);
+    m_layer.syncDevices(m_layer.acceptedDevices());
 }
 
 bool CameraHub::openCamera(const QString &camId, int width, int height, const QString &format)
@@ -167,10 +217,105 @@ bool CameraHub::openCamera(const QString &camId, int width, int height, const QS
         cam->lastWidth = width;
         cam->lastHeight = height;
         cam->lastFourcc = int(code);
+        afterSetup(cam, true);
         return true;
     }
+    afterSetup(cam, false);
     dropCamera(camId);
     return false;
+}
+
+void CameraHub::afterSetup(OpenedCamera *cam, bool ok)
+{
+    const QString camId = cam->camId;
+    if (!ok) {
+        if (m_layer.lastFailure(camId) == CaptureFailure::Bandwidth) {
+            m_errors.insert(camId, bandwidthMessage());
+            emit sigCameraError(camId, bandwidthMessage());
+        }
+        return;
+    }
+    m_errors.remove(camId);
+    applyDisplaySize(cam);
+    emit sigFrameRateChanged(camId, frameRate(camId));
+}
+
+bool CameraHub::holdBuffer(OpenedCamera *cam, int timeoutMs)
+{
+    // The capture thread holds the token for one conversion at most.
+    QElapsedTimer timer;
+    timer.start();
+    while (!cam->buffer.tryAcquire()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QThread::yieldCurrentThread();
+    }
+    return true;
+}
+
+bool CameraHub::applyDisplaySize(OpenedCamera *cam)
+{
+    const QString camId = cam->camId;
+    FrameCallback *cb = m_layer.frameCallback(camId);
+    if (!cb || !m_layer.isDeviceSetup(camId))
+        return false;
+    const QSize full(m_layer.width(camId), m_layer.height(camId));
+    const int scale = FrameConverter::scaleFor(cb->pixelFormat(), full, cam->displaySize);
+    const QSize target = FrameConverter::scaledSize(full, scale);
+    if (cam->buffer.size() == target)
+        return true;
+    if (scale > 1)
+        cb->reserveLatestFrame();
+    if (cam->buffer.bits() && !holdBuffer(cam, 200))
+        return false;
+    // New pixels: nothing to show until the next frame lands in them.
+    cam->hasFrame = false;
+    cam->buffer.init(target.width(), target.height(), QImage::Format_RGB32);
+    cam->buffer.release();
+    return true;
+}
+
+bool CameraHub::setDisplaySize(const QString &camId, const QSize &size)
+{
+    OpenedCamera *cam = m_cameras.value(camId);
+    if (!cam)
+        return false;
+    cam->displaySize = size;
+    return applyDisplaySize(cam);
+}
+
+QSize CameraHub::displaySize(const QString &camId) const
+{
+    OpenedCamera *cam = m_cameras.value(camId);
+    return cam ? cam->displaySize : QSize();
+}
+
+bool CameraHub::grabFullFrame(const QString &camId, QImage *destination)
+{
+    OpenedCamera *cam = m_cameras.value(camId);
+    if (!cam || !destination)
+        return false;
+    if (cam->buffer.size() == cameraSize(camId))
+        return readFrame(camId, destination);
+    FrameCallback *cb = m_layer.frameCallback(camId);
+    return cb && cb->decodeLatestFrame(destination, cam->flipHorizontal.load(), cam->flipVertical.load());
+}
+
+QSize CameraHub::cameraSize(const QString &camId) const
+{
+    if (!m_cameras.contains(camId))
+        return QSize();
+    return QSize(m_layer.width(camId), m_layer.height(camId));
+}
+
+double CameraHub::frameRate(const QString &camId) const
+{
+    return m_cameras.contains(camId) ? m_layer.grantedFramesPerSecond(camId) : 0.0;
+}
+
+QString CameraHub::cameraError(const QString &camId) const
+{
+    return m_errors.value(camId);
 }
 
 void CameraHub::dropCamera(const QString &camId)
@@ -223,7 +368,9 @@ bool CameraHub::rebuild(OpenedCamera *cam, int width, int height, int fourcc)
         m_layer.setupDevice(camId);
     else
         m_layer.setupDevice(camId, width, height, fourcc);
-    return m_layer.isDeviceSetup(camId);
+    const bool ok = m_layer.isDeviceSetup(camId);
+    afterSetup(cam, ok);
+    return ok;
 }
 
 bool CameraHub::setProperty(const QString &camId, int code, int value)
@@ -275,7 +422,9 @@ bool CameraHub::setProperty(const QString &camId, int code, int value)
             m_layer.setupDevice(camId);
         else
             m_layer.setupDevice(camId, cam->lastWidth, cam->lastHeight, cam->lastFourcc);
-        return m_layer.isDeviceSetup(camId);
+        const bool ok = m_layer.isDeviceSetup(camId);
+        afterSetup(cam, ok);
+        return ok;
     }
     case ExposureMode:
         if (!m_layer.setExposureMode(camId, value == 1))
@@ -309,7 +458,11 @@ int CameraHub::getProperty(const QString &camId, int code)
     switch (code) {
     case FrameWidth: return m_layer.width(camId);
     case FrameHeight: return m_layer.height(camId);
-    case FrameRate: return int(m_layer.framesPerSecond(camId));
+    case FrameRate: {
+        // What the driver granted, when it said; else what was asked.
+        const double granted = m_layer.grantedFramesPerSecond(camId);
+        return granted > 0 ? qRound(granted) : int(m_layer.framesPerSecond(camId));
+    }
     case Fourcc: return m_layer.fourcc(camId);
     case RedGain:
     case BlueGain:
@@ -394,8 +547,8 @@ FrameOutput CameraHub::frameOutput(const QString &camId)
         QCoreApplication::postEvent(this, new FrameEvent(camId, needCapture, serial));
         return true;
     };
-    out.lost = [this, camId, serial = cam->serial] {
-        QCoreApplication::postEvent(this, new FrameEvent(camId, false, serial, true));
+    out.lost = [this, camId, serial = cam->serial](CaptureFailure why) {
+        QCoreApplication::postEvent(this, new FrameEvent(camId, false, serial, true, why));
     };
     return out;
 }
@@ -469,6 +622,10 @@ bool CameraHub::event(QEvent *e)
     OpenedCamera *cam = m_cameras.value(fe->camId);
     if (cam && cam->serial == fe->serial) {
         if (fe->lost) {
+            if (fe->failure == CaptureFailure::Bandwidth) {
+                m_errors.insert(fe->camId, bandwidthMessage());
+                emit sigCameraError(fe->camId, bandwidthMessage());
+            }
             emit sigCameraLost(fe->camId);
         } else {
             cam->noticePending = false;

@@ -13,19 +13,22 @@
 #include <atomic>
 #include <memory>
 
+class DeviceWatcher;
 class SimulatedBackend;
 
 // Carries a delivered frame's camera and still-button flag to the GUI thread.
 class FrameEvent : public QEvent
 {
 public:
-    FrameEvent(const QString &camId, bool needCapture, quint64 serial = 0, bool lost = false);
+    FrameEvent(const QString &camId, bool needCapture, quint64 serial = 0, bool lost = false,
+               CaptureFailure failure = CaptureFailure::None);
     static QEvent::Type eventType();
 
     bool needCapture;
     QString camId;
     quint64 serial; // which opening of the camera sent it
     bool lost;      // the stream ended by itself: no frame, the camera is gone
+    CaptureFailure failure;
 };
 
 // One open camera.
@@ -44,6 +47,7 @@ struct OpenedCamera
     CameraBuffer buffer;
 
     int exposure = -1; // last exposure time asked for, sent again on manual
+    QSize displaySize; // the largest picture shown of it; empty = full size
 
     quint64 serial = 0;
     std::atomic<bool> noticePending{false}; // a FrameEvent is on its way
@@ -110,7 +114,16 @@ public:
     std::shared_ptr<SimulatedBackend> installSimulatedCameras(int count);
 
     void refreshDevices();
+    // Cameras from the last refresh: those that can be opened, then those the
+    // user may not open (`accessible` false, `accessNote` says how to get access).
     QVector<CameraDeviceInfo> deviceList() const { return m_devices; }
+    // The name to show for a camera (model, plus its USB port when two of a
+    // model are connected); the path when it is unknown.
+    QString displayName(const QString &camId) const;
+    // Listens for cameras coming and going; false when hot-plug events cannot
+    // be had (then only the periodic rescan notices them).
+    bool watchDevices();
+    bool isWatchingDevices() const;
 
     bool openCamera(const QString &camId, int width, int height, const QString &format);
     void closeCamera(const QString &camId);
@@ -139,7 +152,31 @@ public:
     // it (CameraBuffer::toImage) and must call releaseFrame soon after.
     CameraBuffer *acquireFrame(const QString &camId);
     void releaseFrame(const QString &camId);
+    // The size of the picture in the buffer: the camera's size, or less while
+    // a small display size is set.
     QSize frameSize(const QString &camId) const;
+    // The size the camera delivers.
+    QSize cameraSize(const QString &camId) const;
+
+    // Decoding follows what is shown: with a display size under half the
+    // camera's size, MJPEG and YUYV frames are decoded at 1/2, 1/4 or 1/8 so
+    // that the picture still covers `size`. An empty size (the default) means
+    // full size: the large view, recording. False while the buffer is held.
+    bool setDisplaySize(const QString &camId, const QSize &size);
+    QSize displaySize(const QString &camId) const;
+    // A full-size picture of the latest frame, flips applied, whatever the
+    // display size: for a photo. False before the first frame.
+    bool grabFullFrame(const QString &camId, QImage *destination);
+
+    // The rate the camera was granted by its driver at the last open, read
+    // back from it (0 when unknown). A recording at a higher rate would only
+    // repeat pictures.
+    double frameRate(const QString &camId) const;
+    // Why the camera could not start or stopped (e.g. the USB bandwidth
+    // message); empty once it opens again.
+    QString cameraError(const QString &camId) const;
+    static QString bandwidthMessage();
+    static QString accessMessage(const QString &node);
     // Frames per second arriving from the device over the last 3 s.
     double measuredFrameRate(const QString &camId) const;
 
@@ -149,6 +186,14 @@ signals:
     void sigFrameReady(QString camId, bool needCapture);
     // An open camera's stream ended by itself (unplugged, device error).
     void sigCameraLost(QString camId);
+    // A camera could not start or stopped for a reason the user can act on;
+    // `message` is for the camera's tile. Other cameras are not affected.
+    void sigCameraError(QString camId, QString message);
+    // The rate granted by the driver, after every open or format change.
+    void sigFrameRateChanged(QString camId, double fps);
+    // A camera was plugged in or out (hot-plug event); refreshDevices() reads
+    // the new set.
+    void sigDevicesChanged();
 
 protected:
     bool event(QEvent *event) override;
@@ -157,9 +202,16 @@ private:
     CameraHub();
     void dropCamera(const QString &camId);
     bool rebuild(OpenedCamera *cam, int width, int height, int fourcc);
+    // After a setup: resizes the buffer for the display size, reports the rate
+    // or the failure.
+    void afterSetup(OpenedCamera *cam, bool ok);
+    bool applyDisplaySize(OpenedCamera *cam);
+    bool holdBuffer(OpenedCamera *cam, int timeoutMs);
 
     CaptureLayer m_layer;
     QVector<CameraDeviceInfo> m_devices;
     QMap<QString, OpenedCamera *> m_cameras; // owned
+    QMap<QString, QString> m_errors;
+    DeviceWatcher *m_watcher = nullptr;
     quint64 m_nextSerial = 1;
 };

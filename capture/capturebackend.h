@@ -30,6 +30,31 @@ struct BackendDeviceInfo
     QString friendlyName;
     QString path; // the camera's id, holds "vid_" and "pid_"
     QVector<FormatCapability> formats;
+    QString port; // USB port as the system names it ("1-2", "3-1.4"); empty when unknown
+    // A node that exists but may not be opened (permissions): listed, formats unknown.
+    bool accessible = true;
+};
+
+// Why a stream could not start or ended by itself.
+enum class CaptureFailure {
+    None,
+    Gone,      // unplugged, or an error that did not clear after a restart
+    Bandwidth, // the USB bus has no room for this stream (ENOSPC)
+    Other,
+};
+
+// Frame intervals a device offers at its current size and format, in 100-ns
+// units: a list, or a range (minimum..maximum by step) when `discrete` is empty.
+struct FrameTimes
+{
+    QVector<int> discrete;
+    int minimum = 0;
+    int maximum = 0;
+    int step = 0;
+
+    bool isEmpty() const { return discrete.isEmpty() && maximum <= 0; }
+    // The offered interval nearest to `frameTime`; `frameTime` when none is known.
+    int nearest(int frameTime) const;
 };
 
 struct ControlInfo
@@ -58,6 +83,12 @@ public:
     virtual void stillButtonPressed() = 0;
     // The device went away; no frame follows.
     virtual void streamLost() = 0;
+    // The stream ended for a known reason; no frame follows.
+    virtual void streamFailed(CaptureFailure why)
+    {
+        Q_UNUSED(why);
+        streamLost();
+    }
 };
 
 // One opened device. Format calls are made before start() only.
@@ -73,14 +104,21 @@ public:
     virtual int imageSize() const = 0;
     // True only when the device now runs exactly this size and format.
     virtual bool trySetFormat(const QSize &size, quint32 pixelFormat) = 0;
-    // 100-ns units; true when accepted.
-    virtual bool setFrameTime(int frameTime) = 0;
+    // Asks for an interval in 100-ns units. Returns the rate the device
+    // granted, in frames per second (0 when refused or unknown).
+    virtual double setFrameTime(int frameTime) = 0;
+    // The rate the device runs at now, 0 when unknown.
+    virtual double frameRate() const = 0;
+    // Intervals offered at the current size and format.
+    virtual FrameTimes frameTimes() const = 0;
     virtual QVector<FormatCapability> capabilities() const = 0;
 
     // Starts the capture thread; frames go to `receiver` until stop().
     virtual bool start(FrameReceiver *receiver) = 0;
     // Returns once the capture thread has ended.
     virtual void stop() = 0;
+    // Why the last start() failed.
+    virtual CaptureFailure startFailure() const { return CaptureFailure::Other; }
 
     virtual QVector<ControlInfo> controls() const = 0;
     virtual bool queryControl(quint32 id, ControlInfo *info) const = 0;

@@ -7,6 +7,8 @@
 #include "capture/subtypes.h"
 
 #include <QDialog>
+#include <QHash>
+#include <QSet>
 
 #include <linux/videodev2.h>
 
@@ -116,6 +118,33 @@ bool FormatCapability::contains(const QSize &size) const
     return (size.width() - minimum.width()) % sw == 0 && (size.height() - minimum.height()) % sh == 0;
 }
 
+int FrameTimes::nearest(int frameTime) const
+{
+    if (frameTime <= 0)
+        return frameTime;
+    // Nearest in frames per second; between two as near, the faster.
+    const double want = 1e7 / frameTime;
+    auto better = [&](int t, int best) {
+        const double a = std::abs(1e7 / t - want);
+        const double b = std::abs(1e7 / best - want);
+        return a < b - 0.01 || (std::abs(a - b) <= 0.01 && t < best);
+    };
+    int best = 0;
+    for (int t : discrete) {
+        if (t > 0 && (best == 0 || better(t, best)))
+            best = t;
+    }
+    if (discrete.isEmpty() && maximum > 0) {
+        const int step = qMax(1, this->step);
+        const int clamped = qBound(minimum, frameTime, maximum);
+        const int below = minimum + (clamped - minimum) / step * step;
+        best = below;
+        if (below + step <= maximum && better(below + step, below))
+            best = below + step;
+    }
+    return best > 0 ? best : frameTime;
+}
+
 void captureLog(const char *format, ...)
 {
     if (!g_verbose.load())
@@ -167,7 +196,10 @@ struct CaptureLayer::VideoDevice
     bool setupStarted = false;
     bool specificFormat = false;
     int requestedFrameTime = -1;
+    double grantedRate = 0;
+    CaptureFailure failure = CaptureFailure::None;
     QString modelName;
+    QString displayName;
     QVector<QSize> sizes;
     int modelCode = 0;
     QVector<FormatCapability> offered; // read at setup
@@ -219,30 +251,45 @@ CaptureLayer::VideoDevice *CaptureLayer::device(const QString &path) const
 
 int CaptureLayer::enumerateDevices(bool silent)
 {
-    if (!silent)
-        captureLog("\nCAPTURE DEVICE SCAN\n\n");
     struct Seen
     {
         BackendDeviceInfo info;
         std::shared_ptr<CaptureBackend> backend;
     };
     QVector<Seen> seen;
+    QVector<Seen> locked;
     for (const auto &backend : m_backends) {
-        for (const BackendDeviceInfo &info : backend->enumerate())
-            seen.append({info, backend});
+        for (const BackendDeviceInfo &info : backend->enumerate()) {
+            if (info.accessible)
+                seen.append({info, backend});
+            else
+                locked.append({info, backend});
+        }
     }
-    if (!seen.isEmpty() && !silent)
-        captureLog("SETUP: Looking For Capture Devices\n");
-    for (int i = 0; i < seen.size(); ++i) {
-        if (!silent)
+    // The 10 s rescan and every hot-plug event land here: say only what changed.
+    QStringList scan;
+    for (const Seen &s : qAsConst(seen))
+        scan << s.info.friendlyName + QLatin1Char('\n') + s.info.path;
+    for (const Seen &s : qAsConst(locked))
+        scan << QStringLiteral("locked\n") + s.info.path;
+    const bool print = !silent && scan != m_lastScan;
+    m_lastScan = scan;
+    if (print) {
+        captureLog("\nCAPTURE DEVICE SCAN\n\n");
+        if (!seen.isEmpty())
+            captureLog("SETUP: Looking For Capture Devices\n");
+        for (int i = 0; i < seen.size(); ++i)
             captureLog("SETUP: %i) %s \n", i, seen[i].info.friendlyName.left(253).toLocal8Bit().constData());
-    }
-    if (!silent)
+        for (const Seen &s : qAsConst(locked))
+            captureLog("SETUP: %s (%s) cannot be opened: permission denied\n",
+                       s.info.friendlyName.left(253).toLocal8Bit().constData(), qPrintable(s.info.path));
         captureLog("SETUP: %i Device(s) found\n\n", int(seen.size()));
+    }
 
     m_accepted.clear();
+    m_locked.clear();
     m_pathBackend.clear();
-    for (const Seen &s : seen) {
+    for (const Seen &s : qAsConst(seen)) {
         m_pathBackend.insert(s.info.path, s.backend);
         const std::optional<DeviceModelEntry> row = findDeviceModel(s.info.path);
         if (!row)
@@ -262,10 +309,66 @@ int CaptureLayer::enumerateDevices(bool silent)
             return aa != bb ? aa < bb : a.width() < b.width();
         });
         sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
-        if (!sizes.isEmpty())
-            m_accepted.append({row->modelName, s.info.path, sizes, row->modelCode});
+        if (!sizes.isEmpty()) {
+            CameraDeviceInfo info;
+            info.modelName = row->modelName;
+            info.devicePath = s.info.path;
+            info.sizes = sizes;
+            info.modelCode = row->modelCode;
+            info.port = s.info.port;
+            m_accepted.append(info);
+        }
     }
+    for (const Seen &s : qAsConst(locked)) {
+        const std::optional<DeviceModelEntry> row = findDeviceModel(s.info.path);
+        if (!row)
+            continue; // not a microscope we know: as if it were not there
+        CameraDeviceInfo info;
+        info.modelName = row->modelName;
+        info.devicePath = s.info.path;
+        info.modelCode = row->modelCode;
+        info.port = s.info.port;
+        info.accessible = false;
+        m_locked.append(info);
+    }
+    nameDevices();
     return seen.size();
+}
+
+void CaptureLayer::nameDevices()
+{
+    QVector<CameraDeviceInfo *> all;
+    for (CameraDeviceInfo &d : m_accepted)
+        all.append(&d);
+    for (CameraDeviceInfo &d : m_locked)
+        all.append(&d);
+    QHash<QString, int> models;
+    for (const CameraDeviceInfo *d : qAsConst(all))
+        ++models[d->modelName];
+    QHash<QString, int> portless;
+    QSet<QString> used;
+    for (CameraDeviceInfo *d : qAsConst(all)) {
+        QString name = d->modelName;
+        if (models.value(d->modelName) > 1) {
+            // The port stays the same across restarts while the camera stays in it.
+            if (!d->port.isEmpty()) {
+                name += QStringLiteral(" (USB %1)").arg(d->port);
+            } else {
+                const int n = ++portless[d->modelName];
+                if (n > 1)
+                    name += QStringLiteral(" #%1").arg(n);
+            }
+        }
+        QString unique = name;
+        for (int k = 2; used.contains(unique); ++k)
+            unique = name + QStringLiteral(" #%1").arg(k); // two capture nodes of one camera
+        used.insert(unique);
+        d->displayName = unique;
+    }
+    for (const CameraDeviceInfo &d : qAsConst(m_accepted)) {
+        if (VideoDevice *v = device(d.devicePath))
+            v->displayName = d.displayName;
+    }
 }
 
 void CaptureLayer::syncDevices(const QVector<CameraDeviceInfo> &accepted)
@@ -278,6 +381,7 @@ void CaptureLayer::syncDevices(const QVector<CameraDeviceInfo> &accepted)
         auto *d = new VideoDevice;
         d->path = info.devicePath;
         d->modelName = info.modelName;
+        d->displayName = info.displayName;
         d->sizes = info.sizes;
         d->modelCode = info.modelCode;
         d->backend = m_pathBackend.value(info.devicePath);
@@ -394,8 +498,6 @@ bool CaptureLayer::runSetup(VideoDevice *d)
         }
     }
     if (!found) {
-        if (d->requestedFrameTime > 0)
-            d->handle->setFrameTime(d->requestedFrameTime);
         const int index = subtype::indexOfPixelFormat(d->handle->currentPixelFormat());
         if (index < 0 || !FrameConverter::isSupported(d->handle->currentPixelFormat())) {
             captureLog("ERROR: Couldn't config the stream!\n");
@@ -403,6 +505,8 @@ bool CaptureLayer::runSetup(VideoDevice *d)
         }
         d->currentSubtype = index;
     }
+
+    applyFrameRate(d);
 
     const QSize size = d->handle->currentSize();
     if (!d->sizeSet) {
@@ -426,9 +530,13 @@ bool CaptureLayer::runSetup(VideoDevice *d)
         captureLog("SETUP: Capture callback set\n");
     }
     if (!d->handle->start(d->callback.get())) {
+        d->failure = d->handle->startFailure();
         captureLog("ERROR: Could not start graph\n");
+        if (d->failure == CaptureFailure::Bandwidth)
+            captureLog("ERROR: USB bandwidth exhausted for %s\n", qPrintable(d->path));
         return false;
     }
+    d->failure = CaptureFailure::None;
     captureLog("SETUP: Device is setup and ready to capture.\n\n");
     d->readyToCapture = true;
     return true;
@@ -448,8 +556,17 @@ bool CaptureLayer::attemptSize(VideoDevice *d, int width, int height, int subtyp
     const QSize saved = d->handle->currentSize();
     const quint32 savedFormat = d->handle->currentPixelFormat();
     if (d->handle->trySetFormat(QSize(width, height), format)) {
-        if (d->requestedFrameTime > 0)
-            d->handle->setFrameTime(d->requestedFrameTime);
+        d->currentSubtype = subtypeIndex;
+        return true;
+    }
+    // A size the device lists may still come back adjusted (1080 rows as
+    // 1088, say). Near enough in the same format, take the device's answer:
+    // the frames are sized from it.
+    const QSize got = d->handle->currentSize();
+    if (d->handle->currentPixelFormat() == format && got.isValid() && got != QSize(width, height)
+        && std::abs(got.width() - width) <= 16
+        && std::abs(got.height() - height) <= 16) {
+        captureLog("SETUP: the device adjusted %i by %i to %i by %i\n", width, height, got.width(), got.height());
         d->currentSubtype = subtypeIndex;
         return true;
     }
@@ -499,6 +616,23 @@ bool CaptureLayer::closestSize(VideoDevice *d, int *width, int *height, int *sub
     return true;
 }
 
+void CaptureLayer::applyFrameRate(VideoDevice *d)
+{
+    if (d->requestedFrameTime <= 0) {
+        d->grantedRate = d->handle->frameRate();
+        return;
+    }
+    // Ask for an interval the device offers at this size and format, then
+    // keep what it says it granted.
+    const FrameTimes offered = d->handle->frameTimes();
+    const int want = offered.nearest(d->requestedFrameTime);
+    const double granted = d->handle->setFrameTime(want);
+    d->grantedRate = granted > 0 ? granted : d->handle->frameRate();
+    const double asked = 1e7 / d->requestedFrameTime;
+    if (d->grantedRate > 0 && std::abs(d->grantedRate - asked) > 0.01)
+        captureLog("SETUP: asked for %.2f fps, the device runs at %.2f fps\n", asked, d->grantedRate);
+}
+
 void CaptureLayer::teardown(VideoDevice *d)
 {
     if (!d->handle)
@@ -516,6 +650,7 @@ std::unique_ptr<CaptureLayer::VideoDevice> CaptureLayer::freshRecord(const Video
     auto d = std::make_unique<VideoDevice>();
     d->path = old.path;
     d->modelName = old.modelName;
+    d->displayName = old.displayName;
     d->sizes = old.sizes;
     d->modelCode = old.modelCode;
     d->backend = old.backend;
@@ -534,6 +669,7 @@ void CaptureLayer::resetRecord(const QString &path, bool keepRequests)
         d->requestedHeight = old->requestedHeight;
         d->requestedSubtype = old->requestedSubtype;
         d->requestedFrameTime = old->requestedFrameTime;
+        d->failure = old->failure;
     }
     delete old;
     m_devices[path] = d.release();
@@ -759,6 +895,30 @@ QString CaptureLayer::modelName(const QString &path) const
 {
     VideoDevice *d = device(path);
     return d ? d->modelName : QString();
+}
+
+QString CaptureLayer::displayName(const QString &path) const
+{
+    VideoDevice *d = device(path);
+    return d ? (d->displayName.isEmpty() ? d->modelName : d->displayName) : QString();
+}
+
+double CaptureLayer::grantedFramesPerSecond(const QString &path) const
+{
+    VideoDevice *d = device(path);
+    return d && d->readyToCapture ? d->grantedRate : 0.0;
+}
+
+CaptureFailure CaptureLayer::lastFailure(const QString &path) const
+{
+    VideoDevice *d = device(path);
+    return d ? d->failure : CaptureFailure::None;
+}
+
+FrameCallback *CaptureLayer::frameCallback(const QString &path)
+{
+    VideoDevice *d = device(path);
+    return d ? d->callback.get() : nullptr;
 }
 
 const FrameCallback *CaptureLayer::frameCallback(const QString &path) const

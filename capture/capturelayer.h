@@ -23,6 +23,16 @@ struct CameraDeviceInfo
     QString devicePath;
     QVector<QSize> sizes; // sorted by area, no duplicates
     int modelCode = 0;
+    // The name to show wherever the camera is named: the model, and when two
+    // cameras of one model are connected, its USB port ("V3-2M (USB 1-2)")
+    // or "#2", "#3" where the port is unknown.
+    QString displayName;
+    QString port; // USB port, "1-2"; empty when unknown
+    // False for a camera the user may not open (permissions): it is listed so
+    // the list can show it greyed out with `accessNote` as its tooltip; it has
+    // no sizes and cannot be opened.
+    bool accessible = true;
+    QString accessNote;
 };
 
 // Picture settings (amplifier numbering) and camera controls.
@@ -94,8 +104,12 @@ public:
 
     bool setUseCallback(bool use);
 
+    // Reads every backend's devices; the scan block is printed only when the
+    // set of devices differs from the last scan's. Returns the number seen.
     int enumerateDevices(bool silent = false);
     QVector<CameraDeviceInfo> acceptedDevices() const { return m_accepted; }
+    // Known cameras whose node may not be opened (permissions), from the last scan.
+    QVector<CameraDeviceInfo> lockedDevices() const { return m_locked; }
     void syncDevices(const QVector<CameraDeviceInfo> &accepted);
     bool hasDevice(const QString &path) const { return m_devices.contains(path); }
 
@@ -110,7 +124,12 @@ public:
     int width(const QString &path) const;
     int height(const QString &path) const;
     int fourcc(const QString &path) const;
+    // The rate asked for with setIdealFramerate (0 when none).
     double framesPerSecond(const QString &path) const;
+    // The rate the driver granted at setup, read back from it; 0 when unknown.
+    double grantedFramesPerSecond(const QString &path) const;
+    // Why the last setup could not start the stream.
+    CaptureFailure lastFailure(const QString &path) const;
 
     bool getVideoSettingFilter(const QString &path, int property, VideoSetting *setting);
     bool setVideoSettingFilter(const QString &path, int property, long value, long flags = 0, bool useDefault = false);
@@ -129,8 +148,10 @@ public:
     bool getDeviceControl(const QString &path, quint32 id, qint32 *value);
     bool setDeviceControl(const QString &path, quint32 id, qint32 value);
     QString modelName(const QString &path) const;
+    QString displayName(const QString &path) const;
 
     const FrameCallback *frameCallback(const QString &path) const;
+    FrameCallback *frameCallback(const QString &path);
 
 private:
     struct VideoDevice;
@@ -140,6 +161,8 @@ private:
     bool runSetup(VideoDevice *d);
     bool attemptSize(VideoDevice *d, int width, int height, int subtypeIndex);
     bool closestSize(VideoDevice *d, int *width, int *height, int *subtypeIndex) const;
+    void applyFrameRate(VideoDevice *d);
+    void nameDevices();
     void teardown(VideoDevice *d);
     void resetRecord(const QString &path, bool keepRequests);
     bool withDevice(const QString &path, const std::function<bool(BackendDevice *)> &fn);
@@ -150,6 +173,8 @@ private:
     QMap<QString, std::shared_ptr<CaptureBackend>> m_pathBackend;
     QMap<QString, VideoDevice *> m_devices; // owned
     QVector<CameraDeviceInfo> m_accepted;
+    QVector<CameraDeviceInfo> m_locked;
+    QStringList m_lastScan; // names and paths of the last scan, to print only changes
     QMap<QString, QPointer<QDialog>> m_dialogs;
     CaptureClient *m_client = nullptr;
     bool m_useCallback = true;

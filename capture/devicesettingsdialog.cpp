@@ -19,7 +19,7 @@ DeviceSettingsDialog::DeviceSettingsDialog(CaptureLayer *layer, const QString &p
     , m_path(path)
 {
     setModal(false);
-    setWindowTitle(tr("设备属性") + QStringLiteral(" - ") + layer->modelName(path));
+    setWindowTitle(tr("设备属性") + QStringLiteral(" - ") + layer->displayName(path));
     build();
     refresh();
 }

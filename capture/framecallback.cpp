@@ -6,6 +6,7 @@
 #include <QDebug>
 
 #include <cstdio>
+#include <cstring>
 
 FrameCallback::FrameCallback(const QString &camId)
     : m_camId(camId)
@@ -16,7 +17,16 @@ bool FrameCallback::setFormat(quint32 pixelFormat, int width, int height, int by
 {
     m_width = width;
     m_height = height;
+    m_format = pixelFormat;
+    m_bytesPerLine = bytesPerLine;
+    m_imageSize = imageSize;
     m_lost = false;
+    m_failure = CaptureFailure::None;
+    {
+        std::lock_guard<std::mutex> lock(m_latestMutex);
+        m_latestBytes = 0;
+    }
+    m_photoConverter.reset();
     return m_converter.configure(pixelFormat, width, height, bytesPerLine, imageSize);
 }
 
@@ -40,20 +50,31 @@ void FrameCallback::frameArrived(const uchar *data, std::size_t bytes)
         ++m_bad;
         return;
     }
-    if (buffer->width() != m_width || buffer->height() != m_height) {
-        captureLog("ERROR: SampleCB() - buffer sizes do not match\n");
-        ++m_bad;
-        return;
-    }
     uchar *pixels = buffer->tryAcquire();
     if (!pixels) {
         qDebug() << "SampleCB lost frame";
         ++m_busy;
         return;
     }
+    // The size is read under the token: the consumer changes it only while holding it.
+    int denominator = 1;
+    if (buffer->width() != m_width || buffer->height() != m_height) {
+        denominator = 0;
+        for (int d : {2, 4, 8}) {
+            if (FrameConverter::isScalable(m_format)
+                && buffer->size() == FrameConverter::scaledSize(QSize(m_width, m_height), d))
+                denominator = d;
+        }
+        if (denominator == 0) {
+            buffer->release();
+            captureLog("ERROR: SampleCB() - buffer sizes do not match\n");
+            ++m_bad;
+            return;
+        }
+    }
     const bool mirror = m_output.mirror && m_output.mirror->load(std::memory_order_relaxed);
     const bool flip = m_output.flipVertical && m_output.flipVertical->load(std::memory_order_relaxed);
-    const FrameConverter::Result result = m_converter.convert(data, bytes, pixels, mirror, flip);
+    const FrameConverter::Result result = m_converter.convert(data, bytes, pixels, mirror, flip, denominator);
     buffer->release();
     if (result != FrameConverter::Ok) {
         if (result == FrameConverter::SizeMismatch)
@@ -61,10 +82,54 @@ void FrameCallback::frameArrived(const uchar *data, std::size_t bytes)
         ++m_bad;
         return;
     }
+    if (denominator > 1) {
+        ++m_reduced;
+        // Kept for a full-size photo; skipped while the GUI thread reads it.
+        std::unique_lock<std::mutex> lock(m_latestMutex, std::try_to_lock);
+        if (lock.owns_lock() && bytes <= m_latestCapacity) {
+            memcpy(m_latest.get(), data, bytes);
+            m_latestBytes = bytes;
+        }
+    }
     ++m_delivered;
     const bool still = m_still.exchange(false);
     if (m_output.notify && !m_output.notify(still) && still)
         m_still = true; // the waiting notice did not carry it; the next one will
+}
+
+void FrameCallback::reserveLatestFrame()
+{
+    // A compressed frame is at most what the device says one frame can take.
+    const std::size_t need = std::size_t(qMax(m_imageSize, qMax(m_bytesPerLine, m_width * 2) * m_height));
+    std::lock_guard<std::mutex> lock(m_latestMutex);
+    if (m_latestCapacity >= need)
+        return;
+    m_latest.reset(new uchar[need]);
+    m_latestCapacity = need;
+    m_latestBytes = 0;
+}
+
+bool FrameCallback::decodeLatestFrame(QImage *out, bool mirror, bool flipVertical)
+{
+    if (!out)
+        return false;
+    std::lock_guard<std::mutex> lock(m_latestMutex);
+    if (m_latestBytes == 0)
+        return false;
+    if (!m_photoConverter) {
+        m_photoConverter = std::make_unique<FrameConverter>();
+        if (!m_photoConverter->configure(m_format, m_width, m_height, m_bytesPerLine, m_imageSize)) {
+            m_photoConverter.reset();
+            return false;
+        }
+    }
+    QImage img(m_width, m_height, QImage::Format_RGB32);
+    if (img.isNull() || img.bytesPerLine() != m_width * 4)
+        return false;
+    if (m_photoConverter->convert(m_latest.get(), m_latestBytes, img.bits(), mirror, flipVertical) != FrameConverter::Ok)
+        return false;
+    *out = img;
+    return true;
 }
 
 void FrameCallback::stillButtonPressed()
@@ -74,9 +139,18 @@ void FrameCallback::stillButtonPressed()
 
 void FrameCallback::streamLost()
 {
+    streamFailed(CaptureFailure::Gone);
+}
+
+void FrameCallback::streamFailed(CaptureFailure why)
+{
     if (!m_lost.exchange(true)) {
-        captureLog("ERROR: device %s lost while streaming\n", qPrintable(m_camId));
+        m_failure = why;
+        if (why == CaptureFailure::Bandwidth)
+            captureLog("ERROR: device %s stopped: USB bandwidth exhausted\n", qPrintable(m_camId));
+        else
+            captureLog("ERROR: device %s lost while streaming\n", qPrintable(m_camId));
         if (m_output.lost)
-            m_output.lost();
+            m_output.lost(why);
     }
 }

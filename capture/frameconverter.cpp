@@ -2,6 +2,7 @@
 
 #include <libyuv/convert_argb.h>
 #include <libyuv/planar_functions.h>
+#include <libyuv/scale.h>
 #include <linux/videodev2.h>
 #include <turbojpeg.h>
 
@@ -16,17 +17,21 @@ namespace {
 // Rows converted at a time before mirroring, small enough to stay in cache.
 constexpr int kMirrorBlockRows = 8;
 
-bool hasEndOfImage(const uchar *src, std::size_t bytes)
+// Bytes up to and including the end marker, 0 when there is none. Cameras
+// pad frames after the marker (zeros, or leftovers of a larger frame) by any
+// amount, so the whole buffer is searched from its end. Inside the coded data
+// 0xFF is always followed by 0x00 or a restart marker, so FF D9 there is the
+// real end.
+std::size_t endOfImage(const uchar *src, std::size_t bytes)
 {
-    // Cameras may pad a frame after its end marker; look at the tail only.
-    // Inside the coded data 0xFF is always followed by 0x00 or a restart
-    // marker, so FF D9 there is the real end.
-    const std::size_t window = bytes < 4096 ? bytes : 4096;
-    for (std::size_t i = bytes; i >= 2 && i > bytes - window; --i) {
-        if (src[i - 2] == 0xFF && src[i - 1] == 0xD9)
-            return true;
+    std::size_t i = bytes;
+    while (i > 0 && src[i - 1] == 0)
+        --i; // the common padding, skipped word by word in effect
+    for (; i >= 2; --i) {
+        if (src[i - 1] == 0xD9 && src[i - 2] == 0xFF)
+            return i;
     }
-    return false;
+    return 0;
 }
 
 // Size from the frame header, without a decoder pass (which allocates).
@@ -151,6 +156,34 @@ bool FrameConverter::isSupported(quint32 pixelFormat)
     }
 }
 
+bool FrameConverter::isScalable(quint32 pixelFormat)
+{
+    return pixelFormat == V4L2_PIX_FMT_MJPEG || pixelFormat == V4L2_PIX_FMT_YUYV;
+}
+
+QSize FrameConverter::scaledSize(const QSize &frame, int denominator)
+{
+    const int d = denominator > 1 ? denominator : 1;
+    return QSize((frame.width() + d - 1) / d, (frame.height() + d - 1) / d);
+}
+
+int FrameConverter::scaleFor(quint32 pixelFormat, const QSize &frame, const QSize &display)
+{
+    if (!isScalable(pixelFormat) || !display.isValid() || display.isEmpty() || frame.isEmpty())
+        return 1;
+    int best = 1;
+    for (int d : {2, 4, 8}) {
+        const QSize s = scaledSize(frame, d);
+        if (s.width() < display.width() || s.height() < display.height())
+            break;
+        // YUYV pairs pixels: keep whole pairs in each reduced row.
+        if (pixelFormat == V4L2_PIX_FMT_YUYV && frame.width() % (2 * d) != 0)
+            break;
+        best = d;
+    }
+    return best;
+}
+
 bool FrameConverter::configure(quint32 pixelFormat, int width, int height, int bytesPerLine, int imageSize)
 {
     if (!isSupported(pixelFormat) || width <= 0 || height <= 0)
@@ -195,36 +228,107 @@ uchar *FrameConverter::scratch(std::size_t bytes)
 }
 
 FrameConverter::Result FrameConverter::convert(const uchar *src, std::size_t bytes, uchar *dst, bool mirror,
-                                               bool flipVertical)
+                                               bool flipVertical, int denominator)
 {
     if (!src || !dst || m_width <= 0)
         return Unsupported;
+    if (denominator != 1 && denominator != 2 && denominator != 4 && denominator != 8)
+        return Unsupported;
+    if (denominator > 1 && !isScalable(m_format))
+        return Unsupported;
     if (m_format == V4L2_PIX_FMT_MJPEG)
-        return convertMjpeg(src, bytes, dst, mirror, flipVertical);
+        return convertMjpeg(src, bytes, dst, mirror, flipVertical, denominator);
+    if (denominator > 1)
+        return convertYuyvScaled(src, bytes, dst, mirror, flipVertical, denominator);
     return convertRaw(src, bytes, dst, mirror, flipVertical);
 }
 
 FrameConverter::Result FrameConverter::convertMjpeg(const uchar *src, std::size_t bytes, uchar *dst, bool mirror,
-                                                    bool flipVertical)
+                                                    bool flipVertical, int denominator)
 {
-    if (bytes < 4 || src[0] != 0xFF || src[1] != 0xD8 || !hasEndOfImage(src, bytes))
+    if (bytes < 4 || src[0] != 0xFF || src[1] != 0xD8)
+        return Corrupt;
+    const std::size_t end = endOfImage(src, bytes);
+    if (end == 0)
         return Corrupt;
     int w = 0;
     int h = 0;
-    if (!jpegSize(src, bytes, &w, &h))
+    if (!jpegSize(src, end, &w, &h))
         return Corrupt;
     if (w != m_width || h != m_height)
         return SizeMismatch;
-    const int pitch = m_width * 4;
-    uchar *out = mirror ? scratch(std::size_t(pitch) * m_height) : dst;
-    const int flags = flipVertical ? TJFLAG_BOTTOMUP : 0;
-    if (tjDecompress2(m_tj, src, bytes, out, m_width, pitch, m_height, TJPF_BGRX, flags) != 0) {
-        // Warnings (stray bytes between markers) still give a whole picture.
-        if (tjGetErrorCode(m_tj) != TJERR_WARNING)
-            return Corrupt;
-    }
+    const QSize out = scaledSize(QSize(m_width, m_height), denominator);
+    const int pitch = out.width() * 4;
+    uchar *target = mirror ? scratch(std::size_t(pitch) * out.height()) : dst;
+    // A reduced picture is for a small view: the fast paths are good enough there.
+    const int flags = (flipVertical ? TJFLAG_BOTTOMUP : 0) | (denominator > 1 ? TJFLAG_FASTUPSAMPLE : 0);
+    // Any complaint, warnings included, means lost or damaged scan data: a
+    // picture with a grey band is worse than the previous picture.
+    if (tjDecompress2(m_tj, src, end, target, out.width(), pitch, out.height(), TJPF_BGRX, flags) != 0)
+        return Corrupt;
     if (mirror)
-        libyuv::ARGBMirror(out, pitch, dst, pitch, m_width, m_height);
+        libyuv::ARGBMirror(target, pitch, dst, pitch, out.width(), out.height());
+    return Ok;
+}
+
+FrameConverter::Result FrameConverter::convertYuyvScaled(const uchar *src, std::size_t bytes, uchar *dst, bool mirror,
+                                                         bool flipVertical, int denominator)
+{
+    if (bytes < m_needed || bytes > m_imageSize)
+        return SizeMismatch;
+    const QSize out = scaledSize(QSize(m_width, m_height), denominator);
+    if (m_width % 2 != 0 || out.width() % 2 != 0)
+        return Unsupported;
+    // Split into 4:2:2 planes, reduce them, convert the small picture: the
+    // full-size work is two bytes a pixel of plain copying and averaging.
+    const std::size_t full = std::size_t(m_width) * m_height;
+    const std::size_t small = std::size_t(out.width()) * out.height();
+    // 1/8 goes through 1/4: libyuv halves and quarters exactly without a
+    // buffer of its own, other ratios allocate one on every call.
+    const QSize mid = denominator == 8 ? scaledSize(QSize(m_width, m_height), 4) : QSize();
+    const std::size_t midBytes = std::size_t(mid.width()) * mid.height();
+    const std::size_t need = 2 * full + 2 * midBytes + 2 * small + small * 4;
+    if (m_planesSize < need) {
+        m_planes.reset(new uchar[need]);
+        m_planesSize = need;
+    }
+    uchar *y = m_planes.get();
+    uchar *u = y + full;
+    uchar *v = u + full / 2;
+    uchar *sy = v + full / 2;
+    uchar *su = sy + small;
+    uchar *sv = su + small / 2;
+    uchar *argb = sv + small / 2;
+    uchar *my = argb + small * 4;
+    uchar *mu = my + midBytes;
+    uchar *mv = mu + midBytes / 2;
+    int hw = m_width / 2;
+    const int shw = out.width() / 2;
+    if (libyuv::YUY2ToI422(src, m_stride, y, m_width, u, hw, v, hw, m_width, m_height) != 0)
+        return Unsupported;
+    QSize from(m_width, m_height);
+    if (mid.isValid()) {
+        const int mhw = mid.width() / 2;
+        if (libyuv::I422Scale(y, m_width, u, hw, v, hw, m_width, m_height, my, mid.width(), mu, mhw, mv, mhw,
+                              mid.width(), mid.height(), libyuv::kFilterBox)
+            != 0)
+            return Unsupported;
+        y = my;
+        u = mu;
+        v = mv;
+        hw = mhw;
+        from = mid;
+    }
+    if (libyuv::I422Scale(y, from.width(), u, hw, v, hw, from.width(), from.height(), sy, out.width(), su, shw, sv,
+                          shw, out.width(), out.height(), libyuv::kFilterBox)
+        != 0)
+        return Unsupported;
+    const int pitch = out.width() * 4;
+    const int h = flipVertical ? -out.height() : out.height();
+    if (!mirror)
+        return libyuv::I422ToARGB(sy, out.width(), su, shw, sv, shw, dst, pitch, out.width(), h) == 0 ? Ok : Unsupported;
+    libyuv::I422ToARGB(sy, out.width(), su, shw, sv, shw, argb, pitch, out.width(), h);
+    libyuv::ARGBMirror(argb, pitch, dst, pitch, out.width(), out.height());
     return Ok;
 }
 

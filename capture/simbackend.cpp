@@ -83,6 +83,8 @@ struct SimulatedBackend::Camera
     std::atomic<bool> busy{false};
     std::atomic<bool> streaming{false};
     std::atomic<quint64> sent{0};
+    std::atomic<int> opens{0};
+    std::atomic<bool> noBandwidth{false};
 
     SimControl *control(quint32 id)
     {
@@ -249,13 +251,36 @@ public:
         return best == size;
     }
 
-    bool setFrameTime(int frameTime) override
+    // Like a UVC camera: a few rates, the fastest one lower above two megapixels.
+    int fastest() const
+    {
+        return m_size.width() * m_size.height() > 2100000 ? qMin(15, m_cam->spec.maxFps) : m_cam->spec.maxFps;
+    }
+
+    FrameTimes frameTimes() const override
+    {
+        FrameTimes t;
+        for (int fps : {60, 30, 25, 20, 15, 10, 5}) {
+            if (fps <= fastest())
+                t.discrete.append(10000000 / fps);
+        }
+        return t;
+    }
+
+    double setFrameTime(int frameTime) override
     {
         if (frameTime <= 0)
-            return false;
-        m_frameTime = frameTime;
-        return true;
+            return 0;
+        m_frameTime = frameTimes().nearest(frameTime);
+        return frameRate();
     }
+
+    double frameRate() const override
+    {
+        return m_frameTime > 0 ? qRound(1e8 / m_frameTime) / 10.0 : double(fastest()); // whole rates, as listed
+    }
+
+    CaptureFailure startFailure() const override { return m_failure; }
 
     QVector<FormatCapability> capabilities() const override
     {
@@ -273,8 +298,16 @@ public:
 
     bool start(FrameReceiver *receiver) override
     {
-        if (m_running || !receiver || m_cam->unplugged || m_cam->streaming.exchange(true))
+        m_failure = CaptureFailure::Other;
+        if (m_running || !receiver || m_cam->unplugged)
             return false;
+        if (m_cam->noBandwidth) {
+            m_failure = CaptureFailure::Bandwidth;
+            return false;
+        }
+        if (m_cam->streaming.exchange(true))
+            return false;
+        m_failure = CaptureFailure::None;
         m_stop = false;
         m_running = true;
         m_thread = std::thread([this, receiver] { run(receiver); });
@@ -393,8 +426,7 @@ private:
         crash::armCurrentThread();
         pthread_setname_np(pthread_self(), "vistrel-capture");
         tjhandle tj = tjInitCompress();
-        const int fps = m_size.width() * m_size.height() > 2100000 ? qMin(15, m_cam->spec.maxFps) : m_cam->spec.maxFps;
-        const int minFrameTime = 10000000 / qMax(1, fps);
+        const int minFrameTime = 10000000 / qMax(1, fastest());
         const auto interval = std::chrono::microseconds(qMax(m_frameTime, minFrameTime) / 10);
         int generation = -1;
         int k = 0;
@@ -438,6 +470,7 @@ private:
     QSize m_size;
     quint32 m_format;
     int m_frameTime = 0;
+    CaptureFailure m_failure = CaptureFailure::None;
     QImage m_scene;
     QImage m_base;
     QByteArray m_frames[kMotionFrames];
@@ -475,6 +508,7 @@ std::shared_ptr<SimulatedBackend> SimulatedBackend::demo(int count)
     for (int i = 0; i < qBound(1, count, 4); ++i) {
         SimCameraSpec s;
         s.tag = QStringLiteral("demo-%1").arg(i + 1);
+        s.port = QStringLiteral("9-%1").arg(i + 1);
         if (i % 2 == 1) {
             s.friendlyName = QStringLiteral("Simulated microscope 5M");
             s.productId = 0x0223;
@@ -499,6 +533,7 @@ QVector<BackendDeviceInfo> SimulatedBackend::enumerate()
         BackendDeviceInfo info;
         info.friendlyName = cam->spec.friendlyName;
         info.path = cam->path;
+        info.port = cam->spec.port;
         for (quint32 f : cam->spec.formats) {
             for (const QSize &s : cam->spec.sizes) {
                 FormatCapability c;
@@ -515,8 +550,10 @@ QVector<BackendDeviceInfo> SimulatedBackend::enumerate()
 std::unique_ptr<BackendDevice> SimulatedBackend::open(const QString &path)
 {
     for (const auto &cam : qAsConst(m_cameras)) {
-        if (cam->path == path && !cam->unplugged && !cam->busy)
+        if (cam->path == path && !cam->unplugged && !cam->busy) {
+            ++cam->opens;
             return std::make_unique<SimDevice>(cam);
+        }
     }
     return nullptr;
 }
@@ -542,6 +579,17 @@ void SimulatedBackend::setBusy(int index, bool busy)
 {
     if (index >= 0 && index < m_cameras.size())
         m_cameras[index]->busy = busy;
+}
+
+int SimulatedBackend::openCount(int index) const
+{
+    return index >= 0 && index < m_cameras.size() ? m_cameras[index]->opens.load() : 0;
+}
+
+void SimulatedBackend::setBandwidthExhausted(int index, bool exhausted)
+{
+    if (index >= 0 && index < m_cameras.size())
+        m_cameras[index]->noBandwidth = exhausted;
 }
 
 quint64 SimulatedBackend::framesSent(int index) const

@@ -21,6 +21,7 @@ struct SimCameraSpec
     QVector<QSize> sizes{{640, 480}, {1280, 720}, {1920, 1080}};
     QVector<quint32> formats; // V4L2 pixel formats; empty = MJPEG and YUYV
     int maxFps = 30;          // above two megapixels: 15
+    QString port;             // USB port it pretends to sit in; empty = unknown
 };
 
 class SimulatedBackend : public CaptureBackend
@@ -42,6 +43,10 @@ public:
     void unplug(int index);        // vanishes from the list, its stream ends
     void setBusy(int index, bool busy); // another program holds it: open fails
     quint64 framesSent(int index) const;
+    // How often the camera was opened (streams and brief control reads alike).
+    int openCount(int index) const;
+    // The bus has no room for it: starting its stream fails with ENOSPC.
+    void setBandwidthExhausted(int index, bool exhausted);
     // Stage scale pitch in picture pixels at a given frame width.
     static double scalePitch(int frameWidth);
 

@@ -13,8 +13,12 @@
 #include <linux/input.h>
 #include <linux/videodev2.h>
 
+#include <QSet>
+
 #include <atomic>
 #include <cerrno>
+#include <climits>
+#include <mutex>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/ioctl.h>
@@ -70,6 +74,47 @@ std::shared_ptr<V4l2Sys> V4l2Sys::system()
 namespace {
 
 constexpr int kBufferCount = 4;
+// DQBUF errors in a row that are retried before the stream is restarted.
+constexpr int kDequeueRetries = 3;
+
+// Runs an ioctl on the capture path; a failure is logged with the call's
+// name and errno, and errno is kept for the caller.
+int loggedIoctl(V4l2Sys *sys, int fd, unsigned long request, const char *name, void *arg)
+{
+    const int r = sys->ioctl(fd, request, arg);
+    if (r < 0) {
+        const int e = errno;
+        captureLog("ERROR: %s failed: %s (errno %d)\n", name, strerror(e), e);
+        errno = e;
+    }
+    return r;
+}
+
+#define XIOCTL(fd, request, arg) loggedIoctl(m_sys.get(), fd, request, #request, arg)
+
+double toRate(const v4l2_fract &f)
+{
+    return f.numerator == 0 || f.denominator == 0 ? 0.0 : double(f.denominator) / f.numerator;
+}
+
+int toFrameTime(const v4l2_fract &f)
+{
+    if (f.denominator == 0 || f.numerator == 0)
+        return 0;
+    return int(qMin<qint64>(qint64(f.numerator) * 10000000 / f.denominator, INT_MAX));
+}
+
+// The still-button note is said once per node, not at every restart.
+bool firstNoteFor(const QString &node)
+{
+    static std::mutex mutex;
+    static QSet<QString> said;
+    std::lock_guard<std::mutex> lock(mutex);
+    if (said.contains(node))
+        return false;
+    said.insert(node);
+    return true;
+}
 
 QString readSysfs(const QString &file)
 {
@@ -135,7 +180,7 @@ public:
         f.fmt.pix.height = __u32(size.height());
         f.fmt.pix.pixelformat = pixelFormat;
         f.fmt.pix.field = V4L2_FIELD_ANY;
-        if (m_sys->ioctl(m_fd, VIDIOC_S_FMT, &f) < 0)
+        if (XIOCTL(m_fd, VIDIOC_S_FMT, &f) < 0)
             return false;
         m_fmt = f;
         // The driver answers with the nearest it has; only the exact one counts.
@@ -143,17 +188,58 @@ public:
                && f.fmt.pix.pixelformat == pixelFormat;
     }
 
-    bool setFrameTime(int frameTime) override
+    double setFrameTime(int frameTime) override
     {
         if (frameTime <= 0)
-            return false;
+            return 0;
         v4l2_streamparm p;
         memset(&p, 0, sizeof p);
         p.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
         p.parm.capture.timeperframe.numerator = __u32(frameTime);
         p.parm.capture.timeperframe.denominator = 10000000;
-        return m_sys->ioctl(m_fd, VIDIOC_S_PARM, &p) == 0;
+        if (XIOCTL(m_fd, VIDIOC_S_PARM, &p) < 0)
+            return 0;
+        // The driver writes back the interval it chose.
+        const double granted = toRate(p.parm.capture.timeperframe);
+        return granted > 0 ? granted : frameRate();
     }
+
+    double frameRate() const override
+    {
+        v4l2_streamparm p;
+        memset(&p, 0, sizeof p);
+        p.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
+        if (m_sys->ioctl(m_fd, VIDIOC_G_PARM, &p) < 0)
+            return 0;
+        return toRate(p.parm.capture.timeperframe);
+    }
+
+    FrameTimes frameTimes() const override
+    {
+        FrameTimes times;
+        for (__u32 i = 0; i < 64; ++i) {
+            v4l2_frmivalenum e;
+            memset(&e, 0, sizeof e);
+            e.index = i;
+            e.pixel_format = m_fmt.fmt.pix.pixelformat;
+            e.width = m_fmt.fmt.pix.width;
+            e.height = m_fmt.fmt.pix.height;
+            if (m_sys->ioctl(m_fd, VIDIOC_ENUM_FRAMEINTERVALS, &e) < 0)
+                break;
+            if (e.type == V4L2_FRMIVAL_TYPE_DISCRETE) {
+                if (const int t = toFrameTime(e.discrete))
+                    times.discrete.append(t);
+                continue;
+            }
+            times.minimum = toFrameTime(e.stepwise.min);
+            times.maximum = toFrameTime(e.stepwise.max);
+            times.step = e.type == V4L2_FRMIVAL_TYPE_CONTINUOUS ? 1 : qMax(1, toFrameTime(e.stepwise.step));
+            break; // a range is the only entry
+        }
+        return times;
+    }
+
+    CaptureFailure startFailure() const override { return m_failure; }
 
     QVector<FormatCapability> capabilities() const override { return v4l2Formats(m_sys.get(), m_fd); }
 
@@ -244,6 +330,7 @@ private:
     }
 
     void run(FrameReceiver *receiver);
+    bool restartStream(FrameReceiver *receiver);
     void releaseBuffers();
 
     struct Mapped
@@ -263,6 +350,7 @@ private:
     std::thread m_thread;
     std::atomic<bool> m_stop{false};
     bool m_streaming = false;
+    CaptureFailure m_failure = CaptureFailure::None;
 };
 
 void V4l2Device::releaseBuffers()
@@ -286,15 +374,23 @@ bool V4l2Device::start(FrameReceiver *receiver)
 {
     if (m_streaming || !receiver)
         return false;
+    m_failure = CaptureFailure::Other;
     v4l2_requestbuffers req;
     memset(&req, 0, sizeof req);
     req.count = kBufferCount;
     req.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
     req.memory = V4L2_MEMORY_MMAP;
-    if (m_sys->ioctl(m_fd, VIDIOC_REQBUFS, &req) < 0 || req.count < 2) {
+    const bool granted = XIOCTL(m_fd, VIDIOC_REQBUFS, &req) == 0;
+    if (!granted || req.count < 2) {
+        if (granted) {
+            captureLog("ERROR: VIDIOC_REQBUFS granted %u buffers, 2 needed\n", unsigned(req.count));
+            m_bufferCount = int(qMin<__u32>(req.count, kBufferCount));
+            releaseBuffers();
+        }
         captureLog("ERROR: connecting device - prehaps it is already being used?\n");
         return false;
     }
+    // The driver may grant fewer than asked; two are enough to stream.
     m_bufferCount = int(qMin<__u32>(req.count, kBufferCount));
     for (int i = 0; i < m_bufferCount; ++i) {
         v4l2_buffer b;
@@ -302,23 +398,29 @@ bool V4l2Device::start(FrameReceiver *receiver)
         b.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
         b.memory = V4L2_MEMORY_MMAP;
         b.index = __u32(i);
-        if (m_sys->ioctl(m_fd, VIDIOC_QUERYBUF, &b) < 0) {
+        if (XIOCTL(m_fd, VIDIOC_QUERYBUF, &b) < 0) {
             releaseBuffers();
             return false;
         }
         void *p = m_sys->mmap(nullptr, b.length, PROT_READ | PROT_WRITE, MAP_SHARED, m_fd, off_t(b.m.offset));
         if (p == MAP_FAILED) {
+            captureLog("ERROR: mmap of buffer %d failed: %s (errno %d)\n", i, strerror(errno), errno);
             releaseBuffers();
             return false;
         }
         m_buffers[i] = {p, b.length};
-        if (m_sys->ioctl(m_fd, VIDIOC_QBUF, &b) < 0) {
+        if (XIOCTL(m_fd, VIDIOC_QBUF, &b) < 0) {
+            if (errno == ENOSPC)
+                m_failure = CaptureFailure::Bandwidth;
             releaseBuffers();
             return false;
         }
     }
     int type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
-    if (m_sys->ioctl(m_fd, VIDIOC_STREAMON, &type) < 0) {
+    if (XIOCTL(m_fd, VIDIOC_STREAMON, &type) < 0) {
+        // UVC cameras answer ENOSPC when the bus has no room for the stream.
+        if (errno == ENOSPC)
+            m_failure = CaptureFailure::Bandwidth;
         releaseBuffers();
         return false;
     }
@@ -327,11 +429,12 @@ bool V4l2Device::start(FrameReceiver *receiver)
         const int fd = m_sys->open(QFile::encodeName(node).constData(), O_RDONLY | O_NONBLOCK);
         if (fd >= 0) {
             m_inputFds.append(fd);
-        } else {
+        } else if (firstNoteFor(node)) {
             captureLog("SETUP: still button %s cannot be read (%s); grant access with a udev rule\n",
                        qPrintable(node), strerror(errno));
         }
     }
+    m_failure = CaptureFailure::None;
     m_streaming = true;
     m_stop = false;
     m_thread = std::thread([this, receiver] { run(receiver); });
@@ -354,6 +457,31 @@ void V4l2Device::stop()
     m_streaming = false;
 }
 
+bool V4l2Device::restartStream(FrameReceiver *receiver)
+{
+    captureLog("SETUP: restarting the stream of %s\n", qPrintable(m_node));
+    int type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
+    XIOCTL(m_fd, VIDIOC_STREAMOFF, &type); // returns every buffer to us
+    for (int i = 0; i < m_bufferCount; ++i) {
+        v4l2_buffer b;
+        memset(&b, 0, sizeof b);
+        b.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
+        b.memory = V4L2_MEMORY_MMAP;
+        b.index = __u32(i);
+        if (XIOCTL(m_fd, VIDIOC_QBUF, &b) < 0) {
+            if (errno == ENOSPC)
+                receiver->streamFailed(CaptureFailure::Bandwidth);
+            return false;
+        }
+    }
+    if (XIOCTL(m_fd, VIDIOC_STREAMON, &type) < 0) {
+        if (errno == ENOSPC)
+            receiver->streamFailed(CaptureFailure::Bandwidth);
+        return false;
+    }
+    return true;
+}
+
 void V4l2Device::run(FrameReceiver *receiver)
 {
     crash::armCurrentThread();
@@ -361,6 +489,8 @@ void V4l2Device::run(FrameReceiver *receiver)
     QVector<pollfd> fds(1 + m_inputFds.size());
     QVector<int> inputs = m_inputFds;
     input_event events[16];
+    int errorsInRow = 0;
+    bool restarted = false;
     while (!m_stop.load()) {
         fds[0] = {m_fd, POLLIN, 0};
         for (int i = 0; i < inputs.size(); ++i)
@@ -369,6 +499,7 @@ void V4l2Device::run(FrameReceiver *receiver)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
+            captureLog("ERROR: poll on %s failed: %s (errno %d)\n", qPrintable(m_node), strerror(errno), errno);
             receiver->streamLost();
             return;
         }
@@ -379,20 +510,28 @@ void V4l2Device::run(FrameReceiver *receiver)
             const short re = fds[i + 1].revents;
             if (!re)
                 continue;
-            ssize_t got = (re & POLLIN) ? m_sys->read(inputs[i], events, sizeof events) : -1;
-            if (got < 0 && errno == EAGAIN)
-                continue;
-            if (got <= 0) {
-                inputs.remove(i); // button gone; the picture may still come
+            if (re & POLLIN) {
+                const ssize_t got = m_sys->read(inputs[i], events, sizeof events);
+                if (got > 0) {
+                    for (size_t k = 0; k < size_t(got) / sizeof(input_event); ++k) {
+                        if (events[k].type == EV_KEY && events[k].code == KEY_CAMERA && events[k].value == 1)
+                            receiver->stillButtonPressed();
+                    }
+                    continue;
+                }
+                if (got < 0 && (errno == EAGAIN || errno == EINTR))
+                    continue;
+            } else if (!(re & (POLLHUP | POLLERR | POLLNVAL))) {
                 continue;
             }
-            for (size_t k = 0; k < size_t(got) / sizeof(input_event); ++k) {
-                if (events[k].type == EV_KEY && events[k].code == KEY_CAMERA && events[k].value == 1)
-                    receiver->stillButtonPressed();
-            }
+            // Hung up or failing: a node left in the set would wake poll at once, for ever.
+            captureLog("SETUP: still button node of %s stopped reporting; no longer watched\n", qPrintable(m_node));
+            inputs.remove(i);
+            fds.remove(i + 1);
         }
         const short re = fds[0].revents;
         if (re & (POLLERR | POLLHUP | POLLNVAL)) {
+            captureLog("ERROR: %s reports %s\n", qPrintable(m_node), (re & POLLHUP) ? "hang-up" : "an error");
             receiver->streamLost();
             return;
         }
@@ -403,17 +542,37 @@ void V4l2Device::run(FrameReceiver *receiver)
         b.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
         b.memory = V4L2_MEMORY_MMAP;
         if (m_sys->ioctl(m_fd, VIDIOC_DQBUF, &b) < 0) {
-            if (errno == EAGAIN || errno == EINTR)
+            const int e = errno;
+            if (e == EAGAIN || e == EINTR)
                 continue;
-            receiver->streamLost();
-            return;
+            captureLog("ERROR: VIDIOC_DQBUF failed: %s (errno %d)\n", strerror(e), e);
+            if (e == ENODEV) {
+                receiver->streamLost();
+                return;
+            }
+            // A transient error (EIO): try again, then restart the stream once.
+            if (++errorsInRow < kDequeueRetries)
+                continue;
+            if (restarted || !restartStream(receiver)) {
+                receiver->streamLost();
+                return;
+            }
+            restarted = true;
+            errorsInRow = 0;
+            continue;
         }
+        errorsInRow = 0;
+        // A buffer the driver marks as damaged goes straight back.
         if (b.index < __u32(m_bufferCount) && !(b.flags & V4L2_BUF_FLAG_ERROR)) {
+            restarted = false;
             const size_t used = qMin<size_t>(b.bytesused, m_buffers[b.index].length);
             receiver->frameArrived(static_cast<const uchar *>(m_buffers[b.index].data), used);
         }
-        if (m_sys->ioctl(m_fd, VIDIOC_QBUF, &b) < 0) {
-            receiver->streamLost();
+        if (XIOCTL(m_fd, VIDIOC_QBUF, &b) < 0) {
+            if (errno == ENOSPC)
+                receiver->streamFailed(CaptureFailure::Bandwidth);
+            else
+                receiver->streamLost();
             return;
         }
     }
@@ -485,6 +644,7 @@ QStringList V4l2Backend::buttonNodes(const QString &usbDevice) const
 QVector<BackendDeviceInfo> V4l2Backend::enumerate()
 {
     QVector<BackendDeviceInfo> result;
+    QVector<BackendDeviceInfo> locked;
     m_nodes.clear();
     QDir dir(m_sysfs + QStringLiteral("/class/video4linux"));
     QStringList names = dir.entryList({QStringLiteral("video*")}, QDir::Dirs | QDir::System | QDir::NoDotAndDotDot);
@@ -492,27 +652,9 @@ QVector<BackendDeviceInfo> V4l2Backend::enumerate()
         return a.midRef(5).toInt() < b.midRef(5).toInt();
     });
     QMap<QString, int> perBus;
+    QSet<QString> openedBuses;
     for (const QString &name : names) {
         const QString node = QStringLiteral("/dev/") + name;
-        const int fd = m_sys->open(QFile::encodeName(node).constData(), O_RDWR | O_NONBLOCK);
-        if (fd < 0)
-            continue; // no permission or gone: not a camera we can use
-        v4l2_capability cap;
-        memset(&cap, 0, sizeof cap);
-        if (m_sys->ioctl(fd, VIDIOC_QUERYCAP, &cap) < 0) {
-            m_sys->close(fd);
-            continue;
-        }
-        const __u32 caps = (cap.capabilities & V4L2_CAP_DEVICE_CAPS) ? cap.device_caps : cap.capabilities;
-        if (!(caps & V4L2_CAP_VIDEO_CAPTURE) || !(caps & V4L2_CAP_STREAMING)) {
-            m_sys->close(fd); // metadata and output nodes
-            continue;
-        }
-        BackendDeviceInfo info;
-        info.friendlyName = fromFixed(cap.card, sizeof cap.card);
-        info.formats = v4l2Formats(m_sys.get(), fd);
-        m_sys->close(fd);
-
         // The USB device is the first directory above the interface with USB numbers.
         QString usb = QFileInfo(dir.filePath(name) + QStringLiteral("/device")).canonicalFilePath();
         for (int up = 0; up < 4 && !usb.isEmpty(); ++up) {
@@ -522,14 +664,48 @@ QVector<BackendDeviceInfo> V4l2Backend::enumerate()
             if (up == 3)
                 usb.clear();
         }
-        const QString bus = fromFixed(cap.bus_info, sizeof cap.bus_info);
-        QString path = QStringLiteral("v4l2:") + bus;
-        if (!usb.isEmpty() && QFileInfo::exists(usb + QStringLiteral("/idVendor"))) {
-            path += QStringLiteral("#vid_") + readSysfs(usb + QStringLiteral("/idVendor")).toLower()
-                    + QStringLiteral("&pid_") + readSysfs(usb + QStringLiteral("/idProduct")).toLower();
-        } else {
+        if (!usb.isEmpty() && !QFileInfo::exists(usb + QStringLiteral("/idVendor")))
             usb.clear();
+        const QString usbIds = usb.isEmpty()
+                                   ? QString()
+                                   : QStringLiteral("#vid_") + readSysfs(usb + QStringLiteral("/idVendor")).toLower()
+                                         + QStringLiteral("&pid_") + readSysfs(usb + QStringLiteral("/idProduct")).toLower();
+        const QString port = usb.isEmpty() ? QString() : QFileInfo(usb).fileName();
+
+        const int fd = m_sys->open(QFile::encodeName(node).constData(), O_RDWR | O_NONBLOCK);
+        if (fd < 0) {
+            // Listed all the same, so the user learns why the camera is missing.
+            if ((errno == EACCES || errno == EPERM) && !usb.isEmpty()) {
+                BackendDeviceInfo info;
+                info.friendlyName = readSysfs(dir.filePath(name) + QStringLiteral("/name"));
+                info.path = QStringLiteral("v4l2:") + usbBusInfo(usb) + usbIds;
+                info.port = port;
+                info.accessible = false;
+                m_nodes.insert(info.path, {node, usbBusInfo(usb), {}});
+                locked.append(info);
+            }
+            continue;
         }
+        v4l2_capability cap;
+        memset(&cap, 0, sizeof cap);
+        if (m_sys->ioctl(fd, VIDIOC_QUERYCAP, &cap) < 0) {
+            m_sys->close(fd);
+            continue;
+        }
+        const QString bus = fromFixed(cap.bus_info, sizeof cap.bus_info);
+        openedBuses.insert(bus);
+        const __u32 caps = (cap.capabilities & V4L2_CAP_DEVICE_CAPS) ? cap.device_caps : cap.capabilities;
+        if (!(caps & V4L2_CAP_VIDEO_CAPTURE) || !(caps & V4L2_CAP_STREAMING)) {
+            m_sys->close(fd); // metadata and output nodes
+            continue;
+        }
+        BackendDeviceInfo info;
+        info.friendlyName = fromFixed(cap.card, sizeof cap.card);
+        info.formats = v4l2Formats(m_sys.get(), fd);
+        info.port = port;
+        m_sys->close(fd);
+
+        QString path = QStringLiteral("v4l2:") + bus + usbIds;
         const int n = ++perBus[bus];
         if (n > 1)
             path += QStringLiteral("#%1").arg(n);
@@ -537,7 +713,29 @@ QVector<BackendDeviceInfo> V4l2Backend::enumerate()
         m_nodes.insert(path, {node, bus, buttonNodes(usb)});
         result.append(info);
     }
+    // One entry per locked camera (its metadata node is locked too), none
+    // when another of its nodes opened.
+    QSet<QString> listed;
+    for (const BackendDeviceInfo &info : qAsConst(locked)) {
+        const QString bus = m_nodes.value(info.path).busInfo;
+        if (openedBuses.contains(bus) || listed.contains(info.path))
+            continue;
+        listed.insert(info.path);
+        result.append(info);
+    }
     return result;
+}
+
+QString V4l2Backend::usbBusInfo(const QString &usbDevice)
+{
+    // As the UVC driver names it: "usb-<host controller>-<port path>", where
+    // the port path of "1-2.3" is "2.3" and the controller sits above "usb1".
+    const QString port = QFileInfo(usbDevice).fileName();
+    QString up = QFileInfo(usbDevice).path();
+    while (QFileInfo(up).fileName().contains(QLatin1Char('-')) && !QFileInfo(up).fileName().startsWith(QLatin1String("usb")))
+        up = QFileInfo(up).path(); // a hub between the root and the camera
+    const QString controller = QFileInfo(QFileInfo(up).path()).fileName();
+    return QStringLiteral("usb-") + controller + QLatin1Char('-') + port.section(QLatin1Char('-'), 1);
 }
 
 std::unique_ptr<BackendDevice> V4l2Backend::open(const QString &path)
@@ -546,8 +744,10 @@ std::unique_ptr<BackendDevice> V4l2Backend::open(const QString &path)
         return nullptr;
     const Node n = m_nodes.value(path);
     const int fd = m_sys->open(QFile::encodeName(n.node).constData(), O_RDWR | O_NONBLOCK);
-    if (fd < 0)
+    if (fd < 0) {
+        captureLog("ERROR: open %s failed: %s (errno %d)\n", qPrintable(n.node), strerror(errno), errno);
         return nullptr;
+    }
     v4l2_capability cap;
     memset(&cap, 0, sizeof cap);
     // Node numbers move when cameras come and go; make sure it is still ours.

@@ -40,6 +40,9 @@ public:
     QString nodeOf(const QString &path) const { return m_nodes.value(path).node; }
     QStringList buttonNodesOf(const QString &path) const { return m_nodes.value(path).inputs; }
 
+    // The bus name the UVC driver gives the USB device at this sysfs directory.
+    static QString usbBusInfo(const QString &usbDevice);
+
     // How long the capture thread waits in poll before it looks at its stop flag.
     static constexpr int kPollMs = 40;
 

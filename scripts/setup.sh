@@ -17,6 +17,8 @@ PACKAGES=(
     libyuv-dev libturbojpeg0-dev
     # V4L2 headers
     linux-libc-dev
+    # camera hot-plug events
+    libudev-dev
     # Chinese texts must render as glyphs, not boxes
     fonts-wqy-microhei
     # icons are drawn as SVG and rendered at build time

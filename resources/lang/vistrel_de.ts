@@ -181,6 +181,17 @@
         </message>
     </context>
     <context>
+        <name>CameraHub</name>
+        <message>
+            <source>USB带宽不足：请使用MJPG或更小的分辨率，或换一个USB接口</source>
+            <translation>USB-Bandbreite erschöpft: MJPG oder eine kleinere Auflösung verwenden oder einen anderen USB-Anschluss</translation>
+        </message>
+        <message>
+            <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
+            <translation>Keine Berechtigung, %1 zu öffnen. Installieren Sie die udev-Regel des Programms und stecken Sie die Kamera neu ein, oder fügen Sie Ihren Benutzer der Gruppe video hinzu (sudo usermod -aG video $USER) und melden Sie sich neu an.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>

@@ -181,6 +181,17 @@
         </message>
     </context>
     <context>
+        <name>CameraHub</name>
+        <message>
+            <source>USB带宽不足：请使用MJPG或更小的分辨率，或换一个USB接口</source>
+            <translation>USB bandwidth exhausted: use MJPG or a smaller resolution, or another USB port</translation>
+        </message>
+        <message>
+            <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
+            <translation>No permission to open %1. Install the program's udev rule and plug the camera in again, or add your user to the video group (sudo usermod -aG video $USER) and log in again.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>

@@ -181,6 +181,17 @@
         </message>
     </context>
     <context>
+        <name>CameraHub</name>
+        <message>
+            <source>USB带宽不足：请使用MJPG或更小的分辨率，或换一个USB接口</source>
+            <translation>Ancho de banda USB agotado: use MJPG o una resolución menor, u otro puerto USB</translation>
+        </message>
+        <message>
+            <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
+            <translation>Sin permiso para abrir %1. Instale la regla udev del programa y vuelva a conectar la cámara, o añada su usuario al grupo video (sudo usermod -aG video $USER) y vuelva a iniciar sesión.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>

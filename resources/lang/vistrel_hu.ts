@@ -181,6 +181,17 @@
         </message>
     </context>
     <context>
+        <name>CameraHub</name>
+        <message>
+            <source>USB带宽不足：请使用MJPG或更小的分辨率，或换一个USB接口</source>
+            <translation>Elfogyott az USB sávszélesség: használjon MJPG-t vagy kisebb felbontást, vagy másik USB-portot</translation>
+        </message>
+        <message>
+            <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
+            <translation>Nincs jogosultság a(z) %1 megnyitásához. Telepítse a program udev-szabályát, és csatlakoztassa újra a kamerát, vagy vegye fel a felhasználót a video csoportba (sudo usermod -aG video $USER), majd jelentkezzen be újra.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>

@@ -181,6 +181,17 @@
         </message>
     </context>
     <context>
+        <name>CameraHub</name>
+        <message>
+            <source>USB带宽不足：请使用MJPG或更小的分辨率，或换一个USB接口</source>
+            <translation>Larghezza di banda USB esaurita: usare MJPG o una risoluzione più bassa, oppure un'altra porta USB</translation>
+        </message>
+        <message>
+            <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
+            <translation>Nessun permesso per aprire %1. Installare la regola udev del programma e ricollegare la telecamera, oppure aggiungere l'utente al gruppo video (sudo usermod -aG video $USER) e accedere di nuovo.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>

@@ -181,6 +181,17 @@
         </message>
     </context>
     <context>
+        <name>CameraHub</name>
+        <message>
+            <source>USB带宽不足：请使用MJPG或更小的分辨率，或换一个USB接口</source>
+            <translation>USB 帯域が不足しています：MJPG か小さい解像度を使うか、別の USB ポートに接続してください</translation>
+        </message>
+        <message>
+            <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
+            <translation>%1 を開く権限がありません。本プログラムの udev ルールをインストールしてカメラを接続し直すか、ユーザーを video グループに追加（sudo usermod -aG video $USER）して再ログインしてください。</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>

@@ -181,6 +181,17 @@
         </message>
     </context>
     <context>
+        <name>CameraHub</name>
+        <message>
+            <source>USB带宽不足：请使用MJPG或更小的分辨率，或换一个USB接口</source>
+            <translation>USB 대역폭이 부족합니다: MJPG 또는 더 낮은 해상도를 사용하거나 다른 USB 포트에 연결하십시오</translation>
+        </message>
+        <message>
+            <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
+            <translation>%1을(를) 열 권한이 없습니다. 프로그램의 udev 규칙을 설치하고 카메라를 다시 연결하거나, 사용자를 video 그룹에 추가(sudo usermod -aG video $USER)한 뒤 다시 로그인하십시오.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>

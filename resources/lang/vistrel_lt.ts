@@ -181,6 +181,17 @@
         </message>
     </context>
     <context>
+        <name>CameraHub</name>
+        <message>
+            <source>USB带宽不足：请使用MJPG或更小的分辨率，或换一个USB接口</source>
+            <translation>Išnaudotas USB pralaidumas: naudokite MJPG arba mažesnę raišką, arba kitą USB prievadą</translation>
+        </message>
+        <message>
+            <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
+            <translation>Nėra teisės atverti %1. Įdiekite programos udev taisyklę ir iš naujo prijunkite kamerą arba įtraukite naudotoją į grupę video (sudo usermod -aG video $USER) ir prisijunkite iš naujo.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>

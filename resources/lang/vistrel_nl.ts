@@ -181,6 +181,17 @@
         </message>
     </context>
     <context>
+        <name>CameraHub</name>
+        <message>
+            <source>USB带宽不足：请使用MJPG或更小的分辨率，或换一个USB接口</source>
+            <translation>USB-bandbreedte uitgeput: gebruik MJPG of een lagere resolutie, of een andere USB-poort</translation>
+        </message>
+        <message>
+            <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
+            <translation>Geen toestemming om %1 te openen. Installeer de udev-regel van het programma en sluit de camera opnieuw aan, of voeg uw gebruiker toe aan de groep video (sudo usermod -aG video $USER) en meld u opnieuw aan.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>

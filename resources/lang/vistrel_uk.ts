@@ -181,6 +181,17 @@
         </message>
     </context>
     <context>
+        <name>CameraHub</name>
+        <message>
+            <source>USB带宽不足：请使用MJPG或更小的分辨率，或换一个USB接口</source>
+            <translation>Бракує пропускної здатності USB: використовуйте MJPG або меншу роздільну здатність чи інший USB-порт</translation>
+        </message>
+        <message>
+            <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
+            <translation>Немає дозволу відкрити %1. Встановіть правило udev програми й перепідключіть камеру або додайте користувача до групи video (sudo usermod -aG video $USER) і увійдіть знову.</translation>
+        </message>
+    </context>
+    <context>
         <name>CameraLabel</name>
         <message>
             <source>解冻</source>

@@ -172,14 +172,51 @@ void FakeKernel::updateInactive(FakeCamera &cam)
     flag(V4L2_CID_EXPOSURE_ABSOLUTE, autoExp);
 }
 
-void FakeKernel::pushFrame(const QString &node, const QByteArray &data)
+void FakeKernel::pushFrame(const QString &node, const QByteArray &data, quint32 flags)
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (FakeCamera *c = camera(node))
-            c->frames.push_back(data);
+            c->frames.push_back({data, flags});
     }
     m_changed.notify_all();
+}
+
+void FakeKernel::hangUpButton(const QString &eventName)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_inputs[eventName].event = eventName;
+        m_inputs[eventName].hungUp = true;
+    }
+    m_changed.notify_all();
+}
+
+void FakeKernel::failNext(const QString &node, unsigned long request, std::initializer_list<int> errnos)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (FakeCamera *c = camera(node)) {
+        for (int e : errnos)
+            c->failNext[request].push_back(e);
+    }
+}
+
+void FakeKernel::setPollEintr(int count)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_pollEintr = count;
+}
+
+int FakeKernel::pollCalls() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_pollCalls;
+}
+
+int FakeKernel::lastPollCount() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_lastPollCount;
 }
 
 void FakeKernel::pressButton(const QString &eventName)
@@ -254,6 +291,7 @@ int FakeKernel::open(const char *path, int)
             return -1;
         }
         ++c->openFds;
+        ++c->opens;
     } else if (p.startsWith(QLatin1String("/dev/input/"))) {
         const QString ev = p.mid(11);
         bool ours = false;
@@ -306,6 +344,10 @@ void FakeKernel::setFormat(FakeCamera &cam, v4l2_pix_format *pix)
                 best = s;
         }
     }
+    for (const auto &adjust : qAsConst(cam.sfmtAdjust)) {
+        if (adjust.first == best)
+            best = adjust.second;
+    }
     pix->pixelformat = f->pixelFormat;
     pix->width = __u32(best.width());
     pix->height = __u32(best.height());
@@ -322,6 +364,12 @@ int FakeKernel::videoIoctl(FakeCamera &cam, unsigned long request, void *arg)
     };
     if (cam.unplugged)
         return fail(ENODEV);
+    auto queued = cam.failNext.find(request);
+    if (queued != cam.failNext.end() && !queued->empty()) {
+        const int e = queued->front();
+        queued->pop_front();
+        return fail(e);
+    }
     switch (request) {
     case VIDIOC_QUERYCAP: {
         auto *c = static_cast<v4l2_capability *>(arg);
@@ -376,13 +424,36 @@ int FakeKernel::videoIoctl(FakeCamera &cam, unsigned long request, void *arg)
     }
     case VIDIOC_S_PARM: {
         auto *p = static_cast<v4l2_streamparm *>(arg);
-        cam.timePerFrame = p->parm.capture.timeperframe;
+        v4l2_fract &t = p->parm.capture.timeperframe;
+        if (!cam.parmFps.isEmpty() && t.numerator > 0 && t.denominator > 0) {
+            // Like a driver: the nearest rate it has, written back.
+            const double want = double(t.denominator) / t.numerator;
+            int best = cam.parmFps[0];
+            for (int f : qAsConst(cam.parmFps)) {
+                if (qAbs(f - want) < qAbs(best - want))
+                    best = f;
+            }
+            t = {1, __u32(best)};
+        }
+        p->parm.capture.capability = cam.parmFps.isEmpty() ? 0 : V4L2_CAP_TIMEPERFRAME;
+        cam.timePerFrame = t;
         return 0;
     }
     case VIDIOC_G_PARM: {
         auto *p = static_cast<v4l2_streamparm *>(arg);
         p->parm.capture.timeperframe = cam.timePerFrame;
         return 0;
+    }
+    case VIDIOC_ENUM_FRAMEINTERVALS: {
+        auto *e = static_cast<v4l2_frmivalenum *>(arg);
+        for (const FakeFormat &f : qAsConst(cam.formats)) {
+            if (f.pixelFormat != e->pixel_format || e->index >= __u32(f.fps.size()))
+                continue;
+            e->type = V4L2_FRMIVAL_TYPE_DISCRETE;
+            e->discrete = {1, __u32(f.fps[int(e->index)])};
+            return 0;
+        }
+        return fail(EINVAL);
     }
     case VIDIOC_REQBUFS: {
         auto *r = static_cast<v4l2_requestbuffers *>(arg);
@@ -394,7 +465,7 @@ int FakeKernel::videoIoctl(FakeCamera &cam, unsigned long request, void *arg)
         }
         if (cam.busy || !cam.buffers.isEmpty())
             return fail(EBUSY);
-        r->count = qMin<__u32>(r->count, 4);
+        r->count = qMin<__u32>(r->count, __u32(qMax(0, cam.maxBuffers)));
         cam.buffers.resize(int(r->count));
         for (auto &b : cam.buffers) {
             b.memory = QByteArray(int(cam.fmt.fmt.pix.sizeimage), '\0');
@@ -427,7 +498,8 @@ int FakeKernel::videoIoctl(FakeCamera &cam, unsigned long request, void *arg)
         }
         if (index < 0 || cam.frames.empty())
             return fail(EAGAIN);
-        const QByteArray data = cam.frames.front();
+        const QByteArray data = cam.frames.front().first;
+        const quint32 flags = cam.frames.front().second;
         cam.frames.pop_front();
         auto &buf = cam.buffers[index];
         const int n = qMin(data.size(), buf.memory.size());
@@ -435,7 +507,7 @@ int FakeKernel::videoIoctl(FakeCamera &cam, unsigned long request, void *arg)
         buf.queued = false;
         b->index = __u32(index);
         b->bytesused = __u32(n);
-        b->flags = V4L2_BUF_FLAG_DONE;
+        b->flags = V4L2_BUF_FLAG_DONE | flags;
         m_changed.notify_all();
         return 0;
     }
@@ -545,12 +617,23 @@ short FakeKernel::readiness(int fd)
     const Input &in = m_inputs[node.mid(11)];
     if (in.unplugged)
         return POLLERR | POLLHUP;
+    if (in.hungUp)
+        return POLLHUP;
     return in.events.empty() ? 0 : POLLIN;
 }
 
 int FakeKernel::poll(struct pollfd *fds, nfds_t count, int timeoutMs)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
+    ++m_pollCalls;
+    m_lastPollCount = int(count);
+    if (m_pollEintr > 0) {
+        --m_pollEintr;
+        errno = EINTR;
+        return -1;
+    }
+    // A successful call leaves errno alone; whatever was there stays.
+    errno = EAGAIN;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (true) {
         int ready = 0;
@@ -573,7 +656,7 @@ ssize_t FakeKernel::read(int fd, void *buffer, size_t count)
         return -1;
     }
     Input &in = m_inputs[m_fds.value(fd).mid(11)];
-    if (in.unplugged) {
+    if (in.unplugged || in.hungUp) {
         errno = ENODEV;
         return -1;
     }

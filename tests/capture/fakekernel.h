@@ -12,6 +12,8 @@
 #include <linux/input.h>
 #include <linux/videodev2.h>
 
+#include <QPair>
+
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -25,6 +27,7 @@ struct FakeFormat
     bool stepwise = false;
     QSize minimum, maximum;
     int stepWidth = 1, stepHeight = 1;
+    QVector<int> fps; // frame rates offered at every size; empty = no ENUM_FRAMEINTERVALS
 };
 
 struct FakeControl
@@ -51,10 +54,14 @@ struct FakeCamera
     // Faults.
     int openErrno = 0;  // EACCES, EBUSY ...
     bool busy = false;  // another program streams: S_FMT/REQBUFS give EBUSY
+    QMap<unsigned long, std::deque<int>> failNext; // ioctl -> errnos for its next calls
+    int maxBuffers = 4;                            // REQBUFS grants at most this many
+    QVector<QPair<QSize, QSize>> sfmtAdjust;       // S_FMT answers the second for the first
+    QVector<int> parmFps; // S_PARM snaps to the nearest of these rates; empty = takes any
 
     // State.
     v4l2_format fmt;
-    v4l2_fract timePerFrame{0, 0};
+    v4l2_fract timePerFrame{1, 30};
     bool streaming = false;
     bool unplugged = false;
     struct Buffer
@@ -63,10 +70,11 @@ struct FakeCamera
         bool queued = false;
     };
     QVector<Buffer> buffers;
-    std::deque<QByteArray> frames;
+    std::deque<QPair<QByteArray, quint32>> frames; // data, buffer flags
     int sfmtCalls = 0;
     int streamOns = 0;
     int openFds = 0;
+    int opens = 0;
 };
 
 class FakeKernel : public V4l2Sys
@@ -83,8 +91,14 @@ public:
     // Writes class/video4linux, class/input and the USB device tree under `root`.
     bool writeSysfs(const QString &root) const;
 
-    void pushFrame(const QString &node, const QByteArray &data);
+    void pushFrame(const QString &node, const QByteArray &data, quint32 flags = 0);
     void pressButton(const QString &eventName); // "event7"
+    // The input node hangs up: POLLHUP without POLLIN, reads fail.
+    void hangUpButton(const QString &eventName);
+    void failNext(const QString &node, unsigned long request, std::initializer_list<int> errnos);
+    void setPollEintr(int count); // the next `count` polls return EINTR
+    int pollCalls() const;
+    int lastPollCount() const; // descriptors in the last poll
     void unplug(const QString &node);
     // True once every pushed frame was taken by the reader.
     bool waitDrained(const QString &node, int timeoutMs);
@@ -110,6 +124,7 @@ private:
         QString event;
         std::deque<input_event> events;
         bool unplugged = false;
+        bool hungUp = false;
     };
 
     mutable std::mutex m_mutex;
@@ -118,6 +133,9 @@ private:
     QMap<QString, Input> m_inputs;
     QMap<int, QString> m_fds; // fd -> node
     int m_nextFd = 1000;
+    int m_pollEintr = 0;
+    int m_pollCalls = 0;
+    int m_lastPollCount = 0;
 };
 
 // Frames for tests.

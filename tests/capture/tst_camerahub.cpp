@@ -62,6 +62,17 @@ private slots:
     void settingsDialog();
     void simulatedCameras();
     void simulatedControlsChangePicture();
+    void streamFaults_data();
+    void streamFaults();
+    void deadButtonNode();
+    void bandwidthV4l2();
+    void bandwidthSimulated();
+    void sameModelNames_data();
+    void sameModelNames();
+    void reducedDecode_data();
+    void reducedDecode();
+    void grantedRateSignal();
+    void lockedCameraListed();
 
 private:
     void startV4l2();
@@ -560,6 +571,248 @@ void TstCameraHub::simulatedControlsChangePicture()
     QVERIFY2(meanLuma(after) > meanLuma(before) + 20,
              qPrintable(QStringLiteral("%1 -> %2").arg(meanLuma(before)).arg(meanLuma(after))));
     QVERIFY(m_hub->measuredFrameRate(path) > 5.0);
+}
+
+void TstCameraHub::streamFaults_data()
+{
+    QTest::addColumn<int>("request"); // 0: none
+    QTest::addColumn<QVector<int>>("errnos");
+    QTest::addColumn<int>("pollEintr");
+    QTest::addColumn<int>("maxBuffers");
+    QTest::addColumn<bool>("errorFlag"); // the first frame comes back flagged V4L2_BUF_FLAG_ERROR
+    QTest::addColumn<int>("delivered");
+    QTest::addColumn<int>("streamOns");
+    QTest::addColumn<bool>("lost");
+
+    const int dq = int(VIDIOC_DQBUF);
+    QTest::newRow("EINTR") << dq << QVector<int>{EINTR, EINTR} << 2 << 4 << false << 3 << 1 << false;
+    QTest::newRow("buffer flagged error") << 0 << QVector<int>{} << 0 << 4 << true << 2 << 1 << false;
+    QTest::newRow("fewer buffers granted") << 0 << QVector<int>{} << 0 << 2 << false << 3 << 1 << false;
+    QTest::newRow("EIO once, then recovery") << dq << QVector<int>{EIO} << 0 << 4 << false << 3 << 1 << false;
+    QTest::newRow("EIO until a restart") << dq << QVector<int>{EIO, EIO, EIO} << 0 << 4 << false << 3 << 2 << false;
+    QTest::newRow("EIO for good: lost") << dq << QVector<int>(6, EIO) << 0 << 4 << false << 0 << 2 << true;
+    QTest::newRow("ENODEV: lost at once") << dq << QVector<int>{ENODEV} << 0 << 4 << false << 0 << 1 << true;
+}
+
+void TstCameraHub::streamFaults()
+{
+    QFETCH(int, request);
+    QFETCH(QVector<int>, errnos);
+    QFETCH(int, pollEintr);
+    QFETCH(int, maxBuffers);
+    QFETCH(bool, errorFlag);
+    QFETCH(int, delivered);
+    QFETCH(int, streamOns);
+    QFETCH(bool, lost);
+    startV4l2();
+    FakeCamera *cam = m_kernel->camera(kNode);
+    cam->maxBuffers = maxBuffers;
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("YUV")));
+    QSignalSpy lostSpy(m_hub, &CameraHub::sigCameraLost);
+    const FrameCallback *cb = m_hub->layer()->frameCallback(kPath);
+    m_kernel->setPollEintr(pollEintr);
+    for (int e : errnos)
+        m_kernel->failNext(kNode, (unsigned long)(uint(request)), {e});
+    const QByteArray frame = yuyvFrame(quadrantImage(640, 480));
+    m_kernel->pushFrame(kNode, frame, errorFlag ? V4L2_BUF_FLAG_ERROR : 0);
+    m_kernel->pushFrame(kNode, frame);
+    m_kernel->pushFrame(kNode, frame);
+    if (lost) {
+        QVERIFY(lostSpy.wait(3000));
+        QVERIFY(cb->isLost());
+    } else {
+        QVERIFY(m_kernel->waitDrained(kNode, 3000));
+        QTRY_COMPARE(cb->framesDelivered(), quint64(delivered));
+        QVERIFY(!cb->isLost());
+    }
+    QCOMPARE(int(cb->framesDelivered()), delivered);
+    QCOMPARE(cb->framesBad(), quint64(0));
+    QCOMPARE(cam->streamOns, streamOns);
+    if (!errnos.isEmpty() && errnos[0] != EINTR)
+        QVERIFY(m_log.contains(QStringLiteral("ERROR: VIDIOC_DQBUF failed: %1 (errno %2)\n")
+                                   .arg(QString::fromLocal8Bit(strerror(errnos[0])))
+                                   .arg(errnos[0])));
+}
+
+void TstCameraHub::deadButtonNode()
+{
+    startV4l2(); // buttons on event4 (the camera's) and event5 (its keyboard interface)
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("YUV")));
+    QTRY_COMPARE(m_kernel->lastPollCount(), 3);
+    // POLLHUP without POLLIN, with a stale EAGAIN in errno: the node leaves
+    // the poll set instead of waking poll at once for ever.
+    m_kernel->hangUpButton(QStringLiteral("event4"));
+    QTRY_COMPARE(m_kernel->lastPollCount(), 2);
+    const int polls = m_kernel->pollCalls();
+    QTest::qWait(200);
+    QVERIFY2(m_kernel->pollCalls() - polls < 20, qPrintable(QString::number(m_kernel->pollCalls() - polls)));
+    // The picture and the other button still work.
+    m_kernel->pressButton(QStringLiteral("event5"));
+    m_kernel->pushFrame(kNode, yuyvFrame(quadrantImage(640, 480)));
+    QVERIFY(waitFrames(1));
+    QCOMPARE(m_spy->at(0).at(1).toBool(), true);
+}
+
+void TstCameraHub::bandwidthV4l2()
+{
+    startV4l2();
+    QSignalSpy errors(m_hub, &CameraHub::sigCameraError);
+    m_kernel->failNext(kNode, VIDIOC_STREAMON, {ENOSPC});
+    QVERIFY(!m_hub->openCamera(kPath, 1920, 1080, QStringLiteral("YUV")));
+    QVERIFY(!m_hub->isOpen(kPath));
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(errors.at(0).at(1).toString(), CameraHub::bandwidthMessage());
+    QCOMPARE(m_hub->cameraError(kPath), CameraHub::bandwidthMessage());
+    QVERIFY(m_log.contains(QStringLiteral("ERROR: VIDIOC_STREAMON failed: %1 (errno %2)\n")
+                               .arg(QString::fromLocal8Bit(strerror(ENOSPC)))
+                               .arg(ENOSPC)));
+    QCOMPARE(m_kernel->openFdCount(), 0);
+    // Room again (MJPG, say): it opens and the message goes.
+    QVERIFY(m_hub->openCamera(kPath, 1920, 1080, QStringLiteral("MJPG")));
+    QVERIFY(m_hub->cameraError(kPath).isEmpty());
+    // A QBUF refused mid-stream for the same reason ends the stream with the message.
+    QSignalSpy lost(m_hub, &CameraHub::sigCameraLost);
+    m_kernel->failNext(kNode, VIDIOC_QBUF, {ENOSPC});
+    m_kernel->pushFrame(kNode, jpegFrame(quadrantImage(1920, 1080)));
+    QVERIFY(lost.wait(3000));
+    QCOMPARE(errors.count(), 2);
+    QCOMPARE(m_hub->cameraError(kPath), CameraHub::bandwidthMessage());
+}
+
+void TstCameraHub::bandwidthSimulated()
+{
+    m_hub->setBackends({});
+    auto sim = m_hub->installSimulatedCameras(4);
+    m_hub->refreshDevices();
+    sim->setBandwidthExhausted(3, true);
+    QSignalSpy errors(m_hub, &CameraHub::sigCameraError);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(m_hub->openCamera(sim->pathOf(i), 640, 480, QStringLiteral("MJPG")), i < 3);
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(errors.at(0).at(0).toString(), sim->pathOf(3));
+    QCOMPARE(m_hub->cameraError(sim->pathOf(3)), CameraHub::bandwidthMessage());
+    // The other three keep running.
+    for (int i = 0; i < 3; ++i) {
+        const quint64 before = sim->framesSent(i);
+        QTRY_VERIFY(sim->framesSent(i) > before + 2);
+        QVERIFY(m_hub->cameraError(sim->pathOf(i)).isEmpty());
+    }
+}
+
+void TstCameraHub::sameModelNames_data()
+{
+    QTest::addColumn<QStringList>("ports");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("by port") << QStringList{"1-2", "1-3"} << QStringList{"V3-2M (USB 1-2)", "V3-2M (USB 1-3)"};
+    QTest::newRow("ports unknown") << QStringList{"", ""} << QStringList{"V3-2M", "V3-2M #2"};
+    QTest::newRow("one of a kind") << QStringList{"1-2"} << QStringList{"V3-2M"};
+}
+
+void TstCameraHub::sameModelNames()
+{
+    QFETCH(QStringList, ports);
+    QFETCH(QStringList, names);
+    QVector<SimCameraSpec> specs;
+    for (const QString &port : ports) {
+        SimCameraSpec spec;
+        spec.tag = QStringLiteral("same-%1").arg(specs.size());
+        spec.port = port;
+        specs.append(spec);
+    }
+    m_hub->setBackends({std::make_shared<SimulatedBackend>(specs)});
+    m_hub->refreshDevices();
+    QStringList got;
+    for (const CameraDeviceInfo &d : m_hub->deviceList()) {
+        got << d.displayName;
+        QCOMPARE(m_hub->displayName(d.devicePath), d.displayName);
+    }
+    QCOMPARE(got, names);
+}
+
+void TstCameraHub::reducedDecode_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::newRow("MJPG") << "MJPG";
+    QTest::newRow("YUV") << "YUV";
+}
+
+void TstCameraHub::reducedDecode()
+{
+    QFETCH(QString, format);
+    m_hub->setBackends({});
+    auto sim = m_hub->installSimulatedCameras(1);
+    m_hub->refreshDevices();
+    const QString path = sim->pathOf(0);
+    QVERIFY(m_hub->openCamera(path, 1920, 1080, format));
+    QCOMPARE(sim->openCount(0), 1);
+    m_hub->setFlip(path, true, false);
+    QVERIFY(waitFrames(1));
+    QImage full;
+    QTRY_VERIFY(m_hub->readFrame(path, &full));
+
+    // A tile of 470 x 260: decoded at a quarter, 480 x 270.
+    QVERIFY(m_hub->setDisplaySize(path, QSize(470, 260)));
+    QCOMPARE(m_hub->frameSize(path), QSize(480, 270));
+    QCOMPARE(m_hub->cameraSize(path), QSize(1920, 1080));
+    const FrameCallback *cb = m_hub->layer()->frameCallback(path);
+    QTRY_VERIFY(cb->framesReduced() > 2);
+    QImage small;
+    QTRY_VERIFY(m_hub->readFrame(path, &small));
+    QCOMPARE(small.size(), QSize(480, 270));
+    // A photo is still the camera's own frame, flips included.
+    QImage photo;
+    QVERIFY(m_hub->grabFullFrame(path, &photo));
+    QCOMPARE(photo.size(), QSize(1920, 1080));
+    const QImage reduced = photo.scaled(480, 270, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QVERIFY2(qAbs(meanLuma(reduced) - meanLuma(small)) < 6,
+             qPrintable(QStringLiteral("%1 vs %2").arg(meanLuma(reduced)).arg(meanLuma(small))));
+    QVERIFY(near(reduced.pixel(100, 50), small.pixel(100, 50), 40));
+    QCOMPARE(cb->framesBad(), quint64(0));
+    // The large view again: full size, without reopening the camera.
+    QVERIFY(m_hub->setDisplaySize(path, QSize()));
+    QCOMPARE(m_hub->frameSize(path), QSize(1920, 1080));
+    QTRY_VERIFY(m_hub->readFrame(path, &full));
+    QCOMPARE(full.size(), QSize(1920, 1080));
+    QVERIFY(m_hub->grabFullFrame(path, &photo));
+    QCOMPARE(photo.size(), QSize(1920, 1080));
+    QCOMPARE(sim->openCount(0), 1);
+}
+
+void TstCameraHub::grantedRateSignal()
+{
+    m_hub->setBackends({});
+    auto sim = m_hub->installSimulatedCameras(2);
+    m_hub->refreshDevices();
+    QSignalSpy rates(m_hub, &CameraHub::sigFrameRateChanged);
+    // The 5M camera runs 2592 x 1944 at 15 at most: 30 asked, 15 granted.
+    const QString path = sim->pathOf(1);
+    QVERIFY(m_hub->openCamera(path, 2592, 1944, QStringLiteral("MJPG")));
+    QCOMPARE(m_hub->frameRate(path), 15.0);
+    QVERIFY(m_hub->setProperty(path, CameraHub::FrameRate, 30));
+    QCOMPARE(m_hub->frameRate(path), 15.0);
+    QCOMPARE(m_hub->getProperty(path, CameraHub::FrameRate), 15);
+    QCOMPARE(rates.count(), 2);
+    QCOMPARE(rates.last().at(1).toDouble(), 15.0);
+    QVERIFY(m_hub->setProperty(path, CameraHub::FrameRate, 5));
+    QCOMPARE(m_hub->frameRate(path), 5.0);
+}
+
+void TstCameraHub::lockedCameraListed()
+{
+    FakeCamera &locked = m_kernel->addCamera(QStringLiteral("/dev/video3"), "usb-0000:00:14.0-3", QStringLiteral("1-3"),
+                                             {{640, 480}});
+    locked.openErrno = EACCES;
+    m_kernel->addCamera(kNode, "usb-0000:00:14.0-2", QStringLiteral("1-2"), {{640, 480}});
+    QVERIFY(m_kernel->writeSysfs(m_sys->path()));
+    m_hub->setBackends({std::make_shared<V4l2Backend>(m_kernel, m_sys->path())});
+    m_hub->refreshDevices();
+    const QVector<CameraDeviceInfo> list = m_hub->deviceList();
+    QCOMPARE(list.size(), 2);
+    QVERIFY(list[0].accessible);
+    QVERIFY(!list[1].accessible);
+    QCOMPARE(list[1].accessNote, CameraHub::accessMessage(QStringLiteral("/dev/video3")));
+    QVERIFY(list[1].accessNote.contains(QLatin1String("video")));
+    QVERIFY(!m_hub->openCamera(list[1].devicePath, 640, 480, QStringLiteral("MJPG")));
 }
 
 QTEST_MAIN(TstCameraHub)

@@ -1,5 +1,6 @@
 #include "capture/capturelayer.h"
 #include "capture/devicetable.h"
+#include "capture/framecallback.h"
 #include "capture/subtypes.h"
 #include "capture/v4l2backend.h"
 #include "fakekernel.h"
@@ -37,6 +38,12 @@ private slots:
     void openFailure();
     void syncRemovesVanished();
     void oddSysfs();
+    void grantedRate_data();
+    void grantedRate();
+    void adjustedListedSize();
+    void tooFewBuffers();
+    void lockedAndNamed();
+    void scanPrintedOnChange();
 
 private:
     FakeCamera &addDefault(const QVector<QSize> &sizes = k2MSizes);
@@ -452,6 +459,118 @@ void TstCaptureLayer::oddSysfs()
     // The machine's own devices: whatever is there, the scan comes back.
     V4l2Backend real;
     real.enumerate();
+}
+
+void TstCaptureLayer::grantedRate_data()
+{
+    QTest::addColumn<QVector<int>>("listed"); // ENUM_FRAMEINTERVALS; empty = not answered
+    QTest::addColumn<QVector<int>>("driver"); // S_PARM snaps to these; empty = takes any
+    QTest::addColumn<int>("asked");           // 0: no rate asked for
+    QTest::addColumn<double>("granted");
+
+    QTest::newRow("listed rate") << QVector<int>{30, 15, 5} << QVector<int>{30, 15, 5} << 15 << 15.0;
+    QTest::newRow("nearest listed") << QVector<int>{30, 15, 5} << QVector<int>{30, 15, 5} << 20 << 15.0;
+    QTest::newRow("tie goes to the faster") << QVector<int>{30, 20} << QVector<int>{30, 20} << 25 << 30.0;
+    QTest::newRow("S_PARM adjusts") << QVector<int>{} << QVector<int>{25, 10} << 30 << 25.0;
+    QTest::newRow("nothing asked: read back") << QVector<int>{30} << QVector<int>{30} << 0 << 30.0;
+}
+
+void TstCaptureLayer::grantedRate()
+{
+    QFETCH(QVector<int>, listed);
+    QFETCH(QVector<int>, driver);
+    QFETCH(int, asked);
+    QFETCH(double, granted);
+    FakeCamera &cam = addDefault();
+    for (FakeFormat &f : cam.formats)
+        f.fps = listed;
+    cam.parmFps = driver;
+    start();
+    if (asked > 0)
+        QVERIFY(m_layer->setIdealFramerate(kPath2M, asked));
+    QVERIFY(m_layer->setupDevice(kPath2M, 1280, 720, int(subtype::mjpgCode())));
+    QCOMPARE(double(cam.timePerFrame.denominator) / cam.timePerFrame.numerator, granted);
+    QCOMPARE(m_layer->grantedFramesPerSecond(kPath2M), granted);
+    if (asked > 0 && int(granted) != asked)
+        QVERIFY(logHas(QStringLiteral("SETUP: asked for %1.00 fps, the device runs at %2.00 fps\n").arg(asked).arg(int(granted))));
+    // The request itself is kept for the next setup.
+    QCOMPARE(int(m_layer->framesPerSecond(kPath2M)), asked);
+}
+
+void TstCaptureLayer::adjustedListedSize()
+{
+    // Listed as 1920 x 1080, yet S_FMT answers 1920 x 1088: the stream runs at
+    // what the driver chose, and the frames are sized from that.
+    FakeCamera &cam = addDefault();
+    cam.sfmtAdjust = {{QSize(1920, 1080), QSize(1920, 1088)}};
+    start();
+    QVERIFY(m_layer->setupDevice(kPath2M, 1920, 1080, int(subtype::mjpgCode())));
+    QCOMPARE(QSize(m_layer->width(kPath2M), m_layer->height(kPath2M)), QSize(1920, 1088));
+    QCOMPARE(m_layer->frameCallback(kPath2M)->height(), 1088);
+    QVERIFY(logHas(QStringLiteral("SETUP: the device adjusted 1920 by 1080 to 1920 by 1088\n")));
+    QVERIFY(cam.streaming);
+}
+
+void TstCaptureLayer::tooFewBuffers()
+{
+    FakeCamera &cam = addDefault();
+    cam.maxBuffers = 2; // fewer than asked: enough
+    start();
+    QVERIFY(m_layer->setupDevice(kPath2M, 640, 480, int(subtype::mjpgCode())));
+    QCOMPARE(cam.buffers.size(), 2);
+    m_layer->stopDevice(kPath2M);
+    cam.maxBuffers = 1; // too few to stream: refused, with the call named
+    m_log.clear();
+    QVERIFY(!m_layer->setupDevice(kPath2M, 640, 480, int(subtype::mjpgCode())));
+    QVERIFY(logHas(QStringLiteral("ERROR: VIDIOC_REQBUFS granted 1 buffers, 2 needed\n")));
+    QVERIFY(cam.buffers.isEmpty());
+}
+
+void TstCaptureLayer::lockedAndNamed()
+{
+    // Two cameras of one model in ports 1-2 and 1-3.4 (behind a hub), a third
+    // of that model nobody may open, and one of another model.
+    addDefault();
+    m_kernel->addCamera(QStringLiteral("/dev/video2"), "usb-0000:00:14.0-3.4", QStringLiteral("1-3.4"), k2MSizes);
+    m_kernel->addCamera(QStringLiteral("/dev/video4"), "usb-0000:00:14.0-5", QStringLiteral("1-5"), k2MSizes).openErrno =
+        EACCES;
+    m_kernel->addCamera(QStringLiteral("/dev/video6"), "usb-0000:00:14.0-6", QStringLiteral("1-6"), {{1280, 1024}})
+        .productId = 0x0223;
+    start();
+    const QVector<CameraDeviceInfo> open = m_layer->acceptedDevices();
+    QCOMPARE(open.size(), 3);
+    QCOMPARE(open[0].displayName, QStringLiteral("V3-2M (USB 1-2)"));
+    QCOMPARE(open[1].displayName, QStringLiteral("V3-2M (USB 1-3.4)"));
+    QCOMPARE(open[2].displayName, QStringLiteral("V3-5M"));
+    QCOMPARE(m_layer->displayName(open[1].devicePath), open[1].displayName);
+    const QVector<CameraDeviceInfo> locked = m_layer->lockedDevices();
+    QCOMPARE(locked.size(), 1);
+    QVERIFY(!locked[0].accessible);
+    QVERIFY(locked[0].sizes.isEmpty());
+    // The path it will have once it may be opened: the driver's bus name, read from sysfs.
+    QCOMPARE(locked[0].devicePath, QStringLiteral("v4l2:usb-0000:00:14.0-5#vid_0c45&pid_62c1"));
+    QCOMPARE(locked[0].displayName, QStringLiteral("V3-2M (USB 1-5)"));
+    QVERIFY(logHas(QStringLiteral("SETUP: USB2.0 Microscope (v4l2:usb-0000:00:14.0-5#vid_0c45&pid_62c1) cannot be "
+                                  "opened: permission denied\n")));
+    // Names stay while the cameras stay in their ports.
+    m_layer->enumerateDevices(true);
+    QCOMPARE(m_layer->acceptedDevices()[1].displayName, QStringLiteral("V3-2M (USB 1-3.4)"));
+}
+
+void TstCaptureLayer::scanPrintedOnChange()
+{
+    FakeCamera &cam = addDefault();
+    m_kernel->addCamera(QStringLiteral("/dev/video4"), "usb-0000:00:14.0-5", QStringLiteral("1-5"), k2MSizes);
+    start();
+    const QString block = QStringLiteral("\nCAPTURE DEVICE SCAN\n\n");
+    QCOMPARE(m_log.count(block), 1);
+    m_layer->enumerateDevices(false);
+    m_layer->enumerateDevices(false);
+    QCOMPARE(m_log.count(block), 1); // the same set: quiet
+    m_kernel->unplug(cam.node);
+    m_layer->enumerateDevices(false);
+    QCOMPARE(m_log.count(block), 2);
+    QVERIFY(logHas(QStringLiteral("SETUP: 1 Device(s) found\n\n")));
 }
 
 QTEST_MAIN(TstCaptureLayer)

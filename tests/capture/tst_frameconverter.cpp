@@ -92,6 +92,10 @@ private slots:
     void corruptMjpeg_data();
     void corruptMjpeg();
     void hostileMjpeg();
+    void scaled_data();
+    void scaled();
+    void scaleChoice_data();
+    void scaleChoice();
     void wrongByteCount();
     void unsupported();
 };
@@ -200,6 +204,15 @@ void TstFrameConverter::corruptMjpeg_data()
     QTest::newRow("padded after end") << good + QByteArray(700, '\0') << int(FrameConverter::Ok);
     QTest::newRow("junk after end") << good + QByteArray(300, '\x37') << int(FrameConverter::Ok);
     QTest::newRow("good") << good << int(FrameConverter::Ok);
+    // Cameras pad by any amount; the marker is found past all of it.
+    QTest::newRow("8 KiB zero padding") << good + QByteArray(8 * 1024, '\0') << int(FrameConverter::Ok);
+    QTest::newRow("64 KiB zero padding") << good + QByteArray(64 * 1024, '\0') << int(FrameConverter::Ok);
+    // Half the scan data lost, headers and end marker kept: TurboJPEG only
+    // warns, and the picture would show a grey band.
+    const int sos = good.indexOf(QByteArray("\xFF\xDA", 2));
+    const int scan = good.size() - 2 - sos;
+    QByteArray hole = good.left(sos + scan / 4) + good.mid(sos + 3 * scan / 4);
+    QTest::newRow("hole, end marker kept") << hole << int(FrameConverter::Corrupt);
 }
 
 void TstFrameConverter::corruptMjpeg()
@@ -246,14 +259,94 @@ void TstFrameConverter::hostileMjpeg()
                 bad[k] = char(rng.bounded(256));
             break;
         }
+        // Reduced decodes too, each within its smaller picture.
+        const int denominator = 1 << ((round / 4) % 4);
+        const QSize picture = FrameConverter::scaledSize(QSize(96, 64), denominator);
+        const int pictureBytes = picture.width() * picture.height() * 4;
+        out.fill('\x7e');
         const FrameConverter::Result r = conv.convert(reinterpret_cast<const uchar *>(bad.constData()),
                                                       size_t(bad.size()), reinterpret_cast<uchar *>(out.data()),
-                                                      round % 2, round % 3 == 0);
+                                                      round % 2, round % 3 == 0, denominator);
         ok += r == FrameConverter::Ok ? 1 : 0;
-        for (int k = frameBytes; k < out.size(); ++k)
+        for (int k = pictureBytes; k < out.size(); ++k)
             QCOMPARE(out.at(k), '\x7e');
     }
     QVERIFY(ok < 400);
+}
+
+void TstFrameConverter::scaled_data()
+{
+    QTest::addColumn<quint32>("format");
+    QTest::addColumn<int>("denominator");
+    QTest::addColumn<bool>("mirror");
+    for (quint32 f : {quint32(V4L2_PIX_FMT_MJPEG), quint32(V4L2_PIX_FMT_YUYV)}) {
+        for (int d : {1, 2, 4, 8}) {
+            for (bool m : {false, true})
+                QTest::addRow("%s 1/%d%s", f == V4L2_PIX_FMT_MJPEG ? "MJPEG" : "YUYV", d, m ? " mirror" : "")
+                    << f << d << m;
+        }
+    }
+}
+
+void TstFrameConverter::scaled()
+{
+    QFETCH(quint32, format);
+    QFETCH(int, denominator);
+    QFETCH(bool, mirror);
+    // 1/8 of 336 x 200 is 42 x 25: an odd row count.
+    const int w = 336;
+    const int h = 200;
+    const QImage card = quadrants(w, h);
+    const QByteArray data = encode(card, format);
+    FrameConverter conv;
+    QVERIFY(conv.configure(format, w, h));
+    const QSize size = FrameConverter::scaledSize(QSize(w, h), denominator);
+    QCOMPARE(size, QSize((w + denominator - 1) / denominator, (h + denominator - 1) / denominator));
+    QByteArray out(size.width() * size.height() * 4 + 64, '\x7e');
+    auto *dst = reinterpret_cast<uchar *>(out.data());
+    for (int round = 0; round < 2; ++round) // the second reuses every buffer
+        QCOMPARE(conv.convert(reinterpret_cast<const uchar *>(data.constData()), size_t(data.size()), dst, mirror,
+                              false, denominator),
+                 FrameConverter::Ok);
+    for (int k = size.width() * size.height() * 4; k < out.size(); ++k)
+        QCOMPARE(out.at(k), '\x7e'); // nothing past the reduced picture
+    const QImage img(dst, size.width(), size.height(), QImage::Format_RGB32);
+    const QPoint probes[] = {{1, 1}, {3, 1}, {1, 3}, {3, 3}};
+    for (const QPoint &q : probes) {
+        const QPoint p(q.x() * size.width() / 4, q.y() * size.height() / 4);
+        const QPoint src((mirror ? size.width() - 1 - p.x() : p.x()) * denominator, p.y() * denominator);
+        QVERIFY2(near(img.pixel(p), card.pixel(qMin(src.x(), w - 1), src.y()), 24),
+                 qPrintable(QStringLiteral("at %1,%2").arg(p.x()).arg(p.y())));
+    }
+}
+
+void TstFrameConverter::scaleChoice_data()
+{
+    QTest::addColumn<quint32>("format");
+    QTest::addColumn<QSize>("display");
+    QTest::addColumn<int>("denominator");
+    const quint32 mjpg = V4L2_PIX_FMT_MJPEG;
+    QTest::newRow("full size asked") << mjpg << QSize() << 1;
+    QTest::newRow("large view") << mjpg << QSize(1600, 900) << 1;
+    QTest::newRow("just over half") << mjpg << QSize(961, 300) << 1;
+    QTest::newRow("half") << mjpg << QSize(960, 540) << 2;
+    QTest::newRow("tile") << mjpg << QSize(470, 260) << 4;
+    QTest::newRow("thumbnail") << mjpg << QSize(200, 100) << 8;
+    QTest::newRow("tiny: no further than 1/8") << mjpg << QSize(10, 10) << 8;
+    QTest::newRow("YUYV tile") << quint32(V4L2_PIX_FMT_YUYV) << QSize(470, 260) << 4;
+    QTest::newRow("RGB24 is never reduced") << quint32(V4L2_PIX_FMT_RGB24) << QSize(200, 100) << 1;
+}
+
+void TstFrameConverter::scaleChoice()
+{
+    QFETCH(quint32, format);
+    QFETCH(QSize, display);
+    QFETCH(int, denominator);
+    const QSize frame(1920, 1080);
+    QCOMPARE(FrameConverter::scaleFor(format, frame, display), denominator);
+    const QSize picture = FrameConverter::scaledSize(frame, denominator);
+    if (display.isValid())
+        QVERIFY(picture.width() >= display.width() || denominator == 8);
 }
 
 void TstFrameConverter::wrongByteCount()
