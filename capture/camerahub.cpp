@@ -2,7 +2,7 @@
 
 #include "core/options.h"
 
-#include "capture/devicewatcher.h"
+#include "capture/udevmonitor.h"
 #include "capture/simbackend.h"
 #include "capture/subtypes.h"
 #include "capture/v4l2backend.h"
@@ -162,8 +162,8 @@ QString CameraHub::displayName(const QString &camId) const
 bool CameraHub::watchDevices()
 {
     if (!m_watcher) {
-        m_watcher = new DeviceWatcher(this);
-        connect(m_watcher, &DeviceWatcher::devicesChanged, this, &CameraHub::sigDevicesChanged);
+        m_watcher = new UdevMonitor(this);
+        connect(m_watcher, &UdevMonitor::devicesChanged, this, &CameraHub::sigDevicesChanged);
     }
     return m_watcher->start();
 }

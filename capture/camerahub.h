@@ -13,7 +13,7 @@
 #include <atomic>
 #include <memory>
 
-class DeviceWatcher;
+class UdevMonitor;
 class SimulatedBackend;
 
 // Carries a delivered frame's camera and still-button flag to the GUI thread.
@@ -212,6 +212,6 @@ private:
     QVector<CameraDeviceInfo> m_devices;
     QMap<QString, OpenedCamera *> m_cameras; // owned
     QMap<QString, QString> m_errors;
-    DeviceWatcher *m_watcher = nullptr;
+    UdevMonitor *m_watcher = nullptr;
     quint64 m_nextSerial = 1;
 };

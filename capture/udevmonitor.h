@@ -10,12 +10,12 @@ struct udev_monitor;
 // Tells when video devices come and go, from the kernel's hot-plug events
 // (libudev monitor on the video4linux subsystem). One camera brings several
 // nodes at once; their events are folded into one signal.
-class DeviceWatcher : public QObject
+class UdevMonitor : public QObject
 {
     Q_OBJECT
 public:
-    explicit DeviceWatcher(QObject *parent = nullptr);
-    ~DeviceWatcher() override;
+    explicit UdevMonitor(QObject *parent = nullptr);
+    ~UdevMonitor() override;
 
     // False when udev cannot be reached (a container, no /run/udev): the
     // caller's periodic rescan is then the only way to notice changes.

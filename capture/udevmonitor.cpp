@@ -1,4 +1,4 @@
-#include "capture/devicewatcher.h"
+#include "capture/udevmonitor.h"
 
 #include "capture/capturelayer.h"
 
@@ -6,15 +6,15 @@
 
 #include <libudev.h>
 
-DeviceWatcher::DeviceWatcher(QObject *parent)
+UdevMonitor::UdevMonitor(QObject *parent)
     : QObject(parent)
 {
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
-    connect(&m_settle, &QTimer::timeout, this, &DeviceWatcher::devicesChanged);
+    connect(&m_settle, &QTimer::timeout, this, &UdevMonitor::devicesChanged);
 }
 
-DeviceWatcher::~DeviceWatcher()
+UdevMonitor::~UdevMonitor()
 {
     delete m_notifier;
     if (m_monitor)
@@ -23,7 +23,7 @@ DeviceWatcher::~DeviceWatcher()
         udev_unref(m_udev);
 }
 
-bool DeviceWatcher::start()
+bool UdevMonitor::start()
 {
     if (m_monitor)
         return true;
@@ -44,11 +44,11 @@ bool DeviceWatcher::start()
     }
     m_monitor = monitor;
     m_notifier = new QSocketNotifier(udev_monitor_get_fd(m_monitor), QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &DeviceWatcher::onReadable);
+    connect(m_notifier, &QSocketNotifier::activated, this, &UdevMonitor::onReadable);
     return true;
 }
 
-void DeviceWatcher::onReadable()
+void UdevMonitor::onReadable()
 {
     bool any = false;
     while (udev_device *dev = udev_monitor_receive_device(m_monitor)) {
