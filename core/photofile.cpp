@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QLocale>
 #include <QSaveFile>
 #include <QStringList>
 #include <QtEndian>
@@ -345,8 +346,6 @@ QByteArray tiffWithScale(const QByteArray &in, const BDInfo &scale)
     entry(283, 5, 1, appendData(r));
     entry(296, 3, 1, quint32(resUnit));
 
-    if (out.size() > 0xFFFF0000LL)
-        return QByteArray();
     const quint32 newIfd = quint32(out.size());
     QByteArray dir(2, '\0');
     o.put16(dir.data(), quint16(entries.size()));
@@ -552,7 +551,7 @@ QString scaleText(const BDInfo &scale)
     QString name = scale.name.left(kMaxNameChars);
     name.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
     return QStringLiteral("vistrel.unit=%1\nvistrel.factor=%2\nvistrel.name=%3\n")
-        .arg(unitName(scale.unit), QString::number(scale.factor, 'g', 17), name);
+        .arg(unitName(scale.unit), QString::number(scale.factor, 'g', QLocale::FloatingPointShortest), name);
 }
 
 std::optional<BDInfo> parseScaleText(const QString &text)

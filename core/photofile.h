@@ -20,7 +20,7 @@
 //          in with inches.
 //  - BMP:  pixels per metre in the header only.
 // The text in every format holds the lines
-//   vistrel.unit=mm  vistrel.factor=<17 digits>  vistrel.name=<calibration>
+//   vistrel.unit=mm  vistrel.factor=<shortest exact>  vistrel.name=<calibration>
 // and is what readPhotoScale trusts; the densities are for the other readers.
 namespace photofile {
 

@@ -151,7 +151,7 @@ void TestPhotoFile::damagedFilesGiveNothing()
         const QByteArray whole = f.readAll();
         f.close();
         const QString damaged = m_dir.filePath(QStringLiteral("damaged.") + suffix);
-        const int step = qMax(1, whole.size() / 400);
+        const int step = qMax(1, whole.size() / 120);
         for (int n = 0; n < whole.size(); n += step) {
             for (const QByteArray &bytes : {whole.left(n), QByteArray(whole).replace(n, 1, "\xFF")}) {
                 QFile d(damaged);
@@ -189,7 +189,7 @@ void TestPhotoFile::exiftoolReadsDensityAndText()
     QCOMPARE(p.value("PixelsPerUnitY").toDouble(), 80000.0);
     QCOMPARE(p.value("PixelUnits").toDouble(), 1.0);
     QCOMPARE(p.value("VistrelCalibration").toString(),
-             QString("vistrel.unit=mm\nvistrel.factor=0.012500000000000001\nvistrel.name=20X\n"));
+             QString("vistrel.unit=mm\nvistrel.factor=0.0125\nvistrel.name=20X\n"));
 
     const QJsonObject j = files.at(1).toObject();
     QCOMPARE(j.value("ResolutionUnit").toDouble(), 2.0); // per cm
