@@ -6,6 +6,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <QSet>
+#include <QVector>
 
 #include <cmath>
 
@@ -89,6 +91,57 @@ DrawStyle styleFromJson(const QJsonObject &o)
     s.lineStyle = index(o, "lineStyle", 2, s.lineStyle);
     s.lineWidthIndex = index(o, "lineWidth", s.lineWidths.size(), s.lineWidthIndex);
     return s;
+}
+
+// Qt's JSON parser loses the memory of a container whose key comes again in
+// the same object, so a file with repeated keys (never one we write) is
+// refused before it gets there. Also bounds the nesting. Lenient about
+// everything else: the parser reports real syntax errors.
+bool hasRepeatedKeys(const QByteArray &json, QString *why)
+{
+    constexpr int kMaxDepth = 64;
+    // One entry per open container: its keys, or none for an array.
+    QVector<QSet<QString>> keys;
+    QVector<bool> isObject;
+    bool expectKey = false;
+    for (int i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (c == '{' || c == '[') {
+            if (keys.size() >= kMaxDepth) {
+                *why = QStringLiteral("nested deeper than %1").arg(kMaxDepth);
+                return true;
+            }
+            keys.append(QSet<QString>());
+            isObject.append(c == '{');
+            expectKey = c == '{';
+        } else if (c == '}' || c == ']') {
+            if (!keys.isEmpty()) {
+                keys.removeLast();
+                isObject.removeLast();
+            }
+            expectKey = false;
+        } else if (c == ',') {
+            expectKey = !isObject.isEmpty() && isObject.last();
+        } else if (c == '"') {
+            int j = i + 1;
+            while (j < json.size() && json[j] != '"')
+                j += json[j] == '\\' ? 2 : 1;
+            // The parser itself decodes the key, so equal keys compare equal
+            // however they are escaped; a lone string holds no container.
+            if (expectKey && !keys.isEmpty()) {
+                const QByteArray token = '[' + json.mid(i, j - i + 1) + ']';
+                const QString text = QJsonDocument::fromJson(token).array().at(0).toString();
+                if (keys.last().contains(text)) {
+                    *why = QStringLiteral("a key comes twice in one object");
+                    return true;
+                }
+                keys.last().insert(text);
+            }
+            expectKey = false;
+            i = j;
+        }
+    }
+    return false;
 }
 
 bool shapeFromJson(const QJsonValue &value, ShapeRecord *record)
@@ -194,6 +247,9 @@ bool fromJson(const QByteArray &json, Document *doc, QString *error)
     };
     if (json.size() > kMaxBytes)
         return fail(QStringLiteral("larger than %1 bytes").arg(kMaxBytes));
+    QString why;
+    if (hasRepeatedKeys(json, &why))
+        return fail(why);
     QJsonParseError parseError;
     const QJsonDocument d = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)

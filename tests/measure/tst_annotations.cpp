@@ -142,6 +142,9 @@ void TestAnnotations::hostileFiles_data()
     QTest::newRow("other format") << QByteArray(R"({"format":"x","shapes":[]})");
     QTest::newRow("truncated") << annotations::toJson(annotations::Document()).left(40);
     QTest::newRow("deep nesting") << QByteArray(5000, '[') + QByteArray(5000, ']');
+    // Qt's parser would lose the first container's memory.
+    QTest::newRow("repeated key") << QByteArray(R"({"format":"vistrel-annotations","shapes":[],"shapes":[]})");
+    QTest::newRow("repeated key, escaped") << QByteArray(R"({"format":"vistrel-annotations","a":{},"\u0061":{}})");
     QJsonObject many = validRoot();
     QJsonArray shapes;
     for (int i = 0; i <= annotations::kMaxShapes; ++i)
