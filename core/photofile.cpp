@@ -540,6 +540,17 @@ std::optional<BDInfo> readTiff(QFile &f)
 
 } // namespace
 
+QStringList photoSuffixes()
+{
+    return {QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
+            QStringLiteral("bmp"), QStringLiteral("tif"), QStringLiteral("tiff")};
+}
+
+bool isPhotoSuffix(const QString &suffix)
+{
+    return photoSuffixes().contains(suffix.toLower());
+}
+
 bool hasRealScale(const BDInfo &scale)
 {
     return metresPerUnit(scale.unit) > 0 && std::isfinite(scale.factor) && scale.factor > 0

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -26,6 +27,11 @@ namespace photofile {
 
 // The text key of the PNG chunk.
 extern const char kPngKeyword[];
+
+// Suffixes of photos the program writes and opens in the measure editor
+// (lower case, no dot): png, jpg, jpeg, bmp, tif, tiff.
+QStringList photoSuffixes();
+bool isPhotoSuffix(const QString &suffix); // any case
 
 // A calibration with a real unit (mm, cm, um, in) and a usable factor.
 bool hasRealScale(const BDInfo &scale);
