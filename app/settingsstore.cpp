@@ -26,7 +26,8 @@ void SettingsStore::setBrowsers(SaveFolderBrowser *imageBrowser, SaveFolderBrows
 
 QStringList SettingsStore::imageFormats()
 {
-    return {QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("bmp")};
+    // New formats go after the first three: "Measure.config" stores the index.
+    return {QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("tif")};
 }
 
 QStringList SettingsStore::videoFormats()

@@ -6,6 +6,7 @@
 #include "calib/bdwidget.h"
 #include "capture/camerahub.h"
 #include "capture/devicetable.h"
+#include "core/photofile.h"
 #include "dialogs/filebrowser.h"
 #include "dialogs/helpdialog.h"
 #include "dialogs/settingdialog.h"
@@ -1179,17 +1180,10 @@ QImage Vistrel::captureImage()
 
 bool Vistrel::savePhoto(const QImage &image, const QString &path)
 {
-    if (image.isNull())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-    if (!image.save(&file, format.constData())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // The photo carries the pixel size; a zoomed capture's pixels are smaller.
+    BDInfo scale = m_scene->calibration();
+    scale.factor /= zoomFactor(ui->comboZoom->currentData().toString());
+    return photofile::writePhoto(path, image, scale);
 }
 
 void Vistrel::onBtnCapture()

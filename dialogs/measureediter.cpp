@@ -1,12 +1,17 @@
 #include "dialogs/measureediter.h"
 
 #include "core/appsettings.h"
+#include "core/photofile.h"
 #include "calib/bdwidget.h"
+#include "measure/annotations.h"
 #include "measure/camerascene.h"
+#include "measure/graphicsitem.h"
 #include "ui_measureediter.h"
 #include "view/cameraviewer.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QStatusBar>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImageReader>
@@ -16,6 +21,8 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QTimer>
+
+#include <cmath>
 
 namespace {
 
@@ -89,8 +96,71 @@ bool MeasureEditer::openImage(const QString &path)
     m_scene->resetImage();
     m_scene->setImage(img);
     ui->labelSize->setText(QString::asprintf("%d * %d", img.width(), img.height()));
+    restoreAnnotations();
     onUpdateCamViewSize();
     return true;
+}
+
+void MeasureEditer::restoreAnnotations()
+{
+    statusBar()->clearMessage();
+    m_photoCalibration = -1;
+    annotations::Document doc;
+    QString error;
+    const annotations::Load result = annotations::load(m_filePath, &doc, &error);
+    if (result == annotations::Load::Damaged)
+        statusBar()->showMessage(tr("标注文件已损坏，已忽略") + QStringLiteral(": ") + error);
+    if (result == annotations::Load::Loaded) {
+        for (const ShapeRecord &record : doc.shapes) {
+            GraphicsItem *shape = createShape(record.type);
+            shape->restore(record);
+            m_scene->addShape(shape);
+        }
+        if (!doc.shapes.isEmpty())
+            m_scene->saveHistory();
+    }
+    // The calibration the shapes were measured with, else the one the photo
+    // carries, becomes the editor's calibration.
+    std::optional<BDInfo> scale;
+    if (result == annotations::Load::Loaded && photofile::hasRealScale(doc.calibration))
+        scale = doc.calibration;
+    else
+        scale = photofile::readPhotoScale(m_filePath);
+    if (!scale || !m_settings)
+        return;
+    BDInfoList &list = m_settings->calibrations;
+    for (int i = 0; i < list.size() && m_photoCalibration < 0; ++i) {
+        if (list[i].unit == scale->unit && std::abs(list[i].factor / scale->factor - 1) < 1e-9)
+            m_photoCalibration = i;
+    }
+    if (m_photoCalibration < 0) {
+        if (scale->name.isEmpty())
+            scale->name = QFileInfo(m_filePath).completeBaseName();
+        list.append(*scale);
+        m_photoCalibration = list.size() - 1;
+        emit ui->bdWidget->bdInfoChanged(); // the main window's list follows
+    }
+    statusBar()->showMessage(tr("已采用照片中的标定：%1").arg(list[m_photoCalibration].name));
+    ui->bdWidget->refresh();
+    applyPhotoCalibration();
+}
+
+void MeasureEditer::applyPhotoCalibration()
+{
+    // The toolbox selects through its combo box; refreshing it selects the first.
+    auto *box = ui->bdWidget->findChild<QComboBox *>(QStringLiteral("boxBDVar"));
+    if (box && m_photoCalibration >= 0 && m_photoCalibration < box->count())
+        box->setCurrentIndex(m_photoCalibration);
+}
+
+void MeasureEditer::saveAnnotations()
+{
+    annotations::Document doc;
+    for (const GraphicsItem *shape : m_scene->shapes())
+        doc.shapes.append(shape->record());
+    doc.calibration = m_scene->calibration();
+    doc.calibration.pictureSize = m_scene->image().size();
+    annotations::save(m_filePath, doc);
 }
 
 bool MeasureEditer::saveTo(const QString &path)
@@ -99,15 +169,15 @@ bool MeasureEditer::saveTo(const QString &path)
     if (img.isNull())
         return false;
     // Through a temporary file: a failed write never destroys the photo.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!photofile::writePhoto(path, img, m_scene->calibration()))
         return false;
-    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-    if (!img.save(&file, format.isEmpty() ? nullptr : format.constData())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // The shapes stay editable over the original's pixels; once they are
+    // burnt into the original itself a sidecar would draw them twice.
+    if (QFileInfo(path) == QFileInfo(m_filePath))
+        QFile::remove(annotations::pathFor(m_filePath));
+    else
+        saveAnnotations();
+    return true;
 }
 
 void MeasureEditer::onBdInfoChanged()
@@ -208,6 +278,7 @@ void MeasureEditer::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     ui->bdWidget->refresh();
+    applyPhotoCalibration();
     QTimer::singleShot(0, this, &MeasureEditer::onUpdateCamViewSize);
 }
 

@@ -59,10 +59,16 @@ protected:
 
 private:
     void retranslate();
+    // The photo's annotations file and calibration (the file's, else the
+    // photo's own) into the scene and the toolbox.
+    void restoreAnnotations();
+    void applyPhotoCalibration();
+    void saveAnnotations();
 
     Ui::MeasureEditWindow *ui;
     QString m_filePath;
     CameraScene *m_scene = nullptr;
     AppSettings *m_settings = nullptr;
     SavePicker m_savePicker;
+    int m_photoCalibration = -1; // index in the calibration list, or -1
 };

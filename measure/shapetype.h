@@ -30,8 +30,8 @@ enum ShapeType {
     Text
 };
 
-// Snapshot of one shape for the undo history. The text is carried so that a
-// note survives undo and redo; it is never written to any file.
+// Snapshot of one shape for the undo history and the photo's annotations
+// file (measure/annotations.h). The text is a note's text.
 struct ShapeRecord
 {
     int type = Base;

@@ -9,9 +9,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Libraries come from dpkg-shlibdeps; the fonts are needed for the Chinese texts.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk, qttranslations5-l10n")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt5-image-formats-plugins")
+# Libraries come from dpkg-shlibdeps; the fonts are needed for the Chinese texts,
+# Qt's image plugins for TIFF photos (loaded at run time, so shlibdeps misses them),
+# Qt's own translations for its standard buttons and dialogs.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk, qt5-image-formats-plugins, qttranslations5-l10n")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Orvanta Pro: live view, photos, video and measurement for USB microscopes
  Shows the live picture of one USB microscope camera large or up to four
  side by side, adjusts each camera, takes photos (also from the

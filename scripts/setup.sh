@@ -31,6 +31,10 @@ PACKAGES=(
     xvfb xauth x11-apps imagemagick
     # packaging checks: .deb dependencies, desktop entry and metainfo
     dpkg-dev desktop-file-utils appstream
+    # TIFF photos through Qt's image plugins
+    qt5-image-formats-plugins
+    # outside readers of calibrated photos in the tests: ImageJ, exiftool
+    imagej libimage-exiftool-perl
 )
 
 SUDO=""

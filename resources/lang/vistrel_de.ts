@@ -304,6 +304,14 @@
             <source>打印</source>
             <translation>Drucken</translation>
         </message>
+        <message>
+            <source>标注文件已损坏，已忽略</source>
+            <translation>Die Anmerkungsdatei ist beschädigt und wurde ignoriert</translation>
+        </message>
+        <message>
+            <source>已采用照片中的标定：%1</source>
+            <translation>Kalibrierung aus dem Foto übernommen: %1</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

@@ -304,6 +304,14 @@
             <source>打印</source>
             <translation>Print</translation>
         </message>
+        <message>
+            <source>标注文件已损坏，已忽略</source>
+            <translation>The annotations file is damaged and was ignored</translation>
+        </message>
+        <message>
+            <source>已采用照片中的标定：%1</source>
+            <translation>Using the calibration stored in the photo: %1</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

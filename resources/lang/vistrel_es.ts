@@ -304,6 +304,14 @@
             <source>打印</source>
             <translation>Imprimir</translation>
         </message>
+        <message>
+            <source>标注文件已损坏，已忽略</source>
+            <translation>El archivo de anotaciones está dañado y se ha ignorado</translation>
+        </message>
+        <message>
+            <source>已采用照片中的标定：%1</source>
+            <translation>Se usa la calibración guardada en la foto: %1</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

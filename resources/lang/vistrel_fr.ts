@@ -304,6 +304,14 @@
             <source>打印</source>
             <translation>Imprimer</translation>
         </message>
+        <message>
+            <source>标注文件已损坏，已忽略</source>
+            <translation>Le fichier d'annotations est endommagé et a été ignoré</translation>
+        </message>
+        <message>
+            <source>已采用照片中的标定：%1</source>
+            <translation>Étalonnage enregistré dans la photo utilisé : %1</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

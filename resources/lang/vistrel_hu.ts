@@ -304,6 +304,14 @@
             <source>打印</source>
             <translation>Nyomtatás</translation>
         </message>
+        <message>
+            <source>标注文件已损坏，已忽略</source>
+            <translation>A megjegyzésfájl sérült, figyelmen kívül hagyva</translation>
+        </message>
+        <message>
+            <source>已采用照片中的标定：%1</source>
+            <translation>A fényképben tárolt kalibráció használatban: %1</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

@@ -304,6 +304,14 @@
             <source>打印</source>
             <translation>Stampa</translation>
         </message>
+        <message>
+            <source>标注文件已损坏，已忽略</source>
+            <translation>Il file delle annotazioni è danneggiato ed è stato ignorato</translation>
+        </message>
+        <message>
+            <source>已采用照片中的标定：%1</source>
+            <translation>Uso la calibrazione salvata nella foto: %1</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

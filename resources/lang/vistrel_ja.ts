@@ -304,6 +304,14 @@
             <source>打印</source>
             <translation>印刷</translation>
         </message>
+        <message>
+            <source>标注文件已损坏，已忽略</source>
+            <translation>注釈ファイルが破損しているため無視しました</translation>
+        </message>
+        <message>
+            <source>已采用照片中的标定：%1</source>
+            <translation>写真に保存された校正を使用: %1</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

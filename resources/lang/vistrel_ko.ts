@@ -304,6 +304,14 @@
             <source>打印</source>
             <translation>인쇄</translation>
         </message>
+        <message>
+            <source>标注文件已损坏，已忽略</source>
+            <translation>주석 파일이 손상되어 무시했습니다</translation>
+        </message>
+        <message>
+            <source>已采用照片中的标定：%1</source>
+            <translation>사진에 저장된 보정 사용: %1</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

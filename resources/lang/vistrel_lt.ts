@@ -304,6 +304,14 @@
             <source>打印</source>
             <translation>Spausdinti</translation>
         </message>
+        <message>
+            <source>标注文件已损坏，已忽略</source>
+            <translation>Anotacijų failas sugadintas ir praleistas</translation>
+        </message>
+        <message>
+            <source>已采用照片中的标定：%1</source>
+            <translation>Naudojamas nuotraukoje išsaugotas kalibravimas: %1</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

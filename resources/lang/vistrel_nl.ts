@@ -304,6 +304,14 @@
             <source>打印</source>
             <translation>Afdrukken</translation>
         </message>
+        <message>
+            <source>标注文件已损坏，已忽略</source>
+            <translation>Het annotatiebestand is beschadigd en genegeerd</translation>
+        </message>
+        <message>
+            <source>已采用照片中的标定：%1</source>
+            <translation>Kalibratie uit de foto gebruikt: %1</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

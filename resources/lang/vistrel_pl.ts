@@ -304,6 +304,14 @@
             <source>打印</source>
             <translation>Drukuj</translation>
         </message>
+        <message>
+            <source>标注文件已损坏，已忽略</source>
+            <translation>Plik adnotacji jest uszkodzony i został pominięty</translation>
+        </message>
+        <message>
+            <source>已采用照片中的标定：%1</source>
+            <translation>Użyto kalibracji zapisanej w zdjęciu: %1</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

@@ -304,6 +304,14 @@
             <source>打印</source>
             <translation>Imprimir</translation>
         </message>
+        <message>
+            <source>标注文件已损坏，已忽略</source>
+            <translation>O arquivo de anotações está danificado e foi ignorado</translation>
+        </message>
+        <message>
+            <source>已采用照片中的标定：%1</source>
+            <translation>Usando a calibração salva na foto: %1</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

@@ -304,6 +304,14 @@
             <source>打印</source>
             <translation>Друк</translation>
         </message>
+        <message>
+            <source>标注文件已损坏，已忽略</source>
+            <translation>Файл анотацій пошкоджено, його пропущено</translation>
+        </message>
+        <message>
+            <source>已采用照片中的标定：%1</source>
+            <translation>Використано калібрування, збережене у фото: %1</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

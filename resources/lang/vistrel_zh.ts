@@ -304,6 +304,14 @@
             <source>打印</source>
             <translation>列印</translation>
         </message>
+        <message>
+            <source>标注文件已损坏，已忽略</source>
+            <translation>標註檔案已損壞，已忽略</translation>
+        </message>
+        <message>
+            <source>已采用照片中的标定：%1</source>
+            <translation>已採用照片中的標定：%1</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

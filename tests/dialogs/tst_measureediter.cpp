@@ -1,12 +1,16 @@
 #include "core/appsettings.h"
+#include "core/photofile.h"
 #include "calib/bdwidget.h"
+#include "measure/annotations.h"
 #include "measure/camerascene.h"
+#include "measure/graphicsitem.h"
 #include "dialogs/measureediter.h"
 #include "ui_bdwidget.h"
 #include "ui_measureediter.h"
 #include "view/cameraviewer.h"
 
 #include <QPrinter>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -140,6 +144,70 @@ private slots:
         QVERIFY(ed.openImage(path));
         QCOMPARE(ed.scene()->shapes().size(), 0);
         QVERIFY(ed.scene()->image().pixelColor(200, 200) != QColor(Qt::white) || ed.scene()->image().pixelColor(200, 199) != QColor(Qt::white));
+    }
+
+    void shapesAndScaleComeBack()
+    {
+        QTemporaryDir dir;
+        const QString photo = makePhoto(dir, "p.png", QSize(320, 240));
+        const QString shared = dir.filePath("p_measured.png");
+        ShapeState drawn;
+        {
+            AppSettings settings;
+            settings.calibrations.append({"10X", 0.01, 0});
+            MeasureEditer ed;
+            ed.attach(&settings);
+            QVERIFY(ed.openImage(photo));
+            QCOMPARE(ed.scene()->calibration().factor, 0.01);
+            for (const ShapeRecord &r : {ShapeRecord{Line, DrawStyle(), {{10.25, 20}, {200, 20.5}}, QString()},
+                                         ShapeRecord{Text, DrawStyle(), {{50, 60}}, QStringLiteral("cell")}}) {
+                GraphicsItem *shape = createShape(r.type);
+                shape->restore(r);
+                ed.scene()->addShape(shape);
+                drawn.append(shape->record());
+            }
+            QVERIFY(ed.saveTo(shared));
+        }
+        QVERIFY(QFile::exists(annotations::pathFor(photo)));
+        QVERIFY(!QFile::exists(annotations::pathFor(shared)));
+        QCOMPARE(photofile::readPhotoScale(shared)->factor, 0.01);
+
+        // Reopened elsewhere: the shapes are editable again and the
+        // calibration they were measured with joins the list, selected.
+        AppSettings other;
+        other.calibrations.append({"4X", 0.025, 0});
+        MeasureEditer ed;
+        ed.attach(&other);
+        QVERIFY(ed.openImage(photo));
+        ed.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ed));
+        QCOMPARE(ed.scene()->shapes().size(), drawn.size());
+        for (int i = 0; i < drawn.size(); ++i) {
+            const ShapeRecord r = ed.scene()->shapes()[i]->record();
+            QCOMPARE(r.type, drawn[i].type);
+            QCOMPARE(r.points, drawn[i].points);
+            QCOMPARE(r.text, drawn[i].text);
+        }
+        QCOMPARE(other.calibrations.size(), 2);
+        QCOMPARE(other.calibrations[1].name, QStringLiteral("10X"));
+        QCOMPARE(ed.toolbox()->form()->boxBDVar->currentIndex(), 1);
+        QCOMPARE(ed.scene()->calibration().factor, 0.01);
+        QVERIFY(ed.statusBar()->currentMessage().contains("10X"));
+
+        // The shared copy has no sidecar: its own scale, already in the list.
+        QVERIFY(ed.openImage(shared));
+        QCOMPARE(ed.scene()->shapes().size(), 0);
+        QCOMPARE(other.calibrations.size(), 2);
+        QCOMPARE(ed.toolbox()->form()->boxBDVar->currentIndex(), 1);
+
+        // A damaged sidecar: a note, no shapes, the photo still opens.
+        QFile f(annotations::pathFor(photo));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("{\"format\": \"vistrel-annotations\", \"shapes\": [");
+        f.close();
+        QVERIFY(ed.openImage(photo));
+        QCOMPARE(ed.scene()->shapes().size(), 0);
+        QVERIFY(!ed.statusBar()->currentMessage().isEmpty());
     }
 
     void saveAsFilterAndFailures()

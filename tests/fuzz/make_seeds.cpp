@@ -1,6 +1,7 @@
 // Writes valid files as the seed corpus of the fuzz targets.
 #include "core/appsettings.h"
 #include "calib/bdfile.h"
+#include "measure/annotations.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -50,14 +51,16 @@ BDInfo bd(const QString &name, double factor, qint32 unit)
 
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        fprintf(stderr, "usage: make_seeds <settings dir> <bd dir>\n");
+    if (argc != 4) {
+        fprintf(stderr, "usage: make_seeds <settings dir> <bd dir> <annotations dir>\n");
         return 2;
     }
     const QString settingsDir = QString::fromLocal8Bit(argv[1]);
     const QString bdDir = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(settingsDir);
     QDir().mkpath(bdDir);
+    const QString annotationsDir = QString::fromLocal8Bit(argv[3]);
+    QDir().mkpath(annotationsDir);
 
     const BDInfoList calibrations{bd(QStringLiteral("2.00X"), 0.5, 2), bd(QString(), 1.0, 4),
                                   bd(QStringLiteral("显微"), -0.0, 1),
@@ -94,5 +97,26 @@ int main(int argc, char **argv)
     ok &= write(bdDir + QStringLiteral("/empty.bd"), bdBytes(BDInfoList()));
     ok &= write(bdDir + QStringLiteral("/list.bd"), bdBytes(calibrations));
     ok &= write(bdDir + QStringLiteral("/one.bd"), bdBytes(BDInfoList{bd(QStringLiteral("10.00X"), 0.0123, 0)}));
+
+    // One shape of every kind with the most points it takes.
+    annotations::Document doc;
+    doc.calibration = bd(QStringLiteral("40X"), 0.00125, 0);
+    doc.calibration.pictureSize = QSize(1920, 1080);
+    for (int type = Point; type <= Text; ++type) {
+        int least = 0, most = 0;
+        if (!annotations::pointRange(type, &least, &most))
+            continue;
+        ShapeRecord r;
+        r.type = type;
+        for (int i = 0; i < most; ++i)
+            r.points.append(QPointF(10.5 * i, 200.25 - i));
+        r.style.lineColorIndex = type % 3;
+        if (type == Text)
+            r.text = QStringLiteral("note");
+        doc.shapes.append(r);
+    }
+    ok &= write(annotationsDir + QStringLiteral("/all.json"), annotations::toJson(doc));
+    doc.shapes.resize(2);
+    ok &= write(annotationsDir + QStringLiteral("/two.json"), annotations::toJson(doc));
     return ok ? 0 : 1;
 }

@@ -18,8 +18,11 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" -j2
 
-mkdir -p "$build/seeds/settings" "$build/seeds/bd" "$build/corpus/settings" "$build/corpus/bd" "$build/artifacts"
-"$build/make_seeds" "$build/seeds/settings" "$build/seeds/bd"
+for kind in settings bd annotations; do
+    mkdir -p "$build/seeds/$kind" "$build/corpus/$kind"
+done
+mkdir -p "$build/artifacts"
+"$build/make_seeds" "$build/seeds/settings" "$build/seeds/bd" "$build/seeds/annotations"
 
 export ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
@@ -28,12 +31,14 @@ export QT_QPA_PLATFORM=offscreen
 run() {
     name=$1
     kind=$2
+    shift 2
     echo "== $name for ${seconds}s"
     "$build/$name" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 -malloc_limit_mb=64 \
-        -timeout=10 -print_final_stats=1 -artifact_prefix="$build/artifacts/$name-" \
+        -timeout=10 -print_final_stats=1 -artifact_prefix="$build/artifacts/$name-" "$@" \
         "$build/corpus/$kind" "$build/seeds/$kind"
 }
 
 run fuzz_settings_reader settings
 run fuzz_bd_reader bd
+run fuzz_annotations_reader annotations -dict="$src/annotations.dict"
 echo "fuzzing found nothing"

@@ -25,6 +25,7 @@ for so in $(objdump -p "$build/vistrel" | awk '/NEEDED/ {print $2}'); do
 done
 need "$info" "fonts-wqy-microhei"
 need "$info" "qttranslations5-l10n"
+need "$info" "qt5-image-formats-plugins"
 need "$contents" "./usr/bin/vistrel$"
 need "$contents" "./usr/share/applications/vistrel.desktop"
 need "$contents" "./usr/share/metainfo/org.vistrel.Vistrel.metainfo.xml"

@@ -264,7 +264,8 @@ void TestSettingsStore::makeFilePath_data()
     QTest::newRow("png") << 0 << 0 << "/p/20261208_040506.png";
     QTest::newRow("jpg") << 0 << 1 << "/p/20261208_040506.jpg";
     QTest::newRow("bmp") << 0 << 2 << "/p/20261208_040506.bmp";
-    QTest::newRow("photo format out of range") << 0 << 3 << "/p/20261208_040506.jpg";
+    QTest::newRow("tif") << 0 << 3 << "/p/20261208_040506.tif";
+    QTest::newRow("photo format out of range") << 0 << 4 << "/p/20261208_040506.jpg";
     QTest::newRow("photo format negative") << 0 << -1 << "/p/20261208_040506.jpg";
     QTest::newRow("avi") << 1 << 0 << "/v/20261208_040506.avi";
     QTest::newRow("video format out of range") << 1 << 5 << "/v/20261208_040506.avi";

@@ -1,0 +1,330 @@
+#include "measure/annotations.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QSet>
+#include <QVector>
+
+#include <cmath>
+
+#ifndef VISTREL_VERSION
+#define VISTREL_VERSION "unknown"
+#endif
+
+namespace annotations {
+
+namespace {
+
+const char kFormat[] = "vistrel-annotations";
+
+struct Kind
+{
+    int type;
+    const char *name;
+    int least;
+    int most;
+};
+
+// Point counts of finished shapes (see the shapes' onFinished/canFinish).
+const Kind kKinds[] = {
+    {Point, "Point", 1, 1},
+    {Line, "Line", 2, 2},
+    {BrokenLine, "BrokenLine", 2, 50},
+    {Rect, "Rect", 2, 2},
+    {Polygon, "Polygon", 2, 100},
+    {ParallelLine, "ParallelLine", 4, 4},
+    {VerticalLine, "VerticalLine", 3, 3},
+    {Cross, "Cross", 1, 1},
+    {AngleLine, "AngleLine", 3, 3},
+    {Arc, "Arc", 3, 3},
+    {Circle1, "Circle1", 2, 2},
+    {Circle2, "Circle2", 2, 2},
+    {Circle3, "Circle3", 3, 3},
+    {DoubleCircle, "DoubleCircle", 3, 3},
+    {CircleLine, "CircleLine", 4, 4},
+    {Text, "Text", 1, 1},
+};
+
+const Kind *kindOf(int type)
+{
+    for (const Kind &k : kKinds) {
+        if (k.type == type)
+            return &k;
+    }
+    return nullptr;
+}
+
+bool isCoordinate(const QJsonValue &v)
+{
+    return v.isDouble() && std::isfinite(v.toDouble()) && std::fabs(v.toDouble()) <= kMaxCoordinate;
+}
+
+// An index in [0, size) or the default.
+int index(const QJsonObject &o, const char *key, int size, int fallback)
+{
+    const QJsonValue v = o.value(QLatin1String(key));
+    if (!v.isDouble())
+        return fallback;
+    const double d = v.toDouble();
+    return d >= 0 && d < size && d == std::floor(d) ? int(d) : fallback;
+}
+
+QJsonObject styleToJson(const DrawStyle &s)
+{
+    return QJsonObject{{QStringLiteral("textColor"), s.textColorIndex},
+                       {QStringLiteral("fontSize"), s.fontSizeIndex},
+                       {QStringLiteral("lineColor"), s.lineColorIndex},
+                       {QStringLiteral("lineStyle"), s.lineStyle},
+                       {QStringLiteral("lineWidth"), s.lineWidthIndex}};
+}
+
+DrawStyle styleFromJson(const QJsonObject &o)
+{
+    DrawStyle s;
+    s.textColorIndex = index(o, "textColor", s.colors.size(), s.textColorIndex);
+    s.fontSizeIndex = index(o, "fontSize", s.fontSizes.size(), s.fontSizeIndex);
+    s.lineColorIndex = index(o, "lineColor", s.colors.size(), s.lineColorIndex);
+    s.lineStyle = index(o, "lineStyle", 2, s.lineStyle);
+    s.lineWidthIndex = index(o, "lineWidth", s.lineWidths.size(), s.lineWidthIndex);
+    return s;
+}
+
+// Qt's JSON parser loses the memory of a container whose key comes again in
+// the same object, so a file with repeated keys (never one we write) is
+// refused before it gets there. Also bounds the nesting. Lenient about
+// everything else: the parser reports real syntax errors.
+bool hasRepeatedKeys(const QByteArray &json, QString *why)
+{
+    constexpr int kMaxDepth = 64;
+    // One entry per open container: its keys, or none for an array.
+    QVector<QSet<QString>> keys;
+    QVector<bool> isObject;
+    bool expectKey = false;
+    for (int i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (c == '{' || c == '[') {
+            if (keys.size() >= kMaxDepth) {
+                *why = QStringLiteral("nested deeper than %1").arg(kMaxDepth);
+                return true;
+            }
+            keys.append(QSet<QString>());
+            isObject.append(c == '{');
+            expectKey = c == '{';
+        } else if (c == '}' || c == ']') {
+            if (!keys.isEmpty()) {
+                keys.removeLast();
+                isObject.removeLast();
+            }
+            expectKey = false;
+        } else if (c == ',') {
+            expectKey = !isObject.isEmpty() && isObject.last();
+        } else if (c == '"') {
+            int j = i + 1;
+            while (j < json.size() && json[j] != '"')
+                j += json[j] == '\\' ? 2 : 1;
+            // The parser itself decodes the key, so equal keys compare equal
+            // however they are escaped; a lone string holds no container.
+            if (expectKey && !keys.isEmpty()) {
+                const QByteArray token = '[' + json.mid(i, j - i + 1) + ']';
+                const QString text = QJsonDocument::fromJson(token).array().at(0).toString();
+                if (keys.last().contains(text)) {
+                    *why = QStringLiteral("a key comes twice in one object");
+                    return true;
+                }
+                keys.last().insert(text);
+            }
+            expectKey = false;
+            i = j;
+        }
+    }
+    return false;
+}
+
+bool shapeFromJson(const QJsonValue &value, ShapeRecord *record)
+{
+    const QJsonObject o = value.toObject();
+    const Kind *kind = kindOf(typeFromName(o.value(QLatin1String("type")).toString()));
+    if (!kind)
+        return false;
+    const QJsonArray points = o.value(QLatin1String("points")).toArray();
+    if (points.size() < kind->least || points.size() > kind->most)
+        return false;
+    record->type = kind->type;
+    record->points.clear();
+    record->points.reserve(points.size());
+    for (const QJsonValue &p : points) {
+        const QJsonArray xy = p.toArray();
+        if (xy.size() != 2 || !isCoordinate(xy.at(0)) || !isCoordinate(xy.at(1)))
+            return false;
+        record->points.append(QPointF(xy.at(0).toDouble(), xy.at(1).toDouble()));
+    }
+    record->style = styleFromJson(o.value(QLatin1String("style")).toObject());
+    const QJsonValue text = o.value(QLatin1String("text"));
+    if (!text.isUndefined() && (!text.isString() || text.toString().size() > kMaxTextChars))
+        return false;
+    record->text = text.toString();
+    return true;
+}
+
+} // namespace
+
+QString pathFor(const QString &photo)
+{
+    return photo + QStringLiteral(".vistrel.json");
+}
+
+QStringList companions(const QString &photo)
+{
+    const QString sidecar = pathFor(photo);
+    return QFileInfo::exists(sidecar) ? QStringList{sidecar} : QStringList();
+}
+
+bool pointRange(int type, int *least, int *most)
+{
+    const Kind *kind = kindOf(type);
+    if (!kind)
+        return false;
+    *least = kind->least;
+    *most = kind->most;
+    return true;
+}
+
+QString typeName(int type)
+{
+    const Kind *kind = kindOf(type);
+    return kind ? QString::fromLatin1(kind->name) : QString();
+}
+
+int typeFromName(const QString &name)
+{
+    for (const Kind &k : kKinds) {
+        if (name == QLatin1String(k.name))
+            return k.type;
+    }
+    return 0;
+}
+
+QByteArray toJson(const Document &doc)
+{
+    QJsonArray shapes;
+    for (const ShapeRecord &r : doc.shapes) {
+        if (!kindOf(r.type))
+            continue;
+        QJsonArray points;
+        for (const QPointF &p : r.points)
+            points.append(QJsonArray{p.x(), p.y()});
+        QJsonObject o{{QStringLiteral("type"), typeName(r.type)},
+                      {QStringLiteral("points"), points},
+                      {QStringLiteral("style"), styleToJson(r.style)}};
+        if (!r.text.isEmpty())
+            o.insert(QStringLiteral("text"), r.text);
+        shapes.append(o);
+    }
+    const BDInfo &c = doc.calibration;
+    const QJsonObject calibration{{QStringLiteral("name"), c.name},
+                                  {QStringLiteral("factor"), c.factor},
+                                  {QStringLiteral("unit"), unitName(c.unit)},
+                                  {QStringLiteral("width"), c.pictureSize.width()},
+                                  {QStringLiteral("height"), c.pictureSize.height()}};
+    const QJsonObject root{{QStringLiteral("format"), QLatin1String(kFormat)},
+                           {QStringLiteral("version"), kVersion},
+                           {QStringLiteral("program"), QStringLiteral(VISTREL_VERSION)},
+                           {QStringLiteral("calibration"), calibration},
+                           {QStringLiteral("shapes"), shapes}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+bool fromJson(const QByteArray &json, Document *doc, QString *error)
+{
+    auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (json.size() > kMaxBytes)
+        return fail(QStringLiteral("larger than %1 bytes").arg(kMaxBytes));
+    QString why;
+    if (hasRepeatedKeys(json, &why))
+        return fail(why);
+    QJsonParseError parseError;
+    const QJsonDocument d = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return fail(parseError.errorString());
+    const QJsonObject root = d.object();
+    if (root.value(QLatin1String("format")).toString() != QLatin1String(kFormat))
+        return fail(QStringLiteral("not an annotations file"));
+    const QJsonArray shapes = root.value(QLatin1String("shapes")).toArray();
+    if (shapes.size() > kMaxShapes)
+        return fail(QStringLiteral("more than %1 shapes").arg(kMaxShapes));
+
+    Document out;
+    out.programVersion = root.value(QLatin1String("program")).toString().left(kMaxNameChars);
+    const QJsonObject c = root.value(QLatin1String("calibration")).toObject();
+    out.calibration.name = c.value(QLatin1String("name")).toString().left(kMaxNameChars);
+    const double factor = c.value(QLatin1String("factor")).toDouble(1.0);
+    out.calibration.factor = std::isfinite(factor) && factor > 0 ? factor : 1.0;
+    out.calibration.unit = 4;
+    for (int u = 0; u <= 4; ++u) {
+        if (c.value(QLatin1String("unit")).toString() == unitName(u))
+            out.calibration.unit = u;
+    }
+    const double w = c.value(QLatin1String("width")).toDouble();
+    const double h = c.value(QLatin1String("height")).toDouble();
+    if (w >= 1 && h >= 1 && w <= kMaxCoordinate && h <= kMaxCoordinate)
+        out.calibration.pictureSize = QSize(int(w), int(h));
+
+    out.shapes.reserve(shapes.size());
+    for (const QJsonValue &v : shapes) {
+        ShapeRecord r;
+        if (shapeFromJson(v, &r))
+            out.shapes.append(r);
+        else
+            ++out.skippedShapes;
+    }
+    if (error)
+        *error = out.skippedShapes ? QStringLiteral("%1 damaged shapes left out").arg(out.skippedShapes) : QString();
+    *doc = out;
+    return true;
+}
+
+bool save(const QString &photo, const Document &doc, QString *error)
+{
+    QSaveFile file(pathFor(photo));
+    const QByteArray bytes = toJson(doc);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+Load load(const QString &photo, Document *doc, QString *error)
+{
+    QFile file(pathFor(photo));
+    if (!file.exists())
+        return Load::Missing;
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return Load::Damaged;
+    }
+    if (file.size() > kMaxBytes) {
+        if (error)
+            *error = QStringLiteral("larger than %1 bytes").arg(kMaxBytes);
+        return Load::Damaged;
+    }
+    return fromJson(file.read(kMaxBytes + 1), doc, error) ? Load::Loaded : Load::Damaged;
+}
+
+} // namespace annotations
