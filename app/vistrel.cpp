@@ -230,6 +230,7 @@ Vistrel::Vistrel(QWidget *parent)
     m_scene->setTool(65538);
     m_scene->setSettings(&m_settings);
     ui->bdWidget->setup(m_scene, &m_settings);
+    ui->bdWidget->setCameraName([this] { return m_currentCamera; });
     m_editer->attach(&m_settings);
     m_hintLabel = new QLabel(this);
     m_hintLabel->setStyleSheet(QStringLiteral("color:rgb(255,0,0); font-size:32px;"));
@@ -668,8 +669,10 @@ void Vistrel::updateStatus(const QString &devicePath)
     const QSize picture = m_scene->image().size();
     const int x = m_lastPoint.x() - picture.width() / 2;
     const int y = picture.height() / 2 - m_lastPoint.y();
+    const QString note = ui->bdWidget->calibrationNote();
     ui->labelStatus->setText(tr("帧率") + QString::asprintf(":%0.1ffps ", rate) + tr("坐标")
-                             + QString::asprintf(":%d,%d (R:%3d G:%3d B:%3d)", x, y, r, g, b));
+                             + QString::asprintf(":%d,%d (R:%3d G:%3d B:%3d)", x, y, r, g, b)
+                             + (note.isEmpty() ? QString() : QStringLiteral("  ") + note));
 }
 
 void Vistrel::updateResolutionLabel()
