@@ -232,6 +232,7 @@ Vistrel::Vistrel(QWidget *parent)
     m_scene->setTool(65538);
     m_scene->setSettings(&m_settings);
     ui->bdWidget->setup(m_scene, &m_settings);
+    ui->bdWidget->setCameraName([this] { return m_currentCamera; });
     m_editer->attach(&m_settings);
     m_hintLabel = new QLabel(this);
     m_hintLabel->setStyleSheet(QStringLiteral("color:rgb(255,0,0); font-size:32px;"));
@@ -677,6 +678,8 @@ void Vistrel::updateStatus(const QString &devicePath)
     const int y = picture.height() / 2 - m_lastPoint.y();
     ui->labelStatus->setPart(1, tr("坐标") + QString::asprintf(":%d,%d", x, y), 1);
     ui->labelStatus->setPart(2, QString::asprintf("(R:%3d G:%3d B:%3d)", r, g, b), 0);
+    // A calibration scaled to another picture size says so.
+    ui->labelStatus->setPart(3, ui->bdWidget->calibrationNote(), 2);
 }
 
 void Vistrel::updateResolutionLabel()

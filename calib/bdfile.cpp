@@ -1,5 +1,7 @@
 #include "calib/bdfile.h"
 
+#include "core/sidecar.h"
+
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
@@ -50,4 +52,29 @@ bool loadBDFile(const QString &path, BDInfoList *list, bool *complete)
     if (complete)
         *complete = whole;
     return true;
+}
+
+bool writeBDBackup(const QString &path, const BDInfoList &list)
+{
+    return saveBDFile(path, list) && sidecar::saveBDOrigins(path, list);
+}
+
+BDBackup readBDBackup(const QString &path)
+{
+    BDBackup result;
+    if (!QFileInfo(path).isFile())
+        return result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return result;
+    BDInfoList read;
+    if (!readBDList(&file, &read) || !file.atEnd()) {
+        result.status = BDBackup::Damaged;
+        return result;
+    }
+    sidecar::loadBDOrigins(path, &read);
+    result.dropped = dropInvalidFactors(&read);
+    result.status = read.isEmpty() ? BDBackup::NoRecords : BDBackup::Ok;
+    result.list = read;
+    return result;
 }

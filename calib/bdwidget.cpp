@@ -1,15 +1,18 @@
 #include "calib/bdwidget.h"
 
 #include "core/appsettings.h"
+#include "core/notifier.h"
+#include "core/screenmetrics.h"
 #include "calib/bdfile.h"
 #include "measure/camerascene.h"
 #include "measure/textshapes.h"
 #include "ui_bdwidget.h"
 
 #include <QButtonGroup>
+#include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QMessageBox>
+#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 
@@ -89,9 +92,30 @@ BDWidget::~BDWidget()
 
 void BDWidget::setup(CameraScene *scene, AppSettings *settings)
 {
+    if (m_scene != scene) {
+        disconnect(m_sizeConnection);
+        m_hasApplied = false;
+        if (scene) // another resolution or photo: the calibration is adapted again
+            m_sizeConnection = connect(scene, &CameraScene::pictureSizeChanged, this, &BDWidget::applyCalibration);
+    }
     m_scene = scene;
     m_settings = settings;
     refresh();
+}
+
+double BDWidget::parseLength(const QString &text, const QLocale &locale, bool *ok)
+{
+    // Group separators are refused: in German "0.5" would otherwise read 5.
+    const QString t = text.trimmed();
+    QLocale strict(locale);
+    strict.setNumberOptions(QLocale::RejectGroupSeparator);
+    double value = strict.toDouble(t, ok);
+    if (!*ok) {
+        QLocale c = QLocale::c();
+        c.setNumberOptions(QLocale::RejectGroupSeparator);
+        value = c.toDouble(t, ok);
+    }
+    return *ok ? value : 0.0;
 }
 
 void BDWidget::setTableHeader()
@@ -181,10 +205,7 @@ void BDWidget::onToolBtnClear()
 {
     if (!m_scene)
         return;
-    QMessageBox box(QMessageBox::Question, QString(), tr("是否删除全部"), QMessageBox::Yes | QMessageBox::No, this);
-    box.setButtonText(QMessageBox::Yes, tr("是"));
-    box.setButtonText(QMessageBox::No, tr("否"));
-    if (box.exec() == QMessageBox::Yes)
+    if (notifier().ask(this, tr("是否删除全部")))
         m_scene->clearAll();
 }
 
@@ -209,7 +230,36 @@ void BDWidget::onBDChanged()
     const int row = ui->boxBDVar->currentIndex();
     if (row < 0 || !m_scene || !m_settings || row >= m_settings->calibrations.size())
         return;
-    m_scene->setCalibration(m_settings->calibrations.at(row));
+    m_applied = m_settings->calibrations.at(row);
+    m_hasApplied = true;
+    applyCalibration();
+}
+
+void BDWidget::applyCalibration()
+{
+    // With an empty list the scene keeps what it had, adapted all the same.
+    if (m_scene && m_hasApplied)
+        m_scene->setCalibration(calibrationForPicture(m_applied, m_scene->pictureSize()));
+    updateNote();
+}
+
+void BDWidget::updateNote()
+{
+    QString note;
+    if (m_scene && m_hasApplied) {
+        const double scale = calibrationScale(m_applied, m_scene->pictureSize());
+        if (scale != 1.0)
+            note = tr("标定于 %1 × %2，缩放 ×%3")
+                       .arg(m_applied.pictureSize.width())
+                       .arg(m_applied.pictureSize.height())
+                       .arg(scale, 0, 'f', 2);
+    }
+    ui->labelBDNote->setText(note);
+    ui->labelBDNote->setVisible(!note.isEmpty());
+    if (note != m_note) {
+        m_note = note;
+        emit calibrationNoteChanged(note);
+    }
 }
 
 void BDWidget::onUnitChanged()
@@ -222,9 +272,10 @@ void BDWidget::onMeasureChanged()
 {
     if (!m_scene || !m_scene->ruler())
         return;
-    const double actual = ui->labelBDRealLen->text().toDouble();
+    bool ok = false;
+    const double actual = parseLength(ui->labelBDRealLen->text(), locale(), &ok);
     const double onScreen = m_scene->ruler()->realLength();
-    ui->labelBDName->setText(QString::asprintf("%0.2fX", onScreen / actual));
+    ui->labelBDName->setText(screenmetrics::magnificationText(onScreen, actual));
     ui->labelBDName->setCursorPosition(0);
 }
 
@@ -261,8 +312,8 @@ void BDWidget::onBtnBDSave()
     if (!m_settings)
         return;
     const QString path = m_filePicker(true);
-    if (!path.isEmpty())
-        saveBDFile(path, m_settings->calibrations);
+    if (!path.isEmpty() && !writeBDBackup(path, m_settings->calibrations))
+        notifier().inform(this, tr("无法写入备份文件：%1").arg(QDir::toNativeSeparators(path)));
 }
 
 void BDWidget::onBtnBDLoad()
@@ -272,26 +323,54 @@ void BDWidget::onBtnBDLoad()
     const QString path = m_filePicker(false);
     if (path.isEmpty())
         return;
-    loadBDFile(path, &m_settings->calibrations);
+    const BDBackup backup = readBDBackup(path);
+    QStringList report;
+    if (backup.dropped > 0)
+        report << tr("已跳过 %1 条系数无效的标定").arg(backup.dropped);
+    // Anything but a whole file with usable records leaves the list alone:
+    // an empty list would be saved over the user's calibrations.
+    if (backup.status != BDBackup::Ok) {
+        report.prepend(backup.status == BDBackup::NoRecords ? tr("文件中没有可用的标定，列表未改变")
+                                                            : tr("无法读取该文件或它不是标定备份，列表未改变"));
+        notifier().inform(this, report.join(QLatin1Char('\n')));
+        return;
+    }
+    const int current = m_settings->calibrations.size();
+    if (current > 0
+        && !notifier().ask(this, tr("用文件中的 %1 条标定替换当前的 %2 条标定？").arg(backup.list.size()).arg(current)))
+        return;
+    m_settings->calibrations = backup.list;
     refresh();
     emit bdInfoChanged();
+    if (!report.isEmpty())
+        notifier().inform(this, report.join(QLatin1Char('\n')));
 }
 
 void BDWidget::onBDNewData()
 {
     if (!m_settings || !m_scene)
         return;
-    const double actual = ui->labelBDRealLen->text().toDouble();
-    const double rulerLength = m_scene->ruler() ? m_scene->ruler()->viewLength() : 0.0;
+    bool ok = false;
+    const double actual = parseLength(ui->labelBDRealLen->text(), locale(), &ok);
+    // Labels multiply picture pixels, so the ruler is measured in them too,
+    // whatever the zoom.
+    const double rulerLength = m_scene->ruler() ? m_scene->ruler()->pictureLength() : 0.0;
     // Not-a-number counts as "no value" too: it would poison every label.
-    if (rulerLength == 0.0 || actual == 0.0 || qIsNaN(actual) || qIsInf(actual)) {
-        QMessageBox::information(this, QString(), tr("参数不能为0"));
+    if (!ok || rulerLength == 0.0 || actual == 0.0 || qIsNaN(actual)) {
+        notifier().inform(this, tr("参数不能为0"));
+        return;
+    }
+    if (!isValidFactor(actual) || !isValidFactor(actual / rulerLength)) {
+        notifier().inform(this, tr("实际长度必须是大于 0 的有限数"));
         return;
     }
     BDInfo info;
     info.name = ui->labelBDName->text();
     info.factor = actual / rulerLength;
     info.unit = ui->boxBDUnit->currentIndex();
+    info.pictureSize = m_scene->pictureSize();
+    if (m_cameraName)
+        info.camera = m_cameraName();
     m_settings->calibrations.append(info);
     refresh();
     emit bdInfoChanged();

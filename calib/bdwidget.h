@@ -12,6 +12,7 @@ struct AppSettings;
 class CameraScene;
 class QAbstractButton;
 class QButtonGroup;
+class QLocale;
 
 namespace Ui {
 class BDWidget;
@@ -42,8 +43,23 @@ public:
 
     Ui::BDWidget *form() const { return ui; }
 
+    // Names the camera a new calibration is made on (the window's current
+    // camera); none in the measure editor.
+    using CameraName = std::function<QString()>;
+    void setCameraName(CameraName name) { m_cameraName = std::move(name); }
+
+    // Says how the calibration in force was adapted to the picture
+    // ("calibrated at 1920 × 1080, scaled ×1.50"); empty when it applies
+    // as it was made.
+    QString calibrationNote() const { return m_note; }
+
+    // A real length typed in the locale's way ("0,5" in German) or the C
+    // way; *ok false for anything else.
+    static double parseLength(const QString &text, const QLocale &locale, bool *ok);
+
 signals:
     void bdInfoChanged();
+    void calibrationNoteChanged(const QString &note);
 
 public slots:
     void onToolBtnClicked();
@@ -68,6 +84,9 @@ protected:
 
 private:
     void setTableHeader();
+    // Hands the chosen record to the scene, adapted to its picture size.
+    void applyCalibration();
+    void updateNote();
 
     CameraScene *m_scene = nullptr;
     AppSettings *m_settings = nullptr;
@@ -77,4 +96,10 @@ private:
     Ui::BDWidget *ui;
     QButtonGroup *m_toolGroup = nullptr;
     FilePicker m_filePicker;
+    CameraName m_cameraName;
+    // The record last handed to the scene, as made (not scaled).
+    BDInfo m_applied;
+    bool m_hasApplied = false;
+    QString m_note;
+    QMetaObject::Connection m_sizeConnection;
 };

@@ -80,8 +80,12 @@ public:
             return;
         BDInfoList list;
         m_in >> list;
-        if (ok())
-            *out = list;
+        if (!ok())
+            return;
+        // A NaN, infinite or non-positive factor would print nonsense in
+        // every label; such a record cannot be used.
+        dropInvalidFactors(&list);
+        *out = list;
     }
 
     void dateTime(QDateTime *out)

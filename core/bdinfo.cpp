@@ -3,6 +3,9 @@
 
 #include <QDataStream>
 
+#include <algorithm>
+#include <cmath>
+
 QString unitName(int unit)
 {
     switch (unit) {
@@ -13,6 +16,33 @@ QString unitName(int unit)
     case 4: return QStringLiteral("px");
     default: return QString();
     }
+}
+
+bool isValidFactor(double factor)
+{
+    return std::isfinite(factor) && factor > 0.0;
+}
+
+int dropInvalidFactors(BDInfoList *list)
+{
+    const int before = list->size();
+    list->erase(std::remove_if(list->begin(), list->end(), [](const BDInfo &b) { return !isValidFactor(b.factor); }),
+                list->end());
+    return before - list->size();
+}
+
+double calibrationScale(const BDInfo &info, const QSize &picture)
+{
+    if (info.pictureSize.width() <= 0 || picture.width() <= 0)
+        return 1.0;
+    return double(info.pictureSize.width()) / double(picture.width());
+}
+
+BDInfo calibrationForPicture(const BDInfo &info, const QSize &picture)
+{
+    BDInfo applied = info;
+    applied.factor = info.factor * calibrationScale(info, picture);
+    return applied;
 }
 
 QDataStream &operator<<(QDataStream &out, const BDInfo &info)

@@ -24,6 +24,20 @@ using BDInfoList = QList<BDInfo>;
 // "mm", "cm", "um", "in", "px" for 0..4; empty for anything else.
 QString unitName(int unit);
 
+// A factor labels can use: finite and above zero.
+bool isValidFactor(double factor);
+// Removes the records whose factor is not valid; returns how many went.
+int dropInvalidFactors(BDInfoList *list);
+
+// How much a calibration's factor grows on a picture of `picture` size: the
+// width it was made at over the picture's width (a 1920-wide calibration
+// on a 1280-wide picture covers 1.5 times the length per pixel). 1 when
+// either size is unknown.
+double calibrationScale(const BDInfo &info, const QSize &picture);
+// The calibration as it applies to a picture of that size. Every place that
+// hands a calibration to a scene goes through this.
+BDInfo calibrationForPicture(const BDInfo &info, const QSize &picture);
+
 // Field order name, factor, unit. Reading leaves the record untouched and
 // the stream in error when the record is incomplete.
 QDataStream &operator<<(QDataStream &out, const BDInfo &info);

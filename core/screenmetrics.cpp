@@ -50,13 +50,23 @@ QByteArray readLastEdid(const QString &drmDir)
 
 double mmPerPixel(std::optional<int> edidMm, int primaryWidthPx, double physicalWidthMm, double logicalDpi)
 {
-    if (edidMm && primaryWidthPx > 0)
+    if (edidMm && *edidMm > 0 && primaryWidthPx > 0)
         return double(*edidMm) / double(primaryWidthPx);
     if (physicalWidthMm > 0 && primaryWidthPx > 0)
         return physicalWidthMm / double(primaryWidthPx);
     if (logicalDpi > 0)
         return 25.4 / logicalDpi;
     return 25.4 / 96.0;
+}
+
+double onScreenMm(double logicalPx, double devicePixelRatio, double mmPerDevicePixel)
+{
+    return logicalPx * (devicePixelRatio > 0 ? devicePixelRatio : 1.0) * mmPerDevicePixel;
+}
+
+QString magnificationText(double onScreenLength, double actualLength)
+{
+    return QString::asprintf("%0.2fX", onScreenLength / actualLength);
 }
 
 void measureScreen(const QString &drmDir)

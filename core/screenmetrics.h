@@ -5,8 +5,8 @@
 
 #include <optional>
 
-// Millimetres per screen pixel, measured once at start-up and read by the
-// calibration ruler.
+// Millimetres per device pixel of the screen, measured once at start-up and
+// read by the calibration ruler.
 double screenMmPerPixel();
 void setScreenMmPerPixel(double mmPerPixel);
 
@@ -20,8 +20,17 @@ std::optional<int> edidHorizontalMm(const QByteArray &edid);
 QByteArray readLastEdid(const QString &drmDir = QStringLiteral("/sys/class/drm"));
 
 // The fallback chain: EDID width / pixel width, else physical width / pixel
-// width when positive, else 25.4 / logical DPI.
+// width, else 25.4 / logical DPI; each only when positive (projectors and
+// TVs report 0 mm). primaryWidthPx is in device pixels.
 double mmPerPixel(std::optional<int> edidMm, int primaryWidthPx, double physicalWidthMm, double logicalDpi);
+
+// Millimetres that a length of logicalPx widget pixels covers on the screen:
+// the screen is measured per device pixel, widgets in logical ones.
+double onScreenMm(double logicalPx, double devicePixelRatio, double mmPerDevicePixel);
+
+// The calibration ruler's reading ("%0.2fX"): on-screen length over real
+// length, both in the same unit.
+QString magnificationText(double onScreenLength, double actualLength);
 
 // Measures the primary screen and stores the result process-wide.
 void measureScreen(const QString &drmDir = QStringLiteral("/sys/class/drm"));

@@ -208,8 +208,11 @@ QString bdSidecarPath(const QString &bdFile)
 bool saveBDOrigins(const QString &bdFile, const BDInfoList &list)
 {
     const QJsonArray origins = calibrationOrigins(list);
-    if (origins.isEmpty())
-        return true;
+    if (origins.isEmpty()) {
+        // An older backup's origins must not attach to this file's records.
+        const QString stale = bdSidecarPath(bdFile);
+        return !QFileInfo::exists(stale) || QFile::remove(stale);
+    }
     QJsonObject root;
     root.insert(QLatin1String("version"), kVersion);
     root.insert(QLatin1String("calibrations"), origins);

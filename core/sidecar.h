@@ -37,7 +37,8 @@ QJsonArray calibrationOrigins(const BDInfoList &list);
 void applyCalibrationOrigins(const QJsonArray &origins, BDInfoList *list);
 
 // A .bd backup's origins beside it ("<file>.json"): written when any record
-// has an origin, read when present. Atomic; a damaged file is ignored.
+// has an origin (else an older one is removed), read when present. Atomic;
+// a damaged file is ignored.
 QString bdSidecarPath(const QString &bdFile);
 bool saveBDOrigins(const QString &bdFile, const BDInfoList &list);
 void loadBDOrigins(const QString &bdFile, BDInfoList *list);

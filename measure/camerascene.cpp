@@ -45,6 +45,7 @@ void CameraScene::setImage(const QImage &source)
         update();
         return;
     }
+    const QSize before = m_picture.size();
     QImage converted;
     const QImage *src = &source;
     const QImage::Format format = source.format();
@@ -87,6 +88,8 @@ void CameraScene::setImage(const QImage &source)
     if (sceneRect() != rect)
         setSceneRect(rect);
     update();
+    if (m_picture.size() != before)
+        emit pictureSizeChanged(m_picture.size());
 }
 
 QSize CameraScene::pictureSize() const

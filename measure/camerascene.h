@@ -107,6 +107,8 @@ public:
 
 signals:
     void coorInfo(QPoint p, QColor c);
+    // The picture now has another size (a new resolution or photo).
+    void pictureSizeChanged(const QSize &size);
     void zoomImage(QImage image);
 
 public slots:

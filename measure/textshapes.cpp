@@ -3,6 +3,8 @@
 #include "core/screenmetrics.h"
 #include "measure/geometry.h"
 
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QPainter>
 
 #include <cmath>
@@ -77,9 +79,18 @@ double GraphicsMeasureItem::viewLength() const
     return geometry::distance(mapToView(m_points[0]), mapToView(m_points[1]));
 }
 
+double GraphicsMeasureItem::pictureLength() const
+{
+    if (m_points.size() < 2)
+        return 0.0;
+    return geometry::distance(m_points[0], m_points[1]);
+}
+
 double GraphicsMeasureItem::realLength() const
 {
-    const double mm = viewLength() * m_mmPerPixel;
+    const QGraphicsScene *s = scene();
+    const double dpr = s && !s->views().isEmpty() ? s->views().first()->devicePixelRatioF() : 1.0;
+    const double mm = screenmetrics::onScreenMm(viewLength(), dpr, m_mmPerPixel);
     switch (m_unit) {
     case 1: return mm / 10.0;
     case 2: return mm * 1000.0;

@@ -31,6 +31,9 @@ public:
     double mmPerViewPixel() const { return m_mmPerPixel; }
 
     double viewLength() const;
+    // Between the ends in picture pixels: what a new calibration divides by.
+    double pictureLength() const;
+    // On-screen length in the ruler's unit, with the view's device-pixel ratio.
     double realLength() const;
 
     int hitTest(const QPointF &p) const override;

@@ -168,16 +168,36 @@
             <translation>Alle Messungen löschen?</translation>
         </message>
         <message>
-            <source>是</source>
-            <translation>Ja</translation>
-        </message>
-        <message>
-            <source>否</source>
-            <translation>Nein</translation>
-        </message>
-        <message>
             <source>参数不能为0</source>
             <translation>Gemessene und tatsächliche Länge dürfen nicht 0 sein.</translation>
+        </message>
+        <message>
+            <source>标定于 %1 × %2，缩放 ×%3</source>
+            <translation>kalibriert bei %1 × %2, skaliert ×%3</translation>
+        </message>
+        <message>
+            <source>无法写入备份文件：%1</source>
+            <translation>Die Sicherungsdatei konnte nicht geschrieben werden: %1</translation>
+        </message>
+        <message>
+            <source>已跳过 %1 条系数无效的标定</source>
+            <translation>%1 Kalibrierungen mit ungültigem Faktor wurden übersprungen.</translation>
+        </message>
+        <message>
+            <source>文件中没有可用的标定，列表未改变</source>
+            <translation>Die Datei enthält keine verwendbare Kalibrierung; die Liste bleibt unverändert.</translation>
+        </message>
+        <message>
+            <source>无法读取该文件或它不是标定备份，列表未改变</source>
+            <translation>Die Datei ist nicht lesbar oder keine Kalibrierungssicherung; die Liste bleibt unverändert.</translation>
+        </message>
+        <message>
+            <source>用文件中的 %1 条标定替换当前的 %2 条标定？</source>
+            <translation>Die %2 aktuellen Kalibrierungen durch die %1 aus der Datei ersetzen?</translation>
+        </message>
+        <message>
+            <source>实际长度必须是大于 0 的有限数</source>
+            <translation>Die tatsächliche Länge muss eine endliche Zahl größer als 0 sein.</translation>
         </message>
     </context>
     <context>

@@ -168,16 +168,36 @@
             <translation>Delete all measurements?</translation>
         </message>
         <message>
-            <source>是</source>
-            <translation>Yes</translation>
-        </message>
-        <message>
-            <source>否</source>
-            <translation>No</translation>
-        </message>
-        <message>
             <source>参数不能为0</source>
             <translation>The measured and the actual length must not be 0.</translation>
+        </message>
+        <message>
+            <source>标定于 %1 × %2，缩放 ×%3</source>
+            <translation>calibrated at %1 × %2, scaled ×%3</translation>
+        </message>
+        <message>
+            <source>无法写入备份文件：%1</source>
+            <translation>The backup file could not be written: %1</translation>
+        </message>
+        <message>
+            <source>已跳过 %1 条系数无效的标定</source>
+            <translation>%1 calibrations with an invalid factor were skipped.</translation>
+        </message>
+        <message>
+            <source>文件中没有可用的标定，列表未改变</source>
+            <translation>The file holds no usable calibration; the list is unchanged.</translation>
+        </message>
+        <message>
+            <source>无法读取该文件或它不是标定备份，列表未改变</source>
+            <translation>The file cannot be read or is not a calibration backup; the list is unchanged.</translation>
+        </message>
+        <message>
+            <source>用文件中的 %1 条标定替换当前的 %2 条标定？</source>
+            <translation>Replace the %2 current calibrations with the %1 from the file?</translation>
+        </message>
+        <message>
+            <source>实际长度必须是大于 0 的有限数</source>
+            <translation>The actual length must be a finite number greater than 0.</translation>
         </message>
     </context>
     <context>

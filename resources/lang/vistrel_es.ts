@@ -168,16 +168,36 @@
             <translation>¿Eliminar todas las mediciones?</translation>
         </message>
         <message>
-            <source>是</source>
-            <translation>Sí</translation>
-        </message>
-        <message>
-            <source>否</source>
-            <translation>No</translation>
-        </message>
-        <message>
             <source>参数不能为0</source>
             <translation>Las longitudes medida y real no pueden ser 0.</translation>
+        </message>
+        <message>
+            <source>标定于 %1 × %2，缩放 ×%3</source>
+            <translation>calibrado a %1 × %2, escalado ×%3</translation>
+        </message>
+        <message>
+            <source>无法写入备份文件：%1</source>
+            <translation>No se ha podido escribir el archivo de copia de seguridad: %1</translation>
+        </message>
+        <message>
+            <source>已跳过 %1 条系数无效的标定</source>
+            <translation>Se han omitido %1 calibraciones con un factor no válido.</translation>
+        </message>
+        <message>
+            <source>文件中没有可用的标定，列表未改变</source>
+            <translation>El archivo no contiene ninguna calibración utilizable; la lista no ha cambiado.</translation>
+        </message>
+        <message>
+            <source>无法读取该文件或它不是标定备份，列表未改变</source>
+            <translation>El archivo no se puede leer o no es una copia de seguridad de calibraciones; la lista no ha cambiado.</translation>
+        </message>
+        <message>
+            <source>用文件中的 %1 条标定替换当前的 %2 条标定？</source>
+            <translation>¿Sustituir las %2 calibraciones actuales por las %1 del archivo?</translation>
+        </message>
+        <message>
+            <source>实际长度必须是大于 0 的有限数</source>
+            <translation>La longitud real debe ser un número finito mayor que 0.</translation>
         </message>
     </context>
     <context>

@@ -168,16 +168,36 @@
             <translation>Supprimer toutes les mesures ?</translation>
         </message>
         <message>
-            <source>是</source>
-            <translation>Oui</translation>
-        </message>
-        <message>
-            <source>否</source>
-            <translation>Non</translation>
-        </message>
-        <message>
             <source>参数不能为0</source>
             <translation>Les longueurs mesurée et réelle ne doivent pas être égales à 0.</translation>
+        </message>
+        <message>
+            <source>标定于 %1 × %2，缩放 ×%3</source>
+            <translation>étalonné en %1 × %2, mis à l'échelle ×%3</translation>
+        </message>
+        <message>
+            <source>无法写入备份文件：%1</source>
+            <translation>Impossible d'écrire le fichier de sauvegarde : %1</translation>
+        </message>
+        <message>
+            <source>已跳过 %1 条系数无效的标定</source>
+            <translation>%1 étalonnages au facteur invalide ont été ignorés.</translation>
+        </message>
+        <message>
+            <source>文件中没有可用的标定，列表未改变</source>
+            <translation>Le fichier ne contient aucun étalonnage utilisable ; la liste reste inchangée.</translation>
+        </message>
+        <message>
+            <source>无法读取该文件或它不是标定备份，列表未改变</source>
+            <translation>Le fichier est illisible ou n'est pas une sauvegarde d'étalonnage ; la liste reste inchangée.</translation>
+        </message>
+        <message>
+            <source>用文件中的 %1 条标定替换当前的 %2 条标定？</source>
+            <translation>Remplacer les %2 étalonnages actuels par les %1 du fichier ?</translation>
+        </message>
+        <message>
+            <source>实际长度必须是大于 0 的有限数</source>
+            <translation>La longueur réelle doit être un nombre fini supérieur à 0.</translation>
         </message>
     </context>
     <context>

@@ -168,16 +168,36 @@
             <translation>Törli az összes mérést?</translation>
         </message>
         <message>
-            <source>是</source>
-            <translation>Igen</translation>
-        </message>
-        <message>
-            <source>否</source>
-            <translation>Nem</translation>
-        </message>
-        <message>
             <source>参数不能为0</source>
             <translation>A mért és a tényleges hossz nem lehet 0.</translation>
+        </message>
+        <message>
+            <source>标定于 %1 × %2，缩放 ×%3</source>
+            <translation>kalibrálva: %1 × %2, skálázva ×%3</translation>
+        </message>
+        <message>
+            <source>无法写入备份文件：%1</source>
+            <translation>A biztonsági mentés fájlja nem írható: %1</translation>
+        </message>
+        <message>
+            <source>已跳过 %1 条系数无效的标定</source>
+            <translation>%1 érvénytelen tényezőjű kalibráció kimaradt.</translation>
+        </message>
+        <message>
+            <source>文件中没有可用的标定，列表未改变</source>
+            <translation>A fájl nem tartalmaz használható kalibrációt; a lista nem változott.</translation>
+        </message>
+        <message>
+            <source>无法读取该文件或它不是标定备份，列表未改变</source>
+            <translation>A fájl nem olvasható, vagy nem kalibrációs biztonsági mentés; a lista nem változott.</translation>
+        </message>
+        <message>
+            <source>用文件中的 %1 条标定替换当前的 %2 条标定？</source>
+            <translation>Lecseréli a jelenlegi %2 kalibrációt a fájlban lévő %1 kalibrációra?</translation>
+        </message>
+        <message>
+            <source>实际长度必须是大于 0 的有限数</source>
+            <translation>A tényleges hossznak 0-nál nagyobb véges számnak kell lennie.</translation>
         </message>
     </context>
     <context>

@@ -168,16 +168,36 @@
             <translation>Eliminare tutte le misure?</translation>
         </message>
         <message>
-            <source>是</source>
-            <translation>Sì</translation>
-        </message>
-        <message>
-            <source>否</source>
-            <translation>No</translation>
-        </message>
-        <message>
             <source>参数不能为0</source>
             <translation>Le lunghezze misurata e reale non possono essere 0.</translation>
+        </message>
+        <message>
+            <source>标定于 %1 × %2，缩放 ×%3</source>
+            <translation>calibrato a %1 × %2, scalato ×%3</translation>
+        </message>
+        <message>
+            <source>无法写入备份文件：%1</source>
+            <translation>Impossibile scrivere il file di backup: %1</translation>
+        </message>
+        <message>
+            <source>已跳过 %1 条系数无效的标定</source>
+            <translation>%1 calibrazioni con un fattore non valido sono state ignorate.</translation>
+        </message>
+        <message>
+            <source>文件中没有可用的标定，列表未改变</source>
+            <translation>Il file non contiene calibrazioni utilizzabili; l'elenco non è cambiato.</translation>
+        </message>
+        <message>
+            <source>无法读取该文件或它不是标定备份，列表未改变</source>
+            <translation>Il file non è leggibile o non è un backup di calibrazione; l'elenco non è cambiato.</translation>
+        </message>
+        <message>
+            <source>用文件中的 %1 条标定替换当前的 %2 条标定？</source>
+            <translation>Sostituire le %2 calibrazioni attuali con le %1 del file?</translation>
+        </message>
+        <message>
+            <source>实际长度必须是大于 0 的有限数</source>
+            <translation>La lunghezza reale deve essere un numero finito maggiore di 0.</translation>
         </message>
     </context>
     <context>

@@ -168,16 +168,36 @@
             <translation>すべての計測を削除しますか？</translation>
         </message>
         <message>
-            <source>是</source>
-            <translation>はい</translation>
-        </message>
-        <message>
-            <source>否</source>
-            <translation>いいえ</translation>
-        </message>
-        <message>
             <source>参数不能为0</source>
             <translation>測定長と実際の長さを 0 にすることはできません。</translation>
+        </message>
+        <message>
+            <source>标定于 %1 × %2，缩放 ×%3</source>
+            <translation>%1 × %2 で校正、×%3 に換算</translation>
+        </message>
+        <message>
+            <source>无法写入备份文件：%1</source>
+            <translation>バックアップファイルを書き込めませんでした：%1</translation>
+        </message>
+        <message>
+            <source>已跳过 %1 条系数无效的标定</source>
+            <translation>係数が無効な校正 %1 件をスキップしました。</translation>
+        </message>
+        <message>
+            <source>文件中没有可用的标定，列表未改变</source>
+            <translation>ファイルに使用できる校正がありません。一覧は変更されていません。</translation>
+        </message>
+        <message>
+            <source>无法读取该文件或它不是标定备份，列表未改变</source>
+            <translation>ファイルを読み込めないか、校正のバックアップではありません。一覧は変更されていません。</translation>
+        </message>
+        <message>
+            <source>用文件中的 %1 条标定替换当前的 %2 条标定？</source>
+            <translation>現在の校正 %2 件をファイルの %1 件で置き換えますか？</translation>
+        </message>
+        <message>
+            <source>实际长度必须是大于 0 的有限数</source>
+            <translation>実際の長さは 0 より大きい有限の数値でなければなりません。</translation>
         </message>
     </context>
     <context>

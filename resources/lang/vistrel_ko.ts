@@ -168,16 +168,36 @@
             <translation>모든 측정을 삭제하시겠습니까?</translation>
         </message>
         <message>
-            <source>是</source>
-            <translation>예</translation>
-        </message>
-        <message>
-            <source>否</source>
-            <translation>아니요</translation>
-        </message>
-        <message>
             <source>参数不能为0</source>
             <translation>측정 길이와 실제 길이는 0일 수 없습니다.</translation>
+        </message>
+        <message>
+            <source>标定于 %1 × %2，缩放 ×%3</source>
+            <translation>%1 × %2에서 보정됨, ×%3 배율 적용</translation>
+        </message>
+        <message>
+            <source>无法写入备份文件：%1</source>
+            <translation>백업 파일을 쓸 수 없습니다: %1</translation>
+        </message>
+        <message>
+            <source>已跳过 %1 条系数无效的标定</source>
+            <translation>계수가 잘못된 보정 %1개를 건너뛰었습니다.</translation>
+        </message>
+        <message>
+            <source>文件中没有可用的标定，列表未改变</source>
+            <translation>파일에 사용할 수 있는 보정이 없습니다. 목록은 변경되지 않았습니다.</translation>
+        </message>
+        <message>
+            <source>无法读取该文件或它不是标定备份，列表未改变</source>
+            <translation>파일을 읽을 수 없거나 보정 백업이 아닙니다. 목록은 변경되지 않았습니다.</translation>
+        </message>
+        <message>
+            <source>用文件中的 %1 条标定替换当前的 %2 条标定？</source>
+            <translation>현재 보정 %2개를 파일의 보정 %1개로 바꾸시겠습니까?</translation>
+        </message>
+        <message>
+            <source>实际长度必须是大于 0 的有限数</source>
+            <translation>실제 길이는 0보다 큰 유한한 숫자여야 합니다.</translation>
         </message>
     </context>
     <context>

@@ -168,16 +168,36 @@
             <translation>Ištrinti visus matavimus?</translation>
         </message>
         <message>
-            <source>是</source>
-            <translation>Taip</translation>
-        </message>
-        <message>
-            <source>否</source>
-            <translation>Ne</translation>
-        </message>
-        <message>
             <source>参数不能为0</source>
             <translation>Nei išmatuotas, nei tikrasis ilgis negali būti 0.</translation>
+        </message>
+        <message>
+            <source>标定于 %1 × %2，缩放 ×%3</source>
+            <translation>kalibruota esant %1 × %2, mastelis ×%3</translation>
+        </message>
+        <message>
+            <source>无法写入备份文件：%1</source>
+            <translation>Nepavyko įrašyti atsarginės kopijos failo: %1</translation>
+        </message>
+        <message>
+            <source>已跳过 %1 条系数无效的标定</source>
+            <translation>Praleista kalibracijų su netinkamu koeficientu: %1.</translation>
+        </message>
+        <message>
+            <source>文件中没有可用的标定，列表未改变</source>
+            <translation>Faile nėra tinkamų kalibracijų; sąrašas nepakeistas.</translation>
+        </message>
+        <message>
+            <source>无法读取该文件或它不是标定备份，列表未改变</source>
+            <translation>Failo nepavyksta perskaityti arba tai ne kalibracijų atsarginė kopija; sąrašas nepakeistas.</translation>
+        </message>
+        <message>
+            <source>用文件中的 %1 条标定替换当前的 %2 条标定？</source>
+            <translation>Pakeisti dabartines kalibracijas (%2) kalibracijomis iš failo (%1)?</translation>
+        </message>
+        <message>
+            <source>实际长度必须是大于 0 的有限数</source>
+            <translation>Tikrasis ilgis turi būti baigtinis skaičius, didesnis už 0.</translation>
         </message>
     </context>
     <context>

@@ -168,16 +168,36 @@
             <translation>Alle metingen verwijderen?</translation>
         </message>
         <message>
-            <source>是</source>
-            <translation>Ja</translation>
-        </message>
-        <message>
-            <source>否</source>
-            <translation>Nee</translation>
-        </message>
-        <message>
             <source>参数不能为0</source>
             <translation>De gemeten en de werkelijke lengte mogen niet 0 zijn.</translation>
+        </message>
+        <message>
+            <source>标定于 %1 × %2，缩放 ×%3</source>
+            <translation>gekalibreerd op %1 × %2, geschaald ×%3</translation>
+        </message>
+        <message>
+            <source>无法写入备份文件：%1</source>
+            <translation>Het back-upbestand kon niet worden geschreven: %1</translation>
+        </message>
+        <message>
+            <source>已跳过 %1 条系数无效的标定</source>
+            <translation>%1 kalibraties met een ongeldige factor zijn overgeslagen.</translation>
+        </message>
+        <message>
+            <source>文件中没有可用的标定，列表未改变</source>
+            <translation>Het bestand bevat geen bruikbare kalibratie; de lijst is ongewijzigd.</translation>
+        </message>
+        <message>
+            <source>无法读取该文件或它不是标定备份，列表未改变</source>
+            <translation>Het bestand is onleesbaar of geen kalibratieback-up; de lijst is ongewijzigd.</translation>
+        </message>
+        <message>
+            <source>用文件中的 %1 条标定替换当前的 %2 条标定？</source>
+            <translation>De %2 huidige kalibraties vervangen door de %1 uit het bestand?</translation>
+        </message>
+        <message>
+            <source>实际长度必须是大于 0 的有限数</source>
+            <translation>De werkelijke lengte moet een eindig getal groter dan 0 zijn.</translation>
         </message>
     </context>
     <context>

@@ -168,16 +168,36 @@
             <translation>Usunąć wszystkie pomiary?</translation>
         </message>
         <message>
-            <source>是</source>
-            <translation>Tak</translation>
-        </message>
-        <message>
-            <source>否</source>
-            <translation>Nie</translation>
-        </message>
-        <message>
             <source>参数不能为0</source>
             <translation>Długość zmierzona i rzeczywista nie mogą wynosić 0.</translation>
+        </message>
+        <message>
+            <source>标定于 %1 × %2，缩放 ×%3</source>
+            <translation>skalibrowano przy %1 × %2, przeskalowano ×%3</translation>
+        </message>
+        <message>
+            <source>无法写入备份文件：%1</source>
+            <translation>Nie można zapisać pliku kopii zapasowej: %1</translation>
+        </message>
+        <message>
+            <source>已跳过 %1 条系数无效的标定</source>
+            <translation>Pominięto kalibracje z nieprawidłowym współczynnikiem: %1.</translation>
+        </message>
+        <message>
+            <source>文件中没有可用的标定，列表未改变</source>
+            <translation>Plik nie zawiera żadnej użytecznej kalibracji; lista nie została zmieniona.</translation>
+        </message>
+        <message>
+            <source>无法读取该文件或它不是标定备份，列表未改变</source>
+            <translation>Pliku nie można odczytać lub nie jest kopią zapasową kalibracji; lista nie została zmieniona.</translation>
+        </message>
+        <message>
+            <source>用文件中的 %1 条标定替换当前的 %2 条标定？</source>
+            <translation>Zastąpić bieżące kalibracje (%2) kalibracjami z pliku (%1)?</translation>
+        </message>
+        <message>
+            <source>实际长度必须是大于 0 的有限数</source>
+            <translation>Długość rzeczywista musi być liczbą skończoną większą od 0.</translation>
         </message>
     </context>
     <context>

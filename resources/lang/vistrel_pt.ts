@@ -168,16 +168,36 @@
             <translation>Excluir todas as medições?</translation>
         </message>
         <message>
-            <source>是</source>
-            <translation>Sim</translation>
-        </message>
-        <message>
-            <source>否</source>
-            <translation>Não</translation>
-        </message>
-        <message>
             <source>参数不能为0</source>
             <translation>Os comprimentos medido e real não podem ser 0.</translation>
+        </message>
+        <message>
+            <source>标定于 %1 × %2，缩放 ×%3</source>
+            <translation>calibrado em %1 × %2, escalado ×%3</translation>
+        </message>
+        <message>
+            <source>无法写入备份文件：%1</source>
+            <translation>Não foi possível gravar o arquivo de backup: %1</translation>
+        </message>
+        <message>
+            <source>已跳过 %1 条系数无效的标定</source>
+            <translation>%1 calibrações com fator inválido foram ignoradas.</translation>
+        </message>
+        <message>
+            <source>文件中没有可用的标定，列表未改变</source>
+            <translation>O arquivo não contém nenhuma calibração utilizável; a lista não foi alterada.</translation>
+        </message>
+        <message>
+            <source>无法读取该文件或它不是标定备份，列表未改变</source>
+            <translation>O arquivo não pode ser lido ou não é um backup de calibrações; a lista não foi alterada.</translation>
+        </message>
+        <message>
+            <source>用文件中的 %1 条标定替换当前的 %2 条标定？</source>
+            <translation>Substituir as %2 calibrações atuais pelas %1 do arquivo?</translation>
+        </message>
+        <message>
+            <source>实际长度必须是大于 0 的有限数</source>
+            <translation>O comprimento real deve ser um número finito maior que 0.</translation>
         </message>
     </context>
     <context>

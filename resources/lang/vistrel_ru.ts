@@ -168,16 +168,36 @@
             <translation>Удалить все измерения?</translation>
         </message>
         <message>
-            <source>是</source>
-            <translation>Да</translation>
-        </message>
-        <message>
-            <source>否</source>
-            <translation>Нет</translation>
-        </message>
-        <message>
             <source>参数不能为0</source>
             <translation>Измеренная и фактическая длины не должны быть равны 0.</translation>
+        </message>
+        <message>
+            <source>标定于 %1 × %2，缩放 ×%3</source>
+            <translation>откалибровано при %1 × %2, масштаб ×%3</translation>
+        </message>
+        <message>
+            <source>无法写入备份文件：%1</source>
+            <translation>Не удалось записать файл резервной копии: %1</translation>
+        </message>
+        <message>
+            <source>已跳过 %1 条系数无效的标定</source>
+            <translation>Пропущено калибровок с недопустимым коэффициентом: %1.</translation>
+        </message>
+        <message>
+            <source>文件中没有可用的标定，列表未改变</source>
+            <translation>В файле нет пригодных калибровок; список не изменён.</translation>
+        </message>
+        <message>
+            <source>无法读取该文件或它不是标定备份，列表未改变</source>
+            <translation>Файл не читается или не является резервной копией калибровок; список не изменён.</translation>
+        </message>
+        <message>
+            <source>用文件中的 %1 条标定替换当前的 %2 条标定？</source>
+            <translation>Заменить текущие калибровки (%2) калибровками из файла (%1)?</translation>
+        </message>
+        <message>
+            <source>实际长度必须是大于 0 的有限数</source>
+            <translation>Фактическая длина должна быть конечным числом больше 0.</translation>
         </message>
     </context>
     <context>

@@ -168,16 +168,36 @@
             <translation>Видалити всі вимірювання?</translation>
         </message>
         <message>
-            <source>是</source>
-            <translation>Так</translation>
-        </message>
-        <message>
-            <source>否</source>
-            <translation>Ні</translation>
-        </message>
-        <message>
             <source>参数不能为0</source>
             <translation>Виміряна та фактична довжини не можуть дорівнювати 0.</translation>
+        </message>
+        <message>
+            <source>标定于 %1 × %2，缩放 ×%3</source>
+            <translation>відкалібровано при %1 × %2, масштаб ×%3</translation>
+        </message>
+        <message>
+            <source>无法写入备份文件：%1</source>
+            <translation>Не вдалося записати файл резервної копії: %1</translation>
+        </message>
+        <message>
+            <source>已跳过 %1 条系数无效的标定</source>
+            <translation>Пропущено калібрувань із неприпустимим коефіцієнтом: %1.</translation>
+        </message>
+        <message>
+            <source>文件中没有可用的标定，列表未改变</source>
+            <translation>У файлі немає придатних калібрувань; список не змінено.</translation>
+        </message>
+        <message>
+            <source>无法读取该文件或它不是标定备份，列表未改变</source>
+            <translation>Файл не читається або не є резервною копією калібрувань; список не змінено.</translation>
+        </message>
+        <message>
+            <source>用文件中的 %1 条标定替换当前的 %2 条标定？</source>
+            <translation>Замінити поточні калібрування (%2) калібруваннями з файлу (%1)?</translation>
+        </message>
+        <message>
+            <source>实际长度必须是大于 0 的有限数</source>
+            <translation>Фактична довжина має бути скінченним числом, більшим за 0.</translation>
         </message>
     </context>
     <context>

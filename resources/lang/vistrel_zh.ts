@@ -168,16 +168,36 @@
             <translation>是否全部刪除？</translation>
         </message>
         <message>
-            <source>是</source>
-            <translation>是</translation>
-        </message>
-        <message>
-            <source>否</source>
-            <translation>否</translation>
-        </message>
-        <message>
             <source>参数不能为0</source>
             <translation>參數不能為 0</translation>
+        </message>
+        <message>
+            <source>标定于 %1 × %2，缩放 ×%3</source>
+            <translation>標定於 %1 × %2，縮放 ×%3</translation>
+        </message>
+        <message>
+            <source>无法写入备份文件：%1</source>
+            <translation>無法寫入備份檔案：%1</translation>
+        </message>
+        <message>
+            <source>已跳过 %1 条系数无效的标定</source>
+            <translation>已略過 %1 條係數無效的標定</translation>
+        </message>
+        <message>
+            <source>文件中没有可用的标定，列表未改变</source>
+            <translation>檔案中沒有可用的標定，清單未變更</translation>
+        </message>
+        <message>
+            <source>无法读取该文件或它不是标定备份，列表未改变</source>
+            <translation>無法讀取該檔案或它不是標定備份，清單未變更</translation>
+        </message>
+        <message>
+            <source>用文件中的 %1 条标定替换当前的 %2 条标定？</source>
+            <translation>用檔案中的 %1 條標定取代目前的 %2 條標定？</translation>
+        </message>
+        <message>
+            <source>实际长度必须是大于 0 的有限数</source>
+            <translation>實際長度必須是大於 0 的有限數</translation>
         </message>
     </context>
     <context>

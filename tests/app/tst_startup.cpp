@@ -69,8 +69,9 @@ private slots:
     {
         using screenmetrics::mmPerPixel;
         QCOMPARE(mmPerPixel(527, 1920, 300, 96), 527.0 / 1920.0);
-        // A read EDID of 0 mm is taken as it is.
-        QCOMPARE(mmPerPixel(0, 1920, 300, 96), 0.0);
+        // An EDID of 0 mm (projectors, TVs) is unknown: the next source answers.
+        QCOMPARE(mmPerPixel(0, 1920, 300, 96), 300.0 / 1920.0);
+        QCOMPARE(mmPerPixel(0, 1920, 0, 120), 25.4 / 120.0);
         QCOMPARE(mmPerPixel(std::nullopt, 1920, 480, 96), 0.25);
         QCOMPARE(mmPerPixel(std::nullopt, 1920, 0, 96), 25.4 / 96.0);
         QCOMPARE(mmPerPixel(std::nullopt, 0, 480, 120), 25.4 / 120.0);

@@ -1,4 +1,7 @@
 #include "core/appsettings.h"
+#include "core/notifier.h"
+#include "core/screenmetrics.h"
+#include "core/sidecar.h"
 #include "calib/bdfile.h"
 #include "calib/bdwidget.h"
 #include "measure/camerascene.h"
@@ -7,43 +10,27 @@
 #include "ui_bdwidget.h"
 #include "view/cameraviewer.h"
 
-#include <QMessageBox>
+#include <QBuffer>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 
-QString g_boxText;
-
-// Answers the next message box with the given button and keeps its text.
-void answerNextBox(QMessageBox::StandardButton answer)
-{
-    g_boxText.clear();
-    QTimer::singleShot(0, [answer] {
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
-                g_boxText = box->text();
-                if (QAbstractButton *b = box->button(answer))
-                    b->click();
-                else
-                    box->accept();
-            }
-        }
-    });
-}
-
-// A view showing a 640 x 480 picture at 1:1, as the live view does.
+// A view showing a 640 x 480 picture at a zoom (1:1 unless told), as the
+// live view does.
 struct Bench
 {
     AppSettings settings;
     CameraViewer view;
     BDWidget tools;
 
-    Bench()
+    explicit Bench(double zoom = 1.0)
     {
         QImage img(640, 480, QImage::Format_RGB32);
         img.fill(Qt::white);
-        view.setFixedSize(640, 480);
+        view.setFixedSize(qRound(640 * zoom), qRound(480 * zoom));
         view.show();
         if (!QTest::qWaitForWindowExposed(&view))
             qFatal("view not exposed");
@@ -157,9 +144,18 @@ private slots:
         QCOMPARE(b.settings.style.penStyle(), Qt::DashLine);
     }
 
+    void calibrateEndToEnd_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("1.0x") << 1.0;
+        QTest::newRow("0.5x") << 0.5;
+        QTest::newRow("2.0x") << 2.0;
+    }
+
     void calibrateEndToEnd()
     {
-        Bench b;
+        QFETCH(double, zoom);
+        Bench b(zoom);
         BDWidget other;
         other.setup(b.scene(), &b.settings);
         connect(&b.tools, &BDWidget::bdInfoChanged, &other, &BDWidget::refresh);
@@ -176,7 +172,8 @@ private slots:
         drag(b.view.viewport(), b.toView(QPointF(420, 240)), b.toView(QPointF(520, 240)));
         QCOMPARE(ruler->pointAt(1), QPointF(520, 240));
         const double viewLength = ruler->viewLength();
-        QCOMPARE(viewLength, 300.0);
+        QCOMPARE(viewLength, 300.0 * zoom);
+        QCOMPARE(ruler->pictureLength(), 300.0);
 
         b.ui()->labelBDRealLen->setText("1.5");
         b.ui()->boxBDUnit->setCurrentIndex(0);
@@ -190,6 +187,7 @@ private slots:
         QCOMPARE(b.settings.calibrations[0].factor, 1.5 / 300.0);
         QCOMPARE(b.settings.calibrations[0].unit, 0);
         QCOMPARE(b.settings.calibrations[0].name, magnification);
+        QCOMPARE(b.settings.calibrations[0].pictureSize, QSize(640, 480));
         QCOMPARE(other.form()->boxBDVar->count(), 1);
         QCOMPARE(other.form()->boxBDVar->itemText(0), magnification);
         QCOMPARE(b.scene()->calibration().unit, 0);
@@ -203,28 +201,120 @@ private slots:
 
     void newRecordRefused_data()
     {
+        const QString zero = QStringLiteral("参数不能为0");
+        const QString positive = QStringLiteral("实际长度必须是大于 0 的有限数");
         QTest::addColumn<QString>("actual");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("text") << "abc" << false;
-        QTest::newRow("zero") << "0" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("not a number") << "nan" << false;
-        QTest::newRow("negative") << "-2" << true;
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("message"); // empty: accepted
+        QTest::addColumn<double>("length");
+        QTest::newRow("text") << "abc" << "C" << zero << 0.0;
+        QTest::newRow("zero") << "0" << "C" << zero << 0.0;
+        QTest::newRow("empty") << "" << "C" << zero << 0.0;
+        QTest::newRow("not a number") << "nan" << "C" << zero << 0.0;
+        QTest::newRow("negative") << "-2" << "C" << positive << 0.0;
+        QTest::newRow("infinite") << "inf" << "C" << positive << 0.0;
+        QTest::newRow("negative infinite") << "-inf" << "C" << positive << 0.0;
+        QTest::newRow("tiny") << "1e-320" << "C" << QString() << 1e-320;
+        QTest::newRow("point") << "0.5" << "C" << QString() << 0.5;
+        QTest::newRow("comma in German") << "0,5" << "de_DE" << QString() << 0.5;
+        QTest::newRow("point in German") << "0.5" << "de_DE" << QString() << 0.5;
+        QTest::newRow("comma in French") << " 1,25 " << "fr_FR" << QString() << 1.25;
+        QTest::newRow("comma in English") << "0,5" << "en_US" << zero << 0.0;
     }
 
     void newRecordRefused()
     {
         QFETCH(QString, actual);
-        QFETCH(bool, accepted);
+        QFETCH(QString, locale);
+        QFETCH(QString, message);
+        QFETCH(double, length);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        RecordingNotifier notes;
         Bench b;
         b.tools.onBtnBDEdit();
         b.ui()->labelBDRealLen->setText(actual);
-        answerNextBox(QMessageBox::Ok);
         b.tools.onBDNewData();
-        QCOMPARE(b.settings.calibrations.size(), accepted ? 1 : 0);
-        QCOMPARE(g_boxText, accepted ? QString() : QStringLiteral("参数不能为0"));
+        QLocale::setDefault(before);
+        QCOMPARE(notes.informed, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(b.settings.calibrations.size(), message.isEmpty() ? 1 : 0);
+        if (message.isEmpty()) {
+            QCOMPARE(b.settings.calibrations[0].factor, length / 200.0);
+            QCOMPARE(b.settings.calibrations[0].pictureSize, QSize(640, 480));
+        }
         b.tools.leaveEditPage();
         QVERIFY(!b.tools.isEditPage());
+    }
+
+    // The reading is on-screen millimetres over the real length, with the
+    // screen measured per device pixel and views in logical pixels.
+    void magnification_data()
+    {
+        QTest::addColumn<double>("logicalPx");
+        QTest::addColumn<double>("dpr");
+        QTest::addColumn<double>("mmPerDevicePx");
+        QTest::addColumn<double>("actual");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("dpr 2, 400 device px, 1 mm") << 200.0 << 2.0 << 0.25375 << 1.0 << "101.50X";
+        QTest::newRow("dpr 1, 400 px, 1 mm") << 400.0 << 1.0 << 0.25375 << 1.0 << "101.50X";
+        QTest::newRow("dpr 1.5, 300 logical px, 2 mm") << 300.0 << 1.5 << 0.25 << 2.0 << "56.25X";
+        QTest::newRow("no dpr known") << 400.0 << 0.0 << 0.25375 << 1.0 << "101.50X";
+    }
+
+    void magnification()
+    {
+        QFETCH(double, logicalPx);
+        QFETCH(double, dpr);
+        QFETCH(double, mmPerDevicePx);
+        QFETCH(double, actual);
+        QFETCH(QString, text);
+        QCOMPARE(screenmetrics::magnificationText(screenmetrics::onScreenMm(logicalPx, dpr, mmPerDevicePx), actual), text);
+    }
+
+    // A calibration made at one picture size, applied to another.
+    void scaling_data()
+    {
+        QTest::addColumn<QSize>("made");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("same size") << QSize(640, 480) << QSize(640, 480) << 1.0 << QString();
+        QTest::newRow("older record") << QSize() << QSize(640, 480) << 1.0 << QString();
+        QTest::newRow("1920 on 1280") << QSize(1920, 1080) << QSize(1280, 720) << 1.5
+                                      << QStringLiteral("标定于 1920 × 1080，缩放 ×1.50");
+        QTest::newRow("640 on 1280") << QSize(640, 480) << QSize(1280, 720) << 0.5
+                                     << QStringLiteral("标定于 640 × 480，缩放 ×0.50");
+    }
+
+    void scaling()
+    {
+        QFETCH(QSize, made);
+        QFETCH(QSize, picture);
+        QFETCH(double, scale);
+        QFETCH(QString, note);
+        BDInfo info{"10.00X", 0.01, 0};
+        info.pictureSize = made;
+        QCOMPARE(calibrationScale(info, picture), scale);
+        QCOMPARE(calibrationForPicture(info, picture).factor, 0.01 * scale);
+        QCOMPARE(calibrationScale(info, QSize()), 1.0);
+
+        // The toolbox hands the scaled record to the scene and says so,
+        // again when the picture changes size.
+        Bench b;
+        QSignalSpy notes(&b.tools, &BDWidget::calibrationNoteChanged);
+        b.settings.calibrations = {info};
+        b.tools.refresh();
+        QImage img(picture, QImage::Format_RGB32);
+        img.fill(Qt::gray);
+        b.scene()->setImage(img);
+        QCOMPARE(b.scene()->calibration().factor, 0.01 * scale);
+        QCOMPARE(b.tools.calibrationNote(), note);
+        QCOMPARE(b.ui()->labelBDNote->text(), note);
+        QCOMPARE(!b.ui()->labelBDNote->isHidden(), !note.isEmpty());
+        b.scene()->setImage(QImage(QSize(640, 480), QImage::Format_RGB32));
+        QCOMPARE(b.scene()->calibration().factor, 0.01 * calibrationScale(info, QSize(640, 480)));
+        if (!note.isEmpty())
+            QVERIFY(notes.count() >= 1);
     }
 
     void deleteHandsFirstRemaining()
@@ -246,34 +336,146 @@ private slots:
     void backupAndRestore()
     {
         QTemporaryDir dir;
+        RecordingNotifier notes;
         Bench b;
-        b.settings.calibrations = {{"10.00X", 0.5, 2}};
+        BDInfo made{"10.00X", 0.5, 2};
+        made.pictureSize = QSize(1920, 1080);
+        made.camera = "cam-a";
+        b.settings.calibrations = {made, {"20.00X", 0.25, 0}};
         b.tools.refresh();
         const QString full = dir.filePath("full.bd");
-        const QString empty = dir.filePath("empty.bd");
         QString answer = full;
         b.tools.setFilePicker([&answer](bool) { return answer; });
         b.tools.onBtnBDSave();
         QVERIFY(QFileInfo::exists(full));
-        QVERIFY(saveBDFile(empty, {}));
+        QVERIFY(QFileInfo::exists(sidecar::bdSidecarPath(full)));
 
-        // An empty backup empties the list; the scene keeps its calibration.
-        answer = empty;
+        // Replacing a list asks first; No keeps it.
+        b.settings.calibrations = {{"40.00X", 0.125, 1}};
+        b.tools.refresh();
         QSignalSpy changed(&b.tools, &BDWidget::bdInfoChanged);
         b.tools.onBtnBDLoad();
-        QCOMPARE(changed.count(), 1);
-        QVERIFY(b.settings.calibrations.isEmpty());
-        QCOMPARE(b.scene()->calibration().name, QStringLiteral("10.00X"));
-
-        answer = full;
-        b.tools.onBtnBDLoad();
+        QCOMPARE(notes.asked.size(), 1);
+        QCOMPARE(notes.asked[0], QStringLiteral("用文件中的 2 条标定替换当前的 1 条标定？"));
         QCOMPARE(b.settings.calibrations.size(), 1);
+        QCOMPARE(changed.count(), 0);
+
+        // Yes brings back the records with where they were made.
+        notes.answers = {Notifier::Answer::Yes};
+        b.tools.onBtnBDLoad();
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(b.settings.calibrations.size(), 2);
         QCOMPARE(b.settings.calibrations[0].factor, 0.5);
+        QCOMPARE(b.settings.calibrations[0].pictureSize, QSize(1920, 1080));
+        QCOMPARE(b.settings.calibrations[0].camera, QStringLiteral("cam-a"));
+        QCOMPARE(b.settings.calibrations[1].pictureSize, QSize());
+
+        // An empty list is filled without a question.
+        b.settings.calibrations.clear();
+        b.tools.refresh();
+        b.tools.onBtnBDLoad();
+        QCOMPARE(notes.asked.size(), 2);
+        QCOMPARE(b.settings.calibrations.size(), 2);
+        QVERIFY(notes.informed.isEmpty());
+
+        // A backup without origins takes the old origins file away with it.
+        b.settings.calibrations = {{"20.00X", 0.25, 0}};
+        b.tools.onBtnBDSave();
+        QVERIFY(!QFileInfo::exists(sidecar::bdSidecarPath(full)));
 
         // Cancelled pickers do nothing.
         answer.clear();
         b.tools.onBtnBDLoad();
+        b.tools.onBtnBDSave();
         QCOMPARE(changed.count(), 2);
+        QVERIFY(notes.informed.isEmpty());
+
+        // A backup that cannot be written says so.
+        answer = dir.filePath("missing/folder/x.bd");
+        b.tools.onBtnBDSave();
+        QCOMPARE(notes.informed.size(), 1);
+        QVERIFY(notes.informed[0].startsWith(QStringLiteral("无法写入备份文件")));
+    }
+
+    // Whatever the file holds, the list survives a restore that finds no
+    // usable record, and the user is told.
+    void restoreRefused_data()
+    {
+        const QString damaged = QStringLiteral("无法读取该文件或它不是标定备份，列表未改变");
+        const QString none = QStringLiteral("文件中没有可用的标定，列表未改变");
+        auto be = [](const BDInfoList &list) {
+            QByteArray bytes;
+            QBuffer buf(&bytes);
+            buf.open(QIODevice::WriteOnly);
+            writeBDList(&buf, list);
+            return bytes;
+        };
+        QByteArray png;
+        {
+            QBuffer buf(&png);
+            buf.open(QIODevice::WriteOnly);
+            QImage(8, 8, QImage::Format_RGB32).save(&buf, "PNG");
+        }
+        QByteArray little;
+        {
+            QDataStream out(&little, QIODevice::WriteOnly);
+            out.setByteOrder(QDataStream::LittleEndian);
+            out << BDInfoList{{"10.00X", 0.5, 2}, {"20.00X", 0.25, 0}};
+        }
+        const QByteArray whole = be({{"10.00X", 0.5, 2}});
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("PNG") << png << QStringList{damaged};
+        QTest::newRow("zero bytes") << QByteArray() << QStringList{damaged};
+        QTest::newRow("little-endian") << little << QStringList{damaged};
+        QTest::newRow("cut short") << whole.left(whole.size() - 1) << QStringList{damaged};
+        QTest::newRow("trailing bytes") << whole + QByteArray("x") << QStringList{damaged};
+        QTest::newRow("empty list") << be({}) << QStringList{none};
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double inf = std::numeric_limits<double>::infinity();
+        QTest::newRow("only bad factors")
+            << be({{"a", nan, 0}, {"b", -0.5, 0}, {"c", inf, 0}, {"d", 0.0, 0}})
+            << QStringList{none + "\n" + QStringLiteral("已跳过 4 条系数无效的标定")};
+    }
+
+    void restoreRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, messages);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("x.bd");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        RecordingNotifier notes;
+        notes.answers = {Notifier::Answer::Yes};
+        Bench b;
+        b.settings.calibrations = {{"10.00X", 0.5, 2}, {"20.00X", 0.25, 0}};
+        b.tools.refresh();
+        b.tools.setFilePicker([&path](bool) { return path; });
+        QSignalSpy changed(&b.tools, &BDWidget::bdInfoChanged);
+        b.tools.onBtnBDLoad();
+        QCOMPARE(notes.informed, messages);
+        QCOMPARE(b.settings.calibrations.size(), 2);
+        QCOMPARE(b.settings.calibrations[1].factor, 0.25);
+        QCOMPARE(changed.count(), 0);
+    }
+
+    // Bad factors in a backup are left out and counted; the good ones come in.
+    void restoreSkipsBadFactors()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("x.bd");
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        QVERIFY(saveBDFile(path, {{"a", nan, 0}, {"b", 0.5, 2}, {"c", -1, 0}}));
+        RecordingNotifier notes;
+        Bench b;
+        b.tools.setFilePicker([&path](bool) { return path; });
+        b.tools.onBtnBDLoad();
+        QCOMPARE(b.settings.calibrations.size(), 1);
+        QCOMPARE(b.settings.calibrations[0].name, QStringLiteral("b"));
+        QCOMPARE(notes.informed, QStringList{QStringLiteral("已跳过 2 条系数无效的标定")});
     }
 
     void clearAsks()
@@ -289,11 +491,11 @@ private slots:
         QTest::mouseClick(b.ui()->toolButtonRedo, Qt::LeftButton);
         QCOMPARE(b.scene()->shapes().size(), 1);
 
-        answerNextBox(QMessageBox::No);
+        RecordingNotifier notes;
         QTest::mouseClick(b.ui()->toolButtonClear, Qt::LeftButton);
-        QCOMPARE(g_boxText, QStringLiteral("是否删除全部"));
+        QCOMPARE(notes.asked, QStringList{QStringLiteral("是否删除全部")});
         QCOMPARE(b.scene()->shapes().size(), 1);
-        answerNextBox(QMessageBox::Yes);
+        notes.answers = {Notifier::Answer::Yes};
         QTest::mouseClick(b.ui()->toolButtonClear, Qt::LeftButton);
         QCOMPARE(b.scene()->shapes().size(), 0);
     }

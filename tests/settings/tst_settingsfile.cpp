@@ -6,6 +6,8 @@
 #include <QTimeZone>
 #include <QtTest>
 
+#include <limits>
+
 #include <cstring>
 #include <signal.h>
 #include <sys/resource.h>
@@ -184,6 +186,7 @@ private slots:
     void hostile_data();
     void hostile();
     void fileRoundTripAndFailedSave();
+    void badFactorsDropped();
 };
 
 void TestSettingsFile::defaults()
@@ -626,6 +629,22 @@ void TestSettingsFile::fileRoundTripAndFailedSave()
     QCOMPARE(loadSettingsFile(path, &again), SettingsRead::Complete);
     QCOMPARE(serialise(again), serialise(first));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// A NaN, infinite, zero or negative factor in the file cannot measure
+// anything: such records are dropped on reading, the others kept in order.
+void TestSettingsFile::badFactorsDropped()
+{
+    AppSettings s = goldenSettings();
+    const double inf = std::numeric_limits<double>::infinity();
+    s.calibrations = {bd(QStringLiteral("nan"), std::numeric_limits<double>::quiet_NaN(), 0), bd(QStringLiteral("a"), 0.5, 2),
+                      bd(QStringLiteral("-inf"), -inf, 0), bd(QStringLiteral("inf"), inf, 0), bd(QStringLiteral("0"), 0.0, 0),
+                      bd(QStringLiteral("neg"), -1.25, 1), bd(QStringLiteral("b"), 1e-300, 1)};
+    AppSettings back;
+    QCOMPARE(parse(serialise(s), &back), SettingsRead::Complete);
+    QCOMPARE(back.calibrations.size(), 2);
+    QCOMPARE(back.calibrations.at(0).name, QStringLiteral("a"));
+    QCOMPARE(back.calibrations.at(1).name, QStringLiteral("b"));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
