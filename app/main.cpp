@@ -8,6 +8,8 @@
 #include "app/vistrel.h"
 #include "capture/camerahub.h"
 #include "capture/devicetable.h"
+#include "core/notifier.h"
+#include "record/recovery.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -20,7 +22,10 @@ extern "C" {
 
 int main(int argc, char *argv[])
 {
+    // A logout may come at any moment, even before the window exists.
+    UnixSignalQuit::catchEarly();
     QApplication app(argc, argv);
+    UnixSignalQuit quitOnSignal;
     const StartOptions options = parseStartOptions(QApplication::arguments());
     if (options.crashMessage) {
         // The message in the language the user chose, when it can be found.
@@ -36,7 +41,6 @@ int main(int argc, char *argv[])
     setStartOptions(options);
 
     crash::install();
-    UnixSignalQuit quitOnSignal;
     screenmetrics::measureScreen();
     avformat_network_init();
     buildDeviceTable();
@@ -47,7 +51,16 @@ int main(int argc, char *argv[])
     {
         Vistrel window;
         window.show();
-        code = app.exec();
+        // Recordings a kill or a power cut left unfinished last time.
+        const QList<RecoveredRecording> recovered = recoverUnfinishedRecordings(window.settings().videoRoot);
+        for (const RecoveredRecording &r : recovered) {
+            if (!UnixSignalQuit::quitRequested())
+                notifier().inform(&window, recoveryMessage(r));
+        }
+        // A quit signal during start-up came before any event loop could
+        // end: the window closes as if the loop had run and ended.
+        if (!UnixSignalQuit::quitRequested())
+            code = app.exec();
     }
     avformat_network_deinit();
     return code;
