@@ -52,11 +52,11 @@ int main(int argc, char *argv[])
         Vistrel window;
         window.show();
         // Recordings a kill or a power cut left unfinished last time.
-        const QList<RecoveredRecording> recovered = recoverUnfinishedRecordings(window.settings().videoRoot);
-        for (const RecoveredRecording &r : recovered) {
-            if (!UnixSignalQuit::quitRequested())
-                notifier().inform(&window, recoveryMessage(r));
-        }
+        QStringList recovered;
+        for (const RecoveredRecording &r : recoverUnfinishedRecordings(window.settings().videoRoot))
+            recovered.append(recoveryMessage(r));
+        if (!recovered.isEmpty() && !UnixSignalQuit::quitRequested())
+            notifier().inform(&window, recovered.join(QLatin1Char('\n')));
         // A quit signal during start-up came before any event loop could
         // end: the window closes as if the loop had run and ended.
         if (!UnixSignalQuit::quitRequested())

@@ -1,4 +1,5 @@
 #include "app/vistrel.h"
+#include "app/unixsignals.h"
 
 #include "app/languages.h"
 #include "app/settingsstore.h"
@@ -331,7 +332,8 @@ Vistrel::Vistrel(QWidget *parent)
     m_fullScreenTimer.start(100);
 
     // 13. The shortest start-up.
-    while (startup.elapsed() < g_minimumStartupMs) {
+    // A quit signal ends the wait: main() then closes the window at once.
+    while (startup.elapsed() < g_minimumStartupMs && !UnixSignalQuit::quitRequested()) {
         QCoreApplication::processEvents();
         QThread::msleep(10);
     }

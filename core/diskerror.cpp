@@ -16,11 +16,6 @@ namespace diskerror {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DiskError", text);
-}
-
 QString freeSpace(const QString &folder)
 {
     const QStorageInfo storage(folder);
@@ -67,13 +62,13 @@ QString describe(int err, const QString &path)
     const QString folder = existingFolder(path);
     switch (classify(err)) {
     case Kind::Full:
-        return tr("磁盘已满：%1（剩余 %2）").arg(QDir::toNativeSeparators(folder), freeSpace(folder));
+        return QCoreApplication::translate("DiskError", "磁盘已满：%1（剩余 %2）").arg(QDir::toNativeSeparators(folder), freeSpace(folder));
     case Kind::NotWritable:
-        return tr("文件夹不可写：%1").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("DiskError", "文件夹不可写：%1").arg(QDir::toNativeSeparators(folder));
     case Kind::Other:
         break;
     }
-    return tr("写入失败：%1（%2）").arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(strerror(err)));
+    return QCoreApplication::translate("DiskError", "写入失败：%1（%2）").arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(strerror(err)));
 }
 
 QString diagnose(const QString &path, qint64 bytesNeeded)
