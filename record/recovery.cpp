@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QLocale>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +15,9 @@ extern "C" {
 }
 
 namespace {
+
+// Folders below the video root that are searched for markers.
+constexpr int kMaxDepth = 4;
 
 QByteArray readSmallFile(const QString &path)
 {
@@ -206,11 +208,23 @@ QList<RecoveredRecording> recoverUnfinishedRecordings(const QString &videoRoot)
     QList<RecoveredRecording> found;
     if (videoRoot.isEmpty())
         return found;
+    // Recordings live a folder or two below the root; a root chosen high up
+    // (a home folder) must not make every start walk the whole disk.
     QStringList markers;
-    QDirIterator it(videoRoot, {QStringLiteral("*.recording")}, QDir::Files | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        markers.append(it.next());
+    QStringList level{videoRoot};
+    for (int depth = 0; depth <= kMaxDepth && !level.isEmpty(); ++depth) {
+        QStringList below;
+        for (const QString &dir : qAsConst(level)) {
+            const QDir d(dir);
+            for (const QString &name : d.entryList({QStringLiteral("*.recording")}, QDir::Files | QDir::Hidden))
+                markers.append(d.filePath(name));
+            if (depth < kMaxDepth) {
+                for (const QString &name : d.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks))
+                    below.append(d.filePath(name));
+            }
+        }
+        level.swap(below);
+    }
     static const int kSuffix = int(qstrlen(".recording"));
     for (const QString &marker : qAsConst(markers)) {
         if (recorderAlive(marker))

@@ -49,7 +49,7 @@ RecoveredRecording recoverRecording(const QString &file);
 // What the user is told about one recovered recording, in the current language.
 QString recoveryMessage(const RecoveredRecording &recording);
 
-// Finds every marker under videoRoot (its sub-folders included) and
+// Finds every marker under videoRoot (sub-folders four levels deep) and
 // repairs its recording. Markers of a recorder that is still running
 // (another instance of the program) are left alone; markers without a
 // recording are removed. Returns one entry per recording found.
