@@ -8,6 +8,8 @@
 #include "app/vistrel.h"
 #include "capture/camerahub.h"
 #include "capture/devicetable.h"
+#include "core/notifier.h"
+#include "record/recovery.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -32,7 +34,10 @@ int main(int argc, char *argv[])
             return 0;
         }
     }
+    // A logout may come at any moment, even before the window exists.
+    UnixSignalQuit::catchEarly();
     QApplication app(argc, argv);
+    UnixSignalQuit quitOnSignal;
     const StartOptions options = parseStartOptions(QApplication::arguments());
     if (options.crashMessage) {
         // The message in the language the user chose, when it can be found.
@@ -48,7 +53,6 @@ int main(int argc, char *argv[])
     setStartOptions(options);
 
     crash::install();
-    UnixSignalQuit quitOnSignal;
     screenmetrics::measureScreen();
     avformat_network_init();
     buildDeviceTable();
@@ -59,7 +63,16 @@ int main(int argc, char *argv[])
     {
         Vistrel window;
         window.show();
-        code = app.exec();
+        // Recordings a kill or a power cut left unfinished last time.
+        QStringList recovered;
+        for (const RecoveredRecording &r : recoverUnfinishedRecordings(window.settings().videoRoot))
+            recovered.append(recoveryMessage(r));
+        if (!recovered.isEmpty() && !UnixSignalQuit::quitRequested())
+            notifier().inform(&window, recovered.join(QLatin1Char('\n')));
+        // A quit signal during start-up came before any event loop could
+        // end: the window closes as if the loop had run and ended.
+        if (!UnixSignalQuit::quitRequested())
+            code = app.exec();
     }
     avformat_network_deinit();
     return code;

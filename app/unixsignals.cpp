@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
@@ -12,11 +13,14 @@
 namespace {
 
 int g_fds[2] = {-1, -1};
+volatile sig_atomic_t g_quitRequested = 0;
+bool g_notifierTaken = false;
 constexpr int kQuitSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 void onSignal(int sig)
 {
     const int saved = errno;
+    g_quitRequested = 1;
     const unsigned char byte = static_cast<unsigned char>(sig);
     (void)!write(g_fds[0], &byte, 1);
     errno = saved;
@@ -24,18 +28,14 @@ void onSignal(int sig)
 
 } // namespace
 
-UnixSignalQuit::UnixSignalQuit(QObject *parent)
-    : QObject(parent)
+bool UnixSignalQuit::catchEarly()
 {
     if (g_fds[0] >= 0)
-        return; // one per process
+        return true;
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_fds) != 0)
-        return;
+        return false;
     fcntl(g_fds[0], F_SETFL, O_NONBLOCK);
     fcntl(g_fds[1], F_SETFL, O_NONBLOCK);
-
-    m_notifier = new QSocketNotifier(g_fds[1], QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &UnixSignalQuit::onReadable);
 
     struct sigaction sa;
     memset(&sa, 0, sizeof sa);
@@ -44,6 +44,18 @@ UnixSignalQuit::UnixSignalQuit(QObject *parent)
     sigemptyset(&sa.sa_mask);
     for (int sig : kQuitSignals)
         sigaction(sig, &sa, nullptr);
+    return true;
+}
+
+UnixSignalQuit::UnixSignalQuit(QObject *parent)
+    : QObject(parent)
+{
+    if (g_notifierTaken || !catchEarly())
+        return; // one per process
+    g_notifierTaken = true;
+    // Bytes of signals caught before now are read at the first event loop.
+    m_notifier = new QSocketNotifier(g_fds[1], QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &UnixSignalQuit::onReadable);
 }
 
 UnixSignalQuit::~UnixSignalQuit()
@@ -58,6 +70,13 @@ UnixSignalQuit::~UnixSignalQuit()
     close(g_fds[0]);
     close(g_fds[1]);
     g_fds[0] = g_fds[1] = -1;
+    g_notifierTaken = false;
+    g_quitRequested = 0;
+}
+
+bool UnixSignalQuit::quitRequested()
+{
+    return g_quitRequested != 0;
 }
 
 void UnixSignalQuit::onReadable()

@@ -1,4 +1,5 @@
 #include "app/vistrel.h"
+#include "app/unixsignals.h"
 
 #include "app/languages.h"
 #include "app/settingsstore.h"
@@ -286,6 +287,14 @@ Vistrel::Vistrel(QWidget *parent)
     connect(ui->bdWidget, &BDWidget::bdInfoChanged, this, &Vistrel::onBdInfoChanged);
     connect(ui->bdWidget, &BDWidget::bdInfoChanged, m_editer, &MeasureEditer::onBdInfoChanged);
     connect(m_editer->toolbox(), &BDWidget::bdInfoChanged, this, &Vistrel::onBdInfoChanged);
+    // A picture the editor wrote is listed when it lands in the photo folder.
+    connect(m_editer, &MeasureEditer::imageSaved, this, [this](const QString &path) {
+        if (QFileInfo(path).absolutePath() != QFileInfo(ui->imageBrowser->currentPath()).absoluteFilePath())
+            return;
+        if (!m_settings.imageFiles.contains(path))
+            m_settings.imageFiles.append(path);
+        ui->imageBrowser->addItem(path);
+    });
     connect(&m_cameraTimer, &QTimer::timeout, this, &Vistrel::onCameraTimer);
     connect(&m_autoRecordTimer, &QTimer::timeout, this, &Vistrel::onAutoRecordTimer);
     connect(&m_recordTimer, &QTimer::timeout, this, &Vistrel::onRecordTimer);
@@ -328,7 +337,8 @@ Vistrel::Vistrel(QWidget *parent)
     m_fullScreenTimer.start(100);
 
     // 13. The shortest start-up.
-    while (startup.elapsed() < g_minimumStartupMs) {
+    // A quit signal ends the wait: main() then closes the window at once.
+    while (startup.elapsed() < g_minimumStartupMs && !UnixSignalQuit::quitRequested()) {
         QCoreApplication::processEvents();
         QThread::msleep(10);
     }

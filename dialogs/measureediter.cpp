@@ -1,6 +1,9 @@
 #include "dialogs/measureediter.h"
 
 #include "core/appsettings.h"
+#include "core/diskerror.h"
+#include "core/imagesafety.h"
+#include "core/notifier.h"
 #include "core/photofile.h"
 #include "calib/bdwidget.h"
 #include "measure/annotations.h"
@@ -14,8 +17,6 @@
 #include <QStatusBar>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImageReader>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -85,14 +86,16 @@ void MeasureEditer::attach(AppSettings *settings)
 
 bool MeasureEditer::openImage(const QString &path)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(false);
-    QImage img = reader.read();
-    if (img.isNull())
+    QImage img;
+    QString why;
+    if (!imagesafety::readImageSafely(path, &img, &why)) {
+        qWarning("not opened: %s: %s", qPrintable(path), qPrintable(why));
         return false;
+    }
     if (img.format() != QImage::Format_RGB32 && img.format() != QImage::Format_ARGB32)
         img = img.convertToFormat(QImage::Format_RGB32);
     m_filePath = path;
+    m_savedPath.clear();
     m_scene->resetImage();
     m_scene->setImage(img);
     ui->labelSize->setText(QString::asprintf("%d * %d", img.width(), img.height()));
@@ -225,12 +228,30 @@ void MeasureEditer::onUpdateCamViewSize()
     QTimer::singleShot(0, ui->cameraViewer->viewport(), qOverload<>(&QWidget::update));
 }
 
+QString MeasureEditer::measuredPathFor(const QString &original)
+{
+    const QFileInfo info(original);
+    const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral("_measured");
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    QString path = stem + suffix;
+    for (int n = 1; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
+        path = stem + QLatin1Char('_') + QString::number(n) + suffix;
+    return path;
+}
+
 void MeasureEditer::onImageSave()
 {
     if (m_filePath.isEmpty())
         return;
-    if (!saveTo(m_filePath))
-        QMessageBox::information(this, QString(), tr("保存失败"));
+    // The original is never replaced: the measured picture goes beside it.
+    // Saving again updates the copy this editor wrote for the open picture.
+    const QString path = m_savedPath.isEmpty() ? measuredPathFor(m_filePath) : m_savedPath;
+    if (!saveTo(path)) {
+        notifier().inform(this, tr("保存失败") + QLatin1Char('\n') + diskerror::diagnose(path));
+        return;
+    }
+    m_savedPath = path;
+    emit imageSaved(path);
 }
 
 void MeasureEditer::onImageSaveAs()
@@ -240,8 +261,18 @@ void MeasureEditer::onImageSaveAs()
     const QString path = m_savePicker(QStringLiteral("*.") + QFileInfo(m_filePath).suffix());
     if (path.isEmpty())
         return;
-    if (!saveTo(path))
-        QMessageBox::information(this, QString(), tr("保存失败"));
+    // Compared as files, not strings: a link, "..", or "./" name the same photo.
+    const QFileInfo target(path);
+    const QString original = QFileInfo(m_filePath).canonicalFilePath();
+    if (target.exists() && target.canonicalFilePath() == original) {
+        notifier().inform(this, tr("不能覆盖正在编辑的原图，请换一个文件名。"));
+        return;
+    }
+    if (!saveTo(path)) {
+        notifier().inform(this, tr("保存失败") + QLatin1Char('\n') + diskerror::diagnose(path));
+        return;
+    }
+    emit imageSaved(path);
 }
 
 void MeasureEditer::onImagePrint()

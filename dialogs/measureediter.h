@@ -24,10 +24,18 @@ public:
     ~MeasureEditer() override;
 
     void attach(AppSettings *settings);
+    // Refuses (false, nothing decoded) pictures that are unreadable or larger
+    // than imagesafety::kMaxPixels.
     bool openImage(const QString &path);
     // The photo with its shapes burnt in; false when it could not be written
     // (an existing file is then left as it was).
     bool saveTo(const QString &path);
+
+    // Where Save puts the measured copy of original: "name_measured.ext"
+    // beside it, or "name_measured_1.ext", "_2" ... when that is taken.
+    static QString measuredPathFor(const QString &original);
+    // Where the last Save of the open picture went (empty before one).
+    QString savedPath() const { return m_savedPath; }
 
     // Where a picture of the given size lands on a page's viewport.
     static QRect printTarget(const QRect &viewport, const QSize &image);
@@ -41,6 +49,10 @@ public:
     // The save-as picker (dir, filter); tests replace it.
     using SavePicker = std::function<QString(const QString &filter)>;
     void setSavePicker(SavePicker picker) { m_savePicker = std::move(picker); }
+
+signals:
+    // A picture was written by Save or Save As; the owner lists it.
+    void imageSaved(const QString &path);
 
 public slots:
     void onBdInfoChanged();
@@ -67,6 +79,7 @@ private:
 
     Ui::MeasureEditWindow *ui;
     QString m_filePath;
+    QString m_savedPath;
     CameraScene *m_scene = nullptr;
     AppSettings *m_settings = nullptr;
     SavePicker m_savePicker;

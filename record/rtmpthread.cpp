@@ -2,6 +2,8 @@
 
 #include "core/crashhandler.h"
 #include "core/camerabuffer.h"
+#include "core/diskerror.h"
+#include "record/recovery.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -26,6 +28,12 @@ void say(const char *text)
 {
     fputs(text, stdout);
     fflush(stdout);
+}
+
+// An AVERROR that carries an errno (FFmpeg's own codes are tags).
+int errnoOf(int averror)
+{
+    return averror < 0 && averror > -4096 ? -averror : 0;
 }
 
 bool is32Bit(QImage::Format f)
@@ -80,6 +88,7 @@ void RtmpThread::start()
         return;
     m_running = true;
     m_failed = false;
+    m_errno = 0;
     m_encodedFrames = 0;
     {
         QMutexLocker lock(&m_mutex);
@@ -135,6 +144,19 @@ QString RtmpThread::errorString() const
 {
     QMutexLocker lock(&m_mutex);
     return m_error;
+}
+
+void RtmpThread::failIo(int averror, const QString &what)
+{
+    const int err = errnoOf(averror);
+    if (err) {
+        m_errno = err;
+        fail(diskerror::describe(err, m_path));
+        return;
+    }
+    char buf[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(averror, buf, sizeof buf);
+    fail(QStringLiteral("%1: %2").arg(what, QString::fromLocal8Bit(buf)));
 }
 
 void RtmpThread::fail(const QString &text)
@@ -272,23 +294,38 @@ void RtmpThread::run()
     av_dump_format(res.format, 0, path.constData(), 1);
     say("============== dump end ========= \n");
 
+    // Until the trailer is written the file is marked as in progress, so
+    // that a kill or a power cut is repaired at the next start.
+    InProgressMarker marker(m_path);
     if (!(res.format->oformat->flags & AVFMT_NOFILE)) {
-        if (avio_open(&res.format->pb, path.constData(), AVIO_FLAG_WRITE) < 0) {
-            printf("Could not open output URL '%s'", path.constData());
+        const int opened = avio_open(&res.format->pb, path.constData(), AVIO_FLAG_WRITE);
+        if (opened < 0) {
+            printf("Could not open output URL '%s'\n", path.constData());
             fflush(stdout);
-            fail(QStringLiteral("cannot open %1").arg(m_path));
+            failIo(opened, QStringLiteral("cannot open %1").arg(m_path));
             closeQueue();
             return;
         }
         res.fileOpen = true;
     }
-    const int headerResult = avformat_write_header(res.format, nullptr);
+    // MP4 and MOV keep their index at the end: written in fragments of half
+    // a second, everything up to the last fragment plays after a kill.
+    AVDictionary *muxerOptions = nullptr;
+    if (muxer.toLower() == "mp4" || muxer.toLower() == "mov") {
+        av_dict_set(&muxerOptions, "movflags", "frag_keyframe+empty_moov+default_base_moof", 0);
+        av_dict_set(&muxerOptions, "min_frag_duration", "500000", 0);
+    }
+    // Every packet goes to the kernel at once: a kill loses no buffered frames.
+    res.format->flush_packets = 1;
+    const int headerResult = avformat_write_header(res.format, &muxerOptions);
+    av_dict_free(&muxerOptions);
     if (headerResult < 0) {
         say("Error occurred when opening output URL\n");
-        fail(QStringLiteral("cannot write the header of %1").arg(m_path));
+        failIo(headerResult, QStringLiteral("cannot write the header of %1").arg(m_path));
         closeQueue();
         return;
     }
+    marker.arm();
     printf("avformat_write_header return: %d\n", headerResult);
     fflush(stdout);
     m_headerWritten = true;
@@ -319,6 +356,11 @@ void RtmpThread::run()
     int frameCount = 0;
     int64_t lastPts = -1;
     bool writeFailed = false;
+    int writeError = 0; // the first AVERROR of the file
+    auto noteError = [&](int r) {
+        if (r < 0 && writeError == 0)
+            writeError = r;
+    };
 
     // Writes every packet the encoder has ready; false when the file refuses.
     auto drainPackets = [&]() -> bool {
@@ -326,8 +368,10 @@ void RtmpThread::run()
             const int r = avcodec_receive_packet(ctx, packet);
             if (r == AVERROR(EAGAIN) || r == AVERROR_EOF)
                 return true;
-            if (r < 0)
+            if (r < 0) {
+                noteError(r);
                 return false;
+            }
             packet->stream_index = stream->index;
             // MP4 drops a last sample that has no duration.
             if (packet->duration <= 0)
@@ -335,8 +379,11 @@ void RtmpThread::run()
             av_packet_rescale_ts(packet, ctx->time_base, stream->time_base);
             const int w = av_interleaved_write_frame(res.format, packet);
             av_packet_unref(packet);
-            if (w < 0)
+            if (w < 0) {
+                // The muxer may have lost the errno; the file's context keeps it.
+                noteError(res.format->pb && res.format->pb->error < 0 ? res.format->pb->error : w);
                 return false;
+            }
             ++m_encodedFrames;
         }
     };
@@ -390,6 +437,7 @@ void RtmpThread::run()
             continue;
         frame->pts = pts;
         const int sent = avcodec_send_frame(ctx, frame);
+        noteError(sent);
         const bool ok = sent >= 0 && drainPackets();
         m_encodeMs += (watch.nsecsElapsed() - convertNs) / 1e6;
         ++frameCount;
@@ -408,17 +456,27 @@ void RtmpThread::run()
            frameCount ? m_transMs / frameCount : 0.0, frameCount ? m_encodeMs / frameCount : 0.0);
     fflush(stdout);
 
-    if (av_write_trailer(res.format) < 0)
+    const int trailer = av_write_trailer(res.format);
+    if (trailer < 0) {
+        noteError(res.format->pb && res.format->pb->error < 0 ? res.format->pb->error : trailer);
         writeFailed = true;
+    }
     if (res.fileOpen) {
-        if (res.format->pb && res.format->pb->error < 0)
+        if (res.format->pb && res.format->pb->error < 0) {
+            noteError(res.format->pb->error);
             writeFailed = true;
-        if (avio_closep(&res.format->pb) < 0)
+        }
+        const int closed = avio_closep(&res.format->pb);
+        if (closed < 0) {
+            noteError(closed);
             writeFailed = true;
+        }
         res.fileOpen = false;
     }
     if (writeFailed)
-        fail(QStringLiteral("writing %1 failed").arg(m_path));
+        failIo(writeError ? writeError : AVERROR(EIO), QStringLiteral("writing %1 failed").arg(m_path));
+    else
+        marker.finish();
     m_frame = nullptr;
     m_state = 0;
 }

@@ -58,7 +58,11 @@ public:
     int state() const { return m_state.load(); }
     // The last run stopped because of an error (setup, or a failed write).
     bool failed() const { return m_failed.load(); }
+    // Why the last run stopped, in the user's language: "disk full" with the
+    // folder and its free space, "not writable", or the FFmpeg error.
     QString errorString() const;
+    // The errno behind a failed write (ENOSPC, EACCES, ...); 0 if none.
+    int errorNumber() const { return m_errno.load(); }
     // Pictures written by the last run.
     int encodedFrames() const { return m_encodedFrames.load(); }
 
@@ -76,6 +80,8 @@ protected:
 
 private:
     void fail(const QString &text);
+    // A failure from an FFmpeg call, described from its errno when it has one.
+    void failIo(int averror, const QString &what);
     void releaseQueued();
 
     QString m_path;
@@ -100,6 +106,7 @@ private:
     int m_encoderThreads = 1;
     bool m_accepting = false;
     std::atomic<bool> m_failed{false};
+    std::atomic<int> m_errno{0};
     std::atomic<int> m_encodedFrames{0};
     QString m_error;
 };

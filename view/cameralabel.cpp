@@ -1,5 +1,7 @@
 #include "view/cameralabel.h"
 
+#include "core/imagesafety.h"
+
 #include <QDataStream>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -53,9 +55,12 @@ void CameraLabel::setImage(const QImage &image)
 
 bool CameraLabel::setFile(const QString &path)
 {
-    QImage img(path);
-    if (img.isNull())
+    QImage img;
+    QString why;
+    if (!imagesafety::readImageSafely(path, &img, &why)) {
+        qWarning("not shown: %s: %s", qPrintable(path), qPrintable(why));
         return false;
+    }
     m_image = img;
     m_fileName = QFileInfo(path).fileName();
     update();

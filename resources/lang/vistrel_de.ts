@@ -253,6 +253,21 @@
         </message>
     </context>
     <context>
+        <name>DiskError</name>
+        <message>
+            <source>磁盘已满：%1（剩余 %2）</source>
+            <translation>Datenträger voll: %1 (%2 frei)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1</source>
+            <translation>Der Ordner ist nicht beschreibbar: %1</translation>
+        </message>
+        <message>
+            <source>写入失败：%1（%2）</source>
+            <translation>Schreiben fehlgeschlagen: %1 (%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>FileBrowser</name>
         <message>
             <source>Search</source>
@@ -332,6 +347,10 @@
             <source>已采用照片中的标定：%1</source>
             <translation>Kalibrierung aus dem Foto übernommen: %1</translation>
         </message>
+        <message>
+            <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
+            <translation>Das bearbeitete Originalbild kann nicht überschrieben werden; bitte wählen Sie einen anderen Dateinamen.</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -401,6 +420,17 @@
         <message>
             <source>取消</source>
             <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>Recovery</name>
+        <message>
+            <source>录像 %1 没有正常结束，无法修复，已原样保留。</source>
+            <translation>Die Aufnahme %1 wurde nicht ordnungsgemäß beendet und konnte nicht repariert werden; sie wurde unverändert behalten.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
+            <translation>Die Aufnahme %1 wurde nicht ordnungsgemäß beendet und wurde repariert; sie dauert %2 Sekunden.</translation>
         </message>
     </context>
     <context>

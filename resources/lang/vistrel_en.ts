@@ -253,6 +253,21 @@
         </message>
     </context>
     <context>
+        <name>DiskError</name>
+        <message>
+            <source>磁盘已满：%1（剩余 %2）</source>
+            <translation>Disk full: %1 (%2 free)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1</source>
+            <translation>The folder is not writable: %1</translation>
+        </message>
+        <message>
+            <source>写入失败：%1（%2）</source>
+            <translation>Writing failed: %1 (%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>FileBrowser</name>
         <message>
             <source>Search</source>
@@ -332,6 +347,10 @@
             <source>已采用照片中的标定：%1</source>
             <translation>Using the calibration stored in the photo: %1</translation>
         </message>
+        <message>
+            <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
+            <translation>The original picture being edited cannot be overwritten; please choose another file name.</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -401,6 +420,17 @@
         <message>
             <source>取消</source>
             <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>Recovery</name>
+        <message>
+            <source>录像 %1 没有正常结束，无法修复，已原样保留。</source>
+            <translation>The recording %1 did not end properly and could not be repaired; it was kept as it is.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
+            <translation>The recording %1 did not end properly and has been repaired; it holds %2 seconds.</translation>
         </message>
     </context>
     <context>

@@ -253,6 +253,21 @@
         </message>
     </context>
     <context>
+        <name>DiskError</name>
+        <message>
+            <source>磁盘已满：%1（剩余 %2）</source>
+            <translation>Disco lleno: %1 (%2 libres)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1</source>
+            <translation>La carpeta no admite escritura: %1</translation>
+        </message>
+        <message>
+            <source>写入失败：%1（%2）</source>
+            <translation>Error de escritura: %1 (%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>FileBrowser</name>
         <message>
             <source>Search</source>
@@ -332,6 +347,10 @@
             <source>已采用照片中的标定：%1</source>
             <translation>Se usa la calibración guardada en la foto: %1</translation>
         </message>
+        <message>
+            <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
+            <translation>No se puede sobrescribir la imagen original que se está editando; elija otro nombre de archivo.</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -401,6 +420,17 @@
         <message>
             <source>取消</source>
             <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>Recovery</name>
+        <message>
+            <source>录像 %1 没有正常结束，无法修复，已原样保留。</source>
+            <translation>La grabación %1 no terminó correctamente y no se pudo reparar; se ha conservado tal cual.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
+            <translation>La grabación %1 no terminó correctamente y se ha reparado; dura %2 segundos.</translation>
         </message>
     </context>
     <context>

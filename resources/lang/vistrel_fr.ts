@@ -253,6 +253,21 @@
         </message>
     </context>
     <context>
+        <name>DiskError</name>
+        <message>
+            <source>磁盘已满：%1（剩余 %2）</source>
+            <translation>Disque plein : %1 (%2 libres)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1</source>
+            <translation>Le dossier n'est pas accessible en écriture : %1</translation>
+        </message>
+        <message>
+            <source>写入失败：%1（%2）</source>
+            <translation>Échec de l'écriture : %1 (%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>FileBrowser</name>
         <message>
             <source>Search</source>
@@ -332,6 +347,10 @@
             <source>已采用照片中的标定：%1</source>
             <translation>Étalonnage enregistré dans la photo utilisé : %1</translation>
         </message>
+        <message>
+            <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
+            <translation>L'image originale en cours de modification ne peut pas être écrasée ; choisissez un autre nom de fichier.</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -401,6 +420,17 @@
         <message>
             <source>取消</source>
             <translation>Annuler</translation>
+        </message>
+    </context>
+    <context>
+        <name>Recovery</name>
+        <message>
+            <source>录像 %1 没有正常结束，无法修复，已原样保留。</source>
+            <translation>L'enregistrement %1 ne s'est pas terminé correctement et n'a pas pu être réparé ; il a été conservé tel quel.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
+            <translation>L'enregistrement %1 ne s'est pas terminé correctement et a été réparé ; il dure %2 secondes.</translation>
         </message>
     </context>
     <context>

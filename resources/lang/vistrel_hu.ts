@@ -253,6 +253,21 @@
         </message>
     </context>
     <context>
+        <name>DiskError</name>
+        <message>
+            <source>磁盘已满：%1（剩余 %2）</source>
+            <translation>A lemez megtelt: %1 (%2 szabad)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1</source>
+            <translation>A mappa nem írható: %1</translation>
+        </message>
+        <message>
+            <source>写入失败：%1（%2）</source>
+            <translation>Az írás sikertelen: %1 (%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>FileBrowser</name>
         <message>
             <source>Search</source>
@@ -332,6 +347,10 @@
             <source>已采用照片中的标定：%1</source>
             <translation>A fényképben tárolt kalibráció használatban: %1</translation>
         </message>
+        <message>
+            <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
+            <translation>A szerkesztett eredeti kép nem írható felül; válasszon másik fájlnevet.</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -401,6 +420,17 @@
         <message>
             <source>取消</source>
             <translation>Mégse</translation>
+        </message>
+    </context>
+    <context>
+        <name>Recovery</name>
+        <message>
+            <source>录像 %1 没有正常结束，无法修复，已原样保留。</source>
+            <translation>A(z) %1 felvétel nem zárult le rendesen, és nem sikerült javítani; változatlanul megmaradt.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
+            <translation>A(z) %1 felvétel nem zárult le rendesen, ezért javítottuk; hossza %2 másodperc.</translation>
         </message>
     </context>
     <context>

@@ -253,6 +253,21 @@
         </message>
     </context>
     <context>
+        <name>DiskError</name>
+        <message>
+            <source>磁盘已满：%1（剩余 %2）</source>
+            <translation>Disco pieno: %1 (%2 liberi)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1</source>
+            <translation>La cartella non è scrivibile: %1</translation>
+        </message>
+        <message>
+            <source>写入失败：%1（%2）</source>
+            <translation>Scrittura non riuscita: %1 (%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>FileBrowser</name>
         <message>
             <source>Search</source>
@@ -332,6 +347,10 @@
             <source>已采用照片中的标定：%1</source>
             <translation>Uso la calibrazione salvata nella foto: %1</translation>
         </message>
+        <message>
+            <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
+            <translation>Non è possibile sovrascrivere l'immagine originale in modifica; scegliere un altro nome di file.</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -401,6 +420,17 @@
         <message>
             <source>取消</source>
             <translation>Annulla</translation>
+        </message>
+    </context>
+    <context>
+        <name>Recovery</name>
+        <message>
+            <source>录像 %1 没有正常结束，无法修复，已原样保留。</source>
+            <translation>La registrazione %1 non si è chiusa correttamente e non è stato possibile ripararla; è stata conservata così com'è.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
+            <translation>La registrazione %1 non si è chiusa correttamente ed è stata riparata; dura %2 secondi.</translation>
         </message>
     </context>
     <context>

@@ -253,6 +253,21 @@
         </message>
     </context>
     <context>
+        <name>DiskError</name>
+        <message>
+            <source>磁盘已满：%1（剩余 %2）</source>
+            <translation>ディスクがいっぱいです：%1（空き %2）</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1</source>
+            <translation>フォルダーに書き込めません：%1</translation>
+        </message>
+        <message>
+            <source>写入失败：%1（%2）</source>
+            <translation>書き込みに失敗しました：%1（%2）</translation>
+        </message>
+    </context>
+    <context>
         <name>FileBrowser</name>
         <message>
             <source>Search</source>
@@ -332,6 +347,10 @@
             <source>已采用照片中的标定：%1</source>
             <translation>写真に保存された校正を使用: %1</translation>
         </message>
+        <message>
+            <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
+            <translation>編集中の元画像は上書きできません。別のファイル名を選んでください。</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -401,6 +420,17 @@
         <message>
             <source>取消</source>
             <translation>キャンセル</translation>
+        </message>
+    </context>
+    <context>
+        <name>Recovery</name>
+        <message>
+            <source>录像 %1 没有正常结束，无法修复，已原样保留。</source>
+            <translation>録画 %1 は正常に終了せず、修復できませんでした。そのまま残してあります。</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
+            <translation>録画 %1 は正常に終了しなかったため修復しました。長さは %2 秒です。</translation>
         </message>
     </context>
     <context>

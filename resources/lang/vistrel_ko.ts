@@ -253,6 +253,21 @@
         </message>
     </context>
     <context>
+        <name>DiskError</name>
+        <message>
+            <source>磁盘已满：%1（剩余 %2）</source>
+            <translation>디스크가 가득 찼습니다: %1 (여유 공간 %2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1</source>
+            <translation>폴더에 쓸 수 없습니다: %1</translation>
+        </message>
+        <message>
+            <source>写入失败：%1（%2）</source>
+            <translation>쓰기 실패: %1 (%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>FileBrowser</name>
         <message>
             <source>Search</source>
@@ -332,6 +347,10 @@
             <source>已采用照片中的标定：%1</source>
             <translation>사진에 저장된 보정 사용: %1</translation>
         </message>
+        <message>
+            <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
+            <translation>편집 중인 원본 사진은 덮어쓸 수 없습니다. 다른 파일 이름을 선택하세요.</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -401,6 +420,17 @@
         <message>
             <source>取消</source>
             <translation>취소</translation>
+        </message>
+    </context>
+    <context>
+        <name>Recovery</name>
+        <message>
+            <source>录像 %1 没有正常结束，无法修复，已原样保留。</source>
+            <translation>녹화 %1이(가) 정상적으로 종료되지 않았고 복구할 수 없어 그대로 두었습니다.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
+            <translation>녹화 %1이(가) 정상적으로 종료되지 않아 복구했습니다. 길이는 %2초입니다.</translation>
         </message>
     </context>
     <context>

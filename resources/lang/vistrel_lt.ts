@@ -253,6 +253,21 @@
         </message>
     </context>
     <context>
+        <name>DiskError</name>
+        <message>
+            <source>磁盘已满：%1（剩余 %2）</source>
+            <translation>Diskas pilnas: %1 (laisva %2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1</source>
+            <translation>Į aplanką negalima rašyti: %1</translation>
+        </message>
+        <message>
+            <source>写入失败：%1（%2）</source>
+            <translation>Rašymas nepavyko: %1 (%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>FileBrowser</name>
         <message>
             <source>Search</source>
@@ -332,6 +347,10 @@
             <source>已采用照片中的标定：%1</source>
             <translation>Naudojamas nuotraukoje išsaugotas kalibravimas: %1</translation>
         </message>
+        <message>
+            <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
+            <translation>Redaguojamo originalaus paveikslėlio perrašyti negalima; pasirinkite kitą failo pavadinimą.</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -401,6 +420,17 @@
         <message>
             <source>取消</source>
             <translation>Atšaukti</translation>
+        </message>
+    </context>
+    <context>
+        <name>Recovery</name>
+        <message>
+            <source>录像 %1 没有正常结束，无法修复，已原样保留。</source>
+            <translation>Įrašas %1 nebuvo tinkamai užbaigtas ir jo nepavyko sutaisyti; jis paliktas nepakeistas.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
+            <translation>Įrašas %1 nebuvo tinkamai užbaigtas ir buvo sutaisytas; jo trukmė %2 s.</translation>
         </message>
     </context>
     <context>

@@ -253,6 +253,21 @@
         </message>
     </context>
     <context>
+        <name>DiskError</name>
+        <message>
+            <source>磁盘已满：%1（剩余 %2）</source>
+            <translation>Schijf vol: %1 (%2 vrij)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1</source>
+            <translation>De map is niet beschrijfbaar: %1</translation>
+        </message>
+        <message>
+            <source>写入失败：%1（%2）</source>
+            <translation>Schrijven mislukt: %1 (%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>FileBrowser</name>
         <message>
             <source>Search</source>
@@ -332,6 +347,10 @@
             <source>已采用照片中的标定：%1</source>
             <translation>Kalibratie uit de foto gebruikt: %1</translation>
         </message>
+        <message>
+            <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
+            <translation>De originele afbeelding die wordt bewerkt kan niet worden overschreven; kies een andere bestandsnaam.</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -401,6 +420,17 @@
         <message>
             <source>取消</source>
             <translation>Annuleren</translation>
+        </message>
+    </context>
+    <context>
+        <name>Recovery</name>
+        <message>
+            <source>录像 %1 没有正常结束，无法修复，已原样保留。</source>
+            <translation>De opname %1 is niet goed afgesloten en kon niet worden hersteld; ze is ongewijzigd bewaard.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
+            <translation>De opname %1 is niet goed afgesloten en is hersteld; ze duurt %2 seconden.</translation>
         </message>
     </context>
     <context>

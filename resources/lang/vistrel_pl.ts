@@ -253,6 +253,21 @@
         </message>
     </context>
     <context>
+        <name>DiskError</name>
+        <message>
+            <source>磁盘已满：%1（剩余 %2）</source>
+            <translation>Dysk pełny: %1 (wolne %2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1</source>
+            <translation>Brak uprawnień do zapisu w folderze: %1</translation>
+        </message>
+        <message>
+            <source>写入失败：%1（%2）</source>
+            <translation>Zapis nie powiódł się: %1 (%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>FileBrowser</name>
         <message>
             <source>Search</source>
@@ -332,6 +347,10 @@
             <source>已采用照片中的标定：%1</source>
             <translation>Użyto kalibracji zapisanej w zdjęciu: %1</translation>
         </message>
+        <message>
+            <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
+            <translation>Nie można nadpisać edytowanego oryginału; wybierz inną nazwę pliku.</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -401,6 +420,17 @@
         <message>
             <source>取消</source>
             <translation>Anuluj</translation>
+        </message>
+    </context>
+    <context>
+        <name>Recovery</name>
+        <message>
+            <source>录像 %1 没有正常结束，无法修复，已原样保留。</source>
+            <translation>Nagranie %1 nie zostało poprawnie zakończone i nie dało się go naprawić; zachowano je bez zmian.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
+            <translation>Nagranie %1 nie zostało poprawnie zakończone i zostało naprawione; trwa %2 s.</translation>
         </message>
     </context>
     <context>

@@ -253,6 +253,21 @@
         </message>
     </context>
     <context>
+        <name>DiskError</name>
+        <message>
+            <source>磁盘已满：%1（剩余 %2）</source>
+            <translation>磁碟已滿：%1（剩餘 %2）</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1</source>
+            <translation>資料夾無法寫入：%1</translation>
+        </message>
+        <message>
+            <source>写入失败：%1（%2）</source>
+            <translation>寫入失敗：%1（%2）</translation>
+        </message>
+    </context>
+    <context>
         <name>FileBrowser</name>
         <message>
             <source>Search</source>
@@ -332,6 +347,10 @@
             <source>已采用照片中的标定：%1</source>
             <translation>已採用照片中的標定：%1</translation>
         </message>
+        <message>
+            <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
+            <translation>不能覆寫正在編輯的原圖，請換一個檔案名稱。</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -401,6 +420,17 @@
         <message>
             <source>取消</source>
             <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>Recovery</name>
+        <message>
+            <source>录像 %1 没有正常结束，无法修复，已原样保留。</source>
+            <translation>錄影 %1 未正常結束，無法修復，已原樣保留。</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
+            <translation>錄影 %1 未正常結束，已修復，長度 %2 秒。</translation>
         </message>
     </context>
     <context>

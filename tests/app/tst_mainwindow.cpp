@@ -149,6 +149,27 @@ private slots:
         QVERIFY2(c.red() > 200 && c.red() - c.green() > 100, qPrintable(c.name()));
     }
 
+    void editorSaveIsListed()
+    {
+        Rig rig;
+        const QString folder = rig.dir.filePath("save/image/Photo");
+        QDir().mkpath(folder);
+        QImage photo(320, 240, QImage::Format_RGB32);
+        photo.fill(Qt::gray);
+        QVERIFY(photo.save(folder + "/shot.png"));
+        rig.ui()->imageBrowser->setCurrentPath(folder);
+        QVERIFY(rig.window->editer()->openImage(folder + "/shot.png"));
+        rig.window->editer()->onImageSave();
+        const QString measured = folder + "/shot_measured.png";
+        QVERIFY(QFile::exists(measured));
+        QVERIFY(rig.window->settings().imageFiles.contains(measured));
+        QStringList listed;
+        QListWidget *list = rig.ui()->imageBrowser->listWidget();
+        for (int i = 0; i < list->count(); ++i)
+            listed << QFileInfo(list->item(i)->data(Qt::UserRole).toString()).fileName();
+        QVERIFY2(listed.contains("shot_measured.png") && listed.contains("shot.png"), qPrintable(listed.join(' ')));
+    }
+
     void zoomedPhotoIsTheCentre()
     {
         Rig rig;

@@ -3,11 +3,13 @@
 #include "core/screenmetrics.h"
 #include "app/unixsignals.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QProcess>
 #include <QtTest>
 
 #include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -200,6 +202,54 @@ private slots:
         QCOMPARE(QCoreApplication::exec(), 0);
         QCOMPARE(received.count(), 1);
         QCOMPARE(received.at(0).at(0).toInt(), sig);
+    }
+
+    void quitDuringStartup_data()
+    {
+        QTest::addColumn<int>("afterMs");
+        QTest::newRow("0.3 s") << 300;
+        QTest::newRow("1 s") << 1000;
+        QTest::newRow("2 s") << 2000;
+    }
+
+    // The real program with a simulated camera, its settings in a folder of
+    // its own: a SIGTERM during start-up ends it cleanly and writes them.
+    void quitDuringStartup()
+    {
+        QFETCH(int, afterMs);
+        // The program keeps its settings beside itself when that folder is
+        // writable: a link to it in a fresh folder gets a fresh place.
+        QTemporaryDir dir(QFileInfo(QStringLiteral(VISTREL_EXE)).path() + QStringLiteral("/quit-XXXXXX"));
+        QVERIFY(dir.isValid());
+        const QString exe = dir.filePath(QStringLiteral("vistrel"));
+        if (::link(VISTREL_EXE, QFile::encodeName(exe).constData()) != 0)
+            QVERIFY(QFile::copy(QStringLiteral(VISTREL_EXE), exe));
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("HOME"), dir.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral(".config")));
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        QElapsedTimer clock;
+        clock.start();
+        program.start(exe, {QStringLiteral("--demo-camera")});
+        QVERIFY(program.waitForStarted());
+        while (clock.elapsed() < afterMs && program.state() == QProcess::Running)
+            program.waitForFinished(int(afterMs - clock.elapsed()));
+        QCOMPARE(program.state(), QProcess::Running);
+        kill(pid_t(program.processId()), SIGTERM);
+        QElapsedTimer ending;
+        ending.start();
+        const bool ended = program.waitForFinished(5000);
+        const QByteArray output = program.readAll();
+        if (!ended)
+            program.kill();
+        QVERIFY2(ended, output.right(2000).constData());
+        qInfo("ended %lld ms after the signal", ending.elapsed());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("Measure.config"))).size() > 0);
     }
 };
 

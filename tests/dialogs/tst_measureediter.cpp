@@ -1,4 +1,6 @@
 #include "core/appsettings.h"
+#include "core/notifier.h"
+#include "tests/core/hostileimages.h"
 #include "core/photofile.h"
 #include "calib/bdwidget.h"
 #include "measure/annotations.h"
@@ -9,6 +11,7 @@
 #include "ui_measureediter.h"
 #include "view/cameraviewer.h"
 
+#include <QElapsedTimer>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -25,6 +28,25 @@ QString makePhoto(const QTemporaryDir &dir, const QString &name, QSize size, QCo
     if (!img.save(path))
         qFatal("cannot write %s", qPrintable(path));
     return path;
+}
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The process's peak resident memory in MB (VmHWM); -1 when unknown.
+int peakRssMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return int(line.mid(6).trimmed().split(' ').value(0).toLongLong() / 1024);
+    }
+    return -1;
 }
 
 } // namespace
@@ -128,8 +150,15 @@ private slots:
         QTest::mouseClick(vp, Qt::LeftButton, {}, at(QPointF(300, 200)));
         QCOMPARE(ed.scene()->shapes().size(), 1);
 
+        const QByteArray original = bytesOf(path);
+        QSignalSpy listed(&ed, &MeasureEditer::imageSaved);
         ed.onImageSave();
-        QImage saved(path);
+        // Beside the original, which stays as it was.
+        const QString measured = dir.filePath("line_measured.png");
+        QCOMPARE(listed.count(), 1);
+        QCOMPARE(listed.at(0).at(0).toString(), measured);
+        QCOMPARE(bytesOf(path), original);
+        QImage saved(measured);
         QCOMPARE(saved.size(), QSize(640, 480)); // never with the editor's zoom
         // The 1-pixel pen may straddle two rows; the reddest one counts.
         QColor line = saved.pixelColor(200, 199);
@@ -140,8 +169,14 @@ private slots:
         QVERIFY2(line.red() > 200 && line.green() < 160 && line.blue() < 160, qPrintable(line.name()));
         QCOMPARE(saved.pixelColor(200, 100), QColor(Qt::white));
 
+        // Saving again updates the same copy.
+        ed.onImageSave();
+        QCOMPARE(listed.count(), 2);
+        QCOMPARE(listed.at(1).at(0).toString(), measured);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+
         // Reopened, the line is part of the photo.
-        QVERIFY(ed.openImage(path));
+        QVERIFY(ed.openImage(measured));
         QCOMPARE(ed.scene()->shapes().size(), 0);
         QVERIFY(ed.scene()->image().pixelColor(200, 200) != QColor(Qt::white) || ed.scene()->image().pixelColor(200, 199) != QColor(Qt::white));
     }
@@ -237,6 +272,83 @@ private slots:
 
         answer.clear();
         ed.onImageSaveAs(); // cancelled: nothing happens
+    }
+
+    void measuredNames()
+    {
+        QTemporaryDir dir;
+        const QString photo = makePhoto(dir, "a.b.jpg", QSize(8, 8));
+        QCOMPARE(MeasureEditer::measuredPathFor(photo), dir.filePath("a.b_measured.jpg"));
+        makePhoto(dir, "a.b_measured.jpg", QSize(8, 8));
+        makePhoto(dir, "a.b_measured_1.jpg", QSize(8, 8));
+        QCOMPARE(MeasureEditer::measuredPathFor(photo), dir.filePath("a.b_measured_2.jpg"));
+        // A dangling link counts as taken: writing through it could land anywhere.
+        QVERIFY(QFile::link(dir.filePath("nowhere"), dir.filePath("a.b_measured_2.jpg")));
+        QCOMPARE(MeasureEditer::measuredPathFor(photo), dir.filePath("a.b_measured_3.jpg"));
+    }
+
+    void saveAsNeverReplacesTheOriginal_data()
+    {
+        QTest::addColumn<QString>("spelling"); // %1: the folder
+        QTest::newRow("same name") << "%1/orig.png";
+        QTest::newRow("dot") << "%1/./orig.png";
+        QTest::newRow("dot dot") << "%1/sub/../orig.png";
+        QTest::newRow("link") << "%1/link.png";
+    }
+
+    void saveAsNeverReplacesTheOriginal()
+    {
+        QFETCH(QString, spelling);
+        QTemporaryDir dir;
+        QDir().mkpath(dir.filePath("sub"));
+        AppSettings settings;
+        MeasureEditer ed;
+        ed.attach(&settings);
+        const QString path = makePhoto(dir, "orig.png", QSize(64, 48));
+        QVERIFY(QFile::link(path, dir.filePath("link.png")));
+        const QByteArray before = bytesOf(path);
+        QVERIFY(ed.openImage(path));
+        ed.setSavePicker([&](const QString &) { return spelling.arg(dir.path()); });
+        RecordingNotifier notes;
+        QSignalSpy listed(&ed, &MeasureEditer::imageSaved);
+        ed.onImageSaveAs();
+        QCOMPARE(notes.informed.size(), 1);
+        QCOMPARE(listed.count(), 0);
+        QCOMPARE(bytesOf(path), before);
+        QVERIFY(QFileInfo(dir.filePath("link.png")).isSymLink());
+    }
+
+    void hugePicturesRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("png 30000 x 30000") << hostile::png(30000, 30000) << "huge.png";
+        QTest::newRow("jpeg 65000 x 65000") << hostile::jpeg(65000, 65000) << "huge.jpg";
+    }
+
+    // Refused from the header: quickly, and without touching the memory a
+    // decode would take (3.6 GB and 16.9 GB).
+    void hugePicturesRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        AppSettings settings;
+        MeasureEditer ed;
+        ed.attach(&settings);
+        const QString good = makePhoto(dir, "good.png", QSize(100, 80));
+        QVERIFY(ed.openImage(good));
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(!ed.openImage(f.fileName()));
+        QVERIFY2(t.elapsed() < 1000, qPrintable(QString::number(t.elapsed())));
+        QCOMPARE(ed.filePath(), good);
+        const int peak = peakRssMb();
+        QVERIFY2(peak < 500, qPrintable(QStringLiteral("%1 MB").arg(peak)));
     }
 
     void printTarget_data()

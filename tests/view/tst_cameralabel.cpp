@@ -1,4 +1,5 @@
 #include "view/cameralabel.h"
+#include "tests/core/hostileimages.h"
 
 #include <QMimeData>
 #include <QPushButton>
@@ -126,6 +127,14 @@ private slots:
         QVERIFY(tile.setFile(path));
         QCOMPARE(tile.image().pixelColor(0, 0), QColor(Qt::yellow));
         QCOMPARE(tile.fileName(), QStringLiteral("shot.png"));
+        // A picture that claims 30000 x 30000 is refused before decoding.
+        QFile huge(dir.filePath("huge.png"));
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        huge.write(hostile::png(30000, 30000));
+        huge.close();
+        QVERIFY(!tile.setFile(huge.fileName()));
+        QCOMPARE(tile.fileName(), QStringLiteral("shot.png"));
+        QCOMPARE(tile.image().pixelColor(0, 0), QColor(Qt::yellow));
 
         QTest::mouseClick(freeze, Qt::LeftButton);
         tile.setImage(solid(Qt::blue));
