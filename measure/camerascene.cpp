@@ -21,6 +21,7 @@ CameraScene::CameraScene(QObject *parent)
     : QGraphicsScene(parent)
 {
     setItemIndexMethod(QGraphicsScene::NoIndex);
+    qRegisterMetaType<GraphicsItem *>();
 }
 
 CameraScene::~CameraScene()
@@ -258,6 +259,11 @@ void CameraScene::setTool(int type)
 {
     cancelConstruction();
     endEdit();
+    // The new tool decides anew what the pointer is over.
+    if (m_hoveredShape) {
+        m_hoveredShape->setHovered(false);
+        m_hoveredShape = nullptr;
+    }
     m_tool = type;
     update();
 }

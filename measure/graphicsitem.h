@@ -5,6 +5,7 @@
 #include "measure/shapetype.h"
 
 #include <QGraphicsItem>
+#include <QMetaType>
 #include <QPointF>
 #include <QRectF>
 #include <QStringList>
@@ -198,3 +199,5 @@ private:
 // New shape of the given type, owned by the caller; null for tools and
 // unknown values.
 GraphicsItem *createShape(int type);
+
+Q_DECLARE_METATYPE(GraphicsItem *)
