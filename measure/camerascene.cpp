@@ -927,10 +927,14 @@ bool CameraScene::drawLayer(QPainter *painter, ShapeLayer &layer, const QRect &n
         layer.dirty = false;
         layer.content = drawnTiles(layer.image);
     }
-    for (const QRect &run : qAsConst(layer.content)) {
-        const QRectF target(QPointF(run.topLeft()) / ratio + QPointF(layer.area.topLeft()), QSizeF(run.size()) / ratio);
-        painter->drawImage(target, layer.image, QRectF(run));
-    }
+    // Pixel for pixel: the untransformed blend, without smoothing.
+    const QPainter::RenderHints hints = painter->renderHints();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    for (const QRect &run : qAsConst(layer.content))
+        painter->drawImage(QPointF(run.topLeft()) / ratio + QPointF(layer.area.topLeft()), layer.image, QRectF(run));
+    painter->setRenderHints(hints, true);
+    painter->setRenderHints(~hints, false);
     return true;
 }
 

@@ -376,8 +376,9 @@ void TestShapes::labelHangsBelowFirstPoint()
     const QPoint view = f.at(anchor.x(), anchor.y());
     const int font = shape->fontPixelSize();
     QCOMPARE(font, 32);
-    for (int i = 0; i < drawn->engine.texts.size(); ++i)
-        QCOMPARE(drawn->engine.texts[i].pos, QPointF(view.x(), view.y() + (i + 1) * font));
+    const QVector<DrawnText> texts = drawn->engine.fills();
+    for (int i = 0; i < texts.size(); ++i)
+        QCOMPARE(texts[i].pos, QPointF(view.x(), view.y() + (i + 1) * font));
 }
 
 void TestShapes::hitTests_data()
@@ -724,7 +725,7 @@ void TestShapes::textDrawing()
     note->press(QPointF(30.7, 40), Qt::LeftButton);
     const auto drawn = recordShape(note);
     QCOMPARE(drawn->engine.textList(), QStringList{"note"});
-    QCOMPARE(drawn->engine.texts[0].pos, QPointF(31, 52)); // view point (31, 40) plus 12 px
+    QCOMPARE(drawn->engine.fills()[0].pos, QPointF(31, 52)); // view point (31, 40) plus 12 px
     QVERIFY(drawn->engine.rects.isEmpty());
 }
 
