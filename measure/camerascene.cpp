@@ -816,7 +816,8 @@ void CameraScene::paintShapes(QPainter *painter, QWidget *widget)
 namespace {
 
 // Runs of tiles that hold any drawn pixel, merged along rows and down
-// columns, so that blending the layer skips its empty parts.
+// columns, so that blending the layer skips its empty parts; or their bounds
+// when that is cheaper.
 QVector<QRect> drawnTiles(const QImage &image)
 {
     constexpr int TileW = 64, TileH = 16;
@@ -870,6 +871,17 @@ QVector<QRect> drawnTiles(const QImage &image)
         }
         open.swap(next);
     }
+    // Each drawImage costs about as much as blending some 8000 pixels: when
+    // the runs cover most of their bounds, one blend of the bounds is cheaper.
+    constexpr qint64 PixelsPerCall = 8000;
+    QRect bounds;
+    qint64 covered = 0;
+    for (const QRect &run : qAsConst(runs)) {
+        bounds |= run;
+        covered += qint64(run.width()) * run.height();
+    }
+    if (runs.size() > 1 && qint64(bounds.width()) * bounds.height() + PixelsPerCall < covered + runs.size() * PixelsPerCall)
+        return {bounds};
     return runs;
 }
 
