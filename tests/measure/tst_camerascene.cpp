@@ -91,6 +91,8 @@ private slots:
     void renderedPicturesHaveNoPointerState();
     void labelsHaveContrastingRim_data();
     void labelsHaveContrastingRim();
+    void labelsWholeInSavedPicture_data();
+    void labelsWholeInSavedPicture();
     void zoomedViewInScrollArea();
     void shapeListForResultsTable();
     void noPictureIsSilent();
@@ -813,6 +815,37 @@ void TestCameraScene::labelsHaveContrastingRim()
     }
     QVERIFY2(rimPixels > 100, qPrintable(QString::number(rimPixels)));
     QVERIFY2(textPixels > 50, qPrintable(QString::number(textPixels)));
+}
+
+void TestCameraScene::labelsWholeInSavedPicture_data()
+{
+    QTest::addColumn<QPointF>("start"); // a 60-pixel horizontal line from here
+    QTest::newRow("right") << QPointF(338, 150);
+    QTest::newRow("bottom") << QPointF(150, 299);
+    QTest::newRow("left, dragged partly out") << QPointF(-50, 150);
+    QTest::newRow("top, dragged partly out") << QPointF(150, -40);
+}
+
+// A label at an edge shows whole in the saved picture: as many pixels in its
+// colour as the same label in the middle.
+void TestCameraScene::labelsWholeInSavedPicture()
+{
+    QFETCH(QPointF, start);
+    const auto labelPixels = [](const QPointF &from) {
+        SceneFixture f(QSize(400, 300), 1, 1, QColor(Qt::black));
+        f.scene.setCalibration(QStringLiteral("10"), 0.01, 0);
+        addFinished(f.scene, Line, {from, from + QPointF(60, 0)}, 2);
+        f.scene.setCalibration(QStringLiteral("10"), 0.01, 0);
+        const QImage image = f.scene.grabImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == QColor(255, 255, 255); // the rim
+        return count;
+    };
+    const int middle = labelPixels(QPointF(100, 100));
+    QVERIFY(middle > 100);
+    QCOMPARE(labelPixels(start), middle);
 }
 
 // A 10x view in a small scroll area: the layer covers what is shown, and
