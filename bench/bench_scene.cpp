@@ -1,21 +1,34 @@
 // Live-view repaint cost: a 1920 x 1080 frame with 50 assorted shapes, shown
 // at 1:1 and fitted into 960 x 540, against the bare cost of drawing the
-// frame once into a target of the view's size.
+// frame once into a target of the view's size. Then the measure editor with a
+// 2592 x 1944 photo and 20 shapes at 10x: the memory it takes and the CPU
+// time of one hover change (pointer onto a shape or off it, with the repaint),
+// and the same hover cost in the 1:1 live view.
 //
 //   build/bench/bench_scene [iterations]
 
+#include "core/appsettings.h"
+#include "dialogs/measureediter.h"
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
 #include "measure/textshapes.h"
+#include "view/cameraviewer.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGraphicsView>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -55,7 +68,7 @@ QImage makeFrame(int seed)
     return frame;
 }
 
-void addShapes(CameraScene &scene, int count)
+void addShapes(CameraScene &scene, int count, const QSize &area = QSize(1500, 800))
 {
     QRandomGenerator rng(42);
     const int types[] = {Point,     Line,   BrokenLine, Rect,    Polygon, ParallelLine, VerticalLine, Cross,
@@ -66,7 +79,7 @@ void addShapes(CameraScene &scene, int count)
         ShapeRecord record;
         record.type = types[k];
         record.text = QStringLiteral("note %1").arg(i);
-        const QPointF origin(100 + rng.bounded(1500), 100 + rng.bounded(800));
+        const QPointF origin(100 + rng.bounded(area.width()), 100 + rng.bounded(area.height()));
         for (int p = 0; p < maxPoints[k]; ++p)
             record.points.append(origin + QPointF(rng.bounded(300), rng.bounded(200)));
         GraphicsItem *shape = createShape(record.type);
@@ -122,6 +135,113 @@ double floorCost(const QImage &frame, const QSize &target, int iterations)
     return median(times);
 }
 
+// Resident and peak memory of this process in MB.
+double residentMb(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0.0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(int(qstrlen(field))).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0.0;
+}
+
+double cpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+void sendMove(QWidget *viewport, const QPoint &pos)
+{
+    QMouseEvent event(QEvent::MouseMove, QPointF(pos), QPointF(viewport->mapTo(viewport->window(), pos)),
+                      QPointF(viewport->mapToGlobal(pos)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &event);
+}
+
+// Median CPU milliseconds of one hover change: the pointer goes onto the
+// shape under `on`, then off it to `off`, each followed by the repaint.
+double hoverCost(CameraScene &scene, QWidget *viewport, const QPoint &on, const QPoint &off, int changes)
+{
+    scene.setTool(Select);
+    std::vector<double> costs;
+    int missed = 0;
+    for (int i = 0; i < changes + 4; ++i) {
+        const double start = cpuMs();
+        sendMove(viewport, i & 1 ? off : on);
+        viewport->repaint();
+        QCoreApplication::processEvents();
+        if (i >= 4)
+            costs.push_back(cpuMs() - start);
+        missed += !scene.hoveredShape() != bool(i & 1);
+    }
+    if (missed)
+        std::printf("  (hover missed the pointer %d times)\n", missed);
+    return median(costs);
+}
+
+void editorFigures(int changes)
+{
+    const QSize photoSize(2592, 1944);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("photo.png"));
+    QImage photo(photoSize, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(photo.scanLine(y));
+        for (int x = 0; x < photo.width(); ++x)
+            line[x] = qRgb(x & 255, (y * 3) & 255, (x ^ y) & 255);
+    }
+    photo.save(path);
+    photo = QImage();
+
+    AppSettings settings;
+    MeasureEditer editor;
+    editor.attach(&settings);
+    editor.resize(1280, 800);
+    editor.show();
+    QCoreApplication::processEvents();
+    if (!editor.openImage(path)) {
+        std::printf("editor: could not open the photo\n");
+        return;
+    }
+    CameraScene &scene = *editor.scene();
+    scene.setCalibration(QStringLiteral("10"), 0.0123, 0);
+    addShapes(scene, 19, QSize(2300, 1700));
+    // A line in the top-left corner, which the 10x view shows, for the pointer.
+    GraphicsItem *target = createShape(Line);
+    target->restore({Line, DrawStyle(), {{10, 30}, {100, 30}}, QString()});
+    scene.addShape(target);
+    QCoreApplication::processEvents();
+    editor.viewer()->viewport()->repaint();
+    const double before = residentMb("VmRSS:");
+
+    auto *zoom = editor.findChild<QComboBox *>(QStringLiteral("comboZoom"));
+    zoom->setCurrentIndex(zoom->findData(QStringLiteral("10.0x")));
+    QCoreApplication::processEvents();
+    QScrollArea *area = nullptr;
+    for (QWidget *w = editor.viewer(); w && !area; w = w->parentWidget())
+        area = qobject_cast<QScrollArea *>(w);
+    if (area) {
+        area->horizontalScrollBar()->setValue(0);
+        area->verticalScrollBar()->setValue(0);
+    }
+    QWidget *viewport = editor.viewer()->viewport();
+    viewport->repaint();
+    QCoreApplication::processEvents();
+    const double after = residentMb("VmRSS:");
+    const QSize shown = area ? area->viewport()->size() : QSize();
+    std::printf("editor 2592x1944, 20 shapes, 10x (view %dx%d, window viewport %dx%d): RSS %.0f MB at 1.0x, "
+                "%.0f MB at 10x (+%.0f MB), peak %.0f MB\n",
+                viewport->width(), viewport->height(), shown.width(), shown.height(), before, after, after - before,
+                residentMb("VmHWM:"));
+    const double hover = hoverCost(scene, viewport, editor.viewer()->mapFromScene(QPointF(55, 30)),
+                                   editor.viewer()->mapFromScene(QPointF(55, 60)), changes);
+    std::printf("editor hover change at 10x: %.3f ms CPU (median of %d)\n", hover, changes);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -160,6 +280,29 @@ int main(int argc, char **argv)
                         f.paint / bare, f.bufferKept ? "reused" : "REALLOCATED");
         }
     }
+    {
+        CameraScene scene;
+        scene.setCalibration(QStringLiteral("10"), 0.0123, 0);
+        scene.setImage(frames[1]);
+        QGraphicsView view(&scene);
+        view.setFrameShape(QFrame::NoFrame);
+        view.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view.setMouseTracking(true);
+        view.resize(1920, 1080);
+        view.show();
+        QCoreApplication::processEvents();
+        scene.fitToView(QSize(1920, 1080));
+        scene.setMeasureEnabled(true);
+        addShapes(scene, 49);
+        GraphicsItem *target = createShape(Line);
+        target->restore({Line, DrawStyle(), {{20, 1050}, {400, 1050}}, QString()});
+        scene.addShape(target);
+        const double hover = hoverCost(scene, view.viewport(), QPoint(200, 1050), QPoint(200, 1070), 40);
+        std::printf("live view 1:1 hover change, 50 shapes: %.3f ms CPU (median of 40)\n", hover);
+    }
+    editorFigures(20);
     std::printf("paint = QGraphicsView::paintEvent (picture, shapes, overlays); cycle = setImage + event-loop "
                 "repaint; floor = one QPainter::drawImage of the frame into a target of the view's size; "
                 "ratio = paint / floor\n");

@@ -21,6 +21,7 @@ CameraScene::CameraScene(QObject *parent)
     : QGraphicsScene(parent)
 {
     setItemIndexMethod(QGraphicsScene::NoIndex);
+    qRegisterMetaType<GraphicsItem *>();
 }
 
 CameraScene::~CameraScene()
@@ -119,7 +120,7 @@ void CameraScene::fitToView(const QSize &size)
         view->resetTransform();
         view->scale(m_scaleX, m_scaleY);
     }
-    update();
+    invalidateLayers();
 }
 
 QPointF CameraScene::mapToView(const QPointF &p) const
@@ -130,6 +131,17 @@ QPointF CameraScene::mapToView(const QPointF &p) const
     if (!view)
         return p;
     return QPointF(view->mapFromScene(p));
+}
+
+QTransform CameraScene::viewTransform() const
+{
+    const QGraphicsView *view = m_renderMode ? nullptr : firstView();
+    return view ? view->viewportTransform() : QTransform();
+}
+
+QRectF CameraScene::pictureViewRect() const
+{
+    return viewTransform().mapRect(QRectF(QPointF(0, 0), QSizeF(pictureSize())));
 }
 
 void CameraScene::resetImage()
@@ -250,6 +262,11 @@ void CameraScene::setTool(int type)
 {
     cancelConstruction();
     endEdit();
+    // The new tool decides anew what the pointer is over.
+    if (m_hoveredShape) {
+        m_hoveredShape->setHovered(false);
+        m_hoveredShape = nullptr;
+    }
     m_tool = type;
     update();
 }
@@ -267,7 +284,14 @@ void CameraScene::setCalibration(const QString &name, double factor, int unit)
     m_calibration.name = name;
     m_calibration.factor = factor;
     m_calibration.unit = unit;
-    update();
+    invalidateLayers();
+    emit shapesChanged();
+}
+
+void CameraScene::setSettings(AppSettings *settings)
+{
+    m_settings = settings;
+    invalidateLayers();
 }
 
 void CameraScene::showRuler(bool show)
@@ -309,7 +333,8 @@ void CameraScene::addShape(GraphicsItem *shape)
         return;
     addItem(shape);
     m_shapes.append(shape);
-    update();
+    invalidateLayers();
+    emit shapesChanged();
 }
 
 void CameraScene::removeShape(GraphicsItem *shape)
@@ -324,27 +349,88 @@ void CameraScene::removeShape(GraphicsItem *shape)
         m_building = nullptr;
     if (shape == m_ruler)
         m_ruler = nullptr;
-    m_shapes.removeAll(shape);
+    const bool wasSelected = shape == m_selectedShape;
+    if (wasSelected)
+        m_selectedShape = nullptr;
+    const bool listed = m_shapes.removeAll(shape) > 0;
     if (shape->scene() == this)
         removeItem(shape);
     delete shape;
-    update();
+    invalidateLayers();
+    if (listed)
+        emit shapesChanged();
+    if (wasSelected)
+        emit selectedShapeChanged(nullptr);
 }
 
 void CameraScene::eraseShape(GraphicsItem *shape)
 {
+    if (!shape || !m_shapes.contains(shape))
+        return;
+    if (shape == m_activeShape)
+        endEdit();
     removeShape(shape);
+    saveHistory();
+}
+
+void CameraScene::selectShape(GraphicsItem *shape)
+{
+    if (shape && !m_shapes.contains(shape))
+        shape = nullptr;
+    if (shape == m_selectedShape)
+        return;
+    if (m_selectedShape)
+        m_selectedShape->setSelected(false);
+    m_selectedShape = shape;
+    if (shape)
+        shape->setSelected(true);
+    invalidateLayers();
+    emit selectedShapeChanged(shape);
+}
+
+void CameraScene::shapeChanged(GraphicsItem *shape, bool values)
+{
+    if (!m_shapes.contains(shape)) {
+        update(); // the shape under construction or the ruler: drawn directly
+        return;
+    }
+    invalidateLayers();
+    if (values)
+        emit shapesChanged();
+}
+
+void CameraScene::invalidateLayers()
+{
+    m_viewLayer.dirty = true;
+    m_renderLayer.dirty = true;
+    update();
+}
+
+void CameraScene::setActiveShape(GraphicsItem *shape)
+{
+    if (shape == m_activeShape)
+        return;
+    m_activeShape = shape;
+    invalidateLayers(); // the active shape is highlighted
 }
 
 void CameraScene::forgetAllItems()
 {
+    const bool hadShapes = !m_shapes.isEmpty();
+    const bool hadSelection = m_selectedShape;
     m_shapes.clear();
     m_activeShape = nullptr;
     m_hoveredShape = nullptr; // deleted below like every other item
+    m_selectedShape = nullptr;
     m_building = nullptr;
     m_ruler = nullptr;
     m_pressSnapshot.points.clear();
     clear();
+    invalidateLayers();
+    if (hadShapes)
+        emit shapesChanged();
+    if (hadSelection)
+        emit selectedShapeChanged(nullptr);
 }
 
 void CameraScene::clearShapes()
@@ -366,7 +452,8 @@ void CameraScene::commitShape(GraphicsItem *shape)
 {
     addItem(shape);
     m_shapes.append(shape);
-    update();
+    invalidateLayers();
+    emit shapesChanged();
     saveHistory();
 }
 
@@ -404,7 +491,8 @@ void CameraScene::restoreState(const ShapeState &state)
         addItem(shape);
         m_shapes.append(shape);
     }
-    update();
+    invalidateLayers();
+    emit shapesChanged();
 }
 
 void CameraScene::undo()
@@ -449,7 +537,7 @@ void CameraScene::endEdit()
     if (m_tool == Select && !m_pressSnapshot.points.isEmpty() && m_activeShape->points() != m_pressSnapshot.points)
         saveHistory();
     m_pressSnapshot.points.clear();
-    m_activeShape = nullptr;
+    setActiveShape(nullptr);
     if (m_hoveredShape) {
         m_hoveredShape->setHovered(false);
         m_hoveredShape = nullptr;
@@ -516,12 +604,11 @@ void CameraScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
             return;
         if (m_tool == Erase) {
             eraseShape(target);
-            saveHistory();
             return;
         }
         if (target != m_activeShape) {
             endEdit();
-            m_activeShape = target;
+            setActiveShape(target);
             m_pressSnapshot = target->record();
         }
         m_activeShape->mousePressEvent(event);
@@ -589,7 +676,6 @@ void CameraScene::updateCursor(const QPointF &pos)
         m_hoveredShape = shape;
         if (shape)
             shape->setHovered(true);
-        update();
     }
     setViewCursor(cursor);
 }
@@ -668,8 +754,10 @@ void CameraScene::onZoomTimeOut()
 
 // ---------------------------------------------------------------- drawing
 
-void CameraScene::drawBackground(QPainter *painter, const QRectF &)
+void CameraScene::drawBackground(QPainter *painter, const QRectF &rect)
 {
+    if (!m_renderMode)
+        m_exposed = viewTransform().mapRect(rect).toAlignedRect();
     // A view that paints items itself would draw them with its own pens and
     // transform; switch it over (from the next paint on).
     if (QGraphicsView *view = firstView()) {
@@ -720,64 +808,149 @@ void CameraScene::paintShape(QPainter *painter, GraphicsItem *shape, bool highli
 
 void CameraScene::paintShapes(QPainter *painter, QWidget *widget)
 {
-    for (GraphicsItem *shape : qAsConst(m_shapes))
-        paintShape(painter, shape, shape == m_activeShape || shape == m_hoveredShape, widget);
+    // Pictures that are saved, printed or recorded show no pointer state.
+    for (GraphicsItem *shape : qAsConst(m_shapes)) {
+        const bool highlighted = !m_renderMode
+            && (shape == m_activeShape || shape == m_hoveredShape || shape == m_selectedShape);
+        paintShape(painter, shape, highlighted, widget);
+    }
 }
 
-// Smallest rectangle holding every pixel that is not fully transparent.
-static QRect opaqueBounds(const QImage &image)
+namespace {
+
+// Runs of tiles that hold any drawn pixel, merged along rows and down
+// columns, so that blending the layer skips its empty parts; or their bounds
+// when that is cheaper.
+QVector<QRect> drawnTiles(const QImage &image)
 {
-    int top = -1, bottom = -1, left = image.width(), right = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        int first = 0;
-        while (first < image.width() && qAlpha(line[first]) == 0)
-            ++first;
-        if (first == image.width())
-            continue;
-        int last = image.width() - 1;
-        while (qAlpha(line[last]) == 0)
-            --last;
-        if (top < 0)
-            top = y;
-        bottom = y;
-        left = qMin(left, first);
-        right = qMax(right, last);
+    constexpr int TileW = 64, TileH = 16;
+    QVector<QRect> runs;
+    QVector<int> open; // indexes in runs that end at the current band
+    const int columns = (image.width() + TileW - 1) / TileW;
+    QVector<char> used(columns);
+    for (int y0 = 0; y0 < image.height(); y0 += TileH) {
+        const int y1 = qMin(y0 + TileH, image.height());
+        std::fill(used.begin(), used.end(), 0);
+        for (int y = y0; y < y1; ++y) {
+            const auto *line = reinterpret_cast<const quint32 *>(image.constScanLine(y));
+            for (int c = 0; c < columns; ++c) {
+                if (used[c])
+                    continue;
+                const int x1 = qMin((c + 1) * TileW, image.width());
+                for (int x = c * TileW; x < x1; ++x) {
+                    if (line[x]) { // premultiplied: transparent is all zero
+                        used[c] = 1;
+                        break;
+                    }
+                }
+            }
+        }
+        QVector<int> next;
+        for (int c = 0; c < columns;) {
+            if (!used[c]) {
+                ++c;
+                continue;
+            }
+            int end = c;
+            while (end < columns && used[end])
+                ++end;
+            const QRect run(c * TileW, y0, qMin(end * TileW, image.width()) - c * TileW, y1 - y0);
+            // Extend the run of the band above when it spans the same columns.
+            int grown = -1;
+            for (int k : qAsConst(open)) {
+                QRect &above = runs[k];
+                if (above.left() == run.left() && above.right() == run.right() && above.bottom() + 1 == y0) {
+                    above.setBottom(y1 - 1);
+                    grown = k;
+                    break;
+                }
+            }
+            if (grown < 0) {
+                runs.append(run);
+                grown = runs.size() - 1;
+            }
+            next.append(grown);
+            c = end;
+        }
+        open.swap(next);
     }
-    return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+    // Each drawImage costs about as much as blending some 8000 pixels: when
+    // the runs cover most of their bounds, one blend of the bounds is cheaper.
+    constexpr qint64 PixelsPerCall = 8000;
+    QRect bounds;
+    qint64 covered = 0;
+    for (const QRect &run : qAsConst(runs)) {
+        bounds |= run;
+        covered += qint64(run.width()) * run.height();
+    }
+    if (runs.size() > 1 && qint64(bounds.width()) * bounds.height() + PixelsPerCall < covered + runs.size() * PixelsPerCall)
+        return {bounds};
+    return runs;
 }
 
-// Everything the finished shapes are drawn from; equal keys draw equal pixels.
-void CameraScene::fingerprint(const QPainter *painter, const QSize &size, QVector<double> *key) const
+} // namespace
+
+QRect CameraScene::layerArea(const QPaintDevice *device) const
 {
-    key->clear();
-    const QPointF origin = mapToView(QPointF(0, 0));
-    const QPointF far = mapToView(QPointF(4096, 4096));
-    const QSize picture = pictureSize();
-    const QFont &font = painter->font();
-    *key << size.width() << size.height() << m_renderMode << m_scaleX << m_scaleY << origin.x() << origin.y()
-         << far.x() << far.y() << m_calibration.factor << m_calibration.unit << picture.width() << picture.height()
-         << (m_settings ? m_settings->polygonArea : 2) << qHash(font.family()) << font.weight() << font.italic()
-         << m_shapes.size();
-    if (const QGraphicsView *view = m_renderMode ? nullptr : firstView()) {
-        const QTransform t = view->transform();
-        *key << t.m11() << t.m12() << t.m21() << t.m22() << t.dx() << t.dy();
+    const QRect whole(0, 0, device->width(), device->height());
+    if (m_renderMode)
+        return whole;
+    // Only what the window shows of the view (a zoomed view in a scroll area
+    // may be far larger), with a margin for small scrolls: under twice the
+    // visible pixels.
+    const QGraphicsView *view = firstView();
+    const QWidget *viewport = view ? view->viewport() : nullptr;
+    if (!viewport || !viewport->isVisible())
+        return QRect();
+    const QRect visible = viewport->visibleRegion().boundingRect() & whole;
+    if (visible.isEmpty())
+        return QRect();
+    const int mx = visible.width() / 5, my = visible.height() / 5;
+    return visible.adjusted(-mx, -my, mx, my) & whole;
+}
+
+// Brings the layer up to date for `area` and blends it; false when it cannot
+// cover `needed` (then the caller paints the shapes directly).
+bool CameraScene::drawLayer(QPainter *painter, ShapeLayer &layer, const QRect &needed, const QRect &area, QWidget *widget)
+{
+    const qreal ratio = m_renderMode ? 1.0 : painter->device()->devicePixelRatioF();
+    const QTransform transform = viewTransform();
+    const int polygonArea = m_settings ? m_settings->polygonArea : 2;
+    const bool stale = layer.dirty || layer.image.isNull() || layer.transform != transform || layer.ratio != ratio
+        || layer.polygonArea != polygonArea || !layer.area.contains(needed);
+    if (stale) {
+        if (area.isEmpty() || !area.contains(needed))
+            return false;
+        const QSize pixels = (QSizeF(area.size()) * ratio).toSize();
+        if (layer.image.size() != pixels)
+            layer.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        if (layer.image.isNull())
+            return false; // no memory for it
+        layer.image.setDevicePixelRatio(ratio);
+        layer.image.fill(Qt::transparent);
+        {
+            QPainter layerPainter(&layer.image);
+            layerPainter.setRenderHints(painter->renderHints());
+            layerPainter.setFont(painter->font());
+            layerPainter.translate(-area.topLeft());
+            paintShapes(&layerPainter, widget);
+        }
+        layer.area = area;
+        layer.transform = transform;
+        layer.ratio = ratio;
+        layer.polygonArea = polygonArea;
+        layer.dirty = false;
+        layer.content = drawnTiles(layer.image);
     }
-    for (const GraphicsItem *shape : m_shapes) {
-        const DrawStyle &style = shape->style();
-        *key << shape->shapeType() << shape->isFinished() << shape->isHovered() << shape->isSelected()
-             << (shape == m_activeShape || shape == m_hoveredShape) << style.textColorIndex << style.fontSizeIndex
-             << style.lineColorIndex << style.lineStyle << style.lineWidthIndex << style.lineColor().rgba()
-             << style.textColor().rgba() << style.fontPixelSize() << shape->pointCount();
-        for (const QPointF &p : shape->points())
-            *key << p.x() << p.y();
-        if (!shape->isFinished())
-            *key << shape->cursorPosition().x() << shape->cursorPosition().y();
-        if (const auto *note = dynamic_cast<const GraphicsTextItem *>(shape))
-            *key << qHash(note->text()) << note->text().size();
-        const QTransform t = shape->sceneTransform();
-        *key << t.dx() << t.dy() << t.m11() << t.m22();
-    }
+    // Pixel for pixel: the untransformed blend, without smoothing.
+    const QPainter::RenderHints hints = painter->renderHints();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    for (const QRect &run : qAsConst(layer.content))
+        painter->drawImage(QPointF(run.topLeft()) / ratio + QPointF(layer.area.topLeft()), layer.image, QRectF(run));
+    painter->setRenderHints(hints, true);
+    painter->setRenderHints(~hints, false);
+    return true;
 }
 
 void CameraScene::drawItems(QPainter *painter, int, QGraphicsItem *[], const QStyleOptionGraphicsItem[], QWidget *widget)
@@ -806,33 +979,13 @@ void CameraScene::drawItems(QPainter *painter, int, QGraphicsItem *[], const QSt
         // are rasterised once into a layer that each frame only blends.
         ShapeLayer &layer = m_renderMode ? m_renderLayer : m_viewLayer;
         // Rendered pictures are drawn in picture pixels whatever the target.
-        const QSize size = m_renderMode ? referenceSize() : QSize(device->width(), device->height());
-        const qreal ratio = m_renderMode ? 1.0 : device->devicePixelRatioF();
-        fingerprint(painter, size, &m_keyScratch);
-        m_keyScratch << ratio;
-        if (layer.key != m_keyScratch || layer.image.isNull()) {
-            const QSize pixels = (QSizeF(size) * ratio).toSize();
-            if (layer.image.size() != pixels)
-                layer.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-            layer.image.setDevicePixelRatio(ratio);
-            layer.image.fill(Qt::transparent);
-            if (!layer.image.isNull()) {
-                QPainter layerPainter(&layer.image);
-                layerPainter.setRenderHints(painter->renderHints());
-                layerPainter.setFont(painter->font());
-                paintShapes(&layerPainter, widget);
-            }
-            layer.key.swap(m_keyScratch);
-            layer.content = opaqueBounds(layer.image);
-        }
-        if (!layer.image.isNull() && !layer.content.isEmpty()) {
-            const QRectF target(QPointF(layer.content.topLeft()) / ratio, QSizeF(layer.content.size()) / ratio);
-            painter->drawImage(target, layer.image, QRectF(layer.content));
-        } else if (layer.image.isNull()) {
-            paintShapes(painter, widget); // no memory for the layer: draw directly
-        }
+        const QRect whole = m_renderMode ? QRect(QPoint(0, 0), referenceSize()) : QRect(0, 0, device->width(), device->height());
+        const QRect needed = m_renderMode ? whole : (m_exposed.isValid() ? m_exposed & whole : whole);
+        if (!drawLayer(painter, layer, needed, m_renderMode ? whole : layerArea(device), widget))
+            paintShapes(painter, widget);
     }
-    if (m_building)
+    // The shape being drawn follows the pointer: never in a saved picture.
+    if (m_building && !m_renderMode)
         paintShape(painter, m_building, false, widget);
     painter->restore();
 }

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QList>
 #include <QTimer>
+#include <QTransform>
 
 #include <functional>
 
@@ -42,7 +43,12 @@ public:
     void fitToView(const QSize &pictureSize);
     double scaleX() const { return m_scaleX; }
     double scaleY() const { return m_scaleY; }
+    // Picture point to view pixel, rounded to whole pixels as the view maps.
     QPointF mapToView(const QPointF &p) const;
+    // Picture pixels to view pixels, unrounded; identity while rendering.
+    QTransform viewTransform() const;
+    // The picture's rectangle in view pixels (in picture pixels while rendering).
+    QRectF pictureViewRect() const;
     bool isRenderMode() const { return m_renderMode; }
     // True while the scene itself paints its shapes (views must paint
     // indirectly so that they go through drawItems).
@@ -66,7 +72,7 @@ public:
     bool isRecordingClock() const { return m_recordingClockVisible; }
 
     // Tools and measuring.
-    void setSettings(AppSettings *settings) { m_settings = settings; }
+    void setSettings(AppSettings *settings);
     AppSettings *settings() const { return m_settings; }
     void setTool(int type);
     int tool() const { return m_tool; }
@@ -96,7 +102,21 @@ public:
     void removeShape(GraphicsItem *shape);
     void clearShapes();
     bool isEmpty() const { return m_shapes.isEmpty(); }
+    // The finished shapes in drawing order. An undo or redo rebuilds the
+    // objects (shapesChanged tells); the order, and so an index, is kept.
+    // Each shape gives its values (GraphicsItem::values), realValue and
+    // realUnit turn them into the calibration's units.
     const QList<GraphicsItem *> &shapes() const { return m_shapes; }
+    int shapeIndex(const GraphicsItem *shape) const { return m_shapes.indexOf(const_cast<GraphicsItem *>(shape)); }
+    // Highlights one shape (null: none) as the pointer does, e.g. for the
+    // row picked in a results table.
+    void selectShape(GraphicsItem *shape);
+    GraphicsItem *selectedShape() const { return m_selectedShape; }
+    // Erases a shape as the eraser does, as one step of the undo history.
+    void eraseShape(GraphicsItem *shape);
+    // Called by shapes when they change; `values` when what they measure may
+    // have changed.
+    void shapeChanged(GraphicsItem *shape, bool values);
     GraphicsItem *shapeAt(const QPointF &p) const;
     GraphicsItem *activeShape() const { return m_activeShape; }
     GraphicsItem *hoveredShape() const { return m_hoveredShape; }
@@ -110,6 +130,10 @@ signals:
     // The picture now has another size (a new resolution or photo).
     void pictureSizeChanged(const QSize &size);
     void zoomImage(QImage image);
+    // The list of shapes, a shape's points or the calibration changed: any
+    // value or its real-unit reading may differ.
+    void shapesChanged();
+    void selectedShapeChanged(GraphicsItem *shape);
 
 public slots:
     void onZoomTimeOut();
@@ -130,8 +154,9 @@ private:
     void cancelConstruction();
     void endEdit();
     void commitShape(GraphicsItem *shape);
-    void eraseShape(GraphicsItem *shape);
     void forgetAllItems();
+    void invalidateLayers();
+    void setActiveShape(GraphicsItem *shape);
     void restoreState(const ShapeState &state);
     ShapeState currentState() const;
     void updateReadout(const QPointF &scenePos);
@@ -143,17 +168,24 @@ private:
     void paintShapes(QPainter *painter, QWidget *widget);
     void paintShape(QPainter *painter, GraphicsItem *shape, bool highlighted, QWidget *widget) const;
     int shapePenWidth() const;
-    void fingerprint(const QPainter *painter, const QSize &size, QVector<double> *key) const;
+    QRect layerArea(const QPaintDevice *device) const;
 
     // The finished shapes rasterised once and reused for every frame until
-    // anything they are drawn from changes; one for the view, one for
-    // pictures rendered at picture size.
+    // they change; one for the view (only its visible part, so that memory
+    // stays bounded at any zoom), one for pictures rendered at picture size.
+    // Changes to shapes, style, calibration, hover and selection mark it
+    // dirty; the view's geometry is compared, as views do not announce it.
     struct ShapeLayer
     {
         QImage image;
-        QVector<double> key;
-        QRect content; // the part that is not transparent, in image pixels
+        bool dirty = true;
+        QRect area;            // what it covers, in device pixels
+        QTransform transform;  // picture to view when drawn
+        qreal ratio = 1.0;
+        int polygonArea = 0;
+        QVector<QRect> content; // runs of tiles that hold anything, image pixels
     };
+    bool drawLayer(QPainter *painter, ShapeLayer &layer, const QRect &needed, const QRect &area, QWidget *widget);
 
     bool m_renderMode = false;
     mutable bool m_paintingShapes = false;
@@ -163,6 +195,7 @@ private:
     QList<GraphicsItem *> m_shapes;
     GraphicsItem *m_activeShape = nullptr;
     GraphicsItem *m_hoveredShape = nullptr;
+    GraphicsItem *m_selectedShape = nullptr;
     ShapeRecord m_pressSnapshot;
     GraphicsItem *m_building = nullptr;
     GraphicsMeasureItem *m_ruler = nullptr;
@@ -183,5 +216,5 @@ private:
     TextPrompt m_textPrompt;
     ShapeLayer m_viewLayer;
     ShapeLayer m_renderLayer;
-    QVector<double> m_keyScratch;
+    QRect m_exposed; // the view pixels the current paint covers
 };

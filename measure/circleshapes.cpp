@@ -1,8 +1,5 @@
 #include "measure/circleshapes.h"
 
-#include "measure/geometry.h"
-
-#include <QPainter>
 #include <QtMath>
 
 #include <cmath>
@@ -17,9 +14,17 @@ int centreGrabs(int code)
     return code == 1 ? 0 : code;
 }
 
-void drawCircle(QPainter *painter, const QPointF &centre, double radius)
+OutlinePart circle(const QPointF &centre, double radius, bool grabs)
 {
-    painter->drawEllipse(centre, radius, radius);
+    OutlinePart part{OutlinePart::Circle, centre};
+    part.radius = radius;
+    part.grabs = grabs;
+    return part;
+}
+
+MeasuredValue length(const char *name, double value)
+{
+    return {QString::fromLatin1(name), value, ValueKind::Length};
 }
 
 } // namespace
@@ -32,38 +37,49 @@ GraphicsAngleLineItem::GraphicsAngleLineItem()
     setMaxPoints(3);
 }
 
-int GraphicsAngleLineItem::hitTest(const QPointF &p) const
+MeasuredValues GraphicsAngleLineItem::values() const
 {
-    const int handle = GraphicsItem::hitTest(p);
-    if (handle >= 1)
-        return handle;
-    for (int i = 1; i < qMin(3, int(m_points.size())); ++i) {
-        if (isNearSegment(p, m_points[i - 1], m_points[i]))
-            return 0;
-    }
-    return -1;
-}
-
-QString GraphicsAngleLineItem::angleText(const QPointF &a, const QPointF &vertex, const QPointF &b)
-{
-    const double theta = qRadiansToDegrees(geometry::angleBetween(vertex, a, b));
-    if (std::isnan(theta))
-        return QString();
-    return QStringLiteral("A:") + QString::number(std::fabs(theta), 'f', 2) + QStringLiteral(" deg");
-}
-
-void GraphicsAngleLineItem::drawShape(QPainter *painter)
-{
-    if (showsHandles())
-        drawHandles(painter);
     const QVector<QPointF> pic = pointsWithCursor();
-    const QVector<QPointF> view = viewPoints(pic);
-    for (int i = 1; i < qMin(3, int(view.size())); ++i)
-        painter->drawLine(view[i - 1], view[i]);
     if (pic.size() < 3)
-        return;
+        return {};
     // Measured on the picture, so neither zoom nor stretch changes it.
-    drawLabel(painter, view[1], angleText(pic[0], pic[1], pic[2]));
+    const double theta = qRadiansToDegrees(geometry::angleBetween(pic[1], pic[0], pic[2]));
+    if (std::isnan(theta)) // an arm without length
+        return {};
+    return {{QStringLiteral("A"), std::fabs(theta), ValueKind::Angle}};
+}
+
+Outline GraphicsAngleLineItem::outline() const
+{
+    const QVector<QPointF> pic = pointsWithCursor();
+    Outline out;
+    for (int i = 1; i < qMin(3, int(pic.size())); ++i)
+        out.append(OutlinePart::segment(pic[i - 1], pic[i]));
+    return out;
+}
+
+QPointF GraphicsAngleLineItem::labelAnchor() const
+{
+    return pointsWithCursor().value(1);
+}
+
+// ---------------------------------------------------------------- three points
+
+geometry::ArcThrough GraphicsThreePointItem::arc() const
+{
+    const QVector<QPointF> pic = pointsWithCursor();
+    if (pic.size() < 3)
+        return {};
+    return geometry::arcThrough(pic[0], pic[1], pic[2]);
+}
+
+Outline GraphicsThreePointItem::guides() const
+{
+    const QVector<QPointF> pic = pointsWithCursor();
+    Outline out;
+    for (int i = 1; i < qMin(3, int(pic.size())); ++i)
+        out.append(OutlinePart::segment(pic[i - 1], pic[i]));
+    return out;
 }
 
 // ---------------------------------------------------------------- arc
@@ -74,50 +90,51 @@ GraphicsArcItem::GraphicsArcItem()
     setMaxPoints(3);
 }
 
-int GraphicsArcItem::hitTest(const QPointF &p) const
+MeasuredValues GraphicsArcItem::values() const
 {
-    const int handle = GraphicsItem::hitTest(p);
-    if (handle >= 1)
-        return handle;
-    for (int i = 1; i < qMin(3, int(m_points.size())); ++i) {
-        if (isNearSegment(p, m_points[i - 1], m_points[i]))
-            return 0;
-    }
-    return -1;
+    const geometry::ArcThrough a = arc();
+    if (a.circle.radius <= 0) // collinear points have no arc
+        return {};
+    return {length("C", a.length)};
 }
 
-void GraphicsArcItem::drawShape(QPainter *painter)
+Outline GraphicsArcItem::outline() const
 {
-    if (showsHandles())
-        drawHandles(painter);
-    const QVector<QPointF> pic = pointsWithCursor();
-    if (pic.size() < 2)
-        return;
-    const QVector<QPointF> view = viewPoints(pic);
-    painter->drawLine(view[0], view[1]);
-    if (pic.size() < 3)
-        return;
-    painter->drawLine(view[1], view[2]);
-
-    const geometry::Circle vc = geometry::circleThrough(view[0], view[1], view[2]);
-    if (vc.radius > 0) {
-        const double r = vc.radius;
-        const int start = qRound(geometry::arcAngle(vc.centre, view[0], r) * 16.0);
-        const int span = geometry::arcSpan16(vc.centre, r, view[0], view[2]);
-        painter->drawArc(QRectF(vc.centre.x() - r, vc.centre.y() - r, 2 * r, 2 * r), start, span);
+    Outline out = guides();
+    const geometry::ArcThrough a = arc();
+    if (a.circle.radius > 0) {
+        OutlinePart part = circle(a.circle.centre, a.circle.radius, false);
+        part.kind = OutlinePart::Arc;
+        part.startAngle = a.startAngle;
+        part.spanAngle = a.spanAngle;
+        out.append(part);
     }
+    return out;
+}
 
-    // Length on the picture's own circle; collinear points have none.
-    const geometry::Circle pc = geometry::circleThrough(pic[0], pic[1], pic[2]);
-    if (pc.radius <= 0)
-        return;
-    const double start = geometry::arcAngle(pc.centre, pic[0], pc.radius) * 16.0;
-    const double end = geometry::arcAngle(pc.centre, pic[2], pc.radius) * 16.0;
-    double span = end - start;
-    if (span >= 0)
-        span -= 5760.0;
-    const double length = std::fabs(span) / 360.0 * 0.0625 * 2.0 * M_PI * pc.radius;
-    drawLabel(painter, view[0], measureText(QStringLiteral("C"), length));
+// ---------------------------------------------------------------- circle through three points
+
+GraphicsCircle3Item::GraphicsCircle3Item()
+{
+    setShapeType(Circle3);
+    setMaxPoints(3);
+}
+
+MeasuredValues GraphicsCircle3Item::values() const
+{
+    const geometry::ArcThrough a = arc();
+    if (a.circle.radius <= 0)
+        return {};
+    return {length("R", a.circle.radius)};
+}
+
+Outline GraphicsCircle3Item::outline() const
+{
+    Outline out = guides();
+    const geometry::ArcThrough a = arc();
+    if (a.circle.radius > 0)
+        out.append(circle(a.circle.centre, a.circle.radius, false));
+    return out;
 }
 
 // ---------------------------------------------------------------- circle by centre
@@ -133,16 +150,20 @@ int GraphicsCircle1Item::hitTest(const QPointF &p) const
     return centreGrabs(GraphicsItem::hitTest(p));
 }
 
-void GraphicsCircle1Item::drawShape(QPainter *painter)
+MeasuredValues GraphicsCircle1Item::values() const
 {
     const QVector<QPointF> pic = pointsWithCursor();
-    const QVector<QPointF> view = viewPoints(pic);
-    if (showsHandles() && !m_points.isEmpty())
-        drawHandlesAt(painter, {view[0]});
     if (pic.size() < 2)
-        return;
-    drawCircle(painter, view[0], distance(view[0], view[1]));
-    drawLabel(painter, view[0], measureText(QStringLiteral("R"), distance(pic[0], pic[1])));
+        return {};
+    return {length("R", distance(pic[0], pic[1]))};
+}
+
+Outline GraphicsCircle1Item::outline() const
+{
+    const QVector<QPointF> pic = pointsWithCursor();
+    if (pic.size() < 2)
+        return {};
+    return {circle(pic[0], distance(pic[0], pic[1]), false)};
 }
 
 // ---------------------------------------------------------------- circle by diameter
@@ -153,67 +174,20 @@ GraphicsCircle2Item::GraphicsCircle2Item()
     setMaxPoints(2);
 }
 
-int GraphicsCircle2Item::hitTest(const QPointF &p) const
+MeasuredValues GraphicsCircle2Item::values() const
 {
-    const int handle = GraphicsItem::hitTest(p);
-    if (handle >= 1)
-        return handle;
-    if (m_points.size() >= 2 && isNearSegment(p, m_points[0], m_points[1]))
-        return 0;
-    return -1;
-}
-
-void GraphicsCircle2Item::drawShape(QPainter *painter)
-{
-    if (showsHandles())
-        drawHandles(painter);
     const QVector<QPointF> pic = pointsWithCursor();
     if (pic.size() < 2)
-        return;
-    const QVector<QPointF> view = viewPoints(pic);
-    painter->drawLine(view[0], view[1]);
-    drawCircle(painter, (view[0] + view[1]) / 2.0, distance(view[0], view[1]) / 2.0);
-    drawLabel(painter, view[0], measureText(QStringLiteral("D"), distance(pic[0], pic[1])));
+        return {};
+    return {length("D", distance(pic[0], pic[1]))};
 }
 
-// ---------------------------------------------------------------- circle through three points
-
-GraphicsCircle3Item::GraphicsCircle3Item()
+Outline GraphicsCircle2Item::outline() const
 {
-    setShapeType(Circle3);
-    setMaxPoints(3);
-}
-
-int GraphicsCircle3Item::hitTest(const QPointF &p) const
-{
-    const int handle = GraphicsItem::hitTest(p);
-    if (handle >= 1)
-        return handle;
-    for (int i = 1; i < qMin(3, int(m_points.size())); ++i) {
-        if (isNearSegment(p, m_points[i - 1], m_points[i]))
-            return 0;
-    }
-    return -1;
-}
-
-void GraphicsCircle3Item::drawShape(QPainter *painter)
-{
-    if (showsHandles())
-        drawHandles(painter);
     const QVector<QPointF> pic = pointsWithCursor();
     if (pic.size() < 2)
-        return;
-    const QVector<QPointF> view = viewPoints(pic);
-    painter->drawLine(view[0], view[1]);
-    if (pic.size() < 3)
-        return;
-    painter->drawLine(view[1], view[2]);
-    const geometry::Circle vc = geometry::circleThrough(view[0], view[1], view[2]);
-    if (vc.radius > 0)
-        drawCircle(painter, vc.centre, vc.radius);
-    const geometry::Circle pc = geometry::circleThrough(pic[0], pic[1], pic[2]);
-    if (pc.radius > 0)
-        drawLabel(painter, view[0], measureText(QStringLiteral("R"), pc.radius));
+        return {};
+    return {OutlinePart::segment(pic[0], pic[1]), circle((pic[0] + pic[1]) / 2.0, distance(pic[0], pic[1]) / 2.0, false)};
 }
 
 // ---------------------------------------------------------------- concentric circles
@@ -229,20 +203,24 @@ int GraphicsDoubleCircleItem::hitTest(const QPointF &p) const
     return centreGrabs(GraphicsItem::hitTest(p));
 }
 
-void GraphicsDoubleCircleItem::drawShape(QPainter *painter)
+MeasuredValues GraphicsDoubleCircleItem::values() const
 {
     const QVector<QPointF> pic = pointsWithCursor();
-    const QVector<QPointF> view = viewPoints(pic);
-    if (showsHandles() && !m_points.isEmpty())
-        drawHandlesAt(painter, {view[0]});
-    if (pic.size() < 2)
-        return;
-    drawCircle(painter, view[0], distance(view[0], view[1]));
-    drawLabel(painter, view[0], measureText(QStringLiteral("R1"), distance(pic[0], pic[1])));
-    if (pic.size() < 3)
-        return;
-    drawCircle(painter, view[0], distance(view[0], view[2]));
-    drawLabel(painter, view[0], measureText(QStringLiteral("R2"), distance(pic[0], pic[2])), 2);
+    MeasuredValues out;
+    if (pic.size() >= 2)
+        out.append(length("R1", distance(pic[0], pic[1])));
+    if (pic.size() >= 3)
+        out.append(length("R2", distance(pic[0], pic[2])));
+    return out;
+}
+
+Outline GraphicsDoubleCircleItem::outline() const
+{
+    const QVector<QPointF> pic = pointsWithCursor();
+    Outline out;
+    for (int i = 1; i < qMin(3, int(pic.size())); ++i)
+        out.append(circle(pic[0], distance(pic[0], pic[i]), false));
+    return out;
 }
 
 // ---------------------------------------------------------------- two circles and their distance
@@ -266,42 +244,34 @@ void GraphicsCircleLineItem::setPoint(int index, const QPointF &p)
     repaint();
 }
 
-int GraphicsCircleLineItem::hitTest(const QPointF &p) const
+QVector<QPointF> GraphicsCircleLineItem::handlePoints() const
 {
-    const int handle = GraphicsItem::hitTest(p);
-    if (handle >= 1)
-        return handle;
-    const QVector<QPointF> &pts = m_points;
-    // The parts that are drawn: both rims and the line between the centres.
-    if (pts.size() >= 2 && isNearCircle(p, pts[0], distance(pts[0], pts[1])))
-        return 0;
-    if (pts.size() >= 3 && isNearSegment(p, pts[0], pts[2]))
-        return 0;
-    if (pts.size() >= 4 && isNearCircle(p, pts[2], distance(pts[2], pts[3])))
-        return 0;
-    return -1;
+    QVector<QPointF> centres;
+    if (m_points.size() >= 1)
+        centres.append(m_points[0]);
+    if (m_points.size() >= 3)
+        centres.append(m_points[2]);
+    return centres;
 }
 
-void GraphicsCircleLineItem::drawShape(QPainter *painter)
+MeasuredValues GraphicsCircleLineItem::values() const
 {
     const QVector<QPointF> pic = pointsWithCursor();
-    const QVector<QPointF> view = viewPoints(pic);
-    if (showsHandles()) {
-        QVector<QPointF> centres;
-        if (m_points.size() >= 1)
-            centres.append(view[0]);
-        if (m_points.size() >= 3)
-            centres.append(view[2]);
-        drawHandlesAt(painter, centres);
-    }
-    if (pic.size() < 2)
-        return;
-    drawCircle(painter, view[0], int(distance(view[0], view[1])));
-    if (pic.size() < 3)
-        return;
-    painter->drawLine(view[0], view[2]);
     if (pic.size() < 4)
-        return;
-    drawCircle(painter, view[2], int(distance(view[2], view[3])));
-    drawLabel(painter, view[0], measureText(QStringLiteral("L"), distance(pic[0], pic[2])));
+        return {};
+    return {length("L", distance(pic[0], pic[2]))};
+}
+
+Outline GraphicsCircleLineItem::outline() const
+{
+    // The parts that are drawn grab: both rims and the line between the centres.
+    const QVector<QPointF> pic = pointsWithCursor();
+    Outline out;
+    if (pic.size() >= 2)
+        out.append(circle(pic[0], distance(pic[0], pic[1]), true));
+    if (pic.size() >= 3)
+        out.append(OutlinePart::segment(pic[0], pic[2]));
+    if (pic.size() >= 4)
+        out.append(circle(pic[2], distance(pic[2], pic[3]), true));
+    return out;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "measure/geometry.h"
 #include "measure/graphicsitem.h"
 
 // Angle p0-p1-p2 at the vertex p1, in degrees.
@@ -7,19 +8,41 @@ class GraphicsAngleLineItem : public GraphicsItem
 {
 public:
     GraphicsAngleLineItem();
-    int hitTest(const QPointF &p) const override;
-    void drawShape(QPainter *painter) override;
-    // "A:90.00 deg", empty while an arm has no length.
-    static QString angleText(const QPointF &a, const QPointF &vertex, const QPointF &b);
+    MeasuredValues values() const override;
+    Outline outline() const override;
+    QPointF labelAnchor() const override;
 };
 
-// Arc from p0 to p2 on the circle through p0, p1, p2; measures its length.
-class GraphicsArcItem : public GraphicsItem
+// The circle through p0, p1 and p2, shared by the arc and the three-point
+// circle: the guide segments p0-p1 and p1-p2 grab the shape, the curve does
+// not.
+class GraphicsThreePointItem : public GraphicsItem
+{
+public:
+    // The arc from p0 through p1 to p2 (the cursor standing in while
+    // unfinished); no circle with fewer than three points.
+    geometry::ArcThrough arc() const;
+
+protected:
+    Outline guides() const;
+};
+
+// Arc from p0 through p1 to p2; measures its length.
+class GraphicsArcItem : public GraphicsThreePointItem
 {
 public:
     GraphicsArcItem();
-    int hitTest(const QPointF &p) const override;
-    void drawShape(QPainter *painter) override;
+    MeasuredValues values() const override;
+    Outline outline() const override;
+};
+
+// Circle through three points; measures its radius.
+class GraphicsCircle3Item : public GraphicsThreePointItem
+{
+public:
+    GraphicsCircle3Item();
+    MeasuredValues values() const override;
+    Outline outline() const override;
 };
 
 // Circle by centre p0 and rim point p1.
@@ -28,7 +51,9 @@ class GraphicsCircle1Item : public GraphicsItem
 public:
     GraphicsCircle1Item();
     int hitTest(const QPointF &p) const override;
-    void drawShape(QPainter *painter) override;
+    MeasuredValues values() const override;
+    Outline outline() const override;
+    QVector<QPointF> handlePoints() const override { return m_points.mid(0, 1); }
 };
 
 // Circle by the diameter p0-p1.
@@ -36,17 +61,8 @@ class GraphicsCircle2Item : public GraphicsItem
 {
 public:
     GraphicsCircle2Item();
-    int hitTest(const QPointF &p) const override;
-    void drawShape(QPainter *painter) override;
-};
-
-// Circle through three points.
-class GraphicsCircle3Item : public GraphicsItem
-{
-public:
-    GraphicsCircle3Item();
-    int hitTest(const QPointF &p) const override;
-    void drawShape(QPainter *painter) override;
+    MeasuredValues values() const override;
+    Outline outline() const override;
 };
 
 // Two circles around p0, through p1 and through p2.
@@ -55,7 +71,9 @@ class GraphicsDoubleCircleItem : public GraphicsItem
 public:
     GraphicsDoubleCircleItem();
     int hitTest(const QPointF &p) const override;
-    void drawShape(QPainter *painter) override;
+    MeasuredValues values() const override;
+    Outline outline() const override;
+    QVector<QPointF> handlePoints() const override { return m_points.mid(0, 1); }
 };
 
 // Circles (p0, p1) and (p2, p3) and the distance of their centres.
@@ -64,6 +82,7 @@ class GraphicsCircleLineItem : public GraphicsItem
 public:
     GraphicsCircleLineItem();
     void setPoint(int index, const QPointF &p) override;
-    int hitTest(const QPointF &p) const override;
-    void drawShape(QPainter *painter) override;
+    MeasuredValues values() const override;
+    Outline outline() const override;
+    QVector<QPointF> handlePoints() const override;
 };

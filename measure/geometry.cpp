@@ -52,25 +52,48 @@ double angleBetween(const QPointF &vertex, const QPointF &a, const QPointF &b)
 
 Circle circleThrough(const QPointF &p1, const QPointF &p2, const QPointF &p3)
 {
-    const double x1 = p1.x(), y1 = p1.y(), x2 = p2.x(), y2 = p2.y(), x3 = p3.x(), y3 = p3.y();
-    const double g = (x1 - x3) * (y1 - y2) - (y1 - y3) * (x1 - x2);
+    // Relative to p1, so that large coordinates lose no digits.
+    const double bx = p2.x() - p1.x(), by = p2.y() - p1.y();
+    const double cx = p3.x() - p1.x(), cy = p3.y() - p1.y();
+    const double g = bx * cy - by * cx;
     Circle result;
-    if (std::fabs(g) < 1e-5)
+    if (std::fabs(g) < 1e-5 || !std::isfinite(g))
         return result;
-    const double h = ((y1 * y1 - y2 * y2) + (x1 * x1 - x2 * x2)) / 2.0;
-    const double l = ((y1 * y1 - y3 * y3) + (x1 * x1 - x3 * x3)) / 2.0;
-    const double cx = -(h * (y1 - y3) - l * (y1 - y2)) / g;
-    const double cy = -(l * (x1 - x2) - h * (x1 - x3)) / g;
-    result.centre = QPointF(cx, cy);
-    result.radius = std::hypot(x1 - cx, y1 - cy);
+    const double b2 = bx * bx + by * by, c2 = cx * cx + cy * cy;
+    const double ux = (cy * b2 - by * c2) / (2.0 * g);
+    const double uy = (bx * c2 - cx * b2) / (2.0 * g);
+    result.centre = QPointF(p1.x() + ux, p1.y() + uy);
+    result.radius = std::hypot(ux, uy);
     return result;
+}
+
+ArcThrough arcThrough(const QPointF &p0, const QPointF &p1, const QPointF &p2)
+{
+    ArcThrough arc;
+    arc.circle = circleThrough(p0, p1, p2);
+    if (arc.circle.radius <= 0)
+        return arc;
+    const QPointF c = arc.circle.centre;
+    const auto angle = [&c](const QPointF &p) { return std::atan2(c.y() - p.y(), p.x() - c.x()); };
+    const auto turn = [](double a) { // into [0, 2 pi)
+        a = std::fmod(a, 2.0 * M_PI);
+        return a < 0 ? a + 2.0 * M_PI : a;
+    };
+    const double a0 = angle(p0);
+    const double counter = turn(angle(p2) - a0); // counter-clockwise from p0 to p2
+    const double middle = turn(angle(p1) - a0);
+    // The sense that passes the middle point.
+    const double span = middle <= counter ? counter : counter - 2.0 * M_PI;
+    arc.startAngle = qRadiansToDegrees(a0);
+    arc.spanAngle = qRadiansToDegrees(span);
+    arc.length = std::fabs(span) * arc.circle.radius;
+    return arc;
 }
 
 double arcAngle(const QPointF &centre, const QPointF &p, double radius)
 {
-    float e = float((p.x() - centre.x()) / radius);
-    e = qBound(-1.0f, e, 1.0f);
-    const double a = qRadiansToDegrees(double(std::acos(e)));
+    const double e = qBound(-1.0, (p.x() - centre.x()) / radius, 1.0);
+    const double a = qRadiansToDegrees(std::acos(e));
     return p.y() < centre.y() ? a - 360.0 : -a;
 }
 
@@ -81,7 +104,6 @@ int arcSpan16(const QPointF &centre, double radius, const QPointF &p0, const QPo
     double span = end - start;
     if (span >= 0)
         span -= 5760.0;
-    // Rounded, not truncated: the single-precision angle is a hair off.
     return qRound(span);
 }
 

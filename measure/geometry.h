@@ -27,12 +27,25 @@ struct Circle
 };
 Circle circleThrough(const QPointF &p1, const QPointF &p2, const QPointF &p3);
 
+// The arc from p0 through p1 to p2 on their circle. Angles in degrees,
+// counter-clockwise on screen (y down) as QPainter::drawArc takes them; the
+// span is negative when the arc turns clockwise.
+struct ArcThrough
+{
+    Circle circle; // radius -1: no arc (collinear or coincident points)
+    double startAngle = 0.0;
+    double spanAngle = 0.0;
+    double length = 0.0; // in the points' pixels
+};
+ArcThrough arcThrough(const QPointF &p0, const QPointF &p1, const QPointF &p2);
+
 // Angle of p on the circle in degrees, in QPainter::drawArc's convention
-// (counter-clockwise on screen), within (-360, 0].
+// (counter-clockwise on screen), within (-360, 0]. Double precision.
 double arcAngle(const QPointF &centre, const QPointF &p, double radius);
 
 // Span in sixteenths of a degree of the arc from p0 to p2, always turning
-// clockwise on screen (negative), as drawArc takes it.
+// clockwise on screen (negative), as drawArc takes it. Arcs of shapes use
+// arcThrough, which follows the middle point.
 int arcSpan16(const QPointF &centre, double radius, const QPointF &p0, const QPointF &p2);
 
 // A*x + B*y + C = 0 through a and b, scaled so that A >= 0.

@@ -6,22 +6,100 @@
 #include "measure/lineshapes.h"
 #include "measure/textshapes.h"
 
+#include <QFontMetricsF>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <cmath>
 
-QString measureText(const QString &name, double pixelValue, const BDInfo &calibration)
+namespace {
+
+// Label text of one value; areas use the squared factor and unit.
+QString valueText(const QString &name, double pixelValue, bool area, const BDInfo &calibration)
 {
     if (calibration.unit == -1)
         return QString();
     QString unit = unitName(calibration.unit);
     double factor = calibration.factor;
-    if (name == QLatin1String("S")) {
+    if (area) {
         factor *= factor;
         unit = unit + QLatin1Char('^') + unit;
     }
     return name + QLatin1Char(':') + QString::number(pixelValue * factor, 'f', 4) + QLatin1Char(' ') + unit;
+}
+
+} // namespace
+
+QString measureText(const QString &name, double pixelValue, const BDInfo &calibration)
+{
+    return valueText(name, pixelValue, name == QLatin1String("S"), calibration);
+}
+
+double realValue(const MeasuredValue &value, const BDInfo &calibration)
+{
+    switch (value.kind) {
+    case ValueKind::Length: return value.value * calibration.factor;
+    case ValueKind::Area: return value.value * calibration.factor * calibration.factor;
+    default: return value.value;
+    }
+}
+
+QString realUnit(const MeasuredValue &value, const BDInfo &calibration)
+{
+    switch (value.kind) {
+    case ValueKind::Length: return unitName(calibration.unit);
+    case ValueKind::Area: {
+        const QString unit = unitName(calibration.unit);
+        return unit.isEmpty() ? unit : unit + QLatin1Char('^') + unit;
+    }
+    case ValueKind::Angle: return QStringLiteral("deg");
+    case ValueKind::Point: return QStringLiteral("px");
+    }
+    return QString();
+}
+
+QStringList labelLines(const MeasuredValues &values, const BDInfo &calibration)
+{
+    QStringList lines;
+    for (int i = 0; i < values.size(); ++i) {
+        const MeasuredValue &v = values[i];
+        QString text;
+        switch (v.kind) {
+        case ValueKind::Length:
+        case ValueKind::Area: text = valueText(v.name, v.value, v.kind == ValueKind::Area, calibration); break;
+        case ValueKind::Angle:
+            text = QStringLiteral("A:") + QString::number(std::fabs(v.value), 'f', 2) + QStringLiteral(" deg");
+            break;
+        case ValueKind::Point:
+            // An X and Y pair makes one line.
+            if (i + 1 < values.size() && values[i + 1].kind == ValueKind::Point) {
+                text = QString::asprintf("%.4d,%.4d", qRound(v.value), qRound(values[i + 1].value));
+                ++i;
+            }
+            break;
+        }
+        if (!text.isEmpty())
+            lines.append(text);
+    }
+    return lines;
+}
+
+void drawOutlinedText(QPainter *painter, const QPointF &baseline, const QString &text, const QColor &colour)
+{
+    if (text.isEmpty())
+        return;
+    painter->save();
+    const int luminance = (299 * colour.red() + 587 * colour.green() + 114 * colour.blue()) / 1000;
+    // The text shifted one pixel each way makes the rim: glyphs come from
+    // the cache, where stroking their outlines would cost a millisecond.
+    painter->setPen(luminance >= 128 ? QColor(0, 0, 0) : QColor(255, 255, 255));
+    static const QPointF offsets[] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}};
+    for (const QPointF &offset : offsets)
+        painter->drawText(baseline + offset, text);
+    painter->setPen(colour);
+    painter->drawText(baseline, text);
+    painter->restore();
 }
 
 GraphicsItem::GraphicsItem(QGraphicsItem *parent)
@@ -49,6 +127,18 @@ QRectF GraphicsItem::boundingRect() const
         bottom = qMax(bottom, p.y());
     }
     return QRectF(QPointF(left, top), QPointF(right, bottom));
+}
+
+void GraphicsItem::setStyle(const DrawStyle &style)
+{
+    m_style = style;
+    repaint(false);
+}
+
+BDInfo GraphicsItem::calibration() const
+{
+    const CameraScene *s = cameraScene();
+    return s ? s->calibration() : BDInfo();
 }
 
 void GraphicsItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
@@ -148,7 +238,175 @@ int GraphicsItem::hitTest(const QPointF &p) const
         if (geometry::distance(p, m_points[i]) < tolerance)
             return i + 1;
     }
+    if (!m_finished) // a shape in the making has no body yet
+        return -1;
+    for (const OutlinePart &part : outline()) {
+        if (!part.grabs)
+            continue;
+        switch (part.kind) {
+        case OutlinePart::Segment:
+            if (geometry::isNearSegment(p, part.a, part.b, tolerance))
+                return 0;
+            break;
+        case OutlinePart::Rectangle: {
+            const QPointF corners[4] = {part.a, QPointF(part.b.x(), part.a.y()), part.b, QPointF(part.a.x(), part.b.y())};
+            for (int i = 0; i < 4; ++i) {
+                if (geometry::isNearSegment(p, corners[i], corners[(i + 1) % 4], tolerance))
+                    return 0;
+            }
+            break;
+        }
+        case OutlinePart::Circle:
+            if (isNearCircle(p, part.a, part.radius))
+                return 0;
+            break;
+        case OutlinePart::CrossHair:
+            // The lines cross the whole picture, however large the sensor.
+            if (std::fabs(p.x() - part.a.x()) < tolerance || std::fabs(p.y() - part.a.y()) < tolerance)
+                return 0;
+            break;
+        case OutlinePart::Arc:
+        case OutlinePart::Dot: break;
+        }
+    }
     return -1;
+}
+
+QStringList GraphicsItem::labels() const
+{
+    return labelLines(values(), calibration());
+}
+
+QPointF GraphicsItem::labelAnchor() const
+{
+    const QVector<QPointF> pts = pointsWithCursor();
+    return pts.isEmpty() ? QPointF() : pts.first();
+}
+
+bool GraphicsItem::showsHandles() const
+{
+    if (const CameraScene *s = cameraScene(); s && s->isRenderMode())
+        return false;
+    return !m_finished || m_hovered || m_selected;
+}
+
+QColor GraphicsItem::labelColor(const QPainter *painter) const
+{
+    return painter->pen().color();
+}
+
+void GraphicsItem::drawShape(QPainter *painter)
+{
+    if (showsHandles())
+        drawHandlesAt(painter, viewPoints(handlePoints()));
+    drawOutline(painter, outline());
+    drawLabels(painter, labels());
+}
+
+void GraphicsItem::drawOutline(QPainter *painter, const Outline &outline) const
+{
+    const CameraScene *s = cameraScene();
+    const QTransform exact = s ? s->viewTransform() : QTransform();
+    const double sx = std::hypot(exact.m11(), exact.m12());
+    const double sy = std::hypot(exact.m21(), exact.m22());
+    for (const OutlinePart &part : outline) {
+        switch (part.kind) {
+        case OutlinePart::Segment: painter->drawLine(mapToView(part.a), mapToView(part.b)); break;
+        case OutlinePart::Rectangle:
+            painter->drawRect(QRectF(mapToView(part.a), mapToView(part.b)).normalized());
+            break;
+        case OutlinePart::Circle:
+            painter->drawEllipse(exact.map(part.a), part.radius * sx, part.radius * sy);
+            break;
+        case OutlinePart::Arc: {
+            const QPointF c = exact.map(part.a);
+            const QRectF box(c.x() - part.radius * sx, c.y() - part.radius * sy, 2 * part.radius * sx,
+                             2 * part.radius * sy);
+            QPainterPath path;
+            path.arcMoveTo(box, part.startAngle);
+            path.arcTo(box, part.startAngle, part.spanAngle);
+            painter->drawPath(path);
+            break;
+        }
+        case OutlinePart::CrossHair: {
+            const QPoint c = mapToView(part.a).toPoint();
+            int reach = 4000;
+            if (const QPaintDevice *device = painter->device())
+                reach = qMax(reach, qMax(device->width(), device->height()) + 4000);
+            int left = -reach, right = reach, top = -reach, bottom = reach;
+            if (s) {
+                // Far enough for a picture scrolled or zoomed past the reach.
+                const QRect picture = s->pictureViewRect().toAlignedRect();
+                left = qMin(left, picture.left() - 1);
+                right = qMax(right, picture.right() + 1);
+                top = qMin(top, picture.top() - 1);
+                bottom = qMax(bottom, picture.bottom() + 1);
+            }
+            painter->drawLine(c.x(), top, c.x(), bottom);
+            painter->drawLine(left, c.y(), right, c.y());
+            break;
+        }
+        case OutlinePart::Dot: painter->drawPoint(mapToView(part.a)); break;
+        }
+    }
+}
+
+QPointF GraphicsItem::labelShift(const QFont &font, const QPointF &anchor, const QStringList &lines) const
+{
+    const CameraScene *s = cameraScene();
+    if (!s || lines.isEmpty())
+        return QPointF();
+    const QRectF picture = s->pictureViewRect();
+    if (picture.isEmpty())
+        return QPointF();
+    const QFontMetricsF metrics(font);
+    double width = 0.0;
+    for (const QString &line : lines)
+        width = qMax(width, metrics.horizontalAdvance(line));
+    const int f = fontPixelSize();
+    const QRectF block(anchor.x(), anchor.y() + f - metrics.ascent(), width,
+                       (lines.size() - 1) * f + metrics.ascent() + metrics.descent());
+    auto shift = [](double low, double high, double lowEdge, double highEdge) {
+        double d = 0.0;
+        if (high > highEdge)
+            d = std::floor(highEdge - high);
+        if (low + d < lowEdge)
+            d = std::ceil(lowEdge - low);
+        return d;
+    };
+    return QPointF(shift(block.left(), block.right(), picture.left(), picture.right()),
+                   shift(block.top(), block.bottom(), picture.top(), picture.bottom()));
+}
+
+QRectF GraphicsItem::labelRect(const QFont &font) const
+{
+    const QStringList lines = labels();
+    if (lines.isEmpty())
+        return QRectF();
+    const QPointF view = mapToView(labelAnchor());
+    const QPointF anchor(int(view.x()), int(view.y()));
+    const QPointF at = anchor + labelShift(font, anchor, lines);
+    const QFontMetricsF metrics(font);
+    double width = 0.0;
+    for (const QString &line : lines)
+        width = qMax(width, metrics.horizontalAdvance(line));
+    const int f = fontPixelSize();
+    return QRectF(at.x(), at.y() + f - metrics.ascent(), width,
+                  (lines.size() - 1) * f + metrics.ascent() + metrics.descent());
+}
+
+void GraphicsItem::drawLabels(QPainter *painter, const QStringList &lines) const
+{
+    if (lines.isEmpty())
+        return;
+    const QPointF view = mapToView(labelAnchor());
+    // Hangs below the anchor in whole pixels, moved inside the picture.
+    const QPointF anchor(int(view.x()), int(view.y()));
+    const QPointF at = anchor + labelShift(painter->font(), anchor, lines);
+    const QColor colour = labelColor(painter);
+    const int f = fontPixelSize();
+    for (int i = 0; i < lines.size(); ++i)
+        drawOutlinedText(painter, QPointF(at.x(), at.y() + (i + 1) * f), lines[i], colour);
 }
 
 bool GraphicsItem::canFinish()
@@ -158,14 +416,18 @@ bool GraphicsItem::canFinish()
 
 void GraphicsItem::setSelected(bool selected)
 {
+    if (m_selected == selected)
+        return;
     m_selected = selected;
-    repaint();
+    repaint(false);
 }
 
 void GraphicsItem::setHovered(bool hovered)
 {
+    if (m_hovered == hovered)
+        return;
     m_hovered = hovered;
-    repaint();
+    repaint(false);
 }
 
 void GraphicsItem::appendPoint(const QPointF &p)
@@ -282,22 +544,14 @@ bool GraphicsItem::isNearCircle(const QPointF &p, const QPointF &centre, double 
 
 QString GraphicsItem::measureText(const QString &name, double pixelValue) const
 {
-    const CameraScene *s = cameraScene();
-    return ::measureText(name, pixelValue, s ? s->calibration() : BDInfo());
+    return ::measureText(name, pixelValue, calibration());
 }
 
-void GraphicsItem::drawLabel(QPainter *painter, const QPointF &viewPoint, const QString &text, int lines) const
+void GraphicsItem::repaint(bool values)
 {
-    if (text.isEmpty())
-        return;
-    const int x = int(viewPoint.x());
-    const int y = int(viewPoint.y());
-    painter->drawText(x, y + lines * fontPixelSize(), text);
-}
-
-void GraphicsItem::repaint()
-{
-    if (QGraphicsScene *s = scene())
+    if (CameraScene *s = cameraScene())
+        s->shapeChanged(this, values);
+    else if (QGraphicsScene *s = scene())
         s->update();
 }
 

@@ -4,7 +4,6 @@
 #include "measure/camerascene.h"
 #include "measure/geometry.h"
 
-#include <QPainter>
 #include <QtMath>
 
 #include <cmath>
@@ -27,12 +26,19 @@ double chainLength(const QVector<QPointF> &pts)
     return total;
 }
 
-void drawChain(QPainter *painter, const QVector<QPointF> &view, bool closed)
+Outline chain(const QVector<QPointF> &pts, bool closed)
 {
-    for (int i = 1; i < view.size(); ++i)
-        painter->drawLine(view[i - 1], view[i]);
-    if (closed && view.size() >= 3)
-        painter->drawLine(view.last(), view.first());
+    Outline out;
+    for (int i = 1; i < pts.size(); ++i)
+        out.append(OutlinePart::segment(pts[i - 1], pts[i]));
+    if (closed && pts.size() >= 3)
+        out.append(OutlinePart::segment(pts.last(), pts.first()));
+    return out;
+}
+
+MeasuredValues one(const char *name, double value, ValueKind kind = ValueKind::Length)
+{
+    return {MeasuredValue{QString::fromLatin1(name), value, kind}};
 }
 
 } // namespace
@@ -53,22 +59,25 @@ int GraphicsPointItem::hitTest(const QPointF &p) const
     return std::fabs(d.x()) < 10.0 && std::fabs(d.y()) < 10.0 ? 0 : -1;
 }
 
-QString GraphicsPointItem::coordinateText(const QPointF &p, const QSize &pictureSize)
+QPointF GraphicsPointItem::labelAnchor() const
 {
-    const int x = qRound(p.x());
-    const int y = qRound(p.y());
-    return QString::asprintf("%.4d,%.4d", x - pictureSize.width() / 2, pictureSize.height() / 2 - y);
+    return m_finished && !m_points.isEmpty() ? m_points[0] : m_cursorPos;
 }
 
-void GraphicsPointItem::drawShape(QPainter *painter)
+MeasuredValues GraphicsPointItem::values() const
 {
-    if (showsHandles())
-        drawHandles(painter);
-    const QPointF pos = m_finished && !m_points.isEmpty() ? m_points[0] : m_cursorPos;
-    const QPointF view = mapToView(pos);
-    painter->drawPoint(view);
+    // Whole picture pixels from the centre, y growing upwards.
+    const QPointF pos = labelAnchor();
     const CameraScene *s = cameraScene();
-    drawLabel(painter, view, coordinateText(pos, s ? s->pictureSize() : QSize()));
+    const QSize picture = s ? s->pictureSize() : QSize();
+    return {{QStringLiteral("X"), double(qRound(pos.x()) - picture.width() / 2), ValueKind::Point},
+            {QStringLiteral("Y"), double(picture.height() / 2 - qRound(pos.y())), ValueKind::Point}};
+}
+
+Outline GraphicsPointItem::outline() const
+{
+    OutlinePart dot{OutlinePart::Dot, labelAnchor()};
+    return {dot};
 }
 
 // ---------------------------------------------------------------- line
@@ -79,26 +88,15 @@ GraphicsLineItem::GraphicsLineItem()
     setMaxPoints(2);
 }
 
-int GraphicsLineItem::hitTest(const QPointF &p) const
+MeasuredValues GraphicsLineItem::values() const
 {
-    const int handle = GraphicsItem::hitTest(p);
-    if (handle >= 1)
-        return handle;
-    if (m_points.size() >= 2 && isNearSegment(p, m_points[0], m_points[1]))
-        return 0;
-    return -1;
+    const QVector<QPointF> pic = pointsWithCursor();
+    return pic.size() < 2 ? MeasuredValues() : one("L", distance(pic[0], pic[1]));
 }
 
-void GraphicsLineItem::drawShape(QPainter *painter)
+Outline GraphicsLineItem::outline() const
 {
-    if (showsHandles())
-        drawHandles(painter);
-    const QVector<QPointF> pic = pointsWithCursor();
-    if (pic.size() < 2)
-        return;
-    const QVector<QPointF> view = viewPoints(pic);
-    painter->drawLine(view[0], view[1]);
-    drawLabel(painter, view[0], measureText(QStringLiteral("L"), distance(pic[0], pic[1])));
+    return chain(pointsWithCursor().mid(0, 2), false);
 }
 
 // ---------------------------------------------------------------- broken line
@@ -107,18 +105,6 @@ GraphicsBrokenLineItem::GraphicsBrokenLineItem()
 {
     setShapeType(BrokenLine);
     setMaxPoints(50);
-}
-
-int GraphicsBrokenLineItem::hitTest(const QPointF &p) const
-{
-    const int handle = GraphicsItem::hitTest(p);
-    if (handle >= 1)
-        return handle;
-    for (int i = 1; i < m_points.size(); ++i) {
-        if (isNearSegment(p, m_points[i - 1], m_points[i]))
-            return 0;
-    }
-    return -1;
 }
 
 bool GraphicsBrokenLineItem::canFinish()
@@ -130,16 +116,15 @@ bool GraphicsBrokenLineItem::canFinish()
     return true;
 }
 
-void GraphicsBrokenLineItem::drawShape(QPainter *painter)
+MeasuredValues GraphicsBrokenLineItem::values() const
 {
-    if (showsHandles())
-        drawHandles(painter);
     const QVector<QPointF> pic = pointsWithCursor();
-    if (pic.size() < 2)
-        return;
-    const QVector<QPointF> view = viewPoints(pic);
-    drawChain(painter, view, false);
-    drawLabel(painter, view[0], measureText(QStringLiteral("L"), chainLength(pic)));
+    return pic.size() < 2 ? MeasuredValues() : one("L", chainLength(pic));
+}
+
+Outline GraphicsBrokenLineItem::outline() const
+{
+    return chain(pointsWithCursor(), false);
 }
 
 // ---------------------------------------------------------------- rectangle
@@ -150,34 +135,20 @@ GraphicsRectItem::GraphicsRectItem()
     setMaxPoints(2);
 }
 
-int GraphicsRectItem::hitTest(const QPointF &p) const
+MeasuredValues GraphicsRectItem::values() const
 {
-    const int handle = GraphicsItem::hitTest(p);
-    if (handle >= 1)
-        return handle;
-    if (m_points.size() < 2)
-        return -1;
-    const QPointF &a = m_points[0];
-    const QPointF &b = m_points[1];
-    const QPointF corners[4] = {a, QPointF(b.x(), a.y()), b, QPointF(a.x(), b.y())};
-    for (int i = 0; i < 4; ++i) {
-        if (isNearSegment(p, corners[i], corners[(i + 1) % 4]))
-            return 0;
-    }
-    return -1;
-}
-
-void GraphicsRectItem::drawShape(QPainter *painter)
-{
-    if (showsHandles())
-        drawHandles(painter);
     const QVector<QPointF> pic = pointsWithCursor();
     if (pic.size() < 2)
-        return;
-    const QVector<QPointF> view = viewPoints(pic);
-    painter->drawRect(QRectF(view[0], view[1]).normalized());
-    const double area = std::fabs((pic[1].x() - pic[0].x()) * (pic[1].y() - pic[0].y()));
-    drawLabel(painter, view[0], measureText(QStringLiteral("S"), area));
+        return {};
+    return one("S", std::fabs((pic[1].x() - pic[0].x()) * (pic[1].y() - pic[0].y())), ValueKind::Area);
+}
+
+Outline GraphicsRectItem::outline() const
+{
+    const QVector<QPointF> pic = pointsWithCursor();
+    if (pic.size() < 2)
+        return {};
+    return {OutlinePart{OutlinePart::Rectangle, pic[0], pic[1]}};
 }
 
 // ---------------------------------------------------------------- polygon
@@ -186,21 +157,6 @@ GraphicsPolygonItem::GraphicsPolygonItem()
 {
     setShapeType(Polygon);
     setMaxPoints(100);
-}
-
-int GraphicsPolygonItem::hitTest(const QPointF &p) const
-{
-    const int handle = GraphicsItem::hitTest(p);
-    if (handle >= 1)
-        return handle;
-    const int n = m_points.size();
-    for (int i = 1; i < n; ++i) {
-        if (isNearSegment(p, m_points[i - 1], m_points[i]))
-            return 0;
-    }
-    if (n >= 2 && isNearSegment(p, m_points[n - 1], m_points[0]))
-        return 0;
-    return -1;
 }
 
 bool GraphicsPolygonItem::canFinish()
@@ -212,20 +168,25 @@ bool GraphicsPolygonItem::canFinish()
     return true;
 }
 
-void GraphicsPolygonItem::drawShape(QPainter *painter)
+MeasuredValues GraphicsPolygonItem::values() const
 {
-    if (showsHandles())
-        drawHandles(painter);
     const QVector<QPointF> pic = pointsWithCursor();
     if (pic.isEmpty())
-        return;
-    const QVector<QPointF> view = viewPoints(pic);
-    drawChain(painter, view, true);
+        return {};
+    return one("S", geometry::polygonArea(pic.constData(), pic.size()), ValueKind::Area);
+}
+
+QStringList GraphicsPolygonItem::labels() const
+{
     const CameraScene *s = cameraScene();
-    const bool showArea = !s || !s->settings() || s->settings()->polygonArea != 0;
-    if (showArea)
-        drawLabel(painter, view[0],
-                  measureText(QStringLiteral("S"), geometry::polygonArea(pic.constData(), pic.size())));
+    if (s && s->settings() && s->settings()->polygonArea == 0)
+        return {};
+    return GraphicsItem::labels();
+}
+
+Outline GraphicsPolygonItem::outline() const
+{
+    return chain(pointsWithCursor(), true);
 }
 
 // ---------------------------------------------------------------- parallel lines
@@ -290,43 +251,31 @@ QVector<QPointF> GraphicsParallelLineItem::measurePoints() const
     return pic;
 }
 
-int GraphicsParallelLineItem::hitTest(const QPointF &p) const
+MeasuredValues GraphicsParallelLineItem::values() const
 {
-    const int handle = GraphicsItem::hitTest(p);
-    if (handle >= 1)
-        return handle;
-    const QVector<QPointF> &pts = m_points;
-    if (pts.size() >= 2 && isNearSegment(p, pts[0], pts[1]))
-        return 0;
-    if (pts.size() >= 4) {
-        if (isNearSegment(p, pts[2], pts[3]))
-            return 0;
-        const QPointF mid = midpoint(pts[0], pts[1]);
-        QPointF foot;
-        if (geometry::perpendicularFoot(mid, pts[2], pts[3], &foot) && isNearSegment(p, mid, foot))
-            return 0;
-    }
-    return -1;
+    const QVector<QPointF> pic = measurePoints();
+    QPointF foot;
+    if (pic.size() < 4 || !geometry::perpendicularFoot(midpoint(pic[0], pic[1]), pic[2], pic[3], &foot))
+        return {};
+    return one("D", distance(midpoint(pic[0], pic[1]), foot));
 }
 
-void GraphicsParallelLineItem::drawShape(QPainter *painter)
+Outline GraphicsParallelLineItem::outline() const
 {
-    if (showsHandles())
-        drawHandles(painter);
     const QVector<QPointF> pic = measurePoints();
+    Outline out;
     if (pic.size() < 2)
-        return;
-    const QVector<QPointF> view = viewPoints(pic);
-    painter->drawLine(view[0], view[1]);
+        return out;
+    out.append(OutlinePart::segment(pic[0], pic[1]));
     if (pic.size() < 4)
-        return;
-    painter->drawLine(view[2], view[3]);
+        return out;
+    out.append(OutlinePart::segment(pic[2], pic[3]));
+    // The distance is measured from the first line's midpoint.
     const QPointF mid = midpoint(pic[0], pic[1]);
     QPointF foot;
-    if (!geometry::perpendicularFoot(mid, pic[2], pic[3], &foot))
-        return;
-    painter->drawLine(mapToView(mid), mapToView(foot));
-    drawLabel(painter, view[0], measureText(QStringLiteral("D"), distance(mid, foot)));
+    if (geometry::perpendicularFoot(mid, pic[2], pic[3], &foot))
+        out.append(OutlinePart::segment(mid, foot));
+    return out;
 }
 
 // ---------------------------------------------------------------- perpendicular
@@ -337,37 +286,26 @@ GraphicsVerticalLineItem::GraphicsVerticalLineItem()
     setMaxPoints(3);
 }
 
-int GraphicsVerticalLineItem::hitTest(const QPointF &p) const
+MeasuredValues GraphicsVerticalLineItem::values() const
 {
-    const int handle = GraphicsItem::hitTest(p);
-    if (handle >= 1)
-        return handle;
-    const QVector<QPointF> &pts = m_points;
-    if (pts.size() >= 2 && isNearSegment(p, pts[0], pts[1]))
-        return 0;
+    const QVector<QPointF> pic = pointsWithCursor();
     QPointF foot;
-    // The perpendicular as drawn, from p2 to its foot.
-    if (pts.size() >= 3 && geometry::perpendicularFoot(pts[2], pts[0], pts[1], &foot) && isNearSegment(p, pts[2], foot))
-        return 0;
-    return -1;
+    if (pic.size() < 3 || !geometry::perpendicularFoot(pic[2], pic[0], pic[1], &foot))
+        return {};
+    return one("D", distance(pic[2], foot));
 }
 
-void GraphicsVerticalLineItem::drawShape(QPainter *painter)
+Outline GraphicsVerticalLineItem::outline() const
 {
-    if (showsHandles())
-        drawHandles(painter);
     const QVector<QPointF> pic = pointsWithCursor();
+    Outline out;
     if (pic.size() < 2)
-        return;
-    const QVector<QPointF> view = viewPoints(pic);
-    painter->drawLine(view[0], view[1]);
-    if (pic.size() < 3)
-        return;
+        return out;
+    out.append(OutlinePart::segment(pic[0], pic[1]));
     QPointF foot;
-    if (!geometry::perpendicularFoot(pic[2], pic[0], pic[1], &foot))
-        return;
-    painter->drawLine(view[2], mapToView(foot));
-    drawLabel(painter, view[0], measureText(QStringLiteral("D"), distance(pic[2], foot)));
+    if (pic.size() >= 3 && geometry::perpendicularFoot(pic[2], pic[0], pic[1], &foot))
+        out.append(OutlinePart::segment(pic[2], foot));
+    return out;
 }
 
 // ---------------------------------------------------------------- cross-hair
@@ -384,32 +322,10 @@ void GraphicsCrossItem::onFinished()
     setMaxPoints(1);
 }
 
-int GraphicsCrossItem::hitTest(const QPointF &p) const
+Outline GraphicsCrossItem::outline() const
 {
-    const int handle = GraphicsItem::hitTest(p);
-    if (handle >= 1)
-        return handle;
-    if (m_points.isEmpty())
-        return -1;
-    // The lines cross the whole picture, however large the sensor.
-    const QPointF &c = m_points.last();
-    const double tolerance = hitTolerance();
-    if (std::fabs(p.x() - c.x()) < tolerance || std::fabs(p.y() - c.y()) < tolerance)
-        return 0;
-    return -1;
-}
-
-void GraphicsCrossItem::drawShape(QPainter *painter)
-{
-    if (showsHandles())
-        drawHandles(painter);
-    const QVector<QPointF> view = viewPointsWithCursor();
-    if (view.isEmpty())
-        return;
-    const QPoint c = view.last().toPoint();
-    int reach = 4000;
-    if (const QPaintDevice *device = painter->device())
-        reach = qMax(reach, qMax(device->width(), device->height()) + 4000);
-    painter->drawLine(c.x(), -reach, c.x(), reach);
-    painter->drawLine(-reach, c.y(), reach, c.y());
+    const QVector<QPointF> pic = pointsWithCursor();
+    if (pic.isEmpty())
+        return {};
+    return {OutlinePart{OutlinePart::CrossHair, pic.last()}};
 }

@@ -9,17 +9,17 @@ class GraphicsPointItem : public GraphicsItem
 public:
     GraphicsPointItem();
     int hitTest(const QPointF &p) const override;
-    void drawShape(QPainter *painter) override;
-    // "0012,-0003" for the picture point p in a picture of the given size.
-    static QString coordinateText(const QPointF &p, const QSize &pictureSize);
+    MeasuredValues values() const override;
+    Outline outline() const override;
+    QPointF labelAnchor() const override;
 };
 
 class GraphicsLineItem : public GraphicsItem
 {
 public:
     GraphicsLineItem();
-    int hitTest(const QPointF &p) const override;
-    void drawShape(QPainter *painter) override;
+    MeasuredValues values() const override;
+    Outline outline() const override;
 };
 
 // Open chain of segments, ended by a right click.
@@ -27,8 +27,8 @@ class GraphicsBrokenLineItem : public GraphicsItem
 {
 public:
     GraphicsBrokenLineItem();
-    int hitTest(const QPointF &p) const override;
-    void drawShape(QPainter *painter) override;
+    MeasuredValues values() const override;
+    Outline outline() const override;
     bool canFinish() override;
 };
 
@@ -36,8 +36,8 @@ class GraphicsRectItem : public GraphicsItem
 {
 public:
     GraphicsRectItem();
-    int hitTest(const QPointF &p) const override;
-    void drawShape(QPainter *painter) override;
+    MeasuredValues values() const override;
+    Outline outline() const override;
 };
 
 // Closed polygon with its area, ended by a right click.
@@ -45,8 +45,10 @@ class GraphicsPolygonItem : public GraphicsItem
 {
 public:
     GraphicsPolygonItem();
-    int hitTest(const QPointF &p) const override;
-    void drawShape(QPainter *painter) override;
+    MeasuredValues values() const override;
+    Outline outline() const override;
+    // None when the settings switch the area off.
+    QStringList labels() const override;
     bool canFinish() override;
 };
 
@@ -56,8 +58,8 @@ class GraphicsParallelLineItem : public GraphicsItem
 public:
     GraphicsParallelLineItem();
     void setPoint(int index, const QPointF &p) override;
-    int hitTest(const QPointF &p) const override;
-    void drawShape(QPainter *painter) override;
+    MeasuredValues values() const override;
+    Outline outline() const override;
     void onFinished() override;
 
 private:
@@ -71,8 +73,8 @@ class GraphicsVerticalLineItem : public GraphicsItem
 {
 public:
     GraphicsVerticalLineItem();
-    int hitTest(const QPointF &p) const override;
-    void drawShape(QPainter *painter) override;
+    MeasuredValues values() const override;
+    Outline outline() const override;
 };
 
 // Cross-hair through the whole picture at the second click.
@@ -80,7 +82,6 @@ class GraphicsCrossItem : public GraphicsItem
 {
 public:
     GraphicsCrossItem();
-    int hitTest(const QPointF &p) const override;
-    void drawShape(QPainter *painter) override;
+    Outline outline() const override;
     void onFinished() override;
 };

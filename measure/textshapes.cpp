@@ -24,24 +24,16 @@ QRectF GraphicsTextItem::boundingRect() const
     return QRectF(m_points[0].x(), m_points[0].y(), 60, 20);
 }
 
-int GraphicsTextItem::hitTest(const QPointF &p) const
-{
-    return GraphicsItem::hitTest(p);
-}
-
-void GraphicsTextItem::drawShape(QPainter *painter)
+QStringList GraphicsTextItem::labels() const
 {
     if (!m_finished || m_points.isEmpty() || m_text.isEmpty())
-        return;
-    painter->save();
-    QPen pen = painter->pen();
-    pen.setColor(m_style.textColor());
-    painter->setPen(pen);
-    QFont font = painter->font();
-    font.setPixelSize(fontPixelSize());
-    painter->setFont(font);
-    drawLabel(painter, mapToView(m_points[0]), m_text);
-    painter->restore();
+        return {};
+    return {m_text};
+}
+
+QColor GraphicsTextItem::labelColor(const QPainter *) const
+{
+    return m_style.textColor();
 }
 
 ShapeRecord GraphicsTextItem::record() const
@@ -99,21 +91,20 @@ double GraphicsMeasureItem::realLength() const
     }
 }
 
-int GraphicsMeasureItem::hitTest(const QPointF &p) const
+Outline GraphicsMeasureItem::outline() const
 {
-    const int handle = GraphicsItem::hitTest(p);
-    if (handle >= 1)
-        return handle;
-    if (m_points.size() >= 2 && isNearSegment(p, m_points[0], m_points[1]))
-        return 0;
-    return -1;
+    const QVector<QPointF> pic = pointsWithCursor();
+    if (pic.size() < 2)
+        return {};
+    return {OutlinePart::segment(pic[0], pic[1])};
 }
 
 void GraphicsMeasureItem::drawShape(QPainter *painter)
 {
     painter->save();
     QPen pen = painter->pen();
-    pen.setColor(m_selected ? QColor(Qt::blue) : QColor(Qt::red));
+    // Blue under the pointer, only on screen.
+    pen.setColor(showsHandles() && m_selected ? QColor(Qt::blue) : QColor(Qt::red));
     painter->setPen(pen);
     if (showsHandles())
         drawHandles(painter);

@@ -11,10 +11,14 @@ public:
     QString text() const { return m_text; }
 
     QRectF boundingRect() const override;
-    int hitTest(const QPointF &p) const override;
-    void drawShape(QPainter *painter) override;
+    // The note is its label, in the text colour; it has no handles drawn.
+    QStringList labels() const override;
+    QVector<QPointF> handlePoints() const override { return {}; }
     ShapeRecord record() const override;
     void restore(const ShapeRecord &record) override;
+
+protected:
+    QColor labelColor(const QPainter *painter) const override;
 
 private:
     QString m_text;
@@ -36,7 +40,7 @@ public:
     // On-screen length in the ruler's unit, with the view's device-pixel ratio.
     double realLength() const;
 
-    int hitTest(const QPointF &p) const override;
+    Outline outline() const override;
     void drawShape(QPainter *painter) override;
 
 private:

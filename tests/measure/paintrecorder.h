@@ -69,10 +69,27 @@ public:
     QVector<QRectF> rects;
     QVector<QPointF> points;
 
+    // The texts as read: a label's contrasting rim is the same text drawn
+    // a pixel off before it, and is left out.
+    QVector<DrawnText> fills() const
+    {
+        QVector<DrawnText> out;
+        for (int i = 0; i < texts.size(); ++i) {
+            bool rim = false;
+            for (int j = i + 1; j < texts.size() && !rim; ++j) {
+                const QPointF d = texts[j].pos - texts[i].pos;
+                rim = texts[j].text == texts[i].text && qAbs(d.x()) <= 1 && qAbs(d.y()) <= 1;
+            }
+            if (!rim)
+                out.append(texts[i]);
+        }
+        return out;
+    }
+
     QStringList textList() const
     {
         QStringList out;
-        for (const DrawnText &t : texts)
+        for (const DrawnText &t : fills())
             out << t.text;
         return out;
     }

@@ -5,6 +5,8 @@
 #include "measure/lineshapes.h"
 #include "measure/textshapes.h"
 
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -85,6 +87,14 @@ private slots:
     void screenFollowsEveryChange();
     void directPaintingViewIsSwitched();
     void renderBuffers();
+    void renderedPicturesHaveNoPointerState_data();
+    void renderedPicturesHaveNoPointerState();
+    void labelsHaveContrastingRim_data();
+    void labelsHaveContrastingRim();
+    void labelsWholeInSavedPicture_data();
+    void labelsWholeInSavedPicture();
+    void zoomedViewInScrollArea();
+    void shapeListForResultsTable();
     void noPictureIsSilent();
 };
 
@@ -715,6 +725,225 @@ void TestCameraScene::renderBuffers()
     QCOMPARE(rendered, grabbed);
     for (int i = 0; i < CameraScene::RenderBufferCount; ++i)
         f.scene.renderBuffer(i)->release();
+}
+
+void TestCameraScene::renderedPicturesHaveNoPointerState_data()
+{
+    QTest::addColumn<int>("gesture");
+    QTest::newRow("pointer left the view over a shape") << 0;
+    QTest::newRow("hovered, then another tool") << 1;
+    QTest::newRow("hovered with the eraser") << 2;
+    QTest::newRow("pressed and held on a shape") << 3;
+    QTest::newRow("selected from outside") << 4;
+    QTest::newRow("a shape half drawn") << 5;
+}
+
+// Saved, printed and recorded pictures equal those made with the pointer away.
+void TestCameraScene::renderedPicturesHaveNoPointerState()
+{
+    QFETCH(int, gesture);
+    SceneFixture f(QSize(400, 300), 2, 2);
+    f.scene.setCalibration(QStringLiteral("10"), 0.01, 0);
+    addFinished(f.scene, Line, {{100, 100}, {300, 100}});
+    GraphicsItem *circle = addFinished(f.scene, Circle2, {{100, 200}, {200, 200}});
+    f.scene.saveHistory();
+    f.scene.setTool(Select);
+    f.move(f.at(50, 280));
+    const QImage awayScreen = f.view.viewport()->grab().toImage();
+    const QImage away = f.scene.grabImage();
+    CameraBuffer *buffer = f.scene.renderToBuffer();
+    QVERIFY(buffer);
+    const QImage recordedAway = QImage(buffer->bits(), 400, 300, 400 * 4, QImage::Format_RGB32).copy();
+    buffer->release();
+
+    switch (gesture) {
+    case 0: f.move(f.at(200, 101)); break;
+    case 1:
+        f.move(f.at(200, 101));
+        f.scene.setTool(Line);
+        break;
+    case 2:
+        f.scene.setTool(Erase);
+        f.move(f.at(200, 101));
+        break;
+    case 3:
+        f.move(f.at(200, 101));
+        f.press(f.at(200, 101));
+        break;
+    case 4: f.scene.selectShape(circle); break;
+    case 5:
+        f.scene.setTool(Rect);
+        f.clickAt(20, 20);
+        f.move(f.at(380, 280));
+        break;
+    }
+    // On screen the pointer's state shows (a tool switch ends the hover) ...
+    QCOMPARE(f.view.viewport()->grab().toImage() == awayScreen, gesture == 1);
+    // ... never in a picture.
+    QCOMPARE(f.scene.grabImage(), away);
+    buffer = f.scene.renderToBuffer();
+    QVERIFY(buffer);
+    QCOMPARE(QImage(buffer->bits(), 400, 300, 400 * 4, QImage::Format_RGB32), recordedAway);
+    buffer->release();
+}
+
+void TestCameraScene::labelsHaveContrastingRim_data()
+{
+    QTest::addColumn<QColor>("picture");
+    QTest::addColumn<int>("colour");
+    QTest::addColumn<QColor>("rim");
+    QTest::newRow("blue on black") << QColor(Qt::black) << 2 << QColor(Qt::white);
+    QTest::newRow("red on black") << QColor(Qt::black) << 0 << QColor(Qt::white);
+    QTest::newRow("green on white") << QColor(Qt::white) << 1 << QColor(Qt::black);
+}
+
+void TestCameraScene::labelsHaveContrastingRim()
+{
+    QFETCH(QColor, picture);
+    QFETCH(int, colour);
+    QFETCH(QColor, rim);
+    SceneFixture f(QSize(400, 300), 1, 1, picture);
+    addFinished(f.scene, Line, {{50, 50}, {60, 50}}, colour);
+    const QImage image = f.scene.grabImage();
+    int rimPixels = 0, textPixels = 0;
+    const QColor text = DrawStyle().colors.value(colour);
+    for (int y = 52; y < 100; ++y) {
+        for (int x = 45; x < 300; ++x) {
+            rimPixels += image.pixelColor(x, y) == rim;
+            textPixels += image.pixelColor(x, y) == text;
+        }
+    }
+    QVERIFY2(rimPixels > 100, qPrintable(QString::number(rimPixels)));
+    QVERIFY2(textPixels > 50, qPrintable(QString::number(textPixels)));
+}
+
+void TestCameraScene::labelsWholeInSavedPicture_data()
+{
+    QTest::addColumn<QPointF>("start"); // a 60-pixel horizontal line from here
+    QTest::newRow("right") << QPointF(338, 150);
+    QTest::newRow("bottom") << QPointF(150, 299);
+    QTest::newRow("left, dragged partly out") << QPointF(-50, 150);
+    QTest::newRow("top, dragged partly out") << QPointF(150, -40);
+}
+
+// A label at an edge shows whole in the saved picture: as many pixels in its
+// colour as the same label in the middle.
+void TestCameraScene::labelsWholeInSavedPicture()
+{
+    QFETCH(QPointF, start);
+    const auto labelPixels = [](const QPointF &from) {
+        SceneFixture f(QSize(400, 300), 1, 1, QColor(Qt::black));
+        f.scene.setCalibration(QStringLiteral("10"), 0.01, 0);
+        addFinished(f.scene, Line, {from, from + QPointF(60, 0)}, 2);
+        f.scene.setCalibration(QStringLiteral("10"), 0.01, 0);
+        const QImage image = f.scene.grabImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == QColor(255, 255, 255); // the rim
+        return count;
+    };
+    const int middle = labelPixels(QPointF(100, 100));
+    QVERIFY(middle > 100);
+    QCOMPARE(labelPixels(start), middle);
+}
+
+// A 10x view in a small scroll area: the layer covers what is shown, and
+// follows the scrolling.
+void TestCameraScene::zoomedViewInScrollArea()
+{
+    QScrollArea area;
+    area.resize(320, 240);
+    area.setFrameShape(QFrame::NoFrame);
+    auto *view = new QGraphicsView;
+    view->setFrameShape(QFrame::NoFrame);
+    view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    CameraScene scene;
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(QColor(128, 128, 128));
+    scene.setImage(image);
+    view->setScene(&scene);
+    view->setFixedSize(4000, 3000);
+    area.setWidget(view);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    scene.fitToView(QSize(400, 300));
+    scene.setCalibration(QString(), 1.0, -1);
+    addFinished(scene, Line, {{100, 100.05}, {300, 100.05}}, 1);
+    addFinished(scene, Cross, {{390, 290}}, 2);
+    const QColor green(0, 255, 0), blue(0, 0, 255);
+    for (const QPoint scroll : {QPoint(1400, 900), QPoint(2600, 850), QPoint(3680, 2760), QPoint(0, 0)}) {
+        area.horizontalScrollBar()->setValue(scroll.x());
+        area.verticalScrollBar()->setValue(scroll.y());
+        const QImage shown = area.viewport()->grab().toImage();
+        const int lineY = 1000 - scroll.y() + 0; // picture y 100.05 at 10x
+        const bool lineShown = lineY >= 0 && lineY < shown.height() && scroll.x() < 3000 && scroll.x() + 320 > 1000;
+        if (lineShown)
+            QVERIFY2(hasColourNear(shown, 100, lineY, green), qPrintable(QStringLiteral("%1,%2").arg(scroll.x()).arg(scroll.y())));
+        // The cross-hair reaches across the whole picture, however far.
+        QVERIFY(hasColourNear(shown, 3900 - scroll.x() >= 0 && 3900 - scroll.x() < 320 ? 3900 - scroll.x() : 10,
+                              2900 - scroll.y() >= 0 && 2900 - scroll.y() < 240 ? 2900 - scroll.y() : 10, blue)
+                || (3900 - scroll.x() >= 320 && 2900 - scroll.y() >= 240));
+    }
+}
+
+void TestCameraScene::shapeListForResultsTable()
+{
+    SceneFixture f;
+    QSignalSpy changed(&f.scene, &CameraScene::shapesChanged);
+    QSignalSpy selected(&f.scene, &CameraScene::selectedShapeChanged);
+    f.scene.setTool(Line);
+    f.clickAt(100, 100);
+    f.clickAt(200, 100);
+    f.scene.setTool(Circle1);
+    f.clickAt(300, 200);
+    f.clickAt(330, 200);
+    QCOMPARE(f.scene.shapes().size(), 2);
+    QVERIFY(changed.size() >= 2);
+    GraphicsItem *circle = f.scene.shapes().at(1);
+    QCOMPARE(f.scene.shapeIndex(circle), 1);
+    QCOMPARE(circle->values().value(0).name, QStringLiteral("R"));
+
+    // Hovering changes no value.
+    changed.clear();
+    f.scene.setTool(Select);
+    f.move(f.at(150, 101));
+    f.move(f.at(10, 290));
+    QCOMPARE(changed.size(), 0);
+    // Moving a point, a calibration and undo do.
+    circle->setPoint(1, QPointF(340, 200));
+    QCOMPARE(changed.size(), 1);
+    f.scene.setCalibration(QStringLiteral("x"), 2.0, 0);
+    QCOMPARE(changed.size(), 2);
+
+    // Selecting highlights on screen, as the pointer would.
+    f.scene.selectShape(circle);
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(f.scene.selectedShape(), circle);
+    QVERIFY(circle->isSelected());
+    QVERIFY(hasColourNear(f.view.viewport()->grab().toImage(), 340, 200, QColor(0, 128, 255)));
+    f.scene.selectShape(nullptr);
+    QVERIFY(!circle->isSelected());
+    QCOMPARE(selected.size(), 2);
+
+    // Erasing from outside is one undoable step.
+    const int history = f.scene.historySize();
+    f.scene.selectShape(circle);
+    changed.clear();
+    f.scene.eraseShape(f.scene.shapes().at(0));
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(f.scene.shapes(), (QList<GraphicsItem *>{circle}));
+    QCOMPARE(f.scene.selectedShape(), circle);
+    QCOMPARE(f.scene.historySize(), history + 1);
+    f.scene.undo();
+    QCOMPARE(f.scene.shapes().size(), 2);
+    QCOMPARE(f.scene.shapes().at(0)->shapeType(), int(Line));
+    QVERIFY(!f.scene.selectedShape()); // the objects were rebuilt
+    QCOMPARE(selected.last().at(0).value<GraphicsItem *>(), nullptr);
+    f.scene.eraseShape(nullptr); // harmless
+    QCOMPARE(f.scene.shapes().size(), 2);
 }
 
 void TestCameraScene::noPictureIsSilent()

@@ -39,6 +39,12 @@ private slots:
     void measureTextFormats();
     void labels_data();
     void labels();
+    void values_data();
+    void values();
+    void arcFollowsMiddlePoint_data();
+    void arcFollowsMiddlePoint();
+    void labelsStayInsidePicture_data();
+    void labelsStayInsidePicture();
     void labelHangsBelowFirstPoint_data();
     void labelHangsBelowFirstPoint();
     void hitTests_data();
@@ -215,8 +221,135 @@ void TestShapes::labels()
         SceneFixture f(QSize(400, 300), zoom.first, zoom.second);
         f.scene.setCalibration(QStringLiteral("10"), factor, unit);
         GraphicsItem *shape = addFinished(f.scene, type, points);
-        const auto drawn = recordShape(shape);
-        QCOMPARE(drawn->engine.textList(), expected);
+        QCOMPARE(shape->labels(), expected);
+    }
+}
+
+void TestShapes::values_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<Pts>("points");
+    QTest::addColumn<QString>("expected"); // name kind value, per value
+    QTest::newRow("point") << int(Point) << Pts{{212.6, 100.4}} << "X point 13; Y point 50";
+    QTest::newRow("line") << int(Line) << Pts{{10, 10}, {40, 50}} << "L length 50";
+    QTest::newRow("rect") << int(Rect) << Pts{{10, 60}, {60, 10}} << "S area 2500";
+    QTest::newRow("angle") << int(AngleLine) << Pts{{150, 50}, {50, 50}, {50, 150}} << "A angle 90";
+    QTest::newRow("concentric") << int(DoubleCircle) << Pts{{100, 100}, {130, 100}, {100, 150}}
+                                << "R1 length 30; R2 length 50";
+    QTest::newRow("circle3") << int(Circle3) << Pts{{0, 100}, {100, 0}, {200, 100}} << "R length 100";
+    QTest::newRow("cross") << int(Cross) << Pts{{50, 50}} << "";
+    QTest::newRow("text") << int(Text) << Pts{{50, 50}} << "";
+}
+
+// Values come without a painter or a calibration, in picture units.
+void TestShapes::values()
+{
+    QFETCH(int, type);
+    QFETCH(Pts, points);
+    QFETCH(QString, expected);
+    SceneFixture f;
+    f.scene.setCalibration(QStringLiteral("10"), 0.5, 1);
+    GraphicsItem *shape = addFinished(f.scene, type, points);
+    static const char *const kinds[] = {"length", "area", "angle", "point"};
+    QStringList got;
+    for (const MeasuredValue &v : shape->values()) {
+        got << v.name + ' ' + kinds[int(v.kind)] + ' ' + QString::number(v.value, 'g', 10);
+        const double factor = v.kind == ValueKind::Length ? 0.5 : v.kind == ValueKind::Area ? 0.25 : 1.0;
+        QCOMPARE(realValue(v, f.scene.calibration()), v.value * factor);
+        const QString unit = realUnit(v, f.scene.calibration());
+        QCOMPARE(unit, v.kind == ValueKind::Length ? QString("cm")
+                       : v.kind == ValueKind::Area ? QString("cm^cm")
+                       : v.kind == ValueKind::Angle ? QString("deg") : QString("px"));
+    }
+    QCOMPARE(got.join(QStringLiteral("; ")), expected);
+}
+
+void TestShapes::arcFollowsMiddlePoint_data()
+{
+    QTest::addColumn<Pts>("points");
+    QTest::newRow("over the top, left to right") << Pts{{0, 100}, {100, 0}, {200, 100}};
+    QTest::newRow("over the top, right to left") << Pts{{200, 100}, {100, 0}, {0, 100}};
+    QTest::newRow("under, left to right") << Pts{{0, 100}, {100, 200}, {200, 100}};
+    QTest::newRow("under, right to left") << Pts{{200, 100}, {100, 200}, {0, 100}};
+    QTest::newRow("the long way round") << Pts{{100, 0}, {0, 100}, {200, 100}};
+    QTest::newRow("the long way, other sense") << Pts{{200, 100}, {0, 100}, {100, 0}};
+    QTest::newRow("nearly straight, middle above") << Pts{{100, 300}, {400, 301}, {700, 300}};
+    QTest::newRow("nearly straight, middle below") << Pts{{100, 300}, {400, 299.999}, {700, 300}};
+    QTest::newRow("1080p, uneven") << Pts{{13.7, 1020.2}, {960.5, 3.3}, {1890.1, 1011.9}};
+    QTest::newRow("small, far from the origin") << Pts{{1900.25, 1070.5}, {1903.75, 1068}, {1907.5, 1071.25}};
+}
+
+// The arc runs from the first point through the middle one to the last, and
+// its length agrees with the inscribed angle: the arc through p1 spans
+// 2 pi - 2 phi, phi being the angle at p1, on a radius |p0 p2| / (2 sin phi).
+void TestShapes::arcFollowsMiddlePoint()
+{
+    QFETCH(Pts, points);
+    const QPointF u = points[0] - points[1], v = points[2] - points[1];
+    const double phi = std::atan2(std::fabs(u.x() * v.y() - u.y() * v.x()), u.x() * v.x() + u.y() * v.y());
+    const QPointF chord = points[2] - points[0];
+    const double radius = std::hypot(chord.x(), chord.y()) / (2.0 * std::sin(phi));
+    const double expected = radius * (2.0 * M_PI - 2.0 * phi);
+
+    GraphicsArcItem arc;
+    arc.restore({Arc, DrawStyle(), points, QString()});
+    const MeasuredValues values = arc.values();
+    QCOMPARE(values.size(), 1);
+    QVERIFY2(std::fabs(values[0].value - expected) < 1e-4,
+             qPrintable(QStringLiteral("%1 against %2").arg(values[0].value, 0, 'f', 8).arg(expected, 0, 'f', 8)));
+    if (points[1] == QPointF(400, 301))
+        QCOMPARE(arc.labels(), QStringList{"C:600.0044 px"});
+
+    // The drawn arc: from p0, through p1's side of the chord, to p2.
+    const Outline outline = arc.outline();
+    QCOMPARE(outline.size(), 3);
+    const OutlinePart &part = outline[2];
+    QCOMPARE(part.kind, OutlinePart::Arc);
+    QVERIFY(std::fabs(part.radius - radius) < 1e-6 * qMax(1.0, radius));
+    const auto onArc = [&part](double degrees) {
+        const double a = qDegreesToRadians(degrees);
+        return part.a + part.radius * QPointF(std::cos(a), -std::sin(a));
+    };
+    const auto near = [](const QPointF &a, const QPointF &b) { return QLineF(a, b).length() < 1e-6 * qMax(1.0, QLineF(a, b).p1().manhattanLength()); };
+    QVERIFY(near(onArc(part.startAngle), points[0]));
+    QVERIFY(near(onArc(part.startAngle + part.spanAngle), points[2]));
+    const QPointF mid = onArc(part.startAngle + part.spanAngle / 2);
+    const auto side = [&](const QPointF &p) {
+        return chord.x() * (p.y() - points[0].y()) - chord.y() * (p.x() - points[0].x());
+    };
+    QVERIFY(side(mid) * side(points[1]) > 0);
+    QVERIFY(std::fabs(std::fabs(part.spanAngle) - qRadiansToDegrees(2.0 * M_PI - 2.0 * phi)) < 1e-6);
+}
+
+void TestShapes::labelsStayInsidePicture_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<Pts>("points");
+    QTest::newRow("right edge") << int(Line) << Pts{{795, 300}, {799, 250}};
+    QTest::newRow("bottom edge") << int(Line) << Pts{{200, 598}, {300, 598}};
+    QTest::newRow("bottom-right corner, two lines")
+        << int(DoubleCircle) << Pts{{798, 596}, {790, 596}, {798, 580}};
+    QTest::newRow("dragged past the left edge") << int(Rect) << Pts{{-30, 200}, {50, 250}};
+    QTest::newRow("dragged past the top") << int(Circle1) << Pts{{400, -60}, {400, 10}};
+    QTest::newRow("note at the right") << int(Text) << Pts{{790, 20}};
+    QTest::newRow("point at the bottom-right") << int(Point) << Pts{{799, 599}};
+}
+
+// Whatever the zoom, the label rectangle lies inside the picture's.
+void TestShapes::labelsStayInsidePicture()
+{
+    QFETCH(int, type);
+    QFETCH(Pts, points);
+    for (const auto &zoom : kZooms) {
+        SceneFixture f(QSize(800, 600), zoom.first, zoom.second);
+        GraphicsItem *shape = addFinished(f.scene, type, points, QStringLiteral("a long note"));
+        QFont font;
+        font.setPixelSize(shape->fontPixelSize());
+        const QRectF label = shape->labelRect(font);
+        QVERIFY(!label.isEmpty());
+        const QRectF picture = f.scene.pictureViewRect();
+        QCOMPARE(picture, QRectF(0, 0, 800 * zoom.first, 600 * zoom.second));
+        QVERIFY2(picture.contains(label), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(label.x()).arg(label.y()).arg(label.width()).arg(label.height())));
     }
 }
 
@@ -243,8 +376,9 @@ void TestShapes::labelHangsBelowFirstPoint()
     const QPoint view = f.at(anchor.x(), anchor.y());
     const int font = shape->fontPixelSize();
     QCOMPARE(font, 32);
-    for (int i = 0; i < drawn->engine.texts.size(); ++i)
-        QCOMPARE(drawn->engine.texts[i].pos, QPointF(view.x(), view.y() + (i + 1) * font));
+    const QVector<DrawnText> texts = drawn->engine.fills();
+    for (int i = 0; i < texts.size(); ++i)
+        QCOMPARE(texts[i].pos, QPointF(view.x(), view.y() + (i + 1) * font));
 }
 
 void TestShapes::hitTests_data()
@@ -515,10 +649,14 @@ void TestShapes::degenerateDrawing()
     QFETCH(int, texts);
     SceneFixture f;
     GraphicsItem *shape = addFinished(f.scene, type, points);
-    const auto drawn = recordShape(shape);
-    QCOMPARE(drawn->engine.lines.size(), lines);
-    QCOMPARE(drawn->engine.ellipses.size() + drawn->engine.paths.size(), curves);
-    QCOMPARE(drawn->engine.texts.size(), texts);
+    int segments = 0, arcs = 0;
+    for (const OutlinePart &part : shape->outline()) {
+        segments += part.kind == OutlinePart::Segment;
+        arcs += part.kind == OutlinePart::Circle || part.kind == OutlinePart::Arc;
+    }
+    QCOMPARE(segments, lines);
+    QCOMPARE(arcs, curves);
+    QCOMPARE(shape->labels().size(), texts);
 }
 
 void TestShapes::polygonAreaSwitch()
@@ -587,7 +725,7 @@ void TestShapes::textDrawing()
     note->press(QPointF(30.7, 40), Qt::LeftButton);
     const auto drawn = recordShape(note);
     QCOMPARE(drawn->engine.textList(), QStringList{"note"});
-    QCOMPARE(drawn->engine.texts[0].pos, QPointF(31, 52)); // view point (31, 40) plus 12 px
+    QCOMPARE(drawn->engine.fills()[0].pos, QPointF(31, 52)); // view point (31, 40) plus 12 px
     QVERIFY(drawn->engine.rects.isEmpty());
 }
 
