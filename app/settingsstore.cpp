@@ -1,17 +1,20 @@
 #include "app/settingsstore.h"
+#include "core/notifier.h"
 #include "core/sidecar.h"
 #include "dialogs/savefolderbrowser.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 
 SettingsStore::SettingsStore(AppSettings *settings, const StoragePaths &paths, QWidget *messageParent,
                              QObject *parent)
     : QObject(parent), m_settings(settings), m_paths(paths), m_messageParent(messageParent)
 {
     qRegisterMetaType<SettingsRead>("SettingsRead");
+    m_saveTimer.setSingleShot(true);
+    m_saveTimer.setInterval(1000);
+    connect(&m_saveTimer, &QTimer::timeout, this, &SettingsStore::saveSettings);
     if (m_settings->imageRoot.isEmpty())
         m_settings->imageRoot = m_paths.imageRoot;
     if (m_settings->videoRoot.isEmpty())
@@ -52,8 +55,15 @@ SettingsRead SettingsStore::loadSettings()
     return result;
 }
 
+void SettingsStore::scheduleSave()
+{
+    if (!m_saveTimer.isActive())
+        m_saveTimer.start();
+}
+
 bool SettingsStore::saveSettings()
 {
+    m_saveTimer.stop();
     if (m_imageBrowser && !m_imageBrowser->currentPath().isEmpty())
         m_settings->imageFolder = QDir(m_settings->imageRoot).relativeFilePath(m_imageBrowser->currentPath());
     if (m_videoBrowser && !m_videoBrowser->currentPath().isEmpty())
@@ -147,8 +157,8 @@ bool SettingsStore::checkSaveFolder(int kind)
     const QString root = kind == Photo ? m_settings->imageRoot : m_settings->videoRoot;
     if (QDir(folder).absolutePath() != QDir(root).absolutePath())
         return true;
-    QMessageBox::information(m_messageParent, QString(),
-                             QCoreApplication::translate("VistrelClass", "请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”"));
+    notifier().inform(m_messageParent,
+                      QCoreApplication::translate("VistrelClass", "请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”"));
     return false;
 }
 

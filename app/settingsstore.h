@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 class SaveFolderBrowser;
@@ -39,6 +40,13 @@ public:
     // Stores the browsers' folders relative to their roots and writes the
     // file atomically. A failure leaves the old file and is not reported.
     bool saveSettings();
+    // Saves within saveDelayMs of a change; the changes in between share one
+    // write, so the file is written at most once a second. A pending save is
+    // done by saveSettings().
+    void scheduleSave();
+    bool isSavePending() const { return m_saveTimer.isActive(); }
+    // Tests shorten it.
+    void setSaveDelay(int ms) { m_saveTimer.setInterval(ms); }
 
     // Creates a missing root with its current subfolder, then syncBrowsers().
     void ensureFolders();
@@ -73,4 +81,5 @@ private:
     QPointer<QWidget> m_messageParent;
     SaveFolderBrowser *m_imageBrowser = nullptr;
     SaveFolderBrowser *m_videoBrowser = nullptr;
+    QTimer m_saveTimer;
 };

@@ -15,6 +15,7 @@
 #include "ui_vistrel.h"
 #include "view/cameralabel.h"
 #include "view/cameraviewer.h"
+#include "widgets/cameraparampanel.h"
 #include "widgets/qswitchbutton.h"
 
 #include <QMessageBox>
@@ -115,8 +116,8 @@ struct Rig
     bool waitFrames(int n)
     {
         const QString cam = window->currentCamera();
-        const int start = window->openCameras().value(cam).frameTimes.size();
-        return QTest::qWaitFor([&] { return window->openCameras().value(cam).frameTimes.size() >= start + n; }, 5000);
+        const int start = window->openCameras().value(cam).delivered;
+        return QTest::qWaitFor([&] { return window->openCameras().value(cam).delivered >= start + n; }, 5000);
     }
     QStringList photos() const
     {

@@ -386,8 +386,8 @@ private slots:
         Rig rig;
         QVERIFY(rig.waitFrames(3));
         const QString cam = rig.window->currentCamera();
-        auto *autoExposure = qobject_cast<QSwitchButton *>(rig.window->paramRow("自动曝光"));
-        auto *exposure = qobject_cast<QSlider *>(rig.window->paramRow("曝光时间"));
+        auto *autoExposure = qobject_cast<QSwitchButton *>(rig.window->paramRow(CameraHub::ExposureMode));
+        auto *exposure = qobject_cast<QSlider *>(rig.window->paramRow(CameraHub::Exposure));
         QVERIFY(autoExposure && exposure);
         rig.ui()->btnSetting->click();
         if (!autoExposure->isChecked())
@@ -399,11 +399,11 @@ private slots:
         QVERIFY(exposure->isEnabled());
         exposure->setValue(exposure->minimum() + 3);
         QCOMPARE(CameraHub::instance()->getPropertyRange(cam, CameraHub::Exposure).current, exposure->minimum() + 3);
-        QCOMPARE(rig.window->settings().cameras[cam].params[CameraConfig::Exposure].values[0], exposure->minimum() + 3);
+        QCOMPARE(rig.window->settings().cameras[cam].params[CameraConfig::Exposure].current(), exposure->minimum() + 3);
 
         // Reset brings the device defaults back.
         const PropertyRange before = CameraHub::instance()->getPropertyRange(cam, CameraHub::Brightness);
-        auto *brightness = qobject_cast<QSlider *>(rig.window->paramRow("亮度"));
+        auto *brightness = qobject_cast<QSlider *>(rig.window->paramRow(CameraHub::Brightness));
         brightness->setValue(before.defaultValue == brightness->maximum() ? brightness->minimum() : brightness->maximum());
         QVERIFY(CameraHub::instance()->getPropertyRange(cam, CameraHub::Brightness).current != before.defaultValue);
         rig.ui()->btnCamParamReset->click();
@@ -416,7 +416,7 @@ private slots:
         rig.reopen();
         const QString again = rig.window->currentCamera();
         QCOMPARE(again, cam);
-        QCOMPARE(rig.window->settings().cameras[cam].params[CameraConfig::Brightness].values[0], chosen);
+        QCOMPARE(rig.window->settings().cameras[cam].params[CameraConfig::Brightness].current(), chosen);
         QCOMPARE(CameraHub::instance()->getPropertyRange(cam, CameraHub::Brightness).current, chosen);
     }
 
@@ -425,8 +425,8 @@ private slots:
         Rig rig;
         QVERIFY(rig.waitFrames(3));
         const QImage before = rig.window->scene()->image().copy();
-        QTest::mousePress(rig.window->paramRow("水平翻转"), Qt::LeftButton);
-        QTest::mousePress(rig.window->paramRow("垂直翻转"), Qt::LeftButton);
+        QTest::mousePress(rig.window->paramRow(CameraParamPanel::FlipHorizontal), Qt::LeftButton);
+        QTest::mousePress(rig.window->paramRow(CameraParamPanel::FlipVertical), Qt::LeftButton);
         QVERIFY(rig.waitFrames(3));
         const QPair<bool, bool> flip = CameraHub::instance()->getFlip(rig.window->currentCamera());
         QVERIFY(flip.first && flip.second);
