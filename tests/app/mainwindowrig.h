@@ -4,6 +4,7 @@
 // helpers its tests share.
 #include "app/vistrel.h"
 #include "calib/bdwidget.h"
+#include "core/notifier.h"
 #include "capture/camerahub.h"
 #include "capture/devicetable.h"
 #include "capture/simbackend.h"
@@ -80,6 +81,7 @@ inline SimCameraSpec spec(const QString &tag, int pid, QVector<QSize> sizes)
 // A window over simulated microscopes in a private folder.
 struct Rig
 {
+    RecordingNotifier notes; // the window's messages; file operations still use boxes
     QTemporaryDir dir;
     std::shared_ptr<SimulatedBackend> sim;
     std::unique_ptr<Vistrel> window;

@@ -1,4 +1,5 @@
 #include "mainwindowrig.h"
+#include "app/recordingcontroller.h"
 #include "app/vistrel.h"
 #include "calib/bdwidget.h"
 #include "capture/camerahub.h"
@@ -13,7 +14,6 @@
 #include "view/cameraviewer.h"
 #include "widgets/qswitchbutton.h"
 
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -112,9 +112,8 @@ private slots:
         QVERIFY(rig.waitFrames(3));
         // At the root of the photo folder: refused.
         rig.ui()->imageBrowser->setCurrentPath(rig.dir.filePath("save/image"));
-        closeNextBox();
         rig.window->onBtnCapture();
-        QVERIFY(g_boxText.startsWith(QStringLiteral("请先选择并打开需要保存的路径文件夹")));
+        QVERIFY(rig.notes.informed.value(0).startsWith(QStringLiteral("请先选择并打开需要保存的路径文件夹")));
         QVERIFY(rig.photos().isEmpty());
 
         rig.ui()->imageBrowser->setCurrentPath(rig.dir.filePath("save/image/Photo"));
@@ -240,9 +239,8 @@ private slots:
         QVERIFY(rig.window->scene()->isNoDeviceNotice());
         QCOMPARE(rig.ui()->boxCam->count(), 0);
         // A photo now is refused with a message, not a crash.
-        closeNextBox();
         rig.window->onBtnCapture();
-        QCOMPARE(g_boxText, QStringLiteral("设备未启动"));
+        QCOMPARE(rig.notes.informed.value(0), QStringLiteral("设备未启动"));
     }
 
     // The folder turns into a file under the program's feet: nothing can be
@@ -263,10 +261,9 @@ private slots:
         QDir().mkpath(folder);
         rig.ui()->cameraBrowser->setCurrentPath(folder);
         breakFolder(folder);
-        closeNextBox();
         rig.window->startRecording(rig.window->currentCamera());
-        QVERIFY(QTest::qWaitFor([&] { return !g_boxText.isEmpty(); }, 5000));
-        QCOMPARE(g_boxText, QStringLiteral("录像出错1"));
+        QVERIFY(QTest::qWaitFor([&] { return !rig.notes.informed.isEmpty(); }, 5000));
+        QCOMPARE(rig.notes.informed.value(0), QStringLiteral("录像出错1"));
         QVERIFY(QTest::qWaitFor([&] { return !rig.window->isRecording(); }, 5000));
         QCOMPARE(rig.ui()->btnRecord->text(), QStringLiteral("录像"));
         QVERIFY(rig.ui()->cameraWidget->isEnabled());
@@ -280,16 +277,14 @@ private slots:
         QDir().mkpath(folder);
         rig.ui()->imageBrowser->setCurrentPath(folder);
         breakFolder(folder);
-        closeNextBox();
         rig.window->onBtnCapture();
-        QVERIFY(QTest::qWaitFor([&] { return !g_boxText.isEmpty(); }, 3000));
-        QVERIFY(g_boxText.startsWith(QStringLiteral("照片文件夹不可写")));
+        QCOMPARE(rig.notes.informed.size(), 1);
+        QVERIFY(rig.notes.informed.value(0).startsWith(QStringLiteral("照片文件夹不可写")));
         QVERIFY(rig.window->settings().imageFiles.isEmpty());
         // Told once, not at every photo of a timed run.
-        g_boxText.clear();
+        rig.notes.informed.clear();
         rig.window->onBtnCapture();
-        QTest::qWait(100);
-        QVERIFY(g_boxText.isEmpty());
+        QVERIFY(rig.notes.informed.isEmpty());
         QVERIFY(rig.window->settings().imageFiles.isEmpty());
     }
 
@@ -316,7 +311,8 @@ private slots:
         rig.window->onAutoRecordTimer();
         QVERIFY(rig.window->isRecording());
         QVERIFY(rig.window->isTimedVideo());
-        QTest::qWait(1300); // the recorder's own clock passes the clip length
+        // The clip's length passes on the injected clock.
+        QVERIFY(QTest::qWaitFor([&] { return rig.window->recording()->framesQueued() > 0; }, 5000));
         clock = clock.addSecs(1);
         rig.window->onAutoRecordTimer();
         QVERIFY(!rig.window->isRecording());
@@ -330,7 +326,8 @@ private slots:
         clock = clock.addSecs(1);
         rig.window->onAutoRecordTimer();
         QVERIFY(rig.window->isRecording());
-        QTest::qWait(1300);
+        QVERIFY(QTest::qWaitFor([&] { return rig.window->recording()->framesQueued() > 0; }, 5000));
+        clock = clock.addSecs(1);
         rig.window->onAutoRecordTimer();
         QCOMPARE(finished.count(), 2);
         QVERIFY(!rig.window->settings().timedActive);
