@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 
@@ -57,6 +58,18 @@ void FullScreenMode::leave()
         if (m_normalGeometry.isValid())
             m_window->setGeometry(m_normalGeometry);
     }
+}
+
+bool FullScreenMode::handle(QEvent *event)
+{
+    const bool leaving = m_active
+                         && ((event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+                             || event->type() == QEvent::MouseButtonDblClick);
+    if (leaving) {
+        leave();
+        event->accept();
+    }
+    return leaving;
 }
 
 void FullScreenMode::check()

@@ -6,6 +6,7 @@
 #include <QVector>
 
 class QAction;
+class QEvent;
 class QLabel;
 class QMainWindow;
 class QWidget;
@@ -24,6 +25,8 @@ public:
     void enter();
     void leave();
     void toggle() { m_active ? leave() : enter(); }
+    // Esc and a double click leave full screen; true when event did that.
+    bool handle(QEvent *event);
     // The hint in the current language.
     void retranslate();
     // The periodic check (the window's full-screen timer slot).

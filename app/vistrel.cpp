@@ -1,5 +1,6 @@
 #include "app/vistrel.h"
 
+#include "app/camerasession.h"
 #include "app/devicewatcher.h"
 #include "app/fullscreenmode.h"
 #include "app/languages.h"
@@ -49,9 +50,6 @@ namespace {
 int g_minimumStartupMs = 3000;
 std::optional<StoragePaths> g_storageOverride;
 
-const char *const kZoomTexts[] = {"0.5x", "1.0x", "2.0x", "2.5x", "4.0x", "5.0x", "10.0x"};
-const double kZoomFactors[] = {0.5, 1, 2, 2.5, 4, 5, 10};
-
 bool isPhotoSuffix(const QString &suffix)
 {
     const QString s = suffix.toLower();
@@ -84,19 +82,8 @@ void Vistrel::setMinimumStartupMs(int ms)
     g_minimumStartupMs = ms;
 }
 
-double Vistrel::zoomFactor(const QString &text)
-{
-    for (size_t i = 0; i < sizeof kZoomFactors / sizeof kZoomFactors[0]; ++i) {
-        if (text == QLatin1String(kZoomTexts[i]))
-            return kZoomFactors[i];
-    }
-    return 1.0;
-}
-
-int Vistrel::recordingFps(const QSize &size)
-{
-    return RecordingController::recordingFps(size);
-}
+double Vistrel::zoomFactor(const QString &text) { return CameraSession::zoomFactor(text); }
+int Vistrel::recordingFps(const QSize &size) { return RecordingController::recordingFps(size); }
 
 Vistrel::Vistrel(QWidget *parent)
     : QMainWindow(parent)
@@ -131,11 +118,6 @@ Vistrel::Vistrel(QWidget *parent)
     ui->actionAbout->setMenuRole(QAction::NoRole);
     ui->boxFormatImage->addItems(SettingsStore::imageFormats());
     ui->boxFormatRecord->addItems(SettingsStore::videoFormats());
-    for (int i = 0; i < AppSettings::kTileCount; ++i) {
-        tile(i)->setIndex(i);
-        tile(i)->setContextMenuPolicy(Qt::CustomContextMenu);
-    }
-    tile(0)->setSelected(true);
     m_recordPlayingIcon = QIcon(QStringLiteral(":/Vistrel/image/icon/btnRecord_Playing.png"));
     m_recordIcon = QIcon(QStringLiteral(":/Vistrel/image/icon/btnRecord.png"));
 
@@ -149,15 +131,19 @@ Vistrel::Vistrel(QWidget *parent)
     m_recording = new RecordingController(m_scene, &m_settings, this);
     m_panel = new CameraParamPanel(ui->cameraParamWidget, {ui->btnBaoGuang, ui->btnColor, ui->btnBlance, ui->btnResever},
                                    m_hub, &m_settings, this);
-    m_watcher = new DeviceWatcher(m_hub, this);
-    m_watcher->setPaused([this] { return isRecording(); });
+    m_session = new CameraSession(this, ui, &m_settings, m_store, m_panel, m_recording, this);
+    for (int i = 0; i < AppSettings::kTileCount; ++i) {
+        tile(i)->setIndex(i);
+        tile(i)->setContextMenuPolicy(Qt::CustomContextMenu);
+    }
+    tile(0)->setSelected(true);
     m_languages = new LanguageSwitcher(ui->menuLang, this);
     m_fullScreen = new FullScreenMode(this, {ui->mainMenuBar, ui->headFrame, ui->rightStackWidget}, ui->menu->menuAction());
     m_store->setBrowsers(ui->imageBrowser, ui->cameraBrowser);
 
     ui->comboZoom->addItem(tr("Scale"), QStringLiteral("Scale"));
-    for (const char *text : kZoomTexts)
-        ui->comboZoom->addItem(QString::fromLatin1(text), QString::fromLatin1(text));
+    for (const QString &text : CameraSession::zoomTexts())
+        ui->comboZoom->addItem(text, text);
     ui->comboZoom->setCurrentIndex(2);
     for (QToolButton *b : {ui->btnCapture, ui->btnRecord, ui->btnTimeSetting, ui->btnFullScreen, ui->btnScreenSwitch,
                            ui->btnOpenDir, ui->btnSetting, ui->btnCalib, ui->btnZoom})
@@ -169,7 +155,7 @@ Vistrel::Vistrel(QWidget *parent)
     m_store->loadSettings();
     tile(1)->setSelected(true);
     refreshCameraList();
-    m_watcher->start();
+    m_session->watcher()->start();
 
     // The shortest start-up.
     while (startup.elapsed() < g_minimumStartupMs) {
@@ -193,9 +179,6 @@ void Vistrel::connectForm()
     connect(ui->boxFormatImage, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onFormatImageChanged);
     connect(ui->boxFormatRecord, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onFormatRecordChanged);
     connect(ui->comboZoom, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onComboZoomChanged);
-    connect(m_hub, &CameraHub::sigFrameReady, this, &Vistrel::onLocalCamera);
-    connect(m_hub, &CameraHub::sigCameraLost, this, &Vistrel::onCameraLost);
-    connect(m_scene, &CameraScene::coorInfo, this, &Vistrel::onCoorInfo);
     for (FileBrowser *b : {ui->imageBrowser, ui->cameraBrowser}) {
         b->listWidget()->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(b->listWidget(), &QListWidget::customContextMenuRequested, this, &Vistrel::onListItemMenu);
@@ -241,7 +224,8 @@ void Vistrel::connectForm()
             connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), m_store, &SettingsStore::scheduleSave);
     }
     connect(m_panel, &CameraParamPanel::changed, m_store, &SettingsStore::scheduleSave);
-    connect(m_watcher, &DeviceWatcher::due, this, &Vistrel::onCameraTimer);
+    connect(m_session->watcher(), &DeviceWatcher::due, this, &Vistrel::onCameraTimer);
+    connect(m_session, &CameraSession::stillButton, this, &Vistrel::onBtnCapture);
     connect(m_languages, &LanguageSwitcher::chosen, this, &Vistrel::setLanguage);
     connect(m_recording, &RecordingController::blink, this, [this](bool on) {
         ui->btnRecord->setIcon(on ? m_recordPlayingIcon : m_recordIcon);
@@ -259,8 +243,7 @@ void Vistrel::connectForm()
 Vistrel::~Vistrel()
 {
     stopRecording();
-    while (!m_cameras.isEmpty())
-        stopCamera(m_cameras.firstKey());
+    m_session->closeAll();
     m_store->saveSettings();
     delete ui;
 }
@@ -270,51 +253,14 @@ void Vistrel::setClock(std::function<QDateTime()> clock)
     m_recording->setClock([clock] { return clock().toMSecsSinceEpoch(); });
 }
 
-RtmpThread *Vistrel::recorder() const
-{
-    return m_recording->recorder();
-}
-
-bool Vistrel::isRecording() const
-{
-    return m_recording->isRecording();
-}
-
-QString Vistrel::lastRecordingPath() const
-{
-    return m_recording->lastPath();
-}
-
-bool Vistrel::isTimedVideo() const
-{
-    return m_recording->isTimedVideo();
-}
-
-QTimer *Vistrel::autoRecordTimer()
-{
-    return m_recording->seriesTimer();
-}
-
-FuncWidget *Vistrel::paramGroup(int index) const
-{
-    return m_panel->group(index);
-}
-
-QWidget *Vistrel::paramRow(int key) const
-{
-    return m_panel->row(key);
-}
-
-CameraLabel *Vistrel::tile(int index) const
-{
-    switch (index) {
-    case 0: return ui->labelView1;
-    case 1: return ui->labelView2;
-    case 2: return ui->labelView3;
-    case 3: return ui->labelView4;
-    default: return nullptr;
-    }
-}
+RtmpThread *Vistrel::recorder() const { return m_recording->recorder(); }
+bool Vistrel::isRecording() const { return m_recording->isRecording(); }
+QString Vistrel::lastRecordingPath() const { return m_recording->lastPath(); }
+bool Vistrel::isTimedVideo() const { return m_recording->isTimedVideo(); }
+QTimer *Vistrel::autoRecordTimer() { return m_recording->seriesTimer(); }
+FuncWidget *Vistrel::paramGroup(int index) const { return m_panel->group(index); }
+QWidget *Vistrel::paramRow(int key) const { return m_panel->row(key); }
+CameraLabel *Vistrel::tile(int index) const { return m_session->tile(index); }
 
 void Vistrel::applyLoadedSettings()
 {
@@ -331,360 +277,31 @@ void Vistrel::applyLoadedSettings()
 
 // ---------------------------------------------------------------- cameras
 
-void Vistrel::refreshCameraList()
-{
-    QStringList removed;
-    const bool changed = m_watcher->refresh(m_cameras.keys(), &removed);
-    for (const QString &path : removed)
-        stopCamera(path);
-    if (!m_cameras.contains(m_currentCamera))
-        setCurrentCamera(QString());
-    if (!changed)
-        return;
-    {
-        const QSignalBlocker block(ui->boxCam);
-        ui->boxCam->clear();
-        ui->boxResolution->clear();
-        ui->boxFormat->clear();
-        for (const CameraDeviceInfo &d : m_watcher->devices())
-            ui->boxCam->addItem(d.modelName);
-        // A first start, or a camera that is gone: take the first one there is.
-        const int current = m_watcher->indexOf(m_settings.currentCamera);
-        ui->boxCam->setCurrentIndex(current < 0 && ui->boxCam->count() > 0 ? 0 : current);
-    }
-    onCamChanged();
-}
+// ---------------------------------------------------------------- cameras
 
-void Vistrel::onCamChanged()
-{
-    ui->cameraParamWidget->setEnabled(false);
-    const QSignalBlocker blockRes(ui->boxResolution);
-    const QSignalBlocker blockFormat(ui->boxFormat);
-    ui->boxResolution->clear();
-    ui->boxFormat->clear();
-    m_scene->resetImage();
+QString Vistrel::currentCamera() const { return m_session->currentCamera(); }
+const QMap<QString, Vistrel::CameraSlot> &Vistrel::openCameras() const { return m_session->openCameras(); }
+void Vistrel::refreshCameraList() { m_session->refreshCameraList(); }
+bool Vistrel::startCamera(const QString &devicePath, int tile, bool showError) { return m_session->startCamera(devicePath, tile, showError); }
+void Vistrel::stopCamera(const QString &devicePath) { m_session->stopCamera(devicePath); }
+void Vistrel::setCurrentCamera(const QString &devicePath) { m_session->setCurrentCamera(devicePath); }
+int Vistrel::tileOf(const QString &devicePath) const { return m_session->tileOf(devicePath); }
+void Vistrel::updateStatus(const QString &devicePath) { m_session->updateStatus(devicePath); }
+void Vistrel::updateResolutionLabel() { m_session->updateResolutionLabel(); }
+void Vistrel::onCamChanged() { m_session->onCamChanged(); }
+void Vistrel::onCamResolutionChanged() { m_session->onCamResolutionChanged(); }
+void Vistrel::onCamFormatChanged() { m_session->onCamFormatChanged(); }
+void Vistrel::onLocalCamera(QString camId, bool needCapture) { m_session->onLocalCamera(camId, needCapture); }
+void Vistrel::onCameraLost(const QString &camId) { m_session->onCameraLost(camId); }
+void Vistrel::onCoorInfo(QPoint point, QColor colour) { m_session->onCoorInfo(point, colour); }
+void Vistrel::onComboZoomChanged() { m_session->onUpdateCamViewSize(); }
+void Vistrel::onUpdateCamViewSize() { m_session->onUpdateCamViewSize(); }
 
-    const int index = ui->boxCam->currentIndex();
-    if (index < 0 || index >= m_watcher->devices().size()) {
-        m_scene->setNoDeviceNotice(true);
-        return;
-    }
-    const CameraDeviceInfo device = m_watcher->devices()[index];
-    const QString path = device.devicePath;
-    if (!m_currentCamera.isEmpty() && m_currentCamera != path)
-        stopCamera(m_currentCamera);
-
-    for (const QSize &s : device.sizes)
-        ui->boxResolution->addItem(QString::asprintf("%d x %d", s.width(), s.height()));
-    ui->boxFormat->addItems({QStringLiteral("YUV"), QStringLiteral("MJPG")});
-
-    m_store->selectCamera(path);
-    const CameraConfig &config = m_settings.cameras[path];
-    int resIndex = config.initialized ? device.sizes.indexOf(config.size) : int(device.sizes.indexOf(QSize(640, 480)));
-    if (resIndex < 0)
-        resIndex = 0;
-    ui->boxResolution->setCurrentIndex(resIndex);
-    ui->boxFormat->setCurrentText(config.format);
-
-    if (m_cameras.contains(path)) {
-        CameraSlot &slot = m_cameras[path];
-        if (slot.tile != 0) {
-            if (CameraLabel *t = tile(slot.tile))
-                t->clearImage();
-            slot.tile = 0;
-            setCurrentCamera(path);
-        } else {
-            readDeviceParams(path);
-        }
-        showParams(path);
-        ui->cameraParamWidget->setEnabled(true);
-        onUpdateCamViewSize();
-    } else if (startCamera(path, 0, true)) {
-        ui->cameraParamWidget->setEnabled(true);
-    } else {
-        const QSignalBlocker block(ui->boxCam);
-        ui->boxCam->setCurrentIndex(-1);
-        m_scene->setNoDeviceNotice(true);
-    }
-}
-
-void Vistrel::onCamResolutionChanged()
-{
-    if (m_currentCamera.isEmpty() || !m_cameras.contains(m_currentCamera) || isRecording())
-        return;
-    const QStringList wh = ui->boxResolution->currentText().split(QLatin1Char('x'));
-    if (wh.size() != 2)
-        return;
-    const int w = wh[0].trimmed().toInt();
-    const int h = wh[1].trimmed().toInt();
-    // Width alone keeps the request pending; height applies both at once.
-    m_hub->setProperty(m_currentCamera, CameraHub::FrameWidth, w);
-    m_hub->setProperty(m_currentCamera, CameraHub::FrameHeight, h);
-    CameraSlot &slot = m_cameras[m_currentCamera];
-    slot.frameSize = m_hub->frameSize(m_currentCamera);
-    m_settings.cameras[m_currentCamera].size = slot.frameSize.isValid() ? slot.frameSize : QSize(w, h);
-    m_store->scheduleSave();
-    m_scene->resetImage();
-    onUpdateCamViewSize();
-}
-
-void Vistrel::onCamFormatChanged()
-{
-    if (m_currentCamera.isEmpty() || !m_cameras.contains(m_currentCamera) || isRecording())
-        return;
-    const QString format = ui->boxFormat->currentText();
-    if (m_hub->setFormat(m_currentCamera, format)) {
-        m_settings.cameras[m_currentCamera].format = format;
-        m_store->scheduleSave();
-    }
-}
-
-bool Vistrel::startCamera(const QString &devicePath, int tileIndex, bool showError)
-{
-    if (m_cameras.contains(devicePath))
-        return true;
-    const QStringList wh = ui->boxResolution->currentText().split(QLatin1Char('x'));
-    const int width = wh.size() == 2 ? wh[0].trimmed().toInt() : 640;
-    const int height = wh.size() == 2 ? wh[1].trimmed().toInt() : 480;
-    const QString format = ui->boxFormat->currentText().isEmpty() ? QStringLiteral("MJPG") : ui->boxFormat->currentText();
-    if (!m_hub->openCamera(devicePath, width, height, format)) {
-        if (showError)
-            notifier().inform(this, tr("启动设备失败"));
-        return false;
-    }
-    const QSize size(m_hub->getProperty(devicePath, CameraHub::FrameWidth),
-                     m_hub->getProperty(devicePath, CameraHub::FrameHeight));
-    m_settings.currentCamera = devicePath;
-    CameraSlot slot;
-    slot.tile = tileIndex;
-    slot.frameSize = size;
-    slot.rate = std::make_shared<FrameRateMeter>();
-    m_cameras.insert(devicePath, slot);
-    setCurrentCamera(devicePath);
-    CameraConfig &config = m_settings.cameras[devicePath];
-    config.size = size;
-    config.format = format;
-    if (config.initialized)
-        applySavedParams(devicePath);
-    else
-        readDeviceParams(devicePath);
-    showParams(devicePath);
-    updateStatus(devicePath);
-    onUpdateCamViewSize();
-    return true;
-}
-
-void Vistrel::stopCamera(const QString &devicePath)
-{
-    if (isRecording() && m_recording->cameraId() == devicePath)
-        stopRecording();
-    if (!m_cameras.contains(devicePath))
-        return;
-    const int t = m_cameras[devicePath].tile;
-    if (CameraLabel *label = tile(t))
-        label->clearImage();
-    if (t == 0)
-        m_scene->resetImage();
-    m_hub->closeCamera(devicePath);
-    m_cameras.remove(devicePath);
-    if (m_currentCamera == devicePath)
-        setCurrentCamera(QString());
-}
-
-void Vistrel::setCurrentCamera(const QString &devicePath)
-{
-    m_currentCamera = devicePath;
-    m_panel->setCamera(m_cameras.contains(devicePath) ? devicePath : QString());
-    const int index = m_watcher->indexOf(devicePath);
-    if (index >= 0 && ui->boxCam->currentIndex() != index) {
-        const QSignalBlocker block(ui->boxCam);
-        ui->boxCam->setCurrentIndex(index);
-    }
-    if (!devicePath.isEmpty())
-        m_store->selectCamera(devicePath);
-    m_scene->setNoDeviceNotice(devicePath.isEmpty());
-    const bool any = !devicePath.isEmpty();
-    ui->boxResolution->setEnabled(any);
-    ui->boxFormat->setEnabled(any);
-    ui->cameraParamWidget->setEnabled(any);
-    updateResolutionLabel();
-}
-
-int Vistrel::tileOf(const QString &devicePath) const
-{
-    return m_cameras.contains(devicePath) ? m_cameras[devicePath].tile : -1;
-}
-
-void Vistrel::selectTile(int index)
-{
-    for (int i = 0; i < AppSettings::kTileCount; ++i)
-        tile(i)->setSelected(i == index);
-}
-
-void Vistrel::onCameraLost(const QString &camId)
-{
-    // The capture thread has ended by itself: finish a recording of it now,
-    // so its file is complete and listed, and show that it is gone.
-    if (isRecording() && m_recording->cameraId() == camId)
-        stopRecording();
-    if (!m_cameras.contains(camId))
-        return;
-    stopCamera(camId);
-    m_scene->setNoDeviceNotice(true);
-    refreshCameraList();
-}
-
-void Vistrel::onLocalCamera(QString camId, bool needCapture)
-{
-    if (needCapture && camId == m_currentCamera) {
-        onBtnCapture();
-        m_lastStillMs = QDateTime::currentMSecsSinceEpoch();
-        updateStatus(camId);
-    }
-    if (!m_cameras.contains(camId))
-        return;
-    CameraSlot &slot = m_cameras[camId];
-    const bool single = ui->stackMainWidget->currentIndex() == 0;
-    if ((single && camId != m_currentCamera) || slot.tile < 0)
-        return;
-    CameraBuffer *buffer = m_hub->acquireFrame(camId);
-    if (!buffer)
-        return;
-    const QSize size = buffer->size();
-    if (size.isValid() && buffer->bits()) {
-        QImage image(buffer->bits(), size.width(), size.height(), QImage::Format_RGB32);
-        if (m_settings.cameras.value(camId).blackWhite)
-            image = image.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
-        if (single)
-            m_scene->setImage(image);
-        else if (CameraLabel *t = tile(slot.tile))
-            t->setImage(image);
-        if (slot.frameSize != size) {
-            slot.frameSize = size;
-            onUpdateCamViewSize();
-        }
-    }
-    m_hub->releaseFrame(camId);
-    slot.rate->add();
-    ++slot.delivered;
-    if (camId == m_currentCamera)
-        updateStatus(camId);
-}
-
-void Vistrel::updateStatus(const QString &devicePath)
-{
-    if (!m_cameras.contains(devicePath))
-        return;
-    if (m_lastStillMs > 0 && QDateTime::currentMSecsSinceEpoch() - m_lastStillMs <= 1000) {
-        ui->labelStatus->setText(tr("Save Image"));
-        return;
-    }
-    const CameraSlot &slot = m_cameras[devicePath];
-    const double rate = slot.rate ? slot.rate->rate() : 0.0;
-    if (ui->stackMainWidget->currentIndex() != 0) {
-        ui->labelStatus->setText(tr("帧率") + QString::asprintf(":%0.1ffps", rate));
-        return;
-    }
-    int r = 0, g = 0, b = 0;
-    for (const QColor &c : slot.colours) {
-        r += c.red();
-        g += c.green();
-        b += c.blue();
-    }
-    if (const int n = slot.colours.size()) {
-        r /= n;
-        g /= n;
-        b /= n;
-    }
-    const QSize picture = m_scene->image().size();
-    const int x = m_lastPoint.x() - picture.width() / 2;
-    const int y = picture.height() / 2 - m_lastPoint.y();
-    ui->labelStatus->setText(tr("帧率") + QString::asprintf(":%0.1ffps ", rate) + tr("坐标")
-                             + QString::asprintf(":%d,%d (R:%3d G:%3d B:%3d)", x, y, r, g, b));
-}
-
-void Vistrel::updateResolutionLabel()
-{
-    QSize size(0, 0);
-    if (m_cameras.contains(m_currentCamera))
-        size = m_cameras[m_currentCamera].frameSize;
-    ui->labelResInfo->setText(QString::asprintf("%d * %d", qMax(size.width(), 0), qMax(size.height(), 0)));
-}
-
-void Vistrel::onCoorInfo(QPoint point, QColor colour)
-{
-    if (!m_cameras.contains(m_currentCamera))
-        return;
-    m_lastPoint = point;
-    CameraSlot &slot = m_cameras[m_currentCamera];
-    slot.colours.append(colour);
-    while (slot.colours.size() > 10)
-        slot.colours.removeFirst();
-    updateStatus(m_currentCamera);
-}
-
-void Vistrel::onComboZoomChanged()
-{
-    onUpdateCamViewSize();
-}
-
-void Vistrel::onUpdateCamViewSize()
-{
-    if (!m_cameras.contains(m_currentCamera)) {
-        // No camera: the view fills the page so its notice sits in the middle.
-        ui->camViewer->setFixedSize(ui->mainPageScrollArea->maximumViewportSize());
-        updateResolutionLabel();
-        return;
-    }
-    const QSize frame = m_cameras[m_currentCamera].frameSize;
-    if (!frame.isValid() || frame.isEmpty()) {
-        updateResolutionLabel();
-        return;
-    }
-    const QString text = ui->comboZoom->currentData().toString();
-    double factor = zoomFactor(text);
-    QSize size;
-    if (text == QLatin1String("Scale")) {
-        size = frame.scaled(ui->mainPage->size(), Qt::KeepAspectRatio);
-        factor = ui->mainPage->width() > 0 ? double(size.width()) / ui->mainPage->width() : 1.0;
-    } else {
-        size = QSize(qRound(frame.width() * factor), qRound(frame.height() * factor));
-    }
-    ui->camViewer->setFixedSize(size);
-    if (ui->stackMainWidget->currentIndex() == 0)
-        m_scene->fitToView(frame);
-    for (QScrollBar *bar : {ui->mainPageScrollArea->horizontalScrollBar(), ui->mainPageScrollArea->verticalScrollBar()})
-        bar->setValue(bar->maximum() / 2);
-    ui->bdWidget->setViewScale(factor);
-    updateResolutionLabel();
-}
-
-void Vistrel::onUpdateFourCamViewer()
-{
-    const int a = (ui->viewPage->width() - 3) / 2;
-    const int b = (ui->viewPage->height() - 3) / 2;
-    for (int i = 0; i < AppSettings::kTileCount; ++i)
-        tile(i)->setGeometry(i % 2 ? a + 3 : 0, (b + 3) * (i / 2), a, b);
-}
-
-void Vistrel::onCameraViewChecked(bool check)
-{
-    for (int i = 0; check && i < AppSettings::kTileCount; ++i) {
-        if (tile(i) != sender())
-            tile(i)->setSelected(false);
-    }
-}
-
-void Vistrel::onCameraAddClicked()
-{
-    auto *t = qobject_cast<CameraLabel *>(sender());
-    if (!t)
-        return;
-    const QString path = QFileDialog::getOpenFileName(this, QString(), m_store->makeFilePath(SettingsStore::Photo),
-                                                      QStringLiteral("*.png;*.jpg;*.bmp"));
-    if (!path.isEmpty())
-        t->setFile(path);
-}
+void Vistrel::selectTile(int index) { m_session->selectTile(index); }
+void Vistrel::onUpdateFourCamViewer() { m_session->onUpdateFourCamViewer(); }
+void Vistrel::onCameraViewChecked(bool check) { m_session->onCameraViewChecked(sender(), check); }
+void Vistrel::onCameraAddClicked() { m_session->onCameraAddClicked(sender()); }
+void Vistrel::onBtnScreenSwitch() { m_session->switchView(); }
 
 void Vistrel::onCameraMenu(QPoint)
 {
@@ -700,48 +317,15 @@ void Vistrel::onBtnZoomOut()
 {
 }
 
-void Vistrel::onBtnScreenSwitch()
-{
-    if (ui->stackMainWidget->currentIndex() == 1) {
-        stopRecording();
-        if (!m_cameras.isEmpty() && !m_cameras.contains(m_currentCamera))
-            setCurrentCamera(m_cameras.firstKey());
-        selectTile(1);
-        ui->stackMainWidget->setCurrentIndex(0);
-        ui->btnCalib->setEnabled(true);
-        ui->btnRecord->setEnabled(true);
-        onUpdateCamViewSize();
-    } else {
-        ui->stackMainWidget->setCurrentIndex(1);
-        ui->btnCalib->setEnabled(false);
-        ui->btnRecord->setEnabled(false);
-        if (ui->rightStackWidget->currentIndex() == 2)
-            emit ui->btnSetting->clicked();
-        for (int i = 1; i < AppSettings::kTileCount; ++i)
-            tile(i)->clearImage();
-        onUpdateFourCamViewer();
-    }
-}
-
 // ------------------------------------------------------------ full screen
 
-void Vistrel::onBtnFullScreen()
-{
-    m_fullScreen->toggle();
-}
-
-void Vistrel::onFullScreenTimer()
-{
-    m_fullScreen->check();
-}
+void Vistrel::onBtnFullScreen() { m_fullScreen->toggle(); }
+void Vistrel::onFullScreenTimer() { m_fullScreen->check(); }
 
 void Vistrel::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape && m_fullScreen->isActive()) {
-        m_fullScreen->leave();
-        event->accept();
+    if (m_fullScreen->handle(event))
         return;
-    }
     if (event->key() == Qt::Key_Camera) {
         onBtnCapture();
         event->accept();
@@ -752,26 +336,18 @@ void Vistrel::keyPressEvent(QKeyEvent *event)
 
 void Vistrel::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (m_fullScreen->isActive()) {
-        m_fullScreen->leave();
-        return;
-    }
-    QMainWindow::mouseDoubleClickEvent(event);
+    if (!m_fullScreen->handle(event))
+        QMainWindow::mouseDoubleClickEvent(event);
 }
 
 bool Vistrel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Camera || (key->key() == Qt::Key_Escape && m_fullScreen->isActive())) {
-            keyPressEvent(key);
-            return true;
-        }
-    } else if (event->type() == QEvent::MouseButtonDblClick && m_fullScreen->isActive()) {
-        m_fullScreen->leave();
+    // The view has the focus: the camera key and leaving full screen work there too.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Camera) {
+        keyPressEvent(static_cast<QKeyEvent *>(event));
         return true;
     }
-    return QMainWindow::eventFilter(watched, event);
+    return m_fullScreen->handle(event) || QMainWindow::eventFilter(watched, event);
 }
 
 void Vistrel::resizeEvent(QResizeEvent *event)
@@ -784,15 +360,8 @@ void Vistrel::resizeEvent(QResizeEvent *event)
 
 // ------------------------------------------------------- camera parameters
 
-void Vistrel::onFuncBtnClicked()
-{
-    m_panel->toggleGroup(m_panel->groupOf(sender()));
-}
-
-void Vistrel::onSwitchChanged(bool flag)
-{
-    m_panel->rowSwitched(m_panel->keyOf(sender()), flag);
-}
+void Vistrel::onFuncBtnClicked() { m_panel->toggleGroup(m_panel->groupOf(sender())); }
+void Vistrel::onSwitchChanged(bool flag) { m_panel->rowSwitched(m_panel->keyOf(sender()), flag); }
 
 void Vistrel::onSliderChanged()
 {
@@ -800,39 +369,22 @@ void Vistrel::onSliderChanged()
         m_panel->rowMoved(m_panel->keyOf(slider), slider->value());
 }
 
-void Vistrel::readDeviceParams(const QString &devicePath)
-{
-    m_panel->readDevice(devicePath);
-}
-
-void Vistrel::applySavedParams(const QString &devicePath)
-{
-    m_panel->applySaved(devicePath);
-    if (m_cameras.contains(devicePath) && m_hub->frameSize(devicePath).isValid())
-        m_cameras[devicePath].frameSize = m_hub->frameSize(devicePath);
-}
-
-void Vistrel::showParams(const QString &devicePath)
-{
-    m_panel->show(devicePath);
-}
-
-void Vistrel::onBtnCamParamReset()
-{
-    m_panel->reset();
-}
+void Vistrel::readDeviceParams(const QString &devicePath) { m_session->readDeviceParams(devicePath); }
+void Vistrel::applySavedParams(const QString &devicePath) { m_session->applySavedParams(devicePath); }
+void Vistrel::showParams(const QString &devicePath) { m_session->showParams(devicePath); }
+void Vistrel::onBtnCamParamReset() { m_panel->reset(); }
 
 void Vistrel::onBtnAdvanced()
 {
-    if (m_cameras.contains(m_currentCamera))
-        m_hub->setProperty(m_currentCamera, CameraHub::SettingsDialog, 1);
+    if (m_session->hasCurrent())
+        m_hub->setProperty(currentCamera(), CameraHub::SettingsDialog, 1);
 }
 
 // ------------------------------------------------------ photos, recording
 
 bool Vistrel::deviceStarted()
 {
-    if (m_cameras.contains(m_currentCamera))
+    if (m_session->hasCurrent())
         return true;
     notifier().inform(this, tr("设备未启动"));
     return false;
@@ -844,7 +396,7 @@ QImage Vistrel::captureImage()
     if (ui->stackMainWidget->currentIndex() == 0) {
         source = m_scene->grabImage();
     } else {
-        const int t = tileOf(m_currentCamera);
+        const int t = tileOf(currentCamera());
         if (CameraLabel *label = tile(t < 0 ? 0 : t))
             source = label->image();
     }
@@ -913,23 +465,20 @@ void Vistrel::onBtnRecord()
         return;
     }
     if (deviceStarted() && m_store->checkSaveFolder(SettingsStore::Video) && !tile(0)->isFrozen())
-        startRecording(m_currentCamera);
+        startRecording(currentCamera());
 }
 
 bool Vistrel::startRecording(const QString &devicePath)
 {
-    if (!m_cameras.contains(devicePath)
-        || !m_recording->start(devicePath, m_store->makeFilePath(SettingsStore::Video), m_cameras[devicePath].frameSize))
+    if (!m_session->isOpen(devicePath)
+        || !m_recording->start(devicePath, m_store->makeFilePath(SettingsStore::Video), m_session->frameSize(devicePath)))
         return false;
     ui->btnRecord->setText(tr("停止录像"));
     ui->cameraWidget->setEnabled(false);
     return true;
 }
 
-bool Vistrel::stopRecording()
-{
-    return m_recording->stop();
-}
+bool Vistrel::stopRecording() { return m_recording->stop(); }
 
 void Vistrel::onRecordingStopped(const QString &path)
 {
@@ -943,10 +492,7 @@ void Vistrel::onRecordingStopped(const QString &path)
     m_iconHelp->setIcon(ui->btnRecord, QStringLiteral("btnRecord"));
 }
 
-void Vistrel::onRecordImageTimer()
-{
-    m_recording->feed();
-}
+void Vistrel::onRecordImageTimer() { m_recording->feed(); }
 
 void Vistrel::onRecordTimer()
 {
@@ -973,20 +519,9 @@ void Vistrel::onActionSetTime()
     // The action also clicks the button, which runs the dialog.
 }
 
-void Vistrel::startTimedSeries(const AppSettings &settings)
-{
-    m_recording->startSeries(settings);
-}
-
-void Vistrel::endTimedSeries()
-{
-    m_recording->endSeries();
-}
-
-void Vistrel::onAutoRecordTimer()
-{
-    m_recording->tickSeries();
-}
+void Vistrel::startTimedSeries(const AppSettings &settings) { m_recording->startSeries(settings); }
+void Vistrel::endTimedSeries() { m_recording->endSeries(); }
+void Vistrel::onAutoRecordTimer() { m_recording->tickSeries(); }
 
 void Vistrel::onCameraTimer()
 {
@@ -1018,20 +553,9 @@ void Vistrel::setSidePage(int page)
     m_scene->setMeasureEnabled(page == 2);
 }
 
-void Vistrel::onBtnOpenDir()
-{
-    setSidePage(0);
-}
-
-void Vistrel::onBtnSetting()
-{
-    setSidePage(1);
-}
-
-void Vistrel::onBtnCalib()
-{
-    setSidePage(2);
-}
+void Vistrel::onBtnOpenDir() { setSidePage(0); }
+void Vistrel::onBtnSetting() { setSidePage(1); }
+void Vistrel::onBtnCalib() { setSidePage(2); }
 
 void Vistrel::onBdInfoChanged()
 {
@@ -1304,25 +828,15 @@ void Vistrel::onActionAbout()
     dialog.exec();
 }
 
-void Vistrel::onActionPrint()
-{
-    printing::preview(this, [this] { return m_scene->grabImage(); });
-}
-
-void Vistrel::plotPrintPic(QPrinter *printer)
-{
-    printing::paintPicture(printer, m_scene->grabImage());
-}
+void Vistrel::onActionPrint() { printing::preview(this, [this] { return m_scene->grabImage(); }); }
+void Vistrel::plotPrintPic(QPrinter *printer) { printing::paintPicture(printer, m_scene->grabImage()); }
 
 void Vistrel::onActionLang()
 {
     // The language menu's entries report through LanguageSwitcher::chosen.
 }
 
-int Vistrel::languageCount() const
-{
-    return m_languages->count();
-}
+int Vistrel::languageCount() const { return m_languages->count(); }
 
 void Vistrel::setLanguage(int index)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/appsettings.h"
+#include "app/camerasession.h"
 #include "app/storagepaths.h"
 #include "capture/capturelayer.h"
 #include "dialogs/settingtimedialog.h"
@@ -12,15 +13,12 @@
 #include <QTimer>
 
 #include <functional>
-#include <memory>
 
 class CameraHub;
 class CameraLabel;
 class CameraParamPanel;
 class CameraScene;
-class DeviceWatcher;
 class FileBrowser;
-class FrameRateMeter;
 class FullScreenMode;
 class FuncWidget;
 class IconHelp;
@@ -43,15 +41,7 @@ class Vistrel : public QMainWindow, public TimedSeriesHost
 {
     Q_OBJECT
 public:
-    // One open camera.
-    struct CameraSlot
-    {
-        int tile = -1;
-        QSize frameSize;
-        QList<QColor> colours;                 // the last colours under the pointer
-        std::shared_ptr<FrameRateMeter> rate;  // frames shown, last 3 seconds
-        int delivered = 0;                     // frames shown since it opened
-    };
+    using CameraSlot = CameraSession::Slot;
 
     explicit Vistrel(QWidget *parent = nullptr);
     ~Vistrel() override;
@@ -72,8 +62,9 @@ public:
     MeasureEditer *editer() const { return m_editer; }
     RecordingController *recording() const { return m_recording; }
     RtmpThread *recorder() const;
-    QString currentCamera() const { return m_currentCamera; }
-    const QMap<QString, CameraSlot> &openCameras() const { return m_cameras; }
+    CameraSession *cameras() const { return m_session; }
+    QString currentCamera() const;
+    const QMap<QString, CameraSlot> &openCameras() const;
     CameraLabel *tile(int index) const;
     bool isRecording() const;
     QString lastRecordingPath() const;
@@ -202,15 +193,11 @@ private:
     CameraHub *m_hub = nullptr;
     RecordingController *m_recording = nullptr;
     CameraParamPanel *m_panel = nullptr;
-    DeviceWatcher *m_watcher = nullptr;
+    CameraSession *m_session = nullptr;
     LanguageSwitcher *m_languages = nullptr;
     FullScreenMode *m_fullScreen = nullptr;
     IconHelp *m_iconHelp = nullptr;
 
-    QString m_currentCamera;
-    QMap<QString, CameraSlot> m_cameras;
-    QPoint m_lastPoint;
-    qint64 m_lastStillMs = 0;
     bool m_photoFolderWarned = false;
     QIcon m_recordPlayingIcon;
     QIcon m_recordIcon;
