@@ -3,7 +3,6 @@
 #include "core/appsettings.h"
 #include "app/camerasession.h"
 #include "app/storagepaths.h"
-#include "capture/capturelayer.h"
 #include "dialogs/settingtimedialog.h"
 
 #include <QDateTime>
@@ -179,7 +178,6 @@ private:
     void connectForm();
     void applyLoadedSettings();
     void retranslate();
-    void showInTile(int tile, const QString &path);
     bool savePhoto(const QImage &image, const QString &path);
     QListWidget *browserListOf(QObject *sender) const;
     void setSidePage(int page);
