@@ -2,6 +2,7 @@
 #include "app/settingsstore.h"
 
 #include <QAction>
+#include <QProcess>
 #include <QComboBox>
 #include <QTableWidget>
 #include <QLabel>
@@ -9,6 +10,8 @@
 #include <QPrinter>
 #include <QTabWidget>
 #include <QToolButton>
+
+#include <csignal>
 
 namespace {
 
@@ -302,6 +305,36 @@ private slots:
         QVERIFY(rig.window->store()->isSavePending());
         QVERIFY(!saved(onDisk()));
         QTRY_VERIFY_WITH_TIMEOUT(saved(onDisk()), 2000);
+    }
+
+    // The real thing: a process killed 2 s after a calibration keeps it.
+    void killAfterACalibration()
+    {
+        QTemporaryDir dir;
+        QProcess helper;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        helper.setProcessEnvironment(env);
+        helper.start(KILL_HELPER, {dir.path()});
+        QVERIFY(helper.waitForStarted());
+        QByteArray out;
+        QTRY_VERIFY_WITH_TIMEOUT((out += helper.readAllStandardOutput()).contains("changed"), 20000);
+        QTest::qWait(2000);
+        ::kill(pid_t(helper.processId()), SIGKILL);
+        QVERIFY(helper.waitForFinished());
+        QCOMPARE(helper.exitStatus(), QProcess::CrashExit);
+
+        // The next start finds it.
+        AppSettings s;
+        StoragePaths paths;
+        paths.configFile = dir.filePath("Measure.config");
+        paths.imageRoot = dir.filePath("save/image");
+        paths.videoRoot = dir.filePath("save/movie");
+        SettingsStore store(&s, paths);
+        QCOMPARE(store.loadSettings(), SettingsRead::Complete);
+        QCOMPARE(s.calibrations.size(), 1);
+        QCOMPARE(s.calibrations[0].name, QStringLiteral("kill"));
+        QCOMPARE(s.calibrations[0].factor, 0.5);
     }
 
     void openingPhotos()
