@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 
 SettingsStore::SettingsStore(AppSettings *settings, const StoragePaths &paths, QWidget *messageParent,
@@ -160,6 +161,19 @@ bool SettingsStore::checkSaveFolder(int kind)
     notifier().inform(m_messageParent,
                       QCoreApplication::translate("VistrelClass", "请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”"));
     return false;
+}
+
+void SettingsStore::chooseRoot(int kind)
+{
+    QString &root = kind == Photo ? m_settings->imageRoot : m_settings->videoRoot;
+    const QString dir = QFileDialog::getExistingDirectory(m_messageParent, QString(), root, QFileDialog::ShowDirsOnly);
+    if (dir.isEmpty())
+        return;
+    root = dir;
+    (kind == Photo ? m_settings->imageFolder : m_settings->videoFolder) =
+        kind == Photo ? QStringLiteral("Photo") : QStringLiteral("Video");
+    ensureFolders();
+    scheduleSave();
 }
 
 void SettingsStore::selectCamera(const QString &devicePath)

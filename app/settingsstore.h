@@ -63,6 +63,9 @@ public:
     // is its root itself.
     bool checkSaveFolder(int kind);
 
+    // Asks for a new root of that kind; its folder starts as "Photo" or "Video".
+    void chooseRoot(int kind);
+
     // Makes the camera current, with a default record when it has none.
     void selectCamera(const QString &devicePath);
 

@@ -38,7 +38,6 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QSaveFile>
-#include <QScrollBar>
 #include <QSplashScreen>
 #include <QThread>
 #include <QUrl>
@@ -566,27 +565,8 @@ void Vistrel::onBdInfoChanged()
 
 // ----------------------------------------------------------------- menus
 
-void Vistrel::onActionImagePath()
-{
-    const QString dir = QFileDialog::getExistingDirectory(this, QString(), m_settings.imageRoot, QFileDialog::ShowDirsOnly);
-    if (dir.isEmpty())
-        return;
-    m_settings.imageRoot = dir;
-    m_settings.imageFolder = QStringLiteral("Photo");
-    m_store->ensureFolders();
-    m_store->scheduleSave();
-}
-
-void Vistrel::onActionRecordPath()
-{
-    const QString dir = QFileDialog::getExistingDirectory(this, QString(), m_settings.videoRoot, QFileDialog::ShowDirsOnly);
-    if (dir.isEmpty())
-        return;
-    m_settings.videoRoot = dir;
-    m_settings.videoFolder = QStringLiteral("Video");
-    m_store->ensureFolders();
-    m_store->scheduleSave();
-}
+void Vistrel::onActionImagePath() { m_store->chooseRoot(SettingsStore::Photo); }
+void Vistrel::onActionRecordPath() { m_store->chooseRoot(SettingsStore::Video); }
 
 void Vistrel::onActionSetting()
 {
