@@ -1,17 +1,21 @@
 #include "app/settingsstore.h"
+#include "core/notifier.h"
 #include "core/sidecar.h"
 #include "dialogs/savefolderbrowser.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 
 SettingsStore::SettingsStore(AppSettings *settings, const StoragePaths &paths, QWidget *messageParent,
                              QObject *parent)
     : QObject(parent), m_settings(settings), m_paths(paths), m_messageParent(messageParent)
 {
     qRegisterMetaType<SettingsRead>("SettingsRead");
+    m_saveTimer.setSingleShot(true);
+    m_saveTimer.setInterval(1000);
+    connect(&m_saveTimer, &QTimer::timeout, this, &SettingsStore::saveSettings);
     if (m_settings->imageRoot.isEmpty())
         m_settings->imageRoot = m_paths.imageRoot;
     if (m_settings->videoRoot.isEmpty())
@@ -53,8 +57,15 @@ SettingsRead SettingsStore::loadSettings()
     return result;
 }
 
+void SettingsStore::scheduleSave()
+{
+    if (!m_saveTimer.isActive())
+        m_saveTimer.start();
+}
+
 bool SettingsStore::saveSettings()
 {
+    m_saveTimer.stop();
     if (m_imageBrowser && !m_imageBrowser->currentPath().isEmpty())
         m_settings->imageFolder = QDir(m_settings->imageRoot).relativeFilePath(m_imageBrowser->currentPath());
     if (m_videoBrowser && !m_videoBrowser->currentPath().isEmpty())
@@ -148,9 +159,22 @@ bool SettingsStore::checkSaveFolder(int kind)
     const QString root = kind == Photo ? m_settings->imageRoot : m_settings->videoRoot;
     if (QDir(folder).absolutePath() != QDir(root).absolutePath())
         return true;
-    QMessageBox::information(m_messageParent, QString(),
-                             QCoreApplication::translate("VistrelClass", "请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”"));
+    notifier().inform(m_messageParent,
+                      QCoreApplication::translate("VistrelClass", "请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”"));
     return false;
+}
+
+void SettingsStore::chooseRoot(int kind)
+{
+    QString &root = kind == Photo ? m_settings->imageRoot : m_settings->videoRoot;
+    const QString dir = QFileDialog::getExistingDirectory(m_messageParent, QString(), root, QFileDialog::ShowDirsOnly);
+    if (dir.isEmpty())
+        return;
+    root = dir;
+    (kind == Photo ? m_settings->imageFolder : m_settings->videoFolder) =
+        kind == Photo ? QStringLiteral("Photo") : QStringLiteral("Video");
+    ensureFolders();
+    scheduleSave();
 }
 
 void SettingsStore::selectCamera(const QString &devicePath)

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 class SaveFolderBrowser;
@@ -39,6 +40,13 @@ public:
     // Stores the browsers' folders relative to their roots and writes the
     // file atomically. A failure leaves the old file and is not reported.
     bool saveSettings();
+    // Saves within saveDelayMs of a change; the changes in between share one
+    // write, so the file is written at most once a second. A pending save is
+    // done by saveSettings().
+    void scheduleSave();
+    bool isSavePending() const { return m_saveTimer.isActive(); }
+    // Tests shorten it.
+    void setSaveDelay(int ms) { m_saveTimer.setInterval(ms); }
 
     // Creates a missing root with its current subfolder, then syncBrowsers().
     void ensureFolders();
@@ -54,6 +62,9 @@ public:
     // False (after telling the user) when the current folder of that kind
     // is its root itself.
     bool checkSaveFolder(int kind);
+
+    // Asks for a new root of that kind; its folder starts as "Photo" or "Video".
+    void chooseRoot(int kind);
 
     // Makes the camera current, with a default record when it has none.
     void selectCamera(const QString &devicePath);
@@ -73,4 +84,5 @@ private:
     QPointer<QWidget> m_messageParent;
     SaveFolderBrowser *m_imageBrowser = nullptr;
     SaveFolderBrowser *m_videoBrowser = nullptr;
+    QTimer m_saveTimer;
 };

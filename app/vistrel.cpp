@@ -1,129 +1,66 @@
 #include "app/vistrel.h"
 #include "app/unixsignals.h"
 
+#include "app/camerasession.h"
+#include "app/devicewatcher.h"
+#include "app/fullscreenmode.h"
 #include "app/languages.h"
+#include "app/languageswitcher.h"
+#include "app/recordingcontroller.h"
 #include "app/settingsstore.h"
 #include "app/storagepaths.h"
 #include "calib/bdwidget.h"
 #include "capture/camerahub.h"
 #include "capture/devicetable.h"
+#include "capture/frameratemeter.h"
+#include "core/notifier.h"
 #include "core/photofile.h"
 #include "dialogs/filebrowser.h"
 #include "dialogs/helpdialog.h"
+#include "dialogs/measureediter.h"
+#include "dialogs/printpicture.h"
 #include "dialogs/settingdialog.h"
 #include "measure/camerascene.h"
-#include "dialogs/measureediter.h"
 #include "record/rtmpthread.h"
 #include "ui_vistrel.h"
 #include "view/cameralabel.h"
 #include "view/cameraviewer.h"
-#include "widgets/funcwidget.h"
+#include "widgets/cameraparampanel.h"
 #include "widgets/iconhelp.h"
-#include "widgets/qswitchbutton.h"
 #include "widgets/statusline.h"
 
 #include <QActionGroup>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QKeyEvent>
-#include <QLibraryInfo>
-#include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QProgressDialog>
-#include <QScopeGuard>
 #include <QSaveFile>
-#include <QScrollBar>
-#include <QSlider>
 #include <QSplashScreen>
 #include <QThread>
 #include <QUrl>
 
 #include <optional>
 
-// Which translation file was loaded: QT_LOGGING_RULES="vistrel.lang.debug=true".
-Q_LOGGING_CATEGORY(lcLang, "vistrel.lang", QtWarningMsg)
-
 namespace {
 
 int g_minimumStartupMs = 3000;
 std::optional<StoragePaths> g_storageOverride;
 
-const char *const kZoomTexts[] = {"0.5x", "1.0x", "2.0x", "2.5x", "4.0x", "5.0x", "10.0x"};
-const double kZoomFactors[] = {0.5, 1, 2, 2.5, 4, 5, 10};
-
-// Row names of the camera panel (source texts, the keys of the maps) and
-// their device property codes; -1: no device property.
-struct ParamRow
+bool isPhotoSuffix(const QString &suffix)
 {
-    const char *name;
-    bool isSwitch;
-    int code;
-    int entry; // CameraConfig::params index, -1 none
-};
-
-const ParamRow kGroupExposure[] = {{QT_TRANSLATE_NOOP("VistrelClass", "自动曝光"), true, 21, 0}, {QT_TRANSLATE_NOOP("VistrelClass", "曝光时间"), false, 15, 0}, {QT_TRANSLATE_NOOP("VistrelClass", "增益"), false, 14, 1}};
-const ParamRow kGroupColour[] = {{QT_TRANSLATE_NOOP("VistrelClass", "亮度"), false, 10, 2}, {QT_TRANSLATE_NOOP("VistrelClass", "对比度"), false, 11, 3}, {QT_TRANSLATE_NOOP("VistrelClass", "饱和度"), false, 12, 4},
-                                 {QT_TRANSLATE_NOOP("VistrelClass", "色相"), false, 13, 5}, {QT_TRANSLATE_NOOP("VistrelClass", "伽马值"), false, 22, 6}, {QT_TRANSLATE_NOOP("VistrelClass", "锐度"), false, 20, 7},
-                                 {QT_TRANSLATE_NOOP("VistrelClass", "黑白"), true, -1, -1}};
-const ParamRow kGroupBalance[] = {{QT_TRANSLATE_NOOP("VistrelClass", "自动白平衡"), true, 17, -1}, {QT_TRANSLATE_NOOP("VistrelClass", "色温"), false, 42, -1}, {QT_TRANSLATE_NOOP("VistrelClass", "红增益"), false, 39, -1},
-                                  {QT_TRANSLATE_NOOP("VistrelClass", "绿增益"), false, 40, -1}, {QT_TRANSLATE_NOOP("VistrelClass", "蓝增益"), false, 41, -1}};
-const ParamRow kGroupFlip[] = {{QT_TRANSLATE_NOOP("VistrelClass", "水平翻转"), true, -1, -1}, {QT_TRANSLATE_NOOP("VistrelClass", "垂直翻转"), true, -1, -1}};
-
-// Entries 0..7 of a camera's parameters and the codes they are read from.
-const int kEntryCodes[8] = {15, 14, 10, 11, 12, 13, 22, 20};
-
-const ParamRow *findRow(const QString &name)
-{
-    static const QVector<ParamRow> all = [] {
-        QVector<ParamRow> v;
-        for (const ParamRow &r : kGroupExposure)
-            v << r;
-        for (const ParamRow &r : kGroupColour)
-            v << r;
-        for (const ParamRow &r : kGroupBalance)
-            v << r;
-        for (const ParamRow &r : kGroupFlip)
-            v << r;
-        return v;
-    }();
-    for (const ParamRow &r : all) {
-        if (name == QString::fromUtf8(r.name))
-            return &r;
-    }
-    return nullptr;
-}
-
-CameraParam paramFromRange(const PropertyRange &r)
-{
-    CameraParam p;
-    p.flag = r.supported;
-    p.values[0] = r.current;
-    p.values[1] = r.defaultValue;
-    p.values[2] = r.minimum;
-    p.values[3] = r.maximum;
-    p.values[4] = r.step;
-    p.values[5] = r.flags;
-    return p;
+    const QString s = suffix.toLower();
+    return s == QLatin1String("png") || s == QLatin1String("jpg") || s == QLatin1String("bmp");
 }
 
 QString trVistrel(const char *text)
 {
     return QCoreApplication::translate("VistrelClass", text);
-}
-
-bool isPhotoSuffix(const QString &suffix)
-{
-    const QString s = suffix.toLower();
-    return s == QLatin1String("png") || s == QLatin1String("jpg") || s == QLatin1String("bmp");
 }
 
 // Asks a yes/no question with the buttons relabelled "是"/"否".
@@ -147,40 +84,27 @@ void Vistrel::setMinimumStartupMs(int ms)
     g_minimumStartupMs = ms;
 }
 
-double Vistrel::zoomFactor(const QString &text)
-{
-    for (size_t i = 0; i < sizeof kZoomFactors / sizeof kZoomFactors[0]; ++i) {
-        if (text == QLatin1String(kZoomTexts[i]))
-            return kZoomFactors[i];
-    }
-    return 1.0;
-}
-
-int Vistrel::recordingFps(const QSize &size)
-{
-    const qint64 pixels = qint64(size.width()) * size.height();
-    if (pixels >= 3000000)
-        return 10;
-    if (pixels >= 2000000)
-        return 15;
-    if (pixels >= 1000000)
-        return 20;
-    return 30;
-}
+double Vistrel::zoomFactor(const QString &text) { return CameraSession::zoomFactor(text); }
+int Vistrel::recordingFps(const QSize &size) { return RecordingController::recordingFps(size); }
 
 Vistrel::Vistrel(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::VistrelClass)
-    , m_clock([] { return QDateTime::currentDateTime(); })
 {
-    // 1. Members; the settings have their defaults.
-    m_imageFormats = SettingsStore::imageFormats();
-    m_videoFormats = SettingsStore::videoFormats();
-    m_store = new SettingsStore(&m_settings, g_storageOverride ? *g_storageOverride : storagePaths(), this, this);
-    m_rtmp = new RtmpThread(this);
-    m_iconHelp = new IconHelp(this);
+    // The start-up clock and the splash picture while the window builds.
+    QElapsedTimer startup;
+    startup.start();
+    std::unique_ptr<QSplashScreen> splash;
+    if (g_minimumStartupMs > 0) {
+        splash = std::make_unique<QSplashScreen>(QPixmap(QStringLiteral(":/Vistrel/image/splash.png")));
+        splash->show();
+        QCoreApplication::processEvents();
+    }
 
-    // 2. The form.
+    // The form and its parts.
+    m_store = new SettingsStore(&m_settings, g_storageOverride ? *g_storageOverride : storagePaths(), this, this);
+    m_iconHelp = new IconHelp(this);
+    m_hub = CameraHub::instance();
     ui->setupUi(this);
     setWindowTitle(productTitle());
     ui->stackMainWidget->setCurrentIndex(0);
@@ -192,73 +116,78 @@ Vistrel::Vistrel(QWidget *parent)
         b->listWidget()->setIconSize(QSize(160, 120));
     ui->imageBrowser->listWidget()->setDragDropMode(QAbstractItemView::DragOnly);
     ui->imageBrowser->listWidget()->setDragEnabled(true);
-
-    // 3. Tiles, the editor, the record icons.
-    for (int i = 0; i < 4; ++i) {
-        CameraLabel *t = tile(i);
-        t->setIndex(i);
-        t->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(t, &CameraLabel::toggled, this, &Vistrel::onCameraViewChecked);
-        connect(t, &CameraLabel::sigAddClicked, this, &Vistrel::onCameraAddClicked);
-        connect(t, &CameraLabel::customContextMenuRequested, this, &Vistrel::onCameraMenu);
-    }
-    tile(0)->setSelected(true);
-    m_editer = new MeasureEditer(this);
-    m_editer->setWindowFlag(Qt::Window);
+    ui->actionSetting->setVisible(false);
+    ui->actionAbout->setMenuRole(QAction::NoRole);
+    ui->boxFormatImage->addItems(SettingsStore::imageFormats());
+    ui->boxFormatRecord->addItems(SettingsStore::videoFormats());
     m_recordPlayingIcon = QIcon(QStringLiteral(":/Vistrel/image/icon/btnRecord_Playing.png"));
     m_recordIcon = QIcon(QStringLiteral(":/Vistrel/image/icon/btnRecord.png"));
 
-    // 4. The start-up clock and the splash picture while the window builds.
-    QElapsedTimer startup;
-    startup.start();
-    std::unique_ptr<QSplashScreen> splash;
-    if (g_minimumStartupMs > 0) {
-        splash = std::make_unique<QSplashScreen>(QPixmap(QStringLiteral(":/Vistrel/image/splash.png")));
-        splash->show();
-        QCoreApplication::processEvents();
-    }
-
-    // 5. The capture object.
-    m_hub = CameraHub::instance();
-    m_recordFps = 15;
-    m_lastStillMs = 0;
-    ui->actionSetting->setVisible(false);
-
-    // 6. Formats.
-    ui->boxFormatImage->addItems(m_imageFormats);
-    ui->boxFormatRecord->addItems(m_videoFormats);
-
-    // 7. Scene, toolbox, editor, hint label, parameter panel.
     m_scene = ui->camViewer->cameraScene();
-    m_scene->setTool(65538);
+    m_scene->setTool(Point);
     m_scene->setSettings(&m_settings);
     ui->bdWidget->setup(m_scene, &m_settings);
-    ui->bdWidget->setCameraName([this] { return m_currentCamera; });
+    ui->bdWidget->setCameraName([this] { return currentCamera(); });
+    m_editer = new MeasureEditer(this);
+    m_editer->setWindowFlag(Qt::Window);
     m_editer->attach(&m_settings);
-    m_hintLabel = new QLabel(this);
-    m_hintLabel->setStyleSheet(QStringLiteral("color:rgb(255,0,0); font-size:32px;"));
-    m_hintLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_hintLabel->hide();
-    buildParamPanel();
+    m_recording = new RecordingController(m_scene, &m_settings, this);
+    m_panel = new CameraParamPanel(ui->cameraParamWidget, {ui->btnBaoGuang, ui->btnColor, ui->btnBlance, ui->btnResever},
+                                   m_hub, &m_settings, this);
+    m_session = new CameraSession(this, ui, &m_settings, m_store, m_panel, m_recording, this);
+    for (int i = 0; i < AppSettings::kTileCount; ++i) {
+        tile(i)->setIndex(i);
+        tile(i)->setContextMenuPolicy(Qt::CustomContextMenu);
+    }
+    tile(0)->setSelected(true);
+    m_languages = new LanguageSwitcher(ui->menuLang, this);
+    m_fullScreen = new FullScreenMode(this, {ui->mainMenuBar, ui->headFrame, ui->rightStackWidget}, ui->menu->menuAction());
     m_store->setBrowsers(ui->imageBrowser, ui->cameraBrowser);
 
-    // 8. Connections.
+    ui->comboZoom->addItem(tr("Scale"), QStringLiteral("Scale"));
+    for (const QString &text : CameraSession::zoomTexts())
+        ui->comboZoom->addItem(text, text);
+    ui->comboZoom->setCurrentIndex(2);
+    for (QToolButton *b : {ui->btnCapture, ui->btnRecord, ui->btnTimeSetting, ui->btnFullScreen, ui->btnScreenSwitch,
+                           ui->btnOpenDir, ui->btnSetting, ui->btnCalib, ui->btnZoom})
+        m_iconHelp->setIcon(b, b->objectName());
+    m_iconHelp->setSelected(ui->btnSetting, true);
+    connectForm();
+
+    // The settings, then the cameras.
+    m_store->loadSettings();
+    tile(1)->setSelected(true);
+    refreshCameraList();
+    m_session->watcher()->start();
+
+    // The shortest start-up. A quit signal ends the wait: main() then
+    // closes the window at once.
+    while (startup.elapsed() < g_minimumStartupMs && !UnixSignalQuit::quitRequested()) {
+        QCoreApplication::processEvents();
+        QThread::msleep(10);
+    }
+    if (splash)
+        splash->finish(this);
+}
+
+void Vistrel::connectForm()
+{
+    for (int i = 0; i < AppSettings::kTileCount; ++i) {
+        connect(tile(i), &CameraLabel::toggled, this, &Vistrel::onCameraViewChecked);
+        connect(tile(i), &CameraLabel::sigAddClicked, this, &Vistrel::onCameraAddClicked);
+        connect(tile(i), &CameraLabel::customContextMenuRequested, this, &Vistrel::onCameraMenu);
+    }
     connect(ui->boxCam, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onCamChanged);
     connect(ui->boxResolution, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onCamResolutionChanged);
     connect(ui->boxFormat, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onCamFormatChanged);
     connect(ui->boxFormatImage, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onFormatImageChanged);
     connect(ui->boxFormatRecord, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onFormatRecordChanged);
-    connect(m_hub, &CameraHub::sigFrameReady, this, &Vistrel::onLocalCamera);
-    connect(m_hub, &CameraHub::sigCameraLost, this, &Vistrel::onCameraLost);
-    // Hot-plug events refresh the list at once; the 10 s timer stays as the fallback.
-    connect(m_hub, &CameraHub::sigDevicesChanged, this, &Vistrel::onCameraTimer);
-    connect(m_scene, &CameraScene::coorInfo, this, &Vistrel::onCoorInfo);
+    connect(ui->comboZoom, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onComboZoomChanged);
     for (FileBrowser *b : {ui->imageBrowser, ui->cameraBrowser}) {
         b->listWidget()->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(b->listWidget(), &QListWidget::customContextMenuRequested, this, &Vistrel::onListItemMenu);
         connect(b, &FileBrowser::sigItemOpen, this, &Vistrel::onListItemOpen);
     }
-    connect(m_rtmp, &QThread::finished, this, &Vistrel::onRtmpFinished);
     connect(ui->btnCapture, &QToolButton::clicked, this, &Vistrel::onBtnCapture);
     connect(ui->btnRecord, &QToolButton::clicked, this, &Vistrel::onBtnRecord);
     connect(ui->btnFullScreen, &QToolButton::clicked, this, &Vistrel::onBtnFullScreen);
@@ -279,11 +208,17 @@ Vistrel::Vistrel(QWidget *parent)
     connect(ui->actionImagePath, &QAction::triggered, this, &Vistrel::onActionImagePath);
     connect(ui->actionRecordPath, &QAction::triggered, this, &Vistrel::onActionRecordPath);
     connect(ui->actionPrint, &QAction::triggered, this, &Vistrel::onActionPrint);
+    connect(ui->actionAbout, &QAction::triggered, this, &Vistrel::onActionAbout);
+    // The on/off pairs are each one choice.
+    for (auto pair : {qMakePair(ui->actionTimeOn, ui->actionTimeOff), qMakePair(ui->actionCrossOn, ui->actionCrossOff)}) {
+        auto *group = new QActionGroup(this);
+        group->addAction(pair.first);
+        group->addAction(pair.second);
+    }
     connect(ui->actionTimeOn, &QAction::triggered, this, &Vistrel::onActionTimeOn);
     connect(ui->actionTimeOff, &QAction::triggered, this, &Vistrel::onActionTimeOff);
     connect(ui->actionCrossOn, &QAction::triggered, this, &Vistrel::onActionCrossOn);
     connect(ui->actionCrossOff, &QAction::triggered, this, &Vistrel::onActionCrossOff);
-    connect(ui->actionAbout, &QAction::triggered, this, &Vistrel::onActionAbout);
     connect(ui->bdWidget, &BDWidget::bdInfoChanged, this, &Vistrel::onBdInfoChanged);
     connect(ui->bdWidget, &BDWidget::bdInfoChanged, m_editer, &MeasureEditer::onBdInfoChanged);
     connect(m_editer->toolbox(), &BDWidget::bdInfoChanged, this, &Vistrel::onBdInfoChanged);
@@ -295,86 +230,59 @@ Vistrel::Vistrel(QWidget *parent)
             m_settings.imageFiles.append(path);
         ui->imageBrowser->addItem(path);
     });
-    connect(&m_cameraTimer, &QTimer::timeout, this, &Vistrel::onCameraTimer);
-    connect(&m_autoRecordTimer, &QTimer::timeout, this, &Vistrel::onAutoRecordTimer);
-    connect(&m_recordTimer, &QTimer::timeout, this, &Vistrel::onRecordTimer);
-    connect(&m_fullScreenTimer, &QTimer::timeout, this, &Vistrel::onFullScreenTimer);
-    connect(&m_recordImageTimer, &QTimer::timeout, this, &Vistrel::onRecordImageTimer);
+    // Hot-plug events refresh the list at once; the 10 s look stays as the fallback.
+    connect(m_hub, &CameraHub::sigDevicesChanged, this, &Vistrel::onCameraTimer);
+    // The toolboxes' style combos write the style into the settings.
+    for (BDWidget *box : {ui->bdWidget, m_editer->toolbox()}) {
+        for (QComboBox *combo : box->findChildren<QComboBox *>())
+            connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), m_store, &SettingsStore::scheduleSave);
+    }
+    connect(m_panel, &CameraParamPanel::changed, m_store, &SettingsStore::scheduleSave);
+    connect(m_session->watcher(), &DeviceWatcher::due, this, &Vistrel::onCameraTimer);
+    connect(m_session, &CameraSession::stillButton, this, &Vistrel::onBtnCapture);
+    connect(m_languages, &LanguageSwitcher::chosen, this, &Vistrel::setLanguage);
+    connect(m_recording, &RecordingController::blink, this, [this](bool on) {
+        ui->btnRecord->setIcon(on ? m_recordPlayingIcon : m_recordIcon);
+    });
+    connect(m_recording, &RecordingController::stopped, this, &Vistrel::onRecordingStopped);
+    connect(m_recording, &RecordingController::failed, this, &Vistrel::onRtmpFinished);
+    connect(m_recording, &RecordingController::seriesPhotoDue, this, &Vistrel::onBtnCapture);
+    connect(m_recording, &RecordingController::seriesRecordToggle, this, &Vistrel::onBtnRecord);
+    connect(m_recording, &RecordingController::seriesStepDone, this, &Vistrel::autoRecordFinish);
     connect(m_store, &SettingsStore::sigLoaded, this, &Vistrel::applyLoadedSettings);
     // The camera key of a keyboard takes a photo like the microscope's button.
     ui->camViewer->installEventFilter(this);
-
-    ui->comboZoom->addItem(tr("Scale"), QStringLiteral("Scale"));
-    for (const char *text : kZoomTexts)
-        ui->comboZoom->addItem(QString::fromLatin1(text), QString::fromLatin1(text));
-    ui->comboZoom->setCurrentIndex(2);
-    connect(ui->comboZoom, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onComboZoomChanged);
-
-    // 9. Languages and the toolbar icons.
-    auto *langGroup = new QActionGroup(this);
-    langGroup->setExclusive(true);
-    for (int i = 0; i < ::languageCount(); ++i) {
-        m_languages.append({QString::fromUtf8(languageName(i)), languageCode(i)});
-        QAction *a = ui->menuLang->addAction(languageMenuText(i));
-        a->setCheckable(true);
-        a->setActionGroup(langGroup);
-        connect(a, &QAction::triggered, this, &Vistrel::onActionLang);
-        m_langActions << a;
-    }
-    for (QToolButton *b : {ui->btnCapture, ui->btnRecord, ui->btnTimeSetting, ui->btnFullScreen, ui->btnScreenSwitch,
-                           ui->btnOpenDir, ui->btnSetting, ui->btnCalib, ui->btnZoom})
-        m_iconHelp->setIcon(b, b->objectName());
-    m_iconHelp->setSelected(ui->btnSetting, true);
-
-    // 10. The settings.
-    m_store->loadSettings();
-    ui->actionAbout->setMenuRole(QAction::NoRole);
-    tile(1)->setSelected(true);
-
-    // 11, 12. Cameras and timers.
-    refreshCameraList();
-    m_cameraTimer.start(10000);
-    m_fullScreenTimer.start(100);
-
-    // 13. The shortest start-up.
-    // A quit signal ends the wait: main() then closes the window at once.
-    while (startup.elapsed() < g_minimumStartupMs && !UnixSignalQuit::quitRequested()) {
-        QCoreApplication::processEvents();
-        QThread::msleep(10);
-    }
-    if (splash)
-        splash->finish(this);
 }
 
 Vistrel::~Vistrel()
 {
     stopRecording();
-    while (!m_cameras.isEmpty())
-        stopCamera(m_cameras.firstKey());
+    m_session->closeAll();
     m_store->saveSettings();
     delete ui;
 }
 
-CameraLabel *Vistrel::tile(int index) const
+void Vistrel::setClock(std::function<QDateTime()> clock)
 {
-    switch (index) {
-    case 0: return ui->labelView1;
-    case 1: return ui->labelView2;
-    case 2: return ui->labelView3;
-    case 3: return ui->labelView4;
-    default: return nullptr;
-    }
+    m_recording->setClock([clock] { return clock().toMSecsSinceEpoch(); });
 }
+
+RtmpThread *Vistrel::recorder() const { return m_recording->recorder(); }
+bool Vistrel::isRecording() const { return m_recording->isRecording(); }
+QString Vistrel::lastRecordingPath() const { return m_recording->lastPath(); }
+bool Vistrel::isTimedVideo() const { return m_recording->isTimedVideo(); }
+QTimer *Vistrel::autoRecordTimer() { return m_recording->seriesTimer(); }
+FuncWidget *Vistrel::paramGroup(int index) const { return m_panel->group(index); }
+QWidget *Vistrel::paramRow(int key) const { return m_panel->row(key); }
+CameraLabel *Vistrel::tile(int index) const { return m_session->tile(index); }
 
 void Vistrel::applyLoadedSettings()
 {
     ui->bdWidget->refresh();
     m_editer->toolbox()->refresh();
     m_scene->setTimeStampVisible(m_settings.showTime);
-    ui->actionTimeOn->setChecked(m_settings.showTime);
-    ui->actionTimeOff->setChecked(!m_settings.showTime);
+    (m_settings.showTime ? ui->actionTimeOn : ui->actionTimeOff)->setChecked(true);
     m_scene->setCrossVisible(false);
-    ui->actionCrossOn->setChecked(false);
     ui->actionCrossOff->setChecked(true);
     ui->boxFormatImage->setCurrentIndex(m_settings.imageFormat);
     ui->boxFormatRecord->setCurrentIndex(m_settings.videoFormat);
@@ -383,402 +291,31 @@ void Vistrel::applyLoadedSettings()
 
 // ---------------------------------------------------------------- cameras
 
-void Vistrel::refreshCameraList()
-{
-    m_hub->refreshDevices();
-    const QVector<CameraDeviceInfo> fresh = m_hub->deviceList();
-    auto contains = [](const QVector<CameraDeviceInfo> &list, const QString &path) {
-        for (const CameraDeviceInfo &d : list) {
-            if (d.devicePath == path)
-                return true;
-        }
-        return false;
-    };
-    bool changed = false;
-    for (const CameraDeviceInfo &d : fresh)
-        changed |= !contains(m_devices, d.devicePath);
-    QStringList removed;
-    for (auto it = m_cameras.cbegin(); it != m_cameras.cend(); ++it) {
-        if (!contains(fresh, it.key()))
-            removed << it.key();
-    }
-    for (const CameraDeviceInfo &d : m_devices)
-        changed |= !contains(fresh, d.devicePath);
-    m_devices = fresh;
-    for (const QString &path : removed) {
-        stopCamera(path);
-        changed = true;
-    }
-    if (!m_cameras.contains(m_currentCamera))
-        setCurrentCamera(QString());
-    if (!changed)
-        return;
-    {
-        const QSignalBlocker block(ui->boxCam);
-        ui->boxCam->clear();
-        ui->boxResolution->clear();
-        ui->boxFormat->clear();
-        int current = -1;
-        for (int i = 0; i < m_devices.size(); ++i) {
-            ui->boxCam->addItem(m_devices[i].displayName);
-            if (m_devices[i].devicePath == m_settings.currentCamera)
-                current = i;
-        }
-        // A first start, or a camera that is gone: take the first one there is.
-        if (current < 0 && !m_devices.isEmpty())
-            current = 0;
-        ui->boxCam->setCurrentIndex(current);
-    }
-    onCamChanged();
-}
+// ---------------------------------------------------------------- cameras
 
-void Vistrel::onCamChanged()
-{
-    ui->cameraParamWidget->setEnabled(false);
-    const QSignalBlocker blockRes(ui->boxResolution);
-    const QSignalBlocker blockFormat(ui->boxFormat);
-    ui->boxResolution->clear();
-    ui->boxFormat->clear();
-    m_scene->resetImage();
+QString Vistrel::currentCamera() const { return m_session->currentCamera(); }
+const QMap<QString, Vistrel::CameraSlot> &Vistrel::openCameras() const { return m_session->openCameras(); }
+void Vistrel::refreshCameraList() { m_session->refreshCameraList(); }
+bool Vistrel::startCamera(const QString &devicePath, int tile, bool showError) { return m_session->startCamera(devicePath, tile, showError); }
+void Vistrel::stopCamera(const QString &devicePath) { m_session->stopCamera(devicePath); }
+void Vistrel::setCurrentCamera(const QString &devicePath) { m_session->setCurrentCamera(devicePath); }
+int Vistrel::tileOf(const QString &devicePath) const { return m_session->tileOf(devicePath); }
+void Vistrel::updateStatus(const QString &devicePath) { m_session->updateStatus(devicePath); }
+void Vistrel::updateResolutionLabel() { m_session->updateResolutionLabel(); }
+void Vistrel::onCamChanged() { m_session->onCamChanged(); }
+void Vistrel::onCamResolutionChanged() { m_session->onCamResolutionChanged(); }
+void Vistrel::onCamFormatChanged() { m_session->onCamFormatChanged(); }
+void Vistrel::onLocalCamera(QString camId, bool needCapture) { m_session->onLocalCamera(camId, needCapture); }
+void Vistrel::onCameraLost(const QString &camId) { m_session->onCameraLost(camId); }
+void Vistrel::onCoorInfo(QPoint point, QColor colour) { m_session->onCoorInfo(point, colour); }
+void Vistrel::onComboZoomChanged() { m_session->onUpdateCamViewSize(); }
+void Vistrel::onUpdateCamViewSize() { m_session->onUpdateCamViewSize(); }
 
-    const int index = ui->boxCam->currentIndex();
-    if (index < 0 || index >= m_devices.size()) {
-        m_scene->setNoDeviceNotice(true);
-        return;
-    }
-    const CameraDeviceInfo device = m_devices[index];
-    const QString path = device.devicePath;
-    if (!m_currentCamera.isEmpty() && m_currentCamera != path)
-        stopCamera(m_currentCamera);
-
-    for (const QSize &s : device.sizes)
-        ui->boxResolution->addItem(QString::asprintf("%d x %d", s.width(), s.height()));
-    ui->boxFormat->addItems({QStringLiteral("YUV"), QStringLiteral("MJPG")});
-
-    m_store->selectCamera(path);
-    const CameraConfig &config = m_settings.cameras[path];
-    int resIndex = config.initialized ? device.sizes.indexOf(config.size) : int(device.sizes.indexOf(QSize(640, 480)));
-    if (resIndex < 0)
-        resIndex = 0;
-    ui->boxResolution->setCurrentIndex(resIndex);
-    ui->boxFormat->setCurrentText(config.format);
-
-    if (m_cameras.contains(path)) {
-        CameraSlot &slot = m_cameras[path];
-        if (slot.tile != 0) {
-            if (CameraLabel *t = tile(slot.tile))
-                t->clearImage();
-            slot.tile = 0;
-            setCurrentCamera(path);
-            showParams(path);
-            ui->cameraParamWidget->setEnabled(true);
-        } else {
-            readDeviceParams(path);
-            showParams(path);
-            ui->cameraParamWidget->setEnabled(true);
-        }
-        onUpdateCamViewSize();
-    } else if (startCamera(path, 0, true)) {
-        ui->cameraParamWidget->setEnabled(true);
-    } else {
-        const QSignalBlocker block(ui->boxCam);
-        ui->boxCam->setCurrentIndex(-1);
-        m_scene->setNoDeviceNotice(true);
-    }
-}
-
-void Vistrel::onCamResolutionChanged()
-{
-    if (m_currentCamera.isEmpty() || !m_cameras.contains(m_currentCamera) || m_recording)
-        return;
-    const QStringList wh = ui->boxResolution->currentText().split(QLatin1Char('x'));
-    if (wh.size() != 2)
-        return;
-    const int w = wh[0].trimmed().toInt();
-    const int h = wh[1].trimmed().toInt();
-    // Width alone keeps the request pending; height applies both at once.
-    m_hub->setProperty(m_currentCamera, CameraHub::FrameWidth, w);
-    m_hub->setProperty(m_currentCamera, CameraHub::FrameHeight, h);
-    CameraSlot &slot = m_cameras[m_currentCamera];
-    slot.frameSize = m_hub->frameSize(m_currentCamera);
-    CameraConfig &config = m_settings.cameras[m_currentCamera];
-    config.size = slot.frameSize.isValid() ? slot.frameSize : QSize(w, h);
-    m_scene->resetImage();
-    onUpdateCamViewSize();
-}
-
-void Vistrel::onCamFormatChanged()
-{
-    if (m_currentCamera.isEmpty() || !m_cameras.contains(m_currentCamera) || m_recording)
-        return;
-    const QString format = ui->boxFormat->currentText();
-    if (m_hub->setFormat(m_currentCamera, format))
-        m_settings.cameras[m_currentCamera].format = format;
-}
-
-bool Vistrel::startCamera(const QString &devicePath, int tileIndex, bool showError)
-{
-    if (m_cameras.contains(devicePath))
-        return true;
-    const QStringList wh = ui->boxResolution->currentText().split(QLatin1Char('x'));
-    const int width = wh.size() == 2 ? wh[0].trimmed().toInt() : 640;
-    const int height = wh.size() == 2 ? wh[1].trimmed().toInt() : 480;
-    const QString format = ui->boxFormat->currentText().isEmpty() ? QStringLiteral("MJPG") : ui->boxFormat->currentText();
-    if (!m_hub->openCamera(devicePath, width, height, format)) {
-        if (showError)
-            QMessageBox::information(this, QString(), tr("启动设备失败"));
-        return false;
-    }
-    const QSize size(m_hub->getProperty(devicePath, CameraHub::FrameWidth),
-                     m_hub->getProperty(devicePath, CameraHub::FrameHeight));
-    m_settings.currentCamera = devicePath;
-    CameraSlot slot;
-    slot.tile = tileIndex;
-    slot.frameSize = size;
-    m_cameras.insert(devicePath, slot);
-    setCurrentCamera(devicePath);
-    CameraConfig &config = m_settings.cameras[devicePath];
-    config.size = size;
-    config.format = format;
-    if (config.initialized)
-        applySavedParams(devicePath);
-    else
-        readDeviceParams(devicePath);
-    showParams(devicePath);
-    updateStatus(devicePath);
-    onUpdateCamViewSize();
-    return true;
-}
-
-void Vistrel::stopCamera(const QString &devicePath)
-{
-    if (m_recording && m_rtmpCamId == devicePath)
-        stopRecording();
-    if (!m_cameras.contains(devicePath))
-        return;
-    const int t = m_cameras[devicePath].tile;
-    if (CameraLabel *label = tile(t))
-        label->clearImage();
-    if (t == 0)
-        m_scene->resetImage();
-    m_hub->closeCamera(devicePath);
-    m_cameras.remove(devicePath);
-    if (m_currentCamera == devicePath)
-        setCurrentCamera(QString());
-}
-
-void Vistrel::setCurrentCamera(const QString &devicePath)
-{
-    m_currentCamera = devicePath;
-    for (int i = 0; i < m_devices.size(); ++i) {
-        if (m_devices[i].devicePath == devicePath && ui->boxCam->currentIndex() != i) {
-            const QSignalBlocker block(ui->boxCam);
-            ui->boxCam->setCurrentIndex(i);
-        }
-    }
-    if (!devicePath.isEmpty())
-        m_store->selectCamera(devicePath);
-    m_scene->setNoDeviceNotice(devicePath.isEmpty());
-    const bool any = !devicePath.isEmpty();
-    ui->boxResolution->setEnabled(any);
-    ui->boxFormat->setEnabled(any);
-    ui->cameraParamWidget->setEnabled(any);
-    updateResolutionLabel();
-}
-
-int Vistrel::tileOf(const QString &devicePath) const
-{
-    return m_cameras.contains(devicePath) ? m_cameras[devicePath].tile : -1;
-}
-
-void Vistrel::selectTile(int index)
-{
-    for (int i = 0; i < 4; ++i)
-        tile(i)->setSelected(i == index);
-}
-
-void Vistrel::onCameraLost(const QString &camId)
-{
-    // The capture thread has ended by itself: finish a recording of it now,
-    // so its file is complete and listed, and show that it is gone.
-    if (m_recording && m_rtmpCamId == camId)
-        stopRecording();
-    if (!m_cameras.contains(camId))
-        return;
-    stopCamera(camId);
-    m_scene->setNoDeviceNotice(true);
-    refreshCameraList();
-}
-
-void Vistrel::onLocalCamera(QString camId, bool needCapture)
-{
-    if (needCapture && camId == m_currentCamera) {
-        onBtnCapture();
-        m_lastStillMs = QDateTime::currentMSecsSinceEpoch();
-        updateStatus(camId);
-    }
-    if (!m_cameras.contains(camId))
-        return;
-    CameraSlot &slot = m_cameras[camId];
-    const bool single = ui->stackMainWidget->currentIndex() == 0;
-    if ((single && camId != m_currentCamera) || slot.tile < 0)
-        return;
-    CameraBuffer *buffer = m_hub->acquireFrame(camId);
-    if (!buffer)
-        return;
-    const QSize size = buffer->size();
-    if (size.isValid() && buffer->bits()) {
-        QImage image(buffer->bits(), size.width(), size.height(), QImage::Format_RGB32);
-        if (m_settings.cameras.value(camId).blackWhite)
-            image = image.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
-        if (single)
-            m_scene->setImage(image);
-        else if (CameraLabel *t = tile(slot.tile))
-            t->setImage(image);
-        if (slot.frameSize != size) {
-            slot.frameSize = size;
-            onUpdateCamViewSize();
-        }
-    }
-    m_hub->releaseFrame(camId);
-
-    const qint64 t = QDateTime::currentMSecsSinceEpoch();
-    slot.frameTimes.append(t);
-    while (!slot.frameTimes.isEmpty() && slot.frameTimes.first() < t - 3000)
-        slot.frameTimes.removeFirst();
-    if (camId == m_currentCamera)
-        updateStatus(camId);
-}
-
-void Vistrel::updateStatus(const QString &devicePath)
-{
-    if (!m_cameras.contains(devicePath))
-        return;
-    if (m_lastStillMs > 0 && QDateTime::currentMSecsSinceEpoch() - m_lastStillMs <= 1000) {
-        ui->labelStatus->clearParts();
-        ui->labelStatus->setPart(0, tr("Save Image"), 2);
-        return;
-    }
-    const CameraSlot &slot = m_cameras[devicePath];
-    double rate = 0;
-    if (slot.frameTimes.size() > 2) {
-        const qint64 span = slot.frameTimes.last() - slot.frameTimes.first();
-        if (span > 0)
-            rate = slot.frameTimes.size() * 1000.0 / span;
-    }
-    int r = 0, g = 0, b = 0;
-    if (!slot.colours.isEmpty()) {
-        for (const QColor &c : slot.colours) {
-            r += c.red();
-            g += c.green();
-            b += c.blue();
-        }
-        r /= slot.colours.size();
-        g /= slot.colours.size();
-        b /= slot.colours.size();
-    }
-    // The frame rate matters most; the pointer's place and colour give way first.
-    ui->labelStatus->setPart(0, tr("帧率") + QString::asprintf(":%0.1ffps", rate), 2);
-    if (ui->stackMainWidget->currentIndex() != 0) {
-        ui->labelStatus->setPart(1, QString(), 0);
-        return;
-    }
-    const QSize picture = m_scene->image().size();
-    const int x = m_lastPoint.x() - picture.width() / 2;
-    const int y = picture.height() / 2 - m_lastPoint.y();
-    ui->labelStatus->setPart(1, tr("坐标") + QString::asprintf(":%d,%d", x, y), 1);
-    ui->labelStatus->setPart(2, QString::asprintf("(R:%3d G:%3d B:%3d)", r, g, b), 0);
-    // A calibration scaled to another picture size says so.
-    ui->labelStatus->setPart(3, ui->bdWidget->calibrationNote(), 2);
-}
-
-void Vistrel::updateResolutionLabel()
-{
-    QSize size(0, 0);
-    if (m_cameras.contains(m_currentCamera))
-        size = m_cameras[m_currentCamera].frameSize;
-    ui->labelResInfo->setText(QString::asprintf("%d * %d", qMax(size.width(), 0), qMax(size.height(), 0)));
-}
-
-void Vistrel::onCoorInfo(QPoint point, QColor colour)
-{
-    if (!m_cameras.contains(m_currentCamera))
-        return;
-    m_lastPoint = point;
-    CameraSlot &slot = m_cameras[m_currentCamera];
-    slot.colours.append(colour);
-    while (slot.colours.size() > 10)
-        slot.colours.removeFirst();
-    updateStatus(m_currentCamera);
-}
-
-void Vistrel::onComboZoomChanged()
-{
-    onUpdateCamViewSize();
-}
-
-void Vistrel::onUpdateCamViewSize()
-{
-    if (!m_cameras.contains(m_currentCamera)) {
-        // No camera: the view fills the page so its notice sits in the middle.
-        ui->camViewer->setFixedSize(ui->mainPageScrollArea->maximumViewportSize());
-        updateResolutionLabel();
-        return;
-    }
-    const QSize frame = m_cameras[m_currentCamera].frameSize;
-    if (!frame.isValid() || frame.isEmpty()) {
-        updateResolutionLabel();
-        return;
-    }
-    const QString text = ui->comboZoom->currentData().toString();
-    double factor = zoomFactor(text);
-    QSize size;
-    if (text == QLatin1String("Scale")) {
-        size = frame.scaled(ui->mainPage->size(), Qt::KeepAspectRatio);
-        factor = ui->mainPage->width() > 0 ? double(size.width()) / ui->mainPage->width() : 1.0;
-    } else {
-        size = QSize(qRound(frame.width() * factor), qRound(frame.height() * factor));
-    }
-    ui->camViewer->setFixedSize(size);
-    if (ui->stackMainWidget->currentIndex() == 0)
-        m_scene->fitToView(frame);
-    for (QScrollBar *bar : {ui->mainPageScrollArea->horizontalScrollBar(), ui->mainPageScrollArea->verticalScrollBar()})
-        bar->setValue(bar->maximum() / 2);
-    ui->bdWidget->setViewScale(factor);
-    updateResolutionLabel();
-}
-
-void Vistrel::onUpdateFourCamViewer()
-{
-    const int w = ui->viewPage->width();
-    const int h = ui->viewPage->height();
-    const int a = (w - 3) / 2;
-    const int b = (h - 3) / 2;
-    for (int i = 0; i < 4; ++i)
-        tile(i)->setGeometry(i % 2 ? a + 3 : 0, (b + 3) * (i / 2), a, b);
-}
-
-void Vistrel::onCameraViewChecked(bool check)
-{
-    if (!check)
-        return;
-    for (int i = 0; i < 4; ++i) {
-        CameraLabel *t = tile(i);
-        if (t != sender())
-            t->setSelected(false);
-    }
-}
-
-void Vistrel::onCameraAddClicked()
-{
-    auto *t = qobject_cast<CameraLabel *>(sender());
-    if (!t)
-        return;
-    const QString path = QFileDialog::getOpenFileName(this, QString(), m_store->makeFilePath(0),
-                                                      QStringLiteral("*.png;*.jpg;*.bmp"));
-    if (!path.isEmpty())
-        t->setFile(path);
-}
+void Vistrel::selectTile(int index) { m_session->selectTile(index); }
+void Vistrel::onUpdateFourCamViewer() { m_session->onUpdateFourCamViewer(); }
+void Vistrel::onCameraViewChecked(bool check) { m_session->onCameraViewChecked(sender(), check); }
+void Vistrel::onCameraAddClicked() { m_session->onCameraAddClicked(sender()); }
+void Vistrel::onBtnScreenSwitch() { m_session->switchView(); }
 
 void Vistrel::onCameraMenu(QPoint)
 {
@@ -794,97 +331,15 @@ void Vistrel::onBtnZoomOut()
 {
 }
 
-void Vistrel::onBtnScreenSwitch()
-{
-    if (ui->stackMainWidget->currentIndex() == 1) {
-        stopRecording();
-        if (!m_cameras.isEmpty() && !m_cameras.contains(m_currentCamera))
-            setCurrentCamera(m_cameras.firstKey());
-        selectTile(1);
-        ui->stackMainWidget->setCurrentIndex(0);
-        ui->btnCalib->setEnabled(true);
-        ui->btnRecord->setEnabled(true);
-        onUpdateCamViewSize();
-    } else {
-        ui->stackMainWidget->setCurrentIndex(1);
-        ui->btnCalib->setEnabled(false);
-        ui->btnRecord->setEnabled(false);
-        if (ui->rightStackWidget->currentIndex() == 2)
-            emit ui->btnSetting->clicked();
-        for (int i = 1; i < 4; ++i)
-            tile(i)->clearImage();
-        onUpdateFourCamViewer();
-    }
-}
-
 // ------------------------------------------------------------ full screen
 
-void Vistrel::onBtnFullScreen()
-{
-    if (m_fullScreen)
-        leaveFullScreen();
-    else
-        enterFullScreen();
-}
-
-void Vistrel::enterFullScreen()
-{
-    m_wasMaximized = isMaximized();
-    if (!m_wasMaximized)
-        m_normalGeometry = geometry();
-    m_fullScreen = true;
-    setWindowFlag(Qt::FramelessWindowHint, true);
-    ui->menu->menuAction()->setVisible(false);
-    ui->mainMenuBar->hide();
-    ui->headFrame->hide();
-    ui->rightStackWidget->hide();
-    showFullScreen();
-    m_hintLabel->setGeometry(10, height() - 240, 480, 200);
-    m_hintLabel->show();
-    m_hintLabel->raise();
-}
-
-void Vistrel::leaveFullScreen()
-{
-    m_fullScreen = false;
-    setWindowFlag(Qt::FramelessWindowHint, false);
-    ui->menu->menuAction()->setVisible(true);
-    ui->mainMenuBar->show();
-    ui->headFrame->show();
-    ui->rightStackWidget->show();
-    m_hintLabel->hide();
-    if (m_wasMaximized) {
-        showMaximized();
-    } else {
-        showNormal();
-        if (m_normalGeometry.isValid())
-            setGeometry(m_normalGeometry);
-    }
-}
-
-void Vistrel::onFullScreenTimer()
-{
-    if (m_fullScreen && ui->headFrame->isVisible()) {
-        ui->mainMenuBar->hide();
-        ui->headFrame->hide();
-        ui->rightStackWidget->hide();
-        m_hintLabel->setGeometry(10, height() - 240, 480, 200);
-        m_hintLabel->show();
-        m_hintLabel->raise();
-    } else if (!m_fullScreen && !ui->headFrame->isVisible()) {
-        ui->mainMenuBar->show();
-        ui->headFrame->show();
-        ui->rightStackWidget->show();
-    }
-}
+void Vistrel::onBtnFullScreen() { m_fullScreen->toggle(); }
+void Vistrel::onFullScreenTimer() { m_fullScreen->check(); }
 
 void Vistrel::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape && m_fullScreen) {
-        leaveFullScreen();
-        event->accept();
+    if (m_fullScreen->handle(event))
         return;
-    }
     if (event->key() == Qt::Key_Camera) {
         onBtnCapture();
         event->accept();
@@ -895,26 +350,18 @@ void Vistrel::keyPressEvent(QKeyEvent *event)
 
 void Vistrel::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (m_fullScreen) {
-        leaveFullScreen();
-        return;
-    }
-    QMainWindow::mouseDoubleClickEvent(event);
+    if (!m_fullScreen->handle(event))
+        QMainWindow::mouseDoubleClickEvent(event);
 }
 
 bool Vistrel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Camera || (key->key() == Qt::Key_Escape && m_fullScreen)) {
-            keyPressEvent(key);
-            return true;
-        }
-    } else if (event->type() == QEvent::MouseButtonDblClick && m_fullScreen) {
-        leaveFullScreen();
+    // The view has the focus: the camera key and leaving full screen work there too.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Camera) {
+        keyPressEvent(static_cast<QKeyEvent *>(event));
         return true;
     }
-    return QMainWindow::eventFilter(watched, event);
+    return m_fullScreen->handle(event) || QMainWindow::eventFilter(watched, event);
 }
 
 void Vistrel::resizeEvent(QResizeEvent *event)
@@ -927,246 +374,33 @@ void Vistrel::resizeEvent(QResizeEvent *event)
 
 // ------------------------------------------------------- camera parameters
 
-void Vistrel::buildParamPanel()
-{
-    auto *layout = qobject_cast<QVBoxLayout *>(ui->cameraParamWidget->layout());
-    const QVector<QPushButton *> buttons = {ui->btnBaoGuang, ui->btnColor, ui->btnBlance, ui->btnResever};
-    const QVector<QVector<ParamRow>> groups = {
-        QVector<ParamRow>(std::begin(kGroupExposure), std::end(kGroupExposure)),
-        QVector<ParamRow>(std::begin(kGroupColour), std::end(kGroupColour)),
-        QVector<ParamRow>(std::begin(kGroupBalance), std::end(kGroupBalance)),
-        QVector<ParamRow>(std::begin(kGroupFlip), std::end(kGroupFlip))};
-    for (int g = 0; g < 4; ++g) {
-        auto *group = new FuncWidget(ui->cameraParamWidget);
-        group->setObjectName(QStringLiteral("funcWidget%1").arg(g + 1));
-        for (const ParamRow &row : groups[g]) {
-            const QString name = QString::fromUtf8(row.name);
-            if (row.isSwitch) {
-                QSwitchButton *sw = group->addSwitch(name);
-                connect(sw, qOverload<bool>(&QSwitchButton::clicked), this, &Vistrel::onSwitchChanged);
-                m_paramRows.insert(name, sw);
-            } else {
-                QSlider *slider = group->addSlider(name);
-                connect(slider, &QSlider::valueChanged, this, &Vistrel::onSliderChanged);
-                m_paramRows.insert(name, slider);
-            }
-        }
-        layout->insertWidget(layout->indexOf(buttons[g]) + 1, group);
-        group->setVisible(g == 0);
-        buttons[g]->setIcon(QIcon(g == 0 ? QStringLiteral(":/Vistrel/image/icon/arrow_on.png")
-                                         : QStringLiteral(":/Vistrel/image/icon/arrow_off.png")));
-        connect(buttons[g], &QPushButton::clicked, this, &Vistrel::onFuncBtnClicked);
-        m_funcBtns << buttons[g];
-        m_funcWidgets << group;
-    }
-}
-
-int Vistrel::paramCode(const QString &row) const
-{
-    const ParamRow *r = findRow(row);
-    return r ? r->code : -1;
-}
-
-void Vistrel::onFuncBtnClicked()
-{
-    const int index = m_funcBtns.indexOf(qobject_cast<QPushButton *>(sender()));
-    if (index < 0)
-        return;
-    const QIcon off(QStringLiteral(":/Vistrel/image/icon/arrow_off.png"));
-    if (m_funcWidgets[index]->isVisible()) {
-        m_funcWidgets[index]->hide();
-        m_funcBtns[index]->setIcon(off);
-        return;
-    }
-    for (int i = 0; i < m_funcWidgets.size(); ++i) {
-        m_funcWidgets[i]->hide();
-        m_funcBtns[i]->setIcon(off);
-    }
-    m_funcWidgets[index]->show();
-    m_funcBtns[index]->setIcon(QIcon(QStringLiteral(":/Vistrel/image/icon/arrow_on.png")));
-}
-
-void Vistrel::onSwitchChanged(bool checked)
-{
-    const QString cam = ui->boxCam->currentIndex() >= 0 && ui->boxCam->currentIndex() < m_devices.size()
-                            ? m_devices[ui->boxCam->currentIndex()].devicePath
-                            : QString();
-    if (!m_cameras.contains(cam) || !sender())
-        return;
-    const QString row = sender()->property("name").toString();
-    CameraConfig &c = m_settings.cameras[cam];
-    if (row == QStringLiteral("水平翻转") || row == QStringLiteral("垂直翻转")) {
-        (row == QStringLiteral("水平翻转") ? c.flipHorizontal : c.flipVertical) = checked;
-        m_hub->setFlip(cam, c.flipHorizontal, c.flipVertical);
-    } else if (row == QStringLiteral("黑白")) {
-        c.blackWhite = checked;
-    } else if (row == QStringLiteral("自动曝光")) {
-        c.params[CameraConfig::Exposure].values[5] = checked ? 1 : 2;
-        m_hub->setProperty(cam, CameraHub::ExposureMode, checked ? 1 : 2);
-        if (QWidget *w = m_paramRows.value(QStringLiteral("曝光时间")))
-            w->setEnabled(!checked);
-        if (!checked)
-            m_hub->setProperty(cam, CameraHub::Exposure, c.params[CameraConfig::Exposure].values[0]);
-    } else if (row == QStringLiteral("自动白平衡")) {
-        c.autoWhiteBalance = checked;
-        m_hub->setProperty(cam, CameraHub::WhiteBalance, checked ? 1 : 0);
-        for (const char *gain : {"红增益", "绿增益", "蓝增益"}) {
-            if (QWidget *w = m_paramRows.value(QString::fromUtf8(gain)))
-                w->setEnabled(!checked && m_hub->isPropertySupported(cam, paramCode(QString::fromUtf8(gain))));
-        }
-        if (!checked) {
-            m_hub->setProperty(cam, CameraHub::RedGain, int(c.redGain));
-            m_hub->setProperty(cam, CameraHub::GreenGain, int(c.greenGain));
-            m_hub->setProperty(cam, CameraHub::BlueGain, int(c.blueGain));
-        }
-    }
-}
+void Vistrel::onFuncBtnClicked() { m_panel->toggleGroup(m_panel->groupOf(sender())); }
+void Vistrel::onSwitchChanged(bool flag) { m_panel->rowSwitched(m_panel->keyOf(sender()), flag); }
 
 void Vistrel::onSliderChanged()
 {
-    auto *slider = qobject_cast<QSlider *>(sender());
-    if (m_showingParams || !slider || !m_cameras.contains(m_currentCamera))
-        return;
-    const QString row = slider->property("name").toString();
-    const ParamRow *r = findRow(row);
-    if (!r)
-        return;
-    const int value = slider->value();
-    CameraConfig &c = m_settings.cameras[m_currentCamera];
-    if (r->entry >= 0)
-        c.params[r->entry].values[0] = value;
-    else if (row == QStringLiteral("红增益"))
-        c.redGain = value;
-    else if (row == QStringLiteral("绿增益"))
-        c.greenGain = value;
-    else if (row == QStringLiteral("蓝增益"))
-        c.blueGain = value;
-    if (r->code >= 0)
-        m_hub->setProperty(m_currentCamera, r->code, value);
+    if (auto *slider = qobject_cast<QAbstractSlider *>(sender()))
+        m_panel->rowMoved(m_panel->keyOf(slider), slider->value());
 }
 
-void Vistrel::readDeviceParams(const QString &devicePath)
-{
-    CameraConfig &c = m_settings.cameras[devicePath];
-    c.initialized = true;
-    c.size = QSize(m_hub->getProperty(devicePath, CameraHub::FrameWidth), m_hub->getProperty(devicePath, CameraHub::FrameHeight));
-    for (int i = 0; i < 8; ++i)
-        c.params[i] = paramFromRange(m_hub->getPropertyRange(devicePath, kEntryCodes[i]));
-    c.redGain = m_hub->getProperty(devicePath, CameraHub::RedGain);
-    c.greenGain = m_hub->getProperty(devicePath, CameraHub::GreenGain);
-    c.blueGain = m_hub->getProperty(devicePath, CameraHub::BlueGain);
-}
-
-void Vistrel::applySavedParams(const QString &devicePath)
-{
-    const CameraConfig c = m_settings.cameras.value(devicePath);
-    m_hub->setFlip(devicePath, c.flipHorizontal, c.flipVertical);
-    m_hub->setProperty(devicePath, CameraHub::FrameWidth, c.size.width());
-    m_hub->setProperty(devicePath, CameraHub::FrameHeight, c.size.height());
-    m_hub->setProperty(devicePath, CameraHub::Exposure, c.params[CameraConfig::Exposure].values[0]);
-    m_hub->setProperty(devicePath, CameraHub::RedGain, int(c.redGain));
-    m_hub->setProperty(devicePath, CameraHub::GreenGain, int(c.greenGain));
-    m_hub->setProperty(devicePath, CameraHub::BlueGain, int(c.blueGain));
-    m_hub->setProperty(devicePath, CameraHub::WhiteBalance, c.autoWhiteBalance ? 1 : 0);
-    m_hub->setProperty(devicePath, CameraHub::Brightness, c.params[CameraConfig::Brightness].values[0]);
-    m_hub->setProperty(devicePath, CameraHub::Contrast, c.params[CameraConfig::Contrast].values[0]);
-    m_hub->setProperty(devicePath, CameraHub::Hue, c.params[CameraConfig::Hue].values[0]);
-    m_hub->setProperty(devicePath, CameraHub::Saturation, c.params[CameraConfig::Saturation].values[0]);
-    m_hub->setProperty(devicePath, CameraHub::Sharpness, c.params[CameraConfig::Sharpness].values[0]);
-    m_hub->setProperty(devicePath, CameraHub::Gamma, c.params[CameraConfig::Gamma].values[0]);
-    const int flags = c.params[CameraConfig::Exposure].values[5];
-    m_hub->setProperty(devicePath, CameraHub::ExposureMode, flags);
-    if (!(flags & 1))
-        m_hub->setProperty(devicePath, CameraHub::Gain, c.params[CameraConfig::Gain].values[0]);
-    if (m_cameras.contains(devicePath))
-        m_cameras[devicePath].frameSize = m_hub->frameSize(devicePath).isValid() ? m_hub->frameSize(devicePath)
-                                                                                 : m_cameras[devicePath].frameSize;
-}
-
-void Vistrel::showParams(const QString &devicePath)
-{
-    // The sliders' value labels follow; the device is not written to.
-    m_showingParams = true;
-    const auto done = qScopeGuard([this] { m_showingParams = false; });
-    const CameraConfig c = m_settings.cameras.value(devicePath);
-    auto sliderOf = [this](const char *name) { return qobject_cast<QSlider *>(m_paramRows.value(QString::fromUtf8(name))); };
-    auto switchOf = [this](const char *name) { return qobject_cast<QSwitchButton *>(m_paramRows.value(QString::fromUtf8(name))); };
-    const char *entryRows[8] = {"曝光时间", "增益", "亮度", "对比度", "饱和度", "色相", "伽马值", "锐度"};
-    for (int i = 0; i < 8; ++i) {
-        QSlider *s = sliderOf(entryRows[i]);
-        if (!s)
-            continue;
-        const CameraParam &p = c.params[i];
-        s->setRange(p.values[2], qMax(p.values[2], p.values[3]));
-        s->setSingleStep(qMax(1, p.values[4]));
-        s->setValue(p.values[0]);
-        s->setEnabled(p.flag);
-    }
-    // Colour temperature is read from the device each time; it is not stored.
-    if (QSlider *s = sliderOf("色温")) {
-        const PropertyRange r = m_hub->getPropertyRange(devicePath, CameraHub::ColourTemperature);
-        s->setRange(r.minimum, qMax(r.minimum, r.maximum));
-        s->setValue(r.current);
-        s->setEnabled(r.supported && !c.autoWhiteBalance);
-    }
-    const struct { const char *name; double value; int code; } gains[] = {
-        {"红增益", c.redGain, CameraHub::RedGain}, {"绿增益", c.greenGain, CameraHub::GreenGain}, {"蓝增益", c.blueGain, CameraHub::BlueGain}};
-    for (const auto &g : gains) {
-        QSlider *s = sliderOf(g.name);
-        if (!s)
-            continue;
-        const PropertyRange r = m_hub->getPropertyRange(devicePath, g.code);
-        s->setRange(r.supported ? r.minimum : 0, r.supported ? qMax(r.minimum, r.maximum) : 255);
-        s->setValue(int(g.value));
-        s->setEnabled(r.supported && !c.autoWhiteBalance);
-    }
-    const bool automatic = c.params[CameraConfig::Exposure].values[5] & 1;
-    if (QSwitchButton *sw = switchOf("自动曝光")) {
-        sw->setChecked(automatic);
-        sw->setEnabled(m_hub->isPropertySupported(devicePath, CameraHub::ExposureMode)
-                       || c.params[CameraConfig::Exposure].flag);
-    }
-    if (QSlider *s = sliderOf("曝光时间"))
-        s->setEnabled(!automatic && c.params[CameraConfig::Exposure].flag);
-    if (QSwitchButton *sw = switchOf("自动白平衡")) {
-        sw->setChecked(c.autoWhiteBalance);
-        sw->setEnabled(m_hub->isPropertySupported(devicePath, CameraHub::WhiteBalance));
-    }
-    if (QSwitchButton *sw = switchOf("黑白"))
-        sw->setChecked(c.blackWhite);
-    if (QSwitchButton *sw = switchOf("水平翻转"))
-        sw->setChecked(c.flipHorizontal);
-    if (QSwitchButton *sw = switchOf("垂直翻转"))
-        sw->setChecked(c.flipVertical);
-}
-
-void Vistrel::onBtnCamParamReset()
-{
-    const int index = ui->boxCam->currentIndex();
-    if (index < 0 || index >= m_devices.size())
-        return;
-    const QString cam = m_devices[index].devicePath;
-    if (!m_cameras.contains(cam))
-        return;
-    readDeviceParams(cam);
-    m_settings.cameras[cam].resetToDefaults();
-    applySavedParams(cam);
-    showParams(cam);
-}
+void Vistrel::readDeviceParams(const QString &devicePath) { m_session->readDeviceParams(devicePath); }
+void Vistrel::applySavedParams(const QString &devicePath) { m_session->applySavedParams(devicePath); }
+void Vistrel::showParams(const QString &devicePath) { m_session->showParams(devicePath); }
+void Vistrel::onBtnCamParamReset() { m_panel->reset(); }
 
 void Vistrel::onBtnAdvanced()
 {
-    if (m_cameras.contains(m_currentCamera))
-        m_hub->setProperty(m_currentCamera, CameraHub::SettingsDialog, 1);
+    if (m_session->hasCurrent())
+        m_hub->setProperty(currentCamera(), CameraHub::SettingsDialog, 1);
 }
 
 // ------------------------------------------------------ photos, recording
 
 bool Vistrel::deviceStarted()
 {
-    if (m_cameras.contains(m_currentCamera))
+    if (m_session->hasCurrent())
         return true;
-    QMessageBox::information(this, QString(), tr("设备未启动"));
+    notifier().inform(this, tr("设备未启动"));
     return false;
 }
 
@@ -1176,7 +410,7 @@ QImage Vistrel::captureImage()
     if (ui->stackMainWidget->currentIndex() == 0) {
         source = m_scene->grabImage();
     } else {
-        const int t = tileOf(m_currentCamera);
+        const int t = tileOf(currentCamera());
         if (CameraLabel *label = tile(t < 0 ? 0 : t))
             source = label->image();
     }
@@ -1195,31 +429,32 @@ bool Vistrel::savePhoto(const QImage &image, const QString &path)
 {
     // The photo carries the pixel size; a zoomed capture's pixels are smaller.
     BDInfo scale = m_scene->calibration();
-    scale.factor /= zoomFactor(ui->comboZoom->currentData().toString());
+    scale.factor /= CameraSession::zoomFactor(ui->comboZoom->currentData().toString());
     return photofile::writePhoto(path, image, scale);
 }
 
 void Vistrel::onBtnCapture()
 {
-    if (!deviceStarted() || !m_store->checkSaveFolder(0))
+    if (!deviceStarted() || !m_store->checkSaveFolder(SettingsStore::Photo))
         return;
     if (tile(0)->isFrozen())
         return;
     const QImage image = captureImage();
-    const QString path = m_store->makeFilePath(0);
+    const QString path = m_store->makeFilePath(SettingsStore::Photo);
     if (!savePhoto(image, path)) {
         // A photo that was not written is not listed; say so once.
         if (!m_photoFolderWarned) {
             m_photoFolderWarned = true;
-            QMessageBox::information(this, QString(), tr("照片文件夹不可写，照片未保存：%1").arg(path));
+            notifier().inform(this, tr("照片文件夹不可写，照片未保存：%1").arg(path));
         }
         return;
     }
     m_settings.imageFiles.append(path);
+    m_store->scheduleSave();
     ui->imageBrowser->addItem(path);
     if (ui->stackMainWidget->currentIndex() == 1) {
         int t = -1;
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < AppSettings::kTileCount; ++i) {
             if (tile(i)->isSelected())
                 t = i;
         }
@@ -1232,125 +467,58 @@ void Vistrel::onBtnCapture()
 
 void Vistrel::onBtnRecord()
 {
-    if (m_recording) {
+    if (isRecording()) {
         stopRecording();
         return;
     }
-    if (deviceStarted() && m_store->checkSaveFolder(1) && !tile(0)->isFrozen())
-        startRecording(m_currentCamera);
+    if (deviceStarted() && m_store->checkSaveFolder(SettingsStore::Video) && !tile(0)->isFrozen())
+        startRecording(currentCamera());
 }
 
 bool Vistrel::startRecording(const QString &devicePath)
 {
-    if (m_rtmp->isRunning() || !m_cameras.contains(devicePath))
+    if (!m_session->isOpen(devicePath)
+        || !m_recording->start(devicePath, m_store->makeFilePath(SettingsStore::Video), m_session->frameSize(devicePath)))
         return false;
-    const QString path = m_store->makeFilePath(1);
-    m_scene->setRecordingClock(true);
     fitToolButton(ui->btnRecord, {tr("停止录像"), tr("录像")});
-    m_recording = true;
-    m_recordClock.start();
-    m_blink = false;
-    m_lastRecordFrameMs = 0;
-    m_recorderFramesQueued = 0;
-    m_recorderFramesRefused = 0;
-    m_recordImageTimer.start(10);
-    m_rtmpCamId = devicePath;
-    m_recordingPath = path;
-    const QSize size = m_scene->image().isNull() ? m_cameras[devicePath].frameSize : m_scene->image().size();
     ui->cameraWidget->setEnabled(false);
-    m_recordFps = recordingFps(size);
-    m_rtmp->setFilePath(path);
-    m_rtmp->setSize(size.width(), size.height());
-    m_rtmp->setFps(m_recordFps);
-    m_scene->allocateRenderBuffers();
-    m_rtmp->start();
-    m_recordTimer.start(500);
     return true;
 }
 
-void Vistrel::onRecordImageTimer()
-{
-    if (!m_recording || !m_recordClock.isValid())
-        return;
-    const qint64 elapsed = m_recordClock.elapsed();
-    if (m_lastRecordFrameMs > 0 && elapsed - m_lastRecordFrameMs < 1000.0 / m_recordFps)
-        return;
-    CameraBuffer *buffer = m_scene->renderToBuffer();
-    if (!buffer)
-        return;
-    // A refused frame has its buffer given back by the recorder.
-    if (m_rtmp->enqueueFrame(int(elapsed), buffer))
-        ++m_recorderFramesQueued;
-    else
-        ++m_recorderFramesRefused;
-    m_lastRecordFrameMs = qMax<qint64>(elapsed, 1);
-}
+bool Vistrel::stopRecording() { return m_recording->stop(); }
 
-void Vistrel::onRecordTimer()
+void Vistrel::onRecordingStopped(const QString &path)
 {
-    ui->btnRecord->setIcon(m_blink ? m_recordPlayingIcon : m_recordIcon);
-    m_blink = !m_blink;
-}
-
-bool Vistrel::stopRecording()
-{
-    if (!m_rtmp->isRunning() && !m_recording)
-        return false;
-    const bool wasRunning = m_rtmp->isRunning();
-    // This run's finished() is still to come; it is no error.
-    if (wasRunning)
-        ++m_expectedFinishes;
-    m_recording = false;
-    m_recordClock.invalidate();
-    m_blink = false;
-    m_recordImageTimer.stop();
-    m_scene->setRecordingClock(false);
     fitToolButton(ui->btnRecord, {tr("录像"), tr("停止录像")});
     ui->cameraWidget->setEnabled(true);
-    QElapsedTimer drain;
-    drain.start();
-    while (m_rtmp->isRunning() && m_rtmp->queuedFrames() > 0 && drain.elapsed() < 5000)
-        QThread::msleep(10);
-    m_rtmp->stop();
-    m_rtmp->wait();
-    m_recordTimer.stop();
-    m_rtmpCamId.clear();
-    if (m_timedVideo) {
-        ++m_settings.timedDone;
-        m_timedVideo = false;
-        emit autoRecordFinish();
-        m_settings.timedNext = now().addSecs(m_settings.timedInterval);
-    }
-    if (QFileInfo::exists(m_recordingPath)) {
-        m_settings.videoFiles.append(m_recordingPath);
-        ui->cameraBrowser->addItem(m_recordingPath);
+    if (QFileInfo::exists(path)) {
+        ui->cameraBrowser->addItem(path);
+        m_store->scheduleSave();
     }
     ui->btnRecord->setIcon(m_recordIcon);
     m_iconHelp->setIcon(ui->btnRecord, QStringLiteral("btnRecord"));
-    return wasRunning;
+}
+
+void Vistrel::onRecordImageTimer() { m_recording->feed(); }
+
+void Vistrel::onRecordTimer()
+{
+    // The controller's blink() drives the icon.
 }
 
 void Vistrel::onRtmpFinished()
 {
-    if (m_expectedFinishes > 0) {
-        --m_expectedFinishes;
-        return;
-    }
-    if (m_recording) {
-        QMessageBox::information(this, QString(), tr("录像出错1"));
-        stopRecording();
-    }
+    // The recorder ended by itself: the controller stops the recording next.
+    notifier().inform(this, tr("录像出错1"));
 }
 
 void Vistrel::onBtnTimeSetting()
 {
     SettingTimeDialog dialog(this, this);
     dialog.setSettings(m_settings);
-    dialog.setClock(m_clock);
+    dialog.setClock([this] { return m_recording->now(); });
     dialog.exec();
-    if (m_timedVideo && m_rtmp->isRunning())
-        onBtnRecord();
-    m_autoRecordTimer.stop();
+    endTimedSeries();
 }
 
 void Vistrel::onActionSetTime()
@@ -1358,57 +526,26 @@ void Vistrel::onActionSetTime()
     // The action also clicks the button, which runs the dialog.
 }
 
-void Vistrel::startTimedSeries(const AppSettings &settings)
-{
-    m_settings = settings;
-    m_autoRecordTimer.start(1000);
-}
-
-void Vistrel::endTimedSeries()
-{
-    if (m_timedVideo && m_rtmp->isRunning())
-        onBtnRecord();
-    m_autoRecordTimer.stop();
-}
-
-void Vistrel::onAutoRecordTimer()
-{
-    const QDateTime t = now();
-    const bool due = m_settings.timedNext.isValid() && m_settings.timedNext.toMSecsSinceEpoch() <= t.toMSecsSinceEpoch();
-    if (due && m_settings.timedDone < m_settings.timedCount) {
-        if (m_settings.timedMode == 0) {
-            onBtnCapture();
-            m_settings.timedNext = t.addSecs(m_settings.timedInterval);
-            ++m_settings.timedDone;
-            emit autoRecordFinish();
-        } else if (!m_timedVideo && !m_rtmp->isRunning()) {
-            m_settings.timedNext = t.addSecs(m_settings.timedInterval + m_settings.timedLength + 1);
-            onBtnRecord();
-            m_timedVideo = m_recording;
-        }
-    }
-    if (m_timedVideo && m_rtmp->elapsedMs() >= m_settings.timedLength * 1000)
-        onBtnRecord();
-    if (m_settings.timedDone >= m_settings.timedCount) {
-        m_settings.timedActive = false;
-        m_autoRecordTimer.stop();
-    }
-}
+void Vistrel::startTimedSeries(const AppSettings &settings) { m_recording->startSeries(settings); }
+void Vistrel::endTimedSeries() { m_recording->endSeries(); }
+void Vistrel::onAutoRecordTimer() { m_recording->tickSeries(); }
 
 void Vistrel::onCameraTimer()
 {
-    if (!m_recording)
+    if (!isRecording())
         refreshCameraList();
 }
 
 void Vistrel::onFormatImageChanged()
 {
     m_settings.imageFormat = ui->boxFormatImage->currentIndex();
+    m_store->scheduleSave();
 }
 
 void Vistrel::onFormatRecordChanged()
 {
     m_settings.videoFormat = ui->boxFormatRecord->currentIndex();
+    m_store->scheduleSave();
 }
 
 // ------------------------------------------------------------ side pages
@@ -1423,48 +560,21 @@ void Vistrel::setSidePage(int page)
     m_scene->setMeasureEnabled(page == 2);
 }
 
-void Vistrel::onBtnOpenDir()
-{
-    setSidePage(0);
-}
-
-void Vistrel::onBtnSetting()
-{
-    setSidePage(1);
-}
-
-void Vistrel::onBtnCalib()
-{
-    setSidePage(2);
-}
+void Vistrel::onBtnOpenDir() { setSidePage(0); }
+void Vistrel::onBtnSetting() { setSidePage(1); }
+void Vistrel::onBtnCalib() { setSidePage(2); }
 
 void Vistrel::onBdInfoChanged()
 {
     if (sender() != ui->bdWidget)
         ui->bdWidget->refresh();
+    m_store->scheduleSave();
 }
 
 // ----------------------------------------------------------------- menus
 
-void Vistrel::onActionImagePath()
-{
-    const QString dir = QFileDialog::getExistingDirectory(this, QString(), m_settings.imageRoot, QFileDialog::ShowDirsOnly);
-    if (dir.isEmpty())
-        return;
-    m_settings.imageRoot = dir;
-    m_settings.imageFolder = QStringLiteral("Photo");
-    m_store->ensureFolders();
-}
-
-void Vistrel::onActionRecordPath()
-{
-    const QString dir = QFileDialog::getExistingDirectory(this, QString(), m_settings.videoRoot, QFileDialog::ShowDirsOnly);
-    if (dir.isEmpty())
-        return;
-    m_settings.videoRoot = dir;
-    m_settings.videoFolder = QStringLiteral("Video");
-    m_store->ensureFolders();
-}
+void Vistrel::onActionImagePath() { m_store->chooseRoot(SettingsStore::Photo); }
+void Vistrel::onActionRecordPath() { m_store->chooseRoot(SettingsStore::Video); }
 
 void Vistrel::onActionSetting()
 {
@@ -1473,6 +583,7 @@ void Vistrel::onActionSetting()
     if (dialog.exec() == QDialog::Accepted) {
         m_settings = dialog.settings();
         m_store->ensureFolders();
+        m_store->scheduleSave();
     }
 }
 
@@ -1539,7 +650,7 @@ void Vistrel::onListItemOpen(QListWidgetItem *item)
             m_editer->raise();
             m_editer->activateWindow();
         } else {
-            QMessageBox::information(this, QString(), tr("打开文件失败"));
+            notifier().inform(this, tr("打开文件失败"));
         }
         return;
     }
@@ -1676,28 +787,26 @@ void Vistrel::onActionTimeOn()
     m_settings.showTime = true;
     m_scene->setTimeStampVisible(true);
     ui->actionTimeOn->setChecked(true);
-    ui->actionTimeOff->setChecked(false);
+    m_store->scheduleSave();
 }
 
 void Vistrel::onActionTimeOff()
 {
     m_settings.showTime = false;
     m_scene->setTimeStampVisible(false);
-    ui->actionTimeOn->setChecked(false);
     ui->actionTimeOff->setChecked(true);
+    m_store->scheduleSave();
 }
 
 void Vistrel::onActionCrossOn()
 {
     m_scene->setCrossVisible(true);
     ui->actionCrossOn->setChecked(true);
-    ui->actionCrossOff->setChecked(false);
 }
 
 void Vistrel::onActionCrossOff()
 {
     m_scene->setCrossVisible(false);
-    ui->actionCrossOn->setChecked(false);
     ui->actionCrossOff->setChecked(true);
 }
 
@@ -1707,78 +816,38 @@ void Vistrel::onActionAbout()
     dialog.exec();
 }
 
-void Vistrel::onActionPrint()
-{
-    QPrinter printer(QPrinter::ScreenResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &Vistrel::plotPrintPic);
-    preview.resize(800, 600);
-    preview.exec();
-}
-
-void Vistrel::plotPrintPic(QPrinter *printer)
-{
-    const QImage image = m_scene->grabImage().convertToFormat(QImage::Format_RGB888);
-    if (image.isNull())
-        return;
-    QPainter painter(printer);
-    const QRect target = MeasureEditer::printTarget(painter.viewport(), image.size());
-    painter.setViewport(target);
-    painter.setWindow(image.rect());
-    painter.drawImage(0, 0, image);
-}
+void Vistrel::onActionPrint() { printing::preview(this, [this] { return m_scene->grabImage(); }); }
+void Vistrel::plotPrintPic(QPrinter *printer) { printing::paintPicture(printer, m_scene->grabImage()); }
 
 void Vistrel::onActionLang()
 {
-    const int index = m_langActions.indexOf(qobject_cast<QAction *>(sender()));
-    if (index >= 0)
-        setLanguage(index);
+    // The language menu's entries report through LanguageSwitcher::chosen.
 }
+
+int Vistrel::languageCount() const { return m_languages->count(); }
 
 void Vistrel::setLanguage(int index)
 {
-    if (index < 0 || index >= m_languages.size())
-        index = 1;
-    m_settings.language = index;
-    if (m_translatorInstalled) {
-        QCoreApplication::removeTranslator(&m_translator);
-        QCoreApplication::removeTranslator(&m_qtTranslator);
-        m_translatorInstalled = false;
-    }
-    if (index != 0) {
-        const QString code = m_languages[index].second;
-        if (loadLanguage(&m_translator, index)) {
-            qCDebug(lcLang).noquote() << "loaded" << m_translator.filePath();
-            // Qt's own dialogs (standard buttons, print preview) follow too.
-            const QString qtCode = code == QLatin1String("zh") ? QStringLiteral("zh_TW") : code;
-            if (m_qtTranslator.load(QStringLiteral("qtbase_") + qtCode, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
-                QCoreApplication::installTranslator(&m_qtTranslator);
-            QCoreApplication::installTranslator(&m_translator);
-            m_translatorInstalled = true;
-        }
+    const int applied = m_languages->apply(index);
+    if (applied != m_settings.language) {
+        m_settings.language = applied;
+        m_store->scheduleSave();
     }
     retranslate();
-    for (int i = 0; i < m_langActions.size(); ++i)
-        m_langActions[i]->setChecked(i == index);
 }
 
 void Vistrel::retranslate()
 {
     ui->retranslateUi(this);
     setWindowTitle(productTitle());
+    ui->comboZoom->setItemText(0, tr("Scale"));
     for (QToolButton *b : {ui->btnCapture, ui->btnTimeSetting, ui->btnFullScreen, ui->btnScreenSwitch, ui->btnZoom})
         fitToolButton(b, {b->text()});
     // Record and Stop recording take the same room, so the toolbar never shifts.
     const QStringList record{tr("录像"), tr("停止录像")};
-    fitToolButton(ui->btnRecord, m_recording ? QStringList{record[1], record[0]} : record);
-    ui->comboZoom->setItemText(0, tr("Scale"));
-    for (int i = 0; i < m_langActions.size(); ++i)
-        m_langActions[i]->setText(languageMenuText(i));
-    for (FuncWidget *group : m_funcWidgets) {
-        for (const QString &row : group->rowNames())
-            group->setRowText(row, trVistrel(row.toUtf8().constData()));
-    }
-    m_hintLabel->setText(tr("按ESC退出全屏"));
+    fitToolButton(ui->btnRecord, isRecording() ? QStringList{record[1], record[0]} : record);
+    m_languages->retranslate();
+    m_panel->retranslate();
+    m_fullScreen->retranslate();
     m_scene->update();
 }

@@ -1,34 +1,32 @@
 #pragma once
 
 #include "core/appsettings.h"
+#include "app/camerasession.h"
 #include "app/storagepaths.h"
-#include "capture/capturelayer.h"
 #include "dialogs/settingtimedialog.h"
 
 #include <QDateTime>
-#include <QElapsedTimer>
 #include <QIcon>
 #include <QMainWindow>
 #include <QMap>
-#include <QPointer>
 #include <QTimer>
-#include <QTranslator>
-#include <QVector>
 
 #include <functional>
 
 class CameraHub;
 class CameraLabel;
+class CameraParamPanel;
 class CameraScene;
 class FileBrowser;
+class FullScreenMode;
 class FuncWidget;
 class IconHelp;
+class LanguageSwitcher;
 class MeasureEditer;
-class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QPrinter;
-class QPushButton;
+class RecordingController;
 class RtmpThread;
 class SettingsStore;
 
@@ -42,14 +40,7 @@ class Vistrel : public QMainWindow, public TimedSeriesHost
 {
     Q_OBJECT
 public:
-    // One open camera.
-    struct CameraSlot
-    {
-        int tile = -1;
-        QSize frameSize;
-        QList<QColor> colours;  // the last colours under the pointer
-        QList<qint64> frameTimes; // ms since the epoch, last 3 seconds
-    };
+    using CameraSlot = CameraSession::Slot;
 
     explicit Vistrel(QWidget *parent = nullptr);
     ~Vistrel() override;
@@ -60,26 +51,26 @@ public:
     // Where settings and save folders live; tests point it at a temporary
     // folder. Unset: the program's folder or the XDG folders.
     static void setStoragePathsOverride(const StoragePaths &paths);
-    // The clock of photo names and timed runs; tests replace it.
-    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    // The clock of timed runs and recordings; tests replace it.
+    void setClock(std::function<QDateTime()> clock);
 
     AppSettings &settings() { return m_settings; }
     SettingsStore *store() const { return m_store; }
     Ui::VistrelClass *form() const { return ui; }
     CameraScene *scene() const { return m_scene; }
     MeasureEditer *editer() const { return m_editer; }
-    RtmpThread *recorder() const { return m_rtmp; }
-    QString currentCamera() const { return m_currentCamera; }
-    const QMap<QString, CameraSlot> &openCameras() const { return m_cameras; }
+    RecordingController *recording() const { return m_recording; }
+    RtmpThread *recorder() const;
+    CameraSession *cameras() const { return m_session; }
+    QString currentCamera() const;
+    const QMap<QString, CameraSlot> &openCameras() const;
     CameraLabel *tile(int index) const;
-    bool isRecording() const { return m_recording; }
-    QString lastRecordingPath() const { return m_recordingPath; }
-    // Frames of the current or last recording handed to the recorder, and
-    // those it refused for lack of queue room.
-    int recorderFramesQueued() const { return m_recorderFramesQueued; }
-    int recorderFramesRefused() const { return m_recorderFramesRefused; }
-    FuncWidget *paramGroup(int index) const { return m_funcWidgets.value(index); }
-    QWidget *paramRow(const QString &name) const { return m_paramRows.value(name); }
+    bool isRecording() const;
+    QString lastRecordingPath() const;
+    CameraParamPanel *paramPanel() const { return m_panel; }
+    FuncWidget *paramGroup(int index) const;
+    // A row of the camera panel by CameraHub::PropertyCode or CameraParamPanel::LocalRow.
+    QWidget *paramRow(int key) const;
 
     // Camera operations.
     void refreshCameraList();
@@ -103,8 +94,8 @@ public:
     bool stopRecording();
     void startTimedSeries(const AppSettings &settings) override;
     void endTimedSeries() override;
-    bool isTimedVideo() const { return m_timedVideo; }
-    QTimer *autoRecordTimer() { return &m_autoRecordTimer; }
+    bool isTimedVideo() const;
+    QTimer *autoRecordTimer();
 
     // The file operations of the browsers' context menu and of import.
     int importFiles(const QStringList &files);
@@ -114,7 +105,7 @@ public:
     int copyListedEntries(FileBrowser *browser, const QString &dir);
 
     void setLanguage(int index);
-    int languageCount() const { return m_languages.size(); }
+    int languageCount() const;
 
     // The zoom entry's factor; "Scale" and unknown texts give 1.
     static double zoomFactor(const QString &text);
@@ -184,72 +175,28 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildParamPanel();
+    void connectForm();
     void applyLoadedSettings();
     void retranslate();
-    void leaveFullScreen();
-    void enterFullScreen();
-    void showInTile(int tile, const QString &path);
     bool savePhoto(const QImage &image, const QString &path);
     QListWidget *browserListOf(QObject *sender) const;
-    int paramCode(const QString &row) const;
     void setSidePage(int page);
-    QDateTime now() const { return m_clock(); }
+    void onRecordingStopped(const QString &path);
 
     Ui::VistrelClass *ui;
     AppSettings m_settings;
     SettingsStore *m_store = nullptr;
     CameraScene *m_scene = nullptr;
-
-    QTimer m_cameraTimer;
-    QTimer m_recordTimer;
-    QTimer m_fullScreenTimer;
-    QTimer m_recordImageTimer;
-    QTimer m_autoRecordTimer;
-
-    QString m_currentCamera;
-    QVector<CameraDeviceInfo> m_devices;
-    QMap<QString, CameraSlot> m_cameras;
-    QPoint m_lastPoint;
-
-    RtmpThread *m_rtmp = nullptr;
-    QString m_rtmpCamId;
-    QString m_recordingPath;
-    bool m_recording = false;
-    bool m_blink = false;
-    bool m_timedVideo = false;
-    QElapsedTimer m_recordClock;
-    qint64 m_lastRecordFrameMs = 0;
-    int m_recordFps = 15;
-    int m_expectedFinishes = 0;
-    int m_recorderFramesQueued = 0;
-    int m_recorderFramesRefused = 0;
-
-    QStringList m_imageFormats;
-    QStringList m_videoFormats;
-    QVector<QPair<QString, QString>> m_languages; // display name, code
-    QList<QAction *> m_langActions;
-    IconHelp *m_iconHelp = nullptr;
-    QIcon m_recordPlayingIcon;
-    QIcon m_recordIcon;
-    QTranslator m_translator;
-    QTranslator m_qtTranslator;
-    bool m_translatorInstalled = false;
-
-    QLabel *m_hintLabel = nullptr;
-    QRect m_normalGeometry;
-    bool m_wasMaximized = false;
-    bool m_fullScreen = false;
-    qint64 m_lastStillMs = 0;
-    bool m_photoFolderWarned = false;
-    bool m_showingParams = false;
-
     MeasureEditer *m_editer = nullptr;
     CameraHub *m_hub = nullptr;
+    RecordingController *m_recording = nullptr;
+    CameraParamPanel *m_panel = nullptr;
+    CameraSession *m_session = nullptr;
+    LanguageSwitcher *m_languages = nullptr;
+    FullScreenMode *m_fullScreen = nullptr;
+    IconHelp *m_iconHelp = nullptr;
 
-    QVector<QPushButton *> m_funcBtns;
-    QVector<FuncWidget *> m_funcWidgets;
-    QMap<QString, QWidget *> m_paramRows;
-
-    std::function<QDateTime()> m_clock;
+    bool m_photoFolderWarned = false;
+    QIcon m_recordPlayingIcon;
+    QIcon m_recordIcon;
 };

@@ -3,6 +3,7 @@
 // recording at the program's own rate with the frames its queue refused.
 //   bench_app [live seconds] [recording seconds]
 // Run it under Xvfb (DISPLAY set) or with QT_QPA_PLATFORM=offscreen.
+#include "app/recordingcontroller.h"
 #include "app/settingsstore.h"
 #include "app/vistrel.h"
 #include "capture/camerahub.h"
@@ -126,6 +127,6 @@ int main(int argc, char *argv[])
     window.stopRecording();
     report("recording", before, after, seconds, shown);
     printf("  recorder: %d frames queued, %d refused for lack of queue room (%.1f fps recorded)\n",
-           window.recorderFramesQueued(), window.recorderFramesRefused(), window.recorderFramesQueued() / seconds);
+           window.recording()->framesQueued(), window.recording()->framesRefused(), window.recording()->framesQueued() / seconds);
     return 0;
 }

@@ -1,6 +1,5 @@
 #include "capture/camerahub.h"
 
-#include "core/options.h"
 
 #include "capture/udevmonitor.h"
 #include "capture/simbackend.h"
@@ -89,8 +88,8 @@ CameraHub *CameraHub::instance()
 CameraHub::CameraHub()
 {
     m_layer.setClient(this);
-    // --demo-camera[=N] adds the simulated microscopes next to the real cameras.
-    installDefaultBackends(startOptions().demoCameras);
+    // Real cameras; main() adds the simulated microscopes asked for.
+    installDefaultBackends(0);
 }
 
 CameraHub::~CameraHub()

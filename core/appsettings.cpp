@@ -198,7 +198,7 @@ private:
 void CameraConfig::resetToDefaults()
 {
     for (CameraParam &p : params)
-        p.values[0] = p.values[1];
+        p.setCurrent(p.defaultValue());
     blackWhite = false;
     flipHorizontal = false;
     flipVertical = false;

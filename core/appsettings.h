@@ -19,11 +19,23 @@ class QIODevice;
 // flags for the exposure entry).
 struct CameraParam
 {
-    bool flag = false;
+    // What each of the stored values means.
+    enum Field { Current, Default, Minimum, Maximum, Step, Mode };
+
+    bool flag = false; // the device has the property
     qint32 values[7] = {0, 0, 0, 0, 0, 0, 0};
 
-    qint32 current() const { return values[0]; }
-    qint32 defaultValue() const { return values[1]; }
+    bool supported() const { return flag; }
+    qint32 current() const { return values[Current]; }
+    qint32 defaultValue() const { return values[Default]; }
+    qint32 minimum() const { return values[Minimum]; }
+    qint32 maximum() const { return values[Maximum]; }
+    qint32 step() const { return values[Step]; }
+    // Camera controls (the exposure's): 1 automatic, 2 manual.
+    qint32 mode() const { return values[Mode]; }
+    bool isAutomatic() const { return values[Mode] & 1; }
+    void setCurrent(qint32 value) { values[Current] = value; }
+    void setMode(qint32 mode) { values[Mode] = mode; }
 };
 
 // Settings of one camera, keyed by its device path.

@@ -1,4 +1,5 @@
 #include "dialogs/measureediter.h"
+#include "dialogs/printpicture.h"
 
 #include "core/appsettings.h"
 #include "core/diskerror.h"
@@ -18,7 +19,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPainter>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QTimer>
@@ -277,32 +277,17 @@ void MeasureEditer::onImageSaveAs()
 
 void MeasureEditer::onImagePrint()
 {
-    QPrinter printer(QPrinter::ScreenResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &MeasureEditer::plotPrintPic);
-    preview.resize(800, 600);
-    preview.exec();
+    printing::preview(this, [this] { return m_scene->grabImage(); });
 }
 
 void MeasureEditer::plotPrintPic(QPrinter *printer)
 {
-    const QImage img = m_scene->grabImage();
-    if (img.isNull())
-        return;
-    QPainter painter(printer);
-    // The window maps the photo onto its place in the page.
-    painter.setViewport(printTarget(painter.viewport(), img.size()));
-    painter.setWindow(img.rect());
-    painter.drawImage(0, 0, img);
+    printing::paintPicture(printer, m_scene->grabImage());
 }
 
 QRect MeasureEditer::printTarget(const QRect &viewport, const QSize &image)
 {
-    // Scaled into the viewport less a 20-pixel margin, aspect kept, centred.
-    const QSize s = image.scaled(viewport.width() - 20, viewport.height() - 20, Qt::KeepAspectRatio);
-    return QRect(viewport.x() + (viewport.width() - s.width()) / 2, viewport.y() + (viewport.height() - s.height()) / 2,
-                 s.width(), s.height());
+    return printing::printTarget(viewport, image);
 }
 
 void MeasureEditer::showEvent(QShowEvent *event)

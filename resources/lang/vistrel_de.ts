@@ -234,6 +234,21 @@
         </message>
     </context>
     <context>
+        <name>CameraSession</name>
+        <message>
+            <source>Save Image</source>
+            <translation>Bild gespeichert</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Bildrate</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Koordinaten</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -523,18 +538,6 @@
         <message>
             <source>启动设备失败</source>
             <translation>Das Gerät konnte nicht gestartet werden.</translation>
-        </message>
-        <message>
-            <source>Save Image</source>
-            <translation>Bild gespeichert</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Bildrate</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Koordinaten</translation>
         </message>
         <message>
             <source>设备未启动</source>

@@ -234,6 +234,21 @@
         </message>
     </context>
     <context>
+        <name>CameraSession</name>
+        <message>
+            <source>Save Image</source>
+            <translation>Image saved</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Frame rate</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordinates</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -523,18 +538,6 @@
         <message>
             <source>启动设备失败</source>
             <translation>Failed to start the device.</translation>
-        </message>
-        <message>
-            <source>Save Image</source>
-            <translation>Image saved</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Frame rate</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Coordinates</translation>
         </message>
         <message>
             <source>设备未启动</source>

@@ -234,6 +234,21 @@
         </message>
     </context>
     <context>
+        <name>CameraSession</name>
+        <message>
+            <source>Save Image</source>
+            <translation>Imagen guardada</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Velocidad de fotogramas</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordenadas</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -523,18 +538,6 @@
         <message>
             <source>启动设备失败</source>
             <translation>No se pudo iniciar el dispositivo.</translation>
-        </message>
-        <message>
-            <source>Save Image</source>
-            <translation>Imagen guardada</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Velocidad de fotogramas</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Coordenadas</translation>
         </message>
         <message>
             <source>设备未启动</source>

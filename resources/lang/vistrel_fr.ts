@@ -234,6 +234,21 @@
         </message>
     </context>
     <context>
+        <name>CameraSession</name>
+        <message>
+            <source>Save Image</source>
+            <translation>Image enregistrée</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Fréquence d'images</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordonnées</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -523,18 +538,6 @@
         <message>
             <source>启动设备失败</source>
             <translation>Impossible de démarrer l'appareil.</translation>
-        </message>
-        <message>
-            <source>Save Image</source>
-            <translation>Image enregistrée</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Fréquence d'images</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Coordonnées</translation>
         </message>
         <message>
             <source>设备未启动</source>

@@ -234,6 +234,21 @@
         </message>
     </context>
     <context>
+        <name>CameraSession</name>
+        <message>
+            <source>Save Image</source>
+            <translation>Immagine salvata</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Frequenza fotogrammi</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordinate</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -523,18 +538,6 @@
         <message>
             <source>启动设备失败</source>
             <translation>Impossibile avviare il dispositivo.</translation>
-        </message>
-        <message>
-            <source>Save Image</source>
-            <translation>Immagine salvata</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Frequenza fotogrammi</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Coordinate</translation>
         </message>
         <message>
             <source>设备未启动</source>

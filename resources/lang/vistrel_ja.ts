@@ -234,6 +234,21 @@
         </message>
     </context>
     <context>
+        <name>CameraSession</name>
+        <message>
+            <source>Save Image</source>
+            <translation>画像を保存しました</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>フレームレート</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>座標</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -523,18 +538,6 @@
         <message>
             <source>启动设备失败</source>
             <translation>デバイスを起動できませんでした。</translation>
-        </message>
-        <message>
-            <source>Save Image</source>
-            <translation>画像を保存しました</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>フレームレート</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>座標</translation>
         </message>
         <message>
             <source>设备未启动</source>

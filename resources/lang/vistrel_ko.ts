@@ -234,6 +234,21 @@
         </message>
     </context>
     <context>
+        <name>CameraSession</name>
+        <message>
+            <source>Save Image</source>
+            <translation>이미지 저장됨</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>프레임 속도</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>좌표</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -523,18 +538,6 @@
         <message>
             <source>启动设备失败</source>
             <translation>장치를 시작하지 못했습니다.</translation>
-        </message>
-        <message>
-            <source>Save Image</source>
-            <translation>이미지 저장됨</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>프레임 속도</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>좌표</translation>
         </message>
         <message>
             <source>设备未启动</source>

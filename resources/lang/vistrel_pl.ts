@@ -234,6 +234,21 @@
         </message>
     </context>
     <context>
+        <name>CameraSession</name>
+        <message>
+            <source>Save Image</source>
+            <translation>Zapisano obraz</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Szybkość klatek</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Współrzędne</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -523,18 +538,6 @@
         <message>
             <source>启动设备失败</source>
             <translation>Nie można uruchomić urządzenia.</translation>
-        </message>
-        <message>
-            <source>Save Image</source>
-            <translation>Zapisano obraz</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Szybkość klatek</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Współrzędne</translation>
         </message>
         <message>
             <source>设备未启动</source>

@@ -234,6 +234,21 @@
         </message>
     </context>
     <context>
+        <name>CameraSession</name>
+        <message>
+            <source>Save Image</source>
+            <translation>Imagem salva</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Taxa de quadros</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordenadas</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -523,18 +538,6 @@
         <message>
             <source>启动设备失败</source>
             <translation>Não foi possível iniciar o dispositivo.</translation>
-        </message>
-        <message>
-            <source>Save Image</source>
-            <translation>Imagem salva</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Taxa de quadros</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Coordenadas</translation>
         </message>
         <message>
             <source>设备未启动</source>

@@ -234,6 +234,21 @@
         </message>
     </context>
     <context>
+        <name>CameraSession</name>
+        <message>
+            <source>Save Image</source>
+            <translation>Изображение сохранено</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Частота кадров</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Координаты</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -523,18 +538,6 @@
         <message>
             <source>启动设备失败</source>
             <translation>Не удалось запустить устройство.</translation>
-        </message>
-        <message>
-            <source>Save Image</source>
-            <translation>Изображение сохранено</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Частота кадров</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Координаты</translation>
         </message>
         <message>
             <source>设备未启动</source>

@@ -234,6 +234,21 @@
         </message>
     </context>
     <context>
+        <name>CameraSession</name>
+        <message>
+            <source>Save Image</source>
+            <translation>Зображення збережено</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Частота кадрів</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Координати</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -523,18 +538,6 @@
         <message>
             <source>启动设备失败</source>
             <translation>Не вдалося запустити пристрій.</translation>
-        </message>
-        <message>
-            <source>Save Image</source>
-            <translation>Зображення збережено</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Частота кадрів</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Координати</translation>
         </message>
         <message>
             <source>设备未启动</source>

@@ -234,6 +234,21 @@
         </message>
     </context>
     <context>
+        <name>CameraSession</name>
+        <message>
+            <source>Save Image</source>
+            <translation>影像已儲存</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>影格率</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>座標</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -523,18 +538,6 @@
         <message>
             <source>启动设备失败</source>
             <translation>裝置啟動失敗</translation>
-        </message>
-        <message>
-            <source>Save Image</source>
-            <translation>影像已儲存</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>影格率</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>座標</translation>
         </message>
         <message>
             <source>设备未启动</source>

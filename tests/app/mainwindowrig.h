@@ -4,6 +4,7 @@
 // helpers its tests share.
 #include "app/vistrel.h"
 #include "calib/bdwidget.h"
+#include "core/notifier.h"
 #include "capture/camerahub.h"
 #include "capture/devicetable.h"
 #include "capture/simbackend.h"
@@ -15,6 +16,7 @@
 #include "ui_vistrel.h"
 #include "view/cameralabel.h"
 #include "view/cameraviewer.h"
+#include "widgets/cameraparampanel.h"
 #include "widgets/qswitchbutton.h"
 
 #include <QMessageBox>
@@ -79,6 +81,7 @@ inline SimCameraSpec spec(const QString &tag, int pid, QVector<QSize> sizes)
 // A window over simulated microscopes in a private folder.
 struct Rig
 {
+    RecordingNotifier notes; // the window's messages; file operations still use boxes
     QTemporaryDir dir;
     std::shared_ptr<SimulatedBackend> sim;
     std::unique_ptr<Vistrel> window;
@@ -115,8 +118,8 @@ struct Rig
     bool waitFrames(int n)
     {
         const QString cam = window->currentCamera();
-        const int start = window->openCameras().value(cam).frameTimes.size();
-        return QTest::qWaitFor([&] { return window->openCameras().value(cam).frameTimes.size() >= start + n; }, 5000);
+        const int start = window->openCameras().value(cam).delivered;
+        return QTest::qWaitFor([&] { return window->openCameras().value(cam).delivered >= start + n; }, 5000);
     }
     QStringList photos() const
     {

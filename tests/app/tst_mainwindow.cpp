@@ -1,4 +1,5 @@
 #include "mainwindowrig.h"
+#include "app/recordingcontroller.h"
 #include "app/vistrel.h"
 #include "calib/bdwidget.h"
 #include "capture/camerahub.h"
@@ -13,7 +14,6 @@
 #include "view/cameraviewer.h"
 #include "widgets/qswitchbutton.h"
 
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -112,9 +112,8 @@ private slots:
         QVERIFY(rig.waitFrames(3));
         // At the root of the photo folder: refused.
         rig.ui()->imageBrowser->setCurrentPath(rig.dir.filePath("save/image"));
-        closeNextBox();
         rig.window->onBtnCapture();
-        QVERIFY(g_boxText.startsWith(QStringLiteral("请先选择并打开需要保存的路径文件夹")));
+        QVERIFY(rig.notes.informed.value(0).startsWith(QStringLiteral("请先选择并打开需要保存的路径文件夹")));
         QVERIFY(rig.photos().isEmpty());
 
         rig.ui()->imageBrowser->setCurrentPath(rig.dir.filePath("save/image/Photo"));
@@ -261,9 +260,8 @@ private slots:
         QVERIFY(rig.window->scene()->isNoDeviceNotice());
         QCOMPARE(rig.ui()->boxCam->count(), 0);
         // A photo now is refused with a message, not a crash.
-        closeNextBox();
         rig.window->onBtnCapture();
-        QCOMPARE(g_boxText, QStringLiteral("设备未启动"));
+        QCOMPARE(rig.notes.informed.value(0), QStringLiteral("设备未启动"));
     }
 
     // The folder turns into a file under the program's feet: nothing can be
@@ -284,10 +282,9 @@ private slots:
         QDir().mkpath(folder);
         rig.ui()->cameraBrowser->setCurrentPath(folder);
         breakFolder(folder);
-        closeNextBox();
         rig.window->startRecording(rig.window->currentCamera());
-        QVERIFY(QTest::qWaitFor([&] { return !g_boxText.isEmpty(); }, 5000));
-        QCOMPARE(g_boxText, QStringLiteral("录像出错1"));
+        QVERIFY(QTest::qWaitFor([&] { return !rig.notes.informed.isEmpty(); }, 5000));
+        QCOMPARE(rig.notes.informed.value(0), QStringLiteral("录像出错1"));
         QVERIFY(QTest::qWaitFor([&] { return !rig.window->isRecording(); }, 5000));
         QCOMPARE(rig.ui()->btnRecord->text(), QStringLiteral("录像"));
         QVERIFY(rig.ui()->cameraWidget->isEnabled());
@@ -301,16 +298,14 @@ private slots:
         QDir().mkpath(folder);
         rig.ui()->imageBrowser->setCurrentPath(folder);
         breakFolder(folder);
-        closeNextBox();
         rig.window->onBtnCapture();
-        QVERIFY(QTest::qWaitFor([&] { return !g_boxText.isEmpty(); }, 3000));
-        QVERIFY(g_boxText.startsWith(QStringLiteral("照片文件夹不可写")));
+        QCOMPARE(rig.notes.informed.size(), 1);
+        QVERIFY(rig.notes.informed.value(0).startsWith(QStringLiteral("照片文件夹不可写")));
         QVERIFY(rig.window->settings().imageFiles.isEmpty());
         // Told once, not at every photo of a timed run.
-        g_boxText.clear();
+        rig.notes.informed.clear();
         rig.window->onBtnCapture();
-        QTest::qWait(100);
-        QVERIFY(g_boxText.isEmpty());
+        QVERIFY(rig.notes.informed.isEmpty());
         QVERIFY(rig.window->settings().imageFiles.isEmpty());
     }
 
@@ -337,7 +332,8 @@ private slots:
         rig.window->onAutoRecordTimer();
         QVERIFY(rig.window->isRecording());
         QVERIFY(rig.window->isTimedVideo());
-        QTest::qWait(1300); // the recorder's own clock passes the clip length
+        // The clip's length passes on the injected clock.
+        QVERIFY(QTest::qWaitFor([&] { return rig.window->recording()->framesQueued() > 0; }, 5000));
         clock = clock.addSecs(1);
         rig.window->onAutoRecordTimer();
         QVERIFY(!rig.window->isRecording());
@@ -351,7 +347,8 @@ private slots:
         clock = clock.addSecs(1);
         rig.window->onAutoRecordTimer();
         QVERIFY(rig.window->isRecording());
-        QTest::qWait(1300);
+        QVERIFY(QTest::qWaitFor([&] { return rig.window->recording()->framesQueued() > 0; }, 5000));
+        clock = clock.addSecs(1);
         rig.window->onAutoRecordTimer();
         QCOMPARE(finished.count(), 2);
         QVERIFY(!rig.window->settings().timedActive);
@@ -407,8 +404,8 @@ private slots:
         Rig rig;
         QVERIFY(rig.waitFrames(3));
         const QString cam = rig.window->currentCamera();
-        auto *autoExposure = qobject_cast<QSwitchButton *>(rig.window->paramRow("自动曝光"));
-        auto *exposure = qobject_cast<QSlider *>(rig.window->paramRow("曝光时间"));
+        auto *autoExposure = qobject_cast<QSwitchButton *>(rig.window->paramRow(CameraHub::ExposureMode));
+        auto *exposure = qobject_cast<QSlider *>(rig.window->paramRow(CameraHub::Exposure));
         QVERIFY(autoExposure && exposure);
         rig.ui()->btnSetting->click();
         if (!autoExposure->isChecked())
@@ -420,11 +417,11 @@ private slots:
         QVERIFY(exposure->isEnabled());
         exposure->setValue(exposure->minimum() + 3);
         QCOMPARE(CameraHub::instance()->getPropertyRange(cam, CameraHub::Exposure).current, exposure->minimum() + 3);
-        QCOMPARE(rig.window->settings().cameras[cam].params[CameraConfig::Exposure].values[0], exposure->minimum() + 3);
+        QCOMPARE(rig.window->settings().cameras[cam].params[CameraConfig::Exposure].current(), exposure->minimum() + 3);
 
         // Reset brings the device defaults back.
         const PropertyRange before = CameraHub::instance()->getPropertyRange(cam, CameraHub::Brightness);
-        auto *brightness = qobject_cast<QSlider *>(rig.window->paramRow("亮度"));
+        auto *brightness = qobject_cast<QSlider *>(rig.window->paramRow(CameraHub::Brightness));
         brightness->setValue(before.defaultValue == brightness->maximum() ? brightness->minimum() : brightness->maximum());
         QVERIFY(CameraHub::instance()->getPropertyRange(cam, CameraHub::Brightness).current != before.defaultValue);
         rig.ui()->btnCamParamReset->click();
@@ -437,7 +434,7 @@ private slots:
         rig.reopen();
         const QString again = rig.window->currentCamera();
         QCOMPARE(again, cam);
-        QCOMPARE(rig.window->settings().cameras[cam].params[CameraConfig::Brightness].values[0], chosen);
+        QCOMPARE(rig.window->settings().cameras[cam].params[CameraConfig::Brightness].current(), chosen);
         QCOMPARE(CameraHub::instance()->getPropertyRange(cam, CameraHub::Brightness).current, chosen);
     }
 
@@ -446,8 +443,8 @@ private slots:
         Rig rig;
         QVERIFY(rig.waitFrames(3));
         const QImage before = rig.window->scene()->image().copy();
-        QTest::mousePress(rig.window->paramRow("水平翻转"), Qt::LeftButton);
-        QTest::mousePress(rig.window->paramRow("垂直翻转"), Qt::LeftButton);
+        QTest::mousePress(rig.window->paramRow(CameraParamPanel::FlipHorizontal), Qt::LeftButton);
+        QTest::mousePress(rig.window->paramRow(CameraParamPanel::FlipVertical), Qt::LeftButton);
         QVERIFY(rig.waitFrames(3));
         const QPair<bool, bool> flip = CameraHub::instance()->getFlip(rig.window->currentCamera());
         QVERIFY(flip.first && flip.second);

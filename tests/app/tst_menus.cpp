@@ -1,14 +1,20 @@
 #include "mainwindowrig.h"
+#include "app/settingsstore.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QLibraryInfo>
 #include <QPushButton>
+#include <QProcess>
+#include <QComboBox>
+#include <QTableWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QPrinter>
 #include <QTabWidget>
 #include <QToolButton>
+
+#include <csignal>
 
 namespace {
 
@@ -266,6 +272,93 @@ private slots:
         QCOMPARE(target.height(), 580);
     }
 
+    // A change is on disk within the throttle's delay, with the window still
+    // open: a kill after it loses nothing.
+    void savedSoonAfterAChange_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const char *c : {"calibration", "style", "format", "camera parameter", "time stamp"})
+            QTest::newRow(c) << QString(c);
+    }
+
+    void savedSoonAfterAChange()
+    {
+        QFETCH(QString, change);
+        Rig rig;
+        QVERIFY(rig.waitFrames(1));
+        rig.window->store()->setSaveDelay(20);
+        auto onDisk = [&rig] {
+            AppSettings s;
+            loadSettingsFile(rig.dir.filePath("Measure.config"), &s);
+            return s;
+        };
+        std::function<bool(const AppSettings &)> saved;
+        const QString cam = rig.window->currentCamera();
+        if (change == "calibration") {
+            BDInfo a, b;
+            a.name = "a";
+            b.name = "b";
+            b.factor = 0.25;
+            rig.window->settings().calibrations = {a, b};
+            rig.ui()->bdWidget->refresh();
+            rig.ui()->bdWidget->findChild<QTableWidget *>("tableBDInfo")->setCurrentCell(0, 0);
+            rig.ui()->bdWidget->findChild<QPushButton *>("btnBDDel")->click();
+            saved = [](const AppSettings &s) { return s.calibrations.size() == 1 && s.calibrations[0].name == "b"; };
+        } else if (change == "style") {
+            auto *colour = rig.ui()->bdWidget->findChild<QComboBox *>("boxFontColor");
+            const int next = (colour->currentIndex() + 1) % colour->count();
+            colour->setCurrentIndex(next);
+            saved = [next](const AppSettings &s) { return s.style.textColorIndex == next; };
+        } else if (change == "format") {
+            rig.ui()->boxFormatImage->setCurrentIndex(2);
+            saved = [](const AppSettings &s) { return s.imageFormat == 2; };
+        } else if (change == "camera parameter") {
+            auto *brightness = qobject_cast<QSlider *>(rig.window->paramRow(CameraHub::Brightness));
+            const int value = brightness->value() == brightness->maximum() ? brightness->minimum() : brightness->maximum();
+            brightness->setValue(value);
+            saved = [cam, value](const AppSettings &s) {
+                return s.cameras.value(cam).params[CameraConfig::Brightness].current() == value;
+            };
+        } else {
+            rig.ui()->actionTimeOff->trigger();
+            QVERIFY(rig.ui()->actionTimeOff->isChecked() && !rig.ui()->actionTimeOn->isChecked());
+            saved = [](const AppSettings &s) { return !s.showTime; };
+        }
+        QVERIFY(rig.window->store()->isSavePending());
+        QVERIFY(!saved(onDisk()));
+        QTRY_VERIFY_WITH_TIMEOUT(saved(onDisk()), 2000);
+    }
+
+    // The real thing: a process killed 2 s after a calibration keeps it.
+    void killAfterACalibration()
+    {
+        QTemporaryDir dir;
+        QProcess helper;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        helper.setProcessEnvironment(env);
+        helper.start(KILL_HELPER, {dir.path()});
+        QVERIFY(helper.waitForStarted());
+        QByteArray out;
+        QTRY_VERIFY_WITH_TIMEOUT((out += helper.readAllStandardOutput()).contains("changed"), 20000);
+        QTest::qWait(2000);
+        ::kill(pid_t(helper.processId()), SIGKILL);
+        QVERIFY(helper.waitForFinished());
+        QCOMPARE(helper.exitStatus(), QProcess::CrashExit);
+
+        // The next start finds it.
+        AppSettings s;
+        StoragePaths paths;
+        paths.configFile = dir.filePath("Measure.config");
+        paths.imageRoot = dir.filePath("save/image");
+        paths.videoRoot = dir.filePath("save/movie");
+        SettingsStore store(&s, paths);
+        QCOMPARE(store.loadSettings(), SettingsRead::Complete);
+        QCOMPARE(s.calibrations.size(), 1);
+        QCOMPARE(s.calibrations[0].name, QStringLiteral("kill"));
+        QCOMPARE(s.calibrations[0].factor, 0.5);
+    }
+
     void openingPhotos()
     {
         Rig rig;
@@ -281,9 +374,8 @@ private slots:
         const QString bad = photoPath(rig, "bad.png");
         touch(bad, "not a picture");
         item.setData(Qt::UserRole, bad);
-        closeNextBox();
         rig.window->onListItemOpen(&item);
-        QCOMPARE(g_boxText, QStringLiteral("打开文件失败"));
+        QCOMPARE(rig.notes.informed.value(0), QStringLiteral("打开文件失败"));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "calib/bdfile.h"
 #include "core/bdinfo.h"
+#include "tests/common/bytes.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -17,40 +18,7 @@
 
 namespace {
 
-// The expected bytes are spelled out here, not produced by QDataStream.
-struct Bytes
-{
-    QByteArray data;
-    Bytes &u32(quint32 v)
-    {
-        for (int s = 24; s >= 0; s -= 8)
-            data.append(char((v >> s) & 0xFF));
-        return *this;
-    }
-    Bytes &u64(quint64 v)
-    {
-        for (int s = 56; s >= 0; s -= 8)
-            data.append(char((v >> s) & 0xFF));
-        return *this;
-    }
-    Bytes &f64(double d)
-    {
-        quint64 v;
-        std::memcpy(&v, &d, 8);
-        return u64(v);
-    }
-    Bytes &str(const QString &s)
-    {
-        if (s.isNull())
-            return u32(0xFFFFFFFFu);
-        u32(quint32(s.size() * 2));
-        for (QChar c : s) {
-            data.append(char(c.unicode() >> 8));
-            data.append(char(c.unicode() & 0xFF));
-        }
-        return *this;
-    }
-};
+using testbytes::Bytes;
 
 quint64 bits(double d)
 {

@@ -173,7 +173,9 @@ private slots:
         ed.onImageSave();
         QCOMPARE(listed.count(), 2);
         QCOMPARE(listed.at(1).at(0).toString(), measured);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+        QCOMPARE(QDir(dir.path()).entryList({"*.png"}, QDir::Files).size(), 2);
+        // The shapes stay editable over the original through its sidecar.
+        QVERIFY(QFileInfo::exists(path + ".vistrel.json"));
 
         // Reopened, the line is part of the photo.
         QVERIFY(ed.openImage(measured));

@@ -1,4 +1,5 @@
 #include "core/appsettings.h"
+#include "tests/common/bytes.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -14,52 +15,15 @@
 
 namespace {
 
-// The expected bytes are spelled out here, not produced by QDataStream.
-struct Bytes
+using testbytes::Bytes;
+
+// The fixed head of "Measure.config".
+Bytes header()
 {
-    QByteArray data;
-    Bytes &u8(quint8 v)
-    {
-        data.append(char(v));
-        return *this;
-    }
-    Bytes &u32(quint32 v)
-    {
-        for (int s = 24; s >= 0; s -= 8)
-            data.append(char((v >> s) & 0xFF));
-        return *this;
-    }
-    Bytes &i32(qint32 v) { return u32(quint32(v)); }
-    Bytes &u64(quint64 v)
-    {
-        for (int s = 56; s >= 0; s -= 8)
-            data.append(char((v >> s) & 0xFF));
-        return *this;
-    }
-    Bytes &f64(double d)
-    {
-        quint64 v;
-        std::memcpy(&v, &d, 8);
-        return u64(v);
-    }
-    Bytes &str(const QString &s)
-    {
-        if (s.isNull())
-            return u32(0xFFFFFFFFu);
-        u32(quint32(s.size() * 2));
-        for (QChar c : s) {
-            data.append(char(c.unicode() >> 8));
-            data.append(char(c.unicode() & 0xFF));
-        }
-        return *this;
-    }
-    Bytes &header() { return u32(5).i32(32).i32(24).i32(344).i32(136).i32(123); }
-    Bytes &raw(const QByteArray &b)
-    {
-        data += b;
-        return *this;
-    }
-};
+    Bytes b;
+    b.u32(5).i32(32).i32(24).i32(344).i32(136).i32(123);
+    return b;
+}
 
 QByteArray serialise(const AppSettings &s)
 {
@@ -270,8 +234,7 @@ void TestSettingsFile::resetToDefaults()
 
 void TestSettingsFile::goldenBytes()
 {
-    Bytes b;
-    b.header();
+    Bytes b = header();
     b.str(QStringLiteral("cam")).u8(1).i32(1);
     b.i32(1).i32(2).i32(3).i32(5); // QRect(1,2 3x4): x1 y1 x2 y2
     b.str(QStringLiteral("/r/image")).str(QStringLiteral("/r/movie"));
@@ -545,10 +508,9 @@ void TestSettingsFile::hostile_data()
     QTest::addColumn<bool>("filesRead");  // the file lists come before the break
     QTest::addColumn<bool>("camerasRead"); // so does the camera map
 
-    const QByteArray head = Bytes().header().data;
+    const QByteArray head = header().data;
     // Fields up to (not including) imageFiles.
-    const QByteArray upToFiles = Bytes()
-                                     .header()
+    const QByteArray upToFiles = header()
                                      .str(QStringLiteral("cam"))
                                      .u8(1)
                                      .i32(1)

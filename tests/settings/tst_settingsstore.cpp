@@ -87,6 +87,7 @@ private slots:
     void firstStart();
     void rootsFromPathsOnlyWhenEmpty();
     void folderKeptAcrossRuns();
+    void saveIsThrottled();
     void existingRootIsLeftAlone();
     void emptyRootFromFile();
     void uncreatableRootKeepsBrowser();
@@ -188,6 +189,36 @@ void TestSettingsStore::folderKeptAcrossRuns()
     QCOMPARE(QDir(videos.current).absolutePath(), QDir(s.videoRoot).absolutePath());
     QCOMPARE(s.currentCamera, QStringLiteral("cam"));
     QCOMPARE(s.calibrations.size(), 1);
+}
+
+void TestSettingsStore::saveIsThrottled()
+{
+    QTemporaryDir app;
+    const StoragePaths paths = resolveStoragePaths(app.path(), true, QString(), QString(), QString());
+    AppSettings s;
+    SettingsStore store(&s, paths);
+    store.setSaveDelay(30);
+    auto onDisk = [&paths] {
+        AppSettings back;
+        loadSettingsFile(paths.configFile, &back);
+        return back;
+    };
+    // Changes in a burst share one write, done after the delay.
+    s.calibrations.append(BDInfo());
+    store.scheduleSave();
+    s.language = 3;
+    store.scheduleSave();
+    QVERIFY(store.isSavePending());
+    QVERIFY(!QFileInfo::exists(paths.configFile));
+    QTRY_VERIFY(!store.isSavePending());
+    QCOMPARE(onDisk().calibrations.size(), 1);
+    QCOMPARE(onDisk().language, 3);
+    // A save by hand takes the pending one with it.
+    s.language = 4;
+    store.scheduleSave();
+    QVERIFY(store.saveSettings());
+    QVERIFY(!store.isSavePending());
+    QCOMPARE(onDisk().language, 4);
 }
 
 void TestSettingsStore::existingRootIsLeftAlone()

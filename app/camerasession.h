@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+
+struct AppSettings;
+class CameraHub;
+class CameraLabel;
+class CameraParamPanel;
+class CameraScene;
+class DeviceWatcher;
+class FrameRateMeter;
+class RecordingController;
+class SettingsStore;
+class QWidget;
+
+namespace Ui {
+class VistrelClass;
+}
+
+// The main window's cameras: the camera list and its combos (with hot-plug),
+// the open cameras and the current one, resolution and format, frames to the
+// view or the tiles with their frame rate, the status line and the view's
+// size at the chosen zoom. Works on the main window's form.
+class CameraSession : public QObject
+{
+    Q_OBJECT
+public:
+    // One open camera.
+    struct Slot
+    {
+        int tile = -1;
+        QSize frameSize;
+        QList<QColor> colours;                 // the last colours under the pointer
+        std::shared_ptr<FrameRateMeter> rate;  // frames shown, last 3 seconds
+        int delivered = 0;                     // frames shown since it opened
+    };
+
+    CameraSession(QWidget *window, Ui::VistrelClass *form, AppSettings *settings, SettingsStore *store,
+                  CameraParamPanel *panel, RecordingController *recording, QObject *parent = nullptr);
+
+    DeviceWatcher *watcher() const { return m_watcher; }
+    QString currentCamera() const { return m_currentCamera; }
+    const QMap<QString, Slot> &openCameras() const { return m_cameras; }
+    bool isOpen(const QString &devicePath) const { return m_cameras.contains(devicePath); }
+    bool hasCurrent() const { return m_cameras.contains(m_currentCamera); }
+    QSize frameSize(const QString &devicePath) const { return m_cameras.value(devicePath).frameSize; }
+    CameraLabel *tile(int index) const;
+
+    // The zoom entry's factor; "Scale" and unknown texts give 1.
+    static double zoomFactor(const QString &text);
+    static QStringList zoomTexts();
+
+    void refreshCameraList();
+    bool startCamera(const QString &devicePath, int tile, bool showError);
+    void stopCamera(const QString &devicePath);
+    void closeAll();
+    void setCurrentCamera(const QString &devicePath);
+    int tileOf(const QString &devicePath) const;
+    void updateStatus(const QString &devicePath);
+    void updateResolutionLabel();
+    void readDeviceParams(const QString &devicePath);
+    void applySavedParams(const QString &devicePath);
+    void showParams(const QString &devicePath);
+
+    // The form's combos and the capture side.
+    void onCamChanged();
+    void onCamResolutionChanged();
+    void onCamFormatChanged();
+    void onLocalCamera(const QString &camId, bool needCapture);
+    void onCameraLost(const QString &camId);
+    void onCoorInfo(QPoint point, QColor colour);
+    void onUpdateCamViewSize();
+
+    // One camera large or four tiles.
+    void switchView();
+    void selectTile(int index);
+    void onUpdateFourCamViewer();
+    void onCameraViewChecked(QObject *tile, bool check);
+    // A photo into the tile clicked.
+    void onCameraAddClicked(QObject *tile);
+
+signals:
+    // The microscope's button asks for a photo of the current camera.
+    void stillButton();
+
+private:
+    QWidget *m_window;
+    Ui::VistrelClass *ui;
+    AppSettings *m_settings;
+    SettingsStore *m_store;
+    CameraHub *m_hub;
+    CameraScene *m_scene;
+    CameraParamPanel *m_panel;
+    RecordingController *m_recording;
+    DeviceWatcher *m_watcher;
+
+    QString m_currentCamera;
+    QMap<QString, Slot> m_cameras;
+    QPoint m_lastPoint;
+    qint64 m_lastStillMs = 0;
+};

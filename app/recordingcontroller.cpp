@@ -1,0 +1,180 @@
+#include "app/recordingcontroller.h"
+
+#include "core/appsettings.h"
+#include "measure/camerascene.h"
+#include "record/rtmpthread.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QThread>
+
+RecordingController::RecordingController(CameraScene *scene, AppSettings *settings, QObject *parent)
+    : QObject(parent)
+    , m_scene(scene)
+    , m_settings(settings)
+    , m_rtmp(new RtmpThread(this))
+    , m_clock([] { return QDateTime::currentMSecsSinceEpoch(); })
+{
+    connect(m_rtmp, &QThread::finished, this, &RecordingController::onRecorderFinished);
+    connect(&m_feedTimer, &QTimer::timeout, this, &RecordingController::feed);
+    connect(&m_seriesTimer, &QTimer::timeout, this, &RecordingController::tickSeries);
+    connect(&m_blinkTimer, &QTimer::timeout, this, [this] {
+        emit blink(m_blink);
+        m_blink = !m_blink;
+    });
+}
+
+RecordingController::~RecordingController()
+{
+    stop();
+}
+
+int RecordingController::recordingFps(const QSize &size)
+{
+    const qint64 pixels = qint64(size.width()) * size.height();
+    if (pixels >= 3000000)
+        return 10;
+    if (pixels >= 2000000)
+        return 15;
+    if (pixels >= 1000000)
+        return 20;
+    return 30;
+}
+
+qint64 RecordingController::elapsedMs() const
+{
+    // A wall clock set back must not give frames older than the last one.
+    return m_recording ? qMax(m_clock() - m_startMs, m_lastFrameMs) : 0;
+}
+
+bool RecordingController::start(const QString &camId, const QString &path, const QSize &size)
+{
+    if (m_rtmp->isRunning())
+        return false;
+    const QSize frame = m_scene->image().isNull() ? size : m_scene->image().size();
+    m_scene->setRecordingClock(true);
+    m_recording = true;
+    m_startMs = m_clock();
+    m_blink = false;
+    m_lastFrameMs = 0;
+    m_framesQueued = 0;
+    m_framesRefused = 0;
+    m_camId = camId;
+    m_path = path;
+    m_fps = recordingFps(frame);
+    m_rtmp->setFilePath(path);
+    m_rtmp->setSize(frame.width(), frame.height());
+    m_rtmp->setFps(m_fps);
+    m_scene->allocateRenderBuffers();
+    m_rtmp->start();
+    m_feedTimer.start(10);
+    m_blinkTimer.start(500);
+    emit started();
+    return true;
+}
+
+bool RecordingController::frameDue(qint64 elapsed) const
+{
+    return m_lastFrameMs == 0 || elapsed - m_lastFrameMs >= 1000.0 / m_fps;
+}
+
+void RecordingController::feed()
+{
+    if (!m_recording)
+        return;
+    const qint64 elapsed = elapsedMs();
+    if (!frameDue(elapsed))
+        return;
+    CameraBuffer *buffer = m_scene->renderToBuffer();
+    if (!buffer)
+        return;
+    // A refused frame has its buffer given back by the recorder.
+    if (m_rtmp->enqueueFrame(int(elapsed), buffer))
+        ++m_framesQueued;
+    else
+        ++m_framesRefused;
+    m_lastFrameMs = qMax<qint64>(elapsed, 1);
+}
+
+bool RecordingController::stop()
+{
+    if (!m_rtmp->isRunning() && !m_recording)
+        return false;
+    const bool wasRunning = m_rtmp->isRunning();
+    // This run's finished() is still to come; it is no error.
+    if (wasRunning)
+        ++m_expectedFinishes;
+    m_recording = false;
+    m_blink = false;
+    m_feedTimer.stop();
+    m_scene->setRecordingClock(false);
+    // The encoder thread's own pace, not the clock: a bound on the wait.
+    QElapsedTimer drain;
+    drain.start();
+    while (m_rtmp->isRunning() && m_rtmp->queuedFrames() > 0 && drain.elapsed() < 5000)
+        QThread::msleep(10);
+    m_rtmp->stop();
+    m_rtmp->wait();
+    m_blinkTimer.stop();
+    m_camId.clear();
+    if (m_timedVideo) {
+        ++m_settings->timedDone;
+        m_timedVideo = false;
+        emit seriesStepDone();
+        m_settings->timedNext = now().addSecs(m_settings->timedInterval);
+    }
+    if (QFileInfo::exists(m_path))
+        m_settings->videoFiles.append(m_path);
+    emit stopped(m_path);
+    return wasRunning;
+}
+
+void RecordingController::onRecorderFinished()
+{
+    if (m_expectedFinishes > 0) {
+        --m_expectedFinishes;
+        return;
+    }
+    if (m_recording) {
+        emit failed();
+        stop();
+    }
+}
+
+void RecordingController::startSeries(const AppSettings &settings)
+{
+    *m_settings = settings;
+    m_seriesTimer.start(1000);
+}
+
+void RecordingController::endSeries()
+{
+    if (m_timedVideo && m_rtmp->isRunning())
+        emit seriesRecordToggle();
+    m_seriesTimer.stop();
+}
+
+void RecordingController::tickSeries()
+{
+    AppSettings &s = *m_settings;
+    const QDateTime t = now();
+    const bool due = s.timedNext.isValid() && s.timedNext.toMSecsSinceEpoch() <= t.toMSecsSinceEpoch();
+    if (due && s.timedDone < s.timedCount) {
+        if (s.timedMode == 0) {
+            emit seriesPhotoDue();
+            s.timedNext = t.addSecs(s.timedInterval);
+            ++s.timedDone;
+            emit seriesStepDone();
+        } else if (!m_timedVideo && !m_rtmp->isRunning()) {
+            s.timedNext = t.addSecs(s.timedInterval + s.timedLength + 1);
+            emit seriesRecordToggle();
+            m_timedVideo = m_recording;
+        }
+    }
+    if (m_timedVideo && elapsedMs() >= qint64(s.timedLength) * 1000)
+        emit seriesRecordToggle();
+    if (s.timedDone >= s.timedCount) {
+        s.timedActive = false;
+        m_seriesTimer.stop();
+    }
+}

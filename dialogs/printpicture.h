@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+// Printing a picture, for the main window and the measure editor alike.
+namespace printing {
+
+// Scaled into the viewport less a 20-pixel margin, aspect kept, centred.
+QRect printTarget(const QRect &viewport, const QSize &image);
+// Paints the picture onto the printer's page at printTarget.
+void paintPicture(QPrinter *printer, const QImage &picture);
+// An A4 print preview; picture() is asked again at each repaint.
+void preview(QWidget *parent, const std::function<QImage()> &picture);
+
+} // namespace printing
