@@ -21,6 +21,7 @@ class CameraHub;
 class CameraLabel;
 class CameraScene;
 class FileBrowser;
+class FileOperations;
 class FuncWidget;
 class IconHelp;
 class MeasureEditer;
@@ -107,11 +108,7 @@ public:
     QTimer *autoRecordTimer() { return &m_autoRecordTimer; }
 
     // The file operations of the browsers' context menu and of import.
-    int importFiles(const QStringList &files);
-    bool deleteEntry(FileBrowser *browser, const QString &path);
-    int deleteListedEntries(FileBrowser *browser);
-    bool renameEntry(FileBrowser *browser, const QString &path, const QString &name);
-    int copyListedEntries(FileBrowser *browser, const QString &dir);
+    FileOperations *fileOperations() const { return m_fileOps; }
 
     void setLanguage(int index);
     int languageCount() const { return m_languages.size(); }
@@ -197,6 +194,7 @@ private:
     QDateTime now() const { return m_clock(); }
 
     Ui::VistrelClass *ui;
+    FileOperations *m_fileOps = nullptr;
     AppSettings m_settings;
     SettingsStore *m_store = nullptr;
     CameraScene *m_scene = nullptr;
