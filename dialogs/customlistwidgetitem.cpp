@@ -81,8 +81,9 @@ bool CustomListWidgetItem::updateDetails(const QFileInfo &info)
     m_modified = modified;
     m_size = size;
     m_created = creationTimeOf(info);
+    // Short enough to fit under a thumbnail; the tool tip has the rest.
     const QLocale locale;
-    QString detail = locale.toString(m_created, QLocale::ShortFormat);
+    QString detail = m_created.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     if (!m_isDir)
         detail += QStringLiteral("  ") + locale.formattedDataSize(m_size, 1, QLocale::DataSizeSIFormat);
     setData(DetailRole, detail);
@@ -92,8 +93,15 @@ bool CustomListWidgetItem::updateDetails(const QFileInfo &info)
 
 void CustomListWidgetItem::updateToolTip()
 {
-    const QString detail = data(DetailRole).toString();
-    setToolTip(detail.isEmpty() ? text() : text() + QLatin1Char('\n') + detail);
+    if (m_size < 0) {
+        setToolTip(text());
+        return;
+    }
+    const QLocale locale;
+    QString tip = text() + QLatin1Char('\n') + locale.toString(m_created, QLocale::LongFormat);
+    if (!m_isDir)
+        tip += QLatin1Char('\n') + locale.formattedDataSize(m_size, 1, QLocale::DataSizeSIFormat);
+    setToolTip(tip);
 }
 
 CustomListWidgetItem::ThumbnailState CustomListWidgetItem::thumbnailState() const

@@ -135,6 +135,21 @@ protected:
 
     // A drop elsewhere copies; the list never loses entries to a drag.
     Qt::DropActions supportedDropActions() const override { return Qt::CopyAction; }
+
+    // The columns that fit share the width, so the grid fills it evenly.
+    void resizeEvent(QResizeEvent *event) override
+    {
+        const QSize item = itemDelegate()->sizeHint(viewOptions(), QModelIndex()) + QSize(kGap, kGap);
+        const int width = viewport()->width() - 1;
+        const int columns = qMax(1, width / item.width());
+        const QSize grid(qMax(item.width(), width / columns), item.height());
+        if (gridSize() != grid)
+            setGridSize(grid);
+        QListWidget::resizeEvent(event);
+    }
+
+private:
+    static constexpr int kGap = 8;
 };
 
 // Thumbnail with the name and a line of date and size below it.
@@ -153,6 +168,10 @@ public:
     {
         QStyleOptionViewItem o(option);
         initStyleOption(&o, index);
+        // In a grid cell wider than the entry, the entry keeps its own width.
+        const QSize own = sizeHint(option, index);
+        if (o.rect.width() > own.width())
+            o.rect = QRect(o.rect.left() + (o.rect.width() - own.width()) / 2, o.rect.top(), own.width(), own.height());
         const QPalette &pal = o.palette;
         const bool selected = o.state & QStyle::State_Selected;
         p->save();
@@ -173,8 +192,12 @@ public:
         if (!detail.isEmpty()) {
             if (!selected)
                 p->setPen(pal.color(QPalette::Disabled, QPalette::Text));
+            QFont small = o.font;
+            if (small.pointSizeF() > 0)
+                small.setPointSizeF(small.pointSizeF() * 0.85);
+            p->setFont(small);
             p->drawText(textRect.translated(0, lineH), Qt::AlignHCenter | Qt::AlignVCenter,
-                        o.fontMetrics.elidedText(detail, Qt::ElideRight, textRect.width()));
+                        QFontMetrics(small).elidedText(detail, Qt::ElideRight, textRect.width()));
         }
         if (o.state & QStyle::State_HasFocus) {
             p->setPen(QPen(pal.color(QPalette::Highlight), 1, Qt::DotLine));
