@@ -523,6 +523,9 @@ void FileBrowser::onThumbnailReady(quint64 ticket, const QImage &image)
     if (image.isNull()) {
         item->setIcon(m_brokenIcon);
         item->setThumbnailState(CustomListWidgetItem::ThumbnailBroken);
+        // Perhaps still being copied in: a look again once it changed.
+        if (QFileInfo(item->filePath()).lastModified().secsTo(QDateTime::currentDateTime()) < 5)
+            m_reloadTimer.start(1000);
     } else {
         item->setIcon(QIcon(QPixmap::fromImage(image)));
         item->setThumbnailState(CustomListWidgetItem::ThumbnailReady);

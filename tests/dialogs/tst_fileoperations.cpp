@@ -131,7 +131,9 @@ private slots:
         QVERIFY(!QFileInfo::exists(a));
         QVERIFY(inTrash("a.png"));
 
-        // Delete all removes only what is listed.
+        // Delete all removes only what is listed, and the search stays.
+        touch(photo("c.png"));
+        m_photos->refresh("b");
         n.answers = {Answer::No};
         QCOMPARE(m_ops->deleteListedEntries(m_photos), 0);
         QVERIFY(QFileInfo::exists(b));
@@ -139,7 +141,28 @@ private slots:
         QCOMPARE(m_ops->deleteListedEntries(m_photos), 1);
         QVERIFY(!QFileInfo::exists(b));
         QVERIFY(QFileInfo::exists(other));
+        QVERIFY(QFileInfo::exists(photo("c.png")));
         QCOMPARE(m_photos->listWidget()->count(), 0);
+        QCOMPARE(m_photos->filter(), QStringLiteral("b"));
+    }
+
+    void deleteKeyAsksForTheSelection()
+    {
+        RecordingNotifier n;
+        for (const char *name : {"a.png", "b.png", "c.png"})
+            touch(photo(name));
+        m_photos->reload();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QListWidget *list = m_photos->listWidget();
+        list->setFocus();
+        list->item(0)->setSelected(true);
+        list->item(2)->setSelected(true);
+        n.answers = {Answer::Yes};
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(n.asked.size(), 1);
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(QDir(photo("")).entryList(QDir::Files).size(), 1);
     }
 
     void deleteAllNamesWhatGoes()
