@@ -140,7 +140,11 @@ protected:
     void resizeEvent(QResizeEvent *event) override
     {
         const QSize item = itemDelegate()->sizeHint(viewOptions(), QModelIndex()) + QSize(kGap, kGap);
-        const int width = viewport()->width() - 1;
+        // The width the view lays out in: it keeps room for a scroll bar
+        // that may be needed.
+        int width = maximumViewportSize().width() - 1;
+        if (verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded)
+            width -= verticalScrollBar()->sizeHint().width();
         const int columns = qMax(1, width / item.width());
         const QSize grid(qMax(item.width(), width / columns), item.height());
         if (gridSize() != grid)
@@ -260,7 +264,7 @@ FileBrowser::FileBrowser(QWidget *parent)
     m_listWidget->setMovement(QListView::Static);
     m_listWidget->setResizeMode(QListView::Adjust);
     m_listWidget->setUniformItemSizes(true);
-    m_listWidget->setSpacing(4);
+    m_listWidget->setSpacing(0); // the grid cells hold the gaps
     m_listWidget->setIconSize(QSize(kIconWidth, kIconHeight));
     m_listWidget->setItemDelegate(new EntryDelegate(m_listWidget));
     m_listWidget->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -738,7 +738,7 @@ void TestFileBrowser::gridFillsTheWidth()
     for (int i = 0; i < list->count(); ++i)
         firstRow += list->visualItemRect(list->item(i)).top() == list->visualItemRect(list->item(0)).top() ? 1 : 0;
     // 1000 px hold five entries of 160 px side by side.
-    QVERIFY2(firstRow >= 5, qPrintable(QString::number(firstRow)));
+    QVERIFY2(firstRow >= 5, qPrintable(QStringLiteral("%1 %2 %3 %4").arg(firstRow).arg(list->viewport()->width()).arg(list->gridSize().width()).arg(list->visualItemRect(list->item(0)).width())));
     // Date and size under the name, and in the tool tip.
     const QString detail = list->item(0)->data(CustomListWidgetItem::DetailRole).toString();
     QVERIFY2(detail.contains(QStringLiteral("kB")), qPrintable(detail));

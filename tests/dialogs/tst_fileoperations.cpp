@@ -9,6 +9,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -153,7 +154,8 @@ private slots:
             touch(photo(name));
         m_photos->reload();
         m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QListWidget *list = m_photos->listWidget();
         list->setFocus();
         list->item(0)->setSelected(true);
@@ -420,6 +422,40 @@ private slots:
         QVERIFY(data->hasImage());
         QCOMPARE(qvariant_cast<QImage>(data->imageData()).size(), QSize(8, 6));
         QCOMPARE(data->urls().value(0).toLocalFile(), photo("shot.png"));
+    }
+
+    // The browser's menu on a multiple selection: "Copy" puts every file there.
+    void menuCopiesTheSelection()
+    {
+        if (QGuiApplication::platformName() == QLatin1String("minimal"))
+            QSKIP("no clipboard");
+        for (const char *name : {"a.png", "b.png", "c.png"})
+            touch(photo(name));
+        m_photos->reload();
+        m_window->resize(600, 400);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QListWidget *list = m_photos->listWidget();
+        list->item(0)->setSelected(true);
+        list->item(1)->setSelected(true);
+        QStringList offered;
+        QTimer::singleShot(50, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction *a : menu->actions()) {
+                if (a->isEnabled())
+                    offered << a->text();
+            }
+            menu->setActiveAction(menu->actions().at(1));
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        m_ops->showMenu(m_photos, list->visualItemRect(list->item(1)).center());
+        // Open and rename take one entry; the rest any selection.
+        QCOMPARE(offered, (QStringList{"复制", "删除", "全部删除", "另存为", "全部另存为"}));
+        const QList<QUrl> urls = QApplication::clipboard()->mimeData()->urls();
+        QCOMPARE(urls.size(), 2);
+        QCOMPARE(urls.first().toLocalFile(), m_photos->selectedPaths().first());
     }
 
     void noProgramSaysSo()
