@@ -16,6 +16,7 @@
 #include "core/notifier.h"
 #include "core/photofile.h"
 #include "dialogs/filebrowser.h"
+#include "dialogs/fileoperations.h"
 #include "dialogs/helpdialog.h"
 #include "dialogs/measureediter.h"
 #include "dialogs/printpicture.h"
@@ -63,13 +64,10 @@ QString trVistrel(const char *text)
     return QCoreApplication::translate("VistrelClass", text);
 }
 
-// Asks a yes/no question with the buttons relabelled "是"/"否".
-bool askYesNo(QWidget *parent, const QString &text)
+bool isPhotoSuffix(const QString &suffix)
 {
-    QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setButtonText(QMessageBox::Yes, trVistrel("是"));
-    box.setButtonText(QMessageBox::No, trVistrel("否"));
-    return box.exec() == QMessageBox::Yes;
+    const QString s = suffix.toLower();
+    return s == QLatin1String("png") || s == QLatin1String("jpg") || s == QLatin1String("bmp");
 }
 
 } // namespace
@@ -143,6 +141,9 @@ Vistrel::Vistrel(QWidget *parent)
     m_languages = new LanguageSwitcher(ui->menuLang, this);
     m_fullScreen = new FullScreenMode(this, {ui->mainMenuBar, ui->headFrame, ui->rightStackWidget}, ui->menu->menuAction());
     m_store->setBrowsers(ui->imageBrowser, ui->cameraBrowser);
+    m_fileOps = new FileOperations(this);
+    m_fileOps->setBrowsers(ui->imageBrowser, ui->cameraBrowser);
+    m_fileOps->setSettings(&m_settings);
 
     ui->comboZoom->addItem(tr("Scale"), QStringLiteral("Scale"));
     for (const QString &text : CameraSession::zoomTexts())
@@ -589,45 +590,8 @@ void Vistrel::onActionSetting()
 
 void Vistrel::onActionImport()
 {
-    if (!m_store->checkSaveFolder(0))
-        return;
-    const QStringList files = QFileDialog::getOpenFileNames(this, QString(), QString(),
-                                                            QStringLiteral("*.png;*.jpg;*.bmp;*.mp4;*avi"));
-    if (!files.isEmpty())
-        importFiles(files);
-}
-
-int Vistrel::importFiles(const QStringList &files)
-{
-    QProgressDialog progress(tr("复制文件..."), QString(), 0, files.size(), this);
-    progress.setWindowModality(Qt::WindowModal);
-    int copied = 0;
-    int skipped = 0;
-    for (int i = 0; i < files.size(); ++i) {
-        progress.setValue(i);
-        QCoreApplication::processEvents();
-        if (progress.wasCanceled())
-            break;
-        const QFileInfo info(files[i]);
-        const bool photo = isPhotoSuffix(info.suffix());
-        const QString target = (photo ? ui->imageBrowser->currentPath() : ui->cameraBrowser->currentPath())
-                               + QLatin1Char('/') + info.fileName();
-        // An existing file of that name is never overwritten.
-        if (QFileInfo::exists(target)) {
-            ++skipped;
-            continue;
-        }
-        if (QFile::copy(files[i], target)) {
-            ++copied;
-            (photo ? m_settings.imageFiles : m_settings.videoFiles).append(target);
-        }
-    }
-    progress.setValue(files.size());
-    ui->imageBrowser->refresh();
-    ui->cameraBrowser->refresh();
-    if (skipped > 0)
-        QMessageBox::information(this, QString(), tr("已复制 %1 个文件，跳过 %2 个同名文件。").arg(copied).arg(skipped));
-    return copied;
+    if (m_store->checkSaveFolder(0))
+        m_fileOps->chooseAndImport();
 }
 
 QListWidget *Vistrel::browserListOf(QObject *sender) const
@@ -654,132 +618,13 @@ void Vistrel::onListItemOpen(QListWidgetItem *item)
         }
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    m_fileOps->openExternally(path);
 }
 
 void Vistrel::onListItemMenu(QPoint point)
 {
-    QListWidget *list = browserListOf(sender());
-    if (!list)
-        return;
-    FileBrowser *browser = list == ui->imageBrowser->listWidget() ? ui->imageBrowser : ui->cameraBrowser;
-    QListWidgetItem *item = list->itemAt(point);
-    QMenu menu(this);
-    QAction *open = menu.addAction(tr("打开"));
-    QAction *copy = menu.addAction(tr("复制"));
-    QAction *remove = menu.addAction(tr("删除"));
-    QAction *removeAll = menu.addAction(tr("全部删除"));
-    QAction *rename = menu.addAction(tr("重命名"));
-    QAction *saveAs = menu.addAction(tr("另存为"));
-    QAction *saveAllAs = menu.addAction(tr("全部另存为"));
-    for (QAction *a : {open, copy, remove, rename, saveAs})
-        a->setEnabled(item != nullptr);
-    QAction *chosen = menu.exec(list->viewport()->mapToGlobal(point));
-    if (!chosen)
-        return;
-    const QString path = item ? item->data(Qt::UserRole).toString() : QString();
-    if (chosen == open)
-        onListItemOpen(item);
-    else if (chosen == copy)
-        QApplication::clipboard()->setImage(QImage(path));
-    else if (chosen == remove)
-        deleteEntry(browser, path);
-    else if (chosen == removeAll)
-        deleteListedEntries(browser);
-    else if (chosen == rename) {
-        bool ok = false;
-        const QString name = QInputDialog::getText(this, tr("名称"), tr("新名称"), QLineEdit::Normal,
-                                                   QFileInfo(path).fileName(), &ok);
-        if (ok)
-            renameEntry(browser, path, name);
-    } else if (chosen == saveAs) {
-        // The file dialog itself asks before it replaces a file.
-        const QString target = QFileDialog::getSaveFileName(this, QString(), QFileInfo(path).fileName());
-        if (!target.isEmpty() && target != path) {
-            QFile::remove(target);
-            QFile::copy(path, target);
-        }
-    } else if (chosen == saveAllAs) {
-        const QString dir = QFileDialog::getExistingDirectory(this, QString(), QString(), QFileDialog::ShowDirsOnly);
-        if (!dir.isEmpty())
-            copyListedEntries(browser, dir);
-    }
-}
-
-bool Vistrel::deleteEntry(FileBrowser *browser, const QString &path)
-{
-    const QFileInfo info(path);
-    if (path.isEmpty() || !askYesNo(this, tr("是否删除 %1？").arg(info.fileName())))
-        return false;
-    const bool done = info.isDir() ? QDir(path).removeRecursively() : QFile::remove(path);
-    browser->refresh();
-    return done;
-}
-
-int Vistrel::deleteListedEntries(FileBrowser *browser)
-{
-    // Only what the list shows: a search filter or files of other kinds in
-    // the folder are spared.
-    QListWidget *list = browser->listWidget();
-    QStringList listed;
-    for (int i = 0; i < list->count(); ++i)
-        listed << list->item(i)->data(Qt::UserRole).toString();
-    if (listed.isEmpty() || !askYesNo(this, tr("是否删除当前文件夹中列出的全部 %1 个文件？").arg(listed.size())))
-        return 0;
-    int removed = 0;
-    for (const QString &p : listed)
-        removed += (QFileInfo(p).isDir() ? QDir(p).removeRecursively() : QFile::remove(p)) ? 1 : 0;
-    browser->refresh();
-    return removed;
-}
-
-bool Vistrel::renameEntry(FileBrowser *browser, const QString &path, const QString &name)
-{
-    const QFileInfo info(path);
-    if (name.isEmpty() || name == info.fileName())
-        return false;
-    if (!FileBrowser::isValidName(name)) {
-        QMessageBox::information(this, QString(), tr("名称无效"));
-        return false;
-    }
-    const QString target = info.absolutePath() + QLatin1Char('/') + name;
-    if (QFileInfo::exists(target)) {
-        QMessageBox::information(this, QString(), tr("文件已存在：%1").arg(name));
-        return false;
-    }
-    if (!QFile::rename(path, target)) {
-        QMessageBox::information(this, QString(), tr("重命名失败"));
-        return false;
-    }
-    browser->renameItem(path, target);
-    return true;
-}
-
-int Vistrel::copyListedEntries(FileBrowser *browser, const QString &dir)
-{
-    QListWidget *list = browser->listWidget();
-    QStringList existing;
-    for (int i = 0; i < list->count(); ++i) {
-        const QFileInfo f(list->item(i)->data(Qt::UserRole).toString());
-        if (f.isFile() && QFileInfo::exists(dir + QLatin1Char('/') + f.fileName()))
-            existing << f.fileName();
-    }
-    // Nothing is replaced without asking.
-    const bool replace = !existing.isEmpty() && askYesNo(this, tr("文件已存在：%1").arg(existing.join(QStringLiteral(", "))));
-    int copied = 0;
-    for (int i = 0; i < list->count(); ++i) {
-        const QFileInfo f(list->item(i)->data(Qt::UserRole).toString());
-        if (!f.isFile())
-            continue;
-        const QString target = dir + QLatin1Char('/') + f.fileName();
-        if (QFileInfo::exists(target)) {
-            if (!replace)
-                continue;
-            QFile::remove(target);
-        }
-        copied += QFile::copy(f.absoluteFilePath(), target) ? 1 : 0;
-    }
-    return copied;
+    if (QListWidget *list = browserListOf(sender()))
+        m_fileOps->showMenu(list == ui->imageBrowser->listWidget() ? ui->imageBrowser : ui->cameraBrowser, point);
 }
 
 void Vistrel::onActionTimeOn()

@@ -19,6 +19,7 @@ class CameraParamPanel;
 class CameraScene;
 class FileBrowser;
 class FullScreenMode;
+class FileOperations;
 class FuncWidget;
 class IconHelp;
 class LanguageSwitcher;
@@ -98,11 +99,7 @@ public:
     QTimer *autoRecordTimer();
 
     // The file operations of the browsers' context menu and of import.
-    int importFiles(const QStringList &files);
-    bool deleteEntry(FileBrowser *browser, const QString &path);
-    int deleteListedEntries(FileBrowser *browser);
-    bool renameEntry(FileBrowser *browser, const QString &path, const QString &name);
-    int copyListedEntries(FileBrowser *browser, const QString &dir);
+    FileOperations *fileOperations() const { return m_fileOps; }
 
     void setLanguage(int index);
     int languageCount() const;
@@ -184,6 +181,7 @@ private:
     void onRecordingStopped(const QString &path);
 
     Ui::VistrelClass *ui;
+    FileOperations *m_fileOps = nullptr;
     AppSettings m_settings;
     SettingsStore *m_store = nullptr;
     CameraScene *m_scene = nullptr;

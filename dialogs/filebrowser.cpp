@@ -1,10 +1,13 @@
 #include "dialogs/filebrowser.h"
 
 #include "core/crashhandler.h"
+#include "core/mediafiles.h"
+#include "core/notifier.h"
 #include "record/rtmpthread.h"
 #include "widgets/iconhelp.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -13,10 +16,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
+#include <QMimeData>
 #include <QPainter>
 #include <QRunnable>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -103,11 +109,118 @@ private:
     std::function<void(quint64, const QImage &)> m_deliver;
 };
 
+// Drags carry the files as URLs for file managers, mail programs and
+// documents, beside the item data the camera tiles take.
+class FileListWidget : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    QStringList mimeTypes() const override
+    {
+        return QListWidget::mimeTypes() << QStringLiteral("text/uri-list");
+    }
+
+    QMimeData *mimeData(const QList<QListWidgetItem *> items) const override
+    {
+        QMimeData *data = QListWidget::mimeData(items);
+        QList<QUrl> urls;
+        for (const QListWidgetItem *item : items)
+            urls << QUrl::fromLocalFile(item->data(Qt::UserRole).toString());
+        if (data)
+            data->setUrls(urls);
+        return data;
+    }
+
+    // A drop elsewhere copies; the list never loses entries to a drag.
+    Qt::DropActions supportedDropActions() const override { return Qt::CopyAction; }
+
+    // The columns that fit share the width, so the grid fills it evenly.
+    void resizeEvent(QResizeEvent *event) override
+    {
+        const QSize item = itemDelegate()->sizeHint(viewOptions(), QModelIndex()) + QSize(kGap, kGap);
+        // The width the view lays out in: it keeps room for a scroll bar
+        // that may be needed.
+        int width = maximumViewportSize().width() - 1;
+        if (verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded)
+            width -= verticalScrollBar()->sizeHint().width();
+        const int columns = qMax(1, width / item.width());
+        const QSize grid(qMax(item.width(), width / columns), item.height());
+        if (gridSize() != grid)
+            setGridSize(grid);
+        QListWidget::resizeEvent(event);
+    }
+
+private:
+    static constexpr int kGap = 8;
+};
+
+// Thumbnail with the name and a line of date and size below it.
+class EntryDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const override
+    {
+        return QSize(FileBrowser::kIconWidth + 2 * kPad,
+                     FileBrowser::kIconHeight + 2 * option.fontMetrics.height() + 3 * kPad);
+    }
+
+    void paint(QPainter *p, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem o(option);
+        initStyleOption(&o, index);
+        // In a grid cell wider than the entry, the entry keeps its own width.
+        const QSize own = sizeHint(option, index);
+        if (o.rect.width() > own.width())
+            o.rect = QRect(o.rect.left() + (o.rect.width() - own.width()) / 2, o.rect.top(), own.width(), own.height());
+        const QPalette &pal = o.palette;
+        const bool selected = o.state & QStyle::State_Selected;
+        p->save();
+        if (selected)
+            p->fillRect(o.rect, pal.highlight());
+        else if (o.state & QStyle::State_MouseOver)
+            p->fillRect(o.rect, pal.midlight());
+        const QRect iconRect(o.rect.left() + (o.rect.width() - FileBrowser::kIconWidth) / 2, o.rect.top() + kPad,
+                             FileBrowser::kIconWidth, FileBrowser::kIconHeight);
+        o.icon.paint(p, iconRect, Qt::AlignCenter);
+        const int lineH = o.fontMetrics.height();
+        const QRect textRect(o.rect.left() + kPad, iconRect.bottom() + 1 + kPad, o.rect.width() - 2 * kPad, lineH);
+        p->setFont(o.font);
+        p->setPen(pal.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        p->drawText(textRect, Qt::AlignHCenter | Qt::AlignVCenter,
+                    o.fontMetrics.elidedText(o.text, Qt::ElideMiddle, textRect.width()));
+        const QString detail = index.data(CustomListWidgetItem::DetailRole).toString();
+        if (!detail.isEmpty()) {
+            if (!selected)
+                p->setPen(pal.color(QPalette::Disabled, QPalette::Text));
+            QFont small = o.font;
+            if (small.pointSizeF() > 0)
+                small.setPointSizeF(small.pointSizeF() * 0.85);
+            p->setFont(small);
+            p->drawText(textRect.translated(0, lineH), Qt::AlignHCenter | Qt::AlignVCenter,
+                        QFontMetrics(small).elidedText(detail, Qt::ElideRight, textRect.width()));
+        }
+        if (o.state & QStyle::State_HasFocus) {
+            p->setPen(QPen(pal.color(QPalette::Highlight), 1, Qt::DotLine));
+            p->setBrush(Qt::NoBrush);
+            p->drawRect(o.rect.adjusted(0, 0, -1, -1));
+        }
+        p->restore();
+    }
+
+private:
+    static constexpr int kPad = 4;
+};
+
 } // namespace
 
 FileBrowser::FileBrowser(QWidget *parent)
     : QWidget(parent)
 {
+    qRegisterMetaType<SortOrder>();
     m_searchEdit = new QLineEdit(this);
     m_searchEdit->setObjectName(QStringLiteral("lineEditSearch"));
     QAction *search = m_searchEdit->addAction(QIcon(QStringLiteral(":/Vistrel/image/icon/btnSearch.png")),
@@ -131,23 +244,39 @@ FileBrowser::FileBrowser(QWidget *parent)
     m_iconHelp = new IconHelp(this);
     m_iconHelp->setIcon(m_btnAdd, QStringLiteral("btnAdd"));
     m_iconHelp->setIcon(m_btnBack, QStringLiteral("btnBack"));
-    retranslate();
 
     m_labelPath = new QLabel(this);
     m_labelPath->setObjectName(QStringLiteral("labelPath"));
 
-    m_listWidget = new QListWidget(this);
+    m_sortBox = new QComboBox(this);
+    m_sortBox->setObjectName(QStringLiteral("boxSort"));
+    m_sortBox->addItem(QString(), int(SortOrder::ByDate));
+    m_sortBox->addItem(QString(), int(SortOrder::ByName));
+    m_sortBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    retranslate();
+
+    // A grid that fills the width and wraps, as a file manager shows pictures.
+    m_listWidget = new FileListWidget(this);
     m_listWidget->setObjectName(QStringLiteral("listWidget"));
     m_listWidget->setViewMode(QListView::IconMode);
-    m_listWidget->setFlow(QListView::TopToBottom);
-    m_listWidget->setWrapping(false);
+    m_listWidget->setFlow(QListView::LeftToRight);
+    m_listWidget->setWrapping(true);
     m_listWidget->setMovement(QListView::Static);
     m_listWidget->setResizeMode(QListView::Adjust);
+    m_listWidget->setUniformItemSizes(true);
+    m_listWidget->setSpacing(0); // the grid cells hold the gaps
     m_listWidget->setIconSize(QSize(kIconWidth, kIconHeight));
+    m_listWidget->setItemDelegate(new EntryDelegate(m_listWidget));
+    m_listWidget->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_listWidget->setDragDropMode(QAbstractItemView::DragOnly);
+    m_listWidget->setDragEnabled(true);
+    m_listWidget->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_listWidget->setMouseTracking(true);
 
     auto *row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(m_searchEdit, 1);
+    row->addWidget(m_sortBox);
     row->addWidget(m_btnAdd);
     row->addWidget(m_btnBack);
     auto *layout = new QVBoxLayout(this);
@@ -168,6 +297,12 @@ FileBrowser::FileBrowser(QWidget *parent)
     connect(m_btnAdd, &QToolButton::clicked, this, &FileBrowser::onCreateFolderClicked);
     connect(m_btnBack, &QToolButton::clicked, this, &FileBrowser::onBackButtonClicked);
     connect(m_listWidget, &QListWidget::itemDoubleClicked, this, &FileBrowser::onItemDoubleClicked);
+    connect(m_sortBox, QOverload<int>::of(&QComboBox::activated), this,
+            [this](int index) { setSortOrder(SortOrder(m_sortBox->itemData(index).toInt())); });
+    m_reloadTimer.setSingleShot(true);
+    m_reloadTimer.setInterval(kReloadDelayMs);
+    connect(&m_reloadTimer, &QTimer::timeout, this, &FileBrowser::reload);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { m_reloadTimer.start(); });
     // Entries deleted behind our back must not receive a thumbnail later.
     connect(m_listWidget->model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
             [this](const QModelIndex &, int first, int last) {
@@ -198,26 +333,29 @@ void FileBrowser::setVideoMode(bool video)
 {
     m_videoMode = video;
     // One mode at a time: a second call must not list both kinds.
-    if (video)
-        m_suffixes = QStringList{QStringLiteral(".mp4"), QStringLiteral(".avi")};
-    else
-        m_suffixes = QStringList{QStringLiteral(".png"), QStringLiteral(".jpg"), QStringLiteral(".bmp")};
+    m_suffixes = video ? media::videoSuffixes() : media::photoSuffixes();
 }
 
 void FileBrowser::setRootPath(const QString &path)
 {
     m_rootPath = path.isEmpty() ? QString() : absoluteClean(path);
-    if (!path.isEmpty() && QFileInfo(path).isDir()) {
-        m_currentPath = m_rootPath;
-        refresh();
-    }
+    if (!path.isEmpty() && QFileInfo(path).isDir())
+        setCurrentPath(m_rootPath);
 }
 
 void FileBrowser::setCurrentPath(const QString &path)
 {
     if (path.isEmpty() || !QFileInfo(path).isDir())
         return;
-    m_currentPath = absoluteClean(path);
+    const QString clean = absoluteClean(path);
+    if (clean != m_currentPath) {
+        // Another folder: nothing of the old listing is kept.
+        clearList();
+        if (!m_currentPath.isEmpty())
+            m_watcher.removePath(m_currentPath);
+        m_currentPath = clean;
+        m_watcher.addPath(m_currentPath);
+    }
     refresh();
 }
 
@@ -232,46 +370,127 @@ void FileBrowser::updateLabel()
     m_labelPath->setToolTip(m_currentPath);
 }
 
-void FileBrowser::refresh(const QString &filter)
+void FileBrowser::clearList()
 {
     ++m_generation;
     m_pool.clear();
     m_pending.clear();
     m_listWidget->clear();
-    if (m_currentPath.isEmpty())
+}
+
+void FileBrowser::refresh(const QString &filter)
+{
+    m_filter = filter;
+    if (m_searchEdit->text() != filter)
+        m_searchEdit->setText(filter);
+    reload();
+}
+
+void FileBrowser::reload()
+{
+    m_reloadTimer.stop();
+    if (m_currentPath.isEmpty()) {
+        clearList();
         return;
-
+    }
+    // The folder shown was removed: back to the root.
+    if (!QFileInfo(m_currentPath).isDir() && m_currentPath != m_rootPath && QFileInfo(m_rootPath).isDir()) {
+        setCurrentPath(m_rootPath);
+        return;
+    }
     updateLabel();
+    // A folder removed and made again is a new inode: watch it afresh.
+    if (!m_watcher.directories().contains(m_currentPath))
+        m_watcher.addPath(m_currentPath);
 
+    QHash<QString, QFileInfo> wanted;
     const QDir dir(m_currentPath);
-    m_listWidget->setUpdatesEnabled(false);
     const QFileInfoList dirs = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QFileInfo &info : dirs) {
-        if (filter.isEmpty() || info.fileName().contains(filter, Qt::CaseInsensitive))
-            appendEntry(info);
+        if (m_filter.isEmpty() || info.fileName().contains(m_filter, Qt::CaseInsensitive))
+            wanted.insert(absoluteClean(info.absoluteFilePath()), info);
     }
     const QFileInfoList files = dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
     for (const QFileInfo &info : files) {
         const QString name = info.fileName();
-        if (!filter.isEmpty() && !name.contains(filter, Qt::CaseInsensitive))
+        if (!m_filter.isEmpty() && !name.contains(m_filter, Qt::CaseInsensitive))
             continue;
-        bool suffixOk = false;
-        for (const QString &s : qAsConst(m_suffixes))
-            suffixOk = suffixOk || name.endsWith(s, Qt::CaseSensitive);
-        if (suffixOk)
-            appendEntry(info);
+        if (media::hasSuffix(name, m_suffixes))
+            wanted.insert(absoluteClean(info.absoluteFilePath()), info);
     }
-    m_listWidget->sortItems(Qt::AscendingOrder);
+
+    QScrollBar *bar = m_listWidget->verticalScrollBar();
+    const int scroll = bar->value();
+    m_listWidget->setUpdatesEnabled(false);
+    QList<CustomListWidgetItem *> stale;
+    for (int i = m_listWidget->count() - 1; i >= 0; --i) {
+        auto *item = static_cast<CustomListWidgetItem *>(m_listWidget->item(i));
+        auto it = wanted.find(item->filePath());
+        if (it == wanted.end() || it->isDir() != item->isDir()) {
+            delete m_listWidget->takeItem(i);
+            continue;
+        }
+        if (item->updateDetails(*it) && !item->isDir())
+            stale << item;
+        wanted.erase(it);
+    }
+    QList<CustomListWidgetItem *> added;
+    for (const QFileInfo &info : qAsConst(wanted))
+        added << appendEntry(info);
+    sortEntries();
     m_listWidget->setUpdatesEnabled(true);
+    bar->setValue(scroll);
 
     // Thumbnails in list order, so the visible top fills first.
     for (int i = 0; i < m_listWidget->count(); ++i) {
         auto *item = static_cast<CustomListWidgetItem *>(m_listWidget->item(i));
-        if (!item->isDir())
+        if (item->isDir())
+            continue;
+        if (added.contains(item) || stale.contains(item)) {
+            m_pending.remove(item->ticket());
             requestThumbnail(item);
+        }
     }
     if (m_pending.isEmpty())
         emit thumbnailsDone();
+}
+
+void FileBrowser::setSortOrder(SortOrder order)
+{
+    m_sortBox->setCurrentIndex(m_sortBox->findData(int(order)));
+    if (order == m_sortOrder)
+        return;
+    m_sortOrder = order;
+    sortEntries();
+    if (QListWidgetItem *current = m_listWidget->currentItem())
+        m_listWidget->scrollToItem(current);
+    emit sortOrderChanged(order);
+}
+
+void FileBrowser::sortEntries()
+{
+    const bool byName = m_sortOrder == SortOrder::ByName;
+    for (int i = 0; i < m_listWidget->count(); ++i)
+        static_cast<CustomListWidgetItem *>(m_listWidget->item(i))->setSortByName(byName);
+    m_listWidget->sortItems(Qt::AscendingOrder);
+}
+
+QStringList FileBrowser::listedPaths() const
+{
+    QStringList out;
+    for (int i = 0; i < m_listWidget->count(); ++i)
+        out << m_listWidget->item(i)->data(Qt::UserRole).toString();
+    return out;
+}
+
+QStringList FileBrowser::selectedPaths() const
+{
+    QStringList out;
+    for (int i = 0; i < m_listWidget->count(); ++i) {
+        if (m_listWidget->item(i)->isSelected())
+            out << m_listWidget->item(i)->data(Qt::UserRole).toString();
+    }
+    return out;
 }
 
 CustomListWidgetItem *FileBrowser::appendEntry(const QFileInfo &info)
@@ -284,6 +503,7 @@ CustomListWidgetItem *FileBrowser::appendEntry(const QFileInfo &info)
         item->setIcon(m_placeholderIcon);
         item->setThumbnailState(CustomListWidgetItem::ThumbnailPending);
     }
+    item->setSortByName(m_sortOrder == SortOrder::ByName);
     m_listWidget->addItem(item);
     return item;
 }
@@ -307,6 +527,9 @@ void FileBrowser::onThumbnailReady(quint64 ticket, const QImage &image)
     if (image.isNull()) {
         item->setIcon(m_brokenIcon);
         item->setThumbnailState(CustomListWidgetItem::ThumbnailBroken);
+        // Perhaps still being copied in: a look again once it changed.
+        if (QFileInfo(item->filePath()).lastModified().secsTo(QDateTime::currentDateTime()) < 5)
+            m_reloadTimer.start(1000);
     } else {
         item->setIcon(QIcon(QPixmap::fromImage(image)));
         item->setThumbnailState(CustomListWidgetItem::ThumbnailReady);
@@ -364,7 +587,7 @@ bool FileBrowser::addItem(const QString &filePath)
         return true;
     }
     CustomListWidgetItem *item = appendEntry(info);
-    m_listWidget->sortItems(Qt::AscendingOrder);
+    sortEntries();
     if (!item->isDir())
         requestThumbnail(item);
     return true;
@@ -399,7 +622,7 @@ bool FileBrowser::renameItem(const QString &oldPath, const QString &newPath)
         m_pending.remove(item->ticket());
         requestThumbnail(item);
     }
-    m_listWidget->sortItems(Qt::AscendingOrder);
+    sortEntries();
     return true;
 }
 
@@ -410,7 +633,7 @@ bool FileBrowser::createFolder(const QString &name)
     QDir dir(m_currentPath);
     if (dir.exists(name) || !dir.mkdir(name))
         return false;
-    refresh();
+    reload();
     return true;
 }
 
@@ -435,13 +658,18 @@ void FileBrowser::onCreateFolderClicked()
     if (!ok)
         return;
     if (!isValidName(name)) {
-        QMessageBox::information(this, QString(), tr("文件夹名称无效"));
+        notifier().inform(this, tr("文件夹名称无效"));
         return;
     }
     createFolder(name);
 }
 
 void FileBrowser::onItemDoubleClicked(QListWidgetItem *item)
+{
+    openItem(item);
+}
+
+void FileBrowser::openItem(QListWidgetItem *item)
 {
     if (!item)
         return;
@@ -463,10 +691,9 @@ void FileBrowser::onBackButtonClicked()
     QDir dir(m_currentPath);
     // Never above the root, even from a folder set outside it.
     if (!dir.cdUp() || !isUnderRoot(dir.absolutePath()))
-        m_currentPath = m_rootPath;
+        setCurrentPath(m_rootPath);
     else
-        m_currentPath = QDir::cleanPath(dir.absolutePath());
-    refresh();
+        setCurrentPath(dir.absolutePath());
 }
 
 void FileBrowser::retranslate()
@@ -474,6 +701,9 @@ void FileBrowser::retranslate()
     m_searchEdit->setPlaceholderText(tr("Search"));
     m_btnAdd->setToolTip(tr("新建文件夹"));
     m_btnBack->setToolTip(tr("返回上一级"));
+    m_sortBox->setItemText(0, tr("日期"));
+    m_sortBox->setItemText(1, tr("名称"));
+    m_sortBox->setToolTip(tr("排序"));
 }
 
 void FileBrowser::changeEvent(QEvent *event)

@@ -5,28 +5,39 @@
 
 #include <QHash>
 #include <QIcon>
+#include <QFileSystemWatcher>
 #include <QStringList>
 #include <QThreadPool>
+#include <QTimer>
 #include <QWidget>
 
 #include <atomic>
 
 class IconHelp;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QToolButton;
 
-// Strip of thumbnails of the photos or videos under a root folder, with
-// sub-folders, search, "new folder" and back. Thumbnails are made by a small
-// worker pool; the list itself fills at once with placeholders.
+// Grid of thumbnails of the photos or videos under a root folder, with
+// sub-folders, search, sort, "new folder" and back. Thumbnails are made by a
+// small worker pool; the list itself fills at once with placeholders. The
+// folder is watched: changes made outside the program show up by themselves,
+// and a new listing keeps the entries, selection and scroll position that
+// are still valid.
 class FileBrowser : public QWidget, public SaveFolderBrowser
 {
     Q_OBJECT
 public:
     static constexpr int kIconWidth = 160;
     static constexpr int kIconHeight = 120;
+    // Changes on disk are gathered this long before the folder is listed again.
+    static constexpr int kReloadDelayMs = 250;
+
+    enum class SortOrder { ByDate, ByName };
+    Q_ENUM(SortOrder)
 
     explicit FileBrowser(QWidget *parent = nullptr);
     ~FileBrowser() override;
@@ -41,9 +52,23 @@ public:
     void setCurrentPath(const QString &path) override;
     QString currentPath() const override { return m_currentPath; }
 
-    // Lists the current folder again; names must contain filter (any case).
+    // Sets the search filter (names must contain it, any case; the search
+    // edit shows it) and lists the current folder again.
     void refresh(const QString &filter = QString());
+    // Lists the current folder again under the filter in force. Entries that
+    // are still there keep their thumbnail, selection and place.
+    void reload();
+    QString filter() const { return m_filter; }
     QListWidget *listWidget() const { return m_listWidget; }
+
+    void setSortOrder(SortOrder order);
+    SortOrder sortOrder() const { return m_sortOrder; }
+
+    // Paths of the listed entries, and of the selected ones, in list order.
+    QStringList listedPaths() const;
+    QStringList selectedPaths() const;
+    // Emits sigItemOpen for a file, or goes into a folder.
+    void openItem(QListWidgetItem *item);
 
     // Adds one file or folder (a path already listed only gets a new thumbnail).
     bool addItem(const QString &filePath);
@@ -67,6 +92,7 @@ public:
     QToolButton *addButton() const { return m_btnAdd; }
     QToolButton *backButton() const { return m_btnBack; }
     QLabel *pathLabel() const { return m_labelPath; }
+    QComboBox *sortBox() const { return m_sortBox; }
 
 public slots:
     void onSearchButtonClicked();
@@ -81,8 +107,11 @@ signals:
     void sigItemOpen(QListWidgetItem *item);
     // Every entry of the listing has its thumbnail (or its broken icon).
     void thumbnailsDone();
+    void sortOrderChanged(FileBrowser::SortOrder order);
 
 private:
+    void clearList();
+    void sortEntries();
     CustomListWidgetItem *appendEntry(const QFileInfo &info);
     void requestThumbnail(CustomListWidgetItem *item);
     void onThumbnailReady(quint64 ticket, const QImage &image);
@@ -95,13 +124,19 @@ private:
     QToolButton *m_btnAdd = nullptr;
     QToolButton *m_btnBack = nullptr;
     QLabel *m_labelPath = nullptr;
+    QComboBox *m_sortBox = nullptr;
     QListWidget *m_listWidget = nullptr;
     IconHelp *m_iconHelp = nullptr;
 
     QString m_rootPath;
     QString m_currentPath;
+    QString m_filter;
     bool m_videoMode = false;
     QStringList m_suffixes;
+    SortOrder m_sortOrder = SortOrder::ByDate;
+
+    QFileSystemWatcher m_watcher;
+    QTimer m_reloadTimer;
 
     QIcon m_folderIcon;
     QIcon m_placeholderIcon;

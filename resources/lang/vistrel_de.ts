@@ -304,6 +304,129 @@
             <source>返回上一级</source>
             <translation>Eine Ebene höher</translation>
         </message>
+        <message>
+            <source>日期</source>
+            <translation>Datum</translation>
+        </message>
+        <message>
+            <source>排序</source>
+            <translation>Sortieren</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileOperations</name>
+        <message>
+            <source>%1 个文件</source>
+            <translation>%1 Datei(en)</translation>
+        </message>
+        <message>
+            <source>%1 个文件夹（共 %2 项）</source>
+            <translation>%1 Ordner mit %2 Element(en)</translation>
+        </message>
+        <message>
+            <source>%1 个文件和 %2 个文件夹（共 %3 项）</source>
+            <translation>%1 Datei(en) und %2 Ordner mit %3 Element(en)</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Öffnen</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Kopieren</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Löschen</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Alle löschen</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Umbenennen</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Speichern unter</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Alle speichern unter</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Dateien werden kopiert...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Kopierte Dateien: %1. Übersprungen (Name bereits vorhanden): %2.</translation>
+        </message>
+        <message>
+            <source>不支持的文件类型：%1</source>
+            <translation>Nicht unterstützter Dateityp: %1</translation>
+        </message>
+        <message>
+            <source>复制失败：%1</source>
+            <translation>Kopieren fehlgeschlagen: %1</translation>
+        </message>
+        <message>
+            <source>是否将 %1 移到回收站？</source>
+            <translation>%1 in den Papierkorb verschieben?</translation>
+        </message>
+        <message>
+            <source>以下 %1 项无法移到回收站（那里没有可用的回收站，例如在另一个磁盘上）：%2
+是否永久删除？此操作无法撤销。</source>
+            <translation>%1 Element(e) können nicht in den Papierkorb verschoben werden (dort ist kein Papierkorb verfügbar, z. B. auf einem anderen Laufwerk): %2
+Endgültig löschen? Dies kann nicht rückgängig gemacht werden.</translation>
+        </message>
+        <message>
+            <source>无法删除：%1</source>
+            <translation>Löschen nicht möglich: %1</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Neuer Name:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Ungültiger Name</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>Die Datei existiert bereits: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Umbenennen fehlgeschlagen.</translation>
+        </message>
+        <message>
+            <source>不能将文件复制到其自身：%1</source>
+            <translation>Eine Datei kann nicht auf sich selbst kopiert werden: %1</translation>
+        </message>
+        <message>
+            <source>不能将文件夹复制到其自身之中：%1</source>
+            <translation>Ein Ordner kann nicht in sich selbst kopiert werden: %1</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1
+是否替换？</source>
+            <translation>Die Datei existiert bereits: %1
+Ersetzen?</translation>
+        </message>
+        <message>
+            <source>%1 个文件已在目标文件夹中，未复制。</source>
+            <translation>Bereits im Zielordner, nicht kopiert: %1 Datei(en).</translation>
+        </message>
+        <message>
+            <source>没有可以打开此文件的程序：%1</source>
+            <translation>Kein Programm zum Öffnen dieser Datei festgelegt: %1</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -560,72 +683,8 @@
             <translation>Die Aufnahme wurde unerwartet beendet (Fehler 1).</translation>
         </message>
         <message>
-            <source>复制文件...</source>
-            <translation>Dateien werden kopiert...</translation>
-        </message>
-        <message>
-            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
-            <translation>Kopierte Dateien: %1. Übersprungen (Name bereits vorhanden): %2.</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Die Datei konnte nicht geöffnet werden.</translation>
-        </message>
-        <message>
-            <source>打开</source>
-            <translation>Öffnen</translation>
-        </message>
-        <message>
-            <source>复制</source>
-            <translation>Kopieren</translation>
-        </message>
-        <message>
-            <source>删除</source>
-            <translation>Löschen</translation>
-        </message>
-        <message>
-            <source>全部删除</source>
-            <translation>Alle löschen</translation>
-        </message>
-        <message>
-            <source>重命名</source>
-            <translation>Umbenennen</translation>
-        </message>
-        <message>
-            <source>另存为</source>
-            <translation>Speichern unter</translation>
-        </message>
-        <message>
-            <source>全部另存为</source>
-            <translation>Alle speichern unter</translation>
-        </message>
-        <message>
-            <source>是否删除 %1？</source>
-            <translation>%1 löschen?</translation>
-        </message>
-        <message>
-            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
-            <translation>Alle in diesem Ordner aufgeführten Dateien (%1) löschen?</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Name</translation>
-        </message>
-        <message>
-            <source>新名称</source>
-            <translation>Neuer Name:</translation>
-        </message>
-        <message>
-            <source>名称无效</source>
-            <translation>Ungültiger Name</translation>
-        </message>
-        <message>
-            <source>文件已存在：%1</source>
-            <translation>Die Datei existiert bereits: %1</translation>
-        </message>
-        <message>
-            <source>重命名失败</source>
-            <translation>Umbenennen fehlgeschlagen.</translation>
         </message>
         <message>
             <source>按ESC退出全屏</source>

@@ -304,6 +304,129 @@
             <source>返回上一级</source>
             <translation>Up one level</translation>
         </message>
+        <message>
+            <source>日期</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>排序</source>
+            <translation>Sort</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileOperations</name>
+        <message>
+            <source>%1 个文件</source>
+            <translation>%1 file(s)</translation>
+        </message>
+        <message>
+            <source>%1 个文件夹（共 %2 项）</source>
+            <translation>%1 folder(s) with %2 item(s)</translation>
+        </message>
+        <message>
+            <source>%1 个文件和 %2 个文件夹（共 %3 项）</source>
+            <translation>%1 file(s) and %2 folder(s) with %3 item(s)</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Open</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Copy</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Delete all</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Rename</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Save as</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Save all as</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Copying files...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Files copied: %1. Skipped because the name already exists: %2.</translation>
+        </message>
+        <message>
+            <source>不支持的文件类型：%1</source>
+            <translation>Unsupported file type: %1</translation>
+        </message>
+        <message>
+            <source>复制失败：%1</source>
+            <translation>Copy failed: %1</translation>
+        </message>
+        <message>
+            <source>是否将 %1 移到回收站？</source>
+            <translation>Move %1 to the trash?</translation>
+        </message>
+        <message>
+            <source>以下 %1 项无法移到回收站（那里没有可用的回收站，例如在另一个磁盘上）：%2
+是否永久删除？此操作无法撤销。</source>
+            <translation>%1 item(s) cannot be moved to the trash (no trash is available there, for example on another drive): %2
+Delete them for good? This cannot be undone.</translation>
+        </message>
+        <message>
+            <source>无法删除：%1</source>
+            <translation>Could not delete: %1</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>New name:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Invalid name</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>File already exists: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Renaming failed.</translation>
+        </message>
+        <message>
+            <source>不能将文件复制到其自身：%1</source>
+            <translation>A file cannot be copied onto itself: %1</translation>
+        </message>
+        <message>
+            <source>不能将文件夹复制到其自身之中：%1</source>
+            <translation>A folder cannot be copied into itself: %1</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1
+是否替换？</source>
+            <translation>File already exists: %1
+Replace it?</translation>
+        </message>
+        <message>
+            <source>%1 个文件已在目标文件夹中，未复制。</source>
+            <translation>Already in the target folder, not copied: %1 file(s).</translation>
+        </message>
+        <message>
+            <source>没有可以打开此文件的程序：%1</source>
+            <translation>No program is set to open this file: %1</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -560,72 +683,8 @@
             <translation>Recording stopped unexpectedly (error 1).</translation>
         </message>
         <message>
-            <source>复制文件...</source>
-            <translation>Copying files...</translation>
-        </message>
-        <message>
-            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
-            <translation>Files copied: %1. Skipped because the name already exists: %2.</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Failed to open the file.</translation>
-        </message>
-        <message>
-            <source>打开</source>
-            <translation>Open</translation>
-        </message>
-        <message>
-            <source>复制</source>
-            <translation>Copy</translation>
-        </message>
-        <message>
-            <source>删除</source>
-            <translation>Delete</translation>
-        </message>
-        <message>
-            <source>全部删除</source>
-            <translation>Delete all</translation>
-        </message>
-        <message>
-            <source>重命名</source>
-            <translation>Rename</translation>
-        </message>
-        <message>
-            <source>另存为</source>
-            <translation>Save as</translation>
-        </message>
-        <message>
-            <source>全部另存为</source>
-            <translation>Save all as</translation>
-        </message>
-        <message>
-            <source>是否删除 %1？</source>
-            <translation>Delete %1?</translation>
-        </message>
-        <message>
-            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
-            <translation>Delete all files listed in this folder (%1)?</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Name</translation>
-        </message>
-        <message>
-            <source>新名称</source>
-            <translation>New name:</translation>
-        </message>
-        <message>
-            <source>名称无效</source>
-            <translation>Invalid name</translation>
-        </message>
-        <message>
-            <source>文件已存在：%1</source>
-            <translation>File already exists: %1</translation>
-        </message>
-        <message>
-            <source>重命名失败</source>
-            <translation>Renaming failed.</translation>
         </message>
         <message>
             <source>按ESC退出全屏</source>

@@ -304,6 +304,129 @@
             <source>返回上一级</source>
             <translation>Subir un nivel</translation>
         </message>
+        <message>
+            <source>日期</source>
+            <translation>Fecha</translation>
+        </message>
+        <message>
+            <source>排序</source>
+            <translation>Ordenar</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileOperations</name>
+        <message>
+            <source>%1 个文件</source>
+            <translation>%1 archivo(s)</translation>
+        </message>
+        <message>
+            <source>%1 个文件夹（共 %2 项）</source>
+            <translation>%1 carpeta(s) con %2 elemento(s)</translation>
+        </message>
+        <message>
+            <source>%1 个文件和 %2 个文件夹（共 %3 项）</source>
+            <translation>%1 archivo(s) y %2 carpeta(s) con %3 elemento(s)</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Abrir</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Copiar</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Eliminar</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Eliminar todo</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Cambiar nombre</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Guardar como</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Guardar todo como</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Copiando archivos...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Archivos copiados: %1. Omitidos (el nombre ya existe): %2.</translation>
+        </message>
+        <message>
+            <source>不支持的文件类型：%1</source>
+            <translation>Tipo de archivo no compatible: %1</translation>
+        </message>
+        <message>
+            <source>复制失败：%1</source>
+            <translation>Error al copiar: %1</translation>
+        </message>
+        <message>
+            <source>是否将 %1 移到回收站？</source>
+            <translation>¿Mover %1 a la papelera?</translation>
+        </message>
+        <message>
+            <source>以下 %1 项无法移到回收站（那里没有可用的回收站，例如在另一个磁盘上）：%2
+是否永久删除？此操作无法撤销。</source>
+            <translation>%1 elemento(s) no se pueden mover a la papelera (allí no hay papelera disponible, por ejemplo en otro disco): %2
+¿Eliminarlos definitivamente? Esta acción no se puede deshacer.</translation>
+        </message>
+        <message>
+            <source>无法删除：%1</source>
+            <translation>No se pudo eliminar: %1</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Nuevo nombre:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Nombre no válido</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>El archivo ya existe: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>No se pudo cambiar el nombre.</translation>
+        </message>
+        <message>
+            <source>不能将文件复制到其自身：%1</source>
+            <translation>Un archivo no se puede copiar sobre sí mismo: %1</translation>
+        </message>
+        <message>
+            <source>不能将文件夹复制到其自身之中：%1</source>
+            <translation>Una carpeta no se puede copiar dentro de sí misma: %1</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1
+是否替换？</source>
+            <translation>El archivo ya existe: %1
+¿Reemplazarlo?</translation>
+        </message>
+        <message>
+            <source>%1 个文件已在目标文件夹中，未复制。</source>
+            <translation>Ya están en la carpeta de destino, no se copiaron: %1 archivo(s).</translation>
+        </message>
+        <message>
+            <source>没有可以打开此文件的程序：%1</source>
+            <translation>No hay ningún programa configurado para abrir este archivo: %1</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -560,72 +683,8 @@
             <translation>La grabación se detuvo inesperadamente (error 1).</translation>
         </message>
         <message>
-            <source>复制文件...</source>
-            <translation>Copiando archivos...</translation>
-        </message>
-        <message>
-            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
-            <translation>Archivos copiados: %1. Omitidos (el nombre ya existe): %2.</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>No se pudo abrir el archivo.</translation>
-        </message>
-        <message>
-            <source>打开</source>
-            <translation>Abrir</translation>
-        </message>
-        <message>
-            <source>复制</source>
-            <translation>Copiar</translation>
-        </message>
-        <message>
-            <source>删除</source>
-            <translation>Eliminar</translation>
-        </message>
-        <message>
-            <source>全部删除</source>
-            <translation>Eliminar todo</translation>
-        </message>
-        <message>
-            <source>重命名</source>
-            <translation>Cambiar nombre</translation>
-        </message>
-        <message>
-            <source>另存为</source>
-            <translation>Guardar como</translation>
-        </message>
-        <message>
-            <source>全部另存为</source>
-            <translation>Guardar todo como</translation>
-        </message>
-        <message>
-            <source>是否删除 %1？</source>
-            <translation>¿Eliminar %1?</translation>
-        </message>
-        <message>
-            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
-            <translation>¿Eliminar todos los archivos mostrados en esta carpeta (%1)?</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Nombre</translation>
-        </message>
-        <message>
-            <source>新名称</source>
-            <translation>Nuevo nombre:</translation>
-        </message>
-        <message>
-            <source>名称无效</source>
-            <translation>Nombre no válido</translation>
-        </message>
-        <message>
-            <source>文件已存在：%1</source>
-            <translation>El archivo ya existe: %1</translation>
-        </message>
-        <message>
-            <source>重命名失败</source>
-            <translation>No se pudo cambiar el nombre.</translation>
         </message>
         <message>
             <source>按ESC退出全屏</source>

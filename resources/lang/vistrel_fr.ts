@@ -304,6 +304,129 @@
             <source>返回上一级</source>
             <translation>Dossier parent</translation>
         </message>
+        <message>
+            <source>日期</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>排序</source>
+            <translation>Trier</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileOperations</name>
+        <message>
+            <source>%1 个文件</source>
+            <translation>%1 fichier(s)</translation>
+        </message>
+        <message>
+            <source>%1 个文件夹（共 %2 项）</source>
+            <translation>%1 dossier(s) contenant %2 élément(s)</translation>
+        </message>
+        <message>
+            <source>%1 个文件和 %2 个文件夹（共 %3 项）</source>
+            <translation>%1 fichier(s) et %2 dossier(s) contenant %3 élément(s)</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Ouvrir</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Copier</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Supprimer</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Tout supprimer</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Renommer</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Enregistrer sous</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Tout enregistrer sous</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Copie des fichiers...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Fichiers copiés : %1. Ignorés car le nom existe déjà : %2.</translation>
+        </message>
+        <message>
+            <source>不支持的文件类型：%1</source>
+            <translation>Type de fichier non pris en charge : %1</translation>
+        </message>
+        <message>
+            <source>复制失败：%1</source>
+            <translation>Échec de la copie : %1</translation>
+        </message>
+        <message>
+            <source>是否将 %1 移到回收站？</source>
+            <translation>Mettre %1 à la corbeille ?</translation>
+        </message>
+        <message>
+            <source>以下 %1 项无法移到回收站（那里没有可用的回收站，例如在另一个磁盘上）：%2
+是否永久删除？此操作无法撤销。</source>
+            <translation>%1 élément(s) ne peuvent pas être mis à la corbeille (aucune corbeille disponible à cet endroit, par exemple sur un autre disque) : %2
+Les supprimer définitivement ? Cette action est irréversible.</translation>
+        </message>
+        <message>
+            <source>无法删除：%1</source>
+            <translation>Impossible de supprimer : %1</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nom</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Nouveau nom :</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Nom non valide</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>Le fichier existe déjà : %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Échec du renommage.</translation>
+        </message>
+        <message>
+            <source>不能将文件复制到其自身：%1</source>
+            <translation>Un fichier ne peut pas être copié sur lui-même : %1</translation>
+        </message>
+        <message>
+            <source>不能将文件夹复制到其自身之中：%1</source>
+            <translation>Un dossier ne peut pas être copié dans lui-même : %1</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1
+是否替换？</source>
+            <translation>Le fichier existe déjà : %1
+Le remplacer ?</translation>
+        </message>
+        <message>
+            <source>%1 个文件已在目标文件夹中，未复制。</source>
+            <translation>Déjà dans le dossier cible, non copiés : %1 fichier(s).</translation>
+        </message>
+        <message>
+            <source>没有可以打开此文件的程序：%1</source>
+            <translation>Aucun programme n'est défini pour ouvrir ce fichier : %1</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -560,72 +683,8 @@
             <translation>L'enregistrement s'est arrêté de façon inattendue (erreur 1).</translation>
         </message>
         <message>
-            <source>复制文件...</source>
-            <translation>Copie des fichiers...</translation>
-        </message>
-        <message>
-            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
-            <translation>Fichiers copiés : %1. Ignorés car le nom existe déjà : %2.</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Impossible d'ouvrir le fichier.</translation>
-        </message>
-        <message>
-            <source>打开</source>
-            <translation>Ouvrir</translation>
-        </message>
-        <message>
-            <source>复制</source>
-            <translation>Copier</translation>
-        </message>
-        <message>
-            <source>删除</source>
-            <translation>Supprimer</translation>
-        </message>
-        <message>
-            <source>全部删除</source>
-            <translation>Tout supprimer</translation>
-        </message>
-        <message>
-            <source>重命名</source>
-            <translation>Renommer</translation>
-        </message>
-        <message>
-            <source>另存为</source>
-            <translation>Enregistrer sous</translation>
-        </message>
-        <message>
-            <source>全部另存为</source>
-            <translation>Tout enregistrer sous</translation>
-        </message>
-        <message>
-            <source>是否删除 %1？</source>
-            <translation>Supprimer %1 ?</translation>
-        </message>
-        <message>
-            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
-            <translation>Supprimer tous les fichiers listés dans ce dossier (%1) ?</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Nom</translation>
-        </message>
-        <message>
-            <source>新名称</source>
-            <translation>Nouveau nom :</translation>
-        </message>
-        <message>
-            <source>名称无效</source>
-            <translation>Nom non valide</translation>
-        </message>
-        <message>
-            <source>文件已存在：%1</source>
-            <translation>Le fichier existe déjà : %1</translation>
-        </message>
-        <message>
-            <source>重命名失败</source>
-            <translation>Échec du renommage.</translation>
         </message>
         <message>
             <source>按ESC退出全屏</source>

@@ -304,6 +304,129 @@
             <source>返回上一级</source>
             <translation>Egy szinttel feljebb</translation>
         </message>
+        <message>
+            <source>日期</source>
+            <translation>Dátum</translation>
+        </message>
+        <message>
+            <source>排序</source>
+            <translation>Rendezés</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileOperations</name>
+        <message>
+            <source>%1 个文件</source>
+            <translation>%1 fájl</translation>
+        </message>
+        <message>
+            <source>%1 个文件夹（共 %2 项）</source>
+            <translation>%1 mappa, benne %2 elem</translation>
+        </message>
+        <message>
+            <source>%1 个文件和 %2 个文件夹（共 %3 项）</source>
+            <translation>%1 fájl és %2 mappa, benne %3 elem</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Megnyitás</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Másolás</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Törlés</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Összes törlése</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Átnevezés</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Mentés másként</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Összes mentése másként</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Fájlok másolása...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Másolt fájlok: %1. Kihagyva (a név már létezik): %2.</translation>
+        </message>
+        <message>
+            <source>不支持的文件类型：%1</source>
+            <translation>Nem támogatott fájltípus: %1</translation>
+        </message>
+        <message>
+            <source>复制失败：%1</source>
+            <translation>A másolás sikertelen: %1</translation>
+        </message>
+        <message>
+            <source>是否将 %1 移到回收站？</source>
+            <translation>Áthelyezi a lomtárba: %1?</translation>
+        </message>
+        <message>
+            <source>以下 %1 项无法移到回收站（那里没有可用的回收站，例如在另一个磁盘上）：%2
+是否永久删除？此操作无法撤销。</source>
+            <translation>%1 elem nem helyezhető át a lomtárba (ott nincs elérhető lomtár, például egy másik lemezen): %2
+Végleg törli őket? Ez nem vonható vissza.</translation>
+        </message>
+        <message>
+            <source>无法删除：%1</source>
+            <translation>Nem sikerült törölni: %1</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Név</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Új név:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Érvénytelen név</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>A fájl már létezik: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Az átnevezés sikertelen.</translation>
+        </message>
+        <message>
+            <source>不能将文件复制到其自身：%1</source>
+            <translation>Egy fájl nem másolható önmagára: %1</translation>
+        </message>
+        <message>
+            <source>不能将文件夹复制到其自身之中：%1</source>
+            <translation>Egy mappa nem másolható önmagába: %1</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1
+是否替换？</source>
+            <translation>A fájl már létezik: %1
+Lecseréli?</translation>
+        </message>
+        <message>
+            <source>%1 个文件已在目标文件夹中，未复制。</source>
+            <translation>Már a célmappában van, nem lett másolva: %1 fájl.</translation>
+        </message>
+        <message>
+            <source>没有可以打开此文件的程序：%1</source>
+            <translation>Nincs beállítva program a fájl megnyitásához: %1</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -560,72 +683,8 @@
             <translation>A felvétel váratlanul leállt (1. hiba).</translation>
         </message>
         <message>
-            <source>复制文件...</source>
-            <translation>Fájlok másolása...</translation>
-        </message>
-        <message>
-            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
-            <translation>Másolt fájlok: %1. Kihagyva (a név már létezik): %2.</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>A fájl megnyitása sikertelen.</translation>
-        </message>
-        <message>
-            <source>打开</source>
-            <translation>Megnyitás</translation>
-        </message>
-        <message>
-            <source>复制</source>
-            <translation>Másolás</translation>
-        </message>
-        <message>
-            <source>删除</source>
-            <translation>Törlés</translation>
-        </message>
-        <message>
-            <source>全部删除</source>
-            <translation>Összes törlése</translation>
-        </message>
-        <message>
-            <source>重命名</source>
-            <translation>Átnevezés</translation>
-        </message>
-        <message>
-            <source>另存为</source>
-            <translation>Mentés másként</translation>
-        </message>
-        <message>
-            <source>全部另存为</source>
-            <translation>Összes mentése másként</translation>
-        </message>
-        <message>
-            <source>是否删除 %1？</source>
-            <translation>Törli a következőt: %1?</translation>
-        </message>
-        <message>
-            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
-            <translation>Törli a mappában látható összes fájlt (%1)?</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Név</translation>
-        </message>
-        <message>
-            <source>新名称</source>
-            <translation>Új név:</translation>
-        </message>
-        <message>
-            <source>名称无效</source>
-            <translation>Érvénytelen név</translation>
-        </message>
-        <message>
-            <source>文件已存在：%1</source>
-            <translation>A fájl már létezik: %1</translation>
-        </message>
-        <message>
-            <source>重命名失败</source>
-            <translation>Az átnevezés sikertelen.</translation>
         </message>
         <message>
             <source>按ESC退出全屏</source>

@@ -304,6 +304,129 @@
             <source>返回上一级</source>
             <translation>Livello superiore</translation>
         </message>
+        <message>
+            <source>日期</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>排序</source>
+            <translation>Ordina</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileOperations</name>
+        <message>
+            <source>%1 个文件</source>
+            <translation>%1 file</translation>
+        </message>
+        <message>
+            <source>%1 个文件夹（共 %2 项）</source>
+            <translation>%1 cartella/e con %2 elemento/i</translation>
+        </message>
+        <message>
+            <source>%1 个文件和 %2 个文件夹（共 %3 项）</source>
+            <translation>%1 file e %2 cartella/e con %3 elemento/i</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Apri</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Copia</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Elimina</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Elimina tutto</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Rinomina</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Salva con nome</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Salva tutto con nome</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Copia dei file in corso...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>File copiati: %1. Saltati perché il nome esiste già: %2.</translation>
+        </message>
+        <message>
+            <source>不支持的文件类型：%1</source>
+            <translation>Tipo di file non supportato: %1</translation>
+        </message>
+        <message>
+            <source>复制失败：%1</source>
+            <translation>Copia non riuscita: %1</translation>
+        </message>
+        <message>
+            <source>是否将 %1 移到回收站？</source>
+            <translation>Spostare %1 nel cestino?</translation>
+        </message>
+        <message>
+            <source>以下 %1 项无法移到回收站（那里没有可用的回收站，例如在另一个磁盘上）：%2
+是否永久删除？此操作无法撤销。</source>
+            <translation>Impossibile spostare nel cestino %1 elemento/i (nessun cestino disponibile in quella posizione, ad esempio su un altro disco): %2
+Eliminarli definitivamente? L'operazione non può essere annullata.</translation>
+        </message>
+        <message>
+            <source>无法删除：%1</source>
+            <translation>Impossibile eliminare: %1</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nome</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Nuovo nome:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Nome non valido</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>Il file esiste già: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Impossibile rinominare.</translation>
+        </message>
+        <message>
+            <source>不能将文件复制到其自身：%1</source>
+            <translation>Un file non può essere copiato su se stesso: %1</translation>
+        </message>
+        <message>
+            <source>不能将文件夹复制到其自身之中：%1</source>
+            <translation>Una cartella non può essere copiata in se stessa: %1</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1
+是否替换？</source>
+            <translation>Il file esiste già: %1
+Sostituirlo?</translation>
+        </message>
+        <message>
+            <source>%1 个文件已在目标文件夹中，未复制。</source>
+            <translation>Già nella cartella di destinazione, non copiati: %1 file.</translation>
+        </message>
+        <message>
+            <source>没有可以打开此文件的程序：%1</source>
+            <translation>Nessun programma impostato per aprire questo file: %1</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -560,72 +683,8 @@
             <translation>La registrazione si è interrotta inaspettatamente (errore 1).</translation>
         </message>
         <message>
-            <source>复制文件...</source>
-            <translation>Copia dei file in corso...</translation>
-        </message>
-        <message>
-            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
-            <translation>File copiati: %1. Saltati perché il nome esiste già: %2.</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Impossibile aprire il file.</translation>
-        </message>
-        <message>
-            <source>打开</source>
-            <translation>Apri</translation>
-        </message>
-        <message>
-            <source>复制</source>
-            <translation>Copia</translation>
-        </message>
-        <message>
-            <source>删除</source>
-            <translation>Elimina</translation>
-        </message>
-        <message>
-            <source>全部删除</source>
-            <translation>Elimina tutto</translation>
-        </message>
-        <message>
-            <source>重命名</source>
-            <translation>Rinomina</translation>
-        </message>
-        <message>
-            <source>另存为</source>
-            <translation>Salva con nome</translation>
-        </message>
-        <message>
-            <source>全部另存为</source>
-            <translation>Salva tutto con nome</translation>
-        </message>
-        <message>
-            <source>是否删除 %1？</source>
-            <translation>Eliminare %1?</translation>
-        </message>
-        <message>
-            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
-            <translation>Eliminare tutti i file elencati in questa cartella (%1)?</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Nome</translation>
-        </message>
-        <message>
-            <source>新名称</source>
-            <translation>Nuovo nome:</translation>
-        </message>
-        <message>
-            <source>名称无效</source>
-            <translation>Nome non valido</translation>
-        </message>
-        <message>
-            <source>文件已存在：%1</source>
-            <translation>Il file esiste già: %1</translation>
-        </message>
-        <message>
-            <source>重命名失败</source>
-            <translation>Impossibile rinominare.</translation>
         </message>
         <message>
             <source>按ESC退出全屏</source>

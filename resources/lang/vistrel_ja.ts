@@ -304,6 +304,129 @@
             <source>返回上一级</source>
             <translation>上の階層へ</translation>
         </message>
+        <message>
+            <source>日期</source>
+            <translation>日付</translation>
+        </message>
+        <message>
+            <source>排序</source>
+            <translation>並べ替え</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileOperations</name>
+        <message>
+            <source>%1 个文件</source>
+            <translation>%1 個のファイル</translation>
+        </message>
+        <message>
+            <source>%1 个文件夹（共 %2 项）</source>
+            <translation>%1 個のフォルダー（計 %2 項目）</translation>
+        </message>
+        <message>
+            <source>%1 个文件和 %2 个文件夹（共 %3 项）</source>
+            <translation>%1 個のファイルと %2 個のフォルダー（計 %3 項目）</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>開く</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>コピー</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>削除</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>すべて削除</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>名前の変更</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>名前を付けて保存</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>すべて別の場所に保存</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>ファイルをコピーしています...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>%1 個のファイルをコピーし、同名の %2 個のファイルをスキップしました。</translation>
+        </message>
+        <message>
+            <source>不支持的文件类型：%1</source>
+            <translation>サポートされていないファイル形式です：%1</translation>
+        </message>
+        <message>
+            <source>复制失败：%1</source>
+            <translation>コピーに失敗しました：%1</translation>
+        </message>
+        <message>
+            <source>是否将 %1 移到回收站？</source>
+            <translation>%1 をごみ箱に移動しますか？</translation>
+        </message>
+        <message>
+            <source>以下 %1 项无法移到回收站（那里没有可用的回收站，例如在另一个磁盘上）：%2
+是否永久删除？此操作无法撤销。</source>
+            <translation>次の %1 項目はごみ箱に移動できません（別のディスク上など、そこではごみ箱を使用できません）：%2
+完全に削除しますか？この操作は元に戻せません。</translation>
+        </message>
+        <message>
+            <source>无法删除：%1</source>
+            <translation>削除できません：%1</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>名前</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>新しい名前:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>無効な名前です</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>ファイルは既に存在します：%1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>名前を変更できませんでした。</translation>
+        </message>
+        <message>
+            <source>不能将文件复制到其自身：%1</source>
+            <translation>ファイルをそれ自体にコピーすることはできません：%1</translation>
+        </message>
+        <message>
+            <source>不能将文件夹复制到其自身之中：%1</source>
+            <translation>フォルダーをそれ自体の中にコピーすることはできません：%1</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1
+是否替换？</source>
+            <translation>ファイルは既に存在します：%1
+置き換えますか？</translation>
+        </message>
+        <message>
+            <source>%1 个文件已在目标文件夹中，未复制。</source>
+            <translation>%1 個のファイルは既にコピー先フォルダーにあるため、コピーしませんでした。</translation>
+        </message>
+        <message>
+            <source>没有可以打开此文件的程序：%1</source>
+            <translation>このファイルを開くプログラムが設定されていません：%1</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -560,72 +683,8 @@
             <translation>録画が予期せず停止しました（エラー 1）。</translation>
         </message>
         <message>
-            <source>复制文件...</source>
-            <translation>ファイルをコピーしています...</translation>
-        </message>
-        <message>
-            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
-            <translation>%1 個のファイルをコピーし、同名の %2 個のファイルをスキップしました。</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>ファイルを開けませんでした。</translation>
-        </message>
-        <message>
-            <source>打开</source>
-            <translation>開く</translation>
-        </message>
-        <message>
-            <source>复制</source>
-            <translation>コピー</translation>
-        </message>
-        <message>
-            <source>删除</source>
-            <translation>削除</translation>
-        </message>
-        <message>
-            <source>全部删除</source>
-            <translation>すべて削除</translation>
-        </message>
-        <message>
-            <source>重命名</source>
-            <translation>名前の変更</translation>
-        </message>
-        <message>
-            <source>另存为</source>
-            <translation>名前を付けて保存</translation>
-        </message>
-        <message>
-            <source>全部另存为</source>
-            <translation>すべて別の場所に保存</translation>
-        </message>
-        <message>
-            <source>是否删除 %1？</source>
-            <translation>%1 を削除しますか？</translation>
-        </message>
-        <message>
-            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
-            <translation>このフォルダーに表示されている %1 個のファイルをすべて削除しますか？</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>名前</translation>
-        </message>
-        <message>
-            <source>新名称</source>
-            <translation>新しい名前:</translation>
-        </message>
-        <message>
-            <source>名称无效</source>
-            <translation>無効な名前です</translation>
-        </message>
-        <message>
-            <source>文件已存在：%1</source>
-            <translation>ファイルは既に存在します：%1</translation>
-        </message>
-        <message>
-            <source>重命名失败</source>
-            <translation>名前を変更できませんでした。</translation>
         </message>
         <message>
             <source>按ESC退出全屏</source>

@@ -304,6 +304,129 @@
             <source>返回上一级</source>
             <translation>상위 폴더</translation>
         </message>
+        <message>
+            <source>日期</source>
+            <translation>날짜</translation>
+        </message>
+        <message>
+            <source>排序</source>
+            <translation>정렬</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileOperations</name>
+        <message>
+            <source>%1 个文件</source>
+            <translation>파일 %1개</translation>
+        </message>
+        <message>
+            <source>%1 个文件夹（共 %2 项）</source>
+            <translation>폴더 %1개(항목 %2개)</translation>
+        </message>
+        <message>
+            <source>%1 个文件和 %2 个文件夹（共 %3 项）</source>
+            <translation>파일 %1개와 폴더 %2개(항목 %3개)</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>열기</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>복사</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>삭제</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>모두 삭제</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>이름 바꾸기</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>다른 이름으로 저장</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>모두 다른 위치에 저장</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>파일 복사 중...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>파일 %1개를 복사하고 이름이 같은 파일 %2개를 건너뛰었습니다.</translation>
+        </message>
+        <message>
+            <source>不支持的文件类型：%1</source>
+            <translation>지원되지 않는 파일 형식: %1</translation>
+        </message>
+        <message>
+            <source>复制失败：%1</source>
+            <translation>복사 실패: %1</translation>
+        </message>
+        <message>
+            <source>是否将 %1 移到回收站？</source>
+            <translation>%1을(를) 휴지통으로 이동하시겠습니까?</translation>
+        </message>
+        <message>
+            <source>以下 %1 项无法移到回收站（那里没有可用的回收站，例如在另一个磁盘上）：%2
+是否永久删除？此操作无法撤销。</source>
+            <translation>다음 %1개 항목은 휴지통으로 이동할 수 없습니다(다른 디스크 등 그곳에는 휴지통이 없습니다): %2
+영구적으로 삭제하시겠습니까? 이 작업은 되돌릴 수 없습니다.</translation>
+        </message>
+        <message>
+            <source>无法删除：%1</source>
+            <translation>삭제할 수 없습니다: %1</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>이름</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>새 이름:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>잘못된 이름</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>파일이 이미 있습니다: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>이름을 바꾸지 못했습니다.</translation>
+        </message>
+        <message>
+            <source>不能将文件复制到其自身：%1</source>
+            <translation>파일을 자기 자신에게 복사할 수 없습니다: %1</translation>
+        </message>
+        <message>
+            <source>不能将文件夹复制到其自身之中：%1</source>
+            <translation>폴더를 자기 자신 안에 복사할 수 없습니다: %1</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1
+是否替换？</source>
+            <translation>파일이 이미 있습니다: %1
+바꾸시겠습니까?</translation>
+        </message>
+        <message>
+            <source>%1 个文件已在目标文件夹中，未复制。</source>
+            <translation>대상 폴더에 이미 있어 복사하지 않은 파일: %1개</translation>
+        </message>
+        <message>
+            <source>没有可以打开此文件的程序：%1</source>
+            <translation>이 파일을 열 프로그램이 설정되어 있지 않습니다: %1</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -560,72 +683,8 @@
             <translation>녹화가 예기치 않게 중지되었습니다(오류 1).</translation>
         </message>
         <message>
-            <source>复制文件...</source>
-            <translation>파일 복사 중...</translation>
-        </message>
-        <message>
-            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
-            <translation>파일 %1개를 복사하고 이름이 같은 파일 %2개를 건너뛰었습니다.</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>파일을 열지 못했습니다.</translation>
-        </message>
-        <message>
-            <source>打开</source>
-            <translation>열기</translation>
-        </message>
-        <message>
-            <source>复制</source>
-            <translation>복사</translation>
-        </message>
-        <message>
-            <source>删除</source>
-            <translation>삭제</translation>
-        </message>
-        <message>
-            <source>全部删除</source>
-            <translation>모두 삭제</translation>
-        </message>
-        <message>
-            <source>重命名</source>
-            <translation>이름 바꾸기</translation>
-        </message>
-        <message>
-            <source>另存为</source>
-            <translation>다른 이름으로 저장</translation>
-        </message>
-        <message>
-            <source>全部另存为</source>
-            <translation>모두 다른 위치에 저장</translation>
-        </message>
-        <message>
-            <source>是否删除 %1？</source>
-            <translation>%1을(를) 삭제하시겠습니까?</translation>
-        </message>
-        <message>
-            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
-            <translation>이 폴더에 표시된 파일 %1개를 모두 삭제하시겠습니까?</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>이름</translation>
-        </message>
-        <message>
-            <source>新名称</source>
-            <translation>새 이름:</translation>
-        </message>
-        <message>
-            <source>名称无效</source>
-            <translation>잘못된 이름</translation>
-        </message>
-        <message>
-            <source>文件已存在：%1</source>
-            <translation>파일이 이미 있습니다: %1</translation>
-        </message>
-        <message>
-            <source>重命名失败</source>
-            <translation>이름을 바꾸지 못했습니다.</translation>
         </message>
         <message>
             <source>按ESC退出全屏</source>

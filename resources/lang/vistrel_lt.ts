@@ -304,6 +304,129 @@
             <source>返回上一级</source>
             <translation>Lygiu aukštyn</translation>
         </message>
+        <message>
+            <source>日期</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>排序</source>
+            <translation>Rikiuoti</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileOperations</name>
+        <message>
+            <source>%1 个文件</source>
+            <translation>failų: %1</translation>
+        </message>
+        <message>
+            <source>%1 个文件夹（共 %2 项）</source>
+            <translation>aplankų: %1, juose elementų: %2</translation>
+        </message>
+        <message>
+            <source>%1 个文件和 %2 个文件夹（共 %3 项）</source>
+            <translation>failų: %1, aplankų: %2, juose elementų: %3</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Atidaryti</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Kopijuoti</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Ištrinti</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Ištrinti viską</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Pervadinti</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Išsaugoti kaip</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Išsaugoti visus kaip</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Kopijuojami failai...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Nukopijuota failų: %1. Praleista (toks pavadinimas jau yra): %2.</translation>
+        </message>
+        <message>
+            <source>不支持的文件类型：%1</source>
+            <translation>Nepalaikomas failo tipas: %1</translation>
+        </message>
+        <message>
+            <source>复制失败：%1</source>
+            <translation>Kopijuoti nepavyko: %1</translation>
+        </message>
+        <message>
+            <source>是否将 %1 移到回收站？</source>
+            <translation>Perkelti į šiukšlinę (%1)?</translation>
+        </message>
+        <message>
+            <source>以下 %1 项无法移到回收站（那里没有可用的回收站，例如在另一个磁盘上）：%2
+是否永久删除？此操作无法撤销。</source>
+            <translation>Elementų, kurių negalima perkelti į šiukšlinę (ten nėra šiukšlinės, pavyzdžiui, kitame diske): %1 — %2
+Ištrinti visam laikui? Šio veiksmo atšaukti negalima.</translation>
+        </message>
+        <message>
+            <source>无法删除：%1</source>
+            <translation>Nepavyko ištrinti: %1</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Pavadinimas</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Naujas pavadinimas:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Netinkamas pavadinimas</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>Failas jau yra: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Nepavyko pervadinti.</translation>
+        </message>
+        <message>
+            <source>不能将文件复制到其自身：%1</source>
+            <translation>Failo negalima kopijuoti į jį patį: %1</translation>
+        </message>
+        <message>
+            <source>不能将文件夹复制到其自身之中：%1</source>
+            <translation>Aplanko negalima kopijuoti į jį patį: %1</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1
+是否替换？</source>
+            <translation>Failas jau yra: %1
+Pakeisti?</translation>
+        </message>
+        <message>
+            <source>%1 个文件已在目标文件夹中，未复制。</source>
+            <translation>Jau yra paskirties aplanke, nenukopijuota failų: %1.</translation>
+        </message>
+        <message>
+            <source>没有可以打开此文件的程序：%1</source>
+            <translation>Nenustatyta programa šiam failui atidaryti: %1</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -560,72 +683,8 @@
             <translation>Įrašymas netikėtai nutrūko (klaida 1).</translation>
         </message>
         <message>
-            <source>复制文件...</source>
-            <translation>Kopijuojami failai...</translation>
-        </message>
-        <message>
-            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
-            <translation>Nukopijuota failų: %1. Praleista (toks pavadinimas jau yra): %2.</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Nepavyko atidaryti failo.</translation>
-        </message>
-        <message>
-            <source>打开</source>
-            <translation>Atidaryti</translation>
-        </message>
-        <message>
-            <source>复制</source>
-            <translation>Kopijuoti</translation>
-        </message>
-        <message>
-            <source>删除</source>
-            <translation>Ištrinti</translation>
-        </message>
-        <message>
-            <source>全部删除</source>
-            <translation>Ištrinti viską</translation>
-        </message>
-        <message>
-            <source>重命名</source>
-            <translation>Pervadinti</translation>
-        </message>
-        <message>
-            <source>另存为</source>
-            <translation>Išsaugoti kaip</translation>
-        </message>
-        <message>
-            <source>全部另存为</source>
-            <translation>Išsaugoti visus kaip</translation>
-        </message>
-        <message>
-            <source>是否删除 %1？</source>
-            <translation>Ištrinti %1?</translation>
-        </message>
-        <message>
-            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
-            <translation>Ištrinti visus šiame aplanke rodomus failus (%1)?</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Pavadinimas</translation>
-        </message>
-        <message>
-            <source>新名称</source>
-            <translation>Naujas pavadinimas:</translation>
-        </message>
-        <message>
-            <source>名称无效</source>
-            <translation>Netinkamas pavadinimas</translation>
-        </message>
-        <message>
-            <source>文件已存在：%1</source>
-            <translation>Failas jau yra: %1</translation>
-        </message>
-        <message>
-            <source>重命名失败</source>
-            <translation>Nepavyko pervadinti.</translation>
         </message>
         <message>
             <source>按ESC退出全屏</source>

@@ -304,6 +304,129 @@
             <source>返回上一级</source>
             <translation>Eén niveau omhoog</translation>
         </message>
+        <message>
+            <source>日期</source>
+            <translation>Datum</translation>
+        </message>
+        <message>
+            <source>排序</source>
+            <translation>Sorteren</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileOperations</name>
+        <message>
+            <source>%1 个文件</source>
+            <translation>%1 bestand(en)</translation>
+        </message>
+        <message>
+            <source>%1 个文件夹（共 %2 项）</source>
+            <translation>%1 map(pen) met %2 item(s)</translation>
+        </message>
+        <message>
+            <source>%1 个文件和 %2 个文件夹（共 %3 项）</source>
+            <translation>%1 bestand(en) en %2 map(pen) met %3 item(s)</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Openen</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Kopiëren</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Verwijderen</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Alles verwijderen</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Naam wijzigen</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Opslaan als</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Alles opslaan als</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Bestanden kopiëren...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Gekopieerde bestanden: %1. Overgeslagen (naam bestaat al): %2.</translation>
+        </message>
+        <message>
+            <source>不支持的文件类型：%1</source>
+            <translation>Niet-ondersteund bestandstype: %1</translation>
+        </message>
+        <message>
+            <source>复制失败：%1</source>
+            <translation>Kopiëren mislukt: %1</translation>
+        </message>
+        <message>
+            <source>是否将 %1 移到回收站？</source>
+            <translation>%1 naar de prullenbak verplaatsen?</translation>
+        </message>
+        <message>
+            <source>以下 %1 项无法移到回收站（那里没有可用的回收站，例如在另一个磁盘上）：%2
+是否永久删除？此操作无法撤销。</source>
+            <translation>%1 item(s) kunnen niet naar de prullenbak worden verplaatst (daar is geen prullenbak beschikbaar, bijvoorbeeld op een andere schijf): %2
+Definitief verwijderen? Dit kan niet ongedaan worden gemaakt.</translation>
+        </message>
+        <message>
+            <source>无法删除：%1</source>
+            <translation>Verwijderen mislukt: %1</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Naam</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Nieuwe naam:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Ongeldige naam</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>Het bestand bestaat al: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Naam wijzigen mislukt.</translation>
+        </message>
+        <message>
+            <source>不能将文件复制到其自身：%1</source>
+            <translation>Een bestand kan niet naar zichzelf worden gekopieerd: %1</translation>
+        </message>
+        <message>
+            <source>不能将文件夹复制到其自身之中：%1</source>
+            <translation>Een map kan niet naar zichzelf worden gekopieerd: %1</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1
+是否替换？</source>
+            <translation>Het bestand bestaat al: %1
+Vervangen?</translation>
+        </message>
+        <message>
+            <source>%1 个文件已在目标文件夹中，未复制。</source>
+            <translation>Staan al in de doelmap, niet gekopieerd: %1 bestand(en).</translation>
+        </message>
+        <message>
+            <source>没有可以打开此文件的程序：%1</source>
+            <translation>Er is geen programma ingesteld om dit bestand te openen: %1</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -560,72 +683,8 @@
             <translation>De opname is onverwacht gestopt (fout 1).</translation>
         </message>
         <message>
-            <source>复制文件...</source>
-            <translation>Bestanden kopiëren...</translation>
-        </message>
-        <message>
-            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
-            <translation>Gekopieerde bestanden: %1. Overgeslagen (naam bestaat al): %2.</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Kan het bestand niet openen.</translation>
-        </message>
-        <message>
-            <source>打开</source>
-            <translation>Openen</translation>
-        </message>
-        <message>
-            <source>复制</source>
-            <translation>Kopiëren</translation>
-        </message>
-        <message>
-            <source>删除</source>
-            <translation>Verwijderen</translation>
-        </message>
-        <message>
-            <source>全部删除</source>
-            <translation>Alles verwijderen</translation>
-        </message>
-        <message>
-            <source>重命名</source>
-            <translation>Naam wijzigen</translation>
-        </message>
-        <message>
-            <source>另存为</source>
-            <translation>Opslaan als</translation>
-        </message>
-        <message>
-            <source>全部另存为</source>
-            <translation>Alles opslaan als</translation>
-        </message>
-        <message>
-            <source>是否删除 %1？</source>
-            <translation>%1 verwijderen?</translation>
-        </message>
-        <message>
-            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
-            <translation>Alle bestanden in deze map verwijderen (%1)?</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Naam</translation>
-        </message>
-        <message>
-            <source>新名称</source>
-            <translation>Nieuwe naam:</translation>
-        </message>
-        <message>
-            <source>名称无效</source>
-            <translation>Ongeldige naam</translation>
-        </message>
-        <message>
-            <source>文件已存在：%1</source>
-            <translation>Het bestand bestaat al: %1</translation>
-        </message>
-        <message>
-            <source>重命名失败</source>
-            <translation>Naam wijzigen mislukt.</translation>
         </message>
         <message>
             <source>按ESC退出全屏</source>

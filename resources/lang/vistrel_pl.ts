@@ -304,6 +304,129 @@
             <source>返回上一级</source>
             <translation>Poziom wyżej</translation>
         </message>
+        <message>
+            <source>日期</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>排序</source>
+            <translation>Sortuj</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileOperations</name>
+        <message>
+            <source>%1 个文件</source>
+            <translation>plików: %1</translation>
+        </message>
+        <message>
+            <source>%1 个文件夹（共 %2 项）</source>
+            <translation>folderów: %1, w nich elementów: %2</translation>
+        </message>
+        <message>
+            <source>%1 个文件和 %2 个文件夹（共 %3 项）</source>
+            <translation>plików: %1, folderów: %2, w nich elementów: %3</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Otwórz</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Kopiuj</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Usuń</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Usuń wszystko</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Zmień nazwę</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Zapisz jako</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Zapisz wszystko jako</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Kopiowanie plików...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Skopiowane pliki: %1. Pominięte (nazwa już istnieje): %2.</translation>
+        </message>
+        <message>
+            <source>不支持的文件类型：%1</source>
+            <translation>Nieobsługiwany typ pliku: %1</translation>
+        </message>
+        <message>
+            <source>复制失败：%1</source>
+            <translation>Kopiowanie nie powiodło się: %1</translation>
+        </message>
+        <message>
+            <source>是否将 %1 移到回收站？</source>
+            <translation>Przenieść do kosza (%1)?</translation>
+        </message>
+        <message>
+            <source>以下 %1 项无法移到回收站（那里没有可用的回收站，例如在另一个磁盘上）：%2
+是否永久删除？此操作无法撤销。</source>
+            <translation>Elementów, których nie można przenieść do kosza (nie ma tam dostępnego kosza, np. na innym dysku): %1 — %2
+Usunąć je trwale? Tej operacji nie można cofnąć.</translation>
+        </message>
+        <message>
+            <source>无法删除：%1</source>
+            <translation>Nie można usunąć: %1</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nazwa</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Nowa nazwa:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Nieprawidłowa nazwa</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>Plik już istnieje: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Nie udało się zmienić nazwy.</translation>
+        </message>
+        <message>
+            <source>不能将文件复制到其自身：%1</source>
+            <translation>Nie można skopiować pliku na niego samego: %1</translation>
+        </message>
+        <message>
+            <source>不能将文件夹复制到其自身之中：%1</source>
+            <translation>Nie można skopiować folderu do niego samego: %1</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1
+是否替换？</source>
+            <translation>Plik już istnieje: %1
+Zastąpić go?</translation>
+        </message>
+        <message>
+            <source>%1 个文件已在目标文件夹中，未复制。</source>
+            <translation>Już w folderze docelowym, nie skopiowano plików: %1.</translation>
+        </message>
+        <message>
+            <source>没有可以打开此文件的程序：%1</source>
+            <translation>Nie ustawiono programu do otwierania tego pliku: %1</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -560,72 +683,8 @@
             <translation>Nagrywanie nieoczekiwanie przerwane (błąd 1).</translation>
         </message>
         <message>
-            <source>复制文件...</source>
-            <translation>Kopiowanie plików...</translation>
-        </message>
-        <message>
-            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
-            <translation>Skopiowane pliki: %1. Pominięte (nazwa już istnieje): %2.</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Nie można otworzyć pliku.</translation>
-        </message>
-        <message>
-            <source>打开</source>
-            <translation>Otwórz</translation>
-        </message>
-        <message>
-            <source>复制</source>
-            <translation>Kopiuj</translation>
-        </message>
-        <message>
-            <source>删除</source>
-            <translation>Usuń</translation>
-        </message>
-        <message>
-            <source>全部删除</source>
-            <translation>Usuń wszystko</translation>
-        </message>
-        <message>
-            <source>重命名</source>
-            <translation>Zmień nazwę</translation>
-        </message>
-        <message>
-            <source>另存为</source>
-            <translation>Zapisz jako</translation>
-        </message>
-        <message>
-            <source>全部另存为</source>
-            <translation>Zapisz wszystko jako</translation>
-        </message>
-        <message>
-            <source>是否删除 %1？</source>
-            <translation>Usunąć %1?</translation>
-        </message>
-        <message>
-            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
-            <translation>Usunąć wszystkie pliki wyświetlone w tym folderze (%1)?</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Nazwa</translation>
-        </message>
-        <message>
-            <source>新名称</source>
-            <translation>Nowa nazwa:</translation>
-        </message>
-        <message>
-            <source>名称无效</source>
-            <translation>Nieprawidłowa nazwa</translation>
-        </message>
-        <message>
-            <source>文件已存在：%1</source>
-            <translation>Plik już istnieje: %1</translation>
-        </message>
-        <message>
-            <source>重命名失败</source>
-            <translation>Nie udało się zmienić nazwy.</translation>
         </message>
         <message>
             <source>按ESC退出全屏</source>

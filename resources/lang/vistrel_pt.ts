@@ -304,6 +304,129 @@
             <source>返回上一级</source>
             <translation>Subir um nível</translation>
         </message>
+        <message>
+            <source>日期</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>排序</source>
+            <translation>Ordenar</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileOperations</name>
+        <message>
+            <source>%1 个文件</source>
+            <translation>%1 arquivo(s)</translation>
+        </message>
+        <message>
+            <source>%1 个文件夹（共 %2 项）</source>
+            <translation>%1 pasta(s) com %2 item(ns)</translation>
+        </message>
+        <message>
+            <source>%1 个文件和 %2 个文件夹（共 %3 项）</source>
+            <translation>%1 arquivo(s) e %2 pasta(s) com %3 item(ns)</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Abrir</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Copiar</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Excluir</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Excluir tudo</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Renomear</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Salvar como</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Salvar tudo como</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Copiando arquivos...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Arquivos copiados: %1. Ignorados (o nome já existe): %2.</translation>
+        </message>
+        <message>
+            <source>不支持的文件类型：%1</source>
+            <translation>Tipo de arquivo não suportado: %1</translation>
+        </message>
+        <message>
+            <source>复制失败：%1</source>
+            <translation>Falha ao copiar: %1</translation>
+        </message>
+        <message>
+            <source>是否将 %1 移到回收站？</source>
+            <translation>Mover %1 para a lixeira?</translation>
+        </message>
+        <message>
+            <source>以下 %1 项无法移到回收站（那里没有可用的回收站，例如在另一个磁盘上）：%2
+是否永久删除？此操作无法撤销。</source>
+            <translation>%1 item(ns) não podem ser movidos para a lixeira (não há lixeira disponível ali, por exemplo em outro disco): %2
+Excluí-los permanentemente? Esta ação não pode ser desfeita.</translation>
+        </message>
+        <message>
+            <source>无法删除：%1</source>
+            <translation>Não foi possível excluir: %1</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nome</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Novo nome:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Nome inválido</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>O arquivo já existe: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Falha ao renomear.</translation>
+        </message>
+        <message>
+            <source>不能将文件复制到其自身：%1</source>
+            <translation>Um arquivo não pode ser copiado sobre si mesmo: %1</translation>
+        </message>
+        <message>
+            <source>不能将文件夹复制到其自身之中：%1</source>
+            <translation>Uma pasta não pode ser copiada para dentro de si mesma: %1</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1
+是否替换？</source>
+            <translation>O arquivo já existe: %1
+Substituí-lo?</translation>
+        </message>
+        <message>
+            <source>%1 个文件已在目标文件夹中，未复制。</source>
+            <translation>Já estão na pasta de destino, não copiados: %1 arquivo(s).</translation>
+        </message>
+        <message>
+            <source>没有可以打开此文件的程序：%1</source>
+            <translation>Nenhum programa definido para abrir este arquivo: %1</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -560,72 +683,8 @@
             <translation>A gravação parou inesperadamente (erro 1).</translation>
         </message>
         <message>
-            <source>复制文件...</source>
-            <translation>Copiando arquivos...</translation>
-        </message>
-        <message>
-            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
-            <translation>Arquivos copiados: %1. Ignorados (o nome já existe): %2.</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Não foi possível abrir o arquivo.</translation>
-        </message>
-        <message>
-            <source>打开</source>
-            <translation>Abrir</translation>
-        </message>
-        <message>
-            <source>复制</source>
-            <translation>Copiar</translation>
-        </message>
-        <message>
-            <source>删除</source>
-            <translation>Excluir</translation>
-        </message>
-        <message>
-            <source>全部删除</source>
-            <translation>Excluir tudo</translation>
-        </message>
-        <message>
-            <source>重命名</source>
-            <translation>Renomear</translation>
-        </message>
-        <message>
-            <source>另存为</source>
-            <translation>Salvar como</translation>
-        </message>
-        <message>
-            <source>全部另存为</source>
-            <translation>Salvar tudo como</translation>
-        </message>
-        <message>
-            <source>是否删除 %1？</source>
-            <translation>Excluir %1?</translation>
-        </message>
-        <message>
-            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
-            <translation>Excluir todos os arquivos listados nesta pasta (%1)?</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Nome</translation>
-        </message>
-        <message>
-            <source>新名称</source>
-            <translation>Novo nome:</translation>
-        </message>
-        <message>
-            <source>名称无效</source>
-            <translation>Nome inválido</translation>
-        </message>
-        <message>
-            <source>文件已存在：%1</source>
-            <translation>O arquivo já existe: %1</translation>
-        </message>
-        <message>
-            <source>重命名失败</source>
-            <translation>Falha ao renomear.</translation>
         </message>
         <message>
             <source>按ESC退出全屏</source>

@@ -304,6 +304,129 @@
             <source>返回上一级</source>
             <translation>На уровень вверх</translation>
         </message>
+        <message>
+            <source>日期</source>
+            <translation>Дата</translation>
+        </message>
+        <message>
+            <source>排序</source>
+            <translation>Сортировка</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileOperations</name>
+        <message>
+            <source>%1 个文件</source>
+            <translation>файлов: %1</translation>
+        </message>
+        <message>
+            <source>%1 个文件夹（共 %2 项）</source>
+            <translation>папок: %1, в них элементов: %2</translation>
+        </message>
+        <message>
+            <source>%1 个文件和 %2 个文件夹（共 %3 项）</source>
+            <translation>файлов: %1, папок: %2, в них элементов: %3</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Открыть</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Копировать</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Удалить</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Удалить все</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Переименовать</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Сохранить как</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Сохранить все как</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Копирование файлов...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Скопировано файлов: %1. Пропущено (имя уже занято): %2.</translation>
+        </message>
+        <message>
+            <source>不支持的文件类型：%1</source>
+            <translation>Неподдерживаемый тип файла: %1</translation>
+        </message>
+        <message>
+            <source>复制失败：%1</source>
+            <translation>Ошибка копирования: %1</translation>
+        </message>
+        <message>
+            <source>是否将 %1 移到回收站？</source>
+            <translation>Переместить в корзину (%1)?</translation>
+        </message>
+        <message>
+            <source>以下 %1 项无法移到回收站（那里没有可用的回收站，例如在另一个磁盘上）：%2
+是否永久删除？此操作无法撤销。</source>
+            <translation>Элементов, которые нельзя переместить в корзину (там нет доступной корзины, например на другом диске): %1 — %2
+Удалить их навсегда? Это действие нельзя отменить.</translation>
+        </message>
+        <message>
+            <source>无法删除：%1</source>
+            <translation>Не удалось удалить: %1</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Имя</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Новое имя:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Недопустимое имя</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>Файл уже существует: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Не удалось переименовать.</translation>
+        </message>
+        <message>
+            <source>不能将文件复制到其自身：%1</source>
+            <translation>Файл нельзя скопировать в самого себя: %1</translation>
+        </message>
+        <message>
+            <source>不能将文件夹复制到其自身之中：%1</source>
+            <translation>Папку нельзя скопировать внутрь самой себя: %1</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1
+是否替换？</source>
+            <translation>Файл уже существует: %1
+Заменить его?</translation>
+        </message>
+        <message>
+            <source>%1 个文件已在目标文件夹中，未复制。</source>
+            <translation>Уже в целевой папке, не скопировано файлов: %1.</translation>
+        </message>
+        <message>
+            <source>没有可以打开此文件的程序：%1</source>
+            <translation>Не задана программа для открытия этого файла: %1</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -560,72 +683,8 @@
             <translation>Запись неожиданно прервана (ошибка 1).</translation>
         </message>
         <message>
-            <source>复制文件...</source>
-            <translation>Копирование файлов...</translation>
-        </message>
-        <message>
-            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
-            <translation>Скопировано файлов: %1. Пропущено (имя уже занято): %2.</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Не удалось открыть файл.</translation>
-        </message>
-        <message>
-            <source>打开</source>
-            <translation>Открыть</translation>
-        </message>
-        <message>
-            <source>复制</source>
-            <translation>Копировать</translation>
-        </message>
-        <message>
-            <source>删除</source>
-            <translation>Удалить</translation>
-        </message>
-        <message>
-            <source>全部删除</source>
-            <translation>Удалить все</translation>
-        </message>
-        <message>
-            <source>重命名</source>
-            <translation>Переименовать</translation>
-        </message>
-        <message>
-            <source>另存为</source>
-            <translation>Сохранить как</translation>
-        </message>
-        <message>
-            <source>全部另存为</source>
-            <translation>Сохранить все как</translation>
-        </message>
-        <message>
-            <source>是否删除 %1？</source>
-            <translation>Удалить %1?</translation>
-        </message>
-        <message>
-            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
-            <translation>Удалить все файлы, показанные в этой папке (%1)?</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Имя</translation>
-        </message>
-        <message>
-            <source>新名称</source>
-            <translation>Новое имя:</translation>
-        </message>
-        <message>
-            <source>名称无效</source>
-            <translation>Недопустимое имя</translation>
-        </message>
-        <message>
-            <source>文件已存在：%1</source>
-            <translation>Файл уже существует: %1</translation>
-        </message>
-        <message>
-            <source>重命名失败</source>
-            <translation>Не удалось переименовать.</translation>
         </message>
         <message>
             <source>按ESC退出全屏</source>

@@ -304,6 +304,129 @@
             <source>返回上一级</source>
             <translation>На рівень вище</translation>
         </message>
+        <message>
+            <source>日期</source>
+            <translation>Дата</translation>
+        </message>
+        <message>
+            <source>排序</source>
+            <translation>Сортування</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileOperations</name>
+        <message>
+            <source>%1 个文件</source>
+            <translation>файлів: %1</translation>
+        </message>
+        <message>
+            <source>%1 个文件夹（共 %2 项）</source>
+            <translation>папок: %1, у них елементів: %2</translation>
+        </message>
+        <message>
+            <source>%1 个文件和 %2 个文件夹（共 %3 项）</source>
+            <translation>файлів: %1, папок: %2, у них елементів: %3</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Відкрити</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Копіювати</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>Видалити</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>Видалити все</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>Перейменувати</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>Зберегти як</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>Зберегти все як</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>Копіювання файлів...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>Скопійовано файлів: %1. Пропущено (назва вже існує): %2.</translation>
+        </message>
+        <message>
+            <source>不支持的文件类型：%1</source>
+            <translation>Непідтримуваний тип файлу: %1</translation>
+        </message>
+        <message>
+            <source>复制失败：%1</source>
+            <translation>Помилка копіювання: %1</translation>
+        </message>
+        <message>
+            <source>是否将 %1 移到回收站？</source>
+            <translation>Перемістити до кошика (%1)?</translation>
+        </message>
+        <message>
+            <source>以下 %1 项无法移到回收站（那里没有可用的回收站，例如在另一个磁盘上）：%2
+是否永久删除？此操作无法撤销。</source>
+            <translation>Елементів, які не можна перемістити до кошика (там немає доступного кошика, наприклад на іншому диску): %1 — %2
+Видалити їх назавжди? Цю дію не можна скасувати.</translation>
+        </message>
+        <message>
+            <source>无法删除：%1</source>
+            <translation>Не вдалося видалити: %1</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Назва</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>Нова назва:</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>Неприпустима назва</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>Файл уже існує: %1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>Не вдалося перейменувати.</translation>
+        </message>
+        <message>
+            <source>不能将文件复制到其自身：%1</source>
+            <translation>Файл не можна скопіювати в самого себе: %1</translation>
+        </message>
+        <message>
+            <source>不能将文件夹复制到其自身之中：%1</source>
+            <translation>Папку не можна скопіювати в саму себе: %1</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1
+是否替换？</source>
+            <translation>Файл уже існує: %1
+Замінити його?</translation>
+        </message>
+        <message>
+            <source>%1 个文件已在目标文件夹中，未复制。</source>
+            <translation>Уже в цільовій папці, не скопійовано файлів: %1.</translation>
+        </message>
+        <message>
+            <source>没有可以打开此文件的程序：%1</source>
+            <translation>Не задано програму для відкриття цього файлу: %1</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -560,72 +683,8 @@
             <translation>Запис несподівано перервано (помилка 1).</translation>
         </message>
         <message>
-            <source>复制文件...</source>
-            <translation>Копіювання файлів...</translation>
-        </message>
-        <message>
-            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
-            <translation>Скопійовано файлів: %1. Пропущено (назва вже існує): %2.</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Не вдалося відкрити файл.</translation>
-        </message>
-        <message>
-            <source>打开</source>
-            <translation>Відкрити</translation>
-        </message>
-        <message>
-            <source>复制</source>
-            <translation>Копіювати</translation>
-        </message>
-        <message>
-            <source>删除</source>
-            <translation>Видалити</translation>
-        </message>
-        <message>
-            <source>全部删除</source>
-            <translation>Видалити все</translation>
-        </message>
-        <message>
-            <source>重命名</source>
-            <translation>Перейменувати</translation>
-        </message>
-        <message>
-            <source>另存为</source>
-            <translation>Зберегти як</translation>
-        </message>
-        <message>
-            <source>全部另存为</source>
-            <translation>Зберегти все як</translation>
-        </message>
-        <message>
-            <source>是否删除 %1？</source>
-            <translation>Видалити %1?</translation>
-        </message>
-        <message>
-            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
-            <translation>Видалити всі файли, показані в цій папці (%1)?</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Назва</translation>
-        </message>
-        <message>
-            <source>新名称</source>
-            <translation>Нова назва:</translation>
-        </message>
-        <message>
-            <source>名称无效</source>
-            <translation>Неприпустима назва</translation>
-        </message>
-        <message>
-            <source>文件已存在：%1</source>
-            <translation>Файл уже існує: %1</translation>
-        </message>
-        <message>
-            <source>重命名失败</source>
-            <translation>Не вдалося перейменувати.</translation>
         </message>
         <message>
             <source>按ESC退出全屏</source>

@@ -304,6 +304,129 @@
             <source>返回上一级</source>
             <translation>回上一層</translation>
         </message>
+        <message>
+            <source>日期</source>
+            <translation>日期</translation>
+        </message>
+        <message>
+            <source>排序</source>
+            <translation>排序</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileOperations</name>
+        <message>
+            <source>%1 个文件</source>
+            <translation>%1 個檔案</translation>
+        </message>
+        <message>
+            <source>%1 个文件夹（共 %2 项）</source>
+            <translation>%1 個資料夾（共 %2 項）</translation>
+        </message>
+        <message>
+            <source>%1 个文件和 %2 个文件夹（共 %3 项）</source>
+            <translation>%1 個檔案和 %2 個資料夾（共 %3 項）</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>開啟</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>複製</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>刪除</translation>
+        </message>
+        <message>
+            <source>全部删除</source>
+            <translation>全部刪除</translation>
+        </message>
+        <message>
+            <source>重命名</source>
+            <translation>重新命名</translation>
+        </message>
+        <message>
+            <source>另存为</source>
+            <translation>另存新檔</translation>
+        </message>
+        <message>
+            <source>全部另存为</source>
+            <translation>全部另存</translation>
+        </message>
+        <message>
+            <source>复制文件...</source>
+            <translation>正在複製檔案...</translation>
+        </message>
+        <message>
+            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
+            <translation>已複製 %1 個檔案，略過 %2 個同名檔案。</translation>
+        </message>
+        <message>
+            <source>不支持的文件类型：%1</source>
+            <translation>不支援的檔案類型：%1</translation>
+        </message>
+        <message>
+            <source>复制失败：%1</source>
+            <translation>複製失敗：%1</translation>
+        </message>
+        <message>
+            <source>是否将 %1 移到回收站？</source>
+            <translation>是否將 %1 移到資源回收筒？</translation>
+        </message>
+        <message>
+            <source>以下 %1 项无法移到回收站（那里没有可用的回收站，例如在另一个磁盘上）：%2
+是否永久删除？此操作无法撤销。</source>
+            <translation>以下 %1 項無法移到資源回收筒（那裡沒有可用的資源回收筒，例如在另一個磁碟上）：%2
+是否永久刪除？此操作無法復原。</translation>
+        </message>
+        <message>
+            <source>无法删除：%1</source>
+            <translation>無法刪除：%1</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>名稱</translation>
+        </message>
+        <message>
+            <source>新名称</source>
+            <translation>新名稱：</translation>
+        </message>
+        <message>
+            <source>名称无效</source>
+            <translation>名稱無效</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1</source>
+            <translation>檔案已存在：%1</translation>
+        </message>
+        <message>
+            <source>重命名失败</source>
+            <translation>重新命名失敗</translation>
+        </message>
+        <message>
+            <source>不能将文件复制到其自身：%1</source>
+            <translation>無法將檔案複製到其自身：%1</translation>
+        </message>
+        <message>
+            <source>不能将文件夹复制到其自身之中：%1</source>
+            <translation>無法將資料夾複製到其自身之中：%1</translation>
+        </message>
+        <message>
+            <source>文件已存在：%1
+是否替换？</source>
+            <translation>檔案已存在：%1
+是否取代？</translation>
+        </message>
+        <message>
+            <source>%1 个文件已在目标文件夹中，未复制。</source>
+            <translation>%1 個檔案已在目標資料夾中，未複製。</translation>
+        </message>
+        <message>
+            <source>没有可以打开此文件的程序：%1</source>
+            <translation>沒有可以開啟此檔案的程式：%1</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -560,72 +683,8 @@
             <translation>錄影意外中止（錯誤 1）。</translation>
         </message>
         <message>
-            <source>复制文件...</source>
-            <translation>正在複製檔案...</translation>
-        </message>
-        <message>
-            <source>已复制 %1 个文件，跳过 %2 个同名文件。</source>
-            <translation>已複製 %1 個檔案，略過 %2 個同名檔案。</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>開啟檔案失敗</translation>
-        </message>
-        <message>
-            <source>打开</source>
-            <translation>開啟</translation>
-        </message>
-        <message>
-            <source>复制</source>
-            <translation>複製</translation>
-        </message>
-        <message>
-            <source>删除</source>
-            <translation>刪除</translation>
-        </message>
-        <message>
-            <source>全部删除</source>
-            <translation>全部刪除</translation>
-        </message>
-        <message>
-            <source>重命名</source>
-            <translation>重新命名</translation>
-        </message>
-        <message>
-            <source>另存为</source>
-            <translation>另存新檔</translation>
-        </message>
-        <message>
-            <source>全部另存为</source>
-            <translation>全部另存</translation>
-        </message>
-        <message>
-            <source>是否删除 %1？</source>
-            <translation>是否刪除 %1？</translation>
-        </message>
-        <message>
-            <source>是否删除当前文件夹中列出的全部 %1 个文件？</source>
-            <translation>是否刪除目前資料夾中列出的全部 %1 個檔案？</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>名稱</translation>
-        </message>
-        <message>
-            <source>新名称</source>
-            <translation>新名稱：</translation>
-        </message>
-        <message>
-            <source>名称无效</source>
-            <translation>名稱無效</translation>
-        </message>
-        <message>
-            <source>文件已存在：%1</source>
-            <translation>檔案已存在：%1</translation>
-        </message>
-        <message>
-            <source>重命名失败</source>
-            <translation>重新命名失敗</translation>
         </message>
         <message>
             <source>按ESC退出全屏</source>

@@ -3,12 +3,15 @@
 #include "core/camerabuffer.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -99,6 +102,11 @@ private slots:
     void thumbnailsOfPhotos();
     void videoThumbnails();
     void folderChangesWhileLoading();
+    void outsideCopyAppears();
+    void reloadKeepsPlaceAndFilter();
+    void dragCarriesFileUrls();
+    void gridFillsTheWidth();
+    void sortByName();
 
 private:
     QTemporaryDir *m_tmp = nullptr;
@@ -124,14 +132,17 @@ void TestFileBrowser::searchFilter_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("expected");
-    const QStringList ab{QStringLiteral("abFolder"), QStringLiteral("ab.bmp"), QStringLiteral("XABY.jpg"), QStringLiteral("xabx.png")};
+    // Suffixes match in any letter case ("aB_.PNG", "ab.JPG").
+    const QStringList ab{QStringLiteral("abFolder"), QStringLiteral("ab.bmp"), QStringLiteral("XABY.jpg"), QStringLiteral("xabx.png"),
+                         QStringLiteral("aB_.PNG"), QStringLiteral("ab.JPG")};
     QTest::newRow("lower") << "ab" << ab;
     QTest::newRow("upper") << "AB" << ab;
     QTest::newRow("mixed") << "aB" << ab;
     QTest::newRow("none") << "qq" << QStringList();
     QTest::newRow("empty") << ""
                            << QStringList{QStringLiteral("abFolder"), QStringLiteral("zz"), QStringLiteral("ab.bmp"),
-                                          QStringLiteral("cd.png"), QStringLiteral("XABY.jpg"), QStringLiteral("xabx.png")};
+                                          QStringLiteral("cd.png"), QStringLiteral("XABY.jpg"), QStringLiteral("xabx.png"),
+                                          QStringLiteral("aB_.PNG"), QStringLiteral("ab.JPG")};
 }
 
 void TestFileBrowser::searchFilter()
@@ -189,7 +200,7 @@ void TestFileBrowser::videoSuffixes()
     b.setRootPath(m_root);
     QStringList got = names(b.listWidget());
     got.sort();
-    QCOMPARE(got, (QStringList{QStringLiteral("a.mp4"), QStringLiteral("b.avi")}));
+    QCOMPARE(got, (QStringList{QStringLiteral("a.mp4"), QStringLiteral("b.avi"), QStringLiteral("c.AVI")}));
     // Garbage "videos" end with the broken icon, never a crash.
     QVERIFY(waitThumbnails(b));
     for (int i = 0; i < b.listWidget()->count(); ++i)
@@ -633,6 +644,143 @@ void TestFileBrowser::folderChangesWhileLoading()
     b.setCurrentPath(sub);
     QVERIFY(waitThumbnails(b));
     QCOMPARE(list->count(), 2);
+}
+
+void TestFileBrowser::outsideCopyAppears()
+{
+    FileBrowser b;
+    b.setVideoMode(false);
+    b.setRootPath(m_root);
+    QCOMPARE(b.listWidget()->count(), 0);
+    QTemporaryDir outside;
+    writePhoto(outside.filePath(QStringLiteral("in.png")), qRgb(1, 2, 3));
+    QVERIFY(QFile::copy(outside.filePath(QStringLiteral("in.png")), QDir(m_root).filePath(QStringLiteral("in.png"))));
+    QTRY_COMPARE_WITH_TIMEOUT(names(b.listWidget()), QStringList{QStringLiteral("in.png")}, 2000);
+    QVERIFY(QFile::remove(QDir(m_root).filePath(QStringLiteral("in.png"))));
+    QTRY_COMPARE_WITH_TIMEOUT(b.listWidget()->count(), 0, 2000);
+}
+
+void TestFileBrowser::reloadKeepsPlaceAndFilter()
+{
+    for (int i = 0; i < 80; ++i)
+        writePhoto(QDir(m_root).filePath(QStringLiteral("p%1.png").arg(i, 2, 10, QLatin1Char('0'))), qRgb(9, 9, 9));
+    FileBrowser b;
+    b.setVideoMode(false);
+    b.setRootPath(m_root);
+    b.setSortOrder(FileBrowser::SortOrder::ByName);
+    b.resize(420, 400);
+    b.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b));
+    QListWidget *list = b.listWidget();
+    QScrollBar *bar = list->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    bar->setValue(bar->maximum() / 2);
+    const int scroll = bar->value();
+    list->item(40)->setSelected(true);
+    list->item(41)->setSelected(true);
+    const QStringList selected = b.selectedPaths();
+    QCOMPARE(selected.size(), 2);
+    QListWidgetItem *kept = list->item(41);
+    // A delete from the program (or from outside) lists the folder again.
+    QVERIFY(QFile::remove(QDir(m_root).filePath(QStringLiteral("p79.png"))));
+    b.reload();
+    QCOMPARE(list->count(), 79);
+    QCOMPARE(bar->value(), scroll);
+    QCOMPARE(b.selectedPaths(), selected);
+    QCOMPARE(list->item(41), kept); // the entry, with its thumbnail, is kept
+
+    b.refresh(QStringLiteral("p1"));
+    QCOMPARE(b.searchEdit()->text(), QStringLiteral("p1"));
+    QVERIFY(QFile::remove(QDir(m_root).filePath(QStringLiteral("p10.png"))));
+    b.reload();
+    QCOMPARE(list->count(), 9);
+    QCOMPARE(b.filter(), QStringLiteral("p1"));
+}
+
+void TestFileBrowser::dragCarriesFileUrls()
+{
+    const QString a = QDir(m_root).filePath(QStringLiteral("a.png"));
+    const QString c = QDir(m_root).filePath(QStringLiteral("c d.png"));
+    touch(a);
+    touch(c);
+    FileBrowser b;
+    b.setVideoMode(false);
+    b.setRootPath(m_root);
+    QListWidget *list = b.listWidget();
+    QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+    QVERIFY(list->dragEnabled());
+    const QModelIndexList rows{list->model()->index(0, 0), list->model()->index(1, 0)};
+    std::unique_ptr<QMimeData> data(list->model()->mimeData(rows));
+    QVERIFY(data);
+    QVERIFY(data->hasFormat(QStringLiteral("text/uri-list")));
+    QVERIFY(data->hasFormat(QStringLiteral("application/x-qabstractitemmodeldatalist")));
+    QStringList paths;
+    for (const QUrl &url : data->urls())
+        paths << url.toLocalFile();
+    paths.sort();
+    QCOMPARE(paths, (QStringList{a, c}));
+    QVERIFY(data->data(QStringLiteral("text/uri-list")).contains("c%20d.png"));
+    QCOMPARE(list->model()->supportedDragActions(), Qt::DropActions(Qt::CopyAction));
+}
+
+void TestFileBrowser::gridFillsTheWidth()
+{
+    for (int i = 0; i < 10; ++i)
+        touch(QDir(m_root).filePath(QStringLiteral("g%1.png").arg(i)), QByteArray(1500 * (i + 1), 'x'));
+    FileBrowser b;
+    b.setVideoMode(false);
+    b.setRootPath(m_root);
+    b.resize(1000, 600);
+    b.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b));
+    QListWidget *list = b.listWidget();
+    int firstRow = 0;
+    for (int i = 0; i < list->count(); ++i)
+        firstRow += list->visualItemRect(list->item(i)).top() == list->visualItemRect(list->item(0)).top() ? 1 : 0;
+    // 1000 px hold five entries of 160 px side by side.
+    QVERIFY2(firstRow >= 5, qPrintable(QStringLiteral("%1 %2 %3 %4").arg(firstRow).arg(list->viewport()->width()).arg(list->gridSize().width()).arg(list->visualItemRect(list->item(0)).width())));
+    // Date and size under the name, and in the tool tip.
+    const QString detail = list->item(0)->data(CustomListWidgetItem::DetailRole).toString();
+    QVERIFY2(detail.contains(QStringLiteral("kB")), qPrintable(detail));
+    const QStringList tip = list->item(0)->toolTip().split(QLatin1Char('\n'));
+    QCOMPARE(tip.size(), 3);
+    QCOMPARE(tip[0], list->item(0)->text());
+    QVERIFY(tip[2].endsWith(QStringLiteral("kB")));
+    // The name is drawn under the thumbnail.
+    const QImage shot = list->viewport()->grab().toImage();
+    const QRect r = list->visualItemRect(list->item(0));
+    const QRect textBand(r.left(), r.top() + FileBrowser::kIconHeight + 6, r.width(), r.height() - FileBrowser::kIconHeight - 8);
+    const QRgb bg = shot.pixel(r.right() + 2 < shot.width() ? r.right() + 2 : 0, r.center().y());
+    int inked = 0;
+    for (int y = textBand.top(); y <= textBand.bottom(); ++y)
+        for (int x = textBand.left(); x <= textBand.right(); ++x)
+            inked += shot.pixel(x, y) != bg ? 1 : 0;
+    QVERIFY(inked > 40);
+}
+
+void TestFileBrowser::sortByName()
+{
+    for (const char *n : {"img10.png", "img2.png", "Img3.png"}) {
+        touch(QDir(m_root).filePath(QString::fromLatin1(n)));
+        QTest::qWait(15);
+    }
+    QDir(m_root).mkdir(QStringLiteral("zfolder"));
+    FileBrowser b;
+    b.setVideoMode(false);
+    b.setRootPath(m_root);
+    QCOMPARE(names(b.listWidget()), (QStringList{QStringLiteral("zfolder"), QStringLiteral("Img3.png"), QStringLiteral("img2.png"), QStringLiteral("img10.png")}));
+    QSignalSpy changed(&b, &FileBrowser::sortOrderChanged);
+    QComboBox *box = b.sortBox();
+    QVERIFY(box);
+    box->setCurrentIndex(1);
+    emit box->activated(1);
+    QCOMPARE(b.sortOrder(), FileBrowser::SortOrder::ByName);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(names(b.listWidget()), (QStringList{QStringLiteral("zfolder"), QStringLiteral("img2.png"), QStringLiteral("Img3.png"), QStringLiteral("img10.png")}));
+    // New entries join in the order in force.
+    touch(QDir(m_root).filePath(QStringLiteral("img1.png")));
+    b.reload();
+    QCOMPARE(b.listWidget()->item(1)->text(), QStringLiteral("img1.png"));
 }
 
 QTEST_MAIN(TestFileBrowser)
