@@ -86,6 +86,8 @@ bool MeasureEditer::openImage(const QString &path)
     if (img.format() != QImage::Format_RGB32 && img.format() != QImage::Format_ARGB32)
         img = img.convertToFormat(QImage::Format_RGB32);
     m_filePath = path;
+    // The last picture's pointer readout means nothing on this one.
+    ui->labelCoor->clear();
     m_scene->resetImage();
     m_scene->setImage(img);
     ui->labelSize->setText(QString::asprintf("%d * %d", img.width(), img.height()));
