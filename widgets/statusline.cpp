@@ -105,11 +105,11 @@ void fitToolButton(QToolButton *button, const QStringList &captions, int maxLine
         }
         return best;
     };
-    int widest = 0;
+    QSize largest;
     for (const QString &caption : captions) {
         button->setText(broken(caption));
-        widest = qMax(widest, button->sizeHint().width());
+        largest = largest.expandedTo(button->sizeHint());
     }
     button->setText(broken(captions.first()));
-    button->setMinimumWidth(widest);
+    button->setMinimumSize(largest);
 }

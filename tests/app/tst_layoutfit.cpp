@@ -5,6 +5,7 @@
 #include "dialogs/settingtimedialog.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -145,6 +146,16 @@ private slots:
             main->findChild<QPushButton *>(QLatin1String(group))->click();
             walk(QStringLiteral("camera-") + QLatin1String(group), main);
         }
+        // The camera's own settings window.
+        rig.ui()->btnAdvanced->click();
+        QCoreApplication::processEvents();
+        QDialog *advanced = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *d = qobject_cast<QDialog *>(w); d && d->isVisible())
+                advanced = d;
+        QVERIFY(advanced);
+        walk("advanced", advanced);
+        advanced->close();
         rig.window->onBtnCalib();
         walk("toolbox", main);
         rig.ui()->bdWidget->onBtnBDEdit();
