@@ -96,6 +96,8 @@ bool MeasureEditer::openImage(const QString &path)
         img = img.convertToFormat(QImage::Format_RGB32);
     m_filePath = path;
     m_savedPath.clear();
+    // The last picture's pointer readout means nothing on this one.
+    ui->labelCoor->clear();
     m_scene->resetImage();
     m_scene->setImage(img);
     ui->labelSize->setText(QString::asprintf("%d * %d", img.width(), img.height()));

@@ -21,6 +21,8 @@ FuncWidget::FuncWidget(QWidget *parent)
     setWidget(m_inner);
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
+    // Long row names wrap instead of pushing the panel wider than the window.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -28,11 +30,11 @@ QSwitchButton *FuncWidget::addSwitch(const QString &name)
 {
     auto *line = new QHBoxLayout;
     auto *label = new QLabel(name, m_inner);
+    label->setWordWrap(true);
     auto *sw = new QSwitchButton(m_inner);
     sw->setProperty("name", name);
-    line->addWidget(label);
+    line->addWidget(label, 1);
     line->addWidget(sw);
-    line->addStretch();
     m_layout->addLayout(line);
     m_labels.insert(name, label);
     m_rows.insert(name, sw);
@@ -44,10 +46,10 @@ QSlider *FuncWidget::addSlider(const QString &name)
 {
     auto *line = new QHBoxLayout;
     auto *label = new QLabel(name, m_inner);
+    label->setWordWrap(true);
     auto *value = new QLabel(m_inner);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    line->addWidget(label);
-    line->addStretch();
+    line->addWidget(label, 1);
     line->addWidget(value);
     m_layout->addLayout(line);
 

@@ -1,5 +1,6 @@
 #include "widgets/statusline.h"
 
+#include <QApplication>
 #include <QResizeEvent>
 #include <QToolButton>
 
@@ -84,7 +85,12 @@ void fitToolButton(QToolButton *button, const QStringList &captions, int maxLine
 {
     if (captions.isEmpty())
         return;
-    const QFontMetrics fm(button->font());
+    // Captions a little smaller than body text, as toolbars have them: six
+    // of them must share 800 pixels with the zoom box and the page buttons.
+    QFont font = QApplication::font(button);
+    font.setPointSizeF(qMax(8.0, font.pointSizeF() * 0.85));
+    button->setFont(font);
+    const QFontMetrics fm(font);
     auto broken = [&](const QString &caption) {
         if (caption.contains(QLatin1Char('\n')) || fm.horizontalAdvance(caption) <= maxLineWidth)
             return caption;
@@ -99,11 +105,11 @@ void fitToolButton(QToolButton *button, const QStringList &captions, int maxLine
         }
         return best;
     };
-    int widest = 0;
+    QSize largest;
     for (const QString &caption : captions) {
         button->setText(broken(caption));
-        widest = qMax(widest, button->sizeHint().width());
+        largest = largest.expandedTo(button->sizeHint());
     }
     button->setText(broken(captions.first()));
-    button->setMinimumWidth(widest);
+    button->setMinimumSize(largest);
 }

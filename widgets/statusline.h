@@ -37,10 +37,11 @@ private:
     QMap<int, Part> m_parts;
 };
 
-// Fits a text-under-icon tool button to its caption: a caption wider than
-// maxLineWidth is broken onto two lines at the space that makes the wider
-// line shortest, and the button never gets narrower than the widest of
+// Fits a text-under-icon tool button to its caption, in a slightly smaller
+// font than body text: a caption wider than maxLineWidth is broken onto two lines at the space that makes the wider
+// line shortest, and the button never gets smaller than the largest of
 // `captions` (so a button whose text changes, such as Record / Stop
-// recording, does not shift its neighbours). The first caption is shown.
+// recording, does not shift its neighbours or the toolbar's height). The
+// first caption is shown.
 class QToolButton;
-void fitToolButton(QToolButton *button, const QStringList &captions, int maxLineWidth = 96);
+void fitToolButton(QToolButton *button, const QStringList &captions, int maxLineWidth = 64);

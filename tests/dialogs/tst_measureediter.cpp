@@ -72,6 +72,47 @@ private slots:
         QCOMPARE(ed.form()->labelCoor->text(), QStringLiteral("坐标 :-320,240 (R: 10 G: 20 B: 30)"));
         ed.onCoorInfo(QPoint(320, 240), QColor(255, 255, 255));
         QCOMPARE(ed.form()->labelCoor->text(), QStringLiteral("坐标 :0,0 (R:255 G:255 B:255)"));
+        // A new picture starts without the last one's readout.
+        QVERIFY(ed.openImage(makePhoto(dir, "b.png", QSize(100, 80))));
+        QVERIFY(ed.form()->labelCoor->text().isEmpty());
+    }
+
+    // Readout and header stay readable under the main window's dark header style.
+    void readable()
+    {
+        QTemporaryDir dir;
+        AppSettings settings;
+        QWidget main;
+        main.setStyleSheet(QStringLiteral("#headFrame { background-color: rgb(45, 52, 64); }"));
+        MeasureEditer ed(&main);
+        ed.attach(&settings);
+        ed.resize(800, 600);
+        ed.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ed));
+        QVERIFY(ed.openImage(makePhoto(dir, "a.png", QSize(640, 480))));
+        ed.onCoorInfo(QPoint(0, 0), QColor(10, 20, 30));
+        auto luminance = [](QRgb c) {
+            auto lin = [](int v) { const double s = v / 255.0; return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4); };
+            return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c));
+        };
+        for (QWidget *w : {static_cast<QWidget *>(ed.form()->labelCoor), static_cast<QWidget *>(ed.form()->labelSize),
+                           static_cast<QWidget *>(ed.form()->btnSave)}) {
+            // The commonest colour is the background; the text's darkest or
+            // lightest ink against it gives the contrast.
+            const QImage img = ed.grab(QRect(w->mapTo(&ed, QPoint()), w->size())).toImage();
+            QHash<QRgb, int> counts;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    ++counts[img.pixel(x, y)];
+            const QRgb back = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(),
+                                               [](auto a, auto b) { return a.second < b.second; })->first;
+            double best = 1;
+            for (auto it = counts.keyBegin(); it != counts.keyEnd(); ++it) {
+                const double a = luminance(*it) + 0.05, b = luminance(back) + 0.05;
+                best = std::max(best, std::max(a, b) / std::min(a, b));
+            }
+            QVERIFY2(best >= 4.5, qPrintable(w->objectName() + QStringLiteral(": contrast %1").arg(best)));
+        }
     }
 
     void badFilesLeaveWindow_data()
