@@ -7,6 +7,7 @@
 #include "capture/camerahub.h"
 #include "capture/frameratemeter.h"
 #include "core/appsettings.h"
+#include "core/mediafiles.h"
 #include "core/notifier.h"
 #include "measure/camerascene.h"
 #include "ui_vistrel.h"
@@ -319,16 +320,15 @@ void CameraSession::updateStatus(const QString &devicePath)
 {
     if (!m_cameras.contains(devicePath))
         return;
-    auto tr = [](const char *text) { return QCoreApplication::translate("Vistrel", text); };
     if (m_lastStillMs > 0 && QDateTime::currentMSecsSinceEpoch() - m_lastStillMs <= 1000) {
         ui->labelStatus->clearParts();
-        ui->labelStatus->setPart(0, tr("Save Image"), 2);
+        ui->labelStatus->setPart(0, QCoreApplication::translate("Vistrel", "Save Image"), 2);
         return;
     }
     const Slot &slot = m_cameras[devicePath];
     const double rate = slot.rate ? slot.rate->rate() : 0.0;
     // The frame rate matters most; the pointer's place and colour give way first.
-    ui->labelStatus->setPart(0, tr("帧率") + QString::asprintf(":%0.1ffps", rate), 2);
+    ui->labelStatus->setPart(0, QCoreApplication::translate("Vistrel", "帧率") + QString::asprintf(":%0.1ffps", rate), 2);
     if (ui->stackMainWidget->currentIndex() != 0) {
         ui->labelStatus->setPart(1, QString(), 0);
         ui->labelStatus->setPart(2, QString(), 0);
@@ -348,7 +348,7 @@ void CameraSession::updateStatus(const QString &devicePath)
     const QSize picture = m_scene->image().size();
     const int x = m_lastPoint.x() - picture.width() / 2;
     const int y = picture.height() / 2 - m_lastPoint.y();
-    ui->labelStatus->setPart(1, tr("坐标") + QString::asprintf(":%d,%d", x, y), 1);
+    ui->labelStatus->setPart(1, QCoreApplication::translate("Vistrel", "坐标") + QString::asprintf(":%d,%d", x, y), 1);
     ui->labelStatus->setPart(2, QString::asprintf("(R:%3d G:%3d B:%3d)", r, g, b), 0);
     // A calibration scaled to another picture size says so.
     ui->labelStatus->setPart(3, ui->bdWidget->calibrationNote(), 2);
@@ -453,9 +453,10 @@ void CameraSession::onCameraAddClicked(QObject *clicked)
     if (!t)
         return;
     const QString path = QFileDialog::getOpenFileName(m_window, QString(), m_store->makeFilePath(SettingsStore::Photo),
-                                                      QStringLiteral("*.png;*.jpg;*.bmp"));
-    if (!path.isEmpty())
-        t->setFile(path);
+                                                      media::photoFilter());
+    // A picture too large or damaged is refused before it is decoded.
+    if (!path.isEmpty() && !t->setFile(path))
+        notifier().inform(m_window, QCoreApplication::translate("Vistrel", "打开文件失败"));
 }
 
 void CameraSession::switchView()

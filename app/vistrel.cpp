@@ -14,6 +14,7 @@
 #include "capture/devicetable.h"
 #include "capture/frameratemeter.h"
 #include "core/notifier.h"
+#include "core/mediafiles.h"
 #include "core/photofile.h"
 #include "dialogs/filebrowser.h"
 #include "dialogs/fileoperations.h"
@@ -53,21 +54,9 @@ namespace {
 int g_minimumStartupMs = 3000;
 std::optional<StoragePaths> g_storageOverride;
 
-bool isPhotoSuffix(const QString &suffix)
-{
-    const QString s = suffix.toLower();
-    return s == QLatin1String("png") || s == QLatin1String("jpg") || s == QLatin1String("bmp");
-}
-
 QString trVistrel(const char *text)
 {
     return QCoreApplication::translate("VistrelClass", text);
-}
-
-bool isPhotoSuffix(const QString &suffix)
-{
-    const QString s = suffix.toLower();
-    return s == QLatin1String("png") || s == QLatin1String("jpg") || s == QLatin1String("bmp");
 }
 
 } // namespace
@@ -608,7 +597,7 @@ void Vistrel::onListItemOpen(QListWidgetItem *item)
     if (!item)
         return;
     const QString path = item->data(Qt::UserRole).toString();
-    if (isPhotoSuffix(QFileInfo(path).suffix())) {
+    if (media::isPhoto(path)) {
         if (m_editer->openImage(path)) {
             m_editer->show();
             m_editer->raise();
@@ -694,5 +683,7 @@ void Vistrel::retranslate()
     m_languages->retranslate();
     m_panel->retranslate();
     m_fullScreen->retranslate();
+    // The status line's words too, without waiting for the next frame.
+    m_session->updateStatus(currentCamera());
     m_scene->update();
 }

@@ -6,7 +6,8 @@ namespace media {
 
 QStringList photoSuffixes()
 {
-    return {QStringLiteral(".png"), QStringLiteral(".jpg"), QStringLiteral(".bmp")};
+    return {QStringLiteral(".png"), QStringLiteral(".jpg"), QStringLiteral(".jpeg"),
+            QStringLiteral(".bmp"), QStringLiteral(".tif"), QStringLiteral(".tiff")};
 }
 
 QStringList videoSuffixes()

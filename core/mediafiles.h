@@ -7,7 +7,7 @@
 // compared without regard to case ("UP.JPG" is a photo).
 namespace media {
 
-// ".png", ".jpg", ".bmp"
+// ".png", ".jpg", ".jpeg", ".bmp", ".tif", ".tiff": every photo the program writes and opens
 QStringList photoSuffixes();
 // ".mp4", ".avi"
 QStringList videoSuffixes();
@@ -18,7 +18,7 @@ bool hasSuffix(const QString &path, const QStringList &suffixes);
 
 // File dialog filters: Qt separates the patterns with spaces. The patterns
 // are matched case-insensitively by Qt's own dialog.
-QString photoFilter(); // "*.png *.jpg *.bmp"
-QString importFilter(); // "*.png *.jpg *.bmp *.mp4 *.avi"
+QString photoFilter(); // "*.png *.jpg *.jpeg *.bmp *.tif *.tiff"
+QString importFilter(); // the photos, then "*.mp4 *.avi"
 
 } // namespace media

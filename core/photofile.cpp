@@ -1,4 +1,5 @@
 #include "core/photofile.h"
+#include "core/mediafiles.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -542,8 +543,10 @@ std::optional<BDInfo> readTiff(QFile &f)
 
 QStringList photoSuffixes()
 {
-    return {QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
-            QStringLiteral("bmp"), QStringLiteral("tif"), QStringLiteral("tiff")};
+    QStringList out;
+    for (const QString &s : media::photoSuffixes())
+        out << s.mid(1);
+    return out;
 }
 
 bool isPhotoSuffix(const QString &suffix)

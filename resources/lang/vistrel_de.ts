@@ -234,21 +234,6 @@
         </message>
     </context>
     <context>
-        <name>CameraSession</name>
-        <message>
-            <source>Save Image</source>
-            <translation>Bild gespeichert</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Bildrate</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Koordinaten</translation>
-        </message>
-    </context>
-    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -689,6 +674,18 @@ Ersetzen?</translation>
         <message>
             <source>按ESC退出全屏</source>
             <translation>Esc: Vollbild beenden</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Bild gespeichert</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Bildrate</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Koordinaten</translation>
         </message>
     </context>
     <context>

@@ -234,21 +234,6 @@
         </message>
     </context>
     <context>
-        <name>CameraSession</name>
-        <message>
-            <source>Save Image</source>
-            <translation>Image saved</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Frame rate</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Coordinates</translation>
-        </message>
-    </context>
-    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -689,6 +674,18 @@ Replace it?</translation>
         <message>
             <source>按ESC退出全屏</source>
             <translation>Press Esc to exit full screen</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Image saved</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Frame rate</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordinates</translation>
         </message>
     </context>
     <context>

@@ -234,21 +234,6 @@
         </message>
     </context>
     <context>
-        <name>CameraSession</name>
-        <message>
-            <source>Save Image</source>
-            <translation>Imagen guardada</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Velocidad de fotogramas</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Coordenadas</translation>
-        </message>
-    </context>
-    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -689,6 +674,18 @@
         <message>
             <source>按ESC退出全屏</source>
             <translation>Esc: salir de pantalla completa</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Imagen guardada</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Velocidad de fotogramas</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordenadas</translation>
         </message>
     </context>
     <context>

@@ -234,21 +234,6 @@
         </message>
     </context>
     <context>
-        <name>CameraSession</name>
-        <message>
-            <source>Save Image</source>
-            <translation>Image enregistrée</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Fréquence d'images</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Coordonnées</translation>
-        </message>
-    </context>
-    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -689,6 +674,18 @@ Le remplacer ?</translation>
         <message>
             <source>按ESC退出全屏</source>
             <translation>Échap : quitter le plein écran</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Image enregistrée</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Fréquence d'images</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordonnées</translation>
         </message>
     </context>
     <context>

@@ -234,21 +234,6 @@
         </message>
     </context>
     <context>
-        <name>CameraSession</name>
-        <message>
-            <source>Save Image</source>
-            <translation>Immagine salvata</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Frequenza fotogrammi</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Coordinate</translation>
-        </message>
-    </context>
-    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -689,6 +674,18 @@ Sostituirlo?</translation>
         <message>
             <source>按ESC退出全屏</source>
             <translation>Esc: esci da schermo intero</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Immagine salvata</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Frequenza fotogrammi</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordinate</translation>
         </message>
     </context>
     <context>

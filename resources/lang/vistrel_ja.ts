@@ -234,21 +234,6 @@
         </message>
     </context>
     <context>
-        <name>CameraSession</name>
-        <message>
-            <source>Save Image</source>
-            <translation>画像を保存しました</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>フレームレート</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>座標</translation>
-        </message>
-    </context>
-    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -689,6 +674,18 @@
         <message>
             <source>按ESC退出全屏</source>
             <translation>Esc キーで全画面を終了</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>画像を保存しました</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>フレームレート</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>座標</translation>
         </message>
     </context>
     <context>

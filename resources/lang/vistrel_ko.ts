@@ -234,21 +234,6 @@
         </message>
     </context>
     <context>
-        <name>CameraSession</name>
-        <message>
-            <source>Save Image</source>
-            <translation>이미지 저장됨</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>프레임 속도</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>좌표</translation>
-        </message>
-    </context>
-    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -689,6 +674,18 @@
         <message>
             <source>按ESC退出全屏</source>
             <translation>Esc 키로 전체 화면 종료</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>이미지 저장됨</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>프레임 속도</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>좌표</translation>
         </message>
     </context>
     <context>

@@ -234,21 +234,6 @@
         </message>
     </context>
     <context>
-        <name>CameraSession</name>
-        <message>
-            <source>Save Image</source>
-            <translation>Vaizdas išsaugotas</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Kadrų dažnis</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Koordinatės</translation>
-        </message>
-    </context>
-    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -689,6 +674,18 @@ Pakeisti?</translation>
         <message>
             <source>按ESC退出全屏</source>
             <translation>Esc – išeiti iš viso ekrano</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Vaizdas išsaugotas</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Kadrų dažnis</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Koordinatės</translation>
         </message>
     </context>
     <context>

@@ -234,21 +234,6 @@
         </message>
     </context>
     <context>
-        <name>CameraSession</name>
-        <message>
-            <source>Save Image</source>
-            <translation>Afbeelding opgeslagen</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Beeldsnelheid</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Coördinaten</translation>
-        </message>
-    </context>
-    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -689,6 +674,18 @@ Vervangen?</translation>
         <message>
             <source>按ESC退出全屏</source>
             <translation>Esc: volledig scherm verlaten</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Afbeelding opgeslagen</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Beeldsnelheid</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coördinaten</translation>
         </message>
     </context>
     <context>

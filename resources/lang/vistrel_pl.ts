@@ -234,21 +234,6 @@
         </message>
     </context>
     <context>
-        <name>CameraSession</name>
-        <message>
-            <source>Save Image</source>
-            <translation>Zapisano obraz</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Szybkość klatek</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Współrzędne</translation>
-        </message>
-    </context>
-    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -689,6 +674,18 @@ Zastąpić go?</translation>
         <message>
             <source>按ESC退出全屏</source>
             <translation>Esc: wyjście z pełnego ekranu</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Zapisano obraz</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Szybkość klatek</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Współrzędne</translation>
         </message>
     </context>
     <context>

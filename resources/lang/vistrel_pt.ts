@@ -234,21 +234,6 @@
         </message>
     </context>
     <context>
-        <name>CameraSession</name>
-        <message>
-            <source>Save Image</source>
-            <translation>Imagem salva</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Taxa de quadros</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Coordenadas</translation>
-        </message>
-    </context>
-    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -689,6 +674,18 @@ Substituí-lo?</translation>
         <message>
             <source>按ESC退出全屏</source>
             <translation>Esc: sair da tela cheia</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Imagem salva</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Taxa de quadros</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Coordenadas</translation>
         </message>
     </context>
     <context>

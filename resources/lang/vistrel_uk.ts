@@ -234,21 +234,6 @@
         </message>
     </context>
     <context>
-        <name>CameraSession</name>
-        <message>
-            <source>Save Image</source>
-            <translation>Зображення збережено</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>Частота кадрів</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>Координати</translation>
-        </message>
-    </context>
-    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -689,6 +674,18 @@
         <message>
             <source>按ESC退出全屏</source>
             <translation>Esc — вихід з повного екрана</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>Зображення збережено</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>Частота кадрів</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>Координати</translation>
         </message>
     </context>
     <context>

@@ -234,21 +234,6 @@
         </message>
     </context>
     <context>
-        <name>CameraSession</name>
-        <message>
-            <source>Save Image</source>
-            <translation>影像已儲存</translation>
-        </message>
-        <message>
-            <source>帧率</source>
-            <translation>影格率</translation>
-        </message>
-        <message>
-            <source>坐标</source>
-            <translation>座標</translation>
-        </message>
-    </context>
-    <context>
         <name>DeviceSettingsDialog</name>
         <message>
             <source>设备属性</source>
@@ -689,6 +674,18 @@
         <message>
             <source>按ESC退出全屏</source>
             <translation>按 Esc 鍵離開全螢幕</translation>
+        </message>
+        <message>
+            <source>Save Image</source>
+            <translation>影像已儲存</translation>
+        </message>
+        <message>
+            <source>帧率</source>
+            <translation>影格率</translation>
+        </message>
+        <message>
+            <source>坐标</source>
+            <translation>座標</translation>
         </message>
     </context>
     <context>

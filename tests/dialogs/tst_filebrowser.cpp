@@ -1,3 +1,4 @@
+#include "core/mediafiles.h"
 #include "dialogs/filebrowser.h"
 #include "record/rtmpthread.h"
 #include "core/camerabuffer.h"
@@ -212,7 +213,7 @@ void TestFileBrowser::modeIsNotCumulative()
     FileBrowser b;
     b.setVideoMode(true);
     b.setVideoMode(false);
-    QCOMPARE(b.suffixes(), (QStringList{QStringLiteral(".png"), QStringLiteral(".jpg"), QStringLiteral(".bmp")}));
+    QCOMPARE(b.suffixes(), media::photoSuffixes());
 }
 
 void TestFileBrowser::ordering_data()
