@@ -381,7 +381,7 @@ void Vistrel::onBtnCamParamReset() { m_panel->reset(); }
 void Vistrel::onBtnAdvanced()
 {
     if (m_session->hasCurrent())
-        m_hub->setProperty(currentCamera(), CameraHub::SettingsDialog, 1);
+        m_panel->openDeviceDialog(this);
 }
 
 // ------------------------------------------------------ photos, recording

@@ -264,9 +264,12 @@ void CameraParamPanel::setCamera(const QString &devicePath)
         if (old->devicePath() != devicePath)
             old->close();
     }
+    // The device dialog follows the current camera. Between two cameras (the
+    // old one closed first) there is none; it comes back with the next one.
+    if (devicePath.isEmpty())
+        return;
     m_dialogWanted = false;
-    // The device dialog follows the current camera; with none it stays closed.
-    if (!devicePath.isEmpty() && openDeviceDialog(parent) && old)
+    if (openDeviceDialog(parent) && old)
         m_dialog->move(where);
 }
 
