@@ -242,6 +242,7 @@ void Vistrel::connectForm()
     connect(m_store, &SettingsStore::sigLoaded, this, &Vistrel::applyLoadedSettings);
     // The camera key of a keyboard takes a photo like the microscope's button.
     ui->camViewer->installEventFilter(this);
+    m_fullScreen->watch(ui->camViewer->viewport());
 }
 
 Vistrel::~Vistrel()

@@ -1,5 +1,6 @@
 // The camera panel, the device's own dialog and the stored record agree with
-// the device; the device dialog follows the current camera.
+// the device; the device dialog follows the current camera; full screen ends
+// on a double click on the picture.
 #include "capture/devicesettingsdialog.h"
 #include "mainwindowrig.h"
 #include "widgets/paramslider.h"
@@ -179,6 +180,17 @@ private slots:
         // Closed with its camera.
         CameraHub::instance()->closeCamera(second);
         QVERIFY(!now || !now->isVisible());
+    }
+
+    void doubleClickOnPictureLeavesFullScreen()
+    {
+        Rig rig;
+        rig.window->onBtnFullScreen();
+        QVERIFY(!rig.ui()->headFrame->isVisible());
+        QWidget *picture = rig.ui()->camViewer->viewport();
+        QTest::mouseDClick(picture, Qt::LeftButton, Qt::NoModifier, picture->rect().center());
+        QVERIFY(rig.ui()->headFrame->isVisible());
+        QVERIFY(!rig.window->isFullScreen());
     }
 };
 
