@@ -110,7 +110,12 @@ private slots:
             QVERIFY(hub->getPropertyRange(cam, H::Exposure).flags & 1);
         } else {
             changeInDialog(panel->openDeviceDialog(rig.window.get()));
-            rig.reopen();
+            // A new device at its defaults: the stored settings bring the change back.
+            rig.window.reset();
+            rig.sim = std::make_shared<SimulatedBackend>(
+                QVector<SimCameraSpec>{spec("a", 0x62C1, {{640, 480}, {1280, 720}, {1920, 1080}})});
+            hub->setBackends({rig.sim});
+            rig.open();
             QCOMPARE(rig.window->currentCamera(), cam);
             QCOMPARE(deviceValue(cam, H::ColourTemperature), 3500);
             QCOMPARE(deviceValue(cam, H::Exposure), 40);
