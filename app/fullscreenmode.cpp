@@ -72,6 +72,18 @@ bool FullScreenMode::handle(QEvent *event)
     return leaving;
 }
 
+void FullScreenMode::watch(QWidget *picture)
+{
+    picture->installEventFilter(this);
+}
+
+bool FullScreenMode::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick && handle(event))
+        return true;
+    return QObject::eventFilter(watched, event);
+}
+
 void FullScreenMode::check()
 {
     // The head frame stands for the whole chrome.

@@ -27,10 +27,16 @@ public:
     void toggle() { m_active ? leave() : enter(); }
     // Esc and a double click leave full screen; true when event did that.
     bool handle(QEvent *event);
+    // Double clicks anywhere on `picture` (the view's viewport, which gets the
+    // mouse events, not the view) leave full screen.
+    void watch(QWidget *picture);
     // The hint in the current language.
     void retranslate();
     // The periodic check (the window's full-screen timer slot).
     void check();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showHint();

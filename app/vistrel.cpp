@@ -242,6 +242,7 @@ void Vistrel::connectForm()
     connect(m_store, &SettingsStore::sigLoaded, this, &Vistrel::applyLoadedSettings);
     // The camera key of a keyboard takes a photo like the microscope's button.
     ui->camViewer->installEventFilter(this);
+    m_fullScreen->watch(ui->camViewer->viewport());
 }
 
 Vistrel::~Vistrel()
@@ -381,7 +382,7 @@ void Vistrel::onBtnCamParamReset() { m_panel->reset(); }
 void Vistrel::onBtnAdvanced()
 {
     if (m_session->hasCurrent())
-        m_hub->setProperty(currentCamera(), CameraHub::SettingsDialog, 1);
+        m_panel->openDeviceDialog(this);
 }
 
 // ------------------------------------------------------ photos, recording

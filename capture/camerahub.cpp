@@ -7,6 +7,7 @@
 #include "capture/v4l2backend.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QThread>
 
@@ -322,6 +323,9 @@ void CameraHub::dropCamera(const QString &camId)
     OpenedCamera *cam = m_cameras.take(camId);
     if (!cam)
         return;
+    // Its settings window would act on nothing.
+    if (QDialog *dialog = m_layer.settingsWindow(camId))
+        dialog->close();
     // The stream is stopped; a writer still inside the pixels finishes soon.
     // (A buffer without pixels was never written.)
     QElapsedTimer timer;

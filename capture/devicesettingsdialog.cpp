@@ -47,7 +47,7 @@ void DeviceSettingsDialog::build()
             auto *slider = new QSlider(Qt::Horizontal, row);
             slider->setRange(c.minimum, c.maximum);
             slider->setSingleStep(qMax(1, c.step));
-            slider->setPageStep(qMax(1, c.step) * 10);
+            slider->setPageStep(qMax(qMax(1, c.step), (c.maximum - c.minimum) / 20));
             slider->setObjectName(QStringLiteral("control_%1").arg(id));
             auto *label = new QLabel(row);
             label->setMinimumWidth(48);
@@ -114,6 +114,7 @@ void DeviceSettingsDialog::apply(quint32 id, qint32 value)
 {
     m_layer->setDeviceControl(m_path, id, value);
     refresh();
+    emit controlsChanged();
 }
 
 void DeviceSettingsDialog::refresh()
@@ -144,16 +145,29 @@ void DeviceSettingsDialog::refresh()
     m_updating = false;
 }
 
+void DeviceSettingsDialog::restoreDefaults(CaptureLayer *layer, const QString &path)
+{
+    const QVector<ControlInfo> controls = layer->deviceControls(path);
+    auto setIntegers = [&] {
+        for (const ControlInfo &c : controls) {
+            if (c.type == ControlInfo::Integer && !c.readOnly)
+                layer->setDeviceControl(path, c.id, c.defaultValue);
+        }
+    };
+    // Once while the manual modes may still be on (a default automatic mode
+    // would lock the colour temperature and the exposure time where they are),
+    // then the modes, then again for the controls the modes freed.
+    setIntegers();
+    for (const ControlInfo &c : controls) {
+        if (c.type == ControlInfo::Boolean || c.type == ControlInfo::Menu)
+            layer->setDeviceControl(path, c.id, c.defaultValue);
+    }
+    setIntegers();
+}
+
 void DeviceSettingsDialog::onBtnDefaults()
 {
-    // Automatic modes first, so the controls they free take their defaults.
-    for (const ControlInfo &c : qAsConst(m_controls)) {
-        if (c.type == ControlInfo::Boolean || c.type == ControlInfo::Menu)
-            m_layer->setDeviceControl(m_path, c.id, c.defaultValue);
-    }
-    for (const ControlInfo &c : qAsConst(m_controls)) {
-        if (c.type == ControlInfo::Integer)
-            m_layer->setDeviceControl(m_path, c.id, c.defaultValue);
-    }
+    restoreDefaults(m_layer, m_path);
     refresh();
+    emit controlsChanged();
 }

@@ -22,6 +22,14 @@ public:
     // The widget of one control (object name "control_<id>"), null when absent.
     QWidget *controlWidget(quint32 id) const { return m_widgets.value(id); }
 
+    // Every control back to the default the device reports, the automatic
+    // modes (menus and switches) included.
+    static void restoreDefaults(CaptureLayer *layer, const QString &path);
+
+signals:
+    // The user changed a control here; the values on the device are new.
+    void controlsChanged();
+
 public slots:
     // Reads every value back (automatic modes switch other controls on and off).
     void refresh();

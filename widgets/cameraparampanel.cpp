@@ -1,13 +1,15 @@
 #include "widgets/cameraparampanel.h"
 
+#include "capture/devicesettingsdialog.h"
 #include "widgets/funcwidget.h"
+#include "widgets/paramslider.h"
 #include "widgets/qswitchbutton.h"
 
 #include <QCoreApplication>
 #include <QIcon>
 #include <QPushButton>
+#include <QPointer>
 #include <QScopeGuard>
-#include <QSlider>
 #include <QVBoxLayout>
 
 namespace {
@@ -81,8 +83,9 @@ CameraParamPanel::CameraParamPanel(QWidget *container, const QVector<QPushButton
                 connect(sw, qOverload<bool>(&QSwitchButton::clicked), this, [this, key](bool on) { rowSwitched(key, on); });
                 m_rows.insert(key, sw);
             } else {
-                QSlider *slider = group->addSlider(name);
-                connect(slider, &QSlider::valueChanged, this, [this, key](int value) { rowMoved(key, value); });
+                ParamSlider *slider = group->addSlider(name);
+                slider->setObjectName(QStringLiteral("param_%1").arg(key));
+                connect(slider, &ParamSlider::deviceValueChanged, this, [this, key](int value) { rowMoved(key, value); });
                 m_rows.insert(key, slider);
             }
         }
@@ -174,7 +177,7 @@ void CameraParamPanel::rowSwitched(int key, bool on)
     default:
         return;
     }
-    emit changed();
+    syncFromDevice();
 }
 
 void CameraParamPanel::rowMoved(int key, int value)
@@ -194,7 +197,80 @@ void CameraParamPanel::rowMoved(int key, int value)
     else if (key == CameraHub::ColourTemperature)
         c.colourTemperature = value;
     m_hub->setProperty(m_camera, key, value);
+    syncFromDevice();
+}
+
+void CameraParamPanel::syncFromDevice()
+{
+    if (m_camera.isEmpty())
+        return;
+    // What the device granted is what is kept and shown.
+    readDevice(m_camera);
+    show(m_camera);
+    if (m_dialog && m_dialog->devicePath() == m_camera)
+        m_dialog->refresh();
     emit changed();
+}
+
+int CameraParamPanel::rowValue(int key) const
+{
+    auto *s = qobject_cast<ParamSlider *>(row(key));
+    return s ? s->deviceValue() : 0;
+}
+
+DeviceSettingsDialog *CameraParamPanel::openDeviceDialog(QWidget *parent)
+{
+    if (m_camera.isEmpty() || !m_hub->layer()->showSettingsWindow(m_camera, parent))
+        return nullptr;
+    bindDialog();
+    return m_dialog;
+}
+
+void CameraParamPanel::bindDialog()
+{
+    auto *dialog = qobject_cast<DeviceSettingsDialog *>(m_hub->layer()->settingsWindow(m_camera));
+    if (!dialog)
+        return;
+    m_dialogWanted = true;
+    if (dialog == m_dialog)
+        return;
+    m_dialog = dialog;
+    connect(dialog, &DeviceSettingsDialog::controlsChanged, this, [this, dialog] {
+        if (dialog->devicePath() == m_camera)
+            syncFromDevice();
+    });
+    // Closed by the user while its camera runs: it stays closed. Closed with
+    // its camera: it comes back for the next current camera.
+    connect(dialog, &QDialog::finished, this, [this, dialog] {
+        if (m_hub->isOpen(dialog->devicePath()) && dialog == m_dialog)
+            m_dialogWanted = false;
+    });
+}
+
+void CameraParamPanel::setCamera(const QString &devicePath)
+{
+    if (devicePath == m_camera)
+        return;
+    m_camera = devicePath;
+    if (!m_dialogWanted)
+        return;
+    QPointer<DeviceSettingsDialog> old = m_dialog;
+    QPoint where;
+    QWidget *parent = nullptr;
+    if (old) {
+        where = old->pos();
+        parent = old->parentWidget();
+        m_dialog = nullptr;
+        if (old->devicePath() != devicePath)
+            old->close();
+    }
+    // The device dialog follows the current camera. Between two cameras (the
+    // old one closed first) there is none; it comes back with the next one.
+    if (devicePath.isEmpty())
+        return;
+    m_dialogWanted = false;
+    if (openDeviceDialog(parent) && old)
+        m_dialog->move(where);
 }
 
 void CameraParamPanel::readDevice(const QString &devicePath)
@@ -204,6 +280,11 @@ void CameraParamPanel::readDevice(const QString &devicePath)
     c.size = QSize(m_hub->getProperty(devicePath, CameraHub::FrameWidth), m_hub->getProperty(devicePath, CameraHub::FrameHeight));
     for (int i = 0; i < CameraConfig::Extra; ++i)
         c.params[i] = paramFromRange(m_hub->getPropertyRange(devicePath, kEntryCodes[i]));
+    const PropertyRange wb = m_hub->getPropertyRange(devicePath, CameraHub::WhiteBalance);
+    c.autoWhiteBalance = wb.supported && wb.current != 0;
+    const PropertyRange temperature = m_hub->getPropertyRange(devicePath, CameraHub::ColourTemperature);
+    if (temperature.supported)
+        c.colourTemperature = temperature.current;
     c.redGain = m_hub->getProperty(devicePath, CameraHub::RedGain);
     c.greenGain = m_hub->getProperty(devicePath, CameraHub::GreenGain);
     c.blueGain = m_hub->getProperty(devicePath, CameraHub::BlueGain);
@@ -230,6 +311,8 @@ void CameraParamPanel::applySaved(const QString &devicePath)
     m_hub->setProperty(devicePath, CameraHub::ExposureMode, exposure.mode());
     if (!exposure.isAutomatic())
         m_hub->setProperty(devicePath, CameraHub::Gain, c.params[CameraConfig::Gain].current());
+    // Keep what the device accepted, not what was asked for.
+    readDevice(devicePath);
 }
 
 void CameraParamPanel::show(const QString &devicePath)
@@ -237,30 +320,30 @@ void CameraParamPanel::show(const QString &devicePath)
     m_showing = true;
     const auto done = qScopeGuard([this] { m_showing = false; });
     const CameraConfig c = m_settings->cameras.value(devicePath);
-    auto sliderOf = [this](int key) { return qobject_cast<QSlider *>(row(key)); };
+    auto sliderOf = [this](int key) { return qobject_cast<ParamSlider *>(row(key)); };
     auto switchOf = [this](int key) { return qobject_cast<QSwitchButton *>(row(key)); };
     for (int i = 0; i < CameraConfig::Extra; ++i) {
-        QSlider *s = sliderOf(kEntryCodes[i]);
+        ParamSlider *s = sliderOf(kEntryCodes[i]);
         if (!s)
             continue;
         const CameraParam &p = c.params[i];
-        s->setRange(p.minimum(), qMax(p.minimum(), p.maximum()));
-        s->setSingleStep(qMax(1, p.step()));
-        s->setValue(p.current());
+        // Exposure times span decades: equal travel for equal ratios.
+        s->setValueRange(p.minimum(), p.maximum(), p.step(), i == CameraConfig::Exposure);
+        s->setDeviceValue(p.current());
         s->setEnabled(p.supported());
     }
     // Colour temperature and the gains show what the device has now.
     for (int key : {CameraHub::ColourTemperature, CameraHub::RedGain, CameraHub::GreenGain, CameraHub::BlueGain}) {
-        QSlider *s = sliderOf(key);
+        ParamSlider *s = sliderOf(key);
         if (!s)
             continue;
         const PropertyRange r = m_hub->getPropertyRange(devicePath, key);
         if (key == CameraHub::ColourTemperature) {
-            s->setRange(r.minimum, qMax(r.minimum, r.maximum));
-            s->setValue(r.current);
+            s->setValueRange(r.minimum, r.maximum, r.step, false);
+            s->setDeviceValue(r.current);
         } else {
-            s->setRange(r.supported ? r.minimum : 0, r.supported ? qMax(r.minimum, r.maximum) : 255);
-            s->setValue(int(key == CameraHub::RedGain ? c.redGain : key == CameraHub::GreenGain ? c.greenGain : c.blueGain));
+            s->setValueRange(r.supported ? r.minimum : 0, r.supported ? r.maximum : 255, r.step, false);
+            s->setDeviceValue(int(key == CameraHub::RedGain ? c.redGain : key == CameraHub::GreenGain ? c.greenGain : c.blueGain));
         }
         s->setEnabled(r.supported && !c.autoWhiteBalance);
     }
@@ -269,7 +352,7 @@ void CameraParamPanel::show(const QString &devicePath)
         sw->setChecked(exposure.isAutomatic());
         sw->setEnabled(m_hub->isPropertySupported(devicePath, CameraHub::ExposureMode) || exposure.supported());
     }
-    if (QSlider *s = sliderOf(CameraHub::Exposure))
+    if (ParamSlider *s = sliderOf(CameraHub::Exposure))
         s->setEnabled(!exposure.isAutomatic() && exposure.supported());
     if (QSwitchButton *sw = switchOf(CameraHub::WhiteBalance)) {
         sw->setChecked(c.autoWhiteBalance);
@@ -287,11 +370,14 @@ void CameraParamPanel::reset()
 {
     if (m_camera.isEmpty())
         return;
-    readDevice(m_camera);
-    config().resetToDefaults();
-    applySaved(m_camera);
-    show(m_camera);
-    emit changed();
+    // Every control the device has a default for, the automatic modes first.
+    DeviceSettingsDialog::restoreDefaults(m_hub->layer(), m_camera);
+    CameraConfig &c = config();
+    c.blackWhite = false;
+    c.flipHorizontal = false;
+    c.flipVertical = false;
+    m_hub->setFlip(m_camera, false, false);
+    syncFromDevice();
 }
 
 void CameraParamPanel::retranslate()
@@ -300,4 +386,9 @@ void CameraParamPanel::retranslate()
         for (const QString &name : group->rowNames())
             group->setRowText(name, QCoreApplication::translate("VistrelClass", name.toUtf8().constData()));
     }
+}
+
+DeviceSettingsDialog *CameraParamPanel::deviceDialog() const
+{
+    return m_dialog;
 }

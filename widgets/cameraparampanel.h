@@ -5,8 +5,10 @@
 
 #include <QMap>
 #include <QObject>
+#include <QPointer>
 #include <QVector>
 
+class DeviceSettingsDialog;
 class FuncWidget;
 class QPushButton;
 class QWidget;
@@ -26,8 +28,9 @@ public:
     CameraParamPanel(QWidget *container, const QVector<QPushButton *> &groupButtons, CameraHub *hub,
                      AppSettings *settings, QObject *parent = nullptr);
 
-    // The open camera the rows act on; empty for none.
-    void setCamera(const QString &devicePath) { m_camera = devicePath; }
+    // The open camera the rows act on; empty for none. An open device dialog
+    // moves to it (closes with none).
+    void setCamera(const QString &devicePath);
     QString camera() const { return m_camera; }
 
     QWidget *row(int key) const { return m_rows.value(key); }
@@ -41,13 +44,23 @@ public:
     void rowSwitched(int key, bool on);
     void rowMoved(int key, int value);
 
-    // The camera's record from the device (ranges, current values, gains).
+    // A slider row's value in the control's units (the exposure slider is logarithmic).
+    int rowValue(int key) const;
+    // The device's own settings dialog for the current camera; its changes
+    // reach the rows and the record. Null without a camera.
+    DeviceSettingsDialog *openDeviceDialog(QWidget *parent = nullptr);
+    DeviceSettingsDialog *deviceDialog() const;
+    // The current camera's record and rows from what the device has now.
+    void syncFromDevice();
+
+    // The camera's record from the device (ranges, current values, modes, gains).
     void readDevice(const QString &devicePath);
-    // The camera's record to the device.
+    // The camera's record to the device; then the record holds what it accepted.
     void applySaved(const QString &devicePath);
     // The rows show the camera's record; the device is not written to.
     void show(const QString &devicePath);
-    // Device defaults back, for the current camera.
+    // Device defaults back for the current camera: every control with one,
+    // the automatic modes included; flips and black-and-white off.
     void reset();
     // Row names in the current language.
     void retranslate();
@@ -60,6 +73,7 @@ signals:
 
 private:
     CameraConfig &config() { return m_settings->cameras[m_camera]; }
+    void bindDialog();
 
     CameraHub *m_hub;
     AppSettings *m_settings;
@@ -68,4 +82,6 @@ private:
     QVector<QPushButton *> m_buttons;
     QVector<FuncWidget *> m_groups;
     QMap<int, QWidget *> m_rows;
+    QPointer<DeviceSettingsDialog> m_dialog;
+    bool m_dialogWanted = false; // the user has the device dialog open
 };

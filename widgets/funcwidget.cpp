@@ -1,11 +1,11 @@
 #include "widgets/funcwidget.h"
 
+#include "widgets/paramslider.h"
 #include "widgets/qswitchbutton.h"
 #include "widgets/sliderfilter.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QSlider>
 #include <QVBoxLayout>
 #include <QVariant>
 
@@ -42,7 +42,7 @@ QSwitchButton *FuncWidget::addSwitch(const QString &name)
     return sw;
 }
 
-QSlider *FuncWidget::addSlider(const QString &name)
+ParamSlider *FuncWidget::addSlider(const QString &name)
 {
     auto *line = new QHBoxLayout;
     auto *label = new QLabel(name, m_inner);
@@ -53,11 +53,14 @@ QSlider *FuncWidget::addSlider(const QString &name)
     line->addWidget(value);
     m_layout->addLayout(line);
 
-    auto *slider = new QSlider(Qt::Horizontal, m_inner);
+    auto *slider = new ParamSlider(m_inner);
     slider->installEventFilter(m_filter);
     slider->setProperty("name", name);
-    connect(slider, &QSlider::valueChanged, value, [value](int v) { value->setNum(v); });
-    value->setNum(slider->value());
+    value->setObjectName(QStringLiteral("value"));
+    value->setProperty("slider", QVariant::fromValue<QObject *>(slider));
+    value->installEventFilter(m_filter);
+    connect(slider, &ParamSlider::deviceValueChanged, value, [value](int v) { value->setNum(v); });
+    value->setNum(slider->deviceValue());
     m_layout->addWidget(slider);
     m_labels.insert(name, label);
     m_rows.insert(name, slider);

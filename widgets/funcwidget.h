@@ -4,7 +4,7 @@
 #include <QScrollArea>
 
 class QLabel;
-class QSlider;
+class ParamSlider;
 class QSwitchButton;
 class QVBoxLayout;
 class SliderFilter;
@@ -17,7 +17,8 @@ public:
     explicit FuncWidget(QWidget *parent = nullptr);
 
     QSwitchButton *addSwitch(const QString &name);
-    QSlider *addSlider(const QString &name);
+    // A double click on the value label opens the slider's value editor.
+    ParamSlider *addSlider(const QString &name);
 
     QLabel *nameLabel(const QString &name) const { return m_labels.value(name); }
     QWidget *row(const QString &name) const { return m_rows.value(name); }

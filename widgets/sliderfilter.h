@@ -3,7 +3,8 @@
 #include <QObject>
 
 // Keeps the mouse wheel away from sliders, so scrolling the panel never
-// changes a camera setting by accident.
+// changes a camera setting by accident; a double click on a slider's value
+// label opens its value editor.
 class SliderFilter : public QObject
 {
     Q_OBJECT

@@ -415,9 +415,11 @@ private slots:
         QCOMPARE(CameraHub::instance()->getPropertyRange(cam, CameraHub::Exposure).flags & 1, 1);
         QTest::mousePress(autoExposure, Qt::LeftButton);
         QVERIFY(exposure->isEnabled());
-        exposure->setValue(exposure->minimum() + 3);
-        QCOMPARE(CameraHub::instance()->getPropertyRange(cam, CameraHub::Exposure).current, exposure->minimum() + 3);
-        QCOMPARE(rig.window->settings().cameras[cam].params[CameraConfig::Exposure].current(), exposure->minimum() + 3);
+        // The exposure slider is logarithmic: the row's value is in the control's units.
+        exposure->setValue(exposure->minimum() + 300);
+        const int chosenExposure = rig.window->paramPanel()->rowValue(CameraHub::Exposure);
+        QCOMPARE(CameraHub::instance()->getPropertyRange(cam, CameraHub::Exposure).current, chosenExposure);
+        QCOMPARE(rig.window->settings().cameras[cam].params[CameraConfig::Exposure].current(), chosenExposure);
 
         // Reset brings the device defaults back.
         const PropertyRange before = CameraHub::instance()->getPropertyRange(cam, CameraHub::Brightness);

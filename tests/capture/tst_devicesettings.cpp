@@ -138,8 +138,11 @@ void TstDeviceSettings::automaticModesFreeOtherControls()
     QTest::keyClick(exposure, Qt::Key_Up);
     QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_EXPOSURE_AUTO), int(V4L2_EXPOSURE_MANUAL));
     QVERIFY(time->isEnabled());
+    // A page is a twentieth of the range.
+    auto *timeSlider = qobject_cast<QSlider *>(time);
+    QCOMPARE(timeSlider->pageStep(), (timeSlider->maximum() - timeSlider->minimum()) / 20);
     QTest::keyClick(time, Qt::Key_PageUp);
-    QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_EXPOSURE_ABSOLUTE), 166);
+    QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_EXPOSURE_ABSOLUTE), 156 + timeSlider->pageStep());
 }
 
 void TstDeviceSettings::defaults()
@@ -161,6 +164,11 @@ void TstDeviceSettings::defaults()
     QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_AUTO_WHITE_BALANCE), 1);
     QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_EXPOSURE_AUTO), int(V4L2_EXPOSURE_APERTURE_PRIORITY));
     QCOMPARE(slider->value(), 0);
+    // Also the controls an automatic mode locks once it is back on.
+    for (const ControlInfo &c : m_layer->deviceControls(kPath)) {
+        if (c.id == V4L2_CID_WHITE_BALANCE_TEMPERATURE || c.id == V4L2_CID_EXPOSURE_ABSOLUTE)
+            QCOMPARE(m_kernel->controlValue(kNode, c.id), c.defaultValue);
+    }
 }
 
 void TstDeviceSettings::cameraGone()

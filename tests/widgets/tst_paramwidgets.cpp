@@ -1,4 +1,5 @@
 #include "widgets/funcwidget.h"
+#include "widgets/paramslider.h"
 #include "widgets/qswitchbutton.h"
 
 #include <QLabel>
@@ -104,6 +105,42 @@ private slots:
         plain.setValue(50);
         wheelOn(&plain);
         QVERIFY(plain.value() != 50);
+    }
+
+    // Both ends exact, the middle at the geometric mean of the shifted range.
+    void logScale_data()
+    {
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("middle");
+        QTest::newRow("exposure 1-5000") << 1 << 5000 << 71; // sqrt(5000) = 70.7
+        QTest::newRow("from zero") << 0 << 100 << 9;         // sqrt(101) - 1
+        QTest::newRow("negative") << -64 << 64 << -54;       // sqrt(129) - 65
+    }
+    void logScale()
+    {
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
+        QFETCH(int, middle);
+        const int end = ParamSlider::kLogPositions;
+        QCOMPARE(ParamSlider::logValue(0, minimum, maximum), minimum);
+        QCOMPARE(ParamSlider::logValue(end / 2, minimum, maximum), middle);
+        QCOMPARE(ParamSlider::logValue(end, minimum, maximum), maximum);
+        QCOMPARE(ParamSlider::logPosition(minimum, minimum, maximum), 0);
+        QCOMPARE(ParamSlider::logPosition(maximum, minimum, maximum), end);
+
+        ParamSlider s;
+        s.setValueRange(minimum, maximum, 1, true);
+        QCOMPARE(s.pageStep(), end / 20);
+        QSignalSpy moved(&s, &ParamSlider::deviceValueChanged);
+        s.setValue(end / 2);
+        QCOMPARE(moved.last().at(0).toInt(), middle);
+        // A value between two positions is kept exactly.
+        s.setDeviceValue(maximum - 1);
+        QCOMPARE(s.deviceValue(), maximum - 1);
+        QCOMPARE(moved.last().at(0).toInt(), maximum - 1);
+        s.setValueRange(2800, 6500, 10, false);
+        QCOMPARE(s.pageStep(), 185);
     }
 };
 
