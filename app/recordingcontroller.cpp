@@ -178,6 +178,7 @@ void RecordingController::startSeries(const AppSettings &settings)
     else
         m_schedule.stop();
     // A fine tick: the grid decides, the tick only looks.
+    m_seriesRunning = true;
     m_seriesTimer.start(200);
 }
 
@@ -187,6 +188,7 @@ void RecordingController::endSeries()
         emit seriesRecordToggle();
     m_schedule.stop();
     m_seriesTimer.stop();
+    m_seriesRunning = false;
     m_settings->timedActive = false;
 }
 
@@ -235,5 +237,6 @@ void RecordingController::tickSeries()
     if (s.timedDone >= s.timedCount) {
         s.timedActive = false;
         m_seriesTimer.stop();
+        m_seriesRunning = false;
     }
 }

@@ -71,7 +71,7 @@ public:
     // The timed series: settings are taken over, then ticked. Photos fall
     // on start + n x interval from settings.timedNext.
     void startSeries(const AppSettings &settings);
-    bool isSeriesRunning() const { return m_seriesTimer.isActive(); }
+    bool isSeriesRunning() const { return m_seriesRunning; }
     // Seconds to the next shot of a running series (0 when due).
     qint64 secondsToNextShot() const;
     void endSeries();
@@ -129,4 +129,5 @@ private:
     qint64 m_pictureKey = 0;
     TimedSchedule m_schedule;
     PhotoTaker m_photoTaker;
+    bool m_seriesRunning = false;
 };

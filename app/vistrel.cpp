@@ -562,9 +562,12 @@ void Vistrel::updateRecordingStatus()
 
 void Vistrel::closeEvent(QCloseEvent *event)
 {
-    if (isRecording() && !notifier().ask(this, tr("正在录像。停止录像并退出吗？"))) {
-        event->ignore();
-        return;
+    if (isRecording()) {
+        if (!notifier().ask(this, tr("正在录像。停止录像并退出吗？"))) {
+            event->ignore();
+            return;
+        }
+        stopRecording();
     }
     QMainWindow::closeEvent(event);
 }
