@@ -150,5 +150,7 @@ int main(int argc, char *argv[])
            window.recording()->framesQueued(), window.recording()->framesRefused(), window.recording()->framesQueued() / seconds);
     printf("  recorded at %d fps nominal: %.2f frames per second, %.1f %% distinct pictures (%lld of %lld)\n",
            window.recording()->fps(), sent / seconds, sent ? 100.0 * distinct / sent : 0.0, distinct, sent);
+    printf("  cadence: %lld repeats for a slow camera, camera delivered %.2f fps lately\n",
+           window.recording()->cadence().repeatedFrames(), window.recording()->cadence().deliveredFps());
     return 0;
 }
