@@ -47,7 +47,7 @@ qint64 RecordingController::elapsedMs() const
     return m_recording ? qMax(m_clock() - m_startMs, m_lastFrameMs) : 0;
 }
 
-bool RecordingController::start(const QString &camId, const QString &path, const QSize &size)
+bool RecordingController::start(const QString &camId, const QString &path, const QSize &size, double deliveredFps)
 {
     if (m_rtmp->isRunning())
         return false;
@@ -62,6 +62,14 @@ bool RecordingController::start(const QString &camId, const QString &path, const
     m_camId = camId;
     m_path = path;
     m_fps = recordingFps(frame);
+    // Faster than the camera would only record repeats.
+    if (deliveredFps >= 1 && deliveredFps < m_fps)
+        m_fps = qMax(1, int(deliveredFps + 0.5));
+    m_cadence = RecordingCadence(m_fps);
+    m_cadence.start(m_startMs);
+    // The picture on screen now is the first one to record: the next feed
+    // takes it as new (no picture has key 0).
+    m_pictureKey = 0;
     m_rtmp->setFilePath(path);
     m_rtmp->setSize(frame.width(), frame.height());
     m_rtmp->setFps(m_fps);
@@ -75,25 +83,42 @@ bool RecordingController::start(const QString &camId, const QString &path, const
 
 bool RecordingController::frameDue(qint64 elapsed) const
 {
-    return m_lastFrameMs == 0 || elapsed - m_lastFrameMs >= 1000.0 / m_fps;
+    return m_cadence.isStarted() && m_cadence.nextDueMs() <= m_startMs + elapsed;
 }
 
 void RecordingController::feed()
 {
     if (!m_recording)
         return;
-    const qint64 elapsed = elapsedMs();
-    if (!frameDue(elapsed))
-        return;
-    CameraBuffer *buffer = m_scene->renderToBuffer();
-    if (!buffer)
-        return;
-    // A refused frame has its buffer given back by the recorder.
-    if (m_rtmp->enqueueFrame(int(elapsed), buffer))
-        ++m_framesQueued;
-    else
-        ++m_framesRefused;
-    m_lastFrameMs = qMax<qint64>(elapsed, 1);
+    const qint64 now = m_startMs + elapsedMs();
+    // Slots that closed without a new picture come first: the scene
+    // still shows the picture they repeat.
+    if (frameDue(now - m_startMs))
+        send(m_cadence.tick(now));
+    const qint64 key = m_scene->image().cacheKey();
+    if (key != m_pictureKey && !m_scene->image().isNull()) {
+        m_pictureKey = key;
+        send(m_cadence.frameArrived(now));
+    }
+}
+
+void RecordingController::send(const QVector<RecordingCadence::Send> &due)
+{
+    for (const RecordingCadence::Send &s : due) {
+        CameraBuffer *buffer = m_scene->renderToBuffer();
+        if (!buffer) { // every render buffer is still with the encoder
+            ++m_framesRefused;
+            continue;
+        }
+        const int stamp = RecordingCadence::timestampMs(s.pts, m_fps);
+        // A refused frame has its buffer given back by the recorder.
+        if (m_rtmp->enqueueFrame(stamp, buffer))
+            ++m_framesQueued;
+        else
+            ++m_framesRefused;
+        m_lastFrameMs = qMax<qint64>(stamp, m_lastFrameMs);
+        emit frameSent(s.pts, s.repeat);
+    }
 }
 
 bool RecordingController::stop()
@@ -144,37 +169,74 @@ void RecordingController::onRecorderFinished()
 void RecordingController::startSeries(const AppSettings &settings)
 {
     *m_settings = settings;
-    m_seriesTimer.start(1000);
+    AppSettings &s = *m_settings;
+    s.timedActive = true;
+    if (!s.timedNext.isValid())
+        s.timedNext = now();
+    if (s.timedMode == 0)
+        m_schedule.start(s.timedNext, qint64(qMax(1, s.timedInterval)) * 1000, qMax(0, s.timedCount - s.timedDone));
+    else
+        m_schedule.stop();
+    // A fine tick: the grid decides, the tick only looks.
+    m_seriesRunning = true;
+    m_seriesTimer.start(200);
 }
 
 void RecordingController::endSeries()
 {
     if (m_timedVideo && m_rtmp->isRunning())
         emit seriesRecordToggle();
+    m_schedule.stop();
     m_seriesTimer.stop();
+    m_seriesRunning = false;
+    m_settings->timedActive = false;
+}
+
+qint64 RecordingController::secondsToNextShot() const
+{
+    if (!isSeriesRunning())
+        return 0;
+    const QDateTime next = m_settings->timedMode == 0 ? m_schedule.nextDue() : m_settings->timedNext;
+    if (!next.isValid())
+        return 0;
+    return qMax<qint64>(0, (now().msecsTo(next) + 999) / 1000);
 }
 
 void RecordingController::tickSeries()
 {
     AppSettings &s = *m_settings;
     const QDateTime t = now();
-    const bool due = s.timedNext.isValid() && s.timedNext.toMSecsSinceEpoch() <= t.toMSecsSinceEpoch();
-    if (due && s.timedDone < s.timedCount) {
-        if (s.timedMode == 0) {
-            emit seriesPhotoDue();
-            s.timedNext = t.addSecs(s.timedInterval);
+    if (s.timedMode == 0) {
+        if (s.timedDone < s.timedCount && m_schedule.takeDue(t) >= 0) {
+            QString why;
+            bool written = true;
+            if (m_photoTaker)
+                written = m_photoTaker(&why);
+            else
+                emit seriesPhotoDue();
+            if (!written) {
+                // The first failure ends the run, with its reason said once.
+                endSeries();
+                emit seriesFailed(why);
+                return;
+            }
             ++s.timedDone;
+            s.timedNext = m_schedule.nextDue();
             emit seriesStepDone();
-        } else if (!m_timedVideo && !m_rtmp->isRunning()) {
+        }
+    } else {
+        const bool due = s.timedNext.isValid() && s.timedNext.toMSecsSinceEpoch() <= t.toMSecsSinceEpoch();
+        if (due && s.timedDone < s.timedCount && !m_timedVideo && !m_rtmp->isRunning()) {
             s.timedNext = t.addSecs(s.timedInterval + s.timedLength + 1);
             emit seriesRecordToggle();
             m_timedVideo = m_recording;
         }
+        if (m_timedVideo && elapsedMs() >= qint64(s.timedLength) * 1000)
+            emit seriesRecordToggle();
     }
-    if (m_timedVideo && elapsedMs() >= qint64(s.timedLength) * 1000)
-        emit seriesRecordToggle();
     if (s.timedDone >= s.timedCount) {
         s.timedActive = false;
         m_seriesTimer.stop();
+        m_seriesRunning = false;
     }
 }

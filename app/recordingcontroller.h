@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTimer>
 
+#include "record/cadence.h"
+
 #include <functional>
 
 struct AppSettings;
@@ -43,21 +45,35 @@ public:
     qint64 elapsedMs() const;
 
     // Starts recording the scene into path; size is the frame size to use
-    // while the scene has no picture yet. False while a recording runs.
-    bool start(const QString &camId, const QString &path, const QSize &size);
+    // while the scene has no picture yet. deliveredFps is the rate the
+    // camera was granted (0: unknown); a recording never runs faster than
+    // the camera, or every other frame would be a repeat. False while a
+    // recording runs.
+    bool start(const QString &camId, const QString &path, const QSize &size, double deliveredFps = 0);
     // Stops, lets the recorder write what it has queued (5 s at most) and
     // lists the file. False when nothing was running.
     bool stop();
 
-    // The frame feed: hands the scene to the recorder when a frame is due.
-    // The feed timer calls it every 10 ms.
+    // The frame feed: notices a new camera picture in the scene and hands
+    // the scene to the recorder on the recording's schedule. The feed
+    // timer calls it every 10 ms.
     void feed();
+    const RecordingCadence &cadence() const { return m_cadence; }
     // Whether a frame is due at elapsed ms: the one place that decides the
     // cadence, so another scheduler can replace it.
     bool frameDue(qint64 elapsedMs) const;
 
-    // The timed series: settings are taken over, then ticked once a second.
+    // Takes one photo of a timed series: true when it was written, else
+    // false with the reason. Without one, seriesPhotoDue() stands for it.
+    using PhotoTaker = std::function<bool(QString *why)>;
+    void setPhotoTaker(PhotoTaker taker) { m_photoTaker = std::move(taker); }
+
+    // The timed series: settings are taken over, then ticked. Photos fall
+    // on start + n x interval from settings.timedNext.
     void startSeries(const AppSettings &settings);
+    bool isSeriesRunning() const { return m_seriesRunning; }
+    // Seconds to the next shot of a running series (0 when due).
+    qint64 secondsToNextShot() const;
     void endSeries();
     void tickSeries();
     bool isTimedVideo() const { return m_timedVideo; }
@@ -80,9 +96,14 @@ signals:
     void seriesRecordToggle();
     // One photo or clip of the series is done.
     void seriesStepDone();
+    // The series ended because a photo could not be written.
+    void seriesFailed(const QString &why);
+    // A frame went to the recorder (for counting and checks).
+    void frameSent(qint64 pts, bool repeat);
 
 private:
     void onRecorderFinished();
+    void send(const QVector<RecordingCadence::Send> &due);
 
     CameraScene *m_scene;
     AppSettings *m_settings;
@@ -104,4 +125,9 @@ private:
     int m_expectedFinishes = 0;
     int m_framesQueued = 0;
     int m_framesRefused = 0;
+    RecordingCadence m_cadence;
+    qint64 m_pictureKey = 0;
+    TimedSchedule m_schedule;
+    PhotoTaker m_photoTaker;
+    bool m_seriesRunning = false;
 };

@@ -13,6 +13,7 @@
 #include "capture/camerahub.h"
 #include "capture/devicetable.h"
 #include "capture/frameratemeter.h"
+#include "core/diskerror.h"
 #include "core/notifier.h"
 #include "core/mediafiles.h"
 #include "core/photofile.h"
@@ -22,6 +23,7 @@
 #include "dialogs/measureediter.h"
 #include "dialogs/printpicture.h"
 #include "dialogs/settingdialog.h"
+#include "dialogs/settingtimedialog.h"
 #include "measure/camerascene.h"
 #include "record/rtmpthread.h"
 #include "ui_vistrel.h"
@@ -34,6 +36,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -236,7 +239,15 @@ void Vistrel::connectForm()
     });
     connect(m_recording, &RecordingController::stopped, this, &Vistrel::onRecordingStopped);
     connect(m_recording, &RecordingController::failed, this, &Vistrel::onRtmpFinished);
-    connect(m_recording, &RecordingController::seriesPhotoDue, this, &Vistrel::onBtnCapture);
+    m_recording->setPhotoTaker([this](QString *why) { return takePhoto(why); });
+    connect(m_recording, &RecordingController::seriesFailed, this, [this](const QString &why) {
+        notifier().inform(this, why.isEmpty() ? tr("定时拍照已停止。") : tr("定时拍照已停止：%1").arg(why));
+    });
+    // Whole seconds on the status line; a finer tick would only repaint.
+    m_statusTick = new QTimer(this);
+    m_statusTick->setInterval(250);
+    connect(m_statusTick, &QTimer::timeout, this, &Vistrel::updateRecordingStatus);
+    m_statusTick->start();
     connect(m_recording, &RecordingController::seriesRecordToggle, this, &Vistrel::onBtnRecord);
     connect(m_recording, &RecordingController::seriesStepDone, this, &Vistrel::autoRecordFinish);
     connect(m_store, &SettingsStore::sigLoaded, this, &Vistrel::applyLoadedSettings);
@@ -278,6 +289,9 @@ void Vistrel::applyLoadedSettings()
     ui->boxFormatImage->setCurrentIndex(m_settings.imageFormat);
     ui->boxFormatRecord->setCurrentIndex(m_settings.videoFormat);
     setLanguage(m_settings.language);
+    // A series that was running when the program ended is not running now.
+    if (!m_recording->isSeriesRunning())
+        m_settings.timedActive = false;
 }
 
 // ---------------------------------------------------------------- cameras
@@ -426,19 +440,28 @@ bool Vistrel::savePhoto(const QImage &image, const QString &path)
 
 void Vistrel::onBtnCapture()
 {
+    QString why;
+    if (takePhoto(&why) || why.isEmpty())
+        return;
+    // A photo that was not written is not listed; say so once.
+    if (!m_photoFolderWarned) {
+        m_photoFolderWarned = true;
+        notifier().inform(this, tr("照片未保存：%1").arg(why));
+    }
+}
+
+bool Vistrel::takePhoto(QString *why)
+{
+    // These checks say why themselves.
     if (!deviceStarted() || !m_store->checkSaveFolder(SettingsStore::Photo))
-        return;
+        return false;
     if (tile(0)->isFrozen())
-        return;
+        return false;
     const QImage image = captureImage();
     const QString path = m_store->makeFilePath(SettingsStore::Photo);
     if (!savePhoto(image, path)) {
-        // A photo that was not written is not listed; say so once.
-        if (!m_photoFolderWarned) {
-            m_photoFolderWarned = true;
-            notifier().inform(this, tr("照片文件夹不可写，照片未保存：%1").arg(path));
-        }
-        return;
+        *why = diskerror::diagnose(path, image.sizeInBytes());
+        return false;
     }
     m_settings.imageFiles.append(path);
     m_store->scheduleSave();
@@ -454,6 +477,7 @@ void Vistrel::onBtnCapture()
         tile(t)->setFile(path);
         selectTile(t % 3 + 1);
     }
+    return true;
 }
 
 void Vistrel::onBtnRecord()
@@ -469,7 +493,8 @@ void Vistrel::onBtnRecord()
 bool Vistrel::startRecording(const QString &devicePath)
 {
     if (!m_session->isOpen(devicePath)
-        || !m_recording->start(devicePath, m_store->makeFilePath(SettingsStore::Video), m_session->frameSize(devicePath)))
+        || !m_recording->start(devicePath, m_store->makeFilePath(SettingsStore::Video), m_session->frameSize(devicePath),
+                               m_hub->frameRate(devicePath)))
         return false;
     fitToolButton(ui->btnRecord, {tr("停止录像"), tr("录像")});
     ui->cameraWidget->setEnabled(false);
@@ -500,16 +525,52 @@ void Vistrel::onRecordTimer()
 void Vistrel::onRtmpFinished()
 {
     // The recorder ended by itself: the controller stops the recording next.
-    notifier().inform(this, tr("录像出错1"));
+    const QString why = recorder()->errorString();
+    notifier().inform(this, why.isEmpty() ? tr("录像出错1") : tr("录像出错1") + QLatin1Char(' ') + why);
 }
 
 void Vistrel::onBtnTimeSetting()
 {
-    SettingTimeDialog dialog(this, this);
-    dialog.setSettings(m_settings);
-    dialog.setClock([this] { return m_recording->now(); });
-    dialog.exec();
-    endTimedSeries();
+    // Not modal: the series runs on in the window, with the dialog open or not.
+    if (!m_timeDialog) {
+        m_timeDialog = new SettingTimeDialog(this, this);
+        m_timeDialog->setClock([this] { return m_recording->now(); });
+    }
+    if (!m_timeDialog->isVisible()) {
+        AppSettings s = m_settings;
+        s.timedActive = m_recording->isSeriesRunning();
+        m_timeDialog->setSettings(s);
+    }
+    m_timeDialog->show();
+    m_timeDialog->raise();
+    m_timeDialog->activateWindow();
+}
+
+void Vistrel::updateRecordingStatus()
+{
+    QString series;
+    if (m_recording->isSeriesRunning() && m_settings.timedMode == 0)
+        series = tr("下次拍摄：%1 秒后（%2/%3）")
+                     .arg(m_recording->secondsToNextShot())
+                     .arg(m_settings.timedDone + 1)
+                     .arg(m_settings.timedCount);
+    ui->labelStatus->setPart(4, series, 2);
+    QString rec;
+    if (isRecording())
+        rec = QStringLiteral("REC ") + QTime(0, 0).addSecs(int(m_recording->elapsedMs() / 1000)).toString("hh:mm:ss");
+    ui->labelStatus->setPart(5, rec, 3);
+}
+
+void Vistrel::closeEvent(QCloseEvent *event)
+{
+    if (isRecording()) {
+        if (!notifier().ask(this, tr("正在录像。停止录像并退出吗？"))) {
+            event->ignore();
+            return;
+        }
+        stopRecording();
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void Vistrel::onActionSetTime()

@@ -168,6 +168,8 @@ public slots:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // Asks before a running recording is cut short by quitting.
+    void closeEvent(QCloseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -176,6 +178,11 @@ private:
     void applyLoadedSettings();
     void retranslate();
     bool savePhoto(const QImage &image, const QString &path);
+    // One photo through the usual checks: true when written, else false
+    // with the reason (empty when nothing was attempted, as in a freeze).
+    bool takePhoto(QString *why);
+    // The recording's and the timed series' parts of the status line.
+    void updateRecordingStatus();
     QListWidget *browserListOf(QObject *sender) const;
     void setSidePage(int page);
     void onRecordingStopped(const QString &path);
@@ -193,6 +200,8 @@ private:
     LanguageSwitcher *m_languages = nullptr;
     FullScreenMode *m_fullScreen = nullptr;
     IconHelp *m_iconHelp = nullptr;
+    SettingTimeDialog *m_timeDialog = nullptr;
+    QTimer *m_statusTick = nullptr;
 
     bool m_photoFolderWarned = false;
     QIcon m_recordPlayingIcon;

@@ -1,7 +1,8 @@
 // The whole program with a simulated 1920 x 1080 MJPEG microscope at 30 fps:
 // frames shown per second, CPU per shown frame and per thread, and a
-// recording at the program's own rate with the frames its queue refused.
-//   bench_app [live seconds] [recording seconds]
+// recording at the program's own rate with the frames its queue refused,
+// the frames recorded per second and their share of distinct pictures.
+//   bench_app [live seconds] [recording seconds] [WxH of the camera]
 // Run it under Xvfb (DISPLAY set) or with QT_QPA_PLATFORM=offscreen.
 #include "app/recordingcontroller.h"
 #include "app/settingsstore.h"
@@ -9,6 +10,7 @@
 #include "capture/camerahub.h"
 #include "capture/devicetable.h"
 #include "capture/simbackend.h"
+#include "measure/camerascene.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,6 +18,7 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <QFile>
+#include <QHash>
 #include <QMap>
 #include <QTemporaryDir>
 
@@ -79,6 +82,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const int liveSeconds = argc > 1 ? atoi(argv[1]) : 10;
     const int recordSeconds = argc > 2 ? atoi(argv[2]) : 30;
+    QSize cameraSize(1920, 1080);
+    if (argc > 3) {
+        const QStringList wh = QString::fromLatin1(argv[3]).split('x');
+        if (wh.size() == 2)
+            cameraSize = QSize(wh[0].toInt(), wh[1].toInt());
+    }
 
     QTemporaryDir dir;
     StoragePaths paths;
@@ -90,7 +99,7 @@ int main(int argc, char *argv[])
     buildDeviceTable();
 
     SimCameraSpec spec;
-    spec.sizes = {{1920, 1080}};
+    spec.sizes = {cameraSize};
     spec.formats = {V4L2_PIX_FMT_MJPEG};
     spec.maxFps = 30;
     CameraHub::instance()->setBackends({std::make_shared<SimulatedBackend>(QVector<SimCameraSpec>{spec})});
@@ -120,6 +129,17 @@ int main(int argc, char *argv[])
     shown = 0;
     before = threadCpu();
     t.restart();
+    // Each frame handed to the recorder, by a hash of the scene it shows.
+    qint64 sent = 0;
+    qint64 distinct = 0;
+    uint lastHash = 0;
+    QObject::connect(window.recording(), &RecordingController::frameSent, &window, [&](qint64, bool) {
+        const QImage &picture = window.scene()->image();
+        const uint hash = qHashBits(picture.constBits(), size_t(picture.sizeInBytes()));
+        distinct += sent == 0 || hash != lastHash;
+        lastHash = hash;
+        ++sent;
+    });
     window.startRecording(window.currentCamera());
     spin(recordSeconds * 1000);
     const double seconds = t.elapsed() / 1000.0;
@@ -128,5 +148,9 @@ int main(int argc, char *argv[])
     report("recording", before, after, seconds, shown);
     printf("  recorder: %d frames queued, %d refused for lack of queue room (%.1f fps recorded)\n",
            window.recording()->framesQueued(), window.recording()->framesRefused(), window.recording()->framesQueued() / seconds);
+    printf("  recorded at %d fps nominal: %.2f frames per second, %.1f %% distinct pictures (%lld of %lld)\n",
+           window.recording()->fps(), sent / seconds, sent ? 100.0 * distinct / sent : 0.0, distinct, sent);
+    printf("  cadence: %lld repeats for a slow camera, camera delivered %.2f fps lately\n",
+           window.recording()->cadence().repeatedFrames(), window.recording()->cadence().deliveredFps());
     return 0;
 }

@@ -652,10 +652,6 @@ Ersetzen?</translation>
             <translation>Das Gerät ist nicht gestartet.</translation>
         </message>
         <message>
-            <source>照片文件夹不可写，照片未保存：%1</source>
-            <translation>Der Fotoordner ist nicht beschreibbar, das Foto wurde nicht gespeichert: %1</translation>
-        </message>
-        <message>
             <source>停止录像</source>
             <translation>Aufnahme stoppen</translation>
         </message>
@@ -686,6 +682,26 @@ Ersetzen?</translation>
         <message>
             <source>坐标</source>
             <translation>Koordinaten</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止。</source>
+            <translation>Die Zeitraffer-Fotoserie wurde beendet.</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止：%1</source>
+            <translation>Die Zeitraffer-Fotoserie wurde beendet: %1</translation>
+        </message>
+        <message>
+            <source>照片未保存：%1</source>
+            <translation>Das Foto wurde nicht gespeichert: %1</translation>
+        </message>
+        <message>
+            <source>下次拍摄：%1 秒后（%2/%3）</source>
+            <translation>Nächstes Foto in %1 s (%2/%3)</translation>
+        </message>
+        <message>
+            <source>正在录像。停止录像并退出吗？</source>
+            <translation>Eine Aufnahme läuft. Beenden und das Programm schließen?</translation>
         </message>
     </context>
     <context>

@@ -652,10 +652,6 @@ Replace it?</translation>
             <translation>The device has not been started.</translation>
         </message>
         <message>
-            <source>照片文件夹不可写，照片未保存：%1</source>
-            <translation>The photo folder is not writable; the photo was not saved: %1</translation>
-        </message>
-        <message>
             <source>停止录像</source>
             <translation>Stop recording</translation>
         </message>
@@ -686,6 +682,26 @@ Replace it?</translation>
         <message>
             <source>坐标</source>
             <translation>Coordinates</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止。</source>
+            <translation>The timed photo series has stopped.</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止：%1</source>
+            <translation>The timed photo series has stopped: %1</translation>
+        </message>
+        <message>
+            <source>照片未保存：%1</source>
+            <translation>The photo was not saved: %1</translation>
+        </message>
+        <message>
+            <source>下次拍摄：%1 秒后（%2/%3）</source>
+            <translation>Next shot in %1 s (%2/%3)</translation>
+        </message>
+        <message>
+            <source>正在录像。停止录像并退出吗？</source>
+            <translation>A recording is running. Stop it and quit?</translation>
         </message>
     </context>
     <context>

@@ -652,10 +652,6 @@
             <translation>El dispositivo no está iniciado.</translation>
         </message>
         <message>
-            <source>照片文件夹不可写，照片未保存：%1</source>
-            <translation>La carpeta de fotos no admite escritura; la foto no se ha guardado: %1</translation>
-        </message>
-        <message>
             <source>停止录像</source>
             <translation>Detener grabación</translation>
         </message>
@@ -686,6 +682,26 @@
         <message>
             <source>坐标</source>
             <translation>Coordenadas</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止。</source>
+            <translation>La serie de fotos programada se ha detenido.</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止：%1</source>
+            <translation>La serie de fotos programada se ha detenido: %1</translation>
+        </message>
+        <message>
+            <source>照片未保存：%1</source>
+            <translation>La foto no se ha guardado: %1</translation>
+        </message>
+        <message>
+            <source>下次拍摄：%1 秒后（%2/%3）</source>
+            <translation>Próxima foto en %1 s (%2/%3)</translation>
+        </message>
+        <message>
+            <source>正在录像。停止录像并退出吗？</source>
+            <translation>Hay una grabación en curso. ¿Detenerla y salir?</translation>
         </message>
     </context>
     <context>

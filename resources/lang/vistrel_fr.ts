@@ -652,10 +652,6 @@ Le remplacer ?</translation>
             <translation>L'appareil n'est pas démarré.</translation>
         </message>
         <message>
-            <source>照片文件夹不可写，照片未保存：%1</source>
-            <translation>Le dossier des photos n'est pas accessible en écriture ; la photo n'a pas été enregistrée : %1</translation>
-        </message>
-        <message>
             <source>停止录像</source>
             <translation>Arrêter</translation>
         </message>
@@ -686,6 +682,26 @@ Le remplacer ?</translation>
         <message>
             <source>坐标</source>
             <translation>Coordonnées</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止。</source>
+            <translation>La série de photos programmée s'est arrêtée.</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止：%1</source>
+            <translation>La série de photos programmée s'est arrêtée : %1</translation>
+        </message>
+        <message>
+            <source>照片未保存：%1</source>
+            <translation>La photo n'a pas été enregistrée : %1</translation>
+        </message>
+        <message>
+            <source>下次拍摄：%1 秒后（%2/%3）</source>
+            <translation>Prochaine photo dans %1 s (%2/%3)</translation>
+        </message>
+        <message>
+            <source>正在录像。停止录像并退出吗？</source>
+            <translation>Un enregistrement est en cours. L'arrêter et quitter ?</translation>
         </message>
     </context>
     <context>

@@ -652,10 +652,6 @@ Lecseréli?</translation>
             <translation>Az eszköz nincs elindítva.</translation>
         </message>
         <message>
-            <source>照片文件夹不可写，照片未保存：%1</source>
-            <translation>A fényképmappa nem írható, ezért a fénykép nem lett mentve: %1</translation>
-        </message>
-        <message>
             <source>停止录像</source>
             <translation>Felvétel leállítása</translation>
         </message>
@@ -686,6 +682,26 @@ Lecseréli?</translation>
         <message>
             <source>坐标</source>
             <translation>Koordináták</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止。</source>
+            <translation>Az időzített fényképsorozat leállt.</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止：%1</source>
+            <translation>Az időzített fényképsorozat leállt: %1</translation>
+        </message>
+        <message>
+            <source>照片未保存：%1</source>
+            <translation>A fénykép nem lett mentve: %1</translation>
+        </message>
+        <message>
+            <source>下次拍摄：%1 秒后（%2/%3）</source>
+            <translation>Következő kép %1 mp múlva (%2/%3)</translation>
+        </message>
+        <message>
+            <source>正在录像。停止录像并退出吗？</source>
+            <translation>Felvétel folyik. Leállítja és kilép?</translation>
         </message>
     </context>
     <context>

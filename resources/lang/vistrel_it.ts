@@ -652,10 +652,6 @@ Sostituirlo?</translation>
             <translation>Il dispositivo non è avviato.</translation>
         </message>
         <message>
-            <source>照片文件夹不可写，照片未保存：%1</source>
-            <translation>La cartella delle foto non è scrivibile; la foto non è stata salvata: %1</translation>
-        </message>
-        <message>
             <source>停止录像</source>
             <translation>Ferma registrazione</translation>
         </message>
@@ -686,6 +682,26 @@ Sostituirlo?</translation>
         <message>
             <source>坐标</source>
             <translation>Coordinate</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止。</source>
+            <translation>La serie di foto programmata si è interrotta.</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止：%1</source>
+            <translation>La serie di foto programmata si è interrotta: %1</translation>
+        </message>
+        <message>
+            <source>照片未保存：%1</source>
+            <translation>La foto non è stata salvata: %1</translation>
+        </message>
+        <message>
+            <source>下次拍摄：%1 秒后（%2/%3）</source>
+            <translation>Prossimo scatto tra %1 s (%2/%3)</translation>
+        </message>
+        <message>
+            <source>正在录像。停止录像并退出吗？</source>
+            <translation>È in corso una registrazione. Interromperla e uscire?</translation>
         </message>
     </context>
     <context>

@@ -652,10 +652,6 @@
             <translation>デバイスが起動していません。</translation>
         </message>
         <message>
-            <source>照片文件夹不可写，照片未保存：%1</source>
-            <translation>写真フォルダーに書き込めないため、写真は保存されませんでした：%1</translation>
-        </message>
-        <message>
             <source>停止录像</source>
             <translation>録画停止</translation>
         </message>
@@ -686,6 +682,26 @@
         <message>
             <source>坐标</source>
             <translation>座標</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止。</source>
+            <translation>タイマー撮影を停止しました。</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止：%1</source>
+            <translation>タイマー撮影を停止しました：%1</translation>
+        </message>
+        <message>
+            <source>照片未保存：%1</source>
+            <translation>写真は保存されませんでした：%1</translation>
+        </message>
+        <message>
+            <source>下次拍摄：%1 秒后（%2/%3）</source>
+            <translation>次の撮影まで %1 秒（%2/%3）</translation>
+        </message>
+        <message>
+            <source>正在录像。停止录像并退出吗？</source>
+            <translation>録画中です。録画を停止して終了しますか？</translation>
         </message>
     </context>
     <context>

@@ -652,10 +652,6 @@
             <translation>장치가 시작되지 않았습니다.</translation>
         </message>
         <message>
-            <source>照片文件夹不可写，照片未保存：%1</source>
-            <translation>사진 폴더에 쓸 수 없어 사진을 저장하지 못했습니다: %1</translation>
-        </message>
-        <message>
             <source>停止录像</source>
             <translation>녹화 중지</translation>
         </message>
@@ -686,6 +682,26 @@
         <message>
             <source>坐标</source>
             <translation>좌표</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止。</source>
+            <translation>예약 촬영이 중지되었습니다.</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止：%1</source>
+            <translation>예약 촬영이 중지되었습니다: %1</translation>
+        </message>
+        <message>
+            <source>照片未保存：%1</source>
+            <translation>사진을 저장하지 못했습니다: %1</translation>
+        </message>
+        <message>
+            <source>下次拍摄：%1 秒后（%2/%3）</source>
+            <translation>다음 촬영까지 %1초 (%2/%3)</translation>
+        </message>
+        <message>
+            <source>正在录像。停止录像并退出吗？</source>
+            <translation>녹화 중입니다. 녹화를 중지하고 종료할까요?</translation>
         </message>
     </context>
     <context>

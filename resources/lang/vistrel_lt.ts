@@ -652,10 +652,6 @@ Pakeisti?</translation>
             <translation>Įrenginys nepaleistas.</translation>
         </message>
         <message>
-            <source>照片文件夹不可写，照片未保存：%1</source>
-            <translation>Į nuotraukų aplanką negalima rašyti, nuotrauka neišsaugota: %1</translation>
-        </message>
-        <message>
             <source>停止录像</source>
             <translation>Stabdyti įrašymą</translation>
         </message>
@@ -686,6 +682,26 @@ Pakeisti?</translation>
         <message>
             <source>坐标</source>
             <translation>Koordinatės</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止。</source>
+            <translation>Laikmačio nuotraukų serija sustabdyta.</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止：%1</source>
+            <translation>Laikmačio nuotraukų serija sustabdyta: %1</translation>
+        </message>
+        <message>
+            <source>照片未保存：%1</source>
+            <translation>Nuotrauka neišsaugota: %1</translation>
+        </message>
+        <message>
+            <source>下次拍摄：%1 秒后（%2/%3）</source>
+            <translation>Kita nuotrauka po %1 s (%2/%3)</translation>
+        </message>
+        <message>
+            <source>正在录像。停止录像并退出吗？</source>
+            <translation>Vyksta įrašymas. Sustabdyti jį ir išeiti?</translation>
         </message>
     </context>
     <context>

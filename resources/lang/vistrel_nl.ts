@@ -652,10 +652,6 @@ Vervangen?</translation>
             <translation>Het apparaat is niet gestart.</translation>
         </message>
         <message>
-            <source>照片文件夹不可写，照片未保存：%1</source>
-            <translation>De fotomap is niet beschrijfbaar; de foto is niet opgeslagen: %1</translation>
-        </message>
-        <message>
             <source>停止录像</source>
             <translation>Opname stoppen</translation>
         </message>
@@ -686,6 +682,26 @@ Vervangen?</translation>
         <message>
             <source>坐标</source>
             <translation>Coördinaten</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止。</source>
+            <translation>De getimede fotoreeks is gestopt.</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止：%1</source>
+            <translation>De getimede fotoreeks is gestopt: %1</translation>
+        </message>
+        <message>
+            <source>照片未保存：%1</source>
+            <translation>De foto is niet opgeslagen: %1</translation>
+        </message>
+        <message>
+            <source>下次拍摄：%1 秒后（%2/%3）</source>
+            <translation>Volgende foto over %1 s (%2/%3)</translation>
+        </message>
+        <message>
+            <source>正在录像。停止录像并退出吗？</source>
+            <translation>Er loopt een opname. Stoppen en afsluiten?</translation>
         </message>
     </context>
     <context>

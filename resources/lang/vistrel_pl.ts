@@ -652,10 +652,6 @@ Zastąpić go?</translation>
             <translation>Urządzenie nie jest uruchomione.</translation>
         </message>
         <message>
-            <source>照片文件夹不可写，照片未保存：%1</source>
-            <translation>Brak uprawnień do zapisu w folderze zdjęć; zdjęcie nie zostało zapisane: %1</translation>
-        </message>
-        <message>
             <source>停止录像</source>
             <translation>Zatrzymaj</translation>
         </message>
@@ -686,6 +682,26 @@ Zastąpić go?</translation>
         <message>
             <source>坐标</source>
             <translation>Współrzędne</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止。</source>
+            <translation>Seria zdjęć z timerem została zatrzymana.</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止：%1</source>
+            <translation>Seria zdjęć z timerem została zatrzymana: %1</translation>
+        </message>
+        <message>
+            <source>照片未保存：%1</source>
+            <translation>Zdjęcie nie zostało zapisane: %1</translation>
+        </message>
+        <message>
+            <source>下次拍摄：%1 秒后（%2/%3）</source>
+            <translation>Następne zdjęcie za %1 s (%2/%3)</translation>
+        </message>
+        <message>
+            <source>正在录像。停止录像并退出吗？</source>
+            <translation>Trwa nagrywanie. Zatrzymać je i zakończyć?</translation>
         </message>
     </context>
     <context>

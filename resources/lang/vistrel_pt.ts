@@ -652,10 +652,6 @@ Substituí-lo?</translation>
             <translation>O dispositivo não foi iniciado.</translation>
         </message>
         <message>
-            <source>照片文件夹不可写，照片未保存：%1</source>
-            <translation>A pasta de fotos não permite gravação; a foto não foi salva: %1</translation>
-        </message>
-        <message>
             <source>停止录像</source>
             <translation>Parar gravação</translation>
         </message>
@@ -686,6 +682,26 @@ Substituí-lo?</translation>
         <message>
             <source>坐标</source>
             <translation>Coordenadas</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止。</source>
+            <translation>A série de fotos programada parou.</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止：%1</source>
+            <translation>A série de fotos programada parou: %1</translation>
+        </message>
+        <message>
+            <source>照片未保存：%1</source>
+            <translation>A foto não foi salva: %1</translation>
+        </message>
+        <message>
+            <source>下次拍摄：%1 秒后（%2/%3）</source>
+            <translation>Próxima foto em %1 s (%2/%3)</translation>
+        </message>
+        <message>
+            <source>正在录像。停止录像并退出吗？</source>
+            <translation>Há uma gravação em andamento. Pará-la e sair?</translation>
         </message>
     </context>
     <context>

@@ -652,10 +652,6 @@
             <translation>Устройство не запущено.</translation>
         </message>
         <message>
-            <source>照片文件夹不可写，照片未保存：%1</source>
-            <translation>Папка для фото недоступна для записи, снимок не сохранён: %1</translation>
-        </message>
-        <message>
             <source>停止录像</source>
             <translation>Остановить запись</translation>
         </message>
@@ -686,6 +682,26 @@
         <message>
             <source>坐标</source>
             <translation>Координаты</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止。</source>
+            <translation>Съёмка по таймеру остановлена.</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止：%1</source>
+            <translation>Съёмка по таймеру остановлена: %1</translation>
+        </message>
+        <message>
+            <source>照片未保存：%1</source>
+            <translation>Снимок не сохранён: %1</translation>
+        </message>
+        <message>
+            <source>下次拍摄：%1 秒后（%2/%3）</source>
+            <translation>Следующий снимок через %1 с (%2/%3)</translation>
+        </message>
+        <message>
+            <source>正在录像。停止录像并退出吗？</source>
+            <translation>Идёт запись. Остановить её и выйти?</translation>
         </message>
     </context>
     <context>

@@ -652,10 +652,6 @@
             <translation>Пристрій не запущено.</translation>
         </message>
         <message>
-            <source>照片文件夹不可写，照片未保存：%1</source>
-            <translation>Папка для фото недоступна для запису, знімок не збережено: %1</translation>
-        </message>
-        <message>
             <source>停止录像</source>
             <translation>Зупинити запис</translation>
         </message>
@@ -686,6 +682,26 @@
         <message>
             <source>坐标</source>
             <translation>Координати</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止。</source>
+            <translation>Зйомку за таймером зупинено.</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止：%1</source>
+            <translation>Зйомку за таймером зупинено: %1</translation>
+        </message>
+        <message>
+            <source>照片未保存：%1</source>
+            <translation>Знімок не збережено: %1</translation>
+        </message>
+        <message>
+            <source>下次拍摄：%1 秒后（%2/%3）</source>
+            <translation>Наступний знімок через %1 с (%2/%3)</translation>
+        </message>
+        <message>
+            <source>正在录像。停止录像并退出吗？</source>
+            <translation>Триває запис. Зупинити його й вийти?</translation>
         </message>
     </context>
     <context>

@@ -652,10 +652,6 @@
             <translation>裝置未啟動</translation>
         </message>
         <message>
-            <source>照片文件夹不可写，照片未保存：%1</source>
-            <translation>相片資料夾無法寫入，相片未儲存：%1</translation>
-        </message>
-        <message>
             <source>停止录像</source>
             <translation>停止錄影</translation>
         </message>
@@ -686,6 +682,26 @@
         <message>
             <source>坐标</source>
             <translation>座標</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止。</source>
+            <translation>定時拍照已停止。</translation>
+        </message>
+        <message>
+            <source>定时拍照已停止：%1</source>
+            <translation>定時拍照已停止：%1</translation>
+        </message>
+        <message>
+            <source>照片未保存：%1</source>
+            <translation>相片未儲存：%1</translation>
+        </message>
+        <message>
+            <source>下次拍摄：%1 秒后（%2/%3）</source>
+            <translation>下次拍攝：%1 秒後（%2/%3）</translation>
+        </message>
+        <message>
+            <source>正在录像。停止录像并退出吗？</source>
+            <translation>正在錄影。要停止錄影並結束嗎？</translation>
         </message>
     </context>
     <context>

@@ -1,11 +1,13 @@
 #include "mainwindowrig.h"
 #include "app/recordingcontroller.h"
+#include "app/settingsstore.h"
 #include "app/vistrel.h"
 #include "calib/bdwidget.h"
 #include "capture/camerahub.h"
 #include "capture/devicetable.h"
 #include "capture/simbackend.h"
 #include "dialogs/filebrowser.h"
+#include "dialogs/settingtimedialog.h"
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
 #include "record/rtmpthread.h"
@@ -15,6 +17,8 @@
 #include "widgets/qswitchbutton.h"
 
 #include <QPushButton>
+#include <QSpinBox>
+#include <QCheckBox>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -284,7 +288,9 @@ private slots:
         breakFolder(folder);
         rig.window->startRecording(rig.window->currentCamera());
         QVERIFY(QTest::qWaitFor([&] { return !rig.notes.informed.isEmpty(); }, 5000));
-        QCOMPARE(rig.notes.informed.value(0), QStringLiteral("录像出错1"));
+        // The prefix stays; the recorder's own reason follows it.
+        QVERIFY(rig.notes.informed.value(0).startsWith(QStringLiteral("录像出错1")));
+        QVERIFY(rig.notes.informed.value(0).size() > QStringLiteral("录像出错1").size());
         QVERIFY(QTest::qWaitFor([&] { return !rig.window->isRecording(); }, 5000));
         QCOMPARE(rig.ui()->btnRecord->text(), QStringLiteral("录像"));
         QVERIFY(rig.ui()->cameraWidget->isEnabled());
@@ -300,7 +306,7 @@ private slots:
         breakFolder(folder);
         rig.window->onBtnCapture();
         QCOMPARE(rig.notes.informed.size(), 1);
-        QVERIFY(rig.notes.informed.value(0).startsWith(QStringLiteral("照片文件夹不可写")));
+        QVERIFY(rig.notes.informed.value(0).startsWith(QStringLiteral("照片未保存")));
         QVERIFY(rig.window->settings().imageFiles.isEmpty());
         // Told once, not at every photo of a timed run.
         rig.notes.informed.clear();
@@ -353,6 +359,94 @@ private slots:
         QCOMPARE(finished.count(), 2);
         QVERIFY(!rig.window->settings().timedActive);
         QCOMPARE(rig.window->settings().videoFiles.size(), 2);
+    }
+
+    // The elapsed time on the status line, and a quit that asks first.
+    void recordingFeedback()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        rig.ui()->cameraBrowser->setCurrentPath(rig.dir.filePath("save/movie/Video"));
+        QDateTime clock = QDateTime::currentDateTime();
+        rig.window->setClock([&clock] { return clock; });
+        QVERIFY(rig.window->startRecording(rig.window->currentCamera()));
+        clock = clock.addSecs(83);
+        QVERIFY(QTest::qWaitFor([&] { return rig.ui()->labelStatus->fullText().contains("REC 00:01:23"); }, 2000));
+        QVERIFY(!rig.window->close()); // answered No
+        QCOMPARE(rig.notes.asked.size(), 1);
+        QVERIFY(rig.window->isRecording());
+        rig.notes.answers << Notifier::Answer::Yes;
+        QVERIFY(rig.window->close());
+        QVERIFY(!rig.window->isRecording());
+        QVERIFY(QTest::qWaitFor([&] { return !rig.ui()->labelStatus->fullText().contains("REC"); }, 2000));
+    }
+
+    // Started from the dialog, the series goes on with the dialog closed,
+    // and the status line counts down to the next shot.
+    void timedPhotosWithTheDialogClosed()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        rig.ui()->imageBrowser->setCurrentPath(rig.dir.filePath("save/image/Photo"));
+        QDateTime clock = QDateTime::currentDateTime();
+        rig.window->setClock([&clock] { return clock; });
+        // A series the settings file calls running is not running.
+        rig.window->settings().timedActive = true;
+        emit rig.window->store()->sigLoaded(SettingsRead{});
+        QVERIFY(!rig.window->settings().timedActive);
+
+        rig.window->onBtnTimeSetting();
+        auto *dialog = rig.window->findChild<SettingTimeDialog *>();
+        QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
+        dialog->findChild<QCheckBox *>("checkStartNow")->setChecked(true);
+        dialog->findChild<QSpinBox *>("spinInterval")->setValue(10);
+        dialog->findChild<QSpinBox *>("spinCount")->setValue(3);
+        dialog->findChild<QPushButton *>("btnOk")->click();
+        dialog->findChild<QPushButton *>("btnExit")->click();
+        QVERIFY(!dialog->isVisible());
+        rig.window->autoRecordTimer()->stop(); // the test ticks it by hand
+        rig.window->onAutoRecordTimer();
+        QCOMPARE(rig.photos().size(), 1);
+        clock = clock.addSecs(2);
+        QVERIFY2(QTest::qWaitFor([&] { return rig.ui()->labelStatus->fullText().contains("下次拍摄：8 秒后（2/3）"); }, 2000),
+                 qPrintable(rig.ui()->labelStatus->fullText()));
+        for (int s = 0; s < 25; ++s, clock = clock.addSecs(1))
+            rig.window->onAutoRecordTimer();
+        QCOMPARE(rig.photos().size(), 3);
+        QCOMPARE(rig.window->settings().timedDone, 3);
+        QVERIFY(!rig.window->settings().timedActive);
+        QVERIFY(rig.notes.informed.isEmpty());
+        // Reopened, it shows the finished series and can start another.
+        rig.window->onBtnTimeSetting();
+        QVERIFY(dialog->isVisible());
+        QVERIFY(dialog->findChild<QPushButton *>("btnOk")->isEnabled());
+    }
+
+    // Photos that cannot be written end the series at once, with one message.
+    void timedPhotosOnABrokenFolder()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        const QString folder = rig.dir.filePath("save/image/Photo/sub");
+        QDir().mkpath(folder);
+        rig.ui()->imageBrowser->setCurrentPath(folder);
+        breakFolder(folder);
+        QDateTime clock = QDateTime::currentDateTime();
+        rig.window->setClock([&clock] { return clock; });
+        AppSettings s = rig.window->settings();
+        s.timedMode = 0;
+        s.timedInterval = 1;
+        s.timedCount = 5;
+        s.timedDone = 0;
+        s.timedNext = clock;
+        rig.window->startTimedSeries(s);
+        for (int tick = 0; tick < 5; ++tick, clock = clock.addSecs(1))
+            rig.window->onAutoRecordTimer();
+        QCOMPARE(rig.notes.informed.size(), 1);
+        QVERIFY(rig.notes.informed.first().startsWith(QStringLiteral("定时拍照已停止：")));
+        QCOMPARE(rig.window->settings().timedDone, 0);
+        QVERIFY(!rig.window->settings().timedActive);
+        QVERIFY(!rig.window->autoRecordTimer()->isActive());
     }
 
     void frameRates_data()

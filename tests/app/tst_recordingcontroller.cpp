@@ -5,6 +5,7 @@
 #include "measure/camerascene.h"
 #include "record/rtmpthread.h"
 
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -30,7 +31,26 @@ class TstRecordingController : public QObject
             rec.setClock([this] { return now; });
         }
         bool start() { return rec.start("cam", dir.filePath(QString("clip%1.avi").arg(++clips)), scene.image().size()); }
+        // A new camera picture, told apart by its colour.
+        void newPicture()
+        {
+            QImage picture(scene.image().size(), QImage::Format_RGB32);
+            picture.fill(QColor::fromRgb(++pictures * 2654435761u & 0xffffff));
+            scene.setImage(picture);
+        }
+        quint32 pictures = 0;
     };
+
+    // Frames the recorder holds, as ffprobe counts them.
+    static int framesInFile(const QString &path)
+    {
+        QProcess probe;
+        probe.start("ffprobe", {"-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
+                                "stream=nb_read_frames", "-of", "csv=p=0", path});
+        if (!probe.waitForFinished(20000))
+            return -1;
+        return probe.readAllStandardOutput().trimmed().toInt();
+    }
 
 private slots:
     void feedFollowsTheClock_data()
@@ -54,8 +74,10 @@ private slots:
         f.rec.feed();
         f.rec.feed(); // no time has passed
         QCOMPARE(f.rec.framesQueued(), 1);
+        // Frame 1 is due at start + 1/fps, and only with a new picture.
         const int interval = int(std::ceil(1000.0 / fps));
-        f.now += interval - 1;
+        f.newPicture();
+        f.now += interval - 2;
         f.rec.feed();
         QCOMPARE(f.rec.framesQueued(), 1);
         f.now += 1;
@@ -63,7 +85,7 @@ private slots:
         QCOMPARE(f.rec.framesQueued(), 2);
         // A clock set back gives no frame older than the last one.
         f.now -= 5000;
-        QCOMPARE(f.rec.elapsedMs(), qint64(interval + 1));
+        QCOMPARE(f.rec.elapsedMs(), qint64(interval));
 
         QVERIFY(f.rec.stop());
         QVERIFY(!f.rec.isRecording());
@@ -72,6 +94,127 @@ private slots:
         QVERIFY(QFileInfo(path).size() > 0);
         QCOMPARE(f.settings.videoFiles, QStringList{path});
         QVERIFY(!f.rec.stop());
+    }
+
+    void cadenceFollowsTheCamera_data()
+    {
+        QTest::addColumn<int>("cameraFps");
+        QTest::newRow("30 fps camera") << 30;
+        QTest::newRow("25 fps camera") << 25;
+        QTest::newRow("15 fps camera") << 15;
+    }
+
+    // Ten seconds at nominal 30 fps with a camera at its own rate, fed by
+    // the 10 ms timer as in the window; a picture reaches the feed up to
+    // 10 ms late and the camera jitters by a few ms.
+    void cadenceFollowsTheCamera()
+    {
+        QFETCH(int, cameraFps);
+        Fixture f({640, 480});
+        QVERIFY(f.start());
+        QCOMPARE(f.rec.fps(), 30);
+        const qint64 start = f.now;
+        QVector<qint64> pts;
+        QVector<quint32> colours;
+        connect(&f.rec, &RecordingController::frameSent, this, [&](qint64 p, bool) {
+            pts << p;
+            colours << f.scene.image().pixel(0, 0);
+        });
+        int k = 1;
+        for (qint64 t = 0; t <= 10000; ++t) {
+            f.now = start + t;
+            const int jitter = (k * 5) % 7 - 3;
+            if (t >= k * 1000 / cameraFps + jitter) {
+                f.newPicture();
+                ++k;
+            }
+            if (t % 10 == 0) {
+                f.rec.feed();
+                // The encoder's own pace, not the clock: it gets its
+                // render buffers back before the next feed.
+                while (f.rec.recorder()->queuedFrames() > 0)
+                    QThread::usleep(200);
+            }
+        }
+        QVERIFY(f.rec.stop());
+        QCOMPARE(f.rec.framesRefused(), 0);
+        QVERIFY(!pts.isEmpty());
+        for (int i = 1; i < pts.size(); ++i)
+            QVERIFY2(pts[i] > pts[i - 1], qPrintable(QString("pts %1 after %2").arg(pts[i]).arg(pts[i - 1])));
+        int distinct = 1;
+        for (int i = 1; i < colours.size(); ++i)
+            distinct += colours[i] != colours[i - 1];
+        if (cameraFps >= 30) {
+            QVERIFY2(qAbs(pts.size() - 300) <= 1, qPrintable(QString::number(pts.size())));
+            QVERIFY2(distinct >= 0.98 * pts.size(), qPrintable(QString("%1 of %2").arg(distinct).arg(pts.size())));
+            QCOMPARE(pts.last(), qint64(pts.size() - 1)); // no slot left out
+        } else {
+            // The file's length is the wall clock's, and no picture is lost.
+            QVERIFY2(qAbs(pts.last() + 1 - 300) <= 6, qPrintable(QString::number(pts.last())));
+            QVERIFY2(distinct >= cameraFps * 10 - 2, qPrintable(QString::number(distinct)));
+        }
+        const int inFile = framesInFile(f.rec.lastPath());
+        QVERIFY2(inFile >= pts.size() - 1 && inFile <= pts.size(), qPrintable(QString::number(inFile)));
+    }
+
+    void slowCameraSetsTheRate()
+    {
+        Fixture f({640, 480});
+        QVERIFY(f.rec.start("cam", f.dir.filePath("slow.avi"), {640, 480}, 14.985));
+        QCOMPARE(f.rec.fps(), 15);
+        QVERIFY(f.rec.stop());
+        QVERIFY(f.rec.start("cam", f.dir.filePath("fast.avi"), {640, 480}, 60));
+        QCOMPARE(f.rec.fps(), 30);
+    }
+
+    // Shots at start + n x interval exactly, whatever the ticks; the first
+    // photo not written ends the series with its reason, once.
+    void timedPhotosOnTheGrid()
+    {
+        Fixture f;
+        const qint64 start = f.now + 500;
+        QVector<qint64> taken;
+        bool failThird = false;
+        f.rec.setPhotoTaker([&](QString *why) {
+            if (failThird && taken.size() == 2) {
+                *why = "disk full";
+                return false;
+            }
+            taken << f.now - start;
+            return true;
+        });
+        QSignalSpy failed(&f.rec, &RecordingController::seriesFailed);
+        for (bool fail : {false, true}) {
+            taken.clear();
+            failThird = fail;
+            f.now = start - 500;
+            AppSettings s;
+            s.timedMode = 0;
+            s.timedInterval = 1;
+            s.timedCount = 5;
+            s.timedNext = QDateTime::fromMSecsSinceEpoch(start);
+            f.rec.startSeries(s);
+            // A tick every ms: many just before a shot, none may defer it.
+            for (; f.now < start + 6000; ++f.now) {
+                f.rec.tickSeries();
+                if (f.rec.isSeriesRunning() && f.rec.secondsToNextShot() > 1)
+                    QFAIL("the next shot is never more than one interval away");
+            }
+            if (!fail) {
+                QCOMPARE(f.settings.timedDone, 5);
+                QCOMPARE(failed.count(), 0);
+                QCOMPARE(taken.size(), 5);
+                for (int n = 0; n < 5; ++n)
+                    QCOMPARE(taken[n], qint64(n) * 1000);
+            } else {
+                QCOMPARE(taken.size(), 2);
+                QCOMPARE(f.settings.timedDone, 2);
+                QCOMPARE(failed.count(), 1);
+                QCOMPARE(failed.first().first().toString(), QStringLiteral("disk full"));
+                QVERIFY(!f.rec.isSeriesRunning());
+                QVERIFY(!f.settings.timedActive);
+            }
+        }
     }
 
     void timedPhotos()
