@@ -7,6 +7,7 @@
 #include "app/languages.h"
 #include "app/languageswitcher.h"
 #include "app/recordingcontroller.h"
+#include "app/scalebarmenu.h"
 #include "app/settingsstore.h"
 #include "app/storagepaths.h"
 #include "calib/bdwidget.h"
@@ -212,6 +213,8 @@ void Vistrel::connectForm()
     connect(ui->actionTimeOff, &QAction::triggered, this, &Vistrel::onActionTimeOff);
     connect(ui->actionCrossOn, &QAction::triggered, this, &Vistrel::onActionCrossOn);
     connect(ui->actionCrossOff, &QAction::triggered, this, &Vistrel::onActionCrossOff);
+    m_scaleBar = new ScaleBarMenu(ui->menuScaleBar, ui->actionScaleBarOn, ui->actionScaleBarOff, m_scene, &m_settings,
+                                  m_store, this);
     connect(ui->bdWidget, &BDWidget::bdInfoChanged, this, &Vistrel::onBdInfoChanged);
     connect(ui->bdWidget, &BDWidget::bdInfoChanged, m_editer, &MeasureEditer::onBdInfoChanged);
     connect(m_editer->toolbox(), &BDWidget::bdInfoChanged, this, &Vistrel::onBdInfoChanged);
@@ -231,6 +234,7 @@ void Vistrel::connectForm()
             connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), m_store, &SettingsStore::scheduleSave);
     }
     connect(m_panel, &CameraParamPanel::changed, m_store, &SettingsStore::scheduleSave);
+    connect(m_editer, &MeasureEditer::settingsChanged, m_store, &SettingsStore::scheduleSave);
     connect(m_session->watcher(), &DeviceWatcher::due, this, &Vistrel::onCameraTimer);
     connect(m_session, &CameraSession::stillButton, this, &Vistrel::onBtnCapture);
     connect(m_languages, &LanguageSwitcher::chosen, this, &Vistrel::setLanguage);
@@ -286,6 +290,7 @@ void Vistrel::applyLoadedSettings()
     (m_settings.showTime ? ui->actionTimeOn : ui->actionTimeOff)->setChecked(true);
     m_scene->setCrossVisible(false);
     ui->actionCrossOff->setChecked(true);
+    m_scaleBar->apply();
     ui->boxFormatImage->setCurrentIndex(m_settings.imageFormat);
     ui->boxFormatRecord->setCurrentIndex(m_settings.videoFormat);
     setLanguage(m_settings.language);

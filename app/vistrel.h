@@ -192,6 +192,7 @@ private:
     AppSettings m_settings;
     SettingsStore *m_store = nullptr;
     CameraScene *m_scene = nullptr;
+    class ScaleBarMenu *m_scaleBar = nullptr;
     MeasureEditer *m_editer = nullptr;
     CameraHub *m_hub = nullptr;
     RecordingController *m_recording = nullptr;

@@ -4,11 +4,15 @@
 #include "core/notifier.h"
 #include "core/screenmetrics.h"
 #include "calib/bdfile.h"
+#include "calib/measurementrows.h"
+#include "calib/measurementtable.h"
 #include "measure/camerascene.h"
 #include "measure/textshapes.h"
 #include "ui_bdwidget.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QPushButton>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -36,6 +40,40 @@ BDWidget::BDWidget(QWidget *parent)
     })
 {
     ui->setupUi(this);
+
+    // The results table is a page of its own, reached from the header: the
+    // tools already fill the height of a small screen.
+    auto *resultsPage = new QWidget;
+    resultsPage->setObjectName(QStringLiteral("BiaoDingResultsPage"));
+    auto *resultsLayout = new QVBoxLayout(resultsPage);
+    resultsLayout->setContentsMargins(4, 4, 4, 4);
+    resultsLayout->setSpacing(4);
+    m_resultsBack = new QPushButton(resultsPage);
+    m_resultsBack->setObjectName(QStringLiteral("btnResultsBack"));
+    m_results = new MeasurementTable(resultsPage);
+    m_csvOption = new QCheckBox(resultsPage);
+    m_csvOption->setObjectName(QStringLiteral("checkCsvBesidePhoto"));
+    m_csvOption->hide();
+    resultsLayout->addWidget(m_resultsBack);
+    resultsLayout->addWidget(m_results, 1);
+    resultsLayout->addWidget(m_csvOption);
+    ui->BiaoDingPage->addWidget(resultsPage);
+    m_showResults = new QPushButton(ui->BiaoDingNormalPage);
+    m_showResults->setObjectName(QStringLiteral("btnResults"));
+    const int headerAt = ui->normalLayout->indexOf(ui->pushButton);
+    ui->normalLayout->removeWidget(ui->pushButton);
+    auto *header = new QHBoxLayout;
+    header->addWidget(ui->pushButton, 1);
+    header->addWidget(m_showResults);
+    ui->normalLayout->insertLayout(headerAt, header);
+    connect(m_showResults, &QPushButton::clicked, this, [this, resultsPage] { ui->BiaoDingPage->setCurrentWidget(resultsPage); });
+    connect(m_resultsBack, &QPushButton::clicked, this, [this] { ui->BiaoDingPage->setCurrentIndex(0); });
+    connect(m_csvOption, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_settings && m_settings->csvBesidePhoto != on) {
+            m_settings->csvBesidePhoto = on;
+            emit optionChanged();
+        }
+    });
 
     auto *table = ui->tableBDInfo;
     table->setColumnCount(1);
@@ -83,6 +121,7 @@ BDWidget::BDWidget(QWidget *parent)
 
     ui->toolButton1->setChecked(true);
     ui->BiaoDingPage->setCurrentIndex(0);
+    retranslateResults();
 }
 
 BDWidget::~BDWidget()
@@ -98,9 +137,25 @@ void BDWidget::setup(CameraScene *scene, AppSettings *settings)
         if (scene) // another resolution or photo: the calibration is adapted again
             m_sizeConnection = connect(scene, &CameraScene::pictureSizeChanged, this, &BDWidget::applyCalibration);
     }
+    const bool rebind = m_scene != scene;
     m_scene = scene;
     m_settings = settings;
+    if (rebind)
+        bindResults();
     refresh();
+}
+
+void BDWidget::setPictureName(const QString &name)
+{
+    m_pictureName = name;
+    bindResults();
+}
+
+void BDWidget::bindResults()
+{
+    for (const QMetaObject::Connection &c : qAsConst(m_resultConnections))
+        disconnect(c);
+    m_resultConnections = bindTableToScene(m_results, m_scene, m_pictureName);
 }
 
 double BDWidget::parseLength(const QString &text, const QLocale &locale, bool *ok)
@@ -123,10 +178,27 @@ void BDWidget::setTableHeader()
     ui->tableBDInfo->setHorizontalHeaderLabels({tr("放大倍数")});
 }
 
+void BDWidget::retranslateResults()
+{
+    m_showResults->setText(tr("结果"));
+    m_resultsBack->setText(tr("返回"));
+    m_csvOption->setText(tr("同时保存 CSV"));
+    m_csvOption->setToolTip(tr("保存图片时在旁边写入测量结果（CSV）"));
+    // The tool names in the rows follow the language.
+    if (m_scene)
+        m_results->setRows(measurementRows(*m_scene));
+}
+
+void BDWidget::showResults(bool show)
+{
+    ui->BiaoDingPage->setCurrentIndex(show ? 2 : 0);
+}
+
 void BDWidget::refresh()
 {
     if (!m_settings)
         return;
+    m_csvOption->setChecked(m_settings->csvBesidePhoto);
     for (QComboBox *box : {ui->boxFontColor, ui->boxFontSize, ui->boxGridColor, ui->boxGridType})
         box->clear();
 
@@ -390,6 +462,7 @@ void BDWidget::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         setTableHeader();
+        retranslateResults();
         refresh();
         return;
     }

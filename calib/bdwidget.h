@@ -13,6 +13,9 @@ class CameraScene;
 class QAbstractButton;
 class QButtonGroup;
 class QLocale;
+class MeasurementTable;
+class QCheckBox;
+class QPushButton;
 
 namespace Ui {
 class BDWidget;
@@ -42,6 +45,14 @@ public:
     void setFilePicker(FilePicker picker) { m_filePicker = std::move(picker); }
 
     Ui::BDWidget *form() const { return ui; }
+    // The results table under the tools, bound to the scene of setup().
+    MeasurementTable *resultsTable() const { return m_results; }
+    // The picture's name the table's export starts from (a photo's file).
+    void setPictureName(const QString &name);
+    void showResults(bool show);
+    // "Also save CSV" under the table (AppSettings::csvBesidePhoto); hidden
+    // unless the owner saves pictures itself (the measure editor).
+    QCheckBox *csvOption() const { return m_csvOption; }
 
     // Names the camera a new calibration is made on (the window's current
     // camera); none in the measure editor.
@@ -60,6 +71,8 @@ public:
 signals:
     void bdInfoChanged();
     void calibrationNoteChanged(const QString &note);
+    // A choice kept in the settings changed (the CSV option).
+    void optionChanged();
 
 public slots:
     void onToolBtnClicked();
@@ -88,7 +101,16 @@ private:
     void applyCalibration();
     void updateNote();
 
+    void bindResults();
+    void retranslateResults();
+
     CameraScene *m_scene = nullptr;
+    MeasurementTable *m_results = nullptr;
+    QPushButton *m_showResults = nullptr;
+    QPushButton *m_resultsBack = nullptr;
+    QCheckBox *m_csvOption = nullptr;
+    QVector<QMetaObject::Connection> m_resultConnections;
+    QString m_pictureName;
     AppSettings *m_settings = nullptr;
     QTimer m_measureTimer;
     double m_viewScale = 1.0;

@@ -106,7 +106,8 @@ MeasurementTable::MeasurementTable(QWidget *parent) : QWidget(parent)
     m_copy = new QPushButton(this);
     m_copy->setObjectName(QStringLiteral("btnCopyMeasurements"));
 
-    auto *buttons = new QHBoxLayout;
+    // One above the other: side by side they would widen the narrow toolbox.
+    auto *buttons = new QVBoxLayout;
     buttons->addWidget(m_export);
     buttons->addWidget(m_copy);
     auto *layout = new QVBoxLayout(this);

@@ -96,6 +96,7 @@ struct AppSettings
     QStringList tileCameras; // camera id per tile, empty for none; at most kTileCount
     bool showScaleBar = false;
     qint32 scaleBarCorner = 3; // 0 top left, 1 top right, 2 bottom left, 3 bottom right
+    bool csvBesidePhoto = false; // the editor's saves also write <photo>.csv of the measurements
 };
 
 // One camera's record as the settings file holds it. Reading leaves the

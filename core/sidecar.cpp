@@ -129,6 +129,7 @@ QByteArray toJson(const AppSettings &s)
     bar.insert(QLatin1String("shown"), s.showScaleBar);
     bar.insert(QLatin1String("corner"), s.scaleBarCorner);
     root.insert(QLatin1String("scaleBar"), bar);
+    root.insert(QLatin1String("csvBesidePhoto"), s.csvBesidePhoto);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -179,6 +180,8 @@ bool fromJson(const QByteArray &json, AppSettings *s, QString *error)
     const int corner = bar.value(QLatin1String("corner")).toInt(-1);
     if (corner >= 0 && corner <= 3)
         s->scaleBarCorner = corner;
+    if (root.value(QLatin1String("csvBesidePhoto")).isBool())
+        s->csvBesidePhoto = root.value(QLatin1String("csvBesidePhoto")).toBool();
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "core/mediafiles.h"
 #include "core/notifier.h"
 #include "dialogs/filebrowser.h"
+#include "measure/annotations.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,9 +29,6 @@
 #include <QUrl>
 
 namespace {
-
-// Suffix of the annotation sidecar kept beside a photo.
-const char kSidecarSuffix[] = ".vistrel.json";
 
 // Photos bigger than this are not decoded for the clipboard (hostile headers).
 constexpr qint64 kMaxClipboardPixels = 100LL * 1000 * 1000;
@@ -217,8 +215,7 @@ void FileOperations::setBrowsers(FileBrowser *photos, FileBrowser *videos)
 
 QStringList FileOperations::companionFiles(const QString &path)
 {
-    const QString sidecar = path + QLatin1String(kSidecarSuffix);
-    return QFileInfo(sidecar).isFile() ? QStringList{sidecar} : QStringList();
+    return annotations::companions(path);
 }
 
 FileBrowser *FileOperations::browserFor(const QString &path) const

@@ -7,6 +7,7 @@
 #include "core/notifier.h"
 #include "core/photofile.h"
 #include "calib/bdwidget.h"
+#include "calib/measurementrows.h"
 #include "measure/annotations.h"
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
@@ -14,6 +15,7 @@
 #include "view/cameraviewer.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QStatusBar>
 #include <QFileDialog>
@@ -53,6 +55,9 @@ MeasureEditer::MeasureEditer(QWidget *parent)
     connect(ui->bdWidget, &BDWidget::bdInfoChanged, this, &MeasureEditer::onBdInfoChanged);
     connect(ui->btnSave, &QPushButton::clicked, this, &MeasureEditer::onImageSave);
     connect(ui->btnSaveAs, &QPushButton::clicked, this, &MeasureEditer::onImageSaveAs);
+    // Only here are pictures saved with their shapes: offer the CSV beside them.
+    ui->bdWidget->csvOption()->show();
+    connect(ui->bdWidget, &BDWidget::optionChanged, this, &MeasureEditer::settingsChanged);
 
     ui->comboZoom->addItem(tr("Scale"), QStringLiteral("Scale"));
     for (const char *text : kZoomTexts)
@@ -96,6 +101,7 @@ bool MeasureEditer::openImage(const QString &path)
         img = img.convertToFormat(QImage::Format_RGB32);
     m_filePath = path;
     m_savedPath.clear();
+    ui->bdWidget->setPictureName(QFileInfo(path).fileName());
     // The last picture's pointer readout means nothing on this one.
     ui->labelCoor->clear();
     m_scene->resetImage();
@@ -182,7 +188,21 @@ bool MeasureEditer::saveTo(const QString &path)
         QFile::remove(annotations::pathFor(m_filePath));
     else
         saveAnnotations();
+    // The table beside the photo; a failure here leaves the photo saved.
+    if (m_settings && m_settings->csvBesidePhoto && !m_scene->shapes().isEmpty()) {
+        const QString csv = csvPathFor(path);
+        QSaveFile file(csv);
+        const QByteArray bytes =
+            measurementsCsv(measurementRows(*m_scene), measurementSource(*m_scene, QFileInfo(path).fileName()));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            notifier().inform(this, tr("保存失败") + QLatin1Char('\n') + diskerror::diagnose(csv));
+    }
     return true;
+}
+
+QString MeasureEditer::csvPathFor(const QString &photo)
+{
+    return photo + QStringLiteral(".csv");
 }
 
 void MeasureEditer::onBdInfoChanged()
@@ -296,6 +316,7 @@ void MeasureEditer::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     ui->bdWidget->refresh();
+
     applyPhotoCalibration();
     QTimer::singleShot(0, this, &MeasureEditer::onUpdateCamViewSize);
 }

@@ -30,6 +30,8 @@ public:
     // The photo with its shapes burnt in; false when it could not be written
     // (an existing file is then left as it was).
     bool saveTo(const QString &path);
+    // Where saveTo writes the measurements when the CSV option is on.
+    static QString csvPathFor(const QString &photo);
 
     // Where Save puts the measured copy of original: "name_measured.ext"
     // beside it, or "name_measured_1.ext", "_2" ... when that is taken.
@@ -53,6 +55,8 @@ public:
 signals:
     // A picture was written by Save or Save As; the owner lists it.
     void imageSaved(const QString &path);
+    // An option kept in the settings changed (the CSV beside saved photos).
+    void settingsChanged();
 
 public slots:
     void onBdInfoChanged();

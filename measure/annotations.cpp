@@ -180,7 +180,8 @@ QString pathFor(const QString &photo)
 QStringList companions(const QString &photo)
 {
     const QString sidecar = pathFor(photo);
-    return QFileInfo::exists(sidecar) ? QStringList{sidecar} : QStringList();
+    // A folder of that name is no sidecar and never travels with the photo.
+    return QFileInfo(sidecar).isFile() ? QStringList{sidecar} : QStringList();
 }
 
 bool pointRange(int type, int *least, int *most)

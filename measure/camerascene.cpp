@@ -2,6 +2,7 @@
 
 #include "core/appsettings.h"
 #include "measure/graphicsitem.h"
+#include "measure/scalebar.h"
 #include "measure/textshapes.h"
 
 #include <QCursor>
@@ -230,6 +231,18 @@ void CameraScene::setCrossVisible(bool visible)
 void CameraScene::setTimeStampVisible(bool visible)
 {
     m_timeStampVisible = visible;
+    update();
+}
+
+void CameraScene::setScaleBarVisible(bool visible)
+{
+    m_scaleBarVisible = visible;
+    update();
+}
+
+void CameraScene::setScaleBarCorner(int corner)
+{
+    m_scaleBarCorner = qBound(0, corner, 3);
     update();
 }
 
@@ -1012,6 +1025,8 @@ void CameraScene::drawForeground(QPainter *painter, const QRectF &)
         painter->drawLine(0, h / 2, w, h / 2);
         painter->drawLine(w / 2, 0, w / 2, h);
     }
+    if (m_scaleBarVisible && !m_noDeviceNotice && !m_picture.isNull())
+        paintScaleBar(*painter, pictureViewRect(), pictureSize(), m_calibration, m_scaleBarCorner);
     if (m_timeStampVisible) {
         QFont font = painter->font();
         font.setPixelSize(16);

@@ -66,6 +66,12 @@ public:
     bool isCrossVisible() const { return m_crossVisible; }
     void setTimeStampVisible(bool visible);
     bool isTimeStampVisible() const { return m_timeStampVisible; }
+    // A scale bar of the calibration in a corner (ScaleBarCorner); nothing
+    // is drawn while the calibration has no real unit.
+    void setScaleBarVisible(bool visible);
+    bool isScaleBarVisible() const { return m_scaleBarVisible; }
+    void setScaleBarCorner(int corner);
+    int scaleBarCorner() const { return m_scaleBarCorner; }
     void setNoDeviceNotice(bool visible);
     bool isNoDeviceNotice() const { return m_noDeviceNotice; }
     void setRecordingClock(bool visible);
@@ -191,6 +197,8 @@ private:
     mutable bool m_paintingShapes = false;
     bool m_crossVisible = false;
     bool m_timeStampVisible = false;
+    bool m_scaleBarVisible = false;
+    int m_scaleBarCorner = 3;
     QTimer m_pointerTimer;
     QList<GraphicsItem *> m_shapes;
     GraphicsItem *m_activeShape = nullptr;

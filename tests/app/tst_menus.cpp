@@ -1,5 +1,7 @@
 #include "mainwindowrig.h"
 #include "app/settingsstore.h"
+#include "measure/camerascene.h"
+#include "measure/scalebar.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -135,6 +137,31 @@ private slots:
         QVERIFY(!rig.window->scene()->isTimeStampVisible());
         QVERIFY(!rig.window->scene()->isCrossVisible());
         QVERIFY(rig.ui()->actionCrossOff->isChecked());
+    }
+
+    // Offered only with a real unit; the choice and corner are remembered.
+    void scaleBarSwitch()
+    {
+        Rig rig;
+        CameraScene *scene = rig.window->scene();
+        QAction *reason = rig.window->findChild<QAction *>("actionScaleBarReason");
+        QVERIFY(reason);
+        scene->setCalibration(QStringLiteral("none"), 1.0, 4);
+        QVERIFY(!rig.ui()->actionScaleBarOn->isEnabled());
+        QVERIFY(reason->isVisible() && !reason->isEnabled());
+        scene->setCalibration(QStringLiteral("x10"), 0.01, 0);
+        QVERIFY(rig.ui()->actionScaleBarOn->isEnabled());
+        QVERIFY(!reason->isVisible());
+        rig.ui()->actionScaleBarOn->trigger();
+        QMenu *corners = rig.window->findChild<QMenu *>("menuScaleBarCorner");
+        QVERIFY(corners);
+        corners->actions().at(TopLeft)->trigger();
+        QVERIFY(scene->isScaleBarVisible());
+        QCOMPARE(scene->scaleBarCorner(), int(TopLeft));
+        rig.reopen();
+        QVERIFY(rig.window->scene()->isScaleBarVisible());
+        QCOMPARE(rig.window->scene()->scaleBarCorner(), int(TopLeft));
+        QVERIFY(rig.ui()->actionScaleBarOn->isChecked());
     }
 
     void sidePages()

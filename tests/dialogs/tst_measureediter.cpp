@@ -3,12 +3,14 @@
 #include "tests/core/hostileimages.h"
 #include "core/photofile.h"
 #include "calib/bdwidget.h"
+#include "calib/measurementtable.h"
 #include "measure/annotations.h"
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
 #include "dialogs/measureediter.h"
 #include "ui_bdwidget.h"
 #include "ui_measureediter.h"
+#include <QCheckBox>
 #include "view/cameraviewer.h"
 
 #include <QElapsedTimer>
@@ -222,6 +224,35 @@ private slots:
         QVERIFY(ed.openImage(measured));
         QCOMPARE(ed.scene()->shapes().size(), 0);
         QVERIFY(ed.scene()->image().pixelColor(200, 200) != QColor(Qt::white) || ed.scene()->image().pixelColor(200, 199) != QColor(Qt::white));
+    }
+
+    // The option writes the toolbox's table beside a saved picture with shapes.
+    void csvBesideSavedPhoto()
+    {
+        QTemporaryDir dir;
+        AppSettings settings;
+        MeasureEditer ed;
+        ed.attach(&settings);
+        QSignalSpy changed(&ed, &MeasureEditer::settingsChanged);
+        ed.toolbox()->csvOption()->click();
+        QVERIFY(settings.csvBesidePhoto);
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(ed.openImage(makePhoto(dir, "c.png", QSize(320, 240))));
+        const QString bare = dir.filePath("bare.png");
+        QVERIFY(ed.saveTo(bare));
+        QVERIFY(!QFileInfo::exists(MeasureEditer::csvPathFor(bare)));
+
+        ed.scene()->setCalibration(QStringLiteral("x10"), 0.01, 0);
+        GraphicsItem *line = createShape(Line);
+        line->restore({Line, DrawStyle(), {{10, 20}, {110, 20}}, QString()});
+        ed.scene()->addShape(line);
+        QCOMPARE(ed.toolbox()->resultsTable()->rows().size(), 1);
+        const QString out = dir.filePath("out.png");
+        QVERIFY(ed.saveTo(out));
+        const QList<QByteArray> lines = bytesOf(MeasureEditer::csvPathFor(out)).split('\n');
+        QVERIFY(lines.size() > 2);
+        QVERIFY(lines.first().contains("out.png"));
+        QVERIFY(lines.contains("1,线条,L,1,mm,100,x10\r"));
     }
 
     void shapesAndScaleComeBack()

@@ -1,4 +1,5 @@
 #include "measure/scalebar.h"
+#include "measure/camerascene.h"
 
 #include <QImage>
 #include <QPainter>
@@ -17,6 +18,8 @@ private slots:
     void noBarWithoutCalibration();
     void paintsInCornerOnDarkAndBright_data();
     void paintsInCornerOnDarkAndBright();
+    void sceneBurnsBarOnlyWithCalibration_data();
+    void sceneBurnsBarOnlyWithCalibration();
 };
 
 void TestScaleBar::roundStepWithinWidth_data()
@@ -134,6 +137,42 @@ void TestScaleBar::paintsInCornerOnDarkAndBright()
         }
     }
     QVERIFY2(std::abs(longest - 100) <= 2, qPrintable(QString::number(longest)));
+}
+
+void TestScaleBar::sceneBurnsBarOnlyWithCalibration_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("mm") << 0 << true << true;
+    QTest::newRow("um") << 2 << true << true;
+    QTest::newRow("pixels only") << 4 << true << false;
+    QTest::newRow("switched off") << 0 << false << false;
+}
+
+void TestScaleBar::sceneBurnsBarOnlyWithCalibration()
+{
+    QFETCH(int, unit);
+    QFETCH(bool, visible);
+    QFETCH(bool, expected);
+    CameraScene scene;
+    QImage picture(640, 480, QImage::Format_RGB32);
+    picture.fill(QColor(90, 90, 90));
+    scene.setImage(picture);
+    scene.setSceneRect(0, 0, 640, 480);
+    scene.setCalibration(QStringLiteral("x10"), 0.01, unit);
+    scene.setScaleBarVisible(visible);
+    scene.setScaleBarCorner(BottomRight);
+    const QImage grabbed = scene.grabImage();
+    QCOMPARE(grabbed.size(), picture.size());
+    // The bar is white: look for it in the bottom right quarter only.
+    int white = 0, elsewhere = 0;
+    for (int y = 0; y < grabbed.height(); ++y)
+        for (int x = 0; x < grabbed.width(); ++x)
+            if (qGray(grabbed.pixel(x, y)) > 240)
+                ++(x >= 320 && y >= 240 ? white : elsewhere);
+    QCOMPARE(white > 50, expected);
+    QCOMPARE(elsewhere, 0);
 }
 
 QTEST_MAIN(TestScaleBar)
