@@ -199,6 +199,18 @@
             <source>实际长度必须是大于 0 的有限数</source>
             <translation>Die tatsächliche Länge muss eine endliche Zahl größer als 0 sein.</translation>
         </message>
+        <message>
+            <source>结果</source>
+            <translation>Ergebnisse</translation>
+        </message>
+        <message>
+            <source>同时保存 CSV</source>
+            <translation>Auch CSV speichern</translation>
+        </message>
+        <message>
+            <source>保存图片时在旁边写入测量结果（CSV）</source>
+            <translation>Messwerte (CSV) auch neben das gespeicherte Bild schreiben</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -554,6 +566,33 @@ Ersetzen?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Die Aufnahme %1 wurde nicht ordnungsgemäß beendet und wurde repariert; sie dauert %2 Sekunden.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScaleBarMenu</name>
+        <message>
+            <source>左上</source>
+            <translation>Oben links</translation>
+        </message>
+        <message>
+            <source>右上</source>
+            <translation>Oben rechts</translation>
+        </message>
+        <message>
+            <source>左下</source>
+            <translation>Unten links</translation>
+        </message>
+        <message>
+            <source>右下</source>
+            <translation>Unten rechts</translation>
+        </message>
+        <message>
+            <source>位置</source>
+            <translation>Position</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示比例尺</source>
+            <translation>Keine Kalibrierung: kein Maßstabsbalken</translation>
         </message>
     </context>
     <context>
@@ -989,6 +1028,10 @@ Ersetzen?</translation>
         <message>
             <source>垂直翻转</source>
             <translation>Vertikal spiegeln</translation>
+        </message>
+        <message>
+            <source>比例尺</source>
+            <translation>Maßstabsbalken</translation>
         </message>
     </context>
     <context>

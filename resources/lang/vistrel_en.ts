@@ -199,6 +199,18 @@
             <source>实际长度必须是大于 0 的有限数</source>
             <translation>The actual length must be a finite number greater than 0.</translation>
         </message>
+        <message>
+            <source>结果</source>
+            <translation>Results</translation>
+        </message>
+        <message>
+            <source>同时保存 CSV</source>
+            <translation>Also save CSV</translation>
+        </message>
+        <message>
+            <source>保存图片时在旁边写入测量结果（CSV）</source>
+            <translation>Also write the measurements (CSV) beside the saved picture</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -554,6 +566,33 @@ Replace it?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>The recording %1 did not end properly and has been repaired; it holds %2 seconds.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScaleBarMenu</name>
+        <message>
+            <source>左上</source>
+            <translation>Top left</translation>
+        </message>
+        <message>
+            <source>右上</source>
+            <translation>Top right</translation>
+        </message>
+        <message>
+            <source>左下</source>
+            <translation>Bottom left</translation>
+        </message>
+        <message>
+            <source>右下</source>
+            <translation>Bottom right</translation>
+        </message>
+        <message>
+            <source>位置</source>
+            <translation>Position</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示比例尺</source>
+            <translation>No calibration: no scale bar</translation>
         </message>
     </context>
     <context>
@@ -989,6 +1028,10 @@ Replace it?</translation>
         <message>
             <source>垂直翻转</source>
             <translation>Flip vertical</translation>
+        </message>
+        <message>
+            <source>比例尺</source>
+            <translation>Scale bar</translation>
         </message>
     </context>
     <context>

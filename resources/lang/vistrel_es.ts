@@ -199,6 +199,18 @@
             <source>实际长度必须是大于 0 的有限数</source>
             <translation>La longitud real debe ser un número finito mayor que 0.</translation>
         </message>
+        <message>
+            <source>结果</source>
+            <translation>Resultados</translation>
+        </message>
+        <message>
+            <source>同时保存 CSV</source>
+            <translation>Guardar también CSV</translation>
+        </message>
+        <message>
+            <source>保存图片时在旁边写入测量结果（CSV）</source>
+            <translation>Escribir también las mediciones (CSV) junto a la imagen guardada</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -554,6 +566,33 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>La grabación %1 no terminó correctamente y se ha reparado; dura %2 segundos.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScaleBarMenu</name>
+        <message>
+            <source>左上</source>
+            <translation>Arriba a la izquierda</translation>
+        </message>
+        <message>
+            <source>右上</source>
+            <translation>Arriba a la derecha</translation>
+        </message>
+        <message>
+            <source>左下</source>
+            <translation>Abajo a la izquierda</translation>
+        </message>
+        <message>
+            <source>右下</source>
+            <translation>Abajo a la derecha</translation>
+        </message>
+        <message>
+            <source>位置</source>
+            <translation>Posición</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示比例尺</source>
+            <translation>Sin calibración: no hay barra de escala</translation>
         </message>
     </context>
     <context>
@@ -989,6 +1028,10 @@
         <message>
             <source>垂直翻转</source>
             <translation>Voltear verticalmente</translation>
+        </message>
+        <message>
+            <source>比例尺</source>
+            <translation>Barra de escala</translation>
         </message>
     </context>
     <context>

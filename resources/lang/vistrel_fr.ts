@@ -199,6 +199,18 @@
             <source>实际长度必须是大于 0 的有限数</source>
             <translation>La longueur réelle doit être un nombre fini supérieur à 0.</translation>
         </message>
+        <message>
+            <source>结果</source>
+            <translation>Résultats</translation>
+        </message>
+        <message>
+            <source>同时保存 CSV</source>
+            <translation>Enregistrer aussi le CSV</translation>
+        </message>
+        <message>
+            <source>保存图片时在旁边写入测量结果（CSV）</source>
+            <translation>Écrire aussi les mesures (CSV) à côté de l'image enregistrée</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -554,6 +566,33 @@ Le remplacer ?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>L'enregistrement %1 ne s'est pas terminé correctement et a été réparé ; il dure %2 secondes.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScaleBarMenu</name>
+        <message>
+            <source>左上</source>
+            <translation>En haut à gauche</translation>
+        </message>
+        <message>
+            <source>右上</source>
+            <translation>En haut à droite</translation>
+        </message>
+        <message>
+            <source>左下</source>
+            <translation>En bas à gauche</translation>
+        </message>
+        <message>
+            <source>右下</source>
+            <translation>En bas à droite</translation>
+        </message>
+        <message>
+            <source>位置</source>
+            <translation>Position</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示比例尺</source>
+            <translation>Pas d'étalonnage : pas de barre d'échelle</translation>
         </message>
     </context>
     <context>
@@ -989,6 +1028,10 @@ Le remplacer ?</translation>
         <message>
             <source>垂直翻转</source>
             <translation>Miroir vertical</translation>
+        </message>
+        <message>
+            <source>比例尺</source>
+            <translation>Barre d'échelle</translation>
         </message>
     </context>
     <context>

@@ -199,6 +199,18 @@
             <source>实际长度必须是大于 0 的有限数</source>
             <translation>A tényleges hossznak 0-nál nagyobb véges számnak kell lennie.</translation>
         </message>
+        <message>
+            <source>结果</source>
+            <translation>Eredmények</translation>
+        </message>
+        <message>
+            <source>同时保存 CSV</source>
+            <translation>CSV mentése is</translation>
+        </message>
+        <message>
+            <source>保存图片时在旁边写入测量结果（CSV）</source>
+            <translation>A mérések (CSV) mentése a mentett kép mellé is</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -554,6 +566,33 @@ Lecseréli?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>A(z) %1 felvétel nem zárult le rendesen, ezért javítottuk; hossza %2 másodperc.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScaleBarMenu</name>
+        <message>
+            <source>左上</source>
+            <translation>Bal felső</translation>
+        </message>
+        <message>
+            <source>右上</source>
+            <translation>Jobb felső</translation>
+        </message>
+        <message>
+            <source>左下</source>
+            <translation>Bal alsó</translation>
+        </message>
+        <message>
+            <source>右下</source>
+            <translation>Jobb alsó</translation>
+        </message>
+        <message>
+            <source>位置</source>
+            <translation>Pozíció</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示比例尺</source>
+            <translation>Nincs kalibrálás: nincs méretarányjelző</translation>
         </message>
     </context>
     <context>
@@ -989,6 +1028,10 @@ Lecseréli?</translation>
         <message>
             <source>垂直翻转</source>
             <translation>Függőleges tükrözés</translation>
+        </message>
+        <message>
+            <source>比例尺</source>
+            <translation>Méretarányjelző</translation>
         </message>
     </context>
     <context>

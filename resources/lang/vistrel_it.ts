@@ -199,6 +199,18 @@
             <source>实际长度必须是大于 0 的有限数</source>
             <translation>La lunghezza reale deve essere un numero finito maggiore di 0.</translation>
         </message>
+        <message>
+            <source>结果</source>
+            <translation>Risultati</translation>
+        </message>
+        <message>
+            <source>同时保存 CSV</source>
+            <translation>Salva anche CSV</translation>
+        </message>
+        <message>
+            <source>保存图片时在旁边写入测量结果（CSV）</source>
+            <translation>Scrivi anche le misure (CSV) accanto all'immagine salvata</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -554,6 +566,33 @@ Sostituirlo?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>La registrazione %1 non si è chiusa correttamente ed è stata riparata; dura %2 secondi.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScaleBarMenu</name>
+        <message>
+            <source>左上</source>
+            <translation>In alto a sinistra</translation>
+        </message>
+        <message>
+            <source>右上</source>
+            <translation>In alto a destra</translation>
+        </message>
+        <message>
+            <source>左下</source>
+            <translation>In basso a sinistra</translation>
+        </message>
+        <message>
+            <source>右下</source>
+            <translation>In basso a destra</translation>
+        </message>
+        <message>
+            <source>位置</source>
+            <translation>Posizione</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示比例尺</source>
+            <translation>Nessuna calibrazione: nessuna barra di scala</translation>
         </message>
     </context>
     <context>
@@ -989,6 +1028,10 @@ Sostituirlo?</translation>
         <message>
             <source>垂直翻转</source>
             <translation>Capovolgi verticalmente</translation>
+        </message>
+        <message>
+            <source>比例尺</source>
+            <translation>Barra di scala</translation>
         </message>
     </context>
     <context>

@@ -199,6 +199,18 @@
             <source>实际长度必须是大于 0 的有限数</source>
             <translation>実際の長さは 0 より大きい有限の数値でなければなりません。</translation>
         </message>
+        <message>
+            <source>结果</source>
+            <translation>結果</translation>
+        </message>
+        <message>
+            <source>同时保存 CSV</source>
+            <translation>CSV も保存</translation>
+        </message>
+        <message>
+            <source>保存图片时在旁边写入测量结果（CSV）</source>
+            <translation>保存した画像の隣に測定結果（CSV）も書き出す</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -554,6 +566,33 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>録画 %1 は正常に終了しなかったため修復しました。長さは %2 秒です。</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScaleBarMenu</name>
+        <message>
+            <source>左上</source>
+            <translation>左上</translation>
+        </message>
+        <message>
+            <source>右上</source>
+            <translation>右上</translation>
+        </message>
+        <message>
+            <source>左下</source>
+            <translation>左下</translation>
+        </message>
+        <message>
+            <source>右下</source>
+            <translation>右下</translation>
+        </message>
+        <message>
+            <source>位置</source>
+            <translation>位置</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示比例尺</source>
+            <translation>校正がないためスケールバーを表示できません</translation>
         </message>
     </context>
     <context>
@@ -989,6 +1028,10 @@
         <message>
             <source>垂直翻转</source>
             <translation>上下反転</translation>
+        </message>
+        <message>
+            <source>比例尺</source>
+            <translation>スケールバー</translation>
         </message>
     </context>
     <context>

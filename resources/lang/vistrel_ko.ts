@@ -199,6 +199,18 @@
             <source>实际长度必须是大于 0 的有限数</source>
             <translation>실제 길이는 0보다 큰 유한한 숫자여야 합니다.</translation>
         </message>
+        <message>
+            <source>结果</source>
+            <translation>결과</translation>
+        </message>
+        <message>
+            <source>同时保存 CSV</source>
+            <translation>CSV도 저장</translation>
+        </message>
+        <message>
+            <source>保存图片时在旁边写入测量结果（CSV）</source>
+            <translation>저장한 그림 옆에 측정 결과(CSV)도 기록</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -554,6 +566,33 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>녹화 %1이(가) 정상적으로 종료되지 않아 복구했습니다. 길이는 %2초입니다.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScaleBarMenu</name>
+        <message>
+            <source>左上</source>
+            <translation>왼쪽 위</translation>
+        </message>
+        <message>
+            <source>右上</source>
+            <translation>오른쪽 위</translation>
+        </message>
+        <message>
+            <source>左下</source>
+            <translation>왼쪽 아래</translation>
+        </message>
+        <message>
+            <source>右下</source>
+            <translation>오른쪽 아래</translation>
+        </message>
+        <message>
+            <source>位置</source>
+            <translation>위치</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示比例尺</source>
+            <translation>보정이 없어 축척 막대를 표시할 수 없음</translation>
         </message>
     </context>
     <context>
@@ -989,6 +1028,10 @@
         <message>
             <source>垂直翻转</source>
             <translation>상하 반전</translation>
+        </message>
+        <message>
+            <source>比例尺</source>
+            <translation>축척 막대</translation>
         </message>
     </context>
     <context>

@@ -199,6 +199,18 @@
             <source>实际长度必须是大于 0 的有限数</source>
             <translation>Tikrasis ilgis turi būti baigtinis skaičius, didesnis už 0.</translation>
         </message>
+        <message>
+            <source>结果</source>
+            <translation>Rezultatai</translation>
+        </message>
+        <message>
+            <source>同时保存 CSV</source>
+            <translation>Išsaugoti ir CSV</translation>
+        </message>
+        <message>
+            <source>保存图片时在旁边写入测量结果（CSV）</source>
+            <translation>Taip pat įrašyti matavimus (CSV) šalia išsaugoto paveikslėlio</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -554,6 +566,33 @@ Pakeisti?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Įrašas %1 nebuvo tinkamai užbaigtas ir buvo sutaisytas; jo trukmė %2 s.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScaleBarMenu</name>
+        <message>
+            <source>左上</source>
+            <translation>Viršuje kairėje</translation>
+        </message>
+        <message>
+            <source>右上</source>
+            <translation>Viršuje dešinėje</translation>
+        </message>
+        <message>
+            <source>左下</source>
+            <translation>Apačioje kairėje</translation>
+        </message>
+        <message>
+            <source>右下</source>
+            <translation>Apačioje dešinėje</translation>
+        </message>
+        <message>
+            <source>位置</source>
+            <translation>Padėtis</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示比例尺</source>
+            <translation>Nėra kalibravimo: mastelio juostos nėra</translation>
         </message>
     </context>
     <context>
@@ -989,6 +1028,10 @@ Pakeisti?</translation>
         <message>
             <source>垂直翻转</source>
             <translation>Apversti vertikaliai</translation>
+        </message>
+        <message>
+            <source>比例尺</source>
+            <translation>Mastelio juosta</translation>
         </message>
     </context>
     <context>

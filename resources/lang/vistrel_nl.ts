@@ -199,6 +199,18 @@
             <source>实际长度必须是大于 0 的有限数</source>
             <translation>De werkelijke lengte moet een eindig getal groter dan 0 zijn.</translation>
         </message>
+        <message>
+            <source>结果</source>
+            <translation>Resultaten</translation>
+        </message>
+        <message>
+            <source>同时保存 CSV</source>
+            <translation>Ook CSV opslaan</translation>
+        </message>
+        <message>
+            <source>保存图片时在旁边写入测量结果（CSV）</source>
+            <translation>Metingen (CSV) ook naast de opgeslagen afbeelding schrijven</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -554,6 +566,33 @@ Vervangen?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>De opname %1 is niet goed afgesloten en is hersteld; ze duurt %2 seconden.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScaleBarMenu</name>
+        <message>
+            <source>左上</source>
+            <translation>Linksboven</translation>
+        </message>
+        <message>
+            <source>右上</source>
+            <translation>Rechtsboven</translation>
+        </message>
+        <message>
+            <source>左下</source>
+            <translation>Linksonder</translation>
+        </message>
+        <message>
+            <source>右下</source>
+            <translation>Rechtsonder</translation>
+        </message>
+        <message>
+            <source>位置</source>
+            <translation>Positie</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示比例尺</source>
+            <translation>Geen kalibratie: geen schaalbalk</translation>
         </message>
     </context>
     <context>
@@ -989,6 +1028,10 @@ Vervangen?</translation>
         <message>
             <source>垂直翻转</source>
             <translation>Verticaal spiegelen</translation>
+        </message>
+        <message>
+            <source>比例尺</source>
+            <translation>Schaalbalk</translation>
         </message>
     </context>
     <context>

@@ -199,6 +199,18 @@
             <source>实际长度必须是大于 0 的有限数</source>
             <translation>Długość rzeczywista musi być liczbą skończoną większą od 0.</translation>
         </message>
+        <message>
+            <source>结果</source>
+            <translation>Wyniki</translation>
+        </message>
+        <message>
+            <source>同时保存 CSV</source>
+            <translation>Zapisz też CSV</translation>
+        </message>
+        <message>
+            <source>保存图片时在旁边写入测量结果（CSV）</source>
+            <translation>Zapisz też pomiary (CSV) obok zapisanego obrazu</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -554,6 +566,33 @@ Zastąpić go?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Nagranie %1 nie zostało poprawnie zakończone i zostało naprawione; trwa %2 s.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScaleBarMenu</name>
+        <message>
+            <source>左上</source>
+            <translation>Lewy górny</translation>
+        </message>
+        <message>
+            <source>右上</source>
+            <translation>Prawy górny</translation>
+        </message>
+        <message>
+            <source>左下</source>
+            <translation>Lewy dolny</translation>
+        </message>
+        <message>
+            <source>右下</source>
+            <translation>Prawy dolny</translation>
+        </message>
+        <message>
+            <source>位置</source>
+            <translation>Położenie</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示比例尺</source>
+            <translation>Brak kalibracji: brak paska skali</translation>
         </message>
     </context>
     <context>
@@ -989,6 +1028,10 @@ Zastąpić go?</translation>
         <message>
             <source>垂直翻转</source>
             <translation>Odbij w pionie</translation>
+        </message>
+        <message>
+            <source>比例尺</source>
+            <translation>Pasek skali</translation>
         </message>
     </context>
     <context>

@@ -199,6 +199,18 @@
             <source>实际长度必须是大于 0 的有限数</source>
             <translation>O comprimento real deve ser um número finito maior que 0.</translation>
         </message>
+        <message>
+            <source>结果</source>
+            <translation>Resultados</translation>
+        </message>
+        <message>
+            <source>同时保存 CSV</source>
+            <translation>Salvar também CSV</translation>
+        </message>
+        <message>
+            <source>保存图片时在旁边写入测量结果（CSV）</source>
+            <translation>Gravar também as medições (CSV) ao lado da imagem salva</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -554,6 +566,33 @@ Substituí-lo?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>A gravação %1 não terminou corretamente e foi reparada; ela dura %2 segundos.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScaleBarMenu</name>
+        <message>
+            <source>左上</source>
+            <translation>Superior esquerdo</translation>
+        </message>
+        <message>
+            <source>右上</source>
+            <translation>Superior direito</translation>
+        </message>
+        <message>
+            <source>左下</source>
+            <translation>Inferior esquerdo</translation>
+        </message>
+        <message>
+            <source>右下</source>
+            <translation>Inferior direito</translation>
+        </message>
+        <message>
+            <source>位置</source>
+            <translation>Posição</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示比例尺</source>
+            <translation>Sem calibração: sem barra de escala</translation>
         </message>
     </context>
     <context>
@@ -989,6 +1028,10 @@ Substituí-lo?</translation>
         <message>
             <source>垂直翻转</source>
             <translation>Inverter verticalmente</translation>
+        </message>
+        <message>
+            <source>比例尺</source>
+            <translation>Barra de escala</translation>
         </message>
     </context>
     <context>

@@ -199,6 +199,18 @@
             <source>实际长度必须是大于 0 的有限数</source>
             <translation>Фактическая длина должна быть конечным числом больше 0.</translation>
         </message>
+        <message>
+            <source>结果</source>
+            <translation>Результаты</translation>
+        </message>
+        <message>
+            <source>同时保存 CSV</source>
+            <translation>Сохранять и CSV</translation>
+        </message>
+        <message>
+            <source>保存图片时在旁边写入测量结果（CSV）</source>
+            <translation>Также записывать измерения (CSV) рядом с сохранённым изображением</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -554,6 +566,33 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Запись %1 не была завершена и восстановлена; её длительность %2 с.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScaleBarMenu</name>
+        <message>
+            <source>左上</source>
+            <translation>Слева вверху</translation>
+        </message>
+        <message>
+            <source>右上</source>
+            <translation>Справа вверху</translation>
+        </message>
+        <message>
+            <source>左下</source>
+            <translation>Слева внизу</translation>
+        </message>
+        <message>
+            <source>右下</source>
+            <translation>Справа внизу</translation>
+        </message>
+        <message>
+            <source>位置</source>
+            <translation>Положение</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示比例尺</source>
+            <translation>Нет калибровки: линейка не показывается</translation>
         </message>
     </context>
     <context>
@@ -989,6 +1028,10 @@
         <message>
             <source>垂直翻转</source>
             <translation>Отразить по вертикали</translation>
+        </message>
+        <message>
+            <source>比例尺</source>
+            <translation>Масштабная линейка</translation>
         </message>
     </context>
     <context>

@@ -199,6 +199,18 @@
             <source>实际长度必须是大于 0 的有限数</source>
             <translation>Фактична довжина має бути скінченним числом, більшим за 0.</translation>
         </message>
+        <message>
+            <source>结果</source>
+            <translation>Результати</translation>
+        </message>
+        <message>
+            <source>同时保存 CSV</source>
+            <translation>Зберігати й CSV</translation>
+        </message>
+        <message>
+            <source>保存图片时在旁边写入测量结果（CSV）</source>
+            <translation>Також записувати вимірювання (CSV) поруч зі збереженим зображенням</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -554,6 +566,33 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Запис %1 не було завершено, його відновлено; тривалість %2 с.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScaleBarMenu</name>
+        <message>
+            <source>左上</source>
+            <translation>Зліва вгорі</translation>
+        </message>
+        <message>
+            <source>右上</source>
+            <translation>Справа вгорі</translation>
+        </message>
+        <message>
+            <source>左下</source>
+            <translation>Зліва внизу</translation>
+        </message>
+        <message>
+            <source>右下</source>
+            <translation>Справа внизу</translation>
+        </message>
+        <message>
+            <source>位置</source>
+            <translation>Положення</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示比例尺</source>
+            <translation>Немає калібрування: лінійки немає</translation>
         </message>
     </context>
     <context>
@@ -989,6 +1028,10 @@
         <message>
             <source>垂直翻转</source>
             <translation>Віддзеркалити по вертикалі</translation>
+        </message>
+        <message>
+            <source>比例尺</source>
+            <translation>Масштабна лінійка</translation>
         </message>
     </context>
     <context>

@@ -199,6 +199,18 @@
             <source>实际长度必须是大于 0 的有限数</source>
             <translation>實際長度必須是大於 0 的有限數</translation>
         </message>
+        <message>
+            <source>结果</source>
+            <translation>結果</translation>
+        </message>
+        <message>
+            <source>同时保存 CSV</source>
+            <translation>同時儲存 CSV</translation>
+        </message>
+        <message>
+            <source>保存图片时在旁边写入测量结果（CSV）</source>
+            <translation>儲存圖片時在旁邊寫入測量結果（CSV）</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -554,6 +566,33 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>錄影 %1 未正常結束，已修復，長度 %2 秒。</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScaleBarMenu</name>
+        <message>
+            <source>左上</source>
+            <translation>左上</translation>
+        </message>
+        <message>
+            <source>右上</source>
+            <translation>右上</translation>
+        </message>
+        <message>
+            <source>左下</source>
+            <translation>左下</translation>
+        </message>
+        <message>
+            <source>右下</source>
+            <translation>右下</translation>
+        </message>
+        <message>
+            <source>位置</source>
+            <translation>位置</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示比例尺</source>
+            <translation>沒有標定，無法顯示比例尺</translation>
         </message>
     </context>
     <context>
@@ -989,6 +1028,10 @@
         <message>
             <source>垂直翻转</source>
             <translation>垂直翻轉</translation>
+        </message>
+        <message>
+            <source>比例尺</source>
+            <translation>比例尺</translation>
         </message>
     </context>
     <context>
