@@ -128,6 +128,27 @@ private slots:
         QCOMPARE(rig.window->currentCamera(), cam(0));
     }
 
+    // Four tiles while recording: asked first, and stopped cleanly on Yes.
+    void fourTilesWhileRecordingAsks()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        QVERIFY(rig.window->startRecording(rig.window->currentCamera()));
+        QTest::qWait(300);
+        rig.notes.answers = {Notifier::Answer::No};
+        rig.window->onBtnScreenSwitch();
+        QCOMPARE(rig.notes.asked.size(), 1);
+        QCOMPARE(rig.ui()->stackMainWidget->currentIndex(), 0);
+        QVERIFY(rig.window->isRecording());
+        rig.notes.answers = {Notifier::Answer::Yes};
+        rig.window->onBtnScreenSwitch();
+        QCOMPARE(rig.ui()->stackMainWidget->currentIndex(), 1);
+        QVERIFY(!rig.window->isRecording());
+        int w = 0, h = 0;
+        QString codec;
+        QVERIFY(countFrames(rig.window->lastRecordingPath(), &w, &h, &codec) > 0);
+    }
+
     void unpluggedCameraIsNamedAndNotReplaced()
     {
         Rig rig(fourCameras());
