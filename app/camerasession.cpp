@@ -16,8 +16,11 @@
 #include "widgets/cameraparampanel.h"
 #include "widgets/statusline.h"
 
+#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QMenu>
+#include <QStandardItemModel>
 #include <QDateTime>
 #include <QScrollBar>
 
@@ -45,6 +48,11 @@ CameraSession::CameraSession(QWidget *window, Ui::VistrelClass *form, AppSetting
     m_watcher->setPaused([this] { return m_recording->isRecording(); });
     connect(m_hub, &CameraHub::sigFrameReady, this, &CameraSession::onLocalCamera);
     connect(m_hub, &CameraHub::sigCameraLost, this, &CameraSession::onCameraLost);
+    connect(m_hub, &CameraHub::sigCameraError, this, &CameraSession::onCameraError);
+    // The camera list's popup is where a camera is dragged onto a tile from.
+    ui->boxCam->view()->setDragEnabled(true);
+    for (int i = 0; i < AppSettings::kTileCount; ++i)
+        connect(tile(i), &CameraLabel::sigCameraDropped, this, [this, i](const QString &camId) { showInTile(camId, i); });
     connect(m_scene, &CameraScene::coorInfo, this, &CameraSession::onCoorInfo);
 }
 
@@ -97,13 +105,117 @@ void CameraSession::refreshCameraList()
         ui->boxCam->clear();
         ui->boxResolution->clear();
         ui->boxFormat->clear();
-        for (const CameraDeviceInfo &d : m_watcher->devices())
+        int firstOpenable = -1;
+        auto *model = qobject_cast<QStandardItemModel *>(ui->boxCam->model());
+        for (const CameraDeviceInfo &d : m_watcher->devices()) {
             ui->boxCam->addItem(d.displayName);
-        // A first start, or a camera that is gone: take the first one there is.
-        const int current = m_watcher->indexOf(m_settings->currentCamera);
-        ui->boxCam->setCurrentIndex(current < 0 && ui->boxCam->count() > 0 ? 0 : current);
+            const int row = ui->boxCam->count() - 1;
+            ui->boxCam->setItemData(row, d.devicePath, CameraLabel::kCameraIdRole);
+            if (d.accessible) {
+                if (firstOpenable < 0)
+                    firstOpenable = row;
+            } else if (model) {
+                // Listed so the user knows it is there, greyed out with how to get access.
+                if (QStandardItem *item = model->item(row))
+                    item->setEnabled(false);
+                ui->boxCam->setItemData(row, d.accessNote, Qt::ToolTipRole);
+            }
+        }
+        // A first start, or a camera that is gone: take the first one there is,
+        // unless a camera was just unplugged (nothing opens by itself then).
+        int current = m_watcher->indexOf(hasCurrent() ? m_currentCamera : m_settings->currentCamera);
+        if (current >= 0 && !m_watcher->devices()[current].accessible)
+            current = -1;
+        if (current < 0 && !m_noAutoOpen)
+            current = firstOpenable;
+        ui->boxCam->setCurrentIndex(current);
     }
-    onCamChanged();
+    // The open cameras stay where they are; only a first choice opens one.
+    if (hasCurrent())
+        fillCameraCombos(m_currentCamera);
+    else
+        onCamChanged();
+    if (!m_tilesRestored) {
+        m_tilesRestored = true;
+        restoreTiles();
+    }
+}
+
+void CameraSession::restoreTiles()
+{
+    const QString large = m_currentCamera;
+    for (int i = 1; i < qMin(AppSettings::kTileCount, m_settings->tileCameras.size()); ++i) {
+        const QString path = m_settings->tileCameras[i];
+        const int index = m_watcher->indexOf(path);
+        if (path.isEmpty() || index < 0 || !m_watcher->devices()[index].accessible || isOpen(path))
+            continue;
+        startCamera(path, i, false);
+    }
+    if (isOpen(large))
+        setCurrentCamera(large);
+}
+
+void CameraSession::saveTiles()
+{
+    // The first camera opens before the other tiles are restored.
+    if (!m_tilesRestored)
+        return;
+    QStringList tiles;
+    for (int i = 0; i < AppSettings::kTileCount; ++i)
+        tiles << cameraInTile(i);
+    if (tiles == m_settings->tileCameras)
+        return;
+    m_settings->tileCameras = tiles;
+    // The first tile's camera is the one the list opens at the next start.
+    if (!tiles.first().isEmpty())
+        m_settings->currentCamera = tiles.first();
+    m_store->scheduleSave();
+}
+
+QString CameraSession::cameraInTile(int index) const
+{
+    for (auto it = m_cameras.cbegin(); it != m_cameras.cend(); ++it) {
+        if (it->tile == index)
+            return it.key();
+    }
+    return QString();
+}
+
+int CameraSession::selectedTile() const
+{
+    for (int i = 0; i < AppSettings::kTileCount; ++i) {
+        if (tile(i)->isSelected())
+            return i;
+    }
+    return -1;
+}
+
+bool CameraSession::fourTiles() const
+{
+    return ui->stackMainWidget->currentIndex() == 1;
+}
+
+void CameraSession::fillCameraCombos(const QString &devicePath)
+{
+    const int index = m_watcher->indexOf(devicePath);
+    if (index < 0)
+        return;
+    const CameraDeviceInfo &device = m_watcher->devices()[index];
+    const QSignalBlocker blockRes(ui->boxResolution);
+    const QSignalBlocker blockFormat(ui->boxFormat);
+    ui->boxResolution->clear();
+    ui->boxFormat->clear();
+    for (const QSize &s : device.sizes)
+        ui->boxResolution->addItem(QString::asprintf("%d x %d", s.width(), s.height()));
+    ui->boxFormat->addItems({QStringLiteral("YUV"), QStringLiteral("MJPG")});
+    const CameraConfig &config = m_settings->cameras[devicePath];
+    QSize size = config.initialized ? config.size : QSize(640, 480);
+    if (m_cameras.contains(devicePath) && m_cameras[devicePath].frameSize.isValid())
+        size = m_cameras[devicePath].frameSize;
+    const int resIndex = int(device.sizes.indexOf(size));
+    ui->boxResolution->setCurrentIndex(resIndex < 0 ? 0 : resIndex);
+    if (!config.format.isEmpty())
+        ui->boxFormat->setCurrentText(config.format);
 }
 
 void CameraSession::onCamChanged()
@@ -122,8 +234,14 @@ void CameraSession::onCamChanged()
     }
     const CameraDeviceInfo device = m_watcher->devices()[index];
     const QString path = device.devicePath;
-    if (!m_currentCamera.isEmpty() && m_currentCamera != path)
-        stopCamera(m_currentCamera);
+    if (!device.accessible || (m_noAutoOpen && !isOpen(path))) {
+        m_scene->setNoDeviceNotice(true);
+        return;
+    }
+    // The list chooses the first tile's camera; cameras in other tiles stay open.
+    const QString first = cameraInTile(0);
+    if (!first.isEmpty() && first != path)
+        stopCamera(first);
 
     for (const QSize &s : device.sizes)
         ui->boxResolution->addItem(QString::asprintf("%d x %d", s.width(), s.height()));
@@ -143,15 +261,16 @@ void CameraSession::onCamChanged()
             if (CameraLabel *t = tile(slot.tile))
                 t->clearImage();
             slot.tile = 0;
-            setCurrentCamera(path);
-        } else {
-            readDeviceParams(path);
         }
+        setCurrentCamera(path);
+        readDeviceParams(path);
         showParams(path);
         ui->cameraParamWidget->setEnabled(true);
         onUpdateCamViewSize();
+        saveTiles();
     } else if (startCamera(path, 0, true)) {
         ui->cameraParamWidget->setEnabled(true);
+        saveTiles();
     } else {
         const QSignalBlocker block(ui->boxCam);
         ui->boxCam->setCurrentIndex(-1);
@@ -194,18 +313,37 @@ bool CameraSession::startCamera(const QString &devicePath, int tileIndex, bool s
 {
     if (m_cameras.contains(devicePath))
         return true;
+    // The combos speak for the camera chosen in the list; another one opens
+    // as it was last used.
+    const bool chosen = m_watcher->indexOf(devicePath) == ui->boxCam->currentIndex();
+    const CameraConfig saved = m_settings->cameras.value(devicePath);
     const QStringList wh = ui->boxResolution->currentText().split(QLatin1Char('x'));
-    const int width = wh.size() == 2 ? wh[0].trimmed().toInt() : 640;
-    const int height = wh.size() == 2 ? wh[1].trimmed().toInt() : 480;
-    const QString format = ui->boxFormat->currentText().isEmpty() ? QStringLiteral("MJPG") : ui->boxFormat->currentText();
+    int width = wh.size() == 2 ? wh[0].trimmed().toInt() : 640;
+    int height = wh.size() == 2 ? wh[1].trimmed().toInt() : 480;
+    QString format = ui->boxFormat->currentText().isEmpty() ? QStringLiteral("MJPG") : ui->boxFormat->currentText();
+    if (!chosen) {
+        const QSize size = saved.initialized && saved.size.isValid() ? saved.size : QSize(640, 480);
+        width = size.width();
+        height = size.height();
+        format = saved.format.isEmpty() ? QStringLiteral("MJPG") : saved.format;
+    }
     if (!m_hub->openCamera(devicePath, width, height, format)) {
+        // A full bus is said on the camera's tile; the other cameras go on.
+        const QString why = m_hub->cameraError(devicePath);
+        CameraLabel *t = tile(tileIndex);
+        if (!why.isEmpty() && t) {
+            t->clearImage();
+            t->setTitle(m_hub->displayName(devicePath));
+            t->setMessage(why);
+        }
         if (showError)
-            notifier().inform(m_window, QCoreApplication::translate("Vistrel", "启动设备失败"));
+            notifier().inform(m_window, why.isEmpty() ? QCoreApplication::translate("Vistrel", "启动设备失败") : why);
         return false;
     }
     const QSize size(m_hub->getProperty(devicePath, CameraHub::FrameWidth),
                      m_hub->getProperty(devicePath, CameraHub::FrameHeight));
-    m_settings->currentCamera = devicePath;
+    if (tileIndex == 0)
+        m_settings->currentCamera = devicePath;
     Slot slot;
     slot.tile = tileIndex;
     slot.frameSize = size;
@@ -222,7 +360,46 @@ bool CameraSession::startCamera(const QString &devicePath, int tileIndex, bool s
     showParams(devicePath);
     updateStatus(devicePath);
     onUpdateCamViewSize();
+    if (CameraLabel *t = tile(tileIndex)) {
+        t->clearImage();
+        if (fourTiles())
+            t->setSelected(true);
+    }
+    updateTileTitle(devicePath);
+    applyDisplaySizes();
     return true;
+}
+
+void CameraSession::updateTileTitle(const QString &camId)
+{
+    const auto it = m_cameras.constFind(camId);
+    if (it == m_cameras.cend())
+        return;
+    if (CameraLabel *t = tile(it->tile)) {
+        const double rate = it->rate ? it->rate->rate() : 0.0;
+        t->setTitle(m_hub->displayName(camId) + QString::asprintf("  %0.1f fps", rate));
+    }
+}
+
+void CameraSession::applyDisplaySizes()
+{
+    const bool four = fourTiles();
+    const QString recording = m_recording->isRecording() ? m_recording->cameraId() : QString();
+    for (auto it = m_cameras.cbegin(); it != m_cameras.cend(); ++it) {
+        // Full size for the large view and a recording; a tile decodes only what it shows.
+        QSize want;
+        CameraLabel *t = tile(it->tile);
+        if (it.key() != recording && t && (four || it.key() != m_currentCamera))
+            want = t->size();
+        if (m_hub->displaySize(it.key()) != want)
+            m_hub->setDisplaySize(it.key(), want);
+    }
+}
+
+void CameraSession::onCameraError(const QString &camId, const QString &message)
+{
+    if (CameraLabel *t = tile(tileOf(camId)))
+        t->setMessage(message);
 }
 
 void CameraSession::stopCamera(const QString &devicePath)
@@ -244,7 +421,10 @@ void CameraSession::stopCamera(const QString &devicePath)
 
 void CameraSession::setCurrentCamera(const QString &devicePath)
 {
+    const bool changed = devicePath != m_currentCamera;
     m_currentCamera = devicePath;
+    if (changed && m_cameras.contains(devicePath))
+        fillCameraCombos(devicePath);
     m_panel->setCamera(m_cameras.contains(devicePath) ? devicePath : QString());
     const int index = m_watcher->indexOf(devicePath);
     if (index >= 0 && ui->boxCam->currentIndex() != index) {
@@ -259,6 +439,11 @@ void CameraSession::setCurrentCamera(const QString &devicePath)
     ui->boxFormat->setEnabled(any);
     ui->cameraParamWidget->setEnabled(any);
     updateResolutionLabel();
+    if (changed) {
+        applyDisplaySizes();
+        if (any && m_cameras.contains(devicePath))
+            showParams(devicePath);
+    }
 }
 
 int CameraSession::tileOf(const QString &devicePath) const
@@ -270,21 +455,42 @@ void CameraSession::onCameraLost(const QString &camId)
 {
     // The capture thread has ended by itself: finish a recording of it now,
     // so its file is complete and listed, and show that it is gone.
-    if (m_recording->isRecording() && m_recording->cameraId() == camId)
+    const bool wasRecording = m_recording->isRecording() && m_recording->cameraId() == camId;
+    if (wasRecording)
         m_recording->stop();
     if (!m_cameras.contains(camId))
         return;
+    const QString name = m_hub->displayName(camId);
+    const bool wasCurrent = camId == m_currentCamera;
     stopCamera(camId);
-    m_scene->setNoDeviceNotice(true);
+    // Another camera is not opened in its place: the user chooses.
+    m_noAutoOpen = true;
     refreshCameraList();
+    m_noAutoOpen = false;
+    if (!hasCurrent() && !m_cameras.isEmpty())
+        setCurrentCamera(m_cameras.firstKey());
+    if (wasCurrent && fourTiles() == false && !hasCurrent())
+        m_scene->setNoDeviceNotice(true);
+    QString text = QCoreApplication::translate("Vistrel", "相机“%1”已断开。").arg(name);
+    if (wasRecording && !m_recording->lastPath().isEmpty())
+        text += QLatin1Char('\n') + QCoreApplication::translate("Vistrel", "录像已保存：%1").arg(m_recording->lastPath());
+    notifier().inform(m_window, text);
 }
 
 void CameraSession::onLocalCamera(const QString &camId, bool needCapture)
 {
-    if (needCapture && camId == m_currentCamera) {
-        emit stillButton();
+    if (needCapture && m_cameras.contains(camId)) {
+        // The button of any open camera takes a photo of that camera.
+        if (camId != m_currentCamera) {
+            if (fourTiles() && tile(tileOf(camId)))
+                selectTile(tileOf(camId));
+            else
+                m_stillCamera = camId;
+        }
+        emit stillButton(camId);
+        m_stillCamera.clear();
         m_lastStillMs = QDateTime::currentMSecsSinceEpoch();
-        updateStatus(camId);
+        updateStatus(m_currentCamera);
     }
     if (!m_cameras.contains(camId))
         return;
@@ -304,14 +510,18 @@ void CameraSession::onLocalCamera(const QString &camId, bool needCapture)
             m_scene->setImage(image);
         else if (CameraLabel *t = tile(slot.tile))
             t->setImage(image);
-        if (slot.frameSize != size) {
-            slot.frameSize = size;
+        // A reduced decode does not change the camera's size.
+        const QSize full = m_hub->displaySize(camId).isEmpty() ? size : m_hub->cameraSize(camId);
+        if (full.isValid() && slot.frameSize != full) {
+            slot.frameSize = full;
             onUpdateCamViewSize();
         }
     }
     m_hub->releaseFrame(camId);
     slot.rate->add();
     ++slot.delivered;
+    if (!single)
+        updateTileTitle(camId);
     if (camId == m_currentCamera)
         updateStatus(camId);
 }
@@ -437,13 +647,114 @@ void CameraSession::onUpdateFourCamViewer()
     const int b = (ui->viewPage->height() - 3) / 2;
     for (int i = 0; i < AppSettings::kTileCount; ++i)
         tile(i)->setGeometry(i % 2 ? a + 3 : 0, (b + 3) * (i / 2), a, b);
+    applyDisplaySizes();
 }
 
 void CameraSession::onCameraViewChecked(QObject *checked, bool check)
 {
-    for (int i = 0; check && i < AppSettings::kTileCount; ++i) {
+    if (!check)
+        return;
+    for (int i = 0; i < AppSettings::kTileCount; ++i) {
         if (tile(i) != checked)
             tile(i)->setSelected(false);
+    }
+    // The side pages act on the selected tile's camera.
+    if (auto *t = qobject_cast<CameraLabel *>(checked)) {
+        const QString camId = cameraInTile(t->index());
+        if (!camId.isEmpty() && camId != m_currentCamera)
+            setCurrentCamera(camId);
+    }
+}
+
+bool CameraSession::showInTile(const QString &devicePath, int index)
+{
+    CameraLabel *t = tile(index);
+    const int device = m_watcher->indexOf(devicePath);
+    if (!t || device < 0 || !m_watcher->devices()[device].accessible)
+        return false;
+    const QString occupant = cameraInTile(index);
+    if (occupant == devicePath)
+        return true;
+    if (!occupant.isEmpty())
+        stopCamera(occupant);
+    bool ok = true;
+    if (m_cameras.contains(devicePath)) {
+        Slot &slot = m_cameras[devicePath];
+        if (CameraLabel *old = tile(slot.tile))
+            old->clearImage();
+        slot.tile = index;
+        t->clearImage();
+        if (fourTiles())
+            t->setSelected(true);
+        setCurrentCamera(devicePath);
+        updateTileTitle(devicePath);
+        applyDisplaySizes();
+    } else {
+        ok = startCamera(devicePath, index, false);
+    }
+    saveTiles();
+    return ok;
+}
+
+void CameraSession::showLarge(const QString &devicePath)
+{
+    if (!m_cameras.contains(devicePath))
+        return;
+    // Stays open and keeps its tile; the large view shows the current camera.
+    setCurrentCamera(devicePath);
+    if (fourTiles())
+        switchView();
+    else
+        onUpdateCamViewSize();
+}
+
+QImage CameraSession::photoSource()
+{
+    QString camId = m_stillCamera;
+    if (camId.isEmpty() && fourTiles()) {
+        camId = cameraInTile(selectedTile());
+        if (camId.isEmpty())
+            camId = m_currentCamera;
+    }
+    QImage image;
+    if (!camId.isEmpty() && m_cameras.contains(camId))
+        m_hub->grabFullFrame(camId, &image);
+    if (!image.isNull() && m_settings->cameras.value(camId).blackWhite)
+        image = image.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+    return image;
+}
+
+void CameraSession::onCameraMenu(QObject *sender, QPoint point)
+{
+    auto *t = qobject_cast<CameraLabel *>(sender);
+    if (!t)
+        return;
+    const QString camId = cameraInTile(t->index());
+    if (camId.isEmpty())
+        return;
+    QMenu menu(t);
+    QAction *large = menu.addAction(QCoreApplication::translate("Vistrel", "在大视图中显示"));
+    QAction *photo = menu.addAction(QCoreApplication::translate("Vistrel", "拍照"));
+    QAction *freeze = menu.addAction(t->isFrozen() ? QCoreApplication::translate("CameraLabel", "解冻")
+                                                   : QCoreApplication::translate("CameraLabel", "冻结"));
+    menu.addSeparator();
+    QAction *close = menu.addAction(QCoreApplication::translate("Vistrel", "关闭相机"));
+    QAction *chosen = menu.exec(t->mapToGlobal(point));
+    if (!chosen || !m_cameras.contains(camId))
+        return;
+    if (chosen == large) {
+        showLarge(camId);
+    } else if (chosen == photo) {
+        t->setSelected(true);
+        emit stillButton(camId);
+    } else if (chosen == freeze) {
+        t->setFrozen(!t->isFrozen());
+    } else if (chosen == close) {
+        stopCamera(camId);
+        t->clearImage();
+        if (!hasCurrent() && !m_cameras.isEmpty())
+            setCurrentCamera(m_cameras.firstKey());
+        saveTiles();
     }
 }
 
@@ -452,10 +763,35 @@ void CameraSession::onCameraAddClicked(QObject *clicked)
     auto *t = qobject_cast<CameraLabel *>(clicked);
     if (!t)
         return;
+    QMenu menu(t);
+    for (const CameraDeviceInfo &d : m_watcher->devices()) {
+        if (!d.accessible || tileOf(d.devicePath) >= 0)
+            continue;
+        QAction *a = menu.addAction(d.displayName);
+        a->setData(d.devicePath);
+    }
+    if (!menu.isEmpty())
+        menu.addSeparator();
+    QAction *file = menu.addAction(QCoreApplication::translate("Vistrel", "从文件打开图片…"));
+    QAction *chosen = menu.exec(t->mapToGlobal(t->addIconRect().bottomLeft()));
+    if (!chosen)
+        return;
+    if (chosen != file) {
+        showInTile(chosen->data().toString(), t->index());
+        return;
+    }
     const QString path = QFileDialog::getOpenFileName(m_window, QString(), m_store->makeFilePath(SettingsStore::Photo),
                                                       media::photoFilter());
+    if (path.isEmpty())
+        return;
+    // A picture replaces a live camera there.
+    const QString occupant = cameraInTile(t->index());
+    if (!occupant.isEmpty()) {
+        stopCamera(occupant);
+        saveTiles();
+    }
     // A picture too large or damaged is refused before it is decoded.
-    if (!path.isEmpty() && !t->setFile(path))
+    if (!t->setFile(path))
         notifier().inform(m_window, QCoreApplication::translate("Vistrel", "打开文件失败"));
 }
 
@@ -465,19 +801,35 @@ void CameraSession::switchView()
         m_recording->stop();
         if (!m_cameras.isEmpty() && !hasCurrent())
             setCurrentCamera(m_cameras.firstKey());
-        selectTile(1);
+        // A freeze belongs to the four-tile view; it would block photos unseen.
+        for (int i = 0; i < AppSettings::kTileCount; ++i)
+            tile(i)->setFrozen(false);
+        const int t = tileOf(m_currentCamera);
+        selectTile(t >= 0 ? t : 1);
         ui->stackMainWidget->setCurrentIndex(0);
         ui->btnCalib->setEnabled(true);
         ui->btnRecord->setEnabled(true);
+        applyDisplaySizes();
         onUpdateCamViewSize();
     } else {
+        if (m_recording->isRecording()) {
+            // Recording is for the large view: stop it cleanly, or stay.
+            if (!notifier().ask(m_window, QCoreApplication::translate("Vistrel", "正在录像。切换到四画面需要停止录像，是否停止？")))
+                return;
+            m_recording->stop();
+        }
         ui->stackMainWidget->setCurrentIndex(1);
         ui->btnCalib->setEnabled(false);
         ui->btnRecord->setEnabled(false);
         if (ui->rightStackWidget->currentIndex() == 2)
             emit ui->btnSetting->clicked();
-        for (int i = 1; i < AppSettings::kTileCount; ++i)
-            tile(i)->clearImage();
+        for (int i = 1; i < AppSettings::kTileCount; ++i) {
+            if (cameraInTile(i).isEmpty())
+                tile(i)->clearImage();
+        }
+        const int t = tileOf(m_currentCamera);
+        if (t >= 0)
+            selectTile(t);
         onUpdateFourCamViewer();
     }
 }

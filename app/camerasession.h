@@ -84,14 +84,36 @@ public:
     void selectTile(int index);
     void onUpdateFourCamViewer();
     void onCameraViewChecked(QObject *tile, bool check);
-    // A photo into the tile clicked.
+    // The tile's "+": a camera not shown yet, or a picture from a file.
     void onCameraAddClicked(QObject *tile);
+    // The tile's context menu: large view, photo, freeze, close.
+    void onCameraMenu(QObject *tile, QPoint point);
+    // Shows a camera live in a tile, opening it if needed; a camera already
+    // there is closed, one shown elsewhere moves. False when it cannot open.
+    bool showInTile(const QString &devicePath, int index);
+    // The open camera shown in a tile, empty for none.
+    QString cameraInTile(int index) const;
+    int selectedTile() const;
+    // Brings a tile's camera into the large view without reopening it.
+    void showLarge(const QString &devicePath);
+    // A full-size picture of the camera the photo is for: in the four-tile
+    // view the selected tile's camera, else the current one.
+    QImage photoSource();
 
 signals:
-    // The microscope's button asks for a photo of the current camera.
-    void stillButton();
+    // The microscope's button (or a tile's "Take photo") asks for a photo of
+    // that camera; it has been made the current one.
+    void stillButton(const QString &camId);
 
 private:
+    void fillCameraCombos(const QString &devicePath);
+    void applyDisplaySizes();
+    void saveTiles();
+    void restoreTiles();
+    void onCameraError(const QString &camId, const QString &message);
+    void updateTileTitle(const QString &camId);
+    bool fourTiles() const;
+
     QWidget *m_window;
     Ui::VistrelClass *ui;
     AppSettings *m_settings;
@@ -106,4 +128,7 @@ private:
     QMap<QString, Slot> m_cameras;
     QPoint m_lastPoint;
     qint64 m_lastStillMs = 0;
+    bool m_tilesRestored = false;
+    bool m_noAutoOpen = false; // a camera was lost: none opens by itself
+    QString m_stillCamera;     // a still button of a camera not in view
 };

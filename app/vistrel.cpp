@@ -327,9 +327,7 @@ void Vistrel::onCameraViewChecked(bool check) { m_session->onCameraViewChecked(s
 void Vistrel::onCameraAddClicked() { m_session->onCameraAddClicked(sender()); }
 void Vistrel::onBtnScreenSwitch() { m_session->switchView(); }
 
-void Vistrel::onCameraMenu(QPoint)
-{
-}
+void Vistrel::onCameraMenu(QPoint point) { m_session->onCameraMenu(sender(), point); }
 
 void Vistrel::onBtnZoomIn()
 {
@@ -416,14 +414,11 @@ bool Vistrel::deviceStarted()
 
 QImage Vistrel::captureImage()
 {
-    QImage source;
-    if (ui->stackMainWidget->currentIndex() == 0) {
+    // The four-tile view (or another camera's button) photographs that
+    // camera's own full frame; the large view what it shows.
+    QImage source = m_session->photoSource();
+    if (source.isNull() && ui->stackMainWidget->currentIndex() == 0)
         source = m_scene->grabImage();
-    } else {
-        const int t = tileOf(currentCamera());
-        if (CameraLabel *label = tile(t < 0 ? 0 : t))
-            source = label->image();
-    }
     if (source.isNull())
         return source;
     const double factor = zoomFactor(ui->comboZoom->currentData().toString());
@@ -479,8 +474,11 @@ bool Vistrel::takePhoto(QString *why)
         }
         if (t < 0)
             t = 1;
-        tile(t)->setFile(path);
-        selectTile(t % 3 + 1);
+        // A live tile keeps its camera; an empty one shows the photo.
+        if (m_session->cameraInTile(t).isEmpty()) {
+            tile(t)->setFile(path);
+            selectTile(t % 3 + 1);
+        }
     }
     return true;
 }

@@ -17,6 +17,33 @@ const char kGreyBorder[] = "border-width: 2px;border-style: solid;border-color: 
 const char kBlueBorder[] = "border-width: 2px;border-style: solid;border-color: rgb(0, 0, 255);";
 const char kItemListMime[] = "application/x-qabstractitemmodeldatalist";
 
+// The rows of an item-view drag, each with its roles.
+QList<QMap<int, QVariant>> draggedRows(const QMimeData *mime)
+{
+    QList<QMap<int, QVariant>> rows;
+    QByteArray encoded = mime->data(QLatin1String(kItemListMime));
+    QDataStream stream(&encoded, QIODevice::ReadOnly);
+    while (!stream.atEnd()) {
+        int row = 0;
+        int column = 0;
+        QMap<int, QVariant> roles;
+        stream >> row >> column >> roles;
+        if (stream.status() != QDataStream::Ok)
+            break;
+        rows.append(roles);
+    }
+    return rows;
+}
+
+bool carriesCamera(const QMimeData *mime)
+{
+    for (const auto &roles : draggedRows(mime)) {
+        if (roles.contains(CameraLabel::kCameraIdRole))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 CameraLabel::CameraLabel(QWidget *parent)
@@ -50,6 +77,7 @@ void CameraLabel::setImage(const QImage &image)
         return;
     // A deep copy: the frame's pixels belong to the camera buffer.
     m_image = image.copy();
+    m_message.clear();
     update();
 }
 
@@ -71,6 +99,32 @@ void CameraLabel::clearImage()
 {
     m_image = QImage();
     m_fileName.clear();
+    m_title.clear();
+    m_message.clear();
+    m_frozen = false;
+    retranslate();
+    update();
+}
+
+void CameraLabel::setFrozen(bool frozen)
+{
+    if (m_frozen != frozen)
+        onBtnDongJie();
+}
+
+void CameraLabel::setTitle(const QString &title)
+{
+    if (title == m_title)
+        return;
+    m_title = title;
+    update();
+}
+
+void CameraLabel::setMessage(const QString &message)
+{
+    if (!message.isEmpty())
+        m_image = QImage();
+    m_message = message;
     update();
 }
 
@@ -122,7 +176,7 @@ void CameraLabel::paintEvent(QPaintEvent *)
 
     if (m_image.isNull()) {
         p.fillRect(r, QColor(240, 240, 240));
-        if (m_index != 0 && !m_addIcon.isNull())
+        if (m_message.isEmpty() && !m_addIcon.isNull())
             p.drawImage(addIconRect(), m_addIcon);
     } else {
         const QSize fitted = m_image.size().scaled(r.size(), Qt::KeepAspectRatio);
@@ -137,6 +191,18 @@ void CameraLabel::paintEvent(QPaintEvent *)
             p.setPen(Qt::lightGray);
             p.drawText(QRect(0, 0, width(), 50), Qt::AlignCenter, m_fileName);
         }
+    }
+
+    if (!m_message.isEmpty()) {
+        p.setPen(Qt::darkRed);
+        p.drawText(r.adjusted(10, 40, -10, -10), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_message);
+    }
+    if (!m_title.isEmpty()) {
+        const QRect header(r.x(), r.y(), r.width(), p.fontMetrics().height() + 6);
+        p.fillRect(header, QColor(0, 0, 0, 128));
+        p.setPen(Qt::white);
+        p.drawText(header.adjusted(6, 0, -6, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                   p.fontMetrics().elidedText(m_title, Qt::ElideMiddle, header.width() - 12));
     }
 
     QFont f = font();
@@ -171,7 +237,8 @@ void CameraLabel::mouseReleaseEvent(QMouseEvent *event)
 
 void CameraLabel::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (m_index != 0 && event->mimeData()->hasFormat(QLatin1String(kItemListMime)))
+    // The first tile takes cameras only; its picture is the live one.
+    if (event->mimeData()->hasFormat(QLatin1String(kItemListMime)) && (m_index != 0 || carriesCamera(event->mimeData())))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -179,20 +246,19 @@ void CameraLabel::dragEnterEvent(QDragEnterEvent *event)
 
 void CameraLabel::dropEvent(QDropEvent *event)
 {
-    if (m_index == 0 || !event->mimeData()->hasFormat(QLatin1String(kItemListMime))) {
+    if (!event->mimeData()->hasFormat(QLatin1String(kItemListMime))) {
         event->ignore();
         return;
     }
-    QByteArray encoded = event->mimeData()->data(QLatin1String(kItemListMime));
-    QDataStream stream(&encoded, QIODevice::ReadOnly);
-    while (!stream.atEnd()) {
-        int row = 0;
-        int column = 0;
-        QMap<int, QVariant> roles;
-        stream >> row >> column >> roles;
-        if (stream.status() != QDataStream::Ok)
-            break;
-        if (roles.contains(Qt::UserRole))
+    if (m_index == 0 && !carriesCamera(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    for (const auto &roles : draggedRows(event->mimeData())) {
+        // A camera from the camera list goes live here; a file only into tiles 2-4.
+        if (roles.contains(kCameraIdRole))
+            emit sigCameraDropped(roles.value(kCameraIdRole).toString());
+        else if (m_index != 0 && roles.contains(Qt::UserRole))
             setFile(roles.value(Qt::UserRole).toString());
     }
     event->acceptProposedAction();

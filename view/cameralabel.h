@@ -27,6 +27,15 @@ public:
     bool isSelected() const { return m_selected; }
     void setSelected(bool selected);
     bool isFrozen() const { return m_frozen; }
+    void setFrozen(bool frozen);
+    // The live camera's name and frame rate, drawn across the top.
+    void setTitle(const QString &title);
+    QString title() const { return m_title; }
+    // Why the tile's camera shows nothing (e.g. no USB bandwidth); empty clears it.
+    void setMessage(const QString &message);
+    QString message() const { return m_message; }
+    // Item data role of the camera list that carries a camera id for dragging.
+    static constexpr int kCameraIdRole = Qt::UserRole + 1;
     void setAddEnabled(bool enabled) { m_addEnabled = enabled; }
     QPushButton *freezeButton() const { return m_freezeButton; }
 
@@ -36,6 +45,7 @@ public:
 signals:
     void sigAddClicked();
     void toggled(bool checked);
+    void sigCameraDropped(const QString &camId);
 
 public slots:
     void onBtnDongJie();
@@ -62,4 +72,6 @@ private:
     QImage m_addIcon;
     QPushButton *m_freezeButton = nullptr;
     bool m_frozen = false;
+    QString m_title;
+    QString m_message;
 };

@@ -264,8 +264,11 @@ private slots:
         QVERIFY(rig.window->scene()->isNoDeviceNotice());
         QCOMPARE(rig.ui()->boxCam->count(), 0);
         // A photo now is refused with a message, not a crash.
+        // The loss names the camera and the finished file.
+        QVERIFY(rig.notes.informed.value(0).contains(QStringLiteral("V3-2M")));
+        QVERIFY(rig.notes.informed.value(0).contains(path));
         rig.window->onBtnCapture();
-        QCOMPARE(rig.notes.informed.value(0), QStringLiteral("设备未启动"));
+        QCOMPARE(rig.notes.informed.value(1), QStringLiteral("设备未启动"));
     }
 
     // The folder turns into a file under the program's feet: nothing can be

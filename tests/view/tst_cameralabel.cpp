@@ -170,6 +170,22 @@ private slots:
         QCOMPARE(tile.fileName(), QStringLiteral("20240101_101010.png"));
     }
 
+    // A camera dragged from the camera list goes to any tile, the first included.
+    void cameraDrop()
+    {
+        QStandardItemModel model;
+        auto *item = new QStandardItem(QStringLiteral("V3-2M (1-2)"));
+        item->setData(QStringLiteral("sim:a"), CameraLabel::kCameraIdRole);
+        model.appendRow(item);
+        std::unique_ptr<QMimeData> data(model.mimeData({model.index(0, 0)}));
+        CameraLabel first;
+        first.setIndex(0);
+        QSignalSpy dropped(&first, &CameraLabel::sigCameraDropped);
+        QVERIFY(dropOn(first, data.get()));
+        QCOMPARE(dropped.value(0).value(0).toString(), QStringLiteral("sim:a"));
+        QVERIFY(first.image().isNull());
+    }
+
     void dropRefused()
     {
         QTemporaryDir dir;
