@@ -742,6 +742,34 @@ Ersetzen?</translation>
             <source>正在录像。停止录像并退出吗？</source>
             <translation>Eine Aufnahme läuft. Beenden und das Programm schließen?</translation>
         </message>
+        <message>
+            <source>相机“%1”已断开。</source>
+            <translation>Kamera „%1“ wurde getrennt.</translation>
+        </message>
+        <message>
+            <source>录像已保存：%1</source>
+            <translation>Die Aufnahme wurde gespeichert: %1</translation>
+        </message>
+        <message>
+            <source>在大视图中显示</source>
+            <translation>In großer Ansicht zeigen</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Foto</translation>
+        </message>
+        <message>
+            <source>关闭相机</source>
+            <translation>Kamera schließen</translation>
+        </message>
+        <message>
+            <source>从文件打开图片…</source>
+            <translation>Bild aus Datei…</translation>
+        </message>
+        <message>
+            <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
+            <translation>Eine Aufnahme läuft. Für die Vierfachansicht muss sie beendet werden. Aufnahme beenden?</translation>
+        </message>
     </context>
     <context>
         <name>VistrelClass</name>

@@ -742,6 +742,34 @@ Replace it?</translation>
             <source>正在录像。停止录像并退出吗？</source>
             <translation>A recording is running. Stop it and quit?</translation>
         </message>
+        <message>
+            <source>相机“%1”已断开。</source>
+            <translation>Camera "%1" was disconnected.</translation>
+        </message>
+        <message>
+            <source>录像已保存：%1</source>
+            <translation>The recording was saved: %1</translation>
+        </message>
+        <message>
+            <source>在大视图中显示</source>
+            <translation>Show in large view</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Photo</translation>
+        </message>
+        <message>
+            <source>关闭相机</source>
+            <translation>Close camera</translation>
+        </message>
+        <message>
+            <source>从文件打开图片…</source>
+            <translation>Picture from file…</translation>
+        </message>
+        <message>
+            <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
+            <translation>A recording is running. The four-tile view needs it stopped. Stop the recording?</translation>
+        </message>
     </context>
     <context>
         <name>VistrelClass</name>

@@ -742,6 +742,34 @@
             <source>正在录像。停止录像并退出吗？</source>
             <translation>Hay una grabación en curso. ¿Detenerla y salir?</translation>
         </message>
+        <message>
+            <source>相机“%1”已断开。</source>
+            <translation>La cámara "%1" se desconectó.</translation>
+        </message>
+        <message>
+            <source>录像已保存：%1</source>
+            <translation>La grabación se guardó: %1</translation>
+        </message>
+        <message>
+            <source>在大视图中显示</source>
+            <translation>Mostrar en vista grande</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Foto</translation>
+        </message>
+        <message>
+            <source>关闭相机</source>
+            <translation>Cerrar cámara</translation>
+        </message>
+        <message>
+            <source>从文件打开图片…</source>
+            <translation>Imagen desde archivo…</translation>
+        </message>
+        <message>
+            <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
+            <translation>Hay una grabación en curso. La vista de cuatro imágenes requiere detenerla. ¿Detener la grabación?</translation>
+        </message>
     </context>
     <context>
         <name>VistrelClass</name>

@@ -742,6 +742,34 @@ Le remplacer ?</translation>
             <source>正在录像。停止录像并退出吗？</source>
             <translation>Un enregistrement est en cours. L'arrêter et quitter ?</translation>
         </message>
+        <message>
+            <source>相机“%1”已断开。</source>
+            <translation>La caméra « %1 » a été déconnectée.</translation>
+        </message>
+        <message>
+            <source>录像已保存：%1</source>
+            <translation>L'enregistrement a été enregistré : %1</translation>
+        </message>
+        <message>
+            <source>在大视图中显示</source>
+            <translation>Afficher en grand</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Photo</translation>
+        </message>
+        <message>
+            <source>关闭相机</source>
+            <translation>Fermer la caméra</translation>
+        </message>
+        <message>
+            <source>从文件打开图片…</source>
+            <translation>Image depuis un fichier…</translation>
+        </message>
+        <message>
+            <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
+            <translation>Un enregistrement est en cours. La vue à quatre images exige de l'arrêter. Arrêter l'enregistrement ?</translation>
+        </message>
     </context>
     <context>
         <name>VistrelClass</name>

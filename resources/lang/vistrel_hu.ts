@@ -742,6 +742,34 @@ Lecseréli?</translation>
             <source>正在录像。停止录像并退出吗？</source>
             <translation>Felvétel folyik. Leállítja és kilép?</translation>
         </message>
+        <message>
+            <source>相机“%1”已断开。</source>
+            <translation>A(z) „%1” kamera le lett választva.</translation>
+        </message>
+        <message>
+            <source>录像已保存：%1</source>
+            <translation>A felvétel mentve: %1</translation>
+        </message>
+        <message>
+            <source>在大视图中显示</source>
+            <translation>Megjelenítés nagy nézetben</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Fotó</translation>
+        </message>
+        <message>
+            <source>关闭相机</source>
+            <translation>Kamera bezárása</translation>
+        </message>
+        <message>
+            <source>从文件打开图片…</source>
+            <translation>Kép fájlból…</translation>
+        </message>
+        <message>
+            <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
+            <translation>Felvétel folyik. A négyablakos nézethez le kell állítani. Leállítja a felvételt?</translation>
+        </message>
     </context>
     <context>
         <name>VistrelClass</name>

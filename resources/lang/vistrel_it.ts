@@ -742,6 +742,34 @@ Sostituirlo?</translation>
             <source>正在录像。停止录像并退出吗？</source>
             <translation>È in corso una registrazione. Interromperla e uscire?</translation>
         </message>
+        <message>
+            <source>相机“%1”已断开。</source>
+            <translation>La fotocamera "%1" è stata scollegata.</translation>
+        </message>
+        <message>
+            <source>录像已保存：%1</source>
+            <translation>La registrazione è stata salvata: %1</translation>
+        </message>
+        <message>
+            <source>在大视图中显示</source>
+            <translation>Mostra in grande</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Foto</translation>
+        </message>
+        <message>
+            <source>关闭相机</source>
+            <translation>Chiudi fotocamera</translation>
+        </message>
+        <message>
+            <source>从文件打开图片…</source>
+            <translation>Immagine da file…</translation>
+        </message>
+        <message>
+            <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
+            <translation>È in corso una registrazione. La vista a quattro riquadri richiede di fermarla. Fermare la registrazione?</translation>
+        </message>
     </context>
     <context>
         <name>VistrelClass</name>

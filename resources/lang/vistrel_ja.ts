@@ -742,6 +742,34 @@
             <source>正在录像。停止录像并退出吗？</source>
             <translation>録画中です。録画を停止して終了しますか？</translation>
         </message>
+        <message>
+            <source>相机“%1”已断开。</source>
+            <translation>カメラ「%1」が切断されました。</translation>
+        </message>
+        <message>
+            <source>录像已保存：%1</source>
+            <translation>録画を保存しました：%1</translation>
+        </message>
+        <message>
+            <source>在大视图中显示</source>
+            <translation>大きく表示</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>写真</translation>
+        </message>
+        <message>
+            <source>关闭相机</source>
+            <translation>カメラを閉じる</translation>
+        </message>
+        <message>
+            <source>从文件打开图片…</source>
+            <translation>ファイルから画像…</translation>
+        </message>
+        <message>
+            <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
+            <translation>録画中です。4画面表示にするには録画を停止する必要があります。停止しますか？</translation>
+        </message>
     </context>
     <context>
         <name>VistrelClass</name>

@@ -742,6 +742,34 @@
             <source>正在录像。停止录像并退出吗？</source>
             <translation>녹화 중입니다. 녹화를 중지하고 종료할까요?</translation>
         </message>
+        <message>
+            <source>相机“%1”已断开。</source>
+            <translation>카메라 "%1" 연결이 끊어졌습니다.</translation>
+        </message>
+        <message>
+            <source>录像已保存：%1</source>
+            <translation>녹화가 저장되었습니다: %1</translation>
+        </message>
+        <message>
+            <source>在大视图中显示</source>
+            <translation>큰 화면에 표시</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>사진</translation>
+        </message>
+        <message>
+            <source>关闭相机</source>
+            <translation>카메라 닫기</translation>
+        </message>
+        <message>
+            <source>从文件打开图片…</source>
+            <translation>파일에서 그림…</translation>
+        </message>
+        <message>
+            <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
+            <translation>녹화 중입니다. 4분할 보기로 전환하려면 녹화를 중지해야 합니다. 중지하시겠습니까?</translation>
+        </message>
     </context>
     <context>
         <name>VistrelClass</name>

@@ -742,6 +742,34 @@ Pakeisti?</translation>
             <source>正在录像。停止录像并退出吗？</source>
             <translation>Vyksta įrašymas. Sustabdyti jį ir išeiti?</translation>
         </message>
+        <message>
+            <source>相机“%1”已断开。</source>
+            <translation>Kamera „%1“ atjungta.</translation>
+        </message>
+        <message>
+            <source>录像已保存：%1</source>
+            <translation>Įrašas išsaugotas: %1</translation>
+        </message>
+        <message>
+            <source>在大视图中显示</source>
+            <translation>Rodyti dideliame vaizde</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Nuotrauka</translation>
+        </message>
+        <message>
+            <source>关闭相机</source>
+            <translation>Uždaryti kamerą</translation>
+        </message>
+        <message>
+            <source>从文件打开图片…</source>
+            <translation>Paveikslėlis iš failo…</translation>
+        </message>
+        <message>
+            <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
+            <translation>Vyksta įrašymas. Keturių langų vaizdui jį reikia sustabdyti. Sustabdyti įrašymą?</translation>
+        </message>
     </context>
     <context>
         <name>VistrelClass</name>

@@ -742,6 +742,34 @@ Vervangen?</translation>
             <source>正在录像。停止录像并退出吗？</source>
             <translation>Er loopt een opname. Stoppen en afsluiten?</translation>
         </message>
+        <message>
+            <source>相机“%1”已断开。</source>
+            <translation>Camera "%1" is losgekoppeld.</translation>
+        </message>
+        <message>
+            <source>录像已保存：%1</source>
+            <translation>De opname is opgeslagen: %1</translation>
+        </message>
+        <message>
+            <source>在大视图中显示</source>
+            <translation>In grote weergave tonen</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Foto</translation>
+        </message>
+        <message>
+            <source>关闭相机</source>
+            <translation>Camera sluiten</translation>
+        </message>
+        <message>
+            <source>从文件打开图片…</source>
+            <translation>Afbeelding uit bestand…</translation>
+        </message>
+        <message>
+            <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
+            <translation>Er loopt een opname. Voor de weergave met vier vensters moet die stoppen. Opname stoppen?</translation>
+        </message>
     </context>
     <context>
         <name>VistrelClass</name>

@@ -742,6 +742,34 @@ Zastąpić go?</translation>
             <source>正在录像。停止录像并退出吗？</source>
             <translation>Trwa nagrywanie. Zatrzymać je i zakończyć?</translation>
         </message>
+        <message>
+            <source>相机“%1”已断开。</source>
+            <translation>Kamera „%1” została odłączona.</translation>
+        </message>
+        <message>
+            <source>录像已保存：%1</source>
+            <translation>Nagranie zapisano: %1</translation>
+        </message>
+        <message>
+            <source>在大视图中显示</source>
+            <translation>Pokaż w dużym widoku</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Zdjęcie</translation>
+        </message>
+        <message>
+            <source>关闭相机</source>
+            <translation>Zamknij kamerę</translation>
+        </message>
+        <message>
+            <source>从文件打开图片…</source>
+            <translation>Obraz z pliku…</translation>
+        </message>
+        <message>
+            <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
+            <translation>Trwa nagrywanie. Widok czterech okien wymaga jego zatrzymania. Zatrzymać nagrywanie?</translation>
+        </message>
     </context>
     <context>
         <name>VistrelClass</name>

@@ -742,6 +742,34 @@ Substituí-lo?</translation>
             <source>正在录像。停止录像并退出吗？</source>
             <translation>Há uma gravação em andamento. Pará-la e sair?</translation>
         </message>
+        <message>
+            <source>相机“%1”已断开。</source>
+            <translation>A câmera "%1" foi desconectada.</translation>
+        </message>
+        <message>
+            <source>录像已保存：%1</source>
+            <translation>A gravação foi salva: %1</translation>
+        </message>
+        <message>
+            <source>在大视图中显示</source>
+            <translation>Mostrar em visão grande</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Foto</translation>
+        </message>
+        <message>
+            <source>关闭相机</source>
+            <translation>Fechar câmera</translation>
+        </message>
+        <message>
+            <source>从文件打开图片…</source>
+            <translation>Imagem de arquivo…</translation>
+        </message>
+        <message>
+            <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
+            <translation>Há uma gravação em andamento. A visão de quatro quadros exige pará-la. Parar a gravação?</translation>
+        </message>
     </context>
     <context>
         <name>VistrelClass</name>

@@ -742,6 +742,34 @@
             <source>正在录像。停止录像并退出吗？</source>
             <translation>Идёт запись. Остановить её и выйти?</translation>
         </message>
+        <message>
+            <source>相机“%1”已断开。</source>
+            <translation>Камера «%1» отключена.</translation>
+        </message>
+        <message>
+            <source>录像已保存：%1</source>
+            <translation>Запись сохранена: %1</translation>
+        </message>
+        <message>
+            <source>在大视图中显示</source>
+            <translation>Показать крупно</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Фото</translation>
+        </message>
+        <message>
+            <source>关闭相机</source>
+            <translation>Закрыть камеру</translation>
+        </message>
+        <message>
+            <source>从文件打开图片…</source>
+            <translation>Изображение из файла…</translation>
+        </message>
+        <message>
+            <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
+            <translation>Идёт запись. Для вида из четырёх окон её нужно остановить. Остановить запись?</translation>
+        </message>
     </context>
     <context>
         <name>VistrelClass</name>

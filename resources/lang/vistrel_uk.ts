@@ -742,6 +742,34 @@
             <source>正在录像。停止录像并退出吗？</source>
             <translation>Триває запис. Зупинити його й вийти?</translation>
         </message>
+        <message>
+            <source>相机“%1”已断开。</source>
+            <translation>Камеру «%1» від'єднано.</translation>
+        </message>
+        <message>
+            <source>录像已保存：%1</source>
+            <translation>Запис збережено: %1</translation>
+        </message>
+        <message>
+            <source>在大视图中显示</source>
+            <translation>Показати великим</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Фото</translation>
+        </message>
+        <message>
+            <source>关闭相机</source>
+            <translation>Закрити камеру</translation>
+        </message>
+        <message>
+            <source>从文件打开图片…</source>
+            <translation>Зображення з файлу…</translation>
+        </message>
+        <message>
+            <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
+            <translation>Триває запис. Для вигляду з чотирьох вікон його треба зупинити. Зупинити запис?</translation>
+        </message>
     </context>
     <context>
         <name>VistrelClass</name>

@@ -742,6 +742,34 @@
             <source>正在录像。停止录像并退出吗？</source>
             <translation>正在錄影。要停止錄影並結束嗎？</translation>
         </message>
+        <message>
+            <source>相机“%1”已断开。</source>
+            <translation>相機「%1」已中斷連線。</translation>
+        </message>
+        <message>
+            <source>录像已保存：%1</source>
+            <translation>錄影已儲存：%1</translation>
+        </message>
+        <message>
+            <source>在大视图中显示</source>
+            <translation>在大畫面中顯示</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>拍照</translation>
+        </message>
+        <message>
+            <source>关闭相机</source>
+            <translation>關閉相機</translation>
+        </message>
+        <message>
+            <source>从文件打开图片…</source>
+            <translation>從檔案開啟圖片…</translation>
+        </message>
+        <message>
+            <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
+            <translation>正在錄影。切換到四畫面需要停止錄影，是否停止？</translation>
+        </message>
     </context>
     <context>
         <name>VistrelClass</name>
