@@ -396,30 +396,39 @@ bool Vistrel::deviceStarted()
 
 QImage Vistrel::captureImage()
 {
-    QImage source;
-    if (ui->stackMainWidget->currentIndex() == 0) {
-        source = m_scene->grabImage();
-    } else {
+    if (ui->stackMainWidget->currentIndex() != 0) {
+        // The tiles show whole frames; the zoom is the single view's.
         const int t = tileOf(currentCamera());
-        if (CameraLabel *label = tile(t < 0 ? 0 : t))
-            source = label->image();
+        CameraLabel *label = tile(t < 0 ? 0 : t);
+        return label ? label->image() : QImage();
     }
-    if (source.isNull())
+    // The picture at its own resolution with the shapes burnt in.
+    const QImage source = m_scene->grabImage();
+    if (source.isNull() || zoomFactor(ui->comboZoom->currentData().toString()) <= 1.0)
         return source;
-    const double factor = zoomFactor(ui->comboZoom->currentData().toString());
-    if (factor == 1.0)
-        return source;
-    const int w = source.width();
-    const int h = source.height();
-    const QRect crop(int(w / 2 - (w / factor) * 0.5), int(h / 2 - (h / factor) * 0.5), int(w / factor), int(h / factor));
-    return source.copy(crop).scaled(source.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // Zoomed in: the part scrolled into sight, in the picture's own pixels.
+    QWidget *view = ui->camViewer;
+    const QWidget *viewport = ui->mainPageScrollArea->viewport();
+    const QRect seen = QRect(view->mapFrom(viewport, QPoint(0, 0)), viewport->size()) & view->rect();
+    return source.copy(visiblePicturePart(source.size(), view->size(), seen));
+}
+
+QRect Vistrel::visiblePicturePart(const QSize &picture, const QSize &view, const QRect &seen)
+{
+    if (view.isEmpty() || seen.isEmpty())
+        return QRect(QPoint(0, 0), picture);
+    const double sx = double(picture.width()) / view.width();
+    const double sy = double(picture.height()) / view.height();
+    const QRect part(QPoint(qRound(seen.left() * sx), qRound(seen.top() * sy)),
+                     QPoint(qRound((seen.right() + 1) * sx) - 1, qRound((seen.bottom() + 1) * sy) - 1));
+    return part & QRect(QPoint(0, 0), picture);
 }
 
 bool Vistrel::savePhoto(const QImage &image, const QString &path)
 {
-    // The photo carries the pixel size; a zoomed capture's pixels are smaller.
-    BDInfo scale = m_scene->calibration();
-    scale.factor /= CameraSession::zoomFactor(ui->comboZoom->currentData().toString());
+    // The photo carries the pixel size: a capture is in the picture's own
+    // pixels at every zoom.
+    const BDInfo scale = m_scene->calibration();
     return photofile::writePhoto(path, image, scale);
 }
 
