@@ -8,6 +8,7 @@
 #include "app/languageswitcher.h"
 #include "app/recordingcontroller.h"
 #include "app/settingsstore.h"
+#include "app/shortcuts.h"
 #include "app/storagepaths.h"
 #include "calib/bdwidget.h"
 #include "capture/camerahub.h"
@@ -242,6 +243,25 @@ void Vistrel::connectForm()
     connect(m_store, &SettingsStore::sigLoaded, this, &Vistrel::applyLoadedSettings);
     // The camera key of a keyboard takes a photo like the microscope's button.
     ui->camViewer->installEventFilter(this);
+
+    Shortcuts::Targets keys;
+    keys.window = this;
+    keys.scene = m_scene;
+    keys.pictureArea = ui->stackMainWidget;
+    keys.zoomCombo = ui->comboZoom;
+    keys.scrollArea = ui->mainPageScrollArea;
+    keys.view = ui->camViewer;
+    keys.viewport = ui->camViewer->viewport();
+    keys.helpMenu = ui->menuHelp;
+    keys.photo = [this] { onBtnCapture(); };
+    keys.record = [this] { onBtnRecord(); };
+    keys.leaveFullScreen = [this] {
+        if (!m_fullScreen->isActive())
+            return false;
+        m_fullScreen->leave();
+        return true;
+    };
+    new Shortcuts(keys, this);
 }
 
 Vistrel::~Vistrel()
@@ -692,6 +712,8 @@ void Vistrel::retranslate()
     m_languages->retranslate();
     m_panel->retranslate();
     m_fullScreen->retranslate();
+    if (auto *keys = findChild<Shortcuts *>())
+        keys->retranslate();
     // The status line's words too, without waiting for the next frame.
     m_session->updateStatus(currentCamera());
     m_scene->update();
