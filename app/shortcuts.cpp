@@ -5,6 +5,7 @@
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
 
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
@@ -17,13 +18,16 @@
 
 namespace {
 
-// Keys typed into a text field belong to it.
-bool typingInTextField()
+// Keys typed into a text field belong to it, and so does Space in a list
+// (it selects there).
+bool focusOwnsKey(int key)
 {
     QWidget *focus = QApplication::focusWidget();
     if (!focus)
         return false;
     if (qobject_cast<QLineEdit *>(focus) || qobject_cast<QAbstractSpinBox *>(focus))
+        return true;
+    if (key == Qt::Key_Space && qobject_cast<QAbstractItemView *>(focus))
         return true;
     if (auto *text = qobject_cast<QTextEdit *>(focus))
         return !text->isReadOnly();
@@ -61,10 +65,13 @@ Shortcuts::Shortcuts(const Targets &targets, QObject *parent)
         ->setObjectName(QStringLiteral("shortcutDelete"));
     add({QKeySequence(Qt::Key_Escape)}, window, Qt::WindowShortcut, [this] { cancelOrLeave(); })
         ->setObjectName(QStringLiteral("shortcutEscape"));
-    add({QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_F5)}, window, Qt::WindowShortcut, [this] {
-        if (m_t.photo)
-            m_t.photo();
-    })->setObjectName(QStringLiteral("shortcutPhoto"));
+    // One action per key: a key handed back must be the one pressed.
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_F5}) {
+        add({QKeySequence(key)}, window, Qt::WindowShortcut, [this] {
+            if (m_t.photo)
+                m_t.photo();
+        })->setObjectName(QStringLiteral("shortcutPhoto"));
+    }
     add({QKeySequence(Qt::Key_F9)}, window, Qt::WindowShortcut, [this] {
         if (m_t.record)
             m_t.record();
@@ -89,9 +96,22 @@ QAction *Shortcuts::add(const QList<QKeySequence> &keys, QWidget *owner, Qt::Sho
     auto *action = new QAction(this);
     action->setShortcuts(keys);
     action->setShortcutContext(context);
-    connect(action, &QAction::triggered, this, [run] {
-        if (!typingInTextField())
+    connect(action, &QAction::triggered, this, [action, run] {
+        const int key = action->shortcut()[0] & ~Qt::KeyboardModifierMask;
+        if (!focusOwnsKey(key)) {
             run();
+            return;
+        }
+        // Hand the key back to the widget it was typed into.
+        const Qt::KeyboardModifiers mods(action->shortcut()[0] & Qt::KeyboardModifierMask);
+        const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QString();
+        QKeyEvent press(QEvent::KeyPress, key, mods, text);
+        QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+        // Disabled meanwhile, or the shortcut would catch the key again.
+        action->setEnabled(false);
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+        QApplication::sendEvent(QApplication::focusWidget(), &release);
+        action->setEnabled(true);
     });
     owner->addAction(action);
     return action;

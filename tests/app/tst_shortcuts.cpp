@@ -12,7 +12,7 @@
 
 namespace {
 
-enum Setup { NoShape, OneLine, UndoneLine, SelectedLine, HalfPolygon, FullScreen, HalfPolygonFullScreen, TextField };
+enum Setup { NoShape, OneLine, UndoneLine, SelectedLine, HalfPolygon, FullScreen, HalfPolygonFullScreen, TextField, FileList };
 
 void keyOf(const QKeySequence &seq, Qt::Key *key, Qt::KeyboardModifiers *mods)
 {
@@ -68,6 +68,7 @@ private slots:
         QTest::newRow("F5") << NoShape << QKeySequence(Qt::Key_F5) << 0 << false << false << 1 << false;
         QTest::newRow("F9") << NoShape << QKeySequence(Qt::Key_F9) << 0 << false << false << 0 << true;
         QTest::newRow("space in a text field") << TextField << QKeySequence(Qt::Key_Space) << 0 << false << false << 0 << false;
+        QTest::newRow("space in the file list") << FileList << QKeySequence(Qt::Key_Space) << 0 << false << false << 0 << false;
         QTest::newRow("F9 in a text field") << TextField << QKeySequence(Qt::Key_F9) << 0 << false << false << 0 << false;
     }
 
@@ -120,6 +121,9 @@ private slots:
             field->show();
             field->setFocus();
             QCOMPARE(QApplication::focusWidget(), field);
+            break;
+        case FileList:
+            rig.ui()->imageBrowser->listWidget()->setFocus();
             break;
         case NoShape:
             break;
