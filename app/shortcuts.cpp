@@ -153,7 +153,14 @@ QStringList Shortcuts::lines() const
 
 void Shortcuts::showList()
 {
-    notifier().inform(m_t.window, tr("键盘快捷键") + QStringLiteral("\n\n") + lines().join(QLatin1Char('\n')));
+    // A table: tabs do not line up in a message box.
+    QString html = QStringLiteral("<p><b>%1</b></p><table cellspacing=\"4\">").arg(tr("键盘快捷键").toHtmlEscaped());
+    for (const QString &line : lines()) {
+        const QStringList cells = line.split(QLatin1Char('\t'));
+        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                    .arg(cells.value(0).toHtmlEscaped(), cells.value(1).toHtmlEscaped());
+    }
+    notifier().inform(m_t.window, html + QStringLiteral("</table>"));
 }
 
 void Shortcuts::retranslate()
