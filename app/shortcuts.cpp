@@ -41,8 +41,11 @@ bool focusOwnsKey(int key)
 QString keysText(const QList<QKeySequence> &keys)
 {
     QStringList texts;
-    for (const QKeySequence &key : keys)
-        texts << key.toString(QKeySequence::NativeText);
+    // The old Alt+Backspace bindings only lengthen the list.
+    for (const QKeySequence &key : keys) {
+        if (!(key[0] & Qt::AltModifier) || keys.size() == 1)
+            texts << key.toString(QKeySequence::NativeText);
+    }
     return texts.join(QStringLiteral(", "));
 }
 
@@ -157,7 +160,7 @@ void Shortcuts::showList()
     QString html = QStringLiteral("<p><b>%1</b></p><table cellspacing=\"4\">").arg(tr("键盘快捷键").toHtmlEscaped());
     for (const QString &line : lines()) {
         const QStringList cells = line.split(QLatin1Char('\t'));
-        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+        html += QStringLiteral("<tr><td><b>%1</b></td><td>&nbsp;&nbsp;</td><td nowrap>%2</td></tr>")
                     .arg(cells.value(0).toHtmlEscaped(), cells.value(1).toHtmlEscaped());
     }
     notifier().inform(m_t.window, html + QStringLiteral("</table>"));
