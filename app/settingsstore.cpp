@@ -66,10 +66,17 @@ void SettingsStore::scheduleSave()
 bool SettingsStore::saveSettings()
 {
     m_saveTimer.stop();
-    if (m_imageBrowser && !m_imageBrowser->currentPath().isEmpty())
-        m_settings->imageFolder = QDir(m_settings->imageRoot).relativeFilePath(m_imageBrowser->currentPath());
-    if (m_videoBrowser && !m_videoBrowser->currentPath().isEmpty())
-        m_settings->videoFolder = QDir(m_settings->videoRoot).relativeFilePath(m_videoBrowser->currentPath());
+    // The root itself or a folder outside it keeps the last save sub-folder:
+    // "." would make every later photo refused.
+    auto storeFolder = [](const SaveFolderBrowser *browser, const QString &root, QString *folder) {
+        if (!browser || browser->currentPath().isEmpty())
+            return;
+        const QString rel = QDir(root).relativeFilePath(browser->currentPath());
+        if (isSubFolder(rel))
+            *folder = QDir::cleanPath(rel);
+    };
+    storeFolder(m_imageBrowser, m_settings->imageRoot, &m_settings->imageFolder);
+    storeFolder(m_videoBrowser, m_settings->videoRoot, &m_settings->videoFolder);
 
     // The user's configuration folder may not exist yet on a first run.
     QDir().mkpath(QFileInfo(m_paths.configFile).absolutePath());
@@ -77,17 +84,26 @@ bool SettingsStore::saveSettings()
     return saveSettingsFile(m_paths.configFile, *m_settings) && sidecarSaved;
 }
 
+bool SettingsStore::isSubFolder(const QString &folder)
+{
+    if (folder.isEmpty() || QDir::isAbsolutePath(folder))
+        return false;
+    const QString clean = QDir::cleanPath(folder);
+    return clean != QLatin1String(".") && clean != QLatin1String("..") && !clean.startsWith(QLatin1String("../"));
+}
+
 void SettingsStore::ensureFolders()
 {
-    QDir dir;
-    if (!QDir(m_settings->imageRoot).exists()) {
-        dir.mkpath(m_settings->imageRoot);
-        dir.mkpath(m_settings->imageRoot + QLatin1Char('/') + m_settings->imageFolder);
-    }
-    if (!QDir(m_settings->videoRoot).exists()) {
-        dir.mkpath(m_settings->videoRoot);
-        dir.mkpath(m_settings->videoRoot + QLatin1Char('/') + m_settings->videoFolder);
-    }
+    // A folder from the file must stay below its root.
+    if (!isSubFolder(m_settings->imageFolder))
+        m_settings->imageFolder = QStringLiteral("Photo");
+    if (!isSubFolder(m_settings->videoFolder))
+        m_settings->videoFolder = QStringLiteral("Video");
+    m_settings->imageFolder = QDir::cleanPath(m_settings->imageFolder);
+    m_settings->videoFolder = QDir::cleanPath(m_settings->videoFolder);
+    // Also in an existing root: an empty one would otherwise refuse every save.
+    QDir().mkpath(m_settings->imageRoot + QLatin1Char('/') + m_settings->imageFolder);
+    QDir().mkpath(m_settings->videoRoot + QLatin1Char('/') + m_settings->videoFolder);
     syncBrowsers();
 }
 
@@ -155,8 +171,21 @@ bool SettingsStore::checkSaveFolder(int kind)
 {
     if (kind != Photo && kind != Video)
         return true;
-    const QString folder = QFileInfo(makeFilePath(kind)).path();
     const QString root = kind == Photo ? m_settings->imageRoot : m_settings->videoRoot;
+    const QString saved = root + QLatin1Char('/') + (kind == Photo ? m_settings->imageFolder : m_settings->videoFolder);
+    SaveFolderBrowser *browser = kind == Photo ? m_imageBrowser : m_videoBrowser;
+    const QString current = currentFolder(kind);
+    // A save folder deleted while the program runs is made again; the browser
+    // falls back to the root when its folder vanishes, so the stored
+    // sub-folder is recreated and shown then.
+    if (!QFileInfo(current).isDir()) {
+        QDir().mkpath(current);
+    } else if (QDir(current).absolutePath() == QDir(root).absolutePath() && !QFileInfo(saved).isDir()
+               && isSubFolder(kind == Photo ? m_settings->imageFolder : m_settings->videoFolder)) {
+        if (QDir().mkpath(saved) && browser)
+            browser->setCurrentPath(saved);
+    }
+    const QString folder = QFileInfo(makeFilePath(kind)).path();
     if (QDir(folder).absolutePath() != QDir(root).absolutePath())
         return true;
     notifier().inform(m_messageParent,

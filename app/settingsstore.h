@@ -48,8 +48,12 @@ public:
     // Tests shorten it.
     void setSaveDelay(int ms) { m_saveTimer.setInterval(ms); }
 
-    // Creates a missing root with its current subfolder, then syncBrowsers().
+    // Replaces a folder that is empty, ".", absolute or climbs out of its
+    // root by "Photo"/"Video", creates the root and its folder when missing,
+    // then syncBrowsers().
     void ensureFolders();
+    // A relative folder that stays below its root and is not the root.
+    static bool isSubFolder(const QString &folder);
     // Prunes missing files from the two lists and points the browsers at
     // the roots and current folders.
     void syncBrowsers();
@@ -59,8 +63,9 @@ public:
     // an unknown kind.
     QString makeFilePath(int kind) const;
     QString makeFilePath(int kind, const QDateTime &now) const;
-    // False (after telling the user) when the current folder of that kind
-    // is its root itself.
+    // Recreates a current folder deleted meanwhile (or the stored sub-folder
+    // when the browser fell back to the root). False (after telling the user)
+    // when the current folder of that kind is still its root itself.
     bool checkSaveFolder(int kind);
 
     // Asks for a new root of that kind; its folder starts as "Photo" or "Video".

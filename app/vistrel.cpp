@@ -9,6 +9,7 @@
 #include "app/recordingcontroller.h"
 #include "app/scalebarmenu.h"
 #include "app/settingsstore.h"
+#include "app/shortcuts.h"
 #include "app/storagepaths.h"
 #include "calib/bdwidget.h"
 #include "capture/camerahub.h"
@@ -258,6 +259,25 @@ void Vistrel::connectForm()
     // The camera key of a keyboard takes a photo like the microscope's button.
     ui->camViewer->installEventFilter(this);
     m_fullScreen->watch(ui->camViewer->viewport());
+
+    Shortcuts::Targets keys;
+    keys.window = this;
+    keys.scene = m_scene;
+    keys.pictureArea = ui->stackMainWidget;
+    keys.zoomCombo = ui->comboZoom;
+    keys.scrollArea = ui->mainPageScrollArea;
+    keys.view = ui->camViewer;
+    keys.viewport = ui->camViewer->viewport();
+    keys.helpMenu = ui->menuHelp;
+    keys.photo = [this] { onBtnCapture(); };
+    keys.record = [this] { onBtnRecord(); };
+    keys.leaveFullScreen = [this] {
+        if (!m_fullScreen->isActive())
+            return false;
+        m_fullScreen->leave();
+        return true;
+    };
+    new Shortcuts(keys, this);
 }
 
 Vistrel::~Vistrel()
@@ -415,26 +435,42 @@ bool Vistrel::deviceStarted()
 QImage Vistrel::captureImage()
 {
     // The four-tile view (or another camera's button) photographs that
-    // camera's own full frame; the large view what it shows.
-    QImage source = m_session->photoSource();
-    if (source.isNull() && ui->stackMainWidget->currentIndex() == 0)
-        source = m_scene->grabImage();
-    if (source.isNull())
+    // camera's own full frame, whole: the zoom is the single view's.
+    const QImage full = m_session->photoSource();
+    if (!full.isNull())
+        return full;
+    if (ui->stackMainWidget->currentIndex() != 0) {
+        const int t = tileOf(currentCamera());
+        CameraLabel *label = tile(t < 0 ? 0 : t);
+        return label ? label->image() : QImage();
+    }
+    // The picture at its own resolution with the shapes burnt in.
+    const QImage source = m_scene->grabImage();
+    if (source.isNull() || zoomFactor(ui->comboZoom->currentData().toString()) <= 1.0)
         return source;
-    const double factor = zoomFactor(ui->comboZoom->currentData().toString());
-    if (factor == 1.0)
-        return source;
-    const int w = source.width();
-    const int h = source.height();
-    const QRect crop(int(w / 2 - (w / factor) * 0.5), int(h / 2 - (h / factor) * 0.5), int(w / factor), int(h / factor));
-    return source.copy(crop).scaled(source.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // Zoomed in: the part scrolled into sight, in the picture's own pixels.
+    QWidget *view = ui->camViewer;
+    const QWidget *viewport = ui->mainPageScrollArea->viewport();
+    const QRect seen = QRect(view->mapFrom(viewport, QPoint(0, 0)), viewport->size()) & view->rect();
+    return source.copy(visiblePicturePart(source.size(), view->size(), seen));
+}
+
+QRect Vistrel::visiblePicturePart(const QSize &picture, const QSize &view, const QRect &seen)
+{
+    if (view.isEmpty() || seen.isEmpty())
+        return QRect(QPoint(0, 0), picture);
+    const double sx = double(picture.width()) / view.width();
+    const double sy = double(picture.height()) / view.height();
+    const QRect part(QPoint(qRound(seen.left() * sx), qRound(seen.top() * sy)),
+                     QPoint(qRound((seen.right() + 1) * sx) - 1, qRound((seen.bottom() + 1) * sy) - 1));
+    return part & QRect(QPoint(0, 0), picture);
 }
 
 bool Vistrel::savePhoto(const QImage &image, const QString &path)
 {
-    // The photo carries the pixel size; a zoomed capture's pixels are smaller.
-    BDInfo scale = m_scene->calibration();
-    scale.factor /= CameraSession::zoomFactor(ui->comboZoom->currentData().toString());
+    // The photo carries the pixel size: a capture is in the picture's own
+    // pixels at every zoom.
+    const BDInfo scale = m_scene->calibration();
     return photofile::writePhoto(path, image, scale);
 }
 
@@ -748,6 +784,8 @@ void Vistrel::retranslate()
     m_languages->retranslate();
     m_panel->retranslate();
     m_fullScreen->retranslate();
+    if (auto *keys = findChild<Shortcuts *>())
+        keys->retranslate();
     // The status line's words too, without waiting for the next frame.
     m_session->updateStatus(currentCamera());
     m_scene->update();

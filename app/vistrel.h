@@ -90,7 +90,11 @@ public:
 
     // Photos and recording.
     bool deviceStarted();
+    // The picture as a photo: the whole frame at zoom 1 or below, the part
+    // scrolled into sight above 1, always in the frame's own pixels.
     QImage captureImage();
+    // The part of a picture shown by the seen rectangle of a view of size view.
+    static QRect visiblePicturePart(const QSize &picture, const QSize &view, const QRect &seen);
     bool startRecording(const QString &devicePath);
     bool stopRecording();
     void startTimedSeries(const AppSettings &settings) override;

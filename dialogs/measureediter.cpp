@@ -1,4 +1,5 @@
 #include "dialogs/measureediter.h"
+#include "dialogs/wheelzoom.h"
 #include "dialogs/printpicture.h"
 
 #include "core/appsettings.h"
@@ -64,6 +65,8 @@ MeasureEditer::MeasureEditer(QWidget *parent)
         ui->comboZoom->addItem(QString::fromLatin1(text), QString::fromLatin1(text));
     ui->comboZoom->setCurrentIndex(2);
     connect(ui->comboZoom, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &MeasureEditer::onComboZoomChanged);
+    // Ctrl+wheel steps the zoom around the pointer.
+    wheelzoom::install(ui->comboZoom, ui->scrollArea, ui->cameraViewer, ui->cameraViewer->viewport());
     retranslate();
 }
 

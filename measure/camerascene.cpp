@@ -12,6 +12,7 @@
 #include <QGraphicsSceneWheelEvent>
 #include <QGraphicsView>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QTime>
@@ -727,16 +728,31 @@ void CameraScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 
 void CameraScene::wheelEvent(QGraphicsSceneWheelEvent *event)
 {
-    if (event->delta() > 0)
-        qDebug() << "向上滚动了";
-    else
-        qDebug() << "向下滚动了";
-    event->accept();
+    // Ctrl+wheel zooms: the view's owner does that through its zoom list.
+    // A plain wheel scrolls the view.
+    event->ignore();
 }
 
 void CameraScene::keyPressEvent(QKeyEvent *event)
 {
-    QGraphicsScene::keyPressEvent(event);
+    // The keys of the drawing tools, for a view that has the focus (the
+    // measure editor; the main window has the same as window shortcuts).
+    if (event->matches(QKeySequence::Undo)) {
+        cancelConstruction();
+        undo();
+    } else if (event->matches(QKeySequence::Redo)) {
+        cancelConstruction();
+        redo();
+    } else if (event->key() == Qt::Key_Escape && m_building) {
+        cancelConstruction();
+        update();
+    } else if (event->key() == Qt::Key_Delete && m_selectedShape && !m_building) {
+        eraseShape(m_selectedShape);
+    } else {
+        QGraphicsScene::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void CameraScene::updateReadout(const QPointF &scenePos)

@@ -677,6 +677,45 @@ Ersetzen?</translation>
         </message>
     </context>
     <context>
+        <name>Shortcuts</name>
+        <message>
+            <source>撤销上一步</source>
+            <translation>Letzten Schritt rückgängig machen</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>Wiederholen</translation>
+        </message>
+        <message>
+            <source>删除选中的图形</source>
+            <translation>Ausgewählte Form löschen</translation>
+        </message>
+        <message>
+            <source>取消正在绘制的图形；否则退出全屏</source>
+            <translation>Angefangene Form verwerfen, sonst Vollbild verlassen</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Foto aufnehmen</translation>
+        </message>
+        <message>
+            <source>开始或停止录像</source>
+            <translation>Aufnahme starten oder stoppen</translation>
+        </message>
+        <message>
+            <source>滚轮</source>
+            <translation>Mausrad</translation>
+        </message>
+        <message>
+            <source>以鼠标指针为中心缩放</source>
+            <translation>Um den Mauszeiger zoomen</translation>
+        </message>
+        <message>
+            <source>键盘快捷键</source>
+            <translation>Tastenkürzel</translation>
+        </message>
+    </context>
+    <context>
         <name>Vistrel</name>
         <message>
             <source>Scale</source>

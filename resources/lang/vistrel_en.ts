@@ -677,6 +677,45 @@ Replace it?</translation>
         </message>
     </context>
     <context>
+        <name>Shortcuts</name>
+        <message>
+            <source>撤销上一步</source>
+            <translation>Undo the last step</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>Redo</translation>
+        </message>
+        <message>
+            <source>删除选中的图形</source>
+            <translation>Delete the selected shape</translation>
+        </message>
+        <message>
+            <source>取消正在绘制的图形；否则退出全屏</source>
+            <translation>Cancel the shape being drawn; otherwise leave full screen</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Take a photo</translation>
+        </message>
+        <message>
+            <source>开始或停止录像</source>
+            <translation>Start or stop recording</translation>
+        </message>
+        <message>
+            <source>滚轮</source>
+            <translation>Wheel</translation>
+        </message>
+        <message>
+            <source>以鼠标指针为中心缩放</source>
+            <translation>Zoom around the mouse pointer</translation>
+        </message>
+        <message>
+            <source>键盘快捷键</source>
+            <translation>Keyboard shortcuts</translation>
+        </message>
+    </context>
+    <context>
         <name>Vistrel</name>
         <message>
             <source>Scale</source>

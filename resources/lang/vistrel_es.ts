@@ -677,6 +677,45 @@
         </message>
     </context>
     <context>
+        <name>Shortcuts</name>
+        <message>
+            <source>撤销上一步</source>
+            <translation>Deshacer el último paso</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>Rehacer</translation>
+        </message>
+        <message>
+            <source>删除选中的图形</source>
+            <translation>Eliminar la forma seleccionada</translation>
+        </message>
+        <message>
+            <source>取消正在绘制的图形；否则退出全屏</source>
+            <translation>Cancelar la forma en curso; si no, salir de pantalla completa</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Tomar una foto</translation>
+        </message>
+        <message>
+            <source>开始或停止录像</source>
+            <translation>Iniciar o detener la grabación</translation>
+        </message>
+        <message>
+            <source>滚轮</source>
+            <translation>rueda</translation>
+        </message>
+        <message>
+            <source>以鼠标指针为中心缩放</source>
+            <translation>Zoom alrededor del puntero</translation>
+        </message>
+        <message>
+            <source>键盘快捷键</source>
+            <translation>Atajos de teclado</translation>
+        </message>
+    </context>
+    <context>
         <name>Vistrel</name>
         <message>
             <source>Scale</source>

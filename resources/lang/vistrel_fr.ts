@@ -677,6 +677,45 @@ Le remplacer ?</translation>
         </message>
     </context>
     <context>
+        <name>Shortcuts</name>
+        <message>
+            <source>撤销上一步</source>
+            <translation>Annuler la dernière action</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>Rétablir</translation>
+        </message>
+        <message>
+            <source>删除选中的图形</source>
+            <translation>Supprimer la forme sélectionnée</translation>
+        </message>
+        <message>
+            <source>取消正在绘制的图形；否则退出全屏</source>
+            <translation>Annuler la forme en cours ; sinon quitter le plein écran</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Prendre une photo</translation>
+        </message>
+        <message>
+            <source>开始或停止录像</source>
+            <translation>Démarrer ou arrêter l'enregistrement</translation>
+        </message>
+        <message>
+            <source>滚轮</source>
+            <translation>molette</translation>
+        </message>
+        <message>
+            <source>以鼠标指针为中心缩放</source>
+            <translation>Zoomer autour du pointeur</translation>
+        </message>
+        <message>
+            <source>键盘快捷键</source>
+            <translation>Raccourcis clavier</translation>
+        </message>
+    </context>
+    <context>
         <name>Vistrel</name>
         <message>
             <source>Scale</source>

@@ -677,6 +677,45 @@ Lecseréli?</translation>
         </message>
     </context>
     <context>
+        <name>Shortcuts</name>
+        <message>
+            <source>撤销上一步</source>
+            <translation>Utolsó lépés visszavonása</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>Újra</translation>
+        </message>
+        <message>
+            <source>删除选中的图形</source>
+            <translation>A kijelölt alakzat törlése</translation>
+        </message>
+        <message>
+            <source>取消正在绘制的图形；否则退出全屏</source>
+            <translation>A rajzolás alatti alakzat elvetése, különben kilépés a teljes képernyőből</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Fénykép készítése</translation>
+        </message>
+        <message>
+            <source>开始或停止录像</source>
+            <translation>Felvétel indítása vagy leállítása</translation>
+        </message>
+        <message>
+            <source>滚轮</source>
+            <translation>görgő</translation>
+        </message>
+        <message>
+            <source>以鼠标指针为中心缩放</source>
+            <translation>Nagyítás az egérmutató körül</translation>
+        </message>
+        <message>
+            <source>键盘快捷键</source>
+            <translation>Billentyűparancsok</translation>
+        </message>
+    </context>
+    <context>
         <name>Vistrel</name>
         <message>
             <source>Scale</source>

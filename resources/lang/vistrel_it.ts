@@ -677,6 +677,45 @@ Sostituirlo?</translation>
         </message>
     </context>
     <context>
+        <name>Shortcuts</name>
+        <message>
+            <source>撤销上一步</source>
+            <translation>Annulla l'ultima azione</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>Ripeti</translation>
+        </message>
+        <message>
+            <source>删除选中的图形</source>
+            <translation>Elimina la forma selezionata</translation>
+        </message>
+        <message>
+            <source>取消正在绘制的图形；否则退出全屏</source>
+            <translation>Annulla la forma in corso; altrimenti esci dallo schermo intero</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Scatta una foto</translation>
+        </message>
+        <message>
+            <source>开始或停止录像</source>
+            <translation>Avvia o ferma la registrazione</translation>
+        </message>
+        <message>
+            <source>滚轮</source>
+            <translation>rotellina</translation>
+        </message>
+        <message>
+            <source>以鼠标指针为中心缩放</source>
+            <translation>Zoom attorno al puntatore</translation>
+        </message>
+        <message>
+            <source>键盘快捷键</source>
+            <translation>Scorciatoie da tastiera</translation>
+        </message>
+    </context>
+    <context>
         <name>Vistrel</name>
         <message>
             <source>Scale</source>

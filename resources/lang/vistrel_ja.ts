@@ -677,6 +677,45 @@
         </message>
     </context>
     <context>
+        <name>Shortcuts</name>
+        <message>
+            <source>撤销上一步</source>
+            <translation>最後の操作を元に戻す</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>やり直し</translation>
+        </message>
+        <message>
+            <source>删除选中的图形</source>
+            <translation>選択した図形を削除</translation>
+        </message>
+        <message>
+            <source>取消正在绘制的图形；否则退出全屏</source>
+            <translation>描画中の図形を取り消す。なければ全画面を終了</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>写真を撮る</translation>
+        </message>
+        <message>
+            <source>开始或停止录像</source>
+            <translation>録画の開始・停止</translation>
+        </message>
+        <message>
+            <source>滚轮</source>
+            <translation>ホイール</translation>
+        </message>
+        <message>
+            <source>以鼠标指针为中心缩放</source>
+            <translation>マウスポインターを中心に拡大縮小</translation>
+        </message>
+        <message>
+            <source>键盘快捷键</source>
+            <translation>キーボードショートカット</translation>
+        </message>
+    </context>
+    <context>
         <name>Vistrel</name>
         <message>
             <source>Scale</source>

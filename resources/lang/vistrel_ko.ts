@@ -677,6 +677,45 @@
         </message>
     </context>
     <context>
+        <name>Shortcuts</name>
+        <message>
+            <source>撤销上一步</source>
+            <translation>마지막 작업 실행 취소</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>다시 실행</translation>
+        </message>
+        <message>
+            <source>删除选中的图形</source>
+            <translation>선택한 도형 삭제</translation>
+        </message>
+        <message>
+            <source>取消正在绘制的图形；否则退出全屏</source>
+            <translation>그리는 중인 도형 취소, 없으면 전체 화면 종료</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>사진 촬영</translation>
+        </message>
+        <message>
+            <source>开始或停止录像</source>
+            <translation>녹화 시작 또는 중지</translation>
+        </message>
+        <message>
+            <source>滚轮</source>
+            <translation>휠</translation>
+        </message>
+        <message>
+            <source>以鼠标指针为中心缩放</source>
+            <translation>마우스 포인터 중심으로 확대/축소</translation>
+        </message>
+        <message>
+            <source>键盘快捷键</source>
+            <translation>키보드 단축키</translation>
+        </message>
+    </context>
+    <context>
         <name>Vistrel</name>
         <message>
             <source>Scale</source>

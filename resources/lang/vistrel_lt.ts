@@ -677,6 +677,45 @@ Pakeisti?</translation>
         </message>
     </context>
     <context>
+        <name>Shortcuts</name>
+        <message>
+            <source>撤销上一步</source>
+            <translation>Atšaukti paskutinį veiksmą</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>Pakartoti</translation>
+        </message>
+        <message>
+            <source>删除选中的图形</source>
+            <translation>Ištrinti pažymėtą figūrą</translation>
+        </message>
+        <message>
+            <source>取消正在绘制的图形；否则退出全屏</source>
+            <translation>Atšaukti braižomą figūrą; kitaip išeiti iš viso ekrano</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Fotografuoti</translation>
+        </message>
+        <message>
+            <source>开始或停止录像</source>
+            <translation>Pradėti arba sustabdyti įrašymą</translation>
+        </message>
+        <message>
+            <source>滚轮</source>
+            <translation>ratukas</translation>
+        </message>
+        <message>
+            <source>以鼠标指针为中心缩放</source>
+            <translation>Mastelis aplink pelės žymeklį</translation>
+        </message>
+        <message>
+            <source>键盘快捷键</source>
+            <translation>Spartieji klavišai</translation>
+        </message>
+    </context>
+    <context>
         <name>Vistrel</name>
         <message>
             <source>Scale</source>

@@ -677,6 +677,45 @@ Vervangen?</translation>
         </message>
     </context>
     <context>
+        <name>Shortcuts</name>
+        <message>
+            <source>撤销上一步</source>
+            <translation>Laatste stap ongedaan maken</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>Opnieuw</translation>
+        </message>
+        <message>
+            <source>删除选中的图形</source>
+            <translation>Geselecteerde vorm verwijderen</translation>
+        </message>
+        <message>
+            <source>取消正在绘制的图形；否则退出全屏</source>
+            <translation>Vorm in aanmaak annuleren; anders volledig scherm verlaten</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Foto maken</translation>
+        </message>
+        <message>
+            <source>开始或停止录像</source>
+            <translation>Opname starten of stoppen</translation>
+        </message>
+        <message>
+            <source>滚轮</source>
+            <translation>scrollwiel</translation>
+        </message>
+        <message>
+            <source>以鼠标指针为中心缩放</source>
+            <translation>Zoomen rond de muisaanwijzer</translation>
+        </message>
+        <message>
+            <source>键盘快捷键</source>
+            <translation>Sneltoetsen</translation>
+        </message>
+    </context>
+    <context>
         <name>Vistrel</name>
         <message>
             <source>Scale</source>

@@ -677,6 +677,45 @@ Zastąpić go?</translation>
         </message>
     </context>
     <context>
+        <name>Shortcuts</name>
+        <message>
+            <source>撤销上一步</source>
+            <translation>Cofnij ostatni krok</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>Ponów</translation>
+        </message>
+        <message>
+            <source>删除选中的图形</source>
+            <translation>Usuń zaznaczony kształt</translation>
+        </message>
+        <message>
+            <source>取消正在绘制的图形；否则退出全屏</source>
+            <translation>Anuluj rysowany kształt; w przeciwnym razie wyjdź z pełnego ekranu</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Zrób zdjęcie</translation>
+        </message>
+        <message>
+            <source>开始或停止录像</source>
+            <translation>Rozpocznij lub zatrzymaj nagrywanie</translation>
+        </message>
+        <message>
+            <source>滚轮</source>
+            <translation>kółko myszy</translation>
+        </message>
+        <message>
+            <source>以鼠标指针为中心缩放</source>
+            <translation>Powiększ wokół wskaźnika myszy</translation>
+        </message>
+        <message>
+            <source>键盘快捷键</source>
+            <translation>Skróty klawiszowe</translation>
+        </message>
+    </context>
+    <context>
         <name>Vistrel</name>
         <message>
             <source>Scale</source>

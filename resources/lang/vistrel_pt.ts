@@ -677,6 +677,45 @@ Substituí-lo?</translation>
         </message>
     </context>
     <context>
+        <name>Shortcuts</name>
+        <message>
+            <source>撤销上一步</source>
+            <translation>Desfazer a última ação</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>Refazer</translation>
+        </message>
+        <message>
+            <source>删除选中的图形</source>
+            <translation>Excluir a forma selecionada</translation>
+        </message>
+        <message>
+            <source>取消正在绘制的图形；否则退出全屏</source>
+            <translation>Cancelar a forma em desenho; senão sair da tela cheia</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Tirar uma foto</translation>
+        </message>
+        <message>
+            <source>开始或停止录像</source>
+            <translation>Iniciar ou parar a gravação</translation>
+        </message>
+        <message>
+            <source>滚轮</source>
+            <translation>roda do mouse</translation>
+        </message>
+        <message>
+            <source>以鼠标指针为中心缩放</source>
+            <translation>Zoom em torno do ponteiro</translation>
+        </message>
+        <message>
+            <source>键盘快捷键</source>
+            <translation>Atalhos de teclado</translation>
+        </message>
+    </context>
+    <context>
         <name>Vistrel</name>
         <message>
             <source>Scale</source>

@@ -677,6 +677,45 @@
         </message>
     </context>
     <context>
+        <name>Shortcuts</name>
+        <message>
+            <source>撤销上一步</source>
+            <translation>Отменить последнее действие</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>Повторить</translation>
+        </message>
+        <message>
+            <source>删除选中的图形</source>
+            <translation>Удалить выбранную фигуру</translation>
+        </message>
+        <message>
+            <source>取消正在绘制的图形；否则退出全屏</source>
+            <translation>Отменить рисуемую фигуру; иначе выйти из полноэкранного режима</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Сделать снимок</translation>
+        </message>
+        <message>
+            <source>开始或停止录像</source>
+            <translation>Начать или остановить запись</translation>
+        </message>
+        <message>
+            <source>滚轮</source>
+            <translation>колесо мыши</translation>
+        </message>
+        <message>
+            <source>以鼠标指针为中心缩放</source>
+            <translation>Масштаб вокруг указателя мыши</translation>
+        </message>
+        <message>
+            <source>键盘快捷键</source>
+            <translation>Сочетания клавиш</translation>
+        </message>
+    </context>
+    <context>
         <name>Vistrel</name>
         <message>
             <source>Scale</source>

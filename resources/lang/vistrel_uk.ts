@@ -677,6 +677,45 @@
         </message>
     </context>
     <context>
+        <name>Shortcuts</name>
+        <message>
+            <source>撤销上一步</source>
+            <translation>Скасувати останню дію</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>Повторити</translation>
+        </message>
+        <message>
+            <source>删除选中的图形</source>
+            <translation>Видалити вибрану фігуру</translation>
+        </message>
+        <message>
+            <source>取消正在绘制的图形；否则退出全屏</source>
+            <translation>Скасувати фігуру, що малюється; інакше вийти з повноекранного режиму</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Зробити знімок</translation>
+        </message>
+        <message>
+            <source>开始或停止录像</source>
+            <translation>Почати або зупинити запис</translation>
+        </message>
+        <message>
+            <source>滚轮</source>
+            <translation>коліщатко миші</translation>
+        </message>
+        <message>
+            <source>以鼠标指针为中心缩放</source>
+            <translation>Масштаб навколо вказівника миші</translation>
+        </message>
+        <message>
+            <source>键盘快捷键</source>
+            <translation>Комбінації клавіш</translation>
+        </message>
+    </context>
+    <context>
         <name>Vistrel</name>
         <message>
             <source>Scale</source>

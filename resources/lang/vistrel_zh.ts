@@ -677,6 +677,45 @@
         </message>
     </context>
     <context>
+        <name>Shortcuts</name>
+        <message>
+            <source>撤销上一步</source>
+            <translation>復原上一步</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>重做</translation>
+        </message>
+        <message>
+            <source>删除选中的图形</source>
+            <translation>刪除選取的圖形</translation>
+        </message>
+        <message>
+            <source>取消正在绘制的图形；否则退出全屏</source>
+            <translation>取消正在繪製的圖形；否則退出全螢幕</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>拍照</translation>
+        </message>
+        <message>
+            <source>开始或停止录像</source>
+            <translation>開始或停止錄影</translation>
+        </message>
+        <message>
+            <source>滚轮</source>
+            <translation>滾輪</translation>
+        </message>
+        <message>
+            <source>以鼠标指针为中心缩放</source>
+            <translation>以滑鼠指標為中心縮放</translation>
+        </message>
+        <message>
+            <source>键盘快捷键</source>
+            <translation>鍵盤快速鍵</translation>
+        </message>
+    </context>
+    <context>
         <name>Vistrel</name>
         <message>
             <source>Scale</source>

@@ -88,7 +88,11 @@ private slots:
     void rootsFromPathsOnlyWhenEmpty();
     void folderKeptAcrossRuns();
     void saveIsThrottled();
-    void existingRootIsLeftAlone();
+    void existingRootGetsSubfolder();
+    void folderFromConfig_data();
+    void folderFromConfig();
+    void deletedFolderRecreated_data();
+    void deletedFolderRecreated();
     void emptyRootFromFile();
     void uncreatableRootKeepsBrowser();
     void pruneFileLists();
@@ -177,7 +181,8 @@ void TestSettingsStore::folderKeptAcrossRuns()
         s.calibrations.append(BDInfo());
         QVERIFY(store.saveSettings());
         QCOMPARE(s.imageFolder, QStringLiteral("Photo/slide 1"));
-        QCOMPARE(s.videoFolder, QStringLiteral("."));
+        // "." would refuse every later recording: the last sub-folder stays.
+        QCOMPARE(s.videoFolder, QStringLiteral("Video"));
     }
     AppSettings s;
     FakeBrowser photos, videos;
@@ -186,7 +191,7 @@ void TestSettingsStore::folderKeptAcrossRuns()
     QCOMPARE(store.loadSettings(), SettingsRead::Complete);
     QCOMPARE(s.imageFolder, QStringLiteral("Photo/slide 1"));
     QCOMPARE(QDir(photos.current).absolutePath(), QDir(s.imageRoot + "/Photo/slide 1").absolutePath());
-    QCOMPARE(QDir(videos.current).absolutePath(), QDir(s.videoRoot).absolutePath());
+    QCOMPARE(QDir(videos.current).absolutePath(), QDir(s.videoRoot + "/Video").absolutePath());
     QCOMPARE(s.currentCamera, QStringLiteral("cam"));
     QCOMPARE(s.calibrations.size(), 1);
 }
@@ -221,19 +226,93 @@ void TestSettingsStore::saveIsThrottled()
     QCOMPARE(onDisk().language, 4);
 }
 
-void TestSettingsStore::existingRootIsLeftAlone()
+void TestSettingsStore::existingRootGetsSubfolder()
 {
-    // Only a missing root gets its subfolder; an existing one is not touched.
+    // An existing, empty root gets its subfolder too: without it every
+    // photo would be refused. What is in the root stays.
     QTemporaryDir app;
     QVERIFY(QDir().mkpath(app.path() + "/save/image"));
+    touch(app.path() + "/save/image/keep.jpg");
     AppSettings s;
     FakeBrowser photos;
     SettingsStore store(&s, resolveStoragePaths(app.path(), true, QString(), QString(), QString()));
     store.setBrowsers(&photos, nullptr);
     store.ensureFolders();
-    QVERIFY(!QFileInfo::exists(app.path() + "/save/image/Photo"));
+    QVERIFY(QFileInfo(app.path() + "/save/image/Photo").isDir());
+    QVERIFY(QFileInfo::exists(app.path() + "/save/image/keep.jpg"));
     QVERIFY(QFileInfo(app.path() + "/save/movie/Video").isDir());
-    QCOMPARE(photos.current, s.imageRoot); // the subfolder is missing
+    QCOMPARE(photos.current, s.imageRoot + "/Photo");
+}
+
+void TestSettingsStore::folderFromConfig_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("used");
+    QTest::newRow("climbs out") << "../../x" << "Photo";
+    QTest::newRow("climbs out inside") << "a/../../x" << "Photo";
+    QTest::newRow("absolute") << "/tmp/x" << "Photo";
+    QTest::newRow("dot") << "." << "Photo";
+    QTest::newRow("empty") << "" << "Photo";
+    QTest::newRow("deeper") << "Photo/2024" << "Photo/2024";
+    QTest::newRow("dotted but inside") << "a/../b" << "b";
+}
+
+void TestSettingsStore::folderFromConfig()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, used);
+    QTemporaryDir app;
+    const StoragePaths paths = resolveStoragePaths(app.path(), true, QString(), QString(), QString());
+    AppSettings written;
+    written.imageRoot = app.path() + "/root";
+    written.videoRoot = app.path() + "/movie";
+    written.imageFolder = stored;
+    QVERIFY(saveSettingsFile(paths.configFile, written));
+    AppSettings s;
+    FakeBrowser photos, videos;
+    SettingsStore store(&s, paths);
+    store.setBrowsers(&photos, &videos);
+    store.loadSettings();
+    QCOMPARE(s.imageFolder, used);
+    QVERIFY(store.checkSaveFolder(SettingsStore::Photo));
+    const QString photo = store.makeFilePath(SettingsStore::Photo);
+    QCOMPARE(QFileInfo(photo).path(), app.path() + "/root/" + used);
+    QVERIFY(QFileInfo(QFileInfo(photo).path()).isDir());
+    QVERIFY(!QFileInfo::exists(app.path() + "/x"));
+    QVERIFY(store.saveSettings());
+    QCOMPARE(s.imageFolder, used); // "." or ".." never reaches the file
+}
+
+void TestSettingsStore::deletedFolderRecreated_data()
+{
+    QTest::addColumn<bool>("browserAtRoot"); // the real browser falls back to its root
+    QTest::newRow("browser keeps the path") << false;
+    QTest::newRow("browser at the root") << true;
+}
+
+void TestSettingsStore::deletedFolderRecreated()
+{
+    QFETCH(bool, browserAtRoot);
+    QTemporaryDir app;
+    AppSettings s;
+    s.imageRoot = app.path() + "/image";
+    s.videoRoot = app.path() + "/movie";
+    FakeBrowser photos, videos;
+    SettingsStore store(&s, StoragePaths());
+    store.setBrowsers(&photos, &videos);
+    store.ensureFolders();
+    QCOMPARE(photos.current, s.imageRoot + "/Photo");
+    QVERIFY(QDir(s.imageRoot + "/Photo").removeRecursively());
+    if (browserAtRoot) {
+        photos.current = s.imageRoot;
+        store.saveSettings(); // no file here; the folder is what counts
+        QCOMPARE(s.imageFolder, QStringLiteral("Photo"));
+    }
+    MessageCatcher catcher;
+    QVERIFY(store.checkSaveFolder(SettingsStore::Photo));
+    QCOMPARE(catcher.count, 0);
+    QVERIFY(QFileInfo(s.imageRoot + "/Photo").isDir());
+    QCOMPARE(QFileInfo(store.makeFilePath(SettingsStore::Photo)).path(), s.imageRoot + "/Photo");
 }
 
 void TestSettingsStore::emptyRootFromFile()

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPoint>
+
+class QComboBox;
+class QScrollArea;
+class QWheelEvent;
+class QWidget;
+
+namespace wheelzoom {
+
+// Steps a zoom combo ("Scale" first, then the factors upwards) by the
+// wheel's notches and scrolls area so that the picture point under the
+// pointer stays under it. view is the sized widget inside area; pos is in
+// view's coordinates. False when the combo could not move.
+bool zoomAround(QComboBox *combo, QScrollArea *area, QWidget *view, const QPoint &pos, int steps);
+
+// Ctrl+wheel on view: the notches of the event, 0 for any other wheel.
+int ctrlWheelSteps(const QWheelEvent *event);
+
+// Makes Ctrl+wheel over view (and its viewport, for a scroll area such as a
+// graphics view) call zoomAround; other wheels pass on.
+void install(QComboBox *combo, QScrollArea *area, QWidget *view, QWidget *viewport);
+
+} // namespace wheelzoom
