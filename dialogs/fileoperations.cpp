@@ -1,4 +1,5 @@
 #include "dialogs/fileoperations.h"
+#include "core/imagesafety.h"
 
 #include "core/appsettings.h"
 #include "core/mediafiles.h"
@@ -324,6 +325,7 @@ int FileOperations::importFiles(const QStringList &files)
     int skipped = 0;
     QStringList unsupported;
     QStringList failed;
+    QStringList refused;
     for (int i = 0; i < files.size(); ++i) {
         progress.setValue(i);
         QCoreApplication::processEvents();
@@ -333,6 +335,15 @@ int FileOperations::importFiles(const QStringList &files)
         if (!browser || browser->currentPath().isEmpty()) {
             unsupported << files[i];
             continue;
+        }
+        // A picture too large to ever be opened is not brought in: its size
+        // is read from the header, nothing is decoded.
+        if (browser == m_photos) {
+            const QSize size = QImageReader(files[i]).size();
+            if (size.isValid() && qint64(size.width()) * size.height() > imagesafety::kMaxPixels) {
+                refused << files[i];
+                continue;
+            }
         }
         const QString target = browser->currentPath() + QLatin1Char('/') + nameOf(files[i]);
         // An existing file of that name is never overwritten.
@@ -359,6 +370,8 @@ int FileOperations::importFiles(const QStringList &files)
         notifier().inform(parentWidget(), tr("不支持的文件类型：%1").arg(someNames(unsupported)));
     if (!failed.isEmpty())
         notifier().inform(parentWidget(), tr("复制失败：%1").arg(someNames(failed)));
+    if (!refused.isEmpty())
+        notifier().inform(parentWidget(), tr("打开文件失败") + QStringLiteral(": ") + someNames(refused));
     return copied;
 }
 

@@ -1,6 +1,7 @@
 #include "core/notifier.h"
 #include "dialogs/filebrowser.h"
 #include "dialogs/fileoperations.h"
+#include "tests/core/hostileimages.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -110,6 +111,20 @@ private slots:
         QCOMPARE(m_photos->listedPaths(), QStringList{photo("taken.png")});
         m_photos->refresh();
         QCOMPARE(m_photos->listedPaths().size(), 3);
+    }
+
+    // A picture no window could open is refused at the door.
+    void importRefusesHugePictures()
+    {
+        RecordingNotifier n;
+        QTemporaryDir src;
+        QFile huge(src.filePath("huge.png"));
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        huge.write(hostile::png(30000, 30000));
+        huge.close();
+        QCOMPARE(m_ops->importFiles({huge.fileName()}), 0);
+        QVERIFY(!QFileInfo::exists(photo("huge.png")));
+        QVERIFY2(n.informed.value(0).contains("huge.png"), qPrintable(n.informed.join('|')));
     }
 
     void deleteAsks()
