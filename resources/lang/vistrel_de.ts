@@ -424,6 +424,10 @@ Ersetzen?</translation>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Kein Programm zum Öffnen dieser Datei festgelegt: %1</translation>
         </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Die Datei konnte nicht geöffnet werden.</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

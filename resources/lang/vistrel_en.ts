@@ -424,6 +424,10 @@ Replace it?</translation>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>No program is set to open this file: %1</translation>
         </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Failed to open the file.</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

@@ -424,6 +424,10 @@
             <source>没有可以打开此文件的程序：%1</source>
             <translation>No hay ningún programa configurado para abrir este archivo: %1</translation>
         </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>No se pudo abrir el archivo.</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

@@ -424,6 +424,10 @@ Le remplacer ?</translation>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Aucun programme n'est défini pour ouvrir ce fichier : %1</translation>
         </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Impossible d'ouvrir le fichier.</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

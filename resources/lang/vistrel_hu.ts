@@ -424,6 +424,10 @@ Lecseréli?</translation>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Nincs beállítva program a fájl megnyitásához: %1</translation>
         </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>A fájl megnyitása sikertelen.</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

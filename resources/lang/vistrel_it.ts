@@ -424,6 +424,10 @@ Sostituirlo?</translation>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Nessun programma impostato per aprire questo file: %1</translation>
         </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Impossibile aprire il file.</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

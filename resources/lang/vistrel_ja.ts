@@ -424,6 +424,10 @@
             <source>没有可以打开此文件的程序：%1</source>
             <translation>このファイルを開くプログラムが設定されていません：%1</translation>
         </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>ファイルを開けませんでした。</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

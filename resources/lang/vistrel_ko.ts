@@ -424,6 +424,10 @@
             <source>没有可以打开此文件的程序：%1</source>
             <translation>이 파일을 열 프로그램이 설정되어 있지 않습니다: %1</translation>
         </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>파일을 열지 못했습니다.</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

@@ -424,6 +424,10 @@ Pakeisti?</translation>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Nenustatyta programa šiam failui atidaryti: %1</translation>
         </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Nepavyko atidaryti failo.</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

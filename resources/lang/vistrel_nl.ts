@@ -424,6 +424,10 @@ Vervangen?</translation>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Er is geen programma ingesteld om dit bestand te openen: %1</translation>
         </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Kan het bestand niet openen.</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

@@ -424,6 +424,10 @@ Zastąpić go?</translation>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Nie ustawiono programu do otwierania tego pliku: %1</translation>
         </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Nie można otworzyć pliku.</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

@@ -424,6 +424,10 @@ Substituí-lo?</translation>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Nenhum programa definido para abrir este arquivo: %1</translation>
         </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Não foi possível abrir o arquivo.</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

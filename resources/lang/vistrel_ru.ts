@@ -424,6 +424,10 @@
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Не задана программа для открытия этого файла: %1</translation>
         </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Не удалось открыть файл.</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>

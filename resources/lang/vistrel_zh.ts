@@ -424,6 +424,10 @@
             <source>没有可以打开此文件的程序：%1</source>
             <translation>沒有可以開啟此檔案的程式：%1</translation>
         </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>開啟檔案失敗</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
