@@ -61,7 +61,7 @@ void CameraLabel::setIndex(int index)
         m_freezeButton = new QPushButton(this);
         m_freezeButton->setObjectName(QStringLiteral("btnDongJie"));
         m_freezeButton->setStyleSheet(QStringLiteral(
-            "background-color:rgb(0,167,246,128); color:rgb(255,255,255); border-radius: 10px; border:none; "));
+            "background-color:rgba(0,167,246,128); color:rgb(255,255,255); border-radius: 10px; border:none; "));
         m_freezeButton->resize(140, 30);
         retranslate();
         m_freezeButton->show();

@@ -4,6 +4,8 @@
 #include "measure/scalebar.h"
 
 #include <QAction>
+#include <QSet>
+#include <QTranslator>
 #include <QDialogButtonBox>
 #include <QLibraryInfo>
 #include <QPushButton>
@@ -63,6 +65,23 @@ bool hasChinese(const QString &s)
     return false;
 }
 
+// Consulted only after the program's own translator has found nothing:
+// records every source-language text that reached it, whatever context the
+// code looked it up in.
+class MissRecorder : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        const QString text = QString::fromUtf8(source);
+        if (hasChinese(text))
+            misses.insert(QString::fromLatin1(context) + QStringLiteral(": ") + text);
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+    mutable QSet<QString> misses;
+};
+
 } // namespace
 
 class TstMenus : public QObject
@@ -121,6 +140,30 @@ private slots:
         rig.window->setLanguage(1);
         QCoreApplication::processEvents(); // the language-change events
         QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancel"));
+    }
+
+    // Every text the window looks up at run time has an entry in the context
+    // it is looked up in (a helper passing texts on cannot hide a miss).
+    void noLookupMisses()
+    {
+        if (!QFileInfo::exists(QCoreApplication::applicationDirPath() + "/lang/vistrel_en.qm"))
+            QSKIP("no translations beside the test program");
+        Rig rig;
+        MissRecorder recorder;
+        QCoreApplication::installTranslator(&recorder);
+        rig.window->setLanguage(1); // its translator is newer, so it is asked first
+        QCoreApplication::processEvents();
+        rig.window->onBtnCalib();
+        rig.window->onBtnOpenDir();
+        rig.window->onBtnSetting();
+        QCoreApplication::processEvents();
+        // The recorder does see a text looked up in a context without it.
+        QCoreApplication::translate("NoSuchContext", "拍照");
+        QVERIFY(recorder.misses.remove(QStringLiteral("NoSuchContext: 拍照")));
+        QCoreApplication::removeTranslator(&recorder);
+        QStringList misses = recorder.misses.values();
+        misses.sort();
+        QVERIFY2(misses.isEmpty(), qPrintable(misses.join(" | ")));
     }
 
     void timeAndCrossSwitches()
