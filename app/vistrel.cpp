@@ -59,11 +59,6 @@ namespace {
 int g_minimumStartupMs = 3000;
 std::optional<StoragePaths> g_storageOverride;
 
-QString trVistrel(const char *text)
-{
-    return QCoreApplication::translate("VistrelClass", text);
-}
-
 } // namespace
 
 void Vistrel::setStoragePathsOverride(const StoragePaths &paths)

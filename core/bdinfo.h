@@ -9,6 +9,13 @@ class QDataStream;
 // One calibration: the real length of one picture pixel at one magnification.
 struct BDInfo
 {
+    BDInfo() = default;
+    BDInfo(const QString &name_, double factor_, qint32 unit_, const QSize &pictureSize_ = QSize(),
+           const QString &camera_ = QString())
+        : name(name_), factor(factor_), unit(unit_), pictureSize(pictureSize_), camera(camera_)
+    {
+    }
+
     QString name;
     double factor = 1.0;
     qint32 unit = 4; // px

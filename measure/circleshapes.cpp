@@ -16,7 +16,7 @@ int centreGrabs(int code)
 
 OutlinePart circle(const QPointF &centre, double radius, bool grabs)
 {
-    OutlinePart part{OutlinePart::Circle, centre};
+    OutlinePart part{OutlinePart::Circle, centre, QPointF()};
     part.radius = radius;
     part.grabs = grabs;
     return part;

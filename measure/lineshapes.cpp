@@ -76,7 +76,7 @@ MeasuredValues GraphicsPointItem::values() const
 
 Outline GraphicsPointItem::outline() const
 {
-    OutlinePart dot{OutlinePart::Dot, labelAnchor()};
+    OutlinePart dot{OutlinePart::Dot, labelAnchor(), QPointF()};
     return {dot};
 }
 
@@ -327,5 +327,5 @@ Outline GraphicsCrossItem::outline() const
     const QVector<QPointF> pic = pointsWithCursor();
     if (pic.isEmpty())
         return {};
-    return {OutlinePart{OutlinePart::CrossHair, pic.last()}};
+    return {OutlinePart{OutlinePart::CrossHair, pic.last(), QPointF()}};
 }
