@@ -7,6 +7,8 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
     # toolchain
     build-essential cmake ninja-build pkg-config git
+    # the layer and translation checks, CSV read-back in the tests
+    python3
     # Qt 5.15 and its translation tools
     qtbase5-dev qttools5-dev qttools5-dev-tools
     # Qt's own texts (standard buttons, file dialogs, print preview) translated
