@@ -504,7 +504,8 @@ void CameraSession::onLocalCamera(const QString &camId, bool needCapture)
     const QSize size = buffer->size();
     if (size.isValid() && buffer->bits()) {
         QImage image(buffer->bits(), size.width(), size.height(), QImage::Format_RGB32);
-        if (m_settings->cameras.value(camId).blackWhite)
+        const auto config = m_settings->cameras.constFind(camId);
+        if (config != m_settings->cameras.cend() && config->blackWhite)
             image = image.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
         if (single)
             m_scene->setImage(image);
@@ -520,7 +521,8 @@ void CameraSession::onLocalCamera(const QString &camId, bool needCapture)
     m_hub->releaseFrame(camId);
     slot.rate->add();
     ++slot.delivered;
-    if (!single)
+    // The header's rate is formatted every 15 frames (twice a second at 30 fps), not per frame.
+    if (!single && slot.delivered % 15 == 1)
         updateTileTitle(camId);
     if (camId == m_currentCamera)
         updateStatus(camId);

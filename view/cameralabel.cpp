@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <cstring>
+
 namespace {
 
 const char kGreyBorder[] = "border-width: 2px;border-style: solid;border-color: rgb(128, 128, 128);";
@@ -75,8 +77,13 @@ void CameraLabel::setImage(const QImage &image)
 {
     if (m_frozen)
         return;
-    // A deep copy: the frame's pixels belong to the camera buffer.
-    m_image = image.copy();
+    // A deep copy: the frame's pixels belong to the camera buffer. A frame
+    // of the same size goes into the picture already held, without allocating.
+    if (m_image.size() == image.size() && m_image.format() == image.format()
+        && m_image.bytesPerLine() == image.bytesPerLine() && !image.isNull())
+        memcpy(m_image.bits(), image.constBits(), size_t(image.sizeInBytes()));
+    else
+        m_image = image.copy();
     m_message.clear();
     update();
 }
