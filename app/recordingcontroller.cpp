@@ -146,7 +146,9 @@ bool RecordingController::stop()
         ++m_settings->timedDone;
         m_timedVideo = false;
         emit seriesStepDone();
-        m_settings->timedNext = now().addSecs(m_settings->timedInterval);
+        // The next clip keeps to the series' grid, however late this stop came.
+        m_settings->timedNext =
+            m_schedule.isRunning() ? m_schedule.nextDue() : now().addSecs(m_settings->timedInterval);
     }
     if (QFileInfo::exists(m_path))
         m_settings->videoFiles.append(m_path);
@@ -173,10 +175,13 @@ void RecordingController::startSeries(const AppSettings &settings)
     s.timedActive = true;
     if (!s.timedNext.isValid())
         s.timedNext = now();
+    // Shot n at start + n x interval; clip n at start + n x (length + pause).
+    // Clips keep an open-ended grid: one that could not start is tried at
+    // the next slot, and the count of clips done ends the run.
     if (s.timedMode == 0)
         m_schedule.start(s.timedNext, qint64(qMax(1, s.timedInterval)) * 1000, qMax(0, s.timedCount - s.timedDone));
     else
-        m_schedule.stop();
+        m_schedule.start(s.timedNext, (qint64(qMax(0, s.timedLength)) + qMax(1, s.timedInterval)) * 1000);
     // A fine tick: the grid decides, the tick only looks.
     m_seriesRunning = true;
     m_seriesTimer.start(200);
@@ -225,9 +230,9 @@ void RecordingController::tickSeries()
             emit seriesStepDone();
         }
     } else {
-        const bool due = s.timedNext.isValid() && s.timedNext.toMSecsSinceEpoch() <= t.toMSecsSinceEpoch();
-        if (due && s.timedDone < s.timedCount && !m_timedVideo && !m_rtmp->isRunning()) {
-            s.timedNext = t.addSecs(s.timedInterval + s.timedLength + 1);
+        // A slot that comes while a clip still runs (a busy program) is skipped.
+        if (s.timedDone < s.timedCount && !m_timedVideo && !m_rtmp->isRunning() && m_schedule.takeDue(t) >= 0) {
+            s.timedNext = m_schedule.nextDue();
             emit seriesRecordToggle();
             m_timedVideo = m_recording;
         }

@@ -256,8 +256,9 @@ private slots:
         s.timedMode = 1;
         s.timedInterval = 5;
         s.timedLength = 2;
-        s.timedCount = 2;
+        s.timedCount = 3;
         s.timedNext = f.rec.now();
+        const QDateTime start = s.timedNext;
         f.rec.startSeries(s);
         QSignalSpy done(&f.rec, &RecordingController::seriesStepDone);
 
@@ -266,23 +267,32 @@ private slots:
         f.now += 1999;
         f.rec.tickSeries();
         QVERIFY(f.rec.isRecording());
-        f.now += 1;
+        // The stopping tick comes late; the next clip keeps to the grid of
+        // start + n x (length + pause), not to the stop.
+        f.now += 151;
         f.rec.tickSeries();
         QVERIFY(!f.rec.isRecording());
         QCOMPARE(done.count(), 1);
-        // The next clip is due the interval after this one stopped.
-        QCOMPARE(f.settings.timedNext, f.rec.now().addSecs(5));
-        f.now += 4999;
+        QCOMPARE(f.settings.timedNext, start.addSecs(7));
+        f.now = start.addMSecs(6999).toMSecsSinceEpoch();
         f.rec.tickSeries();
         QVERIFY(!f.rec.isRecording());
-        f.now += 1;
+        // A late start tick does not shift the clips after it.
+        f.now += 301;
         f.rec.tickSeries();
         QVERIFY(f.rec.isRecording());
+        QCOMPARE(f.settings.timedNext, start.addSecs(14));
         f.now += 2000;
         f.rec.tickSeries();
         QCOMPARE(done.count(), 2);
+        QCOMPARE(f.settings.timedNext, start.addSecs(14));
+        f.now = start.addSecs(14).toMSecsSinceEpoch();
+        f.rec.tickSeries();
+        f.now += 2000;
+        f.rec.tickSeries();
+        QCOMPARE(done.count(), 3);
         QVERIFY(!f.settings.timedActive);
-        QCOMPARE(f.settings.videoFiles.size(), 2);
+        QCOMPARE(f.settings.videoFiles.size(), 3);
     }
 
     void recorderFailureStops()
