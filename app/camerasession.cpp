@@ -48,6 +48,10 @@ CameraSession::CameraSession(QWidget *window, Ui::VistrelClass *form, AppSetting
     m_watcher->setPaused([this] { return m_recording->isRecording(); });
     connect(m_hub, &CameraHub::sigFrameReady, this, &CameraSession::onLocalCamera);
     connect(m_hub, &CameraHub::sigCameraLost, this, &CameraSession::onCameraLost);
+    connect(m_hub, &CameraHub::sigFrameRateChanged, this, [this](const QString &camId) {
+        if (camId == m_currentCamera)
+            updateResolutionLabel();
+    });
     connect(m_hub, &CameraHub::sigCameraError, this, &CameraSession::onCameraError);
     // The camera list's popup is where a camera is dragged onto a tile from.
     ui->boxCam->view()->setDragEnabled(true);
@@ -572,6 +576,10 @@ void CameraSession::updateResolutionLabel()
     if (m_cameras.contains(m_currentCamera))
         size = m_cameras[m_currentCamera].frameSize;
     ui->labelResInfo->setText(QString::asprintf("%d * %d", qMax(size.width(), 0), qMax(size.height(), 0)));
+    // The rate the driver granted, not the one asked for; the measured rate
+    // is on the status line.
+    const double granted = m_cameras.contains(m_currentCamera) ? m_hub->frameRate(m_currentCamera) : 0.0;
+    ui->labelRateInfo->setText(granted > 0 ? QString::number(granted, 'g', 3) + QStringLiteral(" fps") : QString());
 }
 
 void CameraSession::onCoorInfo(QPoint point, QColor colour)

@@ -1104,6 +1104,10 @@ Ersetzen?</translation>
             <source>比例尺</source>
             <translation>Maßstabsbalken</translation>
         </message>
+        <message>
+            <source>摄像头驱动准许的帧率</source>
+            <translation>Vom Kameratreiber gewährte Bildrate</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

@@ -1104,6 +1104,10 @@ Replace it?</translation>
             <source>比例尺</source>
             <translation>Scale bar</translation>
         </message>
+        <message>
+            <source>摄像头驱动准许的帧率</source>
+            <translation>Frame rate granted by the camera driver</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

@@ -1104,6 +1104,10 @@
             <source>比例尺</source>
             <translation>Barra de escala</translation>
         </message>
+        <message>
+            <source>摄像头驱动准许的帧率</source>
+            <translation>Velocidad de fotogramas concedida por el controlador de la cámara</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

@@ -1104,6 +1104,10 @@ Le remplacer ?</translation>
             <source>比例尺</source>
             <translation>Barre d'échelle</translation>
         </message>
+        <message>
+            <source>摄像头驱动准许的帧率</source>
+            <translation>Fréquence d'images accordée par le pilote de la caméra</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

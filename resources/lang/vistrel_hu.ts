@@ -1104,6 +1104,10 @@ Lecseréli?</translation>
             <source>比例尺</source>
             <translation>Méretarányjelző</translation>
         </message>
+        <message>
+            <source>摄像头驱动准许的帧率</source>
+            <translation>A kamera illesztőprogramja által engedélyezett képkockasebesség</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

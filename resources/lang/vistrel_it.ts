@@ -1104,6 +1104,10 @@ Sostituirlo?</translation>
             <source>比例尺</source>
             <translation>Barra di scala</translation>
         </message>
+        <message>
+            <source>摄像头驱动准许的帧率</source>
+            <translation>Frequenza fotogrammi concessa dal driver della fotocamera</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

@@ -1104,6 +1104,10 @@
             <source>比例尺</source>
             <translation>スケールバー</translation>
         </message>
+        <message>
+            <source>摄像头驱动准许的帧率</source>
+            <translation>カメラドライバーが許可したフレームレート</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

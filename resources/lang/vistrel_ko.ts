@@ -1104,6 +1104,10 @@
             <source>比例尺</source>
             <translation>축척 막대</translation>
         </message>
+        <message>
+            <source>摄像头驱动准许的帧率</source>
+            <translation>카메라 드라이버가 허용한 프레임 속도</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

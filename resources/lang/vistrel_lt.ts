@@ -1104,6 +1104,10 @@ Pakeisti?</translation>
             <source>比例尺</source>
             <translation>Mastelio juosta</translation>
         </message>
+        <message>
+            <source>摄像头驱动准许的帧率</source>
+            <translation>Kameros tvarkyklės suteiktas kadrų dažnis</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

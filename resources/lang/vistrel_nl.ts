@@ -1104,6 +1104,10 @@ Vervangen?</translation>
             <source>比例尺</source>
             <translation>Schaalbalk</translation>
         </message>
+        <message>
+            <source>摄像头驱动准许的帧率</source>
+            <translation>Door het camerastuurprogramma toegestane beeldsnelheid</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

@@ -1104,6 +1104,10 @@ Zastąpić go?</translation>
             <source>比例尺</source>
             <translation>Pasek skali</translation>
         </message>
+        <message>
+            <source>摄像头驱动准许的帧率</source>
+            <translation>Szybkość klatek przyznana przez sterownik kamery</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

@@ -1104,6 +1104,10 @@ Substituí-lo?</translation>
             <source>比例尺</source>
             <translation>Barra de escala</translation>
         </message>
+        <message>
+            <source>摄像头驱动准许的帧率</source>
+            <translation>Taxa de quadros concedida pelo driver da câmera</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

@@ -1104,6 +1104,10 @@
             <source>比例尺</source>
             <translation>Масштабная линейка</translation>
         </message>
+        <message>
+            <source>摄像头驱动准许的帧率</source>
+            <translation>Частота кадров, предоставленная драйвером камеры</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

@@ -1104,6 +1104,10 @@
             <source>比例尺</source>
             <translation>Масштабна лінійка</translation>
         </message>
+        <message>
+            <source>摄像头驱动准许的帧率</source>
+            <translation>Частота кадрів, надана драйвером камери</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

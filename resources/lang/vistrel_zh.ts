@@ -1104,6 +1104,10 @@
             <source>比例尺</source>
             <translation>比例尺</translation>
         </message>
+        <message>
+            <source>摄像头驱动准许的帧率</source>
+            <translation>攝影機驅動程式准許的影格率</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

@@ -56,6 +56,10 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return rig.ui()->labelStatus->text().contains("fps"); }, 3000));
         QVERIFY(!rig.ui()->labelStatus->text().contains(":0.0fps"));
         QCOMPARE(rig.ui()->labelResInfo->text(), QStringLiteral("640 * 480"));
+        // Beside it the rate the driver granted, read back, not the one asked for.
+        const double granted = CameraHub::instance()->frameRate(rig.window->currentCamera());
+        QVERIFY(granted > 0);
+        QCOMPARE(rig.ui()->labelRateInfo->text(), QString::number(granted, 'g', 3) + QStringLiteral(" fps"));
 
         // Choosing the other camera closes the first and opens it.
         rig.ui()->boxCam->setCurrentIndex(1);
