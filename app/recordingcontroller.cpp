@@ -4,9 +4,11 @@
 #include "measure/camerascene.h"
 #include "record/rtmpthread.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QThread>
+#include <QTime>
 
 RecordingController::RecordingController(CameraScene *scene, AppSettings *settings, QObject *parent)
     : QObject(parent)
@@ -205,6 +207,23 @@ qint64 RecordingController::secondsToNextShot() const
     if (!next.isValid())
         return 0;
     return qMax<qint64>(0, (now().msecsTo(next) + 999) / 1000);
+}
+
+QString RecordingController::seriesStatusText() const
+{
+    if (!isSeriesRunning() || m_settings->timedMode != 0)
+        return QString();
+    return QCoreApplication::translate("Vistrel", "下次拍摄：%1 秒后（%2/%3）")
+        .arg(secondsToNextShot())
+        .arg(m_settings->timedDone + 1)
+        .arg(m_settings->timedCount);
+}
+
+QString RecordingController::recordingStatusText() const
+{
+    if (!isRecording())
+        return QString();
+    return QStringLiteral("REC ") + QTime(0, 0).addSecs(int(elapsedMs() / 1000)).toString(QStringLiteral("hh:mm:ss"));
 }
 
 void RecordingController::tickSeries()

@@ -75,6 +75,10 @@ public:
     // Seconds to the next shot of a running series (0 when due).
     qint64 secondsToNextShot() const;
     void endSeries();
+    // The status line's words: the next shot of a photo series, the running
+    // recording's time. Empty when there is none.
+    QString seriesStatusText() const;
+    QString recordingStatusText() const;
     void tickSeries();
     bool isTimedVideo() const { return m_timedVideo; }
     QTimer *seriesTimer() { return &m_seriesTimer; }

@@ -6,6 +6,7 @@
 #include "app/fullscreenmode.h"
 #include "app/languages.h"
 #include "app/languageswitcher.h"
+#include "app/photocapture.h"
 #include "app/recordingcontroller.h"
 #include "app/scalebarmenu.h"
 #include "app/settingsstore.h"
@@ -122,6 +123,8 @@ Vistrel::Vistrel(QWidget *parent)
     m_panel = new CameraParamPanel(ui->cameraParamWidget, {ui->btnBaoGuang, ui->btnColor, ui->btnBlance, ui->btnResever},
                                    m_hub, &m_settings, this);
     m_session = new CameraSession(this, ui, &m_settings, m_store, m_panel, m_recording, this);
+    m_photos = new PhotoCapture(this, ui, m_session, m_scene, m_store, &m_settings);
+    m_photos->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
     for (int i = 0; i < AppSettings::kTileCount; ++i) {
         tile(i)->setIndex(i);
         tile(i)->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -316,8 +319,6 @@ void Vistrel::applyLoadedSettings()
 
 // ---------------------------------------------------------------- cameras
 
-// ---------------------------------------------------------------- cameras
-
 QString Vistrel::currentCamera() const { return m_session->currentCamera(); }
 const QMap<QString, Vistrel::CameraSlot> &Vistrel::openCameras() const { return m_session->openCameras(); }
 void Vistrel::refreshCameraList() { m_session->refreshCameraList(); }
@@ -419,100 +420,14 @@ void Vistrel::onBtnAdvanced()
 
 // ------------------------------------------------------ photos, recording
 
-bool Vistrel::deviceStarted()
-{
-    if (m_session->hasCurrent())
-        return true;
-    notifier().inform(this, tr("设备未启动"));
-    return false;
-}
-
-QImage Vistrel::captureImage()
-{
-    // The four-tile view (or another camera's button) photographs that
-    // camera's own full frame, whole: the zoom is the single view's.
-    const QImage full = m_session->photoSource();
-    if (!full.isNull())
-        return full;
-    if (ui->stackMainWidget->currentIndex() != 0) {
-        const int t = tileOf(currentCamera());
-        CameraLabel *label = tile(t < 0 ? 0 : t);
-        return label ? label->image() : QImage();
-    }
-    // The picture at its own resolution with the shapes burnt in.
-    const QImage source = m_scene->grabImage();
-    if (source.isNull() || zoomFactor(ui->comboZoom->currentData().toString()) <= 1.0)
-        return source;
-    // Zoomed in: the part scrolled into sight, in the picture's own pixels.
-    QWidget *view = ui->camViewer;
-    const QWidget *viewport = ui->mainPageScrollArea->viewport();
-    const QRect seen = QRect(view->mapFrom(viewport, QPoint(0, 0)), viewport->size()) & view->rect();
-    return source.copy(visiblePicturePart(source.size(), view->size(), seen));
-}
-
+bool Vistrel::deviceStarted() { return m_photos->deviceStarted(); }
+QImage Vistrel::captureImage() { return m_photos->captureImage(); }
 QRect Vistrel::visiblePicturePart(const QSize &picture, const QSize &view, const QRect &seen)
 {
-    if (view.isEmpty() || seen.isEmpty())
-        return QRect(QPoint(0, 0), picture);
-    const double sx = double(picture.width()) / view.width();
-    const double sy = double(picture.height()) / view.height();
-    const QRect part(QPoint(qRound(seen.left() * sx), qRound(seen.top() * sy)),
-                     QPoint(qRound((seen.right() + 1) * sx) - 1, qRound((seen.bottom() + 1) * sy) - 1));
-    return part & QRect(QPoint(0, 0), picture);
+    return PhotoCapture::visiblePicturePart(picture, view, seen);
 }
-
-bool Vistrel::savePhoto(const QImage &image, const QString &path)
-{
-    // The photo carries the pixel size: a capture is in the picture's own
-    // pixels at every zoom.
-    const BDInfo scale = m_scene->calibration();
-    return photofile::writePhoto(path, image, scale);
-}
-
-void Vistrel::onBtnCapture()
-{
-    QString why;
-    if (takePhoto(&why) || why.isEmpty())
-        return;
-    // A photo that was not written is not listed; say so once.
-    if (!m_photoFolderWarned) {
-        m_photoFolderWarned = true;
-        notifier().inform(this, tr("照片未保存：%1").arg(why));
-    }
-}
-
-bool Vistrel::takePhoto(QString *why)
-{
-    // These checks say why themselves.
-    if (!deviceStarted() || !m_store->checkSaveFolder(SettingsStore::Photo))
-        return false;
-    if (tile(0)->isFrozen())
-        return false;
-    const QImage image = captureImage();
-    const QString path = m_store->makeFilePath(SettingsStore::Photo);
-    if (!savePhoto(image, path)) {
-        *why = diskerror::diagnose(path, image.sizeInBytes());
-        return false;
-    }
-    m_settings.imageFiles.append(path);
-    m_store->scheduleSave();
-    ui->imageBrowser->addItem(path);
-    if (ui->stackMainWidget->currentIndex() == 1) {
-        int t = -1;
-        for (int i = 0; i < AppSettings::kTileCount; ++i) {
-            if (tile(i)->isSelected())
-                t = i;
-        }
-        if (t < 0)
-            t = 1;
-        // A live tile keeps its camera; an empty one shows the photo.
-        if (m_session->cameraInTile(t).isEmpty()) {
-            tile(t)->setFile(path);
-            selectTile(t % 3 + 1);
-        }
-    }
-    return true;
-}
+void Vistrel::onBtnCapture() { m_photos->takeFromButton(); }
+bool Vistrel::takePhoto(QString *why) { return m_photos->take(why); }
 
 void Vistrel::onBtnRecord()
 {
@@ -582,17 +497,8 @@ void Vistrel::onBtnTimeSetting()
 
 void Vistrel::updateRecordingStatus()
 {
-    QString series;
-    if (m_recording->isSeriesRunning() && m_settings.timedMode == 0)
-        series = tr("下次拍摄：%1 秒后（%2/%3）")
-                     .arg(m_recording->secondsToNextShot())
-                     .arg(m_settings.timedDone + 1)
-                     .arg(m_settings.timedCount);
-    ui->labelStatus->setPart(4, series, 2);
-    QString rec;
-    if (isRecording())
-        rec = QStringLiteral("REC ") + QTime(0, 0).addSecs(int(m_recording->elapsedMs() / 1000)).toString("hh:mm:ss");
-    ui->labelStatus->setPart(5, rec, 3);
+    ui->labelStatus->setPart(4, m_recording->seriesStatusText(), 2);
+    ui->labelStatus->setPart(5, m_recording->recordingStatusText(), 3);
 }
 
 void Vistrel::closeEvent(QCloseEvent *event)

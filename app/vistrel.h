@@ -181,7 +181,6 @@ private:
     void connectForm();
     void applyLoadedSettings();
     void retranslate();
-    bool savePhoto(const QImage &image, const QString &path);
     // One photo through the usual checks: true when written, else false
     // with the reason (empty when nothing was attempted, as in a freeze).
     bool takePhoto(QString *why);
@@ -202,13 +201,13 @@ private:
     RecordingController *m_recording = nullptr;
     CameraParamPanel *m_panel = nullptr;
     CameraSession *m_session = nullptr;
+    class PhotoCapture *m_photos = nullptr;
     LanguageSwitcher *m_languages = nullptr;
     FullScreenMode *m_fullScreen = nullptr;
     IconHelp *m_iconHelp = nullptr;
     SettingTimeDialog *m_timeDialog = nullptr;
     QTimer *m_statusTick = nullptr;
 
-    bool m_photoFolderWarned = false;
     QIcon m_recordPlayingIcon;
     QIcon m_recordIcon;
 };

@@ -315,6 +315,13 @@ void BDWidget::applyCalibration()
     updateNote();
 }
 
+BDInfo BDWidget::calibrationFor(const QSize &picture) const
+{
+    if (m_hasApplied)
+        return calibrationForPicture(m_applied, picture);
+    return m_scene ? m_scene->calibration() : BDInfo();
+}
+
 void BDWidget::updateNote()
 {
     QString note;

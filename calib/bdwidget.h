@@ -63,6 +63,9 @@ public:
     // ("calibrated at 1920 × 1080, scaled ×1.50"); empty when it applies
     // as it was made.
     QString calibrationNote() const { return m_note; }
+    // The chosen calibration as it applies to a picture of that size (a
+    // photo of another camera); the scene's own when none was chosen.
+    BDInfo calibrationFor(const QSize &picture) const;
 
     // A real length typed in the locale's way ("0,5" in German) or the C
     // way; *ok false for anything else.

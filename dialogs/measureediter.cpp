@@ -100,6 +100,14 @@ bool MeasureEditer::openImage(const QString &path)
         qWarning("not opened: %s: %s", qPrintable(path), qPrintable(why));
         return false;
     }
+    // A photo with its shapes burnt in keeps the pixels under them beside
+    // it: the shapes are edited over those, when they still fit.
+    annotations::Document doc;
+    QImage original;
+    if (QFileInfo(annotations::originalPathFor(path)).isFile()
+        && annotations::load(path, &doc) == annotations::Load::Loaded
+        && imagesafety::readImageSafely(annotations::originalPathFor(path), &original) && original.size() == img.size())
+        img = original;
     if (img.format() != QImage::Format_RGB32 && img.format() != QImage::Format_ARGB32)
         img = img.convertToFormat(QImage::Format_RGB32);
     m_filePath = path;

@@ -177,11 +177,38 @@ QString pathFor(const QString &photo)
     return photo + QStringLiteral(".vistrel.json");
 }
 
+QString originalPathFor(const QString &photo)
+{
+    return photo + QStringLiteral(".vistrel.original");
+}
+
 QStringList companions(const QString &photo)
 {
-    const QString sidecar = pathFor(photo);
-    // A folder of that name is no sidecar and never travels with the photo.
-    return QFileInfo(sidecar).isFile() ? QStringList{sidecar} : QStringList();
+    // A folder of such a name is no companion and never travels with the photo.
+    QStringList files;
+    for (const QString &path : {pathFor(photo), originalPathFor(photo)}) {
+        if (QFileInfo(path).isFile())
+            files << path;
+    }
+    return files;
+}
+
+bool saveOriginal(const QString &photo, const QImage &pixels, QString *error)
+{
+    // Lossless whatever the photo's format: these are the pixels edited over.
+    QSaveFile file(originalPathFor(photo));
+    if (!file.open(QIODevice::WriteOnly) || !pixels.save(&file, "PNG")) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 bool pointRange(int type, int *least, int *most)

@@ -4,6 +4,7 @@
 #include "measure/shapetype.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -36,8 +37,15 @@ struct Document
 // "<photo>.vistrel.json". The browser moves, copies, renames and deletes it
 // with its photo.
 QString pathFor(const QString &photo);
-// The files that travel with a photo: the sidecar when it exists.
+// "<photo>.vistrel.original": the pixels the shapes were drawn over, in
+// PNG, for a photo whose own pixels have the shapes burnt in (one taken in
+// the main window). Absent, the photo's own pixels are the original.
+QString originalPathFor(const QString &photo);
+// The files that travel with a photo: the sidecar and the original, where
+// they exist.
 QStringList companions(const QString &photo);
+// Atomic, like save().
+bool saveOriginal(const QString &photo, const QImage &pixels, QString *error = nullptr);
 
 // Points a finished shape of that kind has; false for unknown kinds.
 bool pointRange(int type, int *least, int *most);

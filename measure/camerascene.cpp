@@ -17,6 +17,8 @@
 #include <QPointer>
 #include <QTime>
 
+#include <utility>
+
 #include <cstring>
 
 CameraScene::CameraScene(QObject *parent)
@@ -176,12 +178,17 @@ void CameraScene::renderInto(QImage *target)
     m_renderMode = false;
 }
 
-QImage CameraScene::grabImage()
+QImage CameraScene::grabImage(bool withShapes)
 {
     QImage image(sceneRect().size().toSize(), QImage::Format_RGB32);
     if (image.isNull())
         return image;
+    // Without shapes: the list is set aside for this one render; the cached
+    // layers are only drawn while shapes exist, so none goes stale.
+    const QList<GraphicsItem *> shapes = withShapes ? QList<GraphicsItem *>() : std::exchange(m_shapes, {});
     renderInto(&image);
+    if (!withShapes)
+        m_shapes = shapes;
     return image;
 }
 

@@ -54,7 +54,8 @@ public:
     // indirectly so that they go through drawItems).
     bool isPaintingShapes() const { return m_paintingShapes; }
     void resetImage();
-    QImage grabImage();
+    // The picture at its own size with overlays; with the shapes unless told not.
+    QImage grabImage(bool withShapes = true);
     void allocateRenderBuffers();
     // The filled buffer, still taken (the consumer releases it); null when
     // every buffer is busy or there is no picture.

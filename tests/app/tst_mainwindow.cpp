@@ -10,6 +10,9 @@
 #include "capture/devicetable.h"
 #include "capture/simbackend.h"
 #include "dialogs/filebrowser.h"
+#include "dialogs/fileoperations.h"
+#include "dialogs/measureediter.h"
+#include "measure/annotations.h"
 #include "dialogs/settingtimedialog.h"
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
@@ -157,6 +160,62 @@ private slots:
                 c = p;
         }
         QVERIFY2(c.red() > 200 && c.red() - c.green() > 100, qPrintable(c.name()));
+    }
+
+    // A photo with shapes has them burnt in and keeps them editable beside
+    // it: the editor opens them over the pixels that were under them.
+    void photoShapesStayEditable_data()
+    {
+        QTest::addColumn<QString>("zoom");
+        QTest::newRow("whole") << "1.0x";
+        QTest::newRow("zoomed part") << "2.0x";
+    }
+    void photoShapesStayEditable()
+    {
+        QFETCH(QString, zoom);
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        const QString folder = rig.dir.filePath("save/image/Photo");
+        rig.ui()->imageBrowser->setCurrentPath(folder);
+        rig.ui()->boxFormatImage->setCurrentIndex(0);
+        rig.ui()->comboZoom->setCurrentText(zoom);
+        QTest::qWait(50);
+        GraphicsItem *line = createShape(65539);
+        ShapeRecord r;
+        r.type = 65539;
+        r.points = {{200, 240}, {440, 240}};
+        r.style.lineWidthIndex = 3;
+        line->restore(r);
+        rig.window->scene()->addShape(line);
+        rig.window->onBtnCapture();
+        const QStringList pngs = QDir(folder).entryList({"*.png"}, QDir::Files);
+        QCOMPARE(pngs.size(), 1);
+        const QString photo = folder + "/" + pngs[0];
+        QCOMPARE(rig.ui()->imageBrowser->listWidget()->count(), 1);
+
+        annotations::Document doc;
+        QCOMPARE(annotations::load(photo, &doc), annotations::Load::Loaded);
+        QCOMPARE(doc.shapes.size(), 1);
+        const QImage burnt(photo);
+        const QImage original(annotations::originalPathFor(photo), "PNG");
+        QCOMPARE(original.size(), burnt.size());
+        QCOMPARE(doc.calibration.pictureSize, burnt.size());
+        // The sidecar's points lie on the burnt-in line, in the photo's pixels.
+        const QPoint mid = ((doc.shapes[0].points[0] + doc.shapes[0].points[1]) / 2).toPoint();
+        QVERIFY(burnt.rect().contains(mid));
+        const auto red = [](QRgb p) { return qRed(p) - qGreen(p) > 100; };
+        QVERIFY(red(burnt.pixel(mid)));
+        QVERIFY(!red(original.pixel(mid)));
+
+        MeasureEditer *editor = rig.window->editer();
+        QVERIFY(editor->openImage(photo));
+        QCOMPARE(editor->viewer()->cameraScene()->shapes().size(), 1);
+        QCOMPARE(editor->viewer()->cameraScene()->image().pixel(mid), original.pixel(mid));
+
+        // The companions travel with the photo and go with it.
+        QVERIFY(rig.window->fileOperations()->renameEntry(rig.ui()->imageBrowser, photo, "kept"));
+        const QString renamed = folder + "/kept.png";
+        QVERIFY(QFile::exists(annotations::pathFor(renamed)) && QFile::exists(annotations::originalPathFor(renamed)));
     }
 
     void editorSaveIsListed()

@@ -1,0 +1,182 @@
+#include "app/photocapture.h"
+
+#include "app/camerasession.h"
+#include "app/settingsstore.h"
+#include "core/appsettings.h"
+#include "core/bdinfo.h"
+#include "core/diskerror.h"
+#include "core/notifier.h"
+#include "core/photofile.h"
+#include "dialogs/filebrowser.h"
+#include "measure/annotations.h"
+#include "measure/camerascene.h"
+#include "measure/graphicsitem.h"
+#include "ui_vistrel.h"
+#include "view/cameralabel.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+PhotoCapture::PhotoCapture(QWidget *window, Ui::VistrelClass *ui_, CameraSession *session, CameraScene *scene,
+                           SettingsStore *store, AppSettings *settings)
+    : QObject(window)
+    , m_window(window)
+    , ui(ui_)
+    , m_session(session)
+    , m_scene(scene)
+    , m_store(store)
+    , m_settings(settings)
+{
+}
+
+bool PhotoCapture::deviceStarted()
+{
+    if (m_session->hasCurrent())
+        return true;
+    notifier().inform(m_window, QCoreApplication::translate("Vistrel", "设备未启动"));
+    return false;
+}
+
+QRect PhotoCapture::seenPart(const QSize &picture) const
+{
+    if (CameraSession::zoomFactor(ui->comboZoom->currentData().toString()) <= 1.0)
+        return QRect(QPoint(0, 0), picture);
+    // Zoomed in: the part scrolled into sight, in the picture's own pixels.
+    QWidget *view = ui->camViewer;
+    const QWidget *viewport = ui->mainPageScrollArea->viewport();
+    const QRect seen = QRect(view->mapFrom(viewport, QPoint(0, 0)), viewport->size()) & view->rect();
+    return visiblePicturePart(picture, view->size(), seen);
+}
+
+QImage PhotoCapture::captureImage(bool shapes)
+{
+    // The four-tile view (or another camera's button) photographs that
+    // camera's own full frame, whole: the zoom is the single view's.
+    const QImage full = m_session->photoSource();
+    if (!full.isNull())
+        return full;
+    if (ui->stackMainWidget->currentIndex() != 0) {
+        const int t = m_session->tileOf(m_session->currentCamera());
+        CameraLabel *label = m_session->tile(t < 0 ? 0 : t);
+        return label ? label->image() : QImage();
+    }
+    // The picture at its own resolution, the shapes burnt in when asked.
+    const QImage source = m_scene->grabImage(shapes);
+    if (source.isNull())
+        return source;
+    const QRect part = seenPart(source.size());
+    return part == source.rect() ? source : source.copy(part);
+}
+
+QRect PhotoCapture::visiblePicturePart(const QSize &picture, const QSize &view, const QRect &seen)
+{
+    if (view.isEmpty() || seen.isEmpty())
+        return QRect(QPoint(0, 0), picture);
+    const double sx = double(picture.width()) / view.width();
+    const double sy = double(picture.height()) / view.height();
+    const QRect part(QPoint(qRound(seen.left() * sx), qRound(seen.top() * sy)),
+                     QPoint(qRound((seen.right() + 1) * sx) - 1, qRound((seen.bottom() + 1) * sy) - 1));
+    return part & QRect(QPoint(0, 0), picture);
+}
+
+bool PhotoCapture::write(const QImage &image, const QString &path, bool wholeFrame)
+{
+    // The photo carries the pixel size. The view's picture (whole or a part)
+    // is in the scene's pixels; another camera's whole frame gets the
+    // calibration scaled to its own size.
+    const BDInfo scale =
+        wholeFrame && m_calibrationFor ? m_calibrationFor(image.size()) : m_scene->calibration();
+    return photofile::writePhoto(path, image, scale);
+}
+
+bool PhotoCapture::writeAnnotated(const QString &path, QString *why)
+{
+    const QImage burnt = captureImage(true);
+    if (!write(burnt, path)) {
+        *why = diskerror::diagnose(path, burnt.sizeInBytes());
+        return false;
+    }
+    list(path);
+    // The shapes stay editable: the pixels under them beside the photo, then
+    // the shapes, in the photo's pixels (a zoomed photo is the part in sight).
+    // Without the pixels no sidecar: it would draw the shapes a second time.
+    const QImage plain = captureImage(false);
+    QString error;
+    if (!annotations::saveOriginal(path, plain, &error)) {
+        qWarning("shapes not kept editable: %s: %s", qPrintable(path), qPrintable(error));
+        return true;
+    }
+    const QPoint origin = seenPart(m_scene->image().size()).topLeft();
+    annotations::Document doc;
+    for (const GraphicsItem *shape : m_scene->shapes()) {
+        ShapeRecord record = shape->record();
+        for (QPointF &p : record.points)
+            p -= origin;
+        doc.shapes.append(record);
+    }
+    doc.calibration = m_scene->calibration();
+    doc.calibration.pictureSize = plain.size();
+    if (!annotations::save(path, doc, &error)) {
+        qWarning("shapes not kept editable: %s: %s", qPrintable(path), qPrintable(error));
+        QFile::remove(annotations::originalPathFor(path));
+    }
+    return true;
+}
+
+void PhotoCapture::list(const QString &path)
+{
+    m_settings->imageFiles.append(path);
+    m_store->scheduleSave();
+    ui->imageBrowser->addItem(path);
+}
+
+bool PhotoCapture::take(QString *why)
+{
+    // These checks say why themselves.
+    if (!deviceStarted() || !m_store->checkSaveFolder(SettingsStore::Photo))
+        return false;
+    if (m_session->tile(0)->isFrozen())
+        return false;
+    const QString path = m_store->makeFilePath(SettingsStore::Photo);
+    QImage image = m_session->photoSource();
+    const bool wholeFrame = !image.isNull();
+    if (!wholeFrame && ui->stackMainWidget->currentIndex() == 0 && !m_scene->shapes().isEmpty()) {
+        if (!writeAnnotated(path, why))
+            return false;
+    } else {
+        if (!wholeFrame)
+            image = captureImage();
+        if (!write(image, path, wholeFrame)) {
+            *why = diskerror::diagnose(path, image.sizeInBytes());
+            return false;
+        }
+        list(path);
+    }
+    if (ui->stackMainWidget->currentIndex() == 1) {
+        int t = -1;
+        for (int i = 0; i < AppSettings::kTileCount; ++i) {
+            if (m_session->tile(i)->isSelected())
+                t = i;
+        }
+        if (t < 0)
+            t = 1;
+        // A live tile keeps its camera; an empty one shows the photo.
+        if (m_session->cameraInTile(t).isEmpty()) {
+            m_session->tile(t)->setFile(path);
+            m_session->selectTile(t % 3 + 1);
+        }
+    }
+    return true;
+}
+
+void PhotoCapture::takeFromButton()
+{
+    QString why;
+    if (take(&why) || why.isEmpty())
+        return;
+    // A photo that was not written is not listed; say so once.
+    if (!m_warned) {
+        m_warned = true;
+        notifier().inform(m_window, QCoreApplication::translate("Vistrel", "照片未保存：%1").arg(why));
+    }
+}
