@@ -133,6 +133,8 @@ public:
 
     bool setFormat(const QString &camId, const QString &format);
     bool setProperty(const QString &camId, int code, int value);
+    // Size, rate and FOURCC of the stream; for a control the device's value
+    // now (exposure mode: 1 automatic, 2 manual); -1 when not supported.
     int getProperty(const QString &camId, int code);
     PropertyRange getPropertyRange(const QString &camId, int code);
     bool isPropertySupported(const QString &camId, int code);
