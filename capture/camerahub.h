@@ -133,6 +133,8 @@ public:
 
     bool setFormat(const QString &camId, const QString &format);
     bool setProperty(const QString &camId, int code, int value);
+    // Size, rate and FOURCC of the stream; for a control the device's value
+    // now (exposure mode: 1 automatic, 2 manual); -1 when not supported.
     int getProperty(const QString &camId, int code);
     PropertyRange getPropertyRange(const QString &camId, int code);
     bool isPropertySupported(const QString &camId, int code);
@@ -168,9 +170,9 @@ public:
     // display size: for a photo. False before the first frame.
     bool grabFullFrame(const QString &camId, QImage *destination);
 
-    // The rate the camera was granted by its driver at the last open, read
-    // back from it (0 when unknown). A recording at a higher rate would only
-    // repeat pictures.
+    // The rate the camera's driver granted at the last start of its stream
+    // (open, size, format or rate change), read back from it; 0 when unknown
+    // or closed. A recording at a higher rate would only repeat pictures.
     double frameRate(const QString &camId) const;
     // Why the camera could not start or stopped (e.g. the USB bandwidth
     // message); empty once it opens again.

@@ -1,9 +1,11 @@
 #include "capture/capturelayer.h"
 
+#include "capture/captureformats.h"
 #include "capture/devicesettingsdialog.h"
 #include "capture/devicetable.h"
 #include "capture/framecallback.h"
 #include "capture/frameconverter.h"
+#include "capture/streamsetup.h"
 #include "capture/subtypes.h"
 
 #include <QDialog>
@@ -12,170 +14,6 @@
 
 #include <linux/videodev2.h>
 
-#include <algorithm>
-#include <atomic>
-#include <cstdarg>
-#include <cstdio>
-#include <cstdlib>
-#include <mutex>
-
-namespace {
-
-std::atomic<bool> g_verbose{true};
-std::mutex g_hookMutex;
-std::function<void(const QByteArray &)> g_hook;
-
-quint32 filterControlId(int property)
-{
-    switch (property) {
-    case VideoProcAmp::Brightness: return V4L2_CID_BRIGHTNESS;
-    case VideoProcAmp::Contrast: return V4L2_CID_CONTRAST;
-    case VideoProcAmp::Hue: return V4L2_CID_HUE;
-    case VideoProcAmp::Saturation: return V4L2_CID_SATURATION;
-    case VideoProcAmp::Sharpness: return V4L2_CID_SHARPNESS;
-    case VideoProcAmp::Gamma: return V4L2_CID_GAMMA;
-    case VideoProcAmp::WhiteBalance: return V4L2_CID_AUTO_WHITE_BALANCE;
-    case VideoProcAmp::BacklightCompensation: return V4L2_CID_BACKLIGHT_COMPENSATION;
-    case VideoProcAmp::Gain: return V4L2_CID_GAIN;
-    case VideoProcAmp::RedBalance: return V4L2_CID_RED_BALANCE;
-    case VideoProcAmp::BlueBalance: return V4L2_CID_BLUE_BALANCE;
-    case VideoProcAmp::WhiteBalanceTemperature: return V4L2_CID_WHITE_BALANCE_TEMPERATURE;
-    default: return 0; // colour enable has no counterpart
-    }
-}
-
-quint32 cameraControlId(int property)
-{
-    switch (property) {
-    case CameraControl::Pan: return V4L2_CID_PAN_ABSOLUTE;
-    case CameraControl::Tilt: return V4L2_CID_TILT_ABSOLUTE;
-    case CameraControl::Zoom: return V4L2_CID_ZOOM_ABSOLUTE;
-    case CameraControl::Exposure: return V4L2_CID_EXPOSURE_ABSOLUTE;
-    case CameraControl::Iris: return V4L2_CID_IRIS_ABSOLUTE;
-    case CameraControl::Focus: return V4L2_CID_FOCUS_ABSOLUTE;
-    default: return 0;
-    }
-}
-
-QByteArray propertyLogName(bool camera, int property)
-{
-    static const char *const amp[] = {"Brightness", "Contrast", "Hue", "Saturation", "Sharpness", "Gamma", "ColorEnable"};
-    static const char *const cam[] = {"Pan", "Tilt", "Roll", "Zoom", "Exposure", "Iris", "Focus"};
-    if (camera)
-        return property >= 0 && property <= 6 ? QByteArray(cam[property]) : QByteArray::number(uint(property));
-    if (property >= 0 && property <= 6)
-        return amp[property];
-    if (property == VideoProcAmp::Gain)
-        return "Gain";
-    return QByteArray::number(uint(property));
-}
-
-const char *flagsName(long flags)
-{
-    return flags == 1 ? "Auto" : flags == 2 ? "Manual" : "Unknown";
-}
-
-// Sizes of one capability that the model row allows.
-void collectSizes(const FormatCapability &cap, const QVector<QSize> &allowed, QVector<QSize> *out)
-{
-    if (cap.isDiscrete()) {
-        out->append(cap.minimum);
-        return;
-    }
-    for (const QSize &s : allowed) {
-        if (cap.contains(s))
-            out->append(s);
-    }
-}
-
-// Nearest value of min, min+step, ... max to `want`; ties keep the earlier.
-int nearestOnGrid(int min, int max, int step, int want, bool *exact)
-{
-    *exact = false;
-    int best = 999999;
-    for (int v = min; v <= max; v += step) {
-        if (v == want) {
-            *exact = true;
-            return v;
-        }
-        if (std::abs(v - want) < std::abs(best - want))
-            best = v;
-        if (v > want)
-            break; // the grid only moves away from here
-    }
-    return best;
-}
-
-} // namespace
-
-bool FormatCapability::contains(const QSize &size) const
-{
-    if (size.width() < minimum.width() || size.width() > maximum.width() || size.height() < minimum.height()
-        || size.height() > maximum.height())
-        return false;
-    const int sw = stepWidth > 0 ? stepWidth : 1;
-    const int sh = stepHeight > 0 ? stepHeight : 1;
-    return (size.width() - minimum.width()) % sw == 0 && (size.height() - minimum.height()) % sh == 0;
-}
-
-int FrameTimes::nearest(int frameTime) const
-{
-    if (frameTime <= 0)
-        return frameTime;
-    // Nearest in frames per second; between two as near, the faster.
-    const double want = 1e7 / frameTime;
-    auto better = [&](int t, int best) {
-        const double a = std::abs(1e7 / t - want);
-        const double b = std::abs(1e7 / best - want);
-        return a < b - 0.01 || (std::abs(a - b) <= 0.01 && t < best);
-    };
-    int best = 0;
-    for (int t : discrete) {
-        if (t > 0 && (best == 0 || better(t, best)))
-            best = t;
-    }
-    if (discrete.isEmpty() && maximum > 0) {
-        const int step = qMax(1, this->step);
-        const int clamped = qBound(minimum, frameTime, maximum);
-        const int below = minimum + (clamped - minimum) / step * step;
-        best = below;
-        if (below + step <= maximum && better(below + step, below))
-            best = below + step;
-    }
-    return best > 0 ? best : frameTime;
-}
-
-void captureLog(const char *format, ...)
-{
-    if (!g_verbose.load())
-        return;
-    char line[1024];
-    va_list args;
-    va_start(args, format);
-    vsnprintf(line, sizeof line, format, args);
-    va_end(args);
-    fputs(line, stdout);
-    fflush(stdout);
-    std::lock_guard<std::mutex> lock(g_hookMutex);
-    if (g_hook)
-        g_hook(QByteArray(line));
-}
-
-void setCaptureVerbose(bool on)
-{
-    g_verbose = on;
-}
-
-bool captureVerbose()
-{
-    return g_verbose;
-}
-
-void setCaptureLogHook(std::function<void(const QByteArray &)> hook)
-{
-    std::lock_guard<std::mutex> lock(g_hookMutex);
-    g_hook = std::move(hook);
-}
 
 struct CaptureLayer::VideoDevice
 {
@@ -294,21 +132,7 @@ int CaptureLayer::enumerateDevices(bool silent)
         const std::optional<DeviceModelEntry> row = findDeviceModel(s.info.path);
         if (!row)
             continue;
-        QVector<QSize> sizes;
-        for (const FormatCapability &cap : s.info.formats) {
-            if (FrameConverter::isSupported(cap.pixelFormat))
-                collectSizes(cap, row->sizes, &sizes);
-        }
-        sizes.erase(std::remove_if(sizes.begin(), sizes.end(),
-                                   [&](const QSize &sz) { return !row->sizes.contains(sz); }),
-                    sizes.end());
-        // Width breaks area ties so that equal sizes always end up side by side.
-        std::stable_sort(sizes.begin(), sizes.end(), [](const QSize &a, const QSize &b) {
-            const qint64 aa = qint64(a.width()) * a.height();
-            const qint64 bb = qint64(b.width()) * b.height();
-            return aa != bb ? aa < bb : a.width() < b.width();
-        });
-        sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
+        const QVector<QSize> sizes = acceptedSizes(s.info.formats, row->sizes);
         if (!sizes.isEmpty()) {
             CameraDeviceInfo info;
             info.modelName = row->modelName;
@@ -470,34 +294,16 @@ bool CaptureLayer::runSetup(VideoDevice *d)
         captureLog("ERROR - Could not find specified video device\n");
         return false;
     }
-    const QSize defaultSize = d->handle->currentSize();
     d->offered = d->handle->capabilities();
 
-    bool found = false;
-    if (d->tryDifferentSize) {
-        captureLog("SETUP: Default Format is set to %i by %i \n", defaultSize.width(), defaultSize.height());
-        captureLog("SETUP: trying specified format %s @ %i by %i\n", subtype::at(d->requestedSubtype).name,
-                   d->requestedWidth, d->requestedHeight);
-        found = attemptSize(d, d->requestedWidth, d->requestedHeight, d->requestedSubtype);
-        for (int i = 0; !found && i < subtype::kCount; ++i) {
-            if (!FrameConverter::isSupported(subtype::at(i).pixelFormat))
-                continue; // never offered by this platform
-            captureLog("SETUP: trying format %s @ %i by %i\n", subtype::at(i).name, d->requestedWidth,
-                       d->requestedHeight);
-            found = attemptSize(d, d->requestedWidth, d->requestedHeight, i);
-        }
-        if (!found) {
-            captureLog("SETUP: couldn't find requested size - searching for closest matching size\n");
-            int w = 0;
-            int h = 0;
-            int index = -1;
-            if (closestSize(d, &w, &h, &index)) {
-                captureLog("SETUP: closest supported size is %s @ %i %i\n", subtype::at(index).name, w, h);
-                found = attemptSize(d, w, h, index);
-            }
-        }
-    }
-    if (!found) {
+    int negotiated = -1;
+    if (d->tryDifferentSize)
+        negotiated = negotiateFormat(d->handle.get(), d->offered, QSize(d->requestedWidth, d->requestedHeight),
+                                     d->requestedSubtype);
+    if (negotiated >= 0) {
+        d->currentSubtype = negotiated;
+    } else {
+        // Nothing asked for could be set: stream what the device runs now.
         const int index = subtype::indexOfPixelFormat(d->handle->currentPixelFormat());
         if (index < 0 || !FrameConverter::isSupported(d->handle->currentPixelFormat())) {
             captureLog("ERROR: Couldn't config the stream!\n");
@@ -506,7 +312,7 @@ bool CaptureLayer::runSetup(VideoDevice *d)
         d->currentSubtype = index;
     }
 
-    applyFrameRate(d);
+    d->grantedRate = applyFrameTime(d->handle.get(), d->requestedFrameTime);
 
     const QSize size = d->handle->currentSize();
     if (!d->sizeSet) {
@@ -540,97 +346,6 @@ bool CaptureLayer::runSetup(VideoDevice *d)
     captureLog("SETUP: Device is setup and ready to capture.\n\n");
     d->readyToCapture = true;
     return true;
-}
-
-bool CaptureLayer::attemptSize(VideoDevice *d, int width, int height, int subtypeIndex)
-{
-    const quint32 format = subtype::at(subtypeIndex).pixelFormat;
-    if (!FrameConverter::isSupported(format) || width <= 0 || height <= 0)
-        return false;
-    // Each format change is a round trip to the camera; skip what it never offers.
-    bool offered = false;
-    for (const FormatCapability &cap : qAsConst(d->offered))
-        offered = offered || (cap.pixelFormat == format && cap.contains(QSize(width, height)));
-    if (!offered)
-        return false;
-    const QSize saved = d->handle->currentSize();
-    const quint32 savedFormat = d->handle->currentPixelFormat();
-    if (d->handle->trySetFormat(QSize(width, height), format)) {
-        d->currentSubtype = subtypeIndex;
-        return true;
-    }
-    // A size the device lists may still come back adjusted (1080 rows as
-    // 1088, say). Near enough in the same format, take the device's answer:
-    // the frames are sized from it.
-    const QSize got = d->handle->currentSize();
-    if (d->handle->currentPixelFormat() == format && got.isValid() && got != QSize(width, height)
-        && std::abs(got.width() - width) <= 16
-        && std::abs(got.height() - height) <= 16) {
-        captureLog("SETUP: the device adjusted %i by %i to %i by %i\n", width, height, got.width(), got.height());
-        d->currentSubtype = subtypeIndex;
-        return true;
-    }
-    d->handle->trySetFormat(saved, savedFormat);
-    return false;
-}
-
-bool CaptureLayer::closestSize(VideoDevice *d, int *width, int *height, int *subtypeIndex) const
-{
-    const int wantW = d->requestedWidth;
-    const int wantH = d->requestedHeight;
-    int bestW = 9999999;
-    int bestH = 9999999;
-    int bestIndex = -1;
-    qint64 bestDistance = std::abs(qint64(bestW) - wantW) + std::abs(qint64(bestH) - wantH);
-    for (const FormatCapability &cap : qAsConst(d->offered)) {
-        const int index = subtype::indexOfPixelFormat(cap.pixelFormat);
-        if (index < 0 || !FrameConverter::isSupported(cap.pixelFormat))
-            continue;
-        const int stepW = cap.isDiscrete() ? 1 : cap.stepWidth;
-        const int stepH = cap.isDiscrete() ? 1 : cap.stepHeight;
-        if (stepW <= 0 || stepH <= 0)
-            continue;
-        bool exactW = false;
-        bool exactH = false;
-        const int w = nearestOnGrid(cap.minimum.width(), cap.maximum.width(), stepW, wantW, &exactW);
-        const int h = nearestOnGrid(cap.minimum.height(), cap.maximum.height(), stepH, wantH, &exactH);
-        if (exactW && exactH) {
-            *width = wantW;
-            *height = wantH;
-            *subtypeIndex = index;
-            return true;
-        }
-        const qint64 distance = std::abs(qint64(h) - wantH) + std::abs(qint64(w) - wantW);
-        if (distance < bestDistance) {
-            bestDistance = distance;
-            bestW = w;
-            bestH = h;
-            bestIndex = index;
-        }
-    }
-    if (bestIndex < 0)
-        return false;
-    *width = bestW;
-    *height = bestH;
-    *subtypeIndex = bestIndex;
-    return true;
-}
-
-void CaptureLayer::applyFrameRate(VideoDevice *d)
-{
-    if (d->requestedFrameTime <= 0) {
-        d->grantedRate = d->handle->frameRate();
-        return;
-    }
-    // Ask for an interval the device offers at this size and format, then
-    // keep what it says it granted.
-    const FrameTimes offered = d->handle->frameTimes();
-    const int want = offered.nearest(d->requestedFrameTime);
-    const double granted = d->handle->setFrameTime(want);
-    d->grantedRate = granted > 0 ? granted : d->handle->frameRate();
-    const double asked = 1e7 / d->requestedFrameTime;
-    if (d->grantedRate > 0 && std::abs(d->grantedRate - asked) > 0.01)
-        captureLog("SETUP: asked for %.2f fps, the device runs at %.2f fps\n", asked, d->grantedRate);
 }
 
 void CaptureLayer::teardown(VideoDevice *d)
@@ -762,7 +477,7 @@ bool CaptureLayer::getSetting(const QString &path, bool camera, int property, Vi
         qint32 value = info.defaultValue;
         dev->getControl(id, &value);
         if (printCurrent)
-            captureLog("Current value: %ld Flags %ld (%s)\n", long(value), flags, flagsName(flags));
+            captureLog("Current value: %ld Flags %ld (%s)\n", long(value), flags, settingFlagsName(flags));
         if (setting) {
             setting->minimum = info.minimum;
             setting->maximum = info.maximum;

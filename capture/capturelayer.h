@@ -1,6 +1,8 @@
 #pragma once
 
 #include "capture/capturebackend.h"
+#include "capture/capturecontrols.h"
+#include "capture/capturelog.h"
 
 #include <QMap>
 #include <QPointer>
@@ -35,40 +37,6 @@ struct CameraDeviceInfo
     QString accessNote;
 };
 
-// Picture settings (amplifier numbering) and camera controls.
-namespace VideoProcAmp {
-enum Property {
-    Brightness = 0,
-    Contrast = 1,
-    Hue = 2,
-    Saturation = 3,
-    Sharpness = 4,
-    Gamma = 5,
-    ColorEnable = 6,
-    WhiteBalance = 7,
-    BacklightCompensation = 8,
-    Gain = 9,
-    // Our own additions for the white-balance rows of the parameter panel.
-    RedBalance = 10,
-    BlueBalance = 11,
-    WhiteBalanceTemperature = 12,
-};
-}
-
-namespace CameraControl {
-enum Property { Pan = 0, Tilt = 1, Roll = 2, Zoom = 3, Exposure = 4, Iris = 5, Focus = 6 };
-}
-
-struct VideoSetting
-{
-    long minimum = 0;
-    long maximum = 0;
-    long step = 0;
-    long current = 0;
-    long flags = 0; // 1 automatic, 2 manual
-    long defaultValue = 0;
-};
-
 // What the layer needs from the owner of the cameras' frame buffers.
 class CaptureClient
 {
@@ -79,13 +47,6 @@ public:
     // Where its frames go; empty when nobody takes them.
     virtual FrameOutput frameOutput(const QString &camId) = 0;
 };
-
-// "SETUP:"/"ERROR:" lines; printed to standard output while verbose is on.
-void captureLog(const char *format, ...) __attribute__((format(printf, 1, 2)));
-void setCaptureVerbose(bool on);
-bool captureVerbose();
-// Tests read the lines here as well; null removes the hook.
-void setCaptureLogHook(std::function<void(const QByteArray &)> hook);
 
 // The single manager of video capture devices, keyed by device path.
 class CaptureLayer
@@ -159,9 +120,6 @@ private:
     VideoDevice *device(const QString &path) const;
     std::unique_ptr<VideoDevice> freshRecord(const VideoDevice &old) const;
     bool runSetup(VideoDevice *d);
-    bool attemptSize(VideoDevice *d, int width, int height, int subtypeIndex);
-    bool closestSize(VideoDevice *d, int *width, int *height, int *subtypeIndex) const;
-    void applyFrameRate(VideoDevice *d);
     void nameDevices();
     void teardown(VideoDevice *d);
     void resetRecord(const QString &path, bool keepRequests);

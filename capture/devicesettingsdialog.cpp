@@ -6,12 +6,28 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QVBoxLayout>
+
+namespace {
+
+// A row's name from the driver; long names wrap instead of widening the dialog.
+QLabel *rowLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setToolTip(text);
+    return label;
+}
+
+} // namespace
 
 DeviceSettingsDialog::DeviceSettingsDialog(CaptureLayer *layer, const QString &path, QWidget *parent)
     : QDialog(parent)
@@ -32,6 +48,10 @@ void DeviceSettingsDialog::build()
     scroll->setFrameShape(QFrame::NoFrame);
     auto *inner = new QWidget(scroll);
     m_form = new QFormLayout(inner);
+    m_form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    // Where even wrapped names leave no room (large fonts on a small screen),
+    // a name goes above its control.
+    m_form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     scroll->setWidget(inner);
     outer->addWidget(scroll);
 
@@ -50,7 +70,7 @@ void DeviceSettingsDialog::build()
             slider->setPageStep(qMax(qMax(1, c.step), (c.maximum - c.minimum) / 20));
             slider->setObjectName(QStringLiteral("control_%1").arg(id));
             auto *label = new QLabel(row);
-            label->setMinimumWidth(48);
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             h->addWidget(slider, 1);
             h->addWidget(label);
             m_valueLabels.insert(id, label);
@@ -59,7 +79,7 @@ void DeviceSettingsDialog::build()
                 if (!m_updating)
                     apply(id, v);
             });
-            m_form->addRow(c.name, row);
+            m_form->addRow(rowLabel(c.name, inner), row);
             widget = slider;
             break;
         }
@@ -69,7 +89,7 @@ void DeviceSettingsDialog::build()
                 if (!m_updating)
                     apply(id, on ? 1 : 0);
             });
-            m_form->addRow(c.name, box);
+            m_form->addRow(rowLabel(c.name, inner), box);
             widget = box;
             break;
         }
@@ -77,11 +97,14 @@ void DeviceSettingsDialog::build()
             auto *combo = new QComboBox(inner);
             for (const auto &entry : c.menu)
                 combo->addItem(entry.second, entry.first);
+            // Shown whole at the dialog's own size, but may shrink (and elide)
+            // on a narrow screen rather than scroll sideways.
+            combo->setMinimumWidth(combo->fontMetrics().averageCharWidth() * 8);
             connect(combo, QOverload<int>::of(&QComboBox::activated), this, [this, id, combo](int index) {
                 if (!m_updating)
                     apply(id, combo->itemData(index).toInt());
             });
-            m_form->addRow(c.name, combo);
+            m_form->addRow(rowLabel(c.name, inner), combo);
             widget = combo;
             break;
         }
@@ -96,8 +119,11 @@ void DeviceSettingsDialog::build()
         widget->setObjectName(QStringLiteral("control_%1").arg(id));
         m_widgets.insert(id, widget);
     }
-    if (m_controls.isEmpty())
-        m_form->addRow(new QLabel(tr("设备没有可调整的参数"), inner));
+    if (m_controls.isEmpty()) {
+        auto *none = new QLabel(tr("设备没有可调整的参数"), inner);
+        none->setWordWrap(true);
+        m_form->addRow(none);
+    }
 
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *defaults = buttons->addButton(tr("恢复默认参数"), QDialogButtonBox::ResetRole);
@@ -107,7 +133,40 @@ void DeviceSettingsDialog::build()
     connect(defaults, &QPushButton::clicked, this, &DeviceSettingsDialog::onBtnDefaults);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     outer->addWidget(buttons);
-    resize(420, qMin(640, 80 + 36 * int(m_controls.size())));
+    fitToContents(scroll);
+}
+
+void DeviceSettingsDialog::fitToContents(QScrollArea *scroll)
+{
+    // Measured in this font and style, so larger fonts, a higher DPI and long
+    // translations widen the dialog instead of bringing up a horizontal bar;
+    // room is kept for the vertical bar a long list brings.
+    ensurePolished(); // the fonts the rows will be shown in
+    for (const ControlInfo &c : qAsConst(m_controls)) {
+        if (QLabel *label = m_valueLabels.value(c.id)) {
+            // Room for the widest value: no jumping while dragging.
+            const QFontMetrics fm = label->fontMetrics();
+            label->setMinimumWidth(qMax(fm.horizontalAdvance(QString::number(c.minimum)),
+                                        fm.horizontalAdvance(QString::number(c.maximum)))
+                                   + fm.averageCharWidth());
+        }
+    }
+    QWidget *inner = scroll->widget();
+    const QMargins margins = layout()->contentsMargins();
+    const int chrome = margins.left() + margins.right() + 2 * scroll->frameWidth()
+                       + scroll->verticalScrollBar()->sizeHint().width();
+    int width = qMax(inner->sizeHint().width() + chrome, layout()->sizeHint().width());
+    width = qMax(width, fontMetrics().averageCharWidth() * 50);
+    int height = layout()->sizeHint().height() - scroll->sizeHint().height() + inner->sizeHint().height()
+                 + 2 * scroll->frameWidth();
+    QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        // Past the screen the labels wrap and the menus shrink instead.
+        const QRect room = screen->availableGeometry();
+        width = qMin(width, room.width() * 9 / 10);
+        height = qMin(height, room.height() * 4 / 5);
+    }
+    resize(width, height);
 }
 
 void DeviceSettingsDialog::apply(quint32 id, qint32 value)

@@ -8,6 +8,7 @@
 class CaptureLayer;
 class QFormLayout;
 class QLabel;
+class QScrollArea;
 
 // The device's own settings, built from the controls it reports: integers as
 // sliders, booleans as check boxes, menus as combo boxes, buttons as push
@@ -37,6 +38,8 @@ public slots:
 
 private:
     void build();
+    // The size at which every row fits across, capped by the screen.
+    void fitToContents(QScrollArea *scroll);
     void apply(quint32 id, qint32 value);
 
     CaptureLayer *m_layer;

@@ -1,6 +1,6 @@
 #include "capture/framecallback.h"
 
-#include "capture/capturelayer.h"
+#include "capture/capturelog.h"
 #include "core/camerabuffer.h"
 
 #include <QDebug>

@@ -1,6 +1,6 @@
 #include "capture/udevmonitor.h"
 
-#include "capture/capturelayer.h"
+#include "capture/capturelog.h"
 
 #include <QSocketNotifier>
 

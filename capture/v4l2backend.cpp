@@ -3,7 +3,7 @@
 #include <pthread.h>
 
 #include "core/crashhandler.h"
-#include "capture/capturelayer.h"
+#include "capture/capturelog.h"
 
 #include <QDir>
 #include <QFile>

@@ -21,3 +21,11 @@ if(NOT VISTREL_SANITIZE)
         TIMEOUT 300
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=halt_on_error=1")
 endif()
+
+# The settings dialog once more at a device-pixel ratio of 2.
+if(TARGET tst_devicesettings)
+    add_test(NAME tst_devicesettings_dpr2 COMMAND tst_devicesettings rowsFitAcross)
+    set_tests_properties(tst_devicesettings_dpr2 PROPERTIES
+        TIMEOUT 300
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_FONTDIR=/usr/share/fonts;QT_SCALE_FACTOR=2")
+endif()

@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <climits>
 #include <cstring>
 #include <sys/mman.h>
 
@@ -324,6 +325,16 @@ int FakeKernel::close(int fd)
     return 0;
 }
 
+int FakeKernel::maxFps(const FakeCamera &cam)
+{
+    const QSize size(int(cam.fmt.fmt.pix.width), int(cam.fmt.fmt.pix.height));
+    for (const auto &cap : cam.sizeMaxFps) {
+        if (cap.first == size)
+            return cap.second;
+    }
+    return INT_MAX;
+}
+
 void FakeKernel::setFormat(FakeCamera &cam, v4l2_pix_format *pix)
 {
     const FakeFormat *f = &cam.formats[0];
@@ -420,6 +431,8 @@ int FakeKernel::videoIoctl(FakeCamera &cam, unsigned long request, void *arg)
             return fail(EBUSY);
         setFormat(cam, &f->fmt.pix);
         cam.fmt = *f;
+        // As UVC does: a new format starts at its default interval.
+        cam.timePerFrame = {1, __u32(qMin(30, maxFps(cam)))};
         return 0;
     }
     case VIDIOC_S_PARM: {
@@ -435,6 +448,8 @@ int FakeKernel::videoIoctl(FakeCamera &cam, unsigned long request, void *arg)
             }
             t = {1, __u32(best)};
         }
+        if (t.numerator > 0 && double(t.denominator) / t.numerator > maxFps(cam))
+            t = {1, __u32(maxFps(cam))};
         p->parm.capture.capability = cam.parmFps.isEmpty() ? 0 : V4L2_CAP_TIMEPERFRAME;
         cam.timePerFrame = t;
         return 0;

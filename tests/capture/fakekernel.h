@@ -58,6 +58,7 @@ struct FakeCamera
     int maxBuffers = 4;                            // REQBUFS grants at most this many
     QVector<QPair<QSize, QSize>> sfmtAdjust;       // S_FMT answers the second for the first
     QVector<int> parmFps; // S_PARM snaps to the nearest of these rates; empty = takes any
+    QVector<QPair<QSize, int>> sizeMaxFps; // at this size S_PARM grants no more than this rate
 
     // State.
     v4l2_format fmt;
@@ -116,6 +117,7 @@ public:
 private:
     int videoIoctl(FakeCamera &cam, unsigned long request, void *arg);
     void setFormat(FakeCamera &cam, v4l2_pix_format *pix);
+    static int maxFps(const FakeCamera &cam);
     short readiness(int fd);
     void updateInactive(FakeCamera &cam);
 

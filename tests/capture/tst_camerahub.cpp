@@ -59,6 +59,8 @@ private slots:
     void busyOrLockedDevice();
     void closeWhileStreaming();
     void propertyCodes();
+    void controlValues_data();
+    void controlValues();
     void settingsDialog();
     void simulatedCameras();
     void simulatedControlsChangePicture();
@@ -72,6 +74,7 @@ private slots:
     void reducedDecode_data();
     void reducedDecode();
     void grantedRateSignal();
+    void grantedRateFollowsDriver();
     void lockedCameraListed();
 
 private:
@@ -465,6 +468,82 @@ void TstCameraHub::propertyCodes()
     QCOMPARE(m_kernel->controlValue(kNode, V4L2_CID_EXPOSURE_ABSOLUTE), 777);
 }
 
+void TstCameraHub::controlValues_data()
+{
+    QTest::addColumn<bool>("simulated");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<quint32>("control");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("expected");
+    using H = CameraHub;
+    struct Row
+    {
+        const char *name;
+        int code;
+        quint32 control;
+        int value;
+        int expected;
+    };
+    // Values away from the defaults, written to the device behind the hub's back.
+    const Row rows[] = {
+        {"brightness", H::Brightness, V4L2_CID_BRIGHTNESS, -17, -17},
+        {"contrast", H::Contrast, V4L2_CID_CONTRAST, 21, 21},
+        {"saturation", H::Saturation, V4L2_CID_SATURATION, 90, 90},
+        {"hue", H::Hue, V4L2_CID_HUE, -12, -12},
+        {"sharpness", H::Sharpness, V4L2_CID_SHARPNESS, 5, 5},
+        {"gamma", H::Gamma, V4L2_CID_GAMMA, 220, 220},
+        {"gain", H::Gain, V4L2_CID_GAIN, 33, 33},
+        {"colour temperature", H::ColourTemperature, V4L2_CID_WHITE_BALANCE_TEMPERATURE, 3500, 3500},
+        {"exposure", H::Exposure, V4L2_CID_EXPOSURE_ABSOLUTE, 420, 420},
+        {"backlight", H::BacklightCompensation, V4L2_CID_BACKLIGHT_COMPENSATION, 2, 2},
+        {"auto white balance", H::WhiteBalance, V4L2_CID_AUTO_WHITE_BALANCE, 1, 1},
+        {"auto exposure", H::ExposureMode, V4L2_CID_EXPOSURE_AUTO, V4L2_EXPOSURE_APERTURE_PRIORITY, 1},
+        {"manual exposure", H::ExposureMode, V4L2_CID_EXPOSURE_AUTO, V4L2_EXPOSURE_MANUAL, 2},
+        {"no colour enable", H::ColorEnable, 0, 0, -1},
+        {"no pan", H::Pan, V4L2_CID_PAN_ABSOLUTE, 0, -1},
+        {"no red gain", H::RedGain, V4L2_CID_RED_BALANCE, 0, -1},
+        {"no green gain", H::GreenGain, 0, 0, -1},
+        {"dialog is no control", H::SettingsDialog, 0, 0, -1},
+    };
+    for (bool simulated : {false, true}) {
+        for (const Row &r : rows)
+            QTest::addRow("%s %s", simulated ? "sim" : "v4l2", r.name)
+                << simulated << r.code << r.control << r.value << r.expected;
+    }
+}
+
+void TstCameraHub::controlValues()
+{
+    QFETCH(bool, simulated);
+    QFETCH(int, code);
+    QFETCH(quint32, control);
+    QFETCH(int, value);
+    QFETCH(int, expected);
+    QString path = kPath;
+    if (simulated) {
+        m_hub->setBackends({});
+        path = m_hub->installSimulatedCameras(1)->pathOf(0);
+        m_hub->refreshDevices();
+    } else {
+        startV4l2();
+    }
+    QVERIFY(m_hub->openCamera(path, 640, 480, QStringLiteral("MJPG")));
+    // A second handle, as another program would hold; manual modes first so
+    // that the time and the temperature take a value.
+    std::unique_ptr<BackendDevice> other = m_hub->layer()->backends().value(0)->open(path);
+    QVERIFY(other);
+    QVERIFY(other->setControl(V4L2_CID_AUTO_WHITE_BALANCE, 0));
+    QVERIFY(other->setControl(V4L2_CID_EXPOSURE_AUTO, V4L2_EXPOSURE_MANUAL));
+    if (expected != -1)
+        QVERIFY(other->setControl(control, value));
+    else if (control != 0)
+        QVERIFY(!other->queryControl(control, nullptr)); // the device has none
+    QCOMPARE(m_hub->getProperty(path, code), expected);
+    if (expected != -1 && code != CameraHub::ExposureMode)
+        QCOMPARE(m_hub->getPropertyRange(path, code).current, expected);
+    QCOMPARE(m_hub->isPropertySupported(path, code), expected != -1);
+}
+
 void TstCameraHub::settingsDialog()
 {
     startV4l2();
@@ -795,6 +874,41 @@ void TstCameraHub::grantedRateSignal()
     QCOMPARE(rates.last().at(1).toDouble(), 15.0);
     QVERIFY(m_hub->setProperty(path, CameraHub::FrameRate, 5));
     QCOMPARE(m_hub->frameRate(path), 5.0);
+}
+
+void TstCameraHub::grantedRateFollowsDriver()
+{
+    FakeCamera &cam = m_kernel->addCamera(kNode, "usb-0000:00:14.0-2", QStringLiteral("1-2"),
+                                          {{640, 480}, {1280, 720}, {1920, 1080}});
+    cam.parmFps = {30, 15, 5};
+    cam.sizeMaxFps = {{QSize(1920, 1080), 5}};
+    QVERIFY(m_kernel->writeSysfs(m_sys->path()));
+    m_hub->setBackends({std::make_shared<V4l2Backend>(m_kernel, m_sys->path())});
+    m_hub->refreshDevices();
+    QSignalSpy rates(m_hub, &CameraHub::sigFrameRateChanged);
+    auto check = [&](double fps, int emitted) {
+        QCOMPARE(m_hub->frameRate(kPath), fps);
+        QCOMPARE(m_hub->getProperty(kPath, CameraHub::FrameRate), int(fps));
+        QCOMPARE(rates.count(), emitted);
+        QCOMPARE(rates.last().at(1).toDouble(), fps);
+    };
+    // Nothing asked: what the driver runs at after S_FMT.
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("MJPG")));
+    check(30, 1);
+    // The driver snaps 20 to 15.
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::FrameRate, 20));
+    check(15, 2);
+    // A new size restarts the stream: asked again, granted less there.
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::FrameWidth, 1920));
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::FrameHeight, 1080));
+    check(5, 3);
+    QVERIFY(m_hub->setFormat(kPath, QStringLiteral("YUV")));
+    check(5, 4);
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::FrameWidth, 1280));
+    QVERIFY(m_hub->setProperty(kPath, CameraHub::FrameHeight, 720));
+    check(15, 5);
+    m_hub->closeCamera(kPath);
+    QCOMPARE(m_hub->frameRate(kPath), 0.0);
 }
 
 void TstCameraHub::lockedCameraListed()

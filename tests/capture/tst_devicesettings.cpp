@@ -1,13 +1,18 @@
 #include "capture/capturelayer.h"
 #include "capture/devicesettingsdialog.h"
 #include "capture/devicetable.h"
+#include "capture/simbackend.h"
 #include "capture/subtypes.h"
 #include "capture/v4l2backend.h"
 #include "fakekernel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QtTest>
 
@@ -29,6 +34,8 @@ private slots:
     void automaticModesFreeOtherControls();
     void defaults();
     void cameraGone();
+    void rowsFitAcross_data();
+    void rowsFitAcross();
 
 private:
     DeviceSettingsDialog *dialog();
@@ -185,6 +192,71 @@ void TstDeviceSettings::cameraGone()
     m_layer->syncDevices(m_layer->acceptedDevices());
     QVERIFY(!guard);
     QVERIFY(!m_layer->showSettingsWindow(kPath));
+}
+
+void TstDeviceSettings::rowsFitAcross_data()
+{
+    QTest::addColumn<bool>("simulated");
+    QTest::addColumn<qreal>("fontScale"); // 2: a desktop at twice the font DPI
+    QTest::newRow("fake kernel") << false << 1.0;
+    QTest::newRow("simulated") << true << 1.0;
+    QTest::newRow("simulated, large fonts") << true << 2.0;
+}
+
+void TstDeviceSettings::rowsFitAcross()
+{
+    QFETCH(bool, simulated);
+    QFETCH(qreal, fontScale);
+    const QFont appFont = QApplication::font();
+    auto restoreFont = qScopeGuard([&] { QApplication::setFont(appFont); });
+    QFont font = appFont;
+    font.setPointSizeF(font.pointSizeF() * fontScale);
+    QApplication::setFont(font);
+
+    CaptureLayer *layer = m_layer.get();
+    QString path = kPath;
+    std::unique_ptr<CaptureLayer> simLayer;
+    if (simulated) {
+        auto sim = SimulatedBackend::demo(1);
+        simLayer = std::make_unique<CaptureLayer>();
+        simLayer->setBackends({sim});
+        simLayer->enumerateDevices(true);
+        simLayer->syncDevices(simLayer->acceptedDevices());
+        path = sim->pathOf(0);
+        QVERIFY(simLayer->setupDevice(path, 640, 480, int(subtype::mjpgCode())));
+        layer = simLayer.get();
+    }
+    QVERIFY(layer->showSettingsWindow(path));
+    auto *d = qobject_cast<DeviceSettingsDialog *>(layer->settingsWindow(path));
+    QVERIFY(d);
+    QVERIFY(QTest::qWaitForWindowExposed(d));
+    // Run again under QT_SCALE_FACTOR=2 (tests/capture/extra.cmake).
+    const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
+    QCOMPARE(d->devicePixelRatioF(), scale.isEmpty() ? 1.0 : scale.toDouble());
+    auto *scroll = d->findChild<QScrollArea *>();
+    QVERIFY(scroll);
+    QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+    // Nothing is cut off at the right; where the screen has room, the dialog
+    // opens wide enough for every row's own width and no menu is squeezed.
+    QWidget *viewport = scroll->viewport();
+    const int wanted = scroll->widget()->sizeHint().width();
+    const bool roomy = d->screen()->availableGeometry().width() >= 2 * wanted;
+    if (roomy)
+        QVERIFY(viewport->width() >= wanted);
+    const QList<QWidget *> all = scroll->widget()->findChildren<QWidget *>();
+    for (QWidget *w : all) {
+        if (!w->isVisible())
+            continue;
+        QVERIFY2(w->mapTo(viewport, QPoint(w->width(), 0)).x() <= viewport->width(), qPrintable(w->objectName()));
+        if (auto *combo = qobject_cast<QComboBox *>(w); combo && roomy)
+            QVERIFY(combo->width() >= combo->sizeHint().width());
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            QVERIFY2(label->width() >= label->minimumSizeHint().width(), qPrintable(label->text()));
+            if (!label->wordWrap()) // a value next to its slider
+                QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+        }
+    }
+    d->close();
 }
 
 QTEST_MAIN(TstDeviceSettings)
