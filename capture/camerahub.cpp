@@ -467,15 +467,15 @@ int CameraHub::getProperty(const QString &camId, int code)
         return granted > 0 ? qRound(granted) : int(m_layer.framesPerSecond(camId));
     }
     case Fourcc: return m_layer.fourcc(camId);
-    default: break;
+    case RedGain:
+    case BlueGain:
+    case ColourTemperature: {
+        const PropertyRange r = getPropertyRange(camId, code);
+        return r.supported ? r.current : -1;
     }
-    // Every control reads the device: the panel's rows, and settings changed
-    // in the device dialog behind the panel's back.
-    const PropertyRange r = getPropertyRange(camId, code);
-    if (!r.supported)
-        return -1;
-    // The mode as setProperty takes it: 1 automatic, 2 manual.
-    return code == ExposureMode ? r.flags : r.current;
+    // Every other control is read through getPropertyRange.
+    default: return -1;
+    }
 }
 
 PropertyRange CameraHub::getPropertyRange(const QString &camId, int code)
