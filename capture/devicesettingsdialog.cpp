@@ -35,7 +35,6 @@ DeviceSettingsDialog::DeviceSettingsDialog(CaptureLayer *layer, const QString &p
     , m_path(path)
 {
     setModal(false);
-    setWindowTitle(tr("设备属性") + QStringLiteral(" - ") + layer->displayName(path));
     build();
     refresh();
 }
@@ -120,20 +119,41 @@ void DeviceSettingsDialog::build()
         m_widgets.insert(id, widget);
     }
     if (m_controls.isEmpty()) {
-        auto *none = new QLabel(tr("设备没有可调整的参数"), inner);
+        auto *none = new QLabel(inner);
+        none->setObjectName(QStringLiteral("labelNoControls"));
         none->setWordWrap(true);
         m_form->addRow(none);
     }
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *defaults = buttons->addButton(tr("恢复默认参数"), QDialogButtonBox::ResetRole);
+    QPushButton *defaults = buttons->addButton(QString(), QDialogButtonBox::ResetRole);
     defaults->setObjectName(QStringLiteral("btnDefaults"));
-    QPushButton *close = buttons->addButton(tr("关闭"), QDialogButtonBox::RejectRole);
+    QPushButton *close = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("btnClose"));
     connect(defaults, &QPushButton::clicked, this, &DeviceSettingsDialog::onBtnDefaults);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     outer->addWidget(buttons);
+    retranslate();
     fitToContents(scroll);
+}
+
+void DeviceSettingsDialog::retranslate()
+{
+    // The controls' names are the driver's own; only our words change.
+    setWindowTitle(tr("设备属性") + QStringLiteral(" - ") + m_layer->displayName(m_path));
+    if (auto *b = findChild<QPushButton *>(QStringLiteral("btnDefaults")))
+        b->setText(tr("恢复默认参数"));
+    if (auto *b = findChild<QPushButton *>(QStringLiteral("btnClose")))
+        b->setText(tr("关闭"));
+    if (auto *none = findChild<QLabel *>(QStringLiteral("labelNoControls")))
+        none->setText(tr("设备没有可调整的参数"));
+}
+
+void DeviceSettingsDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void DeviceSettingsDialog::fitToContents(QScrollArea *scroll)

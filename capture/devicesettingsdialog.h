@@ -36,8 +36,12 @@ public slots:
     void refresh();
     void onBtnDefaults();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void build();
+    void retranslate();
     // The size at which every row fits across, capped by the screen.
     void fitToContents(QScrollArea *scroll);
     void apply(quint32 id, qint32 value);

@@ -7,6 +7,7 @@
 #include "app/vistrel.h"
 #include "calib/bdwidget.h"
 #include "capture/camerahub.h"
+#include "capture/devicesettingsdialog.h"
 #include "capture/devicetable.h"
 #include "capture/simbackend.h"
 #include "dialogs/filebrowser.h"
@@ -19,6 +20,7 @@
 #include "record/rtmpthread.h"
 #include "ui_vistrel.h"
 #include "view/cameralabel.h"
+#include "widgets/cameraparampanel.h"
 #include "view/cameraviewer.h"
 #include "widgets/qswitchbutton.h"
 
@@ -668,9 +670,17 @@ private slots:
         Rig rig;
         rig.window->setLanguage(0);
         QCOMPARE(rig.ui()->btnCapture->text(), QStringLiteral("拍照"));
+        // An open device dialog follows the language too.
+        QVERIFY(rig.waitFrames(1));
+        DeviceSettingsDialog *device = rig.window->paramPanel()->openDeviceDialog(rig.window.get());
+        QVERIFY(device);
+        auto *defaults = device->findChild<QPushButton *>("btnDefaults");
+        QCOMPARE(defaults->text(), QStringLiteral("恢复默认参数"));
         rig.window->setLanguage(1);
-        if (QFileInfo::exists(QCoreApplication::applicationDirPath() + "/lang/vistrel_en.qm"))
+        if (QFileInfo::exists(QCoreApplication::applicationDirPath() + "/lang/vistrel_en.qm")) {
             QVERIFY(rig.ui()->btnCapture->text() != QStringLiteral("拍照"));
+            QTRY_COMPARE(defaults->text(), QStringLiteral("Restore defaults"));
+        }
         QCOMPARE(rig.window->settings().language, 1);
         rig.window->setLanguage(0);
         QCOMPARE(rig.ui()->btnCapture->text(), QStringLiteral("拍照"));

@@ -3,7 +3,9 @@
 #include "core/appsettings.h"
 #include "app/vistrel.h"
 #include "capture/camerahub.h"
+#include "capture/devicesettingsdialog.h"
 #include "capture/devicetable.h"
+#include "widgets/cameraparampanel.h"
 #include "capture/simbackend.h"
 #include "ui_vistrel.h"
 #include "calib/bdwidget.h"
@@ -162,6 +164,11 @@ int main(int argc, char *argv[])
             save(&w, QString("main_calibration_%1").arg(l.code));
             tools->leaveEditPage();
             w.onBtnSetting();
+            if (DeviceSettingsDialog *device = w.paramPanel()->openDeviceDialog(&w)) {
+                settle(200);
+                save(device, QString("dialog_device_%1").arg(l.code));
+                device->close();
+            }
         }
         w.setLanguage(1);
         w.onBtnCalib();
