@@ -162,15 +162,19 @@ void DeviceSettingsDialog::fitToContents(QScrollArea *scroll)
     // translations widen the dialog instead of bringing up a horizontal bar;
     // room is kept for the vertical bar a long list brings.
     ensurePolished(); // the fonts the rows will be shown in
+    // One value column, as wide as the widest value of any row: no jumping
+    // while dragging, and the sliders end in one line.
+    int valueWidth = 0;
     for (const ControlInfo &c : qAsConst(m_controls)) {
         if (QLabel *label = m_valueLabels.value(c.id)) {
-            // Room for the widest value: no jumping while dragging.
             const QFontMetrics fm = label->fontMetrics();
-            label->setMinimumWidth(qMax(fm.horizontalAdvance(QString::number(c.minimum)),
-                                        fm.horizontalAdvance(QString::number(c.maximum)))
-                                   + fm.averageCharWidth());
+            valueWidth = qMax(valueWidth, qMax(fm.horizontalAdvance(QString::number(c.minimum)),
+                                               fm.horizontalAdvance(QString::number(c.maximum)))
+                                              + fm.averageCharWidth());
         }
     }
+    for (QLabel *label : qAsConst(m_valueLabels))
+        label->setMinimumWidth(valueWidth);
     QWidget *inner = scroll->widget();
     const QMargins margins = layout()->contentsMargins();
     const int chrome = margins.left() + margins.right() + 2 * scroll->frameWidth()
