@@ -682,7 +682,8 @@ void CameraScene::drawBackground(QPainter *painter, const QRectF &rect)
     painter->save();
     painter->resetTransform();
     // The image itself, not a pixmap of it: a pixmap would copy every frame.
-    painter->drawImage(QRect(QPoint(0, 0), size), m_picture);
+    if (size != m_picture.size() || !m_layers.drawPicture(painter, m_picture))
+        painter->drawImage(QRect(QPoint(0, 0), size), m_picture);
     painter->restore();
 }
 
@@ -693,14 +694,6 @@ void CameraScene::drawItems(QPainter *painter, int, QGraphicsItem *[], const QSt
 
 void CameraScene::drawForeground(QPainter *painter, const QRectF &)
 {
-    SceneOverlays::Frame frame;
-    frame.size = referenceSize();
-    frame.rendering = m_renderMode;
-    frame.hasPicture = !m_picture.isNull();
-    if (frame.hasPicture && m_overlays.scaleBarVisible) {
-        frame.pictureRect = pictureViewRect();
-        frame.pictureSize = pictureSize();
-        frame.calibration = m_calibration;
-    }
-    m_overlays.paint(painter, frame);
+    m_overlays.paint(painter, {referenceSize(), m_renderMode, !m_picture.isNull(), pictureViewRect(), pictureSize(),
+                               m_calibration});
 }

@@ -6,9 +6,55 @@
 #include "measure/textshapes.h"
 
 #include <QGraphicsView>
+#include <QPaintEngine>
 #include <QPainter>
 
+#include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
+
+// x * a / 255 per channel, rounded as the raster engine's blending does
+// (exact at a = 0 and 255).
+inline quint32 byteMul(quint32 x, quint32 a)
+{
+    quint64 t = ((quint64(x) | (quint64(x) << 24)) & 0x00ff00ff00ff00ffULL) * a;
+    t = (t + ((t >> 8) & 0x00ff00ff00ff00ffULL) + 0x0080008000800080ULL) >> 8;
+    t &= 0x00ff00ff00ff00ffULL;
+    return quint32(t) | quint32(t >> 24);
+}
+
+// Source-over of premultiplied pixels, the same arithmetic as QPainter's.
+// Without branches: antialiased edges and text make alpha unpredictable.
+inline void blendRow(quint32 *dst, const quint32 *src, int count)
+{
+    int i = 0;
+#ifdef __SSE2__
+    // Four pixels at a time, each channel in 16 bits.
+    const __m128i low = _mm_set1_epi32(0x00ff00ff);
+    const __m128i half = _mm_set1_epi16(0x80);
+    const __m128i full = _mm_set1_epi32(255);
+    for (; i + 4 <= count; i += 4) {
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src + i));
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i *>(dst + i));
+        __m128i a = _mm_sub_epi32(full, _mm_srli_epi32(s, 24));
+        a = _mm_or_si128(a, _mm_slli_epi32(a, 16));
+        __m128i rb = _mm_mullo_epi16(_mm_and_si128(d, low), a);
+        __m128i ag = _mm_mullo_epi16(_mm_srli_epi16(d, 8), a);
+        rb = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(rb, _mm_srli_epi16(rb, 8)), half), 8);
+        ag = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(ag, _mm_srli_epi16(ag, 8)), half), 8);
+        const __m128i kept = _mm_or_si128(rb, _mm_slli_epi16(ag, 8));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), _mm_add_epi8(s, kept));
+    }
+#endif
+    for (; i < count; ++i) {
+        const quint32 s = src[i];
+        dst[i] = s + byteMul(dst[i], 255 - (s >> 24));
+    }
+}
 
 // Runs of tiles that hold any drawn pixel, merged along rows and down
 // columns, so that blending the layer skips its empty parts; or their bounds
@@ -78,6 +124,38 @@ QVector<QRect> drawnTiles(const QImage &image)
     if (runs.size() > 1 && qint64(bounds.width()) * bounds.height() + PixelsPerCall < covered + runs.size() * PixelsPerCall)
         return {bounds};
     return runs;
+}
+
+// The rows' runs of drawn pixels; gaps shorter than a few pixels are kept
+// inside a run, where skipping a transparent pixel is cheaper than a new run.
+void drawnSpans(const QImage &image, QVector<ShapeLayers::Span> &spans, std::vector<quint32> &packed)
+{
+    constexpr int Gap = 16;
+    spans.clear();
+    packed.clear();
+    const int w = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const quint32 *>(image.constScanLine(y));
+        int x = 0;
+        while (x < w) {
+            // Two pixels at a time through the empty stretches.
+            while (x + 1 < w && !(line[x] | line[x + 1]))
+                x += 2;
+            if (x < w && !line[x])
+                ++x;
+            if (x >= w)
+                break;
+            const int start = x;
+            int last = x;
+            for (; x < w && x - last <= Gap; ++x) {
+                if (line[x])
+                    last = x;
+            }
+            spans.append({y, start, last - start + 1, int(packed.size())});
+            packed.insert(packed.end(), line + start, line + last + 1);
+            x = last + 1;
+        }
+    }
 }
 
 } // namespace
@@ -180,17 +258,37 @@ void ShapeLayers::paint(QPainter *painter, QWidget *widget)
     painter->restore();
 }
 
-void ShapeLayers::drawShapes(QPainter *painter, QWidget *widget)
+ShapeLayers::Layer &ShapeLayers::current(const QPainter *painter, QRect *needed, QRect *area)
 {
     const QPaintDevice *device = painter->device();
-    if (!device)
-        return;
     const bool rendering = m_scene.isRenderMode();
-    Layer &layer = rendering ? m_render : m_view;
     // Rendered pictures are drawn in picture pixels whatever the target.
     const QRect whole = rendering ? QRect(QPoint(0, 0), m_scene.pictureSize()) : QRect(0, 0, device->width(), device->height());
-    const QRect needed = rendering ? whole : (m_exposed.isValid() ? m_exposed & whole : whole);
-    if (!drawLayer(painter, layer, needed, rendering ? whole : viewArea(device), widget))
+    *needed = rendering ? whole : (m_exposed.isValid() ? m_exposed & whole : whole);
+    *area = rendering ? whole : viewArea(device);
+    return rendering ? m_render : m_view;
+}
+
+bool ShapeLayers::isFresh(const Layer &layer, const QPainter *painter, const QRect &needed) const
+{
+    const qreal ratio = m_scene.isRenderMode() ? 1.0 : painter->device()->devicePixelRatioF();
+    const AppSettings *settings = m_scene.settings();
+    const int polygonArea = settings ? settings->polygonArea : 2;
+    return !layer.dirty && !layer.image.isNull() && layer.transform == m_scene.viewTransform() && layer.ratio == ratio
+        && layer.polygonArea == polygonArea && layer.area.contains(needed);
+}
+
+void ShapeLayers::drawShapes(QPainter *painter, QWidget *widget)
+{
+    if (!painter->device())
+        return;
+    if (m_blended) { // with the picture
+        m_blended = false;
+        return;
+    }
+    QRect needed, area;
+    Layer &layer = current(painter, &needed, &area);
+    if (!drawLayer(painter, layer, needed, area, widget))
         paintShapes(painter, widget);
 }
 
@@ -198,13 +296,9 @@ void ShapeLayers::drawShapes(QPainter *painter, QWidget *widget)
 // cover `needed` (then the caller paints the shapes directly).
 bool ShapeLayers::drawLayer(QPainter *painter, Layer &layer, const QRect &needed, const QRect &area, QWidget *widget)
 {
-    const qreal ratio = m_scene.isRenderMode() ? 1.0 : painter->device()->devicePixelRatioF();
-    const QTransform transform = m_scene.viewTransform();
-    const AppSettings *settings = m_scene.settings();
-    const int polygonArea = settings ? settings->polygonArea : 2;
-    const bool stale = layer.dirty || layer.image.isNull() || layer.transform != transform || layer.ratio != ratio
-        || layer.polygonArea != polygonArea || !layer.area.contains(needed);
-    if (stale) {
+    if (!isFresh(layer, painter, needed)) {
+        const qreal ratio = m_scene.isRenderMode() ? 1.0 : painter->device()->devicePixelRatioF();
+        const AppSettings *settings = m_scene.settings();
         if (area.isEmpty() || !area.contains(needed))
             return false;
         const QSize pixels = (QSizeF(area.size()) * ratio).toSize();
@@ -222,19 +316,122 @@ bool ShapeLayers::drawLayer(QPainter *painter, Layer &layer, const QRect &needed
             paintShapes(&layerPainter, widget);
         }
         layer.area = area;
-        layer.transform = transform;
+        layer.transform = m_scene.viewTransform();
         layer.ratio = ratio;
-        layer.polygonArea = polygonArea;
+        layer.polygonArea = settings ? settings->polygonArea : 2;
         layer.dirty = false;
+        drawnSpans(layer.image, layer.spans, layer.packed);
+        layer.tiled = false;
+    }
+    if (Target target; directTarget(painter, layer, &target)) {
+        blendSpans(target, layer);
+        return true;
+    }
+    if (!layer.tiled) {
         layer.content = drawnTiles(layer.image);
+        layer.tiled = true;
     }
     // Pixel for pixel: the untransformed blend, without smoothing.
     const QPainter::RenderHints hints = painter->renderHints();
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (const QRect &run : qAsConst(layer.content))
-        painter->drawImage(QPointF(run.topLeft()) / ratio + QPointF(layer.area.topLeft()), layer.image, QRectF(run));
+        painter->drawImage(QPointF(run.topLeft()) / layer.ratio + QPointF(layer.area.topLeft()), layer.image, QRectF(run));
     painter->setRenderHints(hints, true);
     painter->setRenderHints(~hints, false);
     return true;
+}
+
+// The painter's target when it is a raster image (the window's backing
+// store, a picture) that the layer can be blended into pixel for pixel;
+// false when the painter cannot be bypassed.
+bool ShapeLayers::directTarget(QPainter *painter, const Layer &layer, Target *target)
+{
+    QPaintEngine *engine = painter->paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || painter->opacity() != 1.0
+        || painter->compositionMode() != QPainter::CompositionMode_SourceOver)
+        return false;
+    QPaintDevice *device = engine->paintDevice();
+    if (!device || device->devType() != QInternal::Image)
+        return false;
+    auto *image = static_cast<QImage *>(device);
+    // Written in place: never an image another holder shares.
+    if ((image->format() != QImage::Format_RGB32 && image->format() != QImage::Format_ARGB32_Premultiplied)
+        || !image->isDetached())
+        return false;
+    // Whole device pixels only: the layer was made at the device's ratio.
+    const QTransform toDevice = painter->deviceTransform();
+    const QPointF origin = toDevice.map(QPointF(layer.area.topLeft()));
+    const QPointF picture = toDevice.map(QPointF(0, 0));
+    if (toDevice.type() > QTransform::TxScale || !qFuzzyCompare(toDevice.m11(), layer.ratio)
+        || !qFuzzyCompare(toDevice.m22(), layer.ratio) || QPointF(origin.toPoint()) != origin
+        || QPointF(picture.toPoint()) != picture)
+        return false;
+    target->image = image;
+    target->offset = origin.toPoint();
+    target->picture = picture.toPoint();
+    // What may be written: the image, within the system clip (the part of
+    // a window being painted) and the painter's clip.
+    target->allowed = QRegion(image->rect());
+    const QRegion system = engine->systemClip();
+    if (!system.isEmpty())
+        target->allowed &= system;
+    if (painter->hasClipping())
+        target->allowed &= toDevice.map(painter->clipRegion());
+    return true;
+}
+
+bool ShapeLayers::drawPicture(QPainter *painter, const QImage &picture)
+{
+    m_blended = false;
+    if (m_scene.ruler() || m_scene.shapes().isEmpty() || !painter->device())
+        return false;
+    QRect needed, area;
+    const Layer &layer = current(painter, &needed, &area);
+    Target target;
+    if (!isFresh(layer, painter, needed) || layer.ratio != 1.0 || !directTarget(painter, layer, &target)
+        || target.image->format() != picture.format() || picture.format() != QImage::Format_RGB32)
+        return false;
+    blendSpans(target, layer, &picture);
+    m_blended = true;
+    return true;
+}
+
+// Blends the layer's drawn runs into the target, which touches only the
+// drawn pixels. With a picture (drawn 1:1), each row of it is copied first,
+// so that the runs are blended while the row is still in the cache.
+void ShapeLayers::blendSpans(const Target &target, const Layer &layer, const QImage *picture)
+{
+    uchar *bits = target.image->bits();
+    const qsizetype stride = target.image->bytesPerLine();
+    const QPoint offset = target.offset;
+    const QRect pictureRect = picture ? picture->rect().translated(target.picture) : QRect();
+    const auto end = layer.spans.end();
+    for (const QRect &clip : target.allowed) {
+        const QRect rows = picture ? clip & pictureRect : clip & layer.image.rect().translated(offset);
+        if (rows.isEmpty())
+            continue;
+        // Spans are sorted by row: start at the first row shown.
+        auto it = std::lower_bound(layer.spans.begin(), end, rows.top() - offset.y(),
+                                   [](const Span &span, int y) { return span.y < y; });
+        for (int y = rows.top(); y <= rows.bottom(); ++y) {
+            auto *line = reinterpret_cast<quint32 *>(bits + y * stride);
+            if (picture) {
+                std::memcpy(line + rows.left(),
+                            picture->constScanLine(y - target.picture.y()) + 4 * (rows.left() - target.picture.x()),
+                            size_t(rows.width()) * 4);
+            } else if (it == end) {
+                break;
+            } else if (it->y + offset.y() > y) {
+                y = it->y + offset.y() - 1; // on to the next row with spans
+                continue;
+            }
+            for (; it != end && it->y + offset.y() == y; ++it) {
+                const int x0 = qMax(it->x + offset.x(), rows.left());
+                const int x1 = qMin(it->x + offset.x() + it->length, rows.right() + 1);
+                if (x1 > x0)
+                    blendRow(line + x0, layer.packed.data() + it->offset + (x0 - it->x - offset.x()), x1 - x0);
+            }
+        }
+    }
 }

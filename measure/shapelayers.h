@@ -2,8 +2,11 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <QTransform>
 #include <QVector>
+
+#include <vector>
 
 class CameraScene;
 class GraphicsItem;
@@ -20,6 +23,13 @@ class QWidget;
 class ShapeLayers
 {
 public:
+    // A row's run of layer pixels that holds something (with small gaps).
+    struct Span
+    {
+        int y, x, length;
+        int offset; // of its first pixel in the packed pixels
+    };
+
     explicit ShapeLayers(const CameraScene &scene) : m_scene(scene) {}
 
     void invalidate();
@@ -28,6 +38,11 @@ public:
     // The view pixels the current paint covers.
     void setExposed(const QRect &viewPixels) { m_exposed = viewPixels; }
 
+    // Draws the picture at its own size with the shapes' layer blended in,
+    // in one pass, when the target allows (a raster image at one device pixel
+    // per picture pixel, the layer up to date); the next paint() then draws
+    // no finished shapes. False when the picture is left to the caller.
+    bool drawPicture(QPainter *painter, const QImage &picture);
     // The ruler alone while it shows; else the finished shapes through the
     // layer of the scene's mode (straight onto the painter when no layer can
     // cover the paint) and the shape under construction.
@@ -44,12 +59,26 @@ private:
         QTransform transform;  // picture to view when drawn
         qreal ratio = 1.0;
         int polygonArea = 0;
-        QVector<QRect> content; // runs of tiles that hold anything, image pixels
+        QVector<Span> spans;    // what it holds, image pixels
+        std::vector<quint32> packed; // the spans' pixels one after another
+        QVector<QRect> content; // runs of tiles that hold anything, image pixels; made when first needed
+        bool tiled = false;
     };
 
     QRect viewArea(const QPaintDevice *device) const;
     void drawShapes(QPainter *painter, QWidget *widget);
     bool drawLayer(QPainter *painter, Layer &layer, const QRect &needed, const QRect &area, QWidget *widget);
+    struct Target
+    {
+        QImage *image = nullptr;
+        QPoint offset;  // the layer's origin in the image
+        QPoint picture; // the picture's origin in the image
+        QRegion allowed;
+    };
+    Layer &current(const QPainter *painter, QRect *needed, QRect *area);
+    bool isFresh(const Layer &layer, const QPainter *painter, const QRect &needed) const;
+    static bool directTarget(QPainter *painter, const Layer &layer, Target *target);
+    static void blendSpans(const Target &target, const Layer &layer, const QImage *picture = nullptr);
     int penWidth() const;
     void paintShape(QPainter *painter, GraphicsItem *shape, bool highlighted, QWidget *widget);
     void paintShapes(QPainter *painter, QWidget *widget);
@@ -59,4 +88,5 @@ private:
     Layer m_render;
     QRect m_exposed;
     bool m_painting = false;
+    bool m_blended = false; // drawPicture blended the layer in this paint
 };
