@@ -72,6 +72,8 @@ QVector<QMetaObject::Connection> bindTableToScene(MeasurementTable *table, Camer
             return;
         table->setSource(measurementSource(*guard, picture));
         table->setRows(measurementRows(*guard));
+        // Numbers shift when shapes go: the scene's pick decides the rows.
+        table->selectShape(guard->shapeIndex(guard->selectedShape()) + 1);
     };
     QVector<QMetaObject::Connection> connections;
     if (!scene) {
@@ -81,6 +83,10 @@ QVector<QMetaObject::Connection> bindTableToScene(MeasurementTable *table, Camer
     }
     connections << QObject::connect(scene, &CameraScene::shapesChanged, table, refresh);
     connections << QObject::connect(scene, &CameraScene::pictureSizeChanged, table, refresh);
+    connections << QObject::connect(scene, &CameraScene::selectedShapeChanged, table, [table, guard](GraphicsItem *shape) {
+        if (guard)
+            table->selectShape(guard->shapeIndex(shape) + 1);
+    });
     connections << QObject::connect(table, &MeasurementTable::shapeSelected, scene, [guard](int number) {
         if (!guard)
             return;

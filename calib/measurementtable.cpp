@@ -153,6 +153,21 @@ void MeasurementTable::setRows(const QVector<MeasurementRow> &rows)
     m_copy->setEnabled(!rows.isEmpty());
 }
 
+void MeasurementTable::selectShape(int shape)
+{
+    const QSignalBlocker block(m_table);
+    QItemSelection rows;
+    for (int i = 0; i < m_rows.size(); ++i) {
+        if (m_rows[i].shape == shape)
+            rows.select(m_table->model()->index(i, 0), m_table->model()->index(i, kColumnCount - 1));
+    }
+    // The view's single selection binds the user, not this: a shape may
+    // have several rows.
+    m_table->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+    if (!rows.isEmpty())
+        m_table->scrollTo(rows.first().topLeft());
+}
+
 int MeasurementTable::selectedShape() const
 {
     const QList<QTableWidgetItem *> items = m_table->selectedItems();

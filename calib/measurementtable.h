@@ -55,6 +55,9 @@ public:
     void copyToClipboard();
 
     QTableWidget *table() const { return m_table; }
+    // Selects the rows of that shape (1-based; 0 for none) as the scene
+    // picked it, without telling shapeSelected.
+    void selectShape(int shape);
 
 signals:
     // The user selected a row of that shape (1-based), or none (0).

@@ -1,13 +1,11 @@
 #include "measure/camerascene.h"
 
 #include "core/appsettings.h"
+#include "measure/framecopy.h"
 #include "measure/graphicsitem.h"
-#include "measure/scalebar.h"
 #include "measure/textshapes.h"
 
 #include <QCursor>
-#include <QDateTime>
-#include <QDebug>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>
 #include <QGraphicsView>
@@ -15,11 +13,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QTime>
 
 #include <utility>
-
-#include <cstring>
 
 CameraScene::CameraScene(QObject *parent)
     : QGraphicsScene(parent)
@@ -31,8 +26,6 @@ CameraScene::CameraScene(QObject *parent)
 CameraScene::~CameraScene()
 {
     resetImage();
-    for (CameraBuffer &buffer : m_renderBuffers)
-        buffer.reset();
 }
 
 QGraphicsView *CameraScene::firstView() const
@@ -51,42 +44,17 @@ void CameraScene::setImage(const QImage &source)
         return;
     }
     const QSize before = m_picture.size();
-    QImage converted;
-    const QImage *src = &source;
-    const QImage::Format format = source.format();
-    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32
-        && format != QImage::Format_ARGB32_Premultiplied) {
-        // Photos may come in any format; draw them from a native one.
-        converted = source.convertToFormat(source.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                                    : QImage::Format_RGB32);
-        if (converted.isNull())
-            return;
-        src = &converted;
-    }
-
+    // Photos may come in any format; draw them from a native one.
+    const QImage native = nativeFrame(source);
+    if (native.isNull())
+        return;
     // Another frame size means another picture: its shapes and history go.
-    if (src->size() != m_picture.size())
+    if (native.size() != m_picture.size())
         resetImage();
-    // A fresh buffer only when the layout changes or someone still shares
-    // the old one; writing into a shared image would copy it first.
-    if (m_picture.size() != src->size() || m_picture.format() != src->format() || !m_picture.isDetached()) {
-        m_picture = QImage(src->size(), src->format());
-        if (m_picture.isNull()) { // out of memory: show nothing rather than crash
-            resetImage();
-            update();
-            return;
-        }
-    }
-
-    uchar *dst = m_picture.bits();
-    const qsizetype dstStride = m_picture.bytesPerLine();
-    const qsizetype srcStride = src->bytesPerLine();
-    if (dstStride == srcStride) {
-        std::memcpy(dst, src->constBits(), size_t(m_picture.sizeInBytes()));
-    } else {
-        const size_t row = size_t(qMin(dstStride, srcStride));
-        for (int y = 0; y < m_picture.height(); ++y)
-            std::memcpy(dst + y * dstStride, src->constScanLine(y), row);
+    if (!copyFrame(native, m_picture)) { // out of memory: show nothing rather than crash
+        resetImage();
+        update();
+        return;
     }
 
     const QRectF rect(0, 0, m_picture.width(), m_picture.height());
@@ -106,7 +74,6 @@ QSize CameraScene::pictureSize() const
 
 void CameraScene::fitToView(const QSize &size)
 {
-    m_fitSize = size;
     QGraphicsView *view = firstView();
     if (view && size.width() > 0 && size.height() > 0) {
         // The viewport is what gets painted, so it is what the picture fills.
@@ -151,10 +118,8 @@ QRectF CameraScene::pictureViewRect() const
 void CameraScene::resetImage()
 {
     m_picture = QImage();
-    m_viewLayer = ShapeLayer();
-    m_renderLayer = ShapeLayer();
+    m_layers.reset();
     forgetAllItems();
-    m_historyIndex = -1;
     m_history.clear();
 }
 
@@ -192,80 +157,17 @@ QImage CameraScene::grabImage(bool withShapes)
     return image;
 }
 
-void CameraScene::allocateRenderBuffers()
-{
-    const QSize size = m_picture.size();
-    for (CameraBuffer &buffer : m_renderBuffers) {
-        // Only the GUI thread claims these; one held by the recorder is
-        // resized the next time renderToBuffer claims it.
-        if (buffer.isTaken())
-            continue;
-        buffer.tryAcquire();
-        buffer.init(size.width(), size.height(), QImage::Format_RGB32);
-        buffer.release();
-    }
-}
-
 CameraBuffer *CameraScene::renderToBuffer()
 {
     if (m_picture.isNull())
         return nullptr;
     const QSize size = m_picture.size();
-    for (CameraBuffer &buffer : m_renderBuffers) {
-        if (buffer.isTaken())
-            continue;
-        buffer.tryAcquire();
-        if (buffer.size() != size || buffer.format() != QImage::Format_RGB32)
-            buffer.init(size.width(), size.height(), QImage::Format_RGB32);
-        if (!buffer.bits()) {
-            buffer.release();
-            return nullptr;
-        }
-        QImage target(buffer.bits(), size.width(), size.height(), size.width() * 4, QImage::Format_RGB32);
-        renderInto(&target);
-        return &buffer;
-    }
-    return nullptr;
-}
-
-// ---------------------------------------------------------------- overlays
-
-void CameraScene::setCrossVisible(bool visible)
-{
-    m_crossVisible = visible;
-    update();
-}
-
-void CameraScene::setTimeStampVisible(bool visible)
-{
-    m_timeStampVisible = visible;
-    update();
-}
-
-void CameraScene::setScaleBarVisible(bool visible)
-{
-    m_scaleBarVisible = visible;
-    update();
-}
-
-void CameraScene::setScaleBarCorner(int corner)
-{
-    m_scaleBarCorner = qBound(0, corner, 3);
-    update();
-}
-
-void CameraScene::setNoDeviceNotice(bool visible)
-{
-    m_noDeviceNotice = visible;
-    update();
-}
-
-void CameraScene::setRecordingClock(bool visible)
-{
-    m_recordingClockVisible = visible;
-    if (visible)
-        m_recordingClock.start();
-    update();
+    CameraBuffer *buffer = m_renderBuffers.claim(size);
+    if (!buffer)
+        return nullptr;
+    QImage target(buffer->bits(), size.width(), size.height(), size.width() * 4, QImage::Format_RGB32);
+    renderInto(&target);
+    return buffer;
 }
 
 // ---------------------------------------------------------------- tools
@@ -422,8 +324,7 @@ void CameraScene::shapeChanged(GraphicsItem *shape, bool values)
 
 void CameraScene::invalidateLayers()
 {
-    m_viewLayer.dirty = true;
-    m_renderLayer.dirty = true;
+    m_layers.invalidate();
     update();
 }
 
@@ -469,12 +370,14 @@ GraphicsItem *CameraScene::shapeAt(const QPointF &p) const
     return nullptr;
 }
 
-void CameraScene::commitShape(GraphicsItem *shape)
+void CameraScene::commitIfFinished()
 {
-    addItem(shape);
-    m_shapes.append(shape);
-    invalidateLayers();
-    emit shapesChanged();
+    if (!m_building || !m_building->isFinished())
+        return;
+    GraphicsItem *shape = m_building;
+    m_building = nullptr;
+    removeItem(shape);
+    addShape(shape);
     saveHistory();
 }
 
@@ -489,16 +392,7 @@ ShapeState CameraScene::currentState() const
 
 void CameraScene::saveHistory()
 {
-    if (m_historyIndex >= 0 && m_historyIndex < m_history.size() - 1)
-        m_history.erase(m_history.begin() + m_historyIndex + 1, m_history.end());
-    else if (m_historyIndex == -1)
-        m_history.clear();
-    m_history.append(currentState());
-    m_historyIndex = m_history.size() - 1;
-    if (m_history.size() > HistoryLimit) {
-        m_history.removeFirst();
-        m_historyIndex = m_history.size() - 1;
-    }
+    m_history.save(currentState());
 }
 
 void CameraScene::restoreState(const ShapeState &state)
@@ -518,11 +412,11 @@ void CameraScene::restoreState(const ShapeState &state)
 
 void CameraScene::undo()
 {
-    if (m_historyIndex < 0)
+    const ShapeState *state = m_history.undo();
+    if (!state)
         return;
-    --m_historyIndex;
-    if (m_historyIndex >= 0) {
-        restoreState(m_history.at(m_historyIndex));
+    if (m_history.index() >= 0) {
+        restoreState(*state);
     } else {
         forgetAllItems();
         update();
@@ -531,23 +425,19 @@ void CameraScene::undo()
 
 void CameraScene::redo()
 {
-    if (m_historyIndex >= m_history.size() - 1)
-        return;
-    ++m_historyIndex;
-    restoreState(m_history.at(m_historyIndex));
+    if (const ShapeState *state = m_history.redo())
+        restoreState(*state);
 }
 
 void CameraScene::clearAll()
 {
     forgetAllItems();
-    m_historyIndex = -1;
     m_history.clear();
     update();
 }
 
 void CameraScene::clearHistory()
 {
-    m_historyIndex = -1;
     m_history.clear();
 }
 
@@ -610,17 +500,15 @@ void CameraScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
             m_building = shape;
         }
         m_building->mousePressEvent(event);
-        if (m_building->isFinished()) {
-            GraphicsItem *shape = m_building;
-            m_building = nullptr;
-            removeItem(shape);
-            commitShape(shape);
-        }
+        commitIfFinished();
         return;
     }
 
     if (event->button() == Qt::LeftButton) {
         GraphicsItem *target = shapeAt(pos);
+        // A click picks the shape (empty picture: none), as a table row does.
+        if (m_tool == Select)
+            selectShape(target);
         if (!target)
             return;
         if (m_tool == Erase) {
@@ -724,12 +612,7 @@ void CameraScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
     }
     if (m_building) {
         m_building->mouseReleaseEvent(event);
-        if (m_building->isFinished()) {
-            GraphicsItem *shape = m_building;
-            m_building = nullptr;
-            removeItem(shape);
-            commitShape(shape);
-        }
+        commitIfFinished();
     }
 }
 
@@ -772,8 +655,6 @@ void CameraScene::updateReadout(const QPointF &scenePos)
     QPoint p = scenePos.toPoint();
     p.setX(qBound(0, p.x(), m_picture.width() - 1));
     p.setY(qBound(0, p.y(), m_picture.height() - 1));
-    if (!m_picture.rect().contains(p))
-        return;
     emit coorInfo(p, QColor(m_picture.pixel(p)));
 }
 
@@ -793,7 +674,7 @@ void CameraScene::onZoomTimeOut()
 void CameraScene::drawBackground(QPainter *painter, const QRectF &rect)
 {
     if (!m_renderMode)
-        m_exposed = viewTransform().mapRect(rect).toAlignedRect();
+        m_layers.setExposed(viewTransform().mapRect(rect).toAlignedRect());
     // A view that paints items itself would draw them with its own pens and
     // transform; switch it over (from the next paint on).
     if (QGraphicsView *view = firstView()) {
@@ -808,264 +689,18 @@ void CameraScene::drawBackground(QPainter *painter, const QRectF &rect)
     painter->save();
     painter->resetTransform();
     // The image itself, not a pixmap of it: a pixmap would copy every frame.
-    painter->drawImage(QRect(QPoint(0, 0), size), m_picture);
+    if (size != m_picture.size() || !m_layers.drawPicture(painter, m_picture))
+        painter->drawImage(QRect(QPoint(0, 0), size), m_picture);
     painter->restore();
-}
-
-int CameraScene::shapePenWidth() const
-{
-    int width = DrawStyle().lineWidths.value(0, 1);
-    if (m_scaleX < 1.0) {
-        width = int(width * m_scaleX);
-        if (width <= 0)
-            width = 1;
-    }
-    return width;
-}
-
-void CameraScene::paintShape(QPainter *painter, GraphicsItem *shape, bool highlighted, QWidget *widget) const
-{
-    const int width = shapePenWidth();
-    painter->save();
-    QFont font = painter->font();
-    font.setPixelSize(shape->fontPixelSize());
-    painter->setFont(font);
-    painter->setTransform(shape->sceneTransform(), true);
-    const DrawStyle &style = shape->style();
-    if (highlighted)
-        painter->setPen(QPen(QColor(0, 128, 255), width + 1, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-    else
-        painter->setPen(QPen(style.lineColor(), width, style.penStyle(), Qt::SquareCap, Qt::BevelJoin));
-    m_paintingShapes = true;
-    shape->paint(painter, nullptr, widget);
-    m_paintingShapes = false;
-    painter->restore();
-}
-
-void CameraScene::paintShapes(QPainter *painter, QWidget *widget)
-{
-    // Pictures that are saved, printed or recorded show no pointer state.
-    for (GraphicsItem *shape : qAsConst(m_shapes)) {
-        const bool highlighted = !m_renderMode
-            && (shape == m_activeShape || shape == m_hoveredShape || shape == m_selectedShape);
-        paintShape(painter, shape, highlighted, widget);
-    }
-}
-
-namespace {
-
-// Runs of tiles that hold any drawn pixel, merged along rows and down
-// columns, so that blending the layer skips its empty parts; or their bounds
-// when that is cheaper.
-QVector<QRect> drawnTiles(const QImage &image)
-{
-    constexpr int TileW = 64, TileH = 16;
-    QVector<QRect> runs;
-    QVector<int> open; // indexes in runs that end at the current band
-    const int columns = (image.width() + TileW - 1) / TileW;
-    QVector<char> used(columns);
-    for (int y0 = 0; y0 < image.height(); y0 += TileH) {
-        const int y1 = qMin(y0 + TileH, image.height());
-        std::fill(used.begin(), used.end(), 0);
-        for (int y = y0; y < y1; ++y) {
-            const auto *line = reinterpret_cast<const quint32 *>(image.constScanLine(y));
-            for (int c = 0; c < columns; ++c) {
-                if (used[c])
-                    continue;
-                const int x1 = qMin((c + 1) * TileW, image.width());
-                for (int x = c * TileW; x < x1; ++x) {
-                    if (line[x]) { // premultiplied: transparent is all zero
-                        used[c] = 1;
-                        break;
-                    }
-                }
-            }
-        }
-        QVector<int> next;
-        for (int c = 0; c < columns;) {
-            if (!used[c]) {
-                ++c;
-                continue;
-            }
-            int end = c;
-            while (end < columns && used[end])
-                ++end;
-            const QRect run(c * TileW, y0, qMin(end * TileW, image.width()) - c * TileW, y1 - y0);
-            // Extend the run of the band above when it spans the same columns.
-            int grown = -1;
-            for (int k : qAsConst(open)) {
-                QRect &above = runs[k];
-                if (above.left() == run.left() && above.right() == run.right() && above.bottom() + 1 == y0) {
-                    above.setBottom(y1 - 1);
-                    grown = k;
-                    break;
-                }
-            }
-            if (grown < 0) {
-                runs.append(run);
-                grown = runs.size() - 1;
-            }
-            next.append(grown);
-            c = end;
-        }
-        open.swap(next);
-    }
-    // Each drawImage costs about as much as blending some 8000 pixels: when
-    // the runs cover most of their bounds, one blend of the bounds is cheaper.
-    constexpr qint64 PixelsPerCall = 8000;
-    QRect bounds;
-    qint64 covered = 0;
-    for (const QRect &run : qAsConst(runs)) {
-        bounds |= run;
-        covered += qint64(run.width()) * run.height();
-    }
-    if (runs.size() > 1 && qint64(bounds.width()) * bounds.height() + PixelsPerCall < covered + runs.size() * PixelsPerCall)
-        return {bounds};
-    return runs;
-}
-
-} // namespace
-
-QRect CameraScene::layerArea(const QPaintDevice *device) const
-{
-    const QRect whole(0, 0, device->width(), device->height());
-    if (m_renderMode)
-        return whole;
-    // Only what the window shows of the view (a zoomed view in a scroll area
-    // may be far larger), with a margin for small scrolls: under twice the
-    // visible pixels.
-    const QGraphicsView *view = firstView();
-    const QWidget *viewport = view ? view->viewport() : nullptr;
-    if (!viewport || !viewport->isVisible())
-        return QRect();
-    const QRect visible = viewport->visibleRegion().boundingRect() & whole;
-    if (visible.isEmpty())
-        return QRect();
-    const int mx = visible.width() / 5, my = visible.height() / 5;
-    return visible.adjusted(-mx, -my, mx, my) & whole;
-}
-
-// Brings the layer up to date for `area` and blends it; false when it cannot
-// cover `needed` (then the caller paints the shapes directly).
-bool CameraScene::drawLayer(QPainter *painter, ShapeLayer &layer, const QRect &needed, const QRect &area, QWidget *widget)
-{
-    const qreal ratio = m_renderMode ? 1.0 : painter->device()->devicePixelRatioF();
-    const QTransform transform = viewTransform();
-    const int polygonArea = m_settings ? m_settings->polygonArea : 2;
-    const bool stale = layer.dirty || layer.image.isNull() || layer.transform != transform || layer.ratio != ratio
-        || layer.polygonArea != polygonArea || !layer.area.contains(needed);
-    if (stale) {
-        if (area.isEmpty() || !area.contains(needed))
-            return false;
-        const QSize pixels = (QSizeF(area.size()) * ratio).toSize();
-        if (layer.image.size() != pixels)
-            layer.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-        if (layer.image.isNull())
-            return false; // no memory for it
-        layer.image.setDevicePixelRatio(ratio);
-        layer.image.fill(Qt::transparent);
-        {
-            QPainter layerPainter(&layer.image);
-            layerPainter.setRenderHints(painter->renderHints());
-            layerPainter.setFont(painter->font());
-            layerPainter.translate(-area.topLeft());
-            paintShapes(&layerPainter, widget);
-        }
-        layer.area = area;
-        layer.transform = transform;
-        layer.ratio = ratio;
-        layer.polygonArea = polygonArea;
-        layer.dirty = false;
-        layer.content = drawnTiles(layer.image);
-    }
-    // Pixel for pixel: the untransformed blend, without smoothing.
-    const QPainter::RenderHints hints = painter->renderHints();
-    painter->setRenderHint(QPainter::Antialiasing, false);
-    painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
-    for (const QRect &run : qAsConst(layer.content))
-        painter->drawImage(QPointF(run.topLeft()) / ratio + QPointF(layer.area.topLeft()), layer.image, QRectF(run));
-    painter->setRenderHints(hints, true);
-    painter->setRenderHints(~hints, false);
-    return true;
 }
 
 void CameraScene::drawItems(QPainter *painter, int, QGraphicsItem *[], const QStyleOptionGraphicsItem[], QWidget *widget)
 {
-    painter->save();
-    painter->resetTransform();
-    painter->setRenderHint(QPainter::Antialiasing, true);
-
-    if (m_ruler) {
-        const DrawStyle defaults;
-        painter->setPen(QPen(defaults.lineColor(), 2, defaults.penStyle(), Qt::SquareCap, Qt::BevelJoin));
-        m_paintingShapes = true;
-        m_ruler->paint(painter, nullptr, widget);
-        m_paintingShapes = false;
-        painter->restore();
-        return;
-    }
-
-    QFont font = painter->font();
-    font.setPixelSize(16);
-    painter->setFont(font);
-
-    const QPaintDevice *device = painter->device();
-    if (!m_shapes.isEmpty() && device) {
-        // Live frames arrive far more often than shapes change: the shapes
-        // are rasterised once into a layer that each frame only blends.
-        ShapeLayer &layer = m_renderMode ? m_renderLayer : m_viewLayer;
-        // Rendered pictures are drawn in picture pixels whatever the target.
-        const QRect whole = m_renderMode ? QRect(QPoint(0, 0), referenceSize()) : QRect(0, 0, device->width(), device->height());
-        const QRect needed = m_renderMode ? whole : (m_exposed.isValid() ? m_exposed & whole : whole);
-        if (!drawLayer(painter, layer, needed, m_renderMode ? whole : layerArea(device), widget))
-            paintShapes(painter, widget);
-    }
-    // The shape being drawn follows the pointer: never in a saved picture.
-    if (m_building && !m_renderMode)
-        paintShape(painter, m_building, false, widget);
-    painter->restore();
+    m_layers.paint(painter, widget);
 }
 
 void CameraScene::drawForeground(QPainter *painter, const QRectF &)
 {
-    const QSize size = referenceSize();
-    const int w = size.width();
-    const int h = size.height();
-    painter->save();
-    painter->resetTransform();
-
-    if (m_recordingClockVisible && !m_renderMode) {
-        const QString elapsed = QTime(0, 0).addMSecs(int(m_recordingClock.elapsed())).toString(QStringLiteral("HH:mm:ss"));
-        QFont font = painter->font();
-        font.setPixelSize(24);
-        painter->setFont(font);
-        painter->fillRect(QRect(10, 14, 16, 16), Qt::red);
-        painter->setPen(Qt::white);
-        painter->drawText(30, 30, elapsed);
-    }
-    if (m_crossVisible) {
-        painter->setPen(QPen(QColor(0, 0, 255), 1, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-        painter->drawLine(0, h / 2, w, h / 2);
-        painter->drawLine(w / 2, 0, w / 2, h);
-    }
-    if (m_scaleBarVisible && !m_noDeviceNotice && !m_picture.isNull())
-        paintScaleBar(*painter, pictureViewRect(), pictureSize(), m_calibration, m_scaleBarCorner);
-    if (m_timeStampVisible) {
-        QFont font = painter->font();
-        font.setPixelSize(16);
-        painter->setFont(font);
-        painter->setPen(Qt::red);
-        painter->drawText(QRect(w - 200, h - 24, 196, 20), 134,
-                          QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-    }
-    if (m_noDeviceNotice) {
-        QFont font = painter->font();
-        font.setPixelSize(20);
-        painter->setFont(font);
-        const QRect box((w - 170) / 2, (h - 170) / 2, 170, 170);
-        painter->fillRect(box, QColor(240, 240, 240));
-        painter->setPen(Qt::black);
-        painter->drawText(box, 132 | Qt::TextWordWrap, tr("没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口"));
-    }
-    painter->restore();
+    m_overlays.paint(painter, {referenceSize(), m_renderMode, !m_picture.isNull(), pictureViewRect(), pictureSize(),
+                               m_calibration});
 }

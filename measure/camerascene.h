@@ -1,13 +1,14 @@
 #pragma once
 
 #include "core/bdinfo.h"
+#include "measure/renderbuffers.h"
+#include "measure/sceneoverlays.h"
+#include "measure/shapehistory.h"
+#include "measure/shapelayers.h"
 #include "measure/shapetype.h"
-#include "core/camerabuffer.h"
 
-#include <QElapsedTimer>
 #include <QGraphicsScene>
 #include <QImage>
-#include <QList>
 #include <QTimer>
 #include <QTransform>
 
@@ -19,15 +20,17 @@ class GraphicsMeasureItem;
 class QGraphicsView;
 
 // One picture (a live frame or a photo) with the measurement shapes drawn
-// over it, their undo history, the overlays and the renderers that burn the
-// shapes into saved pictures and recordings. Works with its first view.
+// over it: the gestures that make and edit them, their undo history
+// (ShapeHistory), the overlays (SceneOverlays), the cached shape layers
+// (ShapeLayers) and the renderers that burn the shapes into saved pictures
+// and recordings. Works with its first view.
 class CameraScene : public QGraphicsScene
 {
     Q_OBJECT
 
 public:
     static constexpr int HistoryLimit = 20;
-    static constexpr int RenderBufferCount = 5;
+    static constexpr int RenderBufferCount = RenderBuffers::Count;
 
     // Asks for a note's text; false when the user cancels.
     using TextPrompt = std::function<bool(QWidget *parent, QString *text)>;
@@ -52,31 +55,31 @@ public:
     bool isRenderMode() const { return m_renderMode; }
     // True while the scene itself paints its shapes (views must paint
     // indirectly so that they go through drawItems).
-    bool isPaintingShapes() const { return m_paintingShapes; }
+    bool isPaintingShapes() const { return m_layers.isPaintingShapes(); }
     void resetImage();
     // The picture at its own size with overlays; with the shapes unless told not.
     QImage grabImage(bool withShapes = true);
-    void allocateRenderBuffers();
+    void allocateRenderBuffers() { m_renderBuffers.allocate(m_picture.size()); }
     // The filled buffer, still taken (the consumer releases it); null when
     // every buffer is busy or there is no picture.
     CameraBuffer *renderToBuffer();
-    CameraBuffer *renderBuffer(int index) { return &m_renderBuffers[index]; }
+    CameraBuffer *renderBuffer(int index) { return m_renderBuffers.at(index); }
 
     // Overlays.
-    void setCrossVisible(bool visible);
-    bool isCrossVisible() const { return m_crossVisible; }
-    void setTimeStampVisible(bool visible);
-    bool isTimeStampVisible() const { return m_timeStampVisible; }
+    void setCrossVisible(bool visible) { m_overlays.crossVisible = visible; update(); }
+    bool isCrossVisible() const { return m_overlays.crossVisible; }
+    void setTimeStampVisible(bool visible) { m_overlays.timeStampVisible = visible; update(); }
+    bool isTimeStampVisible() const { return m_overlays.timeStampVisible; }
     // A scale bar of the calibration in a corner (ScaleBarCorner); nothing
     // is drawn while the calibration has no real unit.
-    void setScaleBarVisible(bool visible);
-    bool isScaleBarVisible() const { return m_scaleBarVisible; }
-    void setScaleBarCorner(int corner);
-    int scaleBarCorner() const { return m_scaleBarCorner; }
-    void setNoDeviceNotice(bool visible);
-    bool isNoDeviceNotice() const { return m_noDeviceNotice; }
-    void setRecordingClock(bool visible);
-    bool isRecordingClock() const { return m_recordingClockVisible; }
+    void setScaleBarVisible(bool visible) { m_overlays.scaleBarVisible = visible; update(); }
+    bool isScaleBarVisible() const { return m_overlays.scaleBarVisible; }
+    void setScaleBarCorner(int corner) { m_overlays.scaleBarCorner = qBound(0, corner, 3); update(); }
+    int scaleBarCorner() const { return m_overlays.scaleBarCorner; }
+    void setNoDeviceNotice(bool visible) { m_overlays.noDeviceNotice = visible; update(); }
+    bool isNoDeviceNotice() const { return m_overlays.noDeviceNotice; }
+    void setRecordingClock(bool visible) { m_overlays.setRecordingClock(visible); update(); }
+    bool isRecordingClock() const { return m_overlays.isRecordingClock(); }
 
     // Tools and measuring.
     void setSettings(AppSettings *settings);
@@ -101,9 +104,9 @@ public:
     void clearHistory();
     void saveHistory();
     int historySize() const { return m_history.size(); }
-    int historyIndex() const { return m_historyIndex; }
-    bool canUndo() const { return m_historyIndex >= 0; }
-    bool canRedo() const { return m_historyIndex < m_history.size() - 1; }
+    int historyIndex() const { return m_history.index(); }
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
 
     void addShape(GraphicsItem *shape);
     void removeShape(GraphicsItem *shape);
@@ -160,7 +163,8 @@ protected:
 private:
     void cancelConstruction();
     void endEdit();
-    void commitShape(GraphicsItem *shape);
+    // The shape under construction, once complete, joins the shapes.
+    void commitIfFinished();
     void forgetAllItems();
     void invalidateLayers();
     void setActiveShape(GraphicsItem *shape);
@@ -172,34 +176,8 @@ private:
     QSize referenceSize() const;
     void renderInto(QImage *target);
     bool askText(QString *text);
-    void paintShapes(QPainter *painter, QWidget *widget);
-    void paintShape(QPainter *painter, GraphicsItem *shape, bool highlighted, QWidget *widget) const;
-    int shapePenWidth() const;
-    QRect layerArea(const QPaintDevice *device) const;
-
-    // The finished shapes rasterised once and reused for every frame until
-    // they change; one for the view (only its visible part, so that memory
-    // stays bounded at any zoom), one for pictures rendered at picture size.
-    // Changes to shapes, style, calibration, hover and selection mark it
-    // dirty; the view's geometry is compared, as views do not announce it.
-    struct ShapeLayer
-    {
-        QImage image;
-        bool dirty = true;
-        QRect area;            // what it covers, in device pixels
-        QTransform transform;  // picture to view when drawn
-        qreal ratio = 1.0;
-        int polygonArea = 0;
-        QVector<QRect> content; // runs of tiles that hold anything, image pixels
-    };
-    bool drawLayer(QPainter *painter, ShapeLayer &layer, const QRect &needed, const QRect &area, QWidget *widget);
 
     bool m_renderMode = false;
-    mutable bool m_paintingShapes = false;
-    bool m_crossVisible = false;
-    bool m_timeStampVisible = false;
-    bool m_scaleBarVisible = false;
-    int m_scaleBarCorner = 3;
     QTimer m_pointerTimer;
     QList<GraphicsItem *> m_shapes;
     GraphicsItem *m_activeShape = nullptr;
@@ -208,22 +186,16 @@ private:
     ShapeRecord m_pressSnapshot;
     GraphicsItem *m_building = nullptr;
     GraphicsMeasureItem *m_ruler = nullptr;
-    QVector<ShapeState> m_history;
-    int m_historyIndex = -1;
+    ShapeHistory m_history{HistoryLimit};
     int m_tool = Select;
     QImage m_picture;
     BDInfo m_calibration{QString(), 1.0, 4};
     bool m_measureEnabled = false;
-    QSize m_fitSize;
     double m_scaleX = 1.0;
     double m_scaleY = 1.0;
-    bool m_recordingClockVisible = false;
-    bool m_noDeviceNotice = false;
-    QElapsedTimer m_recordingClock;
     AppSettings *m_settings = nullptr;
-    CameraBuffer m_renderBuffers[RenderBufferCount];
+    RenderBuffers m_renderBuffers;
     TextPrompt m_textPrompt;
-    ShapeLayer m_viewLayer;
-    ShapeLayer m_renderLayer;
-    QRect m_exposed; // the view pixels the current paint covers
+    SceneOverlays m_overlays;
+    ShapeLayers m_layers{*this};
 };

@@ -6,7 +6,9 @@
 #include "measure/lineshapes.h"
 #include "measure/textshapes.h"
 
+#include <QCache>
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -85,10 +87,60 @@ QStringList labelLines(const MeasuredValues &values, const BDInfo &calibration)
     return lines;
 }
 
-void drawOutlinedText(QPainter *painter, const QPointF &baseline, const QString &text, const QColor &colour)
+namespace {
+
+void paintOutlinedText(QPainter *painter, const QPointF &baseline, const QString &text, const QColor &colour);
+
+// A label line with its rim, drawn once into an image: nine runs of glyphs
+// cost far more than one blend of the result, and labels are redrawn
+// whenever any shape changes.
+struct TextImage
 {
-    if (text.isEmpty())
-        return;
+    QImage image;
+    QPoint origin; // of the image, from the baseline's start
+};
+
+// The line's image for a raster painter that maps it to whole device pixels
+// at a whole ratio (anything else draws the glyphs); null when there is none.
+const TextImage *textImage(QPainter *painter, const QPointF &baseline, const QString &text, const QColor &colour)
+{
+    const QPaintEngine *engine = painter->paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster)
+        return nullptr;
+    const QTransform toDevice = painter->deviceTransform();
+    const qreal ratio = toDevice.m11();
+    const QPointF at = toDevice.map(baseline);
+    if (toDevice.type() > QTransform::TxScale || ratio != toDevice.m22() || ratio < 1 || ratio != std::floor(ratio)
+        || at != QPointF(at.toPoint()))
+        return nullptr;
+    static QCache<QString, TextImage> cache(4 << 20); // in pixels
+    const QFont &font = painter->font();
+    const QString key = text + QLatin1Char('\x1f') + font.key() + QLatin1Char('\x1f') + QString::number(colour.rgba(), 16)
+        + QLatin1Char('\x1f') + QString::number(ratio) + QLatin1Char('\x1f') + QString::number(int(painter->renderHints()));
+    if (const TextImage *found = cache.object(key))
+        return found;
+    const QFontMetricsF metrics(font);
+    const QRectF advance(0, -metrics.ascent(), metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent());
+    const QRect box = (metrics.boundingRect(text) | advance).toAlignedRect().adjusted(-3, -3, 3, 3);
+    auto *line = new TextImage{QImage(box.size() * int(ratio), QImage::Format_ARGB32_Premultiplied), box.topLeft()};
+    if (line->image.isNull()) {
+        delete line;
+        return nullptr;
+    }
+    line->image.setDevicePixelRatio(ratio);
+    line->image.fill(Qt::transparent);
+    {
+        QPainter p(&line->image);
+        p.setRenderHints(painter->renderHints());
+        p.setFont(font);
+        paintOutlinedText(&p, -QPointF(box.topLeft()), text, colour);
+    }
+    const int cost = line->image.width() * line->image.height();
+    return cache.insert(key, line, cost) ? cache.object(key) : nullptr;
+}
+
+void paintOutlinedText(QPainter *painter, const QPointF &baseline, const QString &text, const QColor &colour)
+{
     painter->save();
     const int luminance = (299 * colour.red() + 587 * colour.green() + 114 * colour.blue()) / 1000;
     // The text shifted one pixel each way makes the rim: glyphs come from
@@ -100,6 +152,18 @@ void drawOutlinedText(QPainter *painter, const QPointF &baseline, const QString 
     painter->setPen(colour);
     painter->drawText(baseline, text);
     painter->restore();
+}
+
+} // namespace
+
+void drawOutlinedText(QPainter *painter, const QPointF &baseline, const QString &text, const QColor &colour)
+{
+    if (text.isEmpty())
+        return;
+    if (const TextImage *line = textImage(painter, baseline, text, colour))
+        painter->drawImage(baseline + QPointF(line->origin), line->image);
+    else
+        paintOutlinedText(painter, baseline, text, colour);
 }
 
 GraphicsItem::GraphicsItem(QGraphicsItem *parent)

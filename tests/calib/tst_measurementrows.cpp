@@ -3,6 +3,7 @@
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
 
+#include <QGraphicsView>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -152,6 +153,50 @@ private slots:
         scene.undo();
         QCOMPARE(scene.shapes().size(), 2);
         QCOMPARE(table.rows().size(), 3);
+    }
+
+    // A click on a shape picks it and its rows; on empty picture, nothing.
+    void clickSelectsRows()
+    {
+        CameraScene scene;
+        setUp(scene);
+        QGraphicsView view(&scene);
+        view.setFrameShape(QFrame::NoFrame);
+        view.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view.resize(400, 300);
+        view.show();
+        scene.fitToView(QSize(400, 300));
+        scene.setMeasureEnabled(true);
+        scene.setTool(Select);
+        MeasurementTable table;
+        bindTableToScene(&table, &scene);
+        GraphicsItem *line = addFinished(scene, Line, {{10, 20}, {110, 20}});
+        GraphicsItem *circle = addFinished(scene, DoubleCircle, {{100, 100}, {130, 100}, {100, 150}});
+        QSignalSpy picked(&scene, &CameraScene::selectedShapeChanged);
+        QSignalSpy fedBack(&table, &MeasurementTable::shapeSelected);
+        const auto selectedRows = [&table] {
+            QList<int> rows;
+            for (const QModelIndex &index : table.table()->selectionModel()->selectedRows())
+                rows << index.row();
+            std::sort(rows.begin(), rows.end());
+            return rows;
+        };
+        const struct
+        {
+            QPoint at;
+            GraphicsItem *shape;
+            QList<int> rows;
+        } clicks[] = {{{130, 100}, circle, {1, 2}}, {{300, 250}, nullptr, {}}, {{60, 20}, line, {0}}};
+        for (const auto &click : clicks) {
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, view.mapFromScene(click.at));
+            QCOMPARE(scene.selectedShape(), click.shape);
+            QCOMPARE(selectedRows(), click.rows);
+        }
+        QCOMPARE(picked.size(), 3);
+        QCOMPARE(fedBack.size(), 0);
+        QCOMPARE(scene.shapes().first()->points().first(), QPointF(10, 20)); // a click moves nothing
     }
 };
 

@@ -89,6 +89,8 @@ private slots:
     void renderBuffers();
     void renderedPicturesHaveNoPointerState_data();
     void renderedPicturesHaveNoPointerState();
+    void blendedLayerMatchesPainter_data();
+    void blendedLayerMatchesPainter();
     void labelsHaveContrastingRim_data();
     void labelsHaveContrastingRim();
     void labelsWholeInSavedPicture_data();
@@ -785,6 +787,42 @@ void TestCameraScene::renderedPicturesHaveNoPointerState()
     QVERIFY(buffer);
     QCOMPARE(QImage(buffer->bits(), 400, 300, 400 * 4, QImage::Format_RGB32), recordedAway);
     buffer->release();
+}
+
+void TestCameraScene::blendedLayerMatchesPainter_data()
+{
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("1:1") << 1.0;
+    QTest::newRow("fitted") << 0.5;
+}
+
+// Shapes blended straight into an image (a window's backing store) give the
+// pixels QPainter gives.
+void TestCameraScene::blendedLayerMatchesPainter()
+{
+    QFETCH(double, zoom);
+    SceneFixture f(QSize(400, 300), zoom, zoom);
+    f.scene.setImage(gradient(QSize(400, 300)));
+    f.scene.setCalibration(QStringLiteral("10"), 0.01, 0);
+    addFinished(f.scene, Line, {{20, 30.5}, {380, 40}}, 1);
+    addFinished(f.scene, Circle2, {{100, 150}, {220, 250}}, 2);
+    addFinished(f.scene, AngleLine, {{300, 100}, {250, 200}, {350, 220}}, 0);
+    // Unpremultiplied pixels are left to QPainter, which rounds them its
+    // own way: a channel may differ by one.
+    QImage painted(f.view.viewport()->size(), QImage::Format_ARGB32);
+    f.view.viewport()->render(&painted);
+    for (int pass = 0; pass < 2; ++pass) { // the layer made, then reused
+        QImage blended(f.view.viewport()->size(), QImage::Format_RGB32);
+        f.view.viewport()->render(&blended);
+        int worst = 0;
+        for (int y = 0; y < blended.height(); ++y) {
+            for (int x = 0; x < blended.width(); ++x) {
+                const QRgb a = blended.pixel(x, y), b = painted.pixel(x, y);
+                worst = std::max({worst, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))});
+            }
+        }
+        QVERIFY2(worst <= 1, qPrintable(QString::number(worst)));
+    }
 }
 
 void TestCameraScene::labelsHaveContrastingRim_data()

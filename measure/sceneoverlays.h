@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/bdinfo.h"
+
+#include <QElapsedTimer>
+#include <QRectF>
+#include <QSize>
+
+class QPainter;
+
+// What a scene draws over its picture and shapes: the cross-hair, the time
+// stamp, the scale bar in its corner, the no-device notice and the
+// recording clock. The scene owns one and repaints when a flag changes.
+class SceneOverlays
+{
+public:
+    bool crossVisible = false;
+    bool timeStampVisible = false;
+    // Nothing is drawn while the calibration has no real unit.
+    bool scaleBarVisible = false;
+    int scaleBarCorner = 3; // ScaleBarCorner
+    bool noDeviceNotice = false;
+
+    void setRecordingClock(bool visible);
+    bool isRecordingClock() const { return m_clockVisible; }
+
+    // What the painting needs of the scene.
+    struct Frame
+    {
+        QSize size;           // the target in device-independent pixels
+        bool rendering = false; // a saved or recorded picture: no clock
+        bool hasPicture = false;
+        QRectF pictureRect;   // the picture in target pixels
+        QSize pictureSize;
+        BDInfo calibration;
+    };
+    // Paints every overlay that shows, with the painter's transform reset.
+    void paint(QPainter *painter, const Frame &frame) const;
+
+private:
+    bool m_clockVisible = false;
+    QElapsedTimer m_clock;
+};

@@ -1,0 +1,500 @@
+#include "measure/shapelayers.h"
+
+#include "core/appsettings.h"
+#include "measure/camerascene.h"
+#include "measure/graphicsitem.h"
+#include "measure/textshapes.h"
+
+#include <QGraphicsView>
+#include <QPaintEngine>
+#include <QPainter>
+
+#include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+#if defined(__GNUC__) && defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
+namespace {
+
+// x * a / 255 per channel, rounded as the raster engine's blending does
+// (exact at a = 0 and 255).
+inline quint32 byteMul(quint32 x, quint32 a)
+{
+    quint64 t = ((quint64(x) | (quint64(x) << 24)) & 0x00ff00ff00ff00ffULL) * a;
+    t = (t + ((t >> 8) & 0x00ff00ff00ff00ffULL) + 0x0080008000800080ULL) >> 8;
+    t &= 0x00ff00ff00ff00ffULL;
+    return quint32(t) | quint32(t >> 24);
+}
+
+#ifdef __SSE2__
+// x * a / 255 per channel for four pixels, `a` in both halves of each pixel.
+inline __m128i byteMul4(__m128i x, __m128i a)
+{
+    const __m128i low = _mm_set1_epi32(0x00ff00ff);
+    const __m128i half = _mm_set1_epi16(0x80);
+    __m128i rb = _mm_mullo_epi16(_mm_and_si128(x, low), a);
+    __m128i ag = _mm_mullo_epi16(_mm_srli_epi16(x, 8), a);
+    rb = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(rb, _mm_srli_epi16(rb, 8)), half), 8);
+    ag = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(ag, _mm_srli_epi16(ag, 8)), half), 8);
+    return _mm_or_si128(rb, _mm_slli_epi16(ag, 8));
+}
+#endif
+
+#if defined(__GNUC__) && defined(__x86_64__)
+#define VISTREL_AVX2 1
+// The same for eight pixels, on processors that have AVX2.
+__attribute__((target("avx2"))) int blendRowAvx2(quint32 *dst, const quint32 *src, int count)
+{
+    const __m256i low = _mm256_set1_epi32(0x00ff00ff);
+    const __m256i half = _mm256_set1_epi16(0x80);
+    const __m256i full = _mm256_set1_epi32(255);
+    const __m256i alpha = _mm256_set1_epi32(int(0xff000000));
+    int i = 0;
+    for (; i + 8 <= count; i += 8) {
+        const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(src + i));
+        if (_mm256_testz_si256(s, s))
+            continue; // all transparent
+        if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(_mm256_and_si256(s, alpha), alpha)) == -1) {
+            _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + i), s); // all opaque
+            continue;
+        }
+        const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(dst + i));
+        __m256i a = _mm256_sub_epi32(full, _mm256_srli_epi32(s, 24));
+        a = _mm256_or_si256(a, _mm256_slli_epi32(a, 16));
+        __m256i rb = _mm256_mullo_epi16(_mm256_and_si256(d, low), a);
+        __m256i ag = _mm256_mullo_epi16(_mm256_srli_epi16(d, 8), a);
+        rb = _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(rb, _mm256_srli_epi16(rb, 8)), half), 8);
+        ag = _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(ag, _mm256_srli_epi16(ag, 8)), half), 8);
+        const __m256i kept = _mm256_or_si256(rb, _mm256_slli_epi16(ag, 8));
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + i), _mm256_add_epi8(s, kept));
+    }
+    return i;
+}
+#endif
+
+// Source-over of premultiplied pixels, the same arithmetic as QPainter's.
+// Without branches per pixel: antialiased edges and text make alpha
+// unpredictable; groups of pixels all clear or all opaque are quick.
+inline void blendRow(quint32 *dst, const quint32 *src, int count)
+{
+    int i = 0;
+#ifdef VISTREL_AVX2
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2)
+        i = blendRowAvx2(dst, src, count);
+#endif
+#ifdef __SSE2__
+    const __m128i full = _mm_set1_epi32(255);
+    const __m128i alpha = _mm_set1_epi32(int(0xff000000));
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 4 <= count; i += 4) {
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src + i));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(s, zero)) == 0xffff)
+            continue;
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(s, alpha), alpha)) == 0xffff) {
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), s);
+            continue;
+        }
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i *>(dst + i));
+        __m128i a = _mm_sub_epi32(full, _mm_srli_epi32(s, 24));
+        a = _mm_or_si128(a, _mm_slli_epi32(a, 16));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), _mm_add_epi8(s, byteMul4(d, a)));
+    }
+#endif
+    for (; i < count; ++i) {
+        const quint32 s = src[i];
+        dst[i] = s + byteMul(dst[i], 255 - (s >> 24));
+    }
+}
+
+// Runs of tiles that hold any drawn pixel, merged along rows and down
+// columns, so that blending the layer skips its empty parts; or their bounds
+// when that is cheaper.
+QVector<QRect> drawnTiles(const QImage &image)
+{
+    constexpr int TileW = 64, TileH = 16;
+    QVector<QRect> runs;
+    QVector<int> open; // indexes in runs that end at the current band
+    const int columns = (image.width() + TileW - 1) / TileW;
+    QVector<char> used(columns);
+    for (int y0 = 0; y0 < image.height(); y0 += TileH) {
+        const int y1 = qMin(y0 + TileH, image.height());
+        std::fill(used.begin(), used.end(), 0);
+        for (int y = y0; y < y1; ++y) {
+            const auto *line = reinterpret_cast<const quint32 *>(image.constScanLine(y));
+            for (int c = 0; c < columns; ++c) {
+                if (used[c])
+                    continue;
+                const int x1 = qMin((c + 1) * TileW, image.width());
+                for (int x = c * TileW; x < x1; ++x) {
+                    if (line[x]) { // premultiplied: transparent is all zero
+                        used[c] = 1;
+                        break;
+                    }
+                }
+            }
+        }
+        QVector<int> next;
+        for (int c = 0; c < columns;) {
+            if (!used[c]) {
+                ++c;
+                continue;
+            }
+            int end = c;
+            while (end < columns && used[end])
+                ++end;
+            const QRect run(c * TileW, y0, qMin(end * TileW, image.width()) - c * TileW, y1 - y0);
+            // Extend the run of the band above when it spans the same columns.
+            int grown = -1;
+            for (int k : qAsConst(open)) {
+                QRect &above = runs[k];
+                if (above.left() == run.left() && above.right() == run.right() && above.bottom() + 1 == y0) {
+                    above.setBottom(y1 - 1);
+                    grown = k;
+                    break;
+                }
+            }
+            if (grown < 0) {
+                runs.append(run);
+                grown = runs.size() - 1;
+            }
+            next.append(grown);
+            c = end;
+        }
+        open.swap(next);
+    }
+    // Each drawImage costs about as much as blending some 8000 pixels: when
+    // the runs cover most of their bounds, one blend of the bounds is cheaper.
+    constexpr qint64 PixelsPerCall = 8000;
+    QRect bounds;
+    qint64 covered = 0;
+    for (const QRect &run : qAsConst(runs)) {
+        bounds |= run;
+        covered += qint64(run.width()) * run.height();
+    }
+    if (runs.size() > 1 && qint64(bounds.width()) * bounds.height() + PixelsPerCall < covered + runs.size() * PixelsPerCall)
+        return {bounds};
+    return runs;
+}
+
+// The rows' runs of drawn pixels; gaps shorter than a few pixels are kept
+// inside a run, where skipping a transparent pixel is cheaper than a new run.
+void drawnSpans(const QImage &image, QVector<ShapeLayers::Span> &spans, std::vector<quint32> &packed)
+{
+    constexpr int Gap = 16;
+    spans.clear();
+    packed.clear();
+    const int w = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const quint32 *>(image.constScanLine(y));
+        int x = 0;
+        while (x < w) {
+            // Eight pixels at a time through the empty stretches.
+#ifdef __SSE2__
+            const __m128i zero = _mm_setzero_si128();
+            while (x + 8 <= w) {
+                const __m128i both = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(line + x)),
+                                                  _mm_loadu_si128(reinterpret_cast<const __m128i *>(line + x + 4)));
+                if (_mm_movemask_epi8(_mm_cmpeq_epi32(both, zero)) != 0xffff)
+                    break;
+                x += 8;
+            }
+#endif
+            while (x < w && !line[x])
+                ++x;
+            if (x >= w)
+                break;
+            const int start = x;
+            int last = x;
+            for (; x < w && x - last <= Gap; ++x) {
+                if (line[x])
+                    last = x;
+            }
+            spans.append({y, start, last - start + 1, int(packed.size())});
+            packed.insert(packed.end(), line + start, line + last + 1);
+            x = last + 1;
+        }
+    }
+}
+
+} // namespace
+
+void ShapeLayers::invalidate()
+{
+    m_view.dirty = true;
+    m_render.dirty = true;
+}
+
+void ShapeLayers::reset()
+{
+    m_view = Layer();
+    m_render = Layer();
+}
+
+QRect ShapeLayers::viewArea(const QPaintDevice *device) const
+{
+    const QRect whole(0, 0, device->width(), device->height());
+    // Only what the window shows of the view (a zoomed view in a scroll area
+    // may be far larger), with a margin for small scrolls: under twice the
+    // visible pixels.
+    const QGraphicsView *view = m_scene.firstView();
+    const QWidget *viewport = view ? view->viewport() : nullptr;
+    if (!viewport || !viewport->isVisible())
+        return QRect();
+    const QRect visible = viewport->visibleRegion().boundingRect() & whole;
+    if (visible.isEmpty())
+        return QRect();
+    const int mx = visible.width() / 5, my = visible.height() / 5;
+    return visible.adjusted(-mx, -my, mx, my) & whole;
+}
+
+int ShapeLayers::penWidth() const
+{
+    int width = DrawStyle().lineWidths.value(0, 1);
+    const double scale = m_scene.scaleX();
+    if (scale < 1.0) {
+        width = int(width * scale);
+        if (width <= 0)
+            width = 1;
+    }
+    return width;
+}
+
+void ShapeLayers::paintShape(QPainter *painter, GraphicsItem *shape, bool highlighted, QWidget *widget)
+{
+    const int width = penWidth();
+    painter->save();
+    QFont font = painter->font();
+    font.setPixelSize(shape->fontPixelSize());
+    painter->setFont(font);
+    painter->setTransform(shape->sceneTransform(), true);
+    const DrawStyle &style = shape->style();
+    if (highlighted)
+        painter->setPen(QPen(QColor(0, 128, 255), width + 1, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    else
+        painter->setPen(QPen(style.lineColor(), width, style.penStyle(), Qt::SquareCap, Qt::BevelJoin));
+    m_painting = true;
+    shape->paint(painter, nullptr, widget);
+    m_painting = false;
+    painter->restore();
+}
+
+void ShapeLayers::paintShapes(QPainter *painter, QWidget *widget)
+{
+    // Pictures that are saved, printed or recorded show no pointer state.
+    const bool pointer = !m_scene.isRenderMode();
+    for (GraphicsItem *shape : m_scene.shapes()) {
+        const bool highlighted = pointer
+            && (shape == m_scene.activeShape() || shape == m_scene.hoveredShape() || shape == m_scene.selectedShape());
+        paintShape(painter, shape, highlighted, widget);
+    }
+}
+
+void ShapeLayers::paint(QPainter *painter, QWidget *widget)
+{
+    painter->save();
+    painter->resetTransform();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    if (GraphicsMeasureItem *ruler = m_scene.ruler()) {
+        const DrawStyle defaults;
+        painter->setPen(QPen(defaults.lineColor(), 2, defaults.penStyle(), Qt::SquareCap, Qt::BevelJoin));
+        m_painting = true;
+        ruler->paint(painter, nullptr, widget);
+        m_painting = false;
+        painter->restore();
+        return;
+    }
+    QFont font = painter->font();
+    font.setPixelSize(16);
+    painter->setFont(font);
+    // Live frames arrive far more often than shapes change: the shapes are
+    // rasterised once into a layer that each frame only blends.
+    if (!m_scene.shapes().isEmpty())
+        drawShapes(painter, widget);
+    // The shape being drawn follows the pointer: never in a saved picture.
+    if (GraphicsItem *building = m_scene.shapeUnderConstruction(); building && !m_scene.isRenderMode())
+        paintShape(painter, building, false, widget);
+    painter->restore();
+}
+
+ShapeLayers::Layer &ShapeLayers::current(const QPainter *painter, QRect *needed, QRect *area)
+{
+    const QPaintDevice *device = painter->device();
+    const bool rendering = m_scene.isRenderMode();
+    // Rendered pictures are drawn in picture pixels whatever the target.
+    const QRect whole = rendering ? QRect(QPoint(0, 0), m_scene.pictureSize()) : QRect(0, 0, device->width(), device->height());
+    *needed = rendering ? whole : (m_exposed.isValid() ? m_exposed & whole : whole);
+    *area = rendering ? whole : viewArea(device);
+    return rendering ? m_render : m_view;
+}
+
+bool ShapeLayers::isFresh(const Layer &layer, const QPainter *painter, const QRect &needed) const
+{
+    const qreal ratio = m_scene.isRenderMode() ? 1.0 : painter->device()->devicePixelRatioF();
+    const AppSettings *settings = m_scene.settings();
+    const int polygonArea = settings ? settings->polygonArea : 2;
+    return !layer.dirty && !layer.image.isNull() && layer.transform == m_scene.viewTransform() && layer.ratio == ratio
+        && layer.polygonArea == polygonArea && layer.area.contains(needed);
+}
+
+void ShapeLayers::drawShapes(QPainter *painter, QWidget *widget)
+{
+    if (!painter->device())
+        return;
+    if (m_blended) { // with the picture
+        m_blended = false;
+        return;
+    }
+    QRect needed, area;
+    Layer &layer = current(painter, &needed, &area);
+    if (!drawLayer(painter, layer, needed, area, widget))
+        paintShapes(painter, widget);
+}
+
+// Brings the layer up to date for `area` and blends it; false when it cannot
+// cover `needed` (then the caller paints the shapes directly).
+bool ShapeLayers::drawLayer(QPainter *painter, Layer &layer, const QRect &needed, const QRect &area, QWidget *widget)
+{
+    if (!isFresh(layer, painter, needed)) {
+        const qreal ratio = m_scene.isRenderMode() ? 1.0 : painter->device()->devicePixelRatioF();
+        const AppSettings *settings = m_scene.settings();
+        if (area.isEmpty() || !area.contains(needed))
+            return false;
+        const QSize pixels = (QSizeF(area.size()) * ratio).toSize();
+        if (layer.image.size() != pixels)
+            layer.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        if (layer.image.isNull())
+            return false; // no memory for it
+        layer.image.setDevicePixelRatio(ratio);
+        layer.image.fill(Qt::transparent);
+        {
+            QPainter layerPainter(&layer.image);
+            layerPainter.setRenderHints(painter->renderHints());
+            layerPainter.setFont(painter->font());
+            layerPainter.translate(-area.topLeft());
+            paintShapes(&layerPainter, widget);
+        }
+        layer.area = area;
+        layer.transform = m_scene.viewTransform();
+        layer.ratio = ratio;
+        layer.polygonArea = settings ? settings->polygonArea : 2;
+        layer.dirty = false;
+        drawnSpans(layer.image, layer.spans, layer.packed);
+        layer.tiled = false;
+    }
+    if (Target target; directTarget(painter, layer, &target)) {
+        blendSpans(target, layer);
+        return true;
+    }
+    if (!layer.tiled) {
+        layer.content = drawnTiles(layer.image);
+        layer.tiled = true;
+    }
+    // Pixel for pixel: the untransformed blend, without smoothing.
+    const QPainter::RenderHints hints = painter->renderHints();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    for (const QRect &run : qAsConst(layer.content))
+        painter->drawImage(QPointF(run.topLeft()) / layer.ratio + QPointF(layer.area.topLeft()), layer.image, QRectF(run));
+    painter->setRenderHints(hints, true);
+    painter->setRenderHints(~hints, false);
+    return true;
+}
+
+// The painter's target when it is a raster image (the window's backing
+// store, a picture) that the layer can be blended into pixel for pixel;
+// false when the painter cannot be bypassed.
+bool ShapeLayers::directTarget(QPainter *painter, const Layer &layer, Target *target)
+{
+    QPaintEngine *engine = painter->paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || painter->opacity() != 1.0
+        || painter->compositionMode() != QPainter::CompositionMode_SourceOver)
+        return false;
+    QPaintDevice *device = engine->paintDevice();
+    if (!device || device->devType() != QInternal::Image)
+        return false;
+    auto *image = static_cast<QImage *>(device);
+    // Written in place: never an image another holder shares.
+    if ((image->format() != QImage::Format_RGB32 && image->format() != QImage::Format_ARGB32_Premultiplied)
+        || !image->isDetached())
+        return false;
+    // Whole device pixels only: the layer was made at the device's ratio.
+    const QTransform toDevice = painter->deviceTransform();
+    const QPointF origin = toDevice.map(QPointF(layer.area.topLeft()));
+    const QPointF picture = toDevice.map(QPointF(0, 0));
+    if (toDevice.type() > QTransform::TxScale || !qFuzzyCompare(toDevice.m11(), layer.ratio)
+        || !qFuzzyCompare(toDevice.m22(), layer.ratio) || QPointF(origin.toPoint()) != origin
+        || QPointF(picture.toPoint()) != picture)
+        return false;
+    target->image = image;
+    target->offset = origin.toPoint();
+    target->picture = picture.toPoint();
+    // What may be written: the image, within the system clip (the part of
+    // a window being painted) and the painter's clip.
+    target->allowed = QRegion(image->rect());
+    const QRegion system = engine->systemClip();
+    if (!system.isEmpty())
+        target->allowed &= system;
+    if (painter->hasClipping())
+        target->allowed &= toDevice.map(painter->clipRegion());
+    return true;
+}
+
+bool ShapeLayers::drawPicture(QPainter *painter, const QImage &picture)
+{
+    m_blended = false;
+    if (m_scene.ruler() || m_scene.shapes().isEmpty() || !painter->device())
+        return false;
+    QRect needed, area;
+    const Layer &layer = current(painter, &needed, &area);
+    Target target;
+    if (!isFresh(layer, painter, needed) || layer.ratio != 1.0 || !directTarget(painter, layer, &target)
+        || target.image->format() != picture.format() || picture.format() != QImage::Format_RGB32)
+        return false;
+    blendSpans(target, layer, &picture);
+    m_blended = true;
+    return true;
+}
+
+// Blends the layer's drawn runs into the target, which touches only the
+// drawn pixels. With a picture (drawn 1:1), each row of it is copied first,
+// so that the runs are blended while the row is still in the cache.
+void ShapeLayers::blendSpans(const Target &target, const Layer &layer, const QImage *picture)
+{
+    uchar *bits = target.image->bits();
+    const qsizetype stride = target.image->bytesPerLine();
+    const QPoint offset = target.offset;
+    const QRect pictureRect = picture ? picture->rect().translated(target.picture) : QRect();
+    const auto end = layer.spans.end();
+    for (const QRect &clip : target.allowed) {
+        const QRect rows = picture ? clip & pictureRect : clip & layer.image.rect().translated(offset);
+        if (rows.isEmpty())
+            continue;
+        // Spans are sorted by row: start at the first row shown.
+        auto it = std::lower_bound(layer.spans.begin(), end, rows.top() - offset.y(),
+                                   [](const Span &span, int y) { return span.y < y; });
+        for (int y = rows.top(); y <= rows.bottom(); ++y) {
+            auto *line = reinterpret_cast<quint32 *>(bits + y * stride);
+            if (picture) {
+                std::memcpy(line + rows.left(),
+                            picture->constScanLine(y - target.picture.y()) + 4 * (rows.left() - target.picture.x()),
+                            size_t(rows.width()) * 4);
+            } else if (it == end) {
+                break;
+            } else if (it->y + offset.y() > y) {
+                y = it->y + offset.y() - 1; // on to the next row with spans
+                continue;
+            }
+            for (; it != end && it->y + offset.y() == y; ++it) {
+                const int x0 = qMax(it->x + offset.x(), rows.left());
+                const int x1 = qMin(it->x + offset.x() + it->length, rows.right() + 1);
+                if (x1 > x0)
+                    blendRow(line + x0, layer.packed.data() + it->offset + (x0 - it->x - offset.x()), x1 - x0);
+            }
+        }
+    }
+}
