@@ -148,8 +148,8 @@ void CameraSession::refreshCameraList()
 void CameraSession::restoreTiles()
 {
     const QString large = m_currentCamera;
-    for (int i = 1; i < qMin(AppSettings::kTileCount, m_settings->tileCameras.size()); ++i) {
-        const QString path = m_settings->tileCameras[i];
+    for (int i = 1; i < qMin(AppSettings::kTileCount, m_settings->extras.tileCameras.size()); ++i) {
+        const QString path = m_settings->extras.tileCameras[i];
         const int index = m_watcher->indexOf(path);
         if (path.isEmpty() || index < 0 || !m_watcher->devices()[index].accessible || isOpen(path))
             continue;
@@ -167,9 +167,9 @@ void CameraSession::saveTiles()
     QStringList tiles;
     for (int i = 0; i < AppSettings::kTileCount; ++i)
         tiles << cameraInTile(i);
-    if (tiles == m_settings->tileCameras)
+    if (tiles == m_settings->extras.tileCameras)
         return;
-    m_settings->tileCameras = tiles;
+    m_settings->extras.tileCameras = tiles;
     // The first tile's camera is the one the list opens at the next start.
     if (!tiles.first().isEmpty())
         m_settings->currentCamera = tiles.first();

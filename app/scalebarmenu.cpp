@@ -36,13 +36,13 @@ ScaleBarMenu::ScaleBarMenu(QMenu *menu, QAction *on, QAction *off, CameraScene *
         action->setCheckable(true);
         action->setData(corner);
         m_cornerGroup->addAction(action);
-        connect(action, &QAction::triggered, this, [this, corner] { choose(m_settings->showScaleBar, corner); });
+        connect(action, &QAction::triggered, this, [this, corner] { choose(m_settings->extras.showScaleBar, corner); });
     }
     m_reason = menu->addAction(QString());
     m_reason->setObjectName(QStringLiteral("actionScaleBarReason"));
     m_reason->setEnabled(false);
-    connect(on, &QAction::triggered, this, [this] { choose(true, m_settings->scaleBarCorner); });
-    connect(off, &QAction::triggered, this, [this] { choose(false, m_settings->scaleBarCorner); });
+    connect(on, &QAction::triggered, this, [this] { choose(true, m_settings->extras.scaleBarCorner); });
+    connect(off, &QAction::triggered, this, [this] { choose(false, m_settings->extras.scaleBarCorner); });
     connect(scene, &CameraScene::shapesChanged, this, &ScaleBarMenu::updateAvailability);
     connect(scene, &CameraScene::pictureSizeChanged, this, &ScaleBarMenu::updateAvailability);
     menu->installEventFilter(this);
@@ -58,18 +58,18 @@ QAction *ScaleBarMenu::cornerAction(int corner) const
 
 void ScaleBarMenu::apply()
 {
-    const int corner = qBound(0, int(m_settings->scaleBarCorner), 3);
-    m_scene->setScaleBarVisible(m_settings->showScaleBar);
+    const int corner = qBound(0, int(m_settings->extras.scaleBarCorner), 3);
+    m_scene->setScaleBarVisible(m_settings->extras.showScaleBar);
     m_scene->setScaleBarCorner(corner);
-    (m_settings->showScaleBar ? m_on : m_off)->setChecked(true);
+    (m_settings->extras.showScaleBar ? m_on : m_off)->setChecked(true);
     cornerAction(corner)->setChecked(true);
     updateAvailability();
 }
 
 void ScaleBarMenu::choose(bool shown, int corner)
 {
-    m_settings->showScaleBar = shown;
-    m_settings->scaleBarCorner = corner;
+    m_settings->extras.showScaleBar = shown;
+    m_settings->extras.scaleBarCorner = corner;
     apply();
     m_store->scheduleSave();
 }

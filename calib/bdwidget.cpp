@@ -69,8 +69,8 @@ BDWidget::BDWidget(QWidget *parent)
     connect(m_showResults, &QPushButton::clicked, this, [this, resultsPage] { ui->BiaoDingPage->setCurrentWidget(resultsPage); });
     connect(m_resultsBack, &QPushButton::clicked, this, [this] { ui->BiaoDingPage->setCurrentIndex(0); });
     connect(m_csvOption, &QCheckBox::toggled, this, [this](bool on) {
-        if (m_settings && m_settings->csvBesidePhoto != on) {
-            m_settings->csvBesidePhoto = on;
+        if (m_settings && m_settings->extras.csvBesidePhoto != on) {
+            m_settings->extras.csvBesidePhoto = on;
             emit optionChanged();
         }
     });
@@ -198,7 +198,7 @@ void BDWidget::refresh()
 {
     if (!m_settings)
         return;
-    m_csvOption->setChecked(m_settings->csvBesidePhoto);
+    m_csvOption->setChecked(m_settings->extras.csvBesidePhoto);
     for (QComboBox *box : {ui->boxFontColor, ui->boxFontSize, ui->boxGridColor, ui->boxGridType})
         box->clear();
 

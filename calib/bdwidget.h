@@ -50,7 +50,7 @@ public:
     // The picture's name the table's export starts from (a photo's file).
     void setPictureName(const QString &name);
     void showResults(bool show);
-    // "Also save CSV" under the table (AppSettings::csvBesidePhoto); hidden
+    // "Also save CSV" under the table (AppSettings::Extras::csvBesidePhoto); hidden
     // unless the owner saves pictures itself (the measure editor).
     QCheckBox *csvOption() const { return m_csvOption; }
 

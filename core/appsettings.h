@@ -91,12 +91,15 @@ struct AppSettings
     qint32 timedCount = 10;
     qint32 timedDone = 0;
 
-    // Kept in the settings sidecar ("Measure.json"), not in "Measure.config".
     static constexpr int kTileCount = 4;
-    QStringList tileCameras; // camera id per tile, empty for none; at most kTileCount
-    bool showScaleBar = false;
-    qint32 scaleBarCorner = 3; // 0 top left, 1 top right, 2 bottom left, 3 bottom right
-    bool csvBesidePhoto = false; // the editor's saves also write <photo>.csv of the measurements
+    // Kept in the settings sidecar ("Measure.json"), not in "Measure.config".
+    struct Extras
+    {
+        QStringList tileCameras; // camera id per tile, empty for none; at most kTileCount
+        bool showScaleBar = false;
+        qint32 scaleBarCorner = 3; // 0 top left, 1 top right, 2 bottom left, 3 bottom right
+        bool csvBesidePhoto = false; // the editor's saves also write <photo>.csv of the measurements
+    } extras;
 };
 
 // One camera's record as the settings file holds it. Reading leaves the

@@ -122,14 +122,14 @@ QByteArray toJson(const AppSettings &s)
 
     QJsonArray tiles;
     for (int i = 0; i < AppSettings::kTileCount; ++i)
-        tiles.append(i < s.tileCameras.size() ? s.tileCameras.at(i) : QString());
+        tiles.append(i < s.extras.tileCameras.size() ? s.extras.tileCameras.at(i) : QString());
     root.insert(QLatin1String("tiles"), tiles);
 
     QJsonObject bar;
-    bar.insert(QLatin1String("shown"), s.showScaleBar);
-    bar.insert(QLatin1String("corner"), s.scaleBarCorner);
+    bar.insert(QLatin1String("shown"), s.extras.showScaleBar);
+    bar.insert(QLatin1String("corner"), s.extras.scaleBarCorner);
     root.insert(QLatin1String("scaleBar"), bar);
-    root.insert(QLatin1String("csvBesidePhoto"), s.csvBesidePhoto);
+    root.insert(QLatin1String("csvBesidePhoto"), s.extras.csvBesidePhoto);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -171,17 +171,17 @@ bool fromJson(const QByteArray &json, AppSettings *s, QString *error)
                 break;
             list.append(v.toString().left(1024));
         }
-        s->tileCameras = list;
+        s->extras.tileCameras = list;
     }
 
     const QJsonObject bar = root.value(QLatin1String("scaleBar")).toObject();
     if (bar.value(QLatin1String("shown")).isBool())
-        s->showScaleBar = bar.value(QLatin1String("shown")).toBool();
+        s->extras.showScaleBar = bar.value(QLatin1String("shown")).toBool();
     const int corner = bar.value(QLatin1String("corner")).toInt(-1);
     if (corner >= 0 && corner <= 3)
-        s->scaleBarCorner = corner;
+        s->extras.scaleBarCorner = corner;
     if (root.value(QLatin1String("csvBesidePhoto")).isBool())
-        s->csvBesidePhoto = root.value(QLatin1String("csvBesidePhoto")).toBool();
+        s->extras.csvBesidePhoto = root.value(QLatin1String("csvBesidePhoto")).toBool();
     return true;
 }
 

@@ -200,7 +200,7 @@ bool MeasureEditer::saveTo(const QString &path)
     else
         saveAnnotations();
     // The table beside the photo; a failure here leaves the photo saved.
-    if (m_settings && m_settings->csvBesidePhoto && !m_scene->shapes().isEmpty()) {
+    if (m_settings && m_settings->extras.csvBesidePhoto && !m_scene->shapes().isEmpty()) {
         const QString csv = csvPathFor(path);
         QSaveFile file(csv);
         const QByteArray bytes =

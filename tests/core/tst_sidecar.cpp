@@ -16,9 +16,9 @@ class TestSidecar : public QObject
                           {QStringLiteral("old"), 0.5, 2, QSize(), QString()},
                           {QStringLiteral("10x"), 0.0015625, 0, QSize(640, 480), QStringLiteral("cam-b")}};
         s.cameras[QStringLiteral("cam-a")].colourTemperature = 4600;
-        s.tileCameras = QStringList{QStringLiteral("cam-a"), QString(), QStringLiteral("cam-b"), QString()};
-        s.showScaleBar = true;
-        s.scaleBarCorner = 1;
+        s.extras.tileCameras = QStringList{QStringLiteral("cam-a"), QString(), QStringLiteral("cam-b"), QString()};
+        s.extras.showScaleBar = true;
+        s.extras.scaleBarCorner = 1;
         return s;
     }
 
@@ -46,9 +46,9 @@ private slots:
             QCOMPARE(back.calibrations[i].camera, s.calibrations[i].camera);
         }
         QCOMPARE(back.cameras[QStringLiteral("cam-a")].colourTemperature, 4600);
-        QCOMPARE(back.tileCameras, s.tileCameras);
-        QCOMPARE(back.showScaleBar, true);
-        QCOMPARE(back.scaleBarCorner, 1);
+        QCOMPARE(back.extras.tileCameras, s.extras.tileCameras);
+        QCOMPARE(back.extras.showScaleBar, true);
+        QCOMPARE(back.extras.scaleBarCorner, 1);
     }
 
     void hostile_data()
@@ -74,8 +74,8 @@ private slots:
         const AppSettings before = s;
         QCOMPARE(sidecar::fromJson(json, &s), accepted);
         // Nothing invalid gets in, whatever the document says.
-        QCOMPARE(s.scaleBarCorner, before.scaleBarCorner);
-        QVERIFY(s.tileCameras.size() <= AppSettings::kTileCount);
+        QCOMPARE(s.extras.scaleBarCorner, before.extras.scaleBarCorner);
+        QVERIFY(s.extras.tileCameras.size() <= AppSettings::kTileCount);
         for (const BDInfo &b : s.calibrations)
             QVERIFY(!b.pictureSize.isValid());
     }

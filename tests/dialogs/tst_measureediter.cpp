@@ -235,7 +235,7 @@ private slots:
         ed.attach(&settings);
         QSignalSpy changed(&ed, &MeasureEditer::settingsChanged);
         ed.toolbox()->csvOption()->click();
-        QVERIFY(settings.csvBesidePhoto);
+        QVERIFY(settings.extras.csvBesidePhoto);
         QCOMPARE(changed.count(), 1);
         QVERIFY(ed.openImage(makePhoto(dir, "c.png", QSize(320, 240))));
         const QString bare = dir.filePath("bare.png");
