@@ -186,7 +186,9 @@ void RecordingController::startSeries(const AppSettings &settings)
         m_schedule.start(s.timedNext, (qint64(qMax(0, s.timedLength)) + qMax(1, s.timedInterval)) * 1000);
     // A fine tick: the grid decides, the tick only looks.
     m_seriesRunning = true;
+    m_seriesTimer.setTimerType(Qt::PreciseTimer);
     m_seriesTimer.start(200);
+    aimSeriesTick();
 }
 
 void RecordingController::endSeries()
@@ -262,5 +264,23 @@ void RecordingController::tickSeries()
         s.timedActive = false;
         m_seriesTimer.stop();
         m_seriesRunning = false;
+        return;
     }
+    aimSeriesTick();
+}
+
+void RecordingController::aimSeriesTick()
+{
+    // The next tick falls on the next thing due (a shot, a clip's start or
+    // its end) rather than up to a tick after it; never longer than 200 ms.
+    qint64 wait = 200;
+    if (m_timedVideo)
+        wait = qint64(m_settings->timedLength) * 1000 - elapsedMs();
+    else if (m_schedule.isRunning())
+        wait = now().msecsTo(m_schedule.nextDue());
+    // Overdue here means held up (a recording still running): the usual pace.
+    if (wait <= 0 || wait > 200)
+        wait = 200;
+    if (m_seriesTimer.isActive())
+        m_seriesTimer.setInterval(int(wait));
 }

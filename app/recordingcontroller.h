@@ -106,6 +106,7 @@ signals:
     void frameSent(qint64 pts, bool repeat);
 
 private:
+    void aimSeriesTick();
     void onRecorderFinished();
     void send(const QVector<RecordingCadence::Send> &due);
 

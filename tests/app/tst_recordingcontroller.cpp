@@ -264,9 +264,12 @@ private slots:
 
         f.rec.tickSeries();
         QVERIFY(f.rec.isRecording() && f.rec.isTimedVideo());
-        f.now += 1999;
+        f.now += 1900;
         f.rec.tickSeries();
         QVERIFY(f.rec.isRecording());
+        // The next tick is aimed at the clip's end, not a whole tick later.
+        QCOMPARE(f.rec.seriesTimer()->interval(), 100);
+        f.now += 99;
         // The stopping tick comes late; the next clip keeps to the grid of
         // start + n x (length + pause), not to the stop.
         f.now += 151;
