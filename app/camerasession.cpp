@@ -29,6 +29,18 @@ namespace {
 const char *const kZoomTexts[] = {"0.5x", "1.0x", "2.0x", "2.5x", "4.0x", "5.0x", "10.0x"};
 const double kZoomFactors[] = {0.5, 1, 2, 2.5, 4, 5, 10};
 
+// Black and white in the frame's own pixels: no new picture per frame.
+void greyInPlace(QImage *image)
+{
+    for (int y = 0; y < image->height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image->scanLine(y));
+        for (int x = 0; x < image->width(); ++x) {
+            const int g = qGray(line[x]);
+            line[x] = qRgb(g, g, g);
+        }
+    }
+}
+
 } // namespace
 
 CameraSession::CameraSession(QWidget *window, Ui::VistrelClass *form, AppSettings *settings, SettingsStore *store,
@@ -510,7 +522,7 @@ void CameraSession::onLocalCamera(const QString &camId, bool needCapture)
         QImage image(buffer->bits(), size.width(), size.height(), QImage::Format_RGB32);
         const auto config = m_settings->cameras.constFind(camId);
         if (config != m_settings->cameras.cend() && config->blackWhite)
-            image = image.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+            greyInPlace(&image);
         if (single)
             m_scene->setImage(image);
         else if (CameraLabel *t = tile(slot.tile))
@@ -730,7 +742,7 @@ QImage CameraSession::photoSource()
     if (!camId.isEmpty() && m_cameras.contains(camId))
         m_hub->grabFullFrame(camId, &image);
     if (!image.isNull() && m_settings->cameras.value(camId).blackWhite)
-        image = image.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+        greyInPlace(&image);
     return image;
 }
 

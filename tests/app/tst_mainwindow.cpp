@@ -665,6 +665,28 @@ private slots:
         QVERIFY(flip.first && flip.second);
     }
 
+    // Black and white: the live picture and the photo are grey.
+    void blackAndWhite()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        QTest::mousePress(rig.window->paramRow(CameraParamPanel::BlackWhite), Qt::LeftButton);
+        QVERIFY(rig.window->settings().cameras.value(rig.window->currentCamera()).blackWhite);
+        QVERIFY(rig.waitFrames(3));
+        const auto grey = [](const QImage &image) {
+            int coloured = 0;
+            for (int y = 0; y < image.height(); y += 7)
+                for (int x = 0; x < image.width(); x += 7) {
+                    const QRgb p = image.pixel(x, y);
+                    coloured += qRed(p) != qGreen(p) || qGreen(p) != qBlue(p);
+                }
+            return coloured == 0;
+        };
+        QVERIFY(grey(rig.window->scene()->image()));
+        rig.window->onBtnScreenSwitch(); // a four-tile photo is the camera's own full frame
+        QVERIFY(grey(rig.window->captureImage()));
+    }
+
     void languageSwitch()
     {
         Rig rig;
