@@ -9,6 +9,7 @@
 #include "core/appsettings.h"
 #include "core/mediafiles.h"
 #include "core/notifier.h"
+#include "dialogs/wheelzoom.h"
 #include "measure/camerascene.h"
 #include "ui_vistrel.h"
 #include "view/cameralabel.h"
@@ -25,9 +26,6 @@
 #include <QScrollBar>
 
 namespace {
-
-const char *const kZoomTexts[] = {"0.5x", "1.0x", "2.0x", "2.5x", "4.0x", "5.0x", "10.0x"};
-const double kZoomFactors[] = {0.5, 1, 2, 2.5, 4, 5, 10};
 
 // Black and white in the frame's own pixels: no new picture per frame.
 void greyInPlace(QImage *image)
@@ -72,22 +70,8 @@ CameraSession::CameraSession(QWidget *window, Ui::VistrelClass *form, AppSetting
     connect(m_scene, &CameraScene::coorInfo, this, &CameraSession::onCoorInfo);
 }
 
-double CameraSession::zoomFactor(const QString &text)
-{
-    for (size_t i = 0; i < sizeof kZoomFactors / sizeof kZoomFactors[0]; ++i) {
-        if (text == QLatin1String(kZoomTexts[i]))
-            return kZoomFactors[i];
-    }
-    return 1.0;
-}
-
-QStringList CameraSession::zoomTexts()
-{
-    QStringList texts;
-    for (const char *text : kZoomTexts)
-        texts << QString::fromLatin1(text);
-    return texts;
-}
+double CameraSession::zoomFactor(const QString &text) { return wheelzoom::zoomFactor(text); }
+QStringList CameraSession::zoomTexts() { return wheelzoom::zoomTexts(); }
 
 CameraLabel *CameraSession::tile(int index) const
 {

@@ -28,14 +28,6 @@
 
 #include <cmath>
 
-namespace {
-
-// Zoom entries after "Scale" and their factors.
-const char *const kZoomTexts[] = {"0.5x", "1.0x", "2.0x", "2.5x", "4.0x", "5.0x", "10.0x"};
-const double kZoomFactors[] = {0.5, 1, 2, 2.5, 4, 5, 10};
-
-} // namespace
-
 MeasureEditer::MeasureEditer(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MeasureEditWindow)
@@ -61,8 +53,8 @@ MeasureEditer::MeasureEditer(QWidget *parent)
     connect(ui->bdWidget, &BDWidget::optionChanged, this, &MeasureEditer::settingsChanged);
 
     ui->comboZoom->addItem(tr("Scale"), QStringLiteral("Scale"));
-    for (const char *text : kZoomTexts)
-        ui->comboZoom->addItem(QString::fromLatin1(text), QString::fromLatin1(text));
+    for (const QString &text : wheelzoom::zoomTexts())
+        ui->comboZoom->addItem(text, text);
     ui->comboZoom->setCurrentIndex(2);
     connect(ui->comboZoom, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &MeasureEditer::onComboZoomChanged);
     // Ctrl+wheel steps the zoom around the pointer.
@@ -240,11 +232,7 @@ void MeasureEditer::onUpdateCamViewSize()
     // The untranslated entry text decides.
     const QString text = ui->comboZoom->currentData().toString();
     const bool fit = text == QLatin1String("Scale");
-    double factor = 1.0;
-    for (size_t i = 0; i < sizeof kZoomFactors / sizeof kZoomFactors[0]; ++i) {
-        if (text == QLatin1String(kZoomTexts[i]))
-            factor = kZoomFactors[i];
-    }
+    const double factor = wheelzoom::zoomFactor(text);
     const QSize photo = m_scene->image().size();
     if (!photo.isValid() || photo.isEmpty())
         return;

@@ -11,6 +11,30 @@
 
 namespace wheelzoom {
 
+namespace {
+
+const char *const kZoomTexts[] = {"0.5x", "1.0x", "2.0x", "2.5x", "4.0x", "5.0x", "10.0x"};
+const double kZoomFactors[] = {0.5, 1, 2, 2.5, 4, 5, 10};
+
+} // namespace
+
+QStringList zoomTexts()
+{
+    QStringList texts;
+    for (const char *text : kZoomTexts)
+        texts << QString::fromLatin1(text);
+    return texts;
+}
+
+double zoomFactor(const QString &text)
+{
+    for (size_t i = 0; i < sizeof kZoomFactors / sizeof kZoomFactors[0]; ++i) {
+        if (text == QLatin1String(kZoomTexts[i]))
+            return kZoomFactors[i];
+    }
+    return 1.0;
+}
+
 int ctrlWheelSteps(const QWheelEvent *event)
 {
     if (!(event->modifiers() & Qt::ControlModifier))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QStringList>
 
 class QComboBox;
 class QScrollArea;
@@ -8,6 +9,12 @@ class QWheelEvent;
 class QWidget;
 
 namespace wheelzoom {
+
+// The zoom entries of both picture views after "Scale" (fit), as their
+// untranslated texts, which the combos keep as item data.
+QStringList zoomTexts();
+// The factor of an entry; "Scale" and unknown texts give 1.
+double zoomFactor(const QString &text);
 
 // Steps a zoom combo ("Scale" first, then the factors upwards) by the
 // wheel's notches and scrolls area so that the picture point under the
