@@ -70,9 +70,6 @@ CameraSession::CameraSession(QWidget *window, Ui::VistrelClass *form, AppSetting
     connect(m_scene, &CameraScene::coorInfo, this, &CameraSession::onCoorInfo);
 }
 
-double CameraSession::zoomFactor(const QString &text) { return wheelzoom::zoomFactor(text); }
-QStringList CameraSession::zoomTexts() { return wheelzoom::zoomTexts(); }
-
 CameraLabel *CameraSession::tile(int index) const
 {
     switch (index) {
@@ -604,7 +601,7 @@ void CameraSession::onUpdateCamViewSize()
         return;
     }
     const QString text = ui->comboZoom->currentData().toString();
-    double factor = zoomFactor(text);
+    double factor = wheelzoom::zoomFactor(text);
     QSize size;
     if (text == QLatin1String("Scale")) {
         size = frame.scaled(ui->mainPage->size(), Qt::KeepAspectRatio);

@@ -54,10 +54,6 @@ public:
     QSize frameSize(const QString &devicePath) const { return m_cameras.value(devicePath).frameSize; }
     CameraLabel *tile(int index) const;
 
-    // The zoom entry's factor; "Scale" and unknown texts give 1.
-    static double zoomFactor(const QString &text);
-    static QStringList zoomTexts();
-
     void refreshCameraList();
     bool startCamera(const QString &devicePath, int tile, bool showError);
     void stopCamera(const QString &devicePath);

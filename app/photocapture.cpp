@@ -7,6 +7,7 @@
 #include "core/diskerror.h"
 #include "core/notifier.h"
 #include "core/photofile.h"
+#include "dialogs/wheelzoom.h"
 #include "dialogs/filebrowser.h"
 #include "measure/annotations.h"
 #include "measure/camerascene.h"
@@ -39,7 +40,7 @@ bool PhotoCapture::deviceStarted()
 
 QRect PhotoCapture::seenPart(const QSize &picture) const
 {
-    if (CameraSession::zoomFactor(ui->comboZoom->currentData().toString()) <= 1.0)
+    if (wheelzoom::zoomFactor(ui->comboZoom->currentData().toString()) <= 1.0)
         return QRect(QPoint(0, 0), picture);
     // Zoomed in: the part scrolled into sight, in the picture's own pixels.
     QWidget *view = ui->camViewer;

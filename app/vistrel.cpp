@@ -27,6 +27,7 @@
 #include "dialogs/printpicture.h"
 #include "dialogs/settingdialog.h"
 #include "dialogs/settingtimedialog.h"
+#include "dialogs/wheelzoom.h"
 #include "measure/camerascene.h"
 #include "record/rtmpthread.h"
 #include "ui_vistrel.h"
@@ -72,7 +73,7 @@ void Vistrel::setMinimumStartupMs(int ms)
     g_minimumStartupMs = ms;
 }
 
-double Vistrel::zoomFactor(const QString &text) { return CameraSession::zoomFactor(text); }
+double Vistrel::zoomFactor(const QString &text) { return wheelzoom::zoomFactor(text); }
 int Vistrel::recordingFps(const QSize &size) { return RecordingController::recordingFps(size); }
 
 Vistrel::Vistrel(QWidget *parent)
@@ -138,7 +139,7 @@ Vistrel::Vistrel(QWidget *parent)
     m_fileOps->setSettings(&m_settings);
 
     ui->comboZoom->addItem(tr("Scale"), QStringLiteral("Scale"));
-    for (const QString &text : CameraSession::zoomTexts())
+    for (const QString &text : wheelzoom::zoomTexts())
         ui->comboZoom->addItem(text, text);
     ui->comboZoom->setCurrentIndex(2);
     for (QToolButton *b : {ui->btnCapture, ui->btnRecord, ui->btnTimeSetting, ui->btnFullScreen, ui->btnScreenSwitch,
