@@ -54,8 +54,11 @@ QImage PhotoCapture::captureImage(bool shapes)
     // The four-tile view (or another camera's button) photographs that
     // camera's own full frame, whole: the zoom is the single view's.
     const QImage full = m_session->photoSource();
-    if (!full.isNull())
-        return full;
+    return full.isNull() ? viewImage(shapes) : full;
+}
+
+QImage PhotoCapture::viewImage(bool shapes)
+{
     if (ui->stackMainWidget->currentIndex() != 0) {
         const int t = m_session->tileOf(m_session->currentCamera());
         CameraLabel *label = m_session->tile(t < 0 ? 0 : t);
@@ -92,7 +95,7 @@ bool PhotoCapture::write(const QImage &image, const QString &path, bool wholeFra
 
 bool PhotoCapture::writeAnnotated(const QString &path, QString *why)
 {
-    const QImage burnt = captureImage(true);
+    const QImage burnt = viewImage(true);
     if (!write(burnt, path)) {
         *why = diskerror::diagnose(path, burnt.sizeInBytes());
         return false;
@@ -101,7 +104,7 @@ bool PhotoCapture::writeAnnotated(const QString &path, QString *why)
     // The shapes stay editable: the pixels under them beside the photo, then
     // the shapes, in the photo's pixels (a zoomed photo is the part in sight).
     // Without the pixels no sidecar: it would draw the shapes a second time.
-    const QImage plain = captureImage(false);
+    const QImage plain = viewImage(false);
     QString error;
     if (!annotations::saveOriginal(path, plain, &error)) {
         qWarning("shapes not kept editable: %s: %s", qPrintable(path), qPrintable(error));
@@ -146,7 +149,7 @@ bool PhotoCapture::take(QString *why)
             return false;
     } else {
         if (!wholeFrame)
-            image = captureImage();
+            image = viewImage(true);
         if (!write(image, path, wholeFrame)) {
             *why = diskerror::diagnose(path, image.sizeInBytes());
             return false;

@@ -49,6 +49,9 @@ public:
     bool deviceStarted();
 
 private:
+    // What the view shows: the single view's picture (or the part in sight),
+    // or the current camera's tile.
+    QImage viewImage(bool shapes);
     bool write(const QImage &image, const QString &path, bool wholeFrame = false);
     bool writeAnnotated(const QString &path, QString *why);
     void list(const QString &path);
