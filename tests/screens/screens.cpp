@@ -189,6 +189,13 @@ int main(int argc, char *argv[])
         w.form()->comboZoom->setCurrentIndex(0);
         settle(500);
         save(&w, "main_measure_en");
+        // The results with the circle picked on the picture.
+        w.form()->bdWidget->showResults(true);
+        s->selectShape(s->shapes().value(1));
+        settle(300);
+        save(&w, "main_results_en");
+        w.form()->bdWidget->showResults(false);
+        s->selectShape(nullptr);
         w.onBtnOpenDir();
         settle(300);
         save(&w, "main_files_en");
