@@ -32,7 +32,7 @@ PACKAGES=(
     # a real X server for GUI tests and screenshots
     xvfb xauth x11-apps imagemagick
     # packaging checks: .deb dependencies, desktop entry and metainfo
-    dpkg-dev desktop-file-utils appstream
+    dpkg-dev desktop-file-utils appstream file
     # TIFF photos through Qt's image plugins
     qt5-image-formats-plugins
     # outside readers of calibrated photos in the tests: ImageJ, exiftool

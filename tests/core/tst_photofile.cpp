@@ -37,6 +37,10 @@ QImage picture()
 QByteArray run(const QString &program, const QStringList &args)
 {
     QProcess p;
+    // Readers print in the locale's encoding; the checks read UTF-8 ("µm").
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    p.setProcessEnvironment(env);
     p.start(program, args);
     if (!p.waitForFinished(120000) || p.exitCode() != 0)
         return QByteArray();
