@@ -6,6 +6,7 @@
 #include "app/storagepaths.h"
 #include "app/unixsignals.h"
 #include "app/vistrel.h"
+#include "cli/cli.h"
 #include "capture/camerahub.h"
 #include "capture/devicetable.h"
 #include "core/notifier.h"
@@ -30,10 +31,15 @@ int main(int argc, char *argv[])
         const StartOptions early = parseStartOptions(raw);
         if (early.showHelp || early.showVersion) {
             const QString name = QStringLiteral("vistrel");
-            fputs(qPrintable(early.showHelp ? helpText(name) : versionText(name) + QLatin1Char('\n')), stdout);
+            fputs(qPrintable(early.showHelp ? helpText(name) + cli::toolsHelp() : versionText(name) + QLatin1Char('\n')),
+                  stdout);
             return 0;
         }
     }
+    // The picture tools print their results and end; no window, no display.
+    int toolCode = 0;
+    if (cli::runTool(argc, argv, &toolCode))
+        return toolCode;
     // A logout may come at any moment, even before the window exists.
     UnixSignalQuit::catchEarly();
     QApplication app(argc, argv);

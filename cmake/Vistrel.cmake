@@ -6,10 +6,18 @@ endfunction()
 
 # One static library per folder: vistrel_<folder> holds every source, header
 # and form of the calling folder and may use only the libraries named in
-# DEPS (besides Qt and the outside libraries given in LIBS). main.cpp files
-# are programs of their own and stay out.
+# DEPS (besides the Qt modules in QT, by default Core, Gui and Widgets, and
+# the outside libraries given in LIBS). main.cpp files are programs of their
+# own and stay out.
 function(vistrel_library)
-    cmake_parse_arguments(L "" "" "DEPS;LIBS" ${ARGN})
+    cmake_parse_arguments(L "" "" "DEPS;LIBS;QT" ${ARGN})
+    if(NOT L_QT)
+        set(L_QT Core Gui Widgets)
+    endif()
+    set(_qt)
+    foreach(_m ${L_QT})
+        list(APPEND _qt Qt5::${_m})
+    endforeach()
     get_filename_component(_folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
     set(_target vistrel_${_folder})
     file(GLOB _src CONFIGURE_DEPENDS
@@ -25,8 +33,7 @@ function(vistrel_library)
     foreach(_d ${L_DEPS})
         list(APPEND _deps vistrel_${_d})
     endforeach()
-    target_link_libraries(${_target} PUBLIC ${_deps} ${L_LIBS}
-        Qt5::Core Qt5::Gui Qt5::Widgets Threads::Threads)
+    target_link_libraries(${_target} PUBLIC ${_deps} ${L_LIBS} ${_qt} Threads::Threads)
     target_compile_definitions(${_target} PUBLIC
         QT_NO_CAST_FROM_BYTEARRAY QT_USE_QSTRINGBUILDER
         VISTREL_VERSION="${PROJECT_VERSION}")

@@ -37,6 +37,13 @@ PACKAGES=(
     qt5-image-formats-plugins
     # outside readers of calibrated photos in the tests: ImageJ, exiftool
     imagej libimage-exiftool-perl
+    # picture analysis (scale finding, edges, fusion, mosaics): OpenCV's
+    # core and imgproc modules only
+    libopencv-core-dev libopencv-imgproc-dev
+    # outside readers in the tests: object analysis, OME-TIFF, PDF reports
+    python3-skimage python3-tifffile poppler-utils
+    # references the benchmarks run beside ours: Enfuse, OpenCV's stitcher
+    enfuse libopencv-stitching-dev
 )
 
 SUDO=""
