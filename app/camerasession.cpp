@@ -1,5 +1,7 @@
 #include "app/camerasession.h"
 
+#include <algorithm>
+
 #include "app/devicewatcher.h"
 #include "app/recordingcontroller.h"
 #include "app/settingsstore.h"
@@ -141,8 +143,19 @@ void CameraSession::refreshCameraList()
 void CameraSession::restoreTiles()
 {
     const QString large = m_currentCamera;
-    for (int i = 1; i < qMin(AppSettings::kTileCount, m_settings->extras.tileCameras.size()); ++i) {
-        const QString path = m_settings->extras.tileCameras[i];
+    QStringList tiles = m_settings->extras.tileCameras;
+    // No tile chosen yet: the other cameras fill the tiles in the list's order.
+    if (std::all_of(tiles.cbegin(), tiles.cend(), [](const QString &t) { return t.isEmpty(); })) {
+        tiles = QStringList{large};
+        for (const CameraDeviceInfo &d : m_watcher->devices()) {
+            if (tiles.size() >= AppSettings::kTileCount)
+                break;
+            if (d.accessible && d.devicePath != large)
+                tiles << d.devicePath;
+        }
+    }
+    for (int i = 1; i < qMin(AppSettings::kTileCount, tiles.size()); ++i) {
+        const QString path = tiles[i];
         const int index = m_watcher->indexOf(path);
         if (path.isEmpty() || index < 0 || !m_watcher->devices()[index].accessible || isOpen(path))
             continue;

@@ -1,4 +1,5 @@
 #include "core/appsettings.h"
+#include "core/logging.h"
 #include "core/crashhandler.h"
 #include "app/languages.h"
 #include "core/options.h"
@@ -19,6 +20,7 @@
 
 extern "C" {
 #include <libavformat/avformat.h>
+#include <libavutil/log.h>
 }
 
 int main(int argc, char *argv[])
@@ -29,10 +31,17 @@ int main(int argc, char *argv[])
         for (int i = 0; i < argc; ++i)
             raw << QString::fromLocal8Bit(argv[i]);
         const StartOptions early = parseStartOptions(raw);
+        // A known option with a value it cannot take stops here, saying why.
+        if (!early.errors.isEmpty() && !early.showHelp && !early.showVersion) {
+            for (const QString &error : early.errors)
+                fprintf(stderr, "vistrel: %s\n", qPrintable(error));
+            return 2;
+        }
         if (early.showHelp || early.showVersion) {
             const QString name = QStringLiteral("vistrel");
-            fputs(qPrintable(early.showHelp ? helpText(name) + cli::toolsHelp() : versionText(name) + QLatin1Char('\n')),
-                  stdout);
+            const QString text = early.showHelp ? QString(helpText(name) + cli::toolsHelp())
+                                                : QString(versionText(name) + QLatin1Char('\n'));
+            fputs(qPrintable(text), stdout);
             return 0;
         }
     }
@@ -57,6 +66,9 @@ int main(int argc, char *argv[])
     for (const QString &arg : options.ignored)
         fprintf(stderr, "vistrel: ignoring unknown option %s\n", qPrintable(arg));
     setStartOptions(options);
+    logging::setVerbose(options.verbose);
+    // FFmpeg's own chatter only when asked for; its errors always.
+    av_log_set_level(options.verbose ? AV_LOG_INFO : AV_LOG_ERROR);
 
     crash::install();
     screenmetrics::measureScreen();
@@ -68,7 +80,9 @@ int main(int argc, char *argv[])
     int code = 0;
     {
         Vistrel window;
-        window.show();
+        window.showForScreen();
+        // "Open with" from a file manager, or files named on the command line.
+        window.openFiles(options.files);
         // Recordings a kill or a power cut left unfinished last time.
         QStringList recovered;
         for (const RecoveredRecording &r : recoverUnfinishedRecordings(window.settings().videoRoot))

@@ -1,6 +1,7 @@
 #include "capture/framecallback.h"
 
 #include "capture/capturelog.h"
+#include "core/logging.h"
 #include "core/camerabuffer.h"
 
 #include <QDebug>
@@ -52,7 +53,7 @@ void FrameCallback::frameArrived(const uchar *data, std::size_t bytes)
     }
     uchar *pixels = buffer->tryAcquire();
     if (!pixels) {
-        qDebug() << "SampleCB lost frame";
+        qCDebug(lcCapture) << "SampleCB lost frame";
         ++m_busy;
         return;
     }
