@@ -50,9 +50,6 @@ MeasureEditer::MeasureEditer(QWidget *parent)
     ui->mainLayout->setStretch(0, 1);
     ui->mainLayout->setStretch(1, 0);
     ui->bdWidget->setSizePolicy(QSizePolicy::Maximum, ui->bdWidget->sizePolicy().verticalPolicy());
-    ui->btnSave->setShortcut(QKeySequence::Save);
-    ui->btnSaveAs->setShortcut(QKeySequence::SaveAs);
-    ui->btnPrint->setShortcut(QKeySequence::Print);
     m_scene = ui->cameraViewer->cameraScene();
     m_scene->setTool(65538);
     // The editor exists to measure: its gestures are always on.
@@ -367,6 +364,10 @@ void MeasureEditer::retranslate()
     ui->btnSave->setText(tr("保存"));
     ui->btnSaveAs->setText(tr("另存为"));
     ui->btnPrint->setText(tr("打印"));
+    // After the texts: a button's setText replaces its shortcut by the mnemonic.
+    ui->btnSave->setShortcut(QKeySequence::Save);
+    ui->btnSaveAs->setShortcut(QKeySequence::SaveAs);
+    ui->btnPrint->setShortcut(QKeySequence::Print);
     // The keys show where the buttons are.
     for (QPushButton *b : {ui->btnSave, ui->btnSaveAs, ui->btnPrint})
         b->setToolTip(b->text() + QStringLiteral(" (") + b->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));

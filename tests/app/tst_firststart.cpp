@@ -11,6 +11,7 @@
 
 #include <QLibraryInfo>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTranslator>
 
 #include <linux/videodev2.h>
@@ -150,14 +151,16 @@ private slots:
         auto *full = rig.window->findChild<QAction *>(QStringLiteral("actionFullScreen"));
         QVERIFY(full);
         const QList<QPair<QAction *, QKeySequence>> expected{
-            {rig.ui()->actionExit, QKeySequence(QKeySequence::Quit)},
+            // Some desktops bind nothing to Quit: Ctrl+Q then.
+            {rig.ui()->actionExit, QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence(Qt::CTRL + Qt::Key_Q))},
             {rig.ui()->actionPrint, QKeySequence(QKeySequence::Print)},
             {rig.ui()->actionImport, QKeySequence(QKeySequence::Open)},
             {full, QKeySequence(Qt::Key_F11)}};
         auto *keys = rig.window->findChild<Shortcuts *>();
         const QString help = keys->lines().join(QLatin1Char('\n'));
         for (const auto &e : expected) {
-            QCOMPARE(e.first->shortcut(), e.second);
+            QVERIFY2(e.first->shortcut() == e.second, qPrintable(e.first->objectName() + QLatin1Char(' ')
+                                                                  + e.first->shortcut().toString()));
             QVERIFY2(help.contains(e.second.toString(QKeySequence::NativeText)), qPrintable(help));
         }
         // Undo and Redo are menu entries too, and Help shows no Sun-keyboard F14.

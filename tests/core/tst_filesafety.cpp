@@ -121,7 +121,7 @@ void TestFileSafety::errnoWords()
         QVERIFY2(text.contains(dir.path()), qPrintable(text));
     if (err == EACCES || err == EROFS)
         QVERIFY2(text.contains(dir.filePath(QStringLiteral("a/b"))), qPrintable(text));
-    else
+    else if (err != EIO)
         QVERIFY2(!text.contains(QLatin1String("/a")), qPrintable(text));
 }
 
