@@ -1,7 +1,5 @@
 #include "app/camerasession.h"
 
-#include <algorithm>
-
 #include "app/devicewatcher.h"
 #include "app/recordingcontroller.h"
 #include "app/settingsstore.h"
@@ -143,17 +141,7 @@ void CameraSession::refreshCameraList()
 void CameraSession::restoreTiles()
 {
     const QString large = m_currentCamera;
-    QStringList tiles = m_settings->extras.tileCameras;
-    // No tile chosen yet: the other cameras fill the tiles in the list's order.
-    if (std::all_of(tiles.cbegin(), tiles.cend(), [](const QString &t) { return t.isEmpty(); })) {
-        tiles = QStringList{large};
-        for (const CameraDeviceInfo &d : m_watcher->devices()) {
-            if (tiles.size() >= AppSettings::kTileCount)
-                break;
-            if (d.accessible && d.devicePath != large)
-                tiles << d.devicePath;
-        }
-    }
+    const QStringList tiles = m_settings->extras.tileCameras;
     for (int i = 1; i < qMin(AppSettings::kTileCount, tiles.size()); ++i) {
         const QString path = tiles[i];
         const int index = m_watcher->indexOf(path);
@@ -163,6 +151,28 @@ void CameraSession::restoreTiles()
     }
     if (isOpen(large))
         setCurrentCamera(large);
+}
+
+void CameraSession::fillEmptyTiles()
+{
+    // Only until the user has put cameras in tiles: then their choice stands.
+    if (m_tilesFilled)
+        return;
+    m_tilesFilled = true;
+    for (int i = 1; i < qMin(AppSettings::kTileCount, m_settings->extras.tileCameras.size()); ++i) {
+        if (!m_settings->extras.tileCameras[i].isEmpty())
+            return;
+    }
+    // The other cameras take the free tiles in the list's order.
+    int next = 1;
+    for (const CameraDeviceInfo &d : m_watcher->devices()) {
+        while (next < AppSettings::kTileCount && !cameraInTile(next).isEmpty())
+            ++next;
+        if (next >= AppSettings::kTileCount)
+            break;
+        if (d.accessible && !isOpen(d.devicePath) && startCamera(d.devicePath, next, false))
+            ++next;
+    }
 }
 
 void CameraSession::saveTiles()
@@ -837,6 +847,7 @@ void CameraSession::switchView()
         ui->stackMainWidget->setCurrentIndex(1);
         ui->btnCalib->setEnabled(false);
         ui->btnRecord->setEnabled(false);
+        fillEmptyTiles();
         if (ui->rightStackWidget->currentIndex() == 2)
             emit ui->btnSetting->clicked();
         for (int i = 1; i < AppSettings::kTileCount; ++i) {

@@ -342,10 +342,13 @@ CameraLabel *Vistrel::tile(int index) const { return m_session->tile(index); }
 
 void Vistrel::applyLoadedSettings(SettingsRead result)
 {
-    // Nothing read: the program speaks the desktop's language from the start.
-    m_firstStart = result == SettingsRead::NotOpened || result == SettingsRead::WrongHeader;
-    if (m_firstStart)
-        m_settings.language = languageForLocale(QLocale::system());
+    // Nothing read at start-up: the program speaks the desktop's language.
+    if (!m_loadedOnce) {
+        m_loadedOnce = true;
+        m_firstStart = result == SettingsRead::NotOpened || result == SettingsRead::WrongHeader;
+        if (m_firstStart)
+            m_settings.language = languageForLocale(QLocale::system());
+    }
     ui->bdWidget->refresh();
     m_editer->toolbox()->refresh();
     m_scene->setTimeStampVisible(m_settings.showTime);

@@ -227,6 +227,7 @@ private:
     QTimer *m_statusTick = nullptr;
 
     bool m_firstStart = false;
+    bool m_loadedOnce = false;
     QAction *m_actionFullScreen = nullptr;
     class QMenu *m_editMenu = nullptr;
     QIcon m_recordPlayingIcon;

@@ -205,6 +205,8 @@ private slots:
     void tilesTakeCamerasInOrder()
     {
         Rig rig(cameras(4));
+        QCOMPARE(rig.window->openCameras().size(), 1);
+        rig.window->onBtnScreenSwitch();
         QTRY_COMPARE(rig.window->openCameras().size(), 4);
         for (int i = 0; i < 4; ++i)
             QVERIFY(rig.window->cameras()->cameraInTile(i).contains(QStringLiteral("f%1#").arg(i)));
