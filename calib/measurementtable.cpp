@@ -123,8 +123,10 @@ MeasurementTable::MeasurementTable(QWidget *parent) : QWidget(parent)
     m_export->setObjectName(QStringLiteral("btnExportMeasurements"));
     m_copy = new QPushButton(this);
     m_copy->setObjectName(QStringLiteral("btnCopyMeasurements"));
+    // An icon only: its words would widen the narrow toolbox in long languages.
     m_widen = new QPushButton(this);
     m_widen->setObjectName(QStringLiteral("btnResultsWindow"));
+    m_widen->setIcon(style()->standardIcon(QStyle::SP_TitleBarMaxButton));
 
     // One above the other: side by side they would widen the narrow toolbox.
     auto *buttons = new QVBoxLayout;
@@ -234,7 +236,7 @@ MeasurementTable *MeasurementTable::openWindow()
         connect(m_window, &MeasurementTable::eraseRequested, this, &MeasurementTable::eraseRequested);
         m_window->setSource(m_source);
         m_window->setRows(m_rows);
-        dialog->setWindowTitle(m_widen->text());
+        dialog->setWindowTitle(m_widen->toolTip());
         dialog->resize(720, 420);
     }
     QWidget *dialog = m_window->QWidget::window();
@@ -334,5 +336,6 @@ void MeasurementTable::retranslate()
     m_table->setHorizontalHeaderLabels(header);
     m_export->setText(tr("导出测量结果…"));
     m_copy->setText(tr("复制"));
-    m_widen->setText(tr("在窗口中显示结果"));
+    m_widen->setToolTip(tr("在窗口中显示结果"));
+    m_widen->setAccessibleName(m_widen->toolTip());
 }
