@@ -163,8 +163,10 @@ void MeasurementTable::setRows(const QVector<MeasurementRow> &rows)
         const MeasurementRow &r = rows[i];
         // The table shows what the labels show; the file keeps every digit.
         const QStringList shown = shownFields(r);
+        const QString tip = QStringLiteral("%1 %2: %3 %4").arg(r.tool, r.name, shown[3], r.unit);
         for (int c = 0; c < kColumnCount; ++c) {
             auto *item = new QTableWidgetItem(shown[c]);
+            item->setToolTip(tip);
             if (c == 3 || c == 5 || c == 0)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_table->setItem(i, c, item);
@@ -201,8 +203,9 @@ void MeasurementTable::fitColumns()
     if (m_inWindow)
         return;
     const int room = m_table->viewport()->width();
-    // Hidden from the right while the rest would still need a sideways scroll.
-    for (int c : {6, 5}) {
+    // Calibration, pixels, then the tool's name (each row's tooltip keeps
+    // it) go while the rest would still need a sideways scroll.
+    for (int c : {6, 5, 1}) {
         int need = 0;
         for (int i = 0; i < kColumnCount; ++i) {
             if (!m_table->isColumnHidden(i))
