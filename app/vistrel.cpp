@@ -8,6 +8,7 @@
 #include "app/languageswitcher.h"
 #include "app/photocapture.h"
 #include "app/recordingcontroller.h"
+#include "app/flatfieldcontrol.h"
 #include "app/scalebarmenu.h"
 #include "app/settingsstore.h"
 #include "app/shortcuts.h"
@@ -124,6 +125,8 @@ Vistrel::Vistrel(QWidget *parent)
     m_panel = new CameraParamPanel(ui->cameraParamWidget, {ui->btnBaoGuang, ui->btnColor, ui->btnBlance, ui->btnResever},
                                    m_hub, &m_settings, this);
     m_session = new CameraSession(this, ui, &m_settings, m_store, m_panel, m_recording, this);
+    m_flatField = new FlatFieldControl(ui->cameraParamWidget, ui->btnCamParamReset, m_hub, &m_settings, m_store,
+                                       [this] { return currentCamera(); }, this);
     m_photos = new PhotoCapture(this, ui, m_session, m_scene, m_store, &m_settings);
     m_photos->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
     for (int i = 0; i < AppSettings::kTileCount; ++i) {
@@ -685,6 +688,7 @@ void Vistrel::retranslate()
     fitToolButton(ui->btnRecord, isRecording() ? QStringList{record[1], record[0]} : record);
     m_languages->retranslate();
     m_panel->retranslate();
+    m_flatField->retranslate();
     m_fullScreen->retranslate();
     if (auto *keys = findChild<Shortcuts *>())
         keys->retranslate();

@@ -69,6 +69,7 @@ public:
     bool isRecording() const;
     QString lastRecordingPath() const;
     CameraParamPanel *paramPanel() const { return m_panel; }
+    class FlatFieldControl *flatField() const { return m_flatField; }
     FuncWidget *paramGroup(int index) const;
     // A row of the camera panel by CameraHub::PropertyCode or CameraParamPanel::LocalRow.
     QWidget *paramRow(int key) const;
@@ -200,6 +201,7 @@ private:
     CameraHub *m_hub = nullptr;
     RecordingController *m_recording = nullptr;
     CameraParamPanel *m_panel = nullptr;
+    class FlatFieldControl *m_flatField = nullptr;
     CameraSession *m_session = nullptr;
     class PhotoCapture *m_photos = nullptr;
     LanguageSwitcher *m_languages = nullptr;
