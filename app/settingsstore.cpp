@@ -253,7 +253,9 @@ bool SettingsStore::checkSaveFolder(int kind)
             browser->setCurrentPath(saved);
     }
     const QString folder = QFileInfo(makeFilePath(kind)).path();
-    if (!rootpath::isInside(folder, root)) {
+    // Written below the root but leading out of it through a link.
+    const QString rel = QDir(root).relativeFilePath(folder);
+    if (isSubFolder(rel) && !rootpath::isInside(folder, root)) {
         notifier().inform(m_messageParent, QCoreApplication::translate("Vistrel", "保存文件夹在根文件夹之外，未保存：%1").arg(folder));
         return false;
     }
