@@ -87,14 +87,17 @@ int main(int argc, char *argv[])
     int code = 0;
     {
         Vistrel window;
-        QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] {
+        auto comeForward = [&window] {
             fprintf(stderr, "vistrel: another copy was started on these settings\n");
             if (window.isMinimized())
                 window.showNormal();
             window.raise();
             window.activateWindow();
-        });
+        };
+        QObject::connect(&instance, &SingleInstance::activationRequested, &window, comeForward);
         window.show();
+        if (instance.wasActivationRequested())
+            comeForward();
         // Recordings a kill or a power cut left unfinished last time (the
         // copy that holds the configuration repairs them).
         QStringList recovered;

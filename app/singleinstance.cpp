@@ -58,8 +58,10 @@ SingleInstance::Result SingleInstance::acquire()
         connect(m_server, &QLocalServer::newConnection, this, [this] {
             while (QLocalSocket *socket = m_server->nextPendingConnection()) {
                 connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                    if (socket->readAll().contains(kRaise.trimmed()))
+                    if (socket->readAll().contains(kRaise.trimmed())) {
+                        m_requested = true;
                         emit activationRequested();
+                    }
                     socket->disconnectFromServer();
                 });
                 connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);

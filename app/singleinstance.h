@@ -31,6 +31,9 @@ public:
     // The local socket's name for a configuration folder.
     static QString serverName(const QString &configDir);
 
+    // A later copy asked before anyone listened (the window still building).
+    bool wasActivationRequested() const { return m_requested; }
+
 signals:
     // A later copy was started on the same configuration.
     void activationRequested();
@@ -40,4 +43,5 @@ private:
     QString m_lockPath;
     QLockFile m_lock;
     QLocalServer *m_server = nullptr;
+    bool m_requested = false;
 };
