@@ -173,6 +173,7 @@ Vistrel::Vistrel(QWidget *parent)
         ui->comboZoom->addItem(text, text);
     // Fitted: the whole picture shows in any window until the user zooms.
     ui->comboZoom->setCurrentIndex(0);
+    ui->comboZoom->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (QToolButton *b : {ui->btnCapture, ui->btnRecord, ui->btnTimeSetting, ui->btnFullScreen, ui->btnScreenSwitch,
                            ui->btnOpenDir, ui->btnSetting, ui->btnCalib, ui->btnZoom})
         m_iconHelp->setIcon(b, b->objectName());
