@@ -750,7 +750,14 @@ QStringList Vistrel::openFiles(const QStringList &files)
         if (info.isFile() && media::isPhoto(path) && openInEditor(path))
             continue;
         if (info.isFile() && media::isVideo(path)) {
-            ui->cameraBrowser->addItem(path);
+            // The video list shows what lies under its root; a video from
+            // elsewhere is copied in, as an import would.
+            const QString root = QDir(m_settings.videoRoot).canonicalPath();
+            const QString canonical = info.canonicalFilePath();
+            if (!root.isEmpty() && canonical.startsWith(root + QLatin1Char('/')))
+                ui->cameraBrowser->addItem(path);
+            else if (!m_store->checkSaveFolder(SettingsStore::Video) || m_fileOps->importFiles({path}) == 0)
+                failed << file;
             videos = true;
             continue;
         }
