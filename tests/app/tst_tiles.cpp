@@ -111,7 +111,9 @@ private slots:
         rig.window->onBtnScreenSwitch();
         for (int i = 0; i < 3; ++i)
             QVERIFY(rig.window->cameras()->showInTile(cam(i), i));
-        QVERIFY(!CameraHub::instance()->isOpen(cam(3)) || rig.window->tileOf(cam(3)) == 3);
+        // Asked again by hand, it fails again, on its own tile.
+        QVERIFY(!CameraHub::instance()->isOpen(cam(3)));
+        QVERIFY(!rig.window->cameras()->showInTile(cam(3), 3));
         QCOMPARE(rig.window->tile(3)->message(), CameraHub::bandwidthMessage());
         QVERIFY(rig.notes.informed.isEmpty());
         for (int i = 0; i < 3; ++i)
