@@ -1,11 +1,49 @@
 #include "measure/sceneoverlays.h"
 
+#include "measure/overlaylayout.h"
 #include "measure/scalebar.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTime>
+
+namespace {
+
+constexpr double kGap = 4; // between overlays sharing a corner
+
+QFont overlayFont(int pixels)
+{
+    QFont font;
+    font.setPixelSize(pixels);
+    return font;
+}
+
+// A clock's text measured with its widest digit everywhere, so that its box
+// does not twitch as the seconds go by.
+double steadyWidth(const QFontMetricsF &metrics, const QString &text)
+{
+    double digit = 0;
+    for (char c = '0'; c <= '9'; ++c)
+        digit = qMax(digit, metrics.horizontalAdvance(QLatin1Char(c)));
+    double width = 0;
+    for (const QChar c : text)
+        width += c.isDigit() ? digit : metrics.horizontalAdvance(c);
+    return width;
+}
+
+QString timeStampText()
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QRectF noticeBox(const QSize &size)
+{
+    return QRectF((size.width() - 170) / 2, (size.height() - 170) / 2, 170, 170);
+}
+
+} // namespace
 
 void SceneOverlays::setRecordingClock(bool visible)
 {
@@ -14,18 +52,90 @@ void SceneOverlays::setRecordingClock(bool visible)
         m_clock.start();
 }
 
+int SceneOverlays::addCornerOverlay(const CornerOverlay &overlay)
+{
+    m_corner.insert(m_nextId, overlay);
+    return m_nextId++;
+}
+
+void SceneOverlays::removeCornerOverlay(int id)
+{
+    m_corner.remove(id);
+}
+
+QVector<QRectF> SceneOverlays::Boxes::all() const
+{
+    QVector<QRectF> list;
+    for (const QRectF &r : {clock, notice, timeStamp, scaleBar}) {
+        if (!r.isEmpty())
+            list.append(r);
+    }
+    for (const QRectF &r : extra) {
+        if (!r.isEmpty())
+            list.append(r);
+    }
+    return list;
+}
+
+SceneOverlays::Boxes SceneOverlays::layout(const Frame &frame) const
+{
+    Boxes boxes;
+    const QRectF target(QPointF(0, 0), QSizeF(frame.size));
+    // The corners are those of the picture as far as it shows.
+    const QRectF area = frame.hasPicture ? frame.pictureRect.intersected(target) : target;
+    QVector<QRectF> taken;
+    if (m_clockVisible && !frame.rendering) {
+        const QFontMetricsF metrics(overlayFont(24));
+        const double text = steadyWidth(metrics, QStringLiteral("00:00:00"));
+        boxes.clock = QRectF(10, qMin(14.0, 30 - metrics.ascent()), 20 + text, qMax(16.0, metrics.ascent() + metrics.descent()));
+        taken.append(boxes.clock);
+    }
+    if (noDeviceNotice) {
+        boxes.notice = noticeBox(frame.size);
+        taken.append(boxes.notice);
+    }
+    if (timeStampVisible) {
+        const QFontMetricsF metrics(overlayFont(16));
+        const QSizeF size(steadyWidth(metrics, timeStampText()), 20);
+        boxes.timeStamp = overlaylayout::placeInCorner(size, BottomRight, area, 4, taken, kGap);
+        taken.append(boxes.timeStamp);
+    }
+    if (scaleBarVisible && !noDeviceNotice && frame.hasPicture) {
+        const QRectF own = scaleBarRect(frame.pictureRect, frame.pictureSize, frame.calibration, scaleBarCorner, overlayFont(16));
+        if (!own.isEmpty()) {
+            // The margin from the picture's edge, measured to the outline as drawn in its own corner.
+            const bool left = scaleBarCorner == TopLeft || scaleBarCorner == BottomLeft;
+            const bool top = scaleBarCorner == TopLeft || scaleBarCorner == TopRight;
+            const QRectF &p = frame.pictureRect;
+            const double margin = qMin(left ? own.left() - p.left() : p.right() - own.right(),
+                                       top ? own.top() - p.top() : p.bottom() - own.bottom());
+            boxes.scaleBar = overlaylayout::placeInCorner(own.size(), scaleBarCorner, area, margin, taken, kGap);
+            taken.append(boxes.scaleBar);
+        }
+    }
+    for (auto it = m_corner.cbegin(); it != m_corner.cend(); ++it) {
+        const QSizeF size = it->size ? it->size(frame) : QSizeF();
+        QRectF box;
+        if (!size.isEmpty()) {
+            box = overlaylayout::placeInCorner(size, it->corner, area, scaleBarMargin(area), taken, kGap);
+            taken.append(box);
+        }
+        boxes.extra.append(box);
+    }
+    return boxes;
+}
+
 void SceneOverlays::paint(QPainter *painter, const Frame &frame) const
 {
     const int w = frame.size.width();
     const int h = frame.size.height();
+    const Boxes boxes = layout(frame);
     painter->save();
     painter->resetTransform();
 
-    if (m_clockVisible && !frame.rendering) {
+    if (!boxes.clock.isEmpty()) {
         const QString elapsed = QTime(0, 0).addMSecs(int(m_clock.elapsed())).toString(QStringLiteral("HH:mm:ss"));
-        QFont font = painter->font();
-        font.setPixelSize(24);
-        painter->setFont(font);
+        painter->setFont(overlayFont(24));
         painter->fillRect(QRect(10, 14, 16, 16), Qt::red);
         painter->setPen(Qt::white);
         painter->drawText(30, 30, elapsed);
@@ -35,21 +145,25 @@ void SceneOverlays::paint(QPainter *painter, const Frame &frame) const
         painter->drawLine(0, h / 2, w, h / 2);
         painter->drawLine(w / 2, 0, w / 2, h);
     }
-    if (scaleBarVisible && !noDeviceNotice && frame.hasPicture)
-        paintScaleBar(*painter, frame.pictureRect, frame.pictureSize, frame.calibration, scaleBarCorner);
-    if (timeStampVisible) {
-        QFont font = painter->font();
-        font.setPixelSize(16);
-        painter->setFont(font);
+    if (!boxes.scaleBar.isEmpty())
+        paintScaleBarAt(*painter, boxes.scaleBar, frame.pictureRect, frame.pictureSize, frame.calibration, overlayFont(16));
+    int index = 0;
+    for (auto it = m_corner.cbegin(); it != m_corner.cend(); ++it, ++index) {
+        const QRectF box = boxes.extra.value(index);
+        if (!box.isEmpty() && it->paint) {
+            painter->save();
+            it->paint(painter, box, frame);
+            painter->restore();
+        }
+    }
+    if (!boxes.timeStamp.isEmpty()) {
+        painter->setFont(overlayFont(16));
         painter->setPen(Qt::red);
-        painter->drawText(QRect(w - 200, h - 24, 196, 20), 134,
-                          QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        painter->drawText(boxes.timeStamp, Qt::AlignRight | Qt::AlignVCenter, timeStampText());
     }
     if (noDeviceNotice) {
-        QFont font = painter->font();
-        font.setPixelSize(20);
-        painter->setFont(font);
-        const QRect box((w - 170) / 2, (h - 170) / 2, 170, 170);
+        painter->setFont(overlayFont(20));
+        const QRect box = boxes.notice.toRect();
         painter->fillRect(box, QColor(240, 240, 240));
         painter->setPen(Qt::black);
         // The scene's own text, looked up in its context.
