@@ -346,7 +346,8 @@ void CameraScene::removeCornerOverlay(int id)
 
 SceneOverlays::Frame CameraScene::overlayFrame() const
 {
-    return {referenceSize(), m_renderMode, !m_picture.isNull(), pictureViewRect(), pictureSize(), m_calibration};
+    return {referenceSize(), m_renderMode, !m_picture.isNull(), pictureViewRect(), pictureSize(), m_calibration,
+            visibleViewRect()};
 }
 
 const CameraScene::LabelCache &CameraScene::labelCache(const QFont &font) const
@@ -774,6 +775,15 @@ void CameraScene::drawBackground(QPainter *painter, const QRectF &rect)
 void CameraScene::drawItems(QPainter *painter, int, QGraphicsItem *[], const QStyleOptionGraphicsItem[], QWidget *widget)
 {
     m_layers.paint(painter, widget);
+}
+
+QRect CameraScene::visibleViewRect() const
+{
+    // A zoomed view sits in a scroll area: only part of its viewport shows.
+    if (m_renderMode)
+        return QRect();
+    const QGraphicsView *view = firstView();
+    return view ? view->viewport()->visibleRegion().boundingRect() : QRect();
 }
 
 void CameraScene::drawForeground(QPainter *painter, const QRectF &)

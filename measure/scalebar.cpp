@@ -55,15 +55,18 @@ struct BarBlock
     QSizeF size; // without the outline
 };
 
-BarBlock barBlock(const QRectF &pictureRect, const QSize &pictureSize, const BDInfo &calibration, const QFont &base)
+BarBlock barBlock(const QRectF &pictureRect, const QSize &pictureSize, const BDInfo &calibration, const QFont &base,
+                  const QRectF &place)
 {
     BarBlock b;
     b.bar = scaleBarFor(pictureSize.width(), calibration);
-    if (!b.bar.valid || pictureRect.isEmpty())
+    if (!b.bar.valid || pictureRect.isEmpty() || place.isEmpty()) {
+        b.bar.valid = false;
         return b;
+    }
     const double scale = pictureRect.width() / pictureSize.width();
     b.length = b.bar.pixelLength * scale;
-    const double side = qMin(pictureRect.width(), pictureRect.height());
+    const double side = qMin(place.width(), place.height());
     b.thickness = qMax(3.0, side / 100.0);
     b.margin = qMax(6.0, side / 30.0);
     b.outline = qMax(1.0, b.thickness / 3.0);
@@ -78,17 +81,24 @@ BarBlock barBlock(const QRectF &pictureRect, const QSize &pictureSize, const BDI
 
 } // namespace
 
-QRectF scaleBarRect(const QRectF &pictureRect, const QSize &pictureSize, const BDInfo &calibration, int corner,
-                    const QFont &base)
+// Placed in the corner of the part of the picture in sight.
+static QRectF scaleBarPlace(const QRectF &pictureRect, const QRectF &seen)
 {
-    const BarBlock b = barBlock(pictureRect, pictureSize, calibration, base);
-    if (!b.bar.valid || pictureRect.isEmpty())
+    return seen.isEmpty() ? pictureRect : seen.intersected(pictureRect);
+}
+
+QRectF scaleBarRect(const QRectF &pictureRect, const QSize &pictureSize, const BDInfo &calibration, int corner,
+                    const QFont &base, const QRectF &seen)
+{
+    const QRectF place = scaleBarPlace(pictureRect, seen);
+    const BarBlock b = barBlock(pictureRect, pictureSize, calibration, base, place);
+    if (!b.bar.valid)
         return QRectF();
     const bool left = corner == TopLeft || corner == BottomLeft;
     const bool top = corner == TopLeft || corner == TopRight;
     // The outline reaches past the block; the margin is kept from it.
-    const double x = left ? pictureRect.left() + b.margin : pictureRect.right() - b.margin - b.size.width();
-    const double y = top ? pictureRect.top() + b.margin : pictureRect.bottom() - b.margin - b.size.height();
+    const double x = left ? place.left() + b.margin : place.right() - b.margin - b.size.width();
+    const double y = top ? place.top() + b.margin : place.bottom() - b.margin - b.size.height();
     return QRectF(QPointF(x, y), b.size).adjusted(-b.outline, -b.outline, b.outline, b.outline);
 }
 
@@ -98,10 +108,10 @@ double scaleBarMargin(const QRectF &pictureRect)
 }
 
 bool paintScaleBarAt(QPainter &painter, const QRectF &box, const QRectF &pictureRect, const QSize &pictureSize,
-                     const BDInfo &calibration, const QFont &base)
+                     const BDInfo &calibration, const QFont &base, const QRectF &seen)
 {
-    const BarBlock b = barBlock(pictureRect, pictureSize, calibration, base);
-    if (!b.bar.valid || pictureRect.isEmpty() || box.isEmpty())
+    const BarBlock b = barBlock(pictureRect, pictureSize, calibration, base, scaleBarPlace(pictureRect, seen));
+    if (!b.bar.valid || box.isEmpty())
         return false;
     const double x = box.left() + b.outline;
     const double y = box.top() + b.outline;
@@ -126,8 +136,8 @@ bool paintScaleBarAt(QPainter &painter, const QRectF &box, const QRectF &picture
 }
 
 bool paintScaleBar(QPainter &painter, const QRectF &pictureRect, const QSize &pictureSize,
-                   const BDInfo &calibration, int corner)
+                   const BDInfo &calibration, int corner, const QRectF &seen)
 {
-    const QRectF box = scaleBarRect(pictureRect, pictureSize, calibration, corner, painter.font());
-    return paintScaleBarAt(painter, box, pictureRect, pictureSize, calibration, painter.font());
+    const QRectF box = scaleBarRect(pictureRect, pictureSize, calibration, corner, painter.font(), seen);
+    return paintScaleBarAt(painter, box, pictureRect, pictureSize, calibration, painter.font(), seen);
 }

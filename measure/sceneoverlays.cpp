@@ -38,9 +38,16 @@ QString timeStampText()
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-QRectF noticeBox(const QSize &size)
+QRectF noticeBox(const QRect &seen)
 {
-    return QRectF((size.width() - 170) / 2, (size.height() - 170) / 2, 170, 170);
+    return QRectF(seen.left() + (seen.width() - 170) / 2, seen.top() + (seen.height() - 170) / 2, 170, 170);
+}
+
+// The part of the target the user sees; the whole of it in a saved picture.
+QRect seenPart(const SceneOverlays::Frame &frame)
+{
+    const QRect all(QPoint(0, 0), frame.size);
+    return frame.visible.isValid() && !frame.rendering ? frame.visible.intersected(all) : all;
 }
 
 } // namespace
@@ -80,18 +87,21 @@ QVector<QRectF> SceneOverlays::Boxes::all() const
 SceneOverlays::Boxes SceneOverlays::layout(const Frame &frame) const
 {
     Boxes boxes;
-    const QRectF target(QPointF(0, 0), QSizeF(frame.size));
-    // The corners are those of the picture as far as it shows.
-    const QRectF area = frame.hasPicture ? frame.pictureRect.intersected(target) : target;
+    const QRect seen = seenPart(frame);
+    const bool partly = seen != QRect(QPoint(0, 0), frame.size);
+    // The corners are those of the picture as far as it is in sight.
+    const QRectF area = frame.hasPicture ? frame.pictureRect.intersected(QRectF(seen)) : QRectF(seen);
     QVector<QRectF> taken;
     if (m_clockVisible && !frame.rendering) {
         const QFontMetricsF metrics(overlayFont(24));
         const double text = steadyWidth(metrics, QStringLiteral("00:00:00"));
-        boxes.clock = QRectF(10, qMin(14.0, 30 - metrics.ascent()), 20 + text, qMax(16.0, metrics.ascent() + metrics.descent()));
+        const double top = qMin(14.0, 30 - metrics.ascent());
+        boxes.clock = QRectF(seen.left() + 10, seen.top() + top, 20 + text,
+                             qMax(30 - top, metrics.ascent() + metrics.descent()));
         taken.append(boxes.clock);
     }
     if (noDeviceNotice) {
-        boxes.notice = noticeBox(frame.size);
+        boxes.notice = noticeBox(seen);
         taken.append(boxes.notice);
     }
     if (timeStampVisible) {
@@ -101,12 +111,14 @@ SceneOverlays::Boxes SceneOverlays::layout(const Frame &frame) const
         taken.append(boxes.timeStamp);
     }
     if (scaleBarVisible && !noDeviceNotice && frame.hasPicture) {
-        const QRectF own = scaleBarRect(frame.pictureRect, frame.pictureSize, frame.calibration, scaleBarCorner, overlayFont(16));
+        const QRectF seenArea = partly ? QRectF(seen) : QRectF();
+        const QRectF own = scaleBarRect(frame.pictureRect, frame.pictureSize, frame.calibration, scaleBarCorner,
+                                        overlayFont(16), seenArea);
         if (!own.isEmpty()) {
-            // The margin from the picture's edge, measured to the outline as drawn in its own corner.
+            // The margin from the edge, measured to the outline as drawn in its own corner.
             const bool left = scaleBarCorner == TopLeft || scaleBarCorner == BottomLeft;
             const bool top = scaleBarCorner == TopLeft || scaleBarCorner == TopRight;
-            const QRectF &p = frame.pictureRect;
+            const QRectF p = partly ? frame.pictureRect.intersected(seenArea) : frame.pictureRect;
             const double margin = qMin(left ? own.left() - p.left() : p.right() - own.right(),
                                        top ? own.top() - p.top() : p.bottom() - own.bottom());
             boxes.scaleBar = overlaylayout::placeInCorner(own.size(), scaleBarCorner, area, margin, taken, kGap);
@@ -136,9 +148,10 @@ void SceneOverlays::paint(QPainter *painter, const Frame &frame) const
     if (!boxes.clock.isEmpty()) {
         const QString elapsed = QTime(0, 0).addMSecs(int(m_clock.elapsed())).toString(QStringLiteral("HH:mm:ss"));
         painter->setFont(overlayFont(24));
-        painter->fillRect(QRect(10, 14, 16, 16), Qt::red);
+        const QPoint at = seenPart(frame).topLeft();
+        painter->fillRect(QRect(at.x() + 10, at.y() + 14, 16, 16), Qt::red);
         painter->setPen(Qt::white);
-        painter->drawText(30, 30, elapsed);
+        painter->drawText(at.x() + 30, at.y() + 30, elapsed);
     }
     if (crossVisible) {
         painter->setPen(QPen(QColor(0, 0, 255), 1, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
@@ -146,7 +159,8 @@ void SceneOverlays::paint(QPainter *painter, const Frame &frame) const
         painter->drawLine(w / 2, 0, w / 2, h);
     }
     if (!boxes.scaleBar.isEmpty())
-        paintScaleBarAt(*painter, boxes.scaleBar, frame.pictureRect, frame.pictureSize, frame.calibration, overlayFont(16));
+        paintScaleBarAt(*painter, boxes.scaleBar, frame.pictureRect, frame.pictureSize, frame.calibration, overlayFont(16),
+                        seenPart(frame) == QRect(QPoint(0, 0), frame.size) ? QRectF() : QRectF(seenPart(frame)));
     int index = 0;
     for (auto it = m_corner.cbegin(); it != m_corner.cend(); ++it, ++index) {
         const QRectF box = boxes.extra.value(index);

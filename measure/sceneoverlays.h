@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QMap>
+#include <QRect>
 #include <QRectF>
 #include <QSize>
 #include <QVector>
@@ -41,6 +42,9 @@ public:
         QRectF pictureRect;   // the picture in target pixels
         QSize pictureSize;
         BDInfo calibration;
+        // The part of the target the user sees (a zoomed view scrolls);
+        // the labels stay inside it. Empty: the whole target.
+        QRect visible;
     };
 
     // Another overlay that takes a corner: its size for a frame (empty: not

@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Écrire aussi les mesures (CSV) à côté de l'image enregistrée</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Fichier d’étalonnage</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Échec de l'écriture : %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>Le dossier n'est pas accessible en écriture : %1 (impossible de le créer dans %2)</translation>
         </message>
     </context>
     <context>
@@ -428,6 +436,26 @@ Le remplacer ?</translation>
             <source>打开文件失败</source>
             <translation>Impossible d'ouvrir le fichier.</translation>
         </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Photos et vidéos</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Photos</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Tous les fichiers</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importer</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annuler</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -450,6 +478,14 @@ Le remplacer ?</translation>
         <message>
             <source>网站：</source>
             <translation>Site web :</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>À propos de Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Ce programme utilise les bibliothèques libres suivantes :</translation>
         </message>
     </context>
     <context>
@@ -489,6 +525,14 @@ Le remplacer ?</translation>
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>L'image originale en cours de modification ne peut pas être écrasée ; choisissez un autre nom de fichier.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Photos</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Impossible d'ouvrir le fichier.</translation>
         </message>
     </context>
     <context>
@@ -536,6 +580,14 @@ Le remplacer ?</translation>
         <message>
             <source>复制</source>
             <translation>Copier</translation>
+        </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>Tableau CSV</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Afficher les résultats dans une fenêtre</translation>
         </message>
     </context>
     <context>
@@ -718,6 +770,10 @@ Le remplacer ?</translation>
             <source>键盘快捷键</source>
             <translation>Raccourcis clavier</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Annuler</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -812,6 +868,18 @@ Le remplacer ?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Un enregistrement est en cours. La vue à quatre images exige de l'arrêter. Arrêter l'enregistrement ?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Impossible de modifier pendant l’enregistrement ; arrêtez d’abord l’enregistrement.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Plein écran</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Modifier</translation>
         </message>
     </context>
     <context>

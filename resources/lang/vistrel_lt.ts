@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Taip pat įrašyti matavimus (CSV) šalia išsaugoto paveikslėlio</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Kalibravimo failas</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Rašymas nepavyko: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>Į aplanką negalima rašyti: %1 (nepavyksta sukurti %2)</translation>
         </message>
     </context>
     <context>
@@ -428,6 +436,26 @@ Pakeisti?</translation>
             <source>打开文件失败</source>
             <translation>Nepavyko atidaryti failo.</translation>
         </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Nuotraukos ir vaizdo įrašai</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Nuotraukos</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Visi failai</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importuoti</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Atšaukti</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -450,6 +478,14 @@ Pakeisti?</translation>
         <message>
             <source>网站：</source>
             <translation>Svetainė:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Apie Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Ši programa naudoja šias atvirojo kodo bibliotekas:</translation>
         </message>
     </context>
     <context>
@@ -489,6 +525,14 @@ Pakeisti?</translation>
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>Redaguojamo originalaus paveikslėlio perrašyti negalima; pasirinkite kitą failo pavadinimą.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Nuotraukos</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Nepavyko atidaryti failo.</translation>
         </message>
     </context>
     <context>
@@ -536,6 +580,14 @@ Pakeisti?</translation>
         <message>
             <source>复制</source>
             <translation>Kopijuoti</translation>
+        </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV lentelė</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Rodyti rezultatus lange</translation>
         </message>
     </context>
     <context>
@@ -718,6 +770,10 @@ Pakeisti?</translation>
             <source>键盘快捷键</source>
             <translation>Spartieji klavišai</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Atšaukti</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -812,6 +868,18 @@ Pakeisti?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Vyksta įrašymas. Keturių langų vaizdui jį reikia sustabdyti. Sustabdyti įrašymą?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Įrašant pakeisti negalima; pirmiausia sustabdykite įrašymą.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Visas ekranas</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Redaguoti</translation>
         </message>
     </context>
     <context>
