@@ -248,6 +248,7 @@ int main(int argc, char *argv[])
                 w.setLanguage(l.first);
                 settle(300);
                 s->grabImage().save(g_out + QString("/photo_overlays_%1.png").arg(l.second));
+                save(&w, QString("main_overlays_%1").arg(l.second));
             }
             w.setLanguage(1);
             s->setTimeStampVisible(false);
