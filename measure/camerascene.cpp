@@ -3,6 +3,7 @@
 #include "core/appsettings.h"
 #include "measure/framecopy.h"
 #include "measure/graphicsitem.h"
+#include "measure/overlaylayout.h"
 #include "measure/textshapes.h"
 
 #include <QCursor>
@@ -325,7 +326,77 @@ void CameraScene::shapeChanged(GraphicsItem *shape, bool values)
 void CameraScene::invalidateLayers()
 {
     m_layers.invalidate();
+    for (LabelCache &c : m_labelCache)
+        c.valid = false;
     update();
+}
+
+int CameraScene::addCornerOverlay(const SceneOverlays::CornerOverlay &overlay)
+{
+    const int id = m_overlays.addCornerOverlay(overlay);
+    invalidateLayers();
+    return id;
+}
+
+void CameraScene::removeCornerOverlay(int id)
+{
+    m_overlays.removeCornerOverlay(id);
+    invalidateLayers();
+}
+
+SceneOverlays::Frame CameraScene::overlayFrame() const
+{
+    return {referenceSize(), m_renderMode, !m_picture.isNull(), pictureViewRect(), pictureSize(), m_calibration,
+            visibleViewRect()};
+}
+
+const CameraScene::LabelCache &CameraScene::labelCache(const QFont &font) const
+{
+    LabelCache &c = m_labelCache[m_renderMode ? 1 : 0];
+    const QVector<QRectF> obstacles = overlayBoxes().all();
+    const QTransform transform = viewTransform();
+    const QRectF picture = pictureViewRect();
+    if (c.valid && c.font == font.key() && c.transform == transform && c.picture == picture && c.obstacles == obstacles)
+        return c;
+    c = LabelCache();
+    c.valid = true;
+    c.font = font.key();
+    c.transform = transform;
+    c.picture = picture;
+    c.obstacles = obstacles;
+    c.taken = obstacles;
+    // In drawing order: a shape's labels give way to those drawn before it.
+    for (const GraphicsItem *shape : m_shapes) {
+        QFont own = font;
+        own.setPixelSize(shape->fontPixelSize());
+        LabelPlace place;
+        place.natural = shape->ownLabelBlock(own, &place.anchor);
+        if (place.natural.isEmpty())
+            continue;
+        place.block = overlaylayout::placeLabel(place.natural, picture, c.taken, 2);
+        place.leader = overlaylayout::needsLeader(place.natural, place.block);
+        c.taken.append(place.block);
+        c.places.insert(shape, place);
+    }
+    return c;
+}
+
+CameraScene::LabelPlace CameraScene::labelPlace(const GraphicsItem *shape, const QFont &font) const
+{
+    const LabelCache &c = labelCache(font);
+    const auto found = c.places.constFind(shape);
+    if (found != c.places.cend())
+        return *found;
+    // The shape being drawn (or one not yet listed) gives way to all the others.
+    QFont own = font;
+    own.setPixelSize(shape->fontPixelSize());
+    LabelPlace place;
+    place.natural = shape->ownLabelBlock(own, &place.anchor);
+    if (place.natural.isEmpty())
+        return place;
+    place.block = overlaylayout::placeLabel(place.natural, c.picture, c.taken, 2);
+    place.leader = overlaylayout::needsLeader(place.natural, place.block);
+    return place;
 }
 
 void CameraScene::setActiveShape(GraphicsItem *shape)
@@ -683,6 +754,13 @@ void CameraScene::drawBackground(QPainter *painter, const QRectF &rect)
             update();
         }
     }
+    // Labels keep clear of the overlays: when these moved (another size, a
+    // corner overlay that grew), the shapes are drawn again.
+    SceneOverlays::Boxes &drawn = m_drawnBoxes[m_renderMode ? 1 : 0];
+    if (const SceneOverlays::Boxes now = overlayBoxes(); now != drawn) {
+        drawn = now;
+        m_layers.invalidate();
+    }
     if (m_picture.isNull())
         return;
     const QSize size = referenceSize();
@@ -710,8 +788,5 @@ QRect CameraScene::visibleViewRect() const
 
 void CameraScene::drawForeground(QPainter *painter, const QRectF &)
 {
-    SceneOverlays::Frame frame{referenceSize(), m_renderMode, !m_picture.isNull(), pictureViewRect(), pictureSize(),
-                               m_calibration, QRect()};
-    frame.visible = visibleViewRect();
-    m_overlays.paint(painter, frame);
+    m_overlays.paint(painter, overlayFrame());
 }

@@ -8,6 +8,7 @@
 #include "measure/shapetype.h"
 
 #include <QGraphicsScene>
+#include <QHash>
 #include <QImage>
 #include <QTimer>
 #include <QTransform>
@@ -71,18 +72,39 @@ public:
     // Overlays.
     void setCrossVisible(bool visible) { m_overlays.crossVisible = visible; update(); }
     bool isCrossVisible() const { return m_overlays.crossVisible; }
-    void setTimeStampVisible(bool visible) { m_overlays.timeStampVisible = visible; update(); }
+    void setTimeStampVisible(bool visible) { m_overlays.timeStampVisible = visible; invalidateLayers(); }
     bool isTimeStampVisible() const { return m_overlays.timeStampVisible; }
     // A scale bar of the calibration in a corner (ScaleBarCorner); nothing
     // is drawn while the calibration has no real unit.
-    void setScaleBarVisible(bool visible) { m_overlays.scaleBarVisible = visible; update(); }
+    void setScaleBarVisible(bool visible) { m_overlays.scaleBarVisible = visible; invalidateLayers(); }
     bool isScaleBarVisible() const { return m_overlays.scaleBarVisible; }
-    void setScaleBarCorner(int corner) { m_overlays.scaleBarCorner = qBound(0, corner, 3); update(); }
+    void setScaleBarCorner(int corner) { m_overlays.scaleBarCorner = qBound(0, corner, 3); invalidateLayers(); }
     int scaleBarCorner() const { return m_overlays.scaleBarCorner; }
-    void setNoDeviceNotice(bool visible) { m_overlays.noDeviceNotice = visible; update(); }
+    void setNoDeviceNotice(bool visible) { m_overlays.noDeviceNotice = visible; invalidateLayers(); }
     bool isNoDeviceNotice() const { return m_overlays.noDeviceNotice; }
-    void setRecordingClock(bool visible) { m_overlays.setRecordingClock(visible); update(); }
+    void setRecordingClock(bool visible) { m_overlays.setRecordingClock(visible); invalidateLayers(); }
     bool isRecordingClock() const { return m_overlays.isRecordingClock(); }
+    // Another overlay that takes a corner (a reticle's legend); it steps
+    // aside for those already there, and labels keep clear of it.
+    int addCornerOverlay(const SceneOverlays::CornerOverlay &overlay);
+    void removeCornerOverlay(int id);
+    // Where the overlays go now, in view pixels (picture pixels while rendering).
+    SceneOverlays::Boxes overlayBoxes() const { return m_overlays.layout(overlayFrame()); }
+
+    // Where a shape's label block goes, in view pixels (picture pixels while
+    // rendering): below its anchor where that is free, else at the nearest
+    // place clear of the overlays and of the labels of the shapes drawn
+    // before it, always inside the picture; with a leader line back to the
+    // anchor when it had to move far. Each label font is `font` at the
+    // shape's own size.
+    struct LabelPlace
+    {
+        QRectF block;
+        QRectF natural; // where it would hang with nothing in the way
+        QPointF anchor; // the anchor in the same pixels
+        bool leader = false;
+    };
+    LabelPlace labelPlace(const GraphicsItem *shape, const QFont &font) const;
 
     // Tools and measuring.
     void setSettings(AppSettings *settings);
@@ -177,6 +199,7 @@ private:
     void updateCursor(const QPointF &scenePos);
     void setViewCursor(Qt::CursorShape shape);
     QSize referenceSize() const;
+    SceneOverlays::Frame overlayFrame() const;
     void renderInto(QImage *target);
     bool askText(QString *text);
 
@@ -200,5 +223,18 @@ private:
     RenderBuffers m_renderBuffers;
     TextPrompt m_textPrompt;
     SceneOverlays m_overlays;
+    SceneOverlays::Boxes m_drawnBoxes[2]; // as the shape layers were last drawn against, view and render
+    struct LabelCache
+    {
+        bool valid = false;
+        QString font;
+        QTransform transform;
+        QRectF picture;
+        QVector<QRectF> obstacles;
+        QHash<const GraphicsItem *, LabelPlace> places;
+        QVector<QRectF> taken; // overlays and every finished shape's label
+    };
+    mutable LabelCache m_labelCache[2];
+    const LabelCache &labelCache(const QFont &font) const;
     ShapeLayers m_layers{*this};
 };
