@@ -235,6 +235,7 @@ void Vistrel::connectForm()
     }
     connect(m_panel, &CameraParamPanel::changed, m_store, &SettingsStore::scheduleSave);
     connect(m_editer, &MeasureEditer::settingsChanged, m_store, &SettingsStore::scheduleSave);
+    connect(ui->bdWidget, &BDWidget::optionChanged, m_store, &SettingsStore::scheduleSave);
     connect(m_session->watcher(), &DeviceWatcher::due, this, &Vistrel::onCameraTimer);
     connect(m_session, &CameraSession::stillButton, this, &Vistrel::onBtnCapture);
     connect(m_languages, &LanguageSwitcher::chosen, this, &Vistrel::setLanguage);

@@ -58,6 +58,10 @@ struct CameraConfig
 
     // Kept in the settings sidecar, not in "Measure.config" (its layout is fixed).
     qint32 colourTemperature = -1; // -1: not known
+    // The calibration the user chose for this camera (a copy of a record of
+    // the list, found again by sameCalibration); also in the sidecar.
+    bool hasCalibration = false;
+    BDInfo calibration;
 
     // Current values back to the device defaults, flips and black-and-white off.
     void resetToDefaults();

@@ -168,10 +168,6 @@
             <translation>Alle Messungen löschen?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Gemessene und tatsächliche Länge dürfen nicht 0 sein.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>kalibriert bei %1 × %2, skaliert ×%3</translation>
         </message>
@@ -196,10 +192,6 @@
             <translation>Die %2 aktuellen Kalibrierungen durch die %1 aus der Datei ersetzen?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>Die tatsächliche Länge muss eine endliche Zahl größer als 0 sein.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Ergebnisse</translation>
         </message>
@@ -210,6 +202,50 @@
         <message>
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Messwerte (CSV) auch neben das gespeicherte Bild schreiben</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Zur Liste hinzufügen</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Skala finden</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Findet die Teilstriche der Skala im Bild und legt das Lineal vom ersten bis zum letzten</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Länge eines Teilstrichs</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>Die Kalibrierung „%1“ ist nicht mehr in der Liste; jetzt gilt „%2“.</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>Die Kalibrierung „%1“ ist nicht mehr in der Liste; Messwerte in Pixeln.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Nicht kalibriert (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>aus dem Foto</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>Die tatsächliche Länge „%1“ ist ungültig: Geben Sie eine Länge über 0 ein, z. B. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>Das Lineal hat keine Länge: Ziehen Sie seine Enden an die Enden einer bekannten Länge</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Keine Skala gefunden: Bringen Sie die Teilstriche scharf und vollständig ins Bild</translation>
         </message>
     </context>
     <context>

@@ -168,10 +168,6 @@
             <translation>Delete all measurements?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>The measured and the actual length must not be 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>calibrated at %1 × %2, scaled ×%3</translation>
         </message>
@@ -196,10 +192,6 @@
             <translation>Replace the %2 current calibrations with the %1 from the file?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>The actual length must be a finite number greater than 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Results</translation>
         </message>
@@ -210,6 +202,50 @@
         <message>
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Also write the measurements (CSV) beside the saved picture</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Add to list</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Find the scale</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Finds the scale’s ticks in the picture and lays the ruler from the first tick to the last</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Length of one division</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>The calibration “%1” is no longer in the list; now using “%2”.</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>The calibration “%1” is no longer in the list; measurements are shown in pixels.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Not calibrated (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>from the photo</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>The actual length “%1” is not valid: enter a length above 0, e.g. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>The ruler has no length: drag its ends to the ends of a known length</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>No scale found: bring the scale’s ticks into the picture, sharp and whole</translation>
         </message>
     </context>
     <context>

@@ -168,10 +168,6 @@
             <translation>¿Eliminar todas las mediciones?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Las longitudes medida y real no pueden ser 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>calibrado a %1 × %2, escalado ×%3</translation>
         </message>
@@ -196,10 +192,6 @@
             <translation>¿Sustituir las %2 calibraciones actuales por las %1 del archivo?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>La longitud real debe ser un número finito mayor que 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Resultados</translation>
         </message>
@@ -210,6 +202,50 @@
         <message>
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Escribir también las mediciones (CSV) junto a la imagen guardada</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Añadir a la lista</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Buscar la escala</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Busca las marcas de la escala en la imagen y coloca la regla de la primera a la última</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Longitud de una división</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>La calibración «%1» ya no está en la lista; ahora se usa «%2».</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>La calibración «%1» ya no está en la lista; las medidas se muestran en píxeles.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Sin calibrar (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>de la foto</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>La longitud real «%1» no es válida: introduzca una longitud mayor que 0, p. ej. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>La regla no tiene longitud: arrastre sus extremos a los de una longitud conocida</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>No se encontró ninguna escala: encuadre las marcas de la escala, nítidas y completas</translation>
         </message>
     </context>
     <context>

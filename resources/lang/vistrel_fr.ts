@@ -168,10 +168,6 @@
             <translation>Supprimer toutes les mesures ?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Les longueurs mesurée et réelle ne doivent pas être égales à 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>étalonné en %1 × %2, mis à l'échelle ×%3</translation>
         </message>
@@ -196,10 +192,6 @@
             <translation>Remplacer les %2 étalonnages actuels par les %1 du fichier ?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>La longueur réelle doit être un nombre fini supérieur à 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Résultats</translation>
         </message>
@@ -210,6 +202,50 @@
         <message>
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Écrire aussi les mesures (CSV) à côté de l'image enregistrée</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Ajouter à la liste</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Trouver l’échelle</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Trouve les graduations de l’échelle dans l’image et pose la règle de la première à la dernière</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Longueur d’une graduation</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>L’étalonnage « %1 » n’est plus dans la liste ; « %2 » est utilisé.</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>L’étalonnage « %1 » n’est plus dans la liste ; les mesures sont en pixels.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Non étalonné (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>de la photo</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>La longueur réelle « %1 » n’est pas valide : saisissez une longueur supérieure à 0, par ex. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>La règle n’a pas de longueur : faites glisser ses extrémités sur celles d’une longueur connue</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Aucune échelle trouvée : placez les graduations dans l’image, nettes et entières</translation>
         </message>
     </context>
     <context>

@@ -168,10 +168,6 @@
             <translation>Törli az összes mérést?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>A mért és a tényleges hossz nem lehet 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>kalibrálva: %1 × %2, skálázva ×%3</translation>
         </message>
@@ -196,10 +192,6 @@
             <translation>Lecseréli a jelenlegi %2 kalibrációt a fájlban lévő %1 kalibrációra?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>A tényleges hossznak 0-nál nagyobb véges számnak kell lennie.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Eredmények</translation>
         </message>
@@ -210,6 +202,50 @@
         <message>
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>A mérések (CSV) mentése a mentett kép mellé is</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Hozzáadás a listához</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Skála keresése</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Megkeresi a skála osztásait a képen, és a vonalzót az elsőtől az utolsóig illeszti</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Egy osztás hossza</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>A(z) „%1” kalibráció már nincs a listában; most a(z) „%2” érvényes.</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>A(z) „%1” kalibráció már nincs a listában; a mérések képpontban jelennek meg.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Nincs kalibrálva (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>a fényképből</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>A(z) „%1” valós hossz érvénytelen: adjon meg 0-nál nagyobb hosszt, pl. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>A vonalzónak nincs hossza: húzza a végeit egy ismert hossz végeihez</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Nem található skála: a skála osztásai élesen és teljesen legyenek a képen</translation>
         </message>
     </context>
     <context>

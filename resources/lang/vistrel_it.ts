@@ -168,10 +168,6 @@
             <translation>Eliminare tutte le misure?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Le lunghezze misurata e reale non possono essere 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>calibrato a %1 × %2, scalato ×%3</translation>
         </message>
@@ -196,10 +192,6 @@
             <translation>Sostituire le %2 calibrazioni attuali con le %1 del file?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>La lunghezza reale deve essere un numero finito maggiore di 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Risultati</translation>
         </message>
@@ -210,6 +202,50 @@
         <message>
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Scrivi anche le misure (CSV) accanto all'immagine salvata</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Aggiungi all’elenco</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Trova la scala</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Trova le tacche della scala nell’immagine e posa il righello dalla prima all’ultima</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Lunghezza di una divisione</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>La calibrazione «%1» non è più nell’elenco; ora si usa «%2».</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>La calibrazione «%1» non è più nell’elenco; le misure sono in pixel.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Non calibrato (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>dalla foto</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>La lunghezza reale «%1» non è valida: inserire una lunghezza maggiore di 0, ad es. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>Il righello non ha lunghezza: trascinarne gli estremi su quelli di una lunghezza nota</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Nessuna scala trovata: inquadrare le tacche della scala, nitide e intere</translation>
         </message>
     </context>
     <context>

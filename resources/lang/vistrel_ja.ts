@@ -168,10 +168,6 @@
             <translation>すべての計測を削除しますか？</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>測定長と実際の長さを 0 にすることはできません。</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>%1 × %2 で校正、×%3 に換算</translation>
         </message>
@@ -196,10 +192,6 @@
             <translation>現在の校正 %2 件をファイルの %1 件で置き換えますか？</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>実際の長さは 0 より大きい有限の数値でなければなりません。</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>結果</translation>
         </message>
@@ -210,6 +202,50 @@
         <message>
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>保存した画像の隣に測定結果（CSV）も書き出す</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>一覧に追加</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>目盛りを自動検出</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>画像内の目盛りを見つけ、定規を最初から最後の目盛りに合わせます</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>1 目盛りの長さ</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>校正「%1」は一覧にありません。「%2」を使用します。</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>校正「%1」は一覧にありません。測定値はピクセルで表示します。</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>未校正 (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>写真から</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>実際の長さ「%1」は無効です。0 より大きい長さを入力してください（例: %2）</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>定規の長さが 0 です。両端を既知の長さの両端までドラッグしてください</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>目盛りが見つかりません。目盛りが鮮明に、全体が画面に入るようにしてください</translation>
         </message>
     </context>
     <context>

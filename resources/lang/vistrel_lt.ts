@@ -168,10 +168,6 @@
             <translation>Ištrinti visus matavimus?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Nei išmatuotas, nei tikrasis ilgis negali būti 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>kalibruota esant %1 × %2, mastelis ×%3</translation>
         </message>
@@ -196,10 +192,6 @@
             <translation>Pakeisti dabartines kalibracijas (%2) kalibracijomis iš failo (%1)?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>Tikrasis ilgis turi būti baigtinis skaičius, didesnis už 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Rezultatai</translation>
         </message>
@@ -210,6 +202,50 @@
         <message>
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Taip pat įrašyti matavimus (CSV) šalia išsaugoto paveikslėlio</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Įtraukti į sąrašą</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Rasti skalę</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Randa skalės padalas vaizde ir padeda liniuotę nuo pirmosios iki paskutinės</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Vienos padalos ilgis</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>Kalibravimo „%1“ sąraše nebėra; dabar naudojamas „%2“.</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>Kalibravimo „%1“ sąraše nebėra; matavimai rodomi pikseliais.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Nekalibruota (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>iš nuotraukos</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>Tikrasis ilgis „%1“ netinkamas: įveskite ilgį, didesnį nei 0, pvz., %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>Liniuotė neturi ilgio: nuvilkite jos galus į žinomo ilgio galus</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Skalė nerasta: padalos turi būti vaizde ryškios ir visos</translation>
         </message>
     </context>
     <context>

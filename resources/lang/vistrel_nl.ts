@@ -168,10 +168,6 @@
             <translation>Alle metingen verwijderen?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>De gemeten en de werkelijke lengte mogen niet 0 zijn.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>gekalibreerd op %1 × %2, geschaald ×%3</translation>
         </message>
@@ -196,10 +192,6 @@
             <translation>De %2 huidige kalibraties vervangen door de %1 uit het bestand?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>De werkelijke lengte moet een eindig getal groter dan 0 zijn.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Resultaten</translation>
         </message>
@@ -210,6 +202,50 @@
         <message>
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Metingen (CSV) ook naast de opgeslagen afbeelding schrijven</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Aan lijst toevoegen</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Schaal zoeken</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Zoekt de streepjes van de schaal in het beeld en legt de liniaal van het eerste tot het laatste</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Lengte van één schaaldeel</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>De kalibratie ‘%1’ staat niet meer in de lijst; nu wordt ‘%2’ gebruikt.</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>De kalibratie ‘%1’ staat niet meer in de lijst; metingen worden in pixels getoond.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Niet gekalibreerd (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>uit de foto</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>De werkelijke lengte ‘%1’ is ongeldig: voer een lengte groter dan 0 in, bijv. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>De liniaal heeft geen lengte: sleep de uiteinden naar die van een bekende lengte</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Geen schaal gevonden: breng de streepjes scherp en volledig in beeld</translation>
         </message>
     </context>
     <context>

@@ -168,10 +168,6 @@
             <translation>Usunąć wszystkie pomiary?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Długość zmierzona i rzeczywista nie mogą wynosić 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>skalibrowano przy %1 × %2, przeskalowano ×%3</translation>
         </message>
@@ -196,10 +192,6 @@
             <translation>Zastąpić bieżące kalibracje (%2) kalibracjami z pliku (%1)?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>Długość rzeczywista musi być liczbą skończoną większą od 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Wyniki</translation>
         </message>
@@ -210,6 +202,50 @@
         <message>
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Zapisz też pomiary (CSV) obok zapisanego obrazu</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Dodaj do listy</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Znajdź skalę</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Znajduje kreski skali na obrazie i kładzie linijkę od pierwszej do ostatniej</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Długość jednej działki</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>Kalibracji „%1” nie ma już na liście; teraz używana jest „%2”.</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>Kalibracji „%1” nie ma już na liście; pomiary są podawane w pikselach.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Bez kalibracji (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>ze zdjęcia</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>Rzeczywista długość „%1” jest nieprawidłowa: wpisz długość większą od 0, np. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>Linijka nie ma długości: przeciągnij jej końce na końce znanego odcinka</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Nie znaleziono skali: umieść kreski skali w kadrze, ostre i w całości</translation>
         </message>
     </context>
     <context>

@@ -168,10 +168,6 @@
             <translation>Excluir todas as medições?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Os comprimentos medido e real não podem ser 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>calibrado em %1 × %2, escalado ×%3</translation>
         </message>
@@ -196,10 +192,6 @@
             <translation>Substituir as %2 calibrações atuais pelas %1 do arquivo?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>O comprimento real deve ser um número finito maior que 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Resultados</translation>
         </message>
@@ -210,6 +202,50 @@
         <message>
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Gravar também as medições (CSV) ao lado da imagem salva</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Adicionar à lista</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Encontrar a escala</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Encontra as marcas da escala na imagem e coloca a régua da primeira à última</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Comprimento de uma divisão</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>A calibração «%1» já não está na lista; agora é usada «%2».</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>A calibração «%1» já não está na lista; as medidas são mostradas em píxeis.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Sem calibração (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>da foto</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>O comprimento real «%1» não é válido: introduza um comprimento maior que 0, p. ex. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>A régua não tem comprimento: arraste as pontas para as de um comprimento conhecido</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Nenhuma escala encontrada: enquadre as marcas da escala, nítidas e inteiras</translation>
         </message>
     </context>
     <context>

@@ -168,10 +168,6 @@
             <translation>Удалить все измерения?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Измеренная и фактическая длины не должны быть равны 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>откалибровано при %1 × %2, масштаб ×%3</translation>
         </message>
@@ -196,10 +192,6 @@
             <translation>Заменить текущие калибровки (%2) калибровками из файла (%1)?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>Фактическая длина должна быть конечным числом больше 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Результаты</translation>
         </message>
@@ -210,6 +202,50 @@
         <message>
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Также записывать измерения (CSV) рядом с сохранённым изображением</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Добавить в список</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Найти шкалу</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Находит деления шкалы на изображении и кладёт линейку от первого до последнего</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Длина одного деления</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>Калибровки «%1» больше нет в списке; используется «%2».</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>Калибровки «%1» больше нет в списке; измерения показаны в пикселях.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Без калибровки (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>из фотографии</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>Реальная длина «%1» недопустима: введите длину больше 0, например %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>У линейки нет длины: перетащите её концы к концам известного отрезка</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Шкала не найдена: поместите деления шкалы в кадр целиком и резко</translation>
         </message>
     </context>
     <context>

@@ -168,10 +168,6 @@
             <translation>Видалити всі вимірювання?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Виміряна та фактична довжини не можуть дорівнювати 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>відкалібровано при %1 × %2, масштаб ×%3</translation>
         </message>
@@ -196,10 +192,6 @@
             <translation>Замінити поточні калібрування (%2) калібруваннями з файлу (%1)?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>Фактична довжина має бути скінченним числом, більшим за 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Результати</translation>
         </message>
@@ -210,6 +202,50 @@
         <message>
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Також записувати вимірювання (CSV) поруч зі збереженим зображенням</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Додати до списку</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Знайти шкалу</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Знаходить поділки шкали на зображенні й кладе лінійку від першої до останньої</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Довжина однієї поділки</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>Калібрування «%1» більше немає у списку; використовується «%2».</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>Калібрування «%1» більше немає у списку; виміри показано в пікселях.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Без калібрування (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>з фотографії</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>Реальна довжина «%1» недійсна: введіть довжину більше 0, наприклад %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>Лінійка не має довжини: перетягніть її кінці до кінців відомого відрізка</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Шкалу не знайдено: помістіть поділки шкали в кадр повністю й чітко</translation>
         </message>
     </context>
     <context>

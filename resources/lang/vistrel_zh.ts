@@ -168,10 +168,6 @@
             <translation>是否全部刪除？</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>參數不能為 0</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>標定於 %1 × %2，縮放 ×%3</translation>
         </message>
@@ -196,10 +192,6 @@
             <translation>用檔案中的 %1 條標定取代目前的 %2 條標定？</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>實際長度必須是大於 0 的有限數</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>結果</translation>
         </message>
@@ -210,6 +202,50 @@
         <message>
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>儲存圖片時在旁邊寫入測量結果（CSV）</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>加入清單</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>自動識別刻度</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>在畫面中找到標尺的刻度，並把測量尺放在第一條和最後一條刻度上</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>每一格的長度</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>標定「%1」已不在清單中，現在使用「%2」</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>標定「%1」已不在清單中，測量值以像素顯示</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>未標定 (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>來自照片</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>實際長度「%1」無效：請輸入大於 0 的長度，例如 %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>標尺長度為 0：請把標尺的兩端拖到已知長度的兩端</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>未找到刻度：請讓標尺的刻度清晰、完整地出現在畫面中</translation>
         </message>
     </context>
     <context>
