@@ -62,6 +62,16 @@ struct CameraConfig
     // the list, found again by sameCalibration); also in the sidecar.
     bool hasCalibration = false;
     BDInfo calibration;
+    // Flat-field correction per frame size ("1920x1080"): the averaged
+    // pictures, file names in the flat-field folder beside the configuration.
+    struct FlatField
+    {
+        bool enabled = false;
+        QString flatFile;
+        QString darkFile; // empty: no dark frame
+        QDateTime made;
+    };
+    QMap<QString, FlatField> flatFields;
 
     // Current values back to the device defaults, flips and black-and-white off.
     void resetToDefaults();

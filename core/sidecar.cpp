@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <cmath>
 
@@ -128,6 +129,19 @@ QByteArray toJson(const AppSettings &s)
                 b.insert(QLatin1String("camera"), it->calibration.camera);
             c.insert(QLatin1String("calibration"), b);
         }
+        QJsonObject flats;
+        for (auto f = it->flatFields.constBegin(); f != it->flatFields.constEnd(); ++f) {
+            QJsonObject o;
+            o.insert(QLatin1String("enabled"), f->enabled);
+            o.insert(QLatin1String("flat"), f->flatFile);
+            if (!f->darkFile.isEmpty())
+                o.insert(QLatin1String("dark"), f->darkFile);
+            if (f->made.isValid())
+                o.insert(QLatin1String("made"), f->made.toString(Qt::ISODate));
+            flats.insert(f.key(), o);
+        }
+        if (!flats.isEmpty())
+            c.insert(QLatin1String("flatField"), flats);
         if (!c.isEmpty())
             cameras.insert(it.key(), c);
     }
@@ -188,6 +202,26 @@ bool fromJson(const QByteArray &json, AppSettings *s, QString *error)
                 cam->hasCalibration = true;
                 cam->calibration = info;
             }
+        }
+        const QJsonObject flats = it.value().toObject().value(QLatin1String("flatField")).toObject();
+        int taken = 0;
+        for (auto f = flats.constBegin(); f != flats.constEnd() && taken < kMaxEntries; ++f) {
+            const QJsonObject o = f.value().toObject();
+            CameraConfig::FlatField ff;
+            ff.flatFile = o.value(QLatin1String("flat")).toString();
+            ff.darkFile = o.value(QLatin1String("dark")).toString();
+            // Names only: the pictures live in the flat-field folder, nowhere else.
+            auto plainName = [](const QString &n) {
+                return n.size() <= 255 && !n.contains(QLatin1Char('/')) && !n.contains(QLatin1Char('\\'))
+                    && n != QLatin1String("..") && n != QLatin1String(".");
+            };
+            if (ff.flatFile.isEmpty() || !plainName(ff.flatFile) || !plainName(ff.darkFile)
+                || !QRegularExpression(QStringLiteral("^\\d{1,5}x\\d{1,5}$")).match(f.key()).hasMatch())
+                continue;
+            ff.enabled = o.value(QLatin1String("enabled")).toBool(false);
+            ff.made = QDateTime::fromString(o.value(QLatin1String("made")).toString(), Qt::ISODate);
+            cam->flatFields.insert(f.key(), ff);
+            ++taken;
         }
     }
 

@@ -75,6 +75,8 @@ protected:
 
 private:
     void retranslate();
+    // "name.jpg — Orvanta Pro", or the program's name without a photo.
+    void updateTitle();
     // The photo's annotations file and calibration (the file's, else the
     // photo's own) into the scene and the toolbox.
     void restoreAnnotations();
@@ -86,4 +88,5 @@ private:
     CameraScene *m_scene = nullptr;
     AppSettings *m_settings = nullptr;
     SavePicker m_savePicker;
+    QString m_productTitle = QStringLiteral("Orvanta Pro");
 };
