@@ -268,6 +268,9 @@ void CameraSession::onCamChanged()
     ui->boxFormat->addItems({QStringLiteral("YUV"), QStringLiteral("MJPG")});
 
     m_store->selectCamera(path);
+    // Calibrations made on it are listed by this name on other cameras.
+    if (m_settings->cameras[path].name.isEmpty())
+        m_settings->cameras[path].name = device.modelName;
     const CameraConfig &config = m_settings->cameras[path];
     int resIndex = config.initialized ? device.sizes.indexOf(config.size) : int(device.sizes.indexOf(QSize(640, 480)));
     if (resIndex < 0)
