@@ -268,6 +268,9 @@ void CameraSession::onCamChanged()
     ui->boxFormat->addItems({QStringLiteral("YUV"), QStringLiteral("MJPG")});
 
     m_store->selectCamera(path);
+    // Calibrations made on it are listed by this name on other cameras.
+    if (m_settings->cameras[path].name.isEmpty())
+        m_settings->cameras[path].name = device.modelName;
     const CameraConfig &config = m_settings->cameras[path];
     int resIndex = config.initialized ? device.sizes.indexOf(config.size) : int(device.sizes.indexOf(QSize(640, 480)));
     if (resIndex < 0)
@@ -443,6 +446,9 @@ void CameraSession::setCurrentCamera(const QString &devicePath)
 {
     const bool changed = devicePath != m_currentCamera;
     m_currentCamera = devicePath;
+    // Each camera comes back with the calibration chosen for it.
+    if (changed && !devicePath.isEmpty())
+        ui->bdWidget->setCamera(devicePath);
     if (changed && m_cameras.contains(devicePath))
         fillCameraCombos(devicePath);
     m_panel->setCamera(m_cameras.contains(devicePath) ? devicePath : QString());
@@ -583,7 +589,8 @@ void CameraSession::updateStatus(const QString &devicePath)
     ui->labelStatus->setPart(1, QCoreApplication::translate("Vistrel", "坐标") + QString::asprintf(":%d,%d", x, y), 1);
     ui->labelStatus->setPart(2, QString::asprintf("(R:%3d G:%3d B:%3d)", r, g, b), 0);
     // A calibration scaled to another picture size says so.
-    ui->labelStatus->setPart(3, ui->bdWidget->calibrationNote(), 2);
+    // The calibration in force, and how it was adapted to this picture.
+    ui->labelStatus->setPart(3, ui->bdWidget->statusText(), 2);
 }
 
 void CameraSession::updateResolutionLabel()

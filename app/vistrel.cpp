@@ -268,6 +268,7 @@ void Vistrel::connectForm()
     }
     connect(m_panel, &CameraParamPanel::changed, m_store, &SettingsStore::scheduleSave);
     connect(m_editer, &MeasureEditer::settingsChanged, m_store, &SettingsStore::scheduleSave);
+    connect(ui->bdWidget, &BDWidget::optionChanged, m_store, &SettingsStore::scheduleSave);
     connect(m_session->watcher(), &DeviceWatcher::due, this, &Vistrel::onCameraTimer);
     // Photos and videos dropped from a file manager on a browser are imported.
     for (FileBrowser *b : {ui->imageBrowser, ui->cameraBrowser}) {

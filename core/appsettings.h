@@ -58,6 +58,10 @@ struct CameraConfig
 
     // Kept in the settings sidecar, not in "Measure.config" (its layout is fixed).
     qint32 colourTemperature = -1; // -1: not known
+    // The calibration the user chose for this camera (a copy of a record of
+    // the list, found again by sameCalibration); also in the sidecar.
+    bool hasCalibration = false;
+    BDInfo calibration;
     // Flat-field correction per frame size ("1920x1080"): the averaged
     // pictures, file names in the flat-field folder beside the configuration.
     struct FlatField

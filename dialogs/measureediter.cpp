@@ -143,7 +143,6 @@ bool MeasureEditer::openImage(const QString &path)
 void MeasureEditer::restoreAnnotations()
 {
     statusBar()->clearMessage();
-    m_photoCalibration = -1;
     annotations::Document doc;
     QString error;
     const annotations::Load result = annotations::load(m_filePath, &doc, &error);
@@ -159,37 +158,23 @@ void MeasureEditer::restoreAnnotations()
             m_scene->saveHistory();
     }
     // The calibration the shapes were measured with, else the one the photo
-    // carries, becomes the editor's calibration.
+    // carries, is this photo's: in force here only, the list unchanged
+    // until the user adds it.
     std::optional<BDInfo> scale;
     if (result == annotations::Load::Loaded && photofile::hasRealScale(doc.calibration))
         scale = doc.calibration;
     else
         scale = photofile::readPhotoScale(m_filePath);
-    if (!scale || !m_settings)
+    if (!scale) {
+        ui->bdWidget->setPhotoCalibration(nullptr);
         return;
-    BDInfoList &list = m_settings->calibrations;
-    for (int i = 0; i < list.size() && m_photoCalibration < 0; ++i) {
-        if (list[i].unit == scale->unit && std::abs(list[i].factor / scale->factor - 1) < 1e-9)
-            m_photoCalibration = i;
     }
-    if (m_photoCalibration < 0) {
-        if (scale->name.isEmpty())
-            scale->name = QFileInfo(m_filePath).completeBaseName();
-        list.append(*scale);
-        m_photoCalibration = list.size() - 1;
-        emit ui->bdWidget->bdInfoChanged(); // the main window's list follows
-    }
-    statusBar()->showMessage(tr("已采用照片中的标定：%1").arg(list[m_photoCalibration].name));
-    ui->bdWidget->refresh();
-    applyPhotoCalibration();
-}
-
-void MeasureEditer::applyPhotoCalibration()
-{
-    // The toolbox selects through its combo box; refreshing it selects the first.
-    auto *box = ui->bdWidget->findChild<QComboBox *>(QStringLiteral("boxBDVar"));
-    if (box && m_photoCalibration >= 0 && m_photoCalibration < box->count())
-        box->setCurrentIndex(m_photoCalibration);
+    if (scale->name.isEmpty())
+        scale->name = QFileInfo(m_filePath).completeBaseName();
+    if (!scale->pictureSize.isValid())
+        scale->pictureSize = m_scene->image().size();
+    ui->bdWidget->setPhotoCalibration(&*scale);
+    statusBar()->showMessage(tr("已采用照片中的标定：%1").arg(scale->name));
 }
 
 void MeasureEditer::saveAnnotations()
@@ -340,8 +325,6 @@ void MeasureEditer::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     ui->bdWidget->refresh();
-
-    applyPhotoCalibration();
     QTimer::singleShot(0, this, &MeasureEditer::onUpdateCamViewSize);
 }
 

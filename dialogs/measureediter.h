@@ -80,7 +80,6 @@ private:
     // The photo's annotations file and calibration (the file's, else the
     // photo's own) into the scene and the toolbox.
     void restoreAnnotations();
-    void applyPhotoCalibration();
     void saveAnnotations();
 
     Ui::MeasureEditWindow *ui;
@@ -89,6 +88,5 @@ private:
     CameraScene *m_scene = nullptr;
     AppSettings *m_settings = nullptr;
     SavePicker m_savePicker;
-    int m_photoCalibration = -1; // index in the calibration list, or -1
     QString m_productTitle = QStringLiteral("Orvanta Pro");
 };

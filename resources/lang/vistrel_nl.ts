@@ -168,10 +168,6 @@
             <translation>Alle metingen verwijderen?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>De gemeten en de werkelijke lengte mogen niet 0 zijn.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>gekalibreerd op %1 × %2, geschaald ×%3</translation>
         </message>
@@ -196,10 +192,6 @@
             <translation>De %2 huidige kalibraties vervangen door de %1 uit het bestand?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>De werkelijke lengte moet een eindig getal groter dan 0 zijn.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Resultaten</translation>
         </message>
@@ -214,6 +206,50 @@
         <message>
             <source>标定文件</source>
             <translation>Kalibratiebestand</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Aan lijst toevoegen</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Schaal zoeken</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Zoekt de streepjes van de schaal in het beeld en legt de liniaal van het eerste tot het laatste</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Lengte van één schaaldeel</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>De kalibratie ‘%1’ staat niet meer in de lijst; nu wordt ‘%2’ gebruikt.</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>De kalibratie ‘%1’ staat niet meer in de lijst; metingen worden in pixels getoond.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Niet gekalibreerd (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>uit de foto</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>De werkelijke lengte ‘%1’ is ongeldig: voer een lengte groter dan 0 in, bijv. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>De liniaal heeft geen lengte: sleep de uiteinden naar die van een bekende lengte</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Geen schaal gevonden: breng de streepjes scherp en volledig in beeld</translation>
         </message>
     </context>
     <context>
@@ -316,6 +352,10 @@
         <message>
             <source>排序</source>
             <translation>Sorteren</translation>
+        </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -455,6 +495,81 @@ Vervangen?</translation>
         <message>
             <source>取消</source>
             <translation>Annuleren</translation>
+        </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Het apparaat is niet gestart.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -880,6 +995,39 @@ Vervangen?</translation>
         <message>
             <source>编辑</source>
             <translation>Bewerken</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>

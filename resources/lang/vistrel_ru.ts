@@ -168,10 +168,6 @@
             <translation>Удалить все измерения?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Измеренная и фактическая длины не должны быть равны 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>откалибровано при %1 × %2, масштаб ×%3</translation>
         </message>
@@ -196,10 +192,6 @@
             <translation>Заменить текущие калибровки (%2) калибровками из файла (%1)?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>Фактическая длина должна быть конечным числом больше 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Результаты</translation>
         </message>
@@ -214,6 +206,50 @@
         <message>
             <source>标定文件</source>
             <translation>Файл калибровки</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Добавить в список</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Найти шкалу</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Находит деления шкалы на изображении и кладёт линейку от первого до последнего</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Длина одного деления</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>Калибровки «%1» больше нет в списке; используется «%2».</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>Калибровки «%1» больше нет в списке; измерения показаны в пикселях.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Без калибровки (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>из фотографии</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>Реальная длина «%1» недопустима: введите длину больше 0, например %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>У линейки нет длины: перетащите её концы к концам известного отрезка</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Шкала не найдена: поместите деления шкалы в кадр целиком и резко</translation>
         </message>
     </context>
     <context>
@@ -316,6 +352,10 @@
         <message>
             <source>排序</source>
             <translation>Сортировка</translation>
+        </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -455,6 +495,81 @@
         <message>
             <source>取消</source>
             <translation>Отмена</translation>
+        </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Устройство не запущено.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -880,6 +995,39 @@
         <message>
             <source>编辑</source>
             <translation>Изменить</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>

@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -281,8 +282,8 @@ private slots:
         QVERIFY(!QFile::exists(annotations::pathFor(shared)));
         QCOMPARE(photofile::readPhotoScale(shared)->factor, 0.01);
 
-        // Reopened elsewhere: the shapes are editable again and the
-        // calibration they were measured with joins the list, selected.
+        // Reopened elsewhere: the shapes are editable again and measured with
+        // the photo's calibration, in this window only: the list stays.
         AppSettings other;
         other.calibrations.append({"4X", 0.025, 0});
         MeasureEditer ed;
@@ -297,17 +298,30 @@ private slots:
             QCOMPARE(r.points, drawn[i].points);
             QCOMPARE(r.text, drawn[i].text);
         }
+        QCOMPARE(other.calibrations.size(), 1);
+        QVERIFY(ed.toolbox()->isFromPhoto());
+        QVERIFY(ed.toolbox()->inForceText().contains(QStringLiteral("来自照片")));
+        QCOMPARE(ed.scene()->calibration().factor, 0.01);
+        QVERIFY(ed.statusBar()->currentMessage().contains("10X"));
+        // Another toolbox's refresh keeps the photo's calibration.
+        ed.toolbox()->refresh();
+        QCOMPARE(ed.scene()->calibration().factor, 0.01);
+        // "Add to list" is the only way in.
+        auto *add = ed.toolbox()->findChild<QPushButton *>("btnBDAddPhoto");
+        QVERIFY(add && add->isVisible());
+        QSignalSpy changed(ed.toolbox(), &BDWidget::bdInfoChanged);
+        add->click();
+        QCOMPARE(changed.count(), 1);
         QCOMPARE(other.calibrations.size(), 2);
         QCOMPARE(other.calibrations[1].name, QStringLiteral("10X"));
         QCOMPARE(ed.toolbox()->form()->boxBDVar->currentIndex(), 1);
-        QCOMPARE(ed.scene()->calibration().factor, 0.01);
-        QVERIFY(ed.statusBar()->currentMessage().contains("10X"));
+        QVERIFY(!add->isVisible());
 
         // The shared copy has no sidecar: its own scale, already in the list.
         QVERIFY(ed.openImage(shared));
         QCOMPARE(ed.scene()->shapes().size(), 0);
         QCOMPARE(other.calibrations.size(), 2);
-        QCOMPARE(ed.toolbox()->form()->boxBDVar->currentIndex(), 1);
+        QCOMPARE(ed.scene()->calibration().factor, 0.01);
 
         // A damaged sidecar: a note, no shapes, the photo still opens.
         QFile f(annotations::pathFor(photo));
