@@ -146,11 +146,11 @@ bool RecordingController::stop()
     m_camId.clear();
     if (m_timedVideo) {
         m_timedVideo = false;
-        // A few frames may be lost at either end; a clip short of more was
-        // not recorded as asked (a stalled camera, a failed write).
+        // Frames may be lost to a busy machine (a full queue); a clip short of
+        // a fifth or more was not recorded as asked (no picture, a failed write).
         const int needed = m_settings->timedLength * m_fps;
         const int frames = m_rtmp->encodedFrames();
-        if (frames + qMax(2, needed / 20) < needed) {
+        if (frames * 5 < needed * 4) {
             emit clipShort(m_path, frames, needed);
         } else {
             ++m_settings->timedDone;

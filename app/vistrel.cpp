@@ -529,7 +529,7 @@ void Vistrel::onRtmpFinished()
 {
     // The recorder ended by itself: the controller stops the recording next.
     const QString why = recorder()->errorString();
-    notifier().inform(this, why.isEmpty() ? tr("录像出错1") : tr("录像出错1") + QLatin1Char(' ') + why);
+    notifier().inform(this, why.isEmpty() ? tr("录像意外停止，原因不明。") : tr("录像已停止：%1").arg(why));
 }
 
 void Vistrel::onBtnTimeSetting()
@@ -563,6 +563,10 @@ void Vistrel::closeEvent(QCloseEvent *event)
             return;
         }
         stopRecording();
+    }
+    if (!m_editer->maybeSave()) {
+        event->ignore();
+        return;
     }
     // The last chance to tell: the settings of this run would be lost.
     if (m_store->isSaveFailing() && !m_store->saveSettings())
@@ -657,7 +661,12 @@ void Vistrel::onListItemOpen(QListWidgetItem *item)
         return;
     const QString path = item->data(Qt::UserRole).toString();
     if (media::isPhoto(path)) {
-        if (m_editer->openImage(path)) {
+        // Unsaved shapes of the photo open now are asked about first; the
+        // same photo with unsaved shapes only comes forward.
+        const bool same = m_editer->filePath() == path && m_editer->isVisible() && m_editer->isModified();
+        if (!same && !m_editer->maybeSave())
+            return;
+        if (same || m_editer->openImage(path)) {
             m_editer->show();
             m_editer->raise();
             m_editer->activateWindow();
