@@ -2,6 +2,7 @@
 
 #include "app/camerasession.h"
 #include "app/settingsstore.h"
+#include "capture/camerahub.h"
 #include "core/appsettings.h"
 #include "core/bdinfo.h"
 #include "core/diskerror.h"
@@ -91,7 +92,9 @@ bool PhotoCapture::write(const QImage &image, const QString &path, bool wholeFra
     // calibration scaled to its own size.
     const BDInfo scale =
         wholeFrame && m_calibrationFor ? m_calibrationFor(image.size()) : m_scene->calibration();
-    return photofile::writePhoto(path, image, scale);
+    photofile::PhotoOrigin origin;
+    origin.camera = CameraHub::instance()->layer()->modelName(m_session->currentCamera());
+    return photofile::writePhoto(path, image, scale, nullptr, origin);
 }
 
 bool PhotoCapture::writeAnnotated(const QString &path, QString *why)

@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Messwerte (CSV) auch neben das gespeicherte Bild schreiben</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Kalibrierdatei</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -278,6 +282,10 @@
             <source>写入失败：%1（%2）</source>
             <translation>Schreiben fehlgeschlagen: %1 (%2)</translation>
         </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>Der Ordner ist nicht beschreibbar: %1 (kann in %2 nicht angelegt werden)</translation>
+        </message>
     </context>
     <context>
         <name>FileBrowser</name>
@@ -308,6 +316,10 @@
         <message>
             <source>排序</source>
             <translation>Sortieren</translation>
+        </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation>Dieser Link führt aus dem Stammordner hinaus und wird nicht geöffnet: %1</translation>
         </message>
     </context>
     <context>
@@ -428,6 +440,101 @@ Ersetzen?</translation>
             <source>打开文件失败</source>
             <translation>Die Datei konnte nicht geöffnet werden.</translation>
         </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Fotos und Videos</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Fotos</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Alle Dateien</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importieren</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation>Außerhalb des Stammordners, nicht gelöscht: %1</translation>
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation>Außerhalb des Stammordners, nicht umbenannt: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Das Gerät ist nicht gestartet.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -450,6 +557,14 @@ Ersetzen?</translation>
         <message>
             <source>网站：</source>
             <translation>Website:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Über Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Dieses Programm verwendet folgende Open-Source-Bibliotheken:</translation>
         </message>
     </context>
     <context>
@@ -489,6 +604,18 @@ Ersetzen?</translation>
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>Das bearbeitete Originalbild kann nicht überschrieben werden; bitte wählen Sie einen anderen Dateinamen.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Fotos</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Die Datei konnte nicht geöffnet werden.</translation>
+        </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>Die Messungen in %1 sind nicht gespeichert. Speichern?</translation>
         </message>
     </context>
     <context>
@@ -537,6 +664,14 @@ Ersetzen?</translation>
             <source>复制</source>
             <translation>Kopieren</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV-Tabelle</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Ergebnisse in einem Fenster zeigen</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -560,6 +695,14 @@ Ersetzen?</translation>
             <source>取消</source>
             <translation>Abbrechen</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Speichern</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Nicht speichern</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -570,6 +713,14 @@ Ersetzen?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Die Aufnahme %1 wurde nicht ordnungsgemäß beendet und wurde repariert; sie dauert %2 Sekunden.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>Die Aufnahme %1 wurde nicht ordnungsgemäß beendet. Die Reparatur braucht %2 freien Platz, der Datenträger hat nur %3. Geben Sie Platz frei: beim nächsten Start wird sie erneut repariert.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>Die Aufnahme %1 wurde nicht ordnungsgemäß beendet; die Reparatur konnte nicht geschrieben werden, die Datei bleibt unverändert. Der nächste Start versucht es erneut.</translation>
         </message>
     </context>
     <context>
@@ -718,6 +869,10 @@ Ersetzen?</translation>
             <source>键盘快捷键</source>
             <translation>Tastenkürzel</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Rückgängig</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -740,10 +895,6 @@ Ersetzen?</translation>
         <message>
             <source>录像</source>
             <translation>Video</translation>
-        </message>
-        <message>
-            <source>录像出错1</source>
-            <translation>Die Aufnahme wurde unerwartet beendet (Fehler 1).</translation>
         </message>
         <message>
             <source>打开文件失败</source>
@@ -812,6 +963,64 @@ Ersetzen?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Eine Aufnahme läuft. Für die Vierfachansicht muss sie beendet werden. Aufnahme beenden?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Während der Aufnahme nicht änderbar; beenden Sie zuerst die Aufnahme.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Vollbild</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Bearbeiten</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Kein Bild von %1 seit %2 s</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation>Das Programm läuft bereits mit denselben Einstellungen; sein Fenster wurde in den Vordergrund geholt.
+Ein weiteres Fenster schreibgeschützt öffnen? Ein schreibgeschütztes Fenster speichert keine Einstellungen.</translation>
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation>Der Speicherordner liegt außerhalb des Stammordners; nichts wurde gespeichert: %1</translation>
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation>Einstellungen können nicht gespeichert werden: %1</translation>
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation>Einstellungen können nicht in %1 gespeichert werden. Änderungen (auch Kalibrierungen) werden vorerst nicht gespeichert; das Programm versucht es weiter. Prüfen Sie die Rechte des Ordners und den freien Platz.</translation>
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation>Zeitgesteuerte Aufnahme beendet: %1</translation>
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation>Clip unvollständig, nicht gezählt: %1 hat nur %2 von %3 Bildern.</translation>
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation>In der Vierfachansicht ist keine Aufnahme möglich; wechseln Sie zuerst zur Einzelansicht.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>Die Aufnahme wurde unerwartet beendet, der Grund ist unbekannt.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>Die Aufnahme wurde beendet: %1</translation>
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>Die Einstellungen konnten nicht in %1 gespeichert werden; die Änderungen dieser Sitzung gehen verloren.</translation>
         </message>
     </context>
     <context>
@@ -1107,6 +1316,10 @@ Ersetzen?</translation>
         <message>
             <source>摄像头驱动准许的帧率</source>
             <translation>Vom Kameratreiber gewährte Bildrate</translation>
+        </message>
+        <message>
+            <source>对焦</source>
+            <translation>Fokus</translation>
         </message>
     </context>
     <context>

@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Also write the measurements (CSV) beside the saved picture</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Calibration file</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -278,6 +282,10 @@
             <source>写入失败：%1（%2）</source>
             <translation>Writing failed: %1 (%2)</translation>
         </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>The folder is not writable: %1 (cannot be created in %2)</translation>
+        </message>
     </context>
     <context>
         <name>FileBrowser</name>
@@ -308,6 +316,10 @@
         <message>
             <source>排序</source>
             <translation>Sort</translation>
+        </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation>This link leads outside the root folder and is not opened: %1</translation>
         </message>
     </context>
     <context>
@@ -428,6 +440,101 @@ Replace it?</translation>
             <source>打开文件失败</source>
             <translation>Failed to open the file.</translation>
         </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Photos and videos</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Photos</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>All files</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Import</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation>Outside the root folder, not deleted: %1</translation>
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation>Outside the root folder, not renamed: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>The device has not been started.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -450,6 +557,14 @@ Replace it?</translation>
         <message>
             <source>网站：</source>
             <translation>Website:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>About Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>This program uses the following open-source libraries:</translation>
         </message>
     </context>
     <context>
@@ -489,6 +604,18 @@ Replace it?</translation>
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>The original picture being edited cannot be overwritten; please choose another file name.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Photos</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Failed to open the file.</translation>
+        </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>The measurements in %1 are not saved. Save them?</translation>
         </message>
     </context>
     <context>
@@ -537,6 +664,14 @@ Replace it?</translation>
             <source>复制</source>
             <translation>Copy</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV table</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Show results in a window</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -560,6 +695,14 @@ Replace it?</translation>
             <source>取消</source>
             <translation>Cancel</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Don't Save</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -570,6 +713,14 @@ Replace it?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>The recording %1 did not end properly and has been repaired; it holds %2 seconds.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>The recording %1 did not end properly. Its repair needs %2 of free space; the disk has only %3. Free some space: the next start repairs it again.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>The recording %1 did not end properly; its repair could not be written, and it was kept as it was. The next start tries again.</translation>
         </message>
     </context>
     <context>
@@ -718,6 +869,10 @@ Replace it?</translation>
             <source>键盘快捷键</source>
             <translation>Keyboard shortcuts</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Undo</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -740,10 +895,6 @@ Replace it?</translation>
         <message>
             <source>录像</source>
             <translation>Video</translation>
-        </message>
-        <message>
-            <source>录像出错1</source>
-            <translation>Recording stopped unexpectedly (error 1).</translation>
         </message>
         <message>
             <source>打开文件失败</source>
@@ -812,6 +963,64 @@ Replace it?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>A recording is running. The four-tile view needs it stopped. Stop the recording?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Cannot be changed while recording; stop the recording first.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Full screen</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Edit</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>No picture from %1 for %2 s</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation>The program is already running with the same settings; its window was brought to the front.
+Open another window read-only? A read-only window saves no settings.</translation>
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation>The save folder lies outside the root folder; nothing was saved: %1</translation>
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation>Settings cannot be saved: %1</translation>
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation>Settings cannot be saved in %1. Changes (calibrations included) are not saved for now; the program keeps trying. Check the folder's permissions and free space.</translation>
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation>Timed recording stopped: %1</translation>
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation>Clip incomplete, not counted: %1 has only %2 of %3 frames.</translation>
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation>Recording is not possible in the four-tile view; switch to the single view first.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>The recording stopped unexpectedly, for an unknown reason.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>The recording stopped: %1</translation>
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>The settings could not be saved to %1; this session's changes are lost.</translation>
         </message>
     </context>
     <context>
@@ -1107,6 +1316,10 @@ Replace it?</translation>
         <message>
             <source>摄像头驱动准许的帧率</source>
             <translation>Frame rate granted by the camera driver</translation>
+        </message>
+        <message>
+            <source>对焦</source>
+            <translation>Focus</translation>
         </message>
     </context>
     <context>

@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Écrire aussi les mesures (CSV) à côté de l'image enregistrée</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Fichier d’étalonnage</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -278,6 +282,10 @@
             <source>写入失败：%1（%2）</source>
             <translation>Échec de l'écriture : %1 (%2)</translation>
         </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>Le dossier n'est pas accessible en écriture : %1 (impossible de le créer dans %2)</translation>
+        </message>
     </context>
     <context>
         <name>FileBrowser</name>
@@ -308,6 +316,10 @@
         <message>
             <source>排序</source>
             <translation>Trier</translation>
+        </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation>Ce lien mène hors du dossier racine et n'est pas ouvert : %1</translation>
         </message>
     </context>
     <context>
@@ -428,6 +440,101 @@ Le remplacer ?</translation>
             <source>打开文件失败</source>
             <translation>Impossible d'ouvrir le fichier.</translation>
         </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Photos et vidéos</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Photos</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Tous les fichiers</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importer</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation>Hors du dossier racine, non supprimé : %1</translation>
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation>Hors du dossier racine, non renommé : %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>L'appareil n'est pas démarré.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -450,6 +557,14 @@ Le remplacer ?</translation>
         <message>
             <source>网站：</source>
             <translation>Site web :</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>À propos de Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Ce programme utilise les bibliothèques libres suivantes :</translation>
         </message>
     </context>
     <context>
@@ -489,6 +604,18 @@ Le remplacer ?</translation>
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>L'image originale en cours de modification ne peut pas être écrasée ; choisissez un autre nom de fichier.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Photos</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Impossible d'ouvrir le fichier.</translation>
+        </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>Les mesures de %1 ne sont pas enregistrées. Les enregistrer ?</translation>
         </message>
     </context>
     <context>
@@ -537,6 +664,14 @@ Le remplacer ?</translation>
             <source>复制</source>
             <translation>Copier</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>Tableau CSV</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Afficher les résultats dans une fenêtre</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -560,6 +695,14 @@ Le remplacer ?</translation>
             <source>取消</source>
             <translation>Annuler</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Enregistrer</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Ne pas enregistrer</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -570,6 +713,14 @@ Le remplacer ?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>L'enregistrement %1 ne s'est pas terminé correctement et a été réparé ; il dure %2 secondes.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>L'enregistrement %1 ne s'est pas terminé correctement. Sa réparation demande %2 d'espace libre ; le disque n'a que %3. Libérez de la place : le prochain démarrage le réparera.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>L'enregistrement %1 ne s'est pas terminé correctement ; sa réparation n'a pas pu être écrite et il a été conservé tel quel. Le prochain démarrage réessaiera.</translation>
         </message>
     </context>
     <context>
@@ -718,6 +869,10 @@ Le remplacer ?</translation>
             <source>键盘快捷键</source>
             <translation>Raccourcis clavier</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Annuler</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -740,10 +895,6 @@ Le remplacer ?</translation>
         <message>
             <source>录像</source>
             <translation>Vidéo</translation>
-        </message>
-        <message>
-            <source>录像出错1</source>
-            <translation>L'enregistrement s'est arrêté de façon inattendue (erreur 1).</translation>
         </message>
         <message>
             <source>打开文件失败</source>
@@ -812,6 +963,64 @@ Le remplacer ?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Un enregistrement est en cours. La vue à quatre images exige de l'arrêter. Arrêter l'enregistrement ?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Impossible de modifier pendant l’enregistrement ; arrêtez d’abord l’enregistrement.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Plein écran</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Modifier</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Aucune image de %1 depuis %2 s</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation>Le programme est déjà lancé avec les mêmes réglages ; sa fenêtre a été mise au premier plan.
+Ouvrir une autre fenêtre en lecture seule ? Une fenêtre en lecture seule n'enregistre aucun réglage.</translation>
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation>Le dossier d'enregistrement est hors du dossier racine ; rien n'a été enregistré : %1</translation>
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation>Les réglages ne peuvent pas être enregistrés : %1</translation>
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation>Impossible d'enregistrer les réglages dans %1. Les modifications (étalonnages compris) ne sont pas enregistrées pour l'instant ; le programme continue d'essayer. Vérifiez les droits du dossier et l'espace libre.</translation>
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation>Enregistrement programmé arrêté : %1</translation>
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation>Séquence incomplète, non comptée : %1 n'a que %2 images sur %3.</translation>
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation>Impossible d'enregistrer en vue à quatre cases ; passez d'abord à la vue unique.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>L'enregistrement s'est arrêté de façon inattendue, pour une raison inconnue.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>L'enregistrement s'est arrêté : %1</translation>
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>Les réglages n'ont pas pu être enregistrés dans %1 ; les modifications de cette session sont perdues.</translation>
         </message>
     </context>
     <context>
@@ -1107,6 +1316,10 @@ Le remplacer ?</translation>
         <message>
             <source>摄像头驱动准许的帧率</source>
             <translation>Fréquence d'images accordée par le pilote de la caméra</translation>
+        </message>
+        <message>
+            <source>对焦</source>
+            <translation>Mise au point</translation>
         </message>
     </context>
     <context>

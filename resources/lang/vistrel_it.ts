@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Scrivi anche le misure (CSV) accanto all'immagine salvata</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>File di calibrazione</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -278,6 +282,10 @@
             <source>写入失败：%1（%2）</source>
             <translation>Scrittura non riuscita: %1 (%2)</translation>
         </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>La cartella non è scrivibile: %1 (impossibile crearla in %2)</translation>
+        </message>
     </context>
     <context>
         <name>FileBrowser</name>
@@ -308,6 +316,10 @@
         <message>
             <source>排序</source>
             <translation>Ordina</translation>
+        </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation>Questo collegamento porta fuori dalla cartella radice e non viene aperto: %1</translation>
         </message>
     </context>
     <context>
@@ -428,6 +440,101 @@ Sostituirlo?</translation>
             <source>打开文件失败</source>
             <translation>Impossibile aprire il file.</translation>
         </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Foto e video</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Foto</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Tutti i file</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importa</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation>Fuori dalla cartella radice, non eliminato: %1</translation>
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation>Fuori dalla cartella radice, non rinominato: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Il dispositivo non è avviato.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -450,6 +557,14 @@ Sostituirlo?</translation>
         <message>
             <source>网站：</source>
             <translation>Sito web:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Informazioni su Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Questo programma usa le seguenti librerie open source:</translation>
         </message>
     </context>
     <context>
@@ -489,6 +604,18 @@ Sostituirlo?</translation>
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>Non è possibile sovrascrivere l'immagine originale in modifica; scegliere un altro nome di file.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Foto</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Impossibile aprire il file.</translation>
+        </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>Le misure in %1 non sono salvate. Salvarle?</translation>
         </message>
     </context>
     <context>
@@ -537,6 +664,14 @@ Sostituirlo?</translation>
             <source>复制</source>
             <translation>Copia</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>Tabella CSV</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Mostra i risultati in una finestra</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -560,6 +695,14 @@ Sostituirlo?</translation>
             <source>取消</source>
             <translation>Annulla</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Salva</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Non salvare</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -570,6 +713,14 @@ Sostituirlo?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>La registrazione %1 non si è chiusa correttamente ed è stata riparata; dura %2 secondi.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>La registrazione %1 non è terminata correttamente. La riparazione richiede %2 di spazio libero; il disco ne ha solo %3. Liberare spazio: al prossimo avvio verrà riparata.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>La registrazione %1 non è terminata correttamente; la riparazione non è stata scritta ed è stata conservata così com'era. Al prossimo avvio si riproverà.</translation>
         </message>
     </context>
     <context>
@@ -718,6 +869,10 @@ Sostituirlo?</translation>
             <source>键盘快捷键</source>
             <translation>Scorciatoie da tastiera</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Annulla</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -740,10 +895,6 @@ Sostituirlo?</translation>
         <message>
             <source>录像</source>
             <translation>Video</translation>
-        </message>
-        <message>
-            <source>录像出错1</source>
-            <translation>La registrazione si è interrotta inaspettatamente (errore 1).</translation>
         </message>
         <message>
             <source>打开文件失败</source>
@@ -812,6 +963,64 @@ Sostituirlo?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>È in corso una registrazione. La vista a quattro riquadri richiede di fermarla. Fermare la registrazione?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Non modificabile durante la registrazione; interrompi prima la registrazione.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Schermo intero</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Modifica</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Nessuna immagine da %1 da %2 s</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation>Il programma è già in esecuzione con le stesse impostazioni; la sua finestra è stata portata in primo piano.
+Aprire un'altra finestra in sola lettura? Una finestra in sola lettura non salva impostazioni.</translation>
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation>La cartella di salvataggio è fuori dalla cartella radice; non è stato salvato nulla: %1</translation>
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation>Le impostazioni non possono essere salvate: %1</translation>
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation>Impossibile salvare le impostazioni in %1. Le modifiche (calibrazioni comprese) per ora non vengono salvate; il programma continua a riprovare. Controllare i permessi della cartella e lo spazio libero.</translation>
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation>Registrazione programmata interrotta: %1</translation>
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation>Clip incompleto, non conteggiato: %1 ha solo %2 fotogrammi su %3.</translation>
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation>Non è possibile registrare nella vista a quattro riquadri; passare prima alla vista singola.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>La registrazione si è interrotta inaspettatamente, per motivo sconosciuto.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>La registrazione si è interrotta: %1</translation>
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>Non è stato possibile salvare le impostazioni in %1; le modifiche di questa sessione sono perse.</translation>
         </message>
     </context>
     <context>
@@ -1107,6 +1316,10 @@ Sostituirlo?</translation>
         <message>
             <source>摄像头驱动准许的帧率</source>
             <translation>Frequenza fotogrammi concessa dal driver della fotocamera</translation>
+        </message>
+        <message>
+            <source>对焦</source>
+            <translation>Messa a fuoco</translation>
         </message>
     </context>
     <context>

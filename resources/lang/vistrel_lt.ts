@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Taip pat įrašyti matavimus (CSV) šalia išsaugoto paveikslėlio</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Kalibravimo failas</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -278,6 +282,10 @@
             <source>写入失败：%1（%2）</source>
             <translation>Rašymas nepavyko: %1 (%2)</translation>
         </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>Į aplanką negalima rašyti: %1 (nepavyksta sukurti %2)</translation>
+        </message>
     </context>
     <context>
         <name>FileBrowser</name>
@@ -308,6 +316,10 @@
         <message>
             <source>排序</source>
             <translation>Rikiuoti</translation>
+        </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation>Ši nuoroda veda už šakninio aplanko ribų ir nebus atverta: %1</translation>
         </message>
     </context>
     <context>
@@ -428,6 +440,101 @@ Pakeisti?</translation>
             <source>打开文件失败</source>
             <translation>Nepavyko atidaryti failo.</translation>
         </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Nuotraukos ir vaizdo įrašai</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Nuotraukos</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Visi failai</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importuoti</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Atšaukti</translation>
+        </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation>Už šakninio aplanko ribų, neištrinta: %1</translation>
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation>Už šakninio aplanko ribų, nepervadinta: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Įrenginys nepaleistas.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -450,6 +557,14 @@ Pakeisti?</translation>
         <message>
             <source>网站：</source>
             <translation>Svetainė:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Apie Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Ši programa naudoja šias atvirojo kodo bibliotekas:</translation>
         </message>
     </context>
     <context>
@@ -489,6 +604,18 @@ Pakeisti?</translation>
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>Redaguojamo originalaus paveikslėlio perrašyti negalima; pasirinkite kitą failo pavadinimą.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Nuotraukos</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Nepavyko atidaryti failo.</translation>
+        </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>%1 matavimai neįrašyti. Įrašyti?</translation>
         </message>
     </context>
     <context>
@@ -537,6 +664,14 @@ Pakeisti?</translation>
             <source>复制</source>
             <translation>Kopijuoti</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV lentelė</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Rodyti rezultatus lange</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -560,6 +695,14 @@ Pakeisti?</translation>
             <source>取消</source>
             <translation>Atšaukti</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Išsaugoti</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Neįrašyti</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -570,6 +713,14 @@ Pakeisti?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Įrašas %1 nebuvo tinkamai užbaigtas ir buvo sutaisytas; jo trukmė %2 s.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>Įrašas %1 nebuvo tinkamai užbaigtas. Jo taisymui reikia %2 laisvos vietos, diske yra tik %3. Atlaisvinkite vietos: kitą kartą paleidus jis bus taisomas vėl.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>Įrašas %1 nebuvo tinkamai užbaigtas; pataisytos kopijos įrašyti nepavyko, failas paliktas toks, koks buvo. Kitą kartą paleidus bus bandoma vėl.</translation>
         </message>
     </context>
     <context>
@@ -718,6 +869,10 @@ Pakeisti?</translation>
             <source>键盘快捷键</source>
             <translation>Spartieji klavišai</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Atšaukti</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -740,10 +895,6 @@ Pakeisti?</translation>
         <message>
             <source>录像</source>
             <translation>Vaizdo įrašas</translation>
-        </message>
-        <message>
-            <source>录像出错1</source>
-            <translation>Įrašymas netikėtai nutrūko (klaida 1).</translation>
         </message>
         <message>
             <source>打开文件失败</source>
@@ -812,6 +963,64 @@ Pakeisti?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Vyksta įrašymas. Keturių langų vaizdui jį reikia sustabdyti. Sustabdyti įrašymą?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Įrašant pakeisti negalima; pirmiausia sustabdykite įrašymą.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Visas ekranas</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Redaguoti</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Nėra vaizdo iš %1 jau %2 s</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation>Programa jau veikia su tais pačiais nustatymais; jos langas iškeltas į priekį.
+Atverti dar vieną langą tik skaitymui? Toks langas nustatymų neįrašo.</translation>
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation>Įrašymo aplankas yra už šakninio aplanko ribų; niekas neįrašyta: %1</translation>
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation>Nepavyksta įrašyti nustatymų: %1</translation>
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation>Nepavyksta įrašyti nustatymų į %1. Pakeitimai (ir kalibravimai) kol kas neįrašomi; programa bando toliau. Patikrinkite aplanko teises ir laisvą vietą.</translation>
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation>Suplanuotas įrašymas sustabdytas: %1</translation>
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation>Įrašas neišsamus, neįskaitytas: %1 turi tik %2 kadrus iš %3.</translation>
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation>Keturių langelių rodinyje įrašyti negalima; pirmiausia perjunkite į vieno vaizdo rodinį.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>Įrašymas netikėtai sustojo dėl nežinomos priežasties.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>Įrašymas sustojo: %1</translation>
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>Nepavyko įrašyti nustatymų į %1; šios sesijos pakeitimai prarasti.</translation>
         </message>
     </context>
     <context>
@@ -1107,6 +1316,10 @@ Pakeisti?</translation>
         <message>
             <source>摄像头驱动准许的帧率</source>
             <translation>Kameros tvarkyklės suteiktas kadrų dažnis</translation>
+        </message>
+        <message>
+            <source>对焦</source>
+            <translation>Fokusavimas</translation>
         </message>
     </context>
     <context>

@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Metingen (CSV) ook naast de opgeslagen afbeelding schrijven</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Kalibratiebestand</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -278,6 +282,10 @@
             <source>写入失败：%1（%2）</source>
             <translation>Schrijven mislukt: %1 (%2)</translation>
         </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>De map is niet beschrijfbaar: %1 (kan niet worden aangemaakt in %2)</translation>
+        </message>
     </context>
     <context>
         <name>FileBrowser</name>
@@ -308,6 +316,10 @@
         <message>
             <source>排序</source>
             <translation>Sorteren</translation>
+        </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation>Deze koppeling leidt buiten de hoofdmap en wordt niet geopend: %1</translation>
         </message>
     </context>
     <context>
@@ -428,6 +440,101 @@ Vervangen?</translation>
             <source>打开文件失败</source>
             <translation>Kan het bestand niet openen.</translation>
         </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Foto's en video's</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Foto's</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Alle bestanden</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importeren</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annuleren</translation>
+        </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation>Buiten de hoofdmap, niet verwijderd: %1</translation>
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation>Buiten de hoofdmap, niet hernoemd: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Het apparaat is niet gestart.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -450,6 +557,14 @@ Vervangen?</translation>
         <message>
             <source>网站：</source>
             <translation>Website:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Over Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Dit programma gebruikt de volgende opensourcebibliotheken:</translation>
         </message>
     </context>
     <context>
@@ -489,6 +604,18 @@ Vervangen?</translation>
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>De originele afbeelding die wordt bewerkt kan niet worden overschreven; kies een andere bestandsnaam.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Foto's</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Kan het bestand niet openen.</translation>
+        </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>De metingen in %1 zijn niet opgeslagen. Opslaan?</translation>
         </message>
     </context>
     <context>
@@ -537,6 +664,14 @@ Vervangen?</translation>
             <source>复制</source>
             <translation>Kopiëren</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV-tabel</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Resultaten in een venster tonen</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -560,6 +695,14 @@ Vervangen?</translation>
             <source>取消</source>
             <translation>Annuleren</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Opslaan</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Niet opslaan</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -570,6 +713,14 @@ Vervangen?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>De opname %1 is niet goed afgesloten en is hersteld; ze duurt %2 seconden.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>De opname %1 is niet goed afgesloten. Het herstel vraagt %2 vrije ruimte; de schijf heeft maar %3. Maak ruimte vrij: bij de volgende start wordt ze opnieuw hersteld.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>De opname %1 is niet goed afgesloten; het herstel kon niet worden geschreven en ze is gelaten zoals ze was. De volgende start probeert het opnieuw.</translation>
         </message>
     </context>
     <context>
@@ -718,6 +869,10 @@ Vervangen?</translation>
             <source>键盘快捷键</source>
             <translation>Sneltoetsen</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Ongedaan maken</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -740,10 +895,6 @@ Vervangen?</translation>
         <message>
             <source>录像</source>
             <translation>Video</translation>
-        </message>
-        <message>
-            <source>录像出错1</source>
-            <translation>De opname is onverwacht gestopt (fout 1).</translation>
         </message>
         <message>
             <source>打开文件失败</source>
@@ -812,6 +963,64 @@ Vervangen?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Er loopt een opname. Voor de weergave met vier vensters moet die stoppen. Opname stoppen?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Kan niet worden gewijzigd tijdens het opnemen; stop eerst de opname.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Volledig scherm</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Bewerken</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Geen beeld van %1 sinds %2 s</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation>Het programma draait al met dezelfde instellingen; het venster is naar voren gehaald.
+Nog een venster alleen-lezen openen? Een alleen-lezen venster slaat geen instellingen op.</translation>
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation>De opslagmap ligt buiten de hoofdmap; er is niets opgeslagen: %1</translation>
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation>Instellingen kunnen niet worden opgeslagen: %1</translation>
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation>Instellingen kunnen niet in %1 worden opgeslagen. Wijzigingen (ook kalibraties) worden voorlopig niet bewaard; het programma blijft het proberen. Controleer de rechten van de map en de vrije ruimte.</translation>
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation>Geplande opname gestopt: %1</translation>
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation>Fragment onvolledig, niet meegeteld: %1 heeft maar %2 van %3 beelden.</translation>
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation>Opnemen is niet mogelijk in de weergave met vier vakken; schakel eerst naar de enkele weergave.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>De opname is onverwacht gestopt, om onbekende reden.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>De opname is gestopt: %1</translation>
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>De instellingen konden niet in %1 worden opgeslagen; de wijzigingen van deze sessie gaan verloren.</translation>
         </message>
     </context>
     <context>
@@ -1107,6 +1316,10 @@ Vervangen?</translation>
         <message>
             <source>摄像头驱动准许的帧率</source>
             <translation>Door het camerastuurprogramma toegestane beeldsnelheid</translation>
+        </message>
+        <message>
+            <source>对焦</source>
+            <translation>Scherpstelling</translation>
         </message>
     </context>
     <context>
