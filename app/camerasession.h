@@ -108,11 +108,6 @@ public:
     // view the selected tile's camera, else the current one.
     QImage photoSource();
 
-signals:
-    // The microscope's button (or a tile's "Take photo") asks for a photo of
-    // that camera; it has been made the current one.
-    void stillButton(const QString &camId);
-
     // Milliseconds since the epoch; tests replace it.
     void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
     // Looks for cameras that sent nothing for kStallMs and says so in their
@@ -121,6 +116,11 @@ signals:
     void checkStalls();
     // The text over the large view while its camera sends nothing (hidden otherwise).
     QLabel *stallLabel() const { return m_stallLabel; }
+
+signals:
+    // The microscope's button (or a tile's "Take photo") asks for a photo of
+    // that camera; it has been made the current one.
+    void stillButton(const QString &camId);
 
 private:
     void fillCameraCombos(const QString &devicePath);

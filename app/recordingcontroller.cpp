@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QThread>
 #include <QTime>
@@ -160,6 +161,9 @@ bool RecordingController::stop()
         m_settings->timedNext =
             m_schedule.isRunning() ? m_schedule.nextDue() : now().addSecs(m_settings->timedInterval);
     }
+    // The empty file that held the name of a recording that never began.
+    if (QFileInfo(m_path).isFile() && QFileInfo(m_path).size() == 0)
+        QFile::remove(m_path);
     if (QFileInfo::exists(m_path))
         m_settings->videoFiles.append(m_path);
     emit stopped(m_path);
