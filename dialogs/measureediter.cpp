@@ -86,6 +86,9 @@ MeasureEditer::MeasureEditer(QWidget *parent)
 
 MeasureEditer::~MeasureEditer()
 {
+    // The scene dies with the child widgets, after our members: its last
+    // signals must not reach them.
+    disconnect(m_scene, nullptr, this, nullptr);
     delete ui;
 }
 
