@@ -147,10 +147,11 @@ bool RecordingController::stop()
     m_camId.clear();
     if (m_timedVideo) {
         m_timedVideo = false;
-        // Frames may be lost to a busy machine (a full queue); a clip short of
-        // a fifth or more was not recorded as asked (no picture, a failed write).
+        // Frames handed over (a busy machine's refused ones count: their
+        // pictures were there); a clip short of a fifth or more was not
+        // recorded as asked (no picture came, the recorder failed).
         const int needed = m_settings->timedLength * m_fps;
-        const int frames = m_rtmp->encodedFrames();
+        const int frames = m_rtmp->failed() ? m_rtmp->encodedFrames() : m_framesQueued + m_framesRefused;
         if (frames * 5 < needed * 4) {
             emit clipShort(m_path, frames, needed);
         } else {

@@ -434,9 +434,9 @@ private slots:
         breakFolder(folder);
         rig.window->startRecording(rig.window->currentCamera());
         QVERIFY(QTest::qWaitFor([&] { return !rig.notes.informed.isEmpty(); }, 5000));
-        // The prefix stays; the recorder's own reason follows it.
-        QVERIFY(rig.notes.informed.value(0).startsWith(QStringLiteral("录像出错1")));
-        QVERIFY(rig.notes.informed.value(0).size() > QStringLiteral("录像出错1").size());
+        // Said in words, no code: the recorder's own reason follows.
+        QVERIFY(rig.notes.informed.value(0).startsWith(QStringLiteral("录像已停止：")));
+        QVERIFY(rig.notes.informed.value(0).size() > QStringLiteral("录像已停止：").size() + 2);
         QVERIFY(QTest::qWaitFor([&] { return !rig.window->isRecording(); }, 5000));
         QCOMPARE(rig.ui()->btnRecord->text(), QStringLiteral("录像"));
         for (QWidget *w : rig.window->streamControls())
