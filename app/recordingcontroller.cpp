@@ -147,12 +147,13 @@ bool RecordingController::stop()
     m_camId.clear();
     if (m_timedVideo) {
         m_timedVideo = false;
-        // Frames handed over (a busy machine's refused ones count: their
-        // pictures were there); a clip short of a fifth or more was not
-        // recorded as asked (no picture came, the recorder failed).
+        // The time the clip's frames cover (a busy machine's slots are
+        // stretched, not lost); one short of a fifth or more was not recorded
+        // as asked (no picture came, the recorder failed).
         const int needed = m_settings->timedLength * m_fps;
         const int frames = m_rtmp->failed() ? m_rtmp->encodedFrames() : m_framesQueued + m_framesRefused;
-        if (frames * 5 < needed * 4) {
+        const qint64 covered = m_rtmp->failed() ? qint64(frames) * 1000 / qMax(1, m_fps) : m_lastFrameMs + 1000 / qMax(1, m_fps);
+        if (frames == 0 || covered * 5 < qint64(m_settings->timedLength) * 1000 * 4) {
             emit clipShort(m_path, frames, needed);
         } else {
             ++m_settings->timedDone;
