@@ -595,7 +595,7 @@ void Vistrel::onRtmpFinished()
 {
     // The recorder ended by itself: the controller stops the recording next.
     const QString why = recorder()->errorString();
-    notifier().inform(this, why.isEmpty() ? tr("录像出错1") : tr("录像出错1") + QLatin1Char(' ') + why);
+    notifier().inform(this, why.isEmpty() ? tr("录像意外停止，原因不明。") : tr("录像已停止：%1").arg(why));
 }
 
 void Vistrel::onBtnTimeSetting()
@@ -629,6 +629,10 @@ void Vistrel::closeEvent(QCloseEvent *event)
             return;
         }
         stopRecording();
+    }
+    if (!m_editer->maybeSave()) {
+        event->ignore();
+        return;
     }
     // The last chance to tell: the settings of this run would be lost.
     if (m_store->isSaveFailing() && !m_store->saveSettings())
@@ -733,8 +737,16 @@ void Vistrel::onListItemOpen(QListWidgetItem *item)
 
 bool Vistrel::openInEditor(const QString &path)
 {
-    if (!m_editer->openImage(path))
-        return false;
+    // Unsaved shapes of the photo open now are asked about first (Cancel
+    // keeps it, and is no failure); the same photo with unsaved shapes
+    // only comes forward.
+    const bool same = m_editer->filePath() == path && m_editer->isVisible() && m_editer->isModified();
+    if (!same) {
+        if (!m_editer->maybeSave())
+            return true;
+        if (!m_editer->openImage(path))
+            return false;
+    }
     m_editer->show();
     m_editer->raise();
     m_editer->activateWindow();

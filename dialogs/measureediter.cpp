@@ -19,6 +19,7 @@
 #include "view/cameraviewer.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QStatusBar>
@@ -56,6 +57,7 @@ MeasureEditer::MeasureEditer(QWidget *parent)
     m_scene->setMeasureEnabled(true);
 
     connect(m_scene, &CameraScene::coorInfo, this, &MeasureEditer::onCoorInfo);
+    connect(m_scene, &CameraScene::shapesChanged, this, &MeasureEditer::updateTitle);
     connect(ui->btnPrint, &QPushButton::clicked, this, &MeasureEditer::onImagePrint);
     connect(ui->bdWidget, &BDWidget::bdInfoChanged, this, &MeasureEditer::onBdInfoChanged);
     connect(ui->btnSave, &QPushButton::clicked, this, &MeasureEditer::onImageSave);
@@ -79,10 +81,14 @@ MeasureEditer::MeasureEditer(QWidget *parent)
     // Ctrl+wheel steps the zoom around the pointer.
     wheelzoom::install(ui->comboZoom, ui->scrollArea, ui->cameraViewer, ui->cameraViewer->viewport());
     retranslate();
+    updateTitle();
 }
 
 MeasureEditer::~MeasureEditer()
 {
+    // The scene dies with the child widgets, after our members: its last
+    // signals must not reach them.
+    disconnect(m_scene, nullptr, this, nullptr);
     delete ui;
 }
 
@@ -136,8 +142,86 @@ bool MeasureEditer::openImage(const QString &path)
     m_scene->setImage(img);
     ui->labelSize->setText(QString::asprintf("%d * %d", img.width(), img.height()));
     restoreAnnotations();
+    markClean();
     onUpdateCamViewSize();
     return true;
+}
+
+namespace {
+
+bool sameShapes(const QVector<ShapeRecord> &a, const QVector<ShapeRecord> &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int i = 0; i < a.size(); ++i) {
+        if (a[i].type != b[i].type || !(a[i].style == b[i].style) || a[i].points != b[i].points
+            || a[i].text != b[i].text)
+            return false;
+    }
+    return true;
+}
+
+QVector<ShapeRecord> recordsOf(const CameraScene *scene)
+{
+    QVector<ShapeRecord> out;
+    for (const GraphicsItem *shape : scene->shapes())
+        out.append(shape->record());
+    return out;
+}
+
+} // namespace
+
+bool MeasureEditer::isModified() const
+{
+    return !m_filePath.isEmpty() && !sameShapes(recordsOf(m_scene), m_cleanShapes);
+}
+
+void MeasureEditer::markClean()
+{
+    m_cleanShapes = recordsOf(m_scene);
+    updateTitle();
+}
+
+QString MeasureEditer::composeTitle() const
+{
+    if (m_filePath.isEmpty())
+        return m_productTitle;
+    return (isModified() ? QStringLiteral("*") : QString()) + QFileInfo(m_filePath).fileName() + QStringLiteral(" — ")
+        + m_productTitle;
+}
+
+void MeasureEditer::updateTitle()
+{
+    const QString title = composeTitle();
+    if (windowTitle() != title)
+        setWindowTitle(title);
+}
+
+bool MeasureEditer::maybeSave()
+{
+    if (!isModified())
+        return true;
+    switch (notifier().askSave(this, tr("%1 中的测量尚未保存。是否保存？").arg(QFileInfo(m_filePath).fileName()))) {
+    case Notifier::Answer::Yes:
+    case Notifier::Answer::YesToAll:
+        onImageSave();
+        return !isModified(); // a failed save has said why; the shapes stay
+    case Notifier::Answer::No:
+        markClean();
+        return true;
+    case Notifier::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void MeasureEditer::closeEvent(QCloseEvent *event)
+{
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MeasureEditer::restoreAnnotations()
@@ -282,6 +366,7 @@ void MeasureEditer::onImageSave()
         return;
     }
     m_savedPath = path;
+    markClean();
     emit imageSaved(path);
 }
 
@@ -303,6 +388,7 @@ void MeasureEditer::onImageSaveAs()
         notifier().inform(this, tr("保存失败") + QLatin1Char('\n') + diskerror::diagnose(path));
         return;
     }
+    markClean(); // the shapes went into the original's sidecar too
     emit imageSaved(path);
 }
 
@@ -334,12 +420,6 @@ void MeasureEditer::resizeEvent(QResizeEvent *event)
     QTimer::singleShot(0, this, &MeasureEditer::onUpdateCamViewSize);
 }
 
-void MeasureEditer::updateTitle()
-{
-    // The one place the title is made: the photo's name, then the program's.
-    const QString name = m_filePath.isEmpty() ? QString() : QFileInfo(m_filePath).fileName();
-    setWindowTitle(name.isEmpty() ? m_productTitle : name + QStringLiteral(" \u2014 ") + m_productTitle);
-}
 
 void MeasureEditer::retranslate()
 {

@@ -355,7 +355,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Dieser Link führt aus dem Stammordner hinaus und wird nicht geöffnet: %1</translation>
         </message>
     </context>
     <context>
@@ -498,11 +498,11 @@ Ersetzen?</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Außerhalb des Stammordners, nicht gelöscht: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Außerhalb des Stammordners, nicht umbenannt: %1</translation>
         </message>
     </context>
     <context>
@@ -649,6 +649,10 @@ Ersetzen?</translation>
             <source>打开文件失败</source>
             <translation>Die Datei konnte nicht geöffnet werden.</translation>
         </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>Die Messungen in %1 sind nicht gespeichert. Speichern?</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -727,6 +731,14 @@ Ersetzen?</translation>
             <source>取消</source>
             <translation>Abbrechen</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Speichern</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Nicht speichern</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -737,6 +749,14 @@ Ersetzen?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Die Aufnahme %1 wurde nicht ordnungsgemäß beendet und wurde repariert; sie dauert %2 Sekunden.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>Die Aufnahme %1 wurde nicht ordnungsgemäß beendet. Die Reparatur braucht %2 freien Platz, der Datenträger hat nur %3. Geben Sie Platz frei: beim nächsten Start wird sie erneut repariert.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>Die Aufnahme %1 wurde nicht ordnungsgemäß beendet; die Reparatur konnte nicht geschrieben werden, die Datei bleibt unverändert. Der nächste Start versucht es erneut.</translation>
         </message>
     </context>
     <context>
@@ -913,10 +933,6 @@ Ersetzen?</translation>
             <translation>Video</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>Die Aufnahme wurde unerwartet beendet (Fehler 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Die Datei konnte nicht geöffnet werden.</translation>
         </message>
@@ -997,37 +1013,50 @@ Ersetzen?</translation>
             <translation>Bearbeiten</translation>
         </message>
         <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Kein Bild von %1 seit %2 s</translation>
+        </message>
+        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>Das Programm läuft bereits mit denselben Einstellungen; sein Fenster wurde in den Vordergrund geholt.
+Ein weiteres Fenster schreibgeschützt öffnen? Ein schreibgeschütztes Fenster speichert keine Einstellungen.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Der Speicherordner liegt außerhalb des Stammordners; nichts wurde gespeichert: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Einstellungen können nicht gespeichert werden: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Einstellungen können nicht in %1 gespeichert werden. Änderungen (auch Kalibrierungen) werden vorerst nicht gespeichert; das Programm versucht es weiter. Prüfen Sie die Rechte des Ordners und den freien Platz.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Zeitgesteuerte Aufnahme beendet: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Clip unvollständig, nicht gezählt: %1 hat nur %2 von %3 Bildern.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>In der Vierfachansicht ist keine Aufnahme möglich; wechseln Sie zuerst zur Einzelansicht.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>Die Aufnahme wurde unerwartet beendet, der Grund ist unbekannt.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>Die Aufnahme wurde beendet: %1</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>Die Einstellungen konnten nicht in %1 gespeichert werden; die Änderungen dieser Sitzung gehen verloren.</translation>
         </message>
     </context>
     <context>

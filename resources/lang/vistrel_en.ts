@@ -355,7 +355,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>This link leads outside the root folder and is not opened: %1</translation>
         </message>
     </context>
     <context>
@@ -498,11 +498,11 @@ Replace it?</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Outside the root folder, not deleted: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Outside the root folder, not renamed: %1</translation>
         </message>
     </context>
     <context>
@@ -649,6 +649,10 @@ Replace it?</translation>
             <source>打开文件失败</source>
             <translation>Failed to open the file.</translation>
         </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>The measurements in %1 are not saved. Save them?</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -727,6 +731,14 @@ Replace it?</translation>
             <source>取消</source>
             <translation>Cancel</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Don't Save</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -737,6 +749,14 @@ Replace it?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>The recording %1 did not end properly and has been repaired; it holds %2 seconds.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>The recording %1 did not end properly. Its repair needs %2 of free space; the disk has only %3. Free some space: the next start repairs it again.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>The recording %1 did not end properly; its repair could not be written, and it was kept as it was. The next start tries again.</translation>
         </message>
     </context>
     <context>
@@ -913,10 +933,6 @@ Replace it?</translation>
             <translation>Video</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>Recording stopped unexpectedly (error 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Failed to open the file.</translation>
         </message>
@@ -997,37 +1013,50 @@ Replace it?</translation>
             <translation>Edit</translation>
         </message>
         <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>No picture from %1 for %2 s</translation>
+        </message>
+        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>The program is already running with the same settings; its window was brought to the front.
+Open another window read-only? A read-only window saves no settings.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>The save folder lies outside the root folder; nothing was saved: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Settings cannot be saved: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Settings cannot be saved in %1. Changes (calibrations included) are not saved for now; the program keeps trying. Check the folder's permissions and free space.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Timed recording stopped: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Clip incomplete, not counted: %1 has only %2 of %3 frames.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>Recording is not possible in the four-tile view; switch to the single view first.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>The recording stopped unexpectedly, for an unknown reason.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>The recording stopped: %1</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>The settings could not be saved to %1; this session's changes are lost.</translation>
         </message>
     </context>
     <context>

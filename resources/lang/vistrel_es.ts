@@ -355,7 +355,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Este enlace lleva fuera de la carpeta raíz y no se abre: %1</translation>
         </message>
     </context>
     <context>
@@ -498,11 +498,11 @@
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Fuera de la carpeta raíz, no se ha eliminado: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Fuera de la carpeta raíz, no se ha renombrado: %1</translation>
         </message>
     </context>
     <context>
@@ -649,6 +649,10 @@
             <source>打开文件失败</source>
             <translation>No se pudo abrir el archivo.</translation>
         </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>Las mediciones de %1 no están guardadas. ¿Guardarlas?</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -727,6 +731,14 @@
             <source>取消</source>
             <translation>Cancelar</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Guardar</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>No guardar</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -737,6 +749,14 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>La grabación %1 no terminó correctamente y se ha reparado; dura %2 segundos.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>La grabación %1 no terminó correctamente. Su reparación necesita %2 de espacio libre; el disco solo tiene %3. Libere espacio: el próximo inicio la reparará de nuevo.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>La grabación %1 no terminó correctamente; no se pudo escribir su reparación y se ha conservado tal cual. El próximo inicio lo intentará de nuevo.</translation>
         </message>
     </context>
     <context>
@@ -913,10 +933,6 @@
             <translation>Vídeo</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>La grabación se detuvo inesperadamente (error 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>No se pudo abrir el archivo.</translation>
         </message>
@@ -997,37 +1013,50 @@
             <translation>Editar</translation>
         </message>
         <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Sin imagen de %1 desde hace %2 s</translation>
+        </message>
+        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>El programa ya se está ejecutando con la misma configuración; su ventana se ha traído al frente.
+¿Abrir otra ventana de solo lectura? Una ventana de solo lectura no guarda ninguna configuración.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>La carpeta de guardado está fuera de la carpeta raíz; no se ha guardado nada: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>No se puede guardar la configuración: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>No se puede guardar la configuración en %1. Los cambios (calibraciones incluidas) no se guardan por ahora; el programa sigue intentándolo. Compruebe los permisos de la carpeta y el espacio libre.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Grabación programada detenida: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Clip incompleto, no contado: %1 solo tiene %2 de %3 fotogramas.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>No se puede grabar en la vista de cuatro paneles; cambie primero a la vista única.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>La grabación se detuvo inesperadamente por un motivo desconocido.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>La grabación se detuvo: %1</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>No se pudo guardar la configuración en %1; los cambios de esta sesión se pierden.</translation>
         </message>
     </context>
     <context>

@@ -355,7 +355,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Ce lien mène hors du dossier racine et n'est pas ouvert : %1</translation>
         </message>
     </context>
     <context>
@@ -498,11 +498,11 @@ Le remplacer ?</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Hors du dossier racine, non supprimé : %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Hors du dossier racine, non renommé : %1</translation>
         </message>
     </context>
     <context>
@@ -649,6 +649,10 @@ Le remplacer ?</translation>
             <source>打开文件失败</source>
             <translation>Impossible d'ouvrir le fichier.</translation>
         </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>Les mesures de %1 ne sont pas enregistrées. Les enregistrer ?</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -727,6 +731,14 @@ Le remplacer ?</translation>
             <source>取消</source>
             <translation>Annuler</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Enregistrer</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Ne pas enregistrer</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -737,6 +749,14 @@ Le remplacer ?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>L'enregistrement %1 ne s'est pas terminé correctement et a été réparé ; il dure %2 secondes.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>L'enregistrement %1 ne s'est pas terminé correctement. Sa réparation demande %2 d'espace libre ; le disque n'a que %3. Libérez de la place : le prochain démarrage le réparera.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>L'enregistrement %1 ne s'est pas terminé correctement ; sa réparation n'a pas pu être écrite et il a été conservé tel quel. Le prochain démarrage réessaiera.</translation>
         </message>
     </context>
     <context>
@@ -913,10 +933,6 @@ Le remplacer ?</translation>
             <translation>Vidéo</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>L'enregistrement s'est arrêté de façon inattendue (erreur 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Impossible d'ouvrir le fichier.</translation>
         </message>
@@ -997,37 +1013,50 @@ Le remplacer ?</translation>
             <translation>Modifier</translation>
         </message>
         <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Aucune image de %1 depuis %2 s</translation>
+        </message>
+        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>Le programme est déjà lancé avec les mêmes réglages ; sa fenêtre a été mise au premier plan.
+Ouvrir une autre fenêtre en lecture seule ? Une fenêtre en lecture seule n'enregistre aucun réglage.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Le dossier d'enregistrement est hors du dossier racine ; rien n'a été enregistré : %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Les réglages ne peuvent pas être enregistrés : %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Impossible d'enregistrer les réglages dans %1. Les modifications (étalonnages compris) ne sont pas enregistrées pour l'instant ; le programme continue d'essayer. Vérifiez les droits du dossier et l'espace libre.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Enregistrement programmé arrêté : %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Séquence incomplète, non comptée : %1 n'a que %2 images sur %3.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>Impossible d'enregistrer en vue à quatre cases ; passez d'abord à la vue unique.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>L'enregistrement s'est arrêté de façon inattendue, pour une raison inconnue.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>L'enregistrement s'est arrêté : %1</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>Les réglages n'ont pas pu être enregistrés dans %1 ; les modifications de cette session sont perdues.</translation>
         </message>
     </context>
     <context>

@@ -355,7 +355,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Ez a hivatkozás a gyökérmappán kívülre mutat, ezért nem nyílik meg: %1</translation>
         </message>
     </context>
     <context>
@@ -498,11 +498,11 @@ Lecseréli?</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>A gyökérmappán kívül van, nem törölve: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>A gyökérmappán kívül van, nem lett átnevezve: %1</translation>
         </message>
     </context>
     <context>
@@ -649,6 +649,10 @@ Lecseréli?</translation>
             <source>打开文件失败</source>
             <translation>A fájl megnyitása sikertelen.</translation>
         </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>A(z) %1 mérései nincsenek mentve. Menti őket?</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -727,6 +731,14 @@ Lecseréli?</translation>
             <source>取消</source>
             <translation>Mégse</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Mentés</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Nincs mentés</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -737,6 +749,14 @@ Lecseréli?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>A(z) %1 felvétel nem zárult le rendesen, ezért javítottuk; hossza %2 másodperc.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>A(z) %1 felvétel nem fejeződött be rendesen. A javításhoz %2 szabad hely kell, a lemezen csak %3 van. Szabadítson fel helyet: a következő indításkor újra megpróbálja kijavítani.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>A(z) %1 felvétel nem fejeződött be rendesen; a javítást nem sikerült kiírni, a fájl változatlan maradt. A következő indításkor újra megpróbálja.</translation>
         </message>
     </context>
     <context>
@@ -913,10 +933,6 @@ Lecseréli?</translation>
             <translation>Videó</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>A felvétel váratlanul leállt (1. hiba).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>A fájl megnyitása sikertelen.</translation>
         </message>
@@ -997,37 +1013,50 @@ Lecseréli?</translation>
             <translation>Szerkesztés</translation>
         </message>
         <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Nincs kép innen: %1, %2 másodperce</translation>
+        </message>
+        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>A program már fut ugyanezekkel a beállításokkal; az ablaka előtérbe került.
+Megnyit egy újabb, csak olvasható ablakot? A csak olvasható ablak nem ment beállításokat.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>A mentési mappa a gyökérmappán kívül van; semmi sem lett mentve: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>A beállítások nem menthetők: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>A beállítások nem menthetők ide: %1. A változtatások (a kalibrációkat is beleértve) egyelőre nem mentődnek; a program tovább próbálkozik. Ellenőrizze a mappa jogosultságait és a szabad helyet.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Az időzített felvétel leállt: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>A klip hiányos, nem számít bele: %1 csak %2 képkockát tartalmaz a %3-ból.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>Négyes nézetben nem lehet felvételt készíteni; előbb váltson egyes nézetre.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>A felvétel váratlanul, ismeretlen okból leállt.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>A felvétel leállt: %1</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>A beállításokat nem sikerült ide menteni: %1; a munkamenet változtatásai elvesznek.</translation>
         </message>
     </context>
     <context>

@@ -355,7 +355,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Questo collegamento porta fuori dalla cartella radice e non viene aperto: %1</translation>
         </message>
     </context>
     <context>
@@ -498,11 +498,11 @@ Sostituirlo?</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Fuori dalla cartella radice, non eliminato: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Fuori dalla cartella radice, non rinominato: %1</translation>
         </message>
     </context>
     <context>
@@ -649,6 +649,10 @@ Sostituirlo?</translation>
             <source>打开文件失败</source>
             <translation>Impossibile aprire il file.</translation>
         </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>Le misure in %1 non sono salvate. Salvarle?</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -727,6 +731,14 @@ Sostituirlo?</translation>
             <source>取消</source>
             <translation>Annulla</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Salva</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Non salvare</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -737,6 +749,14 @@ Sostituirlo?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>La registrazione %1 non si è chiusa correttamente ed è stata riparata; dura %2 secondi.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>La registrazione %1 non è terminata correttamente. La riparazione richiede %2 di spazio libero; il disco ne ha solo %3. Liberare spazio: al prossimo avvio verrà riparata.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>La registrazione %1 non è terminata correttamente; la riparazione non è stata scritta ed è stata conservata così com'era. Al prossimo avvio si riproverà.</translation>
         </message>
     </context>
     <context>
@@ -913,10 +933,6 @@ Sostituirlo?</translation>
             <translation>Video</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>La registrazione si è interrotta inaspettatamente (errore 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Impossibile aprire il file.</translation>
         </message>
@@ -997,37 +1013,50 @@ Sostituirlo?</translation>
             <translation>Modifica</translation>
         </message>
         <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Nessuna immagine da %1 da %2 s</translation>
+        </message>
+        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>Il programma è già in esecuzione con le stesse impostazioni; la sua finestra è stata portata in primo piano.
+Aprire un'altra finestra in sola lettura? Una finestra in sola lettura non salva impostazioni.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>La cartella di salvataggio è fuori dalla cartella radice; non è stato salvato nulla: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Le impostazioni non possono essere salvate: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Impossibile salvare le impostazioni in %1. Le modifiche (calibrazioni comprese) per ora non vengono salvate; il programma continua a riprovare. Controllare i permessi della cartella e lo spazio libero.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Registrazione programmata interrotta: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Clip incompleto, non conteggiato: %1 ha solo %2 fotogrammi su %3.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>Non è possibile registrare nella vista a quattro riquadri; passare prima alla vista singola.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>La registrazione si è interrotta inaspettatamente, per motivo sconosciuto.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>La registrazione si è interrotta: %1</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>Non è stato possibile salvare le impostazioni in %1; le modifiche di questa sessione sono perse.</translation>
         </message>
     </context>
     <context>

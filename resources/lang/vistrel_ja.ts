@@ -355,7 +355,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>このリンクはルートフォルダーの外を指しているため開きません：%1</translation>
         </message>
     </context>
     <context>
@@ -498,11 +498,11 @@
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>ルートフォルダーの外にあるため削除しません：%1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>ルートフォルダーの外にあるため名前を変更しません：%1</translation>
         </message>
     </context>
     <context>
@@ -649,6 +649,10 @@
             <source>打开文件失败</source>
             <translation>ファイルを開けませんでした。</translation>
         </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>%1 の測定は保存されていません。保存しますか？</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -727,6 +731,14 @@
             <source>取消</source>
             <translation>キャンセル</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>保存</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>保存しない</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -737,6 +749,14 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>録画 %1 は正常に終了しなかったため修復しました。長さは %2 秒です。</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>録画 %1 は正常に終了しませんでした。修復には %2 の空き容量が必要ですが、ディスクには %3 しかありません。空き容量を確保してください。次回の起動時に再び修復します。</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>録画 %1 は正常に終了しませんでした。修復を書き込めなかったため、そのまま残しました。次回の起動時に再試行します。</translation>
         </message>
     </context>
     <context>
@@ -913,10 +933,6 @@
             <translation>録画</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>録画が予期せず停止しました（エラー 1）。</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>ファイルを開けませんでした。</translation>
         </message>
@@ -997,37 +1013,50 @@
             <translation>編集</translation>
         </message>
         <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>%1 から %2 秒間映像がありません</translation>
+        </message>
+        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>プログラムは同じ設定ですでに実行中です。そのウィンドウを前面に表示しました。
+読み取り専用でもう 1 つウィンドウを開きますか？読み取り専用のウィンドウは設定を保存しません。</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>保存フォルダーがルートフォルダーの外にあるため保存しませんでした：%1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>設定を保存できません：%1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>%1 に設定を保存できません。変更（キャリブレーションを含む）は当面保存されません。プログラムは再試行を続けます。フォルダーの権限と空き容量を確認してください。</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>タイマー録画を停止しました：%1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>クリップが不完全なため数えません：%1 は %3 フレーム中 %2 フレームしかありません。</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>4 画面表示では録画できません。先に 1 画面表示に切り替えてください。</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>録画が予期せず停止しました。原因は不明です。</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>録画が停止しました：%1</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>設定を %1 に保存できませんでした。今回の変更は失われます。</translation>
         </message>
     </context>
     <context>

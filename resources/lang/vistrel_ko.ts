@@ -355,7 +355,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>이 링크는 루트 폴더 밖을 가리키므로 열지 않습니다: %1</translation>
         </message>
     </context>
     <context>
@@ -498,11 +498,11 @@
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>루트 폴더 밖에 있어 삭제하지 않았습니다: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>루트 폴더 밖에 있어 이름을 바꾸지 않았습니다: %1</translation>
         </message>
     </context>
     <context>
@@ -649,6 +649,10 @@
             <source>打开文件失败</source>
             <translation>파일을 열지 못했습니다.</translation>
         </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>%1의 측정이 저장되지 않았습니다. 저장하시겠습니까?</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -727,6 +731,14 @@
             <source>取消</source>
             <translation>취소</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>저장</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>저장 안 함</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -737,6 +749,14 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>녹화 %1이(가) 정상적으로 종료되지 않아 복구했습니다. 길이는 %2초입니다.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>녹화 %1이(가) 정상적으로 끝나지 않았습니다. 복구에는 %2의 여유 공간이 필요하지만 디스크에는 %3만 있습니다. 공간을 확보하면 다음 시작 때 다시 복구합니다.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>녹화 %1이(가) 정상적으로 끝나지 않았습니다. 복구본을 쓸 수 없어 원래대로 두었습니다. 다음 시작 때 다시 시도합니다.</translation>
         </message>
     </context>
     <context>
@@ -913,10 +933,6 @@
             <translation>녹화</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>녹화가 예기치 않게 중지되었습니다(오류 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>파일을 열지 못했습니다.</translation>
         </message>
@@ -997,37 +1013,50 @@
             <translation>편집</translation>
         </message>
         <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>%1에서 %2초 동안 화면이 없습니다</translation>
+        </message>
+        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>프로그램이 같은 설정으로 이미 실행 중이며 그 창을 앞으로 가져왔습니다.
+읽기 전용으로 창을 하나 더 여시겠습니까? 읽기 전용 창은 설정을 저장하지 않습니다.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>저장 폴더가 루트 폴더 밖에 있어 저장하지 않았습니다: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>설정을 저장할 수 없습니다: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>%1에 설정을 저장할 수 없습니다. 변경 사항(보정 포함)은 당분간 저장되지 않으며 프로그램이 계속 시도합니다. 폴더의 권한과 여유 공간을 확인하십시오.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>예약 녹화가 중지되었습니다: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>클립이 불완전하여 세지 않았습니다: %1에는 %3프레임 중 %2프레임만 있습니다.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>4분할 화면에서는 녹화할 수 없습니다. 먼저 단일 화면으로 전환하십시오.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>녹화가 알 수 없는 이유로 예기치 않게 중지되었습니다.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>녹화가 중지되었습니다: %1</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>설정을 %1에 저장하지 못했습니다. 이번 변경 사항은 손실됩니다.</translation>
         </message>
     </context>
     <context>

@@ -355,7 +355,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Ši nuoroda veda už šakninio aplanko ribų ir nebus atverta: %1</translation>
         </message>
     </context>
     <context>
@@ -498,11 +498,11 @@ Pakeisti?</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Už šakninio aplanko ribų, neištrinta: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Už šakninio aplanko ribų, nepervadinta: %1</translation>
         </message>
     </context>
     <context>
@@ -649,6 +649,10 @@ Pakeisti?</translation>
             <source>打开文件失败</source>
             <translation>Nepavyko atidaryti failo.</translation>
         </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>%1 matavimai neįrašyti. Įrašyti?</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -727,6 +731,14 @@ Pakeisti?</translation>
             <source>取消</source>
             <translation>Atšaukti</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Išsaugoti</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Neįrašyti</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -737,6 +749,14 @@ Pakeisti?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Įrašas %1 nebuvo tinkamai užbaigtas ir buvo sutaisytas; jo trukmė %2 s.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>Įrašas %1 nebuvo tinkamai užbaigtas. Jo taisymui reikia %2 laisvos vietos, diske yra tik %3. Atlaisvinkite vietos: kitą kartą paleidus jis bus taisomas vėl.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>Įrašas %1 nebuvo tinkamai užbaigtas; pataisytos kopijos įrašyti nepavyko, failas paliktas toks, koks buvo. Kitą kartą paleidus bus bandoma vėl.</translation>
         </message>
     </context>
     <context>
@@ -913,10 +933,6 @@ Pakeisti?</translation>
             <translation>Vaizdo įrašas</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>Įrašymas netikėtai nutrūko (klaida 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Nepavyko atidaryti failo.</translation>
         </message>
@@ -997,37 +1013,50 @@ Pakeisti?</translation>
             <translation>Redaguoti</translation>
         </message>
         <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Nėra vaizdo iš %1 jau %2 s</translation>
+        </message>
+        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>Programa jau veikia su tais pačiais nustatymais; jos langas iškeltas į priekį.
+Atverti dar vieną langą tik skaitymui? Toks langas nustatymų neįrašo.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Įrašymo aplankas yra už šakninio aplanko ribų; niekas neįrašyta: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Nepavyksta įrašyti nustatymų: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Nepavyksta įrašyti nustatymų į %1. Pakeitimai (ir kalibravimai) kol kas neįrašomi; programa bando toliau. Patikrinkite aplanko teises ir laisvą vietą.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Suplanuotas įrašymas sustabdytas: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Įrašas neišsamus, neįskaitytas: %1 turi tik %2 kadrus iš %3.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>Keturių langelių rodinyje įrašyti negalima; pirmiausia perjunkite į vieno vaizdo rodinį.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>Įrašymas netikėtai sustojo dėl nežinomos priežasties.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>Įrašymas sustojo: %1</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>Nepavyko įrašyti nustatymų į %1; šios sesijos pakeitimai prarasti.</translation>
         </message>
     </context>
     <context>

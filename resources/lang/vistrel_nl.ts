@@ -355,7 +355,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Deze koppeling leidt buiten de hoofdmap en wordt niet geopend: %1</translation>
         </message>
     </context>
     <context>
@@ -498,11 +498,11 @@ Vervangen?</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Buiten de hoofdmap, niet verwijderd: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Buiten de hoofdmap, niet hernoemd: %1</translation>
         </message>
     </context>
     <context>
@@ -649,6 +649,10 @@ Vervangen?</translation>
             <source>打开文件失败</source>
             <translation>Kan het bestand niet openen.</translation>
         </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>De metingen in %1 zijn niet opgeslagen. Opslaan?</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -727,6 +731,14 @@ Vervangen?</translation>
             <source>取消</source>
             <translation>Annuleren</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Opslaan</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Niet opslaan</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -737,6 +749,14 @@ Vervangen?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>De opname %1 is niet goed afgesloten en is hersteld; ze duurt %2 seconden.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>De opname %1 is niet goed afgesloten. Het herstel vraagt %2 vrije ruimte; de schijf heeft maar %3. Maak ruimte vrij: bij de volgende start wordt ze opnieuw hersteld.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>De opname %1 is niet goed afgesloten; het herstel kon niet worden geschreven en ze is gelaten zoals ze was. De volgende start probeert het opnieuw.</translation>
         </message>
     </context>
     <context>
@@ -913,10 +933,6 @@ Vervangen?</translation>
             <translation>Video</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>De opname is onverwacht gestopt (fout 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Kan het bestand niet openen.</translation>
         </message>
@@ -997,37 +1013,50 @@ Vervangen?</translation>
             <translation>Bewerken</translation>
         </message>
         <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Geen beeld van %1 sinds %2 s</translation>
+        </message>
+        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>Het programma draait al met dezelfde instellingen; het venster is naar voren gehaald.
+Nog een venster alleen-lezen openen? Een alleen-lezen venster slaat geen instellingen op.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>De opslagmap ligt buiten de hoofdmap; er is niets opgeslagen: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Instellingen kunnen niet worden opgeslagen: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Instellingen kunnen niet in %1 worden opgeslagen. Wijzigingen (ook kalibraties) worden voorlopig niet bewaard; het programma blijft het proberen. Controleer de rechten van de map en de vrije ruimte.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Geplande opname gestopt: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Fragment onvolledig, niet meegeteld: %1 heeft maar %2 van %3 beelden.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>Opnemen is niet mogelijk in de weergave met vier vakken; schakel eerst naar de enkele weergave.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>De opname is onverwacht gestopt, om onbekende reden.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>De opname is gestopt: %1</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>De instellingen konden niet in %1 worden opgeslagen; de wijzigingen van deze sessie gaan verloren.</translation>
         </message>
     </context>
     <context>

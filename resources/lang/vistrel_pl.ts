@@ -355,7 +355,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>To łącze prowadzi poza folder główny i nie zostanie otwarte: %1</translation>
         </message>
     </context>
     <context>
@@ -498,11 +498,11 @@ Zastąpić go?</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Poza folderem głównym, nie usunięto: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Poza folderem głównym, nie zmieniono nazwy: %1</translation>
         </message>
     </context>
     <context>
@@ -649,6 +649,10 @@ Zastąpić go?</translation>
             <source>打开文件失败</source>
             <translation>Nie można otworzyć pliku.</translation>
         </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>Pomiary w %1 nie są zapisane. Zapisać je?</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -727,6 +731,14 @@ Zastąpić go?</translation>
             <source>取消</source>
             <translation>Anuluj</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Zapisz</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Nie zapisuj</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -737,6 +749,14 @@ Zastąpić go?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Nagranie %1 nie zostało poprawnie zakończone i zostało naprawione; trwa %2 s.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>Nagranie %1 nie zakończyło się poprawnie. Naprawa wymaga %2 wolnego miejsca, a na dysku jest tylko %3. Zwolnij miejsce: przy następnym uruchomieniu naprawa zostanie powtórzona.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>Nagranie %1 nie zakończyło się poprawnie; nie udało się zapisać naprawy, plik pozostawiono bez zmian. Przy następnym uruchomieniu nastąpi kolejna próba.</translation>
         </message>
     </context>
     <context>
@@ -913,10 +933,6 @@ Zastąpić go?</translation>
             <translation>Wideo</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>Nagrywanie nieoczekiwanie przerwane (błąd 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Nie można otworzyć pliku.</translation>
         </message>
@@ -997,37 +1013,50 @@ Zastąpić go?</translation>
             <translation>Edytuj</translation>
         </message>
         <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Brak obrazu z %1 od %2 s</translation>
+        </message>
+        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>Program już działa z tymi samymi ustawieniami; jego okno przeniesiono na wierzch.
+Otworzyć kolejne okno tylko do odczytu? Okno tylko do odczytu nie zapisuje ustawień.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Folder zapisu leży poza folderem głównym; nic nie zapisano: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Nie można zapisać ustawień: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Nie można zapisać ustawień w %1. Zmiany (także kalibracje) na razie nie są zapisywane; program ponawia próby. Sprawdź uprawnienia folderu i wolne miejsce.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Nagrywanie według harmonogramu zatrzymane: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Klip niepełny, nie policzono: %1 ma tylko %2 z %3 klatek.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>W widoku czterech okien nie można nagrywać; najpierw przełącz na widok pojedynczy.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>Nagrywanie nieoczekiwanie zatrzymało się z nieznanego powodu.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>Nagrywanie zatrzymało się: %1</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>Nie udało się zapisać ustawień w %1; zmiany z tej sesji przepadły.</translation>
         </message>
     </context>
     <context>

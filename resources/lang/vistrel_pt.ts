@@ -355,7 +355,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Este link leva para fora da pasta raiz e não é aberto: %1</translation>
         </message>
     </context>
     <context>
@@ -498,11 +498,11 @@ Substituí-lo?</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Fora da pasta raiz, não excluído: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Fora da pasta raiz, não renomeado: %1</translation>
         </message>
     </context>
     <context>
@@ -649,6 +649,10 @@ Substituí-lo?</translation>
             <source>打开文件失败</source>
             <translation>Não foi possível abrir o arquivo.</translation>
         </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>As medições em %1 não foram salvas. Salvá-las?</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -727,6 +731,14 @@ Substituí-lo?</translation>
             <source>取消</source>
             <translation>Cancelar</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Salvar</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Não salvar</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -737,6 +749,14 @@ Substituí-lo?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>A gravação %1 não terminou corretamente e foi reparada; ela dura %2 segundos.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>A gravação %1 não terminou corretamente. O reparo precisa de %2 de espaço livre; o disco tem apenas %3. Libere espaço: a próxima inicialização a reparará novamente.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>A gravação %1 não terminou corretamente; o reparo não pôde ser gravado e ela foi mantida como estava. A próxima inicialização tentará novamente.</translation>
         </message>
     </context>
     <context>
@@ -913,10 +933,6 @@ Substituí-lo?</translation>
             <translation>Vídeo</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>A gravação parou inesperadamente (erro 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Não foi possível abrir o arquivo.</translation>
         </message>
@@ -997,37 +1013,50 @@ Substituí-lo?</translation>
             <translation>Editar</translation>
         </message>
         <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Sem imagem de %1 há %2 s</translation>
+        </message>
+        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>O programa já está em execução com as mesmas configurações; sua janela foi trazida para a frente.
+Abrir outra janela somente leitura? Uma janela somente leitura não salva configurações.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>A pasta de salvamento está fora da pasta raiz; nada foi salvo: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Não é possível salvar as configurações: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Não é possível salvar as configurações em %1. As alterações (calibrações incluídas) não são salvas por enquanto; o programa continua tentando. Verifique as permissões da pasta e o espaço livre.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Gravação programada interrompida: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Clipe incompleto, não contado: %1 tem apenas %2 de %3 quadros.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>Não é possível gravar na visualização de quatro quadros; mude primeiro para a visualização única.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>A gravação parou inesperadamente, por motivo desconhecido.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>A gravação parou: %1</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível salvar as configurações em %1; as alterações desta sessão foram perdidas.</translation>
         </message>
     </context>
     <context>

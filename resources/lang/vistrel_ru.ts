@@ -355,7 +355,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Эта ссылка ведёт за пределы корневой папки и не открывается: %1</translation>
         </message>
     </context>
     <context>
@@ -498,11 +498,11 @@
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Вне корневой папки, не удалено: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Вне корневой папки, не переименовано: %1</translation>
         </message>
     </context>
     <context>
@@ -649,6 +649,10 @@
             <source>打开文件失败</source>
             <translation>Не удалось открыть файл.</translation>
         </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>Измерения в %1 не сохранены. Сохранить их?</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -727,6 +731,14 @@
             <source>取消</source>
             <translation>Отмена</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Сохранить</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Не сохранять</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -737,6 +749,14 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Запись %1 не была завершена и восстановлена; её длительность %2 с.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>Запись %1 не была завершена правильно. Для восстановления нужно %2 свободного места, на диске только %3. Освободите место: при следующем запуске восстановление повторится.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>Запись %1 не была завершена правильно; восстановленную копию не удалось записать, файл оставлен как был. При следующем запуске попытка повторится.</translation>
         </message>
     </context>
     <context>
@@ -913,10 +933,6 @@
             <translation>Видео</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>Запись неожиданно прервана (ошибка 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Не удалось открыть файл.</translation>
         </message>
@@ -997,37 +1013,50 @@
             <translation>Изменить</translation>
         </message>
         <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Нет изображения от %1 уже %2 с</translation>
+        </message>
+        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>Программа уже запущена с теми же настройками; её окно выведено на передний план.
+Открыть ещё одно окно только для чтения? Такое окно не сохраняет настройки.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Папка сохранения находится вне корневой папки; ничего не сохранено: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Не удаётся сохранить настройки: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Не удаётся сохранить настройки в %1. Изменения (включая калибровки) пока не сохраняются; программа продолжает попытки. Проверьте права на папку и свободное место.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Запись по расписанию остановлена: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Фрагмент неполный и не засчитан: в %1 только %2 кадров из %3.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>В режиме четырёх окон запись невозможна; сначала переключитесь на одно окно.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>Запись неожиданно остановилась по неизвестной причине.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>Запись остановлена: %1</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>Не удалось сохранить настройки в %1; изменения этого сеанса потеряны.</translation>
         </message>
     </context>
     <context>

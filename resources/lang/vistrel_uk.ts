@@ -355,7 +355,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Це посилання веде за межі кореневої теки й не відкривається: %1</translation>
         </message>
     </context>
     <context>
@@ -498,11 +498,11 @@
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Поза кореневою текою, не видалено: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Поза кореневою текою, не перейменовано: %1</translation>
         </message>
     </context>
     <context>
@@ -649,6 +649,10 @@
             <source>打开文件失败</source>
             <translation>Не вдалося відкрити файл.</translation>
         </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>Вимірювання в %1 не збережено. Зберегти їх?</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -727,6 +731,14 @@
             <source>取消</source>
             <translation>Скасувати</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Зберегти</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Не зберігати</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -737,6 +749,14 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Запис %1 не було завершено, його відновлено; тривалість %2 с.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>Запис %1 не завершився належно. Для відновлення потрібно %2 вільного місця, на диску лише %3. Звільніть місце: під час наступного запуску відновлення повториться.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>Запис %1 не завершився належно; відновлену копію не вдалося записати, файл залишено як був. Під час наступного запуску спроба повториться.</translation>
         </message>
     </context>
     <context>
@@ -913,10 +933,6 @@
             <translation>Відео</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>Запис несподівано перервано (помилка 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Не вдалося відкрити файл.</translation>
         </message>
@@ -997,37 +1013,50 @@
             <translation>Змінити</translation>
         </message>
         <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Немає зображення від %1 уже %2 с</translation>
+        </message>
+        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>Програма вже працює з тими самими налаштуваннями; її вікно виведено наперед.
+Відкрити ще одне вікно лише для читання? Таке вікно не зберігає налаштувань.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Тека збереження поза кореневою текою; нічого не збережено: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Не вдається зберегти налаштування: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Не вдається зберегти налаштування в %1. Зміни (зокрема калібрування) поки не зберігаються; програма пробує далі. Перевірте права на теку та вільне місце.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Запис за розкладом зупинено: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Фрагмент неповний і не зарахований: у %1 лише %2 кадрів із %3.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>У режимі чотирьох вікон запис неможливий; спершу перемкніться на одне вікно.</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>Запис несподівано зупинився з невідомої причини.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>Запис зупинено: %1</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>Не вдалося зберегти налаштування в %1; зміни цього сеансу втрачено.</translation>
         </message>
     </context>
     <context>

@@ -355,7 +355,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>此連結指向根資料夾之外，不會開啟：%1</translation>
         </message>
     </context>
     <context>
@@ -498,11 +498,11 @@
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>不在根資料夾內，未刪除：%1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>不在根資料夾內，未重新命名：%1</translation>
         </message>
     </context>
     <context>
@@ -649,6 +649,10 @@
             <source>打开文件失败</source>
             <translation>開啟檔案失敗</translation>
         </message>
+        <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>%1 中的測量尚未儲存。是否儲存？</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>
@@ -727,6 +731,14 @@
             <source>取消</source>
             <translation>取消</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>儲存</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>不儲存</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -737,6 +749,14 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>錄影 %1 未正常結束，已修復，長度 %2 秒。</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>錄影 %1 沒有正常結束。修復需要 %2 可用空間，磁碟上只有 %3。請釋放空間，下次啟動時會再次修復。</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>錄影 %1 沒有正常結束，修復時無法寫入，已原樣保留。下次啟動時會再次修復。</translation>
         </message>
     </context>
     <context>
@@ -913,10 +933,6 @@
             <translation>錄影</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>錄影意外中止（錯誤 1）。</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>開啟檔案失敗</translation>
         </message>
@@ -997,37 +1013,50 @@
             <translation>編輯</translation>
         </message>
         <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>%1 已 %2 秒沒有畫面</translation>
+        </message>
+        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>程式已在執行（使用同一設定），已將其視窗置於最前。
+是否以唯讀方式再開啟一個視窗？唯讀視窗不會儲存任何設定。</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>儲存資料夾在根資料夾之外，未儲存：%1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>設定無法儲存：%1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>無法在 %1 中儲存設定。之後的變更（包括校正）暫時不會儲存；程式會繼續嘗試。請檢查該資料夾的權限和剩餘空間。</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>定時錄影已停止：%1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>錄影片段不完整，未計入：%1 只有 %2 幀，應有 %3 幀。</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>四畫面中無法錄影，請先切換到單畫面。</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>錄影意外停止，原因不明。</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>錄影已停止：%1</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>設定未能儲存到 %1，本次的變更已遺失。</translation>
         </message>
     </context>
     <context>

@@ -256,6 +256,58 @@ private slots:
         QVERIFY(lines.contains("1,线条,L,1,mm,100,x10\r"));
     }
 
+    // Closing, or opening another photo, with unsaved shapes asks first:
+    // Cancel keeps them, Discard drops them, Save writes them (on disk).
+    void unsavedShapesAsked()
+    {
+        QTemporaryDir dir;
+        AppSettings settings;
+        MeasureEditer ed;
+        ed.attach(&settings);
+        RecordingNotifier n;
+        const QString a = makePhoto(dir, "a.png", QSize(320, 240));
+        auto draw = [&ed] {
+            GraphicsItem *line = createShape(Line);
+            line->restore({Line, DrawStyle(), {{10, 20}, {110, 20}}, QString()});
+            ed.scene()->addShape(line);
+        };
+        QVERIFY(ed.openImage(a));
+        ed.show();
+        QVERIFY(!ed.isModified());
+        QVERIFY(ed.windowTitle().startsWith("a.png"));
+        draw();
+        QVERIFY(ed.isModified());
+        QVERIFY(ed.windowTitle().startsWith("*a.png"));
+
+        n.answers = {Notifier::Answer::Cancel};
+        QVERIFY(!ed.close());
+        QVERIFY(ed.isVisible());
+        QCOMPARE(n.asked.size(), 1);
+        QVERIFY(n.asked.first().contains("a.png"));
+        QCOMPARE(ed.scene()->shapes().size(), 1);
+
+        n.answers = {Notifier::Answer::No};
+        QVERIFY(ed.close());
+        QVERIFY(!QFileInfo::exists(annotations::pathFor(a)));
+        QVERIFY(!QFileInfo::exists(MeasureEditer::measuredPathFor(a)));
+
+        QVERIFY(ed.openImage(a));
+        QCOMPARE(ed.scene()->shapes().size(), 0);
+        draw();
+        const QString measured = MeasureEditer::measuredPathFor(a);
+        n.answers = {Notifier::Answer::Yes};
+        QVERIFY(ed.maybeSave()); // as before another photo is opened
+        QVERIFY(QFileInfo(measured).size() > 0);
+        annotations::Document doc;
+        QCOMPARE(annotations::load(a, &doc), annotations::Load::Loaded);
+        QCOMPARE(doc.shapes.size(), 1);
+        QVERIFY(!ed.isModified());
+        QVERIFY(!ed.windowTitle().startsWith("*"));
+        // Nothing new: no question.
+        QVERIFY(ed.close());
+        QCOMPARE(n.asked.size(), 3);
+    }
+
     void shapesAndScaleComeBack()
     {
         QTemporaryDir dir;
