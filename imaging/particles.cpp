@@ -301,7 +301,8 @@ bool measure(const cv::Mat &grey8, const cv::Mat &labels, const cv::Mat &stats, 
     std::vector<cv::Point2f> corners;
     p.perimeter = levelLine(s.cover, &corners);
     ferets(corners, &p.feretMax, &p.feretMin);
-    p.circularity = p.perimeter > 0 ? 4 * M_PI * area / (p.perimeter * p.perimeter) : 0;
+    // At most 1, as the polygon of a small outline comes out a little short.
+    p.circularity = p.perimeter > 0 ? std::min(1.0, 4 * M_PI * area / (p.perimeter * p.perimeter)) : 0;
 
     // A drawing outline from the threshold's contour.
     std::vector<std::vector<cv::Point>> contours;
