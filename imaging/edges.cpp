@@ -123,27 +123,39 @@ EdgeHit edgeAlong(const GradientPatch &patch, const QPointF &origin, const QPoin
         }
     }
     auto score = [&](int k) { return polarity > 0 ? d[k] : polarity < 0 ? -d[k] : std::fabs(d[k]); };
+    // The centroid window of the peak at k, false when it runs out of the line.
+    int lo = 0, hi = 0;
+    auto window = [&](int k) {
+        const double sign = d[k] >= 0 ? 1.0 : -1.0;
+        const double cut = std::fabs(d[k]) * kCut;
+        lo = hi = k;
+        while (lo > 0 && sign * d[lo - 1] > cut)
+            --lo;
+        while (hi + 1 < count && sign * d[hi + 1] > cut)
+            ++hi;
+        return lo > 0 && hi < count - 1;
+    };
     int peak = -1;
     for (int k = 1; k + 1 < count; ++k) {
         const double s = score(k);
         if (s < minStrength || s < score(k - 1) || s < score(k + 1))
             continue;
+        if (first) {
+            // The nearest whole edge: one cut off by the line's start is passed over.
+            if (window(k)) {
+                peak = k;
+                break;
+            }
+            k = hi;
+            continue;
+        }
         if (peak < 0 || s > score(peak))
             peak = k;
-        if (first)
-            break;
     }
-    if (peak < 0)
-        return hit;
+    if (peak < 0 || !window(peak))
+        return hit; // the edge runs out of the window: no reliable centre
     const double sign = d[peak] >= 0 ? 1.0 : -1.0;
     const double cut = std::fabs(d[peak]) * kCut;
-    int lo = peak, hi = peak;
-    while (lo > 0 && sign * d[lo - 1] > cut)
-        --lo;
-    while (hi + 1 < count && sign * d[hi + 1] > cut)
-        ++hi;
-    if (lo == 0 || hi == count - 1)
-        return hit; // the edge runs out of the window: no reliable centre
     double sw = 0, st = 0, stt = 0;
     for (int k = lo; k <= hi; ++k) {
         const double w = sign * d[k] - cut;

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>An Kanten ausrichten</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Kreis anpassen</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Partikelanalyse</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -537,6 +552,46 @@ Ersetzen?</translation>
             <source>复制</source>
             <translation>Kopieren</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Fläche</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Umfang</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Äquivalentdurchmesser</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Max. Feret-Durchmesser</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Min. Feret-Durchmesser</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Rundheit</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Mittlerer Grauwert</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Anzahl</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Mittelwert</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Standardabweichung</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -559,6 +614,57 @@ Ersetzen?</translation>
         <message>
             <source>取消</source>
             <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analyse läuft…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 Partikel</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histogramm</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Äquivalentdurchmesser</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Partikelanalyse</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Dunkle Objekte auf hell</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Helle Objekte auf dunkel</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Automatische Schwelle (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Löcher füllen</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Mindestfläche (Pixel)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Partikel am Rand ausschließen</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analysieren</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Ajustar a los bordes</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Ajustar círculo</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Análisis de partículas</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -537,6 +552,46 @@
             <source>复制</source>
             <translation>Copiar</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Área</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Perímetro</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diámetro equivalente</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Diámetro de Feret máx.</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Diámetro de Feret mín.</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Circularidad</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Gris medio</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Cantidad</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Media</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Desviación estándar</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -559,6 +614,57 @@
         <message>
             <source>取消</source>
             <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analizando…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 partículas</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histograma</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diámetro equivalente</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Análisis de partículas</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Objetos oscuros sobre claro</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Objetos claros sobre oscuro</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Umbral automático (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Rellenar huecos</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Área mínima (píxeles)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Excluir partículas en el borde</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analizar</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Illesztés élekhez</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Kör illesztése</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Részecskeelemzés</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -537,6 +552,46 @@ Lecseréli?</translation>
             <source>复制</source>
             <translation>Másolás</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Terület</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Kerület</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Egyenértékű átmérő</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Max. Feret-átmérő</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Min. Feret-átmérő</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Kerekség</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Átlagos szürke</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Darabszám</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Átlag</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Szórás</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -559,6 +614,57 @@ Lecseréli?</translation>
         <message>
             <source>取消</source>
             <translation>Mégse</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Elemzés folyamatban…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 részecske</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Hisztogram</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Egyenértékű átmérő</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Részecskeelemzés</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Sötét tárgyak világoson</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Világos tárgyak sötéten</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Automatikus küszöb (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Lyukak kitöltése</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Legkisebb terület (képpont)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Szélen lévő részecskék kizárása</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Elemzés</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Aggancia ai bordi</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Adatta cerchio</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Analisi delle particelle</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -537,6 +552,46 @@ Sostituirlo?</translation>
             <source>复制</source>
             <translation>Copia</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Area</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Perimetro</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diametro equivalente</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Diametro di Feret max</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Diametro di Feret min</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Circolarità</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Grigio medio</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Numero</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Media</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Deviazione standard</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -559,6 +614,57 @@ Sostituirlo?</translation>
         <message>
             <source>取消</source>
             <translation>Annulla</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analisi in corso…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 particelle</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Istogramma</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diametro equivalente</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Analisi delle particelle</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Oggetti scuri su chiaro</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Oggetti chiari su scuro</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Soglia automatica (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Riempi i fori</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Area minima (pixel)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Escludi le particelle sul bordo</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analizza</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>エッジにスナップ</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>円フィット</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>粒子解析</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -537,6 +552,46 @@
             <source>复制</source>
             <translation>コピー</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>面積</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>周長</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>等価直径</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>最大フェレ径</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>最小フェレ径</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>円形度</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>平均グレー値</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>個数</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>平均値</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>標準偏差</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -559,6 +614,57 @@
         <message>
             <source>取消</source>
             <translation>キャンセル</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>解析中…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 個の粒子</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>ヒストグラム</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>等価直径</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>粒子解析</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>明るい背景に暗い物体</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>暗い背景に明るい物体</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>自動しきい値 (大津)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>穴を埋める</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>最小面積 (ピクセル)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>端に接する粒子を除外</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>解析</translation>
         </message>
     </context>
     <context>

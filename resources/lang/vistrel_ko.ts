@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>가장자리에 맞추기</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>원 맞춤</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>입자 분석</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -537,6 +552,46 @@
             <source>复制</source>
             <translation>복사</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>면적</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>둘레</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>등가 지름</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>최대 페렛 지름</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>최소 페렛 지름</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>원형도</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>평균 회색값</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>개수</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>평균</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>표준편차</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -559,6 +614,57 @@
         <message>
             <source>取消</source>
             <translation>취소</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>분석 중…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>입자 %1개</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>히스토그램</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>등가 지름</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>입자 분석</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>밝은 배경의 어두운 물체</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>어두운 배경의 밝은 물체</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>자동 임계값 (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>구멍 채우기</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>최소 면적 (픽셀)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>가장자리에 닿는 입자 제외</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>분석</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Przyciągaj do krawędzi</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Dopasuj okrąg</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Analiza cząstek</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -537,6 +552,46 @@ Zastąpić go?</translation>
             <source>复制</source>
             <translation>Kopiuj</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Powierzchnia</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Obwód</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Średnica zastępcza</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Maks. średnica Fereta</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Min. średnica Fereta</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Kolistość</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Średnia szarość</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Liczba</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Średnia</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Odchylenie standardowe</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -559,6 +614,57 @@ Zastąpić go?</translation>
         <message>
             <source>取消</source>
             <translation>Anuluj</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analizowanie…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>Cząstek: %1</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histogram</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Średnica zastępcza</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Analiza cząstek</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Ciemne obiekty na jasnym</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Jasne obiekty na ciemnym</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Próg automatyczny (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Wypełnij dziury</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Minimalna powierzchnia (piksele)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Pomiń cząstki przy krawędzi</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analizuj</translation>
         </message>
     </context>
     <context>

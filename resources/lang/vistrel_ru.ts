@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Привязка к краям</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Вписать окружность</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Анализ частиц</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -537,6 +552,46 @@
             <source>复制</source>
             <translation>Копировать</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Площадь</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Периметр</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Эквивалентный диаметр</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Макс. диаметр Ферета</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Мин. диаметр Ферета</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Округлость</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Средний уровень серого</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Количество</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Среднее</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Стандартное отклонение</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -559,6 +614,57 @@
         <message>
             <source>取消</source>
             <translation>Отмена</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Анализ…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>Частиц: %1</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Гистограмма</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Эквивалентный диаметр</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Анализ частиц</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Тёмные объекты на светлом</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Светлые объекты на тёмном</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Автоматический порог (Оцу)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Заполнить отверстия</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Минимальная площадь (пиксели)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Исключить частицы у края</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Анализировать</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Прив'язка до країв</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Вписати коло</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Аналіз частинок</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -537,6 +552,46 @@
             <source>复制</source>
             <translation>Копіювати</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Площа</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Периметр</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Еквівалентний діаметр</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Макс. діаметр Ферета</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Мін. діаметр Ферета</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Округлість</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Середній рівень сірого</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Кількість</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Середнє</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Стандартне відхилення</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -559,6 +614,57 @@
         <message>
             <source>取消</source>
             <translation>Скасувати</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Аналіз…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>Частинок: %1</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Гістограма</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Еквівалентний діаметр</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Аналіз частинок</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Темні об'єкти на світлому</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Світлі об'єкти на темному</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Автоматичний поріг (Оцу)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Заповнити отвори</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Мінімальна площа (пікселі)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Виключити частинки біля краю</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Аналізувати</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>吸附邊緣</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>擬合圓</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>顆粒分析</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -537,6 +552,46 @@
             <source>复制</source>
             <translation>複製</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>面積</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>周長</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>等效直徑</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>最大費雷特徑</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>最小費雷特徑</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>圓度</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>平均灰度</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>數量</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>平均值</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>標準差</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -559,6 +614,57 @@
         <message>
             <source>取消</source>
             <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>分析中…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 個顆粒</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>直方圖</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>等效直徑</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>顆粒分析</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>暗物體，亮背景</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>亮物體，暗背景</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>自動閾值 (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>填充孔洞</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>最小面積 (像素)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>排除接觸邊緣的顆粒</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>分析</translation>
         </message>
     </context>
     <context>
