@@ -803,6 +803,15 @@ void CameraScene::drawItems(QPainter *painter, int, QGraphicsItem *[], const QSt
     m_layers.paint(painter, widget);
 }
 
+QRect CameraScene::visibleViewRect() const
+{
+    // A zoomed view sits in a scroll area: only part of its viewport shows.
+    if (m_renderMode)
+        return QRect();
+    const QGraphicsView *view = firstView();
+    return view ? view->viewport()->visibleRegion().boundingRect() : QRect();
+}
+
 void CameraScene::drawForeground(QPainter *painter, const QRectF &)
 {
     if (!m_renderMode && !m_analysisOverlay.isNull() && m_analysisOverlay.size() == m_picture.size()) {
@@ -811,6 +820,8 @@ void CameraScene::drawForeground(QPainter *painter, const QRectF &)
         painter->drawImage(pictureViewRect(), m_analysisOverlay);
         painter->restore();
     }
-    m_overlays.paint(painter, {referenceSize(), m_renderMode, !m_picture.isNull(), pictureViewRect(), pictureSize(),
-                               m_calibration});
+    SceneOverlays::Frame frame{referenceSize(), m_renderMode, !m_picture.isNull(), pictureViewRect(), pictureSize(),
+                               m_calibration, QRect()};
+    frame.visible = visibleViewRect();
+    m_overlays.paint(painter, frame);
 }

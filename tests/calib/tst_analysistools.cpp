@@ -1,4 +1,7 @@
 #include "calib/analysistools.h"
+#include "capture/simbackend.h"
+#include "imaging/circlefit.h"
+#include "imaging/edges.h"
 #include "calib/bdwidget.h"
 #include "calib/measurementtable.h"
 #include "core/appsettings.h"
@@ -167,6 +170,35 @@ private slots:
         // Nothing round there: nothing made.
         QTest::mouseClick(rig.viewport(), Qt::LeftButton, Qt::NoModifier, rig.toView(QPointF(600, 420)));
         QCOMPARE(rig.scene()->shapes().size(), 1);
+    }
+
+    // The demo camera's own frame: its round objects are where it says.
+    void simulatedMicroscope()
+    {
+        auto sim = SimulatedBackend::demo(1);
+        sim->holdDrift(0, true);
+        const QSize size(1920, 1080);
+        const SimTruth truth = sim->truth(0, size);
+        const QImage frame = sim->picture(0, size);
+        const cv::Mat grey = imaging::toGray8(frame);
+        int checked = 0;
+        for (const SimTruth::Disc &d : truth.discs) {
+            const QRectF inside(d.radius + 12, d.radius + 12, size.width() - 2 * d.radius - 24,
+                                size.height() - 2 * d.radius - 24);
+            if (d.radius < 8 || d.sigma > 2 || !inside.contains(d.centre))
+                continue;
+            ++checked;
+            const imaging::CircleFit fit = imaging::fitCircleAt(grey, d.centre + QPointF(d.radius * 0.3, 0), 2 * d.radius + 10);
+            QVERIFY(fit.ok);
+            QVERIFY2(std::fabs(fit.radius - d.radius) < 0.5,
+                     qPrintable(QString("r %1 fitted %2").arg(d.radius).arg(fit.radius)));
+            QVERIFY(std::hypot(fit.centre.x() - d.centre.x(), fit.centre.y() - d.centre.y()) < 0.5);
+            const QPointF out = d.centre + QPointF(0, d.radius + 3);
+            const imaging::SnapResult s = imaging::snapToEdge(frame, out, 8.0);
+            QVERIFY(s.snapped);
+            QVERIFY(std::fabs(std::hypot(s.point.x() - d.centre.x(), s.point.y() - d.centre.y()) - d.radius) < 0.5);
+        }
+        QVERIFY(checked > 0);
     }
 
     void particlesIntoTable()
