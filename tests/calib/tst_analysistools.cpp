@@ -122,28 +122,26 @@ private slots:
         rig.settings.extras.snapToEdges = snapOn;
         rig.scene()->setTool(Line);
         const Qt::KeyboardModifiers mods = shift ? Qt::ShiftModifier : Qt::NoModifier;
-        // Pressed 20 px off, dragged to 4 px outside the big disc: the point
-        // follows onto the edge while the button is down. Then a click 3 px
-        // inside the middle one.
-        const QPoint a0 = rig.toView(QPointF(kDiscs[0].x + kDiscs[0].r + 20, kDiscs[0].y));
-        const QPoint a = rig.toView(QPointF(kDiscs[0].x + kDiscs[0].r + 4, kDiscs[0].y));
-        const QPoint b = rig.toView(QPointF(kDiscs[1].x - kDiscs[1].r + 3, kDiscs[1].y));
-        send(rig.viewport(), QEvent::MouseButtonPress, a0, Qt::LeftButton, mods);
-        send(rig.viewport(), QEvent::MouseMove, a, Qt::LeftButton, mods);
+        // Pressed 3 px inside the middle disc and dragged to 4 px outside the
+        // big one: the second end follows onto the edge while the button is
+        // down and lands there.
+        const QPoint a = rig.toView(QPointF(kDiscs[1].x - kDiscs[1].r + 3, kDiscs[1].y));
+        const QPoint b = rig.toView(QPointF(kDiscs[0].x + kDiscs[0].r + 4, kDiscs[0].y));
+        send(rig.viewport(), QEvent::MouseButtonPress, a, Qt::LeftButton, mods);
+        send(rig.viewport(), QEvent::MouseMove, (a + b) / 2, Qt::LeftButton, mods);
+        send(rig.viewport(), QEvent::MouseMove, b, Qt::LeftButton, mods);
         QVERIFY(rig.scene()->shapeUnderConstruction());
-        const double whileDown = offEdge(rig.scene()->shapeUnderConstruction()->points().first(), kDiscs[0]);
+        const double whileDown = offEdge(rig.scene()->shapeUnderConstruction()->cursorPosition(), kDiscs[0]);
         QCOMPARE(whileDown < 0.25, snapOn && !shift);
-        send(rig.viewport(), QEvent::MouseButtonRelease, a, Qt::NoButton, mods);
-        send(rig.viewport(), QEvent::MouseButtonPress, b, Qt::LeftButton, mods);
         send(rig.viewport(), QEvent::MouseButtonRelease, b, Qt::NoButton, mods);
         QCOMPARE(rig.scene()->shapes().size(), 1);
         const QVector<QPointF> pts = rig.scene()->shapes().first()->points();
         if (snapOn && !shift) {
-            QVERIFY2(offEdge(pts[0], kDiscs[0]) < 0.25, qPrintable(QString::number(offEdge(pts[0], kDiscs[0]))));
-            QVERIFY2(offEdge(pts[1], kDiscs[1]) < 0.25, qPrintable(QString::number(offEdge(pts[1], kDiscs[1]))));
+            QVERIFY2(offEdge(pts[0], kDiscs[1]) < 0.25, qPrintable(QString::number(offEdge(pts[0], kDiscs[1]))));
+            QVERIFY2(offEdge(pts[1], kDiscs[0]) < 0.25, qPrintable(QString::number(offEdge(pts[1], kDiscs[0]))));
         } else {
-            QVERIFY(std::fabs(offEdge(pts[0], kDiscs[0]) - 4) < 1.0);
-            QVERIFY(std::fabs(offEdge(pts[1], kDiscs[1]) - 3) < 1.0);
+            QVERIFY(std::fabs(offEdge(pts[0], kDiscs[1]) - 3) < 1.0);
+            QVERIFY(std::fabs(offEdge(pts[1], kDiscs[0]) - 4) < 1.0);
         }
     }
 
