@@ -31,7 +31,7 @@ const double kBlurs[] = {0.0, 1.0, 2.0};
 // Beside this file in the source tree.
 QString script()
 {
-    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("regionprops.py"));
+    return QStringLiteral(REGIONPROPS_PY);
 }
 
 double msSince(const QElapsedTimer &t) { return t.nsecsElapsed() / 1e6; }
@@ -217,7 +217,7 @@ void speed(const QString &python)
             imaging::toQImage(pic).save(file);
             QProcess p;
             p.start(python, {script(),
-                             QStringLiteral("dark"), QStringLiteral("3"), file});
+                             QStringLiteral("dark"), QStringLiteral("1"), file});
             p.waitForFinished(300000);
             for (const QByteArray &line : p.readAllStandardOutput().split('\n'))
                 if (line.startsWith("time "))
