@@ -7,6 +7,7 @@
 #include "imaging/cvimage.h"
 #include "imaging/scalefinder.h"
 #include "core/screenmetrics.h"
+#include "calib/analysistools.h"
 #include "calib/bdfile.h"
 #include "calib/measurementrows.h"
 #include "calib/measurementtable.h"
@@ -108,6 +109,7 @@ BDWidget::BDWidget(QWidget *parent)
         m_toolGroup->addButton(b);
         connect(b, &QAbstractButton::clicked, this, &BDWidget::onToolBtnClicked);
     }
+    m_analysis = new AnalysisTools(this, ui->gridLayout_3, m_toolGroup);
     connect(ui->toolButton18, &QAbstractButton::clicked, this, &BDWidget::onToolBtnGrid);
     connect(ui->toolButtonUndo, &QAbstractButton::clicked, this, &BDWidget::onToolButtonUndo);
     connect(ui->toolButtonRedo, &QAbstractButton::clicked, this, &BDWidget::onToolButtonRedo);
@@ -196,6 +198,7 @@ void BDWidget::setup(CameraScene *scene, AppSettings *settings)
     const bool rebind = m_scene != scene;
     m_scene = scene;
     m_settings = settings;
+    m_analysis->setup(scene, settings);
     if (rebind)
         bindResults();
     refresh();
@@ -745,6 +748,7 @@ void BDWidget::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         setTableHeader();
         retranslateResults();
+        m_analysis->retranslate();
         refresh();
         return;
     }

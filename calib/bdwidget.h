@@ -15,6 +15,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QLocale;
 class MeasurementTable;
+class AnalysisTools;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -54,6 +55,8 @@ public:
     Ui::BDWidget *form() const { return ui; }
     // The results table under the tools, bound to the scene of setup().
     MeasurementTable *resultsTable() const { return m_results; }
+    // Snapping, the circle fit and the particle analysis.
+    AnalysisTools *analysisTools() const { return m_analysis; }
     // The picture's name the table's export starts from (a photo's file).
     void setPictureName(const QString &name);
     void showResults(bool show);
@@ -150,6 +153,7 @@ private:
 
     CameraScene *m_scene = nullptr;
     MeasurementTable *m_results = nullptr;
+    AnalysisTools *m_analysis = nullptr;
     QPushButton *m_showResults = nullptr;
     QPushButton *m_resultsBack = nullptr;
     QCheckBox *m_csvOption = nullptr;

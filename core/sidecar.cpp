@@ -157,6 +157,7 @@ QByteArray toJson(const AppSettings &s)
     bar.insert(QLatin1String("corner"), s.extras.scaleBarCorner);
     root.insert(QLatin1String("scaleBar"), bar);
     root.insert(QLatin1String("csvBesidePhoto"), s.extras.csvBesidePhoto);
+    root.insert(QLatin1String("snapToEdges"), s.extras.snapToEdges);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -244,6 +245,8 @@ bool fromJson(const QByteArray &json, AppSettings *s, QString *error)
         s->extras.scaleBarCorner = corner;
     if (root.value(QLatin1String("csvBesidePhoto")).isBool())
         s->extras.csvBesidePhoto = root.value(QLatin1String("csvBesidePhoto")).toBool();
+    if (root.value(QLatin1String("snapToEdges")).isBool())
+        s->extras.snapToEdges = root.value(QLatin1String("snapToEdges")).toBool();
     return true;
 }
 

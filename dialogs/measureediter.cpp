@@ -290,7 +290,8 @@ bool MeasureEditer::saveTo(const QString &path)
         const QString csv = csvPathFor(path);
         QSaveFile file(csv);
         const QByteArray bytes =
-            measurementsCsv(measurementRows(*m_scene), measurementSource(*m_scene, QFileInfo(path).fileName()));
+            measurementsCsv(measurementRows(*m_scene), measurementSource(*m_scene, QFileInfo(path).fileName()))
+            + particlesCsv(particleSection(*m_scene));
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
             notifier().inform(this, tr("保存失败") + QLatin1Char('\n') + diskerror::diagnose(csv));
     }

@@ -6,6 +6,7 @@
 #include "measure/shapehistory.h"
 #include "measure/shapelayers.h"
 #include "measure/shapetype.h"
+#include "imaging/particles.h"
 
 #include <QGraphicsScene>
 #include <QHash>
@@ -118,6 +119,24 @@ public:
     BDInfo calibration() const { return m_calibration; }
     void setTextPrompt(TextPrompt prompt) { m_textPrompt = std::move(prompt); }
 
+    // Edge snapping (AppSettings::Extras::snapToEdges): the points of lines,
+    // broken lines, perpendiculars, parallels, circles and arcs go onto the
+    // clearest edge within SnapRadius view pixels; Shift places them as
+    // pressed. The point where a press or drag at `p` puts one.
+    static constexpr double SnapRadius = 8.0;
+    bool isSnapping() const;
+    QPointF snapped(const QPointF &p, Qt::KeyboardModifiers modifiers) const;
+    // The FitCircle tool's work: a Circle1 fitted to the outline around p,
+    // added as one step of the history; null when no outline is found.
+    GraphicsItem *fitCircleAt(const QPointF &p);
+    // A particle analysis' objects replace the previous analysis' ones, as
+    // one step of the history.
+    void setParticles(const QVector<imaging::Particle> &particles);
+    // A picture-sized overlay (the threshold while it is adjusted), drawn
+    // over the picture but never into saved pictures; null for none.
+    void setAnalysisOverlay(const QImage &overlay);
+    const QImage &analysisOverlay() const { return m_analysisOverlay; }
+
     void showRuler(bool show);
     GraphicsMeasureItem *ruler() const { return m_ruler; }
     void removeRuler();
@@ -164,6 +183,8 @@ signals:
     void coorInfo(QPoint p, QColor c);
     // The picture now has another size (a new resolution or photo).
     void pictureSizeChanged(const QSize &size);
+    // A new picture (a live frame) is shown.
+    void pictureShown();
     void zoomImage(QImage image);
     // The list of shapes, a shape's points or the calibration changed: any
     // value or its real-unit reading may differ.
@@ -215,6 +236,7 @@ private:
     ShapeHistory m_history{HistoryLimit};
     int m_tool = Select;
     QImage m_picture;
+    QImage m_analysisOverlay;
     BDInfo m_calibration{QString(), 1.0, 4};
     bool m_measureEnabled = false;
     double m_scaleX = 1.0;

@@ -5,6 +5,7 @@
 #include "measure/circleshapes.h"
 #include "measure/geometry.h"
 #include "measure/lineshapes.h"
+#include "measure/particleshapes.h"
 #include "measure/textshapes.h"
 
 #include <QCache>
@@ -684,6 +685,7 @@ GraphicsItem *createShape(int type)
     case DoubleCircle: return new GraphicsDoubleCircleItem;
     case CircleLine: return new GraphicsCircleLineItem;
     case Text: return new GraphicsTextItem;
+    case Particle: return new GraphicsParticleItem;
     default: return nullptr;
     }
 }

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>An Kanten ausrichten</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Kreis anpassen</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Partikelanalyse</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -708,6 +723,46 @@ Ersetzen?</translation>
             <source>在窗口中显示结果</source>
             <translation>Ergebnisse in einem Fenster zeigen</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Fläche</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Umfang</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Äquivalentdurchmesser</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Max. Feret-Durchmesser</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Min. Feret-Durchmesser</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Rundheit</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Mittlerer Grauwert</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Anzahl</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Mittelwert</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Standardabweichung</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -738,6 +793,57 @@ Ersetzen?</translation>
         <message>
             <source>不保存</source>
             <translation>Nicht speichern</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analyse läuft…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 Partikel</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histogramm</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Äquivalentdurchmesser</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Partikelanalyse</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Dunkle Objekte auf hell</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Helle Objekte auf dunkel</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Automatische Schwelle (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Löcher füllen</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Mindestfläche (Pixel)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Partikel am Rand ausschließen</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analysieren</translation>
         </message>
     </context>
     <context>
@@ -1013,10 +1119,6 @@ Ersetzen?</translation>
             <translation>Bearbeiten</translation>
         </message>
         <message>
-            <source>%1 已 %2 秒没有画面</source>
-            <translation>Kein Bild von %1 seit %2 s</translation>
-        </message>
-        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
             <translation>Das Programm läuft bereits mit denselben Einstellungen; sein Fenster wurde in den Vordergrund geholt.
@@ -1047,16 +1149,20 @@ Ein weiteres Fenster schreibgeschützt öffnen? Ein schreibgeschütztes Fenster 
             <translation>In der Vierfachansicht ist keine Aufnahme möglich; wechseln Sie zuerst zur Einzelansicht.</translation>
         </message>
         <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>Die Einstellungen konnten nicht in %1 gespeichert werden; die Änderungen dieser Sitzung gehen verloren.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Kein Bild von %1 seit %2 s</translation>
+        </message>
+        <message>
             <source>录像意外停止，原因不明。</source>
             <translation>Die Aufnahme wurde unerwartet beendet, der Grund ist unbekannt.</translation>
         </message>
         <message>
             <source>录像已停止：%1</source>
             <translation>Die Aufnahme wurde beendet: %1</translation>
-        </message>
-        <message>
-            <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation>Die Einstellungen konnten nicht in %1 gespeichert werden; die Änderungen dieser Sitzung gehen verloren.</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Snap to edges</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Fit circle</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Particle analysis</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -708,6 +723,46 @@ Replace it?</translation>
             <source>在窗口中显示结果</source>
             <translation>Show results in a window</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Area</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Perimeter</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Equivalent diameter</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Max. Feret diameter</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Min. Feret diameter</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Circularity</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Mean grey</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Count</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Mean</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Standard deviation</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -738,6 +793,57 @@ Replace it?</translation>
         <message>
             <source>不保存</source>
             <translation>Don't Save</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analyzing…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 particles</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histogram</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Equivalent diameter</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Particle analysis</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Dark objects on light</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Light objects on dark</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Automatic threshold (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Fill holes</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Minimum area (pixels)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Exclude particles touching the edge</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analyze</translation>
         </message>
     </context>
     <context>
@@ -1013,10 +1119,6 @@ Replace it?</translation>
             <translation>Edit</translation>
         </message>
         <message>
-            <source>%1 已 %2 秒没有画面</source>
-            <translation>No picture from %1 for %2 s</translation>
-        </message>
-        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
             <translation>The program is already running with the same settings; its window was brought to the front.
@@ -1047,16 +1149,20 @@ Open another window read-only? A read-only window saves no settings.</translatio
             <translation>Recording is not possible in the four-tile view; switch to the single view first.</translation>
         </message>
         <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>The settings could not be saved to %1; this session's changes are lost.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>No picture from %1 for %2 s</translation>
+        </message>
+        <message>
             <source>录像意外停止，原因不明。</source>
             <translation>The recording stopped unexpectedly, for an unknown reason.</translation>
         </message>
         <message>
             <source>录像已停止：%1</source>
             <translation>The recording stopped: %1</translation>
-        </message>
-        <message>
-            <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation>The settings could not be saved to %1; this session's changes are lost.</translation>
         </message>
     </context>
     <context>

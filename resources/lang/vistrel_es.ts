@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Ajustar a los bordes</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Ajustar círculo</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Análisis de partículas</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -708,6 +723,46 @@
             <source>在窗口中显示结果</source>
             <translation>Mostrar resultados en una ventana</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Área</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Perímetro</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diámetro equivalente</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Diámetro de Feret máx.</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Diámetro de Feret mín.</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Circularidad</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Gris medio</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Cantidad</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Media</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Desviación estándar</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -738,6 +793,57 @@
         <message>
             <source>不保存</source>
             <translation>No guardar</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analizando…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 partículas</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histograma</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diámetro equivalente</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Análisis de partículas</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Objetos oscuros sobre claro</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Objetos claros sobre oscuro</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Umbral automático (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Rellenar huecos</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Área mínima (píxeles)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Excluir partículas en el borde</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analizar</translation>
         </message>
     </context>
     <context>
@@ -1013,10 +1119,6 @@
             <translation>Editar</translation>
         </message>
         <message>
-            <source>%1 已 %2 秒没有画面</source>
-            <translation>Sin imagen de %1 desde hace %2 s</translation>
-        </message>
-        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
             <translation>El programa ya se está ejecutando con la misma configuración; su ventana se ha traído al frente.
@@ -1047,16 +1149,20 @@
             <translation>No se puede grabar en la vista de cuatro paneles; cambie primero a la vista única.</translation>
         </message>
         <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>No se pudo guardar la configuración en %1; los cambios de esta sesión se pierden.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Sin imagen de %1 desde hace %2 s</translation>
+        </message>
+        <message>
             <source>录像意外停止，原因不明。</source>
             <translation>La grabación se detuvo inesperadamente por un motivo desconocido.</translation>
         </message>
         <message>
             <source>录像已停止：%1</source>
             <translation>La grabación se detuvo: %1</translation>
-        </message>
-        <message>
-            <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation>No se pudo guardar la configuración en %1; los cambios de esta sesión se pierden.</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Aimanter aux bords</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Ajuster un cercle</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Analyse de particules</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -708,6 +723,46 @@ Le remplacer ?</translation>
             <source>在窗口中显示结果</source>
             <translation>Afficher les résultats dans une fenêtre</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Surface</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Périmètre</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diamètre équivalent</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Diamètre de Feret max.</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Diamètre de Feret min.</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Circularité</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Gris moyen</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Moyenne</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Écart type</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -738,6 +793,57 @@ Le remplacer ?</translation>
         <message>
             <source>不保存</source>
             <translation>Ne pas enregistrer</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analyse en cours…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 particules</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histogramme</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diamètre équivalent</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Analyse de particules</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Objets sombres sur fond clair</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Objets clairs sur fond sombre</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Seuil automatique (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Remplir les trous</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Surface minimale (pixels)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Exclure les particules touchant le bord</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analyser</translation>
         </message>
     </context>
     <context>
@@ -1013,10 +1119,6 @@ Le remplacer ?</translation>
             <translation>Modifier</translation>
         </message>
         <message>
-            <source>%1 已 %2 秒没有画面</source>
-            <translation>Aucune image de %1 depuis %2 s</translation>
-        </message>
-        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
             <translation>Le programme est déjà lancé avec les mêmes réglages ; sa fenêtre a été mise au premier plan.
@@ -1047,16 +1149,20 @@ Ouvrir une autre fenêtre en lecture seule ? Une fenêtre en lecture seule n'enr
             <translation>Impossible d'enregistrer en vue à quatre cases ; passez d'abord à la vue unique.</translation>
         </message>
         <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>Les réglages n'ont pas pu être enregistrés dans %1 ; les modifications de cette session sont perdues.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Aucune image de %1 depuis %2 s</translation>
+        </message>
+        <message>
             <source>录像意外停止，原因不明。</source>
             <translation>L'enregistrement s'est arrêté de façon inattendue, pour une raison inconnue.</translation>
         </message>
         <message>
             <source>录像已停止：%1</source>
             <translation>L'enregistrement s'est arrêté : %1</translation>
-        </message>
-        <message>
-            <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation>Les réglages n'ont pas pu être enregistrés dans %1 ; les modifications de cette session sont perdues.</translation>
         </message>
     </context>
     <context>

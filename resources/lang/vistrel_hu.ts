@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Illesztés élekhez</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Kör illesztése</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Részecskeelemzés</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -708,6 +723,46 @@ Lecseréli?</translation>
             <source>在窗口中显示结果</source>
             <translation>Eredmények ablakban</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Terület</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Kerület</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Egyenértékű átmérő</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Max. Feret-átmérő</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Min. Feret-átmérő</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Kerekség</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Átlagos szürke</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Darabszám</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Átlag</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Szórás</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -738,6 +793,57 @@ Lecseréli?</translation>
         <message>
             <source>不保存</source>
             <translation>Nincs mentés</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Elemzés folyamatban…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 részecske</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Hisztogram</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Egyenértékű átmérő</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Részecskeelemzés</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Sötét tárgyak világoson</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Világos tárgyak sötéten</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Automatikus küszöb (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Lyukak kitöltése</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Legkisebb terület (képpont)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Szélen lévő részecskék kizárása</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Elemzés</translation>
         </message>
     </context>
     <context>
@@ -1013,10 +1119,6 @@ Lecseréli?</translation>
             <translation>Szerkesztés</translation>
         </message>
         <message>
-            <source>%1 已 %2 秒没有画面</source>
-            <translation>Nincs kép innen: %1, %2 másodperce</translation>
-        </message>
-        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
             <translation>A program már fut ugyanezekkel a beállításokkal; az ablaka előtérbe került.
@@ -1047,16 +1149,20 @@ Megnyit egy újabb, csak olvasható ablakot? A csak olvasható ablak nem ment be
             <translation>Négyes nézetben nem lehet felvételt készíteni; előbb váltson egyes nézetre.</translation>
         </message>
         <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>A beállításokat nem sikerült ide menteni: %1; a munkamenet változtatásai elvesznek.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Nincs kép innen: %1, %2 másodperce</translation>
+        </message>
+        <message>
             <source>录像意外停止，原因不明。</source>
             <translation>A felvétel váratlanul, ismeretlen okból leállt.</translation>
         </message>
         <message>
             <source>录像已停止：%1</source>
             <translation>A felvétel leállt: %1</translation>
-        </message>
-        <message>
-            <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation>A beállításokat nem sikerült ide menteni: %1; a munkamenet változtatásai elvesznek.</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Aggancia ai bordi</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Adatta cerchio</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Analisi delle particelle</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -708,6 +723,46 @@ Sostituirlo?</translation>
             <source>在窗口中显示结果</source>
             <translation>Mostra i risultati in una finestra</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Area</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Perimetro</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diametro equivalente</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Diametro di Feret max</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Diametro di Feret min</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Circolarità</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Grigio medio</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Numero</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Media</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Deviazione standard</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -738,6 +793,57 @@ Sostituirlo?</translation>
         <message>
             <source>不保存</source>
             <translation>Non salvare</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analisi in corso…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 particelle</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Istogramma</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diametro equivalente</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Analisi delle particelle</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Oggetti scuri su chiaro</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Oggetti chiari su scuro</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Soglia automatica (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Riempi i fori</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Area minima (pixel)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Escludi le particelle sul bordo</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analizza</translation>
         </message>
     </context>
     <context>
@@ -1013,10 +1119,6 @@ Sostituirlo?</translation>
             <translation>Modifica</translation>
         </message>
         <message>
-            <source>%1 已 %2 秒没有画面</source>
-            <translation>Nessuna immagine da %1 da %2 s</translation>
-        </message>
-        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
             <translation>Il programma è già in esecuzione con le stesse impostazioni; la sua finestra è stata portata in primo piano.
@@ -1047,16 +1149,20 @@ Aprire un'altra finestra in sola lettura? Una finestra in sola lettura non salva
             <translation>Non è possibile registrare nella vista a quattro riquadri; passare prima alla vista singola.</translation>
         </message>
         <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>Non è stato possibile salvare le impostazioni in %1; le modifiche di questa sessione sono perse.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Nessuna immagine da %1 da %2 s</translation>
+        </message>
+        <message>
             <source>录像意外停止，原因不明。</source>
             <translation>La registrazione si è interrotta inaspettatamente, per motivo sconosciuto.</translation>
         </message>
         <message>
             <source>录像已停止：%1</source>
             <translation>La registrazione si è interrotta: %1</translation>
-        </message>
-        <message>
-            <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation>Non è stato possibile salvare le impostazioni in %1; le modifiche di questa sessione sono perse.</translation>
         </message>
     </context>
     <context>

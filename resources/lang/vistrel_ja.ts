@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>エッジにスナップ</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>円フィット</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>粒子解析</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -708,6 +723,46 @@
             <source>在窗口中显示结果</source>
             <translation>結果をウィンドウで表示</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>面積</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>周長</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>等価直径</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>最大フェレ径</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>最小フェレ径</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>円形度</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>平均グレー値</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>個数</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>平均値</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>標準偏差</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -738,6 +793,57 @@
         <message>
             <source>不保存</source>
             <translation>保存しない</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>解析中…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 個の粒子</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>ヒストグラム</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>等価直径</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>粒子解析</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>明るい背景に暗い物体</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>暗い背景に明るい物体</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>自動しきい値 (大津)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>穴を埋める</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>最小面積 (ピクセル)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>端に接する粒子を除外</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>解析</translation>
         </message>
     </context>
     <context>
@@ -1013,10 +1119,6 @@
             <translation>編集</translation>
         </message>
         <message>
-            <source>%1 已 %2 秒没有画面</source>
-            <translation>%1 から %2 秒間映像がありません</translation>
-        </message>
-        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
             <translation>プログラムは同じ設定ですでに実行中です。そのウィンドウを前面に表示しました。
@@ -1047,16 +1149,20 @@
             <translation>4 画面表示では録画できません。先に 1 画面表示に切り替えてください。</translation>
         </message>
         <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>設定を %1 に保存できませんでした。今回の変更は失われます。</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>%1 から %2 秒間映像がありません</translation>
+        </message>
+        <message>
             <source>录像意外停止，原因不明。</source>
             <translation>録画が予期せず停止しました。原因は不明です。</translation>
         </message>
         <message>
             <source>录像已停止：%1</source>
             <translation>録画が停止しました：%1</translation>
-        </message>
-        <message>
-            <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation>設定を %1 に保存できませんでした。今回の変更は失われます。</translation>
         </message>
     </context>
     <context>

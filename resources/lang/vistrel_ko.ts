@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>가장자리에 맞추기</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>원 맞춤</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>입자 분석</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -708,6 +723,46 @@
             <source>在窗口中显示结果</source>
             <translation>결과를 창에 표시</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>면적</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>둘레</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>등가 지름</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>최대 페렛 지름</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>최소 페렛 지름</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>원형도</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>평균 회색값</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>개수</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>평균</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>표준편차</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -738,6 +793,57 @@
         <message>
             <source>不保存</source>
             <translation>저장 안 함</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>분석 중…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>입자 %1개</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>히스토그램</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>등가 지름</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>입자 분석</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>밝은 배경의 어두운 물체</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>어두운 배경의 밝은 물체</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>자동 임계값 (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>구멍 채우기</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>최소 면적 (픽셀)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>가장자리에 닿는 입자 제외</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>분석</translation>
         </message>
     </context>
     <context>
@@ -1013,10 +1119,6 @@
             <translation>편집</translation>
         </message>
         <message>
-            <source>%1 已 %2 秒没有画面</source>
-            <translation>%1에서 %2초 동안 화면이 없습니다</translation>
-        </message>
-        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
             <translation>프로그램이 같은 설정으로 이미 실행 중이며 그 창을 앞으로 가져왔습니다.
@@ -1047,16 +1149,20 @@
             <translation>4분할 화면에서는 녹화할 수 없습니다. 먼저 단일 화면으로 전환하십시오.</translation>
         </message>
         <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>설정을 %1에 저장하지 못했습니다. 이번 변경 사항은 손실됩니다.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>%1에서 %2초 동안 화면이 없습니다</translation>
+        </message>
+        <message>
             <source>录像意外停止，原因不明。</source>
             <translation>녹화가 알 수 없는 이유로 예기치 않게 중지되었습니다.</translation>
         </message>
         <message>
             <source>录像已停止：%1</source>
             <translation>녹화가 중지되었습니다: %1</translation>
-        </message>
-        <message>
-            <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation>설정을 %1에 저장하지 못했습니다. 이번 변경 사항은 손실됩니다.</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="lt" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Pritraukti prie kraštų</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Pritaikyti apskritimą</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Dalelių analizė</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -708,6 +723,46 @@ Pakeisti?</translation>
             <source>在窗口中显示结果</source>
             <translation>Rodyti rezultatus lange</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Plotas</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Perimetras</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Ekvivalentinis skersmuo</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Didž. Fereto skersmuo</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Maž. Fereto skersmuo</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Apskritumas</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Vidutinė pilka</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Skaičius</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Vidurkis</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Standartinis nuokrypis</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -738,6 +793,57 @@ Pakeisti?</translation>
         <message>
             <source>不保存</source>
             <translation>Neįrašyti</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analizuojama…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>Dalelių: %1</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histograma</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Ekvivalentinis skersmuo</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Dalelių analizė</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Tamsūs objektai šviesiame fone</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Šviesūs objektai tamsiame fone</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Automatinis slenkstis (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Užpildyti skyles</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Mažiausias plotas (pikseliai)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Neįtraukti dalelių prie krašto</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analizuoti</translation>
         </message>
     </context>
     <context>
@@ -1013,10 +1119,6 @@ Pakeisti?</translation>
             <translation>Redaguoti</translation>
         </message>
         <message>
-            <source>%1 已 %2 秒没有画面</source>
-            <translation>Nėra vaizdo iš %1 jau %2 s</translation>
-        </message>
-        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
             <translation>Programa jau veikia su tais pačiais nustatymais; jos langas iškeltas į priekį.
@@ -1047,16 +1149,20 @@ Atverti dar vieną langą tik skaitymui? Toks langas nustatymų neįrašo.</tran
             <translation>Keturių langelių rodinyje įrašyti negalima; pirmiausia perjunkite į vieno vaizdo rodinį.</translation>
         </message>
         <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>Nepavyko įrašyti nustatymų į %1; šios sesijos pakeitimai prarasti.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Nėra vaizdo iš %1 jau %2 s</translation>
+        </message>
+        <message>
             <source>录像意外停止，原因不明。</source>
             <translation>Įrašymas netikėtai sustojo dėl nežinomos priežasties.</translation>
         </message>
         <message>
             <source>录像已停止：%1</source>
             <translation>Įrašymas sustojo: %1</translation>
-        </message>
-        <message>
-            <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation>Nepavyko įrašyti nustatymų į %1; šios sesijos pakeitimai prarasti.</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Uitlijnen op randen</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Cirkel passen</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Deeltjesanalyse</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -708,6 +723,46 @@ Vervangen?</translation>
             <source>在窗口中显示结果</source>
             <translation>Resultaten in een venster tonen</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Oppervlakte</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Omtrek</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Equivalente diameter</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Max. Feret-diameter</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Min. Feret-diameter</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Rondheid</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Gemiddeld grijs</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Aantal</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Gemiddelde</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Standaardafwijking</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -738,6 +793,57 @@ Vervangen?</translation>
         <message>
             <source>不保存</source>
             <translation>Niet opslaan</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Bezig met analyseren…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 deeltjes</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histogram</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Equivalente diameter</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Deeltjesanalyse</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Donkere objecten op licht</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Lichte objecten op donker</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Automatische drempel (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Gaten vullen</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Minimale oppervlakte (pixels)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Deeltjes aan de rand uitsluiten</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analyseren</translation>
         </message>
     </context>
     <context>
@@ -1013,10 +1119,6 @@ Vervangen?</translation>
             <translation>Bewerken</translation>
         </message>
         <message>
-            <source>%1 已 %2 秒没有画面</source>
-            <translation>Geen beeld van %1 sinds %2 s</translation>
-        </message>
-        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
             <translation>Het programma draait al met dezelfde instellingen; het venster is naar voren gehaald.
@@ -1047,16 +1149,20 @@ Nog een venster alleen-lezen openen? Een alleen-lezen venster slaat geen instell
             <translation>Opnemen is niet mogelijk in de weergave met vier vakken; schakel eerst naar de enkele weergave.</translation>
         </message>
         <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>De instellingen konden niet in %1 worden opgeslagen; de wijzigingen van deze sessie gaan verloren.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Geen beeld van %1 sinds %2 s</translation>
+        </message>
+        <message>
             <source>录像意外停止，原因不明。</source>
             <translation>De opname is onverwacht gestopt, om onbekende reden.</translation>
         </message>
         <message>
             <source>录像已停止：%1</source>
             <translation>De opname is gestopt: %1</translation>
-        </message>
-        <message>
-            <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation>De instellingen konden niet in %1 worden opgeslagen; de wijzigingen van deze sessie gaan verloren.</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Przyciągaj do krawędzi</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Dopasuj okrąg</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Analiza cząstek</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -708,6 +723,46 @@ Zastąpić go?</translation>
             <source>在窗口中显示结果</source>
             <translation>Pokaż wyniki w oknie</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Powierzchnia</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Obwód</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Średnica zastępcza</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Maks. średnica Fereta</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Min. średnica Fereta</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Kolistość</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Średnia szarość</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Liczba</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Średnia</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Odchylenie standardowe</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -738,6 +793,57 @@ Zastąpić go?</translation>
         <message>
             <source>不保存</source>
             <translation>Nie zapisuj</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analizowanie…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>Cząstek: %1</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histogram</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Średnica zastępcza</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Analiza cząstek</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Ciemne obiekty na jasnym</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Jasne obiekty na ciemnym</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Próg automatyczny (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Wypełnij dziury</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Minimalna powierzchnia (piksele)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Pomiń cząstki przy krawędzi</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analizuj</translation>
         </message>
     </context>
     <context>
@@ -1013,10 +1119,6 @@ Zastąpić go?</translation>
             <translation>Edytuj</translation>
         </message>
         <message>
-            <source>%1 已 %2 秒没有画面</source>
-            <translation>Brak obrazu z %1 od %2 s</translation>
-        </message>
-        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
             <translation>Program już działa z tymi samymi ustawieniami; jego okno przeniesiono na wierzch.
@@ -1047,16 +1149,20 @@ Otworzyć kolejne okno tylko do odczytu? Okno tylko do odczytu nie zapisuje usta
             <translation>W widoku czterech okien nie można nagrywać; najpierw przełącz na widok pojedynczy.</translation>
         </message>
         <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>Nie udało się zapisać ustawień w %1; zmiany z tej sesji przepadły.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Brak obrazu z %1 od %2 s</translation>
+        </message>
+        <message>
             <source>录像意外停止，原因不明。</source>
             <translation>Nagrywanie nieoczekiwanie zatrzymało się z nieznanego powodu.</translation>
         </message>
         <message>
             <source>录像已停止：%1</source>
             <translation>Nagrywanie zatrzymało się: %1</translation>
-        </message>
-        <message>
-            <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation>Nie udało się zapisać ustawień w %1; zmiany z tej sesji przepadły.</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Ajustar às bordas</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Ajustar círculo</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Análise de partículas</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -708,6 +723,46 @@ Substituí-lo?</translation>
             <source>在窗口中显示结果</source>
             <translation>Mostrar resultados numa janela</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Área</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Perímetro</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diâmetro equivalente</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Diâmetro de Feret máx.</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Diâmetro de Feret mín.</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Circularidade</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Cinza médio</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Quantidade</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Média</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Desvio padrão</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -738,6 +793,57 @@ Substituí-lo?</translation>
         <message>
             <source>不保存</source>
             <translation>Não salvar</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analisando…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 partículas</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histograma</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diâmetro equivalente</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Análise de partículas</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Objetos escuros sobre claro</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Objetos claros sobre escuro</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Limiar automático (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Preencher furos</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Área mínima (pixels)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Excluir partículas na borda</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analisar</translation>
         </message>
     </context>
     <context>
@@ -1013,10 +1119,6 @@ Substituí-lo?</translation>
             <translation>Editar</translation>
         </message>
         <message>
-            <source>%1 已 %2 秒没有画面</source>
-            <translation>Sem imagem de %1 há %2 s</translation>
-        </message>
-        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
             <translation>O programa já está em execução com as mesmas configurações; sua janela foi trazida para a frente.
@@ -1047,16 +1149,20 @@ Abrir outra janela somente leitura? Uma janela somente leitura não salva config
             <translation>Não é possível gravar na visualização de quatro quadros; mude primeiro para a visualização única.</translation>
         </message>
         <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>Não foi possível salvar as configurações em %1; as alterações desta sessão foram perdidas.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Sem imagem de %1 há %2 s</translation>
+        </message>
+        <message>
             <source>录像意外停止，原因不明。</source>
             <translation>A gravação parou inesperadamente, por motivo desconhecido.</translation>
         </message>
         <message>
             <source>录像已停止：%1</source>
             <translation>A gravação parou: %1</translation>
-        </message>
-        <message>
-            <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation>Não foi possível salvar as configurações em %1; as alterações desta sessão foram perdidas.</translation>
         </message>
     </context>
     <context>

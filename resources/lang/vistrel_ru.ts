@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Привязка к краям</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Вписать окружность</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Анализ частиц</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -708,6 +723,46 @@
             <source>在窗口中显示结果</source>
             <translation>Показать результаты в окне</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Площадь</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Периметр</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Эквивалентный диаметр</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Макс. диаметр Ферета</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Мин. диаметр Ферета</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Округлость</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Средний уровень серого</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Количество</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Среднее</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Стандартное отклонение</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -738,6 +793,57 @@
         <message>
             <source>不保存</source>
             <translation>Не сохранять</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Анализ…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>Частиц: %1</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Гистограмма</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Эквивалентный диаметр</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Анализ частиц</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Тёмные объекты на светлом</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Светлые объекты на тёмном</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Автоматический порог (Оцу)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Заполнить отверстия</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Минимальная площадь (пиксели)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Исключить частицы у края</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Анализировать</translation>
         </message>
     </context>
     <context>
@@ -1013,10 +1119,6 @@
             <translation>Изменить</translation>
         </message>
         <message>
-            <source>%1 已 %2 秒没有画面</source>
-            <translation>Нет изображения от %1 уже %2 с</translation>
-        </message>
-        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
             <translation>Программа уже запущена с теми же настройками; её окно выведено на передний план.
@@ -1047,16 +1149,20 @@
             <translation>В режиме четырёх окон запись невозможна; сначала переключитесь на одно окно.</translation>
         </message>
         <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>Не удалось сохранить настройки в %1; изменения этого сеанса потеряны.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Нет изображения от %1 уже %2 с</translation>
+        </message>
+        <message>
             <source>录像意外停止，原因不明。</source>
             <translation>Запись неожиданно остановилась по неизвестной причине.</translation>
         </message>
         <message>
             <source>录像已停止：%1</source>
             <translation>Запись остановлена: %1</translation>
-        </message>
-        <message>
-            <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation>Не удалось сохранить настройки в %1; изменения этого сеанса потеряны.</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Прив'язка до країв</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Вписати коло</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Аналіз частинок</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -708,6 +723,46 @@
             <source>在窗口中显示结果</source>
             <translation>Показати результати у вікні</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Площа</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Периметр</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Еквівалентний діаметр</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Макс. діаметр Ферета</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Мін. діаметр Ферета</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Округлість</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Середній рівень сірого</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Кількість</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Середнє</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Стандартне відхилення</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -738,6 +793,57 @@
         <message>
             <source>不保存</source>
             <translation>Не зберігати</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Аналіз…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>Частинок: %1</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Гістограма</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Еквівалентний діаметр</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Аналіз частинок</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Темні об'єкти на світлому</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Світлі об'єкти на темному</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Автоматичний поріг (Оцу)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Заповнити отвори</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Мінімальна площа (пікселі)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Виключити частинки біля краю</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Аналізувати</translation>
         </message>
     </context>
     <context>
@@ -1013,10 +1119,6 @@
             <translation>Змінити</translation>
         </message>
         <message>
-            <source>%1 已 %2 秒没有画面</source>
-            <translation>Немає зображення від %1 уже %2 с</translation>
-        </message>
-        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
             <translation>Програма вже працює з тими самими налаштуваннями; її вікно виведено наперед.
@@ -1047,16 +1149,20 @@
             <translation>У режимі чотирьох вікон запис неможливий; спершу перемкніться на одне вікно.</translation>
         </message>
         <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>Не вдалося зберегти налаштування в %1; зміни цього сеансу втрачено.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Немає зображення від %1 уже %2 с</translation>
+        </message>
+        <message>
             <source>录像意外停止，原因不明。</source>
             <translation>Запис несподівано зупинився з невідомої причини.</translation>
         </message>
         <message>
             <source>录像已停止：%1</source>
             <translation>Запис зупинено: %1</translation>
-        </message>
-        <message>
-            <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation>Не вдалося зберегти налаштування в %1; зміни цього сеансу втрачено.</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>吸附邊緣</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>擬合圓</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>顆粒分析</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -708,6 +723,46 @@
             <source>在窗口中显示结果</source>
             <translation>在視窗中顯示結果</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>面積</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>周長</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>等效直徑</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>最大費雷特徑</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>最小費雷特徑</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>圓度</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>平均灰度</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>數量</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>平均值</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>標準差</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -738,6 +793,57 @@
         <message>
             <source>不保存</source>
             <translation>不儲存</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>分析中…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 個顆粒</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>直方圖</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>等效直徑</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>顆粒分析</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>暗物體，亮背景</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>亮物體，暗背景</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>自動閾值 (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>填充孔洞</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>最小面積 (像素)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>排除接觸邊緣的顆粒</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>分析</translation>
         </message>
     </context>
     <context>
@@ -1013,10 +1119,6 @@
             <translation>編輯</translation>
         </message>
         <message>
-            <source>%1 已 %2 秒没有画面</source>
-            <translation>%1 已 %2 秒沒有畫面</translation>
-        </message>
-        <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
             <translation>程式已在執行（使用同一設定），已將其視窗置於最前。
@@ -1047,16 +1149,20 @@
             <translation>四畫面中無法錄影，請先切換到單畫面。</translation>
         </message>
         <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation>設定未能儲存到 %1，本次的變更已遺失。</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>%1 已 %2 秒沒有畫面</translation>
+        </message>
+        <message>
             <source>录像意外停止，原因不明。</source>
             <translation>錄影意外停止，原因不明。</translation>
         </message>
         <message>
             <source>录像已停止：%1</source>
             <translation>錄影已停止：%1</translation>
-        </message>
-        <message>
-            <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation>設定未能儲存到 %1，本次的變更已遺失。</translation>
         </message>
     </context>
     <context>
