@@ -6,6 +6,7 @@
 #include "app/fullscreenmode.h"
 #include "app/languages.h"
 #include "app/languageswitcher.h"
+#include "app/mosaicbuilder.h"
 #include "app/photocapture.h"
 #include "app/recordingcontroller.h"
 #include "app/scalebarmenu.h"
@@ -126,6 +127,8 @@ Vistrel::Vistrel(QWidget *parent)
     m_session = new CameraSession(this, ui, &m_settings, m_store, m_panel, m_recording, this);
     m_photos = new PhotoCapture(this, ui, m_session, m_scene, m_store, &m_settings);
     m_photos->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
+    m_mosaic = new MosaicBuilder(this, ui, m_session, m_scene, m_store, &m_settings);
+    m_mosaic->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
     for (int i = 0; i < AppSettings::kTileCount; ++i) {
         tile(i)->setIndex(i);
         tile(i)->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -146,6 +149,8 @@ Vistrel::Vistrel(QWidget *parent)
                            ui->btnOpenDir, ui->btnSetting, ui->btnCalib, ui->btnZoom})
         m_iconHelp->setIcon(b, b->objectName());
     m_iconHelp->setSelected(ui->btnSetting, true);
+    m_iconHelp->setIcon(m_mosaic->button(), QStringLiteral("btnMosaic"));
+    connect(m_fileOps, &FileOperations::stitchRequested, m_mosaic, &MosaicBuilder::stitchFiles);
     connectForm();
 
     // The settings, then the cameras.
@@ -686,6 +691,7 @@ void Vistrel::retranslate()
     m_languages->retranslate();
     m_panel->retranslate();
     m_fullScreen->retranslate();
+    m_mosaic->retranslate();
     if (auto *keys = findChild<Shortcuts *>())
         keys->retranslate();
     // The status line's words too, without waiting for the next frame.

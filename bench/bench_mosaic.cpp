@@ -1,6 +1,6 @@
 // Mosaic placement against the truth: generated fields on 3 x 3 and 5 x 5
 // grids, beside OpenCV's own stitcher (SCANS mode) on the same fields.
-//   bench_mosaic [--no-opencv] [--threads=N]
+//   bench_mosaic [--no-opencv] [--threads=N] [--only=GRID,OVERLAP]
 #include "imaging/mosaic.h"
 #include "tests/common/mosaicfields.h"
 
@@ -114,17 +114,15 @@ Run runOpenCv(const mosaicfields::Fields &f)
         r.note = QStringLiteral("kept %1 of %2 fields").arg(used.size()).arg(f.images.size());
         return r;
     }
-    const double scale = 1.0 / stitcher->registrationResol() > 0 ? 1.0 : 1.0;
-    Q_UNUSED(scale);
-    // The transforms are in the work scale's pixels: find it from the fields'
-    // own size against the focal length the estimator used (1 for affine).
+    // The transforms are in the registration scale's pixels.
     QVector<QPointF> found(int(used.size())), truth(int(used.size()));
     const double workScale = std::min(1.0, std::sqrt(stitcher->registrationResol() * 1e6 / double(images[0].size().area())));
     for (size_t i = 0; i < used.size(); ++i) {
         cv::Mat R;
         cams[i].R.convertTo(R, CV_64F);
-        const cv::Mat H = cams[i].K() * R;
-        // Where the field's origin lands, in full pixels.
+        // R maps the mosaic to the field: the field's origin is where its
+        // inverse sends 0, 0, in registration pixels.
+        const cv::Mat H = (cams[i].K() * R).inv();
         found[int(i)] = QPointF(H.at<double>(0, 2) / H.at<double>(2, 2) / workScale,
                                 H.at<double>(1, 2) / H.at<double>(2, 2) / workScale);
         truth[int(i)] = f.truth[used[i]];
@@ -157,7 +155,10 @@ int main(int argc, char **argv)
         int n;
         double overlap;
     };
-    const Case cases[] = {{3, 0.10}, {3, 0.20}, {3, 0.30}, {5, 0.10}, {5, 0.20}, {5, 0.30}};
+    QVector<Case> cases{{3, 0.10}, {3, 0.20}, {3, 0.30}, {5, 0.10}, {5, 0.20}, {5, 0.30}};
+    for (const QString &a : args)
+        if (a.startsWith(QLatin1String("--only=")))  // e.g. --only=3,0.3
+            cases = {{a.mid(7).section(',', 0, 0).toInt(), a.mid(7).section(',', 1, 1).toDouble()}};
     for (const Case &c : cases) {
         mosaicfields::Grid g;
         g.cols = g.rows = c.n;
