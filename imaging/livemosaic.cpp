@@ -24,8 +24,11 @@ bool hasPair(const QVector<FieldPair> &pairs, int a, int b)
 
 double LiveMosaic::sharpness(const cv::Mat &grey) const
 {
-    cv::Mat lap;
-    cv::Laplacian(grey, lap, CV_32F);
+    // At half size: a sub-pixel place softens the finest detail, motion
+    // smears far more than that.
+    cv::Mat half, lap;
+    cv::pyrDown(grey, half);
+    cv::Laplacian(half, lap, CV_32F);
     cv::Scalar mean, sd;
     cv::meanStdDev(lap, mean, sd);
     return sd[0] * sd[0];
@@ -75,7 +78,6 @@ LiveMosaic::Update LiveMosaic::add(const QImage &frame)
         m_smallScale = double(grey.cols) / small.cols;
         m_fields.append(own);
         m_greys.append(grey);
-        m_sharpness.append(sharpness(small));
         m_positions.append(cv::Point2d(0, 0));
         m_lastSmall = small;
         m_view = cv::Point2d(0, 0);
@@ -166,13 +168,18 @@ LiveMosaic::Update LiveMosaic::add(const QImage &frame)
         return u;
     }
 
-    // Far enough for a new field: only a sharp one, taken while slow.
-    std::vector<double> taken(m_sharpness.begin(), m_sharpness.end());
-    std::nth_element(taken.begin(), taken.begin() + long(taken.size() / 2), taken.end());
-    const double typical = taken[taken.size() / 2];
-    if (sharpness(small) < m_options.blurRatio * typical || speed > 0.08) {
-        u.event = Event::Blurred;
-        return u;
+    // Far enough for a new field: only a sharp one, taken while slow. Sharp
+    // against the same ground in the field it overlaps, whatever the
+    // specimen's own detail there.
+    {
+        const cv::Point id(int(std::lround(onBest->shift.x)), int(std::lround(onBest->shift.y)));
+        const cv::Rect inField = cv::Rect(id.x, id.y, fs.width(), fs.height()) & cv::Rect(0, 0, fs.width(), fs.height());
+        const double before = sharpness(m_greys[best](inField));
+        const double now = sharpness(grey(inField - id));
+        if (now < m_options.blurRatio * before || speed > 0.08) {
+            u.event = Event::Blurred;
+            return u;
+        }
     }
     const QSize extent = extentWith(m_view);
     if (mosaicBytes(extent) > memoryAllowance(m_options.mosaic)) {
@@ -183,7 +190,6 @@ LiveMosaic::Update LiveMosaic::add(const QImage &frame)
     const int index = m_fields.size();
     m_fields.append(own);
     m_greys.append(grey);
-    m_sharpness.append(sharpness(small));
     m_positions.append(m_view);
     FieldPair first = *onBest;
     first.a = best;

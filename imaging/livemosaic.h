@@ -26,7 +26,8 @@ public:
         double addBelow = 0.7;
         // Placing a frame needs at least this share of overlap with a field.
         double minOverlap = 0.15;
-        // Blurred: sharper fields were this many times as sharp.
+        // Blurred: under this share of the sharpness the field it overlaps
+        // has over the same ground.
         double blurRatio = 0.55;
         MosaicOptions mosaic;
     };
@@ -73,7 +74,6 @@ private:
     Options m_options;
     QVector<QImage> m_fields;
     QVector<cv::Mat> m_greys;
-    QVector<double> m_sharpness;
     QVector<cv::Point2d> m_positions;
     QVector<FieldPair> m_pairs;
     cv::Mat m_lastSmall;
