@@ -101,11 +101,16 @@ public:
     {
     }
 
-    void reset() { m_live = std::make_unique<imaging::LiveMosaic>(); }
+    void reset()
+    {
+        m_live = std::make_unique<imaging::LiveMosaic>();
+        m_last = QImage();
+    }
 
     void frame(const QImage &frame)
     {
         if (m_live) {
+            m_last = frame;
             const imaging::LiveMosaic::Update u = m_live->add(frame);
             const int event = int(u.event);
             post([=](MosaicBuilder *g) { g->onTracked(event, u.view, u.fields, u.neededBytes); });
@@ -132,6 +137,10 @@ public:
             report(o);
             return;
         }
+        // The view where the stage stopped belongs in it too.
+        if (!m_last.isNull())
+            m_live->add(m_last, 0.95);
+        m_last = QImage();
         const imaging::Composed c = m_live->finish(progress(0, 100));
         m_live.reset();
         save(c.image, c.neededBytes, c.cancelled, path, calibration, &o);
@@ -245,6 +254,7 @@ private:
     std::shared_ptr<std::atomic<bool>> m_idle;
     std::shared_ptr<std::atomic<bool>> m_cancel;
     std::unique_ptr<imaging::LiveMosaic> m_live;
+    QImage m_last; // the latest frame seen
 };
 
 MosaicBuilder::MosaicBuilder(QWidget *window, Ui::VistrelClass *ui_, CameraSession *session, CameraScene *scene,

@@ -57,7 +57,7 @@ void LiveMosaic::solve()
     m_pairs = placement.used;
 }
 
-LiveMosaic::Update LiveMosaic::add(const QImage &frame)
+LiveMosaic::Update LiveMosaic::add(const QImage &frame, double addBelow)
 {
     Update u;
     if (frame.isNull() || (!m_fields.isEmpty() && frame.size() != fieldSize())) {
@@ -141,7 +141,7 @@ LiveMosaic::Update LiveMosaic::add(const QImage &frame)
             overlapping.append(j);
     }
 
-    if (most >= m_options.addBelow) {
+    if (most >= (addBelow > 0 ? addBelow : m_options.addBelow)) {
         // Covered ground: the frame may link fields that were not linked yet.
         bool linked = false;
         for (int j : overlapping) {

@@ -54,7 +54,9 @@ public:
     explicit LiveMosaic(const Options &options) : m_options(options) {}
 
     // One frame (any size the first one had; RGB32). The first becomes field 0.
-    Update add(const QImage &frame);
+    // addBelow overrides the option's (the last view before finishing is
+    // taken unless a field already shows nearly all of it).
+    Update add(const QImage &frame, double addBelow = -1);
 
     int fieldCount() const { return m_fields.size(); }
     const QVector<QImage> &fields() const { return m_fields; }
