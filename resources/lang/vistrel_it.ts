@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Scrivi anche le misure (CSV) accanto all'immagine salvata</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>File di calibrazione</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -278,6 +282,10 @@
             <source>写入失败：%1（%2）</source>
             <translation>Scrittura non riuscita: %1 (%2)</translation>
         </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>La cartella non è scrivibile: %1 (impossibile crearla in %2)</translation>
+        </message>
     </context>
     <context>
         <name>FileBrowser</name>
@@ -308,6 +316,10 @@
         <message>
             <source>排序</source>
             <translation>Ordina</translation>
+        </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -429,8 +441,103 @@ Sostituirlo?</translation>
             <translation>Impossibile aprire il file.</translation>
         </message>
         <message>
+            <source>照片和视频</source>
+            <translation>Foto e video</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Foto</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Tutti i file</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importa</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
             <source>拼接</source>
             <translation>Unisci</translation>
+        </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Il dispositivo non è avviato.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -454,6 +561,14 @@ Sostituirlo?</translation>
         <message>
             <source>网站：</source>
             <translation>Sito web:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Informazioni su Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Questo programma usa le seguenti librerie open source:</translation>
         </message>
     </context>
     <context>
@@ -493,6 +608,14 @@ Sostituirlo?</translation>
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>Non è possibile sovrascrivere l'immagine originale in modifica; scegliere un altro nome di file.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Foto</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Impossibile aprire il file.</translation>
         </message>
     </context>
     <context>
@@ -540,6 +663,14 @@ Sostituirlo?</translation>
         <message>
             <source>复制</source>
             <translation>Copia</translation>
+        </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>Tabella CSV</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Mostra i risultati in una finestra</translation>
         </message>
     </context>
     <context>
@@ -789,6 +920,10 @@ Sostituirlo?</translation>
             <source>键盘快捷键</source>
             <translation>Scorciatoie da tastiera</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Annulla</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -883,6 +1018,51 @@ Sostituirlo?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>È in corso una registrazione. La vista a quattro riquadri richiede di fermarla. Fermare la registrazione?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Non modificabile durante la registrazione; interrompi prima la registrazione.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Schermo intero</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Modifica</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1178,6 +1358,10 @@ Sostituirlo?</translation>
         <message>
             <source>摄像头驱动准许的帧率</source>
             <translation>Frequenza fotogrammi concessa dal driver della fotocamera</translation>
+        </message>
+        <message>
+            <source>对焦</source>
+            <translation>Messa a fuoco</translation>
         </message>
     </context>
     <context>

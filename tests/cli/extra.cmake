@@ -1,5 +1,5 @@
-# The stitch tool runs as the program itself, without a display.
-if(TARGET tst_stitchcli)
-    add_dependencies(tst_stitchcli vistrel)
-    target_compile_definitions(tst_stitchcli PRIVATE VISTREL_EXE="$<TARGET_FILE:vistrel>")
-endif()
+# The command-line tools are run as the program itself.
+add_dependencies(tst_findscale vistrel)
+target_compile_definitions(tst_findscale PRIVATE VISTREL_EXE="$<TARGET_FILE:vistrel>")
+add_dependencies(tst_stitchcli vistrel)
+target_compile_definitions(tst_stitchcli PRIVATE VISTREL_EXE="$<TARGET_FILE:vistrel>")
