@@ -1,6 +1,7 @@
 // Mosaic placement against the truth: generated fields on 3 x 3 and 5 x 5
 // grids, beside OpenCV's own stitcher (SCANS mode) on the same fields.
 //   bench_mosaic [--no-opencv] [--threads=N] [--only=GRID,OVERLAP]
+#include "imaging/livemosaic.h"
 #include "imaging/mosaic.h"
 #include "tests/common/mosaicfields.h"
 
@@ -11,6 +12,7 @@
 #include <opencv2/stitching.hpp>
 
 #include <cstdio>
+#include <numeric>
 
 #include <sys/resource.h>
 
@@ -135,6 +137,46 @@ Run runOpenCv(const mosaicfields::Fields &f)
     return r;
 }
 
+// The live mosaic's work per frame: 640 x 480 frames of a stage moving
+// 8 px a frame across a slide and back, as the worker thread gets them.
+void runLive()
+{
+    const QSize field(640, 480);
+    const cv::Mat slide = mosaicfields::specimen(QSize(2600, 1000), 11);
+    imaging::LiveMosaic live;
+    QVector<double> ms;
+    int added = 0, lost = 0;
+    auto frameAt = [&](double x, double y) {
+        cv::Mat view, bgra;
+        const cv::Mat shift = (cv::Mat_<double>(2, 3) << 1, 0, x, 0, 1, y);
+        cv::warpAffine(slide, view, shift, cv::Size(field.width(), field.height()), cv::INTER_LINEAR | cv::WARP_INVERSE_MAP);
+        cv::cvtColor(view, bgra, cv::COLOR_BGR2BGRA);
+        QImage img(field, QImage::Format_RGB32);
+        for (int r = 0; r < img.height(); ++r)
+            memcpy(img.scanLine(r), bgra.ptr(r), size_t(img.width()) * 4);
+        return img;
+    };
+    QVector<QPointF> path;
+    for (double x = 40; x <= 1900; x += 8)
+        path.append(QPointF(x, 200 + 0.05 * x));
+    for (int i = path.size() - 1; i >= 0; --i)
+        path.append(path[i] + QPointF(0, 160));
+    for (const QPointF &p : path) {
+        const QImage frame = frameAt(p.x(), p.y());
+        QElapsedTimer t;
+        t.start();
+        const imaging::LiveMosaic::Update u = live.add(frame);
+        ms.append(t.nsecsElapsed() / 1e6);
+        added += u.event == imaging::LiveMosaic::Event::Added;
+        lost += u.event == imaging::LiveMosaic::Event::Lost;
+    }
+    std::sort(ms.begin(), ms.end());
+    const double mean = std::accumulate(ms.begin(), ms.end(), 0.0) / ms.size();
+    printf("\nlive, 640 x 480 frames: %d frames, %d fields, %d not placed; per frame mean %.1f ms, "
+           "95th percentile %.1f ms, max %.1f ms (15 fps leaves 66.7 ms)\n",
+           int(ms.size()), added, lost, mean, ms[int(ms.size() * 0.95)], ms.last());
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -178,5 +220,6 @@ int main(int argc, char **argv)
             fflush(stdout);
         }
     }
+    runLive();
     return 0;
 }
