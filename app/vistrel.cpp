@@ -6,6 +6,7 @@
 #include "app/fullscreenmode.h"
 #include "app/languages.h"
 #include "app/languageswitcher.h"
+#include "app/mosaicbuilder.h"
 #include "app/photocapture.h"
 #include "app/recordingcontroller.h"
 #include "app/flatfieldcontrol.h"
@@ -156,6 +157,8 @@ Vistrel::Vistrel(QWidget *parent)
                                        [this] { return currentCamera(); }, this);
     m_photos = new PhotoCapture(this, ui, m_session, m_scene, m_store, &m_settings);
     m_photos->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
+    m_mosaic = new MosaicBuilder(this, ui, m_session, m_scene, m_store, &m_settings);
+    m_mosaic->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
     for (int i = 0; i < AppSettings::kTileCount; ++i) {
         tile(i)->setIndex(i);
         tile(i)->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -178,6 +181,8 @@ Vistrel::Vistrel(QWidget *parent)
                            ui->btnOpenDir, ui->btnSetting, ui->btnCalib, ui->btnZoom})
         m_iconHelp->setIcon(b, b->objectName());
     m_iconHelp->setSelected(ui->btnSetting, true);
+    m_iconHelp->setIcon(m_mosaic->button(), QStringLiteral("btnMosaic"));
+    connect(m_fileOps, &FileOperations::stitchRequested, m_mosaic, &MosaicBuilder::stitchFiles);
     connectForm();
 
     // The settings, then the cameras.
@@ -894,6 +899,7 @@ void Vistrel::retranslate()
     m_panel->retranslate();
     m_flatField->retranslate();
     m_fullScreen->retranslate();
+    m_mosaic->retranslate();
     if (auto *keys = findChild<Shortcuts *>())
         keys->retranslate();
     // The status line's words too, without waiting for the next frame.

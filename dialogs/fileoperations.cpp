@@ -316,6 +316,16 @@ void FileOperations::showMenu(FileBrowser *browser, const QPoint &point)
     QAction *actRename = menu.addAction(tr("重命名"));
     QAction *actSaveAs = menu.addAction(tr("另存为"));
     QAction *actSaveAllAs = menu.addAction(tr("全部另存为"));
+    QAction *actStitch = nullptr;
+    if (browser == m_photos) {
+        menu.addSeparator();
+        actStitch = menu.addAction(tr("拼接"));
+        actStitch->setObjectName(QStringLiteral("actionStitch"));
+        int photos = 0;
+        for (const QString &p : selected)
+            photos += media::isPhoto(p) ? 1 : 0;
+        actStitch->setEnabled(photos >= 2);
+    }
     for (QAction *a : {actOpen, actRename})
         a->setEnabled(selected.size() == 1);
     for (QAction *a : {actCopy, actRemove, actSaveAs})
@@ -325,7 +335,13 @@ void FileOperations::showMenu(FileBrowser *browser, const QPoint &point)
     QAction *chosen = menu.exec(list->viewport()->mapToGlobal(point));
     if (!chosen)
         return;
-    if (chosen == actOpen) {
+    if (chosen == actStitch) {
+        QStringList photos;
+        for (const QString &p : selected)
+            if (media::isPhoto(p))
+                photos << p;
+        emit stitchRequested(photos);
+    } else if (chosen == actOpen) {
         browser->openItem(item);
     } else if (chosen == actCopy) {
         copyToClipboard(selected);

@@ -512,6 +512,10 @@ Ersetzen?</translation>
             <translation>Abbrechen</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Zusammenfügen</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Außerhalb des Stammordners, nicht gelöscht: %1</translation>
         </message>
@@ -762,6 +766,73 @@ Ersetzen?</translation>
         <message>
             <source>标准差</source>
             <translation>Standardabweichung</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mosaik</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Tisch bewegen, um das Mosaik aufzubauen; erneut drücken zum Abschließen.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Feld %1 hinzugefügt</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Zurück über erfasstem Bereich: Platzierung verfeinert.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Bild verwischt (zu schnell bewegt); nicht hinzugefügt.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Diese Ansicht lässt sich nicht platzieren (zu wenig Überlappung); nicht hinzugefügt.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>Das Mosaik bräuchte %1 MB, mehr als der Speicher erlaubt; nicht hinzugefügt.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Wird zusammengefügt…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Mindestens zwei Felder sind nötig.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Mosaik gespeichert: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Nicht platzierbar: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Zusammenfügen abgebrochen.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>Das Mosaik bräuchte %1 MB, mehr als der Speicher erlaubt.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Mosaik nicht gespeichert: %1</translation>
         </message>
     </context>
     <context>

@@ -512,6 +512,10 @@ Replace it?</translation>
             <translation>Cancel</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Stitch</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Outside the root folder, not deleted: %1</translation>
         </message>
@@ -762,6 +766,73 @@ Replace it?</translation>
         <message>
             <source>标准差</source>
             <translation>Standard deviation</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mosaic</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Move the stage to build the mosaic; press again to finish.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Field %1 added</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Back over covered ground: placement refined.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Picture blurred (moving too fast); not added.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>This view cannot be placed (too little overlap); not added.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>The mosaic would need %1 MB, more than memory allows; not added.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Stitching…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>At least two fields are needed.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Mosaic saved: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Cannot be placed: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Stitching cancelled.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>The mosaic would need %1 MB, more than memory allows.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Mosaic not saved: %1</translation>
         </message>
     </context>
     <context>

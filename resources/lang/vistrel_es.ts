@@ -512,6 +512,10 @@
             <translation>Cancelar</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Unir</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Fuera de la carpeta raíz, no se ha eliminado: %1</translation>
         </message>
@@ -762,6 +766,73 @@
         <message>
             <source>标准差</source>
             <translation>Desviación estándar</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mosaico</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Mueva la platina para componer el mosaico; pulse de nuevo para terminar.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Campo %1 añadido</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>De vuelta sobre zona cubierta: colocación refinada.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Imagen borrosa (movimiento demasiado rápido); no añadida.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>No se puede colocar esta vista (poco solapamiento); no añadida.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>El mosaico necesitaría %1 MB, más de lo que permite la memoria; no añadido.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Uniendo…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Se necesitan al menos dos campos.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Mosaico guardado: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>No se puede colocar: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Unión cancelada.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>El mosaico necesitaría %1 MB, más de lo que permite la memoria.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Mosaico no guardado: %1</translation>
         </message>
     </context>
     <context>

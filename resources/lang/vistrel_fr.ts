@@ -512,6 +512,10 @@ Le remplacer ?</translation>
             <translation>Annuler</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Assembler</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Hors du dossier racine, non supprimé : %1</translation>
         </message>
@@ -762,6 +766,73 @@ Le remplacer ?</translation>
         <message>
             <source>标准差</source>
             <translation>Écart type</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mosaïque</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Déplacez la platine pour composer la mosaïque ; appuyez à nouveau pour terminer.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Champ %1 ajouté</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Retour sur une zone déjà couverte : placement affiné.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Image floue (déplacement trop rapide) ; non ajoutée.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Impossible de placer cette vue (trop peu de recouvrement) ; non ajoutée.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>La mosaïque nécessiterait %1 Mo, plus que la mémoire ne le permet ; non ajoutée.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Assemblage…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Il faut au moins deux champs.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Mosaïque enregistrée : %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Impossible à placer : %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Assemblage annulé.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>La mosaïque nécessiterait %1 Mo, plus que la mémoire ne le permet.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Mosaïque non enregistrée : %1</translation>
         </message>
     </context>
     <context>

@@ -512,6 +512,10 @@ Lecseréli?</translation>
             <translation>Mégse</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Összefűzés</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>A gyökérmappán kívül van, nem törölve: %1</translation>
         </message>
@@ -762,6 +766,73 @@ Lecseréli?</translation>
         <message>
             <source>标准差</source>
             <translation>Szórás</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mozaik</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Mégse</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Bezárás</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Mozgassa a tárgyasztalt a mozaikhoz; nyomja meg újra a befejezéshez.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>%1. látómező hozzáadva</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Vissza a már rögzített területre: elhelyezés finomítva.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Elmosódott kép (túl gyors mozgás); nincs hozzáadva.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Ez a nézet nem helyezhető el (túl kevés átfedés); nincs hozzáadva.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>A mozaikhoz %1 MB kellene, több, mint amennyi memória van; nincs hozzáadva.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Összefűzés…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Legalább két látómező kell.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Mozaik mentve: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Nem helyezhető el: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Összefűzés megszakítva.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>A mozaikhoz %1 MB kellene, több, mint amennyi memória van.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>A mozaik nincs mentve: %1</translation>
         </message>
     </context>
     <context>

@@ -512,6 +512,10 @@ Sostituirlo?</translation>
             <translation>Annulla</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Unisci</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Fuori dalla cartella radice, non eliminato: %1</translation>
         </message>
@@ -762,6 +766,73 @@ Sostituirlo?</translation>
         <message>
             <source>标准差</source>
             <translation>Deviazione standard</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mosaico</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Chiudi</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Sposta il tavolino per comporre il mosaico; premi di nuovo per finire.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Campo %1 aggiunto</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Di nuovo su un'area già coperta: posizionamento affinato.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Immagine sfocata (movimento troppo rapido); non aggiunta.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Impossibile posizionare questa vista (sovrapposizione insufficiente); non aggiunta.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>Il mosaico richiederebbe %1 MB, più di quanto la memoria consenta; non aggiunto.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Unione in corso…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Servono almeno due campi.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Mosaico salvato: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Impossibile posizionare: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Unione annullata.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>Il mosaico richiederebbe %1 MB, più di quanto la memoria consenta.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Mosaico non salvato: %1</translation>
         </message>
     </context>
     <context>

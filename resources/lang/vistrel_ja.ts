@@ -512,6 +512,10 @@
             <translation>キャンセル</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>スティッチ</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>ルートフォルダーの外にあるため削除しません：%1</translation>
         </message>
@@ -762,6 +766,73 @@
         <message>
             <source>标准差</source>
             <translation>標準偏差</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>モザイク</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>キャンセル</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>閉じる</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>ステージを動かしてモザイクを作成します。もう一度押すと完了します。</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>視野 %1 を追加しました</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>撮影済みの領域に戻りました：配置を精密化しました。</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>画像がぶれています（移動が速すぎます）。追加しませんでした。</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>この画面の位置を特定できません（重なりが少なすぎます）。追加しませんでした。</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>モザイクに %1 MB が必要で、メモリが足りません。追加しませんでした。</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>スティッチ中…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>少なくとも 2 つの視野が必要です。</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>モザイクを保存しました：%1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>配置できません：%1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>スティッチを取り消しました。</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>モザイクに %1 MB が必要で、メモリが足りません。</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>モザイクは保存されませんでした：%1</translation>
         </message>
     </context>
     <context>

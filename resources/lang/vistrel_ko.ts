@@ -512,6 +512,10 @@
             <translation>취소</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>스티칭</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>루트 폴더 밖에 있어 삭제하지 않았습니다: %1</translation>
         </message>
@@ -762,6 +766,73 @@
         <message>
             <source>标准差</source>
             <translation>표준편차</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>모자이크</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>취소</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>닫기</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>스테이지를 움직여 모자이크를 만드세요. 다시 누르면 완료됩니다.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>필드 %1 추가됨</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>이미 촬영한 영역으로 돌아옴: 배치를 정밀화했습니다.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>화면이 흐림(너무 빠르게 이동); 추가하지 않음.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>이 화면을 배치할 수 없음(겹침 부족); 추가하지 않음.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>모자이크에 %1 MB가 필요하여 메모리를 초과합니다; 추가하지 않음.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>스티칭 중…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>최소 두 개의 필드가 필요합니다.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>모자이크 저장됨: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>배치할 수 없음: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>스티칭이 취소되었습니다.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>모자이크에 %1 MB가 필요하여 메모리를 초과합니다.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>모자이크가 저장되지 않음: %1</translation>
         </message>
     </context>
     <context>

@@ -512,6 +512,10 @@ Pakeisti?</translation>
             <translation>Atšaukti</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Sujungti</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Už šakninio aplanko ribų, neištrinta: %1</translation>
         </message>
@@ -762,6 +766,73 @@ Pakeisti?</translation>
         <message>
             <source>标准差</source>
             <translation>Standartinis nuokrypis</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mozaika</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Atšaukti</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Uždaryti</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Judinkite stalelį, kad sudarytumėte mozaiką; paspauskite dar kartą, kad baigtumėte.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Pridėtas laukas %1</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Grįžta į jau užfiksuotą sritį: išdėstymas patikslintas.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Vaizdas susiliejęs (judama per greitai); nepridėta.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Šio vaizdo neįmanoma išdėstyti (per mažas persidengimas); nepridėta.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>Mozaikai reikėtų %1 MB – daugiau, nei leidžia atmintis; nepridėta.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Sujungiama…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Reikia bent dviejų laukų.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Mozaika išsaugota: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Neįmanoma išdėstyti: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Sujungimas atšauktas.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>Mozaikai reikėtų %1 MB – daugiau, nei leidžia atmintis.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Mozaika neišsaugota: %1</translation>
         </message>
     </context>
     <context>

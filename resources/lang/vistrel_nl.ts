@@ -512,6 +512,10 @@ Vervangen?</translation>
             <translation>Annuleren</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Samenvoegen</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Buiten de hoofdmap, niet verwijderd: %1</translation>
         </message>
@@ -762,6 +766,73 @@ Vervangen?</translation>
         <message>
             <source>标准差</source>
             <translation>Standaardafwijking</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mozaïek</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annuleren</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Sluiten</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Beweeg de tafel om het mozaïek op te bouwen; druk nogmaals om te voltooien.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Veld %1 toegevoegd</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Terug boven vastgelegd gebied: plaatsing verfijnd.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Beeld onscherp (te snel bewogen); niet toegevoegd.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Deze weergave kan niet worden geplaatst (te weinig overlap); niet toegevoegd.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>Het mozaïek zou %1 MB nodig hebben, meer dan het geheugen toelaat; niet toegevoegd.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Samenvoegen…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Er zijn minstens twee velden nodig.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Mozaïek opgeslagen: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Kan niet worden geplaatst: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Samenvoegen geannuleerd.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>Het mozaïek zou %1 MB nodig hebben, meer dan het geheugen toelaat.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Mozaïek niet opgeslagen: %1</translation>
         </message>
     </context>
     <context>

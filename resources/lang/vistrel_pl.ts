@@ -512,6 +512,10 @@ Zastąpić go?</translation>
             <translation>Anuluj</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Zszyj</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Poza folderem głównym, nie usunięto: %1</translation>
         </message>
@@ -762,6 +766,73 @@ Zastąpić go?</translation>
         <message>
             <source>标准差</source>
             <translation>Odchylenie standardowe</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mozaika</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Zamknij</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Przesuwaj stolik, aby złożyć mozaikę; naciśnij ponownie, aby zakończyć.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Dodano pole %1</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Powrót nad zarejestrowany obszar: położenie dopracowane.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Obraz rozmazany (zbyt szybki ruch); nie dodano.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Nie można umieścić tego widoku (za małe nakładanie); nie dodano.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>Mozaika wymagałaby %1 MB, więcej niż pozwala pamięć; nie dodano.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Zszywanie…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Potrzebne są co najmniej dwa pola.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Zapisano mozaikę: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Nie można umieścić: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Zszywanie anulowano.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>Mozaika wymagałaby %1 MB, więcej niż pozwala pamięć.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Nie zapisano mozaiki: %1</translation>
         </message>
     </context>
     <context>

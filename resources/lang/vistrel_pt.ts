@@ -512,6 +512,10 @@ Substituí-lo?</translation>
             <translation>Cancelar</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Unir</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Fora da pasta raiz, não excluído: %1</translation>
         </message>
@@ -762,6 +766,73 @@ Substituí-lo?</translation>
         <message>
             <source>标准差</source>
             <translation>Desvio padrão</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mosaico</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Fechar</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Mova a platina para montar o mosaico; pressione novamente para concluir.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Campo %1 adicionado</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>De volta a uma área já coberta: posicionamento refinado.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Imagem borrada (movimento rápido demais); não adicionada.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Não é possível posicionar esta vista (pouca sobreposição); não adicionada.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>O mosaico precisaria de %1 MB, mais do que a memória permite; não adicionado.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Unindo…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>São necessários pelo menos dois campos.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Mosaico salvo: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Não é possível posicionar: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>União cancelada.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>O mosaico precisaria de %1 MB, mais do que a memória permite.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Mosaico não salvo: %1</translation>
         </message>
     </context>
     <context>

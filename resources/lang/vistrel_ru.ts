@@ -512,6 +512,10 @@
             <translation>Отмена</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Сшить</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Вне корневой папки, не удалено: %1</translation>
         </message>
@@ -762,6 +766,73 @@
         <message>
             <source>标准差</source>
             <translation>Стандартное отклонение</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Мозаика</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Отмена</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Закрыть</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Перемещайте столик, чтобы собрать мозаику; нажмите ещё раз для завершения.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Поле %1 добавлено</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Возврат на снятый участок: размещение уточнено.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Изображение смазано (слишком быстрое движение); не добавлено.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Не удаётся разместить этот вид (слишком малое перекрытие); не добавлено.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>Мозаике потребуется %1 МБ — больше, чем позволяет память; не добавлено.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Сшивание…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Нужно как минимум два поля.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Мозаика сохранена: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Не удаётся разместить: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Сшивание отменено.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>Мозаике потребуется %1 МБ — больше, чем позволяет память.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Мозаика не сохранена: %1</translation>
         </message>
     </context>
     <context>

@@ -512,6 +512,10 @@
             <translation>Скасувати</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Зшити</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Поза кореневою текою, не видалено: %1</translation>
         </message>
@@ -762,6 +766,73 @@
         <message>
             <source>标准差</source>
             <translation>Стандартне відхилення</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Мозаїка</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Скасувати</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Закрити</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Переміщуйте столик, щоб скласти мозаїку; натисніть ще раз, щоб завершити.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Поле %1 додано</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Повернення на знятий ділянку: розміщення уточнено.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Зображення розмите (надто швидкий рух); не додано.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Не вдається розмістити цей вигляд (замале перекриття); не додано.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>Мозаїці знадобиться %1 МБ — більше, ніж дозволяє пам'ять; не додано.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Зшивання…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Потрібно щонайменше два поля.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Мозаїку збережено: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Не вдається розмістити: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Зшивання скасовано.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>Мозаїці знадобиться %1 МБ — більше, ніж дозволяє пам'ять.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Мозаїку не збережено: %1</translation>
         </message>
     </context>
     <context>

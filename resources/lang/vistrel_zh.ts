@@ -512,6 +512,10 @@
             <translation>取消</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>拼接</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>不在根資料夾內，未刪除：%1</translation>
         </message>
@@ -762,6 +766,73 @@
         <message>
             <source>标准差</source>
             <translation>標準差</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>拼圖</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>關閉</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>移動載物台以拼圖；再按一次完成。</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>已加入第 %1 幅</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>已回到拍過的區域：拼接已細化。</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>畫面模糊（移動太快），未加入。</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>無法定位此畫面（重疊太少），未加入。</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>拼圖將需要 %1 MB，超出可用記憶體；未加入。</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>正在拼接…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>至少需要兩幅視野。</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>拼圖已儲存：%1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>無法放置：%1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>拼接已取消。</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>拼圖將需要 %1 MB，超出可用記憶體。</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>拼圖未儲存：%1</translation>
         </message>
     </context>
     <context>

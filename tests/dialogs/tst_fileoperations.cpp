@@ -532,15 +532,16 @@ private slots:
             if (!menu)
                 return;
             for (QAction *a : menu->actions()) {
-                if (a->isEnabled())
+                if (a->isEnabled() && !a->isSeparator())
                     offered << a->text();
             }
             menu->setActiveAction(menu->actions().at(1));
             QTest::keyClick(menu, Qt::Key_Return);
         });
         m_ops->showMenu(m_photos, list->visualItemRect(list->item(1)).center());
-        // Open and rename take one entry; the rest any selection.
-        QCOMPARE(offered, (QStringList{"复制", "删除", "全部删除", "另存为", "全部另存为"}));
+        // Open and rename take one entry; the rest any selection; two photos
+        // or more can be stitched.
+        QCOMPARE(offered, (QStringList{"复制", "删除", "全部删除", "另存为", "全部另存为", "拼接"}));
         const QList<QUrl> urls = QApplication::clipboard()->mimeData()->urls();
         QCOMPARE(urls.size(), 2);
         QCOMPARE(urls.first().toLocalFile(), m_photos->selectedPaths().first());
