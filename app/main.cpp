@@ -31,8 +31,9 @@ int main(int argc, char *argv[])
         const StartOptions early = parseStartOptions(raw);
         if (early.showHelp || early.showVersion) {
             const QString name = QStringLiteral("vistrel");
-            fputs(qPrintable(early.showHelp ? helpText(name) + cli::toolsHelp() : versionText(name) + QLatin1Char('\n')),
-                  stdout);
+            const QString text = early.showHelp ? QString(helpText(name) + cli::toolsHelp())
+                                                : QString(versionText(name) + QLatin1Char('\n'));
+            fputs(qPrintable(text), stdout);
             return 0;
         }
     }
