@@ -3,6 +3,7 @@
 
 #include "app/camerasession.h"
 #include "app/devicewatcher.h"
+#include "app/focusstacker.h"
 #include "app/fullscreenmode.h"
 #include "app/languages.h"
 #include "app/languageswitcher.h"
@@ -137,13 +138,15 @@ Vistrel::Vistrel(QWidget *parent)
     m_fileOps = new FileOperations(this);
     m_fileOps->setBrowsers(ui->imageBrowser, ui->cameraBrowser);
     m_fileOps->setSettings(&m_settings);
+    m_focusStack = new FocusStacker(this, ui, m_session, m_store, &m_settings, m_fileOps);
+    m_focusStack->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
 
     ui->comboZoom->addItem(tr("Scale"), QStringLiteral("Scale"));
     for (const QString &text : wheelzoom::zoomTexts())
         ui->comboZoom->addItem(text, text);
     ui->comboZoom->setCurrentIndex(2);
     for (QToolButton *b : {ui->btnCapture, ui->btnRecord, ui->btnTimeSetting, ui->btnFullScreen, ui->btnScreenSwitch,
-                           ui->btnOpenDir, ui->btnSetting, ui->btnCalib, ui->btnZoom})
+                           ui->btnOpenDir, ui->btnSetting, ui->btnCalib, ui->btnZoom, m_focusStack->button()})
         m_iconHelp->setIcon(b, b->objectName());
     m_iconHelp->setSelected(ui->btnSetting, true);
     connectForm();
@@ -685,6 +688,7 @@ void Vistrel::retranslate()
     fitToolButton(ui->btnRecord, isRecording() ? QStringList{record[1], record[0]} : record);
     m_languages->retranslate();
     m_panel->retranslate();
+    m_focusStack->retranslate();
     m_fullScreen->retranslate();
     if (auto *keys = findChild<Shortcuts *>())
         keys->retranslate();

@@ -102,6 +102,8 @@ public:
     bool isTimedVideo() const;
     QTimer *autoRecordTimer();
 
+    class FocusStacker *focusStacker() const { return m_focusStack; }
+
     // The file operations of the browsers' context menu and of import.
     FileOperations *fileOperations() const { return m_fileOps; }
 
@@ -202,6 +204,7 @@ private:
     CameraParamPanel *m_panel = nullptr;
     CameraSession *m_session = nullptr;
     class PhotoCapture *m_photos = nullptr;
+    class FocusStacker *m_focusStack = nullptr;
     LanguageSwitcher *m_languages = nullptr;
     FullScreenMode *m_fullScreen = nullptr;
     IconHelp *m_iconHelp = nullptr;

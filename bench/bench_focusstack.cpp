@@ -52,8 +52,8 @@ Run runProcess(const QStringList &command)
     const pid_t pid = fork();
     if (pid == 0) {
         // Quiet: the figures are the point.
-        if (FILE *null = freopen("/dev/null", "w", stdout))
-            (void)null;
+        if (!freopen("/dev/null", "w", stdout) || !freopen("/dev/null", "w", stderr))
+            _exit(126);
         execvp(argv[0], argv.data());
         _exit(127);
     }

@@ -281,9 +281,27 @@ void FileOperations::showMenu(FileBrowser *browser, const QPoint &point)
         a->setEnabled(!selected.isEmpty());
     actRemoveAll->setEnabled(list->count() > 0);
     actSaveAllAs->setEnabled(list->count() > 0);
+    QStringList photos;
+    for (const QString &p : selected)
+        if (media::isPhoto(p))
+            photos << p;
+    QList<QAction *> extra;
+    if (browser == m_photos && !m_photoActions.isEmpty()) {
+        menu.addSeparator();
+        for (const PhotoAction &p : qAsConst(m_photoActions)) {
+            QAction *a = menu.addAction(p.text());
+            a->setObjectName(p.objectName);
+            a->setEnabled(photos.size() >= p.minimum);
+            extra << a;
+        }
+    }
     QAction *chosen = menu.exec(list->viewport()->mapToGlobal(point));
     if (!chosen)
         return;
+    if (const int i = int(extra.indexOf(chosen)); i >= 0) {
+        m_photoActions[i].run(photos);
+        return;
+    }
     if (chosen == actOpen) {
         browser->openItem(item);
     } else if (chosen == actCopy) {

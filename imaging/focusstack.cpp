@@ -6,7 +6,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <future>
+#include <mutex>
+#include <cstdio>
 
 namespace imaging {
 
@@ -103,6 +106,8 @@ struct FrameAligner::Level
         cv::Mat out;
         cv::warpAffine(grey, out, map, cv::Size(patch, patch), cv::INTER_LINEAR | cv::WARP_INVERSE_MAP,
                        cv::BORDER_REPLICATE);
+        if (out.depth() != CV_32F)
+            out.convertTo(out, CV_32F);
         return out;
     }
 
@@ -118,57 +123,79 @@ struct FrameAligner::Level
 
 namespace {
 
-struct GreyLevels
-{
-    cv::Mat level[2];
-};
-
-GreyLevels greyLevels(const cv::Mat &grey)
-{
-    GreyLevels g;
-    if (grey.depth() == CV_32F)
-        g.level[0] = grey;
-    else
-        grey.convertTo(g.level[0], CV_32F);
-    cv::pyrDown(g.level[0], g.level[1]);
-    return g;
-}
 
 // Where the frame's patch matches the reference's: the shift d with
-// frame(u) = reference(u - d), and how strongly (0..1).
+// frame(u) = reference(u - d), and how strongly (0..1). The whole pixels come
+// from the peak of the phase correlation; the fraction from a weighted fit of
+// a plane to the cross spectrum's phase, which (unlike interpolating the
+// peak) has no pull towards whole pixels.
 bool phaseShift(const cv::Mat &reference, const cv::Mat &frame, cv::Point2d *shift, double *peak)
 {
     cv::Mat cross;
     cv::mulSpectrums(frame, reference, cross, 0, true);
+    cv::Mat unit(cross.size(), cross.type());
     const int n = cross.rows * cross.cols;
-    auto *c = reinterpret_cast<cv::Vec2f *>(cross.data);
+    const auto *c = reinterpret_cast<const cv::Vec2f *>(cross.data);
+    auto *u = reinterpret_cast<cv::Vec2f *>(unit.data);
     for (int i = 0; i < n; ++i) {
         const float m = std::hypot(c[i][0], c[i][1]);
-        c[i] = m > 1e-12f ? c[i] / m : cv::Vec2f(0, 0);
+        u[i] = m > 1e-20f ? c[i] / m : cv::Vec2f(0, 0);
     }
     cv::Mat surface;
-    cv::idft(cross, surface, cv::DFT_REAL_OUTPUT | cv::DFT_SCALE);
+    cv::idft(unit, surface, cv::DFT_REAL_OUTPUT | cv::DFT_SCALE);
     cv::Point at;
     double top = 0.0;
     cv::minMaxLoc(surface, nullptr, &top, nullptr, &at);
     const int w = surface.cols;
     const int h = surface.rows;
-    auto value = [&](int x, int y) { return double(surface.at<float>((y + h) % h, (x + w) % w)); };
-    // A parabola through the peak and its neighbours; the refinement that
-    // follows brings the shift near zero, where this is unbiased.
-    auto offset = [](double l, double c0, double r) {
-        const double den = 2.0 * (2.0 * c0 - l - r);
-        return std::abs(den) > 1e-12 ? std::clamp((r - l) / den, -0.5, 0.5) : 0.0;
-    };
-    double dx = at.x + offset(value(at.x - 1, at.y), top, value(at.x + 1, at.y));
-    double dy = at.y + offset(value(at.x, at.y - 1), top, value(at.x, at.y + 1));
-    if (dx > w / 2.0)
-        dx -= w;
-    if (dy > h / 2.0)
-        dy -= h;
-    *shift = cv::Point2d(dx, dy);
+    const int px = at.x > w / 2 ? at.x - w : at.x;
+    const int py = at.y > h / 2 ? at.y - h : at.y;
+    // The phase left after taking out the whole pixels is -2 pi (f . d) / N
+    // at frequency f; low frequencies only, where it cannot wrap.
+    double sxx = 0, sxy = 0, syy = 0, bx = 0, by = 0;
+    // The whole-pixel turn, split into its x and y factors.
+    std::vector<std::complex<float>> turnX(static_cast<size_t>(w)), turnY(static_cast<size_t>(h));
+    for (int x = 0; x < w; ++x) {
+        const int fx = x > w / 2 ? x - w : x;
+        turnX[size_t(x)] = std::polar(1.0f, float(2.0 * CV_PI * fx * px / w));
+    }
+    for (int y = 0; y < h; ++y) {
+        const int fy = y > h / 2 ? y - h : y;
+        turnY[size_t(y)] = std::polar(1.0f, float(2.0 * CV_PI * fy * py / h));
+    }
+    for (int y = 0; y < h; ++y) {
+        const int fy = y > h / 2 ? y - h : y;
+        if (std::abs(fy) > h / 4)
+            continue;
+        const auto *row = cross.ptr<std::complex<float>>(y);
+        const float gy = float(-2.0 * CV_PI * fy / h);
+        for (int x = 0; x < w; ++x) {
+            const int fx = x > w / 2 ? x - w : x;
+            if (std::abs(fx) > w / 4 || (fx == 0 && fy == 0))
+                continue;
+            const std::complex<float> z = row[x] * turnX[size_t(x)] * turnY[size_t(y)];
+            const float weight = std::sqrt(z.real() * z.real() + z.imag() * z.imag());
+            if (!(weight > 0))
+                continue;
+            const float phase = std::atan2(z.imag(), z.real());
+            const float gx = float(-2.0 * CV_PI * fx / w);
+            sxx += weight * gx * gx;
+            sxy += weight * gx * gy;
+            syy += weight * gy * gy;
+            bx += weight * gx * phase;
+            by += weight * gy * phase;
+        }
+    }
+    const double det = sxx * syy - sxy * sxy;
+    if (!(det > 0) || !std::isfinite(top))
+        return false;
+    const double fx = (syy * bx - sxy * by) / det;
+    const double fy = (sxx * by - sxy * bx) / det;
+    if (std::abs(fx) > 1.0 || std::abs(fy) > 1.0)
+        return false;
+    *shift = cv::Point2d(px + fx, py + fy);
     *peak = top;
-    return std::isfinite(top);
+    return true;
 }
 
 struct Match
@@ -233,8 +260,27 @@ int FrameAligner::usablePatches() const
     return n;
 }
 
-void FrameAligner::setReference(const cv::Mat &grey)
+FrameAligner::Levels FrameAligner::levels(const cv::Mat &grey)
 {
+    Levels g;
+    if (grey.depth() == CV_32F || grey.depth() == CV_8U)
+        g.level[0] = grey;
+    else
+        grey.convertTo(g.level[0], CV_32F);
+    cv::pyrDown(g.level[0], g.level[1]);
+    return g;
+}
+
+void FrameAligner::setReference(const cv::Mat &grey) { setReference(levels(grey)); }
+void FrameAligner::adopt(const cv::Mat &grey, const Similarity &motion) { adopt(levels(grey), motion); }
+bool FrameAligner::align(const cv::Mat &grey, Similarity *found, const Similarity &guess) const
+{
+    return align(levels(grey), found, guess);
+}
+
+void FrameAligner::setReference(const Levels &g)
+{
+    const cv::Mat &grey = g.level[0];
     m_levels.clear();
     if (grey.empty())
         return;
@@ -269,12 +315,11 @@ void FrameAligner::setReference(const cv::Mat &grey)
     }
     if (m_levels.empty())
         return;
-    adopt(grey, Similarity());
+    adopt(g, Similarity());
 }
 
-void FrameAligner::adopt(const cv::Mat &grey, const Similarity &motion)
+void FrameAligner::adopt(const Levels &g, const Similarity &motion)
 {
-    const GreyLevels g = greyLevels(grey);
     for (auto &level : m_levels) {
         const cv::Mat &source = g.level[level->shift];
         cv::parallel_for_(cv::Range(0, int(level->patches.size())), [&](const cv::Range &r) {
@@ -294,17 +339,16 @@ void FrameAligner::adopt(const cv::Mat &grey, const Similarity &motion)
     }
 }
 
-bool FrameAligner::align(const cv::Mat &grey, Similarity *found, const Similarity &guess) const
+bool FrameAligner::align(const Levels &g, Similarity *found, const Similarity &guess) const
 {
-    if (m_levels.empty() || grey.empty())
+    if (m_levels.empty() || g.level[0].empty())
         return false;
-    const GreyLevels g = greyLevels(grey);
     Similarity current = guess;
     bool matchedAny = false;
     for (const auto &level : m_levels) {
         const cv::Mat &source = g.level[level->shift];
         const double unit = double(1 << level->shift);
-        const int rounds = level->shift ? 2 : 3;
+        const int rounds = level->shift ? 3 : 5;
         for (int round = 0; round < rounds; ++round) {
             std::vector<Match> matches(level->patches.size(), Match{{}, {}, 0.0});
             cv::parallel_for_(cv::Range(0, int(level->patches.size())), [&](const cv::Range &r) {
@@ -348,8 +392,16 @@ bool FrameAligner::align(const cv::Mat &grey, Similarity *found, const Similarit
                     next = fitSimilarity(kept, current, false);
             }
             const double change = farthestChange(next, current, level->size * int(unit));
+            if (qEnvironmentVariableIsSet("FS_DEBUG")) {
+                fprintf(stderr, "level %d round %d: %zu matches, change %.4f -> a %.6f b %.6f t %.3f %.3f\n", level->shift, round, matches.size(), change, next.a, next.b, next.tx, next.ty);
+                for (const Match &m : matches) {
+                    const QPointF q = next.map(QPointF(m.from.x, m.from.y));
+                    fprintf(stderr, "   %7.1f %7.1f  res %7.3f %7.3f  w %.3f\n", m.from.x, m.from.y, q.x() - m.to.x, q.y() - m.to.y, m.weight);
+                }
+            }
             current = next;
-            if (change < 0.02 * unit)
+            // Half size only brings the frame within reach of the full size.
+            if (change < (level->shift ? 0.25 : 0.015) * unit)
                 break;
         }
     }
@@ -381,26 +433,24 @@ QImage normalised(const QImage &frame, bool grey)
     }
 }
 
-cv::Mat toWorking(const cv::Mat &src)
+void toWorking(const cv::Mat &src, cv::Mat &dst)
 {
-    cv::Mat dst;
     if (src.channels() == 1) {
         src.convertTo(dst, CV_16S, kFraction);
-        return dst;
+        return;
     }
     dst.create(src.size(), CV_16SC3);
     cv::parallel_for_(cv::Range(0, src.rows), [&](const cv::Range &r) {
         for (int y = r.start; y < r.end; ++y) {
-            const uchar *s = src.ptr<uchar>(y);
-            short *d = dst.ptr<short>(y);
+            const uchar *__restrict s = src.ptr<uchar>(y);
+            short *__restrict d = dst.ptr<short>(y);
             for (int x = 0; x < src.cols; ++x) {
-                d[3 * x] = short(s[4 * x] * kFraction);
-                d[3 * x + 1] = short(s[4 * x + 1] * kFraction);
-                d[3 * x + 2] = short(s[4 * x + 2] * kFraction);
+                d[3 * x] = short(s[4 * x] << 4);
+                d[3 * x + 1] = short(s[4 * x + 1] << 4);
+                d[3 * x + 2] = short(s[4 * x + 2] << 4);
             }
         }
-    });
-    return dst;
+    }, 8);
 }
 
 QImage fromWorking(const cv::Mat &src)
@@ -433,47 +483,62 @@ QImage fromWorking(const cv::Mat &src)
 
 // band = level - expanded, in place over expanded, and its energy (sum of
 // squares over the channels).
-void bandAndEnergy(const cv::Mat &level, cv::Mat &expanded, cv::Mat &energy)
+template<int C>
+void bandAndEnergyOf(const cv::Mat &level, cv::Mat &expanded, cv::Mat &energy)
 {
-    energy.create(level.size(), CV_32F);
-    const int channels = level.channels();
     cv::parallel_for_(cv::Range(0, level.rows), [&](const cv::Range &r) {
         for (int y = r.start; y < r.end; ++y) {
-            const short *g = level.ptr<short>(y);
-            short *b = expanded.ptr<short>(y);
-            float *e = energy.ptr<float>(y);
+            const short *__restrict g = level.ptr<short>(y);
+            short *__restrict b = expanded.ptr<short>(y);
+            float *__restrict e = energy.ptr<float>(y);
             for (int x = 0; x < level.cols; ++x) {
                 int sum = 0;
-                for (int c = 0; c < channels; ++c) {
-                    const int v = g[x * channels + c] - b[x * channels + c];
-                    b[x * channels + c] = short(v);
+                for (int c = 0; c < C; ++c) {
+                    const int v = g[x * C + c] - b[x * C + c];
+                    b[x * C + c] = short(v);
                     sum += v * v;
                 }
                 e[x] = float(sum);
             }
         }
-    });
+    }, 8);
+}
+
+void bandAndEnergy(const cv::Mat &level, cv::Mat &expanded, cv::Mat &energy)
+{
+    energy.create(level.size(), CV_32F);
+    if (level.channels() == 3)
+        bandAndEnergyOf<3>(level, expanded, energy);
+    else
+        bandAndEnergyOf<1>(level, expanded, energy);
 }
 
 // Where energy beats best, the band's coefficients replace the fused ones.
-void keepStronger(const cv::Mat &band, const cv::Mat &energy, cv::Mat &fused, cv::Mat &best)
+template<int C>
+void keepStrongerOf(const cv::Mat &band, const cv::Mat &energy, cv::Mat &fused, cv::Mat &best)
 {
-    const int channels = band.channels();
     cv::parallel_for_(cv::Range(0, band.rows), [&](const cv::Range &r) {
         for (int y = r.start; y < r.end; ++y) {
-            const short *b = band.ptr<short>(y);
-            const float *e = energy.ptr<float>(y);
-            short *f = fused.ptr<short>(y);
-            float *k = best.ptr<float>(y);
+            const short *__restrict b = band.ptr<short>(y);
+            const float *__restrict e = energy.ptr<float>(y);
+            short *__restrict f = fused.ptr<short>(y);
+            float *__restrict k = best.ptr<float>(y);
             for (int x = 0; x < band.cols; ++x) {
-                if (e[x] > k[x]) {
-                    k[x] = e[x];
-                    for (int c = 0; c < channels; ++c)
-                        f[x * channels + c] = b[x * channels + c];
-                }
+                const bool stronger = e[x] > k[x];
+                k[x] = stronger ? e[x] : k[x];
+                for (int c = 0; c < C; ++c)
+                    f[x * C + c] = stronger ? b[x * C + c] : f[x * C + c];
             }
         }
-    });
+    }, 8);
+}
+
+void keepStronger(const cv::Mat &band, const cv::Mat &energy, cv::Mat &fused, cv::Mat &best)
+{
+    if (band.channels() == 3)
+        keepStrongerOf<3>(band, energy, fused, best);
+    else
+        keepStrongerOf<1>(band, energy, fused, best);
 }
 
 // Local energy of the detail at one pyramid level.
@@ -484,6 +549,7 @@ constexpr int kDepthWindow = 9;
 // A frame sharpens a block when its detail energy there grows this much.
 constexpr double kGainFactor = 1.25;
 constexpr int kGainBlock = 16; // half-resolution pixels
+constexpr double kStillMotion = 0.1; // px
 
 } // namespace
 
@@ -502,6 +568,29 @@ struct FocusStack::State
     int residualCount = 0;
     cv::Mat depthBest;
     cv::Mat depthIndex;
+
+    // Work pictures kept from frame to frame: allocating them anew each
+    // time costs more than the arithmetic (the kernel clears fresh pages).
+    std::vector<cv::Mat> gauss, band, energy;
+    cv::Mat wide;
+    std::mutex poolLock;
+    std::vector<cv::Mat> pool; // frame-sized buffers the merge has finished with
+
+    cv::Mat take()
+    {
+        std::lock_guard<std::mutex> lock(poolLock);
+        if (pool.empty())
+            return {};
+        cv::Mat m = pool.back();
+        pool.pop_back();
+        return m;
+    }
+    void give(cv::Mat m)
+    {
+        std::lock_guard<std::mutex> lock(poolLock);
+        if (!m.empty() && pool.size() < 3)
+            pool.push_back(m);
+    }
 };
 
 struct FocusStack::Prepared
@@ -557,8 +646,7 @@ std::unique_ptr<FocusStack::Prepared> FocusStack::prepare(const QImage &frame, F
         grey8 = pixels;
     else
         cv::cvtColor(pixels, grey8, cv::COLOR_BGRA2GRAY);
-    cv::Mat grey;
-    grey8.convertTo(grey, CV_32F);
+    const FrameAligner::Levels grey = FrameAligner::levels(grey8);
 
     // A frame of another size starts centre on centre, the others where
     // the last one was (a focus drive moves the picture gradually).
@@ -582,12 +670,13 @@ std::unique_ptr<FocusStack::Prepared> FocusStack::prepare(const QImage &frame, F
 
     // Does it sharpen anything? Detail energy per block at half size, in the
     // reference's geometry, against the best so far.
-    const bool moved = !motion.isIdentity(d->size) || frame.size() != d->size;
-    cv::Mat half;
-    cv::pyrDown(grey, half);
+    // Resampling softens a frame a little; below a tenth of a pixel anywhere
+    // that costs more than the misregistration it would mend.
+    const bool moved = !motion.isIdentity(d->size, kStillMotion) || frame.size() != d->size;
+    cv::Mat half = grey.level[1];
     if (moved) {
         cv::Mat warped;
-        const QSize halfSize(d->size.width() / 2, d->size.height() / 2);
+        const QSize halfSize((d->size.width() + 1) / 2, (d->size.height() + 1) / 2);
         cv::warpAffine(half, warped, atLevel(motion, 1).matrix(), cv::Size(halfSize.width(), halfSize.height()),
                        cv::INTER_LINEAR | cv::WARP_INVERSE_MAP, cv::BORDER_REPLICATE);
         half = warped;
@@ -623,10 +712,13 @@ std::unique_ptr<FocusStack::Prepared> FocusStack::prepare(const QImage &frame, F
     }
 
     auto prepared = std::make_unique<Prepared>();
-    cv::Mat working = toWorking(pixels);
+    cv::Mat working = d->take();
+    toWorking(pixels, working);
     if (moved) {
+        prepared->image = d->take();
         cv::warpAffine(working, prepared->image, motion.matrix(), cv::Size(d->size.width(), d->size.height()),
                        cv::INTER_CUBIC | cv::WARP_INVERSE_MAP, cv::BORDER_REPLICATE);
+        d->give(working);
     } else {
         prepared->image = working;
     }
@@ -648,12 +740,16 @@ void FocusStack::merge(std::unique_ptr<Prepared> prepared)
         s.fused.resize(size_t(s.levels));
         s.best.resize(size_t(s.levels));
     }
-    cv::Mat level = prepared->image;
-    prepared.reset();
-    cv::Mat next, band, energy;
+    s.gauss.resize(size_t(s.levels + 1));
+    s.band.resize(size_t(s.levels));
+    s.energy.resize(size_t(s.levels));
+    s.gauss[0] = prepared->image;
     for (int l = 0; l < s.levels; ++l) {
-        cv::pyrDown(level, next);
-        cv::pyrUp(next, band, level.size());
+        const cv::Mat &level = s.gauss[size_t(l)];
+        cv::Mat &band = s.band[size_t(l)];
+        cv::Mat &energy = s.energy[size_t(l)];
+        cv::pyrDown(level, s.gauss[size_t(l + 1)]);
+        cv::pyrUp(s.gauss[size_t(l + 1)], band, level.size());
         bandAndEnergy(level, band, energy);
         cv::boxFilter(energy, energy, -1, cv::Size(kEnergyWindow, kEnergyWindow), cv::Point(-1, -1), true,
                       cv::BORDER_REFLECT);
@@ -664,22 +760,26 @@ void FocusStack::merge(std::unique_ptr<Prepared> prepared)
             keepStronger(band, energy, s.fused[size_t(l)], s.best[size_t(l)]);
         }
         if (m_options.depthMap && l == std::min(kDepthLevel, s.levels - 1)) {
-            cv::Mat wide;
-            cv::boxFilter(energy, wide, -1, cv::Size(kDepthWindow, kDepthWindow), cv::Point(-1, -1), true,
+            cv::boxFilter(energy, s.wide, -1, cv::Size(kDepthWindow, kDepthWindow), cv::Point(-1, -1), true,
                           cv::BORDER_REFLECT);
             if (first) {
-                s.depthBest = wide;
-                s.depthIndex = cv::Mat::zeros(wide.size(), CV_8U);
+                s.depthBest = s.wide.clone();
+                s.depthIndex = cv::Mat::zeros(s.wide.size(), CV_8U);
             } else {
                 const uchar index = uchar(std::min(m_merged, 255));
-                cv::Mat stronger = wide > s.depthBest;
+                const cv::Mat stronger = s.wide > s.depthBest;
                 s.depthIndex.setTo(index, stronger);
-                cv::max(s.depthBest, wide, s.depthBest);
+                cv::max(s.depthBest, s.wide, s.depthBest);
             }
         }
-        level = next;
-        next = cv::Mat();
+        if (l == 0) {
+            // The frame itself is no longer needed: its buffer goes back.
+            s.give(prepared->image);
+            prepared.reset();
+            s.gauss[0] = cv::Mat();
+        }
     }
+    const cv::Mat &level = s.gauss[size_t(s.levels)];
     if (s.residualSum.empty())
         level.convertTo(s.residualSum, CV_32F);
     else

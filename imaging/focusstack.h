@@ -59,16 +59,27 @@ public:
     FrameAligner(const FrameAligner &) = delete;
     FrameAligner &operator=(const FrameAligner &) = delete;
 
+    // A frame's grey picture at full and half size, made once for all the
+    // calls on it.
+    struct Levels
+    {
+        cv::Mat level[2];
+    };
+    static Levels levels(const cv::Mat &grey);
+
     // grey: CV_8U or CV_32F, one channel.
     void setReference(const cv::Mat &grey);
+    void setReference(const Levels &grey);
     bool hasReference() const;
     QSize referenceSize() const;
     // The motion of the frame against the reference, starting from guess.
     // False when too few patches agree (nothing in common to match on).
     bool align(const cv::Mat &grey, Similarity *found, const Similarity &guess = {}) const;
+    bool align(const Levels &grey, Similarity *found, const Similarity &guess = {}) const;
     // The frame was taken with that motion: the patches it shows sharper
     // than the reference replace the reference's.
     void adopt(const cv::Mat &grey, const Similarity &motion);
+    void adopt(const Levels &grey, const Similarity &motion);
     // Patches usable for matching (with texture).
     int usablePatches() const;
 
