@@ -9,6 +9,7 @@
 #include "app/languageswitcher.h"
 #include "app/photocapture.h"
 #include "app/recordingcontroller.h"
+#include "app/flatfieldcontrol.h"
 #include "app/scalebarmenu.h"
 #include "app/settingsstore.h"
 #include "app/shortcuts.h"
@@ -61,12 +62,24 @@ namespace {
 
 int g_minimumStartupMs = 3000;
 std::optional<StoragePaths> g_storageOverride;
+bool g_readOnly = false;
+bool g_savedAtQuit = true;
 
 } // namespace
 
 void Vistrel::setStoragePathsOverride(const StoragePaths &paths)
 {
     g_storageOverride = paths;
+}
+
+void Vistrel::setReadOnlyConfiguration(bool readOnly)
+{
+    g_readOnly = readOnly;
+}
+
+bool Vistrel::settingsSavedAtQuit()
+{
+    return g_savedAtQuit;
 }
 
 void Vistrel::setMinimumStartupMs(int ms)
@@ -93,6 +106,18 @@ Vistrel::Vistrel(QWidget *parent)
 
     // The form and its parts.
     m_store = new SettingsStore(&m_settings, g_storageOverride ? *g_storageOverride : storagePaths(), this, this);
+    m_store->setReadOnly(g_readOnly);
+    // Told at once (after the window is up) and kept on the status line
+    // while the folder takes no file; the store keeps trying.
+    connect(m_store, &SettingsStore::saveProblem, this, [this](const QString &folder) {
+        ui->labelStatus->setPart(7, tr("设置无法保存：%1").arg(folder), 3);
+        QTimer::singleShot(0, this, [this, folder] {
+            notifier().inform(this, tr("无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。"
+                                       "请检查该文件夹的权限和剩余空间。")
+                                        .arg(folder));
+        });
+    });
+    connect(m_store, &SettingsStore::saveRecovered, this, [this] { ui->labelStatus->setPart(7, QString(), 0); });
     m_iconHelp = new IconHelp(this);
     m_hub = CameraHub::instance();
     ui->setupUi(this);
@@ -125,6 +150,8 @@ Vistrel::Vistrel(QWidget *parent)
     m_panel = new CameraParamPanel(ui->cameraParamWidget, {ui->btnBaoGuang, ui->btnColor, ui->btnBlance, ui->btnResever},
                                    m_hub, &m_settings, this);
     m_session = new CameraSession(this, ui, &m_settings, m_store, m_panel, m_recording, this);
+    m_flatField = new FlatFieldControl(ui->cameraParamWidget, ui->btnCamParamReset, m_hub, &m_settings, m_store,
+                                       [this] { return currentCamera(); }, this);
     m_photos = new PhotoCapture(this, ui, m_session, m_scene, m_store, &m_settings);
     m_photos->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
     for (int i = 0; i < AppSettings::kTileCount; ++i) {
@@ -247,8 +274,18 @@ void Vistrel::connectForm()
     connect(m_recording, &RecordingController::stopped, this, &Vistrel::onRecordingStopped);
     connect(m_recording, &RecordingController::failed, this, &Vistrel::onRtmpFinished);
     m_recording->setPhotoTaker([this](QString *why) { return takePhoto(why); });
+    m_recording->setClipStarter([this](QString *why) { return startClip(why); });
     connect(m_recording, &RecordingController::seriesFailed, this, [this](const QString &why) {
-        notifier().inform(this, why.isEmpty() ? tr("定时拍照已停止。") : tr("定时拍照已停止：%1").arg(why));
+        if (m_settings.timedMode != 0)
+            notifier().inform(this, tr("定时录像已停止：%1").arg(why));
+        else
+            notifier().inform(this, why.isEmpty() ? tr("定时拍照已停止。") : tr("定时拍照已停止：%1").arg(why));
+    });
+    connect(m_recording, &RecordingController::clipShort, this, [this](const QString &path, int frames, int needed) {
+        notifier().inform(this, tr("录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。")
+                                    .arg(QFileInfo(path).fileName())
+                                    .arg(frames)
+                                    .arg(needed));
     });
     // Whole seconds on the status line; a finer tick would only repaint.
     m_statusTick = new QTimer(this);
@@ -286,7 +323,7 @@ Vistrel::~Vistrel()
 {
     stopRecording();
     m_session->closeAll();
-    m_store->saveSettings();
+    g_savedAtQuit = m_store->saveSettings();
     delete ui;
 }
 
@@ -439,16 +476,35 @@ void Vistrel::onBtnRecord()
         stopRecording();
         return;
     }
-    if (deviceStarted() && m_store->checkSaveFolder(SettingsStore::Video) && !tile(0)->isFrozen())
-        startRecording(currentCamera());
+    QString why;
+    if (!startClip(&why) && !why.isEmpty())
+        notifier().inform(this, why);
+}
+
+bool Vistrel::startClip(QString *why)
+{
+    // A recording is of the large view's scene: in the four-tile view it
+    // would hold one frame however long it ran.
+    if (ui->stackMainWidget->currentIndex() == 1) {
+        *why = tr("四画面中不能录像，请先切换到单画面。");
+        return false;
+    }
+    // These say why themselves.
+    if (!deviceStarted() || !m_store->checkSaveFolder(SettingsStore::Video) || tile(0)->isFrozen())
+        return false;
+    return startRecording(currentCamera());
 }
 
 bool Vistrel::startRecording(const QString &devicePath)
 {
-    if (!m_session->isOpen(devicePath)
-        || !m_recording->start(devicePath, m_store->makeFilePath(SettingsStore::Video), m_session->frameSize(devicePath),
-                               m_hub->frameRate(devicePath)))
+    if (!m_session->isOpen(devicePath))
         return false;
+    const QString path = m_store->reserveFilePath(SettingsStore::Video);
+    if (!m_recording->start(devicePath, path, m_session->frameSize(devicePath), m_hub->frameRate(devicePath))) {
+        if (QFileInfo(path).size() == 0)
+            QFile::remove(path);
+        return false;
+    }
     fitToolButton(ui->btnRecord, {tr("停止录像"), tr("录像")});
     ui->cameraWidget->setEnabled(false);
     return true;
@@ -514,6 +570,9 @@ void Vistrel::closeEvent(QCloseEvent *event)
         }
         stopRecording();
     }
+    // The last chance to tell: the settings of this run would be lost.
+    if (m_store->isSaveFailing() && !m_store->saveSettings())
+        notifier().inform(this, tr("设置未能保存到 %1，本次的更改已丢失。").arg(m_store->configFolder()));
     QMainWindow::closeEvent(event);
 }
 
@@ -689,6 +748,7 @@ void Vistrel::retranslate()
     m_languages->retranslate();
     m_panel->retranslate();
     m_focusStack->retranslate();
+    m_flatField->retranslate();
     m_fullScreen->retranslate();
     if (auto *keys = findChild<Shortcuts *>())
         keys->retranslate();

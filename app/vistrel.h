@@ -52,6 +52,10 @@ public:
     // Where settings and save folders live; tests point it at a temporary
     // folder. Unset: the program's folder or the XDG folders.
     static void setStoragePathsOverride(const StoragePaths &paths);
+    // Another copy holds the configuration: this window writes no settings.
+    static void setReadOnlyConfiguration(bool readOnly);
+    // Whether the last window's settings were written when it went.
+    static bool settingsSavedAtQuit();
     // The clock of timed runs and recordings; tests replace it.
     void setClock(std::function<QDateTime()> clock);
 
@@ -69,6 +73,7 @@ public:
     bool isRecording() const;
     QString lastRecordingPath() const;
     CameraParamPanel *paramPanel() const { return m_panel; }
+    class FlatFieldControl *flatField() const { return m_flatField; }
     FuncWidget *paramGroup(int index) const;
     // A row of the camera panel by CameraHub::PropertyCode or CameraParamPanel::LocalRow.
     QWidget *paramRow(int key) const;
@@ -96,6 +101,9 @@ public:
     // The part of a picture shown by the seen rectangle of a view of size view.
     static QRect visiblePicturePart(const QSize &picture, const QSize &view, const QRect &seen);
     bool startRecording(const QString &devicePath);
+    // Starts a recording of the current camera after the usual checks;
+    // false with the reason when it cannot (an empty reason: already said).
+    bool startClip(QString *why);
     bool stopRecording();
     void startTimedSeries(const AppSettings &settings) override;
     void endTimedSeries() override;
@@ -202,6 +210,7 @@ private:
     CameraHub *m_hub = nullptr;
     RecordingController *m_recording = nullptr;
     CameraParamPanel *m_panel = nullptr;
+    class FlatFieldControl *m_flatField = nullptr;
     CameraSession *m_session = nullptr;
     class PhotoCapture *m_photos = nullptr;
     class FocusStacker *m_focusStack = nullptr;

@@ -4,10 +4,15 @@
 // with the time its frames cost the GUI thread. The reduced table decodes a
 // 1920 x 1080 frame at 1/1, 1/2, 1/4 and 1/8 as a tile of that size would.
 //
-//   build/bench/bench_capture [rounds] [reduced]   ("reduced": that table only)
+// The flat-field table puts the correction on the capture thread (gain per
+// pixel, with and without a dark frame, each flip) beside the conversion of
+// the same 1920 x 1080 frame.
+//
+//   build/bench/bench_capture [rounds] [reduced|flat]   (that table only)
 
 #include "capture/camerahub.h"
 #include "capture/devicetable.h"
+#include "capture/flatfieldcorrection.h"
 #include "capture/framecallback.h"
 #include "capture/frameconverter.h"
 #include "capture/simbackend.h"
@@ -29,6 +34,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -377,6 +383,54 @@ void fullRate(int seconds)
     hub->setBackends({});
 }
 
+void flatFieldTable(int rounds)
+{
+    const int w = 1920, h = 1080;
+    const QImage picture = cameraPicture(w, h);
+    const QByteArray jpeg = toJpeg(picture);
+    // A vignetted flat with a dark offset.
+    QImage flat(w, h, QImage::Format_RGB32), dark(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        auto *f = reinterpret_cast<QRgb *>(flat.scanLine(y));
+        auto *d = reinterpret_cast<QRgb *>(dark.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const double r2 = (std::pow(x - w / 2.0, 2) + std::pow(y - h / 2.0, 2)) / (w * w / 4.0 + h * h / 4.0);
+            const int v = int(200 * (1 - 0.5 * r2));
+            f[x] = qRgb(v, v, v);
+            d[x] = qRgb(6, 6, 6);
+        }
+    }
+    auto gainOnly = std::make_shared<imaging::FlatFieldTable>(imaging::flatFieldTable(flat));
+    auto withDark = std::make_shared<imaging::FlatFieldTable>(imaging::flatFieldTable(flat, dark));
+    FrameConverter conv;
+    conv.configure(V4L2_PIX_FMT_MJPEG, w, h);
+    std::vector<uchar> frame(std::size_t(w) * h * 4);
+    printf("\nflat field %dx%d (thread CPU time per frame, best of %d; MJPEG decode beside it)\n", w, h, rounds);
+    printf("%-7s %12s %12s %12s %12s %7s\n", "mode", "decode", "gain", "gain+dark", "reduced 1/2", "allocs");
+    const Mode modes[] = {{"plain", false, false}, {"flip", false, true}, {"mirror", true, false}, {"both", true, true}};
+    for (const Mode &m : modes) {
+        std::vector<double> decode, gain, dark2, reduced;
+        const long allocs0 = g_allocations.load();
+        for (int r = 0; r < rounds; ++r) {
+            double t = threadMs();
+            conv.convert(reinterpret_cast<const uchar *>(jpeg.constData()), std::size_t(jpeg.size()), frame.data(),
+                         m.mirror, m.flip);
+            decode.push_back(threadMs() - t);
+            t = threadMs();
+            FlatFieldCorrection::applyTable(*gainOnly, frame.data(), w, h, w * 4, 1, m.mirror, m.flip);
+            gain.push_back(threadMs() - t);
+            t = threadMs();
+            FlatFieldCorrection::applyTable(*withDark, frame.data(), w, h, w * 4, 1, m.mirror, m.flip);
+            dark2.push_back(threadMs() - t);
+            t = threadMs();
+            FlatFieldCorrection::applyTable(*gainOnly, frame.data(), w / 2, h / 2, w * 2, 2, m.mirror, m.flip);
+            reduced.push_back(threadMs() - t);
+        }
+        printf("%-7s %9.3f ms %9.3f ms %9.3f ms %9.3f ms %7ld\n", m.name, best(decode), best(gain), best(dark2),
+               best(reduced), g_allocations.load() - allocs0);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -387,10 +441,17 @@ int main(int argc, char **argv)
     buildDeviceTable();
     const int rounds = argc > 1 ? std::max(3, atoi(argv[1])) : 15;
     const bool reducedOnly = argc > 2 && qstrcmp(argv[2], "reduced") == 0;
+    const bool flatOnly = argc > 2 && qstrcmp(argv[2], "flat") == 0;
+    if (flatOnly) {
+        flatFieldTable(rounds);
+        return 0;
+    }
     if (!reducedOnly)
         conversionTable(rounds);
     reducedTable(rounds);
-    if (!reducedOnly)
+    if (!reducedOnly) {
+        flatFieldTable(rounds);
         fullRate(5);
+    }
     return 0;
 }

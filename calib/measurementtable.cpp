@@ -1,6 +1,7 @@
 #include "calib/measurementtable.h"
 
 #include "core/notifier.h"
+#include "core/numberformat.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -47,6 +48,18 @@ QStringList fields(const MeasurementRow &r)
     return {QString::number(r.shape), r.tool, r.name, exact(r.real), r.unit, exact(r.pixels), r.calibration};
 }
 
+// What a person reads: the labels' digits (angles as the labels write them).
+QString shownNumber(const MeasurementRow &r, double v)
+{
+    return r.unit == QLatin1String("deg") ? formatAngle(v) : formatMeasure(v);
+}
+
+QStringList shownFields(const MeasurementRow &r)
+{
+    return {QString::number(r.shape), r.tool, r.name, shownNumber(r, r.real), r.unit, shownNumber(r, r.pixels),
+            r.calibration};
+}
+
 } // namespace
 
 QByteArray measurementsCsv(const QVector<MeasurementRow> &rows, const MeasurementSource &source)
@@ -80,7 +93,7 @@ QString measurementsTsv(const QVector<MeasurementRow> &rows)
         header << QCoreApplication::translate("MeasurementTable", c);
     lines << header.join(QLatin1Char('\t'));
     for (const MeasurementRow &r : rows) {
-        QStringList f = fields(r);
+        QStringList f = shownFields(r);
         for (QString &s : f)
             s.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
         lines << f.join(QLatin1Char('\t'));
@@ -138,8 +151,7 @@ void MeasurementTable::setRows(const QVector<MeasurementRow> &rows)
     for (int i = 0; i < rows.size(); ++i) {
         const MeasurementRow &r = rows[i];
         // The table shows what the labels show; the file keeps every digit.
-        const QStringList shown{QString::number(r.shape), r.tool, r.name, QString::number(r.real, 'f', 4), r.unit,
-                                QString::number(r.pixels, 'f', 2), r.calibration};
+        const QStringList shown = shownFields(r);
         for (int c = 0; c < kColumnCount; ++c) {
             auto *item = new QTableWidgetItem(shown[c]);
             if (c == 3 || c == 5 || c == 0)

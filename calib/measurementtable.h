@@ -34,7 +34,8 @@ struct MeasurementSource
 // starting with "#" for the source, a header row, a dot as the decimal
 // separator and enough digits to give back the same double.
 QByteArray measurementsCsv(const QVector<MeasurementRow> &rows, const MeasurementSource &source);
-// Tab-separated, header first, for pasting into a spreadsheet.
+// Tab-separated, header first, for pasting into a spreadsheet; the numbers
+// as the table shows them.
 QString measurementsTsv(const QVector<MeasurementRow> &rows);
 
 // The results table: one row per measured value of every shape, with

@@ -298,7 +298,29 @@ bool CameraHub::grabFullFrame(const QString &camId, QImage *destination)
     if (cam->buffer.size() == cameraSize(camId))
         return readFrame(camId, destination);
     FrameCallback *cb = m_layer.frameCallback(camId);
-    return cb && cb->decodeLatestFrame(destination, cam->flipHorizontal.load(), cam->flipVertical.load());
+    const bool mirror = cam->flipHorizontal.load();
+    const bool flip = cam->flipVertical.load();
+    if (!cb || !cb->decodeLatestFrame(destination, mirror, flip))
+        return false;
+    if (const FlatFieldCorrection::Table table = cam->flatField.table())
+        FlatFieldCorrection::applyTable(*table, destination->bits(), destination->width(), destination->height(),
+                                        destination->bytesPerLine(), 1, mirror, flip);
+    return true;
+}
+
+bool CameraHub::setFlatField(const QString &camId, FlatFieldCorrection::Table table)
+{
+    OpenedCamera *cam = m_cameras.value(camId);
+    if (!cam)
+        return false;
+    cam->flatField.setTable(std::move(table));
+    return true;
+}
+
+FlatFieldCorrection::Table CameraHub::flatField(const QString &camId) const
+{
+    OpenedCamera *cam = m_cameras.value(camId);
+    return cam ? cam->flatField.table() : nullptr;
 }
 
 QSize CameraHub::cameraSize(const QString &camId) const
@@ -543,6 +565,7 @@ FrameOutput CameraHub::frameOutput(const QString &camId)
     out.buffer = &cam->buffer;
     out.mirror = &cam->flipHorizontal;
     out.flipVertical = &cam->flipVertical;
+    out.flatField = &cam->flatField;
     // The record outlives the stream: closeCamera stops the stream first.
     out.notify = [this, cam, camId, serial = cam->serial](bool needCapture) {
         cam->hasFrame.store(true, std::memory_order_release);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "capture/capturelayer.h"
+#include "capture/flatfieldcorrection.h"
 #include "capture/framecallback.h"
 #include "core/camerabuffer.h"
 
@@ -45,6 +46,7 @@ struct OpenedCamera
     std::atomic<bool> flipHorizontal{false};
     std::atomic<bool> flipVertical{false};
     CameraBuffer buffer;
+    FlatFieldCorrection flatField; // read by the capture thread
 
     int exposure = -1; // last exposure time asked for, sent again on manual
     QSize displaySize; // the largest picture shown of it; empty = full size
@@ -169,6 +171,10 @@ public:
     // A full-size picture of the latest frame, flips applied, whatever the
     // display size: for a photo. False before the first frame.
     bool grabFullFrame(const QString &camId, QImage *destination);
+    // The camera's flat-field tables (sensor orientation, the camera's
+    // frame size); null turns the correction off. Kept while it stays open.
+    bool setFlatField(const QString &camId, FlatFieldCorrection::Table table);
+    FlatFieldCorrection::Table flatField(const QString &camId) const;
 
     // The rate the camera's driver granted at the last start of its stream
     // (open, size, format or rate change), read back from it; 0 when unknown

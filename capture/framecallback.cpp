@@ -1,6 +1,7 @@
 #include "capture/framecallback.h"
 
 #include "capture/capturelog.h"
+#include "capture/flatfieldcorrection.h"
 #include "core/camerabuffer.h"
 
 #include <QDebug>
@@ -75,6 +76,9 @@ void FrameCallback::frameArrived(const uchar *data, std::size_t bytes)
     const bool mirror = m_output.mirror && m_output.mirror->load(std::memory_order_relaxed);
     const bool flip = m_output.flipVertical && m_output.flipVertical->load(std::memory_order_relaxed);
     const FrameConverter::Result result = m_converter.convert(data, bytes, pixels, mirror, flip, denominator);
+    if (result == FrameConverter::Ok && m_output.flatField && m_output.flatField->isActive())
+        m_output.flatField->apply(pixels, buffer->width(), buffer->height(), buffer->width() * 4, denominator, mirror,
+                                  flip);
     buffer->release();
     if (result != FrameConverter::Ok) {
         if (result == FrameConverter::SizeMismatch)

@@ -14,6 +14,7 @@
 #include <mutex>
 
 class CameraBuffer;
+class FlatFieldCorrection;
 
 // Where one camera's frames go; handed over by the camera's owner before the
 // stream starts and left alone until the stream has stopped.
@@ -22,6 +23,8 @@ struct FrameOutput
     CameraBuffer *buffer = nullptr;
     const std::atomic<bool> *mirror = nullptr;
     const std::atomic<bool> *flipVertical = nullptr;
+    // Applied to every converted frame when it holds a table.
+    FlatFieldCorrection *flatField = nullptr;
     // Called on the capture thread after a frame was published; returns false
     // when the notice was folded into one still waiting to be handled.
     std::function<bool(bool needCapture)> notify;

@@ -58,6 +58,16 @@ struct CameraConfig
 
     // Kept in the settings sidecar, not in "Measure.config" (its layout is fixed).
     qint32 colourTemperature = -1; // -1: not known
+    // Flat-field correction per frame size ("1920x1080"): the averaged
+    // pictures, file names in the flat-field folder beside the configuration.
+    struct FlatField
+    {
+        bool enabled = false;
+        QString flatFile;
+        QString darkFile; // empty: no dark frame
+        QDateTime made;
+    };
+    QMap<QString, FlatField> flatFields;
 
     // Current values back to the device defaults, flips and black-and-white off.
     void resetToDefaults();

@@ -282,7 +282,78 @@ QString imageJUnit(int unit)
     return unit == 3 ? QStringLiteral("inch") : unitName(unit);
 }
 
-QByteArray tiffWithScale(const QByteArray &in, const BDInfo &scale)
+QString xmlEscaped(const QString &text)
+{
+    QString out = text.toHtmlEscaped();
+    // Control characters are not allowed in XML 1.0 at all.
+    for (QChar &c : out) {
+        if (c.unicode() < 0x20 && c != QLatin1Char('\n') && c != QLatin1Char('\t'))
+            c = QLatin1Char(' ');
+    }
+    return out;
+}
+
+QString omeUnit(int unit)
+{
+    switch (unit) {
+    case 0:
+        return QStringLiteral("mm");
+    case 1:
+        return QStringLiteral("cm");
+    case 2:
+        return QString::fromUtf8("\u00b5m");
+    case 3:
+        return QStringLiteral("in");
+    }
+    return QString();
+}
+
+} // namespace
+
+QByteArray omeXml(const QSize &size, int samples, int bits, const BDInfo &scale, const PhotoOrigin &origin)
+{
+    const QString name = origin.fileName;
+    const QString camera = origin.camera.isEmpty() ? scale.camera : origin.camera;
+    const QDateTime taken = origin.taken.isValid() ? origin.taken : QDateTime::currentDateTime();
+    // The shortest text that reads back as the same double.
+    QString factor;
+    for (int digits = 6; digits <= 17; ++digits) {
+        factor = QString::number(scale.factor, 'g', digits);
+        if (factor.toDouble() == scale.factor)
+            break;
+    }
+    const QString unit = omeUnit(scale.unit);
+    QString x;
+    x += QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                        "<OME xmlns=\"http://www.openmicroscopy.org/Schemas/OME/2016-06\" "
+                        "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+                        "xsi:schemaLocation=\"http://www.openmicroscopy.org/Schemas/OME/2016-06 "
+                        "http://www.openmicroscopy.org/Schemas/OME/2016-06/ome.xsd\" Creator=\"Vistrel\">\n");
+    x += QStringLiteral("<Instrument ID=\"Instrument:0\">\n");
+    if (!camera.isEmpty())
+        x += QStringLiteral("<Detector ID=\"Detector:0\" Model=\"%1\" Type=\"CMOS\"/>\n").arg(xmlEscaped(camera));
+    x += QStringLiteral("<Objective ID=\"Objective:0\" Model=\"%1\"/>\n").arg(xmlEscaped(scale.name));
+    x += QStringLiteral("</Instrument>\n");
+    x += QStringLiteral("<Image ID=\"Image:0\" Name=\"%1\">\n").arg(xmlEscaped(name));
+    x += QStringLiteral("<AcquisitionDate>%1</AcquisitionDate>\n").arg(taken.toString(Qt::ISODate));
+    x += QStringLiteral("<InstrumentRef ID=\"Instrument:0\"/>\n<ObjectiveSettings ID=\"Objective:0\"/>\n");
+    x += QStringLiteral("<Pixels ID=\"Pixels:0\" DimensionOrder=\"XYCZT\" Type=\"%1\" SizeX=\"%2\" SizeY=\"%3\" "
+                        "SizeC=\"%4\" SizeZ=\"1\" SizeT=\"1\" Interleaved=\"true\"")
+             .arg(bits == 16 ? QStringLiteral("uint16") : QStringLiteral("uint8"))
+             .arg(size.width())
+             .arg(size.height())
+             .arg(samples);
+    if (!unit.isEmpty())
+        x += QStringLiteral(" PhysicalSizeX=\"%1\" PhysicalSizeXUnit=\"%2\" PhysicalSizeY=\"%1\" PhysicalSizeYUnit=\"%2\"")
+                 .arg(factor, unit);
+    x += QStringLiteral(">\n<Channel ID=\"Channel:0:0\" SamplesPerPixel=\"%1\"/>\n").arg(samples);
+    x += QStringLiteral("<TiffData IFD=\"0\" PlaneCount=\"1\"/>\n</Pixels>\n</Image>\n</OME>\n");
+    return x.toUtf8();
+}
+
+namespace {
+
+QByteArray tiffWithScale(const QByteArray &in, const BDInfo &scale, const PhotoOrigin &origin)
 {
     TiffOrder o;
     if (in.size() < 8 || !tiffOrder(in, &o))
@@ -337,7 +408,33 @@ QByteArray tiffWithScale(const QByteArray &in, const BDInfo &scale)
 
     const QByteArray description = "ImageJ=\nunit=" + asciiEscaped(imageJUnit(scale.unit)) + '\n'
                                    + asciiEscaped(scaleText(scale)) + '\0';
-    entry(270, 2, quint32(description.size()), appendData(description));
+    auto value = [&](quint16 tag, quint32 fallback) {
+        const auto it = entries.find(tag);
+        if (it == entries.end())
+            return fallback;
+        const quint16 type = o.u16(it->second.constData() + 2);
+        const quint32 n = o.u32(it->second.constData() + 4);
+        if (type == 3 && n == 1)
+            return quint32(o.u16(it->second.constData() + 8));
+        if (type == 4 && n == 1)
+            return o.u32(it->second.constData() + 8);
+        if (type == 3 && n > 2) // one per sample, out of line: the first
+            return qint64(o.u32(it->second.constData() + 8)) + 2 <= in.size()
+                       ? quint32(o.u16(in.constData() + o.u32(it->second.constData() + 8)))
+                       : fallback;
+        if (type == 3 && n == 2)
+            return quint32(o.u16(it->second.constData() + 8));
+        return fallback;
+    };
+    const QSize size(int(value(256, 0)), int(value(257, 0)));
+    const QByteArray ome = omeXml(size, int(value(277, 1)), int(value(258, 8)), scale, origin) + '\0';
+    entry(270, 2, quint32(ome.size()), appendData(ome));
+    // ImageJ's description goes right after, under the same tag.
+    QByteArray imageJ(12, '\0');
+    o.put16(imageJ.data(), 270);
+    o.put16(imageJ.data() + 2, 2);
+    o.put32(imageJ.data() + 4, quint32(description.size()));
+    o.put32(imageJ.data() + 8, appendData(description));
     quint32 num = 0, den = 1;
     rational(resolution, &num, &den);
     QByteArray r(8, '\0');
@@ -349,9 +446,12 @@ QByteArray tiffWithScale(const QByteArray &in, const BDInfo &scale)
 
     const quint32 newIfd = quint32(out.size());
     QByteArray dir(2, '\0');
-    o.put16(dir.data(), quint16(entries.size()));
-    for (const auto &kv : entries)
+    o.put16(dir.data(), quint16(entries.size() + 1));
+    for (const auto &kv : entries) {
         dir += kv.second;
+        if (kv.first == 270)
+            dir += imageJ;
+    }
     QByteArray next(4, '\0');
     o.put32(next.data(), nextIfd);
     dir += next;
@@ -597,7 +697,8 @@ std::optional<BDInfo> parseScaleText(const QString &text)
     return info;
 }
 
-QByteArray withScale(const QByteArray &encoded, const QByteArray &format, const BDInfo &scale)
+QByteArray withScale(const QByteArray &encoded, const QByteArray &format, const BDInfo &scale,
+                     const PhotoOrigin &origin)
 {
     if (!hasRealScale(scale))
         return QByteArray();
@@ -606,11 +707,12 @@ QByteArray withScale(const QByteArray &encoded, const QByteArray &format, const 
     if (format == "jpg")
         return jpegWithScale(encoded, scale);
     if (format == "tif")
-        return tiffWithScale(encoded, scale);
+        return tiffWithScale(encoded, scale, origin);
     return QByteArray();
 }
 
-bool writePhoto(const QString &path, const QImage &image, const BDInfo &scale, QString *error)
+bool writePhoto(const QString &path, const QImage &image, const BDInfo &scale, QString *error,
+                const PhotoOrigin &origin)
 {
     auto fail = [error](const QString &why) {
         if (error)
@@ -639,7 +741,9 @@ bool writePhoto(const QString &path, const QImage &image, const BDInfo &scale, Q
             return fail(writer.errorString());
     }
     if (scaled && (format == "png" || format == "jpg" || format == "tif")) {
-        const QByteArray withIt = withScale(bytes, format, scale);
+        PhotoOrigin named = origin;
+        named.fileName = QFileInfo(path).fileName();
+        const QByteArray withIt = withScale(bytes, format, scale, named);
         if (withIt.isEmpty())
             return fail(QStringLiteral("the encoded picture could not be given its scale"));
         bytes = withIt;

@@ -3,6 +3,7 @@
 #include "core/bdinfo.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -14,8 +15,11 @@
 //  - PNG:  pHYs in pixels per metre, an iTXt chunk "Vistrel calibration".
 //  - JPEG: JFIF density (dots per cm while that keeps 3 digits, else per
 //          inch, else aspect only) and a COM segment.
-//  - TIFF: XResolution/YResolution/ResolutionUnit and an ImageDescription in
-//          ImageJ's key=value form. ImageJ takes the unit from "unit=" and
+//  - TIFF: XResolution/YResolution/ResolutionUnit and two ImageDescription
+//          tags: OME-XML first (the OME-TIFF readers, Bio-Formats and
+//          tifffile, take only the first), ImageJ's key=value form second
+//          (ImageJ keeps the last description it meets; tifffile finds
+//          ImageJ's in either). ImageJ ImageJ takes the unit from "unit=" and
 //          converts only centimetre resolutions with unit=um, so mm goes with
 //          ResolutionUnit none (pixels per mm), um and cm with centimetres,
 //          in with inches.
@@ -39,12 +43,27 @@ bool hasRealScale(const BDInfo &scale);
 // Writes the picture in the format of the file's suffix (png, jpg, jpeg,
 // bmp, tif, tiff) through a temporary file: an existing file stays intact
 // when anything fails. With a real scale the file carries it.
-bool writePhoto(const QString &path, const QImage &image, const BDInfo &scale, QString *error = nullptr);
+// Where a photo came from, for the formats that can say so (TIFF's OME-XML).
+struct PhotoOrigin
+{
+    QString camera;   // the camera's model; empty: the calibration's camera
+    QDateTime taken;  // invalid: now
+    QString fileName; // the picture's name; writePhoto fills it in
+};
+
+bool writePhoto(const QString &path, const QImage &image, const BDInfo &scale, QString *error = nullptr,
+                const PhotoOrigin &origin = PhotoOrigin());
 
 // The encoded file with the scale put in (chunks and segments replaced or
 // inserted); empty when the bytes are not a file of that format this can
 // edit. format: "png", "jpg", "tif".
-QByteArray withScale(const QByteArray &encoded, const QByteArray &format, const BDInfo &scale);
+QByteArray withScale(const QByteArray &encoded, const QByteArray &format, const BDInfo &scale,
+                     const PhotoOrigin &origin = PhotoOrigin());
+
+// The OME-XML of a single-plane picture (8 or 16 bits per sample) with the
+// pixel size and where it came from.
+QByteArray omeXml(const QSize &size, int samplesPerPixel, int bitsPerSample, const BDInfo &scale,
+                  const PhotoOrigin &origin);
 
 // The scale a photo carries: Vistrel's own text, or for a TIFF without it
 // ImageJ's description and resolution. pictureSize is the photo's size.

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <cmath>
 
@@ -115,6 +116,19 @@ QByteArray toJson(const AppSettings &s)
         QJsonObject c;
         if (it->colourTemperature >= 0)
             c.insert(QLatin1String("colourTemperature"), it->colourTemperature);
+        QJsonObject flats;
+        for (auto f = it->flatFields.constBegin(); f != it->flatFields.constEnd(); ++f) {
+            QJsonObject o;
+            o.insert(QLatin1String("enabled"), f->enabled);
+            o.insert(QLatin1String("flat"), f->flatFile);
+            if (!f->darkFile.isEmpty())
+                o.insert(QLatin1String("dark"), f->darkFile);
+            if (f->made.isValid())
+                o.insert(QLatin1String("made"), f->made.toString(Qt::ISODate));
+            flats.insert(f.key(), o);
+        }
+        if (!flats.isEmpty())
+            c.insert(QLatin1String("flatField"), flats);
         if (!c.isEmpty())
             cameras.insert(it.key(), c);
     }
@@ -161,6 +175,26 @@ bool fromJson(const QByteArray &json, AppSettings *s, QString *error)
         const int t = it.value().toObject().value(QLatin1String("colourTemperature")).toInt(-1);
         if (t >= 0 && t <= 100000)
             cam->colourTemperature = t;
+        const QJsonObject flats = it.value().toObject().value(QLatin1String("flatField")).toObject();
+        int taken = 0;
+        for (auto f = flats.constBegin(); f != flats.constEnd() && taken < kMaxEntries; ++f) {
+            const QJsonObject o = f.value().toObject();
+            CameraConfig::FlatField ff;
+            ff.flatFile = o.value(QLatin1String("flat")).toString();
+            ff.darkFile = o.value(QLatin1String("dark")).toString();
+            // Names only: the pictures live in the flat-field folder, nowhere else.
+            auto plainName = [](const QString &n) {
+                return n.size() <= 255 && !n.contains(QLatin1Char('/')) && !n.contains(QLatin1Char('\\'))
+                    && n != QLatin1String("..") && n != QLatin1String(".");
+            };
+            if (ff.flatFile.isEmpty() || !plainName(ff.flatFile) || !plainName(ff.darkFile)
+                || !QRegularExpression(QStringLiteral("^\\d{1,5}x\\d{1,5}$")).match(f.key()).hasMatch())
+                continue;
+            ff.enabled = o.value(QLatin1String("enabled")).toBool(false);
+            ff.made = QDateTime::fromString(o.value(QLatin1String("made")).toString(), Qt::ISODate);
+            cam->flatFields.insert(f.key(), ff);
+            ++taken;
+        }
     }
 
     const QJsonValue tiles = root.value(QLatin1String("tiles"));

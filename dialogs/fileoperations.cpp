@@ -4,6 +4,7 @@
 #include "core/appsettings.h"
 #include "core/mediafiles.h"
 #include "core/notifier.h"
+#include "core/rootpath.h"
 #include "dialogs/filebrowser.h"
 #include "measure/annotations.h"
 
@@ -393,8 +394,21 @@ int FileOperations::importFiles(const QStringList &files)
     return copied;
 }
 
-int FileOperations::deleteEntries(FileBrowser *browser, const QStringList &paths)
+bool FileOperations::insideRoot(FileBrowser *browser, const QString &path) const
 {
+    // The entry itself, a link not followed: removing a link inside the
+    // root removes the link, never what it points to.
+    return !browser || browser->rootPath().isEmpty() || rootpath::entryInside(path, browser->rootPath());
+}
+
+int FileOperations::deleteEntries(FileBrowser *browser, const QStringList &requested)
+{
+    QStringList paths;
+    QStringList outside;
+    for (const QString &p : requested)
+        (insideRoot(browser, p) ? paths : outside) << p;
+    if (!outside.isEmpty())
+        notifier().inform(parentWidget(), tr("不在根文件夹内，未删除：%1").arg(someNames(outside)));
     if (paths.isEmpty())
         return 0;
     QString what;
@@ -500,6 +514,10 @@ bool FileOperations::renameEntry(FileBrowser *browser, const QString &path, cons
     const QString target = info.absolutePath() + QLatin1Char('/') + newName;
     if (newName == info.fileName())
         return false;
+    if (!insideRoot(browser, path) || !insideRoot(browser, target)) {
+        notifier().inform(parentWidget(), tr("不在根文件夹内，未重命名：%1").arg(info.fileName()));
+        return false;
+    }
     // A change of letter case alone is the same entry on a case-blind disk.
     if (QFileInfo::exists(target) && !sameEntry(path, target)) {
         notifier().inform(parentWidget(), tr("文件已存在：%1").arg(newName));

@@ -1,5 +1,6 @@
 #include "measure/graphicsitem.h"
 
+#include "core/numberformat.h"
 #include "measure/camerascene.h"
 #include "measure/circleshapes.h"
 #include "measure/geometry.h"
@@ -28,7 +29,7 @@ QString valueText(const QString &name, double pixelValue, bool area, const BDInf
         factor *= factor;
         unit = unit + QLatin1Char('^') + unit;
     }
-    return name + QLatin1Char(':') + QString::number(pixelValue * factor, 'f', 4) + QLatin1Char(' ') + unit;
+    return name + QLatin1Char(':') + formatMeasure(pixelValue * factor) + QLatin1Char(' ') + unit;
 }
 
 } // namespace
@@ -71,7 +72,7 @@ QStringList labelLines(const MeasuredValues &values, const BDInfo &calibration)
         case ValueKind::Length:
         case ValueKind::Area: text = valueText(v.name, v.value, v.kind == ValueKind::Area, calibration); break;
         case ValueKind::Angle:
-            text = QStringLiteral("A:") + QString::number(std::fabs(v.value), 'f', 2) + QStringLiteral(" deg");
+            text = QStringLiteral("A:") + formatAngle(std::fabs(v.value)) + QStringLiteral(" deg");
             break;
         case ValueKind::Point:
             // An X and Y pair makes one line.

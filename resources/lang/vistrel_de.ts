@@ -1108,6 +1108,10 @@ Ersetzen?</translation>
             <source>摄像头驱动准许的帧率</source>
             <translation>Vom Kameratreiber gewährte Bildrate</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Fokus</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

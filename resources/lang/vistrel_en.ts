@@ -1108,6 +1108,10 @@ Replace it?</translation>
             <source>摄像头驱动准许的帧率</source>
             <translation>Frame rate granted by the camera driver</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Focus</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

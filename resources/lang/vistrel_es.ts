@@ -1108,6 +1108,10 @@
             <source>摄像头驱动准许的帧率</source>
             <translation>Velocidad de fotogramas concedida por el controlador de la cámara</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Enfoque</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

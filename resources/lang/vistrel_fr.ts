@@ -1108,6 +1108,10 @@ Le remplacer ?</translation>
             <source>摄像头驱动准许的帧率</source>
             <translation>Fréquence d'images accordée par le pilote de la caméra</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Mise au point</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

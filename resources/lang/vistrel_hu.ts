@@ -1108,6 +1108,10 @@ Lecseréli?</translation>
             <source>摄像头驱动准许的帧率</source>
             <translation>A kamera illesztőprogramja által engedélyezett képkockasebesség</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Fókusz</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

@@ -1108,6 +1108,10 @@ Sostituirlo?</translation>
             <source>摄像头驱动准许的帧率</source>
             <translation>Frequenza fotogrammi concessa dal driver della fotocamera</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Messa a fuoco</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

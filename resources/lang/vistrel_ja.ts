@@ -1108,6 +1108,10 @@
             <source>摄像头驱动准许的帧率</source>
             <translation>カメラドライバーが許可したフレームレート</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>フォーカス</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

@@ -1108,6 +1108,10 @@
             <source>摄像头驱动准许的帧率</source>
             <translation>카메라 드라이버가 허용한 프레임 속도</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>초점</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

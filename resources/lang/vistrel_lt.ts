@@ -1108,6 +1108,10 @@ Pakeisti?</translation>
             <source>摄像头驱动准许的帧率</source>
             <translation>Kameros tvarkyklės suteiktas kadrų dažnis</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Fokusavimas</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

@@ -1108,6 +1108,10 @@ Vervangen?</translation>
             <source>摄像头驱动准许的帧率</source>
             <translation>Door het camerastuurprogramma toegestane beeldsnelheid</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Scherpstelling</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

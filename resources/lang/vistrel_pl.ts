@@ -1108,6 +1108,10 @@ Zastąpić go?</translation>
             <source>摄像头驱动准许的帧率</source>
             <translation>Szybkość klatek przyznana przez sterownik kamery</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Ustawienie ostrości</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

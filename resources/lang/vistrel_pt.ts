@@ -1108,6 +1108,10 @@ Substituí-lo?</translation>
             <source>摄像头驱动准许的帧率</source>
             <translation>Taxa de quadros concedida pelo driver da câmera</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Foco</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

@@ -1108,6 +1108,10 @@
             <source>摄像头驱动准许的帧率</source>
             <translation>Частота кадрів, надана драйвером камери</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Фокус</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

@@ -1108,6 +1108,10 @@
             <source>摄像头驱动准许的帧率</source>
             <translation>攝影機驅動程式准許的影格率</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>對焦</translation>
+        </message>
     </context>
     <context>
         <name>main</name>

@@ -251,6 +251,108 @@ private slots:
         QCOMPARE(program.exitCode(), 0);
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("Measure.config"))).size() > 0);
     }
+
+    // Two copies on one configuration: the second says so and writes
+    // nothing; a lock left by a killed copy is taken over.
+    void oneCopyPerConfiguration()
+    {
+        Copy first;
+        QVERIFY(first.start());
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(first.dir.filePath("vistrel.lock")); }, 10000));
+        Copy second(first.dir.path());
+        QVERIFY(second.start());
+        QVERIFY2(second.waitFor("already running"), second.out.constData());
+        QVERIFY2(first.waitFor("another copy was started"), first.out.constData());
+        // The second copy only asks (read-only or not); a quit answers no.
+        QVERIFY(second.quit());
+        QCOMPARE(second.process.exitCode(), 0);
+        QVERIFY(QFileInfo::exists(first.dir.filePath("vistrel.lock")));
+
+        // A crash leaves its lock: the next copy takes it over.
+        first.process.kill();
+        QVERIFY(first.process.waitForFinished(5000));
+        Copy third(first.dir.path());
+        QVERIFY(third.start());
+        QVERIFY(QTest::qWaitFor([&] { return third.out.contains("SETUP") || third.out.contains("already"); }, 10000)
+                || third.process.state() == QProcess::Running);
+        QTest::qWait(500);
+        QVERIFY2(!third.out.contains("already running"), third.out.constData());
+        QVERIFY(third.quit());
+        QCOMPARE(third.process.exitCode(), 0);
+        QVERIFY(QFileInfo(first.dir.filePath("Measure.config")).size() > 0);
+    }
+
+    // Settings that cannot be written: the quit is no success.
+    void unwritableSettingsFailTheExit()
+    {
+        Copy copy;
+        // Installed (data beside it in ../share): the settings go to the
+        // XDG folder, here a file in the way.
+        QVERIFY(QDir().mkpath(copy.dir.filePath("share/vistrel")));
+        QVERIFY(QDir().mkpath(copy.dir.filePath("bin")));
+        QFile blocker(copy.dir.filePath("config"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        copy.env.insert(QStringLiteral("XDG_CONFIG_HOME"), blocker.fileName());
+        QVERIFY(copy.start(QStringLiteral("bin/vistrel")));
+        QTest::qWait(1500);
+        QVERIFY(copy.quit());
+        QCOMPARE(copy.process.exitCode(), 2);
+        QVERIFY2(copy.out.contains("could not be saved"), copy.out.constData());
+    }
+
+private:
+    // The real program in a folder of its own (its settings beside it).
+    struct Copy
+    {
+        QTemporaryDir own{QFileInfo(QStringLiteral(VISTREL_EXE)).path() + QStringLiteral("/copy-XXXXXX")};
+        QDir dir;
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QByteArray out;
+
+        explicit Copy(const QString &shared = QString())
+            : dir(shared.isEmpty() ? own.path() : shared)
+        {
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            env.insert(QStringLiteral("HOME"), dir.path());
+            env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral(".config")));
+            process.setProcessChannelMode(QProcess::MergedChannels);
+        }
+        ~Copy()
+        {
+            if (process.state() != QProcess::NotRunning) {
+                process.kill();
+                process.waitForFinished(5000);
+            }
+        }
+        bool start(const QString &where = QStringLiteral("vistrel"))
+        {
+            const QString exe = dir.filePath(where);
+            if (!QFileInfo::exists(exe) && ::link(VISTREL_EXE, QFile::encodeName(exe).constData()) != 0
+                && !QFile::copy(QStringLiteral(VISTREL_EXE), exe))
+                return false;
+            process.setProcessEnvironment(env);
+            process.start(exe, {QStringLiteral("--demo-camera")});
+            return process.waitForStarted();
+        }
+        bool waitFor(const char *text)
+        {
+            return QTest::qWaitFor(
+                [&] {
+                    out += process.readAll();
+                    return out.contains(text);
+                },
+                15000);
+        }
+        bool quit()
+        {
+            kill(pid_t(process.processId()), SIGTERM);
+            const bool ended = process.waitForFinished(10000);
+            out += process.readAll();
+            return ended && process.exitStatus() == QProcess::NormalExit;
+        }
+    };
 };
 
 QTEST_MAIN(TstStartup)

@@ -62,6 +62,7 @@ private slots:
     void damagedFilesGiveNothing();
     void exiftoolReadsDensityAndText();
     void imageJReadsPixelSize();
+    void tifffileReadsOmeXml();
 
 private:
     QTemporaryDir m_dir;
@@ -253,6 +254,51 @@ void TestPhotoFile::imageJReadsPixelSize()
         QVERIFY2(std::abs(match.captured(3).toDouble() / cases[i].cal.factor - 1) < 1e-6, qPrintable(out));
         QCOMPARE(match.captured(4), QString("64"));
     }
+}
+
+// OME-XML first, ImageJ's description second: tifffile sees both, with the
+// pixel size, the instrument and the date; the series has the picture's shape
+// (its LZW pixels would need imagecodecs, which Debian does not package).
+void TestPhotoFile::tifffileReadsOmeXml()
+{
+    // Debian's interpreter: another python3 first on the PATH lacks Debian's modules.
+    const QString python = QFile::exists("/usr/bin/python3") ? QString("/usr/bin/python3")
+                                                              : QStandardPaths::findExecutable("python3");
+    if (python.isEmpty() || QProcess::execute(python, {"-c", "import tifffile"}) != 0)
+        QSKIP("python3-tifffile is not installed (Debian package python3-tifffile)");
+    if (!QImageWriter::supportedImageFormats().contains("tiff"))
+        QSKIP("Qt's TIFF plugin is not installed (qt5-image-formats-plugins)");
+    const QString file = m_dir.filePath(QString::fromUtf8("ome <&\"µ>.tif"));
+    photofile::PhotoOrigin origin;
+    origin.camera = "V3-2M";
+    origin.taken = QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7));
+    QVERIFY(photofile::writePhoto(file, picture(), calibration(QString::fromUtf8("10× <obj>"), 0.8, 2), nullptr, origin));
+    const QByteArray out = run(python, {"-c", R"(
+import sys, json, tifffile, xml.etree.ElementTree as ET
+with tifffile.TiffFile(sys.argv[1]) as t:
+    ns = {'o': 'http://www.openmicroscopy.org/Schemas/OME/2016-06'}
+    root = ET.fromstring(t.ome_metadata)
+    px = root.find('.//o:Pixels', ns)
+    print(json.dumps({'ome': t.is_ome, 'imagej': t.imagej_metadata.get('unit'),
+        'x': float(px.get('PhysicalSizeX')), 'y': float(px.get('PhysicalSizeY')), 'unit': px.get('PhysicalSizeXUnit'),
+        'objective': root.find('.//o:Objective', ns).get('Model'), 'camera': root.find('.//o:Detector', ns).get('Model'),
+        'date': root.find('.//o:AcquisitionDate', ns).text, 'name': root.find('.//o:Image', ns).get('Name'),
+        'shape': list(t.series[0].shape)}))
+)", file});
+    const QJsonObject o = QJsonDocument::fromJson(out).object();
+    QVERIFY2(o.value("ome").toBool(), qPrintable(file + ": " + out));
+    QCOMPARE(o.value("imagej").toString(), QString("um")); // ImageJ shows it as µm
+    QCOMPARE(o.value("x").toDouble(), 0.8);
+    QCOMPARE(o.value("y").toDouble(), 0.8);
+    QCOMPARE(o.value("unit").toString(), QString::fromUtf8("µm"));
+    QCOMPARE(o.value("objective").toString(), QString::fromUtf8("10× <obj>"));
+    QCOMPARE(o.value("camera").toString(), QString("V3-2M"));
+    QCOMPARE(o.value("date").toString(), QString("2026-03-04T05:06:07"));
+    QCOMPARE(o.value("name").toString(), QFileInfo(file).fileName());
+    QCOMPARE(o.value("shape").toArray().at(0).toInt(), 48);
+    QCOMPARE(o.value("shape").toArray().at(1).toInt(), 64);
+    // And Vistrel itself still reads its scale from it.
+    QCOMPARE(photofile::readPhotoScale(file)->factor, 0.8);
 }
 
 QTEST_MAIN(TestPhotoFile)
