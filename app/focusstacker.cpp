@@ -201,6 +201,7 @@ bool FocusStacker::start()
     m_inFlight = false;
     m_finishPending = false;
     m_merged = 0;
+    m_offered = 0;
     m_frames = connect(m_hub, &CameraHub::sigFrameReady, this, [this](const QString &camId, bool) { onFrame(camId); });
     setButtonChecked(true);
     m_panel->setMode(FocusStackPanel::Mode::Live);
@@ -245,6 +246,7 @@ void FocusStacker::onFrameDone(int merged, int offered, const QImage &preview)
     if (m_cancel->load())
         return;
     m_merged = merged;
+    m_offered = offered;
     m_panel->count()->setText(tr("已合成 %1 帧（已查看 %2 帧）").arg(merged).arg(offered));
     m_panel->showPreview(preview);
     if (m_finishPending) {

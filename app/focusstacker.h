@@ -89,6 +89,9 @@ public:
     FocusStackPanel *panel() const { return m_panel; }
     bool isCollecting() const { return m_collecting; }
     bool isBusy() const { return m_busy; }
+    // Frames of the live collection the worker has looked at, and merged.
+    int offered() const { return m_offered; }
+    int merged() const { return m_merged; }
 
     // Live: the button's two presses.
     bool start();
@@ -137,5 +140,6 @@ private:
     bool m_finishPending = false;
     QSize m_frameSize;
     int m_merged = 0;
+    int m_offered = 0;
     int m_run = 0; // which collection or fusion the worker's answers are for
 };
