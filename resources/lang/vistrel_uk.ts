@@ -309,6 +309,10 @@
             <source>排序</source>
             <translation>Сортування</translation>
         </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>FileOperations</name>
@@ -427,6 +431,151 @@
         <message>
             <source>打开文件失败</source>
             <translation>Не вдалося відкрити файл.</translation>
+        </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Пристрій не запущено.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FocusStackPanel</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Фокус-стекінг</translation>
+        </message>
+        <message>
+            <source>转动调焦旋钮，让物体各处依次清晰，然后再按一次“景深合成”。</source>
+            <translation>Обертайте ручку фокусування, доки кожна частина об’єкта не стане різкою, потім знову натисніть «Фокус-стекінг».</translation>
+        </message>
+        <message>
+            <source>保存深度图</source>
+            <translation>Зберегти карту глибини</translation>
+        </message>
+        <message>
+            <source>完成</source>
+            <translation>Готово</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Закрити</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Скасувати</translation>
+        </message>
+    </context>
+    <context>
+        <name>FocusStacker</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Фокус-стекінг</translation>
+        </message>
+        <message>
+            <source>已合成 %1 帧（已查看 %2 帧）</source>
+            <translation>Об’єднано кадрів: %1 (переглянуто: %2)</translation>
+        </message>
+        <message>
+            <source>没有可合成的帧</source>
+            <translation>Немає кадрів для об’єднання</translation>
+        </message>
+        <message>
+            <source>正在合成...</source>
+            <translation>Об’єднання...</translation>
+        </message>
+        <message>
+            <source>正在进行景深合成。</source>
+            <translation>Фокус-стекінг уже виконується.</translation>
+        </message>
+        <message>
+            <source>请选择至少两张照片。</source>
+            <translation>Виберіть щонайменше дві фотографії.</translation>
+        </message>
+        <message>
+            <source>无法读取：%1</source>
+            <translation>Не вдалося прочитати: %1</translation>
+        </message>
+        <message>
+            <source>无法对齐：%1</source>
+            <translation>Не вдалося вирівняти: %1</translation>
+        </message>
+        <message>
+            <source>已保存：%1</source>
+            <translation>Збережено: %1</translation>
+        </message>
+        <message>
+            <source>景深合成失败：%1</source>
+            <translation>Помилка фокус-стекінгу: %1</translation>
         </message>
     </context>
     <context>
@@ -812,6 +961,39 @@
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Триває запис. Для вигляду з чотирьох вікон його треба зупинити. Зупинити запис?</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
