@@ -392,13 +392,6 @@ bool FrameAligner::align(const Levels &g, Similarity *found, const Similarity &g
                     next = fitSimilarity(kept, current, false);
             }
             const double change = farthestChange(next, current, level->size * int(unit));
-            if (qEnvironmentVariableIsSet("FS_DEBUG")) {
-                fprintf(stderr, "level %d round %d: %zu matches, change %.4f -> a %.6f b %.6f t %.3f %.3f\n", level->shift, round, matches.size(), change, next.a, next.b, next.tx, next.ty);
-                for (const Match &m : matches) {
-                    const QPointF q = next.map(QPointF(m.from.x, m.from.y));
-                    fprintf(stderr, "   %7.1f %7.1f  res %7.3f %7.3f  w %.3f\n", m.from.x, m.from.y, q.x() - m.to.x, q.y() - m.to.y, m.weight);
-                }
-            }
             current = next;
             // Half size only brings the frame within reach of the full size.
             if (change < (level->shift ? 0.25 : 0.015) * unit)

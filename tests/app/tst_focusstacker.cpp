@@ -28,10 +28,13 @@ class TestFocusStacker : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { buildDeviceTable(); }
+
     void liveStackIsSharperEverywhere()
     {
         Rig rig;
-        QVERIFY(rig.waitFrames(2));
+        QVERIFY(!rig.window->currentCamera().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(rig.waitFrames(2), 30000);
         rig.sim->holdDrift(0, true);
         rig.window->settings().imageFormat = 0; // PNG: no compression in the way
         FocusStacker *stacker = rig.window->focusStacker();
@@ -65,19 +68,25 @@ private slots:
         QImage fused(photo);
         QCOMPARE(fused.size(), frames.first().size());
 
-        // Wherever any frame shows detail the photo shows as much, and it
-        // shows more than each single frame does over the whole picture.
+        // Wherever any frame shows detail the photo shows as much, and every
+        // single frame is clearly blurred somewhere the photo is sharp.
         const cv::Mat f = blockSharpness(fused, 8, 6);
         cv::Mat best = cv::Mat::zeros(f.size(), CV_32F);
         for (const QImage &frame : frames) {
             const cv::Mat b = blockSharpness(frame, 8, 6);
             cv::max(best, b, best);
-            QVERIFY2(cv::sum(f)[0] > 1.2 * cv::sum(b)[0],
-                     qPrintable(QString("fused %1, a frame %2").arg(cv::sum(f)[0]).arg(cv::sum(b)[0])));
+            double gain = 0;
+            for (int y = 0; y < f.rows; ++y)
+                for (int x = 0; x < f.cols; ++x)
+                    gain = std::max(gain, double(f.at<float>(y, x)) / std::max(1.0f, b.at<float>(y, x)));
+            QVERIFY2(gain > 1.5, qPrintable(QString("at best %1 times a frame's detail").arg(gain)));
         }
+        double most = 0;
+        cv::minMaxLoc(best, nullptr, &most);
         for (int y = 0; y < f.rows; ++y)
             for (int x = 0; x < f.cols; ++x)
-                QVERIFY2(f.at<float>(y, x) >= 0.75f * best.at<float>(y, x),
+                // (Blank glass shows only the codec's noise: left out.)
+                QVERIFY2(best.at<float>(y, x) < 0.02 * most || f.at<float>(y, x) >= 0.75f * best.at<float>(y, x),
                          qPrintable(QString("block %1,%2: %3 against %4")
                                         .arg(x)
                                         .arg(y)
@@ -90,7 +99,8 @@ private slots:
     void filesAndCancel()
     {
         Rig rig;
-        QVERIFY(rig.waitFrames(2));
+        QVERIFY(!rig.window->currentCamera().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(rig.waitFrames(2), 30000);
         rig.window->settings().imageFormat = 0;
         FocusStacker *stacker = rig.window->focusStacker();
         CameraHub *hub = CameraHub::instance();
