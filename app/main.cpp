@@ -1,4 +1,5 @@
 #include "core/appsettings.h"
+#include "core/logging.h"
 #include "core/crashhandler.h"
 #include "app/languages.h"
 #include "app/singleinstance.h"
@@ -21,6 +22,7 @@
 
 extern "C" {
 #include <libavformat/avformat.h>
+#include <libavutil/log.h>
 }
 
 int main(int argc, char *argv[])
@@ -31,6 +33,12 @@ int main(int argc, char *argv[])
         for (int i = 0; i < argc; ++i)
             raw << QString::fromLocal8Bit(argv[i]);
         const StartOptions early = parseStartOptions(raw);
+        // A known option with a value it cannot take stops here, saying why.
+        if (!early.errors.isEmpty() && !early.showHelp && !early.showVersion) {
+            for (const QString &error : early.errors)
+                fprintf(stderr, "vistrel: %s\n", qPrintable(error));
+            return 2;
+        }
         if (early.showHelp || early.showVersion) {
             const QString name = QStringLiteral("vistrel");
             const QString text = early.showHelp ? QString(helpText(name) + cli::toolsHelp())
@@ -60,6 +68,9 @@ int main(int argc, char *argv[])
     for (const QString &arg : options.ignored)
         fprintf(stderr, "vistrel: ignoring unknown option %s\n", qPrintable(arg));
     setStartOptions(options);
+    logging::setVerbose(options.verbose);
+    // FFmpeg's own chatter only when asked for; its errors always.
+    av_log_set_level(options.verbose ? AV_LOG_INFO : AV_LOG_ERROR);
 
     crash::install();
     screenmetrics::measureScreen();
@@ -96,7 +107,9 @@ int main(int argc, char *argv[])
             window.activateWindow();
         };
         QObject::connect(&instance, &SingleInstance::activationRequested, &window, comeForward);
-        window.show();
+        window.showForScreen();
+        // "Open with" from a file manager, or files named on the command line.
+        window.openFiles(options.files);
         if (instance.wasActivationRequested())
             comeForward();
         // Recordings a kill or a power cut left unfinished last time (the

@@ -75,6 +75,8 @@ protected:
 
 private:
     void retranslate();
+    // "name.jpg — Orvanta Pro", or the program's name without a photo.
+    void updateTitle();
     // The photo's annotations file and calibration (the file's, else the
     // photo's own) into the scene and the toolbox.
     void restoreAnnotations();
@@ -88,4 +90,5 @@ private:
     AppSettings *m_settings = nullptr;
     SavePicker m_savePicker;
     int m_photoCalibration = -1; // index in the calibration list, or -1
+    QString m_productTitle = QStringLiteral("Orvanta Pro");
 };

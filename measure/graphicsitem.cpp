@@ -249,8 +249,8 @@ void GraphicsItem::press(const QPointF &pos, Qt::MouseButton)
 void GraphicsItem::move(const QPointF &pos)
 {
     if (!m_finished) {
-        if (m_pressed && !m_points.isEmpty())
-            setPoint(m_points.size() - 1, pos);
+        // The point the press placed stays; the cursor shows the next one,
+        // which the release sets when this turns out to be a drag.
         prepareGeometryChange();
         m_cursorPos = pos;
         repaint();
@@ -275,11 +275,27 @@ void GraphicsItem::release(const QPointF &pos, Qt::MouseButton button)
         if (button == Qt::RightButton && canFinish()) {
             onFinished();
             m_finished = true;
+        } else if (button == Qt::LeftButton && isDrag(m_pressPos, pos)) {
+            // Press at A, drag, release at B: B is the next point, as a
+            // second click there would make it. A drag that ends where it
+            // began was a click.
+            appendPoint(pos);
+            if (m_points.size() == m_maxPoints) {
+                onFinished();
+                m_finished = true;
+            }
         }
         repaint();
     }
     m_dragIndex = -1;
     m_pressed = false;
+}
+
+bool GraphicsItem::isDrag(const QPointF &from, const QPointF &to) const
+{
+    // Measured on screen: at any zoom a small wobble of the hand is a click.
+    const QPointF d = mapToView(to) - mapToView(from);
+    return std::hypot(d.x(), d.y()) >= kDragDistance;
 }
 
 void GraphicsItem::setPoint(int index, const QPointF &p)

@@ -3,6 +3,7 @@
 #include "core/bdinfo.h"
 
 #include <QElapsedTimer>
+#include <QRect>
 #include <QRectF>
 #include <QSize>
 
@@ -33,6 +34,9 @@ public:
         QRectF pictureRect;   // the picture in target pixels
         QSize pictureSize;
         BDInfo calibration;
+        // The part of the target the user sees (a zoomed view scrolls);
+        // the labels stay inside it. Empty: the whole target.
+        QRect visible;
     };
     // Paints every overlay that shows, with the painter's transform reset.
     void paint(QPainter *painter, const Frame &frame) const;

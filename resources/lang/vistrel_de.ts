@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Messwerte (CSV) auch neben das gespeicherte Bild schreiben</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Kalibrierdatei</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Schreiben fehlgeschlagen: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>Der Ordner ist nicht beschreibbar: %1 (kann in %2 nicht angelegt werden)</translation>
         </message>
     </context>
     <context>
@@ -431,6 +439,26 @@ Ersetzen?</translation>
         <message>
             <source>打开文件失败</source>
             <translation>Die Datei konnte nicht geöffnet werden.</translation>
+        </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Fotos und Videos</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Fotos</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Alle Dateien</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importieren</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Abbrechen</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
@@ -600,6 +628,14 @@ Ersetzen?</translation>
             <source>网站：</source>
             <translation>Website:</translation>
         </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Über Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Dieses Programm verwendet folgende Open-Source-Bibliotheken:</translation>
+        </message>
     </context>
     <context>
         <name>MeasureEditer</name>
@@ -638,6 +674,14 @@ Ersetzen?</translation>
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>Das bearbeitete Originalbild kann nicht überschrieben werden; bitte wählen Sie einen anderen Dateinamen.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Fotos</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Die Datei konnte nicht geöffnet werden.</translation>
         </message>
     </context>
     <context>
@@ -685,6 +729,14 @@ Ersetzen?</translation>
         <message>
             <source>复制</source>
             <translation>Kopieren</translation>
+        </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV-Tabelle</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Ergebnisse in einem Fenster zeigen</translation>
         </message>
     </context>
     <context>
@@ -867,6 +919,10 @@ Ersetzen?</translation>
             <source>键盘快捷键</source>
             <translation>Tastenkürzel</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Rückgängig</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -961,6 +1017,18 @@ Ersetzen?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Eine Aufnahme läuft. Für die Vierfachansicht muss sie beendet werden. Aufnahme beenden?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Während der Aufnahme nicht änderbar; beenden Sie zuerst die Aufnahme.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Vollbild</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Bearbeiten</translation>
         </message>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。

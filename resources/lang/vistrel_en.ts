@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Also write the measurements (CSV) beside the saved picture</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Calibration file</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Writing failed: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>The folder is not writable: %1 (cannot be created in %2)</translation>
         </message>
     </context>
     <context>
@@ -431,6 +439,26 @@ Replace it?</translation>
         <message>
             <source>打开文件失败</source>
             <translation>Failed to open the file.</translation>
+        </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Photos and videos</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Photos</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>All files</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Import</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancel</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
@@ -600,6 +628,14 @@ Replace it?</translation>
             <source>网站：</source>
             <translation>Website:</translation>
         </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>About Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>This program uses the following open-source libraries:</translation>
+        </message>
     </context>
     <context>
         <name>MeasureEditer</name>
@@ -638,6 +674,14 @@ Replace it?</translation>
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>The original picture being edited cannot be overwritten; please choose another file name.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Photos</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Failed to open the file.</translation>
         </message>
     </context>
     <context>
@@ -685,6 +729,14 @@ Replace it?</translation>
         <message>
             <source>复制</source>
             <translation>Copy</translation>
+        </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV table</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Show results in a window</translation>
         </message>
     </context>
     <context>
@@ -867,6 +919,10 @@ Replace it?</translation>
             <source>键盘快捷键</source>
             <translation>Keyboard shortcuts</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Undo</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -961,6 +1017,18 @@ Replace it?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>A recording is running. The four-tile view needs it stopped. Stop the recording?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Cannot be changed while recording; stop the recording first.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Full screen</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Edit</translation>
         </message>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。

@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Escribir también las mediciones (CSV) junto a la imagen guardada</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Archivo de calibración</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Error de escritura: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>La carpeta no admite escritura: %1 (no se puede crear en %2)</translation>
         </message>
     </context>
     <context>
@@ -431,6 +439,26 @@
         <message>
             <source>打开文件失败</source>
             <translation>No se pudo abrir el archivo.</translation>
+        </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Fotos y vídeos</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Fotos</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Todos los archivos</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importar</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
@@ -600,6 +628,14 @@
             <source>网站：</source>
             <translation>Sitio web:</translation>
         </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Acerca de Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Este programa usa las siguientes bibliotecas de código abierto:</translation>
+        </message>
     </context>
     <context>
         <name>MeasureEditer</name>
@@ -638,6 +674,14 @@
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>No se puede sobrescribir la imagen original que se está editando; elija otro nombre de archivo.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Fotos</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>No se pudo abrir el archivo.</translation>
         </message>
     </context>
     <context>
@@ -685,6 +729,14 @@
         <message>
             <source>复制</source>
             <translation>Copiar</translation>
+        </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>Tabla CSV</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Mostrar resultados en una ventana</translation>
         </message>
     </context>
     <context>
@@ -867,6 +919,10 @@
             <source>键盘快捷键</source>
             <translation>Atajos de teclado</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Deshacer</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -961,6 +1017,18 @@
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Hay una grabación en curso. La vista de cuatro imágenes requiere detenerla. ¿Detener la grabación?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>No se puede cambiar durante la grabación; detenga primero la grabación.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Pantalla completa</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Editar</translation>
         </message>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。

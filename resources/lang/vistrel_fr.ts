@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Écrire aussi les mesures (CSV) à côté de l'image enregistrée</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Fichier d’étalonnage</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Échec de l'écriture : %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>Le dossier n'est pas accessible en écriture : %1 (impossible de le créer dans %2)</translation>
         </message>
     </context>
     <context>
@@ -431,6 +439,26 @@ Le remplacer ?</translation>
         <message>
             <source>打开文件失败</source>
             <translation>Impossible d'ouvrir le fichier.</translation>
+        </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Photos et vidéos</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Photos</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Tous les fichiers</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importer</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annuler</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
@@ -600,6 +628,14 @@ Le remplacer ?</translation>
             <source>网站：</source>
             <translation>Site web :</translation>
         </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>À propos de Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Ce programme utilise les bibliothèques libres suivantes :</translation>
+        </message>
     </context>
     <context>
         <name>MeasureEditer</name>
@@ -638,6 +674,14 @@ Le remplacer ?</translation>
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>L'image originale en cours de modification ne peut pas être écrasée ; choisissez un autre nom de fichier.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Photos</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Impossible d'ouvrir le fichier.</translation>
         </message>
     </context>
     <context>
@@ -685,6 +729,14 @@ Le remplacer ?</translation>
         <message>
             <source>复制</source>
             <translation>Copier</translation>
+        </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>Tableau CSV</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Afficher les résultats dans une fenêtre</translation>
         </message>
     </context>
     <context>
@@ -867,6 +919,10 @@ Le remplacer ?</translation>
             <source>键盘快捷键</source>
             <translation>Raccourcis clavier</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Annuler</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -961,6 +1017,18 @@ Le remplacer ?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Un enregistrement est en cours. La vue à quatre images exige de l'arrêter. Arrêter l'enregistrement ?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Impossible de modifier pendant l’enregistrement ; arrêtez d’abord l’enregistrement.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Plein écran</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Modifier</translation>
         </message>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。

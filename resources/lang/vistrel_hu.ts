@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>A mérések (CSV) mentése a mentett kép mellé is</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Kalibrációs fájl</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Az írás sikertelen: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>A mappa nem írható: %1 (nem hozható létre itt: %2)</translation>
         </message>
     </context>
     <context>
@@ -431,6 +439,26 @@ Lecseréli?</translation>
         <message>
             <source>打开文件失败</source>
             <translation>A fájl megnyitása sikertelen.</translation>
+        </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Fényképek és videók</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Fényképek</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Minden fájl</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importálás</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Mégse</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
@@ -600,6 +628,14 @@ Lecseréli?</translation>
             <source>网站：</source>
             <translation>Weboldal:</translation>
         </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>A Qt névjegye</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>A program a következő nyílt forrású könyvtárakat használja:</translation>
+        </message>
     </context>
     <context>
         <name>MeasureEditer</name>
@@ -638,6 +674,14 @@ Lecseréli?</translation>
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>A szerkesztett eredeti kép nem írható felül; válasszon másik fájlnevet.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Fényképek</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>A fájl megnyitása sikertelen.</translation>
         </message>
     </context>
     <context>
@@ -685,6 +729,14 @@ Lecseréli?</translation>
         <message>
             <source>复制</source>
             <translation>Másolás</translation>
+        </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV-táblázat</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Eredmények ablakban</translation>
         </message>
     </context>
     <context>
@@ -867,6 +919,10 @@ Lecseréli?</translation>
             <source>键盘快捷键</source>
             <translation>Billentyűparancsok</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Visszavonás</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -961,6 +1017,18 @@ Lecseréli?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Felvétel folyik. A négyablakos nézethez le kell állítani. Leállítja a felvételt?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Felvétel közben nem módosítható; előbb állítsa le a felvételt.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Teljes képernyő</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Szerkesztés</translation>
         </message>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。

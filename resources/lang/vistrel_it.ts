@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Scrivi anche le misure (CSV) accanto all'immagine salvata</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>File di calibrazione</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Scrittura non riuscita: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>La cartella non è scrivibile: %1 (impossibile crearla in %2)</translation>
         </message>
     </context>
     <context>
@@ -431,6 +439,26 @@ Sostituirlo?</translation>
         <message>
             <source>打开文件失败</source>
             <translation>Impossibile aprire il file.</translation>
+        </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Foto e video</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Foto</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Tutti i file</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importa</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annulla</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
@@ -600,6 +628,14 @@ Sostituirlo?</translation>
             <source>网站：</source>
             <translation>Sito web:</translation>
         </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Informazioni su Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Questo programma usa le seguenti librerie open source:</translation>
+        </message>
     </context>
     <context>
         <name>MeasureEditer</name>
@@ -638,6 +674,14 @@ Sostituirlo?</translation>
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>Non è possibile sovrascrivere l'immagine originale in modifica; scegliere un altro nome di file.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Foto</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Impossibile aprire il file.</translation>
         </message>
     </context>
     <context>
@@ -685,6 +729,14 @@ Sostituirlo?</translation>
         <message>
             <source>复制</source>
             <translation>Copia</translation>
+        </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>Tabella CSV</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Mostra i risultati in una finestra</translation>
         </message>
     </context>
     <context>
@@ -867,6 +919,10 @@ Sostituirlo?</translation>
             <source>键盘快捷键</source>
             <translation>Scorciatoie da tastiera</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Annulla</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -961,6 +1017,18 @@ Sostituirlo?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>È in corso una registrazione. La vista a quattro riquadri richiede di fermarla. Fermare la registrazione?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Non modificabile durante la registrazione; interrompi prima la registrazione.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Schermo intero</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Modifica</translation>
         </message>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。

@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>保存した画像の隣に測定結果（CSV）も書き出す</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>キャリブレーションファイル</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>書き込みに失敗しました：%1（%2）</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>フォルダーに書き込めません：%1（%2 に作成できません）</translation>
         </message>
     </context>
     <context>
@@ -431,6 +439,26 @@
         <message>
             <source>打开文件失败</source>
             <translation>ファイルを開けませんでした。</translation>
+        </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>写真とビデオ</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>写真</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>すべてのファイル</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>インポート</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>キャンセル</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
@@ -600,6 +628,14 @@
             <source>网站：</source>
             <translation>Web サイト：</translation>
         </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Qt について</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>このプログラムは次のオープンソースライブラリを使用しています：</translation>
+        </message>
     </context>
     <context>
         <name>MeasureEditer</name>
@@ -638,6 +674,14 @@
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>編集中の元画像は上書きできません。別のファイル名を選んでください。</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>写真</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>ファイルを開けませんでした。</translation>
         </message>
     </context>
     <context>
@@ -685,6 +729,14 @@
         <message>
             <source>复制</source>
             <translation>コピー</translation>
+        </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV 表</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>結果をウィンドウで表示</translation>
         </message>
     </context>
     <context>
@@ -867,6 +919,10 @@
             <source>键盘快捷键</source>
             <translation>キーボードショートカット</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>元に戻す</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -961,6 +1017,18 @@
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>録画中です。4画面表示にするには録画を停止する必要があります。停止しますか？</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>録画中は変更できません。先に録画を停止してください。</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>全画面</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>編集</translation>
         </message>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。

@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>저장한 그림 옆에 측정 결과(CSV)도 기록</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>보정 파일</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>쓰기 실패: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>폴더에 쓸 수 없습니다: %1 (%2에 만들 수 없음)</translation>
         </message>
     </context>
     <context>
@@ -431,6 +439,26 @@
         <message>
             <source>打开文件失败</source>
             <translation>파일을 열지 못했습니다.</translation>
+        </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>사진 및 동영상</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>사진</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>모든 파일</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>가져오기</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>취소</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
@@ -600,6 +628,14 @@
             <source>网站：</source>
             <translation>웹사이트:</translation>
         </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Qt 정보</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>이 프로그램은 다음 오픈 소스 라이브러리를 사용합니다:</translation>
+        </message>
     </context>
     <context>
         <name>MeasureEditer</name>
@@ -638,6 +674,14 @@
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>편집 중인 원본 사진은 덮어쓸 수 없습니다. 다른 파일 이름을 선택하세요.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>사진</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>파일을 열지 못했습니다.</translation>
         </message>
     </context>
     <context>
@@ -685,6 +729,14 @@
         <message>
             <source>复制</source>
             <translation>복사</translation>
+        </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV 표</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>결과를 창에 표시</translation>
         </message>
     </context>
     <context>
@@ -867,6 +919,10 @@
             <source>键盘快捷键</source>
             <translation>키보드 단축키</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>실행 취소</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -961,6 +1017,18 @@
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>녹화 중입니다. 4분할 보기로 전환하려면 녹화를 중지해야 합니다. 중지하시겠습니까?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>녹화 중에는 변경할 수 없습니다. 먼저 녹화를 중지하세요.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>전체 화면</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>편집</translation>
         </message>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。

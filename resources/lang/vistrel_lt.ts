@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Taip pat įrašyti matavimus (CSV) šalia išsaugoto paveikslėlio</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Kalibravimo failas</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Rašymas nepavyko: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>Į aplanką negalima rašyti: %1 (nepavyksta sukurti %2)</translation>
         </message>
     </context>
     <context>
@@ -431,6 +439,26 @@ Pakeisti?</translation>
         <message>
             <source>打开文件失败</source>
             <translation>Nepavyko atidaryti failo.</translation>
+        </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Nuotraukos ir vaizdo įrašai</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Nuotraukos</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Visi failai</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importuoti</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Atšaukti</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
@@ -600,6 +628,14 @@ Pakeisti?</translation>
             <source>网站：</source>
             <translation>Svetainė:</translation>
         </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Apie Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Ši programa naudoja šias atvirojo kodo bibliotekas:</translation>
+        </message>
     </context>
     <context>
         <name>MeasureEditer</name>
@@ -638,6 +674,14 @@ Pakeisti?</translation>
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>Redaguojamo originalaus paveikslėlio perrašyti negalima; pasirinkite kitą failo pavadinimą.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Nuotraukos</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Nepavyko atidaryti failo.</translation>
         </message>
     </context>
     <context>
@@ -685,6 +729,14 @@ Pakeisti?</translation>
         <message>
             <source>复制</source>
             <translation>Kopijuoti</translation>
+        </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV lentelė</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Rodyti rezultatus lange</translation>
         </message>
     </context>
     <context>
@@ -867,6 +919,10 @@ Pakeisti?</translation>
             <source>键盘快捷键</source>
             <translation>Spartieji klavišai</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Atšaukti</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -961,6 +1017,18 @@ Pakeisti?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Vyksta įrašymas. Keturių langų vaizdui jį reikia sustabdyti. Sustabdyti įrašymą?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Įrašant pakeisti negalima; pirmiausia sustabdykite įrašymą.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Visas ekranas</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Redaguoti</translation>
         </message>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。

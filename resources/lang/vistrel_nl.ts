@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Metingen (CSV) ook naast de opgeslagen afbeelding schrijven</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Kalibratiebestand</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Schrijven mislukt: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>De map is niet beschrijfbaar: %1 (kan niet worden aangemaakt in %2)</translation>
         </message>
     </context>
     <context>
@@ -431,6 +439,26 @@ Vervangen?</translation>
         <message>
             <source>打开文件失败</source>
             <translation>Kan het bestand niet openen.</translation>
+        </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Foto's en video's</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Foto's</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Alle bestanden</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importeren</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annuleren</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
@@ -600,6 +628,14 @@ Vervangen?</translation>
             <source>网站：</source>
             <translation>Website:</translation>
         </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Over Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Dit programma gebruikt de volgende opensourcebibliotheken:</translation>
+        </message>
     </context>
     <context>
         <name>MeasureEditer</name>
@@ -638,6 +674,14 @@ Vervangen?</translation>
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>De originele afbeelding die wordt bewerkt kan niet worden overschreven; kies een andere bestandsnaam.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Foto's</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Kan het bestand niet openen.</translation>
         </message>
     </context>
     <context>
@@ -685,6 +729,14 @@ Vervangen?</translation>
         <message>
             <source>复制</source>
             <translation>Kopiëren</translation>
+        </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV-tabel</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Resultaten in een venster tonen</translation>
         </message>
     </context>
     <context>
@@ -867,6 +919,10 @@ Vervangen?</translation>
             <source>键盘快捷键</source>
             <translation>Sneltoetsen</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Ongedaan maken</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -961,6 +1017,18 @@ Vervangen?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Er loopt een opname. Voor de weergave met vier vensters moet die stoppen. Opname stoppen?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Kan niet worden gewijzigd tijdens het opnemen; stop eerst de opname.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Volledig scherm</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Bewerken</translation>
         </message>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。

@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Zapisz też pomiary (CSV) obok zapisanego obrazu</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Plik kalibracji</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Zapis nie powiódł się: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>Brak uprawnień do zapisu w folderze: %1 (nie można utworzyć w %2)</translation>
         </message>
     </context>
     <context>
@@ -431,6 +439,26 @@ Zastąpić go?</translation>
         <message>
             <source>打开文件失败</source>
             <translation>Nie można otworzyć pliku.</translation>
+        </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Zdjęcia i filmy</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Zdjęcia</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Wszystkie pliki</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importuj</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Anuluj</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
@@ -600,6 +628,14 @@ Zastąpić go?</translation>
             <source>网站：</source>
             <translation>Strona WWW:</translation>
         </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>O Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Ten program korzysta z następujących bibliotek open source:</translation>
+        </message>
     </context>
     <context>
         <name>MeasureEditer</name>
@@ -638,6 +674,14 @@ Zastąpić go?</translation>
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>Nie można nadpisać edytowanego oryginału; wybierz inną nazwę pliku.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Zdjęcia</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Nie można otworzyć pliku.</translation>
         </message>
     </context>
     <context>
@@ -685,6 +729,14 @@ Zastąpić go?</translation>
         <message>
             <source>复制</source>
             <translation>Kopiuj</translation>
+        </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>Tabela CSV</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Pokaż wyniki w oknie</translation>
         </message>
     </context>
     <context>
@@ -867,6 +919,10 @@ Zastąpić go?</translation>
             <source>键盘快捷键</source>
             <translation>Skróty klawiszowe</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Cofnij</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -961,6 +1017,18 @@ Zastąpić go?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Trwa nagrywanie. Widok czterech okien wymaga jego zatrzymania. Zatrzymać nagrywanie?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Nie można zmienić podczas nagrywania; najpierw zatrzymaj nagrywanie.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Pełny ekran</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Edytuj</translation>
         </message>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。

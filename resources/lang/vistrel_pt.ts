@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Gravar também as medições (CSV) ao lado da imagem salva</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Arquivo de calibração</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Falha na gravação: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>A pasta não permite gravação: %1 (não pode ser criada em %2)</translation>
         </message>
     </context>
     <context>
@@ -431,6 +439,26 @@ Substituí-lo?</translation>
         <message>
             <source>打开文件失败</source>
             <translation>Não foi possível abrir o arquivo.</translation>
+        </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Fotos e vídeos</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Fotos</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Todos os arquivos</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Importar</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
@@ -600,6 +628,14 @@ Substituí-lo?</translation>
             <source>网站：</source>
             <translation>Site:</translation>
         </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Sobre o Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Este programa usa as seguintes bibliotecas de código aberto:</translation>
+        </message>
     </context>
     <context>
         <name>MeasureEditer</name>
@@ -638,6 +674,14 @@ Substituí-lo?</translation>
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>Não é possível substituir a imagem original em edição; escolha outro nome de arquivo.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Fotos</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Não foi possível abrir o arquivo.</translation>
         </message>
     </context>
     <context>
@@ -685,6 +729,14 @@ Substituí-lo?</translation>
         <message>
             <source>复制</source>
             <translation>Copiar</translation>
+        </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>Tabela CSV</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Mostrar resultados numa janela</translation>
         </message>
     </context>
     <context>
@@ -867,6 +919,10 @@ Substituí-lo?</translation>
             <source>键盘快捷键</source>
             <translation>Atalhos de teclado</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Desfazer</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -961,6 +1017,18 @@ Substituí-lo?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Há uma gravação em andamento. A visão de quatro quadros exige pará-la. Parar a gravação?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Não pode ser alterado durante a gravação; pare a gravação primeiro.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Tela cheia</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Editar</translation>
         </message>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。

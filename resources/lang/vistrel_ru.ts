@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Также записывать измерения (CSV) рядом с сохранённым изображением</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Файл калибровки</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Ошибка записи: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>Папка недоступна для записи: %1 (не удаётся создать в %2)</translation>
         </message>
     </context>
     <context>
@@ -431,6 +439,26 @@
         <message>
             <source>打开文件失败</source>
             <translation>Не удалось открыть файл.</translation>
+        </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Фото и видео</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Фото</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Все файлы</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Импорт</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Отмена</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
@@ -600,6 +628,14 @@
             <source>网站：</source>
             <translation>Сайт:</translation>
         </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>О Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Программа использует следующие библиотеки с открытым кодом:</translation>
+        </message>
     </context>
     <context>
         <name>MeasureEditer</name>
@@ -638,6 +674,14 @@
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>Нельзя перезаписать редактируемый оригинал; выберите другое имя файла.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Фото</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Не удалось открыть файл.</translation>
         </message>
     </context>
     <context>
@@ -685,6 +729,14 @@
         <message>
             <source>复制</source>
             <translation>Копировать</translation>
+        </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>Таблица CSV</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Показать результаты в окне</translation>
         </message>
     </context>
     <context>
@@ -867,6 +919,10 @@
             <source>键盘快捷键</source>
             <translation>Сочетания клавиш</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Отменить</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -961,6 +1017,18 @@
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Идёт запись. Для вида из четырёх окон её нужно остановить. Остановить запись?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Нельзя изменить во время записи; сначала остановите запись.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Полный экран</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Изменить</translation>
         </message>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。

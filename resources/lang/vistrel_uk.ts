@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Також записувати вимірювання (CSV) поруч зі збереженим зображенням</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Файл калібрування</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Помилка запису: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>Папка недоступна для запису: %1 (не вдається створити в %2)</translation>
         </message>
     </context>
     <context>
@@ -431,6 +439,26 @@
         <message>
             <source>打开文件失败</source>
             <translation>Не вдалося відкрити файл.</translation>
+        </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>Фото й відео</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Фото</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>Усі файли</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>Імпорт</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Скасувати</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
@@ -600,6 +628,14 @@
             <source>网站：</source>
             <translation>Вебсайт:</translation>
         </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Про Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Програма використовує такі бібліотеки з відкритим кодом:</translation>
+        </message>
     </context>
     <context>
         <name>MeasureEditer</name>
@@ -638,6 +674,14 @@
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>Не можна перезаписати оригінал, що редагується; виберіть інше ім'я файлу.</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>Фото</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Не вдалося відкрити файл.</translation>
         </message>
     </context>
     <context>
@@ -685,6 +729,14 @@
         <message>
             <source>复制</source>
             <translation>Копіювати</translation>
+        </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>Таблиця CSV</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Показати результати у вікні</translation>
         </message>
     </context>
     <context>
@@ -867,6 +919,10 @@
             <source>键盘快捷键</source>
             <translation>Комбінації клавіш</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Скасувати</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -961,6 +1017,18 @@
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Триває запис. Для вигляду з чотирьох вікон його треба зупинити. Зупинити запис?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Не можна змінити під час запису; спершу зупиніть запис.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Повний екран</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Змінити</translation>
         </message>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。

@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>儲存圖片時在旁邊寫入測量結果（CSV）</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>標定檔案</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>寫入失敗：%1（%2）</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>資料夾無法寫入：%1（無法在 %2 中建立）</translation>
         </message>
     </context>
     <context>
@@ -431,6 +439,26 @@
         <message>
             <source>打开文件失败</source>
             <translation>開啟檔案失敗</translation>
+        </message>
+        <message>
+            <source>照片和视频</source>
+            <translation>照片和影片</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>照片</translation>
+        </message>
+        <message>
+            <source>所有文件</source>
+            <translation>所有檔案</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>匯入</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>取消</translation>
         </message>
         <message>
             <source>不在根文件夹内，未删除：%1</source>
@@ -600,6 +628,14 @@
             <source>网站：</source>
             <translation>網站：</translation>
         </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>關於 Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>本程式使用以下開放原始碼程式庫：</translation>
+        </message>
     </context>
     <context>
         <name>MeasureEditer</name>
@@ -638,6 +674,14 @@
         <message>
             <source>不能覆盖正在编辑的原图，请换一个文件名。</source>
             <translation>不能覆寫正在編輯的原圖，請換一個檔案名稱。</translation>
+        </message>
+        <message>
+            <source>照片</source>
+            <translation>照片</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>開啟檔案失敗</translation>
         </message>
     </context>
     <context>
@@ -685,6 +729,14 @@
         <message>
             <source>复制</source>
             <translation>複製</translation>
+        </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV 表格</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>在視窗中顯示結果</translation>
         </message>
     </context>
     <context>
@@ -867,6 +919,10 @@
             <source>键盘快捷键</source>
             <translation>鍵盤快速鍵</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>復原</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -961,6 +1017,18 @@
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>正在錄影。切換到四畫面需要停止錄影，是否停止？</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>錄影時不能變更；請先停止錄影。</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>全螢幕</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>編輯</translation>
         </message>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。

@@ -133,13 +133,22 @@ private slots:
         QTest::addColumn<int>("demo");
         QTest::addColumn<bool>("message");
         QTest::addColumn<QStringList>("ignored");
-        QTest::newRow("none") << QStringList{"vistrel"} << 0 << false << QStringList{};
-        QTest::newRow("demo") << QStringList{"vistrel", "--demo-camera"} << 1 << false << QStringList{};
-        QTest::newRow("demo=4") << QStringList{"vistrel", "--demo-camera=4"} << 4 << false << QStringList{};
-        QTest::newRow("demo=5") << QStringList{"vistrel", "--demo-camera=5"} << 0 << false << QStringList{"--demo-camera=5"};
-        QTest::newRow("demo=x") << QStringList{"vistrel", "--demo-camera=x"} << 0 << false << QStringList{"--demo-camera=x"};
-        QTest::newRow("unknown") << QStringList{"vistrel", "--fast", "file.png"} << 0 << false << QStringList{"--fast", "file.png"};
-        QTest::newRow("crash message") << QStringList{"vistrel", "--crash-message"} << 0 << true << QStringList{};
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("error"); // part of the one error line, empty for none
+        QTest::newRow("none") << QStringList{"vistrel"} << 0 << false << QStringList{} << QStringList{} << "";
+        QTest::newRow("demo") << QStringList{"vistrel", "--demo-camera"} << 1 << false << QStringList{} << QStringList{} << "";
+        QTest::newRow("demo=4") << QStringList{"vistrel", "--demo-camera=4"} << 4 << false << QStringList{} << QStringList{} << "";
+        // A known option with a bad value says which value and what is allowed.
+        QTest::newRow("demo=5") << QStringList{"vistrel", "--demo-camera=5"} << 0 << false << QStringList{} << QStringList{}
+                                << "\"5\" is not allowed; N is a whole number from 1 to 4";
+        QTest::newRow("demo=x") << QStringList{"vistrel", "--demo-camera=x"} << 0 << false << QStringList{} << QStringList{}
+                                << "--demo-camera: the value \"x\"";
+        QTest::newRow("unknown option, a file") << QStringList{"vistrel", "--fast", "file.png"} << 0 << false
+                                                << QStringList{"--fast"} << QStringList{"file.png"} << "";
+        QTest::newRow("files after --") << QStringList{"vistrel", "a.jpg", "--", "-b.jpg", "--demo-camera"} << 0 << false
+                                        << QStringList{} << QStringList{"a.jpg", "-b.jpg", "--demo-camera"} << "";
+        QTest::newRow("crash message") << QStringList{"vistrel", "--crash-message"} << 0 << true << QStringList{}
+                                       << QStringList{} << "";
     }
 
     void options()
@@ -148,10 +157,28 @@ private slots:
         QFETCH(int, demo);
         QFETCH(bool, message);
         QFETCH(QStringList, ignored);
+        QFETCH(QStringList, files);
+        QFETCH(QString, error);
         const StartOptions o = parseStartOptions(args);
         QCOMPARE(o.demoCameras, demo);
         QCOMPARE(o.crashMessage, message);
         QCOMPARE(o.ignored, ignored);
+        QCOMPARE(o.files, files);
+        QCOMPARE(o.errors.size(), error.isEmpty() ? 0 : 1);
+        if (!error.isEmpty())
+            QVERIFY2(o.errors.first().contains(error), qPrintable(o.errors.first()));
+        QVERIFY(parseStartOptions({"vistrel", "--verbose"}).verbose);
+    }
+
+    // The program refuses a bad value before any window, and says why.
+    void badValueStops()
+    {
+        const QString program = QStringLiteral(VISTREL_EXE);
+        QProcess p;
+        p.start(program, {QStringLiteral("--demo-camera=5")});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY(QString::fromLocal8Bit(p.readAllStandardError()).contains(QLatin1String("1 to 4")));
     }
 
     // The built program answers without a display, as command-line tools do.
