@@ -47,6 +47,7 @@ Run runProcess(const QStringList &command)
     for (QByteArray &a : args)
         argv.push_back(a.data());
     argv.push_back(nullptr);
+    fflush(stdout); // or the child's stdout would print it again
     QElapsedTimer clock;
     clock.start();
     const pid_t pid = fork();

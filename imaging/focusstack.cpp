@@ -710,7 +710,7 @@ std::unique_ptr<FocusStack::Prepared> FocusStack::prepare(const QImage &frame, F
     if (moved) {
         prepared->image = d->take();
         cv::warpAffine(working, prepared->image, motion.matrix(), cv::Size(d->size.width(), d->size.height()),
-                       cv::INTER_CUBIC | cv::WARP_INVERSE_MAP, cv::BORDER_REPLICATE);
+                       cv::INTER_LANCZOS4 | cv::WARP_INVERSE_MAP, cv::BORDER_REPLICATE);
         d->give(working);
     } else {
         prepared->image = working;
