@@ -10,10 +10,12 @@
 
 namespace {
 
-// Detail per block of a grid: mean squared Laplacian of the grey picture.
+// Detail per block of a grid: mean squared Laplacian of the grey picture,
+// inside the margin that the focus drive's scaling moves in and out of view.
 cv::Mat blockSharpness(const QImage &image, int cols, int rows)
 {
-    cv::Mat grey = imaging::toGray32F(image);
+    const int mx = image.width() / 20, my = image.height() / 20;
+    cv::Mat grey = imaging::toGray32F(image)(cv::Rect(mx, my, image.width() - 2 * mx, image.height() - 2 * my));
     cv::Mat lap;
     cv::Laplacian(grey, lap, CV_32F);
     cv::Mat blocks;
