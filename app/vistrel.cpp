@@ -176,6 +176,7 @@ Vistrel::Vistrel(QWidget *parent)
         ui->comboZoom->addItem(text, text);
     // Fitted: the whole picture shows in any window until the user zooms.
     ui->comboZoom->setCurrentIndex(0);
+    ui->comboZoom->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (QToolButton *b : {ui->btnCapture, ui->btnRecord, ui->btnTimeSetting, ui->btnFullScreen, ui->btnScreenSwitch,
                            ui->btnOpenDir, ui->btnSetting, ui->btnCalib, ui->btnZoom, m_focusStack->button()})
         m_iconHelp->setIcon(b, b->objectName());
@@ -752,7 +753,14 @@ QStringList Vistrel::openFiles(const QStringList &files)
         if (info.isFile() && media::isPhoto(path) && openInEditor(path))
             continue;
         if (info.isFile() && media::isVideo(path)) {
-            ui->cameraBrowser->addItem(path);
+            // The video list shows what lies under its root; a video from
+            // elsewhere is copied in, as an import would.
+            const QString root = QDir(m_settings.videoRoot).canonicalPath();
+            const QString canonical = info.canonicalFilePath();
+            if (!root.isEmpty() && canonical.startsWith(root + QLatin1Char('/')))
+                ui->cameraBrowser->addItem(path);
+            else if (!m_store->checkSaveFolder(SettingsStore::Video) || m_fileOps->importFiles({path}) == 0)
+                failed << file;
             videos = true;
             continue;
         }

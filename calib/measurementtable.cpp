@@ -123,8 +123,10 @@ MeasurementTable::MeasurementTable(QWidget *parent) : QWidget(parent)
     m_export->setObjectName(QStringLiteral("btnExportMeasurements"));
     m_copy = new QPushButton(this);
     m_copy->setObjectName(QStringLiteral("btnCopyMeasurements"));
+    // An icon only: its words would widen the narrow toolbox in long languages.
     m_widen = new QPushButton(this);
     m_widen->setObjectName(QStringLiteral("btnResultsWindow"));
+    m_widen->setIcon(style()->standardIcon(QStyle::SP_TitleBarMaxButton));
 
     // One above the other: side by side they would widen the narrow toolbox.
     auto *buttons = new QVBoxLayout;
@@ -161,8 +163,10 @@ void MeasurementTable::setRows(const QVector<MeasurementRow> &rows)
         const MeasurementRow &r = rows[i];
         // The table shows what the labels show; the file keeps every digit.
         const QStringList shown = shownFields(r);
+        const QString tip = QStringLiteral("%1 %2: %3 %4").arg(r.tool, r.name, shown[3], r.unit);
         for (int c = 0; c < kColumnCount; ++c) {
             auto *item = new QTableWidgetItem(shown[c]);
+            item->setToolTip(tip);
             if (c == 3 || c == 5 || c == 0)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_table->setItem(i, c, item);
@@ -199,8 +203,9 @@ void MeasurementTable::fitColumns()
     if (m_inWindow)
         return;
     const int room = m_table->viewport()->width();
-    // Hidden from the right while the rest would still need a sideways scroll.
-    for (int c : {6, 5}) {
+    // Calibration, pixels, then the tool's name (each row's tooltip keeps
+    // it) go while the rest would still need a sideways scroll.
+    for (int c : {6, 5, 1}) {
         int need = 0;
         for (int i = 0; i < kColumnCount; ++i) {
             if (!m_table->isColumnHidden(i))
@@ -234,7 +239,7 @@ MeasurementTable *MeasurementTable::openWindow()
         connect(m_window, &MeasurementTable::eraseRequested, this, &MeasurementTable::eraseRequested);
         m_window->setSource(m_source);
         m_window->setRows(m_rows);
-        dialog->setWindowTitle(m_widen->text());
+        dialog->setWindowTitle(m_widen->toolTip());
         dialog->resize(720, 420);
     }
     QWidget *dialog = m_window->QWidget::window();
@@ -334,5 +339,6 @@ void MeasurementTable::retranslate()
     m_table->setHorizontalHeaderLabels(header);
     m_export->setText(tr("导出测量结果…"));
     m_copy->setText(tr("复制"));
-    m_widen->setText(tr("在窗口中显示结果"));
+    m_widen->setToolTip(tr("在窗口中显示结果"));
+    m_widen->setAccessibleName(m_widen->toolTip());
 }
