@@ -3,6 +3,7 @@
 
 #include "app/camerasession.h"
 #include "app/devicewatcher.h"
+#include "app/focusstacker.h"
 #include "app/fullscreenmode.h"
 #include "app/languages.h"
 #include "app/languageswitcher.h"
@@ -170,6 +171,8 @@ Vistrel::Vistrel(QWidget *parent)
     m_fileOps = new FileOperations(this);
     m_fileOps->setBrowsers(ui->imageBrowser, ui->cameraBrowser);
     m_fileOps->setSettings(&m_settings);
+    m_focusStack = new FocusStacker(this, ui, m_session, m_store, &m_settings, m_fileOps);
+    m_focusStack->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
 
     ui->comboZoom->addItem(tr("Scale"), QStringLiteral("Scale"));
     for (const QString &text : wheelzoom::zoomTexts())
@@ -178,7 +181,7 @@ Vistrel::Vistrel(QWidget *parent)
     ui->comboZoom->setCurrentIndex(0);
     ui->comboZoom->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (QToolButton *b : {ui->btnCapture, ui->btnRecord, ui->btnTimeSetting, ui->btnFullScreen, ui->btnScreenSwitch,
-                           ui->btnOpenDir, ui->btnSetting, ui->btnCalib, ui->btnZoom})
+                           ui->btnOpenDir, ui->btnSetting, ui->btnCalib, ui->btnZoom, m_focusStack->button()})
         m_iconHelp->setIcon(b, b->objectName());
     m_iconHelp->setSelected(ui->btnSetting, true);
     m_iconHelp->setIcon(m_mosaic->button(), QStringLiteral("btnMosaic"));
@@ -897,6 +900,7 @@ void Vistrel::retranslate()
     m_editMenu->setTitle(tr("编辑"));
     m_languages->retranslate();
     m_panel->retranslate();
+    m_focusStack->retranslate();
     m_flatField->retranslate();
     m_fullScreen->retranslate();
     m_mosaic->retranslate();

@@ -113,6 +113,8 @@ public:
     bool isTimedVideo() const;
     QTimer *autoRecordTimer();
 
+    class FocusStacker *focusStacker() const { return m_focusStack; }
+
     // The file operations of the browsers' context menu and of import.
     FileOperations *fileOperations() const { return m_fileOps; }
 
@@ -231,6 +233,7 @@ private:
     CameraSession *m_session = nullptr;
     class PhotoCapture *m_photos = nullptr;
     class MosaicBuilder *m_mosaic = nullptr;
+    class FocusStacker *m_focusStack = nullptr;
     LanguageSwitcher *m_languages = nullptr;
     FullScreenMode *m_fullScreen = nullptr;
     IconHelp *m_iconHelp = nullptr;

@@ -316,15 +316,16 @@ void FileOperations::showMenu(FileBrowser *browser, const QPoint &point)
     QAction *actRename = menu.addAction(tr("重命名"));
     QAction *actSaveAs = menu.addAction(tr("另存为"));
     QAction *actSaveAllAs = menu.addAction(tr("全部另存为"));
+    QStringList photos;
+    for (const QString &p : selected)
+        if (media::isPhoto(p))
+            photos << p;
     QAction *actStitch = nullptr;
     if (browser == m_photos) {
         menu.addSeparator();
         actStitch = menu.addAction(tr("拼接"));
         actStitch->setObjectName(QStringLiteral("actionStitch"));
-        int photos = 0;
-        for (const QString &p : selected)
-            photos += media::isPhoto(p) ? 1 : 0;
-        actStitch->setEnabled(photos >= 2);
+        actStitch->setEnabled(photos.size() >= 2);
     }
     for (QAction *a : {actOpen, actRename})
         a->setEnabled(selected.size() == 1);
@@ -332,14 +333,24 @@ void FileOperations::showMenu(FileBrowser *browser, const QPoint &point)
         a->setEnabled(!selected.isEmpty());
     actRemoveAll->setEnabled(list->count() > 0);
     actSaveAllAs->setEnabled(list->count() > 0);
+    QList<QAction *> extra;
+    if (browser == m_photos && !m_photoActions.isEmpty()) {
+        menu.addSeparator();
+        for (const PhotoAction &p : qAsConst(m_photoActions)) {
+            QAction *a = menu.addAction(p.text());
+            a->setObjectName(p.objectName);
+            a->setEnabled(photos.size() >= p.minimum);
+            extra << a;
+        }
+    }
     QAction *chosen = menu.exec(list->viewport()->mapToGlobal(point));
     if (!chosen)
         return;
+    if (const int i = int(extra.indexOf(chosen)); i >= 0) {
+        m_photoActions[i].run(photos);
+        return;
+    }
     if (chosen == actStitch) {
-        QStringList photos;
-        for (const QString &p : selected)
-            if (media::isPhoto(p))
-                photos << p;
         emit stitchRequested(photos);
     } else if (chosen == actOpen) {
         browser->openItem(item);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QStringList>
 
@@ -67,6 +68,18 @@ public:
     // The rename dialog, base name pre-selected; an empty string for Cancel.
     QString askNewName(const QString &path);
 
+    // Work on several photos that other parts of the window offer (focus
+    // stack, stitching): entries below the file entries of the photo
+    // browser's menu, enabled when at least minimum photos are selected.
+    struct PhotoAction
+    {
+        QString objectName;
+        std::function<QString()> text; // asked each time: follows the language
+        int minimum = 1;
+        std::function<void(const QStringList &)> run;
+    };
+    void addPhotoAction(const PhotoAction &action) { m_photoActions.append(action); }
+
     // Replaceable in tests: opens a URL with the desktop's program.
     std::function<bool(const QUrl &)> opener;
 
@@ -87,4 +100,5 @@ private:
     FileBrowser *m_photos = nullptr;
     FileBrowser *m_videos = nullptr;
     AppSettings *m_settings = nullptr;
+    QList<PhotoAction> m_photoActions;
 };

@@ -512,16 +512,16 @@ Ersetzen?</translation>
             <translation>Abbrechen</translation>
         </message>
         <message>
-            <source>拼接</source>
-            <translation>Zusammenfügen</translation>
-        </message>
-        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Außerhalb des Stammordners, nicht gelöscht: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Außerhalb des Stammordners, nicht umbenannt: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Zusammenfügen</translation>
         </message>
     </context>
     <context>
@@ -589,6 +589,76 @@ Ersetzen?</translation>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FocusStackPanel</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Fokus-Stacking</translation>
+        </message>
+        <message>
+            <source>转动调焦旋钮，让物体各处依次清晰，然后再按一次“景深合成”。</source>
+            <translation>Drehen Sie den Fokusknopf, bis jeder Teil des Objekts einmal scharf war, und drücken Sie dann erneut Fokus-Stacking.</translation>
+        </message>
+        <message>
+            <source>保存深度图</source>
+            <translation>Tiefenkarte speichern</translation>
+        </message>
+        <message>
+            <source>完成</source>
+            <translation>Fertig</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>FocusStacker</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Fokus-Stacking</translation>
+        </message>
+        <message>
+            <source>已合成 %1 帧（已查看 %2 帧）</source>
+            <translation>%1 Bilder verschmolzen (%2 betrachtet)</translation>
+        </message>
+        <message>
+            <source>没有可合成的帧</source>
+            <translation>Keine Bilder zum Verschmelzen</translation>
+        </message>
+        <message>
+            <source>正在合成...</source>
+            <translation>Wird verschmolzen...</translation>
+        </message>
+        <message>
+            <source>正在进行景深合成。</source>
+            <translation>Ein Fokus-Stacking läuft bereits.</translation>
+        </message>
+        <message>
+            <source>请选择至少两张照片。</source>
+            <translation>Wählen Sie mindestens zwei Fotos aus.</translation>
+        </message>
+        <message>
+            <source>无法读取：%1</source>
+            <translation>Nicht lesbar: %1</translation>
+        </message>
+        <message>
+            <source>无法对齐：%1</source>
+            <translation>Nicht ausrichtbar: %1</translation>
+        </message>
+        <message>
+            <source>已保存：%1</source>
+            <translation>Gespeichert: %1</translation>
+        </message>
+        <message>
+            <source>景深合成失败：%1</source>
+            <translation>Fokus-Stacking fehlgeschlagen: %1</translation>
         </message>
     </context>
     <context>

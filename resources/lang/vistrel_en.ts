@@ -512,16 +512,16 @@ Replace it?</translation>
             <translation>Cancel</translation>
         </message>
         <message>
-            <source>拼接</source>
-            <translation>Stitch</translation>
-        </message>
-        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Outside the root folder, not deleted: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Outside the root folder, not renamed: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Stitch</translation>
         </message>
     </context>
     <context>
@@ -589,6 +589,76 @@ Replace it?</translation>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FocusStackPanel</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Focus stack</translation>
+        </message>
+        <message>
+            <source>转动调焦旋钮，让物体各处依次清晰，然后再按一次“景深合成”。</source>
+            <translation>Turn the focus knob until every part of the object has been sharp, then press Focus stack again.</translation>
+        </message>
+        <message>
+            <source>保存深度图</source>
+            <translation>Save depth map</translation>
+        </message>
+        <message>
+            <source>完成</source>
+            <translation>Finish</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>FocusStacker</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Focus stack</translation>
+        </message>
+        <message>
+            <source>已合成 %1 帧（已查看 %2 帧）</source>
+            <translation>%1 frames fused (%2 looked at)</translation>
+        </message>
+        <message>
+            <source>没有可合成的帧</source>
+            <translation>No frames to fuse</translation>
+        </message>
+        <message>
+            <source>正在合成...</source>
+            <translation>Fusing...</translation>
+        </message>
+        <message>
+            <source>正在进行景深合成。</source>
+            <translation>A focus stack is in progress.</translation>
+        </message>
+        <message>
+            <source>请选择至少两张照片。</source>
+            <translation>Select at least two photos.</translation>
+        </message>
+        <message>
+            <source>无法读取：%1</source>
+            <translation>Cannot read: %1</translation>
+        </message>
+        <message>
+            <source>无法对齐：%1</source>
+            <translation>Cannot be aligned: %1</translation>
+        </message>
+        <message>
+            <source>已保存：%1</source>
+            <translation>Saved: %1</translation>
+        </message>
+        <message>
+            <source>景深合成失败：%1</source>
+            <translation>Focus stack failed: %1</translation>
         </message>
     </context>
     <context>

@@ -512,16 +512,16 @@
             <translation>Cancelar</translation>
         </message>
         <message>
-            <source>拼接</source>
-            <translation>Unir</translation>
-        </message>
-        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Fuera de la carpeta raíz, no se ha eliminado: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Fuera de la carpeta raíz, no se ha renombrado: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Unir</translation>
         </message>
     </context>
     <context>
@@ -589,6 +589,76 @@
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FocusStackPanel</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Apilado de enfoque</translation>
+        </message>
+        <message>
+            <source>转动调焦旋钮，让物体各处依次清晰，然后再按一次“景深合成”。</source>
+            <translation>Gire el mando de enfoque hasta que cada parte del objeto haya estado nítida y pulse de nuevo Apilado de enfoque.</translation>
+        </message>
+        <message>
+            <source>保存深度图</source>
+            <translation>Guardar mapa de profundidad</translation>
+        </message>
+        <message>
+            <source>完成</source>
+            <translation>Terminar</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>FocusStacker</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Apilado de enfoque</translation>
+        </message>
+        <message>
+            <source>已合成 %1 帧（已查看 %2 帧）</source>
+            <translation>%1 fotogramas fusionados (%2 examinados)</translation>
+        </message>
+        <message>
+            <source>没有可合成的帧</source>
+            <translation>No hay fotogramas que fusionar</translation>
+        </message>
+        <message>
+            <source>正在合成...</source>
+            <translation>Fusionando...</translation>
+        </message>
+        <message>
+            <source>正在进行景深合成。</source>
+            <translation>Hay un apilado de enfoque en curso.</translation>
+        </message>
+        <message>
+            <source>请选择至少两张照片。</source>
+            <translation>Seleccione al menos dos fotos.</translation>
+        </message>
+        <message>
+            <source>无法读取：%1</source>
+            <translation>No se puede leer: %1</translation>
+        </message>
+        <message>
+            <source>无法对齐：%1</source>
+            <translation>No se puede alinear: %1</translation>
+        </message>
+        <message>
+            <source>已保存：%1</source>
+            <translation>Guardado: %1</translation>
+        </message>
+        <message>
+            <source>景深合成失败：%1</source>
+            <translation>Error en el apilado de enfoque: %1</translation>
         </message>
     </context>
     <context>

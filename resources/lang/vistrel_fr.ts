@@ -512,16 +512,16 @@ Le remplacer ?</translation>
             <translation>Annuler</translation>
         </message>
         <message>
-            <source>拼接</source>
-            <translation>Assembler</translation>
-        </message>
-        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Hors du dossier racine, non supprimé : %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Hors du dossier racine, non renommé : %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Assembler</translation>
         </message>
     </context>
     <context>
@@ -589,6 +589,76 @@ Le remplacer ?</translation>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FocusStackPanel</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Empilement de mise au point</translation>
+        </message>
+        <message>
+            <source>转动调焦旋钮，让物体各处依次清晰，然后再按一次“景深合成”。</source>
+            <translation>Tournez la molette de mise au point jusqu'à ce que chaque partie de l'objet ait été nette, puis appuyez de nouveau sur Empilement de mise au point.</translation>
+        </message>
+        <message>
+            <source>保存深度图</source>
+            <translation>Enregistrer la carte de profondeur</translation>
+        </message>
+        <message>
+            <source>完成</source>
+            <translation>Terminer</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annuler</translation>
+        </message>
+    </context>
+    <context>
+        <name>FocusStacker</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Empilement de mise au point</translation>
+        </message>
+        <message>
+            <source>已合成 %1 帧（已查看 %2 帧）</source>
+            <translation>%1 images fusionnées (%2 examinées)</translation>
+        </message>
+        <message>
+            <source>没有可合成的帧</source>
+            <translation>Aucune image à fusionner</translation>
+        </message>
+        <message>
+            <source>正在合成...</source>
+            <translation>Fusion en cours...</translation>
+        </message>
+        <message>
+            <source>正在进行景深合成。</source>
+            <translation>Un empilement de mise au point est en cours.</translation>
+        </message>
+        <message>
+            <source>请选择至少两张照片。</source>
+            <translation>Sélectionnez au moins deux photos.</translation>
+        </message>
+        <message>
+            <source>无法读取：%1</source>
+            <translation>Lecture impossible : %1</translation>
+        </message>
+        <message>
+            <source>无法对齐：%1</source>
+            <translation>Impossible d'aligner : %1</translation>
+        </message>
+        <message>
+            <source>已保存：%1</source>
+            <translation>Enregistré : %1</translation>
+        </message>
+        <message>
+            <source>景深合成失败：%1</source>
+            <translation>Échec de l'empilement : %1</translation>
         </message>
     </context>
     <context>

@@ -512,16 +512,16 @@ Lecseréli?</translation>
             <translation>Mégse</translation>
         </message>
         <message>
-            <source>拼接</source>
-            <translation>Összefűzés</translation>
-        </message>
-        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>A gyökérmappán kívül van, nem törölve: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>A gyökérmappán kívül van, nem lett átnevezve: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Összefűzés</translation>
         </message>
     </context>
     <context>
@@ -589,6 +589,76 @@ Lecseréli?</translation>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FocusStackPanel</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Fókuszsorozat-egyesítés</translation>
+        </message>
+        <message>
+            <source>转动调焦旋钮，让物体各处依次清晰，然后再按一次“景深合成”。</source>
+            <translation>Forgassa a fókuszgombot, amíg a tárgy minden része éles nem volt, majd nyomja meg újra a Fókuszsorozat-egyesítés gombot.</translation>
+        </message>
+        <message>
+            <source>保存深度图</source>
+            <translation>Mélységtérkép mentése</translation>
+        </message>
+        <message>
+            <source>完成</source>
+            <translation>Befejezés</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Bezárás</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Mégse</translation>
+        </message>
+    </context>
+    <context>
+        <name>FocusStacker</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Fókuszsorozat-egyesítés</translation>
+        </message>
+        <message>
+            <source>已合成 %1 帧（已查看 %2 帧）</source>
+            <translation>%1 képkocka egyesítve (%2 megvizsgálva)</translation>
+        </message>
+        <message>
+            <source>没有可合成的帧</source>
+            <translation>Nincs egyesíthető képkocka</translation>
+        </message>
+        <message>
+            <source>正在合成...</source>
+            <translation>Egyesítés...</translation>
+        </message>
+        <message>
+            <source>正在进行景深合成。</source>
+            <translation>Fókuszsorozat-egyesítés van folyamatban.</translation>
+        </message>
+        <message>
+            <source>请选择至少两张照片。</source>
+            <translation>Válasszon ki legalább két fényképet.</translation>
+        </message>
+        <message>
+            <source>无法读取：%1</source>
+            <translation>Nem olvasható: %1</translation>
+        </message>
+        <message>
+            <source>无法对齐：%1</source>
+            <translation>Nem igazítható: %1</translation>
+        </message>
+        <message>
+            <source>已保存：%1</source>
+            <translation>Mentve: %1</translation>
+        </message>
+        <message>
+            <source>景深合成失败：%1</source>
+            <translation>A fókuszsorozat-egyesítés sikertelen: %1</translation>
         </message>
     </context>
     <context>

@@ -512,16 +512,16 @@ Sostituirlo?</translation>
             <translation>Annulla</translation>
         </message>
         <message>
-            <source>拼接</source>
-            <translation>Unisci</translation>
-        </message>
-        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Fuori dalla cartella radice, non eliminato: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Fuori dalla cartella radice, non rinominato: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Unisci</translation>
         </message>
     </context>
     <context>
@@ -589,6 +589,76 @@ Sostituirlo?</translation>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FocusStackPanel</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Focus stacking</translation>
+        </message>
+        <message>
+            <source>转动调焦旋钮，让物体各处依次清晰，然后再按一次“景深合成”。</source>
+            <translation>Ruota la manopola di messa a fuoco finché ogni parte dell'oggetto è stata nitida, poi premi di nuovo Focus stacking.</translation>
+        </message>
+        <message>
+            <source>保存深度图</source>
+            <translation>Salva mappa di profondità</translation>
+        </message>
+        <message>
+            <source>完成</source>
+            <translation>Fine</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Chiudi</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annulla</translation>
+        </message>
+    </context>
+    <context>
+        <name>FocusStacker</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Focus stacking</translation>
+        </message>
+        <message>
+            <source>已合成 %1 帧（已查看 %2 帧）</source>
+            <translation>%1 fotogrammi fusi (%2 esaminati)</translation>
+        </message>
+        <message>
+            <source>没有可合成的帧</source>
+            <translation>Nessun fotogramma da fondere</translation>
+        </message>
+        <message>
+            <source>正在合成...</source>
+            <translation>Fusione in corso...</translation>
+        </message>
+        <message>
+            <source>正在进行景深合成。</source>
+            <translation>È in corso un focus stacking.</translation>
+        </message>
+        <message>
+            <source>请选择至少两张照片。</source>
+            <translation>Seleziona almeno due foto.</translation>
+        </message>
+        <message>
+            <source>无法读取：%1</source>
+            <translation>Impossibile leggere: %1</translation>
+        </message>
+        <message>
+            <source>无法对齐：%1</source>
+            <translation>Impossibile allineare: %1</translation>
+        </message>
+        <message>
+            <source>已保存：%1</source>
+            <translation>Salvato: %1</translation>
+        </message>
+        <message>
+            <source>景深合成失败：%1</source>
+            <translation>Focus stacking non riuscito: %1</translation>
         </message>
     </context>
     <context>

@@ -512,16 +512,16 @@
             <translation>キャンセル</translation>
         </message>
         <message>
-            <source>拼接</source>
-            <translation>スティッチ</translation>
-        </message>
-        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>ルートフォルダーの外にあるため削除しません：%1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>ルートフォルダーの外にあるため名前を変更しません：%1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>スティッチ</translation>
         </message>
     </context>
     <context>
@@ -589,6 +589,76 @@
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FocusStackPanel</name>
+        <message>
+            <source>景深合成</source>
+            <translation>深度合成</translation>
+        </message>
+        <message>
+            <source>转动调焦旋钮，让物体各处依次清晰，然后再按一次“景深合成”。</source>
+            <translation>物体の各部が順にピントが合うようにフォーカスノブを回し、もう一度「深度合成」を押してください。</translation>
+        </message>
+        <message>
+            <source>保存深度图</source>
+            <translation>深度マップを保存</translation>
+        </message>
+        <message>
+            <source>完成</source>
+            <translation>完了</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>閉じる</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>キャンセル</translation>
+        </message>
+    </context>
+    <context>
+        <name>FocusStacker</name>
+        <message>
+            <source>景深合成</source>
+            <translation>深度合成</translation>
+        </message>
+        <message>
+            <source>已合成 %1 帧（已查看 %2 帧）</source>
+            <translation>%1 フレームを合成（%2 フレームを確認）</translation>
+        </message>
+        <message>
+            <source>没有可合成的帧</source>
+            <translation>合成するフレームがありません</translation>
+        </message>
+        <message>
+            <source>正在合成...</source>
+            <translation>合成中...</translation>
+        </message>
+        <message>
+            <source>正在进行景深合成。</source>
+            <translation>深度合成を実行中です。</translation>
+        </message>
+        <message>
+            <source>请选择至少两张照片。</source>
+            <translation>写真を2枚以上選択してください。</translation>
+        </message>
+        <message>
+            <source>无法读取：%1</source>
+            <translation>読み込めません: %1</translation>
+        </message>
+        <message>
+            <source>无法对齐：%1</source>
+            <translation>位置合わせできません: %1</translation>
+        </message>
+        <message>
+            <source>已保存：%1</source>
+            <translation>保存しました: %1</translation>
+        </message>
+        <message>
+            <source>景深合成失败：%1</source>
+            <translation>深度合成に失敗しました: %1</translation>
         </message>
     </context>
     <context>

@@ -512,16 +512,16 @@
             <translation>취소</translation>
         </message>
         <message>
-            <source>拼接</source>
-            <translation>스티칭</translation>
-        </message>
-        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>루트 폴더 밖에 있어 삭제하지 않았습니다: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>루트 폴더 밖에 있어 이름을 바꾸지 않았습니다: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>스티칭</translation>
         </message>
     </context>
     <context>
@@ -589,6 +589,76 @@
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FocusStackPanel</name>
+        <message>
+            <source>景深合成</source>
+            <translation>초점 스태킹</translation>
+        </message>
+        <message>
+            <source>转动调焦旋钮，让物体各处依次清晰，然后再按一次“景深合成”。</source>
+            <translation>물체의 모든 부분이 차례로 선명해지도록 초점 노브를 돌린 다음 초점 스태킹을 다시 누르세요.</translation>
+        </message>
+        <message>
+            <source>保存深度图</source>
+            <translation>깊이 맵 저장</translation>
+        </message>
+        <message>
+            <source>完成</source>
+            <translation>완료</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>닫기</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>취소</translation>
+        </message>
+    </context>
+    <context>
+        <name>FocusStacker</name>
+        <message>
+            <source>景深合成</source>
+            <translation>초점 스태킹</translation>
+        </message>
+        <message>
+            <source>已合成 %1 帧（已查看 %2 帧）</source>
+            <translation>%1 프레임 합성됨 (%2 프레임 확인)</translation>
+        </message>
+        <message>
+            <source>没有可合成的帧</source>
+            <translation>합성할 프레임이 없습니다</translation>
+        </message>
+        <message>
+            <source>正在合成...</source>
+            <translation>합성 중...</translation>
+        </message>
+        <message>
+            <source>正在进行景深合成。</source>
+            <translation>초점 스태킹이 진행 중입니다.</translation>
+        </message>
+        <message>
+            <source>请选择至少两张照片。</source>
+            <translation>사진을 두 장 이상 선택하세요.</translation>
+        </message>
+        <message>
+            <source>无法读取：%1</source>
+            <translation>읽을 수 없음: %1</translation>
+        </message>
+        <message>
+            <source>无法对齐：%1</source>
+            <translation>정렬할 수 없음: %1</translation>
+        </message>
+        <message>
+            <source>已保存：%1</source>
+            <translation>저장됨: %1</translation>
+        </message>
+        <message>
+            <source>景深合成失败：%1</source>
+            <translation>초점 스태킹 실패: %1</translation>
         </message>
     </context>
     <context>

@@ -512,16 +512,16 @@ Pakeisti?</translation>
             <translation>Atšaukti</translation>
         </message>
         <message>
-            <source>拼接</source>
-            <translation>Sujungti</translation>
-        </message>
-        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Už šakninio aplanko ribų, neištrinta: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Už šakninio aplanko ribų, nepervadinta: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Sujungti</translation>
         </message>
     </context>
     <context>
@@ -589,6 +589,76 @@ Pakeisti?</translation>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FocusStackPanel</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Židinio sujungimas</translation>
+        </message>
+        <message>
+            <source>转动调焦旋钮，让物体各处依次清晰，然后再按一次“景深合成”。</source>
+            <translation>Sukite židinio rankenėlę, kol kiekviena objekto dalis bus ryški, tada vėl paspauskite Židinio sujungimas.</translation>
+        </message>
+        <message>
+            <source>保存深度图</source>
+            <translation>Išsaugoti gylio žemėlapį</translation>
+        </message>
+        <message>
+            <source>完成</source>
+            <translation>Baigti</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Uždaryti</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Atšaukti</translation>
+        </message>
+    </context>
+    <context>
+        <name>FocusStacker</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Židinio sujungimas</translation>
+        </message>
+        <message>
+            <source>已合成 %1 帧（已查看 %2 帧）</source>
+            <translation>Sujungta kadrų: %1 (peržiūrėta: %2)</translation>
+        </message>
+        <message>
+            <source>没有可合成的帧</source>
+            <translation>Nėra kadrų sujungti</translation>
+        </message>
+        <message>
+            <source>正在合成...</source>
+            <translation>Sujungiama...</translation>
+        </message>
+        <message>
+            <source>正在进行景深合成。</source>
+            <translation>Židinio sujungimas jau vyksta.</translation>
+        </message>
+        <message>
+            <source>请选择至少两张照片。</source>
+            <translation>Pasirinkite bent dvi nuotraukas.</translation>
+        </message>
+        <message>
+            <source>无法读取：%1</source>
+            <translation>Nepavyko perskaityti: %1</translation>
+        </message>
+        <message>
+            <source>无法对齐：%1</source>
+            <translation>Nepavyko sulygiuoti: %1</translation>
+        </message>
+        <message>
+            <source>已保存：%1</source>
+            <translation>Išsaugota: %1</translation>
+        </message>
+        <message>
+            <source>景深合成失败：%1</source>
+            <translation>Židinio sujungimas nepavyko: %1</translation>
         </message>
     </context>
     <context>

@@ -512,16 +512,16 @@ Vervangen?</translation>
             <translation>Annuleren</translation>
         </message>
         <message>
-            <source>拼接</source>
-            <translation>Samenvoegen</translation>
-        </message>
-        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Buiten de hoofdmap, niet verwijderd: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Buiten de hoofdmap, niet hernoemd: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Samenvoegen</translation>
         </message>
     </context>
     <context>
@@ -589,6 +589,76 @@ Vervangen?</translation>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FocusStackPanel</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Focus stacking</translation>
+        </message>
+        <message>
+            <source>转动调焦旋钮，让物体各处依次清晰，然后再按一次“景深合成”。</source>
+            <translation>Draai aan de focusknop tot elk deel van het object scherp is geweest en druk dan opnieuw op Focus stacking.</translation>
+        </message>
+        <message>
+            <source>保存深度图</source>
+            <translation>Dieptekaart opslaan</translation>
+        </message>
+        <message>
+            <source>完成</source>
+            <translation>Voltooien</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Sluiten</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annuleren</translation>
+        </message>
+    </context>
+    <context>
+        <name>FocusStacker</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Focus stacking</translation>
+        </message>
+        <message>
+            <source>已合成 %1 帧（已查看 %2 帧）</source>
+            <translation>%1 beelden samengevoegd (%2 bekeken)</translation>
+        </message>
+        <message>
+            <source>没有可合成的帧</source>
+            <translation>Geen beelden om samen te voegen</translation>
+        </message>
+        <message>
+            <source>正在合成...</source>
+            <translation>Bezig met samenvoegen...</translation>
+        </message>
+        <message>
+            <source>正在进行景深合成。</source>
+            <translation>Er loopt al een focus stacking.</translation>
+        </message>
+        <message>
+            <source>请选择至少两张照片。</source>
+            <translation>Selecteer ten minste twee foto's.</translation>
+        </message>
+        <message>
+            <source>无法读取：%1</source>
+            <translation>Kan niet lezen: %1</translation>
+        </message>
+        <message>
+            <source>无法对齐：%1</source>
+            <translation>Kan niet worden uitgelijnd: %1</translation>
+        </message>
+        <message>
+            <source>已保存：%1</source>
+            <translation>Opgeslagen: %1</translation>
+        </message>
+        <message>
+            <source>景深合成失败：%1</source>
+            <translation>Focus stacking mislukt: %1</translation>
         </message>
     </context>
     <context>

@@ -512,16 +512,16 @@ Zastąpić go?</translation>
             <translation>Anuluj</translation>
         </message>
         <message>
-            <source>拼接</source>
-            <translation>Zszyj</translation>
-        </message>
-        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Poza folderem głównym, nie usunięto: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Poza folderem głównym, nie zmieniono nazwy: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Zszyj</translation>
         </message>
     </context>
     <context>
@@ -589,6 +589,76 @@ Zastąpić go?</translation>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FocusStackPanel</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Składanie ostrości</translation>
+        </message>
+        <message>
+            <source>转动调焦旋钮，让物体各处依次清晰，然后再按一次“景深合成”。</source>
+            <translation>Obracaj pokrętło ostrości, aż każda część obiektu będzie ostra, a następnie ponownie naciśnij Składanie ostrości.</translation>
+        </message>
+        <message>
+            <source>保存深度图</source>
+            <translation>Zapisz mapę głębi</translation>
+        </message>
+        <message>
+            <source>完成</source>
+            <translation>Zakończ</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Zamknij</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Anuluj</translation>
+        </message>
+    </context>
+    <context>
+        <name>FocusStacker</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Składanie ostrości</translation>
+        </message>
+        <message>
+            <source>已合成 %1 帧（已查看 %2 帧）</source>
+            <translation>Połączono klatek: %1 (przejrzano: %2)</translation>
+        </message>
+        <message>
+            <source>没有可合成的帧</source>
+            <translation>Brak klatek do połączenia</translation>
+        </message>
+        <message>
+            <source>正在合成...</source>
+            <translation>Łączenie...</translation>
+        </message>
+        <message>
+            <source>正在进行景深合成。</source>
+            <translation>Trwa składanie ostrości.</translation>
+        </message>
+        <message>
+            <source>请选择至少两张照片。</source>
+            <translation>Wybierz co najmniej dwa zdjęcia.</translation>
+        </message>
+        <message>
+            <source>无法读取：%1</source>
+            <translation>Nie można odczytać: %1</translation>
+        </message>
+        <message>
+            <source>无法对齐：%1</source>
+            <translation>Nie można wyrównać: %1</translation>
+        </message>
+        <message>
+            <source>已保存：%1</source>
+            <translation>Zapisano: %1</translation>
+        </message>
+        <message>
+            <source>景深合成失败：%1</source>
+            <translation>Składanie ostrości nie powiodło się: %1</translation>
         </message>
     </context>
     <context>

@@ -512,16 +512,16 @@ Substituí-lo?</translation>
             <translation>Cancelar</translation>
         </message>
         <message>
-            <source>拼接</source>
-            <translation>Unir</translation>
-        </message>
-        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Fora da pasta raiz, não excluído: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Fora da pasta raiz, não renomeado: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Unir</translation>
         </message>
     </context>
     <context>
@@ -589,6 +589,76 @@ Substituí-lo?</translation>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FocusStackPanel</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Empilhamento de foco</translation>
+        </message>
+        <message>
+            <source>转动调焦旋钮，让物体各处依次清晰，然后再按一次“景深合成”。</source>
+            <translation>Gire o botão de foco até que cada parte do objeto tenha ficado nítida e pressione Empilhamento de foco novamente.</translation>
+        </message>
+        <message>
+            <source>保存深度图</source>
+            <translation>Salvar mapa de profundidade</translation>
+        </message>
+        <message>
+            <source>完成</source>
+            <translation>Concluir</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Fechar</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancelar</translation>
+        </message>
+    </context>
+    <context>
+        <name>FocusStacker</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Empilhamento de foco</translation>
+        </message>
+        <message>
+            <source>已合成 %1 帧（已查看 %2 帧）</source>
+            <translation>%1 quadros fundidos (%2 examinados)</translation>
+        </message>
+        <message>
+            <source>没有可合成的帧</source>
+            <translation>Nenhum quadro para fundir</translation>
+        </message>
+        <message>
+            <source>正在合成...</source>
+            <translation>Fundindo...</translation>
+        </message>
+        <message>
+            <source>正在进行景深合成。</source>
+            <translation>Um empilhamento de foco está em andamento.</translation>
+        </message>
+        <message>
+            <source>请选择至少两张照片。</source>
+            <translation>Selecione pelo menos duas fotos.</translation>
+        </message>
+        <message>
+            <source>无法读取：%1</source>
+            <translation>Não foi possível ler: %1</translation>
+        </message>
+        <message>
+            <source>无法对齐：%1</source>
+            <translation>Não foi possível alinhar: %1</translation>
+        </message>
+        <message>
+            <source>已保存：%1</source>
+            <translation>Salvo: %1</translation>
+        </message>
+        <message>
+            <source>景深合成失败：%1</source>
+            <translation>Falha no empilhamento de foco: %1</translation>
         </message>
     </context>
     <context>

@@ -512,16 +512,16 @@
             <translation>Отмена</translation>
         </message>
         <message>
-            <source>拼接</source>
-            <translation>Сшить</translation>
-        </message>
-        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Вне корневой папки, не удалено: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Вне корневой папки, не переименовано: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Сшить</translation>
         </message>
     </context>
     <context>
@@ -589,6 +589,76 @@
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FocusStackPanel</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Фокус-стекинг</translation>
+        </message>
+        <message>
+            <source>转动调焦旋钮，让物体各处依次清晰，然后再按一次“景深合成”。</source>
+            <translation>Вращайте ручку фокусировки, пока каждая часть объекта не станет резкой, затем снова нажмите «Фокус-стекинг».</translation>
+        </message>
+        <message>
+            <source>保存深度图</source>
+            <translation>Сохранить карту глубины</translation>
+        </message>
+        <message>
+            <source>完成</source>
+            <translation>Готово</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Закрыть</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Отмена</translation>
+        </message>
+    </context>
+    <context>
+        <name>FocusStacker</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Фокус-стекинг</translation>
+        </message>
+        <message>
+            <source>已合成 %1 帧（已查看 %2 帧）</source>
+            <translation>Объединено кадров: %1 (просмотрено: %2)</translation>
+        </message>
+        <message>
+            <source>没有可合成的帧</source>
+            <translation>Нет кадров для объединения</translation>
+        </message>
+        <message>
+            <source>正在合成...</source>
+            <translation>Объединение...</translation>
+        </message>
+        <message>
+            <source>正在进行景深合成。</source>
+            <translation>Фокус-стекинг уже выполняется.</translation>
+        </message>
+        <message>
+            <source>请选择至少两张照片。</source>
+            <translation>Выберите не менее двух фотографий.</translation>
+        </message>
+        <message>
+            <source>无法读取：%1</source>
+            <translation>Не удалось прочитать: %1</translation>
+        </message>
+        <message>
+            <source>无法对齐：%1</source>
+            <translation>Не удалось выровнять: %1</translation>
+        </message>
+        <message>
+            <source>已保存：%1</source>
+            <translation>Сохранено: %1</translation>
+        </message>
+        <message>
+            <source>景深合成失败：%1</source>
+            <translation>Ошибка фокус-стекинга: %1</translation>
         </message>
     </context>
     <context>

@@ -512,16 +512,16 @@
             <translation>Скасувати</translation>
         </message>
         <message>
-            <source>拼接</source>
-            <translation>Зшити</translation>
-        </message>
-        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>Поза кореневою текою, не видалено: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Поза кореневою текою, не перейменовано: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Зшити</translation>
         </message>
     </context>
     <context>
@@ -589,6 +589,76 @@
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FocusStackPanel</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Фокус-стекінг</translation>
+        </message>
+        <message>
+            <source>转动调焦旋钮，让物体各处依次清晰，然后再按一次“景深合成”。</source>
+            <translation>Обертайте ручку фокусування, доки кожна частина об’єкта не стане різкою, потім знову натисніть «Фокус-стекінг».</translation>
+        </message>
+        <message>
+            <source>保存深度图</source>
+            <translation>Зберегти карту глибини</translation>
+        </message>
+        <message>
+            <source>完成</source>
+            <translation>Готово</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Закрити</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Скасувати</translation>
+        </message>
+    </context>
+    <context>
+        <name>FocusStacker</name>
+        <message>
+            <source>景深合成</source>
+            <translation>Фокус-стекінг</translation>
+        </message>
+        <message>
+            <source>已合成 %1 帧（已查看 %2 帧）</source>
+            <translation>Об’єднано кадрів: %1 (переглянуто: %2)</translation>
+        </message>
+        <message>
+            <source>没有可合成的帧</source>
+            <translation>Немає кадрів для об’єднання</translation>
+        </message>
+        <message>
+            <source>正在合成...</source>
+            <translation>Об’єднання...</translation>
+        </message>
+        <message>
+            <source>正在进行景深合成。</source>
+            <translation>Фокус-стекінг уже виконується.</translation>
+        </message>
+        <message>
+            <source>请选择至少两张照片。</source>
+            <translation>Виберіть щонайменше дві фотографії.</translation>
+        </message>
+        <message>
+            <source>无法读取：%1</source>
+            <translation>Не вдалося прочитати: %1</translation>
+        </message>
+        <message>
+            <source>无法对齐：%1</source>
+            <translation>Не вдалося вирівняти: %1</translation>
+        </message>
+        <message>
+            <source>已保存：%1</source>
+            <translation>Збережено: %1</translation>
+        </message>
+        <message>
+            <source>景深合成失败：%1</source>
+            <translation>Помилка фокус-стекінгу: %1</translation>
         </message>
     </context>
     <context>

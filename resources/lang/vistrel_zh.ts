@@ -512,16 +512,16 @@
             <translation>取消</translation>
         </message>
         <message>
-            <source>拼接</source>
-            <translation>拼接</translation>
-        </message>
-        <message>
             <source>不在根文件夹内，未删除：%1</source>
             <translation>不在根資料夾內，未刪除：%1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>不在根資料夾內，未重新命名：%1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>拼接</translation>
         </message>
     </context>
     <context>
@@ -589,6 +589,76 @@
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FocusStackPanel</name>
+        <message>
+            <source>景深合成</source>
+            <translation>景深合成</translation>
+        </message>
+        <message>
+            <source>转动调焦旋钮，让物体各处依次清晰，然后再按一次“景深合成”。</source>
+            <translation>轉動調焦旋鈕，讓物體各處依次清晰，然後再按一次「景深合成」。</translation>
+        </message>
+        <message>
+            <source>保存深度图</source>
+            <translation>儲存深度圖</translation>
+        </message>
+        <message>
+            <source>完成</source>
+            <translation>完成</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>關閉</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>FocusStacker</name>
+        <message>
+            <source>景深合成</source>
+            <translation>景深合成</translation>
+        </message>
+        <message>
+            <source>已合成 %1 帧（已查看 %2 帧）</source>
+            <translation>已合成 %1 幀（已檢視 %2 幀）</translation>
+        </message>
+        <message>
+            <source>没有可合成的帧</source>
+            <translation>沒有可合成的幀</translation>
+        </message>
+        <message>
+            <source>正在合成...</source>
+            <translation>正在合成...</translation>
+        </message>
+        <message>
+            <source>正在进行景深合成。</source>
+            <translation>正在進行景深合成。</translation>
+        </message>
+        <message>
+            <source>请选择至少两张照片。</source>
+            <translation>請選擇至少兩張照片。</translation>
+        </message>
+        <message>
+            <source>无法读取：%1</source>
+            <translation>無法讀取：%1</translation>
+        </message>
+        <message>
+            <source>无法对齐：%1</source>
+            <translation>無法對齊：%1</translation>
+        </message>
+        <message>
+            <source>已保存：%1</source>
+            <translation>已儲存：%1</translation>
+        </message>
+        <message>
+            <source>景深合成失败：%1</source>
+            <translation>景深合成失敗：%1</translation>
         </message>
     </context>
     <context>

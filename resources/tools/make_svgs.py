@@ -265,6 +265,10 @@ def toolbar():
     g["btnZoom"] = ('<circle cx="14" cy="14" r="7"/>'
                     '<path d="M19.2 19.2 L25 25" stroke-width="3"/>'
                     '<path d="M14 10.8 V17.2 M10.8 14 H17.2" stroke-width="2"/>')
+    # Focal planes stacked into one picture.
+    g["btnFocusStack"] = ('<path d="M6 20.5 L16 25.5 L26 20.5"/>'
+                          '<path d="M6 16 L16 21 L26 16"/>'
+                          '<path d="M6 11.5 L16 6.5 L26 11.5 L16 16.5 Z"/>')
     g["btnAdd"] = ('<circle cx="16" cy="16" r="9"/>'
                    '<path d="M16 11.5 V20.5 M11.5 16 H20.5"/>')
     # Mosaic: four overlapping fields, offset as a moved stage leaves them.
