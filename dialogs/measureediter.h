@@ -75,6 +75,7 @@ protected:
 
 private:
     void retranslate();
+    void onReport();
     // The photo's annotations file and calibration (the file's, else the
     // photo's own) into the scene and the toolbox.
     void restoreAnnotations();
@@ -83,6 +84,8 @@ private:
 
     Ui::MeasureEditWindow *ui;
     QString m_filePath;
+    class QMenu *m_fileMenu = nullptr;
+    class QAction *m_reportAction = nullptr;
     QString m_savedPath;
     CameraScene *m_scene = nullptr;
     AppSettings *m_settings = nullptr;

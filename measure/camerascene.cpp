@@ -701,6 +701,8 @@ void CameraScene::drawItems(QPainter *painter, int, QGraphicsItem *[], const QSt
 
 void CameraScene::drawForeground(QPainter *painter, const QRectF &)
 {
+    if (m_settings)
+        m_overlays.reticleColour = m_settings->style.lineColor();
     m_overlays.paint(painter, {referenceSize(), m_renderMode, !m_picture.isNull(), pictureViewRect(), pictureSize(),
                                m_calibration});
 }

@@ -1,5 +1,6 @@
 #include "measure/sceneoverlays.h"
 
+#include "measure/reticle.h"
 #include "measure/scalebar.h"
 
 #include <QCoreApplication>
@@ -35,6 +36,9 @@ void SceneOverlays::paint(QPainter *painter, const Frame &frame) const
         painter->drawLine(0, h / 2, w, h / 2);
         painter->drawLine(w / 2, 0, w / 2, h);
     }
+    if (reticleKind != 0 && !noDeviceNotice && frame.hasPicture)
+        paintReticle(*painter, frame.pictureRect, frame.pictureSize, frame.calibration, reticleKind, reticleColour,
+                     QRectF(QPointF(0, 0), QSizeF(frame.size)), reticleCorner);
     if (scaleBarVisible && !noDeviceNotice && frame.hasPicture)
         paintScaleBar(*painter, frame.pictureRect, frame.pictureSize, frame.calibration, scaleBarCorner);
     if (timeStampVisible) {
