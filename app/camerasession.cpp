@@ -141,8 +141,9 @@ void CameraSession::refreshCameraList()
 void CameraSession::restoreTiles()
 {
     const QString large = m_currentCamera;
-    for (int i = 1; i < qMin(AppSettings::kTileCount, m_settings->extras.tileCameras.size()); ++i) {
-        const QString path = m_settings->extras.tileCameras[i];
+    const QStringList tiles = m_settings->extras.tileCameras;
+    for (int i = 1; i < qMin(AppSettings::kTileCount, tiles.size()); ++i) {
+        const QString path = tiles[i];
         const int index = m_watcher->indexOf(path);
         if (path.isEmpty() || index < 0 || !m_watcher->devices()[index].accessible || isOpen(path))
             continue;
@@ -150,6 +151,28 @@ void CameraSession::restoreTiles()
     }
     if (isOpen(large))
         setCurrentCamera(large);
+}
+
+void CameraSession::fillEmptyTiles()
+{
+    // Only until the user has put cameras in tiles: then their choice stands.
+    if (m_tilesFilled)
+        return;
+    m_tilesFilled = true;
+    for (int i = 1; i < qMin(AppSettings::kTileCount, m_settings->extras.tileCameras.size()); ++i) {
+        if (!m_settings->extras.tileCameras[i].isEmpty())
+            return;
+    }
+    // The other cameras take the free tiles in the list's order.
+    int next = 1;
+    for (const CameraDeviceInfo &d : m_watcher->devices()) {
+        while (next < AppSettings::kTileCount && !cameraInTile(next).isEmpty())
+            ++next;
+        if (next >= AppSettings::kTileCount)
+            break;
+        if (d.accessible && !isOpen(d.devicePath) && startCamera(d.devicePath, next, false))
+            ++next;
+    }
 }
 
 void CameraSession::saveTiles()
@@ -824,6 +847,7 @@ void CameraSession::switchView()
         ui->stackMainWidget->setCurrentIndex(1);
         ui->btnCalib->setEnabled(false);
         ui->btnRecord->setEnabled(false);
+        fillEmptyTiles();
         if (ui->rightStackWidget->currentIndex() == 2)
             emit ui->btnSetting->clicked();
         for (int i = 1; i < AppSettings::kTileCount; ++i) {

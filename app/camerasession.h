@@ -89,6 +89,9 @@ public:
     bool showInTile(const QString &devicePath, int index);
     // The open camera shown in a tile, empty for none.
     QString cameraInTile(int index) const;
+    // With no cameras chosen for the tiles yet, the other cameras take the
+    // free tiles in order (once, at the first switch to four tiles).
+    void fillEmptyTiles();
     int selectedTile() const;
     // Brings a tile's camera into the large view without reopening it.
     void showLarge(const QString &devicePath);
@@ -125,6 +128,7 @@ private:
     QPoint m_lastPoint;
     qint64 m_lastStillMs = 0;
     bool m_tilesRestored = false;
+    bool m_tilesFilled = false;
     bool m_noAutoOpen = false; // a camera was lost: none opens by itself
     QString m_stillCamera;     // a still button of a camera not in view
 };

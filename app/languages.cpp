@@ -3,6 +3,9 @@
 #include "app/storagepaths.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace {
@@ -63,4 +66,53 @@ QString languageMenuText(int index)
     if (name.isEmpty() || name == native)
         return native;
     return native + QStringLiteral(" (") + name + QLatin1Char(')');
+}
+
+int languageForLocale(const QLocale &locale)
+{
+    // The desktop's list of languages in order of preference, then the locale's own name.
+    QStringList names = locale.uiLanguages();
+    names << locale.name();
+    for (QString name : qAsConst(names)) {
+        name.replace(QLatin1Char('-'), QLatin1Char('_'));
+        const QString lang = name.section(QLatin1Char('_'), 0, 0).toLower();
+        if (lang == QLatin1String("zh")) {
+            const bool traditional = name.contains(QLatin1String("Hant")) || name.endsWith(QLatin1String("_TW"))
+                                     || name.endsWith(QLatin1String("_HK")) || name.endsWith(QLatin1String("_MO"));
+            return traditional ? 2 : 0;
+        }
+        for (int i = 1; i < languageCount(); ++i) {
+            if (lang == QLatin1String(kCodes[i]))
+                return i;
+        }
+    }
+    return 1;
+}
+
+bool loadQtTranslation(QTranslator *translator, int index, const QString &dir)
+{
+    if (index < 0 || index >= languageCount())
+        return false;
+    QStringList names;
+    if (index == 0)
+        names << QStringLiteral("zh_CN") << QStringLiteral("zh_SG") << QStringLiteral("zh");
+    else if (index == 2)
+        names << QStringLiteral("zh_TW") << QStringLiteral("zh_HK");
+    else if (index == 10)
+        names << QStringLiteral("pt_BR") << QStringLiteral("pt_PT") << QStringLiteral("pt");
+    else
+        names << languageCode(index);
+    // Any other regional file Qt ships for the language ("qtbase_xx_YY.qm").
+    if (index != 0 && index != 2) {
+        const QStringList regional = QDir(dir).entryList({QStringLiteral("qtbase_%1_*.qm").arg(languageCode(index))},
+                                                         QDir::Files, QDir::Name);
+        for (const QString &file : regional)
+            names << file.mid(7, file.size() - 7 - 3);
+    }
+    for (const QString &name : qAsConst(names)) {
+        if (QFileInfo(dir + QStringLiteral("/qtbase_") + name + QStringLiteral(".qm")).isFile()
+            && translator->load(QStringLiteral("qtbase_") + name, dir))
+            return true;
+    }
+    return false;
 }

@@ -44,13 +44,15 @@ int LanguageSwitcher::apply(int index)
     if (index < 0 || index >= m_actions.size())
         index = 1;
     uninstall();
+    // Qt's own dialogs (standard buttons, file and print dialogs) follow too,
+    // in the source language as well.
+    if (loadQtTranslation(&m_qtTranslator, index, QLibraryInfo::location(QLibraryInfo::TranslationsPath))) {
+        qCDebug(lcLang).noquote() << "loaded" << m_qtTranslator.filePath();
+        QCoreApplication::installTranslator(&m_qtTranslator);
+        m_installed = true;
+    }
     if (index != 0 && loadLanguage(&m_translator, index)) {
         qCDebug(lcLang).noquote() << "loaded" << m_translator.filePath();
-        // Qt's own dialogs (standard buttons, print preview) follow too.
-        const QString code = languageCode(index);
-        const QString qtCode = code == QLatin1String("zh") ? QStringLiteral("zh_TW") : code;
-        if (m_qtTranslator.load(QStringLiteral("qtbase_") + qtCode, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(&m_qtTranslator);
         QCoreApplication::installTranslator(&m_translator);
         m_installed = true;
     }

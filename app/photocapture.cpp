@@ -18,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 PhotoCapture::PhotoCapture(QWidget *window, Ui::VistrelClass *ui_, CameraSession *session, CameraScene *scene,
                            SettingsStore *store, AppSettings *settings)
@@ -144,17 +145,25 @@ bool PhotoCapture::take(QString *why)
         return false;
     if (m_session->tile(0)->isFrozen())
         return false;
-    const QString path = m_store->makeFilePath(SettingsStore::Photo);
+    const QString path = m_store->reserveFilePath(SettingsStore::Photo);
+    // The empty file that holds the name goes when nothing was written into it.
+    auto release = [&path] {
+        if (QFileInfo(path).size() == 0)
+            QFile::remove(path);
+    };
     QImage image = m_session->photoSource();
     const bool wholeFrame = !image.isNull();
     if (!wholeFrame && ui->stackMainWidget->currentIndex() == 0 && !m_scene->shapes().isEmpty()) {
-        if (!writeAnnotated(path, why))
+        if (!writeAnnotated(path, why)) {
+            release();
             return false;
+        }
     } else {
         if (!wholeFrame)
             image = viewImage(true);
         if (!write(image, path, wholeFrame)) {
             *why = diskerror::diagnose(path, image.sizeInBytes());
+            release();
             return false;
         }
         list(path);

@@ -145,9 +145,17 @@ bool RecordingController::stop()
     m_blinkTimer.stop();
     m_camId.clear();
     if (m_timedVideo) {
-        ++m_settings->timedDone;
         m_timedVideo = false;
-        emit seriesStepDone();
+        // A few frames may be lost at either end; a clip short of more was
+        // not recorded as asked (a stalled camera, a failed write).
+        const int needed = m_settings->timedLength * m_fps;
+        const int frames = m_rtmp->encodedFrames();
+        if (frames + qMax(2, needed / 20) < needed) {
+            emit clipShort(m_path, frames, needed);
+        } else {
+            ++m_settings->timedDone;
+            emit seriesStepDone();
+        }
         // The next clip keeps to the series' grid, however late this stop came.
         m_settings->timedNext =
             m_schedule.isRunning() ? m_schedule.nextDue() : now().addSecs(m_settings->timedInterval);
@@ -193,8 +201,11 @@ void RecordingController::startSeries(const AppSettings &settings)
 
 void RecordingController::endSeries()
 {
-    if (m_timedVideo && m_rtmp->isRunning())
+    // A clip cut short by the end of its series is neither counted nor reported.
+    if (m_timedVideo && m_rtmp->isRunning()) {
+        m_timedVideo = false;
         emit seriesRecordToggle();
+    }
     m_schedule.stop();
     m_seriesTimer.stop();
     m_seriesRunning = false;
@@ -254,7 +265,16 @@ void RecordingController::tickSeries()
         // A slot that comes while a clip still runs (a busy program) is skipped.
         if (s.timedDone < s.timedCount && !m_timedVideo && !m_rtmp->isRunning() && m_schedule.takeDue(t) >= 0) {
             s.timedNext = m_schedule.nextDue();
-            emit seriesRecordToggle();
+            QString why;
+            if (m_clipStarter) {
+                if (!m_clipStarter(&why) && !why.isEmpty()) {
+                    endSeries();
+                    emit seriesFailed(why);
+                    return;
+                }
+            } else {
+                emit seriesRecordToggle();
+            }
             m_timedVideo = m_recording;
         }
         if (m_timedVideo && elapsedMs() >= qint64(s.timedLength) * 1000)

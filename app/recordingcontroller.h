@@ -68,6 +68,12 @@ public:
     using PhotoTaker = std::function<bool(QString *why)>;
     void setPhotoTaker(PhotoTaker taker) { m_photoTaker = std::move(taker); }
 
+    // Starts one clip of a timed series: true when it runs, else false with
+    // the reason (an empty one: told already, tried at the next slot; a
+    // reason ends the series). Without one, seriesRecordToggle() stands for it.
+    using ClipStarter = std::function<bool(QString *why)>;
+    void setClipStarter(ClipStarter starter) { m_clipStarter = std::move(starter); }
+
     // The timed series: settings are taken over, then ticked. Photos fall
     // on start + n x interval from settings.timedNext.
     void startSeries(const AppSettings &settings);
@@ -100,8 +106,11 @@ signals:
     void seriesRecordToggle();
     // One photo or clip of the series is done.
     void seriesStepDone();
-    // The series ended because a photo could not be written.
+    // The series ended because a photo could not be written or a clip not started.
     void seriesFailed(const QString &why);
+    // A clip of the series ended with fewer frames than its length needs;
+    // it is not counted as taken.
+    void clipShort(const QString &path, int frames, int needed);
     // A frame went to the recorder (for counting and checks).
     void frameSent(qint64 pts, bool repeat);
 
@@ -134,5 +143,6 @@ private:
     qint64 m_pictureKey = 0;
     TimedSchedule m_schedule;
     PhotoTaker m_photoTaker;
+    ClipStarter m_clipStarter;
     bool m_seriesRunning = false;
 };

@@ -1,11 +1,13 @@
 #include "app/settingsstore.h"
 #include "core/notifier.h"
+#include "core/rootpath.h"
 #include "core/sidecar.h"
 #include "dialogs/savefolderbrowser.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFile>
 #include <QFileInfo>
 
 SettingsStore::SettingsStore(AppSettings *settings, const StoragePaths &paths, QWidget *messageParent,
@@ -16,6 +18,9 @@ SettingsStore::SettingsStore(AppSettings *settings, const StoragePaths &paths, Q
     m_saveTimer.setSingleShot(true);
     m_saveTimer.setInterval(1000);
     connect(&m_saveTimer, &QTimer::timeout, this, &SettingsStore::saveSettings);
+    m_retryTimer.setSingleShot(true);
+    m_retryTimer.setInterval(kRetryMs);
+    connect(&m_retryTimer, &QTimer::timeout, this, &SettingsStore::saveSettings);
     if (m_settings->imageRoot.isEmpty())
         m_settings->imageRoot = m_paths.imageRoot;
     if (m_settings->videoRoot.isEmpty())
@@ -53,6 +58,15 @@ SettingsRead SettingsStore::loadSettings()
     if (m_settings->videoRoot.isEmpty())
         m_settings->videoRoot = m_paths.videoRoot;
     ensureFolders();
+    // Said at once, not at the first change: every change would be lost.
+    if (!m_readOnly) {
+        QDir().mkpath(configFolder());
+        if (!isFolderWritable(configFolder())) {
+            m_saveFailing = true;
+            emit saveProblem(configFolder());
+            m_retryTimer.start();
+        }
+    }
     emit sigLoaded(result);
     return result;
 }
@@ -72,16 +86,37 @@ bool SettingsStore::saveSettings()
         if (!browser || browser->currentPath().isEmpty())
             return;
         const QString rel = QDir(root).relativeFilePath(browser->currentPath());
-        if (isSubFolder(rel))
+        if (isSubFolder(rel) && rootpath::isInside(browser->currentPath(), root))
             *folder = QDir::cleanPath(rel);
     };
     storeFolder(m_imageBrowser, m_settings->imageRoot, &m_settings->imageFolder);
     storeFolder(m_videoBrowser, m_settings->videoRoot, &m_settings->videoFolder);
 
+    if (m_readOnly)
+        return true;
     // The user's configuration folder may not exist yet on a first run.
-    QDir().mkpath(QFileInfo(m_paths.configFile).absolutePath());
+    QDir().mkpath(configFolder());
     const bool sidecarSaved = sidecar::save(sidecar::pathFor(m_paths.configFile), *m_settings);
-    return saveSettingsFile(m_paths.configFile, *m_settings) && sidecarSaved;
+    const bool saved = saveSettingsFile(m_paths.configFile, *m_settings) && sidecarSaved;
+    if (!saved) {
+        m_retryTimer.start();
+        if (!m_saveFailing) {
+            m_saveFailing = true;
+            emit saveProblem(configFolder());
+        }
+    } else {
+        m_retryTimer.stop();
+        if (m_saveFailing) {
+            m_saveFailing = false;
+            emit saveRecovered();
+        }
+    }
+    return saved;
+}
+
+QString SettingsStore::configFolder() const
+{
+    return QFileInfo(m_paths.configFile).absolutePath();
 }
 
 bool SettingsStore::isSubFolder(const QString &folder)
@@ -101,6 +136,14 @@ void SettingsStore::ensureFolders()
         m_settings->videoFolder = QStringLiteral("Video");
     m_settings->imageFolder = QDir::cleanPath(m_settings->imageFolder);
     m_settings->videoFolder = QDir::cleanPath(m_settings->videoFolder);
+    // Without "..", a folder can still lead out of its root through a link:
+    // the default folder (or the first free variant of it) takes its place.
+    auto keepInside = [](const QString &root, QString *folder, const QString &fallback) {
+        for (int n = 1; !rootpath::isInside(root + QLatin1Char('/') + *folder, root) && n <= 10; ++n)
+            *folder = n == 1 ? fallback : fallback + QLatin1Char('_') + QString::number(n);
+    };
+    keepInside(m_settings->imageRoot, &m_settings->imageFolder, QStringLiteral("Photo"));
+    keepInside(m_settings->videoRoot, &m_settings->videoFolder, QStringLiteral("Video"));
     // Also in an existing root: an empty one would otherwise refuse every save.
     QDir().mkpath(m_settings->imageRoot + QLatin1Char('/') + m_settings->imageFolder);
     QDir().mkpath(m_settings->videoRoot + QLatin1Char('/') + m_settings->videoFolder);
@@ -144,6 +187,30 @@ QString SettingsStore::currentFolder(int kind) const
                          : m_settings->videoRoot + QLatin1Char('/') + m_settings->videoFolder;
 }
 
+QString SettingsStore::reserveFilePath(int kind, const QDateTime &now) const
+{
+    // The name is taken by creating the file, O_EXCL: another writer (in
+    // this program or another) that got the same name first makes us go
+    // on to the next one.
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        const QString path = makeFilePath(kind, now);
+        if (path.isEmpty())
+            return path;
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return path;
+        if (QFileInfo::exists(path))
+            continue;
+        return path; // not creatable at all: the writer fails and says why
+    }
+    return QString();
+}
+
+QString SettingsStore::reserveFilePath(int kind) const
+{
+    return reserveFilePath(kind, QDateTime::currentDateTime());
+}
+
 QString SettingsStore::makeFilePath(int kind) const
 {
     return makeFilePath(kind, QDateTime::currentDateTime());
@@ -161,8 +228,8 @@ QString SettingsStore::makeFilePath(int kind, const QDateTime &now) const
     const QString base = currentFolder(kind) + QLatin1Char('/') + now.toString(QStringLiteral("yyyyMMdd_HHmmss"));
     QString path = base + QLatin1Char('.') + suffix;
     // Two photos in one second must not share a name: the second would
-    // overwrite the first.
-    for (int n = 1; QFileInfo::exists(path); ++n)
+    // overwrite the first. (A broken link counts as taken too.)
+    for (int n = 1; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
         path = base + QLatin1Char('_') + QString::number(n) + QLatin1Char('.') + suffix;
     return path;
 }
@@ -186,6 +253,12 @@ bool SettingsStore::checkSaveFolder(int kind)
             browser->setCurrentPath(saved);
     }
     const QString folder = QFileInfo(makeFilePath(kind)).path();
+    // Written below the root but leading out of it through a link.
+    const QString rel = QDir(root).relativeFilePath(folder);
+    if (isSubFolder(rel) && !rootpath::isInside(folder, root)) {
+        notifier().inform(m_messageParent, QCoreApplication::translate("Vistrel", "保存文件夹在根文件夹之外，未保存：%1").arg(folder));
+        return false;
+    }
     if (QDir(folder).absolutePath() != QDir(root).absolutePath())
         return true;
     notifier().inform(m_messageParent,

@@ -38,8 +38,17 @@ public:
     // applies style, calibrations, menus, combos and language.
     SettingsRead loadSettings();
     // Stores the browsers' folders relative to their roots and writes the
-    // file atomically. A failure leaves the old file and is not reported.
+    // file atomically. A failure leaves the old file, is reported once by
+    // saveProblem() and is tried again every retryMs until a write succeeds.
     bool saveSettings();
+    // A second copy on a configuration another copy holds: nothing is written.
+    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    bool isReadOnly() const { return m_readOnly; }
+    // The configuration could not be written (or its folder is not
+    // writable, found at load); cleared by the next write that succeeds.
+    bool isSaveFailing() const { return m_saveFailing; }
+    QString configFolder() const;
+    static constexpr int kRetryMs = 10000;
     // Saves within saveDelayMs of a change; the changes in between share one
     // write, so the file is written at most once a second. A pending save is
     // done by saveSettings().
@@ -63,6 +72,12 @@ public:
     // an unknown kind.
     QString makeFilePath(int kind) const;
     QString makeFilePath(int kind, const QDateTime &now) const;
+    // The same name, created empty and exclusively, so that no other writer
+    // gets it (a folder that takes no file gives the name unreserved, for
+    // the writer's own message). The caller writes
+    // over it, or removes it when its write fails.
+    QString reserveFilePath(int kind) const;
+    QString reserveFilePath(int kind, const QDateTime &now) const;
     // Recreates a current folder deleted meanwhile (or the stored sub-folder
     // when the browser fell back to the root). False (after telling the user)
     // when the current folder of that kind is still its root itself.
@@ -80,6 +95,9 @@ public:
 
 signals:
     void sigLoaded(SettingsRead result);
+    // The first failed write of a run of them (or an unwritable folder at load).
+    void saveProblem(const QString &folder);
+    void saveRecovered();
 
 private:
     QString currentFolder(int kind) const;
@@ -90,4 +108,7 @@ private:
     SaveFolderBrowser *m_imageBrowser = nullptr;
     SaveFolderBrowser *m_videoBrowser = nullptr;
     QTimer m_saveTimer;
+    QTimer m_retryTimer;
+    bool m_readOnly = false;
+    bool m_saveFailing = false;
 };

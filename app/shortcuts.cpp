@@ -38,31 +38,43 @@ bool focusOwnsKey(int key)
     return false;
 }
 
-QString keysText(const QList<QKeySequence> &keys)
+} // namespace
+
+QString Shortcuts::keysText(const QList<QKeySequence> &keys)
 {
     QStringList texts;
-    // The old Alt+Backspace bindings only lengthen the list.
     for (const QKeySequence &key : keys) {
-        if (!(key[0] & Qt::AltModifier) || keys.size() == 1)
+        const int code = key[0] & ~Qt::KeyboardModifierMask;
+        // Sun keyboards' Undo/Again keys (F14, F12 with modifiers) and the
+        // old Alt+Backspace bindings only lengthen the list.
+        const bool exotic = (code >= Qt::Key_F13 && code <= Qt::Key_F35) || (key[0] & Qt::AltModifier);
+        if (!exotic || (texts.isEmpty() && key == keys.last()))
             texts << key.toString(QKeySequence::NativeText);
     }
     return texts.join(QStringLiteral(", "));
 }
 
-} // namespace
-
 Shortcuts::Shortcuts(const Targets &targets, QObject *parent)
     : QObject(parent), m_t(targets)
 {
     QWidget *window = m_t.window;
-    add(QKeySequence::keyBindings(QKeySequence::Undo), window, Qt::WindowShortcut, [this] {
+    m_undo = add(QKeySequence::keyBindings(QKeySequence::Undo), window, Qt::WindowShortcut, [this] {
         if (m_t.scene && m_t.view && m_t.view->isVisible())
             m_t.scene->undo();
-    })->setObjectName(QStringLiteral("shortcutUndo"));
-    add(QKeySequence::keyBindings(QKeySequence::Redo), window, Qt::WindowShortcut, [this] {
+    });
+    m_undo->setObjectName(QStringLiteral("shortcutUndo"));
+    m_redo = add(QKeySequence::keyBindings(QKeySequence::Redo), window, Qt::WindowShortcut, [this] {
         if (m_t.scene && m_t.view && m_t.view->isVisible())
             m_t.scene->redo();
-    })->setObjectName(QStringLiteral("shortcutRedo"));
+    });
+    m_redo->setObjectName(QStringLiteral("shortcutRedo"));
+    if (m_t.editMenu) {
+        m_t.editMenu->addAction(m_undo);
+        m_t.editMenu->addAction(m_redo);
+    }
+    // Menu entries keep working in full screen, where the menu bar is hidden.
+    for (QAction *a : qAsConst(m_t.menuKeys))
+        window->addAction(a);
     add({QKeySequence(Qt::Key_Delete)}, m_t.pictureArea ? m_t.pictureArea : window,
         m_t.pictureArea ? Qt::WidgetWithChildrenShortcut : Qt::WindowShortcut, [this] { eraseSelected(); })
         ->setObjectName(QStringLiteral("shortcutDelete"));
@@ -143,7 +155,7 @@ void Shortcuts::cancelOrLeave()
 QStringList Shortcuts::lines() const
 {
     const QString tab = QStringLiteral("\t");
-    return {
+    QStringList out{
         keysText(QKeySequence::keyBindings(QKeySequence::Undo)) + tab + tr("撤销上一步"),
         keysText(QKeySequence::keyBindings(QKeySequence::Redo)) + tab + tr("重做"),
         keysText({QKeySequence(Qt::Key_Delete)}) + tab + tr("删除选中的图形"),
@@ -152,6 +164,11 @@ QStringList Shortcuts::lines() const
         keysText({QKeySequence(Qt::Key_F9)}) + tab + tr("开始或停止录像"),
         QStringLiteral("Ctrl+") + tr("滚轮") + tab + tr("以鼠标指针为中心缩放"),
     };
+    for (const QAction *a : m_t.menuKeys) {
+        if (!a->shortcuts().isEmpty())
+            out << keysText(a->shortcuts()) + tab + a->text().remove(QLatin1Char('&'));
+    }
+    return out;
 }
 
 void Shortcuts::showList()
@@ -169,4 +186,6 @@ void Shortcuts::showList()
 void Shortcuts::retranslate()
 {
     m_listAction->setText(tr("键盘快捷键"));
+    m_undo->setText(tr("撤销"));
+    m_redo->setText(tr("重做"));
 }

@@ -38,12 +38,22 @@ public:
         std::function<void()> record;
         // True when it left full screen.
         std::function<bool()> leaveFullScreen;
+        // Menu actions with standard keys (Quit, Print, Open ...): listed
+        // in Help with their keys and texts.
+        QList<QAction *> menuKeys;
+        // Where Undo and Redo are listed as menu entries; may be null.
+        QMenu *editMenu = nullptr;
     };
 
     explicit Shortcuts(const Targets &targets, QObject *parent = nullptr);
 
     // The Help menu's entry.
     QAction *listAction() const { return m_listAction; }
+    QAction *undoAction() const { return m_undo; }
+    QAction *redoAction() const { return m_redo; }
+    // The keys as the menus and Help show them: the first of a standard
+    // key's bindings without the exotic ones (F14 as Undo, Alt+Backspace).
+    static QString keysText(const QList<QKeySequence> &keys);
     // The table shown by the Help entry, one "keys<TAB>what" line each.
     QStringList lines() const;
     void showList();
@@ -57,4 +67,6 @@ private:
 
     Targets m_t;
     QAction *m_listAction = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
 };

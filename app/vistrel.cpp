@@ -20,10 +20,12 @@
 #include "capture/devicetable.h"
 #include "capture/frameratemeter.h"
 #include "core/diskerror.h"
+#include "core/lastfolder.h"
 #include "core/notifier.h"
 #include "core/mediafiles.h"
 #include "core/photofile.h"
 #include "dialogs/filebrowser.h"
+#include "dialogs/filedrop.h"
 #include "dialogs/fileoperations.h"
 #include "dialogs/helpdialog.h"
 #include "dialogs/measureediter.h"
@@ -52,6 +54,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QScreen>
 #include <QSaveFile>
 #include <QSplashScreen>
 #include <QThread>
@@ -63,12 +66,24 @@ namespace {
 
 int g_minimumStartupMs = 3000;
 std::optional<StoragePaths> g_storageOverride;
+bool g_readOnly = false;
+bool g_savedAtQuit = true;
 
 } // namespace
 
 void Vistrel::setStoragePathsOverride(const StoragePaths &paths)
 {
     g_storageOverride = paths;
+}
+
+void Vistrel::setReadOnlyConfiguration(bool readOnly)
+{
+    g_readOnly = readOnly;
+}
+
+bool Vistrel::settingsSavedAtQuit()
+{
+    return g_savedAtQuit;
 }
 
 void Vistrel::setMinimumStartupMs(int ms)
@@ -95,6 +110,18 @@ Vistrel::Vistrel(QWidget *parent)
 
     // The form and its parts.
     m_store = new SettingsStore(&m_settings, g_storageOverride ? *g_storageOverride : storagePaths(), this, this);
+    m_store->setReadOnly(g_readOnly);
+    // Told at once (after the window is up) and kept on the status line
+    // while the folder takes no file; the store keeps trying.
+    connect(m_store, &SettingsStore::saveProblem, this, [this](const QString &folder) {
+        ui->labelStatus->setPart(7, tr("设置无法保存：%1").arg(folder), 3);
+        QTimer::singleShot(0, this, [this, folder] {
+            notifier().inform(this, tr("无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。"
+                                       "请检查该文件夹的权限和剩余空间。")
+                                        .arg(folder));
+        });
+    });
+    connect(m_store, &SettingsStore::saveRecovered, this, [this] { ui->labelStatus->setPart(7, QString(), 0); });
     m_iconHelp = new IconHelp(this);
     m_hub = CameraHub::instance();
     ui->setupUi(this);
@@ -146,7 +173,8 @@ Vistrel::Vistrel(QWidget *parent)
     ui->comboZoom->addItem(tr("Scale"), QStringLiteral("Scale"));
     for (const QString &text : wheelzoom::zoomTexts())
         ui->comboZoom->addItem(text, text);
-    ui->comboZoom->setCurrentIndex(2);
+    // Fitted: the whole picture shows in any window until the user zooms.
+    ui->comboZoom->setCurrentIndex(0);
     for (QToolButton *b : {ui->btnCapture, ui->btnRecord, ui->btnTimeSetting, ui->btnFullScreen, ui->btnScreenSwitch,
                            ui->btnOpenDir, ui->btnSetting, ui->btnCalib, ui->btnZoom})
         m_iconHelp->setIcon(b, b->objectName());
@@ -155,6 +183,7 @@ Vistrel::Vistrel(QWidget *parent)
 
     // The settings, then the cameras.
     m_store->loadSettings();
+    lastfolder::setDefault(ui->imageBrowser->currentPath());
     tile(1)->setSelected(true);
     refreshCameraList();
     m_session->watcher()->start();
@@ -243,6 +272,15 @@ void Vistrel::connectForm()
     connect(m_panel, &CameraParamPanel::changed, m_store, &SettingsStore::scheduleSave);
     connect(m_editer, &MeasureEditer::settingsChanged, m_store, &SettingsStore::scheduleSave);
     connect(m_session->watcher(), &DeviceWatcher::due, this, &Vistrel::onCameraTimer);
+    // Photos and videos dropped from a file manager on a browser are imported.
+    for (FileBrowser *b : {ui->imageBrowser, ui->cameraBrowser}) {
+        new FileDrop(
+            b->listWidget()->viewport(), [](const QString &path) { return media::isPhoto(path) || media::isVideo(path); },
+            [this](const QStringList &files) {
+                if (m_store->checkSaveFolder(SettingsStore::Photo) && m_store->checkSaveFolder(SettingsStore::Video))
+                    m_fileOps->importFiles(files);
+            });
+    }
     connect(m_session, &CameraSession::stillButton, this, &Vistrel::onBtnCapture);
     connect(m_languages, &LanguageSwitcher::chosen, this, &Vistrel::setLanguage);
     connect(m_recording, &RecordingController::blink, this, [this](bool on) {
@@ -251,8 +289,18 @@ void Vistrel::connectForm()
     connect(m_recording, &RecordingController::stopped, this, &Vistrel::onRecordingStopped);
     connect(m_recording, &RecordingController::failed, this, &Vistrel::onRtmpFinished);
     m_recording->setPhotoTaker([this](QString *why) { return takePhoto(why); });
+    m_recording->setClipStarter([this](QString *why) { return startClip(why); });
     connect(m_recording, &RecordingController::seriesFailed, this, [this](const QString &why) {
-        notifier().inform(this, why.isEmpty() ? tr("定时拍照已停止。") : tr("定时拍照已停止：%1").arg(why));
+        if (m_settings.timedMode != 0)
+            notifier().inform(this, tr("定时录像已停止：%1").arg(why));
+        else
+            notifier().inform(this, why.isEmpty() ? tr("定时拍照已停止。") : tr("定时拍照已停止：%1").arg(why));
+    });
+    connect(m_recording, &RecordingController::clipShort, this, [this](const QString &path, int frames, int needed) {
+        notifier().inform(this, tr("录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。")
+                                    .arg(QFileInfo(path).fileName())
+                                    .arg(frames)
+                                    .arg(needed));
     });
     // Whole seconds on the status line; a finer tick would only repaint.
     m_statusTick = new QTimer(this);
@@ -266,7 +314,32 @@ void Vistrel::connectForm()
     ui->camViewer->installEventFilter(this);
     m_fullScreen->watch(ui->camViewer->viewport());
 
+    // The desktop's standard keys, shown beside the entries and in Help.
+    ui->actionImport->setShortcuts(QKeySequence::Open);
+    ui->actionPrint->setShortcuts(QKeySequence::Print);
+    ui->actionExit->setShortcuts(QKeySequence::Quit);
+    if (ui->actionExit->shortcuts().isEmpty())
+        ui->actionExit->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_Q));
+    m_actionFullScreen = new QAction(this);
+    m_actionFullScreen->setObjectName(QStringLiteral("actionFullScreen"));
+    {
+        // F11 first, whatever else the desktop binds to full screen.
+        QList<QKeySequence> full{QKeySequence(Qt::Key_F11)};
+        for (const QKeySequence &k : QKeySequence::keyBindings(QKeySequence::FullScreen)) {
+            if (!full.contains(k))
+                full << k;
+        }
+        m_actionFullScreen->setShortcuts(full);
+    }
+    connect(m_actionFullScreen, &QAction::triggered, this, &Vistrel::onBtnFullScreen);
+    ui->menu_2->insertAction(ui->menu_2->actions().value(0), m_actionFullScreen);
+    m_editMenu = new QMenu(ui->mainMenuBar);
+    m_editMenu->setObjectName(QStringLiteral("menuEdit"));
+    ui->mainMenuBar->insertMenu(ui->menu_2->menuAction(), m_editMenu);
+
     Shortcuts::Targets keys;
+    keys.menuKeys = {ui->actionImport, ui->actionPrint, m_actionFullScreen, ui->actionExit};
+    keys.editMenu = m_editMenu;
     keys.window = this;
     keys.scene = m_scene;
     keys.pictureArea = ui->stackMainWidget;
@@ -290,7 +363,7 @@ Vistrel::~Vistrel()
 {
     stopRecording();
     m_session->closeAll();
-    m_store->saveSettings();
+    g_savedAtQuit = m_store->saveSettings();
     delete ui;
 }
 
@@ -308,8 +381,15 @@ FuncWidget *Vistrel::paramGroup(int index) const { return m_panel->group(index);
 QWidget *Vistrel::paramRow(int key) const { return m_panel->row(key); }
 CameraLabel *Vistrel::tile(int index) const { return m_session->tile(index); }
 
-void Vistrel::applyLoadedSettings()
+void Vistrel::applyLoadedSettings(SettingsRead result)
 {
+    // Nothing read at start-up: the program speaks the desktop's language.
+    if (!m_loadedOnce) {
+        m_loadedOnce = true;
+        m_firstStart = result == SettingsRead::NotOpened || result == SettingsRead::WrongHeader;
+        if (m_firstStart)
+            m_settings.language = languageForLocale(QLocale::system());
+    }
     ui->bdWidget->refresh();
     m_editer->toolbox()->refresh();
     m_scene->setTimeStampVisible(m_settings.showTime);
@@ -444,27 +524,61 @@ void Vistrel::onBtnRecord()
         stopRecording();
         return;
     }
-    if (deviceStarted() && m_store->checkSaveFolder(SettingsStore::Video) && !tile(0)->isFrozen())
-        startRecording(currentCamera());
+    QString why;
+    if (!startClip(&why) && !why.isEmpty())
+        notifier().inform(this, why);
+}
+
+bool Vistrel::startClip(QString *why)
+{
+    // A recording is of the large view's scene: in the four-tile view it
+    // would hold one frame however long it ran.
+    if (ui->stackMainWidget->currentIndex() == 1) {
+        *why = tr("四画面中不能录像，请先切换到单画面。");
+        return false;
+    }
+    // These say why themselves.
+    if (!deviceStarted() || !m_store->checkSaveFolder(SettingsStore::Video) || tile(0)->isFrozen())
+        return false;
+    return startRecording(currentCamera());
 }
 
 bool Vistrel::startRecording(const QString &devicePath)
 {
-    if (!m_session->isOpen(devicePath)
-        || !m_recording->start(devicePath, m_store->makeFilePath(SettingsStore::Video), m_session->frameSize(devicePath),
-                               m_hub->frameRate(devicePath)))
+    if (!m_session->isOpen(devicePath))
         return false;
+    const QString path = m_store->reserveFilePath(SettingsStore::Video);
+    if (!m_recording->start(devicePath, path, m_session->frameSize(devicePath), m_hub->frameRate(devicePath))) {
+        if (QFileInfo(path).size() == 0)
+            QFile::remove(path);
+        return false;
+    }
     fitToolButton(ui->btnRecord, {tr("停止录像"), tr("录像")});
-    ui->cameraWidget->setEnabled(false);
+    lockStreamControls(true);
     return true;
 }
 
 bool Vistrel::stopRecording() { return m_recording->stop(); }
 
+void Vistrel::lockStreamControls(bool recording)
+{
+    // Exposure, gain, colour and white balance stay adjustable; what would
+    // change the stream being written waits for the recording's end.
+    for (QWidget *w : streamControls()) {
+        w->setEnabled(!recording);
+        w->setToolTip(recording ? tr("录像时不能更改；请先停止录像。") : QString());
+    }
+}
+
+QList<QWidget *> Vistrel::streamControls() const
+{
+    return {ui->boxCam, ui->boxFormat, ui->boxResolution, ui->boxFormatRecord};
+}
+
 void Vistrel::onRecordingStopped(const QString &path)
 {
     fitToolButton(ui->btnRecord, {tr("录像"), tr("停止录像")});
-    ui->cameraWidget->setEnabled(true);
+    lockStreamControls(false);
     if (QFileInfo::exists(path)) {
         ui->cameraBrowser->addItem(path);
         m_store->scheduleSave();
@@ -519,6 +633,9 @@ void Vistrel::closeEvent(QCloseEvent *event)
         }
         stopRecording();
     }
+    // The last chance to tell: the settings of this run would be lost.
+    if (m_store->isSaveFailing() && !m_store->saveSettings())
+        notifier().inform(this, tr("设置未能保存到 %1，本次的更改已丢失。").arg(m_store->configFolder()));
     QMainWindow::closeEvent(event);
 }
 
@@ -590,6 +707,7 @@ void Vistrel::onActionSetting()
 
 void Vistrel::onActionImport()
 {
+    lastfolder::setDefault(ui->imageBrowser->currentPath());
     if (m_store->checkSaveFolder(0))
         m_fileOps->chooseAndImport();
 }
@@ -609,16 +727,79 @@ void Vistrel::onListItemOpen(QListWidgetItem *item)
         return;
     const QString path = item->data(Qt::UserRole).toString();
     if (media::isPhoto(path)) {
-        if (m_editer->openImage(path)) {
-            m_editer->show();
-            m_editer->raise();
-            m_editer->activateWindow();
-        } else {
-            notifier().inform(this, tr("打开文件失败"));
-        }
+        if (!openInEditor(path))
+            notifier().inform(this, tr("打开文件失败") + QLatin1Char('\n') + QDir::toNativeSeparators(path));
         return;
     }
     m_fileOps->openExternally(path);
+}
+
+bool Vistrel::openInEditor(const QString &path)
+{
+    if (!m_editer->openImage(path))
+        return false;
+    m_editer->show();
+    m_editer->raise();
+    m_editer->activateWindow();
+    return true;
+}
+
+QStringList Vistrel::openFiles(const QStringList &files)
+{
+    QStringList failed;
+    bool videos = false;
+    for (const QString &file : files) {
+        const QFileInfo info(file);
+        const QString path = info.absoluteFilePath();
+        if (info.isFile() && media::isPhoto(path) && openInEditor(path))
+            continue;
+        if (info.isFile() && media::isVideo(path)) {
+            ui->cameraBrowser->addItem(path);
+            videos = true;
+            continue;
+        }
+        failed << file;
+    }
+    if (videos) {
+        setSidePage(0);
+        ui->tabWidget->setCurrentWidget(ui->cameraBrowser->parentWidget());
+        m_store->scheduleSave();
+    }
+    if (!failed.isEmpty()) {
+        QStringList names;
+        for (const QString &file : qAsConst(failed))
+            names << QDir::toNativeSeparators(file);
+        notifier().inform(this, tr("打开文件失败") + QLatin1Char('\n') + names.join(QLatin1Char('\n')));
+    }
+    return failed;
+}
+
+QRect Vistrel::startGeometry(const QRect &available, bool *maximize)
+{
+    // A small screen gives the picture every pixel; on a large one the
+    // window takes most of it, centred, and stays a window.
+    *maximize = available.width() < 1280 || available.height() < 800;
+    const QSize size(qMax(800, available.width() * 9 / 10), qMax(600, available.height() * 9 / 10));
+    QRect r(QPoint(0, 0), size.boundedTo(available.size()).expandedTo(QSize(800, 600)));
+    r.moveCenter(available.center());
+    return r;
+}
+
+void Vistrel::showForScreen()
+{
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    bool maximize = false;
+    if (screen) {
+        const QRect r = startGeometry(screen->availableGeometry(), &maximize);
+        resize(r.size());
+        move(r.topLeft());
+    }
+    if (maximize)
+        showMaximized();
+    else
+        show();
 }
 
 void Vistrel::onListItemMenu(QPoint point)
@@ -702,6 +883,8 @@ void Vistrel::retranslate()
     // Record and Stop recording take the same room, so the toolbar never shifts.
     const QStringList record{tr("录像"), tr("停止录像")};
     fitToolButton(ui->btnRecord, isRecording() ? QStringList{record[1], record[0]} : record);
+    m_actionFullScreen->setText(tr("全屏"));
+    m_editMenu->setTitle(tr("编辑"));
     m_languages->retranslate();
     m_panel->retranslate();
     m_flatField->retranslate();

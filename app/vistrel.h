@@ -52,6 +52,10 @@ public:
     // Where settings and save folders live; tests point it at a temporary
     // folder. Unset: the program's folder or the XDG folders.
     static void setStoragePathsOverride(const StoragePaths &paths);
+    // Another copy holds the configuration: this window writes no settings.
+    static void setReadOnlyConfiguration(bool readOnly);
+    // Whether the last window's settings were written when it went.
+    static bool settingsSavedAtQuit();
     // The clock of timed runs and recordings; tests replace it.
     void setClock(std::function<QDateTime()> clock);
 
@@ -98,6 +102,11 @@ public:
     // The part of a picture shown by the seen rectangle of a view of size view.
     static QRect visiblePicturePart(const QSize &picture, const QSize &view, const QRect &seen);
     bool startRecording(const QString &devicePath);
+    // Starts a recording of the current camera after the usual checks;
+    // false with the reason when it cannot (an empty reason: already said).
+    bool startClip(QString *why);
+    // Camera, format and resolution: locked while recording, with a tooltip why.
+    QList<QWidget *> streamControls() const;
     bool stopRecording();
     void startTimedSeries(const AppSettings &settings) override;
     void endTimedSeries() override;
@@ -109,6 +118,20 @@ public:
 
     void setLanguage(int index);
     int languageCount() const;
+
+    // No settings file was there at start-up: the defaults, the desktop's
+    // language, and a window sized for the screen.
+    bool isFirstStart() const { return m_firstStart; }
+    // Shows the window at a size that suits its screen: most of the
+    // available room, or maximized on a small screen.
+    void showForScreen();
+    // The window's rectangle on a screen of that available room; *maximize
+    // says the window should rather be maximized.
+    static QRect startGeometry(const QRect &available, bool *maximize);
+    // Photos open in the measure editor (the last one shown), videos join
+    // the video list. Returns the files that could not be opened, after
+    // telling the user.
+    QStringList openFiles(const QStringList &files);
 
     // The zoom entry's factor; "Scale" and unknown texts give 1.
     static double zoomFactor(const QString &text);
@@ -183,7 +206,8 @@ protected:
 
 private:
     void connectForm();
-    void applyLoadedSettings();
+    void applyLoadedSettings(SettingsRead result);
+    bool openInEditor(const QString &path);
     void retranslate();
     // One photo through the usual checks: true when written, else false
     // with the reason (empty when nothing was attempted, as in a freeze).
@@ -193,6 +217,7 @@ private:
     QListWidget *browserListOf(QObject *sender) const;
     void setSidePage(int page);
     void onRecordingStopped(const QString &path);
+    void lockStreamControls(bool recording);
 
     Ui::VistrelClass *ui;
     FileOperations *m_fileOps = nullptr;
@@ -215,6 +240,10 @@ private:
     SettingTimeDialog *m_timeDialog = nullptr;
     QTimer *m_statusTick = nullptr;
 
+    bool m_firstStart = false;
+    bool m_loadedOnce = false;
+    QAction *m_actionFullScreen = nullptr;
+    class QMenu *m_editMenu = nullptr;
     QIcon m_recordPlayingIcon;
     QIcon m_recordIcon;
 };

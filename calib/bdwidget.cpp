@@ -1,4 +1,5 @@
 #include "calib/bdwidget.h"
+#include "core/lastfolder.h"
 
 #include "core/appsettings.h"
 #include "core/notifier.h"
@@ -35,8 +36,12 @@ BDWidget::BDWidget(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::BDWidget)
     , m_filePicker([this](bool save) {
-        return save ? QFileDialog::getSaveFileName(this, QString(), QStringLiteral("bdInfo.bd"), QStringLiteral("*.bd"))
-                    : QFileDialog::getOpenFileName(this, QString(), QStringLiteral("bdInfo.bd"), QStringLiteral("*.bd"));
+        const QString filter = tr("标定文件") + QStringLiteral(" (*.bd)");
+        const QString start = lastfolder::start(QStringLiteral("bdInfo.bd"));
+        const QString path = save ? QFileDialog::getSaveFileName(this, QString(), start, filter)
+                                  : QFileDialog::getOpenFileName(this, QString(), start, filter);
+        lastfolder::remember(path);
+        return path;
     })
 {
     ui->setupUi(this);

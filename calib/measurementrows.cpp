@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QPointer>
 
+#include <cmath>
+
 QString toolName(int type)
 {
     // The toolbox's own tooltips, so that both read the same in every language.
@@ -28,6 +30,25 @@ QString toolName(int type)
     return QCoreApplication::translate("BDWidget", names[index]);
 }
 
+MeasuredValues withCircleValues(int type, const MeasuredValues &values)
+{
+    // A circle gives one of radius or diameter; a results table lists all
+    // three of radius, diameter and area, as measuring programs do.
+    if ((type != Circle1 && type != Circle2 && type != Circle3) || values.size() != 1)
+        return values;
+    const MeasuredValue &v = values.first();
+    double r = 0;
+    if (v.name == QLatin1String("R"))
+        r = v.value;
+    else if (v.name == QLatin1String("D"))
+        r = v.value / 2;
+    else
+        return values;
+    return {{QStringLiteral("R"), r, ValueKind::Length},
+            {QStringLiteral("D"), 2 * r, ValueKind::Length},
+            {QStringLiteral("S"), M_PI * r * r, ValueKind::Area}};
+}
+
 QVector<MeasurementRow> measurementRows(const CameraScene &scene)
 {
     QVector<MeasurementRow> rows;
@@ -36,7 +57,7 @@ QVector<MeasurementRow> measurementRows(const CameraScene &scene)
     for (int i = 0; i < shapes.size(); ++i) {
         const GraphicsItem *shape = shapes[i];
         const QString tool = toolName(shape->type());
-        for (const MeasuredValue &value : shape->values()) {
+        for (const MeasuredValue &value : withCircleValues(shape->type(), shape->values())) {
             MeasurementRow row;
             row.shape = i + 1;
             row.tool = tool;

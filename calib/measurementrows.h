@@ -1,11 +1,16 @@
 #pragma once
 
 #include "calib/measurementtable.h"
+#include "measure/graphicsitem.h"
 
 class CameraScene;
 
 // The toolbox's name of a shape type, in the current language.
 QString toolName(int type);
+
+// A circle's values as the results list them: radius, diameter and area,
+// whichever of them the shape measures; other shapes' values unchanged.
+MeasuredValues withCircleValues(int type, const MeasuredValues &values);
 
 // One row per measured value of every finished shape of the scene, in
 // drawing order, with the scene's calibration.

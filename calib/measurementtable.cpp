@@ -1,27 +1,33 @@
 #include "calib/measurementtable.h"
 
+#include "core/lastfolder.h"
 #include "core/notifier.h"
+#include "core/numberformat.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
 
-// Shortest text that reads back as the same double, always with a dot.
+// Shortest text that reads back as the same double, always with a dot:
+// 0.053125, not 0.053125000000000006.
 QString exact(double v)
 {
-    return QString::number(v, 'g', 17);
+    return QString::number(v, 'g', QLocale::FloatingPointShortest);
 }
 
 QString csvField(const QString &s)
@@ -45,6 +51,18 @@ constexpr int kColumnCount = 7;
 QStringList fields(const MeasurementRow &r)
 {
     return {QString::number(r.shape), r.tool, r.name, exact(r.real), r.unit, exact(r.pixels), r.calibration};
+}
+
+// What a person reads: the labels' digits (angles as the labels write them).
+QString shownNumber(const MeasurementRow &r, double v)
+{
+    return r.unit == QLatin1String("deg") ? formatAngle(v) : formatMeasure(v);
+}
+
+QStringList shownFields(const MeasurementRow &r)
+{
+    return {QString::number(r.shape), r.tool, r.name, shownNumber(r, r.real), r.unit, shownNumber(r, r.pixels),
+            r.calibration};
 }
 
 } // namespace
@@ -80,7 +98,7 @@ QString measurementsTsv(const QVector<MeasurementRow> &rows)
         header << QCoreApplication::translate("MeasurementTable", c);
     lines << header.join(QLatin1Char('\t'));
     for (const MeasurementRow &r : rows) {
-        QStringList f = fields(r);
+        QStringList f = shownFields(r);
         for (QString &s : f)
             s.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
         lines << f.join(QLatin1Char('\t'));
@@ -105,11 +123,14 @@ MeasurementTable::MeasurementTable(QWidget *parent) : QWidget(parent)
     m_export->setObjectName(QStringLiteral("btnExportMeasurements"));
     m_copy = new QPushButton(this);
     m_copy->setObjectName(QStringLiteral("btnCopyMeasurements"));
+    m_widen = new QPushButton(this);
+    m_widen->setObjectName(QStringLiteral("btnResultsWindow"));
 
     // One above the other: side by side they would widen the narrow toolbox.
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(m_export);
     buttons->addWidget(m_copy);
+    buttons->addWidget(m_widen);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_table);
@@ -117,6 +138,7 @@ MeasurementTable::MeasurementTable(QWidget *parent) : QWidget(parent)
 
     connect(m_export, &QPushButton::clicked, this, &MeasurementTable::onBtnExport);
     connect(m_copy, &QPushButton::clicked, this, &MeasurementTable::onBtnCopy);
+    connect(m_widen, &QPushButton::clicked, this, &MeasurementTable::openWindow);
     connect(m_table, &QTableWidget::itemSelectionChanged, this, [this] { emit shapeSelected(selectedShape()); });
     connect(m_table, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         const int shape = selectedShape();
@@ -138,8 +160,7 @@ void MeasurementTable::setRows(const QVector<MeasurementRow> &rows)
     for (int i = 0; i < rows.size(); ++i) {
         const MeasurementRow &r = rows[i];
         // The table shows what the labels show; the file keeps every digit.
-        const QStringList shown{QString::number(r.shape), r.tool, r.name, QString::number(r.real, 'f', 4), r.unit,
-                                QString::number(r.pixels, 'f', 2), r.calibration};
+        const QStringList shown = shownFields(r);
         for (int c = 0; c < kColumnCount; ++c) {
             auto *item = new QTableWidgetItem(shown[c]);
             if (c == 3 || c == 5 || c == 0)
@@ -151,10 +172,82 @@ void MeasurementTable::setRows(const QVector<MeasurementRow> &rows)
     }
     m_export->setEnabled(!rows.isEmpty());
     m_copy->setEnabled(!rows.isEmpty());
+    fitColumns();
+    if (m_window) {
+        m_window->setSource(m_source);
+        m_window->setRows(rows);
+    }
+}
+
+int MeasurementTable::contentWidth(int column) const
+{
+    const QFontMetrics fm(m_table->font());
+    int width = 0;
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        if (const QTableWidgetItem *item = m_table->item(row, column))
+            width = qMax(width, fm.horizontalAdvance(item->text()));
+    }
+    // The cell's margins on both sides.
+    return width + 2 * m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_table) + 8;
+}
+
+void MeasurementTable::fitColumns()
+{
+    QHeaderView *header = m_table->horizontalHeader();
+    for (int c = 0; c < kColumnCount; ++c)
+        m_table->setColumnHidden(c, false);
+    if (m_inWindow)
+        return;
+    const int room = m_table->viewport()->width();
+    // Hidden from the right while the rest would still need a sideways scroll.
+    for (int c : {6, 5}) {
+        int need = 0;
+        for (int i = 0; i < kColumnCount; ++i) {
+            if (!m_table->isColumnHidden(i))
+                need += qMax(header->sectionSizeHint(i), contentWidth(i));
+        }
+        if (need <= room)
+            break;
+        m_table->setColumnHidden(c, true);
+    }
+}
+
+void MeasurementTable::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitColumns();
+}
+
+MeasurementTable *MeasurementTable::openWindow()
+{
+    if (!m_window) {
+        auto *dialog = new QDialog(this, Qt::Window);
+        dialog->setObjectName(QStringLiteral("resultsWindow"));
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        m_window = new MeasurementTable(dialog);
+        m_window->m_inWindow = true;
+        m_window->m_widen->hide();
+        auto *layout = new QVBoxLayout(dialog);
+        layout->addWidget(m_window);
+        // Picks and erases there act on the shapes as they do here.
+        connect(m_window, &MeasurementTable::shapeSelected, this, &MeasurementTable::shapeSelected);
+        connect(m_window, &MeasurementTable::eraseRequested, this, &MeasurementTable::eraseRequested);
+        m_window->setSource(m_source);
+        m_window->setRows(m_rows);
+        dialog->setWindowTitle(m_widen->text());
+        dialog->resize(720, 420);
+    }
+    QWidget *dialog = m_window->QWidget::window();
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    return m_window;
 }
 
 void MeasurementTable::selectShape(int shape)
 {
+    if (m_window)
+        m_window->selectShape(shape);
     const QSignalBlocker block(m_table);
     QItemSelection rows;
     for (int i = 0; i < m_rows.size(); ++i) {
@@ -196,8 +289,10 @@ void MeasurementTable::onBtnExport()
 {
     QString base = m_source.picture.isEmpty() ? QStringLiteral("measurements")
                                               : QFileInfo(m_source.picture).completeBaseName();
-    const QString path = QFileDialog::getSaveFileName(this, tr("导出测量结果…"), base + QStringLiteral(".csv"),
-                                                      QStringLiteral("CSV (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("导出测量结果…"),
+                                                      lastfolder::start(base + QStringLiteral(".csv")),
+                                                      tr("CSV 表格") + QStringLiteral(" (*.csv)"));
+    lastfolder::remember(path);
     if (!path.isEmpty())
         exportTo(path);
 }
@@ -239,4 +334,5 @@ void MeasurementTable::retranslate()
     m_table->setHorizontalHeaderLabels(header);
     m_export->setText(tr("导出测量结果…"));
     m_copy->setText(tr("复制"));
+    m_widen->setText(tr("在窗口中显示结果"));
 }

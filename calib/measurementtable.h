@@ -3,6 +3,7 @@
 #include <QSize>
 #include <QString>
 #include <QVector>
+#include <QPointer>
 #include <QWidget>
 
 class QTableWidget;
@@ -34,7 +35,8 @@ struct MeasurementSource
 // starting with "#" for the source, a header row, a dot as the decimal
 // separator and enough digits to give back the same double.
 QByteArray measurementsCsv(const QVector<MeasurementRow> &rows, const MeasurementSource &source);
-// Tab-separated, header first, for pasting into a spreadsheet.
+// Tab-separated, header first, for pasting into a spreadsheet; the numbers
+// as the table shows them.
 QString measurementsTsv(const QVector<MeasurementRow> &rows);
 
 // The results table: one row per measured value of every shape, with
@@ -55,6 +57,10 @@ public:
     void copyToClipboard();
 
     QTableWidget *table() const { return m_table; }
+    // The same results in a window of their own, every column at full
+    // width (btnResultsWindow); null until opened.
+    MeasurementTable *openWindow();
+    MeasurementTable *resultsWindow() const { return m_window; }
     // Selects the rows of that shape (1-based; 0 for none) as the scene
     // picked it, without telling shapeSelected.
     void selectShape(int shape);
@@ -72,14 +78,22 @@ public slots:
 protected:
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void retranslate();
     int selectedShape() const;
+    // In a narrow panel the pixel and calibration columns go first (the
+    // window and the exports keep them), so that no sideways scroll is needed.
+    void fitColumns();
+    int contentWidth(int column) const;
 
     QTableWidget *m_table;
     QPushButton *m_export;
     QPushButton *m_copy;
+    QPushButton *m_widen;
+    QPointer<MeasurementTable> m_window;
+    bool m_inWindow = false;
     QVector<MeasurementRow> m_rows;
     MeasurementSource m_source;
 };

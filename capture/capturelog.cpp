@@ -1,5 +1,7 @@
 #include "capture/capturelog.h"
 
+#include "core/logging.h"
+
 #include <atomic>
 #include <cstdarg>
 #include <cstdio>
@@ -22,8 +24,15 @@ void captureLog(const char *format, ...)
     va_start(args, format);
     vsnprintf(line, sizeof line, format, args);
     va_end(args);
-    fputs(line, stdout);
-    fflush(stdout);
+    // The set-up and error lines are the layer's console output; the rest
+    // (control ranges, values) is a diagnostic.
+    const QByteArray text = QByteArray(line).trimmed();
+    if (text.startsWith("SETUP:") || text.startsWith("ERROR")) {
+        fputs(line, stdout);
+        fflush(stdout);
+    } else if (!text.isEmpty()) {
+        qCDebug(lcCapture).noquote() << QString::fromLocal8Bit(text);
+    }
     std::lock_guard<std::mutex> lock(g_hookMutex);
     if (g_hook)
         g_hook(QByteArray(line));

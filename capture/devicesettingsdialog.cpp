@@ -14,14 +14,45 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
+#include <QCoreApplication>
 #include <QVBoxLayout>
+
+#include <linux/videodev2.h>
 
 namespace {
 
-// A row's name from the driver; long names wrap instead of widening the dialog.
-QLabel *rowLabel(const QString &text, QWidget *parent)
+// The controls the camera panel has rows for, under the panel's names (its
+// source texts, translated in the main window's context).
+struct KnownControl
 {
+    quint32 id;
+    const char *name;
+};
+const KnownControl kKnown[] = {
+    {V4L2_CID_EXPOSURE_AUTO, QT_TRANSLATE_NOOP("VistrelClass", "自动曝光")},
+    {V4L2_CID_EXPOSURE_ABSOLUTE, QT_TRANSLATE_NOOP("VistrelClass", "曝光时间")},
+    {V4L2_CID_EXPOSURE, QT_TRANSLATE_NOOP("VistrelClass", "曝光时间")},
+    {V4L2_CID_GAIN, QT_TRANSLATE_NOOP("VistrelClass", "增益")},
+    {V4L2_CID_BRIGHTNESS, QT_TRANSLATE_NOOP("VistrelClass", "亮度")},
+    {V4L2_CID_CONTRAST, QT_TRANSLATE_NOOP("VistrelClass", "对比度")},
+    {V4L2_CID_SATURATION, QT_TRANSLATE_NOOP("VistrelClass", "饱和度")},
+    {V4L2_CID_HUE, QT_TRANSLATE_NOOP("VistrelClass", "色相")},
+    {V4L2_CID_GAMMA, QT_TRANSLATE_NOOP("VistrelClass", "伽马值")},
+    {V4L2_CID_SHARPNESS, QT_TRANSLATE_NOOP("VistrelClass", "锐度")},
+    {V4L2_CID_AUTO_WHITE_BALANCE, QT_TRANSLATE_NOOP("VistrelClass", "自动白平衡")},
+    {V4L2_CID_WHITE_BALANCE_TEMPERATURE, QT_TRANSLATE_NOOP("VistrelClass", "色温")},
+    {V4L2_CID_RED_BALANCE, QT_TRANSLATE_NOOP("VistrelClass", "红增益")},
+    {V4L2_CID_BLUE_BALANCE, QT_TRANSLATE_NOOP("VistrelClass", "蓝增益")},
+    {V4L2_CID_HFLIP, QT_TRANSLATE_NOOP("VistrelClass", "水平翻转")},
+    {V4L2_CID_VFLIP, QT_TRANSLATE_NOOP("VistrelClass", "垂直翻转")},
+};
+
+// A row's name from the driver; long names wrap instead of widening the dialog.
+QLabel *rowLabel(const ControlInfo &c, QWidget *parent)
+{
+    const QString text = c.name;
     auto *label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("name_%1").arg(c.id));
     label->setWordWrap(true);
     label->setToolTip(text);
     return label;
@@ -78,7 +109,7 @@ void DeviceSettingsDialog::build()
                 if (!m_updating)
                     apply(id, v);
             });
-            m_form->addRow(rowLabel(c.name, inner), row);
+            m_form->addRow(rowLabel(c, inner), row);
             widget = slider;
             break;
         }
@@ -88,7 +119,7 @@ void DeviceSettingsDialog::build()
                 if (!m_updating)
                     apply(id, on ? 1 : 0);
             });
-            m_form->addRow(rowLabel(c.name, inner), box);
+            m_form->addRow(rowLabel(c, inner), box);
             widget = box;
             break;
         }
@@ -103,7 +134,7 @@ void DeviceSettingsDialog::build()
                 if (!m_updating)
                     apply(id, combo->itemData(index).toInt());
             });
-            m_form->addRow(rowLabel(c.name, inner), combo);
+            m_form->addRow(rowLabel(c, inner), combo);
             widget = combo;
             break;
         }
@@ -137,9 +168,28 @@ void DeviceSettingsDialog::build()
     fitToContents(scroll);
 }
 
+QString DeviceSettingsDialog::controlName(quint32 id, const QString &driverName)
+{
+    for (const KnownControl &k : kKnown) {
+        if (k.id == id)
+            return QCoreApplication::translate("VistrelClass", k.name);
+    }
+    return driverName;
+}
+
 void DeviceSettingsDialog::retranslate()
 {
-    // The controls' names are the driver's own; only our words change.
+    // The controls the panel knows read as there; the driver's own extras
+    // keep the driver's names.
+    for (const ControlInfo &c : qAsConst(m_controls)) {
+        const QString name = controlName(c.id, c.name);
+        if (auto *label = findChild<QLabel *>(QStringLiteral("name_%1").arg(c.id))) {
+            label->setText(name);
+            label->setToolTip(name == c.name ? name : name + QStringLiteral(" (") + c.name + QLatin1Char(')'));
+        } else if (auto *button = qobject_cast<QPushButton *>(m_widgets.value(c.id))) {
+            button->setText(name);
+        }
+    }
     setWindowTitle(tr("设备属性") + QStringLiteral(" - ") + m_layer->displayName(m_path));
     if (auto *b = findChild<QPushButton *>(QStringLiteral("btnDefaults")))
         b->setText(tr("恢复默认参数"));

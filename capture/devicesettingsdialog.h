@@ -27,6 +27,10 @@ public:
     // modes (menus and switches) included.
     static void restoreDefaults(CaptureLayer *layer, const QString &path);
 
+    // A control's name in the current language: the camera panel's name for
+    // the controls it has a row for, else the driver's.
+    static QString controlName(quint32 id, const QString &driverName);
+
 signals:
     // The user changed a control here; the values on the device are new.
     void controlsChanged();

@@ -2,6 +2,7 @@
 
 #include "capture/capturelog.h"
 #include "capture/flatfieldcorrection.h"
+#include "core/logging.h"
 #include "core/camerabuffer.h"
 
 #include <QDebug>
@@ -53,7 +54,7 @@ void FrameCallback::frameArrived(const uchar *data, std::size_t bytes)
     }
     uchar *pixels = buffer->tryAcquire();
     if (!pixels) {
-        qDebug() << "SampleCB lost frame";
+        qCDebug(lcCapture) << "SampleCB lost frame";
         ++m_busy;
         return;
     }

@@ -63,8 +63,16 @@ QString describe(int err, const QString &path)
     switch (classify(err)) {
     case Kind::Full:
         return QCoreApplication::translate("DiskError", "磁盘已满：%1（剩余 %2）").arg(QDir::toNativeSeparators(folder), freeSpace(folder));
-    case Kind::NotWritable:
-        return QCoreApplication::translate("DiskError", "文件夹不可写：%1").arg(QDir::toNativeSeparators(folder));
+    case Kind::NotWritable: {
+        // The folder the file was meant for, and where making it failed when
+        // it does not exist yet (an unusable home gives "/", which alone says nothing).
+        const QFileInfo target(QDir::cleanPath(QDir(path).absolutePath()));
+        const QString tried = target.isDir() ? target.filePath() : target.path();
+        if (QDir::cleanPath(tried) == QDir::cleanPath(folder))
+            return QCoreApplication::translate("DiskError", "文件夹不可写：%1").arg(QDir::toNativeSeparators(tried));
+        return QCoreApplication::translate("DiskError", "文件夹不可写：%1（无法在 %2 中创建）")
+            .arg(QDir::toNativeSeparators(tried), QDir::toNativeSeparators(folder));
+    }
     case Kind::Other:
         break;
     }

@@ -10,7 +10,12 @@ struct StartOptions
     bool crashMessage = false; // message-only mode of the crash handler
     bool showHelp = false;     // --help, -h, -?
     bool showVersion = false;  // --version, -v
+    bool verbose = false;      // --verbose: the diagnostics of every part
     QStringList ignored;       // unknown options, reported once each
+    // Known options with a value that is not allowed: "what is wrong, what
+    // is allowed", one line each. The program does not start with one.
+    QStringList errors;
+    QStringList files;         // photos and videos to open ("Open with")
 };
 
 StartOptions parseStartOptions(const QStringList &arguments);

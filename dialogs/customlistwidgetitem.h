@@ -16,13 +16,21 @@ public:
     // ticket of the thumbnail job the entry waits for (0: none). Kept as
     // item data so that they stay readable while the item is being deleted.
     // DetailRole: the date and size line shown under the name.
-    enum { ThumbnailRole = Qt::UserRole + 1, TicketRole = Qt::UserRole + 2, DetailRole = Qt::UserRole + 3 };
+    // LinkRole: for a link that leads out of the root, where it leads (such
+    // an entry is shown, never entered or opened).
+    enum {
+        ThumbnailRole = Qt::UserRole + 1,
+        TicketRole = Qt::UserRole + 2,
+        DetailRole = Qt::UserRole + 3,
+        LinkRole = Qt::UserRole + 4
+    };
     enum ThumbnailState { NoThumbnail = 0, ThumbnailPending, ThumbnailReady, ThumbnailBroken };
 
     CustomListWidgetItem(const QString &filePath, bool isDir, const QDateTime &created);
     explicit CustomListWidgetItem(const QFileInfo &info);
 
     bool isDir() const { return m_isDir; }
+    bool isOutsideLink() const { return data(LinkRole).isValid(); }
     QString filePath() const;
     // New full path; the text follows the file name.
     void setFilePath(const QString &path);

@@ -3,6 +3,7 @@
 #include "core/crashhandler.h"
 #include "core/mediafiles.h"
 #include "core/notifier.h"
+#include "core/rootpath.h"
 #include "record/rtmpthread.h"
 #include "widgets/iconhelp.h"
 
@@ -40,6 +41,19 @@ QString absoluteClean(const QString &path)
 
 // Bigger photos are not decoded for a thumbnail (hostile headers).
 constexpr qint64 kMaxThumbnailSourcePixels = 200LL * 1000 * 1000;
+
+// A link: an arrow bent round a corner, drawn (there is no image for it).
+QIcon linkIcon()
+{
+    QPixmap pm(FileBrowser::kIconWidth, FileBrowser::kIconHeight);
+    pm.fill(QColor(0xd8, 0xd8, 0xd8));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x50, 0x60, 0x90), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygon({QPoint(55, 85), QPoint(55, 45), QPoint(105, 45)}));
+    p.drawPolyline(QPolygon({QPoint(90, 30), QPoint(105, 45), QPoint(90, 60)}));
+    return QIcon(pm);
+}
 
 // The resource image at 160 x 120, or a drawn stand-in while it is missing.
 QIcon iconFrom(const QString &resource, bool broken)
@@ -288,6 +302,7 @@ FileBrowser::FileBrowser(QWidget *parent)
     m_folderIcon = iconFrom(QStringLiteral(":/Vistrel/image/icon/iconFolder.png"), false);
     m_placeholderIcon = iconFrom(QStringLiteral(":/Vistrel/image/icon/iconPlaceholder.png"), false);
     m_brokenIcon = iconFrom(QStringLiteral(":/Vistrel/image/icon/iconBroken.png"), true);
+    m_linkIcon = linkIcon();
 
     // Two decoders keep the GUI responsive on a two-core machine.
     m_pool.setMaxThreadCount(qBound(1, QThread::idealThreadCount(), 2));
@@ -346,6 +361,9 @@ void FileBrowser::setRootPath(const QString &path)
 void FileBrowser::setCurrentPath(const QString &path)
 {
     if (path.isEmpty() || !QFileInfo(path).isDir())
+        return;
+    // Through a link or not, never a folder outside the root.
+    if (!m_rootPath.isEmpty() && !rootpath::isInside(path, m_rootPath))
         return;
     const QString clean = absoluteClean(path);
     if (clean != m_currentPath) {
@@ -426,7 +444,8 @@ void FileBrowser::reload()
     for (int i = m_listWidget->count() - 1; i >= 0; --i) {
         auto *item = static_cast<CustomListWidgetItem *>(m_listWidget->item(i));
         auto it = wanted.find(item->filePath());
-        if (it == wanted.end() || it->isDir() != item->isDir()) {
+        if (it == wanted.end() || it->isDir() != item->isDir()
+            || rootpath::leadsOutside(it->absoluteFilePath(), m_rootPath) != item->isOutsideLink()) {
             delete m_listWidget->takeItem(i);
             continue;
         }
@@ -444,7 +463,7 @@ void FileBrowser::reload()
     // Thumbnails in list order, so the visible top fills first.
     for (int i = 0; i < m_listWidget->count(); ++i) {
         auto *item = static_cast<CustomListWidgetItem *>(m_listWidget->item(i));
-        if (item->isDir())
+        if (item->isDir() || item->isOutsideLink())
             continue;
         if (added.contains(item) || stale.contains(item)) {
             m_pending.remove(item->ticket());
@@ -496,7 +515,15 @@ QStringList FileBrowser::selectedPaths() const
 CustomListWidgetItem *FileBrowser::appendEntry(const QFileInfo &info)
 {
     auto *item = new CustomListWidgetItem(info);
-    if (item->isDir()) {
+    if (rootpath::leadsOutside(info.absoluteFilePath(), m_rootPath)) {
+        // Shown for what it is; what it leads to is not read.
+        const QString target = info.symLinkTarget();
+        item->setData(CustomListWidgetItem::LinkRole, target);
+        item->setData(CustomListWidgetItem::DetailRole, QString(QStringLiteral("→ ") + target));
+        item->setToolTip(item->text() + QStringLiteral(" → ") + target);
+        item->setIcon(m_linkIcon);
+        item->setFlags(item->flags() & ~Qt::ItemIsDragEnabled);
+    } else if (item->isDir()) {
         item->setIcon(m_folderIcon);
         item->setFlags(item->flags() & ~Qt::ItemIsDragEnabled);
     } else {
@@ -580,15 +607,17 @@ bool FileBrowser::addItem(const QString &filePath)
         return false;
     if (CustomListWidgetItem *existing = findItem(filePath)) {
         // Same name written again: only its picture may have changed.
-        if (!existing->isDir()) {
+        if (!existing->isDir() && !existing->isOutsideLink()) {
             m_pending.remove(existing->ticket());
             requestThumbnail(existing);
         }
         return true;
     }
+    if (!m_rootPath.isEmpty() && !rootpath::entryInside(filePath, m_rootPath))
+        return false;
     CustomListWidgetItem *item = appendEntry(info);
     sortEntries();
-    if (!item->isDir())
+    if (!item->isDir() && !item->isOutsideLink())
         requestThumbnail(item);
     return true;
 }
@@ -639,8 +668,7 @@ bool FileBrowser::createFolder(const QString &name)
 
 bool FileBrowser::isUnderRoot(const QString &path) const
 {
-    const QString rel = QDir(m_rootPath).relativeFilePath(path);
-    return !rel.startsWith(QLatin1String("..")) && !QDir::isAbsolutePath(rel);
+    return rootpath::isInside(path, m_rootPath);
 }
 
 void FileBrowser::onSearchButtonClicked()
@@ -674,6 +702,10 @@ void FileBrowser::openItem(QListWidgetItem *item)
     if (!item)
         return;
     const QString path = item->data(Qt::UserRole).toString();
+    if (item->data(CustomListWidgetItem::LinkRole).isValid()) {
+        notifier().inform(this, tr("此链接指向根文件夹之外，不会打开：%1").arg(item->text()));
+        return;
+    }
     const QFileInfo info(path);
     if (info.isDir() && QDir::cleanPath(info.absolutePath()) == QDir::cleanPath(m_currentPath)) {
         setCurrentPath(path);

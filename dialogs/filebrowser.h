@@ -47,6 +47,8 @@ public:
     bool isVideoMode() const { return m_videoMode; }
     QStringList suffixes() const { return m_suffixes; }
 
+    // The root is a boundary: links that lead above it are listed as links
+    // and never entered, and no current folder resolves outside it.
     void setRootPath(const QString &path) override;
     QString rootPath() const { return m_rootPath; }
     void setCurrentPath(const QString &path) override;
@@ -141,6 +143,7 @@ private:
     QIcon m_folderIcon;
     QIcon m_placeholderIcon;
     QIcon m_brokenIcon;
+    QIcon m_linkIcon;
 
     // Jobs of an older listing see a newer generation and do nothing.
     std::atomic<quint64> m_generation{0};

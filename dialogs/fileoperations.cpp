@@ -1,9 +1,12 @@
 #include "dialogs/fileoperations.h"
+
+#include "core/lastfolder.h"
 #include "core/imagesafety.h"
 
 #include "core/appsettings.h"
 #include "core/mediafiles.h"
 #include "core/notifier.h"
+#include "core/rootpath.h"
 #include "dialogs/filebrowser.h"
 #include "measure/annotations.h"
 
@@ -30,6 +33,15 @@
 #include <QUrl>
 
 namespace {
+
+// The wait cursor while a long copy runs.
+struct BusyCursor
+{
+    BusyCursor() { QApplication::setOverrideCursor(Qt::BusyCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
 
 // Photos bigger than this are not decoded for the clipboard (hostile headers).
 constexpr qint64 kMaxClipboardPixels = 100LL * 1000 * 1000;
@@ -298,13 +310,15 @@ void FileOperations::showMenu(FileBrowser *browser, const QPoint &point)
             renameEntry(browser, path, name);
     } else if (chosen == actSaveAs && selected.size() == 1) {
         // Replacing is asked through the notifier, once.
-        const QString target = QFileDialog::getSaveFileName(parentWidget(), QString(), nameOf(path), QString(),
-                                                            nullptr, QFileDialog::DontConfirmOverwrite);
+        const QString target = QFileDialog::getSaveFileName(parentWidget(), QString(), lastfolder::start(nameOf(path)),
+                                                            QString(), nullptr, QFileDialog::DontConfirmOverwrite);
+        lastfolder::remember(target);
         if (!target.isEmpty())
             saveAs(path, target);
     } else if (chosen == actSaveAs || chosen == actSaveAllAs) {
-        const QString dir = QFileDialog::getExistingDirectory(parentWidget(), QString(), QString(),
+        const QString dir = QFileDialog::getExistingDirectory(parentWidget(), QString(), lastfolder::start(),
                                                               QFileDialog::ShowDirsOnly);
+        lastfolder::remember(dir);
         if (!dir.isEmpty())
             copyEntries(chosen == actSaveAs ? selected : browser->listedPaths(), dir);
     }
@@ -312,15 +326,22 @@ void FileOperations::showMenu(FileBrowser *browser, const QPoint &point)
 
 void FileOperations::chooseAndImport()
 {
-    const QStringList files = QFileDialog::getOpenFileNames(parentWidget(), QString(), QString(), media::importFilter());
-    if (!files.isEmpty())
+    const QString filters = tr("照片和视频") + QStringLiteral(" (") + media::importFilter() + QStringLiteral(");;")
+                            + tr("照片") + QStringLiteral(" (") + media::photoFilter() + QStringLiteral(");;")
+                            + tr("所有文件") + QStringLiteral(" (*)");
+    const QStringList files = QFileDialog::getOpenFileNames(parentWidget(), tr("导入"), lastfolder::start(), filters);
+    if (!files.isEmpty()) {
+        lastfolder::remember(files.first());
         importFiles(files);
+    }
 }
 
 int FileOperations::importFiles(const QStringList &files)
 {
-    QProgressDialog progress(tr("复制文件..."), QString(), 0, files.size(), parentWidget());
+    QProgressDialog progress(tr("复制文件..."), tr("取消"), 0, files.size(), parentWidget());
     progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    const BusyCursor busy;
     int copied = 0;
     int skipped = 0;
     QStringList unsupported;
@@ -375,8 +396,21 @@ int FileOperations::importFiles(const QStringList &files)
     return copied;
 }
 
-int FileOperations::deleteEntries(FileBrowser *browser, const QStringList &paths)
+bool FileOperations::insideRoot(FileBrowser *browser, const QString &path) const
 {
+    // The entry itself, a link not followed: removing a link inside the
+    // root removes the link, never what it points to.
+    return !browser || browser->rootPath().isEmpty() || rootpath::entryInside(path, browser->rootPath());
+}
+
+int FileOperations::deleteEntries(FileBrowser *browser, const QStringList &requested)
+{
+    QStringList paths;
+    QStringList outside;
+    for (const QString &p : requested)
+        (insideRoot(browser, p) ? paths : outside) << p;
+    if (!outside.isEmpty())
+        notifier().inform(parentWidget(), tr("不在根文件夹内，未删除：%1").arg(someNames(outside)));
     if (paths.isEmpty())
         return 0;
     QString what;
@@ -482,6 +516,10 @@ bool FileOperations::renameEntry(FileBrowser *browser, const QString &path, cons
     const QString target = info.absolutePath() + QLatin1Char('/') + newName;
     if (newName == info.fileName())
         return false;
+    if (!insideRoot(browser, path) || !insideRoot(browser, target)) {
+        notifier().inform(parentWidget(), tr("不在根文件夹内，未重命名：%1").arg(info.fileName()));
+        return false;
+    }
     // A change of letter case alone is the same entry on a case-blind disk.
     if (QFileInfo::exists(target) && !sameEntry(path, target)) {
         notifier().inform(parentWidget(), tr("文件已存在：%1").arg(newName));
@@ -591,7 +629,17 @@ int FileOperations::copyEntries(const QStringList &paths, const QString &dir)
     int already = 0;
     bool all = false;
     QStringList failed;
-    for (const QString &p : paths) {
+    // Many or large files take a while: progress, Cancel and a busy cursor.
+    QProgressDialog progress(tr("复制文件..."), tr("取消"), 0, paths.size(), parentWidget());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    const BusyCursor busy;
+    for (int index = 0; index < paths.size(); ++index) {
+        const QString &p = paths[index];
+        progress.setValue(index);
+        QCoreApplication::processEvents();
+        if (progress.wasCanceled())
+            break;
         const QFileInfo f(p);
         if (!f.isFile())
             continue;
@@ -614,6 +662,7 @@ int FileOperations::copyEntries(const QStringList &paths, const QString &dir)
         else
             failed << p;
     }
+    progress.setValue(paths.size());
     if (already > 0)
         notifier().inform(parentWidget(), tr("%1 个文件已在目标文件夹中，未复制。").arg(already));
     if (!failed.isEmpty())

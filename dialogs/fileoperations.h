@@ -44,7 +44,7 @@ public:
     // number copied.
     int importFiles(const QStringList &files);
     // Moves the entries to the trash after asking (No is the default).
-    // Returns how many are gone.
+    // Entries outside the browser's root are refused. Returns how many are gone.
     int deleteEntries(FileBrowser *browser, const QStringList &paths);
     int deleteListedEntries(FileBrowser *browser);
     // Renames within the folder. A file keeps its extension when the new
@@ -75,6 +75,8 @@ public:
 
 private:
     FileBrowser *browserFor(const QString &path) const;
+    // Whether the entry lies within the browser's root (links not followed).
+    bool insideRoot(FileBrowser *browser, const QString &path) const;
     bool copyWithCompanions(const QString &source, const QString &target);
     QWidget *parentWidget() const;
 

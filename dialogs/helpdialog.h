@@ -19,8 +19,12 @@ public:
 protected:
     void changeEvent(QEvent *event) override;
 
+    // The libraries the program is built on, version and licence, as HTML.
+    static QString libraryTable();
+
 private:
     void fill();
+    class QPushButton *m_aboutQt = nullptr;
 
     Ui::HelpDialogClass *ui;
 };

@@ -1,9 +1,12 @@
 #include "dialogs/measureediter.h"
 #include "dialogs/measurereport.h"
 #include "dialogs/wheelzoom.h"
+#include "dialogs/filedrop.h"
+#include "core/mediafiles.h"
 #include "dialogs/printpicture.h"
 
 #include "core/appsettings.h"
+#include "core/lastfolder.h"
 #include "core/diskerror.h"
 #include "core/imagesafety.h"
 #include "core/notifier.h"
@@ -21,6 +24,7 @@
 #include <QComboBox>
 #include <QStatusBar>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QMenu>
@@ -35,12 +39,20 @@ MeasureEditer::MeasureEditer(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MeasureEditWindow)
     , m_savePicker([this](const QString &filter) {
-        return QFileDialog::getSaveFileName(this, QString(), QString(), filter);
+        const QString path = QFileDialog::getSaveFileName(
+            this, QString(), lastfolder::start(QFileInfo(m_filePath).fileName()), tr("照片") + QStringLiteral(" (") + filter + QLatin1Char(')'));
+        lastfolder::remember(path);
+        return path;
     })
 {
     ui->setupUi(this);
     if (parent)
-        setWindowTitle(parent->windowTitle());
+        m_productTitle = parent->windowTitle();
+    updateTitle();
+    // The picture takes the room; the toolbox only what it needs.
+    ui->mainLayout->setStretch(0, 1);
+    ui->mainLayout->setStretch(1, 0);
+    ui->bdWidget->setSizePolicy(QSizePolicy::Maximum, ui->bdWidget->sizePolicy().verticalPolicy());
     m_scene = ui->cameraViewer->cameraScene();
     m_scene->setTool(65538);
     // The editor exists to measure: its gestures are always on.
@@ -63,6 +75,13 @@ MeasureEditer::MeasureEditer(QWidget *parent)
         ui->comboZoom->addItem(text, text);
     ui->comboZoom->setCurrentIndex(2);
     connect(ui->comboZoom, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &MeasureEditer::onComboZoomChanged);
+    // A photo dropped from a file manager opens here.
+    for (QWidget *target : {static_cast<QWidget *>(this), ui->cameraViewer->viewport()}) {
+        new FileDrop(target, [](const QString &path) { return media::isPhoto(path); }, [this](const QStringList &files) {
+            if (!openImage(files.first()))
+                notifier().inform(this, tr("打开文件失败") + QLatin1Char('\n') + QDir::toNativeSeparators(files.first()));
+        });
+    }
     // Ctrl+wheel steps the zoom around the pointer.
     wheelzoom::install(ui->comboZoom, ui->scrollArea, ui->cameraViewer, ui->cameraViewer->viewport());
     retranslate();
@@ -110,6 +129,12 @@ bool MeasureEditer::openImage(const QString &path)
         img = img.convertToFormat(QImage::Format_RGB32);
     m_filePath = path;
     m_savedPath.clear();
+    updateTitle();
+    // A new photo shows whole first.
+    {
+        const QSignalBlocker block(ui->comboZoom);
+        ui->comboZoom->setCurrentIndex(0);
+    }
     ui->bdWidget->setPictureName(QFileInfo(path).fileName());
     // The last picture's pointer readout means nothing on this one.
     ui->labelCoor->clear();
@@ -342,6 +367,13 @@ void MeasureEditer::resizeEvent(QResizeEvent *event)
     QTimer::singleShot(0, this, &MeasureEditer::onUpdateCamViewSize);
 }
 
+void MeasureEditer::updateTitle()
+{
+    // The one place the title is made: the photo's name, then the program's.
+    const QString name = m_filePath.isEmpty() ? QString() : QFileInfo(m_filePath).fileName();
+    setWindowTitle(name.isEmpty() ? m_productTitle : name + QStringLiteral(" \u2014 ") + m_productTitle);
+}
+
 void MeasureEditer::retranslate()
 {
     ui->comboZoom->setItemText(0, tr("Scale"));
@@ -350,6 +382,13 @@ void MeasureEditer::retranslate()
     ui->btnPrint->setText(tr("打印"));
     m_fileMenu->setTitle(tr("文件"));
     report::retranslateAction(m_reportAction);
+    // After the texts: a button's setText replaces its shortcut by the mnemonic.
+    ui->btnSave->setShortcut(QKeySequence::Save);
+    ui->btnSaveAs->setShortcut(QKeySequence::SaveAs);
+    ui->btnPrint->setShortcut(QKeySequence::Print);
+    // The keys show where the buttons are.
+    for (QPushButton *b : {ui->btnSave, ui->btnSaveAs, ui->btnPrint})
+        b->setToolTip(b->text() + QStringLiteral(" (") + b->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
     if (m_scene && !m_scene->image().isNull())
         ui->labelCoor->setText(QString());
 }

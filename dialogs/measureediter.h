@@ -76,6 +76,8 @@ protected:
 private:
     void retranslate();
     void onReport();
+    // "name.jpg — Orvanta Pro", or the program's name without a photo.
+    void updateTitle();
     // The photo's annotations file and calibration (the file's, else the
     // photo's own) into the scene and the toolbox.
     void restoreAnnotations();
@@ -91,4 +93,5 @@ private:
     AppSettings *m_settings = nullptr;
     SavePicker m_savePicker;
     int m_photoCalibration = -1; // index in the calibration list, or -1
+    QString m_productTitle = QStringLiteral("Orvanta Pro");
 };

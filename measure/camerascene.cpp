@@ -699,10 +699,21 @@ void CameraScene::drawItems(QPainter *painter, int, QGraphicsItem *[], const QSt
     m_layers.paint(painter, widget);
 }
 
+QRect CameraScene::visibleViewRect() const
+{
+    // A zoomed view sits in a scroll area: only part of its viewport shows.
+    if (m_renderMode)
+        return QRect();
+    const QGraphicsView *view = firstView();
+    return view ? view->viewport()->visibleRegion().boundingRect() : QRect();
+}
+
 void CameraScene::drawForeground(QPainter *painter, const QRectF &)
 {
     if (m_settings)
         m_overlays.reticleColour = m_settings->style.lineColor();
-    m_overlays.paint(painter, {referenceSize(), m_renderMode, !m_picture.isNull(), pictureViewRect(), pictureSize(),
-                               m_calibration});
+    SceneOverlays::Frame frame{referenceSize(), m_renderMode, !m_picture.isNull(), pictureViewRect(), pictureSize(),
+                               m_calibration, QRect()};
+    frame.visible = visibleViewRect();
+    m_overlays.paint(painter, frame);
 }

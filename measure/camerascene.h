@@ -52,6 +52,9 @@ public:
     QTransform viewTransform() const;
     // The picture's rectangle in view pixels (in picture pixels while rendering).
     QRectF pictureViewRect() const;
+    // The part of the view's viewport in sight (in a scroll area it is
+    // less than all of it), where the overlays go; empty while rendering.
+    QRect visibleViewRect() const;
     bool isRenderMode() const { return m_renderMode; }
     // True while the scene itself paints its shapes (views must paint
     // indirectly so that they go through drawItems).

@@ -1,5 +1,6 @@
 #include "measure/graphicsitem.h"
 
+#include "core/numberformat.h"
 #include "measure/camerascene.h"
 #include "measure/circleshapes.h"
 #include "measure/geometry.h"
@@ -28,7 +29,7 @@ QString valueText(const QString &name, double pixelValue, bool area, const BDInf
         factor *= factor;
         unit = unit + QLatin1Char('^') + unit;
     }
-    return name + QLatin1Char(':') + QString::number(pixelValue * factor, 'f', 4) + QLatin1Char(' ') + unit;
+    return name + QLatin1Char(':') + formatMeasure(pixelValue * factor) + QLatin1Char(' ') + unit;
 }
 
 } // namespace
@@ -71,7 +72,7 @@ QStringList labelLines(const MeasuredValues &values, const BDInfo &calibration)
         case ValueKind::Length:
         case ValueKind::Area: text = valueText(v.name, v.value, v.kind == ValueKind::Area, calibration); break;
         case ValueKind::Angle:
-            text = QStringLiteral("A:") + QString::number(std::fabs(v.value), 'f', 2) + QStringLiteral(" deg");
+            text = QStringLiteral("A:") + formatAngle(std::fabs(v.value)) + QStringLiteral(" deg");
             break;
         case ValueKind::Point:
             // An X and Y pair makes one line.
@@ -248,8 +249,8 @@ void GraphicsItem::press(const QPointF &pos, Qt::MouseButton)
 void GraphicsItem::move(const QPointF &pos)
 {
     if (!m_finished) {
-        if (m_pressed && !m_points.isEmpty())
-            setPoint(m_points.size() - 1, pos);
+        // The point the press placed stays; the cursor shows the next one,
+        // which the release sets when this turns out to be a drag.
         prepareGeometryChange();
         m_cursorPos = pos;
         repaint();
@@ -274,11 +275,27 @@ void GraphicsItem::release(const QPointF &pos, Qt::MouseButton button)
         if (button == Qt::RightButton && canFinish()) {
             onFinished();
             m_finished = true;
+        } else if (button == Qt::LeftButton && isDrag(m_pressPos, pos)) {
+            // Press at A, drag, release at B: B is the next point, as a
+            // second click there would make it. A drag that ends where it
+            // began was a click.
+            appendPoint(pos);
+            if (m_points.size() == m_maxPoints) {
+                onFinished();
+                m_finished = true;
+            }
         }
         repaint();
     }
     m_dragIndex = -1;
     m_pressed = false;
+}
+
+bool GraphicsItem::isDrag(const QPointF &from, const QPointF &to) const
+{
+    // Measured on screen: at any zoom a small wobble of the hand is a click.
+    const QPointF d = mapToView(to) - mapToView(from);
+    return std::hypot(d.x(), d.y()) >= kDragDistance;
 }
 
 void GraphicsItem::setPoint(int index, const QPointF &p)

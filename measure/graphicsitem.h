@@ -96,6 +96,10 @@ public:
     void press(const QPointF &pos, Qt::MouseButton button);
     void move(const QPointF &pos);
     void release(const QPointF &pos, Qt::MouseButton button);
+    // View pixels the pointer must travel between press and release for a
+    // drag; less is a click.
+    static constexpr double kDragDistance = 4.0;
+    bool isDrag(const QPointF &from, const QPointF &to) const;
 
     virtual void setPoint(int index, const QPointF &p);
     // -1 miss, 0 body, n >= 1 the handle of point n-1. Handles first, then

@@ -44,14 +44,18 @@ ScaleBar scaleBarFor(int pictureWidth, const BDInfo &calibration)
 }
 
 bool paintScaleBar(QPainter &painter, const QRectF &pictureRect, const QSize &pictureSize,
-                   const BDInfo &calibration, int corner)
+                   const BDInfo &calibration, int corner, const QRectF &seen)
 {
     const ScaleBar bar = scaleBarFor(pictureSize.width(), calibration);
     if (!bar.valid || pictureRect.isEmpty())
         return false;
     const double scale = pictureRect.width() / pictureSize.width();
     const double length = bar.pixelLength * scale;
-    const double side = qMin(pictureRect.width(), pictureRect.height());
+    // Placed in the corner of the part of the picture in sight.
+    const QRectF place = seen.isEmpty() ? pictureRect : seen.intersected(pictureRect);
+    if (place.isEmpty())
+        return false;
+    const double side = qMin(place.width(), place.height());
     const double thickness = qMax(3.0, side / 100.0);
     const double margin = qMax(6.0, side / 30.0);
     const double outline = qMax(1.0, thickness / 3.0);
@@ -65,8 +69,8 @@ bool paintScaleBar(QPainter &painter, const QRectF &pictureRect, const QSize &pi
 
     const bool left = corner == TopLeft || corner == BottomLeft;
     const bool top = corner == TopLeft || corner == TopRight;
-    const double x = left ? pictureRect.left() + margin : pictureRect.right() - margin - blockWidth;
-    const double y = top ? pictureRect.top() + margin : pictureRect.bottom() - margin - blockHeight;
+    const double x = left ? place.left() + margin : place.right() - margin - blockWidth;
+    const double y = top ? place.top() + margin : place.bottom() - margin - blockHeight;
 
     // Label centred over the bar, bar at the bottom of the block.
     const QRectF barRect(x + (blockWidth - length) / 2, y + blockHeight - thickness, length, thickness);

@@ -29,7 +29,8 @@ enum ScaleBarCorner { TopLeft = 0, TopRight = 1, BottomLeft = 2, BottomRight = 3
 
 // Paints the bar with its label over a picture of pictureSize pixels drawn at
 // pictureRect (painter coordinates), in the given corner; white with a dark
-// outline so that it reads on dark and bright pictures. False when there is
-// no bar to paint.
+// outline so that it reads on dark and bright pictures. With seen, in that
+// corner of the part of the picture in sight. False when there is no bar to
+// paint.
 bool paintScaleBar(QPainter &painter, const QRectF &pictureRect, const QSize &pictureSize,
-                   const BDInfo &calibration, int corner = BottomRight);
+                   const BDInfo &calibration, int corner = BottomRight, const QRectF &seen = QRectF());

@@ -19,6 +19,12 @@ void SceneOverlays::paint(QPainter *painter, const Frame &frame) const
 {
     const int w = frame.size.width();
     const int h = frame.size.height();
+    // The labels go in the corners of what is in sight, not of the whole
+    // zoomed picture; the cross-hair marks the picture's centre wherever it is.
+    const QRect all(0, 0, w, h);
+    const QRect seen = frame.visible.isValid() && !frame.rendering ? frame.visible.intersected(all) : all;
+    const int x0 = seen.left();
+    const int y0 = seen.top();
     painter->save();
     painter->resetTransform();
 
@@ -27,9 +33,9 @@ void SceneOverlays::paint(QPainter *painter, const Frame &frame) const
         QFont font = painter->font();
         font.setPixelSize(24);
         painter->setFont(font);
-        painter->fillRect(QRect(10, 14, 16, 16), Qt::red);
+        painter->fillRect(QRect(x0 + 10, y0 + 14, 16, 16), Qt::red);
         painter->setPen(Qt::white);
-        painter->drawText(30, 30, elapsed);
+        painter->drawText(x0 + 30, y0 + 30, elapsed);
     }
     if (crossVisible) {
         painter->setPen(QPen(QColor(0, 0, 255), 1, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
@@ -38,22 +44,23 @@ void SceneOverlays::paint(QPainter *painter, const Frame &frame) const
     }
     if (reticleKind != 0 && !noDeviceNotice && frame.hasPicture)
         paintReticle(*painter, frame.pictureRect, frame.pictureSize, frame.calibration, reticleKind, reticleColour,
-                     QRectF(QPointF(0, 0), QSizeF(frame.size)), reticleCorner);
+                     QRectF(seen), reticleCorner);
     if (scaleBarVisible && !noDeviceNotice && frame.hasPicture)
-        paintScaleBar(*painter, frame.pictureRect, frame.pictureSize, frame.calibration, scaleBarCorner);
+        paintScaleBar(*painter, frame.pictureRect, frame.pictureSize, frame.calibration, scaleBarCorner,
+                      seen == all ? QRectF() : QRectF(seen));
     if (timeStampVisible) {
         QFont font = painter->font();
         font.setPixelSize(16);
         painter->setFont(font);
         painter->setPen(Qt::red);
-        painter->drawText(QRect(w - 200, h - 24, 196, 20), 134,
+        painter->drawText(QRect(seen.right() + 1 - 200, seen.bottom() + 1 - 24, 196, 20), 134,
                           QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     }
     if (noDeviceNotice) {
         QFont font = painter->font();
         font.setPixelSize(20);
         painter->setFont(font);
-        const QRect box((w - 170) / 2, (h - 170) / 2, 170, 170);
+        const QRect box(x0 + (seen.width() - 170) / 2, y0 + (seen.height() - 170) / 2, 170, 170);
         painter->fillRect(box, QColor(240, 240, 240));
         painter->setPen(Qt::black);
         // The scene's own text, looked up in its context.

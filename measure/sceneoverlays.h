@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QElapsedTimer>
+#include <QRect>
 #include <QRectF>
 #include <QSize>
 
@@ -23,7 +24,7 @@ public:
     bool noDeviceNotice = false;
     // ReticleKind; nothing is drawn while the calibration has no real unit.
     int reticleKind = 0;
-    int reticleCorner = 0; // ScaleBarCorner of its label
+    int reticleCorner = 1; // ScaleBarCorner of its label: top right is free of the others
     QColor reticleColour{0xFF, 0x00, 0x00};
 
     void setRecordingClock(bool visible);
@@ -38,6 +39,9 @@ public:
         QRectF pictureRect;   // the picture in target pixels
         QSize pictureSize;
         BDInfo calibration;
+        // The part of the target the user sees (a zoomed view scrolls);
+        // the labels stay inside it. Empty: the whole target.
+        QRect visible;
     };
     // Paints every overlay that shows, with the painter's transform reset.
     void paint(QPainter *painter, const Frame &frame) const;

@@ -3,6 +3,7 @@
 #include "core/crashhandler.h"
 #include "core/camerabuffer.h"
 #include "core/diskerror.h"
+#include "core/logging.h"
 #include "record/recovery.h"
 
 #include <QElapsedTimer>
@@ -26,8 +27,7 @@ namespace {
 
 void say(const char *text)
 {
-    fputs(text, stdout);
-    fflush(stdout);
+    qCDebug(lcRecord).noquote() << QString::fromUtf8(text).trimmed();
 }
 
 // An AVERROR that carries an errno (FFmpeg's own codes are tags).
@@ -290,9 +290,9 @@ void RtmpThread::run()
         return;
     }
     stream->time_base = ctx->time_base;
-    say("======= av_dump_format output =======\n");
-    av_dump_format(res.format, 0, path.constData(), 1);
-    say("============== dump end ========= \n");
+    // FFmpeg prints the stream layout itself (to stderr), so only when asked.
+    if (lcRecord().isDebugEnabled())
+        av_dump_format(res.format, 0, path.constData(), 1);
 
     // Until the trailer is written the file is marked as in progress, so
     // that a kill or a power cut is repaired at the next start.
@@ -300,8 +300,7 @@ void RtmpThread::run()
     if (!(res.format->oformat->flags & AVFMT_NOFILE)) {
         const int opened = avio_open(&res.format->pb, path.constData(), AVIO_FLAG_WRITE);
         if (opened < 0) {
-            printf("Could not open output URL '%s'\n", path.constData());
-            fflush(stdout);
+            qCWarning(lcRecord, "could not open output URL '%s'", path.constData());
             failIo(opened, QStringLiteral("cannot open %1").arg(m_path));
             closeQueue();
             return;
@@ -326,8 +325,7 @@ void RtmpThread::run()
         return;
     }
     marker.arm();
-    printf("avformat_write_header return: %d\n", headerResult);
-    fflush(stdout);
+    qCDebug(lcRecord, "avformat_write_header return: %d", headerResult);
     m_headerWritten = true;
 
     res.frame = av_frame_alloc();
@@ -452,9 +450,8 @@ void RtmpThread::run()
     if (!writeFailed && avcodec_send_frame(ctx, nullptr) >= 0 && !drainPackets())
         writeFailed = true;
 
-    printf("frame : %d, trans : %0.2f, encode : %0.2f\n", frameCount,
-           frameCount ? m_transMs / frameCount : 0.0, frameCount ? m_encodeMs / frameCount : 0.0);
-    fflush(stdout);
+    qCDebug(lcRecord, "frame : %d, trans : %0.2f, encode : %0.2f", frameCount,
+            frameCount ? m_transMs / frameCount : 0.0, frameCount ? m_encodeMs / frameCount : 0.0);
 
     const int trailer = av_write_trailer(res.format);
     if (trailer < 0) {

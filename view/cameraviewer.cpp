@@ -21,3 +21,9 @@ CameraViewer::CameraViewer(QWidget *parent)
     connect(m_scene->pointerTimer(), &QTimer::timeout, m_scene, &CameraScene::onZoomTimeOut);
     m_scene->pointerTimer()->start(200);
 }
+
+void CameraViewer::moveEvent(QMoveEvent *event)
+{
+    QGraphicsView::moveEvent(event);
+    viewport()->update();
+}

@@ -13,6 +13,10 @@ public:
 
     CameraScene *cameraScene() const { return m_scene; }
 
+protected:
+    // Scrolled in a scroll area: the overlays move to the new corners.
+    void moveEvent(QMoveEvent *event) override;
+
 private:
     CameraScene *m_scene;
 };

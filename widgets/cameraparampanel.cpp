@@ -28,7 +28,9 @@ using L = CameraParamPanel;
 const QVector<QVector<RowSpec>> kGroups = {
     {{QT_TRANSLATE_NOOP("VistrelClass", "自动曝光"), true, P::ExposureMode, -1},
      {QT_TRANSLATE_NOOP("VistrelClass", "曝光时间"), false, P::Exposure, CameraConfig::Exposure},
-     {QT_TRANSLATE_NOOP("VistrelClass", "增益"), false, P::Gain, CameraConfig::Gain}},
+     {QT_TRANSLATE_NOOP("VistrelClass", "增益"), false, P::Gain, CameraConfig::Gain},
+     // Only where the camera has a focus drive; the device keeps its value.
+     {QT_TRANSLATE_NOOP("VistrelClass", "对焦"), false, P::Focus, -1}},
     {{QT_TRANSLATE_NOOP("VistrelClass", "亮度"), false, P::Brightness, CameraConfig::Brightness},
      {QT_TRANSLATE_NOOP("VistrelClass", "对比度"), false, P::Contrast, CameraConfig::Contrast},
      {QT_TRANSLATE_NOOP("VistrelClass", "饱和度"), false, P::Saturation, CameraConfig::Saturation},
@@ -346,6 +348,17 @@ void CameraParamPanel::show(const QString &devicePath)
             s->setDeviceValue(int(key == CameraHub::RedGain ? c.redGain : key == CameraHub::GreenGain ? c.greenGain : c.blueGain));
         }
         s->setEnabled(r.supported && !c.autoWhiteBalance);
+    }
+    if (ParamSlider *s = sliderOf(CameraHub::Focus)) {
+        const PropertyRange r = m_hub->getPropertyRange(devicePath, CameraHub::Focus);
+        if (r.supported) {
+            s->setValueRange(r.minimum, r.maximum, r.step, false);
+            s->setDeviceValue(r.current);
+        }
+        for (FuncWidget *group : qAsConst(m_groups)) {
+            if (group->row(QString::fromUtf8(specOf(CameraHub::Focus)->name)) == s)
+                group->setRowVisible(QString::fromUtf8(specOf(CameraHub::Focus)->name), r.supported);
+        }
     }
     const CameraParam &exposure = c.params[CameraConfig::Exposure];
     if (QSwitchButton *sw = switchOf(CameraHub::ExposureMode)) {

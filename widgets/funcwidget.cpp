@@ -64,6 +64,7 @@ ParamSlider *FuncWidget::addSlider(const QString &name)
     m_layout->addWidget(slider);
     m_labels.insert(name, label);
     m_rows.insert(name, slider);
+    m_values.insert(name, value);
     m_order << name;
     return slider;
 }
@@ -72,4 +73,13 @@ void FuncWidget::setRowText(const QString &name, const QString &text)
 {
     if (QLabel *l = m_labels.value(name))
         l->setText(text);
+}
+
+void FuncWidget::setRowVisible(const QString &name, bool visible)
+{
+    for (QWidget *w : {static_cast<QWidget *>(m_labels.value(name)), m_rows.value(name),
+                       static_cast<QWidget *>(m_values.value(name))}) {
+        if (w)
+            w->setVisible(visible);
+    }
 }

@@ -25,12 +25,15 @@ public:
     QStringList rowNames() const { return m_order; }
     // Shows translated row names; the keys stay the source names.
     void setRowText(const QString &name, const QString &text);
+    // Hides a row whole (name, control and value), e.g. for a control the device lacks.
+    void setRowVisible(const QString &name, bool visible);
 
 private:
     QWidget *m_inner;
     QVBoxLayout *m_layout;
     QMap<QString, QLabel *> m_labels;
     QMap<QString, QWidget *> m_rows;
+    QMap<QString, QLabel *> m_values;
     QStringList m_order;
     SliderFilter *m_filter;
 };

@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Messwerte (CSV) auch neben das gespeicherte Bild schreiben</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Kalibrierdatei</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Schreiben fehlgeschlagen: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>Der Ordner ist nicht beschreibbar: %1 (kann in %2 nicht angelegt werden)</translation>
         </message>
     </context>
     <context>
@@ -428,72 +436,25 @@ Ersetzen?</translation>
             <source>打开文件失败</source>
             <translation>Die Datei konnte nicht geöffnet werden.</translation>
         </message>
-    </context>
-    <context>
-        <name>FlatFieldControl</name>
         <message>
-            <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation>Flatfield zu dunkel: Licht einschalten und auf ein leeres Feld richten</translation>
+            <source>照片和视频</source>
+            <translation>Fotos und Videos</translation>
         </message>
         <message>
-            <source>平场过曝：请降低曝光或亮度</source>
-            <translation>Flatfield überbelichtet: Belichtung oder Helligkeit verringern</translation>
+            <source>照片</source>
+            <translation>Fotos</translation>
         </message>
         <message>
-            <source>请先采集平场</source>
-            <translation>Zuerst ein Flatfield aufnehmen</translation>
+            <source>所有文件</source>
+            <translation>Alle Dateien</translation>
         </message>
         <message>
-            <source>采集失败：相机没有送来画面</source>
-            <translation>Aufnahme fehlgeschlagen: die Kamera lieferte kein Bild</translation>
+            <source>导入</source>
+            <translation>Importieren</translation>
         </message>
         <message>
-            <source>平场校正</source>
-            <translation>Flatfield-Korrektur</translation>
-        </message>
-        <message>
-            <source>采集平场</source>
-            <translation>Flatfield aufnehmen</translation>
-        </message>
-        <message>
-            <source>采集暗场</source>
-            <translation>Dunkelbild aufnehmen</translation>
-        </message>
-        <message>
-            <source>对准空白、均匀照明的视野后采集</source>
-            <translation>Auf ein leeres, gleichmäßig beleuchtetes Feld richten, dann aufnehmen</translation>
-        </message>
-        <message>
-            <source>关闭照明或盖上镜头后采集</source>
-            <translation>Licht ausschalten oder Objektiv abdecken, dann aufnehmen</translation>
-        </message>
-        <message>
-            <source>正在采集…</source>
-            <translation>Aufnahme läuft…</translation>
-        </message>
-        <message>
-            <source>设备未启动</source>
-            <translation>Das Gerät ist nicht gestartet.</translation>
-        </message>
-        <message>
-            <source>此分辨率尚未采集平场</source>
-            <translation>Für diese Auflösung wurde noch kein Flatfield aufgenommen</translation>
-        </message>
-        <message>
-            <source>平场：%1%2</source>
-            <translation>Flatfield: %1%2</translation>
-        </message>
-        <message>
-            <source>，含暗场</source>
-            <translation>, mit Dunkelbild</translation>
-        </message>
-        <message>
-            <source>采集失败：分辨率已改变</source>
-            <translation>Aufnahme fehlgeschlagen: die Auflösung hat sich geändert</translation>
-        </message>
-        <message>
-            <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation>Die Flatfield-Bilder konnten nicht gespeichert werden; die Korrektur gilt bis zum Beenden</translation>
+            <source>取消</source>
+            <translation>Abbrechen</translation>
         </message>
     </context>
     <context>
@@ -517,6 +478,14 @@ Ersetzen?</translation>
         <message>
             <source>网站：</source>
             <translation>Website:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Über Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Dieses Programm verwendet folgende Open-Source-Bibliotheken:</translation>
         </message>
     </context>
     <context>
@@ -558,8 +527,12 @@ Ersetzen?</translation>
             <translation>Das bearbeitete Originalbild kann nicht überschrieben werden; bitte wählen Sie einen anderen Dateinamen.</translation>
         </message>
         <message>
-            <source>文件</source>
-            <translation>Datei</translation>
+            <source>照片</source>
+            <translation>Fotos</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Die Datei konnte nicht geöffnet werden.</translation>
         </message>
     </context>
     <context>
@@ -608,6 +581,14 @@ Ersetzen?</translation>
             <source>复制</source>
             <translation>Kopieren</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV-Tabelle</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Ergebnisse in einem Fenster zeigen</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -641,48 +622,6 @@ Ersetzen?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Die Aufnahme %1 wurde nicht ordnungsgemäß beendet und wurde repariert; sie dauert %2 Sekunden.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Reticle</name>
-        <message>
-            <source>网格 %1</source>
-            <translation>Raster %1</translation>
-        </message>
-        <message>
-            <source>同心圆 %1</source>
-            <translation>Kreise %1</translation>
-        </message>
-        <message>
-            <source>网格/同心圆 %1</source>
-            <translation>Raster/Kreise %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReticleMenu</name>
-        <message>
-            <source>关闭</source>
-            <translation>Aus</translation>
-        </message>
-        <message>
-            <source>网格</source>
-            <translation>Raster</translation>
-        </message>
-        <message>
-            <source>同心圆</source>
-            <translation>Konzentrische Kreise</translation>
-        </message>
-        <message>
-            <source>网格和同心圆</source>
-            <translation>Raster und Kreise</translation>
-        </message>
-        <message>
-            <source>标线</source>
-            <translation>Strichplatte</translation>
-        </message>
-        <message>
-            <source>没有标定，无法显示标线</source>
-            <translation>Keine Kalibrierung: keine Strichplatte möglich</translation>
         </message>
     </context>
     <context>
@@ -831,6 +770,10 @@ Ersetzen?</translation>
             <source>键盘快捷键</source>
             <translation>Tastenkürzel</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Rückgängig</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -925,6 +868,18 @@ Ersetzen?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Eine Aufnahme läuft. Für die Vierfachansicht muss sie beendet werden. Aufnahme beenden?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Während der Aufnahme nicht änderbar; beenden Sie zuerst die Aufnahme.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Vollbild</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Bearbeiten</translation>
         </message>
     </context>
     <context>
@@ -1221,111 +1176,16 @@ Ersetzen?</translation>
             <source>摄像头驱动准许的帧率</source>
             <translation>Vom Kameratreiber gewährte Bildrate</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Fokus</translation>
+        </message>
     </context>
     <context>
         <name>main</name>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Ein unerwarteter Fehler ist aufgetreten. Bitte wenden Sie sich an einen Techniker.</translation>
-        </message>
-    </context>
-    <context>
-        <name>report</name>
-        <message>
-            <source>测量报告</source>
-            <translation>Messbericht</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>Keine</translation>
-        </message>
-        <message>
-            <source>文件</source>
-            <translation>Datei</translation>
-        </message>
-        <message>
-            <source>日期</source>
-            <translation>Datum</translation>
-        </message>
-        <message>
-            <source>相机</source>
-            <translation>Kamera</translation>
-        </message>
-        <message>
-            <source>图片尺寸</source>
-            <translation>Bildgröße</translation>
-        </message>
-        <message>
-            <source>标定</source>
-            <translation>Kalibrierung</translation>
-        </message>
-        <message>
-            <source>未标定</source>
-            <translation>Nicht kalibriert</translation>
-        </message>
-        <message>
-            <source>标定系数</source>
-            <translation>Kalibrierfaktor</translation>
-        </message>
-        <message>
-            <source>标定时的图片尺寸</source>
-            <translation>Bildgröße bei der Kalibrierung</translation>
-        </message>
-        <message>
-            <source>标定所用相机</source>
-            <translation>Kamera der Kalibrierung</translation>
-        </message>
-        <message>
-            <source>测量结果</source>
-            <translation>Ergebnisse</translation>
-        </message>
-        <message>
-            <source>序号</source>
-            <translation>Nr.</translation>
-        </message>
-        <message>
-            <source>工具</source>
-            <translation>Werkzeug</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Name</translation>
-        </message>
-        <message>
-            <source>数值</source>
-            <translation>Wert</translation>
-        </message>
-        <message>
-            <source>单位</source>
-            <translation>Einheit</translation>
-        </message>
-        <message>
-            <source>像素值</source>
-            <translation>Pixel</translation>
-        </message>
-        <message>
-            <source>没有测量</source>
-            <translation>Keine Messungen</translation>
-        </message>
-        <message>
-            <source>续下页</source>
-            <translation>Fortsetzung nächste Seite</translation>
-        </message>
-        <message>
-            <source>导出报告…</source>
-            <translation>Bericht exportieren…</translation>
-        </message>
-        <message>
-            <source>导出报告</source>
-            <translation>Bericht exportieren</translation>
-        </message>
-        <message>
-            <source>PDF 文件 (*.pdf)</source>
-            <translation>PDF-Dateien (*.pdf)</translation>
-        </message>
-        <message>
-            <source>无法写入报告：%1</source>
-            <translation>Der Bericht konnte nicht geschrieben werden: %1</translation>
         </message>
     </context>
 </TS>

@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Also write the measurements (CSV) beside the saved picture</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Calibration file</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Writing failed: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>The folder is not writable: %1 (cannot be created in %2)</translation>
         </message>
     </context>
     <context>
@@ -428,72 +436,25 @@ Replace it?</translation>
             <source>打开文件失败</source>
             <translation>Failed to open the file.</translation>
         </message>
-    </context>
-    <context>
-        <name>FlatFieldControl</name>
         <message>
-            <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation>The flat field is too dark: turn the light on and point at an empty field</translation>
+            <source>照片和视频</source>
+            <translation>Photos and videos</translation>
         </message>
         <message>
-            <source>平场过曝：请降低曝光或亮度</source>
-            <translation>The flat field is overexposed: lower the exposure or brightness</translation>
+            <source>照片</source>
+            <translation>Photos</translation>
         </message>
         <message>
-            <source>请先采集平场</source>
-            <translation>Capture a flat field first</translation>
+            <source>所有文件</source>
+            <translation>All files</translation>
         </message>
         <message>
-            <source>采集失败：相机没有送来画面</source>
-            <translation>Capture failed: the camera sent no picture</translation>
+            <source>导入</source>
+            <translation>Import</translation>
         </message>
         <message>
-            <source>平场校正</source>
-            <translation>Flat-field correction</translation>
-        </message>
-        <message>
-            <source>采集平场</source>
-            <translation>Capture flat field</translation>
-        </message>
-        <message>
-            <source>采集暗场</source>
-            <translation>Capture dark frame</translation>
-        </message>
-        <message>
-            <source>对准空白、均匀照明的视野后采集</source>
-            <translation>Point at an empty, evenly lit field, then capture</translation>
-        </message>
-        <message>
-            <source>关闭照明或盖上镜头后采集</source>
-            <translation>Turn the light off or cover the lens, then capture</translation>
-        </message>
-        <message>
-            <source>正在采集…</source>
-            <translation>Capturing…</translation>
-        </message>
-        <message>
-            <source>设备未启动</source>
-            <translation>The device has not been started.</translation>
-        </message>
-        <message>
-            <source>此分辨率尚未采集平场</source>
-            <translation>No flat field captured at this resolution</translation>
-        </message>
-        <message>
-            <source>平场：%1%2</source>
-            <translation>Flat field: %1%2</translation>
-        </message>
-        <message>
-            <source>，含暗场</source>
-            <translation>, with dark frame</translation>
-        </message>
-        <message>
-            <source>采集失败：分辨率已改变</source>
-            <translation>Capture failed: the resolution changed</translation>
-        </message>
-        <message>
-            <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation>The flat-field pictures could not be saved; the correction lasts until the program closes</translation>
+            <source>取消</source>
+            <translation>Cancel</translation>
         </message>
     </context>
     <context>
@@ -517,6 +478,14 @@ Replace it?</translation>
         <message>
             <source>网站：</source>
             <translation>Website:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>About Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>This program uses the following open-source libraries:</translation>
         </message>
     </context>
     <context>
@@ -558,8 +527,12 @@ Replace it?</translation>
             <translation>The original picture being edited cannot be overwritten; please choose another file name.</translation>
         </message>
         <message>
-            <source>文件</source>
-            <translation>File</translation>
+            <source>照片</source>
+            <translation>Photos</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Failed to open the file.</translation>
         </message>
     </context>
     <context>
@@ -608,6 +581,14 @@ Replace it?</translation>
             <source>复制</source>
             <translation>Copy</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV table</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Show results in a window</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -641,48 +622,6 @@ Replace it?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>The recording %1 did not end properly and has been repaired; it holds %2 seconds.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Reticle</name>
-        <message>
-            <source>网格 %1</source>
-            <translation>Grid %1</translation>
-        </message>
-        <message>
-            <source>同心圆 %1</source>
-            <translation>Circles %1</translation>
-        </message>
-        <message>
-            <source>网格/同心圆 %1</source>
-            <translation>Grid/circles %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReticleMenu</name>
-        <message>
-            <source>关闭</source>
-            <translation>Off</translation>
-        </message>
-        <message>
-            <source>网格</source>
-            <translation>Grid</translation>
-        </message>
-        <message>
-            <source>同心圆</source>
-            <translation>Concentric circles</translation>
-        </message>
-        <message>
-            <source>网格和同心圆</source>
-            <translation>Grid and circles</translation>
-        </message>
-        <message>
-            <source>标线</source>
-            <translation>Reticle</translation>
-        </message>
-        <message>
-            <source>没有标定，无法显示标线</source>
-            <translation>No calibration: no reticle can be shown</translation>
         </message>
     </context>
     <context>
@@ -831,6 +770,10 @@ Replace it?</translation>
             <source>键盘快捷键</source>
             <translation>Keyboard shortcuts</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Undo</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -925,6 +868,18 @@ Replace it?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>A recording is running. The four-tile view needs it stopped. Stop the recording?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Cannot be changed while recording; stop the recording first.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Full screen</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Edit</translation>
         </message>
     </context>
     <context>
@@ -1221,111 +1176,16 @@ Replace it?</translation>
             <source>摄像头驱动准许的帧率</source>
             <translation>Frame rate granted by the camera driver</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Focus</translation>
+        </message>
     </context>
     <context>
         <name>main</name>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>An unexpected error occurred. Please contact a service engineer.</translation>
-        </message>
-    </context>
-    <context>
-        <name>report</name>
-        <message>
-            <source>测量报告</source>
-            <translation>Measurement report</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>None</translation>
-        </message>
-        <message>
-            <source>文件</source>
-            <translation>File</translation>
-        </message>
-        <message>
-            <source>日期</source>
-            <translation>Date</translation>
-        </message>
-        <message>
-            <source>相机</source>
-            <translation>Camera</translation>
-        </message>
-        <message>
-            <source>图片尺寸</source>
-            <translation>Picture size</translation>
-        </message>
-        <message>
-            <source>标定</source>
-            <translation>Calibration</translation>
-        </message>
-        <message>
-            <source>未标定</source>
-            <translation>Not calibrated</translation>
-        </message>
-        <message>
-            <source>标定系数</source>
-            <translation>Calibration factor</translation>
-        </message>
-        <message>
-            <source>标定时的图片尺寸</source>
-            <translation>Picture size at calibration</translation>
-        </message>
-        <message>
-            <source>标定所用相机</source>
-            <translation>Camera at calibration</translation>
-        </message>
-        <message>
-            <source>测量结果</source>
-            <translation>Results</translation>
-        </message>
-        <message>
-            <source>序号</source>
-            <translation>No.</translation>
-        </message>
-        <message>
-            <source>工具</source>
-            <translation>Tool</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Name</translation>
-        </message>
-        <message>
-            <source>数值</source>
-            <translation>Value</translation>
-        </message>
-        <message>
-            <source>单位</source>
-            <translation>Unit</translation>
-        </message>
-        <message>
-            <source>像素值</source>
-            <translation>Pixels</translation>
-        </message>
-        <message>
-            <source>没有测量</source>
-            <translation>No measurements</translation>
-        </message>
-        <message>
-            <source>续下页</source>
-            <translation>Continued on next page</translation>
-        </message>
-        <message>
-            <source>导出报告…</source>
-            <translation>Export report…</translation>
-        </message>
-        <message>
-            <source>导出报告</source>
-            <translation>Export report</translation>
-        </message>
-        <message>
-            <source>PDF 文件 (*.pdf)</source>
-            <translation>PDF files (*.pdf)</translation>
-        </message>
-        <message>
-            <source>无法写入报告：%1</source>
-            <translation>The report could not be written: %1</translation>
         </message>
     </context>
 </TS>

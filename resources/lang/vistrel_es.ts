@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Escribir también las mediciones (CSV) junto a la imagen guardada</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Archivo de calibración</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Error de escritura: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>La carpeta no admite escritura: %1 (no se puede crear en %2)</translation>
         </message>
     </context>
     <context>
@@ -428,72 +436,25 @@
             <source>打开文件失败</source>
             <translation>No se pudo abrir el archivo.</translation>
         </message>
-    </context>
-    <context>
-        <name>FlatFieldControl</name>
         <message>
-            <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation>Campo plano demasiado oscuro: encienda la luz y apunte a un campo vacío</translation>
+            <source>照片和视频</source>
+            <translation>Fotos y vídeos</translation>
         </message>
         <message>
-            <source>平场过曝：请降低曝光或亮度</source>
-            <translation>Campo plano sobreexpuesto: reduzca la exposición o el brillo</translation>
+            <source>照片</source>
+            <translation>Fotos</translation>
         </message>
         <message>
-            <source>请先采集平场</source>
-            <translation>Primero capture un campo plano</translation>
+            <source>所有文件</source>
+            <translation>Todos los archivos</translation>
         </message>
         <message>
-            <source>采集失败：相机没有送来画面</source>
-            <translation>Error de captura: la cámara no envió imagen</translation>
+            <source>导入</source>
+            <translation>Importar</translation>
         </message>
         <message>
-            <source>平场校正</source>
-            <translation>Corrección de campo plano</translation>
-        </message>
-        <message>
-            <source>采集平场</source>
-            <translation>Capturar campo plano</translation>
-        </message>
-        <message>
-            <source>采集暗场</source>
-            <translation>Capturar imagen oscura</translation>
-        </message>
-        <message>
-            <source>对准空白、均匀照明的视野后采集</source>
-            <translation>Apunte a un campo vacío e iluminado uniformemente y capture</translation>
-        </message>
-        <message>
-            <source>关闭照明或盖上镜头后采集</source>
-            <translation>Apague la luz o tape el objetivo y capture</translation>
-        </message>
-        <message>
-            <source>正在采集…</source>
-            <translation>Capturando…</translation>
-        </message>
-        <message>
-            <source>设备未启动</source>
-            <translation>El dispositivo no está iniciado.</translation>
-        </message>
-        <message>
-            <source>此分辨率尚未采集平场</source>
-            <translation>No hay campo plano capturado en esta resolución</translation>
-        </message>
-        <message>
-            <source>平场：%1%2</source>
-            <translation>Campo plano: %1%2</translation>
-        </message>
-        <message>
-            <source>，含暗场</source>
-            <translation>, con imagen oscura</translation>
-        </message>
-        <message>
-            <source>采集失败：分辨率已改变</source>
-            <translation>Error de captura: la resolución cambió</translation>
-        </message>
-        <message>
-            <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation>No se pudieron guardar las imágenes de campo plano; la corrección dura hasta cerrar el programa</translation>
+            <source>取消</source>
+            <translation>Cancelar</translation>
         </message>
     </context>
     <context>
@@ -517,6 +478,14 @@
         <message>
             <source>网站：</source>
             <translation>Sitio web:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Acerca de Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Este programa usa las siguientes bibliotecas de código abierto:</translation>
         </message>
     </context>
     <context>
@@ -558,8 +527,12 @@
             <translation>No se puede sobrescribir la imagen original que se está editando; elija otro nombre de archivo.</translation>
         </message>
         <message>
-            <source>文件</source>
-            <translation>Archivo</translation>
+            <source>照片</source>
+            <translation>Fotos</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>No se pudo abrir el archivo.</translation>
         </message>
     </context>
     <context>
@@ -608,6 +581,14 @@
             <source>复制</source>
             <translation>Copiar</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>Tabla CSV</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Mostrar resultados en una ventana</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -641,48 +622,6 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>La grabación %1 no terminó correctamente y se ha reparado; dura %2 segundos.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Reticle</name>
-        <message>
-            <source>网格 %1</source>
-            <translation>Cuadrícula %1</translation>
-        </message>
-        <message>
-            <source>同心圆 %1</source>
-            <translation>Círculos %1</translation>
-        </message>
-        <message>
-            <source>网格/同心圆 %1</source>
-            <translation>Cuadrícula/círculos %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReticleMenu</name>
-        <message>
-            <source>关闭</source>
-            <translation>Desactivado</translation>
-        </message>
-        <message>
-            <source>网格</source>
-            <translation>Cuadrícula</translation>
-        </message>
-        <message>
-            <source>同心圆</source>
-            <translation>Círculos concéntricos</translation>
-        </message>
-        <message>
-            <source>网格和同心圆</source>
-            <translation>Cuadrícula y círculos</translation>
-        </message>
-        <message>
-            <source>标线</source>
-            <translation>Retícula</translation>
-        </message>
-        <message>
-            <source>没有标定，无法显示标线</source>
-            <translation>Sin calibración: no se puede mostrar la retícula</translation>
         </message>
     </context>
     <context>
@@ -831,6 +770,10 @@
             <source>键盘快捷键</source>
             <translation>Atajos de teclado</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Deshacer</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -925,6 +868,18 @@
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Hay una grabación en curso. La vista de cuatro imágenes requiere detenerla. ¿Detener la grabación?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>No se puede cambiar durante la grabación; detenga primero la grabación.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Pantalla completa</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Editar</translation>
         </message>
     </context>
     <context>
@@ -1221,111 +1176,16 @@
             <source>摄像头驱动准许的帧率</source>
             <translation>Velocidad de fotogramas concedida por el controlador de la cámara</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Enfoque</translation>
+        </message>
     </context>
     <context>
         <name>main</name>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Se ha producido un error inesperado. Póngase en contacto con un técnico.</translation>
-        </message>
-    </context>
-    <context>
-        <name>report</name>
-        <message>
-            <source>测量报告</source>
-            <translation>Informe de medición</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>Ninguno</translation>
-        </message>
-        <message>
-            <source>文件</source>
-            <translation>Archivo</translation>
-        </message>
-        <message>
-            <source>日期</source>
-            <translation>Fecha</translation>
-        </message>
-        <message>
-            <source>相机</source>
-            <translation>Cámara</translation>
-        </message>
-        <message>
-            <source>图片尺寸</source>
-            <translation>Tamaño de imagen</translation>
-        </message>
-        <message>
-            <source>标定</source>
-            <translation>Calibración</translation>
-        </message>
-        <message>
-            <source>未标定</source>
-            <translation>Sin calibrar</translation>
-        </message>
-        <message>
-            <source>标定系数</source>
-            <translation>Factor de calibración</translation>
-        </message>
-        <message>
-            <source>标定时的图片尺寸</source>
-            <translation>Tamaño de imagen al calibrar</translation>
-        </message>
-        <message>
-            <source>标定所用相机</source>
-            <translation>Cámara de la calibración</translation>
-        </message>
-        <message>
-            <source>测量结果</source>
-            <translation>Resultados</translation>
-        </message>
-        <message>
-            <source>序号</source>
-            <translation>N.º</translation>
-        </message>
-        <message>
-            <source>工具</source>
-            <translation>Herramienta</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Nombre</translation>
-        </message>
-        <message>
-            <source>数值</source>
-            <translation>Valor</translation>
-        </message>
-        <message>
-            <source>单位</source>
-            <translation>Unidad</translation>
-        </message>
-        <message>
-            <source>像素值</source>
-            <translation>Píxeles</translation>
-        </message>
-        <message>
-            <source>没有测量</source>
-            <translation>Sin mediciones</translation>
-        </message>
-        <message>
-            <source>续下页</source>
-            <translation>Continúa en la página siguiente</translation>
-        </message>
-        <message>
-            <source>导出报告…</source>
-            <translation>Exportar informe…</translation>
-        </message>
-        <message>
-            <source>导出报告</source>
-            <translation>Exportar informe</translation>
-        </message>
-        <message>
-            <source>PDF 文件 (*.pdf)</source>
-            <translation>Archivos PDF (*.pdf)</translation>
-        </message>
-        <message>
-            <source>无法写入报告：%1</source>
-            <translation>No se pudo escribir el informe: %1</translation>
         </message>
     </context>
 </TS>

@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Écrire aussi les mesures (CSV) à côté de l'image enregistrée</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Fichier d’étalonnage</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Échec de l'écriture : %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>Le dossier n'est pas accessible en écriture : %1 (impossible de le créer dans %2)</translation>
         </message>
     </context>
     <context>
@@ -428,72 +436,25 @@ Le remplacer ?</translation>
             <source>打开文件失败</source>
             <translation>Impossible d'ouvrir le fichier.</translation>
         </message>
-    </context>
-    <context>
-        <name>FlatFieldControl</name>
         <message>
-            <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation>Champ plat trop sombre : allumez l'éclairage et visez un champ vide</translation>
+            <source>照片和视频</source>
+            <translation>Photos et vidéos</translation>
         </message>
         <message>
-            <source>平场过曝：请降低曝光或亮度</source>
-            <translation>Champ plat surexposé : réduisez l'exposition ou la luminosité</translation>
+            <source>照片</source>
+            <translation>Photos</translation>
         </message>
         <message>
-            <source>请先采集平场</source>
-            <translation>Capturez d'abord un champ plat</translation>
+            <source>所有文件</source>
+            <translation>Tous les fichiers</translation>
         </message>
         <message>
-            <source>采集失败：相机没有送来画面</source>
-            <translation>Échec de la capture : la caméra n'a envoyé aucune image</translation>
+            <source>导入</source>
+            <translation>Importer</translation>
         </message>
         <message>
-            <source>平场校正</source>
-            <translation>Correction du champ plat</translation>
-        </message>
-        <message>
-            <source>采集平场</source>
-            <translation>Capturer le champ plat</translation>
-        </message>
-        <message>
-            <source>采集暗场</source>
-            <translation>Capturer l'image noire</translation>
-        </message>
-        <message>
-            <source>对准空白、均匀照明的视野后采集</source>
-            <translation>Visez un champ vide et uniformément éclairé, puis capturez</translation>
-        </message>
-        <message>
-            <source>关闭照明或盖上镜头后采集</source>
-            <translation>Éteignez l'éclairage ou couvrez l'objectif, puis capturez</translation>
-        </message>
-        <message>
-            <source>正在采集…</source>
-            <translation>Capture en cours…</translation>
-        </message>
-        <message>
-            <source>设备未启动</source>
-            <translation>L'appareil n'est pas démarré.</translation>
-        </message>
-        <message>
-            <source>此分辨率尚未采集平场</source>
-            <translation>Aucun champ plat capturé à cette résolution</translation>
-        </message>
-        <message>
-            <source>平场：%1%2</source>
-            <translation>Champ plat : %1%2</translation>
-        </message>
-        <message>
-            <source>，含暗场</source>
-            <translation>, avec image noire</translation>
-        </message>
-        <message>
-            <source>采集失败：分辨率已改变</source>
-            <translation>Échec de la capture : la résolution a changé</translation>
-        </message>
-        <message>
-            <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation>Impossible d'enregistrer les images du champ plat ; la correction vaut jusqu'à la fermeture du programme</translation>
+            <source>取消</source>
+            <translation>Annuler</translation>
         </message>
     </context>
     <context>
@@ -517,6 +478,14 @@ Le remplacer ?</translation>
         <message>
             <source>网站：</source>
             <translation>Site web :</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>À propos de Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Ce programme utilise les bibliothèques libres suivantes :</translation>
         </message>
     </context>
     <context>
@@ -558,8 +527,12 @@ Le remplacer ?</translation>
             <translation>L'image originale en cours de modification ne peut pas être écrasée ; choisissez un autre nom de fichier.</translation>
         </message>
         <message>
-            <source>文件</source>
-            <translation>Fichier</translation>
+            <source>照片</source>
+            <translation>Photos</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Impossible d'ouvrir le fichier.</translation>
         </message>
     </context>
     <context>
@@ -608,6 +581,14 @@ Le remplacer ?</translation>
             <source>复制</source>
             <translation>Copier</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>Tableau CSV</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Afficher les résultats dans une fenêtre</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -641,48 +622,6 @@ Le remplacer ?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>L'enregistrement %1 ne s'est pas terminé correctement et a été réparé ; il dure %2 secondes.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Reticle</name>
-        <message>
-            <source>网格 %1</source>
-            <translation>Grille %1</translation>
-        </message>
-        <message>
-            <source>同心圆 %1</source>
-            <translation>Cercles %1</translation>
-        </message>
-        <message>
-            <source>网格/同心圆 %1</source>
-            <translation>Grille/cercles %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReticleMenu</name>
-        <message>
-            <source>关闭</source>
-            <translation>Désactivé</translation>
-        </message>
-        <message>
-            <source>网格</source>
-            <translation>Grille</translation>
-        </message>
-        <message>
-            <source>同心圆</source>
-            <translation>Cercles concentriques</translation>
-        </message>
-        <message>
-            <source>网格和同心圆</source>
-            <translation>Grille et cercles</translation>
-        </message>
-        <message>
-            <source>标线</source>
-            <translation>Réticule</translation>
-        </message>
-        <message>
-            <source>没有标定，无法显示标线</source>
-            <translation>Pas d'étalonnage : aucun réticule ne peut être affiché</translation>
         </message>
     </context>
     <context>
@@ -831,6 +770,10 @@ Le remplacer ?</translation>
             <source>键盘快捷键</source>
             <translation>Raccourcis clavier</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Annuler</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -925,6 +868,18 @@ Le remplacer ?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Un enregistrement est en cours. La vue à quatre images exige de l'arrêter. Arrêter l'enregistrement ?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Impossible de modifier pendant l’enregistrement ; arrêtez d’abord l’enregistrement.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Plein écran</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Modifier</translation>
         </message>
     </context>
     <context>
@@ -1221,111 +1176,16 @@ Le remplacer ?</translation>
             <source>摄像头驱动准许的帧率</source>
             <translation>Fréquence d'images accordée par le pilote de la caméra</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Mise au point</translation>
+        </message>
     </context>
     <context>
         <name>main</name>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Une erreur inattendue s'est produite. Veuillez contacter un technicien.</translation>
-        </message>
-    </context>
-    <context>
-        <name>report</name>
-        <message>
-            <source>测量报告</source>
-            <translation>Rapport de mesure</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>Aucun</translation>
-        </message>
-        <message>
-            <source>文件</source>
-            <translation>Fichier</translation>
-        </message>
-        <message>
-            <source>日期</source>
-            <translation>Date</translation>
-        </message>
-        <message>
-            <source>相机</source>
-            <translation>Caméra</translation>
-        </message>
-        <message>
-            <source>图片尺寸</source>
-            <translation>Taille de l'image</translation>
-        </message>
-        <message>
-            <source>标定</source>
-            <translation>Étalonnage</translation>
-        </message>
-        <message>
-            <source>未标定</source>
-            <translation>Non étalonné</translation>
-        </message>
-        <message>
-            <source>标定系数</source>
-            <translation>Facteur d'étalonnage</translation>
-        </message>
-        <message>
-            <source>标定时的图片尺寸</source>
-            <translation>Taille de l'image à l'étalonnage</translation>
-        </message>
-        <message>
-            <source>标定所用相机</source>
-            <translation>Caméra de l'étalonnage</translation>
-        </message>
-        <message>
-            <source>测量结果</source>
-            <translation>Résultats</translation>
-        </message>
-        <message>
-            <source>序号</source>
-            <translation>N°</translation>
-        </message>
-        <message>
-            <source>工具</source>
-            <translation>Outil</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Nom</translation>
-        </message>
-        <message>
-            <source>数值</source>
-            <translation>Valeur</translation>
-        </message>
-        <message>
-            <source>单位</source>
-            <translation>Unité</translation>
-        </message>
-        <message>
-            <source>像素值</source>
-            <translation>Pixels</translation>
-        </message>
-        <message>
-            <source>没有测量</source>
-            <translation>Aucune mesure</translation>
-        </message>
-        <message>
-            <source>续下页</source>
-            <translation>Suite page suivante</translation>
-        </message>
-        <message>
-            <source>导出报告…</source>
-            <translation>Exporter le rapport…</translation>
-        </message>
-        <message>
-            <source>导出报告</source>
-            <translation>Exporter le rapport</translation>
-        </message>
-        <message>
-            <source>PDF 文件 (*.pdf)</source>
-            <translation>Fichiers PDF (*.pdf)</translation>
-        </message>
-        <message>
-            <source>无法写入报告：%1</source>
-            <translation>Impossible d'écrire le rapport : %1</translation>
         </message>
     </context>
 </TS>

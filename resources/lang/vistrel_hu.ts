@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>A mérések (CSV) mentése a mentett kép mellé is</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Kalibrációs fájl</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Az írás sikertelen: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>A mappa nem írható: %1 (nem hozható létre itt: %2)</translation>
         </message>
     </context>
     <context>
@@ -428,72 +436,25 @@ Lecseréli?</translation>
             <source>打开文件失败</source>
             <translation>A fájl megnyitása sikertelen.</translation>
         </message>
-    </context>
-    <context>
-        <name>FlatFieldControl</name>
         <message>
-            <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation>A síkmező túl sötét: kapcsolja be a fényt, és irányítsa üres látómezőre</translation>
+            <source>照片和视频</source>
+            <translation>Fényképek és videók</translation>
         </message>
         <message>
-            <source>平场过曝：请降低曝光或亮度</source>
-            <translation>A síkmező túlexponált: csökkentse az expozíciót vagy a fényerőt</translation>
+            <source>照片</source>
+            <translation>Fényképek</translation>
         </message>
         <message>
-            <source>请先采集平场</source>
-            <translation>Először rögzítsen síkmezőt</translation>
+            <source>所有文件</source>
+            <translation>Minden fájl</translation>
         </message>
         <message>
-            <source>采集失败：相机没有送来画面</source>
-            <translation>A rögzítés sikertelen: a kamera nem küldött képet</translation>
+            <source>导入</source>
+            <translation>Importálás</translation>
         </message>
         <message>
-            <source>平场校正</source>
-            <translation>Síkmező-korrekció</translation>
-        </message>
-        <message>
-            <source>采集平场</source>
-            <translation>Síkmező rögzítése</translation>
-        </message>
-        <message>
-            <source>采集暗场</source>
-            <translation>Sötétkép rögzítése</translation>
-        </message>
-        <message>
-            <source>对准空白、均匀照明的视野后采集</source>
-            <translation>Irányítsa üres, egyenletesen megvilágított látómezőre, majd rögzítsen</translation>
-        </message>
-        <message>
-            <source>关闭照明或盖上镜头后采集</source>
-            <translation>Kapcsolja le a fényt vagy takarja le az objektívet, majd rögzítsen</translation>
-        </message>
-        <message>
-            <source>正在采集…</source>
-            <translation>Rögzítés…</translation>
-        </message>
-        <message>
-            <source>设备未启动</source>
-            <translation>Az eszköz nincs elindítva.</translation>
-        </message>
-        <message>
-            <source>此分辨率尚未采集平场</source>
-            <translation>Ehhez a felbontáshoz még nincs síkmező</translation>
-        </message>
-        <message>
-            <source>平场：%1%2</source>
-            <translation>Síkmező: %1%2</translation>
-        </message>
-        <message>
-            <source>，含暗场</source>
-            <translation>, sötétképpel</translation>
-        </message>
-        <message>
-            <source>采集失败：分辨率已改变</source>
-            <translation>A rögzítés sikertelen: megváltozott a felbontás</translation>
-        </message>
-        <message>
-            <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation>A síkmezőképeket nem lehetett menteni; a korrekció a program bezárásáig él</translation>
+            <source>取消</source>
+            <translation>Mégse</translation>
         </message>
     </context>
     <context>
@@ -517,6 +478,14 @@ Lecseréli?</translation>
         <message>
             <source>网站：</source>
             <translation>Weboldal:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>A Qt névjegye</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>A program a következő nyílt forrású könyvtárakat használja:</translation>
         </message>
     </context>
     <context>
@@ -558,8 +527,12 @@ Lecseréli?</translation>
             <translation>A szerkesztett eredeti kép nem írható felül; válasszon másik fájlnevet.</translation>
         </message>
         <message>
-            <source>文件</source>
-            <translation>Fájl</translation>
+            <source>照片</source>
+            <translation>Fényképek</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>A fájl megnyitása sikertelen.</translation>
         </message>
     </context>
     <context>
@@ -608,6 +581,14 @@ Lecseréli?</translation>
             <source>复制</source>
             <translation>Másolás</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV-táblázat</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Eredmények ablakban</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -641,48 +622,6 @@ Lecseréli?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>A(z) %1 felvétel nem zárult le rendesen, ezért javítottuk; hossza %2 másodperc.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Reticle</name>
-        <message>
-            <source>网格 %1</source>
-            <translation>Rács %1</translation>
-        </message>
-        <message>
-            <source>同心圆 %1</source>
-            <translation>Körök %1</translation>
-        </message>
-        <message>
-            <source>网格/同心圆 %1</source>
-            <translation>Rács/körök %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReticleMenu</name>
-        <message>
-            <source>关闭</source>
-            <translation>Ki</translation>
-        </message>
-        <message>
-            <source>网格</source>
-            <translation>Rács</translation>
-        </message>
-        <message>
-            <source>同心圆</source>
-            <translation>Koncentrikus körök</translation>
-        </message>
-        <message>
-            <source>网格和同心圆</source>
-            <translation>Rács és körök</translation>
-        </message>
-        <message>
-            <source>标线</source>
-            <translation>Szálkereszt</translation>
-        </message>
-        <message>
-            <source>没有标定，无法显示标线</source>
-            <translation>Nincs kalibráció: a szálkereszt nem jeleníthető meg</translation>
         </message>
     </context>
     <context>
@@ -831,6 +770,10 @@ Lecseréli?</translation>
             <source>键盘快捷键</source>
             <translation>Billentyűparancsok</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Visszavonás</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -925,6 +868,18 @@ Lecseréli?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Felvétel folyik. A négyablakos nézethez le kell állítani. Leállítja a felvételt?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Felvétel közben nem módosítható; előbb állítsa le a felvételt.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Teljes képernyő</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Szerkesztés</translation>
         </message>
     </context>
     <context>
@@ -1221,111 +1176,16 @@ Lecseréli?</translation>
             <source>摄像头驱动准许的帧率</source>
             <translation>A kamera illesztőprogramja által engedélyezett képkockasebesség</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Fókusz</translation>
+        </message>
     </context>
     <context>
         <name>main</name>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Váratlan hiba történt. Forduljon a szervizhez.</translation>
-        </message>
-    </context>
-    <context>
-        <name>report</name>
-        <message>
-            <source>测量报告</source>
-            <translation>Mérési jegyzőkönyv</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>Nincs</translation>
-        </message>
-        <message>
-            <source>文件</source>
-            <translation>Fájl</translation>
-        </message>
-        <message>
-            <source>日期</source>
-            <translation>Dátum</translation>
-        </message>
-        <message>
-            <source>相机</source>
-            <translation>Kamera</translation>
-        </message>
-        <message>
-            <source>图片尺寸</source>
-            <translation>Képméret</translation>
-        </message>
-        <message>
-            <source>标定</source>
-            <translation>Kalibráció</translation>
-        </message>
-        <message>
-            <source>未标定</source>
-            <translation>Nincs kalibrálva</translation>
-        </message>
-        <message>
-            <source>标定系数</source>
-            <translation>Kalibrációs tényező</translation>
-        </message>
-        <message>
-            <source>标定时的图片尺寸</source>
-            <translation>Képméret a kalibráláskor</translation>
-        </message>
-        <message>
-            <source>标定所用相机</source>
-            <translation>A kalibrálás kamerája</translation>
-        </message>
-        <message>
-            <source>测量结果</source>
-            <translation>Eredmények</translation>
-        </message>
-        <message>
-            <source>序号</source>
-            <translation>Sorsz.</translation>
-        </message>
-        <message>
-            <source>工具</source>
-            <translation>Eszköz</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Név</translation>
-        </message>
-        <message>
-            <source>数值</source>
-            <translation>Érték</translation>
-        </message>
-        <message>
-            <source>单位</source>
-            <translation>Egység</translation>
-        </message>
-        <message>
-            <source>像素值</source>
-            <translation>Képpont</translation>
-        </message>
-        <message>
-            <source>没有测量</source>
-            <translation>Nincs mérés</translation>
-        </message>
-        <message>
-            <source>续下页</source>
-            <translation>Folytatás a következő oldalon</translation>
-        </message>
-        <message>
-            <source>导出报告…</source>
-            <translation>Jegyzőkönyv exportálása…</translation>
-        </message>
-        <message>
-            <source>导出报告</source>
-            <translation>Jegyzőkönyv exportálása</translation>
-        </message>
-        <message>
-            <source>PDF 文件 (*.pdf)</source>
-            <translation>PDF-fájlok (*.pdf)</translation>
-        </message>
-        <message>
-            <source>无法写入报告：%1</source>
-            <translation>A jegyzőkönyvet nem lehetett írni: %1</translation>
         </message>
     </context>
 </TS>

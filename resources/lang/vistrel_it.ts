@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Scrivi anche le misure (CSV) accanto all'immagine salvata</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>File di calibrazione</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Scrittura non riuscita: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>La cartella non è scrivibile: %1 (impossibile crearla in %2)</translation>
         </message>
     </context>
     <context>
@@ -428,72 +436,25 @@ Sostituirlo?</translation>
             <source>打开文件失败</source>
             <translation>Impossibile aprire il file.</translation>
         </message>
-    </context>
-    <context>
-        <name>FlatFieldControl</name>
         <message>
-            <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation>Flat-field troppo scuro: accendi la luce e inquadra un campo vuoto</translation>
+            <source>照片和视频</source>
+            <translation>Foto e video</translation>
         </message>
         <message>
-            <source>平场过曝：请降低曝光或亮度</source>
-            <translation>Flat-field sovraesposto: riduci esposizione o luminosità</translation>
+            <source>照片</source>
+            <translation>Foto</translation>
         </message>
         <message>
-            <source>请先采集平场</source>
-            <translation>Acquisisci prima un flat-field</translation>
+            <source>所有文件</source>
+            <translation>Tutti i file</translation>
         </message>
         <message>
-            <source>采集失败：相机没有送来画面</source>
-            <translation>Acquisizione non riuscita: la fotocamera non ha inviato immagini</translation>
+            <source>导入</source>
+            <translation>Importa</translation>
         </message>
         <message>
-            <source>平场校正</source>
-            <translation>Correzione flat-field</translation>
-        </message>
-        <message>
-            <source>采集平场</source>
-            <translation>Acquisisci flat-field</translation>
-        </message>
-        <message>
-            <source>采集暗场</source>
-            <translation>Acquisisci dark frame</translation>
-        </message>
-        <message>
-            <source>对准空白、均匀照明的视野后采集</source>
-            <translation>Inquadra un campo vuoto e illuminato uniformemente, poi acquisisci</translation>
-        </message>
-        <message>
-            <source>关闭照明或盖上镜头后采集</source>
-            <translation>Spegni la luce o copri l'obiettivo, poi acquisisci</translation>
-        </message>
-        <message>
-            <source>正在采集…</source>
-            <translation>Acquisizione…</translation>
-        </message>
-        <message>
-            <source>设备未启动</source>
-            <translation>Il dispositivo non è avviato.</translation>
-        </message>
-        <message>
-            <source>此分辨率尚未采集平场</source>
-            <translation>Nessun flat-field acquisito a questa risoluzione</translation>
-        </message>
-        <message>
-            <source>平场：%1%2</source>
-            <translation>Flat-field: %1%2</translation>
-        </message>
-        <message>
-            <source>，含暗场</source>
-            <translation>, con dark frame</translation>
-        </message>
-        <message>
-            <source>采集失败：分辨率已改变</source>
-            <translation>Acquisizione non riuscita: la risoluzione è cambiata</translation>
-        </message>
-        <message>
-            <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation>Impossibile salvare le immagini flat-field; la correzione vale fino alla chiusura del programma</translation>
+            <source>取消</source>
+            <translation>Annulla</translation>
         </message>
     </context>
     <context>
@@ -517,6 +478,14 @@ Sostituirlo?</translation>
         <message>
             <source>网站：</source>
             <translation>Sito web:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Informazioni su Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Questo programma usa le seguenti librerie open source:</translation>
         </message>
     </context>
     <context>
@@ -558,8 +527,12 @@ Sostituirlo?</translation>
             <translation>Non è possibile sovrascrivere l'immagine originale in modifica; scegliere un altro nome di file.</translation>
         </message>
         <message>
-            <source>文件</source>
-            <translation>File</translation>
+            <source>照片</source>
+            <translation>Foto</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Impossibile aprire il file.</translation>
         </message>
     </context>
     <context>
@@ -608,6 +581,14 @@ Sostituirlo?</translation>
             <source>复制</source>
             <translation>Copia</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>Tabella CSV</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Mostra i risultati in una finestra</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -641,48 +622,6 @@ Sostituirlo?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>La registrazione %1 non si è chiusa correttamente ed è stata riparata; dura %2 secondi.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Reticle</name>
-        <message>
-            <source>网格 %1</source>
-            <translation>Griglia %1</translation>
-        </message>
-        <message>
-            <source>同心圆 %1</source>
-            <translation>Cerchi %1</translation>
-        </message>
-        <message>
-            <source>网格/同心圆 %1</source>
-            <translation>Griglia/cerchi %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReticleMenu</name>
-        <message>
-            <source>关闭</source>
-            <translation>Disattivato</translation>
-        </message>
-        <message>
-            <source>网格</source>
-            <translation>Griglia</translation>
-        </message>
-        <message>
-            <source>同心圆</source>
-            <translation>Cerchi concentrici</translation>
-        </message>
-        <message>
-            <source>网格和同心圆</source>
-            <translation>Griglia e cerchi</translation>
-        </message>
-        <message>
-            <source>标线</source>
-            <translation>Reticolo</translation>
-        </message>
-        <message>
-            <source>没有标定，无法显示标线</source>
-            <translation>Nessuna calibrazione: impossibile mostrare il reticolo</translation>
         </message>
     </context>
     <context>
@@ -831,6 +770,10 @@ Sostituirlo?</translation>
             <source>键盘快捷键</source>
             <translation>Scorciatoie da tastiera</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Annulla</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -925,6 +868,18 @@ Sostituirlo?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>È in corso una registrazione. La vista a quattro riquadri richiede di fermarla. Fermare la registrazione?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Non modificabile durante la registrazione; interrompi prima la registrazione.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Schermo intero</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Modifica</translation>
         </message>
     </context>
     <context>
@@ -1221,111 +1176,16 @@ Sostituirlo?</translation>
             <source>摄像头驱动准许的帧率</source>
             <translation>Frequenza fotogrammi concessa dal driver della fotocamera</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Messa a fuoco</translation>
+        </message>
     </context>
     <context>
         <name>main</name>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Si è verificato un errore imprevisto. Contattare un tecnico.</translation>
-        </message>
-    </context>
-    <context>
-        <name>report</name>
-        <message>
-            <source>测量报告</source>
-            <translation>Rapporto di misura</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>Nessuno</translation>
-        </message>
-        <message>
-            <source>文件</source>
-            <translation>File</translation>
-        </message>
-        <message>
-            <source>日期</source>
-            <translation>Data</translation>
-        </message>
-        <message>
-            <source>相机</source>
-            <translation>Fotocamera</translation>
-        </message>
-        <message>
-            <source>图片尺寸</source>
-            <translation>Dimensioni immagine</translation>
-        </message>
-        <message>
-            <source>标定</source>
-            <translation>Calibrazione</translation>
-        </message>
-        <message>
-            <source>未标定</source>
-            <translation>Non calibrato</translation>
-        </message>
-        <message>
-            <source>标定系数</source>
-            <translation>Fattore di calibrazione</translation>
-        </message>
-        <message>
-            <source>标定时的图片尺寸</source>
-            <translation>Dimensioni immagine alla calibrazione</translation>
-        </message>
-        <message>
-            <source>标定所用相机</source>
-            <translation>Fotocamera della calibrazione</translation>
-        </message>
-        <message>
-            <source>测量结果</source>
-            <translation>Risultati</translation>
-        </message>
-        <message>
-            <source>序号</source>
-            <translation>N.</translation>
-        </message>
-        <message>
-            <source>工具</source>
-            <translation>Strumento</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Nome</translation>
-        </message>
-        <message>
-            <source>数值</source>
-            <translation>Valore</translation>
-        </message>
-        <message>
-            <source>单位</source>
-            <translation>Unità</translation>
-        </message>
-        <message>
-            <source>像素值</source>
-            <translation>Pixel</translation>
-        </message>
-        <message>
-            <source>没有测量</source>
-            <translation>Nessuna misura</translation>
-        </message>
-        <message>
-            <source>续下页</source>
-            <translation>Continua alla pagina seguente</translation>
-        </message>
-        <message>
-            <source>导出报告…</source>
-            <translation>Esporta rapporto…</translation>
-        </message>
-        <message>
-            <source>导出报告</source>
-            <translation>Esporta rapporto</translation>
-        </message>
-        <message>
-            <source>PDF 文件 (*.pdf)</source>
-            <translation>File PDF (*.pdf)</translation>
-        </message>
-        <message>
-            <source>无法写入报告：%1</source>
-            <translation>Impossibile scrivere il rapporto: %1</translation>
         </message>
     </context>
 </TS>

@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>保存した画像の隣に測定結果（CSV）も書き出す</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>キャリブレーションファイル</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>書き込みに失敗しました：%1（%2）</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>フォルダーに書き込めません：%1（%2 に作成できません）</translation>
         </message>
     </context>
     <context>
@@ -428,72 +436,25 @@
             <source>打开文件失败</source>
             <translation>ファイルを開けませんでした。</translation>
         </message>
-    </context>
-    <context>
-        <name>FlatFieldControl</name>
         <message>
-            <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation>フラットが暗すぎます：照明をつけて何もない視野に向けてください</translation>
+            <source>照片和视频</source>
+            <translation>写真とビデオ</translation>
         </message>
         <message>
-            <source>平场过曝：请降低曝光或亮度</source>
-            <translation>フラットが露出オーバーです：露出か明るさを下げてください</translation>
+            <source>照片</source>
+            <translation>写真</translation>
         </message>
         <message>
-            <source>请先采集平场</source>
-            <translation>先にフラットを取得してください</translation>
+            <source>所有文件</source>
+            <translation>すべてのファイル</translation>
         </message>
         <message>
-            <source>采集失败：相机没有送来画面</source>
-            <translation>取得失敗：カメラから映像が届きません</translation>
+            <source>导入</source>
+            <translation>インポート</translation>
         </message>
         <message>
-            <source>平场校正</source>
-            <translation>フラットフィールド補正</translation>
-        </message>
-        <message>
-            <source>采集平场</source>
-            <translation>フラットを取得</translation>
-        </message>
-        <message>
-            <source>采集暗场</source>
-            <translation>ダークを取得</translation>
-        </message>
-        <message>
-            <source>对准空白、均匀照明的视野后采集</source>
-            <translation>何もない均一に照明された視野に向けてから取得します</translation>
-        </message>
-        <message>
-            <source>关闭照明或盖上镜头后采集</source>
-            <translation>照明を消すかレンズを覆ってから取得します</translation>
-        </message>
-        <message>
-            <source>正在采集…</source>
-            <translation>取得中…</translation>
-        </message>
-        <message>
-            <source>设备未启动</source>
-            <translation>デバイスが起動していません。</translation>
-        </message>
-        <message>
-            <source>此分辨率尚未采集平场</source>
-            <translation>この解像度のフラットはまだありません</translation>
-        </message>
-        <message>
-            <source>平场：%1%2</source>
-            <translation>フラット：%1%2</translation>
-        </message>
-        <message>
-            <source>，含暗场</source>
-            <translation>、ダーク付き</translation>
-        </message>
-        <message>
-            <source>采集失败：分辨率已改变</source>
-            <translation>取得失敗：解像度が変わりました</translation>
-        </message>
-        <message>
-            <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation>フラット画像を保存できません。補正はプログラム終了まで有効です</translation>
+            <source>取消</source>
+            <translation>キャンセル</translation>
         </message>
     </context>
     <context>
@@ -517,6 +478,14 @@
         <message>
             <source>网站：</source>
             <translation>Web サイト：</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Qt について</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>このプログラムは次のオープンソースライブラリを使用しています：</translation>
         </message>
     </context>
     <context>
@@ -558,8 +527,12 @@
             <translation>編集中の元画像は上書きできません。別のファイル名を選んでください。</translation>
         </message>
         <message>
-            <source>文件</source>
-            <translation>ファイル</translation>
+            <source>照片</source>
+            <translation>写真</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>ファイルを開けませんでした。</translation>
         </message>
     </context>
     <context>
@@ -608,6 +581,14 @@
             <source>复制</source>
             <translation>コピー</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV 表</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>結果をウィンドウで表示</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -641,48 +622,6 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>録画 %1 は正常に終了しなかったため修復しました。長さは %2 秒です。</translation>
-        </message>
-    </context>
-    <context>
-        <name>Reticle</name>
-        <message>
-            <source>网格 %1</source>
-            <translation>グリッド %1</translation>
-        </message>
-        <message>
-            <source>同心圆 %1</source>
-            <translation>同心円 %1</translation>
-        </message>
-        <message>
-            <source>网格/同心圆 %1</source>
-            <translation>グリッド/同心円 %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReticleMenu</name>
-        <message>
-            <source>关闭</source>
-            <translation>オフ</translation>
-        </message>
-        <message>
-            <source>网格</source>
-            <translation>グリッド</translation>
-        </message>
-        <message>
-            <source>同心圆</source>
-            <translation>同心円</translation>
-        </message>
-        <message>
-            <source>网格和同心圆</source>
-            <translation>グリッドと同心円</translation>
-        </message>
-        <message>
-            <source>标线</source>
-            <translation>レチクル</translation>
-        </message>
-        <message>
-            <source>没有标定，无法显示标线</source>
-            <translation>キャリブレーションがないため、レチクルを表示できません</translation>
         </message>
     </context>
     <context>
@@ -831,6 +770,10 @@
             <source>键盘快捷键</source>
             <translation>キーボードショートカット</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>元に戻す</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -925,6 +868,18 @@
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>録画中です。4画面表示にするには録画を停止する必要があります。停止しますか？</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>録画中は変更できません。先に録画を停止してください。</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>全画面</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>編集</translation>
         </message>
     </context>
     <context>
@@ -1221,111 +1176,16 @@
             <source>摄像头驱动准许的帧率</source>
             <translation>カメラドライバーが許可したフレームレート</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>フォーカス</translation>
+        </message>
     </context>
     <context>
         <name>main</name>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>予期しないエラーが発生しました。技術担当者にお問い合わせください。</translation>
-        </message>
-    </context>
-    <context>
-        <name>report</name>
-        <message>
-            <source>测量报告</source>
-            <translation>測定レポート</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>なし</translation>
-        </message>
-        <message>
-            <source>文件</source>
-            <translation>ファイル</translation>
-        </message>
-        <message>
-            <source>日期</source>
-            <translation>日付</translation>
-        </message>
-        <message>
-            <source>相机</source>
-            <translation>カメラ</translation>
-        </message>
-        <message>
-            <source>图片尺寸</source>
-            <translation>画像サイズ</translation>
-        </message>
-        <message>
-            <source>标定</source>
-            <translation>校正</translation>
-        </message>
-        <message>
-            <source>未标定</source>
-            <translation>未キャリブレーション</translation>
-        </message>
-        <message>
-            <source>标定系数</source>
-            <translation>キャリブレーション係数</translation>
-        </message>
-        <message>
-            <source>标定时的图片尺寸</source>
-            <translation>キャリブレーション時の画像サイズ</translation>
-        </message>
-        <message>
-            <source>标定所用相机</source>
-            <translation>キャリブレーションに使ったカメラ</translation>
-        </message>
-        <message>
-            <source>测量结果</source>
-            <translation>測定結果</translation>
-        </message>
-        <message>
-            <source>序号</source>
-            <translation>番号</translation>
-        </message>
-        <message>
-            <source>工具</source>
-            <translation>ツール</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>名前</translation>
-        </message>
-        <message>
-            <source>数值</source>
-            <translation>値</translation>
-        </message>
-        <message>
-            <source>单位</source>
-            <translation>単位</translation>
-        </message>
-        <message>
-            <source>像素值</source>
-            <translation>ピクセル値</translation>
-        </message>
-        <message>
-            <source>没有测量</source>
-            <translation>測定なし</translation>
-        </message>
-        <message>
-            <source>续下页</source>
-            <translation>次ページに続く</translation>
-        </message>
-        <message>
-            <source>导出报告…</source>
-            <translation>レポートを書き出す…</translation>
-        </message>
-        <message>
-            <source>导出报告</source>
-            <translation>レポートを書き出す</translation>
-        </message>
-        <message>
-            <source>PDF 文件 (*.pdf)</source>
-            <translation>PDF ファイル (*.pdf)</translation>
-        </message>
-        <message>
-            <source>无法写入报告：%1</source>
-            <translation>レポートを書き込めません：%1</translation>
         </message>
     </context>
 </TS>

@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>저장한 그림 옆에 측정 결과(CSV)도 기록</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>보정 파일</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>쓰기 실패: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>폴더에 쓸 수 없습니다: %1 (%2에 만들 수 없음)</translation>
         </message>
     </context>
     <context>
@@ -428,72 +436,25 @@
             <source>打开文件失败</source>
             <translation>파일을 열지 못했습니다.</translation>
         </message>
-    </context>
-    <context>
-        <name>FlatFieldControl</name>
         <message>
-            <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation>플랫 필드가 너무 어둡습니다: 조명을 켜고 빈 시야를 향하세요</translation>
+            <source>照片和视频</source>
+            <translation>사진 및 동영상</translation>
         </message>
         <message>
-            <source>平场过曝：请降低曝光或亮度</source>
-            <translation>플랫 필드가 과노출입니다: 노출이나 밝기를 낮추세요</translation>
+            <source>照片</source>
+            <translation>사진</translation>
         </message>
         <message>
-            <source>请先采集平场</source>
-            <translation>먼저 플랫 필드를 촬영하세요</translation>
+            <source>所有文件</source>
+            <translation>모든 파일</translation>
         </message>
         <message>
-            <source>采集失败：相机没有送来画面</source>
-            <translation>촬영 실패: 카메라가 영상을 보내지 않았습니다</translation>
+            <source>导入</source>
+            <translation>가져오기</translation>
         </message>
         <message>
-            <source>平场校正</source>
-            <translation>플랫 필드 보정</translation>
-        </message>
-        <message>
-            <source>采集平场</source>
-            <translation>플랫 필드 촬영</translation>
-        </message>
-        <message>
-            <source>采集暗场</source>
-            <translation>다크 프레임 촬영</translation>
-        </message>
-        <message>
-            <source>对准空白、均匀照明的视野后采集</source>
-            <translation>비어 있고 고르게 조명된 시야를 향한 후 촬영하세요</translation>
-        </message>
-        <message>
-            <source>关闭照明或盖上镜头后采集</source>
-            <translation>조명을 끄거나 렌즈를 가린 후 촬영하세요</translation>
-        </message>
-        <message>
-            <source>正在采集…</source>
-            <translation>촬영 중…</translation>
-        </message>
-        <message>
-            <source>设备未启动</source>
-            <translation>장치가 시작되지 않았습니다.</translation>
-        </message>
-        <message>
-            <source>此分辨率尚未采集平场</source>
-            <translation>이 해상도에서 촬영한 플랫 필드가 없습니다</translation>
-        </message>
-        <message>
-            <source>平场：%1%2</source>
-            <translation>플랫 필드: %1%2</translation>
-        </message>
-        <message>
-            <source>，含暗场</source>
-            <translation>, 다크 프레임 포함</translation>
-        </message>
-        <message>
-            <source>采集失败：分辨率已改变</source>
-            <translation>촬영 실패: 해상도가 바뀌었습니다</translation>
-        </message>
-        <message>
-            <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation>플랫 필드 이미지를 저장할 수 없습니다. 보정은 프로그램을 닫을 때까지 유효합니다</translation>
+            <source>取消</source>
+            <translation>취소</translation>
         </message>
     </context>
     <context>
@@ -517,6 +478,14 @@
         <message>
             <source>网站：</source>
             <translation>웹사이트:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Qt 정보</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>이 프로그램은 다음 오픈 소스 라이브러리를 사용합니다:</translation>
         </message>
     </context>
     <context>
@@ -558,8 +527,12 @@
             <translation>편집 중인 원본 사진은 덮어쓸 수 없습니다. 다른 파일 이름을 선택하세요.</translation>
         </message>
         <message>
-            <source>文件</source>
-            <translation>파일</translation>
+            <source>照片</source>
+            <translation>사진</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>파일을 열지 못했습니다.</translation>
         </message>
     </context>
     <context>
@@ -608,6 +581,14 @@
             <source>复制</source>
             <translation>복사</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV 표</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>결과를 창에 표시</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -641,48 +622,6 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>녹화 %1이(가) 정상적으로 종료되지 않아 복구했습니다. 길이는 %2초입니다.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Reticle</name>
-        <message>
-            <source>网格 %1</source>
-            <translation>격자 %1</translation>
-        </message>
-        <message>
-            <source>同心圆 %1</source>
-            <translation>동심원 %1</translation>
-        </message>
-        <message>
-            <source>网格/同心圆 %1</source>
-            <translation>격자/동심원 %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReticleMenu</name>
-        <message>
-            <source>关闭</source>
-            <translation>끄기</translation>
-        </message>
-        <message>
-            <source>网格</source>
-            <translation>격자</translation>
-        </message>
-        <message>
-            <source>同心圆</source>
-            <translation>동심원</translation>
-        </message>
-        <message>
-            <source>网格和同心圆</source>
-            <translation>격자와 동심원</translation>
-        </message>
-        <message>
-            <source>标线</source>
-            <translation>레티클</translation>
-        </message>
-        <message>
-            <source>没有标定，无法显示标线</source>
-            <translation>보정이 없어 레티클을 표시할 수 없습니다</translation>
         </message>
     </context>
     <context>
@@ -831,6 +770,10 @@
             <source>键盘快捷键</source>
             <translation>키보드 단축키</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>실행 취소</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -925,6 +868,18 @@
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>녹화 중입니다. 4분할 보기로 전환하려면 녹화를 중지해야 합니다. 중지하시겠습니까?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>녹화 중에는 변경할 수 없습니다. 먼저 녹화를 중지하세요.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>전체 화면</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>편집</translation>
         </message>
     </context>
     <context>
@@ -1221,111 +1176,16 @@
             <source>摄像头驱动准许的帧率</source>
             <translation>카메라 드라이버가 허용한 프레임 속도</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>초점</translation>
+        </message>
     </context>
     <context>
         <name>main</name>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>예기치 않은 오류가 발생했습니다. 엔지니어에게 문의하십시오.</translation>
-        </message>
-    </context>
-    <context>
-        <name>report</name>
-        <message>
-            <source>测量报告</source>
-            <translation>측정 보고서</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>없음</translation>
-        </message>
-        <message>
-            <source>文件</source>
-            <translation>파일</translation>
-        </message>
-        <message>
-            <source>日期</source>
-            <translation>날짜</translation>
-        </message>
-        <message>
-            <source>相机</source>
-            <translation>카메라</translation>
-        </message>
-        <message>
-            <source>图片尺寸</source>
-            <translation>이미지 크기</translation>
-        </message>
-        <message>
-            <source>标定</source>
-            <translation>보정</translation>
-        </message>
-        <message>
-            <source>未标定</source>
-            <translation>보정 안 됨</translation>
-        </message>
-        <message>
-            <source>标定系数</source>
-            <translation>보정 계수</translation>
-        </message>
-        <message>
-            <source>标定时的图片尺寸</source>
-            <translation>보정 시 이미지 크기</translation>
-        </message>
-        <message>
-            <source>标定所用相机</source>
-            <translation>보정에 사용한 카메라</translation>
-        </message>
-        <message>
-            <source>测量结果</source>
-            <translation>측정 결과</translation>
-        </message>
-        <message>
-            <source>序号</source>
-            <translation>번호</translation>
-        </message>
-        <message>
-            <source>工具</source>
-            <translation>도구</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>이름</translation>
-        </message>
-        <message>
-            <source>数值</source>
-            <translation>값</translation>
-        </message>
-        <message>
-            <source>单位</source>
-            <translation>단위</translation>
-        </message>
-        <message>
-            <source>像素值</source>
-            <translation>픽셀 값</translation>
-        </message>
-        <message>
-            <source>没有测量</source>
-            <translation>측정 없음</translation>
-        </message>
-        <message>
-            <source>续下页</source>
-            <translation>다음 페이지에 계속</translation>
-        </message>
-        <message>
-            <source>导出报告…</source>
-            <translation>보고서 내보내기…</translation>
-        </message>
-        <message>
-            <source>导出报告</source>
-            <translation>보고서 내보내기</translation>
-        </message>
-        <message>
-            <source>PDF 文件 (*.pdf)</source>
-            <translation>PDF 파일 (*.pdf)</translation>
-        </message>
-        <message>
-            <source>无法写入报告：%1</source>
-            <translation>보고서를 쓸 수 없습니다: %1</translation>
         </message>
     </context>
 </TS>

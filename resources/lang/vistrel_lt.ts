@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Taip pat įrašyti matavimus (CSV) šalia išsaugoto paveikslėlio</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Kalibravimo failas</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Rašymas nepavyko: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>Į aplanką negalima rašyti: %1 (nepavyksta sukurti %2)</translation>
         </message>
     </context>
     <context>
@@ -428,72 +436,25 @@ Pakeisti?</translation>
             <source>打开文件失败</source>
             <translation>Nepavyko atidaryti failo.</translation>
         </message>
-    </context>
-    <context>
-        <name>FlatFieldControl</name>
         <message>
-            <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation>Plokščias laukas per tamsus: įjunkite šviesą ir nukreipkite į tuščią lauką</translation>
+            <source>照片和视频</source>
+            <translation>Nuotraukos ir vaizdo įrašai</translation>
         </message>
         <message>
-            <source>平场过曝：请降低曝光或亮度</source>
-            <translation>Plokščias laukas pereksponuotas: sumažinkite ekspoziciją ar ryškumą</translation>
+            <source>照片</source>
+            <translation>Nuotraukos</translation>
         </message>
         <message>
-            <source>请先采集平场</source>
-            <translation>Pirmiausia fiksuokite plokščią lauką</translation>
+            <source>所有文件</source>
+            <translation>Visi failai</translation>
         </message>
         <message>
-            <source>采集失败：相机没有送来画面</source>
-            <translation>Fiksuoti nepavyko: kamera neatsiuntė vaizdo</translation>
+            <source>导入</source>
+            <translation>Importuoti</translation>
         </message>
         <message>
-            <source>平场校正</source>
-            <translation>Plokščio lauko korekcija</translation>
-        </message>
-        <message>
-            <source>采集平场</source>
-            <translation>Fiksuoti plokščią lauką</translation>
-        </message>
-        <message>
-            <source>采集暗场</source>
-            <translation>Fiksuoti tamsų kadrą</translation>
-        </message>
-        <message>
-            <source>对准空白、均匀照明的视野后采集</source>
-            <translation>Nukreipkite į tuščią, tolygiai apšviestą lauką ir fiksuokite</translation>
-        </message>
-        <message>
-            <source>关闭照明或盖上镜头后采集</source>
-            <translation>Išjunkite šviesą arba uždenkite objektyvą ir fiksuokite</translation>
-        </message>
-        <message>
-            <source>正在采集…</source>
-            <translation>Fiksuojama…</translation>
-        </message>
-        <message>
-            <source>设备未启动</source>
-            <translation>Įrenginys nepaleistas.</translation>
-        </message>
-        <message>
-            <source>此分辨率尚未采集平场</source>
-            <translation>Šiai raiškai plokščias laukas dar nefiksuotas</translation>
-        </message>
-        <message>
-            <source>平场：%1%2</source>
-            <translation>Plokščias laukas: %1%2</translation>
-        </message>
-        <message>
-            <source>，含暗场</source>
-            <translation>, su tamsiu kadru</translation>
-        </message>
-        <message>
-            <source>采集失败：分辨率已改变</source>
-            <translation>Fiksuoti nepavyko: pasikeitė raiška</translation>
-        </message>
-        <message>
-            <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation>Nepavyko išsaugoti plokščio lauko vaizdų; korekcija galios iki programos uždarymo</translation>
+            <source>取消</source>
+            <translation>Atšaukti</translation>
         </message>
     </context>
     <context>
@@ -517,6 +478,14 @@ Pakeisti?</translation>
         <message>
             <source>网站：</source>
             <translation>Svetainė:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Apie Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Ši programa naudoja šias atvirojo kodo bibliotekas:</translation>
         </message>
     </context>
     <context>
@@ -558,8 +527,12 @@ Pakeisti?</translation>
             <translation>Redaguojamo originalaus paveikslėlio perrašyti negalima; pasirinkite kitą failo pavadinimą.</translation>
         </message>
         <message>
-            <source>文件</source>
-            <translation>Failas</translation>
+            <source>照片</source>
+            <translation>Nuotraukos</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Nepavyko atidaryti failo.</translation>
         </message>
     </context>
     <context>
@@ -608,6 +581,14 @@ Pakeisti?</translation>
             <source>复制</source>
             <translation>Kopijuoti</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV lentelė</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Rodyti rezultatus lange</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -641,48 +622,6 @@ Pakeisti?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Įrašas %1 nebuvo tinkamai užbaigtas ir buvo sutaisytas; jo trukmė %2 s.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Reticle</name>
-        <message>
-            <source>网格 %1</source>
-            <translation>Tinklelis %1</translation>
-        </message>
-        <message>
-            <source>同心圆 %1</source>
-            <translation>Apskritimai %1</translation>
-        </message>
-        <message>
-            <source>网格/同心圆 %1</source>
-            <translation>Tinklelis/apskritimai %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReticleMenu</name>
-        <message>
-            <source>关闭</source>
-            <translation>Išjungta</translation>
-        </message>
-        <message>
-            <source>网格</source>
-            <translation>Tinklelis</translation>
-        </message>
-        <message>
-            <source>同心圆</source>
-            <translation>Koncentriniai apskritimai</translation>
-        </message>
-        <message>
-            <source>网格和同心圆</source>
-            <translation>Tinklelis ir apskritimai</translation>
-        </message>
-        <message>
-            <source>标线</source>
-            <translation>Tinklelis</translation>
-        </message>
-        <message>
-            <source>没有标定，无法显示标线</source>
-            <translation>Nėra kalibravimo: tinklelio parodyti negalima</translation>
         </message>
     </context>
     <context>
@@ -831,6 +770,10 @@ Pakeisti?</translation>
             <source>键盘快捷键</source>
             <translation>Spartieji klavišai</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Atšaukti</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -925,6 +868,18 @@ Pakeisti?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Vyksta įrašymas. Keturių langų vaizdui jį reikia sustabdyti. Sustabdyti įrašymą?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Įrašant pakeisti negalima; pirmiausia sustabdykite įrašymą.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Visas ekranas</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Redaguoti</translation>
         </message>
     </context>
     <context>
@@ -1221,111 +1176,16 @@ Pakeisti?</translation>
             <source>摄像头驱动准许的帧率</source>
             <translation>Kameros tvarkyklės suteiktas kadrų dažnis</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Fokusavimas</translation>
+        </message>
     </context>
     <context>
         <name>main</name>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Įvyko netikėta klaida. Kreipkitės į inžinierių.</translation>
-        </message>
-    </context>
-    <context>
-        <name>report</name>
-        <message>
-            <source>测量报告</source>
-            <translation>Matavimų ataskaita</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>Nėra</translation>
-        </message>
-        <message>
-            <source>文件</source>
-            <translation>Failas</translation>
-        </message>
-        <message>
-            <source>日期</source>
-            <translation>Data</translation>
-        </message>
-        <message>
-            <source>相机</source>
-            <translation>Kamera</translation>
-        </message>
-        <message>
-            <source>图片尺寸</source>
-            <translation>Vaizdo dydis</translation>
-        </message>
-        <message>
-            <source>标定</source>
-            <translation>Kalibravimas</translation>
-        </message>
-        <message>
-            <source>未标定</source>
-            <translation>Nekalibruota</translation>
-        </message>
-        <message>
-            <source>标定系数</source>
-            <translation>Kalibravimo koeficientas</translation>
-        </message>
-        <message>
-            <source>标定时的图片尺寸</source>
-            <translation>Vaizdo dydis kalibruojant</translation>
-        </message>
-        <message>
-            <source>标定所用相机</source>
-            <translation>Kalibravimo kamera</translation>
-        </message>
-        <message>
-            <source>测量结果</source>
-            <translation>Rezultatai</translation>
-        </message>
-        <message>
-            <source>序号</source>
-            <translation>Nr.</translation>
-        </message>
-        <message>
-            <source>工具</source>
-            <translation>Įrankis</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Pavadinimas</translation>
-        </message>
-        <message>
-            <source>数值</source>
-            <translation>Reikšmė</translation>
-        </message>
-        <message>
-            <source>单位</source>
-            <translation>Vienetas</translation>
-        </message>
-        <message>
-            <source>像素值</source>
-            <translation>Pikseliai</translation>
-        </message>
-        <message>
-            <source>没有测量</source>
-            <translation>Matavimų nėra</translation>
-        </message>
-        <message>
-            <source>续下页</source>
-            <translation>Tęsinys kitame puslapyje</translation>
-        </message>
-        <message>
-            <source>导出报告…</source>
-            <translation>Eksportuoti ataskaitą…</translation>
-        </message>
-        <message>
-            <source>导出报告</source>
-            <translation>Eksportuoti ataskaitą</translation>
-        </message>
-        <message>
-            <source>PDF 文件 (*.pdf)</source>
-            <translation>PDF failai (*.pdf)</translation>
-        </message>
-        <message>
-            <source>无法写入报告：%1</source>
-            <translation>Nepavyko įrašyti ataskaitos: %1</translation>
         </message>
     </context>
 </TS>

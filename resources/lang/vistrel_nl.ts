@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Metingen (CSV) ook naast de opgeslagen afbeelding schrijven</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Kalibratiebestand</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Schrijven mislukt: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>De map is niet beschrijfbaar: %1 (kan niet worden aangemaakt in %2)</translation>
         </message>
     </context>
     <context>
@@ -428,72 +436,25 @@ Vervangen?</translation>
             <source>打开文件失败</source>
             <translation>Kan het bestand niet openen.</translation>
         </message>
-    </context>
-    <context>
-        <name>FlatFieldControl</name>
         <message>
-            <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation>Vlakveld te donker: zet het licht aan en richt op een leeg veld</translation>
+            <source>照片和视频</source>
+            <translation>Foto's en video's</translation>
         </message>
         <message>
-            <source>平场过曝：请降低曝光或亮度</source>
-            <translation>Vlakveld overbelicht: verlaag belichting of helderheid</translation>
+            <source>照片</source>
+            <translation>Foto's</translation>
         </message>
         <message>
-            <source>请先采集平场</source>
-            <translation>Neem eerst een vlakveld op</translation>
+            <source>所有文件</source>
+            <translation>Alle bestanden</translation>
         </message>
         <message>
-            <source>采集失败：相机没有送来画面</source>
-            <translation>Opnemen mislukt: de camera stuurde geen beeld</translation>
+            <source>导入</source>
+            <translation>Importeren</translation>
         </message>
         <message>
-            <source>平场校正</source>
-            <translation>Vlakveldcorrectie</translation>
-        </message>
-        <message>
-            <source>采集平场</source>
-            <translation>Vlakveld opnemen</translation>
-        </message>
-        <message>
-            <source>采集暗场</source>
-            <translation>Donkerbeeld opnemen</translation>
-        </message>
-        <message>
-            <source>对准空白、均匀照明的视野后采集</source>
-            <translation>Richt op een leeg, gelijkmatig verlicht veld en neem dan op</translation>
-        </message>
-        <message>
-            <source>关闭照明或盖上镜头后采集</source>
-            <translation>Zet het licht uit of dek de lens af en neem dan op</translation>
-        </message>
-        <message>
-            <source>正在采集…</source>
-            <translation>Bezig met opnemen…</translation>
-        </message>
-        <message>
-            <source>设备未启动</source>
-            <translation>Het apparaat is niet gestart.</translation>
-        </message>
-        <message>
-            <source>此分辨率尚未采集平场</source>
-            <translation>Nog geen vlakveld opgenomen bij deze resolutie</translation>
-        </message>
-        <message>
-            <source>平场：%1%2</source>
-            <translation>Vlakveld: %1%2</translation>
-        </message>
-        <message>
-            <source>，含暗场</source>
-            <translation>, met donkerbeeld</translation>
-        </message>
-        <message>
-            <source>采集失败：分辨率已改变</source>
-            <translation>Opnemen mislukt: de resolutie is gewijzigd</translation>
-        </message>
-        <message>
-            <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation>De vlakveldbeelden konden niet worden opgeslagen; de correctie geldt tot het programma sluit</translation>
+            <source>取消</source>
+            <translation>Annuleren</translation>
         </message>
     </context>
     <context>
@@ -517,6 +478,14 @@ Vervangen?</translation>
         <message>
             <source>网站：</source>
             <translation>Website:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Over Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Dit programma gebruikt de volgende opensourcebibliotheken:</translation>
         </message>
     </context>
     <context>
@@ -558,8 +527,12 @@ Vervangen?</translation>
             <translation>De originele afbeelding die wordt bewerkt kan niet worden overschreven; kies een andere bestandsnaam.</translation>
         </message>
         <message>
-            <source>文件</source>
-            <translation>Bestand</translation>
+            <source>照片</source>
+            <translation>Foto's</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Kan het bestand niet openen.</translation>
         </message>
     </context>
     <context>
@@ -608,6 +581,14 @@ Vervangen?</translation>
             <source>复制</source>
             <translation>Kopiëren</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV-tabel</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Resultaten in een venster tonen</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -641,48 +622,6 @@ Vervangen?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>De opname %1 is niet goed afgesloten en is hersteld; ze duurt %2 seconden.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Reticle</name>
-        <message>
-            <source>网格 %1</source>
-            <translation>Raster %1</translation>
-        </message>
-        <message>
-            <source>同心圆 %1</source>
-            <translation>Cirkels %1</translation>
-        </message>
-        <message>
-            <source>网格/同心圆 %1</source>
-            <translation>Raster/cirkels %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReticleMenu</name>
-        <message>
-            <source>关闭</source>
-            <translation>Uit</translation>
-        </message>
-        <message>
-            <source>网格</source>
-            <translation>Raster</translation>
-        </message>
-        <message>
-            <source>同心圆</source>
-            <translation>Concentrische cirkels</translation>
-        </message>
-        <message>
-            <source>网格和同心圆</source>
-            <translation>Raster en cirkels</translation>
-        </message>
-        <message>
-            <source>标线</source>
-            <translation>Dradenkruis</translation>
-        </message>
-        <message>
-            <source>没有标定，无法显示标线</source>
-            <translation>Geen kalibratie: geen dradenkruis mogelijk</translation>
         </message>
     </context>
     <context>
@@ -831,6 +770,10 @@ Vervangen?</translation>
             <source>键盘快捷键</source>
             <translation>Sneltoetsen</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Ongedaan maken</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -925,6 +868,18 @@ Vervangen?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Er loopt een opname. Voor de weergave met vier vensters moet die stoppen. Opname stoppen?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Kan niet worden gewijzigd tijdens het opnemen; stop eerst de opname.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Volledig scherm</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Bewerken</translation>
         </message>
     </context>
     <context>
@@ -1221,111 +1176,16 @@ Vervangen?</translation>
             <source>摄像头驱动准许的帧率</source>
             <translation>Door het camerastuurprogramma toegestane beeldsnelheid</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Scherpstelling</translation>
+        </message>
     </context>
     <context>
         <name>main</name>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Er is een onverwachte fout opgetreden. Neem contact op met een technicus.</translation>
-        </message>
-    </context>
-    <context>
-        <name>report</name>
-        <message>
-            <source>测量报告</source>
-            <translation>Meetrapport</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>Geen</translation>
-        </message>
-        <message>
-            <source>文件</source>
-            <translation>Bestand</translation>
-        </message>
-        <message>
-            <source>日期</source>
-            <translation>Datum</translation>
-        </message>
-        <message>
-            <source>相机</source>
-            <translation>Camera</translation>
-        </message>
-        <message>
-            <source>图片尺寸</source>
-            <translation>Beeldgrootte</translation>
-        </message>
-        <message>
-            <source>标定</source>
-            <translation>Kalibratie</translation>
-        </message>
-        <message>
-            <source>未标定</source>
-            <translation>Niet gekalibreerd</translation>
-        </message>
-        <message>
-            <source>标定系数</source>
-            <translation>Kalibratiefactor</translation>
-        </message>
-        <message>
-            <source>标定时的图片尺寸</source>
-            <translation>Beeldgrootte bij kalibratie</translation>
-        </message>
-        <message>
-            <source>标定所用相机</source>
-            <translation>Camera bij kalibratie</translation>
-        </message>
-        <message>
-            <source>测量结果</source>
-            <translation>Resultaten</translation>
-        </message>
-        <message>
-            <source>序号</source>
-            <translation>Nr.</translation>
-        </message>
-        <message>
-            <source>工具</source>
-            <translation>Gereedschap</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Naam</translation>
-        </message>
-        <message>
-            <source>数值</source>
-            <translation>Waarde</translation>
-        </message>
-        <message>
-            <source>单位</source>
-            <translation>Eenheid</translation>
-        </message>
-        <message>
-            <source>像素值</source>
-            <translation>Pixels</translation>
-        </message>
-        <message>
-            <source>没有测量</source>
-            <translation>Geen metingen</translation>
-        </message>
-        <message>
-            <source>续下页</source>
-            <translation>Vervolg op volgende pagina</translation>
-        </message>
-        <message>
-            <source>导出报告…</source>
-            <translation>Rapport exporteren…</translation>
-        </message>
-        <message>
-            <source>导出报告</source>
-            <translation>Rapport exporteren</translation>
-        </message>
-        <message>
-            <source>PDF 文件 (*.pdf)</source>
-            <translation>PDF-bestanden (*.pdf)</translation>
-        </message>
-        <message>
-            <source>无法写入报告：%1</source>
-            <translation>Het rapport kon niet worden geschreven: %1</translation>
         </message>
     </context>
 </TS>

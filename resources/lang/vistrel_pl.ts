@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Zapisz też pomiary (CSV) obok zapisanego obrazu</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Plik kalibracji</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Zapis nie powiódł się: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>Brak uprawnień do zapisu w folderze: %1 (nie można utworzyć w %2)</translation>
         </message>
     </context>
     <context>
@@ -428,72 +436,25 @@ Zastąpić go?</translation>
             <source>打开文件失败</source>
             <translation>Nie można otworzyć pliku.</translation>
         </message>
-    </context>
-    <context>
-        <name>FlatFieldControl</name>
         <message>
-            <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation>Płaskie pole zbyt ciemne: włącz światło i skieruj na puste pole</translation>
+            <source>照片和视频</source>
+            <translation>Zdjęcia i filmy</translation>
         </message>
         <message>
-            <source>平场过曝：请降低曝光或亮度</source>
-            <translation>Płaskie pole prześwietlone: zmniejsz ekspozycję lub jasność</translation>
+            <source>照片</source>
+            <translation>Zdjęcia</translation>
         </message>
         <message>
-            <source>请先采集平场</source>
-            <translation>Najpierw przechwyć płaskie pole</translation>
+            <source>所有文件</source>
+            <translation>Wszystkie pliki</translation>
         </message>
         <message>
-            <source>采集失败：相机没有送来画面</source>
-            <translation>Przechwytywanie nie powiodło się: kamera nie przesłała obrazu</translation>
+            <source>导入</source>
+            <translation>Importuj</translation>
         </message>
         <message>
-            <source>平场校正</source>
-            <translation>Korekcja płaskiego pola</translation>
-        </message>
-        <message>
-            <source>采集平场</source>
-            <translation>Przechwyć płaskie pole</translation>
-        </message>
-        <message>
-            <source>采集暗场</source>
-            <translation>Przechwyć ciemną klatkę</translation>
-        </message>
-        <message>
-            <source>对准空白、均匀照明的视野后采集</source>
-            <translation>Skieruj na puste, równomiernie oświetlone pole, potem przechwyć</translation>
-        </message>
-        <message>
-            <source>关闭照明或盖上镜头后采集</source>
-            <translation>Wyłącz światło lub zasłoń obiektyw, potem przechwyć</translation>
-        </message>
-        <message>
-            <source>正在采集…</source>
-            <translation>Przechwytywanie…</translation>
-        </message>
-        <message>
-            <source>设备未启动</source>
-            <translation>Urządzenie nie jest uruchomione.</translation>
-        </message>
-        <message>
-            <source>此分辨率尚未采集平场</source>
-            <translation>Brak płaskiego pola dla tej rozdzielczości</translation>
-        </message>
-        <message>
-            <source>平场：%1%2</source>
-            <translation>Płaskie pole: %1%2</translation>
-        </message>
-        <message>
-            <source>，含暗场</source>
-            <translation>, z ciemną klatką</translation>
-        </message>
-        <message>
-            <source>采集失败：分辨率已改变</source>
-            <translation>Przechwytywanie nie powiodło się: zmieniła się rozdzielczość</translation>
-        </message>
-        <message>
-            <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation>Nie można zapisać obrazów płaskiego pola; korekcja działa do zamknięcia programu</translation>
+            <source>取消</source>
+            <translation>Anuluj</translation>
         </message>
     </context>
     <context>
@@ -517,6 +478,14 @@ Zastąpić go?</translation>
         <message>
             <source>网站：</source>
             <translation>Strona WWW:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>O Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Ten program korzysta z następujących bibliotek open source:</translation>
         </message>
     </context>
     <context>
@@ -558,8 +527,12 @@ Zastąpić go?</translation>
             <translation>Nie można nadpisać edytowanego oryginału; wybierz inną nazwę pliku.</translation>
         </message>
         <message>
-            <source>文件</source>
-            <translation>Plik</translation>
+            <source>照片</source>
+            <translation>Zdjęcia</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Nie można otworzyć pliku.</translation>
         </message>
     </context>
     <context>
@@ -608,6 +581,14 @@ Zastąpić go?</translation>
             <source>复制</source>
             <translation>Kopiuj</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>Tabela CSV</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Pokaż wyniki w oknie</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -641,48 +622,6 @@ Zastąpić go?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Nagranie %1 nie zostało poprawnie zakończone i zostało naprawione; trwa %2 s.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Reticle</name>
-        <message>
-            <source>网格 %1</source>
-            <translation>Siatka %1</translation>
-        </message>
-        <message>
-            <source>同心圆 %1</source>
-            <translation>Okręgi %1</translation>
-        </message>
-        <message>
-            <source>网格/同心圆 %1</source>
-            <translation>Siatka/okręgi %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReticleMenu</name>
-        <message>
-            <source>关闭</source>
-            <translation>Wyłączone</translation>
-        </message>
-        <message>
-            <source>网格</source>
-            <translation>Siatka</translation>
-        </message>
-        <message>
-            <source>同心圆</source>
-            <translation>Okręgi współśrodkowe</translation>
-        </message>
-        <message>
-            <source>网格和同心圆</source>
-            <translation>Siatka i okręgi</translation>
-        </message>
-        <message>
-            <source>标线</source>
-            <translation>Siatka okularowa</translation>
-        </message>
-        <message>
-            <source>没有标定，无法显示标线</source>
-            <translation>Brak kalibracji: nie można pokazać siatki</translation>
         </message>
     </context>
     <context>
@@ -831,6 +770,10 @@ Zastąpić go?</translation>
             <source>键盘快捷键</source>
             <translation>Skróty klawiszowe</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Cofnij</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -925,6 +868,18 @@ Zastąpić go?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Trwa nagrywanie. Widok czterech okien wymaga jego zatrzymania. Zatrzymać nagrywanie?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Nie można zmienić podczas nagrywania; najpierw zatrzymaj nagrywanie.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Pełny ekran</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Edytuj</translation>
         </message>
     </context>
     <context>
@@ -1221,111 +1176,16 @@ Zastąpić go?</translation>
             <source>摄像头驱动准许的帧率</source>
             <translation>Szybkość klatek przyznana przez sterownik kamery</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Ustawienie ostrości</translation>
+        </message>
     </context>
     <context>
         <name>main</name>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Wystąpił nieoczekiwany błąd. Skontaktuj się z serwisem.</translation>
-        </message>
-    </context>
-    <context>
-        <name>report</name>
-        <message>
-            <source>测量报告</source>
-            <translation>Raport pomiarów</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>Brak</translation>
-        </message>
-        <message>
-            <source>文件</source>
-            <translation>Plik</translation>
-        </message>
-        <message>
-            <source>日期</source>
-            <translation>Data</translation>
-        </message>
-        <message>
-            <source>相机</source>
-            <translation>Kamera</translation>
-        </message>
-        <message>
-            <source>图片尺寸</source>
-            <translation>Rozmiar obrazu</translation>
-        </message>
-        <message>
-            <source>标定</source>
-            <translation>Kalibracja</translation>
-        </message>
-        <message>
-            <source>未标定</source>
-            <translation>Nieskalibrowany</translation>
-        </message>
-        <message>
-            <source>标定系数</source>
-            <translation>Współczynnik kalibracji</translation>
-        </message>
-        <message>
-            <source>标定时的图片尺寸</source>
-            <translation>Rozmiar obrazu przy kalibracji</translation>
-        </message>
-        <message>
-            <source>标定所用相机</source>
-            <translation>Kamera przy kalibracji</translation>
-        </message>
-        <message>
-            <source>测量结果</source>
-            <translation>Wyniki</translation>
-        </message>
-        <message>
-            <source>序号</source>
-            <translation>Nr</translation>
-        </message>
-        <message>
-            <source>工具</source>
-            <translation>Narzędzie</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Nazwa</translation>
-        </message>
-        <message>
-            <source>数值</source>
-            <translation>Wartość</translation>
-        </message>
-        <message>
-            <source>单位</source>
-            <translation>Jednostka</translation>
-        </message>
-        <message>
-            <source>像素值</source>
-            <translation>Piksele</translation>
-        </message>
-        <message>
-            <source>没有测量</source>
-            <translation>Brak pomiarów</translation>
-        </message>
-        <message>
-            <source>续下页</source>
-            <translation>Ciąg dalszy na następnej stronie</translation>
-        </message>
-        <message>
-            <source>导出报告…</source>
-            <translation>Eksportuj raport…</translation>
-        </message>
-        <message>
-            <source>导出报告</source>
-            <translation>Eksportuj raport</translation>
-        </message>
-        <message>
-            <source>PDF 文件 (*.pdf)</source>
-            <translation>Pliki PDF (*.pdf)</translation>
-        </message>
-        <message>
-            <source>无法写入报告：%1</source>
-            <translation>Nie można zapisać raportu: %1</translation>
         </message>
     </context>
 </TS>

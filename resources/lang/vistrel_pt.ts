@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Gravar também as medições (CSV) ao lado da imagem salva</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Arquivo de calibração</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Falha na gravação: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>A pasta não permite gravação: %1 (não pode ser criada em %2)</translation>
         </message>
     </context>
     <context>
@@ -428,72 +436,25 @@ Substituí-lo?</translation>
             <source>打开文件失败</source>
             <translation>Não foi possível abrir o arquivo.</translation>
         </message>
-    </context>
-    <context>
-        <name>FlatFieldControl</name>
         <message>
-            <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation>Campo plano muito escuro: ligue a luz e aponte para um campo vazio</translation>
+            <source>照片和视频</source>
+            <translation>Fotos e vídeos</translation>
         </message>
         <message>
-            <source>平场过曝：请降低曝光或亮度</source>
-            <translation>Campo plano superexposto: reduza a exposição ou o brilho</translation>
+            <source>照片</source>
+            <translation>Fotos</translation>
         </message>
         <message>
-            <source>请先采集平场</source>
-            <translation>Primeiro capture um campo plano</translation>
+            <source>所有文件</source>
+            <translation>Todos os arquivos</translation>
         </message>
         <message>
-            <source>采集失败：相机没有送来画面</source>
-            <translation>Falha na captura: a câmera não enviou imagem</translation>
+            <source>导入</source>
+            <translation>Importar</translation>
         </message>
         <message>
-            <source>平场校正</source>
-            <translation>Correção de campo plano</translation>
-        </message>
-        <message>
-            <source>采集平场</source>
-            <translation>Capturar campo plano</translation>
-        </message>
-        <message>
-            <source>采集暗场</source>
-            <translation>Capturar quadro escuro</translation>
-        </message>
-        <message>
-            <source>对准空白、均匀照明的视野后采集</source>
-            <translation>Aponte para um campo vazio e iluminado por igual e capture</translation>
-        </message>
-        <message>
-            <source>关闭照明或盖上镜头后采集</source>
-            <translation>Desligue a luz ou cubra a lente e capture</translation>
-        </message>
-        <message>
-            <source>正在采集…</source>
-            <translation>Capturando…</translation>
-        </message>
-        <message>
-            <source>设备未启动</source>
-            <translation>O dispositivo não foi iniciado.</translation>
-        </message>
-        <message>
-            <source>此分辨率尚未采集平场</source>
-            <translation>Nenhum campo plano capturado nesta resolução</translation>
-        </message>
-        <message>
-            <source>平场：%1%2</source>
-            <translation>Campo plano: %1%2</translation>
-        </message>
-        <message>
-            <source>，含暗场</source>
-            <translation>, com quadro escuro</translation>
-        </message>
-        <message>
-            <source>采集失败：分辨率已改变</source>
-            <translation>Falha na captura: a resolução mudou</translation>
-        </message>
-        <message>
-            <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation>Não foi possível salvar as imagens de campo plano; a correção vale até fechar o programa</translation>
+            <source>取消</source>
+            <translation>Cancelar</translation>
         </message>
     </context>
     <context>
@@ -517,6 +478,14 @@ Substituí-lo?</translation>
         <message>
             <source>网站：</source>
             <translation>Site:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Sobre o Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Este programa usa as seguintes bibliotecas de código aberto:</translation>
         </message>
     </context>
     <context>
@@ -558,8 +527,12 @@ Substituí-lo?</translation>
             <translation>Não é possível substituir a imagem original em edição; escolha outro nome de arquivo.</translation>
         </message>
         <message>
-            <source>文件</source>
-            <translation>Arquivo</translation>
+            <source>照片</source>
+            <translation>Fotos</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Não foi possível abrir o arquivo.</translation>
         </message>
     </context>
     <context>
@@ -608,6 +581,14 @@ Substituí-lo?</translation>
             <source>复制</source>
             <translation>Copiar</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>Tabela CSV</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Mostrar resultados numa janela</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -641,48 +622,6 @@ Substituí-lo?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>A gravação %1 não terminou corretamente e foi reparada; ela dura %2 segundos.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Reticle</name>
-        <message>
-            <source>网格 %1</source>
-            <translation>Grade %1</translation>
-        </message>
-        <message>
-            <source>同心圆 %1</source>
-            <translation>Círculos %1</translation>
-        </message>
-        <message>
-            <source>网格/同心圆 %1</source>
-            <translation>Grade/círculos %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReticleMenu</name>
-        <message>
-            <source>关闭</source>
-            <translation>Desligado</translation>
-        </message>
-        <message>
-            <source>网格</source>
-            <translation>Grade</translation>
-        </message>
-        <message>
-            <source>同心圆</source>
-            <translation>Círculos concêntricos</translation>
-        </message>
-        <message>
-            <source>网格和同心圆</source>
-            <translation>Grade e círculos</translation>
-        </message>
-        <message>
-            <source>标线</source>
-            <translation>Retículo</translation>
-        </message>
-        <message>
-            <source>没有标定，无法显示标线</source>
-            <translation>Sem calibração: não é possível mostrar o retículo</translation>
         </message>
     </context>
     <context>
@@ -831,6 +770,10 @@ Substituí-lo?</translation>
             <source>键盘快捷键</source>
             <translation>Atalhos de teclado</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Desfazer</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -925,6 +868,18 @@ Substituí-lo?</translation>
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Há uma gravação em andamento. A visão de quatro quadros exige pará-la. Parar a gravação?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Não pode ser alterado durante a gravação; pare a gravação primeiro.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Tela cheia</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Editar</translation>
         </message>
     </context>
     <context>
@@ -1221,111 +1176,16 @@ Substituí-lo?</translation>
             <source>摄像头驱动准许的帧率</source>
             <translation>Taxa de quadros concedida pelo driver da câmera</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Foco</translation>
+        </message>
     </context>
     <context>
         <name>main</name>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Ocorreu um erro inesperado. Entre em contato com um técnico.</translation>
-        </message>
-    </context>
-    <context>
-        <name>report</name>
-        <message>
-            <source>测量报告</source>
-            <translation>Relatório de medição</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>Nenhum</translation>
-        </message>
-        <message>
-            <source>文件</source>
-            <translation>Arquivo</translation>
-        </message>
-        <message>
-            <source>日期</source>
-            <translation>Data</translation>
-        </message>
-        <message>
-            <source>相机</source>
-            <translation>Câmera</translation>
-        </message>
-        <message>
-            <source>图片尺寸</source>
-            <translation>Tamanho da imagem</translation>
-        </message>
-        <message>
-            <source>标定</source>
-            <translation>Calibração</translation>
-        </message>
-        <message>
-            <source>未标定</source>
-            <translation>Não calibrado</translation>
-        </message>
-        <message>
-            <source>标定系数</source>
-            <translation>Fator de calibração</translation>
-        </message>
-        <message>
-            <source>标定时的图片尺寸</source>
-            <translation>Tamanho da imagem na calibração</translation>
-        </message>
-        <message>
-            <source>标定所用相机</source>
-            <translation>Câmera da calibração</translation>
-        </message>
-        <message>
-            <source>测量结果</source>
-            <translation>Resultados</translation>
-        </message>
-        <message>
-            <source>序号</source>
-            <translation>Nº</translation>
-        </message>
-        <message>
-            <source>工具</source>
-            <translation>Ferramenta</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Nome</translation>
-        </message>
-        <message>
-            <source>数值</source>
-            <translation>Valor</translation>
-        </message>
-        <message>
-            <source>单位</source>
-            <translation>Unidade</translation>
-        </message>
-        <message>
-            <source>像素值</source>
-            <translation>Pixels</translation>
-        </message>
-        <message>
-            <source>没有测量</source>
-            <translation>Nenhuma medição</translation>
-        </message>
-        <message>
-            <source>续下页</source>
-            <translation>Continua na próxima página</translation>
-        </message>
-        <message>
-            <source>导出报告…</source>
-            <translation>Exportar relatório…</translation>
-        </message>
-        <message>
-            <source>导出报告</source>
-            <translation>Exportar relatório</translation>
-        </message>
-        <message>
-            <source>PDF 文件 (*.pdf)</source>
-            <translation>Arquivos PDF (*.pdf)</translation>
-        </message>
-        <message>
-            <source>无法写入报告：%1</source>
-            <translation>Não foi possível gravar o relatório: %1</translation>
         </message>
     </context>
 </TS>

@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Также записывать измерения (CSV) рядом с сохранённым изображением</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Файл калибровки</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Ошибка записи: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>Папка недоступна для записи: %1 (не удаётся создать в %2)</translation>
         </message>
     </context>
     <context>
@@ -428,72 +436,25 @@
             <source>打开文件失败</source>
             <translation>Не удалось открыть файл.</translation>
         </message>
-    </context>
-    <context>
-        <name>FlatFieldControl</name>
         <message>
-            <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation>Плоское поле слишком тёмное: включите свет и наведите на пустое поле</translation>
+            <source>照片和视频</source>
+            <translation>Фото и видео</translation>
         </message>
         <message>
-            <source>平场过曝：请降低曝光或亮度</source>
-            <translation>Плоское поле пересвечено: уменьшите экспозицию или яркость</translation>
+            <source>照片</source>
+            <translation>Фото</translation>
         </message>
         <message>
-            <source>请先采集平场</source>
-            <translation>Сначала снимите плоское поле</translation>
+            <source>所有文件</source>
+            <translation>Все файлы</translation>
         </message>
         <message>
-            <source>采集失败：相机没有送来画面</source>
-            <translation>Съёмка не удалась: камера не прислала изображение</translation>
+            <source>导入</source>
+            <translation>Импорт</translation>
         </message>
         <message>
-            <source>平场校正</source>
-            <translation>Коррекция плоского поля</translation>
-        </message>
-        <message>
-            <source>采集平场</source>
-            <translation>Снять плоское поле</translation>
-        </message>
-        <message>
-            <source>采集暗场</source>
-            <translation>Снять темновой кадр</translation>
-        </message>
-        <message>
-            <source>对准空白、均匀照明的视野后采集</source>
-            <translation>Наведите на пустое, равномерно освещённое поле и снимите</translation>
-        </message>
-        <message>
-            <source>关闭照明或盖上镜头后采集</source>
-            <translation>Выключите свет или закройте объектив и снимите</translation>
-        </message>
-        <message>
-            <source>正在采集…</source>
-            <translation>Съёмка…</translation>
-        </message>
-        <message>
-            <source>设备未启动</source>
-            <translation>Устройство не запущено.</translation>
-        </message>
-        <message>
-            <source>此分辨率尚未采集平场</source>
-            <translation>Для этого разрешения плоское поле не снято</translation>
-        </message>
-        <message>
-            <source>平场：%1%2</source>
-            <translation>Плоское поле: %1%2</translation>
-        </message>
-        <message>
-            <source>，含暗场</source>
-            <translation>, с темновым кадром</translation>
-        </message>
-        <message>
-            <source>采集失败：分辨率已改变</source>
-            <translation>Съёмка не удалась: разрешение изменилось</translation>
-        </message>
-        <message>
-            <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation>Не удалось сохранить снимки плоского поля; коррекция действует до закрытия программы</translation>
+            <source>取消</source>
+            <translation>Отмена</translation>
         </message>
     </context>
     <context>
@@ -517,6 +478,14 @@
         <message>
             <source>网站：</source>
             <translation>Сайт:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>О Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Программа использует следующие библиотеки с открытым кодом:</translation>
         </message>
     </context>
     <context>
@@ -558,8 +527,12 @@
             <translation>Нельзя перезаписать редактируемый оригинал; выберите другое имя файла.</translation>
         </message>
         <message>
-            <source>文件</source>
-            <translation>Файл</translation>
+            <source>照片</source>
+            <translation>Фото</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Не удалось открыть файл.</translation>
         </message>
     </context>
     <context>
@@ -608,6 +581,14 @@
             <source>复制</source>
             <translation>Копировать</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>Таблица CSV</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Показать результаты в окне</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -641,48 +622,6 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Запись %1 не была завершена и восстановлена; её длительность %2 с.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Reticle</name>
-        <message>
-            <source>网格 %1</source>
-            <translation>Сетка %1</translation>
-        </message>
-        <message>
-            <source>同心圆 %1</source>
-            <translation>Круги %1</translation>
-        </message>
-        <message>
-            <source>网格/同心圆 %1</source>
-            <translation>Сетка/круги %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReticleMenu</name>
-        <message>
-            <source>关闭</source>
-            <translation>Выкл.</translation>
-        </message>
-        <message>
-            <source>网格</source>
-            <translation>Сетка</translation>
-        </message>
-        <message>
-            <source>同心圆</source>
-            <translation>Концентрические круги</translation>
-        </message>
-        <message>
-            <source>网格和同心圆</source>
-            <translation>Сетка и круги</translation>
-        </message>
-        <message>
-            <source>标线</source>
-            <translation>Сетка окуляра</translation>
-        </message>
-        <message>
-            <source>没有标定，无法显示标线</source>
-            <translation>Нет калибровки: сетку нельзя показать</translation>
         </message>
     </context>
     <context>
@@ -831,6 +770,10 @@
             <source>键盘快捷键</source>
             <translation>Сочетания клавиш</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Отменить</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -925,6 +868,18 @@
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Идёт запись. Для вида из четырёх окон её нужно остановить. Остановить запись?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Нельзя изменить во время записи; сначала остановите запись.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Полный экран</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Изменить</translation>
         </message>
     </context>
     <context>
@@ -1221,111 +1176,16 @@
             <source>摄像头驱动准许的帧率</source>
             <translation>Частота кадров, предоставленная драйвером камеры</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Фокус</translation>
+        </message>
     </context>
     <context>
         <name>main</name>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Произошла непредвиденная ошибка. Обратитесь к инженеру.</translation>
-        </message>
-    </context>
-    <context>
-        <name>report</name>
-        <message>
-            <source>测量报告</source>
-            <translation>Отчёт об измерениях</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>Нет</translation>
-        </message>
-        <message>
-            <source>文件</source>
-            <translation>Файл</translation>
-        </message>
-        <message>
-            <source>日期</source>
-            <translation>Дата</translation>
-        </message>
-        <message>
-            <source>相机</source>
-            <translation>Камера</translation>
-        </message>
-        <message>
-            <source>图片尺寸</source>
-            <translation>Размер изображения</translation>
-        </message>
-        <message>
-            <source>标定</source>
-            <translation>Калибровка</translation>
-        </message>
-        <message>
-            <source>未标定</source>
-            <translation>Не откалибровано</translation>
-        </message>
-        <message>
-            <source>标定系数</source>
-            <translation>Коэффициент калибровки</translation>
-        </message>
-        <message>
-            <source>标定时的图片尺寸</source>
-            <translation>Размер изображения при калибровке</translation>
-        </message>
-        <message>
-            <source>标定所用相机</source>
-            <translation>Камера при калибровке</translation>
-        </message>
-        <message>
-            <source>测量结果</source>
-            <translation>Результаты</translation>
-        </message>
-        <message>
-            <source>序号</source>
-            <translation>№</translation>
-        </message>
-        <message>
-            <source>工具</source>
-            <translation>Инструмент</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Имя</translation>
-        </message>
-        <message>
-            <source>数值</source>
-            <translation>Значение</translation>
-        </message>
-        <message>
-            <source>单位</source>
-            <translation>Единица</translation>
-        </message>
-        <message>
-            <source>像素值</source>
-            <translation>Пиксели</translation>
-        </message>
-        <message>
-            <source>没有测量</source>
-            <translation>Нет измерений</translation>
-        </message>
-        <message>
-            <source>续下页</source>
-            <translation>Продолжение на следующей странице</translation>
-        </message>
-        <message>
-            <source>导出报告…</source>
-            <translation>Экспорт отчёта…</translation>
-        </message>
-        <message>
-            <source>导出报告</source>
-            <translation>Экспорт отчёта</translation>
-        </message>
-        <message>
-            <source>PDF 文件 (*.pdf)</source>
-            <translation>Файлы PDF (*.pdf)</translation>
-        </message>
-        <message>
-            <source>无法写入报告：%1</source>
-            <translation>Не удалось записать отчёт: %1</translation>
         </message>
     </context>
 </TS>

@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>Також записувати вимірювання (CSV) поруч зі збереженим зображенням</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>Файл калібрування</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>Помилка запису: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>Папка недоступна для запису: %1 (не вдається створити в %2)</translation>
         </message>
     </context>
     <context>
@@ -428,72 +436,25 @@
             <source>打开文件失败</source>
             <translation>Не вдалося відкрити файл.</translation>
         </message>
-    </context>
-    <context>
-        <name>FlatFieldControl</name>
         <message>
-            <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation>Плоске поле надто темне: увімкніть світло і наведіть на порожнє поле</translation>
+            <source>照片和视频</source>
+            <translation>Фото й відео</translation>
         </message>
         <message>
-            <source>平场过曝：请降低曝光或亮度</source>
-            <translation>Плоске поле пересвічене: зменште експозицію або яскравість</translation>
+            <source>照片</source>
+            <translation>Фото</translation>
         </message>
         <message>
-            <source>请先采集平场</source>
-            <translation>Спершу зніміть плоске поле</translation>
+            <source>所有文件</source>
+            <translation>Усі файли</translation>
         </message>
         <message>
-            <source>采集失败：相机没有送来画面</source>
-            <translation>Знімання не вдалося: камера не надіслала зображення</translation>
+            <source>导入</source>
+            <translation>Імпорт</translation>
         </message>
         <message>
-            <source>平场校正</source>
-            <translation>Корекція плоского поля</translation>
-        </message>
-        <message>
-            <source>采集平场</source>
-            <translation>Зняти плоске поле</translation>
-        </message>
-        <message>
-            <source>采集暗场</source>
-            <translation>Зняти темновий кадр</translation>
-        </message>
-        <message>
-            <source>对准空白、均匀照明的视野后采集</source>
-            <translation>Наведіть на порожнє, рівномірно освітлене поле і зніміть</translation>
-        </message>
-        <message>
-            <source>关闭照明或盖上镜头后采集</source>
-            <translation>Вимкніть світло або закрийте об'єктив і зніміть</translation>
-        </message>
-        <message>
-            <source>正在采集…</source>
-            <translation>Знімання…</translation>
-        </message>
-        <message>
-            <source>设备未启动</source>
-            <translation>Пристрій не запущено.</translation>
-        </message>
-        <message>
-            <source>此分辨率尚未采集平场</source>
-            <translation>Для цієї роздільності плоске поле не знято</translation>
-        </message>
-        <message>
-            <source>平场：%1%2</source>
-            <translation>Плоске поле: %1%2</translation>
-        </message>
-        <message>
-            <source>，含暗场</source>
-            <translation>, з темновим кадром</translation>
-        </message>
-        <message>
-            <source>采集失败：分辨率已改变</source>
-            <translation>Знімання не вдалося: роздільність змінилася</translation>
-        </message>
-        <message>
-            <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation>Не вдалося зберегти знімки плоского поля; корекція діє до закриття програми</translation>
+            <source>取消</source>
+            <translation>Скасувати</translation>
         </message>
     </context>
     <context>
@@ -517,6 +478,14 @@
         <message>
             <source>网站：</source>
             <translation>Вебсайт:</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>Про Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>Програма використовує такі бібліотеки з відкритим кодом:</translation>
         </message>
     </context>
     <context>
@@ -558,8 +527,12 @@
             <translation>Не можна перезаписати оригінал, що редагується; виберіть інше ім'я файлу.</translation>
         </message>
         <message>
-            <source>文件</source>
-            <translation>Файл</translation>
+            <source>照片</source>
+            <translation>Фото</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>Не вдалося відкрити файл.</translation>
         </message>
     </context>
     <context>
@@ -608,6 +581,14 @@
             <source>复制</source>
             <translation>Копіювати</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>Таблиця CSV</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>Показати результати у вікні</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -641,48 +622,6 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Запис %1 не було завершено, його відновлено; тривалість %2 с.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Reticle</name>
-        <message>
-            <source>网格 %1</source>
-            <translation>Сітка %1</translation>
-        </message>
-        <message>
-            <source>同心圆 %1</source>
-            <translation>Кола %1</translation>
-        </message>
-        <message>
-            <source>网格/同心圆 %1</source>
-            <translation>Сітка/кола %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReticleMenu</name>
-        <message>
-            <source>关闭</source>
-            <translation>Вимк.</translation>
-        </message>
-        <message>
-            <source>网格</source>
-            <translation>Сітка</translation>
-        </message>
-        <message>
-            <source>同心圆</source>
-            <translation>Концентричні кола</translation>
-        </message>
-        <message>
-            <source>网格和同心圆</source>
-            <translation>Сітка і кола</translation>
-        </message>
-        <message>
-            <source>标线</source>
-            <translation>Сітка окуляра</translation>
-        </message>
-        <message>
-            <source>没有标定，无法显示标线</source>
-            <translation>Немає калібрування: сітку неможливо показати</translation>
         </message>
     </context>
     <context>
@@ -831,6 +770,10 @@
             <source>键盘快捷键</source>
             <translation>Комбінації клавіш</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Скасувати</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -925,6 +868,18 @@
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>Триває запис. Для вигляду з чотирьох вікон його треба зупинити. Зупинити запис?</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>Не можна змінити під час запису; спершу зупиніть запис.</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Повний екран</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>Змінити</translation>
         </message>
     </context>
     <context>
@@ -1221,111 +1176,16 @@
             <source>摄像头驱动准许的帧率</source>
             <translation>Частота кадрів, надана драйвером камери</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>Фокус</translation>
+        </message>
     </context>
     <context>
         <name>main</name>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Сталася неочікувана помилка. Зверніться до інженера.</translation>
-        </message>
-    </context>
-    <context>
-        <name>report</name>
-        <message>
-            <source>测量报告</source>
-            <translation>Звіт про вимірювання</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>Немає</translation>
-        </message>
-        <message>
-            <source>文件</source>
-            <translation>Файл</translation>
-        </message>
-        <message>
-            <source>日期</source>
-            <translation>Дата</translation>
-        </message>
-        <message>
-            <source>相机</source>
-            <translation>Камера</translation>
-        </message>
-        <message>
-            <source>图片尺寸</source>
-            <translation>Розмір зображення</translation>
-        </message>
-        <message>
-            <source>标定</source>
-            <translation>Калібрування</translation>
-        </message>
-        <message>
-            <source>未标定</source>
-            <translation>Не відкалібровано</translation>
-        </message>
-        <message>
-            <source>标定系数</source>
-            <translation>Коефіцієнт калібрування</translation>
-        </message>
-        <message>
-            <source>标定时的图片尺寸</source>
-            <translation>Розмір зображення під час калібрування</translation>
-        </message>
-        <message>
-            <source>标定所用相机</source>
-            <translation>Камера під час калібрування</translation>
-        </message>
-        <message>
-            <source>测量结果</source>
-            <translation>Результати</translation>
-        </message>
-        <message>
-            <source>序号</source>
-            <translation>№</translation>
-        </message>
-        <message>
-            <source>工具</source>
-            <translation>Інструмент</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>Назва</translation>
-        </message>
-        <message>
-            <source>数值</source>
-            <translation>Значення</translation>
-        </message>
-        <message>
-            <source>单位</source>
-            <translation>Одиниця</translation>
-        </message>
-        <message>
-            <source>像素值</source>
-            <translation>Пікселі</translation>
-        </message>
-        <message>
-            <source>没有测量</source>
-            <translation>Немає вимірювань</translation>
-        </message>
-        <message>
-            <source>续下页</source>
-            <translation>Продовження на наступній сторінці</translation>
-        </message>
-        <message>
-            <source>导出报告…</source>
-            <translation>Експорт звіту…</translation>
-        </message>
-        <message>
-            <source>导出报告</source>
-            <translation>Експорт звіту</translation>
-        </message>
-        <message>
-            <source>PDF 文件 (*.pdf)</source>
-            <translation>Файли PDF (*.pdf)</translation>
-        </message>
-        <message>
-            <source>无法写入报告：%1</source>
-            <translation>Не вдалося записати звіт: %1</translation>
         </message>
     </context>
 </TS>

@@ -211,6 +211,10 @@
             <source>保存图片时在旁边写入测量结果（CSV）</source>
             <translation>儲存圖片時在旁邊寫入測量結果（CSV）</translation>
         </message>
+        <message>
+            <source>标定文件</source>
+            <translation>標定檔案</translation>
+        </message>
     </context>
     <context>
         <name>CameraHub</name>
@@ -277,6 +281,10 @@
         <message>
             <source>写入失败：%1（%2）</source>
             <translation>寫入失敗：%1（%2）</translation>
+        </message>
+        <message>
+            <source>文件夹不可写：%1（无法在 %2 中创建）</source>
+            <translation>資料夾無法寫入：%1（無法在 %2 中建立）</translation>
         </message>
     </context>
     <context>
@@ -428,72 +436,25 @@
             <source>打开文件失败</source>
             <translation>開啟檔案失敗</translation>
         </message>
-    </context>
-    <context>
-        <name>FlatFieldControl</name>
         <message>
-            <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation>平場太暗：請打開照明，對準空白視野</translation>
+            <source>照片和视频</source>
+            <translation>照片和影片</translation>
         </message>
         <message>
-            <source>平场过曝：请降低曝光或亮度</source>
-            <translation>平場過曝：請降低曝光或亮度</translation>
+            <source>照片</source>
+            <translation>照片</translation>
         </message>
         <message>
-            <source>请先采集平场</source>
-            <translation>請先採集平場</translation>
+            <source>所有文件</source>
+            <translation>所有檔案</translation>
         </message>
         <message>
-            <source>采集失败：相机没有送来画面</source>
-            <translation>採集失敗：相機沒有送來畫面</translation>
+            <source>导入</source>
+            <translation>匯入</translation>
         </message>
         <message>
-            <source>平场校正</source>
-            <translation>平場校正</translation>
-        </message>
-        <message>
-            <source>采集平场</source>
-            <translation>採集平場</translation>
-        </message>
-        <message>
-            <source>采集暗场</source>
-            <translation>採集暗場</translation>
-        </message>
-        <message>
-            <source>对准空白、均匀照明的视野后采集</source>
-            <translation>對準空白、均勻照明的視野後採集</translation>
-        </message>
-        <message>
-            <source>关闭照明或盖上镜头后采集</source>
-            <translation>關閉照明或蓋上鏡頭後採集</translation>
-        </message>
-        <message>
-            <source>正在采集…</source>
-            <translation>正在採集…</translation>
-        </message>
-        <message>
-            <source>设备未启动</source>
-            <translation>裝置未啟動</translation>
-        </message>
-        <message>
-            <source>此分辨率尚未采集平场</source>
-            <translation>此解析度尚未採集平場</translation>
-        </message>
-        <message>
-            <source>平场：%1%2</source>
-            <translation>平場：%1%2</translation>
-        </message>
-        <message>
-            <source>，含暗场</source>
-            <translation>，含暗場</translation>
-        </message>
-        <message>
-            <source>采集失败：分辨率已改变</source>
-            <translation>採集失敗：解析度已改變</translation>
-        </message>
-        <message>
-            <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation>無法保存平場圖片，校正只在本次執行有效</translation>
+            <source>取消</source>
+            <translation>取消</translation>
         </message>
     </context>
     <context>
@@ -517,6 +478,14 @@
         <message>
             <source>网站：</source>
             <translation>網站：</translation>
+        </message>
+        <message>
+            <source>关于 Qt</source>
+            <translation>關於 Qt</translation>
+        </message>
+        <message>
+            <source>本程序使用以下开源库：</source>
+            <translation>本程式使用以下開放原始碼程式庫：</translation>
         </message>
     </context>
     <context>
@@ -558,8 +527,12 @@
             <translation>不能覆寫正在編輯的原圖，請換一個檔案名稱。</translation>
         </message>
         <message>
-            <source>文件</source>
-            <translation>檔案</translation>
+            <source>照片</source>
+            <translation>照片</translation>
+        </message>
+        <message>
+            <source>打开文件失败</source>
+            <translation>開啟檔案失敗</translation>
         </message>
     </context>
     <context>
@@ -608,6 +581,14 @@
             <source>复制</source>
             <translation>複製</translation>
         </message>
+        <message>
+            <source>CSV 表格</source>
+            <translation>CSV 表格</translation>
+        </message>
+        <message>
+            <source>在窗口中显示结果</source>
+            <translation>在視窗中顯示結果</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -641,48 +622,6 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>錄影 %1 未正常結束，已修復，長度 %2 秒。</translation>
-        </message>
-    </context>
-    <context>
-        <name>Reticle</name>
-        <message>
-            <source>网格 %1</source>
-            <translation>網格 %1</translation>
-        </message>
-        <message>
-            <source>同心圆 %1</source>
-            <translation>同心圓 %1</translation>
-        </message>
-        <message>
-            <source>网格/同心圆 %1</source>
-            <translation>網格/同心圓 %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReticleMenu</name>
-        <message>
-            <source>关闭</source>
-            <translation>關閉</translation>
-        </message>
-        <message>
-            <source>网格</source>
-            <translation>網格</translation>
-        </message>
-        <message>
-            <source>同心圆</source>
-            <translation>同心圓</translation>
-        </message>
-        <message>
-            <source>网格和同心圆</source>
-            <translation>網格和同心圓</translation>
-        </message>
-        <message>
-            <source>标线</source>
-            <translation>標線</translation>
-        </message>
-        <message>
-            <source>没有标定，无法显示标线</source>
-            <translation>沒有標定，無法顯示標線</translation>
         </message>
     </context>
     <context>
@@ -831,6 +770,10 @@
             <source>键盘快捷键</source>
             <translation>鍵盤快速鍵</translation>
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>復原</translation>
+        </message>
     </context>
     <context>
         <name>Vistrel</name>
@@ -925,6 +868,18 @@
         <message>
             <source>正在录像。切换到四画面需要停止录像，是否停止？</source>
             <translation>正在錄影。切換到四畫面需要停止錄影，是否停止？</translation>
+        </message>
+        <message>
+            <source>录像时不能更改；请先停止录像。</source>
+            <translation>錄影時不能變更；請先停止錄影。</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>全螢幕</translation>
+        </message>
+        <message>
+            <source>编辑</source>
+            <translation>編輯</translation>
         </message>
     </context>
     <context>
@@ -1221,111 +1176,16 @@
             <source>摄像头驱动准许的帧率</source>
             <translation>攝影機驅動程式准許的影格率</translation>
         </message>
+        <message>
+            <source>对焦</source>
+            <translation>對焦</translation>
+        </message>
     </context>
     <context>
         <name>main</name>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>程式發生異常，請聯絡工程師。</translation>
-        </message>
-    </context>
-    <context>
-        <name>report</name>
-        <message>
-            <source>测量报告</source>
-            <translation>測量報告</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>無</translation>
-        </message>
-        <message>
-            <source>文件</source>
-            <translation>檔案</translation>
-        </message>
-        <message>
-            <source>日期</source>
-            <translation>日期</translation>
-        </message>
-        <message>
-            <source>相机</source>
-            <translation>相機</translation>
-        </message>
-        <message>
-            <source>图片尺寸</source>
-            <translation>圖片尺寸</translation>
-        </message>
-        <message>
-            <source>标定</source>
-            <translation>校正</translation>
-        </message>
-        <message>
-            <source>未标定</source>
-            <translation>未標定</translation>
-        </message>
-        <message>
-            <source>标定系数</source>
-            <translation>標定係數</translation>
-        </message>
-        <message>
-            <source>标定时的图片尺寸</source>
-            <translation>標定時的圖片尺寸</translation>
-        </message>
-        <message>
-            <source>标定所用相机</source>
-            <translation>標定所用相機</translation>
-        </message>
-        <message>
-            <source>测量结果</source>
-            <translation>測量結果</translation>
-        </message>
-        <message>
-            <source>序号</source>
-            <translation>序號</translation>
-        </message>
-        <message>
-            <source>工具</source>
-            <translation>工具</translation>
-        </message>
-        <message>
-            <source>名称</source>
-            <translation>名稱</translation>
-        </message>
-        <message>
-            <source>数值</source>
-            <translation>數值</translation>
-        </message>
-        <message>
-            <source>单位</source>
-            <translation>單位</translation>
-        </message>
-        <message>
-            <source>像素值</source>
-            <translation>像素值</translation>
-        </message>
-        <message>
-            <source>没有测量</source>
-            <translation>沒有測量</translation>
-        </message>
-        <message>
-            <source>续下页</source>
-            <translation>續下頁</translation>
-        </message>
-        <message>
-            <source>导出报告…</source>
-            <translation>匯出報告…</translation>
-        </message>
-        <message>
-            <source>导出报告</source>
-            <translation>匯出報告</translation>
-        </message>
-        <message>
-            <source>PDF 文件 (*.pdf)</source>
-            <translation>PDF 檔案 (*.pdf)</translation>
-        </message>
-        <message>
-            <source>无法写入报告：%1</source>
-            <translation>無法寫入報告：%1</translation>
         </message>
     </context>
 </TS>

@@ -3,6 +3,7 @@
 // on a double click on the picture.
 #include "capture/devicesettingsdialog.h"
 #include "mainwindowrig.h"
+#include "widgets/funcwidget.h"
 #include "widgets/paramslider.h"
 
 #include <QCheckBox>
@@ -162,6 +163,26 @@ private slots:
         QCOMPARE(value->text(), QString::number(expected));
         QCOMPARE(rig.window->settings().cameras[rig.window->currentCamera()].params[CameraConfig::Exposure].current(),
                  expected);
+    }
+
+    // The simulated focus drive has a row of its own in the exposure group,
+    // which moves the device's focus and follows the device dialog's.
+    void focusRow()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(1));
+        const QString cam = rig.window->currentCamera();
+        auto *slider = qobject_cast<ParamSlider *>(rig.window->paramRow(H::Focus));
+        QVERIFY(slider && slider->isVisibleTo(rig.window->paramPanel()->group(0)));
+        QCOMPARE(slider->deviceValue(), SimOptics::kFocusRest);
+        slider->setDeviceValue(SimOptics::kFocusRest + 40);
+        QCOMPARE(deviceValue(cam, H::Focus), SimOptics::kFocusRest + 40);
+        DeviceSettingsDialog *d = rig.window->paramPanel()->openDeviceDialog(rig.window.get());
+        auto *inDialog = qobject_cast<QSlider *>(d->controlWidget(V4L2_CID_FOCUS_ABSOLUTE));
+        QVERIFY(inDialog);
+        QCOMPARE(inDialog->value(), SimOptics::kFocusRest + 40);
+        inDialog->setValue(SimOptics::kFocusRest - 10);
+        QCOMPARE(slider->deviceValue(), SimOptics::kFocusRest - 10);
     }
 
     void dialogFollowsCurrentCamera()

@@ -347,7 +347,11 @@ private slots:
         QVERIFY(rig.window->startRecording(rig.window->currentCamera()));
         QVERIFY(rig.window->isRecording());
         QCOMPARE(rig.ui()->btnRecord->text(), QStringLiteral("停止录像"));
-        QVERIFY(!rig.ui()->cameraWidget->isEnabled());
+        // Only what changes the stream is locked; picture controls stay adjustable.
+        for (QWidget *w : rig.window->streamControls())
+            QVERIFY2(!w->isEnabled() && !w->toolTip().isEmpty(), qPrintable(w->objectName()));
+        QVERIFY(rig.ui()->cameraWidget->isEnabled());
+        QVERIFY(rig.window->paramRow(CameraHub::Brightness)->isEnabled());
         QTest::qWait(3000);
         QVERIFY(rig.window->stopRecording());
         QCOMPARE(rig.ui()->btnRecord->text(), QStringLiteral("录像"));
@@ -412,7 +416,8 @@ private slots:
         QVERIFY(rig.notes.informed.value(0).size() > QStringLiteral("录像出错1").size());
         QVERIFY(QTest::qWaitFor([&] { return !rig.window->isRecording(); }, 5000));
         QCOMPARE(rig.ui()->btnRecord->text(), QStringLiteral("录像"));
-        QVERIFY(rig.ui()->cameraWidget->isEnabled());
+        for (QWidget *w : rig.window->streamControls())
+            QVERIFY(w->isEnabled());
     }
 
     void unwritablePhotoFolder()

@@ -39,6 +39,18 @@ class TstRecordingController : public QObject
             scene.setImage(picture);
         }
         quint32 pictures = 0;
+        // A camera at the recording's rate for ms: a picture and a feed per
+        // frame interval, the encoder given time to take each.
+        void play(qint64 ms)
+        {
+            const qint64 step = 1000 / qMax(1, rec.fps());
+            for (qint64 t = 0; t < ms; t += step) {
+                now += qMin(step, ms - t);
+                newPicture();
+                rec.feed();
+                QTest::qWaitFor([this] { return rec.recorder()->queuedFrames() == 0; }, 2000);
+            }
+        }
     };
 
     // Frames the recorder holds, as ffprobe counts them.
@@ -264,15 +276,15 @@ private slots:
 
         f.rec.tickSeries();
         QVERIFY(f.rec.isRecording() && f.rec.isTimedVideo());
-        f.now += 1900;
+        f.play(1900);
         f.rec.tickSeries();
         QVERIFY(f.rec.isRecording());
         // The next tick is aimed at the clip's end, not a whole tick later.
         QCOMPARE(f.rec.seriesTimer()->interval(), 100);
-        f.now += 99;
+        f.play(99);
         // The stopping tick comes late; the next clip keeps to the grid of
         // start + n x (length + pause), not to the stop.
-        f.now += 151;
+        f.play(151);
         f.rec.tickSeries();
         QVERIFY(!f.rec.isRecording());
         QCOMPARE(done.count(), 1);
@@ -285,17 +297,62 @@ private slots:
         f.rec.tickSeries();
         QVERIFY(f.rec.isRecording());
         QCOMPARE(f.settings.timedNext, start.addSecs(14));
-        f.now += 2000;
+        f.play(2000);
         f.rec.tickSeries();
         QCOMPARE(done.count(), 2);
         QCOMPARE(f.settings.timedNext, start.addSecs(14));
         f.now = start.addSecs(14).toMSecsSinceEpoch();
         f.rec.tickSeries();
-        f.now += 2000;
+        f.play(2000);
         f.rec.tickSeries();
         QCOMPARE(done.count(), 3);
         QVERIFY(!f.settings.timedActive);
         QCOMPARE(f.settings.videoFiles.size(), 3);
+    }
+
+    // A clip whose camera stopped (one frame in 2 s) is said and not
+    // counted; a clip that cannot start ends the series with its reason.
+    void shortOrRefusedClips()
+    {
+        Fixture f;
+        bool refuse = false;
+        f.rec.setClipStarter([&](QString *why) {
+            if (refuse) {
+                *why = "four tiles";
+                return false;
+            }
+            return f.start();
+        });
+        connect(&f.rec, &RecordingController::seriesRecordToggle, this, [&f] { f.rec.stop(); });
+        AppSettings s;
+        s.timedMode = 1;
+        s.timedInterval = 1;
+        s.timedLength = 2;
+        s.timedCount = 2;
+        s.timedNext = f.rec.now();
+        f.rec.startSeries(s);
+        QSignalSpy done(&f.rec, &RecordingController::seriesStepDone);
+        QSignalSpy shortClip(&f.rec, &RecordingController::clipShort);
+        QSignalSpy failed(&f.rec, &RecordingController::seriesFailed);
+        f.rec.tickSeries();
+        f.rec.feed();
+        QVERIFY(f.rec.isTimedVideo());
+        f.now += 2000;
+        f.rec.tickSeries();
+        QVERIFY(!f.rec.isRecording());
+        QCOMPARE(shortClip.count(), 1);
+        QCOMPARE(shortClip.first().at(1).toInt(), 1);
+        QCOMPARE(shortClip.first().at(2).toInt(), 2 * f.rec.fps());
+        QCOMPARE(done.count(), 0);
+        QCOMPARE(f.settings.timedDone, 0);
+
+        refuse = true;
+        f.now = f.settings.timedNext.toMSecsSinceEpoch();
+        f.rec.tickSeries();
+        QCOMPARE(failed.count(), 1);
+        QCOMPARE(failed.first().first().toString(), QStringLiteral("four tiles"));
+        QVERIFY(!f.rec.isSeriesRunning());
+        QCOMPARE(f.settings.timedDone, 0);
     }
 
     void recorderFailureStops()

@@ -133,13 +133,22 @@ private slots:
         QTest::addColumn<int>("demo");
         QTest::addColumn<bool>("message");
         QTest::addColumn<QStringList>("ignored");
-        QTest::newRow("none") << QStringList{"vistrel"} << 0 << false << QStringList{};
-        QTest::newRow("demo") << QStringList{"vistrel", "--demo-camera"} << 1 << false << QStringList{};
-        QTest::newRow("demo=4") << QStringList{"vistrel", "--demo-camera=4"} << 4 << false << QStringList{};
-        QTest::newRow("demo=5") << QStringList{"vistrel", "--demo-camera=5"} << 0 << false << QStringList{"--demo-camera=5"};
-        QTest::newRow("demo=x") << QStringList{"vistrel", "--demo-camera=x"} << 0 << false << QStringList{"--demo-camera=x"};
-        QTest::newRow("unknown") << QStringList{"vistrel", "--fast", "file.png"} << 0 << false << QStringList{"--fast", "file.png"};
-        QTest::newRow("crash message") << QStringList{"vistrel", "--crash-message"} << 0 << true << QStringList{};
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("error"); // part of the one error line, empty for none
+        QTest::newRow("none") << QStringList{"vistrel"} << 0 << false << QStringList{} << QStringList{} << "";
+        QTest::newRow("demo") << QStringList{"vistrel", "--demo-camera"} << 1 << false << QStringList{} << QStringList{} << "";
+        QTest::newRow("demo=4") << QStringList{"vistrel", "--demo-camera=4"} << 4 << false << QStringList{} << QStringList{} << "";
+        // A known option with a bad value says which value and what is allowed.
+        QTest::newRow("demo=5") << QStringList{"vistrel", "--demo-camera=5"} << 0 << false << QStringList{} << QStringList{}
+                                << "\"5\" is not allowed; N is a whole number from 1 to 4";
+        QTest::newRow("demo=x") << QStringList{"vistrel", "--demo-camera=x"} << 0 << false << QStringList{} << QStringList{}
+                                << "--demo-camera: the value \"x\"";
+        QTest::newRow("unknown option, a file") << QStringList{"vistrel", "--fast", "file.png"} << 0 << false
+                                                << QStringList{"--fast"} << QStringList{"file.png"} << "";
+        QTest::newRow("files after --") << QStringList{"vistrel", "a.jpg", "--", "-b.jpg", "--demo-camera"} << 0 << false
+                                        << QStringList{} << QStringList{"a.jpg", "-b.jpg", "--demo-camera"} << "";
+        QTest::newRow("crash message") << QStringList{"vistrel", "--crash-message"} << 0 << true << QStringList{}
+                                       << QStringList{} << "";
     }
 
     void options()
@@ -148,10 +157,28 @@ private slots:
         QFETCH(int, demo);
         QFETCH(bool, message);
         QFETCH(QStringList, ignored);
+        QFETCH(QStringList, files);
+        QFETCH(QString, error);
         const StartOptions o = parseStartOptions(args);
         QCOMPARE(o.demoCameras, demo);
         QCOMPARE(o.crashMessage, message);
         QCOMPARE(o.ignored, ignored);
+        QCOMPARE(o.files, files);
+        QCOMPARE(o.errors.size(), error.isEmpty() ? 0 : 1);
+        if (!error.isEmpty())
+            QVERIFY2(o.errors.first().contains(error), qPrintable(o.errors.first()));
+        QVERIFY(parseStartOptions({"vistrel", "--verbose"}).verbose);
+    }
+
+    // The program refuses a bad value before any window, and says why.
+    void badValueStops()
+    {
+        const QString program = QStringLiteral(VISTREL_EXE);
+        QProcess p;
+        p.start(program, {QStringLiteral("--demo-camera=5")});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY(QString::fromLocal8Bit(p.readAllStandardError()).contains(QLatin1String("1 to 4")));
     }
 
     // The built program answers without a display, as command-line tools do.
@@ -251,6 +278,108 @@ private slots:
         QCOMPARE(program.exitCode(), 0);
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("Measure.config"))).size() > 0);
     }
+
+    // Two copies on one configuration: the second says so and writes
+    // nothing; a lock left by a killed copy is taken over.
+    void oneCopyPerConfiguration()
+    {
+        Copy first;
+        QVERIFY(first.start());
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(first.dir.filePath("vistrel.lock")); }, 10000));
+        Copy second(first.dir.path());
+        QVERIFY(second.start());
+        QVERIFY2(second.waitFor("already running"), second.out.constData());
+        QVERIFY2(first.waitFor("another copy was started"), first.out.constData());
+        // The second copy only asks (read-only or not); a quit answers no.
+        QVERIFY(second.quit());
+        QCOMPARE(second.process.exitCode(), 0);
+        QVERIFY(QFileInfo::exists(first.dir.filePath("vistrel.lock")));
+
+        // A crash leaves its lock: the next copy takes it over.
+        first.process.kill();
+        QVERIFY(first.process.waitForFinished(5000));
+        Copy third(first.dir.path());
+        QVERIFY(third.start());
+        QVERIFY(QTest::qWaitFor([&] { return third.out.contains("SETUP") || third.out.contains("already"); }, 10000)
+                || third.process.state() == QProcess::Running);
+        QTest::qWait(500);
+        QVERIFY2(!third.out.contains("already running"), third.out.constData());
+        QVERIFY(third.quit());
+        QCOMPARE(third.process.exitCode(), 0);
+        QVERIFY(QFileInfo(first.dir.filePath("Measure.config")).size() > 0);
+    }
+
+    // Settings that cannot be written: the quit is no success.
+    void unwritableSettingsFailTheExit()
+    {
+        Copy copy;
+        // Installed (data beside it in ../share): the settings go to the
+        // XDG folder, here a file in the way.
+        QVERIFY(QDir().mkpath(copy.dir.filePath("share/vistrel")));
+        QVERIFY(QDir().mkpath(copy.dir.filePath("bin")));
+        QFile blocker(copy.dir.filePath("config"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        copy.env.insert(QStringLiteral("XDG_CONFIG_HOME"), blocker.fileName());
+        QVERIFY(copy.start(QStringLiteral("bin/vistrel")));
+        QTest::qWait(1500);
+        QVERIFY(copy.quit());
+        QCOMPARE(copy.process.exitCode(), 2);
+        QVERIFY2(copy.out.contains("could not be saved"), copy.out.constData());
+    }
+
+private:
+    // The real program in a folder of its own (its settings beside it).
+    struct Copy
+    {
+        QTemporaryDir own{QFileInfo(QStringLiteral(VISTREL_EXE)).path() + QStringLiteral("/copy-XXXXXX")};
+        QDir dir;
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QByteArray out;
+
+        explicit Copy(const QString &shared = QString())
+            : dir(shared.isEmpty() ? own.path() : shared)
+        {
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            env.insert(QStringLiteral("HOME"), dir.path());
+            env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral(".config")));
+            process.setProcessChannelMode(QProcess::MergedChannels);
+        }
+        ~Copy()
+        {
+            if (process.state() != QProcess::NotRunning) {
+                process.kill();
+                process.waitForFinished(5000);
+            }
+        }
+        bool start(const QString &where = QStringLiteral("vistrel"))
+        {
+            const QString exe = dir.filePath(where);
+            if (!QFileInfo::exists(exe) && ::link(VISTREL_EXE, QFile::encodeName(exe).constData()) != 0
+                && !QFile::copy(QStringLiteral(VISTREL_EXE), exe))
+                return false;
+            process.setProcessEnvironment(env);
+            process.start(exe, {QStringLiteral("--demo-camera")});
+            return process.waitForStarted();
+        }
+        bool waitFor(const char *text)
+        {
+            return QTest::qWaitFor(
+                [&] {
+                    out += process.readAll();
+                    return out.contains(text);
+                },
+                15000);
+        }
+        bool quit()
+        {
+            kill(pid_t(process.processId()), SIGTERM);
+            const bool ended = process.waitForFinished(10000);
+            out += process.readAll();
+            return ended && process.exitStatus() == QProcess::NormalExit;
+        }
+    };
 };
 
 QTEST_MAIN(TstStartup)

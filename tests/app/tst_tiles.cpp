@@ -3,6 +3,9 @@
 
 #include "app/camerasession.h"
 #include "core/appsettings.h"
+#include "app/recordingcontroller.h"
+
+#include <QDirIterator>
 
 namespace {
 
@@ -147,6 +150,42 @@ private slots:
         int w = 0, h = 0;
         QString codec;
         QVERIFY(countFrames(rig.window->lastRecordingPath(), &w, &h, &codec) > 0);
+    }
+
+    // F9, the record action and a timed clip in the four-tile view: refused
+    // with a message, no file written, no clip counted.
+    void noRecordingInFourTiles()
+    {
+        Rig rig(fourCameras());
+        fillTiles(rig);
+        QVERIFY(tileChanges(rig, 0));
+        const QString movies = rig.dir.filePath("save/movie");
+        auto files = [&] {
+            QStringList out;
+            QDirIterator it(movies, QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext())
+                out << it.next();
+            return out;
+        };
+        QTest::keyClick(rig.window.get(), Qt::Key_F9);
+        rig.ui()->actionRecord->trigger();
+        QVERIFY(!rig.window->isRecording());
+        QCOMPARE(rig.notes.informed.size(), 2);
+        QVERIFY(rig.notes.informed.first().contains(QStringLiteral("四画面")));
+
+        AppSettings s = rig.window->settings();
+        s.timedMode = 1;
+        s.timedLength = 10;
+        s.timedInterval = 1;
+        s.timedCount = 2;
+        s.timedDone = 0;
+        s.timedNext = QDateTime::currentDateTime();
+        rig.window->startTimedSeries(s);
+        QTRY_VERIFY(!rig.window->recording()->isSeriesRunning());
+        QVERIFY(!rig.window->isRecording());
+        QCOMPARE(rig.window->settings().timedDone, 0);
+        QVERIFY(rig.notes.informed.last().contains(QStringLiteral("四画面")));
+        QCOMPARE(files(), QStringList());
     }
 
     void unpluggedCameraIsNamedAndNotReplaced()

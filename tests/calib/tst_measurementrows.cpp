@@ -1,5 +1,6 @@
 #include "calib/measurementrows.h"
 
+#include "core/numberformat.h"
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
 
@@ -84,7 +85,7 @@ private slots:
                 } else if (r.unit == QLatin1String("deg")) {
                     fromRows << r.name + ':' + QString::number(r.real, 'f', 2) + " deg";
                 } else {
-                    fromRows << r.name + ':' + QString::number(r.real, 'f', 4) + ' ' + r.unit;
+                    fromRows << r.name + ':' + formatMeasure(r.real) + ' ' + r.unit;
                 }
             }
             // A note's label is its text, not a value.

@@ -79,7 +79,8 @@ private slots:
         QCOMPARE(lines.size(), 5);
         for (const QString &l : lines)
             QCOMPARE(l.count('\t'), 6);
-        QVERIFY(lines[1].startsWith("1\tLine\tL\t0.12345678901234568\tmm\t"));
+        // What the table shows, not the CSV's every digit.
+        QVERIFY2(lines[1].startsWith("1\tLine\tL\t0.1235\tmm\t"), qPrintable(lines[1]));
     }
 
     void selectAndErase()

@@ -1,4 +1,5 @@
 #include "core/notifier.h"
+#include "dialogs/customlistwidgetitem.h"
 #include "dialogs/filebrowser.h"
 #include "dialogs/fileoperations.h"
 #include "tests/core/hostileimages.h"
@@ -234,6 +235,57 @@ private slots:
         // Never "trashed" into the working folder.
         QVERIFY(!QFileInfo::exists(QDir::current().filePath("files/a.png")));
         qputenv("XDG_DATA_HOME", saved);
+    }
+
+    // A link inside the root to the folder above it: listed as a link, never
+    // entered, and deleting all removes the link, not what it leads to.
+    void linkOutOfTheRoot()
+    {
+        RecordingNotifier n;
+        const QString outside = m_dir->filePath("outside.png");
+        touch(outside);
+        touch(photo("mine.png"));
+        QVERIFY(QDir().mkpath(photo("sub")));
+        QVERIFY(QFile::link(m_dir->path(), photo("up")));
+        QVERIFY(QFile::link(photo("sub"), photo("in"))); // stays inside: a folder like any
+        QVERIFY(QFile::link(outside, photo("far.png")));
+        m_photos->reload();
+        QStringList links;
+        for (int i = 0; i < m_photos->listWidget()->count(); ++i) {
+            auto *item = static_cast<CustomListWidgetItem *>(m_photos->listWidget()->item(i));
+            if (item->isOutsideLink())
+                links << item->text();
+        }
+        links.sort();
+        QCOMPARE(links, QStringList({"far.png", "up"}));
+        QCOMPARE(m_photos->listedPaths().size(), 5);
+
+        for (const QString &link : {QStringLiteral("up"), QStringLiteral("far.png")}) {
+            m_photos->openItem(m_photos->listWidget()->findItems(link, Qt::MatchExactly).value(0));
+            QCOMPARE(m_photos->currentPath(), photo(""));
+            QVERIFY2(n.informed.last().contains(link), qPrintable(n.informed.join('|')));
+        }
+        m_photos->setCurrentPath(photo("up"));
+        m_photos->setCurrentPath(photo("up/Video"));
+        QCOMPARE(m_photos->currentPath(), photo(""));
+        m_photos->setCurrentPath(photo("in"));
+        QCOMPARE(m_photos->currentPath(), photo("in"));
+        m_photos->setCurrentPath(photo(""));
+
+        // Entries reached through the link, or outside altogether, stay.
+        n.informed.clear();
+        QCOMPARE(m_ops->deleteEntries(m_photos, {photo("up/outside.png"), outside}), 0);
+        QVERIFY(n.informed.value(0).contains("outside.png"));
+        QVERIFY(!m_ops->renameEntry(m_photos, photo("up/outside.png"), "x.png"));
+        QVERIFY(QFileInfo::exists(outside));
+
+        n.answers = {Answer::Yes};
+        QCOMPARE(m_ops->deleteListedEntries(m_photos), 5);
+        QVERIFY(QFileInfo::exists(outside));
+        QVERIFY(QFileInfo::exists(m_dir->filePath("Video")));
+        QVERIFY(!QFileInfo(photo("up")).isSymLink());
+        QVERIFY(inTrash("mine.png"));
+        QVERIFY(QFileInfo(QString::fromUtf8(qgetenv("XDG_DATA_HOME")) + "/Trash/files/up").isSymLink());
     }
 
     void renameRefuses_data()

@@ -60,6 +60,7 @@ class TestCameraScene : public QObject
 private slots:
     void buildByClicks_data();
     void buildByClicks();
+    void pressDragReleasePlacesPoint_data();
     void pressDragReleasePlacesPoint();
     void doubleClickStillAddsVertex();
     void disabledMeasuringDoesNothing();
@@ -96,6 +97,7 @@ private slots:
     void labelsWholeInSavedPicture_data();
     void labelsWholeInSavedPicture();
     void zoomedViewInScrollArea();
+    void overlaysInSight();
     void shapeListForResultsTable();
     void noPictureIsSilent();
 };
@@ -176,16 +178,56 @@ void TestCameraScene::buildByClicks()
     }
 }
 
+void TestCameraScene::pressDragReleasePlacesPoint_data()
+{
+    // Each gesture: a drag from a to b, then the clicks (empty for none).
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<Pts>("drag");
+    QTest::addColumn<Pts>("clicks");
+    QTest::addColumn<Pts>("expected");
+    QTest::newRow("line") << int(Line) << Pts{{100, 100}, {150, 120}} << Pts{} << Pts{{100, 100}, {150, 120}};
+    QTest::newRow("rect") << int(Rect) << Pts{{10, 10}, {100, 60}} << Pts{} << Pts{{10, 10}, {100, 60}};
+    QTest::newRow("circle1") << int(Circle1) << Pts{{100, 100}, {150, 100}} << Pts{} << Pts{{100, 100}, {150, 100}};
+    QTest::newRow("circle2") << int(Circle2) << Pts{{100, 100}, {150, 100}} << Pts{} << Pts{{100, 100}, {150, 100}};
+    QTest::newRow("circle3: drag, then click") << int(Circle3) << Pts{{0, 100}, {100, 0}} << Pts{{200, 100}}
+                                               << Pts{{0, 100}, {100, 0}, {200, 100}};
+    QTest::newRow("double circle") << int(DoubleCircle) << Pts{{100, 100}, {130, 100}} << Pts{{100, 150}}
+                                   << Pts{{100, 100}, {130, 100}, {100, 150}};
+    QTest::newRow("arc") << int(Arc) << Pts{{0, 100}, {100, 0}} << Pts{{200, 100}}
+                         << Pts{{0, 100}, {100, 0}, {200, 100}};
+    QTest::newRow("angle") << int(AngleLine) << Pts{{150, 50}, {50, 50}} << Pts{{50, 150}}
+                           << Pts{{150, 50}, {50, 50}, {50, 150}};
+    // A drag that ends where it began (a hand's wobble) is a click.
+    QTest::newRow("wobble is a click") << int(Line) << Pts{{100, 100}, {101, 101}} << Pts{{200, 100}}
+                                       << Pts{{100, 100}, {200, 100}};
+}
+
 void TestCameraScene::pressDragReleasePlacesPoint()
 {
-    SceneFixture f;
-    f.scene.setTool(Line);
-    f.press(f.at(100, 100));
-    f.move(f.at(150, 120));
-    f.release(f.at(150, 120));
-    f.clickAt(10, 10); // the last point ends the shape on its press
-    QCOMPARE(f.scene.shapes().size(), 1);
-    QCOMPARE(f.scene.shapes().first()->points(), (Pts{{150, 120}, {10, 10}}));
+    QFETCH(int, tool);
+    QFETCH(Pts, drag);
+    QFETCH(Pts, clicks);
+    QFETCH(Pts, expected);
+    for (double zoom : {0.5, 2.0}) {
+        SceneFixture f(QSize(400, 300), zoom, zoom);
+        f.scene.setTool(tool);
+        f.move(f.at(drag[0].x(), drag[0].y()));
+        f.press(f.at(drag[0].x(), drag[0].y()));
+        // The pressed point stays while the pointer travels.
+        f.move(f.at((drag[0].x() + drag[1].x()) / 2, (drag[0].y() + drag[1].y()) / 2));
+        f.move(f.at(drag[1].x(), drag[1].y()));
+        QCOMPARE(f.scene.shapeUnderConstruction()->pointAt(0), drag[0]);
+        f.release(f.at(drag[1].x(), drag[1].y()));
+        for (const QPointF &p : clicks) {
+            f.move(f.at(p.x(), p.y()));
+            f.clickAt(p.x(), p.y());
+        }
+        QCOMPARE(f.scene.shapes().size(), 1);
+        QVERIFY(!f.scene.shapeUnderConstruction());
+        QCOMPARE(f.scene.shapes().first()->points(), expected);
+        QVERIFY(!f.scene.shapes().first()->values().isEmpty());
+        QCOMPARE(f.scene.historySize(), 1);
+    }
 }
 
 void TestCameraScene::doubleClickStillAddsVertex()
@@ -925,6 +967,47 @@ void TestCameraScene::zoomedViewInScrollArea()
                               2900 - scroll.y() >= 0 && 2900 - scroll.y() < 240 ? 2900 - scroll.y() : 10, blue)
                 || (3900 - scroll.x() >= 320 && 2900 - scroll.y() >= 240));
     }
+}
+
+// At 1.0x a large frame is bigger than its scroll area: the time stamp, the
+// recording clock and the notice stay in the corners of what is in sight.
+void TestCameraScene::overlaysInSight()
+{
+    QScrollArea area;
+    area.resize(320, 240);
+    area.setFrameShape(QFrame::NoFrame);
+    auto *view = new QGraphicsView;
+    view->setFrameShape(QFrame::NoFrame);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    CameraScene scene;
+    QImage image(1280, 720, QImage::Format_RGB32);
+    image.fill(QColor(128, 128, 128));
+    scene.setImage(image);
+    view->setScene(&scene);
+    view->setFixedSize(1280, 720);
+    area.setWidget(view);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    scene.fitToView(image.size());
+    scene.setTimeStampVisible(true);
+    scene.setRecordingClock(true);
+    const QColor red(255, 0, 0);
+    for (const QPoint scroll : {QPoint(0, 0), QPoint(480, 240), QPoint(960, 480)}) {
+        area.horizontalScrollBar()->setValue(scroll.x());
+        area.verticalScrollBar()->setValue(scroll.y());
+        QCOMPARE(scene.visibleViewRect(), QRect(scroll, area.viewport()->size()));
+        const QImage shown = area.viewport()->grab().toImage();
+        // The clock's red square at the top left, the red time at the bottom right.
+        QVERIFY2(hasColourNear(shown, 18, 22, red), qPrintable(QStringLiteral("clock at %1,%2").arg(scroll.x()).arg(scroll.y())));
+        bool stamp = false;
+        for (int x = shown.width() - 200; x < shown.width() && !stamp; ++x)
+            for (int y = shown.height() - 24; y < shown.height() && !stamp; ++y)
+                stamp = shown.pixelColor(x, y).red() > 180 && shown.pixelColor(x, y).green() < 90;
+        QVERIFY2(stamp, qPrintable(QStringLiteral("time stamp at %1,%2").arg(scroll.x()).arg(scroll.y())));
+    }
+    // A saved picture keeps them at the picture's own corners.
+    QVERIFY(scene.grabImage().size() == image.size());
 }
 
 void TestCameraScene::shapeListForResultsTable()

@@ -5,7 +5,8 @@ find_program(APPSTREAMCLI appstreamcli)
 if(DESKTOP_FILE_VALIDATE AND APPSTREAMCLI)
     add_test(NAME packaging_validate
         COMMAND ${CMAKE_COMMAND} -E env
-            ${CMAKE_CURRENT_LIST_DIR}/validate_desktop.sh ${DESKTOP_FILE_VALIDATE} ${APPSTREAMCLI} ${CMAKE_SOURCE_DIR}/packaging)
+            ${CMAKE_CURRENT_LIST_DIR}/validate_desktop.sh ${DESKTOP_FILE_VALIDATE} ${APPSTREAMCLI}
+            ${CMAKE_BINARY_DIR}/packaging/desktop ${CMAKE_SOURCE_DIR}/resources/lang/glossary.tsv)
 endif()
 
 add_test(NAME packaging_deb COMMAND ${CMAKE_CURRENT_LIST_DIR}/check_deb.sh ${CMAKE_BINARY_DIR})

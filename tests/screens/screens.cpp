@@ -146,11 +146,45 @@ int main(int argc, char *argv[])
                 QApplication::processEvents(QEventLoop::AllEvents, 20);
         };
         settle(1500);
-        const struct { int index; const char *code; } langs[] = {{1, "en"}, {0, "zh"}, {5, "ja"}, {7, "ru"}};
+        // The first start in the smallest window: the picture fitted, the
+        // overlays in sight.
+        w.resize(800, 600);
+        settle(500);
+        save(&w, "main_first_start");
+        w.resize(1280, 800);
+        settle(300);
+        CameraScene *live = w.scene();
+        auto addLive = [live](int type, QVector<QPointF> pts) {
+            GraphicsItem *shape = createShape(type);
+            ShapeRecord r;
+            r.type = type;
+            r.points = pts;
+            r.style.lineColorIndex = type % 3;
+            shape->restore(r);
+            live->addShape(shape);
+        };
+        addLive(65539, {{80, 300}, {560, 300}});
+        addLive(65548, {{200, 360}, {240, 360}});
+        const QString photo = g_out + "/specimen.png";
+        const struct { int index; const char *code; } langs[] = {{1, "en"}, {0, "zh"}, {8, "de"}, {5, "ja"}, {7, "ru"}};
         for (const auto &l : langs) {
             w.setLanguage(l.index);
             settle(300);
             save(&w, QString("main_camera_%1").arg(l.code));
+            // The results page at the smallest window, the editor with a photo.
+            w.resize(800, 600);
+            w.onBtnCalib();
+            w.form()->bdWidget->showResults(true);
+            settle(300);
+            save(&w, QString("main_results_%1").arg(l.code));
+            w.form()->bdWidget->showResults(false);
+            w.resize(1280, 800);
+            w.editer()->resize(1100, 760);
+            w.editer()->openImage(photo);
+            w.editer()->show();
+            settle(300);
+            save(w.editer(), QString("editor_%1").arg(l.code));
+            w.editer()->hide();
             SettingTimeDialog timed(&w, &w);
             save(&timed, QString("dialog_timed_%1").arg(l.code));
             SettingDialog paths(&w);
@@ -172,6 +206,7 @@ int main(int argc, char *argv[])
         }
         w.setLanguage(1);
         w.onBtnCalib();
+        live->clearShapes();
         CameraScene *s = w.scene();
         auto add = [s](int type, QVector<QPointF> pts) {
             GraphicsItem *shape = createShape(type);

@@ -1,5 +1,6 @@
 #include "app/settingsstore.h"
 #include "app/storagepaths.h"
+#include "core/notifier.h"
 #include "dialogs/savefolderbrowser.h"
 
 #include <QApplication>
@@ -9,6 +10,8 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QSet>
+#include <QThread>
 #include <QTimer>
 #include <QtTest>
 
@@ -99,6 +102,8 @@ private slots:
     void makeFilePath_data();
     void makeFilePath();
     void nameCollision();
+    void reservedNamesAreUnique();
+    void unwritableConfigurationSaid();
     void makeFilePathWithoutBrowser();
     void checkSaveFolder_data();
     void checkSaveFolder();
@@ -248,13 +253,19 @@ void TestSettingsStore::folderFromConfig_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("used");
-    QTest::newRow("climbs out") << "../../x" << "Photo";
-    QTest::newRow("climbs out inside") << "a/../../x" << "Photo";
-    QTest::newRow("absolute") << "/tmp/x" << "Photo";
-    QTest::newRow("dot") << "." << "Photo";
-    QTest::newRow("empty") << "" << "Photo";
-    QTest::newRow("deeper") << "Photo/2024" << "Photo/2024";
-    QTest::newRow("dotted but inside") << "a/../b" << "b";
+    // A link "esc" made in the root first, to this folder ("..": above the root).
+    QTest::addColumn<QString>("linkTo");
+    QTest::newRow("climbs out") << "../../x" << "Photo" << "";
+    QTest::newRow("climbs out inside") << "a/../../x" << "Photo" << "";
+    QTest::newRow("absolute") << "/tmp/x" << "Photo" << "";
+    QTest::newRow("dot") << "." << "Photo" << "";
+    QTest::newRow("empty") << "" << "Photo" << "";
+    QTest::newRow("deeper") << "Photo/2024" << "Photo/2024" << "";
+    QTest::newRow("dotted but inside") << "a/../b" << "b" << "";
+    QTest::newRow("link above the root") << "esc" << "Photo" << "..";
+    QTest::newRow("below a link above") << "esc/new" << "Photo" << "..";
+    QTest::newRow("link to the root's parent's parent") << "esc" << "Photo" << "../..";
+    QTest::newRow("link that stays inside") << "esc" << "esc" << "kept";
 }
 
 void TestSettingsStore::folderFromConfig()
@@ -268,6 +279,11 @@ void TestSettingsStore::folderFromConfig()
     written.videoRoot = app.path() + "/movie";
     written.imageFolder = stored;
     QVERIFY(saveSettingsFile(paths.configFile, written));
+    QFETCH(QString, linkTo);
+    if (!linkTo.isEmpty()) {
+        QVERIFY(QDir().mkpath(written.imageRoot + "/kept"));
+        QVERIFY(QFile::link(QDir::cleanPath(written.imageRoot + "/" + linkTo), written.imageRoot + "/esc"));
+    }
     AppSettings s;
     FakeBrowser photos, videos;
     SettingsStore store(&s, paths);
@@ -281,6 +297,82 @@ void TestSettingsStore::folderFromConfig()
     QVERIFY(!QFileInfo::exists(app.path() + "/x"));
     QVERIFY(store.saveSettings());
     QCOMPARE(s.imageFolder, used); // "." or ".." never reaches the file
+    QVERIFY(!QFileInfo::exists(app.path() + "/new"));
+    // A browser that went through the link out does not put it back.
+    if (linkTo.startsWith("..")) {
+        RecordingNotifier n;
+        photos.current = written.imageRoot + "/esc";
+        QVERIFY(!store.checkSaveFolder(SettingsStore::Photo));
+        QVERIFY(n.informed.value(0).contains(photos.current));
+        QVERIFY(store.saveSettings());
+        QCOMPARE(s.imageFolder, used);
+    }
+}
+
+// Names are taken by creating the file: writers racing for one second's
+// name each get their own, and nothing is overwritten.
+void TestSettingsStore::reservedNamesAreUnique()
+{
+    QTemporaryDir dir;
+    const QDateTime now(QDate(2026, 1, 2), QTime(3, 4, 5));
+    constexpr int kWriters = 6;
+    constexpr int kEach = 20;
+    QVector<QStringList> taken(kWriters);
+    QVector<QThread *> threads;
+    for (int w = 0; w < kWriters; ++w) {
+        threads << QThread::create([&, w] {
+            AppSettings s;
+            FakeBrowser photos;
+            photos.current = dir.path();
+            SettingsStore store(&s, StoragePaths());
+            store.setBrowsers(&photos, nullptr);
+            for (int i = 0; i < kEach; ++i)
+                taken[w] << store.reserveFilePath(SettingsStore::Photo, now);
+        });
+        threads.last()->start();
+    }
+    QStringList all;
+    for (int w = 0; w < kWriters; ++w) {
+        QVERIFY(threads[w]->wait(20000));
+        delete threads[w];
+        all += taken[w];
+    }
+    QCOMPARE(QSet<QString>(all.begin(), all.end()).size(), kWriters * kEach);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), kWriters * kEach);
+    QVERIFY(all.contains(dir.path() + "/20260102_030405.jpg"));
+}
+
+// A configuration folder that takes no file: said at load, once while it
+// lasts, tried again, and over when a write succeeds.
+void TestSettingsStore::unwritableConfigurationSaid()
+{
+    QTemporaryDir dir;
+    const QString blocker = dir.filePath("cfg");
+    touch(blocker); // a file where the folder should be
+    StoragePaths paths;
+    paths.configFile = blocker + "/Measure.config";
+    paths.imageRoot = dir.filePath("image");
+    paths.videoRoot = dir.filePath("movie");
+    AppSettings s;
+    SettingsStore store(&s, paths);
+    QSignalSpy problem(&store, &SettingsStore::saveProblem);
+    QSignalSpy recovered(&store, &SettingsStore::saveRecovered);
+    store.loadSettings();
+    QCOMPARE(problem.count(), 1);
+    QCOMPARE(problem.first().first().toString(), blocker);
+    QVERIFY(store.isSaveFailing());
+    QVERIFY(!store.saveSettings());
+    QCOMPARE(problem.count(), 1);
+    QVERIFY(QFile::remove(blocker));
+    QVERIFY(store.saveSettings());
+    QCOMPARE(recovered.count(), 1);
+    QVERIFY(!store.isSaveFailing());
+    QVERIFY(QFileInfo(paths.configFile).size() > 0);
+    // Read-only (another copy holds the configuration): nothing written.
+    QVERIFY(QFile::remove(paths.configFile));
+    store.setReadOnly(true);
+    QVERIFY(store.saveSettings());
+    QVERIFY(!QFileInfo::exists(paths.configFile));
 }
 
 void TestSettingsStore::deletedFolderRecreated_data()
