@@ -317,6 +317,10 @@
             <source>排序</source>
             <translation>Sortieren</translation>
         </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>FileOperations</name>
@@ -456,6 +460,81 @@ Ersetzen?</translation>
             <source>取消</source>
             <translation>Abbrechen</translation>
         </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation>Flatfield zu dunkel: Licht einschalten und auf ein leeres Feld richten</translation>
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation>Flatfield überbelichtet: Belichtung oder Helligkeit verringern</translation>
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation>Zuerst ein Flatfield aufnehmen</translation>
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation>Aufnahme fehlgeschlagen: die Kamera lieferte kein Bild</translation>
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation>Flatfield-Korrektur</translation>
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation>Flatfield aufnehmen</translation>
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation>Dunkelbild aufnehmen</translation>
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation>Auf ein leeres, gleichmäßig beleuchtetes Feld richten, dann aufnehmen</translation>
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation>Licht ausschalten oder Objektiv abdecken, dann aufnehmen</translation>
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation>Aufnahme läuft…</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Das Gerät ist nicht gestartet.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation>Für diese Auflösung wurde noch kein Flatfield aufgenommen</translation>
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation>Flatfield: %1%2</translation>
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation>, mit Dunkelbild</translation>
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation>Aufnahme fehlgeschlagen: die Auflösung hat sich geändert</translation>
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation>Die Flatfield-Bilder konnten nicht gespeichert werden; die Korrektur gilt bis zum Beenden</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -533,6 +612,10 @@ Ersetzen?</translation>
         <message>
             <source>打开文件失败</source>
             <translation>Die Datei konnte nicht geöffnet werden.</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Datei</translation>
         </message>
     </context>
     <context>
@@ -622,6 +705,48 @@ Ersetzen?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Die Aufnahme %1 wurde nicht ordnungsgemäß beendet und wurde repariert; sie dauert %2 Sekunden.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Raster %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Kreise %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Raster/Kreise %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Aus</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Raster</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Konzentrische Kreise</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Raster und Kreise</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Strichplatte</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Keine Kalibrierung: keine Strichplatte möglich</translation>
         </message>
     </context>
     <context>
@@ -880,6 +1005,39 @@ Ersetzen?</translation>
         <message>
             <source>编辑</source>
             <translation>Bearbeiten</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1186,6 +1344,105 @@ Ersetzen?</translation>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Ein unerwarteter Fehler ist aufgetreten. Bitte wenden Sie sich an einen Techniker.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Messbericht</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Keine</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Datei</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Datum</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Kamera</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Bildgröße</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibrierung</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Nicht kalibriert</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Kalibrierfaktor</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Bildgröße bei der Kalibrierung</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Kamera der Kalibrierung</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Ergebnisse</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>Nr.</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Werkzeug</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Wert</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Einheit</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Pixel</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Keine Messungen</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Fortsetzung nächste Seite</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Bericht exportieren…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Bericht exportieren</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>PDF-Dateien (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>Der Bericht konnte nicht geschrieben werden: %1</translation>
         </message>
     </context>
 </TS>

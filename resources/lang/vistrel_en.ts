@@ -317,6 +317,10 @@
             <source>排序</source>
             <translation>Sort</translation>
         </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>FileOperations</name>
@@ -456,6 +460,81 @@ Replace it?</translation>
             <source>取消</source>
             <translation>Cancel</translation>
         </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation>The flat field is too dark: turn the light on and point at an empty field</translation>
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation>The flat field is overexposed: lower the exposure or brightness</translation>
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation>Capture a flat field first</translation>
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation>Capture failed: the camera sent no picture</translation>
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation>Flat-field correction</translation>
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation>Capture flat field</translation>
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation>Capture dark frame</translation>
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation>Point at an empty, evenly lit field, then capture</translation>
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation>Turn the light off or cover the lens, then capture</translation>
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation>Capturing…</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>The device has not been started.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation>No flat field captured at this resolution</translation>
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation>Flat field: %1%2</translation>
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation>, with dark frame</translation>
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation>Capture failed: the resolution changed</translation>
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation>The flat-field pictures could not be saved; the correction lasts until the program closes</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -533,6 +612,10 @@ Replace it?</translation>
         <message>
             <source>打开文件失败</source>
             <translation>Failed to open the file.</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>File</translation>
         </message>
     </context>
     <context>
@@ -622,6 +705,48 @@ Replace it?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>The recording %1 did not end properly and has been repaired; it holds %2 seconds.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Grid %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Circles %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Grid/circles %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Off</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Grid</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Concentric circles</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Grid and circles</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Reticle</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>No calibration: no reticle can be shown</translation>
         </message>
     </context>
     <context>
@@ -880,6 +1005,39 @@ Replace it?</translation>
         <message>
             <source>编辑</source>
             <translation>Edit</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1186,6 +1344,105 @@ Replace it?</translation>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>An unexpected error occurred. Please contact a service engineer.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Measurement report</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>None</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>File</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Camera</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Picture size</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Calibration</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Not calibrated</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Calibration factor</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Picture size at calibration</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Camera at calibration</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Results</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>No.</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Tool</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Value</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Unit</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Pixels</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>No measurements</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Continued on next page</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Export report…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Export report</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>PDF files (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>The report could not be written: %1</translation>
         </message>
     </context>
 </TS>

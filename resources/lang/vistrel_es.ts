@@ -317,6 +317,10 @@
             <source>排序</source>
             <translation>Ordenar</translation>
         </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>FileOperations</name>
@@ -456,6 +460,81 @@
             <source>取消</source>
             <translation>Cancelar</translation>
         </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation>Campo plano demasiado oscuro: encienda la luz y apunte a un campo vacío</translation>
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation>Campo plano sobreexpuesto: reduzca la exposición o el brillo</translation>
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation>Primero capture un campo plano</translation>
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation>Error de captura: la cámara no envió imagen</translation>
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation>Corrección de campo plano</translation>
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation>Capturar campo plano</translation>
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation>Capturar imagen oscura</translation>
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation>Apunte a un campo vacío e iluminado uniformemente y capture</translation>
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation>Apague la luz o tape el objetivo y capture</translation>
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation>Capturando…</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>El dispositivo no está iniciado.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation>No hay campo plano capturado en esta resolución</translation>
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation>Campo plano: %1%2</translation>
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation>, con imagen oscura</translation>
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation>Error de captura: la resolución cambió</translation>
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation>No se pudieron guardar las imágenes de campo plano; la corrección dura hasta cerrar el programa</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -533,6 +612,10 @@
         <message>
             <source>打开文件失败</source>
             <translation>No se pudo abrir el archivo.</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Archivo</translation>
         </message>
     </context>
     <context>
@@ -622,6 +705,48 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>La grabación %1 no terminó correctamente y se ha reparado; dura %2 segundos.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Cuadrícula %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Círculos %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Cuadrícula/círculos %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Desactivado</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Cuadrícula</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Círculos concéntricos</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Cuadrícula y círculos</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Retícula</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Sin calibración: no se puede mostrar la retícula</translation>
         </message>
     </context>
     <context>
@@ -880,6 +1005,39 @@
         <message>
             <source>编辑</source>
             <translation>Editar</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1186,6 +1344,105 @@
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Se ha producido un error inesperado. Póngase en contacto con un técnico.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Informe de medición</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Ninguno</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Archivo</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Fecha</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Cámara</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Tamaño de imagen</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Calibración</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Sin calibrar</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Factor de calibración</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Tamaño de imagen al calibrar</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Cámara de la calibración</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Resultados</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>N.º</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Herramienta</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Valor</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Unidad</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Píxeles</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Sin mediciones</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Continúa en la página siguiente</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Exportar informe…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Exportar informe</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>Archivos PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>No se pudo escribir el informe: %1</translation>
         </message>
     </context>
 </TS>

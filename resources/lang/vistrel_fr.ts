@@ -317,6 +317,10 @@
             <source>排序</source>
             <translation>Trier</translation>
         </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>FileOperations</name>
@@ -456,6 +460,81 @@ Le remplacer ?</translation>
             <source>取消</source>
             <translation>Annuler</translation>
         </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation>Champ plat trop sombre : allumez l'éclairage et visez un champ vide</translation>
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation>Champ plat surexposé : réduisez l'exposition ou la luminosité</translation>
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation>Capturez d'abord un champ plat</translation>
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation>Échec de la capture : la caméra n'a envoyé aucune image</translation>
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation>Correction du champ plat</translation>
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation>Capturer le champ plat</translation>
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation>Capturer l'image noire</translation>
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation>Visez un champ vide et uniformément éclairé, puis capturez</translation>
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation>Éteignez l'éclairage ou couvrez l'objectif, puis capturez</translation>
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation>Capture en cours…</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>L'appareil n'est pas démarré.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation>Aucun champ plat capturé à cette résolution</translation>
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation>Champ plat : %1%2</translation>
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation>, avec image noire</translation>
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation>Échec de la capture : la résolution a changé</translation>
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation>Impossible d'enregistrer les images du champ plat ; la correction vaut jusqu'à la fermeture du programme</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -533,6 +612,10 @@ Le remplacer ?</translation>
         <message>
             <source>打开文件失败</source>
             <translation>Impossible d'ouvrir le fichier.</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Fichier</translation>
         </message>
     </context>
     <context>
@@ -622,6 +705,48 @@ Le remplacer ?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>L'enregistrement %1 ne s'est pas terminé correctement et a été réparé ; il dure %2 secondes.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Grille %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Cercles %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Grille/cercles %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Désactivé</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Grille</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Cercles concentriques</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Grille et cercles</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Réticule</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Pas d'étalonnage : aucun réticule ne peut être affiché</translation>
         </message>
     </context>
     <context>
@@ -880,6 +1005,39 @@ Le remplacer ?</translation>
         <message>
             <source>编辑</source>
             <translation>Modifier</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1186,6 +1344,105 @@ Le remplacer ?</translation>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Une erreur inattendue s'est produite. Veuillez contacter un technicien.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Rapport de mesure</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Aucun</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Fichier</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Caméra</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Taille de l'image</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Étalonnage</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Non étalonné</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Facteur d'étalonnage</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Taille de l'image à l'étalonnage</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Caméra de l'étalonnage</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Résultats</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>N°</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Outil</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nom</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Valeur</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Unité</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Pixels</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Aucune mesure</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Suite page suivante</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Exporter le rapport…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Exporter le rapport</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>Fichiers PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>Impossible d'écrire le rapport : %1</translation>
         </message>
     </context>
 </TS>

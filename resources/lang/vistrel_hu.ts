@@ -317,6 +317,10 @@
             <source>排序</source>
             <translation>Rendezés</translation>
         </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>FileOperations</name>
@@ -456,6 +460,81 @@ Lecseréli?</translation>
             <source>取消</source>
             <translation>Mégse</translation>
         </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation>A síkmező túl sötét: kapcsolja be a fényt, és irányítsa üres látómezőre</translation>
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation>A síkmező túlexponált: csökkentse az expozíciót vagy a fényerőt</translation>
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation>Először rögzítsen síkmezőt</translation>
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation>A rögzítés sikertelen: a kamera nem küldött képet</translation>
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation>Síkmező-korrekció</translation>
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation>Síkmező rögzítése</translation>
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation>Sötétkép rögzítése</translation>
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation>Irányítsa üres, egyenletesen megvilágított látómezőre, majd rögzítsen</translation>
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation>Kapcsolja le a fényt vagy takarja le az objektívet, majd rögzítsen</translation>
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation>Rögzítés…</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Az eszköz nincs elindítva.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation>Ehhez a felbontáshoz még nincs síkmező</translation>
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation>Síkmező: %1%2</translation>
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation>, sötétképpel</translation>
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation>A rögzítés sikertelen: megváltozott a felbontás</translation>
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation>A síkmezőképeket nem lehetett menteni; a korrekció a program bezárásáig él</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -533,6 +612,10 @@ Lecseréli?</translation>
         <message>
             <source>打开文件失败</source>
             <translation>A fájl megnyitása sikertelen.</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Fájl</translation>
         </message>
     </context>
     <context>
@@ -622,6 +705,48 @@ Lecseréli?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>A(z) %1 felvétel nem zárult le rendesen, ezért javítottuk; hossza %2 másodperc.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Rács %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Körök %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Rács/körök %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Ki</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Rács</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Koncentrikus körök</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Rács és körök</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Szálkereszt</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Nincs kalibráció: a szálkereszt nem jeleníthető meg</translation>
         </message>
     </context>
     <context>
@@ -880,6 +1005,39 @@ Lecseréli?</translation>
         <message>
             <source>编辑</source>
             <translation>Szerkesztés</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1186,6 +1344,105 @@ Lecseréli?</translation>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Váratlan hiba történt. Forduljon a szervizhez.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Mérési jegyzőkönyv</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Nincs</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Fájl</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Dátum</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Kamera</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Képméret</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibráció</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Nincs kalibrálva</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Kalibrációs tényező</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Képméret a kalibráláskor</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>A kalibrálás kamerája</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Eredmények</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>Sorsz.</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Eszköz</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Név</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Érték</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Egység</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Képpont</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Nincs mérés</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Folytatás a következő oldalon</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Jegyzőkönyv exportálása…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Jegyzőkönyv exportálása</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>PDF-fájlok (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>A jegyzőkönyvet nem lehetett írni: %1</translation>
         </message>
     </context>
 </TS>

@@ -317,6 +317,10 @@
             <source>排序</source>
             <translation>Ordina</translation>
         </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>FileOperations</name>
@@ -456,6 +460,81 @@ Sostituirlo?</translation>
             <source>取消</source>
             <translation>Annulla</translation>
         </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation>Flat-field troppo scuro: accendi la luce e inquadra un campo vuoto</translation>
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation>Flat-field sovraesposto: riduci esposizione o luminosità</translation>
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation>Acquisisci prima un flat-field</translation>
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation>Acquisizione non riuscita: la fotocamera non ha inviato immagini</translation>
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation>Correzione flat-field</translation>
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation>Acquisisci flat-field</translation>
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation>Acquisisci dark frame</translation>
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation>Inquadra un campo vuoto e illuminato uniformemente, poi acquisisci</translation>
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation>Spegni la luce o copri l'obiettivo, poi acquisisci</translation>
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation>Acquisizione…</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Il dispositivo non è avviato.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation>Nessun flat-field acquisito a questa risoluzione</translation>
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation>Flat-field: %1%2</translation>
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation>, con dark frame</translation>
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation>Acquisizione non riuscita: la risoluzione è cambiata</translation>
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation>Impossibile salvare le immagini flat-field; la correzione vale fino alla chiusura del programma</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -533,6 +612,10 @@ Sostituirlo?</translation>
         <message>
             <source>打开文件失败</source>
             <translation>Impossibile aprire il file.</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>File</translation>
         </message>
     </context>
     <context>
@@ -622,6 +705,48 @@ Sostituirlo?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>La registrazione %1 non si è chiusa correttamente ed è stata riparata; dura %2 secondi.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Griglia %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Cerchi %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Griglia/cerchi %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Disattivato</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Griglia</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Cerchi concentrici</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Griglia e cerchi</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Reticolo</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Nessuna calibrazione: impossibile mostrare il reticolo</translation>
         </message>
     </context>
     <context>
@@ -880,6 +1005,39 @@ Sostituirlo?</translation>
         <message>
             <source>编辑</source>
             <translation>Modifica</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1186,6 +1344,105 @@ Sostituirlo?</translation>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Si è verificato un errore imprevisto. Contattare un tecnico.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Rapporto di misura</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Nessuno</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>File</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Fotocamera</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Dimensioni immagine</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Calibrazione</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Non calibrato</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Fattore di calibrazione</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Dimensioni immagine alla calibrazione</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Fotocamera della calibrazione</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Risultati</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>N.</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Strumento</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nome</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Valore</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Unità</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Pixel</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Nessuna misura</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Continua alla pagina seguente</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Esporta rapporto…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Esporta rapporto</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>File PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>Impossibile scrivere il rapporto: %1</translation>
         </message>
     </context>
 </TS>

@@ -317,6 +317,10 @@
             <source>排序</source>
             <translation>정렬</translation>
         </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>FileOperations</name>
@@ -456,6 +460,81 @@
             <source>取消</source>
             <translation>취소</translation>
         </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation>플랫 필드가 너무 어둡습니다: 조명을 켜고 빈 시야를 향하세요</translation>
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation>플랫 필드가 과노출입니다: 노출이나 밝기를 낮추세요</translation>
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation>먼저 플랫 필드를 촬영하세요</translation>
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation>촬영 실패: 카메라가 영상을 보내지 않았습니다</translation>
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation>플랫 필드 보정</translation>
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation>플랫 필드 촬영</translation>
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation>다크 프레임 촬영</translation>
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation>비어 있고 고르게 조명된 시야를 향한 후 촬영하세요</translation>
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation>조명을 끄거나 렌즈를 가린 후 촬영하세요</translation>
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation>촬영 중…</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>장치가 시작되지 않았습니다.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation>이 해상도에서 촬영한 플랫 필드가 없습니다</translation>
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation>플랫 필드: %1%2</translation>
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation>, 다크 프레임 포함</translation>
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation>촬영 실패: 해상도가 바뀌었습니다</translation>
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation>플랫 필드 이미지를 저장할 수 없습니다. 보정은 프로그램을 닫을 때까지 유효합니다</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -533,6 +612,10 @@
         <message>
             <source>打开文件失败</source>
             <translation>파일을 열지 못했습니다.</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>파일</translation>
         </message>
     </context>
     <context>
@@ -622,6 +705,48 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>녹화 %1이(가) 정상적으로 종료되지 않아 복구했습니다. 길이는 %2초입니다.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>격자 %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>동심원 %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>격자/동심원 %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>끄기</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>격자</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>동심원</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>격자와 동심원</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>레티클</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>보정이 없어 레티클을 표시할 수 없습니다</translation>
         </message>
     </context>
     <context>
@@ -880,6 +1005,39 @@
         <message>
             <source>编辑</source>
             <translation>편집</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1186,6 +1344,105 @@
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>예기치 않은 오류가 발생했습니다. 엔지니어에게 문의하십시오.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>측정 보고서</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>없음</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>파일</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>날짜</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>카메라</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>이미지 크기</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>보정</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>보정 안 됨</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>보정 계수</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>보정 시 이미지 크기</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>보정에 사용한 카메라</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>측정 결과</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>번호</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>도구</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>이름</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>값</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>단위</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>픽셀 값</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>측정 없음</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>다음 페이지에 계속</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>보고서 내보내기…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>보고서 내보내기</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>PDF 파일 (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>보고서를 쓸 수 없습니다: %1</translation>
         </message>
     </context>
 </TS>

@@ -317,6 +317,10 @@
             <source>排序</source>
             <translation>Rikiuoti</translation>
         </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>FileOperations</name>
@@ -456,6 +460,81 @@ Pakeisti?</translation>
             <source>取消</source>
             <translation>Atšaukti</translation>
         </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation>Plokščias laukas per tamsus: įjunkite šviesą ir nukreipkite į tuščią lauką</translation>
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation>Plokščias laukas pereksponuotas: sumažinkite ekspoziciją ar ryškumą</translation>
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation>Pirmiausia fiksuokite plokščią lauką</translation>
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation>Fiksuoti nepavyko: kamera neatsiuntė vaizdo</translation>
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation>Plokščio lauko korekcija</translation>
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation>Fiksuoti plokščią lauką</translation>
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation>Fiksuoti tamsų kadrą</translation>
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation>Nukreipkite į tuščią, tolygiai apšviestą lauką ir fiksuokite</translation>
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation>Išjunkite šviesą arba uždenkite objektyvą ir fiksuokite</translation>
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation>Fiksuojama…</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Įrenginys nepaleistas.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation>Šiai raiškai plokščias laukas dar nefiksuotas</translation>
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation>Plokščias laukas: %1%2</translation>
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation>, su tamsiu kadru</translation>
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation>Fiksuoti nepavyko: pasikeitė raiška</translation>
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation>Nepavyko išsaugoti plokščio lauko vaizdų; korekcija galios iki programos uždarymo</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -533,6 +612,10 @@ Pakeisti?</translation>
         <message>
             <source>打开文件失败</source>
             <translation>Nepavyko atidaryti failo.</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Failas</translation>
         </message>
     </context>
     <context>
@@ -622,6 +705,48 @@ Pakeisti?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Įrašas %1 nebuvo tinkamai užbaigtas ir buvo sutaisytas; jo trukmė %2 s.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Tinklelis %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Apskritimai %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Tinklelis/apskritimai %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Išjungta</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Tinklelis</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Koncentriniai apskritimai</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Tinklelis ir apskritimai</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Tinklelis</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Nėra kalibravimo: tinklelio parodyti negalima</translation>
         </message>
     </context>
     <context>
@@ -880,6 +1005,39 @@ Pakeisti?</translation>
         <message>
             <source>编辑</source>
             <translation>Redaguoti</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1186,6 +1344,105 @@ Pakeisti?</translation>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Įvyko netikėta klaida. Kreipkitės į inžinierių.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Matavimų ataskaita</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Nėra</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Failas</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Kamera</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Vaizdo dydis</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibravimas</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Nekalibruota</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Kalibravimo koeficientas</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Vaizdo dydis kalibruojant</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Kalibravimo kamera</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Rezultatai</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>Nr.</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Įrankis</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Pavadinimas</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Reikšmė</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Vienetas</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Pikseliai</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Matavimų nėra</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Tęsinys kitame puslapyje</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Eksportuoti ataskaitą…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Eksportuoti ataskaitą</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>PDF failai (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>Nepavyko įrašyti ataskaitos: %1</translation>
         </message>
     </context>
 </TS>

@@ -317,6 +317,10 @@
             <source>排序</source>
             <translation>Sorteren</translation>
         </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>FileOperations</name>
@@ -456,6 +460,81 @@ Vervangen?</translation>
             <source>取消</source>
             <translation>Annuleren</translation>
         </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation>Vlakveld te donker: zet het licht aan en richt op een leeg veld</translation>
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation>Vlakveld overbelicht: verlaag belichting of helderheid</translation>
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation>Neem eerst een vlakveld op</translation>
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation>Opnemen mislukt: de camera stuurde geen beeld</translation>
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation>Vlakveldcorrectie</translation>
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation>Vlakveld opnemen</translation>
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation>Donkerbeeld opnemen</translation>
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation>Richt op een leeg, gelijkmatig verlicht veld en neem dan op</translation>
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation>Zet het licht uit of dek de lens af en neem dan op</translation>
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation>Bezig met opnemen…</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Het apparaat is niet gestart.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation>Nog geen vlakveld opgenomen bij deze resolutie</translation>
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation>Vlakveld: %1%2</translation>
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation>, met donkerbeeld</translation>
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation>Opnemen mislukt: de resolutie is gewijzigd</translation>
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation>De vlakveldbeelden konden niet worden opgeslagen; de correctie geldt tot het programma sluit</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -533,6 +612,10 @@ Vervangen?</translation>
         <message>
             <source>打开文件失败</source>
             <translation>Kan het bestand niet openen.</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Bestand</translation>
         </message>
     </context>
     <context>
@@ -622,6 +705,48 @@ Vervangen?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>De opname %1 is niet goed afgesloten en is hersteld; ze duurt %2 seconden.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Raster %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Cirkels %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Raster/cirkels %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Uit</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Raster</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Concentrische cirkels</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Raster en cirkels</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Dradenkruis</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Geen kalibratie: geen dradenkruis mogelijk</translation>
         </message>
     </context>
     <context>
@@ -880,6 +1005,39 @@ Vervangen?</translation>
         <message>
             <source>编辑</source>
             <translation>Bewerken</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1186,6 +1344,105 @@ Vervangen?</translation>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Er is een onverwachte fout opgetreden. Neem contact op met een technicus.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Meetrapport</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Geen</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Bestand</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Datum</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Camera</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Beeldgrootte</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibratie</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Niet gekalibreerd</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Kalibratiefactor</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Beeldgrootte bij kalibratie</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Camera bij kalibratie</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Resultaten</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>Nr.</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Gereedschap</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Naam</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Waarde</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Eenheid</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Pixels</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Geen metingen</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Vervolg op volgende pagina</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Rapport exporteren…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Rapport exporteren</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>PDF-bestanden (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>Het rapport kon niet worden geschreven: %1</translation>
         </message>
     </context>
 </TS>

@@ -317,6 +317,10 @@
             <source>排序</source>
             <translation>Sortuj</translation>
         </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>FileOperations</name>
@@ -456,6 +460,81 @@ Zastąpić go?</translation>
             <source>取消</source>
             <translation>Anuluj</translation>
         </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation>Płaskie pole zbyt ciemne: włącz światło i skieruj na puste pole</translation>
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation>Płaskie pole prześwietlone: zmniejsz ekspozycję lub jasność</translation>
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation>Najpierw przechwyć płaskie pole</translation>
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation>Przechwytywanie nie powiodło się: kamera nie przesłała obrazu</translation>
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation>Korekcja płaskiego pola</translation>
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation>Przechwyć płaskie pole</translation>
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation>Przechwyć ciemną klatkę</translation>
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation>Skieruj na puste, równomiernie oświetlone pole, potem przechwyć</translation>
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation>Wyłącz światło lub zasłoń obiektyw, potem przechwyć</translation>
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation>Przechwytywanie…</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Urządzenie nie jest uruchomione.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation>Brak płaskiego pola dla tej rozdzielczości</translation>
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation>Płaskie pole: %1%2</translation>
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation>, z ciemną klatką</translation>
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation>Przechwytywanie nie powiodło się: zmieniła się rozdzielczość</translation>
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation>Nie można zapisać obrazów płaskiego pola; korekcja działa do zamknięcia programu</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -533,6 +612,10 @@ Zastąpić go?</translation>
         <message>
             <source>打开文件失败</source>
             <translation>Nie można otworzyć pliku.</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Plik</translation>
         </message>
     </context>
     <context>
@@ -622,6 +705,48 @@ Zastąpić go?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Nagranie %1 nie zostało poprawnie zakończone i zostało naprawione; trwa %2 s.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Siatka %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Okręgi %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Siatka/okręgi %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Wyłączone</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Siatka</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Okręgi współśrodkowe</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Siatka i okręgi</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Siatka okularowa</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Brak kalibracji: nie można pokazać siatki</translation>
         </message>
     </context>
     <context>
@@ -880,6 +1005,39 @@ Zastąpić go?</translation>
         <message>
             <source>编辑</source>
             <translation>Edytuj</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1186,6 +1344,105 @@ Zastąpić go?</translation>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Wystąpił nieoczekiwany błąd. Skontaktuj się z serwisem.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Raport pomiarów</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Brak</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Plik</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Kamera</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Rozmiar obrazu</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibracja</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Nieskalibrowany</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Współczynnik kalibracji</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Rozmiar obrazu przy kalibracji</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Kamera przy kalibracji</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Wyniki</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>Nr</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Narzędzie</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nazwa</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Wartość</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Jednostka</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Piksele</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Brak pomiarów</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Ciąg dalszy na następnej stronie</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Eksportuj raport…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Eksportuj raport</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>Pliki PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>Nie można zapisać raportu: %1</translation>
         </message>
     </context>
 </TS>

@@ -317,6 +317,10 @@
             <source>排序</source>
             <translation>Ordenar</translation>
         </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>FileOperations</name>
@@ -456,6 +460,81 @@ Substituí-lo?</translation>
             <source>取消</source>
             <translation>Cancelar</translation>
         </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation>Campo plano muito escuro: ligue a luz e aponte para um campo vazio</translation>
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation>Campo plano superexposto: reduza a exposição ou o brilho</translation>
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation>Primeiro capture um campo plano</translation>
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation>Falha na captura: a câmera não enviou imagem</translation>
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation>Correção de campo plano</translation>
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation>Capturar campo plano</translation>
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation>Capturar quadro escuro</translation>
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation>Aponte para um campo vazio e iluminado por igual e capture</translation>
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation>Desligue a luz ou cubra a lente e capture</translation>
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation>Capturando…</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>O dispositivo não foi iniciado.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation>Nenhum campo plano capturado nesta resolução</translation>
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation>Campo plano: %1%2</translation>
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation>, com quadro escuro</translation>
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation>Falha na captura: a resolução mudou</translation>
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation>Não foi possível salvar as imagens de campo plano; a correção vale até fechar o programa</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -533,6 +612,10 @@ Substituí-lo?</translation>
         <message>
             <source>打开文件失败</source>
             <translation>Não foi possível abrir o arquivo.</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Arquivo</translation>
         </message>
     </context>
     <context>
@@ -622,6 +705,48 @@ Substituí-lo?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>A gravação %1 não terminou corretamente e foi reparada; ela dura %2 segundos.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Grade %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Círculos %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Grade/círculos %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Desligado</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Grade</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Círculos concêntricos</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Grade e círculos</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Retículo</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Sem calibração: não é possível mostrar o retículo</translation>
         </message>
     </context>
     <context>
@@ -880,6 +1005,39 @@ Substituí-lo?</translation>
         <message>
             <source>编辑</source>
             <translation>Editar</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1186,6 +1344,105 @@ Substituí-lo?</translation>
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Ocorreu um erro inesperado. Entre em contato com um técnico.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Relatório de medição</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Nenhum</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Arquivo</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Câmera</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Tamanho da imagem</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Calibração</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Não calibrado</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Fator de calibração</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Tamanho da imagem na calibração</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Câmera da calibração</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Resultados</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>Nº</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Ferramenta</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nome</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Valor</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Unidade</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Pixels</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Nenhuma medição</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Continua na próxima página</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Exportar relatório…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Exportar relatório</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>Arquivos PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>Não foi possível gravar o relatório: %1</translation>
         </message>
     </context>
 </TS>

@@ -317,6 +317,10 @@
             <source>排序</source>
             <translation>Сортировка</translation>
         </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>FileOperations</name>
@@ -456,6 +460,81 @@
             <source>取消</source>
             <translation>Отмена</translation>
         </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation>Плоское поле слишком тёмное: включите свет и наведите на пустое поле</translation>
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation>Плоское поле пересвечено: уменьшите экспозицию или яркость</translation>
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation>Сначала снимите плоское поле</translation>
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation>Съёмка не удалась: камера не прислала изображение</translation>
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation>Коррекция плоского поля</translation>
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation>Снять плоское поле</translation>
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation>Снять темновой кадр</translation>
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation>Наведите на пустое, равномерно освещённое поле и снимите</translation>
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation>Выключите свет или закройте объектив и снимите</translation>
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation>Съёмка…</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Устройство не запущено.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation>Для этого разрешения плоское поле не снято</translation>
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation>Плоское поле: %1%2</translation>
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation>, с темновым кадром</translation>
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation>Съёмка не удалась: разрешение изменилось</translation>
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation>Не удалось сохранить снимки плоского поля; коррекция действует до закрытия программы</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -533,6 +612,10 @@
         <message>
             <source>打开文件失败</source>
             <translation>Не удалось открыть файл.</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Файл</translation>
         </message>
     </context>
     <context>
@@ -622,6 +705,48 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Запись %1 не была завершена и восстановлена; её длительность %2 с.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Сетка %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Круги %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Сетка/круги %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Выкл.</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Сетка</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Концентрические круги</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Сетка и круги</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Сетка окуляра</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Нет калибровки: сетку нельзя показать</translation>
         </message>
     </context>
     <context>
@@ -880,6 +1005,39 @@
         <message>
             <source>编辑</source>
             <translation>Изменить</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1186,6 +1344,105 @@
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Произошла непредвиденная ошибка. Обратитесь к инженеру.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Отчёт об измерениях</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Нет</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Файл</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Дата</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Камера</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Размер изображения</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Калибровка</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Не откалибровано</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Коэффициент калибровки</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Размер изображения при калибровке</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Камера при калибровке</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Результаты</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>№</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Инструмент</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Имя</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Значение</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Единица</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Пиксели</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Нет измерений</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Продолжение на следующей странице</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Экспорт отчёта…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Экспорт отчёта</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>Файлы PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>Не удалось записать отчёт: %1</translation>
         </message>
     </context>
 </TS>

@@ -317,6 +317,10 @@
             <source>排序</source>
             <translation>Сортування</translation>
         </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>FileOperations</name>
@@ -456,6 +460,81 @@
             <source>取消</source>
             <translation>Скасувати</translation>
         </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation>Плоске поле надто темне: увімкніть світло і наведіть на порожнє поле</translation>
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation>Плоске поле пересвічене: зменште експозицію або яскравість</translation>
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation>Спершу зніміть плоске поле</translation>
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation>Знімання не вдалося: камера не надіслала зображення</translation>
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation>Корекція плоского поля</translation>
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation>Зняти плоске поле</translation>
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation>Зняти темновий кадр</translation>
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation>Наведіть на порожнє, рівномірно освітлене поле і зніміть</translation>
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation>Вимкніть світло або закрийте об'єктив і зніміть</translation>
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation>Знімання…</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>Пристрій не запущено.</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation>Для цієї роздільності плоске поле не знято</translation>
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation>Плоске поле: %1%2</translation>
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation>, з темновим кадром</translation>
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation>Знімання не вдалося: роздільність змінилася</translation>
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation>Не вдалося зберегти знімки плоского поля; корекція діє до закриття програми</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -533,6 +612,10 @@
         <message>
             <source>打开文件失败</source>
             <translation>Не вдалося відкрити файл.</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Файл</translation>
         </message>
     </context>
     <context>
@@ -622,6 +705,48 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Запис %1 не було завершено, його відновлено; тривалість %2 с.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Сітка %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Кола %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Сітка/кола %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Вимк.</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Сітка</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Концентричні кола</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Сітка і кола</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Сітка окуляра</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Немає калібрування: сітку неможливо показати</translation>
         </message>
     </context>
     <context>
@@ -880,6 +1005,39 @@
         <message>
             <source>编辑</source>
             <translation>Змінити</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1186,6 +1344,105 @@
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Сталася неочікувана помилка. Зверніться до інженера.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Звіт про вимірювання</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Немає</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Файл</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Дата</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Камера</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Розмір зображення</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Калібрування</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Не відкалібровано</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Коефіцієнт калібрування</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Розмір зображення під час калібрування</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Камера під час калібрування</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Результати</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>№</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Інструмент</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Назва</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Значення</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Одиниця</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Пікселі</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Немає вимірювань</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Продовження на наступній сторінці</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Експорт звіту…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Експорт звіту</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>Файли PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>Не вдалося записати звіт: %1</translation>
         </message>
     </context>
 </TS>

@@ -317,6 +317,10 @@
             <source>排序</source>
             <translation>排序</translation>
         </message>
+        <message>
+            <source>此链接指向根文件夹之外，不会打开：%1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>FileOperations</name>
@@ -456,6 +460,81 @@
             <source>取消</source>
             <translation>取消</translation>
         </message>
+        <message>
+            <source>不在根文件夹内，未删除：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>不在根文件夹内，未重命名：%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FlatFieldControl</name>
+        <message>
+            <source>平场太暗：请打开照明，对准空白视野</source>
+            <translation>平場太暗：請打開照明，對準空白視野</translation>
+        </message>
+        <message>
+            <source>平场过曝：请降低曝光或亮度</source>
+            <translation>平場過曝：請降低曝光或亮度</translation>
+        </message>
+        <message>
+            <source>请先采集平场</source>
+            <translation>請先採集平場</translation>
+        </message>
+        <message>
+            <source>采集失败：相机没有送来画面</source>
+            <translation>採集失敗：相機沒有送來畫面</translation>
+        </message>
+        <message>
+            <source>平场校正</source>
+            <translation>平場校正</translation>
+        </message>
+        <message>
+            <source>采集平场</source>
+            <translation>採集平場</translation>
+        </message>
+        <message>
+            <source>采集暗场</source>
+            <translation>採集暗場</translation>
+        </message>
+        <message>
+            <source>对准空白、均匀照明的视野后采集</source>
+            <translation>對準空白、均勻照明的視野後採集</translation>
+        </message>
+        <message>
+            <source>关闭照明或盖上镜头后采集</source>
+            <translation>關閉照明或蓋上鏡頭後採集</translation>
+        </message>
+        <message>
+            <source>正在采集…</source>
+            <translation>正在採集…</translation>
+        </message>
+        <message>
+            <source>设备未启动</source>
+            <translation>裝置未啟動</translation>
+        </message>
+        <message>
+            <source>此分辨率尚未采集平场</source>
+            <translation>此解析度尚未採集平場</translation>
+        </message>
+        <message>
+            <source>平场：%1%2</source>
+            <translation>平場：%1%2</translation>
+        </message>
+        <message>
+            <source>，含暗场</source>
+            <translation>，含暗場</translation>
+        </message>
+        <message>
+            <source>采集失败：分辨率已改变</source>
+            <translation>採集失敗：解析度已改變</translation>
+        </message>
+        <message>
+            <source>无法保存平场图片，校正只在本次运行有效</source>
+            <translation>無法保存平場圖片，校正只在本次執行有效</translation>
+        </message>
     </context>
     <context>
         <name>HelpDialog</name>
@@ -533,6 +612,10 @@
         <message>
             <source>打开文件失败</source>
             <translation>開啟檔案失敗</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>檔案</translation>
         </message>
     </context>
     <context>
@@ -622,6 +705,48 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>錄影 %1 未正常結束，已修復，長度 %2 秒。</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>網格 %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>同心圓 %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>網格/同心圓 %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>關閉</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>網格</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>同心圓</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>網格和同心圓</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>標線</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>沒有標定，無法顯示標線</translation>
         </message>
     </context>
     <context>
@@ -880,6 +1005,39 @@
         <message>
             <source>编辑</source>
             <translation>編輯</translation>
+        </message>
+        <message>
+            <source>程序已在运行（使用同一配置），已将其窗口置于最前。
+是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>保存文件夹在根文件夹之外，未保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置无法保存：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>定时录像已停止：%1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>四画面中不能录像，请先切换到单画面。</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>设置未能保存到 %1，本次的更改已丢失。</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1186,6 +1344,105 @@
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>程式發生異常，請聯絡工程師。</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>測量報告</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>無</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>檔案</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>日期</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>相機</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>圖片尺寸</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>校正</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>未標定</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>標定係數</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>標定時的圖片尺寸</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>標定所用相機</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>測量結果</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>序號</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>工具</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>名稱</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>數值</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>單位</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>像素值</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>沒有測量</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>續下頁</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>匯出報告…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>匯出報告</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>PDF 檔案 (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>無法寫入報告：%1</translation>
         </message>
     </context>
 </TS>
