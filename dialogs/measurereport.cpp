@@ -24,7 +24,8 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("MeasureReport", text);
+    // The namespace is the context lupdate files these texts under.
+    return QCoreApplication::translate("report", text);
 }
 
 QString number(double v)
