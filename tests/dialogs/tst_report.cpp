@@ -96,7 +96,7 @@ void TestReport::pagesAndContent()
 
     const QString text = QString::fromUtf8(run("pdftotext", {"-layout", pdf, "-"}));
     for (const QString &needle : {QString("objective x10"), QString("V3-2M"), QString("sample.png"),
-                                  QString("1600 × 1200"), QLocale().toString(0.0125) + " mm/px"})
+                                  QString("1600 × 1200"), QString(QLocale().toString(0.0125) + " mm/px")})
         QVERIFY2(text.contains(needle), qPrintable(needle + "\n" + text.left(2000)));
     // Each line's length in mm: (100 + i) px × 0.0125.
     for (int i : {0, lines - 1})
