@@ -1,5 +1,8 @@
 #include "app/camerasession.h"
 
+#include <QLabel>
+#include <QTimer>
+
 #include "app/devicewatcher.h"
 #include "app/recordingcontroller.h"
 #include "app/settingsstore.h"
@@ -68,6 +71,15 @@ CameraSession::CameraSession(QWidget *window, Ui::VistrelClass *form, AppSetting
     for (int i = 0; i < AppSettings::kTileCount; ++i)
         connect(tile(i), &CameraLabel::sigCameraDropped, this, [this, i](const QString &camId) { showInTile(camId, i); });
     connect(m_scene, &CameraScene::coorInfo, this, &CameraSession::onCoorInfo);
+    m_clock = [] { return QDateTime::currentMSecsSinceEpoch(); };
+    m_stallLabel = new QLabel(ui->camViewer);
+    m_stallLabel->setObjectName(QStringLiteral("labelNoPicture"));
+    m_stallLabel->setStyleSheet(QStringLiteral("QLabel{background:rgba(0,0,0,160);color:white;padding:6px;}"));
+    m_stallLabel->hide();
+    m_stallTimer = new QTimer(this);
+    m_stallTimer->setInterval(500);
+    connect(m_stallTimer, &QTimer::timeout, this, &CameraSession::checkStalls);
+    m_stallTimer->start();
 }
 
 CameraLabel *CameraSession::tile(int index) const
@@ -268,6 +280,9 @@ void CameraSession::onCamChanged()
     ui->boxFormat->addItems({QStringLiteral("YUV"), QStringLiteral("MJPG")});
 
     m_store->selectCamera(path);
+    // Calibrations made on it are listed by this name on other cameras.
+    if (m_settings->cameras[path].name.isEmpty())
+        m_settings->cameras[path].name = device.modelName;
     const CameraConfig &config = m_settings->cameras[path];
     int resIndex = config.initialized ? device.sizes.indexOf(config.size) : int(device.sizes.indexOf(QSize(640, 480)));
     if (resIndex < 0)
@@ -368,6 +383,7 @@ bool CameraSession::startCamera(const QString &devicePath, int tileIndex, bool s
     slot.tile = tileIndex;
     slot.frameSize = size;
     slot.rate = std::make_shared<FrameRateMeter>();
+    slot.openedMs = m_clock();
     m_cameras.insert(devicePath, slot);
     setCurrentCamera(devicePath);
     CameraConfig &config = m_settings->cameras[devicePath];
@@ -396,9 +412,45 @@ void CameraSession::updateTileTitle(const QString &camId)
     if (it == m_cameras.cend())
         return;
     if (CameraLabel *t = tile(it->tile)) {
-        const double rate = it->rate ? it->rate->rate() : 0.0;
+        const double rate = it->rate ? it->rate->rateAt(m_clock()) : 0.0;
         t->setTitle(m_hub->displayName(camId) + QString::asprintf("  %0.1f fps", rate));
     }
+}
+
+void CameraSession::checkStalls()
+{
+    const qint64 now = m_clock();
+    const bool single = !fourTiles();
+    bool labelShown = false;
+    for (auto it = m_cameras.begin(); it != m_cameras.end(); ++it) {
+        // Cameras out of sight are not decoded for the screen: only those shown count.
+        if ((single && it.key() != m_currentCamera) || (!single && it->tile < 0))
+            continue;
+        const qint64 last = it->rate && it->rate->lastAt() > 0 ? it->rate->lastAt() : it->openedMs;
+        const qint64 gap = now - last;
+        if (gap < kStallMs) {
+            continue;
+        }
+        it->stalled = true;
+        const QString text = QCoreApplication::translate("Vistrel", "%1 已 %2 秒没有画面")
+                                 .arg(m_hub->displayName(it.key()))
+                                 .arg(gap / 1000);
+        if (single && it.key() == m_currentCamera) {
+            m_stallLabel->setText(text);
+            m_stallLabel->adjustSize();
+            m_stallLabel->move(8, 8);
+            m_stallLabel->show();
+            m_stallLabel->raise();
+            labelShown = true;
+        } else if (CameraLabel *t = tile(it->tile)) {
+            t->setTitle(text);
+        }
+    }
+    if (!labelShown)
+        m_stallLabel->hide();
+    // The rate shown ages with the clock, frames or not.
+    if (m_cameras.contains(m_currentCamera))
+        updateStatus(m_currentCamera);
 }
 
 void CameraSession::applyDisplaySizes()
@@ -443,6 +495,9 @@ void CameraSession::setCurrentCamera(const QString &devicePath)
 {
     const bool changed = devicePath != m_currentCamera;
     m_currentCamera = devicePath;
+    // Each camera comes back with the calibration chosen for it.
+    if (changed && !devicePath.isEmpty())
+        ui->bdWidget->setCamera(devicePath);
     if (changed && m_cameras.contains(devicePath))
         fillCameraCombos(devicePath);
     m_panel->setCamera(m_cameras.contains(devicePath) ? devicePath : QString());
@@ -539,8 +594,15 @@ void CameraSession::onLocalCamera(const QString &camId, bool needCapture)
         }
     }
     m_hub->releaseFrame(camId);
-    slot.rate->add();
+    slot.rate->addAt(m_clock());
     ++slot.delivered;
+    if (slot.stalled) {
+        // Frames again: the notice goes by itself.
+        slot.stalled = false;
+        if (camId == m_currentCamera)
+            m_stallLabel->hide();
+        updateTileTitle(camId);
+    }
     // The header's rate is formatted every 15 frames (twice a second at 30 fps), not per frame.
     if (!single && slot.delivered % 15 == 1)
         updateTileTitle(camId);
@@ -558,7 +620,7 @@ void CameraSession::updateStatus(const QString &devicePath)
         return;
     }
     const Slot &slot = m_cameras[devicePath];
-    const double rate = slot.rate ? slot.rate->rate() : 0.0;
+    const double rate = slot.rate ? slot.rate->rateAt(m_clock()) : 0.0;
     // The frame rate matters most; the pointer's place and colour give way first.
     ui->labelStatus->setPart(0, QCoreApplication::translate("Vistrel", "帧率") + QString::asprintf(":%0.1ffps", rate), 2);
     if (ui->stackMainWidget->currentIndex() != 0) {
@@ -583,7 +645,8 @@ void CameraSession::updateStatus(const QString &devicePath)
     ui->labelStatus->setPart(1, QCoreApplication::translate("Vistrel", "坐标") + QString::asprintf(":%d,%d", x, y), 1);
     ui->labelStatus->setPart(2, QString::asprintf("(R:%3d G:%3d B:%3d)", r, g, b), 0);
     // A calibration scaled to another picture size says so.
-    ui->labelStatus->setPart(3, ui->bdWidget->calibrationNote(), 2);
+    // The calibration in force, and how it was adapted to this picture.
+    ui->labelStatus->setPart(3, ui->bdWidget->statusText(), 2);
 }
 
 void CameraSession::updateResolutionLabel()

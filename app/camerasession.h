@@ -1,5 +1,10 @@
 #pragma once
 
+class QLabel;
+class QTimer;
+
+#include <functional>
+
 #include <QColor>
 #include <QList>
 #include <QMap>
@@ -41,7 +46,11 @@ public:
         QList<QColor> colours;                 // the last colours under the pointer
         std::shared_ptr<FrameRateMeter> rate;  // frames shown, last 3 seconds
         int delivered = 0;                     // frames shown since it opened
+        qint64 openedMs = 0;                   // by the session's clock
+        bool stalled = false;                  // "no picture" is shown
     };
+    // After this long without a frame a camera's view says so.
+    static constexpr qint64 kStallMs = 3000;
 
     CameraSession(QWidget *window, Ui::VistrelClass *form, AppSettings *settings, SettingsStore *store,
                   CameraParamPanel *panel, RecordingController *recording, QObject *parent = nullptr);
@@ -99,6 +108,15 @@ public:
     // view the selected tile's camera, else the current one.
     QImage photoSource();
 
+    // Milliseconds since the epoch; tests replace it.
+    void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
+    // Looks for cameras that sent nothing for kStallMs and says so in their
+    // view (counting up); the status line's rate falls with them. Run
+    // twice a second; a frame that comes clears it.
+    void checkStalls();
+    // The text over the large view while its camera sends nothing (hidden otherwise).
+    QLabel *stallLabel() const { return m_stallLabel; }
+
 signals:
     // The microscope's button (or a tile's "Take photo") asks for a photo of
     // that camera; it has been made the current one.
@@ -131,4 +149,7 @@ private:
     bool m_tilesFilled = false;
     bool m_noAutoOpen = false; // a camera was lost: none opens by itself
     QString m_stillCamera;     // a still button of a camera not in view
+    std::function<qint64()> m_clock;
+    QTimer *m_stallTimer = nullptr;
+    QLabel *m_stallLabel = nullptr;
 };

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QThread>
 #include <QTime>
@@ -146,11 +147,13 @@ bool RecordingController::stop()
     m_camId.clear();
     if (m_timedVideo) {
         m_timedVideo = false;
-        // A few frames may be lost at either end; a clip short of more was
-        // not recorded as asked (a stalled camera, a failed write).
+        // The time the clip's frames cover (a busy machine's slots are
+        // stretched, not lost); one short of a fifth or more was not recorded
+        // as asked (no picture came, the recorder failed).
         const int needed = m_settings->timedLength * m_fps;
-        const int frames = m_rtmp->encodedFrames();
-        if (frames + qMax(2, needed / 20) < needed) {
+        const int frames = m_rtmp->failed() ? m_rtmp->encodedFrames() : m_framesQueued + m_framesRefused;
+        const qint64 covered = m_rtmp->failed() ? qint64(frames) * 1000 / qMax(1, m_fps) : m_lastFrameMs + 1000 / qMax(1, m_fps);
+        if (frames == 0 || covered * 5 < qint64(m_settings->timedLength) * 1000 * 4) {
             emit clipShort(m_path, frames, needed);
         } else {
             ++m_settings->timedDone;
@@ -160,6 +163,9 @@ bool RecordingController::stop()
         m_settings->timedNext =
             m_schedule.isRunning() ? m_schedule.nextDue() : now().addSecs(m_settings->timedInterval);
     }
+    // The empty file that held the name of a recording that never began.
+    if (QFileInfo(m_path).isFile() && QFileInfo(m_path).size() == 0)
+        QFile::remove(m_path);
     if (QFileInfo::exists(m_path))
         m_settings->videoFiles.append(m_path);
     emit stopped(m_path);

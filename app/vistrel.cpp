@@ -6,6 +6,7 @@
 #include "app/fullscreenmode.h"
 #include "app/languages.h"
 #include "app/languageswitcher.h"
+#include "app/mosaicbuilder.h"
 #include "app/photocapture.h"
 #include "app/recordingcontroller.h"
 #include "app/flatfieldcontrol.h"
@@ -158,6 +159,8 @@ Vistrel::Vistrel(QWidget *parent)
                                        [this] { return currentCamera(); }, this);
     m_photos = new PhotoCapture(this, ui, m_session, m_scene, m_store, &m_settings);
     m_photos->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
+    m_mosaic = new MosaicBuilder(this, ui, m_session, m_scene, m_store, &m_settings);
+    m_mosaic->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
     for (int i = 0; i < AppSettings::kTileCount; ++i) {
         tile(i)->setIndex(i);
         tile(i)->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -175,10 +178,13 @@ Vistrel::Vistrel(QWidget *parent)
         ui->comboZoom->addItem(text, text);
     // Fitted: the whole picture shows in any window until the user zooms.
     ui->comboZoom->setCurrentIndex(0);
+    ui->comboZoom->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (QToolButton *b : {ui->btnCapture, ui->btnRecord, ui->btnTimeSetting, ui->btnFullScreen, ui->btnScreenSwitch,
                            ui->btnOpenDir, ui->btnSetting, ui->btnCalib, ui->btnZoom})
         m_iconHelp->setIcon(b, b->objectName());
     m_iconHelp->setSelected(ui->btnSetting, true);
+    m_iconHelp->setIcon(m_mosaic->button(), QStringLiteral("btnMosaic"));
+    connect(m_fileOps, &FileOperations::stitchRequested, m_mosaic, &MosaicBuilder::stitchFiles);
     connectForm();
 
     // The settings, then the cameras.
@@ -271,6 +277,7 @@ void Vistrel::connectForm()
     }
     connect(m_panel, &CameraParamPanel::changed, m_store, &SettingsStore::scheduleSave);
     connect(m_editer, &MeasureEditer::settingsChanged, m_store, &SettingsStore::scheduleSave);
+    connect(ui->bdWidget, &BDWidget::optionChanged, m_store, &SettingsStore::scheduleSave);
     connect(m_session->watcher(), &DeviceWatcher::due, this, &Vistrel::onCameraTimer);
     // Photos and videos dropped from a file manager on a browser are imported.
     for (FileBrowser *b : {ui->imageBrowser, ui->cameraBrowser}) {
@@ -598,7 +605,7 @@ void Vistrel::onRtmpFinished()
 {
     // The recorder ended by itself: the controller stops the recording next.
     const QString why = recorder()->errorString();
-    notifier().inform(this, why.isEmpty() ? tr("录像出错1") : tr("录像出错1") + QLatin1Char(' ') + why);
+    notifier().inform(this, why.isEmpty() ? tr("录像意外停止，原因不明。") : tr("录像已停止：%1").arg(why));
 }
 
 void Vistrel::onBtnTimeSetting()
@@ -632,6 +639,10 @@ void Vistrel::closeEvent(QCloseEvent *event)
             return;
         }
         stopRecording();
+    }
+    if (!m_editer->maybeSave()) {
+        event->ignore();
+        return;
     }
     // The last chance to tell: the settings of this run would be lost.
     if (m_store->isSaveFailing() && !m_store->saveSettings())
@@ -736,8 +747,16 @@ void Vistrel::onListItemOpen(QListWidgetItem *item)
 
 bool Vistrel::openInEditor(const QString &path)
 {
-    if (!m_editer->openImage(path))
-        return false;
+    // Unsaved shapes of the photo open now are asked about first (Cancel
+    // keeps it, and is no failure); the same photo with unsaved shapes
+    // only comes forward.
+    const bool same = m_editer->filePath() == path && m_editer->isVisible() && m_editer->isModified();
+    if (!same) {
+        if (!m_editer->maybeSave())
+            return true;
+        if (!m_editer->openImage(path))
+            return false;
+    }
     m_editer->show();
     m_editer->raise();
     m_editer->activateWindow();
@@ -754,7 +773,14 @@ QStringList Vistrel::openFiles(const QStringList &files)
         if (info.isFile() && media::isPhoto(path) && openInEditor(path))
             continue;
         if (info.isFile() && media::isVideo(path)) {
-            ui->cameraBrowser->addItem(path);
+            // The video list shows what lies under its root; a video from
+            // elsewhere is copied in, as an import would.
+            const QString root = QDir(m_settings.videoRoot).canonicalPath();
+            const QString canonical = info.canonicalFilePath();
+            if (!root.isEmpty() && canonical.startsWith(root + QLatin1Char('/')))
+                ui->cameraBrowser->addItem(path);
+            else if (!m_store->checkSaveFolder(SettingsStore::Video) || m_fileOps->importFiles({path}) == 0)
+                failed << file;
             videos = true;
             continue;
         }
@@ -890,6 +916,7 @@ void Vistrel::retranslate()
     m_flatField->retranslate();
     report::retranslateAction(m_reportAction);
     m_fullScreen->retranslate();
+    m_mosaic->retranslate();
     if (auto *keys = findChild<Shortcuts *>())
         keys->retranslate();
     // The status line's words too, without waiting for the next frame.

@@ -67,6 +67,7 @@ public:
     RecordingController *recording() const { return m_recording; }
     RtmpThread *recorder() const;
     CameraSession *cameras() const { return m_session; }
+    class MosaicBuilder *mosaic() const { return m_mosaic; }
     QString currentCamera() const;
     const QMap<QString, CameraSlot> &openCameras() const;
     CameraLabel *tile(int index) const;
@@ -234,6 +235,7 @@ private:
     class FlatFieldControl *m_flatField = nullptr;
     CameraSession *m_session = nullptr;
     class PhotoCapture *m_photos = nullptr;
+    class MosaicBuilder *m_mosaic = nullptr;
     LanguageSwitcher *m_languages = nullptr;
     FullScreenMode *m_fullScreen = nullptr;
     IconHelp *m_iconHelp = nullptr;

@@ -3,7 +3,11 @@
 
 #include "core/appsettings.h"
 #include "core/notifier.h"
+#include "core/numberformat.h"
+#include "imaging/cvimage.h"
+#include "imaging/scalefinder.h"
 #include "core/screenmetrics.h"
+#include "calib/analysistools.h"
 #include "calib/bdfile.h"
 #include "calib/measurementrows.h"
 #include "calib/measurementtable.h"
@@ -12,6 +16,9 @@
 #include "ui_bdwidget.h"
 
 #include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QThread>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QDir>
@@ -102,6 +109,7 @@ BDWidget::BDWidget(QWidget *parent)
         m_toolGroup->addButton(b);
         connect(b, &QAbstractButton::clicked, this, &BDWidget::onToolBtnClicked);
     }
+    m_analysis = new AnalysisTools(this, ui->gridLayout_3, m_toolGroup);
     connect(ui->toolButton18, &QAbstractButton::clicked, this, &BDWidget::onToolBtnGrid);
     connect(ui->toolButtonUndo, &QAbstractButton::clicked, this, &BDWidget::onToolButtonUndo);
     connect(ui->toolButtonRedo, &QAbstractButton::clicked, this, &BDWidget::onToolButtonRedo);
@@ -120,6 +128,47 @@ BDWidget::BDWidget(QWidget *parent)
     connect(ui->btnBDNewData, &QPushButton::clicked, this, &BDWidget::onBDNewData);
     connect(ui->BiaoDingPage, &QStackedWidget::currentChanged, this, &BDWidget::onCurrentStackChanged);
 
+    // The calibration in force, always in sight under the list; a photo's
+    // own can be added to the list from here.
+    m_inForce = new QLabel(ui->BiaoDingNormalPage);
+    m_inForce->setObjectName(QStringLiteral("labelBDInForce"));
+    m_inForce->setWordWrap(true);
+    m_addPhoto = new QPushButton(ui->BiaoDingNormalPage);
+    m_addPhoto->setObjectName(QStringLiteral("btnBDAddPhoto"));
+    m_addPhoto->hide();
+    {
+        const int at = ui->normalLayout->indexOf(ui->labelBDNote);
+        ui->normalLayout->insertWidget(at, m_inForce);
+        ui->normalLayout->insertWidget(at + 1, m_addPhoto);
+    }
+    connect(m_addPhoto, &QPushButton::clicked, this, [this] {
+        if (!m_settings || !m_fromPhoto)
+            return;
+        m_settings->calibrations.append(m_applied);
+        m_fromPhoto = false;
+        refresh();
+        emit bdInfoChanged();
+    });
+    // Automatic calibration: one division's length, then the scale is found.
+    m_findScale = new QPushButton(ui->BiaoDingEditPage);
+    m_findScale->setObjectName(QStringLiteral("btnBDFindScale"));
+    m_division = new QLineEdit(ui->BiaoDingEditPage);
+    m_division->setObjectName(QStringLiteral("labelBDDivision"));
+    m_division->setText(QLocale().toString(0.01));
+    m_divisionUnit = new QLabel(ui->BiaoDingEditPage);
+    {
+        auto *row = new QHBoxLayout;
+        row->addWidget(m_division, 1);
+        row->addWidget(m_divisionUnit);
+        auto *box = new QVBoxLayout;
+        box->addWidget(m_findScale);
+        box->addLayout(row);
+        ui->editLayout->insertLayout(ui->editLayout->indexOf(ui->btnBiaoDingNew) + 2, box);
+    }
+    connect(m_findScale, &QPushButton::clicked, this, &BDWidget::findScale);
+    connect(ui->boxBDUnit, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &BDWidget::updateUnitFields);
+    updateUnitFields();
+
     const QIcon arrowOff(QStringLiteral(":/Vistrel/image/icon/arrow_off.png"));
     for (QPushButton *b : {ui->btnBiaoDing, ui->btnBiaoDingList, ui->btnBiaoDingNew})
         b->setIcon(arrowOff);
@@ -131,6 +180,10 @@ BDWidget::BDWidget(QWidget *parent)
 
 BDWidget::~BDWidget()
 {
+    if (m_finder) {
+        m_finder->disconnect(this);
+        m_finder->wait();
+    }
     delete ui;
 }
 
@@ -145,6 +198,7 @@ void BDWidget::setup(CameraScene *scene, AppSettings *settings)
     const bool rebind = m_scene != scene;
     m_scene = scene;
     m_settings = settings;
+    m_analysis->setup(scene, settings);
     if (rebind)
         bindResults();
     refresh();
@@ -189,6 +243,10 @@ void BDWidget::retranslateResults()
     m_resultsBack->setText(tr("返回"));
     m_csvOption->setText(tr("同时保存 CSV"));
     m_csvOption->setToolTip(tr("保存图片时在旁边写入测量结果（CSV）"));
+    m_addPhoto->setText(tr("加入列表"));
+    m_findScale->setText(tr("自动识别刻度"));
+    m_findScale->setToolTip(tr("在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上"));
+    m_division->setToolTip(tr("每一格的长度"));
     // The tool names in the rows follow the language.
     if (m_scene)
         m_results->setRows(measurementRows(*m_scene));
@@ -225,14 +283,151 @@ void BDWidget::refresh()
     ui->boxGridColor->setCurrentIndex(saved.lineColorIndex);
     ui->boxGridType->setCurrentIndex(saved.lineStyle != 0 ? 1 : 0);
 
-    ui->boxBDVar->clear();
-    ui->tableBDInfo->clearContents();
-    ui->tableBDInfo->setRowCount(m_settings->calibrations.size());
-    for (int i = 0; i < m_settings->calibrations.size(); ++i) {
-        const QString &name = m_settings->calibrations.at(i).name;
-        ui->boxBDVar->addItem(name);
-        ui->tableBDInfo->setItem(i, 0, new QTableWidgetItem(name));
+    const BDInfoList &list = m_settings->calibrations;
+    {
+        // Refilling must not change the calibration in force.
+        const QSignalBlocker block(ui->boxBDVar);
+        ui->boxBDVar->clear();
+        ui->tableBDInfo->clearContents();
+        ui->tableBDInfo->setRowCount(list.size());
+        for (int i = 0; i < list.size(); ++i) {
+            const QString name = displayName(list.at(i));
+            ui->boxBDVar->addItem(name);
+            ui->tableBDInfo->setItem(i, 0, new QTableWidgetItem(name));
+        }
+        int row = -1;
+        if (m_hasApplied && !m_fromPhoto) {
+            row = indexOfCalibration(list, m_applied);
+            if (row < 0) {
+                // Gone (deleted, replaced by a restore): say so, and fall back.
+                const QString gone = m_applied.name;
+                if (!list.isEmpty()) {
+                    row = 0;
+                    m_applied = list.first();
+                    m_notice = tr("标定“%1”已不在列表中，现在使用“%2”").arg(gone, displayName(m_applied));
+                } else {
+                    m_hasApplied = false;
+                    m_notice = tr("标定“%1”已不在列表中，测量值以像素显示").arg(gone);
+                }
+                remember();
+            }
+        } else if (!m_hasApplied && !m_fromPhoto && !list.isEmpty() && m_scene) {
+            // Nothing chosen yet: the first record, as the list always did.
+            row = 0;
+            m_applied = list.first();
+            m_hasApplied = true;
+        }
+        ui->boxBDVar->setCurrentIndex(row);
     }
+    applyCalibration();
+}
+
+QString BDWidget::displayName(const BDInfo &info) const
+{
+    QString text = info.name;
+    if (info.pictureSize.isValid())
+        text += QStringLiteral(" · %1×%2").arg(info.pictureSize.width()).arg(info.pictureSize.height());
+    if (!info.camera.isEmpty() && info.camera != m_camera) {
+        QString model = m_settings ? m_settings->cameras.value(info.camera).name : QString();
+        text += QStringLiteral(" · ") + (model.isEmpty() ? info.camera : model);
+    }
+    return text;
+}
+
+namespace {
+
+// The factor as a person reads it: micrometres per pixel for the metric units.
+QString factorText(const BDInfo &applied)
+{
+    switch (applied.unit) {
+    case 0: return formatMeasure(applied.factor * 1000.0) + QStringLiteral(" µm/px");
+    case 1: return formatMeasure(applied.factor * 10000.0) + QStringLiteral(" µm/px");
+    case 2: return formatMeasure(applied.factor) + QStringLiteral(" µm/px");
+    case 3: return formatMeasure(applied.factor) + QStringLiteral(" in/px");
+    default: return QStringLiteral("px");
+    }
+}
+
+} // namespace
+
+QString BDWidget::inForceText() const
+{
+    if (!m_hasApplied)
+        return tr("未标定 (px)");
+    const QSize picture = m_scene ? m_scene->pictureSize() : QSize();
+    QString text = displayName(m_applied) + QStringLiteral(" · ") + factorText(calibrationForPicture(m_applied, picture));
+    if (m_fromPhoto)
+        text += QStringLiteral(" (") + tr("来自照片") + QLatin1Char(')');
+    return text;
+}
+
+QString BDWidget::statusText() const
+{
+    QStringList parts{inForceText()};
+    if (!m_note.isEmpty())
+        parts << m_note;
+    return parts.join(QStringLiteral(" — "));
+}
+
+void BDWidget::setCamera(const QString &camera)
+{
+    if (camera == m_camera)
+        return;
+    m_camera = camera;
+    if (m_settings && !camera.isEmpty() && m_settings->cameras.contains(camera)) {
+        const CameraConfig &config = m_settings->cameras[camera];
+        const int row = config.hasCalibration ? indexOfCalibration(m_settings->calibrations, config.calibration) : -1;
+        if (row >= 0) {
+            m_applied = m_settings->calibrations.at(row);
+            m_hasApplied = true;
+            m_fromPhoto = false;
+            m_notice.clear();
+        }
+    }
+    refresh();
+}
+
+void BDWidget::setPhotoCalibration(const BDInfo *info)
+{
+    if (info) {
+        const int row = m_settings ? indexOfCalibration(m_settings->calibrations, *info) : -1;
+        m_applied = *info;
+        m_hasApplied = true;
+        m_fromPhoto = row < 0;
+    } else if (m_fromPhoto) {
+        m_fromPhoto = false;
+        m_hasApplied = false;
+    }
+    m_notice.clear();
+    refresh();
+}
+
+void BDWidget::choose(int row)
+{
+    if (!m_settings || row < 0 || row >= m_settings->calibrations.size())
+        return;
+    m_applied = m_settings->calibrations.at(row);
+    m_hasApplied = true;
+    m_fromPhoto = false;
+    m_notice.clear();
+    remember();
+    {
+        const QSignalBlocker block(ui->boxBDVar);
+        ui->boxBDVar->setCurrentIndex(row);
+    }
+    applyCalibration();
+}
+
+void BDWidget::remember()
+{
+    if (!m_settings || m_camera.isEmpty() || m_fromPhoto)
+        return;
+    CameraConfig &config = m_settings->cameras[m_camera];
+    if (config.hasCalibration == m_hasApplied && (!m_hasApplied || sameCalibration(config.calibration, m_applied)))
+        return;
+    config.hasCalibration = m_hasApplied;
+    config.calibration = m_hasApplied ? m_applied : BDInfo();
+    emit optionChanged();
 }
 
 void BDWidget::leaveEditPage()
@@ -304,27 +499,21 @@ void BDWidget::onStyleChanged(int idx)
 
 void BDWidget::onBDChanged()
 {
-    const int row = ui->boxBDVar->currentIndex();
-    if (row < 0 || !m_scene || !m_settings || row >= m_settings->calibrations.size())
-        return;
-    m_applied = m_settings->calibrations.at(row);
-    m_hasApplied = true;
-    applyCalibration();
+    // Only the user's choice comes here: refilling blocks the signal.
+    choose(ui->boxBDVar->currentIndex());
 }
 
 void BDWidget::applyCalibration()
 {
-    // With an empty list the scene keeps what it had, adapted all the same.
-    if (m_scene && m_hasApplied)
-        m_scene->setCalibration(calibrationForPicture(m_applied, m_scene->pictureSize()));
+    // None in force: plain pixels, never a factor that is gone.
+    if (m_scene)
+        m_scene->setCalibration(m_hasApplied ? calibrationForPicture(m_applied, m_scene->pictureSize()) : BDInfo());
     updateNote();
 }
 
 BDInfo BDWidget::calibrationFor(const QSize &picture) const
 {
-    if (m_hasApplied)
-        return calibrationForPicture(m_applied, picture);
-    return m_scene ? m_scene->calibration() : BDInfo();
+    return m_hasApplied ? calibrationForPicture(m_applied, picture) : BDInfo();
 }
 
 void BDWidget::updateNote()
@@ -338,12 +527,26 @@ void BDWidget::updateNote()
                        .arg(m_applied.pictureSize.height())
                        .arg(scale, 0, 'f', 2);
     }
+    if (!m_notice.isEmpty())
+        note = note.isEmpty() ? m_notice : note + QLatin1Char('\n') + m_notice;
     ui->labelBDNote->setText(note);
     ui->labelBDNote->setVisible(!note.isEmpty());
+    m_inForce->setText(inForceText());
+    m_addPhoto->setVisible(m_fromPhoto);
     if (note != m_note) {
         m_note = note;
         emit calibrationNoteChanged(note);
     }
+}
+
+void BDWidget::updateUnitFields()
+{
+    // A px record has the factor 1: there is no real length to type.
+    const int unit = ui->boxBDUnit->currentIndex();
+    ui->labelBDRealLen->setEnabled(unit != 4);
+    m_division->setEnabled(unit != 4);
+    m_findScale->setEnabled(unit != 4 && !m_finder);
+    m_divisionUnit->setText(unitName(unit));
 }
 
 void BDWidget::onUnitChanged()
@@ -434,30 +637,100 @@ void BDWidget::onBDNewData()
 {
     if (!m_settings || !m_scene)
         return;
-    bool ok = false;
-    const double actual = parseLength(ui->labelBDRealLen->text(), locale(), &ok);
+    // The name from the ruler as it lies now, not as the last tick left it.
+    onMeasureChanged();
+    const int unit = ui->boxBDUnit->currentIndex();
     // Labels multiply picture pixels, so the ruler is measured in them too,
     // whatever the zoom.
     const double rulerLength = m_scene->ruler() ? m_scene->ruler()->pictureLength() : 0.0;
-    // Not-a-number counts as "no value" too: it would poison every label.
-    if (!ok || rulerLength == 0.0 || actual == 0.0 || qIsNaN(actual)) {
-        notifier().inform(this, tr("参数不能为0"));
-        return;
-    }
-    if (!isValidFactor(actual) || !isValidFactor(actual / rulerLength)) {
-        notifier().inform(this, tr("实际长度必须是大于 0 的有限数"));
-        return;
-    }
     BDInfo info;
     info.name = ui->labelBDName->text();
-    info.factor = actual / rulerLength;
-    info.unit = ui->boxBDUnit->currentIndex();
+    info.unit = unit;
     info.pictureSize = m_scene->pictureSize();
     if (m_cameraName)
         info.camera = m_cameraName();
+    if (unit == 4) {
+        // Pixels are pixels.
+        info.factor = 1.0;
+        info.name = QStringLiteral("px");
+    } else {
+        bool ok = false;
+        const double actual = parseLength(ui->labelBDRealLen->text(), locale(), &ok);
+        if (!ok || !isValidFactor(actual)) {
+            notifier().inform(this, tr("实际长度“%1”无效：请输入大于 0 的长度，例如 %2")
+                                        .arg(ui->labelBDRealLen->text().trimmed(), locale().toString(0.8)));
+            return;
+        }
+        if (!(rulerLength > 0)) {
+            notifier().inform(this, tr("标尺长度为 0：请把标尺的两端拖到已知长度的两端"));
+            return;
+        }
+        if (!isValidFactor(actual / rulerLength)) {
+            notifier().inform(this, tr("实际长度“%1”无效：请输入大于 0 的长度，例如 %2")
+                                        .arg(ui->labelBDRealLen->text().trimmed(), locale().toString(0.8)));
+            return;
+        }
+        info.factor = actual / rulerLength;
+    }
     m_settings->calibrations.append(info);
+    // The new record is the one in force.
+    m_applied = info;
+    m_hasApplied = true;
+    m_fromPhoto = false;
+    m_notice.clear();
+    remember();
     refresh();
     emit bdInfoChanged();
+}
+
+void BDWidget::findScale()
+{
+    if (!m_scene || m_finder || m_scene->image().isNull())
+        return;
+    if (!m_scene->ruler())
+        m_scene->showRuler(true);
+    // Grey once here; the search runs on a thread of its own while the
+    // live picture goes on.
+    const cv::Mat gray = imaging::toGray8(m_scene->image()).clone();
+    auto result = std::make_shared<imaging::ScaleFit>();
+    m_found = result;
+    m_finder = QThread::create([gray, result] { *result = imaging::findScale(gray); });
+    m_finder->setObjectName(QStringLiteral("vistrel-findscale"));
+    connect(m_finder, &QThread::finished, this, [this, result] {
+        m_finder->deleteLater();
+        m_finder = nullptr;
+        updateUnitFields();
+        onScaleFound(*result);
+    });
+    m_findScale->setEnabled(false);
+    m_finder->start();
+}
+
+bool BDWidget::isFindingScale() const
+{
+    return m_finder != nullptr;
+}
+
+void BDWidget::onScaleFound(const imaging::ScaleFit &fit)
+{
+    GraphicsMeasureItem *ruler = m_scene ? m_scene->ruler() : nullptr;
+    if (!fit.found || !ruler) {
+        notifier().inform(this, tr("未找到刻度：请让标尺的刻度清晰、完整地出现在画面中"));
+        emit scaleFound(false);
+        return;
+    }
+    bool ok = false;
+    double division = parseLength(m_division->text(), locale(), &ok);
+    if (!ok || !isValidFactor(division)) {
+        division = 0.01;
+        m_division->setText(locale().toString(division));
+    }
+    ruler->setPoint(0, fit.first);
+    ruler->setPoint(1, fit.last);
+    ui->labelBDRealLen->setText(locale().toString(fit.divisions * division, 'g', 12));
+    onMeasureChanged();
+    m_scene->update();
+    emit scaleFound(true);
 }
 
 void BDWidget::onBDLabelChanged()
@@ -475,6 +748,7 @@ void BDWidget::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         setTableHeader();
         retranslateResults();
+        m_analysis->retranslate();
         refresh();
         return;
     }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 struct AppSettings;
 class CameraScene;
@@ -14,8 +15,15 @@ class QAbstractButton;
 class QButtonGroup;
 class QLocale;
 class MeasurementTable;
+class AnalysisTools;
 class QCheckBox;
+class QLabel;
+class QLineEdit;
 class QPushButton;
+namespace imaging {
+struct ScaleFit;
+}
+class QThread;
 
 namespace Ui {
 class BDWidget;
@@ -47,6 +55,8 @@ public:
     Ui::BDWidget *form() const { return ui; }
     // The results table under the tools, bound to the scene of setup().
     MeasurementTable *resultsTable() const { return m_results; }
+    // Snapping, the circle fit and the particle analysis.
+    AnalysisTools *analysisTools() const { return m_analysis; }
     // The picture's name the table's export starts from (a photo's file).
     void setPictureName(const QString &name);
     void showResults(bool show);
@@ -67,6 +77,31 @@ public:
     // photo of another camera); the scene's own when none was chosen.
     BDInfo calibrationFor(const QSize &picture) const;
 
+    // The camera whose picture the toolbox measures (its id); each camera
+    // keeps the calibration chosen for it and gets it back here. Empty in
+    // the measure editor.
+    void setCamera(const QString &camera);
+    // The calibration in force, as made, and whether there is one.
+    bool hasCalibration() const { return m_hasApplied; }
+    BDInfo calibrationInForce() const { return m_applied; }
+    // "50.75X · 1920×1080 · 0.5208 µm/px", or "Not calibrated (px)".
+    QString inForceText() const;
+    // What the status line shows of it: the calibration and any note.
+    QString statusText() const;
+    // How a record is listed: its name, the picture size it was made at and,
+    // when made on another camera than the current one, that camera's model.
+    QString displayName(const BDInfo &info) const;
+
+    // A photo's own calibration, in force in this toolbox only (the list is
+    // not changed until "Add to list"); a null pointer ends it.
+    void setPhotoCalibration(const BDInfo *info);
+    bool isFromPhoto() const { return m_fromPhoto; }
+
+    // Lays the ruler over the scale found in the scene's picture and fills
+    // the actual length; runs off the GUI thread. Tests wait for scaleFound.
+    void findScale();
+    bool isFindingScale() const;
+
     // A real length typed in the locale's way ("0,5" in German) or the C
     // way; *ok false for anything else.
     static double parseLength(const QString &text, const QLocale &locale, bool *ok);
@@ -74,8 +109,11 @@ public:
 signals:
     void bdInfoChanged();
     void calibrationNoteChanged(const QString &note);
-    // A choice kept in the settings changed (the CSV option).
+    // A choice kept in the settings changed (the CSV option, a camera's
+    // calibration).
     void optionChanged();
+    // The automatic calibration ended: found or not (the message is shown).
+    void scaleFound(bool found);
 
 public slots:
     void onToolBtnClicked();
@@ -100,6 +138,12 @@ protected:
 
 private:
     void setTableHeader();
+    // Makes a record of the list the calibration in force (and remembers it
+    // for the current camera).
+    void choose(int row);
+    void remember();
+    void onScaleFound(const imaging::ScaleFit &fit);
+    void updateUnitFields();
     // Hands the chosen record to the scene, adapted to its picture size.
     void applyCalibration();
     void updateNote();
@@ -109,6 +153,7 @@ private:
 
     CameraScene *m_scene = nullptr;
     MeasurementTable *m_results = nullptr;
+    AnalysisTools *m_analysis = nullptr;
     QPushButton *m_showResults = nullptr;
     QPushButton *m_resultsBack = nullptr;
     QCheckBox *m_csvOption = nullptr;
@@ -126,5 +171,15 @@ private:
     BDInfo m_applied;
     bool m_hasApplied = false;
     QString m_note;
+    QString m_notice; // why the calibration in force changed by itself
+    QString m_camera;
+    bool m_fromPhoto = false;
+    QLabel *m_inForce = nullptr;
+    QPushButton *m_addPhoto = nullptr;
+    QPushButton *m_findScale = nullptr;
+    QLineEdit *m_division = nullptr;
+    QLabel *m_divisionUnit = nullptr;
+    QThread *m_finder = nullptr;
+    std::shared_ptr<imaging::ScaleFit> m_found;
     QMetaObject::Connection m_sizeConnection;
 };

@@ -2,6 +2,7 @@
 
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
+#include "measure/particleshapes.h"
 #include "measure/shapetype.h"
 
 #include <QCoreApplication>
@@ -56,6 +57,8 @@ QVector<MeasurementRow> measurementRows(const CameraScene &scene)
     const QList<GraphicsItem *> &shapes = scene.shapes();
     for (int i = 0; i < shapes.size(); ++i) {
         const GraphicsItem *shape = shapes[i];
+        if (shape->type() == Particle)
+            continue; // listed in a section of their own
         const QString tool = toolName(shape->type());
         for (const MeasuredValue &value : withCircleValues(shape->type(), shape->values())) {
             MeasurementRow row;
@@ -70,6 +73,26 @@ QVector<MeasurementRow> measurementRows(const CameraScene &scene)
         }
     }
     return rows;
+}
+
+ParticleSection particleSection(const CameraScene &scene)
+{
+    ParticleSection section;
+    const BDInfo calibration = scene.calibration();
+    const MeasuredValue one{QString(), 1.0, ValueKind::Length};
+    const double f = realValue(one, calibration);
+    const QString unit = realUnit(one, calibration);
+    if (!unit.isEmpty())
+        section.unit = unit;
+    for (const GraphicsItem *shape : scene.shapes()) {
+        const auto *item = dynamic_cast<const GraphicsParticleItem *>(shape);
+        if (!item)
+            continue;
+        const imaging::Particle p = item->particle();
+        section.rows.append({item->number(), p.centroid.x(), p.centroid.y(), p.area * f * f, p.perimeter * f,
+                             p.diameter * f, p.feretMax * f, p.feretMin * f, p.circularity, p.mean});
+    }
+    return section;
 }
 
 MeasurementSource measurementSource(const CameraScene &scene, const QString &picture)
@@ -93,6 +116,7 @@ QVector<QMetaObject::Connection> bindTableToScene(MeasurementTable *table, Camer
             return;
         table->setSource(measurementSource(*guard, picture));
         table->setRows(measurementRows(*guard));
+        table->setParticles(particleSection(*guard));
         // Numbers shift when shapes go: the scene's pick decides the rows.
         table->selectShape(guard->shapeIndex(guard->selectedShape()) + 1);
     };

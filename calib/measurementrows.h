@@ -16,6 +16,9 @@ MeasuredValues withCircleValues(int type, const MeasuredValues &values);
 // drawing order, with the scene's calibration.
 QVector<MeasurementRow> measurementRows(const CameraScene &scene);
 
+// The particle analysis' objects of the scene, in the calibration's unit.
+ParticleSection particleSection(const CameraScene &scene);
+
 // The export's header for the scene's picture, named `picture`.
 MeasurementSource measurementSource(const CameraScene &scene, const QString &picture);
 

@@ -21,6 +21,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace {
 
 // Shortest text that reads back as the same double, always with a dot:
@@ -53,6 +55,18 @@ QStringList fields(const MeasurementRow &r)
     return {QString::number(r.shape), r.tool, r.name, exact(r.real), r.unit, exact(r.pixels), r.calibration};
 }
 
+const char *const kParticleColumns[] = {
+    QT_TRANSLATE_NOOP("MeasurementTable", "编号"),     "X", "Y", QT_TRANSLATE_NOOP("MeasurementTable", "面积"),
+    QT_TRANSLATE_NOOP("MeasurementTable", "周长"),     QT_TRANSLATE_NOOP("MeasurementTable", "等效直径"),
+    QT_TRANSLATE_NOOP("MeasurementTable", "最大费雷特径"), QT_TRANSLATE_NOOP("MeasurementTable", "最小费雷特径"),
+    QT_TRANSLATE_NOOP("MeasurementTable", "圆度"),     QT_TRANSLATE_NOOP("MeasurementTable", "平均灰度")};
+constexpr int kParticleColumnCount = 10;
+
+QVector<double> particleValues(const ParticleRow &r)
+{
+    return {r.x, r.y, r.area, r.perimeter, r.diameter, r.feretMax, r.feretMin, r.circularity, r.mean};
+}
+
 // What a person reads: the labels' digits (angles as the labels write them).
 QString shownNumber(const MeasurementRow &r, double v)
 {
@@ -66,6 +80,52 @@ QStringList shownFields(const MeasurementRow &r)
 }
 
 } // namespace
+
+ParticleSummary particleSummary(const QVector<ParticleRow> &rows)
+{
+    ParticleSummary s;
+    s.count = rows.size();
+    if (rows.isEmpty())
+        return s;
+    for (const ParticleRow &r : rows) {
+        const QVector<double> v = particleValues(r);
+        for (int c = 0; c < 9; ++c)
+            s.mean[c] += v[c] / rows.size();
+    }
+    if (rows.size() > 1) {
+        for (const ParticleRow &r : rows) {
+            const QVector<double> v = particleValues(r);
+            for (int c = 0; c < 9; ++c)
+                s.sd[c] += (v[c] - s.mean[c]) * (v[c] - s.mean[c]) / (rows.size() - 1);
+        }
+        for (double &sd : s.sd)
+            sd = std::sqrt(sd);
+    }
+    return s;
+}
+
+QByteArray particlesCsv(const ParticleSection &section)
+{
+    if (section.rows.isEmpty())
+        return {};
+    QString out;
+    out += QStringLiteral("# particles,%1,lengths in %2\r\n").arg(section.rows.size()).arg(csvField(section.unit));
+    out += QStringLiteral("particle,x,y,area,perimeter,equivalent_diameter,feret_max,feret_min,circularity,mean\r\n");
+    for (const ParticleRow &r : section.rows) {
+        QStringList f{QString::number(r.number)};
+        for (double v : particleValues(r))
+            f << exact(v);
+        out += f.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    }
+    const ParticleSummary sum = particleSummary(section.rows);
+    QStringList mean{QStringLiteral("# mean")}, sd{QStringLiteral("# sd")};
+    for (int c = 0; c < 9; ++c) {
+        mean << exact(sum.mean[c]);
+        sd << exact(sum.sd[c]);
+    }
+    out += mean.join(QLatin1Char(',')) + QStringLiteral("\r\n") + sd.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    return out.toUtf8();
+}
 
 QByteArray measurementsCsv(const QVector<MeasurementRow> &rows, const MeasurementSource &source)
 {
@@ -123,8 +183,16 @@ MeasurementTable::MeasurementTable(QWidget *parent) : QWidget(parent)
     m_export->setObjectName(QStringLiteral("btnExportMeasurements"));
     m_copy = new QPushButton(this);
     m_copy->setObjectName(QStringLiteral("btnCopyMeasurements"));
+    m_particleTable = new QTableWidget(0, kParticleColumnCount, this);
+    m_particleTable->setObjectName(QStringLiteral("tableParticles"));
+    m_particleTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_particleTable->verticalHeader()->hide();
+    m_particleTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_particleTable->hide();
+    // An icon only: its words would widen the narrow toolbox in long languages.
     m_widen = new QPushButton(this);
     m_widen->setObjectName(QStringLiteral("btnResultsWindow"));
+    m_widen->setIcon(style()->standardIcon(QStyle::SP_TitleBarMaxButton));
 
     // One above the other: side by side they would widen the narrow toolbox.
     auto *buttons = new QVBoxLayout;
@@ -134,6 +202,7 @@ MeasurementTable::MeasurementTable(QWidget *parent) : QWidget(parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_table);
+    layout->addWidget(m_particleTable);
     layout->addLayout(buttons);
 
     connect(m_export, &QPushButton::clicked, this, &MeasurementTable::onBtnExport);
@@ -161,8 +230,10 @@ void MeasurementTable::setRows(const QVector<MeasurementRow> &rows)
         const MeasurementRow &r = rows[i];
         // The table shows what the labels show; the file keeps every digit.
         const QStringList shown = shownFields(r);
+        const QString tip = QStringLiteral("%1 %2: %3 %4").arg(r.tool, r.name, shown[3], r.unit);
         for (int c = 0; c < kColumnCount; ++c) {
             auto *item = new QTableWidgetItem(shown[c]);
+            item->setToolTip(tip);
             if (c == 3 || c == 5 || c == 0)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_table->setItem(i, c, item);
@@ -170,7 +241,7 @@ void MeasurementTable::setRows(const QVector<MeasurementRow> &rows)
         if (r.shape == keep)
             m_table->selectRow(i);
     }
-    m_export->setEnabled(!rows.isEmpty());
+    m_export->setEnabled(!rows.isEmpty() || !m_particles.rows.isEmpty());
     m_copy->setEnabled(!rows.isEmpty());
     fitColumns();
     if (m_window) {
@@ -199,8 +270,9 @@ void MeasurementTable::fitColumns()
     if (m_inWindow)
         return;
     const int room = m_table->viewport()->width();
-    // Hidden from the right while the rest would still need a sideways scroll.
-    for (int c : {6, 5}) {
+    // Calibration, pixels, then the tool's name (each row's tooltip keeps
+    // it) go while the rest would still need a sideways scroll.
+    for (int c : {6, 5, 1}) {
         int need = 0;
         for (int i = 0; i < kColumnCount; ++i) {
             if (!m_table->isColumnHidden(i))
@@ -234,7 +306,7 @@ MeasurementTable *MeasurementTable::openWindow()
         connect(m_window, &MeasurementTable::eraseRequested, this, &MeasurementTable::eraseRequested);
         m_window->setSource(m_source);
         m_window->setRows(m_rows);
-        dialog->setWindowTitle(m_widen->text());
+        dialog->setWindowTitle(m_widen->toolTip());
         dialog->resize(720, 420);
     }
     QWidget *dialog = m_window->QWidget::window();
@@ -242,6 +314,40 @@ MeasurementTable *MeasurementTable::openWindow()
     dialog->raise();
     dialog->activateWindow();
     return m_window;
+}
+
+void MeasurementTable::setParticles(const ParticleSection &section)
+{
+    m_particles = section;
+    const QVector<ParticleRow> &rows = section.rows;
+    const ParticleSummary sum = particleSummary(rows);
+    const int summaryRows = rows.isEmpty() ? 0 : 3;
+    m_particleTable->setRowCount(rows.size() + summaryRows);
+    auto put = [this](int row, int column, const QString &text) {
+        auto *item = new QTableWidgetItem(text);
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_particleTable->setItem(row, column, item);
+    };
+    for (int i = 0; i < rows.size(); ++i) {
+        put(i, 0, QString::number(rows[i].number));
+        const QVector<double> v = particleValues(rows[i]);
+        for (int c = 0; c < 9; ++c)
+            put(i, c + 1, QString::number(v[c], 'f', c == 7 ? 3 : 4));
+    }
+    if (summaryRows) {
+        const int at = rows.size();
+        put(at, 0, tr("数量"));
+        put(at, 1, QString::number(sum.count));
+        put(at + 1, 0, tr("平均值"));
+        put(at + 2, 0, tr("标准差"));
+        for (int c = 0; c < 9; ++c) {
+            put(at + 1, c + 1, QString::number(sum.mean[c], 'f', 4));
+            put(at + 2, c + 1, QString::number(sum.sd[c], 'f', 4));
+        }
+    }
+    m_particleTable->setVisible(!rows.isEmpty());
+    retranslate();
+    m_export->setEnabled(!m_rows.isEmpty() || !rows.isEmpty());
 }
 
 void MeasurementTable::selectShape(int shape)
@@ -273,7 +379,7 @@ int MeasurementTable::selectedShape() const
 bool MeasurementTable::exportTo(const QString &path)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(measurementsCsv(m_rows, m_source)) < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(measurementsCsv(m_rows, m_source) + particlesCsv(m_particles)) < 0 || !file.commit()) {
         notifier().inform(this, tr("保存失败") + QStringLiteral(": ") + QFileInfo(path).fileName());
         return false;
     }
@@ -332,7 +438,19 @@ void MeasurementTable::retranslate()
     for (const char *c : kColumns)
         header << tr(c);
     m_table->setHorizontalHeaderLabels(header);
+    QStringList particleHeader;
+    for (int c = 0; c < kParticleColumnCount; ++c) {
+        QString text = tr(kParticleColumns[c]);
+        // Lengths in the section's unit, the area in its square.
+        if (c == 3)
+            text += QStringLiteral(" (%1²)").arg(m_particles.unit);
+        else if (c >= 4 && c <= 7)
+            text += QStringLiteral(" (%1)").arg(m_particles.unit);
+        particleHeader << text;
+    }
+    m_particleTable->setHorizontalHeaderLabels(particleHeader);
     m_export->setText(tr("导出测量结果…"));
     m_copy->setText(tr("复制"));
-    m_widen->setText(tr("在窗口中显示结果"));
+    m_widen->setToolTip(tr("在窗口中显示结果"));
+    m_widen->setAccessibleName(m_widen->toolTip());
 }

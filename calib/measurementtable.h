@@ -31,6 +31,36 @@ struct MeasurementSource
     QString unit;
 };
 
+// One object of a particle analysis as the results table lists it: x and y
+// in picture pixels (centres at whole numbers + 0.5), lengths in the
+// section's unit, the area in its square.
+struct ParticleRow
+{
+    int number = 0;
+    double x = 0, y = 0, area = 0, perimeter = 0, diameter = 0, feretMax = 0, feretMin = 0, circularity = 0,
+           mean = 0;
+};
+
+struct ParticleSection
+{
+    QString unit = QStringLiteral("px");
+    QVector<ParticleRow> rows;
+};
+
+// Mean and sample standard deviation of each column of the rows, in the
+// order of ParticleRow (number left out: x first).
+struct ParticleSummary
+{
+    int count = 0;
+    double mean[9] = {};
+    double sd[9] = {};
+};
+ParticleSummary particleSummary(const QVector<ParticleRow> &rows);
+
+// The section the CSV export adds after the shapes' rows: a comment line,
+// its own header, a row per object and the summary as comment rows.
+QByteArray particlesCsv(const ParticleSection &section);
+
 // CSV as spreadsheets and Python's csv module read it: UTF-8, comment rows
 // starting with "#" for the source, a header row, a dot as the decimal
 // separator and enough digits to give back the same double.
@@ -50,6 +80,10 @@ public:
 
     void setRows(const QVector<MeasurementRow> &rows);
     const QVector<MeasurementRow> &rows() const { return m_rows; }
+    // The particle analysis' section, under the shapes' rows; hidden when empty.
+    void setParticles(const ParticleSection &section);
+    const ParticleSection &particles() const { return m_particles; }
+    QTableWidget *particleTable() const { return m_particleTable; }
     void setSource(const MeasurementSource &source) { m_source = source; }
 
     // Writes the CSV; false (after telling the user) when it cannot.
@@ -89,6 +123,8 @@ private:
     int contentWidth(int column) const;
 
     QTableWidget *m_table;
+    QTableWidget *m_particleTable;
+    ParticleSection m_particles;
     QPushButton *m_export;
     QPushButton *m_copy;
     QPushButton *m_widen;

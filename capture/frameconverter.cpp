@@ -1,5 +1,7 @@
 #include "capture/frameconverter.h"
 
+#include <QByteArray>
+
 #include <libyuv/convert_argb.h>
 #include <libyuv/planar_functions.h>
 #include <libyuv/scale.h>
@@ -262,10 +264,17 @@ FrameConverter::Result FrameConverter::convertMjpeg(const uchar *src, std::size_
     uchar *target = mirror ? scratch(std::size_t(pitch) * out.height()) : dst;
     // A reduced picture is for a small view: the fast paths are good enough there.
     const int flags = (flipVertical ? TJFLAG_BOTTOMUP : 0) | (denominator > 1 ? TJFLAG_FASTUPSAMPLE : 0);
-    // Any complaint, warnings included, means lost or damaged scan data: a
-    // picture with a grey band is worse than the previous picture.
-    if (tjDecompress2(m_tj, src, end, target, out.width(), pitch, out.height(), TJPF_BGRX, flags) != 0)
-        return Corrupt;
+    // An error, or a warning of missing scan data, means a picture with a
+    // grey band: worse than the previous picture. Other warnings (a few
+    // stray bytes before the end marker, as some cameras send on every
+    // frame) come after a complete decode.
+    if (tjDecompress2(m_tj, src, end, target, out.width(), pitch, out.height(), TJPF_BGRX, flags) != 0) {
+        if (tjGetErrorCode(m_tj) != TJERR_WARNING)
+            return Corrupt;
+        const QByteArray why = QByteArray(tjGetErrorStr2(m_tj)).toLower();
+        if (why.contains("premature end") || why.contains("corrupt jpeg data: bad"))
+            return Corrupt;
+    }
     if (mirror)
         libyuv::ARGBMirror(target, pitch, dst, pitch, out.width(), out.height());
     return Ok;

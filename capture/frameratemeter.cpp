@@ -36,6 +36,31 @@ double FrameRateMeter::rate() const
     return span > 0 ? (m_count - 1) * 1000.0 / span : 0.0;
 }
 
+double FrameRateMeter::rateAt(qint64 now) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    int first = m_first;
+    int count = m_count;
+    while (count > 0 && now - m_times[first] > kWindowMs) {
+        first = (first + 1) % kCapacity;
+        --count;
+    }
+    if (count < 2)
+        return 0.0;
+    const qint64 oldest = m_times[first];
+    const qint64 newest = m_times[(first + count - 1) % kCapacity];
+    const qint64 interval = (newest - oldest) / (count - 1);
+    // Up to one interval after the newest frame is the usual wait for the next.
+    const qint64 span = qMax(newest - oldest, now - oldest - interval);
+    return span > 0 ? (count - 1) * 1000.0 / span : 0.0;
+}
+
+qint64 FrameRateMeter::lastAt() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_count > 0 ? m_times[(m_first + m_count - 1) % kCapacity] : 0;
+}
+
 int FrameRateMeter::count() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -15,6 +15,12 @@ public:
     void add();
     void addAt(qint64 ms);
     double rate() const;
+    // The rate as seen at now: frames older than the window are left out,
+    // and the time since the newest frame counts, so that the rate of a
+    // camera that stopped falls to 0 instead of holding its last value.
+    double rateAt(qint64 now) const;
+    // When the newest frame came; 0 before any.
+    qint64 lastAt() const;
     int count() const;
     void clear();
 

@@ -58,6 +58,10 @@ struct CameraConfig
 
     // Kept in the settings sidecar, not in "Measure.config" (its layout is fixed).
     qint32 colourTemperature = -1; // -1: not known
+    // The calibration the user chose for this camera (a copy of a record of
+    // the list, found again by sameCalibration); also in the sidecar.
+    bool hasCalibration = false;
+    BDInfo calibration;
     // Flat-field correction per frame size ("1920x1080"): the averaged
     // pictures, file names in the flat-field folder beside the configuration.
     struct FlatField
@@ -110,6 +114,7 @@ struct AppSettings
         qint32 scaleBarCorner = 3; // 0 top left, 1 top right, 2 bottom left, 3 bottom right
         bool csvBesidePhoto = false; // the editor's saves also write <photo>.csv of the measurements
         qint32 reticle = 0; // ReticleKind: 0 off, 1 grid, 2 circles, 3 both
+        bool snapToEdges = false;    // placed points move onto the nearest clear edge
     } extras;
 };
 

@@ -18,6 +18,20 @@ QString unitName(int unit)
     }
 }
 
+bool sameCalibration(const BDInfo &a, const BDInfo &b)
+{
+    return a.name == b.name && a.factor == b.factor && a.unit == b.unit && a.pictureSize == b.pictureSize
+        && a.camera == b.camera;
+}
+
+int indexOfCalibration(const BDInfoList &list, const BDInfo &info)
+{
+    for (int i = 0; i < list.size(); ++i)
+        if (sameCalibration(list[i], info))
+            return i;
+    return -1;
+}
+
 bool isValidFactor(double factor)
 {
     return std::isfinite(factor) && factor > 0.0;

@@ -28,6 +28,12 @@ struct BDInfo
 
 using BDInfoList = QList<BDInfo>;
 
+// The same record: every field alike (the factor bit for bit). How the
+// calibration in force is found again after the list changed.
+bool sameCalibration(const BDInfo &a, const BDInfo &b);
+// The row of that record in the list, or -1.
+int indexOfCalibration(const BDInfoList &list, const BDInfo &info);
+
 // "mm", "cm", "um", "in", "px" for 0..4; empty for anything else.
 QString unitName(int unit);
 

@@ -66,3 +66,22 @@ Notifier::Answer MessageBoxNotifier::askSeries(QWidget *parent, const QString &t
         return Answer::Cancel;
     }
 }
+
+Notifier::Answer MessageBoxNotifier::askSave(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, QString(), text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    parent);
+    box.setButtonText(QMessageBox::Save, trButton(QT_TRANSLATE_NOOP("Notifier", "保存")));
+    box.setButtonText(QMessageBox::Discard, trButton(QT_TRANSLATE_NOOP("Notifier", "不保存")));
+    box.setButtonText(QMessageBox::Cancel, trButton(QT_TRANSLATE_NOOP("Notifier", "取消")));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Answer::Yes;
+    case QMessageBox::Discard:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}

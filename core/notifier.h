@@ -22,6 +22,12 @@ public:
     // One question of a series (for example one overwrite per file):
     // Yes, Yes to all, No or Cancel. Cancel is also the answer to Esc.
     virtual Answer askSeries(QWidget *parent, const QString &text) = 0;
+    // Unsaved work: Yes saves, No discards, Cancel (also Esc) stays.
+    virtual Answer askSave(QWidget *parent, const QString &text)
+    {
+        const Answer a = askSeries(parent, text);
+        return a == Answer::YesToAll ? Answer::Yes : a;
+    }
 };
 
 // The process's notifier: message boxes unless one was installed.
@@ -36,6 +42,7 @@ public:
     void inform(QWidget *parent, const QString &text) override;
     bool ask(QWidget *parent, const QString &text, bool defaultYes = false) override;
     Answer askSeries(QWidget *parent, const QString &text) override;
+    Answer askSave(QWidget *parent, const QString &text) override;
 };
 
 // For tests: records every text and gives the queued answers in order
@@ -53,6 +60,11 @@ public:
         return !answers.isEmpty() && answers.takeFirst() == Answer::Yes;
     }
     Answer askSeries(QWidget *, const QString &text) override
+    {
+        asked.append(text);
+        return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
+    }
+    Answer askSave(QWidget *, const QString &text) override
     {
         asked.append(text);
         return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();

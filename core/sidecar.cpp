@@ -116,6 +116,19 @@ QByteArray toJson(const AppSettings &s)
         QJsonObject c;
         if (it->colourTemperature >= 0)
             c.insert(QLatin1String("colourTemperature"), it->colourTemperature);
+        if (it->hasCalibration) {
+            QJsonObject b;
+            b.insert(QLatin1String("name"), it->calibration.name);
+            b.insert(QLatin1String("factor"), it->calibration.factor);
+            b.insert(QLatin1String("unit"), it->calibration.unit);
+            if (it->calibration.pictureSize.isValid()) {
+                b.insert(QLatin1String("width"), it->calibration.pictureSize.width());
+                b.insert(QLatin1String("height"), it->calibration.pictureSize.height());
+            }
+            if (!it->calibration.camera.isEmpty())
+                b.insert(QLatin1String("camera"), it->calibration.camera);
+            c.insert(QLatin1String("calibration"), b);
+        }
         QJsonObject flats;
         for (auto f = it->flatFields.constBegin(); f != it->flatFields.constEnd(); ++f) {
             QJsonObject o;
@@ -145,6 +158,7 @@ QByteArray toJson(const AppSettings &s)
     root.insert(QLatin1String("scaleBar"), bar);
     root.insert(QLatin1String("csvBesidePhoto"), s.extras.csvBesidePhoto);
     root.insert(QLatin1String("reticle"), s.extras.reticle);
+    root.insert(QLatin1String("snapToEdges"), s.extras.snapToEdges);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -176,6 +190,21 @@ bool fromJson(const QByteArray &json, AppSettings *s, QString *error)
         const int t = it.value().toObject().value(QLatin1String("colourTemperature")).toInt(-1);
         if (t >= 0 && t <= 100000)
             cam->colourTemperature = t;
+        const QJsonValue chosen = it.value().toObject().value(QLatin1String("calibration"));
+        if (chosen.isObject()) {
+            const QJsonObject b = chosen.toObject();
+            BDInfo info;
+            info.name = b.value(QLatin1String("name")).toString().left(1024);
+            info.factor = b.value(QLatin1String("factor")).toDouble(NAN);
+            info.unit = b.value(QLatin1String("unit")).toInt(-100);
+            info.pictureSize = sizeFrom(b);
+            info.camera = b.value(QLatin1String("camera")).toString().left(1024);
+            // Found again in the list by identity; a record that is gone is simply not found.
+            if (isValidFactor(info.factor) && info.unit >= 0 && info.unit <= 4) {
+                cam->hasCalibration = true;
+                cam->calibration = info;
+            }
+        }
         const QJsonObject flats = it.value().toObject().value(QLatin1String("flatField")).toObject();
         int taken = 0;
         for (auto f = flats.constBegin(); f != flats.constEnd() && taken < kMaxEntries; ++f) {
@@ -220,6 +249,8 @@ bool fromJson(const QByteArray &json, AppSettings *s, QString *error)
         s->extras.reticle = reticle;
     if (root.value(QLatin1String("csvBesidePhoto")).isBool())
         s->extras.csvBesidePhoto = root.value(QLatin1String("csvBesidePhoto")).toBool();
+    if (root.value(QLatin1String("snapToEdges")).isBool())
+        s->extras.snapToEdges = root.value(QLatin1String("snapToEdges")).toBool();
     return true;
 }
 

@@ -146,12 +146,41 @@ bool homeTrashReady()
 
 // False when the entry is still where it was: no trash there (another
 // drive without one, no home trash) or no right to move it.
+// The trash's record of where an entry came from holds the path
+// URL-escaped (freedesktop.org trash rules): a raw newline or "%" in a name
+// would leave the file manager unable to put it back. Qt writes it raw.
+void escapeTrashInfo(const QString &original, const QString &inTrash)
+{
+    const QFileInfo trashed(inTrash);
+    const QString info = trashed.dir().absoluteFilePath(QStringLiteral("../info/")) + trashed.fileName()
+        + QStringLiteral(".trashinfo");
+    QFile in(info);
+    if (!in.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray old = in.readAll();
+    in.close();
+    const int start = old.indexOf("\nPath=");
+    const int end = old.indexOf("\nDeletionDate=");
+    if (start < 0 || end < start)
+        return;
+    const QByteArray path = QFile::encodeName(QFileInfo(original).absoluteFilePath());
+    const QByteArray escaped = QByteArray("\nPath=") + path.toPercentEncoding("/");
+    QSaveFile out(info);
+    if (out.open(QIODevice::WriteOnly)) {
+        out.write(old.left(start) + escaped + old.mid(end));
+        out.commit();
+    }
+}
+
 bool moveToTrash(const QString &path)
 {
     if (!homeTrashReady())
         return false;
     QString inTrash;
-    return QFile::moveToTrash(path, &inTrash) && QDir::isAbsolutePath(inTrash);
+    if (!QFile::moveToTrash(path, &inTrash) || !QDir::isAbsolutePath(inTrash))
+        return false;
+    escapeTrashInfo(path, inTrash);
+    return true;
 }
 
 bool removeForGood(const QString &path)
@@ -287,6 +316,16 @@ void FileOperations::showMenu(FileBrowser *browser, const QPoint &point)
     QAction *actRename = menu.addAction(tr("重命名"));
     QAction *actSaveAs = menu.addAction(tr("另存为"));
     QAction *actSaveAllAs = menu.addAction(tr("全部另存为"));
+    QAction *actStitch = nullptr;
+    if (browser == m_photos) {
+        menu.addSeparator();
+        actStitch = menu.addAction(tr("拼接"));
+        actStitch->setObjectName(QStringLiteral("actionStitch"));
+        int photos = 0;
+        for (const QString &p : selected)
+            photos += media::isPhoto(p) ? 1 : 0;
+        actStitch->setEnabled(photos >= 2);
+    }
     for (QAction *a : {actOpen, actRename})
         a->setEnabled(selected.size() == 1);
     for (QAction *a : {actCopy, actRemove, actSaveAs})
@@ -296,7 +335,13 @@ void FileOperations::showMenu(FileBrowser *browser, const QPoint &point)
     QAction *chosen = menu.exec(list->viewport()->mapToGlobal(point));
     if (!chosen)
         return;
-    if (chosen == actOpen) {
+    if (chosen == actStitch) {
+        QStringList photos;
+        for (const QString &p : selected)
+            if (media::isPhoto(p))
+                photos << p;
+        emit stitchRequested(photos);
+    } else if (chosen == actOpen) {
         browser->openItem(item);
     } else if (chosen == actCopy) {
         copyToClipboard(selected);

@@ -20,6 +20,7 @@
 #include "view/cameraviewer.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QStatusBar>
@@ -59,6 +60,7 @@ MeasureEditer::MeasureEditer(QWidget *parent)
     m_scene->setMeasureEnabled(true);
 
     connect(m_scene, &CameraScene::coorInfo, this, &MeasureEditer::onCoorInfo);
+    connect(m_scene, &CameraScene::shapesChanged, this, &MeasureEditer::updateTitle);
     connect(ui->btnPrint, &QPushButton::clicked, this, &MeasureEditer::onImagePrint);
     m_fileMenu = menuBar()->addMenu(QString());
     m_fileMenu->setObjectName(QStringLiteral("menuEditerFile"));
@@ -85,10 +87,14 @@ MeasureEditer::MeasureEditer(QWidget *parent)
     // Ctrl+wheel steps the zoom around the pointer.
     wheelzoom::install(ui->comboZoom, ui->scrollArea, ui->cameraViewer, ui->cameraViewer->viewport());
     retranslate();
+    updateTitle();
 }
 
 MeasureEditer::~MeasureEditer()
 {
+    // The scene dies with the child widgets, after our members: its last
+    // signals must not reach them.
+    disconnect(m_scene, nullptr, this, nullptr);
     delete ui;
 }
 
@@ -142,14 +148,91 @@ bool MeasureEditer::openImage(const QString &path)
     m_scene->setImage(img);
     ui->labelSize->setText(QString::asprintf("%d * %d", img.width(), img.height()));
     restoreAnnotations();
+    markClean();
     onUpdateCamViewSize();
     return true;
+}
+
+namespace {
+
+bool sameShapes(const QVector<ShapeRecord> &a, const QVector<ShapeRecord> &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int i = 0; i < a.size(); ++i) {
+        if (a[i].type != b[i].type || !(a[i].style == b[i].style) || a[i].points != b[i].points
+            || a[i].text != b[i].text)
+            return false;
+    }
+    return true;
+}
+
+QVector<ShapeRecord> recordsOf(const CameraScene *scene)
+{
+    QVector<ShapeRecord> out;
+    for (const GraphicsItem *shape : scene->shapes())
+        out.append(shape->record());
+    return out;
+}
+
+} // namespace
+
+bool MeasureEditer::isModified() const
+{
+    return !m_filePath.isEmpty() && !sameShapes(recordsOf(m_scene), m_cleanShapes);
+}
+
+void MeasureEditer::markClean()
+{
+    m_cleanShapes = recordsOf(m_scene);
+    updateTitle();
+}
+
+QString MeasureEditer::composeTitle() const
+{
+    if (m_filePath.isEmpty())
+        return m_productTitle;
+    return (isModified() ? QStringLiteral("*") : QString()) + QFileInfo(m_filePath).fileName() + QStringLiteral(" — ")
+        + m_productTitle;
+}
+
+void MeasureEditer::updateTitle()
+{
+    const QString title = composeTitle();
+    if (windowTitle() != title)
+        setWindowTitle(title);
+}
+
+bool MeasureEditer::maybeSave()
+{
+    if (!isModified())
+        return true;
+    switch (notifier().askSave(this, tr("%1 中的测量尚未保存。是否保存？").arg(QFileInfo(m_filePath).fileName()))) {
+    case Notifier::Answer::Yes:
+    case Notifier::Answer::YesToAll:
+        onImageSave();
+        return !isModified(); // a failed save has said why; the shapes stay
+    case Notifier::Answer::No:
+        markClean();
+        return true;
+    case Notifier::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void MeasureEditer::closeEvent(QCloseEvent *event)
+{
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MeasureEditer::restoreAnnotations()
 {
     statusBar()->clearMessage();
-    m_photoCalibration = -1;
     annotations::Document doc;
     QString error;
     const annotations::Load result = annotations::load(m_filePath, &doc, &error);
@@ -165,37 +248,23 @@ void MeasureEditer::restoreAnnotations()
             m_scene->saveHistory();
     }
     // The calibration the shapes were measured with, else the one the photo
-    // carries, becomes the editor's calibration.
+    // carries, is this photo's: in force here only, the list unchanged
+    // until the user adds it.
     std::optional<BDInfo> scale;
     if (result == annotations::Load::Loaded && photofile::hasRealScale(doc.calibration))
         scale = doc.calibration;
     else
         scale = photofile::readPhotoScale(m_filePath);
-    if (!scale || !m_settings)
+    if (!scale) {
+        ui->bdWidget->setPhotoCalibration(nullptr);
         return;
-    BDInfoList &list = m_settings->calibrations;
-    for (int i = 0; i < list.size() && m_photoCalibration < 0; ++i) {
-        if (list[i].unit == scale->unit && std::abs(list[i].factor / scale->factor - 1) < 1e-9)
-            m_photoCalibration = i;
     }
-    if (m_photoCalibration < 0) {
-        if (scale->name.isEmpty())
-            scale->name = QFileInfo(m_filePath).completeBaseName();
-        list.append(*scale);
-        m_photoCalibration = list.size() - 1;
-        emit ui->bdWidget->bdInfoChanged(); // the main window's list follows
-    }
-    statusBar()->showMessage(tr("已采用照片中的标定：%1").arg(list[m_photoCalibration].name));
-    ui->bdWidget->refresh();
-    applyPhotoCalibration();
-}
-
-void MeasureEditer::applyPhotoCalibration()
-{
-    // The toolbox selects through its combo box; refreshing it selects the first.
-    auto *box = ui->bdWidget->findChild<QComboBox *>(QStringLiteral("boxBDVar"));
-    if (box && m_photoCalibration >= 0 && m_photoCalibration < box->count())
-        box->setCurrentIndex(m_photoCalibration);
+    if (scale->name.isEmpty())
+        scale->name = QFileInfo(m_filePath).completeBaseName();
+    if (!scale->pictureSize.isValid())
+        scale->pictureSize = m_scene->image().size();
+    ui->bdWidget->setPhotoCalibration(&*scale);
+    statusBar()->showMessage(tr("已采用照片中的标定：%1").arg(scale->name));
 }
 
 void MeasureEditer::saveAnnotations()
@@ -227,7 +296,8 @@ bool MeasureEditer::saveTo(const QString &path)
         const QString csv = csvPathFor(path);
         QSaveFile file(csv);
         const QByteArray bytes =
-            measurementsCsv(measurementRows(*m_scene), measurementSource(*m_scene, QFileInfo(path).fileName()));
+            measurementsCsv(measurementRows(*m_scene), measurementSource(*m_scene, QFileInfo(path).fileName()))
+            + particlesCsv(particleSection(*m_scene));
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
             notifier().inform(this, tr("保存失败") + QLatin1Char('\n') + diskerror::diagnose(csv));
     }
@@ -303,6 +373,7 @@ void MeasureEditer::onImageSave()
         return;
     }
     m_savedPath = path;
+    markClean();
     emit imageSaved(path);
 }
 
@@ -324,6 +395,7 @@ void MeasureEditer::onImageSaveAs()
         notifier().inform(this, tr("保存失败") + QLatin1Char('\n') + diskerror::diagnose(path));
         return;
     }
+    markClean(); // the shapes went into the original's sidecar too
     emit imageSaved(path);
 }
 
@@ -356,8 +428,6 @@ void MeasureEditer::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     ui->bdWidget->refresh();
-
-    applyPhotoCalibration();
     QTimer::singleShot(0, this, &MeasureEditer::onUpdateCamViewSize);
 }
 
@@ -367,12 +437,6 @@ void MeasureEditer::resizeEvent(QResizeEvent *event)
     QTimer::singleShot(0, this, &MeasureEditer::onUpdateCamViewSize);
 }
 
-void MeasureEditer::updateTitle()
-{
-    // The one place the title is made: the photo's name, then the program's.
-    const QString name = m_filePath.isEmpty() ? QString() : QFileInfo(m_filePath).fileName();
-    setWindowTitle(name.isEmpty() ? m_productTitle : name + QStringLiteral(" \u2014 ") + m_productTitle);
-}
 
 void MeasureEditer::retranslate()
 {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "measure/shapetype.h"
+
 #include <QMainWindow>
+#include <QVector>
 
 #include <functional>
 
@@ -43,6 +46,13 @@ public:
     static QRect printTarget(const QRect &viewport, const QSize &image);
 
     QString filePath() const { return m_filePath; }
+    // Shapes differ from those at open or at the last save.
+    bool isModified() const;
+    // Before the picture is closed or replaced: with unsaved shapes asks
+    // Save / Discard / Cancel. True when the caller may go on.
+    bool maybeSave();
+    // The window title: the photo's name, "*" while it has unsaved shapes.
+    QString composeTitle() const;
     CameraScene *scene() const { return m_scene; }
     CameraViewer *viewer() const;
     BDWidget *toolbox() const;
@@ -69,6 +79,7 @@ public slots:
     void onComboZoomChanged();
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -81,8 +92,8 @@ private:
     // The photo's annotations file and calibration (the file's, else the
     // photo's own) into the scene and the toolbox.
     void restoreAnnotations();
-    void applyPhotoCalibration();
     void saveAnnotations();
+    void markClean();
 
     Ui::MeasureEditWindow *ui;
     QString m_filePath;
@@ -92,6 +103,6 @@ private:
     CameraScene *m_scene = nullptr;
     AppSettings *m_settings = nullptr;
     SavePicker m_savePicker;
-    int m_photoCalibration = -1; // index in the calibration list, or -1
     QString m_productTitle = QStringLiteral("Orvanta Pro");
+    QVector<ShapeRecord> m_cleanShapes; // as opened or last saved
 };

@@ -4,8 +4,6 @@
 
 #include <opencv2/imgproc.hpp>
 
-#include <QDebug>
-
 #include <algorithm>
 #include <cmath>
 #include <complex>
@@ -174,7 +172,7 @@ bool strongestComb(const Spectrum &s, double minFreq, double maxFreq, Peak *out)
                 continue;
             const double m = s.mag.at<float>(i, j);
             const double ring = s.ring(fx, fy);
-            if (ring <= 0 || m < (qEnvironmentVariableIsSet("SCALE_DEBUG") ? 4 : kMinPeakRatio) * ring)
+            if (ring <= 0 || m < kMinPeakRatio * ring)
                 continue;
             bool isMax = true;
             for (int dy = -1; dy <= 1 && isMax; ++dy)
@@ -196,9 +194,6 @@ bool strongestComb(const Spectrum &s, double minFreq, double maxFreq, Peak *out)
         const double step = std::max(0.2, 3.0 / bins);
         const double side = std::max(s.sample(p.fx * (1 - step), p.fy * (1 - step)),
                                      s.sample(p.fx * (1 + step), p.fy * (1 + step)));
-        if (qEnvironmentVariableIsSet("SCALE_DEBUG"))
-            qDebug("cand f %g,%g period %g m %g ring-ratio %g side %g", p.fx, p.fy, 1 / std::hypot(p.fx, p.fy), p.magnitude,
-                   p.magnitude / s.ring(p.fx, p.fy), side / p.magnitude);
         if (side > 0.5 * p.magnitude)
             continue;
         // The peak may be a harmonic: the fundamental is then present too.
@@ -513,9 +508,9 @@ ScaleFit findScale(const cv::Mat &gray)
     const double halfLength = 0.5 * (u1 - u0) * shrinkMean + 3 * pitch;
     double halfBand = std::max(2.0, 0.5 * (v1 - v0) * shrinkMean);
 
-    // ---- lines along the row at full resolution; their phases turn the
-    // axis true (the spectrum's peak is broad across short ticks) and their
-    // strength says where the row is across
+    // ---- lines along the row at full resolution: the pattern's strength
+    // across them says where the row lies, and its drift along the row turns
+    // the axis true (the spectrum's peak is broad across short ticks)
     Profile prof;
     prof.h = std::min(1.0, pitch / 12.0);
     prof.t0 = -halfLength;
@@ -620,9 +615,8 @@ ScaleFit findScale(const cv::Mat &gray)
         wLo = -reachAcross + a * step - wMid;
         wHi = -reachAcross + b * step - wMid;
         // The new origin: on the row's middle where the old one was along it.
-        const double shift = wMid + (denom > 1e-12 * sw * sw ? 0.0 : 0.0);
-        ox += shift * nx;
-        oy += shift * ny;
+        ox += wMid * nx;
+        oy += wMid * ny;
         halfBand = std::max(2.0, 0.5 * (wHi - wLo));
         const double nux = ux + slope * nx, nuy = uy + slope * ny;
         const double norm = std::hypot(nux, nuy);
@@ -630,9 +624,6 @@ ScaleFit findScale(const cv::Mat &gray)
         uy = nuy / norm;
         nx = -uy;
         ny = ux;
-        if (qEnvironmentVariableIsSet("SCALE_DEBUG"))
-            qDebug("round %d tilt %g deg band %g..%g lines %d..%d of %d angle now %g pitch %g", round, tilt * 180 / kPi,
-                   wLo, wHi, a, b, count, std::atan2(uy, ux) * 180 / kPi, pitch);
         if (std::abs(tilt) < 1e-4)
             break;
     }

@@ -47,6 +47,7 @@ const Kind kKinds[] = {
     {DoubleCircle, "DoubleCircle", 3, 3},
     {CircleLine, "CircleLine", 4, 4},
     {Text, "Text", 1, 1},
+    {Particle, "Particle", 3, 100},
 };
 
 const Kind *kindOf(int type)

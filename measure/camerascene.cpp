@@ -2,7 +2,12 @@
 
 #include "core/appsettings.h"
 #include "measure/framecopy.h"
+#include "imaging/circlefit.h"
+#include "imaging/edges.h"
+#include "measure/circleshapes.h"
 #include "measure/graphicsitem.h"
+#include "measure/overlaylayout.h"
+#include "measure/particleshapes.h"
 #include "measure/textshapes.h"
 
 #include <QCursor>
@@ -13,6 +18,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QSignalBlocker>
 
 #include <utility>
 
@@ -63,6 +69,7 @@ void CameraScene::setImage(const QImage &source)
     update();
     if (m_picture.size() != before)
         emit pictureSizeChanged(m_picture.size());
+    emit pictureShown();
 }
 
 QSize CameraScene::pictureSize() const
@@ -325,7 +332,77 @@ void CameraScene::shapeChanged(GraphicsItem *shape, bool values)
 void CameraScene::invalidateLayers()
 {
     m_layers.invalidate();
+    for (LabelCache &c : m_labelCache)
+        c.valid = false;
     update();
+}
+
+int CameraScene::addCornerOverlay(const SceneOverlays::CornerOverlay &overlay)
+{
+    const int id = m_overlays.addCornerOverlay(overlay);
+    invalidateLayers();
+    return id;
+}
+
+void CameraScene::removeCornerOverlay(int id)
+{
+    m_overlays.removeCornerOverlay(id);
+    invalidateLayers();
+}
+
+SceneOverlays::Frame CameraScene::overlayFrame() const
+{
+    return {referenceSize(), m_renderMode, !m_picture.isNull(), pictureViewRect(), pictureSize(), m_calibration,
+            visibleViewRect()};
+}
+
+const CameraScene::LabelCache &CameraScene::labelCache(const QFont &font) const
+{
+    LabelCache &c = m_labelCache[m_renderMode ? 1 : 0];
+    const QVector<QRectF> obstacles = overlayBoxes().all();
+    const QTransform transform = viewTransform();
+    const QRectF picture = pictureViewRect();
+    if (c.valid && c.font == font.key() && c.transform == transform && c.picture == picture && c.obstacles == obstacles)
+        return c;
+    c = LabelCache();
+    c.valid = true;
+    c.font = font.key();
+    c.transform = transform;
+    c.picture = picture;
+    c.obstacles = obstacles;
+    c.taken = obstacles;
+    // In drawing order: a shape's labels give way to those drawn before it.
+    for (const GraphicsItem *shape : m_shapes) {
+        QFont own = font;
+        own.setPixelSize(shape->fontPixelSize());
+        LabelPlace place;
+        place.natural = shape->ownLabelBlock(own, &place.anchor);
+        if (place.natural.isEmpty())
+            continue;
+        place.block = overlaylayout::placeLabel(place.natural, picture, c.taken, 2);
+        place.leader = overlaylayout::needsLeader(place.natural, place.block);
+        c.taken.append(place.block);
+        c.places.insert(shape, place);
+    }
+    return c;
+}
+
+CameraScene::LabelPlace CameraScene::labelPlace(const GraphicsItem *shape, const QFont &font) const
+{
+    const LabelCache &c = labelCache(font);
+    const auto found = c.places.constFind(shape);
+    if (found != c.places.cend())
+        return *found;
+    // The shape being drawn (or one not yet listed) gives way to all the others.
+    QFont own = font;
+    own.setPixelSize(shape->fontPixelSize());
+    LabelPlace place;
+    place.natural = shape->ownLabelBlock(own, &place.anchor);
+    if (place.natural.isEmpty())
+        return place;
+    place.block = overlaylayout::placeLabel(place.natural, c.picture, c.taken, 2);
+    place.leader = overlaylayout::needsLeader(place.natural, place.block);
+    return place;
 }
 
 void CameraScene::setActiveShape(GraphicsItem *shape)
@@ -477,6 +554,11 @@ void CameraScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
         return;
     const QPointF pos = event->scenePos();
 
+    if (event->button() == Qt::LeftButton && m_tool == FitCircle) {
+        fitCircleAt(pos);
+        return;
+    }
+
     if (event->button() == Qt::LeftButton && m_tool != Select && m_tool != Erase) {
         if (!m_building) {
             QString text;
@@ -499,7 +581,7 @@ void CameraScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
             addItem(shape);
             m_building = shape;
         }
-        m_building->mousePressEvent(event);
+        m_building->press(snapped(pos, event->modifiers()), event->button());
         commitIfFinished();
         return;
     }
@@ -558,7 +640,8 @@ void CameraScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
         return;
     }
     if (m_building) {
-        m_building->mouseMoveEvent(event);
+        // While the button is down the point follows the pointer onto edges.
+        m_building->move((event->buttons() & Qt::LeftButton) ? snapped(pos, event->modifiers()) : pos);
         return;
     }
     updateCursor(pos);
@@ -611,9 +694,101 @@ void CameraScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
         return;
     }
     if (m_building) {
-        m_building->mouseReleaseEvent(event);
+        m_building->release(event->button() == Qt::LeftButton ? snapped(event->scenePos(), event->modifiers())
+                                                               : event->scenePos(),
+                            event->button());
         commitIfFinished();
     }
+}
+
+// ---------------------------------------------------------------- analysis
+
+bool CameraScene::isSnapping() const
+{
+    if (!m_settings || !m_settings->extras.snapToEdges)
+        return false;
+    switch (m_tool) {
+    case Line:
+    case BrokenLine:
+    case ParallelLine:
+    case VerticalLine:
+    case Arc:
+    case Circle1:
+    case Circle2:
+    case Circle3:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QPointF CameraScene::snapped(const QPointF &p, Qt::KeyboardModifiers modifiers) const
+{
+    if (!isSnapping() || (modifiers & Qt::ShiftModifier) || m_picture.isNull())
+        return p;
+    // The same reach on the screen at any zoom.
+    const double radius = SnapRadius / std::max(1e-3, m_scaleX);
+    return imaging::snapToEdge(m_picture, p, std::min(radius, 200.0)).point;
+}
+
+GraphicsItem *CameraScene::fitCircleAt(const QPointF &p)
+{
+    if (m_picture.isNull() || !sceneRect().contains(p))
+        return nullptr;
+    // Objects up to about half the shorter side, at most 400 pixels across the reach.
+    const double reach = std::min(400.0, 0.5 * std::min(m_picture.width(), m_picture.height()));
+    const int m = int(reach) + 10;
+    const cv::Rect window(int(p.x()) - m, int(p.y()) - m, 2 * m + 1, 2 * m + 1);
+    const cv::Rect clipped = window & cv::Rect(0, 0, m_picture.width(), m_picture.height());
+    const cv::Mat grey = imaging::greyWindow(m_picture, window);
+    const QPointF origin(clipped.x, clipped.y);
+    const imaging::CircleFit fit = imaging::fitCircleAt(grey, p - origin, reach);
+    if (!fit.ok)
+        return nullptr;
+    auto *circle = new GraphicsCircle1Item;
+    if (m_settings)
+        circle->setStyle(m_settings->style);
+    const QPointF centre = fit.centre + origin;
+    ShapeRecord r = circle->record();
+    r.points = {centre, centre + QPointF(fit.radius, 0)};
+    circle->restore(r);
+    circle->setFitResidual(fit.residual);
+    addShape(circle);
+    saveHistory();
+    return circle;
+}
+
+void CameraScene::setParticles(const QVector<imaging::Particle> &particles)
+{
+    cancelConstruction();
+    endEdit();
+    const bool hadSelection = m_selectedShape != nullptr;
+    {
+        // One notice for the whole set, not one per object.
+        const QSignalBlocker quiet(this);
+        const QList<GraphicsItem *> old = m_shapes;
+        for (GraphicsItem *shape : old)
+            if (shape->type() == Particle)
+                removeShape(shape);
+        int number = 0;
+        for (const imaging::Particle &p : particles) {
+            GraphicsParticleItem *item = GraphicsParticleItem::create(p, ++number);
+            if (m_settings)
+                item->setStyle(m_settings->style);
+            addShape(item);
+        }
+    }
+    saveHistory();
+    update();
+    emit shapesChanged();
+    if (hadSelection && !m_selectedShape)
+        emit selectedShapeChanged(nullptr);
+}
+
+void CameraScene::setAnalysisOverlay(const QImage &overlay)
+{
+    m_analysisOverlay = overlay;
+    update();
 }
 
 void CameraScene::wheelEvent(QGraphicsSceneWheelEvent *event)
@@ -683,6 +858,13 @@ void CameraScene::drawBackground(QPainter *painter, const QRectF &rect)
             update();
         }
     }
+    // Labels keep clear of the overlays: when these moved (another size, a
+    // corner overlay that grew), the shapes are drawn again.
+    SceneOverlays::Boxes &drawn = m_drawnBoxes[m_renderMode ? 1 : 0];
+    if (const SceneOverlays::Boxes now = overlayBoxes(); now != drawn) {
+        drawn = now;
+        m_layers.invalidate();
+    }
     if (m_picture.isNull())
         return;
     const QSize size = referenceSize();
@@ -712,8 +894,11 @@ void CameraScene::drawForeground(QPainter *painter, const QRectF &)
 {
     if (m_settings)
         m_overlays.reticleColour = m_settings->style.lineColor();
-    SceneOverlays::Frame frame{referenceSize(), m_renderMode, !m_picture.isNull(), pictureViewRect(), pictureSize(),
-                               m_calibration, QRect()};
-    frame.visible = visibleViewRect();
-    m_overlays.paint(painter, frame);
+    if (!m_renderMode && !m_analysisOverlay.isNull() && m_analysisOverlay.size() == m_picture.size()) {
+        painter->save();
+        painter->resetTransform();
+        painter->drawImage(pictureViewRect(), m_analysisOverlay);
+        painter->restore();
+    }
+    m_overlays.paint(painter, overlayFrame());
 }

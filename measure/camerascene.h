@@ -6,8 +6,10 @@
 #include "measure/shapehistory.h"
 #include "measure/shapelayers.h"
 #include "measure/shapetype.h"
+#include "imaging/particles.h"
 
 #include <QGraphicsScene>
+#include <QHash>
 #include <QImage>
 #include <QTimer>
 #include <QTransform>
@@ -71,21 +73,42 @@ public:
     // Overlays.
     void setCrossVisible(bool visible) { m_overlays.crossVisible = visible; update(); }
     bool isCrossVisible() const { return m_overlays.crossVisible; }
-    void setTimeStampVisible(bool visible) { m_overlays.timeStampVisible = visible; update(); }
+    void setTimeStampVisible(bool visible) { m_overlays.timeStampVisible = visible; invalidateLayers(); }
     bool isTimeStampVisible() const { return m_overlays.timeStampVisible; }
     // A scale bar of the calibration in a corner (ScaleBarCorner); nothing
     // is drawn while the calibration has no real unit.
-    void setScaleBarVisible(bool visible) { m_overlays.scaleBarVisible = visible; update(); }
+    void setScaleBarVisible(bool visible) { m_overlays.scaleBarVisible = visible; invalidateLayers(); }
     bool isScaleBarVisible() const { return m_overlays.scaleBarVisible; }
-    void setScaleBarCorner(int corner) { m_overlays.scaleBarCorner = qBound(0, corner, 3); update(); }
+    void setScaleBarCorner(int corner) { m_overlays.scaleBarCorner = qBound(0, corner, 3); invalidateLayers(); }
     int scaleBarCorner() const { return m_overlays.scaleBarCorner; }
     // A reticle in real units (ReticleKind), in the line colour of the style.
     void setReticle(int kind) { m_overlays.reticleKind = qBound(0, kind, 3); update(); }
     int reticle() const { return m_overlays.reticleKind; }
-    void setNoDeviceNotice(bool visible) { m_overlays.noDeviceNotice = visible; update(); }
+    void setNoDeviceNotice(bool visible) { m_overlays.noDeviceNotice = visible; invalidateLayers(); }
     bool isNoDeviceNotice() const { return m_overlays.noDeviceNotice; }
-    void setRecordingClock(bool visible) { m_overlays.setRecordingClock(visible); update(); }
+    void setRecordingClock(bool visible) { m_overlays.setRecordingClock(visible); invalidateLayers(); }
     bool isRecordingClock() const { return m_overlays.isRecordingClock(); }
+    // Another overlay that takes a corner (a reticle's legend); it steps
+    // aside for those already there, and labels keep clear of it.
+    int addCornerOverlay(const SceneOverlays::CornerOverlay &overlay);
+    void removeCornerOverlay(int id);
+    // Where the overlays go now, in view pixels (picture pixels while rendering).
+    SceneOverlays::Boxes overlayBoxes() const { return m_overlays.layout(overlayFrame()); }
+
+    // Where a shape's label block goes, in view pixels (picture pixels while
+    // rendering): below its anchor where that is free, else at the nearest
+    // place clear of the overlays and of the labels of the shapes drawn
+    // before it, always inside the picture; with a leader line back to the
+    // anchor when it had to move far. Each label font is `font` at the
+    // shape's own size.
+    struct LabelPlace
+    {
+        QRectF block;
+        QRectF natural; // where it would hang with nothing in the way
+        QPointF anchor; // the anchor in the same pixels
+        bool leader = false;
+    };
+    LabelPlace labelPlace(const GraphicsItem *shape, const QFont &font) const;
 
     // Tools and measuring.
     void setSettings(AppSettings *settings);
@@ -98,6 +121,24 @@ public:
     void setCalibration(const BDInfo &info) { setCalibration(info.name, info.factor, info.unit); }
     BDInfo calibration() const { return m_calibration; }
     void setTextPrompt(TextPrompt prompt) { m_textPrompt = std::move(prompt); }
+
+    // Edge snapping (AppSettings::Extras::snapToEdges): the points of lines,
+    // broken lines, perpendiculars, parallels, circles and arcs go onto the
+    // clearest edge within SnapRadius view pixels; Shift places them as
+    // pressed. The point where a press or drag at `p` puts one.
+    static constexpr double SnapRadius = 8.0;
+    bool isSnapping() const;
+    QPointF snapped(const QPointF &p, Qt::KeyboardModifiers modifiers) const;
+    // The FitCircle tool's work: a Circle1 fitted to the outline around p,
+    // added as one step of the history; null when no outline is found.
+    GraphicsItem *fitCircleAt(const QPointF &p);
+    // A particle analysis' objects replace the previous analysis' ones, as
+    // one step of the history.
+    void setParticles(const QVector<imaging::Particle> &particles);
+    // A picture-sized overlay (the threshold while it is adjusted), drawn
+    // over the picture but never into saved pictures; null for none.
+    void setAnalysisOverlay(const QImage &overlay);
+    const QImage &analysisOverlay() const { return m_analysisOverlay; }
 
     void showRuler(bool show);
     GraphicsMeasureItem *ruler() const { return m_ruler; }
@@ -145,6 +186,8 @@ signals:
     void coorInfo(QPoint p, QColor c);
     // The picture now has another size (a new resolution or photo).
     void pictureSizeChanged(const QSize &size);
+    // A new picture (a live frame) is shown.
+    void pictureShown();
     void zoomImage(QImage image);
     // The list of shapes, a shape's points or the calibration changed: any
     // value or its real-unit reading may differ.
@@ -180,6 +223,7 @@ private:
     void updateCursor(const QPointF &scenePos);
     void setViewCursor(Qt::CursorShape shape);
     QSize referenceSize() const;
+    SceneOverlays::Frame overlayFrame() const;
     void renderInto(QImage *target);
     bool askText(QString *text);
 
@@ -195,6 +239,7 @@ private:
     ShapeHistory m_history{HistoryLimit};
     int m_tool = Select;
     QImage m_picture;
+    QImage m_analysisOverlay;
     BDInfo m_calibration{QString(), 1.0, 4};
     bool m_measureEnabled = false;
     double m_scaleX = 1.0;
@@ -203,5 +248,18 @@ private:
     RenderBuffers m_renderBuffers;
     TextPrompt m_textPrompt;
     SceneOverlays m_overlays;
+    SceneOverlays::Boxes m_drawnBoxes[2]; // as the shape layers were last drawn against, view and render
+    struct LabelCache
+    {
+        bool valid = false;
+        QString font;
+        QTransform transform;
+        QRectF picture;
+        QVector<QRectF> obstacles;
+        QHash<const GraphicsItem *, LabelPlace> places;
+        QVector<QRectF> taken; // overlays and every finished shape's label
+    };
+    mutable LabelCache m_labelCache[2];
+    const LabelCache &labelCache(const QFont &font) const;
     ShapeLayers m_layers{*this};
 };

@@ -150,12 +150,35 @@ int GraphicsCircle1Item::hitTest(const QPointF &p) const
     return centreGrabs(GraphicsItem::hitTest(p));
 }
 
+namespace {
+const QString kFitPrefix = QStringLiteral("fit-rms:");
+}
+
+ShapeRecord GraphicsCircle1Item::record() const
+{
+    ShapeRecord r = GraphicsItem::record();
+    if (m_fitResidual >= 0)
+        r.text = kFitPrefix + QString::number(m_fitResidual, 'g', 17);
+    return r;
+}
+
+void GraphicsCircle1Item::restore(const ShapeRecord &record)
+{
+    bool ok = false;
+    const double rms = record.text.startsWith(kFitPrefix) ? record.text.mid(kFitPrefix.size()).toDouble(&ok) : -1;
+    m_fitResidual = ok && std::isfinite(rms) && rms >= 0 ? rms : -1;
+    GraphicsItem::restore(record);
+}
+
 MeasuredValues GraphicsCircle1Item::values() const
 {
     const QVector<QPointF> pic = pointsWithCursor();
     if (pic.size() < 2)
         return {};
-    return {length("R", distance(pic[0], pic[1]))};
+    MeasuredValues v{length("R", distance(pic[0], pic[1]))};
+    if (m_fitResidual >= 0)
+        v.append(length("RMS", m_fitResidual));
+    return v;
 }
 
 Outline GraphicsCircle1Item::outline() const

@@ -45,15 +45,24 @@ public:
     Outline outline() const override;
 };
 
-// Circle by centre p0 and rim point p1.
+// Circle by centre p0 and rim point p1. A circle fitted to an outline also
+// measures the fit's RMS residual ("RMS"), kept in its record's text.
 class GraphicsCircle1Item : public GraphicsItem
 {
 public:
     GraphicsCircle1Item();
+    void setFitResidual(double pixels) { m_fitResidual = pixels; repaint(); }
+    // Negative for a circle drawn by hand.
+    double fitResidual() const { return m_fitResidual; }
+    ShapeRecord record() const override;
+    void restore(const ShapeRecord &record) override;
     int hitTest(const QPointF &p) const override;
     MeasuredValues values() const override;
     Outline outline() const override;
     QVector<QPointF> handlePoints() const override { return m_points.mid(0, 1); }
+
+private:
+    double m_fitResidual = -1;
 };
 
 // Circle by the diameter p0-p1.

@@ -5,6 +5,7 @@
 #include "measure/circleshapes.h"
 #include "measure/geometry.h"
 #include "measure/lineshapes.h"
+#include "measure/particleshapes.h"
 #include "measure/textshapes.h"
 
 #include <QCache>
@@ -459,13 +460,16 @@ QPointF GraphicsItem::labelShift(const QFont &font, const QPointF &anchor, const
                    shift(block.top(), block.bottom(), picture.top(), picture.bottom()));
 }
 
-QRectF GraphicsItem::labelRect(const QFont &font) const
+QRectF GraphicsItem::ownLabelBlock(const QFont &font, QPointF *anchorOut) const
 {
     const QStringList lines = labels();
     if (lines.isEmpty())
         return QRectF();
     const QPointF view = mapToView(labelAnchor());
+    // Hangs below the anchor in whole pixels, moved inside the picture.
     const QPointF anchor(int(view.x()), int(view.y()));
+    if (anchorOut)
+        *anchorOut = view;
     const QPointF at = anchor + labelShift(font, anchor, lines);
     const QFontMetricsF metrics(font);
     double width = 0.0;
@@ -476,16 +480,42 @@ QRectF GraphicsItem::labelRect(const QFont &font) const
                   (lines.size() - 1) * f + metrics.ascent() + metrics.descent());
 }
 
+QRectF GraphicsItem::labelRect(const QFont &font) const
+{
+    if (const CameraScene *s = cameraScene())
+        return s->labelPlace(this, font).block;
+    return ownLabelBlock(font);
+}
+
 void GraphicsItem::drawLabels(QPainter *painter, const QStringList &lines) const
 {
     if (lines.isEmpty())
         return;
-    const QPointF view = mapToView(labelAnchor());
-    // Hangs below the anchor in whole pixels, moved inside the picture.
-    const QPointF anchor(int(view.x()), int(view.y()));
-    const QPointF at = anchor + labelShift(painter->font(), anchor, lines);
+    const QFont &font = painter->font();
+    const CameraScene *s = cameraScene();
+    CameraScene::LabelPlace place;
+    if (s) {
+        place = s->labelPlace(this, font);
+    } else {
+        place.natural = place.block = ownLabelBlock(font, &place.anchor);
+    }
+    if (place.block.isEmpty())
+        return;
     const QColor colour = labelColor(painter);
     const int f = fontPixelSize();
+    const QFontMetricsF metrics(font);
+    // The block's first baseline, in whole pixels as the block was placed.
+    const QPointF at(std::round(place.block.left()), std::round(place.block.top() - f + metrics.ascent()));
+    if (place.leader) {
+        // A thin line from the anchor to the nearest point of the moved block.
+        const QPointF a = place.anchor;
+        const QPointF end(qBound(place.block.left(), a.x(), place.block.right()),
+                          qBound(place.block.top(), a.y(), place.block.bottom()));
+        painter->save();
+        painter->setPen(QPen(colour, 1));
+        painter->drawLine(a, end);
+        painter->restore();
+    }
     for (int i = 0; i < lines.size(); ++i)
         drawOutlinedText(painter, QPointF(at.x(), at.y() + (i + 1) * f), lines[i], colour);
 }
@@ -655,6 +685,7 @@ GraphicsItem *createShape(int type)
     case DoubleCircle: return new GraphicsDoubleCircleItem;
     case CircleLine: return new GraphicsCircleLineItem;
     case Text: return new GraphicsTextItem;
+    case Particle: return new GraphicsParticleItem;
     default: return nullptr;
     }
 }

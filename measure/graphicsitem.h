@@ -118,9 +118,13 @@ public:
     virtual QPointF labelAnchor() const;
     // The points that get handles when they show.
     virtual QVector<QPointF> handlePoints() const { return m_points; }
-    // Labels' view rectangle when drawn with `font` (after being moved inside
-    // the picture); empty without labels.
+    // Labels' view rectangle when drawn with `font`, where the scene placed
+    // them (inside the picture, clear of overlays and other labels); empty
+    // without labels.
     QRectF labelRect(const QFont &font) const;
+    // Where the block would hang below its anchor with nothing in the way
+    // (moved inside the picture only); `anchor` gets the anchor's view pixel.
+    QRectF ownLabelBlock(const QFont &font, QPointF *anchor = nullptr) const;
 
     // Paints handles, outline and labels with the painter's pen and font.
     virtual void drawShape(QPainter *painter);

@@ -43,43 +43,86 @@ ScaleBar scaleBarFor(int pictureWidth, const BDInfo &calibration)
     return bar;
 }
 
-bool paintScaleBar(QPainter &painter, const QRectF &pictureRect, const QSize &pictureSize,
-                   const BDInfo &calibration, int corner, const QRectF &seen)
+namespace {
+
+// The bar's block: label centred over the bar, bar at the bottom.
+struct BarBlock
 {
-    const ScaleBar bar = scaleBarFor(pictureSize.width(), calibration);
-    if (!bar.valid || pictureRect.isEmpty())
-        return false;
+    ScaleBar bar;
+    QFont font;
+    double length = 0, thickness = 0, margin = 0, outline = 0;
+    double textWidth = 0, ascent = 0;
+    QSizeF size; // without the outline
+};
+
+BarBlock barBlock(const QRectF &pictureRect, const QSize &pictureSize, const BDInfo &calibration, const QFont &base,
+                  const QRectF &place)
+{
+    BarBlock b;
+    b.bar = scaleBarFor(pictureSize.width(), calibration);
+    if (!b.bar.valid || pictureRect.isEmpty() || place.isEmpty()) {
+        b.bar.valid = false;
+        return b;
+    }
     const double scale = pictureRect.width() / pictureSize.width();
-    const double length = bar.pixelLength * scale;
-    // Placed in the corner of the part of the picture in sight.
-    const QRectF place = seen.isEmpty() ? pictureRect : seen.intersected(pictureRect);
-    if (place.isEmpty())
-        return false;
+    b.length = b.bar.pixelLength * scale;
     const double side = qMin(place.width(), place.height());
-    const double thickness = qMax(3.0, side / 100.0);
-    const double margin = qMax(6.0, side / 30.0);
-    const double outline = qMax(1.0, thickness / 3.0);
+    b.thickness = qMax(3.0, side / 100.0);
+    b.margin = qMax(6.0, side / 30.0);
+    b.outline = qMax(1.0, b.thickness / 3.0);
+    b.font = base;
+    b.font.setPixelSize(int(qMax(10.0, side / 25.0)));
+    const QFontMetricsF metrics(b.font);
+    b.textWidth = metrics.horizontalAdvance(b.bar.label);
+    b.ascent = metrics.ascent();
+    b.size = QSizeF(qMax(b.length, b.textWidth), metrics.ascent() + metrics.descent() + b.thickness * 1.5);
+    return b;
+}
 
-    QFont font = painter.font();
-    font.setPixelSize(int(qMax(10.0, side / 25.0)));
-    const QFontMetricsF metrics(font);
-    const double textWidth = metrics.horizontalAdvance(bar.label);
-    const double blockHeight = metrics.ascent() + metrics.descent() + thickness * 1.5;
-    const double blockWidth = qMax(length, textWidth);
+} // namespace
 
+// Placed in the corner of the part of the picture in sight.
+static QRectF scaleBarPlace(const QRectF &pictureRect, const QRectF &seen)
+{
+    return seen.isEmpty() ? pictureRect : seen.intersected(pictureRect);
+}
+
+QRectF scaleBarRect(const QRectF &pictureRect, const QSize &pictureSize, const BDInfo &calibration, int corner,
+                    const QFont &base, const QRectF &seen)
+{
+    const QRectF place = scaleBarPlace(pictureRect, seen);
+    const BarBlock b = barBlock(pictureRect, pictureSize, calibration, base, place);
+    if (!b.bar.valid)
+        return QRectF();
     const bool left = corner == TopLeft || corner == BottomLeft;
     const bool top = corner == TopLeft || corner == TopRight;
-    const double x = left ? place.left() + margin : place.right() - margin - blockWidth;
-    const double y = top ? place.top() + margin : place.bottom() - margin - blockHeight;
+    // The outline reaches past the block; the margin is kept from it.
+    const double x = left ? place.left() + b.margin : place.right() - b.margin - b.size.width();
+    const double y = top ? place.top() + b.margin : place.bottom() - b.margin - b.size.height();
+    return QRectF(QPointF(x, y), b.size).adjusted(-b.outline, -b.outline, b.outline, b.outline);
+}
 
-    // Label centred over the bar, bar at the bottom of the block.
-    const QRectF barRect(x + (blockWidth - length) / 2, y + blockHeight - thickness, length, thickness);
+double scaleBarMargin(const QRectF &pictureRect)
+{
+    return qMax(6.0, qMin(pictureRect.width(), pictureRect.height()) / 30.0);
+}
+
+bool paintScaleBarAt(QPainter &painter, const QRectF &box, const QRectF &pictureRect, const QSize &pictureSize,
+                     const BDInfo &calibration, const QFont &base, const QRectF &seen)
+{
+    const BarBlock b = barBlock(pictureRect, pictureSize, calibration, base, scaleBarPlace(pictureRect, seen));
+    if (!b.bar.valid || box.isEmpty())
+        return false;
+    const double x = box.left() + b.outline;
+    const double y = box.top() + b.outline;
+    const double blockWidth = b.size.width();
+    const QRectF barRect(x + (blockWidth - b.length) / 2, y + b.size.height() - b.thickness, b.length, b.thickness);
     QPainterPath text;
-    text.addText(QPointF(x + (blockWidth - textWidth) / 2, y + metrics.ascent()), font, bar.label);
+    text.addText(QPointF(x + (blockWidth - b.textWidth) / 2, y + b.ascent), b.font, b.bar.label);
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QPen dark(QColor(0, 0, 0, 220), outline * 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    const QPen dark(QColor(0, 0, 0, 220), b.outline * 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     painter.setPen(dark);
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(text);
@@ -90,4 +133,11 @@ bool paintScaleBar(QPainter &painter, const QRectF &pictureRect, const QSize &pi
     painter.drawRect(barRect);
     painter.restore();
     return true;
+}
+
+bool paintScaleBar(QPainter &painter, const QRectF &pictureRect, const QSize &pictureSize,
+                   const BDInfo &calibration, int corner, const QRectF &seen)
+{
+    const QRectF box = scaleBarRect(pictureRect, pictureSize, calibration, corner, painter.font(), seen);
+    return paintScaleBarAt(painter, box, pictureRect, pictureSize, calibration, painter.font(), seen);
 }

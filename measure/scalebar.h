@@ -2,6 +2,7 @@
 
 #include "core/bdinfo.h"
 
+#include <QFont>
 #include <QRectF>
 #include <QSize>
 #include <QString>
@@ -26,6 +27,18 @@ ScaleBar scaleBarFor(int pictureWidth, const BDInfo &calibration);
 
 // Corners as AppSettings::scaleBarCorner numbers them.
 enum ScaleBarCorner { TopLeft = 0, TopRight = 1, BottomLeft = 2, BottomRight = 3 };
+
+// The bar's box with its label and outline as painted in `corner` over a
+// picture of pictureSize pixels drawn at pictureRect, text sized from `base`;
+// empty when there is no bar. With seen, in that corner of the part of the
+// picture in sight.
+QRectF scaleBarRect(const QRectF &pictureRect, const QSize &pictureSize, const BDInfo &calibration, int corner,
+                    const QFont &base, const QRectF &seen = QRectF());
+// Its distance from the picture's edges.
+double scaleBarMargin(const QRectF &pictureRect);
+// Paints the bar into `box` (a box scaleBarRect measured, moved anywhere).
+bool paintScaleBarAt(QPainter &painter, const QRectF &box, const QRectF &pictureRect, const QSize &pictureSize,
+                     const BDInfo &calibration, const QFont &base, const QRectF &seen = QRectF());
 
 // Paints the bar with its label over a picture of pictureSize pixels drawn at
 // pictureRect (painter coordinates), in the given corner; white with a dark

@@ -4,15 +4,23 @@
 
 #include <QColor>
 #include <QElapsedTimer>
+#include <QMap>
 #include <QRect>
 #include <QRectF>
 #include <QSize>
+#include <QVector>
+
+#include <functional>
 
 class QPainter;
 
 // What a scene draws over its picture and shapes: the cross-hair, the time
 // stamp, the scale bar in its corner, the no-device notice and the
-// recording clock. The scene owns one and repaints when a flag changes.
+// recording clock, plus any corner overlay registered by others (a
+// reticle's legend). The scene owns one and repaints when a flag changes.
+// All of them share the picture's corners by one rule (overlaylayout.h):
+// the recording clock and the notice keep their places, the time stamp
+// keeps the bottom-right corner, and whatever comes after steps aside.
 class SceneOverlays
 {
 public:
@@ -43,10 +51,40 @@ public:
         // the labels stay inside it. Empty: the whole target.
         QRect visible;
     };
+
+    // Another overlay that takes a corner: its size for a frame (empty: not
+    // shown now) and how it paints itself into the box it is given.
+    struct CornerOverlay
+    {
+        int corner = 2; // ScaleBarCorner
+        std::function<QSizeF(const Frame &)> size;
+        std::function<void(QPainter *, const QRectF &, const Frame &)> paint;
+    };
+    // Returns an id for removeCornerOverlay. Later ones step aside for earlier ones.
+    int addCornerOverlay(const CornerOverlay &overlay);
+    void removeCornerOverlay(int id);
+
+    // Where each overlay goes; empty boxes for those not shown.
+    struct Boxes
+    {
+        QRectF clock, notice, timeStamp, scaleBar;
+        QVector<QRectF> extra; // the corner overlays, by id order
+        QVector<QRectF> all() const;
+        bool operator==(const Boxes &o) const
+        {
+            return clock == o.clock && notice == o.notice && timeStamp == o.timeStamp && scaleBar == o.scaleBar
+                   && extra == o.extra;
+        }
+        bool operator!=(const Boxes &o) const { return !(*this == o); }
+    };
+    Boxes layout(const Frame &frame) const;
+
     // Paints every overlay that shows, with the painter's transform reset.
     void paint(QPainter *painter, const Frame &frame) const;
 
 private:
     bool m_clockVisible = false;
     QElapsedTimer m_clock;
+    QMap<int, CornerOverlay> m_corner;
+    int m_nextId = 1;
 };

@@ -27,7 +27,9 @@ enum ShapeType {
     CircleLine,
     Select,
     Erase,
-    Text
+    Text,
+    FitCircle, // a tool: a click fits a Circle1 to the outline around it
+    Particle   // one object of a particle analysis (measure/particleshapes.h)
 };
 
 // Snapshot of one shape for the undo history and the photo's annotations

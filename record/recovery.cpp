@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 
 #include <csignal>
 #include <fcntl.h>
@@ -68,10 +69,14 @@ struct Remux
     }
 };
 
+enum class RemuxResult { Done, Unreadable, WriteFailed };
+
 // Copies the video packets of source into target (same container, written
-// normally, so with its index). False when nothing could be copied.
-bool remux(const QByteArray &source, const QByteArray &target, const char *muxer, double *seconds)
+// normally, so with its index).
+RemuxResult remux(const QByteArray &source, const QByteArray &target, const char *muxer, double *seconds)
 {
+    bool writing = false;
+    const bool done = [&] {
     Remux r;
     if (avformat_open_input(&r.in, source.constData(), nullptr, nullptr) < 0)
         return false;
@@ -90,6 +95,7 @@ bool remux(const QByteArray &source, const QByteArray &target, const char *muxer
     dst->codecpar->codec_tag = 0;
     dst->time_base = src->time_base;
     dst->avg_frame_rate = src->avg_frame_rate;
+    writing = true;
     if (avio_open(&r.out->pb, target.constData(), AVIO_FLAG_WRITE) < 0)
         return false;
     r.outOpen = true;
@@ -110,6 +116,7 @@ bool remux(const QByteArray &source, const QByteArray &target, const char *muxer
     int64_t last = AV_NOPTS_VALUE;
     int64_t lastDuration = frameTicks;
     int packets = 0;
+    writing = false;
     while (av_read_frame(r.in, pkt) >= 0) {
         // The picture the kill cut in half is dropped.
         if (pkt->stream_index != index || pkt->size <= 0 || (pkt->flags & AV_PKT_FLAG_CORRUPT)) {
@@ -131,12 +138,15 @@ bool remux(const QByteArray &source, const QByteArray &target, const char *muxer
         av_packet_rescale_ts(pkt, src->time_base, dst->time_base);
         const int w = av_interleaved_write_frame(r.out, pkt);
         av_packet_unref(pkt);
-        if (w < 0)
+        if (w < 0) {
+            writing = true;
             return false;
+        }
         ++packets;
     }
     if (packets == 0)
         return false;
+    writing = true;
     if (av_write_trailer(r.out) < 0 || (r.out->pb && r.out->pb->error < 0))
         return false;
     r.outOpen = false;
@@ -144,6 +154,10 @@ bool remux(const QByteArray &source, const QByteArray &target, const char *muxer
         return false;
     *seconds = double(last + lastDuration - first) * av_q2d(src->time_base);
     return true;
+    }();
+    if (done)
+        return RemuxResult::Done;
+    return writing ? RemuxResult::WriteFailed : RemuxResult::Unreadable;
 }
 
 } // namespace
@@ -151,6 +165,14 @@ bool remux(const QByteArray &source, const QByteArray &target, const char *muxer
 QString recoveryMessage(const RecoveredRecording &r)
 {
     const QString name = QDir::toNativeSeparators(r.file);
+    const QLocale locale;
+    if (!r.repaired && r.retry && r.bytesNeeded > 0)
+        return QCoreApplication::translate("Recovery", "录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。"
+                                                       "请释放空间，下次启动时会再次修复。")
+            .arg(name, locale.formattedDataSize(r.bytesNeeded), locale.formattedDataSize(r.bytesAvailable));
+    if (!r.repaired && r.retry)
+        return QCoreApplication::translate("Recovery", "录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。")
+            .arg(name);
     if (!r.repaired)
         return QCoreApplication::translate("Recovery", "录像 %1 没有正常结束，无法修复，已原样保留。").arg(name);
     return QCoreApplication::translate("Recovery", "录像 %1 没有正常结束，已修复，时长 %2 秒。")
@@ -193,12 +215,32 @@ RecoveredRecording recoverRecording(const QString &file)
     const QByteArray source = QFile::encodeName(file);
     const QByteArray target = QFile::encodeName(temp);
     double seconds = 0;
-    if (info.size() > 0 && remux(source, target, muxer.constData(), &seconds) && syncFile(target)
-        && ::rename(target.constData(), source.constData()) == 0) {
+    // The repaired copy is about as large as the original, on the same disk.
+    const qint64 needed = info.size() + (1 << 20);
+    auto lacksRoom = [&] {
+        QStorageInfo disk(info.path());
+        disk.refresh();
+        result.bytesAvailable = disk.bytesAvailable();
+        if (!disk.isValid() || result.bytesAvailable >= needed)
+            return false;
+        result.retry = true;
+        result.bytesNeeded = needed;
+        return true;
+    };
+    if (info.size() > 0 && lacksRoom())
+        return result; // the marker stays: tried again at the next start
+    const RemuxResult r = info.size() > 0 ? remux(source, target, muxer.constData(), &seconds) : RemuxResult::Unreadable;
+    if (r == RemuxResult::Done && syncFile(target) && ::rename(target.constData(), source.constData()) == 0) {
         result.repaired = true;
         result.seconds = seconds;
     }
     QFile::remove(temp);
+    if (!result.repaired && r != RemuxResult::Unreadable) {
+        // Room may have run out meanwhile; either way a later start tries again.
+        lacksRoom();
+        result.retry = true;
+        return result;
+    }
     QFile::remove(inProgressMarkerPath(file));
     return result;
 }

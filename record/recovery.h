@@ -39,11 +39,17 @@ struct RecoveredRecording
     QString file;
     double seconds = 0; // what the repaired file holds
     bool repaired = false; // false: the original was kept as it was
+    // Not repaired for now (no room for the repaired copy, a failed write):
+    // the marker stays and the next start tries again.
+    bool retry = false;
+    qint64 bytesNeeded = 0;    // free space the repair needs, when room lacked
+    qint64 bytesAvailable = 0; // what the disk had then
 };
 
 // Repairs one unfinished recording in place (see above). The original is
-// kept untouched when the repair fails; the marker is removed either way
-// so that a file that cannot be repaired is not tried at every start.
+// kept untouched when the repair fails. The marker goes once the file is
+// repaired, or when nothing in it can be read; a repair that lacked room
+// or could not write keeps it, to be tried again.
 RecoveredRecording recoverRecording(const QString &file);
 
 // What the user is told about one recovered recording, in the current language.

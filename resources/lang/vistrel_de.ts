@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>An Kanten ausrichten</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Kreis anpassen</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Partikelanalyse</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -168,10 +183,6 @@
             <translation>Alle Messungen löschen?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Gemessene und tatsächliche Länge dürfen nicht 0 sein.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>kalibriert bei %1 × %2, skaliert ×%3</translation>
         </message>
@@ -196,10 +207,6 @@
             <translation>Die %2 aktuellen Kalibrierungen durch die %1 aus der Datei ersetzen?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>Die tatsächliche Länge muss eine endliche Zahl größer als 0 sein.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Ergebnisse</translation>
         </message>
@@ -214,6 +221,50 @@
         <message>
             <source>标定文件</source>
             <translation>Kalibrierdatei</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Zur Liste hinzufügen</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Skala finden</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Findet die Teilstriche der Skala im Bild und legt das Lineal vom ersten bis zum letzten</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Länge eines Teilstrichs</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>Die Kalibrierung „%1“ ist nicht mehr in der Liste; jetzt gilt „%2“.</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>Die Kalibrierung „%1“ ist nicht mehr in der Liste; Messwerte in Pixeln.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Nicht kalibriert (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>aus dem Foto</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>Die tatsächliche Länge „%1“ ist ungültig: Geben Sie eine Länge über 0 ein, z. B. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>Das Lineal hat keine Länge: Ziehen Sie seine Enden an die Enden einer bekannten Länge</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Keine Skala gefunden: Bringen Sie die Teilstriche scharf und vollständig ins Bild</translation>
         </message>
     </context>
     <context>
@@ -319,7 +370,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Dieser Link führt aus dem Stammordner hinaus und wird nicht geöffnet: %1</translation>
         </message>
     </context>
     <context>
@@ -461,12 +512,16 @@ Ersetzen?</translation>
             <translation>Abbrechen</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Zusammenfügen</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Außerhalb des Stammordners, nicht gelöscht: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Außerhalb des Stammordners, nicht umbenannt: %1</translation>
         </message>
     </context>
     <context>
@@ -614,6 +669,10 @@ Ersetzen?</translation>
             <translation>Die Datei konnte nicht geöffnet werden.</translation>
         </message>
         <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>Die Messungen in %1 sind nicht gespeichert. Speichern?</translation>
+        </message>
+        <message>
             <source>文件</source>
             <translation>Datei</translation>
         </message>
@@ -672,6 +731,113 @@ Ersetzen?</translation>
             <source>在窗口中显示结果</source>
             <translation>Ergebnisse in einem Fenster zeigen</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Fläche</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Umfang</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Äquivalentdurchmesser</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Max. Feret-Durchmesser</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Min. Feret-Durchmesser</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Rundheit</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Mittlerer Grauwert</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Anzahl</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Mittelwert</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Standardabweichung</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mosaik</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Tisch bewegen, um das Mosaik aufzubauen; erneut drücken zum Abschließen.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Feld %1 hinzugefügt</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Zurück über erfasstem Bereich: Platzierung verfeinert.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Bild verwischt (zu schnell bewegt); nicht hinzugefügt.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Diese Ansicht lässt sich nicht platzieren (zu wenig Überlappung); nicht hinzugefügt.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>Das Mosaik bräuchte %1 MB, mehr als der Speicher erlaubt; nicht hinzugefügt.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Wird zusammengefügt…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Mindestens zwei Felder sind nötig.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Mosaik gespeichert: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Nicht platzierbar: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Zusammenfügen abgebrochen.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>Das Mosaik bräuchte %1 MB, mehr als der Speicher erlaubt.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Mosaik nicht gespeichert: %1</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -695,6 +861,65 @@ Ersetzen?</translation>
             <source>取消</source>
             <translation>Abbrechen</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Speichern</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Nicht speichern</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analyse läuft…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 Partikel</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histogramm</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Äquivalentdurchmesser</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Partikelanalyse</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Dunkle Objekte auf hell</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Helle Objekte auf dunkel</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Automatische Schwelle (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Löcher füllen</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Mindestfläche (Pixel)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Partikel am Rand ausschließen</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analysieren</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -705,6 +930,14 @@ Ersetzen?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Die Aufnahme %1 wurde nicht ordnungsgemäß beendet und wurde repariert; sie dauert %2 Sekunden.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>Die Aufnahme %1 wurde nicht ordnungsgemäß beendet. Die Reparatur braucht %2 freien Platz, der Datenträger hat nur %3. Geben Sie Platz frei: beim nächsten Start wird sie erneut repariert.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>Die Aufnahme %1 wurde nicht ordnungsgemäß beendet; die Reparatur konnte nicht geschrieben werden, die Datei bleibt unverändert. Der nächste Start versucht es erneut.</translation>
         </message>
     </context>
     <context>
@@ -923,10 +1156,6 @@ Ersetzen?</translation>
             <translation>Video</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>Die Aufnahme wurde unerwartet beendet (Fehler 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Die Datei konnte nicht geöffnet werden.</translation>
         </message>
@@ -1009,35 +1238,48 @@ Ersetzen?</translation>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>Das Programm läuft bereits mit denselben Einstellungen; sein Fenster wurde in den Vordergrund geholt.
+Ein weiteres Fenster schreibgeschützt öffnen? Ein schreibgeschütztes Fenster speichert keine Einstellungen.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Der Speicherordner liegt außerhalb des Stammordners; nichts wurde gespeichert: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Einstellungen können nicht gespeichert werden: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Einstellungen können nicht in %1 gespeichert werden. Änderungen (auch Kalibrierungen) werden vorerst nicht gespeichert; das Programm versucht es weiter. Prüfen Sie die Rechte des Ordners und den freien Platz.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Zeitgesteuerte Aufnahme beendet: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Clip unvollständig, nicht gezählt: %1 hat nur %2 von %3 Bildern.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>In der Vierfachansicht ist keine Aufnahme möglich; wechseln Sie zuerst zur Einzelansicht.</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>Die Einstellungen konnten nicht in %1 gespeichert werden; die Änderungen dieser Sitzung gehen verloren.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Kein Bild von %1 seit %2 s</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>Die Aufnahme wurde unerwartet beendet, der Grund ist unbekannt.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>Die Aufnahme wurde beendet: %1</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Snap to edges</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Fit circle</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Particle analysis</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -168,10 +183,6 @@
             <translation>Delete all measurements?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>The measured and the actual length must not be 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>calibrated at %1 × %2, scaled ×%3</translation>
         </message>
@@ -196,10 +207,6 @@
             <translation>Replace the %2 current calibrations with the %1 from the file?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>The actual length must be a finite number greater than 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Results</translation>
         </message>
@@ -214,6 +221,50 @@
         <message>
             <source>标定文件</source>
             <translation>Calibration file</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Add to list</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Find the scale</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Finds the scale’s ticks in the picture and lays the ruler from the first tick to the last</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Length of one division</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>The calibration “%1” is no longer in the list; now using “%2”.</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>The calibration “%1” is no longer in the list; measurements are shown in pixels.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Not calibrated (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>from the photo</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>The actual length “%1” is not valid: enter a length above 0, e.g. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>The ruler has no length: drag its ends to the ends of a known length</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>No scale found: bring the scale’s ticks into the picture, sharp and whole</translation>
         </message>
     </context>
     <context>
@@ -319,7 +370,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>This link leads outside the root folder and is not opened: %1</translation>
         </message>
     </context>
     <context>
@@ -461,12 +512,16 @@ Replace it?</translation>
             <translation>Cancel</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Stitch</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Outside the root folder, not deleted: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Outside the root folder, not renamed: %1</translation>
         </message>
     </context>
     <context>
@@ -614,6 +669,10 @@ Replace it?</translation>
             <translation>Failed to open the file.</translation>
         </message>
         <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>The measurements in %1 are not saved. Save them?</translation>
+        </message>
+        <message>
             <source>文件</source>
             <translation>File</translation>
         </message>
@@ -672,6 +731,113 @@ Replace it?</translation>
             <source>在窗口中显示结果</source>
             <translation>Show results in a window</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Area</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Perimeter</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Equivalent diameter</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Max. Feret diameter</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Min. Feret diameter</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Circularity</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Mean grey</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Count</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Mean</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Standard deviation</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mosaic</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Move the stage to build the mosaic; press again to finish.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Field %1 added</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Back over covered ground: placement refined.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Picture blurred (moving too fast); not added.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>This view cannot be placed (too little overlap); not added.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>The mosaic would need %1 MB, more than memory allows; not added.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Stitching…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>At least two fields are needed.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Mosaic saved: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Cannot be placed: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Stitching cancelled.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>The mosaic would need %1 MB, more than memory allows.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Mosaic not saved: %1</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -695,6 +861,65 @@ Replace it?</translation>
             <source>取消</source>
             <translation>Cancel</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Don't Save</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analyzing…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 particles</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histogram</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Equivalent diameter</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Particle analysis</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Dark objects on light</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Light objects on dark</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Automatic threshold (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Fill holes</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Minimum area (pixels)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Exclude particles touching the edge</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analyze</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -705,6 +930,14 @@ Replace it?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>The recording %1 did not end properly and has been repaired; it holds %2 seconds.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>The recording %1 did not end properly. Its repair needs %2 of free space; the disk has only %3. Free some space: the next start repairs it again.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>The recording %1 did not end properly; its repair could not be written, and it was kept as it was. The next start tries again.</translation>
         </message>
     </context>
     <context>
@@ -923,10 +1156,6 @@ Replace it?</translation>
             <translation>Video</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>Recording stopped unexpectedly (error 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Failed to open the file.</translation>
         </message>
@@ -1009,35 +1238,48 @@ Replace it?</translation>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>The program is already running with the same settings; its window was brought to the front.
+Open another window read-only? A read-only window saves no settings.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>The save folder lies outside the root folder; nothing was saved: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Settings cannot be saved: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Settings cannot be saved in %1. Changes (calibrations included) are not saved for now; the program keeps trying. Check the folder's permissions and free space.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Timed recording stopped: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Clip incomplete, not counted: %1 has only %2 of %3 frames.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>Recording is not possible in the four-tile view; switch to the single view first.</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>The settings could not be saved to %1; this session's changes are lost.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>No picture from %1 for %2 s</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>The recording stopped unexpectedly, for an unknown reason.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>The recording stopped: %1</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Ajustar a los bordes</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Ajustar círculo</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Análisis de partículas</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -168,10 +183,6 @@
             <translation>¿Eliminar todas las mediciones?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Las longitudes medida y real no pueden ser 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>calibrado a %1 × %2, escalado ×%3</translation>
         </message>
@@ -196,10 +207,6 @@
             <translation>¿Sustituir las %2 calibraciones actuales por las %1 del archivo?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>La longitud real debe ser un número finito mayor que 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Resultados</translation>
         </message>
@@ -214,6 +221,50 @@
         <message>
             <source>标定文件</source>
             <translation>Archivo de calibración</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Añadir a la lista</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Buscar la escala</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Busca las marcas de la escala en la imagen y coloca la regla de la primera a la última</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Longitud de una división</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>La calibración «%1» ya no está en la lista; ahora se usa «%2».</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>La calibración «%1» ya no está en la lista; las medidas se muestran en píxeles.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Sin calibrar (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>de la foto</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>La longitud real «%1» no es válida: introduzca una longitud mayor que 0, p. ej. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>La regla no tiene longitud: arrastre sus extremos a los de una longitud conocida</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>No se encontró ninguna escala: encuadre las marcas de la escala, nítidas y completas</translation>
         </message>
     </context>
     <context>
@@ -319,7 +370,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Este enlace lleva fuera de la carpeta raíz y no se abre: %1</translation>
         </message>
     </context>
     <context>
@@ -461,12 +512,16 @@
             <translation>Cancelar</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Unir</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Fuera de la carpeta raíz, no se ha eliminado: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Fuera de la carpeta raíz, no se ha renombrado: %1</translation>
         </message>
     </context>
     <context>
@@ -614,6 +669,10 @@
             <translation>No se pudo abrir el archivo.</translation>
         </message>
         <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>Las mediciones de %1 no están guardadas. ¿Guardarlas?</translation>
+        </message>
+        <message>
             <source>文件</source>
             <translation>Archivo</translation>
         </message>
@@ -672,6 +731,113 @@
             <source>在窗口中显示结果</source>
             <translation>Mostrar resultados en una ventana</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Área</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Perímetro</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diámetro equivalente</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Diámetro de Feret máx.</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Diámetro de Feret mín.</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Circularidad</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Gris medio</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Cantidad</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Media</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Desviación estándar</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mosaico</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Mueva la platina para componer el mosaico; pulse de nuevo para terminar.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Campo %1 añadido</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>De vuelta sobre zona cubierta: colocación refinada.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Imagen borrosa (movimiento demasiado rápido); no añadida.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>No se puede colocar esta vista (poco solapamiento); no añadida.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>El mosaico necesitaría %1 MB, más de lo que permite la memoria; no añadido.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Uniendo…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Se necesitan al menos dos campos.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Mosaico guardado: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>No se puede colocar: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Unión cancelada.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>El mosaico necesitaría %1 MB, más de lo que permite la memoria.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Mosaico no guardado: %1</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -695,6 +861,65 @@
             <source>取消</source>
             <translation>Cancelar</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Guardar</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>No guardar</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analizando…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 partículas</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histograma</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diámetro equivalente</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Análisis de partículas</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Objetos oscuros sobre claro</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Objetos claros sobre oscuro</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Umbral automático (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Rellenar huecos</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Área mínima (píxeles)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Excluir partículas en el borde</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analizar</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -705,6 +930,14 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>La grabación %1 no terminó correctamente y se ha reparado; dura %2 segundos.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>La grabación %1 no terminó correctamente. Su reparación necesita %2 de espacio libre; el disco solo tiene %3. Libere espacio: el próximo inicio la reparará de nuevo.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>La grabación %1 no terminó correctamente; no se pudo escribir su reparación y se ha conservado tal cual. El próximo inicio lo intentará de nuevo.</translation>
         </message>
     </context>
     <context>
@@ -923,10 +1156,6 @@
             <translation>Vídeo</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>La grabación se detuvo inesperadamente (error 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>No se pudo abrir el archivo.</translation>
         </message>
@@ -1009,35 +1238,48 @@
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>El programa ya se está ejecutando con la misma configuración; su ventana se ha traído al frente.
+¿Abrir otra ventana de solo lectura? Una ventana de solo lectura no guarda ninguna configuración.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>La carpeta de guardado está fuera de la carpeta raíz; no se ha guardado nada: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>No se puede guardar la configuración: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>No se puede guardar la configuración en %1. Los cambios (calibraciones incluidas) no se guardan por ahora; el programa sigue intentándolo. Compruebe los permisos de la carpeta y el espacio libre.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Grabación programada detenida: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Clip incompleto, no contado: %1 solo tiene %2 de %3 fotogramas.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>No se puede grabar en la vista de cuatro paneles; cambie primero a la vista única.</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>No se pudo guardar la configuración en %1; los cambios de esta sesión se pierden.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Sin imagen de %1 desde hace %2 s</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>La grabación se detuvo inesperadamente por un motivo desconocido.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>La grabación se detuvo: %1</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Aimanter aux bords</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Ajuster un cercle</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Analyse de particules</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -168,10 +183,6 @@
             <translation>Supprimer toutes les mesures ?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Les longueurs mesurée et réelle ne doivent pas être égales à 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>étalonné en %1 × %2, mis à l'échelle ×%3</translation>
         </message>
@@ -196,10 +207,6 @@
             <translation>Remplacer les %2 étalonnages actuels par les %1 du fichier ?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>La longueur réelle doit être un nombre fini supérieur à 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Résultats</translation>
         </message>
@@ -214,6 +221,50 @@
         <message>
             <source>标定文件</source>
             <translation>Fichier d’étalonnage</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Ajouter à la liste</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Trouver l’échelle</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Trouve les graduations de l’échelle dans l’image et pose la règle de la première à la dernière</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Longueur d’une graduation</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>L’étalonnage « %1 » n’est plus dans la liste ; « %2 » est utilisé.</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>L’étalonnage « %1 » n’est plus dans la liste ; les mesures sont en pixels.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Non étalonné (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>de la photo</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>La longueur réelle « %1 » n’est pas valide : saisissez une longueur supérieure à 0, par ex. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>La règle n’a pas de longueur : faites glisser ses extrémités sur celles d’une longueur connue</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Aucune échelle trouvée : placez les graduations dans l’image, nettes et entières</translation>
         </message>
     </context>
     <context>
@@ -319,7 +370,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Ce lien mène hors du dossier racine et n'est pas ouvert : %1</translation>
         </message>
     </context>
     <context>
@@ -461,12 +512,16 @@ Le remplacer ?</translation>
             <translation>Annuler</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Assembler</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Hors du dossier racine, non supprimé : %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Hors du dossier racine, non renommé : %1</translation>
         </message>
     </context>
     <context>
@@ -614,6 +669,10 @@ Le remplacer ?</translation>
             <translation>Impossible d'ouvrir le fichier.</translation>
         </message>
         <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>Les mesures de %1 ne sont pas enregistrées. Les enregistrer ?</translation>
+        </message>
+        <message>
             <source>文件</source>
             <translation>Fichier</translation>
         </message>
@@ -672,6 +731,113 @@ Le remplacer ?</translation>
             <source>在窗口中显示结果</source>
             <translation>Afficher les résultats dans une fenêtre</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Surface</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Périmètre</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diamètre équivalent</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Diamètre de Feret max.</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Diamètre de Feret min.</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Circularité</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Gris moyen</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Moyenne</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Écart type</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mosaïque</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Déplacez la platine pour composer la mosaïque ; appuyez à nouveau pour terminer.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Champ %1 ajouté</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Retour sur une zone déjà couverte : placement affiné.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Image floue (déplacement trop rapide) ; non ajoutée.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Impossible de placer cette vue (trop peu de recouvrement) ; non ajoutée.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>La mosaïque nécessiterait %1 Mo, plus que la mémoire ne le permet ; non ajoutée.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Assemblage…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Il faut au moins deux champs.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Mosaïque enregistrée : %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Impossible à placer : %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Assemblage annulé.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>La mosaïque nécessiterait %1 Mo, plus que la mémoire ne le permet.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Mosaïque non enregistrée : %1</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -695,6 +861,65 @@ Le remplacer ?</translation>
             <source>取消</source>
             <translation>Annuler</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Enregistrer</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Ne pas enregistrer</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analyse en cours…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 particules</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histogramme</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diamètre équivalent</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Analyse de particules</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Objets sombres sur fond clair</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Objets clairs sur fond sombre</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Seuil automatique (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Remplir les trous</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Surface minimale (pixels)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Exclure les particules touchant le bord</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analyser</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -705,6 +930,14 @@ Le remplacer ?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>L'enregistrement %1 ne s'est pas terminé correctement et a été réparé ; il dure %2 secondes.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>L'enregistrement %1 ne s'est pas terminé correctement. Sa réparation demande %2 d'espace libre ; le disque n'a que %3. Libérez de la place : le prochain démarrage le réparera.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>L'enregistrement %1 ne s'est pas terminé correctement ; sa réparation n'a pas pu être écrite et il a été conservé tel quel. Le prochain démarrage réessaiera.</translation>
         </message>
     </context>
     <context>
@@ -923,10 +1156,6 @@ Le remplacer ?</translation>
             <translation>Vidéo</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>L'enregistrement s'est arrêté de façon inattendue (erreur 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Impossible d'ouvrir le fichier.</translation>
         </message>
@@ -1009,35 +1238,48 @@ Le remplacer ?</translation>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>Le programme est déjà lancé avec les mêmes réglages ; sa fenêtre a été mise au premier plan.
+Ouvrir une autre fenêtre en lecture seule ? Une fenêtre en lecture seule n'enregistre aucun réglage.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Le dossier d'enregistrement est hors du dossier racine ; rien n'a été enregistré : %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Les réglages ne peuvent pas être enregistrés : %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Impossible d'enregistrer les réglages dans %1. Les modifications (étalonnages compris) ne sont pas enregistrées pour l'instant ; le programme continue d'essayer. Vérifiez les droits du dossier et l'espace libre.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Enregistrement programmé arrêté : %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Séquence incomplète, non comptée : %1 n'a que %2 images sur %3.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>Impossible d'enregistrer en vue à quatre cases ; passez d'abord à la vue unique.</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>Les réglages n'ont pas pu être enregistrés dans %1 ; les modifications de cette session sont perdues.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Aucune image de %1 depuis %2 s</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>L'enregistrement s'est arrêté de façon inattendue, pour une raison inconnue.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>L'enregistrement s'est arrêté : %1</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Illesztés élekhez</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Kör illesztése</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Részecskeelemzés</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -168,10 +183,6 @@
             <translation>Törli az összes mérést?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>A mért és a tényleges hossz nem lehet 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>kalibrálva: %1 × %2, skálázva ×%3</translation>
         </message>
@@ -196,10 +207,6 @@
             <translation>Lecseréli a jelenlegi %2 kalibrációt a fájlban lévő %1 kalibrációra?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>A tényleges hossznak 0-nál nagyobb véges számnak kell lennie.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Eredmények</translation>
         </message>
@@ -214,6 +221,50 @@
         <message>
             <source>标定文件</source>
             <translation>Kalibrációs fájl</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Hozzáadás a listához</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Skála keresése</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Megkeresi a skála osztásait a képen, és a vonalzót az elsőtől az utolsóig illeszti</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Egy osztás hossza</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>A(z) „%1” kalibráció már nincs a listában; most a(z) „%2” érvényes.</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>A(z) „%1” kalibráció már nincs a listában; a mérések képpontban jelennek meg.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Nincs kalibrálva (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>a fényképből</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>A(z) „%1” valós hossz érvénytelen: adjon meg 0-nál nagyobb hosszt, pl. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>A vonalzónak nincs hossza: húzza a végeit egy ismert hossz végeihez</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Nem található skála: a skála osztásai élesen és teljesen legyenek a képen</translation>
         </message>
     </context>
     <context>
@@ -319,7 +370,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Ez a hivatkozás a gyökérmappán kívülre mutat, ezért nem nyílik meg: %1</translation>
         </message>
     </context>
     <context>
@@ -461,12 +512,16 @@ Lecseréli?</translation>
             <translation>Mégse</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Összefűzés</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>A gyökérmappán kívül van, nem törölve: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>A gyökérmappán kívül van, nem lett átnevezve: %1</translation>
         </message>
     </context>
     <context>
@@ -614,6 +669,10 @@ Lecseréli?</translation>
             <translation>A fájl megnyitása sikertelen.</translation>
         </message>
         <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>A(z) %1 mérései nincsenek mentve. Menti őket?</translation>
+        </message>
+        <message>
             <source>文件</source>
             <translation>Fájl</translation>
         </message>
@@ -672,6 +731,113 @@ Lecseréli?</translation>
             <source>在窗口中显示结果</source>
             <translation>Eredmények ablakban</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Terület</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Kerület</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Egyenértékű átmérő</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Max. Feret-átmérő</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Min. Feret-átmérő</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Kerekség</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Átlagos szürke</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Darabszám</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Átlag</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Szórás</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mozaik</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Mégse</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Bezárás</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Mozgassa a tárgyasztalt a mozaikhoz; nyomja meg újra a befejezéshez.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>%1. látómező hozzáadva</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Vissza a már rögzített területre: elhelyezés finomítva.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Elmosódott kép (túl gyors mozgás); nincs hozzáadva.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Ez a nézet nem helyezhető el (túl kevés átfedés); nincs hozzáadva.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>A mozaikhoz %1 MB kellene, több, mint amennyi memória van; nincs hozzáadva.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Összefűzés…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Legalább két látómező kell.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Mozaik mentve: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Nem helyezhető el: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Összefűzés megszakítva.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>A mozaikhoz %1 MB kellene, több, mint amennyi memória van.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>A mozaik nincs mentve: %1</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -695,6 +861,65 @@ Lecseréli?</translation>
             <source>取消</source>
             <translation>Mégse</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Mentés</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Nincs mentés</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Elemzés folyamatban…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 részecske</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Hisztogram</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Egyenértékű átmérő</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Részecskeelemzés</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Sötét tárgyak világoson</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Világos tárgyak sötéten</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Automatikus küszöb (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Lyukak kitöltése</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Legkisebb terület (képpont)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Szélen lévő részecskék kizárása</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Elemzés</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -705,6 +930,14 @@ Lecseréli?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>A(z) %1 felvétel nem zárult le rendesen, ezért javítottuk; hossza %2 másodperc.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>A(z) %1 felvétel nem fejeződött be rendesen. A javításhoz %2 szabad hely kell, a lemezen csak %3 van. Szabadítson fel helyet: a következő indításkor újra megpróbálja kijavítani.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>A(z) %1 felvétel nem fejeződött be rendesen; a javítást nem sikerült kiírni, a fájl változatlan maradt. A következő indításkor újra megpróbálja.</translation>
         </message>
     </context>
     <context>
@@ -923,10 +1156,6 @@ Lecseréli?</translation>
             <translation>Videó</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>A felvétel váratlanul leállt (1. hiba).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>A fájl megnyitása sikertelen.</translation>
         </message>
@@ -1009,35 +1238,48 @@ Lecseréli?</translation>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>A program már fut ugyanezekkel a beállításokkal; az ablaka előtérbe került.
+Megnyit egy újabb, csak olvasható ablakot? A csak olvasható ablak nem ment beállításokat.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>A mentési mappa a gyökérmappán kívül van; semmi sem lett mentve: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>A beállítások nem menthetők: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>A beállítások nem menthetők ide: %1. A változtatások (a kalibrációkat is beleértve) egyelőre nem mentődnek; a program tovább próbálkozik. Ellenőrizze a mappa jogosultságait és a szabad helyet.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Az időzített felvétel leállt: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>A klip hiányos, nem számít bele: %1 csak %2 képkockát tartalmaz a %3-ból.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>Négyes nézetben nem lehet felvételt készíteni; előbb váltson egyes nézetre.</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>A beállításokat nem sikerült ide menteni: %1; a munkamenet változtatásai elvesznek.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Nincs kép innen: %1, %2 másodperce</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>A felvétel váratlanul, ismeretlen okból leállt.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>A felvétel leállt: %1</translation>
         </message>
     </context>
     <context>

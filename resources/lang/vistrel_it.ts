@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Aggancia ai bordi</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Adatta cerchio</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Analisi delle particelle</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -168,10 +183,6 @@
             <translation>Eliminare tutte le misure?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Le lunghezze misurata e reale non possono essere 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>calibrato a %1 × %2, scalato ×%3</translation>
         </message>
@@ -196,10 +207,6 @@
             <translation>Sostituire le %2 calibrazioni attuali con le %1 del file?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>La lunghezza reale deve essere un numero finito maggiore di 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Risultati</translation>
         </message>
@@ -214,6 +221,50 @@
         <message>
             <source>标定文件</source>
             <translation>File di calibrazione</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Aggiungi all’elenco</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Trova la scala</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Trova le tacche della scala nell’immagine e posa il righello dalla prima all’ultima</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Lunghezza di una divisione</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>La calibrazione «%1» non è più nell’elenco; ora si usa «%2».</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>La calibrazione «%1» non è più nell’elenco; le misure sono in pixel.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Non calibrato (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>dalla foto</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>La lunghezza reale «%1» non è valida: inserire una lunghezza maggiore di 0, ad es. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>Il righello non ha lunghezza: trascinarne gli estremi su quelli di una lunghezza nota</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Nessuna scala trovata: inquadrare le tacche della scala, nitide e intere</translation>
         </message>
     </context>
     <context>
@@ -319,7 +370,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Questo collegamento porta fuori dalla cartella radice e non viene aperto: %1</translation>
         </message>
     </context>
     <context>
@@ -461,12 +512,16 @@ Sostituirlo?</translation>
             <translation>Annulla</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Unisci</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Fuori dalla cartella radice, non eliminato: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Fuori dalla cartella radice, non rinominato: %1</translation>
         </message>
     </context>
     <context>
@@ -614,6 +669,10 @@ Sostituirlo?</translation>
             <translation>Impossibile aprire il file.</translation>
         </message>
         <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>Le misure in %1 non sono salvate. Salvarle?</translation>
+        </message>
+        <message>
             <source>文件</source>
             <translation>File</translation>
         </message>
@@ -672,6 +731,113 @@ Sostituirlo?</translation>
             <source>在窗口中显示结果</source>
             <translation>Mostra i risultati in una finestra</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Area</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Perimetro</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diametro equivalente</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Diametro di Feret max</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Diametro di Feret min</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Circolarità</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Grigio medio</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Numero</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Media</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Deviazione standard</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mosaico</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Chiudi</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Sposta il tavolino per comporre il mosaico; premi di nuovo per finire.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Campo %1 aggiunto</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Di nuovo su un'area già coperta: posizionamento affinato.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Immagine sfocata (movimento troppo rapido); non aggiunta.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Impossibile posizionare questa vista (sovrapposizione insufficiente); non aggiunta.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>Il mosaico richiederebbe %1 MB, più di quanto la memoria consenta; non aggiunto.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Unione in corso…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Servono almeno due campi.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Mosaico salvato: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Impossibile posizionare: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Unione annullata.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>Il mosaico richiederebbe %1 MB, più di quanto la memoria consenta.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Mosaico non salvato: %1</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -695,6 +861,65 @@ Sostituirlo?</translation>
             <source>取消</source>
             <translation>Annulla</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Salva</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Non salvare</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analisi in corso…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 particelle</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Istogramma</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diametro equivalente</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Analisi delle particelle</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Oggetti scuri su chiaro</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Oggetti chiari su scuro</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Soglia automatica (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Riempi i fori</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Area minima (pixel)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Escludi le particelle sul bordo</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analizza</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -705,6 +930,14 @@ Sostituirlo?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>La registrazione %1 non si è chiusa correttamente ed è stata riparata; dura %2 secondi.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>La registrazione %1 non è terminata correttamente. La riparazione richiede %2 di spazio libero; il disco ne ha solo %3. Liberare spazio: al prossimo avvio verrà riparata.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>La registrazione %1 non è terminata correttamente; la riparazione non è stata scritta ed è stata conservata così com'era. Al prossimo avvio si riproverà.</translation>
         </message>
     </context>
     <context>
@@ -923,10 +1156,6 @@ Sostituirlo?</translation>
             <translation>Video</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>La registrazione si è interrotta inaspettatamente (errore 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Impossibile aprire il file.</translation>
         </message>
@@ -1009,35 +1238,48 @@ Sostituirlo?</translation>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>Il programma è già in esecuzione con le stesse impostazioni; la sua finestra è stata portata in primo piano.
+Aprire un'altra finestra in sola lettura? Una finestra in sola lettura non salva impostazioni.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>La cartella di salvataggio è fuori dalla cartella radice; non è stato salvato nulla: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Le impostazioni non possono essere salvate: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Impossibile salvare le impostazioni in %1. Le modifiche (calibrazioni comprese) per ora non vengono salvate; il programma continua a riprovare. Controllare i permessi della cartella e lo spazio libero.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Registrazione programmata interrotta: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Clip incompleto, non conteggiato: %1 ha solo %2 fotogrammi su %3.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>Non è possibile registrare nella vista a quattro riquadri; passare prima alla vista singola.</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>Non è stato possibile salvare le impostazioni in %1; le modifiche di questa sessione sono perse.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Nessuna immagine da %1 da %2 s</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>La registrazione si è interrotta inaspettatamente, per motivo sconosciuto.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>La registrazione si è interrotta: %1</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>エッジにスナップ</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>円フィット</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>粒子解析</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -168,10 +183,6 @@
             <translation>すべての計測を削除しますか？</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>測定長と実際の長さを 0 にすることはできません。</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>%1 × %2 で校正、×%3 に換算</translation>
         </message>
@@ -196,10 +207,6 @@
             <translation>現在の校正 %2 件をファイルの %1 件で置き換えますか？</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>実際の長さは 0 より大きい有限の数値でなければなりません。</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>結果</translation>
         </message>
@@ -214,6 +221,50 @@
         <message>
             <source>标定文件</source>
             <translation>キャリブレーションファイル</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>一覧に追加</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>目盛りを自動検出</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>画像内の目盛りを見つけ、定規を最初から最後の目盛りに合わせます</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>1 目盛りの長さ</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>校正「%1」は一覧にありません。「%2」を使用します。</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>校正「%1」は一覧にありません。測定値はピクセルで表示します。</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>未校正 (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>写真から</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>実際の長さ「%1」は無効です。0 より大きい長さを入力してください（例: %2）</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>定規の長さが 0 です。両端を既知の長さの両端までドラッグしてください</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>目盛りが見つかりません。目盛りが鮮明に、全体が画面に入るようにしてください</translation>
         </message>
     </context>
     <context>
@@ -319,7 +370,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>このリンクはルートフォルダーの外を指しているため開きません：%1</translation>
         </message>
     </context>
     <context>
@@ -461,12 +512,16 @@
             <translation>キャンセル</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>スティッチ</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>ルートフォルダーの外にあるため削除しません：%1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>ルートフォルダーの外にあるため名前を変更しません：%1</translation>
         </message>
     </context>
     <context>
@@ -614,6 +669,10 @@
             <translation>ファイルを開けませんでした。</translation>
         </message>
         <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>%1 の測定は保存されていません。保存しますか？</translation>
+        </message>
+        <message>
             <source>文件</source>
             <translation>ファイル</translation>
         </message>
@@ -672,6 +731,113 @@
             <source>在窗口中显示结果</source>
             <translation>結果をウィンドウで表示</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>面積</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>周長</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>等価直径</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>最大フェレ径</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>最小フェレ径</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>円形度</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>平均グレー値</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>個数</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>平均値</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>標準偏差</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>モザイク</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>キャンセル</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>閉じる</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>ステージを動かしてモザイクを作成します。もう一度押すと完了します。</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>視野 %1 を追加しました</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>撮影済みの領域に戻りました：配置を精密化しました。</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>画像がぶれています（移動が速すぎます）。追加しませんでした。</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>この画面の位置を特定できません（重なりが少なすぎます）。追加しませんでした。</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>モザイクに %1 MB が必要で、メモリが足りません。追加しませんでした。</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>スティッチ中…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>少なくとも 2 つの視野が必要です。</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>モザイクを保存しました：%1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>配置できません：%1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>スティッチを取り消しました。</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>モザイクに %1 MB が必要で、メモリが足りません。</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>モザイクは保存されませんでした：%1</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -695,6 +861,65 @@
             <source>取消</source>
             <translation>キャンセル</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>保存</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>保存しない</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>解析中…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 個の粒子</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>ヒストグラム</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>等価直径</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>粒子解析</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>明るい背景に暗い物体</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>暗い背景に明るい物体</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>自動しきい値 (大津)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>穴を埋める</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>最小面積 (ピクセル)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>端に接する粒子を除外</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>解析</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -705,6 +930,14 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>録画 %1 は正常に終了しなかったため修復しました。長さは %2 秒です。</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>録画 %1 は正常に終了しませんでした。修復には %2 の空き容量が必要ですが、ディスクには %3 しかありません。空き容量を確保してください。次回の起動時に再び修復します。</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>録画 %1 は正常に終了しませんでした。修復を書き込めなかったため、そのまま残しました。次回の起動時に再試行します。</translation>
         </message>
     </context>
     <context>
@@ -923,10 +1156,6 @@
             <translation>録画</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>録画が予期せず停止しました（エラー 1）。</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>ファイルを開けませんでした。</translation>
         </message>
@@ -1009,35 +1238,48 @@
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>プログラムは同じ設定ですでに実行中です。そのウィンドウを前面に表示しました。
+読み取り専用でもう 1 つウィンドウを開きますか？読み取り専用のウィンドウは設定を保存しません。</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>保存フォルダーがルートフォルダーの外にあるため保存しませんでした：%1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>設定を保存できません：%1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>%1 に設定を保存できません。変更（キャリブレーションを含む）は当面保存されません。プログラムは再試行を続けます。フォルダーの権限と空き容量を確認してください。</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>タイマー録画を停止しました：%1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>クリップが不完全なため数えません：%1 は %3 フレーム中 %2 フレームしかありません。</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>4 画面表示では録画できません。先に 1 画面表示に切り替えてください。</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>設定を %1 に保存できませんでした。今回の変更は失われます。</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>%1 から %2 秒間映像がありません</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>録画が予期せず停止しました。原因は不明です。</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>録画が停止しました：%1</translation>
         </message>
     </context>
     <context>

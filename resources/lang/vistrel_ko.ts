@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>가장자리에 맞추기</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>원 맞춤</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>입자 분석</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -168,10 +183,6 @@
             <translation>모든 측정을 삭제하시겠습니까?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>측정 길이와 실제 길이는 0일 수 없습니다.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>%1 × %2에서 보정됨, ×%3 배율 적용</translation>
         </message>
@@ -196,10 +207,6 @@
             <translation>현재 보정 %2개를 파일의 보정 %1개로 바꾸시겠습니까?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>실제 길이는 0보다 큰 유한한 숫자여야 합니다.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>결과</translation>
         </message>
@@ -214,6 +221,50 @@
         <message>
             <source>标定文件</source>
             <translation>보정 파일</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>목록에 추가</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>눈금 자동 찾기</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>화면에서 눈금을 찾아 자를 첫 눈금부터 마지막 눈금까지 놓습니다</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>한 눈금의 길이</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>보정 "%1"이(가) 목록에 없습니다. 이제 "%2"을(를) 사용합니다.</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>보정 "%1"이(가) 목록에 없습니다. 측정값을 픽셀로 표시합니다.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>보정 안 됨 (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>사진에서</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>실제 길이 "%1"이(가) 올바르지 않습니다. 0보다 큰 길이를 입력하십시오(예: %2)</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>자의 길이가 0입니다. 양 끝을 알려진 길이의 양 끝으로 끄십시오</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>눈금을 찾지 못했습니다. 눈금이 선명하고 온전하게 화면에 나오도록 하십시오</translation>
         </message>
     </context>
     <context>
@@ -319,7 +370,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>이 링크는 루트 폴더 밖을 가리키므로 열지 않습니다: %1</translation>
         </message>
     </context>
     <context>
@@ -461,12 +512,16 @@
             <translation>취소</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>스티칭</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>루트 폴더 밖에 있어 삭제하지 않았습니다: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>루트 폴더 밖에 있어 이름을 바꾸지 않았습니다: %1</translation>
         </message>
     </context>
     <context>
@@ -614,6 +669,10 @@
             <translation>파일을 열지 못했습니다.</translation>
         </message>
         <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>%1의 측정이 저장되지 않았습니다. 저장하시겠습니까?</translation>
+        </message>
+        <message>
             <source>文件</source>
             <translation>파일</translation>
         </message>
@@ -672,6 +731,113 @@
             <source>在窗口中显示结果</source>
             <translation>결과를 창에 표시</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>면적</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>둘레</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>등가 지름</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>최대 페렛 지름</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>최소 페렛 지름</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>원형도</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>평균 회색값</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>개수</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>평균</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>표준편차</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>모자이크</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>취소</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>닫기</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>스테이지를 움직여 모자이크를 만드세요. 다시 누르면 완료됩니다.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>필드 %1 추가됨</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>이미 촬영한 영역으로 돌아옴: 배치를 정밀화했습니다.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>화면이 흐림(너무 빠르게 이동); 추가하지 않음.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>이 화면을 배치할 수 없음(겹침 부족); 추가하지 않음.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>모자이크에 %1 MB가 필요하여 메모리를 초과합니다; 추가하지 않음.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>스티칭 중…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>최소 두 개의 필드가 필요합니다.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>모자이크 저장됨: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>배치할 수 없음: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>스티칭이 취소되었습니다.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>모자이크에 %1 MB가 필요하여 메모리를 초과합니다.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>모자이크가 저장되지 않음: %1</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -695,6 +861,65 @@
             <source>取消</source>
             <translation>취소</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>저장</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>저장 안 함</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>분석 중…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>입자 %1개</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>히스토그램</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>등가 지름</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>입자 분석</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>밝은 배경의 어두운 물체</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>어두운 배경의 밝은 물체</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>자동 임계값 (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>구멍 채우기</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>최소 면적 (픽셀)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>가장자리에 닿는 입자 제외</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>분석</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -705,6 +930,14 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>녹화 %1이(가) 정상적으로 종료되지 않아 복구했습니다. 길이는 %2초입니다.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>녹화 %1이(가) 정상적으로 끝나지 않았습니다. 복구에는 %2의 여유 공간이 필요하지만 디스크에는 %3만 있습니다. 공간을 확보하면 다음 시작 때 다시 복구합니다.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>녹화 %1이(가) 정상적으로 끝나지 않았습니다. 복구본을 쓸 수 없어 원래대로 두었습니다. 다음 시작 때 다시 시도합니다.</translation>
         </message>
     </context>
     <context>
@@ -923,10 +1156,6 @@
             <translation>녹화</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>녹화가 예기치 않게 중지되었습니다(오류 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>파일을 열지 못했습니다.</translation>
         </message>
@@ -1009,35 +1238,48 @@
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>프로그램이 같은 설정으로 이미 실행 중이며 그 창을 앞으로 가져왔습니다.
+읽기 전용으로 창을 하나 더 여시겠습니까? 읽기 전용 창은 설정을 저장하지 않습니다.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>저장 폴더가 루트 폴더 밖에 있어 저장하지 않았습니다: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>설정을 저장할 수 없습니다: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>%1에 설정을 저장할 수 없습니다. 변경 사항(보정 포함)은 당분간 저장되지 않으며 프로그램이 계속 시도합니다. 폴더의 권한과 여유 공간을 확인하십시오.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>예약 녹화가 중지되었습니다: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>클립이 불완전하여 세지 않았습니다: %1에는 %3프레임 중 %2프레임만 있습니다.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>4분할 화면에서는 녹화할 수 없습니다. 먼저 단일 화면으로 전환하십시오.</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>설정을 %1에 저장하지 못했습니다. 이번 변경 사항은 손실됩니다.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>%1에서 %2초 동안 화면이 없습니다</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>녹화가 알 수 없는 이유로 예기치 않게 중지되었습니다.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>녹화가 중지되었습니다: %1</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="lt" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Pritraukti prie kraštų</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Pritaikyti apskritimą</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Dalelių analizė</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -168,10 +183,6 @@
             <translation>Ištrinti visus matavimus?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Nei išmatuotas, nei tikrasis ilgis negali būti 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>kalibruota esant %1 × %2, mastelis ×%3</translation>
         </message>
@@ -196,10 +207,6 @@
             <translation>Pakeisti dabartines kalibracijas (%2) kalibracijomis iš failo (%1)?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>Tikrasis ilgis turi būti baigtinis skaičius, didesnis už 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Rezultatai</translation>
         </message>
@@ -214,6 +221,50 @@
         <message>
             <source>标定文件</source>
             <translation>Kalibravimo failas</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Įtraukti į sąrašą</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Rasti skalę</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Randa skalės padalas vaizde ir padeda liniuotę nuo pirmosios iki paskutinės</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Vienos padalos ilgis</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>Kalibravimo „%1“ sąraše nebėra; dabar naudojamas „%2“.</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>Kalibravimo „%1“ sąraše nebėra; matavimai rodomi pikseliais.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Nekalibruota (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>iš nuotraukos</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>Tikrasis ilgis „%1“ netinkamas: įveskite ilgį, didesnį nei 0, pvz., %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>Liniuotė neturi ilgio: nuvilkite jos galus į žinomo ilgio galus</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Skalė nerasta: padalos turi būti vaizde ryškios ir visos</translation>
         </message>
     </context>
     <context>
@@ -319,7 +370,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Ši nuoroda veda už šakninio aplanko ribų ir nebus atverta: %1</translation>
         </message>
     </context>
     <context>
@@ -461,12 +512,16 @@ Pakeisti?</translation>
             <translation>Atšaukti</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Sujungti</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Už šakninio aplanko ribų, neištrinta: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Už šakninio aplanko ribų, nepervadinta: %1</translation>
         </message>
     </context>
     <context>
@@ -614,6 +669,10 @@ Pakeisti?</translation>
             <translation>Nepavyko atidaryti failo.</translation>
         </message>
         <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>%1 matavimai neįrašyti. Įrašyti?</translation>
+        </message>
+        <message>
             <source>文件</source>
             <translation>Failas</translation>
         </message>
@@ -672,6 +731,113 @@ Pakeisti?</translation>
             <source>在窗口中显示结果</source>
             <translation>Rodyti rezultatus lange</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Plotas</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Perimetras</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Ekvivalentinis skersmuo</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Didž. Fereto skersmuo</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Maž. Fereto skersmuo</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Apskritumas</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Vidutinė pilka</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Skaičius</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Vidurkis</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Standartinis nuokrypis</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mozaika</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Atšaukti</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Uždaryti</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Judinkite stalelį, kad sudarytumėte mozaiką; paspauskite dar kartą, kad baigtumėte.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Pridėtas laukas %1</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Grįžta į jau užfiksuotą sritį: išdėstymas patikslintas.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Vaizdas susiliejęs (judama per greitai); nepridėta.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Šio vaizdo neįmanoma išdėstyti (per mažas persidengimas); nepridėta.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>Mozaikai reikėtų %1 MB – daugiau, nei leidžia atmintis; nepridėta.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Sujungiama…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Reikia bent dviejų laukų.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Mozaika išsaugota: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Neįmanoma išdėstyti: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Sujungimas atšauktas.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>Mozaikai reikėtų %1 MB – daugiau, nei leidžia atmintis.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Mozaika neišsaugota: %1</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -695,6 +861,65 @@ Pakeisti?</translation>
             <source>取消</source>
             <translation>Atšaukti</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Išsaugoti</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Neįrašyti</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analizuojama…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>Dalelių: %1</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histograma</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Ekvivalentinis skersmuo</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Dalelių analizė</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Tamsūs objektai šviesiame fone</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Šviesūs objektai tamsiame fone</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Automatinis slenkstis (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Užpildyti skyles</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Mažiausias plotas (pikseliai)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Neįtraukti dalelių prie krašto</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analizuoti</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -705,6 +930,14 @@ Pakeisti?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Įrašas %1 nebuvo tinkamai užbaigtas ir buvo sutaisytas; jo trukmė %2 s.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>Įrašas %1 nebuvo tinkamai užbaigtas. Jo taisymui reikia %2 laisvos vietos, diske yra tik %3. Atlaisvinkite vietos: kitą kartą paleidus jis bus taisomas vėl.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>Įrašas %1 nebuvo tinkamai užbaigtas; pataisytos kopijos įrašyti nepavyko, failas paliktas toks, koks buvo. Kitą kartą paleidus bus bandoma vėl.</translation>
         </message>
     </context>
     <context>
@@ -923,10 +1156,6 @@ Pakeisti?</translation>
             <translation>Vaizdo įrašas</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>Įrašymas netikėtai nutrūko (klaida 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Nepavyko atidaryti failo.</translation>
         </message>
@@ -1009,35 +1238,48 @@ Pakeisti?</translation>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>Programa jau veikia su tais pačiais nustatymais; jos langas iškeltas į priekį.
+Atverti dar vieną langą tik skaitymui? Toks langas nustatymų neįrašo.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Įrašymo aplankas yra už šakninio aplanko ribų; niekas neįrašyta: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Nepavyksta įrašyti nustatymų: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Nepavyksta įrašyti nustatymų į %1. Pakeitimai (ir kalibravimai) kol kas neįrašomi; programa bando toliau. Patikrinkite aplanko teises ir laisvą vietą.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Suplanuotas įrašymas sustabdytas: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Įrašas neišsamus, neįskaitytas: %1 turi tik %2 kadrus iš %3.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>Keturių langelių rodinyje įrašyti negalima; pirmiausia perjunkite į vieno vaizdo rodinį.</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>Nepavyko įrašyti nustatymų į %1; šios sesijos pakeitimai prarasti.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Nėra vaizdo iš %1 jau %2 s</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>Įrašymas netikėtai sustojo dėl nežinomos priežasties.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>Įrašymas sustojo: %1</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Uitlijnen op randen</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Cirkel passen</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Deeltjesanalyse</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -168,10 +183,6 @@
             <translation>Alle metingen verwijderen?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>De gemeten en de werkelijke lengte mogen niet 0 zijn.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>gekalibreerd op %1 × %2, geschaald ×%3</translation>
         </message>
@@ -196,10 +207,6 @@
             <translation>De %2 huidige kalibraties vervangen door de %1 uit het bestand?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>De werkelijke lengte moet een eindig getal groter dan 0 zijn.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Resultaten</translation>
         </message>
@@ -214,6 +221,50 @@
         <message>
             <source>标定文件</source>
             <translation>Kalibratiebestand</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Aan lijst toevoegen</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Schaal zoeken</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Zoekt de streepjes van de schaal in het beeld en legt de liniaal van het eerste tot het laatste</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Lengte van één schaaldeel</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>De kalibratie ‘%1’ staat niet meer in de lijst; nu wordt ‘%2’ gebruikt.</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>De kalibratie ‘%1’ staat niet meer in de lijst; metingen worden in pixels getoond.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Niet gekalibreerd (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>uit de foto</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>De werkelijke lengte ‘%1’ is ongeldig: voer een lengte groter dan 0 in, bijv. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>De liniaal heeft geen lengte: sleep de uiteinden naar die van een bekende lengte</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Geen schaal gevonden: breng de streepjes scherp en volledig in beeld</translation>
         </message>
     </context>
     <context>
@@ -319,7 +370,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Deze koppeling leidt buiten de hoofdmap en wordt niet geopend: %1</translation>
         </message>
     </context>
     <context>
@@ -461,12 +512,16 @@ Vervangen?</translation>
             <translation>Annuleren</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Samenvoegen</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Buiten de hoofdmap, niet verwijderd: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Buiten de hoofdmap, niet hernoemd: %1</translation>
         </message>
     </context>
     <context>
@@ -614,6 +669,10 @@ Vervangen?</translation>
             <translation>Kan het bestand niet openen.</translation>
         </message>
         <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>De metingen in %1 zijn niet opgeslagen. Opslaan?</translation>
+        </message>
+        <message>
             <source>文件</source>
             <translation>Bestand</translation>
         </message>
@@ -672,6 +731,113 @@ Vervangen?</translation>
             <source>在窗口中显示结果</source>
             <translation>Resultaten in een venster tonen</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Oppervlakte</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Omtrek</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Equivalente diameter</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Max. Feret-diameter</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Min. Feret-diameter</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Rondheid</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Gemiddeld grijs</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Aantal</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Gemiddelde</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Standaardafwijking</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mozaïek</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Annuleren</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Sluiten</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Beweeg de tafel om het mozaïek op te bouwen; druk nogmaals om te voltooien.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Veld %1 toegevoegd</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Terug boven vastgelegd gebied: plaatsing verfijnd.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Beeld onscherp (te snel bewogen); niet toegevoegd.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Deze weergave kan niet worden geplaatst (te weinig overlap); niet toegevoegd.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>Het mozaïek zou %1 MB nodig hebben, meer dan het geheugen toelaat; niet toegevoegd.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Samenvoegen…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Er zijn minstens twee velden nodig.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Mozaïek opgeslagen: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Kan niet worden geplaatst: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Samenvoegen geannuleerd.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>Het mozaïek zou %1 MB nodig hebben, meer dan het geheugen toelaat.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Mozaïek niet opgeslagen: %1</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -695,6 +861,65 @@ Vervangen?</translation>
             <source>取消</source>
             <translation>Annuleren</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Opslaan</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Niet opslaan</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Bezig met analyseren…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 deeltjes</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histogram</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Equivalente diameter</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Deeltjesanalyse</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Donkere objecten op licht</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Lichte objecten op donker</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Automatische drempel (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Gaten vullen</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Minimale oppervlakte (pixels)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Deeltjes aan de rand uitsluiten</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analyseren</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -705,6 +930,14 @@ Vervangen?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>De opname %1 is niet goed afgesloten en is hersteld; ze duurt %2 seconden.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>De opname %1 is niet goed afgesloten. Het herstel vraagt %2 vrije ruimte; de schijf heeft maar %3. Maak ruimte vrij: bij de volgende start wordt ze opnieuw hersteld.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>De opname %1 is niet goed afgesloten; het herstel kon niet worden geschreven en ze is gelaten zoals ze was. De volgende start probeert het opnieuw.</translation>
         </message>
     </context>
     <context>
@@ -923,10 +1156,6 @@ Vervangen?</translation>
             <translation>Video</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>De opname is onverwacht gestopt (fout 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Kan het bestand niet openen.</translation>
         </message>
@@ -1009,35 +1238,48 @@ Vervangen?</translation>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>Het programma draait al met dezelfde instellingen; het venster is naar voren gehaald.
+Nog een venster alleen-lezen openen? Een alleen-lezen venster slaat geen instellingen op.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>De opslagmap ligt buiten de hoofdmap; er is niets opgeslagen: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Instellingen kunnen niet worden opgeslagen: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Instellingen kunnen niet in %1 worden opgeslagen. Wijzigingen (ook kalibraties) worden voorlopig niet bewaard; het programma blijft het proberen. Controleer de rechten van de map en de vrije ruimte.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Geplande opname gestopt: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Fragment onvolledig, niet meegeteld: %1 heeft maar %2 van %3 beelden.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>Opnemen is niet mogelijk in de weergave met vier vakken; schakel eerst naar de enkele weergave.</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>De instellingen konden niet in %1 worden opgeslagen; de wijzigingen van deze sessie gaan verloren.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Geen beeld van %1 sinds %2 s</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>De opname is onverwacht gestopt, om onbekende reden.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>De opname is gestopt: %1</translation>
         </message>
     </context>
     <context>

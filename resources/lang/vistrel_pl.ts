@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Przyciągaj do krawędzi</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Dopasuj okrąg</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Analiza cząstek</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -168,10 +183,6 @@
             <translation>Usunąć wszystkie pomiary?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Długość zmierzona i rzeczywista nie mogą wynosić 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>skalibrowano przy %1 × %2, przeskalowano ×%3</translation>
         </message>
@@ -196,10 +207,6 @@
             <translation>Zastąpić bieżące kalibracje (%2) kalibracjami z pliku (%1)?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>Długość rzeczywista musi być liczbą skończoną większą od 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Wyniki</translation>
         </message>
@@ -214,6 +221,50 @@
         <message>
             <source>标定文件</source>
             <translation>Plik kalibracji</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Dodaj do listy</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Znajdź skalę</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Znajduje kreski skali na obrazie i kładzie linijkę od pierwszej do ostatniej</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Długość jednej działki</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>Kalibracji „%1” nie ma już na liście; teraz używana jest „%2”.</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>Kalibracji „%1” nie ma już na liście; pomiary są podawane w pikselach.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Bez kalibracji (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>ze zdjęcia</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>Rzeczywista długość „%1” jest nieprawidłowa: wpisz długość większą od 0, np. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>Linijka nie ma długości: przeciągnij jej końce na końce znanego odcinka</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Nie znaleziono skali: umieść kreski skali w kadrze, ostre i w całości</translation>
         </message>
     </context>
     <context>
@@ -319,7 +370,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>To łącze prowadzi poza folder główny i nie zostanie otwarte: %1</translation>
         </message>
     </context>
     <context>
@@ -461,12 +512,16 @@ Zastąpić go?</translation>
             <translation>Anuluj</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Zszyj</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Poza folderem głównym, nie usunięto: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Poza folderem głównym, nie zmieniono nazwy: %1</translation>
         </message>
     </context>
     <context>
@@ -614,6 +669,10 @@ Zastąpić go?</translation>
             <translation>Nie można otworzyć pliku.</translation>
         </message>
         <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>Pomiary w %1 nie są zapisane. Zapisać je?</translation>
+        </message>
+        <message>
             <source>文件</source>
             <translation>Plik</translation>
         </message>
@@ -672,6 +731,113 @@ Zastąpić go?</translation>
             <source>在窗口中显示结果</source>
             <translation>Pokaż wyniki w oknie</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Powierzchnia</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Obwód</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Średnica zastępcza</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Maks. średnica Fereta</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Min. średnica Fereta</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Kolistość</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Średnia szarość</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Liczba</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Średnia</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Odchylenie standardowe</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mozaika</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Zamknij</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Przesuwaj stolik, aby złożyć mozaikę; naciśnij ponownie, aby zakończyć.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Dodano pole %1</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Powrót nad zarejestrowany obszar: położenie dopracowane.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Obraz rozmazany (zbyt szybki ruch); nie dodano.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Nie można umieścić tego widoku (za małe nakładanie); nie dodano.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>Mozaika wymagałaby %1 MB, więcej niż pozwala pamięć; nie dodano.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Zszywanie…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Potrzebne są co najmniej dwa pola.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Zapisano mozaikę: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Nie można umieścić: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Zszywanie anulowano.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>Mozaika wymagałaby %1 MB, więcej niż pozwala pamięć.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Nie zapisano mozaiki: %1</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -695,6 +861,65 @@ Zastąpić go?</translation>
             <source>取消</source>
             <translation>Anuluj</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Zapisz</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Nie zapisuj</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analizowanie…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>Cząstek: %1</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histogram</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Średnica zastępcza</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Analiza cząstek</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Ciemne obiekty na jasnym</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Jasne obiekty na ciemnym</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Próg automatyczny (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Wypełnij dziury</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Minimalna powierzchnia (piksele)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Pomiń cząstki przy krawędzi</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analizuj</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -705,6 +930,14 @@ Zastąpić go?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Nagranie %1 nie zostało poprawnie zakończone i zostało naprawione; trwa %2 s.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>Nagranie %1 nie zakończyło się poprawnie. Naprawa wymaga %2 wolnego miejsca, a na dysku jest tylko %3. Zwolnij miejsce: przy następnym uruchomieniu naprawa zostanie powtórzona.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>Nagranie %1 nie zakończyło się poprawnie; nie udało się zapisać naprawy, plik pozostawiono bez zmian. Przy następnym uruchomieniu nastąpi kolejna próba.</translation>
         </message>
     </context>
     <context>
@@ -923,10 +1156,6 @@ Zastąpić go?</translation>
             <translation>Wideo</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>Nagrywanie nieoczekiwanie przerwane (błąd 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Nie można otworzyć pliku.</translation>
         </message>
@@ -1009,35 +1238,48 @@ Zastąpić go?</translation>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>Program już działa z tymi samymi ustawieniami; jego okno przeniesiono na wierzch.
+Otworzyć kolejne okno tylko do odczytu? Okno tylko do odczytu nie zapisuje ustawień.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Folder zapisu leży poza folderem głównym; nic nie zapisano: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Nie można zapisać ustawień: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Nie można zapisać ustawień w %1. Zmiany (także kalibracje) na razie nie są zapisywane; program ponawia próby. Sprawdź uprawnienia folderu i wolne miejsce.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Nagrywanie według harmonogramu zatrzymane: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Klip niepełny, nie policzono: %1 ma tylko %2 z %3 klatek.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>W widoku czterech okien nie można nagrywać; najpierw przełącz na widok pojedynczy.</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>Nie udało się zapisać ustawień w %1; zmiany z tej sesji przepadły.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Brak obrazu z %1 od %2 s</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>Nagrywanie nieoczekiwanie zatrzymało się z nieznanego powodu.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>Nagrywanie zatrzymało się: %1</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Ajustar às bordas</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Ajustar círculo</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Análise de partículas</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -168,10 +183,6 @@
             <translation>Excluir todas as medições?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Os comprimentos medido e real não podem ser 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>calibrado em %1 × %2, escalado ×%3</translation>
         </message>
@@ -196,10 +207,6 @@
             <translation>Substituir as %2 calibrações atuais pelas %1 do arquivo?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>O comprimento real deve ser um número finito maior que 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Resultados</translation>
         </message>
@@ -214,6 +221,50 @@
         <message>
             <source>标定文件</source>
             <translation>Arquivo de calibração</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Adicionar à lista</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Encontrar a escala</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Encontra as marcas da escala na imagem e coloca a régua da primeira à última</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Comprimento de uma divisão</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>A calibração «%1» já não está na lista; agora é usada «%2».</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>A calibração «%1» já não está na lista; as medidas são mostradas em píxeis.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Sem calibração (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>da foto</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>O comprimento real «%1» não é válido: introduza um comprimento maior que 0, p. ex. %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>A régua não tem comprimento: arraste as pontas para as de um comprimento conhecido</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Nenhuma escala encontrada: enquadre as marcas da escala, nítidas e inteiras</translation>
         </message>
     </context>
     <context>
@@ -319,7 +370,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Este link leva para fora da pasta raiz e não é aberto: %1</translation>
         </message>
     </context>
     <context>
@@ -461,12 +512,16 @@ Substituí-lo?</translation>
             <translation>Cancelar</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Unir</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Fora da pasta raiz, não excluído: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Fora da pasta raiz, não renomeado: %1</translation>
         </message>
     </context>
     <context>
@@ -614,6 +669,10 @@ Substituí-lo?</translation>
             <translation>Não foi possível abrir o arquivo.</translation>
         </message>
         <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>As medições em %1 não foram salvas. Salvá-las?</translation>
+        </message>
+        <message>
             <source>文件</source>
             <translation>Arquivo</translation>
         </message>
@@ -672,6 +731,113 @@ Substituí-lo?</translation>
             <source>在窗口中显示结果</source>
             <translation>Mostrar resultados numa janela</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Área</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Perímetro</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diâmetro equivalente</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Diâmetro de Feret máx.</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Diâmetro de Feret mín.</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Circularidade</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Cinza médio</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Quantidade</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Média</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Desvio padrão</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Mosaico</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Fechar</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Mova a platina para montar o mosaico; pressione novamente para concluir.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Campo %1 adicionado</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>De volta a uma área já coberta: posicionamento refinado.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Imagem borrada (movimento rápido demais); não adicionada.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Não é possível posicionar esta vista (pouca sobreposição); não adicionada.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>O mosaico precisaria de %1 MB, mais do que a memória permite; não adicionado.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Unindo…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>São necessários pelo menos dois campos.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Mosaico salvo: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Não é possível posicionar: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>União cancelada.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>O mosaico precisaria de %1 MB, mais do que a memória permite.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Mosaico não salvo: %1</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -695,6 +861,65 @@ Substituí-lo?</translation>
             <source>取消</source>
             <translation>Cancelar</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Salvar</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Não salvar</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Analisando…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 partículas</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Histograma</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Diâmetro equivalente</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Análise de partículas</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Objetos escuros sobre claro</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Objetos claros sobre escuro</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Limiar automático (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Preencher furos</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Área mínima (pixels)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Excluir partículas na borda</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Analisar</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -705,6 +930,14 @@ Substituí-lo?</translation>
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>A gravação %1 não terminou corretamente e foi reparada; ela dura %2 segundos.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>A gravação %1 não terminou corretamente. O reparo precisa de %2 de espaço livre; o disco tem apenas %3. Libere espaço: a próxima inicialização a reparará novamente.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>A gravação %1 não terminou corretamente; o reparo não pôde ser gravado e ela foi mantida como estava. A próxima inicialização tentará novamente.</translation>
         </message>
     </context>
     <context>
@@ -923,10 +1156,6 @@ Substituí-lo?</translation>
             <translation>Vídeo</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>A gravação parou inesperadamente (erro 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Não foi possível abrir o arquivo.</translation>
         </message>
@@ -1009,35 +1238,48 @@ Substituí-lo?</translation>
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>O programa já está em execução com as mesmas configurações; sua janela foi trazida para a frente.
+Abrir outra janela somente leitura? Uma janela somente leitura não salva configurações.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>A pasta de salvamento está fora da pasta raiz; nada foi salvo: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Não é possível salvar as configurações: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Não é possível salvar as configurações em %1. As alterações (calibrações incluídas) não são salvas por enquanto; o programa continua tentando. Verifique as permissões da pasta e o espaço livre.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Gravação programada interrompida: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Clipe incompleto, não contado: %1 tem apenas %2 de %3 quadros.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>Não é possível gravar na visualização de quatro quadros; mude primeiro para a visualização única.</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível salvar as configurações em %1; as alterações desta sessão foram perdidas.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Sem imagem de %1 há %2 s</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>A gravação parou inesperadamente, por motivo desconhecido.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>A gravação parou: %1</translation>
         </message>
     </context>
     <context>

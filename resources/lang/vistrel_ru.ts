@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Привязка к краям</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Вписать окружность</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Анализ частиц</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -168,10 +183,6 @@
             <translation>Удалить все измерения?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Измеренная и фактическая длины не должны быть равны 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>откалибровано при %1 × %2, масштаб ×%3</translation>
         </message>
@@ -196,10 +207,6 @@
             <translation>Заменить текущие калибровки (%2) калибровками из файла (%1)?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>Фактическая длина должна быть конечным числом больше 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Результаты</translation>
         </message>
@@ -214,6 +221,50 @@
         <message>
             <source>标定文件</source>
             <translation>Файл калибровки</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Добавить в список</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Найти шкалу</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Находит деления шкалы на изображении и кладёт линейку от первого до последнего</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Длина одного деления</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>Калибровки «%1» больше нет в списке; используется «%2».</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>Калибровки «%1» больше нет в списке; измерения показаны в пикселях.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Без калибровки (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>из фотографии</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>Реальная длина «%1» недопустима: введите длину больше 0, например %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>У линейки нет длины: перетащите её концы к концам известного отрезка</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Шкала не найдена: поместите деления шкалы в кадр целиком и резко</translation>
         </message>
     </context>
     <context>
@@ -319,7 +370,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Эта ссылка ведёт за пределы корневой папки и не открывается: %1</translation>
         </message>
     </context>
     <context>
@@ -461,12 +512,16 @@
             <translation>Отмена</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Сшить</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Вне корневой папки, не удалено: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Вне корневой папки, не переименовано: %1</translation>
         </message>
     </context>
     <context>
@@ -614,6 +669,10 @@
             <translation>Не удалось открыть файл.</translation>
         </message>
         <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>Измерения в %1 не сохранены. Сохранить их?</translation>
+        </message>
+        <message>
             <source>文件</source>
             <translation>Файл</translation>
         </message>
@@ -672,6 +731,113 @@
             <source>在窗口中显示结果</source>
             <translation>Показать результаты в окне</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Площадь</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Периметр</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Эквивалентный диаметр</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Макс. диаметр Ферета</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Мин. диаметр Ферета</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Округлость</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Средний уровень серого</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Количество</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Среднее</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Стандартное отклонение</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Мозаика</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Отмена</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Закрыть</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Перемещайте столик, чтобы собрать мозаику; нажмите ещё раз для завершения.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Поле %1 добавлено</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Возврат на снятый участок: размещение уточнено.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Изображение смазано (слишком быстрое движение); не добавлено.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Не удаётся разместить этот вид (слишком малое перекрытие); не добавлено.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>Мозаике потребуется %1 МБ — больше, чем позволяет память; не добавлено.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Сшивание…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Нужно как минимум два поля.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Мозаика сохранена: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Не удаётся разместить: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Сшивание отменено.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>Мозаике потребуется %1 МБ — больше, чем позволяет память.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Мозаика не сохранена: %1</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -695,6 +861,65 @@
             <source>取消</source>
             <translation>Отмена</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Сохранить</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Не сохранять</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Анализ…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>Частиц: %1</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Гистограмма</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Эквивалентный диаметр</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Анализ частиц</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Тёмные объекты на светлом</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Светлые объекты на тёмном</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Автоматический порог (Оцу)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Заполнить отверстия</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Минимальная площадь (пиксели)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Исключить частицы у края</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Анализировать</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -705,6 +930,14 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Запись %1 не была завершена и восстановлена; её длительность %2 с.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>Запись %1 не была завершена правильно. Для восстановления нужно %2 свободного места, на диске только %3. Освободите место: при следующем запуске восстановление повторится.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>Запись %1 не была завершена правильно; восстановленную копию не удалось записать, файл оставлен как был. При следующем запуске попытка повторится.</translation>
         </message>
     </context>
     <context>
@@ -923,10 +1156,6 @@
             <translation>Видео</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>Запись неожиданно прервана (ошибка 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Не удалось открыть файл.</translation>
         </message>
@@ -1009,35 +1238,48 @@
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>Программа уже запущена с теми же настройками; её окно выведено на передний план.
+Открыть ещё одно окно только для чтения? Такое окно не сохраняет настройки.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Папка сохранения находится вне корневой папки; ничего не сохранено: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Не удаётся сохранить настройки: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Не удаётся сохранить настройки в %1. Изменения (включая калибровки) пока не сохраняются; программа продолжает попытки. Проверьте права на папку и свободное место.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Запись по расписанию остановлена: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Фрагмент неполный и не засчитан: в %1 только %2 кадров из %3.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>В режиме четырёх окон запись невозможна; сначала переключитесь на одно окно.</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>Не удалось сохранить настройки в %1; изменения этого сеанса потеряны.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Нет изображения от %1 уже %2 с</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>Запись неожиданно остановилась по неизвестной причине.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>Запись остановлена: %1</translation>
         </message>
     </context>
     <context>

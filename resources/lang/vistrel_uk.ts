@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>Прив'язка до країв</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>Вписати коло</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Аналіз частинок</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -168,10 +183,6 @@
             <translation>Видалити всі вимірювання?</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>Виміряна та фактична довжини не можуть дорівнювати 0.</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>відкалібровано при %1 × %2, масштаб ×%3</translation>
         </message>
@@ -196,10 +207,6 @@
             <translation>Замінити поточні калібрування (%2) калібруваннями з файлу (%1)?</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>Фактична довжина має бути скінченним числом, більшим за 0.</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>Результати</translation>
         </message>
@@ -214,6 +221,50 @@
         <message>
             <source>标定文件</source>
             <translation>Файл калібрування</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>Додати до списку</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>Знайти шкалу</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>Знаходить поділки шкали на зображенні й кладе лінійку від першої до останньої</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>Довжина однієї поділки</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>Калібрування «%1» більше немає у списку; використовується «%2».</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>Калібрування «%1» більше немає у списку; виміри показано в пікселях.</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>Без калібрування (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>з фотографії</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>Реальна довжина «%1» недійсна: введіть довжину більше 0, наприклад %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>Лінійка не має довжини: перетягніть її кінці до кінців відомого відрізка</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>Шкалу не знайдено: помістіть поділки шкали в кадр повністю й чітко</translation>
         </message>
     </context>
     <context>
@@ -319,7 +370,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>Це посилання веде за межі кореневої теки й не відкривається: %1</translation>
         </message>
     </context>
     <context>
@@ -461,12 +512,16 @@
             <translation>Скасувати</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>Зшити</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>Поза кореневою текою, не видалено: %1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>Поза кореневою текою, не перейменовано: %1</translation>
         </message>
     </context>
     <context>
@@ -614,6 +669,10 @@
             <translation>Не вдалося відкрити файл.</translation>
         </message>
         <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>Вимірювання в %1 не збережено. Зберегти їх?</translation>
+        </message>
+        <message>
             <source>文件</source>
             <translation>Файл</translation>
         </message>
@@ -672,6 +731,113 @@
             <source>在窗口中显示结果</source>
             <translation>Показати результати у вікні</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>Площа</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>Периметр</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Еквівалентний діаметр</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>Макс. діаметр Ферета</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>Мін. діаметр Ферета</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>Округлість</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>Середній рівень сірого</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>Кількість</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>Середнє</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>Стандартне відхилення</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>Мозаїка</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Скасувати</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Закрити</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>Переміщуйте столик, щоб скласти мозаїку; натисніть ще раз, щоб завершити.</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>Поле %1 додано</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>Повернення на знятий ділянку: розміщення уточнено.</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>Зображення розмите (надто швидкий рух); не додано.</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>Не вдається розмістити цей вигляд (замале перекриття); не додано.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>Мозаїці знадобиться %1 МБ — більше, ніж дозволяє пам'ять; не додано.</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>Зшивання…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>Потрібно щонайменше два поля.</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>Мозаїку збережено: %1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>Не вдається розмістити: %1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>Зшивання скасовано.</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>Мозаїці знадобиться %1 МБ — більше, ніж дозволяє пам'ять.</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>Мозаїку не збережено: %1</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -695,6 +861,65 @@
             <source>取消</source>
             <translation>Скасувати</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>Зберегти</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Не зберігати</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>Аналіз…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>Частинок: %1</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>Гістограма</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>Еквівалентний діаметр</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>Аналіз частинок</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>Темні об'єкти на світлому</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>Світлі об'єкти на темному</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>Автоматичний поріг (Оцу)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>Заповнити отвори</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>Мінімальна площа (пікселі)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>Виключити частинки біля краю</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>Аналізувати</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -705,6 +930,14 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>Запис %1 не було завершено, його відновлено; тривалість %2 с.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>Запис %1 не завершився належно. Для відновлення потрібно %2 вільного місця, на диску лише %3. Звільніть місце: під час наступного запуску відновлення повториться.</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>Запис %1 не завершився належно; відновлену копію не вдалося записати, файл залишено як був. Під час наступного запуску спроба повториться.</translation>
         </message>
     </context>
     <context>
@@ -923,10 +1156,6 @@
             <translation>Відео</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>Запис несподівано перервано (помилка 1).</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>Не вдалося відкрити файл.</translation>
         </message>
@@ -1009,35 +1238,48 @@
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>Програма вже працює з тими самими налаштуваннями; її вікно виведено наперед.
+Відкрити ще одне вікно лише для читання? Таке вікно не зберігає налаштувань.</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Тека збереження поза кореневою текою; нічого не збережено: %1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>Не вдається зберегти налаштування: %1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>Не вдається зберегти налаштування в %1. Зміни (зокрема калібрування) поки не зберігаються; програма пробує далі. Перевірте права на теку та вільне місце.</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>Запис за розкладом зупинено: %1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>Фрагмент неповний і не зарахований: у %1 лише %2 кадрів із %3.</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>У режимі чотирьох вікон запис неможливий; спершу перемкніться на одне вікно.</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>Не вдалося зберегти налаштування в %1; зміни цього сеансу втрачено.</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>Немає зображення від %1 уже %2 с</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>Запис несподівано зупинився з невідомої причини.</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>Запис зупинено: %1</translation>
         </message>
     </context>
     <context>

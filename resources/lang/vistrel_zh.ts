@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
     <context>
+        <name>AnalysisTools</name>
+        <message>
+            <source>吸附边缘</source>
+            <translation>吸附邊緣</translation>
+        </message>
+        <message>
+            <source>拟合圆</source>
+            <translation>擬合圓</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>顆粒分析</translation>
+        </message>
+    </context>
+    <context>
         <name>BDWidget</name>
         <message>
             <source>测量</source>
@@ -168,10 +183,6 @@
             <translation>是否全部刪除？</translation>
         </message>
         <message>
-            <source>参数不能为0</source>
-            <translation>參數不能為 0</translation>
-        </message>
-        <message>
             <source>标定于 %1 × %2，缩放 ×%3</source>
             <translation>標定於 %1 × %2，縮放 ×%3</translation>
         </message>
@@ -196,10 +207,6 @@
             <translation>用檔案中的 %1 條標定取代目前的 %2 條標定？</translation>
         </message>
         <message>
-            <source>实际长度必须是大于 0 的有限数</source>
-            <translation>實際長度必須是大於 0 的有限數</translation>
-        </message>
-        <message>
             <source>结果</source>
             <translation>結果</translation>
         </message>
@@ -214,6 +221,50 @@
         <message>
             <source>标定文件</source>
             <translation>標定檔案</translation>
+        </message>
+        <message>
+            <source>加入列表</source>
+            <translation>加入清單</translation>
+        </message>
+        <message>
+            <source>自动识别刻度</source>
+            <translation>自動識別刻度</translation>
+        </message>
+        <message>
+            <source>在画面中找到标尺的刻度，并把测量尺放在第一条和最后一条刻度上</source>
+            <translation>在畫面中找到標尺的刻度，並把測量尺放在第一條和最後一條刻度上</translation>
+        </message>
+        <message>
+            <source>每一格的长度</source>
+            <translation>每一格的長度</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，现在使用“%2”</source>
+            <translation>標定「%1」已不在清單中，現在使用「%2」</translation>
+        </message>
+        <message>
+            <source>标定“%1”已不在列表中，测量值以像素显示</source>
+            <translation>標定「%1」已不在清單中，測量值以像素顯示</translation>
+        </message>
+        <message>
+            <source>未标定 (px)</source>
+            <translation>未標定 (px)</translation>
+        </message>
+        <message>
+            <source>来自照片</source>
+            <translation>來自照片</translation>
+        </message>
+        <message>
+            <source>实际长度“%1”无效：请输入大于 0 的长度，例如 %2</source>
+            <translation>實際長度「%1」無效：請輸入大於 0 的長度，例如 %2</translation>
+        </message>
+        <message>
+            <source>标尺长度为 0：请把标尺的两端拖到已知长度的两端</source>
+            <translation>標尺長度為 0：請把標尺的兩端拖到已知長度的兩端</translation>
+        </message>
+        <message>
+            <source>未找到刻度：请让标尺的刻度清晰、完整地出现在画面中</source>
+            <translation>未找到刻度：請讓標尺的刻度清晰、完整地出現在畫面中</translation>
         </message>
     </context>
     <context>
@@ -319,7 +370,7 @@
         </message>
         <message>
             <source>此链接指向根文件夹之外，不会打开：%1</source>
-            <translation type="unfinished" />
+            <translation>此連結指向根資料夾之外，不會開啟：%1</translation>
         </message>
     </context>
     <context>
@@ -461,12 +512,16 @@
             <translation>取消</translation>
         </message>
         <message>
+            <source>拼接</source>
+            <translation>拼接</translation>
+        </message>
+        <message>
             <source>不在根文件夹内，未删除：%1</source>
-            <translation type="unfinished" />
+            <translation>不在根資料夾內，未刪除：%1</translation>
         </message>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
-            <translation type="unfinished" />
+            <translation>不在根資料夾內，未重新命名：%1</translation>
         </message>
     </context>
     <context>
@@ -614,6 +669,10 @@
             <translation>開啟檔案失敗</translation>
         </message>
         <message>
+            <source>%1 中的测量尚未保存。是否保存？</source>
+            <translation>%1 中的測量尚未儲存。是否儲存？</translation>
+        </message>
+        <message>
             <source>文件</source>
             <translation>檔案</translation>
         </message>
@@ -672,6 +731,113 @@
             <source>在窗口中显示结果</source>
             <translation>在視窗中顯示結果</translation>
         </message>
+        <message>
+            <source>面积</source>
+            <translation>面積</translation>
+        </message>
+        <message>
+            <source>周长</source>
+            <translation>周長</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>等效直徑</translation>
+        </message>
+        <message>
+            <source>最大费雷特径</source>
+            <translation>最大費雷特徑</translation>
+        </message>
+        <message>
+            <source>最小费雷特径</source>
+            <translation>最小費雷特徑</translation>
+        </message>
+        <message>
+            <source>圆度</source>
+            <translation>圓度</translation>
+        </message>
+        <message>
+            <source>平均灰度</source>
+            <translation>平均灰度</translation>
+        </message>
+        <message>
+            <source>数量</source>
+            <translation>數量</translation>
+        </message>
+        <message>
+            <source>平均值</source>
+            <translation>平均值</translation>
+        </message>
+        <message>
+            <source>标准差</source>
+            <translation>標準差</translation>
+        </message>
+    </context>
+    <context>
+        <name>MosaicBuilder</name>
+        <message>
+            <source>拼图</source>
+            <translation>拼圖</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>關閉</translation>
+        </message>
+        <message>
+            <source>移动载物台以拼图；再按一次完成。</source>
+            <translation>移動載物台以拼圖；再按一次完成。</translation>
+        </message>
+        <message>
+            <source>已添加第 %1 幅</source>
+            <translation>已加入第 %1 幅</translation>
+        </message>
+        <message>
+            <source>已回到拍过的区域：拼接已细化。</source>
+            <translation>已回到拍過的區域：拼接已細化。</translation>
+        </message>
+        <message>
+            <source>画面模糊（移动太快），未添加。</source>
+            <translation>畫面模糊（移動太快），未加入。</translation>
+        </message>
+        <message>
+            <source>无法定位此画面（重叠太少），未添加。</source>
+            <translation>無法定位此畫面（重疊太少），未加入。</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存；未添加。</source>
+            <translation>拼圖將需要 %1 MB，超出可用記憶體；未加入。</translation>
+        </message>
+        <message>
+            <source>正在拼接…</source>
+            <translation>正在拼接…</translation>
+        </message>
+        <message>
+            <source>至少需要两幅视野。</source>
+            <translation>至少需要兩幅視野。</translation>
+        </message>
+        <message>
+            <source>拼图已保存：%1</source>
+            <translation>拼圖已儲存：%1</translation>
+        </message>
+        <message>
+            <source>无法放置：%1</source>
+            <translation>無法放置：%1</translation>
+        </message>
+        <message>
+            <source>拼接已取消。</source>
+            <translation>拼接已取消。</translation>
+        </message>
+        <message>
+            <source>拼图将需要 %1 MB，超出可用内存。</source>
+            <translation>拼圖將需要 %1 MB，超出可用記憶體。</translation>
+        </message>
+        <message>
+            <source>拼图未保存：%1</source>
+            <translation>拼圖未儲存：%1</translation>
+        </message>
     </context>
     <context>
         <name>Notifier</name>
@@ -695,6 +861,65 @@
             <source>取消</source>
             <translation>取消</translation>
         </message>
+        <message>
+            <source>保存</source>
+            <translation>儲存</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>不儲存</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParticlePanel</name>
+        <message>
+            <source>分析中…</source>
+            <translation>分析中…</translation>
+        </message>
+        <message>
+            <source>%1 个颗粒</source>
+            <translation>%1 個顆粒</translation>
+        </message>
+        <message>
+            <source>直方图</source>
+            <translation>直方圖</translation>
+        </message>
+        <message>
+            <source>等效直径</source>
+            <translation>等效直徑</translation>
+        </message>
+        <message>
+            <source>颗粒分析</source>
+            <translation>顆粒分析</translation>
+        </message>
+        <message>
+            <source>暗物体，亮背景</source>
+            <translation>暗物體，亮背景</translation>
+        </message>
+        <message>
+            <source>亮物体，暗背景</source>
+            <translation>亮物體，暗背景</translation>
+        </message>
+        <message>
+            <source>自动阈值 (Otsu)</source>
+            <translation>自動閾值 (Otsu)</translation>
+        </message>
+        <message>
+            <source>填充孔洞</source>
+            <translation>填充孔洞</translation>
+        </message>
+        <message>
+            <source>最小面积 (像素)</source>
+            <translation>最小面積 (像素)</translation>
+        </message>
+        <message>
+            <source>排除接触边缘的颗粒</source>
+            <translation>排除接觸邊緣的顆粒</translation>
+        </message>
+        <message>
+            <source>分析</source>
+            <translation>分析</translation>
+        </message>
     </context>
     <context>
         <name>Recovery</name>
@@ -705,6 +930,14 @@
         <message>
             <source>录像 %1 没有正常结束，已修复，时长 %2 秒。</source>
             <translation>錄影 %1 未正常結束，已修復，長度 %2 秒。</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。请释放空间，下次启动时会再次修复。</source>
+            <translation>錄影 %1 沒有正常結束。修復需要 %2 可用空間，磁碟上只有 %3。請釋放空間，下次啟動時會再次修復。</translation>
+        </message>
+        <message>
+            <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
+            <translation>錄影 %1 沒有正常結束，修復時無法寫入，已原樣保留。下次啟動時會再次修復。</translation>
         </message>
     </context>
     <context>
@@ -923,10 +1156,6 @@
             <translation>錄影</translation>
         </message>
         <message>
-            <source>录像出错1</source>
-            <translation>錄影意外中止（錯誤 1）。</translation>
-        </message>
-        <message>
             <source>打开文件失败</source>
             <translation>開啟檔案失敗</translation>
         </message>
@@ -1009,35 +1238,48 @@
         <message>
             <source>程序已在运行（使用同一配置），已将其窗口置于最前。
 是否以只读方式再打开一个窗口？只读窗口不保存任何设置。</source>
-            <translation type="unfinished" />
+            <translation>程式已在執行（使用同一設定），已將其視窗置於最前。
+是否以唯讀方式再開啟一個視窗？唯讀視窗不會儲存任何設定。</translation>
         </message>
         <message>
             <source>保存文件夹在根文件夹之外，未保存：%1</source>
-            <translation type="unfinished" />
+            <translation>儲存資料夾在根資料夾之外，未儲存：%1</translation>
         </message>
         <message>
             <source>设置无法保存：%1</source>
-            <translation type="unfinished" />
+            <translation>設定無法儲存：%1</translation>
         </message>
         <message>
             <source>无法在 %1 中保存设置。之后的更改（包括标定）暂时不会保存；程序会继续尝试。请检查该文件夹的权限和剩余空间。</source>
-            <translation type="unfinished" />
+            <translation>無法在 %1 中儲存設定。之後的變更（包括校正）暫時不會儲存；程式會繼續嘗試。請檢查該資料夾的權限和剩餘空間。</translation>
         </message>
         <message>
             <source>定时录像已停止：%1</source>
-            <translation type="unfinished" />
+            <translation>定時錄影已停止：%1</translation>
         </message>
         <message>
             <source>录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。</source>
-            <translation type="unfinished" />
+            <translation>錄影片段不完整，未計入：%1 只有 %2 幀，應有 %3 幀。</translation>
         </message>
         <message>
             <source>四画面中不能录像，请先切换到单画面。</source>
-            <translation type="unfinished" />
+            <translation>四畫面中無法錄影，請先切換到單畫面。</translation>
         </message>
         <message>
             <source>设置未能保存到 %1，本次的更改已丢失。</source>
-            <translation type="unfinished" />
+            <translation>設定未能儲存到 %1，本次的變更已遺失。</translation>
+        </message>
+        <message>
+            <source>%1 已 %2 秒没有画面</source>
+            <translation>%1 已 %2 秒沒有畫面</translation>
+        </message>
+        <message>
+            <source>录像意外停止，原因不明。</source>
+            <translation>錄影意外停止，原因不明。</translation>
+        </message>
+        <message>
+            <source>录像已停止：%1</source>
+            <translation>錄影已停止：%1</translation>
         </message>
     </context>
     <context>

@@ -267,6 +267,11 @@ def toolbar():
                     '<path d="M14 10.8 V17.2 M10.8 14 H17.2" stroke-width="2"/>')
     g["btnAdd"] = ('<circle cx="16" cy="16" r="9"/>'
                    '<path d="M16 11.5 V20.5 M11.5 16 H20.5"/>')
+    # Mosaic: four overlapping fields, offset as a moved stage leaves them.
+    g["btnMosaic"] = ('<rect x="6" y="7" width="11" height="8.5" rx="1.2"/>'
+                      '<rect x="15" y="8.5" width="11" height="8.5" rx="1.2"/>'
+                      '<rect x="6.5" y="16" width="11" height="8.5" rx="1.2"/>'
+                      '<rect x="15.5" y="17" width="10.5" height="8" rx="1.2"/>')
     g["btnBack"] = ('<path d="M13.5 9.5 L7 16 L13.5 22.5"/><path d="M7.5 16 H25"/>')
 
     for name, glyph in g.items():

@@ -219,6 +219,53 @@ private slots:
         QVERIFY(rig.ui()->bdWidget->calibrationNote().isEmpty());
         QVERIFY(QTest::qWaitFor([&] { return !rig.ui()->labelStatus->text().contains(note); }, 3000));
     }
+
+    // The live view keeps the calibration chosen for each camera: through
+    // resolution changes, camera changes and a restart; automatic
+    // calibration on the live picture lays the ruler on the scale.
+    void inForcePerCameraAndRestart()
+    {
+        RecordingNotifier notes;
+        const QVector<QSize> sizes{{640, 480}, {1280, 720}, {1920, 1080}};
+        Rig rig({spec("a", 0x62C1, sizes), spec("b", 0x62C1, sizes)});
+        setResolution(rig, "1920 x 1080", QSize(1920, 1080));
+        BDWidget *tools = rig.ui()->bdWidget;
+        // The finder on the live picture, then "新增".
+        QTest::mouseClick(rig.ui()->btnCalib, Qt::LeftButton);
+        QTest::mouseClick(tools->form()->btnBDEdit, Qt::LeftButton);
+        QSignalSpy found(tools, &BDWidget::scaleFound);
+        QTest::mouseClick(tools->findChild<QPushButton *>("btnBDFindScale"), Qt::LeftButton);
+        QVERIFY(found.wait(10000));
+        QVERIFY(found.at(0).at(0).toBool());
+        QTest::mouseClick(tools->form()->btnBDNewData, Qt::LeftButton);
+        const BDInfo made = rig.window->settings().calibrations.last();
+        const double known = kDivisionMm / SimulatedBackend::scalePitch(1920);
+        QVERIFY2(qAbs(made.factor / known - 1) < 5e-4, qPrintable(QString::number(made.factor / known - 1)));
+        QTest::mouseClick(tools->form()->btnBDBack, Qt::LeftButton);
+        QVERIFY(sameCalibration(tools->calibrationInForce(), made));
+        QVERIFY(QTest::qWaitFor([&] { return rig.ui()->labelStatus->text().contains(" µm/px"); }, 3000));
+        const QString camA = rig.window->currentCamera();
+
+        // A second record, chosen on camera b.
+        rig.window->settings().calibrations.append({"99.00X", 0.5, 2, QSize(1920, 1080), QString()});
+        tools->refresh();
+        QVERIFY(sameCalibration(tools->calibrationInForce(), made));
+        rig.ui()->boxCam->setCurrentIndex(1);
+        QVERIFY(QTest::qWaitFor([&] { return rig.window->currentCamera() != camA && !rig.window->currentCamera().isEmpty(); }, 5000));
+        tools->form()->boxBDVar->setCurrentIndex(1);
+        QCOMPARE(rig.window->scene()->calibration().name, QStringLiteral("99.00X"));
+        // Back on camera a: its own.
+        rig.ui()->boxCam->setCurrentIndex(0);
+        QVERIFY(QTest::qWaitFor([&] { return rig.window->currentCamera() == camA; }, 5000));
+        QVERIFY(sameCalibration(tools->calibrationInForce(), made));
+
+        // After a restart camera a comes back with it.
+        rig.reopen();
+        QVERIFY(QTest::qWaitFor([&] { return !rig.window->currentCamera().isEmpty(); }, 5000));
+        QCOMPARE(rig.window->currentCamera(), camA);
+        QVERIFY(sameCalibration(rig.ui()->bdWidget->calibrationInForce(), made));
+        QVERIFY(notes.informed.isEmpty());
+    }
 };
 
 QTEST_MAIN(TstCalibration)

@@ -191,7 +191,8 @@ private slots:
         QCOMPARE(editor->windowTitle(), QStringLiteral("leaf.jpg \u2014 Orvanta Pro"));
         // Opened fitted, whatever the zoom was before.
         QCOMPARE(editor->form()->comboZoom->currentData().toString(), QStringLiteral("Scale"));
-        QVERIFY(rig.ui()->cameraBrowser->listedPaths().contains(video));
+        // A video from outside the video root is copied into the video folder and listed.
+        QTRY_VERIFY(rig.ui()->cameraBrowser->listedPaths().contains(rig.dir.filePath("save/movie/Video/run.avi")));
         // What cannot be opened is named.
         const QString missing = rig.dir.filePath("gone.png");
         QCOMPARE(rig.window->openFiles({missing}), QStringList{missing});

@@ -2,6 +2,7 @@
 
 #include <QScrollArea>
 #include <QScrollBar>
+#include "app/camerasession.h"
 #include "app/recordingcontroller.h"
 #include "app/settingsstore.h"
 #include "app/vistrel.h"
@@ -24,6 +25,7 @@
 #include "view/cameraviewer.h"
 #include "widgets/qswitchbutton.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QCheckBox>
@@ -44,6 +46,27 @@ private slots:
     {
         buildDeviceTable();
         Vistrel::setMinimumStartupMs(0);
+    }
+
+    // A camera that sends nothing for 5 s: the view says so, the rate falls
+    // to 0; the notice goes when frames come again.
+    void stalledCameraSaid()
+    {
+        Rig rig;
+        QVERIFY(rig.waitFrames(3));
+        CameraSession *session = rig.window->cameras();
+        qint64 now = QDateTime::currentMSecsSinceEpoch();
+        session->setClock([&now] { return now; });
+        QVERIFY(rig.waitFrames(2));
+        QVERIFY(!session->stallLabel()->isVisible());
+        // No event loop between the clock's jump and the look: no frame came.
+        now += 5000;
+        session->checkStalls();
+        QVERIFY(session->stallLabel()->isVisible());
+        const QString name = CameraHub::instance()->displayName(rig.window->currentCamera());
+        QCOMPARE(session->stallLabel()->text(), QStringLiteral("%1 已 5 秒没有画面").arg(name));
+        QVERIFY2(rig.ui()->labelStatus->fullText().contains(":0.0fps"), qPrintable(rig.ui()->labelStatus->fullText()));
+        QTRY_VERIFY(!session->stallLabel()->isVisible());
     }
 
     void startsWithTheFirstCamera()
@@ -411,9 +434,9 @@ private slots:
         breakFolder(folder);
         rig.window->startRecording(rig.window->currentCamera());
         QVERIFY(QTest::qWaitFor([&] { return !rig.notes.informed.isEmpty(); }, 5000));
-        // The prefix stays; the recorder's own reason follows it.
-        QVERIFY(rig.notes.informed.value(0).startsWith(QStringLiteral("录像出错1")));
-        QVERIFY(rig.notes.informed.value(0).size() > QStringLiteral("录像出错1").size());
+        // Said in words, no code: the recorder's own reason follows.
+        QVERIFY(rig.notes.informed.value(0).startsWith(QStringLiteral("录像已停止：")));
+        QVERIFY(rig.notes.informed.value(0).size() > QStringLiteral("录像已停止：").size() + 2);
         QVERIFY(QTest::qWaitFor([&] { return !rig.window->isRecording(); }, 5000));
         QCOMPARE(rig.ui()->btnRecord->text(), QStringLiteral("录像"));
         for (QWidget *w : rig.window->streamControls())
@@ -464,7 +487,14 @@ private slots:
         QVERIFY(rig.window->isTimedVideo());
         // The clip's length passes on the injected clock.
         QVERIFY(QTest::qWaitFor([&] { return rig.window->recording()->framesQueued() > 0; }, 5000));
-        clock = clock.addSecs(1);
+        // A clip short of its length is not counted: the feed sees the second pass.
+        auto second = [&] {
+            for (int i = 0; i < 20; ++i) {
+                clock = clock.addMSecs(50);
+                QTest::qWait(20);
+            }
+        };
+        second();
         rig.window->onAutoRecordTimer();
         QVERIFY(!rig.window->isRecording());
         QCOMPARE(finished.count(), 1);
@@ -478,7 +508,7 @@ private slots:
         rig.window->onAutoRecordTimer();
         QVERIFY(rig.window->isRecording());
         QVERIFY(QTest::qWaitFor([&] { return rig.window->recording()->framesQueued() > 0; }, 5000));
-        clock = clock.addSecs(1);
+        second();
         rig.window->onAutoRecordTimer();
         QCOMPARE(finished.count(), 2);
         QVERIFY(!rig.window->settings().timedActive);

@@ -322,8 +322,9 @@ private slots:
         blocker.close();
         copy.env.insert(QStringLiteral("XDG_CONFIG_HOME"), blocker.fileName());
         QVERIFY(copy.start(QStringLiteral("bin/vistrel")));
-        QTest::qWait(1500);
-        QVERIFY(copy.quit());
+        // Up: its cameras are being looked for (the quit signal is caught by then).
+        QVERIFY2(copy.waitFor("SETUP"), copy.out.constData());
+        QVERIFY2(copy.quit(), copy.out.right(2000).constData());
         QCOMPARE(copy.process.exitCode(), 2);
         QVERIFY2(copy.out.contains("could not be saved"), copy.out.constData());
     }

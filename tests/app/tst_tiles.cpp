@@ -107,9 +107,12 @@ private slots:
     {
         Rig rig(fourCameras());
         rig.sim->setBandwidthExhausted(3, true);
+        // The switch fills the tiles in order; the fourth camera's start fails.
         rig.window->onBtnScreenSwitch();
         for (int i = 0; i < 3; ++i)
             QVERIFY(rig.window->cameras()->showInTile(cam(i), i));
+        // Asked again by hand, it fails again, on its own tile.
+        QVERIFY(!CameraHub::instance()->isOpen(cam(3)));
         QVERIFY(!rig.window->cameras()->showInTile(cam(3), 3));
         QCOMPARE(rig.window->tile(3)->message(), CameraHub::bandwidthMessage());
         QVERIFY(rig.notes.informed.isEmpty());

@@ -4,6 +4,7 @@
 #include "core/sidecar.h"
 #include "calib/bdfile.h"
 #include "calib/bdwidget.h"
+#include "tests/common/scalepictures.h"
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
 #include "measure/textshapes.h"
@@ -189,7 +190,7 @@ private slots:
         QCOMPARE(b.settings.calibrations[0].name, magnification);
         QCOMPARE(b.settings.calibrations[0].pictureSize, QSize(640, 480));
         QCOMPARE(other.form()->boxBDVar->count(), 1);
-        QCOMPARE(other.form()->boxBDVar->itemText(0), magnification);
+        QCOMPARE(other.form()->boxBDVar->itemText(0), magnification + QStringLiteral(" · 640×480"));
         QCOMPARE(b.scene()->calibration().unit, 0);
         QCOMPARE(b.scene()->calibration().factor, 1.5 / 300.0);
 
@@ -201,25 +202,43 @@ private slots:
 
     void newRecordRefused_data()
     {
-        const QString zero = QStringLiteral("参数不能为0");
-        const QString positive = QStringLiteral("实际长度必须是大于 0 的有限数");
+        // What is wrong and what is accepted, with the locale's number.
+        auto refused = [](const QString &text, const QString &locale) {
+            return QStringLiteral("实际长度“%1”无效：请输入大于 0 的长度，例如 %2")
+                .arg(text.trimmed(), QLocale(locale).toString(0.8));
+        };
         QTest::addColumn<QString>("actual");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("message"); // empty: accepted
         QTest::addColumn<double>("length");
-        QTest::newRow("text") << "abc" << "C" << zero << 0.0;
-        QTest::newRow("zero") << "0" << "C" << zero << 0.0;
-        QTest::newRow("empty") << "" << "C" << zero << 0.0;
-        QTest::newRow("not a number") << "nan" << "C" << zero << 0.0;
-        QTest::newRow("negative") << "-2" << "C" << positive << 0.0;
-        QTest::newRow("infinite") << "inf" << "C" << positive << 0.0;
-        QTest::newRow("negative infinite") << "-inf" << "C" << positive << 0.0;
+        for (const char *bad : {"abc", "0", "", "nan", "-2", "inf", "-inf", "1e400"})
+            QTest::newRow(bad) << QString(bad) << "C" << refused(bad, "C") << 0.0;
         QTest::newRow("tiny") << "1e-320" << "C" << QString() << 1e-320;
         QTest::newRow("point") << "0.5" << "C" << QString() << 0.5;
         QTest::newRow("comma in German") << "0,5" << "de_DE" << QString() << 0.5;
         QTest::newRow("point in German") << "0.5" << "de_DE" << QString() << 0.5;
         QTest::newRow("comma in French") << " 1,25 " << "fr_FR" << QString() << 1.25;
-        QTest::newRow("comma in English") << "0,5" << "en_US" << zero << 0.0;
+        QTest::newRow("comma in English") << "0,8" << "en_US" << refused("0,8", "en_US") << 0.0;
+        QTest::newRow("grouped in English") << "1,000.5" << "en_US" << refused("1,000.5", "en_US") << 0.0;
+        QTest::newRow("German example") << "x" << "de_DE" << QStringLiteral("实际长度“x”无效：请输入大于 0 的长度，例如 0,8") << 0.0;
+    }
+
+    // A px record has the factor 1, whatever the length field and ruler say.
+    void pxRecordHasFactorOne()
+    {
+        RecordingNotifier notes;
+        Bench b;
+        b.tools.onBtnBDEdit();
+        b.ui()->boxBDUnit->setCurrentIndex(4);
+        QVERIFY(!b.ui()->labelBDRealLen->isEnabled());
+        b.ui()->labelBDRealLen->setText("1");
+        b.tools.onBDNewData();
+        QVERIFY(notes.informed.isEmpty());
+        QCOMPARE(b.settings.calibrations.size(), 1);
+        QCOMPARE(b.settings.calibrations[0].factor, 1.0);
+        QCOMPARE(b.settings.calibrations[0].unit, 4);
+        b.ui()->boxBDUnit->setCurrentIndex(0);
+        QVERIFY(b.ui()->labelBDRealLen->isEnabled());
     }
 
     void newRecordRefused()
@@ -315,6 +334,105 @@ private slots:
         QCOMPARE(b.scene()->calibration().factor, 0.01 * calibrationScale(info, QSize(640, 480)));
         if (!note.isEmpty())
             QVERIFY(notes.count() >= 1);
+    }
+
+    // The calibration in force stays the one chosen through every refill of
+    // the list, a new record takes over, and one that is gone is said so.
+    void calibrationInForceIsKept()
+    {
+        RecordingNotifier notes;
+        Bench b;
+        b.settings.calibrations = {{"10.00X", 0.01, 0, QSize(640, 480)}, {"40.00X", 0.4, 2, QSize(640, 480)},
+                                   {"40.00X", 0.4, 2, QSize(1920, 1080)}};
+        b.tools.refresh();
+        b.ui()->boxBDVar->setCurrentIndex(2); // the user's choice
+        QCOMPARE(b.scene()->calibration().factor, 0.4 * 3);
+        QCOMPARE(b.ui()->boxBDVar->itemText(2), QStringLiteral("40.00X · 1920×1080"));
+        // Page and language changes, and the other toolbox's refresh.
+        b.tools.onBtnBDEdit();
+        b.tools.onBtnBDEdit();
+        QEvent language(QEvent::LanguageChange);
+        QApplication::sendEvent(&b.tools, &language);
+        b.tools.refresh();
+        QCOMPARE(b.ui()->boxBDVar->currentIndex(), 2);
+        QVERIFY(sameCalibration(b.tools.calibrationInForce(), b.settings.calibrations[2]));
+        // Another picture size: the same record, adapted.
+        b.scene()->setImage(QImage(QSize(1920, 1080), QImage::Format_RGB32));
+        QCOMPARE(b.scene()->calibration().factor, 0.4);
+        QCOMPARE(b.tools.inForceText(), QStringLiteral("40.00X · 1920×1080 · 0.4000 µm/px"));
+        // A record added elsewhere ahead of it does not move it.
+        b.settings.calibrations.prepend({"5.00X", 0.02, 0});
+        b.tools.refresh();
+        QCOMPARE(b.ui()->boxBDVar->currentIndex(), 3);
+        // "新增" makes the new record the one in force.
+        b.tools.onBtnBDEdit();
+        b.ui()->boxBDUnit->setCurrentIndex(0);
+        b.ui()->labelBDRealLen->setText("0.5");
+        b.tools.onBDNewData();
+        QCOMPARE(b.ui()->boxBDVar->currentIndex(), 4);
+        QVERIFY(sameCalibration(b.tools.calibrationInForce(), b.settings.calibrations.last()));
+        QVERIFY(b.tools.inForceText().contains(" µm/px"));
+        // Deleting it falls back to the first, and says so.
+        b.ui()->tableBDInfo->setCurrentCell(4, 0);
+        b.tools.onBtnBDDel();
+        QCOMPARE(b.ui()->boxBDVar->currentIndex(), 0);
+        QVERIFY(b.ui()->labelBDNote->text().contains(QStringLiteral("已不在列表中")));
+        // With nothing left, labels are in px.
+        while (!b.settings.calibrations.isEmpty()) {
+            b.ui()->tableBDInfo->setCurrentCell(0, 0);
+            b.tools.onBtnBDDel();
+        }
+        QCOMPARE(b.scene()->calibration().unit, 4);
+        QCOMPARE(b.scene()->calibration().factor, 1.0);
+        QCOMPARE(b.tools.inForceText(), QStringLiteral("未标定 (px)"));
+        QVERIFY(!b.tools.hasCalibration());
+    }
+
+    // Each camera gets back the calibration chosen for it.
+    void eachCameraKeepsItsOwn()
+    {
+        Bench b;
+        b.settings.calibrations = {{"10.00X", 0.01, 0}, {"40.00X", 0.0025, 0}};
+        b.settings.cameras["cam-a"];
+        b.settings.cameras["cam-b"];
+        b.tools.setCamera("cam-a");
+        b.ui()->boxBDVar->setCurrentIndex(1);
+        b.tools.setCamera("cam-b");
+        b.ui()->boxBDVar->setCurrentIndex(0);
+        b.tools.setCamera("cam-a");
+        QCOMPARE(b.scene()->calibration().name, QStringLiteral("40.00X"));
+        b.tools.setCamera("cam-b");
+        QCOMPARE(b.scene()->calibration().name, QStringLiteral("10.00X"));
+        QVERIFY(b.settings.cameras["cam-a"].hasCalibration);
+        QCOMPARE(b.settings.cameras["cam-a"].calibration.name, QStringLiteral("40.00X"));
+    }
+
+    // The ruler is laid over the scale found in the picture.
+    void findScaleLaysTheRuler()
+    {
+        RecordingNotifier notes;
+        Bench b;
+        scalepictures::Spec spec;
+        spec.angle = 4;
+        b.scene()->setImage(scalepictures::toImage(scalepictures::make(spec)).convertToFormat(QImage::Format_RGB32));
+        b.tools.onBtnBDEdit();
+        QSignalSpy found(&b.tools, &BDWidget::scaleFound);
+        QTest::mouseClick(b.tools.findChild<QPushButton *>("btnBDFindScale"), Qt::LeftButton);
+        QVERIFY(found.wait(10000));
+        QCOMPARE(found.at(0).at(0).toBool(), true);
+        const double length = b.scene()->ruler()->pictureLength();
+        const double divisions = std::round(length / spec.truePitch());
+        QVERIFY(std::abs(length / (divisions * spec.truePitch()) - 1) < 5e-4);
+        QCOMPARE(b.ui()->labelBDRealLen->text().toDouble(), divisions * 0.01);
+        b.tools.onBDNewData();
+        QVERIFY(std::abs(b.settings.calibrations.last().factor / (0.01 / spec.truePitch()) - 1) < 5e-4);
+        // A picture without a scale is refused, the ruler left alone.
+        spec.ticks = false;
+        b.scene()->setImage(scalepictures::toImage(scalepictures::make(spec)).convertToFormat(QImage::Format_RGB32));
+        QTest::mouseClick(b.tools.findChild<QPushButton *>("btnBDFindScale"), Qt::LeftButton);
+        QVERIFY(found.wait(10000));
+        QCOMPARE(found.at(1).at(0).toBool(), false);
+        QVERIFY(notes.informed.last().startsWith(QStringLiteral("未找到刻度")));
     }
 
     void deleteHandsFirstRemaining()

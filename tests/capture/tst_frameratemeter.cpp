@@ -9,6 +9,7 @@ private slots:
     void rate_data();
     void rate();
     void overflowKeepsNewest();
+    void rateAgesWhenFramesStop();
 };
 
 void TstFrameRateMeter::rate_data()
@@ -49,6 +50,22 @@ void TstFrameRateMeter::overflowKeepsNewest()
         m.addAt(i / 2);
     QCOMPARE(m.count(), FrameRateMeter::kCapacity);
     QVERIFY(m.rate() > 1900.0 && m.rate() < 2100.0);
+}
+
+// Read later than the last frame, the rate falls: a stopped camera does not
+// go on showing its last rate.
+void TstFrameRateMeter::rateAgesWhenFramesStop()
+{
+    FrameRateMeter m;
+    for (int i = 0; i <= 90; ++i)
+        m.addAt(1000 + i * 1000 / 30);
+    const qint64 last = m.lastAt();
+    QCOMPARE(last, qint64(4000));
+    QVERIFY(qAbs(m.rateAt(last) - 30.0) < 0.5);
+    QVERIFY(qAbs(m.rateAt(last + 30) - 30.0) < 0.5); // the usual wait for the next
+    QVERIFY(m.rateAt(last + 1500) < 22.0);
+    QVERIFY(m.rateAt(last + 2900) < m.rateAt(last + 1500));
+    QCOMPARE(m.rateAt(last + 3100), 0.0);
 }
 
 QTEST_GUILESS_MAIN(TstFrameRateMeter)

@@ -16,6 +16,8 @@ class TestSidecar : public QObject
                           {QStringLiteral("old"), 0.5, 2, QSize(), QString()},
                           {QStringLiteral("10x"), 0.0015625, 0, QSize(640, 480), QStringLiteral("cam-b")}};
         s.cameras[QStringLiteral("cam-a")].colourTemperature = 4600;
+        s.cameras[QStringLiteral("cam-a")].hasCalibration = true;
+        s.cameras[QStringLiteral("cam-a")].calibration = s.calibrations[2];
         s.extras.tileCameras = QStringList{QStringLiteral("cam-a"), QString(), QStringLiteral("cam-b"), QString()};
         s.extras.showScaleBar = true;
         s.extras.scaleBarCorner = 1;
@@ -46,6 +48,9 @@ private slots:
             QCOMPARE(back.calibrations[i].camera, s.calibrations[i].camera);
         }
         QCOMPARE(back.cameras[QStringLiteral("cam-a")].colourTemperature, 4600);
+        // The camera's calibration in force is found again, by identity.
+        QVERIFY(back.cameras[QStringLiteral("cam-a")].hasCalibration);
+        QCOMPARE(indexOfCalibration(back.calibrations, back.cameras[QStringLiteral("cam-a")].calibration), 2);
         QCOMPARE(back.extras.tileCameras, s.extras.tileCameras);
         QCOMPARE(back.extras.showScaleBar, true);
         QCOMPARE(back.extras.scaleBarCorner, 1);
@@ -63,6 +68,9 @@ private slots:
                                                    "\"tiles\":{},\"scaleBar\":{\"corner\":99}}") << true;
         QTest::newRow("huge sizes") << QByteArray("{\"version\":1,\"calibrations\":[{\"name\":\"old\",\"factor\":0.5,"
                                                   "\"unit\":2,\"width\":2000000000,\"height\":-1}]}") << true;
+        QTest::newRow("camera calibration of no use")
+            << QByteArray("{\"version\":1,\"cameras\":{\"cam-a\":{\"calibration\":{\"name\":\"x\",\"factor\":-1,\"unit\":0}}}}")
+            << true;
         QTest::newRow("later version") << QByteArray("{\"version\":7,\"future\":{}}") << true;
     }
 
@@ -78,6 +86,7 @@ private slots:
         QVERIFY(s.extras.tileCameras.size() <= AppSettings::kTileCount);
         for (const BDInfo &b : s.calibrations)
             QVERIFY(!b.pictureSize.isValid());
+        QVERIFY(!s.cameras[QStringLiteral("cam-a")].hasCalibration);
     }
 
     void fileAndBackupRoundTrip()

@@ -288,6 +288,27 @@ private slots:
         QVERIFY(QFileInfo(QString::fromUtf8(qgetenv("XDG_DATA_HOME")) + "/Trash/files/up").isSymLink());
     }
 
+    // The trash records where an entry came from URL-escaped, so a file
+    // manager can put back names with a newline or "%".
+    void trashInfoEscapesThePath()
+    {
+        RecordingNotifier n;
+        const QString name = QStringLiteral("50% of\nit é.png");
+        touch(photo(name));
+        m_photos->reload();
+        n.answers = {Answer::Yes};
+        QCOMPARE(m_ops->deleteEntries(m_photos, {photo(name)}), 1);
+        QFile info(QString::fromUtf8(qgetenv("XDG_DATA_HOME")) + "/Trash/info/" + name + ".trashinfo");
+        QVERIFY(info.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = info.readAll().split('\n');
+        QCOMPARE(lines.value(0), QByteArray("[Trash Info]"));
+        QVERIFY2(lines.value(1).startsWith("Path=") && lines.value(2).startsWith("DeletionDate="),
+                 lines.join('|').constData());
+        const QByteArray value = lines.value(1).mid(5);
+        QVERIFY(!value.contains('%' + QByteArray(" ")) && !value.contains(' '));
+        QCOMPARE(QString::fromUtf8(QByteArray::fromPercentEncoding(value)), photo(name));
+    }
+
     void renameRefuses_data()
     {
         QTest::addColumn<QString>("name");
@@ -511,15 +532,16 @@ private slots:
             if (!menu)
                 return;
             for (QAction *a : menu->actions()) {
-                if (a->isEnabled())
+                if (a->isEnabled() && !a->isSeparator())
                     offered << a->text();
             }
             menu->setActiveAction(menu->actions().at(1));
             QTest::keyClick(menu, Qt::Key_Return);
         });
         m_ops->showMenu(m_photos, list->visualItemRect(list->item(1)).center());
-        // Open and rename take one entry; the rest any selection.
-        QCOMPARE(offered, (QStringList{"复制", "删除", "全部删除", "另存为", "全部另存为"}));
+        // Open and rename take one entry; the rest any selection; two photos
+        // or more can be stitched.
+        QCOMPARE(offered, (QStringList{"复制", "删除", "全部删除", "另存为", "全部另存为", "拼接"}));
         const QList<QUrl> urls = QApplication::clipboard()->mimeData()->urls();
         QCOMPARE(urls.size(), 2);
         QCOMPARE(urls.first().toLocalFile(), m_photos->selectedPaths().first());

@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -255,6 +256,58 @@ private slots:
         QVERIFY(lines.contains("1,线条,L,1,mm,100,x10\r"));
     }
 
+    // Closing, or opening another photo, with unsaved shapes asks first:
+    // Cancel keeps them, Discard drops them, Save writes them (on disk).
+    void unsavedShapesAsked()
+    {
+        QTemporaryDir dir;
+        AppSettings settings;
+        MeasureEditer ed;
+        ed.attach(&settings);
+        RecordingNotifier n;
+        const QString a = makePhoto(dir, "a.png", QSize(320, 240));
+        auto draw = [&ed] {
+            GraphicsItem *line = createShape(Line);
+            line->restore({Line, DrawStyle(), {{10, 20}, {110, 20}}, QString()});
+            ed.scene()->addShape(line);
+        };
+        QVERIFY(ed.openImage(a));
+        ed.show();
+        QVERIFY(!ed.isModified());
+        QVERIFY(ed.windowTitle().startsWith("a.png"));
+        draw();
+        QVERIFY(ed.isModified());
+        QVERIFY(ed.windowTitle().startsWith("*a.png"));
+
+        n.answers = {Notifier::Answer::Cancel};
+        QVERIFY(!ed.close());
+        QVERIFY(ed.isVisible());
+        QCOMPARE(n.asked.size(), 1);
+        QVERIFY(n.asked.first().contains("a.png"));
+        QCOMPARE(ed.scene()->shapes().size(), 1);
+
+        n.answers = {Notifier::Answer::No};
+        QVERIFY(ed.close());
+        QVERIFY(!QFileInfo::exists(annotations::pathFor(a)));
+        QVERIFY(!QFileInfo::exists(MeasureEditer::measuredPathFor(a)));
+
+        QVERIFY(ed.openImage(a));
+        QCOMPARE(ed.scene()->shapes().size(), 0);
+        draw();
+        const QString measured = MeasureEditer::measuredPathFor(a);
+        n.answers = {Notifier::Answer::Yes};
+        QVERIFY(ed.maybeSave()); // as before another photo is opened
+        QVERIFY(QFileInfo(measured).size() > 0);
+        annotations::Document doc;
+        QCOMPARE(annotations::load(a, &doc), annotations::Load::Loaded);
+        QCOMPARE(doc.shapes.size(), 1);
+        QVERIFY(!ed.isModified());
+        QVERIFY(!ed.windowTitle().startsWith("*"));
+        // Nothing new: no question.
+        QVERIFY(ed.close());
+        QCOMPARE(n.asked.size(), 3);
+    }
+
     void shapesAndScaleComeBack()
     {
         QTemporaryDir dir;
@@ -281,8 +334,8 @@ private slots:
         QVERIFY(!QFile::exists(annotations::pathFor(shared)));
         QCOMPARE(photofile::readPhotoScale(shared)->factor, 0.01);
 
-        // Reopened elsewhere: the shapes are editable again and the
-        // calibration they were measured with joins the list, selected.
+        // Reopened elsewhere: the shapes are editable again and measured with
+        // the photo's calibration, in this window only: the list stays.
         AppSettings other;
         other.calibrations.append({"4X", 0.025, 0});
         MeasureEditer ed;
@@ -297,17 +350,30 @@ private slots:
             QCOMPARE(r.points, drawn[i].points);
             QCOMPARE(r.text, drawn[i].text);
         }
+        QCOMPARE(other.calibrations.size(), 1);
+        QVERIFY(ed.toolbox()->isFromPhoto());
+        QVERIFY(ed.toolbox()->inForceText().contains(QStringLiteral("来自照片")));
+        QCOMPARE(ed.scene()->calibration().factor, 0.01);
+        QVERIFY(ed.statusBar()->currentMessage().contains("10X"));
+        // Another toolbox's refresh keeps the photo's calibration.
+        ed.toolbox()->refresh();
+        QCOMPARE(ed.scene()->calibration().factor, 0.01);
+        // "Add to list" is the only way in.
+        auto *add = ed.toolbox()->findChild<QPushButton *>("btnBDAddPhoto");
+        QVERIFY(add && add->isVisible());
+        QSignalSpy changed(ed.toolbox(), &BDWidget::bdInfoChanged);
+        add->click();
+        QCOMPARE(changed.count(), 1);
         QCOMPARE(other.calibrations.size(), 2);
         QCOMPARE(other.calibrations[1].name, QStringLiteral("10X"));
         QCOMPARE(ed.toolbox()->form()->boxBDVar->currentIndex(), 1);
-        QCOMPARE(ed.scene()->calibration().factor, 0.01);
-        QVERIFY(ed.statusBar()->currentMessage().contains("10X"));
+        QVERIFY(!add->isVisible());
 
         // The shared copy has no sidecar: its own scale, already in the list.
         QVERIFY(ed.openImage(shared));
         QCOMPARE(ed.scene()->shapes().size(), 0);
         QCOMPARE(other.calibrations.size(), 2);
-        QCOMPARE(ed.toolbox()->form()->boxBDVar->currentIndex(), 1);
+        QCOMPARE(ed.scene()->calibration().factor, 0.01);
 
         // A damaged sidecar: a note, no shapes, the photo still opens.
         QFile f(annotations::pathFor(photo));

@@ -3,6 +3,8 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLocale>
+#include <QScopeGuard>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -44,6 +46,7 @@ private slots:
     void leftovers_data();
     void leftovers();
     void finishedRunLeavesNoMarker();
+    void noRoomKeepsTheMarker();
 };
 
 void TestRecovery::killedRecording_data()
@@ -158,6 +161,60 @@ void TestRecovery::finishedRunLeavesNoMarker()
     QVERIFY(!rec.failed());
     QVERIFY(QFile::exists(path));
     QVERIFY(!QFile::exists(inProgressMarkerPath(path)));
+}
+
+
+// A killed recording on a full disk: the repair says how much room it needs
+// and keeps the marker; once room is freed the next start repairs it.
+void TestRecovery::noRoomKeepsTheMarker()
+{
+    QTemporaryDir dir;
+    const QString mnt = dir.filePath(QStringLiteral("small"));
+    QDir().mkpath(mnt);
+    QProcess mount;
+    mount.start(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=6m", "tmpfs", mnt});
+    if (!mount.waitForFinished(10000) || mount.exitCode() != 0)
+        QSKIP("no tmpfs can be mounted here (needs root): the full disk cannot be made");
+    auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), mnt}); });
+    const QString path = mnt + QStringLiteral("/full.avi");
+    QProcess child;
+    child.start(QStringLiteral(RECORD_HELPER), {path, QStringLiteral("15")});
+    QVERIFY(child.waitForStarted());
+    QByteArray said;
+    while (!said.contains("recording\n") && child.waitForReadyRead(10000))
+        said += child.readAllStandardOutput();
+    QTest::qWait(1500);
+    kill(pid_t(child.processId()), SIGKILL);
+    QVERIFY(child.waitForFinished(5000));
+    QVERIFY(QFile::exists(inProgressMarkerPath(path)));
+    const qint64 size = QFileInfo(path).size();
+    QVERIFY(size > 0);
+
+    // The rest of the disk taken, but for less than the copy needs.
+    QFile filler(mnt + QStringLiteral("/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(64 * 1024, 'x');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    filler.close();
+    const QByteArray before = readAll(path);
+    QList<RecoveredRecording> got = recoverUnfinishedRecordings(mnt);
+    QCOMPARE(got.size(), 1);
+    QVERIFY(!got[0].repaired);
+    QVERIFY(got[0].retry);
+    QVERIFY(got[0].bytesNeeded >= size);
+    QVERIFY(QFile::exists(inProgressMarkerPath(path)));
+    QCOMPARE(readAll(path), before);
+    const QString message = recoveryMessage(got[0]);
+    QVERIFY2(!message.contains(QStringLiteral("error")) && message.contains(QLocale().formattedDataSize(got[0].bytesNeeded)),
+             qPrintable(message));
+
+    QVERIFY(QFile::remove(filler.fileName()));
+    got = recoverUnfinishedRecordings(mnt);
+    QCOMPARE(got.size(), 1);
+    QVERIFY(got[0].repaired);
+    QVERIFY(!QFile::exists(inProgressMarkerPath(path)));
+    QVERIFY(!RtmpThread::readFirstFrame(path).isNull());
 }
 
 QTEST_GUILESS_MAIN(TestRecovery)

@@ -231,6 +231,29 @@ int main(int argc, char *argv[])
         save(&w, "main_results_en");
         w.form()->bdWidget->showResults(false);
         s->selectShape(nullptr);
+        // Photos with the time stamp, the scale bar in its corner and labels
+        // pushed in from the edges, in two languages.
+        {
+            s->setCalibration(settings.calibrations[0]);
+            s->setTimeStampVisible(true);
+            s->setScaleBarVisible(true);
+            s->setScaleBarCorner(3);
+            const QSize picture = s->pictureSize();
+            const double w0 = picture.width(), h0 = picture.height();
+            add(65548, {{4, h0 * 0.4}, {40, h0 * 0.4}});            // circle at the left edge
+            add(65541, {{2, h0 * 0.4 + 12}, {70, h0 * 0.55}});        // rectangle beside it
+            add(65539, {{w0 - 3, h0 - 4}, {w0 - 90, h0 - 40}});       // line into the bottom-right corner
+            add(65551, {{w0 - 30, h0 - 20}, {w0 - 60, h0 - 20}, {w0 - 80, h0 - 20}});
+            for (const auto &l : {std::make_pair(1, "en"), std::make_pair(0, "zh")}) {
+                w.setLanguage(l.first);
+                settle(300);
+                s->grabImage().save(g_out + QString("/photo_overlays_%1.png").arg(l.second));
+                save(&w, QString("main_overlays_%1").arg(l.second));
+            }
+            w.setLanguage(1);
+            s->setTimeStampVisible(false);
+            s->setScaleBarVisible(false);
+        }
         w.onBtnOpenDir();
         settle(300);
         save(&w, "main_files_en");

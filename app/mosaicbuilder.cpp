@@ -1,0 +1,550 @@
+#include "app/mosaicbuilder.h"
+
+#include "app/camerasession.h"
+#include "app/settingsstore.h"
+#include "capture/camerahub.h"
+#include "core/appsettings.h"
+#include "core/diskerror.h"
+#include "core/imagesafety.h"
+#include "core/notifier.h"
+#include "core/photofile.h"
+#include "dialogs/filebrowser.h"
+#include "imaging/livemosaic.h"
+#include "measure/camerascene.h"
+#include "ui_vistrel.h"
+#include "view/cameralabel.h"
+#include "widgets/iconhelp.h"
+#include "widgets/statusline.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// What became of a finished mosaic.
+struct Outcome
+{
+    enum Kind { Saved, Cancelled, TooLarge, WriteFailed, Unplaced, TooFew, Unreadable } kind = Saved;
+    QString path;
+    QStringList names;
+    qint64 bytes = 0;
+    QString error;
+    QImage preview;
+    QVector<QPointF> positions;
+};
+
+QString megabytes(qint64 bytes) { return QString::number(double(bytes) / (1024 * 1024), 'f', 0); }
+
+} // namespace
+
+// The panel's picture: the fields taken so far where they lie, the view's
+// place outlined; the finished mosaic once there is one.
+class MosaicView : public QWidget
+{
+public:
+    explicit MosaicView(QWidget *parent) : QWidget(parent) { setMinimumSize(200, 150); }
+
+    QVector<QImage> thumbs;
+    QVector<QPointF> positions;
+    QSize fieldSize;
+    QRectF viewRect;
+    bool viewPlaced = true;
+    QImage finished;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(30, 33, 38));
+        if (!finished.isNull()) {
+            const QSize s = finished.size().scaled(size(), Qt::KeepAspectRatio);
+            p.drawImage(QRect(QPoint((width() - s.width()) / 2, (height() - s.height()) / 2), s), finished);
+            return;
+        }
+        if (thumbs.isEmpty() || fieldSize.isEmpty())
+            return;
+        QRectF all;
+        for (const QPointF &at : positions)
+            all |= QRectF(at, QSizeF(fieldSize));
+        if (viewRect.isValid())
+            all |= viewRect;
+        const double k = std::min((width() - 8) / all.width(), (height() - 8) / all.height());
+        const QPointF origin(width() / 2.0 - all.center().x() * k, height() / 2.0 - all.center().y() * k);
+        auto map = [&](const QRectF &r) {
+            return QRectF(origin + r.topLeft() * k, r.size() * k);
+        };
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (int i = 0; i < thumbs.size() && i < positions.size(); ++i)
+            p.drawImage(map(QRectF(positions[i], QSizeF(fieldSize))), thumbs[i]);
+        if (viewRect.isValid()) {
+            p.setPen(QPen(viewPlaced ? QColor(255, 170, 0) : QColor(230, 60, 60), 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(map(viewRect));
+        }
+    }
+};
+
+// Runs on the mosaic's own thread; tells the builder through queued calls.
+class MosaicWorker : public QObject
+{
+public:
+    MosaicWorker(MosaicBuilder *gui, std::shared_ptr<std::atomic<bool>> idle, std::shared_ptr<std::atomic<bool>> cancel)
+        : m_gui(gui), m_idle(std::move(idle)), m_cancel(std::move(cancel))
+    {
+    }
+
+    void reset()
+    {
+        m_live = std::make_unique<imaging::LiveMosaic>();
+        m_last = QImage();
+    }
+
+    void frame(const QImage &frame)
+    {
+        if (m_live) {
+            m_last = frame;
+            const imaging::LiveMosaic::Update u = m_live->add(frame);
+            const int event = int(u.event);
+            post([=](MosaicBuilder *g) { g->onTracked(event, u.view, u.fields, u.neededBytes); });
+            if (u.event == imaging::LiveMosaic::Event::Added || u.event == imaging::LiveMosaic::Event::Refined) {
+                const QImage &newest = m_live->fields().last();
+                const QImage thumb = u.event == imaging::LiveMosaic::Event::Added
+                                         ? newest.scaled(newest.size() / 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                         : QImage();
+                QVector<QPointF> at;
+                for (const cv::Point2d &p : m_live->positions())
+                    at.append(QPointF(p.x, p.y));
+                const QSize size = m_live->fieldSize();
+                post([=](MosaicBuilder *g) { g->onFieldAdded(thumb, at, size); });
+            }
+        }
+        m_idle->store(true);
+    }
+
+    void finishLive(const QString &path, const BDInfo &calibration)
+    {
+        Outcome o;
+        if (!m_live || m_live->fieldCount() < 2) {
+            o.kind = Outcome::TooFew;
+            report(o);
+            return;
+        }
+        // The view where the stage stopped belongs in it too.
+        if (!m_last.isNull())
+            m_live->add(m_last, 0.95);
+        m_last = QImage();
+        const imaging::Composed c = m_live->finish(progress(0, 100));
+        m_live.reset();
+        save(c.image, c.neededBytes, c.cancelled, path, calibration, &o);
+        report(o);
+    }
+
+    void stitchFiles(const QStringList &files, const QString &path)
+    {
+        Outcome o;
+        QVector<QImage> fields;
+        BDInfo calibration;
+        bool haveScale = false;
+        for (int i = 0; i < files.size(); ++i) {
+            QImage image;
+            if (!imagesafety::readImageSafely(files[i], &image)) {
+                o.kind = Outcome::Unreadable;
+                o.names << QFileInfo(files[i]).fileName();
+                report(o);
+                return;
+            }
+            if (!haveScale) {
+                if (const auto scale = photofile::readPhotoScale(files[i]); scale && photofile::hasRealScale(*scale)) {
+                    calibration = *scale;
+                    haveScale = true;
+                }
+            }
+            fields.append(image.convertToFormat(QImage::Format_RGB32));
+            post([=](MosaicBuilder *g) { g->onProgress(int(10.0 * (i + 1) / files.size())); });
+            if (m_cancel->load()) {
+                o.kind = Outcome::Cancelled;
+                report(o);
+                return;
+            }
+        }
+        const imaging::MosaicResult r = imaging::stitch(fields, {}, progress(10, 90), false);
+        if (!r.unreadable.isEmpty()) {
+            o.kind = Outcome::Unreadable;
+            for (int i : r.unreadable)
+                o.names << QFileInfo(files[i]).fileName();
+            report(o);
+            return;
+        }
+        for (int i : r.unplaced)
+            o.names << QFileInfo(files[i]).fileName();
+        const QStringList unplaced = o.names;
+        save(r.image, r.neededBytes, r.cancelled, path, calibration, &o);
+        if (o.kind == Outcome::Saved && !unplaced.isEmpty()) {
+            // Saved without the fields that could not be placed: said so.
+            o.kind = Outcome::Unplaced;
+            o.names = unplaced;
+        }
+        report(o);
+    }
+
+private:
+    template <typename F>
+    void post(F f)
+    {
+        MosaicBuilder *g = m_gui;
+        QMetaObject::invokeMethod(g, [g, f] { f(g); }, Qt::QueuedConnection);
+    }
+
+    imaging::MosaicProgress progress(int from, int span)
+    {
+        auto last = std::make_shared<std::atomic<int>>(-1);
+        return [this, from, span, last](double share) {
+            const int percent = from + int(share * span);
+            if (last->exchange(percent) != percent)
+                post([percent](MosaicBuilder *g) { g->onProgress(percent); });
+            return !m_cancel->load();
+        };
+    }
+
+    void save(const QImage &image, qint64 needed, bool cancelled, const QString &path, BDInfo calibration, Outcome *o)
+    {
+        if (cancelled || m_cancel->load()) {
+            o->kind = Outcome::Cancelled;
+            return;
+        }
+        if (needed > 0) {
+            o->kind = Outcome::TooLarge;
+            o->bytes = needed;
+            return;
+        }
+        if (image.isNull()) {
+            o->kind = Outcome::TooFew;
+            return;
+        }
+        // The mosaic's pixels are the fields' pixels: the same length each.
+        calibration.pictureSize = image.size();
+        QString error;
+        if (!photofile::writePhoto(path, image, calibration, &error)) {
+            o->kind = Outcome::WriteFailed;
+            o->error = diskerror::diagnose(path, image.sizeInBytes());
+            if (o->error.isEmpty())
+                o->error = error;
+            return;
+        }
+        o->kind = Outcome::Saved;
+        o->path = path;
+        o->preview = image.scaled(image.size().boundedTo(QSize(1024, 1024)), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+
+    void report(const Outcome &o)
+    {
+        const Outcome c = o;
+        post([c](MosaicBuilder *g) { g->onOutcome(int(c.kind), c.path, c.names, c.bytes, c.error, c.preview); });
+    }
+
+    MosaicBuilder *m_gui;
+    std::shared_ptr<std::atomic<bool>> m_idle;
+    std::shared_ptr<std::atomic<bool>> m_cancel;
+    std::unique_ptr<imaging::LiveMosaic> m_live;
+    QImage m_last; // the latest frame seen
+};
+
+MosaicBuilder::MosaicBuilder(QWidget *window, Ui::VistrelClass *ui_, CameraSession *session, CameraScene *scene,
+                             SettingsStore *store, AppSettings *settings)
+    : QObject(window)
+    , m_window(window)
+    , ui(ui_)
+    , m_session(session)
+    , m_scene(scene)
+    , m_store(store)
+    , m_settings(settings)
+    , m_workerIdle(std::make_shared<std::atomic<bool>>(true))
+    , m_cancelFlag(std::make_shared<std::atomic<bool>>(false))
+{
+    // The button sits with the picture buttons, before the zoom.
+    m_button = new QToolButton(ui->headFrame);
+    m_button->setObjectName(QStringLiteral("btnMosaic"));
+    m_button->setCheckable(true);
+    m_button->setIconSize(QSize(32, 32));
+    m_button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_button->setAutoRaise(true);
+    m_button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    m_button->setIcon(IconHelp::icon(QStringLiteral("btnMosaic")));
+    ui->headLayout->insertWidget(ui->headLayout->indexOf(ui->btnZoom), m_button);
+    connect(m_button, &QToolButton::clicked, this, [this] {
+        toggle();
+        m_button->setChecked(m_live);
+    });
+
+    // The panel beside the live view, shown while a mosaic is made.
+    m_panel = new QWidget(ui->midWidget);
+    m_panel->setObjectName(QStringLiteral("mosaicPanel"));
+    auto *layout = new QVBoxLayout(m_panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_view = new MosaicView(m_panel);
+    m_view->setObjectName(QStringLiteral("mosaicView"));
+    layout->addWidget(m_view, 1);
+    m_note = new QLabel(m_panel);
+    m_note->setObjectName(QStringLiteral("labelMosaicNote"));
+    m_note->setWordWrap(true);
+    layout->addWidget(m_note);
+    auto *row = new QHBoxLayout;
+    m_progress = new QProgressBar(m_panel);
+    m_progress->setObjectName(QStringLiteral("progressMosaic"));
+    m_progress->setRange(0, 100);
+    m_cancel = new QPushButton(m_panel);
+    m_cancel->setObjectName(QStringLiteral("btnMosaicCancel"));
+    m_close = new QPushButton(m_panel);
+    m_close->setObjectName(QStringLiteral("btnMosaicClose"));
+    row->addWidget(m_progress, 1);
+    row->addWidget(m_cancel);
+    row->addWidget(m_close);
+    layout->addLayout(row);
+    ui->midLayout->insertWidget(1, m_panel, 2);
+    m_panel->hide();
+    connect(m_cancel, &QPushButton::clicked, this, &MosaicBuilder::cancel);
+    connect(m_close, &QPushButton::clicked, this, [this] {
+        if (!m_live && !m_busy)
+            m_panel->hide();
+    });
+    setWorking(false);
+
+    m_thread = new QThread(this);
+    m_thread->setObjectName(QStringLiteral("vistrel-mosaic"));
+    m_worker = new MosaicWorker(this, m_workerIdle, m_cancelFlag);
+    m_worker->moveToThread(m_thread);
+    connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    m_thread->start(QThread::LowPriority);
+
+    connect(CameraHub::instance(), &CameraHub::sigFrameReady, this, &MosaicBuilder::onFrame);
+    retranslate();
+}
+
+MosaicBuilder::~MosaicBuilder()
+{
+    m_cancelFlag->store(true);
+    m_thread->quit();
+    m_thread->wait();
+}
+
+void MosaicBuilder::retranslate()
+{
+    m_button->setText(tr("拼图"));
+    m_button->setToolTip(tr("拼图"));
+    fitToolButton(m_button, {m_button->text()});
+    m_cancel->setText(tr("取消"));
+    m_close->setText(tr("关闭"));
+}
+
+QString MosaicBuilder::note() const { return m_note->text(); }
+
+void MosaicBuilder::setNote(const QString &text) { m_note->setText(text); }
+
+void MosaicBuilder::setWorking(bool working)
+{
+    m_busy = working;
+    m_progress->setVisible(working);
+    m_cancel->setVisible(working);
+    m_close->setVisible(!working && !m_live);
+    if (working)
+        m_progress->setValue(0);
+}
+
+void MosaicBuilder::toggle()
+{
+    if (m_live)
+        finish();
+    else
+        start();
+}
+
+void MosaicBuilder::start()
+{
+    if (m_live || m_busy)
+        return;
+    if (!m_session->hasCurrent()) {
+        notifier().inform(m_window, QCoreApplication::translate("Vistrel", "设备未启动"));
+        return;
+    }
+    if (!m_store->checkSaveFolder(SettingsStore::Photo))
+        return;
+    m_live = true;
+    m_camera = m_session->currentCamera();
+    m_frameSize = QSize();
+    m_thumbs.clear();
+    m_view->thumbs.clear();
+    m_view->positions.clear();
+    m_view->viewRect = QRectF();
+    m_view->finished = QImage();
+    m_view->update();
+    m_cancelFlag->store(false);
+    m_workerIdle->store(true);
+    QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->reset(); }, Qt::QueuedConnection);
+    setNote(tr("移动载物台以拼图；再按一次完成。"));
+    setWorking(false);
+    m_panel->show();
+    m_button->setChecked(true);
+}
+
+void MosaicBuilder::onFrame(const QString &camId)
+{
+    if (!m_live || camId != m_camera || !m_workerIdle->load())
+        return;
+    // The picture the window shows of that camera: the large view's or its tile's.
+    QImage frame;
+    if (ui->stackMainWidget->currentIndex() == 0 && m_session->currentCamera() == camId) {
+        frame = m_scene->image();
+    } else if (CameraLabel *t = m_session->tile(m_session->tileOf(camId))) {
+        frame = t->image();
+    }
+    if (frame.isNull())
+        return;
+    m_frameSize = frame.size();
+    // The worker keeps what it is given; the view's picture is refilled in place.
+    m_workerIdle->store(false);
+    const QImage own = frame.copy();
+    QMetaObject::invokeMethod(m_worker, [w = m_worker, own] { w->frame(own); }, Qt::QueuedConnection);
+}
+
+void MosaicBuilder::onTracked(int event, QPointF view, int fields, qint64 neededBytes)
+{
+    if (!m_live)
+        return;
+    using E = imaging::LiveMosaic::Event;
+    m_view->viewRect = QRectF(view, QSizeF(m_frameSize));
+    m_view->viewPlaced = E(event) != E::Lost;
+    m_view->update();
+    switch (E(event)) {
+    case E::Added:
+        setNote(tr("已添加第 %1 幅").arg(fields));
+        break;
+    case E::Refined:
+        setNote(tr("已回到拍过的区域：拼接已细化。"));
+        break;
+    case E::Blurred:
+        setNote(tr("画面模糊（移动太快），未添加。"));
+        break;
+    case E::Lost:
+        setNote(tr("无法定位此画面（重叠太少），未添加。"));
+        break;
+    case E::TooLarge:
+        setNote(tr("拼图将需要 %1 MB，超出可用内存；未添加。").arg(megabytes(neededBytes)));
+        break;
+    case E::Tracked:
+        break;
+    }
+}
+
+void MosaicBuilder::onFieldAdded(const QImage &thumb, const QVector<QPointF> &positions, QSize fieldSize)
+{
+    if (!thumb.isNull()) {
+        m_thumbs.append(thumb);
+        m_view->thumbs = m_thumbs;
+    }
+    m_view->positions = positions;
+    m_view->fieldSize = fieldSize;
+    m_view->update();
+}
+
+void MosaicBuilder::finish()
+{
+    if (!m_live)
+        return;
+    m_live = false;
+    m_button->setChecked(false);
+    setWorking(true);
+    setNote(tr("正在拼接…"));
+    const BDInfo calibration = m_calibrationFor ? m_calibrationFor(m_frameSize) : m_scene->calibration();
+    const QString path = m_store->makeFilePath(SettingsStore::Photo);
+    QMetaObject::invokeMethod(m_worker, [w = m_worker, path, calibration] { w->finishLive(path, calibration); },
+                              Qt::QueuedConnection);
+}
+
+void MosaicBuilder::stitchFiles(const QStringList &paths)
+{
+    if (m_live || m_busy)
+        return;
+    if (paths.size() < 2) {
+        notifier().inform(m_window, tr("至少需要两幅视野。"));
+        return;
+    }
+    if (!m_store->checkSaveFolder(SettingsStore::Photo))
+        return;
+    m_thumbs.clear();
+    m_view->thumbs.clear();
+    m_view->positions.clear();
+    m_view->viewRect = QRectF();
+    m_view->finished = QImage();
+    m_view->update();
+    m_cancelFlag->store(false);
+    m_panel->show();
+    setWorking(true);
+    setNote(tr("正在拼接…"));
+    const QString path = m_store->makeFilePath(SettingsStore::Photo);
+    QMetaObject::invokeMethod(m_worker, [w = m_worker, paths, path] { w->stitchFiles(paths, path); },
+                              Qt::QueuedConnection);
+}
+
+void MosaicBuilder::cancel() { m_cancelFlag->store(true); }
+
+void MosaicBuilder::onProgress(int percent)
+{
+    if (m_busy)
+        m_progress->setValue(percent);
+}
+
+void MosaicBuilder::onOutcome(int kind, const QString &path, const QStringList &names, qint64 bytes,
+                              const QString &error, const QImage &preview)
+{
+    QString text;
+    const QString saved = tr("拼图已保存：%1").arg(QFileInfo(path).fileName());
+    switch (Outcome::Kind(kind)) {
+    case Outcome::Saved:
+        text = saved;
+        break;
+    case Outcome::Unplaced:
+        text = saved + QLatin1Char('\n') + tr("无法放置：%1").arg(names.join(QStringLiteral(", ")));
+        break;
+    case Outcome::Cancelled:
+        text = tr("拼接已取消。");
+        break;
+    case Outcome::TooLarge:
+        text = tr("拼图将需要 %1 MB，超出可用内存。").arg(megabytes(bytes));
+        break;
+    case Outcome::WriteFailed:
+        text = tr("拼图未保存：%1").arg(error);
+        break;
+    case Outcome::TooFew:
+        text = tr("至少需要两幅视野。");
+        break;
+    case Outcome::Unreadable:
+        text = tr("无法放置：%1").arg(names.join(QStringLiteral(", ")));
+        break;
+    }
+    const bool ok = Outcome::Kind(kind) == Outcome::Saved || Outcome::Kind(kind) == Outcome::Unplaced;
+    if (!preview.isNull()) {
+        m_view->finished = preview;
+        m_view->update();
+    }
+    onDone(ok ? path : QString(), text, ok);
+}
+
+void MosaicBuilder::onDone(const QString &path, const QString &message, bool ok)
+{
+    setWorking(false);
+    setNote(message);
+    if (ok && QFileInfo::exists(path)) {
+        m_lastSaved = path;
+        m_settings->imageFiles.append(path);
+        m_store->scheduleSave();
+        ui->imageBrowser->addItem(path);
+    }
+}
