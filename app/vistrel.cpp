@@ -11,6 +11,8 @@
 #include "app/photocapture.h"
 #include "app/recordingcontroller.h"
 #include "app/flatfieldcontrol.h"
+#include "app/reticlemenu.h"
+#include "dialogs/measurereport.h"
 #include "app/scalebarmenu.h"
 #include "app/settingsstore.h"
 #include "app/shortcuts.h"
@@ -243,6 +245,7 @@ void Vistrel::connectForm()
     connect(ui->actionImagePath, &QAction::triggered, this, &Vistrel::onActionImagePath);
     connect(ui->actionRecordPath, &QAction::triggered, this, &Vistrel::onActionRecordPath);
     connect(ui->actionPrint, &QAction::triggered, this, &Vistrel::onActionPrint);
+    m_reportAction = report::addReportAction(ui->menu, ui->actionPrint, this, [this] { onActionReport(); });
     connect(ui->actionAbout, &QAction::triggered, this, &Vistrel::onActionAbout);
     // The on/off pairs are each one choice.
     for (auto pair : {qMakePair(ui->actionTimeOn, ui->actionTimeOff), qMakePair(ui->actionCrossOn, ui->actionCrossOff)}) {
@@ -254,6 +257,7 @@ void Vistrel::connectForm()
     connect(ui->actionTimeOff, &QAction::triggered, this, &Vistrel::onActionTimeOff);
     connect(ui->actionCrossOn, &QAction::triggered, this, &Vistrel::onActionCrossOn);
     connect(ui->actionCrossOff, &QAction::triggered, this, &Vistrel::onActionCrossOff);
+    m_reticle = new ReticleMenu(ui->menu_2, ui->menuLang->menuAction(), m_scene, &m_settings, m_store, this);
     m_scaleBar = new ScaleBarMenu(ui->menuScaleBar, ui->actionScaleBarOn, ui->actionScaleBarOff, m_scene, &m_settings,
                                   m_store, this);
     connect(ui->bdWidget, &BDWidget::bdInfoChanged, this, &Vistrel::onBdInfoChanged);
@@ -403,6 +407,7 @@ void Vistrel::applyLoadedSettings(SettingsRead result)
     m_scene->setCrossVisible(false);
     ui->actionCrossOff->setChecked(true);
     m_scaleBar->apply();
+    m_reticle->apply();
     ui->boxFormatImage->setCurrentIndex(m_settings.imageFormat);
     ui->boxFormatRecord->setCurrentIndex(m_settings.videoFormat);
     setLanguage(m_settings.language);
@@ -866,6 +871,17 @@ void Vistrel::onActionAbout()
     dialog.exec();
 }
 
+void Vistrel::onActionReport()
+{
+    report::Content content = report::fromScene(m_scene);
+    const QString cam = currentCamera();
+    content.camera = m_hub->layer()->modelName(cam);
+    const QString suggested = QFileInfo(m_store->makeFilePath(SettingsStore::Photo)).completeBaseName();
+    report::exportReport(this, content,
+                         QFileInfo(m_store->makeFilePath(SettingsStore::Photo)).absolutePath() + QLatin1Char('/')
+                             + suggested + QStringLiteral(".pdf"));
+}
+
 void Vistrel::onActionPrint() { printing::preview(this, [this] { return m_scene->grabImage(); }); }
 void Vistrel::plotPrintPic(QPrinter *printer) { printing::paintPicture(printer, m_scene->grabImage()); }
 
@@ -902,6 +918,7 @@ void Vistrel::retranslate()
     m_panel->retranslate();
     m_focusStack->retranslate();
     m_flatField->retranslate();
+    report::retranslateAction(m_reportAction);
     m_fullScreen->retranslate();
     m_mosaic->retranslate();
     if (auto *keys = findChild<Shortcuts *>())

@@ -75,6 +75,7 @@ public:
     QString lastRecordingPath() const;
     CameraParamPanel *paramPanel() const { return m_panel; }
     class FlatFieldControl *flatField() const { return m_flatField; }
+    class ReticleMenu *reticleMenu() const { return m_reticle; }
     FuncWidget *paramGroup(int index) const;
     // A row of the camera panel by CameraHub::PropertyCode or CameraParamPanel::LocalRow.
     QWidget *paramRow(int key) const;
@@ -162,6 +163,8 @@ public slots:
     void onActionImagePath();
     void onActionRecordPath();
     void onActionPrint();
+    // A PDF of the picture with its shapes, the results and the calibration.
+    void onActionReport();
     void onActionTimeOn();
     void onActionTimeOff();
     void onActionCrossOn();
@@ -225,6 +228,8 @@ private:
     SettingsStore *m_store = nullptr;
     CameraScene *m_scene = nullptr;
     class ScaleBarMenu *m_scaleBar = nullptr;
+    class ReticleMenu *m_reticle = nullptr;
+    QAction *m_reportAction = nullptr;
     MeasureEditer *m_editer = nullptr;
     CameraHub *m_hub = nullptr;
     RecordingController *m_recording = nullptr;

@@ -113,6 +113,7 @@ struct AppSettings
         bool showScaleBar = false;
         qint32 scaleBarCorner = 3; // 0 top left, 1 top right, 2 bottom left, 3 bottom right
         bool csvBesidePhoto = false; // the editor's saves also write <photo>.csv of the measurements
+        qint32 reticle = 0; // ReticleKind: 0 off, 1 grid, 2 circles, 3 both
         bool snapToEdges = false;    // placed points move onto the nearest clear edge
     } extras;
 };

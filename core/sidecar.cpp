@@ -157,6 +157,7 @@ QByteArray toJson(const AppSettings &s)
     bar.insert(QLatin1String("corner"), s.extras.scaleBarCorner);
     root.insert(QLatin1String("scaleBar"), bar);
     root.insert(QLatin1String("csvBesidePhoto"), s.extras.csvBesidePhoto);
+    root.insert(QLatin1String("reticle"), s.extras.reticle);
     root.insert(QLatin1String("snapToEdges"), s.extras.snapToEdges);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
@@ -243,6 +244,9 @@ bool fromJson(const QByteArray &json, AppSettings *s, QString *error)
     const int corner = bar.value(QLatin1String("corner")).toInt(-1);
     if (corner >= 0 && corner <= 3)
         s->extras.scaleBarCorner = corner;
+    const int reticle = root.value(QLatin1String("reticle")).toInt(-1);
+    if (reticle >= 0 && reticle <= 3)
+        s->extras.reticle = reticle;
     if (root.value(QLatin1String("csvBesidePhoto")).isBool())
         s->extras.csvBesidePhoto = root.value(QLatin1String("csvBesidePhoto")).toBool();
     if (root.value(QLatin1String("snapToEdges")).isBool())

@@ -1,4 +1,5 @@
 #include "dialogs/measureediter.h"
+#include "dialogs/measurereport.h"
 #include "dialogs/wheelzoom.h"
 #include "dialogs/filedrop.h"
 #include "core/mediafiles.h"
@@ -27,6 +28,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QTimer>
@@ -59,6 +62,9 @@ MeasureEditer::MeasureEditer(QWidget *parent)
     connect(m_scene, &CameraScene::coorInfo, this, &MeasureEditer::onCoorInfo);
     connect(m_scene, &CameraScene::shapesChanged, this, &MeasureEditer::updateTitle);
     connect(ui->btnPrint, &QPushButton::clicked, this, &MeasureEditer::onImagePrint);
+    m_fileMenu = menuBar()->addMenu(QString());
+    m_fileMenu->setObjectName(QStringLiteral("menuEditerFile"));
+    m_reportAction = report::addReportAction(m_fileMenu, nullptr, this, [this] { onReport(); });
     connect(ui->bdWidget, &BDWidget::bdInfoChanged, this, &MeasureEditer::onBdInfoChanged);
     connect(ui->btnSave, &QPushButton::clicked, this, &MeasureEditer::onImageSave);
     connect(ui->btnSaveAs, &QPushButton::clicked, this, &MeasureEditer::onImageSaveAs);
@@ -393,6 +399,16 @@ void MeasureEditer::onImageSaveAs()
     emit imageSaved(path);
 }
 
+void MeasureEditer::onReport()
+{
+    report::Content content = report::fromScene(m_scene);
+    content.fileName = QFileInfo(m_filePath).fileName();
+    content.camera = content.calibration.camera;
+    const QFileInfo photo(m_filePath);
+    report::exportReport(this, content, photo.absolutePath() + QLatin1Char('/') + photo.completeBaseName()
+                                            + QStringLiteral(".pdf"));
+}
+
 void MeasureEditer::onImagePrint()
 {
     printing::preview(this, [this] { return m_scene->grabImage(); });
@@ -428,6 +444,8 @@ void MeasureEditer::retranslate()
     ui->btnSave->setText(tr("保存"));
     ui->btnSaveAs->setText(tr("另存为"));
     ui->btnPrint->setText(tr("打印"));
+    m_fileMenu->setTitle(tr("文件"));
+    report::retranslateAction(m_reportAction);
     // After the texts: a button's setText replaces its shortcut by the mnemonic.
     ui->btnSave->setShortcut(QKeySequence::Save);
     ui->btnSaveAs->setShortcut(QKeySequence::SaveAs);

@@ -86,6 +86,7 @@ protected:
 
 private:
     void retranslate();
+    void onReport();
     // "name.jpg — Orvanta Pro", or the program's name without a photo.
     void updateTitle();
     // The photo's annotations file and calibration (the file's, else the
@@ -96,6 +97,8 @@ private:
 
     Ui::MeasureEditWindow *ui;
     QString m_filePath;
+    class QMenu *m_fileMenu = nullptr;
+    class QAction *m_reportAction = nullptr;
     QString m_savedPath;
     CameraScene *m_scene = nullptr;
     AppSettings *m_settings = nullptr;

@@ -892,6 +892,8 @@ QRect CameraScene::visibleViewRect() const
 
 void CameraScene::drawForeground(QPainter *painter, const QRectF &)
 {
+    if (m_settings)
+        m_overlays.reticleColour = m_settings->style.lineColor();
     if (!m_renderMode && !m_analysisOverlay.isNull() && m_analysisOverlay.size() == m_picture.size()) {
         painter->save();
         painter->resetTransform();

@@ -81,6 +81,9 @@ public:
     bool isScaleBarVisible() const { return m_overlays.scaleBarVisible; }
     void setScaleBarCorner(int corner) { m_overlays.scaleBarCorner = qBound(0, corner, 3); invalidateLayers(); }
     int scaleBarCorner() const { return m_overlays.scaleBarCorner; }
+    // A reticle in real units (ReticleKind), in the line colour of the style.
+    void setReticle(int kind) { m_overlays.reticleKind = qBound(0, kind, 3); update(); }
+    int reticle() const { return m_overlays.reticleKind; }
     void setNoDeviceNotice(bool visible) { m_overlays.noDeviceNotice = visible; invalidateLayers(); }
     bool isNoDeviceNotice() const { return m_overlays.noDeviceNotice; }
     void setRecordingClock(bool visible) { m_overlays.setRecordingClock(visible); invalidateLayers(); }

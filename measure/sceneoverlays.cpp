@@ -1,5 +1,6 @@
 #include "measure/sceneoverlays.h"
 
+#include "measure/reticle.h"
 #include "measure/overlaylayout.h"
 #include "measure/scalebar.h"
 
@@ -158,6 +159,9 @@ void SceneOverlays::paint(QPainter *painter, const Frame &frame) const
         painter->drawLine(0, h / 2, w, h / 2);
         painter->drawLine(w / 2, 0, w / 2, h);
     }
+    if (reticleKind != 0 && !noDeviceNotice && frame.hasPicture)
+        paintReticle(*painter, frame.pictureRect, frame.pictureSize, frame.calibration, reticleKind, reticleColour,
+                     QRectF(seenPart(frame)), reticleCorner);
     if (!boxes.scaleBar.isEmpty())
         paintScaleBarAt(*painter, boxes.scaleBar, frame.pictureRect, frame.pictureSize, frame.calibration, overlayFont(16),
                         seenPart(frame) == QRect(QPoint(0, 0), frame.size) ? QRectF() : QRectF(seenPart(frame)));

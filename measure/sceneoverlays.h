@@ -2,6 +2,7 @@
 
 #include "core/bdinfo.h"
 
+#include <QColor>
 #include <QElapsedTimer>
 #include <QMap>
 #include <QRect>
@@ -29,6 +30,10 @@ public:
     bool scaleBarVisible = false;
     int scaleBarCorner = 3; // ScaleBarCorner
     bool noDeviceNotice = false;
+    // ReticleKind; nothing is drawn while the calibration has no real unit.
+    int reticleKind = 0;
+    int reticleCorner = 1; // ScaleBarCorner of its label: top right is free of the others
+    QColor reticleColour{0xFF, 0x00, 0x00};
 
     void setRecordingClock(bool visible);
     bool isRecordingClock() const { return m_clockVisible; }

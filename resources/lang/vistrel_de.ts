@@ -528,43 +528,43 @@ Ersetzen?</translation>
         <name>FlatFieldControl</name>
         <message>
             <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation type="unfinished" />
+            <translation>Flatfield zu dunkel: Licht einschalten und auf ein leeres Feld richten</translation>
         </message>
         <message>
             <source>平场过曝：请降低曝光或亮度</source>
-            <translation type="unfinished" />
+            <translation>Flatfield überbelichtet: Belichtung oder Helligkeit verringern</translation>
         </message>
         <message>
             <source>请先采集平场</source>
-            <translation type="unfinished" />
+            <translation>Zuerst ein Flatfield aufnehmen</translation>
         </message>
         <message>
             <source>采集失败：相机没有送来画面</source>
-            <translation type="unfinished" />
+            <translation>Aufnahme fehlgeschlagen: die Kamera lieferte kein Bild</translation>
         </message>
         <message>
             <source>平场校正</source>
-            <translation type="unfinished" />
+            <translation>Flatfield-Korrektur</translation>
         </message>
         <message>
             <source>采集平场</source>
-            <translation type="unfinished" />
+            <translation>Flatfield aufnehmen</translation>
         </message>
         <message>
             <source>采集暗场</source>
-            <translation type="unfinished" />
+            <translation>Dunkelbild aufnehmen</translation>
         </message>
         <message>
             <source>对准空白、均匀照明的视野后采集</source>
-            <translation type="unfinished" />
+            <translation>Auf ein leeres, gleichmäßig beleuchtetes Feld richten, dann aufnehmen</translation>
         </message>
         <message>
             <source>关闭照明或盖上镜头后采集</source>
-            <translation type="unfinished" />
+            <translation>Licht ausschalten oder Objektiv abdecken, dann aufnehmen</translation>
         </message>
         <message>
             <source>正在采集…</source>
-            <translation type="unfinished" />
+            <translation>Aufnahme läuft…</translation>
         </message>
         <message>
             <source>设备未启动</source>
@@ -572,23 +572,23 @@ Ersetzen?</translation>
         </message>
         <message>
             <source>此分辨率尚未采集平场</source>
-            <translation type="unfinished" />
+            <translation>Für diese Auflösung wurde noch kein Flatfield aufgenommen</translation>
         </message>
         <message>
             <source>平场：%1%2</source>
-            <translation type="unfinished" />
+            <translation>Flatfield: %1%2</translation>
         </message>
         <message>
             <source>，含暗场</source>
-            <translation type="unfinished" />
+            <translation>, mit Dunkelbild</translation>
         </message>
         <message>
             <source>采集失败：分辨率已改变</source>
-            <translation type="unfinished" />
+            <translation>Aufnahme fehlgeschlagen: die Auflösung hat sich geändert</translation>
         </message>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation type="unfinished" />
+            <translation>Die Flatfield-Bilder konnten nicht gespeichert werden; die Korrektur gilt bis zum Beenden</translation>
         </message>
     </context>
     <context>
@@ -741,6 +741,10 @@ Ersetzen?</translation>
         <message>
             <source>%1 中的测量尚未保存。是否保存？</source>
             <translation>Die Messungen in %1 sind nicht gespeichert. Speichern?</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Datei</translation>
         </message>
     </context>
     <context>
@@ -1004,6 +1008,48 @@ Ersetzen?</translation>
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>Die Aufnahme %1 wurde nicht ordnungsgemäß beendet; die Reparatur konnte nicht geschrieben werden, die Datei bleibt unverändert. Der nächste Start versucht es erneut.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Raster %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Kreise %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Raster/Kreise %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Aus</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Raster</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Konzentrische Kreise</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Raster und Kreise</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Strichplatte</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Keine Kalibrierung: keine Strichplatte möglich</translation>
         </message>
     </context>
     <context>
@@ -1610,6 +1656,105 @@ Ein weiteres Fenster schreibgeschützt öffnen? Ein schreibgeschütztes Fenster 
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Ein unerwarteter Fehler ist aufgetreten. Bitte wenden Sie sich an einen Techniker.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Messbericht</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Keine</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Datei</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Datum</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Kamera</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Bildgröße</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibrierung</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Nicht kalibriert</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Kalibrierfaktor</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Bildgröße bei der Kalibrierung</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Kamera der Kalibrierung</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Ergebnisse</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>Nr.</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Werkzeug</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Wert</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Einheit</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Pixel</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Keine Messungen</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Fortsetzung nächste Seite</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Bericht exportieren…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Bericht exportieren</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>PDF-Dateien (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>Der Bericht konnte nicht geschrieben werden: %1</translation>
         </message>
     </context>
 </TS>

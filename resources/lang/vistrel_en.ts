@@ -528,43 +528,43 @@ Replace it?</translation>
         <name>FlatFieldControl</name>
         <message>
             <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation type="unfinished" />
+            <translation>The flat field is too dark: turn the light on and point at an empty field</translation>
         </message>
         <message>
             <source>平场过曝：请降低曝光或亮度</source>
-            <translation type="unfinished" />
+            <translation>The flat field is overexposed: lower the exposure or brightness</translation>
         </message>
         <message>
             <source>请先采集平场</source>
-            <translation type="unfinished" />
+            <translation>Capture a flat field first</translation>
         </message>
         <message>
             <source>采集失败：相机没有送来画面</source>
-            <translation type="unfinished" />
+            <translation>Capture failed: the camera sent no picture</translation>
         </message>
         <message>
             <source>平场校正</source>
-            <translation type="unfinished" />
+            <translation>Flat-field correction</translation>
         </message>
         <message>
             <source>采集平场</source>
-            <translation type="unfinished" />
+            <translation>Capture flat field</translation>
         </message>
         <message>
             <source>采集暗场</source>
-            <translation type="unfinished" />
+            <translation>Capture dark frame</translation>
         </message>
         <message>
             <source>对准空白、均匀照明的视野后采集</source>
-            <translation type="unfinished" />
+            <translation>Point at an empty, evenly lit field, then capture</translation>
         </message>
         <message>
             <source>关闭照明或盖上镜头后采集</source>
-            <translation type="unfinished" />
+            <translation>Turn the light off or cover the lens, then capture</translation>
         </message>
         <message>
             <source>正在采集…</source>
-            <translation type="unfinished" />
+            <translation>Capturing…</translation>
         </message>
         <message>
             <source>设备未启动</source>
@@ -572,23 +572,23 @@ Replace it?</translation>
         </message>
         <message>
             <source>此分辨率尚未采集平场</source>
-            <translation type="unfinished" />
+            <translation>No flat field captured at this resolution</translation>
         </message>
         <message>
             <source>平场：%1%2</source>
-            <translation type="unfinished" />
+            <translation>Flat field: %1%2</translation>
         </message>
         <message>
             <source>，含暗场</source>
-            <translation type="unfinished" />
+            <translation>, with dark frame</translation>
         </message>
         <message>
             <source>采集失败：分辨率已改变</source>
-            <translation type="unfinished" />
+            <translation>Capture failed: the resolution changed</translation>
         </message>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation type="unfinished" />
+            <translation>The flat-field pictures could not be saved; the correction lasts until the program closes</translation>
         </message>
     </context>
     <context>
@@ -741,6 +741,10 @@ Replace it?</translation>
         <message>
             <source>%1 中的测量尚未保存。是否保存？</source>
             <translation>The measurements in %1 are not saved. Save them?</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>File</translation>
         </message>
     </context>
     <context>
@@ -1004,6 +1008,48 @@ Replace it?</translation>
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>The recording %1 did not end properly; its repair could not be written, and it was kept as it was. The next start tries again.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Grid %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Circles %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Grid/circles %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Off</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Grid</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Concentric circles</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Grid and circles</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Reticle</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>No calibration: no reticle can be shown</translation>
         </message>
     </context>
     <context>
@@ -1610,6 +1656,105 @@ Open another window read-only? A read-only window saves no settings.</translatio
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>An unexpected error occurred. Please contact a service engineer.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Measurement report</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>None</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>File</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Camera</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Picture size</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Calibration</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Not calibrated</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Calibration factor</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Picture size at calibration</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Camera at calibration</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Results</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>No.</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Tool</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Value</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Unit</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Pixels</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>No measurements</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Continued on next page</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Export report…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Export report</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>PDF files (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>The report could not be written: %1</translation>
         </message>
     </context>
 </TS>

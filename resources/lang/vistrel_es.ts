@@ -528,43 +528,43 @@
         <name>FlatFieldControl</name>
         <message>
             <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation type="unfinished" />
+            <translation>Campo plano demasiado oscuro: encienda la luz y apunte a un campo vacío</translation>
         </message>
         <message>
             <source>平场过曝：请降低曝光或亮度</source>
-            <translation type="unfinished" />
+            <translation>Campo plano sobreexpuesto: reduzca la exposición o el brillo</translation>
         </message>
         <message>
             <source>请先采集平场</source>
-            <translation type="unfinished" />
+            <translation>Primero capture un campo plano</translation>
         </message>
         <message>
             <source>采集失败：相机没有送来画面</source>
-            <translation type="unfinished" />
+            <translation>Error de captura: la cámara no envió imagen</translation>
         </message>
         <message>
             <source>平场校正</source>
-            <translation type="unfinished" />
+            <translation>Corrección de campo plano</translation>
         </message>
         <message>
             <source>采集平场</source>
-            <translation type="unfinished" />
+            <translation>Capturar campo plano</translation>
         </message>
         <message>
             <source>采集暗场</source>
-            <translation type="unfinished" />
+            <translation>Capturar imagen oscura</translation>
         </message>
         <message>
             <source>对准空白、均匀照明的视野后采集</source>
-            <translation type="unfinished" />
+            <translation>Apunte a un campo vacío e iluminado uniformemente y capture</translation>
         </message>
         <message>
             <source>关闭照明或盖上镜头后采集</source>
-            <translation type="unfinished" />
+            <translation>Apague la luz o tape el objetivo y capture</translation>
         </message>
         <message>
             <source>正在采集…</source>
-            <translation type="unfinished" />
+            <translation>Capturando…</translation>
         </message>
         <message>
             <source>设备未启动</source>
@@ -572,23 +572,23 @@
         </message>
         <message>
             <source>此分辨率尚未采集平场</source>
-            <translation type="unfinished" />
+            <translation>No hay campo plano capturado en esta resolución</translation>
         </message>
         <message>
             <source>平场：%1%2</source>
-            <translation type="unfinished" />
+            <translation>Campo plano: %1%2</translation>
         </message>
         <message>
             <source>，含暗场</source>
-            <translation type="unfinished" />
+            <translation>, con imagen oscura</translation>
         </message>
         <message>
             <source>采集失败：分辨率已改变</source>
-            <translation type="unfinished" />
+            <translation>Error de captura: la resolución cambió</translation>
         </message>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation type="unfinished" />
+            <translation>No se pudieron guardar las imágenes de campo plano; la corrección dura hasta cerrar el programa</translation>
         </message>
     </context>
     <context>
@@ -741,6 +741,10 @@
         <message>
             <source>%1 中的测量尚未保存。是否保存？</source>
             <translation>Las mediciones de %1 no están guardadas. ¿Guardarlas?</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Archivo</translation>
         </message>
     </context>
     <context>
@@ -1004,6 +1008,48 @@
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>La grabación %1 no terminó correctamente; no se pudo escribir su reparación y se ha conservado tal cual. El próximo inicio lo intentará de nuevo.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Cuadrícula %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Círculos %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Cuadrícula/círculos %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Desactivado</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Cuadrícula</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Círculos concéntricos</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Cuadrícula y círculos</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Retícula</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Sin calibración: no se puede mostrar la retícula</translation>
         </message>
     </context>
     <context>
@@ -1610,6 +1656,105 @@
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Se ha producido un error inesperado. Póngase en contacto con un técnico.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Informe de medición</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Ninguno</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Archivo</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Fecha</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Cámara</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Tamaño de imagen</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Calibración</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Sin calibrar</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Factor de calibración</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Tamaño de imagen al calibrar</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Cámara de la calibración</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Resultados</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>N.º</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Herramienta</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Valor</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Unidad</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Píxeles</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Sin mediciones</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Continúa en la página siguiente</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Exportar informe…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Exportar informe</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>Archivos PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>No se pudo escribir el informe: %1</translation>
         </message>
     </context>
 </TS>

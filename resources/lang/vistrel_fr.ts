@@ -528,43 +528,43 @@ Le remplacer ?</translation>
         <name>FlatFieldControl</name>
         <message>
             <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation type="unfinished" />
+            <translation>Champ plat trop sombre : allumez l'éclairage et visez un champ vide</translation>
         </message>
         <message>
             <source>平场过曝：请降低曝光或亮度</source>
-            <translation type="unfinished" />
+            <translation>Champ plat surexposé : réduisez l'exposition ou la luminosité</translation>
         </message>
         <message>
             <source>请先采集平场</source>
-            <translation type="unfinished" />
+            <translation>Capturez d'abord un champ plat</translation>
         </message>
         <message>
             <source>采集失败：相机没有送来画面</source>
-            <translation type="unfinished" />
+            <translation>Échec de la capture : la caméra n'a envoyé aucune image</translation>
         </message>
         <message>
             <source>平场校正</source>
-            <translation type="unfinished" />
+            <translation>Correction du champ plat</translation>
         </message>
         <message>
             <source>采集平场</source>
-            <translation type="unfinished" />
+            <translation>Capturer le champ plat</translation>
         </message>
         <message>
             <source>采集暗场</source>
-            <translation type="unfinished" />
+            <translation>Capturer l'image noire</translation>
         </message>
         <message>
             <source>对准空白、均匀照明的视野后采集</source>
-            <translation type="unfinished" />
+            <translation>Visez un champ vide et uniformément éclairé, puis capturez</translation>
         </message>
         <message>
             <source>关闭照明或盖上镜头后采集</source>
-            <translation type="unfinished" />
+            <translation>Éteignez l'éclairage ou couvrez l'objectif, puis capturez</translation>
         </message>
         <message>
             <source>正在采集…</source>
-            <translation type="unfinished" />
+            <translation>Capture en cours…</translation>
         </message>
         <message>
             <source>设备未启动</source>
@@ -572,23 +572,23 @@ Le remplacer ?</translation>
         </message>
         <message>
             <source>此分辨率尚未采集平场</source>
-            <translation type="unfinished" />
+            <translation>Aucun champ plat capturé à cette résolution</translation>
         </message>
         <message>
             <source>平场：%1%2</source>
-            <translation type="unfinished" />
+            <translation>Champ plat : %1%2</translation>
         </message>
         <message>
             <source>，含暗场</source>
-            <translation type="unfinished" />
+            <translation>, avec image noire</translation>
         </message>
         <message>
             <source>采集失败：分辨率已改变</source>
-            <translation type="unfinished" />
+            <translation>Échec de la capture : la résolution a changé</translation>
         </message>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation type="unfinished" />
+            <translation>Impossible d'enregistrer les images du champ plat ; la correction vaut jusqu'à la fermeture du programme</translation>
         </message>
     </context>
     <context>
@@ -741,6 +741,10 @@ Le remplacer ?</translation>
         <message>
             <source>%1 中的测量尚未保存。是否保存？</source>
             <translation>Les mesures de %1 ne sont pas enregistrées. Les enregistrer ?</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Fichier</translation>
         </message>
     </context>
     <context>
@@ -1004,6 +1008,48 @@ Le remplacer ?</translation>
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>L'enregistrement %1 ne s'est pas terminé correctement ; sa réparation n'a pas pu être écrite et il a été conservé tel quel. Le prochain démarrage réessaiera.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Grille %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Cercles %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Grille/cercles %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Désactivé</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Grille</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Cercles concentriques</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Grille et cercles</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Réticule</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Pas d'étalonnage : aucun réticule ne peut être affiché</translation>
         </message>
     </context>
     <context>
@@ -1610,6 +1656,105 @@ Ouvrir une autre fenêtre en lecture seule ? Une fenêtre en lecture seule n'enr
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Une erreur inattendue s'est produite. Veuillez contacter un technicien.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Rapport de mesure</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Aucun</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Fichier</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Caméra</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Taille de l'image</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Étalonnage</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Non étalonné</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Facteur d'étalonnage</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Taille de l'image à l'étalonnage</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Caméra de l'étalonnage</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Résultats</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>N°</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Outil</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nom</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Valeur</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Unité</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Pixels</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Aucune mesure</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Suite page suivante</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Exporter le rapport…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Exporter le rapport</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>Fichiers PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>Impossible d'écrire le rapport : %1</translation>
         </message>
     </context>
 </TS>

@@ -528,43 +528,43 @@ Lecseréli?</translation>
         <name>FlatFieldControl</name>
         <message>
             <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation type="unfinished" />
+            <translation>A síkmező túl sötét: kapcsolja be a fényt, és irányítsa üres látómezőre</translation>
         </message>
         <message>
             <source>平场过曝：请降低曝光或亮度</source>
-            <translation type="unfinished" />
+            <translation>A síkmező túlexponált: csökkentse az expozíciót vagy a fényerőt</translation>
         </message>
         <message>
             <source>请先采集平场</source>
-            <translation type="unfinished" />
+            <translation>Először rögzítsen síkmezőt</translation>
         </message>
         <message>
             <source>采集失败：相机没有送来画面</source>
-            <translation type="unfinished" />
+            <translation>A rögzítés sikertelen: a kamera nem küldött képet</translation>
         </message>
         <message>
             <source>平场校正</source>
-            <translation type="unfinished" />
+            <translation>Síkmező-korrekció</translation>
         </message>
         <message>
             <source>采集平场</source>
-            <translation type="unfinished" />
+            <translation>Síkmező rögzítése</translation>
         </message>
         <message>
             <source>采集暗场</source>
-            <translation type="unfinished" />
+            <translation>Sötétkép rögzítése</translation>
         </message>
         <message>
             <source>对准空白、均匀照明的视野后采集</source>
-            <translation type="unfinished" />
+            <translation>Irányítsa üres, egyenletesen megvilágított látómezőre, majd rögzítsen</translation>
         </message>
         <message>
             <source>关闭照明或盖上镜头后采集</source>
-            <translation type="unfinished" />
+            <translation>Kapcsolja le a fényt vagy takarja le az objektívet, majd rögzítsen</translation>
         </message>
         <message>
             <source>正在采集…</source>
-            <translation type="unfinished" />
+            <translation>Rögzítés…</translation>
         </message>
         <message>
             <source>设备未启动</source>
@@ -572,23 +572,23 @@ Lecseréli?</translation>
         </message>
         <message>
             <source>此分辨率尚未采集平场</source>
-            <translation type="unfinished" />
+            <translation>Ehhez a felbontáshoz még nincs síkmező</translation>
         </message>
         <message>
             <source>平场：%1%2</source>
-            <translation type="unfinished" />
+            <translation>Síkmező: %1%2</translation>
         </message>
         <message>
             <source>，含暗场</source>
-            <translation type="unfinished" />
+            <translation>, sötétképpel</translation>
         </message>
         <message>
             <source>采集失败：分辨率已改变</source>
-            <translation type="unfinished" />
+            <translation>A rögzítés sikertelen: megváltozott a felbontás</translation>
         </message>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation type="unfinished" />
+            <translation>A síkmezőképeket nem lehetett menteni; a korrekció a program bezárásáig él</translation>
         </message>
     </context>
     <context>
@@ -741,6 +741,10 @@ Lecseréli?</translation>
         <message>
             <source>%1 中的测量尚未保存。是否保存？</source>
             <translation>A(z) %1 mérései nincsenek mentve. Menti őket?</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Fájl</translation>
         </message>
     </context>
     <context>
@@ -1004,6 +1008,48 @@ Lecseréli?</translation>
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>A(z) %1 felvétel nem fejeződött be rendesen; a javítást nem sikerült kiírni, a fájl változatlan maradt. A következő indításkor újra megpróbálja.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Rács %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Körök %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Rács/körök %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Ki</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Rács</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Koncentrikus körök</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Rács és körök</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Szálkereszt</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Nincs kalibráció: a szálkereszt nem jeleníthető meg</translation>
         </message>
     </context>
     <context>
@@ -1610,6 +1656,105 @@ Megnyit egy újabb, csak olvasható ablakot? A csak olvasható ablak nem ment be
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Váratlan hiba történt. Forduljon a szervizhez.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Mérési jegyzőkönyv</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Nincs</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Fájl</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Dátum</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Kamera</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Képméret</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibráció</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Nincs kalibrálva</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Kalibrációs tényező</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Képméret a kalibráláskor</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>A kalibrálás kamerája</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Eredmények</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>Sorsz.</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Eszköz</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Név</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Érték</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Egység</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Képpont</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Nincs mérés</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Folytatás a következő oldalon</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Jegyzőkönyv exportálása…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Jegyzőkönyv exportálása</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>PDF-fájlok (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>A jegyzőkönyvet nem lehetett írni: %1</translation>
         </message>
     </context>
 </TS>

@@ -528,43 +528,43 @@ Sostituirlo?</translation>
         <name>FlatFieldControl</name>
         <message>
             <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation type="unfinished" />
+            <translation>Flat-field troppo scuro: accendi la luce e inquadra un campo vuoto</translation>
         </message>
         <message>
             <source>平场过曝：请降低曝光或亮度</source>
-            <translation type="unfinished" />
+            <translation>Flat-field sovraesposto: riduci esposizione o luminosità</translation>
         </message>
         <message>
             <source>请先采集平场</source>
-            <translation type="unfinished" />
+            <translation>Acquisisci prima un flat-field</translation>
         </message>
         <message>
             <source>采集失败：相机没有送来画面</source>
-            <translation type="unfinished" />
+            <translation>Acquisizione non riuscita: la fotocamera non ha inviato immagini</translation>
         </message>
         <message>
             <source>平场校正</source>
-            <translation type="unfinished" />
+            <translation>Correzione flat-field</translation>
         </message>
         <message>
             <source>采集平场</source>
-            <translation type="unfinished" />
+            <translation>Acquisisci flat-field</translation>
         </message>
         <message>
             <source>采集暗场</source>
-            <translation type="unfinished" />
+            <translation>Acquisisci dark frame</translation>
         </message>
         <message>
             <source>对准空白、均匀照明的视野后采集</source>
-            <translation type="unfinished" />
+            <translation>Inquadra un campo vuoto e illuminato uniformemente, poi acquisisci</translation>
         </message>
         <message>
             <source>关闭照明或盖上镜头后采集</source>
-            <translation type="unfinished" />
+            <translation>Spegni la luce o copri l'obiettivo, poi acquisisci</translation>
         </message>
         <message>
             <source>正在采集…</source>
-            <translation type="unfinished" />
+            <translation>Acquisizione…</translation>
         </message>
         <message>
             <source>设备未启动</source>
@@ -572,23 +572,23 @@ Sostituirlo?</translation>
         </message>
         <message>
             <source>此分辨率尚未采集平场</source>
-            <translation type="unfinished" />
+            <translation>Nessun flat-field acquisito a questa risoluzione</translation>
         </message>
         <message>
             <source>平场：%1%2</source>
-            <translation type="unfinished" />
+            <translation>Flat-field: %1%2</translation>
         </message>
         <message>
             <source>，含暗场</source>
-            <translation type="unfinished" />
+            <translation>, con dark frame</translation>
         </message>
         <message>
             <source>采集失败：分辨率已改变</source>
-            <translation type="unfinished" />
+            <translation>Acquisizione non riuscita: la risoluzione è cambiata</translation>
         </message>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation type="unfinished" />
+            <translation>Impossibile salvare le immagini flat-field; la correzione vale fino alla chiusura del programma</translation>
         </message>
     </context>
     <context>
@@ -741,6 +741,10 @@ Sostituirlo?</translation>
         <message>
             <source>%1 中的测量尚未保存。是否保存？</source>
             <translation>Le misure in %1 non sono salvate. Salvarle?</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>File</translation>
         </message>
     </context>
     <context>
@@ -1004,6 +1008,48 @@ Sostituirlo?</translation>
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>La registrazione %1 non è terminata correttamente; la riparazione non è stata scritta ed è stata conservata così com'era. Al prossimo avvio si riproverà.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Griglia %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Cerchi %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Griglia/cerchi %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Disattivato</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Griglia</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Cerchi concentrici</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Griglia e cerchi</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Reticolo</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Nessuna calibrazione: impossibile mostrare il reticolo</translation>
         </message>
     </context>
     <context>
@@ -1610,6 +1656,105 @@ Aprire un'altra finestra in sola lettura? Una finestra in sola lettura non salva
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Si è verificato un errore imprevisto. Contattare un tecnico.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Rapporto di misura</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Nessuno</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>File</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Fotocamera</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Dimensioni immagine</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Calibrazione</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Non calibrato</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Fattore di calibrazione</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Dimensioni immagine alla calibrazione</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Fotocamera della calibrazione</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Risultati</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>N.</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Strumento</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nome</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Valore</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Unità</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Pixel</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Nessuna misura</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Continua alla pagina seguente</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Esporta rapporto…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Esporta rapporto</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>File PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>Impossibile scrivere il rapporto: %1</translation>
         </message>
     </context>
 </TS>

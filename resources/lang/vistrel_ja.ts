@@ -528,43 +528,43 @@
         <name>FlatFieldControl</name>
         <message>
             <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation type="unfinished" />
+            <translation>フラットが暗すぎます：照明をつけて何もない視野に向けてください</translation>
         </message>
         <message>
             <source>平场过曝：请降低曝光或亮度</source>
-            <translation type="unfinished" />
+            <translation>フラットが露出オーバーです：露出か明るさを下げてください</translation>
         </message>
         <message>
             <source>请先采集平场</source>
-            <translation type="unfinished" />
+            <translation>先にフラットを取得してください</translation>
         </message>
         <message>
             <source>采集失败：相机没有送来画面</source>
-            <translation type="unfinished" />
+            <translation>取得失敗：カメラから映像が届きません</translation>
         </message>
         <message>
             <source>平场校正</source>
-            <translation type="unfinished" />
+            <translation>フラットフィールド補正</translation>
         </message>
         <message>
             <source>采集平场</source>
-            <translation type="unfinished" />
+            <translation>フラットを取得</translation>
         </message>
         <message>
             <source>采集暗场</source>
-            <translation type="unfinished" />
+            <translation>ダークを取得</translation>
         </message>
         <message>
             <source>对准空白、均匀照明的视野后采集</source>
-            <translation type="unfinished" />
+            <translation>何もない均一に照明された視野に向けてから取得します</translation>
         </message>
         <message>
             <source>关闭照明或盖上镜头后采集</source>
-            <translation type="unfinished" />
+            <translation>照明を消すかレンズを覆ってから取得します</translation>
         </message>
         <message>
             <source>正在采集…</source>
-            <translation type="unfinished" />
+            <translation>取得中…</translation>
         </message>
         <message>
             <source>设备未启动</source>
@@ -572,23 +572,23 @@
         </message>
         <message>
             <source>此分辨率尚未采集平场</source>
-            <translation type="unfinished" />
+            <translation>この解像度のフラットはまだありません</translation>
         </message>
         <message>
             <source>平场：%1%2</source>
-            <translation type="unfinished" />
+            <translation>フラット：%1%2</translation>
         </message>
         <message>
             <source>，含暗场</source>
-            <translation type="unfinished" />
+            <translation>、ダーク付き</translation>
         </message>
         <message>
             <source>采集失败：分辨率已改变</source>
-            <translation type="unfinished" />
+            <translation>取得失敗：解像度が変わりました</translation>
         </message>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation type="unfinished" />
+            <translation>フラット画像を保存できません。補正はプログラム終了まで有効です</translation>
         </message>
     </context>
     <context>
@@ -741,6 +741,10 @@
         <message>
             <source>%1 中的测量尚未保存。是否保存？</source>
             <translation>%1 の測定は保存されていません。保存しますか？</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>ファイル</translation>
         </message>
     </context>
     <context>
@@ -1004,6 +1008,48 @@
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>録画 %1 は正常に終了しませんでした。修復を書き込めなかったため、そのまま残しました。次回の起動時に再試行します。</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>グリッド %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>同心円 %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>グリッド/同心円 %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>オフ</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>グリッド</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>同心円</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>グリッドと同心円</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>レチクル</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>キャリブレーションがないため、レチクルを表示できません</translation>
         </message>
     </context>
     <context>
@@ -1610,6 +1656,105 @@
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>予期しないエラーが発生しました。技術担当者にお問い合わせください。</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>測定レポート</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>なし</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>ファイル</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>日付</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>カメラ</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>画像サイズ</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>校正</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>未キャリブレーション</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>キャリブレーション係数</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>キャリブレーション時の画像サイズ</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>キャリブレーションに使ったカメラ</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>測定結果</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>番号</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>ツール</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>名前</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>値</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>単位</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>ピクセル値</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>測定なし</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>次ページに続く</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>レポートを書き出す…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>レポートを書き出す</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>PDF ファイル (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>レポートを書き込めません：%1</translation>
         </message>
     </context>
 </TS>

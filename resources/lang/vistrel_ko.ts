@@ -528,43 +528,43 @@
         <name>FlatFieldControl</name>
         <message>
             <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation type="unfinished" />
+            <translation>플랫 필드가 너무 어둡습니다: 조명을 켜고 빈 시야를 향하세요</translation>
         </message>
         <message>
             <source>平场过曝：请降低曝光或亮度</source>
-            <translation type="unfinished" />
+            <translation>플랫 필드가 과노출입니다: 노출이나 밝기를 낮추세요</translation>
         </message>
         <message>
             <source>请先采集平场</source>
-            <translation type="unfinished" />
+            <translation>먼저 플랫 필드를 촬영하세요</translation>
         </message>
         <message>
             <source>采集失败：相机没有送来画面</source>
-            <translation type="unfinished" />
+            <translation>촬영 실패: 카메라가 영상을 보내지 않았습니다</translation>
         </message>
         <message>
             <source>平场校正</source>
-            <translation type="unfinished" />
+            <translation>플랫 필드 보정</translation>
         </message>
         <message>
             <source>采集平场</source>
-            <translation type="unfinished" />
+            <translation>플랫 필드 촬영</translation>
         </message>
         <message>
             <source>采集暗场</source>
-            <translation type="unfinished" />
+            <translation>다크 프레임 촬영</translation>
         </message>
         <message>
             <source>对准空白、均匀照明的视野后采集</source>
-            <translation type="unfinished" />
+            <translation>비어 있고 고르게 조명된 시야를 향한 후 촬영하세요</translation>
         </message>
         <message>
             <source>关闭照明或盖上镜头后采集</source>
-            <translation type="unfinished" />
+            <translation>조명을 끄거나 렌즈를 가린 후 촬영하세요</translation>
         </message>
         <message>
             <source>正在采集…</source>
-            <translation type="unfinished" />
+            <translation>촬영 중…</translation>
         </message>
         <message>
             <source>设备未启动</source>
@@ -572,23 +572,23 @@
         </message>
         <message>
             <source>此分辨率尚未采集平场</source>
-            <translation type="unfinished" />
+            <translation>이 해상도에서 촬영한 플랫 필드가 없습니다</translation>
         </message>
         <message>
             <source>平场：%1%2</source>
-            <translation type="unfinished" />
+            <translation>플랫 필드: %1%2</translation>
         </message>
         <message>
             <source>，含暗场</source>
-            <translation type="unfinished" />
+            <translation>, 다크 프레임 포함</translation>
         </message>
         <message>
             <source>采集失败：分辨率已改变</source>
-            <translation type="unfinished" />
+            <translation>촬영 실패: 해상도가 바뀌었습니다</translation>
         </message>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation type="unfinished" />
+            <translation>플랫 필드 이미지를 저장할 수 없습니다. 보정은 프로그램을 닫을 때까지 유효합니다</translation>
         </message>
     </context>
     <context>
@@ -741,6 +741,10 @@
         <message>
             <source>%1 中的测量尚未保存。是否保存？</source>
             <translation>%1의 측정이 저장되지 않았습니다. 저장하시겠습니까?</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>파일</translation>
         </message>
     </context>
     <context>
@@ -1004,6 +1008,48 @@
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>녹화 %1이(가) 정상적으로 끝나지 않았습니다. 복구본을 쓸 수 없어 원래대로 두었습니다. 다음 시작 때 다시 시도합니다.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>격자 %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>동심원 %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>격자/동심원 %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>끄기</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>격자</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>동심원</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>격자와 동심원</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>레티클</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>보정이 없어 레티클을 표시할 수 없습니다</translation>
         </message>
     </context>
     <context>
@@ -1610,6 +1656,105 @@
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>예기치 않은 오류가 발생했습니다. 엔지니어에게 문의하십시오.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>측정 보고서</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>없음</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>파일</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>날짜</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>카메라</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>이미지 크기</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>보정</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>보정 안 됨</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>보정 계수</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>보정 시 이미지 크기</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>보정에 사용한 카메라</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>측정 결과</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>번호</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>도구</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>이름</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>값</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>단위</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>픽셀 값</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>측정 없음</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>다음 페이지에 계속</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>보고서 내보내기…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>보고서 내보내기</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>PDF 파일 (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>보고서를 쓸 수 없습니다: %1</translation>
         </message>
     </context>
 </TS>

@@ -528,43 +528,43 @@ Pakeisti?</translation>
         <name>FlatFieldControl</name>
         <message>
             <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation type="unfinished" />
+            <translation>Plokščias laukas per tamsus: įjunkite šviesą ir nukreipkite į tuščią lauką</translation>
         </message>
         <message>
             <source>平场过曝：请降低曝光或亮度</source>
-            <translation type="unfinished" />
+            <translation>Plokščias laukas pereksponuotas: sumažinkite ekspoziciją ar ryškumą</translation>
         </message>
         <message>
             <source>请先采集平场</source>
-            <translation type="unfinished" />
+            <translation>Pirmiausia fiksuokite plokščią lauką</translation>
         </message>
         <message>
             <source>采集失败：相机没有送来画面</source>
-            <translation type="unfinished" />
+            <translation>Fiksuoti nepavyko: kamera neatsiuntė vaizdo</translation>
         </message>
         <message>
             <source>平场校正</source>
-            <translation type="unfinished" />
+            <translation>Plokščio lauko korekcija</translation>
         </message>
         <message>
             <source>采集平场</source>
-            <translation type="unfinished" />
+            <translation>Fiksuoti plokščią lauką</translation>
         </message>
         <message>
             <source>采集暗场</source>
-            <translation type="unfinished" />
+            <translation>Fiksuoti tamsų kadrą</translation>
         </message>
         <message>
             <source>对准空白、均匀照明的视野后采集</source>
-            <translation type="unfinished" />
+            <translation>Nukreipkite į tuščią, tolygiai apšviestą lauką ir fiksuokite</translation>
         </message>
         <message>
             <source>关闭照明或盖上镜头后采集</source>
-            <translation type="unfinished" />
+            <translation>Išjunkite šviesą arba uždenkite objektyvą ir fiksuokite</translation>
         </message>
         <message>
             <source>正在采集…</source>
-            <translation type="unfinished" />
+            <translation>Fiksuojama…</translation>
         </message>
         <message>
             <source>设备未启动</source>
@@ -572,23 +572,23 @@ Pakeisti?</translation>
         </message>
         <message>
             <source>此分辨率尚未采集平场</source>
-            <translation type="unfinished" />
+            <translation>Šiai raiškai plokščias laukas dar nefiksuotas</translation>
         </message>
         <message>
             <source>平场：%1%2</source>
-            <translation type="unfinished" />
+            <translation>Plokščias laukas: %1%2</translation>
         </message>
         <message>
             <source>，含暗场</source>
-            <translation type="unfinished" />
+            <translation>, su tamsiu kadru</translation>
         </message>
         <message>
             <source>采集失败：分辨率已改变</source>
-            <translation type="unfinished" />
+            <translation>Fiksuoti nepavyko: pasikeitė raiška</translation>
         </message>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation type="unfinished" />
+            <translation>Nepavyko išsaugoti plokščio lauko vaizdų; korekcija galios iki programos uždarymo</translation>
         </message>
     </context>
     <context>
@@ -741,6 +741,10 @@ Pakeisti?</translation>
         <message>
             <source>%1 中的测量尚未保存。是否保存？</source>
             <translation>%1 matavimai neįrašyti. Įrašyti?</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Failas</translation>
         </message>
     </context>
     <context>
@@ -1004,6 +1008,48 @@ Pakeisti?</translation>
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>Įrašas %1 nebuvo tinkamai užbaigtas; pataisytos kopijos įrašyti nepavyko, failas paliktas toks, koks buvo. Kitą kartą paleidus bus bandoma vėl.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Tinklelis %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Apskritimai %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Tinklelis/apskritimai %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Išjungta</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Tinklelis</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Koncentriniai apskritimai</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Tinklelis ir apskritimai</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Tinklelis</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Nėra kalibravimo: tinklelio parodyti negalima</translation>
         </message>
     </context>
     <context>
@@ -1610,6 +1656,105 @@ Atverti dar vieną langą tik skaitymui? Toks langas nustatymų neįrašo.</tran
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Įvyko netikėta klaida. Kreipkitės į inžinierių.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Matavimų ataskaita</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Nėra</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Failas</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Kamera</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Vaizdo dydis</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibravimas</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Nekalibruota</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Kalibravimo koeficientas</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Vaizdo dydis kalibruojant</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Kalibravimo kamera</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Rezultatai</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>Nr.</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Įrankis</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Pavadinimas</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Reikšmė</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Vienetas</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Pikseliai</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Matavimų nėra</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Tęsinys kitame puslapyje</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Eksportuoti ataskaitą…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Eksportuoti ataskaitą</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>PDF failai (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>Nepavyko įrašyti ataskaitos: %1</translation>
         </message>
     </context>
 </TS>

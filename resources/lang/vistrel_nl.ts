@@ -528,43 +528,43 @@ Vervangen?</translation>
         <name>FlatFieldControl</name>
         <message>
             <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation type="unfinished" />
+            <translation>Vlakveld te donker: zet het licht aan en richt op een leeg veld</translation>
         </message>
         <message>
             <source>平场过曝：请降低曝光或亮度</source>
-            <translation type="unfinished" />
+            <translation>Vlakveld overbelicht: verlaag belichting of helderheid</translation>
         </message>
         <message>
             <source>请先采集平场</source>
-            <translation type="unfinished" />
+            <translation>Neem eerst een vlakveld op</translation>
         </message>
         <message>
             <source>采集失败：相机没有送来画面</source>
-            <translation type="unfinished" />
+            <translation>Opnemen mislukt: de camera stuurde geen beeld</translation>
         </message>
         <message>
             <source>平场校正</source>
-            <translation type="unfinished" />
+            <translation>Vlakveldcorrectie</translation>
         </message>
         <message>
             <source>采集平场</source>
-            <translation type="unfinished" />
+            <translation>Vlakveld opnemen</translation>
         </message>
         <message>
             <source>采集暗场</source>
-            <translation type="unfinished" />
+            <translation>Donkerbeeld opnemen</translation>
         </message>
         <message>
             <source>对准空白、均匀照明的视野后采集</source>
-            <translation type="unfinished" />
+            <translation>Richt op een leeg, gelijkmatig verlicht veld en neem dan op</translation>
         </message>
         <message>
             <source>关闭照明或盖上镜头后采集</source>
-            <translation type="unfinished" />
+            <translation>Zet het licht uit of dek de lens af en neem dan op</translation>
         </message>
         <message>
             <source>正在采集…</source>
-            <translation type="unfinished" />
+            <translation>Bezig met opnemen…</translation>
         </message>
         <message>
             <source>设备未启动</source>
@@ -572,23 +572,23 @@ Vervangen?</translation>
         </message>
         <message>
             <source>此分辨率尚未采集平场</source>
-            <translation type="unfinished" />
+            <translation>Nog geen vlakveld opgenomen bij deze resolutie</translation>
         </message>
         <message>
             <source>平场：%1%2</source>
-            <translation type="unfinished" />
+            <translation>Vlakveld: %1%2</translation>
         </message>
         <message>
             <source>，含暗场</source>
-            <translation type="unfinished" />
+            <translation>, met donkerbeeld</translation>
         </message>
         <message>
             <source>采集失败：分辨率已改变</source>
-            <translation type="unfinished" />
+            <translation>Opnemen mislukt: de resolutie is gewijzigd</translation>
         </message>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation type="unfinished" />
+            <translation>De vlakveldbeelden konden niet worden opgeslagen; de correctie geldt tot het programma sluit</translation>
         </message>
     </context>
     <context>
@@ -741,6 +741,10 @@ Vervangen?</translation>
         <message>
             <source>%1 中的测量尚未保存。是否保存？</source>
             <translation>De metingen in %1 zijn niet opgeslagen. Opslaan?</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Bestand</translation>
         </message>
     </context>
     <context>
@@ -1004,6 +1008,48 @@ Vervangen?</translation>
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>De opname %1 is niet goed afgesloten; het herstel kon niet worden geschreven en ze is gelaten zoals ze was. De volgende start probeert het opnieuw.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Raster %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Cirkels %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Raster/cirkels %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Uit</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Raster</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Concentrische cirkels</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Raster en cirkels</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Dradenkruis</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Geen kalibratie: geen dradenkruis mogelijk</translation>
         </message>
     </context>
     <context>
@@ -1610,6 +1656,105 @@ Nog een venster alleen-lezen openen? Een alleen-lezen venster slaat geen instell
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Er is een onverwachte fout opgetreden. Neem contact op met een technicus.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Meetrapport</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Geen</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Bestand</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Datum</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Camera</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Beeldgrootte</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibratie</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Niet gekalibreerd</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Kalibratiefactor</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Beeldgrootte bij kalibratie</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Camera bij kalibratie</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Resultaten</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>Nr.</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Gereedschap</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Naam</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Waarde</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Eenheid</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Pixels</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Geen metingen</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Vervolg op volgende pagina</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Rapport exporteren…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Rapport exporteren</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>PDF-bestanden (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>Het rapport kon niet worden geschreven: %1</translation>
         </message>
     </context>
 </TS>

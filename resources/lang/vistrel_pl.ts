@@ -528,43 +528,43 @@ Zastąpić go?</translation>
         <name>FlatFieldControl</name>
         <message>
             <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation type="unfinished" />
+            <translation>Płaskie pole zbyt ciemne: włącz światło i skieruj na puste pole</translation>
         </message>
         <message>
             <source>平场过曝：请降低曝光或亮度</source>
-            <translation type="unfinished" />
+            <translation>Płaskie pole prześwietlone: zmniejsz ekspozycję lub jasność</translation>
         </message>
         <message>
             <source>请先采集平场</source>
-            <translation type="unfinished" />
+            <translation>Najpierw przechwyć płaskie pole</translation>
         </message>
         <message>
             <source>采集失败：相机没有送来画面</source>
-            <translation type="unfinished" />
+            <translation>Przechwytywanie nie powiodło się: kamera nie przesłała obrazu</translation>
         </message>
         <message>
             <source>平场校正</source>
-            <translation type="unfinished" />
+            <translation>Korekcja płaskiego pola</translation>
         </message>
         <message>
             <source>采集平场</source>
-            <translation type="unfinished" />
+            <translation>Przechwyć płaskie pole</translation>
         </message>
         <message>
             <source>采集暗场</source>
-            <translation type="unfinished" />
+            <translation>Przechwyć ciemną klatkę</translation>
         </message>
         <message>
             <source>对准空白、均匀照明的视野后采集</source>
-            <translation type="unfinished" />
+            <translation>Skieruj na puste, równomiernie oświetlone pole, potem przechwyć</translation>
         </message>
         <message>
             <source>关闭照明或盖上镜头后采集</source>
-            <translation type="unfinished" />
+            <translation>Wyłącz światło lub zasłoń obiektyw, potem przechwyć</translation>
         </message>
         <message>
             <source>正在采集…</source>
-            <translation type="unfinished" />
+            <translation>Przechwytywanie…</translation>
         </message>
         <message>
             <source>设备未启动</source>
@@ -572,23 +572,23 @@ Zastąpić go?</translation>
         </message>
         <message>
             <source>此分辨率尚未采集平场</source>
-            <translation type="unfinished" />
+            <translation>Brak płaskiego pola dla tej rozdzielczości</translation>
         </message>
         <message>
             <source>平场：%1%2</source>
-            <translation type="unfinished" />
+            <translation>Płaskie pole: %1%2</translation>
         </message>
         <message>
             <source>，含暗场</source>
-            <translation type="unfinished" />
+            <translation>, z ciemną klatką</translation>
         </message>
         <message>
             <source>采集失败：分辨率已改变</source>
-            <translation type="unfinished" />
+            <translation>Przechwytywanie nie powiodło się: zmieniła się rozdzielczość</translation>
         </message>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation type="unfinished" />
+            <translation>Nie można zapisać obrazów płaskiego pola; korekcja działa do zamknięcia programu</translation>
         </message>
     </context>
     <context>
@@ -741,6 +741,10 @@ Zastąpić go?</translation>
         <message>
             <source>%1 中的测量尚未保存。是否保存？</source>
             <translation>Pomiary w %1 nie są zapisane. Zapisać je?</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Plik</translation>
         </message>
     </context>
     <context>
@@ -1004,6 +1008,48 @@ Zastąpić go?</translation>
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>Nagranie %1 nie zakończyło się poprawnie; nie udało się zapisać naprawy, plik pozostawiono bez zmian. Przy następnym uruchomieniu nastąpi kolejna próba.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Siatka %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Okręgi %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Siatka/okręgi %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Wyłączone</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Siatka</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Okręgi współśrodkowe</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Siatka i okręgi</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Siatka okularowa</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Brak kalibracji: nie można pokazać siatki</translation>
         </message>
     </context>
     <context>
@@ -1610,6 +1656,105 @@ Otworzyć kolejne okno tylko do odczytu? Okno tylko do odczytu nie zapisuje usta
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Wystąpił nieoczekiwany błąd. Skontaktuj się z serwisem.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Raport pomiarów</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Brak</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Plik</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Kamera</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Rozmiar obrazu</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Kalibracja</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Nieskalibrowany</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Współczynnik kalibracji</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Rozmiar obrazu przy kalibracji</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Kamera przy kalibracji</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Wyniki</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>Nr</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Narzędzie</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nazwa</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Wartość</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Jednostka</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Piksele</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Brak pomiarów</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Ciąg dalszy na następnej stronie</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Eksportuj raport…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Eksportuj raport</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>Pliki PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>Nie można zapisać raportu: %1</translation>
         </message>
     </context>
 </TS>

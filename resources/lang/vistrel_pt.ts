@@ -528,43 +528,43 @@ Substituí-lo?</translation>
         <name>FlatFieldControl</name>
         <message>
             <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation type="unfinished" />
+            <translation>Campo plano muito escuro: ligue a luz e aponte para um campo vazio</translation>
         </message>
         <message>
             <source>平场过曝：请降低曝光或亮度</source>
-            <translation type="unfinished" />
+            <translation>Campo plano superexposto: reduza a exposição ou o brilho</translation>
         </message>
         <message>
             <source>请先采集平场</source>
-            <translation type="unfinished" />
+            <translation>Primeiro capture um campo plano</translation>
         </message>
         <message>
             <source>采集失败：相机没有送来画面</source>
-            <translation type="unfinished" />
+            <translation>Falha na captura: a câmera não enviou imagem</translation>
         </message>
         <message>
             <source>平场校正</source>
-            <translation type="unfinished" />
+            <translation>Correção de campo plano</translation>
         </message>
         <message>
             <source>采集平场</source>
-            <translation type="unfinished" />
+            <translation>Capturar campo plano</translation>
         </message>
         <message>
             <source>采集暗场</source>
-            <translation type="unfinished" />
+            <translation>Capturar quadro escuro</translation>
         </message>
         <message>
             <source>对准空白、均匀照明的视野后采集</source>
-            <translation type="unfinished" />
+            <translation>Aponte para um campo vazio e iluminado por igual e capture</translation>
         </message>
         <message>
             <source>关闭照明或盖上镜头后采集</source>
-            <translation type="unfinished" />
+            <translation>Desligue a luz ou cubra a lente e capture</translation>
         </message>
         <message>
             <source>正在采集…</source>
-            <translation type="unfinished" />
+            <translation>Capturando…</translation>
         </message>
         <message>
             <source>设备未启动</source>
@@ -572,23 +572,23 @@ Substituí-lo?</translation>
         </message>
         <message>
             <source>此分辨率尚未采集平场</source>
-            <translation type="unfinished" />
+            <translation>Nenhum campo plano capturado nesta resolução</translation>
         </message>
         <message>
             <source>平场：%1%2</source>
-            <translation type="unfinished" />
+            <translation>Campo plano: %1%2</translation>
         </message>
         <message>
             <source>，含暗场</source>
-            <translation type="unfinished" />
+            <translation>, com quadro escuro</translation>
         </message>
         <message>
             <source>采集失败：分辨率已改变</source>
-            <translation type="unfinished" />
+            <translation>Falha na captura: a resolução mudou</translation>
         </message>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation type="unfinished" />
+            <translation>Não foi possível salvar as imagens de campo plano; a correção vale até fechar o programa</translation>
         </message>
     </context>
     <context>
@@ -741,6 +741,10 @@ Substituí-lo?</translation>
         <message>
             <source>%1 中的测量尚未保存。是否保存？</source>
             <translation>As medições em %1 não foram salvas. Salvá-las?</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Arquivo</translation>
         </message>
     </context>
     <context>
@@ -1004,6 +1008,48 @@ Substituí-lo?</translation>
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>A gravação %1 não terminou corretamente; o reparo não pôde ser gravado e ela foi mantida como estava. A próxima inicialização tentará novamente.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Grade %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Círculos %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Grade/círculos %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Desligado</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Grade</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Círculos concêntricos</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Grade e círculos</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Retículo</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Sem calibração: não é possível mostrar o retículo</translation>
         </message>
     </context>
     <context>
@@ -1610,6 +1656,105 @@ Abrir outra janela somente leitura? Uma janela somente leitura não salva config
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Ocorreu um erro inesperado. Entre em contato com um técnico.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Relatório de medição</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Nenhum</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Arquivo</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Câmera</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Tamanho da imagem</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Calibração</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Não calibrado</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Fator de calibração</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Tamanho da imagem na calibração</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Câmera da calibração</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Resultados</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>Nº</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Ferramenta</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Nome</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Valor</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Unidade</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Pixels</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Nenhuma medição</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Continua na próxima página</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Exportar relatório…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Exportar relatório</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>Arquivos PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>Não foi possível gravar o relatório: %1</translation>
         </message>
     </context>
 </TS>

@@ -528,43 +528,43 @@
         <name>FlatFieldControl</name>
         <message>
             <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation type="unfinished" />
+            <translation>Плоское поле слишком тёмное: включите свет и наведите на пустое поле</translation>
         </message>
         <message>
             <source>平场过曝：请降低曝光或亮度</source>
-            <translation type="unfinished" />
+            <translation>Плоское поле пересвечено: уменьшите экспозицию или яркость</translation>
         </message>
         <message>
             <source>请先采集平场</source>
-            <translation type="unfinished" />
+            <translation>Сначала снимите плоское поле</translation>
         </message>
         <message>
             <source>采集失败：相机没有送来画面</source>
-            <translation type="unfinished" />
+            <translation>Съёмка не удалась: камера не прислала изображение</translation>
         </message>
         <message>
             <source>平场校正</source>
-            <translation type="unfinished" />
+            <translation>Коррекция плоского поля</translation>
         </message>
         <message>
             <source>采集平场</source>
-            <translation type="unfinished" />
+            <translation>Снять плоское поле</translation>
         </message>
         <message>
             <source>采集暗场</source>
-            <translation type="unfinished" />
+            <translation>Снять темновой кадр</translation>
         </message>
         <message>
             <source>对准空白、均匀照明的视野后采集</source>
-            <translation type="unfinished" />
+            <translation>Наведите на пустое, равномерно освещённое поле и снимите</translation>
         </message>
         <message>
             <source>关闭照明或盖上镜头后采集</source>
-            <translation type="unfinished" />
+            <translation>Выключите свет или закройте объектив и снимите</translation>
         </message>
         <message>
             <source>正在采集…</source>
-            <translation type="unfinished" />
+            <translation>Съёмка…</translation>
         </message>
         <message>
             <source>设备未启动</source>
@@ -572,23 +572,23 @@
         </message>
         <message>
             <source>此分辨率尚未采集平场</source>
-            <translation type="unfinished" />
+            <translation>Для этого разрешения плоское поле не снято</translation>
         </message>
         <message>
             <source>平场：%1%2</source>
-            <translation type="unfinished" />
+            <translation>Плоское поле: %1%2</translation>
         </message>
         <message>
             <source>，含暗场</source>
-            <translation type="unfinished" />
+            <translation>, с темновым кадром</translation>
         </message>
         <message>
             <source>采集失败：分辨率已改变</source>
-            <translation type="unfinished" />
+            <translation>Съёмка не удалась: разрешение изменилось</translation>
         </message>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation type="unfinished" />
+            <translation>Не удалось сохранить снимки плоского поля; коррекция действует до закрытия программы</translation>
         </message>
     </context>
     <context>
@@ -741,6 +741,10 @@
         <message>
             <source>%1 中的测量尚未保存。是否保存？</source>
             <translation>Измерения в %1 не сохранены. Сохранить их?</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Файл</translation>
         </message>
     </context>
     <context>
@@ -1004,6 +1008,48 @@
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>Запись %1 не была завершена правильно; восстановленную копию не удалось записать, файл оставлен как был. При следующем запуске попытка повторится.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Сетка %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Круги %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Сетка/круги %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Выкл.</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Сетка</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Концентрические круги</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Сетка и круги</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Сетка окуляра</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Нет калибровки: сетку нельзя показать</translation>
         </message>
     </context>
     <context>
@@ -1610,6 +1656,105 @@
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Произошла непредвиденная ошибка. Обратитесь к инженеру.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Отчёт об измерениях</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Нет</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Файл</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Дата</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Камера</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Размер изображения</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Калибровка</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Не откалибровано</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Коэффициент калибровки</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Размер изображения при калибровке</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Камера при калибровке</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Результаты</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>№</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Инструмент</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Имя</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Значение</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Единица</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Пиксели</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Нет измерений</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Продолжение на следующей странице</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Экспорт отчёта…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Экспорт отчёта</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>Файлы PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>Не удалось записать отчёт: %1</translation>
         </message>
     </context>
 </TS>

@@ -528,43 +528,43 @@
         <name>FlatFieldControl</name>
         <message>
             <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation type="unfinished" />
+            <translation>Плоске поле надто темне: увімкніть світло і наведіть на порожнє поле</translation>
         </message>
         <message>
             <source>平场过曝：请降低曝光或亮度</source>
-            <translation type="unfinished" />
+            <translation>Плоске поле пересвічене: зменште експозицію або яскравість</translation>
         </message>
         <message>
             <source>请先采集平场</source>
-            <translation type="unfinished" />
+            <translation>Спершу зніміть плоске поле</translation>
         </message>
         <message>
             <source>采集失败：相机没有送来画面</source>
-            <translation type="unfinished" />
+            <translation>Знімання не вдалося: камера не надіслала зображення</translation>
         </message>
         <message>
             <source>平场校正</source>
-            <translation type="unfinished" />
+            <translation>Корекція плоского поля</translation>
         </message>
         <message>
             <source>采集平场</source>
-            <translation type="unfinished" />
+            <translation>Зняти плоске поле</translation>
         </message>
         <message>
             <source>采集暗场</source>
-            <translation type="unfinished" />
+            <translation>Зняти темновий кадр</translation>
         </message>
         <message>
             <source>对准空白、均匀照明的视野后采集</source>
-            <translation type="unfinished" />
+            <translation>Наведіть на порожнє, рівномірно освітлене поле і зніміть</translation>
         </message>
         <message>
             <source>关闭照明或盖上镜头后采集</source>
-            <translation type="unfinished" />
+            <translation>Вимкніть світло або закрийте об'єктив і зніміть</translation>
         </message>
         <message>
             <source>正在采集…</source>
-            <translation type="unfinished" />
+            <translation>Знімання…</translation>
         </message>
         <message>
             <source>设备未启动</source>
@@ -572,23 +572,23 @@
         </message>
         <message>
             <source>此分辨率尚未采集平场</source>
-            <translation type="unfinished" />
+            <translation>Для цієї роздільності плоске поле не знято</translation>
         </message>
         <message>
             <source>平场：%1%2</source>
-            <translation type="unfinished" />
+            <translation>Плоске поле: %1%2</translation>
         </message>
         <message>
             <source>，含暗场</source>
-            <translation type="unfinished" />
+            <translation>, з темновим кадром</translation>
         </message>
         <message>
             <source>采集失败：分辨率已改变</source>
-            <translation type="unfinished" />
+            <translation>Знімання не вдалося: роздільність змінилася</translation>
         </message>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation type="unfinished" />
+            <translation>Не вдалося зберегти знімки плоского поля; корекція діє до закриття програми</translation>
         </message>
     </context>
     <context>
@@ -741,6 +741,10 @@
         <message>
             <source>%1 中的测量尚未保存。是否保存？</source>
             <translation>Вимірювання в %1 не збережено. Зберегти їх?</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Файл</translation>
         </message>
     </context>
     <context>
@@ -1004,6 +1008,48 @@
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>Запис %1 не завершився належно; відновлену копію не вдалося записати, файл залишено як був. Під час наступного запуску спроба повториться.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>Сітка %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>Кола %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>Сітка/кола %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>Вимк.</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Сітка</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>Концентричні кола</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>Сітка і кола</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>Сітка окуляра</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>Немає калібрування: сітку неможливо показати</translation>
         </message>
     </context>
     <context>
@@ -1610,6 +1656,105 @@
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>Сталася неочікувана помилка. Зверніться до інженера.</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>Звіт про вимірювання</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Немає</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>Файл</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Дата</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>Камера</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>Розмір зображення</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>Калібрування</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>Не відкалібровано</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>Коефіцієнт калібрування</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>Розмір зображення під час калібрування</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>Камера під час калібрування</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>Результати</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>№</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>Інструмент</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Назва</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Значення</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Одиниця</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>Пікселі</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>Немає вимірювань</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>Продовження на наступній сторінці</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>Експорт звіту…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>Експорт звіту</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>Файли PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>Не вдалося записати звіт: %1</translation>
         </message>
     </context>
 </TS>

@@ -528,43 +528,43 @@
         <name>FlatFieldControl</name>
         <message>
             <source>平场太暗：请打开照明，对准空白视野</source>
-            <translation type="unfinished" />
+            <translation>平場太暗：請打開照明，對準空白視野</translation>
         </message>
         <message>
             <source>平场过曝：请降低曝光或亮度</source>
-            <translation type="unfinished" />
+            <translation>平場過曝：請降低曝光或亮度</translation>
         </message>
         <message>
             <source>请先采集平场</source>
-            <translation type="unfinished" />
+            <translation>請先採集平場</translation>
         </message>
         <message>
             <source>采集失败：相机没有送来画面</source>
-            <translation type="unfinished" />
+            <translation>採集失敗：相機沒有送來畫面</translation>
         </message>
         <message>
             <source>平场校正</source>
-            <translation type="unfinished" />
+            <translation>平場校正</translation>
         </message>
         <message>
             <source>采集平场</source>
-            <translation type="unfinished" />
+            <translation>採集平場</translation>
         </message>
         <message>
             <source>采集暗场</source>
-            <translation type="unfinished" />
+            <translation>採集暗場</translation>
         </message>
         <message>
             <source>对准空白、均匀照明的视野后采集</source>
-            <translation type="unfinished" />
+            <translation>對準空白、均勻照明的視野後採集</translation>
         </message>
         <message>
             <source>关闭照明或盖上镜头后采集</source>
-            <translation type="unfinished" />
+            <translation>關閉照明或蓋上鏡頭後採集</translation>
         </message>
         <message>
             <source>正在采集…</source>
-            <translation type="unfinished" />
+            <translation>正在採集…</translation>
         </message>
         <message>
             <source>设备未启动</source>
@@ -572,23 +572,23 @@
         </message>
         <message>
             <source>此分辨率尚未采集平场</source>
-            <translation type="unfinished" />
+            <translation>此解析度尚未採集平場</translation>
         </message>
         <message>
             <source>平场：%1%2</source>
-            <translation type="unfinished" />
+            <translation>平場：%1%2</translation>
         </message>
         <message>
             <source>，含暗场</source>
-            <translation type="unfinished" />
+            <translation>，含暗場</translation>
         </message>
         <message>
             <source>采集失败：分辨率已改变</source>
-            <translation type="unfinished" />
+            <translation>採集失敗：解析度已改變</translation>
         </message>
         <message>
             <source>无法保存平场图片，校正只在本次运行有效</source>
-            <translation type="unfinished" />
+            <translation>無法保存平場圖片，校正只在本次執行有效</translation>
         </message>
     </context>
     <context>
@@ -741,6 +741,10 @@
         <message>
             <source>%1 中的测量尚未保存。是否保存？</source>
             <translation>%1 中的測量尚未儲存。是否儲存？</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>檔案</translation>
         </message>
     </context>
     <context>
@@ -1004,6 +1008,48 @@
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>錄影 %1 沒有正常結束，修復時無法寫入，已原樣保留。下次啟動時會再次修復。</translation>
+        </message>
+    </context>
+    <context>
+        <name>Reticle</name>
+        <message>
+            <source>网格 %1</source>
+            <translation>網格 %1</translation>
+        </message>
+        <message>
+            <source>同心圆 %1</source>
+            <translation>同心圓 %1</translation>
+        </message>
+        <message>
+            <source>网格/同心圆 %1</source>
+            <translation>網格/同心圓 %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReticleMenu</name>
+        <message>
+            <source>关闭</source>
+            <translation>關閉</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>網格</translation>
+        </message>
+        <message>
+            <source>同心圆</source>
+            <translation>同心圓</translation>
+        </message>
+        <message>
+            <source>网格和同心圆</source>
+            <translation>網格和同心圓</translation>
+        </message>
+        <message>
+            <source>标线</source>
+            <translation>標線</translation>
+        </message>
+        <message>
+            <source>没有标定，无法显示标线</source>
+            <translation>沒有標定，無法顯示標線</translation>
         </message>
     </context>
     <context>
@@ -1610,6 +1656,105 @@
         <message>
             <source>程序异常，请联系工程师</source>
             <translation>程式發生異常，請聯絡工程師。</translation>
+        </message>
+    </context>
+    <context>
+        <name>report</name>
+        <message>
+            <source>测量报告</source>
+            <translation>測量報告</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>無</translation>
+        </message>
+        <message>
+            <source>文件</source>
+            <translation>檔案</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>日期</translation>
+        </message>
+        <message>
+            <source>相机</source>
+            <translation>相機</translation>
+        </message>
+        <message>
+            <source>图片尺寸</source>
+            <translation>圖片尺寸</translation>
+        </message>
+        <message>
+            <source>标定</source>
+            <translation>校正</translation>
+        </message>
+        <message>
+            <source>未标定</source>
+            <translation>未標定</translation>
+        </message>
+        <message>
+            <source>标定系数</source>
+            <translation>標定係數</translation>
+        </message>
+        <message>
+            <source>标定时的图片尺寸</source>
+            <translation>標定時的圖片尺寸</translation>
+        </message>
+        <message>
+            <source>标定所用相机</source>
+            <translation>標定所用相機</translation>
+        </message>
+        <message>
+            <source>测量结果</source>
+            <translation>測量結果</translation>
+        </message>
+        <message>
+            <source>序号</source>
+            <translation>序號</translation>
+        </message>
+        <message>
+            <source>工具</source>
+            <translation>工具</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>名稱</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>數值</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>單位</translation>
+        </message>
+        <message>
+            <source>像素值</source>
+            <translation>像素值</translation>
+        </message>
+        <message>
+            <source>没有测量</source>
+            <translation>沒有測量</translation>
+        </message>
+        <message>
+            <source>续下页</source>
+            <translation>續下頁</translation>
+        </message>
+        <message>
+            <source>导出报告…</source>
+            <translation>匯出報告…</translation>
+        </message>
+        <message>
+            <source>导出报告</source>
+            <translation>匯出報告</translation>
+        </message>
+        <message>
+            <source>PDF 文件 (*.pdf)</source>
+            <translation>PDF 檔案 (*.pdf)</translation>
+        </message>
+        <message>
+            <source>无法写入报告：%1</source>
+            <translation>無法寫入報告：%1</translation>
         </message>
     </context>
 </TS>
