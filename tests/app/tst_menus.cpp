@@ -344,7 +344,8 @@ private slots:
         touch(bad, "not a picture");
         item.setData(Qt::UserRole, bad);
         rig.window->onListItemOpen(&item);
-        QCOMPARE(rig.notes.informed.value(0), QStringLiteral("打开文件失败"));
+        // The message names the file it could not open.
+        QCOMPARE(rig.notes.informed.value(0), QStringLiteral("打开文件失败\n") + QDir::toNativeSeparators(bad));
     }
 };
 
