@@ -490,6 +490,7 @@ bool Vistrel::eventFilter(QObject *watched, QEvent *event)
 void Vistrel::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    fitToolBar(ui->headFrame, event->size().width());
     QTimer::singleShot(0, this, [this] { m_scene->update(); });
     QTimer::singleShot(0, this, &Vistrel::onUpdateFourCamViewer);
     QTimer::singleShot(0, this, &Vistrel::onUpdateCamViewSize);
@@ -904,6 +905,7 @@ void Vistrel::setLanguage(int index)
 
 void Vistrel::retranslate()
 {
+    captionToolBar(ui->headFrame);
     ui->retranslateUi(this);
     setWindowTitle(productTitle());
     ui->comboZoom->setItemText(0, tr("Scale"));
@@ -923,6 +925,7 @@ void Vistrel::retranslate()
     m_mosaic->retranslate();
     if (auto *keys = findChild<Shortcuts *>())
         keys->retranslate();
+    fitToolBar(ui->headFrame, width());
     // The status line's words too, without waiting for the next frame.
     m_session->updateStatus(currentCamera());
     m_scene->update();

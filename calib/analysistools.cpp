@@ -389,9 +389,10 @@ AnalysisTools::AnalysisTools(BDWidget *box, QGridLayout *grid, QButtonGroup *too
     tools->addButton(m_fit);
     m_analyze = toolButton(parent, "btnAnalyze", 2);
     // After undo and redo on the last row of the tools.
-    grid->addWidget(m_snap, 5, 2);
-    grid->addWidget(m_fit, 5, 3);
-    grid->addWidget(m_analyze, 6, 0);
+    // Into the free places of the tool grid's last row, then the next.
+    grid->addWidget(m_snap, 3, 4);
+    grid->addWidget(m_fit, 3, 5);
+    grid->addWidget(m_analyze, 4, 0);
 
     connect(m_snap, &QToolButton::toggled, this, [this](bool on) {
         if (m_settings && m_settings->extras.snapToEdges != on) {

@@ -110,6 +110,7 @@ BDWidget::BDWidget(QWidget *parent)
         connect(b, &QAbstractButton::clicked, this, &BDWidget::onToolBtnClicked);
     }
     m_analysis = new AnalysisTools(this, ui->gridLayout_3, m_toolGroup);
+    keepCaptionWordsWhole();
     connect(ui->toolButton18, &QAbstractButton::clicked, this, &BDWidget::onToolBtnGrid);
     connect(ui->toolButtonUndo, &QAbstractButton::clicked, this, &BDWidget::onToolButtonUndo);
     connect(ui->toolButtonRedo, &QAbstractButton::clicked, this, &BDWidget::onToolButtonRedo);
@@ -742,10 +743,29 @@ void BDWidget::onCurrentStackChanged()
     refresh();
 }
 
+namespace {
+// A wrapping caption may break between words, never inside one: the longest
+// word sets its least width (a CJK caption is one word).
+void keepWordsWhole(QLabel *label)
+{
+    int widest = 0;
+    for (const QString &word : label->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        widest = qMax(widest, label->fontMetrics().horizontalAdvance(word));
+    label->setMinimumWidth(widest + 2 * qMax(0, label->margin()));
+}
+} // namespace
+
+void BDWidget::keepCaptionWordsWhole()
+{
+    for (QLabel *label : {ui->labelBDNameTitle, ui->labelBDRealLenTitle})
+        keepWordsWhole(label);
+}
+
 void BDWidget::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        keepCaptionWordsWhole();
         setTableHeader();
         retranslateResults();
         m_analysis->retranslate();

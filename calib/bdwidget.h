@@ -137,6 +137,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void keepCaptionWordsWhole();
     void setTableHeader();
     // Makes a record of the list the calibration in force (and remembers it
     // for the current camera).

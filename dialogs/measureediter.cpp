@@ -32,6 +32,8 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <cmath>
@@ -54,6 +56,19 @@ MeasureEditer::MeasureEditer(QWidget *parent)
     ui->mainLayout->setStretch(0, 1);
     ui->mainLayout->setStretch(1, 0);
     ui->bdWidget->setSizePolicy(QSizePolicy::Maximum, ui->bdWidget->sizePolicy().verticalPolicy());
+    {
+        // On a short screen the toolbox scrolls instead of making the window taller.
+        auto *toolScroll = new QScrollArea(this);
+        toolScroll->setObjectName(QStringLiteral("toolboxScrollArea"));
+        toolScroll->setFrameShape(QFrame::NoFrame);
+        toolScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        toolScroll->setWidgetResizable(true);
+        toolScroll->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+        delete ui->mainLayout->replaceWidget(ui->bdWidget, toolScroll);
+        toolScroll->setWidget(ui->bdWidget);
+        toolScroll->setMinimumWidth(ui->bdWidget->minimumSizeHint().width()
+                                    + toolScroll->verticalScrollBar()->sizeHint().width());
+    }
     m_scene = ui->cameraViewer->cameraScene();
     m_scene->setTool(65538);
     // The editor exists to measure: its gestures are always on.

@@ -36,12 +36,14 @@ cv::Mat toGray8(const QImage &image)
 {
     if (image.format() == QImage::Format_Grayscale8)
         return wrap(image);
+    if (image.isNull())
+        return {};
     cv::Mat src = wrap(image);
+    QImage rgb;
     if (src.empty() || image.format() == QImage::Format_Indexed8) {
-        if (image.isNull())
-            return {};
-        const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
-        return wrap(grey).clone();
+        // Other formats go through 32-bit colour, so every picture gets the same weights.
+        rgb = image.convertToFormat(QImage::Format_RGB32);
+        src = wrap(rgb);
     }
     cv::Mat grey;
     // RGB888 is R, G, B in memory; the 32-bit formats are B, G, R, A.

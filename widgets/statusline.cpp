@@ -1,6 +1,7 @@
 #include "widgets/statusline.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QResizeEvent>
 #include <QToolButton>
 
@@ -112,4 +113,55 @@ void fitToolButton(QToolButton *button, const QStringList &captions, int maxLine
     }
     button->setText(broken(captions.first()));
     button->setMinimumSize(largest);
+}
+
+namespace {
+// The room a button takes with its caption, kept while it shows only its icon.
+const char *const kCaptionedSize = "vistrelCaptionedSize";
+// The tooltip is the caption we put there, to go with the caption.
+const char *const kCaptionTip = "vistrelCaptionTip";
+
+QList<QToolButton *> captionedButtons(QWidget *bar)
+{
+    QList<QToolButton *> out;
+    for (QToolButton *b : bar->findChildren<QToolButton *>())
+        if (b->toolButtonStyle() == Qt::ToolButtonTextUnderIcon || b->property(kCaptionedSize).isValid())
+            out << b;
+    return out;
+}
+} // namespace
+
+void captionToolBar(QWidget *bar)
+{
+    for (QToolButton *b : captionedButtons(bar)) {
+        if (b->toolButtonStyle() == Qt::ToolButtonTextUnderIcon)
+            continue;
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setMinimumSize(b->property(kCaptionedSize).toSize());
+        if (b->property(kCaptionTip).toBool()) {
+            b->setToolTip(QString());
+            b->setProperty(kCaptionTip, false);
+        }
+    }
+}
+
+void fitToolBar(QWidget *bar, int width)
+{
+    if (!bar->layout())
+        return;
+    captionToolBar(bar);
+    const QList<QToolButton *> buttons = captionedButtons(bar);
+    for (QToolButton *b : buttons)
+        b->setProperty(kCaptionedSize, b->minimumSize());
+    bar->layout()->invalidate();
+    if (bar->layout()->sizeHint().width() <= width)
+        return;
+    for (QToolButton *b : buttons) {
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        b->setMinimumSize(0, 0);
+        if (b->toolTip().isEmpty()) {
+            b->setToolTip(b->text().simplified());
+            b->setProperty(kCaptionTip, true);
+        }
+    }
 }

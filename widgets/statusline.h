@@ -45,3 +45,11 @@ private:
 // first caption is shown.
 class QToolButton;
 void fitToolButton(QToolButton *button, const QStringList &captions, int maxLineWidth = 64);
+
+// A toolbar of such buttons in a narrow window: captions under the icons
+// while the bar fits into `width`, icons alone (the caption as tooltip)
+// when it does not. captionToolBar puts the captions back before they are
+// fitted again (a language change); fitToolBar then decides.
+class QWidget;
+void captionToolBar(QWidget *bar);
+void fitToolBar(QWidget *bar, int width);
