@@ -137,9 +137,10 @@ public:
             report(o);
             return;
         }
-        // The view where the stage stopped belongs in it too.
+        // The view where the stage stopped belongs in it too, unless a field
+        // already shows it to within a few pixels.
         if (!m_last.isNull())
-            m_live->add(m_last, 0.95);
+            m_live->add(m_last, 0.995);
         m_last = QImage();
         const imaging::Composed c = m_live->finish(progress(0, 100));
         m_live.reset();
