@@ -31,8 +31,42 @@ QString reticleText(int kind, const Reticle &reticle)
     return QCoreApplication::translate("Reticle", what).arg(reticle.label);
 }
 
+namespace {
+// The label's font grows with the part in sight, within reason.
+QFont labelFont(const QRectF &seen)
+{
+    QFont font;
+    font.setPixelSize(int(qBound(10.0, qMin(seen.width(), seen.height()) / 30.0, 28.0)));
+    return font;
+}
+
+QSizeF labelSize(const QString &text, const QFont &font, const QRectF &seen, double *margin)
+{
+    const QFontMetricsF metrics(font);
+    *margin = qMax(6.0, qMin(seen.width(), seen.height()) / 40.0);
+    return QSizeF(metrics.horizontalAdvance(text) + 8, metrics.height() + 4);
+}
+} // namespace
+
+QSizeF reticleLabelSize(const QRectF &pictureRect, const QSize &pictureSize, const BDInfo &calibration, int kind,
+                        const QRectF &visible, double *margin)
+{
+    if (kind <= ReticleOff || kind > ReticleBoth || pictureRect.isEmpty() || pictureSize.isEmpty())
+        return {};
+    const Reticle r = reticleFor(pictureSize.width(), calibration);
+    const QRectF seen = pictureRect & visible;
+    if (!r.valid || seen.isEmpty() || r.pixelStep * pictureRect.width() / pictureSize.width() < 2)
+        return {};
+    double m = 0;
+    const QSizeF size = labelSize(reticleText(kind, r), labelFont(seen), seen, &m);
+    if (margin)
+        *margin = m;
+    return size;
+}
+
 QRectF paintReticle(QPainter &painter, const QRectF &pictureRect, const QSize &pictureSize,
-                    const BDInfo &calibration, int kind, const QColor &colour, const QRectF &visible, int corner)
+                    const BDInfo &calibration, int kind, const QColor &colour, const QRectF &visible, int corner,
+                    const QRectF &labelBox)
 {
     if (kind <= ReticleOff || kind > ReticleBoth || pictureRect.isEmpty() || pictureSize.isEmpty())
         return QRectF();
@@ -74,17 +108,16 @@ QRectF paintReticle(QPainter &painter, const QRectF &pictureRect, const QSize &p
 
     // The step in a corner of what is in sight, on a dark plate.
     const QString text = reticleText(kind, r);
-    const double side = qMin(seen.width(), seen.height());
-    QFont font = painter.font();
-    font.setPixelSize(int(qBound(10.0, side / 30.0, 28.0)));
-    const QFontMetricsF metrics(font);
-    const double margin = qMax(6.0, side / 40.0);
-    const QSizeF box(metrics.horizontalAdvance(text) + 8, metrics.height() + 4);
+    const QFont font = labelFont(seen);
+    double margin = 0;
+    const QSizeF box = labelSize(text, font, seen, &margin);
     const bool left = corner == TopLeft || corner == BottomLeft;
     const bool topSide = corner == TopLeft || corner == TopRight;
-    const QRectF plate(QPointF(left ? seen.left() + margin : seen.right() - margin - box.width(),
-                               topSide ? seen.top() + margin : seen.bottom() - margin - box.height()),
-                       box);
+    const QRectF plate = !labelBox.isEmpty()
+        ? labelBox
+        : QRectF(QPointF(left ? seen.left() + margin : seen.right() - margin - box.width(),
+                         topSide ? seen.top() + margin : seen.bottom() - margin - box.height()),
+                 box);
     painter.setClipping(false);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 150));

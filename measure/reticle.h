@@ -34,6 +34,13 @@ QString reticleText(int kind, const Reticle &reticle);
 // colour, its label in `corner` (ScaleBarCorner) of the part of the picture
 // inside `visible` (painter coordinates). Returns the label's rectangle
 // (empty when nothing was painted).
+// A non-empty labelBox puts the label there instead (the overlays' shared
+// layout found it a free place).
 QRectF paintReticle(QPainter &painter, const QRectF &pictureRect, const QSize &pictureSize,
                     const BDInfo &calibration, int kind, const QColor &colour, const QRectF &visible,
-                    int corner = 0);
+                    int corner = 0, const QRectF &labelBox = QRectF());
+
+// The label's size and its margin from the edge, for the same arguments
+// (empty when nothing would be painted).
+QSizeF reticleLabelSize(const QRectF &pictureRect, const QSize &pictureSize, const BDInfo &calibration, int kind,
+                        const QRectF &visible, double *margin = nullptr);

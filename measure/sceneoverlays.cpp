@@ -74,7 +74,7 @@ void SceneOverlays::removeCornerOverlay(int id)
 QVector<QRectF> SceneOverlays::Boxes::all() const
 {
     QVector<QRectF> list;
-    for (const QRectF &r : {clock, notice, timeStamp, scaleBar}) {
+    for (const QRectF &r : {clock, notice, timeStamp, scaleBar, reticle}) {
         if (!r.isEmpty())
             list.append(r);
     }
@@ -126,6 +126,15 @@ SceneOverlays::Boxes SceneOverlays::layout(const Frame &frame) const
             taken.append(boxes.scaleBar);
         }
     }
+    if (reticleKind != 0 && !noDeviceNotice && frame.hasPicture) {
+        double margin = 0;
+        const QSizeF size = reticleLabelSize(frame.pictureRect, frame.pictureSize, frame.calibration, reticleKind,
+                                             QRectF(seen), &margin);
+        if (!size.isEmpty()) {
+            boxes.reticle = overlaylayout::placeInCorner(size, reticleCorner, area, margin, taken, kGap);
+            taken.append(boxes.reticle);
+        }
+    }
     for (auto it = m_corner.cbegin(); it != m_corner.cend(); ++it) {
         const QSizeF size = it->size ? it->size(frame) : QSizeF();
         QRectF box;
@@ -161,7 +170,7 @@ void SceneOverlays::paint(QPainter *painter, const Frame &frame) const
     }
     if (reticleKind != 0 && !noDeviceNotice && frame.hasPicture)
         paintReticle(*painter, frame.pictureRect, frame.pictureSize, frame.calibration, reticleKind, reticleColour,
-                     QRectF(seenPart(frame)), reticleCorner);
+                     QRectF(seenPart(frame)), reticleCorner, boxes.reticle);
     if (!boxes.scaleBar.isEmpty())
         paintScaleBarAt(*painter, boxes.scaleBar, frame.pictureRect, frame.pictureSize, frame.calibration, overlayFont(16),
                         seenPart(frame) == QRect(QPoint(0, 0), frame.size) ? QRectF() : QRectF(seenPart(frame)));

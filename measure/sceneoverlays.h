@@ -67,13 +67,13 @@ public:
     // Where each overlay goes; empty boxes for those not shown.
     struct Boxes
     {
-        QRectF clock, notice, timeStamp, scaleBar;
+        QRectF clock, notice, timeStamp, scaleBar, reticle;
         QVector<QRectF> extra; // the corner overlays, by id order
         QVector<QRectF> all() const;
         bool operator==(const Boxes &o) const
         {
             return clock == o.clock && notice == o.notice && timeStamp == o.timeStamp && scaleBar == o.scaleBar
-                   && extra == o.extra;
+                   && reticle == o.reticle && extra == o.extra;
         }
         bool operator!=(const Boxes &o) const { return !(*this == o); }
     };

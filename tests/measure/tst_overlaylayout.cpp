@@ -2,6 +2,7 @@
 // boxes found from the pixels of photos taken with them.
 #include "paintrecorder.h"
 
+#include "measure/reticle.h"
 #include "measure/scalebar.h"
 
 #include <QPainter>
@@ -60,7 +61,33 @@ private slots:
     void overlaysShareCorners();
     void labelsGiveWay_data();
     void labelsGiveWay();
+    void reticleLabelKeepsClear_data();
+    void reticleLabelKeepsClear();
 };
+
+void TstOverlayLayout::reticleLabelKeepsClear_data()
+{
+    QTest::addColumn<int>("barCorner");
+    for (int bar = 0; bar < 4; ++bar)
+        QTest::addRow("bar %d", bar) << bar;
+}
+
+// The reticle's label takes part in the corners' layout like the others.
+void TstOverlayLayout::reticleLabelKeepsClear()
+{
+    QFETCH(int, barCorner);
+    SceneFixture f(QSize(800, 600), 1, 1, kGrey);
+    f.scene.setCalibration(QString(), 0.01, 0);
+    f.scene.setTimeStampVisible(true);
+    f.scene.setScaleBarVisible(true);
+    f.scene.setScaleBarCorner(barCorner);
+    f.scene.setReticle(ReticleGrid);
+    const SceneOverlays::Boxes boxes = f.scene.overlayBoxes();
+    QVERIFY(!boxes.reticle.isEmpty());
+    QVERIFY(QRectF(0, 0, 800, 600).contains(boxes.reticle));
+    for (const QRectF &other : {boxes.scaleBar, boxes.timeStamp})
+        QVERIFY2(!boxes.reticle.intersects(other), qPrintable(text(boxes.reticle.toRect()) + " meets " + text(other.toRect())));
+}
 
 void TstOverlayLayout::overlaysShareCorners_data()
 {
