@@ -2,11 +2,15 @@
 
 #include "app/mosaicbuilder.h"
 #include "core/photofile.h"
+#include "dialogs/filebrowser.h"
+#include "dialogs/fileoperations.h"
 #include "tests/common/mosaicfields.h"
 #include "ui_bdwidget.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QListWidget>
+#include <QMenu>
 #include <QThread>
 #include <QToolButton>
 
@@ -102,7 +106,28 @@ private slots:
             files << dir + QStringLiteral("/field%1.png").arg(i);
             QVERIFY(img.save(files.last()));
         }
-        mosaic->stitchFiles(files);
+        // Chosen from the photo browser's menu on the three.
+        FileBrowser *browser = rig.window->form()->imageBrowser;
+        browser->reload();
+        QListWidget *list = browser->listWidget();
+        QListWidgetItem *last = nullptr;
+        for (int i = 0; i < list->count(); ++i) {
+            QListWidgetItem *item = list->item(i);
+            item->setSelected(files.contains(item->data(Qt::UserRole).toString()));
+            if (item->isSelected())
+                last = item;
+        }
+        QVERIFY(last);
+        QCOMPARE(browser->selectedPaths().size(), 3);
+        QTimer::singleShot(50, [] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            if (QAction *a = menu->findChild<QAction *>(QStringLiteral("actionStitch")))
+                menu->setActiveAction(a);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        rig.window->fileOperations()->showMenu(browser, list->visualItemRect(last).center());
         QVERIFY(mosaic->isBusy());
         QVERIFY(QTest::qWaitFor([&] { return !mosaic->isBusy(); }, 30000));
         QVERIFY2(mosaic->note().contains(QStringLiteral("field2.png")), qPrintable(mosaic->note()));
