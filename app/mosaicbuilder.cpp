@@ -9,6 +9,7 @@
 #include "core/notifier.h"
 #include "core/photofile.h"
 #include "dialogs/filebrowser.h"
+#include "dialogs/fileoperations.h"
 #include "imaging/livemosaic.h"
 #include "measure/camerascene.h"
 #include "ui_vistrel.h"
@@ -129,8 +130,11 @@ public:
         m_idle->store(true);
     }
 
-    void finishLive(const QString &path, const BDInfo &calibration)
+    // `shown`: the picture in the window when the button was pressed again.
+    void finishLive(const QString &path, const BDInfo &calibration, const QImage &shown)
     {
+        if (!shown.isNull())
+            m_last = shown;
         Outcome o;
         if (!m_live || m_live->fieldCount() < 2) {
             o.kind = Outcome::TooFew;
@@ -138,7 +142,9 @@ public:
             return;
         }
         // The view where the stage stopped belongs in it too, unless a field
-        // already shows it to within a few pixels.
+        // already shows it to within a few pixels. It is the one shown at
+        // the press, not the last one tracked: frames that came while the
+        // worker was busy were not handed over.
         if (!m_last.isNull())
             m_live->add(m_last, 0.995);
         m_last = QImage();
@@ -345,6 +351,12 @@ void MosaicBuilder::retranslate()
     m_close->setText(tr("关闭"));
 }
 
+void MosaicBuilder::offerIn(FileOperations *files)
+{
+    files->addPhotoAction({QStringLiteral("actionStitch"), [] { return tr("拼接"); }, 2,
+                           [this](const QStringList &paths) { stitchFiles(paths); }});
+}
+
 QString MosaicBuilder::note() const { return m_note->text(); }
 
 void MosaicBuilder::setNote(const QString &text) { m_note->setText(text); }
@@ -389,6 +401,9 @@ void MosaicBuilder::start()
     m_cancelFlag->store(false);
     m_workerIdle->store(true);
     QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->reset(); }, Qt::QueuedConnection);
+    // The first field is the view shown at the press: the next frame may
+    // already show the stage moved.
+    handOver(shownPicture(m_camera));
     setNote(tr("移动载物台以拼图；再按一次完成。"));
     setWorking(false);
     m_panel->show();
@@ -399,13 +414,21 @@ void MosaicBuilder::onFrame(const QString &camId)
 {
     if (!m_live || camId != m_camera || !m_workerIdle->load())
         return;
+    handOver(shownPicture(camId));
+}
+
+QImage MosaicBuilder::shownPicture(const QString &camId) const
+{
     // The picture the window shows of that camera: the large view's or its tile's.
-    QImage frame;
-    if (ui->stackMainWidget->currentIndex() == 0 && m_session->currentCamera() == camId) {
-        frame = m_scene->image();
-    } else if (CameraLabel *t = m_session->tile(m_session->tileOf(camId))) {
-        frame = t->image();
-    }
+    if (ui->stackMainWidget->currentIndex() == 0 && m_session->currentCamera() == camId)
+        return m_scene->image();
+    if (CameraLabel *t = m_session->tile(m_session->tileOf(camId)))
+        return t->image();
+    return QImage();
+}
+
+void MosaicBuilder::handOver(const QImage &frame)
+{
     if (frame.isNull())
         return;
     m_frameSize = frame.size();
@@ -465,7 +488,8 @@ void MosaicBuilder::finish()
     setNote(tr("正在拼接…"));
     const BDInfo calibration = m_calibrationFor ? m_calibrationFor(m_frameSize) : m_scene->calibration();
     const QString path = m_store->makeFilePath(SettingsStore::Photo);
-    QMetaObject::invokeMethod(m_worker, [w = m_worker, path, calibration] { w->finishLive(path, calibration); },
+    const QImage shown = shownPicture(m_camera).copy();
+    QMetaObject::invokeMethod(m_worker, [w = m_worker, path, calibration, shown] { w->finishLive(path, calibration, shown); },
                               Qt::QueuedConnection);
 }
 

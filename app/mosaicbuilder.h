@@ -14,6 +14,7 @@
 
 class CameraSession;
 class CameraScene;
+class FileOperations;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -48,6 +49,8 @@ public:
     ~MosaicBuilder() override;
 
     void setCalibrationSource(std::function<BDInfo(const QSize &)> source) { m_calibrationFor = std::move(source); }
+    // "Stitch" among the photo browser's actions on selected photos.
+    void offerIn(FileOperations *files);
 
     QToolButton *button() const { return m_button; }
     QWidget *panel() const { return m_panel; }
@@ -75,6 +78,9 @@ public:
 
 private:
     void onFrame(const QString &camId);
+    QImage shownPicture(const QString &camId) const;
+    // To the worker, which must be idle.
+    void handOver(const QImage &frame);
     void setNote(const QString &text);
     void setWorking(bool working);
 

@@ -187,7 +187,7 @@ Vistrel::Vistrel(QWidget *parent)
         m_iconHelp->setIcon(b, b->objectName());
     m_iconHelp->setSelected(ui->btnSetting, true);
     m_iconHelp->setIcon(m_mosaic->button(), QStringLiteral("btnMosaic"));
-    connect(m_fileOps, &FileOperations::stitchRequested, m_mosaic, &MosaicBuilder::stitchFiles);
+    m_mosaic->offerIn(m_fileOps);
     connectForm();
 
     // The settings, then the cameras.

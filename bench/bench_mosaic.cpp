@@ -1,6 +1,8 @@
 // Mosaic placement against the truth: generated fields on 3 x 3 and 5 x 5
 // grids, beside OpenCV's own stitcher (SCANS mode) on the same fields.
-//   bench_mosaic [--no-opencv] [--threads=N] [--only=GRID,OVERLAP]
+// Also the seams' blend (multi-band; --feather adds the plain feather for
+// comparison) and the live mosaic's tracking rate.
+//   bench_mosaic [--no-opencv] [--feather] [--threads=N] [--only=GRID,OVERLAP]
 #include "imaging/livemosaic.h"
 #include "imaging/mosaic.h"
 #include "tests/common/mosaicfields.h"
@@ -14,6 +16,7 @@
 #include <cstdio>
 #include <numeric>
 
+#include <malloc.h>
 #include <sys/resource.h>
 
 namespace {
@@ -29,9 +32,11 @@ qint64 statusKb(const char *key)
     return -1;
 }
 
-// Resets the peak to what the process holds now (Linux 4.0 and later).
+// Resets the peak to what the process holds now (Linux 4.0 and later),
+// after handing back what the last run freed, so that its peak is its own.
 void resetPeak()
 {
+    malloc_trim(0);
     QFile f(QStringLiteral("/proc/self/clear_refs"));
     if (f.open(QIODevice::WriteOnly))
         f.write("5");
@@ -54,16 +59,19 @@ struct Run
     QString note;
 };
 
-Run runOurs(const mosaicfields::Fields &f)
+Run runOurs(const mosaicfields::Fields &f, imaging::MosaicOptions::Blend blend)
 {
     Run r;
-    r.what = QStringLiteral("vistrel");
-    const qint64 before = statusKb("VmRSS:");
+    r.what = blend == imaging::MosaicOptions::Blend::MultiBand ? QStringLiteral("vistrel multi-band")
+                                                                : QStringLiteral("vistrel feather");
+    imaging::MosaicOptions o;
+    o.blend = blend;
     resetPeak();
+    const qint64 before = statusKb("VmRSS:");
     QElapsedTimer t;
     t.start();
     const double cpu = cpuSeconds();
-    const imaging::MosaicResult m = imaging::stitch(f.images);
+    const imaging::MosaicResult m = imaging::stitch(f.images, o);
     r.seconds = t.elapsed() / 1000.0;
     r.cpu = cpuSeconds() - cpu;
     r.peakMb = (statusKb("VmHWM:") - before) / 1024;
@@ -91,8 +99,8 @@ Run runOpenCv(const mosaicfields::Fields &f)
         cv::cvtColor(bgra, bgr, cv::COLOR_BGRA2BGR);
         images.push_back(bgr);
     }
-    const qint64 before = statusKb("VmRSS:");
     resetPeak();
+    const qint64 before = statusKb("VmRSS:");
     QElapsedTimer t;
     t.start();
     const double cpu = cpuSeconds();
@@ -146,6 +154,8 @@ void runLive()
     imaging::LiveMosaic live;
     QVector<double> ms;
     int added = 0, lost = 0;
+    qint64 working = 0; // ns inside add()
+    const double cpuStart = cpuSeconds();
     auto frameAt = [&](double x, double y) {
         cv::Mat view, bgra;
         const cv::Mat shift = (cv::Mat_<double>(2, 3) << 1, 0, x, 0, 1, y);
@@ -166,15 +176,20 @@ void runLive()
         QElapsedTimer t;
         t.start();
         const imaging::LiveMosaic::Update u = live.add(frame);
+        working += t.nsecsElapsed();
         ms.append(t.nsecsElapsed() / 1e6);
         added += u.event == imaging::LiveMosaic::Event::Added;
         lost += u.event == imaging::LiveMosaic::Event::Lost;
     }
+    const double cpu = cpuSeconds() - cpuStart; // frame making included
     std::sort(ms.begin(), ms.end());
     const double mean = std::accumulate(ms.begin(), ms.end(), 0.0) / ms.size();
     printf("\nlive, 640 x 480 frames: %d frames, %d fields, %d not placed; per frame mean %.1f ms, "
            "95th percentile %.1f ms, max %.1f ms (15 fps leaves 66.7 ms)\n",
            int(ms.size()), added, lost, mean, ms[int(ms.size() * 0.95)], ms.last());
+    printf("live tracking rate: %.1f frames per second (goal 15; at the 95th percentile's time %.1f fps), "
+           "cpu %.2f s with the frames' making\n",
+           ms.size() / (working / 1e9), 1000.0 / ms[int(ms.size() * 0.95)], cpu);
 }
 
 } // namespace
@@ -184,6 +199,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const bool withOpenCv = !args.contains(QStringLiteral("--no-opencv"));
+    const bool withFeather = args.contains(QStringLiteral("--feather"));
     for (const QString &a : args)
         if (a.startsWith(QLatin1String("--threads=")))
             cv::setNumThreads(a.mid(10).toInt());
@@ -207,7 +223,9 @@ int main(int argc, char **argv)
         g.overlap = c.overlap;
         g.seed = quint32(c.n * 100 + int(c.overlap * 100));
         const mosaicfields::Fields f = mosaicfields::make(g);
-        QVector<Run> runs{runOurs(f)};
+        QVector<Run> runs{runOurs(f, imaging::MosaicOptions::Blend::MultiBand)};
+        if (withFeather)
+            runs.append(runOurs(f, imaging::MosaicOptions::Blend::Feather));
         if (withOpenCv)
             runs.append(runOpenCv(f));
         for (const Run &r : runs) {

@@ -320,13 +320,6 @@ void FileOperations::showMenu(FileBrowser *browser, const QPoint &point)
     for (const QString &p : selected)
         if (media::isPhoto(p))
             photos << p;
-    QAction *actStitch = nullptr;
-    if (browser == m_photos) {
-        menu.addSeparator();
-        actStitch = menu.addAction(tr("拼接"));
-        actStitch->setObjectName(QStringLiteral("actionStitch"));
-        actStitch->setEnabled(photos.size() >= 2);
-    }
     for (QAction *a : {actOpen, actRename})
         a->setEnabled(selected.size() == 1);
     for (QAction *a : {actCopy, actRemove, actSaveAs})
@@ -350,9 +343,7 @@ void FileOperations::showMenu(FileBrowser *browser, const QPoint &point)
         m_photoActions[i].run(photos);
         return;
     }
-    if (chosen == actStitch) {
-        emit stitchRequested(photos);
-    } else if (chosen == actOpen) {
+    if (chosen == actOpen) {
         browser->openItem(item);
     } else if (chosen == actCopy) {
         copyToClipboard(selected);

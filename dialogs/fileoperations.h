@@ -86,10 +86,6 @@ public:
     // "3 files and 1 folder with 12 items"
     static QString describe(const QStringList &paths);
 
-signals:
-    // "Stitch" on selected photos: fields of one mosaic.
-    void stitchRequested(const QStringList &photos);
-
 private:
     FileBrowser *browserFor(const QString &path) const;
     // Whether the entry lies within the browser's root (links not followed).

@@ -182,9 +182,9 @@ LiveMosaic::Update LiveMosaic::add(const QImage &frame, double addBelow)
         }
     }
     const QSize extent = extentWith(m_view);
-    if (mosaicBytes(extent) > memoryAllowance(m_options.mosaic)) {
+    if (mosaicBytes(extent, m_options.mosaic) > memoryAllowance(m_options.mosaic)) {
         u.event = Event::TooLarge;
-        u.neededBytes = mosaicBytes(extent);
+        u.neededBytes = mosaicBytes(extent, m_options.mosaic);
         return u;
     }
     const int index = m_fields.size();

@@ -34,6 +34,13 @@ struct MosaicOptions
     double maxDisagreement = 1.5;
     // The fields' common brightness fall-off divided out.
     bool evenVignetting = true;
+    // Seams: each band of detail blended over a width of its own (coarse
+    // shading over a wide stretch, fine detail at a sharp seam, so a
+    // misplacement of a pixel shows no double edges); or one wide feather.
+    enum class Blend { MultiBand, Feather } blend = Blend::MultiBand;
+    // Rows of the mosaic worked at once (0: the default); the picture does
+    // not depend on it.
+    int blendRows = 0;
     // Bytes the finished mosaic may take; 0: half the memory available now.
     qint64 memoryLimit = 0;
 };
@@ -84,7 +91,7 @@ cv::Mat estimateGain(const QVector<cv::Mat> &greys);
 
 // Bytes a mosaic of that size needs to be made (the picture and the work
 // buffers); the memory the options allow.
-qint64 mosaicBytes(const QSize &size);
+qint64 mosaicBytes(const QSize &size, const MosaicOptions &options = {});
 qint64 memoryAllowance(const MosaicOptions &options);
 
 struct Composed

@@ -519,10 +519,6 @@ Ersetzen?</translation>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Außerhalb des Stammordners, nicht umbenannt: %1</translation>
         </message>
-        <message>
-            <source>拼接</source>
-            <translation>Zusammenfügen</translation>
-        </message>
     </context>
     <context>
         <name>FlatFieldControl</name>
@@ -907,6 +903,10 @@ Ersetzen?</translation>
         <message>
             <source>拼图未保存：%1</source>
             <translation>Mosaik nicht gespeichert: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Zusammenfügen</translation>
         </message>
     </context>
     <context>

@@ -519,10 +519,6 @@ Replace it?</translation>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Outside the root folder, not renamed: %1</translation>
         </message>
-        <message>
-            <source>拼接</source>
-            <translation>Stitch</translation>
-        </message>
     </context>
     <context>
         <name>FlatFieldControl</name>
@@ -907,6 +903,10 @@ Replace it?</translation>
         <message>
             <source>拼图未保存：%1</source>
             <translation>Mosaic not saved: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Stitch</translation>
         </message>
     </context>
     <context>

@@ -519,10 +519,6 @@
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Fuera de la carpeta raíz, no se ha renombrado: %1</translation>
         </message>
-        <message>
-            <source>拼接</source>
-            <translation>Unir</translation>
-        </message>
     </context>
     <context>
         <name>FlatFieldControl</name>
@@ -907,6 +903,10 @@
         <message>
             <source>拼图未保存：%1</source>
             <translation>Mosaico no guardado: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Unir</translation>
         </message>
     </context>
     <context>

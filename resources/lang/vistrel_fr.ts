@@ -519,10 +519,6 @@ Le remplacer ?</translation>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Hors du dossier racine, non renommé : %1</translation>
         </message>
-        <message>
-            <source>拼接</source>
-            <translation>Assembler</translation>
-        </message>
     </context>
     <context>
         <name>FlatFieldControl</name>
@@ -907,6 +903,10 @@ Le remplacer ?</translation>
         <message>
             <source>拼图未保存：%1</source>
             <translation>Mosaïque non enregistrée : %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Assembler</translation>
         </message>
     </context>
     <context>

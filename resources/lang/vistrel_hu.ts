@@ -519,10 +519,6 @@ Lecseréli?</translation>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>A gyökérmappán kívül van, nem lett átnevezve: %1</translation>
         </message>
-        <message>
-            <source>拼接</source>
-            <translation>Összefűzés</translation>
-        </message>
     </context>
     <context>
         <name>FlatFieldControl</name>
@@ -907,6 +903,10 @@ Lecseréli?</translation>
         <message>
             <source>拼图未保存：%1</source>
             <translation>A mozaik nincs mentve: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Összefűzés</translation>
         </message>
     </context>
     <context>

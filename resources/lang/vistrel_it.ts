@@ -519,10 +519,6 @@ Sostituirlo?</translation>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Fuori dalla cartella radice, non rinominato: %1</translation>
         </message>
-        <message>
-            <source>拼接</source>
-            <translation>Unisci</translation>
-        </message>
     </context>
     <context>
         <name>FlatFieldControl</name>
@@ -907,6 +903,10 @@ Sostituirlo?</translation>
         <message>
             <source>拼图未保存：%1</source>
             <translation>Mosaico non salvato: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Unisci</translation>
         </message>
     </context>
     <context>

@@ -519,10 +519,6 @@
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>ルートフォルダーの外にあるため名前を変更しません：%1</translation>
         </message>
-        <message>
-            <source>拼接</source>
-            <translation>スティッチ</translation>
-        </message>
     </context>
     <context>
         <name>FlatFieldControl</name>
@@ -907,6 +903,10 @@
         <message>
             <source>拼图未保存：%1</source>
             <translation>モザイクは保存されませんでした：%1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>スティッチ</translation>
         </message>
     </context>
     <context>

@@ -519,10 +519,6 @@
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>루트 폴더 밖에 있어 이름을 바꾸지 않았습니다: %1</translation>
         </message>
-        <message>
-            <source>拼接</source>
-            <translation>스티칭</translation>
-        </message>
     </context>
     <context>
         <name>FlatFieldControl</name>
@@ -907,6 +903,10 @@
         <message>
             <source>拼图未保存：%1</source>
             <translation>모자이크가 저장되지 않음: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>스티칭</translation>
         </message>
     </context>
     <context>

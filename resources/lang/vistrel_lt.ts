@@ -519,10 +519,6 @@ Pakeisti?</translation>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Už šakninio aplanko ribų, nepervadinta: %1</translation>
         </message>
-        <message>
-            <source>拼接</source>
-            <translation>Sujungti</translation>
-        </message>
     </context>
     <context>
         <name>FlatFieldControl</name>
@@ -907,6 +903,10 @@ Pakeisti?</translation>
         <message>
             <source>拼图未保存：%1</source>
             <translation>Mozaika neišsaugota: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Sujungti</translation>
         </message>
     </context>
     <context>

@@ -519,10 +519,6 @@ Vervangen?</translation>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Buiten de hoofdmap, niet hernoemd: %1</translation>
         </message>
-        <message>
-            <source>拼接</source>
-            <translation>Samenvoegen</translation>
-        </message>
     </context>
     <context>
         <name>FlatFieldControl</name>
@@ -907,6 +903,10 @@ Vervangen?</translation>
         <message>
             <source>拼图未保存：%1</source>
             <translation>Mozaïek niet opgeslagen: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Samenvoegen</translation>
         </message>
     </context>
     <context>

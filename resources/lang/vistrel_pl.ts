@@ -519,10 +519,6 @@ Zastąpić go?</translation>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Poza folderem głównym, nie zmieniono nazwy: %1</translation>
         </message>
-        <message>
-            <source>拼接</source>
-            <translation>Zszyj</translation>
-        </message>
     </context>
     <context>
         <name>FlatFieldControl</name>
@@ -907,6 +903,10 @@ Zastąpić go?</translation>
         <message>
             <source>拼图未保存：%1</source>
             <translation>Nie zapisano mozaiki: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Zszyj</translation>
         </message>
     </context>
     <context>

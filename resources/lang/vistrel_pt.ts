@@ -519,10 +519,6 @@ Substituí-lo?</translation>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Fora da pasta raiz, não renomeado: %1</translation>
         </message>
-        <message>
-            <source>拼接</source>
-            <translation>Unir</translation>
-        </message>
     </context>
     <context>
         <name>FlatFieldControl</name>
@@ -907,6 +903,10 @@ Substituí-lo?</translation>
         <message>
             <source>拼图未保存：%1</source>
             <translation>Mosaico não salvo: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Unir</translation>
         </message>
     </context>
     <context>

@@ -519,10 +519,6 @@
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Поза кореневою текою, не перейменовано: %1</translation>
         </message>
-        <message>
-            <source>拼接</source>
-            <translation>Зшити</translation>
-        </message>
     </context>
     <context>
         <name>FlatFieldControl</name>
@@ -907,6 +903,10 @@
         <message>
             <source>拼图未保存：%1</source>
             <translation>Мозаїку не збережено: %1</translation>
+        </message>
+        <message>
+            <source>拼接</source>
+            <translation>Зшити</translation>
         </message>
     </context>
     <context>

@@ -523,6 +523,13 @@ private slots:
         m_window->resize(600, 400);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        // Actions other parts of the window register, each enabled from its
+        // own number of photos.
+        QStringList ran;
+        m_ops->addPhotoAction({QStringLiteral("actionStitch"), [] { return QStringLiteral("拼接"); }, 2,
+                               [&](const QStringList &p) { ran = p; }});
+        m_ops->addPhotoAction({QStringLiteral("actionTriple"), [] { return QStringLiteral("三幅"); }, 3,
+                               [&](const QStringList &p) { ran = p; }});
         QListWidget *list = m_photos->listWidget();
         list->item(0)->setSelected(true);
         list->item(1)->setSelected(true);
@@ -545,6 +552,19 @@ private slots:
         const QList<QUrl> urls = QApplication::clipboard()->mimeData()->urls();
         QCOMPARE(urls.size(), 2);
         QCOMPARE(urls.first().toLocalFile(), m_photos->selectedPaths().first());
+        QVERIFY(ran.isEmpty());
+
+        // The registered entry, chosen, is given the selected photos.
+        QTimer::singleShot(50, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            if (QAction *a = menu->findChild<QAction *>(QStringLiteral("actionStitch")))
+                menu->setActiveAction(a);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        m_ops->showMenu(m_photos, list->visualItemRect(list->item(1)).center());
+        QCOMPARE(ran, m_photos->selectedPaths());
     }
 
     void noProgramSaysSo()

@@ -1,3 +1,4 @@
+#include "imaging/cvimage.h"
 #include "imaging/livemosaic.h"
 #include "imaging/mosaic.h"
 #include "tests/common/mosaicfields.h"
@@ -77,6 +78,82 @@ private slots:
         const imaging::MosaicResult r = imaging::stitch(f.images, o);
         QVERIFY(r.image.isNull());
         QVERIFY(r.neededBytes > o.memoryLimit);
+    }
+
+    // Two fields side by side, the second placed `error` px right of the truth.
+    static imaging::Composed composeTwo(double error, imaging::MosaicOptions::Blend blend, int rows = 0,
+                                        QImage *first = nullptr)
+    {
+        mosaicfields::Grid g;
+        g.cols = 2;
+        g.rows = 1;
+        g.field = QSize(400, 300);
+        g.overlap = 0.3;
+        g.jitter = 0;
+        g.vignetting = 0;
+        g.noise = 0;
+        const mosaicfields::Fields f = mosaicfields::make(g);
+        imaging::Placement p;
+        p.placed = {true, true};
+        p.positions = {cv::Point2d(0, 0), cv::Point2d(f.truth[1].x() - f.truth[0].x() + error,
+                                                      f.truth[1].y() - f.truth[0].y())};
+        imaging::MosaicOptions o;
+        o.blend = blend;
+        o.blendRows = rows;
+        if (first)
+            *first = f.images[0];
+        return imaging::composeMosaic(f.images, p, {}, o);
+    }
+
+    static double sharpness(const QImage &img, const QRect &r)
+    {
+        cv::Mat grey = imaging::toGray8(img.copy(r)), lap;
+        cv::Laplacian(grey, lap, CV_32F);
+        cv::Scalar mean, sd;
+        cv::meanStdDev(lap, mean, sd);
+        return sd[0] * sd[0];
+    }
+
+    void seamsKeepTheirDetail_data()
+    {
+        QTest::addColumn<int>("blend");
+        QTest::addColumn<bool>("sharp");
+        QTest::newRow("multi-band") << int(imaging::MosaicOptions::Blend::MultiBand) << true;
+        QTest::newRow("feather") << int(imaging::MosaicOptions::Blend::Feather) << false;
+    }
+    // Placed two pixels off, a feather doubles the detail across the overlap;
+    // blended band by band, the fine detail meets at a seam instead.
+    void seamsKeepTheirDetail()
+    {
+        QFETCH(int, blend);
+        QFETCH(bool, sharp);
+        QImage first;
+        const imaging::Composed c = composeTwo(2.0, imaging::MosaicOptions::Blend(blend), 0, &first);
+        QVERIFY(!c.image.isNull());
+        // The overlap is 120 px wide from x = 280; away from the seam's middle.
+        const QRect overlap(285, 20, 110, 260);
+        const double ratio = sharpness(c.image, overlap) / sharpness(first, overlap);
+        qInfo("detail in the overlap: %.2f of a single field's", ratio);
+        QVERIFY2((ratio > 0.9) == sharp, qPrintable(QString::number(ratio)));
+
+        // Placed right, both show the slide as the fields do.
+        const imaging::Composed right = composeTwo(0, imaging::MosaicOptions::Blend(blend), 0, &first);
+        cv::Mat diff;
+        cv::absdiff(imaging::toGray8(right.image.copy(0, 0, 400, 300)), imaging::toGray8(first), diff);
+        QVERIFY2(cv::mean(diff)[0] < 1.0, qPrintable(QString::number(cv::mean(diff)[0])));
+    }
+
+    // Worked a few rows at a time, the picture is the one worked at once.
+    void blendDoesNotDependOnItsBands()
+    {
+        const imaging::Composed few = composeTwo(0.4, imaging::MosaicOptions::Blend::MultiBand, 16);
+        const imaging::Composed all = composeTwo(0.4, imaging::MosaicOptions::Blend::MultiBand, 1024);
+        QCOMPARE(few.image.size(), all.image.size());
+        cv::Mat diff;
+        cv::absdiff(imaging::wrap(few.image), imaging::wrap(all.image), diff);
+        double worst = 0;
+        cv::minMaxLoc(diff.reshape(1), nullptr, &worst);
+        QVERIFY2(worst <= 2, qPrintable(QString::number(worst)));
     }
 
     void cancelStops()
