@@ -8,7 +8,7 @@
 #include "core/imagesafety.h"
 #include "core/notifier.h"
 #include "core/photofile.h"
-#include "dialogs/filebrowser.h"
+#include "files/filebrowser.h"
 #include "imaging/livemosaic.h"
 #include "measure/camerascene.h"
 #include "ui_vistrel.h"
