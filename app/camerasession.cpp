@@ -12,7 +12,7 @@
 #include "core/appsettings.h"
 #include "core/mediafiles.h"
 #include "core/notifier.h"
-#include "dialogs/wheelzoom.h"
+#include "view/wheelzoom.h"
 #include "measure/camerascene.h"
 #include "ui_vistrel.h"
 #include "view/cameralabel.h"

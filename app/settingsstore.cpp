@@ -2,7 +2,7 @@
 #include "core/notifier.h"
 #include "core/rootpath.h"
 #include "core/sidecar.h"
-#include "dialogs/savefolderbrowser.h"
+#include "files/savefolderbrowser.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "app/shortcuts.h"
 
 #include "core/notifier.h"
-#include "dialogs/wheelzoom.h"
+#include "view/wheelzoom.h"
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
 

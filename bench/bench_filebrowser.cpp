@@ -2,7 +2,7 @@
 // the list and until every thumbnail is there, against a synchronous listing
 // that makes each thumbnail on the GUI thread before showing the entry.
 // Usage: bench_filebrowser [folder]   (the folder is made once and reused)
-#include "dialogs/filebrowser.h"
+#include "files/filebrowser.h"
 #include "record/rtmpthread.h"
 #include "core/camerabuffer.h"
 

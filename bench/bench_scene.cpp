@@ -8,7 +8,7 @@
 //   build/bench/bench_scene [iterations]
 
 #include "core/appsettings.h"
-#include "dialogs/measureediter.h"
+#include "editor/measureediter.h"
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
 #include "measure/textshapes.h"

@@ -27,7 +27,7 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parent.parent
 LANG_DIR = ROOT / "resources" / "lang"
 GLOSSARY = LANG_DIR / "glossary.tsv"
-SOURCE_DIRS = ["core", "imaging", "cli", "app", "widgets", "measure", "calib", "view", "capture", "record", "dialogs"]
+SOURCE_DIRS = ["core", "imaging", "cli", "app", "widgets", "measure", "calib", "view", "capture", "record", "dialogs", "files", "editor"]
 SOURCE_LANGUAGE = "zh_CN"
 
 # File code (as the program loads lang/vistrel_<code>.qm) -> Qt language name.

@@ -2,8 +2,8 @@
 
 #include "app/mosaicbuilder.h"
 #include "core/photofile.h"
-#include "dialogs/filebrowser.h"
-#include "dialogs/fileoperations.h"
+#include "files/filebrowser.h"
+#include "files/fileoperations.h"
 #include "tests/common/mosaicfields.h"
 #include "ui_bdwidget.h"
 

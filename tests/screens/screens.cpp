@@ -14,7 +14,7 @@
 #include "dialogs/settingtimedialog.h"
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
-#include "dialogs/measureediter.h"
+#include "editor/measureediter.h"
 #include "ui_bdwidget.h"
 #include "ui_measureediter.h"
 #include "view/cameralabel.h"

@@ -1,7 +1,7 @@
 #include "app/settingsstore.h"
 #include "app/storagepaths.h"
 #include "core/notifier.h"
-#include "dialogs/savefolderbrowser.h"
+#include "files/savefolderbrowser.h"
 
 #include <QApplication>
 #include <QFile>

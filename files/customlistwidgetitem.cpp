@@ -1,4 +1,4 @@
-#include "dialogs/customlistwidgetitem.h"
+#include "files/customlistwidgetitem.h"
 
 #include <QFileInfo>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "dialogs/wheelzoom.h"
+#include "view/wheelzoom.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs/customlistwidgetitem.h"
-#include "dialogs/savefolderbrowser.h"
+#include "files/customlistwidgetitem.h"
+#include "files/savefolderbrowser.h"
 
 #include <QHash>
 #include <QIcon>

@@ -1,4 +1,4 @@
-#include "dialogs/measurereport.h"
+#include "editor/measurereport.h"
 
 #include "calib/measurementrows.h"
 #include "core/notifier.h"

@@ -1,7 +1,7 @@
 #include "core/notifier.h"
-#include "dialogs/customlistwidgetitem.h"
-#include "dialogs/filebrowser.h"
-#include "dialogs/fileoperations.h"
+#include "files/customlistwidgetitem.h"
+#include "files/filebrowser.h"
+#include "files/fileoperations.h"
 #include "tests/core/hostileimages.h"
 
 #include <QApplication>

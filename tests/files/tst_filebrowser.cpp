@@ -1,5 +1,5 @@
 #include "core/mediafiles.h"
-#include "dialogs/filebrowser.h"
+#include "files/filebrowser.h"
 #include "record/rtmpthread.h"
 #include "core/camerabuffer.h"
 

@@ -1,4 +1,4 @@
-#include "dialogs/filebrowser.h"
+#include "files/filebrowser.h"
 
 #include "core/crashhandler.h"
 #include "core/mediafiles.h"

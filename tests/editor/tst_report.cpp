@@ -2,11 +2,11 @@
 // holding the shapes, the table's values and the calibration as text, the
 // table spread over pages when long, on the locale's paper; and the window's
 // and the editor's "导出报告…" write one.
-#include "dialogs/measurereport.h"
+#include "editor/measurereport.h"
 
 #include "calib/measurementrows.h"
 #include "core/appsettings.h"
-#include "dialogs/measureediter.h"
+#include "editor/measureediter.h"
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
 

@@ -7,7 +7,7 @@
 #include "measure/annotations.h"
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
-#include "dialogs/measureediter.h"
+#include "editor/measureediter.h"
 #include "ui_bdwidget.h"
 #include "ui_measureediter.h"
 #include <QCheckBox>

@@ -1,7 +1,7 @@
-#include "dialogs/measureediter.h"
-#include "dialogs/measurereport.h"
-#include "dialogs/wheelzoom.h"
-#include "dialogs/filedrop.h"
+#include "editor/measureediter.h"
+#include "editor/measurereport.h"
+#include "view/wheelzoom.h"
+#include "files/filedrop.h"
 #include "core/mediafiles.h"
 #include "dialogs/printpicture.h"
 

@@ -1,4 +1,4 @@
-#include "dialogs/fileoperations.h"
+#include "files/fileoperations.h"
 
 #include "core/lastfolder.h"
 #include "core/imagesafety.h"
@@ -7,7 +7,7 @@
 #include "core/mediafiles.h"
 #include "core/notifier.h"
 #include "core/rootpath.h"
-#include "dialogs/filebrowser.h"
+#include "files/filebrowser.h"
 #include "measure/annotations.h"
 
 #include <QAction>

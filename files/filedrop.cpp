@@ -1,4 +1,4 @@
-#include "dialogs/filedrop.h"
+#include "files/filedrop.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
