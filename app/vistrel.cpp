@@ -155,17 +155,29 @@ Vistrel::Vistrel(QWidget *parent)
     m_recording = new RecordingController(m_scene, &m_settings, this);
     m_panel = new CameraParamPanel(ui->cameraParamWidget, {ui->btnBaoGuang, ui->btnColor, ui->btnBlance, ui->btnResever},
                                    m_hub, &m_settings, this);
-    m_session = new CameraSession(this, ui, &m_settings, m_store, m_panel, m_recording, this);
+    CameraSession::Widgets parts;
+    parts.picker = {ui->boxCam, ui->boxResolution, ui->boxFormat, ui->cameraParamWidget};
+    parts.tiles.tiles = {ui->labelView1, ui->labelView2, ui->labelView3, ui->labelView4};
+    parts.tiles.page = ui->viewPage;
+    parts.tiles.window = this;
+    parts.frames.scene = m_scene;
+    parts.frames.view = ui->camViewer;
+    parts.frames.scrollArea = ui->mainPageScrollArea;
+    parts.frames.page = ui->mainPage;
+    parts.frames.zoom = ui->comboZoom;
+    parts.frames.resolution = ui->labelResInfo;
+    parts.frames.rate = ui->labelRateInfo;
+    parts.frames.status = ui->labelStatus;
+    parts.frames.toolbox = ui->bdWidget;
+    parts.pages = ui->stackMainWidget;
+    m_session = new CameraSession(parts, &m_settings, m_store, m_panel, m_recording, this);
     m_flatField = new FlatFieldControl(ui->cameraParamWidget, ui->btnCamParamReset, m_hub, &m_settings, m_store,
                                        [this] { return currentCamera(); }, this);
-    m_photos = new PhotoCapture(this, ui, m_session, m_scene, m_store, &m_settings);
+    m_photos = new PhotoCapture({this, ui->comboZoom, ui->camViewer, ui->mainPageScrollArea, ui->imageBrowser}, m_session,
+                                m_scene, m_store, &m_settings);
     m_photos->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
     m_mosaic = new MosaicBuilder(this, ui, m_session, m_scene, m_store, &m_settings);
     m_mosaic->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
-    for (int i = 0; i < AppSettings::kTileCount; ++i) {
-        tile(i)->setIndex(i);
-        tile(i)->setContextMenuPolicy(Qt::CustomContextMenu);
-    }
     tile(0)->setSelected(true);
     m_languages = new LanguageSwitcher(ui->menuLang, this);
     m_fullScreen = new FullScreenMode(this, {ui->mainMenuBar, ui->headFrame, ui->rightStackWidget}, ui->menu->menuAction());
@@ -173,7 +185,8 @@ Vistrel::Vistrel(QWidget *parent)
     m_fileOps = new FileOperations(this);
     m_fileOps->setBrowsers(ui->imageBrowser, ui->cameraBrowser);
     m_fileOps->setSettings(&m_settings);
-    m_focusStack = new FocusStacker(this, ui, m_session, m_store, &m_settings, m_fileOps);
+    m_focusStack = new FocusStacker({this, ui->headLayout, ui->headSpacer, ui->imageBrowser}, m_session, m_store,
+                                    &m_settings, m_fileOps);
     m_focusStack->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
 
     ui->comboZoom->addItem(tr("Scale"), QStringLiteral("Scale"));
@@ -209,14 +222,6 @@ Vistrel::Vistrel(QWidget *parent)
 
 void Vistrel::connectForm()
 {
-    for (int i = 0; i < AppSettings::kTileCount; ++i) {
-        connect(tile(i), &CameraLabel::toggled, this, &Vistrel::onCameraViewChecked);
-        connect(tile(i), &CameraLabel::sigAddClicked, this, &Vistrel::onCameraAddClicked);
-        connect(tile(i), &CameraLabel::customContextMenuRequested, this, &Vistrel::onCameraMenu);
-    }
-    connect(ui->boxCam, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onCamChanged);
-    connect(ui->boxResolution, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onCamResolutionChanged);
-    connect(ui->boxFormat, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onCamFormatChanged);
     connect(ui->boxFormatImage, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onFormatImageChanged);
     connect(ui->boxFormatRecord, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onFormatRecordChanged);
     connect(ui->comboZoom, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onComboZoomChanged);
@@ -292,6 +297,13 @@ void Vistrel::connectForm()
             });
     }
     connect(m_session, &CameraSession::stillButton, this, &Vistrel::onBtnCapture);
+    connect(m_session, &CameraSession::viewSwitched, this, [this](bool four) {
+        // Measuring and recording are for the large view.
+        ui->btnCalib->setEnabled(!four);
+        ui->btnRecord->setEnabled(!four);
+        if (four && ui->rightStackWidget->currentIndex() == 2)
+            onBtnSetting();
+    });
     connect(m_languages, &LanguageSwitcher::chosen, this, &Vistrel::setLanguage);
     connect(m_recording, &RecordingController::blink, this, [this](bool on) {
         ui->btnRecord->setIcon(on ? m_recordPlayingIcon : m_recordIcon);
@@ -426,23 +438,13 @@ void Vistrel::stopCamera(const QString &devicePath) { m_session->stopCamera(devi
 void Vistrel::setCurrentCamera(const QString &devicePath) { m_session->setCurrentCamera(devicePath); }
 int Vistrel::tileOf(const QString &devicePath) const { return m_session->tileOf(devicePath); }
 void Vistrel::updateStatus(const QString &devicePath) { m_session->updateStatus(devicePath); }
-void Vistrel::updateResolutionLabel() { m_session->updateResolutionLabel(); }
-void Vistrel::onCamChanged() { m_session->onCamChanged(); }
-void Vistrel::onCamResolutionChanged() { m_session->onCamResolutionChanged(); }
-void Vistrel::onCamFormatChanged() { m_session->onCamFormatChanged(); }
-void Vistrel::onLocalCamera(QString camId, bool needCapture) { m_session->onLocalCamera(camId, needCapture); }
-void Vistrel::onCameraLost(const QString &camId) { m_session->onCameraLost(camId); }
-void Vistrel::onCoorInfo(QPoint point, QColor colour) { m_session->onCoorInfo(point, colour); }
-void Vistrel::onComboZoomChanged() { m_session->onUpdateCamViewSize(); }
-void Vistrel::onUpdateCamViewSize() { m_session->onUpdateCamViewSize(); }
+void Vistrel::updateResolutionLabel() { m_session->frames()->updateResolutionLabel(); }
+void Vistrel::onComboZoomChanged() { m_session->frames()->fitView(); }
+void Vistrel::onUpdateCamViewSize() { m_session->frames()->fitView(); }
 
 void Vistrel::selectTile(int index) { m_session->selectTile(index); }
-void Vistrel::onUpdateFourCamViewer() { m_session->onUpdateFourCamViewer(); }
-void Vistrel::onCameraViewChecked(bool check) { m_session->onCameraViewChecked(sender(), check); }
-void Vistrel::onCameraAddClicked() { m_session->onCameraAddClicked(sender()); }
+void Vistrel::onUpdateFourCamViewer() { m_session->tiles()->layOut(); }
 void Vistrel::onBtnScreenSwitch() { m_session->switchView(); }
-
-void Vistrel::onCameraMenu(QPoint point) { m_session->onCameraMenu(sender(), point); }
 
 void Vistrel::onBtnZoomIn()
 {
@@ -507,9 +509,9 @@ void Vistrel::onSliderChanged()
         m_panel->rowMoved(m_panel->keyOf(slider), slider->value());
 }
 
-void Vistrel::readDeviceParams(const QString &devicePath) { m_session->readDeviceParams(devicePath); }
-void Vistrel::applySavedParams(const QString &devicePath) { m_session->applySavedParams(devicePath); }
-void Vistrel::showParams(const QString &devicePath) { m_session->showParams(devicePath); }
+void Vistrel::readDeviceParams(const QString &devicePath) { m_panel->readDevice(devicePath); }
+void Vistrel::applySavedParams(const QString &devicePath) { m_panel->applySaved(devicePath); }
+void Vistrel::showParams(const QString &devicePath) { m_panel->show(devicePath); }
 void Vistrel::onBtnCamParamReset() { m_panel->reset(); }
 
 void Vistrel::onBtnAdvanced()

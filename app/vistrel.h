@@ -170,20 +170,12 @@ public slots:
     void onActionCrossOn();
     void onActionCrossOff();
     void onActionAbout();
-    void onCamChanged();
-    void onCamResolutionChanged();
-    void onCamFormatChanged();
-    void onLocalCamera(QString camearId, bool needCapture);
     void onUpdateFourCamViewer();
     void onUpdateCamViewSize();
-    void onCameraViewChecked(bool check);
-    void onCameraAddClicked();
-    void onCameraMenu(QPoint point);
     void onFuncBtnClicked();
     void onSwitchChanged(bool flag);
     void onSliderChanged();
     void onBtnCamParamReset();
-    void onCoorInfo(QPoint point, QColor colour);
     void onRtmpFinished();
     void onListItemMenu(QPoint point);
     void onListItemOpen(QListWidgetItem *item);
@@ -197,7 +189,6 @@ public slots:
     void onBdInfoChanged();
     void plotPrintPic(QPrinter *printer);
     void onBtnAdvanced();
-    void onCameraLost(const QString &camId);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
