@@ -207,7 +207,7 @@ Vistrel::Vistrel(QWidget *parent)
     m_store->loadSettings();
     lastfolder::setDefault(ui->imageBrowser->currentPath());
     tile(1)->setSelected(true);
-    refreshCameraList();
+    m_session->refreshCameraList();
     m_session->watcher()->start();
 
     // The shortest start-up. A quit signal ends the wait: main() then
@@ -399,7 +399,6 @@ bool Vistrel::isRecording() const { return m_recording->isRecording(); }
 QString Vistrel::lastRecordingPath() const { return m_recording->lastPath(); }
 bool Vistrel::isTimedVideo() const { return m_recording->isTimedVideo(); }
 QTimer *Vistrel::autoRecordTimer() { return m_recording->seriesTimer(); }
-FuncWidget *Vistrel::paramGroup(int index) const { return m_panel->group(index); }
 QWidget *Vistrel::paramRow(int key) const { return m_panel->row(key); }
 CameraLabel *Vistrel::tile(int index) const { return m_session->tile(index); }
 
@@ -432,13 +431,9 @@ void Vistrel::applyLoadedSettings(SettingsRead result)
 
 QString Vistrel::currentCamera() const { return m_session->currentCamera(); }
 const QMap<QString, Vistrel::CameraSlot> &Vistrel::openCameras() const { return m_session->openCameras(); }
-void Vistrel::refreshCameraList() { m_session->refreshCameraList(); }
 bool Vistrel::startCamera(const QString &devicePath, int tile, bool showError) { return m_session->startCamera(devicePath, tile, showError); }
-void Vistrel::stopCamera(const QString &devicePath) { m_session->stopCamera(devicePath); }
 void Vistrel::setCurrentCamera(const QString &devicePath) { m_session->setCurrentCamera(devicePath); }
 int Vistrel::tileOf(const QString &devicePath) const { return m_session->tileOf(devicePath); }
-void Vistrel::updateStatus(const QString &devicePath) { m_session->updateStatus(devicePath); }
-void Vistrel::updateResolutionLabel() { m_session->frames()->updateResolutionLabel(); }
 void Vistrel::onComboZoomChanged() { m_session->frames()->fitView(); }
 void Vistrel::onUpdateCamViewSize() { m_session->frames()->fitView(); }
 
@@ -452,14 +447,9 @@ void Vistrel::onBtnZoomIn()
     ui->comboZoom->showPopup();
 }
 
-void Vistrel::onBtnZoomOut()
-{
-}
-
 // ------------------------------------------------------------ full screen
 
 void Vistrel::onBtnFullScreen() { m_fullScreen->toggle(); }
-void Vistrel::onFullScreenTimer() { m_fullScreen->check(); }
 
 void Vistrel::keyPressEvent(QKeyEvent *event)
 {
@@ -500,18 +490,6 @@ void Vistrel::resizeEvent(QResizeEvent *event)
 
 // ------------------------------------------------------- camera parameters
 
-void Vistrel::onFuncBtnClicked() { m_panel->toggleGroup(m_panel->groupOf(sender())); }
-void Vistrel::onSwitchChanged(bool flag) { m_panel->rowSwitched(m_panel->keyOf(sender()), flag); }
-
-void Vistrel::onSliderChanged()
-{
-    if (auto *slider = qobject_cast<QAbstractSlider *>(sender()))
-        m_panel->rowMoved(m_panel->keyOf(slider), slider->value());
-}
-
-void Vistrel::readDeviceParams(const QString &devicePath) { m_panel->readDevice(devicePath); }
-void Vistrel::applySavedParams(const QString &devicePath) { m_panel->applySaved(devicePath); }
-void Vistrel::showParams(const QString &devicePath) { m_panel->show(devicePath); }
 void Vistrel::onBtnCamParamReset() { m_panel->reset(); }
 
 void Vistrel::onBtnAdvanced()
@@ -522,12 +500,7 @@ void Vistrel::onBtnAdvanced()
 
 // ------------------------------------------------------ photos, recording
 
-bool Vistrel::deviceStarted() { return m_photos->deviceStarted(); }
 QImage Vistrel::captureImage() { return m_photos->captureImage(); }
-QRect Vistrel::visiblePicturePart(const QSize &picture, const QSize &view, const QRect &seen)
-{
-    return PhotoCapture::visiblePicturePart(picture, view, seen);
-}
 void Vistrel::onBtnCapture() { m_photos->takeFromButton(); }
 bool Vistrel::takePhoto(QString *why) { return m_photos->take(why); }
 
@@ -551,7 +524,7 @@ bool Vistrel::startClip(QString *why)
         return false;
     }
     // These say why themselves.
-    if (!deviceStarted() || !m_store->checkSaveFolder(SettingsStore::Video) || tile(0)->isFrozen())
+    if (!m_photos->deviceStarted() || !m_store->checkSaveFolder(SettingsStore::Video) || tile(0)->isFrozen())
         return false;
     return startRecording(currentCamera());
 }
@@ -598,13 +571,6 @@ void Vistrel::onRecordingStopped(const QString &path)
     }
     ui->btnRecord->setIcon(m_recordIcon);
     m_iconHelp->setIcon(ui->btnRecord, QStringLiteral("btnRecord"));
-}
-
-void Vistrel::onRecordImageTimer() { m_recording->feed(); }
-
-void Vistrel::onRecordTimer()
-{
-    // The controller's blink() drives the icon.
 }
 
 void Vistrel::onRtmpFinished()
@@ -656,11 +622,6 @@ void Vistrel::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
-void Vistrel::onActionSetTime()
-{
-    // The action also clicks the button, which runs the dialog.
-}
-
 void Vistrel::startTimedSeries(const AppSettings &settings) { m_recording->startSeries(settings); }
 void Vistrel::endTimedSeries() { m_recording->endSeries(); }
 void Vistrel::onAutoRecordTimer() { m_recording->tickSeries(); }
@@ -668,7 +629,7 @@ void Vistrel::onAutoRecordTimer() { m_recording->tickSeries(); }
 void Vistrel::onCameraTimer()
 {
     if (!isRecording())
-        refreshCameraList();
+        m_session->refreshCameraList();
 }
 
 void Vistrel::onFormatImageChanged()
@@ -887,11 +848,6 @@ void Vistrel::onActionReport()
 
 void Vistrel::onActionPrint() { printing::preview(this, [this] { return m_scene->grabImage(); }); }
 void Vistrel::plotPrintPic(QPrinter *printer) { printing::paintPicture(printer, m_scene->grabImage()); }
-
-void Vistrel::onActionLang()
-{
-    // The language menu's entries report through LanguageSwitcher::chosen.
-}
 
 int Vistrel::languageCount() const { return m_languages->count(); }
 

@@ -20,7 +20,6 @@ class CameraScene;
 class FileBrowser;
 class FullScreenMode;
 class FileOperations;
-class FuncWidget;
 class IconHelp;
 class LanguageSwitcher;
 class MeasureEditer;
@@ -76,32 +75,19 @@ public:
     CameraParamPanel *paramPanel() const { return m_panel; }
     class FlatFieldControl *flatField() const { return m_flatField; }
     class ReticleMenu *reticleMenu() const { return m_reticle; }
-    FuncWidget *paramGroup(int index) const;
     // A row of the camera panel by CameraHub::PropertyCode or CameraParamPanel::LocalRow.
     QWidget *paramRow(int key) const;
 
     // Camera operations.
-    void refreshCameraList();
     bool startCamera(const QString &devicePath, int tile, bool showError);
-    void stopCamera(const QString &devicePath);
     void setCurrentCamera(const QString &devicePath);
     int tileOf(const QString &devicePath) const;
     void selectTile(int index);
-    void updateStatus(const QString &devicePath);
-    void updateResolutionLabel();
-
-    // Camera parameters.
-    void readDeviceParams(const QString &devicePath);
-    void applySavedParams(const QString &devicePath);
-    void showParams(const QString &devicePath);
 
     // Photos and recording.
-    bool deviceStarted();
     // The picture as a photo: the whole frame at zoom 1 or below, the part
     // scrolled into sight above 1, always in the frame's own pixels.
     QImage captureImage();
-    // The part of a picture shown by the seen rectangle of a view of size view.
-    static QRect visiblePicturePart(const QSize &picture, const QSize &view, const QRect &seen);
     bool startRecording(const QString &devicePath);
     // Starts a recording of the current camera after the usual checks;
     // false with the reason when it cannot (an empty reason: already said).
@@ -154,11 +140,8 @@ public slots:
     void onBtnSetting();
     void onBtnCalib();
     void onBtnZoomIn();
-    void onBtnZoomOut();
     void onComboZoomChanged();
-    void onActionLang();
     void onActionImport();
-    void onActionSetTime();
     void onActionSetting();
     void onActionImagePath();
     void onActionRecordPath();
@@ -172,18 +155,12 @@ public slots:
     void onActionAbout();
     void onUpdateFourCamViewer();
     void onUpdateCamViewSize();
-    void onFuncBtnClicked();
-    void onSwitchChanged(bool flag);
-    void onSliderChanged();
     void onBtnCamParamReset();
     void onRtmpFinished();
     void onListItemMenu(QPoint point);
     void onListItemOpen(QListWidgetItem *item);
     void onCameraTimer();
     void onAutoRecordTimer();
-    void onRecordTimer();
-    void onRecordImageTimer();
-    void onFullScreenTimer();
     void onFormatImageChanged();
     void onFormatRecordChanged();
     void onBdInfoChanged();
