@@ -16,22 +16,6 @@
 #include <QDateTime>
 #include <QStackedWidget>
 
-namespace {
-
-// Black and white in the frame's own pixels.
-void greyInPlace(QImage *image)
-{
-    for (int y = 0; y < image->height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image->scanLine(y));
-        for (int x = 0; x < image->width(); ++x) {
-            const int g = qGray(line[x]);
-            line[x] = qRgb(g, g, g);
-        }
-    }
-}
-
-} // namespace
-
 CameraSession::CameraSession(const Widgets &widgets, AppSettings *settings, SettingsStore *store,
                              CameraParamPanel *panel, RecordingController *recording, QObject *parent)
     : QObject(parent)
@@ -402,8 +386,6 @@ QImage CameraSession::photoSource()
     QImage image;
     if (!camId.isEmpty() && m_cameras.contains(camId))
         m_hub->grabFullFrame(camId, &image);
-    if (!image.isNull() && m_settings->cameras.value(camId).blackWhite)
-        greyInPlace(&image);
     return image;
 }
 

@@ -75,7 +75,6 @@ public:
     QSize frameSize(const QString &devicePath) const { return m_cameras.value(devicePath).frameSize; }
     bool fourTiles() const;
     QWidget *window() const { return m_window; }
-    AppSettings *settings() const { return m_settings; }
     SettingsStore *store() const { return m_store; }
 
     void refreshCameraList();

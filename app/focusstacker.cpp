@@ -219,8 +219,6 @@ void FocusStacker::onFrame(const QString &camId)
     QImage frame;
     if (!m_hub->grabFullFrame(camId, &frame) || frame.isNull())
         return;
-    if (m_settings->cameras.value(camId).blackWhite)
-        frame = frame.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
     m_frameSize = frame.size();
     m_inFlight = true;
     const auto stack = m_stack;

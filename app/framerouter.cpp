@@ -19,22 +19,6 @@
 #include <QScrollBar>
 #include <QTimer>
 
-namespace {
-
-// Black and white in the frame's own pixels: no new picture per frame.
-void greyInPlace(QImage *image)
-{
-    for (int y = 0; y < image->height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image->scanLine(y));
-        for (int x = 0; x < image->width(); ++x) {
-            const int g = qGray(line[x]);
-            line[x] = qRgb(g, g, g);
-        }
-    }
-}
-
-} // namespace
-
 FrameRouter::FrameRouter(const Widgets &widgets, CameraSession *session, TileBoard *tiles, QObject *parent)
     : QObject(parent)
     , m_w(widgets)
@@ -62,28 +46,20 @@ void FrameRouter::deliver(const QString &camId)
     const bool current = camId == m_session->currentCamera();
     if ((single && !current) || slot->tile < 0)
         return;
-    CameraBuffer *buffer = m_hub->acquireFrame(camId);
-    if (!buffer)
-        return;
-    const QSize size = buffer->size();
     bool resized = false;
-    if (size.isValid() && buffer->bits()) {
-        QImage image(buffer->bits(), size.width(), size.height(), QImage::Format_RGB32);
-        const auto config = m_session->settings()->cameras.constFind(camId);
-        if (config != m_session->settings()->cameras.cend() && config->blackWhite)
-            greyInPlace(&image);
+    {
+        const HeldFrame frame = m_hub->takeFrame(camId);
+        if (!frame)
+            return;
         if (single)
-            m_w.scene->setImage(image);
+            m_w.scene->setImage(frame.image);
         else if (CameraLabel *t = m_tiles->tile(slot->tile))
-            t->setImage(image);
-        // A reduced decode does not change the camera's size.
-        const QSize full = m_hub->displaySize(camId).isEmpty() ? size : m_hub->cameraSize(camId);
-        if (full.isValid() && slot->frameSize != full) {
-            slot->frameSize = full;
+            t->setImage(frame.image);
+        if (frame.fullSize.isValid() && slot->frameSize != frame.fullSize) {
+            slot->frameSize = frame.fullSize;
             resized = true;
         }
     }
-    m_hub->releaseFrame(camId);
     if (resized)
         fitView();
     slot->rate->addAt(m_session->now());

@@ -52,8 +52,8 @@ void FrameCallback::frameArrived(const uchar *data, std::size_t bytes)
         ++m_bad;
         return;
     }
-    uchar *pixels = buffer->tryAcquire();
-    if (!pixels) {
+    CameraBuffer::Lock lock(buffer);
+    if (!lock) {
         qCDebug(lcCapture) << "SampleCB lost frame";
         ++m_busy;
         return;
@@ -68,7 +68,7 @@ void FrameCallback::frameArrived(const uchar *data, std::size_t bytes)
                 denominator = d;
         }
         if (denominator == 0) {
-            buffer->release();
+            lock.unlock();
             captureLog("ERROR: SampleCB() - buffer sizes do not match\n");
             ++m_bad;
             return;
@@ -76,11 +76,14 @@ void FrameCallback::frameArrived(const uchar *data, std::size_t bytes)
     }
     const bool mirror = m_output.mirror && m_output.mirror->load(std::memory_order_relaxed);
     const bool flip = m_output.flipVertical && m_output.flipVertical->load(std::memory_order_relaxed);
+    uchar *pixels = buffer->bits();
     const FrameConverter::Result result = m_converter.convert(data, bytes, pixels, mirror, flip, denominator);
     if (result == FrameConverter::Ok && m_output.flatField && m_output.flatField->isActive())
         m_output.flatField->apply(pixels, buffer->width(), buffer->height(), buffer->width() * 4, denominator, mirror,
                                   flip);
-    buffer->release();
+    if (result == FrameConverter::Ok && m_output.blackWhite && m_output.blackWhite->load(std::memory_order_relaxed))
+        FrameConverter::toGrey(pixels, buffer->width(), buffer->height(), buffer->width() * 4);
+    lock.unlock();
     if (result != FrameConverter::Ok) {
         if (result == FrameConverter::SizeMismatch)
             captureLog("ERROR: SampleCB() - buffer sizes do not match\n");
@@ -90,8 +93,8 @@ void FrameCallback::frameArrived(const uchar *data, std::size_t bytes)
     if (denominator > 1) {
         ++m_reduced;
         // Kept for a full-size photo; skipped while the GUI thread reads it.
-        std::unique_lock<std::mutex> lock(m_latestMutex, std::try_to_lock);
-        if (lock.owns_lock() && bytes <= m_latestCapacity) {
+        std::unique_lock<std::mutex> keep(m_latestMutex, std::try_to_lock);
+        if (keep.owns_lock() && bytes <= m_latestCapacity) {
             memcpy(m_latest.get(), data, bytes);
             m_latestBytes = bytes;
         }

@@ -23,6 +23,7 @@ struct FrameOutput
     CameraBuffer *buffer = nullptr;
     const std::atomic<bool> *mirror = nullptr;
     const std::atomic<bool> *flipVertical = nullptr;
+    const std::atomic<bool> *blackWhite = nullptr;
     // Applied to every converted frame when it holds a table.
     FlatFieldCorrection *flatField = nullptr;
     // Called on the capture thread after a frame was published; returns false
