@@ -62,6 +62,8 @@ void FrameRouter::deliver(const QString &camId)
     }
     if (resized)
         fitView();
+    if (single)
+        emit pictureShown();
     slot->rate->addAt(m_session->now());
     ++slot->delivered;
     if (slot->stalled) {

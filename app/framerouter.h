@@ -53,6 +53,10 @@ public:
     // The text over the large view while its camera sends nothing (hidden otherwise).
     QLabel *stallLabel() const { return m_stallLabel; }
 
+signals:
+    // The large view shows a new picture of the current camera.
+    void pictureShown();
+
 private:
     void onCoorInfo(QPoint point, QColor colour);
 

@@ -89,9 +89,6 @@ public:
     // scrolled into sight above 1, always in the frame's own pixels.
     QImage captureImage();
     bool startRecording(const QString &devicePath);
-    // Starts a recording of the current camera after the usual checks;
-    // false with the reason when it cannot (an empty reason: already said).
-    bool startClip(QString *why);
     // Camera, format and resolution: locked while recording, with a tooltip why.
     QList<QWidget *> streamControls() const;
     bool stopRecording();
@@ -156,8 +153,6 @@ public slots:
     void onUpdateFourCamViewer();
     void onUpdateCamViewSize();
     void onBtnCamParamReset();
-    void onRtmpFinished();
-    void onListItemMenu(QPoint point);
     void onListItemOpen(QListWidgetItem *item);
     void onCameraTimer();
     void onAutoRecordTimer();
@@ -178,17 +173,8 @@ protected:
 private:
     void connectForm();
     void applyLoadedSettings(SettingsRead result);
-    bool openInEditor(const QString &path);
     void retranslate();
-    // One photo through the usual checks: true when written, else false
-    // with the reason (empty when nothing was attempted, as in a freeze).
-    bool takePhoto(QString *why);
-    // The recording's and the timed series' parts of the status line.
-    void updateRecordingStatus();
-    QListWidget *browserListOf(QObject *sender) const;
     void setSidePage(int page);
-    void onRecordingStopped(const QString &path);
-    void lockStreamControls(bool recording);
 
     Ui::VistrelClass *ui;
     FileOperations *m_fileOps = nullptr;
@@ -205,18 +191,17 @@ private:
     class FlatFieldControl *m_flatField = nullptr;
     CameraSession *m_session = nullptr;
     class PhotoCapture *m_photos = nullptr;
+    class RecordControls *m_record = nullptr;
+    class MediaOpener *m_opener = nullptr;
     class MosaicBuilder *m_mosaic = nullptr;
     class FocusStacker *m_focusStack = nullptr;
     LanguageSwitcher *m_languages = nullptr;
     FullScreenMode *m_fullScreen = nullptr;
     IconHelp *m_iconHelp = nullptr;
     SettingTimeDialog *m_timeDialog = nullptr;
-    QTimer *m_statusTick = nullptr;
 
     bool m_firstStart = false;
     bool m_loadedOnce = false;
     QAction *m_actionFullScreen = nullptr;
     class QMenu *m_editMenu = nullptr;
-    QIcon m_recordPlayingIcon;
-    QIcon m_recordIcon;
 };
