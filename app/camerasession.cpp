@@ -304,13 +304,15 @@ void CameraSession::applyDisplaySizes()
     const bool four = fourTiles();
     const QString recording = m_recording->isRecording() ? m_recording->cameraId() : QString();
     for (auto it = m_cameras.cbegin(); it != m_cameras.cend(); ++it) {
-        // Full size for the large view and a recording; a tile decodes only what it shows.
+        // Full size for the large view and a recording; a tile decodes only
+        // what it shows, and a camera out of sight nothing.
         QSize want;
         CameraLabel *t = tile(it->tile);
         if (it.key() != recording && t && (four || it.key() != m_currentCamera))
             want = t->size();
         if (m_hub->displaySize(it.key()) != want)
             m_hub->setDisplaySize(it.key(), want);
+        m_hub->setShown(it.key(), it.key() == recording || it.key() == m_currentCamera || (four && t));
     }
 }
 

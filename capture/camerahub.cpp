@@ -277,12 +277,31 @@ QSize CameraHub::displaySize(const QString &camId) const
     return cam ? cam->displaySize : QSize();
 }
 
+void CameraHub::setShown(const QString &camId, bool shown)
+{
+    OpenedCamera *cam = m_cameras.value(camId);
+    if (!cam || cam->hidden.load() == !shown)
+        return;
+    if (!shown) {
+        if (FrameCallback *cb = m_layer.frameCallback(camId))
+            cb->reserveLatestFrame();
+    }
+    cam->hidden = !shown;
+}
+
+bool CameraHub::isShown(const QString &camId) const
+{
+    OpenedCamera *cam = m_cameras.value(camId);
+    return cam && !cam->hidden.load();
+}
+
 bool CameraHub::grabFullFrame(const QString &camId, QImage *destination)
 {
     OpenedCamera *cam = m_cameras.value(camId);
     if (!cam || !destination)
         return false;
-    if (cam->buffer.size() == cameraSize(camId))
+    // The buffer holds the latest frame unless the camera is hidden.
+    if (cam->buffer.size() == cameraSize(camId) && !cam->hidden.load())
         return readFrame(camId, destination);
     FrameCallback *cb = m_layer.frameCallback(camId);
     const bool mirror = cam->flipHorizontal.load();
@@ -563,6 +582,7 @@ FrameOutput CameraHub::frameOutput(const QString &camId)
     out.mirror = &cam->flipHorizontal;
     out.flipVertical = &cam->flipVertical;
     out.blackWhite = &cam->blackWhite;
+    out.hidden = &cam->hidden;
     out.flatField = &cam->flatField;
     // The record outlives the stream: closeCamera stops the stream first.
     out.notify = [this, cam, camId, serial = cam->serial](bool needCapture) {

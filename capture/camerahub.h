@@ -46,6 +46,7 @@ struct OpenedCamera
     std::atomic<bool> flipHorizontal{false};
     std::atomic<bool> flipVertical{false};
     std::atomic<bool> blackWhite{false};
+    std::atomic<bool> hidden{false}; // not on screen: not decoded
     CameraBuffer buffer;
     FlatFieldCorrection flatField; // read by the capture thread
 
@@ -186,6 +187,11 @@ public:
     // full size: the large view, recording. False while the buffer is held.
     bool setDisplaySize(const QString &camId, const QSize &size);
     QSize displaySize(const QString &camId) const;
+    // A camera whose picture is not on screen (the single view shows
+    // another one) is not decoded: its stream runs on, so showing it again
+    // is instant, and a photo of it is decoded from its latest frame.
+    void setShown(const QString &camId, bool shown);
+    bool isShown(const QString &camId) const;
     // A full-size picture of the latest frame, flips applied, whatever the
     // display size: for a photo. False before the first frame.
     bool grabFullFrame(const QString &camId, QImage *destination);

@@ -52,6 +52,14 @@ void FrameCallback::frameArrived(const uchar *data, std::size_t bytes)
         ++m_bad;
         return;
     }
+    if (m_output.hidden && m_output.hidden->load(std::memory_order_relaxed)) {
+        // Not on screen: no decode, but a photo of it can still be made.
+        keepLatest(data, bytes);
+        ++m_hidden;
+        if (m_still.exchange(false) && m_output.notify && !m_output.notify(true))
+            m_still = true;
+        return;
+    }
     CameraBuffer::Lock lock(buffer);
     if (!lock) {
         qCDebug(lcCapture) << "SampleCB lost frame";
@@ -92,17 +100,21 @@ void FrameCallback::frameArrived(const uchar *data, std::size_t bytes)
     }
     if (denominator > 1) {
         ++m_reduced;
-        // Kept for a full-size photo; skipped while the GUI thread reads it.
-        std::unique_lock<std::mutex> keep(m_latestMutex, std::try_to_lock);
-        if (keep.owns_lock() && bytes <= m_latestCapacity) {
-            memcpy(m_latest.get(), data, bytes);
-            m_latestBytes = bytes;
-        }
+        keepLatest(data, bytes);
     }
     ++m_delivered;
     const bool still = m_still.exchange(false);
     if (m_output.notify && !m_output.notify(still) && still)
         m_still = true; // the waiting notice did not carry it; the next one will
+}
+
+void FrameCallback::keepLatest(const uchar *data, std::size_t bytes)
+{
+    std::unique_lock<std::mutex> lock(m_latestMutex, std::try_to_lock);
+    if (lock.owns_lock() && bytes <= m_latestCapacity) {
+        memcpy(m_latest.get(), data, bytes);
+        m_latestBytes = bytes;
+    }
 }
 
 void FrameCallback::reserveLatestFrame()

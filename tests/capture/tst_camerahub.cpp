@@ -77,6 +77,8 @@ private slots:
     void grantedRateSignal();
     void grantedRateFollowsDriver();
     void lockedCameraListed();
+    void hiddenOrGrey_data();
+    void hiddenOrGrey();
 
 private:
     void startV4l2();
@@ -955,3 +957,57 @@ void TstCameraHub::lockedCameraListed()
 
 QTEST_MAIN(TstCameraHub)
 #include "tst_camerahub.moc"
+
+void TstCameraHub::hiddenOrGrey_data()
+{
+    QTest::addColumn<bool>("hidden");
+    QTest::addColumn<bool>("grey");
+    QTest::newRow("shown") << false << false;
+    QTest::newRow("shown grey") << false << true;
+    QTest::newRow("hidden") << true << false;
+    QTest::newRow("hidden grey") << true << true;
+}
+
+// Black and white on the capture thread; a camera off screen is not decoded
+// but a photo of it shows its latest frame, and it shows again at once.
+void TstCameraHub::hiddenOrGrey()
+{
+    QFETCH(bool, hidden);
+    QFETCH(bool, grey);
+    startV4l2();
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("YUV")));
+    m_kernel->pushFrame(kNode, yuyvFrame(solid(640, 480, Qt::red)));
+    QVERIFY(waitFrames(1));
+    m_hub->setBlackWhite(kPath, grey);
+    m_hub->setShown(kPath, !hidden);
+    QCOMPARE(m_hub->isShown(kPath), !hidden);
+    const FrameCallback *cb = m_hub->layer()->frameCallback(kPath);
+    const quint64 decoded = cb->framesDelivered();
+    m_kernel->pushFrame(kNode, yuyvFrame(solid(640, 480, Qt::green)));
+    QTRY_COMPARE(cb->framesDelivered() + cb->framesHidden(), decoded + 1);
+    QCOMPARE(cb->framesHidden(), quint64(hidden ? 1 : 0));
+    const int g = qGray(qRgb(0, 255, 0));
+    const QRgb green = grey ? qRgb(g, g, g) : qRgb(0, 255, 0);
+    {
+        // What the view would show: the old picture while hidden.
+        const HeldFrame frame = m_hub->takeFrame(kPath);
+        QVERIFY(frame);
+        const QRgb shown = frame.image.pixel(320, 240);
+        QVERIFY(near(shown, hidden ? qRgb(255, 0, 0) : green));
+        if (grey && !hidden)
+            QVERIFY(qRed(shown) == qGreen(shown) && qGreen(shown) == qBlue(shown));
+    }
+    QImage photo;
+    QVERIFY(m_hub->grabFullFrame(kPath, &photo));
+    QCOMPARE(photo.size(), QSize(640, 480));
+    QVERIFY(near(photo.pixel(320, 240), green));
+    if (grey)
+        QVERIFY(qRed(photo.pixel(5, 5)) == qGreen(photo.pixel(5, 5)) && qGreen(photo.pixel(5, 5)) == qBlue(photo.pixel(5, 5)));
+
+    // Shown again, the next frame is decoded: the stream never stopped.
+    m_hub->setShown(kPath, true);
+    const quint64 shown = cb->framesDelivered();
+    m_kernel->pushFrame(kNode, yuyvFrame(solid(640, 480, Qt::blue)));
+    QTRY_COMPARE(cb->framesDelivered(), shown + 1);
+    QVERIFY(near(m_hub->takeFrame(kPath).image.pixel(320, 240), grey ? qRgb(qGray(qRgb(0, 0, 255)), qGray(qRgb(0, 0, 255)), qGray(qRgb(0, 0, 255))) : qRgb(0, 0, 255)));
+}
