@@ -64,7 +64,6 @@ public:
                   RecordingController *recording, QObject *parent = nullptr);
 
     DeviceWatcher *watcher() const { return m_watcher; }
-    CameraPicker *picker() const { return m_picker; }
     TileBoard *tiles() const { return m_tiles; }
     FrameRouter *frames() const { return m_frames; }
     QString currentCamera() const { return m_currentCamera; }
@@ -74,8 +73,6 @@ public:
     bool hasCurrent() const { return m_cameras.contains(m_currentCamera); }
     QSize frameSize(const QString &devicePath) const { return m_cameras.value(devicePath).frameSize; }
     bool fourTiles() const;
-    QWidget *window() const { return m_window; }
-    SettingsStore *store() const { return m_store; }
 
     void refreshCameraList();
     bool startCamera(const QString &devicePath, int tile, bool showError);

@@ -981,6 +981,7 @@ void TstCameraHub::hiddenOrGrey()
     m_hub->setBlackWhite(kPath, grey);
     m_hub->setShown(kPath, !hidden);
     QCOMPARE(m_hub->isShown(kPath), !hidden);
+    QCOMPARE(m_hub->isBlackWhite(kPath), grey);
     const FrameCallback *cb = m_hub->layer()->frameCallback(kPath);
     const quint64 decoded = cb->framesDelivered();
     m_kernel->pushFrame(kNode, yuyvFrame(solid(640, 480, Qt::green)));
