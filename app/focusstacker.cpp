@@ -10,7 +10,6 @@
 #include "files/filebrowser.h"
 #include "files/fileoperations.h"
 #include "imaging/focusstack.h"
-#include "ui_vistrel.h"
 #include "widgets/statusline.h"
 
 #include <QCheckBox>
@@ -102,18 +101,18 @@ void FocusStackPanel::retranslate()
 
 // ------------------------------------------------------------ stacker
 
-FocusStacker::FocusStacker(QWidget *window, Ui::VistrelClass *ui_, CameraSession *session, SettingsStore *store,
-                           AppSettings *settings, FileOperations *files)
-    : QObject(window)
-    , m_window(window)
-    , ui(ui_)
+FocusStacker::FocusStacker(const Widgets &widgets, CameraSession *session, SettingsStore *store, AppSettings *settings,
+                           FileOperations *files)
+    : QObject(widgets.window)
+    , m_window(widgets.window)
+    , m_photos(widgets.photos)
     , m_session(session)
     , m_store(store)
     , m_settings(settings)
     , m_hub(CameraHub::instance())
     , m_cancel(std::make_shared<std::atomic<bool>>(false))
 {
-    m_button = new QToolButton(ui->headFrame);
+    m_button = new QToolButton(widgets.toolbar->parentWidget());
     m_button->setObjectName(QStringLiteral("btnFocusStack"));
     m_button->setCheckable(true);
     m_button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
@@ -122,8 +121,8 @@ FocusStacker::FocusStacker(QWidget *window, Ui::VistrelClass *ui_, CameraSession
     m_button->setAutoRaise(true);
     m_button->setIcon(QIcon(QStringLiteral(":/Vistrel/image/icon/btnFocusStack.png")));
     // After the picture buttons, before the space that pushes the page buttons right.
-    const int at = ui->headLayout->indexOf(ui->headSpacer);
-    ui->headLayout->insertWidget(at < 0 ? ui->headLayout->count() : at, m_button);
+    const int at = widgets.toolbar->indexOf(widgets.toolbarEnd);
+    widgets.toolbar->insertWidget(at < 0 ? widgets.toolbar->count() : at, m_button);
     connect(m_button, &QToolButton::clicked, this, [this](bool checked) {
         if (checked)
             start();
@@ -131,7 +130,7 @@ FocusStacker::FocusStacker(QWidget *window, Ui::VistrelClass *ui_, CameraSession
             finish();
     });
 
-    m_panel = new FocusStackPanel(window);
+    m_panel = new FocusStackPanel(m_window);
     connect(m_panel->finishButton(), &QPushButton::clicked, this, &FocusStacker::finish);
     connect(m_panel->cancelButton(), &QPushButton::clicked, this, [this] {
         if (m_panel->mode() == FocusStackPanel::Mode::Done)
@@ -220,8 +219,6 @@ void FocusStacker::onFrame(const QString &camId)
     QImage frame;
     if (!m_hub->grabFullFrame(camId, &frame) || frame.isNull())
         return;
-    if (m_settings->cameras.value(camId).blackWhite)
-        frame = frame.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
     m_frameSize = frame.size();
     m_inFlight = true;
     const auto stack = m_stack;
@@ -413,7 +410,7 @@ void FocusStacker::listPhoto(const QString &path)
 {
     m_settings->imageFiles.append(path);
     m_store->scheduleSave();
-    ui->imageBrowser->addItem(path);
+    m_photos->addItem(path);
 }
 
 void FocusStacker::onSaved(const QString &photo, const QString &depth, const QString &error, const QImage &preview)

@@ -29,9 +29,9 @@ namespace imaging {
 class FocusStack;
 }
 
-namespace Ui {
-class VistrelClass;
-}
+class FileBrowser;
+class QBoxLayout;
+class QLayoutItem;
 
 // The focus stack's window beside the main one: how many frames are in,
 // the fused picture so far, the progress of the last step, and the choice of
@@ -79,8 +79,16 @@ class FocusStacker : public QObject
 {
     Q_OBJECT
 public:
-    FocusStacker(QWidget *window, Ui::VistrelClass *ui, CameraSession *session, SettingsStore *store,
-                 AppSettings *settings, FileOperations *files);
+    struct Widgets
+    {
+        QWidget *window = nullptr;
+        QBoxLayout *toolbar = nullptr; // the button goes in before toolbarEnd
+        QLayoutItem *toolbarEnd = nullptr;
+        FileBrowser *photos = nullptr;
+    };
+
+    FocusStacker(const Widgets &widgets, CameraSession *session, SettingsStore *store, AppSettings *settings,
+                 FileOperations *files);
     ~FocusStacker() override;
 
     void setCalibrationSource(std::function<BDInfo(const QSize &)> source) { m_calibrationFor = std::move(source); }
@@ -118,7 +126,7 @@ private:
     QString depthPathFor(const QString &photo) const;
 
     QWidget *m_window;
-    Ui::VistrelClass *ui;
+    FileBrowser *m_photos;
     CameraSession *m_session;
     SettingsStore *m_store;
     AppSettings *m_settings;

@@ -13,18 +13,18 @@
 #include "measure/annotations.h"
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
-#include "ui_vistrel.h"
 #include "view/cameralabel.h"
 
+#include <QAbstractScrollArea>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
-PhotoCapture::PhotoCapture(QWidget *window, Ui::VistrelClass *ui_, CameraSession *session, CameraScene *scene,
-                           SettingsStore *store, AppSettings *settings)
-    : QObject(window)
-    , m_window(window)
-    , ui(ui_)
+PhotoCapture::PhotoCapture(const Widgets &widgets, CameraSession *session, CameraScene *scene, SettingsStore *store,
+                           AppSettings *settings)
+    : QObject(widgets.window)
+    , m_w(widgets)
     , m_session(session)
     , m_scene(scene)
     , m_store(store)
@@ -36,17 +36,17 @@ bool PhotoCapture::deviceStarted()
 {
     if (m_session->hasCurrent())
         return true;
-    notifier().inform(m_window, QCoreApplication::translate("Vistrel", "设备未启动"));
+    notifier().inform(m_w.window, QCoreApplication::translate("Vistrel", "设备未启动"));
     return false;
 }
 
 QRect PhotoCapture::seenPart(const QSize &picture) const
 {
-    if (wheelzoom::zoomFactor(ui->comboZoom->currentData().toString()) <= 1.0)
+    if (wheelzoom::zoomFactor(m_w.zoom->currentData().toString()) <= 1.0)
         return QRect(QPoint(0, 0), picture);
     // Zoomed in: the part scrolled into sight, in the picture's own pixels.
-    QWidget *view = ui->camViewer;
-    const QWidget *viewport = ui->mainPageScrollArea->viewport();
+    QWidget *view = m_w.view;
+    const QWidget *viewport = m_w.scrollArea->viewport();
     const QRect seen = QRect(view->mapFrom(viewport, QPoint(0, 0)), viewport->size()) & view->rect();
     return visiblePicturePart(picture, view->size(), seen);
 }
@@ -61,7 +61,7 @@ QImage PhotoCapture::captureImage(bool shapes)
 
 QImage PhotoCapture::viewImage(bool shapes)
 {
-    if (ui->stackMainWidget->currentIndex() != 0) {
+    if (m_session->fourTiles()) {
         const int t = m_session->tileOf(m_session->currentCamera());
         CameraLabel *label = m_session->tile(t < 0 ? 0 : t);
         return label ? label->image() : QImage();
@@ -135,7 +135,7 @@ void PhotoCapture::list(const QString &path)
 {
     m_settings->imageFiles.append(path);
     m_store->scheduleSave();
-    ui->imageBrowser->addItem(path);
+    m_w.photos->addItem(path);
 }
 
 bool PhotoCapture::take(QString *why)
@@ -153,7 +153,7 @@ bool PhotoCapture::take(QString *why)
     };
     QImage image = m_session->photoSource();
     const bool wholeFrame = !image.isNull();
-    if (!wholeFrame && ui->stackMainWidget->currentIndex() == 0 && !m_scene->shapes().isEmpty()) {
+    if (!wholeFrame && !m_session->fourTiles() && !m_scene->shapes().isEmpty()) {
         if (!writeAnnotated(path, why)) {
             release();
             return false;
@@ -168,7 +168,7 @@ bool PhotoCapture::take(QString *why)
         }
         list(path);
     }
-    if (ui->stackMainWidget->currentIndex() == 1) {
+    if (m_session->fourTiles()) {
         int t = -1;
         for (int i = 0; i < AppSettings::kTileCount; ++i) {
             if (m_session->tile(i)->isSelected())
@@ -193,6 +193,6 @@ void PhotoCapture::takeFromButton()
     // A photo that was not written is not listed; say so once.
     if (!m_warned) {
         m_warned = true;
-        notifier().inform(m_window, QCoreApplication::translate("Vistrel", "照片未保存：%1").arg(why));
+        notifier().inform(m_w.window, QCoreApplication::translate("Vistrel", "照片未保存：%1").arg(why));
     }
 }

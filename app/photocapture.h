@@ -11,12 +11,11 @@ struct AppSettings;
 struct BDInfo;
 class CameraScene;
 class CameraSession;
+class FileBrowser;
 class SettingsStore;
+class QAbstractScrollArea;
+class QComboBox;
 class QWidget;
-
-namespace Ui {
-class VistrelClass;
-}
 
 // Taking a photo: the picture the window shows, in the frame's own pixels,
 // written with its pixel size and listed in the photo browser.
@@ -28,8 +27,18 @@ class PhotoCapture : public QObject
 {
     Q_OBJECT
 public:
-    PhotoCapture(QWidget *window, Ui::VistrelClass *ui, CameraSession *session, CameraScene *scene,
-                 SettingsStore *store, AppSettings *settings);
+    // What a photo is taken from and listed in.
+    struct Widgets
+    {
+        QWidget *window = nullptr;
+        QComboBox *zoom = nullptr;
+        QWidget *view = nullptr; // the large view, sized to the picture at the zoom
+        QAbstractScrollArea *scrollArea = nullptr;
+        FileBrowser *photos = nullptr;
+    };
+
+    PhotoCapture(const Widgets &widgets, CameraSession *session, CameraScene *scene, SettingsStore *store,
+                 AppSettings *settings);
 
     // The calibration for a photo of that size (the toolbox's choice, scaled
     // to it): another camera's frame need not have the scene's size.
@@ -57,8 +66,7 @@ private:
     void list(const QString &path);
     QRect seenPart(const QSize &picture) const;
 
-    QWidget *m_window;
-    Ui::VistrelClass *ui;
+    Widgets m_w;
     CameraSession *m_session;
     CameraScene *m_scene;
     SettingsStore *m_store;

@@ -5,7 +5,6 @@
 #include "record/rtmpthread.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -19,6 +18,9 @@ RecordingController::RecordingController(CameraScene *scene, AppSettings *settin
     , m_clock([] { return QDateTime::currentMSecsSinceEpoch(); })
 {
     connect(m_rtmp, &QThread::finished, this, &RecordingController::onRecorderFinished);
+    // Aimed at the next slot of the cadence; pictures come by pictureShown().
+    m_feedTimer.setSingleShot(true);
+    m_feedTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_feedTimer, &QTimer::timeout, this, &RecordingController::feed);
     connect(&m_seriesTimer, &QTimer::timeout, this, &RecordingController::tickSeries);
     connect(&m_blinkTimer, &QTimer::timeout, this, [this] {
@@ -29,7 +31,20 @@ RecordingController::RecordingController(CameraScene *scene, AppSettings *settin
 
 RecordingController::~RecordingController()
 {
+    // Quitting: the file is finished before the program goes.
     stop();
+    waitForFile();
+}
+
+void RecordingController::waitForFile()
+{
+    if (!m_stopping)
+        return;
+    m_rtmp->wait();
+    // Its finished() is still on its way; it is this run's.
+    if (m_rtmp->isFinished())
+        ++m_handledFinishes;
+    finishFile();
 }
 
 int RecordingController::recordingFps(const QSize &size)
@@ -52,6 +67,8 @@ qint64 RecordingController::elapsedMs() const
 
 bool RecordingController::start(const QString &camId, const QString &path, const QSize &size, double deliveredFps)
 {
+    // The last file is finished first (its last few frames).
+    waitForFile();
     if (m_rtmp->isRunning())
         return false;
     const QSize frame = m_scene->image().isNull() ? size : m_scene->image().size();
@@ -70,17 +87,16 @@ bool RecordingController::start(const QString &camId, const QString &path, const
         m_fps = qMax(1, int(deliveredFps + 0.5));
     m_cadence = RecordingCadence(m_fps);
     m_cadence.start(m_startMs);
-    // The picture on screen now is the first one to record: the next feed
-    // takes it as new (no picture has key 0).
-    m_pictureKey = 0;
     m_rtmp->setFilePath(path);
     m_rtmp->setSize(frame.width(), frame.height());
     m_rtmp->setFps(m_fps);
     m_scene->allocateRenderBuffers();
     m_rtmp->start();
-    m_feedTimer.start(10);
     m_blinkTimer.start(500);
     emit started();
+    // The picture on screen now is the first one to record, at the first feed.
+    m_showingPicture = !m_scene->image().isNull();
+    aimFeed();
     return true;
 }
 
@@ -94,15 +110,34 @@ void RecordingController::feed()
     if (!m_recording)
         return;
     const qint64 now = m_startMs + elapsedMs();
-    // Slots that closed without a new picture come first: the scene
-    // still shows the picture they repeat.
-    if (frameDue(now - m_startMs))
-        send(m_cadence.tick(now));
-    const qint64 key = m_scene->image().cacheKey();
-    if (key != m_pictureKey && !m_scene->image().isNull()) {
-        m_pictureKey = key;
+    if (m_showingPicture) {
+        m_showingPicture = false;
         send(m_cadence.frameArrived(now));
+    } else if (frameDue(now - m_startMs)) {
+        send(m_cadence.tick(now));
     }
+    aimFeed();
+}
+
+void RecordingController::pictureShown()
+{
+    if (!m_recording || m_scene->image().isNull())
+        return;
+    m_showingPicture = false;
+    const qint64 now = m_startMs + elapsedMs();
+    // Slots that closed without a new picture come first (the cadence
+    // lists them before this one): the render buffers hold the last one.
+    send(m_cadence.frameArrived(now));
+    aimFeed();
+}
+
+void RecordingController::aimFeed()
+{
+    if (!m_recording)
+        return;
+    // Never a busy loop, never so long that a slow camera's repeats wait.
+    const qint64 wait = m_cadence.nextDueMs() - (m_startMs + elapsedMs());
+    m_feedTimer.start(int(qBound<qint64>(1, wait, 100)));
 }
 
 void RecordingController::send(const QVector<RecordingCadence::Send> &due)
@@ -126,25 +161,16 @@ void RecordingController::send(const QVector<RecordingCadence::Send> &due)
 
 bool RecordingController::stop()
 {
-    if (!m_rtmp->isRunning() && !m_recording)
+    if (!m_recording)
         return false;
     const bool wasRunning = m_rtmp->isRunning();
-    // This run's finished() is still to come; it is no error.
-    if (wasRunning)
-        ++m_expectedFinishes;
     m_recording = false;
     m_blink = false;
     m_feedTimer.stop();
-    m_scene->setRecordingClock(false);
-    // The encoder thread's own pace, not the clock: a bound on the wait.
-    QElapsedTimer drain;
-    drain.start();
-    while (m_rtmp->isRunning() && m_rtmp->queuedFrames() > 0 && drain.elapsed() < 5000)
-        QThread::msleep(10);
-    m_rtmp->stop();
-    m_rtmp->wait();
     m_blinkTimer.stop();
+    m_scene->setRecordingClock(false);
     m_camId.clear();
+    m_stopping = true;
     if (m_timedVideo) {
         m_timedVideo = false;
         // The time the clip's frames cover (a busy machine's slots are
@@ -163,22 +189,41 @@ bool RecordingController::stop()
         m_settings->timedNext =
             m_schedule.isRunning() ? m_schedule.nextDue() : now().addSecs(m_settings->timedInterval);
     }
+    emit ended();
+    // The recorder writes what it has queued and finishes the file on its
+    // own thread; its finished() lists the file.
+    if (wasRunning)
+        m_rtmp->finish();
+    else
+        finishFile();
+    return wasRunning;
+}
+
+void RecordingController::finishFile()
+{
+    if (!m_stopping)
+        return;
+    m_stopping = false;
     // The empty file that held the name of a recording that never began.
     if (QFileInfo(m_path).isFile() && QFileInfo(m_path).size() == 0)
         QFile::remove(m_path);
     if (QFileInfo::exists(m_path))
         m_settings->videoFiles.append(m_path);
     emit stopped(m_path);
-    return wasRunning;
 }
 
 void RecordingController::onRecorderFinished()
 {
-    if (m_expectedFinishes > 0) {
-        --m_expectedFinishes;
+    if (m_handledFinishes > 0) {
+        --m_handledFinishes;
         return;
     }
-    if (m_recording) {
+    // Emitted just before the thread ends.
+    m_rtmp->wait();
+    if (m_stopping) {
+        finishFile();
+    } else if (m_recording) {
+        // It ended by itself (a write error).
         emit failed();
         stop();
     }
@@ -208,7 +253,7 @@ void RecordingController::startSeries(const AppSettings &settings)
 void RecordingController::endSeries()
 {
     // A clip cut short by the end of its series is neither counted nor reported.
-    if (m_timedVideo && m_rtmp->isRunning()) {
+    if (m_timedVideo && m_recording) {
         m_timedVideo = false;
         emit seriesRecordToggle();
     }
@@ -269,7 +314,7 @@ void RecordingController::tickSeries()
         }
     } else {
         // A slot that comes while a clip still runs (a busy program) is skipped.
-        if (s.timedDone < s.timedCount && !m_timedVideo && !m_rtmp->isRunning() && m_schedule.takeDue(t) >= 0) {
+        if (s.timedDone < s.timedCount && !m_timedVideo && !m_recording && m_schedule.takeDue(t) >= 0) {
             s.timedNext = m_schedule.nextDue();
             QString why;
             if (m_clipStarter) {

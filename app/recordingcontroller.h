@@ -50,13 +50,22 @@ public:
     // the camera, or every other frame would be a repeat. False while a
     // recording runs.
     bool start(const QString &camId, const QString &path, const QSize &size, double deliveredFps = 0);
-    // Stops, lets the recorder write what it has queued (5 s at most) and
-    // lists the file. False when nothing was running.
+    // Stops at once: no more frames are taken (ended() says so), the
+    // recorder writes those it has queued on its own thread, and the file
+    // is listed when it is complete (stopped()). False when nothing was
+    // recording.
     bool stop();
+    // While a stopped recording's file is being finished.
+    bool isFinishing() const { return m_stopping; }
+    // Waits until it is (the program's end, or the next recording's start).
+    void waitForFile();
 
-    // The frame feed: notices a new camera picture in the scene and hands
-    // the scene to the recorder on the recording's schedule. The feed
-    // timer calls it every 10 ms.
+    // The frame feed. A new camera picture in the scene is pushed here
+    // (the window's frame router calls it after each one it shows); the
+    // scene goes to the recorder on the recording's schedule.
+    void pictureShown();
+    // The schedule's turn: slots that closed without a new picture (a slow
+    // camera's repeats). A timer aimed at the next slot calls it.
     void feed();
     const RecordingCadence &cadence() const { return m_cadence; }
     // Whether a frame is due at elapsed ms: the one place that decides the
@@ -94,7 +103,9 @@ public:
 
 signals:
     void started();
-    // After the recorder has ended; path is listed when the file exists.
+    // The recording took its last frame; its file is still being finished.
+    void ended();
+    // After the recorder has finished the file; path is listed when it exists.
     void stopped(const QString &path);
     // The record button's icon: on or off.
     void blink(bool on);
@@ -117,6 +128,8 @@ signals:
 private:
     void aimSeriesTick();
     void onRecorderFinished();
+    void finishFile();
+    void aimFeed();
     void send(const QVector<RecordingCadence::Send> &due);
 
     CameraScene *m_scene;
@@ -136,11 +149,12 @@ private:
     qint64 m_startMs = 0;
     qint64 m_lastFrameMs = 0;
     int m_fps = 15;
-    int m_expectedFinishes = 0;
+    bool m_showingPicture = false; // the picture shown at the start, not sent yet
+    bool m_stopping = false;     // the file is being finished
+    int m_handledFinishes = 0;   // finished() signals already dealt with by waitForFile()
     int m_framesQueued = 0;
     int m_framesRefused = 0;
     RecordingCadence m_cadence;
-    qint64 m_pictureKey = 0;
     TimedSchedule m_schedule;
     PhotoTaker m_photoTaker;
     ClipStarter m_clipStarter;

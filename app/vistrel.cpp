@@ -7,10 +7,12 @@
 #include "app/fullscreenmode.h"
 #include "app/languages.h"
 #include "app/languageswitcher.h"
+#include "app/mediaopener.h"
 #include "app/mosaicbuilder.h"
 #include "app/photocapture.h"
 #include "app/recordingcontroller.h"
 #include "app/flatfieldcontrol.h"
+#include "app/recordcontrols.h"
 #include "app/reticlemenu.h"
 #include "editor/measurereport.h"
 #include "app/scalebarmenu.h"
@@ -20,14 +22,9 @@
 #include "calib/bdwidget.h"
 #include "capture/camerahub.h"
 #include "capture/devicetable.h"
-#include "capture/frameratemeter.h"
-#include "core/diskerror.h"
 #include "core/lastfolder.h"
 #include "core/notifier.h"
-#include "core/mediafiles.h"
-#include "core/photofile.h"
 #include "files/filebrowser.h"
-#include "files/filedrop.h"
 #include "files/fileoperations.h"
 #include "dialogs/helpdialog.h"
 #include "editor/measureediter.h"
@@ -45,22 +42,13 @@
 #include "widgets/statusline.h"
 
 #include <QActionGroup>
-#include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFileDialog>
-#include <QInputDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMessageBox>
-#include <QProgressDialog>
 #include <QScreen>
-#include <QSaveFile>
 #include <QSplashScreen>
 #include <QThread>
-#include <QUrl>
 
 #include <optional>
 
@@ -141,8 +129,6 @@ Vistrel::Vistrel(QWidget *parent)
     ui->actionAbout->setMenuRole(QAction::NoRole);
     ui->boxFormatImage->addItems(SettingsStore::imageFormats());
     ui->boxFormatRecord->addItems(SettingsStore::videoFormats());
-    m_recordPlayingIcon = QIcon(QStringLiteral(":/Vistrel/image/icon/btnRecord_Playing.png"));
-    m_recordIcon = QIcon(QStringLiteral(":/Vistrel/image/icon/btnRecord.png"));
 
     m_scene = ui->camViewer->cameraScene();
     m_scene->setTool(Point);
@@ -155,17 +141,33 @@ Vistrel::Vistrel(QWidget *parent)
     m_recording = new RecordingController(m_scene, &m_settings, this);
     m_panel = new CameraParamPanel(ui->cameraParamWidget, {ui->btnBaoGuang, ui->btnColor, ui->btnBlance, ui->btnResever},
                                    m_hub, &m_settings, this);
-    m_session = new CameraSession(this, ui, &m_settings, m_store, m_panel, m_recording, this);
+    CameraSession::Widgets parts;
+    parts.picker = {ui->boxCam, ui->boxResolution, ui->boxFormat, ui->cameraParamWidget};
+    parts.tiles.tiles = {ui->labelView1, ui->labelView2, ui->labelView3, ui->labelView4};
+    parts.tiles.page = ui->viewPage;
+    parts.tiles.window = this;
+    parts.frames.scene = m_scene;
+    parts.frames.view = ui->camViewer;
+    parts.frames.scrollArea = ui->mainPageScrollArea;
+    parts.frames.page = ui->mainPage;
+    parts.frames.zoom = ui->comboZoom;
+    parts.frames.resolution = ui->labelResInfo;
+    parts.frames.rate = ui->labelRateInfo;
+    parts.frames.status = ui->labelStatus;
+    parts.frames.toolbox = ui->bdWidget;
+    parts.pages = ui->stackMainWidget;
+    m_session = new CameraSession(parts, &m_settings, m_store, m_panel, m_recording, this);
     m_flatField = new FlatFieldControl(ui->cameraParamWidget, ui->btnCamParamReset, m_hub, &m_settings, m_store,
                                        [this] { return currentCamera(); }, this);
-    m_photos = new PhotoCapture(this, ui, m_session, m_scene, m_store, &m_settings);
+    m_photos = new PhotoCapture({this, ui->comboZoom, ui->camViewer, ui->mainPageScrollArea, ui->imageBrowser}, m_session,
+                                m_scene, m_store, &m_settings);
     m_photos->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
+    m_record = new RecordControls({this, ui->btnRecord, {ui->boxCam, ui->boxFormat, ui->boxResolution, ui->boxFormatRecord},
+                                   ui->labelStatus, ui->cameraBrowser, m_iconHelp},
+                                  m_recording, m_session, m_store, this);
+    m_record->setDeviceCheck([this] { return m_photos->deviceStarted(); });
     m_mosaic = new MosaicBuilder(this, ui, m_session, m_scene, m_store, &m_settings);
     m_mosaic->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
-    for (int i = 0; i < AppSettings::kTileCount; ++i) {
-        tile(i)->setIndex(i);
-        tile(i)->setContextMenuPolicy(Qt::CustomContextMenu);
-    }
     tile(0)->setSelected(true);
     m_languages = new LanguageSwitcher(ui->menuLang, this);
     m_fullScreen = new FullScreenMode(this, {ui->mainMenuBar, ui->headFrame, ui->rightStackWidget}, ui->menu->menuAction());
@@ -173,7 +175,13 @@ Vistrel::Vistrel(QWidget *parent)
     m_fileOps = new FileOperations(this);
     m_fileOps->setBrowsers(ui->imageBrowser, ui->cameraBrowser);
     m_fileOps->setSettings(&m_settings);
-    m_focusStack = new FocusStacker(this, ui, m_session, m_store, &m_settings, m_fileOps);
+    m_opener = new MediaOpener({this, ui->imageBrowser, ui->cameraBrowser}, m_editer, m_fileOps, m_store, this);
+    connect(m_opener, &MediaOpener::videosListed, this, [this] {
+        setSidePage(0);
+        ui->tabWidget->setCurrentWidget(ui->cameraBrowser->parentWidget());
+    });
+    m_focusStack = new FocusStacker({this, ui->headLayout, ui->headSpacer, ui->imageBrowser}, m_session, m_store,
+                                    &m_settings, m_fileOps);
     m_focusStack->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
 
     ui->comboZoom->addItem(tr("Scale"), QStringLiteral("Scale"));
@@ -194,7 +202,7 @@ Vistrel::Vistrel(QWidget *parent)
     m_store->loadSettings();
     lastfolder::setDefault(ui->imageBrowser->currentPath());
     tile(1)->setSelected(true);
-    refreshCameraList();
+    m_session->refreshCameraList();
     m_session->watcher()->start();
 
     // The shortest start-up. A quit signal ends the wait: main() then
@@ -209,22 +217,9 @@ Vistrel::Vistrel(QWidget *parent)
 
 void Vistrel::connectForm()
 {
-    for (int i = 0; i < AppSettings::kTileCount; ++i) {
-        connect(tile(i), &CameraLabel::toggled, this, &Vistrel::onCameraViewChecked);
-        connect(tile(i), &CameraLabel::sigAddClicked, this, &Vistrel::onCameraAddClicked);
-        connect(tile(i), &CameraLabel::customContextMenuRequested, this, &Vistrel::onCameraMenu);
-    }
-    connect(ui->boxCam, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onCamChanged);
-    connect(ui->boxResolution, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onCamResolutionChanged);
-    connect(ui->boxFormat, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onCamFormatChanged);
     connect(ui->boxFormatImage, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onFormatImageChanged);
     connect(ui->boxFormatRecord, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onFormatRecordChanged);
     connect(ui->comboZoom, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onComboZoomChanged);
-    for (FileBrowser *b : {ui->imageBrowser, ui->cameraBrowser}) {
-        b->listWidget()->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(b->listWidget(), &QListWidget::customContextMenuRequested, this, &Vistrel::onListItemMenu);
-        connect(b, &FileBrowser::sigItemOpen, this, &Vistrel::onListItemOpen);
-    }
     connect(ui->btnCapture, &QToolButton::clicked, this, &Vistrel::onBtnCapture);
     connect(ui->btnRecord, &QToolButton::clicked, this, &Vistrel::onBtnRecord);
     connect(ui->btnFullScreen, &QToolButton::clicked, this, &Vistrel::onBtnFullScreen);
@@ -263,14 +258,6 @@ void Vistrel::connectForm()
     connect(ui->bdWidget, &BDWidget::bdInfoChanged, this, &Vistrel::onBdInfoChanged);
     connect(ui->bdWidget, &BDWidget::bdInfoChanged, m_editer, &MeasureEditer::onBdInfoChanged);
     connect(m_editer->toolbox(), &BDWidget::bdInfoChanged, this, &Vistrel::onBdInfoChanged);
-    // A picture the editor wrote is listed when it lands in the photo folder.
-    connect(m_editer, &MeasureEditer::imageSaved, this, [this](const QString &path) {
-        if (QFileInfo(path).absolutePath() != QFileInfo(ui->imageBrowser->currentPath()).absoluteFilePath())
-            return;
-        if (!m_settings.imageFiles.contains(path))
-            m_settings.imageFiles.append(path);
-        ui->imageBrowser->addItem(path);
-    });
     // Hot-plug events refresh the list at once; the 10 s look stays as the fallback.
     connect(m_hub, &CameraHub::sigDevicesChanged, this, &Vistrel::onCameraTimer);
     // The toolboxes' style combos write the style into the settings.
@@ -282,42 +269,18 @@ void Vistrel::connectForm()
     connect(m_editer, &MeasureEditer::settingsChanged, m_store, &SettingsStore::scheduleSave);
     connect(ui->bdWidget, &BDWidget::optionChanged, m_store, &SettingsStore::scheduleSave);
     connect(m_session->watcher(), &DeviceWatcher::due, this, &Vistrel::onCameraTimer);
-    // Photos and videos dropped from a file manager on a browser are imported.
-    for (FileBrowser *b : {ui->imageBrowser, ui->cameraBrowser}) {
-        new FileDrop(
-            b->listWidget()->viewport(), [](const QString &path) { return media::isPhoto(path) || media::isVideo(path); },
-            [this](const QStringList &files) {
-                if (m_store->checkSaveFolder(SettingsStore::Photo) && m_store->checkSaveFolder(SettingsStore::Video))
-                    m_fileOps->importFiles(files);
-            });
-    }
     connect(m_session, &CameraSession::stillButton, this, &Vistrel::onBtnCapture);
+    connect(m_session, &CameraSession::viewSwitched, this, [this](bool four) {
+        // Measuring and recording are for the large view.
+        ui->btnCalib->setEnabled(!four);
+        ui->btnRecord->setEnabled(!four);
+        if (four && ui->rightStackWidget->currentIndex() == 2)
+            onBtnSetting();
+    });
     connect(m_languages, &LanguageSwitcher::chosen, this, &Vistrel::setLanguage);
-    connect(m_recording, &RecordingController::blink, this, [this](bool on) {
-        ui->btnRecord->setIcon(on ? m_recordPlayingIcon : m_recordIcon);
-    });
-    connect(m_recording, &RecordingController::stopped, this, &Vistrel::onRecordingStopped);
-    connect(m_recording, &RecordingController::failed, this, &Vistrel::onRtmpFinished);
-    m_recording->setPhotoTaker([this](QString *why) { return takePhoto(why); });
-    m_recording->setClipStarter([this](QString *why) { return startClip(why); });
-    connect(m_recording, &RecordingController::seriesFailed, this, [this](const QString &why) {
-        if (m_settings.timedMode != 0)
-            notifier().inform(this, tr("定时录像已停止：%1").arg(why));
-        else
-            notifier().inform(this, why.isEmpty() ? tr("定时拍照已停止。") : tr("定时拍照已停止：%1").arg(why));
-    });
-    connect(m_recording, &RecordingController::clipShort, this, [this](const QString &path, int frames, int needed) {
-        notifier().inform(this, tr("录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。")
-                                    .arg(QFileInfo(path).fileName())
-                                    .arg(frames)
-                                    .arg(needed));
-    });
-    // Whole seconds on the status line; a finer tick would only repaint.
-    m_statusTick = new QTimer(this);
-    m_statusTick->setInterval(250);
-    connect(m_statusTick, &QTimer::timeout, this, &Vistrel::updateRecordingStatus);
-    m_statusTick->start();
-    connect(m_recording, &RecordingController::seriesRecordToggle, this, &Vistrel::onBtnRecord);
+    // Each picture the large view shows is offered to a recording.
+    connect(m_session->frames(), &FrameRouter::pictureShown, m_recording, &RecordingController::pictureShown);
+    m_recording->setPhotoTaker([this](QString *why) { return m_photos->take(why); });
     connect(m_recording, &RecordingController::seriesStepDone, this, &Vistrel::autoRecordFinish);
     connect(m_store, &SettingsStore::sigLoaded, this, &Vistrel::applyLoadedSettings);
     // The camera key of a keyboard takes a photo like the microscope's button.
@@ -371,7 +334,9 @@ void Vistrel::connectForm()
 
 Vistrel::~Vistrel()
 {
+    // The recording's file is complete and listed before anything goes.
     stopRecording();
+    m_recording->waitForFile();
     m_session->closeAll();
     g_savedAtQuit = m_store->saveSettings();
     delete ui;
@@ -387,7 +352,6 @@ bool Vistrel::isRecording() const { return m_recording->isRecording(); }
 QString Vistrel::lastRecordingPath() const { return m_recording->lastPath(); }
 bool Vistrel::isTimedVideo() const { return m_recording->isTimedVideo(); }
 QTimer *Vistrel::autoRecordTimer() { return m_recording->seriesTimer(); }
-FuncWidget *Vistrel::paramGroup(int index) const { return m_panel->group(index); }
 QWidget *Vistrel::paramRow(int key) const { return m_panel->row(key); }
 CameraLabel *Vistrel::tile(int index) const { return m_session->tile(index); }
 
@@ -420,29 +384,15 @@ void Vistrel::applyLoadedSettings(SettingsRead result)
 
 QString Vistrel::currentCamera() const { return m_session->currentCamera(); }
 const QMap<QString, Vistrel::CameraSlot> &Vistrel::openCameras() const { return m_session->openCameras(); }
-void Vistrel::refreshCameraList() { m_session->refreshCameraList(); }
 bool Vistrel::startCamera(const QString &devicePath, int tile, bool showError) { return m_session->startCamera(devicePath, tile, showError); }
-void Vistrel::stopCamera(const QString &devicePath) { m_session->stopCamera(devicePath); }
 void Vistrel::setCurrentCamera(const QString &devicePath) { m_session->setCurrentCamera(devicePath); }
 int Vistrel::tileOf(const QString &devicePath) const { return m_session->tileOf(devicePath); }
-void Vistrel::updateStatus(const QString &devicePath) { m_session->updateStatus(devicePath); }
-void Vistrel::updateResolutionLabel() { m_session->updateResolutionLabel(); }
-void Vistrel::onCamChanged() { m_session->onCamChanged(); }
-void Vistrel::onCamResolutionChanged() { m_session->onCamResolutionChanged(); }
-void Vistrel::onCamFormatChanged() { m_session->onCamFormatChanged(); }
-void Vistrel::onLocalCamera(QString camId, bool needCapture) { m_session->onLocalCamera(camId, needCapture); }
-void Vistrel::onCameraLost(const QString &camId) { m_session->onCameraLost(camId); }
-void Vistrel::onCoorInfo(QPoint point, QColor colour) { m_session->onCoorInfo(point, colour); }
-void Vistrel::onComboZoomChanged() { m_session->onUpdateCamViewSize(); }
-void Vistrel::onUpdateCamViewSize() { m_session->onUpdateCamViewSize(); }
+void Vistrel::onComboZoomChanged() { m_session->frames()->fitView(); }
+void Vistrel::onUpdateCamViewSize() { m_session->frames()->fitView(); }
 
 void Vistrel::selectTile(int index) { m_session->selectTile(index); }
-void Vistrel::onUpdateFourCamViewer() { m_session->onUpdateFourCamViewer(); }
-void Vistrel::onCameraViewChecked(bool check) { m_session->onCameraViewChecked(sender(), check); }
-void Vistrel::onCameraAddClicked() { m_session->onCameraAddClicked(sender()); }
+void Vistrel::onUpdateFourCamViewer() { m_session->tiles()->layOut(); }
 void Vistrel::onBtnScreenSwitch() { m_session->switchView(); }
-
-void Vistrel::onCameraMenu(QPoint point) { m_session->onCameraMenu(sender(), point); }
 
 void Vistrel::onBtnZoomIn()
 {
@@ -450,14 +400,9 @@ void Vistrel::onBtnZoomIn()
     ui->comboZoom->showPopup();
 }
 
-void Vistrel::onBtnZoomOut()
-{
-}
-
 // ------------------------------------------------------------ full screen
 
 void Vistrel::onBtnFullScreen() { m_fullScreen->toggle(); }
-void Vistrel::onFullScreenTimer() { m_fullScreen->check(); }
 
 void Vistrel::keyPressEvent(QKeyEvent *event)
 {
@@ -498,18 +443,6 @@ void Vistrel::resizeEvent(QResizeEvent *event)
 
 // ------------------------------------------------------- camera parameters
 
-void Vistrel::onFuncBtnClicked() { m_panel->toggleGroup(m_panel->groupOf(sender())); }
-void Vistrel::onSwitchChanged(bool flag) { m_panel->rowSwitched(m_panel->keyOf(sender()), flag); }
-
-void Vistrel::onSliderChanged()
-{
-    if (auto *slider = qobject_cast<QAbstractSlider *>(sender()))
-        m_panel->rowMoved(m_panel->keyOf(slider), slider->value());
-}
-
-void Vistrel::readDeviceParams(const QString &devicePath) { m_session->readDeviceParams(devicePath); }
-void Vistrel::applySavedParams(const QString &devicePath) { m_session->applySavedParams(devicePath); }
-void Vistrel::showParams(const QString &devicePath) { m_session->showParams(devicePath); }
 void Vistrel::onBtnCamParamReset() { m_panel->reset(); }
 
 void Vistrel::onBtnAdvanced()
@@ -520,97 +453,13 @@ void Vistrel::onBtnAdvanced()
 
 // ------------------------------------------------------ photos, recording
 
-bool Vistrel::deviceStarted() { return m_photos->deviceStarted(); }
 QImage Vistrel::captureImage() { return m_photos->captureImage(); }
-QRect Vistrel::visiblePicturePart(const QSize &picture, const QSize &view, const QRect &seen)
-{
-    return PhotoCapture::visiblePicturePart(picture, view, seen);
-}
 void Vistrel::onBtnCapture() { m_photos->takeFromButton(); }
-bool Vistrel::takePhoto(QString *why) { return m_photos->take(why); }
 
-void Vistrel::onBtnRecord()
-{
-    if (isRecording()) {
-        stopRecording();
-        return;
-    }
-    QString why;
-    if (!startClip(&why) && !why.isEmpty())
-        notifier().inform(this, why);
-}
-
-bool Vistrel::startClip(QString *why)
-{
-    // A recording is of the large view's scene: in the four-tile view it
-    // would hold one frame however long it ran.
-    if (ui->stackMainWidget->currentIndex() == 1) {
-        *why = tr("四画面中不能录像，请先切换到单画面。");
-        return false;
-    }
-    // These say why themselves.
-    if (!deviceStarted() || !m_store->checkSaveFolder(SettingsStore::Video) || tile(0)->isFrozen())
-        return false;
-    return startRecording(currentCamera());
-}
-
-bool Vistrel::startRecording(const QString &devicePath)
-{
-    if (!m_session->isOpen(devicePath))
-        return false;
-    const QString path = m_store->reserveFilePath(SettingsStore::Video);
-    if (!m_recording->start(devicePath, path, m_session->frameSize(devicePath), m_hub->frameRate(devicePath))) {
-        if (QFileInfo(path).size() == 0)
-            QFile::remove(path);
-        return false;
-    }
-    fitToolButton(ui->btnRecord, {tr("停止录像"), tr("录像")});
-    lockStreamControls(true);
-    return true;
-}
-
+void Vistrel::onBtnRecord() { m_record->toggle(); }
+bool Vistrel::startRecording(const QString &devicePath) { return m_record->startRecording(devicePath); }
 bool Vistrel::stopRecording() { return m_recording->stop(); }
-
-void Vistrel::lockStreamControls(bool recording)
-{
-    // Exposure, gain, colour and white balance stay adjustable; what would
-    // change the stream being written waits for the recording's end.
-    for (QWidget *w : streamControls()) {
-        w->setEnabled(!recording);
-        w->setToolTip(recording ? tr("录像时不能更改；请先停止录像。") : QString());
-    }
-}
-
-QList<QWidget *> Vistrel::streamControls() const
-{
-    return {ui->boxCam, ui->boxFormat, ui->boxResolution, ui->boxFormatRecord};
-}
-
-void Vistrel::onRecordingStopped(const QString &path)
-{
-    fitToolButton(ui->btnRecord, {tr("录像"), tr("停止录像")});
-    lockStreamControls(false);
-    if (QFileInfo::exists(path)) {
-        ui->cameraBrowser->addItem(path);
-        m_store->scheduleSave();
-    }
-    ui->btnRecord->setIcon(m_recordIcon);
-    m_iconHelp->setIcon(ui->btnRecord, QStringLiteral("btnRecord"));
-}
-
-void Vistrel::onRecordImageTimer() { m_recording->feed(); }
-
-void Vistrel::onRecordTimer()
-{
-    // The controller's blink() drives the icon.
-}
-
-void Vistrel::onRtmpFinished()
-{
-    // The recorder ended by itself: the controller stops the recording next.
-    const QString why = recorder()->errorString();
-    notifier().inform(this, why.isEmpty() ? tr("录像意外停止，原因不明。") : tr("录像已停止：%1").arg(why));
-}
+QList<QWidget *> Vistrel::streamControls() const { return m_record->streamControls(); }
 
 void Vistrel::onBtnTimeSetting()
 {
@@ -627,12 +476,6 @@ void Vistrel::onBtnTimeSetting()
     m_timeDialog->show();
     m_timeDialog->raise();
     m_timeDialog->activateWindow();
-}
-
-void Vistrel::updateRecordingStatus()
-{
-    ui->labelStatus->setPart(4, m_recording->seriesStatusText(), 2);
-    ui->labelStatus->setPart(5, m_recording->recordingStatusText(), 3);
 }
 
 void Vistrel::closeEvent(QCloseEvent *event)
@@ -654,11 +497,6 @@ void Vistrel::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
-void Vistrel::onActionSetTime()
-{
-    // The action also clicks the button, which runs the dialog.
-}
-
 void Vistrel::startTimedSeries(const AppSettings &settings) { m_recording->startSeries(settings); }
 void Vistrel::endTimedSeries() { m_recording->endSeries(); }
 void Vistrel::onAutoRecordTimer() { m_recording->tickSeries(); }
@@ -666,7 +504,7 @@ void Vistrel::onAutoRecordTimer() { m_recording->tickSeries(); }
 void Vistrel::onCameraTimer()
 {
     if (!isRecording())
-        refreshCameraList();
+        m_session->refreshCameraList();
 }
 
 void Vistrel::onFormatImageChanged()
@@ -727,82 +565,8 @@ void Vistrel::onActionImport()
         m_fileOps->chooseAndImport();
 }
 
-QListWidget *Vistrel::browserListOf(QObject *sender) const
-{
-    if (sender == ui->imageBrowser->listWidget())
-        return ui->imageBrowser->listWidget();
-    if (sender == ui->cameraBrowser->listWidget())
-        return ui->cameraBrowser->listWidget();
-    return nullptr;
-}
-
-void Vistrel::onListItemOpen(QListWidgetItem *item)
-{
-    if (!item)
-        return;
-    const QString path = item->data(Qt::UserRole).toString();
-    if (media::isPhoto(path)) {
-        if (!openInEditor(path))
-            notifier().inform(this, tr("打开文件失败") + QLatin1Char('\n') + QDir::toNativeSeparators(path));
-        return;
-    }
-    m_fileOps->openExternally(path);
-}
-
-bool Vistrel::openInEditor(const QString &path)
-{
-    // Unsaved shapes of the photo open now are asked about first (Cancel
-    // keeps it, and is no failure); the same photo with unsaved shapes
-    // only comes forward.
-    const bool same = m_editer->filePath() == path && m_editer->isVisible() && m_editer->isModified();
-    if (!same) {
-        if (!m_editer->maybeSave())
-            return true;
-        if (!m_editer->openImage(path))
-            return false;
-    }
-    m_editer->show();
-    m_editer->raise();
-    m_editer->activateWindow();
-    return true;
-}
-
-QStringList Vistrel::openFiles(const QStringList &files)
-{
-    QStringList failed;
-    bool videos = false;
-    for (const QString &file : files) {
-        const QFileInfo info(file);
-        const QString path = info.absoluteFilePath();
-        if (info.isFile() && media::isPhoto(path) && openInEditor(path))
-            continue;
-        if (info.isFile() && media::isVideo(path)) {
-            // The video list shows what lies under its root; a video from
-            // elsewhere is copied in, as an import would.
-            const QString root = QDir(m_settings.videoRoot).canonicalPath();
-            const QString canonical = info.canonicalFilePath();
-            if (!root.isEmpty() && canonical.startsWith(root + QLatin1Char('/')))
-                ui->cameraBrowser->addItem(path);
-            else if (!m_store->checkSaveFolder(SettingsStore::Video) || m_fileOps->importFiles({path}) == 0)
-                failed << file;
-            videos = true;
-            continue;
-        }
-        failed << file;
-    }
-    if (videos) {
-        setSidePage(0);
-        ui->tabWidget->setCurrentWidget(ui->cameraBrowser->parentWidget());
-        m_store->scheduleSave();
-    }
-    if (!failed.isEmpty()) {
-        QStringList names;
-        for (const QString &file : qAsConst(failed))
-            names << QDir::toNativeSeparators(file);
-        notifier().inform(this, tr("打开文件失败") + QLatin1Char('\n') + names.join(QLatin1Char('\n')));
-    }
-    return failed;
-}
+void Vistrel::onListItemOpen(QListWidgetItem *item) { m_opener->open(item); }
+QStringList Vistrel::openFiles(const QStringList &files) { return m_opener->openFiles(files); }
 
 QRect Vistrel::startGeometry(const QRect &available, bool *maximize)
 {
@@ -830,12 +594,6 @@ void Vistrel::showForScreen()
         showMaximized();
     else
         show();
-}
-
-void Vistrel::onListItemMenu(QPoint point)
-{
-    if (QListWidget *list = browserListOf(sender()))
-        m_fileOps->showMenu(list == ui->imageBrowser->listWidget() ? ui->imageBrowser : ui->cameraBrowser, point);
 }
 
 void Vistrel::onActionTimeOn()
@@ -886,11 +644,6 @@ void Vistrel::onActionReport()
 void Vistrel::onActionPrint() { printing::preview(this, [this] { return m_scene->grabImage(); }); }
 void Vistrel::plotPrintPic(QPrinter *printer) { printing::paintPicture(printer, m_scene->grabImage()); }
 
-void Vistrel::onActionLang()
-{
-    // The language menu's entries report through LanguageSwitcher::chosen.
-}
-
 int Vistrel::languageCount() const { return m_languages->count(); }
 
 void Vistrel::setLanguage(int index)
@@ -911,9 +664,7 @@ void Vistrel::retranslate()
     ui->comboZoom->setItemText(0, tr("Scale"));
     for (QToolButton *b : {ui->btnCapture, ui->btnTimeSetting, ui->btnFullScreen, ui->btnScreenSwitch, ui->btnZoom})
         fitToolButton(b, {b->text()});
-    // Record and Stop recording take the same room, so the toolbar never shifts.
-    const QStringList record{tr("录像"), tr("停止录像")};
-    fitToolButton(ui->btnRecord, isRecording() ? QStringList{record[1], record[0]} : record);
+    m_record->retranslate();
     m_actionFullScreen->setText(tr("全屏"));
     m_editMenu->setTitle(tr("编辑"));
     m_languages->retranslate();

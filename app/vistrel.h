@@ -20,7 +20,6 @@ class CameraScene;
 class FileBrowser;
 class FullScreenMode;
 class FileOperations;
-class FuncWidget;
 class IconHelp;
 class LanguageSwitcher;
 class MeasureEditer;
@@ -76,36 +75,20 @@ public:
     CameraParamPanel *paramPanel() const { return m_panel; }
     class FlatFieldControl *flatField() const { return m_flatField; }
     class ReticleMenu *reticleMenu() const { return m_reticle; }
-    FuncWidget *paramGroup(int index) const;
     // A row of the camera panel by CameraHub::PropertyCode or CameraParamPanel::LocalRow.
     QWidget *paramRow(int key) const;
 
     // Camera operations.
-    void refreshCameraList();
     bool startCamera(const QString &devicePath, int tile, bool showError);
-    void stopCamera(const QString &devicePath);
     void setCurrentCamera(const QString &devicePath);
     int tileOf(const QString &devicePath) const;
     void selectTile(int index);
-    void updateStatus(const QString &devicePath);
-    void updateResolutionLabel();
-
-    // Camera parameters.
-    void readDeviceParams(const QString &devicePath);
-    void applySavedParams(const QString &devicePath);
-    void showParams(const QString &devicePath);
 
     // Photos and recording.
-    bool deviceStarted();
     // The picture as a photo: the whole frame at zoom 1 or below, the part
     // scrolled into sight above 1, always in the frame's own pixels.
     QImage captureImage();
-    // The part of a picture shown by the seen rectangle of a view of size view.
-    static QRect visiblePicturePart(const QSize &picture, const QSize &view, const QRect &seen);
     bool startRecording(const QString &devicePath);
-    // Starts a recording of the current camera after the usual checks;
-    // false with the reason when it cannot (an empty reason: already said).
-    bool startClip(QString *why);
     // Camera, format and resolution: locked while recording, with a tooltip why.
     QList<QWidget *> streamControls() const;
     bool stopRecording();
@@ -154,11 +137,8 @@ public slots:
     void onBtnSetting();
     void onBtnCalib();
     void onBtnZoomIn();
-    void onBtnZoomOut();
     void onComboZoomChanged();
-    void onActionLang();
     void onActionImport();
-    void onActionSetTime();
     void onActionSetting();
     void onActionImagePath();
     void onActionRecordPath();
@@ -170,34 +150,17 @@ public slots:
     void onActionCrossOn();
     void onActionCrossOff();
     void onActionAbout();
-    void onCamChanged();
-    void onCamResolutionChanged();
-    void onCamFormatChanged();
-    void onLocalCamera(QString camearId, bool needCapture);
     void onUpdateFourCamViewer();
     void onUpdateCamViewSize();
-    void onCameraViewChecked(bool check);
-    void onCameraAddClicked();
-    void onCameraMenu(QPoint point);
-    void onFuncBtnClicked();
-    void onSwitchChanged(bool flag);
-    void onSliderChanged();
     void onBtnCamParamReset();
-    void onCoorInfo(QPoint point, QColor colour);
-    void onRtmpFinished();
-    void onListItemMenu(QPoint point);
     void onListItemOpen(QListWidgetItem *item);
     void onCameraTimer();
     void onAutoRecordTimer();
-    void onRecordTimer();
-    void onRecordImageTimer();
-    void onFullScreenTimer();
     void onFormatImageChanged();
     void onFormatRecordChanged();
     void onBdInfoChanged();
     void plotPrintPic(QPrinter *printer);
     void onBtnAdvanced();
-    void onCameraLost(const QString &camId);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -210,17 +173,8 @@ protected:
 private:
     void connectForm();
     void applyLoadedSettings(SettingsRead result);
-    bool openInEditor(const QString &path);
     void retranslate();
-    // One photo through the usual checks: true when written, else false
-    // with the reason (empty when nothing was attempted, as in a freeze).
-    bool takePhoto(QString *why);
-    // The recording's and the timed series' parts of the status line.
-    void updateRecordingStatus();
-    QListWidget *browserListOf(QObject *sender) const;
     void setSidePage(int page);
-    void onRecordingStopped(const QString &path);
-    void lockStreamControls(bool recording);
 
     Ui::VistrelClass *ui;
     FileOperations *m_fileOps = nullptr;
@@ -237,18 +191,17 @@ private:
     class FlatFieldControl *m_flatField = nullptr;
     CameraSession *m_session = nullptr;
     class PhotoCapture *m_photos = nullptr;
+    class RecordControls *m_record = nullptr;
+    class MediaOpener *m_opener = nullptr;
     class MosaicBuilder *m_mosaic = nullptr;
     class FocusStacker *m_focusStack = nullptr;
     LanguageSwitcher *m_languages = nullptr;
     FullScreenMode *m_fullScreen = nullptr;
     IconHelp *m_iconHelp = nullptr;
     SettingTimeDialog *m_timeDialog = nullptr;
-    QTimer *m_statusTick = nullptr;
 
     bool m_firstStart = false;
     bool m_loadedOnce = false;
     QAction *m_actionFullScreen = nullptr;
     class QMenu *m_editMenu = nullptr;
-    QIcon m_recordPlayingIcon;
-    QIcon m_recordIcon;
 };

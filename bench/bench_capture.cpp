@@ -336,11 +336,9 @@ void fullRate(int seconds)
     QObject::connect(hub, &CameraHub::sigFrameReady, [&](const QString &id, bool) {
         // What the main window does: wrap the newest frame, look at it, let go.
         auto t0 = Clock::now();
-        if (CameraBuffer *b = hub->acquireFrame(id)) {
-            const QImage img = b->toImage();
-            volatile QRgb px = img.pixel(img.width() / 2, img.height() / 2);
+        if (const HeldFrame frame = hub->takeFrame(id)) {
+            volatile QRgb px = frame.image.pixel(frame.image.width() / 2, frame.image.height() / 2);
             (void)px;
-            hub->releaseFrame(id);
         }
         const double d = ms(Clock::now() - t0);
         guiMs += d;

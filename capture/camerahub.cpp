@@ -240,19 +240,6 @@ void CameraHub::afterSetup(OpenedCamera *cam, bool ok)
     emit sigFrameRateChanged(camId, frameRate(camId));
 }
 
-bool CameraHub::holdBuffer(OpenedCamera *cam, int timeoutMs)
-{
-    // The capture thread holds the token for one conversion at most.
-    QElapsedTimer timer;
-    timer.start();
-    while (!cam->buffer.tryAcquire()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QThread::yieldCurrentThread();
-    }
-    return true;
-}
-
 bool CameraHub::applyDisplaySize(OpenedCamera *cam)
 {
     const QString camId = cam->camId;
@@ -266,12 +253,12 @@ bool CameraHub::applyDisplaySize(OpenedCamera *cam)
         return true;
     if (scale > 1)
         cb->reserveLatestFrame();
-    if (cam->buffer.bits() && !holdBuffer(cam, 200))
+    const CameraBuffer::Lock lock = CameraBuffer::Lock::waitFor(&cam->buffer, 200);
+    if (cam->buffer.bits() && !lock)
         return false;
     // New pixels: nothing to show until the next frame lands in them.
     cam->hasFrame = false;
     cam->buffer.init(target.width(), target.height(), QImage::Format_RGB32);
-    cam->buffer.release();
     return true;
 }
 
@@ -290,12 +277,31 @@ QSize CameraHub::displaySize(const QString &camId) const
     return cam ? cam->displaySize : QSize();
 }
 
+void CameraHub::setShown(const QString &camId, bool shown)
+{
+    OpenedCamera *cam = m_cameras.value(camId);
+    if (!cam || cam->hidden.load() == !shown)
+        return;
+    if (!shown) {
+        if (FrameCallback *cb = m_layer.frameCallback(camId))
+            cb->reserveLatestFrame();
+    }
+    cam->hidden = !shown;
+}
+
+bool CameraHub::isShown(const QString &camId) const
+{
+    OpenedCamera *cam = m_cameras.value(camId);
+    return cam && !cam->hidden.load();
+}
+
 bool CameraHub::grabFullFrame(const QString &camId, QImage *destination)
 {
     OpenedCamera *cam = m_cameras.value(camId);
     if (!cam || !destination)
         return false;
-    if (cam->buffer.size() == cameraSize(camId))
+    // The buffer holds the latest frame unless the camera is hidden.
+    if (cam->buffer.size() == cameraSize(camId) && !cam->hidden.load())
         return readFrame(camId, destination);
     FrameCallback *cb = m_layer.frameCallback(camId);
     const bool mirror = cam->flipHorizontal.load();
@@ -305,6 +311,9 @@ bool CameraHub::grabFullFrame(const QString &camId, QImage *destination)
     if (const FlatFieldCorrection::Table table = cam->flatField.table())
         FlatFieldCorrection::applyTable(*table, destination->bits(), destination->width(), destination->height(),
                                         destination->bytesPerLine(), 1, mirror, flip);
+    if (cam->blackWhite.load())
+        FrameConverter::toGrey(destination->bits(), destination->width(), destination->height(),
+                               destination->bytesPerLine());
     return true;
 }
 
@@ -350,15 +359,10 @@ void CameraHub::dropCamera(const QString &camId)
         dialog->close();
     // The stream is stopped; a writer still inside the pixels finishes soon.
     // (A buffer without pixels was never written.)
-    QElapsedTimer timer;
-    timer.start();
-    while (cam->buffer.bits() && !cam->buffer.tryAcquire()) {
-        if (timer.elapsed() > 2000) {
-            qWarning("CameraHub: buffer of %s still held, freeing it anyway", qPrintable(camId));
-            break;
-        }
-        QThread::yieldCurrentThread();
-    }
+    CameraBuffer::Lock lock = CameraBuffer::Lock::waitFor(&cam->buffer, 2000);
+    if (cam->buffer.bits() && !lock)
+        qWarning("CameraHub: buffer of %s still held, freeing it anyway", qPrintable(camId));
+    lock.release(); // the buffer goes with the record
     delete cam;
 }
 
@@ -543,6 +547,18 @@ void CameraHub::setFlip(const QString &camId, bool horizontal, bool vertical)
     }
 }
 
+void CameraHub::setBlackWhite(const QString &camId, bool on)
+{
+    if (OpenedCamera *cam = m_cameras.value(camId))
+        cam->blackWhite = on;
+}
+
+bool CameraHub::isBlackWhite(const QString &camId) const
+{
+    OpenedCamera *cam = m_cameras.value(camId);
+    return cam && cam->blackWhite.load();
+}
+
 QPair<bool, bool> CameraHub::getFlip(const QString &camId) const
 {
     if (OpenedCamera *cam = m_cameras.value(camId))
@@ -565,6 +581,8 @@ FrameOutput CameraHub::frameOutput(const QString &camId)
     out.buffer = &cam->buffer;
     out.mirror = &cam->flipHorizontal;
     out.flipVertical = &cam->flipVertical;
+    out.blackWhite = &cam->blackWhite;
+    out.hidden = &cam->hidden;
     out.flatField = &cam->flatField;
     // The record outlives the stream: closeCamera stops the stream first.
     out.notify = [this, cam, camId, serial = cam->serial](bool needCapture) {
@@ -580,53 +598,36 @@ FrameOutput CameraHub::frameOutput(const QString &camId)
     return out;
 }
 
-uchar *CameraHub::lockWriteBuffer(const QString &camId)
-{
-    OpenedCamera *cam = m_cameras.value(camId);
-    // Without pixels the token would be taken with nothing to give back.
-    return cam && cam->buffer.bits() ? cam->buffer.tryAcquire() : nullptr;
-}
-
-void CameraHub::commitWriteBuffer(const QString &camId)
-{
-    if (OpenedCamera *cam = m_cameras.value(camId)) {
-        cam->hasFrame = true;
-        cam->buffer.release();
-    }
-}
-
 bool CameraHub::readFrame(const QString &camId, QImage *destination)
 {
     OpenedCamera *cam = m_cameras.value(camId);
     if (!cam || !destination || !cam->buffer.bits())
         return false;
-    // The capture thread holds the token for one conversion at most.
-    QElapsedTimer timer;
-    timer.start();
-    while (!cam->buffer.tryAcquire()) {
-        if (timer.elapsed() > 200)
-            return false;
-        QThread::yieldCurrentThread();
-    }
-    const bool ok = cam->hasFrame.load(std::memory_order_acquire) && cam->buffer.bits();
+    const CameraBuffer::Lock lock = CameraBuffer::Lock::waitFor(&cam->buffer, 200);
+    const bool ok = lock && cam->hasFrame.load(std::memory_order_acquire);
     if (ok)
         *destination = cam->buffer.toImage().copy();
-    cam->buffer.release();
     return ok;
 }
 
-CameraBuffer *CameraHub::acquireFrame(const QString &camId)
+HeldFrame::HeldFrame(CameraBuffer::Lock lock, const QSize &full)
+    : m_lock(std::move(lock))
+    , fullSize(full)
 {
-    OpenedCamera *cam = m_cameras.value(camId);
-    if (!cam || !cam->buffer.bits() || !cam->hasFrame.load(std::memory_order_acquire))
-        return nullptr;
-    return cam->buffer.tryAcquire() ? &cam->buffer : nullptr;
+    if (m_lock)
+        image = m_lock->toImage();
 }
 
-void CameraHub::releaseFrame(const QString &camId)
+HeldFrame CameraHub::takeFrame(const QString &camId)
 {
-    if (OpenedCamera *cam = m_cameras.value(camId))
-        cam->buffer.release();
+    OpenedCamera *cam = m_cameras.value(camId);
+    if (!cam || !cam->hasFrame.load(std::memory_order_acquire))
+        return HeldFrame();
+    CameraBuffer::Lock lock(&cam->buffer);
+    if (!lock)
+        return HeldFrame();
+    // A reduced decode does not change the camera's size.
+    return HeldFrame(std::move(lock), cam->displaySize.isEmpty() ? cam->buffer.size() : cameraSize(camId));
 }
 
 QSize CameraHub::frameSize(const QString &camId) const

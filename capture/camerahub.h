@@ -45,6 +45,8 @@ struct OpenedCamera
     // Read by the capture thread on every frame.
     std::atomic<bool> flipHorizontal{false};
     std::atomic<bool> flipVertical{false};
+    std::atomic<bool> blackWhite{false};
+    std::atomic<bool> hidden{false}; // not on screen: not decoded
     CameraBuffer buffer;
     FlatFieldCorrection flatField; // read by the capture thread
 
@@ -54,6 +56,22 @@ struct OpenedCamera
     quint64 serial = 0;
     std::atomic<bool> noticePending{false}; // a FrameEvent is on its way
     std::atomic<bool> hasFrame{false};
+};
+
+// One frame for the GUI thread: the latest picture in place in the camera's
+// buffer and the camera's full size, held until the handle goes (the capture
+// thread drops frames meanwhile).
+class HeldFrame
+{
+    CameraBuffer::Lock m_lock; // first in, last out: outlives the image
+
+public:
+    HeldFrame() = default;
+    HeldFrame(CameraBuffer::Lock lock, const QSize &fullSize);
+    explicit operator bool() const { return !image.isNull(); }
+
+    QImage image;   // the buffer's own pixels
+    QSize fullSize; // the camera's size; larger than the image while it is decoded reduced
 };
 
 struct PropertyRange
@@ -143,19 +161,20 @@ public:
 
     void setFlip(const QString &camId, bool horizontal, bool vertical);
     QPair<bool, bool> getFlip(const QString &camId) const;
+    // Black and white, applied on the capture thread after the flips and
+    // the flat field, and to full-size pictures made for photos.
+    void setBlackWhite(const QString &camId, bool on);
+    bool isBlackWhite(const QString &camId) const;
 
     // CaptureClient
     void initBuffer(const QString &camId, int width, int height) override;
     FrameOutput frameOutput(const QString &camId) override;
 
-    uchar *lockWriteBuffer(const QString &camId);
-    void commitWriteBuffer(const QString &camId);
     // A copy of the latest frame; false before the first one.
     bool readFrame(const QString &camId, QImage *destination);
-    // The latest frame in place: null when busy or none yet. The caller wraps
-    // it (CameraBuffer::toImage) and must call releaseFrame soon after.
-    CameraBuffer *acquireFrame(const QString &camId);
-    void releaseFrame(const QString &camId);
+    // The latest frame in place, for showing it: empty when the capture
+    // thread is writing it or none came yet. Let go of it soon.
+    HeldFrame takeFrame(const QString &camId);
     // The size of the picture in the buffer: the camera's size, or less while
     // a small display size is set.
     QSize frameSize(const QString &camId) const;
@@ -168,6 +187,11 @@ public:
     // full size: the large view, recording. False while the buffer is held.
     bool setDisplaySize(const QString &camId, const QSize &size);
     QSize displaySize(const QString &camId) const;
+    // A camera whose picture is not on screen (the single view shows
+    // another one) is not decoded: its stream runs on, so showing it again
+    // is instant, and a photo of it is decoded from its latest frame.
+    void setShown(const QString &camId, bool shown);
+    bool isShown(const QString &camId) const;
     // A full-size picture of the latest frame, flips applied, whatever the
     // display size: for a photo. False before the first frame.
     bool grabFullFrame(const QString &camId, QImage *destination);
@@ -214,7 +238,6 @@ private:
     // or the failure.
     void afterSetup(OpenedCamera *cam, bool ok);
     bool applyDisplaySize(OpenedCamera *cam);
-    bool holdBuffer(OpenedCamera *cam, int timeoutMs);
 
     CaptureLayer m_layer;
     QVector<CameraDeviceInfo> m_devices;

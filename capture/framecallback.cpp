@@ -52,8 +52,16 @@ void FrameCallback::frameArrived(const uchar *data, std::size_t bytes)
         ++m_bad;
         return;
     }
-    uchar *pixels = buffer->tryAcquire();
-    if (!pixels) {
+    if (m_output.hidden && m_output.hidden->load(std::memory_order_relaxed)) {
+        // Not on screen: no decode, but a photo of it can still be made.
+        keepLatest(data, bytes);
+        ++m_hidden;
+        if (m_still.exchange(false) && m_output.notify && !m_output.notify(true))
+            m_still = true;
+        return;
+    }
+    CameraBuffer::Lock lock(buffer);
+    if (!lock) {
         qCDebug(lcCapture) << "SampleCB lost frame";
         ++m_busy;
         return;
@@ -68,7 +76,7 @@ void FrameCallback::frameArrived(const uchar *data, std::size_t bytes)
                 denominator = d;
         }
         if (denominator == 0) {
-            buffer->release();
+            lock.unlock();
             captureLog("ERROR: SampleCB() - buffer sizes do not match\n");
             ++m_bad;
             return;
@@ -76,11 +84,14 @@ void FrameCallback::frameArrived(const uchar *data, std::size_t bytes)
     }
     const bool mirror = m_output.mirror && m_output.mirror->load(std::memory_order_relaxed);
     const bool flip = m_output.flipVertical && m_output.flipVertical->load(std::memory_order_relaxed);
+    uchar *pixels = buffer->bits();
     const FrameConverter::Result result = m_converter.convert(data, bytes, pixels, mirror, flip, denominator);
     if (result == FrameConverter::Ok && m_output.flatField && m_output.flatField->isActive())
         m_output.flatField->apply(pixels, buffer->width(), buffer->height(), buffer->width() * 4, denominator, mirror,
                                   flip);
-    buffer->release();
+    if (result == FrameConverter::Ok && m_output.blackWhite && m_output.blackWhite->load(std::memory_order_relaxed))
+        FrameConverter::toGrey(pixels, buffer->width(), buffer->height(), buffer->width() * 4);
+    lock.unlock();
     if (result != FrameConverter::Ok) {
         if (result == FrameConverter::SizeMismatch)
             captureLog("ERROR: SampleCB() - buffer sizes do not match\n");
@@ -89,17 +100,21 @@ void FrameCallback::frameArrived(const uchar *data, std::size_t bytes)
     }
     if (denominator > 1) {
         ++m_reduced;
-        // Kept for a full-size photo; skipped while the GUI thread reads it.
-        std::unique_lock<std::mutex> lock(m_latestMutex, std::try_to_lock);
-        if (lock.owns_lock() && bytes <= m_latestCapacity) {
-            memcpy(m_latest.get(), data, bytes);
-            m_latestBytes = bytes;
-        }
+        keepLatest(data, bytes);
     }
     ++m_delivered;
     const bool still = m_still.exchange(false);
     if (m_output.notify && !m_output.notify(still) && still)
         m_still = true; // the waiting notice did not carry it; the next one will
+}
+
+void FrameCallback::keepLatest(const uchar *data, std::size_t bytes)
+{
+    std::unique_lock<std::mutex> lock(m_latestMutex, std::try_to_lock);
+    if (lock.owns_lock() && bytes <= m_latestCapacity) {
+        memcpy(m_latest.get(), data, bytes);
+        m_latestBytes = bytes;
+    }
 }
 
 void FrameCallback::reserveLatestFrame()

@@ -23,6 +23,10 @@ struct FrameOutput
     CameraBuffer *buffer = nullptr;
     const std::atomic<bool> *mirror = nullptr;
     const std::atomic<bool> *flipVertical = nullptr;
+    const std::atomic<bool> *blackWhite = nullptr;
+    // Set while the camera's picture is not on screen: frames are kept as
+    // sent, not decoded, and only a still button is told.
+    const std::atomic<bool> *hidden = nullptr;
     // Applied to every converted frame when it holds a table.
     FlatFieldCorrection *flatField = nullptr;
     // Called on the capture thread after a frame was published; returns false
@@ -73,10 +77,16 @@ public:
     quint64 framesBad() const { return m_bad.load(); }
     // Frames decoded at a reduced size.
     quint64 framesReduced() const { return m_reduced.load(); }
+    // Frames not decoded because nothing showed them.
+    quint64 framesHidden() const { return m_hidden.load(); }
     CaptureFailure failure() const { return m_failure.load(); }
     const FrameRateMeter &meter() const { return m_meter; }
 
 private:
+    // Keeps a copy of the frame as sent, for a full-size photo; skipped
+    // while the GUI thread reads it.
+    void keepLatest(const uchar *data, std::size_t bytes);
+
     const QString m_camId;
     FrameConverter m_converter;
     FrameOutput m_output;
@@ -96,6 +106,7 @@ private:
     std::unique_ptr<FrameConverter> m_photoConverter; // GUI thread
     std::atomic<CaptureFailure> m_failure{CaptureFailure::None};
     std::atomic<quint64> m_reduced{0};
+    std::atomic<quint64> m_hidden{0};
     std::atomic<bool> m_still{false};
     std::atomic<bool> m_lost{false};
     std::atomic<quint64> m_delivered{0};

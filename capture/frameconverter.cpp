@@ -1,6 +1,7 @@
 #include "capture/frameconverter.h"
 
 #include <QByteArray>
+#include <QColor>
 
 #include <libyuv/convert_argb.h>
 #include <libyuv/planar_functions.h>
@@ -161,6 +162,17 @@ bool FrameConverter::isSupported(quint32 pixelFormat)
 bool FrameConverter::isScalable(quint32 pixelFormat)
 {
     return pixelFormat == V4L2_PIX_FMT_MJPEG || pixelFormat == V4L2_PIX_FMT_YUYV;
+}
+
+void FrameConverter::toGrey(uchar *pixels, int width, int height, int bytesPerLine)
+{
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(pixels + qsizetype(y) * bytesPerLine);
+        for (int x = 0; x < width; ++x) {
+            const int g = qGray(line[x]);
+            line[x] = qRgb(g, g, g);
+        }
+    }
 }
 
 QSize FrameConverter::scaledSize(const QSize &frame, int denominator)

@@ -27,6 +27,8 @@ public:
     // The largest reduction (1, 2, 4 or 8) whose picture still covers
     // `display`; 1 unless `display` is under half the frame both ways.
     static int scaleFor(quint32 pixelFormat, const QSize &frame, const QSize &display);
+    // Black and white in place: each 32-bit pixel becomes its qGray().
+    static void toGrey(uchar *pixels, int width, int height, int bytesPerLine);
 
     // bytesPerLine/imageSize as the device reports them; 0 = packed.
     bool configure(quint32 pixelFormat, int width, int height, int bytesPerLine = 0, int imageSize = 0);

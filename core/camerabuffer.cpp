@@ -1,6 +1,8 @@
 #include "core/camerabuffer.h"
 
+#include <QElapsedTimer>
 #include <QLoggingCategory>
+#include <QThread>
 
 // Per-frame trace, off unless QT_LOGGING_RULES="vistrel.buffer.debug=true".
 Q_LOGGING_CATEGORY(lcBuffer, "vistrel.buffer", QtWarningMsg)
@@ -48,4 +50,52 @@ QImage CameraBuffer::toImage() const
     if (!m_data || !m_size.isValid())
         return QImage();
     return QImage(m_data.get(), m_size.width(), m_size.height(), QImage::Format(m_format));
+}
+
+CameraBuffer::Lock::Lock(CameraBuffer *buffer)
+    : m_buffer(buffer && buffer->tryAcquire() ? buffer : nullptr)
+{
+}
+
+CameraBuffer::Lock CameraBuffer::Lock::waitFor(CameraBuffer *buffer, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        Lock lock(buffer);
+        if (lock || !buffer || !buffer->bits() || timer.elapsed() > timeoutMs)
+            return lock;
+        QThread::yieldCurrentThread();
+    }
+}
+
+CameraBuffer::Lock CameraBuffer::Lock::adopt(CameraBuffer *buffer)
+{
+    Lock lock;
+    lock.m_buffer = buffer;
+    return lock;
+}
+
+CameraBuffer::Lock &CameraBuffer::Lock::operator=(Lock &&other) noexcept
+{
+    if (this != &other) {
+        unlock();
+        m_buffer = other.m_buffer;
+        other.m_buffer = nullptr;
+    }
+    return *this;
+}
+
+void CameraBuffer::Lock::unlock()
+{
+    if (m_buffer)
+        m_buffer->release();
+    m_buffer = nullptr;
+}
+
+CameraBuffer *CameraBuffer::Lock::release()
+{
+    CameraBuffer *buffer = m_buffer;
+    m_buffer = nullptr;
+    return buffer;
 }

@@ -11,6 +11,37 @@
 class CameraBuffer
 {
 public:
+    // The token for a scope: taken on construction (without waiting, or
+    // within a bound), given back when the lock goes. Movable, so a token
+    // can be handed on with the pixels it guards.
+    class Lock
+    {
+    public:
+        Lock() = default;
+        // Tries once; empty when the other side holds the buffer or it has no pixels.
+        explicit Lock(CameraBuffer *buffer);
+        // Tries for up to timeoutMs, yielding in between: the other side
+        // holds the token for one conversion at most.
+        static Lock waitFor(CameraBuffer *buffer, int timeoutMs);
+        // Takes over a token the caller already holds.
+        static Lock adopt(CameraBuffer *buffer);
+        Lock(Lock &&other) noexcept : m_buffer(other.m_buffer) { other.m_buffer = nullptr; }
+        Lock &operator=(Lock &&other) noexcept;
+        Lock(const Lock &) = delete;
+        Lock &operator=(const Lock &) = delete;
+        ~Lock() { unlock(); }
+
+        explicit operator bool() const { return m_buffer != nullptr; }
+        CameraBuffer *buffer() const { return m_buffer; }
+        CameraBuffer *operator->() const { return m_buffer; }
+        void unlock();
+        // Lets go of the token without giving it back: the caller now holds it.
+        CameraBuffer *release();
+
+    private:
+        CameraBuffer *m_buffer = nullptr;
+    };
+
     CameraBuffer() = default;
     CameraBuffer(const CameraBuffer &) = delete;
     CameraBuffer &operator=(const CameraBuffer &) = delete;

@@ -15,9 +15,8 @@ void RenderBuffers::allocate(const QSize &size)
         // resized the next time claim() takes it.
         if (buffer.isTaken())
             continue;
-        buffer.tryAcquire();
+        const CameraBuffer::Lock lock(&buffer);
         buffer.init(size.width(), size.height(), QImage::Format_RGB32);
-        buffer.release();
     }
 }
 
@@ -26,14 +25,17 @@ CameraBuffer *RenderBuffers::claim(const QSize &size)
     for (CameraBuffer &buffer : m_buffers) {
         if (buffer.isTaken())
             continue;
-        buffer.tryAcquire();
-        if (buffer.size() != size || buffer.format() != QImage::Format_RGB32)
+        CameraBuffer::Lock lock(&buffer);
+        if (!lock || buffer.size() != size || buffer.format() != QImage::Format_RGB32) {
+            // A buffer without pixels has no token to take: it gets its pixels first.
             buffer.init(size.width(), size.height(), QImage::Format_RGB32);
-        if (!buffer.bits()) {
-            buffer.release();
-            return nullptr;
+            if (!lock)
+                lock = CameraBuffer::Lock(&buffer);
         }
-        return &buffer;
+        // Out of memory: the token goes back with the lock.
+        if (!lock || !buffer.bits())
+            return nullptr;
+        return lock.release();
     }
     return nullptr;
 }

@@ -42,17 +42,40 @@ bool is32Bit(QImage::Format f)
         || f == QImage::Format_ARGB32_Premultiplied;
 }
 
-// Frees everything a run allocated, whatever step it reached.
-struct RunResources
+} // namespace
+
+// One run's encoder and file, freed whatever step it reached; the first
+// failure is kept for the one report at the end.
+struct RtmpThread::Run
 {
     AVFormatContext *format = nullptr;
     AVCodecContext *codec = nullptr;
+    AVStream *stream = nullptr;
     AVPacket *packet = nullptr;
     AVFrame *frame = nullptr;
     AVDictionary *options = nullptr;
     bool fileOpen = false;
+    bool headerWritten = false;
+    int frames = 0;
+    // The failure: the FFmpeg error behind it (0: none) and what was being done.
+    bool failed = false;
+    int averror = 0;
+    QString what;
 
-    ~RunResources()
+    // Notes the first failure; always false, for `return run.fail(...)`.
+    bool fail(const QString &text, int error = 0)
+    {
+        if (!failed) {
+            failed = true;
+            averror = error;
+            what = text;
+        }
+        return false;
+    }
+    // The file's context may keep an errno the muxer lost.
+    int fileError(int fallback) const { return format && format->pb && format->pb->error < 0 ? format->pb->error : fallback; }
+
+    ~Run()
     {
         av_dict_free(&options);
         av_frame_free(&frame);
@@ -65,8 +88,6 @@ struct RunResources
         }
     }
 };
-
-} // namespace
 
 RtmpThread::RtmpThread(QObject *parent)
     : QThread(parent)
@@ -90,6 +111,7 @@ void RtmpThread::start()
     m_failed = false;
     m_errno = 0;
     m_encodedFrames = 0;
+    m_draining = false;
     {
         QMutexLocker lock(&m_mutex);
         m_startTime = QDateTime();
@@ -99,6 +121,17 @@ void RtmpThread::start()
     releaseQueued();
     m_semaphore.tryAcquire(m_semaphore.available());
     QThread::start(QThread::InheritPriority);
+}
+
+void RtmpThread::finish()
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        m_accepting = false;
+    }
+    m_draining = true;
+    m_running = false;
+    m_semaphore.release();
 }
 
 void RtmpThread::stop()
@@ -113,23 +146,20 @@ bool RtmpThread::enqueueFrame(int timestampMs, CameraBuffer *buffer)
 {
     if (!buffer)
         return false;
-    {
-        QMutexLocker lock(&m_mutex);
-        if (m_accepting && m_buffers.size() < kMaxQueued) {
-            m_stamps.append(timestampMs);
-            m_buffers.append(buffer);
-            m_semaphore.release();
-            return true;
-        }
-    }
-    buffer->release();
-    return false;
+    // A refused frame's token goes back as the lock leaves.
+    CameraBuffer::Lock frame = CameraBuffer::Lock::adopt(buffer);
+    QMutexLocker lock(&m_mutex);
+    if (!m_accepting || m_frames.size() >= kMaxQueued)
+        return false;
+    m_frames.push_back({timestampMs, std::move(frame)});
+    m_semaphore.release();
+    return true;
 }
 
 int RtmpThread::queuedFrames() const
 {
     QMutexLocker lock(&m_mutex);
-    return m_buffers.size();
+    return int(m_frames.size());
 }
 
 int RtmpThread::elapsedMs() const
@@ -169,14 +199,29 @@ void RtmpThread::fail(const QString &text)
 
 void RtmpThread::releaseQueued()
 {
-    QList<CameraBuffer *> buffers;
+    std::deque<Queued> frames;
+    QMutexLocker lock(&m_mutex);
+    frames.swap(m_frames);
+}
+
+void RtmpThread::closeQueue()
+{
     {
         QMutexLocker lock(&m_mutex);
-        buffers.swap(m_buffers);
-        m_stamps.clear();
+        m_accepting = false;
     }
-    for (CameraBuffer *b : qAsConst(buffers))
-        b->release();
+    releaseQueued();
+}
+
+bool RtmpThread::takeQueued(Queued *next)
+{
+    QMutexLocker lock(&m_mutex);
+    // stop() ends at once; finish() first encodes what is queued.
+    if (m_frames.empty() || (!m_running && !m_draining))
+        return false;
+    *next = std::move(m_frames.front());
+    m_frames.pop_front();
+    return true;
 }
 
 bool RtmpThread::convertImage(const QImage &image, AVFrame *frame)
@@ -225,46 +270,49 @@ bool RtmpThread::convertImage(const QImage &image, AVFrame *frame)
 void RtmpThread::run()
 {
     crash::armCurrentThread();
-
-    const QByteArray path = QFile::encodeName(m_path);
-    const QByteArray muxer = path.right(3);
     m_state = -1;
-    m_headerWritten = false;
     m_transMs = 0;
     m_encodeMs = 0;
 
-    RunResources res;
-    // Whatever happens below, buffers queued now or later go back at once.
-    auto closeQueue = [this] {
-        {
-            QMutexLocker lock(&m_mutex);
-            m_accepting = false;
-        }
-        releaseQueued();
-    };
-
-    if (avformat_alloc_output_context2(&res.format, nullptr, muxer.constData(), path.constData()) < 0
-        || !res.format) {
-        fail(QStringLiteral("no output format for %1").arg(m_path));
-        closeQueue();
-        return;
+    Run run;
+    // Until the trailer is written the file is marked as in progress, so
+    // that a kill or a power cut is repaired at the next start.
+    InProgressMarker marker(m_path);
+    if (open(run)) {
+        marker.arm();
+        encodeLoop(run);
     }
+    // Whatever happened, buffers queued now or later go back at once.
+    closeQueue();
+    finishFile(run);
+    qCDebug(lcRecord, "frame : %d, trans : %0.2f, encode : %0.2f", run.frames,
+            run.frames ? m_transMs / run.frames : 0.0, run.frames ? m_encodeMs / run.frames : 0.0);
+    if (!run.failed)
+        marker.finish();
+    else if (run.averror)
+        failIo(run.averror, run.what);
+    else
+        fail(run.what);
+    // A run that never got its file going stays at -1.
+    if (run.headerWritten)
+        m_state = 0;
+}
 
+bool RtmpThread::open(Run &run)
+{
+    const QByteArray path = QFile::encodeName(m_path);
+    const QByteArray muxer = path.right(3);
+    if (avformat_alloc_output_context2(&run.format, nullptr, muxer.constData(), path.constData()) < 0 || !run.format)
+        return run.fail(QStringLiteral("no output format for %1").arg(m_path));
     const AVCodec *codec = avcodec_find_encoder(AV_CODEC_ID_MJPEG);
     if (!codec) {
         say("Can not find output video encoder! (没有找到合适的编码器！)\n");
-        fail(QStringLiteral("no MJPEG encoder"));
-        closeQueue();
-        return;
+        return run.fail(QStringLiteral("no MJPEG encoder"));
     }
-
-    res.codec = avcodec_alloc_context3(codec);
-    if (!res.codec) {
-        fail(QStringLiteral("out of memory"));
-        closeQueue();
-        return;
-    }
-    AVCodecContext *ctx = res.codec;
+    run.codec = avcodec_alloc_context3(codec);
+    if (!run.codec)
+        return run.fail(QStringLiteral("out of memory"));
+    AVCodecContext *ctx = run.codec;
     ctx->width = m_width;
     ctx->height = m_height;
     ctx->time_base = AVRational{1, m_fps};
@@ -273,39 +321,28 @@ void RtmpThread::run()
     ctx->qmin = 5;
     ctx->qmax = 5;
     ctx->thread_count = m_encoderThreads;
-    if (res.format->oformat->flags & AVFMT_GLOBALHEADER)
+    if (run.format->oformat->flags & AVFMT_GLOBALHEADER)
         ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    av_dict_set(&res.options, "vcodec", "copy", 0);
-    if (m_width <= 0 || m_height <= 0 || avcodec_open2(ctx, codec, &res.options) < 0) {
+    av_dict_set(&run.options, "vcodec", "copy", 0);
+    if (m_width <= 0 || m_height <= 0 || avcodec_open2(ctx, codec, &run.options) < 0) {
         say("Failed to open output video encoder!)\n");
-        fail(QStringLiteral("cannot open the encoder"));
-        closeQueue();
-        return;
+        return run.fail(QStringLiteral("cannot open the encoder"));
     }
-
-    AVStream *stream = avformat_new_stream(res.format, nullptr);
-    if (!stream || avcodec_parameters_from_context(stream->codecpar, ctx) < 0) {
-        fail(QStringLiteral("cannot create the stream"));
-        closeQueue();
-        return;
-    }
-    stream->time_base = ctx->time_base;
+    run.stream = avformat_new_stream(run.format, nullptr);
+    if (!run.stream || avcodec_parameters_from_context(run.stream->codecpar, ctx) < 0)
+        return run.fail(QStringLiteral("cannot create the stream"));
+    run.stream->time_base = ctx->time_base;
     // FFmpeg prints the stream layout itself (to stderr), so only when asked.
     if (lcRecord().isDebugEnabled())
-        av_dump_format(res.format, 0, path.constData(), 1);
+        av_dump_format(run.format, 0, path.constData(), 1);
 
-    // Until the trailer is written the file is marked as in progress, so
-    // that a kill or a power cut is repaired at the next start.
-    InProgressMarker marker(m_path);
-    if (!(res.format->oformat->flags & AVFMT_NOFILE)) {
-        const int opened = avio_open(&res.format->pb, path.constData(), AVIO_FLAG_WRITE);
+    if (!(run.format->oformat->flags & AVFMT_NOFILE)) {
+        const int opened = avio_open(&run.format->pb, path.constData(), AVIO_FLAG_WRITE);
         if (opened < 0) {
             qCWarning(lcRecord, "could not open output URL '%s'", path.constData());
-            failIo(opened, QStringLiteral("cannot open %1").arg(m_path));
-            closeQueue();
-            return;
+            return run.fail(QStringLiteral("cannot open %1").arg(m_path), opened);
         }
-        res.fileOpen = true;
+        run.fileOpen = true;
     }
     // MP4 and MOV keep their index at the end: written in fragments of half
     // a second, everything up to the last fragment plays after a kill.
@@ -315,89 +352,64 @@ void RtmpThread::run()
         av_dict_set(&muxerOptions, "min_frag_duration", "500000", 0);
     }
     // Every packet goes to the kernel at once: a kill loses no buffered frames.
-    res.format->flush_packets = 1;
-    const int headerResult = avformat_write_header(res.format, &muxerOptions);
+    run.format->flush_packets = 1;
+    const int headerResult = avformat_write_header(run.format, &muxerOptions);
     av_dict_free(&muxerOptions);
     if (headerResult < 0) {
         say("Error occurred when opening output URL\n");
-        failIo(headerResult, QStringLiteral("cannot write the header of %1").arg(m_path));
-        closeQueue();
-        return;
+        return run.fail(QStringLiteral("cannot write the header of %1").arg(m_path), headerResult);
     }
-    marker.arm();
     qCDebug(lcRecord, "avformat_write_header return: %d", headerResult);
-    m_headerWritten = true;
+    run.headerWritten = true;
 
-    res.frame = av_frame_alloc();
-    res.packet = av_packet_alloc();
-    if (!res.frame || !res.packet) {
-        fail(QStringLiteral("out of memory"));
-        closeQueue();
-        return;
-    }
-    AVFrame *frame = res.frame;
-    AVPacket *packet = res.packet;
-    frame->width = m_width;
-    frame->height = m_height;
-    frame->format = ctx->pix_fmt;
-    if (av_frame_get_buffer(frame, 0) < 0) {
-        fail(QStringLiteral("out of memory"));
-        closeQueue();
-        return;
-    }
-    m_frame = frame;
+    run.frame = av_frame_alloc();
+    run.packet = av_packet_alloc();
+    if (!run.frame || !run.packet || !allocatePicture(run))
+        return run.fail(QStringLiteral("out of memory"));
+    QMutexLocker lock(&m_mutex);
+    m_startTime = QDateTime::currentDateTime();
+    return true;
+}
 
-    {
-        QMutexLocker lock(&m_mutex);
-        m_startTime = QDateTime::currentDateTime();
+bool RtmpThread::allocatePicture(Run &run)
+{
+    run.frame->width = m_width;
+    run.frame->height = m_height;
+    run.frame->format = run.codec->pix_fmt;
+    return av_frame_get_buffer(run.frame, 0) >= 0;
+}
+
+bool RtmpThread::drainPackets(Run &run)
+{
+    for (;;) {
+        const int r = avcodec_receive_packet(run.codec, run.packet);
+        if (r == AVERROR(EAGAIN) || r == AVERROR_EOF)
+            return true;
+        if (r < 0)
+            return run.fail(QStringLiteral("writing %1 failed").arg(m_path), r);
+        run.packet->stream_index = run.stream->index;
+        // MP4 drops a last sample that has no duration.
+        if (run.packet->duration <= 0)
+            run.packet->duration = 1;
+        av_packet_rescale_ts(run.packet, run.codec->time_base, run.stream->time_base);
+        const int w = av_interleaved_write_frame(run.format, run.packet);
+        av_packet_unref(run.packet);
+        if (w < 0)
+            return run.fail(QStringLiteral("writing %1 failed").arg(m_path), run.fileError(w));
+        ++m_encodedFrames;
     }
-    int frameCount = 0;
+}
+
+bool RtmpThread::encodeLoop(Run &run)
+{
+    AVCodecContext *ctx = run.codec;
     int64_t lastPts = -1;
-    bool writeFailed = false;
-    int writeError = 0; // the first AVERROR of the file
-    auto noteError = [&](int r) {
-        if (r < 0 && writeError == 0)
-            writeError = r;
-    };
-
-    // Writes every packet the encoder has ready; false when the file refuses.
-    auto drainPackets = [&]() -> bool {
-        for (;;) {
-            const int r = avcodec_receive_packet(ctx, packet);
-            if (r == AVERROR(EAGAIN) || r == AVERROR_EOF)
-                return true;
-            if (r < 0) {
-                noteError(r);
-                return false;
-            }
-            packet->stream_index = stream->index;
-            // MP4 drops a last sample that has no duration.
-            if (packet->duration <= 0)
-                packet->duration = 1;
-            av_packet_rescale_ts(packet, ctx->time_base, stream->time_base);
-            const int w = av_interleaved_write_frame(res.format, packet);
-            av_packet_unref(packet);
-            if (w < 0) {
-                // The muxer may have lost the errno; the file's context keeps it.
-                noteError(res.format->pb && res.format->pb->error < 0 ? res.format->pb->error : w);
-                return false;
-            }
-            ++m_encodedFrames;
-        }
-    };
-
     QElapsedTimer watch;
-    while (m_running.load(std::memory_order_relaxed)) {
-        int stamp = 0;
-        CameraBuffer *buffer = nullptr;
-        {
-            QMutexLocker lock(&m_mutex);
-            if (!m_buffers.isEmpty()) {
-                stamp = m_stamps.takeFirst();
-                buffer = m_buffers.takeFirst();
-            }
-        }
-        if (!buffer) {
+    for (;;) {
+        Queued next;
+        if (!takeQueued(&next)) {
+            if (!m_running.load(std::memory_order_relaxed))
+                return true;
             // Woken by the next frame or by stop(); the timeout only guards the flag.
             m_semaphore.tryAcquire(1, 5);
             continue;
@@ -406,74 +418,55 @@ void RtmpThread::run()
         // Pacing happens in the codec's 1/fps ticks, so no container can
         // receive more pictures than the configured rate. Integer maths:
         // in floating point 300 ms / 0.1 s truncates to 2.
-        const int64_t pts = av_rescale_rnd(stamp, ctx->time_base.den, int64_t(ctx->time_base.num) * 1000,
+        const int64_t pts = av_rescale_rnd(next.stampMs, ctx->time_base.den, int64_t(ctx->time_base.num) * 1000,
                                            AV_ROUND_DOWN);
-        if (pts <= lastPts || buffer->size() != QSize(m_width, m_height)) {
-            buffer->release();
+        if (pts <= lastPts || next.frame->size() != QSize(m_width, m_height))
             continue;
-        }
         lastPts = pts;
 
         watch.start();
-        if (!av_frame_is_writable(frame)) {
+        if (!av_frame_is_writable(run.frame)) {
             // A threaded encoder still reads the last picture: take a fresh one.
-            av_frame_unref(frame);
-            frame->width = m_width;
-            frame->height = m_height;
-            frame->format = ctx->pix_fmt;
-            if (av_frame_get_buffer(frame, 0) < 0) {
-                buffer->release();
-                fail(QStringLiteral("out of memory"));
-                break;
-            }
+            av_frame_unref(run.frame);
+            if (!allocatePicture(run))
+                return run.fail(QStringLiteral("out of memory"));
         }
-        const bool converted = convertImage(buffer->toImage(), frame);
-        buffer->release();
+        const bool converted = convertImage(next.frame->toImage(), run.frame);
+        next.frame.unlock();
         const qint64 convertNs = watch.nsecsElapsed();
         m_transMs += convertNs / 1e6;
         if (!converted)
             continue;
-        frame->pts = pts;
-        const int sent = avcodec_send_frame(ctx, frame);
-        noteError(sent);
-        const bool ok = sent >= 0 && drainPackets();
+        run.frame->pts = pts;
+        const int sent = avcodec_send_frame(ctx, run.frame);
+        const bool ok = (sent >= 0 || run.fail(QStringLiteral("writing %1 failed").arg(m_path), sent)) && drainPackets(run);
         m_encodeMs += (watch.nsecsElapsed() - convertNs) / 1e6;
-        ++frameCount;
-        if (!ok) {
-            writeFailed = true;
-            break;
-        }
+        ++run.frames;
+        if (!ok)
+            return false;
     }
-    closeQueue();
+}
 
+void RtmpThread::finishFile(Run &run)
+{
+    if (!run.headerWritten)
+        return;
+    const QString writing = QStringLiteral("writing %1 failed").arg(m_path);
     // Flush pictures a threaded encoder still holds.
-    if (!writeFailed && avcodec_send_frame(ctx, nullptr) >= 0 && !drainPackets())
-        writeFailed = true;
-
-    qCDebug(lcRecord, "frame : %d, trans : %0.2f, encode : %0.2f", frameCount,
-            frameCount ? m_transMs / frameCount : 0.0, frameCount ? m_encodeMs / frameCount : 0.0);
-
-    const int trailer = av_write_trailer(res.format);
-    if (trailer < 0) {
-        noteError(res.format->pb && res.format->pb->error < 0 ? res.format->pb->error : trailer);
-        writeFailed = true;
+    if (!run.failed && avcodec_send_frame(run.codec, nullptr) >= 0)
+        drainPackets(run);
+    const int trailer = av_write_trailer(run.format);
+    if (trailer < 0)
+        run.fail(writing, run.fileError(trailer));
+    if (run.fileOpen) {
+        if (run.fileError(0) < 0)
+            run.fail(writing, run.fileError(0));
+        const int closed = avio_closep(&run.format->pb);
+        if (closed < 0)
+            run.fail(writing, closed);
+        run.fileOpen = false;
     }
-    if (res.fileOpen) {
-        if (res.format->pb && res.format->pb->error < 0) {
-            noteError(res.format->pb->error);
-            writeFailed = true;
-        }
-        const int closed = avio_closep(&res.format->pb);
-        if (closed < 0) {
-            noteError(closed);
-            writeFailed = true;
-        }
-        res.fileOpen = false;
-    }
-    if (writeFailed)
-        failIo(writeError ? writeError : AVERROR(EIO), QStringLiteral("writing %1 failed").arg(m_path));
-    else
-        marker.finish();
-    m_frame = nullptr;
-    m_state = 0;
+    // A write that failed without saying why.
+    if (run.failed && run.what == writing && run.averror == 0)
+        run.averror = AVERROR(EIO);
 }

@@ -8,9 +8,11 @@
 #include <QString>
 #include <QThread>
 
-#include <atomic>
+#include "core/camerabuffer.h"
 
-class CameraBuffer;
+#include <atomic>
+#include <deque>
+
 struct AVFrame;
 
 // Video recorder: takes time-stamped render buffers from a small queue,
@@ -43,8 +45,12 @@ public:
 
     // Hides QThread::start: resets the clock and the queue, then starts.
     void start();
-    // Ends the loop and waits until the file is finalised.
+    // Ends the loop and waits until the file is finalised; frames still
+    // queued are not written.
     void stop();
+    // Takes no more frames, writes those queued and finalises the file,
+    // without waiting: finished() says when it is done.
+    void finish();
 
     // Queues a render buffer whose token the caller holds. A refused frame
     // gets its token back at once, so the caller may render into it again.
@@ -79,6 +85,20 @@ protected:
     void run() override;
 
 private:
+    struct Run;
+    struct Queued
+    {
+        int stampMs = 0;
+        CameraBuffer::Lock frame;
+    };
+    // The three steps of a run; a failure is noted in the run and reported once.
+    bool open(Run &run);
+    bool encodeLoop(Run &run);
+    void finishFile(Run &run);
+    bool allocatePicture(Run &run);
+    bool drainPackets(Run &run);
+    bool takeQueued(Queued *next);
+    void closeQueue();
     void fail(const QString &text);
     // A failure from an FFmpeg call, described from its errno when it has one.
     void failIo(int averror, const QString &what);
@@ -89,18 +109,15 @@ private:
     int m_width = 1280;
     int m_height = 720;
     int m_fps = 15;
-    bool m_headerWritten = false;
     std::atomic<bool> m_running{false};
+    std::atomic<bool> m_draining{false};
     std::atomic<int> m_state{0};
-    AVFrame *m_frame = nullptr;
-    QImage m_image;
     // Counts queued frames (and stop requests) so that an idle loop sleeps.
     QSemaphore m_semaphore{0};
     QDateTime m_startTime;
     double m_transMs = 0;
     double m_encodeMs = 0;
-    QList<int> m_stamps;
-    QList<CameraBuffer *> m_buffers;
+    std::deque<Queued> m_frames;
     mutable QMutex m_mutex;
 
     int m_encoderThreads = 1;

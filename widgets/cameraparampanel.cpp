@@ -154,6 +154,7 @@ void CameraParamPanel::rowSwitched(int key, bool on)
         break;
     case BlackWhite:
         c.blackWhite = on;
+        m_hub->setBlackWhite(m_camera, on);
         break;
     case CameraHub::ExposureMode:
         c.params[CameraConfig::Exposure].setMode(on ? 1 : 2);
@@ -296,6 +297,7 @@ void CameraParamPanel::applySaved(const QString &devicePath)
 {
     const CameraConfig c = m_settings->cameras.value(devicePath);
     m_hub->setFlip(devicePath, c.flipHorizontal, c.flipVertical);
+    m_hub->setBlackWhite(devicePath, c.blackWhite);
     m_hub->setProperty(devicePath, CameraHub::FrameWidth, c.size.width());
     m_hub->setProperty(devicePath, CameraHub::FrameHeight, c.size.height());
     m_hub->setProperty(devicePath, CameraHub::Exposure, c.params[CameraConfig::Exposure].current());
@@ -390,6 +392,7 @@ void CameraParamPanel::reset()
     c.flipHorizontal = false;
     c.flipVertical = false;
     m_hub->setFlip(m_camera, false, false);
+    m_hub->setBlackWhite(m_camera, false);
     syncFromDevice();
 }
 

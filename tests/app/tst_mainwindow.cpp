@@ -380,7 +380,8 @@ private slots:
         QCOMPARE(rig.ui()->btnRecord->text(), QStringLiteral("录像"));
         const QString path = rig.window->lastRecordingPath();
         QVERIFY(path.endsWith(".avi"));
-        QVERIFY(rig.window->settings().videoFiles.contains(path));
+        // Listed once the recorder has finished the file.
+        QTRY_VERIFY(rig.window->settings().videoFiles.contains(path));
         int w = 0, h = 0;
         QString codec;
         const int frames = countFrames(path, &w, &h, &codec);
@@ -399,7 +400,7 @@ private slots:
         rig.sim->unplug(0);
         QVERIFY(QTest::qWaitFor([&] { return !rig.window->isRecording(); }, 5000));
         const QString path = rig.window->lastRecordingPath();
-        QVERIFY(rig.window->settings().videoFiles.contains(path));
+        QTRY_VERIFY(rig.window->settings().videoFiles.contains(path));
         int w = 0, h = 0;
         QString codec;
         QVERIFY(countFrames(path, &w, &h, &codec) > 0);
@@ -512,7 +513,7 @@ private slots:
         rig.window->onAutoRecordTimer();
         QCOMPARE(finished.count(), 2);
         QVERIFY(!rig.window->settings().timedActive);
-        QCOMPARE(rig.window->settings().videoFiles.size(), 2);
+        QTRY_COMPARE(rig.window->settings().videoFiles.size(), 2);
     }
 
     // The elapsed time on the status line, and a quit that asks first.

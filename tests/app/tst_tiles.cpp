@@ -150,6 +150,7 @@ private slots:
         rig.window->onBtnScreenSwitch();
         QCOMPARE(rig.ui()->stackMainWidget->currentIndex(), 1);
         QVERIFY(!rig.window->isRecording());
+        QTRY_VERIFY(!rig.window->recording()->isFinishing());
         int w = 0, h = 0;
         QString codec;
         QVERIFY(countFrames(rig.window->lastRecordingPath(), &w, &h, &codec) > 0);

@@ -77,6 +77,8 @@ private slots:
     void grantedRateSignal();
     void grantedRateFollowsDriver();
     void lockedCameraListed();
+    void hiddenOrGrey_data();
+    void hiddenOrGrey();
 
 private:
     void startV4l2();
@@ -179,9 +181,11 @@ void TstCameraHub::pixels()
     QCOMPARE(m_spy->at(0).at(0).toString(), kPath);
     QCOMPARE(m_spy->at(0).at(1).toBool(), false);
 
-    CameraBuffer *buffer = m_hub->acquireFrame(kPath);
-    QVERIFY(buffer);
-    const QImage img = buffer->toImage();
+    HeldFrame frame = m_hub->takeFrame(kPath);
+    QVERIFY(frame);
+    const QImage img = frame.image;
+    const uchar *inPlace = img.constBits();
+    QCOMPARE(frame.fullSize, QSize(640, 480));
     QCOMPARE(img.size(), QSize(640, 480));
     QCOMPARE(img.format(), QImage::Format_RGB32);
     const QPoint probes[] = {{5, 5}, {634, 5}, {5, 474}, {634, 474}, {160, 120}, {480, 360}};
@@ -189,13 +193,15 @@ void TstCameraHub::pixels()
         const QPoint src(horizontal ? 639 - p.x() : p.x(), vertical ? 479 - p.y() : p.y());
         QVERIFY2(near(img.pixel(p), card.pixel(src)), qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
     }
-    m_hub->releaseFrame(kPath);
+    // Held, the buffer is not handed out twice.
+    QVERIFY(!m_hub->takeFrame(kPath));
+    frame = HeldFrame();
 
     // A photo copy of the same frame.
     QImage photo;
     QVERIFY(m_hub->readFrame(kPath, &photo));
     QCOMPARE(photo.size(), QSize(640, 480));
-    QVERIFY(photo.constBits() != buffer->bits());
+    QVERIFY(photo.constBits() != inPlace);
 }
 
 void TstCameraHub::stillButton_data()
@@ -233,7 +239,7 @@ void TstCameraHub::busyBufferDropsFrames()
     m_kernel->pushFrame(kNode, yuyvFrame(solid(640, 480, Qt::red)));
     QVERIFY(waitFrames(1));
 
-    CameraBuffer *held = m_hub->acquireFrame(kPath);
+    HeldFrame held = m_hub->takeFrame(kPath);
     QVERIFY(held);
     // The drop is a debug line, printed only when asked for.
     QLoggingCategory::setFilterRules(QStringLiteral("vistrel.capture.debug=true"));
@@ -246,10 +252,10 @@ void TstCameraHub::busyBufferDropsFrames()
     QTRY_COMPARE(cb->framesBusy(), quint64(2));
     QLoggingCategory::setFilterRules(QString());
     // The held picture is untouched.
-    QVERIFY(near(held->toImage().pixel(10, 10), qRgb(255, 0, 0)));
+    QVERIFY(near(held.image.pixel(10, 10), qRgb(255, 0, 0)));
     QTest::qWait(50);
     QCOMPARE(m_spy->count(), 1);
-    m_hub->releaseFrame(kPath);
+    held = HeldFrame();
 
     // Capture went on.
     m_kernel->pushFrame(kNode, yuyvFrame(solid(640, 480, Qt::blue)));
@@ -413,7 +419,7 @@ void TstCameraHub::closeWhileStreaming()
     QVERIFY(!m_hub->isOpen(kPath));
     QTest::qWait(50);
     QCOMPARE(m_spy->count(), before); // notices of a closed camera are dropped
-    QVERIFY(!m_hub->acquireFrame(kPath));
+    QVERIFY(!m_hub->takeFrame(kPath));
     QImage img;
     QVERIFY(!m_hub->readFrame(kPath, &img));
     // Reopened, it delivers again.
@@ -951,3 +957,58 @@ void TstCameraHub::lockedCameraListed()
 
 QTEST_MAIN(TstCameraHub)
 #include "tst_camerahub.moc"
+
+void TstCameraHub::hiddenOrGrey_data()
+{
+    QTest::addColumn<bool>("hidden");
+    QTest::addColumn<bool>("grey");
+    QTest::newRow("shown") << false << false;
+    QTest::newRow("shown grey") << false << true;
+    QTest::newRow("hidden") << true << false;
+    QTest::newRow("hidden grey") << true << true;
+}
+
+// Black and white on the capture thread; a camera off screen is not decoded
+// but a photo of it shows its latest frame, and it shows again at once.
+void TstCameraHub::hiddenOrGrey()
+{
+    QFETCH(bool, hidden);
+    QFETCH(bool, grey);
+    startV4l2();
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("YUV")));
+    m_kernel->pushFrame(kNode, yuyvFrame(solid(640, 480, Qt::red)));
+    QVERIFY(waitFrames(1));
+    m_hub->setBlackWhite(kPath, grey);
+    m_hub->setShown(kPath, !hidden);
+    QCOMPARE(m_hub->isShown(kPath), !hidden);
+    QCOMPARE(m_hub->isBlackWhite(kPath), grey);
+    const FrameCallback *cb = m_hub->layer()->frameCallback(kPath);
+    const quint64 decoded = cb->framesDelivered();
+    m_kernel->pushFrame(kNode, yuyvFrame(solid(640, 480, Qt::green)));
+    QTRY_COMPARE(cb->framesDelivered() + cb->framesHidden(), decoded + 1);
+    QCOMPARE(cb->framesHidden(), quint64(hidden ? 1 : 0));
+    const int g = qGray(qRgb(0, 255, 0));
+    const QRgb green = grey ? qRgb(g, g, g) : qRgb(0, 255, 0);
+    {
+        // What the view would show: the old picture while hidden.
+        const HeldFrame frame = m_hub->takeFrame(kPath);
+        QVERIFY(frame);
+        const QRgb shown = frame.image.pixel(320, 240);
+        QVERIFY(near(shown, hidden ? qRgb(255, 0, 0) : green));
+        if (grey && !hidden)
+            QVERIFY(qRed(shown) == qGreen(shown) && qGreen(shown) == qBlue(shown));
+    }
+    QImage photo;
+    QVERIFY(m_hub->grabFullFrame(kPath, &photo));
+    QCOMPARE(photo.size(), QSize(640, 480));
+    QVERIFY(near(photo.pixel(320, 240), green));
+    if (grey)
+        QVERIFY(qRed(photo.pixel(5, 5)) == qGreen(photo.pixel(5, 5)) && qGreen(photo.pixel(5, 5)) == qBlue(photo.pixel(5, 5)));
+
+    // Shown again, the next frame is decoded: the stream never stopped.
+    m_hub->setShown(kPath, true);
+    const quint64 shown = cb->framesDelivered();
+    m_kernel->pushFrame(kNode, yuyvFrame(solid(640, 480, Qt::blue)));
+    QTRY_COMPARE(cb->framesDelivered(), shown + 1);
+    QVERIFY(near(m_hub->takeFrame(kPath).image.pixel(320, 240), grey ? qRgb(qGray(qRgb(0, 0, 255)), qGray(qRgb(0, 0, 255)), qGray(qRgb(0, 0, 255))) : qRgb(0, 0, 255)));
+}

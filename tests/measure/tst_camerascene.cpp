@@ -749,6 +749,7 @@ void TestCameraScene::renderBuffers()
     // Before allocation a claimed buffer is sized on the spot.
     CameraBuffer *lazy = f.scene.renderToBuffer();
     QVERIFY(lazy);
+    QVERIFY(lazy->isTaken());
     QCOMPARE(lazy->size(), QSize(64, 48));
     lazy->release();
     f.scene.allocateRenderBuffers();

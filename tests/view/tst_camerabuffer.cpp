@@ -34,6 +34,41 @@ private slots:
         QCOMPARE(b.tryAcquire(), p);
     }
 
+    // The scoped lock: given back at the end of its scope, handed on by a
+    // move, let go of with release(); a wait ends at its bound.
+    void scopedLock()
+    {
+        CameraBuffer b;
+        {
+            const CameraBuffer::Lock none(&b);
+            QVERIFY(!none); // no pixels: nothing to hold
+        }
+        QVERIFY(!b.isTaken());
+        b.init(4, 2, QImage::Format_RGB32);
+        {
+            CameraBuffer::Lock first(&b);
+            QVERIFY(first && first.buffer() == &b);
+            QVERIFY(!CameraBuffer::Lock(&b));
+            QElapsedTimer t;
+            t.start();
+            QVERIFY(!CameraBuffer::Lock::waitFor(&b, 30));
+            QVERIFY(t.elapsed() >= 30);
+            CameraBuffer::Lock moved = std::move(first);
+            QVERIFY(!first && moved && b.isTaken());
+            first = std::move(moved); // back again, still held once
+            QVERIFY(b.isTaken());
+        }
+        QVERIFY(!b.isTaken());
+        CameraBuffer *held = CameraBuffer::Lock(&b).release();
+        QVERIFY(held == &b && b.isTaken());
+        {
+            const CameraBuffer::Lock adopted = CameraBuffer::Lock::adopt(held);
+            QVERIFY(adopted);
+        }
+        QVERIFY(!b.isTaken());
+        QVERIFY(CameraBuffer::Lock::waitFor(&b, 30));
+    }
+
     void initKeepsOrReplaces_data()
     {
         QTest::addColumn<int>("w");
