@@ -2,9 +2,11 @@
 
 #include "imaging/cvimage.h"
 
+#include <opencv2/core/hal/intrin.hpp>
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <complex>
 #include <future>
@@ -119,6 +121,11 @@ struct FrameAligner::Level
         cv::dft(windowed, spectrum, cv::DFT_COMPLEX_OUTPUT);
         return spectrum;
     }
+
+    // One round of matching every step-th usable patch of the frame taken
+    // with current: the motion fitted to them, false when none matched.
+    bool refine(const cv::Mat &source, const Similarity &current, int step, Similarity *next,
+                size_t *matched = nullptr) const;
 };
 
 namespace {
@@ -350,47 +357,10 @@ bool FrameAligner::align(const Levels &g, Similarity *found, const Similarity &g
         const double unit = double(1 << level->shift);
         const int rounds = level->shift ? 3 : 5;
         for (int round = 0; round < rounds; ++round) {
-            std::vector<Match> matches(level->patches.size(), Match{{}, {}, 0.0});
-            cv::parallel_for_(cv::Range(0, int(level->patches.size())), [&](const cv::Range &r) {
-                for (int i = r.start; i < r.end; ++i) {
-                    const Level::Patch &p = level->patches[size_t(i)];
-                    if (!p.usable)
-                        continue;
-                    const cv::Mat s = level->sample(source, current, p.centre);
-                    cv::Point2d d;
-                    double peak = 0.0;
-                    if (!phaseShift(p.spectrum, level->spectrumOf(s), &d, &peak) || peak < 0.03)
-                        continue;
-                    // frame(T(c + u)) = ref(c + u - d): ref c sits at T(c + d).
-                    const QPointF to = current.map(QPointF((p.centre.x + d.x) * unit, (p.centre.y + d.y) * unit));
-                    matches[size_t(i)] = Match{p.centre * unit, cv::Point2d(to.x(), to.y()), peak * peak};
-                }
-            });
-            matches.erase(std::remove_if(matches.begin(), matches.end(), [](const Match &m) { return m.weight <= 0; }),
-                          matches.end());
-            if (matches.empty())
+            Similarity next;
+            if (!level->refine(source, current, 1, &next))
                 break;
             matchedAny = true;
-            const bool shiftOnly = matches.size() < 4;
-            Similarity next = fitSimilarity(matches, current, shiftOnly);
-            // Patches that disagree with the rest (a moving object, a repeated
-            // texture) are dropped and the fit made again.
-            if (matches.size() >= 5) {
-                std::vector<double> residual;
-                for (const Match &m : matches) {
-                    const QPointF q = next.map(QPointF(m.from.x, m.from.y));
-                    residual.push_back(std::hypot(q.x() - m.to.x, q.y() - m.to.y));
-                }
-                std::vector<double> sorted = residual;
-                std::nth_element(sorted.begin(), sorted.begin() + long(sorted.size() / 2), sorted.end());
-                const double limit = std::max(3.0 * sorted[sorted.size() / 2], 0.25 * unit);
-                std::vector<Match> kept;
-                for (size_t i = 0; i < matches.size(); ++i)
-                    if (residual[i] <= limit)
-                        kept.push_back(matches[i]);
-                if (kept.size() >= 4 && kept.size() < matches.size())
-                    next = fitSimilarity(kept, current, false);
-            }
             const double change = farthestChange(next, current, level->size * int(unit));
             current = next;
             // Half size only brings the frame within reach of the full size.
@@ -404,6 +374,73 @@ bool FrameAligner::align(const Levels &g, Similarity *found, const Similarity &g
     return true;
 }
 
+bool FrameAligner::glance(const Levels &g, Similarity *found, const Similarity &guess) const
+{
+    if (m_levels.empty() || g.level[0].empty())
+        return false;
+    const Level &finest = *m_levels.back();
+    // Every other patch still spans the picture; a similarity needs a few
+    // more than four to outvote one that went astray.
+    size_t matched = 0;
+    return finest.refine(g.level[finest.shift], guess, 2, found, &matched) && matched >= 6;
+}
+
+bool FrameAligner::Level::refine(const cv::Mat &source, const Similarity &current, int step, Similarity *next,
+                                 size_t *matched) const
+{
+    const double unit = double(1 << shift);
+    std::vector<int> chosen;
+    int seen = 0;
+    for (size_t i = 0; i < patches.size(); ++i)
+        if (patches[i].usable && seen++ % step == 0)
+            chosen.push_back(int(i));
+    std::vector<Match> matches(chosen.size(), Match{{}, {}, 0.0});
+    cv::parallel_for_(cv::Range(0, int(chosen.size())), [&](const cv::Range &r) {
+        for (int i = r.start; i < r.end; ++i) {
+            const Patch &p = patches[size_t(chosen[size_t(i)])];
+            const cv::Mat s = sample(source, current, p.centre);
+            cv::Point2d d;
+            double peak = 0.0;
+            if (!phaseShift(p.spectrum, spectrumOf(s), &d, &peak) || peak < 0.03)
+                continue;
+            // frame(T(c + u)) = ref(c + u - d): ref c sits at T(c + d).
+            const QPointF to = current.map(QPointF((p.centre.x + d.x) * unit, (p.centre.y + d.y) * unit));
+            matches[size_t(i)] = Match{p.centre * unit, cv::Point2d(to.x(), to.y()), peak * peak};
+        }
+    });
+    matches.erase(std::remove_if(matches.begin(), matches.end(), [](const Match &m) { return m.weight <= 0; }),
+                  matches.end());
+    if (matched)
+        *matched = matches.size();
+    if (matches.empty())
+        return false;
+    const bool shiftOnly = matches.size() < 4;
+    Similarity fitted = fitSimilarity(matches, current, shiftOnly);
+    // Patches that disagree with the rest (a moving object, a repeated
+    // texture) are dropped and the fit made again.
+    if (matches.size() >= 5) {
+        std::vector<double> residual;
+        for (const Match &m : matches) {
+            const QPointF q = fitted.map(QPointF(m.from.x, m.from.y));
+            residual.push_back(std::hypot(q.x() - m.to.x, q.y() - m.to.y));
+        }
+        std::vector<double> sorted = residual;
+        std::nth_element(sorted.begin(), sorted.begin() + long(sorted.size() / 2), sorted.end());
+        const double limit = std::max(3.0 * sorted[sorted.size() / 2], 0.25 * unit);
+        std::vector<Match> kept;
+        for (size_t i = 0; i < matches.size(); ++i)
+            if (residual[i] <= limit)
+                kept.push_back(matches[i]);
+        if (kept.size() >= 4 && kept.size() < matches.size()) {
+            fitted = fitSimilarity(kept, current, false);
+            if (matched)
+                *matched = kept.size();
+        }
+    }
+    *next = fitted;
+    return true;
+}
+
 // ------------------------------------------------------------ FocusStack
 
 namespace {
@@ -411,6 +448,7 @@ namespace {
 // Working pixels: 16-bit, 4 fractional bits, so that the pyramid loses
 // nothing to rounding and still moves half the bytes of floats.
 constexpr int kFraction = 16;
+constexpr int kFractionBits = 4;
 
 // Frames as 8-bit BGRA (RGB32) or grey.
 QImage normalised(const QImage &frame, bool grey)
@@ -426,6 +464,10 @@ QImage normalised(const QImage &frame, bool grey)
     }
 }
 
+// The loops below touch every pixel of every level of every frame, so they
+// are written with OpenCV's portable vector types; the plain loops after
+// them finish each row.
+
 void toWorking(const cv::Mat &src, cv::Mat &dst)
 {
     if (src.channels() == 1) {
@@ -437,10 +479,24 @@ void toWorking(const cv::Mat &src, cv::Mat &dst)
         for (int y = r.start; y < r.end; ++y) {
             const uchar *__restrict s = src.ptr<uchar>(y);
             short *__restrict d = dst.ptr<short>(y);
-            for (int x = 0; x < src.cols; ++x) {
-                d[3 * x] = short(s[4 * x] << 4);
-                d[3 * x + 1] = short(s[4 * x + 1] << 4);
-                d[3 * x + 2] = short(s[4 * x + 2] << 4);
+            int x = 0;
+#if CV_SIMD128
+            for (; x + 16 <= src.cols; x += 16) {
+                cv::v_uint8x16 b, g, r8, a;
+                cv::v_load_deinterleave(s + 4 * x, b, g, r8, a);
+                cv::v_uint16x8 b0, b1, g0, g1, r0, r1;
+                cv::v_expand(b, b0, b1);
+                cv::v_expand(g, g0, g1);
+                cv::v_expand(r8, r0, r1);
+                auto w = [](const cv::v_uint16x8 &v) { return cv::v_reinterpret_as_s16(cv::v_shl<kFractionBits>(v)); };
+                cv::v_store_interleave(d + 3 * x, w(b0), w(g0), w(r0));
+                cv::v_store_interleave(d + 3 * x + 24, w(b1), w(g1), w(r1));
+            }
+#endif
+            for (; x < src.cols; ++x) {
+                d[3 * x] = short(s[4 * x] << kFractionBits);
+                d[3 * x + 1] = short(s[4 * x + 1] << kFractionBits);
+                d[3 * x + 2] = short(s[4 * x + 2] << kFractionBits);
             }
         }
     }, 8);
@@ -454,18 +510,39 @@ QImage fromWorking(const cv::Mat &src)
     QImage out(src.cols, src.rows, grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
     if (out.isNull())
         return out;
+    auto eight = [](int v) { return cv::saturate_cast<uchar>((v + kFraction / 2) >> kFractionBits); };
     cv::parallel_for_(cv::Range(0, src.rows), [&](const cv::Range &r) {
         for (int y = r.start; y < r.end; ++y) {
             const short *s = src.ptr<short>(y);
             uchar *d = out.scanLine(y);
+            int x = 0;
+#if CV_SIMD128
+            const cv::v_int16x8 half = cv::v_setall_s16(kFraction / 2);
+            auto pack = [&](const cv::v_int16x8 &lo, const cv::v_int16x8 &hi) {
+                return cv::v_pack_u(cv::v_shr<kFractionBits>(cv::v_add_wrap(lo, half)),
+                                    cv::v_shr<kFractionBits>(cv::v_add_wrap(hi, half)));
+            };
             if (grey) {
-                for (int x = 0; x < src.cols; ++x)
-                    d[x] = cv::saturate_cast<uchar>((s[x] + kFraction / 2) / kFraction);
+                for (; x + 16 <= src.cols; x += 16)
+                    cv::v_store(d + x, pack(cv::v_load(s + x), cv::v_load(s + x + 8)));
             } else {
-                for (int x = 0; x < src.cols; ++x) {
-                    d[4 * x] = cv::saturate_cast<uchar>((s[3 * x] + kFraction / 2) / kFraction);
-                    d[4 * x + 1] = cv::saturate_cast<uchar>((s[3 * x + 1] + kFraction / 2) / kFraction);
-                    d[4 * x + 2] = cv::saturate_cast<uchar>((s[3 * x + 2] + kFraction / 2) / kFraction);
+                const cv::v_uint8x16 alpha = cv::v_setall_u8(255);
+                for (; x + 16 <= src.cols; x += 16) {
+                    cv::v_int16x8 b0, g0, r0, b1, g1, r1;
+                    cv::v_load_deinterleave(s + 3 * x, b0, g0, r0);
+                    cv::v_load_deinterleave(s + 3 * x + 24, b1, g1, r1);
+                    cv::v_store_interleave(d + 4 * x, pack(b0, b1), pack(g0, g1), pack(r0, r1), alpha);
+                }
+            }
+#endif
+            if (grey) {
+                for (; x < src.cols; ++x)
+                    d[x] = eight(s[x]);
+            } else {
+                for (; x < src.cols; ++x) {
+                    d[4 * x] = eight(s[3 * x]);
+                    d[4 * x + 1] = eight(s[3 * x + 1]);
+                    d[4 * x + 2] = eight(s[3 * x + 2]);
                     d[4 * x + 3] = 255;
                 }
             }
@@ -484,7 +561,37 @@ void bandAndEnergyOf(const cv::Mat &level, cv::Mat &expanded, cv::Mat &energy)
             const short *__restrict g = level.ptr<short>(y);
             short *__restrict b = expanded.ptr<short>(y);
             float *__restrict e = energy.ptr<float>(y);
-            for (int x = 0; x < level.cols; ++x) {
+            int x = 0;
+#if CV_SIMD128
+            for (; x + 8 <= level.cols; x += 8) {
+                cv::v_int32x4 lo = cv::v_setzero_s32(), hi = cv::v_setzero_s32();
+                auto square = [&](const cv::v_int16x8 &v) {
+                    cv::v_int32x4 l, h;
+                    cv::v_mul_expand(v, v, l, h);
+                    lo += l;
+                    hi += h;
+                };
+                if (C == 3) {
+                    cv::v_int16x8 g0, g1, g2, b0, b1, b2;
+                    cv::v_load_deinterleave(g + 3 * x, g0, g1, g2);
+                    cv::v_load_deinterleave(b + 3 * x, b0, b1, b2);
+                    b0 = cv::v_sub_wrap(g0, b0);
+                    b1 = cv::v_sub_wrap(g1, b1);
+                    b2 = cv::v_sub_wrap(g2, b2);
+                    cv::v_store_interleave(b + 3 * x, b0, b1, b2);
+                    square(b0);
+                    square(b1);
+                    square(b2);
+                } else {
+                    const cv::v_int16x8 v = cv::v_sub_wrap(cv::v_load(g + x), cv::v_load(b + x));
+                    cv::v_store(b + x, v);
+                    square(v);
+                }
+                cv::v_store(e + x, cv::v_cvt_f32(lo));
+                cv::v_store(e + x + 4, cv::v_cvt_f32(hi));
+            }
+#endif
+            for (; x < level.cols; ++x) {
                 int sum = 0;
                 for (int c = 0; c < C; ++c) {
                     const int v = g[x * C + c] - b[x * C + c];
@@ -516,7 +623,27 @@ void keepStrongerOf(const cv::Mat &band, const cv::Mat &energy, cv::Mat &fused, 
             const float *__restrict e = energy.ptr<float>(y);
             short *__restrict f = fused.ptr<short>(y);
             float *__restrict k = best.ptr<float>(y);
-            for (int x = 0; x < band.cols; ++x) {
+            int x = 0;
+#if CV_SIMD128
+            for (; x + 8 <= band.cols; x += 8) {
+                const cv::v_float32x4 e0 = cv::v_load(e + x), e1 = cv::v_load(e + x + 4);
+                const cv::v_float32x4 k0 = cv::v_load(k + x), k1 = cv::v_load(k + x + 4);
+                const cv::v_int16x8 stronger =
+                    cv::v_pack(cv::v_reinterpret_as_s32(e0 > k0), cv::v_reinterpret_as_s32(e1 > k1));
+                cv::v_store(k + x, cv::v_max(e0, k0));
+                cv::v_store(k + x + 4, cv::v_max(e1, k1));
+                if (C == 3) {
+                    cv::v_int16x8 b0, b1, b2, f0, f1, f2;
+                    cv::v_load_deinterleave(b + 3 * x, b0, b1, b2);
+                    cv::v_load_deinterleave(f + 3 * x, f0, f1, f2);
+                    cv::v_store_interleave(f + 3 * x, cv::v_select(stronger, b0, f0), cv::v_select(stronger, b1, f1),
+                                           cv::v_select(stronger, b2, f2));
+                } else {
+                    cv::v_store(f + x, cv::v_select(stronger, cv::v_load(b + x), cv::v_load(f + x)));
+                }
+            }
+#endif
+            for (; x < band.cols; ++x) {
                 const bool stronger = e[x] > k[x];
                 k[x] = stronger ? e[x] : k[x];
                 for (int c = 0; c < C; ++c)
@@ -534,6 +661,185 @@ void keepStronger(const cv::Mat &band, const cv::Mat &energy, cv::Mat &fused, cv
         keepStrongerOf<1>(band, energy, fused, best);
 }
 
+// ------------------------------------------------------------ resampling
+
+// Lanczos weights, taps -(a - 1)..a around the whole pixel, for 256
+// sub-pixel phases, 14-bit fixed point summing to exactly one.
+constexpr int kPhaseBits = 8;
+constexpr int kWeightBits = 14;
+// Six lobes: over four, half a decibel nearer the truth on a moving
+// series for half as many taps again.
+constexpr int kRadius = 6;
+constexpr int kTaps = 2 * kRadius;
+
+struct LanczosTable
+{
+    short w[1 << kPhaseBits][kTaps];
+    LanczosTable()
+    {
+        for (int p = 0; p < (1 << kPhaseBits); ++p) {
+            const double t = double(p) / (1 << kPhaseBits);
+            double v[kTaps];
+            double sum = 0;
+            for (int k = 0; k < kTaps; ++k) {
+                const double x = k - (kRadius - 1) - t;
+                v[k] = std::abs(x) < 1e-9 ? 1.0
+                                          : kRadius * std::sin(CV_PI * x) * std::sin(CV_PI * x / kRadius)
+                                                / (CV_PI * CV_PI * x * x);
+                sum += v[k];
+            }
+            int total = 0;
+            int top = 0;
+            for (int k = 0; k < kTaps; ++k) {
+                w[p][k] = short(std::lround(v[k] / sum * (1 << kWeightBits)));
+                total += w[p][k];
+                if (w[p][k] > w[p][top])
+                    top = k;
+            }
+            w[p][top] = short(w[p][top] + (1 << kWeightBits) - total);
+        }
+    }
+};
+
+const LanczosTable &lanczos()
+{
+    static const LanczosTable table;
+    return table;
+}
+
+// Positions in 32.32 fixed point, rounded to the table's phases: the whole
+// pixel and the phase of pos.
+inline int64_t toFixed(double v) { return int64_t(std::llround(v * 4294967296.0)); }
+constexpr int64_t kPhaseRound = int64_t(1) << (31 - kPhaseBits);
+inline int wholeOf(int64_t pos) { return int((pos + kPhaseRound) >> 32); }
+inline int phaseOf(int64_t pos) { return int(((pos + kPhaseRound) >> (32 - kPhaseBits)) & ((1 << kPhaseBits) - 1)); }
+
+// Row y of dst is row y of src sampled at x = beta u + gamma y + delta.
+template<int C>
+void resampleRows(const cv::Mat &src, cv::Mat &dst, int y0, int y1, double beta, double gamma, double delta)
+{
+    const LanczosTable &table = lanczos();
+    const int width = src.cols;
+    const int64_t step = toFixed(beta);
+    cv::parallel_for_(cv::Range(y0, y1), [&](const cv::Range &r) {
+        for (int y = r.start; y < r.end; ++y) {
+            const short *__restrict s = src.ptr<short>(y);
+            short *__restrict d = dst.ptr<short>(y);
+            int64_t pos = toFixed(gamma * y + delta);
+            for (int u = 0; u < dst.cols; ++u, pos += step) {
+                const int ix = wholeOf(pos) - (kRadius - 1);
+                const short *w = table.w[phaseOf(pos)];
+                int acc[C] = {};
+                if (ix >= 0 && ix + kTaps <= width) {
+                    const short *p = s + ix * C;
+                    for (int k = 0; k < kTaps; ++k)
+                        for (int c = 0; c < C; ++c)
+                            acc[c] += w[k] * p[k * C + c];
+                } else {
+                    for (int k = 0; k < kTaps; ++k) {
+                        const short *p = s + std::clamp(ix + k, 0, width - 1) * C;
+                        for (int c = 0; c < C; ++c)
+                            acc[c] += w[k] * p[c];
+                    }
+                }
+                for (int c = 0; c < C; ++c)
+                    d[u * C + c] = cv::saturate_cast<short>((acc[c] + (1 << (kWeightBits - 1))) >> kWeightBits);
+            }
+        }
+    }, 8);
+}
+
+// Row v of dst is column by column src sampled at y = b u + a v + ty. Along
+// a row the source row and phase change only every so many columns (never,
+// without a turn), and each run of columns is a weighted sum of eight rows.
+void resampleColumns(const cv::Mat &src, cv::Mat &dst, double a, double b, double ty)
+{
+    const LanczosTable &table = lanczos();
+    const int channels = src.channels();
+    const int64_t step = toFixed(b);
+    cv::parallel_for_(cv::Range(0, dst.rows), [&](const cv::Range &r) {
+        for (int v = r.start; v < r.end; ++v) {
+            short *__restrict d = dst.ptr<short>(v);
+            int64_t pos = toFixed(a * v + ty);
+            for (int u = 0; u < dst.cols;) {
+                const int whole = wholeOf(pos);
+                const int phase = phaseOf(pos);
+                int end = u + 1;
+                int64_t next = pos + step;
+                while (end < dst.cols && wholeOf(next) == whole && phaseOf(next) == phase) {
+                    ++end;
+                    next += step;
+                }
+                const short *w = table.w[phase];
+                const short *rows[kTaps];
+                for (int k = 0; k < kTaps; ++k)
+                    rows[k] = src.ptr<short>(std::clamp(whole - (kRadius - 1) + k, 0, src.rows - 1));
+                int i = u * channels;
+                const int stop = end * channels;
+#if CV_SIMD128
+                cv::v_int16x8 pair[kRadius];
+                for (int k = 0; k < kRadius; ++k) {
+                    const short ww[8] = {w[2 * k], w[2 * k + 1], w[2 * k], w[2 * k + 1],
+                                         w[2 * k], w[2 * k + 1], w[2 * k], w[2 * k + 1]};
+                    pair[k] = cv::v_load(ww);
+                }
+                const cv::v_int32x4 round = cv::v_setall_s32(1 << (kWeightBits - 1));
+                for (; i + 8 <= stop; i += 8) {
+                    cv::v_int32x4 lo = round, hi = round;
+                    for (int k = 0; k < kRadius; ++k) {
+                        cv::v_int16x8 z0, z1;
+                        cv::v_zip(cv::v_load(rows[2 * k] + i), cv::v_load(rows[2 * k + 1] + i), z0, z1);
+                        lo += cv::v_dotprod(z0, pair[k]);
+                        hi += cv::v_dotprod(z1, pair[k]);
+                    }
+                    cv::v_store(d + i, cv::v_pack(cv::v_shr<kWeightBits>(lo), cv::v_shr<kWeightBits>(hi)));
+                }
+#endif
+                for (; i < stop; ++i) {
+                    int acc = 1 << (kWeightBits - 1);
+                    for (int k = 0; k < kTaps; ++k)
+                        acc += w[k] * rows[k][i];
+                    d[i] = cv::saturate_cast<short>(acc >> kWeightBits);
+                }
+                u = end;
+                pos = next;
+            }
+        }
+    }, 8);
+}
+
+// warpAffine(src, dst, m, size, WARP_INVERSE_MAP, BORDER_REPLICATE) with a
+// six-lobed Lanczos kernel, for working pixels, in two one-dimensional
+// passes: with x = a u - b v + tx, y = b u + a v + ty, first every row is
+// resampled to x(u, y) = (a + b^2 / a) u - (b / a) y + tx + (b / a) ty, then
+// every column to y. That is 24 taps a pixel instead of 144, and as a focus
+// drive scales and shifts without turning, half of them on whole rows at once.
+void warpLanczos(const cv::Mat &src, cv::Mat &dst, const Similarity &m, cv::Size size, cv::Mat &rows)
+{
+    const double a = m.a, b = m.b;
+    if (a < 0.5) {
+        cv::warpAffine(src, dst, m.matrix(), size, cv::INTER_LANCZOS4 | cv::WARP_INVERSE_MAP, cv::BORDER_REPLICATE);
+        return;
+    }
+    // The source rows the second pass reaches.
+    double lowest = 1e300, highest = -1e300;
+    for (const cv::Point2d &p : {cv::Point2d(0, 0), cv::Point2d(size.width - 1, 0), cv::Point2d(0, size.height - 1),
+                                 cv::Point2d(size.width - 1, size.height - 1)}) {
+        const double y = b * p.x + a * p.y + m.ty;
+        lowest = std::min(lowest, y);
+        highest = std::max(highest, y);
+    }
+    const int y0 = std::clamp(int(std::floor(lowest)) - kRadius, 0, src.rows - 1);
+    const int y1 = std::clamp(int(std::ceil(highest)) + kRadius + 2, y0 + 1, src.rows);
+    rows.create(src.rows, size.width, src.type());
+    if (src.channels() == 3)
+        resampleRows<3>(src, rows, y0, y1, a + b * b / a, -b / a, m.tx + b * m.ty / a);
+    else
+        resampleRows<1>(src, rows, y0, y1, a + b * b / a, -b / a, m.tx + b * m.ty / a);
+    dst.create(size, src.type());
+    resampleColumns(rows, dst, a, b, m.ty);
+}
+
 // Local energy of the detail at one pyramid level.
 constexpr int kEnergyWindow = 5;
 // The depth map is decided at a quarter of the size, over a wider window.
@@ -542,7 +848,33 @@ constexpr int kDepthWindow = 9;
 // A frame sharpens a block when its detail energy there grows this much.
 constexpr double kGainFactor = 1.25;
 constexpr int kGainBlock = 16; // half-resolution pixels
-constexpr double kStillMotion = 0.1; // px
+// Below this anywhere in the picture a frame counts as not moved: the
+// registration of a blurred frame is not surer than that, and resampling
+// softens it more than such a misregistration would.
+constexpr double kStillMotion = 0.15; // px
+
+// Wall time of a stage, added up.
+class StageClock
+{
+public:
+    explicit StageClock(double *total)
+        : m_total(total)
+        , m_start(std::chrono::steady_clock::now())
+    {
+    }
+    ~StageClock() { stop(); }
+    void stop()
+    {
+        if (!m_total)
+            return;
+        *m_total += std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
+        m_total = nullptr;
+    }
+
+private:
+    double *m_total;
+    std::chrono::steady_clock::time_point m_start;
+};
 
 } // namespace
 
@@ -566,6 +898,10 @@ struct FocusStack::State
     // time costs more than the arithmetic (the kernel clears fresh pages).
     std::vector<cv::Mat> gauss, band, energy;
     cv::Mat wide;
+    cv::Mat warpRows; // the warp's first pass
+    // prepare() and merge() add to stages of their own, so the two threads
+    // never write the same one.
+    Timings times;
     std::mutex poolLock;
     std::vector<cv::Mat> pool; // frame-sized buffers the merge has finished with
 
@@ -632,6 +968,7 @@ std::unique_ptr<FocusStack::Prepared> FocusStack::prepare(const QImage &frame, F
         result->outcome = Outcome::WrongSize;
         return nullptr;
     }
+    StageClock convertClock(&d->times.convert);
     const QImage image = normalised(frame, d->grey);
     const cv::Mat pixels = wrap(image);
     cv::Mat grey8;
@@ -640,6 +977,7 @@ std::unique_ptr<FocusStack::Prepared> FocusStack::prepare(const QImage &frame, F
     else
         cv::cvtColor(pixels, grey8, cv::COLOR_BGRA2GRAY);
     const FrameAligner::Levels grey = FrameAligner::levels(grey8);
+    convertClock.stop();
 
     // A frame of another size starts centre on centre, the others where
     // the last one was (a focus drive moves the picture gradually).
@@ -649,23 +987,36 @@ std::unique_ptr<FocusStack::Prepared> FocusStack::prepare(const QImage &frame, F
         motion.tx = (frame.width() - d->size.width()) / 2.0;
         motion.ty = (frame.height() - d->size.height()) / 2.0;
     }
+    StageClock alignClock(&d->times.align);
     if (first) {
         if (m_options.align)
             d->aligner.setReference(grey);
     } else if (m_options.align && d->aligner.hasReference()) {
         const Similarity guess = motion;
-        if (!d->aligner.align(grey, &motion, guess)) {
+        // After a frame that had not moved, a glance usually shows that this
+        // one has not either, and the full registration is spared.
+        Similarity glanced;
+        const bool still = frame.size() == d->size && guess.isIdentity(d->size, 1e-9)
+            && d->aligner.glance(grey, &glanced, guess) && glanced.isIdentity(d->size, kStillMotion);
+        if (!still && !d->aligner.align(grey, &motion, guess)) {
             result->outcome = Outcome::NotAligned;
             return nullptr;
         }
     }
+    // What is too small to trust is not applied, nor carried to the next
+    // frame, nor into the patches it lends the registration: otherwise the
+    // noise of each estimate would add up over the series.
+    if (frame.size() == d->size && motion.isIdentity(d->size, kStillMotion))
+        motion = Similarity();
     result->motion = motion;
+    alignClock.stop();
+    StageClock gainClock(&d->times.gain);
 
     // Does it sharpen anything? Detail energy per block at half size, in the
     // reference's geometry, against the best so far.
     // Resampling softens a frame a little; below a tenth of a pixel anywhere
     // that costs more than the misregistration it would mend.
-    const bool moved = !motion.isIdentity(d->size, kStillMotion) || frame.size() != d->size;
+    const bool moved = !motion.isIdentity(d->size, 1e-9) || frame.size() != d->size;
     cv::Mat half = grey.level[1];
     if (moved) {
         cv::Mat warped;
@@ -698,19 +1049,24 @@ std::unique_ptr<FocusStack::Prepared> FocusStack::prepare(const QImage &frame, F
         result->outcome = Outcome::Skipped;
         return nullptr;
     }
-    if (!first) {
+    if (!first)
         cv::max(d->bestBlocks, blocks, d->bestBlocks);
-        if (m_options.align)
-            d->aligner.adopt(grey, motion);
+    gainClock.stop();
+    if (!first && m_options.align) {
+        StageClock adoptClock(&d->times.align);
+        d->aligner.adopt(grey, motion);
     }
 
     auto prepared = std::make_unique<Prepared>();
     cv::Mat working = d->take();
-    toWorking(pixels, working);
+    {
+        StageClock clock(&d->times.convert);
+        toWorking(pixels, working);
+    }
     if (moved) {
+        StageClock clock(&d->times.warp);
         prepared->image = d->take();
-        cv::warpAffine(working, prepared->image, motion.matrix(), cv::Size(d->size.width(), d->size.height()),
-                       cv::INTER_LANCZOS4 | cv::WARP_INVERSE_MAP, cv::BORDER_REPLICATE);
+        warpLanczos(working, prepared->image, motion, cv::Size(d->size.width(), d->size.height()), d->warpRows);
         d->give(working);
     } else {
         prepared->image = working;
@@ -741,9 +1097,12 @@ void FocusStack::merge(std::unique_ptr<Prepared> prepared)
         const cv::Mat &level = s.gauss[size_t(l)];
         cv::Mat &band = s.band[size_t(l)];
         cv::Mat &energy = s.energy[size_t(l)];
+        StageClock pyramidClock(&s.times.pyramid);
         cv::pyrDown(level, s.gauss[size_t(l + 1)]);
         cv::pyrUp(s.gauss[size_t(l + 1)], band, level.size());
         bandAndEnergy(level, band, energy);
+        pyramidClock.stop();
+        StageClock selectClock(&s.times.select);
         cv::boxFilter(energy, energy, -1, cv::Size(kEnergyWindow, kEnergyWindow), cv::Point(-1, -1), true,
                       cv::BORDER_REFLECT);
         if (first) {
@@ -785,8 +1144,11 @@ QImage FocusStack::result() const
 {
     if (m_merged == 0)
         return {};
+    StageClock clock(&d->times.collapse);
     return fromWorking(collapseTo(0));
 }
+
+FocusStack::Timings FocusStack::timings() const { return d->times; }
 
 QImage FocusStack::preview(int maxSide) const
 {
@@ -835,10 +1197,13 @@ bool fuseSeries(FocusStack *stack, int count, const std::function<QImage(int, QS
         FocusStack::FrameResult result;
         bool loaded = false;
         QString why;
+        double loadSeconds = 0;
     };
     auto step = [&](int i) {
         Step s;
+        const auto started = std::chrono::steady_clock::now();
         const QImage frame = load(i, &s.why);
+        s.loadSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         s.loaded = !frame.isNull();
         if (s.loaded)
             s.prepared = stack->prepare(frame, &s.result);
@@ -846,11 +1211,13 @@ bool fuseSeries(FocusStack *stack, int count, const std::function<QImage(int, QS
     };
     auto stopped = [&] { return cancel && cancel->load(); };
     report->frames.clear();
+    report->loadSeconds = 0;
     std::future<Step> ahead;
     if (count > 0)
         ahead = std::async(std::launch::async, step, 0);
     for (int i = 0; i < count; ++i) {
         Step s = ahead.get();
+        report->loadSeconds += s.loadSeconds;
         if (!s.loaded) {
             report->failedIndex = i;
             report->why = s.why;
