@@ -671,10 +671,13 @@ constexpr int kWeightBits = 14;
 // series for half as many taps again.
 constexpr int kRadius = 6;
 constexpr int kTaps = 2 * kRadius;
+constexpr int kPaddedTaps = 16; // two vectors of eight
+static_assert(kTaps <= kPaddedTaps, "the rows' pass reads two vectors");
 
 struct LanczosTable
 {
     short w[1 << kPhaseBits][kTaps];
+    short padded[1 << kPhaseBits][kPaddedTaps]; // the same, zeros after
     LanczosTable()
     {
         for (int p = 0; p < (1 << kPhaseBits); ++p) {
@@ -697,6 +700,8 @@ struct LanczosTable
                     top = k;
             }
             w[p][top] = short(w[p][top] + (1 << kWeightBits) - total);
+            std::fill(std::begin(padded[p]), std::end(padded[p]), short(0));
+            std::copy(std::begin(w[p]), std::end(w[p]), padded[p]);
         }
     }
 };
@@ -714,36 +719,101 @@ constexpr int64_t kPhaseRound = int64_t(1) << (31 - kPhaseBits);
 inline int wholeOf(int64_t pos) { return int((pos + kPhaseRound) >> 32); }
 inline int phaseOf(int64_t pos) { return int(((pos + kPhaseRound) >> (32 - kPhaseBits)) & ((1 << kPhaseBits) - 1)); }
 
-// Row y of dst is row y of src sampled at x = beta u + gamma y + delta.
+// Row y of dst is row y of src sampled at x = beta u + gamma y + delta. Each
+// row is first split into its channels, its edge pixels repeated as far as
+// the samples reach, so that an output is two dot products of eight.
 template<int C>
 void resampleRows(const cv::Mat &src, cv::Mat &dst, int y0, int y1, double beta, double gamma, double delta)
 {
     const LanczosTable &table = lanczos();
     const int width = src.cols;
+    const int out = dst.cols;
     const int64_t step = toFixed(beta);
     cv::parallel_for_(cv::Range(y0, y1), [&](const cv::Range &r) {
+        std::vector<int> whole(static_cast<size_t>(out));
+        std::vector<uchar> phase(static_cast<size_t>(out));
+        std::vector<short> planes, results(static_cast<size_t>(C * out));
         for (int y = r.start; y < r.end; ++y) {
             const short *__restrict s = src.ptr<short>(y);
             short *__restrict d = dst.ptr<short>(y);
             int64_t pos = toFixed(gamma * y + delta);
-            for (int u = 0; u < dst.cols; ++u, pos += step) {
-                const int ix = wholeOf(pos) - (kRadius - 1);
-                const short *w = table.w[phaseOf(pos)];
-                int acc[C] = {};
-                if (ix >= 0 && ix + kTaps <= width) {
-                    const short *p = s + ix * C;
-                    for (int k = 0; k < kTaps; ++k)
-                        for (int c = 0; c < C; ++c)
-                            acc[c] += w[k] * p[k * C + c];
-                } else {
-                    for (int k = 0; k < kTaps; ++k) {
-                        const short *p = s + std::clamp(ix + k, 0, width - 1) * C;
-                        for (int c = 0; c < C; ++c)
-                            acc[c] += w[k] * p[c];
-                    }
-                }
+            for (int u = 0; u < out; ++u, pos += step) {
+                whole[size_t(u)] = wholeOf(pos) - (kRadius - 1);
+                phase[size_t(u)] = uchar(phaseOf(pos));
+            }
+            const int from = std::min({whole.front(), whole.back(), 0});
+            const int to = std::max({whole.front(), whole.back(), width}) + kPaddedTaps;
+            const int span = to - from;
+            planes.resize(size_t(C * span));
+            short *plane[C];
+            for (int c = 0; c < C; ++c)
+                plane[c] = planes.data() + c * span;
+            for (int j = from; j < 0; ++j)
                 for (int c = 0; c < C; ++c)
-                    d[u * C + c] = cv::saturate_cast<short>((acc[c] + (1 << (kWeightBits - 1))) >> kWeightBits);
+                    plane[c][j - from] = s[c];
+            int x = 0;
+#if CV_SIMD128
+            if (C == 3) {
+                for (; x + 8 <= width; x += 8) {
+                    cv::v_int16x8 p0, p1, p2;
+                    cv::v_load_deinterleave(s + 3 * x, p0, p1, p2);
+                    cv::v_store(plane[0] + x - from, p0);
+                    cv::v_store(plane[1 % C] + x - from, p1);
+                    cv::v_store(plane[2 % C] + x - from, p2);
+                }
+            }
+#endif
+            for (; x < width; ++x)
+                for (int c = 0; c < C; ++c)
+                    plane[c][x - from] = s[x * C + c];
+            for (int j = width; j < to; ++j)
+                for (int c = 0; c < C; ++c)
+                    plane[c][j - from] = s[(width - 1) * C + c];
+            int u = 0;
+#if CV_SIMD128
+            const cv::v_int32x4 round = cv::v_setall_s32(1 << (kWeightBits - 1));
+            for (; u + 4 <= out; u += 4) {
+                cv::v_int32x4 acc[C][4];
+                for (int q = 0; q < 4; ++q) {
+                    const short *w = table.padded[phase[size_t(u + q)]];
+                    const cv::v_int16x8 w0 = cv::v_load(w), w1 = cv::v_load(w + 8);
+                    const int o = whole[size_t(u + q)] - from;
+                    for (int c = 0; c < C; ++c)
+                        acc[c][q] = cv::v_dotprod(cv::v_load(plane[c] + o), w0)
+                            + cv::v_dotprod(cv::v_load(plane[c] + o + 8), w1);
+                }
+                for (int c = 0; c < C; ++c) {
+                    cv::v_int32x4 t0, t1, t2, t3;
+                    cv::v_transpose4x4(acc[c][0], acc[c][1], acc[c][2], acc[c][3], t0, t1, t2, t3);
+                    const cv::v_int32x4 sum = cv::v_shr<kWeightBits>(t0 + t1 + t2 + t3 + round);
+                    cv::v_store_low(results.data() + c * out + u, cv::v_pack(sum, sum));
+                }
+            }
+#endif
+            for (; u < out; ++u) {
+                const short *w = table.padded[phase[size_t(u)]];
+                const int o = whole[size_t(u)] - from;
+                for (int c = 0; c < C; ++c) {
+                    int acc = 1 << (kWeightBits - 1);
+                    for (int k = 0; k < kTaps; ++k)
+                        acc += w[k] * plane[c][o + k];
+                    results[size_t(c * out + u)] = cv::saturate_cast<short>(acc >> kWeightBits);
+                }
+            }
+            if (C == 1) {
+                std::copy(results.begin(), results.end(), d);
+                continue;
+            }
+            const short *r0 = results.data(), *r1 = r0 + out, *r2 = r1 + out;
+            x = 0;
+#if CV_SIMD128
+            for (; x + 8 <= out; x += 8)
+                cv::v_store_interleave(d + 3 * x, cv::v_load(r0 + x), cv::v_load(r1 + x), cv::v_load(r2 + x));
+#endif
+            for (; x < out; ++x) {
+                d[3 * x] = r0[x];
+                d[3 * x + 1] = r1[x];
+                d[3 * x + 2] = r2[x];
             }
         }
     }, 8);
@@ -751,7 +821,7 @@ void resampleRows(const cv::Mat &src, cv::Mat &dst, int y0, int y1, double beta,
 
 // Row v of dst is column by column src sampled at y = b u + a v + ty. Along
 // a row the source row and phase change only every so many columns (never,
-// without a turn), and each run of columns is a weighted sum of eight rows.
+// without a turn), and each run of columns is a weighted sum of whole rows.
 void resampleColumns(const cv::Mat &src, cv::Mat &dst, double a, double b, double ty)
 {
     const LanczosTable &table = lanczos();
