@@ -564,6 +564,10 @@ void bandAndEnergyOf(const cv::Mat &level, cv::Mat &expanded, cv::Mat &energy)
             int x = 0;
 #if CV_SIMD128
             for (; x + 8 <= level.cols; x += 8) {
+                for (int j = 0; j < C; ++j) {
+                    const int at = C * x + 8 * j;
+                    cv::v_store(b + at, cv::v_sub_wrap(cv::v_load(g + at), cv::v_load(b + at)));
+                }
                 cv::v_int32x4 lo = cv::v_setzero_s32(), hi = cv::v_setzero_s32();
                 auto square = [&](const cv::v_int16x8 &v) {
                     cv::v_int32x4 l, h;
@@ -572,20 +576,13 @@ void bandAndEnergyOf(const cv::Mat &level, cv::Mat &expanded, cv::Mat &energy)
                     hi += h;
                 };
                 if (C == 3) {
-                    cv::v_int16x8 g0, g1, g2, b0, b1, b2;
-                    cv::v_load_deinterleave(g + 3 * x, g0, g1, g2);
+                    cv::v_int16x8 b0, b1, b2;
                     cv::v_load_deinterleave(b + 3 * x, b0, b1, b2);
-                    b0 = cv::v_sub_wrap(g0, b0);
-                    b1 = cv::v_sub_wrap(g1, b1);
-                    b2 = cv::v_sub_wrap(g2, b2);
-                    cv::v_store_interleave(b + 3 * x, b0, b1, b2);
                     square(b0);
                     square(b1);
                     square(b2);
                 } else {
-                    const cv::v_int16x8 v = cv::v_sub_wrap(cv::v_load(g + x), cv::v_load(b + x));
-                    cv::v_store(b + x, v);
-                    square(v);
+                    square(cv::v_load(b + x));
                 }
                 cv::v_store(e + x, cv::v_cvt_f32(lo));
                 cv::v_store(e + x + 4, cv::v_cvt_f32(hi));
@@ -632,14 +629,15 @@ void keepStrongerOf(const cv::Mat &band, const cv::Mat &energy, cv::Mat &fused, 
                     cv::v_pack(cv::v_reinterpret_as_s32(e0 > k0), cv::v_reinterpret_as_s32(e1 > k1));
                 cv::v_store(k + x, cv::v_max(e0, k0));
                 cv::v_store(k + x + 4, cv::v_max(e1, k1));
-                if (C == 3) {
-                    cv::v_int16x8 b0, b1, b2, f0, f1, f2;
-                    cv::v_load_deinterleave(b + 3 * x, b0, b1, b2);
-                    cv::v_load_deinterleave(f + 3 * x, f0, f1, f2);
-                    cv::v_store_interleave(f + 3 * x, cv::v_select(stronger, b0, f0), cv::v_select(stronger, b1, f1),
-                                           cv::v_select(stronger, b2, f2));
-                } else {
-                    cv::v_store(f + x, cv::v_select(stronger, cv::v_load(b + x), cv::v_load(f + x)));
+                // The pixels' choice spread over their channels.
+                short spread[8 * C];
+                if (C == 3)
+                    cv::v_store_interleave(spread, stronger, stronger, stronger);
+                else
+                    cv::v_store(spread, stronger);
+                for (int j = 0; j < C; ++j) {
+                    const int at = C * x + 8 * j;
+                    cv::v_store(f + at, cv::v_select(cv::v_load(spread + 8 * j), cv::v_load(b + at), cv::v_load(f + at)));
                 }
             }
 #endif
