@@ -659,6 +659,63 @@ void keepStronger(const cv::Mat &band, const cv::Mat &energy, cv::Mat &fused, cv
         keepStrongerOf<1>(band, energy, fused, best);
 }
 
+// Sums over (2 radius + 1)^2 windows, the edges mirrored as BORDER_REFLECT
+// mirrors them: boxFilter without its division (the sums are only ever
+// compared with each other), summed in floats where boxFilter sums floats
+// in doubles, which takes it half as long again.
+void windowSums(const cv::Mat &src, cv::Mat &dst, int radius)
+{
+    CV_Assert(src.type() == CV_32F && radius >= 1 && radius <= 4 && src.data != dst.data);
+    dst.create(src.size(), CV_32F);
+    const int width = src.cols;
+    const int height = src.rows;
+    const int taps = 2 * radius + 1;
+    cv::parallel_for_(cv::Range(0, height), [&](const cv::Range &r) {
+        std::vector<float> columns(size_t(width + 2 * radius));
+        float *c = columns.data() + radius;
+        for (int y = r.start; y < r.end; ++y) {
+            const float *rows[9];
+            for (int k = 0; k < taps; ++k)
+                rows[k] = src.ptr<float>(cv::borderInterpolate(y - radius + k, height, cv::BORDER_REFLECT));
+            int x = 0;
+#if CV_SIMD128
+            for (; x + 4 <= width; x += 4) {
+                cv::v_float32x4 v = cv::v_load(rows[0] + x);
+                for (int k = 1; k < taps; ++k)
+                    v += cv::v_load(rows[k] + x);
+                cv::v_store(c + x, v);
+            }
+#endif
+            for (; x < width; ++x) {
+                float v = rows[0][x];
+                for (int k = 1; k < taps; ++k)
+                    v += rows[k][x];
+                c[x] = v;
+            }
+            for (int k = 1; k <= radius; ++k) {
+                c[-k] = c[cv::borderInterpolate(-k, width, cv::BORDER_REFLECT)];
+                c[width - 1 + k] = c[cv::borderInterpolate(width - 1 + k, width, cv::BORDER_REFLECT)];
+            }
+            float *d = dst.ptr<float>(y);
+            x = 0;
+#if CV_SIMD128
+            for (; x + 4 <= width; x += 4) {
+                cv::v_float32x4 v = cv::v_load(c + x - radius);
+                for (int k = 1; k < taps; ++k)
+                    v += cv::v_load(c + x - radius + k);
+                cv::v_store(d + x, v);
+            }
+#endif
+            for (; x < width; ++x) {
+                float v = c[x - radius];
+                for (int k = 1; k < taps; ++k)
+                    v += c[x - radius + k];
+                d[x] = v;
+            }
+        }
+    }, 8);
+}
+
 // ------------------------------------------------------------ resampling
 
 // Lanczos weights, taps -(a - 1)..a around the whole pixel, for 256
@@ -908,11 +965,11 @@ void warpLanczos(const cv::Mat &src, cv::Mat &dst, const Similarity &m, cv::Size
     resampleColumns(rows, dst, a, b, m.ty);
 }
 
-// Local energy of the detail at one pyramid level.
-constexpr int kEnergyWindow = 5;
+// Local energy of the detail at one pyramid level: over 5 x 5.
+constexpr int kEnergyRadius = 2;
 // The depth map is decided at a quarter of the size, over a wider window.
 constexpr int kDepthLevel = 2;
-constexpr int kDepthWindow = 9;
+constexpr int kDepthRadius = 4;
 // A frame sharpens a block when its detail energy there grows this much.
 constexpr double kGainFactor = 1.25;
 constexpr int kGainBlock = 16; // half-resolution pixels
@@ -964,7 +1021,7 @@ struct FocusStack::State
 
     // Work pictures kept from frame to frame: allocating them anew each
     // time costs more than the arithmetic (the kernel clears fresh pages).
-    std::vector<cv::Mat> gauss, band, energy;
+    std::vector<cv::Mat> gauss, band, energy, local;
     cv::Mat wide;
     cv::Mat warpRows; // the warp's first pass
     // prepare() and merge() add to stages of their own, so the two threads
@@ -1160,6 +1217,7 @@ void FocusStack::merge(std::unique_ptr<Prepared> prepared)
     s.gauss.resize(size_t(s.levels + 1));
     s.band.resize(size_t(s.levels));
     s.energy.resize(size_t(s.levels));
+    s.local.resize(size_t(s.levels));
     s.gauss[0] = prepared->image;
     for (int l = 0; l < s.levels; ++l) {
         const cv::Mat &level = s.gauss[size_t(l)];
@@ -1171,17 +1229,16 @@ void FocusStack::merge(std::unique_ptr<Prepared> prepared)
         bandAndEnergy(level, band, energy);
         pyramidClock.stop();
         StageClock selectClock(&s.times.select);
-        cv::boxFilter(energy, energy, -1, cv::Size(kEnergyWindow, kEnergyWindow), cv::Point(-1, -1), true,
-                      cv::BORDER_REFLECT);
+        cv::Mat &local = s.local[size_t(l)];
+        windowSums(energy, local, kEnergyRadius);
         if (first) {
             s.fused[size_t(l)] = band.clone();
-            s.best[size_t(l)] = energy.clone();
+            s.best[size_t(l)] = local.clone();
         } else {
-            keepStronger(band, energy, s.fused[size_t(l)], s.best[size_t(l)]);
+            keepStronger(band, local, s.fused[size_t(l)], s.best[size_t(l)]);
         }
         if (m_options.depthMap && l == std::min(kDepthLevel, s.levels - 1)) {
-            cv::boxFilter(energy, s.wide, -1, cv::Size(kDepthWindow, kDepthWindow), cv::Point(-1, -1), true,
-                          cv::BORDER_REFLECT);
+            windowSums(local, s.wide, kDepthRadius);
             if (first) {
                 s.depthBest = s.wide.clone();
                 s.depthIndex = cv::Mat::zeros(s.wide.size(), CV_8U);
