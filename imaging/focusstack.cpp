@@ -106,6 +106,13 @@ struct FrameAligner::Level
         const double oy = centre.y - patch / 2.0;
         const cv::Matx23d map(m.a, -m.b, m.a * ox - m.b * oy + m.tx, m.b, m.a, m.b * ox + m.a * oy + m.ty);
         cv::Mat out;
+        // A frame that has not moved (the common case) needs no resampling.
+        const cv::Rect whole(int(map(0, 2)), int(map(1, 2)), patch, patch);
+        if (map(0, 0) == 1.0 && map(0, 1) == 0.0 && map(1, 0) == 0.0 && map(1, 1) == 1.0 && whole.x == map(0, 2)
+            && whole.y == map(1, 2) && (whole & cv::Rect(0, 0, grey.cols, grey.rows)) == whole) {
+            grey(whole).convertTo(out, CV_32F);
+            return out;
+        }
         cv::warpAffine(grey, out, map, cv::Size(patch, patch), cv::INTER_LINEAR | cv::WARP_INVERSE_MAP,
                        cv::BORDER_REPLICATE);
         if (out.depth() != CV_32F)
@@ -313,8 +320,9 @@ void FrameAligner::setReference(const Levels &g)
         for (int j = 0; j < ny; ++j) {
             for (int i = 0; i < nx; ++i) {
                 Level::Patch p;
-                p.centre.x = nx == 1 ? size.width() / 2.0 : mx + (size.width() - 2 * mx) * i / (nx - 1);
-                p.centre.y = ny == 1 ? size.height() / 2.0 : my + (size.height() - 2 * my) * j / (ny - 1);
+                // On whole pixels, so that a still frame's patch is a plain copy.
+                p.centre.x = std::round(nx == 1 ? size.width() / 2.0 : mx + (size.width() - 2 * mx) * i / (nx - 1));
+                p.centre.y = std::round(ny == 1 ? size.height() / 2.0 : my + (size.height() - 2 * my) * j / (ny - 1));
                 level->patches.push_back(p);
             }
         }
