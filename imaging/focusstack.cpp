@@ -730,8 +730,8 @@ void windowSums(const cv::Mat &src, cv::Mat &dst, int radius)
 // sub-pixel phases, 14-bit fixed point summing to exactly one.
 constexpr int kPhaseBits = 8;
 constexpr int kWeightBits = 14;
-// Six lobes: over four, half a decibel nearer the truth on a moving
-// series for half as many taps again.
+// Six lobes: against four, half a decibel closer to the all-sharp picture
+// on a moving series, for half as many taps again.
 constexpr int kRadius = 6;
 constexpr int kTaps = 2 * kRadius;
 constexpr int kPaddedTaps = 16; // two vectors of eight
@@ -1147,8 +1147,6 @@ std::unique_ptr<FocusStack::Prepared> FocusStack::prepare(const QImage &frame, F
 
     // Does it sharpen anything? Detail energy per block at half size, in the
     // reference's geometry, against the best so far.
-    // Resampling softens a frame a little; below a tenth of a pixel anywhere
-    // that costs more than the misregistration it would mend.
     const bool moved = !motion.isIdentity(d->size, 1e-9) || frame.size() != d->size;
     cv::Mat half = grey.level[1];
     if (moved) {
