@@ -981,6 +981,9 @@ constexpr int kDepthRadius = 4;
 // A frame sharpens a block when its detail energy there grows this much.
 constexpr double kGainFactor = 1.25;
 constexpr int kGainBlock = 16; // half-resolution pixels
+// The blocks are measured again when the registration moved the frame by
+// more than this (px) from where they were first measured.
+constexpr double kBlockDrift = 2.0;
 // Below this anywhere in the picture a frame counts as not moved: the
 // registration of a blurred frame is not surer than that, and resampling
 // softens it more than such a misregistration would.
@@ -1055,6 +1058,42 @@ struct FocusStack::State
     }
 };
 
+// Detail energy per block at half size, in the reference's geometry.
+cv::Mat FocusStack::gainBlocks(const cv::Mat &half, const Similarity &motion, QSize frameSize) const
+{
+    cv::Mat source = half;
+    if (!motion.isIdentity(d->size, 1e-9) || frameSize != d->size) {
+        // Into a picture of its own: the frame's half size is still needed.
+        cv::Mat warped;
+        const QSize halfSize((d->size.width() + 1) / 2, (d->size.height() + 1) / 2);
+        cv::warpAffine(half, warped, atLevel(motion, 1).matrix(), cv::Size(halfSize.width(), halfSize.height()),
+                       cv::INTER_LINEAR | cv::WARP_INVERSE_MAP, cv::BORDER_REPLICATE);
+        source = warped;
+    }
+    cv::Mat lap;
+    cv::Laplacian(source, lap, CV_32F);
+    lap = lap.mul(lap);
+    cv::Mat blocks;
+    cv::resize(lap, blocks, cv::Size(std::max(1, source.cols / kGainBlock), std::max(1, source.rows / kGainBlock)), 0,
+               0, cv::INTER_AREA);
+    return blocks;
+}
+
+// The fraction of the blocks that are noticeably sharper than the best so far.
+double FocusStack::gainOf(const cv::Mat &blocks) const
+{
+    if (d->bestBlocks.empty())
+        return 1.0;
+    int sharper = 0;
+    for (int y = 0; y < blocks.rows; ++y) {
+        const float *n = blocks.ptr<float>(y);
+        const float *b = d->bestBlocks.ptr<float>(y);
+        for (int x = 0; x < blocks.cols; ++x)
+            sharper += n[x] > kGainFactor * b[x] + 0.5f;
+    }
+    return double(sharper) / double(blocks.total());
+}
+
 struct FocusStack::Prepared
 {
     cv::Mat image; // working pixels in reference geometry
@@ -1120,18 +1159,44 @@ std::unique_ptr<FocusStack::Prepared> FocusStack::prepare(const QImage &frame, F
         motion.tx = (frame.width() - d->size.width()) / 2.0;
         motion.ty = (frame.height() - d->size.height()) / 2.0;
     }
+    // A glance (one round of the registration) places the frame well enough
+    // to ask whether it sharpens anything, which blocks of 32 pixels hardly
+    // notice a fraction of a pixel of; only a frame that does (few, in a
+    // live series) is then registered in full, and only when the glance
+    // did not show it still.
     StageClock alignClock(&d->times.align);
+    const Similarity guessed = motion;
+    bool registered = true; // or nothing to register
     if (first) {
         if (m_options.align)
             d->aligner.setReference(grey);
     } else if (m_options.align && d->aligner.hasReference()) {
-        const Similarity guess = motion;
-        // After a frame that had not moved, a glance usually shows that this
-        // one has not either, and the full registration is spared.
         Similarity glanced;
-        const bool still = frame.size() == d->size && guess.isIdentity(d->size, 1e-9)
-            && d->aligner.glance(grey, &glanced, guess) && glanced.isIdentity(d->size, kStillMotion);
-        if (!still && !d->aligner.align(grey, &motion, guess)) {
+        registered = false;
+        if (d->aligner.glance(grey, &glanced, guessed)) {
+            registered = frame.size() == d->size && glanced.isIdentity(d->size, kStillMotion);
+            motion = registered ? Similarity() : glanced;
+        } else if (!d->aligner.align(grey, &motion, guessed)) {
+            result->outcome = Outcome::NotAligned;
+            return nullptr;
+        } else {
+            registered = true;
+        }
+    }
+    alignClock.stop();
+    StageClock gainClock(&d->times.gain);
+    const Similarity measuredAt = motion;
+    cv::Mat blocks = gainBlocks(grey.level[1], motion, frame.size());
+    result->motion = motion;
+    result->gain = gainOf(blocks);
+    gainClock.stop();
+    if (!first && m_options.minGain > 0 && result->gain < m_options.minGain) {
+        result->outcome = Outcome::Skipped;
+        return nullptr;
+    }
+    if (!registered) {
+        StageClock clock(&d->times.align);
+        if (!d->aligner.align(grey, &motion, guessed)) {
             result->outcome = Outcome::NotAligned;
             return nullptr;
         }
@@ -1142,51 +1207,25 @@ std::unique_ptr<FocusStack::Prepared> FocusStack::prepare(const QImage &frame, F
     if (frame.size() == d->size && motion.isIdentity(d->size, kStillMotion))
         motion = Similarity();
     result->motion = motion;
-    alignClock.stop();
-    StageClock gainClock(&d->times.gain);
-
-    // Does it sharpen anything? Detail energy per block at half size, in the
-    // reference's geometry, against the best so far.
-    const bool moved = !motion.isIdentity(d->size, 1e-9) || frame.size() != d->size;
-    cv::Mat half = grey.level[1];
-    if (moved) {
-        cv::Mat warped;
-        const QSize halfSize((d->size.width() + 1) / 2, (d->size.height() + 1) / 2);
-        cv::warpAffine(half, warped, atLevel(motion, 1).matrix(), cv::Size(halfSize.width(), halfSize.height()),
-                       cv::INTER_LINEAR | cv::WARP_INVERSE_MAP, cv::BORDER_REPLICATE);
-        half = warped;
-    }
-    cv::Mat lap;
-    cv::Laplacian(half, lap, CV_32F);
-    lap = lap.mul(lap);
-    cv::Mat blocks;
-    cv::resize(lap, blocks, cv::Size(std::max(1, half.cols / kGainBlock), std::max(1, half.rows / kGainBlock)), 0, 0,
-               cv::INTER_AREA);
-    if (d->bestBlocks.empty()) {
-        result->gain = 1.0;
-        d->bestBlocks = blocks;
-    } else {
-        int sharper = 0;
-        for (int y = 0; y < blocks.rows; ++y) {
-            const float *n = blocks.ptr<float>(y);
-            const float *b = d->bestBlocks.ptr<float>(y);
-            for (int x = 0; x < blocks.cols; ++x)
-                sharper += n[x] > kGainFactor * b[x] + 0.5f;
-        }
-        result->gain = double(sharper) / double(blocks.total());
-    }
     d->lastMotion = motion;
-    if (!first && m_options.minGain > 0 && result->gain < m_options.minGain) {
-        result->outcome = Outcome::Skipped;
-        return nullptr;
+    if (farthestChange(motion, measuredAt, d->size) > kBlockDrift) {
+        StageClock clock(&d->times.gain);
+        blocks = gainBlocks(grey.level[1], motion, frame.size());
+        result->gain = gainOf(blocks);
+        if (m_options.minGain > 0 && result->gain < m_options.minGain) {
+            result->outcome = Outcome::Skipped;
+            return nullptr;
+        }
     }
-    if (!first)
+    if (first)
+        d->bestBlocks = blocks;
+    else
         cv::max(d->bestBlocks, blocks, d->bestBlocks);
-    gainClock.stop();
     if (!first && m_options.align) {
         StageClock adoptClock(&d->times.align);
         d->aligner.adopt(grey, motion);
     }
+    const bool moved = !motion.isIdentity(d->size, 1e-9) || frame.size() != d->size;
 
     auto prepared = std::make_unique<Prepared>();
     cv::Mat working = d->take();

@@ -168,6 +168,8 @@ public:
 private:
     struct State;
     cv::Mat collapseTo(int stop) const;
+    cv::Mat gainBlocks(const cv::Mat &half, const Similarity &motion, QSize frameSize) const;
+    double gainOf(const cv::Mat &blocks) const;
 
     std::unique_ptr<State> d;
     FocusStackOptions m_options;
