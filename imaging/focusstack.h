@@ -76,9 +76,10 @@ public:
     // False when too few patches agree (nothing in common to match on).
     bool align(const cv::Mat &grey, Similarity *found, const Similarity &guess = {}) const;
     bool align(const Levels &grey, Similarity *found, const Similarity &guess = {}) const;
-    // One round at full size on half the patches: enough to tell that a
-    // frame has not moved, at a fraction of align()'s cost. False when too
-    // few patches agree.
+    // One round at full size on half the patches, from guess: enough to tell
+    // that a frame has not moved, or to place one that moved a little to
+    // within a fraction of a pixel, at a fraction of align()'s cost. False
+    // when too few patches agree.
     bool glance(const Levels &grey, Similarity *found, const Similarity &guess = {}) const;
     // The frame was taken with that motion: the patches it shows sharper
     // than the reference replace the reference's.
