@@ -669,8 +669,8 @@ void keepStronger(const cv::Mat &band, const cv::Mat &energy, cv::Mat &fused, cv
 
 // Sums over (2 radius + 1)^2 windows, the edges mirrored as BORDER_REFLECT
 // mirrors them: boxFilter without its division (the sums are only ever
-// compared with each other), summed in floats where boxFilter sums floats
-// in doubles, which takes it half as long again.
+// compared with each other), summed in floats, where boxFilter sums floats
+// in doubles and takes half as long again.
 void windowSums(const cv::Mat &src, cv::Mat &dst, int radius)
 {
     CV_Assert(src.type() == CV_32F && radius >= 1 && radius <= 4 && src.data != dst.data);
