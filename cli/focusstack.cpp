@@ -17,7 +17,7 @@ QString seconds(qint64 ms) { return QString::number(ms / 1000.0, 'f', 2); }
 
 } // namespace
 
-// --focus-stack=OUT [--depth-map=FILE] [--every-frame] [--no-align] PICTURE...
+// --focus-stack=OUT [--depth-map=FILE] [--every-frame] [--no-align] [--verbose] PICTURE...
 // Every picture is checked before any is fused: one that cannot be read, or
 // whose size the registration cannot bridge, stops the run with nothing
 // written. A picture with nothing in common to register on stops it too.
@@ -112,6 +112,7 @@ int runFocusStack(const ToolArgs &args)
     }
 
     // The result keeps the first picture's scale.
+    const qint64 writeStarted = clock.nsecsElapsed();
     const BDInfo scale = photofile::readPhotoScale(files[0]).value_or(BDInfo());
     QString error;
     if (!photofile::writePhoto(out, stack.result(), scale, &error)) {
@@ -121,6 +122,21 @@ int runFocusStack(const ToolArgs &args)
     if (!depthOut.isEmpty() && !photofile::writePhoto(depthOut, stack.depthMap(), scale, &error)) {
         toolErr(QStringLiteral("%1: cannot write: %2").arg(depthOut, error));
         return 1;
+    }
+    if (verbose) {
+        // Stages overlap: reading and registering run beside merging.
+        const imaging::FocusStack::Timings t = stack.timings();
+        toolOut(QStringLiteral("stages (s): load %1 convert %2 align %3 gain %4 warp %5 pyramid %6 select %7 "
+                               "collapse %8 write %9")
+                    .arg(report.loadSeconds, 0, 'f', 2)
+                    .arg(t.convert, 0, 'f', 2)
+                    .arg(t.align, 0, 'f', 2)
+                    .arg(t.gain, 0, 'f', 2)
+                    .arg(t.warp, 0, 'f', 2)
+                    .arg(t.pyramid, 0, 'f', 2)
+                    .arg(t.select, 0, 'f', 2)
+                    .arg(t.collapse, 0, 'f', 2)
+                    .arg((clock.nsecsElapsed() - writeStarted) / 1e9 - t.collapse, 0, 'f', 2));
     }
     toolOut(QStringLiteral("%1: %2 pictures fused (%3 used, %4 added no sharpness) in %5 s")
                 .arg(out)

@@ -25,6 +25,7 @@ struct Options
     double blurPerSlice = 1.0; // Gaussian sigma, px, one plane from focus
     double maxShift = 0.0;     // px, the last slice
     double maxScale = 0.0;     // relative, the last slice
+    double maxAngle = 0.0;     // radians, the last slice
     double noise = 1.0;        // grey levels, standard deviation
     unsigned seed = 7;
 };
@@ -71,7 +72,7 @@ public:
         const double t = m_o.slices > 1 ? double(k) / (m_o.slices - 1) : 0.0;
         const QPointF centre(m_o.size.width() / 2.0, m_o.size.height() / 2.0);
         const QPointF shift(m_o.maxShift * t * std::cos(1.3 * k + 0.4), m_o.maxShift * t * std::sin(1.3 * k + 0.4));
-        return imaging::Similarity::about(centre, 1.0 + m_o.maxScale * t, 0.0, shift);
+        return imaging::Similarity::about(centre, 1.0 + m_o.maxScale * t, m_o.maxAngle * t, shift);
     }
 
     // Sigma of the blur at height z for slice k.
@@ -146,7 +147,8 @@ public:
     // The margin a comparison leaves out: what moving slices do not cover.
     int margin() const
     {
-        const double reach = m_o.maxShift + m_o.maxScale * std::hypot(m_o.size.width(), m_o.size.height()) / 2.0;
+        const double reach = m_o.maxShift
+            + (std::abs(m_o.maxScale) + std::abs(m_o.maxAngle)) * std::hypot(m_o.size.width(), m_o.size.height()) / 2.0;
         return 8 + int(std::ceil(reach));
     }
 

@@ -61,22 +61,26 @@ private slots:
     }
 
     // The fused picture is nearer the truth than any slice and than the
-    // plain mean of the slices, by a margin; still and moving alike.
+    // plain mean of the slices, by a margin; still, moving and turning alike.
     void fusionBeatsSlicesAndMean_data()
     {
         QTest::addColumn<double>("shift");
         QTest::addColumn<double>("scale");
-        QTest::newRow("still") << 0.0 << 0.0;
-        QTest::newRow("moving") << 3.0 << 0.01;
+        QTest::addColumn<double>("angle"); // degrees
+        QTest::newRow("still") << 0.0 << 0.0 << 0.0;
+        QTest::newRow("moving") << 3.0 << 0.01 << 0.0;
+        QTest::newRow("turning") << 2.0 << -0.006 << 0.4;
     }
     void fusionBeatsSlicesAndMean()
     {
         QFETCH(double, shift);
         QFETCH(double, scale);
+        QFETCH(double, angle);
         focusseries::Options o;
         o.size = QSize(480, 360);
         o.maxShift = shift;
         o.maxScale = scale;
+        o.maxAngle = qDegreesToRadians(angle);
         const focusseries::Series series(o);
         imaging::FocusStackOptions options;
         options.depthMap = true;
