@@ -47,6 +47,7 @@ private slots:
         QTest::addColumn<double>("radius");
         QTest::addColumn<double>("blur");
         QTest::addColumn<double>("seedOffset"); // fraction of the radius
+        QTest::newRow("r5 sigma2") << 5.0 << 2.0 << 0.3;
         QTest::newRow("r8 sharp") << 8.0 << 0.0 << 0.3;
         QTest::newRow("r10 sigma2") << 10.0 << 2.0 << 0.5;
         QTest::newRow("r40 sigma2, on the edge") << 40.0 << 2.0 << 1.0;
@@ -84,6 +85,7 @@ private slots:
         QTest::addColumn<double>("radius");
         QTest::addColumn<double>("blur");
         QTest::addColumn<double>("offset"); // pressed this far outside (+) or inside (-)
+        QTest::newRow("r5 sigma2") << 5.0 << 2.0 << 2.0;
         QTest::newRow("r10 outside") << 10.0 << 1.0 << 3.0;
         QTest::newRow("r30 inside sigma2") << 30.0 << 2.0 << -5.0;
         QTest::newRow("r200 almost straight") << 200.0 << 1.5 << 6.0;
