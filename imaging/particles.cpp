@@ -24,13 +24,13 @@ struct Plane
 
 // Marching squares at level 0.5 over a coverage map with a zero border: the
 // outline's length and its corner points (for the hull).
-double levelLine(const cv::Mat &c, std::vector<cv::Point2f> *points)
+double levelLine(const cv::Mat &c, std::vector<uchar> &over, std::vector<cv::Point2f> *points)
 {
     double length = 0;
     auto cross = [](float a, float b) { return (0.5f - a) / (b - a); };
     // Which corners lie over the level, a row at a time: most cells have all
     // four on one side and are passed over cheaply.
-    std::vector<uchar> over(size_t(2 * c.cols));
+    over.resize(size_t(2 * c.cols));
     uchar *above = over.data(), *below = above + c.cols;
     auto mark = [&c](int j, uchar *bits) {
         const float *r = c.ptr<float>(j);
@@ -93,15 +93,37 @@ double levelLine(const cv::Mat &c, std::vector<cv::Point2f> *points)
     return length;
 }
 
+// Andrew's monotone chain; `points` is reordered.
+void convexHull(std::vector<cv::Point2f> &points, std::vector<cv::Point2f> *hull)
+{
+    std::sort(points.begin(), points.end(),
+              [](const cv::Point2f &a, const cv::Point2f &b) { return a.x != b.x ? a.x < b.x : a.y < b.y; });
+    hull->assign(2 * points.size(), {});
+    auto turn = [](const cv::Point2f &o, const cv::Point2f &a, const cv::Point2f &b) {
+        return double(a.x - o.x) * (b.y - o.y) - double(a.y - o.y) * (b.x - o.x);
+    };
+    size_t k = 0;
+    for (size_t i = 0; i < points.size(); ++i) {
+        while (k >= 2 && turn((*hull)[k - 2], (*hull)[k - 1], points[i]) <= 0)
+            --k;
+        (*hull)[k++] = points[i];
+    }
+    for (size_t i = points.size() - 1, low = k + 1; i-- > 0;) {
+        while (k >= low && turn((*hull)[k - 2], (*hull)[k - 1], points[i]) <= 0)
+            --k;
+        (*hull)[k++] = points[i];
+    }
+    hull->resize(k > 1 ? k - 1 : k);
+}
+
 // Rotating calipers over the convex hull: the widest pair of antipodal
 // points and the narrowest width across an edge.
-void ferets(const std::vector<cv::Point2f> &points, double *maxF, double *minF)
+void ferets(std::vector<cv::Point2f> &points, std::vector<cv::Point2f> &hull, double *maxF, double *minF)
 {
     *maxF = *minF = 0;
     if (points.size() < 2)
         return;
-    std::vector<cv::Point2f> hull;
-    cv::convexHull(points, hull);
+    convexHull(points, &hull);
     const size_t h = hull.size();
     if (h < 3) {
         *maxF = h == 2 ? cv::norm(hull[0] - hull[1]) : 0;
@@ -167,10 +189,10 @@ namespace {
 
 struct Scratch
 {
-    cv::Mat own, other, padded, ownSum, otherSum, cover;
-    std::vector<uchar> kind;
+    cv::Mat own, other, padded, ownSum, otherSum, cover, across;
+    std::vector<uchar> kind, over;
     std::vector<int> band, ring, otherBand;
-    std::vector<cv::Point2f> corners;
+    std::vector<cv::Point2f> corners, hull;
 };
 
 // Where the pixels of a window stand to the object.
@@ -207,6 +229,41 @@ int nth(const int *hist, int index)
             return v;
     }
     return 255;
+}
+
+// A 3 x 3 Gaussian of sigma 0.6 in place, nothing beyond the map's edge.
+void smooth(cv::Mat &m, cv::Mat *scratch)
+{
+    static const float side = [] {
+        const float e = std::exp(-1.0f / (2 * 0.36f));
+        return e / (1 + 2 * e);
+    }();
+    const float mid = 1 - 2 * side;
+    // Across, into a map with a zero row above and below; then down.
+    scratch->create(m.rows + 2, m.cols + 2, CV_32F);
+    scratch->row(0).setTo(0);
+    scratch->row(m.rows + 1).setTo(0);
+    for (int j = 0; j < m.rows; ++j) {
+        float *pad = scratch->ptr<float>(j + 1);
+        std::copy(m.ptr<float>(j), m.ptr<float>(j) + m.cols, pad + 1);
+        pad[0] = pad[m.cols + 1] = 0;
+    }
+    for (int j = 0; j < m.rows; ++j) {
+        float *r = scratch->ptr<float>(j + 1);
+        float left = 0;
+        for (int i = 1; i <= m.cols; ++i) {
+            const float here = r[i];
+            r[i] = mid * here + side * (left + r[i + 1]);
+            left = here;
+        }
+    }
+    for (int j = 0; j < m.rows; ++j) {
+        const float *up = scratch->ptr<float>(j) + 1, *r = scratch->ptr<float>(j + 1) + 1,
+                    *down = scratch->ptr<float>(j + 2) + 1;
+        float *o = m.ptr<float>(j);
+        for (int i = 0; i < m.cols; ++i)
+            o[i] = mid * r[i] + side * (up[i] + down[i]);
+    }
 }
 
 // One object as the threshold's contours give it.
@@ -338,17 +395,20 @@ bool measure(const cv::Mat &grey8, const cv::Mat &mask, const std::vector<std::v
     if (std::fabs(contrast) < 1.0 || (ratio && std::fabs(k - 1) < 1e-3))
         return false;
 
-    // Coverage: 1 in the core, from the grey value in the band.
-    s.cover.create(rh + 2, rw + 2, CV_32F);
+    // Coverage: 1 in the core, from the grey value in the band; a map over
+    // the band's box with a zero border.
+    const int i0 = std::max(0, x - roi.x - band), i1 = std::min(rw, x - roi.x + w + band);
+    const int j0 = std::max(0, y - roi.y - band), j1 = std::min(rh, y - roi.y + h + band);
+    s.cover.create(j1 - j0 + 2, i1 - i0 + 2, CV_32F);
     s.cover.setTo(0);
     double area = 0, mx = 0, my = 0;
-    for (int j = 0; j < rh; ++j) {
+    for (int j = j0; j < j1; ++j) {
         const uchar *g = img.ptr<uchar>(j), *oth = s.other.ptr<uchar>(j);
-        const size_t row = size_t(j) * rw;
-        float *c = s.cover.ptr<float>(j + 1) + 1;
+        const uchar *kinds = s.kind.data() + size_t(j) * rw;
+        float *c = s.cover.ptr<float>(j - j0 + 1) + 1 - i0;
         const double by = bg.c * j + bg.a;
-        for (int i = 0; i < rw; ++i) {
-            const uchar kind = s.kind[row + i];
+        for (int i = i0; i < i1; ++i) {
+            const uchar kind = kinds[i];
             double v;
             if (kind == Core) {
                 v = 1.0;
@@ -371,10 +431,10 @@ bool measure(const cv::Mat &grey8, const cv::Mat &mask, const std::vector<std::v
     p.centroid = QPointF(roi.x + mx / area, roi.y + my / area);
     p.diameter = 2 * std::sqrt(area / M_PI);
     // The outline at half coverage, a little smoothed against noise.
-    cv::GaussianBlur(s.cover, s.cover, cv::Size(3, 3), 0.6);
+    smooth(s.cover, &s.across);
     s.corners.clear();
-    p.perimeter = levelLine(s.cover, &s.corners);
-    ferets(s.corners, &p.feretMax, &p.feretMin);
+    p.perimeter = levelLine(s.cover, s.over, &s.corners);
+    ferets(s.corners, s.hull, &p.feretMax, &p.feretMin);
     // At most 1, as the polygon of a small outline comes out a little short.
     p.circularity = p.perimeter > 0 ? std::min(1.0, 4 * M_PI * area / (p.perimeter * p.perimeter)) : 0;
 
