@@ -420,6 +420,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // in step with Qt's warnings on stderr
     QString python = QStringLiteral("/usr/bin/python3");
     QProcess probe;
     probe.start(python, {QStringLiteral("-c"), QStringLiteral("import skimage")});
