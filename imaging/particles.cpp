@@ -93,11 +93,25 @@ double levelLine(const cv::Mat &c, std::vector<uchar> &over, std::vector<cv::Poi
     return length;
 }
 
-// Andrew's monotone chain; `points` is reordered.
-void convexHull(std::vector<cv::Point2f> &points, std::vector<cv::Point2f> *hull)
+// Andrew's monotone chain; `points` (x in [0, columns)) is reordered, sorted
+// by whole columns first: a few points each on a level line.
+void convexHull(std::vector<cv::Point2f> &points, int columns, std::vector<int> &start,
+                std::vector<cv::Point2f> &sorted, std::vector<cv::Point2f> *hull)
 {
-    std::sort(points.begin(), points.end(),
-              [](const cv::Point2f &a, const cv::Point2f &b) { return a.x != b.x ? a.x < b.x : a.y < b.y; });
+    auto before = [](const cv::Point2f &a, const cv::Point2f &b) { return a.x != b.x ? a.x < b.x : a.y < b.y; };
+    start.assign(size_t(columns) + 1, 0);
+    auto column = [columns](const cv::Point2f &p) { return std::clamp(int(p.x), 0, columns - 1); };
+    for (const cv::Point2f &p : points)
+        ++start[size_t(column(p)) + 1];
+    for (int c = 0; c < columns; ++c)
+        start[size_t(c) + 1] += start[size_t(c)];
+    sorted.resize(points.size());
+    for (const cv::Point2f &p : points)
+        sorted[size_t(start[size_t(column(p))]++)] = p;
+    for (size_t i = 1; i < sorted.size(); ++i)
+        for (size_t k = i; k > 0 && before(sorted[k], sorted[k - 1]); --k)
+            std::swap(sorted[k], sorted[k - 1]);
+    points.swap(sorted);
     hull->assign(2 * points.size(), {});
     auto turn = [](const cv::Point2f &o, const cv::Point2f &a, const cv::Point2f &b) {
         return double(a.x - o.x) * (b.y - o.y) - double(a.y - o.y) * (b.x - o.x);
@@ -118,12 +132,13 @@ void convexHull(std::vector<cv::Point2f> &points, std::vector<cv::Point2f> *hull
 
 // Rotating calipers over the convex hull: the widest pair of antipodal
 // points and the narrowest width across an edge.
-void ferets(std::vector<cv::Point2f> &points, std::vector<cv::Point2f> &hull, double *maxF, double *minF)
+void ferets(std::vector<cv::Point2f> &points, int columns, std::vector<int> &start, std::vector<cv::Point2f> &sorted,
+            std::vector<cv::Point2f> &hull, double *maxF, double *minF)
 {
     *maxF = *minF = 0;
     if (points.size() < 2)
         return;
-    convexHull(points, &hull);
+    convexHull(points, columns, start, sorted, &hull);
     const size_t h = hull.size();
     if (h < 3) {
         *maxF = h == 2 ? cv::norm(hull[0] - hull[1]) : 0;
@@ -191,8 +206,8 @@ struct Scratch
 {
     cv::Mat own, other, padded, ownSum, otherSum, cover, across;
     std::vector<uchar> kind, over;
-    std::vector<int> band, ring, otherBand;
-    std::vector<cv::Point2f> corners, hull;
+    std::vector<int> band, ring, otherBand, columns;
+    std::vector<cv::Point2f> corners, sorted, hull;
 };
 
 // Where the pixels of a window stand to the object.
@@ -271,6 +286,7 @@ struct Blob
 {
     int contour;   // its outer contour
     cv::Rect box;  // bounding box, picture pixels
+    bool holes;    // whether it has any
 };
 
 // Measures one object in a window around it; false when it is left out.
@@ -302,7 +318,7 @@ bool measure(const cv::Mat &grey8, const cv::Mat &mask, const std::vector<std::v
     cv::compare(s.other, 255, s.other, cv::CMP_EQ);
     const bool neighbours = cv::countNonZero(s.other) > 0;
     // Filled, the outline is the object with its holes.
-    if (options.fillHoles)
+    if (options.fillHoles && blob.holes)
         cv::drawContours(s.own, contours, blob.contour, cv::Scalar(255), cv::FILLED, cv::LINE_8, cv::noArray(), 0,
                          -roi.tl());
 
@@ -321,7 +337,7 @@ bool measure(const cv::Mat &grey8, const cv::Mat &mask, const std::vector<std::v
     // The local background: a plane through the ring; the object's grey
     // levels for its own level.
     int64 pn = 0, px = 0, py = 0, pxx = 0, pyy = 0, pxy = 0, pz = 0, pxz = 0, pyz = 0;
-    int all[256] = {}, inner[256] = {};
+    int inner[256] = {};
     int count = 0, cores = 0;
     int64 meanSum = 0;
     for (int j = 0; j < rh; ++j) {
@@ -334,7 +350,6 @@ bool measure(const cv::Mat &grey8, const cv::Mat &mask, const std::vector<std::v
         for (int i = 0; i < rw; ++i) {
             if (mine[i]) {
                 // Inside (a filled hole counts).
-                ++all[g[i]];
                 ++count;
                 meanSum += g[i];
                 if (s.band[size_t(i)] == full) {
@@ -385,7 +400,18 @@ bool measure(const cv::Mat &grey8, const cv::Mat &mask, const std::vector<std::v
     }
     // The object's own level: its core's median, or its extreme when it is
     // too small to have a core.
-    const double level = cores >= 5 ? nth(inner, cores / 2) : nth(all, dark ? count / 10 : count - 1 - count / 10);
+    double level;
+    if (cores >= 5) {
+        level = nth(inner, cores / 2);
+    } else {
+        int all[256] = {};
+        for (int j = 0; j < rh; ++j) {
+            const uchar *g = img.ptr<uchar>(j), *mine = s.own.ptr<uchar>(j);
+            for (int i = 0; i < rw; ++i)
+                all[g[i]] += mine[i] != 0;
+        }
+        level = nth(all, dark ? count / 10 : count - 1 - count / 10);
+    }
     const double bgCentre = bg.at(x + w / 2.0 - roi.x, y + h / 2.0 - roi.y);
     // Light falls off over the picture as a gain on both object and
     // background: their ratio is what stays. Near black, an offset model.
@@ -434,7 +460,7 @@ bool measure(const cv::Mat &grey8, const cv::Mat &mask, const std::vector<std::v
     smooth(s.cover, &s.across);
     s.corners.clear();
     p.perimeter = levelLine(s.cover, s.over, &s.corners);
-    ferets(s.corners, s.hull, &p.feretMax, &p.feretMin);
+    ferets(s.corners, s.cover.cols, s.columns, s.sorted, s.hull, &p.feretMax, &p.feretMin);
     // At most 1, as the polygon of a small outline comes out a little short.
     p.circularity = p.perimeter > 0 ? std::min(1.0, 4 * M_PI * area / (p.perimeter * p.perimeter)) : 0;
 
@@ -468,7 +494,7 @@ ParticleResult analyzeParticles(const cv::Mat &grey8, const ParticleOptions &opt
     std::vector<Blob> blobs;
     for (size_t i = 0; i < contours.size(); ++i)
         if (hierarchy[i][3] < 0 && !contours[i].empty())
-            blobs.push_back({int(i), cv::boundingRect(contours[i])});
+            blobs.push_back({int(i), cv::boundingRect(contours[i]), hierarchy[i][2] >= 0});
     std::sort(blobs.begin(), blobs.end(), [&](const Blob &a, const Blob &b) {
         const cv::Point &p = contours[size_t(a.contour)].front(), &q = contours[size_t(b.contour)].front();
         return p.y != q.y ? p.y < q.y : p.x < q.x;
