@@ -204,7 +204,7 @@ namespace {
 
 struct Scratch
 {
-    cv::Mat own, other, padded, ownSum, otherSum, cover, across;
+    cv::Mat own, other, padded, ownSum, otherSum, cover, framed, across;
     std::vector<uchar> kind, over;
     std::vector<int> band, ring, otherBand, columns;
     std::vector<cv::Point2f> corners, sorted, hull;
@@ -247,35 +247,27 @@ int nth(const int *hist, int index)
 }
 
 // A 3 x 3 Gaussian of sigma 0.6 in place, nothing beyond the map's edge.
-void smooth(cv::Mat &m, cv::Mat *scratch)
+void smooth(cv::Mat &m, cv::Mat *padded, cv::Mat *across)
 {
     static const float side = [] {
         const float e = std::exp(-1.0f / (2 * 0.36f));
         return e / (1 + 2 * e);
     }();
     const float mid = 1 - 2 * side;
-    // Across, into a map with a zero row above and below; then down.
-    scratch->create(m.rows + 2, m.cols + 2, CV_32F);
-    scratch->row(0).setTo(0);
-    scratch->row(m.rows + 1).setTo(0);
-    for (int j = 0; j < m.rows; ++j) {
-        float *pad = scratch->ptr<float>(j + 1);
-        std::copy(m.ptr<float>(j), m.ptr<float>(j) + m.cols, pad + 1);
-        pad[0] = pad[m.cols + 1] = 0;
+    cv::copyMakeBorder(m, *padded, 1, 1, 1, 1, cv::BORDER_CONSTANT, 0);
+    across->create(m.rows + 2, m.cols, CV_32F);
+    across->row(0).setTo(0);
+    across->row(m.rows + 1).setTo(0);
+    for (int j = 1; j <= m.rows; ++j) {
+        const float *__restrict r = padded->ptr<float>(j);
+        float *__restrict o = across->ptr<float>(j);
+        for (int i = 0; i < m.cols; ++i)
+            o[i] = mid * r[i + 1] + side * (r[i] + r[i + 2]);
     }
     for (int j = 0; j < m.rows; ++j) {
-        float *r = scratch->ptr<float>(j + 1);
-        float left = 0;
-        for (int i = 1; i <= m.cols; ++i) {
-            const float here = r[i];
-            r[i] = mid * here + side * (left + r[i + 1]);
-            left = here;
-        }
-    }
-    for (int j = 0; j < m.rows; ++j) {
-        const float *up = scratch->ptr<float>(j) + 1, *r = scratch->ptr<float>(j + 1) + 1,
-                    *down = scratch->ptr<float>(j + 2) + 1;
-        float *o = m.ptr<float>(j);
+        const float *__restrict up = across->ptr<float>(j), *__restrict r = across->ptr<float>(j + 1),
+                                *__restrict down = across->ptr<float>(j + 2);
+        float *__restrict o = m.ptr<float>(j);
         for (int i = 0; i < m.cols; ++i)
             o[i] = mid * r[i] + side * (up[i] + down[i]);
     }
@@ -457,7 +449,7 @@ bool measure(const cv::Mat &grey8, const cv::Mat &mask, const std::vector<std::v
     p.centroid = QPointF(roi.x + mx / area, roi.y + my / area);
     p.diameter = 2 * std::sqrt(area / M_PI);
     // The outline at half coverage, a little smoothed against noise.
-    smooth(s.cover, &s.across);
+    smooth(s.cover, &s.framed, &s.across);
     s.corners.clear();
     p.perimeter = levelLine(s.cover, s.over, &s.corners);
     ferets(s.corners, s.cover.cols, s.columns, s.sorted, s.hull, &p.feretMax, &p.feretMin);
