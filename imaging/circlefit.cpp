@@ -153,12 +153,13 @@ CircleFit fitCircle(const QVector<QPointF> &points)
     return fit;
 }
 
-CircleFit fitCircleAt(const cv::Mat &grey, const QPointF &seed, double maxRadius)
+namespace {
+
+// The search within `reach` of the seed; unless `last`, nothing when the
+// circle found and its search band do not lie inside that.
+CircleFit fitWithin(const cv::Mat &grey, const QPointF &seed, double reach, bool last)
 {
     CircleFit none;
-    if (grey.empty() || !(maxRadius > 2))
-        return none;
-    const double reach = std::min(maxRadius, double(std::max(grey.cols, grey.rows)));
     const int m = int(std::ceil(reach)) + 8;
     const cv::Rect rect(int(seed.x()) - m, int(seed.y()) - m, 2 * m + 1, 2 * m + 1);
     const GradientPatch patch(grey, rect, kPatchSigma);
@@ -195,6 +196,12 @@ CircleFit fitCircleAt(const cv::Mat &grey, const QPointF &seed, double maxRadius
         rising += s > 0;
     const int polarity = rising * 2 >= int(signs.size()) ? 1 : -1;
 
+    auto inside = [&](const CircleFit &f) {
+        return last || std::hypot(f.centre.x() - seed.x(), f.centre.y() - seed.y()) + 1.25 * f.radius + 8 < reach;
+    };
+    if (!inside(fit))
+        return none;
+
     // Then rays from the fitted centre, each searched across the circle.
     double sigma2 = 1;
     for (int pass = 0; pass < 2; ++pass) {
@@ -212,8 +219,11 @@ CircleFit fitCircleAt(const cv::Mat &grey, const QPointF &seed, double maxRadius
                 widths.push_back(h.width2);
             }
         }
-        if (rim.size() < 8)
-            return pass ? fit : none;
+        if (rim.size() < 8) {
+            if (!pass)
+                return none;
+            break;
+        }
         CircleFit next = fitCircle(rim);
         if (!next.ok)
             return none;
@@ -222,6 +232,8 @@ CircleFit fitCircleAt(const cv::Mat &grey, const QPointF &seed, double maxRadius
         next.radius += sigma2 / (2 * next.radius);
         fit = next;
     }
+    if (!inside(fit))
+        return none;
     // That is first order only (a fifth of a pixel off for a small disc in a
     // wide blur): the blurred disc fitted to the grey values puts the edge
     // where it is. The blur seen by the edge points includes the patch's own.
@@ -236,6 +248,23 @@ CircleFit fitCircleAt(const cv::Mat &grey, const QPointF &seed, double maxRadius
         fit.radius = model.radius;
     }
     return fit;
+}
+
+} // namespace
+
+CircleFit fitCircleAt(const cv::Mat &grey, const QPointF &seed, double maxRadius)
+{
+    if (grey.empty() || !(maxRadius > 2))
+        return {};
+    const double reach = std::min(maxRadius, double(std::max(grey.cols, grey.rows)));
+    // Most objects are small beside the reach: windows growing from a small
+    // one, each taken when the circle and its search band lie inside it,
+    // spare the gradients of a large window around a small object.
+    for (double window = std::min(reach, 48.0);; window = std::min(reach, window * 3)) {
+        const CircleFit fit = fitWithin(grey, seed, window, window >= reach);
+        if (fit.ok || window >= reach)
+            return fit;
+    }
 }
 
 } // namespace imaging

@@ -330,10 +330,10 @@ public:
             evaluate(trial, &there);
             if (there.cost <= here.cost) {
                 std::copy(trial, trial + m_n, theta);
+                const double moved = m_anchored ? std::fabs(step[0]) + 10 * std::fabs(step[1])
+                                                : std::fabs(step[0]) + std::fabs(step[1]) + std::fabs(step[2]);
                 const bool settled = here.cost - there.cost < 1e-5 * here.cost
-                    || (m_anchored ? std::fabs(step[0]) + 10 * std::fabs(step[1]) < 1e-4
-                                   : std::fabs(step[0]) + std::fabs(step[1]) + std::fabs(step[2]) < 1e-4)
-                        && std::fabs(step[3]) < 1e-3;
+                    || (moved < 1e-4 && std::fabs(step[3]) < 1e-3);
                 here = there;
                 lambda = std::max(1e-7, lambda / 4);
                 if (settled)
@@ -396,14 +396,19 @@ private:
 
 };
 
+// Enough pixels for any outline: a large one is sampled on a coarser grid.
+constexpr double kEnough = 8000;
+
 template<typename T>
 void collect(const cv::Mat &grey, const cv::Rect &box, const QPointF &c, double r, const DiscWindow &w,
              std::vector<Sample> *out)
 {
-    for (int j = box.y; j < box.y + box.height; ++j) {
+    const double expected = w.nearRadius > 0 ? M_PI * w.nearRadius * w.nearRadius : 4 * M_PI * r * w.band;
+    const int step = std::max(1, int(std::ceil(std::sqrt(expected / kEnough))));
+    for (int j = box.y; j < box.y + box.height; j += step) {
         const T *row = grey.ptr<T>(j);
         const double y = j + 0.5;
-        for (int i = box.x; i < box.x + box.width; ++i) {
+        for (int i = box.x; i < box.x + box.width; i += step) {
             const double x = i + 0.5;
             if (std::fabs(std::hypot(x - c.x(), y - c.y()) - r) > w.band)
                 continue;
