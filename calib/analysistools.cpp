@@ -205,8 +205,13 @@ void ParticlePanel::setScene(CameraScene *scene)
         return;
     if (m_scene)
         m_scene->setAnalysisOverlay(QImage());
+    disconnect(m_frames);
     m_scene = scene;
     m_guessed = false;
+    // On the live view the threshold's overlay follows the frames: the
+    // newest one is taken whenever the worker is free, none waits.
+    if (scene)
+        m_frames = connect(scene, &CameraScene::pictureShown, this, &ParticlePanel::preview);
     if (isVisible())
         preview();
 }

@@ -27,7 +27,8 @@ class BDWidget;
 // objects it takes shown over the picture while it is adjusted, hole
 // filling, a least size, the edge rule; "分析" measures the picture shown
 // (a live frame or a photo) on a worker thread and puts the objects into the
-// scene as shapes, their rows into the results table.
+// scene as shapes, their rows into the results table. On the live view the
+// overlay follows the frames, always from the newest one, never queueing.
 class ParticlePanel : public QDialog
 {
     Q_OBJECT
@@ -59,6 +60,7 @@ private:
     void startPreview();
 
     QPointer<CameraScene> m_scene;
+    QMetaObject::Connection m_frames;
     QRadioButton *m_dark;
     QRadioButton *m_light;
     QCheckBox *m_auto;

@@ -25,9 +25,9 @@ CircleFit fitCircle(const QVector<QPointF> &points);
 
 // The outline of the round object around `seed` (a click inside it or on
 // its edge): edge points on rays from the seed, a first fit, then sub-pixel
-// edge points on rays from its centre, refitted with outliers dropped and
-// corrected for the blur's pull toward the centre. maxRadius bounds the
-// search (picture pixels).
+// edge points on rays from its centre, refitted with outliers dropped, and
+// last the blurred disc fitted to the grey values around that outline (see
+// imaging/discmodel.h). maxRadius bounds the search (picture pixels).
 CircleFit fitCircleAt(const cv::Mat &grey, const QPointF &seed, double maxRadius = 250);
 
 } // namespace imaging

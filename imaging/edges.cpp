@@ -1,6 +1,7 @@
 #include "imaging/edges.h"
 
 #include "imaging/cvimage.h"
+#include "imaging/discmodel.h"
 
 #include <opencv2/imgproc.hpp>
 
@@ -18,6 +19,13 @@ constexpr double kStep = 0.2; // sampling step along a line, px
 // profile less the cut, a Gaussian edge keeps 0.4633 of its variance.
 constexpr double kCut = 0.25;
 constexpr double kCutVariance = 0.4633;
+
+constexpr double kSnapSigma = 0.8; // smoothing before the gradient when snapping
+// Outlines bent less than this radius (px) count as straight: their blur
+// moves the edge's peak by less than a hundredth of a pixel.
+constexpr double kStraight = 400;
+// Sharper than this (px), an edge's peak is where the edge is.
+constexpr double kSharp = 0.7;
 
 } // namespace
 
@@ -192,6 +200,42 @@ cv::Mat greyWindow(const QImage &picture, const cv::Rect &rect)
     return grey;
 }
 
+namespace {
+
+// The blurred arc fitted to the grey values around e (on an edge of normal n
+// and curvature bend) says where the edge is: beyond first order, and free of
+// the peak's pull by the light's slope and by the noise.
+QPointF onBlurredArc(const cv::Mat &grey, const QPointF &e, const QPointF &n, double bend, double sigma)
+{
+    DiscWindow window;
+    window.near = e;
+    window.nearRadius = std::min(10.0, 2.5 * sigma + 3.5);
+    window.band = window.nearRadius + 1;
+    // A gentle bend is within the noise of its sign, and a fit cannot pass
+    // through straight: one that ends up straight tries the other sign, and
+    // the arc that fits better decides.
+    window.maxRadius = 4 * kStraight;
+    const double r = std::min(1 / std::max(std::fabs(bend), 1e-6), kStraight);
+    QPointF best = e;
+    double bestRms = 1e300;
+    for (const double towards : {bend >= 0 ? 1.0 : -1.0, bend >= 0 ? -1.0 : 1.0}) {
+        const double r0 = towards * bend >= 0 ? r : kStraight;
+        const DiscEdge arc = fitDiscEdge(grey, e + n * (towards * r0), r0, sigma, window);
+        const QPointF out = e - arc.centre;
+        const double len = std::hypot(out.x(), out.y());
+        const QPointF onArc = len > 0 ? arc.centre + out * (arc.radius / len) : e;
+        if (arc.ok && arc.rms < bestRms && std::hypot(onArc.x() - e.x(), onArc.y() - e.y()) < 1.0) {
+            bestRms = arc.rms;
+            best = onArc;
+        }
+        if (!arc.ok || arc.radius < kStraight)
+            break;
+    }
+    return best;
+}
+
+} // namespace
+
 SnapResult snapToEdge(const cv::Mat &grey, const QPointF &p, double radius)
 {
     SnapResult out;
@@ -201,7 +245,7 @@ SnapResult snapToEdge(const cv::Mat &grey, const QPointF &p, double radius)
     const int margin = int(std::ceil(radius * 2)) + 6;
     const cv::Rect rect(int(std::floor(p.x())) - margin, int(std::floor(p.y())) - margin, 2 * margin + 1,
                         2 * margin + 1);
-    const GradientPatch patch(grey, rect, 0.8);
+    const GradientPatch patch(grey, rect, kSnapSigma);
     if (patch.isEmpty())
         return out;
     QPointF at;
@@ -248,12 +292,17 @@ SnapResult snapToEdge(const cv::Mat &grey, const QPointF &p, double radius)
     const EdgeHit a = edgeAlong(patch, e + tangent * side, n, -side - 3, side + 3, polarity, 0.3 * g, false, 1.0);
     const EdgeHit b = edgeAlong(patch, e - tangent * side, n, -side - 3, side + 3, polarity, 0.3 * g, false, 1.0);
     if (a.found && b.found) {
-        // Offsets along the normal at +-side: a parabola's second derivative.
-        const double bend = (a.t + b.t) / (side * side); // 1/R, > 0 bending along +n
+        // Offsets along the normal at +-side: 1/R, > 0 bending along +n.
+        const double lift = std::max(-0.95 * side, std::min(0.95 * side, (a.t + b.t) / 2));
+        const double bend = 2 * lift / (lift * lift + side * side);
         const double sigma2 = hit.width2;
-        if (std::fabs(bend) > 1e-3 && std::fabs(bend) < 1.0) {
-            // The peak sits toward the centre of curvature: move it back.
-            e -= n * (sigma2 * bend / 2.0);
+        const double sigma = std::sqrt(std::max(0.09, sigma2 - kSnapSigma * kSnapSigma - 0.3));
+        if (std::fabs(bend) < 1.0) {
+            // The peak sits toward the centre of curvature by about sigma^2 / 2R.
+            if (std::fabs(bend) > 1.0 / kStraight)
+                e -= n * (sigma2 * bend / 2.0);
+            if (sigma > kSharp)
+                e = onBlurredArc(grey, e, n, bend, sigma);
         }
     }
     if (std::hypot(e.x() - p.x(), e.y() - p.y()) > radius + 1.0)

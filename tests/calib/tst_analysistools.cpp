@@ -199,6 +199,24 @@ private slots:
         QVERIFY(checked > 0);
     }
 
+    // On the live view the overlay follows the frames: a burst of them ends
+    // with the overlay of the last one, whatever was still being worked on.
+    void overlayFollowsLiveFrames()
+    {
+        Rig rig;
+        QTest::mouseClick(rig.find<QToolButton>("btnAnalyze"), Qt::LeftButton);
+        QTRY_VERIFY(!rig.scene()->analysisOverlay().isNull());
+        discs::Look look;
+        discs::Disc moving{100, 380, 30};
+        for (int frame = 0; frame < 8; ++frame) {
+            moving.x = 100 + 60 * frame;
+            rig.scene()->setImage(
+                imaging::toQImage(discs::draw({640, 480}, {moving}, look)).convertToFormat(QImage::Format_RGB32));
+        }
+        auto tinted = [&](double x, double y) { return qAlpha(rig.scene()->analysisOverlay().pixel(int(x), int(y))) > 0; };
+        QTRY_VERIFY(tinted(moving.x, moving.y) && !tinted(100, 380) && !tinted(kDiscs[0].x, kDiscs[0].y));
+    }
+
     void particlesIntoTable()
     {
         Rig rig;

@@ -1,5 +1,6 @@
 #include "imaging/circlefit.h"
 #include "imaging/cvimage.h"
+#include "imaging/discmodel.h"
 #include "imaging/edges.h"
 #include "imaging/particles.h"
 #include "tests/common/discs.h"
@@ -42,11 +43,46 @@ private:
     }
 
 private slots:
+    // The blurred disc against the blur integrated over the disc directly.
+    void blurredDisc_data()
+    {
+        QTest::addColumn<double>("rho");
+        QTest::addColumn<double>("radius");
+        QTest::addColumn<double>("sigma");
+        QTest::newRow("small disc's centre") << 0.0 << 5.0 << 2.0;
+        QTest::newRow("small disc's edge") << 5.0 << 5.0 << 2.0;
+        QTest::newRow("outside") << 8.0 << 5.0 << 2.0;
+        QTest::newRow("large disc, sharp") << 40.3 << 40.0 << 0.5;
+    }
+    void blurredDisc()
+    {
+        QFETCH(double, rho);
+        QFETCH(double, radius);
+        QFETCH(double, sigma);
+        // Midpoint rule in polar coordinates about the disc's centre, over
+        // the radii within 8 sigma.
+        const int nr = 400, na = 3000;
+        const double r0 = std::max(0.0, rho - 8 * sigma), dr = (radius - r0) / nr;
+        double sum = 0;
+        for (int i = 0; i < nr; ++i) {
+            const double r = r0 + (i + 0.5) * dr;
+            for (int k = 0; k < na; ++k) {
+                const double a = (k + 0.5) * 2 * M_PI / na;
+                const double dx = rho - r * std::cos(a), dy = r * std::sin(a);
+                sum += std::exp(-(dx * dx + dy * dy) / (2 * sigma * sigma)) * r;
+            }
+        }
+        const double direct = sum * dr * (2 * M_PI / na) / (2 * M_PI * sigma * sigma);
+        QVERIFY2(std::fabs(imaging::blurredDisc(rho, radius, sigma) - direct) < 1e-4,
+                 qPrintable(QString("%1 against %2").arg(imaging::blurredDisc(rho, radius, sigma)).arg(direct)));
+    }
+
     void fitsCircle_data()
     {
         QTest::addColumn<double>("radius");
         QTest::addColumn<double>("blur");
         QTest::addColumn<double>("seedOffset"); // fraction of the radius
+        QTest::newRow("r5 sigma2") << 5.0 << 2.0 << 0.3;
         QTest::newRow("r8 sharp") << 8.0 << 0.0 << 0.3;
         QTest::newRow("r10 sigma2") << 10.0 << 2.0 << 0.5;
         QTest::newRow("r40 sigma2, on the edge") << 40.0 << 2.0 << 1.0;
@@ -84,6 +120,7 @@ private slots:
         QTest::addColumn<double>("radius");
         QTest::addColumn<double>("blur");
         QTest::addColumn<double>("offset"); // pressed this far outside (+) or inside (-)
+        QTest::newRow("r5 sigma2") << 5.0 << 2.0 << 2.0;
         QTest::newRow("r10 outside") << 10.0 << 1.0 << 3.0;
         QTest::newRow("r30 inside sigma2") << 30.0 << 2.0 << -5.0;
         QTest::newRow("r200 almost straight") << 200.0 << 1.5 << 6.0;
