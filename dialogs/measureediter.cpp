@@ -70,7 +70,7 @@ MeasureEditer::MeasureEditer(QWidget *parent)
                                     + toolScroll->verticalScrollBar()->sizeHint().width());
     }
     m_scene = ui->cameraViewer->cameraScene();
-    m_scene->setTool(65538);
+    m_scene->setTool(Point);
     // The editor exists to measure: its gestures are always on.
     m_scene->setMeasureEnabled(true);
 
