@@ -3,7 +3,8 @@
 // frame once into a target of the view's size. Then the measure editor with a
 // 2592 x 1944 photo and 20 shapes at 10x: the memory it takes and the CPU
 // time of one hover change (pointer onto a shape or off it, with the repaint),
-// and the same hover cost in the 1:1 live view.
+// and the same hover cost in the 1:1 live view, there also with the repaint
+// the scene asks for, and that of a selection change.
 //
 //   build/bench/bench_scene [iterations]
 
@@ -29,6 +30,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -162,25 +164,75 @@ void sendMove(QWidget *viewport, const QPoint &pos)
     QApplication::sendEvent(viewport, &event);
 }
 
-// Median CPU milliseconds of one hover change: the pointer goes onto the
-// shape under `on`, then off it to `off`, each followed by the repaint.
-double hoverCost(CameraScene &scene, QWidget *viewport, const QPoint &on, const QPoint &off, int changes)
+// Counts the paints a widget gets.
+class PaintCounter : public QObject
 {
-    scene.setTool(Select);
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// Median CPU milliseconds of one change (change(i) makes the i-th) and the
+// repaint: the whole view (`whole`), or what the scene asks for, painted by
+// the event loop as it would between two frames.
+double changeCost(QWidget *viewport, const std::function<bool(int)> &change, int changes, bool whole)
+{
+    PaintCounter counter;
+    viewport->installEventFilter(&counter);
     std::vector<double> costs;
-    int missed = 0;
+    int missed = 0, unpainted = 0;
     for (int i = 0; i < changes + 4; ++i) {
         const double start = cpuMs();
-        sendMove(viewport, i & 1 ? off : on);
-        viewport->repaint();
+        const int before = counter.paints;
+        missed += !change(i);
+        if (whole)
+            viewport->repaint();
+        for (int spin = 0; spin < 1000 && counter.paints == before; ++spin)
+            QCoreApplication::processEvents();
         QCoreApplication::processEvents();
+        unpainted += counter.paints == before;
         if (i >= 4)
             costs.push_back(cpuMs() - start);
-        missed += !scene.hoveredShape() != bool(i & 1);
     }
-    if (missed)
-        std::printf("  (hover missed the pointer %d times)\n", missed);
+    viewport->removeEventFilter(&counter);
+    if (missed || unpainted)
+        std::printf("  (the change missed %d times, no paint followed %d times)\n", missed, unpainted);
     return median(costs);
+}
+
+// One hover change: the pointer goes onto the shape under `on`, then off it
+// to `off`, each followed by the repaint.
+double hoverCost(CameraScene &scene, QWidget *viewport, const QPoint &on, const QPoint &off, int changes,
+                 bool whole = true)
+{
+    scene.setTool(Select);
+    return changeCost(
+        viewport,
+        [&](int i) {
+            sendMove(viewport, i & 1 ? off : on);
+            return !scene.hoveredShape() == bool(i & 1);
+        },
+        changes, whole);
+}
+
+// One selection change, as a click on a row of the results table makes it:
+// the selection goes from one shape to the next.
+double selectionCost(CameraScene &scene, QWidget *viewport, int changes, bool whole)
+{
+    return changeCost(
+        viewport,
+        [&](int i) {
+            GraphicsItem *shape = scene.shapes().value(i % scene.shapes().size());
+            scene.selectShape(shape);
+            return scene.selectedShape() == shape;
+        },
+        changes, whole);
 }
 
 void editorFigures(int changes)
@@ -301,6 +353,12 @@ int main(int argc, char **argv)
         scene.addShape(target);
         const double hover = hoverCost(scene, view.viewport(), QPoint(200, 1050), QPoint(200, 1070), 40);
         std::printf("live view 1:1 hover change, 50 shapes: %.3f ms CPU (median of 40)\n", hover);
+        const double hoverOwn = hoverCost(scene, view.viewport(), QPoint(200, 1050), QPoint(200, 1070), 40, false);
+        const double select = selectionCost(scene, view.viewport(), 40, true);
+        const double selectOwn = selectionCost(scene, view.viewport(), 40, false);
+        std::printf("live view 1:1, 50 shapes, with the repaint the scene asks for: hover change %.3f ms CPU, "
+                    "selection change %.3f ms CPU; selection change with a whole repaint %.3f ms CPU (medians of 40)\n",
+                    hoverOwn, selectOwn, select);
     }
     editorFigures(20);
     std::printf("paint = QGraphicsView::paintEvent (picture, shapes, overlays); cycle = setImage + event-loop "

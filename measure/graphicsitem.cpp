@@ -171,6 +171,8 @@ void drawOutlinedText(QPainter *painter, const QPointF &baseline, const QString 
 GraphicsItem::GraphicsItem(QGraphicsItem *parent)
     : QGraphicsItem(parent)
 {
+    // Painted by the scene, never by a view: views skip their preparations.
+    setFlag(ItemHasNoContents);
 }
 
 GraphicsItem::~GraphicsItem() = default;
@@ -385,6 +387,46 @@ void GraphicsItem::drawShape(QPainter *painter)
     drawLabels(painter, labels());
 }
 
+QRectF GraphicsItem::paintedRect(const QFont &font, double penWidth) const
+{
+    const CameraScene *s = cameraScene();
+    const QTransform exact = s ? s->viewTransform() : QTransform();
+    const double sx = std::hypot(exact.m11(), exact.m12());
+    const double sy = std::hypot(exact.m21(), exact.m22());
+    QRectF r;
+    auto add = [&r](const QRectF &box, double margin) { r |= box.normalized().adjusted(-margin, -margin, margin, margin); };
+    for (const QPointF &p : viewPoints(handlePoints()))
+        add(QRectF(p, p), 6); // handles are 10 pixels square, antialiased
+    // Half the pen and its square cap, and the antialiased rim.
+    const double m = penWidth + 2;
+    for (const OutlinePart &part : outline()) {
+        switch (part.kind) {
+        case OutlinePart::Segment:
+        case OutlinePart::Rectangle: add(QRectF(mapToView(part.a), mapToView(part.b)), m); break;
+        case OutlinePart::Circle:
+        case OutlinePart::Arc: {
+            const QPointF c = exact.map(part.a);
+            add(QRectF(c.x() - part.radius * sx, c.y() - part.radius * sy, 2 * part.radius * sx, 2 * part.radius * sy), m);
+            break;
+        }
+        case OutlinePart::CrossHair: return QRectF(QPointF(-1e7, -1e7), QPointF(1e7, 1e7)); // across everything
+        case OutlinePart::Dot: add(QRectF(mapToView(part.a), mapToView(part.a)), m); break;
+        }
+    }
+    if (!labels().isEmpty()) {
+        CameraScene::LabelPlace place;
+        if (s)
+            place = s->labelPlace(this, font);
+        else
+            place.natural = place.block = ownLabelBlock(font, &place.anchor);
+        // Glyphs may reach past their advance; the rim adds a pixel.
+        add(place.block, 4 + fontPixelSize() / 4.0);
+        if (place.leader)
+            add(QRectF(place.anchor, place.block.center()), 2);
+    }
+    return r;
+}
+
 void GraphicsItem::drawOutline(QPainter *painter, const Outline &outline) const
 {
     const CameraScene *s = cameraScene();
@@ -530,7 +572,7 @@ void GraphicsItem::setSelected(bool selected)
     if (m_selected == selected)
         return;
     m_selected = selected;
-    repaint(false);
+    repaintLook();
 }
 
 void GraphicsItem::setHovered(bool hovered)
@@ -538,7 +580,7 @@ void GraphicsItem::setHovered(bool hovered)
     if (m_hovered == hovered)
         return;
     m_hovered = hovered;
-    repaint(false);
+    repaintLook();
 }
 
 void GraphicsItem::appendPoint(const QPointF &p)
@@ -662,6 +704,14 @@ void GraphicsItem::repaint(bool values)
 {
     if (CameraScene *s = cameraScene())
         s->shapeChanged(this, values);
+    else if (QGraphicsScene *s = scene())
+        s->update();
+}
+
+void GraphicsItem::repaintLook()
+{
+    if (CameraScene *s = cameraScene())
+        s->shapeLookChanged(this);
     else if (QGraphicsScene *s = scene())
         s->update();
 }

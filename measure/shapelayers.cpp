@@ -8,7 +8,10 @@
 #include <QGraphicsView>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QtMath>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #ifdef __SSE2__
@@ -181,15 +184,15 @@ QVector<QRect> drawnTiles(const QImage &image)
     return runs;
 }
 
-// The rows' runs of drawn pixels; gaps shorter than a few pixels are kept
-// inside a run, where skipping a transparent pixel is cheaper than a new run.
-void drawnSpans(const QImage &image, QVector<ShapeLayers::Span> &spans, std::vector<quint32> &packed)
+// The runs of drawn pixels of rows top to bottom, appended; gaps shorter
+// than a few pixels are kept inside a run, where skipping a transparent
+// pixel is cheaper than a new run.
+void drawnSpans(const QImage &image, int top, int bottom, QVector<ShapeLayers::Span> &spans,
+                std::vector<quint32> &packed)
 {
     constexpr int Gap = 16;
-    spans.clear();
-    packed.clear();
     const int w = image.width();
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = top; y <= bottom; ++y) {
         const auto *line = reinterpret_cast<const quint32 *>(image.constScanLine(y));
         int x = 0;
         while (x < w) {
@@ -221,12 +224,50 @@ void drawnSpans(const QImage &image, QVector<ShapeLayers::Span> &spans, std::vec
     }
 }
 
+// Replaces the spans of rows top to bottom with those the image holds now.
+void respan(const QImage &image, int top, int bottom, QVector<ShapeLayers::Span> &spans, std::vector<quint32> &packed)
+{
+    using Span = ShapeLayers::Span;
+    const auto byRow = [](const Span &span, int y) { return span.y < y; };
+    const int first = int(std::lower_bound(spans.begin(), spans.end(), top, byRow) - spans.begin());
+    const int last = int(std::lower_bound(spans.begin(), spans.end(), bottom + 1, byRow) - spans.begin());
+    const int from = first < spans.size() ? spans[first].offset : int(packed.size());
+    const int to = last < spans.size() ? spans[last].offset : int(packed.size());
+    QVector<Span> rows;
+    std::vector<quint32> pixels;
+    drawnSpans(image, top, bottom, rows, pixels);
+    for (Span &span : rows)
+        span.offset += from;
+    const int shift = int(pixels.size()) - (to - from);
+    for (int i = last; i < spans.size(); ++i)
+        spans[i].offset += shift;
+    packed.erase(packed.begin() + from, packed.begin() + to);
+    packed.insert(packed.begin() + from, pixels.begin(), pixels.end());
+    spans.erase(spans.begin() + first, spans.begin() + last);
+    spans.insert(first, rows.size(), Span());
+    std::copy(rows.begin(), rows.end(), spans.begin() + first);
+}
+
 } // namespace
 
 void ShapeLayers::invalidate()
 {
     m_view.dirty = true;
     m_render.dirty = true;
+}
+
+QRect ShapeLayers::invalidateLook(const GraphicsItem *shape)
+{
+    // Pictures rendered for saving show no pointer state: their layer stays.
+    if (m_view.dirty)
+        return QRect();
+    const int i = m_view.shapes.indexOf(const_cast<GraphicsItem *>(shape));
+    if (i < 0) {
+        m_view.dirty = true;
+        return QRect();
+    }
+    m_view.pending += m_view.reach[i] & m_view.area;
+    return m_view.reach[i];
 }
 
 void ShapeLayers::reset()
@@ -264,13 +305,25 @@ int ShapeLayers::penWidth() const
     return width;
 }
 
+QFont ShapeLayers::shapeFont(const QFont &base, const GraphicsItem *shape) const
+{
+    QFont font = base;
+    font.setPixelSize(shape->fontPixelSize());
+    return font;
+}
+
+bool ShapeLayers::isHighlighted(const GraphicsItem *shape) const
+{
+    // Pictures that are saved, printed or recorded show no pointer state.
+    return !m_scene.isRenderMode()
+        && (shape == m_scene.activeShape() || shape == m_scene.hoveredShape() || shape == m_scene.selectedShape());
+}
+
 void ShapeLayers::paintShape(QPainter *painter, GraphicsItem *shape, bool highlighted, QWidget *widget)
 {
     const int width = penWidth();
     painter->save();
-    QFont font = painter->font();
-    font.setPixelSize(shape->fontPixelSize());
-    painter->setFont(font);
+    painter->setFont(shapeFont(painter->font(), shape));
     painter->setTransform(shape->sceneTransform(), true);
     const DrawStyle &style = shape->style();
     if (highlighted)
@@ -285,13 +338,8 @@ void ShapeLayers::paintShape(QPainter *painter, GraphicsItem *shape, bool highli
 
 void ShapeLayers::paintShapes(QPainter *painter, QWidget *widget)
 {
-    // Pictures that are saved, printed or recorded show no pointer state.
-    const bool pointer = !m_scene.isRenderMode();
-    for (GraphicsItem *shape : m_scene.shapes()) {
-        const bool highlighted = pointer
-            && (shape == m_scene.activeShape() || shape == m_scene.hoveredShape() || shape == m_scene.selectedShape());
-        paintShape(painter, shape, highlighted, widget);
-    }
+    for (GraphicsItem *shape : m_scene.shapes())
+        paintShape(painter, shape, isHighlighted(shape), widget);
 }
 
 void ShapeLayers::paint(QPainter *painter, QWidget *widget)
@@ -332,13 +380,20 @@ ShapeLayers::Layer &ShapeLayers::current(const QPainter *painter, QRect *needed,
     return rendering ? m_render : m_view;
 }
 
-bool ShapeLayers::isFresh(const Layer &layer, const QPainter *painter, const QRect &needed) const
+// Made for this view and its pixels, with every shape in place (some may
+// still wait for a change of look).
+bool ShapeLayers::isCurrent(const Layer &layer, const QPainter *painter, const QRect &needed) const
 {
     const qreal ratio = m_scene.isRenderMode() ? 1.0 : painter->device()->devicePixelRatioF();
     const AppSettings *settings = m_scene.settings();
     const int polygonArea = settings ? settings->polygonArea : 2;
     return !layer.dirty && !layer.image.isNull() && layer.transform == m_scene.viewTransform() && layer.ratio == ratio
         && layer.polygonArea == polygonArea && layer.area.contains(needed);
+}
+
+bool ShapeLayers::isFresh(const Layer &layer, const QPainter *painter, const QRect &needed) const
+{
+    return layer.pending.isEmpty() && isCurrent(layer, painter, needed);
 }
 
 void ShapeLayers::drawShapes(QPainter *painter, QWidget *widget)
@@ -359,32 +414,16 @@ void ShapeLayers::drawShapes(QPainter *painter, QWidget *widget)
 // cover `needed` (then the caller paints the shapes directly).
 bool ShapeLayers::drawLayer(QPainter *painter, Layer &layer, const QRect &needed, const QRect &area, QWidget *widget)
 {
-    if (!isFresh(layer, painter, needed)) {
-        const qreal ratio = m_scene.isRenderMode() ? 1.0 : painter->device()->devicePixelRatioF();
-        const AppSettings *settings = m_scene.settings();
+    // A whole ratio keeps view pixels on whole layer pixels for a partial redraw.
+    if (isCurrent(layer, painter, needed) && !layer.pending.isEmpty() && layer.shapes == m_scene.shapes()
+        && layer.ratio == std::floor(layer.ratio)) {
+        drawPending(painter, layer, widget);
+    } else if (!isFresh(layer, painter, needed)) {
         if (area.isEmpty() || !area.contains(needed))
             return false;
-        const QSize pixels = (QSizeF(area.size()) * ratio).toSize();
-        if (layer.image.size() != pixels)
-            layer.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        drawAll(painter, layer, area, widget);
         if (layer.image.isNull())
             return false; // no memory for it
-        layer.image.setDevicePixelRatio(ratio);
-        layer.image.fill(Qt::transparent);
-        {
-            QPainter layerPainter(&layer.image);
-            layerPainter.setRenderHints(painter->renderHints());
-            layerPainter.setFont(painter->font());
-            layerPainter.translate(-area.topLeft());
-            paintShapes(&layerPainter, widget);
-        }
-        layer.area = area;
-        layer.transform = m_scene.viewTransform();
-        layer.ratio = ratio;
-        layer.polygonArea = settings ? settings->polygonArea : 2;
-        layer.dirty = false;
-        drawnSpans(layer.image, layer.spans, layer.packed);
-        layer.tiled = false;
     }
     if (Target target; directTarget(painter, layer, &target)) {
         blendSpans(target, layer);
@@ -403,6 +442,86 @@ bool ShapeLayers::drawLayer(QPainter *painter, Layer &layer, const QRect &needed
     painter->setRenderHints(hints, true);
     painter->setRenderHints(~hints, false);
     return true;
+}
+
+// Draws every shape into the layer, for `area` of the view.
+void ShapeLayers::drawAll(QPainter *painter, Layer &layer, const QRect &area, QWidget *widget)
+{
+    const qreal ratio = m_scene.isRenderMode() ? 1.0 : painter->device()->devicePixelRatioF();
+    const QSize pixels = (QSizeF(area.size()) * ratio).toSize();
+    if (layer.image.size() != pixels)
+        layer.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    if (layer.image.isNull())
+        return;
+    layer.image.setDevicePixelRatio(ratio);
+    layer.image.fill(Qt::transparent);
+    {
+        QPainter layerPainter(&layer.image);
+        layerPainter.setRenderHints(painter->renderHints());
+        layerPainter.setFont(painter->font());
+        layerPainter.translate(-area.topLeft());
+        paintShapes(&layerPainter, widget);
+    }
+    const AppSettings *settings = m_scene.settings();
+    layer.area = area;
+    layer.transform = m_scene.viewTransform();
+    layer.ratio = ratio;
+    layer.polygonArea = settings ? settings->polygonArea : 2;
+    layer.dirty = false;
+    layer.spans.clear();
+    layer.packed.clear();
+    drawnSpans(layer.image, 0, layer.image.height() - 1, layer.spans, layer.packed);
+    layer.tiled = false;
+    layer.pending = QRegion();
+    // Where each shape would paint highlighted, the wider pen: a hover or
+    // selection change then draws only there.
+    layer.shapes = m_scene.shapes();
+    layer.reach.clear();
+    if (m_scene.isRenderMode())
+        return;
+    layer.reach.reserve(layer.shapes.size());
+    const int width = penWidth() + 1;
+    for (const GraphicsItem *shape : qAsConst(layer.shapes)) {
+        const QRectF r = shape->sceneTransform().mapRect(shape->paintedRect(shapeFont(painter->font(), shape), width));
+        layer.reach.append(r.toAlignedRect());
+    }
+}
+
+// Draws again the pending part of the layer: cleared, then every shape that
+// reaches into it, clipped to it, as a whole drawing would have put them.
+void ShapeLayers::drawPending(QPainter *painter, Layer &layer, QWidget *widget)
+{
+    const QRegion view = layer.pending & layer.area;
+    layer.pending = QRegion();
+    if (view.isEmpty())
+        return;
+    const int ratio = int(layer.ratio);
+    QVector<QPair<int, int>> bands; // rows of layer pixels, in order
+    for (const QRect &r : view) {
+        const QRect pixels = QRect((r.topLeft() - layer.area.topLeft()) * ratio, r.size() * ratio) & layer.image.rect();
+        if (pixels.isEmpty())
+            continue;
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+            std::memset(layer.image.scanLine(y) + 4 * pixels.left(), 0, size_t(pixels.width()) * 4);
+        if (!bands.isEmpty() && pixels.top() <= bands.last().second + 1)
+            bands.last().second = qMax(bands.last().second, pixels.bottom());
+        else
+            bands.append({pixels.top(), pixels.bottom()});
+    }
+    {
+        QPainter layerPainter(&layer.image);
+        layerPainter.setRenderHints(painter->renderHints());
+        layerPainter.setFont(painter->font());
+        layerPainter.translate(-layer.area.topLeft());
+        layerPainter.setClipRegion(view);
+        for (int i = 0; i < layer.shapes.size(); ++i) {
+            if (view.intersects(layer.reach[i]))
+                paintShape(&layerPainter, layer.shapes[i], isHighlighted(layer.shapes[i]), widget);
+        }
+    }
+    for (const auto &band : qAsConst(bands))
+        respan(layer.image, band.first, band.second, layer.spans, layer.packed);
+    layer.tiled = false;
 }
 
 // The painter's target when it is a raster image (the window's backing
@@ -444,10 +563,17 @@ bool ShapeLayers::directTarget(QPainter *painter, const Layer &layer, Target *ta
     return true;
 }
 
-bool ShapeLayers::drawPicture(QPainter *painter, const QImage &picture)
+bool ShapeLayers::drawPicture(QPainter *painter, const QImage &picture, const QSize &size)
 {
     m_blended = false;
     if (m_scene.ruler() || m_scene.shapes().isEmpty() || !painter->device())
+        return false;
+    // Scaled: only where the painter would pick pixels without smoothing,
+    // within the precision its scaled blit keeps.
+    const bool scaled = size != picture.size();
+    if (scaled
+        && ((painter->renderHints() & QPainter::SmoothPixmapTransform) || size.isEmpty() || size.width() > 0x7fff
+            || size.height() > 0x7fff || picture.width() > 0x7fff || picture.height() > 0x7fff))
         return false;
     QRect needed, area;
     const Layer &layer = current(painter, &needed, &area);
@@ -455,31 +581,85 @@ bool ShapeLayers::drawPicture(QPainter *painter, const QImage &picture)
     if (!isFresh(layer, painter, needed) || layer.ratio != 1.0 || !directTarget(painter, layer, &target)
         || target.image->format() != picture.format() || picture.format() != QImage::Format_RGB32)
         return false;
-    blendSpans(target, layer, &picture);
+    blendSpans(target, layer, &picture, size);
     m_blended = true;
     return true;
 }
 
+namespace {
+
+// Which picture pixels a scaled blit without smoothing shows in one clip
+// rectangle: the raster engine's own fixed-point stepping (16.16, from the
+// first pixel's centre, the step truncated), with its guard that drops a
+// last row or column that rounding would take past the picture.
+struct Sampling
+{
+    QRect rows;   // the target pixels written
+    quint32 x0 = 0, y0 = 0; // picture coordinates of the first, 16.16
+    int dx = 0, dy = 0;
+
+    Sampling(const QRect &target, const QSize &picture, int pictureStride, const QRect &clip)
+    {
+        const qreal sx = qreal(picture.width()) / target.width();
+        const qreal sy = qreal(picture.height()) / target.height();
+        dx = int(0x10000 * sx);
+        dy = int(0x10000 * sy);
+        rows = target & clip;
+        if (rows.isEmpty())
+            return;
+        x0 = quint32(qCeil((rows.left() + qreal(0.5) - target.left()) * sx * 65536) - 1);
+        y0 = quint32(qCeil((rows.top() + qreal(0.5) - target.top()) * sy * 65536) - 1);
+        int w = rows.width(), h = rows.height();
+        const int yEnd = int((y0 + quint32(dy) * quint32(h - 1)) >> 16);
+        if (yEnd < 0 || yEnd >= picture.height())
+            --h;
+        const int xEnd = int((x0 + quint32(dx) * quint32(w - 1)) >> 16);
+        if (xEnd < 0 || xEnd >= pictureStride)
+            --w;
+        rows.setSize(QSize(w, h));
+    }
+
+    // Target row y (of rows) from the picture.
+    void fill(quint32 *line, const QImage &picture, int y) const
+    {
+        const auto *src = reinterpret_cast<const quint32 *>(picture.constScanLine(int((y0 + quint32(dy) * quint32(y - rows.top())) >> 16)));
+        quint32 x = x0;
+        quint32 *dst = line + rows.left();
+        const int w = rows.width();
+        for (int i = 0; i < w; ++i, x += quint32(dx))
+            dst[i] = src[x >> 16];
+    }
+};
+
+} // namespace
+
 // Blends the layer's drawn runs into the target, which touches only the
-// drawn pixels. With a picture (drawn 1:1), each row of it is copied first,
-// so that the runs are blended while the row is still in the cache.
-void ShapeLayers::blendSpans(const Target &target, const Layer &layer, const QImage *picture)
+// drawn pixels. With a picture, each row of it (copied, or sampled when
+// `shown` is another size) goes in first, so that the runs are blended
+// while the row is still in the cache.
+void ShapeLayers::blendSpans(const Target &target, const Layer &layer, const QImage *picture, const QSize &shown)
 {
     uchar *bits = target.image->bits();
     const qsizetype stride = target.image->bytesPerLine();
     const QPoint offset = target.offset;
-    const QRect pictureRect = picture ? picture->rect().translated(target.picture) : QRect();
+    const bool scaled = picture && shown != picture->size();
+    const QRect pictureRect = picture ? QRect(target.picture, scaled ? shown : picture->size()) : QRect();
     const auto end = layer.spans.end();
     for (const QRect &clip : target.allowed) {
         const QRect rows = picture ? clip & pictureRect : clip & layer.image.rect().translated(offset);
         if (rows.isEmpty())
             continue;
+        const Sampling sampling = scaled ? Sampling(pictureRect, picture->size(), int(picture->bytesPerLine() / 4), clip)
+                                         : Sampling(pictureRect, pictureRect.size(), 0, QRect());
         // Spans are sorted by row: start at the first row shown.
         auto it = std::lower_bound(layer.spans.begin(), end, rows.top() - offset.y(),
                                    [](const Span &span, int y) { return span.y < y; });
         for (int y = rows.top(); y <= rows.bottom(); ++y) {
             auto *line = reinterpret_cast<quint32 *>(bits + y * stride);
-            if (picture) {
+            if (scaled) {
+                if (y <= sampling.rows.bottom())
+                    sampling.fill(line, *picture, y);
+            } else if (picture) {
                 std::memcpy(line + rows.left(),
                             picture->constScanLine(y - target.picture.y()) + 4 * (rows.left() - target.picture.x()),
                             size_t(rows.width()) * 4);
