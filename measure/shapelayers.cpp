@@ -49,12 +49,24 @@ inline __m128i byteMul4(__m128i x, __m128i a)
 
 #if defined(__GNUC__) && defined(__x86_64__)
 #define VISTREL_AVX2 1
-// The same for eight pixels, on processors that have AVX2.
-__attribute__((target("avx2"))) int blendRowAvx2(quint32 *dst, const quint32 *src, int count)
+// s + d * (255 - alpha of s) / 255 for eight pixels.
+__attribute__((target("avx2"))) inline __m256i sourceOver8(__m256i s, __m256i d)
 {
     const __m256i low = _mm256_set1_epi32(0x00ff00ff);
     const __m256i half = _mm256_set1_epi16(0x80);
-    const __m256i full = _mm256_set1_epi32(255);
+    __m256i a = _mm256_sub_epi32(_mm256_set1_epi32(255), _mm256_srli_epi32(s, 24));
+    a = _mm256_or_si256(a, _mm256_slli_epi32(a, 16));
+    __m256i rb = _mm256_mullo_epi16(_mm256_and_si256(d, low), a);
+    __m256i ag = _mm256_mullo_epi16(_mm256_srli_epi16(d, 8), a);
+    rb = _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(rb, _mm256_srli_epi16(rb, 8)), half), 8);
+    ag = _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(ag, _mm256_srli_epi16(ag, 8)), half), 8);
+    return _mm256_add_epi8(s, _mm256_or_si256(rb, _mm256_slli_epi16(ag, 8)));
+}
+
+// The row blend on processors that have AVX2, eight pixels at a time; the
+// last few through a mask, as most runs are a few pixels of a thin line.
+__attribute__((target("avx2"))) inline void blendRowAvx2(quint32 *dst, const quint32 *src, int count)
+{
     const __m256i alpha = _mm256_set1_epi32(int(0xff000000));
     int i = 0;
     for (; i + 8 <= count; i += 8) {
@@ -66,16 +78,16 @@ __attribute__((target("avx2"))) int blendRowAvx2(quint32 *dst, const quint32 *sr
             continue;
         }
         const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(dst + i));
-        __m256i a = _mm256_sub_epi32(full, _mm256_srli_epi32(s, 24));
-        a = _mm256_or_si256(a, _mm256_slli_epi32(a, 16));
-        __m256i rb = _mm256_mullo_epi16(_mm256_and_si256(d, low), a);
-        __m256i ag = _mm256_mullo_epi16(_mm256_srli_epi16(d, 8), a);
-        rb = _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(rb, _mm256_srli_epi16(rb, 8)), half), 8);
-        ag = _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(ag, _mm256_srli_epi16(ag, 8)), half), 8);
-        const __m256i kept = _mm256_or_si256(rb, _mm256_slli_epi16(ag, 8));
-        _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + i), _mm256_add_epi8(s, kept));
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + i), sourceOver8(s, d));
     }
-    return i;
+    if (i < count) {
+        const __m256i mask = _mm256_cmpgt_epi32(_mm256_set1_epi32(count - i), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
+        const __m256i s = _mm256_maskload_epi32(reinterpret_cast<const int *>(src + i), mask);
+        if (!_mm256_testz_si256(s, s)) {
+            const __m256i d = _mm256_maskload_epi32(reinterpret_cast<const int *>(dst + i), mask);
+            _mm256_maskstore_epi32(reinterpret_cast<int *>(dst + i), mask, sourceOver8(s, d));
+        }
+    }
 }
 #endif
 
@@ -85,11 +97,6 @@ __attribute__((target("avx2"))) int blendRowAvx2(quint32 *dst, const quint32 *sr
 inline void blendRow(quint32 *dst, const quint32 *src, int count)
 {
     int i = 0;
-#ifdef VISTREL_AVX2
-    static const bool avx2 = __builtin_cpu_supports("avx2");
-    if (avx2)
-        i = blendRowAvx2(dst, src, count);
-#endif
 #ifdef __SSE2__
     const __m128i full = _mm_set1_epi32(255);
     const __m128i alpha = _mm_set1_epi32(int(0xff000000));
@@ -633,35 +640,49 @@ struct Sampling
 
 } // namespace
 
-// Blends the layer's drawn runs into the target, which touches only the
-// drawn pixels. With a picture, each row of it (copied, or sampled when
-// `shown` is another size) goes in first, so that the runs are blended
-// while the row is still in the cache.
-void ShapeLayers::blendSpans(const Target &target, const Layer &layer, const QImage *picture, const QSize &shown)
+namespace {
+
+// One blend of a layer's runs into a target image, in plain terms.
+struct SpanBlend
 {
-    uchar *bits = target.image->bits();
-    const qsizetype stride = target.image->bytesPerLine();
-    const QPoint offset = target.offset;
-    const bool scaled = picture && shown != picture->size();
-    const QRect pictureRect = picture ? QRect(target.picture, scaled ? shown : picture->size()) : QRect();
-    const auto end = layer.spans.end();
-    for (const QRect &clip : target.allowed) {
-        const QRect rows = picture ? clip & pictureRect : clip & layer.image.rect().translated(offset);
+    uchar *bits;
+    qsizetype stride;
+    QPoint offset; // of the layer in the target
+    const QRegion *allowed;
+    QRect layerRect; // in the target
+    const ShapeLayers::Span *spans;
+    int spanCount;
+    const quint32 *packed;
+    const QImage *picture;
+    QRect pictureRect; // where it goes, in the target
+    bool scaled;
+};
+
+template <void (*Blend)(quint32 *, const quint32 *, int)>
+__attribute__((always_inline)) inline void blendSpanRows(const SpanBlend &job)
+{
+    using Span = ShapeLayers::Span;
+    const Span *end = job.spans + job.spanCount;
+    const QPoint offset = job.offset;
+    for (const QRect &clip : *job.allowed) {
+        const QRect rows = job.picture ? clip & job.pictureRect : clip & job.layerRect;
         if (rows.isEmpty())
             continue;
-        const Sampling sampling = scaled ? Sampling(pictureRect, picture->size(), int(picture->bytesPerLine() / 4), clip)
-                                         : Sampling(pictureRect, pictureRect.size(), 0, QRect());
+        const Sampling sampling = job.scaled ? Sampling(job.pictureRect, job.picture->size(),
+                                                        int(job.picture->bytesPerLine() / 4), clip)
+                                             : Sampling(job.pictureRect, job.pictureRect.size(), 0, QRect());
         // Spans are sorted by row: start at the first row shown.
-        auto it = std::lower_bound(layer.spans.begin(), end, rows.top() - offset.y(),
-                                   [](const Span &span, int y) { return span.y < y; });
+        const Span *it = std::lower_bound(job.spans, end, rows.top() - offset.y(),
+                                          [](const Span &span, int y) { return span.y < y; });
         for (int y = rows.top(); y <= rows.bottom(); ++y) {
-            auto *line = reinterpret_cast<quint32 *>(bits + y * stride);
-            if (scaled) {
+            auto *line = reinterpret_cast<quint32 *>(job.bits + y * job.stride);
+            if (job.scaled) {
                 if (y <= sampling.rows.bottom())
-                    sampling.fill(line, *picture, y);
-            } else if (picture) {
+                    sampling.fill(line, *job.picture, y);
+            } else if (job.picture) {
                 std::memcpy(line + rows.left(),
-                            picture->constScanLine(y - target.picture.y()) + 4 * (rows.left() - target.picture.x()),
+                            job.picture->constScanLine(y - job.pictureRect.top())
+                                + 4 * (rows.left() - job.pictureRect.left()),
                             size_t(rows.width()) * 4);
             } else if (it == end) {
                 break;
@@ -673,8 +694,45 @@ void ShapeLayers::blendSpans(const Target &target, const Layer &layer, const QIm
                 const int x0 = qMax(it->x + offset.x(), rows.left());
                 const int x1 = qMin(it->x + offset.x() + it->length, rows.right() + 1);
                 if (x1 > x0)
-                    blendRow(line + x0, layer.packed.data() + it->offset + (x0 - it->x - offset.x()), x1 - x0);
+                    Blend(line + x0, job.packed + it->offset + (x0 - it->x - offset.x()), x1 - x0);
             }
         }
     }
+}
+
+#ifdef VISTREL_AVX2
+__attribute__((target("avx2"))) void blendSpanRowsAvx2(const SpanBlend &job)
+{
+    blendSpanRows<blendRowAvx2>(job);
+}
+#endif
+
+} // namespace
+
+// Blends the layer's drawn runs into the target, which touches only the
+// drawn pixels. With a picture, each row of it (copied, or sampled when
+// `shown` is another size) goes in first, so that the runs are blended
+// while the row is still in the cache.
+void ShapeLayers::blendSpans(const Target &target, const Layer &layer, const QImage *picture, const QSize &shown)
+{
+    const bool scaled = picture && shown != picture->size();
+    const SpanBlend job{target.image->bits(),
+                        target.image->bytesPerLine(),
+                        target.offset,
+                        &target.allowed,
+                        layer.image.rect().translated(target.offset),
+                        layer.spans.constData(),
+                        layer.spans.size(),
+                        layer.packed.data(),
+                        picture,
+                        picture ? QRect(target.picture, scaled ? shown : picture->size()) : QRect(),
+                        scaled};
+#ifdef VISTREL_AVX2
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2) {
+        blendSpanRowsAvx2(job);
+        return;
+    }
+#endif
+    blendSpanRows<blendRow>(job);
 }
