@@ -332,11 +332,14 @@ void CameraScene::shapeChanged(GraphicsItem *shape, bool values)
 void CameraScene::shapeLookChanged(GraphicsItem *shape)
 {
     // Pen and handles only: no label moves, the others stay as drawn.
-    const QRect reach = m_shapes.contains(shape) ? m_layers.invalidateLook(shape) : QRect();
-    if (reach.isEmpty())
+    const QRegion reach = m_shapes.contains(shape) ? m_layers.invalidateLook(shape) : QRegion();
+    if (reach.isEmpty()) {
         update();
-    else
-        update(viewTransform().inverted().mapRect(QRectF(reach)));
+        return;
+    }
+    const QTransform toScene = viewTransform().inverted();
+    for (const QRect &r : reach)
+        update(toScene.mapRect(QRectF(r)));
 }
 
 void CameraScene::invalidateLayers()

@@ -8,6 +8,7 @@
 #include <QMetaType>
 #include <QPointF>
 #include <QRectF>
+#include <QRegion>
 #include <QStringList>
 #include <QVector>
 
@@ -130,8 +131,10 @@ public:
     virtual void drawShape(QPainter *painter);
     // The view pixels drawShape may touch with a pen up to penWidth wide and
     // labels in `font`, handles shown or not: what a change of the shape's
-    // look (hover, selection) draws again. Shapes that paint more extend it.
-    virtual QRectF paintedRect(const QFont &font, double penWidth) const;
+    // look (hover, selection) draws again. Whole pixels along the outline,
+    // not its bounds, so that few other shapes are drawn again with it.
+    // Shapes that paint more extend it.
+    virtual QRegion paintedRegion(const QFont &font, double penWidth) const;
 
     void setSelected(bool selected);
     bool isSelected() const { return m_selected; }

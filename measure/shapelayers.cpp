@@ -263,18 +263,19 @@ void ShapeLayers::invalidate()
     m_render.dirty = true;
 }
 
-QRect ShapeLayers::invalidateLook(const GraphicsItem *shape)
+QRegion ShapeLayers::invalidateLook(const GraphicsItem *shape)
 {
     // Pictures rendered for saving show no pointer state: their layer stays.
     if (m_view.dirty)
-        return QRect();
+        return QRegion();
     const int i = m_view.shapes.indexOf(const_cast<GraphicsItem *>(shape));
     if (i < 0) {
         m_view.dirty = true;
-        return QRect();
+        return QRegion();
     }
-    m_view.pending += m_view.reach[i] & m_view.area;
-    return m_view.reach[i];
+    const QRegion shown = m_view.reach[i] & m_view.area;
+    m_view.pending += shown;
+    return shown;
 }
 
 void ShapeLayers::reset()
@@ -489,8 +490,10 @@ void ShapeLayers::drawAll(QPainter *painter, Layer &layer, const QRect &area, QW
     layer.reach.reserve(layer.shapes.size());
     const int width = penWidth() + 1;
     for (const GraphicsItem *shape : qAsConst(layer.shapes)) {
-        const QRectF r = shape->sceneTransform().mapRect(shape->paintedRect(shapeFont(painter->font(), shape), width));
-        layer.reach.append(r.toAlignedRect());
+        // Shapes sit at the scene's origin; anything else is mapped by its bounds.
+        const QRegion r = shape->paintedRegion(shapeFont(painter->font(), shape), width);
+        const QTransform t = shape->sceneTransform();
+        layer.reach.append(t.isIdentity() ? r : QRegion(t.mapRect(QRectF(r.boundingRect())).toAlignedRect()));
     }
 }
 

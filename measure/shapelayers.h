@@ -39,7 +39,7 @@ public:
     // The shape's look changed (hover, selection), not its place: the view's
     // layer draws again only what it covers. Returns those view pixels;
     // empty when the whole view must be drawn again.
-    QRect invalidateLook(const GraphicsItem *shape);
+    QRegion invalidateLook(const GraphicsItem *shape);
     // Drops the images (a new picture).
     void reset();
     // The view pixels the current paint covers.
@@ -73,7 +73,7 @@ private:
         QVector<QRect> content; // runs of tiles that hold anything, image pixels; made when first needed
         bool tiled = false;
         QList<GraphicsItem *> shapes; // as drawn, each with the view pixels a change of its look touches
-        QVector<QRect> reach;
+        QVector<QRegion> reach;
         QRegion pending; // view pixels to draw again for shapes whose look changed
     };
 
