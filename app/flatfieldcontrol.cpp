@@ -2,6 +2,7 @@
 
 #include "app/settingsstore.h"
 #include "capture/camerahub.h"
+#include "core/atomicsave.h"
 #include "core/notifier.h"
 #include "imaging/flatfield.h"
 #include "widgets/qswitchbutton.h"
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QThread>
 
 namespace {
@@ -30,15 +30,10 @@ QImage loadPicture(const QString &path)
 
 bool savePicture(const QString &path, const QImage &image)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, "png");
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return atomicsave::save(path, [&image](QFileDevice &file, QString *) {
+               return QImageWriter(&file, "png").write(image);
+           })
+        .saved;
 }
 
 QString problemText(imaging::FlatFieldProblem p)

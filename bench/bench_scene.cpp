@@ -3,7 +3,8 @@
 // frame once into a target of the view's size. Then the measure editor with a
 // 2592 x 1944 photo and 20 shapes at 10x: the memory it takes and the CPU
 // time of one hover change (pointer onto a shape or off it, with the repaint),
-// and the same hover cost in the 1:1 live view.
+// and the same hover cost in the 1:1 live view, there also with the repaint
+// the scene asks for, and that of a selection change.
 //
 //   build/bench/bench_scene [iterations]
 
@@ -29,22 +30,34 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
+
+double threadCpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
 
 class TimedView : public QGraphicsView
 {
 public:
     using QGraphicsView::QGraphicsView;
     std::vector<double> paints; // milliseconds per paintEvent
+    std::vector<double> paintsCpu; // the same in CPU time of this thread
 
 protected:
     void paintEvent(QPaintEvent *event) override
     {
         QElapsedTimer t;
         t.start();
+        const double cpu = threadCpuMs();
         QGraphicsView::paintEvent(event);
+        paintsCpu.push_back(threadCpuMs() - cpu);
         paints.push_back(t.nsecsElapsed() / 1e6);
     }
 };
@@ -92,6 +105,7 @@ struct Figures
 {
     double setImage = 0;
     double paint = 0;
+    double paintCpu = 0;
     double cycle = 0;
     bool bufferKept = true;
 };
@@ -102,6 +116,7 @@ Figures run(TimedView &view, CameraScene &scene, const QImage frames[2], int ite
     std::vector<double> sets, cycles;
     const uchar *buffer = scene.image().constBits();
     view.paints.clear();
+    view.paintsCpu.clear();
     for (int i = 0; i < iterations; ++i) {
         QElapsedTimer t;
         t.start();
@@ -116,23 +131,27 @@ Figures run(TimedView &view, CameraScene &scene, const QImage frames[2], int ite
     }
     f.setImage = median(sets);
     f.paint = median(view.paints);
+    f.paintCpu = median(view.paintsCpu);
     f.cycle = median(cycles);
     return f;
 }
 
-double floorCost(const QImage &frame, const QSize &target, int iterations)
+// Wall and CPU milliseconds (medians) of one drawImage of the frame.
+std::pair<double, double> floorCost(const QImage &frame, const QSize &target, int iterations)
 {
     QImage canvas(target, QImage::Format_RGB32);
-    std::vector<double> times;
+    std::vector<double> times, cpu;
     for (int i = 0; i < iterations; ++i) {
         QElapsedTimer t;
         t.start();
+        const double c = threadCpuMs();
         QPainter painter(&canvas);
         painter.drawImage(QRect(QPoint(0, 0), target), frame);
         painter.end();
+        cpu.push_back(threadCpuMs() - c);
         times.push_back(t.nsecsElapsed() / 1e6);
     }
-    return median(times);
+    return {median(times), median(cpu)};
 }
 
 // Resident and peak memory of this process in MB.
@@ -162,25 +181,75 @@ void sendMove(QWidget *viewport, const QPoint &pos)
     QApplication::sendEvent(viewport, &event);
 }
 
-// Median CPU milliseconds of one hover change: the pointer goes onto the
-// shape under `on`, then off it to `off`, each followed by the repaint.
-double hoverCost(CameraScene &scene, QWidget *viewport, const QPoint &on, const QPoint &off, int changes)
+// Counts the paints a widget gets.
+class PaintCounter : public QObject
 {
-    scene.setTool(Select);
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// Median CPU milliseconds of one change (change(i) makes the i-th) and the
+// repaint: the whole view (`whole`), or what the scene asks for, painted by
+// the event loop as it would between two frames.
+double changeCost(QWidget *viewport, const std::function<bool(int)> &change, int changes, bool whole)
+{
+    PaintCounter counter;
+    viewport->installEventFilter(&counter);
     std::vector<double> costs;
-    int missed = 0;
+    int missed = 0, unpainted = 0;
     for (int i = 0; i < changes + 4; ++i) {
         const double start = cpuMs();
-        sendMove(viewport, i & 1 ? off : on);
-        viewport->repaint();
+        const int before = counter.paints;
+        missed += !change(i);
+        if (whole)
+            viewport->repaint();
+        for (int spin = 0; spin < 1000 && counter.paints == before; ++spin)
+            QCoreApplication::processEvents();
         QCoreApplication::processEvents();
+        unpainted += counter.paints == before;
         if (i >= 4)
             costs.push_back(cpuMs() - start);
-        missed += !scene.hoveredShape() != bool(i & 1);
     }
-    if (missed)
-        std::printf("  (hover missed the pointer %d times)\n", missed);
+    viewport->removeEventFilter(&counter);
+    if (missed || unpainted)
+        std::printf("  (the change missed %d times, no paint followed %d times)\n", missed, unpainted);
     return median(costs);
+}
+
+// One hover change: the pointer goes onto the shape under `on`, then off it
+// to `off`, each followed by the repaint.
+double hoverCost(CameraScene &scene, QWidget *viewport, const QPoint &on, const QPoint &off, int changes,
+                 bool whole = true)
+{
+    scene.setTool(Select);
+    return changeCost(
+        viewport,
+        [&](int i) {
+            sendMove(viewport, i & 1 ? off : on);
+            return !scene.hoveredShape() == bool(i & 1);
+        },
+        changes, whole);
+}
+
+// One selection change, as a click on a row of the results table makes it:
+// the selection goes from one shape to the next.
+double selectionCost(CameraScene &scene, QWidget *viewport, int changes, bool whole)
+{
+    return changeCost(
+        viewport,
+        [&](int i) {
+            GraphicsItem *shape = scene.shapes().value(i % scene.shapes().size());
+            scene.selectShape(shape);
+            return scene.selectedShape() == shape;
+        },
+        changes, whole);
 }
 
 void editorFigures(int changes)
@@ -253,8 +322,8 @@ int main(int argc, char **argv)
     const QImage frames[2] = {makeFrame(0), makeFrame(7)};
 
     std::printf("bench_scene: 1920x1080 RGB32 frames, %d iterations, medians in ms\n", iterations);
-    std::printf("%-8s %-7s %9s %9s %9s %9s %7s %s\n", "view", "shapes", "setImage", "paint", "cycle", "floor",
-                "ratio", "buffer");
+    std::printf("%-8s %-7s %9s %9s %9s %9s %7s %9s %9s %7s %s\n", "view", "shapes", "setImage", "paint", "cycle",
+                "floor", "ratio", "paintCPU", "floorCPU", "ratioCPU", "buffer");
     for (const QSize viewSize : {QSize(1920, 1080), QSize(960, 540)}) {
         for (int shapes : {0, 50}) {
             CameraScene scene;
@@ -274,10 +343,11 @@ int main(int argc, char **argv)
             addShapes(scene, shapes);
             run(view, scene, frames, 10); // warm the caches (glyphs, font engines)
             const Figures f = run(view, scene, frames, iterations);
-            const double bare = floorCost(frames[0], viewSize, iterations);
-            std::printf("%-8s %-7d %9.3f %9.3f %9.3f %9.3f %7.2f %s\n",
+            const auto [bare, bareCpu] = floorCost(frames[0], viewSize, iterations);
+            std::printf("%-8s %-7d %9.3f %9.3f %9.3f %9.3f %7.2f %9.3f %9.3f %7.2f %s\n",
                         viewSize.width() == 1920 ? "1:1" : "Scale", shapes, f.setImage, f.paint, f.cycle, bare,
-                        f.paint / bare, f.bufferKept ? "reused" : "REALLOCATED");
+                        f.paint / bare, f.paintCpu, bareCpu, f.paintCpu / bareCpu,
+                        f.bufferKept ? "reused" : "REALLOCATED");
         }
     }
     {
@@ -301,10 +371,16 @@ int main(int argc, char **argv)
         scene.addShape(target);
         const double hover = hoverCost(scene, view.viewport(), QPoint(200, 1050), QPoint(200, 1070), 40);
         std::printf("live view 1:1 hover change, 50 shapes: %.3f ms CPU (median of 40)\n", hover);
+        const double hoverOwn = hoverCost(scene, view.viewport(), QPoint(200, 1050), QPoint(200, 1070), 40, false);
+        const double select = selectionCost(scene, view.viewport(), 40, true);
+        const double selectOwn = selectionCost(scene, view.viewport(), 40, false);
+        std::printf("live view 1:1, 50 shapes, with the repaint the scene asks for: hover change %.3f ms CPU, "
+                    "selection change %.3f ms CPU; selection change with a whole repaint %.3f ms CPU (medians of 40)\n",
+                    hoverOwn, selectOwn, select);
     }
     editorFigures(20);
     std::printf("paint = QGraphicsView::paintEvent (picture, shapes, overlays); cycle = setImage + event-loop "
                 "repaint; floor = one QPainter::drawImage of the frame into a target of the view's size; "
-                "ratio = paint / floor\n");
+                "ratio = paint / floor; the CPU columns are the same in CPU time of the GUI thread\n");
     return 0;
 }

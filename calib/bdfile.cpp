@@ -1,11 +1,11 @@
 #include "calib/bdfile.h"
 
+#include "core/atomicsave.h"
 #include "core/sidecar.h"
 
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 bool writeBDList(QIODevice *device, const BDInfoList &list)
 {
@@ -27,14 +27,7 @@ bool saveBDFile(const QString &path, const BDInfoList &list)
 {
     // Written beside the old file and renamed over it, so a full disk or a
     // crash never leaves a half-written backup in its place.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!writeBDList(&file, list)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return atomicsave::save(path, [&list](QFileDevice &file, QString *) { return writeBDList(&file, list); }).saved;
 }
 
 bool loadBDFile(const QString &path, BDInfoList *list, bool *complete)

@@ -28,6 +28,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <utility>
+
 namespace {
 
 QIcon colourSwatch(const QColor &c)
@@ -96,18 +98,22 @@ BDWidget::BDWidget(QWidget *parent)
     table->horizontalHeader()->setStretchLastSection(true);
     table->verticalHeader()->setVisible(false);
 
-    // Tool order fixes the shape type sent: "文字" sits before "移动" in the
-    // grid but is last in the list.
-    m_tools = {ui->toolButton1, ui->toolButton2, ui->toolButton3, ui->toolButton4, ui->toolButton5,
-               ui->toolButton6, ui->toolButton7, ui->toolButton8, ui->toolButton9, ui->toolButton10,
-               ui->toolButton11, ui->toolButton12, ui->toolButton13, ui->toolButton14, ui->toolButton15,
-               ui->toolButton16, ui->toolButton17, ui->toolButton19};
+    // Each button and the tool it picks; the group's id of a button is its tool.
+    const std::pair<QAbstractButton *, ShapeType> tools[] = {
+        {ui->toolButton1, Point},        {ui->toolButton2, Line},          {ui->toolButton3, BrokenLine},
+        {ui->toolButton4, Rect},         {ui->toolButton5, Polygon},       {ui->toolButton6, ParallelLine},
+        {ui->toolButton7, VerticalLine}, {ui->toolButton8, Cross},         {ui->toolButton9, AngleLine},
+        {ui->toolButton10, Arc},         {ui->toolButton11, Circle1},      {ui->toolButton12, Circle2},
+        {ui->toolButton13, Circle3},     {ui->toolButton14, DoubleCircle}, {ui->toolButton15, CircleLine},
+        {ui->toolButton16, Select},      {ui->toolButton17, Erase},        {ui->toolButton19, Text},
+    };
     m_toolGroup = new QButtonGroup(this);
     m_toolGroup->setObjectName(QStringLiteral("toolButtonGroup"));
     m_toolGroup->setExclusive(true);
-    for (QAbstractButton *b : m_tools) {
-        m_toolGroup->addButton(b);
-        connect(b, &QAbstractButton::clicked, this, &BDWidget::onToolBtnClicked);
+    for (const auto &[button, tool] : tools) {
+        m_tools.append(button);
+        m_toolGroup->addButton(button, tool);
+        connect(button, &QAbstractButton::clicked, this, &BDWidget::onToolBtnClicked);
     }
     m_analysis = new AnalysisTools(this, ui->gridLayout_3, m_toolGroup);
     keepCaptionWordsWhole();
@@ -452,8 +458,8 @@ void BDWidget::onToolBtnClicked()
 {
     if (!m_scene)
         return;
-    const int n = m_tools.indexOf(qobject_cast<QAbstractButton *>(sender()));
-    m_scene->setTool(n >= 0 ? 65538 + n : 65537);
+    const int tool = m_toolGroup->id(qobject_cast<QAbstractButton *>(sender()));
+    m_scene->setTool(tool > 0 ? tool : Base);
 }
 
 void BDWidget::onToolBtnGrid()

@@ -1,5 +1,6 @@
 #include "calib/measurementtable.h"
 
+#include "core/atomicsave.h"
 #include "core/lastfolder.h"
 #include "core/notifier.h"
 #include "core/numberformat.h"
@@ -16,7 +17,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -378,8 +378,7 @@ int MeasurementTable::selectedShape() const
 
 bool MeasurementTable::exportTo(const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(measurementsCsv(m_rows, m_source) + particlesCsv(m_particles)) < 0 || !file.commit()) {
+    if (!atomicsave::save(path, measurementsCsv(m_rows, m_source) + particlesCsv(m_particles)).saved) {
         notifier().inform(this, tr("保存失败") + QStringLiteral(": ") + QFileInfo(path).fileName());
         return false;
     }

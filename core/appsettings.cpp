@@ -1,11 +1,11 @@
 #include "core/appsettings.h"
+#include "core/atomicsave.h"
 #include "core/streamread.h"
 
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QSaveFile>
 #include <QTimeZone>
 
 namespace {
@@ -338,14 +338,8 @@ SettingsRead readSettings(QIODevice *device, AppSettings *s)
 
 bool saveSettingsFile(const QString &path, const AppSettings &settings)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!writeSettings(&file, settings)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return atomicsave::save(path, [&settings](QFileDevice &file, QString *) { return writeSettings(&file, settings); })
+        .saved;
 }
 
 SettingsRead loadSettingsFile(const QString &path, AppSettings *settings)

@@ -1,4 +1,5 @@
 #include "core/photofile.h"
+#include "core/atomicsave.h"
 #include "core/mediafiles.h"
 
 #include <QBuffer>
@@ -6,7 +7,6 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QLocale>
-#include <QSaveFile>
 #include <QStringList>
 #include <QtEndian>
 
@@ -748,16 +748,8 @@ bool writePhoto(const QString &path, const QImage &image, const BDInfo &scale, Q
             return fail(QStringLiteral("the encoded picture could not be given its scale"));
         bytes = withIt;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return fail(file.errorString());
-    }
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+    const atomicsave::Result saved = atomicsave::save(path, bytes);
+    return saved.saved || fail(saved.reason);
 }
 
 std::optional<BDInfo> readPhotoScale(const QString &path)

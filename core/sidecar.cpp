@@ -1,11 +1,12 @@
 #include "core/sidecar.h"
 
+#include "core/atomicsave.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <cmath>
 
 namespace sidecar {
@@ -33,14 +34,7 @@ QSize sizeFrom(const QJsonObject &o)
 
 bool writeAtomically(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return atomicsave::save(path, bytes).saved;
 }
 
 bool readSmallFile(const QString &path, QByteArray *bytes)

@@ -6,6 +6,7 @@
 #include "dialogs/printpicture.h"
 
 #include "core/appsettings.h"
+#include "core/atomicsave.h"
 #include "core/lastfolder.h"
 #include "core/diskerror.h"
 #include "core/imagesafety.h"
@@ -31,7 +32,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
@@ -70,7 +70,7 @@ MeasureEditer::MeasureEditer(QWidget *parent)
                                     + toolScroll->verticalScrollBar()->sizeHint().width());
     }
     m_scene = ui->cameraViewer->cameraScene();
-    m_scene->setTool(65538);
+    m_scene->setTool(Point);
     // The editor exists to measure: its gestures are always on.
     m_scene->setMeasureEnabled(true);
 
@@ -309,11 +309,10 @@ bool MeasureEditer::saveTo(const QString &path)
     // The table beside the photo; a failure here leaves the photo saved.
     if (m_settings && m_settings->extras.csvBesidePhoto && !m_scene->shapes().isEmpty()) {
         const QString csv = csvPathFor(path);
-        QSaveFile file(csv);
         const QByteArray bytes =
             measurementsCsv(measurementRows(*m_scene), measurementSource(*m_scene, QFileInfo(path).fileName()))
             + particlesCsv(particleSection(*m_scene));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        if (!atomicsave::save(csv, bytes).saved)
             notifier().inform(this, tr("保存失败") + QLatin1Char('\n') + diskerror::diagnose(csv));
     }
     return true;

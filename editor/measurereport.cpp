@@ -1,6 +1,7 @@
 #include "editor/measurereport.h"
 
 #include "calib/measurementrows.h"
+#include "core/atomicsave.h"
 #include "core/notifier.h"
 #include "measure/camerascene.h"
 
@@ -13,7 +14,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <cmath>
@@ -90,20 +90,15 @@ Content fromScene(CameraScene *scene)
     return c;
 }
 
-bool writePdf(const QString &path, const Content &c, QString *error)
+namespace {
+
+bool drawReport(QIODevice *file, const Content &c, QString *error)
 {
     auto fail = [error](const QString &why) {
-        if (error)
-            *error = why;
+        *error = why;
         return false;
     };
-    if (c.picture.isNull())
-        return fail(QStringLiteral("no picture"));
-    // Written beside the target, then renamed over it: a failure keeps an older report.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    QPdfWriter writer(&file);
+    QPdfWriter writer(file);
     writer.setResolution(300);
     writer.setPageSize(QPageSize(pageSizeFor(QLocale())));
     writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
@@ -217,9 +212,24 @@ bool writePdf(const QString &path, const Content &c, QString *error)
     }
     if (!painter.end())
         return fail(QStringLiteral("the PDF could not be finished"));
-    if (!file.commit())
-        return fail(file.errorString());
     return true;
+}
+
+} // namespace
+
+bool writePdf(const QString &path, const Content &c, QString *error)
+{
+    auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (c.picture.isNull())
+        return fail(QStringLiteral("no picture"));
+    // Written beside the target, then renamed over it: a failure keeps an older report.
+    const atomicsave::Result saved =
+        atomicsave::save(path, [&c](QFileDevice &file, QString *why) { return drawReport(&file, c, why); });
+    return saved.saved || fail(saved.reason);
 }
 
 namespace {

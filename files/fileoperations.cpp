@@ -4,6 +4,7 @@
 #include "core/imagesafety.h"
 
 #include "core/appsettings.h"
+#include "core/atomicsave.h"
 #include "core/mediafiles.h"
 #include "core/notifier.h"
 #include "core/rootpath.h"
@@ -27,7 +28,6 @@
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QProgressDialog>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
@@ -98,30 +98,24 @@ bool copyFileSafely(const QString &source, const QString &target, QString *error
         *error = in.errorString();
         return false;
     }
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) {
-        *error = out.errorString();
-        return false;
-    }
-    QByteArray buffer(1 << 20, Qt::Uninitialized);
-    for (;;) {
-        const qint64 n = in.read(buffer.data(), buffer.size());
-        if (n < 0) {
-            *error = in.errorString();
-            out.cancelWriting();
-            return false;
+    const atomicsave::Result saved = atomicsave::save(target, [&in](QFileDevice &out, QString *why) {
+        QByteArray buffer(1 << 20, Qt::Uninitialized);
+        for (;;) {
+            const qint64 n = in.read(buffer.data(), buffer.size());
+            if (n < 0) {
+                *why = in.errorString();
+                return false;
+            }
+            if (n == 0)
+                break;
+            if (out.write(buffer.constData(), n) != n)
+                return false;
         }
-        if (n == 0)
-            break;
-        if (out.write(buffer.constData(), n) != n) {
-            *error = out.errorString();
-            out.cancelWriting();
-            return false;
-        }
-    }
-    out.setPermissions(in.permissions());
-    if (!out.commit()) {
-        *error = out.errorString();
+        out.setPermissions(in.permissions());
+        return true;
+    });
+    if (!saved.saved) {
+        *error = saved.reason;
         return false;
     }
     return true;
@@ -165,11 +159,7 @@ void escapeTrashInfo(const QString &original, const QString &inTrash)
         return;
     const QByteArray path = QFile::encodeName(QFileInfo(original).absoluteFilePath());
     const QByteArray escaped = QByteArray("\nPath=") + path.toPercentEncoding("/");
-    QSaveFile out(info);
-    if (out.open(QIODevice::WriteOnly)) {
-        out.write(old.left(start) + escaped + old.mid(end));
-        out.commit();
-    }
+    atomicsave::save(info, old.left(start) + escaped + old.mid(end));
 }
 
 bool moveToTrash(const QString &path)

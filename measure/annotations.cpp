@@ -1,11 +1,12 @@
 #include "measure/annotations.h"
 
+#include "core/atomicsave.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QSet>
 #include <QVector>
 
@@ -197,19 +198,11 @@ QStringList companions(const QString &photo)
 bool saveOriginal(const QString &photo, const QImage &pixels, QString *error)
 {
     // Lossless whatever the photo's format: these are the pixels edited over.
-    QSaveFile file(originalPathFor(photo));
-    if (!file.open(QIODevice::WriteOnly) || !pixels.save(&file, "PNG")) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    const atomicsave::Result saved =
+        atomicsave::save(originalPathFor(photo), [&pixels](QFileDevice &file, QString *) { return pixels.save(&file, "PNG"); });
+    if (!saved.saved && error)
+        *error = saved.reason;
+    return saved.saved;
 }
 
 bool pointRange(int type, int *least, int *most)
@@ -322,20 +315,10 @@ bool fromJson(const QByteArray &json, Document *doc, QString *error)
 
 bool save(const QString &photo, const Document &doc, QString *error)
 {
-    QSaveFile file(pathFor(photo));
-    const QByteArray bytes = toJson(doc);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    const atomicsave::Result saved = atomicsave::save(pathFor(photo), toJson(doc));
+    if (!saved.saved && error)
+        *error = saved.reason;
+    return saved.saved;
 }
 
 Load load(const QString &photo, Document *doc, QString *error)

@@ -92,8 +92,8 @@ void CameraScene::fitToView(const QSize &size)
     }
     setSceneRect(QRectF(0, 0, size.width(), size.height()));
     if (view) {
-        // Shapes and overlays are drawn by drawItems, which views call only
-        // when painting indirectly.
+        // Items go through drawItems, which leaves them to the shape
+        // layers, only when views paint indirectly.
         view->setOptimizationFlag(QGraphicsView::IndirectPainting, true);
         view->resetTransform();
         view->scale(m_scaleX, m_scaleY);
@@ -193,10 +193,7 @@ void CameraScene::setTool(int type)
     cancelConstruction();
     endEdit();
     // The new tool decides anew what the pointer is over.
-    if (m_hoveredShape) {
-        m_hoveredShape->setHovered(false);
-        m_hoveredShape = nullptr;
-    }
+    setHoveredShape(nullptr);
     m_tool = type;
     update();
 }
@@ -309,12 +306,15 @@ void CameraScene::selectShape(GraphicsItem *shape)
         shape = nullptr;
     if (shape == m_selectedShape)
         return;
-    if (m_selectedShape)
-        m_selectedShape->setSelected(false);
-    m_selectedShape = shape;
-    if (shape)
+    GraphicsItem *old = std::exchange(m_selectedShape, shape);
+    if (old) {
+        old->setSelected(false);
+        shapeLookChanged(old);
+    }
+    if (shape) {
         shape->setSelected(true);
-    invalidateLayers();
+        shapeLookChanged(shape);
+    }
     emit selectedShapeChanged(shape);
 }
 
@@ -327,6 +327,19 @@ void CameraScene::shapeChanged(GraphicsItem *shape, bool values)
     invalidateLayers();
     if (values)
         emit shapesChanged();
+}
+
+void CameraScene::shapeLookChanged(GraphicsItem *shape)
+{
+    // Pen and handles only: no label moves, the others stay as drawn.
+    const QRegion reach = m_shapes.contains(shape) ? m_layers.invalidateLook(shape) : QRegion();
+    if (reach.isEmpty()) {
+        update();
+        return;
+    }
+    const QTransform toScene = viewTransform().inverted();
+    for (const QRect &r : reach)
+        update(toScene.mapRect(QRectF(r)));
 }
 
 void CameraScene::invalidateLayers()
@@ -409,8 +422,25 @@ void CameraScene::setActiveShape(GraphicsItem *shape)
 {
     if (shape == m_activeShape)
         return;
-    m_activeShape = shape;
-    invalidateLayers(); // the active shape is highlighted
+    // The active shape is highlighted.
+    if (GraphicsItem *old = std::exchange(m_activeShape, shape))
+        shapeLookChanged(old);
+    if (shape)
+        shapeLookChanged(shape);
+}
+
+void CameraScene::setHoveredShape(GraphicsItem *shape)
+{
+    if (shape == m_hoveredShape)
+        return;
+    if (GraphicsItem *old = std::exchange(m_hoveredShape, shape)) {
+        old->setHovered(false);
+        shapeLookChanged(old);
+    }
+    if (shape) {
+        shape->setHovered(true);
+        shapeLookChanged(shape);
+    }
 }
 
 void CameraScene::forgetAllItems()
@@ -526,10 +556,7 @@ void CameraScene::endEdit()
         saveHistory();
     m_pressSnapshot.points.clear();
     setActiveShape(nullptr);
-    if (m_hoveredShape) {
-        m_hoveredShape->setHovered(false);
-        m_hoveredShape = nullptr;
-    }
+    setHoveredShape(nullptr);
 }
 
 // ---------------------------------------------------------------- mouse
@@ -662,13 +689,7 @@ void CameraScene::updateCursor(const QPointF &pos)
         cursor = Qt::SizeAllCursor;
     else if (code >= 1)
         cursor = Qt::PointingHandCursor;
-    if (shape != m_hoveredShape) {
-        if (m_hoveredShape)
-            m_hoveredShape->setHovered(false);
-        m_hoveredShape = shape;
-        if (shape)
-            shape->setHovered(true);
-    }
+    setHoveredShape(shape);
     setViewCursor(cursor);
 }
 
@@ -871,14 +892,15 @@ void CameraScene::drawBackground(QPainter *painter, const QRectF &rect)
     painter->save();
     painter->resetTransform();
     // The image itself, not a pixmap of it: a pixmap would copy every frame.
-    if (size != m_picture.size() || !m_layers.drawPicture(painter, m_picture))
+    if (!m_layers.drawPicture(painter, m_picture, size))
         painter->drawImage(QRect(QPoint(0, 0), size), m_picture);
     painter->restore();
 }
 
-void CameraScene::drawItems(QPainter *painter, int, QGraphicsItem *[], const QStyleOptionGraphicsItem[], QWidget *widget)
+void CameraScene::drawItems(QPainter *, int, QGraphicsItem *[], const QStyleOptionGraphicsItem[], QWidget *)
 {
-    m_layers.paint(painter, widget);
+    // The shapes are drawn with the foreground: a view finds no item in a
+    // part it paints again unless some item's bounds reach into it.
 }
 
 QRect CameraScene::visibleViewRect() const
@@ -892,6 +914,8 @@ QRect CameraScene::visibleViewRect() const
 
 void CameraScene::drawForeground(QPainter *painter, const QRectF &)
 {
+    QGraphicsView *view = firstView();
+    m_layers.paint(painter, m_renderMode || !view ? nullptr : view->viewport());
     if (m_settings)
         m_overlays.reticleColour = m_settings->style.lineColor();
     if (!m_renderMode && !m_analysisOverlay.isNull() && m_analysisOverlay.size() == m_picture.size()) {

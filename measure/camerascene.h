@@ -58,8 +58,8 @@ public:
     // less than all of it), where the overlays go; empty while rendering.
     QRect visibleViewRect() const;
     bool isRenderMode() const { return m_renderMode; }
-    // True while the scene itself paints its shapes (views must paint
-    // indirectly so that they go through drawItems).
+    // True while the scene itself paints its shapes (with the foreground);
+    // a shape asked to paint by anything else paints nothing.
     bool isPaintingShapes() const { return m_layers.isPaintingShapes(); }
     void resetImage();
     // The picture at its own size with overlays; with the shapes unless told not.
@@ -174,6 +174,9 @@ public:
     // Called by shapes when they change; `values` when what they measure may
     // have changed.
     void shapeChanged(GraphicsItem *shape, bool values);
+    // Called when only a shape's look changed (hover, selection): drawn
+    // again where it is, the other shapes as they were.
+    void shapeLookChanged(GraphicsItem *shape);
     GraphicsItem *shapeAt(const QPointF &p) const;
     GraphicsItem *activeShape() const { return m_activeShape; }
     GraphicsItem *hoveredShape() const { return m_hoveredShape; }
@@ -217,6 +220,7 @@ private:
     void forgetAllItems();
     void invalidateLayers();
     void setActiveShape(GraphicsItem *shape);
+    void setHoveredShape(GraphicsItem *shape);
     void restoreState(const ShapeState &state);
     ShapeState currentState() const;
     void updateReadout(const QPointF &scenePos);

@@ -171,6 +171,8 @@ void drawOutlinedText(QPainter *painter, const QPointF &baseline, const QString 
 GraphicsItem::GraphicsItem(QGraphicsItem *parent)
     : QGraphicsItem(parent)
 {
+    // Painted by the scene, never by a view: views skip their preparations.
+    setFlag(ItemHasNoContents);
 }
 
 GraphicsItem::~GraphicsItem() = default;
@@ -385,6 +387,83 @@ void GraphicsItem::drawShape(QPainter *painter)
     drawLabels(painter, labels());
 }
 
+QRegion GraphicsItem::paintedRegion(const QFont &font, double penWidth) const
+{
+    const CameraScene *s = cameraScene();
+    const QTransform exact = s ? s->viewTransform() : QTransform();
+    const double sx = std::hypot(exact.m11(), exact.m12());
+    const double sy = std::hypot(exact.m21(), exact.m22());
+    QRegion r;
+    auto add = [&r](const QRectF &box, double margin) {
+        r += box.normalized().adjusted(-margin, -margin, margin, margin).toAlignedRect();
+    };
+    // A long or slanted line in pieces, each piece's bounds.
+    constexpr double Piece = 48;
+    auto addLine = [&add](const QPointF &a, const QPointF &b, double margin) {
+        const int n = qBound(1, int(std::ceil(std::hypot(b.x() - a.x(), b.y() - a.y()) / Piece)), 1000);
+        for (int i = 0; i < n; ++i)
+            add(QRectF(a + (b - a) * (double(i) / n), a + (b - a) * (double(i + 1) / n)), margin);
+    };
+    for (const QPointF &p : viewPoints(handlePoints()))
+        add(QRectF(p, p), 6); // handles are 10 pixels square, antialiased
+    // Half the pen and its square cap, and the antialiased rim.
+    const double m = penWidth + 2;
+    for (const OutlinePart &part : outline()) {
+        switch (part.kind) {
+        case OutlinePart::Segment: addLine(mapToView(part.a), mapToView(part.b), m); break;
+        case OutlinePart::Rectangle: {
+            const QRectF box(mapToView(part.a), mapToView(part.b));
+            addLine(box.topLeft(), box.topRight(), m);
+            addLine(box.topRight(), box.bottomRight(), m);
+            addLine(box.bottomRight(), box.bottomLeft(), m);
+            addLine(box.bottomLeft(), box.topLeft(), m);
+            break;
+        }
+        case OutlinePart::Circle:
+        case OutlinePart::Arc: {
+            // The whole ellipse, in chords; each chord's bounds widened by
+            // how far the curve bulges past it.
+            const QPointF c = exact.map(part.a);
+            const double rx = part.radius * sx, ry = part.radius * sy;
+            const double big = qMax(rx, ry);
+            const int n = qBound(8, int(std::ceil(2 * M_PI * big / Piece)), 1000);
+            const double step = 2 * M_PI / n;
+            const double bulge = big * (1 - std::cos(step / 2));
+            for (int i = 0; i < n; ++i) {
+                const QPointF a = c + QPointF(rx * std::cos(i * step), ry * std::sin(i * step));
+                const QPointF b = c + QPointF(rx * std::cos((i + 1) * step), ry * std::sin((i + 1) * step));
+                add(QRectF(a, b), m + bulge);
+            }
+            break;
+        }
+        case OutlinePart::CrossHair: {
+            // Across everything, in both directions.
+            const QPointF c = mapToView(part.a).toPoint();
+            constexpr double Far = 1e6;
+            add(QRectF(QPointF(c.x(), -Far), QPointF(c.x(), Far)), m);
+            add(QRectF(QPointF(-Far, c.y()), QPointF(Far, c.y())), m);
+            break;
+        }
+        case OutlinePart::Dot: add(QRectF(mapToView(part.a), mapToView(part.a)), m); break;
+        }
+    }
+    if (!labels().isEmpty()) {
+        CameraScene::LabelPlace place;
+        if (s)
+            place = s->labelPlace(this, font);
+        else
+            place.natural = place.block = ownLabelBlock(font, &place.anchor);
+        // Glyphs may reach past their advance; the rim adds a pixel.
+        add(place.block, 4 + fontPixelSize() / 4.0);
+        if (place.leader) {
+            const QPointF end(qBound(place.block.left(), place.anchor.x(), place.block.right()),
+                              qBound(place.block.top(), place.anchor.y(), place.block.bottom()));
+            addLine(place.anchor, end, 3);
+        }
+    }
+    return r;
+}
+
 void GraphicsItem::drawOutline(QPainter *painter, const Outline &outline) const
 {
     const CameraScene *s = cameraScene();
@@ -530,7 +609,7 @@ void GraphicsItem::setSelected(bool selected)
     if (m_selected == selected)
         return;
     m_selected = selected;
-    repaint(false);
+    repaintLook();
 }
 
 void GraphicsItem::setHovered(bool hovered)
@@ -538,7 +617,7 @@ void GraphicsItem::setHovered(bool hovered)
     if (m_hovered == hovered)
         return;
     m_hovered = hovered;
-    repaint(false);
+    repaintLook();
 }
 
 void GraphicsItem::appendPoint(const QPointF &p)
@@ -662,6 +741,14 @@ void GraphicsItem::repaint(bool values)
 {
     if (CameraScene *s = cameraScene())
         s->shapeChanged(this, values);
+    else if (QGraphicsScene *s = scene())
+        s->update();
+}
+
+void GraphicsItem::repaintLook()
+{
+    if (CameraScene *s = cameraScene())
+        s->shapeLookChanged(this);
     else if (QGraphicsScene *s = scene())
         s->update();
 }

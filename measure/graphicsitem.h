@@ -8,6 +8,7 @@
 #include <QMetaType>
 #include <QPointF>
 #include <QRectF>
+#include <QRegion>
 #include <QStringList>
 #include <QVector>
 
@@ -128,6 +129,12 @@ public:
 
     // Paints handles, outline and labels with the painter's pen and font.
     virtual void drawShape(QPainter *painter);
+    // The view pixels drawShape may touch with a pen up to penWidth wide and
+    // labels in `font`, handles shown or not: what a change of the shape's
+    // look (hover, selection) draws again. Whole pixels along the outline,
+    // not its bounds, so that few other shapes are drawn again with it.
+    // Shapes that paint more extend it.
+    virtual QRegion paintedRegion(const QFont &font, double penWidth) const;
 
     void setSelected(bool selected);
     bool isSelected() const { return m_selected; }
@@ -179,6 +186,8 @@ protected:
     void drawLabels(QPainter *painter, const QStringList &lines) const;
     // Tells the scene; `values` when what the shape measures may have changed.
     void repaint(bool values = true);
+    // Tells the scene that only the look changed (handles, the pointer's pen).
+    void repaintLook();
     // Replaces the point list, telling the scene the bounds changed.
     void setPoints(const QVector<QPointF> &points);
     void removeLastPoint();

@@ -8,7 +8,10 @@
 #include <QGraphicsView>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QtMath>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #ifdef __SSE2__
@@ -46,12 +49,24 @@ inline __m128i byteMul4(__m128i x, __m128i a)
 
 #if defined(__GNUC__) && defined(__x86_64__)
 #define VISTREL_AVX2 1
-// The same for eight pixels, on processors that have AVX2.
-__attribute__((target("avx2"))) int blendRowAvx2(quint32 *dst, const quint32 *src, int count)
+// s + d * (255 - alpha of s) / 255 for eight pixels.
+__attribute__((target("avx2"))) inline __m256i sourceOver8(__m256i s, __m256i d)
 {
     const __m256i low = _mm256_set1_epi32(0x00ff00ff);
     const __m256i half = _mm256_set1_epi16(0x80);
-    const __m256i full = _mm256_set1_epi32(255);
+    __m256i a = _mm256_sub_epi32(_mm256_set1_epi32(255), _mm256_srli_epi32(s, 24));
+    a = _mm256_or_si256(a, _mm256_slli_epi32(a, 16));
+    __m256i rb = _mm256_mullo_epi16(_mm256_and_si256(d, low), a);
+    __m256i ag = _mm256_mullo_epi16(_mm256_srli_epi16(d, 8), a);
+    rb = _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(rb, _mm256_srli_epi16(rb, 8)), half), 8);
+    ag = _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(ag, _mm256_srli_epi16(ag, 8)), half), 8);
+    return _mm256_add_epi8(s, _mm256_or_si256(rb, _mm256_slli_epi16(ag, 8)));
+}
+
+// The row blend on processors that have AVX2, eight pixels at a time; the
+// last few through a mask, as most runs are a few pixels of a thin line.
+__attribute__((target("avx2"))) inline void blendRowAvx2(quint32 *dst, const quint32 *src, int count)
+{
     const __m256i alpha = _mm256_set1_epi32(int(0xff000000));
     int i = 0;
     for (; i + 8 <= count; i += 8) {
@@ -63,16 +78,16 @@ __attribute__((target("avx2"))) int blendRowAvx2(quint32 *dst, const quint32 *sr
             continue;
         }
         const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(dst + i));
-        __m256i a = _mm256_sub_epi32(full, _mm256_srli_epi32(s, 24));
-        a = _mm256_or_si256(a, _mm256_slli_epi32(a, 16));
-        __m256i rb = _mm256_mullo_epi16(_mm256_and_si256(d, low), a);
-        __m256i ag = _mm256_mullo_epi16(_mm256_srli_epi16(d, 8), a);
-        rb = _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(rb, _mm256_srli_epi16(rb, 8)), half), 8);
-        ag = _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(ag, _mm256_srli_epi16(ag, 8)), half), 8);
-        const __m256i kept = _mm256_or_si256(rb, _mm256_slli_epi16(ag, 8));
-        _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + i), _mm256_add_epi8(s, kept));
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + i), sourceOver8(s, d));
     }
-    return i;
+    if (i < count) {
+        const __m256i mask = _mm256_cmpgt_epi32(_mm256_set1_epi32(count - i), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
+        const __m256i s = _mm256_maskload_epi32(reinterpret_cast<const int *>(src + i), mask);
+        if (!_mm256_testz_si256(s, s)) {
+            const __m256i d = _mm256_maskload_epi32(reinterpret_cast<const int *>(dst + i), mask);
+            _mm256_maskstore_epi32(reinterpret_cast<int *>(dst + i), mask, sourceOver8(s, d));
+        }
+    }
 }
 #endif
 
@@ -82,11 +97,6 @@ __attribute__((target("avx2"))) int blendRowAvx2(quint32 *dst, const quint32 *sr
 inline void blendRow(quint32 *dst, const quint32 *src, int count)
 {
     int i = 0;
-#ifdef VISTREL_AVX2
-    static const bool avx2 = __builtin_cpu_supports("avx2");
-    if (avx2)
-        i = blendRowAvx2(dst, src, count);
-#endif
 #ifdef __SSE2__
     const __m128i full = _mm_set1_epi32(255);
     const __m128i alpha = _mm_set1_epi32(int(0xff000000));
@@ -181,15 +191,15 @@ QVector<QRect> drawnTiles(const QImage &image)
     return runs;
 }
 
-// The rows' runs of drawn pixels; gaps shorter than a few pixels are kept
-// inside a run, where skipping a transparent pixel is cheaper than a new run.
-void drawnSpans(const QImage &image, QVector<ShapeLayers::Span> &spans, std::vector<quint32> &packed)
+// The runs of drawn pixels of rows top to bottom, appended; gaps shorter
+// than a few pixels are kept inside a run, where skipping a transparent
+// pixel is cheaper than a new run.
+void drawnSpans(const QImage &image, int top, int bottom, QVector<ShapeLayers::Span> &spans,
+                std::vector<quint32> &packed)
 {
     constexpr int Gap = 16;
-    spans.clear();
-    packed.clear();
     const int w = image.width();
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = top; y <= bottom; ++y) {
         const auto *line = reinterpret_cast<const quint32 *>(image.constScanLine(y));
         int x = 0;
         while (x < w) {
@@ -221,12 +231,51 @@ void drawnSpans(const QImage &image, QVector<ShapeLayers::Span> &spans, std::vec
     }
 }
 
+// Replaces the spans of rows top to bottom with those the image holds now.
+void respan(const QImage &image, int top, int bottom, QVector<ShapeLayers::Span> &spans, std::vector<quint32> &packed)
+{
+    using Span = ShapeLayers::Span;
+    const auto byRow = [](const Span &span, int y) { return span.y < y; };
+    const int first = int(std::lower_bound(spans.begin(), spans.end(), top, byRow) - spans.begin());
+    const int last = int(std::lower_bound(spans.begin(), spans.end(), bottom + 1, byRow) - spans.begin());
+    const int from = first < spans.size() ? spans[first].offset : int(packed.size());
+    const int to = last < spans.size() ? spans[last].offset : int(packed.size());
+    QVector<Span> rows;
+    std::vector<quint32> pixels;
+    drawnSpans(image, top, bottom, rows, pixels);
+    for (Span &span : rows)
+        span.offset += from;
+    const int shift = int(pixels.size()) - (to - from);
+    for (int i = last; i < spans.size(); ++i)
+        spans[i].offset += shift;
+    packed.erase(packed.begin() + from, packed.begin() + to);
+    packed.insert(packed.begin() + from, pixels.begin(), pixels.end());
+    spans.erase(spans.begin() + first, spans.begin() + last);
+    spans.insert(first, rows.size(), Span());
+    std::copy(rows.begin(), rows.end(), spans.begin() + first);
+}
+
 } // namespace
 
 void ShapeLayers::invalidate()
 {
     m_view.dirty = true;
     m_render.dirty = true;
+}
+
+QRegion ShapeLayers::invalidateLook(const GraphicsItem *shape)
+{
+    // Pictures rendered for saving show no pointer state: their layer stays.
+    if (m_view.dirty)
+        return QRegion();
+    const int i = m_view.shapes.indexOf(const_cast<GraphicsItem *>(shape));
+    if (i < 0) {
+        m_view.dirty = true;
+        return QRegion();
+    }
+    const QRegion shown = m_view.reach[i] & m_view.area;
+    m_view.pending += shown;
+    return shown;
 }
 
 void ShapeLayers::reset()
@@ -264,13 +313,25 @@ int ShapeLayers::penWidth() const
     return width;
 }
 
+QFont ShapeLayers::shapeFont(const QFont &base, const GraphicsItem *shape) const
+{
+    QFont font = base;
+    font.setPixelSize(shape->fontPixelSize());
+    return font;
+}
+
+bool ShapeLayers::isHighlighted(const GraphicsItem *shape) const
+{
+    // Pictures that are saved, printed or recorded show no pointer state.
+    return !m_scene.isRenderMode()
+        && (shape == m_scene.activeShape() || shape == m_scene.hoveredShape() || shape == m_scene.selectedShape());
+}
+
 void ShapeLayers::paintShape(QPainter *painter, GraphicsItem *shape, bool highlighted, QWidget *widget)
 {
     const int width = penWidth();
     painter->save();
-    QFont font = painter->font();
-    font.setPixelSize(shape->fontPixelSize());
-    painter->setFont(font);
+    painter->setFont(shapeFont(painter->font(), shape));
     painter->setTransform(shape->sceneTransform(), true);
     const DrawStyle &style = shape->style();
     if (highlighted)
@@ -285,13 +346,8 @@ void ShapeLayers::paintShape(QPainter *painter, GraphicsItem *shape, bool highli
 
 void ShapeLayers::paintShapes(QPainter *painter, QWidget *widget)
 {
-    // Pictures that are saved, printed or recorded show no pointer state.
-    const bool pointer = !m_scene.isRenderMode();
-    for (GraphicsItem *shape : m_scene.shapes()) {
-        const bool highlighted = pointer
-            && (shape == m_scene.activeShape() || shape == m_scene.hoveredShape() || shape == m_scene.selectedShape());
-        paintShape(painter, shape, highlighted, widget);
-    }
+    for (GraphicsItem *shape : m_scene.shapes())
+        paintShape(painter, shape, isHighlighted(shape), widget);
 }
 
 void ShapeLayers::paint(QPainter *painter, QWidget *widget)
@@ -332,13 +388,20 @@ ShapeLayers::Layer &ShapeLayers::current(const QPainter *painter, QRect *needed,
     return rendering ? m_render : m_view;
 }
 
-bool ShapeLayers::isFresh(const Layer &layer, const QPainter *painter, const QRect &needed) const
+// Made for this view and its pixels, with every shape in place (some may
+// still wait for a change of look).
+bool ShapeLayers::isCurrent(const Layer &layer, const QPainter *painter, const QRect &needed) const
 {
     const qreal ratio = m_scene.isRenderMode() ? 1.0 : painter->device()->devicePixelRatioF();
     const AppSettings *settings = m_scene.settings();
     const int polygonArea = settings ? settings->polygonArea : 2;
     return !layer.dirty && !layer.image.isNull() && layer.transform == m_scene.viewTransform() && layer.ratio == ratio
         && layer.polygonArea == polygonArea && layer.area.contains(needed);
+}
+
+bool ShapeLayers::isFresh(const Layer &layer, const QPainter *painter, const QRect &needed) const
+{
+    return layer.pending.isEmpty() && isCurrent(layer, painter, needed);
 }
 
 void ShapeLayers::drawShapes(QPainter *painter, QWidget *widget)
@@ -359,32 +422,16 @@ void ShapeLayers::drawShapes(QPainter *painter, QWidget *widget)
 // cover `needed` (then the caller paints the shapes directly).
 bool ShapeLayers::drawLayer(QPainter *painter, Layer &layer, const QRect &needed, const QRect &area, QWidget *widget)
 {
-    if (!isFresh(layer, painter, needed)) {
-        const qreal ratio = m_scene.isRenderMode() ? 1.0 : painter->device()->devicePixelRatioF();
-        const AppSettings *settings = m_scene.settings();
+    // A whole ratio keeps view pixels on whole layer pixels for a partial redraw.
+    if (isCurrent(layer, painter, needed) && !layer.pending.isEmpty() && layer.shapes == m_scene.shapes()
+        && layer.ratio == std::floor(layer.ratio)) {
+        drawPending(painter, layer, widget);
+    } else if (!isFresh(layer, painter, needed)) {
         if (area.isEmpty() || !area.contains(needed))
             return false;
-        const QSize pixels = (QSizeF(area.size()) * ratio).toSize();
-        if (layer.image.size() != pixels)
-            layer.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        drawAll(painter, layer, area, widget);
         if (layer.image.isNull())
             return false; // no memory for it
-        layer.image.setDevicePixelRatio(ratio);
-        layer.image.fill(Qt::transparent);
-        {
-            QPainter layerPainter(&layer.image);
-            layerPainter.setRenderHints(painter->renderHints());
-            layerPainter.setFont(painter->font());
-            layerPainter.translate(-area.topLeft());
-            paintShapes(&layerPainter, widget);
-        }
-        layer.area = area;
-        layer.transform = m_scene.viewTransform();
-        layer.ratio = ratio;
-        layer.polygonArea = settings ? settings->polygonArea : 2;
-        layer.dirty = false;
-        drawnSpans(layer.image, layer.spans, layer.packed);
-        layer.tiled = false;
     }
     if (Target target; directTarget(painter, layer, &target)) {
         blendSpans(target, layer);
@@ -403,6 +450,88 @@ bool ShapeLayers::drawLayer(QPainter *painter, Layer &layer, const QRect &needed
     painter->setRenderHints(hints, true);
     painter->setRenderHints(~hints, false);
     return true;
+}
+
+// Draws every shape into the layer, for `area` of the view.
+void ShapeLayers::drawAll(QPainter *painter, Layer &layer, const QRect &area, QWidget *widget)
+{
+    const qreal ratio = m_scene.isRenderMode() ? 1.0 : painter->device()->devicePixelRatioF();
+    const QSize pixels = (QSizeF(area.size()) * ratio).toSize();
+    if (layer.image.size() != pixels)
+        layer.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    if (layer.image.isNull())
+        return;
+    layer.image.setDevicePixelRatio(ratio);
+    layer.image.fill(Qt::transparent);
+    {
+        QPainter layerPainter(&layer.image);
+        layerPainter.setRenderHints(painter->renderHints());
+        layerPainter.setFont(painter->font());
+        layerPainter.translate(-area.topLeft());
+        paintShapes(&layerPainter, widget);
+    }
+    const AppSettings *settings = m_scene.settings();
+    layer.area = area;
+    layer.transform = m_scene.viewTransform();
+    layer.ratio = ratio;
+    layer.polygonArea = settings ? settings->polygonArea : 2;
+    layer.dirty = false;
+    layer.spans.clear();
+    layer.packed.clear();
+    drawnSpans(layer.image, 0, layer.image.height() - 1, layer.spans, layer.packed);
+    layer.tiled = false;
+    layer.pending = QRegion();
+    // Where each shape would paint highlighted, the wider pen: a hover or
+    // selection change then draws only there.
+    layer.shapes = m_scene.shapes();
+    layer.reach.clear();
+    if (m_scene.isRenderMode())
+        return;
+    layer.reach.reserve(layer.shapes.size());
+    const int width = penWidth() + 1;
+    for (const GraphicsItem *shape : qAsConst(layer.shapes)) {
+        // Shapes sit at the scene's origin; anything else is mapped by its bounds.
+        const QRegion r = shape->paintedRegion(shapeFont(painter->font(), shape), width);
+        const QTransform t = shape->sceneTransform();
+        layer.reach.append(t.isIdentity() ? r : QRegion(t.mapRect(QRectF(r.boundingRect())).toAlignedRect()));
+    }
+}
+
+// Draws again the pending part of the layer: cleared, then every shape that
+// reaches into it, clipped to it, as a whole drawing would have put them.
+void ShapeLayers::drawPending(QPainter *painter, Layer &layer, QWidget *widget)
+{
+    const QRegion view = layer.pending & layer.area;
+    layer.pending = QRegion();
+    if (view.isEmpty())
+        return;
+    const int ratio = int(layer.ratio);
+    QVector<QPair<int, int>> bands; // rows of layer pixels, in order
+    for (const QRect &r : view) {
+        const QRect pixels = QRect((r.topLeft() - layer.area.topLeft()) * ratio, r.size() * ratio) & layer.image.rect();
+        if (pixels.isEmpty())
+            continue;
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+            std::memset(layer.image.scanLine(y) + 4 * pixels.left(), 0, size_t(pixels.width()) * 4);
+        if (!bands.isEmpty() && pixels.top() <= bands.last().second + 1)
+            bands.last().second = qMax(bands.last().second, pixels.bottom());
+        else
+            bands.append({pixels.top(), pixels.bottom()});
+    }
+    {
+        QPainter layerPainter(&layer.image);
+        layerPainter.setRenderHints(painter->renderHints());
+        layerPainter.setFont(painter->font());
+        layerPainter.translate(-layer.area.topLeft());
+        layerPainter.setClipRegion(view);
+        for (int i = 0; i < layer.shapes.size(); ++i) {
+            if (view.intersects(layer.reach[i]))
+                paintShape(&layerPainter, layer.shapes[i], isHighlighted(layer.shapes[i]), widget);
+        }
+    }
+    for (const auto &band : qAsConst(bands))
+        respan(layer.image, band.first, band.second, layer.spans, layer.packed);
+    layer.tiled = false;
 }
 
 // The painter's target when it is a raster image (the window's backing
@@ -444,10 +573,17 @@ bool ShapeLayers::directTarget(QPainter *painter, const Layer &layer, Target *ta
     return true;
 }
 
-bool ShapeLayers::drawPicture(QPainter *painter, const QImage &picture)
+bool ShapeLayers::drawPicture(QPainter *painter, const QImage &picture, const QSize &size)
 {
     m_blended = false;
     if (m_scene.ruler() || m_scene.shapes().isEmpty() || !painter->device())
+        return false;
+    // Scaled: only where the painter would pick pixels without smoothing,
+    // within the precision its scaled blit keeps.
+    const bool scaled = size != picture.size();
+    if (scaled
+        && ((painter->renderHints() & QPainter::SmoothPixmapTransform) || size.isEmpty() || size.width() > 0x7fff
+            || size.height() > 0x7fff || picture.width() > 0x7fff || picture.height() > 0x7fff))
         return false;
     QRect needed, area;
     const Layer &layer = current(painter, &needed, &area);
@@ -455,33 +591,101 @@ bool ShapeLayers::drawPicture(QPainter *painter, const QImage &picture)
     if (!isFresh(layer, painter, needed) || layer.ratio != 1.0 || !directTarget(painter, layer, &target)
         || target.image->format() != picture.format() || picture.format() != QImage::Format_RGB32)
         return false;
-    blendSpans(target, layer, &picture);
+    blendSpans(target, layer, &picture, size);
     m_blended = true;
     return true;
 }
 
-// Blends the layer's drawn runs into the target, which touches only the
-// drawn pixels. With a picture (drawn 1:1), each row of it is copied first,
-// so that the runs are blended while the row is still in the cache.
-void ShapeLayers::blendSpans(const Target &target, const Layer &layer, const QImage *picture)
+namespace {
+
+// Which picture pixels a scaled blit without smoothing shows in one clip
+// rectangle: the raster engine's own fixed-point stepping (16.16, from the
+// first pixel's centre, the step truncated), with its guard that drops a
+// last row or column that rounding would take past the picture.
+struct Sampling
 {
-    uchar *bits = target.image->bits();
-    const qsizetype stride = target.image->bytesPerLine();
-    const QPoint offset = target.offset;
-    const QRect pictureRect = picture ? picture->rect().translated(target.picture) : QRect();
-    const auto end = layer.spans.end();
-    for (const QRect &clip : target.allowed) {
-        const QRect rows = picture ? clip & pictureRect : clip & layer.image.rect().translated(offset);
+    QRect rows;   // the target pixels written
+    quint32 x0 = 0, y0 = 0; // picture coordinates of the first, 16.16
+    int dx = 0, dy = 0;
+
+    Sampling(const QRect &target, const QSize &picture, int pictureStride, const QRect &clip)
+    {
+        const qreal sx = qreal(picture.width()) / target.width();
+        const qreal sy = qreal(picture.height()) / target.height();
+        dx = int(0x10000 * sx);
+        dy = int(0x10000 * sy);
+        rows = target & clip;
+        if (rows.isEmpty())
+            return;
+        x0 = quint32(qCeil((rows.left() + qreal(0.5) - target.left()) * sx * 65536) - 1);
+        y0 = quint32(qCeil((rows.top() + qreal(0.5) - target.top()) * sy * 65536) - 1);
+        int w = rows.width(), h = rows.height();
+        const int yEnd = int((y0 + quint32(dy) * quint32(h - 1)) >> 16);
+        if (yEnd < 0 || yEnd >= picture.height())
+            --h;
+        const int xEnd = int((x0 + quint32(dx) * quint32(w - 1)) >> 16);
+        if (xEnd < 0 || xEnd >= pictureStride)
+            --w;
+        rows.setSize(QSize(w, h));
+    }
+
+    // Target row y (of rows) from the picture.
+    void fill(quint32 *line, const QImage &picture, int y) const
+    {
+        const auto *src = reinterpret_cast<const quint32 *>(picture.constScanLine(int((y0 + quint32(dy) * quint32(y - rows.top())) >> 16)));
+        quint32 x = x0;
+        quint32 *dst = line + rows.left();
+        const int w = rows.width();
+        for (int i = 0; i < w; ++i, x += quint32(dx))
+            dst[i] = src[x >> 16];
+    }
+};
+
+} // namespace
+
+namespace {
+
+// One blend of a layer's runs into a target image, in plain terms.
+struct SpanBlend
+{
+    uchar *bits;
+    qsizetype stride;
+    QPoint offset; // of the layer in the target
+    const QRegion *allowed;
+    QRect layerRect; // in the target
+    const ShapeLayers::Span *spans;
+    int spanCount;
+    const quint32 *packed;
+    const QImage *picture;
+    QRect pictureRect; // where it goes, in the target
+    bool scaled;
+};
+
+template <void (*Blend)(quint32 *, const quint32 *, int)>
+__attribute__((always_inline)) inline void blendSpanRows(const SpanBlend &job)
+{
+    using Span = ShapeLayers::Span;
+    const Span *end = job.spans + job.spanCount;
+    const QPoint offset = job.offset;
+    for (const QRect &clip : *job.allowed) {
+        const QRect rows = job.picture ? clip & job.pictureRect : clip & job.layerRect;
         if (rows.isEmpty())
             continue;
+        const Sampling sampling = job.scaled ? Sampling(job.pictureRect, job.picture->size(),
+                                                        int(job.picture->bytesPerLine() / 4), clip)
+                                             : Sampling(job.pictureRect, job.pictureRect.size(), 0, QRect());
         // Spans are sorted by row: start at the first row shown.
-        auto it = std::lower_bound(layer.spans.begin(), end, rows.top() - offset.y(),
-                                   [](const Span &span, int y) { return span.y < y; });
+        const Span *it = std::lower_bound(job.spans, end, rows.top() - offset.y(),
+                                          [](const Span &span, int y) { return span.y < y; });
         for (int y = rows.top(); y <= rows.bottom(); ++y) {
-            auto *line = reinterpret_cast<quint32 *>(bits + y * stride);
-            if (picture) {
+            auto *line = reinterpret_cast<quint32 *>(job.bits + y * job.stride);
+            if (job.scaled) {
+                if (y <= sampling.rows.bottom())
+                    sampling.fill(line, *job.picture, y);
+            } else if (job.picture) {
                 std::memcpy(line + rows.left(),
-                            picture->constScanLine(y - target.picture.y()) + 4 * (rows.left() - target.picture.x()),
+                            job.picture->constScanLine(y - job.pictureRect.top())
+                                + 4 * (rows.left() - job.pictureRect.left()),
                             size_t(rows.width()) * 4);
             } else if (it == end) {
                 break;
@@ -493,8 +697,45 @@ void ShapeLayers::blendSpans(const Target &target, const Layer &layer, const QIm
                 const int x0 = qMax(it->x + offset.x(), rows.left());
                 const int x1 = qMin(it->x + offset.x() + it->length, rows.right() + 1);
                 if (x1 > x0)
-                    blendRow(line + x0, layer.packed.data() + it->offset + (x0 - it->x - offset.x()), x1 - x0);
+                    Blend(line + x0, job.packed + it->offset + (x0 - it->x - offset.x()), x1 - x0);
             }
         }
     }
+}
+
+#ifdef VISTREL_AVX2
+__attribute__((target("avx2"))) void blendSpanRowsAvx2(const SpanBlend &job)
+{
+    blendSpanRows<blendRowAvx2>(job);
+}
+#endif
+
+} // namespace
+
+// Blends the layer's drawn runs into the target, which touches only the
+// drawn pixels. With a picture, each row of it (copied, or sampled when
+// `shown` is another size) goes in first, so that the runs are blended
+// while the row is still in the cache.
+void ShapeLayers::blendSpans(const Target &target, const Layer &layer, const QImage *picture, const QSize &shown)
+{
+    const bool scaled = picture && shown != picture->size();
+    const SpanBlend job{target.image->bits(),
+                        target.image->bytesPerLine(),
+                        target.offset,
+                        &target.allowed,
+                        layer.image.rect().translated(target.offset),
+                        layer.spans.constData(),
+                        layer.spans.size(),
+                        layer.packed.data(),
+                        picture,
+                        picture ? QRect(target.picture, scaled ? shown : picture->size()) : QRect(),
+                        scaled};
+#ifdef VISTREL_AVX2
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2) {
+        blendSpanRowsAvx2(job);
+        return;
+    }
+#endif
+    blendSpanRows<blendRow>(job);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
+#include <QList>
 #include <QRect>
 #include <QRegion>
 #include <QTransform>
@@ -18,8 +20,9 @@ class QWidget;
 // hovered and selected one). The finished shapes are rasterised once and the
 // result reused for every frame until they change: one layer for the view (only its visible part, so that memory
 // stays bounded at any zoom), one for pictures rendered at picture size.
-// Changes to shapes, style, calibration, hover and selection mark them
-// dirty; the view's geometry is compared, as views do not announce it.
+// Changes to shapes, style and calibration mark them dirty; a hover or
+// selection change draws again only the pixels of the shapes it changes.
+// The view's geometry is compared, as views do not announce it.
 class ShapeLayers
 {
 public:
@@ -33,16 +36,22 @@ public:
     explicit ShapeLayers(const CameraScene &scene) : m_scene(scene) {}
 
     void invalidate();
+    // The shape's look changed (hover, selection), not its place: the view's
+    // layer draws again only what it covers. Returns those view pixels;
+    // empty when the whole view must be drawn again.
+    QRegion invalidateLook(const GraphicsItem *shape);
     // Drops the images (a new picture).
     void reset();
     // The view pixels the current paint covers.
     void setExposed(const QRect &viewPixels) { m_exposed = viewPixels; }
 
-    // Draws the picture at its own size with the shapes' layer blended in,
+    // Draws the picture into (0, 0, size) with the shapes' layer blended in,
     // in one pass, when the target allows (a raster image at one device pixel
-    // per picture pixel, the layer up to date); the next paint() then draws
-    // no finished shapes. False when the picture is left to the caller.
-    bool drawPicture(QPainter *painter, const QImage &picture);
+    // per view pixel, the layer up to date); the next paint() then draws no
+    // finished shapes. A picture of another size is sampled as QPainter
+    // samples it without smoothing. False when the picture is left to the
+    // caller.
+    bool drawPicture(QPainter *painter, const QImage &picture, const QSize &size);
     // The ruler alone while it shows; else the finished shapes through the
     // layer of the scene's mode (straight onto the painter when no layer can
     // cover the paint) and the shape under construction.
@@ -63,6 +72,9 @@ private:
         std::vector<quint32> packed; // the spans' pixels one after another
         QVector<QRect> content; // runs of tiles that hold anything, image pixels; made when first needed
         bool tiled = false;
+        QList<GraphicsItem *> shapes; // as drawn, each with the view pixels a change of its look touches
+        QVector<QRegion> reach;
+        QRegion pending; // view pixels to draw again for shapes whose look changed
     };
 
     QRect viewArea(const QPaintDevice *device) const;
@@ -77,9 +89,15 @@ private:
     };
     Layer &current(const QPainter *painter, QRect *needed, QRect *area);
     bool isFresh(const Layer &layer, const QPainter *painter, const QRect &needed) const;
+    bool isCurrent(const Layer &layer, const QPainter *painter, const QRect &needed) const;
+    void drawAll(QPainter *painter, Layer &layer, const QRect &area, QWidget *widget);
+    void drawPending(QPainter *painter, Layer &layer, QWidget *widget);
     static bool directTarget(QPainter *painter, const Layer &layer, Target *target);
-    static void blendSpans(const Target &target, const Layer &layer, const QImage *picture = nullptr);
+    static void blendSpans(const Target &target, const Layer &layer, const QImage *picture = nullptr,
+                           const QSize &shown = QSize());
     int penWidth() const;
+    bool isHighlighted(const GraphicsItem *shape) const;
+    QFont shapeFont(const QFont &base, const GraphicsItem *shape) const;
     void paintShape(QPainter *painter, GraphicsItem *shape, bool highlighted, QWidget *widget);
     void paintShapes(QPainter *painter, QWidget *widget);
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QVector>
 
-// Ids of shapes and tools; the toolbox sends Point + n for its n-th button.
+// Ids of shapes and tools; the toolbox sends these for its buttons.
 enum ShapeType {
     Base = QGraphicsItem::UserType + 1,
     Point,

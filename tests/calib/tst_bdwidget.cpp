@@ -74,12 +74,15 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("type");
-        QTest::newRow("point") << "toolButton1" << 65538;
-        QTest::newRow("cross") << "toolButton8" << 65545;
-        QTest::newRow("double circle") << "toolButton15" << 65552;
-        QTest::newRow("move") << "toolButton16" << 65553;
-        QTest::newRow("erase") << "toolButton17" << 65554;
-        QTest::newRow("text") << "toolButton19" << 65555;
+        // "文字" sits before "移动" in the grid.
+        const int buttons[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 19};
+        const int tools[] = {Point,   Line,    BrokenLine,   Rect,       Polygon, ParallelLine,
+                             VerticalLine, Cross, AngleLine, Arc,   Circle1, Circle2,
+                             Circle3, DoubleCircle, CircleLine, Select, Erase, Text};
+        for (int i = 0; i < 18; ++i) {
+            const QString button = QStringLiteral("toolButton%1").arg(buttons[i]);
+            QTest::newRow(qPrintable(button)) << button << tools[i];
+        }
     }
 
     void toolOrder()
@@ -600,7 +603,7 @@ private slots:
     {
         Bench b;
         QWidget *vp = b.view.viewport();
-        b.scene()->setTool(65539);
+        b.scene()->setTool(Line);
         QTest::mouseClick(vp, Qt::LeftButton, {}, b.toView(QPointF(100, 100)));
         QTest::mouseClick(vp, Qt::LeftButton, {}, b.toView(QPointF(200, 100)));
         QCOMPARE(b.scene()->shapes().size(), 1);

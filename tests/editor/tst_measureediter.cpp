@@ -69,7 +69,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&ed));
         QVERIFY(ed.openImage(makePhoto(dir, "a.png", QSize(640, 480))));
         QCOMPARE(ed.form()->labelSize->text(), QStringLiteral("640 * 480"));
-        QCOMPARE(ed.scene()->tool(), 65538);
+        QCOMPARE(ed.scene()->tool(), int(Point));
 
         ed.onCoorInfo(QPoint(0, 0), QColor(10, 20, 30));
         QCOMPARE(ed.form()->labelCoor->text(), QStringLiteral("坐标 :-320,240 (R: 10 G: 20 B: 30)"));
@@ -186,7 +186,7 @@ private slots:
         ed.form()->comboZoom->setCurrentText("2.0x");
 
         // A horizontal line drawn with the mouse at zoom 2.
-        ed.scene()->setTool(65539);
+        ed.scene()->setTool(Line);
         QWidget *vp = ed.viewer()->viewport();
         auto at = [&](QPointF p) { return ed.viewer()->mapFromScene(p); };
         QTest::mouseClick(vp, Qt::LeftButton, {}, at(QPointF(100, 200)));

@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <functional>
+
 using Pts = QVector<QPointF>;
 
 namespace {
@@ -33,6 +35,17 @@ GraphicsItem *addFinished(CameraScene &scene, int type, const Pts &points, int c
     shape->restore(record);
     scene.addShape(shape);
     return shape;
+}
+
+// Neighbouring pixels far apart in every channel: a pixel picked from the
+// wrong place shows.
+QImage noisy(const QSize &size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 37 + y * 11) & 255, (x * 13 ^ y * 71) & 255, (x * 101 + y * 29) & 255));
+    return image;
 }
 
 // True when some pixel of the 3 x 3 block around (x, y) is mostly `colour`.
@@ -92,6 +105,10 @@ private slots:
     void renderedPicturesHaveNoPointerState();
     void blendedLayerMatchesPainter_data();
     void blendedLayerMatchesPainter();
+    void scaledPictureMatchesPainter_data();
+    void scaledPictureMatchesPainter();
+    void lookChangesMatchWholeRedraw_data();
+    void lookChangesMatchWholeRedraw();
     void labelsHaveContrastingRim_data();
     void labelsHaveContrastingRim();
     void labelsWholeInSavedPicture_data();
@@ -865,6 +882,86 @@ void TestCameraScene::blendedLayerMatchesPainter()
             }
         }
         QVERIFY2(worst <= 1, qPrintable(QString::number(worst)));
+    }
+}
+
+void TestCameraScene::scaledPictureMatchesPainter_data()
+{
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("halved") << 0.5;
+    QTest::newRow("shrunk by an odd factor") << 0.37;
+    QTest::newRow("enlarged") << 1.7;
+}
+
+// The picture sampled with the shapes blended in, in one pass, picks the
+// pixels QPainter picks.
+void TestCameraScene::scaledPictureMatchesPainter()
+{
+    QFETCH(double, zoom);
+    SceneFixture f(QSize(400, 300), zoom, zoom);
+    f.scene.setImage(noisy(QSize(400, 300)));
+    f.scene.setCalibration(QStringLiteral("10"), 0.01, 0);
+    addFinished(f.scene, Line, {{20, 30.5}, {380, 40}}, 1);
+    addFinished(f.scene, Circle2, {{100, 150}, {220, 250}}, 2);
+    // The reference leaves the picture to QPainter (its format is not the
+    // picture's) and blends the same layer.
+    QImage painted(f.view.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    f.view.viewport()->render(&painted);
+    QImage blended(f.view.viewport()->size(), QImage::Format_RGB32);
+    f.view.viewport()->render(&blended);
+    QCOMPARE(blended, painted.convertToFormat(QImage::Format_RGB32));
+}
+
+void TestCameraScene::lookChangesMatchWholeRedraw_data()
+{
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("1:1") << 1.0;
+    QTest::newRow("fitted") << 0.5;
+    QTest::newRow("zoomed in") << 2.0;
+}
+
+// A hover, selection or press draws again only where the shapes it changes
+// paint; what shows equals every shape drawn anew.
+void TestCameraScene::lookChangesMatchWholeRedraw()
+{
+    QFETCH(double, zoom);
+    SceneFixture f(QSize(400, 300), zoom, zoom);
+    f.scene.setImage(noisy(QSize(400, 300)));
+    AppSettings settings;
+    f.scene.setSettings(&settings);
+    f.scene.setCalibration(QStringLiteral("10"), 0.01, 0);
+    // Crowded: outlines cross, labels give way to each other.
+    GraphicsItem *line = addFinished(f.scene, Line, {{40, 60.5}, {360, 80.5}}, 1);
+    GraphicsItem *circle = addFinished(f.scene, Circle2, {{120, 40}, {220, 160}}, 2);
+    addFinished(f.scene, Rect, {{100, 70}, {250, 140}});
+    GraphicsItem *angle = addFinished(f.scene, AngleLine, {{200, 100}, {150, 200}, {300, 220}}, 3);
+    addFinished(f.scene, Polygon, {{60, 200}, {160, 180}, {140, 280}, {50, 260}});
+    addFinished(f.scene, Arc, {{300, 150}, {350, 200}, {380, 120}}, 1);
+    GraphicsItem *cross = addFinished(f.scene, Cross, {{210, 150}}, 2);
+    addFinished(f.scene, Point, {{230, 120}});
+    f.scene.setTool(Select);
+    const QPoint onLine = f.at(200, 68.5);
+    const QPoint away = f.at(390, 295);
+    f.move(away);
+    const std::function<void()> steps[] = {
+        [&] { f.move(onLine); },
+        [&] { f.move(away); },
+        [&] { f.scene.selectShape(circle); },
+        [&] { f.scene.selectShape(angle); },
+        [&] { f.press(onLine); },
+        [&] { f.release(onLine); },
+        [&] {
+            f.scene.selectShape(line);
+            f.move(away);
+        },
+        [&] { f.scene.selectShape(cross); },
+        [&] { f.scene.selectShape(nullptr); },
+    };
+    for (const auto &change : steps) {
+        change();
+        const QImage partial = f.view.viewport()->grab().toImage();
+        f.scene.setSettings(&settings); // every shape drawn anew
+        QCOMPARE(f.view.viewport()->grab().toImage(), partial);
     }
 }
 
