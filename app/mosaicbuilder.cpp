@@ -1,18 +1,15 @@
 #include "app/mosaicbuilder.h"
 
 #include "app/camerasession.h"
+#include "app/mosaicworker.h"
 #include "app/settingsstore.h"
 #include "capture/camerahub.h"
 #include "core/appsettings.h"
-#include "core/diskerror.h"
-#include "core/imagesafety.h"
 #include "core/notifier.h"
-#include "core/photofile.h"
 #include "files/filebrowser.h"
 #include "files/fileoperations.h"
 #include "imaging/livemosaic.h"
 #include "measure/camerascene.h"
-#include "ui_vistrel.h"
 #include "view/cameralabel.h"
 #include "widgets/iconhelp.h"
 #include "widgets/statusline.h"
@@ -29,18 +26,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// What became of a finished mosaic.
-struct Outcome
-{
-    enum Kind { Saved, Cancelled, TooLarge, WriteFailed, Unplaced, TooFew, Unreadable } kind = Saved;
-    QString path;
-    QStringList names;
-    qint64 bytes = 0;
-    QString error;
-    QImage preview;
-    QVector<QPointF> positions;
-};
 
 QString megabytes(qint64 bytes) { return QString::number(double(bytes) / (1024 * 1024), 'f', 0); }
 
@@ -93,182 +78,11 @@ protected:
     }
 };
 
-// Runs on the mosaic's own thread; tells the builder through queued calls.
-class MosaicWorker : public QObject
-{
-public:
-    MosaicWorker(MosaicBuilder *gui, std::shared_ptr<std::atomic<bool>> idle, std::shared_ptr<std::atomic<bool>> cancel)
-        : m_gui(gui), m_idle(std::move(idle)), m_cancel(std::move(cancel))
-    {
-    }
-
-    void reset()
-    {
-        m_live = std::make_unique<imaging::LiveMosaic>();
-        m_last = QImage();
-    }
-
-    void frame(const QImage &frame)
-    {
-        if (m_live) {
-            m_last = frame;
-            const imaging::LiveMosaic::Update u = m_live->add(frame);
-            const int event = int(u.event);
-            post([=](MosaicBuilder *g) { g->onTracked(event, u.view, u.fields, u.neededBytes); });
-            if (u.event == imaging::LiveMosaic::Event::Added || u.event == imaging::LiveMosaic::Event::Refined) {
-                const QImage &newest = m_live->fields().last();
-                const QImage thumb = u.event == imaging::LiveMosaic::Event::Added
-                                         ? newest.scaled(newest.size() / 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                                         : QImage();
-                QVector<QPointF> at;
-                for (const cv::Point2d &p : m_live->positions())
-                    at.append(QPointF(p.x, p.y));
-                const QSize size = m_live->fieldSize();
-                post([=](MosaicBuilder *g) { g->onFieldAdded(thumb, at, size); });
-            }
-        }
-        m_idle->store(true);
-    }
-
-    // `shown`: the picture in the window when the button was pressed again.
-    void finishLive(const QString &path, const BDInfo &calibration, const QImage &shown)
-    {
-        if (!shown.isNull())
-            m_last = shown;
-        Outcome o;
-        if (!m_live || m_live->fieldCount() < 2) {
-            o.kind = Outcome::TooFew;
-            report(o);
-            return;
-        }
-        // The view where the stage stopped belongs in it too, unless a field
-        // already shows it to within a few pixels. It is the one shown at
-        // the press, not the last one tracked: frames that came while the
-        // worker was busy were not handed over.
-        if (!m_last.isNull())
-            m_live->add(m_last, 0.995);
-        m_last = QImage();
-        const imaging::Composed c = m_live->finish(progress(0, 100));
-        m_live.reset();
-        save(c.image, c.neededBytes, c.cancelled, path, calibration, &o);
-        report(o);
-    }
-
-    void stitchFiles(const QStringList &files, const QString &path)
-    {
-        Outcome o;
-        QVector<QImage> fields;
-        BDInfo calibration;
-        bool haveScale = false;
-        for (int i = 0; i < files.size(); ++i) {
-            QImage image;
-            if (!imagesafety::readImageSafely(files[i], &image)) {
-                o.kind = Outcome::Unreadable;
-                o.names << QFileInfo(files[i]).fileName();
-                report(o);
-                return;
-            }
-            if (!haveScale) {
-                if (const auto scale = photofile::readPhotoScale(files[i]); scale && photofile::hasRealScale(*scale)) {
-                    calibration = *scale;
-                    haveScale = true;
-                }
-            }
-            fields.append(image.convertToFormat(QImage::Format_RGB32));
-            post([=](MosaicBuilder *g) { g->onProgress(int(10.0 * (i + 1) / files.size())); });
-            if (m_cancel->load()) {
-                o.kind = Outcome::Cancelled;
-                report(o);
-                return;
-            }
-        }
-        const imaging::MosaicResult r = imaging::stitch(fields, {}, progress(10, 90), false);
-        if (!r.unreadable.isEmpty()) {
-            o.kind = Outcome::Unreadable;
-            for (int i : r.unreadable)
-                o.names << QFileInfo(files[i]).fileName();
-            report(o);
-            return;
-        }
-        for (int i : r.unplaced)
-            o.names << QFileInfo(files[i]).fileName();
-        const QStringList unplaced = o.names;
-        save(r.image, r.neededBytes, r.cancelled, path, calibration, &o);
-        if (o.kind == Outcome::Saved && !unplaced.isEmpty()) {
-            // Saved without the fields that could not be placed: said so.
-            o.kind = Outcome::Unplaced;
-            o.names = unplaced;
-        }
-        report(o);
-    }
-
-private:
-    template <typename F>
-    void post(F f)
-    {
-        MosaicBuilder *g = m_gui;
-        QMetaObject::invokeMethod(g, [g, f] { f(g); }, Qt::QueuedConnection);
-    }
-
-    imaging::MosaicProgress progress(int from, int span)
-    {
-        auto last = std::make_shared<std::atomic<int>>(-1);
-        return [this, from, span, last](double share) {
-            const int percent = from + int(share * span);
-            if (last->exchange(percent) != percent)
-                post([percent](MosaicBuilder *g) { g->onProgress(percent); });
-            return !m_cancel->load();
-        };
-    }
-
-    void save(const QImage &image, qint64 needed, bool cancelled, const QString &path, BDInfo calibration, Outcome *o)
-    {
-        if (cancelled || m_cancel->load()) {
-            o->kind = Outcome::Cancelled;
-            return;
-        }
-        if (needed > 0) {
-            o->kind = Outcome::TooLarge;
-            o->bytes = needed;
-            return;
-        }
-        if (image.isNull()) {
-            o->kind = Outcome::TooFew;
-            return;
-        }
-        // The mosaic's pixels are the fields' pixels: the same length each.
-        calibration.pictureSize = image.size();
-        QString error;
-        if (!photofile::writePhoto(path, image, calibration, &error)) {
-            o->kind = Outcome::WriteFailed;
-            o->error = diskerror::diagnose(path, image.sizeInBytes());
-            if (o->error.isEmpty())
-                o->error = error;
-            return;
-        }
-        o->kind = Outcome::Saved;
-        o->path = path;
-        o->preview = image.scaled(image.size().boundedTo(QSize(1024, 1024)), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    }
-
-    void report(const Outcome &o)
-    {
-        const Outcome c = o;
-        post([c](MosaicBuilder *g) { g->onOutcome(int(c.kind), c.path, c.names, c.bytes, c.error, c.preview); });
-    }
-
-    MosaicBuilder *m_gui;
-    std::shared_ptr<std::atomic<bool>> m_idle;
-    std::shared_ptr<std::atomic<bool>> m_cancel;
-    std::unique_ptr<imaging::LiveMosaic> m_live;
-    QImage m_last; // the latest frame seen
-};
-
-MosaicBuilder::MosaicBuilder(QWidget *window, Ui::VistrelClass *ui_, CameraSession *session, CameraScene *scene,
-                             SettingsStore *store, AppSettings *settings)
-    : QObject(window)
-    , m_window(window)
-    , ui(ui_)
+MosaicBuilder::MosaicBuilder(const Widgets &widgets, CameraSession *session, CameraScene *scene, SettingsStore *store,
+                             AppSettings *settings)
+    : QObject(widgets.window)
+    , m_window(widgets.window)
+    , m_photos(widgets.photos)
     , m_session(session)
     , m_scene(scene)
     , m_store(store)
@@ -277,7 +91,7 @@ MosaicBuilder::MosaicBuilder(QWidget *window, Ui::VistrelClass *ui_, CameraSessi
     , m_cancelFlag(std::make_shared<std::atomic<bool>>(false))
 {
     // The button sits with the picture buttons, before the zoom.
-    m_button = new QToolButton(ui->headFrame);
+    m_button = new QToolButton(widgets.toolbar->parentWidget());
     m_button->setObjectName(QStringLiteral("btnMosaic"));
     m_button->setCheckable(true);
     m_button->setIconSize(QSize(32, 32));
@@ -285,14 +99,14 @@ MosaicBuilder::MosaicBuilder(QWidget *window, Ui::VistrelClass *ui_, CameraSessi
     m_button->setAutoRaise(true);
     m_button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     m_button->setIcon(IconHelp::icon(QStringLiteral("btnMosaic")));
-    ui->headLayout->insertWidget(ui->headLayout->indexOf(ui->btnZoom), m_button);
+    widgets.toolbar->insertWidget(widgets.toolbar->indexOf(widgets.toolbarNext), m_button);
     connect(m_button, &QToolButton::clicked, this, [this] {
         toggle();
         m_button->setChecked(m_live);
     });
 
     // The panel beside the live view, shown while a mosaic is made.
-    m_panel = new QWidget(ui->midWidget);
+    m_panel = new QWidget(widgets.beside->parentWidget());
     m_panel->setObjectName(QStringLiteral("mosaicPanel"));
     auto *layout = new QVBoxLayout(m_panel);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -315,7 +129,7 @@ MosaicBuilder::MosaicBuilder(QWidget *window, Ui::VistrelClass *ui_, CameraSessi
     row->addWidget(m_cancel);
     row->addWidget(m_close);
     layout->addLayout(row);
-    ui->midLayout->insertWidget(1, m_panel, 2);
+    widgets.beside->insertWidget(1, m_panel, 2);
     m_panel->hide();
     connect(m_cancel, &QPushButton::clicked, this, &MosaicBuilder::cancel);
     connect(m_close, &QPushButton::clicked, this, [this] {
@@ -420,7 +234,7 @@ void MosaicBuilder::onFrame(const QString &camId)
 QImage MosaicBuilder::shownPicture(const QString &camId) const
 {
     // The picture the window shows of that camera: the large view's or its tile's.
-    if (ui->stackMainWidget->currentIndex() == 0 && m_session->currentCamera() == camId)
+    if (!m_session->fourTiles() && m_session->currentCamera() == camId)
         return m_scene->image();
     if (CameraLabel *t = m_session->tile(m_session->tileOf(camId)))
         return t->image();
@@ -529,6 +343,7 @@ void MosaicBuilder::onProgress(int percent)
 void MosaicBuilder::onOutcome(int kind, const QString &path, const QStringList &names, qint64 bytes,
                               const QString &error, const QImage &preview)
 {
+    using Outcome = MosaicWorker::Outcome;
     QString text;
     const QString saved = tr("拼图已保存：%1").arg(QFileInfo(path).fileName());
     switch (Outcome::Kind(kind)) {
@@ -570,6 +385,6 @@ void MosaicBuilder::onDone(const QString &path, const QString &message, bool ok)
         m_lastSaved = path;
         m_settings->imageFiles.append(path);
         m_store->scheduleSave();
-        ui->imageBrowser->addItem(path);
+        m_photos->addItem(path);
     }
 }

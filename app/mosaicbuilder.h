@@ -14,7 +14,9 @@
 
 class CameraSession;
 class CameraScene;
+class FileBrowser;
 class FileOperations;
+class QBoxLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -26,9 +28,6 @@ struct AppSettings;
 
 namespace imaging {
 class LiveMosaic;
-}
-namespace Ui {
-class VistrelClass;
 }
 
 class MosaicWorker;
@@ -44,8 +43,17 @@ class MosaicBuilder : public QObject
 {
     Q_OBJECT
 public:
-    MosaicBuilder(QWidget *window, Ui::VistrelClass *ui, CameraSession *session, CameraScene *scene,
-                  SettingsStore *store, AppSettings *settings);
+    struct Widgets
+    {
+        QWidget *window = nullptr;
+        QBoxLayout *toolbar = nullptr; // the button goes in before toolbarNext
+        QWidget *toolbarNext = nullptr;
+        QBoxLayout *beside = nullptr; // the panel goes in after the view
+        FileBrowser *photos = nullptr; // a saved mosaic is listed there
+    };
+
+    MosaicBuilder(const Widgets &widgets, CameraSession *session, CameraScene *scene, SettingsStore *store,
+                  AppSettings *settings);
     ~MosaicBuilder() override;
 
     void setCalibrationSource(std::function<BDInfo(const QSize &)> source) { m_calibrationFor = std::move(source); }
@@ -85,7 +93,7 @@ private:
     void setWorking(bool working);
 
     QWidget *m_window;
-    Ui::VistrelClass *ui;
+    FileBrowser *m_photos;
     CameraSession *m_session;
     CameraScene *m_scene;
     SettingsStore *m_store;

@@ -166,7 +166,8 @@ Vistrel::Vistrel(QWidget *parent)
                                    ui->labelStatus, ui->cameraBrowser, m_iconHelp},
                                   m_recording, m_session, m_store, this);
     m_record->setDeviceCheck([this] { return m_photos->deviceStarted(); });
-    m_mosaic = new MosaicBuilder(this, ui, m_session, m_scene, m_store, &m_settings);
+    m_mosaic = new MosaicBuilder({this, ui->headLayout, ui->btnZoom, ui->midLayout, ui->imageBrowser}, m_session, m_scene,
+                                 m_store, &m_settings);
     m_mosaic->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
     tile(0)->setSelected(true);
     m_languages = new LanguageSwitcher(ui->menuLang, this);
