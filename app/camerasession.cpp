@@ -10,6 +10,7 @@
 #include "capture/camerahub.h"
 #include "capture/frameratemeter.h"
 #include "core/appsettings.h"
+#include "core/logging.h"
 #include "core/mediafiles.h"
 #include "core/notifier.h"
 #include "dialogs/wheelzoom.h"
@@ -66,6 +67,10 @@ CameraSession::CameraSession(QWidget *window, Ui::VistrelClass *form, AppSetting
             updateResolutionLabel();
     });
     connect(m_hub, &CameraHub::sigCameraError, this, &CameraSession::onCameraError);
+    // Said from the event loop: the list may be refilled inside a modal box otherwise.
+    connect(m_hub, &CameraHub::sigAccessProblem, this,
+            [this](const QString &, const QString &message) { notifier().inform(m_window, message); },
+            Qt::QueuedConnection);
     // The camera list's popup is where a camera is dragged onto a tile from.
     ui->boxCam->view()->setDragEnabled(true);
     for (int i = 0; i < AppSettings::kTileCount; ++i)
@@ -422,19 +427,37 @@ void CameraSession::checkStalls()
     const qint64 now = m_clock();
     const bool single = !fourTiles();
     bool labelShown = false;
+    const QString recording = m_recording->isRecording() ? m_recording->cameraId() : QString();
     for (auto it = m_cameras.begin(); it != m_cameras.end(); ++it) {
         // Cameras out of sight are not decoded for the screen: only those shown count.
         if ((single && it.key() != m_currentCamera) || (!single && it->tile < 0))
             continue;
+        const QString name = m_hub->displayName(it.key());
+        // Frames that come but cannot be decoded: said while most of them fail.
+        const double failed = m_hub->undecodedShare(it.key());
+        if (failed >= 0) {
+            const int percent = failed > 0.5 ? qRound(failed * 100) : -1;
+            if (percent >= 0 && it->undecodedPercent < 0)
+                qCWarning(lcCapture, "%d %% of the frames of %s cannot be decoded", percent, qPrintable(name));
+            it->undecodedPercent = percent;
+        }
         const qint64 last = it->rate && it->rate->lastAt() > 0 ? it->rate->lastAt() : it->openedMs;
         const qint64 gap = now - last;
-        if (gap < kStallMs) {
+        QString text;
+        if (it->undecodedPercent >= 0) {
+            text = QCoreApplication::translate("Vistrel", "%1 的画面有 %2% 无法解码").arg(name).arg(it->undecodedPercent);
+        } else if (gap >= kStallMs) {
+            if (!it->stalled && it.key() == recording)
+                qCWarning(lcRecord, "recording %s: no picture from %s since %s; the last one is repeated",
+                          qPrintable(m_recording->lastPath()), qPrintable(name),
+                          qPrintable(QDateTime::fromMSecsSinceEpoch(last).toString(Qt::ISODateWithMs)));
+            it->stalled = true;
+            text = QCoreApplication::translate("Vistrel", "%1 已 %2 秒没有画面").arg(name).arg(gap / 1000);
+            if (it.key() == recording)
+                text += QLatin1Char('\n') + QCoreApplication::translate("Vistrel", "录像继续，以最后的画面补齐");
+        } else {
             continue;
         }
-        it->stalled = true;
-        const QString text = QCoreApplication::translate("Vistrel", "%1 已 %2 秒没有画面")
-                                 .arg(m_hub->displayName(it.key()))
-                                 .arg(gap / 1000);
         if (single && it.key() == m_currentCamera) {
             m_stallLabel->setText(text);
             m_stallLabel->adjustSize();
@@ -599,6 +622,9 @@ void CameraSession::onLocalCamera(const QString &camId, bool needCapture)
     if (slot.stalled) {
         // Frames again: the notice goes by itself.
         slot.stalled = false;
+        if (m_recording->isRecording() && m_recording->cameraId() == camId)
+            qCWarning(lcRecord, "recording %s: pictures from %s again", qPrintable(m_recording->lastPath()),
+                      qPrintable(m_hub->displayName(camId)));
         if (camId == m_currentCamera)
             m_stallLabel->hide();
         updateTileTitle(camId);

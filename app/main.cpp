@@ -13,6 +13,7 @@
 #include "capture/devicetable.h"
 #include "core/notifier.h"
 #include "record/recovery.h"
+#include "core/filenames.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -54,6 +55,8 @@ int main(int argc, char *argv[])
     // A logout may come at any moment, even before the window exists.
     UnixSignalQuit::catchEarly();
     QApplication app(argc, argv);
+    // Before any file name is read: names that are no UTF-8 stay reachable.
+    filenames::install();
     UnixSignalQuit quitOnSignal;
     const StartOptions options = parseStartOptions(QApplication::arguments());
     if (options.crashMessage) {

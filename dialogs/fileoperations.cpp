@@ -1,4 +1,5 @@
 #include "dialogs/fileoperations.h"
+#include "core/filenames.h"
 
 #include "core/lastfolder.h"
 #include "core/imagesafety.h"
@@ -543,7 +544,7 @@ QString FileOperations::askNewName(const QString &path)
     QInputDialog dialog(parentWidget());
     dialog.setWindowTitle(tr("名称"));
     dialog.setLabelText(tr("新名称"));
-    dialog.setTextValue(info.fileName());
+    dialog.setTextValue(filenames::displayName(info.fileName()));
     const int length = baseNameLength(info.fileName(), info.isDir());
     // The dialog selects the whole text when it shows; the base name only
     // is selected once it is up.

@@ -7,9 +7,11 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <QSet>
+#include <QThread>
 #include <QVector>
 
 #include <cmath>
+#include <memory>
 
 #ifndef VISTREL_VERSION
 #define VISTREL_VERSION "unknown"
@@ -264,7 +266,9 @@ QByteArray toJson(const Document &doc)
                            {QStringLiteral("program"), QStringLiteral(VISTREL_VERSION)},
                            {QStringLiteral("calibration"), calibration},
                            {QStringLiteral("shapes"), shapes}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    // Compact: indented, the largest file the reader takes would not fit
+    // its own limit once saved again.
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
 bool fromJson(const QByteArray &json, Document *doc, QString *error)
@@ -354,6 +358,27 @@ Load load(const QString &photo, Document *doc, QString *error)
         return Load::Damaged;
     }
     return fromJson(file.read(kMaxBytes + 1), doc, error) ? Load::Loaded : Load::Damaged;
+}
+
+void loadInBackground(const QString &photo, QObject *context, LoadDone done)
+{
+    struct Outcome
+    {
+        Load result = Load::Missing;
+        Document doc;
+        QString error;
+    };
+    auto outcome = std::make_shared<Outcome>();
+    QThread *worker = QThread::create([photo, outcome] {
+        outcome->result = load(photo, &outcome->doc, &outcome->error);
+    });
+    worker->setObjectName(QStringLiteral("vistrel-annotations"));
+    // Queued to context's thread; the connection goes with context.
+    QObject::connect(worker, &QThread::finished, context, [outcome, done] {
+        done(outcome->result, outcome->doc, outcome->error);
+    });
+    QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    worker->start();
 }
 
 } // namespace annotations

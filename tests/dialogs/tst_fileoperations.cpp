@@ -1,3 +1,4 @@
+#include "core/filenames.h"
 #include "core/notifier.h"
 #include "dialogs/customlistwidgetitem.h"
 #include "dialogs/filebrowser.h"
@@ -19,6 +20,8 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QtTest>
+
+#include <unistd.h>
 
 using Answer = Notifier::Answer;
 
@@ -83,6 +86,41 @@ private slots:
     {
         m_window.reset();
         m_dir.reset();
+    }
+
+    // A name that is no UTF-8 is listed (U+FFFD where its odd byte is),
+    // read, renamed and moved to the trash by its real bytes.
+    void namesThatAreNoUtf8()
+    {
+        filenames::install();
+        RecordingNotifier n;
+        QImage red(8, 8, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(photo("plain.png")));
+        const QByteArray dir = QFile::encodeName(photo(""));
+        const QByteArray raw = dir + "/caf\xe9.png"; // Latin-1, as an old camera or archive names it
+        QCOMPARE(::rename(QByteArray(dir + "/plain.png").constData(), raw.constData()), 0);
+        m_photos->reload();
+        QCOMPARE(m_photos->listedPaths().size(), 1);
+        const QString path = m_photos->listedPaths().first();
+        QCOMPARE(QFile::encodeName(path), raw);
+        QCOMPARE(m_photos->listWidget()->item(0)->text(), QStringLiteral("caf\uFFFD.png"));
+        QCOMPARE(QImage(path).pixel(4, 4), qRgb(255, 0, 0));
+
+        QVERIFY(m_ops->renameEntry(m_photos, path, QStringLiteral("caf\u00e9")));
+        QVERIFY(::access(raw.constData(), F_OK) != 0);
+        QCOMPARE(QImage(photo(QStringLiteral("caf\u00e9.png"))).pixel(4, 4), qRgb(255, 0, 0));
+
+        QCOMPARE(::rename(QFile::encodeName(photo(QStringLiteral("caf\u00e9.png"))).constData(), raw.constData()), 0);
+        m_photos->reload();
+        n.answers = {Answer::Yes};
+        QCOMPARE(m_ops->deleteEntries(m_photos, m_photos->listedPaths()), 1);
+        QVERIFY(::access(raw.constData(), F_OK) != 0);
+        const QByteArray trash = qgetenv("XDG_DATA_HOME") + "/Trash/";
+        QCOMPARE(::access(QByteArray(trash + "files/caf\xe9.png").constData(), F_OK), 0);
+        QFile info(QFile::decodeName(QByteArray(trash + "info/caf\xe9.png.trashinfo")));
+        QVERIFY(info.open(QIODevice::ReadOnly));
+        QVERIFY(info.readAll().contains("/caf%E9.png\n"));
     }
 
     void importSortsByKind()
