@@ -22,6 +22,7 @@
 #include "widgets/statusline.h"
 
 #include <QAbstractItemView>
+#include <QDir>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMenu>
@@ -377,7 +378,9 @@ bool CameraSession::startCamera(const QString &devicePath, int tileIndex, bool s
             t->setMessage(why);
         }
         if (showError)
-            notifier().inform(m_window, why.isEmpty() ? QCoreApplication::translate("Vistrel", "启动设备失败") : why);
+            notifier().inform(m_window, why.isEmpty() ? QCoreApplication::translate("Vistrel", "启动设备失败") + QLatin1Char('\n')
+                                                            + m_hub->displayName(devicePath)
+                                                      : why);
         return false;
     }
     const QSize size(m_hub->getProperty(devicePath, CameraHub::FrameWidth),
@@ -907,7 +910,8 @@ void CameraSession::onCameraAddClicked(QObject *clicked)
     }
     // A picture too large or damaged is refused before it is decoded.
     if (!t->setFile(path))
-        notifier().inform(m_window, QCoreApplication::translate("Vistrel", "打开文件失败"));
+        notifier().inform(m_window, QCoreApplication::translate("Vistrel", "打开文件失败") + QLatin1Char('\n')
+                                        + QDir::toNativeSeparators(path));
 }
 
 void CameraSession::switchView()

@@ -1,4 +1,5 @@
 #include "calib/measurementtable.h"
+#include "core/diskerror.h"
 
 #include "core/lastfolder.h"
 #include "core/notifier.h"
@@ -380,7 +381,7 @@ bool MeasurementTable::exportTo(const QString &path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(measurementsCsv(m_rows, m_source) + particlesCsv(m_particles)) < 0 || !file.commit()) {
-        notifier().inform(this, tr("保存失败") + QStringLiteral(": ") + QFileInfo(path).fileName());
+        notifier().inform(this, tr("保存失败") + QLatin1Char('\n') + diskerror::diagnose(path));
         return false;
     }
     return true;

@@ -57,6 +57,10 @@ public:
     // be replaced. Returns the number copied.
     int copyEntries(const QStringList &paths, const QString &dir);
     int copyListedEntries(FileBrowser *browser, const QString &dir);
+    // Repairs a recording that was cut short (one with its in-progress
+    // marker) on a worker thread, with progress and Cancel; says how it went.
+    bool repairRecording(const QString &path);
+
     // File URLs (and the picture of a single photo) to the clipboard.
     void copyToClipboard(const QStringList &paths);
     // The desktop's program for the file; says so when there is none.
@@ -94,7 +98,8 @@ private:
     FileBrowser *browserFor(const QString &path) const;
     // Whether the entry lies within the browser's root (links not followed).
     bool insideRoot(FileBrowser *browser, const QString &path) const;
-    bool copyWithCompanions(const QString &source, const QString &target);
+    // False with *why (the file or folder at fault, in words) when the copy failed.
+    bool copyWithCompanions(const QString &source, const QString &target, QString *why = nullptr);
     QWidget *parentWidget() const;
 
     FileBrowser *m_photos = nullptr;

@@ -517,7 +517,7 @@ void MeasureEditer::onReport()
 
 void MeasureEditer::onImagePrint()
 {
-    printing::preview(this, [this] { return m_scene->grabImage(); });
+    printing::preview(this, [this] { return m_scene->grabImage(); }, QFileInfo(m_filePath).completeBaseName());
 }
 
 void MeasureEditer::plotPrintPic(QPrinter *printer)

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // Recordings that survive an abrupt end.
 //
 // While a file is being recorded, a marker "<file>.recording" lies beside
@@ -44,13 +46,21 @@ struct RecoveredRecording
     bool retry = false;
     qint64 bytesNeeded = 0;    // free space the repair needs, when room lacked
     qint64 bytesAvailable = 0; // what the disk had then
+    bool cancelled = false;    // stopped by the user: kept as it was, marker and all
 };
+
+// Told the share done (0..1) now and then; returns false to stop.
+using RecoveryProgress = std::function<bool(double done)>;
 
 // Repairs one unfinished recording in place (see above). The original is
 // kept untouched when the repair fails. The marker goes once the file is
 // repaired, or when nothing in it can be read; a repair that lacked room
 // or could not write keeps it, to be tried again.
-RecoveredRecording recoverRecording(const QString &file);
+RecoveredRecording recoverRecording(const QString &file, const RecoveryProgress &progress = {});
+
+// The recording was cut short and no running recorder (of this or another
+// copy of the program) is writing it: a repair may start.
+bool awaitsRepair(const QString &file);
 
 // What the user is told about one recovered recording, in the current language.
 QString recoveryMessage(const RecoveredRecording &recording);

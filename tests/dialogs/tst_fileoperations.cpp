@@ -3,6 +3,9 @@
 #include "dialogs/customlistwidgetitem.h"
 #include "dialogs/filebrowser.h"
 #include "dialogs/fileoperations.h"
+#include "core/camerabuffer.h"
+#include "record/recovery.h"
+#include "record/rtmpthread.h"
 #include "tests/core/hostileimages.h"
 
 #include <QApplication>
@@ -583,6 +586,69 @@ private slots:
         const QList<QUrl> urls = QApplication::clipboard()->mimeData()->urls();
         QCOMPARE(urls.size(), 2);
         QCOMPARE(urls.first().toLocalFile(), m_photos->selectedPaths().first());
+    }
+
+    // A recording cut short (no index, its marker beside it) is repaired
+    // from the video browser's menu; a repair called off keeps it as it was.
+    void repairFromTheBrowser()
+    {
+        RecordingNotifier n;
+        const QString clip = m_dir->filePath("Video/cut.avi");
+        {
+            CameraBuffer buffer;
+            buffer.init(96, 64, QImage::Format_RGB32);
+            QImage(buffer.bits(), 96, 64, QImage::Format_RGB32).fill(qRgb(200, 120, 40));
+            RtmpThread rec;
+            rec.setFilePath(clip);
+            rec.setSize(96, 64);
+            rec.setFps(10);
+            rec.start();
+            for (int i = 0; i < 30; ++i) {
+                QVERIFY(buffer.tryAcquire());
+                QVERIFY(rec.enqueueFrame(i * 100, &buffer));
+                while (rec.queuedFrames() > 0 || buffer.isTaken())
+                    QThread::msleep(1);
+            }
+            rec.stop();
+        }
+        // As a kill leaves it: the index never written, a dead recorder's marker.
+        QFile file(clip);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QByteArray whole = file.readAll();
+        QVERIFY(whole.lastIndexOf("idx1") > 0);
+        QVERIFY(file.resize(whole.lastIndexOf("idx1")));
+        file.close();
+        const QByteArray cut = contents(clip);
+        touch(inProgressMarkerPath(clip), "999999999\n");
+        QVERIFY(awaitsRepair(clip));
+
+        RecoveredRecording stopped = recoverRecording(clip, [](double) { return false; });
+        QVERIFY(stopped.cancelled && !stopped.repaired);
+        QCOMPARE(contents(clip), cut);
+        QVERIFY(awaitsRepair(clip));
+
+        m_videos->reload();
+        QListWidget *list = m_videos->listWidget();
+        QCOMPARE(list->count(), 1);
+        bool offered = false;
+        QTimer::singleShot(100, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            QAction *repair = menu->findChild<QAction *>("actionRepairRecording");
+            offered = repair && repair->isEnabled();
+            if (offered)
+                menu->setActiveAction(repair);
+            QTest::keyClick(menu, offered ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        m_ops->showMenu(m_videos, list->visualItemRect(list->item(0)).center());
+        QVERIFY(offered);
+        QVERIFY2(n.informed.value(0).contains(QDir::toNativeSeparators(clip)) && n.informed.value(0).contains("已修复"),
+                 qPrintable(n.informed.join('|')));
+        QVERIFY(!QFileInfo::exists(inProgressMarkerPath(clip)));
+        QVERIFY(!awaitsRepair(clip));
+        QVERIFY(contents(clip).contains("idx1"));
+        QVERIFY(!RtmpThread::readFirstFrame(clip).isNull());
     }
 
     void noProgramSaysSo()

@@ -8,6 +8,8 @@
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
 #include "dialogs/measureediter.h"
+#include "core/lastfolder.h"
+#include "dialogs/printpicture.h"
 #include "ui_bdwidget.h"
 #include "ui_measureediter.h"
 #include <QCheckBox>
@@ -19,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QPushButton>
 #include <QtTest>
+#include <QPrinterInfo>
 
 namespace {
 
@@ -533,6 +536,21 @@ private slots:
         // The embedded picture keeps the photo's proportions.
         QVERIFY(data.contains("/Width 640"));
         QVERIFY(data.contains("/Height 480"));
+    }
+
+    // Printed to a file, a photo goes beside the others under its own name,
+    // not into the working folder as "print.pdf".
+    void printToFileStartsInTheLastFolder()
+    {
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("a printer is set up here: printing goes to it, not to a file");
+        QTemporaryDir dir;
+        lastfolder::remember(dir.filePath("shot.png"));
+        QPrinter printer;
+        printing::preparePrinter(&printer, QStringLiteral("shot"));
+        QCOMPARE(printer.docName(), QStringLiteral("shot"));
+        QCOMPARE(printer.outputFileName(), dir.filePath("shot.pdf"));
+        QCOMPARE(printer.outputFormat(), QPrinter::PdfFormat);
     }
 
     void toolboxesStayInStep()
