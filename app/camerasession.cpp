@@ -448,7 +448,7 @@ void CameraSession::checkStalls()
         const qint64 gap = now - last;
         QString text;
         if (it->undecodedPercent >= 0) {
-            text = QCoreApplication::translate("Vistrel", "%1 的画面有 %2% 无法解码").arg(name).arg(it->undecodedPercent);
+            text = QCoreApplication::translate("Vistrel", "%1 的大部分画面无法解码").arg(name);
         } else if (gap >= kStallMs) {
             if (!it->stalled && it.key() == recording)
                 qCWarning(lcRecord, "recording %s: no picture from %s since %s; the last one is repeated",
