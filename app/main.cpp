@@ -13,6 +13,7 @@
 #include "capture/devicetable.h"
 #include "core/notifier.h"
 #include "record/recovery.h"
+#include "dialogs/fileoperations.h"
 #include "core/filenames.h"
 
 #include <QApplication>
@@ -119,7 +120,9 @@ int main(int argc, char *argv[])
         // copy that holds the configuration repairs them).
         QStringList recovered;
         if (!readOnly) {
-            for (const RecoveredRecording &r : recoverUnfinishedRecordings(window.settings().videoRoot))
+            // Found here, repaired on a worker thread with the window live.
+            const QStringList unfinished = findUnfinishedRecordings(window.settings().videoRoot);
+            for (const RecoveredRecording &r : window.fileOperations()->repairRecordings(unfinished))
                 recovered.append(recoveryMessage(r));
         }
         if (!recovered.isEmpty() && !UnixSignalQuit::quitRequested())

@@ -403,41 +403,57 @@ bool FileOperations::repairRecording(const QString &path)
 {
     if (!awaitsRepair(path))
         return false;
-    QProgressDialog progress(tr("正在修复录像：%1").arg(QDir::toNativeSeparators(path)), tr("取消"), 0, 1000,
-                             parentWidget());
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
-    std::atomic<int> done{0};
-    std::atomic<bool> stop{false};
-    RecoveredRecording result;
-    // The copy runs as long as the file is large: never on this thread.
-    QThread *worker = QThread::create([&] {
-        result = recoverRecording(path, [&](double share) {
-            done = int(share * 1000);
-            return !stop.load();
-        });
-    });
-    worker->setObjectName(QStringLiteral("vistrel-repair"));
-    QEventLoop loop;
-    connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
-    QTimer tick;
-    connect(&tick, &QTimer::timeout, &progress, [&] {
-        if (progress.wasCanceled())
-            stop = true;
-        else
-            progress.setValue(qMin(done.load(), 999));
-    });
-    tick.start(50);
-    worker->start();
-    loop.exec();
-    worker->wait();
-    delete worker;
-    tick.stop();
-    progress.reset();
+    const QList<RecoveredRecording> results = repairRecordings({path});
     if (m_videos)
         m_videos->reload();
-    notifier().inform(parentWidget(), recoveryMessage(result));
-    return result.repaired;
+    if (results.isEmpty())
+        return false;
+    notifier().inform(parentWidget(), recoveryMessage(results.first()));
+    return results.first().repaired;
+}
+
+QList<RecoveredRecording> FileOperations::repairRecordings(const QStringList &files)
+{
+    QList<RecoveredRecording> results;
+    if (files.isEmpty())
+        return results;
+    QProgressDialog progress(QString(), tr("取消"), 0, 1000 * files.size(), parentWidget());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        progress.setLabelText(tr("正在修复录像：%1").arg(QDir::toNativeSeparators(path)));
+        std::atomic<int> done{0};
+        std::atomic<bool> stop{false};
+        RecoveredRecording result;
+        // The copy takes as long as the file is large: never on this thread.
+        QThread *worker = QThread::create([&] {
+            result = recoverRecording(path, [&](double share) {
+                done = int(share * 1000);
+                return !stop.load();
+            });
+        });
+        worker->setObjectName(QStringLiteral("vistrel-repair"));
+        QEventLoop loop;
+        connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, &progress, [&] {
+            if (progress.wasCanceled())
+                stop = true;
+            else
+                progress.setValue(qMin(1000 * i + done.load(), 1000 * files.size() - 1));
+        });
+        tick.start(50);
+        worker->start();
+        loop.exec();
+        worker->wait();
+        delete worker;
+        results.append(result);
+        if (result.cancelled)
+            break;
+    }
+    progress.reset();
+    return results;
 }
 
 void FileOperations::chooseAndImport()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "record/recovery.h"
+
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -60,6 +62,9 @@ public:
     // Repairs a recording that was cut short (one with its in-progress
     // marker) on a worker thread, with progress and Cancel; says how it went.
     bool repairRecording(const QString &path);
+    // Repairs each of files in turn on a worker thread, the window live, with
+    // one progress dialog; says nothing. Stops at Cancel (the rest untouched).
+    QList<RecoveredRecording> repairRecordings(const QStringList &files);
 
     // File URLs (and the picture of a single photo) to the clipboard.
     void copyToClipboard(const QStringList &paths);

@@ -275,9 +275,9 @@ bool awaitsRepair(const QString &file)
     return readSmallFile(marker).trimmed().toLongLong(&ok) != qint64(getpid()) || !ok;
 }
 
-QList<RecoveredRecording> recoverUnfinishedRecordings(const QString &videoRoot)
+QStringList findUnfinishedRecordings(const QString &videoRoot)
 {
-    QList<RecoveredRecording> found;
+    QStringList found;
     if (videoRoot.isEmpty())
         return found;
     // Recordings live a folder or two below the root; a root chosen high up
@@ -306,7 +306,15 @@ QList<RecoveredRecording> recoverUnfinishedRecordings(const QString &videoRoot)
             QFile::remove(marker);
             continue;
         }
-        found.append(recoverRecording(file));
+        found.append(file);
     }
+    return found;
+}
+
+QList<RecoveredRecording> recoverUnfinishedRecordings(const QString &videoRoot)
+{
+    QList<RecoveredRecording> found;
+    for (const QString &file : findUnfinishedRecordings(videoRoot))
+        found.append(recoverRecording(file));
     return found;
 }

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -70,3 +71,6 @@ QString recoveryMessage(const RecoveredRecording &recording);
 // (another instance of the program) are left alone; markers without a
 // recording are removed. Returns one entry per recording found.
 QList<RecoveredRecording> recoverUnfinishedRecordings(const QString &videoRoot);
+// The finding part of it alone (quick: folders listed, nothing read), for a
+// caller that repairs them elsewhere (recoverRecording on a worker thread).
+QStringList findUnfinishedRecordings(const QString &videoRoot);
