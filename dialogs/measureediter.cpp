@@ -254,6 +254,7 @@ void MeasureEditer::closeEvent(QCloseEvent *event)
 void MeasureEditer::restoreAnnotations()
 {
     statusBar()->clearMessage();
+    m_foreign = annotations::Document();
     const QFileInfo file(annotations::pathFor(m_filePath));
     if (!file.isFile() || file.size() <= annotations::kInlineBytes) {
         annotations::Document doc;
@@ -290,6 +291,9 @@ void MeasureEditer::applyAnnotations(annotations::Load result, const annotations
     if (result == annotations::Load::Loaded) {
         m_pending = doc.shapes;
         m_pendingNext = 0;
+        m_foreign.foreignFields = doc.foreignFields;
+        m_foreign.foreignShapes = doc.foreignShapes;
+        m_foreign.fileVersion = doc.fileVersion;
     }
     // The calibration the shapes were measured with, else the one the photo
     // carries, is this photo's: in force here only, the list unchanged
@@ -379,6 +383,9 @@ void MeasureEditer::saveAnnotations()
         doc.shapes.append(shape->record());
     doc.calibration = m_scene->calibration();
     doc.calibration.pictureSize = m_scene->image().size();
+    doc.foreignFields = m_foreign.foreignFields;
+    doc.foreignShapes = m_foreign.foreignShapes;
+    doc.fileVersion = m_foreign.fileVersion;
     annotations::save(m_filePath, doc);
 }
 

@@ -123,4 +123,5 @@ private:
     QVector<ShapeRecord> m_pending; // read, not yet in the scene
     int m_pendingNext = 0;
     QImage m_photoPixels; // the photo's own, while its original is shown tentatively
+    annotations::Document m_foreign; // a newer program's parts of the shapes file, kept for saving
 };

@@ -255,17 +255,22 @@ QByteArray toJson(const Document &doc)
             o.insert(QStringLiteral("text"), r.text);
         shapes.append(o);
     }
+    for (const QJsonValue &v : doc.foreignShapes)
+        shapes.append(v);
     const BDInfo &c = doc.calibration;
     const QJsonObject calibration{{QStringLiteral("name"), c.name},
                                   {QStringLiteral("factor"), c.factor},
                                   {QStringLiteral("unit"), unitName(c.unit)},
                                   {QStringLiteral("width"), c.pictureSize.width()},
                                   {QStringLiteral("height"), c.pictureSize.height()}};
-    const QJsonObject root{{QStringLiteral("format"), QLatin1String(kFormat)},
-                           {QStringLiteral("version"), kVersion},
+    QJsonObject root = doc.foreignFields;
+    const QJsonObject ours{{QStringLiteral("format"), QLatin1String(kFormat)},
+                           {QStringLiteral("version"), qMax(kVersion, doc.fileVersion)},
                            {QStringLiteral("program"), QStringLiteral(VISTREL_VERSION)},
                            {QStringLiteral("calibration"), calibration},
                            {QStringLiteral("shapes"), shapes}};
+    for (auto it = ours.constBegin(); it != ours.constEnd(); ++it)
+        root.insert(it.key(), it.value());
     // Compact: indented, the largest file the reader takes would not fit
     // its own limit once saved again.
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
@@ -310,11 +315,21 @@ bool fromJson(const QByteArray &json, Document *doc, QString *error)
     if (w >= 1 && h >= 1 && w <= kMaxCoordinate && h <= kMaxCoordinate)
         out.calibration.pictureSize = QSize(int(w), int(h));
 
+    out.fileVersion = qBound(kVersion, root.value(QLatin1String("version")).toInt(kVersion), 1000000);
+    const bool newer = out.fileVersion > kVersion;
+    if (newer) {
+        for (auto it = root.constBegin(); it != root.constEnd(); ++it) {
+            if (!QStringList{"format", "version", "program", "calibration", "shapes"}.contains(it.key()))
+                out.foreignFields.insert(it.key(), it.value());
+        }
+    }
     out.shapes.reserve(shapes.size());
     for (const QJsonValue &v : shapes) {
         ShapeRecord r;
         if (shapeFromJson(v, &r))
             out.shapes.append(r);
+        else if (newer && v.isObject() && !typeFromName(v.toObject().value(QLatin1String("type")).toString()))
+            out.foreignShapes.append(v); // a kind a later version added
         else
             ++out.skippedShapes;
     }

@@ -5,6 +5,8 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
@@ -39,6 +41,12 @@ struct Document
     BDInfo calibration; // with the picture size it was made for
     QString programVersion;
     int skippedShapes = 0; // on reading: shapes that were left out
+    // What a newer program's file holds that this one does not know (its
+    // other top-level fields, shapes of kinds unknown here), written back
+    // unchanged so that saving here loses none of it.
+    QJsonObject foreignFields;
+    QJsonArray foreignShapes;
+    int fileVersion = kVersion;
 };
 
 // "<photo>.vistrel.json". The browser moves, copies, renames and deletes it

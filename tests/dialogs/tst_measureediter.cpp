@@ -16,6 +16,9 @@
 #include "view/cameraviewer.h"
 
 #include <QElapsedTimer>
+#include <QJsonObject>
+#include <QJsonDocument>
+#include <QJsonArray>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -309,6 +312,38 @@ private slots:
         // Nothing new: no question.
         QVERIFY(ed.close());
         QCOMPARE(n.asked.size(), 3);
+    }
+
+    // A newer program's shapes file: its shapes of kinds unknown here and its
+    // other fields are written back with the ones edited here.
+    void newerShapesFileKeepsWhatItDoesNotKnow()
+    {
+        QTemporaryDir dir;
+        AppSettings settings;
+        const QString photo = makePhoto(dir, "p.png", QSize(320, 240));
+        const QJsonObject spline{{"type", "Spline"}, {"points", QJsonArray{QJsonArray{1, 2}, QJsonArray{3, 4}}}};
+        const QJsonObject line{{"type", "Line"}, {"points", QJsonArray{QJsonArray{10, 20}, QJsonArray{200, 20}}}};
+        const QJsonObject newer{{"format", "vistrel-annotations"}, {"version", 2}, {"layers", QJsonArray{"cells"}},
+                                {"shapes", QJsonArray{spline, line}}};
+        QFile file(annotations::pathFor(photo));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(newer).toJson());
+        file.close();
+        MeasureEditer ed;
+        ed.attach(&settings);
+        QVERIFY(ed.openImage(photo));
+        QCOMPARE(ed.scene()->shapes().size(), 1);
+        GraphicsItem *more = createShape(Line);
+        more->restore(ShapeRecord{Line, DrawStyle(), {{5, 5}, {50, 5}}, QString()});
+        ed.scene()->addShape(more);
+        ed.onImageSave();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject back = QJsonDocument::fromJson(file.readAll()).object();
+        QCOMPARE(back.value("version").toInt(), 2);
+        QCOMPARE(back.value("layers").toArray(), QJsonArray{"cells"});
+        const QJsonArray shapes = back.value("shapes").toArray();
+        QCOMPARE(shapes.size(), 3);
+        QVERIFY(shapes.contains(spline));
     }
 
     void shapesAndScaleComeBack()
