@@ -3,6 +3,8 @@
 #include "mainwindowrig.h"
 
 #include "app/camerasession.h"
+#include "capture/v4l2backend.h"
+#include "fakekernel.h"
 #include "measure/annotations.h"
 
 #include <QElapsedTimer>
@@ -148,6 +150,30 @@ private slots:
         const double duration = lastFrameSeconds(path);
         QVERIFY2(duration >= seconds - 1.0 && duration <= seconds + 0.5,
                  qPrintable(QStringLiteral("%1 s of video in %2 s").arg(duration).arg(seconds)));
+    }
+
+    // A camera the user may not open and a still button that may not be
+    // read: the window says both, each with the command that fixes it.
+    void permissionProblemsReachTheWindow()
+    {
+        auto kernel = std::make_shared<FakeKernel>();
+        QTemporaryDir sys;
+        kernel->addCamera(QStringLiteral("/dev/video2"), "usb-0000:00:14.0-3", QStringLiteral("1-3"), {{640, 480}})
+            .openErrno = EACCES;
+        FakeCamera &cam = kernel->addCamera(QStringLiteral("/dev/video0"), "usb-0000:00:14.0-2", QStringLiteral("1-2"),
+                                            {{640, 480}});
+        cam.buttonEvent = QStringLiteral("event4");
+        cam.buttonOpenErrno = EACCES;
+        QVERIFY(kernel->writeSysfs(sys.path()));
+        Rig rig(std::make_shared<V4l2Backend>(kernel, sys.path()));
+        QTRY_COMPARE(rig.notes.informed.size(), 2);
+        const QString node = rig.notes.informed.filter(QStringLiteral("/dev/video2")).value(0);
+        QVERIFY2(node.contains(QStringLiteral("usermod -aG video")), qPrintable(rig.notes.informed.join('|')));
+        const QString button = rig.notes.informed.filter(QStringLiteral("/dev/input/event4")).value(0);
+        QVERIFY2(button.contains(QStringLiteral("udev")) && button.contains(QStringLiteral("usermod -aG input")),
+                 qPrintable(rig.notes.informed.join('|')));
+        rig.window.reset();
+        CameraHub::instance()->setBackends({});
     }
 };
 
