@@ -128,6 +128,9 @@ bool copyFileSafely(const QString &source, const QString &target, QString *error
             break;
         if (out.write(buffer.constData(), n) != n)
             return unwritable(&out);
+        // A large video takes seconds: frames, timers and repaints go on
+        // between its megabytes; what the user does waits for the copy.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     out.setPermissions(in.permissions());
     if (!out.commit()) {

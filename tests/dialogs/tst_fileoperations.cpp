@@ -651,6 +651,22 @@ private slots:
         QVERIFY(!RtmpThread::readFirstFrame(clip).isNull());
     }
 
+    // A large copy lets the event loop run between its megabytes.
+    void largeCopyKeepsTheWindowLive()
+    {
+        RecordingNotifier n;
+        const QString big = m_dir->filePath("Video/long.avi");
+        touch(big, QByteArray(16 << 20, 'v'));
+        int turns = 0;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, [&turns] { ++turns; });
+        tick.start(0);
+        QVERIFY(m_ops->saveAs(big, m_dir->filePath("copy.avi")));
+        tick.stop();
+        QCOMPARE(QFileInfo(m_dir->filePath("copy.avi")).size(), qint64(16 << 20));
+        QVERIFY2(turns >= 8, qPrintable(QString::number(turns)));
+    }
+
     void noProgramSaysSo()
     {
         RecordingNotifier n;
