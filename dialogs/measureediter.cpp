@@ -28,6 +28,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
@@ -256,6 +257,16 @@ void MeasureEditer::restoreAnnotations()
     statusBar()->clearMessage();
     m_foreign = annotations::Document();
     const QFileInfo file(annotations::pathFor(m_filePath));
+    if (file.isFile() && file.size() > annotations::kMaxBytes) {
+        applyAnnotations(annotations::Load::Missing, annotations::Document(), QString());
+        // Not read at all: the limit, in words, and the file.
+        const QLocale locale;
+        statusBar()->showMessage(tr("测量形状文件过大（%1，上限 %2），未读取：%3")
+                                     .arg(locale.formattedDataSize(file.size()),
+                                          locale.formattedDataSize(annotations::kMaxBytes),
+                                          QDir::toNativeSeparators(file.filePath())));
+        return;
+    }
     if (!file.isFile() || file.size() <= annotations::kInlineBytes) {
         annotations::Document doc;
         QString error;

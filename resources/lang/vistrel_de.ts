@@ -770,6 +770,10 @@ Ersetzen?</translation>
             <source>正在读取测量形状：%1</source>
             <translation>Messformen werden gelesen: %1</translation>
         </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Formendatei zu groß (%1, Grenze %2), nicht gelesen: %3</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

@@ -770,6 +770,10 @@ Replace it?</translation>
             <source>正在读取测量形状：%1</source>
             <translation>Reading the measurement shapes: %1</translation>
         </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Shapes file too large (%1, the limit is %2), not read: %3</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

@@ -770,6 +770,10 @@ o añada su usuario al grupo input (sudo usermod -aG input $USER) y vuelva a ini
             <source>正在读取测量形状：%1</source>
             <translation>Leyendo las formas de medición: %1</translation>
         </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Archivo de formas demasiado grande (%1, límite %2), no leído: %3</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

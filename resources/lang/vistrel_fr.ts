@@ -770,6 +770,10 @@ Le remplacer ?</translation>
             <source>正在读取测量形状：%1</source>
             <translation>Lecture des formes de mesure : %1</translation>
         </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Fichier de formes trop volumineux (%1, limite %2), non lu : %3</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

@@ -770,6 +770,10 @@ Lecseréli?</translation>
             <source>正在读取测量形状：%1</source>
             <translation>Mérési alakzatok beolvasása: %1</translation>
         </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Az alakzatfájl túl nagy (%1, a korlát %2), nincs beolvasva: %3</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

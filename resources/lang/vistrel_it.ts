@@ -770,6 +770,10 @@ Sostituirlo?</translation>
             <source>正在读取测量形状：%1</source>
             <translation>Lettura delle forme di misura: %1</translation>
         </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>File delle forme troppo grande (%1, limite %2), non letto: %3</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

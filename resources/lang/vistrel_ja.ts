@@ -770,6 +770,10 @@
             <source>正在读取测量形状：%1</source>
             <translation>測定図形を読み込んでいます：%1</translation>
         </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>図形ファイルが大きすぎます（%1、上限 %2）。読み込みませんでした：%3</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

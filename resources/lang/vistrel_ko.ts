@@ -770,6 +770,10 @@
             <source>正在读取测量形状：%1</source>
             <translation>측정 도형을 읽는 중: %1</translation>
         </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>도형 파일이 너무 큽니다(%1, 한도 %2). 읽지 않았습니다: %3</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

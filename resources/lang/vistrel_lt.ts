@@ -770,6 +770,10 @@ Pakeisti?</translation>
             <source>正在读取测量形状：%1</source>
             <translation>Skaitomos matavimo figūros: %1</translation>
         </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Figūrų failas per didelis (%1, riba %2), neperskaitytas: %3</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

@@ -770,6 +770,10 @@ Vervangen?</translation>
             <source>正在读取测量形状：%1</source>
             <translation>Meetvormen worden gelezen: %1</translation>
         </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Vormenbestand te groot (%1, limiet %2), niet gelezen: %3</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

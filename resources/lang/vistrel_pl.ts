@@ -770,6 +770,10 @@ Zastąpić go?</translation>
             <source>正在读取测量形状：%1</source>
             <translation>Wczytywanie kształtów pomiarowych: %1</translation>
         </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Plik kształtów zbyt duży (%1, limit %2), nie wczytano: %3</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

@@ -770,6 +770,10 @@ Substituí-lo?</translation>
             <source>正在读取测量形状：%1</source>
             <translation>Lendo as formas de medição: %1</translation>
         </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Arquivo de formas grande demais (%1, limite %2), não lido: %3</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

@@ -770,6 +770,10 @@
             <source>正在读取测量形状：%1</source>
             <translation>Чтение фигур измерения: %1</translation>
         </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Файл фигур слишком велик (%1, предел %2), не прочитан: %3</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

@@ -770,6 +770,10 @@
             <source>正在读取测量形状：%1</source>
             <translation>Читання фігур вимірювання: %1</translation>
         </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Файл фігур завеликий (%1, межа %2), не прочитано: %3</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

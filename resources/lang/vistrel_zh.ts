@@ -770,6 +770,10 @@
             <source>正在读取测量形状：%1</source>
             <translation>正在讀取測量形狀：%1</translation>
         </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>測量形狀檔案過大（%1，上限 %2），未讀取：%3</translation>
+        </message>
     </context>
     <context>
         <name>MeasurementTable</name>

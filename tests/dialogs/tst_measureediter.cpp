@@ -316,6 +316,27 @@ private slots:
 
     // A newer program's shapes file: its shapes of kinds unknown here and its
     // other fields are written back with the ones edited here.
+    // A shapes file over the reader's limit is not read, and the status says
+    // why, with the limit.
+    void oversizedShapesFileRefused()
+    {
+        QTemporaryDir dir;
+        AppSettings settings;
+        const QString photo = makePhoto(dir, "p.png", QSize(320, 240));
+        QFile file(annotations::pathFor(photo));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(annotations::kMaxBytes + 1));
+        file.close();
+        MeasureEditer ed;
+        ed.attach(&settings);
+        QVERIFY(ed.openImage(photo));
+        QVERIFY(!ed.isLoading());
+        QVERIFY(ed.scene()->shapes().isEmpty());
+        const QString said = ed.statusBar()->currentMessage();
+        QVERIFY2(said.contains(QLocale().formattedDataSize(annotations::kMaxBytes))
+                     && said.contains(QDir::toNativeSeparators(file.fileName())),
+                 qPrintable(said));
+    }
+
     void newerShapesFileKeepsWhatItDoesNotKnow()
     {
         QTemporaryDir dir;
