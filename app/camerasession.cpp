@@ -47,6 +47,10 @@ CameraSession::CameraSession(const Widgets &widgets, AppSettings *settings, Sett
             m_frames->updateResolutionLabel();
     });
     connect(m_hub, &CameraHub::sigCameraError, this, &CameraSession::onCameraError);
+    // Said from the event loop: the list may be refilled inside a modal box otherwise.
+    connect(m_hub, &CameraHub::sigAccessProblem, this,
+            [this](const QString &, const QString &message) { notifier().inform(m_window, message); },
+            Qt::QueuedConnection);
 }
 
 CameraSession::Slot *CameraSession::slot(const QString &devicePath)
@@ -211,7 +215,9 @@ bool CameraSession::startCamera(const QString &devicePath, int tileIndex, bool s
             t->setMessage(why);
         }
         if (showError)
-            notifier().inform(m_window, why.isEmpty() ? QCoreApplication::translate("Vistrel", "启动设备失败") : why);
+            notifier().inform(m_window, why.isEmpty() ? QCoreApplication::translate("Vistrel", "启动设备失败") + QLatin1Char('\n')
+                                                            + m_hub->displayName(devicePath)
+                                                      : why);
         return false;
     }
     const QSize opened(m_hub->getProperty(devicePath, CameraHub::FrameWidth),

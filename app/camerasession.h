@@ -47,6 +47,7 @@ public:
         int delivered = 0;                     // frames shown since it opened
         qint64 openedMs = 0;                   // by the session's clock
         bool stalled = false;                  // "no picture" is shown
+        int undecodedPercent = -1;             // most frames fail: the share shown, else -1
     };
     // After this long without a frame a camera's view says so.
     static constexpr qint64 kStallMs = 3000;
@@ -73,6 +74,7 @@ public:
     bool hasCurrent() const { return m_cameras.contains(m_currentCamera); }
     QSize frameSize(const QString &devicePath) const { return m_cameras.value(devicePath).frameSize; }
     bool fourTiles() const;
+    RecordingController *recording() const { return m_recording; }
 
     void refreshCameraList();
     bool startCamera(const QString &devicePath, int tile, bool showError);

@@ -1,4 +1,5 @@
 #include "app/flatfieldcontrol.h"
+#include "core/diskerror.h"
 
 #include "app/settingsstore.h"
 #include "capture/camerahub.h"
@@ -344,7 +345,8 @@ void FlatFieldControl::build(const QString &camId, const QSize &size, const Came
                 return;
             }
             if (!work->saved)
-                notifier().inform(m_group->window(), tr("无法保存平场图片，校正只在本次运行有效"));
+                notifier().inform(m_group->window(), tr("无法保存平场图片，校正只在本次运行有效") + QLatin1Char('\n')
+                                                         + diskerror::diagnose(folder()));
             work->record.made = QDateTime::currentDateTime();
             work->record.enabled = true;
             m_settings->cameras[camId].flatFields.insert(sizeKey(size), work->record);

@@ -1,11 +1,13 @@
 #include "app/framerouter.h"
 
 #include "app/camerasession.h"
+#include "app/recordingcontroller.h"
 #include "app/tileboard.h"
 #include "calib/bdwidget.h"
 #include "capture/camerahub.h"
 #include "capture/frameratemeter.h"
 #include "core/appsettings.h"
+#include "core/logging.h"
 #include "view/wheelzoom.h"
 #include "measure/camerascene.h"
 #include "view/cameralabel.h"
@@ -69,6 +71,10 @@ void FrameRouter::deliver(const QString &camId)
     if (slot->stalled) {
         // Frames again: the notice goes by itself.
         slot->stalled = false;
+        RecordingController *rec = m_session->recording();
+        if (rec && rec->isRecording() && rec->cameraId() == camId)
+            qCWarning(lcRecord, "recording %s: pictures from %s again", qPrintable(rec->lastPath()),
+                      qPrintable(m_hub->displayName(camId)));
         if (current)
             m_stallLabel->hide();
         m_tiles->updateTitle(camId);
@@ -185,19 +191,39 @@ void FrameRouter::checkStalls()
     const bool single = !m_session->fourTiles();
     const QString current = m_session->currentCamera();
     bool labelShown = false;
+    RecordingController *rec = m_session->recording();
+    const QString recording = rec && rec->isRecording() ? rec->cameraId() : QString();
     for (const QString &camId : m_session->openCameras().keys()) {
         CameraSession::Slot *it = m_session->slot(camId);
         // Cameras out of sight are not decoded for the screen: only those shown count.
         if ((single && camId != current) || (!single && it->tile < 0))
             continue;
+        const QString name = m_hub->displayName(camId);
+        // Frames that come but cannot be decoded: said while most of them fail.
+        const double failed = m_hub->undecodedShare(camId);
+        if (failed >= 0) {
+            const int percent = failed > 0.5 ? qRound(failed * 100) : -1;
+            if (percent >= 0 && it->undecodedPercent < 0)
+                qCWarning(lcCapture, "%d %% of the frames of %s cannot be decoded", percent, qPrintable(name));
+            it->undecodedPercent = percent;
+        }
         const qint64 last = it->rate && it->rate->lastAt() > 0 ? it->rate->lastAt() : it->openedMs;
         const qint64 gap = now - last;
-        if (gap < CameraSession::kStallMs)
+        QString text;
+        if (it->undecodedPercent >= 0) {
+            text = QCoreApplication::translate("Vistrel", "%1 的大部分画面无法解码").arg(name);
+        } else if (gap >= CameraSession::kStallMs) {
+            if (!it->stalled && camId == recording)
+                qCWarning(lcRecord, "recording %s: no picture from %s since %s; the last one is repeated",
+                          qPrintable(rec->lastPath()), qPrintable(name),
+                          qPrintable(QDateTime::fromMSecsSinceEpoch(last).toString(Qt::ISODateWithMs)));
+            it->stalled = true;
+            text = QCoreApplication::translate("Vistrel", "%1 已 %2 秒没有画面").arg(name).arg(gap / 1000);
+            if (camId == recording)
+                text += QLatin1Char('\n') + QCoreApplication::translate("Vistrel", "录像继续，以最后的画面补齐");
+        } else {
             continue;
-        it->stalled = true;
-        const QString text = QCoreApplication::translate("Vistrel", "%1 已 %2 秒没有画面")
-                                 .arg(m_hub->displayName(camId))
-                                 .arg(gap / 1000);
+        }
         if (single && camId == current) {
             m_stallLabel->setText(text);
             m_stallLabel->adjustSize();

@@ -13,6 +13,8 @@
 #include "capture/devicetable.h"
 #include "core/notifier.h"
 #include "record/recovery.h"
+#include "files/fileoperations.h"
+#include "core/filenames.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -54,6 +56,8 @@ int main(int argc, char *argv[])
     // A logout may come at any moment, even before the window exists.
     UnixSignalQuit::catchEarly();
     QApplication app(argc, argv);
+    // Before any file name is read: names that are no UTF-8 stay reachable.
+    filenames::install();
     UnixSignalQuit quitOnSignal;
     const StartOptions options = parseStartOptions(QApplication::arguments());
     if (options.crashMessage) {
@@ -116,7 +120,9 @@ int main(int argc, char *argv[])
         // copy that holds the configuration repairs them).
         QStringList recovered;
         if (!readOnly) {
-            for (const RecoveredRecording &r : recoverUnfinishedRecordings(window.settings().videoRoot))
+            // Found here, repaired on a worker thread with the window live.
+            const QStringList unfinished = findUnfinishedRecordings(window.settings().videoRoot);
+            for (const RecoveredRecording &r : window.fileOperations()->repairRecordings(unfinished))
                 recovered.append(recoveryMessage(r));
         }
         if (!recovered.isEmpty() && !UnixSignalQuit::quitRequested())

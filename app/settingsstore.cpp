@@ -44,6 +44,28 @@ QStringList SettingsStore::videoFormats()
     return {QStringLiteral("avi")};
 }
 
+void SettingsStore::correctIndices(AppSettings *s)
+{
+    // Out-of-range indices from a damaged or foreign file become the defaults,
+    // so that what is shown is what gets written back (never -1).
+    const AppSettings defaults;
+    if (s->imageFormat < 0 || s->imageFormat >= imageFormats().size())
+        s->imageFormat = defaults.imageFormat;
+    if (s->videoFormat < 0 || s->videoFormat >= videoFormats().size())
+        s->videoFormat = defaults.videoFormat;
+    DrawStyle &style = s->style;
+    const DrawStyle fresh;
+    auto fix = [](int *index, int size, int fallback) {
+        if (*index < 0 || *index >= size)
+            *index = fallback;
+    };
+    fix(&style.textColorIndex, fresh.colors.size(), fresh.textColorIndex);
+    fix(&style.fontSizeIndex, fresh.fontSizes.size(), fresh.fontSizeIndex);
+    fix(&style.lineColorIndex, fresh.colors.size(), fresh.lineColorIndex);
+    fix(&style.lineStyle, 2, fresh.lineStyle);
+    fix(&style.lineWidthIndex, fresh.lineWidths.size(), fresh.lineWidthIndex);
+}
+
 SettingsRead SettingsStore::loadSettings()
 {
     const SettingsRead result = loadSettingsFile(m_paths.configFile, m_settings);
@@ -57,6 +79,7 @@ SettingsRead SettingsStore::loadSettings()
         m_settings->imageRoot = m_paths.imageRoot;
     if (m_settings->videoRoot.isEmpty())
         m_settings->videoRoot = m_paths.videoRoot;
+    correctIndices(m_settings);
     ensureFolders();
     // Said at once, not at the first change: every change would be lost.
     if (!m_readOnly) {

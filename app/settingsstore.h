@@ -92,6 +92,8 @@ public:
     // The entries of the format combos, in index order.
     static QStringList imageFormats();
     static QStringList videoFormats();
+    // Formats and style indices out of their lists back to the defaults.
+    static void correctIndices(AppSettings *settings);
 
 signals:
     void sigLoaded(SettingsRead result);

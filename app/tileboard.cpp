@@ -10,6 +10,7 @@
 #include "view/cameralabel.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMenu>
 
@@ -254,5 +255,6 @@ void TileBoard::onAddClicked(CameraLabel *t)
     }
     // A picture too large or damaged is refused before it is decoded.
     if (!t->setFile(path))
-        notifier().inform(m_w.window, QCoreApplication::translate("Vistrel", "打开文件失败"));
+        notifier().inform(m_w.window, QCoreApplication::translate("Vistrel", "打开文件失败") + QLatin1Char('\n')
+                                            + QDir::toNativeSeparators(path));
 }

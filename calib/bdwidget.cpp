@@ -626,6 +626,7 @@ void BDWidget::onBtnBDLoad()
     if (backup.status != BDBackup::Ok) {
         report.prepend(backup.status == BDBackup::NoRecords ? tr("文件中没有可用的标定，列表未改变")
                                                             : tr("无法读取该文件或它不是标定备份，列表未改变"));
+        report.insert(1, QDir::toNativeSeparators(path));
         notifier().inform(this, report.join(QLatin1Char('\n')));
         return;
     }

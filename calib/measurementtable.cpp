@@ -1,4 +1,5 @@
 #include "calib/measurementtable.h"
+#include "core/diskerror.h"
 
 #include "core/atomicsave.h"
 #include "core/lastfolder.h"
@@ -379,7 +380,7 @@ int MeasurementTable::selectedShape() const
 bool MeasurementTable::exportTo(const QString &path)
 {
     if (!atomicsave::save(path, measurementsCsv(m_rows, m_source) + particlesCsv(m_particles)).saved) {
-        notifier().inform(this, tr("保存失败") + QStringLiteral(": ") + QFileInfo(path).fileName());
+        notifier().inform(this, tr("保存失败") + QLatin1Char('\n') + diskerror::diagnose(path));
         return false;
     }
     return true;

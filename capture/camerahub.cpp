@@ -1,5 +1,7 @@
 #include "capture/camerahub.h"
 
+#include <QRegularExpression>
+
 
 #include "capture/udevmonitor.h"
 #include "capture/simbackend.h"
@@ -105,6 +107,7 @@ void CameraHub::setBackends(const QVector<std::shared_ptr<CaptureBackend>> &back
     m_layer.setBackends(backends);
     m_devices.clear();
     m_errors.clear();
+    m_accessTold.clear(); // other devices: told anew
 }
 
 void CameraHub::installDefaultBackends(int demoCameras)
@@ -149,6 +152,21 @@ QString CameraHub::accessMessage(const QString &node)
         .arg(node);
 }
 
+QString CameraHub::buttonAccessMessage(const QString &camId, const QString &node)
+{
+    // The USB numbers are in the id: "...#vid_0c45&pid_62c1".
+    const QRegularExpressionMatch ids =
+        QRegularExpression(QStringLiteral("vid_([0-9a-fA-F]{4}).*pid_([0-9a-fA-F]{4})")).match(camId);
+    const QString rule = ids.hasMatch()
+                             ? QStringLiteral("echo 'SUBSYSTEM==\"input\", ATTRS{idVendor}==\"%1\", "
+                                              "ATTRS{idProduct}==\"%2\", TAG+=\"uaccess\"' | sudo tee "
+                                              "/etc/udev/rules.d/71-vistrel-button.rules && sudo udevadm trigger")
+                                   .arg(ids.captured(1).toLower(), ids.captured(2).toLower())
+                             : QStringLiteral("sudo usermod -aG input $USER");
+    return tr("显微镜上的拍照按键不能使用：没有权限读取 %1。请执行下面的命令后重新插拔摄像头：\n%2\n或者把用户加入 input 组（sudo usermod -aG input $USER）后重新登录。")
+        .arg(node, rule);
+}
+
 QString CameraHub::displayName(const QString &camId) const
 {
     for (const CameraDeviceInfo &d : m_devices) {
@@ -187,6 +205,10 @@ void CameraHub::refreshDevices()
         }
         info.accessNote = accessMessage(node);
         m_devices.append(info);
+        if (!m_accessTold.contains(node)) {
+            m_accessTold.insert(node);
+            emit sigAccessProblem(info.devicePath, info.accessNote);
+        }
     }
     // Cameras that left stop before their layer records go.
     QStringList gone;
@@ -236,6 +258,13 @@ void CameraHub::afterSetup(OpenedCamera *cam, bool ok)
         return;
     }
     m_errors.remove(camId);
+    const QStringList locked = m_layer.lockedInputs(camId);
+    for (const QString &node : locked) {
+        if (!m_accessTold.contains(node)) {
+            m_accessTold.insert(node);
+            emit sigAccessProblem(camId, buttonAccessMessage(camId, node));
+        }
+    }
     applyDisplaySize(cam);
     emit sigFrameRateChanged(camId, frameRate(camId));
 }
@@ -634,6 +663,27 @@ QSize CameraHub::frameSize(const QString &camId) const
 {
     OpenedCamera *cam = m_cameras.value(camId);
     return cam ? cam->buffer.size() : QSize();
+}
+
+double CameraHub::undecodedShare(const QString &camId)
+{
+    constexpr quint64 kFewest = 5;
+    OpenedCamera *cam = m_cameras.value(camId);
+    FrameCallback *cb = cam ? m_layer.frameCallback(camId) : nullptr;
+    if (!cb)
+        return -1;
+    const quint64 good = cb->framesDelivered();
+    const quint64 bad = cb->framesBad();
+    // A new stream restarts its callback's counts.
+    if (good < cam->countedGood || bad < cam->countedBad)
+        cam->countedGood = cam->countedBad = 0;
+    const quint64 newGood = good - cam->countedGood;
+    const quint64 newBad = bad - cam->countedBad;
+    if (newGood + newBad < kFewest)
+        return -1;
+    cam->countedGood = good;
+    cam->countedBad = bad;
+    return double(newBad) / double(newGood + newBad);
 }
 
 double CameraHub::measuredFrameRate(const QString &camId) const

@@ -10,6 +10,7 @@
 #include <QMap>
 #include <QObject>
 #include <QPair>
+#include <QSet>
 
 #include <atomic>
 #include <memory>
@@ -56,6 +57,8 @@ struct OpenedCamera
     quint64 serial = 0;
     std::atomic<bool> noticePending{false}; // a FrameEvent is on its way
     std::atomic<bool> hasFrame{false};
+    quint64 countedGood = 0; // frame counts at the last undecodedShare()
+    quint64 countedBad = 0;
 };
 
 // One frame for the GUI thread: the latest picture in place in the camera's
@@ -209,8 +212,14 @@ public:
     QString cameraError(const QString &camId) const;
     static QString bandwidthMessage();
     static QString accessMessage(const QString &node);
+    // The still button's node could not be read: how to allow it, with the
+    // rule line for this camera's USB numbers.
+    static QString buttonAccessMessage(const QString &camId, const QString &node);
     // Frames per second arriving from the device over the last 3 s.
     double measuredFrameRate(const QString &camId) const;
+    // The share of the camera's frames that could not be decoded since the
+    // last call, in [0, 1]; -1 while too few frames came to tell.
+    double undecodedShare(const QString &camId);
 
     static quint32 fourccForFormat(const QString &format);
 
@@ -221,6 +230,9 @@ signals:
     // A camera could not start or stopped for a reason the user can act on;
     // `message` is for the camera's tile. Other cameras are not affected.
     void sigCameraError(QString camId, QString message);
+    // Something the user may not open (a camera's video node, its still
+    // button): said once per node and run, with the command that fixes it.
+    void sigAccessProblem(QString camId, QString message);
     // The rate granted by the driver, after every open or format change.
     void sigFrameRateChanged(QString camId, double fps);
     // A camera was plugged in or out (hot-plug event); refreshDevices() reads
@@ -243,6 +255,7 @@ private:
     QVector<CameraDeviceInfo> m_devices;
     QMap<QString, OpenedCamera *> m_cameras; // owned
     QMap<QString, QString> m_errors;
+    QSet<QString> m_accessTold; // nodes whose permission problem was said
     UdevMonitor *m_watcher = nullptr;
     quint64 m_nextSerial = 1;
 };

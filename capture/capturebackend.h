@@ -3,6 +3,7 @@
 #include <QPair>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <cstddef>
@@ -119,6 +120,8 @@ public:
     virtual void stop() = 0;
     // Why the last start() failed.
     virtual CaptureFailure startFailure() const { return CaptureFailure::Other; }
+    // Still-button nodes the last start() could not open for lack of permission.
+    virtual QStringList lockedInputs() const { return {}; }
 
     virtual QVector<ControlInfo> controls() const = 0;
     virtual bool queryControl(quint32 id, ControlInfo *info) const = 0;

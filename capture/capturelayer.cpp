@@ -624,6 +624,12 @@ double CaptureLayer::grantedFramesPerSecond(const QString &path) const
     return d && d->readyToCapture ? d->grantedRate : 0.0;
 }
 
+QStringList CaptureLayer::lockedInputs(const QString &path) const
+{
+    const VideoDevice *d = device(path);
+    return d && d->handle ? d->handle->lockedInputs() : QStringList();
+}
+
 CaptureFailure CaptureLayer::lastFailure(const QString &path) const
 {
     VideoDevice *d = device(path);

@@ -91,6 +91,8 @@ public:
     double grantedFramesPerSecond(const QString &path) const;
     // Why the last setup could not start the stream.
     CaptureFailure lastFailure(const QString &path) const;
+    // Still-button nodes of the running stream that could not be opened for lack of permission.
+    QStringList lockedInputs(const QString &path) const;
 
     bool getVideoSettingFilter(const QString &path, int property, VideoSetting *setting);
     bool setVideoSettingFilter(const QString &path, int property, long value, long flags = 0, bool useDefault = false);

@@ -1,6 +1,8 @@
 #include "capture/simbackend.h"
 #include "capture/simscene.h"
 
+#include <algorithm>
+
 #include <pthread.h>
 
 #include "core/crashhandler.h"
@@ -97,6 +99,8 @@ struct SimulatedBackend::Camera
     std::atomic<bool> still{false};
     std::atomic<bool> unplugged{false};
     std::atomic<bool> busy{false};
+    std::atomic<bool> damaged{false};
+    std::atomic<bool> paused{false};
     std::atomic<bool> streaming{false};
     std::atomic<quint64> sent{0};
     std::atomic<int> opens{0};
@@ -439,13 +443,17 @@ private:
                 for (QByteArray &f : m_frames)
                     f.clear();
             }
+            if (m_cam->paused)
+                continue;
             if (m_cam->still.exchange(false))
                 receiver->stillButtonPressed();
             const QByteArray &data = frame(m_cam->driftHeld ? kMotionFrames : k, tj);
             k = (k + 1) % kMotionFrames;
             if (data.isEmpty())
                 continue;
-            receiver->frameArrived(reinterpret_cast<const uchar *>(data.constData()), std::size_t(data.size()));
+            const std::size_t bytes = m_cam->damaged ? std::min<std::size_t>(64, std::size_t(data.size()))
+                                                     : std::size_t(data.size());
+            receiver->frameArrived(reinterpret_cast<const uchar *>(data.constData()), bytes);
             ++m_cam->sent;
         }
         tjDestroy(tj);
@@ -577,6 +585,18 @@ void SimulatedBackend::setBandwidthExhausted(int index, bool exhausted)
 {
     if (index >= 0 && index < m_cameras.size())
         m_cameras[index]->noBandwidth = exhausted;
+}
+
+void SimulatedBackend::setPaused(int index, bool paused)
+{
+    if (index >= 0 && index < m_cameras.size())
+        m_cameras[index]->paused = paused;
+}
+
+void SimulatedBackend::setDamagedFrames(int index, bool damaged)
+{
+    if (index >= 0 && index < m_cameras.size())
+        m_cameras[index]->damaged = damaged;
 }
 
 quint64 SimulatedBackend::framesSent(int index) const

@@ -124,6 +124,10 @@ public:
     int openCount(int index) const;
     // The bus has no room for it: starting its stream fails with ENOSPC.
     void setBandwidthExhausted(int index, bool exhausted);
+    // Every frame is cut short (its first bytes only): none can be decoded.
+    void setDamagedFrames(int index, bool damaged);
+    // The camera sends nothing while paused, as one that stalls.
+    void setPaused(int index, bool paused);
     // Stage scale pitch in picture pixels at a given frame width.
     static double scalePitch(int frameWidth);
 

@@ -240,6 +240,7 @@ public:
     }
 
     CaptureFailure startFailure() const override { return m_failure; }
+    QStringList lockedInputs() const override { return m_lockedInputs; }
 
     QVector<FormatCapability> capabilities() const override { return v4l2Formats(m_sys.get(), m_fd); }
 
@@ -347,6 +348,7 @@ private:
     Mapped m_buffers[kBufferCount];
     int m_bufferCount = 0;
     QVector<int> m_inputFds;
+    QStringList m_lockedInputs;
     std::thread m_thread;
     std::atomic<bool> m_stop{false};
     bool m_streaming = false;
@@ -425,14 +427,19 @@ bool V4l2Device::start(FrameReceiver *receiver)
         return false;
     }
     // The driver reports the button only while the camera is open.
+    m_lockedInputs.clear();
     for (const QString &node : qAsConst(m_inputs)) {
         const int fd = m_sys->open(QFile::encodeName(node).constData(), O_RDONLY | O_NONBLOCK);
         if (fd >= 0) {
             m_inputFds.append(fd);
-        } else if (firstNoteFor(node)) {
-            captureLog("SETUP: still button %s cannot be read (%s); grant access with a udev rule\n",
-                       qPrintable(node), strerror(errno));
+            continue;
         }
+        const int why = errno;
+        if (why == EACCES || why == EPERM)
+            m_lockedInputs.append(node);
+        if (firstNoteFor(node))
+            captureLog("SETUP: still button %s cannot be read (%s); grant access with a udev rule\n",
+                       qPrintable(node), strerror(why));
     }
     m_failure = CaptureFailure::None;
     m_streaming = true;

@@ -4,6 +4,7 @@
 #include "core/drawstyle.h"
 
 #include <QDateTime>
+#include <QJsonObject>
 #include <QMap>
 #include <QRect>
 #include <QSize>
@@ -115,6 +116,9 @@ struct AppSettings
         bool csvBesidePhoto = false; // the editor's saves also write <photo>.csv of the measurements
         qint32 reticle = 0; // ReticleKind: 0 off, 1 grid, 2 circles, 3 both
         bool snapToEdges = false;    // placed points move onto the nearest clear edge
+        // The sidecar as last read: what a newer program stored there that
+        // this one does not know is written back with it.
+        QJsonObject sidecarRead;
     } extras;
 };
 

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSet>
 #include <cmath>
 
 namespace sidecar {
@@ -47,6 +48,55 @@ bool readSmallFile(const QString &path, QByteArray *bytes)
         return false;
     *bytes = file.read(kMaxBytes + 1);
     return bytes->size() <= kMaxBytes;
+}
+
+// Fields of ours at each level; anything else in a file read is another
+// program's (a newer version's) and goes back into the file unchanged.
+const QStringList kRootKeys{"version", "calibrations", "cameras", "tiles", "scaleBar",
+                            "csvBesidePhoto", "reticle", "snapToEdges"};
+const QStringList kCameraKeys{"colourTemperature", "calibration", "flatField"};
+const QStringList kCalibrationKeys{"name", "factor", "unit", "width", "height", "camera"};
+const QStringList kScaleBarKeys{"shown", "corner"};
+
+// ours, plus the keys of read that are none of known.
+QJsonObject withUnknown(const QJsonObject &read, QJsonObject ours, const QStringList &known)
+{
+    for (auto it = read.constBegin(); it != read.constEnd(); ++it) {
+        if (!known.contains(it.key()) && !ours.contains(it.key()))
+            ours.insert(it.key(), it.value());
+    }
+    return ours;
+}
+
+QJsonObject keepUnknown(const QJsonObject &read, QJsonObject root, const AppSettings &s)
+{
+    if (read.isEmpty())
+        return root;
+    QJsonObject cameras = root.value(QLatin1String("cameras")).toObject();
+    const QJsonObject readCameras = read.value(QLatin1String("cameras")).toObject();
+    for (auto it = readCameras.constBegin(); it != readCameras.constEnd(); ++it) {
+        const QJsonObject was = it.value().toObject();
+        if (!s.cameras.contains(it.key())) {
+            // A camera this program never saw: its entry is left as it was.
+            if (!cameras.contains(it.key()))
+                cameras.insert(it.key(), it.value());
+            continue;
+        }
+        QJsonObject c = withUnknown(was, cameras.value(it.key()).toObject(), kCameraKeys);
+        if (c.value(QLatin1String("calibration")).isObject())
+            c.insert(QLatin1String("calibration"),
+                     withUnknown(was.value(QLatin1String("calibration")).toObject(),
+                                 c.value(QLatin1String("calibration")).toObject(), kCalibrationKeys));
+        if (!c.isEmpty())
+            cameras.insert(it.key(), c);
+    }
+    root.insert(QLatin1String("cameras"), cameras);
+    root.insert(QLatin1String("scaleBar"), withUnknown(read.value(QLatin1String("scaleBar")).toObject(),
+                                                       root.value(QLatin1String("scaleBar")).toObject(), kScaleBarKeys));
+    root = withUnknown(read, root, kRootKeys);
+    // A newer file stays marked as such: its other fields are still there.
+    root.insert(QLatin1String("version"), qMax(kVersion, read.value(QLatin1String("version")).toInt(kVersion)));
+    return root;
 }
 
 } // namespace
@@ -153,6 +203,7 @@ QByteArray toJson(const AppSettings &s)
     root.insert(QLatin1String("csvBesidePhoto"), s.extras.csvBesidePhoto);
     root.insert(QLatin1String("reticle"), s.extras.reticle);
     root.insert(QLatin1String("snapToEdges"), s.extras.snapToEdges);
+    root = keepUnknown(s.extras.sidecarRead, root, s);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -174,6 +225,7 @@ bool fromJson(const QByteArray &json, AppSettings *s, QString *error)
         return false;
     }
 
+    s->extras.sidecarRead = root;
     applyCalibrationOrigins(root.value(QLatin1String("calibrations")).toArray(), &s->calibrations);
 
     const QJsonObject cameras = root.value(QLatin1String("cameras")).toObject();

@@ -1,8 +1,12 @@
 #include "dialogs/printpicture.h"
 
+#include "core/lastfolder.h"
+
+#include <QDateTime>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace printing {
 
@@ -26,15 +30,29 @@ void paintPicture(QPrinter *printer, const QImage &picture)
     painter.drawImage(0, 0, image);
 }
 
-void preview(QWidget *parent, const std::function<QImage()> &picture)
+void preparePrinter(QPrinter *printer, const QString &documentName)
+{
+    const QString name = documentName.isEmpty()
+                             ? QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss"))
+                             : documentName;
+    printer->setDocName(name);
+    // Qt's own default would be a "print.pdf" in the working folder.
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        printer->setOutputFileName(lastfolder::start(name + QStringLiteral(".pdf")));
+}
+
+void preview(QWidget *parent, const std::function<QImage()> &picture, const QString &documentName)
 {
     QPrinter printer(QPrinter::ScreenResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
+    preparePrinter(&printer, documentName);
     QPrintPreviewDialog dialog(&printer, parent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&picture](QPrinter *p) { paintPicture(p, picture()); });
     dialog.resize(800, 600);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted && printer.outputFormat() == QPrinter::PdfFormat
+        && !printer.outputFileName().isEmpty())
+        lastfolder::remember(printer.outputFileName());
 }
 
 } // namespace printing

@@ -29,6 +29,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
@@ -140,12 +141,16 @@ bool MeasureEditer::openImage(const QString &path)
     }
     // A photo with its shapes burnt in keeps the pixels under them beside
     // it: the shapes are edited over those, when they still fit.
-    annotations::Document doc;
+    // The sidecar is read later (maybe on a worker thread): the original is
+    // shown now and given up should the sidecar prove unusable.
+    cancelLoading();
+    m_photoPixels = QImage();
     QImage original;
-    if (QFileInfo(annotations::originalPathFor(path)).isFile()
-        && annotations::load(path, &doc) == annotations::Load::Loaded
-        && imagesafety::readImageSafely(annotations::originalPathFor(path), &original) && original.size() == img.size())
+    if (QFileInfo(annotations::originalPathFor(path)).isFile() && QFileInfo(annotations::pathFor(path)).isFile()
+        && imagesafety::readImageSafely(annotations::originalPathFor(path), &original) && original.size() == img.size()) {
+        m_photoPixels = img;
         img = original;
+    }
     if (img.format() != QImage::Format_RGB32 && img.format() != QImage::Format_ARGB32)
         img = img.convertToFormat(QImage::Format_RGB32);
     m_filePath = path;
@@ -163,7 +168,8 @@ bool MeasureEditer::openImage(const QString &path)
     m_scene->setImage(img);
     ui->labelSize->setText(QString::asprintf("%d * %d", img.width(), img.height()));
     restoreAnnotations();
-    markClean();
+    if (!m_loading)
+        markClean();
     onUpdateCamViewSize();
     return true;
 }
@@ -194,7 +200,8 @@ QVector<ShapeRecord> recordsOf(const CameraScene *scene)
 
 bool MeasureEditer::isModified() const
 {
-    return !m_filePath.isEmpty() && !sameShapes(recordsOf(m_scene), m_cleanShapes);
+    // Half-built shapes are no change of the user's.
+    return !m_loading && !m_filePath.isEmpty() && !sameShapes(recordsOf(m_scene), m_cleanShapes);
 }
 
 void MeasureEditer::markClean()
@@ -248,19 +255,56 @@ void MeasureEditer::closeEvent(QCloseEvent *event)
 void MeasureEditer::restoreAnnotations()
 {
     statusBar()->clearMessage();
-    annotations::Document doc;
-    QString error;
-    const annotations::Load result = annotations::load(m_filePath, &doc, &error);
+    m_foreign = annotations::Document();
+    const QFileInfo file(annotations::pathFor(m_filePath));
+    if (file.isFile() && file.size() > annotations::kMaxBytes) {
+        applyAnnotations(annotations::Load::Missing, annotations::Document(), QString());
+        // Not read at all: the limit, in words, and the file.
+        const QLocale locale;
+        statusBar()->showMessage(tr("测量形状文件过大（%1，上限 %2），未读取：%3")
+                                     .arg(locale.formattedDataSize(file.size()),
+                                          locale.formattedDataSize(annotations::kMaxBytes),
+                                          QDir::toNativeSeparators(file.filePath())));
+        return;
+    }
+    if (!file.isFile() || file.size() <= annotations::kInlineBytes) {
+        annotations::Document doc;
+        QString error;
+        const annotations::Load result = annotations::load(m_filePath, &doc, &error);
+        applyAnnotations(result, doc, error);
+        return;
+    }
+    // Up to the reader's limit a file takes a while to parse and check: off
+    // this thread, the shapes built in batches, the live view running on.
+    m_loading = true;
+    m_scene->setMeasureEnabled(false);
+    statusBar()->showMessage(tr("正在读取测量形状：%1").arg(QDir::toNativeSeparators(file.filePath())));
+    const int generation = ++m_loadGeneration;
+    annotations::loadInBackground(m_filePath, this,
+                                  [this, generation](annotations::Load result, const annotations::Document &doc,
+                                                     const QString &error) {
+                                      if (generation == m_loadGeneration && m_loading)
+                                          applyAnnotations(result, doc, error);
+                                  });
+}
+
+void MeasureEditer::applyAnnotations(annotations::Load result, const annotations::Document &doc, const QString &error)
+{
     if (result == annotations::Load::Damaged)
-        statusBar()->showMessage(tr("标注文件已损坏，已忽略") + QStringLiteral(": ") + error);
+        statusBar()->showMessage(tr("标注文件已损坏，已忽略") + QStringLiteral(": ")
+                                 + QDir::toNativeSeparators(annotations::pathFor(m_filePath)) + QStringLiteral(": ")
+                                 + error);
+    if (result != annotations::Load::Loaded && !m_photoPixels.isNull()) {
+        // Without usable shapes the photo's own pixels (shapes burnt in) are the picture.
+        m_scene->setImage(m_photoPixels.convertToFormat(QImage::Format_RGB32));
+    }
+    m_photoPixels = QImage();
     if (result == annotations::Load::Loaded) {
-        for (const ShapeRecord &record : doc.shapes) {
-            GraphicsItem *shape = createShape(record.type);
-            shape->restore(record);
-            m_scene->addShape(shape);
-        }
-        if (!doc.shapes.isEmpty())
-            m_scene->saveHistory();
+        m_pending = doc.shapes;
+        m_pendingNext = 0;
+        m_foreign.foreignFields = doc.foreignFields;
+        m_foreign.foreignShapes = doc.foreignShapes;
+        m_foreign.fileVersion = doc.fileVersion;
     }
     // The calibration the shapes were measured with, else the one the photo
     // carries, is this photo's: in force here only, the list unchanged
@@ -272,14 +316,75 @@ void MeasureEditer::restoreAnnotations()
         scale = photofile::readPhotoScale(m_filePath);
     if (!scale) {
         ui->bdWidget->setPhotoCalibration(nullptr);
+    } else {
+        if (scale->name.isEmpty())
+            scale->name = QFileInfo(m_filePath).completeBaseName();
+        if (!scale->pictureSize.isValid())
+            scale->pictureSize = m_scene->image().size();
+        ui->bdWidget->setPhotoCalibration(&*scale);
+        if (result != annotations::Load::Damaged)
+            statusBar()->showMessage(tr("已采用照片中的标定：%1").arg(scale->name));
+    }
+    buildPendingShapes();
+}
+
+void MeasureEditer::buildPendingShapes()
+{
+    // About a frame's work per turn of the event loop.
+    constexpr int kBatch = 200;
+    {
+        // One notice for the whole set: every notice rebuilds the table.
+        const QSignalBlocker quiet(m_scene);
+        // A small file's few shapes all at once: openImage returns with them.
+        const int end = m_loading ? qMin(m_pending.size(), m_pendingNext + kBatch) : m_pending.size();
+        for (; m_pendingNext < end; ++m_pendingNext) {
+            const ShapeRecord &record = m_pending[m_pendingNext];
+            GraphicsItem *shape = createShape(record.type);
+            if (!shape)
+                continue;
+            shape->restore(record);
+            m_scene->addShape(shape);
+        }
+    }
+    if (m_pendingNext < m_pending.size()) {
+        const int generation = m_loadGeneration;
+        QTimer::singleShot(0, this, [this, generation] {
+            if (generation == m_loadGeneration && m_loading)
+                buildPendingShapes();
+        });
         return;
     }
-    if (scale->name.isEmpty())
-        scale->name = QFileInfo(m_filePath).completeBaseName();
-    if (!scale->pictureSize.isValid())
-        scale->pictureSize = m_scene->image().size();
-    ui->bdWidget->setPhotoCalibration(&*scale);
-    statusBar()->showMessage(tr("已采用照片中的标定：%1").arg(scale->name));
+    finishLoading();
+}
+
+void MeasureEditer::finishLoading()
+{
+    const bool any = !m_pending.isEmpty();
+    m_pending.clear();
+    m_pendingNext = 0;
+    if (any)
+        m_scene->saveHistory();
+    const bool wasLoading = m_loading;
+    m_loading = false;
+    if (wasLoading) {
+        m_scene->setMeasureEnabled(true);
+        if (statusBar()->currentMessage().startsWith(tr("正在读取测量形状：%1").arg(QString())))
+            statusBar()->clearMessage();
+    }
+    emit m_scene->shapesChanged();
+    markClean();
+    emit annotationsLoaded();
+}
+
+void MeasureEditer::cancelLoading()
+{
+    ++m_loadGeneration;
+    m_pending.clear();
+    m_pendingNext = 0;
+    if (m_loading) {
+        m_loading = false;
+        m_scene->setMeasureEnabled(true);
+    }
 }
 
 void MeasureEditer::saveAnnotations()
@@ -289,6 +394,9 @@ void MeasureEditer::saveAnnotations()
         doc.shapes.append(shape->record());
     doc.calibration = m_scene->calibration();
     doc.calibration.pictureSize = m_scene->image().size();
+    doc.foreignFields = m_foreign.foreignFields;
+    doc.foreignShapes = m_foreign.foreignShapes;
+    doc.fileVersion = m_foreign.fileVersion;
     annotations::save(m_filePath, doc);
 }
 
@@ -377,7 +485,8 @@ QString MeasureEditer::measuredPathFor(const QString &original)
 
 void MeasureEditer::onImageSave()
 {
-    if (m_filePath.isEmpty())
+    // Saved half-read, the sidecar would lose the shapes not yet built.
+    if (m_filePath.isEmpty() || m_loading)
         return;
     // The original is never replaced: the measured picture goes beside it.
     // Saving again updates the copy this editor wrote for the open picture.
@@ -393,7 +502,7 @@ void MeasureEditer::onImageSave()
 
 void MeasureEditer::onImageSaveAs()
 {
-    if (m_filePath.isEmpty())
+    if (m_filePath.isEmpty() || m_loading)
         return;
     const QString path = m_savePicker(QStringLiteral("*.") + QFileInfo(m_filePath).suffix());
     if (path.isEmpty())
@@ -425,7 +534,7 @@ void MeasureEditer::onReport()
 
 void MeasureEditer::onImagePrint()
 {
-    printing::preview(this, [this] { return m_scene->grabImage(); });
+    printing::preview(this, [this] { return m_scene->grabImage(); }, QFileInfo(m_filePath).completeBaseName());
 }
 
 void MeasureEditer::plotPrintPic(QPrinter *printer)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "measure/annotations.h"
 #include "measure/shapetype.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <QVector>
 
@@ -46,6 +48,9 @@ public:
     static QRect printTarget(const QRect &viewport, const QSize &image);
 
     QString filePath() const { return m_filePath; }
+    // A large shapes file is still being read or its shapes built; the
+    // window stays live meanwhile, nothing can be saved.
+    bool isLoading() const { return m_loading; }
     // Shapes differ from those at open or at the last save.
     bool isModified() const;
     // Before the picture is closed or replaced: with unsaved shapes asks
@@ -67,6 +72,9 @@ signals:
     void imageSaved(const QString &path);
     // An option kept in the settings changed (the CSV beside saved photos).
     void settingsChanged();
+    // The open photo's shapes file was read (or found missing or damaged)
+    // and its shapes are in the scene.
+    void annotationsLoaded();
 
 public slots:
     void onBdInfoChanged();
@@ -92,6 +100,11 @@ private:
     // The photo's annotations file and calibration (the file's, else the
     // photo's own) into the scene and the toolbox.
     void restoreAnnotations();
+    void applyAnnotations(annotations::Load result, const annotations::Document &doc, const QString &error);
+    // A batch of m_pending into the scene; the next from the event loop.
+    void buildPendingShapes();
+    void finishLoading();
+    void cancelLoading();
     void saveAnnotations();
     void markClean();
 
@@ -105,4 +118,10 @@ private:
     SavePicker m_savePicker;
     QString m_productTitle = QStringLiteral("Orvanta Pro");
     QVector<ShapeRecord> m_cleanShapes; // as opened or last saved
+    bool m_loading = false;
+    int m_loadGeneration = 0; // a load's result for an older photo is dropped
+    QVector<ShapeRecord> m_pending; // read, not yet in the scene
+    int m_pendingNext = 0;
+    QImage m_photoPixels; // the photo's own, while its original is shown tentatively
+    annotations::Document m_foreign; // a newer program's parts of the shapes file, kept for saving
 };

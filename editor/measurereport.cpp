@@ -1,4 +1,5 @@
 #include "editor/measurereport.h"
+#include "core/diskerror.h"
 
 #include "calib/measurementrows.h"
 #include "core/atomicsave.h"
@@ -7,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QMenu>
 #include <QFileInfo>
@@ -271,7 +273,9 @@ QString exportReport(QWidget *parent, Content content, const QString &suggested)
         content.fileName = QFileInfo(target).fileName();
     QString why;
     if (!writePdf(target, content, &why)) {
-        notifier().inform(parent, tr("无法写入报告：%1").arg(why));
+        // The file and what went wrong with it, in words.
+        notifier().inform(parent, tr("无法写入报告：%1").arg(QDir::toNativeSeparators(target)) + QLatin1Char('\n')
+                                      + diskerror::diagnose(target));
         return QString();
     }
     return target;

@@ -1,4 +1,5 @@
 #include "files/customlistwidgetitem.h"
+#include "core/filenames.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -68,7 +69,8 @@ QString CustomListWidgetItem::filePath() const
 
 void CustomListWidgetItem::setFilePath(const QString &path)
 {
-    setText(QFileInfo(path).fileName());
+    // Bytes of the name that are no UTF-8 show as U+FFFD; the path keeps them.
+    setText(filenames::displayName(QFileInfo(path).fileName()));
     setData(Qt::UserRole, path);
     updateToolTip();
 }

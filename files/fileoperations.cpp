@@ -1,5 +1,7 @@
 #include "files/fileoperations.h"
+#include "core/filenames.h"
 
+#include "core/diskerror.h"
 #include "core/lastfolder.h"
 #include "core/imagesafety.h"
 
@@ -10,6 +12,7 @@
 #include "core/rootpath.h"
 #include "files/filebrowser.h"
 #include "measure/annotations.h"
+#include "record/recovery.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +20,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QDirIterator>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImageReader>
@@ -29,8 +33,11 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QStandardPaths>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
+
+#include <atomic>
 
 namespace {
 
@@ -94,15 +101,21 @@ QString someNames(const QStringList &paths)
 bool copyFileSafely(const QString &source, const QString &target, QString *error)
 {
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        *error = in.errorString();
+    // In words, with the file or folder really at fault.
+    auto unreadable = [&] {
+        *error = QCoreApplication::translate("FileOperations", "无法读取：%1（%2）")
+                     .arg(QDir::toNativeSeparators(source), in.errorString());
         return false;
-    }
-    const atomicsave::Result saved = atomicsave::save(target, [&in](QFileDevice &out, QString *why) {
+    };
+    if (!in.open(QIODevice::ReadOnly))
+        return unreadable();
+    bool readFailed = false;
+    const atomicsave::Result saved = atomicsave::save(target, [&](QFileDevice &out, QString *why) {
         QByteArray buffer(1 << 20, Qt::Uninitialized);
         for (;;) {
             const qint64 n = in.read(buffer.data(), buffer.size());
             if (n < 0) {
+                readFailed = true;
                 *why = in.errorString();
                 return false;
             }
@@ -110,12 +123,17 @@ bool copyFileSafely(const QString &source, const QString &target, QString *error
                 break;
             if (out.write(buffer.constData(), n) != n)
                 return false;
+            // A large video takes seconds: frames, timers and repaints go on
+            // between its megabytes; what the user does waits for the copy.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
         out.setPermissions(in.permissions());
         return true;
     });
     if (!saved.saved) {
-        *error = saved.reason;
+        if (readFailed)
+            return unreadable();
+        *error = diskerror::diagnose(target, in.size());
         return false;
     }
     return true;
@@ -310,6 +328,13 @@ void FileOperations::showMenu(FileBrowser *browser, const QPoint &point)
     for (const QString &p : selected)
         if (media::isPhoto(p))
             photos << p;
+    QAction *actRepair = nullptr;
+    if (browser == m_videos) {
+        menu.addSeparator();
+        actRepair = menu.addAction(tr("修复录像"));
+        actRepair->setObjectName(QStringLiteral("actionRepairRecording"));
+        actRepair->setEnabled(selected.size() == 1 && awaitsRepair(selected.first()));
+    }
     for (QAction *a : {actOpen, actRename})
         a->setEnabled(selected.size() == 1);
     for (QAction *a : {actCopy, actRemove, actSaveAs})
@@ -333,7 +358,9 @@ void FileOperations::showMenu(FileBrowser *browser, const QPoint &point)
         m_photoActions[i].run(photos);
         return;
     }
-    if (chosen == actOpen) {
+    if (chosen == actRepair) {
+        repairRecording(path);
+    } else if (chosen == actOpen) {
         browser->openItem(item);
     } else if (chosen == actCopy) {
         copyToClipboard(selected);
@@ -361,6 +388,63 @@ void FileOperations::showMenu(FileBrowser *browser, const QPoint &point)
     }
 }
 
+bool FileOperations::repairRecording(const QString &path)
+{
+    if (!awaitsRepair(path))
+        return false;
+    const QList<RecoveredRecording> results = repairRecordings({path});
+    if (m_videos)
+        m_videos->reload();
+    if (results.isEmpty())
+        return false;
+    notifier().inform(parentWidget(), recoveryMessage(results.first()));
+    return results.first().repaired;
+}
+
+QList<RecoveredRecording> FileOperations::repairRecordings(const QStringList &files)
+{
+    QList<RecoveredRecording> results;
+    if (files.isEmpty())
+        return results;
+    QProgressDialog progress(QString(), tr("取消"), 0, 1000 * files.size(), parentWidget());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        progress.setLabelText(tr("正在修复录像：%1").arg(QDir::toNativeSeparators(path)));
+        std::atomic<int> done{0};
+        std::atomic<bool> stop{false};
+        RecoveredRecording result;
+        // The copy takes as long as the file is large: never on this thread.
+        QThread *worker = QThread::create([&] {
+            result = recoverRecording(path, [&](double share) {
+                done = int(share * 1000);
+                return !stop.load();
+            });
+        });
+        worker->setObjectName(QStringLiteral("vistrel-repair"));
+        QEventLoop loop;
+        connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, &progress, [&] {
+            if (progress.wasCanceled())
+                stop = true;
+            else
+                progress.setValue(qMin(1000 * i + done.load(), 1000 * files.size() - 1));
+        });
+        tick.start(50);
+        worker->start();
+        loop.exec();
+        worker->wait();
+        delete worker;
+        results.append(result);
+        if (result.cancelled)
+            break;
+    }
+    progress.reset();
+    return results;
+}
+
 void FileOperations::chooseAndImport()
 {
     const QString filters = tr("照片和视频") + QStringLiteral(" (") + media::importFilter() + QStringLiteral(");;")
@@ -383,6 +467,7 @@ int FileOperations::importFiles(const QStringList &files)
     int skipped = 0;
     QStringList unsupported;
     QStringList failed;
+    QString failedWhy;
     QStringList refused;
     for (int i = 0; i < files.size(); ++i) {
         progress.setValue(i);
@@ -409,7 +494,7 @@ int FileOperations::importFiles(const QStringList &files)
             ++skipped;
             continue;
         }
-        if (!copyWithCompanions(files[i], target)) {
+        if (!copyWithCompanions(files[i], target, failedWhy.isEmpty() ? &failedWhy : nullptr)) {
             failed << files[i];
             continue;
         }
@@ -427,9 +512,9 @@ int FileOperations::importFiles(const QStringList &files)
     if (!unsupported.isEmpty())
         notifier().inform(parentWidget(), tr("不支持的文件类型：%1").arg(someNames(unsupported)));
     if (!failed.isEmpty())
-        notifier().inform(parentWidget(), tr("复制失败：%1").arg(someNames(failed)));
+        notifier().inform(parentWidget(), tr("复制失败：%1").arg(someNames(failed)) + QLatin1Char('\n') + failedWhy);
     if (!refused.isEmpty())
-        notifier().inform(parentWidget(), tr("打开文件失败") + QStringLiteral(": ") + someNames(refused));
+        notifier().inform(parentWidget(), tr("图片过大，未导入：%1").arg(someNames(refused)));
     return copied;
 }
 
@@ -524,7 +609,7 @@ QString FileOperations::askNewName(const QString &path)
     QInputDialog dialog(parentWidget());
     dialog.setWindowTitle(tr("名称"));
     dialog.setLabelText(tr("新名称"));
-    dialog.setTextValue(info.fileName());
+    dialog.setTextValue(filenames::displayName(info.fileName()));
     const int length = baseNameLength(info.fileName(), info.isDir());
     // The dialog selects the whole text when it shows; the base name only
     // is selected once it is up.
@@ -564,7 +649,8 @@ bool FileOperations::renameEntry(FileBrowser *browser, const QString &path, cons
     }
     const QStringList companions = companionFiles(path);
     if (!QFile::rename(path, target)) {
-        notifier().inform(parentWidget(), tr("重命名失败"));
+        notifier().inform(parentWidget(), tr("无法将 %1 重命名为 %2").arg(info.fileName(), newName) + QLatin1Char('\n')
+                                              + diskerror::diagnose(target, 0));
         return false;
     }
     for (const QString &c : companions)
@@ -576,11 +662,14 @@ bool FileOperations::renameEntry(FileBrowser *browser, const QString &path, cons
     return true;
 }
 
-bool FileOperations::copyWithCompanions(const QString &source, const QString &target)
+bool FileOperations::copyWithCompanions(const QString &source, const QString &target, QString *why)
 {
     QString error;
-    if (!copyFileSafely(source, target, &error))
+    if (!copyFileSafely(source, target, &error)) {
+        if (why)
+            *why = error;
         return false;
+    }
     const QStringList companions = companionFiles(source);
     QStringList written;
     for (const QString &c : companions) {
@@ -616,7 +705,8 @@ bool FileOperations::saveAs(const QString &source, const QString &target)
         }
         // The folder's files, each asked about when it would replace one.
         if (!QDir().mkpath(target)) {
-            notifier().inform(parentWidget(), tr("复制失败：%1").arg(target));
+            notifier().inform(parentWidget(), tr("复制失败：%1").arg(QDir::toNativeSeparators(source)) + QLatin1Char('\n')
+                                                  + diskerror::diagnose(target, 0));
             return false;
         }
         QStringList files;
@@ -625,6 +715,7 @@ bool FileOperations::saveAs(const QString &source, const QString &target)
             files << it.next();
         bool all = false;
         QStringList failed;
+        QString why;
         for (const QString &f : qAsConst(files)) {
             const QString to = target + f.mid(source.size());
             if (QFileInfo::exists(to) && !all) {
@@ -636,11 +727,16 @@ bool FileOperations::saveAs(const QString &source, const QString &target)
                 all = a == Notifier::Answer::YesToAll;
             }
             QString error;
-            if (!QDir().mkpath(QFileInfo(to).absolutePath()) || !copyFileSafely(f, to, &error))
+            if (!QDir().mkpath(QFileInfo(to).absolutePath()))
+                error = diskerror::diagnose(to, 0);
+            if (!error.isEmpty() || !copyFileSafely(f, to, &error)) {
                 failed << f;
+                if (why.isEmpty())
+                    why = error;
+            }
         }
         if (!failed.isEmpty())
-            notifier().inform(parentWidget(), tr("复制失败：%1").arg(someNames(failed)));
+            notifier().inform(parentWidget(), tr("复制失败：%1").arg(someNames(failed)) + QLatin1Char('\n') + why);
         return failed.isEmpty();
     }
     if (QFileInfo(target).isDir()) {
@@ -649,8 +745,9 @@ bool FileOperations::saveAs(const QString &source, const QString &target)
     }
     if (QFileInfo::exists(target) && !notifier().ask(parentWidget(), tr("文件已存在：%1\n是否替换？").arg(target)))
         return false;
-    if (!copyWithCompanions(source, target)) {
-        notifier().inform(parentWidget(), tr("复制失败：%1").arg(from.fileName()));
+    QString why;
+    if (!copyWithCompanions(source, target, &why)) {
+        notifier().inform(parentWidget(), tr("复制失败：%1").arg(from.fileName()) + QLatin1Char('\n') + why);
         return false;
     }
     if (FileBrowser *b = browserFor(target); b && sameEntry(QFileInfo(target).absolutePath(), b->currentPath()))
@@ -666,6 +763,7 @@ int FileOperations::copyEntries(const QStringList &paths, const QString &dir)
     int already = 0;
     bool all = false;
     QStringList failed;
+    QString why; // of the first failure
     // Many or large files take a while: progress, Cancel and a busy cursor.
     QProgressDialog progress(tr("复制文件..."), tr("取消"), 0, paths.size(), parentWidget());
     progress.setWindowModality(Qt::WindowModal);
@@ -694,7 +792,7 @@ int FileOperations::copyEntries(const QStringList &paths, const QString &dir)
                 continue;
             all = a == Notifier::Answer::YesToAll;
         }
-        if (copyWithCompanions(p, target))
+        if (copyWithCompanions(p, target, why.isEmpty() ? &why : nullptr))
             ++copied;
         else
             failed << p;
@@ -703,7 +801,7 @@ int FileOperations::copyEntries(const QStringList &paths, const QString &dir)
     if (already > 0)
         notifier().inform(parentWidget(), tr("%1 个文件已在目标文件夹中，未复制。").arg(already));
     if (!failed.isEmpty())
-        notifier().inform(parentWidget(), tr("复制失败：%1").arg(someNames(failed)));
+        notifier().inform(parentWidget(), tr("复制失败：%1").arg(someNames(failed)) + QLatin1Char('\n') + why);
     for (FileBrowser *b : {m_photos, m_videos}) {
         if (b && copied > 0 && sameEntry(dir, b->currentPath()))
             b->reload();

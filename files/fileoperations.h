@@ -1,5 +1,7 @@
 #pragma once
 
+#include "record/recovery.h"
+
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -57,6 +59,13 @@ public:
     // be replaced. Returns the number copied.
     int copyEntries(const QStringList &paths, const QString &dir);
     int copyListedEntries(FileBrowser *browser, const QString &dir);
+    // Repairs a recording that was cut short (one with its in-progress
+    // marker) on a worker thread, with progress and Cancel; says how it went.
+    bool repairRecording(const QString &path);
+    // Repairs each of files in turn on a worker thread, the window live, with
+    // one progress dialog; says nothing. Stops at Cancel (the rest untouched).
+    QList<RecoveredRecording> repairRecordings(const QStringList &files);
+
     // File URLs (and the picture of a single photo) to the clipboard.
     void copyToClipboard(const QStringList &paths);
     // The desktop's program for the file; says so when there is none.
@@ -90,7 +99,8 @@ private:
     FileBrowser *browserFor(const QString &path) const;
     // Whether the entry lies within the browser's root (links not followed).
     bool insideRoot(FileBrowser *browser, const QString &path) const;
-    bool copyWithCompanions(const QString &source, const QString &target);
+    // False with *why (the file or folder at fault, in words) when the copy failed.
+    bool copyWithCompanions(const QString &source, const QString &target, QString *why = nullptr);
     QWidget *parentWidget() const;
 
     FileBrowser *m_photos = nullptr;

@@ -8,9 +8,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
+#include <QThread>
 #include <QVector>
 
 #include <cmath>
+#include <memory>
 
 #ifndef VISTREL_VERSION
 #define VISTREL_VERSION "unknown"
@@ -246,18 +248,25 @@ QByteArray toJson(const Document &doc)
             o.insert(QStringLiteral("text"), r.text);
         shapes.append(o);
     }
+    for (const QJsonValue &v : doc.foreignShapes)
+        shapes.append(v);
     const BDInfo &c = doc.calibration;
     const QJsonObject calibration{{QStringLiteral("name"), c.name},
                                   {QStringLiteral("factor"), c.factor},
                                   {QStringLiteral("unit"), unitName(c.unit)},
                                   {QStringLiteral("width"), c.pictureSize.width()},
                                   {QStringLiteral("height"), c.pictureSize.height()}};
-    const QJsonObject root{{QStringLiteral("format"), QLatin1String(kFormat)},
-                           {QStringLiteral("version"), kVersion},
+    QJsonObject root = doc.foreignFields;
+    const QJsonObject ours{{QStringLiteral("format"), QLatin1String(kFormat)},
+                           {QStringLiteral("version"), qMax(kVersion, doc.fileVersion)},
                            {QStringLiteral("program"), QStringLiteral(VISTREL_VERSION)},
                            {QStringLiteral("calibration"), calibration},
                            {QStringLiteral("shapes"), shapes}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    for (auto it = ours.constBegin(); it != ours.constEnd(); ++it)
+        root.insert(it.key(), it.value());
+    // Compact: indented, the largest file the reader takes would not fit
+    // its own limit once saved again.
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
 bool fromJson(const QByteArray &json, Document *doc, QString *error)
@@ -299,11 +308,21 @@ bool fromJson(const QByteArray &json, Document *doc, QString *error)
     if (w >= 1 && h >= 1 && w <= kMaxCoordinate && h <= kMaxCoordinate)
         out.calibration.pictureSize = QSize(int(w), int(h));
 
+    out.fileVersion = qBound(kVersion, root.value(QLatin1String("version")).toInt(kVersion), 1000000);
+    const bool newer = out.fileVersion > kVersion;
+    if (newer) {
+        for (auto it = root.constBegin(); it != root.constEnd(); ++it) {
+            if (!QStringList{"format", "version", "program", "calibration", "shapes"}.contains(it.key()))
+                out.foreignFields.insert(it.key(), it.value());
+        }
+    }
     out.shapes.reserve(shapes.size());
     for (const QJsonValue &v : shapes) {
         ShapeRecord r;
         if (shapeFromJson(v, &r))
             out.shapes.append(r);
+        else if (newer && v.isObject() && !typeFromName(v.toObject().value(QLatin1String("type")).toString()))
+            out.foreignShapes.append(v); // a kind a later version added
         else
             ++out.skippedShapes;
     }
@@ -337,6 +356,27 @@ Load load(const QString &photo, Document *doc, QString *error)
         return Load::Damaged;
     }
     return fromJson(file.read(kMaxBytes + 1), doc, error) ? Load::Loaded : Load::Damaged;
+}
+
+void loadInBackground(const QString &photo, QObject *context, LoadDone done)
+{
+    struct Outcome
+    {
+        Load result = Load::Missing;
+        Document doc;
+        QString error;
+    };
+    auto outcome = std::make_shared<Outcome>();
+    QThread *worker = QThread::create([photo, outcome] {
+        outcome->result = load(photo, &outcome->doc, &outcome->error);
+    });
+    worker->setObjectName(QStringLiteral("vistrel-annotations"));
+    // Queued to context's thread; the connection goes with context.
+    QObject::connect(worker, &QThread::finished, context, [outcome, done] {
+        done(outcome->result, outcome->doc, outcome->error);
+    });
+    QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    worker->start();
 }
 
 } // namespace annotations

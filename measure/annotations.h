@@ -5,8 +5,14 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+
+class QObject;
 
 // The shapes of a photo kept editable beside it: "<photo>.vistrel.json"
 // holds the shapes in picture pixels with their style and text, the
@@ -25,6 +31,9 @@ constexpr int kMaxPointsPerShape = 100; // the largest shape, a polygon
 constexpr double kMaxCoordinate = 1e6;  // picture pixels, either sign
 constexpr int kMaxTextChars = 4096;
 constexpr int kMaxNameChars = 256;
+// Files up to this size are read and checked at once (a few milliseconds);
+// larger ones on a thread of their own (loadInBackground).
+constexpr qint64 kInlineBytes = 256 * 1024;
 
 struct Document
 {
@@ -32,6 +41,12 @@ struct Document
     BDInfo calibration; // with the picture size it was made for
     QString programVersion;
     int skippedShapes = 0; // on reading: shapes that were left out
+    // What a newer program's file holds that this one does not know (its
+    // other top-level fields, shapes of kinds unknown here), written back
+    // unchanged so that saving here loses none of it.
+    QJsonObject foreignFields;
+    QJsonArray foreignShapes;
+    int fileVersion = kVersion;
 };
 
 // "<photo>.vistrel.json". The browser moves, copies, renames and deletes it
@@ -62,5 +77,10 @@ bool save(const QString &photo, const Document &doc, QString *error = nullptr);
 
 enum class Load { Missing, Loaded, Damaged };
 Load load(const QString &photo, Document *doc, QString *error = nullptr);
+
+// load() on a worker thread; done runs on context's thread afterwards, and
+// not at all when context is gone by then.
+using LoadDone = std::function<void(Load result, const Document &doc, const QString &error)>;
+void loadInBackground(const QString &photo, QObject *context, LoadDone done);
 
 } // namespace annotations

@@ -83,17 +83,43 @@ QRectF placeLabel(const QRectF &natural, const QRectF &area, const QVector<QRect
     const int reach = int(qMax(160.0, 6 * qMax(natural.height(), natural.width() / 2)));
     const int n = reach / step;
     struct Offset { int dx, dy; long long d2; };
-    QVector<Offset> offsets;
-    offsets.reserve((2 * n + 1) * (2 * n + 1));
-    for (int j = -n; j <= n; ++j) {
-        for (int i = -n; i <= n; ++i)
-            offsets.append({i * step, j * step, 1LL * i * i + 1LL * j * j});
+    // Labels of one size share their order of trials: made once, not per label.
+    thread_local int cachedStep = 0;
+    thread_local int cachedN = -1;
+    thread_local QVector<Offset> offsets;
+    if (cachedStep != step || cachedN != n) {
+        offsets.clear();
+        offsets.reserve((2 * n + 1) * (2 * n + 1));
+        for (int j = -n; j <= n; ++j) {
+            for (int i = -n; i <= n; ++i)
+                offsets.append({i * step, j * step, 1LL * i * i + 1LL * j * j});
+        }
+        std::stable_sort(offsets.begin(), offsets.end(), [](const Offset &a, const Offset &b) { return a.d2 < b.d2; });
+        cachedStep = step;
+        cachedN = n;
     }
-    std::stable_sort(offsets.begin(), offsets.end(), [](const Offset &a, const Offset &b) { return a.d2 < b.d2; });
+    // Only boxes within reach can be met: thousands of labels (a large
+    // shapes file) must not make every search walk all of them.
+    QRectF region;
+    for (int dy : {-n * step, n * step})
+        for (int dx : {-n * step, n * step})
+            region |= keepInside(natural.translated(dx, dy), area);
+    region.adjust(-gap, -gap, gap, gap);
+    QVector<QRectF> near;
+    for (const QRectF &t : taken) {
+        if (!t.isEmpty() && region.intersects(t))
+            near.append(t);
+    }
+    // A bounded search: in a crowd with no room the label stays where it is.
+    constexpr qint64 kBudget = 50000; // box comparisons
+    qint64 spent = 0;
     for (const Offset &o : qAsConst(offsets)) {
         const QRectF box = keepInside(natural.translated(o.dx, o.dy), area);
-        if (!firstHit(box, taken, gap))
+        if (!firstHit(box, near, gap))
             return box;
+        spent += near.size();
+        if (spent > kBudget)
+            break;
     }
     if (free)
         *free = false;

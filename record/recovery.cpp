@@ -69,13 +69,15 @@ struct Remux
     }
 };
 
-enum class RemuxResult { Done, Unreadable, WriteFailed };
+enum class RemuxResult { Done, Unreadable, WriteFailed, Cancelled };
 
 // Copies the video packets of source into target (same container, written
 // normally, so with its index).
-RemuxResult remux(const QByteArray &source, const QByteArray &target, const char *muxer, double *seconds)
+RemuxResult remux(const QByteArray &source, const QByteArray &target, const char *muxer, double *seconds,
+                  const RecoveryProgress &progress, qint64 sourceBytes)
 {
     bool writing = false;
+    bool cancelled = false;
     const bool done = [&] {
     Remux r;
     if (avformat_open_input(&r.in, source.constData(), nullptr, nullptr) < 0)
@@ -143,6 +145,13 @@ RemuxResult remux(const QByteArray &source, const QByteArray &target, const char
             return false;
         }
         ++packets;
+        if (progress && packets % 16 == 0 && sourceBytes > 0) {
+            const int64_t at = r.in->pb ? avio_tell(r.in->pb) : 0;
+            if (!progress(qBound(0.0, double(at) / double(sourceBytes), 1.0))) {
+                cancelled = true;
+                return false;
+            }
+        }
     }
     if (packets == 0)
         return false;
@@ -157,6 +166,8 @@ RemuxResult remux(const QByteArray &source, const QByteArray &target, const char
     }();
     if (done)
         return RemuxResult::Done;
+    if (cancelled)
+        return RemuxResult::Cancelled;
     return writing ? RemuxResult::WriteFailed : RemuxResult::Unreadable;
 }
 
@@ -166,6 +177,8 @@ QString recoveryMessage(const RecoveredRecording &r)
 {
     const QString name = QDir::toNativeSeparators(r.file);
     const QLocale locale;
+    if (r.cancelled)
+        return QCoreApplication::translate("Recovery", "录像 %1 的修复已取消，文件原样保留，可以再次修复。").arg(name);
     if (!r.repaired && r.retry && r.bytesNeeded > 0)
         return QCoreApplication::translate("Recovery", "录像 %1 没有正常结束。修复需要 %2 可用空间，磁盘上只有 %3。"
                                                        "请释放空间，下次启动时会再次修复。")
@@ -204,7 +217,7 @@ void InProgressMarker::finish()
     m_armed = false;
 }
 
-RecoveredRecording recoverRecording(const QString &file)
+RecoveredRecording recoverRecording(const QString &file, const RecoveryProgress &progress)
 {
     RecoveredRecording result;
     result.file = file;
@@ -229,7 +242,14 @@ RecoveredRecording recoverRecording(const QString &file)
     };
     if (info.size() > 0 && lacksRoom())
         return result; // the marker stays: tried again at the next start
-    const RemuxResult r = info.size() > 0 ? remux(source, target, muxer.constData(), &seconds) : RemuxResult::Unreadable;
+    const RemuxResult r = info.size() > 0 ? remux(source, target, muxer.constData(), &seconds, progress, info.size())
+                                          : RemuxResult::Unreadable;
+    if (r == RemuxResult::Cancelled) {
+        QFile::remove(temp);
+        result.cancelled = true;
+        result.retry = true;
+        return result;
+    }
     if (r == RemuxResult::Done && syncFile(target) && ::rename(target.constData(), source.constData()) == 0) {
         result.repaired = true;
         result.seconds = seconds;
@@ -245,9 +265,19 @@ RecoveredRecording recoverRecording(const QString &file)
     return result;
 }
 
-QList<RecoveredRecording> recoverUnfinishedRecordings(const QString &videoRoot)
+bool awaitsRepair(const QString &file)
 {
-    QList<RecoveredRecording> found;
+    const QString marker = inProgressMarkerPath(file);
+    if (!QFileInfo(marker).isFile() || !QFileInfo(file).isFile() || recorderAlive(marker))
+        return false;
+    // Our own id: this run's recorder is writing it now.
+    bool ok = false;
+    return readSmallFile(marker).trimmed().toLongLong(&ok) != qint64(getpid()) || !ok;
+}
+
+QStringList findUnfinishedRecordings(const QString &videoRoot)
+{
+    QStringList found;
     if (videoRoot.isEmpty())
         return found;
     // Recordings live a folder or two below the root; a root chosen high up
@@ -276,7 +306,15 @@ QList<RecoveredRecording> recoverUnfinishedRecordings(const QString &videoRoot)
             QFile::remove(marker);
             continue;
         }
-        found.append(recoverRecording(file));
+        found.append(file);
     }
+    return found;
+}
+
+QList<RecoveredRecording> recoverUnfinishedRecordings(const QString &videoRoot)
+{
+    QList<RecoveredRecording> found;
+    for (const QString &file : findUnfinishedRecordings(videoRoot))
+        found.append(recoverRecording(file));
     return found;
 }

@@ -2,6 +2,9 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 // Recordings that survive an abrupt end.
 //
@@ -44,13 +47,21 @@ struct RecoveredRecording
     bool retry = false;
     qint64 bytesNeeded = 0;    // free space the repair needs, when room lacked
     qint64 bytesAvailable = 0; // what the disk had then
+    bool cancelled = false;    // stopped by the user: kept as it was, marker and all
 };
+
+// Told the share done (0..1) now and then; returns false to stop.
+using RecoveryProgress = std::function<bool(double done)>;
 
 // Repairs one unfinished recording in place (see above). The original is
 // kept untouched when the repair fails. The marker goes once the file is
 // repaired, or when nothing in it can be read; a repair that lacked room
 // or could not write keeps it, to be tried again.
-RecoveredRecording recoverRecording(const QString &file);
+RecoveredRecording recoverRecording(const QString &file, const RecoveryProgress &progress = {});
+
+// The recording was cut short and no running recorder (of this or another
+// copy of the program) is writing it: a repair may start.
+bool awaitsRepair(const QString &file);
 
 // What the user is told about one recovered recording, in the current language.
 QString recoveryMessage(const RecoveredRecording &recording);
@@ -60,3 +71,6 @@ QString recoveryMessage(const RecoveredRecording &recording);
 // (another instance of the program) are left alone; markers without a
 // recording are removed. Returns one entry per recording found.
 QList<RecoveredRecording> recoverUnfinishedRecordings(const QString &videoRoot);
+// The finding part of it alone (quick: folders listed, nothing read), for a
+// caller that repairs them elsewhere (recoverRecording on a worker thread).
+QStringList findUnfinishedRecordings(const QString &videoRoot);

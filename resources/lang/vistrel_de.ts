@@ -277,6 +277,14 @@
             <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
             <translation>Keine Berechtigung, %1 zu öffnen. Installieren Sie die udev-Regel des Programms und stecken Sie die Kamera neu ein, oder fügen Sie Ihren Benutzer der Gruppe video hinzu (sudo usermod -aG video $USER) und melden Sie sich neu an.</translation>
         </message>
+        <message>
+            <source>显微镜上的拍照按键不能使用：没有权限读取 %1。请执行下面的命令后重新插拔摄像头：
+%2
+或者把用户加入 input 组（sudo usermod -aG input $USER）后重新登录。</source>
+            <translation>Die Auslösetaste des Mikroskops ist nicht nutzbar: keine Berechtigung, %1 zu lesen. Führen Sie diesen Befehl aus und stecken Sie die Kamera neu ein:
+%2
+oder fügen Sie Ihren Benutzer der Gruppe input hinzu (sudo usermod -aG input $USER) und melden Sie sich neu an.</translation>
+        </message>
     </context>
     <context>
         <name>CameraLabel</name>
@@ -462,10 +470,6 @@ Endgültig löschen? Dies kann nicht rückgängig gemacht werden.</translation>
             <translation>Die Datei existiert bereits: %1</translation>
         </message>
         <message>
-            <source>重命名失败</source>
-            <translation>Umbenennen fehlgeschlagen.</translation>
-        </message>
-        <message>
             <source>不能将文件复制到其自身：%1</source>
             <translation>Eine Datei kann nicht auf sich selbst kopiert werden: %1</translation>
         </message>
@@ -486,10 +490,6 @@ Ersetzen?</translation>
         <message>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Kein Programm zum Öffnen dieser Datei festgelegt: %1</translation>
-        </message>
-        <message>
-            <source>打开文件失败</source>
-            <translation>Die Datei konnte nicht geöffnet werden.</translation>
         </message>
         <message>
             <source>照片和视频</source>
@@ -518,6 +518,26 @@ Ersetzen?</translation>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Außerhalb des Stammordners, nicht umbenannt: %1</translation>
+        </message>
+        <message>
+            <source>无法读取：%1（%2）</source>
+            <translation>Nicht lesbar: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>修复录像</source>
+            <translation>Aufnahme reparieren</translation>
+        </message>
+        <message>
+            <source>正在修复录像：%1</source>
+            <translation>Aufnahme wird repariert: %1</translation>
+        </message>
+        <message>
+            <source>图片过大，未导入：%1</source>
+            <translation>Bilder zu groß, nicht importiert: %1</translation>
+        </message>
+        <message>
+            <source>无法将 %1 重命名为 %2</source>
+            <translation>%1 kann nicht in %2 umbenannt werden</translation>
         </message>
     </context>
     <context>
@@ -741,6 +761,14 @@ Ersetzen?</translation>
         <message>
             <source>文件</source>
             <translation>Datei</translation>
+        </message>
+        <message>
+            <source>正在读取测量形状：%1</source>
+            <translation>Messformen werden gelesen: %1</translation>
+        </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Formendatei zu groß (%1, Grenze %2), nicht gelesen: %3</translation>
         </message>
     </context>
     <context>
@@ -1008,6 +1036,10 @@ Ersetzen?</translation>
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>Die Aufnahme %1 wurde nicht ordnungsgemäß beendet; die Reparatur konnte nicht geschrieben werden, die Datei bleibt unverändert. Der nächste Start versucht es erneut.</translation>
+        </message>
+        <message>
+            <source>录像 %1 的修复已取消，文件原样保留，可以再次修复。</source>
+            <translation>Die Reparatur der Aufnahme %1 wurde abgebrochen; die Datei blieb unverändert und kann erneut repariert werden.</translation>
         </message>
     </context>
     <context>
@@ -1350,6 +1382,14 @@ Ein weiteres Fenster schreibgeschützt öffnen? Ein schreibgeschütztes Fenster 
         <message>
             <source>录像已停止：%1</source>
             <translation>Die Aufnahme wurde beendet: %1</translation>
+        </message>
+        <message>
+            <source>%1 的大部分画面无法解码</source>
+            <translation>Die meisten Bilder von %1 lassen sich nicht dekodieren</translation>
+        </message>
+        <message>
+            <source>录像继续，以最后的画面补齐</source>
+            <translation>Die Aufnahme läuft weiter, mit dem letzten Bild aufgefüllt</translation>
         </message>
     </context>
     <context>

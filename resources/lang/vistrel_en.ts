@@ -277,6 +277,14 @@
             <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
             <translation>No permission to open %1. Install the program's udev rule and plug the camera in again, or add your user to the video group (sudo usermod -aG video $USER) and log in again.</translation>
         </message>
+        <message>
+            <source>显微镜上的拍照按键不能使用：没有权限读取 %1。请执行下面的命令后重新插拔摄像头：
+%2
+或者把用户加入 input 组（sudo usermod -aG input $USER）后重新登录。</source>
+            <translation>The microscope's snapshot button cannot be used: no permission to read %1. Run this command, then plug the camera in again:
+%2
+or add your user to the input group (sudo usermod -aG input $USER) and log in again.</translation>
+        </message>
     </context>
     <context>
         <name>CameraLabel</name>
@@ -462,10 +470,6 @@ Delete them for good? This cannot be undone.</translation>
             <translation>File already exists: %1</translation>
         </message>
         <message>
-            <source>重命名失败</source>
-            <translation>Renaming failed.</translation>
-        </message>
-        <message>
             <source>不能将文件复制到其自身：%1</source>
             <translation>A file cannot be copied onto itself: %1</translation>
         </message>
@@ -486,10 +490,6 @@ Replace it?</translation>
         <message>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>No program is set to open this file: %1</translation>
-        </message>
-        <message>
-            <source>打开文件失败</source>
-            <translation>Failed to open the file.</translation>
         </message>
         <message>
             <source>照片和视频</source>
@@ -518,6 +518,26 @@ Replace it?</translation>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Outside the root folder, not renamed: %1</translation>
+        </message>
+        <message>
+            <source>无法读取：%1（%2）</source>
+            <translation>Cannot read %1 (%2)</translation>
+        </message>
+        <message>
+            <source>修复录像</source>
+            <translation>Repair recording</translation>
+        </message>
+        <message>
+            <source>正在修复录像：%1</source>
+            <translation>Repairing recording: %1</translation>
+        </message>
+        <message>
+            <source>图片过大，未导入：%1</source>
+            <translation>Pictures too large, not imported: %1</translation>
+        </message>
+        <message>
+            <source>无法将 %1 重命名为 %2</source>
+            <translation>Cannot rename %1 to %2</translation>
         </message>
     </context>
     <context>
@@ -741,6 +761,14 @@ Replace it?</translation>
         <message>
             <source>文件</source>
             <translation>File</translation>
+        </message>
+        <message>
+            <source>正在读取测量形状：%1</source>
+            <translation>Reading the measurement shapes: %1</translation>
+        </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Shapes file too large (%1, the limit is %2), not read: %3</translation>
         </message>
     </context>
     <context>
@@ -1008,6 +1036,10 @@ Replace it?</translation>
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>The recording %1 did not end properly; its repair could not be written, and it was kept as it was. The next start tries again.</translation>
+        </message>
+        <message>
+            <source>录像 %1 的修复已取消，文件原样保留，可以再次修复。</source>
+            <translation>The repair of recording %1 was cancelled; the file was kept as it was and can be repaired again.</translation>
         </message>
     </context>
     <context>
@@ -1350,6 +1382,14 @@ Open another window read-only? A read-only window saves no settings.</translatio
         <message>
             <source>录像已停止：%1</source>
             <translation>The recording stopped: %1</translation>
+        </message>
+        <message>
+            <source>%1 的大部分画面无法解码</source>
+            <translation>Most pictures from %1 cannot be decoded</translation>
+        </message>
+        <message>
+            <source>录像继续，以最后的画面补齐</source>
+            <translation>Recording goes on, filled with the last picture</translation>
         </message>
     </context>
     <context>

@@ -277,6 +277,14 @@
             <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
             <translation>Sin permiso para abrir %1. Instale la regla udev del programa y vuelva a conectar la cámara, o añada su usuario al grupo video (sudo usermod -aG video $USER) y vuelva a iniciar sesión.</translation>
         </message>
+        <message>
+            <source>显微镜上的拍照按键不能使用：没有权限读取 %1。请执行下面的命令后重新插拔摄像头：
+%2
+或者把用户加入 input 组（sudo usermod -aG input $USER）后重新登录。</source>
+            <translation>El botón de captura del microscopio no se puede usar: no hay permiso para leer %1. Ejecute este comando y vuelva a conectar la cámara:
+%2
+o añada su usuario al grupo input (sudo usermod -aG input $USER) y vuelva a iniciar sesión.</translation>
+        </message>
     </context>
     <context>
         <name>CameraLabel</name>
@@ -462,10 +470,6 @@
             <translation>El archivo ya existe: %1</translation>
         </message>
         <message>
-            <source>重命名失败</source>
-            <translation>No se pudo cambiar el nombre.</translation>
-        </message>
-        <message>
             <source>不能将文件复制到其自身：%1</source>
             <translation>Un archivo no se puede copiar sobre sí mismo: %1</translation>
         </message>
@@ -486,10 +490,6 @@
         <message>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>No hay ningún programa configurado para abrir este archivo: %1</translation>
-        </message>
-        <message>
-            <source>打开文件失败</source>
-            <translation>No se pudo abrir el archivo.</translation>
         </message>
         <message>
             <source>照片和视频</source>
@@ -518,6 +518,26 @@
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Fuera de la carpeta raíz, no se ha renombrado: %1</translation>
+        </message>
+        <message>
+            <source>无法读取：%1（%2）</source>
+            <translation>No se puede leer: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>修复录像</source>
+            <translation>Reparar grabación</translation>
+        </message>
+        <message>
+            <source>正在修复录像：%1</source>
+            <translation>Reparando la grabación: %1</translation>
+        </message>
+        <message>
+            <source>图片过大，未导入：%1</source>
+            <translation>Imágenes demasiado grandes, no importadas: %1</translation>
+        </message>
+        <message>
+            <source>无法将 %1 重命名为 %2</source>
+            <translation>No se puede cambiar el nombre de %1 a %2</translation>
         </message>
     </context>
     <context>
@@ -741,6 +761,14 @@
         <message>
             <source>文件</source>
             <translation>Archivo</translation>
+        </message>
+        <message>
+            <source>正在读取测量形状：%1</source>
+            <translation>Leyendo las formas de medición: %1</translation>
+        </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Archivo de formas demasiado grande (%1, límite %2), no leído: %3</translation>
         </message>
     </context>
     <context>
@@ -1008,6 +1036,10 @@
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>La grabación %1 no terminó correctamente; no se pudo escribir su reparación y se ha conservado tal cual. El próximo inicio lo intentará de nuevo.</translation>
+        </message>
+        <message>
+            <source>录像 %1 的修复已取消，文件原样保留，可以再次修复。</source>
+            <translation>Se canceló la reparación de la grabación %1; el archivo se conservó tal cual y puede repararse de nuevo.</translation>
         </message>
     </context>
     <context>
@@ -1350,6 +1382,14 @@
         <message>
             <source>录像已停止：%1</source>
             <translation>La grabación se detuvo: %1</translation>
+        </message>
+        <message>
+            <source>%1 的大部分画面无法解码</source>
+            <translation>La mayoría de las imágenes de %1 no se puede decodificar</translation>
+        </message>
+        <message>
+            <source>录像继续，以最后的画面补齐</source>
+            <translation>La grabación continúa, completada con la última imagen</translation>
         </message>
     </context>
     <context>

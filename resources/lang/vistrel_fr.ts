@@ -277,6 +277,14 @@
             <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
             <translation>Pas l'autorisation d'ouvrir %1. Installez la règle udev du programme et rebranchez la caméra, ou ajoutez votre utilisateur au groupe video (sudo usermod -aG video $USER) puis reconnectez-vous.</translation>
         </message>
+        <message>
+            <source>显微镜上的拍照按键不能使用：没有权限读取 %1。请执行下面的命令后重新插拔摄像头：
+%2
+或者把用户加入 input 组（sudo usermod -aG input $USER）后重新登录。</source>
+            <translation>Le bouton de prise de vue du microscope est inutilisable : pas le droit de lire %1. Exécutez cette commande, puis rebranchez la caméra :
+%2
+ou ajoutez votre utilisateur au groupe input (sudo usermod -aG input $USER) et reconnectez-vous.</translation>
+        </message>
     </context>
     <context>
         <name>CameraLabel</name>
@@ -462,10 +470,6 @@ Les supprimer définitivement ? Cette action est irréversible.</translation>
             <translation>Le fichier existe déjà : %1</translation>
         </message>
         <message>
-            <source>重命名失败</source>
-            <translation>Échec du renommage.</translation>
-        </message>
-        <message>
             <source>不能将文件复制到其自身：%1</source>
             <translation>Un fichier ne peut pas être copié sur lui-même : %1</translation>
         </message>
@@ -486,10 +490,6 @@ Le remplacer ?</translation>
         <message>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Aucun programme n'est défini pour ouvrir ce fichier : %1</translation>
-        </message>
-        <message>
-            <source>打开文件失败</source>
-            <translation>Impossible d'ouvrir le fichier.</translation>
         </message>
         <message>
             <source>照片和视频</source>
@@ -518,6 +518,26 @@ Le remplacer ?</translation>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Hors du dossier racine, non renommé : %1</translation>
+        </message>
+        <message>
+            <source>无法读取：%1（%2）</source>
+            <translation>Lecture impossible : %1 (%2)</translation>
+        </message>
+        <message>
+            <source>修复录像</source>
+            <translation>Réparer l'enregistrement</translation>
+        </message>
+        <message>
+            <source>正在修复录像：%1</source>
+            <translation>Réparation de l'enregistrement : %1</translation>
+        </message>
+        <message>
+            <source>图片过大，未导入：%1</source>
+            <translation>Images trop grandes, non importées : %1</translation>
+        </message>
+        <message>
+            <source>无法将 %1 重命名为 %2</source>
+            <translation>Impossible de renommer %1 en %2</translation>
         </message>
     </context>
     <context>
@@ -741,6 +761,14 @@ Le remplacer ?</translation>
         <message>
             <source>文件</source>
             <translation>Fichier</translation>
+        </message>
+        <message>
+            <source>正在读取测量形状：%1</source>
+            <translation>Lecture des formes de mesure : %1</translation>
+        </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Fichier de formes trop volumineux (%1, limite %2), non lu : %3</translation>
         </message>
     </context>
     <context>
@@ -1008,6 +1036,10 @@ Le remplacer ?</translation>
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>L'enregistrement %1 ne s'est pas terminé correctement ; sa réparation n'a pas pu être écrite et il a été conservé tel quel. Le prochain démarrage réessaiera.</translation>
+        </message>
+        <message>
+            <source>录像 %1 的修复已取消，文件原样保留，可以再次修复。</source>
+            <translation>La réparation de l'enregistrement %1 a été annulée ; le fichier est conservé tel quel et peut être réparé à nouveau.</translation>
         </message>
     </context>
     <context>
@@ -1350,6 +1382,14 @@ Ouvrir une autre fenêtre en lecture seule ? Une fenêtre en lecture seule n'enr
         <message>
             <source>录像已停止：%1</source>
             <translation>L'enregistrement s'est arrêté : %1</translation>
+        </message>
+        <message>
+            <source>%1 的大部分画面无法解码</source>
+            <translation>La plupart des images de %1 ne peuvent pas être décodées</translation>
+        </message>
+        <message>
+            <source>录像继续，以最后的画面补齐</source>
+            <translation>L'enregistrement continue, complété par la dernière image</translation>
         </message>
     </context>
     <context>

@@ -277,6 +277,14 @@
             <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
             <translation>Nincs jogosultság a(z) %1 megnyitásához. Telepítse a program udev-szabályát, és csatlakoztassa újra a kamerát, vagy vegye fel a felhasználót a video csoportba (sudo usermod -aG video $USER), majd jelentkezzen be újra.</translation>
         </message>
+        <message>
+            <source>显微镜上的拍照按键不能使用：没有权限读取 %1。请执行下面的命令后重新插拔摄像头：
+%2
+或者把用户加入 input 组（sudo usermod -aG input $USER）后重新登录。</source>
+            <translation>A mikroszkóp exponálógombja nem használható: nincs jogosultság a(z) %1 olvasásához. Futtassa ezt a parancsot, majd csatlakoztassa újra a kamerát:
+%2
+vagy vegye fel a felhasználót az input csoportba (sudo usermod -aG input $USER), és jelentkezzen be újra.</translation>
+        </message>
     </context>
     <context>
         <name>CameraLabel</name>
@@ -462,10 +470,6 @@ Végleg törli őket? Ez nem vonható vissza.</translation>
             <translation>A fájl már létezik: %1</translation>
         </message>
         <message>
-            <source>重命名失败</source>
-            <translation>Az átnevezés sikertelen.</translation>
-        </message>
-        <message>
             <source>不能将文件复制到其自身：%1</source>
             <translation>Egy fájl nem másolható önmagára: %1</translation>
         </message>
@@ -486,10 +490,6 @@ Lecseréli?</translation>
         <message>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Nincs beállítva program a fájl megnyitásához: %1</translation>
-        </message>
-        <message>
-            <source>打开文件失败</source>
-            <translation>A fájl megnyitása sikertelen.</translation>
         </message>
         <message>
             <source>照片和视频</source>
@@ -518,6 +518,26 @@ Lecseréli?</translation>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>A gyökérmappán kívül van, nem lett átnevezve: %1</translation>
+        </message>
+        <message>
+            <source>无法读取：%1（%2）</source>
+            <translation>Nem olvasható: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>修复录像</source>
+            <translation>Felvétel javítása</translation>
+        </message>
+        <message>
+            <source>正在修复录像：%1</source>
+            <translation>Felvétel javítása: %1</translation>
+        </message>
+        <message>
+            <source>图片过大，未导入：%1</source>
+            <translation>Túl nagy képek, nem importálva: %1</translation>
+        </message>
+        <message>
+            <source>无法将 %1 重命名为 %2</source>
+            <translation>A(z) %1 nem nevezhető át erre: %2</translation>
         </message>
     </context>
     <context>
@@ -741,6 +761,14 @@ Lecseréli?</translation>
         <message>
             <source>文件</source>
             <translation>Fájl</translation>
+        </message>
+        <message>
+            <source>正在读取测量形状：%1</source>
+            <translation>Mérési alakzatok beolvasása: %1</translation>
+        </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Az alakzatfájl túl nagy (%1, a korlát %2), nincs beolvasva: %3</translation>
         </message>
     </context>
     <context>
@@ -1008,6 +1036,10 @@ Lecseréli?</translation>
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>A(z) %1 felvétel nem fejeződött be rendesen; a javítást nem sikerült kiírni, a fájl változatlan maradt. A következő indításkor újra megpróbálja.</translation>
+        </message>
+        <message>
+            <source>录像 %1 的修复已取消，文件原样保留，可以再次修复。</source>
+            <translation>A(z) %1 felvétel javítása megszakadt; a fájl változatlan maradt, és újra javítható.</translation>
         </message>
     </context>
     <context>
@@ -1350,6 +1382,14 @@ Megnyit egy újabb, csak olvasható ablakot? A csak olvasható ablak nem ment be
         <message>
             <source>录像已停止：%1</source>
             <translation>A felvétel leállt: %1</translation>
+        </message>
+        <message>
+            <source>%1 的大部分画面无法解码</source>
+            <translation>A(z) %1 képeinek többsége nem dekódolható</translation>
+        </message>
+        <message>
+            <source>录像继续，以最后的画面补齐</source>
+            <translation>A felvétel folytatódik, az utolsó képpel kitöltve</translation>
         </message>
     </context>
     <context>

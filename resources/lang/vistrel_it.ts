@@ -277,6 +277,14 @@
             <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
             <translation>Nessun permesso per aprire %1. Installare la regola udev del programma e ricollegare la telecamera, oppure aggiungere l'utente al gruppo video (sudo usermod -aG video $USER) e accedere di nuovo.</translation>
         </message>
+        <message>
+            <source>显微镜上的拍照按键不能使用：没有权限读取 %1。请执行下面的命令后重新插拔摄像头：
+%2
+或者把用户加入 input 组（sudo usermod -aG input $USER）后重新登录。</source>
+            <translation>Il pulsante di scatto del microscopio non è utilizzabile: nessun permesso di leggere %1. Eseguire questo comando, poi ricollegare la fotocamera:
+%2
+oppure aggiungere l'utente al gruppo input (sudo usermod -aG input $USER) e accedere di nuovo.</translation>
+        </message>
     </context>
     <context>
         <name>CameraLabel</name>
@@ -462,10 +470,6 @@ Eliminarli definitivamente? L'operazione non può essere annullata.</translation
             <translation>Il file esiste già: %1</translation>
         </message>
         <message>
-            <source>重命名失败</source>
-            <translation>Impossibile rinominare.</translation>
-        </message>
-        <message>
             <source>不能将文件复制到其自身：%1</source>
             <translation>Un file non può essere copiato su se stesso: %1</translation>
         </message>
@@ -486,10 +490,6 @@ Sostituirlo?</translation>
         <message>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Nessun programma impostato per aprire questo file: %1</translation>
-        </message>
-        <message>
-            <source>打开文件失败</source>
-            <translation>Impossibile aprire il file.</translation>
         </message>
         <message>
             <source>照片和视频</source>
@@ -518,6 +518,26 @@ Sostituirlo?</translation>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Fuori dalla cartella radice, non rinominato: %1</translation>
+        </message>
+        <message>
+            <source>无法读取：%1（%2）</source>
+            <translation>Impossibile leggere: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>修复录像</source>
+            <translation>Ripara registrazione</translation>
+        </message>
+        <message>
+            <source>正在修复录像：%1</source>
+            <translation>Riparazione della registrazione: %1</translation>
+        </message>
+        <message>
+            <source>图片过大，未导入：%1</source>
+            <translation>Immagini troppo grandi, non importate: %1</translation>
+        </message>
+        <message>
+            <source>无法将 %1 重命名为 %2</source>
+            <translation>Impossibile rinominare %1 in %2</translation>
         </message>
     </context>
     <context>
@@ -741,6 +761,14 @@ Sostituirlo?</translation>
         <message>
             <source>文件</source>
             <translation>File</translation>
+        </message>
+        <message>
+            <source>正在读取测量形状：%1</source>
+            <translation>Lettura delle forme di misura: %1</translation>
+        </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>File delle forme troppo grande (%1, limite %2), non letto: %3</translation>
         </message>
     </context>
     <context>
@@ -1008,6 +1036,10 @@ Sostituirlo?</translation>
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>La registrazione %1 non è terminata correttamente; la riparazione non è stata scritta ed è stata conservata così com'era. Al prossimo avvio si riproverà.</translation>
+        </message>
+        <message>
+            <source>录像 %1 的修复已取消，文件原样保留，可以再次修复。</source>
+            <translation>La riparazione della registrazione %1 è stata annullata; il file è stato conservato così com'era e può essere riparato di nuovo.</translation>
         </message>
     </context>
     <context>
@@ -1350,6 +1382,14 @@ Aprire un'altra finestra in sola lettura? Una finestra in sola lettura non salva
         <message>
             <source>录像已停止：%1</source>
             <translation>La registrazione si è interrotta: %1</translation>
+        </message>
+        <message>
+            <source>%1 的大部分画面无法解码</source>
+            <translation>La maggior parte delle immagini di %1 non può essere decodificata</translation>
+        </message>
+        <message>
+            <source>录像继续，以最后的画面补齐</source>
+            <translation>La registrazione continua, completata con l'ultima immagine</translation>
         </message>
     </context>
     <context>

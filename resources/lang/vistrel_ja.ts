@@ -277,6 +277,14 @@
             <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
             <translation>%1 を開く権限がありません。本プログラムの udev ルールをインストールしてカメラを接続し直すか、ユーザーを video グループに追加（sudo usermod -aG video $USER）して再ログインしてください。</translation>
         </message>
+        <message>
+            <source>显微镜上的拍照按键不能使用：没有权限读取 %1。请执行下面的命令后重新插拔摄像头：
+%2
+或者把用户加入 input 组（sudo usermod -aG input $USER）后重新登录。</source>
+            <translation>顕微鏡の撮影ボタンを使用できません：%1 を読み取る権限がありません。次のコマンドを実行してからカメラを接続し直してください：
+%2
+またはユーザーを input グループに追加し（sudo usermod -aG input $USER）、ログインし直してください。</translation>
+        </message>
     </context>
     <context>
         <name>CameraLabel</name>
@@ -462,10 +470,6 @@
             <translation>ファイルは既に存在します：%1</translation>
         </message>
         <message>
-            <source>重命名失败</source>
-            <translation>名前を変更できませんでした。</translation>
-        </message>
-        <message>
             <source>不能将文件复制到其自身：%1</source>
             <translation>ファイルをそれ自体にコピーすることはできません：%1</translation>
         </message>
@@ -486,10 +490,6 @@
         <message>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>このファイルを開くプログラムが設定されていません：%1</translation>
-        </message>
-        <message>
-            <source>打开文件失败</source>
-            <translation>ファイルを開けませんでした。</translation>
         </message>
         <message>
             <source>照片和视频</source>
@@ -518,6 +518,26 @@
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>ルートフォルダーの外にあるため名前を変更しません：%1</translation>
+        </message>
+        <message>
+            <source>无法读取：%1（%2）</source>
+            <translation>読み取れません：%1（%2）</translation>
+        </message>
+        <message>
+            <source>修复录像</source>
+            <translation>録画を修復</translation>
+        </message>
+        <message>
+            <source>正在修复录像：%1</source>
+            <translation>録画を修復しています：%1</translation>
+        </message>
+        <message>
+            <source>图片过大，未导入：%1</source>
+            <translation>画像が大きすぎるため取り込みませんでした：%1</translation>
+        </message>
+        <message>
+            <source>无法将 %1 重命名为 %2</source>
+            <translation>%1 を %2 に名前変更できません</translation>
         </message>
     </context>
     <context>
@@ -741,6 +761,14 @@
         <message>
             <source>文件</source>
             <translation>ファイル</translation>
+        </message>
+        <message>
+            <source>正在读取测量形状：%1</source>
+            <translation>測定図形を読み込んでいます：%1</translation>
+        </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>図形ファイルが大きすぎます（%1、上限 %2）。読み込みませんでした：%3</translation>
         </message>
     </context>
     <context>
@@ -1008,6 +1036,10 @@
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>録画 %1 は正常に終了しませんでした。修復を書き込めなかったため、そのまま残しました。次回の起動時に再試行します。</translation>
+        </message>
+        <message>
+            <source>录像 %1 的修复已取消，文件原样保留，可以再次修复。</source>
+            <translation>録画 %1 の修復を取り消しました。ファイルはそのまま残っており、再度修復できます。</translation>
         </message>
     </context>
     <context>
@@ -1350,6 +1382,14 @@
         <message>
             <source>录像已停止：%1</source>
             <translation>録画が停止しました：%1</translation>
+        </message>
+        <message>
+            <source>%1 的大部分画面无法解码</source>
+            <translation>%1 の画像の大部分をデコードできません</translation>
+        </message>
+        <message>
+            <source>录像继续，以最后的画面补齐</source>
+            <translation>録画は続行中（最後の画像で補完）</translation>
         </message>
     </context>
     <context>

@@ -277,6 +277,14 @@
             <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
             <translation>%1을(를) 열 권한이 없습니다. 프로그램의 udev 규칙을 설치하고 카메라를 다시 연결하거나, 사용자를 video 그룹에 추가(sudo usermod -aG video $USER)한 뒤 다시 로그인하십시오.</translation>
         </message>
+        <message>
+            <source>显微镜上的拍照按键不能使用：没有权限读取 %1。请执行下面的命令后重新插拔摄像头：
+%2
+或者把用户加入 input 组（sudo usermod -aG input $USER）后重新登录。</source>
+            <translation>현미경의 촬영 버튼을 사용할 수 없습니다: %1을(를) 읽을 권한이 없습니다. 다음 명령을 실행한 뒤 카메라를 다시 연결하십시오:
+%2
+또는 사용자를 input 그룹에 추가하고(sudo usermod -aG input $USER) 다시 로그인하십시오.</translation>
+        </message>
     </context>
     <context>
         <name>CameraLabel</name>
@@ -462,10 +470,6 @@
             <translation>파일이 이미 있습니다: %1</translation>
         </message>
         <message>
-            <source>重命名失败</source>
-            <translation>이름을 바꾸지 못했습니다.</translation>
-        </message>
-        <message>
             <source>不能将文件复制到其自身：%1</source>
             <translation>파일을 자기 자신에게 복사할 수 없습니다: %1</translation>
         </message>
@@ -486,10 +490,6 @@
         <message>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>이 파일을 열 프로그램이 설정되어 있지 않습니다: %1</translation>
-        </message>
-        <message>
-            <source>打开文件失败</source>
-            <translation>파일을 열지 못했습니다.</translation>
         </message>
         <message>
             <source>照片和视频</source>
@@ -518,6 +518,26 @@
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>루트 폴더 밖에 있어 이름을 바꾸지 않았습니다: %1</translation>
+        </message>
+        <message>
+            <source>无法读取：%1（%2）</source>
+            <translation>읽을 수 없음: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>修复录像</source>
+            <translation>녹화 복구</translation>
+        </message>
+        <message>
+            <source>正在修复录像：%1</source>
+            <translation>녹화 복구 중: %1</translation>
+        </message>
+        <message>
+            <source>图片过大，未导入：%1</source>
+            <translation>이미지가 너무 커서 가져오지 않았습니다: %1</translation>
+        </message>
+        <message>
+            <source>无法将 %1 重命名为 %2</source>
+            <translation>%1의 이름을 %2(으)로 바꿀 수 없습니다</translation>
         </message>
     </context>
     <context>
@@ -741,6 +761,14 @@
         <message>
             <source>文件</source>
             <translation>파일</translation>
+        </message>
+        <message>
+            <source>正在读取测量形状：%1</source>
+            <translation>측정 도형을 읽는 중: %1</translation>
+        </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>도형 파일이 너무 큽니다(%1, 한도 %2). 읽지 않았습니다: %3</translation>
         </message>
     </context>
     <context>
@@ -1008,6 +1036,10 @@
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>녹화 %1이(가) 정상적으로 끝나지 않았습니다. 복구본을 쓸 수 없어 원래대로 두었습니다. 다음 시작 때 다시 시도합니다.</translation>
+        </message>
+        <message>
+            <source>录像 %1 的修复已取消，文件原样保留，可以再次修复。</source>
+            <translation>녹화 %1의 복구가 취소되었습니다. 파일은 그대로 보존되었으며 다시 복구할 수 있습니다.</translation>
         </message>
     </context>
     <context>
@@ -1350,6 +1382,14 @@
         <message>
             <source>录像已停止：%1</source>
             <translation>녹화가 중지되었습니다: %1</translation>
+        </message>
+        <message>
+            <source>%1 的大部分画面无法解码</source>
+            <translation>%1의 화면 대부분을 디코딩할 수 없습니다</translation>
+        </message>
+        <message>
+            <source>录像继续，以最后的画面补齐</source>
+            <translation>녹화는 계속되며 마지막 화면으로 채워집니다</translation>
         </message>
     </context>
     <context>

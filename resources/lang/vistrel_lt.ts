@@ -277,6 +277,14 @@
             <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
             <translation>Nėra teisės atverti %1. Įdiekite programos udev taisyklę ir iš naujo prijunkite kamerą arba įtraukite naudotoją į grupę video (sudo usermod -aG video $USER) ir prisijunkite iš naujo.</translation>
         </message>
+        <message>
+            <source>显微镜上的拍照按键不能使用：没有权限读取 %1。请执行下面的命令后重新插拔摄像头：
+%2
+或者把用户加入 input 组（sudo usermod -aG input $USER）后重新登录。</source>
+            <translation>Mikroskopo fotografavimo mygtuko naudoti negalima: nėra teisės skaityti %1. Įvykdykite šią komandą ir iš naujo prijunkite kamerą:
+%2
+arba įtraukite naudotoją į grupę input (sudo usermod -aG input $USER) ir prisijunkite iš naujo.</translation>
+        </message>
     </context>
     <context>
         <name>CameraLabel</name>
@@ -462,10 +470,6 @@ Ištrinti visam laikui? Šio veiksmo atšaukti negalima.</translation>
             <translation>Failas jau yra: %1</translation>
         </message>
         <message>
-            <source>重命名失败</source>
-            <translation>Nepavyko pervadinti.</translation>
-        </message>
-        <message>
             <source>不能将文件复制到其自身：%1</source>
             <translation>Failo negalima kopijuoti į jį patį: %1</translation>
         </message>
@@ -486,10 +490,6 @@ Pakeisti?</translation>
         <message>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Nenustatyta programa šiam failui atidaryti: %1</translation>
-        </message>
-        <message>
-            <source>打开文件失败</source>
-            <translation>Nepavyko atidaryti failo.</translation>
         </message>
         <message>
             <source>照片和视频</source>
@@ -518,6 +518,26 @@ Pakeisti?</translation>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Už šakninio aplanko ribų, nepervadinta: %1</translation>
+        </message>
+        <message>
+            <source>无法读取：%1（%2）</source>
+            <translation>Nepavyksta perskaityti: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>修复录像</source>
+            <translation>Taisyti įrašą</translation>
+        </message>
+        <message>
+            <source>正在修复录像：%1</source>
+            <translation>Taisomas įrašas: %1</translation>
+        </message>
+        <message>
+            <source>图片过大，未导入：%1</source>
+            <translation>Per dideli vaizdai neimportuoti: %1</translation>
+        </message>
+        <message>
+            <source>无法将 %1 重命名为 %2</source>
+            <translation>Nepavyksta pervadinti %1 į %2</translation>
         </message>
     </context>
     <context>
@@ -741,6 +761,14 @@ Pakeisti?</translation>
         <message>
             <source>文件</source>
             <translation>Failas</translation>
+        </message>
+        <message>
+            <source>正在读取测量形状：%1</source>
+            <translation>Skaitomos matavimo figūros: %1</translation>
+        </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Figūrų failas per didelis (%1, riba %2), neperskaitytas: %3</translation>
         </message>
     </context>
     <context>
@@ -1008,6 +1036,10 @@ Pakeisti?</translation>
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>Įrašas %1 nebuvo tinkamai užbaigtas; pataisytos kopijos įrašyti nepavyko, failas paliktas toks, koks buvo. Kitą kartą paleidus bus bandoma vėl.</translation>
+        </message>
+        <message>
+            <source>录像 %1 的修复已取消，文件原样保留，可以再次修复。</source>
+            <translation>Įrašo %1 taisymas atšauktas; failas paliktas toks, koks buvo, jį galima taisyti dar kartą.</translation>
         </message>
     </context>
     <context>
@@ -1350,6 +1382,14 @@ Atverti dar vieną langą tik skaitymui? Toks langas nustatymų neįrašo.</tran
         <message>
             <source>录像已停止：%1</source>
             <translation>Įrašymas sustojo: %1</translation>
+        </message>
+        <message>
+            <source>%1 的大部分画面无法解码</source>
+            <translation>Daugumos vaizdų iš %1 nepavyksta iškoduoti</translation>
+        </message>
+        <message>
+            <source>录像继续，以最后的画面补齐</source>
+            <translation>Įrašymas tęsiamas, tarpas užpildomas paskutiniu vaizdu</translation>
         </message>
     </context>
     <context>

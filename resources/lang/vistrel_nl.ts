@@ -277,6 +277,14 @@
             <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
             <translation>Geen toestemming om %1 te openen. Installeer de udev-regel van het programma en sluit de camera opnieuw aan, of voeg uw gebruiker toe aan de groep video (sudo usermod -aG video $USER) en meld u opnieuw aan.</translation>
         </message>
+        <message>
+            <source>显微镜上的拍照按键不能使用：没有权限读取 %1。请执行下面的命令后重新插拔摄像头：
+%2
+或者把用户加入 input 组（sudo usermod -aG input $USER）后重新登录。</source>
+            <translation>De opnameknop van de microscoop is niet bruikbaar: geen toestemming om %1 te lezen. Voer deze opdracht uit en sluit de camera opnieuw aan:
+%2
+of voeg uw gebruiker toe aan de groep input (sudo usermod -aG input $USER) en meld u opnieuw aan.</translation>
+        </message>
     </context>
     <context>
         <name>CameraLabel</name>
@@ -462,10 +470,6 @@ Definitief verwijderen? Dit kan niet ongedaan worden gemaakt.</translation>
             <translation>Het bestand bestaat al: %1</translation>
         </message>
         <message>
-            <source>重命名失败</source>
-            <translation>Naam wijzigen mislukt.</translation>
-        </message>
-        <message>
             <source>不能将文件复制到其自身：%1</source>
             <translation>Een bestand kan niet naar zichzelf worden gekopieerd: %1</translation>
         </message>
@@ -486,10 +490,6 @@ Vervangen?</translation>
         <message>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Er is geen programma ingesteld om dit bestand te openen: %1</translation>
-        </message>
-        <message>
-            <source>打开文件失败</source>
-            <translation>Kan het bestand niet openen.</translation>
         </message>
         <message>
             <source>照片和视频</source>
@@ -518,6 +518,26 @@ Vervangen?</translation>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Buiten de hoofdmap, niet hernoemd: %1</translation>
+        </message>
+        <message>
+            <source>无法读取：%1（%2）</source>
+            <translation>Kan niet lezen: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>修复录像</source>
+            <translation>Opname herstellen</translation>
+        </message>
+        <message>
+            <source>正在修复录像：%1</source>
+            <translation>Opname wordt hersteld: %1</translation>
+        </message>
+        <message>
+            <source>图片过大，未导入：%1</source>
+            <translation>Afbeeldingen te groot, niet geïmporteerd: %1</translation>
+        </message>
+        <message>
+            <source>无法将 %1 重命名为 %2</source>
+            <translation>Kan %1 niet hernoemen naar %2</translation>
         </message>
     </context>
     <context>
@@ -741,6 +761,14 @@ Vervangen?</translation>
         <message>
             <source>文件</source>
             <translation>Bestand</translation>
+        </message>
+        <message>
+            <source>正在读取测量形状：%1</source>
+            <translation>Meetvormen worden gelezen: %1</translation>
+        </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Vormenbestand te groot (%1, limiet %2), niet gelezen: %3</translation>
         </message>
     </context>
     <context>
@@ -1008,6 +1036,10 @@ Vervangen?</translation>
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>De opname %1 is niet goed afgesloten; het herstel kon niet worden geschreven en ze is gelaten zoals ze was. De volgende start probeert het opnieuw.</translation>
+        </message>
+        <message>
+            <source>录像 %1 的修复已取消，文件原样保留，可以再次修复。</source>
+            <translation>Het herstel van opname %1 is geannuleerd; het bestand is ongewijzigd bewaard en kan opnieuw worden hersteld.</translation>
         </message>
     </context>
     <context>
@@ -1350,6 +1382,14 @@ Nog een venster alleen-lezen openen? Een alleen-lezen venster slaat geen instell
         <message>
             <source>录像已停止：%1</source>
             <translation>De opname is gestopt: %1</translation>
+        </message>
+        <message>
+            <source>%1 的大部分画面无法解码</source>
+            <translation>De meeste beelden van %1 kunnen niet worden gedecodeerd</translation>
+        </message>
+        <message>
+            <source>录像继续，以最后的画面补齐</source>
+            <translation>De opname loopt door, aangevuld met het laatste beeld</translation>
         </message>
     </context>
     <context>

@@ -277,6 +277,14 @@
             <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
             <translation>Brak uprawnień do otwarcia %1. Zainstaluj regułę udev programu i podłącz kamerę ponownie albo dodaj użytkownika do grupy video (sudo usermod -aG video $USER) i zaloguj się ponownie.</translation>
         </message>
+        <message>
+            <source>显微镜上的拍照按键不能使用：没有权限读取 %1。请执行下面的命令后重新插拔摄像头：
+%2
+或者把用户加入 input 组（sudo usermod -aG input $USER）后重新登录。</source>
+            <translation>Przycisk zdjęcia mikroskopu nie działa: brak uprawnień do odczytu %1. Wykonaj to polecenie, a następnie podłącz kamerę ponownie:
+%2
+lub dodaj użytkownika do grupy input (sudo usermod -aG input $USER) i zaloguj się ponownie.</translation>
+        </message>
     </context>
     <context>
         <name>CameraLabel</name>
@@ -462,10 +470,6 @@ Usunąć je trwale? Tej operacji nie można cofnąć.</translation>
             <translation>Plik już istnieje: %1</translation>
         </message>
         <message>
-            <source>重命名失败</source>
-            <translation>Nie udało się zmienić nazwy.</translation>
-        </message>
-        <message>
             <source>不能将文件复制到其自身：%1</source>
             <translation>Nie można skopiować pliku na niego samego: %1</translation>
         </message>
@@ -486,10 +490,6 @@ Zastąpić go?</translation>
         <message>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Nie ustawiono programu do otwierania tego pliku: %1</translation>
-        </message>
-        <message>
-            <source>打开文件失败</source>
-            <translation>Nie można otworzyć pliku.</translation>
         </message>
         <message>
             <source>照片和视频</source>
@@ -518,6 +518,26 @@ Zastąpić go?</translation>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Poza folderem głównym, nie zmieniono nazwy: %1</translation>
+        </message>
+        <message>
+            <source>无法读取：%1（%2）</source>
+            <translation>Nie można odczytać: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>修复录像</source>
+            <translation>Napraw nagranie</translation>
+        </message>
+        <message>
+            <source>正在修复录像：%1</source>
+            <translation>Naprawianie nagrania: %1</translation>
+        </message>
+        <message>
+            <source>图片过大，未导入：%1</source>
+            <translation>Zbyt duże obrazy, nie zaimportowano: %1</translation>
+        </message>
+        <message>
+            <source>无法将 %1 重命名为 %2</source>
+            <translation>Nie można zmienić nazwy %1 na %2</translation>
         </message>
     </context>
     <context>
@@ -741,6 +761,14 @@ Zastąpić go?</translation>
         <message>
             <source>文件</source>
             <translation>Plik</translation>
+        </message>
+        <message>
+            <source>正在读取测量形状：%1</source>
+            <translation>Wczytywanie kształtów pomiarowych: %1</translation>
+        </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Plik kształtów zbyt duży (%1, limit %2), nie wczytano: %3</translation>
         </message>
     </context>
     <context>
@@ -1008,6 +1036,10 @@ Zastąpić go?</translation>
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>Nagranie %1 nie zakończyło się poprawnie; nie udało się zapisać naprawy, plik pozostawiono bez zmian. Przy następnym uruchomieniu nastąpi kolejna próba.</translation>
+        </message>
+        <message>
+            <source>录像 %1 的修复已取消，文件原样保留，可以再次修复。</source>
+            <translation>Naprawa nagrania %1 została anulowana; plik pozostał bez zmian i można go naprawić ponownie.</translation>
         </message>
     </context>
     <context>
@@ -1350,6 +1382,14 @@ Otworzyć kolejne okno tylko do odczytu? Okno tylko do odczytu nie zapisuje usta
         <message>
             <source>录像已停止：%1</source>
             <translation>Nagrywanie zatrzymało się: %1</translation>
+        </message>
+        <message>
+            <source>%1 的大部分画面无法解码</source>
+            <translation>Większości obrazów z %1 nie da się zdekodować</translation>
+        </message>
+        <message>
+            <source>录像继续，以最后的画面补齐</source>
+            <translation>Nagrywanie trwa, luka wypełniana ostatnim obrazem</translation>
         </message>
     </context>
     <context>

@@ -277,6 +277,14 @@
             <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
             <translation>Sem permissão para abrir %1. Instale a regra udev do programa e reconecte a câmera, ou adicione seu usuário ao grupo video (sudo usermod -aG video $USER) e entre novamente.</translation>
         </message>
+        <message>
+            <source>显微镜上的拍照按键不能使用：没有权限读取 %1。请执行下面的命令后重新插拔摄像头：
+%2
+或者把用户加入 input 组（sudo usermod -aG input $USER）后重新登录。</source>
+            <translation>O botão de captura do microscópio não pode ser usado: sem permissão para ler %1. Execute este comando e reconecte a câmera:
+%2
+ou adicione seu usuário ao grupo input (sudo usermod -aG input $USER) e entre novamente.</translation>
+        </message>
     </context>
     <context>
         <name>CameraLabel</name>
@@ -462,10 +470,6 @@ Excluí-los permanentemente? Esta ação não pode ser desfeita.</translation>
             <translation>O arquivo já existe: %1</translation>
         </message>
         <message>
-            <source>重命名失败</source>
-            <translation>Falha ao renomear.</translation>
-        </message>
-        <message>
             <source>不能将文件复制到其自身：%1</source>
             <translation>Um arquivo não pode ser copiado sobre si mesmo: %1</translation>
         </message>
@@ -486,10 +490,6 @@ Substituí-lo?</translation>
         <message>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Nenhum programa definido para abrir este arquivo: %1</translation>
-        </message>
-        <message>
-            <source>打开文件失败</source>
-            <translation>Não foi possível abrir o arquivo.</translation>
         </message>
         <message>
             <source>照片和视频</source>
@@ -518,6 +518,26 @@ Substituí-lo?</translation>
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Fora da pasta raiz, não renomeado: %1</translation>
+        </message>
+        <message>
+            <source>无法读取：%1（%2）</source>
+            <translation>Não é possível ler: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>修复录像</source>
+            <translation>Reparar gravação</translation>
+        </message>
+        <message>
+            <source>正在修复录像：%1</source>
+            <translation>Reparando a gravação: %1</translation>
+        </message>
+        <message>
+            <source>图片过大，未导入：%1</source>
+            <translation>Imagens grandes demais, não importadas: %1</translation>
+        </message>
+        <message>
+            <source>无法将 %1 重命名为 %2</source>
+            <translation>Não é possível renomear %1 para %2</translation>
         </message>
     </context>
     <context>
@@ -741,6 +761,14 @@ Substituí-lo?</translation>
         <message>
             <source>文件</source>
             <translation>Arquivo</translation>
+        </message>
+        <message>
+            <source>正在读取测量形状：%1</source>
+            <translation>Lendo as formas de medição: %1</translation>
+        </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Arquivo de formas grande demais (%1, limite %2), não lido: %3</translation>
         </message>
     </context>
     <context>
@@ -1008,6 +1036,10 @@ Substituí-lo?</translation>
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>A gravação %1 não terminou corretamente; o reparo não pôde ser gravado e ela foi mantida como estava. A próxima inicialização tentará novamente.</translation>
+        </message>
+        <message>
+            <source>录像 %1 的修复已取消，文件原样保留，可以再次修复。</source>
+            <translation>O reparo da gravação %1 foi cancelado; o arquivo foi mantido como estava e pode ser reparado novamente.</translation>
         </message>
     </context>
     <context>
@@ -1350,6 +1382,14 @@ Abrir outra janela somente leitura? Uma janela somente leitura não salva config
         <message>
             <source>录像已停止：%1</source>
             <translation>A gravação parou: %1</translation>
+        </message>
+        <message>
+            <source>%1 的大部分画面无法解码</source>
+            <translation>A maioria das imagens de %1 não pode ser decodificada</translation>
+        </message>
+        <message>
+            <source>录像继续，以最后的画面补齐</source>
+            <translation>A gravação continua, preenchida com a última imagem</translation>
         </message>
     </context>
     <context>

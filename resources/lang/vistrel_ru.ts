@@ -277,6 +277,14 @@
             <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
             <translation>Нет прав на открытие %1. Установите правило udev программы и переподключите камеру или добавьте пользователя в группу video (sudo usermod -aG video $USER) и войдите в систему заново.</translation>
         </message>
+        <message>
+            <source>显微镜上的拍照按键不能使用：没有权限读取 %1。请执行下面的命令后重新插拔摄像头：
+%2
+或者把用户加入 input 组（sudo usermod -aG input $USER）后重新登录。</source>
+            <translation>Кнопка съёмки на микроскопе не работает: нет прав на чтение %1. Выполните эту команду и снова подключите камеру:
+%2
+или добавьте пользователя в группу input (sudo usermod -aG input $USER) и войдите заново.</translation>
+        </message>
     </context>
     <context>
         <name>CameraLabel</name>
@@ -462,10 +470,6 @@
             <translation>Файл уже существует: %1</translation>
         </message>
         <message>
-            <source>重命名失败</source>
-            <translation>Не удалось переименовать.</translation>
-        </message>
-        <message>
             <source>不能将文件复制到其自身：%1</source>
             <translation>Файл нельзя скопировать в самого себя: %1</translation>
         </message>
@@ -486,10 +490,6 @@
         <message>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Не задана программа для открытия этого файла: %1</translation>
-        </message>
-        <message>
-            <source>打开文件失败</source>
-            <translation>Не удалось открыть файл.</translation>
         </message>
         <message>
             <source>照片和视频</source>
@@ -518,6 +518,26 @@
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Вне корневой папки, не переименовано: %1</translation>
+        </message>
+        <message>
+            <source>无法读取：%1（%2）</source>
+            <translation>Не удаётся прочитать: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>修复录像</source>
+            <translation>Восстановить запись</translation>
+        </message>
+        <message>
+            <source>正在修复录像：%1</source>
+            <translation>Восстановление записи: %1</translation>
+        </message>
+        <message>
+            <source>图片过大，未导入：%1</source>
+            <translation>Слишком большие изображения не импортированы: %1</translation>
+        </message>
+        <message>
+            <source>无法将 %1 重命名为 %2</source>
+            <translation>Не удаётся переименовать %1 в %2</translation>
         </message>
     </context>
     <context>
@@ -741,6 +761,14 @@
         <message>
             <source>文件</source>
             <translation>Файл</translation>
+        </message>
+        <message>
+            <source>正在读取测量形状：%1</source>
+            <translation>Чтение фигур измерения: %1</translation>
+        </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Файл фигур слишком велик (%1, предел %2), не прочитан: %3</translation>
         </message>
     </context>
     <context>
@@ -1008,6 +1036,10 @@
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>Запись %1 не была завершена правильно; восстановленную копию не удалось записать, файл оставлен как был. При следующем запуске попытка повторится.</translation>
+        </message>
+        <message>
+            <source>录像 %1 的修复已取消，文件原样保留，可以再次修复。</source>
+            <translation>Восстановление записи %1 отменено; файл сохранён без изменений, его можно восстановить снова.</translation>
         </message>
     </context>
     <context>
@@ -1350,6 +1382,14 @@
         <message>
             <source>录像已停止：%1</source>
             <translation>Запись остановлена: %1</translation>
+        </message>
+        <message>
+            <source>%1 的大部分画面无法解码</source>
+            <translation>Большинство кадров с %1 не удаётся декодировать</translation>
+        </message>
+        <message>
+            <source>录像继续，以最后的画面补齐</source>
+            <translation>Запись продолжается, пробел заполняется последним кадром</translation>
         </message>
     </context>
     <context>

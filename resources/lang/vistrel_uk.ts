@@ -277,6 +277,14 @@
             <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
             <translation>Немає дозволу відкрити %1. Встановіть правило udev програми й перепідключіть камеру або додайте користувача до групи video (sudo usermod -aG video $USER) і увійдіть знову.</translation>
         </message>
+        <message>
+            <source>显微镜上的拍照按键不能使用：没有权限读取 %1。请执行下面的命令后重新插拔摄像头：
+%2
+或者把用户加入 input 组（sudo usermod -aG input $USER）后重新登录。</source>
+            <translation>Кнопка знімання на мікроскопі не працює: немає прав на читання %1. Виконайте цю команду й знову під'єднайте камеру:
+%2
+або додайте користувача до групи input (sudo usermod -aG input $USER) і увійдіть знову.</translation>
+        </message>
     </context>
     <context>
         <name>CameraLabel</name>
@@ -462,10 +470,6 @@
             <translation>Файл уже існує: %1</translation>
         </message>
         <message>
-            <source>重命名失败</source>
-            <translation>Не вдалося перейменувати.</translation>
-        </message>
-        <message>
             <source>不能将文件复制到其自身：%1</source>
             <translation>Файл не можна скопіювати в самого себе: %1</translation>
         </message>
@@ -486,10 +490,6 @@
         <message>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>Не задано програму для відкриття цього файлу: %1</translation>
-        </message>
-        <message>
-            <source>打开文件失败</source>
-            <translation>Не вдалося відкрити файл.</translation>
         </message>
         <message>
             <source>照片和视频</source>
@@ -518,6 +518,26 @@
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>Поза кореневою текою, не перейменовано: %1</translation>
+        </message>
+        <message>
+            <source>无法读取：%1（%2）</source>
+            <translation>Не вдається прочитати: %1 (%2)</translation>
+        </message>
+        <message>
+            <source>修复录像</source>
+            <translation>Відновити запис</translation>
+        </message>
+        <message>
+            <source>正在修复录像：%1</source>
+            <translation>Відновлення запису: %1</translation>
+        </message>
+        <message>
+            <source>图片过大，未导入：%1</source>
+            <translation>Завеликі зображення не імпортовано: %1</translation>
+        </message>
+        <message>
+            <source>无法将 %1 重命名为 %2</source>
+            <translation>Не вдається перейменувати %1 на %2</translation>
         </message>
     </context>
     <context>
@@ -741,6 +761,14 @@
         <message>
             <source>文件</source>
             <translation>Файл</translation>
+        </message>
+        <message>
+            <source>正在读取测量形状：%1</source>
+            <translation>Читання фігур вимірювання: %1</translation>
+        </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>Файл фігур завеликий (%1, межа %2), не прочитано: %3</translation>
         </message>
     </context>
     <context>
@@ -1008,6 +1036,10 @@
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>Запис %1 не завершився належно; відновлену копію не вдалося записати, файл залишено як був. Під час наступного запуску спроба повториться.</translation>
+        </message>
+        <message>
+            <source>录像 %1 的修复已取消，文件原样保留，可以再次修复。</source>
+            <translation>Відновлення запису %1 скасовано; файл збережено без змін, його можна відновити знову.</translation>
         </message>
     </context>
     <context>
@@ -1350,6 +1382,14 @@
         <message>
             <source>录像已停止：%1</source>
             <translation>Запис зупинено: %1</translation>
+        </message>
+        <message>
+            <source>%1 的大部分画面无法解码</source>
+            <translation>Більшість кадрів з %1 не вдається декодувати</translation>
+        </message>
+        <message>
+            <source>录像继续，以最后的画面补齐</source>
+            <translation>Запис триває, пропуск заповнюється останнім кадром</translation>
         </message>
     </context>
     <context>

@@ -277,6 +277,14 @@
             <source>没有权限打开 %1。请安装本程序的 udev 规则后重新插拔摄像头，或把用户加入 video 组（sudo usermod -aG video $USER）后重新登录。</source>
             <translation>沒有權限開啟 %1。請安裝本程式的 udev 規則後重新插拔攝影機，或將使用者加入 video 群組（sudo usermod -aG video $USER）後重新登入。</translation>
         </message>
+        <message>
+            <source>显微镜上的拍照按键不能使用：没有权限读取 %1。请执行下面的命令后重新插拔摄像头：
+%2
+或者把用户加入 input 组（sudo usermod -aG input $USER）后重新登录。</source>
+            <translation>顯微鏡上的拍照按鍵無法使用：沒有權限讀取 %1。請執行下面的指令後重新插拔攝影機：
+%2
+或者把使用者加入 input 群組（sudo usermod -aG input $USER）後重新登入。</translation>
+        </message>
     </context>
     <context>
         <name>CameraLabel</name>
@@ -462,10 +470,6 @@
             <translation>檔案已存在：%1</translation>
         </message>
         <message>
-            <source>重命名失败</source>
-            <translation>重新命名失敗</translation>
-        </message>
-        <message>
             <source>不能将文件复制到其自身：%1</source>
             <translation>無法將檔案複製到其自身：%1</translation>
         </message>
@@ -486,10 +490,6 @@
         <message>
             <source>没有可以打开此文件的程序：%1</source>
             <translation>沒有可以開啟此檔案的程式：%1</translation>
-        </message>
-        <message>
-            <source>打开文件失败</source>
-            <translation>開啟檔案失敗</translation>
         </message>
         <message>
             <source>照片和视频</source>
@@ -518,6 +518,26 @@
         <message>
             <source>不在根文件夹内，未重命名：%1</source>
             <translation>不在根資料夾內，未重新命名：%1</translation>
+        </message>
+        <message>
+            <source>无法读取：%1（%2）</source>
+            <translation>無法讀取：%1（%2）</translation>
+        </message>
+        <message>
+            <source>修复录像</source>
+            <translation>修復錄影</translation>
+        </message>
+        <message>
+            <source>正在修复录像：%1</source>
+            <translation>正在修復錄影：%1</translation>
+        </message>
+        <message>
+            <source>图片过大，未导入：%1</source>
+            <translation>圖片過大，未匯入：%1</translation>
+        </message>
+        <message>
+            <source>无法将 %1 重命名为 %2</source>
+            <translation>無法將 %1 重新命名為 %2</translation>
         </message>
     </context>
     <context>
@@ -741,6 +761,14 @@
         <message>
             <source>文件</source>
             <translation>檔案</translation>
+        </message>
+        <message>
+            <source>正在读取测量形状：%1</source>
+            <translation>正在讀取測量形狀：%1</translation>
+        </message>
+        <message>
+            <source>测量形状文件过大（%1，上限 %2），未读取：%3</source>
+            <translation>測量形狀檔案過大（%1，上限 %2），未讀取：%3</translation>
         </message>
     </context>
     <context>
@@ -1008,6 +1036,10 @@
         <message>
             <source>录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。</source>
             <translation>錄影 %1 沒有正常結束，修復時無法寫入，已原樣保留。下次啟動時會再次修復。</translation>
+        </message>
+        <message>
+            <source>录像 %1 的修复已取消，文件原样保留，可以再次修复。</source>
+            <translation>錄影 %1 的修復已取消，檔案原樣保留，可以再次修復。</translation>
         </message>
     </context>
     <context>
@@ -1350,6 +1382,14 @@
         <message>
             <source>录像已停止：%1</source>
             <translation>錄影已停止：%1</translation>
+        </message>
+        <message>
+            <source>%1 的大部分画面无法解码</source>
+            <translation>%1 的大部分畫面無法解碼</translation>
+        </message>
+        <message>
+            <source>录像继续，以最后的画面补齐</source>
+            <translation>錄影繼續，以最後的畫面補齊</translation>
         </message>
     </context>
     <context>

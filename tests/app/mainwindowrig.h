@@ -92,6 +92,12 @@ struct Rig
         CameraHub::instance()->setBackends({sim});
         open();
     }
+    // A window over another backend (the fake kernel's V4L2, say).
+    explicit Rig(std::shared_ptr<CaptureBackend> backend)
+    {
+        CameraHub::instance()->setBackends({std::move(backend)});
+        open();
+    }
     void open()
     {
         StoragePaths paths;

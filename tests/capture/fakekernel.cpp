@@ -295,11 +295,12 @@ int FakeKernel::open(const char *path, int)
         ++c->opens;
     } else if (p.startsWith(QLatin1String("/dev/input/"))) {
         const QString ev = p.mid(11);
-        bool ours = false;
+        const FakeCamera *owner = nullptr;
         for (const FakeCamera &c : m_cameras)
-            ours = ours || (!c.unplugged && (c.buttonEvent == ev || c.hidButtonEvent == ev));
-        if (!ours) {
-            errno = ENOENT;
+            if (!c.unplugged && (c.buttonEvent == ev || c.hidButtonEvent == ev))
+                owner = &c;
+        if (!owner || owner->buttonOpenErrno) {
+            errno = owner ? owner->buttonOpenErrno : ENOENT;
             return -1;
         }
         m_inputs[ev].event = ev;

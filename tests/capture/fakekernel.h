@@ -53,6 +53,7 @@ struct FakeCamera
 
     // Faults.
     int openErrno = 0;  // EACCES, EBUSY ...
+    int buttonOpenErrno = 0; // the same for its input nodes
     bool busy = false;  // another program streams: S_FMT/REQBUFS give EBUSY
     QMap<unsigned long, std::deque<int>> failNext; // ioctl -> errnos for its next calls
     int maxBuffers = 4;                            // REQBUFS grants at most this many

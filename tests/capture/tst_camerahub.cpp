@@ -51,6 +51,7 @@ private slots:
     void pixels();
     void stillButton_data();
     void stillButton();
+    void lockedNodesAreSaid();
     void busyBufferDropsFrames();
     void pendingSizeRequest();
     void sameSettingsDoNotRestart();
@@ -230,6 +231,36 @@ void TstCameraHub::stillButton()
     for (const auto &args : qAsConst(*m_spy))
         flags.append(args.at(1).toBool());
     QCOMPARE(flags, (QVector<bool>{false, true, false, false}));
+}
+
+// A still button and a second camera the user may not read: each is said
+// once, with its node and the command that gives access.
+void TstCameraHub::lockedNodesAreSaid()
+{
+    m_kernel->addCamera(QStringLiteral("/dev/video2"), "usb-0000:00:14.0-3", QStringLiteral("1-3"), {{640, 480}})
+        .openErrno = EACCES;
+    FakeCamera &cam = m_kernel->addCamera(kNode, "usb-0000:00:14.0-2", QStringLiteral("1-2"), {{640, 480}});
+    cam.buttonEvent = QStringLiteral("event4");
+    cam.buttonOpenErrno = EACCES;
+    QVERIFY(m_kernel->writeSysfs(m_sys->path()));
+    QSignalSpy said(m_hub, &CameraHub::sigAccessProblem);
+    m_hub->setBackends({std::make_shared<V4l2Backend>(m_kernel, m_sys->path())});
+    m_hub->refreshDevices();
+    QCOMPARE(said.count(), 1);
+    QVERIFY2(said[0][1].toString().contains("/dev/video2") && said[0][1].toString().contains("usermod -aG video"),
+             qPrintable(said[0][1].toString()));
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("YUV")));
+    QCOMPARE(said.count(), 2);
+    QCOMPARE(said[1][0].toString(), kPath);
+    const QString text = said[1][1].toString();
+    QVERIFY2(text.contains("/dev/input/event4") && text.contains("ATTRS{idVendor}==\"0c45\"")
+                 && text.contains("ATTRS{idProduct}==\"62c1\"") && text.contains("usermod -aG input"),
+             qPrintable(text));
+    // Not again at the next look or the next opening.
+    m_hub->refreshDevices();
+    m_hub->closeCamera(kPath);
+    QVERIFY(m_hub->openCamera(kPath, 640, 480, QStringLiteral("YUV")));
+    QCOMPARE(said.count(), 2);
 }
 
 void TstCameraHub::busyBufferDropsFrames()

@@ -1,5 +1,6 @@
 #include "core/sidecar.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -38,6 +39,48 @@ class TestSidecar : public QObject
     }
 
 private slots:
+    // A newer program's file: what this one does not know is written back
+    // as it was, what it knows is its own (a field it dropped stays dropped).
+    void newerFileKeepsWhatItDoesNotKnow()
+    {
+        QTemporaryDir dir;
+        const QString path = sidecar::pathFor(dir.filePath(QStringLiteral("Measure.config")));
+        QJsonObject cam{{"colourTemperature", 5000},
+                        {"calibration", QJsonObject{{"name", "10x"}, {"factor", 0.5}, {"unit", 0}, {"lens", "Plan 10"}}},
+                        {"autofocus", true}};
+        const QJsonObject newer{{"version", 3},
+                                {"cameras", QJsonObject{{"cam-a", cam}, {"cam-z", QJsonObject{{"autofocus", false}}}}},
+                                {"scaleBar", QJsonObject{{"shown", false}, {"style", "ticks"}}},
+                                {"reports", QJsonArray{"a.pdf"}}};
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(newer).toJson());
+        file.close();
+
+        AppSettings s;
+        s.calibrations = {{QStringLiteral("10x"), 0.5, 0, QSize(), QString()}};
+        s.cameras[QStringLiteral("cam-a")];
+        QVERIFY(sidecar::load(path, &s));
+        QCOMPARE(s.cameras[QStringLiteral("cam-a")].colourTemperature, 5000);
+        s.cameras[QStringLiteral("cam-a")].colourTemperature = 6500;
+        s.cameras[QStringLiteral("cam-a")].hasCalibration = false; // the user let it go
+        s.extras.showScaleBar = true;
+        QVERIFY(sidecar::save(path, s));
+
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject back = QJsonDocument::fromJson(file.readAll()).object();
+        file.close();
+        QCOMPARE(back.value("version").toInt(), 3);
+        QCOMPARE(back.value("reports").toArray(), QJsonArray{"a.pdf"});
+        QCOMPARE(back.value("scaleBar").toObject().value("style").toString(), QStringLiteral("ticks"));
+        QCOMPARE(back.value("scaleBar").toObject().value("shown").toBool(), true);
+        const QJsonObject a = back.value("cameras").toObject().value("cam-a").toObject();
+        QCOMPARE(a.value("colourTemperature").toInt(), 6500);
+        QCOMPARE(a.value("autofocus").toBool(), true);
+        QVERIFY(!a.contains("calibration"));
+        QCOMPARE(back.value("cameras").toObject().value("cam-z").toObject(), (QJsonObject{{"autofocus", false}}));
+    }
+
     void roundTrip()
     {
         const AppSettings s = sample();

@@ -8,17 +8,23 @@
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
 #include "editor/measureediter.h"
+#include "core/lastfolder.h"
+#include "dialogs/printpicture.h"
 #include "ui_bdwidget.h"
 #include "ui_measureediter.h"
 #include <QCheckBox>
 #include "view/cameraviewer.h"
 
 #include <QElapsedTimer>
+#include <QJsonObject>
+#include <QJsonDocument>
+#include <QJsonArray>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QPushButton>
 #include <QtTest>
+#include <QPrinterInfo>
 
 namespace {
 
@@ -308,6 +314,59 @@ private slots:
         QCOMPARE(n.asked.size(), 3);
     }
 
+    // A newer program's shapes file: its shapes of kinds unknown here and its
+    // other fields are written back with the ones edited here.
+    // A shapes file over the reader's limit is not read, and the status says
+    // why, with the limit.
+    void oversizedShapesFileRefused()
+    {
+        QTemporaryDir dir;
+        AppSettings settings;
+        const QString photo = makePhoto(dir, "p.png", QSize(320, 240));
+        QFile file(annotations::pathFor(photo));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(annotations::kMaxBytes + 1));
+        file.close();
+        MeasureEditer ed;
+        ed.attach(&settings);
+        QVERIFY(ed.openImage(photo));
+        QVERIFY(!ed.isLoading());
+        QVERIFY(ed.scene()->shapes().isEmpty());
+        const QString said = ed.statusBar()->currentMessage();
+        QVERIFY2(said.contains(QLocale().formattedDataSize(annotations::kMaxBytes))
+                     && said.contains(QDir::toNativeSeparators(file.fileName())),
+                 qPrintable(said));
+    }
+
+    void newerShapesFileKeepsWhatItDoesNotKnow()
+    {
+        QTemporaryDir dir;
+        AppSettings settings;
+        const QString photo = makePhoto(dir, "p.png", QSize(320, 240));
+        const QJsonObject spline{{"type", "Spline"}, {"points", QJsonArray{QJsonArray{1, 2}, QJsonArray{3, 4}}}};
+        const QJsonObject line{{"type", "Line"}, {"points", QJsonArray{QJsonArray{10, 20}, QJsonArray{200, 20}}}};
+        const QJsonObject newer{{"format", "vistrel-annotations"}, {"version", 2}, {"layers", QJsonArray{"cells"}},
+                                {"shapes", QJsonArray{spline, line}}};
+        QFile file(annotations::pathFor(photo));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(newer).toJson());
+        file.close();
+        MeasureEditer ed;
+        ed.attach(&settings);
+        QVERIFY(ed.openImage(photo));
+        QCOMPARE(ed.scene()->shapes().size(), 1);
+        GraphicsItem *more = createShape(Line);
+        more->restore(ShapeRecord{Line, DrawStyle(), {{5, 5}, {50, 5}}, QString()});
+        ed.scene()->addShape(more);
+        ed.onImageSave();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject back = QJsonDocument::fromJson(file.readAll()).object();
+        QCOMPARE(back.value("version").toInt(), 2);
+        QCOMPARE(back.value("layers").toArray(), QJsonArray{"cells"});
+        const QJsonArray shapes = back.value("shapes").toArray();
+        QCOMPARE(shapes.size(), 3);
+        QVERIFY(shapes.contains(spline));
+    }
+
     void shapesAndScaleComeBack()
     {
         QTemporaryDir dir;
@@ -533,6 +592,21 @@ private slots:
         // The embedded picture keeps the photo's proportions.
         QVERIFY(data.contains("/Width 640"));
         QVERIFY(data.contains("/Height 480"));
+    }
+
+    // Printed to a file, a photo goes beside the others under its own name,
+    // not into the working folder as "print.pdf".
+    void printToFileStartsInTheLastFolder()
+    {
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("a printer is set up here: printing goes to it, not to a file");
+        QTemporaryDir dir;
+        lastfolder::remember(dir.filePath("shot.png"));
+        QPrinter printer;
+        printing::preparePrinter(&printer, QStringLiteral("shot"));
+        QCOMPARE(printer.docName(), QStringLiteral("shot"));
+        QCOMPARE(printer.outputFileName(), dir.filePath("shot.pdf"));
+        QCOMPARE(printer.outputFormat(), QPrinter::PdfFormat);
     }
 
     void toolboxesStayInStep()

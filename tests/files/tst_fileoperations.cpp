@@ -1,7 +1,11 @@
+#include "core/filenames.h"
 #include "core/notifier.h"
 #include "files/customlistwidgetitem.h"
 #include "files/filebrowser.h"
 #include "files/fileoperations.h"
+#include "core/camerabuffer.h"
+#include "record/recovery.h"
+#include "record/rtmpthread.h"
 #include "tests/core/hostileimages.h"
 
 #include <QApplication>
@@ -19,6 +23,8 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QtTest>
+
+#include <unistd.h>
 
 using Answer = Notifier::Answer;
 
@@ -83,6 +89,41 @@ private slots:
     {
         m_window.reset();
         m_dir.reset();
+    }
+
+    // A name that is no UTF-8 is listed (U+FFFD where its odd byte is),
+    // read, renamed and moved to the trash by its real bytes.
+    void namesThatAreNoUtf8()
+    {
+        filenames::install();
+        RecordingNotifier n;
+        QImage red(8, 8, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(photo("plain.png")));
+        const QByteArray dir = QFile::encodeName(photo(""));
+        const QByteArray raw = dir + "/caf\xe9.png"; // Latin-1, as an old camera or archive names it
+        QCOMPARE(::rename(QByteArray(dir + "/plain.png").constData(), raw.constData()), 0);
+        m_photos->reload();
+        QCOMPARE(m_photos->listedPaths().size(), 1);
+        const QString path = m_photos->listedPaths().first();
+        QCOMPARE(QFile::encodeName(path), raw);
+        QCOMPARE(m_photos->listWidget()->item(0)->text(), QStringLiteral("caf\uFFFD.png"));
+        QCOMPARE(QImage(path).pixel(4, 4), qRgb(255, 0, 0));
+
+        QVERIFY(m_ops->renameEntry(m_photos, path, QStringLiteral("caf\u00e9")));
+        QVERIFY(::access(raw.constData(), F_OK) != 0);
+        QCOMPARE(QImage(photo(QStringLiteral("caf\u00e9.png"))).pixel(4, 4), qRgb(255, 0, 0));
+
+        QCOMPARE(::rename(QFile::encodeName(photo(QStringLiteral("caf\u00e9.png"))).constData(), raw.constData()), 0);
+        m_photos->reload();
+        n.answers = {Answer::Yes};
+        QCOMPARE(m_ops->deleteEntries(m_photos, m_photos->listedPaths()), 1);
+        QVERIFY(::access(raw.constData(), F_OK) != 0);
+        const QByteArray trash = qgetenv("XDG_DATA_HOME") + "/Trash/";
+        QCOMPARE(::access(QByteArray(trash + "files/caf\xe9.png").constData(), F_OK), 0);
+        QFile info(QFile::decodeName(QByteArray(trash + "info/caf\xe9.png.trashinfo")));
+        QVERIFY(info.open(QIODevice::ReadOnly));
+        QVERIFY(info.readAll().contains("/caf%E9.png\n"));
     }
 
     void importSortsByKind()
@@ -565,6 +606,85 @@ private slots:
         });
         m_ops->showMenu(m_photos, list->visualItemRect(list->item(1)).center());
         QCOMPARE(ran, m_photos->selectedPaths());
+    }
+
+    // A recording cut short (no index, its marker beside it) is repaired
+    // from the video browser's menu; a repair called off keeps it as it was.
+    void repairFromTheBrowser()
+    {
+        RecordingNotifier n;
+        const QString clip = m_dir->filePath("Video/cut.avi");
+        {
+            CameraBuffer buffer;
+            buffer.init(96, 64, QImage::Format_RGB32);
+            QImage(buffer.bits(), 96, 64, QImage::Format_RGB32).fill(qRgb(200, 120, 40));
+            RtmpThread rec;
+            rec.setFilePath(clip);
+            rec.setSize(96, 64);
+            rec.setFps(10);
+            rec.start();
+            for (int i = 0; i < 30; ++i) {
+                QVERIFY(buffer.tryAcquire());
+                QVERIFY(rec.enqueueFrame(i * 100, &buffer));
+                while (rec.queuedFrames() > 0 || buffer.isTaken())
+                    QThread::msleep(1);
+            }
+            rec.stop();
+        }
+        // As a kill leaves it: the index never written, a dead recorder's marker.
+        QFile file(clip);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QByteArray whole = file.readAll();
+        QVERIFY(whole.lastIndexOf("idx1") > 0);
+        QVERIFY(file.resize(whole.lastIndexOf("idx1")));
+        file.close();
+        const QByteArray cut = contents(clip);
+        touch(inProgressMarkerPath(clip), "999999999\n");
+        QVERIFY(awaitsRepair(clip));
+
+        RecoveredRecording stopped = recoverRecording(clip, [](double) { return false; });
+        QVERIFY(stopped.cancelled && !stopped.repaired);
+        QCOMPARE(contents(clip), cut);
+        QVERIFY(awaitsRepair(clip));
+
+        m_videos->reload();
+        QListWidget *list = m_videos->listWidget();
+        QCOMPARE(list->count(), 1);
+        bool offered = false;
+        QTimer::singleShot(100, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            QAction *repair = menu->findChild<QAction *>("actionRepairRecording");
+            offered = repair && repair->isEnabled();
+            if (offered)
+                menu->setActiveAction(repair);
+            QTest::keyClick(menu, offered ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        m_ops->showMenu(m_videos, list->visualItemRect(list->item(0)).center());
+        QVERIFY(offered);
+        QVERIFY2(n.informed.value(0).contains(QDir::toNativeSeparators(clip)) && n.informed.value(0).contains("已修复"),
+                 qPrintable(n.informed.join('|')));
+        QVERIFY(!QFileInfo::exists(inProgressMarkerPath(clip)));
+        QVERIFY(!awaitsRepair(clip));
+        QVERIFY(contents(clip).contains("idx1"));
+        QVERIFY(!RtmpThread::readFirstFrame(clip).isNull());
+    }
+
+    // A large copy lets the event loop run between its megabytes.
+    void largeCopyKeepsTheWindowLive()
+    {
+        RecordingNotifier n;
+        const QString big = m_dir->filePath("Video/long.avi");
+        touch(big, QByteArray(16 << 20, 'v'));
+        int turns = 0;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, [&turns] { ++turns; });
+        tick.start(0);
+        QVERIFY(m_ops->saveAs(big, m_dir->filePath("copy.avi")));
+        tick.stop();
+        QCOMPARE(QFileInfo(m_dir->filePath("copy.avi")).size(), qint64(16 << 20));
+        QVERIFY2(turns >= 8, qPrintable(QString::number(turns)));
     }
 
     void noProgramSaysSo()

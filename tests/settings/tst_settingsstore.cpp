@@ -105,6 +105,7 @@ private slots:
     void reservedNamesAreUnique();
     void unwritableConfigurationSaid();
     void makeFilePathWithoutBrowser();
+    void outOfRangeIndicesWrittenCorrected();
     void checkSaveFolder_data();
     void checkSaveFolder();
     void selectCamera();
@@ -521,6 +522,38 @@ void TestSettingsStore::nameCollision()
     // A folder of that name is taken too.
     QVERIFY(QDir().mkpath(first));
     QCOMPARE(store.makeFilePath(SettingsStore::Photo, now), dir.path() + "/20260102_030405_2.jpg");
+}
+
+// Indices no list holds are read as the defaults and written back so.
+void TestSettingsStore::outOfRangeIndicesWrittenCorrected()
+{
+    QTemporaryDir app;
+    const StoragePaths paths = resolveStoragePaths(app.path(), true, QString(), QString(), QString());
+    AppSettings bad;
+    bad.imageFormat = 9;
+    bad.videoFormat = -1;
+    bad.style.textColorIndex = 7;
+    bad.style.fontSizeIndex = -4;
+    bad.style.lineColorIndex = 1; // in range: kept
+    bad.style.lineStyle = 3;
+    bad.style.lineWidthIndex = 99;
+    QVERIFY(saveSettingsFile(paths.configFile, bad));
+    AppSettings s;
+    FakeBrowser photos, videos;
+    SettingsStore store(&s, paths);
+    store.setBrowsers(&photos, &videos);
+    QCOMPARE(store.loadSettings(), SettingsRead::Complete);
+    QVERIFY(store.saveSettings());
+    AppSettings back;
+    QCOMPARE(loadSettingsFile(paths.configFile, &back), SettingsRead::Complete);
+    const AppSettings defaults;
+    QCOMPARE(back.imageFormat, defaults.imageFormat);
+    QCOMPARE(back.videoFormat, defaults.videoFormat);
+    QCOMPARE(back.style.textColorIndex, defaults.style.textColorIndex);
+    QCOMPARE(back.style.fontSizeIndex, defaults.style.fontSizeIndex);
+    QCOMPARE(back.style.lineColorIndex, 1);
+    QCOMPARE(back.style.lineStyle, defaults.style.lineStyle);
+    QCOMPARE(back.style.lineWidthIndex, defaults.style.lineWidthIndex);
 }
 
 void TestSettingsStore::makeFilePathWithoutBrowser()
