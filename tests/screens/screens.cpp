@@ -97,10 +97,10 @@ int main(int argc, char *argv[])
             s->addShape(shape);
         };
         s->setCalibration(settings.calibrations[0]);
-        add(65539, {{60, 420}, {1220, 420}});
-        add(65548, {{384, 691}, {454, 691}});
-        add(65546, {{900, 200}, {700, 300}, {900, 360}});
-        add(65541, {{820, 620}, {1080, 880}});
+        add(Line, {{60, 420}, {1220, 420}});
+        add(Circle1, {{384, 691}, {454, 691}});
+        add(AngleLine, {{900, 200}, {700, 300}, {900, 360}});
+        add(Rect, {{820, 620}, {1080, 880}});
         ed.form()->comboZoom->setCurrentIndex(0);
         save(&ed, "measure_editor");
     }
@@ -163,8 +163,8 @@ int main(int argc, char *argv[])
             shape->restore(r);
             live->addShape(shape);
         };
-        addLive(65539, {{80, 300}, {560, 300}});
-        addLive(65548, {{200, 360}, {240, 360}});
+        addLive(Line, {{80, 300}, {560, 300}});
+        addLive(Circle1, {{200, 360}, {240, 360}});
         const QString photo = g_out + "/specimen.png";
         const struct { int index; const char *code; } langs[] = {{1, "en"}, {0, "zh"}, {8, "de"}, {5, "ja"}, {7, "ru"}};
         for (const auto &l : langs) {
@@ -218,9 +218,9 @@ int main(int argc, char *argv[])
             shape->restore(r);
             s->addShape(shape);
         };
-        add(65539, {{80, 300}, {560, 300}});
-        add(65548, {{200, 360}, {240, 360}});
-        add(65546, {{500, 100}, {400, 160}, {520, 200}});
+        add(Line, {{80, 300}, {560, 300}});
+        add(Circle1, {{200, 360}, {240, 360}});
+        add(AngleLine, {{500, 100}, {400, 160}, {520, 200}});
         w.form()->comboZoom->setCurrentIndex(0);
         settle(500);
         save(&w, "main_measure_en");
@@ -240,10 +240,10 @@ int main(int argc, char *argv[])
             s->setScaleBarCorner(3);
             const QSize picture = s->pictureSize();
             const double w0 = picture.width(), h0 = picture.height();
-            add(65548, {{4, h0 * 0.4}, {40, h0 * 0.4}});            // circle at the left edge
-            add(65541, {{2, h0 * 0.4 + 12}, {70, h0 * 0.55}});        // rectangle beside it
-            add(65539, {{w0 - 3, h0 - 4}, {w0 - 90, h0 - 40}});       // line into the bottom-right corner
-            add(65551, {{w0 - 30, h0 - 20}, {w0 - 60, h0 - 20}, {w0 - 80, h0 - 20}});
+            add(Circle1, {{4, h0 * 0.4}, {40, h0 * 0.4}});            // circle at the left edge
+            add(Rect, {{2, h0 * 0.4 + 12}, {70, h0 * 0.55}});        // rectangle beside it
+            add(Line, {{w0 - 3, h0 - 4}, {w0 - 90, h0 - 40}});       // line into the bottom-right corner
+            add(DoubleCircle, {{w0 - 30, h0 - 20}, {w0 - 60, h0 - 20}, {w0 - 80, h0 - 20}});
             for (const auto &l : {std::make_pair(1, "en"), std::make_pair(0, "zh")}) {
                 w.setLanguage(l.first);
                 settle(300);
