@@ -1,0 +1,102 @@
+#include "measure/camerascene.h"
+
+#include "core/appsettings.h"
+#include "imaging/circlefit.h"
+#include "imaging/edges.h"
+#include "measure/circleshapes.h"
+#include "measure/graphicsitem.h"
+#include "measure/particleshapes.h"
+
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+// ---------------------------------------------------------------- analysis
+
+bool CameraScene::isSnapping() const
+{
+    if (!m_settings || !m_settings->extras.snapToEdges)
+        return false;
+    switch (m_tool) {
+    case Line:
+    case BrokenLine:
+    case ParallelLine:
+    case VerticalLine:
+    case Arc:
+    case Circle1:
+    case Circle2:
+    case Circle3:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QPointF CameraScene::snapped(const QPointF &p, Qt::KeyboardModifiers modifiers) const
+{
+    if (!isSnapping() || (modifiers & Qt::ShiftModifier) || m_picture.isNull())
+        return p;
+    // The same reach on the screen at any zoom.
+    const double radius = SnapRadius / std::max(1e-3, m_scaleX);
+    return imaging::snapToEdge(m_picture, p, std::min(radius, 200.0)).point;
+}
+
+GraphicsItem *CameraScene::fitCircleAt(const QPointF &p)
+{
+    if (m_picture.isNull() || !sceneRect().contains(p))
+        return nullptr;
+    // Objects up to about half the shorter side, at most 400 pixels across the reach.
+    const double reach = std::min(400.0, 0.5 * std::min(m_picture.width(), m_picture.height()));
+    const int m = int(reach) + 10;
+    const cv::Rect window(int(p.x()) - m, int(p.y()) - m, 2 * m + 1, 2 * m + 1);
+    const cv::Rect clipped = window & cv::Rect(0, 0, m_picture.width(), m_picture.height());
+    const cv::Mat grey = imaging::greyWindow(m_picture, window);
+    const QPointF origin(clipped.x, clipped.y);
+    const imaging::CircleFit fit = imaging::fitCircleAt(grey, p - origin, reach);
+    if (!fit.ok)
+        return nullptr;
+    auto *circle = new GraphicsCircle1Item;
+    if (m_settings)
+        circle->setStyle(m_settings->style);
+    const QPointF centre = fit.centre + origin;
+    ShapeRecord r = circle->record();
+    r.points = {centre, centre + QPointF(fit.radius, 0)};
+    circle->restore(r);
+    circle->setFitResidual(fit.residual);
+    addShape(circle);
+    saveHistory();
+    return circle;
+}
+
+void CameraScene::setParticles(const QVector<imaging::Particle> &particles)
+{
+    cancelConstruction();
+    endEdit();
+    const bool hadSelection = m_selectedShape != nullptr;
+    {
+        // One notice for the whole set, not one per object.
+        const QSignalBlocker quiet(this);
+        const QList<GraphicsItem *> old = m_shapes;
+        for (GraphicsItem *shape : old)
+            if (shape->type() == Particle)
+                removeShape(shape);
+        int number = 0;
+        for (const imaging::Particle &p : particles) {
+            GraphicsParticleItem *item = GraphicsParticleItem::create(p, ++number);
+            if (m_settings)
+                item->setStyle(m_settings->style);
+            addShape(item);
+        }
+    }
+    saveHistory();
+    update();
+    emit shapesChanged();
+    if (hadSelection && !m_selectedShape)
+        emit selectedShapeChanged(nullptr);
+}
+
+void CameraScene::setAnalysisOverlay(const QImage &overlay)
+{
+    m_analysisOverlay = overlay;
+    update();
+}
