@@ -85,6 +85,8 @@ public:
 
     // Entries still waiting for their thumbnail.
     int pendingThumbnails() const { return m_pending.size(); }
+    // Returns once no thumbnail job runs; their answers are posted by then.
+    void waitForThumbnailJobs() { m_pool.waitForDone(); }
 
     // 160 x 120 picture of a photo or of a video's first frame; null when the
     // file cannot be decoded. Safe on any thread.

@@ -2,6 +2,7 @@
 
 // A main window over simulated microscopes in a private folder, and the
 // helpers its tests share.
+#include "app/recordingcontroller.h"
 #include "app/vistrel.h"
 #include "calib/bdwidget.h"
 #include "core/notifier.h"
@@ -84,6 +85,7 @@ struct Rig
     RecordingNotifier notes; // the window's messages; file operations still use boxes
     QTemporaryDir dir;
     std::shared_ptr<SimulatedBackend> sim;
+    QDateTime clock; // the window's, once held; outlives the window
     std::unique_ptr<Vistrel> window;
 
     explicit Rig(QVector<SimCameraSpec> cameras = {spec("a", 0x62C1, {{640, 480}, {1280, 720}, {1920, 1080}})})
@@ -122,12 +124,46 @@ struct Rig
         open();
     }
     Ui::VistrelClass *ui() const { return window->form(); }
+    // From here on the window's time is `clock`, moved by the test.
+    void holdClock()
+    {
+        clock = QDateTime::currentDateTime();
+        window->setClock([this] { return clock; });
+    }
+    // A timed series due now on the held clock: photos (mode 0) or clips of
+    // `length` seconds (mode 1). True when the window's timer runs it.
+    bool startTimedSeries(int mode, int interval, int count, int length = 0)
+    {
+        AppSettings s = window->settings();
+        s.timedMode = mode;
+        s.timedInterval = interval;
+        s.timedLength = length;
+        s.timedCount = count;
+        s.timedDone = 0;
+        s.timedNext = clock;
+        window->startTimedSeries(s);
+        return window->autoRecordTimer()->isActive();
+    }
     // Waits until the current camera has drawn n more frames.
     bool waitFrames(int n)
     {
         const QString cam = window->currentCamera();
         const int start = window->openCameras().value(cam).delivered;
         return QTest::qWaitFor([&] { return window->openCameras().value(cam).delivered >= start + n; }, 5000);
+    }
+    // Sets the live view's zoom and waits until the view has its size.
+    bool zoom(const QString &text)
+    {
+        ui()->comboZoom->setCurrentText(text);
+        const QSize frame = window->scene()->image().size();
+        const bool fit = ui()->comboZoom->currentData().toString() == QLatin1String("Scale");
+        const QSize want = fit ? frame.scaled(ui()->mainPage->size(), Qt::KeepAspectRatio) : frame * Vistrel::zoomFactor(text);
+        return QTest::qWaitFor([&] { return ui()->camViewer->size() == want; }, 3000);
+    }
+    // Waits until the recording has queued n frames.
+    bool waitRecorded(int n, int timeoutMs = 10000)
+    {
+        return QTest::qWaitFor([&] { return window->recording()->framesQueued() >= n; }, timeoutMs);
     }
     QStringList photos() const
     {

@@ -1,6 +1,7 @@
 #include "app/focusstacker.h"
 #include "imaging/cvimage.h"
 #include "mainwindowrig.h"
+#include "tests/common/waits.h"
 
 #include <QCheckBox>
 #include <QProgressBar>
@@ -138,7 +139,10 @@ private slots:
         QVERIFY(!stacker->isCollecting());
         QVERIFY(!stacker->isBusy());
         QVERIFY(!stacker->panel()->isVisible());
-        QTest::qWait(200);
+        // Whatever the worker still had, it has done, and its answers are in.
+        QThread *worker = stacker->findChild<QThread *>(QStringLiteral("vistrel-focusstack"));
+        QVERIFY(worker);
+        QVERIFY(drainThread(worker));
         QCOMPARE(done.count(), 0);
     }
 };

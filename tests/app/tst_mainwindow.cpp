@@ -203,8 +203,7 @@ private slots:
         const QString folder = rig.dir.filePath("save/image/Photo");
         rig.ui()->imageBrowser->setCurrentPath(folder);
         rig.ui()->boxFormatImage->setCurrentIndex(0);
-        rig.ui()->comboZoom->setCurrentText(zoom);
-        QTest::qWait(50);
+        QVERIFY(rig.zoom(zoom));
         GraphicsItem *line = createShape(65539);
         ShapeRecord r;
         r.type = 65539;
@@ -281,8 +280,7 @@ private slots:
         QFETCH(bool, topLeft);
         Rig rig;
         QVERIFY(rig.waitFrames(3));
-        rig.ui()->comboZoom->setCurrentText(zoom);
-        QTest::qWait(50);
+        QVERIFY(rig.zoom(zoom));
         QScrollArea *area = rig.ui()->mainPageScrollArea;
         if (topLeft) {
             area->horizontalScrollBar()->setValue(0);
@@ -375,7 +373,8 @@ private slots:
             QVERIFY2(!w->isEnabled() && !w->toolTip().isEmpty(), qPrintable(w->objectName()));
         QVERIFY(rig.ui()->cameraWidget->isEnabled());
         QVERIFY(rig.window->paramRow(CameraHub::Brightness)->isEnabled());
-        QTest::qWait(3000);
+        // About three seconds of frames at the recording's rate.
+        QVERIFY(rig.waitRecorded(90, 20000));
         QVERIFY(rig.window->stopRecording());
         QCOMPARE(rig.ui()->btnRecord->text(), QStringLiteral("录像"));
         const QString path = rig.window->lastRecordingPath();
@@ -396,7 +395,7 @@ private slots:
         QVERIFY(rig.waitFrames(3));
         rig.ui()->cameraBrowser->setCurrentPath(rig.dir.filePath("save/movie/Video"));
         QVERIFY(rig.window->startRecording(rig.window->currentCamera()));
-        QTest::qWait(700);
+        QVERIFY(rig.waitRecorded(10));
         rig.sim->unplug(0);
         QVERIFY(QTest::qWaitFor([&] { return !rig.window->isRecording(); }, 5000));
         const QString path = rig.window->lastRecordingPath();
@@ -468,18 +467,9 @@ private slots:
         Rig rig;
         QVERIFY(rig.waitFrames(3));
         rig.ui()->cameraBrowser->setCurrentPath(rig.dir.filePath("save/movie/Video"));
-        QDateTime clock = QDateTime::currentDateTime();
-        rig.window->setClock([&clock] { return clock; });
-        AppSettings s = rig.window->settings();
-        s.timedActive = true;
-        s.timedMode = 1;
-        s.timedInterval = 5;
-        s.timedLength = 1;
-        s.timedCount = 2;
-        s.timedDone = 0;
-        s.timedNext = clock;
-        rig.window->startTimedSeries(s);
-        QVERIFY(rig.window->autoRecordTimer()->isActive());
+        rig.holdClock();
+        QDateTime &clock = rig.clock;
+        QVERIFY(rig.startTimedSeries(1, 5, 2, 1));
         rig.window->autoRecordTimer()->stop(); // the test ticks it by hand
         QSignalSpy finished(rig.window.get(), &Vistrel::autoRecordFinish);
 
@@ -488,14 +478,19 @@ private slots:
         QVERIFY(rig.window->isTimedVideo());
         // The clip's length passes on the injected clock.
         QVERIFY(QTest::qWaitFor([&] { return rig.window->recording()->framesQueued() > 0; }, 5000));
-        // A clip short of its length is not counted: the feed sees the second pass.
+        // A clip short of its length is not counted: the feed sees the second
+        // pass, a frame sent at each step.
+        QSignalSpy sent(rig.window->recording(), &RecordingController::frameSent);
         auto second = [&] {
             for (int i = 0; i < 20; ++i) {
                 clock = clock.addMSecs(50);
-                QTest::qWait(20);
+                const int before = sent.count();
+                if (!QTest::qWaitFor([&] { return sent.count() > before; }, 5000))
+                    return false;
             }
+            return true;
         };
-        second();
+        QVERIFY(second());
         rig.window->onAutoRecordTimer();
         QVERIFY(!rig.window->isRecording());
         QCOMPARE(finished.count(), 1);
@@ -509,7 +504,7 @@ private slots:
         rig.window->onAutoRecordTimer();
         QVERIFY(rig.window->isRecording());
         QVERIFY(QTest::qWaitFor([&] { return rig.window->recording()->framesQueued() > 0; }, 5000));
-        second();
+        QVERIFY(second());
         rig.window->onAutoRecordTimer();
         QCOMPARE(finished.count(), 2);
         QVERIFY(!rig.window->settings().timedActive);
@@ -522,8 +517,8 @@ private slots:
         Rig rig;
         QVERIFY(rig.waitFrames(3));
         rig.ui()->cameraBrowser->setCurrentPath(rig.dir.filePath("save/movie/Video"));
-        QDateTime clock = QDateTime::currentDateTime();
-        rig.window->setClock([&clock] { return clock; });
+        rig.holdClock();
+        QDateTime &clock = rig.clock;
         QVERIFY(rig.window->startRecording(rig.window->currentCamera()));
         clock = clock.addSecs(83);
         QVERIFY(QTest::qWaitFor([&] { return rig.ui()->labelStatus->fullText().contains("REC 00:01:23"); }, 2000));
@@ -543,8 +538,8 @@ private slots:
         Rig rig;
         QVERIFY(rig.waitFrames(3));
         rig.ui()->imageBrowser->setCurrentPath(rig.dir.filePath("save/image/Photo"));
-        QDateTime clock = QDateTime::currentDateTime();
-        rig.window->setClock([&clock] { return clock; });
+        rig.holdClock();
+        QDateTime &clock = rig.clock;
         // A series the settings file calls running is not running.
         rig.window->settings().timedActive = true;
         emit rig.window->store()->sigLoaded(SettingsRead{});
@@ -586,15 +581,9 @@ private slots:
         QDir().mkpath(folder);
         rig.ui()->imageBrowser->setCurrentPath(folder);
         breakFolder(folder);
-        QDateTime clock = QDateTime::currentDateTime();
-        rig.window->setClock([&clock] { return clock; });
-        AppSettings s = rig.window->settings();
-        s.timedMode = 0;
-        s.timedInterval = 1;
-        s.timedCount = 5;
-        s.timedDone = 0;
-        s.timedNext = clock;
-        rig.window->startTimedSeries(s);
+        rig.holdClock();
+        QDateTime &clock = rig.clock;
+        rig.startTimedSeries(0, 1, 5);
         for (int tick = 0; tick < 5; ++tick, clock = clock.addSecs(1))
             rig.window->onAutoRecordTimer();
         QCOMPARE(rig.notes.informed.size(), 1);
@@ -626,16 +615,9 @@ private slots:
         Rig rig;
         QVERIFY(rig.waitFrames(3));
         rig.ui()->imageBrowser->setCurrentPath(rig.dir.filePath("save/image/Photo"));
-        QDateTime clock = QDateTime::currentDateTime();
-        rig.window->setClock([&clock] { return clock; });
-        AppSettings s = rig.window->settings();
-        s.timedActive = true;
-        s.timedMode = 0;
-        s.timedInterval = 1;
-        s.timedCount = 3;
-        s.timedDone = 0;
-        s.timedNext = clock;
-        rig.window->startTimedSeries(s);
+        rig.holdClock();
+        QDateTime &clock = rig.clock;
+        rig.startTimedSeries(0, 1, 3);
         rig.window->autoRecordTimer()->stop(); // the test ticks it by hand
         QSignalSpy finished(rig.window.get(), &Vistrel::autoRecordFinish);
         for (int tick = 0; tick < 6; ++tick) {

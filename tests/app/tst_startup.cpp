@@ -3,6 +3,7 @@
 #include "core/screenmetrics.h"
 #include "app/unixsignals.h"
 
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QProcess>
@@ -318,7 +319,11 @@ private slots:
         QVERIFY(third.start());
         QVERIFY(QTest::qWaitFor([&] { return third.out.contains("SETUP") || third.out.contains("already"); }, 10000)
                 || third.process.state() == QProcess::Running);
-        QTest::qWait(500);
+        // The lock is the third copy's now: it runs as the first.
+        QLockFile lock(first.dir.filePath("vistrel.lock"));
+        qint64 holder = 0;
+        QString host, app;
+        QTRY_VERIFY_WITH_TIMEOUT(lock.getLockInfo(&holder, &host, &app) && holder == third.process.processId(), 10000);
         QVERIFY2(!third.out.contains("already running"), third.out.constData());
         QVERIFY(third.quit());
         QCOMPARE(third.process.exitCode(), 0);

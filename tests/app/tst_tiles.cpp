@@ -140,7 +140,7 @@ private slots:
         Rig rig;
         QVERIFY(rig.waitFrames(3));
         QVERIFY(rig.window->startRecording(rig.window->currentCamera()));
-        QTest::qWait(300);
+        QVERIFY(rig.waitRecorded(3));
         rig.notes.answers = {Notifier::Answer::No};
         rig.window->onBtnScreenSwitch();
         QCOMPARE(rig.notes.asked.size(), 1);

@@ -1,6 +1,7 @@
 #include "calib/bdfile.h"
 #include "core/bdinfo.h"
 #include "tests/common/bytes.h"
+#include "tests/common/records.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -19,6 +20,8 @@
 namespace {
 
 using testbytes::Bytes;
+using testrecords::bd;
+using testrecords::serialise;
 
 quint64 bits(double d)
 {
@@ -34,28 +37,10 @@ double fromBits(quint64 v)
     return d;
 }
 
-BDInfo bd(const QString &name, double factor, qint32 unit)
-{
-    BDInfo b;
-    b.name = name;
-    b.factor = factor;
-    b.unit = unit;
-    return b;
-}
-
 bool sameRecord(const BDInfo &a, const BDInfo &b)
 {
     return a.name == b.name && a.name.isNull() == b.name.isNull() && bits(a.factor) == bits(b.factor)
            && a.unit == b.unit;
-}
-
-QByteArray serialise(const BDInfoList &list)
-{
-    QByteArray bytes;
-    QBuffer buf(&bytes);
-    buf.open(QIODevice::WriteOnly);
-    writeBDList(&buf, list);
-    return bytes;
 }
 
 // Reads bytes through a plain stream; returns the stream's status.

@@ -4,6 +4,7 @@
 #include "core/sidecar.h"
 #include "calib/bdfile.h"
 #include "calib/bdwidget.h"
+#include "tests/common/records.h"
 #include "tests/common/scalepictures.h"
 #include "measure/camerascene.h"
 #include "measure/graphicsitem.h"
@@ -524,13 +525,7 @@ private slots:
     {
         const QString damaged = QStringLiteral("无法读取该文件或它不是标定备份，列表未改变");
         const QString none = QStringLiteral("文件中没有可用的标定，列表未改变");
-        auto be = [](const BDInfoList &list) {
-            QByteArray bytes;
-            QBuffer buf(&bytes);
-            buf.open(QIODevice::WriteOnly);
-            writeBDList(&buf, list);
-            return bytes;
-        };
+        auto be = [](const BDInfoList &list) { return testrecords::serialise(list); };
         QByteArray png;
         {
             QBuffer buf(&png);

@@ -284,7 +284,9 @@ void TstCameraHub::busyBufferDropsFrames()
     QLoggingCategory::setFilterRules(QString());
     // The held picture is untouched.
     QVERIFY(near(held.image.pixel(10, 10), qRgb(255, 0, 0)));
-    QTest::qWait(50);
+    // Both were dropped, not delivered: no notice is on its way.
+    QCOMPARE(cb->framesDelivered(), quint64(1));
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(m_spy->count(), 1);
     held = HeldFrame();
 
@@ -394,7 +396,8 @@ void TstCameraHub::corruptFrames()
     QVERIFY(m_kernel->waitDrained(kNode, 2000));
     QTRY_COMPARE(cb->framesBad(), quint64(3));
     QVERIFY(m_log.contains(QStringLiteral("ERROR: SampleCB() - buffer sizes do not match\n")));
-    QTest::qWait(50);
+    QCOMPARE(cb->framesDelivered(), quint64(0));
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(m_spy->count(), 0);
     m_kernel->pushFrame(kNode, good);
     QVERIFY(waitFrames(1));
@@ -441,14 +444,16 @@ void TstCameraHub::closeWhileStreaming()
     const QByteArray frame = yuyvFrame(quadrantImage(640, 480));
     for (int i = 0; i < 6; ++i)
         m_kernel->pushFrame(kNode, frame);
-    QTest::qWait(5); // frames are being converted and notices posted
+    // Frames are being converted and notices posted.
+    QTRY_VERIFY(m_hub->layer()->frameCallback(kPath)->framesDelivered() > 0);
     const int before = m_spy->count();
     QElapsedTimer t;
     t.start();
     m_hub->closeCamera(kPath);
     QVERIFY(t.elapsed() < 1000);
     QVERIFY(!m_hub->isOpen(kPath));
-    QTest::qWait(50);
+    // The capture thread is gone; what it posted is delivered now, and dropped.
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(m_spy->count(), before); // notices of a closed camera are dropped
     QVERIFY(!m_hub->takeFrame(kPath));
     QImage img;

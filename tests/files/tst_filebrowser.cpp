@@ -1,4 +1,5 @@
 #include "core/mediafiles.h"
+#include "files/customlistwidgetitem.h"
 #include "files/filebrowser.h"
 #include "record/rtmpthread.h"
 #include "core/camerabuffer.h"
@@ -35,6 +36,20 @@ void writePhoto(const QString &path, QRgb colour, const char *format = nullptr)
     QImage img(64, 48, QImage::Format_RGB32);
     img.fill(colour);
     QVERIFY(img.save(path, format));
+}
+
+// The browser lists the newest first; files made in one tick of the file
+// system's clock would tie. Makes `path` (by `make`) again until its time is
+// past `older`'s.
+template<typename Make>
+void makeAfter(const QString &older, const QString &path, Make make)
+{
+    const QDateTime after = CustomListWidgetItem::creationTimeOf(QFileInfo(older));
+    QVERIFY(QTest::qWaitFor([&] {
+        QFile::remove(path);
+        make();
+        return CustomListWidgetItem::creationTimeOf(QFileInfo(path)) > after;
+    }, 5000));
 }
 
 QStringList names(const QListWidget *list)
@@ -253,9 +268,7 @@ void TestFileBrowser::listedOrder()
     const QString older = QDir(m_root).filePath(QStringLiteral("older.png"));
     const QString newer = QDir(m_root).filePath(QStringLiteral("newer.png"));
     touch(older);
-    QTest::qWait(30);
-    touch(newer);
-    QTest::qWait(30);
+    makeAfter(older, newer, [&] { touch(newer); });
     QDir(m_root).mkdir(QStringLiteral("sub"));
     FileBrowser b;
     b.setVideoMode(false);
@@ -491,9 +504,8 @@ void TestFileBrowser::addAndRename()
     FileBrowser b;
     b.setVideoMode(false);
     b.setRootPath(m_root);
-    QTest::qWait(20);
     const QString shot = QDir(m_root).filePath(QStringLiteral("shot.png"));
-    writePhoto(shot, qRgb(10, 200, 10));
+    makeAfter(QDir(m_root).filePath(QStringLiteral("first.png")), shot, [&] { writePhoto(shot, qRgb(10, 200, 10)); });
     QVERIFY(b.addItem(shot));
     QCOMPARE(names(b.listWidget()), (QStringList{QStringLiteral("shot.png"), QStringLiteral("first.png")}));
     QVERIFY(b.addItem(shot)); // listed once only
@@ -557,13 +569,15 @@ void TestFileBrowser::placeholdersBeforeThumbnails()
 
 void TestFileBrowser::thumbnailsOfPhotos()
 {
-    writePhoto(QDir(m_root).filePath(QStringLiteral("red.png")), qRgb(230, 20, 20));
-    QTest::qWait(15);
-    writePhoto(QDir(m_root).filePath(QStringLiteral("blue.jpg")), qRgb(20, 20, 230), "JPG");
-    QTest::qWait(15);
-    writePhoto(QDir(m_root).filePath(QStringLiteral("grey.bmp")), qRgb(128, 128, 128));
-    QTest::qWait(15);
-    touch(QDir(m_root).filePath(QStringLiteral("broken.png")), QByteArray("\x89PNG\r\n\x1a\nnot really", 18));
+    const QDir root(m_root);
+    writePhoto(root.filePath(QStringLiteral("red.png")), qRgb(230, 20, 20));
+    makeAfter(root.filePath(QStringLiteral("red.png")), root.filePath(QStringLiteral("blue.jpg")),
+              [&] { writePhoto(root.filePath(QStringLiteral("blue.jpg")), qRgb(20, 20, 230), "JPG"); });
+    makeAfter(root.filePath(QStringLiteral("blue.jpg")), root.filePath(QStringLiteral("grey.bmp")),
+              [&] { writePhoto(root.filePath(QStringLiteral("grey.bmp")), qRgb(128, 128, 128)); });
+    makeAfter(root.filePath(QStringLiteral("grey.bmp")), root.filePath(QStringLiteral("broken.png")), [&] {
+        touch(root.filePath(QStringLiteral("broken.png")), QByteArray("\x89PNG\r\n\x1a\nnot really", 18));
+    });
     FileBrowser b;
     b.setVideoMode(false);
     b.setRootPath(m_root);
@@ -597,8 +611,7 @@ void TestFileBrowser::videoThumbnails()
     rec.start();
     QVERIFY(buffer.tryAcquire());
     QVERIFY(rec.enqueueFrame(0, &buffer));
-    while (rec.queuedFrames() > 0 || buffer.isTaken())
-        QThread::msleep(1);
+    QVERIFY(QTest::qWaitFor([&] { return rec.queuedFrames() == 0 && !buffer.isTaken(); }, 10000));
     rec.stop();
     touch(QDir(m_root).filePath(QStringLiteral("bad.mp4")), QByteArray(5000, 'z'));
 
@@ -632,7 +645,9 @@ void TestFileBrowser::folderChangesWhileLoading()
     QCoreApplication::processEvents(); // a few old thumbnails may be on the way
     b.setCurrentPath(sub);
     QVERIFY(waitThumbnails(b));
-    QTest::qWait(100); // late results of the old listing must change nothing
+    // Late results of the old listing change nothing.
+    b.waitForThumbnailJobs();
+    QCoreApplication::sendPostedEvents();
     QListWidget *list = b.listWidget();
     QCOMPARE(list->count(), 2);
     for (int i = 0; i < 2; ++i) {
@@ -761,9 +776,14 @@ void TestFileBrowser::gridFillsTheWidth()
 
 void TestFileBrowser::sortByName()
 {
+    QString previous;
     for (const char *n : {"img10.png", "img2.png", "Img3.png"}) {
-        touch(QDir(m_root).filePath(QString::fromLatin1(n)));
-        QTest::qWait(15);
+        const QString path = QDir(m_root).filePath(QString::fromLatin1(n));
+        if (previous.isEmpty())
+            touch(path);
+        else
+            makeAfter(previous, path, [&] { touch(path); });
+        previous = path;
     }
     QDir(m_root).mkdir(QStringLiteral("zfolder"));
     FileBrowser b;

@@ -1,5 +1,6 @@
 #include "core/appsettings.h"
 #include "fuzzdevice.h"
+#include "tests/common/records.h"
 
 #include <QBuffer>
 
@@ -9,22 +10,8 @@
 
 namespace {
 
-QByteArray serialise(const AppSettings &s)
-{
-    QByteArray bytes;
-    QBuffer buf(&bytes);
-    buf.open(QIODevice::WriteOnly);
-    writeSettings(&buf, s);
-    return bytes;
-}
-
-SettingsRead parse(const QByteArray &bytes, AppSettings *s)
-{
-    QBuffer buf;
-    buf.setData(bytes);
-    buf.open(QIODevice::ReadOnly);
-    return readSettings(&buf, s);
-}
+using testrecords::parse;
+using testrecords::serialise;
 
 void fail(const char *what)
 {

@@ -2,6 +2,7 @@
 #include "core/appsettings.h"
 #include "calib/bdfile.h"
 #include "measure/annotations.h"
+#include "tests/common/records.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -14,37 +15,13 @@
 
 namespace {
 
+using testrecords::bd;
+using testrecords::serialise;
+
 bool write(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray settingsBytes(const AppSettings &s)
-{
-    QByteArray bytes;
-    QBuffer buf(&bytes);
-    buf.open(QIODevice::WriteOnly);
-    writeSettings(&buf, s);
-    return bytes;
-}
-
-QByteArray bdBytes(const BDInfoList &list)
-{
-    QByteArray bytes;
-    QBuffer buf(&bytes);
-    buf.open(QIODevice::WriteOnly);
-    writeBDList(&buf, list);
-    return bytes;
-}
-
-BDInfo bd(const QString &name, double factor, qint32 unit)
-{
-    BDInfo b;
-    b.name = name;
-    b.factor = factor;
-    b.unit = unit;
-    return b;
 }
 
 } // namespace
@@ -70,7 +47,7 @@ int main(int argc, char **argv)
     AppSettings plain;
     plain.imageRoot = QStringLiteral("/opt/v/save/image");
     plain.videoRoot = QStringLiteral("/opt/v/save/movie");
-    ok &= write(settingsDir + QStringLiteral("/default.config"), settingsBytes(plain));
+    ok &= write(settingsDir + QStringLiteral("/default.config"), serialise(plain));
 
     AppSettings rich = plain;
     rich.currentCamera = QStringLiteral("v4l2:usb-0000:00:14.0-2#vid_0c45&pid_62c1");
@@ -87,16 +64,16 @@ int main(int argc, char **argv)
     rich.timedActive = true;
     rich.timedStart = QDateTime(QDate(2026, 12, 8), QTime(4, 5, 6), Qt::UTC);
     rich.timedNext = QDateTime(QDate(2026, 12, 8), QTime(4, 5, 6), Qt::OffsetFromUTC, 3600);
-    ok &= write(settingsDir + QStringLiteral("/rich.config"), settingsBytes(rich));
+    ok &= write(settingsDir + QStringLiteral("/rich.config"), serialise(rich));
 
     AppSettings zones = plain;
     zones.timedStart = QDateTime(QDate(2030, 1, 1), QTime(0, 0), QTimeZone("Europe/Berlin"));
     zones.timedNext = QDateTime(QDate(2030, 1, 1), QTime(0, 0), QTimeZone(-7200));
-    ok &= write(settingsDir + QStringLiteral("/zones.config"), settingsBytes(zones));
+    ok &= write(settingsDir + QStringLiteral("/zones.config"), serialise(zones));
 
-    ok &= write(bdDir + QStringLiteral("/empty.bd"), bdBytes(BDInfoList()));
-    ok &= write(bdDir + QStringLiteral("/list.bd"), bdBytes(calibrations));
-    ok &= write(bdDir + QStringLiteral("/one.bd"), bdBytes(BDInfoList{bd(QStringLiteral("10.00X"), 0.0123, 0)}));
+    ok &= write(bdDir + QStringLiteral("/empty.bd"), serialise(BDInfoList()));
+    ok &= write(bdDir + QStringLiteral("/list.bd"), serialise(calibrations));
+    ok &= write(bdDir + QStringLiteral("/one.bd"), serialise(BDInfoList{bd(QStringLiteral("10.00X"), 0.0123, 0)}));
 
     // One shape of every kind with the most points it takes.
     annotations::Document doc;

@@ -118,15 +118,14 @@ public:
     // Waits (bounded) for a free buffer and takes it.
     CameraBuffer *take(int timeoutMs = 10000)
     {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < timeoutMs) {
+        CameraBuffer *taken = nullptr;
+        QTest::qWaitFor([&] {
             for (auto &b : m_buffers)
                 if (b->tryAcquire())
-                    return b.get();
-            QThread::msleep(1);
-        }
-        return nullptr;
+                    return (taken = b.get()) != nullptr;
+            return false;
+        }, timeoutMs);
+        return taken;
     }
     bool allFree() const
     {
@@ -142,11 +141,7 @@ private:
 
 bool waitQueueEmpty(const RtmpThread &r, int timeoutMs = 10000)
 {
-    QElapsedTimer t;
-    t.start();
-    while (r.queuedFrames() > 0 && t.elapsed() < timeoutMs)
-        QThread::msleep(2);
-    return r.queuedFrames() == 0;
+    return QTest::qWaitFor([&] { return r.queuedFrames() == 0; }, timeoutMs);
 }
 
 // Holds its run() until told, so the queue can be filled deterministically.
@@ -383,7 +378,8 @@ void TestRtmpThread::noFrames()
     rec.setFilePath(path);
     rec.setSize(320, 240);
     rec.start();
-    QTest::qWait(50);
+    // Running, its file begun, and never given a frame.
+    QVERIFY(QTest::qWaitFor([&] { return QFile::exists(path); }, 5000));
     rec.stop();
     QVERIFY(finished.count() == 1 || finished.wait(5000));
     QVERIFY(!rec.failed());
@@ -407,9 +403,8 @@ void TestRtmpThread::stopDuringEncode()
     rec.start();
     for (int i = 0; i < RtmpThread::kMaxQueued; ++i)
         QVERIFY(rec.enqueueFrame(i * 100, pool.take()));
-    while (rec.state() != -1 || rec.elapsedMs() == 0)
-        QThread::msleep(1);
-    QThread::msleep(20);
+    // Stopped with the first frame written and the rest still queued.
+    QVERIFY(QTest::qWaitFor([&] { return rec.state() == -1 && rec.elapsedMs() > 0 && rec.encodedFrames() > 0; }, 10000));
     rec.stop();
     QVERIFY(rec.isFinished());
     QCOMPARE(rec.state(), 0);

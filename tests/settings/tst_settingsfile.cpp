@@ -1,5 +1,6 @@
 #include "core/appsettings.h"
 #include "tests/common/bytes.h"
+#include "tests/common/records.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -16,38 +17,15 @@
 namespace {
 
 using testbytes::Bytes;
+using testrecords::bd;
+using testrecords::parse;
+using testrecords::serialise;
 
 // The fixed head of "Measure.config".
 Bytes header()
 {
     Bytes b;
     b.u32(5).i32(32).i32(24).i32(344).i32(136).i32(123);
-    return b;
-}
-
-QByteArray serialise(const AppSettings &s)
-{
-    QByteArray bytes;
-    QBuffer buf(&bytes);
-    buf.open(QIODevice::WriteOnly);
-    writeSettings(&buf, s);
-    return bytes;
-}
-
-SettingsRead parse(const QByteArray &bytes, AppSettings *s)
-{
-    QBuffer buf;
-    buf.setData(bytes);
-    buf.open(QIODevice::ReadOnly);
-    return readSettings(&buf, s);
-}
-
-BDInfo bd(const QString &name, double factor, qint32 unit)
-{
-    BDInfo b;
-    b.name = name;
-    b.factor = factor;
-    b.unit = unit;
     return b;
 }
 
