@@ -156,9 +156,9 @@ private slots:
         QVERIFY(rig.photos().isEmpty());
 
         rig.ui()->imageBrowser->setCurrentPath(rig.dir.filePath("save/image/Photo"));
-        GraphicsItem *line = createShape(65539);
+        GraphicsItem *line = createShape(Line);
         ShapeRecord r;
-        r.type = 65539;
+        r.type = Line;
         r.points = {{100, 100}, {500, 100}};
         r.style.lineWidthIndex = 3;
         line->restore(r);
@@ -204,9 +204,9 @@ private slots:
         rig.ui()->imageBrowser->setCurrentPath(folder);
         rig.ui()->boxFormatImage->setCurrentIndex(0);
         QVERIFY(rig.zoom(zoom));
-        GraphicsItem *line = createShape(65539);
+        GraphicsItem *line = createShape(Line);
         ShapeRecord r;
-        r.type = 65539;
+        r.type = Line;
         r.points = {{200, 240}, {440, 240}};
         r.style.lineWidthIndex = 3;
         line->restore(r);
