@@ -38,10 +38,7 @@ void CameraPicker::fillList(const QVector<CameraDeviceInfo> &devices, int curren
     m_w.camera->setCurrentIndex(current);
 }
 
-int CameraPicker::chosenIndex() const
-{
-    return m_w.camera->currentIndex();
-}
+int CameraPicker::chosenIndex() const { return m_w.camera->currentIndex(); }
 
 void CameraPicker::showIndex(int index)
 {
@@ -94,7 +91,4 @@ void CameraPicker::setStreamEnabled(bool enabled)
     m_w.controls->setEnabled(enabled);
 }
 
-void CameraPicker::setControlsEnabled(bool enabled)
-{
-    m_w.controls->setEnabled(enabled);
-}
+void CameraPicker::setControlsEnabled(bool enabled) { m_w.controls->setEnabled(enabled); }

@@ -48,9 +48,10 @@ CameraSession::CameraSession(const Widgets &widgets, AppSettings *settings, Sett
     });
     connect(m_hub, &CameraHub::sigCameraError, this, &CameraSession::onCameraError);
     // Said from the event loop: the list may be refilled inside a modal box otherwise.
-    connect(m_hub, &CameraHub::sigAccessProblem, this,
-            [this](const QString &, const QString &message) { notifier().inform(m_window, message); },
-            Qt::QueuedConnection);
+    connect(
+        m_hub, &CameraHub::sigAccessProblem, this,
+        [this](const QString &, const QString &message) { notifier().inform(m_window, message); },
+        Qt::QueuedConnection);
 }
 
 CameraSession::Slot *CameraSession::slot(const QString &devicePath)
@@ -59,10 +60,7 @@ CameraSession::Slot *CameraSession::slot(const QString &devicePath)
     return it == m_cameras.end() ? nullptr : &*it;
 }
 
-bool CameraSession::fourTiles() const
-{
-    return m_pages->currentIndex() == 1;
-}
+bool CameraSession::fourTiles() const { return m_pages->currentIndex() == 1; }
 
 void CameraSession::closeAll()
 {
@@ -215,8 +213,8 @@ bool CameraSession::startCamera(const QString &devicePath, int tileIndex, bool s
             t->setMessage(why);
         }
         if (showError)
-            notifier().inform(m_window, why.isEmpty() ? QCoreApplication::translate("Vistrel", "启动设备失败") + QLatin1Char('\n')
-                                                            + m_hub->displayName(devicePath)
+            notifier().inform(m_window, why.isEmpty() ? QCoreApplication::translate("Vistrel", "启动设备失败")
+                                                            + QLatin1Char('\n') + m_hub->displayName(devicePath)
                                                       : why);
         return false;
     }
@@ -281,7 +279,8 @@ void CameraSession::onCameraLost(const QString &camId)
         m_scene->setNoDeviceNotice(true);
     QString text = QCoreApplication::translate("Vistrel", "相机“%1”已断开。").arg(name);
     if (wasRecording && !m_recording->lastPath().isEmpty())
-        text += QLatin1Char('\n') + QCoreApplication::translate("Vistrel", "录像已保存：%1").arg(m_recording->lastPath());
+        text += QLatin1Char('\n')
+                + QCoreApplication::translate("Vistrel", "录像已保存：%1").arg(m_recording->lastPath());
     notifier().inform(m_window, text);
 }
 
@@ -414,7 +413,8 @@ void CameraSession::switchView()
     } else {
         if (m_recording->isRecording()) {
             // Recording is for the large view: stop it cleanly, or stay.
-            if (!notifier().ask(m_window, QCoreApplication::translate("Vistrel", "正在录像。切换到四画面需要停止录像，是否停止？")))
+            if (!notifier().ask(
+                    m_window, QCoreApplication::translate("Vistrel", "正在录像。切换到四画面需要停止录像，是否停止？")))
                 return;
             m_recording->stop();
         }

@@ -42,12 +42,12 @@ public:
     {
         int tile = -1;
         QSize frameSize;
-        QList<QColor> colours;                 // the last colours under the pointer
-        std::shared_ptr<FrameRateMeter> rate;  // frames shown, last 3 seconds
-        int delivered = 0;                     // frames shown since it opened
-        qint64 openedMs = 0;                   // by the session's clock
-        bool stalled = false;                  // "no picture" is shown
-        int undecodedPercent = -1;             // most frames fail: the share shown, else -1
+        QList<QColor> colours;                // the last colours under the pointer
+        std::shared_ptr<FrameRateMeter> rate; // frames shown, last 3 seconds
+        int delivered = 0;                    // frames shown since it opened
+        qint64 openedMs = 0;                  // by the session's clock
+        bool stalled = false;                 // "no picture" is shown
+        int undecodedPercent = -1;            // most frames fail: the share shown, else -1
     };
     // After this long without a frame a camera's view says so.
     static constexpr qint64 kStallMs = 3000;

@@ -2,7 +2,9 @@
 
 #include "capture/camerahub.h"
 
-DeviceWatcher::DeviceWatcher(CameraHub *hub, QObject *parent) : QObject(parent), m_hub(hub)
+DeviceWatcher::DeviceWatcher(CameraHub *hub, QObject *parent)
+    : QObject(parent)
+    , m_hub(hub)
 {
     connect(&m_timer, &QTimer::timeout, this, [this] {
         if (!m_paused || !m_paused())

@@ -20,7 +20,10 @@ public:
     explicit DeviceWatcher(CameraHub *hub, QObject *parent = nullptr);
 
     const QVector<CameraDeviceInfo> &devices() const { return m_devices; }
-    QString pathAt(int index) const { return index >= 0 && index < m_devices.size() ? m_devices[index].devicePath : QString(); }
+    QString pathAt(int index) const
+    {
+        return index >= 0 && index < m_devices.size() ? m_devices[index].devicePath : QString();
+    }
     int indexOf(const QString &devicePath) const;
 
     // Looks again; true when a camera came or went. Cameras of open that

@@ -31,24 +31,19 @@ QImage loadPicture(const QString &path)
 
 bool savePicture(const QString &path, const QImage &image)
 {
-    return atomicsave::save(path, [&image](QFileDevice &file, QString *) {
-               return QImageWriter(&file, "png").write(image);
-           })
+    return atomicsave::save(path,
+                            [&image](QFileDevice &file, QString *) { return QImageWriter(&file, "png").write(image); })
         .saved;
 }
 
 QString problemText(imaging::FlatFieldProblem p)
 {
     switch (p) {
-    case imaging::FlatFieldProblem::TooDark:
-        return FlatFieldControl::tr("平场太暗：请打开照明，对准空白视野");
-    case imaging::FlatFieldProblem::Saturated:
-        return FlatFieldControl::tr("平场过曝：请降低曝光或亮度");
+    case imaging::FlatFieldProblem::TooDark: return FlatFieldControl::tr("平场太暗：请打开照明，对准空白视野");
+    case imaging::FlatFieldProblem::Saturated: return FlatFieldControl::tr("平场过曝：请降低曝光或亮度");
     case imaging::FlatFieldProblem::SizeMismatch:
-    case imaging::FlatFieldProblem::Missing:
-        return FlatFieldControl::tr("请先采集平场");
-    case imaging::FlatFieldProblem::None:
-        break;
+    case imaging::FlatFieldProblem::Missing: return FlatFieldControl::tr("请先采集平场");
+    case imaging::FlatFieldProblem::None: break;
     }
     return QString();
 }
@@ -226,11 +221,12 @@ void FlatFieldControl::sync(const QString &camId)
         return;
     const QSize size = m_hub->cameraSize(camId);
     const CameraConfig::FlatField *r = record(camId, size);
-    const QString want = r && r->enabled ? sizeKey(size) + QLatin1Char('|') + r->made.toString(Qt::ISODateWithMs) : QString();
+    const QString want = r && r->enabled ? sizeKey(size) + QLatin1Char('|') + r->made.toString(Qt::ISODateWithMs)
+                                         : QString();
     FlatFieldCorrection::Table now = m_hub->flatField(camId);
     const bool matches = want.isEmpty() ? !now
-                                         : now && m_installed.value(camId) == want && now->width == size.width()
-                                               && now->height == size.height();
+                                        : now && m_installed.value(camId) == want && now->width == size.width()
+                                              && now->height == size.height();
     if (matches)
         return;
     if (want.isEmpty()) {
@@ -306,14 +302,16 @@ void FlatFieldControl::build(const QString &camId, const QSize &size, const Came
     auto work = std::make_shared<Work>();
     work->record = record;
     const QString dir = folder();
-    const QString stem =
-        QString::fromLatin1(QCryptographicHash::hash(camId.toUtf8(), QCryptographicHash::Sha1).toHex().left(12))
-        + QLatin1Char('-') + sizeKey(size);
+    const QString stem = QString::fromLatin1(
+                             QCryptographicHash::hash(camId.toUtf8(), QCryptographicHash::Sha1).toHex().left(12))
+                         + QLatin1Char('-') + sizeKey(size);
     ++m_computing;
     m_threads.removeAll(nullptr);
     QThread *thread = QThread::create([work, dir, stem, newFlat, newDark] {
-        const QString flatPath = dir + QLatin1Char('/') + (newFlat.isNull() ? work->record.flatFile : stem + QStringLiteral("-flat.png"));
-        const QString darkPath = dir + QLatin1Char('/') + (newDark.isNull() ? work->record.darkFile : stem + QStringLiteral("-dark.png"));
+        const QString flatPath = dir + QLatin1Char('/')
+                                 + (newFlat.isNull() ? work->record.flatFile : stem + QStringLiteral("-flat.png"));
+        const QString darkPath = dir + QLatin1Char('/')
+                                 + (newDark.isNull() ? work->record.darkFile : stem + QStringLiteral("-dark.png"));
         work->flat = newFlat.isNull() ? loadPicture(work->record.flatFile.isEmpty() ? QString() : flatPath) : newFlat;
         work->dark = newDark.isNull() ? loadPicture(work->record.darkFile.isEmpty() ? QString() : darkPath) : newDark;
         work->table = imaging::flatFieldTable(work->flat, work->dark, 1.5, &work->problem);

@@ -85,9 +85,9 @@ void FocusStackPanel::showPreview(const QImage &image)
         m_preview->clear();
         return;
     }
-    m_preview->setPixmap(QPixmap::fromImage(
-        image.scaled(m_preview->size().boundedTo(QSize(kPreviewSide * 2, kPreviewSide * 2)), Qt::KeepAspectRatio,
-                     Qt::SmoothTransformation)));
+    m_preview->setPixmap(
+        QPixmap::fromImage(image.scaled(m_preview->size().boundedTo(QSize(kPreviewSide * 2, kPreviewSide * 2)),
+                                        Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 void FocusStackPanel::retranslate()
@@ -224,17 +224,23 @@ void FocusStacker::onFrame(const QString &camId)
     const auto stack = m_stack;
     const auto cancel = m_cancel;
     const int run = m_run;
-    QMetaObject::invokeMethod(m_worker, [this, stack, cancel, frame, run] {
+    QMetaObject::invokeMethod(
+        m_worker,
+        [this, stack, cancel, frame, run] {
         if (!cancel->load())
             stack->add(frame);
         const QImage preview = stack->preview(kPreviewSide);
         const int merged = stack->merged();
         const int offered = stack->offered();
-        QMetaObject::invokeMethod(this, [this, merged, offered, preview, run] {
+        QMetaObject::invokeMethod(
+            this,
+            [this, merged, offered, preview, run] {
             if (run == m_run)
                 onFrameDone(merged, offered, preview);
-        }, Qt::QueuedConnection);
-    }, Qt::QueuedConnection);
+            },
+            Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
 }
 
 void FocusStacker::onFrameDone(int merged, int offered, const QImage &preview)
@@ -312,7 +318,9 @@ void FocusStacker::save()
     m_panel->count()->setText(tr("正在合成..."));
     const auto stack = std::move(m_stack);
     const auto cancel = m_cancel;
-    QMetaObject::invokeMethod(m_worker, [this, stack, cancel, photo, depth, scale] {
+    QMetaObject::invokeMethod(
+        m_worker,
+        [this, stack, cancel, photo, depth, scale] {
         QString error;
         QString written;
         QString depthWritten;
@@ -324,10 +332,11 @@ void FocusStacker::save()
             }
         }
         const QImage preview = stack->preview(kPreviewSide);
-        QMetaObject::invokeMethod(this, [this, written, depthWritten, error, preview] {
-            onSaved(written, depthWritten, error, preview);
-        }, Qt::QueuedConnection);
-    }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, written, depthWritten, error, preview] { onSaved(written, depthWritten, error, preview); },
+            Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
 }
 
 bool FocusStacker::stackFiles(const QStringList &paths)
@@ -355,24 +364,34 @@ bool FocusStacker::stackFiles(const QStringList &paths)
     m_panel->show();
     m_panel->raise();
     const auto cancel = m_cancel;
-    QMetaObject::invokeMethod(m_worker, [this, paths, cancel, photo, depth] {
+    QMetaObject::invokeMethod(
+        m_worker,
+        [this, paths, cancel, photo, depth] {
         imaging::FocusStackOptions options;
         options.depthMap = !depth.isEmpty();
         imaging::FocusStack stack(options);
         imaging::SeriesReport report;
-        const bool ok = imaging::fuseSeries(&stack, int(paths.size()), [&paths](int i, QString *why) {
+        const bool ok = imaging::fuseSeries(
+            &stack, int(paths.size()),
+            [&paths](int i, QString *why) {
             QImage image;
             imagesafety::readImageSafely(paths[i], &image, why);
             return image;
-        }, &report, [this, &stack](int done, int total) {
+            },
+            &report,
+            [this, &stack](int done, int total) {
             const QImage preview = stack.preview(kPreviewSide);
-            QMetaObject::invokeMethod(this, [this, done, total, preview] {
+            QMetaObject::invokeMethod(
+                this,
+                [this, done, total, preview] {
                 m_panel->progress()->setRange(0, total);
                 m_panel->progress()->setValue(done);
                 m_panel->showPreview(preview);
-            }, Qt::QueuedConnection);
+                },
+                Qt::QueuedConnection);
             return true;
-        }, cancel.get());
+        },
+                   cancel.get());
         QString error;
         QString written;
         QString depthWritten;
@@ -399,10 +418,11 @@ bool FocusStacker::stackFiles(const QStringList &paths)
             }
         }
         const QImage preview = stack.preview(kPreviewSide);
-        QMetaObject::invokeMethod(this, [this, written, depthWritten, error, preview] {
-            onSaved(written, depthWritten, error, preview);
-        }, Qt::QueuedConnection);
-    }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, written, depthWritten, error, preview] { onSaved(written, depthWritten, error, preview); },
+            Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
     return true;
 }
 

@@ -86,10 +86,7 @@ void FrameRouter::deliver(const QString &camId)
         updateStatus(camId);
 }
 
-void FrameRouter::noteStill()
-{
-    m_lastStillMs = QDateTime::currentMSecsSinceEpoch();
-}
+void FrameRouter::noteStill() { m_lastStillMs = QDateTime::currentMSecsSinceEpoch(); }
 
 void FrameRouter::updateStatus(const QString &devicePath)
 {

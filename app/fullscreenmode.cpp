@@ -7,7 +7,10 @@
 #include <QMainWindow>
 
 FullScreenMode::FullScreenMode(QMainWindow *window, QVector<QWidget *> chrome, QAction *menuAction)
-    : QObject(window), m_window(window), m_chrome(std::move(chrome)), m_menuAction(menuAction)
+    : QObject(window)
+    , m_window(window)
+    , m_chrome(std::move(chrome))
+    , m_menuAction(menuAction)
 {
     m_hint = new QLabel(window);
     m_hint->setStyleSheet(QStringLiteral("color:rgb(255,0,0); font-size:32px;"));
@@ -17,10 +20,7 @@ FullScreenMode::FullScreenMode(QMainWindow *window, QVector<QWidget *> chrome, Q
     m_timer.start(100);
 }
 
-void FullScreenMode::retranslate()
-{
-    m_hint->setText(QCoreApplication::translate("Vistrel", "按ESC退出全屏"));
-}
+void FullScreenMode::retranslate() { m_hint->setText(QCoreApplication::translate("Vistrel", "按ESC退出全屏")); }
 
 void FullScreenMode::showHint()
 {
@@ -63,7 +63,8 @@ void FullScreenMode::leave()
 bool FullScreenMode::handle(QEvent *event)
 {
     const bool leaving = m_active
-                         && ((event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+                         && ((event->type() == QEvent::KeyPress
+                              && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
                              || event->type() == QEvent::MouseButtonDblClick);
     if (leaving) {
         leave();
@@ -72,10 +73,7 @@ bool FullScreenMode::handle(QEvent *event)
     return leaving;
 }
 
-void FullScreenMode::watch(QWidget *picture)
-{
-    picture->installEventFilter(this);
-}
+void FullScreenMode::watch(QWidget *picture) { picture->installEventFilter(this); }
 
 bool FullScreenMode::eventFilter(QObject *watched, QEvent *event)
 {

@@ -12,7 +12,8 @@
 // Which translation file was loaded: QT_LOGGING_RULES="vistrel.lang.debug=true".
 Q_LOGGING_CATEGORY(lcLang, "vistrel.lang", QtWarningMsg)
 
-LanguageSwitcher::LanguageSwitcher(QMenu *menu, QObject *parent) : QObject(parent)
+LanguageSwitcher::LanguageSwitcher(QMenu *menu, QObject *parent)
+    : QObject(parent)
 {
     auto *group = new QActionGroup(this);
     group->setExclusive(true);
@@ -25,10 +26,7 @@ LanguageSwitcher::LanguageSwitcher(QMenu *menu, QObject *parent) : QObject(paren
     }
 }
 
-LanguageSwitcher::~LanguageSwitcher()
-{
-    uninstall();
-}
+LanguageSwitcher::~LanguageSwitcher() { uninstall(); }
 
 void LanguageSwitcher::uninstall()
 {

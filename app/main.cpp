@@ -92,8 +92,9 @@ int main(int argc, char *argv[])
         fprintf(stderr, "vistrel: already running with the settings in %s%s\n",
                 qPrintable(QFileInfo(instance.lockPath()).absolutePath()),
                 forward ? "; its window was brought forward" : "");
-        const QString text = QCoreApplication::translate("Vistrel", "程序已在运行（使用同一配置），已将其窗口置于最前。\n"
-                                                                    "是否以只读方式再打开一个窗口？只读窗口不保存任何设置。");
+        const QString text = QCoreApplication::translate("Vistrel",
+                                                         "程序已在运行（使用同一配置），已将其窗口置于最前。\n"
+                                                         "是否以只读方式再打开一个窗口？只读窗口不保存任何设置。");
         if (!notifier().ask(nullptr, text))
             return 0;
         readOnly = true;

@@ -36,7 +36,11 @@ QString megabytes(qint64 bytes) { return QString::number(double(bytes) / (1024 *
 class MosaicView : public QWidget
 {
 public:
-    explicit MosaicView(QWidget *parent) : QWidget(parent) { setMinimumSize(200, 150); }
+    explicit MosaicView(QWidget *parent)
+        : QWidget(parent)
+    {
+        setMinimumSize(200, 150);
+    }
 
     QVector<QImage> thumbs;
     QVector<QPointF> positions;
@@ -64,9 +68,7 @@ protected:
             all |= viewRect;
         const double k = std::min((width() - 8) / all.width(), (height() - 8) / all.height());
         const QPointF origin(width() / 2.0 - all.center().x() * k, height() / 2.0 - all.center().y() * k);
-        auto map = [&](const QRectF &r) {
-            return QRectF(origin + r.topLeft() * k, r.size() * k);
-        };
+        auto map = [&](const QRectF &r) { return QRectF(origin + r.topLeft() * k, r.size() * k); };
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         for (int i = 0; i < thumbs.size() && i < positions.size(); ++i)
             p.drawImage(map(QRectF(positions[i], QSizeF(fieldSize))), thumbs[i]);
@@ -214,7 +216,8 @@ void MosaicBuilder::start()
     m_view->update();
     m_cancelFlag->store(false);
     m_workerIdle->store(true);
-    QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->reset(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker] { w->reset(); }, Qt::QueuedConnection);
     // The first field is the view shown at the press: the next frame may
     // already show the stage moved.
     handOver(shownPicture(m_camera));
@@ -249,7 +252,8 @@ void MosaicBuilder::handOver(const QImage &frame)
     // The worker keeps what it is given; the view's picture is refilled in place.
     m_workerIdle->store(false);
     const QImage own = frame.copy();
-    QMetaObject::invokeMethod(m_worker, [w = m_worker, own] { w->frame(own); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker, own] { w->frame(own); }, Qt::QueuedConnection);
 }
 
 void MosaicBuilder::onTracked(int event, QPointF view, int fields, qint64 neededBytes)
@@ -261,23 +265,12 @@ void MosaicBuilder::onTracked(int event, QPointF view, int fields, qint64 needed
     m_view->viewPlaced = E(event) != E::Lost;
     m_view->update();
     switch (E(event)) {
-    case E::Added:
-        setNote(tr("已添加第 %1 幅").arg(fields));
-        break;
-    case E::Refined:
-        setNote(tr("已回到拍过的区域：拼接已细化。"));
-        break;
-    case E::Blurred:
-        setNote(tr("画面模糊（移动太快），未添加。"));
-        break;
-    case E::Lost:
-        setNote(tr("无法定位此画面（重叠太少），未添加。"));
-        break;
-    case E::TooLarge:
-        setNote(tr("拼图将需要 %1 MB，超出可用内存；未添加。").arg(megabytes(neededBytes)));
-        break;
-    case E::Tracked:
-        break;
+    case E::Added: setNote(tr("已添加第 %1 幅").arg(fields)); break;
+    case E::Refined: setNote(tr("已回到拍过的区域：拼接已细化。")); break;
+    case E::Blurred: setNote(tr("画面模糊（移动太快），未添加。")); break;
+    case E::Lost: setNote(tr("无法定位此画面（重叠太少），未添加。")); break;
+    case E::TooLarge: setNote(tr("拼图将需要 %1 MB，超出可用内存；未添加。").arg(megabytes(neededBytes))); break;
+    case E::Tracked: break;
     }
 }
 
@@ -303,8 +296,9 @@ void MosaicBuilder::finish()
     const BDInfo calibration = m_calibrationFor ? m_calibrationFor(m_frameSize) : m_scene->calibration();
     const QString path = m_store->makeFilePath(SettingsStore::Photo);
     const QImage shown = shownPicture(m_camera).copy();
-    QMetaObject::invokeMethod(m_worker, [w = m_worker, path, calibration, shown] { w->finishLive(path, calibration, shown); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker, path, calibration, shown] { w->finishLive(path, calibration, shown); },
+        Qt::QueuedConnection);
 }
 
 void MosaicBuilder::stitchFiles(const QStringList &paths)
@@ -328,8 +322,8 @@ void MosaicBuilder::stitchFiles(const QStringList &paths)
     setWorking(true);
     setNote(tr("正在拼接…"));
     const QString path = m_store->makeFilePath(SettingsStore::Photo);
-    QMetaObject::invokeMethod(m_worker, [w = m_worker, paths, path] { w->stitchFiles(paths, path); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker, paths, path] { w->stitchFiles(paths, path); }, Qt::QueuedConnection);
 }
 
 void MosaicBuilder::cancel() { m_cancelFlag->store(true); }
@@ -347,27 +341,15 @@ void MosaicBuilder::onOutcome(int kind, const QString &path, const QStringList &
     QString text;
     const QString saved = tr("拼图已保存：%1").arg(QFileInfo(path).fileName());
     switch (Outcome::Kind(kind)) {
-    case Outcome::Saved:
-        text = saved;
-        break;
+    case Outcome::Saved: text = saved; break;
     case Outcome::Unplaced:
         text = saved + QLatin1Char('\n') + tr("无法放置：%1").arg(names.join(QStringLiteral(", ")));
         break;
-    case Outcome::Cancelled:
-        text = tr("拼接已取消。");
-        break;
-    case Outcome::TooLarge:
-        text = tr("拼图将需要 %1 MB，超出可用内存。").arg(megabytes(bytes));
-        break;
-    case Outcome::WriteFailed:
-        text = tr("拼图未保存：%1").arg(error);
-        break;
-    case Outcome::TooFew:
-        text = tr("至少需要两幅视野。");
-        break;
-    case Outcome::Unreadable:
-        text = tr("无法放置：%1").arg(names.join(QStringLiteral(", ")));
-        break;
+    case Outcome::Cancelled: text = tr("拼接已取消。"); break;
+    case Outcome::TooLarge: text = tr("拼图将需要 %1 MB，超出可用内存。").arg(megabytes(bytes)); break;
+    case Outcome::WriteFailed: text = tr("拼图未保存：%1").arg(error); break;
+    case Outcome::TooFew: text = tr("至少需要两幅视野。"); break;
+    case Outcome::Unreadable: text = tr("无法放置：%1").arg(names.join(QStringLiteral(", "))); break;
     }
     const bool ok = Outcome::Kind(kind) == Outcome::Saved || Outcome::Kind(kind) == Outcome::Unplaced;
     if (!preview.isNull()) {

@@ -48,7 +48,7 @@ public:
         QWidget *window = nullptr;
         QBoxLayout *toolbar = nullptr; // the button goes in before toolbarNext
         QWidget *toolbarNext = nullptr;
-        QBoxLayout *beside = nullptr; // the panel goes in after the view
+        QBoxLayout *beside = nullptr;  // the panel goes in after the view
         FileBrowser *photos = nullptr; // a saved mosaic is listed there
     };
 

@@ -9,15 +9,16 @@
 
 MosaicWorker::MosaicWorker(MosaicBuilder *gui, std::shared_ptr<std::atomic<bool>> idle,
                            std::shared_ptr<std::atomic<bool>> cancel)
-    : m_gui(gui), m_idle(std::move(idle)), m_cancel(std::move(cancel))
-{
-}
+    : m_gui(gui)
+    , m_idle(std::move(idle))
+    , m_cancel(std::move(cancel))
+{}
 
-template <typename F>
-void MosaicWorker::post(F f)
+template <typename F> void MosaicWorker::post(F f)
 {
     MosaicBuilder *g = m_gui;
-    QMetaObject::invokeMethod(g, [g, f] { f(g); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        g, [g, f] { f(g); }, Qt::QueuedConnection);
 }
 
 void MosaicWorker::reset()
@@ -130,7 +131,8 @@ imaging::MosaicProgress MosaicWorker::progress(int from, int span)
     };
 }
 
-void MosaicWorker::save(const QImage &image, qint64 needed, bool cancelled, const QString &path, BDInfo calibration, Outcome *o)
+void MosaicWorker::save(const QImage &image, qint64 needed, bool cancelled, const QString &path, BDInfo calibration,
+                        Outcome *o)
 {
     if (cancelled || m_cancel->load()) {
         o->kind = Outcome::Cancelled;

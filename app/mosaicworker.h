@@ -32,7 +32,8 @@ public:
         QVector<QPointF> positions;
     };
 
-    MosaicWorker(MosaicBuilder *gui, std::shared_ptr<std::atomic<bool>> idle, std::shared_ptr<std::atomic<bool>> cancel);
+    MosaicWorker(MosaicBuilder *gui, std::shared_ptr<std::atomic<bool>> idle,
+                 std::shared_ptr<std::atomic<bool>> cancel);
 
     void reset();
     void frame(const QImage &frame);
@@ -42,8 +43,7 @@ public:
     void stitchFiles(const QStringList &files, const QString &path);
 
 private:
-    template <typename F>
-    void post(F f);
+    template <typename F> void post(F f);
     imaging::MosaicProgress progress(int from, int span);
     void save(const QImage &image, qint64 needed, bool cancelled, const QString &path, BDInfo calibration, Outcome *o);
     void report(const Outcome &o);

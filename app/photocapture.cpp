@@ -29,8 +29,7 @@ PhotoCapture::PhotoCapture(const Widgets &widgets, CameraSession *session, Camer
     , m_scene(scene)
     , m_store(store)
     , m_settings(settings)
-{
-}
+{}
 
 bool PhotoCapture::deviceStarted()
 {
@@ -90,8 +89,7 @@ bool PhotoCapture::write(const QImage &image, const QString &path, bool wholeFra
     // The photo carries the pixel size. The view's picture (whole or a part)
     // is in the scene's pixels; another camera's whole frame gets the
     // calibration scaled to its own size.
-    const BDInfo scale =
-        wholeFrame && m_calibrationFor ? m_calibrationFor(image.size()) : m_scene->calibration();
+    const BDInfo scale = wholeFrame && m_calibrationFor ? m_calibrationFor(image.size()) : m_scene->calibration();
     photofile::PhotoOrigin origin;
     origin.camera = CameraHub::instance()->layer()->modelName(m_session->currentCamera());
     return photofile::writePhoto(path, image, scale, nullptr, origin);

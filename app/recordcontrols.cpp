@@ -40,7 +40,9 @@ RecordControls::RecordControls(const Widgets &widgets, RecordingController *reco
     connect(m_recording, &RecordingController::failed, this, [this] {
         // The recorder ended by itself: the controller stops the recording next.
         const QString why = m_recording->recorder()->errorString();
-        notifier().inform(m_w.window, why.isEmpty() ? QCoreApplication::translate("Vistrel", "录像意外停止，原因不明。") : QCoreApplication::translate("Vistrel", "录像已停止：%1").arg(why));
+        notifier().inform(m_w.window, why.isEmpty()
+                                          ? QCoreApplication::translate("Vistrel", "录像意外停止，原因不明。")
+                                          : QCoreApplication::translate("Vistrel", "录像已停止：%1").arg(why));
     });
     m_recording->setClipStarter([this](QString *why) { return startClip(why); });
     connect(m_recording, &RecordingController::seriesRecordToggle, this, &RecordControls::toggle);
@@ -48,13 +50,16 @@ RecordControls::RecordControls(const Widgets &widgets, RecordingController *reco
         if (m_store->settings()->timedMode != 0)
             notifier().inform(m_w.window, QCoreApplication::translate("Vistrel", "定时录像已停止：%1").arg(why));
         else
-            notifier().inform(m_w.window, why.isEmpty() ? QCoreApplication::translate("Vistrel", "定时拍照已停止。") : QCoreApplication::translate("Vistrel", "定时拍照已停止：%1").arg(why));
+            notifier().inform(m_w.window, why.isEmpty()
+                                              ? QCoreApplication::translate("Vistrel", "定时拍照已停止。")
+                                              : QCoreApplication::translate("Vistrel", "定时拍照已停止：%1").arg(why));
     });
     connect(m_recording, &RecordingController::clipShort, this, [this](const QString &path, int frames, int needed) {
-        notifier().inform(m_w.window, QCoreApplication::translate("Vistrel", "录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。")
-                                          .arg(QFileInfo(path).fileName())
-                                          .arg(frames)
-                                          .arg(needed));
+        notifier().inform(m_w.window,
+                          QCoreApplication::translate("Vistrel", "录像片段不完整，未计入：%1 只有 %2 帧，应有 %3 帧。")
+                              .arg(QFileInfo(path).fileName())
+                              .arg(frames)
+                              .arg(needed));
     });
     // Whole seconds on the status line; a finer tick would only repaint.
     auto *tick = new QTimer(this);
@@ -100,7 +105,8 @@ bool RecordControls::startRecording(const QString &devicePath)
             QFile::remove(path);
         return false;
     }
-    fitToolButton(m_w.record, {QCoreApplication::translate("Vistrel", "停止录像"), QCoreApplication::translate("Vistrel", "录像")});
+    fitToolButton(m_w.record,
+                  {QCoreApplication::translate("Vistrel", "停止录像"), QCoreApplication::translate("Vistrel", "录像")});
     lockStreamControls(true);
     return true;
 }
@@ -117,7 +123,8 @@ void RecordControls::lockStreamControls(bool recording)
 
 void RecordControls::onEnded()
 {
-    fitToolButton(m_w.record, {QCoreApplication::translate("Vistrel", "录像"), QCoreApplication::translate("Vistrel", "停止录像")});
+    fitToolButton(m_w.record,
+                  {QCoreApplication::translate("Vistrel", "录像"), QCoreApplication::translate("Vistrel", "停止录像")});
     lockStreamControls(false);
     m_w.record->setIcon(m_icon);
     m_w.icons->setIcon(m_w.record, QStringLiteral("btnRecord"));
@@ -132,6 +139,7 @@ void RecordControls::updateStatus()
 void RecordControls::retranslate()
 {
     // Record and Stop recording take the same room, so the toolbar never shifts.
-    const QStringList record{QCoreApplication::translate("Vistrel", "录像"), QCoreApplication::translate("Vistrel", "停止录像")};
+    const QStringList record{QCoreApplication::translate("Vistrel", "录像"),
+                             QCoreApplication::translate("Vistrel", "停止录像")};
     fitToolButton(m_w.record, m_recording->isRecording() ? QStringList{record[1], record[0]} : record);
 }

@@ -36,8 +36,8 @@ public:
         IconHelp *icons = nullptr;
     };
 
-    RecordControls(const Widgets &widgets, RecordingController *recording, CameraSession *session,
-                   SettingsStore *store, QObject *parent = nullptr);
+    RecordControls(const Widgets &widgets, RecordingController *recording, CameraSession *session, SettingsStore *store,
+                   QObject *parent = nullptr);
 
     // Whether a photo can be taken at all (it says why not itself).
     void setDeviceCheck(std::function<bool()> check) { m_deviceStarted = std::move(check); }

@@ -178,7 +178,8 @@ bool RecordingController::stop()
         // as asked (no picture came, the recorder failed).
         const int needed = m_settings->timedLength * m_fps;
         const int frames = m_rtmp->failed() ? m_rtmp->encodedFrames() : m_framesQueued + m_framesRefused;
-        const qint64 covered = m_rtmp->failed() ? qint64(frames) * 1000 / qMax(1, m_fps) : m_lastFrameMs + 1000 / qMax(1, m_fps);
+        const qint64 covered = m_rtmp->failed() ? qint64(frames) * 1000 / qMax(1, m_fps)
+                                                : m_lastFrameMs + 1000 / qMax(1, m_fps);
         if (frames == 0 || covered * 5 < qint64(m_settings->timedLength) * 1000 * 4) {
             emit clipShort(m_path, frames, needed);
         } else {
@@ -186,8 +187,8 @@ bool RecordingController::stop()
             emit seriesStepDone();
         }
         // The next clip keeps to the series' grid, however late this stop came.
-        m_settings->timedNext =
-            m_schedule.isRunning() ? m_schedule.nextDue() : now().addSecs(m_settings->timedInterval);
+        m_settings->timedNext = m_schedule.isRunning() ? m_schedule.nextDue()
+                                                       : now().addSecs(m_settings->timedInterval);
     }
     emit ended();
     // The recorder writes what it has queued and finishes the file on its

@@ -150,8 +150,8 @@ private:
     qint64 m_lastFrameMs = 0;
     int m_fps = 15;
     bool m_showingPicture = false; // the picture shown at the start, not sent yet
-    bool m_stopping = false;     // the file is being finished
-    int m_handledFinishes = 0;   // finished() signals already dealt with by waitForFile()
+    bool m_stopping = false;       // the file is being finished
+    int m_handledFinishes = 0;     // finished() signals already dealt with by waitForFile()
     int m_framesQueued = 0;
     int m_framesRefused = 0;
     RecordingCadence m_cadence;

@@ -10,9 +10,11 @@
 #include <QFile>
 #include <QFileInfo>
 
-SettingsStore::SettingsStore(AppSettings *settings, const StoragePaths &paths, QWidget *messageParent,
-                             QObject *parent)
-    : QObject(parent), m_settings(settings), m_paths(paths), m_messageParent(messageParent)
+SettingsStore::SettingsStore(AppSettings *settings, const StoragePaths &paths, QWidget *messageParent, QObject *parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_paths(paths)
+    , m_messageParent(messageParent)
 {
     qRegisterMetaType<SettingsRead>("SettingsRead");
     m_saveTimer.setSingleShot(true);
@@ -39,10 +41,7 @@ QStringList SettingsStore::imageFormats()
     return {QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("tif")};
 }
 
-QStringList SettingsStore::videoFormats()
-{
-    return {QStringLiteral("avi")};
-}
+QStringList SettingsStore::videoFormats() { return {QStringLiteral("avi")}; }
 
 void SettingsStore::correctIndices(AppSettings *s)
 {
@@ -137,10 +136,7 @@ bool SettingsStore::saveSettings()
     return saved;
 }
 
-QString SettingsStore::configFolder() const
-{
-    return QFileInfo(m_paths.configFile).absolutePath();
-}
+QString SettingsStore::configFolder() const { return QFileInfo(m_paths.configFile).absolutePath(); }
 
 bool SettingsStore::isSubFolder(const QString &folder)
 {
@@ -229,15 +225,9 @@ QString SettingsStore::reserveFilePath(int kind, const QDateTime &now) const
     return QString();
 }
 
-QString SettingsStore::reserveFilePath(int kind) const
-{
-    return reserveFilePath(kind, QDateTime::currentDateTime());
-}
+QString SettingsStore::reserveFilePath(int kind) const { return reserveFilePath(kind, QDateTime::currentDateTime()); }
 
-QString SettingsStore::makeFilePath(int kind) const
-{
-    return makeFilePath(kind, QDateTime::currentDateTime());
-}
+QString SettingsStore::makeFilePath(int kind) const { return makeFilePath(kind, QDateTime::currentDateTime()); }
 
 QString SettingsStore::makeFilePath(int kind, const QDateTime &now) const
 {
@@ -279,13 +269,17 @@ bool SettingsStore::checkSaveFolder(int kind)
     // Written below the root but leading out of it through a link.
     const QString rel = QDir(root).relativeFilePath(folder);
     if (isSubFolder(rel) && !rootpath::isInside(folder, root)) {
-        notifier().inform(m_messageParent, QCoreApplication::translate("Vistrel", "保存文件夹在根文件夹之外，未保存：%1").arg(folder));
+        notifier().inform(m_messageParent,
+                          QCoreApplication::translate("Vistrel", "保存文件夹在根文件夹之外，未保存：%1").arg(folder));
         return false;
     }
     if (QDir(folder).absolutePath() != QDir(root).absolutePath())
         return true;
-    notifier().inform(m_messageParent,
-                      QCoreApplication::translate("VistrelClass", "请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”"));
+    notifier().inform(
+        m_messageParent,
+        QCoreApplication::translate(
+            "VistrelClass",
+            "请先选择并打开需要保存的路径文件夹 - 软件右上角“浏览文件”→“拍照”→“image”或者“浏览文件”→“录像”→“movie”"));
     return false;
 }
 
@@ -296,8 +290,8 @@ void SettingsStore::chooseRoot(int kind)
     if (dir.isEmpty())
         return;
     root = dir;
-    (kind == Photo ? m_settings->imageFolder : m_settings->videoFolder) =
-        kind == Photo ? QStringLiteral("Photo") : QStringLiteral("Video");
+    (kind == Photo ? m_settings->imageFolder : m_settings->videoFolder) = kind == Photo ? QStringLiteral("Photo")
+                                                                                        : QStringLiteral("Video");
     ensureFolders();
     scheduleSave();
 }

@@ -55,7 +55,8 @@ QString Shortcuts::keysText(const QList<QKeySequence> &keys)
 }
 
 Shortcuts::Shortcuts(const Targets &targets, QObject *parent)
-    : QObject(parent), m_t(targets)
+    : QObject(parent)
+    , m_t(targets)
 {
     QWidget *window = m_t.window;
     m_undo = add(QKeySequence::keyBindings(QKeySequence::Undo), window, Qt::WindowShortcut, [this] {
@@ -76,10 +77,13 @@ Shortcuts::Shortcuts(const Targets &targets, QObject *parent)
     for (QAction *a : qAsConst(m_t.menuKeys))
         window->addAction(a);
     add({QKeySequence(Qt::Key_Delete)}, m_t.pictureArea ? m_t.pictureArea : window,
-        m_t.pictureArea ? Qt::WidgetWithChildrenShortcut : Qt::WindowShortcut, [this] { eraseSelected(); })
-        ->setObjectName(QStringLiteral("shortcutDelete"));
-    add({QKeySequence(Qt::Key_Escape)}, window, Qt::WindowShortcut, [this] { cancelOrLeave(); })
-        ->setObjectName(QStringLiteral("shortcutEscape"));
+        m_t.pictureArea ? Qt::WidgetWithChildrenShortcut : Qt::WindowShortcut,
+        [this] {
+        eraseSelected();
+    })->setObjectName(QStringLiteral("shortcutDelete"));
+    add({QKeySequence(Qt::Key_Escape)}, window, Qt::WindowShortcut, [this] {
+        cancelOrLeave();
+    })->setObjectName(QStringLiteral("shortcutEscape"));
     // One action per key: a key handed back must be the one pressed.
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_F5}) {
         add({QKeySequence(key)}, window, Qt::WindowShortcut, [this] {

@@ -8,10 +8,7 @@
 
 namespace {
 
-QString lockPathIn(const QString &dir)
-{
-    return dir + QStringLiteral("/vistrel.lock");
-}
+QString lockPathIn(const QString &dir) { return dir + QStringLiteral("/vistrel.lock"); }
 
 const QByteArray kRaise = QByteArrayLiteral("raise\n");
 

@@ -8,10 +8,7 @@
 
 namespace {
 
-QString orHome(const QString &dir)
-{
-    return dir.isEmpty() ? QDir::homePath() : dir;
-}
+QString orHome(const QString &dir) { return dir.isEmpty() ? QDir::homePath() : dir; }
 
 } // namespace
 

@@ -6,9 +6,9 @@
 // Where the configuration file and the default save folders live.
 struct StoragePaths
 {
-    QString configFile; // ".../Measure.config"
-    QString imageRoot;  // default photo root
-    QString videoRoot;  // default video root
+    QString configFile;    // ".../Measure.config"
+    QString imageRoot;     // default photo root
+    QString videoRoot;     // default video root
     bool portable = false; // everything beside the program
 };
 

@@ -243,8 +243,8 @@ void TileBoard::onAddClicked(CameraLabel *t)
         showInTile(chosen->data().toString(), t->index());
         return;
     }
-    const QString path = QFileDialog::getOpenFileName(m_w.window, QString(), m_store->makeFilePath(SettingsStore::Photo),
-                                                      media::photoFilter());
+    const QString path = QFileDialog::getOpenFileName(
+        m_w.window, QString(), m_store->makeFilePath(SettingsStore::Photo), media::photoFilter());
     if (path.isEmpty())
         return;
     // A picture replaces a live camera there.
@@ -256,5 +256,5 @@ void TileBoard::onAddClicked(CameraLabel *t)
     // A picture too large or damaged is refused before it is decoded.
     if (!t->setFile(path))
         notifier().inform(m_w.window, QCoreApplication::translate("Vistrel", "打开文件失败") + QLatin1Char('\n')
-                                            + QDir::toNativeSeparators(path));
+                                          + QDir::toNativeSeparators(path));
 }

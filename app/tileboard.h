@@ -24,7 +24,7 @@ public:
     struct Widgets
     {
         std::array<CameraLabel *, AppSettings::kTileCount> tiles{};
-        QWidget *page = nullptr; // the four-tile page they fill
+        QWidget *page = nullptr;   // the four-tile page they fill
         QWidget *window = nullptr; // parent of the menus' dialogs
     };
 

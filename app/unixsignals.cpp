@@ -74,10 +74,7 @@ UnixSignalQuit::~UnixSignalQuit()
     g_quitRequested = 0;
 }
 
-bool UnixSignalQuit::quitRequested()
-{
-    return g_quitRequested != 0;
-}
+bool UnixSignalQuit::quitRequested() { return g_quitRequested != 0; }
 
 void UnixSignalQuit::onReadable()
 {

@@ -61,25 +61,13 @@ bool g_savedAtQuit = true;
 
 } // namespace
 
-void Vistrel::setStoragePathsOverride(const StoragePaths &paths)
-{
-    g_storageOverride = paths;
-}
+void Vistrel::setStoragePathsOverride(const StoragePaths &paths) { g_storageOverride = paths; }
 
-void Vistrel::setReadOnlyConfiguration(bool readOnly)
-{
-    g_readOnly = readOnly;
-}
+void Vistrel::setReadOnlyConfiguration(bool readOnly) { g_readOnly = readOnly; }
 
-bool Vistrel::settingsSavedAtQuit()
-{
-    return g_savedAtQuit;
-}
+bool Vistrel::settingsSavedAtQuit() { return g_savedAtQuit; }
 
-void Vistrel::setMinimumStartupMs(int ms)
-{
-    g_minimumStartupMs = ms;
-}
+void Vistrel::setMinimumStartupMs(int ms) { g_minimumStartupMs = ms; }
 
 double Vistrel::zoomFactor(const QString &text) { return wheelzoom::zoomFactor(text); }
 int Vistrel::recordingFps(const QSize &size) { return RecordingController::recordingFps(size); }
@@ -139,8 +127,9 @@ Vistrel::Vistrel(QWidget *parent)
     m_editer->setWindowFlag(Qt::Window);
     m_editer->attach(&m_settings);
     m_recording = new RecordingController(m_scene, &m_settings, this);
-    m_panel = new CameraParamPanel(ui->cameraParamWidget, {ui->btnBaoGuang, ui->btnColor, ui->btnBlance, ui->btnResever},
-                                   m_hub, &m_settings, this);
+    m_panel = new CameraParamPanel(ui->cameraParamWidget,
+                                   {ui->btnBaoGuang, ui->btnColor, ui->btnBlance, ui->btnResever}, m_hub, &m_settings,
+                                   this);
     CameraSession::Widgets parts;
     parts.picker = {ui->boxCam, ui->boxResolution, ui->boxFormat, ui->cameraParamWidget};
     parts.tiles.tiles = {ui->labelView1, ui->labelView2, ui->labelView3, ui->labelView4};
@@ -157,21 +146,27 @@ Vistrel::Vistrel(QWidget *parent)
     parts.frames.toolbox = ui->bdWidget;
     parts.pages = ui->stackMainWidget;
     m_session = new CameraSession(parts, &m_settings, m_store, m_panel, m_recording, this);
-    m_flatField = new FlatFieldControl(ui->cameraParamWidget, ui->btnCamParamReset, m_hub, &m_settings, m_store,
-                                       [this] { return currentCamera(); }, this);
-    m_photos = new PhotoCapture({this, ui->comboZoom, ui->camViewer, ui->mainPageScrollArea, ui->imageBrowser}, m_session,
-                                m_scene, m_store, &m_settings);
+    m_flatField = new FlatFieldControl(
+        ui->cameraParamWidget, ui->btnCamParamReset, m_hub, &m_settings, m_store, [this] { return currentCamera(); },
+        this);
+    m_photos = new PhotoCapture({this, ui->comboZoom, ui->camViewer, ui->mainPageScrollArea, ui->imageBrowser},
+                                m_session, m_scene, m_store, &m_settings);
     m_photos->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
-    m_record = new RecordControls({this, ui->btnRecord, {ui->boxCam, ui->boxFormat, ui->boxResolution, ui->boxFormatRecord},
-                                   ui->labelStatus, ui->cameraBrowser, m_iconHelp},
+    m_record = new RecordControls({this,
+                                   ui->btnRecord,
+                                   {ui->boxCam, ui->boxFormat, ui->boxResolution, ui->boxFormatRecord},
+                                   ui->labelStatus,
+                                   ui->cameraBrowser,
+                                   m_iconHelp},
                                   m_recording, m_session, m_store, this);
     m_record->setDeviceCheck([this] { return m_photos->deviceStarted(); });
-    m_mosaic = new MosaicBuilder({this, ui->headLayout, ui->btnZoom, ui->midLayout, ui->imageBrowser}, m_session, m_scene,
-                                 m_store, &m_settings);
+    m_mosaic = new MosaicBuilder({this, ui->headLayout, ui->btnZoom, ui->midLayout, ui->imageBrowser}, m_session,
+                                 m_scene, m_store, &m_settings);
     m_mosaic->setCalibrationSource([this](const QSize &picture) { return ui->bdWidget->calibrationFor(picture); });
     tile(0)->setSelected(true);
     m_languages = new LanguageSwitcher(ui->menuLang, this);
-    m_fullScreen = new FullScreenMode(this, {ui->mainMenuBar, ui->headFrame, ui->rightStackWidget}, ui->menu->menuAction());
+    m_fullScreen = new FullScreenMode(this, {ui->mainMenuBar, ui->headFrame, ui->rightStackWidget},
+                                      ui->menu->menuAction());
     m_store->setBrowsers(ui->imageBrowser, ui->cameraBrowser);
     m_fileOps = new FileOperations(this);
     m_fileOps->setBrowsers(ui->imageBrowser, ui->cameraBrowser);
@@ -218,8 +213,10 @@ Vistrel::Vistrel(QWidget *parent)
 
 void Vistrel::connectForm()
 {
-    connect(ui->boxFormatImage, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onFormatImageChanged);
-    connect(ui->boxFormatRecord, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onFormatRecordChanged);
+    connect(ui->boxFormatImage, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &Vistrel::onFormatImageChanged);
+    connect(ui->boxFormatRecord, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &Vistrel::onFormatRecordChanged);
     connect(ui->comboZoom, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &Vistrel::onComboZoomChanged);
     connect(ui->btnCapture, &QToolButton::clicked, this, &Vistrel::onBtnCapture);
     connect(ui->btnRecord, &QToolButton::clicked, this, &Vistrel::onBtnRecord);
@@ -244,7 +241,8 @@ void Vistrel::connectForm()
     m_reportAction = report::addReportAction(ui->menu, ui->actionPrint, this, [this] { onActionReport(); });
     connect(ui->actionAbout, &QAction::triggered, this, &Vistrel::onActionAbout);
     // The on/off pairs are each one choice.
-    for (auto pair : {qMakePair(ui->actionTimeOn, ui->actionTimeOff), qMakePair(ui->actionCrossOn, ui->actionCrossOff)}) {
+    for (auto pair :
+         {qMakePair(ui->actionTimeOn, ui->actionTimeOff), qMakePair(ui->actionCrossOn, ui->actionCrossOff)}) {
         auto *group = new QActionGroup(this);
         group->addAction(pair.first);
         group->addAction(pair.second);
@@ -385,7 +383,10 @@ void Vistrel::applyLoadedSettings(SettingsRead result)
 
 QString Vistrel::currentCamera() const { return m_session->currentCamera(); }
 const QMap<QString, Vistrel::CameraSlot> &Vistrel::openCameras() const { return m_session->openCameras(); }
-bool Vistrel::startCamera(const QString &devicePath, int tile, bool showError) { return m_session->startCamera(devicePath, tile, showError); }
+bool Vistrel::startCamera(const QString &devicePath, int tile, bool showError)
+{
+    return m_session->startCamera(devicePath, tile, showError);
+}
 void Vistrel::setCurrentCamera(const QString &devicePath) { m_session->setCurrentCamera(devicePath); }
 int Vistrel::tileOf(const QString &devicePath) const { return m_session->tileOf(devicePath); }
 void Vistrel::onComboZoomChanged() { m_session->frames()->fitView(); }
@@ -642,7 +643,10 @@ void Vistrel::onActionReport()
                              + suggested + QStringLiteral(".pdf"));
 }
 
-void Vistrel::onActionPrint() { printing::preview(this, [this] { return m_scene->grabImage(); }); }
+void Vistrel::onActionPrint()
+{
+    printing::preview(this, [this] { return m_scene->grabImage(); });
+}
 void Vistrel::plotPrintPic(QPrinter *printer) { printing::paintPicture(printer, m_scene->grabImage()); }
 
 int Vistrel::languageCount() const { return m_languages->count(); }

@@ -42,10 +42,7 @@ const std::vector<double> kRadii = {5, 8, 10, 15, 20, 40, 80, 120, 200};
 const double kBlurs[] = {0.0, 1.0, 2.0};
 
 // Beside this file in the source tree.
-QString script()
-{
-    return QStringLiteral(REGIONPROPS_PY);
-}
+QString script() { return QStringLiteral(REGIONPROPS_PY); }
 
 double msSince(const QElapsedTimer &t) { return t.nsecsElapsed() / 1e6; }
 
@@ -133,8 +130,8 @@ void snapping()
             slowestCpu = std::max(slowestCpu, cpu);
             std::printf("  %6.0f %8.1f %10.3f %10.4f %10.4f\n", r, blur, err, per, cpu);
         }
-    std::printf("  worst %.3f px (goal 0.25), slowest %.4f ms wall, %.4f ms CPU per point (goal 1)\n\n", worst,
-                slowest, slowestCpu);
+    std::printf("  worst %.3f px (goal 0.25), slowest %.4f ms wall, %.4f ms CPU per point (goal 1)\n\n", worst, slowest,
+                slowestCpu);
 }
 
 struct Found
@@ -209,8 +206,9 @@ Yardstick skimage(const QString &python, const QString &file, int runs)
 void analysis(const QString &python)
 {
     QTemporaryDir dir;
-    std::printf("Particle analysis, uneven light (35 %% fall-off), blur 1.5, noise 2: worst equivalent-diameter error, %%\n"
-                "(skimage: label on Otsu's threshold, 8-connected, border cleared, regionprops)\n");
+    std::printf(
+        "Particle analysis, uneven light (35 %% fall-off), blur 1.5, noise 2: worst equivalent-diameter error, %%\n"
+        "(skimage: label on Otsu's threshold, 8-connected, border cleared, regionprops)\n");
     const cv::Size size(1600, 1200);
     std::vector<double> radii;
     for (int k = 0; k < 6; ++k)
@@ -243,7 +241,8 @@ void analysis(const QString &python)
     std::printf("  %6s %10s %12s\n", "r", "Vistrel", "skimage");
     for (auto it = mine.begin(); it != mine.end(); ++it)
         std::printf("  %6.0f %10.3f %12.3f\n", it.key(), it.value(), theirs.value(it.key(), -1));
-    std::printf("  r >= 10: Vistrel %.3f %%, skimage %.3f %% (goal 1 %%)\n", worstFrom(mine, 10), worstFrom(theirs, 10));
+    std::printf("  r >= 10: Vistrel %.3f %%, skimage %.3f %% (goal 1 %%)\n", worstFrom(mine, 10),
+                worstFrom(theirs, 10));
     std::printf("  r >= 40: Vistrel %.3f %%, skimage %.3f %% (goal 0.3 %%)\n", worstFrom(mine, 40),
                 worstFrom(theirs, 40));
     std::printf("  objects: %d true; Vistrel %d (missed %d), on Otsu without size or hole rules %d; skimage %d\n\n",
@@ -300,7 +299,8 @@ void speed(const QString &python)
         const QString file = dir.filePath(QString::fromLatin1(c.name).remove(QLatin1Char(' ')) + ".png");
         imaging::toQImage(frame.grey).save(file);
         const Yardstick sk = skimage(python, file, 3);
-        std::printf("  %-6s %8d %9.1f ms %9.1f ms %11.1f ms %11.1f ms\n", c.name, count, best, bestCpu, sk.wall, sk.cpu);
+        std::printf("  %-6s %8d %9.1f ms %9.1f ms %11.1f ms %11.1f ms\n", c.name, count, best, bestCpu, sk.wall,
+                    sk.cpu);
     }
     std::printf("  (goal: 5 MP under 50 ms; 1080p within a 30 fps frame, 33.3 ms)\n\n");
 }
@@ -404,8 +404,10 @@ void live()
                 scene->setImage(frames[1]);
             view.viewport()->repaint();
             std::printf("  %s: %.1f ms wall, %.1f ms CPU\n",
-                        k == 0 ? "first paint with them" : k == 1 ? "the next paint" : "a new frame's paint", msSince(t),
-                        threadCpu() - p0);
+                        k == 0   ? "first paint with them"
+                        : k == 1 ? "the next paint"
+                                 : "a new frame's paint",
+                        msSince(t), threadCpu() - p0);
         }
     }
     std::printf("  analysis: %s after %.0f ms (%.0f frames shown meanwhile), %d objects\n\n",

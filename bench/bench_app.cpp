@@ -119,7 +119,8 @@ int main(int argc, char *argv[])
     window.stopRecording();
     report("recording", before, after, seconds, shown);
     printf("  recorder: %d frames queued, %d refused for lack of queue room (%.1f fps recorded)\n",
-           window.recording()->framesQueued(), window.recording()->framesRefused(), window.recording()->framesQueued() / seconds);
+           window.recording()->framesQueued(), window.recording()->framesRefused(),
+           window.recording()->framesQueued() / seconds);
     printf("  recorded at %d fps nominal: %.2f frames per second, %.1f %% distinct pictures (%lld of %lld)\n",
            window.recording()->fps(), sent / seconds, sent ? 100.0 * distinct / sent : 0.0, distinct, sent);
     printf("  cadence: %lld repeats for a slow camera, camera delivered %.2f fps lately\n",

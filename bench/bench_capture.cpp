@@ -61,19 +61,13 @@ extern "C" void *realloc(void *p, size_t n)
     g_allocations.fetch_add(1, std::memory_order_relaxed);
     return __libc_realloc(p, n);
 }
-extern "C" void free(void *p)
-{
-    __libc_free(p);
-}
+extern "C" void free(void *p) { __libc_free(p); }
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double ms(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
+double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
 // CPU time of the calling thread: others' load on a shared machine stays out.
 double threadMs()
@@ -83,10 +77,7 @@ double threadMs()
     return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
 }
 
-double best(const std::vector<double> &v)
-{
-    return v.empty() ? 0.0 : *std::min_element(v.begin(), v.end());
-}
+double best(const std::vector<double> &v) { return v.empty() ? 0.0 : *std::min_element(v.begin(), v.end()); }
 
 double median(std::vector<double> v)
 {
@@ -115,7 +106,8 @@ QImage cameraPicture(int w, int h, bool noise = true)
     }
     p.setPen(QPen(Qt::black, 2));
     for (int i = 0; i < 100; ++i)
-        p.drawLine(QPointF(w * 0.1 + i * w * 0.008, h * 0.5), QPointF(w * 0.1 + i * w * 0.008, h * (i % 10 ? 0.48 : 0.45)));
+        p.drawLine(QPointF(w * 0.1 + i * w * 0.008, h * 0.5),
+                   QPointF(w * 0.1 + i * w * 0.008, h * (i % 10 ? 0.48 : 0.45)));
     p.end();
     for (int y = 0; noise && y < h; ++y) {
         uchar *px = img.scanLine(y);
@@ -132,8 +124,8 @@ QByteArray toJpeg(const QImage &img)
     tjhandle tj = tjInitCompress();
     unsigned char *jpeg = nullptr;
     unsigned long size = 0;
-    tjCompress2(tj, img.constBits(), img.width(), img.bytesPerLine(), img.height(), TJPF_BGRX, &jpeg, &size,
-                TJSAMP_422, 90, 0);
+    tjCompress2(tj, img.constBits(), img.width(), img.bytesPerLine(), img.height(), TJPF_BGRX, &jpeg, &size, TJSAMP_422,
+                90, 0);
     QByteArray out(reinterpret_cast<const char *>(jpeg), int(size));
     tjFree(jpeg);
     tjDestroy(tj);
@@ -158,7 +150,8 @@ struct Mode
 void conversionTable(int rounds)
 {
     const QSize sizes[] = {{1280, 720}, {1920, 1080}, {2592, 1944}};
-    const Mode modes[] = {{"plain", false, false}, {"flip", false, true}, {"mirror", true, false}, {"both", true, true}};
+    const Mode modes[] = {
+        {"plain", false, false}, {"flip", false, true}, {"mirror", true, false}, {"both", true, true}};
     // Best of the rounds: the machine is shared, and others only ever add time.
     printf("%-10s %-5s %-7s %9s %9s %6s %10s %10s %7s %11s %11s\n", "size", "fmt", "mode", "bare min", "ours min",
            "ratio", "bare med", "ours med", "ratio", "bare allocs", "ours allocs");
@@ -247,7 +240,8 @@ void conversionTable(int rounds)
                        "mirror", best(t2));
             }
             if (callback.framesDelivered() != quint64(4 * (rounds + 1)))
-                printf("  !! %llu of %d frames delivered\n", (unsigned long long)callback.framesDelivered(), 4 * (rounds + 1));
+                printf("  !! %llu of %d frames delivered\n", (unsigned long long)callback.framesDelivered(),
+                       4 * (rounds + 1));
             tjDestroy(tj);
         }
     }
@@ -260,53 +254,54 @@ void reducedTable(int rounds)
     const int w = 1920;
     const int h = 1080;
     for (bool noise : {true, false}) {
-    const QImage picture = cameraPicture(w, h, noise);
-    const QByteArray jpeg = toJpeg(picture);
-    const QByteArray yuyv = toYuyv(picture);
-    printf("\n%s picture, JPEG %d KiB", noise ? "noisy" : "smooth", int(jpeg.size() / 1024));
-    printf("\n%-10s %-5s %-6s %-9s %9s %9s %8s %11s   (thread CPU time per frame)\n", "frame", "fmt", "scale",
-           "picture", "min ms", "med ms", "vs full", "allocs/frm");
-    for (quint32 format : {quint32(V4L2_PIX_FMT_MJPEG), quint32(V4L2_PIX_FMT_YUYV)}) {
-        if (!noise && format == V4L2_PIX_FMT_YUYV)
-            continue; // YUYV costs the same whatever the picture
-        const QByteArray &data = format == V4L2_PIX_FMT_MJPEG ? jpeg : yuyv;
-        const auto *src = reinterpret_cast<const uchar *>(data.constData());
-        double fullMedian = 0;
-        for (int d : {1, 2, 4, 8}) {
-            const QSize size = FrameConverter::scaledSize(QSize(w, h), d);
-            CameraBuffer buffer;
-            buffer.init(size.width(), size.height(), QImage::Format_RGB32);
-            std::atomic<bool> off{false};
-            FrameCallback callback(QStringLiteral("bench"));
-            callback.setFormat(format, w, h, format == V4L2_PIX_FMT_YUYV ? w * 2 : 0, w * h * 2);
-            if (d > 1)
-                callback.reserveLatestFrame();
-            FrameOutput out;
-            out.buffer = &buffer;
-            out.mirror = &off;
-            out.flipVertical = &off;
-            out.notify = [](bool) { return true; };
-            callback.setOutput(out);
-            callback.frameArrived(src, size_t(data.size())); // sizes the scratch planes
-            std::vector<double> t;
-            const long a0 = g_allocations.load();
-            for (int i = 0; i < rounds; ++i) {
-                const double t0 = threadMs();
-                callback.frameArrived(src, size_t(data.size()));
-                t.push_back(threadMs() - t0);
+        const QImage picture = cameraPicture(w, h, noise);
+        const QByteArray jpeg = toJpeg(picture);
+        const QByteArray yuyv = toYuyv(picture);
+        printf("\n%s picture, JPEG %d KiB", noise ? "noisy" : "smooth", int(jpeg.size() / 1024));
+        printf("\n%-10s %-5s %-6s %-9s %9s %9s %8s %11s   (thread CPU time per frame)\n", "frame", "fmt", "scale",
+               "picture", "min ms", "med ms", "vs full", "allocs/frm");
+        for (quint32 format : {quint32(V4L2_PIX_FMT_MJPEG), quint32(V4L2_PIX_FMT_YUYV)}) {
+            if (!noise && format == V4L2_PIX_FMT_YUYV)
+                continue; // YUYV costs the same whatever the picture
+            const QByteArray &data = format == V4L2_PIX_FMT_MJPEG ? jpeg : yuyv;
+            const auto *src = reinterpret_cast<const uchar *>(data.constData());
+            double fullMedian = 0;
+            for (int d : {1, 2, 4, 8}) {
+                const QSize size = FrameConverter::scaledSize(QSize(w, h), d);
+                CameraBuffer buffer;
+                buffer.init(size.width(), size.height(), QImage::Format_RGB32);
+                std::atomic<bool> off{false};
+                FrameCallback callback(QStringLiteral("bench"));
+                callback.setFormat(format, w, h, format == V4L2_PIX_FMT_YUYV ? w * 2 : 0, w * h * 2);
+                if (d > 1)
+                    callback.reserveLatestFrame();
+                FrameOutput out;
+                out.buffer = &buffer;
+                out.mirror = &off;
+                out.flipVertical = &off;
+                out.notify = [](bool) { return true; };
+                callback.setOutput(out);
+                callback.frameArrived(src, size_t(data.size())); // sizes the scratch planes
+                std::vector<double> t;
+                const long a0 = g_allocations.load();
+                for (int i = 0; i < rounds; ++i) {
+                    const double t0 = threadMs();
+                    callback.frameArrived(src, size_t(data.size()));
+                    t.push_back(threadMs() - t0);
+                }
+                const long allocs = g_allocations.load() - a0;
+                const double med = median(t);
+                if (d == 1)
+                    fullMedian = med;
+                printf("%4dx%-5d %-5s 1/%-4d %4dx%-4d %9.3f %9.3f %7.2fx %11.1f\n", w, h,
+                       format == V4L2_PIX_FMT_MJPEG ? "MJPG" : "YUYV", d, size.width(), size.height(), best(t), med,
+                       med > 0 ? fullMedian / med : 0.0, double(allocs) / rounds);
+                if (callback.framesDelivered() != quint64(rounds + 1))
+                    printf("  !! %llu of %d frames delivered\n", (unsigned long long)callback.framesDelivered(),
+                           rounds + 1);
+                fflush(stdout);
             }
-            const long allocs = g_allocations.load() - a0;
-            const double med = median(t);
-            if (d == 1)
-                fullMedian = med;
-            printf("%4dx%-5d %-5s 1/%-4d %4dx%-4d %9.3f %9.3f %7.2fx %11.1f\n", w, h,
-                   format == V4L2_PIX_FMT_MJPEG ? "MJPG" : "YUYV", d, size.width(), size.height(), best(t), med,
-                   med > 0 ? fullMedian / med : 0.0, double(allocs) / rounds);
-            if (callback.framesDelivered() != quint64(rounds + 1))
-                printf("  !! %llu of %d frames delivered\n", (unsigned long long)callback.framesDelivered(), rounds + 1);
-            fflush(stdout);
         }
-    }
     }
 }
 
@@ -405,7 +400,8 @@ void flatFieldTable(int rounds)
     std::vector<uchar> frame(std::size_t(w) * h * 4);
     printf("\nflat field %dx%d (thread CPU time per frame, best of %d; MJPEG decode beside it)\n", w, h, rounds);
     printf("%-7s %12s %12s %12s %12s %7s\n", "mode", "decode", "gain", "gain+dark", "reduced 1/2", "allocs");
-    const Mode modes[] = {{"plain", false, false}, {"flip", false, true}, {"mirror", true, false}, {"both", true, true}};
+    const Mode modes[] = {
+        {"plain", false, false}, {"flip", false, true}, {"mirror", true, false}, {"both", true, true}};
     for (const Mode &m : modes) {
         std::vector<double> decode, gain, dark2, reduced;
         const long allocs0 = g_allocations.load();

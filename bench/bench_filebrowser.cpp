@@ -51,7 +51,11 @@ bool makeFolder(const QString &photos, const QString &videos)
     for (int i = 0; i < kPhotos; ++i) {
         // Mostly JPEG, some PNG, as users save them.
         const bool png = i % 10 == 0;
-        const QString name = QStringLiteral("%1/2026120%2_%3.%4").arg(photos).arg(i % 9 + 1).arg(i, 6, 10, QLatin1Char('0')).arg(png ? QStringLiteral("png") : QStringLiteral("jpg"));
+        const QString name = QStringLiteral("%1/2026120%2_%3.%4")
+                                 .arg(photos)
+                                 .arg(i % 9 + 1)
+                                 .arg(i, 6, 10, QLatin1Char('0'))
+                                 .arg(png ? QStringLiteral("png") : QStringLiteral("jpg"));
         if (!picture(i).save(name))
             return false;
     }
@@ -162,7 +166,8 @@ Timing syncListing(const QString &folder, bool video)
     const double cpu0 = processCpuMs();
     t.start();
     const QStringList suffixes = video ? QStringList{QStringLiteral(".mp4"), QStringLiteral(".avi")}
-                                       : QStringList{QStringLiteral(".png"), QStringLiteral(".jpg"), QStringLiteral(".bmp")};
+                                       : QStringList{QStringLiteral(".png"), QStringLiteral(".jpg"),
+                                                     QStringLiteral(".bmp")};
     for (const QFileInfo &info : QDir(folder).entryInfoList(QDir::Files | QDir::NoDotAndDotDot)) {
         bool ok = false;
         for (const QString &s : suffixes)
@@ -189,7 +194,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString root = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath() + QStringLiteral("/vistrel_bench_browser");
+    const QString root = argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                  : QDir::tempPath() + QStringLiteral("/vistrel_bench_browser");
     // One folder holding both kinds; each browser lists its own.
     const QString photos = root;
     const QString videos = root;
@@ -207,13 +213,14 @@ int main(int argc, char **argv)
         const Timing sp = syncListing(photos, false);
         const Timing sv = syncListing(videos, true);
         printf("\nrun %d (%d x %d files, 2 thumbnail workers; wall ms, cpu ms in brackets)\n", run + 1, kW, kH);
-        printf("  %d photos: entries listed %7.1f, all thumbnails %7.1f [%7.1f] | synchronous %7.1f [%7.1f]\n",
-               kPhotos, p.entries, p.thumbnails, p.cpu, sp.thumbnails, sp.cpu);
-        printf("  %d videos: entries listed %7.1f, all thumbnails %7.1f [%7.1f] | synchronous %7.1f [%7.1f]\n",
-               kVideos, v.entries, v.thumbnails, v.cpu, sv.thumbnails, sv.cpu);
+        printf("  %d photos: entries listed %7.1f, all thumbnails %7.1f [%7.1f] | synchronous %7.1f [%7.1f]\n", kPhotos,
+               p.entries, p.thumbnails, p.cpu, sp.thumbnails, sp.cpu);
+        printf("  %d videos: entries listed %7.1f, all thumbnails %7.1f [%7.1f] | synchronous %7.1f [%7.1f]\n", kVideos,
+               v.entries, v.thumbnails, v.cpu, sv.thumbnails, sv.cpu);
         const ReloadTiming re = reloadListing(photos);
-        printf("  %d photos listed again: unchanged %6.1f, one added (with its thumbnail) %6.1f, sorted by name %6.1f\n",
-               kPhotos, re.same, re.added, re.sort);
+        printf(
+            "  %d photos listed again: unchanged %6.1f, one added (with its thumbnail) %6.1f, sorted by name %6.1f\n",
+            kPhotos, re.same, re.added, re.sort);
         printf("  600 files: entries listed %7.1f, all thumbnails %7.1f [%7.1f] | synchronous %7.1f [%7.1f]\n",
                p.entries + v.entries, p.thumbnails + v.thumbnails, p.cpu + v.cpu, sp.thumbnails + sv.thumbnails,
                sp.cpu + sv.cpu);

@@ -58,8 +58,9 @@ int main(int argc, char **argv)
                     if (size.width() == 2592)
                         worstMs5 = std::max(worstMs5, ms);
                     if (!fit.found) {
-                        printf("%4dx%-6d %5.0f %5.1f %5.0f %8.0f %10s %9s %9.1f %+.3f   (%s)\n", size.width(), size.height(),
-                               angle, blur, noise, span, "refused", "", ms, handError, qPrintable(fit.failure));
+                        printf("%4dx%-6d %5.0f %5.1f %5.0f %8.0f %10s %9s %9.1f %+.3f   (%s)\n", size.width(),
+                               size.height(), angle, blur, noise, span, "refused", "", ms, handError,
+                               qPrintable(fit.failure));
                         continue;
                     }
                     ++found;
@@ -70,8 +71,8 @@ int main(int argc, char **argv)
                         within += std::abs(error) < 0.05;
                         worst = std::max(worst, std::abs(error));
                     }
-                    printf("%4dx%-6d %5.0f %5.1f %5.0f %8.0f %+10.4f %9.4f %9.1f %+.3f\n", size.width(), size.height(), angle,
-                           blur, noise, fitSpan, error, fit.relativeError() * 100, ms, handError);
+                    printf("%4dx%-6d %5.0f %5.1f %5.0f %8.0f %+10.4f %9.4f %9.1f %+.3f\n", size.width(), size.height(),
+                           angle, blur, noise, fitSpan, error, fit.relativeError() * 100, ms, handError);
                 }
             }
         }

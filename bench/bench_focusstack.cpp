@@ -112,15 +112,17 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const QStringList dims = option(args, QStringLiteral("--size"), QStringLiteral("2592x1944")).split(QLatin1Char('x'));
+    const QStringList dims =
+        option(args, QStringLiteral("--size"), QStringLiteral("2592x1944")).split(QLatin1Char('x'));
     const QSize size(dims.value(0).toInt(), dims.value(1).toInt());
     const int slices = option(args, QStringLiteral("--slices"), QStringLiteral("10")).toInt();
-    const bool withEnfuse =
-        !args.contains(QStringLiteral("--no-enfuse")) && !QStandardPaths::findExecutable(QStringLiteral("enfuse")).isEmpty();
+    const bool withEnfuse = !args.contains(QStringLiteral("--no-enfuse"))
+                            && !QStandardPaths::findExecutable(QStringLiteral("enfuse")).isEmpty();
     const QString vistrel = QDir(app.applicationDirPath()).absoluteFilePath(QStringLiteral("../vistrel"));
     if (size.isEmpty() || slices < 2 || !QFileInfo::exists(vistrel)) {
-        fprintf(stderr, "usage: bench_focusstack [--size=WxH] [--slices=N] [--keep=DIR] [--no-enfuse]\n"
-                        "(needs the program at %s)\n",
+        fprintf(stderr,
+                "usage: bench_focusstack [--size=WxH] [--slices=N] [--keep=DIR] [--no-enfuse]\n"
+                "(needs the program at %s)\n",
                 qPrintable(vistrel));
         return 2;
     }
@@ -157,13 +159,15 @@ int main(int argc, char **argv)
             truth = series.truth8();
             margin = series.margin();
             for (int k = 0; k < slices; ++k) {
-                const QString path = QStringLiteral("%1/%2_%3.tif").arg(dir, QLatin1String(stack.name)).arg(k, 2, 10, QLatin1Char('0'));
+                const QString path =
+                    QStringLiteral("%1/%2_%3.tif").arg(dir, QLatin1String(stack.name)).arg(k, 2, 10, QLatin1Char('0'));
                 const QImage slice = series.slice(k);
                 bestSlice = std::max(bestSlice, series.psnr(slice, margin));
                 slice.convertToFormat(QImage::Format_RGB888).save(path);
                 files << path;
             }
-            focusseries::Series::toImage(truth).save(QStringLiteral("%1/%2_truth.png").arg(dir, QLatin1String(stack.name)));
+            focusseries::Series::toImage(truth).save(
+                QStringLiteral("%1/%2_truth.png").arg(dir, QLatin1String(stack.name)));
         }
         auto measure = [&](const char *program, const QStringList &command, const QString &out) {
             const QByteArray load = loadAverage();
@@ -176,7 +180,9 @@ int main(int argc, char **argv)
             return run;
         };
         const QString ours = QStringLiteral("%1/%2_vistrel.tif").arg(dir, QLatin1String(stack.name));
-        const Run v = measure("vistrel", QStringList{vistrel, QStringLiteral("--verbose"), QStringLiteral("--focus-stack=") + ours} + files, ours);
+        const Run v = measure(
+            "vistrel",
+            QStringList{vistrel, QStringLiteral("--verbose"), QStringLiteral("--focus-stack=") + ours} + files, ours);
         for (const QByteArray &line : v.out.split('\n'))
             if (line.startsWith("stages"))
                 printf("%-8s %-8s   %s\n", stack.name, "", line.constData());

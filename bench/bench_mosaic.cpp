@@ -63,7 +63,7 @@ Run runOurs(const mosaicfields::Fields &f, imaging::MosaicOptions::Blend blend)
 {
     Run r;
     r.what = blend == imaging::MosaicOptions::Blend::MultiBand ? QStringLiteral("vistrel multi-band")
-                                                                : QStringLiteral("vistrel feather");
+                                                               : QStringLiteral("vistrel feather");
     imaging::MosaicOptions o;
     o.blend = blend;
     resetPeak();
@@ -94,7 +94,8 @@ Run runOpenCv(const mosaicfields::Fields &f)
     r.what = QStringLiteral("cv::Stitcher SCANS");
     std::vector<cv::Mat> images;
     for (const QImage &img : f.images) {
-        cv::Mat bgra(img.height(), img.width(), CV_8UC4, const_cast<uchar *>(img.constBits()), size_t(img.bytesPerLine()));
+        cv::Mat bgra(img.height(), img.width(), CV_8UC4, const_cast<uchar *>(img.constBits()),
+                     size_t(img.bytesPerLine()));
         cv::Mat bgr;
         cv::cvtColor(bgra, bgr, cv::COLOR_BGRA2BGR);
         images.push_back(bgr);
@@ -126,7 +127,8 @@ Run runOpenCv(const mosaicfields::Fields &f)
     }
     // The transforms are in the registration scale's pixels.
     QVector<QPointF> found(int(used.size())), truth(int(used.size()));
-    const double workScale = std::min(1.0, std::sqrt(stitcher->registrationResol() * 1e6 / double(images[0].size().area())));
+    const double workScale = std::min(1.0,
+                                      std::sqrt(stitcher->registrationResol() * 1e6 / double(images[0].size().area())));
     for (size_t i = 0; i < used.size(); ++i) {
         cv::Mat R;
         cams[i].R.convertTo(R, CV_64F);
@@ -159,7 +161,8 @@ void runLive()
     auto frameAt = [&](double x, double y) {
         cv::Mat view, bgra;
         const cv::Mat shift = (cv::Mat_<double>(2, 3) << 1, 0, x, 0, 1, y);
-        cv::warpAffine(slide, view, shift, cv::Size(field.width(), field.height()), cv::INTER_LINEAR | cv::WARP_INVERSE_MAP);
+        cv::warpAffine(slide, view, shift, cv::Size(field.width(), field.height()),
+                       cv::INTER_LINEAR | cv::WARP_INVERSE_MAP);
         cv::cvtColor(view, bgra, cv::COLOR_BGR2BGRA);
         QImage img(field, QImage::Format_RGB32);
         for (int r = 0; r < img.height(); ++r)
@@ -215,7 +218,7 @@ int main(int argc, char **argv)
     };
     QVector<Case> cases{{3, 0.10}, {3, 0.20}, {3, 0.30}, {5, 0.10}, {5, 0.20}, {5, 0.30}};
     for (const QString &a : args)
-        if (a.startsWith(QLatin1String("--only=")))  // e.g. --only=3,0.3
+        if (a.startsWith(QLatin1String("--only="))) // e.g. --only=3,0.3
             cases = {{a.mid(7).section(',', 0, 0).toInt(), a.mid(7).section(',', 1, 1).toDouble()}};
     for (const Case &c : cases) {
         mosaicfields::Grid g;
@@ -234,7 +237,8 @@ int main(int argc, char **argv)
                    qPrintable(QStringLiteral("%1 %").arg(int(c.overlap * 100))), qPrintable(r.what),
                    qPrintable(QStringLiteral("%1/%2").arg(r.placed).arg(f.images.size())),
                    r.ok ? qPrintable(QString::number(r.worst, 'f', 3)) : "-",
-                   r.ok ? qPrintable(QString::number(r.mean, 'f', 3)) : "-", r.seconds, r.cpu, r.peakMb, qPrintable(r.note));
+                   r.ok ? qPrintable(QString::number(r.mean, 'f', 3)) : "-", r.seconds, r.cpu, r.peakMb,
+                   qPrintable(r.note));
             fflush(stdout);
         }
     }

@@ -103,14 +103,11 @@ Cost best(int runs, const std::function<Cost()> &f)
     return b;
 }
 
-Cost slope(const Cost &a, const Cost &b, int n)
-{
-    return Cost{(b.wall - a.wall) / n, (b.cpu - a.cpu) / n};
-}
+Cost slope(const Cost &a, const Cost &b, int n) { return Cost{(b.wall - a.wall) / n, (b.cpu - a.cpu) / n}; }
 
 // Wall time of a whole recording of n frames, start to stop.
 Cost recordOnce(const std::vector<std::unique_ptr<CameraBuffer>> &buffers, int w, int h, int fps, int n,
-                  const QString &path, int threads)
+                const QString &path, int threads)
 {
     RtmpThread rec;
     rec.setFilePath(path);
@@ -140,14 +137,31 @@ Cost recordOnce(const std::vector<std::unique_ptr<CameraBuffer>> &buffers, int w
 Cost cliOnce(const QString &ffmpeg, const QString &raw, int w, int h, int fps, int n, const QString &out)
 {
     QProcess proc;
-    const QStringList args{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
-                           QStringLiteral("-f"), QStringLiteral("rawvideo"), QStringLiteral("-pix_fmt"), QStringLiteral("bgr0"),
-                           QStringLiteral("-s"), QStringLiteral("%1x%2").arg(w).arg(h),
-                           QStringLiteral("-r"), QString::number(fps),
-                           QStringLiteral("-stream_loop"), QStringLiteral("-1"),
-                           QStringLiteral("-i"), raw, QStringLiteral("-frames:v"), QString::number(n),
-                           QStringLiteral("-c:v"), QStringLiteral("mjpeg"), QStringLiteral("-q:v"), QStringLiteral("5"),
-                           QStringLiteral("-pix_fmt"), QStringLiteral("yuvj420p"), QStringLiteral("-threads"), QStringLiteral("1"),
+    const QStringList args{QStringLiteral("-v"),
+                           QStringLiteral("error"),
+                           QStringLiteral("-y"),
+                           QStringLiteral("-f"),
+                           QStringLiteral("rawvideo"),
+                           QStringLiteral("-pix_fmt"),
+                           QStringLiteral("bgr0"),
+                           QStringLiteral("-s"),
+                           QStringLiteral("%1x%2").arg(w).arg(h),
+                           QStringLiteral("-r"),
+                           QString::number(fps),
+                           QStringLiteral("-stream_loop"),
+                           QStringLiteral("-1"),
+                           QStringLiteral("-i"),
+                           raw,
+                           QStringLiteral("-frames:v"),
+                           QString::number(n),
+                           QStringLiteral("-c:v"),
+                           QStringLiteral("mjpeg"),
+                           QStringLiteral("-q:v"),
+                           QStringLiteral("5"),
+                           QStringLiteral("-pix_fmt"),
+                           QStringLiteral("yuvj420p"),
+                           QStringLiteral("-threads"),
+                           QStringLiteral("1"),
                            out};
     QElapsedTimer t;
     const double cpu0 = childrenCpuMs();
@@ -184,8 +198,8 @@ Cost floorPerFrame(const std::vector<QImage> &frames, int w, int h, int fps, int
     for (int i = 0; i < n; ++i) {
         const QImage &img = frames[size_t(i % kDistinct)];
         av_frame_make_writable(f);
-        libyuv::ARGBToJ420(img.constBits(), img.bytesPerLine(), f->data[0], f->linesize[0], f->data[1],
-                           f->linesize[1], f->data[2], f->linesize[2], w, h);
+        libyuv::ARGBToJ420(img.constBits(), img.bytesPerLine(), f->data[0], f->linesize[0], f->data[1], f->linesize[1],
+                           f->data[2], f->linesize[2], w, h);
         f->pts = i;
         avcodec_send_frame(ctx, f);
         while (avcodec_receive_packet(ctx, pkt) == 0)
@@ -274,8 +288,8 @@ int main(int argc, char **argv)
             cliSize = QFileInfo(cli).size();
         }
 
-        printf("\n=== %d x %d, %d fps (frames %d and %d, best of %d; ms per frame, wall / cpu) ===\n", c.w, c.h,
-               c.fps, shortRun, longRun, runs);
+        printf("\n=== %d x %d, %d fps (frames %d and %d, best of %d; ms per frame, wall / cpu) ===\n", c.w, c.h, c.fps,
+               shortRun, longRun, runs);
         printf("RtmpThread, 1 encoder thread : %6.2f / %6.2f  (%.0f fps on one core, need %d: %.1fx headroom)\n",
                ours1.wall, ours1.cpu, 1000.0 / ours1.cpu, c.fps, 1000.0 / ours1.cpu / c.fps);
         printf("RtmpThread, 2 encoder threads: %6.2f / %6.2f  (same pictures: %s)\n", ours2.wall, ours2.cpu,

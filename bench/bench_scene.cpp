@@ -47,7 +47,7 @@ class TimedView : public QGraphicsView
 {
 public:
     using QGraphicsView::QGraphicsView;
-    std::vector<double> paints; // milliseconds per paintEvent
+    std::vector<double> paints;    // milliseconds per paintEvent
     std::vector<double> paintsCpu; // the same in CPU time of this thread
 
 protected:
@@ -84,8 +84,8 @@ QImage makeFrame(int seed)
 void addShapes(CameraScene &scene, int count, const QSize &area = QSize(1500, 800))
 {
     QRandomGenerator rng(42);
-    const int types[] = {Point,     Line,   BrokenLine, Rect,    Polygon, ParallelLine, VerticalLine, Cross,
-                         AngleLine, Arc,    Circle1,    Circle2, Circle3, DoubleCircle, CircleLine,   Text};
+    const int types[] = {Point,     Line, BrokenLine, Rect,    Polygon, ParallelLine, VerticalLine, Cross,
+                         AngleLine, Arc,  Circle1,    Circle2, Circle3, DoubleCircle, CircleLine,   Text};
     const int maxPoints[] = {1, 2, 5, 2, 6, 4, 3, 1, 3, 3, 2, 2, 3, 3, 4, 1};
     for (int i = 0; i < count; ++i) {
         const int k = i % 16;
@@ -232,8 +232,8 @@ double hoverCost(CameraScene &scene, QWidget *viewport, const QPoint &on, const 
     return changeCost(
         viewport,
         [&](int i) {
-            sendMove(viewport, i & 1 ? off : on);
-            return !scene.hoveredShape() == bool(i & 1);
+        sendMove(viewport, i & 1 ? off : on);
+        return !scene.hoveredShape() == bool(i & 1);
         },
         changes, whole);
 }
@@ -245,9 +245,9 @@ double selectionCost(CameraScene &scene, QWidget *viewport, int changes, bool wh
     return changeCost(
         viewport,
         [&](int i) {
-            GraphicsItem *shape = scene.shapes().value(i % scene.shapes().size());
-            scene.selectShape(shape);
-            return scene.selectedShape() == shape;
+        GraphicsItem *shape = scene.shapes().value(i % scene.shapes().size());
+        scene.selectShape(shape);
+        return scene.selectedShape() == shape;
         },
         changes, whole);
 }

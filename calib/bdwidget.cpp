@@ -80,7 +80,8 @@ BDWidget::BDWidget(QWidget *parent)
     header->addWidget(ui->pushButton, 1);
     header->addWidget(m_showResults);
     ui->normalLayout->insertLayout(headerAt, header);
-    connect(m_showResults, &QPushButton::clicked, this, [this, resultsPage] { ui->BiaoDingPage->setCurrentWidget(resultsPage); });
+    connect(m_showResults, &QPushButton::clicked, this,
+            [this, resultsPage] { ui->BiaoDingPage->setCurrentWidget(resultsPage); });
     connect(m_resultsBack, &QPushButton::clicked, this, [this] { ui->BiaoDingPage->setCurrentIndex(0); });
     connect(m_csvOption, &QCheckBox::toggled, this, [this](bool on) {
         if (m_settings && m_settings->extras.csvBesidePhoto != on) {
@@ -239,10 +240,7 @@ double BDWidget::parseLength(const QString &text, const QLocale &locale, bool *o
     return *ok ? value : 0.0;
 }
 
-void BDWidget::setTableHeader()
-{
-    ui->tableBDInfo->setHorizontalHeaderLabels({tr("放大倍数")});
-}
+void BDWidget::setTableHeader() { ui->tableBDInfo->setHorizontalHeaderLabels({tr("放大倍数")}); }
 
 void BDWidget::retranslateResults()
 {
@@ -259,10 +257,7 @@ void BDWidget::retranslateResults()
         m_results->setRows(measurementRows(*m_scene));
 }
 
-void BDWidget::showResults(bool show)
-{
-    ui->BiaoDingPage->setCurrentIndex(show ? 2 : 0);
-}
+void BDWidget::showResults(bool show) { ui->BiaoDingPage->setCurrentIndex(show ? 2 : 0); }
 
 void BDWidget::refresh()
 {
@@ -362,7 +357,8 @@ QString BDWidget::inForceText() const
     if (!m_hasApplied)
         return tr("未标定 (px)");
     const QSize picture = m_scene ? m_scene->pictureSize() : QSize();
-    QString text = displayName(m_applied) + QStringLiteral(" · ") + factorText(calibrationForPicture(m_applied, picture));
+    QString text = displayName(m_applied) + QStringLiteral(" · ")
+                   + factorText(calibrationForPicture(m_applied, picture));
     if (m_fromPhoto)
         text += QStringLiteral(" (") + tr("来自照片") + QLatin1Char(')');
     return text;
@@ -449,10 +445,7 @@ void BDWidget::setViewScale(double scale)
     refresh();
 }
 
-bool BDWidget::isEditPage() const
-{
-    return ui->BiaoDingPage->currentIndex() == 1;
-}
+bool BDWidget::isEditPage() const { return ui->BiaoDingPage->currentIndex() == 1; }
 
 void BDWidget::onToolBtnClicked()
 {
@@ -714,10 +707,7 @@ void BDWidget::findScale()
     m_finder->start();
 }
 
-bool BDWidget::isFindingScale() const
-{
-    return m_finder != nullptr;
-}
+bool BDWidget::isFindingScale() const { return m_finder != nullptr; }
 
 void BDWidget::onScaleFound(const imaging::ScaleFit &fit)
 {
@@ -741,14 +731,9 @@ void BDWidget::onScaleFound(const imaging::ScaleFit &fit)
     emit scaleFound(true);
 }
 
-void BDWidget::onBDLabelChanged()
-{
-}
+void BDWidget::onBDLabelChanged() {}
 
-void BDWidget::onCurrentStackChanged()
-{
-    refresh();
-}
+void BDWidget::onCurrentStackChanged() { refresh(); }
 
 namespace {
 // A wrapping caption may break between words, never inside one: the longest

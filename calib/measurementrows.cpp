@@ -107,8 +107,7 @@ MeasurementSource measurementSource(const CameraScene &scene, const QString &pic
     return source;
 }
 
-QVector<QMetaObject::Connection> bindTableToScene(MeasurementTable *table, CameraScene *scene,
-                                                  const QString &picture)
+QVector<QMetaObject::Connection> bindTableToScene(MeasurementTable *table, CameraScene *scene, const QString &picture)
 {
     QPointer<CameraScene> guard(scene);
     auto refresh = [table, guard, picture] {
@@ -128,7 +127,8 @@ QVector<QMetaObject::Connection> bindTableToScene(MeasurementTable *table, Camer
     }
     connections << QObject::connect(scene, &CameraScene::shapesChanged, table, refresh);
     connections << QObject::connect(scene, &CameraScene::pictureSizeChanged, table, refresh);
-    connections << QObject::connect(scene, &CameraScene::selectedShapeChanged, table, [table, guard](GraphicsItem *shape) {
+    connections << QObject::connect(scene, &CameraScene::selectedShapeChanged, table,
+                                    [table, guard](GraphicsItem *shape) {
         if (guard)
             table->selectShape(guard->shapeIndex(shape) + 1);
     });

@@ -28,10 +28,7 @@ namespace {
 
 // Shortest text that reads back as the same double, always with a dot:
 // 0.053125, not 0.053125000000000006.
-QString exact(double v)
-{
-    return QString::number(v, 'g', QLocale::FloatingPointShortest);
-}
+QString exact(double v) { return QString::number(v, 'g', QLocale::FloatingPointShortest); }
 
 QString csvField(const QString &s)
 {
@@ -44,10 +41,11 @@ QString csvField(const QString &s)
 }
 
 // The header texts in the language shown, and the fixed English ones of the file.
-const char *const kColumns[] = {QT_TRANSLATE_NOOP("MeasurementTable", "编号"), QT_TRANSLATE_NOOP("MeasurementTable", "工具"),
-                                QT_TRANSLATE_NOOP("MeasurementTable", "名称"), QT_TRANSLATE_NOOP("MeasurementTable", "数值"),
-                                QT_TRANSLATE_NOOP("MeasurementTable", "单位"), QT_TRANSLATE_NOOP("MeasurementTable", "像素"),
-                                QT_TRANSLATE_NOOP("MeasurementTable", "标定")};
+const char *const kColumns[] = {
+    QT_TRANSLATE_NOOP("MeasurementTable", "编号"), QT_TRANSLATE_NOOP("MeasurementTable", "工具"),
+    QT_TRANSLATE_NOOP("MeasurementTable", "名称"), QT_TRANSLATE_NOOP("MeasurementTable", "数值"),
+    QT_TRANSLATE_NOOP("MeasurementTable", "单位"), QT_TRANSLATE_NOOP("MeasurementTable", "像素"),
+    QT_TRANSLATE_NOOP("MeasurementTable", "标定")};
 const char *const kCsvColumns[] = {"shape", "tool", "value", "real", "unit", "pixels", "calibration"};
 constexpr int kColumnCount = 7;
 
@@ -56,11 +54,16 @@ QStringList fields(const MeasurementRow &r)
     return {QString::number(r.shape), r.tool, r.name, exact(r.real), r.unit, exact(r.pixels), r.calibration};
 }
 
-const char *const kParticleColumns[] = {
-    QT_TRANSLATE_NOOP("MeasurementTable", "编号"),     "X", "Y", QT_TRANSLATE_NOOP("MeasurementTable", "面积"),
-    QT_TRANSLATE_NOOP("MeasurementTable", "周长"),     QT_TRANSLATE_NOOP("MeasurementTable", "等效直径"),
-    QT_TRANSLATE_NOOP("MeasurementTable", "最大费雷特径"), QT_TRANSLATE_NOOP("MeasurementTable", "最小费雷特径"),
-    QT_TRANSLATE_NOOP("MeasurementTable", "圆度"),     QT_TRANSLATE_NOOP("MeasurementTable", "平均灰度")};
+const char *const kParticleColumns[] = {QT_TRANSLATE_NOOP("MeasurementTable", "编号"),
+                                        "X",
+                                        "Y",
+                                        QT_TRANSLATE_NOOP("MeasurementTable", "面积"),
+                                        QT_TRANSLATE_NOOP("MeasurementTable", "周长"),
+                                        QT_TRANSLATE_NOOP("MeasurementTable", "等效直径"),
+                                        QT_TRANSLATE_NOOP("MeasurementTable", "最大费雷特径"),
+                                        QT_TRANSLATE_NOOP("MeasurementTable", "最小费雷特径"),
+                                        QT_TRANSLATE_NOOP("MeasurementTable", "圆度"),
+                                        QT_TRANSLATE_NOOP("MeasurementTable", "平均灰度")};
 constexpr int kParticleColumnCount = 10;
 
 QVector<double> particleValues(const ParticleRow &r)
@@ -76,8 +79,8 @@ QString shownNumber(const MeasurementRow &r, double v)
 
 QStringList shownFields(const MeasurementRow &r)
 {
-    return {QString::number(r.shape), r.tool, r.name, shownNumber(r, r.real), r.unit, shownNumber(r, r.pixels),
-            r.calibration};
+    return {QString::number(r.shape), r.tool,       r.name, shownNumber(r, r.real), r.unit,
+            shownNumber(r, r.pixels), r.calibration};
 }
 
 } // namespace
@@ -135,7 +138,7 @@ QByteArray measurementsCsv(const QVector<MeasurementRow> &rows, const Measuremen
     out += QStringLiteral("# size,%1,%2\r\n").arg(source.size.width()).arg(source.size.height());
     if (source.factor > 0)
         out += QStringLiteral("# calibration,") + csvField(source.calibration) + QLatin1Char(',') + exact(source.factor)
-            + QLatin1Char(',') + csvField(source.unit) + QStringLiteral(" per px\r\n");
+               + QLatin1Char(',') + csvField(source.unit) + QStringLiteral(" per px\r\n");
     else
         out += QStringLiteral("# calibration,none\r\n");
     QStringList header;
@@ -167,7 +170,8 @@ QString measurementsTsv(const QVector<MeasurementRow> &rows)
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-MeasurementTable::MeasurementTable(QWidget *parent) : QWidget(parent)
+MeasurementTable::MeasurementTable(QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("measurementTable"));
     m_table = new QTableWidget(0, kColumnCount, this);
@@ -386,10 +390,7 @@ bool MeasurementTable::exportTo(const QString &path)
     return true;
 }
 
-void MeasurementTable::copyToClipboard()
-{
-    QApplication::clipboard()->setText(measurementsTsv(m_rows));
-}
+void MeasurementTable::copyToClipboard() { QApplication::clipboard()->setText(measurementsTsv(m_rows)); }
 
 void MeasurementTable::onBtnExport()
 {
@@ -403,10 +404,7 @@ void MeasurementTable::onBtnExport()
         exportTo(path);
 }
 
-void MeasurementTable::onBtnCopy()
-{
-    copyToClipboard();
-}
+void MeasurementTable::onBtnCopy() { copyToClipboard(); }
 
 bool MeasurementTable::eventFilter(QObject *watched, QEvent *event)
 {

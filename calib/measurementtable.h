@@ -24,10 +24,10 @@ struct MeasurementRow
 // What the export writes above the rows.
 struct MeasurementSource
 {
-    QString picture;      // file name or camera name
-    QSize size;           // picture size in pixels
-    QString calibration;  // name
-    double factor = 0;    // real length per pixel, 0 for none
+    QString picture;     // file name or camera name
+    QSize size;          // picture size in pixels
+    QString calibration; // name
+    double factor = 0;   // real length per pixel, 0 for none
     QString unit;
 };
 
@@ -37,8 +37,7 @@ struct MeasurementSource
 struct ParticleRow
 {
     int number = 0;
-    double x = 0, y = 0, area = 0, perimeter = 0, diameter = 0, feretMax = 0, feretMin = 0, circularity = 0,
-           mean = 0;
+    double x = 0, y = 0, area = 0, perimeter = 0, diameter = 0, feretMax = 0, feretMin = 0, circularity = 0, mean = 0;
 };
 
 struct ParticleSection

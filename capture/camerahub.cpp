@@ -2,7 +2,6 @@
 
 #include <QRegularExpression>
 
-
 #include "capture/udevmonitor.h"
 #include "capture/simbackend.h"
 #include "capture/subtypes.h"
@@ -65,13 +64,9 @@ FrameEvent::FrameEvent(const QString &id, bool capture, quint64 s, bool gone, Ca
     , serial(s)
     , lost(gone)
     , failure(why)
-{
-}
+{}
 
-QEvent::Type FrameEvent::eventType()
-{
-    return kFrameEventType;
-}
+QEvent::Type FrameEvent::eventType() { return kFrameEventType; }
 
 CameraHub *CameraHub::instance()
 {
@@ -141,10 +136,7 @@ quint32 CameraHub::fourccForFormat(const QString &format)
     return format == QLatin1String("YUV") ? subtype::rgb24Code() : subtype::mjpgCode();
 }
 
-QString CameraHub::bandwidthMessage()
-{
-    return tr("USB带宽不足：请使用MJPG或更小的分辨率，或换一个USB接口");
-}
+QString CameraHub::bandwidthMessage() { return tr("USB带宽不足：请使用MJPG或更小的分辨率，或换一个USB接口"); }
 
 QString CameraHub::accessMessage(const QString &node)
 {
@@ -186,10 +178,7 @@ bool CameraHub::watchDevices()
     return m_watcher->start();
 }
 
-bool CameraHub::isWatchingDevices() const
-{
-    return m_watcher && m_watcher->isActive();
-}
+bool CameraHub::isWatchingDevices() const { return m_watcher && m_watcher->isActive(); }
 
 void CameraHub::refreshDevices()
 {
@@ -373,10 +362,7 @@ double CameraHub::frameRate(const QString &camId) const
     return m_cameras.contains(camId) ? m_layer.grantedFramesPerSecond(camId) : 0.0;
 }
 
-QString CameraHub::cameraError(const QString &camId) const
-{
-    return m_errors.value(camId);
-}
+QString CameraHub::cameraError(const QString &camId) const { return m_errors.value(camId); }
 
 void CameraHub::dropCamera(const QString &camId)
 {
@@ -491,14 +477,9 @@ bool CameraHub::setProperty(const QString &camId, int code, int value)
         if (value != 1 && cam->exposure >= 0)
             m_layer.setVideoSettingCamera(camId, CameraControl::Exposure, cam->exposure, 0, false);
         return true;
-    case Exposure:
-        cam->exposure = value;
-        break;
-    case SettingsDialog:
-        m_layer.showSettingsWindow(camId);
-        return true;
-    default:
-        break;
+    case Exposure: cam->exposure = value; break;
+    case SettingsDialog: m_layer.showSettingsWindow(camId); return true;
+    default: break;
     }
     const int filter = filterProperty(code);
     if (filter >= 0)
@@ -563,10 +544,7 @@ PropertyRange CameraHub::getPropertyRange(const QString &camId, int code)
     return range;
 }
 
-bool CameraHub::isPropertySupported(const QString &camId, int code)
-{
-    return getPropertyRange(camId, code).supported;
-}
+bool CameraHub::isPropertySupported(const QString &camId, int code) { return getPropertyRange(camId, code).supported; }
 
 void CameraHub::setFlip(const QString &camId, bool horizontal, bool vertical)
 {

@@ -36,7 +36,8 @@ quint32 cameraControlId(int property)
 
 QByteArray propertyLogName(bool camera, int property)
 {
-    static const char *const amp[] = {"Brightness", "Contrast", "Hue", "Saturation", "Sharpness", "Gamma", "ColorEnable"};
+    static const char *const amp[] = {"Brightness", "Contrast", "Hue",        "Saturation",
+                                      "Sharpness",  "Gamma",    "ColorEnable"};
     static const char *const cam[] = {"Pan", "Tilt", "Roll", "Zoom", "Exposure", "Iris", "Focus"};
     if (camera)
         return property >= 0 && property <= 6 ? QByteArray(cam[property]) : QByteArray::number(uint(property));
@@ -47,7 +48,4 @@ QByteArray propertyLogName(bool camera, int property)
     return QByteArray::number(uint(property));
 }
 
-const char *settingFlagsName(long flags)
-{
-    return flags == 1 ? "Auto" : flags == 2 ? "Manual" : "Unknown";
-}
+const char *settingFlagsName(long flags) { return flags == 1 ? "Auto" : flags == 2 ? "Manual" : "Unknown"; }

@@ -97,8 +97,7 @@ QVector<QSize> acceptedSizes(const QVector<FormatCapability> &offered, const QVe
     return sizes;
 }
 
-bool closestOfferedSize(const QVector<FormatCapability> &offered, const QSize &want, QSize *size,
-                        int *subtypeIndex)
+bool closestOfferedSize(const QVector<FormatCapability> &offered, const QSize &want, QSize *size, int *subtypeIndex)
 {
     const int wantW = want.width();
     const int wantH = want.height();

@@ -12,5 +12,4 @@ QVector<QSize> acceptedSizes(const QVector<FormatCapability> &offered, const QVe
 // The offered size nearest to `want` (sum of the width and height
 // distances) in a format the program converts; `*subtypeIndex` names it.
 // False when nothing usable is offered.
-bool closestOfferedSize(const QVector<FormatCapability> &offered, const QSize &want, QSize *size,
-                        int *subtypeIndex);
+bool closestOfferedSize(const QVector<FormatCapability> &offered, const QSize &want, QSize *size, int *subtypeIndex);

@@ -14,7 +14,6 @@
 
 #include <linux/videodev2.h>
 
-
 struct CaptureLayer::VideoDevice
 {
     QString path;
@@ -82,10 +81,7 @@ bool CaptureLayer::setUseCallback(bool use)
     return true;
 }
 
-CaptureLayer::VideoDevice *CaptureLayer::device(const QString &path) const
-{
-    return m_devices.value(path, nullptr);
-}
+CaptureLayer::VideoDevice *CaptureLayer::device(const QString &path) const { return m_devices.value(path, nullptr); }
 
 int CaptureLayer::enumerateDevices(bool silent)
 {
@@ -451,8 +447,7 @@ bool CaptureLayer::withDevice(const QString &path, const std::function<bool(Back
     return fn(temporary.get());
 }
 
-bool CaptureLayer::getSetting(const QString &path, bool camera, int property, VideoSetting *setting,
-                              bool printCurrent)
+bool CaptureLayer::getSetting(const QString &path, bool camera, int property, VideoSetting *setting, bool printCurrent)
 {
     if (!device(path))
         return false;
@@ -472,8 +467,8 @@ bool CaptureLayer::getSetting(const QString &path, bool camera, int property, Vi
                 flags = mode == V4L2_EXPOSURE_MANUAL ? 2 : 1;
         }
         captureLog("Range for video setting %s: Min:%ld Max:%ld SteppingDelta:%ld Default:%ld Flags:%ld\n",
-                   name.constData(), long(info.minimum), long(info.maximum), long(info.step),
-                   long(info.defaultValue), flags);
+                   name.constData(), long(info.minimum), long(info.maximum), long(info.step), long(info.defaultValue),
+                   flags);
         qint32 value = info.defaultValue;
         dev->getControl(id, &value);
         if (printCurrent)
@@ -493,8 +488,7 @@ bool CaptureLayer::getSetting(const QString &path, bool camera, int property, Vi
     return ok;
 }
 
-bool CaptureLayer::setSetting(const QString &path, bool camera, int property, long value, long flags,
-                              bool useDefault)
+bool CaptureLayer::setSetting(const QString &path, bool camera, int property, long value, long flags, bool useDefault)
 {
     VideoSetting range;
     if (!getSetting(path, camera, property, &range, true))
@@ -581,10 +575,7 @@ bool CaptureLayer::showSettingsWindow(const QString &path, QWidget *parent)
     return true;
 }
 
-QDialog *CaptureLayer::settingsWindow(const QString &path) const
-{
-    return m_dialogs.value(path).data();
-}
+QDialog *CaptureLayer::settingsWindow(const QString &path) const { return m_dialogs.value(path).data(); }
 
 QVector<ControlInfo> CaptureLayer::deviceControls(const QString &path)
 {

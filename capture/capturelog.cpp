@@ -38,15 +38,9 @@ void captureLog(const char *format, ...)
         g_hook(QByteArray(line));
 }
 
-void setCaptureVerbose(bool on)
-{
-    g_verbose = on;
-}
+void setCaptureVerbose(bool on) { g_verbose = on; }
 
-bool captureVerbose()
-{
-    return g_verbose;
-}
+bool captureVerbose() { return g_verbose; }
 
 void setCaptureLogHook(std::function<void(const QByteArray &)> hook)
 {

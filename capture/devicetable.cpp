@@ -5,10 +5,7 @@ namespace {
 QVector<DeviceModelEntry> g_table;
 QString g_productTitle;
 
-QVector<QSize> sizes(std::initializer_list<QSize> list)
-{
-    return QVector<QSize>(list);
-}
+QVector<QSize> sizes(std::initializer_list<QSize> list) { return QVector<QSize>(list); }
 
 bool parseHex4(const QString &path, const QString &key, int *value)
 {
@@ -35,7 +32,8 @@ void buildDeviceTable()
 
     const QString halvex = QStringLiteral("Halvex Scope");
     const auto s5m = sizes({{1280, 1024}, {1920, 1080}, {2048, 1536}, {2320, 1744}, {2592, 1944}});
-    const auto s8m = sizes({{640, 480}, {1280, 720}, {1920, 1080}, {2048, 1536}, {2592, 1944}, {3264, 1832}, {3264, 2448}});
+    const auto s8m = sizes(
+        {{640, 480}, {1280, 720}, {1920, 1080}, {2048, 1536}, {2592, 1944}, {3264, 1832}, {3264, 2448}});
     const auto s71 = sizes({{320, 240}, {640, 480}});
 
     g_table = {
@@ -56,15 +54,9 @@ void buildDeviceTable()
     };
 }
 
-const QVector<DeviceModelEntry> &deviceTable()
-{
-    return g_table;
-}
+const QVector<DeviceModelEntry> &deviceTable() { return g_table; }
 
-QString productTitle()
-{
-    return g_productTitle;
-}
+QString productTitle() { return g_productTitle; }
 
 std::optional<DeviceModelEntry> findDeviceModel(const QString &devicePath)
 {

@@ -12,8 +12,7 @@
 
 FrameCallback::FrameCallback(const QString &camId)
     : m_camId(camId)
-{
-}
+{}
 
 bool FrameCallback::setFormat(quint32 pixelFormat, int width, int height, int bytesPerLine, int imageSize)
 {
@@ -32,15 +31,9 @@ bool FrameCallback::setFormat(quint32 pixelFormat, int width, int height, int by
     return m_converter.configure(pixelFormat, width, height, bytesPerLine, imageSize);
 }
 
-void FrameCallback::setOutput(const FrameOutput &output)
-{
-    m_output = output;
-}
+void FrameCallback::setOutput(const FrameOutput &output) { m_output = output; }
 
-void FrameCallback::clearOutput()
-{
-    m_output = FrameOutput();
-}
+void FrameCallback::clearOutput() { m_output = FrameOutput(); }
 
 void FrameCallback::frameArrived(const uchar *data, std::size_t bytes)
 {
@@ -146,21 +139,16 @@ bool FrameCallback::decodeLatestFrame(QImage *out, bool mirror, bool flipVertica
     QImage img(m_width, m_height, QImage::Format_RGB32);
     if (img.isNull() || img.bytesPerLine() != m_width * 4)
         return false;
-    if (m_photoConverter->convert(m_latest.get(), m_latestBytes, img.bits(), mirror, flipVertical) != FrameConverter::Ok)
+    if (m_photoConverter->convert(m_latest.get(), m_latestBytes, img.bits(), mirror, flipVertical)
+        != FrameConverter::Ok)
         return false;
     *out = img;
     return true;
 }
 
-void FrameCallback::stillButtonPressed()
-{
-    m_still = true;
-}
+void FrameCallback::stillButtonPressed() { m_still = true; }
 
-void FrameCallback::streamLost()
-{
-    streamFailed(CaptureFailure::Gone);
-}
+void FrameCallback::streamLost() { streamFailed(CaptureFailure::Gone); }
 
 void FrameCallback::streamFailed(CaptureFailure why)
 {

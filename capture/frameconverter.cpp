@@ -114,10 +114,7 @@ __attribute__((target("avx2"))) void mirrorYuyvRowAvx2(const uchar *src, uchar *
 
 using MirrorRow = void (*)(const uchar *, uchar *, int);
 
-void mirrorYuyvRowScalar(const uchar *src, uchar *dst, int words)
-{
-    mirrorYuyvRowPlain(src, dst, words);
-}
+void mirrorYuyvRowScalar(const uchar *src, uchar *dst, int words) { mirrorYuyvRowPlain(src, dst, words); }
 
 MirrorRow yuyvMirrorRow()
 {
@@ -152,10 +149,8 @@ bool FrameConverter::isSupported(quint32 pixelFormat)
     case V4L2_PIX_FMT_GREY:
     case V4L2_PIX_FMT_RGB24:
     case V4L2_PIX_FMT_XBGR32:
-    case V4L2_PIX_FMT_RGB565:
-        return true;
-    default:
-        return false;
+    case V4L2_PIX_FMT_RGB565: return true;
+    default: return false;
     }
 }
 
@@ -209,15 +204,9 @@ bool FrameConverter::configure(quint32 pixelFormat, int width, int height, int b
     switch (pixelFormat) {
     case V4L2_PIX_FMT_YUYV:
     case V4L2_PIX_FMT_UYVY:
-    case V4L2_PIX_FMT_RGB565:
-        packed = width * 2;
-        break;
-    case V4L2_PIX_FMT_RGB24:
-        packed = width * 3;
-        break;
-    case V4L2_PIX_FMT_XBGR32:
-        packed = width * 4;
-        break;
+    case V4L2_PIX_FMT_RGB565: packed = width * 2; break;
+    case V4L2_PIX_FMT_RGB24: packed = width * 3; break;
+    case V4L2_PIX_FMT_XBGR32: packed = width * 4; break;
     default:
         packed = width; // planar and grey: the luma row
         break;
@@ -340,14 +329,15 @@ FrameConverter::Result FrameConverter::convertYuyvScaled(const uchar *src, std::
         hw = mhw;
         from = mid;
     }
-    if (libyuv::I422Scale(y, from.width(), u, hw, v, hw, from.width(), from.height(), sy, out.width(), su, shw, sv,
-                          shw, out.width(), out.height(), libyuv::kFilterBox)
+    if (libyuv::I422Scale(y, from.width(), u, hw, v, hw, from.width(), from.height(), sy, out.width(), su, shw, sv, shw,
+                          out.width(), out.height(), libyuv::kFilterBox)
         != 0)
         return Unsupported;
     const int pitch = out.width() * 4;
     const int h = flipVertical ? -out.height() : out.height();
     if (!mirror)
-        return libyuv::I422ToARGB(sy, out.width(), su, shw, sv, shw, dst, pitch, out.width(), h) == 0 ? Ok : Unsupported;
+        return libyuv::I422ToARGB(sy, out.width(), su, shw, sv, shw, dst, pitch, out.width(), h) == 0 ? Ok
+                                                                                                      : Unsupported;
     libyuv::I422ToARGB(sy, out.width(), su, shw, sv, shw, argb, pitch, out.width(), h);
     libyuv::ARGBMirror(argb, pitch, dst, pitch, out.width(), out.height());
     return Ok;
@@ -360,18 +350,12 @@ bool FrameConverter::rawRows(const uchar *src, int firstRow, int rows, uchar *ds
     const int s = m_stride;
     const uchar *row = src + std::size_t(firstRow) * s;
     switch (m_format) {
-    case V4L2_PIX_FMT_YUYV:
-        return libyuv::YUY2ToARGB(row, s, dst, dstStride, m_width, h) == 0;
-    case V4L2_PIX_FMT_UYVY:
-        return libyuv::UYVYToARGB(row, s, dst, dstStride, m_width, h) == 0;
-    case V4L2_PIX_FMT_GREY:
-        return libyuv::J400ToARGB(row, s, dst, dstStride, m_width, h) == 0;
-    case V4L2_PIX_FMT_RGB24:
-        return libyuv::RAWToARGB(row, s, dst, dstStride, m_width, h) == 0;
-    case V4L2_PIX_FMT_RGB565:
-        return libyuv::RGB565ToARGB(row, s, dst, dstStride, m_width, h) == 0;
-    case V4L2_PIX_FMT_XBGR32:
-        return libyuv::ARGBCopy(row, s, dst, dstStride, m_width, h) == 0;
+    case V4L2_PIX_FMT_YUYV: return libyuv::YUY2ToARGB(row, s, dst, dstStride, m_width, h) == 0;
+    case V4L2_PIX_FMT_UYVY: return libyuv::UYVYToARGB(row, s, dst, dstStride, m_width, h) == 0;
+    case V4L2_PIX_FMT_GREY: return libyuv::J400ToARGB(row, s, dst, dstStride, m_width, h) == 0;
+    case V4L2_PIX_FMT_RGB24: return libyuv::RAWToARGB(row, s, dst, dstStride, m_width, h) == 0;
+    case V4L2_PIX_FMT_RGB565: return libyuv::RGB565ToARGB(row, s, dst, dstStride, m_width, h) == 0;
+    case V4L2_PIX_FMT_XBGR32: return libyuv::ARGBCopy(row, s, dst, dstStride, m_width, h) == 0;
     case V4L2_PIX_FMT_YUV420:
     case V4L2_PIX_FMT_YVU420: {
         // Chroma rows cover two luma rows; blocks start on even rows.
@@ -384,8 +368,7 @@ bool FrameConverter::rawRows(const uchar *src, int firstRow, int rows, uchar *ds
         const uchar *v = m_format == V4L2_PIX_FMT_YUV420 ? p2 : p1;
         return libyuv::I420ToARGB(y, s, u, cs, v, cs, dst, dstStride, m_width, h) == 0;
     }
-    default:
-        return false;
+    default: return false;
     }
 }
 

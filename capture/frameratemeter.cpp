@@ -2,10 +2,7 @@
 
 #include <QDateTime>
 
-void FrameRateMeter::add()
-{
-    addAt(QDateTime::currentMSecsSinceEpoch());
-}
+void FrameRateMeter::add() { addAt(QDateTime::currentMSecsSinceEpoch()); }
 
 void FrameRateMeter::addAt(qint64 ms)
 {

@@ -64,11 +64,12 @@ QVector<SimControl> defaultControls()
         makeControl(V4L2_CID_GAMMA, ControlInfo::Integer, "Gamma", 72, 500, 1, 100),
         makeControl(V4L2_CID_GAIN, ControlInfo::Integer, "Gain", 0, 100, 1, 0),
         makeControl(V4L2_CID_POWER_LINE_FREQUENCY, ControlInfo::Menu, "Power Line Frequency", 0, 2, 1, 1),
-        makeControl(V4L2_CID_WHITE_BALANCE_TEMPERATURE, ControlInfo::Integer, "White Balance Temperature", 2800,
-                    6500, 10, 4600),
+        makeControl(V4L2_CID_WHITE_BALANCE_TEMPERATURE, ControlInfo::Integer, "White Balance Temperature", 2800, 6500,
+                    10, 4600),
         makeControl(V4L2_CID_SHARPNESS, ControlInfo::Integer, "Sharpness", 0, 6, 1, 3),
         makeControl(V4L2_CID_BACKLIGHT_COMPENSATION, ControlInfo::Integer, "Backlight Compensation", 0, 2, 1, 1),
-        makeControl(V4L2_CID_EXPOSURE_AUTO, ControlInfo::Menu, "Auto Exposure", 0, 3, 1, V4L2_EXPOSURE_APERTURE_PRIORITY),
+        makeControl(V4L2_CID_EXPOSURE_AUTO, ControlInfo::Menu, "Auto Exposure", 0, 3, 1,
+                    V4L2_EXPOSURE_APERTURE_PRIORITY),
         makeControl(V4L2_CID_EXPOSURE_ABSOLUTE, ControlInfo::Integer, "Exposure Time, Absolute", 1, 5000, 1, 156),
         makeControl(V4L2_CID_FOCUS_ABSOLUTE, ControlInfo::Integer, "Focus", SimOptics::kFocusMin, SimOptics::kFocusMax,
                     1, SimOptics::kFocusRest),
@@ -235,8 +236,7 @@ public:
         : m_cam(std::move(cam))
         , m_size(m_cam->spec.sizes.value(0))
         , m_format(m_cam->spec.formats.value(0))
-    {
-    }
+    {}
     ~SimDevice() override { stop(); }
 
     QSize currentSize() const override { return m_size; }
@@ -514,10 +514,7 @@ std::shared_ptr<SimulatedBackend> SimulatedBackend::demo(int count)
     return std::make_shared<SimulatedBackend>(specs);
 }
 
-double SimulatedBackend::scalePitch(int frameWidth)
-{
-    return frameWidth / 100.0;
-}
+double SimulatedBackend::scalePitch(int frameWidth) { return frameWidth / 100.0; }
 
 QVector<BackendDeviceInfo> SimulatedBackend::enumerate()
 {
@@ -628,10 +625,7 @@ QPoint SimulatedBackend::driftAt(int phase)
     return QPoint(qRound(std::cos(a) * kMargin * 0.6), qRound(std::sin(a) * kMargin * 0.4));
 }
 
-int SimulatedBackend::driftFrames()
-{
-    return kMotionFrames;
-}
+int SimulatedBackend::driftFrames() { return kMotionFrames; }
 
 SimTruth SimulatedBackend::truth(int index, const QSize &size, int phase) const
 {
@@ -709,7 +703,4 @@ QPointF SimTruth::toPicture(const QPointF &micron) const
     return centre + focusScale * (rest - centre) - stageOffset + focusShift - QPointF(drift);
 }
 
-double SimTruth::gainAt(const QPointF &p) const
-{
-    return vignetting ? vignetteGain(frameSize, p) : 1.0;
-}
+double SimTruth::gainAt(const QPointF &p) const { return vignetting ? vignetteGain(frameSize, p) : 1.0; }

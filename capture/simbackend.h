@@ -42,7 +42,7 @@ struct SimOptics
 {
     static constexpr int kFocusMin = 0;
     static constexpr int kFocusMax = 300;
-    static constexpr int kFocusRest = 150; // focal plane on the slide's surface
+    static constexpr int kFocusRest = 150;   // focal plane on the slide's surface
     static constexpr int kStageRange = 3000; // +-um each way
 
     int focus = kFocusRest; // um; the focal plane is focus - kFocusRest
@@ -77,16 +77,16 @@ struct SimTruth
     // The stage's displacement: the specimen appears moved by -stageOffset
     // from where it is at stage 0, 0 (same focus).
     QPointF stageOffset;
-    QPoint drift; // the frame's own drift, px (0, 0 when held)
-    double focalPlane = 0;      // um above the slide's surface
-    double depthOfField = 0;    // um each side of the plane drawn sharp
-    double blurPerMicron = 0;   // sigma in px per um beyond it
-    QVector<Disc> discs;        // round objects at least partly in the frame
+    QPoint drift;             // the frame's own drift, px (0, 0 when held)
+    double focalPlane = 0;    // um above the slide's surface
+    double depthOfField = 0;  // um each side of the plane drawn sharp
+    double blurPerMicron = 0; // sigma in px per um beyond it
+    QVector<Disc> discs;      // round objects at least partly in the frame
     // The stage micrometer (drawn sharp at height 0 while in focus).
-    double scalePitch = 0;      // px between ticks
-    QPointF firstTick;          // tick 0 where it meets the scale's line
-    double scaleAngle = 0;      // radians, 0 = ticks along +x
-    int scaleTicks = 80;        // divisions; tick 0 to tick scaleTicks
+    double scalePitch = 0; // px between ticks
+    QPointF firstTick;     // tick 0 where it meets the scale's line
+    double scaleAngle = 0; // radians, 0 = ticks along +x
+    int scaleTicks = 80;   // divisions; tick 0 to tick scaleTicks
     double scaleHeight = 0;
     bool vignetting = false;
 
@@ -117,7 +117,7 @@ public:
     QString pathOf(int index) const;
     // Test hooks.
     void pressStillButton(int index);
-    void unplug(int index);        // vanishes from the list, its stream ends
+    void unplug(int index);             // vanishes from the list, its stream ends
     void setBusy(int index, bool busy); // another program holds it: open fails
     quint64 framesSent(int index) const;
     // How often the camera was opened (streams and brief control reads alike).

@@ -12,8 +12,8 @@
 
 namespace simscene {
 
-constexpr double kFocusScale = 0.01;     // magnification change at either end of the focus range
-constexpr double kFocusShiftX = 3.0;     // and the shift there, px at 1280 wide
+constexpr double kFocusScale = 0.01; // magnification change at either end of the focus range
+constexpr double kFocusShiftX = 3.0; // and the shift there, px at 1280 wide
 constexpr double kFocusShiftY = -2.0;
 constexpr double kRimMicrons = 0.15 * 1000 / 64; // round objects' rim, as the rest ones at 1/64 width
 
@@ -24,7 +24,6 @@ const RestBlob kBlobs[kBlobCount] = {
     {0.58, 0.66, 6.0, QColor(120, 150, 90), 0},  {0.30, 0.72, 2.2, QColor(170, 110, 60), 10},
     {0.84, 0.60, 2.8, QColor(110, 90, 150), -6},
 };
-
 
 Geometry geometryOf(const QSize &size, const SimOptics &o)
 {
@@ -53,8 +52,7 @@ struct CellRandom
     quint64 state;
     CellRandom(qint64 x, qint64 y, quint64 kind)
         : state(quint64(x) * 0x9E3779B97F4A7C15ULL ^ quint64(y) * 0xC2B2AE3D27D4EB4FULL ^ kind * 0x165667B19E3779F9ULL)
-    {
-    }
+    {}
     quint64 next()
     {
         quint64 z = (state += 0x9E3779B97F4A7C15ULL);
@@ -72,7 +70,6 @@ double surfaceHeight(const QPointF &um)
     return 55 * std::sin(um.x() / 650 + 0.4) * std::cos(um.y() / 520 - 0.8)
            + 22 * std::sin((um.x() - 0.6 * um.y()) / 310 + 1.3);
 }
-
 
 void drawDisc(QPainter &p, const QPointF &c, double r, double rim, const QColor &colour)
 {
@@ -118,9 +115,7 @@ void drawMark(QPainter &p, const Mark &m)
         p.drawPath(path);
         break;
     }
-    case Mark::Disc:
-        drawDisc(p, m.a, m.size, m.rim, m.colour);
-        break;
+    case Mark::Disc: drawDisc(p, m.a, m.size, m.rim, m.colour); break;
     }
 }
 
@@ -256,8 +251,8 @@ void drawAt(QPainter &scene, const Geometry &g, double sigma, const QRectF &box,
         return;
     }
     const double pad = 3 * sigma + 2;
-    const QRect roi = g.toScene.mapRect(box).adjusted(-pad, -pad, pad, pad).toAlignedRect().intersected(
-        g.sceneRect.toAlignedRect());
+    const QRect roi =
+        g.toScene.mapRect(box).adjusted(-pad, -pad, pad, pad).toAlignedRect().intersected(g.sceneRect.toAlignedRect());
     if (roi.isEmpty())
         return;
     QImage layer(roi.size(), QImage::Format_ARGB32_Premultiplied);
@@ -288,7 +283,9 @@ void drawScale(QPainter &p, const QSize &size)
     p.setFont(font);
     for (int i = 0; i <= ticks; ++i) {
         const double x = x0 + i * pitch;
-        const double len = i % 10 == 0 ? size.height() * 0.06 : i % 5 == 0 ? size.height() * 0.04 : size.height() * 0.025;
+        const double len = i % 10 == 0  ? size.height() * 0.06
+                           : i % 5 == 0 ? size.height() * 0.04
+                                        : size.height() * 0.025;
         p.drawLine(QPointF(x, y0), QPointF(x, y0 - len));
         if (i % 10 == 0)
             p.drawText(QPointF(x - font.pixelSize() * 0.3, y0 + font.pixelSize() * 1.3), QString::number(i / 10));
@@ -366,7 +363,10 @@ double vignetteGain(const QSize &size, const QPointF &p)
     const double f = std::hypot(cx, cy) / 0.4904; // tan of the field angle at which cos^4 = 0.65
     const double rr = ((p.x() - cx) * (p.x() - cx) + (p.y() - cy) * (p.y() - cy)) / (f * f);
     double gain = 1 / ((1 + rr) * (1 + rr));
-    struct Dust { double x, y, radius, depth; };
+    struct Dust
+    {
+        double x, y, radius, depth;
+    };
     for (const Dust &d : {Dust{0.27, 0.62, 0.012, 0.18}, Dust{0.71, 0.33, 0.008, 0.25}}) {
         const double s = d.radius * size.width();
         const double dx = p.x() - d.x * size.width(), dy = p.y() - d.y * size.height();
@@ -390,8 +390,8 @@ void applyVignette(QImage *frame)
             auto map = std::make_shared<std::vector<quint16>>(size_t(size.width()) * size.height());
             for (int y = 0; y < size.height(); ++y) {
                 for (int x = 0; x < size.width(); ++x)
-                    (*map)[size_t(y) * size.width() + x]
-                        = quint16(qRound(vignetteGain(size, QPointF(x + 0.5, y + 0.5)) * 32768));
+                    (*map)[size_t(y) * size.width() + x] = quint16(
+                        qRound(vignetteGain(size, QPointF(x + 0.5, y + 0.5)) * 32768));
             }
             cached = map;
             cachedSize = size;

@@ -15,11 +15,16 @@
 // tests' ground truth reads the same layout.
 namespace simscene {
 
-constexpr int kMargin = 12; // drift room around the visible picture
-constexpr double kDofHalf = 12;          // um each side of the focal plane drawn sharp
-constexpr double kBlurPerMicron = 0.1;   // blur sigma (um) per um beyond that
+constexpr int kMargin = 12;            // drift room around the visible picture
+constexpr double kDofHalf = 12;        // um each side of the focal plane drawn sharp
+constexpr double kBlurPerMicron = 0.1; // blur sigma (um) per um beyond that
 
-struct RestBlob { double x, y, r; QColor c; double height; };
+struct RestBlob
+{
+    double x, y, r;
+    QColor c;
+    double height;
+};
 constexpr int kBlobCount = 5;
 // Round objects of the rest view (fractions of the frame; radius in 1/64 of its
 // width); their heights lie within the depth of field, so at rest all are sharp.
@@ -38,14 +43,17 @@ struct Geometry
     QPointF stage;    // px at rest scale
     double plane = 0; // um
     QTransform toScene;
-    QRectF window;    // the slide's clean window around the rest field, rest-scene px
+    QRectF window; // the slide's clean window around the rest field, rest-scene px
     QRectF sceneRect;
 
     double sigmaAt(double height) const
     {
         return kBlurPerMicron * qMax(0.0, qAbs(height - plane) - kDofHalf) * ppu * scale;
     }
-    QPointF rest(const QPointF &micron) const { return QPointF(kMargin + micron.x() * ppu, kMargin + micron.y() * ppu); }
+    QPointF rest(const QPointF &micron) const
+    {
+        return QPointF(kMargin + micron.x() * ppu, kMargin + micron.y() * ppu);
+    }
 };
 
 Geometry geometryOf(const QSize &size, const SimOptics &optics);

@@ -36,8 +36,7 @@ bool trySize(BackendDevice *dev, const QVector<FormatCapability> &offered, const
     return false;
 }
 
-int negotiateFormat(BackendDevice *dev, const QVector<FormatCapability> &offered, const QSize &want,
-                    int wantSubtype)
+int negotiateFormat(BackendDevice *dev, const QVector<FormatCapability> &offered, const QSize &want, int wantSubtype)
 {
     const QSize defaultSize = dev->currentSize();
     captureLog("SETUP: Default Format is set to %i by %i \n", defaultSize.width(), defaultSize.height());

@@ -15,8 +15,7 @@ bool trySize(BackendDevice *dev, const QVector<FormatCapability> &offered, const
 // The requested size in the requested subtype, then in every other subtype,
 // then the closest offered size. Returns the subtype now running, -1 when
 // none of them could be set.
-int negotiateFormat(BackendDevice *dev, const QVector<FormatCapability> &offered, const QSize &want,
-                    int wantSubtype);
+int negotiateFormat(BackendDevice *dev, const QVector<FormatCapability> &offered, const QSize &want, int wantSubtype);
 
 // Asks for the offered interval nearest to `frameTime` (100-ns units; <= 0
 // asks for nothing) and returns the rate the device runs at, 0 when unknown.

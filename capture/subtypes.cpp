@@ -33,10 +33,7 @@ const Subtype kList[subtype::kCount] = {
 
 namespace subtype {
 
-const Subtype &at(int index)
-{
-    return kList[index >= 0 && index < kCount ? index : kRgb24];
-}
+const Subtype &at(int index) { return kList[index >= 0 && index < kCount ? index : kRgb24]; }
 
 int indexOfCode(quint32 code)
 {
@@ -58,14 +55,8 @@ int indexOfPixelFormat(quint32 pixelFormat)
     return -1;
 }
 
-quint32 rgb24Code()
-{
-    return kList[kRgb24].code;
-}
+quint32 rgb24Code() { return kList[kRgb24].code; }
 
-quint32 mjpgCode()
-{
-    return kList[kMjpg].code;
-}
+quint32 mjpgCode() { return kList[kMjpg].code; }
 
 } // namespace subtype

@@ -21,7 +21,7 @@ constexpr quint32 fourcc(char a, char b, char c, char d)
 namespace subtype {
 
 constexpr int kCount = 20;
-constexpr int kRgb24 = 0;   // index of the default subtype
+constexpr int kRgb24 = 0; // index of the default subtype
 constexpr int kMjpg = 15;
 
 // The 20 subtypes in the order they are tried.

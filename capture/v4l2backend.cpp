@@ -26,15 +26,9 @@
 #include <thread>
 #include <unistd.h>
 
-int V4l2Sys::open(const char *path, int flags)
-{
-    return ::open(path, flags | O_CLOEXEC);
-}
+int V4l2Sys::open(const char *path, int flags) { return ::open(path, flags | O_CLOEXEC); }
 
-int V4l2Sys::close(int fd)
-{
-    return ::close(fd);
-}
+int V4l2Sys::close(int fd) { return ::close(fd); }
 
 int V4l2Sys::ioctl(int fd, unsigned long request, void *arg)
 {
@@ -50,20 +44,11 @@ void *V4l2Sys::mmap(void *addr, size_t length, int prot, int flags, int fd, off_
     return ::mmap(addr, length, prot, flags, fd, offset);
 }
 
-int V4l2Sys::munmap(void *addr, size_t length)
-{
-    return ::munmap(addr, length);
-}
+int V4l2Sys::munmap(void *addr, size_t length) { return ::munmap(addr, length); }
 
-int V4l2Sys::poll(struct pollfd *fds, nfds_t count, int timeoutMs)
-{
-    return ::poll(fds, count, timeoutMs);
-}
+int V4l2Sys::poll(struct pollfd *fds, nfds_t count, int timeoutMs) { return ::poll(fds, count, timeoutMs); }
 
-ssize_t V4l2Sys::read(int fd, void *buffer, size_t count)
-{
-    return ::read(fd, buffer, count);
-}
+ssize_t V4l2Sys::read(int fd, void *buffer, size_t count) { return ::read(fd, buffer, count); }
 
 std::shared_ptr<V4l2Sys> V4l2Sys::system()
 {
@@ -126,7 +111,8 @@ QString readSysfs(const QString &file)
 
 QString fromFixed(const __u8 *text, size_t size)
 {
-    return QString::fromUtf8(reinterpret_cast<const char *>(text), int(strnlen(reinterpret_cast<const char *>(text), size)));
+    return QString::fromUtf8(reinterpret_cast<const char *>(text),
+                             int(strnlen(reinterpret_cast<const char *>(text), size)));
 }
 
 // True when the hex words of an input device's "capabilities/key" file have
@@ -438,8 +424,8 @@ bool V4l2Device::start(FrameReceiver *receiver)
         if (why == EACCES || why == EPERM)
             m_lockedInputs.append(node);
         if (firstNoteFor(node))
-            captureLog("SETUP: still button %s cannot be read (%s); grant access with a udev rule\n",
-                       qPrintable(node), strerror(why));
+            captureLog("SETUP: still button %s cannot be read (%s); grant access with a udev rule\n", qPrintable(node),
+                       strerror(why));
     }
     m_failure = CaptureFailure::None;
     m_streaming = true;
@@ -625,8 +611,7 @@ QVector<FormatCapability> v4l2Formats(V4l2Sys *sys, int fd)
 V4l2Backend::V4l2Backend(std::shared_ptr<V4l2Sys> sys, const QString &sysfsRoot)
     : m_sys(std::move(sys))
     , m_sysfs(sysfsRoot)
-{
-}
+{}
 
 QStringList V4l2Backend::buttonNodes(const QString &usbDevice) const
 {
@@ -634,7 +619,8 @@ QStringList V4l2Backend::buttonNodes(const QString &usbDevice) const
     if (usbDevice.isEmpty())
         return nodes;
     QDir dir(m_sysfs + QStringLiteral("/class/input"));
-    const QStringList events = dir.entryList({QStringLiteral("event*")}, QDir::Dirs | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList events = dir.entryList({QStringLiteral("event*")},
+                                             QDir::Dirs | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &event : events) {
         const QString entry = dir.filePath(event);
         const QString device = QFileInfo(entry + QStringLiteral("/device")).canonicalFilePath();
@@ -655,9 +641,8 @@ QVector<BackendDeviceInfo> V4l2Backend::enumerate()
     m_nodes.clear();
     QDir dir(m_sysfs + QStringLiteral("/class/video4linux"));
     QStringList names = dir.entryList({QStringLiteral("video*")}, QDir::Dirs | QDir::System | QDir::NoDotAndDotDot);
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        return a.midRef(5).toInt() < b.midRef(5).toInt();
-    });
+    std::sort(names.begin(), names.end(),
+              [](const QString &a, const QString &b) { return a.midRef(5).toInt() < b.midRef(5).toInt(); });
     QMap<QString, int> perBus;
     QSet<QString> openedBuses;
     for (const QString &name : names) {
@@ -676,7 +661,8 @@ QVector<BackendDeviceInfo> V4l2Backend::enumerate()
         const QString usbIds = usb.isEmpty()
                                    ? QString()
                                    : QStringLiteral("#vid_") + readSysfs(usb + QStringLiteral("/idVendor")).toLower()
-                                         + QStringLiteral("&pid_") + readSysfs(usb + QStringLiteral("/idProduct")).toLower();
+                                         + QStringLiteral("&pid_")
+                                         + readSysfs(usb + QStringLiteral("/idProduct")).toLower();
         const QString port = usb.isEmpty() ? QString() : QFileInfo(usb).fileName();
 
         const int fd = m_sys->open(QFile::encodeName(node).constData(), O_RDWR | O_NONBLOCK);
@@ -739,7 +725,8 @@ QString V4l2Backend::usbBusInfo(const QString &usbDevice)
     // the port path of "1-2.3" is "2.3" and the controller sits above "usb1".
     const QString port = QFileInfo(usbDevice).fileName();
     QString up = QFileInfo(usbDevice).path();
-    while (QFileInfo(up).fileName().contains(QLatin1Char('-')) && !QFileInfo(up).fileName().startsWith(QLatin1String("usb")))
+    while (QFileInfo(up).fileName().contains(QLatin1Char('-'))
+           && !QFileInfo(up).fileName().startsWith(QLatin1String("usb")))
         up = QFileInfo(up).path(); // a hub between the root and the camera
     const QString controller = QFileInfo(QFileInfo(up).path()).fileName();
     return QStringLiteral("usb-") + controller + QLatin1Char('-') + port.section(QLatin1Char('-'), 1);

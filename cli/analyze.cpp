@@ -11,10 +11,7 @@
 
 namespace {
 
-QString num(double v)
-{
-    return QString::number(v, 'g', 9);
-}
+QString num(double v) { return QString::number(v, 'g', 9); }
 
 } // namespace
 

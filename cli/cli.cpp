@@ -21,8 +21,7 @@ const Tool kTools[] = {
      "Counts and measures the objects in each picture (CSV on standard output).", runAnalyze},
     {"--fit-circle", "--fit-circle=X,Y PICTURE", "Fits a circle to the outline around X,Y (prints x y r).",
      runFitCircle},
-    {"--focus-stack", "--focus-stack=OUT PICTURE...", "Fuses a focus series into one sharp picture.",
-     runFocusStack},
+    {"--focus-stack", "--focus-stack=OUT PICTURE...", "Fuses a focus series into one sharp picture.", runFocusStack},
     {"--stitch", "--stitch=OUT PICTURE...", "Stitches overlapping fields into one mosaic.", runStitch},
 };
 

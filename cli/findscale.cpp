@@ -13,7 +13,8 @@ namespace {
 // "0.01mm", "10 um", "0.001in" into a length and unit; false for anything else.
 bool parseDivision(const QString &text, double *length, QString *unit)
 {
-    static const QRegularExpression form(QStringLiteral("^\\s*([0-9]*\\.?[0-9]+(?:[eE][-+]?[0-9]+)?)\\s*(mm|cm|um|µm|in)\\s*$"));
+    static const QRegularExpression form(
+        QStringLiteral("^\\s*([0-9]*\\.?[0-9]+(?:[eE][-+]?[0-9]+)?)\\s*(mm|cm|um|µm|in)\\s*$"));
     const QRegularExpressionMatch m = form.match(text);
     if (!m.hasMatch())
         return false;

@@ -24,7 +24,11 @@ int runFitCircle(const ToolArgs &args)
         return 1;
     }
     if (x < 0 || y < 0 || x > image.width() || y > image.height()) {
-        toolErr(QStringLiteral("%1,%2 lies outside the %3 x %4 picture").arg(x).arg(y).arg(image.width()).arg(image.height()));
+        toolErr(QStringLiteral("%1,%2 lies outside the %3 x %4 picture")
+                    .arg(x)
+                    .arg(y)
+                    .arg(image.width())
+                    .arg(image.height()));
         return 1;
     }
     const imaging::CircleFit fit = imaging::fitCircleAt(imaging::toGray8(image), QPointF(x, y));

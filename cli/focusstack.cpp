@@ -73,11 +73,14 @@ int runFocusStack(const ToolArgs &args)
     imaging::FocusStack stack(options);
     imaging::SeriesReport report;
     const QStringList &files = args.files;
-    const bool done = imaging::fuseSeries(&stack, files.size(), [&files](int i, QString *why) {
+    const bool done = imaging::fuseSeries(
+        &stack, files.size(),
+        [&files](int i, QString *why) {
         QImage image;
         imagesafety::readImageSafely(files[i], &image, why);
         return image;
-    }, &report);
+        },
+        &report);
     if (!done) {
         toolErr(QStringLiteral("%1: cannot read: %2").arg(files.value(report.failedIndex), report.why));
         return 1;
@@ -90,24 +93,19 @@ int runFocusStack(const ToolArgs &args)
             toolOut(QStringLiteral("%1: %2, scale %3, angle %4 deg, shift %5 %6, sharper in %7 %")
                         .arg(files[int(i)])
                         .arg(f.outcome == imaging::FocusStack::Outcome::Merged ? QStringLiteral("used")
-                                                                                : QStringLiteral("not used"))
+                                                                               : QStringLiteral("not used"))
                         .arg(f.motion.scale(), 0, 'f', 5)
                         .arg(qRadiansToDegrees(f.motion.angle()), 0, 'f', 3)
                         .arg(f.motion.tx, 0, 'f', 3)
                         .arg(f.motion.ty, 0, 'f', 3)
                         .arg(100.0 * f.gain, 0, 'f', 1));
         switch (report.frames[i].outcome) {
-        case imaging::FocusStack::Outcome::Merged:
-            break;
-        case imaging::FocusStack::Outcome::Skipped:
-            ++skipped;
-            break;
+        case imaging::FocusStack::Outcome::Merged: break;
+        case imaging::FocusStack::Outcome::Skipped: ++skipped; break;
         case imaging::FocusStack::Outcome::NotAligned:
             toolErr(QStringLiteral("%1: nothing in common with %2 to align on").arg(files[int(i)], files[0]));
             return 1;
-        default:
-            toolErr(QStringLiteral("%1: cannot be fused with %2").arg(files[int(i)], files[0]));
-            return 1;
+        default: toolErr(QStringLiteral("%1: cannot be fused with %2").arg(files[int(i)], files[0])); return 1;
         }
     }
 

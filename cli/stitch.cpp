@@ -87,8 +87,8 @@ int runStitch(const ToolArgs &args)
     }
     for (int i = 0; i < fields.size(); ++i) {
         const QPointF p = result.topLefts[i];
-        toolOut(QStringLiteral("%1 %2 %3").arg(args.files[i], QString::number(p.x(), 'f', 2),
-                                               QString::number(p.y(), 'f', 2)));
+        toolOut(QStringLiteral("%1 %2 %3")
+                    .arg(args.files[i], QString::number(p.x(), 'f', 2), QString::number(p.y(), 'f', 2)));
     }
     return 0;
 }

@@ -8,9 +8,9 @@
 // options and the files it names.
 struct ToolArgs
 {
-    QString value;          // "--focus-stack=OUT" gives "OUT"
-    QStringList options;    // every other "--x" or "--x=y", in order
-    QStringList files;      // everything else, in order
+    QString value;       // "--focus-stack=OUT" gives "OUT"
+    QStringList options; // every other "--x" or "--x=y", in order
+    QStringList files;   // everything else, in order
 
     bool has(const QString &option) const;
     // The value of "--name=value", or an empty string.

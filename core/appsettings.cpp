@@ -17,13 +17,14 @@ const qint32 kHeader[5] = {32, 24, 344, 136, 123};
 class FieldReader
 {
 public:
-    explicit FieldReader(QDataStream &in) : m_in(in) {}
+    explicit FieldReader(QDataStream &in)
+        : m_in(in)
+    {}
 
     bool ok() const { return streamread::ok(m_in); }
 
     // Types of a fixed size: Qt's operators cannot over-allocate on them.
-    template <typename T>
-    void fixed(T *out)
+    template <typename T> void fixed(T *out)
     {
         if (!ok())
             return;
@@ -100,12 +101,8 @@ public:
             return;
         QDateTime dt;
         switch (spec) {
-        case Qt::LocalTime:
-            dt = QDateTime(date, time, Qt::LocalTime);
-            break;
-        case Qt::UTC:
-            dt = QDateTime(date, time, Qt::UTC);
-            break;
+        case Qt::LocalTime: dt = QDateTime(date, time, Qt::LocalTime); break;
+        case Qt::UTC: dt = QDateTime(date, time, Qt::UTC); break;
         case Qt::OffsetFromUTC: {
             qint32 offset = 0;
             m_in >> offset;
@@ -129,9 +126,7 @@ public:
                 dt = QDateTime(date, time, Qt::LocalTime);
             break;
         }
-        default:
-            m_in.setStatus(QDataStream::ReadCorruptData);
-            return;
+        default: m_in.setStatus(QDataStream::ReadCorruptData); return;
         }
         *out = dt;
     }
@@ -177,18 +172,15 @@ private:
             return false;
         for (QChar c : id) {
             const ushort u = c.unicode();
-            const bool good = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9')
-                              || u == '/' || u == '_' || u == '-' || u == '+' || u == '.' || u == ':';
+            const bool good = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '/'
+                              || u == '_' || u == '-' || u == '+' || u == '.' || u == ':';
             if (!good)
                 return false;
         }
         return true;
     }
 
-    static QTimeZone systemZone(const QString &id)
-    {
-        return plausibleId(id) ? QTimeZone(id.toUtf8()) : QTimeZone();
-    }
+    static QTimeZone systemZone(const QString &id) { return plausibleId(id) ? QTimeZone(id.toUtf8()) : QTimeZone(); }
 
     QDataStream &m_in;
 };
@@ -214,8 +206,8 @@ QDataStream &operator<<(QDataStream &out, const CameraConfig &c)
         for (qint32 v : p.values)
             out << v;
     }
-    out << c.autoWhiteBalance << c.redGain << c.greenGain << c.blueGain
-        << c.blackWhite << c.flipHorizontal << c.flipVertical;
+    out << c.autoWhiteBalance << c.redGain << c.greenGain << c.blueGain << c.blackWhite << c.flipHorizontal
+        << c.flipVertical;
     return out;
 }
 
@@ -280,8 +272,8 @@ bool writeSettings(QIODevice *device, const AppSettings &s)
     out << s.calibrations;
     out << qint32(s.style.textColorIndex) << qint32(s.style.fontSizeIndex) << qint32(s.style.lineColorIndex)
         << qint32(s.style.lineStyle) << qint32(s.style.lineWidthIndex);
-    out << s.timedActive << s.timedMode << writable(s.timedStart) << writable(s.timedNext)
-        << s.timedInterval << s.timedLength << s.timedCount << s.timedDone;
+    out << s.timedActive << s.timedMode << writable(s.timedStart) << writable(s.timedNext) << s.timedInterval
+        << s.timedLength << s.timedCount << s.timedDone;
     return out.status() == QDataStream::Ok;
 }
 
@@ -316,8 +308,8 @@ SettingsRead readSettings(QIODevice *device, AppSettings *s)
     r.fixed(&s->videoFormat);
     r.cameras(&s->cameras);
     r.calibrations(&s->calibrations);
-    qint32 style[5] = {s->style.textColorIndex, s->style.fontSizeIndex, s->style.lineColorIndex,
-                       s->style.lineStyle, s->style.lineWidthIndex};
+    qint32 style[5] = {s->style.textColorIndex, s->style.fontSizeIndex, s->style.lineColorIndex, s->style.lineStyle,
+                       s->style.lineWidthIndex};
     for (qint32 &v : style)
         r.fixed(&v);
     s->style.textColorIndex = style[0];

@@ -112,9 +112,9 @@ struct AppSettings
     {
         QStringList tileCameras; // camera id per tile, empty for none; at most kTileCount
         bool showScaleBar = false;
-        qint32 scaleBarCorner = 3; // 0 top left, 1 top right, 2 bottom left, 3 bottom right
+        qint32 scaleBarCorner = 3;   // 0 top left, 1 top right, 2 bottom left, 3 bottom right
         bool csvBesidePhoto = false; // the editor's saves also write <photo>.csv of the measurements
-        qint32 reticle = 0; // ReticleKind: 0 off, 1 grid, 2 circles, 3 both
+        qint32 reticle = 0;          // ReticleKind: 0 off, 1 grid, 2 circles, 3 both
         bool snapToEdges = false;    // placed points move onto the nearest clear edge
         // The sidecar as last read: what a newer program stored there that
         // this one does not know is written back with it.

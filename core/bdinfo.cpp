@@ -21,7 +21,7 @@ QString unitName(int unit)
 bool sameCalibration(const BDInfo &a, const BDInfo &b)
 {
     return a.name == b.name && a.factor == b.factor && a.unit == b.unit && a.pictureSize == b.pictureSize
-        && a.camera == b.camera;
+           && a.camera == b.camera;
 }
 
 int indexOfCalibration(const BDInfoList &list, const BDInfo &info)
@@ -32,10 +32,7 @@ int indexOfCalibration(const BDInfoList &list, const BDInfo &info)
     return -1;
 }
 
-bool isValidFactor(double factor)
-{
-    return std::isfinite(factor) && factor > 0.0;
-}
+bool isValidFactor(double factor) { return std::isfinite(factor) && factor > 0.0; }
 
 int dropInvalidFactors(BDInfoList *list)
 {
@@ -59,10 +56,7 @@ BDInfo calibrationForPicture(const BDInfo &info, const QSize &picture)
     return applied;
 }
 
-QDataStream &operator<<(QDataStream &out, const BDInfo &info)
-{
-    return out << info.name << info.factor << info.unit;
-}
+QDataStream &operator<<(QDataStream &out, const BDInfo &info) { return out << info.name << info.factor << info.unit; }
 
 QDataStream &operator>>(QDataStream &in, BDInfo &info)
 {

@@ -12,9 +12,12 @@ struct BDInfo
     BDInfo() = default;
     BDInfo(const QString &name_, double factor_, qint32 unit_, const QSize &pictureSize_ = QSize(),
            const QString &camera_ = QString())
-        : name(name_), factor(factor_), unit(unit_), pictureSize(pictureSize_), camera(camera_)
-    {
-    }
+        : name(name_)
+        , factor(factor_)
+        , unit(unit_)
+        , pictureSize(pictureSize_)
+        , camera(camera_)
+    {}
 
     QString name;
     double factor = 1.0;

@@ -39,10 +39,7 @@ uchar *CameraBuffer::tryAcquire()
     return m_data.get();
 }
 
-void CameraBuffer::release()
-{
-    m_taken.store(0, std::memory_order_release);
-}
+void CameraBuffer::release() { m_taken.store(0, std::memory_order_release); }
 
 QImage CameraBuffer::toImage() const
 {
@@ -54,8 +51,7 @@ QImage CameraBuffer::toImage() const
 
 CameraBuffer::Lock::Lock(CameraBuffer *buffer)
     : m_buffer(buffer && buffer->tryAcquire() ? buffer : nullptr)
-{
-}
+{}
 
 CameraBuffer::Lock CameraBuffer::Lock::waitFor(CameraBuffer *buffer, int timeoutMs)
 {

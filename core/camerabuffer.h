@@ -25,7 +25,11 @@ public:
         static Lock waitFor(CameraBuffer *buffer, int timeoutMs);
         // Takes over a token the caller already holds.
         static Lock adopt(CameraBuffer *buffer);
-        Lock(Lock &&other) noexcept : m_buffer(other.m_buffer) { other.m_buffer = nullptr; }
+        Lock(Lock &&other) noexcept
+            : m_buffer(other.m_buffer)
+        {
+            other.m_buffer = nullptr;
+        }
         Lock &operator=(Lock &&other) noexcept;
         Lock(const Lock &) = delete;
         Lock &operator=(const Lock &) = delete;

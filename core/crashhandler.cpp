@@ -115,8 +115,7 @@ void showMessageProcess()
     }
     if (pid > 0) {
         int status = 0;
-        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
+        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
     }
 }
 
@@ -236,8 +235,7 @@ void install(bool showMessage)
 
 int showCrashMessage()
 {
-    QMessageBox::information(nullptr, QString(),
-                             QCoreApplication::translate("main", "程序异常，请联系工程师"));
+    QMessageBox::information(nullptr, QString(), QCoreApplication::translate("main", "程序异常，请联系工程师"));
     return 0;
 }
 

@@ -35,10 +35,8 @@ Kind classify(int err)
         return Kind::Full;
     case EACCES:
     case EPERM:
-    case EROFS:
-        return Kind::NotWritable;
-    default:
-        return Kind::Other;
+    case EROFS: return Kind::NotWritable;
+    default: return Kind::Other;
     }
 }
 
@@ -62,7 +60,8 @@ QString describe(int err, const QString &path)
     const QString folder = existingFolder(path);
     switch (classify(err)) {
     case Kind::Full:
-        return QCoreApplication::translate("DiskError", "磁盘已满：%1（剩余 %2）").arg(QDir::toNativeSeparators(folder), freeSpace(folder));
+        return QCoreApplication::translate("DiskError", "磁盘已满：%1（剩余 %2）")
+            .arg(QDir::toNativeSeparators(folder), freeSpace(folder));
     case Kind::NotWritable: {
         // The folder the file was meant for, and where making it failed when
         // it does not exist yet (an unusable home gives "/", which alone says nothing).
@@ -73,10 +72,10 @@ QString describe(int err, const QString &path)
         return QCoreApplication::translate("DiskError", "文件夹不可写：%1（无法在 %2 中创建）")
             .arg(QDir::toNativeSeparators(tried), QDir::toNativeSeparators(folder));
     }
-    case Kind::Other:
-        break;
+    case Kind::Other: break;
     }
-    return QCoreApplication::translate("DiskError", "写入失败：%1（%2）").arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(strerror(err)));
+    return QCoreApplication::translate("DiskError", "写入失败：%1（%2）")
+        .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(strerror(err)));
 }
 
 QString diagnose(const QString &path, qint64 bytesNeeded)

@@ -29,8 +29,7 @@ struct DrawStyle
     bool operator==(const DrawStyle &o) const
     {
         return textColorIndex == o.textColorIndex && fontSizeIndex == o.fontSizeIndex
-               && lineColorIndex == o.lineColorIndex && lineStyle == o.lineStyle
-               && lineWidthIndex == o.lineWidthIndex;
+               && lineColorIndex == o.lineColorIndex && lineStyle == o.lineStyle && lineWidthIndex == o.lineWidthIndex;
     }
     bool operator!=(const DrawStyle &o) const { return !(*this == o); }
 };

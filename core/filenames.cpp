@@ -8,10 +8,7 @@ namespace {
 
 constexpr ushort kEscapeBase = 0xDC00; // + a byte of 0x80..0xFF
 
-bool isEscape(ushort u)
-{
-    return u >= kEscapeBase + 0x80 && u <= kEscapeBase + 0xFF;
-}
+bool isEscape(ushort u) { return u >= kEscapeBase + 0x80 && u <= kEscapeBase + 0xFF; }
 
 class KeepingUtf8Codec : public QTextCodec
 {

@@ -16,8 +16,7 @@ bool prepareReader(QImageReader *reader, QString *why)
     // The header only: no pixel is decoded here.
     const QSize size = reader->size();
     if (!size.isValid() || size.isEmpty())
-        return refuse(reader->canRead() ? QStringLiteral("the picture does not tell its size")
-                                        : reader->errorString());
+        return refuse(reader->canRead() ? QStringLiteral("the picture does not tell its size") : reader->errorString());
     const qint64 pixels = qint64(size.width()) * size.height();
     if (pixels > kMaxPixels)
         return refuse(QStringLiteral("%1 x %2 pixels is more than %3 megapixels")

@@ -29,9 +29,6 @@ void remember(const QString &chosen)
     g_last = info.isDir() ? info.absoluteFilePath() : info.absolutePath();
 }
 
-void setDefault(const QString &folder)
-{
-    g_default = folder;
-}
+void setDefault(const QString &folder) { g_default = folder; }
 
 } // namespace lastfolder

@@ -10,10 +10,7 @@ QStringList photoSuffixes()
             QStringLiteral(".bmp"), QStringLiteral(".tif"), QStringLiteral(".tiff")};
 }
 
-QStringList videoSuffixes()
-{
-    return {QStringLiteral(".mp4"), QStringLiteral(".avi")};
-}
+QStringList videoSuffixes() { return {QStringLiteral(".mp4"), QStringLiteral(".avi")}; }
 
 bool hasSuffix(const QString &path, const QStringList &suffixes)
 {
@@ -24,15 +21,9 @@ bool hasSuffix(const QString &path, const QStringList &suffixes)
     return false;
 }
 
-bool isPhoto(const QString &path)
-{
-    return hasSuffix(path, photoSuffixes());
-}
+bool isPhoto(const QString &path) { return hasSuffix(path, photoSuffixes()); }
 
-bool isVideo(const QString &path)
-{
-    return hasSuffix(path, videoSuffixes());
-}
+bool isVideo(const QString &path) { return hasSuffix(path, videoSuffixes()); }
 
 namespace {
 
@@ -46,14 +37,8 @@ QString patterns(const QStringList &suffixes)
 
 } // namespace
 
-QString photoFilter()
-{
-    return patterns(photoSuffixes());
-}
+QString photoFilter() { return patterns(photoSuffixes()); }
 
-QString importFilter()
-{
-    return patterns(photoSuffixes() + videoSuffixes());
-}
+QString importFilter() { return patterns(photoSuffixes() + videoSuffixes()); }
 
 } // namespace media

@@ -18,7 +18,7 @@ bool hasSuffix(const QString &path, const QStringList &suffixes);
 
 // File dialog filters: Qt separates the patterns with spaces. The patterns
 // are matched case-insensitively by Qt's own dialog.
-QString photoFilter(); // "*.png *.jpg *.jpeg *.bmp *.tif *.tiff"
+QString photoFilter();  // "*.png *.jpg *.jpeg *.bmp *.tif *.tiff"
 QString importFilter(); // the photos, then "*.mp4 *.avi"
 
 } // namespace media

@@ -10,10 +10,7 @@ Notifier *g_installed = nullptr;
 
 // The button words live in this context so lupdate files them where they
 // are looked up.
-QString trButton(const char *text)
-{
-    return QCoreApplication::translate("Notifier", text);
-}
+QString trButton(const char *text) { return QCoreApplication::translate("Notifier", text); }
 
 } // namespace
 
@@ -23,10 +20,7 @@ Notifier &notifier()
     return g_installed ? *g_installed : boxes;
 }
 
-void setNotifier(Notifier *n)
-{
-    g_installed = n;
-}
+void setNotifier(Notifier *n) { g_installed = n; }
 
 void MessageBoxNotifier::inform(QWidget *parent, const QString &text)
 {
@@ -56,32 +50,25 @@ Notifier::Answer MessageBoxNotifier::askSeries(QWidget *parent, const QString &t
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
-    case QMessageBox::Yes:
-        return Answer::Yes;
-    case QMessageBox::YesToAll:
-        return Answer::YesToAll;
-    case QMessageBox::No:
-        return Answer::No;
-    default:
-        return Answer::Cancel;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::YesToAll: return Answer::YesToAll;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
     }
 }
 
 Notifier::Answer MessageBoxNotifier::askSave(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QString(), text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                    parent);
+    QMessageBox box(QMessageBox::Warning, QString(), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setButtonText(QMessageBox::Save, trButton(QT_TRANSLATE_NOOP("Notifier", "保存")));
     box.setButtonText(QMessageBox::Discard, trButton(QT_TRANSLATE_NOOP("Notifier", "不保存")));
     box.setButtonText(QMessageBox::Cancel, trButton(QT_TRANSLATE_NOOP("Notifier", "取消")));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
-    case QMessageBox::Save:
-        return Answer::Yes;
-    case QMessageBox::Discard:
-        return Answer::No;
-    default:
-        return Answer::Cancel;
+    case QMessageBox::Save: return Answer::Yes;
+    case QMessageBox::Discard: return Answer::No;
+    default: return Answer::Cancel;
     }
 }

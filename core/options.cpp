@@ -43,15 +43,9 @@ StartOptions parseStartOptions(const QStringList &arguments)
     return o;
 }
 
-const StartOptions &startOptions()
-{
-    return g_options;
-}
+const StartOptions &startOptions() { return g_options; }
 
-void setStartOptions(const StartOptions &options)
-{
-    g_options = options;
-}
+void setStartOptions(const StartOptions &options) { g_options = options; }
 
 QString helpText(const QString &programName)
 {

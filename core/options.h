@@ -15,7 +15,7 @@ struct StartOptions
     // Known options with a value that is not allowed: "what is wrong, what
     // is allowed", one line each. The program does not start with one.
     QStringList errors;
-    QStringList files;         // photos and videos to open ("Open with")
+    QStringList files; // photos and videos to open ("Open with")
 };
 
 StartOptions parseStartOptions(const QStringList &arguments);

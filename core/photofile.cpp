@@ -134,15 +134,9 @@ QByteArray pngWithScale(const QByteArray &in, const BDInfo &scale)
 
 // ----------------------------------------------------------------- JPEG
 
-bool isStandalone(quint8 marker)
-{
-    return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
-}
+bool isStandalone(quint8 marker) { return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7); }
 
-bool isOurComment(const QByteArray &payload)
-{
-    return payload.startsWith("vistrel.");
-}
+bool isOurComment(const QByteArray &payload) { return payload.startsWith("vistrel."); }
 
 QByteArray jfifSegment(const BDInfo &scale)
 {
@@ -277,10 +271,7 @@ QString javaUnescaped(const QByteArray &text)
     return out;
 }
 
-QString imageJUnit(int unit)
-{
-    return unit == 3 ? QStringLiteral("inch") : unitName(unit);
-}
+QString imageJUnit(int unit) { return unit == 3 ? QStringLiteral("inch") : unitName(unit); }
 
 QString xmlEscaped(const QString &text)
 {
@@ -296,14 +287,10 @@ QString xmlEscaped(const QString &text)
 QString omeUnit(int unit)
 {
     switch (unit) {
-    case 0:
-        return QStringLiteral("mm");
-    case 1:
-        return QStringLiteral("cm");
-    case 2:
-        return QString::fromUtf8("\u00b5m");
-    case 3:
-        return QStringLiteral("in");
+    case 0: return QStringLiteral("mm");
+    case 1: return QStringLiteral("cm");
+    case 2: return QString::fromUtf8("\u00b5m");
+    case 3: return QStringLiteral("in");
     }
     return QString();
 }
@@ -344,7 +331,8 @@ QByteArray omeXml(const QSize &size, int samples, int bits, const BDInfo &scale,
              .arg(size.height())
              .arg(samples);
     if (!unit.isEmpty())
-        x += QStringLiteral(" PhysicalSizeX=\"%1\" PhysicalSizeXUnit=\"%2\" PhysicalSizeY=\"%1\" PhysicalSizeYUnit=\"%2\"")
+        x += QStringLiteral(
+                 " PhysicalSizeX=\"%1\" PhysicalSizeXUnit=\"%2\" PhysicalSizeY=\"%1\" PhysicalSizeYUnit=\"%2\"")
                  .arg(factor, unit);
     x += QStringLiteral(">\n<Channel ID=\"Channel:0:0\" SamplesPerPixel=\"%1\"/>\n").arg(samples);
     x += QStringLiteral("<TiffData IFD=\"0\" PlaneCount=\"1\"/>\n</Pixels>\n</Image>\n</OME>\n");
@@ -649,10 +637,7 @@ QStringList photoSuffixes()
     return out;
 }
 
-bool isPhotoSuffix(const QString &suffix)
-{
-    return photoSuffixes().contains(suffix.toLower());
-}
+bool isPhotoSuffix(const QString &suffix) { return photoSuffixes().contains(suffix.toLower()); }
 
 bool hasRealScale(const BDInfo &scale)
 {
@@ -734,7 +719,9 @@ bool writePhoto(const QString &path, const QImage &image, const BDInfo &scale, Q
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, format == "tif" ? QByteArray("tiff") : format == "jpg" ? QByteArray("jpeg") : format);
+        QImageWriter writer(&buffer, format == "tif"   ? QByteArray("tiff")
+                                     : format == "jpg" ? QByteArray("jpeg")
+                                                       : format);
         if (format == "tif")
             writer.setCompression(1); // LZW: lossless and smaller
         if (!writer.write(picture))

@@ -47,15 +47,9 @@ bool within(const QString &inner, const QString &root)
 
 } // namespace
 
-bool isInside(const QString &path, const QString &root)
-{
-    return within(canonical(path), canonical(root));
-}
+bool isInside(const QString &path, const QString &root) { return within(canonical(path), canonical(root)); }
 
-bool entryInside(const QString &path, const QString &root)
-{
-    return within(canonicalEntry(path), canonical(root));
-}
+bool entryInside(const QString &path, const QString &root) { return within(canonicalEntry(path), canonical(root)); }
 
 bool leadsOutside(const QString &path, const QString &root)
 {

@@ -9,15 +9,9 @@ namespace {
 double g_mmPerPixel = 25.4 / 96.0;
 }
 
-double screenMmPerPixel()
-{
-    return g_mmPerPixel;
-}
+double screenMmPerPixel() { return g_mmPerPixel; }
 
-void setScreenMmPerPixel(double mmPerPixel)
-{
-    g_mmPerPixel = mmPerPixel;
-}
+void setScreenMmPerPixel(double mmPerPixel) { g_mmPerPixel = mmPerPixel; }
 
 namespace screenmetrics {
 

@@ -20,8 +20,8 @@ constexpr int kMaxEntries = 10000;
 bool sameRecord(const BDInfo &a, const QJsonObject &o)
 {
     return o.value(QLatin1String("name")).toString() == a.name
-        && o.value(QLatin1String("factor")).toDouble(NAN) == a.factor
-        && o.value(QLatin1String("unit")).toInt(-100) == a.unit;
+           && o.value(QLatin1String("factor")).toDouble(NAN) == a.factor
+           && o.value(QLatin1String("unit")).toInt(-100) == a.unit;
 }
 
 QSize sizeFrom(const QJsonObject &o)
@@ -33,10 +33,7 @@ QSize sizeFrom(const QJsonObject &o)
     return QSize(w, h);
 }
 
-bool writeAtomically(const QString &path, const QByteArray &bytes)
-{
-    return atomicsave::save(path, bytes).saved;
-}
+bool writeAtomically(const QString &path, const QByteArray &bytes) { return atomicsave::save(path, bytes).saved; }
 
 bool readSmallFile(const QString &path, QByteArray *bytes)
 {
@@ -52,8 +49,8 @@ bool readSmallFile(const QString &path, QByteArray *bytes)
 
 // Fields of ours at each level; anything else in a file read is another
 // program's (a newer version's) and goes back into the file unchanged.
-const QStringList kRootKeys{"version", "calibrations", "cameras", "tiles", "scaleBar",
-                            "csvBesidePhoto", "reticle", "snapToEdges"};
+const QStringList kRootKeys{"version",  "calibrations",   "cameras", "tiles",
+                            "scaleBar", "csvBesidePhoto", "reticle", "snapToEdges"};
 const QStringList kCameraKeys{"colourTemperature", "calibration", "flatField"};
 const QStringList kCalibrationKeys{"name", "factor", "unit", "width", "height", "camera"};
 const QStringList kScaleBarKeys{"shown", "corner"};
@@ -91,8 +88,9 @@ QJsonObject keepUnknown(const QJsonObject &read, QJsonObject root, const AppSett
             cameras.insert(it.key(), c);
     }
     root.insert(QLatin1String("cameras"), cameras);
-    root.insert(QLatin1String("scaleBar"), withUnknown(read.value(QLatin1String("scaleBar")).toObject(),
-                                                       root.value(QLatin1String("scaleBar")).toObject(), kScaleBarKeys));
+    root.insert(QLatin1String("scaleBar"),
+                withUnknown(read.value(QLatin1String("scaleBar")).toObject(),
+                            root.value(QLatin1String("scaleBar")).toObject(), kScaleBarKeys));
     root = withUnknown(read, root, kRootKeys);
     // A newer file stays marked as such: its other fields are still there.
     root.insert(QLatin1String("version"), qMax(kVersion, read.value(QLatin1String("version")).toInt(kVersion)));
@@ -261,7 +259,7 @@ bool fromJson(const QByteArray &json, AppSettings *s, QString *error)
             // Names only: the pictures live in the flat-field folder, nowhere else.
             auto plainName = [](const QString &n) {
                 return n.size() <= 255 && !n.contains(QLatin1Char('/')) && !n.contains(QLatin1Char('\\'))
-                    && n != QLatin1String("..") && n != QLatin1String(".");
+                       && n != QLatin1String("..") && n != QLatin1String(".");
             };
             if (ff.flatFile.isEmpty() || !plainName(ff.flatFile) || !plainName(ff.darkFile)
                 || !QRegularExpression(QStringLiteral("^\\d{1,5}x\\d{1,5}$")).match(f.key()).hasMatch())
@@ -300,10 +298,7 @@ bool fromJson(const QByteArray &json, AppSettings *s, QString *error)
     return true;
 }
 
-bool save(const QString &path, const AppSettings &settings)
-{
-    return writeAtomically(path, toJson(settings));
-}
+bool save(const QString &path, const AppSettings &settings) { return writeAtomically(path, toJson(settings)); }
 
 bool load(const QString &path, AppSettings *settings, QString *error)
 {
@@ -318,10 +313,7 @@ bool load(const QString &path, AppSettings *settings, QString *error)
     return fromJson(bytes, settings, error);
 }
 
-QString bdSidecarPath(const QString &bdFile)
-{
-    return bdFile + QLatin1String(".json");
-}
+QString bdSidecarPath(const QString &bdFile) { return bdFile + QLatin1String(".json"); }
 
 bool saveBDOrigins(const QString &bdFile, const BDInfoList &list)
 {

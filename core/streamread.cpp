@@ -8,10 +8,7 @@
 
 namespace streamread {
 
-bool ok(const QDataStream &in)
-{
-    return in.status() == QDataStream::Ok;
-}
+bool ok(const QDataStream &in) { return in.status() == QDataStream::Ok; }
 
 bool readCount(QDataStream &in, quint32 *count)
 {

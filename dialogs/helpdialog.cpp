@@ -32,7 +32,12 @@ QVector<Library> libraries()
     return {{"Qt", QString::fromLatin1(qVersion()), "LGPL-3.0"},
             {"FFmpeg", QString::fromLatin1(av_version_info()), "LGPL-2.1-or-later"},
             {"libyuv", QString::number(LIBYUV_VERSION), "BSD-3-Clause"},
-            {"libjpeg-turbo", QStringLiteral("%1.%2.%3").arg(LIBJPEG_TURBO_VERSION_NUMBER / 1000000).arg(LIBJPEG_TURBO_VERSION_NUMBER / 1000 % 1000).arg(LIBJPEG_TURBO_VERSION_NUMBER % 1000), "IJG, BSD-3-Clause, Zlib"},
+            {"libjpeg-turbo",
+             QStringLiteral("%1.%2.%3")
+                 .arg(LIBJPEG_TURBO_VERSION_NUMBER / 1000000)
+                 .arg(LIBJPEG_TURBO_VERSION_NUMBER / 1000 % 1000)
+                 .arg(LIBJPEG_TURBO_VERSION_NUMBER % 1000),
+             "IJG, BSD-3-Clause, Zlib"},
             {"OpenCV", QStringLiteral(CV_VERSION), "Apache-2.0"},
             {"libudev (systemd)", QString(), "LGPL-2.1-or-later"}};
 }
@@ -65,24 +70,17 @@ HelpDialog::HelpDialog(QWidget *parent)
     fill();
 }
 
-HelpDialog::~HelpDialog()
-{
-    delete ui;
-}
+HelpDialog::~HelpDialog() { delete ui; }
 
-QString HelpDialog::text() const
-{
-    return ui->textBrowser->toPlainText();
-}
+QString HelpDialog::text() const { return ui->textBrowser->toPlainText(); }
 
 void HelpDialog::fill()
 {
     // The addresses are placeholders of this product (the .invalid and
     // .example names can never reach a real party).
     ui->textBrowser->setHtml(
-        QStringLiteral("<p><b>") + tr("Orvanta Pro") + QStringLiteral("</b></p><p></p><p>")
-        + tr("Version：V3.1.3") + QStringLiteral("</p><p>")
-        + tr("版权所有 © 2026 Vistrel 开发团队，保留所有权利。") + QStringLiteral("</p><p>")
+        QStringLiteral("<p><b>") + tr("Orvanta Pro") + QStringLiteral("</b></p><p></p><p>") + tr("Version：V3.1.3")
+        + QStringLiteral("</p><p>") + tr("版权所有 © 2026 Vistrel 开发团队，保留所有权利。") + QStringLiteral("</p><p>")
         + tr("邮箱：") + QStringLiteral("<a href=\"mailto:support@vistrel.invalid\">support@vistrel.invalid</a></p><p>")
         + tr("网站：") + QStringLiteral("<a href=\"https://vistrel.example\">https://vistrel.example</a></p>")
         + libraryTable());

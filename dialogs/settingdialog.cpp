@@ -7,9 +7,8 @@
 SettingDialog::SettingDialog(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::SettingDialogClass)
-    , m_picker([] {
-        return QFileDialog::getExistingDirectory(nullptr, QString(), QString(), QFileDialog::ShowDirsOnly);
-    })
+    , m_picker(
+          [] { return QFileDialog::getExistingDirectory(nullptr, QString(), QString(), QFileDialog::ShowDirsOnly); })
 {
     ui->setupUi(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -21,10 +20,7 @@ SettingDialog::SettingDialog(QWidget *parent)
     connect(ui->btnMoviePath, &QPushButton::clicked, this, &SettingDialog::onBtnMoviePath);
 }
 
-SettingDialog::~SettingDialog()
-{
-    delete ui;
-}
+SettingDialog::~SettingDialog() { delete ui; }
 
 void SettingDialog::showEvent(QShowEvent *event)
 {
@@ -61,7 +57,4 @@ void SettingDialog::onBtnOk()
     accept();
 }
 
-void SettingDialog::onBtnCancel()
-{
-    reject();
-}
+void SettingDialog::onBtnCancel() { reject(); }

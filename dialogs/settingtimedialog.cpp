@@ -32,16 +32,12 @@ SettingTimeDialog::SettingTimeDialog(QWidget *parent, TimedSeriesHost *host)
     m_settings.timedActive = false;
 }
 
-SettingTimeDialog::~SettingTimeDialog()
-{
-    delete ui;
-}
+SettingTimeDialog::~SettingTimeDialog() { delete ui; }
 
 void SettingTimeDialog::showEvent(QShowEvent *event)
 {
     // The host's signal may not exist (tests); connect it once by name.
-    if (!m_finishConnected && parent()
-        && parent()->metaObject()->indexOfSignal("autoRecordFinish()") >= 0) {
+    if (!m_finishConnected && parent() && parent()->metaObject()->indexOfSignal("autoRecordFinish()") >= 0) {
         connect(parent(), SIGNAL(autoRecordFinish()), this, SLOT(onRecordFinish()));
         m_finishConnected = true;
     }
@@ -106,15 +102,9 @@ void SettingTimeDialog::onBtnCancel()
     refresh();
 }
 
-void SettingTimeDialog::onBtnExit()
-{
-    close();
-}
+void SettingTimeDialog::onBtnExit() { close(); }
 
-void SettingTimeDialog::onTypeChanged()
-{
-    ui->spinLength->setEnabled(ui->radioVideo->isChecked());
-}
+void SettingTimeDialog::onTypeChanged() { ui->spinLength->setEnabled(ui->radioVideo->isChecked()); }
 
 void SettingTimeDialog::onRecordFinish()
 {
@@ -130,7 +120,8 @@ void SettingTimeDialog::refresh()
     ui->radioVideo->setChecked(video);
     ui->radioPhoto->setChecked(!video);
     const QDateTime now = m_clock();
-    ui->dateTimeStart->setDateTime(m_settings.timedStart.isNull() || (!m_settings.timedActive && m_settings.timedStart < now)
+    ui->dateTimeStart->setDateTime(m_settings.timedStart.isNull()
+                                           || (!m_settings.timedActive && m_settings.timedStart < now)
                                        ? now.addSecs(60)
                                        : m_settings.timedStart);
     ui->spinInterval->setValue(m_settings.timedInterval);
@@ -141,9 +132,9 @@ void SettingTimeDialog::refresh()
     const bool active = m_settings.timedActive;
     ui->checkStartNow->setEnabled(!active);
     ui->dateTimeStart->setEnabled(!active && !ui->checkStartNow->isChecked());
-    for (QWidget *w : {static_cast<QWidget *>(ui->radioPhoto),
-                       static_cast<QWidget *>(ui->radioVideo), static_cast<QWidget *>(ui->spinInterval),
-                       static_cast<QWidget *>(ui->spinCount), static_cast<QWidget *>(ui->btnOk)})
+    for (QWidget *w : {static_cast<QWidget *>(ui->radioPhoto), static_cast<QWidget *>(ui->radioVideo),
+                       static_cast<QWidget *>(ui->spinInterval), static_cast<QWidget *>(ui->spinCount),
+                       static_cast<QWidget *>(ui->btnOk)})
         w->setEnabled(!active);
     ui->spinLength->setEnabled(!active && video);
     ui->btnCancel->setEnabled(active);

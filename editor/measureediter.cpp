@@ -44,7 +44,8 @@ MeasureEditer::MeasureEditer(QWidget *parent)
     , ui(new Ui::MeasureEditWindow)
     , m_savePicker([this](const QString &filter) {
         const QString path = QFileDialog::getSaveFileName(
-            this, QString(), lastfolder::start(QFileInfo(m_filePath).fileName()), tr("照片") + QStringLiteral(" (") + filter + QLatin1Char(')'));
+            this, QString(), lastfolder::start(QFileInfo(m_filePath).fileName()),
+            tr("照片") + QStringLiteral(" (") + filter + QLatin1Char(')'));
         lastfolder::remember(path);
         return path;
     })
@@ -92,13 +93,17 @@ MeasureEditer::MeasureEditer(QWidget *parent)
     for (const QString &text : wheelzoom::zoomTexts())
         ui->comboZoom->addItem(text, text);
     ui->comboZoom->setCurrentIndex(2);
-    connect(ui->comboZoom, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &MeasureEditer::onComboZoomChanged);
+    connect(ui->comboZoom, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &MeasureEditer::onComboZoomChanged);
     // A photo dropped from a file manager opens here.
     for (QWidget *target : {static_cast<QWidget *>(this), ui->cameraViewer->viewport()}) {
-        new FileDrop(target, [](const QString &path) { return media::isPhoto(path); }, [this](const QStringList &files) {
+        new FileDrop(
+            target, [](const QString &path) { return media::isPhoto(path); },
+            [this](const QStringList &files) {
             if (!openImage(files.first()))
-                notifier().inform(this, tr("打开文件失败") + QLatin1Char('\n') + QDir::toNativeSeparators(files.first()));
-        });
+                notifier().inform(this,
+                                  tr("打开文件失败") + QLatin1Char('\n') + QDir::toNativeSeparators(files.first()));
+            });
     }
     // Ctrl+wheel steps the zoom around the pointer.
     wheelzoom::install(ui->comboZoom, ui->scrollArea, ui->cameraViewer, ui->cameraViewer->viewport());
@@ -114,15 +119,9 @@ MeasureEditer::~MeasureEditer()
     delete ui;
 }
 
-CameraViewer *MeasureEditer::viewer() const
-{
-    return ui->cameraViewer;
-}
+CameraViewer *MeasureEditer::viewer() const { return ui->cameraViewer; }
 
-BDWidget *MeasureEditer::toolbox() const
-{
-    return ui->bdWidget;
-}
+BDWidget *MeasureEditer::toolbox() const { return ui->bdWidget; }
 
 void MeasureEditer::attach(AppSettings *settings)
 {
@@ -147,7 +146,8 @@ bool MeasureEditer::openImage(const QString &path)
     m_photoPixels = QImage();
     QImage original;
     if (QFileInfo(annotations::originalPathFor(path)).isFile() && QFileInfo(annotations::pathFor(path)).isFile()
-        && imagesafety::readImageSafely(annotations::originalPathFor(path), &original) && original.size() == img.size()) {
+        && imagesafety::readImageSafely(annotations::originalPathFor(path), &original)
+        && original.size() == img.size()) {
         m_photoPixels = img;
         img = original;
     }
@@ -215,7 +215,7 @@ QString MeasureEditer::composeTitle() const
     if (m_filePath.isEmpty())
         return m_productTitle;
     return (isModified() ? QStringLiteral("*") : QString()) + QFileInfo(m_filePath).fileName() + QStringLiteral(" — ")
-        + m_productTitle;
+           + m_productTitle;
 }
 
 void MeasureEditer::updateTitle()
@@ -231,14 +231,9 @@ bool MeasureEditer::maybeSave()
         return true;
     switch (notifier().askSave(this, tr("%1 中的测量尚未保存。是否保存？").arg(QFileInfo(m_filePath).fileName()))) {
     case Notifier::Answer::Yes:
-    case Notifier::Answer::YesToAll:
-        onImageSave();
-        return !isModified(); // a failed save has said why; the shapes stay
-    case Notifier::Answer::No:
-        markClean();
-        return true;
-    case Notifier::Answer::Cancel:
-        break;
+    case Notifier::Answer::YesToAll: onImageSave(); return !isModified(); // a failed save has said why; the shapes stay
+    case Notifier::Answer::No: markClean(); return true;
+    case Notifier::Answer::Cancel: break;
     }
     return false;
 }
@@ -280,12 +275,12 @@ void MeasureEditer::restoreAnnotations()
     m_scene->setMeasureEnabled(false);
     statusBar()->showMessage(tr("正在读取测量形状：%1").arg(QDir::toNativeSeparators(file.filePath())));
     const int generation = ++m_loadGeneration;
-    annotations::loadInBackground(m_filePath, this,
-                                  [this, generation](annotations::Load result, const annotations::Document &doc,
-                                                     const QString &error) {
-                                      if (generation == m_loadGeneration && m_loading)
-                                          applyAnnotations(result, doc, error);
-                                  });
+    annotations::loadInBackground(
+        m_filePath, this,
+        [this, generation](annotations::Load result, const annotations::Document &doc, const QString &error) {
+        if (generation == m_loadGeneration && m_loading)
+            applyAnnotations(result, doc, error);
+        });
 }
 
 void MeasureEditer::applyAnnotations(annotations::Load result, const annotations::Document &doc, const QString &error)
@@ -417,19 +412,16 @@ bool MeasureEditer::saveTo(const QString &path)
     // The table beside the photo; a failure here leaves the photo saved.
     if (m_settings && m_settings->extras.csvBesidePhoto && !m_scene->shapes().isEmpty()) {
         const QString csv = csvPathFor(path);
-        const QByteArray bytes =
-            measurementsCsv(measurementRows(*m_scene), measurementSource(*m_scene, QFileInfo(path).fileName()))
-            + particlesCsv(particleSection(*m_scene));
+        const QByteArray bytes = measurementsCsv(measurementRows(*m_scene),
+                                                 measurementSource(*m_scene, QFileInfo(path).fileName()))
+                                 + particlesCsv(particleSection(*m_scene));
         if (!atomicsave::save(csv, bytes).saved)
             notifier().inform(this, tr("保存失败") + QLatin1Char('\n') + diskerror::diagnose(csv));
     }
     return true;
 }
 
-QString MeasureEditer::csvPathFor(const QString &photo)
-{
-    return photo + QStringLiteral(".csv");
-}
+QString MeasureEditer::csvPathFor(const QString &photo) { return photo + QStringLiteral(".csv"); }
 
 void MeasureEditer::onBdInfoChanged()
 {
@@ -442,13 +434,11 @@ void MeasureEditer::onCoorInfo(QPoint point, QColor c)
     const QSize size = m_scene->image().size();
     const int x = point.x() - size.width() / 2;
     const int y = size.height() / 2 - point.y();
-    ui->labelCoor->setText(tr("坐标") + QString::asprintf(" :%d,%d (R:%3d G:%3d B:%3d)", x, y, c.red(), c.green(), c.blue()));
+    ui->labelCoor->setText(tr("坐标")
+                           + QString::asprintf(" :%d,%d (R:%3d G:%3d B:%3d)", x, y, c.red(), c.green(), c.blue()));
 }
 
-void MeasureEditer::onComboZoomChanged()
-{
-    onUpdateCamViewSize();
-}
+void MeasureEditer::onComboZoomChanged() { onUpdateCamViewSize(); }
 
 void MeasureEditer::onUpdateCamViewSize()
 {
@@ -528,19 +518,17 @@ void MeasureEditer::onReport()
     content.fileName = QFileInfo(m_filePath).fileName();
     content.camera = content.calibration.camera;
     const QFileInfo photo(m_filePath);
-    report::exportReport(this, content, photo.absolutePath() + QLatin1Char('/') + photo.completeBaseName()
-                                            + QStringLiteral(".pdf"));
+    report::exportReport(this, content,
+                         photo.absolutePath() + QLatin1Char('/') + photo.completeBaseName() + QStringLiteral(".pdf"));
 }
 
 void MeasureEditer::onImagePrint()
 {
-    printing::preview(this, [this] { return m_scene->grabImage(); }, QFileInfo(m_filePath).completeBaseName());
+    printing::preview(
+        this, [this] { return m_scene->grabImage(); }, QFileInfo(m_filePath).completeBaseName());
 }
 
-void MeasureEditer::plotPrintPic(QPrinter *printer)
-{
-    printing::paintPicture(printer, m_scene->grabImage());
-}
+void MeasureEditer::plotPrintPic(QPrinter *printer) { printing::paintPicture(printer, m_scene->grabImage()); }
 
 QRect MeasureEditer::printTarget(const QRect &viewport, const QSize &image)
 {
@@ -560,7 +548,6 @@ void MeasureEditer::resizeEvent(QResizeEvent *event)
     QTimer::singleShot(0, this, &MeasureEditer::onUpdateCamViewSize);
 }
 
-
 void MeasureEditer::retranslate()
 {
     ui->comboZoom->setItemText(0, tr("Scale"));
@@ -575,7 +562,8 @@ void MeasureEditer::retranslate()
     ui->btnPrint->setShortcut(QKeySequence::Print);
     // The keys show where the buttons are.
     for (QPushButton *b : {ui->btnSave, ui->btnSaveAs, ui->btnPrint})
-        b->setToolTip(b->text() + QStringLiteral(" (") + b->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
+        b->setToolTip(b->text() + QStringLiteral(" (") + b->shortcut().toString(QKeySequence::NativeText)
+                      + QLatin1Char(')'));
     if (m_scene && !m_scene->image().isNull())
         ui->labelCoor->setText(QString());
 }

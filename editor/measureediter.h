@@ -119,9 +119,9 @@ private:
     QString m_productTitle = QStringLiteral("Orvanta Pro");
     QVector<ShapeRecord> m_cleanShapes; // as opened or last saved
     bool m_loading = false;
-    int m_loadGeneration = 0; // a load's result for an older photo is dropped
+    int m_loadGeneration = 0;       // a load's result for an older photo is dropped
     QVector<ShapeRecord> m_pending; // read, not yet in the scene
     int m_pendingNext = 0;
-    QImage m_photoPixels; // the photo's own, while its original is shown tentatively
+    QImage m_photoPixels;            // the photo's own, while its original is shown tentatively
     annotations::Document m_foreign; // a newer program's parts of the shapes file, kept for saving
 };

@@ -38,10 +38,7 @@ QString number(double v)
     return std::abs(v) >= 1 || v == 0 ? QLocale().toString(v, 'f', 4) : QLocale().toString(v, 'g', 4);
 }
 
-QString unitText(int unit)
-{
-    return unit == 2 ? QString::fromUtf8("\xC2\xB5m") : unitName(unit);
-}
+QString unitText(int unit) { return unit == 2 ? QString::fromUtf8("\xC2\xB5m") : unitName(unit); }
 
 // One page's drawing state: a cursor going down the printable area.
 struct Pager
@@ -72,10 +69,8 @@ QPageSize::PageSizeId pageSizeFor(const QLocale &locale)
     case QLocale::Chile:
     case QLocale::Colombia:
     case QLocale::Venezuela:
-    case QLocale::PuertoRico:
-        return QPageSize::Letter;
-    default:
-        return QPageSize::A4;
+    case QLocale::PuertoRico: return QPageSize::Letter;
+    default: return QPageSize::A4;
     }
 }
 
@@ -136,7 +131,8 @@ bool drawReport(QIODevice *file, const Content &c, QString *error)
         {tr("相机"), c.camera.isEmpty() ? none : c.camera},
         {tr("图片尺寸"), QStringLiteral("%1 × %2 px").arg(c.picture.width()).arg(c.picture.height())},
         {tr("标定"), real ? cal.name : tr("未标定")},
-        {tr("标定系数"), real ? QStringLiteral("%1 %2/px").arg(locale.toString(cal.factor, 'g', 8), unitText(cal.unit)) : none},
+        {tr("标定系数"),
+         real ? QStringLiteral("%1 %2/px").arg(locale.toString(cal.factor, 'g', 8), unitText(cal.unit)) : none},
         {tr("标定时的图片尺寸"),
          real && cal.pictureSize.isValid()
              ? QStringLiteral("%1 × %2 px").arg(cal.pictureSize.width()).arg(cal.pictureSize.height())
@@ -159,7 +155,8 @@ bool drawReport(QIODevice *file, const Content &c, QString *error)
     pg.y += bm.height();
 
     // The picture across the page, at its own resolution inside the PDF.
-    QSizeF target = QSizeF(c.picture.size()).scaled(QSizeF(pg.area.width(), pg.area.bottom() - pg.y), Qt::KeepAspectRatio);
+    QSizeF target =
+        QSizeF(c.picture.size()).scaled(QSizeF(pg.area.width(), pg.area.bottom() - pg.y), Qt::KeepAspectRatio);
     if (target.height() < pg.area.height() * 0.3) {
         pg.newPage();
         target = QSizeF(c.picture.size()).scaled(pg.area.size(), Qt::KeepAspectRatio);
@@ -229,8 +226,8 @@ bool writePdf(const QString &path, const Content &c, QString *error)
     if (c.picture.isNull())
         return fail(QStringLiteral("no picture"));
     // Written beside the target, then renamed over it: a failure keeps an older report.
-    const atomicsave::Result saved =
-        atomicsave::save(path, [&c](QFileDevice &file, QString *why) { return drawReport(&file, c, why); });
+    const atomicsave::Result saved = atomicsave::save(
+        path, [&c](QFileDevice &file, QString *why) { return drawReport(&file, c, why); });
     return saved.saved || fail(saved.reason);
 }
 
@@ -238,10 +235,7 @@ namespace {
 std::function<QString(const QString &)> g_chooser;
 }
 
-void setPathChooser(std::function<QString(const QString &)> chooser)
-{
-    g_chooser = std::move(chooser);
-}
+void setPathChooser(std::function<QString(const QString &)> chooser) { g_chooser = std::move(chooser); }
 
 QAction *addReportAction(QMenu *menu, QAction *after, QObject *receiver, const std::function<void()> &run)
 {
@@ -255,15 +249,13 @@ QAction *addReportAction(QMenu *menu, QAction *after, QObject *receiver, const s
     return action;
 }
 
-void retranslateAction(QAction *action)
-{
-    action->setText(tr("导出报告…"));
-}
+void retranslateAction(QAction *action) { action->setText(tr("导出报告…")); }
 
 QString exportReport(QWidget *parent, Content content, const QString &suggested)
 {
-    const QString path = g_chooser ? g_chooser(suggested)
-                                   : QFileDialog::getSaveFileName(parent, tr("导出报告"), suggested, tr("PDF 文件 (*.pdf)"));
+    const QString path = g_chooser
+                             ? g_chooser(suggested)
+                             : QFileDialog::getSaveFileName(parent, tr("导出报告"), suggested, tr("PDF 文件 (*.pdf)"));
     if (path.isEmpty())
         return QString();
     const QString target = QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0

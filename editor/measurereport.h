@@ -26,10 +26,10 @@ namespace report {
 
 struct Content
 {
-    QImage picture;   // shapes and scale bar burnt in
+    QImage picture; // shapes and scale bar burnt in
     QVector<MeasurementRow> rows;
     BDInfo calibration;
-    QString camera;   // model; empty when unknown
+    QString camera; // model; empty when unknown
     QDateTime date;
     QString fileName; // the picture's file, or the live camera's name
 };

@@ -62,10 +62,7 @@ CustomListWidgetItem::CustomListWidgetItem(const QFileInfo &info)
     updateDetails(info);
 }
 
-QString CustomListWidgetItem::filePath() const
-{
-    return data(Qt::UserRole).toString();
-}
+QString CustomListWidgetItem::filePath() const { return data(Qt::UserRole).toString(); }
 
 void CustomListWidgetItem::setFilePath(const QString &path)
 {
@@ -111,10 +108,7 @@ CustomListWidgetItem::ThumbnailState CustomListWidgetItem::thumbnailState() cons
     return ThumbnailState(data(ThumbnailRole).toInt());
 }
 
-void CustomListWidgetItem::setThumbnailState(ThumbnailState state)
-{
-    setData(ThumbnailRole, int(state));
-}
+void CustomListWidgetItem::setThumbnailState(ThumbnailState state) { setData(ThumbnailRole, int(state)); }
 
 bool CustomListWidgetItem::operator<(const QListWidgetItem &other) const
 {

@@ -34,10 +34,7 @@
 
 namespace {
 
-QString absoluteClean(const QString &path)
-{
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-}
+QString absoluteClean(const QString &path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
 
 // Bigger photos are not decoded for a thumbnail (hostile headers).
 constexpr qint64 kMaxThumbnailSourcePixels = 200LL * 1000 * 1000;
@@ -72,16 +69,15 @@ QIcon iconFrom(const QString &resource, bool broken)
             p.drawRect(r);
         }
     }
-    return QIcon(pm.scaled(FileBrowser::kIconWidth, FileBrowser::kIconHeight, Qt::IgnoreAspectRatio,
-                           Qt::SmoothTransformation));
+    return QIcon(
+        pm.scaled(FileBrowser::kIconWidth, FileBrowser::kIconHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
 class ThumbnailJob : public QRunnable
 {
 public:
-    ThumbnailJob(FileBrowser *owner, const std::atomic<quint64> *generation, quint64 myGeneration,
-                 quint64 ticket, const QString &path, bool video,
-                 std::function<void(quint64, const QImage &)> deliver)
+    ThumbnailJob(FileBrowser *owner, const std::atomic<quint64> *generation, quint64 myGeneration, quint64 ticket,
+                 const QString &path, bool video, std::function<void(quint64, const QImage &)> deliver)
         : m_owner(owner)
         , m_generation(generation)
         , m_myGeneration(myGeneration)
@@ -89,8 +85,7 @@ public:
         , m_path(path)
         , m_video(video)
         , m_deliver(std::move(deliver))
-    {
-    }
+    {}
 
     void run() override
     {
@@ -109,8 +104,8 @@ public:
             return;
         auto deliver = m_deliver;
         const quint64 ticket = m_ticket;
-        QMetaObject::invokeMethod(m_owner, [deliver, ticket, image] { deliver(ticket, image); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            m_owner, [deliver, ticket, image] { deliver(ticket, image); }, Qt::QueuedConnection);
     }
 
 private:
@@ -131,10 +126,7 @@ public:
     using QListWidget::QListWidget;
 
 protected:
-    QStringList mimeTypes() const override
-    {
-        return QListWidget::mimeTypes() << QStringLiteral("text/uri-list");
-    }
+    QStringList mimeTypes() const override { return QListWidget::mimeTypes() << QStringLiteral("text/uri-list"); }
 
     QMimeData *mimeData(const QList<QListWidgetItem *> items) const override
     {
@@ -321,17 +313,17 @@ FileBrowser::FileBrowser(QWidget *parent)
     // Entries deleted behind our back must not receive a thumbnail later.
     connect(m_listWidget->model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
             [this](const QModelIndex &, int first, int last) {
-                bool dropped = false;
-                for (int row = first; row <= last; ++row) {
-                    // Possibly inside the item's destructor: base class access only.
-                    const QListWidgetItem *item = m_listWidget->item(row);
-                    const quint64 ticket = item ? item->data(CustomListWidgetItem::TicketRole).toULongLong() : 0;
-                    if (ticket)
-                        dropped = m_pending.remove(ticket) > 0 || dropped;
-                }
-                if (dropped && m_pending.isEmpty())
-                    QMetaObject::invokeMethod(this, &FileBrowser::thumbnailsDone, Qt::QueuedConnection);
-            });
+        bool dropped = false;
+        for (int row = first; row <= last; ++row) {
+            // Possibly inside the item's destructor: base class access only.
+            const QListWidgetItem *item = m_listWidget->item(row);
+            const quint64 ticket = item ? item->data(CustomListWidgetItem::TicketRole).toULongLong() : 0;
+            if (ticket)
+                dropped = m_pending.remove(ticket) > 0 || dropped;
+        }
+        if (dropped && m_pending.isEmpty())
+            QMetaObject::invokeMethod(this, &FileBrowser::thumbnailsDone, Qt::QueuedConnection);
+    });
     connect(m_listWidget->model(), &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_pending.clear(); });
 }
 
@@ -542,8 +534,8 @@ void FileBrowser::requestThumbnail(CustomListWidgetItem *item)
     item->setThumbnailState(CustomListWidgetItem::ThumbnailPending);
     m_pending.insert(ticket, item);
     auto deliver = [this](quint64 t, const QImage &image) { onThumbnailReady(t, image); };
-    m_pool.start(new ThumbnailJob(this, &m_generation, m_generation.load(), ticket, item->filePath(),
-                                  m_videoMode, deliver));
+    m_pool.start(
+        new ThumbnailJob(this, &m_generation, m_generation.load(), ticket, item->filePath(), m_videoMode, deliver));
 }
 
 void FileBrowser::onThumbnailReady(quint64 ticket, const QImage &image)
@@ -626,8 +618,7 @@ bool FileBrowser::isValidName(const QString &name)
 {
     if (name.trimmed().isEmpty() || name == QLatin1String("."))
         return false;
-    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1String(".."))
-        && !name.contains(QChar(0));
+    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1String("..")) && !name.contains(QChar(0));
 }
 
 bool FileBrowser::renameItem(const QString &oldPath, const QString &newPath)
@@ -666,15 +657,9 @@ bool FileBrowser::createFolder(const QString &name)
     return true;
 }
 
-bool FileBrowser::isUnderRoot(const QString &path) const
-{
-    return rootpath::isInside(path, m_rootPath);
-}
+bool FileBrowser::isUnderRoot(const QString &path) const { return rootpath::isInside(path, m_rootPath); }
 
-void FileBrowser::onSearchButtonClicked()
-{
-    refresh(m_searchEdit->text());
-}
+void FileBrowser::onSearchButtonClicked() { refresh(m_searchEdit->text()); }
 
 void FileBrowser::onCreateFolderClicked()
 {
@@ -692,10 +677,7 @@ void FileBrowser::onCreateFolderClicked()
     createFolder(name);
 }
 
-void FileBrowser::onItemDoubleClicked(QListWidgetItem *item)
-{
-    openItem(item);
-}
+void FileBrowser::onItemDoubleClicked(QListWidgetItem *item) { openItem(item); }
 
 void FileBrowser::openItem(QListWidgetItem *item)
 {

@@ -8,7 +8,9 @@
 #include <QWidget>
 
 FileDrop::FileDrop(QWidget *target, Filter wanted, Handler dropped)
-    : QObject(target), m_wanted(std::move(wanted)), m_dropped(std::move(dropped))
+    : QObject(target)
+    , m_wanted(std::move(wanted))
+    , m_dropped(std::move(dropped))
 {
     target->setAcceptDrops(true);
     target->installEventFilter(this);

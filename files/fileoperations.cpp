@@ -67,10 +67,7 @@ QString canonical(const QString &path)
     return dir.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : dir + QLatin1Char('/') + info.fileName();
 }
 
-bool sameEntry(const QString &a, const QString &b)
-{
-    return canonical(a) == canonical(b);
-}
+bool sameEntry(const QString &a, const QString &b) { return canonical(a) == canonical(b); }
 
 // Whether inner is folder itself or lies somewhere below it.
 bool isWithin(const QString &inner, const QString &folder)
@@ -80,10 +77,7 @@ bool isWithin(const QString &inner, const QString &folder)
     return i == f || i.startsWith(f + QLatin1Char('/'));
 }
 
-QString nameOf(const QString &path)
-{
-    return QFileInfo(path).fileName();
-}
+QString nameOf(const QString &path) { return QFileInfo(path).fileName(); }
 
 QString someNames(const QStringList &paths)
 {
@@ -165,7 +159,7 @@ void escapeTrashInfo(const QString &original, const QString &inTrash)
 {
     const QFileInfo trashed(inTrash);
     const QString info = trashed.dir().absoluteFilePath(QStringLiteral("../info/")) + trashed.fileName()
-        + QStringLiteral(".trashinfo");
+                         + QStringLiteral(".trashinfo");
     QFile in(info);
     if (!in.open(QIODevice::ReadOnly))
         return;
@@ -221,15 +215,10 @@ bool hasDefaultProgram(const QString &path)
 FileOperations::FileOperations(QWidget *parent)
     : QObject(parent)
 {
-    opener = [](const QUrl &url) {
-        return hasDefaultProgram(url.toLocalFile()) && QDesktopServices::openUrl(url);
-    };
+    opener = [](const QUrl &url) { return hasDefaultProgram(url.toLocalFile()) && QDesktopServices::openUrl(url); };
 }
 
-QWidget *FileOperations::parentWidget() const
-{
-    return qobject_cast<QWidget *>(parent());
-}
+QWidget *FileOperations::parentWidget() const { return qobject_cast<QWidget *>(parent()); }
 
 void FileOperations::setBrowsers(FileBrowser *photos, FileBrowser *videos)
 {
@@ -243,7 +232,8 @@ void FileOperations::setBrowsers(FileBrowser *photos, FileBrowser *videos)
         auto *remove = new QAction(list);
         remove->setShortcut(QKeySequence::Delete);
         remove->setShortcutContext(Qt::WidgetShortcut);
-        connect(remove, &QAction::triggered, this, [this, browser] { deleteEntries(browser, browser->selectedPaths()); });
+        connect(remove, &QAction::triggered, this,
+                [this, browser] { deleteEntries(browser, browser->selectedPaths()); });
         auto *rename = new QAction(list);
         rename->setShortcut(Qt::Key_F2);
         rename->setShortcutContext(Qt::WidgetShortcut);
@@ -263,10 +253,7 @@ void FileOperations::setBrowsers(FileBrowser *photos, FileBrowser *videos)
     }
 }
 
-QStringList FileOperations::companionFiles(const QString &path)
-{
-    return annotations::companions(path);
-}
+QStringList FileOperations::companionFiles(const QString &path) { return annotations::companions(path); }
 
 FileBrowser *FileOperations::browserFor(const QString &path) const
 {
@@ -705,8 +692,8 @@ bool FileOperations::saveAs(const QString &source, const QString &target)
         }
         // The folder's files, each asked about when it would replace one.
         if (!QDir().mkpath(target)) {
-            notifier().inform(parentWidget(), tr("复制失败：%1").arg(QDir::toNativeSeparators(source)) + QLatin1Char('\n')
-                                                  + diskerror::diagnose(target, 0));
+            notifier().inform(parentWidget(), tr("复制失败：%1").arg(QDir::toNativeSeparators(source))
+                                                  + QLatin1Char('\n') + diskerror::diagnose(target, 0));
             return false;
         }
         QStringList files;
@@ -719,7 +706,8 @@ bool FileOperations::saveAs(const QString &source, const QString &target)
         for (const QString &f : qAsConst(files)) {
             const QString to = target + f.mid(source.size());
             if (QFileInfo::exists(to) && !all) {
-                const Notifier::Answer a = notifier().askSeries(parentWidget(), tr("文件已存在：%1\n是否替换？").arg(to));
+                const Notifier::Answer a = notifier().askSeries(parentWidget(),
+                                                                tr("文件已存在：%1\n是否替换？").arg(to));
                 if (a == Notifier::Answer::Cancel)
                     break;
                 if (a == Notifier::Answer::No)
@@ -785,7 +773,8 @@ int FileOperations::copyEntries(const QStringList &paths, const QString &dir)
             continue;
         }
         if (QFileInfo::exists(target) && !all) {
-            const Notifier::Answer a = notifier().askSeries(parentWidget(), tr("文件已存在：%1\n是否替换？").arg(target));
+            const Notifier::Answer a = notifier().askSeries(parentWidget(),
+                                                            tr("文件已存在：%1\n是否替换？").arg(target));
             if (a == Notifier::Answer::Cancel)
                 break;
             if (a == Notifier::Answer::No)

@@ -75,7 +75,7 @@ void geometric(const QVector<QPointF> &p, const std::vector<char> &use, QPointF 
         // Solve A x = -g by Cramer's rule (3 x 3).
         auto det3 = [](double m[3][3]) {
             return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) - m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0])
-                + m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
+                   + m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
         };
         const double D = det3(A);
         if (std::fabs(D) < 1e-12)

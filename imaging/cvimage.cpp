@@ -10,19 +10,12 @@ cv::Mat wrap(const QImage &image)
     switch (image.format()) {
     case QImage::Format_Grayscale8:
     case QImage::Format_Indexed8:
-    case QImage::Format_Alpha8:
-        type = CV_8UC1;
-        break;
-    case QImage::Format_RGB888:
-        type = CV_8UC3;
-        break;
+    case QImage::Format_Alpha8: type = CV_8UC1; break;
+    case QImage::Format_RGB888: type = CV_8UC3; break;
     case QImage::Format_RGB32:
     case QImage::Format_ARGB32:
-    case QImage::Format_ARGB32_Premultiplied:
-        type = CV_8UC4;
-        break;
-    default:
-        return {};
+    case QImage::Format_ARGB32_Premultiplied: type = CV_8UC4; break;
+    default: return {};
     }
     if (image.isNull())
         return {};
@@ -66,17 +59,10 @@ QImage toQImage(const cv::Mat &mat)
         return {};
     QImage::Format format;
     switch (mat.channels()) {
-    case 1:
-        format = QImage::Format_Grayscale8;
-        break;
-    case 3:
-        format = QImage::Format_BGR888;
-        break;
-    case 4:
-        format = QImage::Format_ARGB32;
-        break;
-    default:
-        return {};
+    case 1: format = QImage::Format_Grayscale8; break;
+    case 3: format = QImage::Format_BGR888; break;
+    case 4: format = QImage::Format_ARGB32; break;
+    default: return {};
     }
     QImage view(mat.data, mat.cols, mat.rows, int(mat.step), format);
     QImage out = view.copy();

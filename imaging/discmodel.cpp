@@ -15,16 +15,25 @@ double ie0(double x)
     if (x < 3.75) {
         const double t = x * x / 14.0625;
         return std::exp(-x)
-            * (1 + t * (3.5156229 + t * (3.0899424 + t * (1.2067492 + t * (0.2659732 + t * (0.0360768 + t * 0.0045813))))));
+               * (1
+                  + t
+                        * (3.5156229
+                           + t * (3.0899424 + t * (1.2067492 + t * (0.2659732 + t * (0.0360768 + t * 0.0045813))))));
     }
     const double t = 3.75 / x;
     return (0.39894228
-            + t * (0.01328592
-                   + t * (0.00225319
-                          + t * (-0.00157565
-                                 + t * (0.00916281
-                                        + t * (-0.02057706 + t * (0.02635537 + t * (-0.01647633 + t * 0.00392377))))))))
-        / std::sqrt(x);
+            + t
+                  * (0.01328592
+                     + t
+                           * (0.00225319
+                              + t
+                                    * (-0.00157565
+                                       + t
+                                             * (0.00916281
+                                                + t
+                                                      * (-0.02057706
+                                                         + t * (0.02635537 + t * (-0.01647633 + t * 0.00392377))))))))
+           / std::sqrt(x);
 }
 
 double ie1(double x)
@@ -32,16 +41,27 @@ double ie1(double x)
     if (x < 3.75) {
         const double t = x * x / 14.0625;
         return std::exp(-x) * x
-            * (0.5 + t * (0.87890594 + t * (0.51498869 + t * (0.15084934 + t * (0.02658733 + t * (0.00301532 + t * 0.00032411))))));
+               * (0.5
+                  + t
+                        * (0.87890594
+                           + t
+                                 * (0.51498869
+                                    + t * (0.15084934 + t * (0.02658733 + t * (0.00301532 + t * 0.00032411))))));
     }
     const double t = 3.75 / x;
     return (0.39894228
-            + t * (-0.03988024
-                   + t * (-0.00362018
-                          + t * (0.00163801
-                                 + t * (-0.01031555
-                                        + t * (0.02282967 + t * (-0.02895312 + t * (0.01787654 - t * 0.00420059))))))))
-        / std::sqrt(x);
+            + t
+                  * (-0.03988024
+                     + t
+                           * (-0.00362018
+                              + t
+                                    * (0.00163801
+                                       + t
+                                             * (-0.01031555
+                                                + t
+                                                      * (0.02282967
+                                                         + t * (-0.02895312 + t * (0.01787654 - t * 0.00420059))))))))
+           / std::sqrt(x);
 }
 
 // The disc's value falls with rho at g1 and grows with the radius at g0:
@@ -85,7 +105,7 @@ public:
             if (k < n - 1) {
                 const double mid = rho + 0.5 * m_h;
                 const double step = 0.5 * m_h
-                    * (5.0 / 9 * (g1(mid - a, r, s2) + g1(mid + a, r, s2)) + 8.0 / 9 * g1(mid, r, s2));
+                                    * (5.0 / 9 * (g1(mid - a, r, s2) + g1(mid + a, r, s2)) + 8.0 / 9 * g1(mid, r, s2));
                 m_d[size_t(k)] = m_d[size_t(k + 1)] + step;
             }
         }
@@ -106,7 +126,7 @@ public:
         // Cubic Hermite on the value and its slope; straight lines for the slopes.
         const double t2 = t * t, t3 = t2 * t;
         *d = (2 * t3 - 3 * t2 + 1) * m_d[i] + (t3 - 2 * t2 + t) * m_h * m_dr[i] + (-2 * t3 + 3 * t2) * m_d[j]
-            + (t3 - t2) * m_h * m_dr[j];
+             + (t3 - t2) * m_h * m_dr[j];
         *dRho = m_dr[i] + t * (m_dr[j] - m_dr[i]);
         *dR = m_dR[i] + t * (m_dR[j] - m_dR[i]);
         // D depends on rho / sigma and R / sigma only.
@@ -170,9 +190,13 @@ class Fitter
 {
 public:
     Fitter(std::vector<Sample> samples, QPointF origin, double scale, int basis, double maxRadius)
-        : m_s(std::move(samples)), m_o(origin), m_scale(scale), m_basis(basis), m_n(5 + basis), m_maxRadius(maxRadius)
-    {
-    }
+        : m_s(std::move(samples))
+        , m_o(origin)
+        , m_scale(scale)
+        , m_basis(basis)
+        , m_n(5 + basis)
+        , m_maxRadius(maxRadius)
+    {}
 
     // theta: cx, cy, R, sigma, contrast, background coefficients. Anchored,
     // the first two are instead t and phi: the circle passes t from the
@@ -313,7 +337,8 @@ public:
             for (int i = 0; i < m_n; ++i) {
                 g[i] = pinned && i == 2 ? 0 : here.g[i];
                 for (int j = 0; j < m_n; ++j)
-                    A[i][j] = pinned && (i == 2 || j == 2) ? double(i == j) : here.A[i][j] * (i == j ? 1 + lambda : 1.0);
+                    A[i][j] = pinned && (i == 2 || j == 2) ? double(i == j)
+                                                           : here.A[i][j] * (i == j ? 1 + lambda : 1.0);
             }
             if (!solve(m_n, A, g, step)) {
                 lambda *= 10;
@@ -333,7 +358,7 @@ public:
                 const double moved = m_anchored ? std::fabs(step[0]) + 10 * std::fabs(step[1])
                                                 : std::fabs(step[0]) + std::fabs(step[1]) + std::fabs(step[2]);
                 const bool settled = here.cost - there.cost < 1e-5 * here.cost
-                    || (moved < 1e-4 && std::fabs(step[3]) < 1e-3);
+                                     || (moved < 1e-4 && std::fabs(step[3]) < 1e-3);
                 here = there;
                 lambda = std::max(1e-7, lambda / 4);
                 if (settled)
@@ -393,13 +418,12 @@ private:
     bool m_anchored = false;
     QPointF m_anchor;
     Profile m_profile;
-
 };
 
 // Enough pixels for any outline: a large one is sampled on a coarser grid.
 constexpr double kEnough = 8000;
 
-template<typename T>
+template <typename T>
 void collect(const cv::Mat &grey, const cv::Rect &box, const QPointF &c, double r, const DiscWindow &w,
              std::vector<Sample> *out)
 {
@@ -430,8 +454,7 @@ double blurredDisc(double rho, double radius, double sigma)
     return d;
 }
 
-DiscEdge fitDiscEdge(const cv::Mat &grey, const QPointF &centre, double radius, double sigma,
-                     const DiscWindow &window)
+DiscEdge fitDiscEdge(const cv::Mat &grey, const QPointF &centre, double radius, double sigma, const DiscWindow &window)
 {
     DiscEdge out;
     if (grey.empty() || grey.channels() != 1 || !(radius > 0) || !(window.band > 0))
@@ -440,7 +463,7 @@ DiscEdge fitDiscEdge(const cv::Mat &grey, const QPointF &centre, double radius, 
     const QPointF mid = window.nearRadius > 0 ? window.near : centre;
     const cv::Rect box = cv::Rect(int(std::floor(mid.x() - reach)), int(std::floor(mid.y() - reach)),
                                   int(2 * reach) + 2, int(2 * reach) + 2)
-        & cv::Rect(0, 0, grey.cols, grey.rows);
+                         & cv::Rect(0, 0, grey.cols, grey.rows);
     std::vector<Sample> samples;
     samples.reserve(size_t(std::max(0, box.area())));
     if (grey.depth() == CV_8U)

@@ -25,8 +25,8 @@ struct DiscEdge
 
 struct DiscWindow
 {
-    double band = 6;       // the pixels within this distance of the starting circle
-    QPointF near;          // and, when nearRadius > 0, within nearRadius of near
+    double band = 6; // the pixels within this distance of the starting circle
+    QPointF near;    // and, when nearRadius > 0, within nearRadius of near
     double nearRadius = 0;
     bool curvedLight = false; // a quadratic background instead of a plane
     double maxRadius = 1e9;   // an outline this straight is left at that
@@ -39,7 +39,6 @@ double blurredDisc(double rho, double radius, double sigma);
 // Fits centre, radius, blur, contrast and background to the grey values
 // (8-bit or float, one channel) of the window, from the circle and blur given;
 // pixels that do not follow the model (a neighbour, a speck) are dropped.
-DiscEdge fitDiscEdge(const cv::Mat &grey, const QPointF &centre, double radius, double sigma,
-                     const DiscWindow &window);
+DiscEdge fitDiscEdge(const cv::Mat &grey, const QPointF &centre, double radius, double sigma, const DiscWindow &window);
 
 } // namespace imaging

@@ -46,7 +46,7 @@ GradientPatch::GradientPatch(const cv::Mat &grey, const cv::Rect &wanted, double
 bool GradientPatch::contains(const QPointF &p, double margin) const
 {
     return !isEmpty() && p.x() >= m_rect.x + margin && p.y() >= m_rect.y + margin
-        && p.x() <= m_rect.x + m_rect.width - margin && p.y() <= m_rect.y + m_rect.height - margin;
+           && p.x() <= m_rect.x + m_rect.width - margin && p.y() <= m_rect.y + m_rect.height - margin;
 }
 
 double GradientPatch::sample(const cv::Mat &m, const QPointF &p) const

@@ -58,7 +58,7 @@ EdgeHit edgeAlong(const GradientPatch &patch, const QPointF &origin, const QPoin
 struct SnapResult
 {
     bool snapped = false;
-    QPointF point;      // where the point goes (the point itself when not snapped)
+    QPointF point;       // where the point goes (the point itself when not snapped)
     double strength = 0; // the edge's gradient, grey levels per pixel
 };
 

@@ -24,10 +24,8 @@ QImage normalised(const QImage &frame, bool grey)
         return frame.format() == QImage::Format_Grayscale8 ? frame : frame.convertToFormat(QImage::Format_Grayscale8);
     switch (frame.format()) {
     case QImage::Format_RGB32:
-    case QImage::Format_ARGB32:
-        return frame;
-    default:
-        return frame.convertToFormat(QImage::Format_RGB32);
+    case QImage::Format_ARGB32: return frame;
+    default: return frame.convertToFormat(QImage::Format_RGB32);
     }
 }
 
@@ -54,8 +52,7 @@ public:
     explicit StageClock(double *total)
         : m_total(total)
         , m_start(std::chrono::steady_clock::now())
-    {
-    }
+    {}
     ~StageClock() { stop(); }
     void stop()
     {
@@ -160,8 +157,7 @@ struct FocusStack::Prepared
 FocusStack::FocusStack(const FocusStackOptions &options)
     : d(std::make_unique<State>())
     , m_options(options)
-{
-}
+{}
 
 FocusStack::~FocusStack() = default;
 
@@ -170,7 +166,7 @@ bool FocusStack::sizesCompatible(QSize reference, QSize frame)
     if (reference.isEmpty() || frame.isEmpty())
         return false;
     return std::abs(frame.width() - reference.width()) <= kSizeTolerance * reference.width() + 0.5
-        && std::abs(frame.height() - reference.height()) <= kSizeTolerance * reference.height() + 0.5;
+           && std::abs(frame.height() - reference.height()) <= kSizeTolerance * reference.height() + 0.5;
 }
 
 QSize FocusStack::size() const { return d->size; }
@@ -415,9 +411,8 @@ QImage FocusStack::depthMap() const
 
 // ------------------------------------------------------------ fuseSeries
 
-bool fuseSeries(FocusStack *stack, int count, const std::function<QImage(int, QString *)> &load,
-                SeriesReport *report, const std::function<bool(int, int)> &progress,
-                const std::atomic<bool> *cancel)
+bool fuseSeries(FocusStack *stack, int count, const std::function<QImage(int, QString *)> &load, SeriesReport *report,
+                const std::function<bool(int, int)> &progress, const std::atomic<bool> *cancel)
 {
     struct Step
     {

@@ -44,11 +44,11 @@ class FocusStack
 {
 public:
     enum class Outcome {
-        Merged,      // folded in
-        Skipped,     // adds no sharpness
-        NotAligned,  // nothing in common with the reference to register on
-        WrongSize,   // too different in size to bridge
-        Invalid,     // null picture
+        Merged,     // folded in
+        Skipped,    // adds no sharpness
+        NotAligned, // nothing in common with the reference to register on
+        WrongSize,  // too different in size to bridge
+        Invalid,    // null picture
     };
     struct FrameResult
     {
@@ -125,8 +125,7 @@ struct SeriesReport
     bool cancelled = false;
     double loadSeconds = 0; // spent in load(), on the reading thread
 };
-bool fuseSeries(FocusStack *stack, int count, const std::function<QImage(int, QString *)> &load,
-                SeriesReport *report, const std::function<bool(int, int)> &progress = {},
-                const std::atomic<bool> *cancel = nullptr);
+bool fuseSeries(FocusStack *stack, int count, const std::function<QImage(int, QString *)> &load, SeriesReport *report,
+                const std::function<bool(int, int)> &progress = {}, const std::atomic<bool> *cancel = nullptr);
 
 } // namespace imaging

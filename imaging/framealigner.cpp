@@ -24,17 +24,14 @@ Similarity Similarity::about(QPointF centre, double scale, double angle, QPointF
 double Similarity::scale() const { return std::hypot(a, b); }
 double Similarity::angle() const { return std::atan2(b, a); }
 
-QPointF Similarity::map(QPointF p) const
-{
-    return QPointF(a * p.x() - b * p.y() + tx, b * p.x() + a * p.y() + ty);
-}
+QPointF Similarity::map(QPointF p) const { return QPointF(a * p.x() - b * p.y() + tx, b * p.x() + a * p.y() + ty); }
 
 double Similarity::maxMotion(QSize size) const
 {
     // The motion is affine, so it is largest at a corner.
     double worst = 0.0;
-    for (const QPointF &p : {QPointF(0, 0), QPointF(size.width(), 0), QPointF(0, size.height()),
-                             QPointF(size.width(), size.height())}) {
+    for (const QPointF &p :
+         {QPointF(0, 0), QPointF(size.width(), 0), QPointF(0, size.height()), QPointF(size.width(), size.height())}) {
         const QPointF q = map(p);
         worst = std::max(worst, std::hypot(q.x() - p.x(), q.y() - p.y()));
     }
@@ -46,8 +43,8 @@ cv::Matx23d Similarity::matrix() const { return cv::Matx23d(a, -b, tx, b, a, ty)
 double farthestChange(const Similarity &s, const Similarity &t, QSize size)
 {
     double worst = 0.0;
-    for (const QPointF &p : {QPointF(0, 0), QPointF(size.width(), 0), QPointF(0, size.height()),
-                             QPointF(size.width(), size.height())}) {
+    for (const QPointF &p :
+         {QPointF(0, 0), QPointF(size.width(), 0), QPointF(0, size.height()), QPointF(size.width(), size.height())}) {
         const QPointF d = s.map(p) - t.map(p);
         worst = std::max(worst, std::hypot(d.x(), d.y()));
     }
@@ -129,7 +126,6 @@ struct FrameAligner::Level
 };
 
 namespace {
-
 
 // Where the frame's patch matches the reference's: the shift d with
 // frame(u) = reference(u - d), and how strongly (0..1). The whole pixels come

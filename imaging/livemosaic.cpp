@@ -121,7 +121,8 @@ LiveMosaic::Update LiveMosaic::add(const QImage &frame, double addBelow)
         u.event = Event::Lost;
         return u;
     }
-    const std::optional<FieldPair> onBest = refineShift(m_greys[best], grey, predicted - m_positions[best], m_options.mosaic);
+    const std::optional<FieldPair> onBest = refineShift(m_greys[best], grey, predicted - m_positions[best],
+                                                        m_options.mosaic);
     if (!onBest) {
         m_view = predicted;
         u.view = QPointF(m_view.x, m_view.y);
@@ -147,7 +148,8 @@ LiveMosaic::Update LiveMosaic::add(const QImage &frame, double addBelow)
         for (int j : overlapping) {
             if (hasPair(m_pairs, best, j))
                 continue;
-            const std::optional<FieldPair> onJ = refineShift(m_greys[j], grey, m_view - m_positions[j], m_options.mosaic);
+            const std::optional<FieldPair> onJ = refineShift(m_greys[j], grey, m_view - m_positions[j],
+                                                             m_options.mosaic);
             if (!onJ)
                 continue;
             // frame = p_best + s_best = p_j + s_j
@@ -173,7 +175,8 @@ LiveMosaic::Update LiveMosaic::add(const QImage &frame, double addBelow)
     // specimen's own detail there.
     {
         const cv::Point id(int(std::lround(onBest->shift.x)), int(std::lround(onBest->shift.y)));
-        const cv::Rect inField = cv::Rect(id.x, id.y, fs.width(), fs.height()) & cv::Rect(0, 0, fs.width(), fs.height());
+        const cv::Rect inField = cv::Rect(id.x, id.y, fs.width(), fs.height())
+                                 & cv::Rect(0, 0, fs.width(), fs.height());
         const double before = sharpness(m_greys[best](inField));
         const double now = sharpness(grey(inField - id));
         if (now < m_options.blurRatio * before || speed > 0.08) {

@@ -33,25 +33,27 @@ public:
     };
 
     enum class Event {
-        Tracked,   // placed, nothing to add
-        Added,     // became a field
-        Refined,   // linked two fields taken earlier
-        Blurred,   // would have been a field, too blurred
-        Lost,      // cannot be placed: too little overlap or no agreement
-        TooLarge,  // a field here would make the mosaic larger than allowed
+        Tracked,  // placed, nothing to add
+        Added,    // became a field
+        Refined,  // linked two fields taken earlier
+        Blurred,  // would have been a field, too blurred
+        Lost,     // cannot be placed: too little overlap or no agreement
+        TooLarge, // a field here would make the mosaic larger than allowed
     };
 
     struct Update
     {
         Event event = Event::Tracked;
-        QPointF view;    // the frame's top-left corner in field 0's pixels
+        QPointF view; // the frame's top-left corner in field 0's pixels
         bool placed = false;
         int fields = 0;
         qint64 neededBytes = 0; // for TooLarge
     };
 
     LiveMosaic() = default;
-    explicit LiveMosaic(const Options &options) : m_options(options) {}
+    explicit LiveMosaic(const Options &options)
+        : m_options(options)
+    {}
 
     // One frame (any size the first one had; RGB32). The first becomes field 0.
     // addBelow overrides the option's (the last view before finishing is

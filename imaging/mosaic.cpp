@@ -167,7 +167,8 @@ std::optional<cv::Point2d> coarseShift(const Coarse &a, const Coarse &b, const M
     }
     if (candidates.empty())
         return std::nullopt;
-    std::sort(candidates.begin(), candidates.end(), [](const Candidate &l, const Candidate &r) { return l.score > r.score; });
+    std::sort(candidates.begin(), candidates.end(),
+              [](const Candidate &l, const Candidate &r) { return l.score > r.score; });
     const Candidate &best = candidates.front();
     if (best.score < o.minCorrelation)
         return std::nullopt;
@@ -317,7 +318,11 @@ namespace {
 struct Groups
 {
     std::vector<int> parent;
-    explicit Groups(int n) : parent(size_t(n)) { std::iota(parent.begin(), parent.end(), 0); }
+    explicit Groups(int n)
+        : parent(size_t(n))
+    {
+        std::iota(parent.begin(), parent.end(), 0);
+    }
     int find(int i) { return parent[size_t(i)] == i ? i : parent[size_t(i)] = find(parent[size_t(i)]); }
     void join(int a, int b) { parent[size_t(find(a))] = find(b); }
 };
@@ -564,9 +569,8 @@ MosaicResult stitch(const QVector<QImage> &fields, const MosaicOptions &o, const
         return result;
     }
     // The same order whatever the threads did.
-    std::sort(pairs.begin(), pairs.end(), [](const FieldPair &l, const FieldPair &r) {
-        return l.a != r.a ? l.a < r.a : l.b < r.b;
-    });
+    std::sort(pairs.begin(), pairs.end(),
+              [](const FieldPair &l, const FieldPair &r) { return l.a != r.a ? l.a < r.a : l.b < r.b; });
 
     const Placement placement = solvePlacements(n, pairs, o);
     result.placed = placement.placed;
@@ -580,9 +584,8 @@ MosaicResult stitch(const QVector<QImage> &fields, const MosaicOptions &o, const
     const cv::Mat gain = o.evenVignetting ? estimateGain(greys) : cv::Mat();
     greys.clear();
     coarse.clear();
-    const Composed composed = composeMosaic(fields, placement, gain, o, [&](double share) {
-        return report(0.65 + 0.35 * share);
-    });
+    const Composed composed = composeMosaic(fields, placement, gain, o,
+                                            [&](double share) { return report(0.65 + 0.35 * share); });
     result.image = composed.image;
     result.neededBytes = composed.neededBytes;
     result.cancelled = composed.cancelled;

@@ -75,7 +75,7 @@ struct Placement
     QVector<cv::Point2d> positions; // the first placed field at 0,0
     QVector<bool> placed;           // false: linked to none of the largest group
     QVector<FieldPair> used;
-    QVector<FieldPair> dropped;     // disagreed with the others
+    QVector<FieldPair> dropped; // disagreed with the others
 };
 
 // All placements at once, least squares over every pair, dropping the pair
@@ -96,9 +96,9 @@ qint64 memoryAllowance(const MosaicOptions &options);
 
 struct Composed
 {
-    QImage image;                // RGB32
-    QVector<QPointF> topLefts;   // each field's top-left corner in the image; placed fields only
-    qint64 neededBytes = 0;      // set when refused for its size
+    QImage image;              // RGB32
+    QVector<QPointF> topLefts; // each field's top-left corner in the image; placed fields only
+    qint64 neededBytes = 0;    // set when refused for its size
     bool cancelled = false;
 };
 
@@ -110,11 +110,11 @@ Composed composeMosaic(const QVector<QImage> &fields, const Placement &placement
 struct MosaicResult
 {
     QImage image;
-    QVector<QPointF> topLefts;  // per field; meaningful where placed
+    QVector<QPointF> topLefts; // per field; meaningful where placed
     QVector<bool> placed;
-    QVector<int> unplaced;      // fields that could not be placed
-    QVector<int> unreadable;    // fields of another size than the first, or empty
-    qint64 neededBytes = 0;     // refused for its size
+    QVector<int> unplaced;   // fields that could not be placed
+    QVector<int> unreadable; // fields of another size than the first, or empty
+    qint64 neededBytes = 0;  // refused for its size
     bool cancelled = false;
     bool ok() const { return !image.isNull() && unplaced.isEmpty() && unreadable.isEmpty(); }
 };

@@ -94,9 +94,9 @@ struct Placed
 struct Weights
 {
     cv::Size size;
-    cv::Mat feather;  // w
-    cv::Mat colour;   // w / gain
-    cv::Mat inverse;  // 1 / gain; empty without one
+    cv::Mat feather; // w
+    cv::Mat colour;  // w / gain
+    cv::Mat inverse; // 1 / gain; empty without one
 };
 
 const Weights &weightsOf(const std::vector<Weights> &maps, const cv::Size &size)
@@ -387,7 +387,8 @@ Composed composeMosaic(const QVector<QImage> &fields, const Placement &placement
             f.pixels = f.pixels.clone();
         f.at = placement.positions[i] - cv::Point2d(originX, originY);
         const int x0 = int(std::floor(f.at.x)), y0 = int(std::floor(f.at.y));
-        f.cover = cv::Rect(x0, y0, int(std::ceil(f.at.x + img.width())) - x0, int(std::ceil(f.at.y + img.height())) - y0)
+        f.cover = cv::Rect(x0, y0, int(std::ceil(f.at.x + img.width())) - x0,
+                           int(std::ceil(f.at.y + img.height())) - y0)
                   & cv::Rect(0, 0, size.width(), size.height());
         out.topLefts[i] = QPointF(f.at.x, f.at.y);
         placed.push_back(f);

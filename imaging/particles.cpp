@@ -187,7 +187,8 @@ cv::Mat objectMask(const cv::Mat &grey8, const ParticleOptions &options, int *le
     const int level = options.threshold >= 0 ? std::min(options.threshold, 255) : otsuThreshold(grey8);
     if (levelUsed)
         *levelUsed = level;
-    cv::threshold(grey8, mask, level, 255, options.objects == Objects::Dark ? cv::THRESH_BINARY_INV : cv::THRESH_BINARY);
+    cv::threshold(grey8, mask, level, 255,
+                  options.objects == Objects::Dark ? cv::THRESH_BINARY_INV : cv::THRESH_BINARY);
     if (options.fillHoles) {
         // The background is what a flood from outside the picture reaches
         // (4-connected, as the objects are 8-connected); the rest are holes.
@@ -276,9 +277,9 @@ void smooth(cv::Mat &m, cv::Mat *padded, cv::Mat *across)
 // One object as the threshold's contours give it.
 struct Blob
 {
-    int contour;   // its outer contour
-    cv::Rect box;  // bounding box, picture pixels
-    bool holes;    // whether it has any
+    int contour;  // its outer contour
+    cv::Rect box; // bounding box, picture pixels
+    bool holes;   // whether it has any
 };
 
 // Measures one object in a window around it; false when it is left out.
@@ -294,7 +295,7 @@ bool measure(const cv::Mat &grey8, const cv::Mat &mask, const std::vector<std::v
     const bool dark = options.objects == Objects::Dark;
     const int band = int(kBand), ring = int(kBand + kRing);
     const cv::Rect roi = cv::Rect(x - ring - 1, y - ring - 1, w + 2 * ring + 2, h + 2 * ring + 2)
-        & cv::Rect(0, 0, grey8.cols, grey8.rows);
+                         & cv::Rect(0, 0, grey8.cols, grey8.rows);
     const int rw = roi.width, rh = roi.height;
     const size_t n = size_t(rw) * rh;
     const cv::Mat img = grey8(roi);
@@ -375,11 +376,11 @@ bool measure(const cv::Mat &grey8, const cv::Mat &mask, const std::vector<std::v
     Particle &p = *out;
     p.pixels = count;
     p.mean = double(meanSum) / count;
-    Plane bg; // over the window's pixel indices
+    Plane bg;         // over the window's pixel indices
     bg.a = threshold; // nothing around it (it fills its window)
     if (pn >= 3) {
-        const cv::Matx33d A{double(pn), double(px), double(py), double(px), double(pxx), double(pxy), double(py),
-                            double(pxy), double(pyy)};
+        const cv::Matx33d A{double(pn),  double(px), double(py),  double(px), double(pxx),
+                            double(pxy), double(py), double(pxy), double(pyy)};
         const cv::Vec3d b{double(pz), double(pxz), double(pyz)};
         cv::Vec3d sol;
         if (cv::solve(A, b, sol, cv::DECOMP_CHOLESKY)) {
@@ -497,7 +498,8 @@ ParticleResult analyzeParticles(const cv::Mat &grey8, const ParticleOptions &opt
     cv::parallel_for_(cv::Range(0, int(blobs.size())), [&](const cv::Range &range) {
         Scratch scratch;
         for (int i = range.start; i < range.end; ++i)
-            kept[size_t(i)] = measure(grey8, mask, contours, blobs[size_t(i)], level, options, scratch, &found[size_t(i)]);
+            kept[size_t(i)] = measure(grey8, mask, contours, blobs[size_t(i)], level, options, scratch,
+                                      &found[size_t(i)]);
     });
     for (size_t i = 0; i < found.size(); ++i)
         if (kept[i])

@@ -18,23 +18,23 @@ enum class Objects {
 struct ParticleOptions
 {
     Objects objects = Objects::Dark;
-    int threshold = -1;    // grey level 0..255; -1: Otsu's
+    int threshold = -1; // grey level 0..255; -1: Otsu's
     bool fillHoles = true;
-    int minArea = 10;      // pixels over the threshold; smaller objects are left out
+    int minArea = 10;        // pixels over the threshold; smaller objects are left out
     bool excludeEdge = true; // leave out objects touching the picture's edge
 };
 
 struct Particle
 {
     QPointF centroid;
-    double area = 0;       // from the locally normalised grey values, sub-pixel
-    double perimeter = 0;  // of the sub-pixel outline
-    double diameter = 0;   // equivalent: of the circle of the same area
+    double area = 0;      // from the locally normalised grey values, sub-pixel
+    double perimeter = 0; // of the sub-pixel outline
+    double diameter = 0;  // equivalent: of the circle of the same area
     double feretMax = 0;
     double feretMin = 0;
-    double circularity = 0; // 4 pi area / perimeter^2, 1 for a circle
-    double mean = 0;        // mean grey level over its pixels
-    int pixels = 0;         // pixels over the threshold
+    double circularity = 0;   // 4 pi area / perimeter^2, 1 for a circle
+    double mean = 0;          // mean grey level over its pixels
+    int pixels = 0;           // pixels over the threshold
     QVector<QPointF> outline; // a simplified outline for drawing, <= 96 points
 };
 

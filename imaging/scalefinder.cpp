@@ -60,7 +60,7 @@ struct Spectrum
         const int x0 = int(std::floor(x)), y0 = int(std::floor(y));
         const double ax = x - x0, ay = y - y0;
         return (1 - ay) * ((1 - ax) * at(y0, x0) + ax * at(y0, x0 + 1))
-            + ay * ((1 - ax) * at(y0 + 1, x0) + ax * at(y0 + 1, x0 + 1));
+               + ay * ((1 - ax) * at(y0 + 1, x0) + ax * at(y0 + 1, x0 + 1));
     }
     // The largest bin around a frequency (radius in bins).
     double maxNear(double fx, double fy, int radius, int *bi = nullptr, int *bj = nullptr) const
@@ -234,8 +234,9 @@ bool strongestComb(const Spectrum &s, double minFreq, double maxFreq, Peak *out)
             int bi = 0, bj = 0;
             const double h = s.maxNear(fx, fy, 1, &bi, &bj);
             const double below = s.maxNear(p.fx * (m - 1), p.fy * (m - 1), 1);
-            const double above = std::hypot(p.fx * (m + 1), p.fy * (m + 1)) > 0.5 ? 0.0
-                                                                                  : s.maxNear(p.fx * (m + 1), p.fy * (m + 1), 1);
+            const double above = std::hypot(p.fx * (m + 1), p.fy * (m + 1)) > 0.5
+                                     ? 0.0
+                                     : s.maxNear(p.fx * (m + 1), p.fy * (m + 1), 1);
             if (h > 1.3 * std::max(below, above) && h > 0.1 * base && h > kMinPeakRatio * s.ring(fx, fy)) {
                 Peak q = s.refine(((bi % s.rows) + s.rows) % s.rows, ((bj % s.cols) + s.cols) % s.cols);
                 if (q.fy < 0 || (q.fy == 0 && q.fx < 0)) {
@@ -301,8 +302,8 @@ Line fitLine(const std::vector<int> &n, const std::vector<double> &t)
 // The profile across the scale and what is found on it.
 struct Profile
 {
-    double t0 = 0; // t of sample 0
-    double h = 1;  // spacing of samples
+    double t0 = 0;         // t of sample 0
+    double h = 1;          // spacing of samples
     std::vector<double> v; // ticks positive; NaN outside the picture
 
     double tAt(int i) const { return t0 + i * h; }

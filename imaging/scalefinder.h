@@ -26,11 +26,11 @@ struct ScaleFit
     // The first and the last tick the fit is sure of, in picture pixels
     // (pixel centres at whole numbers), on the middle of the tick row.
     QPointF first, last;
-    int divisions = 0;       // pitches between first and last
-    double pitch = 0;        // picture pixels per division
-    double pitchError = 0;   // standard error of the pitch, pixels
-    double angle = 0;        // degrees of first→last, x right, y down
-    int ticks = 0;           // ticks the fit used
+    int divisions = 0;     // pitches between first and last
+    double pitch = 0;      // picture pixels per division
+    double pitchError = 0; // standard error of the pitch, pixels
+    double angle = 0;      // degrees of first→last, x right, y down
+    int ticks = 0;         // ticks the fit used
 
     double length() const { return divisions * pitch; }
     double relativeError() const { return pitch > 0 ? pitchError / pitch : 0; }

@@ -30,7 +30,9 @@ void toWorking(const cv::Mat &src, cv::Mat &dst)
         return;
     }
     dst.create(src.size(), CV_16SC3);
-    cv::parallel_for_(cv::Range(0, src.rows), [&](const cv::Range &r) {
+    cv::parallel_for_(
+        cv::Range(0, src.rows),
+        [&](const cv::Range &r) {
         for (int y = r.start; y < r.end; ++y) {
             const uchar *__restrict s = src.ptr<uchar>(y);
             short *__restrict d = dst.ptr<short>(y);
@@ -54,7 +56,8 @@ void toWorking(const cv::Mat &src, cv::Mat &dst)
                 d[3 * x + 2] = short(s[4 * x + 2] << kFractionBits);
             }
         }
-    }, 8);
+        },
+        8);
 }
 
 QImage fromWorking(const cv::Mat &src)
@@ -110,10 +113,11 @@ namespace {
 
 // band = level - expanded, in place over expanded, and its energy (sum of
 // squares over the channels).
-template<int C>
-void bandAndEnergyOf(const cv::Mat &level, cv::Mat &expanded, cv::Mat &energy)
+template <int C> void bandAndEnergyOf(const cv::Mat &level, cv::Mat &expanded, cv::Mat &energy)
 {
-    cv::parallel_for_(cv::Range(0, level.rows), [&](const cv::Range &r) {
+    cv::parallel_for_(
+        cv::Range(0, level.rows),
+        [&](const cv::Range &r) {
         for (int y = r.start; y < r.end; ++y) {
             const short *__restrict g = level.ptr<short>(y);
             short *__restrict b = expanded.ptr<short>(y);
@@ -155,7 +159,8 @@ void bandAndEnergyOf(const cv::Mat &level, cv::Mat &expanded, cv::Mat &energy)
                 e[x] = float(sum);
             }
         }
-    }, 8);
+        },
+        8);
 }
 
 } // namespace
@@ -172,10 +177,11 @@ void bandAndEnergy(const cv::Mat &level, cv::Mat &expanded, cv::Mat &energy)
 namespace {
 
 // Where energy beats best, the band's coefficients replace the fused ones.
-template<int C>
-void keepStrongerOf(const cv::Mat &band, const cv::Mat &energy, cv::Mat &fused, cv::Mat &best)
+template <int C> void keepStrongerOf(const cv::Mat &band, const cv::Mat &energy, cv::Mat &fused, cv::Mat &best)
 {
-    cv::parallel_for_(cv::Range(0, band.rows), [&](const cv::Range &r) {
+    cv::parallel_for_(
+        cv::Range(0, band.rows),
+        [&](const cv::Range &r) {
         for (int y = r.start; y < r.end; ++y) {
             const short *__restrict b = band.ptr<short>(y);
             const float *__restrict e = energy.ptr<float>(y);
@@ -186,8 +192,8 @@ void keepStrongerOf(const cv::Mat &band, const cv::Mat &energy, cv::Mat &fused, 
             for (; x + 8 <= band.cols; x += 8) {
                 const cv::v_float32x4 e0 = cv::v_load(e + x), e1 = cv::v_load(e + x + 4);
                 const cv::v_float32x4 k0 = cv::v_load(k + x), k1 = cv::v_load(k + x + 4);
-                const cv::v_int16x8 stronger =
-                    cv::v_pack(cv::v_reinterpret_as_s32(e0 > k0), cv::v_reinterpret_as_s32(e1 > k1));
+                const cv::v_int16x8 stronger = cv::v_pack(cv::v_reinterpret_as_s32(e0 > k0),
+                                                          cv::v_reinterpret_as_s32(e1 > k1));
                 cv::v_store(k + x, cv::v_max(e0, k0));
                 cv::v_store(k + x + 4, cv::v_max(e1, k1));
                 // The pixels' choice spread over their channels.
@@ -198,7 +204,8 @@ void keepStrongerOf(const cv::Mat &band, const cv::Mat &energy, cv::Mat &fused, 
                     cv::v_store(spread, stronger);
                 for (int j = 0; j < C; ++j) {
                     const int at = C * x + 8 * j;
-                    cv::v_store(f + at, cv::v_select(cv::v_load(spread + 8 * j), cv::v_load(b + at), cv::v_load(f + at)));
+                    cv::v_store(f + at,
+                                cv::v_select(cv::v_load(spread + 8 * j), cv::v_load(b + at), cv::v_load(f + at)));
                 }
             }
 #endif
@@ -209,7 +216,8 @@ void keepStrongerOf(const cv::Mat &band, const cv::Mat &energy, cv::Mat &fused, 
                     f[x * C + c] = stronger ? b[x * C + c] : f[x * C + c];
             }
         }
-    }, 8);
+        },
+        8);
 }
 
 } // namespace
@@ -233,7 +241,9 @@ void windowSums(const cv::Mat &src, cv::Mat &dst, int radius)
     const int width = src.cols;
     const int height = src.rows;
     const int taps = 2 * radius + 1;
-    cv::parallel_for_(cv::Range(0, height), [&](const cv::Range &r) {
+    cv::parallel_for_(
+        cv::Range(0, height),
+        [&](const cv::Range &r) {
         std::vector<float> columns(size_t(width + 2 * radius));
         float *c = columns.data() + radius;
         for (int y = r.start; y < r.end; ++y) {
@@ -276,7 +286,8 @@ void windowSums(const cv::Mat &src, cv::Mat &dst, int radius)
                 d[x] = v;
             }
         }
-    }, 8);
+        },
+        8);
 }
 
 // ------------------------------------------------------------ resampling
@@ -306,9 +317,9 @@ struct LanczosTable
             double sum = 0;
             for (int k = 0; k < kTaps; ++k) {
                 const double x = k - (kRadius - 1) - t;
-                v[k] = std::abs(x) < 1e-9 ? 1.0
-                                          : kRadius * std::sin(CV_PI * x) * std::sin(CV_PI * x / kRadius)
-                                                / (CV_PI * CV_PI * x * x);
+                v[k] = std::abs(x) < 1e-9
+                           ? 1.0
+                           : kRadius * std::sin(CV_PI * x) * std::sin(CV_PI * x / kRadius) / (CV_PI * CV_PI * x * x);
                 sum += v[k];
             }
             int total = 0;
@@ -342,14 +353,16 @@ inline int phaseOf(int64_t pos) { return int(((pos + kPhaseRound) >> (32 - kPhas
 // Row y of dst is row y of src sampled at x = beta u + gamma y + delta. Each
 // row is first split into its channels, its edge pixels repeated as far as
 // the samples reach, so that an output is two dot products of eight.
-template<int C>
+template <int C>
 void resampleRows(const cv::Mat &src, cv::Mat &dst, int y0, int y1, double beta, double gamma, double delta)
 {
     const LanczosTable &table = lanczos();
     const int width = src.cols;
     const int out = dst.cols;
     const int64_t step = toFixed(beta);
-    cv::parallel_for_(cv::Range(y0, y1), [&](const cv::Range &r) {
+    cv::parallel_for_(
+        cv::Range(y0, y1),
+        [&](const cv::Range &r) {
         std::vector<int> whole(static_cast<size_t>(out));
         std::vector<uchar> phase(static_cast<size_t>(out));
         std::vector<short> planes, results(static_cast<size_t>(C * out));
@@ -400,7 +413,7 @@ void resampleRows(const cv::Mat &src, cv::Mat &dst, int y0, int y1, double beta,
                     const int o = whole[size_t(u + q)] - from;
                     for (int c = 0; c < C; ++c)
                         acc[c][q] = cv::v_dotprod(cv::v_load(plane[c] + o), w0)
-                            + cv::v_dotprod(cv::v_load(plane[c] + o + 8), w1);
+                                    + cv::v_dotprod(cv::v_load(plane[c] + o + 8), w1);
                 }
                 for (int c = 0; c < C; ++c) {
                     cv::v_int32x4 t0, t1, t2, t3;
@@ -436,7 +449,8 @@ void resampleRows(const cv::Mat &src, cv::Mat &dst, int y0, int y1, double beta,
                 d[3 * x + 2] = r2[x];
             }
         }
-    }, 8);
+        },
+        8);
 }
 
 // Row v of dst is column by column src sampled at y = b u + a v + ty. Along
@@ -447,7 +461,9 @@ void resampleColumns(const cv::Mat &src, cv::Mat &dst, double a, double b, doubl
     const LanczosTable &table = lanczos();
     const int channels = src.channels();
     const int64_t step = toFixed(b);
-    cv::parallel_for_(cv::Range(0, dst.rows), [&](const cv::Range &r) {
+    cv::parallel_for_(
+        cv::Range(0, dst.rows),
+        [&](const cv::Range &r) {
         for (int v = r.start; v < r.end; ++v) {
             short *__restrict d = dst.ptr<short>(v);
             int64_t pos = toFixed(a * v + ty);
@@ -495,7 +511,8 @@ void resampleColumns(const cv::Mat &src, cv::Mat &dst, double a, double b, doubl
                 pos = next;
             }
         }
-    }, 8);
+        },
+        8);
 }
 
 } // namespace

@@ -176,15 +176,9 @@ bool shapeFromJson(const QJsonValue &value, ShapeRecord *record)
 
 } // namespace
 
-QString pathFor(const QString &photo)
-{
-    return photo + QStringLiteral(".vistrel.json");
-}
+QString pathFor(const QString &photo) { return photo + QStringLiteral(".vistrel.json"); }
 
-QString originalPathFor(const QString &photo)
-{
-    return photo + QStringLiteral(".vistrel.original");
-}
+QString originalPathFor(const QString &photo) { return photo + QStringLiteral(".vistrel.original"); }
 
 QStringList companions(const QString &photo)
 {
@@ -200,8 +194,8 @@ QStringList companions(const QString &photo)
 bool saveOriginal(const QString &photo, const QImage &pixels, QString *error)
 {
     // Lossless whatever the photo's format: these are the pixels edited over.
-    const atomicsave::Result saved =
-        atomicsave::save(originalPathFor(photo), [&pixels](QFileDevice &file, QString *) { return pixels.save(&file, "PNG"); });
+    const atomicsave::Result saved = atomicsave::save(
+        originalPathFor(photo), [&pixels](QFileDevice &file, QString *) { return pixels.save(&file, "PNG"); });
     if (!saved.saved && error)
         *error = saved.reason;
     return saved.saved;
@@ -367,14 +361,12 @@ void loadInBackground(const QString &photo, QObject *context, LoadDone done)
         QString error;
     };
     auto outcome = std::make_shared<Outcome>();
-    QThread *worker = QThread::create([photo, outcome] {
-        outcome->result = load(photo, &outcome->doc, &outcome->error);
-    });
+    QThread *worker = QThread::create(
+        [photo, outcome] { outcome->result = load(photo, &outcome->doc, &outcome->error); });
     worker->setObjectName(QStringLiteral("vistrel-annotations"));
     // Queued to context's thread; the connection goes with context.
-    QObject::connect(worker, &QThread::finished, context, [outcome, done] {
-        done(outcome->result, outcome->doc, outcome->error);
-    });
+    QObject::connect(worker, &QThread::finished, context,
+                     [outcome, done] { done(outcome->result, outcome->doc, outcome->error); });
     QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     worker->start();
 }

@@ -18,10 +18,7 @@ CameraScene::CameraScene(QObject *parent)
     qRegisterMetaType<GraphicsItem *>();
 }
 
-CameraScene::~CameraScene()
-{
-    resetImage();
-}
+CameraScene::~CameraScene() { resetImage(); }
 
 QGraphicsView *CameraScene::firstView() const
 {
@@ -354,8 +351,8 @@ void CameraScene::removeCornerOverlay(int id)
 
 SceneOverlays::Frame CameraScene::overlayFrame() const
 {
-    return {referenceSize(), m_renderMode, !m_picture.isNull(), pictureViewRect(), pictureSize(), m_calibration,
-            visibleViewRect()};
+    return {referenceSize(), m_renderMode,  !m_picture.isNull(), pictureViewRect(),
+            pictureSize(),   m_calibration, visibleViewRect()};
 }
 
 const CameraScene::LabelCache &CameraScene::labelCache(const QFont &font) const
@@ -486,10 +483,7 @@ ShapeState CameraScene::currentState() const
     return state;
 }
 
-void CameraScene::saveHistory()
-{
-    m_history.save(currentState());
-}
+void CameraScene::saveHistory() { m_history.save(currentState()); }
 
 void CameraScene::restoreState(const ShapeState &state)
 {
@@ -532,10 +526,7 @@ void CameraScene::clearAll()
     update();
 }
 
-void CameraScene::clearHistory()
-{
-    m_history.clear();
-}
+void CameraScene::clearHistory() { m_history.clear(); }
 
 void CameraScene::endEdit()
 {

@@ -71,22 +71,50 @@ public:
     CameraBuffer *renderBuffer(int index) { return m_renderBuffers.at(index); }
 
     // Overlays.
-    void setCrossVisible(bool visible) { m_overlays.crossVisible = visible; update(); }
+    void setCrossVisible(bool visible)
+    {
+        m_overlays.crossVisible = visible;
+        update();
+    }
     bool isCrossVisible() const { return m_overlays.crossVisible; }
-    void setTimeStampVisible(bool visible) { m_overlays.timeStampVisible = visible; invalidateLayers(); }
+    void setTimeStampVisible(bool visible)
+    {
+        m_overlays.timeStampVisible = visible;
+        invalidateLayers();
+    }
     bool isTimeStampVisible() const { return m_overlays.timeStampVisible; }
     // A scale bar of the calibration in a corner (ScaleBarCorner); nothing
     // is drawn while the calibration has no real unit.
-    void setScaleBarVisible(bool visible) { m_overlays.scaleBarVisible = visible; invalidateLayers(); }
+    void setScaleBarVisible(bool visible)
+    {
+        m_overlays.scaleBarVisible = visible;
+        invalidateLayers();
+    }
     bool isScaleBarVisible() const { return m_overlays.scaleBarVisible; }
-    void setScaleBarCorner(int corner) { m_overlays.scaleBarCorner = qBound(0, corner, 3); invalidateLayers(); }
+    void setScaleBarCorner(int corner)
+    {
+        m_overlays.scaleBarCorner = qBound(0, corner, 3);
+        invalidateLayers();
+    }
     int scaleBarCorner() const { return m_overlays.scaleBarCorner; }
     // A reticle in real units (ReticleKind), in the line colour of the style.
-    void setReticle(int kind) { m_overlays.reticleKind = qBound(0, kind, 3); update(); }
+    void setReticle(int kind)
+    {
+        m_overlays.reticleKind = qBound(0, kind, 3);
+        update();
+    }
     int reticle() const { return m_overlays.reticleKind; }
-    void setNoDeviceNotice(bool visible) { m_overlays.noDeviceNotice = visible; invalidateLayers(); }
+    void setNoDeviceNotice(bool visible)
+    {
+        m_overlays.noDeviceNotice = visible;
+        invalidateLayers();
+    }
     bool isNoDeviceNotice() const { return m_overlays.noDeviceNotice; }
-    void setRecordingClock(bool visible) { m_overlays.setRecordingClock(visible); invalidateLayers(); }
+    void setRecordingClock(bool visible)
+    {
+        m_overlays.setRecordingClock(visible);
+        invalidateLayers();
+    }
     bool isRecordingClock() const { return m_overlays.isRecordingClock(); }
     // Another overlay that takes a corner (a reticle's legend); it steps
     // aside for those already there, and labels keep clear of it.
@@ -208,8 +236,8 @@ protected:
     void wheelEvent(QGraphicsSceneWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void drawBackground(QPainter *painter, const QRectF &rect) override;
-    void drawItems(QPainter *painter, int numItems, QGraphicsItem *items[],
-                   const QStyleOptionGraphicsItem options[], QWidget *widget = nullptr) override;
+    void drawItems(QPainter *painter, int numItems, QGraphicsItem *items[], const QStyleOptionGraphicsItem options[],
+                   QWidget *widget = nullptr) override;
     void drawForeground(QPainter *painter, const QRectF &rect) override;
 
 private:

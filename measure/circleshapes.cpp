@@ -9,10 +9,7 @@ using geometry::distance;
 namespace {
 
 // Handle test where the centre (code 1) grabs the whole shape.
-int centreGrabs(int code)
-{
-    return code == 1 ? 0 : code;
-}
+int centreGrabs(int code) { return code == 1 ? 0 : code; }
 
 OutlinePart circle(const QPointF &centre, double radius, bool grabs)
 {
@@ -22,10 +19,7 @@ OutlinePart circle(const QPointF &centre, double radius, bool grabs)
     return part;
 }
 
-MeasuredValue length(const char *name, double value)
-{
-    return {QString::fromLatin1(name), value, ValueKind::Length};
-}
+MeasuredValue length(const char *name, double value) { return {QString::fromLatin1(name), value, ValueKind::Length}; }
 
 } // namespace
 
@@ -58,10 +52,7 @@ Outline GraphicsAngleLineItem::outline() const
     return out;
 }
 
-QPointF GraphicsAngleLineItem::labelAnchor() const
-{
-    return pointsWithCursor().value(1);
-}
+QPointF GraphicsAngleLineItem::labelAnchor() const { return pointsWithCursor().value(1); }
 
 // ---------------------------------------------------------------- three points
 
@@ -145,10 +136,7 @@ GraphicsCircle1Item::GraphicsCircle1Item()
     setMaxPoints(2);
 }
 
-int GraphicsCircle1Item::hitTest(const QPointF &p) const
-{
-    return centreGrabs(GraphicsItem::hitTest(p));
-}
+int GraphicsCircle1Item::hitTest(const QPointF &p) const { return centreGrabs(GraphicsItem::hitTest(p)); }
 
 namespace {
 const QString kFitPrefix = QStringLiteral("fit-rms:");
@@ -210,7 +198,8 @@ Outline GraphicsCircle2Item::outline() const
     const QVector<QPointF> pic = pointsWithCursor();
     if (pic.size() < 2)
         return {};
-    return {OutlinePart::segment(pic[0], pic[1]), circle((pic[0] + pic[1]) / 2.0, distance(pic[0], pic[1]) / 2.0, false)};
+    return {OutlinePart::segment(pic[0], pic[1]),
+            circle((pic[0] + pic[1]) / 2.0, distance(pic[0], pic[1]) / 2.0, false)};
 }
 
 // ---------------------------------------------------------------- concentric circles
@@ -221,10 +210,7 @@ GraphicsDoubleCircleItem::GraphicsDoubleCircleItem()
     setMaxPoints(3);
 }
 
-int GraphicsDoubleCircleItem::hitTest(const QPointF &p) const
-{
-    return centreGrabs(GraphicsItem::hitTest(p));
-}
+int GraphicsDoubleCircleItem::hitTest(const QPointF &p) const { return centreGrabs(GraphicsItem::hitTest(p)); }
 
 MeasuredValues GraphicsDoubleCircleItem::values() const
 {

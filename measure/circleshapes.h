@@ -51,7 +51,11 @@ class GraphicsCircle1Item : public GraphicsItem
 {
 public:
     GraphicsCircle1Item();
-    void setFitResidual(double pixels) { m_fitResidual = pixels; repaint(); }
+    void setFitResidual(double pixels)
+    {
+        m_fitResidual = pixels;
+        repaint();
+    }
     // Negative for a circle drawn by hand.
     double fitResidual() const { return m_fitResidual; }
     ShapeRecord record() const override;

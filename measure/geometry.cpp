@@ -7,10 +7,7 @@
 
 namespace geometry {
 
-double distance(const QPointF &a, const QPointF &b)
-{
-    return std::hypot(a.x() - b.x(), a.y() - b.y());
-}
+double distance(const QPointF &a, const QPointF &b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
 
 double distanceToSegment(const QPointF &p, const QPointF &a, const QPointF &b)
 {

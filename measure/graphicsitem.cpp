@@ -117,8 +117,9 @@ const TextImage *textImage(QPainter *painter, const QPointF &baseline, const QSt
         return nullptr;
     static QCache<QString, TextImage> cache(4 << 20); // in pixels
     const QFont &font = painter->font();
-    const QString key = text + QLatin1Char('\x1f') + font.key() + QLatin1Char('\x1f') + QString::number(colour.rgba(), 16)
-        + QLatin1Char('\x1f') + QString::number(ratio) + QLatin1Char('\x1f') + QString::number(int(painter->renderHints()));
+    const QString key = text + QLatin1Char('\x1f') + font.key() + QLatin1Char('\x1f')
+                        + QString::number(colour.rgba(), 16) + QLatin1Char('\x1f') + QString::number(ratio)
+                        + QLatin1Char('\x1f') + QString::number(int(painter->renderHints()));
     if (const TextImage *found = cache.object(key))
         return found;
     const QFontMetricsF metrics(font);
@@ -177,10 +178,7 @@ GraphicsItem::GraphicsItem(QGraphicsItem *parent)
 
 GraphicsItem::~GraphicsItem() = default;
 
-CameraScene *GraphicsItem::cameraScene() const
-{
-    return qobject_cast<CameraScene *>(scene());
-}
+CameraScene *GraphicsItem::cameraScene() const { return qobject_cast<CameraScene *>(scene()); }
 
 QRectF GraphicsItem::boundingRect() const
 {
@@ -217,20 +215,11 @@ void GraphicsItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QW
     drawShape(painter);
 }
 
-void GraphicsItem::mousePressEvent(QGraphicsSceneMouseEvent *event)
-{
-    press(event->scenePos(), event->button());
-}
+void GraphicsItem::mousePressEvent(QGraphicsSceneMouseEvent *event) { press(event->scenePos(), event->button()); }
 
-void GraphicsItem::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
-{
-    move(event->scenePos());
-}
+void GraphicsItem::mouseMoveEvent(QGraphicsSceneMouseEvent *event) { move(event->scenePos()); }
 
-void GraphicsItem::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
-{
-    release(event->scenePos(), event->button());
-}
+void GraphicsItem::mouseReleaseEvent(QGraphicsSceneMouseEvent *event) { release(event->scenePos(), event->button()); }
 
 void GraphicsItem::press(const QPointF &pos, Qt::MouseButton)
 {
@@ -333,7 +322,8 @@ int GraphicsItem::hitTest(const QPointF &p) const
                 return 0;
             break;
         case OutlinePart::Rectangle: {
-            const QPointF corners[4] = {part.a, QPointF(part.b.x(), part.a.y()), part.b, QPointF(part.a.x(), part.b.y())};
+            const QPointF corners[4] = {part.a, QPointF(part.b.x(), part.a.y()), part.b,
+                                        QPointF(part.a.x(), part.b.y())};
             for (int i = 0; i < 4; ++i) {
                 if (geometry::isNearSegment(p, corners[i], corners[(i + 1) % 4], tolerance))
                     return 0;
@@ -356,10 +346,7 @@ int GraphicsItem::hitTest(const QPointF &p) const
     return -1;
 }
 
-QStringList GraphicsItem::labels() const
-{
-    return labelLines(values(), calibration());
-}
+QStringList GraphicsItem::labels() const { return labelLines(values(), calibration()); }
 
 QPointF GraphicsItem::labelAnchor() const
 {
@@ -374,10 +361,7 @@ bool GraphicsItem::showsHandles() const
     return !m_finished || m_hovered || m_selected;
 }
 
-QColor GraphicsItem::labelColor(const QPainter *painter) const
-{
-    return painter->pen().color();
-}
+QColor GraphicsItem::labelColor(const QPainter *painter) const { return painter->pen().color(); }
 
 void GraphicsItem::drawShape(QPainter *painter)
 {
@@ -476,9 +460,7 @@ void GraphicsItem::drawOutline(QPainter *painter, const Outline &outline) const
         case OutlinePart::Rectangle:
             painter->drawRect(QRectF(mapToView(part.a), mapToView(part.b)).normalized());
             break;
-        case OutlinePart::Circle:
-            painter->drawEllipse(exact.map(part.a), part.radius * sx, part.radius * sy);
-            break;
+        case OutlinePart::Circle: painter->drawEllipse(exact.map(part.a), part.radius * sx, part.radius * sy); break;
         case OutlinePart::Arc: {
             const QPointF c = exact.map(part.a);
             const QRectF box(c.x() - part.radius * sx, c.y() - part.radius * sy, 2 * part.radius * sx,
@@ -599,10 +581,7 @@ void GraphicsItem::drawLabels(QPainter *painter, const QStringList &lines) const
         drawOutlinedText(painter, QPointF(at.x(), at.y() + (i + 1) * f), lines[i], colour);
 }
 
-bool GraphicsItem::canFinish()
-{
-    return m_points.size() == m_maxPoints;
-}
+bool GraphicsItem::canFinish() { return m_points.size() == m_maxPoints; }
 
 void GraphicsItem::setSelected(bool selected)
 {
@@ -710,10 +689,7 @@ void GraphicsItem::drawHandlesAt(QPainter *painter, const QVector<QPointF> &view
     painter->restore();
 }
 
-void GraphicsItem::drawHandles(QPainter *painter) const
-{
-    drawHandlesAt(painter, viewPoints(m_points));
-}
+void GraphicsItem::drawHandles(QPainter *painter) const { drawHandlesAt(painter, viewPoints(m_points)); }
 
 double GraphicsItem::hitTolerance() const
 {

@@ -12,10 +12,7 @@ using geometry::distance;
 
 namespace {
 
-QPointF midpoint(const QPointF &a, const QPointF &b)
-{
-    return (a + b) / 2.0;
-}
+QPointF midpoint(const QPointF &a, const QPointF &b) { return (a + b) / 2.0; }
 
 // Sum of the segment lengths between consecutive points.
 double chainLength(const QVector<QPointF> &pts)
@@ -59,10 +56,7 @@ int GraphicsPointItem::hitTest(const QPointF &p) const
     return std::fabs(d.x()) < 10.0 && std::fabs(d.y()) < 10.0 ? 0 : -1;
 }
 
-QPointF GraphicsPointItem::labelAnchor() const
-{
-    return m_finished && !m_points.isEmpty() ? m_points[0] : m_cursorPos;
-}
+QPointF GraphicsPointItem::labelAnchor() const { return m_finished && !m_points.isEmpty() ? m_points[0] : m_cursorPos; }
 
 MeasuredValues GraphicsPointItem::values() const
 {
@@ -94,10 +88,7 @@ MeasuredValues GraphicsLineItem::values() const
     return pic.size() < 2 ? MeasuredValues() : one("L", distance(pic[0], pic[1]));
 }
 
-Outline GraphicsLineItem::outline() const
-{
-    return chain(pointsWithCursor().mid(0, 2), false);
-}
+Outline GraphicsLineItem::outline() const { return chain(pointsWithCursor().mid(0, 2), false); }
 
 // ---------------------------------------------------------------- broken line
 
@@ -122,10 +113,7 @@ MeasuredValues GraphicsBrokenLineItem::values() const
     return pic.size() < 2 ? MeasuredValues() : one("L", chainLength(pic));
 }
 
-Outline GraphicsBrokenLineItem::outline() const
-{
-    return chain(pointsWithCursor(), false);
-}
+Outline GraphicsBrokenLineItem::outline() const { return chain(pointsWithCursor(), false); }
 
 // ---------------------------------------------------------------- rectangle
 
@@ -184,10 +172,7 @@ QStringList GraphicsPolygonItem::labels() const
     return GraphicsItem::labels();
 }
 
-Outline GraphicsPolygonItem::outline() const
-{
-    return chain(pointsWithCursor(), true);
-}
+Outline GraphicsPolygonItem::outline() const { return chain(pointsWithCursor(), true); }
 
 // ---------------------------------------------------------------- parallel lines
 
@@ -200,7 +185,8 @@ GraphicsParallelLineItem::GraphicsParallelLineItem()
 void GraphicsParallelLineItem::onFinished()
 {
     if (m_points.size() == 4)
-        storePoint(3, geometry::snapToParallel(m_cursorPos, m_points[2], geometry::lineThrough(m_points[0], m_points[1])));
+        storePoint(3,
+                   geometry::snapToParallel(m_cursorPos, m_points[2], geometry::lineThrough(m_points[0], m_points[1])));
 }
 
 void GraphicsParallelLineItem::setPoint(int index, const QPointF &p)

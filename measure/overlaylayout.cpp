@@ -82,7 +82,11 @@ QRectF placeLabel(const QRectF &natural, const QRectF &area, const QVector<QRect
     const int step = qMax(2, int(natural.height() / 4));
     const int reach = int(qMax(160.0, 6 * qMax(natural.height(), natural.width() / 2)));
     const int n = reach / step;
-    struct Offset { int dx, dy; long long d2; };
+    struct Offset
+    {
+        int dx, dy;
+        long long d2;
+    };
     // Labels of one size share their order of trials: made once, not per label.
     thread_local int cachedStep = 0;
     thread_local int cachedN = -1;

@@ -6,10 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-GraphicsParticleItem::GraphicsParticleItem()
-{
-    setShapeType(Particle);
-}
+GraphicsParticleItem::GraphicsParticleItem() { setShapeType(Particle); }
 
 GraphicsParticleItem *GraphicsParticleItem::create(const imaging::Particle &particle, int number)
 {
@@ -53,25 +50,24 @@ Outline GraphicsParticleItem::outline() const
     return parts;
 }
 
-QStringList GraphicsParticleItem::labels() const
-{
-    return {QString::number(m_number)};
-}
+QStringList GraphicsParticleItem::labels() const { return {QString::number(m_number)}; }
 
-QPointF GraphicsParticleItem::labelAnchor() const
-{
-    return particle().centroid;
-}
+QPointF GraphicsParticleItem::labelAnchor() const { return particle().centroid; }
 
 ShapeRecord GraphicsParticleItem::record() const
 {
     ShapeRecord r = GraphicsItem::record();
     const imaging::Particle &p = m_particle;
-    const QJsonObject o{{QStringLiteral("number"), m_number},       {QStringLiteral("dx"), p.centroid.x()},
-                        {QStringLiteral("dy"), p.centroid.y()},     {QStringLiteral("area"), p.area},
-                        {QStringLiteral("perimeter"), p.perimeter}, {QStringLiteral("diameter"), p.diameter},
-                        {QStringLiteral("feretMax"), p.feretMax},   {QStringLiteral("feretMin"), p.feretMin},
-                        {QStringLiteral("circularity"), p.circularity}, {QStringLiteral("mean"), p.mean},
+    const QJsonObject o{{QStringLiteral("number"), m_number},
+                        {QStringLiteral("dx"), p.centroid.x()},
+                        {QStringLiteral("dy"), p.centroid.y()},
+                        {QStringLiteral("area"), p.area},
+                        {QStringLiteral("perimeter"), p.perimeter},
+                        {QStringLiteral("diameter"), p.diameter},
+                        {QStringLiteral("feretMax"), p.feretMax},
+                        {QStringLiteral("feretMin"), p.feretMin},
+                        {QStringLiteral("circularity"), p.circularity},
+                        {QStringLiteral("mean"), p.mean},
                         {QStringLiteral("pixels"), p.pixels}};
     r.text = QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
     return r;

@@ -64,9 +64,8 @@ QSizeF reticleLabelSize(const QRectF &pictureRect, const QSize &pictureSize, con
     return size;
 }
 
-QRectF paintReticle(QPainter &painter, const QRectF &pictureRect, const QSize &pictureSize,
-                    const BDInfo &calibration, int kind, const QColor &colour, const QRectF &visible, int corner,
-                    const QRectF &labelBox)
+QRectF paintReticle(QPainter &painter, const QRectF &pictureRect, const QSize &pictureSize, const BDInfo &calibration,
+                    int kind, const QColor &colour, const QRectF &visible, int corner, const QRectF &labelBox)
 {
     if (kind <= ReticleOff || kind > ReticleBoth || pictureRect.isEmpty() || pictureSize.isEmpty())
         return QRectF();
@@ -114,10 +113,10 @@ QRectF paintReticle(QPainter &painter, const QRectF &pictureRect, const QSize &p
     const bool left = corner == TopLeft || corner == BottomLeft;
     const bool topSide = corner == TopLeft || corner == TopRight;
     const QRectF plate = !labelBox.isEmpty()
-        ? labelBox
-        : QRectF(QPointF(left ? seen.left() + margin : seen.right() - margin - box.width(),
-                         topSide ? seen.top() + margin : seen.bottom() - margin - box.height()),
-                 box);
+                             ? labelBox
+                             : QRectF(QPointF(left ? seen.left() + margin : seen.right() - margin - box.width(),
+                                              topSide ? seen.top() + margin : seen.bottom() - margin - box.height()),
+                                      box);
     painter.setClipping(false);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 150));

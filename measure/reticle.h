@@ -36,9 +36,9 @@ QString reticleText(int kind, const Reticle &reticle);
 // (empty when nothing was painted).
 // A non-empty labelBox puts the label there instead (the overlays' shared
 // layout found it a free place).
-QRectF paintReticle(QPainter &painter, const QRectF &pictureRect, const QSize &pictureSize,
-                    const BDInfo &calibration, int kind, const QColor &colour, const QRectF &visible,
-                    int corner = 0, const QRectF &labelBox = QRectF());
+QRectF paintReticle(QPainter &painter, const QRectF &pictureRect, const QSize &pictureSize, const BDInfo &calibration,
+                    int kind, const QColor &colour, const QRectF &visible, int corner = 0,
+                    const QRectF &labelBox = QRectF());
 
 // The label's size and its margin from the edge, for the same arguments
 // (empty when nothing would be painted).

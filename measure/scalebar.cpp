@@ -135,8 +135,8 @@ bool paintScaleBarAt(QPainter &painter, const QRectF &box, const QRectF &picture
     return true;
 }
 
-bool paintScaleBar(QPainter &painter, const QRectF &pictureRect, const QSize &pictureSize,
-                   const BDInfo &calibration, int corner, const QRectF &seen)
+bool paintScaleBar(QPainter &painter, const QRectF &pictureRect, const QSize &pictureSize, const BDInfo &calibration,
+                   int corner, const QRectF &seen)
 {
     const QRectF box = scaleBarRect(pictureRect, pictureSize, calibration, corner, painter.font(), seen);
     return paintScaleBarAt(painter, box, pictureRect, pictureSize, calibration, painter.font(), seen);

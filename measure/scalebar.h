@@ -45,5 +45,5 @@ bool paintScaleBarAt(QPainter &painter, const QRectF &box, const QRectF &picture
 // outline so that it reads on dark and bright pictures. With seen, in that
 // corner of the part of the picture in sight. False when there is no bar to
 // paint.
-bool paintScaleBar(QPainter &painter, const QRectF &pictureRect, const QSize &pictureSize,
-                   const BDInfo &calibration, int corner = BottomRight, const QRectF &seen = QRectF());
+bool paintScaleBar(QPainter &painter, const QRectF &pictureRect, const QSize &pictureSize, const BDInfo &calibration,
+                   int corner = BottomRight, const QRectF &seen = QRectF());

@@ -25,10 +25,8 @@ bool CameraScene::isSnapping() const
     case Arc:
     case Circle1:
     case Circle2:
-    case Circle3:
-        return true;
-    default:
-        return false;
+    case Circle3: return true;
+    default: return false;
     }
 }
 

@@ -169,7 +169,7 @@ void CameraScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
     }
     if (m_building) {
         m_building->release(event->button() == Qt::LeftButton ? snapped(event->scenePos(), event->modifiers())
-                                                               : event->scenePos(),
+                                                              : event->scenePos(),
                             event->button());
         commitIfFinished();
     }

@@ -34,10 +34,7 @@ double steadyWidth(const QFontMetricsF &metrics, const QString &text)
     return width;
 }
 
-QString timeStampText()
-{
-    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
+QString timeStampText() { return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")); }
 
 QRectF noticeBox(const QRect &seen)
 {
@@ -66,10 +63,7 @@ int SceneOverlays::addCornerOverlay(const CornerOverlay &overlay)
     return m_nextId++;
 }
 
-void SceneOverlays::removeCornerOverlay(int id)
-{
-    m_corner.remove(id);
-}
+void SceneOverlays::removeCornerOverlay(int id) { m_corner.remove(id); }
 
 QVector<QRectF> SceneOverlays::Boxes::all() const
 {
@@ -172,7 +166,8 @@ void SceneOverlays::paint(QPainter *painter, const Frame &frame) const
         paintReticle(*painter, frame.pictureRect, frame.pictureSize, frame.calibration, reticleKind, reticleColour,
                      QRectF(seenPart(frame)), reticleCorner, boxes.reticle);
     if (!boxes.scaleBar.isEmpty())
-        paintScaleBarAt(*painter, boxes.scaleBar, frame.pictureRect, frame.pictureSize, frame.calibration, overlayFont(16),
+        paintScaleBarAt(*painter, boxes.scaleBar, frame.pictureRect, frame.pictureSize, frame.calibration,
+                        overlayFont(16),
                         seenPart(frame) == QRect(QPoint(0, 0), frame.size) ? QRectF() : QRectF(seenPart(frame)));
     int index = 0;
     for (auto it = m_corner.cbegin(); it != m_corner.cend(); ++it, ++index) {
@@ -194,8 +189,9 @@ void SceneOverlays::paint(QPainter *painter, const Frame &frame) const
         painter->fillRect(box, QColor(240, 240, 240));
         painter->setPen(Qt::black);
         // The scene's own text, looked up in its context.
-        painter->drawText(box, 132 | Qt::TextWordWrap,
-                          QCoreApplication::translate("CameraScene", "没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口"));
+        painter->drawText(
+            box, 132 | Qt::TextWordWrap,
+            QCoreApplication::translate("CameraScene", "没有侦测到正确的视频设备，请将显微镜直接连接电脑的USB端口"));
     }
     painter->restore();
 }

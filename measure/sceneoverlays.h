@@ -41,10 +41,10 @@ public:
     // What the painting needs of the scene.
     struct Frame
     {
-        QSize size;           // the target in device-independent pixels
+        QSize size;             // the target in device-independent pixels
         bool rendering = false; // a saved or recorded picture: no clock
         bool hasPicture = false;
-        QRectF pictureRect;   // the picture in target pixels
+        QRectF pictureRect; // the picture in target pixels
         QSize pictureSize;
         BDInfo calibration;
         // The part of the target the user sees (a zoomed view scrolls);

@@ -7,7 +7,9 @@
 class ShapeHistory
 {
 public:
-    explicit ShapeHistory(int limit) : m_limit(limit) {}
+    explicit ShapeHistory(int limit)
+        : m_limit(limit)
+    {}
 
     // Appends the state after the current one, dropping the redo states and,
     // past the limit, the oldest.

@@ -81,7 +81,8 @@ __attribute__((target("avx2"))) inline void blendRowAvx2(quint32 *dst, const qui
         _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + i), sourceOver8(s, d));
     }
     if (i < count) {
-        const __m256i mask = _mm256_cmpgt_epi32(_mm256_set1_epi32(count - i), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
+        const __m256i mask = _mm256_cmpgt_epi32(_mm256_set1_epi32(count - i),
+                                                _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
         const __m256i s = _mm256_maskload_epi32(reinterpret_cast<const int *>(src + i), mask);
         if (!_mm256_testz_si256(s, s)) {
             const __m256i d = _mm256_maskload_epi32(reinterpret_cast<const int *>(dst + i), mask);
@@ -186,7 +187,8 @@ QVector<QRect> drawnTiles(const QImage &image)
         bounds |= run;
         covered += qint64(run.width()) * run.height();
     }
-    if (runs.size() > 1 && qint64(bounds.width()) * bounds.height() + PixelsPerCall < covered + runs.size() * PixelsPerCall)
+    if (runs.size() > 1
+        && qint64(bounds.width()) * bounds.height() + PixelsPerCall < covered + runs.size() * PixelsPerCall)
         return {bounds};
     return runs;
 }
@@ -324,7 +326,7 @@ bool ShapeLayers::isHighlighted(const GraphicsItem *shape) const
 {
     // Pictures that are saved, printed or recorded show no pointer state.
     return !m_scene.isRenderMode()
-        && (shape == m_scene.activeShape() || shape == m_scene.hoveredShape() || shape == m_scene.selectedShape());
+           && (shape == m_scene.activeShape() || shape == m_scene.hoveredShape() || shape == m_scene.selectedShape());
 }
 
 void ShapeLayers::paintShape(QPainter *painter, GraphicsItem *shape, bool highlighted, QWidget *widget)
@@ -382,7 +384,8 @@ ShapeLayers::Layer &ShapeLayers::current(const QPainter *painter, QRect *needed,
     const QPaintDevice *device = painter->device();
     const bool rendering = m_scene.isRenderMode();
     // Rendered pictures are drawn in picture pixels whatever the target.
-    const QRect whole = rendering ? QRect(QPoint(0, 0), m_scene.pictureSize()) : QRect(0, 0, device->width(), device->height());
+    const QRect whole = rendering ? QRect(QPoint(0, 0), m_scene.pictureSize())
+                                  : QRect(0, 0, device->width(), device->height());
     *needed = rendering ? whole : (m_exposed.isValid() ? m_exposed & whole : whole);
     *area = rendering ? whole : viewArea(device);
     return rendering ? m_render : m_view;
@@ -396,7 +399,7 @@ bool ShapeLayers::isCurrent(const Layer &layer, const QPainter *painter, const Q
     const AppSettings *settings = m_scene.settings();
     const int polygonArea = settings ? settings->polygonArea : 2;
     return !layer.dirty && !layer.image.isNull() && layer.transform == m_scene.viewTransform() && layer.ratio == ratio
-        && layer.polygonArea == polygonArea && layer.area.contains(needed);
+           && layer.polygonArea == polygonArea && layer.area.contains(needed);
 }
 
 bool ShapeLayers::isFresh(const Layer &layer, const QPainter *painter, const QRect &needed) const
@@ -446,7 +449,8 @@ bool ShapeLayers::drawLayer(QPainter *painter, Layer &layer, const QRect &needed
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (const QRect &run : qAsConst(layer.content))
-        painter->drawImage(QPointF(run.topLeft()) / layer.ratio + QPointF(layer.area.topLeft()), layer.image, QRectF(run));
+        painter->drawImage(QPointF(run.topLeft()) / layer.ratio + QPointF(layer.area.topLeft()), layer.image,
+                           QRectF(run));
     painter->setRenderHints(hints, true);
     painter->setRenderHints(~hints, false);
     return true;
@@ -604,7 +608,7 @@ namespace {
 // last row or column that rounding would take past the picture.
 struct Sampling
 {
-    QRect rows;   // the target pixels written
+    QRect rows;             // the target pixels written
     quint32 x0 = 0, y0 = 0; // picture coordinates of the first, 16.16
     int dx = 0, dy = 0;
 
@@ -632,7 +636,8 @@ struct Sampling
     // Target row y (of rows) from the picture.
     void fill(quint32 *line, const QImage &picture, int y) const
     {
-        const auto *src = reinterpret_cast<const quint32 *>(picture.constScanLine(int((y0 + quint32(dy) * quint32(y - rows.top())) >> 16)));
+        const auto *src = reinterpret_cast<const quint32 *>(
+            picture.constScanLine(int((y0 + quint32(dy) * quint32(y - rows.top())) >> 16)));
         quint32 x = x0;
         quint32 *dst = line + rows.left();
         const int w = rows.width();
@@ -704,10 +709,7 @@ __attribute__((always_inline)) inline void blendSpanRows(const SpanBlend &job)
 }
 
 #ifdef VISTREL_AVX2
-__attribute__((target("avx2"))) void blendSpanRowsAvx2(const SpanBlend &job)
-{
-    blendSpanRows<blendRowAvx2>(job);
-}
+__attribute__((target("avx2"))) void blendSpanRowsAvx2(const SpanBlend &job) { blendSpanRows<blendRowAvx2>(job); }
 #endif
 
 } // namespace

@@ -33,7 +33,9 @@ public:
         int offset; // of its first pixel in the packed pixels
     };
 
-    explicit ShapeLayers(const CameraScene &scene) : m_scene(scene) {}
+    explicit ShapeLayers(const CameraScene &scene)
+        : m_scene(scene)
+    {}
 
     void invalidate();
     // The shape's look changed (hover, selection), not its place: the view's
@@ -64,13 +66,13 @@ private:
     {
         QImage image;
         bool dirty = true;
-        QRect area;            // what it covers, in device pixels
-        QTransform transform;  // picture to view when drawn
+        QRect area;           // what it covers, in device pixels
+        QTransform transform; // picture to view when drawn
         qreal ratio = 1.0;
         int polygonArea = 0;
-        QVector<Span> spans;    // what it holds, image pixels
+        QVector<Span> spans;         // what it holds, image pixels
         std::vector<quint32> packed; // the spans' pixels one after another
-        QVector<QRect> content; // runs of tiles that hold anything, image pixels; made when first needed
+        QVector<QRect> content;      // runs of tiles that hold anything, image pixels; made when first needed
         bool tiled = false;
         QList<GraphicsItem *> shapes; // as drawn, each with the view pixels a change of its look touches
         QVector<QRegion> reach;

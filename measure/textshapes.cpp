@@ -31,10 +31,7 @@ QStringList GraphicsTextItem::labels() const
     return {m_text};
 }
 
-QColor GraphicsTextItem::labelColor(const QPainter *) const
-{
-    return m_style.textColor();
-}
+QColor GraphicsTextItem::labelColor(const QPainter *) const { return m_style.textColor(); }
 
 ShapeRecord GraphicsTextItem::record() const
 {

@@ -7,7 +7,11 @@ class GraphicsTextItem : public GraphicsItem
 {
 public:
     GraphicsTextItem();
-    void setText(const QString &text) { m_text = text; repaint(); }
+    void setText(const QString &text)
+    {
+        m_text = text;
+        repaint();
+    }
     QString text() const { return m_text; }
 
     QRectF boundingRect() const override;

@@ -15,8 +15,7 @@ constexpr double kSlowShare = 0.98;
 
 RecordingCadence::RecordingCadence(int fps)
     : m_fps(qMax(1, fps))
-{
-}
+{}
 
 void RecordingCadence::start(qint64 nowMs)
 {
@@ -48,10 +47,7 @@ qint64 RecordingCadence::slotOf(qint64 ms) const
     return t < 0 ? -1 : t * m_fps / 1000;
 }
 
-qint64 RecordingCadence::nextDueMs() const
-{
-    return m_startMs + (m_next * 1000 + m_fps - 1) / m_fps;
-}
+qint64 RecordingCadence::nextDueMs() const { return m_startMs + (m_next * 1000 + m_fps - 1) / m_fps; }
 
 double RecordingCadence::deliveredFps() const
 {
@@ -127,10 +123,7 @@ void TimedSchedule::start(const QDateTime &start, qint64 intervalMs, int count)
     m_running = true;
 }
 
-QDateTime TimedSchedule::dueTime(int n) const
-{
-    return m_start.addMSecs(qint64(n) * m_intervalMs);
-}
+QDateTime TimedSchedule::dueTime(int n) const { return m_start.addMSecs(qint64(n) * m_intervalMs); }
 
 int TimedSchedule::takeDue(const QDateTime &now)
 {

@@ -68,8 +68,8 @@ private:
     int m_fps;
     bool m_started = false;
     qint64 m_startMs = 0;
-    qint64 m_next = 0;        // the first slot not yet decided
-    bool m_hasNew = false;    // a picture arrived since the last send
+    qint64 m_next = 0;     // the first slot not yet decided
+    bool m_hasNew = false; // a picture arrived since the last send
     qint64 m_newAtMs = 0;
     bool m_anySent = false;
     qint64 m_sent = 0;

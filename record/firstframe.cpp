@@ -81,32 +81,15 @@ QImage toImage(const AVFrame *f)
     const int *ls = f->linesize;
     int r = -1;
     switch (f->format) {
-    case AV_PIX_FMT_YUV420P:
-        r = libyuv::I420ToARGB(p[0], ls[0], p[1], ls[1], p[2], ls[2], dst, ds, w, h);
-        break;
-    case AV_PIX_FMT_YUVJ420P:
-        r = libyuv::J420ToARGB(p[0], ls[0], p[1], ls[1], p[2], ls[2], dst, ds, w, h);
-        break;
-    case AV_PIX_FMT_YUVJ422P:
-        r = libyuv::J422ToARGB(p[0], ls[0], p[1], ls[1], p[2], ls[2], dst, ds, w, h);
-        break;
-    case AV_PIX_FMT_YUV422P:
-        r = libyuv::I422ToARGB(p[0], ls[0], p[1], ls[1], p[2], ls[2], dst, ds, w, h);
-        break;
-    case AV_PIX_FMT_YUVJ444P:
-        r = libyuv::J444ToARGB(p[0], ls[0], p[1], ls[1], p[2], ls[2], dst, ds, w, h);
-        break;
-    case AV_PIX_FMT_YUV444P:
-        r = libyuv::I444ToARGB(p[0], ls[0], p[1], ls[1], p[2], ls[2], dst, ds, w, h);
-        break;
-    case AV_PIX_FMT_NV12:
-        r = libyuv::NV12ToARGB(p[0], ls[0], p[1], ls[1], dst, ds, w, h);
-        break;
-    case AV_PIX_FMT_YUYV422:
-        r = libyuv::YUY2ToARGB(p[0], ls[0], dst, ds, w, h);
-        break;
-    default:
-        break;
+    case AV_PIX_FMT_YUV420P: r = libyuv::I420ToARGB(p[0], ls[0], p[1], ls[1], p[2], ls[2], dst, ds, w, h); break;
+    case AV_PIX_FMT_YUVJ420P: r = libyuv::J420ToARGB(p[0], ls[0], p[1], ls[1], p[2], ls[2], dst, ds, w, h); break;
+    case AV_PIX_FMT_YUVJ422P: r = libyuv::J422ToARGB(p[0], ls[0], p[1], ls[1], p[2], ls[2], dst, ds, w, h); break;
+    case AV_PIX_FMT_YUV422P: r = libyuv::I422ToARGB(p[0], ls[0], p[1], ls[1], p[2], ls[2], dst, ds, w, h); break;
+    case AV_PIX_FMT_YUVJ444P: r = libyuv::J444ToARGB(p[0], ls[0], p[1], ls[1], p[2], ls[2], dst, ds, w, h); break;
+    case AV_PIX_FMT_YUV444P: r = libyuv::I444ToARGB(p[0], ls[0], p[1], ls[1], p[2], ls[2], dst, ds, w, h); break;
+    case AV_PIX_FMT_NV12: r = libyuv::NV12ToARGB(p[0], ls[0], p[1], ls[1], dst, ds, w, h); break;
+    case AV_PIX_FMT_YUYV422: r = libyuv::YUY2ToARGB(p[0], ls[0], dst, ds, w, h); break;
+    default: break;
     }
     // An unconverted image would be uninitialised memory: report nothing instead.
     return r == 0 ? image : QImage();
@@ -127,7 +110,8 @@ QImage RtmpThread::readFirstFrame(const QString &path, const QSize &atLeast)
             const AVCodecParameters *par = d.format->streams[i]->codecpar;
             const AVCodec *dec = avcodec_find_decoder(par->codec_id);
             if (par->codec_type == AVMEDIA_TYPE_VIDEO && dec && par->width > 0 && par->height > 0)
-                av_dict_set_int(&probeOptions[i], "lowres", lowresFor(par->width, par->height, atLeast, dec->max_lowres), 0);
+                av_dict_set_int(&probeOptions[i], "lowres",
+                                lowresFor(par->width, par->height, atLeast, dec->max_lowres), 0);
         }
     }
     const int probed = avformat_find_stream_info(d.format, probeOptions.empty() ? nullptr : probeOptions.data());

@@ -79,90 +79,90 @@ RemuxResult remux(const QByteArray &source, const QByteArray &target, const char
     bool writing = false;
     bool cancelled = false;
     const bool done = [&] {
-    Remux r;
-    if (avformat_open_input(&r.in, source.constData(), nullptr, nullptr) < 0)
-        return false;
-    // Without an index this may fail; the packets can still be read.
-    (void)avformat_find_stream_info(r.in, nullptr);
-    const int index = av_find_best_stream(r.in, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-    if (index < 0)
-        return false;
-    const AVStream *src = r.in->streams[index];
-
-    if (avformat_alloc_output_context2(&r.out, nullptr, muxer, target.constData()) < 0 || !r.out)
-        return false;
-    AVStream *dst = avformat_new_stream(r.out, nullptr);
-    if (!dst || avcodec_parameters_copy(dst->codecpar, src->codecpar) < 0)
-        return false;
-    dst->codecpar->codec_tag = 0;
-    dst->time_base = src->time_base;
-    dst->avg_frame_rate = src->avg_frame_rate;
-    writing = true;
-    if (avio_open(&r.out->pb, target.constData(), AVIO_FLAG_WRITE) < 0)
-        return false;
-    r.outOpen = true;
-    if (avformat_write_header(r.out, nullptr) < 0)
-        return false;
-
-    // One picture's length in the source's ticks, for packets that lack it.
-    AVRational rate = src->avg_frame_rate.num > 0 ? src->avg_frame_rate : src->r_frame_rate;
-    int64_t frameTicks = rate.num > 0 ? av_rescale_q(1, av_inv_q(rate), src->time_base) : 1;
-    if (frameTicks <= 0)
-        frameTicks = 1;
-
-    r.packet = av_packet_alloc();
-    if (!r.packet)
-        return false;
-    AVPacket *pkt = r.packet;
-    int64_t first = AV_NOPTS_VALUE;
-    int64_t last = AV_NOPTS_VALUE;
-    int64_t lastDuration = frameTicks;
-    int packets = 0;
-    writing = false;
-    while (av_read_frame(r.in, pkt) >= 0) {
-        // The picture the kill cut in half is dropped.
-        if (pkt->stream_index != index || pkt->size <= 0 || (pkt->flags & AV_PKT_FLAG_CORRUPT)) {
-            av_packet_unref(pkt);
-            continue;
-        }
-        int64_t ts = pkt->dts != AV_NOPTS_VALUE ? pkt->dts : pkt->pts;
-        if (ts == AV_NOPTS_VALUE || (last != AV_NOPTS_VALUE && ts <= last))
-            ts = last == AV_NOPTS_VALUE ? 0 : last + lastDuration;
-        if (pkt->duration <= 0)
-            pkt->duration = frameTicks;
-        pkt->pts = pkt->dts = ts;
-        if (first == AV_NOPTS_VALUE)
-            first = ts;
-        last = ts;
-        lastDuration = pkt->duration;
-        pkt->stream_index = 0;
-        pkt->pos = -1;
-        av_packet_rescale_ts(pkt, src->time_base, dst->time_base);
-        const int w = av_interleaved_write_frame(r.out, pkt);
-        av_packet_unref(pkt);
-        if (w < 0) {
-            writing = true;
+        Remux r;
+        if (avformat_open_input(&r.in, source.constData(), nullptr, nullptr) < 0)
             return false;
-        }
-        ++packets;
-        if (progress && packets % 16 == 0 && sourceBytes > 0) {
-            const int64_t at = r.in->pb ? avio_tell(r.in->pb) : 0;
-            if (!progress(qBound(0.0, double(at) / double(sourceBytes), 1.0))) {
-                cancelled = true;
+        // Without an index this may fail; the packets can still be read.
+        (void)avformat_find_stream_info(r.in, nullptr);
+        const int index = av_find_best_stream(r.in, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+        if (index < 0)
+            return false;
+        const AVStream *src = r.in->streams[index];
+
+        if (avformat_alloc_output_context2(&r.out, nullptr, muxer, target.constData()) < 0 || !r.out)
+            return false;
+        AVStream *dst = avformat_new_stream(r.out, nullptr);
+        if (!dst || avcodec_parameters_copy(dst->codecpar, src->codecpar) < 0)
+            return false;
+        dst->codecpar->codec_tag = 0;
+        dst->time_base = src->time_base;
+        dst->avg_frame_rate = src->avg_frame_rate;
+        writing = true;
+        if (avio_open(&r.out->pb, target.constData(), AVIO_FLAG_WRITE) < 0)
+            return false;
+        r.outOpen = true;
+        if (avformat_write_header(r.out, nullptr) < 0)
+            return false;
+
+        // One picture's length in the source's ticks, for packets that lack it.
+        AVRational rate = src->avg_frame_rate.num > 0 ? src->avg_frame_rate : src->r_frame_rate;
+        int64_t frameTicks = rate.num > 0 ? av_rescale_q(1, av_inv_q(rate), src->time_base) : 1;
+        if (frameTicks <= 0)
+            frameTicks = 1;
+
+        r.packet = av_packet_alloc();
+        if (!r.packet)
+            return false;
+        AVPacket *pkt = r.packet;
+        int64_t first = AV_NOPTS_VALUE;
+        int64_t last = AV_NOPTS_VALUE;
+        int64_t lastDuration = frameTicks;
+        int packets = 0;
+        writing = false;
+        while (av_read_frame(r.in, pkt) >= 0) {
+            // The picture the kill cut in half is dropped.
+            if (pkt->stream_index != index || pkt->size <= 0 || (pkt->flags & AV_PKT_FLAG_CORRUPT)) {
+                av_packet_unref(pkt);
+                continue;
+            }
+            int64_t ts = pkt->dts != AV_NOPTS_VALUE ? pkt->dts : pkt->pts;
+            if (ts == AV_NOPTS_VALUE || (last != AV_NOPTS_VALUE && ts <= last))
+                ts = last == AV_NOPTS_VALUE ? 0 : last + lastDuration;
+            if (pkt->duration <= 0)
+                pkt->duration = frameTicks;
+            pkt->pts = pkt->dts = ts;
+            if (first == AV_NOPTS_VALUE)
+                first = ts;
+            last = ts;
+            lastDuration = pkt->duration;
+            pkt->stream_index = 0;
+            pkt->pos = -1;
+            av_packet_rescale_ts(pkt, src->time_base, dst->time_base);
+            const int w = av_interleaved_write_frame(r.out, pkt);
+            av_packet_unref(pkt);
+            if (w < 0) {
+                writing = true;
                 return false;
             }
+            ++packets;
+            if (progress && packets % 16 == 0 && sourceBytes > 0) {
+                const int64_t at = r.in->pb ? avio_tell(r.in->pb) : 0;
+                if (!progress(qBound(0.0, double(at) / double(sourceBytes), 1.0))) {
+                    cancelled = true;
+                    return false;
+                }
+            }
         }
-    }
-    if (packets == 0)
-        return false;
-    writing = true;
-    if (av_write_trailer(r.out) < 0 || (r.out->pb && r.out->pb->error < 0))
-        return false;
-    r.outOpen = false;
-    if (avio_closep(&r.out->pb) < 0)
-        return false;
-    *seconds = double(last + lastDuration - first) * av_q2d(src->time_base);
-    return true;
+        if (packets == 0)
+            return false;
+        writing = true;
+        if (av_write_trailer(r.out) < 0 || (r.out->pb && r.out->pb->error < 0))
+            return false;
+        r.outOpen = false;
+        if (avio_closep(&r.out->pb) < 0)
+            return false;
+        *seconds = double(last + lastDuration - first) * av_q2d(src->time_base);
+        return true;
     }();
     if (done)
         return RemuxResult::Done;
@@ -184,7 +184,8 @@ QString recoveryMessage(const RecoveredRecording &r)
                                                        "请释放空间，下次启动时会再次修复。")
             .arg(name, locale.formattedDataSize(r.bytesNeeded), locale.formattedDataSize(r.bytesAvailable));
     if (!r.repaired && r.retry)
-        return QCoreApplication::translate("Recovery", "录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。")
+        return QCoreApplication::translate("Recovery",
+                                           "录像 %1 没有正常结束，修复时无法写入，已原样保留。下次启动时会再次修复。")
             .arg(name);
     if (!r.repaired)
         return QCoreApplication::translate("Recovery", "录像 %1 没有正常结束，无法修复，已原样保留。").arg(name);
@@ -192,10 +193,7 @@ QString recoveryMessage(const RecoveredRecording &r)
         .arg(name, QLocale().toString(r.seconds, 'f', 1));
 }
 
-QString inProgressMarkerPath(const QString &recording)
-{
-    return recording + QStringLiteral(".recording");
-}
+QString inProgressMarkerPath(const QString &recording) { return recording + QStringLiteral(".recording"); }
 
 InProgressMarker::InProgressMarker(const QString &recording)
     : m_marker(inProgressMarkerPath(recording))

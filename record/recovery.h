@@ -40,7 +40,7 @@ private:
 struct RecoveredRecording
 {
     QString file;
-    double seconds = 0; // what the repaired file holds
+    double seconds = 0;    // what the repaired file holds
     bool repaired = false; // false: the original was kept as it was
     // Not repaired for now (no room for the repaired copy, a failed write):
     // the marker stays and the next start tries again.

@@ -25,21 +25,14 @@ extern "C" {
 
 namespace {
 
-void say(const char *text)
-{
-    qCDebug(lcRecord).noquote() << QString::fromUtf8(text).trimmed();
-}
+void say(const char *text) { qCDebug(lcRecord).noquote() << QString::fromUtf8(text).trimmed(); }
 
 // An AVERROR that carries an errno (FFmpeg's own codes are tags).
-int errnoOf(int averror)
-{
-    return averror < 0 && averror > -4096 ? -averror : 0;
-}
+int errnoOf(int averror) { return averror < 0 && averror > -4096 ? -averror : 0; }
 
 bool is32Bit(QImage::Format f)
 {
-    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32
-        || f == QImage::Format_ARGB32_Premultiplied;
+    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
 }
 
 } // namespace
@@ -73,7 +66,10 @@ struct RtmpThread::Run
         return false;
     }
     // The file's context may keep an errno the muxer lost.
-    int fileError(int fallback) const { return format && format->pb && format->pb->error < 0 ? format->pb->error : fallback; }
+    int fileError(int fallback) const
+    {
+        return format && format->pb && format->pb->error < 0 ? format->pb->error : fallback;
+    }
 
     ~Run()
     {
@@ -261,8 +257,7 @@ bool RtmpThread::convertImage(const QImage &image, AVFrame *frame)
         if (is32Bit(f))
             r = libyuv::ARGBToNV12(src, stride, d[0], ls[0], d[1], ls[1], w, h);
         break;
-    default:
-        break;
+    default: break;
     }
     return r == 0;
 }
@@ -439,7 +434,8 @@ bool RtmpThread::encodeLoop(Run &run)
             continue;
         run.frame->pts = pts;
         const int sent = avcodec_send_frame(ctx, run.frame);
-        const bool ok = (sent >= 0 || run.fail(QStringLiteral("writing %1 failed").arg(m_path), sent)) && drainPackets(run);
+        const bool ok = (sent >= 0 || run.fail(QStringLiteral("writing %1 failed").arg(m_path), sent))
+                        && drainPackets(run);
         m_encodeMs += (watch.nsecsElapsed() - convertNs) / 1e6;
         ++run.frames;
         if (!ok)

@@ -146,10 +146,7 @@ void CameraLabel::setSelected(bool selected)
     emit toggled(selected);
 }
 
-QRect CameraLabel::addIconRect() const
-{
-    return QRect((width() - 40) / 2, (height() - 40) / 2, 40, 40);
-}
+QRect CameraLabel::addIconRect() const { return QRect((width() - 40) / 2, (height() - 40) / 2, 40, 40); }
 
 void CameraLabel::onBtnDongJie()
 {
@@ -245,7 +242,8 @@ void CameraLabel::mouseReleaseEvent(QMouseEvent *event)
 void CameraLabel::dragEnterEvent(QDragEnterEvent *event)
 {
     // The first tile takes cameras only; its picture is the live one.
-    if (event->mimeData()->hasFormat(QLatin1String(kItemListMime)) && (m_index != 0 || carriesCamera(event->mimeData())))
+    if (event->mimeData()->hasFormat(QLatin1String(kItemListMime))
+        && (m_index != 0 || carriesCamera(event->mimeData())))
         event->acceptProposedAction();
     else
         event->ignore();

@@ -66,7 +66,8 @@ bool zoomAround(QComboBox *combo, QScrollArea *area, QWidget *view, const QPoint
     auto scroll = [guard, target, fx, fy, onScreen] {
         if (!guard || !target)
             return;
-        const QPoint inWidget = target->mapTo(guard->widget(), QPoint(qRound(fx * target->width()), qRound(fy * target->height())));
+        const QPoint inWidget = target->mapTo(guard->widget(),
+                                              QPoint(qRound(fx * target->width()), qRound(fy * target->height())));
         guard->horizontalScrollBar()->setValue(inWidget.x() - onScreen.x());
         guard->verticalScrollBar()->setValue(inWidget.y() - onScreen.y());
     };
@@ -83,9 +84,11 @@ class WheelFilter : public QObject
 {
 public:
     WheelFilter(QComboBox *combo, QScrollArea *area, QWidget *view)
-        : QObject(view), m_combo(combo), m_area(area), m_view(view)
-    {
-    }
+        : QObject(view)
+        , m_combo(combo)
+        , m_area(area)
+        , m_view(view)
+    {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override

@@ -18,8 +18,8 @@ struct RowSpec
 {
     const char *name; // source text; translated in the main window's context
     bool isSwitch;
-    int key;          // CameraHub::PropertyCode or CameraParamPanel::LocalRow
-    int entry;        // CameraConfig::Param stored for a slider, -1 none
+    int key;   // CameraHub::PropertyCode or CameraParamPanel::LocalRow
+    int entry; // CameraConfig::Param stored for a slider, -1 none
 };
 
 using P = CameraHub;
@@ -47,8 +47,8 @@ const QVector<QVector<RowSpec>> kGroups = {
      {QT_TRANSLATE_NOOP("VistrelClass", "垂直翻转"), true, L::FlipVertical, -1}}};
 
 // The property each stored entry of a camera's record is read from.
-const CameraHub::PropertyCode kEntryCodes[CameraConfig::Extra] = {
-    P::Exposure, P::Gain, P::Brightness, P::Contrast, P::Saturation, P::Hue, P::Gamma, P::Sharpness};
+const CameraHub::PropertyCode kEntryCodes[CameraConfig::Extra] = {P::Exposure,   P::Gain, P::Brightness, P::Contrast,
+                                                                  P::Saturation, P::Hue,  P::Gamma,      P::Sharpness};
 
 const RowSpec *specOf(int key)
 {
@@ -71,7 +71,10 @@ QIcon arrow(bool open)
 
 CameraParamPanel::CameraParamPanel(QWidget *container, const QVector<QPushButton *> &groupButtons, CameraHub *hub,
                                    AppSettings *settings, QObject *parent)
-    : QObject(parent), m_hub(hub), m_settings(settings), m_buttons(groupButtons)
+    : QObject(parent)
+    , m_hub(hub)
+    , m_settings(settings)
+    , m_buttons(groupButtons)
 {
     auto *layout = qobject_cast<QVBoxLayout *>(container->layout());
     for (int g = 0; g < kGroups.size() && g < m_buttons.size(); ++g) {
@@ -82,12 +85,14 @@ CameraParamPanel::CameraParamPanel(QWidget *container, const QVector<QPushButton
             const int key = spec.key;
             if (spec.isSwitch) {
                 QSwitchButton *sw = group->addSwitch(name);
-                connect(sw, qOverload<bool>(&QSwitchButton::clicked), this, [this, key](bool on) { rowSwitched(key, on); });
+                connect(sw, qOverload<bool>(&QSwitchButton::clicked), this,
+                        [this, key](bool on) { rowSwitched(key, on); });
                 m_rows.insert(key, sw);
             } else {
                 ParamSlider *slider = group->addSlider(name);
                 slider->setObjectName(QStringLiteral("param_%1").arg(key));
-                connect(slider, &ParamSlider::deviceValueChanged, this, [this, key](int value) { rowMoved(key, value); });
+                connect(slider, &ParamSlider::deviceValueChanged, this,
+                        [this, key](int value) { rowMoved(key, value); });
                 m_rows.insert(key, slider);
             }
         }
@@ -177,8 +182,7 @@ void CameraParamPanel::rowSwitched(int key, bool on)
             m_hub->setProperty(m_camera, CameraHub::BlueGain, int(c.blueGain));
         }
         break;
-    default:
-        return;
+    default: return;
     }
     syncFromDevice();
 }
@@ -280,7 +284,8 @@ void CameraParamPanel::readDevice(const QString &devicePath)
 {
     CameraConfig &c = m_settings->cameras[devicePath];
     c.initialized = true;
-    c.size = QSize(m_hub->getProperty(devicePath, CameraHub::FrameWidth), m_hub->getProperty(devicePath, CameraHub::FrameHeight));
+    c.size = QSize(m_hub->getProperty(devicePath, CameraHub::FrameWidth),
+                   m_hub->getProperty(devicePath, CameraHub::FrameHeight));
     for (int i = 0; i < CameraConfig::Extra; ++i)
         c.params[i] = paramFromRange(m_hub->getPropertyRange(devicePath, kEntryCodes[i]));
     const PropertyRange wb = m_hub->getPropertyRange(devicePath, CameraHub::WhiteBalance);
@@ -347,7 +352,9 @@ void CameraParamPanel::show(const QString &devicePath)
             s->setDeviceValue(r.current);
         } else {
             s->setValueRange(r.supported ? r.minimum : 0, r.supported ? r.maximum : 255, r.step, false);
-            s->setDeviceValue(int(key == CameraHub::RedGain ? c.redGain : key == CameraHub::GreenGain ? c.greenGain : c.blueGain));
+            s->setDeviceValue(int(key == CameraHub::RedGain     ? c.redGain
+                                  : key == CameraHub::GreenGain ? c.greenGain
+                                                                : c.blueGain));
         }
         s->setEnabled(r.supported && !c.autoWhiteBalance);
     }
@@ -404,7 +411,4 @@ void CameraParamPanel::retranslate()
     }
 }
 
-DeviceSettingsDialog *CameraParamPanel::deviceDialog() const
-{
-    return m_dialog;
-}
+DeviceSettingsDialog *CameraParamPanel::deviceDialog() const { return m_dialog; }

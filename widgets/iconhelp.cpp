@@ -4,18 +4,15 @@
 
 IconHelp::IconHelp(QObject *parent)
     : QObject(parent)
-{
-}
+{}
 
 QString IconHelp::iconPath(const QString &name, bool selected)
 {
-    return QStringLiteral(":/Vistrel/image/icon/") + name + (selected ? QStringLiteral("_Select.png") : QStringLiteral(".png"));
+    return QStringLiteral(":/Vistrel/image/icon/") + name
+           + (selected ? QStringLiteral("_Select.png") : QStringLiteral(".png"));
 }
 
-QIcon IconHelp::icon(const QString &name, bool selected)
-{
-    return QIcon(iconPath(name, selected));
-}
+QIcon IconHelp::icon(const QString &name, bool selected) { return QIcon(iconPath(name, selected)); }
 
 void IconHelp::setIcon(QAbstractButton *button, const QString &name)
 {

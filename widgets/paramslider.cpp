@@ -60,15 +60,9 @@ int ParamSlider::toValue(int position) const
     return m_log ? logValue(position, m_min, m_max) : position;
 }
 
-int ParamSlider::toPosition(int value) const
-{
-    return m_log ? logPosition(value, m_min, m_max) : value;
-}
+int ParamSlider::toPosition(int value) const { return m_log ? logPosition(value, m_min, m_max) : value; }
 
-int ParamSlider::deviceValue() const
-{
-    return toValue(value());
-}
+int ParamSlider::deviceValue() const { return toValue(value()); }
 
 void ParamSlider::setDeviceValue(int v)
 {

@@ -7,8 +7,7 @@
 
 SliderFilter::SliderFilter(QObject *parent)
     : QObject(parent)
-{
-}
+{}
 
 bool SliderFilter::eventFilter(QObject *watched, QEvent *event)
 {

@@ -5,7 +5,8 @@
 #include <QResizeEvent>
 #include <QToolButton>
 
-StatusLine::StatusLine(QWidget *parent) : QLabel(parent)
+StatusLine::StatusLine(QWidget *parent)
+    : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     // Takes the room the line has, and gives it up before anything else does.
@@ -37,10 +38,7 @@ QString StatusLine::fullText() const
     return all.join(QLatin1Char(' '));
 }
 
-QSize StatusLine::minimumSizeHint() const
-{
-    return QSize(0, QLabel::minimumSizeHint().height());
-}
+QSize StatusLine::minimumSizeHint() const { return QSize(0, QLabel::minimumSizeHint().height()); }
 
 QSize StatusLine::sizeHint() const
 {

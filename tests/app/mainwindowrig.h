@@ -30,7 +30,6 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
-
 namespace rig {
 
 inline QString g_boxText;
@@ -64,10 +63,7 @@ inline void answerNextBox(QMessageBox::StandardButton answer)
 }
 
 // Closes the next message box and keeps its text.
-inline void closeNextBox()
-{
-    answerNextBox(QMessageBox::Ok);
-}
+inline void closeNextBox() { answerNextBox(QMessageBox::Ok); }
 
 inline SimCameraSpec spec(const QString &tag, int pid, QVector<QSize> sizes)
 {
@@ -157,7 +153,8 @@ struct Rig
         ui()->comboZoom->setCurrentText(text);
         const QSize frame = window->scene()->image().size();
         const bool fit = ui()->comboZoom->currentData().toString() == QLatin1String("Scale");
-        const QSize want = fit ? frame.scaled(ui()->mainPage->size(), Qt::KeepAspectRatio) : frame * Vistrel::zoomFactor(text);
+        const QSize want = fit ? frame.scaled(ui()->mainPage->size(), Qt::KeepAspectRatio)
+                               : frame * Vistrel::zoomFactor(text);
         return QTest::qWaitFor([&] { return ui()->camViewer->size() == want; }, 3000);
     }
     // Waits until the recording has queued n frames.

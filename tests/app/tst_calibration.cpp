@@ -70,10 +70,7 @@ StageScale findScale(const QImage &img)
     return s;
 }
 
-int zoomIndex(Rig &rig, const QString &zoom)
-{
-    return rig.ui()->comboZoom->findData(zoom);
-}
+int zoomIndex(Rig &rig, const QString &zoom) { return rig.ui()->comboZoom->findData(zoom); }
 
 } // namespace
 
@@ -181,8 +178,8 @@ private slots:
             QVERIFY2(qAbs(reading / 0.08 - 1) < 0.02, qPrintable(zoom));
         }
         const auto [lo, hi] = std::minmax_element(factors.begin(), factors.end());
-        qInfo("factors 0.5x, 1.0x, 2.0x, Scale: %.7g %.7g %.7g %.7g (known %.7g), spread %.3f %%", factors[0], factors[1],
-              factors[2], factors[3], known, (*hi / *lo - 1) * 100);
+        qInfo("factors 0.5x, 1.0x, 2.0x, Scale: %.7g %.7g %.7g %.7g (known %.7g), spread %.3f %%", factors[0],
+              factors[1], factors[2], factors[3], known, (*hi / *lo - 1) * 100);
         QVERIFY2(*hi / *lo - 1 < 0.005, qPrintable(QString::number(*hi / *lo - 1)));
         QVERIFY(notes.informed.isEmpty());
     }
@@ -251,7 +248,8 @@ private slots:
         tools->refresh();
         QVERIFY(sameCalibration(tools->calibrationInForce(), made));
         rig.ui()->boxCam->setCurrentIndex(1);
-        QVERIFY(QTest::qWaitFor([&] { return rig.window->currentCamera() != camA && !rig.window->currentCamera().isEmpty(); }, 5000));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return rig.window->currentCamera() != camA && !rig.window->currentCamera().isEmpty(); }, 5000));
         tools->form()->boxBDVar->setCurrentIndex(1);
         QCOMPARE(rig.window->scene()->calibration().name, QStringLiteral("99.00X"));
         // Back on camera a: its own.

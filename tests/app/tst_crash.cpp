@@ -59,7 +59,8 @@ private slots:
 
         const QStringList dumps = QDir(dir.path()).entryList({"*.dmp"}, QDir::Files);
         QCOMPARE(dumps.size(), 1);
-        QVERIFY2(QRegularExpression("^\\d{8}_\\d{6}\\.dmp$").match(dumps.first()).hasMatch(), qPrintable(dumps.first()));
+        QVERIFY2(QRegularExpression("^\\d{8}_\\d{6}\\.dmp$").match(dumps.first()).hasMatch(),
+                 qPrintable(dumps.first()));
         const QDateTime stamp = QDateTime::fromString(dumps.first().left(15), "yyyyMMdd_HHmmss");
         QVERIFY(stamp.isValid());
         QVERIFY2(stamp >= before.addMSecs(-before.time().msec()) && stamp <= after, qPrintable(stamp.toString()));

@@ -47,7 +47,8 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::newRow("1600x1000") << QRect(0, 0, 1600, 1000) << false << QSize(1440, 900);
         QTest::newRow("1920x1050 at 0,30") << QRect(0, 30, 1920, 1050) << false << QSize(1728, 945);
-        QTest::newRow("1280x720 maximizes") << QRect(0, 0, 1280, 720) << true << QSize(1152, 648).expandedTo({800, 600});
+        QTest::newRow("1280x720 maximizes")
+            << QRect(0, 0, 1280, 720) << true << QSize(1152, 648).expandedTo({800, 600});
         QTest::newRow("800x600 maximizes") << QRect(0, 0, 800, 600) << true << QSize(800, 600);
     }
 
@@ -79,7 +80,8 @@ private slots:
         QTRY_COMPARE(rig.ui()->camViewer->size(), QSize(1920, 1080));
         const QRect seen = rig.window->scene()->visibleViewRect();
         QVERIFY(!seen.isEmpty());
-        QVERIFY2(seen.width() <= rig.ui()->mainPageScrollArea->viewport()->width(), qPrintable(QString::number(seen.width())));
+        QVERIFY2(seen.width() <= rig.ui()->mainPageScrollArea->viewport()->width(),
+                 qPrintable(QString::number(seen.width())));
         rig.reopen();
         QVERIFY(!rig.window->isFirstStart());
     }
@@ -152,15 +154,16 @@ private slots:
         QVERIFY(full);
         const QList<QPair<QAction *, QKeySequence>> expected{
             // Some desktops bind nothing to Quit: Ctrl+Q then.
-            {rig.ui()->actionExit, QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence(Qt::CTRL + Qt::Key_Q))},
+            {rig.ui()->actionExit,
+             QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence(Qt::CTRL + Qt::Key_Q))},
             {rig.ui()->actionPrint, QKeySequence(QKeySequence::Print)},
             {rig.ui()->actionImport, QKeySequence(QKeySequence::Open)},
             {full, QKeySequence(Qt::Key_F11)}};
         auto *keys = rig.window->findChild<Shortcuts *>();
         const QString help = keys->lines().join(QLatin1Char('\n'));
         for (const auto &e : expected) {
-            QVERIFY2(e.first->shortcut() == e.second, qPrintable(e.first->objectName() + QLatin1Char(' ')
-                                                                  + e.first->shortcut().toString()));
+            QVERIFY2(e.first->shortcut() == e.second,
+                     qPrintable(e.first->objectName() + QLatin1Char(' ') + e.first->shortcut().toString()));
             QVERIFY2(help.contains(e.second.toString(QKeySequence::NativeText)), qPrintable(help));
         }
         // Undo and Redo are menu entries too, and Help shows no Sun-keyboard F14.

@@ -59,7 +59,8 @@ double cornerRatio(const QImage &img, int channel = 1)
     const int w = img.width(), h = img.height(), s = qMax(4, w / 20);
     const double centre = meanIn(img, QRect(w / 2 - s / 2, h / 2 - s / 2, s, s), channel);
     double worst = 1;
-    for (const QRect &c : {QRect(0, 0, s, s), QRect(w - s, 0, s, s), QRect(0, h - s, s, s), QRect(w - s, h - s, s, s)}) {
+    for (const QRect &c :
+         {QRect(0, 0, s, s), QRect(w - s, 0, s, s), QRect(0, h - s, s, s), QRect(w - s, h - s, s, s)}) {
         const double r = meanIn(img, c, channel) / centre;
         if (std::abs(r - 1) > std::abs(worst - 1))
             worst = r;
@@ -111,8 +112,8 @@ void TestFlatField::evensOutField()
         QVERIFY(flatAvg.add(field(width, h, qRgb(200, 200, 200), dark)));
     QVERIFY(darkAvg.add(field(width, h, qRgb(0, 0, 0), dark)));
     imaging::FlatFieldProblem problem;
-    const imaging::FlatFieldTable table =
-        imaging::flatFieldTable(flatAvg.result(), dark ? darkAvg.result() : QImage(), 1.5, &problem);
+    const imaging::FlatFieldTable table = imaging::flatFieldTable(flatAvg.result(), dark ? darkAvg.result() : QImage(),
+                                                                  1.5, &problem);
     QCOMPARE(int(problem), int(imaging::FlatFieldProblem::None));
 
     // A tinted subject under the same light, as the camera delivers it.
@@ -130,7 +131,8 @@ void TestFlatField::evensOutField()
     // Colours keep their balance (neutral stays neutral, a tint its hue).
     const QRect mid(frame.width() / 3, frame.height() / 3, frame.width() / 3, frame.height() / 3);
     const double r = meanIn(frame, mid, 0), g = meanIn(frame, mid, 1), b = meanIn(frame, mid, 2);
-    QVERIFY2(std::abs(r / g - 1.5) < 0.03 && std::abs(b / g - 0.5) < 0.03, qPrintable(QString("%1 %2 %3").arg(r).arg(g).arg(b)));
+    QVERIFY2(std::abs(r / g - 1.5) < 0.03 && std::abs(b / g - 0.5) < 0.03,
+             qPrintable(QString("%1 %2 %3").arg(r).arg(g).arg(b)));
     QCOMPARE(qAlpha(frame.pixel(frame.width() - 1, 0)), 255);
 }
 
@@ -139,11 +141,12 @@ void TestFlatField::refusesUnusableFlats_data()
     QTest::addColumn<QImage>("flat");
     QTest::addColumn<QImage>("dark");
     QTest::addColumn<int>("problem");
-    QTest::newRow("lights off") << field(64, 48, qRgb(5, 5, 5), 0) << QImage() << int(imaging::FlatFieldProblem::TooDark);
+    QTest::newRow("lights off") << field(64, 48, qRgb(5, 5, 5), 0) << QImage()
+                                << int(imaging::FlatFieldProblem::TooDark);
     QTest::newRow("overexposed") << field(64, 48, qRgb(255, 255, 255), 60) << QImage()
                                  << int(imaging::FlatFieldProblem::Saturated);
-    QTest::newRow("dark of another size") << field(64, 48, qRgb(200, 200, 200), 0) << field(32, 24, 0, 5)
-                                          << int(imaging::FlatFieldProblem::SizeMismatch);
+    QTest::newRow("dark of another size")
+        << field(64, 48, qRgb(200, 200, 200), 0) << field(32, 24, 0, 5) << int(imaging::FlatFieldProblem::SizeMismatch);
     QTest::newRow("none") << QImage() << QImage() << int(imaging::FlatFieldProblem::Missing);
 }
 

@@ -126,7 +126,8 @@ private slots:
         QVERIFY(QFileInfo::exists(photo));
         QVERIFY(QFileInfo::exists(depth));
         QCOMPARE(stacker->panel()->progress()->value(), 3);
-        QVERIFY(rig.ui()->imageBrowser->listedPaths().contains(photo) || rig.window->settings().imageFiles.contains(photo));
+        QVERIFY(rig.ui()->imageBrowser->listedPaths().contains(photo)
+                || rig.window->settings().imageFiles.contains(photo));
 
         // Too few photos are refused with a word; a cancelled collection
         // writes nothing.

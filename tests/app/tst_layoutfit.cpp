@@ -95,7 +95,8 @@ class TstLayoutFit : public QObject
             const QString cut = clipped(w, &text);
             if (text.isEmpty())
                 continue;
-            const QString what = QStringLiteral("%1 [%2]: %3").arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()), text);
+            const QString what = QStringLiteral("%1 [%2]: %3")
+                                     .arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()), text);
             if (!cut.isEmpty())
                 out << QStringLiteral("%1 (%2)").arg(what, cut);
             // Laid out next to each other, nothing may cover a text.
@@ -137,7 +138,9 @@ private slots:
             for (const QString &o : overflows(top))
                 bad << page + QStringLiteral(": ") + o;
             if (qEnvironmentVariableIsSet("VISTREL_SHOTS"))
-                top->grab().save(QStringLiteral("%1/%2_%3.png").arg(qEnvironmentVariable("VISTREL_SHOTS"), page, QString::fromLatin1(QTest::currentDataTag())));
+                top->grab().save(QStringLiteral("%1/%2_%3.png")
+                                     .arg(qEnvironmentVariable("VISTREL_SHOTS"), page,
+                                          QString::fromLatin1(QTest::currentDataTag())));
         };
         QWidget *main = rig.window.get();
         rig.window->onBtnSetting();
@@ -188,7 +191,8 @@ private slots:
         editor->hide();
         for (const QString &b : bad)
             qInfo("%s", qPrintable(b));
-        QVERIFY2(bad.isEmpty(), qPrintable(QStringLiteral("%1 texts do not show whole (listed above)").arg(bad.size())));
+        QVERIFY2(bad.isEmpty(),
+                 qPrintable(QStringLiteral("%1 texts do not show whole (listed above)").arg(bad.size())));
     }
 };
 

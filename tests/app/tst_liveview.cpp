@@ -66,7 +66,8 @@ private slots:
             doc.shapes.append(r);
         }
         const QByteArray json = annotations::toJson(doc);
-        QVERIFY2(json.size() > 3000000 && json.size() < annotations::kMaxBytes, qPrintable(QString::number(json.size())));
+        QVERIFY2(json.size() > 3000000 && json.size() < annotations::kMaxBytes,
+                 qPrintable(QString::number(json.size())));
         QFile file(annotations::pathFor(photo));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(json) == json.size());
         file.close();
@@ -121,9 +122,8 @@ private slots:
     {
         static QStringList logged;
         logged.clear();
-        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &m) {
-            logged << m;
-        });
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &m) { logged << m; });
         auto restore = qScopeGuard([previous] { qInstallMessageHandler(previous); });
         Rig rig;
         QVERIFY(rig.waitFrames(3));

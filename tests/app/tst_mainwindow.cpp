@@ -37,7 +37,6 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
-
 class TstMainWindow : public QObject
 {
     Q_OBJECT
@@ -124,7 +123,8 @@ private slots:
 
         // "Scale" of a 1920 x 1080 camera into a 960 x 600 page.
         rig.ui()->boxResolution->setCurrentText("1920 x 1080");
-        QVERIFY(QTest::qWaitFor([&] { return rig.window->openCameras().first().frameSize == QSize(1920, 1080); }, 3000));
+        QVERIFY(
+            QTest::qWaitFor([&] { return rig.window->openCameras().first().frameSize == QSize(1920, 1080); }, 3000));
         rig.ui()->mainPage->resize(960, 600);
         rig.ui()->comboZoom->blockSignals(true);
         rig.ui()->comboZoom->setCurrentIndex(0);
@@ -167,7 +167,8 @@ private slots:
         rig.window->onBtnCapture(); // the same second: both are kept
         const QStringList photos = rig.photos();
         QCOMPARE(photos.size(), 2);
-        QVERIFY(QRegularExpression("^\\d{8}_\\d{6}\\.jpg$").match(photos[0]).hasMatch() || QRegularExpression("^\\d{8}_\\d{6}(_1)?\\.jpg$").match(photos[0]).hasMatch());
+        QVERIFY(QRegularExpression("^\\d{8}_\\d{6}\\.jpg$").match(photos[0]).hasMatch()
+                || QRegularExpression("^\\d{8}_\\d{6}(_1)?\\.jpg$").match(photos[0]).hasMatch());
         QCOMPARE(rig.window->settings().imageFiles.size(), 2);
         QCOMPARE(QImage(rig.dir.filePath("save/image/Photo/" + photos[0])).size(), QSize(640, 480));
 
@@ -302,7 +303,11 @@ private slots:
             }
         }
         QVERIFY2(qAbs(photo.width() - expected.width()) <= 1 && qAbs(photo.height() - expected.height()) <= 1,
-                 qPrintable(QString("%1x%2 vs %3x%4").arg(photo.width()).arg(photo.height()).arg(expected.width()).arg(expected.height())));
+                 qPrintable(QString("%1x%2 vs %3x%4")
+                                .arg(photo.width())
+                                .arg(photo.height())
+                                .arg(expected.width())
+                                .arg(expected.height())));
         if (topLeft) {
             // Pixel for pixel the frame's own: no scaling, no black border.
             QCOMPARE(photo.pixel(0, 0), frame.pixel(0, 0));
@@ -558,7 +563,8 @@ private slots:
         rig.window->onAutoRecordTimer();
         QCOMPARE(rig.photos().size(), 1);
         clock = clock.addSecs(2);
-        QVERIFY2(QTest::qWaitFor([&] { return rig.ui()->labelStatus->fullText().contains("下次拍摄：8 秒后（2/3）"); }, 2000),
+        QVERIFY2(QTest::qWaitFor([&] { return rig.ui()->labelStatus->fullText().contains("下次拍摄：8 秒后（2/3）"); },
+                                 2000),
                  qPrintable(rig.ui()->labelStatus->fullText()));
         for (int s = 0; s < 25; ++s, clock = clock.addSecs(1))
             rig.window->onAutoRecordTimer();
@@ -655,14 +661,16 @@ private slots:
         // Reset brings the device defaults back.
         const PropertyRange before = CameraHub::instance()->getPropertyRange(cam, CameraHub::Brightness);
         auto *brightness = qobject_cast<QSlider *>(rig.window->paramRow(CameraHub::Brightness));
-        brightness->setValue(before.defaultValue == brightness->maximum() ? brightness->minimum() : brightness->maximum());
+        brightness->setValue(before.defaultValue == brightness->maximum() ? brightness->minimum()
+                                                                          : brightness->maximum());
         QVERIFY(CameraHub::instance()->getPropertyRange(cam, CameraHub::Brightness).current != before.defaultValue);
         rig.ui()->btnCamParamReset->click();
         QCOMPARE(CameraHub::instance()->getPropertyRange(cam, CameraHub::Brightness).current, before.defaultValue);
         QCOMPARE(brightness->value(), before.defaultValue);
 
         // Persisted across a restart and sent back to the device.
-        brightness->setValue(before.defaultValue == brightness->maximum() ? brightness->minimum() : brightness->maximum());
+        brightness->setValue(before.defaultValue == brightness->maximum() ? brightness->minimum()
+                                                                          : brightness->maximum());
         const int chosen = brightness->value();
         rig.reopen();
         const QString again = rig.window->currentCamera();

@@ -29,10 +29,7 @@ void touch(const QString &path, const QByteArray &bytes = "x")
     f.write(bytes);
 }
 
-QString photoPath(const Rig &rig, const QString &name)
-{
-    return rig.dir.filePath("save/image/Photo/" + name);
-}
+QString photoPath(const Rig &rig, const QString &name) { return rig.dir.filePath("save/image/Photo/" + name); }
 
 // Every visible text a user reads in the window: labels, buttons, tabs,
 // menus, combo items and tool tips.
@@ -283,7 +280,8 @@ private slots:
             saved = [](const AppSettings &s) { return s.imageFormat == 2; };
         } else if (change == "camera parameter") {
             auto *brightness = qobject_cast<QSlider *>(rig.window->paramRow(CameraHub::Brightness));
-            const int value = brightness->value() == brightness->maximum() ? brightness->minimum() : brightness->maximum();
+            const int value = brightness->value() == brightness->maximum() ? brightness->minimum()
+                                                                           : brightness->maximum();
             brightness->setValue(value);
             saved = [cam, value](const AppSettings &s) {
                 return s.cameras.value(cam).params[CameraConfig::Brightness].current() == value;

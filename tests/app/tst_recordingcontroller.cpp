@@ -30,7 +30,10 @@ class TstRecordingController : public QObject
             scene.setImage(picture);
             rec.setClock([this] { return now; });
         }
-        bool start() { return rec.start("cam", dir.filePath(QString("clip%1.avi").arg(++clips)), scene.image().size()); }
+        bool start()
+        {
+            return rec.start("cam", dir.filePath(QString("clip%1.avi").arg(++clips)), scene.image().size());
+        }
         // A new camera picture, told apart by its colour.
         void newPicture()
         {

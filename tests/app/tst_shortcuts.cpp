@@ -12,7 +12,17 @@
 
 namespace {
 
-enum Setup { NoShape, OneLine, UndoneLine, SelectedLine, HalfPolygon, FullScreen, HalfPolygonFullScreen, TextField, FileList };
+enum Setup {
+    NoShape,
+    OneLine,
+    UndoneLine,
+    SelectedLine,
+    HalfPolygon,
+    FullScreen,
+    HalfPolygonFullScreen,
+    TextField,
+    FileList
+};
 
 void keyOf(const QKeySequence &seq, Qt::Key *key, Qt::KeyboardModifiers *mods)
 {
@@ -42,10 +52,7 @@ class TestShortcuts : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        buildDeviceTable();
-    }
+    void initTestCase() { buildDeviceTable(); }
 
     void keyDrivesAction_data()
     {
@@ -61,15 +68,21 @@ private slots:
         QTest::newRow("undo") << OneLine << undo << 0 << false << false << 0 << false;
         QTest::newRow("redo") << UndoneLine << redo << 1 << false << false << 0 << false;
         QTest::newRow("delete") << SelectedLine << QKeySequence(Qt::Key_Delete) << 0 << false << false << 0 << false;
-        QTest::newRow("esc cancels") << HalfPolygon << QKeySequence(Qt::Key_Escape) << 0 << false << false << 0 << false;
-        QTest::newRow("esc cancels first") << HalfPolygonFullScreen << QKeySequence(Qt::Key_Escape) << 0 << false << true << 0 << false;
-        QTest::newRow("esc leaves full screen") << FullScreen << QKeySequence(Qt::Key_Escape) << 0 << false << false << 0 << false;
+        QTest::newRow("esc cancels") << HalfPolygon << QKeySequence(Qt::Key_Escape) << 0 << false << false << 0
+                                     << false;
+        QTest::newRow("esc cancels first")
+            << HalfPolygonFullScreen << QKeySequence(Qt::Key_Escape) << 0 << false << true << 0 << false;
+        QTest::newRow("esc leaves full screen")
+            << FullScreen << QKeySequence(Qt::Key_Escape) << 0 << false << false << 0 << false;
         QTest::newRow("space") << NoShape << QKeySequence(Qt::Key_Space) << 0 << false << false << 1 << false;
         QTest::newRow("F5") << NoShape << QKeySequence(Qt::Key_F5) << 0 << false << false << 1 << false;
         QTest::newRow("F9") << NoShape << QKeySequence(Qt::Key_F9) << 0 << false << false << 0 << true;
-        QTest::newRow("space in a text field") << TextField << QKeySequence(Qt::Key_Space) << 0 << false << false << 0 << false;
-        QTest::newRow("space in the file list") << FileList << QKeySequence(Qt::Key_Space) << 0 << false << false << 0 << false;
-        QTest::newRow("F9 in a text field") << TextField << QKeySequence(Qt::Key_F9) << 0 << false << false << 0 << false;
+        QTest::newRow("space in a text field")
+            << TextField << QKeySequence(Qt::Key_Space) << 0 << false << false << 0 << false;
+        QTest::newRow("space in the file list")
+            << FileList << QKeySequence(Qt::Key_Space) << 0 << false << false << 0 << false;
+        QTest::newRow("F9 in a text field")
+            << TextField << QKeySequence(Qt::Key_F9) << 0 << false << false << 0 << false;
     }
 
     void keyDrivesAction()
@@ -112,9 +125,7 @@ private slots:
             clickPicture(rig, {300, 100});
             QVERIFY(scene->shapeUnderConstruction());
             break;
-        case FullScreen:
-            rig.window->onBtnFullScreen();
-            break;
+        case FullScreen: rig.window->onBtnFullScreen(); break;
         case TextField:
             // Any text field of the window (the toolbox's only accept numbers).
             field = new QLineEdit(rig.ui()->headFrame);
@@ -122,11 +133,8 @@ private slots:
             field->setFocus();
             QCOMPARE(QApplication::focusWidget(), field);
             break;
-        case FileList:
-            rig.ui()->imageBrowser->listWidget()->setFocus();
-            break;
-        case NoShape:
-            break;
+        case FileList: rig.ui()->imageBrowser->listWidget()->setFocus(); break;
+        case NoShape: break;
         }
         QCOMPARE(rig.ui()->mainMenuBar->isHidden(), setup == FullScreen || setup == HalfPolygonFullScreen);
         const int photosBefore = rig.photos().size();
@@ -170,7 +178,8 @@ private slots:
         const QPoint pos = view->viewport()->mapFrom(area->viewport(), inViewport);
         sendCtrlWheel(view->viewport(), pos, 120);
         QTRY_COMPARE(combo->currentData().toString(), QString("2.5x"));
-        QTRY_VERIFY2(QLineF(pictureAt(), before).length() < 2, qPrintable(QString("%1,%2").arg(pictureAt().x()).arg(pictureAt().y())));
+        QTRY_VERIFY2(QLineF(pictureAt(), before).length() < 2,
+                     qPrintable(QString("%1,%2").arg(pictureAt().x()).arg(pictureAt().y())));
         sendCtrlWheel(view->viewport(), view->viewport()->mapFrom(area->viewport(), inViewport), -240);
         QTRY_COMPARE(combo->currentData().toString(), QString("1.0x"));
 
@@ -199,9 +208,9 @@ private slots:
         QCOMPARE(rig.notes.informed.size(), 1);
         const QString text = rig.notes.informed.first();
         // Key names as Qt's translation of the language gives them ("空格" for Space in Chinese).
-        for (const QKeySequence &key : {QKeySequence(Qt::Key_F5), QKeySequence(Qt::Key_F9), QKeySequence(Qt::Key_Escape),
-                                        QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_Space),
-                                        QKeySequence(Qt::CTRL + Qt::Key_Z)})
+        for (const QKeySequence &key :
+             {QKeySequence(Qt::Key_F5), QKeySequence(Qt::Key_F9), QKeySequence(Qt::Key_Escape),
+              QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_Space), QKeySequence(Qt::CTRL + Qt::Key_Z)})
             QVERIFY2(text.contains(key.toString(QKeySequence::NativeText)), qPrintable(key.toString()));
     }
 };

@@ -137,17 +137,20 @@ private slots:
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("error"); // part of the one error line, empty for none
         QTest::newRow("none") << QStringList{"vistrel"} << 0 << false << QStringList{} << QStringList{} << "";
-        QTest::newRow("demo") << QStringList{"vistrel", "--demo-camera"} << 1 << false << QStringList{} << QStringList{} << "";
-        QTest::newRow("demo=4") << QStringList{"vistrel", "--demo-camera=4"} << 4 << false << QStringList{} << QStringList{} << "";
+        QTest::newRow("demo") << QStringList{"vistrel", "--demo-camera"} << 1 << false << QStringList{} << QStringList{}
+                              << "";
+        QTest::newRow("demo=4") << QStringList{"vistrel", "--demo-camera=4"} << 4 << false << QStringList{}
+                                << QStringList{} << "";
         // A known option with a bad value says which value and what is allowed.
-        QTest::newRow("demo=5") << QStringList{"vistrel", "--demo-camera=5"} << 0 << false << QStringList{} << QStringList{}
-                                << "\"5\" is not allowed; N is a whole number from 1 to 4";
-        QTest::newRow("demo=x") << QStringList{"vistrel", "--demo-camera=x"} << 0 << false << QStringList{} << QStringList{}
-                                << "--demo-camera: the value \"x\"";
+        QTest::newRow("demo=5") << QStringList{"vistrel", "--demo-camera=5"} << 0 << false << QStringList{}
+                                << QStringList{} << "\"5\" is not allowed; N is a whole number from 1 to 4";
+        QTest::newRow("demo=x") << QStringList{"vistrel", "--demo-camera=x"} << 0 << false << QStringList{}
+                                << QStringList{} << "--demo-camera: the value \"x\"";
         QTest::newRow("unknown option, a file") << QStringList{"vistrel", "--fast", "file.png"} << 0 << false
                                                 << QStringList{"--fast"} << QStringList{"file.png"} << "";
-        QTest::newRow("files after --") << QStringList{"vistrel", "a.jpg", "--", "-b.jpg", "--demo-camera"} << 0 << false
-                                        << QStringList{} << QStringList{"a.jpg", "-b.jpg", "--demo-camera"} << "";
+        QTest::newRow("files after --") << QStringList{"vistrel", "a.jpg", "--", "-b.jpg", "--demo-camera"} << 0
+                                        << false << QStringList{} << QStringList{"a.jpg", "-b.jpg", "--demo-camera"}
+                                        << "";
         QTest::newRow("crash message") << QStringList{"vistrel", "--crash-message"} << 0 << true << QStringList{}
                                        << QStringList{} << "";
     }
@@ -187,9 +190,12 @@ private slots:
     {
         QTest::addColumn<QString>("arg");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("--help") << "--help" << "--demo-camera[=N]";
-        QTest::newRow("-h") << "-h" << "Usage: vistrel";
-        QTest::newRow("--version") << "--version" << "vistrel " VISTREL_VERSION "\n";
+        QTest::newRow("--help") << "--help"
+                                << "--demo-camera[=N]";
+        QTest::newRow("-h") << "-h"
+                            << "Usage: vistrel";
+        QTest::newRow("--version") << "--version"
+                                   << "vistrel " VISTREL_VERSION "\n";
     }
 
     void helpAndVersion()
@@ -389,8 +395,8 @@ private:
         {
             return QTest::qWaitFor(
                 [&] {
-                    out += process.readAll();
-                    return out.contains(text);
+                out += process.readAll();
+                return out.contains(text);
                 },
                 15000);
         }

@@ -34,7 +34,8 @@ struct Rig
     Rig()
     {
         discs::Look look;
-        const QImage img = imaging::toQImage(discs::draw({640, 480}, kDiscs, look)).convertToFormat(QImage::Format_RGB32);
+        const QImage img =
+            imaging::toQImage(discs::draw({640, 480}, kDiscs, look)).convertToFormat(QImage::Format_RGB32);
         view.setFixedSize(640, 480);
         view.show();
         if (!QTest::qWaitForWindowExposed(&view))
@@ -48,7 +49,7 @@ struct Rig
     CameraScene *scene() const { return view.cameraScene(); }
     QWidget *viewport() const { return view.viewport(); }
     QPoint toView(QPointF p) const { return view.mapFromScene(p); }
-    template<class T> T *find(const char *name) const { return tools.findChild<T *>(QLatin1String(name)); }
+    template <class T> T *find(const char *name) const { return tools.findChild<T *>(QLatin1String(name)); }
 };
 
 void send(QWidget *w, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods)
@@ -59,10 +60,7 @@ void send(QWidget *w, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons, Q
     QApplication::sendEvent(w, &e);
 }
 
-double offEdge(const QPointF &p, const discs::Disc &d)
-{
-    return std::fabs(std::hypot(p.x() - d.x, p.y() - d.y) - d.r);
-}
+double offEdge(const QPointF &p, const discs::Disc &d) { return std::fabs(std::hypot(p.x() - d.x, p.y() - d.y) - d.r); }
 
 } // namespace
 
@@ -74,9 +72,12 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("tip");
-        QTest::newRow("snap") << "toolButtonSnap" << "吸附边缘";
-        QTest::newRow("fit") << "toolButtonFitCircle" << "拟合圆";
-        QTest::newRow("analyse") << "btnAnalyze" << "颗粒分析";
+        QTest::newRow("snap") << "toolButtonSnap"
+                              << "吸附边缘";
+        QTest::newRow("fit") << "toolButtonFitCircle"
+                             << "拟合圆";
+        QTest::newRow("analyse") << "btnAnalyze"
+                                 << "颗粒分析";
     }
     void buttons()
     {
@@ -186,7 +187,8 @@ private slots:
             if (d.radius < 8 || d.sigma > 2 || !inside.contains(d.centre))
                 continue;
             ++checked;
-            const imaging::CircleFit fit = imaging::fitCircleAt(grey, d.centre + QPointF(d.radius * 0.3, 0), 2 * d.radius + 10);
+            const imaging::CircleFit fit = imaging::fitCircleAt(grey, d.centre + QPointF(d.radius * 0.3, 0),
+                                                                2 * d.radius + 10);
             QVERIFY(fit.ok);
             QVERIFY2(std::fabs(fit.radius - d.radius) < 0.5,
                      qPrintable(QString("r %1 fitted %2").arg(d.radius).arg(fit.radius)));
@@ -213,7 +215,9 @@ private slots:
             rig.scene()->setImage(
                 imaging::toQImage(discs::draw({640, 480}, {moving}, look)).convertToFormat(QImage::Format_RGB32));
         }
-        auto tinted = [&](double x, double y) { return qAlpha(rig.scene()->analysisOverlay().pixel(int(x), int(y))) > 0; };
+        auto tinted = [&](double x, double y) {
+            return qAlpha(rig.scene()->analysisOverlay().pixel(int(x), int(y))) > 0;
+        };
         QTRY_VERIFY(tinted(moving.x, moving.y) && !tinted(100, 380) && !tinted(kDiscs[0].x, kDiscs[0].y));
     }
 
@@ -229,8 +233,8 @@ private slots:
         QTRY_COMPARE(rig.scene()->shapes().size(), int(kDiscs.size()));
         QVERIFY(rig.scene()->analysisOverlay().isNull());
         QTableWidget *table = rig.tools.resultsTable()->particleTable();
-        QCOMPARE(table->rowCount(), int(kDiscs.size()) + 3); // and count, mean, sd
-        QCOMPARE(rig.tools.resultsTable()->rows().size(), 0);  // not among the shapes' rows
+        QCOMPARE(table->rowCount(), int(kDiscs.size()) + 3);  // and count, mean, sd
+        QCOMPARE(rig.tools.resultsTable()->rows().size(), 0); // not among the shapes' rows
         for (const ParticleRow &r : rig.tools.resultsTable()->particles().rows) {
             bool near = false;
             for (const discs::Disc &d : kDiscs)

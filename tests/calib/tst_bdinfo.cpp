@@ -56,8 +56,8 @@ BDInfoList awkwardList()
 {
     return {
         bd(QStringLiteral("2.00X"), 0.5, 2),
-        bd(QString(), fromBits(0x7FF4000000ABCDEFull), 4),          // signalling NaN with payload
-        bd(QStringLiteral(""), -0.0, 0),                             // empty, not null
+        bd(QString(), fromBits(0x7FF4000000ABCDEFull), 4), // signalling NaN with payload
+        bd(QStringLiteral(""), -0.0, 0),                   // empty, not null
         bd(QStringLiteral("显微镜 \U0001F52C"), std::numeric_limits<double>::denorm_min(), 1),
         bd(QStringLiteral("max"), std::numeric_limits<double>::max(), 3),
         bd(QStringLiteral("-inf"), -std::numeric_limits<double>::infinity(), -1),
@@ -70,7 +70,11 @@ BDInfoList awkwardList()
 class PipeDevice : public QIODevice
 {
 public:
-    explicit PipeDevice(const QByteArray &data) : m_data(data) { open(QIODevice::ReadOnly); }
+    explicit PipeDevice(const QByteArray &data)
+        : m_data(data)
+    {
+        open(QIODevice::ReadOnly);
+    }
     bool isSequential() const override { return true; }
 
 protected:
@@ -309,7 +313,7 @@ void TestBDInfo::loadMissingFileKeepsList()
     QTemporaryDir dir;
     BDInfoList list{bd(QStringLiteral("a"), 1, 0)};
     QVERIFY(!loadBDFile(dir.filePath(QStringLiteral("none.bd")), &list));
-    QVERIFY(!loadBDFile(dir.path(), &list)); // a folder is not a file
+    QVERIFY(!loadBDFile(dir.path(), &list));                     // a folder is not a file
     QVERIFY(!loadBDFile(QStringLiteral("/dev/urandom"), &list)); // would never end
     QVERIFY(!loadBDFile(QStringLiteral("/dev/zero"), &list));
     const QString fifo = dir.filePath(QStringLiteral("pipe.bd"));

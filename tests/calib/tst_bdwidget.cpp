@@ -41,7 +41,6 @@ struct Bench
         scene()->fitToView(img.size());
         scene()->setMeasureEnabled(true);
         tools.setup(scene(), &settings);
-
     }
     CameraScene *scene() const { return view.cameraScene(); }
     Ui::BDWidget *ui() const { return tools.form(); }
@@ -77,9 +76,9 @@ private slots:
         QTest::addColumn<int>("type");
         // "文字" sits before "移动" in the grid.
         const int buttons[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 19};
-        const int tools[] = {Point,   Line,    BrokenLine,   Rect,       Polygon, ParallelLine,
-                             VerticalLine, Cross, AngleLine, Arc,   Circle1, Circle2,
-                             Circle3, DoubleCircle, CircleLine, Select, Erase, Text};
+        const int tools[] = {Point,        Line,         BrokenLine, Rect,   Polygon, ParallelLine,
+                             VerticalLine, Cross,        AngleLine,  Arc,    Circle1, Circle2,
+                             Circle3,      DoubleCircle, CircleLine, Select, Erase,   Text};
         for (int i = 0; i < 18; ++i) {
             const QString button = QStringLiteral("toolButton%1").arg(buttons[i]);
             QTest::newRow(qPrintable(button)) << button << tools[i];
@@ -217,14 +216,23 @@ private slots:
         QTest::addColumn<double>("length");
         for (const char *bad : {"abc", "0", "", "nan", "-2", "inf", "-inf", "1e400"})
             QTest::newRow(bad) << QString(bad) << "C" << refused(bad, "C") << 0.0;
-        QTest::newRow("tiny") << "1e-320" << "C" << QString() << 1e-320;
-        QTest::newRow("point") << "0.5" << "C" << QString() << 0.5;
-        QTest::newRow("comma in German") << "0,5" << "de_DE" << QString() << 0.5;
-        QTest::newRow("point in German") << "0.5" << "de_DE" << QString() << 0.5;
-        QTest::newRow("comma in French") << " 1,25 " << "fr_FR" << QString() << 1.25;
-        QTest::newRow("comma in English") << "0,8" << "en_US" << refused("0,8", "en_US") << 0.0;
-        QTest::newRow("grouped in English") << "1,000.5" << "en_US" << refused("1,000.5", "en_US") << 0.0;
-        QTest::newRow("German example") << "x" << "de_DE" << QStringLiteral("实际长度“x”无效：请输入大于 0 的长度，例如 0,8") << 0.0;
+        QTest::newRow("tiny") << "1e-320"
+                              << "C" << QString() << 1e-320;
+        QTest::newRow("point") << "0.5"
+                               << "C" << QString() << 0.5;
+        QTest::newRow("comma in German") << "0,5"
+                                         << "de_DE" << QString() << 0.5;
+        QTest::newRow("point in German") << "0.5"
+                                         << "de_DE" << QString() << 0.5;
+        QTest::newRow("comma in French") << " 1,25 "
+                                         << "fr_FR" << QString() << 1.25;
+        QTest::newRow("comma in English") << "0,8"
+                                          << "en_US" << refused("0,8", "en_US") << 0.0;
+        QTest::newRow("grouped in English") << "1,000.5"
+                                            << "en_US" << refused("1,000.5", "en_US") << 0.0;
+        QTest::newRow("German example") << "x"
+                                        << "de_DE" << QStringLiteral("实际长度“x”无效：请输入大于 0 的长度，例如 0,8")
+                                        << 0.0;
     }
 
     // A px record has the factor 1, whatever the length field and ruler say.
@@ -291,7 +299,8 @@ private slots:
         QFETCH(double, mmPerDevicePx);
         QFETCH(double, actual);
         QFETCH(QString, text);
-        QCOMPARE(screenmetrics::magnificationText(screenmetrics::onScreenMm(logicalPx, dpr, mmPerDevicePx), actual), text);
+        QCOMPARE(screenmetrics::magnificationText(screenmetrics::onScreenMm(logicalPx, dpr, mmPerDevicePx), actual),
+                 text);
     }
 
     // A calibration made at one picture size, applied to another.
@@ -346,7 +355,8 @@ private slots:
     {
         RecordingNotifier notes;
         Bench b;
-        b.settings.calibrations = {{"10.00X", 0.01, 0, QSize(640, 480)}, {"40.00X", 0.4, 2, QSize(640, 480)},
+        b.settings.calibrations = {{"10.00X", 0.01, 0, QSize(640, 480)},
+                                   {"40.00X", 0.4, 2, QSize(640, 480)},
                                    {"40.00X", 0.4, 2, QSize(1920, 1080)}};
         b.tools.refresh();
         b.ui()->boxBDVar->setCurrentIndex(2); // the user's choice
@@ -549,9 +559,8 @@ private slots:
         QTest::newRow("empty list") << be({}) << QStringList{none};
         const double nan = std::numeric_limits<double>::quiet_NaN();
         const double inf = std::numeric_limits<double>::infinity();
-        QTest::newRow("only bad factors")
-            << be({{"a", nan, 0}, {"b", -0.5, 0}, {"c", inf, 0}, {"d", 0.0, 0}})
-            << QStringList{none + "\n" + QStringLiteral("已跳过 4 条系数无效的标定")};
+        QTest::newRow("only bad factors") << be({{"a", nan, 0}, {"b", -0.5, 0}, {"c", inf, 0}, {"d", 0.0, 0}})
+                                          << QStringList{none + "\n" + QStringLiteral("已跳过 4 条系数无效的标定")};
     }
 
     void restoreRefused()

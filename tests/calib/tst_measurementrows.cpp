@@ -117,10 +117,11 @@ private slots:
         const QString path = dir.filePath("m.csv");
         QVERIFY(table.exportTo(path));
         QProcess p;
-        p.start(python, {"-c", "import csv,sys\n"
-                               "for r in csv.reader(open(sys.argv[1],encoding='utf-8',newline='')):\n"
-                               "  if r[0].startswith('#') or r[0]=='shape': continue\n"
-                               "  print(r[0], r[2], repr(float(r[3])), repr(float(r[5])), sep='|')\n",
+        p.start(python, {"-c",
+                         "import csv,sys\n"
+                         "for r in csv.reader(open(sys.argv[1],encoding='utf-8',newline='')):\n"
+                         "  if r[0].startswith('#') or r[0]=='shape': continue\n"
+                         "  print(r[0], r[2], repr(float(r[3])), repr(float(r[5])), sep='|')\n",
                          path});
         QVERIFY(p.waitForFinished(10000));
         QCOMPARE(p.exitCode(), 0);

@@ -37,13 +37,14 @@ private slots:
         const QString path = dir.filePath("m.csv");
         QVERIFY(table.exportTo(path));
         QProcess p;
-        p.start(python, {"-c", "import csv,sys\n"
-                               "rows=[r for r in csv.reader(open(sys.argv[1],encoding='utf-8',newline=''))]\n"
-                               "meta=[r for r in rows if r[0].startswith('#')]\n"
-                               "data=[r for r in rows if not r[0].startswith('#')]\n"
-                               "print(meta[0][1]); print(meta[1][1:]); print(repr(float(meta[2][2])))\n"
-                               "print(data[0])\n"
-                               "for r in data[1:]: print(r[6], repr(float(r[3])), repr(float(r[5])), sep='|')\n",
+        p.start(python, {"-c",
+                         "import csv,sys\n"
+                         "rows=[r for r in csv.reader(open(sys.argv[1],encoding='utf-8',newline=''))]\n"
+                         "meta=[r for r in rows if r[0].startswith('#')]\n"
+                         "data=[r for r in rows if not r[0].startswith('#')]\n"
+                         "print(meta[0][1]); print(meta[1][1:]); print(repr(float(meta[2][2])))\n"
+                         "print(data[0])\n"
+                         "for r in data[1:]: print(r[6], repr(float(r[3])), repr(float(r[5])), sep='|')\n",
                          path});
         QVERIFY(p.waitForFinished(10000));
         QCOMPARE(p.exitCode(), 0);

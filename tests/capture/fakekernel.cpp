@@ -25,10 +25,7 @@ void writeFile(const QString &path, const QByteArray &data)
 }
 
 // "capabilities/key" text with KEY_CAMERA set, as 64-bit words.
-QByteArray keyCaps(bool camera)
-{
-    return camera ? QByteArray("100000 0 0 0\n") : QByteArray("7ff 0\n");
-}
+QByteArray keyCaps(bool camera) { return camera ? QByteArray("100000 0 0 0\n") : QByteArray("7ff 0\n"); }
 
 v4l2_queryctrl query(quint32 id, quint32 type, const char *name, int min, int max, int step, int def)
 {
@@ -46,10 +43,7 @@ v4l2_queryctrl query(quint32 id, quint32 type, const char *name, int min, int ma
 
 } // namespace
 
-FakeKernel::FakeKernel()
-{
-    m_cameras.reserve(32);
-}
+FakeKernel::FakeKernel() { m_cameras.reserve(32); }
 
 QMap<quint32, FakeControl> FakeKernel::uvcControls()
 {
@@ -125,7 +119,8 @@ bool FakeKernel::writeSysfs(const QString &root) const
     for (const FakeCamera &c : m_cameras) {
         const QString usb = root + QStringLiteral("/devices/pci0000:00/0000:00:14.0/usb1/") + c.port;
         writeFile(usb + QStringLiteral("/idVendor"), QByteArray::number(c.vendorId, 16).rightJustified(4, '0') + '\n');
-        writeFile(usb + QStringLiteral("/idProduct"), QByteArray::number(c.productId, 16).rightJustified(4, '0') + '\n');
+        writeFile(usb + QStringLiteral("/idProduct"),
+                  QByteArray::number(c.productId, 16).rightJustified(4, '0') + '\n');
         const QString iface = usb + QLatin1Char('/') + c.port + QStringLiteral(":1.0");
         const QString name = QFileInfo(c.node).fileName();
         const QString cls = root + QStringLiteral("/class/video4linux/") + name;
@@ -143,7 +138,8 @@ bool FakeKernel::writeSysfs(const QString &root) const
         if (!c.buttonEvent.isEmpty())
             addInput(c.buttonEvent, iface, true);
         if (!c.hidButtonEvent.isEmpty())
-            addInput(c.hidButtonEvent, usb + QLatin1Char('/') + c.port + QStringLiteral(":1.2/0003:0C45:62C1.0001"), true);
+            addInput(c.hidButtonEvent, usb + QLatin1Char('/') + c.port + QStringLiteral(":1.2/0003:0C45:62C1.0001"),
+                     true);
     }
     // A keyboard elsewhere with a camera key, and one without: neither is ours.
     const QString kbd = root + QStringLiteral("/devices/pci0000:00/0000:00:14.0/usb1/1-9");
@@ -410,7 +406,7 @@ int FakeKernel::videoIoctl(FakeCamera &cam, unsigned long request, void *arg)
                 if (s->index != 0)
                     return fail(EINVAL);
                 s->type = V4L2_FRMSIZE_TYPE_STEPWISE;
-                s->stepwise = {__u32(f.minimum.width()), __u32(f.maximum.width()), __u32(f.stepWidth),
+                s->stepwise = {__u32(f.minimum.width()),  __u32(f.maximum.width()),  __u32(f.stepWidth),
                                __u32(f.minimum.height()), __u32(f.maximum.height()), __u32(f.stepHeight)};
                 return 0;
             }
@@ -422,9 +418,7 @@ int FakeKernel::videoIoctl(FakeCamera &cam, unsigned long request, void *arg)
         }
         return fail(EINVAL);
     }
-    case VIDIOC_G_FMT:
-        *static_cast<v4l2_format *>(arg) = cam.fmt;
-        return 0;
+    case VIDIOC_G_FMT: *static_cast<v4l2_format *>(arg) = cam.fmt; return 0;
     case VIDIOC_S_FMT: {
         auto *f = static_cast<v4l2_format *>(arg);
         ++cam.sfmtCalls;
@@ -582,8 +576,7 @@ int FakeKernel::videoIoctl(FakeCamera &cam, unsigned long request, void *arg)
         updateInactive(cam);
         return 0;
     }
-    default:
-        return fail(ENOTTY);
+    default: return fail(ENOTTY);
     }
 }
 
@@ -610,10 +603,7 @@ void *FakeKernel::mmap(void *, size_t length, int, int, int fd, off_t offset)
     return c->buffers[index].memory.data();
 }
 
-int FakeKernel::munmap(void *, size_t)
-{
-    return 0;
-}
+int FakeKernel::munmap(void *, size_t) { return 0; }
 
 short FakeKernel::readiness(int fd)
 {
@@ -717,7 +707,8 @@ QByteArray jpegFrame(const QImage &image, int quality)
     unsigned long size = 0;
     QByteArray out;
     if (tjCompress2(tj, img.constBits(), img.width(), img.bytesPerLine(), img.height(), TJPF_BGRX, &jpeg, &size,
-                    TJSAMP_422, quality, 0) == 0)
+                    TJSAMP_422, quality, 0)
+        == 0)
         out = QByteArray(reinterpret_cast<const char *>(jpeg), int(size));
     tjFree(jpeg);
     tjDestroy(tj);

@@ -39,7 +39,7 @@ struct FakeControl
 
 struct FakeCamera
 {
-    QString node;       // "/dev/video0"
+    QString node; // "/dev/video0"
     QByteArray card = "USB2.0 Microscope";
     QByteArray busInfo; // "usb-0000:00:14.0-2"
     QString port;       // sysfs name of the USB device, "1-2"
@@ -52,14 +52,14 @@ struct FakeCamera
     QString hidButtonEvent; // "event8": a keyboard interface of the same device
 
     // Faults.
-    int openErrno = 0;  // EACCES, EBUSY ...
-    int buttonOpenErrno = 0; // the same for its input nodes
-    bool busy = false;  // another program streams: S_FMT/REQBUFS give EBUSY
+    int openErrno = 0;                             // EACCES, EBUSY ...
+    int buttonOpenErrno = 0;                       // the same for its input nodes
+    bool busy = false;                             // another program streams: S_FMT/REQBUFS give EBUSY
     QMap<unsigned long, std::deque<int>> failNext; // ioctl -> errnos for its next calls
     int maxBuffers = 4;                            // REQBUFS grants at most this many
     QVector<QPair<QSize, QSize>> sfmtAdjust;       // S_FMT answers the second for the first
-    QVector<int> parmFps; // S_PARM snaps to the nearest of these rates; empty = takes any
-    QVector<QPair<QSize, int>> sizeMaxFps; // at this size S_PARM grants no more than this rate
+    QVector<int> parmFps;                          // S_PARM snaps to the nearest of these rates; empty = takes any
+    QVector<QPair<QSize, int>> sizeMaxFps;         // at this size S_PARM grants no more than this rate
 
     // State.
     v4l2_format fmt;

@@ -600,8 +600,8 @@ void TstCameraHub::controlValues()
     const PropertyRange range = m_hub->getPropertyRange(path, code);
     if (expected != -1)
         QCOMPARE(code == CameraHub::ExposureMode ? range.flags : range.current, expected);
-    const bool whiteBalance =
-        code == CameraHub::RedGain || code == CameraHub::BlueGain || code == CameraHub::ColourTemperature;
+    const bool whiteBalance = code == CameraHub::RedGain || code == CameraHub::BlueGain
+                              || code == CameraHub::ColourTemperature;
     QCOMPARE(m_hub->getProperty(path, code), whiteBalance ? expected : -1);
     QCOMPARE(m_hub->isPropertySupported(path, code), expected != -1);
 }
@@ -1039,12 +1039,15 @@ void TstCameraHub::hiddenOrGrey()
     QCOMPARE(photo.size(), QSize(640, 480));
     QVERIFY(near(photo.pixel(320, 240), green));
     if (grey)
-        QVERIFY(qRed(photo.pixel(5, 5)) == qGreen(photo.pixel(5, 5)) && qGreen(photo.pixel(5, 5)) == qBlue(photo.pixel(5, 5)));
+        QVERIFY(qRed(photo.pixel(5, 5)) == qGreen(photo.pixel(5, 5))
+                && qGreen(photo.pixel(5, 5)) == qBlue(photo.pixel(5, 5)));
 
     // Shown again, the next frame is decoded: the stream never stopped.
     m_hub->setShown(kPath, true);
     const quint64 shown = cb->framesDelivered();
     m_kernel->pushFrame(kNode, yuyvFrame(solid(640, 480, Qt::blue)));
     QTRY_COMPARE(cb->framesDelivered(), shown + 1);
-    QVERIFY(near(m_hub->takeFrame(kPath).image.pixel(320, 240), grey ? qRgb(qGray(qRgb(0, 0, 255)), qGray(qRgb(0, 0, 255)), qGray(qRgb(0, 0, 255))) : qRgb(0, 0, 255)));
+    QVERIFY(
+        near(m_hub->takeFrame(kPath).image.pixel(320, 240),
+             grey ? qRgb(qGray(qRgb(0, 0, 255)), qGray(qRgb(0, 0, 255)), qGray(qRgb(0, 0, 255))) : qRgb(0, 0, 255)));
 }

@@ -189,9 +189,12 @@ void TstCaptureLayer::sizeSearch_data()
     QTest::addColumn<QString>("subtype");
     QTest::addColumn<QString>("closestLine"); // empty: no closest search
 
-    QTest::newRow("exact MJPG") << QSize(1280, 720) << "MJPG" << false << QSize(1280, 720) << "MJPG" << "";
-    QTest::newRow("YUV lands on YUYV") << QSize(1280, 720) << "YUV" << false << QSize(1280, 720) << "YUY2" << "";
-    QTest::newRow("size only in another subtype") << QSize(800, 600) << "MJPG" << false << QSize(800, 600) << "YUY2" << "";
+    QTest::newRow("exact MJPG") << QSize(1280, 720) << "MJPG" << false << QSize(1280, 720) << "MJPG"
+                                << "";
+    QTest::newRow("YUV lands on YUYV") << QSize(1280, 720) << "YUV" << false << QSize(1280, 720) << "YUY2"
+                                       << "";
+    QTest::newRow("size only in another subtype") << QSize(800, 600) << "MJPG" << false << QSize(800, 600) << "YUY2"
+                                                  << "";
     QTest::newRow("nearest by city block") << QSize(900, 650) << "MJPG" << false << QSize(800, 600) << "YUY2"
                                            << "SETUP: closest supported size is YUY2 @ 800 600\n";
     QTest::newRow("nearest large") << QSize(1300, 800) << "YUV" << false << QSize(1280, 720) << "MJPG"
@@ -231,8 +234,10 @@ void TstCaptureLayer::sizeSearch()
     QVERIFY(m_layer->setupDevice(kPath2M, request.width(), request.height(), int(code)));
     QVERIFY(m_layer->isDeviceSetup(kPath2M));
     QCOMPARE(QSize(m_layer->width(kPath2M), m_layer->height(kPath2M)), result);
-    QCOMPARE(quint32(m_layer->fourcc(kPath2M)), subtype::at(subtype::indexOfCode(fourcc(
-        subtype.at(0).toLatin1(), subtype.at(1).toLatin1(), subtype.at(2).toLatin1(), subtype.at(3).toLatin1()))).code);
+    QCOMPARE(quint32(m_layer->fourcc(kPath2M)),
+             subtype::at(subtype::indexOfCode(fourcc(subtype.at(0).toLatin1(), subtype.at(1).toLatin1(),
+                                                     subtype.at(2).toLatin1(), subtype.at(3).toLatin1())))
+                 .code);
     QCOMPARE(QSize(int(cam.fmt.fmt.pix.width), int(cam.fmt.fmt.pix.height)), result);
     QVERIFY(logHas(QStringLiteral("SETUP: Setting up device %1\n").arg(kPath2M)));
     QVERIFY(logHas(QStringLiteral("SETUP: trying specified format %1 @ %2 by %3\n")
@@ -258,7 +263,8 @@ void TstCaptureLayer::setupOnReadyDevice()
     const int ons = cam.streamOns;
     m_log.clear();
     QVERIFY(!m_layer->setupDevice(kPath2M, 640, 480, int(subtype::mjpgCode())));
-    QCOMPARE(m_log, QStringList{QStringLiteral("SETUP: can't setup, device %1 is currently being used\n").arg(kPath2M)});
+    QCOMPARE(m_log,
+             QStringList{QStringLiteral("SETUP: can't setup, device %1 is currently being used\n").arg(kPath2M)});
     QCOMPARE(cam.sfmtCalls, sfmt);
     QCOMPARE(cam.streamOns, ons);
     QVERIFY(cam.streaming);
@@ -318,7 +324,8 @@ void TstCaptureLayer::settings()
     QCOMPARE(s.defaultValue, 0L);
     QCOMPARE(s.current, 0L);
     QVERIFY(logHas(QStringLiteral("Setting video setting Brightness.\n")));
-    QVERIFY(logHas(QStringLiteral("Range for video setting Brightness: Min:-64 Max:64 SteppingDelta:1 Default:0 Flags:2\n")));
+    QVERIFY(logHas(
+        QStringLiteral("Range for video setting Brightness: Min:-64 Max:64 SteppingDelta:1 Default:0 Flags:2\n")));
     QCOMPARE(m_kernel->openFdCount(), 0);
 
     QVERIFY(m_layer->setupDevice(kPath2M, 640, 480, int(subtype::mjpgCode())));
@@ -447,7 +454,8 @@ void TstCaptureLayer::oddSysfs()
     // Garbage in the number files: the same.
     const QString usb = m_sys->path() + QStringLiteral("/devices/pci0000:00/0000:00:14.0/usb1/1-2");
     QFile::remove(m_sys->path() + QStringLiteral("/class/video4linux/video0/device"));
-    QVERIFY(QFile::link(usb + QStringLiteral("/1-2:1.0"), m_sys->path() + QStringLiteral("/class/video4linux/video0/device")));
+    QVERIFY(QFile::link(usb + QStringLiteral("/1-2:1.0"),
+                        m_sys->path() + QStringLiteral("/class/video4linux/video0/device")));
     QFile f(usb + QStringLiteral("/idVendor"));
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("\xff\xfe\n");
@@ -492,7 +500,8 @@ void TstCaptureLayer::grantedRate()
     QCOMPARE(double(cam.timePerFrame.denominator) / cam.timePerFrame.numerator, granted);
     QCOMPARE(m_layer->grantedFramesPerSecond(kPath2M), granted);
     if (asked > 0 && int(granted) != asked)
-        QVERIFY(logHas(QStringLiteral("SETUP: asked for %1.00 fps, the device runs at %2.00 fps\n").arg(asked).arg(int(granted))));
+        QVERIFY(logHas(
+            QStringLiteral("SETUP: asked for %1.00 fps, the device runs at %2.00 fps\n").arg(asked).arg(int(granted))));
     // The request itself is kept for the next setup.
     QCOMPARE(int(m_layer->framesPerSecond(kPath2M)), asked);
 }
@@ -532,8 +541,8 @@ void TstCaptureLayer::lockedAndNamed()
     // of that model nobody may open, and one of another model.
     addDefault();
     m_kernel->addCamera(QStringLiteral("/dev/video2"), "usb-0000:00:14.0-3.4", QStringLiteral("1-3.4"), k2MSizes);
-    m_kernel->addCamera(QStringLiteral("/dev/video4"), "usb-0000:00:14.0-5", QStringLiteral("1-5"), k2MSizes).openErrno =
-        EACCES;
+    m_kernel->addCamera(QStringLiteral("/dev/video4"), "usb-0000:00:14.0-5", QStringLiteral("1-5"), k2MSizes)
+        .openErrno = EACCES;
     m_kernel->addCamera(QStringLiteral("/dev/video6"), "usb-0000:00:14.0-6", QStringLiteral("1-6"), {{1280, 1024}})
         .productId = 0x0223;
     start();

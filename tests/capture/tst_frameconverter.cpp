@@ -16,7 +16,8 @@ QImage quadrants(int w, int h)
         for (int x = 0; x < w; ++x) {
             const bool right = x >= w / 2;
             const bool bottom = y >= h / 2;
-            row[x] = !bottom ? (right ? qRgb(0, 255, 0) : qRgb(255, 0, 0)) : (right ? qRgb(255, 255, 255) : qRgb(0, 0, 255));
+            row[x] = !bottom ? (right ? qRgb(0, 255, 0) : qRgb(255, 0, 0))
+                             : (right ? qRgb(255, 255, 255) : qRgb(0, 0, 255));
         }
     }
     return img;
@@ -115,10 +116,10 @@ void TstFrameConverter::colours_data()
         int tolerance;
         bool grey;
     } formats[] = {
-        {"MJPEG", V4L2_PIX_FMT_MJPEG, 24, false}, {"YUYV", V4L2_PIX_FMT_YUYV, 24, false},
-        {"UYVY", V4L2_PIX_FMT_UYVY, 24, false},   {"YUV420", V4L2_PIX_FMT_YUV420, 24, false},
+        {"MJPEG", V4L2_PIX_FMT_MJPEG, 24, false},   {"YUYV", V4L2_PIX_FMT_YUYV, 24, false},
+        {"UYVY", V4L2_PIX_FMT_UYVY, 24, false},     {"YUV420", V4L2_PIX_FMT_YUV420, 24, false},
         {"YVU420", V4L2_PIX_FMT_YVU420, 24, false}, {"GREY", V4L2_PIX_FMT_GREY, 3, true},
-        {"RGB24", V4L2_PIX_FMT_RGB24, 0, false},   {"RGB565", V4L2_PIX_FMT_RGB565, 8, false},
+        {"RGB24", V4L2_PIX_FMT_RGB24, 0, false},    {"RGB565", V4L2_PIX_FMT_RGB565, 8, false},
     };
     for (const auto &f : formats) {
         for (int m = 0; m < 2; ++m) {
@@ -150,9 +151,9 @@ void TstFrameConverter::colours()
     out.fill(Qt::black);
     // Garbage in byte 3, which the conversion must set.
     memset(out.bits(), 0x11, size_t(out.sizeInBytes()));
-    QCOMPARE(conv.convert(reinterpret_cast<const uchar *>(data.constData()), size_t(data.size()), out.bits(), mirror,
-                          flip),
-             FrameConverter::Ok);
+    QCOMPARE(
+        conv.convert(reinterpret_cast<const uchar *>(data.constData()), size_t(data.size()), out.bits(), mirror, flip),
+        FrameConverter::Ok);
 
     // Sample the middle of each quadrant, away from chroma-blurred edges.
     const QPoint probes[] = {{w / 4, h / 4}, {3 * w / 4, h / 4}, {w / 4, 3 * h / 4}, {3 * w / 4, 3 * h / 4}};
@@ -164,12 +165,10 @@ void TstFrameConverter::colours()
             expected = qRgb(y, y, y);
         }
         const QRgb got = out.pixel(p);
-        QVERIFY2(near(got, expected, tolerance + (grey ? 3 : 0)),
-                 qPrintable(QStringLiteral("at %1,%2 got %3 want %4")
-                                .arg(p.x())
-                                .arg(p.y())
-                                .arg(got, 8, 16)
-                                .arg(expected, 8, 16)));
+        QVERIFY2(
+            near(got, expected, tolerance + (grey ? 3 : 0)),
+            qPrintable(
+                QStringLiteral("at %1,%2 got %3 want %4").arg(p.x()).arg(p.y()).arg(got, 8, 16).arg(expected, 8, 16)));
     }
     // Every pixel is opaque; QImage::Format_RGB32 needs 0xFF there.
     for (int y = 0; y < h; ++y) {
@@ -231,8 +230,9 @@ void TstFrameConverter::corruptMjpeg()
         QCOMPARE(int(conv.convert(src, size_t(data.size()), out.bits(), mirror, false)), result);
     // A good frame after a bad one decodes normally.
     const QByteArray good = encode(quadrants(64, 48), V4L2_PIX_FMT_MJPEG);
-    QCOMPARE(conv.convert(reinterpret_cast<const uchar *>(good.constData()), size_t(good.size()), out.bits(), false, false),
-             FrameConverter::Ok);
+    QCOMPARE(
+        conv.convert(reinterpret_cast<const uchar *>(good.constData()), size_t(good.size()), out.bits(), false, false),
+        FrameConverter::Ok);
 }
 
 void TstFrameConverter::hostileMjpeg()

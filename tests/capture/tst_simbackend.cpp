@@ -29,7 +29,11 @@ QImage plainScene(const QSize &size)
     field.setColorAt(1, QColor(170, 164, 150));
     p.fillRect(img.rect(), field);
     const double unit = size.width() / 64.0;
-    struct Blob { double x, y, r; QColor c; };
+    struct Blob
+    {
+        double x, y, r;
+        QColor c;
+    };
     const Blob blobs[] = {
         {0.22, 0.30, 4.5, QColor(150, 80, 110)}, {0.70, 0.28, 3.0, QColor(90, 120, 160)},
         {0.58, 0.66, 6.0, QColor(120, 150, 90)}, {0.30, 0.72, 2.2, QColor(170, 110, 60)},
@@ -57,7 +61,9 @@ QImage plainScene(const QSize &size)
     p.setFont(font);
     for (int i = 0; i <= 80; ++i) {
         const double x = x0 + i * pitch;
-        const double len = i % 10 == 0 ? size.height() * 0.06 : i % 5 == 0 ? size.height() * 0.04 : size.height() * 0.025;
+        const double len = i % 10 == 0  ? size.height() * 0.06
+                           : i % 5 == 0 ? size.height() * 0.04
+                                        : size.height() * 0.025;
         p.drawLine(QPointF(x, y0), QPointF(x, y0 - len));
         if (i % 10 == 0)
             p.drawText(QPointF(x - font.pixelSize() * 0.3, y0 + font.pixelSize() * 1.3), QString::number(i / 10));
@@ -229,8 +235,9 @@ void TstSimBackend::stageMovesByTruth()
     const cv::Point2d found = cv::phaseCorrelate(first, second, window);
     const QPointF expected = a.stageOffset - b.stageOffset; // content moves against the stage
     QVERIFY(qAbs(expected.x() - (b.pxPerMicron * b.focusScale * -step.x())) < 1e-9);
-    QVERIFY2(qAbs(found.x - expected.x()) < 0.3 && qAbs(found.y - expected.y()) < 0.3,
-             qPrintable(QStringLiteral("%1,%2 vs %3,%4").arg(found.x).arg(found.y).arg(expected.x()).arg(expected.y())));
+    QVERIFY2(
+        qAbs(found.x - expected.x()) < 0.3 && qAbs(found.y - expected.y()) < 0.3,
+        qPrintable(QStringLiteral("%1,%2 vs %3,%4").arg(found.x).arg(found.y).arg(expected.x()).arg(expected.y())));
     // A specimen point moves with it.
     const QPointF um(400, 300);
     QVERIFY(QLineF(b.toPicture(um), a.toPicture(um) + expected).length() < 1e-9);
@@ -271,7 +278,8 @@ void TstSimBackend::discsWhereTruthSays()
         const SimTruth t = sim->truth(0, size);
         const SimTruth::Disc *found = nullptr;
         for (const SimTruth::Disc &d : t.discs) {
-            if (d.height == want.height && (!found || QLineF(d.centre, want.centre).length() < QLineF(found->centre, want.centre).length()))
+            if (d.height == want.height
+                && (!found || QLineF(d.centre, want.centre).length() < QLineF(found->centre, want.centre).length()))
                 found = &d;
         }
         QVERIFY(found && found->sigma == 0);
@@ -285,7 +293,8 @@ void TstSimBackend::discsWhereTruthSays()
         QVector<double> edges;
         for (int k = 0; k < 16; ++k) {
             const QPointF dir(std::cos(k * M_PI / 8), std::sin(k * M_PI / 8));
-            const double half = (sample(d.centre + dir * (d.radius + 3)) + sample(d.centre + dir * (d.radius - 1.2))) / 2;
+            const double half = (sample(d.centre + dir * (d.radius + 3)) + sample(d.centre + dir * (d.radius - 1.2)))
+                                / 2;
             // Walk in from outside to where the profile first crosses half way.
             for (double r = d.radius + 3; r > d.radius - 3; r -= 0.05) {
                 if (sample(d.centre + dir * r) < half) {
@@ -297,9 +306,11 @@ void TstSimBackend::discsWhereTruthSays()
         QVERIFY(edges.size() >= 12);
         std::sort(edges.begin(), edges.end());
         const double median = edges[edges.size() / 2];
-        QVERIFY2(qAbs(median - d.radius) < 0.75,
-                 qPrintable(QStringLiteral("disc at %1,%2: edge %3, truth %4")
-                                .arg(d.centre.x()).arg(d.centre.y()).arg(median).arg(d.radius)));
+        QVERIFY2(qAbs(median - d.radius) < 0.75, qPrintable(QStringLiteral("disc at %1,%2: edge %3, truth %4")
+                                                                .arg(d.centre.x())
+                                                                .arg(d.centre.y())
+                                                                .arg(median)
+                                                                .arg(d.radius)));
         ++checked;
     }
     QVERIFY2(checked >= atLeast, qPrintable(QString::number(checked)));
@@ -342,9 +353,11 @@ void TstSimBackend::streamFollowsControls()
     QVERIFY(dev);
     bool hasFocus = false, hasStage = false, hasVignetting = false;
     for (const ControlInfo &c : dev->controls()) {
-        hasFocus = hasFocus || (c.id == V4L2_CID_FOCUS_ABSOLUTE && c.name == "Focus" && c.defaultValue == SimOptics::kFocusRest);
+        hasFocus = hasFocus
+                   || (c.id == V4L2_CID_FOCUS_ABSOLUTE && c.name == "Focus" && c.defaultValue == SimOptics::kFocusRest);
         hasStage = hasStage || (c.id == V4L2_CID_TILT_ABSOLUTE && c.name == "Stage Y" && c.defaultValue == 0);
-        hasVignetting = hasVignetting || (c.id == SimulatedBackend::kVignettingControl && c.type == ControlInfo::Boolean);
+        hasVignetting = hasVignetting
+                        || (c.id == SimulatedBackend::kVignettingControl && c.type == ControlInfo::Boolean);
     }
     QVERIFY(hasFocus && hasStage && hasVignetting);
     QVERIFY(dev->trySetFormat(QSize(640, 480), V4L2_PIX_FMT_YUYV));

@@ -30,7 +30,9 @@ Run run(const QStringList &args)
     r.code = p.exitCode();
     r.out = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     // The tool's own complaints, not Qt's warnings.
-    r.err = QString::fromUtf8(p.readAllStandardError()).split('\n', Qt::SkipEmptyParts).filter(QRegularExpression("^vistrel: "));
+    r.err = QString::fromUtf8(p.readAllStandardError())
+                .split('\n', Qt::SkipEmptyParts)
+                .filter(QRegularExpression("^vistrel: "));
     return r;
 }
 

@@ -122,10 +122,7 @@ public:
     }
 
     // PSNR of a picture against the truth, inside a margin.
-    double psnr(const QImage &picture, int margin) const
-    {
-        return psnrAgainst(truth8(), picture, margin);
-    }
+    double psnr(const QImage &picture, int margin) const { return psnrAgainst(truth8(), picture, margin); }
 
     static double psnrAgainst(const cv::Mat &truth8, const QImage &picture, int margin)
     {
@@ -148,7 +145,8 @@ public:
     int margin() const
     {
         const double reach = m_o.maxShift
-            + (std::abs(m_o.maxScale) + std::abs(m_o.maxAngle)) * std::hypot(m_o.size.width(), m_o.size.height()) / 2.0;
+                             + (std::abs(m_o.maxScale) + std::abs(m_o.maxAngle))
+                                   * std::hypot(m_o.size.width(), m_o.size.height()) / 2.0;
         return 8 + int(std::ceil(reach));
     }
 

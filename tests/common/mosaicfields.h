@@ -29,8 +29,8 @@ struct Grid
 
 struct Fields
 {
-    QVector<QImage> images;  // RGB32
-    QVector<QPointF> truth;  // top-left corners on the specimen
+    QVector<QImage> images; // RGB32
+    QVector<QPointF> truth; // top-left corners on the specimen
     QSize specimen;
 };
 
@@ -120,8 +120,8 @@ inline Fields make(const Grid &g)
                 for (int y = 0; y < spectrum.rows; ++y) {
                     cv::Vec2f *row = spectrum.ptr<cv::Vec2f>(y);
                     for (int x = 0; x < spectrum.cols; ++x) {
-                        const std::complex<double> v =
-                            std::complex<double>(row[x][0], row[x][1]) * ex[size_t(x)] * ey[size_t(y)];
+                        const std::complex<double> v = std::complex<double>(row[x][0], row[x][1]) * ex[size_t(x)]
+                                                       * ey[size_t(y)];
                         row[x] = cv::Vec2f(float(v.real()), float(v.imag()));
                     }
                 }

@@ -19,13 +19,13 @@ namespace scalepictures {
 struct Spec
 {
     QSize size{640, 480};
-    double pitch = 0;     // 0: width / 100 as the simulator
+    double pitch = 0; // 0: width / 100 as the simulator
     int divisions = 80;
-    double angle = 0;     // degrees, about the picture's centre
-    double blur = 0;      // Gaussian sigma, pixels
-    double noise = 0;     // Gaussian sigma, grey levels
-    bool uneven = false;  // a strong light fall-off to one side
-    bool ticks = true;    // false: the same picture without a scale
+    double angle = 0;    // degrees, about the picture's centre
+    double blur = 0;     // Gaussian sigma, pixels
+    double noise = 0;    // Gaussian sigma, grey levels
+    bool uneven = false; // a strong light fall-off to one side
+    bool ticks = true;   // false: the same picture without a scale
     bool brightTicks = false;
     quint32 seed = 1;
 

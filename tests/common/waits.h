@@ -16,7 +16,8 @@ inline bool drainThread(QThread *thread)
         return false;
     // The dispatcher lives on the thread: a blocking call to it runs after
     // everything queued there before.
-    if (!QMetaObject::invokeMethod(dispatcher, [] {}, Qt::BlockingQueuedConnection))
+    if (!QMetaObject::invokeMethod(
+            dispatcher, [] {}, Qt::BlockingQueuedConnection))
         return false;
     QCoreApplication::sendPostedEvents();
     return true;

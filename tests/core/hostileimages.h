@@ -36,11 +36,10 @@ inline QByteArray png(quint32 w, quint32 h)
     QByteArray ihdr(13, '\0');
     qToBigEndian<quint32>(w, ihdr.data());
     qToBigEndian<quint32>(h, ihdr.data() + 4);
-    ihdr[8] = 8; // bit depth
-    ihdr[9] = 2; // RGB
+    ihdr[8] = 8;                                                           // bit depth
+    ihdr[9] = 2;                                                           // RGB
     const QByteArray idat = QByteArray::fromHex("789c636000000001000100"); // a few zero bytes
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", ihdr) + chunk("IDAT", idat)
-        + chunk("IEND", QByteArray());
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", ihdr) + chunk("IDAT", idat) + chunk("IEND", QByteArray());
 }
 
 // A real 16 x 16 JPEG whose frame header is changed to claim w x h.

@@ -134,7 +134,8 @@ void TestAtomicSave::save()
         QVERIFY(r.message().isEmpty());
     } else {
         QVERIFY(!r.reason.isEmpty());
-        QVERIFY2(r.message().startsWith(QDir::toNativeSeparators(folder + QStringLiteral("/target.dat")) + QStringLiteral(": ")),
+        QVERIFY2(r.message().startsWith(QDir::toNativeSeparators(folder + QStringLiteral("/target.dat"))
+                                        + QStringLiteral(": ")),
                  qPrintable(r.message()));
         if (writerFails)
             QCOMPARE(r.reason, QStringLiteral("the writer gave up"));

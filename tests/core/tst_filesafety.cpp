@@ -150,8 +150,8 @@ void TestFileSafety::readOnlyTmpfs()
     TinyMount disk("size=64k");
     if (!disk.mounted)
         QSKIP("mounting a tmpfs is not permitted here (needs root)");
-    QVERIFY(mount("tmpfs", QFile::encodeName(disk.dir.path()).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY,
-                  "size=64k") == 0);
+    QVERIFY(mount("tmpfs", QFile::encodeName(disk.dir.path()).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k")
+            == 0);
     const QString text = diskerror::diagnose(disk.dir.filePath(QStringLiteral("x.jpg")));
     QVERIFY2(text.startsWith(QStringLiteral("文件夹不可写")), qPrintable(text));
 }

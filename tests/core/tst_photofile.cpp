@@ -263,7 +263,7 @@ void TestPhotoFile::tifffileReadsOmeXml()
 {
     // Debian's interpreter: another python3 first on the PATH lacks Debian's modules.
     const QString python = QFile::exists("/usr/bin/python3") ? QString("/usr/bin/python3")
-                                                              : QStandardPaths::findExecutable("python3");
+                                                             : QStandardPaths::findExecutable("python3");
     if (python.isEmpty() || QProcess::execute(python, {"-c", "import tifffile"}) != 0)
         QSKIP("python3-tifffile is not installed (Debian package python3-tifffile)");
     if (!QImageWriter::supportedImageFormats().contains("tiff"))
@@ -272,7 +272,8 @@ void TestPhotoFile::tifffileReadsOmeXml()
     photofile::PhotoOrigin origin;
     origin.camera = "V3-2M";
     origin.taken = QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7));
-    QVERIFY(photofile::writePhoto(file, picture(), calibration(QString::fromUtf8("10× <obj>"), 0.8, 2), nullptr, origin));
+    QVERIFY(
+        photofile::writePhoto(file, picture(), calibration(QString::fromUtf8("10× <obj>"), 0.8, 2), nullptr, origin));
     const QByteArray out = run(python, {"-c", R"(
 import sys, json, tifffile, xml.etree.ElementTree as ET
 with tifffile.TiffFile(sys.argv[1]) as t:
@@ -284,7 +285,8 @@ with tifffile.TiffFile(sys.argv[1]) as t:
         'objective': root.find('.//o:Objective', ns).get('Model'), 'camera': root.find('.//o:Detector', ns).get('Model'),
         'date': root.find('.//o:AcquisitionDate', ns).text, 'name': root.find('.//o:Image', ns).get('Name'),
         'shape': list(t.series[0].shape)}))
-)", file});
+)",
+                                        file});
     const QJsonObject o = QJsonDocument::fromJson(out).object();
     QVERIFY2(o.value("ome").toBool(), qPrintable(file + ": " + out));
     QCOMPARE(o.value("imagej").toString(), QString("um")); // ImageJ shows it as µm

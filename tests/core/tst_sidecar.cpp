@@ -45,9 +45,10 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = sidecar::pathFor(dir.filePath(QStringLiteral("Measure.config")));
-        QJsonObject cam{{"colourTemperature", 5000},
-                        {"calibration", QJsonObject{{"name", "10x"}, {"factor", 0.5}, {"unit", 0}, {"lens", "Plan 10"}}},
-                        {"autofocus", true}};
+        QJsonObject cam{
+            {"colourTemperature", 5000},
+            {"calibration", QJsonObject{{"name", "10x"}, {"factor", 0.5}, {"unit", 0}, {"lens", "Plan 10"}}},
+            {"autofocus", true}};
         const QJsonObject newer{{"version", 3},
                                 {"cameras", QJsonObject{{"cam-a", cam}, {"cam-z", QJsonObject{{"autofocus", false}}}}},
                                 {"scaleBar", QJsonObject{{"shown", false}, {"style", "ticks"}}},
@@ -108,12 +109,14 @@ private slots:
         QTest::newRow("array") << QByteArray("[1,2]") << false;
         QTest::newRow("no version") << QByteArray("{\"tiles\":[\"x\"]}") << false;
         QTest::newRow("wrong types") << QByteArray("{\"version\":1,\"calibrations\":5,\"cameras\":[],"
-                                                   "\"tiles\":{},\"scaleBar\":{\"corner\":99}}") << true;
+                                                   "\"tiles\":{},\"scaleBar\":{\"corner\":99}}")
+                                     << true;
         QTest::newRow("huge sizes") << QByteArray("{\"version\":1,\"calibrations\":[{\"name\":\"old\",\"factor\":0.5,"
-                                                  "\"unit\":2,\"width\":2000000000,\"height\":-1}]}") << true;
-        QTest::newRow("camera calibration of no use")
-            << QByteArray("{\"version\":1,\"cameras\":{\"cam-a\":{\"calibration\":{\"name\":\"x\",\"factor\":-1,\"unit\":0}}}}")
-            << true;
+                                                  "\"unit\":2,\"width\":2000000000,\"height\":-1}]}")
+                                    << true;
+        QTest::newRow("camera calibration of no use") << QByteArray(
+            "{\"version\":1,\"cameras\":{\"cam-a\":{\"calibration\":{\"name\":\"x\",\"factor\":-1,\"unit\":0}}}}")
+                                                      << true;
         QTest::newRow("later version") << QByteArray("{\"version\":7,\"future\":{}}") << true;
     }
 

@@ -36,8 +36,7 @@ signals:
     void autoRecordFinish();
 };
 
-template<typename T>
-T *child(QWidget *w, const char *name)
+template <typename T> T *child(QWidget *w, const char *name)
 {
     T *c = w->findChild<T *>(QString::fromLatin1(name));
     if (!c)
@@ -88,7 +87,8 @@ private slots:
         dlg.setClock([now] { return now; });
         dlg.show();
         child<QCheckBox>(&dlg, "checkStartNow")->setChecked(false);
-        child<QDateTimeEdit>(&dlg, "dateTimeStart")->setDateTime(QDateTime(now.date(), QTime(10, 20, 30)).addSecs(offsetSeconds));
+        child<QDateTimeEdit>(&dlg, "dateTimeStart")
+            ->setDateTime(QDateTime(now.date(), QTime(10, 20, 30)).addSecs(offsetSeconds));
         expectMessageBox();
         dlg.onBtnOk();
         QCOMPARE(host.starts, started ? 1 : 0);

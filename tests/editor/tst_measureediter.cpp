@@ -101,7 +101,10 @@ private slots:
         QVERIFY(ed.openImage(makePhoto(dir, "a.png", QSize(640, 480))));
         ed.onCoorInfo(QPoint(0, 0), QColor(10, 20, 30));
         auto luminance = [](QRgb c) {
-            auto lin = [](int v) { const double s = v / 255.0; return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4); };
+            auto lin = [](int v) {
+                const double s = v / 255.0;
+                return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+            };
             return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c));
         };
         for (QWidget *w : {static_cast<QWidget *>(ed.form()->labelCoor), static_cast<QWidget *>(ed.form()->labelSize),
@@ -113,8 +116,9 @@ private slots:
             for (int y = 0; y < img.height(); ++y)
                 for (int x = 0; x < img.width(); ++x)
                     ++counts[img.pixel(x, y)];
-            const QRgb back = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(),
-                                               [](auto a, auto b) { return a.second < b.second; })->first;
+            const QRgb back = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+                                  return a.second < b.second;
+                              })->first;
             double best = 1;
             for (auto it = counts.keyBegin(); it != counts.keyEnd(); ++it) {
                 const double a = luminance(*it) + 0.05, b = luminance(back) + 0.05;
@@ -230,7 +234,8 @@ private slots:
         // Reopened, the line is part of the photo.
         QVERIFY(ed.openImage(measured));
         QCOMPARE(ed.scene()->shapes().size(), 0);
-        QVERIFY(ed.scene()->image().pixelColor(200, 200) != QColor(Qt::white) || ed.scene()->image().pixelColor(200, 199) != QColor(Qt::white));
+        QVERIFY(ed.scene()->image().pixelColor(200, 200) != QColor(Qt::white)
+                || ed.scene()->image().pixelColor(200, 199) != QColor(Qt::white));
     }
 
     // The option writes the toolbox's table beside a saved picture with shapes.
@@ -344,7 +349,9 @@ private slots:
         const QString photo = makePhoto(dir, "p.png", QSize(320, 240));
         const QJsonObject spline{{"type", "Spline"}, {"points", QJsonArray{QJsonArray{1, 2}, QJsonArray{3, 4}}}};
         const QJsonObject line{{"type", "Line"}, {"points", QJsonArray{QJsonArray{10, 20}, QJsonArray{200, 20}}}};
-        const QJsonObject newer{{"format", "vistrel-annotations"}, {"version", 2}, {"layers", QJsonArray{"cells"}},
+        const QJsonObject newer{{"format", "vistrel-annotations"},
+                                {"version", 2},
+                                {"layers", QJsonArray{"cells"}},
                                 {"shapes", QJsonArray{spline, line}}};
         QFile file(annotations::pathFor(photo));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -463,7 +470,11 @@ private slots:
         QVERIFY(!QImage(answer).isNull());
 
         // A folder nobody can write to: false, nothing changes.
-        const QByteArray before = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        const QByteArray before = [&] {
+            QFile f(path);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
         QVERIFY(!ed.saveTo("/proc/vistrel-cannot-write.jpg"));
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -557,7 +568,8 @@ private slots:
         QTest::addColumn<QRect>("target");
         QTest::newRow("landscape on portrait") << QRect(0, 0, 794, 1123) << QSize(640, 480) << QRect(10, 271, 774, 580);
         QTest::newRow("portrait on portrait") << QRect(0, 0, 794, 1123) << QSize(480, 640) << QRect(10, 45, 774, 1032);
-        QTest::newRow("offset viewport") << QRect(50, 40, 420, 320) << QSize(400, 300) << QRect(50 + 10, 40 + 10, 400, 300);
+        QTest::newRow("offset viewport") << QRect(50, 40, 420, 320) << QSize(400, 300)
+                                         << QRect(50 + 10, 40 + 10, 400, 300);
     }
 
     void printTarget()

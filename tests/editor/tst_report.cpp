@@ -58,7 +58,8 @@ class TestReport : public QObject
 private slots:
     void initTestCase()
     {
-        if (QStandardPaths::findExecutable("pdftoppm").isEmpty() || QStandardPaths::findExecutable("pdftotext").isEmpty())
+        if (QStandardPaths::findExecutable("pdftoppm").isEmpty()
+            || QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("poppler-utils is not installed (pdftoppm, pdftotext, pdfinfo)");
     }
     void pagesAndContent_data();

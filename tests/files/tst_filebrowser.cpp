@@ -41,15 +41,16 @@ void writePhoto(const QString &path, QRgb colour, const char *format = nullptr)
 // The browser lists the newest first; files made in one tick of the file
 // system's clock would tie. Makes `path` (by `make`) again until its time is
 // past `older`'s.
-template<typename Make>
-void makeAfter(const QString &older, const QString &path, Make make)
+template <typename Make> void makeAfter(const QString &older, const QString &path, Make make)
 {
     const QDateTime after = CustomListWidgetItem::creationTimeOf(QFileInfo(older));
-    QVERIFY(QTest::qWaitFor([&] {
+    QVERIFY(QTest::qWaitFor(
+        [&] {
         QFile::remove(path);
         make();
         return CustomListWidgetItem::creationTimeOf(QFileInfo(path)) > after;
-    }, 5000));
+        },
+        5000));
 }
 
 QStringList names(const QListWidget *list)
@@ -149,16 +150,16 @@ void TestFileBrowser::searchFilter_data()
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("expected");
     // Suffixes match in any letter case ("aB_.PNG", "ab.JPG").
-    const QStringList ab{QStringLiteral("abFolder"), QStringLiteral("ab.bmp"), QStringLiteral("XABY.jpg"), QStringLiteral("xabx.png"),
-                         QStringLiteral("aB_.PNG"), QStringLiteral("ab.JPG")};
+    const QStringList ab{QStringLiteral("abFolder"), QStringLiteral("ab.bmp"),  QStringLiteral("XABY.jpg"),
+                         QStringLiteral("xabx.png"), QStringLiteral("aB_.PNG"), QStringLiteral("ab.JPG")};
     QTest::newRow("lower") << "ab" << ab;
     QTest::newRow("upper") << "AB" << ab;
     QTest::newRow("mixed") << "aB" << ab;
     QTest::newRow("none") << "qq" << QStringList();
-    QTest::newRow("empty") << ""
-                           << QStringList{QStringLiteral("abFolder"), QStringLiteral("zz"), QStringLiteral("ab.bmp"),
-                                          QStringLiteral("cd.png"), QStringLiteral("XABY.jpg"), QStringLiteral("xabx.png"),
-                                          QStringLiteral("aB_.PNG"), QStringLiteral("ab.JPG")};
+    QTest::newRow("empty") << "" << QStringList{QStringLiteral("abFolder"), QStringLiteral("zz"),
+                                                QStringLiteral("ab.bmp"),   QStringLiteral("cd.png"),
+                                                QStringLiteral("XABY.jpg"), QStringLiteral("xabx.png"),
+                                                QStringLiteral("aB_.PNG"),  QStringLiteral("ab.JPG")};
 }
 
 void TestFileBrowser::searchFilter()
@@ -176,7 +177,8 @@ void TestFileBrowser::searchFilter()
     QStringList got = names(b.listWidget());
     // Folders first; files sorted by name here, their times being equal or close.
     QVERIFY(got.size() == expected.size());
-    const int dirs = int(std::count_if(expected.begin(), expected.end(), [](const QString &s) { return !s.contains('.'); }));
+    const int dirs = int(
+        std::count_if(expected.begin(), expected.end(), [](const QString &s) { return !s.contains('.'); }));
     for (int i = 0; i < dirs; ++i)
         QVERIFY(entry(b.listWidget(), i)->isDir());
     std::sort(got.begin(), got.end());
@@ -273,7 +275,8 @@ void TestFileBrowser::listedOrder()
     FileBrowser b;
     b.setVideoMode(false);
     b.setRootPath(m_root);
-    QCOMPARE(names(b.listWidget()), (QStringList{QStringLiteral("sub"), QStringLiteral("newer.png"), QStringLiteral("older.png")}));
+    QCOMPARE(names(b.listWidget()),
+             (QStringList{QStringLiteral("sub"), QStringLiteral("newer.png"), QStringLiteral("older.png")}));
     QCOMPARE(b.listWidget()->item(1)->data(Qt::UserRole).toString(), newer);
     QVERIFY(!(b.listWidget()->item(0)->flags() & Qt::ItemIsDragEnabled));
     QVERIFY(b.listWidget()->item(1)->flags() & Qt::ItemIsDragEnabled);
@@ -583,7 +586,8 @@ void TestFileBrowser::thumbnailsOfPhotos()
     b.setRootPath(m_root);
     QVERIFY(waitThumbnails(b));
     QListWidget *list = b.listWidget();
-    QCOMPARE(names(list), (QStringList{QStringLiteral("broken.png"), QStringLiteral("grey.bmp"), QStringLiteral("blue.jpg"), QStringLiteral("red.png")}));
+    QCOMPARE(names(list), (QStringList{QStringLiteral("broken.png"), QStringLiteral("grey.bmp"),
+                                       QStringLiteral("blue.jpg"), QStringLiteral("red.png")}));
     QCOMPARE(entry(list, 0)->thumbnailState(), CustomListWidgetItem::ThumbnailBroken);
     QVERIFY(!list->item(0)->icon().isNull());
     const QRgb expected[3] = {qRgb(128, 128, 128), qRgb(20, 20, 230), qRgb(230, 20, 20)};
@@ -754,7 +758,11 @@ void TestFileBrowser::gridFillsTheWidth()
     for (int i = 0; i < list->count(); ++i)
         firstRow += list->visualItemRect(list->item(i)).top() == list->visualItemRect(list->item(0)).top() ? 1 : 0;
     // 1000 px hold five entries of 160 px side by side.
-    QVERIFY2(firstRow >= 5, qPrintable(QStringLiteral("%1 %2 %3 %4").arg(firstRow).arg(list->viewport()->width()).arg(list->gridSize().width()).arg(list->visualItemRect(list->item(0)).width())));
+    QVERIFY2(firstRow >= 5, qPrintable(QStringLiteral("%1 %2 %3 %4")
+                                           .arg(firstRow)
+                                           .arg(list->viewport()->width())
+                                           .arg(list->gridSize().width())
+                                           .arg(list->visualItemRect(list->item(0)).width())));
     // Date and size under the name, and in the tool tip.
     const QString detail = list->item(0)->data(CustomListWidgetItem::DetailRole).toString();
     QVERIFY2(detail.contains(QStringLiteral("kB")), qPrintable(detail));
@@ -765,7 +773,8 @@ void TestFileBrowser::gridFillsTheWidth()
     // The name is drawn under the thumbnail.
     const QImage shot = list->viewport()->grab().toImage();
     const QRect r = list->visualItemRect(list->item(0));
-    const QRect textBand(r.left(), r.top() + FileBrowser::kIconHeight + 6, r.width(), r.height() - FileBrowser::kIconHeight - 8);
+    const QRect textBand(r.left(), r.top() + FileBrowser::kIconHeight + 6, r.width(),
+                         r.height() - FileBrowser::kIconHeight - 8);
     const QRgb bg = shot.pixel(r.right() + 2 < shot.width() ? r.right() + 2 : 0, r.center().y());
     int inked = 0;
     for (int y = textBand.top(); y <= textBand.bottom(); ++y)
@@ -789,7 +798,8 @@ void TestFileBrowser::sortByName()
     FileBrowser b;
     b.setVideoMode(false);
     b.setRootPath(m_root);
-    QCOMPARE(names(b.listWidget()), (QStringList{QStringLiteral("zfolder"), QStringLiteral("Img3.png"), QStringLiteral("img2.png"), QStringLiteral("img10.png")}));
+    QCOMPARE(names(b.listWidget()), (QStringList{QStringLiteral("zfolder"), QStringLiteral("Img3.png"),
+                                                 QStringLiteral("img2.png"), QStringLiteral("img10.png")}));
     QSignalSpy changed(&b, &FileBrowser::sortOrderChanged);
     QComboBox *box = b.sortBox();
     QVERIFY(box);
@@ -797,7 +807,8 @@ void TestFileBrowser::sortByName()
     emit box->activated(1);
     QCOMPARE(b.sortOrder(), FileBrowser::SortOrder::ByName);
     QCOMPARE(changed.count(), 1);
-    QCOMPARE(names(b.listWidget()), (QStringList{QStringLiteral("zfolder"), QStringLiteral("img2.png"), QStringLiteral("Img3.png"), QStringLiteral("img10.png")}));
+    QCOMPARE(names(b.listWidget()), (QStringList{QStringLiteral("zfolder"), QStringLiteral("img2.png"),
+                                                 QStringLiteral("Img3.png"), QStringLiteral("img10.png")}));
     // New entries join in the order in force.
     touch(QDir(m_root).filePath(QStringLiteral("img1.png")));
     b.reload();

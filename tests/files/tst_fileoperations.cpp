@@ -147,7 +147,8 @@ private slots:
         QVERIFY(!QFileInfo::exists(photo("notes.txt")));
         // A file of the same name is skipped, not overwritten, and counted.
         QCOMPARE(contents(photo("taken.png")), QByteArray("old"));
-        QVERIFY2(n.informed.value(0).contains('3') && n.informed.value(0).contains('1'), qPrintable(n.informed.join('|')));
+        QVERIFY2(n.informed.value(0).contains('3') && n.informed.value(0).contains('1'),
+                 qPrintable(n.informed.join('|')));
         QVERIFY(n.informed.value(1).contains("notes.txt"));
         QCOMPARE(m_photos->filter(), QStringLiteral("a"));
         QCOMPARE(m_photos->listedPaths(), QStringList{photo("taken.png")});
@@ -354,14 +355,22 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("result");
-        QTest::newRow("plain") << "renamed.png" << "renamed.png";
-        QTest::newRow("extension kept") << "noext" << "noext.png";
-        QTest::newRow("other photo kind") << "as.JPG" << "as.JPG";
-        QTest::newRow("up a folder") << "../x.jpg" << "";
-        QTest::newRow("into a folder") << "sub/x.jpg" << "";
-        QTest::newRow("dot dot") << ".." << "";
-        QTest::newRow("existing") << "other.png" << "";
-        QTest::newRow("existing without extension") << "other" << "";
+        QTest::newRow("plain") << "renamed.png"
+                               << "renamed.png";
+        QTest::newRow("extension kept") << "noext"
+                                        << "noext.png";
+        QTest::newRow("other photo kind") << "as.JPG"
+                                          << "as.JPG";
+        QTest::newRow("up a folder") << "../x.jpg"
+                                     << "";
+        QTest::newRow("into a folder") << "sub/x.jpg"
+                                       << "";
+        QTest::newRow("dot dot") << ".."
+                                 << "";
+        QTest::newRow("existing") << "other.png"
+                                  << "";
+        QTest::newRow("existing without extension") << "other"
+                                                    << "";
     }
 
     void renameRefuses()

@@ -11,7 +11,11 @@
 class SequentialDevice : public QIODevice
 {
 public:
-    explicit SequentialDevice(const QByteArray &data) : m_data(data) { open(QIODevice::ReadOnly); }
+    explicit SequentialDevice(const QByteArray &data)
+        : m_data(data)
+    {
+        open(QIODevice::ReadOnly);
+    }
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override { return 0; } // says nothing useful, like a pipe
 

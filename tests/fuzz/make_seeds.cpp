@@ -40,8 +40,7 @@ int main(int argc, char **argv)
     QDir().mkpath(annotationsDir);
 
     const BDInfoList calibrations{bd(QStringLiteral("2.00X"), 0.5, 2), bd(QString(), 1.0, 4),
-                                  bd(QStringLiteral("显微"), -0.0, 1),
-                                  bd(QStringLiteral("nan"), std::nan("1"), -1)};
+                                  bd(QStringLiteral("显微"), -0.0, 1), bd(QStringLiteral("nan"), std::nan("1"), -1)};
 
     bool ok = true;
     AppSettings plain;

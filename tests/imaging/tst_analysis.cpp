@@ -95,8 +95,8 @@ private slots:
         QFETCH(double, seedOffset);
         const int side = int(2 * radius + 60);
         const discs::Disc d{side / 2.0 + 0.31, side / 2.0 - 0.42, radius};
-        const imaging::CircleFit fit =
-            imaging::fitCircleAt(one(d, blur, side), QPointF(d.x + seedOffset * radius, d.y), 2 * radius + 10);
+        const imaging::CircleFit fit = imaging::fitCircleAt(one(d, blur, side), QPointF(d.x + seedOffset * radius, d.y),
+                                                            2 * radius + 10);
         QVERIFY(fit.ok);
         QVERIFY2(std::fabs(fit.radius - radius) < 0.1, qPrintable(QString::number(fit.radius)));
         QVERIFY(std::hypot(fit.centre.x() - d.x, fit.centre.y() - d.y) < 0.1);
@@ -173,8 +173,9 @@ private slots:
         for (const discs::Disc &d : truth) {
             const imaging::Particle *best = nullptr;
             for (const imaging::Particle &p : res.particles)
-                if (!best || std::hypot(p.centroid.x() - d.x, p.centroid.y() - d.y)
-                        < std::hypot(best->centroid.x() - d.x, best->centroid.y() - d.y))
+                if (!best
+                    || std::hypot(p.centroid.x() - d.x, p.centroid.y() - d.y)
+                           < std::hypot(best->centroid.x() - d.x, best->centroid.y() - d.y))
                     best = &p;
             QVERIFY(std::hypot(best->centroid.x() - d.x, best->centroid.y() - d.y) < 0.1);
             const double err = std::fabs(best->diameter / (2 * d.r) - 1);

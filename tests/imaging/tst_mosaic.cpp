@@ -95,8 +95,8 @@ private slots:
         const mosaicfields::Fields f = mosaicfields::make(g);
         imaging::Placement p;
         p.placed = {true, true};
-        p.positions = {cv::Point2d(0, 0), cv::Point2d(f.truth[1].x() - f.truth[0].x() + error,
-                                                      f.truth[1].y() - f.truth[0].y())};
+        p.positions = {cv::Point2d(0, 0),
+                       cv::Point2d(f.truth[1].x() - f.truth[0].x() + error, f.truth[1].y() - f.truth[0].y())};
         imaging::MosaicOptions o;
         o.blend = blend;
         o.blendRows = rows;

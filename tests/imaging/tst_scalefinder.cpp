@@ -48,7 +48,8 @@ private slots:
         const imaging::ScaleFit fit = imaging::findScale(scalepictures::make(spec));
         QVERIFY2(fit.found, qPrintable(fit.failure));
         const double error = fit.pitch / spec.truePitch() - 1;
-        QVERIFY2(std::abs(error) < tolerance, qPrintable(QString("pitch %1, true %2").arg(fit.pitch).arg(spec.truePitch())));
+        QVERIFY2(std::abs(error) < tolerance,
+                 qPrintable(QString("pitch %1, true %2").arg(fit.pitch).arg(spec.truePitch())));
         // The ruler spans most of the scale, along it.
         QVERIFY2(fit.divisions >= spec.divisions * 3 / 4, qPrintable(QString::number(fit.divisions)));
         QVERIFY(fit.divisions <= spec.divisions);

@@ -25,7 +25,9 @@ struct DrawnText
 class RecordingEngine : public QPaintEngine
 {
 public:
-    RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    RecordingEngine()
+        : QPaintEngine(QPaintEngine::AllFeatures)
+    {}
     bool begin(QPaintDevice *) override { return true; }
     bool end() override { return true; }
     void updateState(const QPaintEngineState &) override {}
@@ -164,8 +166,8 @@ struct SceneFixture
     void send(QEvent::Type type, const QPoint &pos, Qt::MouseButton button, Qt::MouseButtons buttons)
     {
         QWidget *w = view.viewport();
-        QMouseEvent event(type, QPointF(pos), QPointF(w->mapTo(w->window(), pos)), QPointF(w->mapToGlobal(pos)),
-                          button, buttons, Qt::NoModifier);
+        QMouseEvent event(type, QPointF(pos), QPointF(w->mapTo(w->window(), pos)), QPointF(w->mapToGlobal(pos)), button,
+                          buttons, Qt::NoModifier);
         QApplication::sendEvent(w, &event);
     }
     void press(const QPoint &pos, Qt::MouseButton button = Qt::LeftButton)

@@ -13,8 +13,8 @@
 
 namespace {
 
-const int kAllKinds[] = {Point, Line, BrokenLine, Rect, Polygon, ParallelLine, VerticalLine, Cross,
-                         AngleLine, Arc, Circle1, Circle2, Circle3, DoubleCircle, CircleLine, Text};
+const int kAllKinds[] = {Point,     Line, BrokenLine, Rect,    Polygon, ParallelLine, VerticalLine, Cross,
+                         AngleLine, Arc,  Circle1,    Circle2, Circle3, DoubleCircle, CircleLine,   Text};
 
 // Every kind with the most points it takes, awkward coordinates and styles.
 ShapeState allKinds()
@@ -177,12 +177,16 @@ void TestAnnotations::damagedShapesAreLeftOut_data()
     for (int i = 0; i < 101; ++i)
         lots.append(p);
     QTest::newRow("too many points") << QJsonValue(QJsonObject{{"type", "Polygon"}, {"points", lots}});
-    QTest::newRow("far coordinate") << QJsonValue(QJsonObject{{"type", "Point"}, {"points", QJsonArray{QJsonArray{1e300, 2}}}});
-    QTest::newRow("text coordinate") << QJsonValue(QJsonObject{{"type", "Point"}, {"points", QJsonArray{QJsonArray{"1", 2}}}});
-    QTest::newRow("three numbers") << QJsonValue(QJsonObject{{"type", "Point"}, {"points", QJsonArray{QJsonArray{1, 2, 3}}}});
-    QTest::newRow("long text") << QJsonValue(QJsonObject{{"type", "Text"}, {"points", QJsonArray{p}},
-                                                        {"text", QString(annotations::kMaxTextChars + 1, 'x')}});
-    QTest::newRow("number as text") << QJsonValue(QJsonObject{{"type", "Text"}, {"points", QJsonArray{p}}, {"text", 5}});
+    QTest::newRow("far coordinate") << QJsonValue(
+        QJsonObject{{"type", "Point"}, {"points", QJsonArray{QJsonArray{1e300, 2}}}});
+    QTest::newRow("text coordinate") << QJsonValue(
+        QJsonObject{{"type", "Point"}, {"points", QJsonArray{QJsonArray{"1", 2}}}});
+    QTest::newRow("three numbers") << QJsonValue(
+        QJsonObject{{"type", "Point"}, {"points", QJsonArray{QJsonArray{1, 2, 3}}}});
+    QTest::newRow("long text") << QJsonValue(QJsonObject{
+        {"type", "Text"}, {"points", QJsonArray{p}}, {"text", QString(annotations::kMaxTextChars + 1, 'x')}});
+    QTest::newRow("number as text") << QJsonValue(
+        QJsonObject{{"type", "Text"}, {"points", QJsonArray{p}}, {"text", 5}});
     QTest::newRow("not an object") << QJsonValue(42);
 }
 

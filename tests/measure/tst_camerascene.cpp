@@ -133,8 +133,8 @@ void TestCameraScene::buildByClicks_data()
                                               << Pts{{10, 10}, {50, 10}, {50, 60}} << true;
     QTest::newRow("broken line of two") << int(BrokenLine) << Pts{{10, 10}, {50, 10}, {90, 90}} << true
                                         << Pts{{10, 10}, {50, 10}} << true;
-    QTest::newRow("broken line of one stays open") << int(BrokenLine) << Pts{{10, 10}, {90, 90}} << true
-                                                   << Pts{{10, 10}, {90, 90}} << false;
+    QTest::newRow("broken line of one stays open")
+        << int(BrokenLine) << Pts{{10, 10}, {90, 90}} << true << Pts{{10, 10}, {90, 90}} << false;
     QTest::newRow("polygon") << int(Polygon) << Pts{{10, 10}, {100, 10}, {100, 100}, {10, 100}, {60, 60}} << true
                              << Pts{{10, 10}, {100, 10}, {100, 100}, {10, 100}} << true;
     QTest::newRow("rect") << int(Rect) << Pts{{10, 10}, {100, 60}} << false << Pts{{10, 10}, {100, 60}} << true;
@@ -206,8 +206,8 @@ void TestCameraScene::pressDragReleasePlacesPoint_data()
     QTest::newRow("rect") << int(Rect) << Pts{{10, 10}, {100, 60}} << Pts{} << Pts{{10, 10}, {100, 60}};
     QTest::newRow("circle1") << int(Circle1) << Pts{{100, 100}, {150, 100}} << Pts{} << Pts{{100, 100}, {150, 100}};
     QTest::newRow("circle2") << int(Circle2) << Pts{{100, 100}, {150, 100}} << Pts{} << Pts{{100, 100}, {150, 100}};
-    QTest::newRow("circle3: drag, then click") << int(Circle3) << Pts{{0, 100}, {100, 0}} << Pts{{200, 100}}
-                                               << Pts{{0, 100}, {100, 0}, {200, 100}};
+    QTest::newRow("circle3: drag, then click")
+        << int(Circle3) << Pts{{0, 100}, {100, 0}} << Pts{{200, 100}} << Pts{{0, 100}, {100, 0}, {200, 100}};
     QTest::newRow("double circle") << int(DoubleCircle) << Pts{{100, 100}, {130, 100}} << Pts{{100, 150}}
                                    << Pts{{100, 100}, {130, 100}, {100, 150}};
     QTest::newRow("arc") << int(Arc) << Pts{{0, 100}, {100, 0}} << Pts{{200, 100}}
@@ -878,7 +878,8 @@ void TestCameraScene::blendedLayerMatchesPainter()
         for (int y = 0; y < blended.height(); ++y) {
             for (int x = 0; x < blended.width(); ++x) {
                 const QRgb a = blended.pixel(x, y), b = painted.pixel(x, y);
-                worst = std::max({worst, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))});
+                worst = std::max(
+                    {worst, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))});
             }
         }
         QVERIFY2(worst <= 1, qPrintable(QString::number(worst)));
@@ -951,8 +952,8 @@ void TestCameraScene::lookChangesMatchWholeRedraw()
         [&] { f.press(onLine); },
         [&] { f.release(onLine); },
         [&] {
-            f.scene.selectShape(line);
-            f.move(away);
+        f.scene.selectShape(line);
+        f.move(away);
         },
         [&] { f.scene.selectShape(cross); },
         [&] { f.scene.selectShape(nullptr); },
@@ -1059,7 +1060,8 @@ void TestCameraScene::zoomedViewInScrollArea()
         const int lineY = 1000 - scroll.y() + 0; // picture y 100.05 at 10x
         const bool lineShown = lineY >= 0 && lineY < shown.height() && scroll.x() < 3000 && scroll.x() + 320 > 1000;
         if (lineShown)
-            QVERIFY2(hasColourNear(shown, 100, lineY, green), qPrintable(QStringLiteral("%1,%2").arg(scroll.x()).arg(scroll.y())));
+            QVERIFY2(hasColourNear(shown, 100, lineY, green),
+                     qPrintable(QStringLiteral("%1,%2").arg(scroll.x()).arg(scroll.y())));
         // The cross-hair reaches across the whole picture, however far.
         QVERIFY(hasColourNear(shown, 3900 - scroll.x() >= 0 && 3900 - scroll.x() < 320 ? 3900 - scroll.x() : 10,
                               2900 - scroll.y() >= 0 && 2900 - scroll.y() < 240 ? 2900 - scroll.y() : 10, blue)
@@ -1097,7 +1099,8 @@ void TestCameraScene::overlaysInSight()
         QCOMPARE(scene.visibleViewRect(), QRect(scroll, area.viewport()->size()));
         const QImage shown = area.viewport()->grab().toImage();
         // The clock's red square at the top left, the red time at the bottom right.
-        QVERIFY2(hasColourNear(shown, 18, 22, red), qPrintable(QStringLiteral("clock at %1,%2").arg(scroll.x()).arg(scroll.y())));
+        QVERIFY2(hasColourNear(shown, 18, 22, red),
+                 qPrintable(QStringLiteral("clock at %1,%2").arg(scroll.x()).arg(scroll.y())));
         bool stamp = false;
         for (int x = shown.width() - 200; x < shown.width() && !stamp; ++x)
             for (int y = shown.height() - 24; y < shown.height() && !stamp; ++y)

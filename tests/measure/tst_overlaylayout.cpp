@@ -27,8 +27,7 @@ GraphicsItem *addShape(CameraScene &scene, int type, const Pts &points, int colo
 }
 
 // The box of the pixels that pass `test`; empty when none does.
-template <typename Test>
-QRect boxOf(const QImage &image, Test test)
+template <typename Test> QRect boxOf(const QImage &image, Test test)
 {
     QRect box;
     for (int y = 0; y < image.height(); ++y) {
@@ -49,7 +48,10 @@ bool blackPixel(QRgb c) { return qRed(c) < 35 && qGreen(c) < 35 && qBlue(c) < 35
 // A registered corner overlay (a reticle's legend), solid blue.
 bool legendPixel(QRgb c) { return qBlue(c) > 200 && qRed(c) < 60 && qGreen(c) < 60; }
 
-QString text(const QRect &r) { return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
+QString text(const QRect &r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
 
 } // namespace
 
@@ -86,7 +88,8 @@ void TstOverlayLayout::reticleLabelKeepsClear()
     QVERIFY(!boxes.reticle.isEmpty());
     QVERIFY(QRectF(0, 0, 800, 600).contains(boxes.reticle));
     for (const QRectF &other : {boxes.scaleBar, boxes.timeStamp})
-        QVERIFY2(!boxes.reticle.intersects(other), qPrintable(text(boxes.reticle.toRect()) + " meets " + text(other.toRect())));
+        QVERIFY2(!boxes.reticle.intersects(other),
+                 qPrintable(text(boxes.reticle.toRect()) + " meets " + text(other.toRect())));
 }
 
 void TstOverlayLayout::overlaysShareCorners_data()
@@ -146,8 +149,8 @@ void TstOverlayLayout::overlaysShareCorners()
         QVERIFY2(!a.isEmpty(), qPrintable(found[i].first));
         QVERIFY2(image.rect().adjusted(1, 1, -1, -1).contains(a), qPrintable(found[i].first + " " + text(a)));
         for (int j = i + 1; j < found.size(); ++j)
-            QVERIFY2(!a.intersects(found[j].second),
-                     qPrintable(found[i].first + " " + text(a) + " meets " + found[j].first + " " + text(found[j].second)));
+            QVERIFY2(!a.intersects(found[j].second), qPrintable(found[i].first + " " + text(a) + " meets "
+                                                                + found[j].first + " " + text(found[j].second)));
     }
     // The pixels lie in the boxes the layout gives (which the labels avoid).
     QVERIFY(boxes.timeStamp.adjusted(-1, -1, 1, 1).contains(QRectF(found[0].second)));
@@ -166,7 +169,8 @@ void TstOverlayLayout::labelsGiveWay_data()
     QTest::newRow("right") << Pts{{796, 200}, {760, 200}, {740, 200}} << Pts{{798, 214}, {740, 150}} << false;
     QTest::newRow("top") << Pts{{400, 2}, {400, 30}, {400, 50}} << Pts{{410, 4}, {460, 60}} << false;
     QTest::newRow("bottom") << Pts{{300, 596}, {300, 560}, {300, 540}} << Pts{{320, 598}, {380, 540}} << false;
-    QTest::newRow("bottom right, time stamp") << Pts{{790, 590}, {760, 590}, {740, 590}} << Pts{{780, 598}, {700, 560}} << true;
+    QTest::newRow("bottom right, time stamp")
+        << Pts{{790, 590}, {760, 590}, {740, 590}} << Pts{{780, 598}, {700, 560}} << true;
     QTest::newRow("left, time stamp") << Pts{{4, 300}, {40, 300}, {60, 300}} << Pts{{2, 318}, {60, 380}} << true;
 }
 

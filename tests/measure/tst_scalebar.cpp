@@ -45,8 +45,9 @@ void TestScaleBar::roundStepWithinWidth()
         QVERIFY2(bar.mantissa == 1 || bar.mantissa == 2 || bar.mantissa == 5, qPrintable(bar.label));
         QCOMPARE(bar.realLength, bar.mantissa * std::pow(10.0, bar.exponent));
         const double share = bar.pixelLength / width;
-        QVERIFY2(share >= 0.1 * (1 - 1e-9) && share <= 0.25 * (1 + 1e-9),
-                 qPrintable(QStringLiteral("factor %1: %2 is %3 of the width").arg(cal.factor).arg(bar.label).arg(share)));
+        QVERIFY2(
+            share >= 0.1 * (1 - 1e-9) && share <= 0.25 * (1 + 1e-9),
+            qPrintable(QStringLiteral("factor %1: %2 is %3 of the width").arg(cal.factor).arg(bar.label).arg(share)));
         QCOMPARE(bar.label.section(' ', 0, 0).toDouble(), bar.realLength);
     }
 }
@@ -123,8 +124,11 @@ void TestScaleBar::paintsInCornerOnDarkAndBright()
     const bool top = corner == TopLeft || corner == TopRight;
     const QRectF quarter(left ? picture.left() : picture.center().x(), top ? picture.top() : picture.center().y(),
                          picture.width() / 2, picture.height() / 2);
-    QVERIFY2(quarter.contains(QRectF(painted)),
-             qPrintable(QStringLiteral("%1,%2 %3x%4").arg(painted.x()).arg(painted.y()).arg(painted.width()).arg(painted.height())));
+    QVERIFY2(quarter.contains(QRectF(painted)), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                               .arg(painted.x())
+                                                               .arg(painted.y())
+                                                               .arg(painted.width())
+                                                               .arg(painted.height())));
     if (background != Qt::black)
         return;
     // The longest white run on a row is the bar: 100 pixels.

@@ -158,26 +158,23 @@ void TestShapes::labels_data()
     QTest::newRow("line mm") << int(Line) << Pts{{10, 20}, {110, 20}} << 0.01 << 0 << QStringList{"L:1.0000 mm"};
     QTest::newRow("line px") << int(Line) << Pts{{10, 10}, {40, 50}} << 1.0 << 4 << QStringList{"L:50.0000 px"};
     QTest::newRow("line no unit") << int(Line) << Pts{{10, 10}, {40, 50}} << 1.0 << -1 << QStringList{};
-    QTest::newRow("broken line sums")
-        << int(BrokenLine) << Pts{{0, 0}, {30, 40}, {30, 100}} << 0.5 << 1 << QStringList{"L:55.0000 cm"};
+    QTest::newRow("broken line sums") << int(BrokenLine) << Pts{{0, 0}, {30, 40}, {30, 100}} << 0.5 << 1
+                                      << QStringList{"L:55.0000 cm"};
     QTest::newRow("rect um") << int(Rect) << Pts{{10, 10}, {15, 15}} << 1.0 << 2 << QStringList{"S:25.0000 um^um"};
     QTest::newRow("rect bottom-left to top-right is positive")
         << int(Rect) << Pts{{10, 60}, {60, 10}} << 1.0 << 4 << QStringList{"S:2500.0000 px^px"};
-    QTest::newRow("rect cm squared")
-        << int(Rect) << Pts{{60, 60}, {10, 10}} << 0.1 << 1 << QStringList{"S:25.0000 cm^cm"};
-    QTest::newRow("polygon square")
-        << int(Polygon) << Pts{{0, 0}, {100, 0}, {100, 100}, {0, 100}} << 1.0 << 4
-        << QStringList{"S:10000.0000 px^px"};
+    QTest::newRow("rect cm squared") << int(Rect) << Pts{{60, 60}, {10, 10}} << 0.1 << 1
+                                     << QStringList{"S:25.0000 cm^cm"};
+    QTest::newRow("polygon square") << int(Polygon) << Pts{{0, 0}, {100, 0}, {100, 100}, {0, 100}} << 1.0 << 4
+                                    << QStringList{"S:10000.0000 px^px"};
     QTest::newRow("polygon clockwise or not")
         << int(Polygon) << Pts{{0, 100}, {100, 100}, {100, 0}} << 0.1 << 0 << QStringList{"S:50.0000 mm^mm"};
-    QTest::newRow("parallel horizontal")
-        << int(ParallelLine) << Pts{{0, 0}, {100, 0}, {10, 50}, {90, 50}} << 1.0 << 4
-        << QStringList{"D:50.0000 px"};
-    QTest::newRow("parallel diagonal")
-        << int(ParallelLine) << Pts{{0, 0}, {100, 100}, {0, 100}, {100, 200}} << 1.0 << 4
-        << QStringList{"D:70.7107 px"};
-    QTest::newRow("perpendicular")
-        << int(VerticalLine) << Pts{{0, 0}, {100, 0}, {30, 40}} << 0.01 << 0 << QStringList{"D:0.4000 mm"};
+    QTest::newRow("parallel horizontal") << int(ParallelLine) << Pts{{0, 0}, {100, 0}, {10, 50}, {90, 50}} << 1.0 << 4
+                                         << QStringList{"D:50.0000 px"};
+    QTest::newRow("parallel diagonal") << int(ParallelLine) << Pts{{0, 0}, {100, 100}, {0, 100}, {100, 200}} << 1.0 << 4
+                                       << QStringList{"D:70.7107 px"};
+    QTest::newRow("perpendicular") << int(VerticalLine) << Pts{{0, 0}, {100, 0}, {30, 40}} << 0.01 << 0
+                                   << QStringList{"D:0.4000 mm"};
     QTest::newRow("perpendicular diagonal")
         << int(VerticalLine) << Pts{{0, 0}, {100, 100}, {0, 100}} << 1.0 << 4 << QStringList{"D:70.7107 px"};
     QTest::newRow("cross has no label") << int(Cross) << Pts{{50, 50}} << 1.0 << 4 << QStringList{};
@@ -191,22 +188,21 @@ void TestShapes::labels_data()
                               << QStringList{"A:180.00 deg"};
     QTest::newRow("arc half through top")
         << int(Arc) << Pts{{0, 100}, {100, 0}, {200, 100}} << 1.0 << 4 << QStringList{"C:314.1593 px"};
-    QTest::newRow("arc quarter")
-        << int(Arc) << Pts{{100, 0}, {160, 20}, {200, 100}} << 0.01 << 0 << QStringList{"C:1.5708 mm"};
+    QTest::newRow("arc quarter") << int(Arc) << Pts{{100, 0}, {160, 20}, {200, 100}} << 0.01 << 0
+                                 << QStringList{"C:1.5708 mm"};
     QTest::newRow("arc collinear") << int(Arc) << Pts{{0, 0}, {50, 0}, {100, 0}} << 1.0 << 4 << QStringList{};
     QTest::newRow("circle by centre") << int(Circle1) << Pts{{100, 100}, {150, 100}} << 0.01 << 0
                                       << QStringList{"R:0.5000 mm"};
     QTest::newRow("circle by diameter") << int(Circle2) << Pts{{10, 10}, {70, 90}} << 1.0 << 4
                                         << QStringList{"D:100.0000 px"};
-    QTest::newRow("circle through three") << int(Circle3) << Pts{{0, 100}, {100, 0}, {200, 100}} << 1.0 << 4
-                                          << QStringList{"R:100.0000 px"};
-    QTest::newRow("circle three collinear") << int(Circle3) << Pts{{0, 0}, {50, 50}, {100, 100}} << 1.0 << 4
-                                            << QStringList{};
+    QTest::newRow("circle through three")
+        << int(Circle3) << Pts{{0, 100}, {100, 0}, {200, 100}} << 1.0 << 4 << QStringList{"R:100.0000 px"};
+    QTest::newRow("circle three collinear")
+        << int(Circle3) << Pts{{0, 0}, {50, 50}, {100, 100}} << 1.0 << 4 << QStringList{};
     QTest::newRow("concentric") << int(DoubleCircle) << Pts{{100, 100}, {130, 100}, {100, 150}} << 1.0 << 4
                                 << QStringList{"R1:30.0000 px", "R2:50.0000 px"};
     QTest::newRow("circles and distance")
-        << int(CircleLine) << Pts{{10, 10}, {20, 10}, {40, 50}, {50, 50}} << 1.0 << 4
-        << QStringList{"L:50.0000 px"};
+        << int(CircleLine) << Pts{{10, 10}, {20, 10}, {40, 50}, {50, 50}} << 1.0 << 4 << QStringList{"L:50.0000 px"};
 }
 
 // The same points give the same text at every zoom, stretched views included.
@@ -257,9 +253,10 @@ void TestShapes::values()
         const double factor = v.kind == ValueKind::Length ? 0.5 : v.kind == ValueKind::Area ? 0.25 : 1.0;
         QCOMPARE(realValue(v, f.scene.calibration()), v.value * factor);
         const QString unit = realUnit(v, f.scene.calibration());
-        QCOMPARE(unit, v.kind == ValueKind::Length ? QString("cm")
-                       : v.kind == ValueKind::Area ? QString("cm^cm")
-                       : v.kind == ValueKind::Angle ? QString("deg") : QString("px"));
+        QCOMPARE(unit, v.kind == ValueKind::Length  ? QString("cm")
+                       : v.kind == ValueKind::Area  ? QString("cm^cm")
+                       : v.kind == ValueKind::Angle ? QString("deg")
+                                                    : QString("px"));
     }
     QCOMPARE(got.join(QStringLiteral("; ")), expected);
 }
@@ -310,7 +307,9 @@ void TestShapes::arcFollowsMiddlePoint()
         const double a = qDegreesToRadians(degrees);
         return part.a + part.radius * QPointF(std::cos(a), -std::sin(a));
     };
-    const auto near = [](const QPointF &a, const QPointF &b) { return QLineF(a, b).length() < 1e-6 * qMax(1.0, QLineF(a, b).p1().manhattanLength()); };
+    const auto near = [](const QPointF &a, const QPointF &b) {
+        return QLineF(a, b).length() < 1e-6 * qMax(1.0, QLineF(a, b).p1().manhattanLength());
+    };
     QVERIFY(near(onArc(part.startAngle), points[0]));
     QVERIFY(near(onArc(part.startAngle + part.spanAngle), points[2]));
     const QPointF mid = onArc(part.startAngle + part.spanAngle / 2);
@@ -327,8 +326,7 @@ void TestShapes::labelsStayInsidePicture_data()
     QTest::addColumn<Pts>("points");
     QTest::newRow("right edge") << int(Line) << Pts{{795, 300}, {799, 250}};
     QTest::newRow("bottom edge") << int(Line) << Pts{{200, 598}, {300, 598}};
-    QTest::newRow("bottom-right corner, two lines")
-        << int(DoubleCircle) << Pts{{798, 596}, {790, 596}, {798, 580}};
+    QTest::newRow("bottom-right corner, two lines") << int(DoubleCircle) << Pts{{798, 596}, {790, 596}, {798, 580}};
     QTest::newRow("dragged past the left edge") << int(Rect) << Pts{{-30, 200}, {50, 250}};
     QTest::newRow("dragged past the top") << int(Circle1) << Pts{{400, -60}, {400, 10}};
     QTest::newRow("note at the right") << int(Text) << Pts{{790, 20}};
@@ -349,7 +347,10 @@ void TestShapes::labelsStayInsidePicture()
         QVERIFY(!label.isEmpty());
         const QRectF picture = f.scene.pictureViewRect();
         QCOMPARE(picture, QRectF(0, 0, 800 * zoom.first, 600 * zoom.second));
-        QVERIFY2(picture.contains(label), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(label.x()).arg(label.y()).arg(label.width()).arg(label.height())));
+        QVERIFY2(
+            picture.contains(label),
+            qPrintable(
+                QStringLiteral("%1,%2 %3x%4").arg(label.x()).arg(label.y()).arg(label.width()).arg(label.height())));
     }
 }
 
@@ -360,8 +361,7 @@ void TestShapes::labelHangsBelowFirstPoint_data()
     QTest::addColumn<QPointF>("anchor"); // picture point the label hangs from
     QTest::newRow("line") << int(Line) << Pts{{10.6, 20}, {110, 20}} << QPointF(10.6, 20);
     QTest::newRow("angle at vertex") << int(AngleLine) << Pts{{150, 50}, {50, 60}, {50, 150}} << QPointF(50, 60);
-    QTest::newRow("concentric") << int(DoubleCircle) << Pts{{100, 100}, {130, 100}, {100, 150}}
-                                << QPointF(100, 100);
+    QTest::newRow("concentric") << int(DoubleCircle) << Pts{{100, 100}, {130, 100}, {100, 150}} << QPointF(100, 100);
 }
 
 void TestShapes::labelHangsBelowFirstPoint()
@@ -399,8 +399,7 @@ void TestShapes::hitTests_data()
     QTest::newRow("second handle") << int(Line) << line << 1.0 << QPointF(200, 97) << 2;
     QTest::newRow("handle at 5 misses") << int(Line) << line << 1.0 << QPointF(95, 100) << -1;
     QTest::newRow("zoom 0.5 handle at 9") << int(Line) << line << 0.5 << QPointF(91, 100) << 1;
-    QTest::newRow("first handle wins") << int(Line) << Pts{{100, 100}, {103, 100}} << 1.0 << QPointF(102, 100)
-                                       << 1;
+    QTest::newRow("first handle wins") << int(Line) << Pts{{100, 100}, {103, 100}} << 1.0 << QPointF(102, 100) << 1;
 
     const Pts rect{{100, 100}, {200, 200}};
     QTest::newRow("rect top") << int(Rect) << rect << 1.0 << QPointF(150, 102) << 0;
@@ -424,8 +423,7 @@ void TestShapes::hitTests_data()
 
     const Pts perpendicular{{0, 100}, {200, 100}, {100, 0}};
     QTest::newRow("perpendicular drawn part") << int(VerticalLine) << perpendicular << 1.0 << QPointF(102, 50) << 0;
-    QTest::newRow("perpendicular undrawn p1-p2") << int(VerticalLine) << perpendicular << 1.0 << QPointF(150, 50)
-                                                 << -1;
+    QTest::newRow("perpendicular undrawn p1-p2") << int(VerticalLine) << perpendicular << 1.0 << QPointF(150, 50) << -1;
 
     QTest::newRow("cross vertical") << int(Cross) << Pts{{100, 100}} << 1.0 << QPointF(103, 290) << 0;
     QTest::newRow("cross horizontal") << int(Cross) << Pts{{100, 100}} << 1.0 << QPointF(390, 97) << 0;
@@ -437,8 +435,8 @@ void TestShapes::hitTests_data()
     QTest::newRow("circle outline is not a handle") << int(Circle1) << circle << 1.0 << QPointF(100, 150) << -1;
     QTest::newRow("concentric centre") << int(DoubleCircle) << Pts{{100, 100}, {130, 100}, {100, 150}} << 1.0
                                        << QPointF(100, 101) << 0;
-    QTest::newRow("concentric second rim") << int(DoubleCircle) << Pts{{100, 100}, {130, 100}, {100, 150}}
-                                           << 1.0 << QPointF(100, 151) << 3;
+    QTest::newRow("concentric second rim")
+        << int(DoubleCircle) << Pts{{100, 100}, {130, 100}, {100, 150}} << 1.0 << QPointF(100, 151) << 3;
     QTest::newRow("diameter") << int(Circle2) << circle << 1.0 << QPointF(125, 104) << 0;
 
     const Pts twoCircles{{100, 100}, {120, 100}, {300, 100}, {330, 100}};
@@ -447,10 +445,8 @@ void TestShapes::hitTests_data()
     QTest::newRow("circle-line second rim") << int(CircleLine) << twoCircles << 1.0 << QPointF(300, 128) << 0;
     QTest::newRow("circle-line inside") << int(CircleLine) << twoCircles << 1.0 << QPointF(300, 115) << -1;
 
-    QTest::newRow("angle arm") << int(AngleLine) << Pts{{150, 50}, {50, 50}, {50, 150}} << 1.0
-                               << QPointF(52, 100) << 0;
-    QTest::newRow("arc guide") << int(Arc) << Pts{{0, 100}, {100, 0}, {200, 100}} << 1.0 << QPointF(150, 50)
-                               << 0;
+    QTest::newRow("angle arm") << int(AngleLine) << Pts{{150, 50}, {50, 50}, {50, 150}} << 1.0 << QPointF(52, 100) << 0;
+    QTest::newRow("arc guide") << int(Arc) << Pts{{0, 100}, {100, 0}, {200, 100}} << 1.0 << QPointF(150, 50) << 0;
     QTest::newRow("text handle") << int(Text) << Pts{{100, 100}} << 1.0 << QPointF(103, 102) << 1;
     QTest::newRow("text elsewhere") << int(Text) << Pts{{100, 100}} << 1.0 << QPointF(130, 110) << -1;
 }
@@ -527,8 +523,7 @@ void TestShapes::parallelSnapsWhileBuilding_data()
     QTest::newRow("vertical") << Pts{{0, 0}, {0, 100}, {50, 10}} << QPointF(57, 90) << QPointF(50, 90);
     QTest::newRow("shallow: keeps x") << Pts{{0, 0}, {100, 50}, {0, 50}} << QPointF(60, 90) << QPointF(60, 80);
     QTest::newRow("steep: keeps y") << Pts{{0, 0}, {50, 100}, {0, 50}} << QPointF(60, 150) << QPointF(50, 150);
-    QTest::newRow("tie takes the second") << Pts{{0, 0}, {100, 100}, {0, 50}} << QPointF(60, 100)
-                                          << QPointF(50, 100);
+    QTest::newRow("tie takes the second") << Pts{{0, 0}, {100, 100}, {0, 50}} << QPointF(60, 100) << QPointF(50, 100);
 }
 
 void TestShapes::parallelSnapsWhileBuilding()
@@ -631,11 +626,10 @@ void TestShapes::degenerateDrawing_data()
     QTest::newRow("arc collinear: guides only") << int(Arc) << Pts{{0, 0}, {50, 0}, {100, 0}} << 2 << 0 << 0;
     QTest::newRow("arc") << int(Arc) << Pts{{0, 100}, {100, 0}, {200, 100}} << 2 << 1 << 1;
     QTest::newRow("circle3 collinear") << int(Circle3) << Pts{{0, 0}, {50, 50}, {100, 100}} << 2 << 0 << 0;
-    QTest::newRow("perpendicular on a point base") << int(VerticalLine) << Pts{{50, 50}, {50, 50}, {80, 80}}
-                                                   << 1 << 0 << 0;
+    QTest::newRow("perpendicular on a point base")
+        << int(VerticalLine) << Pts{{50, 50}, {50, 50}, {80, 80}} << 1 << 0 << 0;
     QTest::newRow("parallel") << int(ParallelLine) << Pts{{0, 0}, {100, 0}, {10, 50}, {90, 50}} << 3 << 0 << 1;
-    QTest::newRow("circle-line") << int(CircleLine) << Pts{{10, 10}, {20, 10}, {40, 50}, {50, 50}} << 1 << 2
-                                 << 1;
+    QTest::newRow("circle-line") << int(CircleLine) << Pts{{10, 10}, {20, 10}, {40, 50}, {50, 50}} << 1 << 2 << 1;
     QTest::newRow("concentric") << int(DoubleCircle) << Pts{{100, 100}, {130, 100}, {100, 150}} << 0 << 2 << 2;
     QTest::newRow("angle zero arm") << int(AngleLine) << Pts{{50, 50}, {50, 50}, {80, 80}} << 2 << 0 << 0;
 }

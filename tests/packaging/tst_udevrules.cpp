@@ -21,7 +21,8 @@ private slots:
         QVERIFY(text.contains("SUBSYSTEM==\"input\", KERNEL==\"event*\""));
 
         QSet<QString> inRules;
-        const QRegularExpression re("ATTRS\\{idVendor\\}==\"([0-9a-f]{4})\", ATTRS\\{idProduct\\}==\"([0-9a-f]{4})\", TAG\\+=\"uaccess\"");
+        const QRegularExpression re(
+            "ATTRS\\{idVendor\\}==\"([0-9a-f]{4})\", ATTRS\\{idProduct\\}==\"([0-9a-f]{4})\", TAG\\+=\"uaccess\"");
         auto it = re.globalMatch(text);
         while (it.hasNext()) {
             const auto m = it.next();

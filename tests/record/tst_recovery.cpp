@@ -17,8 +17,13 @@ namespace {
 // ffprobe's answer for one entry, e.g. "format=duration" or "stream=nb_read_packets".
 QString ffprobe(const QString &path, const QString &entry, bool countPackets = false)
 {
-    QStringList args{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
-                     QStringLiteral("v:0"), QStringLiteral("-show_entries"), entry, QStringLiteral("-of"),
+    QStringList args{QStringLiteral("-v"),
+                     QStringLiteral("error"),
+                     QStringLiteral("-select_streams"),
+                     QStringLiteral("v:0"),
+                     QStringLiteral("-show_entries"),
+                     entry,
+                     QStringLiteral("-of"),
                      QStringLiteral("default=nw=1:nk=1")};
     if (countPackets)
         args.prepend(QStringLiteral("-count_packets"));
@@ -160,7 +165,6 @@ void TestRecovery::finishedRunLeavesNoMarker()
     QVERIFY(!QFile::exists(inProgressMarkerPath(path)));
 }
 
-
 // A killed recording on a full disk: the repair says how much room it needs
 // and keeps the marker; once room is freed the next start repairs it.
 void TestRecovery::noRoomKeepsTheMarker()
@@ -192,8 +196,7 @@ void TestRecovery::noRoomKeepsTheMarker()
     QFile filler(mnt + QStringLiteral("/filler"));
     QVERIFY(filler.open(QIODevice::WriteOnly));
     const QByteArray block(64 * 1024, 'x');
-    while (filler.write(block) == block.size() && filler.flush()) {
-    }
+    while (filler.write(block) == block.size() && filler.flush()) {}
     filler.close();
     const QByteArray before = readAll(path);
     QList<RecoveredRecording> got = recoverUnfinishedRecordings(mnt);
@@ -204,7 +207,8 @@ void TestRecovery::noRoomKeepsTheMarker()
     QVERIFY(QFile::exists(inProgressMarkerPath(path)));
     QCOMPARE(readAll(path), before);
     const QString message = recoveryMessage(got[0]);
-    QVERIFY2(!message.contains(QStringLiteral("error")) && message.contains(QLocale().formattedDataSize(got[0].bytesNeeded)),
+    QVERIFY2(!message.contains(QStringLiteral("error"))
+                 && message.contains(QLocale().formattedDataSize(got[0].bytesNeeded)),
              qPrintable(message));
 
     QVERIFY(QFile::remove(filler.fileName()));

@@ -50,8 +50,7 @@ QImage noise(int w, int h, quint32 seed)
 
 bool close(QRgb a, QRgb b, int tol)
 {
-    return qAbs(qRed(a) - qRed(b)) <= tol && qAbs(qGreen(a) - qGreen(b)) <= tol
-        && qAbs(qBlue(a) - qBlue(b)) <= tol;
+    return qAbs(qRed(a) - qRed(b)) <= tol && qAbs(qGreen(a) - qGreen(b)) <= tol && qAbs(qBlue(a) - qBlue(b)) <= tol;
 }
 
 void checkQuadrants(const QImage &img, int tol)
@@ -119,12 +118,14 @@ public:
     CameraBuffer *take(int timeoutMs = 10000)
     {
         CameraBuffer *taken = nullptr;
-        QTest::qWaitFor([&] {
+        QTest::qWaitFor(
+            [&] {
             for (auto &b : m_buffers)
                 if (b->tryAcquire())
                     return (taken = b.get()) != nullptr;
             return false;
-        }, timeoutMs);
+            },
+            timeoutMs);
         return taken;
     }
     bool allFree() const
@@ -404,7 +405,8 @@ void TestRtmpThread::stopDuringEncode()
     for (int i = 0; i < RtmpThread::kMaxQueued; ++i)
         QVERIFY(rec.enqueueFrame(i * 100, pool.take()));
     // Stopped with the first frame written and the rest still queued.
-    QVERIFY(QTest::qWaitFor([&] { return rec.state() == -1 && rec.elapsedMs() > 0 && rec.encodedFrames() > 0; }, 10000));
+    QVERIFY(
+        QTest::qWaitFor([&] { return rec.state() == -1 && rec.elapsedMs() > 0 && rec.encodedFrames() > 0; }, 10000));
     rec.stop();
     QVERIFY(rec.isFinished());
     QCOMPARE(rec.state(), 0);
@@ -580,13 +582,16 @@ void TestRtmpThread::convertFormats()
         int r = -1;
         switch (pixFmt) {
         case AV_PIX_FMT_YUVJ420P:
-            r = libyuv::J420ToARGB(f->data[0], f->linesize[0], f->data[1], f->linesize[1], f->data[2], f->linesize[2], d, ds, w, h);
+            r = libyuv::J420ToARGB(f->data[0], f->linesize[0], f->data[1], f->linesize[1], f->data[2], f->linesize[2],
+                                   d, ds, w, h);
             break;
         case AV_PIX_FMT_YUV420P:
-            r = libyuv::I420ToARGB(f->data[0], f->linesize[0], f->data[1], f->linesize[1], f->data[2], f->linesize[2], d, ds, w, h);
+            r = libyuv::I420ToARGB(f->data[0], f->linesize[0], f->data[1], f->linesize[1], f->data[2], f->linesize[2],
+                                   d, ds, w, h);
             break;
         case AV_PIX_FMT_YUVJ422P:
-            r = libyuv::J422ToARGB(f->data[0], f->linesize[0], f->data[1], f->linesize[1], f->data[2], f->linesize[2], d, ds, w, h);
+            r = libyuv::J422ToARGB(f->data[0], f->linesize[0], f->data[1], f->linesize[1], f->data[2], f->linesize[2],
+                                   d, ds, w, h);
             break;
         case AV_PIX_FMT_NV12:
             r = libyuv::NV12ToARGB(f->data[0], f->linesize[0], f->data[1], f->linesize[1], d, ds, w, h);

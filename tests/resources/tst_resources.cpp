@@ -11,13 +11,13 @@
 namespace {
 
 enum Kind {
-    ToolGlyph,  // white lines on transparent, drawn over a blue/green button
-    Badge,      // rounded-square button picture with a transparent margin
-    Glyph,      // small coloured glyph on transparent
-    Switch,     // on/off track
-    Thumbnail,  // file browser picture, shown at 160 x 120
+    ToolGlyph, // white lines on transparent, drawn over a blue/green button
+    Badge,     // rounded-square button picture with a transparent margin
+    Glyph,     // small coloured glyph on transparent
+    Switch,    // on/off track
+    Thumbnail, // file browser picture, shown at 160 x 120
     Logo,
-    Opaque      // full-bleed picture (splash)
+    Opaque // full-bleed picture (splash)
 };
 
 const QString kIcon = QStringLiteral(":/Vistrel/image/icon/");
@@ -26,12 +26,10 @@ const QString kTool = QStringLiteral(":/Vistrel/image/测量工具/");
 const QStringList &buttonNames()
 {
     static const QStringList names = {
-        QStringLiteral("btnCapture"), QStringLiteral("btnRecord"),
-        QStringLiteral("btnRecord_Playing"), QStringLiteral("btnTimeSetting"),
-        QStringLiteral("btnFullScreen"), QStringLiteral("btnScreenSwitch"),
-        QStringLiteral("btnOpenDir"), QStringLiteral("btnSetting"),
-        QStringLiteral("btnCalib"), QStringLiteral("btnZoom"),
-        QStringLiteral("btnAdd"), QStringLiteral("btnBack")};
+        QStringLiteral("btnCapture"),     QStringLiteral("btnRecord"),     QStringLiteral("btnRecord_Playing"),
+        QStringLiteral("btnTimeSetting"), QStringLiteral("btnFullScreen"), QStringLiteral("btnScreenSwitch"),
+        QStringLiteral("btnOpenDir"),     QStringLiteral("btnSetting"),    QStringLiteral("btnCalib"),
+        QStringLiteral("btnZoom"),        QStringLiteral("btnAdd"),        QStringLiteral("btnBack")};
     return names;
 }
 
@@ -44,15 +42,9 @@ QStringList toolPaths()
     return paths;
 }
 
-QString iconPath(const QString &name)
-{
-    return kIcon + name + QLatin1String(".png");
-}
+QString iconPath(const QString &name) { return kIcon + name + QLatin1String(".png"); }
 
-QImage load(const QString &path)
-{
-    return QImage(path).convertToFormat(QImage::Format_ARGB32);
-}
+QImage load(const QString &path) { return QImage(path).convertToFormat(QImage::Format_ARGB32); }
 
 double coverage(const QImage &img)
 {
@@ -109,8 +101,8 @@ double differingFraction(const QImage &a, const QImage &b)
             const bool bothClear = qAlpha(p) < 16 && qAlpha(q) < 16;
             if (bothClear)
                 continue;
-            if (qAbs(qAlpha(p) - qAlpha(q)) > 48 || qAbs(qRed(p) - qRed(q)) > 48
-                || qAbs(qGreen(p) - qGreen(q)) > 48 || qAbs(qBlue(p) - qBlue(q)) > 48)
+            if (qAbs(qAlpha(p) - qAlpha(q)) > 48 || qAbs(qRed(p) - qRed(q)) > 48 || qAbs(qGreen(p) - qGreen(q)) > 48
+                || qAbs(qBlue(p) - qBlue(q)) > 48)
                 ++diff;
         }
     }
@@ -182,24 +174,47 @@ void TstResources::imageLoads()
     // square; pictures with rounded outlines keep a transparent margin.
     double lo = 0, hi = 1;
     switch (kind) {
-    case ToolGlyph: lo = 0.04; hi = 0.55; break;
-    case Glyph:     lo = 0.03; hi = 0.55; break;
-    case Badge:     lo = 0.70; hi = 0.97; break;
-    case Switch:    lo = 0.75; hi = 0.97; break;
-    case Thumbnail: lo = 0.30; hi = 0.97; break;
-    case Logo:      lo = 0.40; hi = 0.97; break;
-    case Opaque:    lo = 1.00; hi = 1.00; break;
+    case ToolGlyph:
+        lo = 0.04;
+        hi = 0.55;
+        break;
+    case Glyph:
+        lo = 0.03;
+        hi = 0.55;
+        break;
+    case Badge:
+        lo = 0.70;
+        hi = 0.97;
+        break;
+    case Switch:
+        lo = 0.75;
+        hi = 0.97;
+        break;
+    case Thumbnail:
+        lo = 0.30;
+        hi = 0.97;
+        break;
+    case Logo:
+        lo = 0.40;
+        hi = 0.97;
+        break;
+    case Opaque:
+        lo = 1.00;
+        hi = 1.00;
+        break;
     }
     const double cov = coverage(img);
-    QVERIFY2(cov >= lo && cov <= hi,
-             qPrintable(QStringLiteral("%1: %2% of pixels drawn, expected %3%..%4%")
-                            .arg(path).arg(cov * 100, 0, 'f', 1).arg(lo * 100).arg(hi * 100)));
+    QVERIFY2(cov >= lo && cov <= hi, qPrintable(QStringLiteral("%1: %2% of pixels drawn, expected %3%..%4%")
+                                                    .arg(path)
+                                                    .arg(cov * 100, 0, 'f', 1)
+                                                    .arg(lo * 100)
+                                                    .arg(hi * 100)));
 
     if (kind == ToolGlyph) {
         // Tool buttons are blue or green; a dark glyph would vanish on them.
         const double grey = meanDrawnGrey(img);
-        QVERIFY2(grey > 200, qPrintable(QStringLiteral("%1: glyph too dark (mean grey %2)")
-                                            .arg(path).arg(grey, 0, 'f', 0)));
+        QVERIFY2(grey > 200,
+                 qPrintable(QStringLiteral("%1: glyph too dark (mean grey %2)").arg(path).arg(grey, 0, 'f', 0)));
     }
     if (kind == Opaque || kind == Logo || kind == Badge) {
         // A filled shape with nothing on it would pass the coverage check.
@@ -214,7 +229,8 @@ void TstResources::selectVariantDiffers_data()
     for (const QString &name : buttonNames())
         QTest::newRow(qPrintable(name)) << iconPath(name) << iconPath(name + QLatin1String("_Select"));
     // The record button blinks between these two while recording.
-    QTest::newRow("record blink") << iconPath(QStringLiteral("btnRecord")) << iconPath(QStringLiteral("btnRecord_Playing"));
+    QTest::newRow("record blink") << iconPath(QStringLiteral("btnRecord"))
+                                  << iconPath(QStringLiteral("btnRecord_Playing"));
     QTest::newRow("arrow open/closed") << iconPath(QStringLiteral("arrow_off")) << iconPath(QStringLiteral("arrow_on"));
     QTest::newRow("switch on/off") << iconPath(QStringLiteral("switch_off")) << iconPath(QStringLiteral("switch_on"));
 }
@@ -229,8 +245,7 @@ void TstResources::selectVariantDiffers()
     QVERIFY(!b.isNull());
     QCOMPARE(a.size(), b.size());
     const double diff = differingFraction(a, b);
-    QVERIFY2(diff > 0.10, qPrintable(QStringLiteral("only %1% of pixels differ")
-                                         .arg(diff * 100, 0, 'f', 1)));
+    QVERIFY2(diff > 0.10, qPrintable(QStringLiteral("only %1% of pixels differ").arg(diff * 100, 0, 'f', 1)));
 }
 
 void TstResources::measureToolsAreDistinct()
@@ -245,8 +260,7 @@ void TstResources::measureToolsAreDistinct()
     for (int i = 0; i < imgs.size(); ++i) {
         for (int j = i + 1; j < imgs.size(); ++j) {
             const double diff = differingFraction(imgs[i], imgs[j]);
-            QVERIFY2(diff > 0.03, qPrintable(QStringLiteral("%1 and %2 look the same")
-                                                 .arg(paths[i], paths[j])));
+            QVERIFY2(diff > 0.03, qPrintable(QStringLiteral("%1 and %2 look the same").arg(paths[i], paths[j])));
         }
     }
 }
@@ -278,8 +292,7 @@ void TstResources::switchKnobSide()
         QVERIFY2(colourDistance(track, QColor(0x63, 0xBA, 0xFF)) < 30, "on track is not blue");
     } else {
         const QColor c(track);
-        QVERIFY2(c.hsvSaturation() < 40 && colourDistance(track, Qt::white) > 60,
-                 "off track is not grey");
+        QVERIFY2(c.hsvSaturation() < 40 && colourDistance(track, Qt::white) > 60, "off track is not grey");
     }
 }
 

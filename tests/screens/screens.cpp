@@ -166,7 +166,11 @@ int main(int argc, char *argv[])
         addLive(Line, {{80, 300}, {560, 300}});
         addLive(Circle1, {{200, 360}, {240, 360}});
         const QString photo = g_out + "/specimen.png";
-        const struct { int index; const char *code; } langs[] = {{1, "en"}, {0, "zh"}, {8, "de"}, {5, "ja"}, {7, "ru"}};
+        const struct
+        {
+            int index;
+            const char *code;
+        } langs[] = {{1, "en"}, {0, "zh"}, {8, "de"}, {5, "ja"}, {7, "ru"}};
         for (const auto &l : langs) {
             w.setLanguage(l.index);
             settle(300);
@@ -240,9 +244,9 @@ int main(int argc, char *argv[])
             s->setScaleBarCorner(3);
             const QSize picture = s->pictureSize();
             const double w0 = picture.width(), h0 = picture.height();
-            add(Circle1, {{4, h0 * 0.4}, {40, h0 * 0.4}});            // circle at the left edge
-            add(Rect, {{2, h0 * 0.4 + 12}, {70, h0 * 0.55}});        // rectangle beside it
-            add(Line, {{w0 - 3, h0 - 4}, {w0 - 90, h0 - 40}});       // line into the bottom-right corner
+            add(Circle1, {{4, h0 * 0.4}, {40, h0 * 0.4}});     // circle at the left edge
+            add(Rect, {{2, h0 * 0.4 + 12}, {70, h0 * 0.55}});  // rectangle beside it
+            add(Line, {{w0 - 3, h0 - 4}, {w0 - 90, h0 - 40}}); // line into the bottom-right corner
             add(DoubleCircle, {{w0 - 30, h0 - 20}, {w0 - 60, h0 - 20}, {w0 - 80, h0 - 20}});
             for (const auto &l : {std::make_pair(1, "en"), std::make_pair(0, "zh")}) {
                 w.setLanguage(l.first);

@@ -235,7 +235,7 @@ void TestSettingsFile::goldenBytes()
     // timed run
     b.u8(0).i32(0);
     b.u64(2461383).u32(((4 * 60 + 5) * 60 + 6) * 1000 + 789).u8(1); // 2026-12-08 04:05:06.789 UTC
-    b.u64(0x8000000000000000ull).u32(0xFFFFFFFFu).u8(0);           // null, local time
+    b.u64(0x8000000000000000ull).u32(0xFFFFFFFFu).u8(0);            // null, local time
     b.i32(1).i32(10).i32(10).i32(0);
 
     const AppSettings s = goldenSettings();
@@ -256,9 +256,16 @@ void TestSettingsFile::nullDateTimeBytes()
     // The whole default record: the tail holds two null date-times.
     const QByteArray bytes = serialise(AppSettings());
     const QByteArray tail = Bytes()
-                                .u64(0x8000000000000000ull).u32(0xFFFFFFFFu).u8(0)
-                                .u64(0x8000000000000000ull).u32(0xFFFFFFFFu).u8(0)
-                                .i32(1).i32(10).i32(10).i32(0)
+                                .u64(0x8000000000000000ull)
+                                .u32(0xFFFFFFFFu)
+                                .u8(0)
+                                .u64(0x8000000000000000ull)
+                                .u32(0xFFFFFFFFu)
+                                .u8(0)
+                                .i32(1)
+                                .i32(10)
+                                .i32(10)
+                                .i32(0)
                                 .data;
     QVERIFY(bytes.endsWith(tail));
     // Empty calibration list: four zero bytes before the style.
@@ -274,7 +281,9 @@ void TestSettingsFile::camerasFromGreatestKey()
         s.cameras.insert(QString::fromLatin1(key), c);
     }
     const QByteArray bytes = serialise(s);
-    auto at = [&](const char *key) { return bytes.indexOf(Bytes().str(QString::fromLatin1(key)).str(QString::fromLatin1(key).toUpper()).data); };
+    auto at = [&](const char *key) {
+        return bytes.indexOf(Bytes().str(QString::fromLatin1(key)).str(QString::fromLatin1(key).toUpper()).data);
+    };
     QVERIFY(at("c") > 0);
     QVERIFY(at("c") < at("b"));
     QVERIFY(at("b") < at("ab"));
@@ -326,10 +335,10 @@ void TestSettingsFile::dateTimes_data()
     QTest::newRow("utc") << QDateTime(QDate(1970, 1, 1), QTime(0, 0), Qt::UTC);
     QTest::newRow("offset") << QDateTime(QDate(2030, 6, 1), QTime(12, 0), Qt::OffsetFromUTC, -34200);
     QTest::newRow("fixed zone") << QDateTime(QDate(2030, 6, 1), QTime(12, 0), QTimeZone(3600));
-    QTest::newRow("custom zone")
-        << QDateTime(QDate(2030, 6, 1), QTime(12, 0),
-                     QTimeZone("Vistrel/Test", 7200, QStringLiteral("Test"), QStringLiteral("TST"), QLocale::AnyCountry,
-                               QStringLiteral("made up")));
+    QTest::newRow("custom zone") << QDateTime(QDate(2030, 6, 1), QTime(12, 0),
+                                              QTimeZone("Vistrel/Test", 7200, QStringLiteral("Test"),
+                                                        QStringLiteral("TST"), QLocale::AnyCountry,
+                                                        QStringLiteral("made up")));
     QTest::newRow("named zone") << QDateTime(QDate(2030, 6, 1), QTime(12, 0), QTimeZone("Europe/Berlin"));
     QTest::newRow("date only") << QDateTime(QDate(2001, 1, 1), QTime(), Qt::UTC);
 }
@@ -362,14 +371,26 @@ void TestSettingsFile::unknownZones_data()
     QTest::newRow("path as id") << Bytes().str(QStringLiteral("../../../etc/passwd")).data << int(Qt::LocalTime) << 0;
     QTest::newRow("absolute path") << Bytes().str(QStringLiteral("/dev/zero")).data << int(Qt::LocalTime) << 0;
     QTest::newRow("empty id") << Bytes().str(QString()).data << int(Qt::LocalTime) << 0;
-    QTest::newRow("custom, bad id")
-        << Bytes().str(QStringLiteral("OffsetFromUtc")).str(QStringLiteral("../x")).i32(5400)
-               .str(QStringLiteral("n")).str(QStringLiteral("a")).i32(0).str(QStringLiteral("c")).data
-        << int(Qt::OffsetFromUTC) << 5400;
-    QTest::newRow("custom, good id")
-        << Bytes().str(QStringLiteral("OffsetFromUtc")).str(QStringLiteral("Lab/Zone")).i32(-3600)
-               .str(QStringLiteral("n")).str(QStringLiteral("a")).i32(0).str(QStringLiteral("c")).data
-        << int(Qt::TimeZone) << -3600;
+    QTest::newRow("custom, bad id") << Bytes()
+                                           .str(QStringLiteral("OffsetFromUtc"))
+                                           .str(QStringLiteral("../x"))
+                                           .i32(5400)
+                                           .str(QStringLiteral("n"))
+                                           .str(QStringLiteral("a"))
+                                           .i32(0)
+                                           .str(QStringLiteral("c"))
+                                           .data
+                                    << int(Qt::OffsetFromUTC) << 5400;
+    QTest::newRow("custom, good id") << Bytes()
+                                            .str(QStringLiteral("OffsetFromUtc"))
+                                            .str(QStringLiteral("Lab/Zone"))
+                                            .i32(-3600)
+                                            .str(QStringLiteral("n"))
+                                            .str(QStringLiteral("a"))
+                                            .i32(0)
+                                            .str(QStringLiteral("c"))
+                                            .data
+                                     << int(Qt::TimeZone) << -3600;
 }
 
 void TestSettingsFile::unknownZones()
@@ -482,8 +503,8 @@ void TestSettingsFile::truncatedAtEveryByte()
 void TestSettingsFile::hostile_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("camera"); // expected currentCamera
-    QTest::addColumn<bool>("filesRead");  // the file lists come before the break
+    QTest::addColumn<QString>("camera");   // expected currentCamera
+    QTest::addColumn<bool>("filesRead");   // the file lists come before the break
     QTest::addColumn<bool>("camerasRead"); // so does the camera map
 
     const QByteArray head = header().data;
@@ -492,7 +513,10 @@ void TestSettingsFile::hostile_data()
                                      .str(QStringLiteral("cam"))
                                      .u8(1)
                                      .i32(1)
-                                     .i32(0).i32(0).i32(-1).i32(-1)
+                                     .i32(0)
+                                     .i32(0)
+                                     .i32(-1)
+                                     .i32(-1)
                                      .str(QStringLiteral("/i"))
                                      .str(QStringLiteral("/v"))
                                      .str(QStringLiteral("P"))
@@ -500,17 +524,29 @@ void TestSettingsFile::hostile_data()
                                      .data;
     const QByteArray upToCameras = upToFiles + Bytes().u32(0).u32(0).i32(1).i32(0).data;
 
-    QTest::newRow("string of 4 GB") << (head + Bytes().u32(0xFFFFFFFEu).data + QByteArray(100, 'a')) << QString() << false << false;
-    QTest::newRow("odd string length") << (head + Bytes().u32(7).data + QByteArray(100, 'a')) << QString() << false << false;
+    QTest::newRow("string of 4 GB") << (head + Bytes().u32(0xFFFFFFFEu).data + QByteArray(100, 'a')) << QString()
+                                    << false << false;
+    QTest::newRow("odd string length") << (head + Bytes().u32(7).data + QByteArray(100, 'a')) << QString() << false
+                                       << false;
     QTest::newRow("2e9 file names") << (upToFiles + Bytes().u32(2000000000u).data) << "cam" << false << false;
     QTest::newRow("file list, huge entry")
         << (upToFiles + Bytes().u32(3).str(QStringLiteral("x")).u32(0x7FFFFFFEu).data) << "cam" << false << false;
-    QTest::newRow("billion cameras") << (upToCameras + Bytes().u32(1000000000u).str(QStringLiteral("k")).data) << "cam" << true << false;
-    QTest::newRow("camera with huge format")
-        << (upToCameras + Bytes().u32(1).str(QStringLiteral("k")).str(QStringLiteral("n")).u8(1).i32(1).i32(1).u32(0xFFFFFF00u).data)
-        << "cam" << true << false;
+    QTest::newRow("billion cameras") << (upToCameras + Bytes().u32(1000000000u).str(QStringLiteral("k")).data) << "cam"
+                                     << true << false;
+    QTest::newRow("camera with huge format") << (upToCameras
+                                                 + Bytes()
+                                                       .u32(1)
+                                                       .str(QStringLiteral("k"))
+                                                       .str(QStringLiteral("n"))
+                                                       .u8(1)
+                                                       .i32(1)
+                                                       .i32(1)
+                                                       .u32(0xFFFFFF00u)
+                                                       .data)
+                                             << "cam" << true << false;
     QTest::newRow("2e9 calibrations")
-        << (upToCameras + Bytes().u32(0).u32(2000000000u).str(QStringLiteral("1X")).f64(1).i32(0).data) << "cam" << true << true;
+        << (upToCameras + Bytes().u32(0).u32(2000000000u).str(QStringLiteral("1X")).f64(1).i32(0).data) << "cam" << true
+        << true;
 }
 
 void TestSettingsFile::hostile()
@@ -577,9 +613,13 @@ void TestSettingsFile::badFactorsDropped()
 {
     AppSettings s = goldenSettings();
     const double inf = std::numeric_limits<double>::infinity();
-    s.calibrations = {bd(QStringLiteral("nan"), std::numeric_limits<double>::quiet_NaN(), 0), bd(QStringLiteral("a"), 0.5, 2),
-                      bd(QStringLiteral("-inf"), -inf, 0), bd(QStringLiteral("inf"), inf, 0), bd(QStringLiteral("0"), 0.0, 0),
-                      bd(QStringLiteral("neg"), -1.25, 1), bd(QStringLiteral("b"), 1e-300, 1)};
+    s.calibrations = {bd(QStringLiteral("nan"), std::numeric_limits<double>::quiet_NaN(), 0),
+                      bd(QStringLiteral("a"), 0.5, 2),
+                      bd(QStringLiteral("-inf"), -inf, 0),
+                      bd(QStringLiteral("inf"), inf, 0),
+                      bd(QStringLiteral("0"), 0.0, 0),
+                      bd(QStringLiteral("neg"), -1.25, 1),
+                      bd(QStringLiteral("b"), 1e-300, 1)};
     AppSettings back;
     QCOMPARE(parse(serialise(s), &back), SettingsRead::Complete);
     QCOMPARE(back.calibrations.size(), 2);

@@ -118,10 +118,7 @@ private slots:
     void translationFolders();
 };
 
-void TestSettingsStore::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
+void TestSettingsStore::initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
 void TestSettingsStore::firstStart()
 {
@@ -256,17 +253,39 @@ void TestSettingsStore::folderFromConfig_data()
     QTest::addColumn<QString>("used");
     // A link "esc" made in the root first, to this folder ("..": above the root).
     QTest::addColumn<QString>("linkTo");
-    QTest::newRow("climbs out") << "../../x" << "Photo" << "";
-    QTest::newRow("climbs out inside") << "a/../../x" << "Photo" << "";
-    QTest::newRow("absolute") << "/tmp/x" << "Photo" << "";
-    QTest::newRow("dot") << "." << "Photo" << "";
-    QTest::newRow("empty") << "" << "Photo" << "";
-    QTest::newRow("deeper") << "Photo/2024" << "Photo/2024" << "";
-    QTest::newRow("dotted but inside") << "a/../b" << "b" << "";
-    QTest::newRow("link above the root") << "esc" << "Photo" << "..";
-    QTest::newRow("below a link above") << "esc/new" << "Photo" << "..";
-    QTest::newRow("link to the root's parent's parent") << "esc" << "Photo" << "../..";
-    QTest::newRow("link that stays inside") << "esc" << "esc" << "kept";
+    QTest::newRow("climbs out") << "../../x"
+                                << "Photo"
+                                << "";
+    QTest::newRow("climbs out inside") << "a/../../x"
+                                       << "Photo"
+                                       << "";
+    QTest::newRow("absolute") << "/tmp/x"
+                              << "Photo"
+                              << "";
+    QTest::newRow("dot") << "."
+                         << "Photo"
+                         << "";
+    QTest::newRow("empty") << ""
+                           << "Photo"
+                           << "";
+    QTest::newRow("deeper") << "Photo/2024"
+                            << "Photo/2024"
+                            << "";
+    QTest::newRow("dotted but inside") << "a/../b"
+                                       << "b"
+                                       << "";
+    QTest::newRow("link above the root") << "esc"
+                                         << "Photo"
+                                         << "..";
+    QTest::newRow("below a link above") << "esc/new"
+                                        << "Photo"
+                                        << "..";
+    QTest::newRow("link to the root's parent's parent") << "esc"
+                                                        << "Photo"
+                                                        << "../..";
+    QTest::newRow("link that stays inside") << "esc"
+                                            << "esc"
+                                            << "kept";
 }
 
 void TestSettingsStore::folderFromConfig()
@@ -574,15 +593,24 @@ void TestSettingsStore::checkSaveFolder_data()
     QTest::addColumn<QString>("photoFolder"); // relative to the temp folder
     QTest::addColumn<QString>("videoFolder");
     QTest::addColumn<bool>("allowed");
-    QTest::newRow("photo at root") << 0 << "image" << "movie/Video" << false;
-    QTest::newRow("photo at root, trailing slash") << 0 << "image/" << "movie/Video" << false;
-    QTest::newRow("photo at root, dotted") << 0 << "image/Photo/.." << "movie/Video" << false;
-    QTest::newRow("photo in Photo") << 0 << "image/Photo" << "movie" << true;
-    QTest::newRow("photo in a deeper folder") << 0 << "image/Photo/a" << "movie" << true;
-    QTest::newRow("photo outside the root") << 0 << "elsewhere" << "movie" << true;
-    QTest::newRow("video at root") << 1 << "image/Photo" << "movie" << false;
-    QTest::newRow("video in Video") << 1 << "image" << "movie/Video" << true;
-    QTest::newRow("other kind") << 7 << "image" << "movie" << true;
+    QTest::newRow("photo at root") << 0 << "image"
+                                   << "movie/Video" << false;
+    QTest::newRow("photo at root, trailing slash") << 0 << "image/"
+                                                   << "movie/Video" << false;
+    QTest::newRow("photo at root, dotted") << 0 << "image/Photo/.."
+                                           << "movie/Video" << false;
+    QTest::newRow("photo in Photo") << 0 << "image/Photo"
+                                    << "movie" << true;
+    QTest::newRow("photo in a deeper folder") << 0 << "image/Photo/a"
+                                              << "movie" << true;
+    QTest::newRow("photo outside the root") << 0 << "elsewhere"
+                                            << "movie" << true;
+    QTest::newRow("video at root") << 1 << "image/Photo"
+                                   << "movie" << false;
+    QTest::newRow("video in Video") << 1 << "image"
+                                    << "movie/Video" << true;
+    QTest::newRow("other kind") << 7 << "image"
+                                << "movie" << true;
 }
 
 void TestSettingsStore::checkSaveFolder()
@@ -667,8 +695,11 @@ void TestSettingsStore::storagePolicy_data()
     QTest::addColumn<QString>("config");
     QTest::addColumn<QString>("image");
     QTest::addColumn<QString>("video");
-    QTest::newRow("portable") << true << "/opt/v/Measure.config" << "/opt/v/save/image" << "/opt/v/save/movie";
-    QTest::newRow("installed") << false << "/home/u/.config/vistrel/Measure.config" << "/home/u/Pictures/Vistrel"
+    QTest::newRow("portable") << true << "/opt/v/Measure.config"
+                              << "/opt/v/save/image"
+                              << "/opt/v/save/movie";
+    QTest::newRow("installed") << false << "/home/u/.config/vistrel/Measure.config"
+                               << "/home/u/Pictures/Vistrel"
                                << "/home/u/Videos/Vistrel";
 }
 

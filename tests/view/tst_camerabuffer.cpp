@@ -162,8 +162,7 @@ private slots:
         constexpr int kWins = 20000;
         auto worker = [&](int id) {
             ready++;
-            while (ready.load() < 2) {
-            }
+            while (ready.load() < 2) {}
             for (long attempt = 0; attempt < 50000000L; ++attempt) {
                 if (wins[0].load() >= kWins && wins[1].load() >= kWins)
                     break;

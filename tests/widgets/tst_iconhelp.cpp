@@ -5,15 +5,9 @@
 
 namespace {
 
-QImage shown(const QAbstractButton &b)
-{
-    return b.icon().pixmap(32, 32).toImage();
-}
+QImage shown(const QAbstractButton &b) { return b.icon().pixmap(32, 32).toImage(); }
 
-QImage expected(const QString &name, bool selected)
-{
-    return IconHelp::icon(name, selected).pixmap(32, 32).toImage();
-}
+QImage expected(const QString &name, bool selected) { return IconHelp::icon(name, selected).pixmap(32, 32).toImage(); }
 
 } // namespace
 
