@@ -6,7 +6,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 CLANG_FORMAT=${CLANG_FORMAT:-clang-format}
-mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
+else
+    mapfile -t files < <(find . -path ./build -prune -o \( -name '*.cpp' -o -name '*.h' \) -print | sed 's|^\./||' | sort)
+fi
 
 if [[ ${1:-} == --check ]]; then
     changed=0

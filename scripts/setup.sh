@@ -27,6 +27,8 @@ PACKAGES=(
     librsvg2-bin
     # reference encoder for the benchmarks
     ffmpeg
+    # the code's style, checked by a test
+    clang-format
     # fuzzing and sanitizers
     clang libclang-rt-14-dev
     # a real X server for GUI tests and screenshots
