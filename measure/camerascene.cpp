@@ -370,6 +370,7 @@ const CameraScene::LabelCache &CameraScene::labelCache(const QFont &font) const
     c.picture = picture;
     c.obstacles = obstacles;
     c.taken = obstacles;
+    const qint64 budget = overlaylayout::labelBudget(m_shapes.size());
     // In drawing order: a shape's labels give way to those drawn before it.
     for (const GraphicsItem *shape : m_shapes) {
         QFont own = font;
@@ -378,7 +379,7 @@ const CameraScene::LabelCache &CameraScene::labelCache(const QFont &font) const
         place.natural = shape->ownLabelBlock(own, &place.anchor);
         if (place.natural.isEmpty())
             continue;
-        place.block = overlaylayout::placeLabel(place.natural, picture, c.taken, 2);
+        place.block = overlaylayout::placeLabel(place.natural, picture, c.taken, 2, nullptr, budget);
         place.leader = overlaylayout::needsLeader(place.natural, place.block);
         c.taken.append(place.block);
         c.places.insert(shape, place);
@@ -399,7 +400,8 @@ CameraScene::LabelPlace CameraScene::labelPlace(const GraphicsItem *shape, const
     place.natural = shape->ownLabelBlock(own, &place.anchor);
     if (place.natural.isEmpty())
         return place;
-    place.block = overlaylayout::placeLabel(place.natural, c.picture, c.taken, 2);
+    place.block = overlaylayout::placeLabel(place.natural, c.picture, c.taken, 2, nullptr,
+                                            overlaylayout::labelBudget(m_shapes.size()));
     place.leader = overlaylayout::needsLeader(place.natural, place.block);
     return place;
 }

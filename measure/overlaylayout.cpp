@@ -71,7 +71,8 @@ QRectF keepInside(const QRectF &box, const QRectF &area)
                           shift(box.top(), box.bottom(), area.top(), area.bottom()));
 }
 
-QRectF placeLabel(const QRectF &natural, const QRectF &area, const QVector<QRectF> &taken, double gap, bool *free)
+QRectF placeLabel(const QRectF &natural, const QRectF &area, const QVector<QRectF> &taken, double gap, bool *free,
+                  qint64 budget)
 {
     if (free)
         *free = true;
@@ -115,19 +116,25 @@ QRectF placeLabel(const QRectF &natural, const QRectF &area, const QVector<QRect
             near.append(t);
     }
     // A bounded search: in a crowd with no room the label stays where it is.
-    constexpr qint64 kBudget = 50000; // box comparisons
     qint64 spent = 0;
     for (const Offset &o : qAsConst(offsets)) {
         const QRectF box = keepInside(natural.translated(o.dx, o.dy), area);
         if (!firstHit(box, near, gap))
             return box;
         spent += near.size();
-        if (spent > kBudget)
+        if (spent > budget)
             break;
     }
     if (free)
         *free = false;
     return natural;
+}
+
+qint64 labelBudget(int labels)
+{
+    constexpr qint64 kWhole = 50000; // one label's full search
+    constexpr qint64 kAll = 1000000; // all labels of one layout together
+    return qBound<qint64>(200, kAll / qMax(1, labels), kWhole);
 }
 
 bool needsLeader(const QRectF &natural, const QRectF &placed)

@@ -25,9 +25,15 @@ QRectF keepInside(const QRectF &box, const QRectF &area);
 
 // The free place nearest to `natural` (moved by whole pixels, kept inside
 // `area`, `gap` away from every one of `taken`); `natural` itself when it is
-// free, and also when no place near it is (then *free is false).
+// free, and also when no place near it is (then *free is false). The search
+// stops after `budget` box comparisons.
 QRectF placeLabel(const QRectF &natural, const QRectF &area, const QVector<QRectF> &taken, double gap,
-                  bool *free = nullptr);
+                  bool *free = nullptr, qint64 budget = 50000);
+
+// The comparisons each of `labels` labels may spend, so that a picture full
+// of them (hundreds of particles, a large shapes file) is laid out within a
+// frame's time; a few labels get the whole search.
+qint64 labelBudget(int labels);
 
 // A label moved this far from its own place gets a line back to its shape.
 bool needsLeader(const QRectF &natural, const QRectF &placed);
