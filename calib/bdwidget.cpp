@@ -125,6 +125,8 @@ BDWidget::BDWidget(QWidget *parent)
 
     for (QComboBox *box : {ui->boxFontColor, ui->boxFontSize, ui->boxGridColor, ui->boxGridType})
         connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &BDWidget::onStyleChanged);
+    // Line styles are whole words ("Durchgezogen"): never cut.
+    ui->boxGridType->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(ui->boxBDVar, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &BDWidget::onBDChanged);
     connect(ui->boxBDUnit, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &BDWidget::onUnitChanged);
     connect(&m_measureTimer, &QTimer::timeout, this, &BDWidget::onMeasureChanged);

@@ -93,6 +93,8 @@ MeasureEditer::MeasureEditer(QWidget *parent)
     for (const QString &text : wheelzoom::zoomTexts())
         ui->comboZoom->addItem(text, text);
     ui->comboZoom->setCurrentIndex(2);
+    // "Fit" is a long word in some languages: the box grows to its longest entry.
+    ui->comboZoom->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(ui->comboZoom, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &MeasureEditer::onComboZoomChanged);
     // A photo dropped from a file manager opens here.
