@@ -178,8 +178,6 @@ bool CameraHub::watchDevices()
     return m_watcher->start();
 }
 
-bool CameraHub::isWatchingDevices() const { return m_watcher && m_watcher->isActive(); }
-
 void CameraHub::refreshDevices()
 {
     m_layer.enumerateDevices(false);

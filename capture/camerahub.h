@@ -146,7 +146,6 @@ public:
     // Listens for cameras coming and going; false when hot-plug events cannot
     // be had (then only the periodic rescan notices them).
     bool watchDevices();
-    bool isWatchingDevices() const;
 
     bool openCamera(const QString &camId, int width, int height, const QString &format);
     void closeCamera(const QString &camId);
