@@ -227,18 +227,18 @@ void FocusStacker::onFrame(const QString &camId)
     QMetaObject::invokeMethod(
         m_worker,
         [this, stack, cancel, frame, run] {
-        if (!cancel->load())
-            stack->add(frame);
-        const QImage preview = stack->preview(kPreviewSide);
-        const int merged = stack->merged();
-        const int offered = stack->offered();
-        QMetaObject::invokeMethod(
-            this,
-            [this, merged, offered, preview, run] {
-            if (run == m_run)
-                onFrameDone(merged, offered, preview);
-            },
-            Qt::QueuedConnection);
+            if (!cancel->load())
+                stack->add(frame);
+            const QImage preview = stack->preview(kPreviewSide);
+            const int merged = stack->merged();
+            const int offered = stack->offered();
+            QMetaObject::invokeMethod(
+                this,
+                [this, merged, offered, preview, run] {
+                    if (run == m_run)
+                        onFrameDone(merged, offered, preview);
+                },
+                Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
 }
@@ -321,20 +321,20 @@ void FocusStacker::save()
     QMetaObject::invokeMethod(
         m_worker,
         [this, stack, cancel, photo, depth, scale] {
-        QString error;
-        QString written;
-        QString depthWritten;
-        if (!cancel->load()) {
-            if (photofile::writePhoto(photo, stack->result(), scale, &error)) {
-                written = photo;
-                if (!depth.isEmpty() && photofile::writePhoto(depth, stack->depthMap(), scale, &error))
-                    depthWritten = depth;
+            QString error;
+            QString written;
+            QString depthWritten;
+            if (!cancel->load()) {
+                if (photofile::writePhoto(photo, stack->result(), scale, &error)) {
+                    written = photo;
+                    if (!depth.isEmpty() && photofile::writePhoto(depth, stack->depthMap(), scale, &error))
+                        depthWritten = depth;
+                }
             }
-        }
-        const QImage preview = stack->preview(kPreviewSide);
-        QMetaObject::invokeMethod(
-            this, [this, written, depthWritten, error, preview] { onSaved(written, depthWritten, error, preview); },
-            Qt::QueuedConnection);
+            const QImage preview = stack->preview(kPreviewSide);
+            QMetaObject::invokeMethod(
+                this, [this, written, depthWritten, error, preview] { onSaved(written, depthWritten, error, preview); },
+                Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
 }
@@ -367,60 +367,60 @@ bool FocusStacker::stackFiles(const QStringList &paths)
     QMetaObject::invokeMethod(
         m_worker,
         [this, paths, cancel, photo, depth] {
-        imaging::FocusStackOptions options;
-        options.depthMap = !depth.isEmpty();
-        imaging::FocusStack stack(options);
-        imaging::SeriesReport report;
-        const bool ok = imaging::fuseSeries(
-            &stack, int(paths.size()),
-            [&paths](int i, QString *why) {
-            QImage image;
-            imagesafety::readImageSafely(paths[i], &image, why);
-            return image;
-            },
-            &report,
-            [this, &stack](int done, int total) {
+            imaging::FocusStackOptions options;
+            options.depthMap = !depth.isEmpty();
+            imaging::FocusStack stack(options);
+            imaging::SeriesReport report;
+            const bool ok = imaging::fuseSeries(
+                &stack, int(paths.size()),
+                [&paths](int i, QString *why) {
+                    QImage image;
+                    imagesafety::readImageSafely(paths[i], &image, why);
+                    return image;
+                },
+                &report,
+                [this, &stack](int done, int total) {
+                    const QImage preview = stack.preview(kPreviewSide);
+                    QMetaObject::invokeMethod(
+                        this,
+                        [this, done, total, preview] {
+                            m_panel->progress()->setRange(0, total);
+                            m_panel->progress()->setValue(done);
+                            m_panel->showPreview(preview);
+                        },
+                        Qt::QueuedConnection);
+                    return true;
+                },
+                cancel.get());
+            QString error;
+            QString written;
+            QString depthWritten;
+            if (!ok && !report.cancelled) {
+                error = tr("无法读取：%1").arg(QFileInfo(paths.value(report.failedIndex)).fileName());
+            } else if (ok) {
+                QStringList left;
+                for (size_t i = 0; i < report.frames.size(); ++i) {
+                    const auto outcome = report.frames[i].outcome;
+                    if (outcome == imaging::FocusStack::Outcome::WrongSize
+                        || outcome == imaging::FocusStack::Outcome::NotAligned)
+                        left << QFileInfo(paths[int(i)]).fileName();
+                }
+                // The scale of the photos fused, taken from the first.
+                const BDInfo scale = photofile::readPhotoScale(paths.first()).value_or(BDInfo());
+                if (stack.merged() < 2) {
+                    error = tr("无法对齐：%1").arg(left.join(QStringLiteral(", ")));
+                } else if (photofile::writePhoto(photo, stack.result(), scale, &error)) {
+                    written = photo;
+                    if (!depth.isEmpty() && photofile::writePhoto(depth, stack.depthMap(), scale, &error))
+                        depthWritten = depth;
+                    if (!left.isEmpty())
+                        error = tr("无法对齐：%1").arg(left.join(QStringLiteral(", ")));
+                }
+            }
             const QImage preview = stack.preview(kPreviewSide);
             QMetaObject::invokeMethod(
-                this,
-                [this, done, total, preview] {
-                m_panel->progress()->setRange(0, total);
-                m_panel->progress()->setValue(done);
-                m_panel->showPreview(preview);
-                },
+                this, [this, written, depthWritten, error, preview] { onSaved(written, depthWritten, error, preview); },
                 Qt::QueuedConnection);
-            return true;
-        },
-                   cancel.get());
-        QString error;
-        QString written;
-        QString depthWritten;
-        if (!ok && !report.cancelled) {
-            error = tr("无法读取：%1").arg(QFileInfo(paths.value(report.failedIndex)).fileName());
-        } else if (ok) {
-            QStringList left;
-            for (size_t i = 0; i < report.frames.size(); ++i) {
-                const auto outcome = report.frames[i].outcome;
-                if (outcome == imaging::FocusStack::Outcome::WrongSize
-                    || outcome == imaging::FocusStack::Outcome::NotAligned)
-                    left << QFileInfo(paths[int(i)]).fileName();
-            }
-            // The scale of the photos fused, taken from the first.
-            const BDInfo scale = photofile::readPhotoScale(paths.first()).value_or(BDInfo());
-            if (stack.merged() < 2) {
-                error = tr("无法对齐：%1").arg(left.join(QStringLiteral(", ")));
-            } else if (photofile::writePhoto(photo, stack.result(), scale, &error)) {
-                written = photo;
-                if (!depth.isEmpty() && photofile::writePhoto(depth, stack.depthMap(), scale, &error))
-                    depthWritten = depth;
-                if (!left.isEmpty())
-                    error = tr("无法对齐：%1").arg(left.join(QStringLiteral(", ")));
-            }
-        }
-        const QImage preview = stack.preview(kPreviewSide);
-        QMetaObject::invokeMethod(
-            this, [this, written, depthWritten, error, preview] { onSaved(written, depthWritten, error, preview); },
-            Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
     return true;

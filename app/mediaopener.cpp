@@ -32,8 +32,8 @@ MediaOpener::MediaOpener(const Widgets &widgets, MeasureEditer *editor, FileOper
             b->listWidget()->viewport(),
             [](const QString &path) { return media::isPhoto(path) || media::isVideo(path); },
             [this](const QStringList &dropped) {
-            if (m_store->checkSaveFolder(SettingsStore::Photo) && m_store->checkSaveFolder(SettingsStore::Video))
-                m_files->importFiles(dropped);
+                if (m_store->checkSaveFolder(SettingsStore::Photo) && m_store->checkSaveFolder(SettingsStore::Video))
+                    m_files->importFiles(dropped);
             });
     }
     // A picture the editor wrote is listed when it lands in the photo folder.

@@ -77,10 +77,8 @@ Shortcuts::Shortcuts(const Targets &targets, QObject *parent)
     for (QAction *a : qAsConst(m_t.menuKeys))
         window->addAction(a);
     add({QKeySequence(Qt::Key_Delete)}, m_t.pictureArea ? m_t.pictureArea : window,
-        m_t.pictureArea ? Qt::WidgetWithChildrenShortcut : Qt::WindowShortcut,
-        [this] {
-        eraseSelected();
-    })->setObjectName(QStringLiteral("shortcutDelete"));
+        m_t.pictureArea ? Qt::WidgetWithChildrenShortcut : Qt::WindowShortcut, [this] { eraseSelected(); })
+        ->setObjectName(QStringLiteral("shortcutDelete"));
     add({QKeySequence(Qt::Key_Escape)}, window, Qt::WindowShortcut, [this] {
         cancelOrLeave();
     })->setObjectName(QStringLiteral("shortcutEscape"));

@@ -232,8 +232,8 @@ double hoverCost(CameraScene &scene, QWidget *viewport, const QPoint &on, const 
     return changeCost(
         viewport,
         [&](int i) {
-        sendMove(viewport, i & 1 ? off : on);
-        return !scene.hoveredShape() == bool(i & 1);
+            sendMove(viewport, i & 1 ? off : on);
+            return !scene.hoveredShape() == bool(i & 1);
         },
         changes, whole);
 }
@@ -245,9 +245,9 @@ double selectionCost(CameraScene &scene, QWidget *viewport, int changes, bool wh
     return changeCost(
         viewport,
         [&](int i) {
-        GraphicsItem *shape = scene.shapes().value(i % scene.shapes().size());
-        scene.selectShape(shape);
-        return scene.selectedShape() == shape;
+            GraphicsItem *shape = scene.shapes().value(i % scene.shapes().size());
+            scene.selectShape(shape);
+            return scene.selectedShape() == shape;
         },
         changes, whole);
 }

@@ -280,22 +280,22 @@ void ParticlePanel::startPreview()
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [self, overlay, level, generation] {
-            if (!self)
-                return;
-            self->m_previewBusy = false;
-            if (generation == self->m_previewGeneration && self->isVisible()) {
-                if (self->m_scene)
-                    self->m_scene->setAnalysisOverlay(overlay);
-                if (self->m_auto->isChecked()) {
-                    const QSignalBlocker block(self->m_threshold);
-                    self->m_threshold->setValue(level);
-                    self->m_thresholdValue->setText(QString::number(level));
+                if (!self)
+                    return;
+                self->m_previewBusy = false;
+                if (generation == self->m_previewGeneration && self->isVisible()) {
+                    if (self->m_scene)
+                        self->m_scene->setAnalysisOverlay(overlay);
+                    if (self->m_auto->isChecked()) {
+                        const QSignalBlocker block(self->m_threshold);
+                        self->m_threshold->setValue(level);
+                        self->m_thresholdValue->setText(QString::number(level));
+                    }
                 }
-            }
-            if (self->m_previewAgain) {
-                self->m_previewAgain = false;
-                self->preview();
-            }
+                if (self->m_previewAgain) {
+                    self->m_previewAgain = false;
+                    self->preview();
+                }
             },
             Qt::QueuedConnection);
     }));
@@ -317,19 +317,19 @@ void ParticlePanel::analyse()
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [self, result, generation, size = cv::Size(grey.cols, grey.rows)] {
-            if (!self)
-                return;
-            --self->m_running;
-            self->m_run->setEnabled(true);
-            if (generation != self->m_runGeneration || !self->m_scene)
-                return;
-            // A frame of another size means another picture: nothing to add to.
-            if (self->m_scene->image().size() != QSize(size.width, size.height))
-                return;
-            self->m_scene->setParticles(result.particles);
-            self->m_scene->setAnalysisOverlay(QImage());
-            self->m_status->setText(tr("%1 个颗粒").arg(result.particles.size()));
-            emit self->analysed(result.particles.size());
+                if (!self)
+                    return;
+                --self->m_running;
+                self->m_run->setEnabled(true);
+                if (generation != self->m_runGeneration || !self->m_scene)
+                    return;
+                // A frame of another size means another picture: nothing to add to.
+                if (self->m_scene->image().size() != QSize(size.width, size.height))
+                    return;
+                self->m_scene->setParticles(result.particles);
+                self->m_scene->setAnalysisOverlay(QImage());
+                self->m_status->setText(tr("%1 个颗粒").arg(result.particles.size()));
+                emit self->analysed(result.particles.size());
             },
             Qt::QueuedConnection);
     }));

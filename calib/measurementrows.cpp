@@ -129,9 +129,9 @@ QVector<QMetaObject::Connection> bindTableToScene(MeasurementTable *table, Camer
     connections << QObject::connect(scene, &CameraScene::pictureSizeChanged, table, refresh);
     connections << QObject::connect(scene, &CameraScene::selectedShapeChanged, table,
                                     [table, guard](GraphicsItem *shape) {
-        if (guard)
-            table->selectShape(guard->shapeIndex(shape) + 1);
-    });
+                                        if (guard)
+                                            table->selectShape(guard->shapeIndex(shape) + 1);
+                                    });
     connections << QObject::connect(table, &MeasurementTable::shapeSelected, scene, [guard](int number) {
         if (!guard)
             return;

@@ -76,9 +76,9 @@ int runFocusStack(const ToolArgs &args)
     const bool done = imaging::fuseSeries(
         &stack, files.size(),
         [&files](int i, QString *why) {
-        QImage image;
-        imagesafety::readImageSafely(files[i], &image, why);
-        return image;
+            QImage image;
+            imagesafety::readImageSafely(files[i], &image, why);
+            return image;
         },
         &report);
     if (!done) {

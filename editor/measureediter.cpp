@@ -102,9 +102,9 @@ MeasureEditer::MeasureEditer(QWidget *parent)
         new FileDrop(
             target, [](const QString &path) { return media::isPhoto(path); },
             [this](const QStringList &files) {
-            if (!openImage(files.first()))
-                notifier().inform(this,
-                                  tr("打开文件失败") + QLatin1Char('\n') + QDir::toNativeSeparators(files.first()));
+                if (!openImage(files.first()))
+                    notifier().inform(this,
+                                      tr("打开文件失败") + QLatin1Char('\n') + QDir::toNativeSeparators(files.first()));
             });
     }
     // Ctrl+wheel steps the zoom around the pointer.
@@ -280,8 +280,8 @@ void MeasureEditer::restoreAnnotations()
     annotations::loadInBackground(
         m_filePath, this,
         [this, generation](annotations::Load result, const annotations::Document &doc, const QString &error) {
-        if (generation == m_loadGeneration && m_loading)
-            applyAnnotations(result, doc, error);
+            if (generation == m_loadGeneration && m_loading)
+                applyAnnotations(result, doc, error);
         });
 }
 

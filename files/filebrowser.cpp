@@ -313,17 +313,17 @@ FileBrowser::FileBrowser(QWidget *parent)
     // Entries deleted behind our back must not receive a thumbnail later.
     connect(m_listWidget->model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
             [this](const QModelIndex &, int first, int last) {
-        bool dropped = false;
-        for (int row = first; row <= last; ++row) {
-            // Possibly inside the item's destructor: base class access only.
-            const QListWidgetItem *item = m_listWidget->item(row);
-            const quint64 ticket = item ? item->data(CustomListWidgetItem::TicketRole).toULongLong() : 0;
-            if (ticket)
-                dropped = m_pending.remove(ticket) > 0 || dropped;
-        }
-        if (dropped && m_pending.isEmpty())
-            QMetaObject::invokeMethod(this, &FileBrowser::thumbnailsDone, Qt::QueuedConnection);
-    });
+                bool dropped = false;
+                for (int row = first; row <= last; ++row) {
+                    // Possibly inside the item's destructor: base class access only.
+                    const QListWidgetItem *item = m_listWidget->item(row);
+                    const quint64 ticket = item ? item->data(CustomListWidgetItem::TicketRole).toULongLong() : 0;
+                    if (ticket)
+                        dropped = m_pending.remove(ticket) > 0 || dropped;
+                }
+                if (dropped && m_pending.isEmpty())
+                    QMetaObject::invokeMethod(this, &FileBrowser::thumbnailsDone, Qt::QueuedConnection);
+            });
     connect(m_listWidget->model(), &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_pending.clear(); });
 }
 

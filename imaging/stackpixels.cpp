@@ -33,29 +33,31 @@ void toWorking(const cv::Mat &src, cv::Mat &dst)
     cv::parallel_for_(
         cv::Range(0, src.rows),
         [&](const cv::Range &r) {
-        for (int y = r.start; y < r.end; ++y) {
-            const uchar *__restrict s = src.ptr<uchar>(y);
-            short *__restrict d = dst.ptr<short>(y);
-            int x = 0;
+            for (int y = r.start; y < r.end; ++y) {
+                const uchar *__restrict s = src.ptr<uchar>(y);
+                short *__restrict d = dst.ptr<short>(y);
+                int x = 0;
 #if CV_SIMD128
-            for (; x + 16 <= src.cols; x += 16) {
-                cv::v_uint8x16 b, g, r8, a;
-                cv::v_load_deinterleave(s + 4 * x, b, g, r8, a);
-                cv::v_uint16x8 b0, b1, g0, g1, r0, r1;
-                cv::v_expand(b, b0, b1);
-                cv::v_expand(g, g0, g1);
-                cv::v_expand(r8, r0, r1);
-                auto w = [](const cv::v_uint16x8 &v) { return cv::v_reinterpret_as_s16(cv::v_shl<kFractionBits>(v)); };
-                cv::v_store_interleave(d + 3 * x, w(b0), w(g0), w(r0));
-                cv::v_store_interleave(d + 3 * x + 24, w(b1), w(g1), w(r1));
-            }
+                for (; x + 16 <= src.cols; x += 16) {
+                    cv::v_uint8x16 b, g, r8, a;
+                    cv::v_load_deinterleave(s + 4 * x, b, g, r8, a);
+                    cv::v_uint16x8 b0, b1, g0, g1, r0, r1;
+                    cv::v_expand(b, b0, b1);
+                    cv::v_expand(g, g0, g1);
+                    cv::v_expand(r8, r0, r1);
+                    auto w = [](const cv::v_uint16x8 &v) {
+                        return cv::v_reinterpret_as_s16(cv::v_shl<kFractionBits>(v));
+                    };
+                    cv::v_store_interleave(d + 3 * x, w(b0), w(g0), w(r0));
+                    cv::v_store_interleave(d + 3 * x + 24, w(b1), w(g1), w(r1));
+                }
 #endif
-            for (; x < src.cols; ++x) {
-                d[3 * x] = short(s[4 * x] << kFractionBits);
-                d[3 * x + 1] = short(s[4 * x + 1] << kFractionBits);
-                d[3 * x + 2] = short(s[4 * x + 2] << kFractionBits);
+                for (; x < src.cols; ++x) {
+                    d[3 * x] = short(s[4 * x] << kFractionBits);
+                    d[3 * x + 1] = short(s[4 * x + 1] << kFractionBits);
+                    d[3 * x + 2] = short(s[4 * x + 2] << kFractionBits);
+                }
             }
-        }
         },
         8);
 }
@@ -118,47 +120,47 @@ template <int C> void bandAndEnergyOf(const cv::Mat &level, cv::Mat &expanded, c
     cv::parallel_for_(
         cv::Range(0, level.rows),
         [&](const cv::Range &r) {
-        for (int y = r.start; y < r.end; ++y) {
-            const short *__restrict g = level.ptr<short>(y);
-            short *__restrict b = expanded.ptr<short>(y);
-            float *__restrict e = energy.ptr<float>(y);
-            int x = 0;
+            for (int y = r.start; y < r.end; ++y) {
+                const short *__restrict g = level.ptr<short>(y);
+                short *__restrict b = expanded.ptr<short>(y);
+                float *__restrict e = energy.ptr<float>(y);
+                int x = 0;
 #if CV_SIMD128
-            for (; x + 8 <= level.cols; x += 8) {
-                for (int j = 0; j < C; ++j) {
-                    const int at = C * x + 8 * j;
-                    cv::v_store(b + at, cv::v_sub_wrap(cv::v_load(g + at), cv::v_load(b + at)));
+                for (; x + 8 <= level.cols; x += 8) {
+                    for (int j = 0; j < C; ++j) {
+                        const int at = C * x + 8 * j;
+                        cv::v_store(b + at, cv::v_sub_wrap(cv::v_load(g + at), cv::v_load(b + at)));
+                    }
+                    cv::v_int32x4 lo = cv::v_setzero_s32(), hi = cv::v_setzero_s32();
+                    auto square = [&](const cv::v_int16x8 &v) {
+                        cv::v_int32x4 l, h;
+                        cv::v_mul_expand(v, v, l, h);
+                        lo += l;
+                        hi += h;
+                    };
+                    if (C == 3) {
+                        cv::v_int16x8 b0, b1, b2;
+                        cv::v_load_deinterleave(b + 3 * x, b0, b1, b2);
+                        square(b0);
+                        square(b1);
+                        square(b2);
+                    } else {
+                        square(cv::v_load(b + x));
+                    }
+                    cv::v_store(e + x, cv::v_cvt_f32(lo));
+                    cv::v_store(e + x + 4, cv::v_cvt_f32(hi));
                 }
-                cv::v_int32x4 lo = cv::v_setzero_s32(), hi = cv::v_setzero_s32();
-                auto square = [&](const cv::v_int16x8 &v) {
-                    cv::v_int32x4 l, h;
-                    cv::v_mul_expand(v, v, l, h);
-                    lo += l;
-                    hi += h;
-                };
-                if (C == 3) {
-                    cv::v_int16x8 b0, b1, b2;
-                    cv::v_load_deinterleave(b + 3 * x, b0, b1, b2);
-                    square(b0);
-                    square(b1);
-                    square(b2);
-                } else {
-                    square(cv::v_load(b + x));
-                }
-                cv::v_store(e + x, cv::v_cvt_f32(lo));
-                cv::v_store(e + x + 4, cv::v_cvt_f32(hi));
-            }
 #endif
-            for (; x < level.cols; ++x) {
-                int sum = 0;
-                for (int c = 0; c < C; ++c) {
-                    const int v = g[x * C + c] - b[x * C + c];
-                    b[x * C + c] = short(v);
-                    sum += v * v;
+                for (; x < level.cols; ++x) {
+                    int sum = 0;
+                    for (int c = 0; c < C; ++c) {
+                        const int v = g[x * C + c] - b[x * C + c];
+                        b[x * C + c] = short(v);
+                        sum += v * v;
+                    }
+                    e[x] = float(sum);
                 }
-                e[x] = float(sum);
             }
-        }
         },
         8);
 }
@@ -182,40 +184,40 @@ template <int C> void keepStrongerOf(const cv::Mat &band, const cv::Mat &energy,
     cv::parallel_for_(
         cv::Range(0, band.rows),
         [&](const cv::Range &r) {
-        for (int y = r.start; y < r.end; ++y) {
-            const short *__restrict b = band.ptr<short>(y);
-            const float *__restrict e = energy.ptr<float>(y);
-            short *__restrict f = fused.ptr<short>(y);
-            float *__restrict k = best.ptr<float>(y);
-            int x = 0;
+            for (int y = r.start; y < r.end; ++y) {
+                const short *__restrict b = band.ptr<short>(y);
+                const float *__restrict e = energy.ptr<float>(y);
+                short *__restrict f = fused.ptr<short>(y);
+                float *__restrict k = best.ptr<float>(y);
+                int x = 0;
 #if CV_SIMD128
-            for (; x + 8 <= band.cols; x += 8) {
-                const cv::v_float32x4 e0 = cv::v_load(e + x), e1 = cv::v_load(e + x + 4);
-                const cv::v_float32x4 k0 = cv::v_load(k + x), k1 = cv::v_load(k + x + 4);
-                const cv::v_int16x8 stronger = cv::v_pack(cv::v_reinterpret_as_s32(e0 > k0),
-                                                          cv::v_reinterpret_as_s32(e1 > k1));
-                cv::v_store(k + x, cv::v_max(e0, k0));
-                cv::v_store(k + x + 4, cv::v_max(e1, k1));
-                // The pixels' choice spread over their channels.
-                short spread[8 * C];
-                if (C == 3)
-                    cv::v_store_interleave(spread, stronger, stronger, stronger);
-                else
-                    cv::v_store(spread, stronger);
-                for (int j = 0; j < C; ++j) {
-                    const int at = C * x + 8 * j;
-                    cv::v_store(f + at,
-                                cv::v_select(cv::v_load(spread + 8 * j), cv::v_load(b + at), cv::v_load(f + at)));
+                for (; x + 8 <= band.cols; x += 8) {
+                    const cv::v_float32x4 e0 = cv::v_load(e + x), e1 = cv::v_load(e + x + 4);
+                    const cv::v_float32x4 k0 = cv::v_load(k + x), k1 = cv::v_load(k + x + 4);
+                    const cv::v_int16x8 stronger = cv::v_pack(cv::v_reinterpret_as_s32(e0 > k0),
+                                                              cv::v_reinterpret_as_s32(e1 > k1));
+                    cv::v_store(k + x, cv::v_max(e0, k0));
+                    cv::v_store(k + x + 4, cv::v_max(e1, k1));
+                    // The pixels' choice spread over their channels.
+                    short spread[8 * C];
+                    if (C == 3)
+                        cv::v_store_interleave(spread, stronger, stronger, stronger);
+                    else
+                        cv::v_store(spread, stronger);
+                    for (int j = 0; j < C; ++j) {
+                        const int at = C * x + 8 * j;
+                        cv::v_store(f + at,
+                                    cv::v_select(cv::v_load(spread + 8 * j), cv::v_load(b + at), cv::v_load(f + at)));
+                    }
+                }
+#endif
+                for (; x < band.cols; ++x) {
+                    const bool stronger = e[x] > k[x];
+                    k[x] = stronger ? e[x] : k[x];
+                    for (int c = 0; c < C; ++c)
+                        f[x * C + c] = stronger ? b[x * C + c] : f[x * C + c];
                 }
             }
-#endif
-            for (; x < band.cols; ++x) {
-                const bool stronger = e[x] > k[x];
-                k[x] = stronger ? e[x] : k[x];
-                for (int c = 0; c < C; ++c)
-                    f[x * C + c] = stronger ? b[x * C + c] : f[x * C + c];
-            }
-        }
         },
         8);
 }
@@ -244,48 +246,48 @@ void windowSums(const cv::Mat &src, cv::Mat &dst, int radius)
     cv::parallel_for_(
         cv::Range(0, height),
         [&](const cv::Range &r) {
-        std::vector<float> columns(size_t(width + 2 * radius));
-        float *c = columns.data() + radius;
-        for (int y = r.start; y < r.end; ++y) {
-            const float *rows[9];
-            for (int k = 0; k < taps; ++k)
-                rows[k] = src.ptr<float>(cv::borderInterpolate(y - radius + k, height, cv::BORDER_REFLECT));
-            int x = 0;
+            std::vector<float> columns(size_t(width + 2 * radius));
+            float *c = columns.data() + radius;
+            for (int y = r.start; y < r.end; ++y) {
+                const float *rows[9];
+                for (int k = 0; k < taps; ++k)
+                    rows[k] = src.ptr<float>(cv::borderInterpolate(y - radius + k, height, cv::BORDER_REFLECT));
+                int x = 0;
 #if CV_SIMD128
-            for (; x + 4 <= width; x += 4) {
-                cv::v_float32x4 v = cv::v_load(rows[0] + x);
-                for (int k = 1; k < taps; ++k)
-                    v += cv::v_load(rows[k] + x);
-                cv::v_store(c + x, v);
-            }
+                for (; x + 4 <= width; x += 4) {
+                    cv::v_float32x4 v = cv::v_load(rows[0] + x);
+                    for (int k = 1; k < taps; ++k)
+                        v += cv::v_load(rows[k] + x);
+                    cv::v_store(c + x, v);
+                }
 #endif
-            for (; x < width; ++x) {
-                float v = rows[0][x];
-                for (int k = 1; k < taps; ++k)
-                    v += rows[k][x];
-                c[x] = v;
-            }
-            for (int k = 1; k <= radius; ++k) {
-                c[-k] = c[cv::borderInterpolate(-k, width, cv::BORDER_REFLECT)];
-                c[width - 1 + k] = c[cv::borderInterpolate(width - 1 + k, width, cv::BORDER_REFLECT)];
-            }
-            float *d = dst.ptr<float>(y);
-            x = 0;
+                for (; x < width; ++x) {
+                    float v = rows[0][x];
+                    for (int k = 1; k < taps; ++k)
+                        v += rows[k][x];
+                    c[x] = v;
+                }
+                for (int k = 1; k <= radius; ++k) {
+                    c[-k] = c[cv::borderInterpolate(-k, width, cv::BORDER_REFLECT)];
+                    c[width - 1 + k] = c[cv::borderInterpolate(width - 1 + k, width, cv::BORDER_REFLECT)];
+                }
+                float *d = dst.ptr<float>(y);
+                x = 0;
 #if CV_SIMD128
-            for (; x + 4 <= width; x += 4) {
-                cv::v_float32x4 v = cv::v_load(c + x - radius);
-                for (int k = 1; k < taps; ++k)
-                    v += cv::v_load(c + x - radius + k);
-                cv::v_store(d + x, v);
-            }
+                for (; x + 4 <= width; x += 4) {
+                    cv::v_float32x4 v = cv::v_load(c + x - radius);
+                    for (int k = 1; k < taps; ++k)
+                        v += cv::v_load(c + x - radius + k);
+                    cv::v_store(d + x, v);
+                }
 #endif
-            for (; x < width; ++x) {
-                float v = c[x - radius];
-                for (int k = 1; k < taps; ++k)
-                    v += c[x - radius + k];
-                d[x] = v;
+                for (; x < width; ++x) {
+                    float v = c[x - radius];
+                    for (int k = 1; k < taps; ++k)
+                        v += c[x - radius + k];
+                    d[x] = v;
+                }
             }
-        }
         },
         8);
 }
@@ -363,92 +365,92 @@ void resampleRows(const cv::Mat &src, cv::Mat &dst, int y0, int y1, double beta,
     cv::parallel_for_(
         cv::Range(y0, y1),
         [&](const cv::Range &r) {
-        std::vector<int> whole(static_cast<size_t>(out));
-        std::vector<uchar> phase(static_cast<size_t>(out));
-        std::vector<short> planes, results(static_cast<size_t>(C * out));
-        for (int y = r.start; y < r.end; ++y) {
-            const short *__restrict s = src.ptr<short>(y);
-            short *__restrict d = dst.ptr<short>(y);
-            int64_t pos = toFixed(gamma * y + delta);
-            for (int u = 0; u < out; ++u, pos += step) {
-                whole[size_t(u)] = wholeOf(pos) - (kRadius - 1);
-                phase[size_t(u)] = uchar(phaseOf(pos));
-            }
-            const int from = std::min({whole.front(), whole.back(), 0});
-            const int to = std::max({whole.front(), whole.back(), width}) + kPaddedTaps;
-            const int span = to - from;
-            planes.resize(size_t(C * span));
-            short *plane[C];
-            for (int c = 0; c < C; ++c)
-                plane[c] = planes.data() + c * span;
-            for (int j = from; j < 0; ++j)
-                for (int c = 0; c < C; ++c)
-                    plane[c][j - from] = s[c];
-            int x = 0;
-#if CV_SIMD128
-            if (C == 3) {
-                for (; x + 8 <= width; x += 8) {
-                    cv::v_int16x8 p0, p1, p2;
-                    cv::v_load_deinterleave(s + 3 * x, p0, p1, p2);
-                    cv::v_store(plane[0] + x - from, p0);
-                    cv::v_store(plane[1 % C] + x - from, p1);
-                    cv::v_store(plane[2 % C] + x - from, p2);
+            std::vector<int> whole(static_cast<size_t>(out));
+            std::vector<uchar> phase(static_cast<size_t>(out));
+            std::vector<short> planes, results(static_cast<size_t>(C * out));
+            for (int y = r.start; y < r.end; ++y) {
+                const short *__restrict s = src.ptr<short>(y);
+                short *__restrict d = dst.ptr<short>(y);
+                int64_t pos = toFixed(gamma * y + delta);
+                for (int u = 0; u < out; ++u, pos += step) {
+                    whole[size_t(u)] = wholeOf(pos) - (kRadius - 1);
+                    phase[size_t(u)] = uchar(phaseOf(pos));
                 }
-            }
-#endif
-            for (; x < width; ++x)
+                const int from = std::min({whole.front(), whole.back(), 0});
+                const int to = std::max({whole.front(), whole.back(), width}) + kPaddedTaps;
+                const int span = to - from;
+                planes.resize(size_t(C * span));
+                short *plane[C];
                 for (int c = 0; c < C; ++c)
-                    plane[c][x - from] = s[x * C + c];
-            for (int j = width; j < to; ++j)
-                for (int c = 0; c < C; ++c)
-                    plane[c][j - from] = s[(width - 1) * C + c];
-            int u = 0;
-#if CV_SIMD128
-            const cv::v_int32x4 round = cv::v_setall_s32(1 << (kWeightBits - 1));
-            for (; u + 4 <= out; u += 4) {
-                cv::v_int32x4 acc[C][4];
-                for (int q = 0; q < 4; ++q) {
-                    const short *w = table.padded[phase[size_t(u + q)]];
-                    const cv::v_int16x8 w0 = cv::v_load(w), w1 = cv::v_load(w + 8);
-                    const int o = whole[size_t(u + q)] - from;
+                    plane[c] = planes.data() + c * span;
+                for (int j = from; j < 0; ++j)
                     for (int c = 0; c < C; ++c)
-                        acc[c][q] = cv::v_dotprod(cv::v_load(plane[c] + o), w0)
-                                    + cv::v_dotprod(cv::v_load(plane[c] + o + 8), w1);
-                }
-                for (int c = 0; c < C; ++c) {
-                    cv::v_int32x4 t0, t1, t2, t3;
-                    cv::v_transpose4x4(acc[c][0], acc[c][1], acc[c][2], acc[c][3], t0, t1, t2, t3);
-                    const cv::v_int32x4 sum = cv::v_shr<kWeightBits>(t0 + t1 + t2 + t3 + round);
-                    cv::v_store_low(results.data() + c * out + u, cv::v_pack(sum, sum));
-                }
-            }
-#endif
-            for (; u < out; ++u) {
-                const short *w = table.padded[phase[size_t(u)]];
-                const int o = whole[size_t(u)] - from;
-                for (int c = 0; c < C; ++c) {
-                    int acc = 1 << (kWeightBits - 1);
-                    for (int k = 0; k < kTaps; ++k)
-                        acc += w[k] * plane[c][o + k];
-                    results[size_t(c * out + u)] = cv::saturate_cast<short>(acc >> kWeightBits);
-                }
-            }
-            if (C == 1) {
-                std::copy(results.begin(), results.end(), d);
-                continue;
-            }
-            const short *r0 = results.data(), *r1 = r0 + out, *r2 = r1 + out;
-            x = 0;
+                        plane[c][j - from] = s[c];
+                int x = 0;
 #if CV_SIMD128
-            for (; x + 8 <= out; x += 8)
-                cv::v_store_interleave(d + 3 * x, cv::v_load(r0 + x), cv::v_load(r1 + x), cv::v_load(r2 + x));
+                if (C == 3) {
+                    for (; x + 8 <= width; x += 8) {
+                        cv::v_int16x8 p0, p1, p2;
+                        cv::v_load_deinterleave(s + 3 * x, p0, p1, p2);
+                        cv::v_store(plane[0] + x - from, p0);
+                        cv::v_store(plane[1 % C] + x - from, p1);
+                        cv::v_store(plane[2 % C] + x - from, p2);
+                    }
+                }
 #endif
-            for (; x < out; ++x) {
-                d[3 * x] = r0[x];
-                d[3 * x + 1] = r1[x];
-                d[3 * x + 2] = r2[x];
+                for (; x < width; ++x)
+                    for (int c = 0; c < C; ++c)
+                        plane[c][x - from] = s[x * C + c];
+                for (int j = width; j < to; ++j)
+                    for (int c = 0; c < C; ++c)
+                        plane[c][j - from] = s[(width - 1) * C + c];
+                int u = 0;
+#if CV_SIMD128
+                const cv::v_int32x4 round = cv::v_setall_s32(1 << (kWeightBits - 1));
+                for (; u + 4 <= out; u += 4) {
+                    cv::v_int32x4 acc[C][4];
+                    for (int q = 0; q < 4; ++q) {
+                        const short *w = table.padded[phase[size_t(u + q)]];
+                        const cv::v_int16x8 w0 = cv::v_load(w), w1 = cv::v_load(w + 8);
+                        const int o = whole[size_t(u + q)] - from;
+                        for (int c = 0; c < C; ++c)
+                            acc[c][q] = cv::v_dotprod(cv::v_load(plane[c] + o), w0)
+                                        + cv::v_dotprod(cv::v_load(plane[c] + o + 8), w1);
+                    }
+                    for (int c = 0; c < C; ++c) {
+                        cv::v_int32x4 t0, t1, t2, t3;
+                        cv::v_transpose4x4(acc[c][0], acc[c][1], acc[c][2], acc[c][3], t0, t1, t2, t3);
+                        const cv::v_int32x4 sum = cv::v_shr<kWeightBits>(t0 + t1 + t2 + t3 + round);
+                        cv::v_store_low(results.data() + c * out + u, cv::v_pack(sum, sum));
+                    }
+                }
+#endif
+                for (; u < out; ++u) {
+                    const short *w = table.padded[phase[size_t(u)]];
+                    const int o = whole[size_t(u)] - from;
+                    for (int c = 0; c < C; ++c) {
+                        int acc = 1 << (kWeightBits - 1);
+                        for (int k = 0; k < kTaps; ++k)
+                            acc += w[k] * plane[c][o + k];
+                        results[size_t(c * out + u)] = cv::saturate_cast<short>(acc >> kWeightBits);
+                    }
+                }
+                if (C == 1) {
+                    std::copy(results.begin(), results.end(), d);
+                    continue;
+                }
+                const short *r0 = results.data(), *r1 = r0 + out, *r2 = r1 + out;
+                x = 0;
+#if CV_SIMD128
+                for (; x + 8 <= out; x += 8)
+                    cv::v_store_interleave(d + 3 * x, cv::v_load(r0 + x), cv::v_load(r1 + x), cv::v_load(r2 + x));
+#endif
+                for (; x < out; ++x) {
+                    d[3 * x] = r0[x];
+                    d[3 * x + 1] = r1[x];
+                    d[3 * x + 2] = r2[x];
+                }
             }
-        }
         },
         8);
 }
@@ -464,53 +466,53 @@ void resampleColumns(const cv::Mat &src, cv::Mat &dst, double a, double b, doubl
     cv::parallel_for_(
         cv::Range(0, dst.rows),
         [&](const cv::Range &r) {
-        for (int v = r.start; v < r.end; ++v) {
-            short *__restrict d = dst.ptr<short>(v);
-            int64_t pos = toFixed(a * v + ty);
-            for (int u = 0; u < dst.cols;) {
-                const int whole = wholeOf(pos);
-                const int phase = phaseOf(pos);
-                int end = u + 1;
-                int64_t next = pos + step;
-                while (end < dst.cols && wholeOf(next) == whole && phaseOf(next) == phase) {
-                    ++end;
-                    next += step;
-                }
-                const short *w = table.w[phase];
-                const short *rows[kTaps];
-                for (int k = 0; k < kTaps; ++k)
-                    rows[k] = src.ptr<short>(std::clamp(whole - (kRadius - 1) + k, 0, src.rows - 1));
-                int i = u * channels;
-                const int stop = end * channels;
-#if CV_SIMD128
-                cv::v_int16x8 pair[kRadius];
-                for (int k = 0; k < kRadius; ++k) {
-                    const short ww[8] = {w[2 * k], w[2 * k + 1], w[2 * k], w[2 * k + 1],
-                                         w[2 * k], w[2 * k + 1], w[2 * k], w[2 * k + 1]};
-                    pair[k] = cv::v_load(ww);
-                }
-                const cv::v_int32x4 round = cv::v_setall_s32(1 << (kWeightBits - 1));
-                for (; i + 8 <= stop; i += 8) {
-                    cv::v_int32x4 lo = round, hi = round;
-                    for (int k = 0; k < kRadius; ++k) {
-                        cv::v_int16x8 z0, z1;
-                        cv::v_zip(cv::v_load(rows[2 * k] + i), cv::v_load(rows[2 * k + 1] + i), z0, z1);
-                        lo += cv::v_dotprod(z0, pair[k]);
-                        hi += cv::v_dotprod(z1, pair[k]);
+            for (int v = r.start; v < r.end; ++v) {
+                short *__restrict d = dst.ptr<short>(v);
+                int64_t pos = toFixed(a * v + ty);
+                for (int u = 0; u < dst.cols;) {
+                    const int whole = wholeOf(pos);
+                    const int phase = phaseOf(pos);
+                    int end = u + 1;
+                    int64_t next = pos + step;
+                    while (end < dst.cols && wholeOf(next) == whole && phaseOf(next) == phase) {
+                        ++end;
+                        next += step;
                     }
-                    cv::v_store(d + i, cv::v_pack(cv::v_shr<kWeightBits>(lo), cv::v_shr<kWeightBits>(hi)));
-                }
-#endif
-                for (; i < stop; ++i) {
-                    int acc = 1 << (kWeightBits - 1);
+                    const short *w = table.w[phase];
+                    const short *rows[kTaps];
                     for (int k = 0; k < kTaps; ++k)
-                        acc += w[k] * rows[k][i];
-                    d[i] = cv::saturate_cast<short>(acc >> kWeightBits);
+                        rows[k] = src.ptr<short>(std::clamp(whole - (kRadius - 1) + k, 0, src.rows - 1));
+                    int i = u * channels;
+                    const int stop = end * channels;
+#if CV_SIMD128
+                    cv::v_int16x8 pair[kRadius];
+                    for (int k = 0; k < kRadius; ++k) {
+                        const short ww[8] = {w[2 * k], w[2 * k + 1], w[2 * k], w[2 * k + 1],
+                                             w[2 * k], w[2 * k + 1], w[2 * k], w[2 * k + 1]};
+                        pair[k] = cv::v_load(ww);
+                    }
+                    const cv::v_int32x4 round = cv::v_setall_s32(1 << (kWeightBits - 1));
+                    for (; i + 8 <= stop; i += 8) {
+                        cv::v_int32x4 lo = round, hi = round;
+                        for (int k = 0; k < kRadius; ++k) {
+                            cv::v_int16x8 z0, z1;
+                            cv::v_zip(cv::v_load(rows[2 * k] + i), cv::v_load(rows[2 * k + 1] + i), z0, z1);
+                            lo += cv::v_dotprod(z0, pair[k]);
+                            hi += cv::v_dotprod(z1, pair[k]);
+                        }
+                        cv::v_store(d + i, cv::v_pack(cv::v_shr<kWeightBits>(lo), cv::v_shr<kWeightBits>(hi)));
+                    }
+#endif
+                    for (; i < stop; ++i) {
+                        int acc = 1 << (kWeightBits - 1);
+                        for (int k = 0; k < kTaps; ++k)
+                            acc += w[k] * rows[k][i];
+                        d[i] = cv::saturate_cast<short>(acc >> kWeightBits);
+                    }
+                    u = end;
+                    pos = next;
                 }
-                u = end;
-                pos = next;
             }
-        }
         },
         8);
 }

@@ -395,8 +395,8 @@ private:
         {
             return QTest::qWaitFor(
                 [&] {
-                out += process.readAll();
-                return out.contains(text);
+                    out += process.readAll();
+                    return out.contains(text);
                 },
                 15000);
         }

@@ -46,9 +46,9 @@ template <typename Make> void makeAfter(const QString &older, const QString &pat
     const QDateTime after = CustomListWidgetItem::creationTimeOf(QFileInfo(older));
     QVERIFY(QTest::qWaitFor(
         [&] {
-        QFile::remove(path);
-        make();
-        return CustomListWidgetItem::creationTimeOf(QFileInfo(path)) > after;
+            QFile::remove(path);
+            make();
+            return CustomListWidgetItem::creationTimeOf(QFileInfo(path)) > after;
         },
         5000));
 }

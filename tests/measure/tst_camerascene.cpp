@@ -952,8 +952,8 @@ void TestCameraScene::lookChangesMatchWholeRedraw()
         [&] { f.press(onLine); },
         [&] { f.release(onLine); },
         [&] {
-        f.scene.selectShape(line);
-        f.move(away);
+            f.scene.selectShape(line);
+            f.move(away);
         },
         [&] { f.scene.selectShape(cross); },
         [&] { f.scene.selectShape(nullptr); },

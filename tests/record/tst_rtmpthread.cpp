@@ -120,10 +120,10 @@ public:
         CameraBuffer *taken = nullptr;
         QTest::qWaitFor(
             [&] {
-            for (auto &b : m_buffers)
-                if (b->tryAcquire())
-                    return (taken = b.get()) != nullptr;
-            return false;
+                for (auto &b : m_buffers)
+                    if (b->tryAcquire())
+                        return (taken = b.get()) != nullptr;
+                return false;
             },
             timeoutMs);
         return taken;
