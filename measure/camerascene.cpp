@@ -568,7 +568,8 @@ void CameraScene::drawBackground(QPainter *painter, const QRectF &rect)
     painter->save();
     painter->resetTransform();
     // The image itself, not a pixmap of it: a pixmap would copy every frame.
-    if (!m_layers.drawPicture(painter, m_picture, size))
+    const QGraphicsView *view = firstView();
+    if (!m_layers.drawPicture(painter, m_picture, size, m_renderMode || !view ? nullptr : view->viewport()))
         painter->drawImage(QRect(QPoint(0, 0), size), m_picture);
     painter->restore();
 }

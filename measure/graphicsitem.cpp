@@ -356,7 +356,7 @@ QPointF GraphicsItem::labelAnchor() const
 
 bool GraphicsItem::showsHandles() const
 {
-    if (const CameraScene *s = cameraScene(); s && s->isRenderMode())
+    if (const CameraScene *s = cameraScene(); m_plain || (s && s->isRenderMode()))
         return false;
     return !m_finished || m_hovered || m_selected;
 }

@@ -142,6 +142,9 @@ public:
     bool isHovered() const { return m_hovered; }
     bool isFinished() const { return m_finished; }
     bool isPressed() const { return m_pressed; }
+    // Painted as if neither hovered nor selected (the shapes' shared layer,
+    // over which the pointer's look is drawn apart).
+    void setPlainLook(bool plain) { m_plain = plain; }
     int dragIndex() const { return m_dragIndex; }
 
     void appendPoint(const QPointF &p);
@@ -205,6 +208,7 @@ protected:
     bool m_selected = false;
     bool m_hovered = false;
     bool m_finished = false;
+    bool m_plain = false;
     int m_dragIndex = -1;
     DrawStyle m_style;
 

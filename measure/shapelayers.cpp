@@ -8,9 +8,11 @@
 #include <QGraphicsView>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QVarLengthArray>
 #include <QtMath>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -63,11 +65,15 @@ __attribute__((target("avx2"))) inline __m256i sourceOver8(__m256i s, __m256i d)
     return _mm256_add_epi8(s, _mm256_or_si256(rb, _mm256_slli_epi16(ag, 8)));
 }
 
-// The row blend on processors that have AVX2, eight pixels at a time; the
-// last few through a mask, as most runs are a few pixels of a thin line.
-__attribute__((target("avx2"))) inline void blendRowAvx2(quint32 *dst, const quint32 *src, int count)
+// The row blend on processors that have AVX2, eight pixels at a time. A
+// whole run ends in transparent padding, which leaves the target as it is:
+// it goes in whole blocks. A run cut by the clip takes its last few pixels
+// through a mask (slow on some processors, so only there).
+__attribute__((target("avx2"))) inline void blendRowAvx2(quint32 *dst, const quint32 *src, int count, bool padded)
 {
     const __m256i alpha = _mm256_set1_epi32(int(0xff000000));
+    if (padded)
+        count = (count + 7) & ~7;
     int i = 0;
     for (; i + 8 <= count; i += 8) {
         const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(src + i));
@@ -90,13 +96,56 @@ __attribute__((target("avx2"))) inline void blendRowAvx2(quint32 *dst, const qui
         }
     }
 }
+
+// The picture's pixels between runs, inline: a call to memcpy for each of
+// thousands of short stretches costs more than the copying. Stretches are
+// mostly longer than a block; the last block may overlap the one before.
+__attribute__((target("avx2"))) inline void copyPixelsAvx2(quint32 *dst, const quint32 *src, int count)
+{
+    if (count < 8) {
+        for (int i = 0; i < count; ++i)
+            dst[i] = src[i];
+        return;
+    }
+    int i = 0;
+    for (; i + 8 < count; i += 8)
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + i),
+                            _mm256_loadu_si256(reinterpret_cast<const __m256i *>(src + i)));
+    _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + count - 8),
+                        _mm256_loadu_si256(reinterpret_cast<const __m256i *>(src + count - 8)));
+}
+
+// The same over `below` (the picture's pixels) into `dst`, which is not
+// read: the pixels come from the picture row being copied anyway, and the
+// target is written once.
+__attribute__((target("avx2"))) inline void blendOverAvx2(quint32 *dst, const quint32 *src, const quint32 *below,
+                                                          int count, bool padded)
+{
+    if (padded)
+        count = (count + 7) & ~7;
+    int i = 0;
+    // Without branches: whether a block is clear, opaque or neither is as
+    // good as random along thin lines and text, and a wrong guess costs more
+    // than the arithmetic.
+    for (; i + 8 <= count; i += 8) {
+        const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(src + i));
+        const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(below + i));
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + i), sourceOver8(s, d));
+    }
+    for (; i < count; ++i) {
+        const quint32 s = src[i];
+        dst[i] = s + byteMul(below[i], 255 - (s >> 24));
+    }
+}
 #endif
 
 // Source-over of premultiplied pixels, the same arithmetic as QPainter's.
 // Without branches per pixel: antialiased edges and text make alpha
 // unpredictable; groups of pixels all clear or all opaque are quick.
-inline void blendRow(quint32 *dst, const quint32 *src, int count)
+inline void blendRow(quint32 *dst, const quint32 *src, int count, bool padded)
 {
+    if (padded)
+        count = (count + 3) & ~3;
     int i = 0;
 #ifdef __SSE2__
     const __m128i full = _mm_set1_epi32(255);
@@ -119,6 +168,35 @@ inline void blendRow(quint32 *dst, const quint32 *src, int count)
     for (; i < count; ++i) {
         const quint32 s = src[i];
         dst[i] = s + byteMul(dst[i], 255 - (s >> 24));
+    }
+}
+
+inline void copyPixels(quint32 *dst, const quint32 *src, int count) { std::memcpy(dst, src, size_t(count) * 4); }
+
+// The same over `below` into `dst` (see blendOverAvx2).
+inline void blendOver(quint32 *dst, const quint32 *src, const quint32 *below, int count, bool padded)
+{
+    if (padded)
+        count = (count + 3) & ~3;
+    int i = 0;
+#ifdef __SSE2__
+    const __m128i full = _mm_set1_epi32(255);
+    const __m128i alpha = _mm_set1_epi32(int(0xff000000));
+    for (; i + 4 <= count; i += 4) {
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src + i));
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i *>(below + i));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(s, alpha), alpha)) == 0xffff) {
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), s);
+            continue;
+        }
+        __m128i a = _mm_sub_epi32(full, _mm_srli_epi32(s, 24));
+        a = _mm_or_si128(a, _mm_slli_epi32(a, 16));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), _mm_add_epi8(s, byteMul4(d, a)));
+    }
+#endif
+    for (; i < count; ++i) {
+        const quint32 s = src[i];
+        dst[i] = s + byteMul(below[i], 255 - (s >> 24));
     }
 }
 
@@ -193,13 +271,17 @@ QVector<QRect> drawnTiles(const QImage &image)
     return runs;
 }
 
-// The runs of drawn pixels of rows top to bottom, appended; gaps shorter
-// than a few pixels are kept inside a run, where skipping a transparent
-// pixel is cheaper than a new run.
+// Each run's pixels are followed by transparent ones up to a whole block of
+// the blend, so that a run shown whole is blended without a ragged end.
+constexpr int SpanPadding = 8;
+
+// The runs of drawn pixels of rows top to bottom, appended; gaps of up to
+// some dozens of pixels are kept inside a run: blending a transparent pixel
+// costs far less than starting a new run (thin lines make thousands).
 void drawnSpans(const QImage &image, int top, int bottom, QVector<ShapeLayers::Span> &spans,
                 std::vector<quint32> &packed)
 {
-    constexpr int Gap = 16;
+    constexpr int Gap = 48;
     const int w = image.width();
     for (int y = top; y <= bottom; ++y) {
         const auto *line = reinterpret_cast<const quint32 *>(image.constScanLine(y));
@@ -228,33 +310,10 @@ void drawnSpans(const QImage &image, int top, int bottom, QVector<ShapeLayers::S
             }
             spans.append({y, start, last - start + 1, int(packed.size())});
             packed.insert(packed.end(), line + start, line + last + 1);
+            packed.resize(packed.size() + (SpanPadding - (last - start + 1) % SpanPadding) % SpanPadding, 0u);
             x = last + 1;
         }
     }
-}
-
-// Replaces the spans of rows top to bottom with those the image holds now.
-void respan(const QImage &image, int top, int bottom, QVector<ShapeLayers::Span> &spans, std::vector<quint32> &packed)
-{
-    using Span = ShapeLayers::Span;
-    const auto byRow = [](const Span &span, int y) { return span.y < y; };
-    const int first = int(std::lower_bound(spans.begin(), spans.end(), top, byRow) - spans.begin());
-    const int last = int(std::lower_bound(spans.begin(), spans.end(), bottom + 1, byRow) - spans.begin());
-    const int from = first < spans.size() ? spans[first].offset : int(packed.size());
-    const int to = last < spans.size() ? spans[last].offset : int(packed.size());
-    QVector<Span> rows;
-    std::vector<quint32> pixels;
-    drawnSpans(image, top, bottom, rows, pixels);
-    for (Span &span : rows)
-        span.offset += from;
-    const int shift = int(pixels.size()) - (to - from);
-    for (int i = last; i < spans.size(); ++i)
-        spans[i].offset += shift;
-    packed.erase(packed.begin() + from, packed.begin() + to);
-    packed.insert(packed.begin() + from, pixels.begin(), pixels.end());
-    spans.erase(spans.begin() + first, spans.begin() + last);
-    spans.insert(first, rows.size(), Span());
-    std::copy(rows.begin(), rows.end(), spans.begin() + first);
 }
 
 } // namespace
@@ -275,9 +334,12 @@ QRegion ShapeLayers::invalidateLook(const GraphicsItem *shape)
         m_view.dirty = true;
         return QRegion();
     }
-    const QRegion shown = m_view.reach[i] & m_view.area;
-    m_view.pending += shown;
-    return shown;
+    // Its highlight is drawn again, or dropped, at the next paint.
+    m_view.highlights.erase(std::remove_if(m_view.highlights.begin(), m_view.highlights.end(),
+                                           [shape](const Highlight &h) { return h.shape == shape; }),
+                            m_view.highlights.end());
+    m_view.highlightsStale = true;
+    return m_view.reach[i] & m_view.area;
 }
 
 void ShapeLayers::reset()
@@ -315,6 +377,13 @@ int ShapeLayers::penWidth() const
     return width;
 }
 
+QFont ShapeLayers::baseFont(const QPainter *painter)
+{
+    QFont font = painter->font();
+    font.setPixelSize(16);
+    return font;
+}
+
 QFont ShapeLayers::shapeFont(const QFont &base, const GraphicsItem *shape) const
 {
     QFont font = base;
@@ -346,10 +415,21 @@ void ShapeLayers::paintShape(QPainter *painter, GraphicsItem *shape, bool highli
     painter->restore();
 }
 
-void ShapeLayers::paintShapes(QPainter *painter, QWidget *widget)
+// Every shape in its plain look; then, with `highlights`, the highlighted
+// ones in the pointer's look over them, as the view's layer shows them.
+void ShapeLayers::paintShapes(QPainter *painter, QWidget *widget, bool highlights)
 {
-    for (GraphicsItem *shape : m_scene.shapes())
-        paintShape(painter, shape, isHighlighted(shape), widget);
+    for (GraphicsItem *shape : m_scene.shapes()) {
+        shape->setPlainLook(true);
+        paintShape(painter, shape, false, widget);
+        shape->setPlainLook(false);
+    }
+    if (!highlights)
+        return;
+    for (GraphicsItem *shape : m_scene.shapes()) {
+        if (isHighlighted(shape))
+            paintShape(painter, shape, true, widget);
+    }
 }
 
 void ShapeLayers::paint(QPainter *painter, QWidget *widget)
@@ -366,9 +446,7 @@ void ShapeLayers::paint(QPainter *painter, QWidget *widget)
         painter->restore();
         return;
     }
-    QFont font = painter->font();
-    font.setPixelSize(16);
-    painter->setFont(font);
+    painter->setFont(baseFont(painter));
     // Live frames arrive far more often than shapes change: the shapes are
     // rasterised once into a layer that each frame only blends.
     if (!m_scene.shapes().isEmpty())
@@ -404,7 +482,7 @@ bool ShapeLayers::isCurrent(const Layer &layer, const QPainter *painter, const Q
 
 bool ShapeLayers::isFresh(const Layer &layer, const QPainter *painter, const QRect &needed) const
 {
-    return layer.pending.isEmpty() && isCurrent(layer, painter, needed);
+    return !layer.highlightsStale && isCurrent(layer, painter, needed);
 }
 
 void ShapeLayers::drawShapes(QPainter *painter, QWidget *widget)
@@ -418,24 +496,22 @@ void ShapeLayers::drawShapes(QPainter *painter, QWidget *widget)
     QRect needed, area;
     Layer &layer = current(painter, &needed, &area);
     if (!drawLayer(painter, layer, needed, area, widget))
-        paintShapes(painter, widget);
+        paintShapes(painter, widget, true);
 }
 
 // Brings the layer up to date for `area` and blends it; false when it cannot
 // cover `needed` (then the caller paints the shapes directly).
 bool ShapeLayers::drawLayer(QPainter *painter, Layer &layer, const QRect &needed, const QRect &area, QWidget *widget)
 {
-    // A whole ratio keeps view pixels on whole layer pixels for a partial redraw.
-    if (isCurrent(layer, painter, needed) && !layer.pending.isEmpty() && layer.shapes == m_scene.shapes()
-        && layer.ratio == std::floor(layer.ratio)) {
-        drawPending(painter, layer, widget);
-    } else if (!isFresh(layer, painter, needed)) {
+    if (!isCurrent(layer, painter, needed)) {
         if (area.isEmpty() || !area.contains(needed))
             return false;
         drawAll(painter, layer, area, widget);
         if (layer.image.isNull())
             return false; // no memory for it
     }
+    if (layer.highlightsStale)
+        updateHighlights(painter, layer, widget);
     if (Target target; directTarget(painter, layer, &target)) {
         blendSpans(target, layer);
         return true;
@@ -451,6 +527,8 @@ bool ShapeLayers::drawLayer(QPainter *painter, Layer &layer, const QRect &needed
     for (const QRect &run : qAsConst(layer.content))
         painter->drawImage(QPointF(run.topLeft()) / layer.ratio + QPointF(layer.area.topLeft()), layer.image,
                            QRectF(run));
+    for (const Highlight &h : qAsConst(layer.highlights))
+        painter->drawImage(QPointF(h.origin) / layer.ratio + QPointF(layer.area.topLeft()), h.image);
     painter->setRenderHints(hints, true);
     painter->setRenderHints(~hints, false);
     return true;
@@ -472,7 +550,7 @@ void ShapeLayers::drawAll(QPainter *painter, Layer &layer, const QRect &area, QW
         layerPainter.setRenderHints(painter->renderHints());
         layerPainter.setFont(painter->font());
         layerPainter.translate(-area.topLeft());
-        paintShapes(&layerPainter, widget);
+        paintShapes(&layerPainter, widget, false);
     }
     const AppSettings *settings = m_scene.settings();
     layer.area = area;
@@ -484,9 +562,10 @@ void ShapeLayers::drawAll(QPainter *painter, Layer &layer, const QRect &area, QW
     layer.packed.clear();
     drawnSpans(layer.image, 0, layer.image.height() - 1, layer.spans, layer.packed);
     layer.tiled = false;
-    layer.pending = QRegion();
-    // Where each shape would paint highlighted, the wider pen: a hover or
-    // selection change then draws only there.
+    layer.highlights.clear();
+    layer.highlightsStale = true;
+    // Where each shape would paint highlighted, the wider pen: its highlight
+    // is drawn within it.
     layer.shapes = m_scene.shapes();
     layer.reach.clear();
     if (m_scene.isRenderMode())
@@ -501,41 +580,57 @@ void ShapeLayers::drawAll(QPainter *painter, Layer &layer, const QRect &area, QW
     }
 }
 
-// Draws again the pending part of the layer: cleared, then every shape that
-// reaches into it, clipped to it, as a whole drawing would have put them.
-void ShapeLayers::drawPending(QPainter *painter, Layer &layer, QWidget *widget)
+// Draws the highlights that are missing and drops those no longer wanted.
+void ShapeLayers::updateHighlights(const QPainter *painter, Layer &layer, QWidget *widget)
 {
-    const QRegion view = layer.pending & layer.area;
-    layer.pending = QRegion();
-    if (view.isEmpty())
-        return;
-    const int ratio = int(layer.ratio);
-    QVector<QPair<int, int>> bands; // rows of layer pixels, in order
-    for (const QRect &r : view) {
-        const QRect pixels = QRect((r.topLeft() - layer.area.topLeft()) * ratio, r.size() * ratio) & layer.image.rect();
-        if (pixels.isEmpty())
-            continue;
-        for (int y = pixels.top(); y <= pixels.bottom(); ++y)
-            std::memset(layer.image.scanLine(y) + 4 * pixels.left(), 0, size_t(pixels.width()) * 4);
-        if (!bands.isEmpty() && pixels.top() <= bands.last().second + 1)
-            bands.last().second = qMax(bands.last().second, pixels.bottom());
-        else
-            bands.append({pixels.top(), pixels.bottom()});
-    }
-    {
-        QPainter layerPainter(&layer.image);
-        layerPainter.setRenderHints(painter->renderHints());
-        layerPainter.setFont(painter->font());
-        layerPainter.translate(-layer.area.topLeft());
-        layerPainter.setClipRegion(view);
+    layer.highlightsStale = false;
+    QVector<Highlight> wanted;
+    if (!m_scene.isRenderMode()) {
         for (int i = 0; i < layer.shapes.size(); ++i) {
-            if (view.intersects(layer.reach[i]))
-                paintShape(&layerPainter, layer.shapes[i], isHighlighted(layer.shapes[i]), widget);
+            GraphicsItem *shape = layer.shapes[i];
+            if (!isHighlighted(shape))
+                continue;
+            auto kept = std::find_if(layer.highlights.begin(), layer.highlights.end(),
+                                     [shape](const Highlight &h) { return h.shape == shape; });
+            wanted.append(kept != layer.highlights.end() ? std::move(*kept) : drawHighlight(painter, layer, i, widget));
         }
     }
-    for (const auto &band : qAsConst(bands))
-        respan(layer.image, band.first, band.second, layer.spans, layer.packed);
-    layer.tiled = false;
+    layer.highlights.swap(wanted);
+}
+
+// One shape in the pointer's look, in an image of the layer pixels it may
+// cover (its place depends on the shape alone, so it is drawn alike however
+// the pointer got there), and its runs.
+ShapeLayers::Highlight ShapeLayers::drawHighlight(const QPainter *painter, const Layer &layer, int index,
+                                                  QWidget *widget)
+{
+    Highlight h;
+    h.shape = layer.shapes[index];
+    const QRectF view = QRectF(layer.reach[index].boundingRect() & layer.area).translated(-layer.area.topLeft());
+    const QRect pixels = QRectF(view.topLeft() * layer.ratio, view.size() * layer.ratio).toAlignedRect()
+                         & layer.image.rect();
+    if (pixels.isEmpty())
+        return h;
+    h.image = QImage(pixels.size(), QImage::Format_ARGB32_Premultiplied);
+    if (h.image.isNull())
+        return h; // no memory: the shape shows in its plain look
+    h.image.setDevicePixelRatio(layer.ratio);
+    h.image.fill(Qt::transparent);
+    h.origin = pixels.topLeft();
+    {
+        // Drawn alike from the picture's paint and the shapes' own.
+        QPainter p(&h.image);
+        p.setRenderHints(painter->renderHints() | QPainter::Antialiasing);
+        p.setFont(baseFont(painter));
+        p.translate(-(QPointF(layer.area.topLeft()) + QPointF(pixels.topLeft()) / layer.ratio));
+        paintShape(&p, h.shape, true, widget);
+    }
+    drawnSpans(h.image, 0, h.image.height() - 1, h.spans, h.packed);
+    for (Span &span : h.spans) {
+        span.x += h.origin.x();
+        span.y += h.origin.y();
+    }
+    return h;
 }
 
 // The painter's target when it is a raster image (the window's backing
@@ -577,7 +672,7 @@ bool ShapeLayers::directTarget(QPainter *painter, const Layer &layer, Target *ta
     return true;
 }
 
-bool ShapeLayers::drawPicture(QPainter *painter, const QImage &picture, const QSize &size)
+bool ShapeLayers::drawPicture(QPainter *painter, const QImage &picture, const QSize &size, QWidget *widget)
 {
     m_blended = false;
     if (m_scene.ruler() || m_scene.shapes().isEmpty() || !painter->device())
@@ -590,7 +685,9 @@ bool ShapeLayers::drawPicture(QPainter *painter, const QImage &picture, const QS
             || size.height() > 0x7fff || picture.width() > 0x7fff || picture.height() > 0x7fff))
         return false;
     QRect needed, area;
-    const Layer &layer = current(painter, &needed, &area);
+    Layer &layer = current(painter, &needed, &area);
+    if (layer.highlightsStale && isCurrent(layer, painter, needed))
+        updateHighlights(painter, layer, widget);
     Target target;
     if (!isFresh(layer, painter, needed) || layer.ratio != 1.0 || !directTarget(painter, layer, &target)
         || target.image->format() != picture.format() || picture.format() != QImage::Format_RGB32)
@@ -633,16 +730,20 @@ struct Sampling
         rows.setSize(QSize(w, h));
     }
 
-    // Target row y (of rows) from the picture.
-    void fill(quint32 *line, const QImage &picture, int y) const
+    // The picture row that target row y (of rows) shows.
+    const quint32 *source(const QImage &picture, int y) const
     {
-        const auto *src = reinterpret_cast<const quint32 *>(
+        return reinterpret_cast<const quint32 *>(
             picture.constScanLine(int((y0 + quint32(dy) * quint32(y - rows.top())) >> 16)));
-        quint32 x = x0;
-        quint32 *dst = line + rows.left();
-        const int w = rows.width();
-        for (int i = 0; i < w; ++i, x += quint32(dx))
-            dst[i] = src[x >> 16];
+    }
+
+    // Target pixels from..to (exclusive, within rows) of a row, from its
+    // picture row, into out[0 ..].
+    void fill(quint32 *out, const quint32 *src, int from, int to) const
+    {
+        quint32 x = x0 + quint32(dx) * quint32(from - rows.left());
+        for (int i = 0; i < to - from; ++i, x += quint32(dx))
+            out[i] = src[x >> 16];
     }
 };
 
@@ -655,23 +756,32 @@ struct SpanBlend
 {
     uchar *bits;
     qsizetype stride;
+    int width;     // of the target, pixels
     QPoint offset; // of the layer in the target
     const QRegion *allowed;
     QRect layerRect; // in the target
-    const ShapeLayers::Span *spans;
-    int spanCount;
-    const quint32 *packed;
+    struct Sheet
+    {
+        const ShapeLayers::Span *spans, *end;
+        const quint32 *packed;
+    };
+    QVarLengthArray<Sheet, 4> sheets; // the layer, then the highlights over it
     const QImage *picture;
     QRect pictureRect; // where it goes, in the target
     bool scaled;
 };
 
-template <void (*Blend)(quint32 *, const quint32 *, int)>
+template <void (*Blend)(quint32 *, const quint32 *, int, bool),
+          void (*BlendOver)(quint32 *, const quint32 *, const quint32 *, int, bool),
+          void (*Copy)(quint32 *, const quint32 *, int)>
 __attribute__((always_inline)) inline void blendSpanRows(const SpanBlend &job)
 {
     using Span = ShapeLayers::Span;
-    const Span *end = job.spans + job.spanCount;
     const QPoint offset = job.offset;
+    const int sheetCount = job.sheets.size();
+    QVarLengthArray<const Span *, 4> at(sheetCount);
+    constexpr int Chunk = 256;
+    quint32 sampled[Chunk + SpanPadding]; // picture pixels under a run, when scaled
     for (const QRect &clip : *job.allowed) {
         const QRect rows = job.picture ? clip & job.pictureRect : clip & job.layerRect;
         if (rows.isEmpty())
@@ -680,36 +790,100 @@ __attribute__((always_inline)) inline void blendSpanRows(const SpanBlend &job)
                                                         int(job.picture->bytesPerLine() / 4), clip)
                                              : Sampling(job.pictureRect, job.pictureRect.size(), 0, QRect());
         // Spans are sorted by row: start at the first row shown.
-        const Span *it = std::lower_bound(job.spans, end, rows.top() - offset.y(),
-                                          [](const Span &span, int y) { return span.y < y; });
+        for (int k = 0; k < sheetCount; ++k)
+            at[k] = std::lower_bound(job.sheets[k].spans, job.sheets[k].end, rows.top() - offset.y(),
+                                     [](const Span &span, int y) { return span.y < y; });
         for (int y = rows.top(); y <= rows.bottom(); ++y) {
             auto *line = reinterpret_cast<quint32 *>(job.bits + y * job.stride);
+            // The picture's row, which covers target pixels rows.left() to
+            // `right` (a scaled one may stop short, as QPainter's does).
+            const quint32 *source = nullptr;
+            int right = rows.right();
             if (job.scaled) {
-                if (y <= sampling.rows.bottom())
-                    sampling.fill(line, *job.picture, y);
+                if (y <= sampling.rows.bottom() && !sampling.rows.isEmpty()) {
+                    source = sampling.source(*job.picture, y);
+                    right = sampling.rows.right();
+                }
             } else if (job.picture) {
-                std::memcpy(line + rows.left(),
-                            job.picture->constScanLine(y - job.pictureRect.top())
-                                + 4 * (rows.left() - job.pictureRect.left()),
-                            size_t(rows.width()) * 4);
-            } else if (it == end) {
-                break;
-            } else if (it->y + offset.y() > y) {
-                y = it->y + offset.y() - 1; // on to the next row with spans
-                continue;
+                source = reinterpret_cast<const quint32 *>(job.picture->constScanLine(y - job.pictureRect.top()))
+                         - job.pictureRect.left();
+            } else {
+                int next = INT_MAX; // on to the next row with spans
+                for (int k = 0; k < sheetCount; ++k) {
+                    if (at[k] != job.sheets[k].end)
+                        next = qMin(next, at[k]->y + offset.y());
+                }
+                if (next == INT_MAX)
+                    break;
+                if (next > y) {
+                    y = next - 1;
+                    continue;
+                }
             }
-            for (; it != end && it->y + offset.y() == y; ++it) {
-                const int x0 = qMax(it->x + offset.x(), rows.left());
-                const int x1 = qMin(it->x + offset.x() + it->length, rows.right() + 1);
-                if (x1 > x0)
-                    Blend(line + x0, job.packed + it->offset + (x0 - it->x - offset.x()), x1 - x0);
+            // Target pixels from..to from the picture.
+            const auto put = [&](int from, int to) {
+                if (to <= from)
+                    return;
+                if (job.scaled)
+                    sampling.fill(line + from, source, from, to);
+                else
+                    Copy(line + from, source + from, to - from);
+            };
+            int done = rows.left(); // target pixels of this row written up to here
+            for (int k = 0; k < sheetCount; ++k) {
+                const Span *end = job.sheets[k].end;
+                const quint32 *packed = job.sheets[k].packed;
+                const Span *&it = at[k];
+                for (; it != end && it->y + offset.y() == y; ++it) {
+                    const int start = it->x + offset.x(), stop = start + it->length;
+                    const int x0 = qMax(start, rows.left());
+                    const int x1 = qMin(stop, rows.right() + 1);
+                    if (x1 <= x0)
+                        continue;
+                    const quint32 *pixels = packed + it->offset + (x0 - start);
+                    // Padding may be blended past the run's end: it leaves the
+                    // pixels under it as they are.
+                    if (k == 0 && source && x1 <= right + 1) {
+                        // The layer's runs go in as the row is copied.
+                        put(done, x0);
+                        done = x1;
+                        const bool padded = x0 == start && x1 == stop && stop + SpanPadding <= right + 1;
+                        if (!job.scaled) {
+                            BlendOver(line + x0, pixels, source + x0, x1 - x0, padded);
+                            continue;
+                        }
+                        for (int c = x0; c < x1; c += Chunk) {
+                            const int n = qMin(Chunk, x1 - c);
+                            const bool last = c + n == x1;
+                            sampling.fill(sampled, source, c, last && padded ? c + ((n + 7) & ~7) : c + n);
+                            BlendOver(line + c, pixels + (c - x0), sampled, n, last && padded);
+                        }
+                        continue;
+                    }
+                    // Over what the target holds: the rest of the row first.
+                    if (source) {
+                        put(done, right + 1);
+                        done = qMax(done, right + 1);
+                    }
+                    const bool padded = x0 == start && x1 == stop && stop + SpanPadding <= job.width;
+                    Blend(line + x0, pixels, x1 - x0, padded);
+                }
+                if (k == 0 && source) {
+                    put(done, right + 1);
+                    done = qMax(done, right + 1);
+                }
             }
+            if (sheetCount == 0 && source)
+                put(rows.left(), right + 1);
         }
     }
 }
 
 #ifdef VISTREL_AVX2
-__attribute__((target("avx2"))) void blendSpanRowsAvx2(const SpanBlend &job) { blendSpanRows<blendRowAvx2>(job); }
+__attribute__((target("avx2"))) void blendSpanRowsAvx2(const SpanBlend &job)
+{
+    blendSpanRows<blendRowAvx2, blendOverAvx2, copyPixelsAvx2>(job);
+}
 #endif
 
 } // namespace
@@ -721,17 +895,19 @@ __attribute__((target("avx2"))) void blendSpanRowsAvx2(const SpanBlend &job) { b
 void ShapeLayers::blendSpans(const Target &target, const Layer &layer, const QImage *picture, const QSize &shown)
 {
     const bool scaled = picture && shown != picture->size();
-    const SpanBlend job{target.image->bits(),
-                        target.image->bytesPerLine(),
-                        target.offset,
-                        &target.allowed,
-                        layer.image.rect().translated(target.offset),
-                        layer.spans.constData(),
-                        layer.spans.size(),
-                        layer.packed.data(),
-                        picture,
-                        picture ? QRect(target.picture, scaled ? shown : picture->size()) : QRect(),
-                        scaled};
+    SpanBlend job{target.image->bits(),
+                  target.image->bytesPerLine(),
+                  target.image->width(),
+                  target.offset,
+                  &target.allowed,
+                  layer.image.rect().translated(target.offset),
+                  {},
+                  picture,
+                  picture ? QRect(target.picture, scaled ? shown : picture->size()) : QRect(),
+                  scaled};
+    job.sheets.append({layer.spans.constData(), layer.spans.constData() + layer.spans.size(), layer.packed.data()});
+    for (const Highlight &h : layer.highlights)
+        job.sheets.append({h.spans.constData(), h.spans.constData() + h.spans.size(), h.packed.data()});
 #ifdef VISTREL_AVX2
     static const bool avx2 = __builtin_cpu_supports("avx2");
     if (avx2) {
@@ -739,5 +915,5 @@ void ShapeLayers::blendSpans(const Target &target, const Layer &layer, const QIm
         return;
     }
 #endif
-    blendSpanRows<blendRow>(job);
+    blendSpanRows<blendRow, blendOver, copyPixels>(job);
 }

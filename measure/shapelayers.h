@@ -18,11 +18,14 @@ class QWidget;
 
 // Paints a scene's shapes with its pens (the pointer's blue for the active,
 // hovered and selected one). The finished shapes are rasterised once and the
-// result reused for every frame until they change: one layer for the view (only its visible part, so that memory
-// stays bounded at any zoom), one for pictures rendered at picture size.
-// Changes to shapes, style and calibration mark them dirty; a hover or
-// selection change draws again only the pixels of the shapes it changes.
-// The view's geometry is compared, as views do not announce it.
+// result reused for every frame until they change: one layer for the view
+// (only its visible part, so that memory stays bounded at any zoom), one for
+// pictures rendered at picture size. Changes to shapes, style and
+// calibration mark them dirty. The view's layer holds every shape in its
+// plain look; the pointer's look of the few highlighted shapes is drawn
+// apart, over all of them, so that a hover or selection change draws only
+// the shape it changes. The view's geometry is compared, as views do not
+// announce it.
 class ShapeLayers
 {
 public:
@@ -38,8 +41,8 @@ public:
     {}
 
     void invalidate();
-    // The shape's look changed (hover, selection), not its place: the view's
-    // layer draws again only what it covers. Returns those view pixels;
+    // The shape's look changed (hover, selection), not its place: only its
+    // own highlight is drawn again. Returns the view pixels it may cover;
     // empty when the whole view must be drawn again.
     QRegion invalidateLook(const GraphicsItem *shape);
     // Drops the images (a new picture).
@@ -53,7 +56,7 @@ public:
     // finished shapes. A picture of another size is sampled as QPainter
     // samples it without smoothing. False when the picture is left to the
     // caller.
-    bool drawPicture(QPainter *painter, const QImage &picture, const QSize &size);
+    bool drawPicture(QPainter *painter, const QImage &picture, const QSize &size, QWidget *widget);
     // The ruler alone while it shows; else the finished shapes through the
     // layer of the scene's mode (straight onto the painter when no layer can
     // cover the paint) and the shape under construction.
@@ -62,6 +65,16 @@ public:
     bool isPaintingShapes() const { return m_painting; }
 
 private:
+    // The pointer's look of one shape, drawn over the layer.
+    struct Highlight
+    {
+        GraphicsItem *shape = nullptr;
+        QImage image;        // for painters the runs cannot go into
+        QPoint origin;       // of the image in the layer's image
+        QVector<Span> spans; // layer image pixels
+        std::vector<quint32> packed;
+    };
+
     struct Layer
     {
         QImage image;
@@ -74,9 +87,10 @@ private:
         std::vector<quint32> packed; // the spans' pixels one after another
         QVector<QRect> content;      // runs of tiles that hold anything, image pixels; made when first needed
         bool tiled = false;
-        QList<GraphicsItem *> shapes; // as drawn, each with the view pixels a change of its look touches
+        QList<GraphicsItem *> shapes; // as drawn, each with the view pixels its highlighted look may cover
         QVector<QRegion> reach;
-        QRegion pending; // view pixels to draw again for shapes whose look changed
+        QVector<Highlight> highlights; // in the shapes' order
+        bool highlightsStale = true;
     };
 
     QRect viewArea(const QPaintDevice *device) const;
@@ -93,15 +107,17 @@ private:
     bool isFresh(const Layer &layer, const QPainter *painter, const QRect &needed) const;
     bool isCurrent(const Layer &layer, const QPainter *painter, const QRect &needed) const;
     void drawAll(QPainter *painter, Layer &layer, const QRect &area, QWidget *widget);
-    void drawPending(QPainter *painter, Layer &layer, QWidget *widget);
+    void updateHighlights(const QPainter *painter, Layer &layer, QWidget *widget);
+    Highlight drawHighlight(const QPainter *painter, const Layer &layer, int index, QWidget *widget);
     static bool directTarget(QPainter *painter, const Layer &layer, Target *target);
     static void blendSpans(const Target &target, const Layer &layer, const QImage *picture = nullptr,
                            const QSize &shown = QSize());
     int penWidth() const;
     bool isHighlighted(const GraphicsItem *shape) const;
+    static QFont baseFont(const QPainter *painter);
     QFont shapeFont(const QFont &base, const GraphicsItem *shape) const;
     void paintShape(QPainter *painter, GraphicsItem *shape, bool highlighted, QWidget *widget);
-    void paintShapes(QPainter *painter, QWidget *widget);
+    void paintShapes(QPainter *painter, QWidget *widget, bool highlights);
 
     const CameraScene &m_scene;
     Layer m_view;

@@ -97,6 +97,7 @@ private slots:
     void rulerAloneIsPainted();
     void viewRepaintShowsShapes();
     void penWidths();
+    void highlightOverOtherShapes();
     void screenFollowsEveryChange_data();
     void screenFollowsEveryChange();
     void directPaintingViewIsSwitched();
@@ -689,6 +690,22 @@ void TestCameraScene::penWidths()
     QCOMPARE(screen.pixelColor(100, 52), grey);
 }
 
+// The selected shape shows whole, over the shapes drawn after it; without
+// the selection the order of drawing holds again.
+void TestCameraScene::highlightOverOtherShapes()
+{
+    SceneFixture f(QSize(400, 300));
+    f.scene.setCalibration(QString(), 1.0, -1);
+    GraphicsItem *under = addFinished(f.scene, Line, {{40, 100}, {360, 100}}, 1); // green
+    addFinished(f.scene, Line, {{200, 20}, {200, 280}}, 0);                       // red
+    const auto crossing = [&] { return f.view.viewport()->grab().toImage().pixelColor(f.at(200, 100)); };
+    QVERIFY(crossing().red() > crossing().green());
+    f.scene.selectShape(under);
+    QVERIFY(crossing().blue() > qMax(crossing().red(), crossing().green()));
+    f.scene.selectShape(nullptr);
+    QVERIFY(crossing().red() > crossing().green());
+}
+
 void TestCameraScene::screenFollowsEveryChange_data()
 {
     QTest::addColumn<int>("change");
@@ -852,15 +869,20 @@ void TestCameraScene::renderedPicturesHaveNoPointerState()
 void TestCameraScene::blendedLayerMatchesPainter_data()
 {
     QTest::addColumn<double>("zoom");
-    QTest::newRow("1:1") << 1.0;
-    QTest::newRow("fitted") << 0.5;
+    QTest::addColumn<QRegion>("exposed"); // empty: all of it
+    const QRegion pieces = QRegion(13, 17, 151, 90) + QRegion(200, 31, 97, 133) + QRegion(5, 250, 390, 7);
+    QTest::newRow("1:1") << 1.0 << QRegion();
+    QTest::newRow("fitted") << 0.5 << QRegion();
+    QTest::newRow("1:1, odd pieces") << 1.0 << pieces;
+    QTest::newRow("fitted, odd pieces") << 0.5 << pieces;
 }
 
 // Shapes blended straight into an image (a window's backing store) give the
-// pixels QPainter gives.
+// pixels QPainter gives, and nothing outside the part painted changes.
 void TestCameraScene::blendedLayerMatchesPainter()
 {
     QFETCH(double, zoom);
+    QFETCH(QRegion, exposed);
     SceneFixture f(QSize(400, 300), zoom, zoom);
     f.scene.setImage(gradient(QSize(400, 300)));
     f.scene.setCalibration(QStringLiteral("10"), 0.01, 0);
@@ -871,13 +893,21 @@ void TestCameraScene::blendedLayerMatchesPainter()
     // own way: a channel may differ by one.
     QImage painted(f.view.viewport()->size(), QImage::Format_ARGB32);
     f.view.viewport()->render(&painted);
+    const QRgb untouched = qRgb(1, 2, 3);
     for (int pass = 0; pass < 2; ++pass) { // the layer made, then reused
         QImage blended(f.view.viewport()->size(), QImage::Format_RGB32);
-        f.view.viewport()->render(&blended);
+        blended.fill(untouched);
+        // The region lands where its bounds' corner is sent.
+        f.view.viewport()->render(&blended, exposed.boundingRect().topLeft(), exposed);
         int worst = 0;
         for (int y = 0; y < blended.height(); ++y) {
             for (int x = 0; x < blended.width(); ++x) {
-                const QRgb a = blended.pixel(x, y), b = painted.pixel(x, y);
+                const QRgb a = blended.pixel(x, y);
+                if (!exposed.isEmpty() && !exposed.contains(QPoint(x, y))) {
+                    QCOMPARE(a, untouched);
+                    continue;
+                }
+                const QRgb b = painted.pixel(x, y);
                 worst = std::max(
                     {worst, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))});
             }
