@@ -71,18 +71,12 @@ __attribute__((target("avx2"))) inline __m256i sourceOver8(__m256i s, __m256i d)
 // through a mask (slow on some processors, so only there).
 __attribute__((target("avx2"))) inline void blendRowAvx2(quint32 *dst, const quint32 *src, int count, bool padded)
 {
-    const __m256i alpha = _mm256_set1_epi32(int(0xff000000));
     if (padded)
         count = (count + 7) & ~7;
     int i = 0;
+    // Without branches, as in blendOverAvx2.
     for (; i + 8 <= count; i += 8) {
         const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(src + i));
-        if (_mm256_testz_si256(s, s))
-            continue; // all transparent
-        if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(_mm256_and_si256(s, alpha), alpha)) == -1) {
-            _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + i), s); // all opaque
-            continue;
-        }
         const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(dst + i));
         _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + i), sourceOver8(s, d));
     }
@@ -780,8 +774,6 @@ __attribute__((always_inline)) inline void blendSpanRows(const SpanBlend &job)
     const QPoint offset = job.offset;
     const int sheetCount = job.sheets.size();
     QVarLengthArray<const Span *, 4> at(sheetCount);
-    constexpr int Chunk = 256;
-    quint32 sampled[Chunk + SpanPadding]; // picture pixels under a run, when scaled
     for (const QRect &clip : *job.allowed) {
         const QRect rows = job.picture ? clip & job.pictureRect : clip & job.layerRect;
         if (rows.isEmpty())
@@ -830,6 +822,12 @@ __attribute__((always_inline)) inline void blendSpanRows(const SpanBlend &job)
                     Copy(line + from, source + from, to - from);
             };
             int done = rows.left(); // target pixels of this row written up to here
+            // A sampled row is made whole first: sampling is the work, and
+            // the row stays in the cache for the runs.
+            if (job.scaled && source) {
+                put(done, right + 1);
+                done = right + 1;
+            }
             for (int k = 0; k < sheetCount; ++k) {
                 const Span *end = job.sheets[k].end;
                 const quint32 *packed = job.sheets[k].packed;
@@ -843,21 +841,12 @@ __attribute__((always_inline)) inline void blendSpanRows(const SpanBlend &job)
                     const quint32 *pixels = packed + it->offset + (x0 - start);
                     // Padding may be blended past the run's end: it leaves the
                     // pixels under it as they are.
-                    if (k == 0 && source && x1 <= right + 1) {
+                    if (k == 0 && source && !job.scaled && x1 <= right + 1) {
                         // The layer's runs go in as the row is copied.
                         put(done, x0);
                         done = x1;
                         const bool padded = x0 == start && x1 == stop && stop + SpanPadding <= right + 1;
-                        if (!job.scaled) {
-                            BlendOver(line + x0, pixels, source + x0, x1 - x0, padded);
-                            continue;
-                        }
-                        for (int c = x0; c < x1; c += Chunk) {
-                            const int n = qMin(Chunk, x1 - c);
-                            const bool last = c + n == x1;
-                            sampling.fill(sampled, source, c, last && padded ? c + ((n + 7) & ~7) : c + n);
-                            BlendOver(line + c, pixels + (c - x0), sampled, n, last && padded);
-                        }
+                        BlendOver(line + x0, pixels, source + x0, x1 - x0, padded);
                         continue;
                     }
                     // Over what the target holds: the rest of the row first.
