@@ -1,5 +1,7 @@
 #pragma once
 
+#include "measure/spanblend.h"
+
 #include <QFont>
 #include <QImage>
 #include <QList>
@@ -29,12 +31,7 @@ class QWidget;
 class ShapeLayers
 {
 public:
-    // A row's run of layer pixels that holds something (with small gaps).
-    struct Span
-    {
-        int y, x, length;
-        int offset; // of its first pixel in the packed pixels
-    };
+    using Span = spanblend::Span;
 
     explicit ShapeLayers(const CameraScene &scene)
         : m_scene(scene)

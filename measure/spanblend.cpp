@@ -1,0 +1,483 @@
+#include "measure/spanblend.h"
+
+#include <QVarLengthArray>
+#include <QtMath>
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+#if defined(__GNUC__) && defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
+namespace spanblend {
+
+namespace {
+
+// x * a / 255 per channel, rounded as the raster engine's blending does
+// (exact at a = 0 and 255).
+inline quint32 byteMul(quint32 x, quint32 a)
+{
+    quint64 t = ((quint64(x) | (quint64(x) << 24)) & 0x00ff00ff00ff00ffULL) * a;
+    t = (t + ((t >> 8) & 0x00ff00ff00ff00ffULL) + 0x0080008000800080ULL) >> 8;
+    t &= 0x00ff00ff00ff00ffULL;
+    return quint32(t) | quint32(t >> 24);
+}
+
+#ifdef __SSE2__
+// x * a / 255 per channel for four pixels, `a` in both halves of each pixel.
+inline __m128i byteMul4(__m128i x, __m128i a)
+{
+    const __m128i low = _mm_set1_epi32(0x00ff00ff);
+    const __m128i half = _mm_set1_epi16(0x80);
+    __m128i rb = _mm_mullo_epi16(_mm_and_si128(x, low), a);
+    __m128i ag = _mm_mullo_epi16(_mm_srli_epi16(x, 8), a);
+    rb = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(rb, _mm_srli_epi16(rb, 8)), half), 8);
+    ag = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(ag, _mm_srli_epi16(ag, 8)), half), 8);
+    return _mm_or_si128(rb, _mm_slli_epi16(ag, 8));
+}
+#endif
+
+#if defined(__GNUC__) && defined(__x86_64__)
+#define VISTREL_AVX2 1
+// s + d * (255 - alpha of s) / 255 for eight pixels.
+__attribute__((target("avx2"))) inline __m256i sourceOver8(__m256i s, __m256i d)
+{
+    const __m256i low = _mm256_set1_epi32(0x00ff00ff);
+    const __m256i half = _mm256_set1_epi16(0x80);
+    __m256i a = _mm256_sub_epi32(_mm256_set1_epi32(255), _mm256_srli_epi32(s, 24));
+    a = _mm256_or_si256(a, _mm256_slli_epi32(a, 16));
+    __m256i rb = _mm256_mullo_epi16(_mm256_and_si256(d, low), a);
+    __m256i ag = _mm256_mullo_epi16(_mm256_srli_epi16(d, 8), a);
+    rb = _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(rb, _mm256_srli_epi16(rb, 8)), half), 8);
+    ag = _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(ag, _mm256_srli_epi16(ag, 8)), half), 8);
+    return _mm256_add_epi8(s, _mm256_or_si256(rb, _mm256_slli_epi16(ag, 8)));
+}
+
+// The row blend on processors that have AVX2, eight pixels at a time. A
+// whole run ends in transparent padding, which leaves the target as it is:
+// it goes in whole blocks. A run cut by the clip takes its last few pixels
+// through a mask (slow on some processors, so only there).
+__attribute__((target("avx2"))) inline void blendRowAvx2(quint32 *dst, const quint32 *src, int count, bool padded)
+{
+    if (padded)
+        count = (count + 7) & ~7;
+    int i = 0;
+    // Without branches, as in blendOverAvx2.
+    for (; i + 8 <= count; i += 8) {
+        const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(src + i));
+        const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(dst + i));
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + i), sourceOver8(s, d));
+    }
+    if (i < count) {
+        const __m256i mask = _mm256_cmpgt_epi32(_mm256_set1_epi32(count - i),
+                                                _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
+        const __m256i s = _mm256_maskload_epi32(reinterpret_cast<const int *>(src + i), mask);
+        if (!_mm256_testz_si256(s, s)) {
+            const __m256i d = _mm256_maskload_epi32(reinterpret_cast<const int *>(dst + i), mask);
+            _mm256_maskstore_epi32(reinterpret_cast<int *>(dst + i), mask, sourceOver8(s, d));
+        }
+    }
+}
+
+// The picture's pixels between runs, inline: a call to memcpy for each of
+// thousands of short stretches costs more than the copying. Stretches are
+// mostly longer than a block; the last block may overlap the one before.
+__attribute__((target("avx2"))) inline void copyPixelsAvx2(quint32 *dst, const quint32 *src, int count)
+{
+    if (count < 8) {
+        for (int i = 0; i < count; ++i)
+            dst[i] = src[i];
+        return;
+    }
+    int i = 0;
+    for (; i + 8 < count; i += 8)
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + i),
+                            _mm256_loadu_si256(reinterpret_cast<const __m256i *>(src + i)));
+    _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + count - 8),
+                        _mm256_loadu_si256(reinterpret_cast<const __m256i *>(src + count - 8)));
+}
+
+// The same over `below` (the picture's pixels) into `dst`, which is not
+// read: the pixels come from the picture row being copied anyway, and the
+// target is written once.
+__attribute__((target("avx2"))) inline void blendOverAvx2(quint32 *dst, const quint32 *src, const quint32 *below,
+                                                          int count, bool padded)
+{
+    if (padded)
+        count = (count + 7) & ~7;
+    int i = 0;
+    // Without branches: whether a block is clear, opaque or neither is as
+    // good as random along thin lines and text, and a wrong guess costs more
+    // than the arithmetic.
+    for (; i + 8 <= count; i += 8) {
+        const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(src + i));
+        const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(below + i));
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + i), sourceOver8(s, d));
+    }
+    for (; i < count; ++i) {
+        const quint32 s = src[i];
+        dst[i] = s + byteMul(below[i], 255 - (s >> 24));
+    }
+}
+#endif
+
+// Source-over of premultiplied pixels, the same arithmetic as QPainter's.
+// Without branches per pixel: antialiased edges and text make alpha
+// unpredictable; groups of pixels all clear or all opaque are quick.
+inline void blendRow(quint32 *dst, const quint32 *src, int count, bool padded)
+{
+    if (padded)
+        count = (count + 3) & ~3;
+    int i = 0;
+#ifdef __SSE2__
+    const __m128i full = _mm_set1_epi32(255);
+    const __m128i alpha = _mm_set1_epi32(int(0xff000000));
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 4 <= count; i += 4) {
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src + i));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(s, zero)) == 0xffff)
+            continue;
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(s, alpha), alpha)) == 0xffff) {
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), s);
+            continue;
+        }
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i *>(dst + i));
+        __m128i a = _mm_sub_epi32(full, _mm_srli_epi32(s, 24));
+        a = _mm_or_si128(a, _mm_slli_epi32(a, 16));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), _mm_add_epi8(s, byteMul4(d, a)));
+    }
+#endif
+    for (; i < count; ++i) {
+        const quint32 s = src[i];
+        dst[i] = s + byteMul(dst[i], 255 - (s >> 24));
+    }
+}
+
+inline void copyPixels(quint32 *dst, const quint32 *src, int count) { std::memcpy(dst, src, size_t(count) * 4); }
+
+// The same over `below` into `dst` (see blendOverAvx2).
+inline void blendOver(quint32 *dst, const quint32 *src, const quint32 *below, int count, bool padded)
+{
+    if (padded)
+        count = (count + 3) & ~3;
+    int i = 0;
+#ifdef __SSE2__
+    const __m128i full = _mm_set1_epi32(255);
+    const __m128i alpha = _mm_set1_epi32(int(0xff000000));
+    for (; i + 4 <= count; i += 4) {
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src + i));
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i *>(below + i));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(s, alpha), alpha)) == 0xffff) {
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), s);
+            continue;
+        }
+        __m128i a = _mm_sub_epi32(full, _mm_srli_epi32(s, 24));
+        a = _mm_or_si128(a, _mm_slli_epi32(a, 16));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), _mm_add_epi8(s, byteMul4(d, a)));
+    }
+#endif
+    for (; i < count; ++i) {
+        const quint32 s = src[i];
+        dst[i] = s + byteMul(below[i], 255 - (s >> 24));
+    }
+}
+
+} // namespace
+
+// Runs of tiles that hold any drawn pixel, merged along rows and down
+// columns, so that blending the layer skips its empty parts; or their bounds
+// when that is cheaper.
+QVector<QRect> drawnTiles(const QImage &image)
+{
+    constexpr int TileW = 64, TileH = 16;
+    QVector<QRect> runs;
+    QVector<int> open; // indexes in runs that end at the current band
+    const int columns = (image.width() + TileW - 1) / TileW;
+    QVector<char> used(columns);
+    for (int y0 = 0; y0 < image.height(); y0 += TileH) {
+        const int y1 = qMin(y0 + TileH, image.height());
+        std::fill(used.begin(), used.end(), 0);
+        for (int y = y0; y < y1; ++y) {
+            const auto *line = reinterpret_cast<const quint32 *>(image.constScanLine(y));
+            for (int c = 0; c < columns; ++c) {
+                if (used[c])
+                    continue;
+                const int x1 = qMin((c + 1) * TileW, image.width());
+                for (int x = c * TileW; x < x1; ++x) {
+                    if (line[x]) { // premultiplied: transparent is all zero
+                        used[c] = 1;
+                        break;
+                    }
+                }
+            }
+        }
+        QVector<int> next;
+        for (int c = 0; c < columns;) {
+            if (!used[c]) {
+                ++c;
+                continue;
+            }
+            int end = c;
+            while (end < columns && used[end])
+                ++end;
+            const QRect run(c * TileW, y0, qMin(end * TileW, image.width()) - c * TileW, y1 - y0);
+            // Extend the run of the band above when it spans the same columns.
+            int grown = -1;
+            for (int k : qAsConst(open)) {
+                QRect &above = runs[k];
+                if (above.left() == run.left() && above.right() == run.right() && above.bottom() + 1 == y0) {
+                    above.setBottom(y1 - 1);
+                    grown = k;
+                    break;
+                }
+            }
+            if (grown < 0) {
+                runs.append(run);
+                grown = runs.size() - 1;
+            }
+            next.append(grown);
+            c = end;
+        }
+        open.swap(next);
+    }
+    // Each drawImage costs about as much as blending some 8000 pixels: when
+    // the runs cover most of their bounds, one blend of the bounds is cheaper.
+    constexpr qint64 PixelsPerCall = 8000;
+    QRect bounds;
+    qint64 covered = 0;
+    for (const QRect &run : qAsConst(runs)) {
+        bounds |= run;
+        covered += qint64(run.width()) * run.height();
+    }
+    if (runs.size() > 1
+        && qint64(bounds.width()) * bounds.height() + PixelsPerCall < covered + runs.size() * PixelsPerCall)
+        return {bounds};
+    return runs;
+}
+
+// The runs of drawn pixels of rows top to bottom, appended; gaps of up to
+// some dozens of pixels are kept inside a run: blending a transparent pixel
+// costs far less than starting a new run (thin lines make thousands).
+void drawnSpans(const QImage &image, int top, int bottom, QVector<Span> &spans,
+                std::vector<quint32> &packed)
+{
+    constexpr int Gap = 48;
+    const int w = image.width();
+    for (int y = top; y <= bottom; ++y) {
+        const auto *line = reinterpret_cast<const quint32 *>(image.constScanLine(y));
+        int x = 0;
+        while (x < w) {
+            // Eight pixels at a time through the empty stretches.
+#ifdef __SSE2__
+            const __m128i zero = _mm_setzero_si128();
+            while (x + 8 <= w) {
+                const __m128i both = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(line + x)),
+                                                  _mm_loadu_si128(reinterpret_cast<const __m128i *>(line + x + 4)));
+                if (_mm_movemask_epi8(_mm_cmpeq_epi32(both, zero)) != 0xffff)
+                    break;
+                x += 8;
+            }
+#endif
+            while (x < w && !line[x])
+                ++x;
+            if (x >= w)
+                break;
+            const int start = x;
+            int last = x;
+            for (; x < w && x - last <= Gap; ++x) {
+                if (line[x])
+                    last = x;
+            }
+            spans.append({y, start, last - start + 1, int(packed.size())});
+            packed.insert(packed.end(), line + start, line + last + 1);
+            packed.resize(packed.size() + (SpanPadding - (last - start + 1) % SpanPadding) % SpanPadding, 0u);
+            x = last + 1;
+        }
+    }
+}
+
+namespace {
+
+// Which picture pixels a scaled blit without smoothing shows in one clip
+// rectangle: the raster engine's own fixed-point stepping (16.16, from the
+// first pixel's centre, the step truncated), with its guard that drops a
+// last row or column that rounding would take past the picture.
+struct Sampling
+{
+    QRect rows;             // the target pixels written
+    quint32 x0 = 0, y0 = 0; // picture coordinates of the first, 16.16
+    int dx = 0, dy = 0;
+
+    Sampling(const QRect &target, const QSize &picture, int pictureStride, const QRect &clip)
+    {
+        const qreal sx = qreal(picture.width()) / target.width();
+        const qreal sy = qreal(picture.height()) / target.height();
+        dx = int(0x10000 * sx);
+        dy = int(0x10000 * sy);
+        rows = target & clip;
+        if (rows.isEmpty())
+            return;
+        x0 = quint32(qCeil((rows.left() + qreal(0.5) - target.left()) * sx * 65536) - 1);
+        y0 = quint32(qCeil((rows.top() + qreal(0.5) - target.top()) * sy * 65536) - 1);
+        int w = rows.width(), h = rows.height();
+        const int yEnd = int((y0 + quint32(dy) * quint32(h - 1)) >> 16);
+        if (yEnd < 0 || yEnd >= picture.height())
+            --h;
+        const int xEnd = int((x0 + quint32(dx) * quint32(w - 1)) >> 16);
+        if (xEnd < 0 || xEnd >= pictureStride)
+            --w;
+        rows.setSize(QSize(w, h));
+    }
+
+    // The picture row that target row y (of rows) shows.
+    const quint32 *source(const QImage &picture, int y) const
+    {
+        return reinterpret_cast<const quint32 *>(
+            picture.constScanLine(int((y0 + quint32(dy) * quint32(y - rows.top())) >> 16)));
+    }
+
+    // Target pixels from..to (exclusive, within rows) of a row, from its
+    // picture row, into out[0 ..].
+    void fill(quint32 *out, const quint32 *src, int from, int to) const
+    {
+        quint32 x = x0 + quint32(dx) * quint32(from - rows.left());
+        for (int i = 0; i < to - from; ++i, x += quint32(dx))
+            out[i] = src[x >> 16];
+    }
+};
+
+using SpanBlend = Job;
+
+template <void (*Blend)(quint32 *, const quint32 *, int, bool),
+          void (*BlendOver)(quint32 *, const quint32 *, const quint32 *, int, bool),
+          void (*Copy)(quint32 *, const quint32 *, int)>
+__attribute__((always_inline)) inline void blendSpanRows(const SpanBlend &job)
+{
+        // Locals: the target's pixels are unsigned ints, which may alias any
+    // int of the job, so its fields would be read again after every store.
+    const QPoint offset = job.offset;
+    const int width = job.width;
+    const bool scaled = job.scaled;
+    const int sheetCount = job.sheets.size();
+    QVarLengthArray<const Span *, 4> at(sheetCount);
+    for (const QRect &clip : *job.allowed) {
+        const QRect rows = job.picture ? clip & job.pictureRect : clip & job.layerRect;
+        if (rows.isEmpty())
+            continue;
+        const Sampling sampling = scaled ? Sampling(job.pictureRect, job.picture->size(),
+                                                        int(job.picture->bytesPerLine() / 4), clip)
+                                             : Sampling(job.pictureRect, job.pictureRect.size(), 0, QRect());
+        // Spans are sorted by row: start at the first row shown.
+        for (int k = 0; k < sheetCount; ++k)
+            at[k] = std::lower_bound(job.sheets[k].spans, job.sheets[k].end, rows.top() - offset.y(),
+                                     [](const Span &span, int y) { return span.y < y; });
+        for (int y = rows.top(); y <= rows.bottom(); ++y) {
+            auto *line = reinterpret_cast<quint32 *>(job.bits + y * job.stride);
+            // The picture's row, which covers target pixels rows.left() to
+            // `right` (a scaled one may stop short, as QPainter's does).
+            const quint32 *source = nullptr;
+            int right = rows.right();
+            if (scaled) {
+                if (y <= sampling.rows.bottom() && !sampling.rows.isEmpty()) {
+                    source = sampling.source(*job.picture, y);
+                    right = sampling.rows.right();
+                }
+            } else if (job.picture) {
+                source = reinterpret_cast<const quint32 *>(job.picture->constScanLine(y - job.pictureRect.top()))
+                         - job.pictureRect.left();
+            } else {
+                int next = INT_MAX; // on to the next row with spans
+                for (int k = 0; k < sheetCount; ++k) {
+                    if (at[k] != job.sheets[k].end)
+                        next = qMin(next, at[k]->y + offset.y());
+                }
+                if (next == INT_MAX)
+                    break;
+                if (next > y) {
+                    y = next - 1;
+                    continue;
+                }
+            }
+            // Target pixels from..to from the picture.
+            const auto put = [&](int from, int to) {
+                if (to <= from)
+                    return;
+                if (scaled)
+                    sampling.fill(line + from, source, from, to);
+                else
+                    Copy(line + from, source + from, to - from);
+            };
+            int done = rows.left(); // target pixels of this row written up to here
+            // A sampled row is made whole first: sampling is the work, and
+            // the row stays in the cache for the runs.
+            if (scaled && source) {
+                put(done, right + 1);
+                done = right + 1;
+            }
+            for (int k = 0; k < sheetCount; ++k) {
+                const Span *end = job.sheets[k].end;
+                const quint32 *packed = job.sheets[k].packed;
+                const Span *&it = at[k];
+                for (; it != end && it->y + offset.y() == y; ++it) {
+                    const int start = it->x + offset.x(), stop = start + it->length;
+                    const int x0 = qMax(start, rows.left());
+                    const int x1 = qMin(stop, rows.right() + 1);
+                    if (x1 <= x0)
+                        continue;
+                    const quint32 *pixels = packed + it->offset + (x0 - start);
+                    // Padding may be blended past the run's end: it leaves the
+                    // pixels under it as they are.
+                    if (k == 0 && source && !scaled && x1 <= right + 1) {
+                        // The layer's runs go in as the row is copied.
+                        put(done, x0);
+                        done = x1;
+                        const bool padded = x0 == start && x1 == stop && stop + SpanPadding <= right + 1;
+                        BlendOver(line + x0, pixels, source + x0, x1 - x0, padded);
+                        continue;
+                    }
+                    // Over what the target holds: the rest of the row first.
+                    if (source) {
+                        put(done, right + 1);
+                        done = qMax(done, right + 1);
+                    }
+                    const bool padded = x0 == start && x1 == stop && stop + SpanPadding <= width;
+                    Blend(line + x0, pixels, x1 - x0, padded);
+                }
+                if (k == 0 && source) {
+                    put(done, right + 1);
+                    done = qMax(done, right + 1);
+                }
+            }
+            if (sheetCount == 0 && source)
+                put(rows.left(), right + 1);
+        }
+    }
+}
+
+#ifdef VISTREL_AVX2
+__attribute__((target("avx2"))) void blendSpanRowsAvx2(const SpanBlend &job)
+{
+    blendSpanRows<blendRowAvx2, blendOverAvx2, copyPixelsAvx2>(job);
+}
+#endif
+
+} // namespace
+
+void blend(const Job &job)
+{
+#ifdef VISTREL_AVX2
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2) {
+        blendSpanRowsAvx2(job);
+        return;
+    }
+#endif
+    blendSpanRows<blendRow, blendOver, copyPixels>(job);
+}
+
+} // namespace spanblend
