@@ -263,8 +263,7 @@ QVector<QRect> drawnTiles(const QImage &image)
 // The runs of drawn pixels of rows top to bottom, appended; gaps of up to
 // some dozens of pixels are kept inside a run: blending a transparent pixel
 // costs far less than starting a new run (thin lines make thousands).
-void drawnSpans(const QImage &image, int top, int bottom, QVector<Span> &spans,
-                std::vector<quint32> &packed)
+void drawnSpans(const QImage &image, int top, int bottom, QVector<Span> &spans, std::vector<quint32> &packed)
 {
     constexpr int Gap = 48;
     const int w = image.width();
@@ -358,7 +357,7 @@ template <void (*Blend)(quint32 *, const quint32 *, int, bool),
           void (*Copy)(quint32 *, const quint32 *, int)>
 __attribute__((always_inline)) inline void blendSpanRows(const SpanBlend &job)
 {
-        // Locals: the target's pixels are unsigned ints, which may alias any
+    // Locals: the target's pixels are unsigned ints, which may alias any
     // int of the job, so its fields would be read again after every store.
     const QPoint offset = job.offset;
     const int width = job.width;
@@ -370,8 +369,8 @@ __attribute__((always_inline)) inline void blendSpanRows(const SpanBlend &job)
         if (rows.isEmpty())
             continue;
         const Sampling sampling = scaled ? Sampling(job.pictureRect, job.picture->size(),
-                                                        int(job.picture->bytesPerLine() / 4), clip)
-                                             : Sampling(job.pictureRect, job.pictureRect.size(), 0, QRect());
+                                                    int(job.picture->bytesPerLine() / 4), clip)
+                                         : Sampling(job.pictureRect, job.pictureRect.size(), 0, QRect());
         // Spans are sorted by row: start at the first row shown.
         for (int k = 0; k < sheetCount; ++k)
             at[k] = std::lower_bound(job.sheets[k].spans, job.sheets[k].end, rows.top() - offset.y(),
@@ -468,11 +467,25 @@ __attribute__((target("avx2"))) void blendSpanRowsAvx2(const SpanBlend &job)
 
 } // namespace
 
+namespace {
+#ifdef VISTREL_AVX2
+bool avx2Allowed = __builtin_cpu_supports("avx2");
+#endif
+} // namespace
+
+void useAvx2(bool allowed)
+{
+#ifdef VISTREL_AVX2
+    avx2Allowed = allowed && __builtin_cpu_supports("avx2");
+#else
+    Q_UNUSED(allowed)
+#endif
+}
+
 void blend(const Job &job)
 {
 #ifdef VISTREL_AVX2
-    static const bool avx2 = __builtin_cpu_supports("avx2");
-    if (avx2) {
+    if (avx2Allowed) {
         blendSpanRowsAvx2(job);
         return;
     }

@@ -52,5 +52,8 @@ struct Job
 };
 
 void blend(const Job &job);
+// AVX2 where the processor has it (the default); off, the portable path
+// runs on any machine, which is how tests reach it.
+void useAvx2(bool allowed);
 
 } // namespace spanblend

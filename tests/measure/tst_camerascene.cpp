@@ -3,8 +3,10 @@
 #include "core/appsettings.h"
 #include "measure/circleshapes.h"
 #include "measure/lineshapes.h"
+#include "measure/spanblend.h"
 #include "measure/textshapes.h"
 
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -870,11 +872,15 @@ void TestCameraScene::blendedLayerMatchesPainter_data()
 {
     QTest::addColumn<double>("zoom");
     QTest::addColumn<QRegion>("exposed"); // empty: all of it
+    QTest::addColumn<bool>("avx2");
     const QRegion pieces = QRegion(13, 17, 151, 90) + QRegion(200, 31, 97, 133) + QRegion(5, 250, 390, 7);
-    QTest::newRow("1:1") << 1.0 << QRegion();
-    QTest::newRow("fitted") << 0.5 << QRegion();
-    QTest::newRow("1:1, odd pieces") << 1.0 << pieces;
-    QTest::newRow("fitted, odd pieces") << 0.5 << pieces;
+    for (const bool avx2 : {true, false}) {
+        const char *path = avx2 ? "" : ", portable";
+        QTest::addRow("1:1%s", path) << 1.0 << QRegion() << avx2;
+        QTest::addRow("fitted%s", path) << 0.5 << QRegion() << avx2;
+        QTest::addRow("1:1, odd pieces%s", path) << 1.0 << pieces << avx2;
+        QTest::addRow("fitted, odd pieces%s", path) << 0.5 << pieces << avx2;
+    }
 }
 
 // Shapes blended straight into an image (a window's backing store) give the
@@ -883,6 +889,9 @@ void TestCameraScene::blendedLayerMatchesPainter()
 {
     QFETCH(double, zoom);
     QFETCH(QRegion, exposed);
+    QFETCH(bool, avx2);
+    spanblend::useAvx2(avx2);
+    const auto restore = qScopeGuard([] { spanblend::useAvx2(true); });
     SceneFixture f(QSize(400, 300), zoom, zoom);
     f.scene.setImage(gradient(QSize(400, 300)));
     f.scene.setCalibration(QStringLiteral("10"), 0.01, 0);
@@ -919,9 +928,13 @@ void TestCameraScene::blendedLayerMatchesPainter()
 void TestCameraScene::scaledPictureMatchesPainter_data()
 {
     QTest::addColumn<double>("zoom");
-    QTest::newRow("halved") << 0.5;
-    QTest::newRow("shrunk by an odd factor") << 0.37;
-    QTest::newRow("enlarged") << 1.7;
+    QTest::addColumn<bool>("avx2");
+    for (const bool avx2 : {true, false}) {
+        const char *path = avx2 ? "" : ", portable";
+        QTest::addRow("halved%s", path) << 0.5 << avx2;
+        QTest::addRow("shrunk by an odd factor%s", path) << 0.37 << avx2;
+        QTest::addRow("enlarged%s", path) << 1.7 << avx2;
+    }
 }
 
 // The picture sampled with the shapes blended in, in one pass, picks the
@@ -929,6 +942,9 @@ void TestCameraScene::scaledPictureMatchesPainter_data()
 void TestCameraScene::scaledPictureMatchesPainter()
 {
     QFETCH(double, zoom);
+    QFETCH(bool, avx2);
+    spanblend::useAvx2(avx2);
+    const auto restore = qScopeGuard([] { spanblend::useAvx2(true); });
     SceneFixture f(QSize(400, 300), zoom, zoom);
     f.scene.setImage(noisy(QSize(400, 300)));
     f.scene.setCalibration(QStringLiteral("10"), 0.01, 0);
