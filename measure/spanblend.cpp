@@ -58,32 +58,6 @@ __attribute__((target("avx2"))) inline __m256i sourceOver8(__m256i s, __m256i d)
     return _mm256_add_epi8(s, _mm256_or_si256(rb, _mm256_slli_epi16(ag, 8)));
 }
 
-// The row blend on processors that have AVX2, eight pixels at a time. A
-// whole run ends in transparent padding, which leaves the target as it is:
-// it goes in whole blocks. A run cut by the clip takes its last few pixels
-// through a mask (slow on some processors, so only there).
-__attribute__((target("avx2"))) inline void blendRowAvx2(quint32 *dst, const quint32 *src, int count, bool padded)
-{
-    if (padded)
-        count = (count + 7) & ~7;
-    int i = 0;
-    // Without branches, as in blendOverAvx2.
-    for (; i + 8 <= count; i += 8) {
-        const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(src + i));
-        const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(dst + i));
-        _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + i), sourceOver8(s, d));
-    }
-    if (i < count) {
-        const __m256i mask = _mm256_cmpgt_epi32(_mm256_set1_epi32(count - i),
-                                                _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
-        const __m256i s = _mm256_maskload_epi32(reinterpret_cast<const int *>(src + i), mask);
-        if (!_mm256_testz_si256(s, s)) {
-            const __m256i d = _mm256_maskload_epi32(reinterpret_cast<const int *>(dst + i), mask);
-            _mm256_maskstore_epi32(reinterpret_cast<int *>(dst + i), mask, sourceOver8(s, d));
-        }
-    }
-}
-
 // The picture's pixels between runs, inline: a call to memcpy for each of
 // thousands of short stretches costs more than the copying. Stretches are
 // mostly longer than a block; the last block may overlap the one before.
@@ -102,9 +76,11 @@ __attribute__((target("avx2"))) inline void copyPixelsAvx2(quint32 *dst, const q
                         _mm256_loadu_si256(reinterpret_cast<const __m256i *>(src + count - 8)));
 }
 
-// The same over `below` (the picture's pixels) into `dst`, which is not
-// read: the pixels come from the picture row being copied anyway, and the
-// target is written once.
+// Source-over of premultiplied pixels, eight at a time: the layer's `src`
+// over `below` into `dst`. Over the picture, `below` is its row being copied
+// anyway and the target is written once, never read; `below` may also be
+// `dst` itself. A whole run ends in transparent padding, which leaves the
+// pixels under it as they are: it goes in whole blocks.
 __attribute__((target("avx2"))) inline void blendOverAvx2(quint32 *dst, const quint32 *src, const quint32 *below,
                                                           int count, bool padded)
 {
@@ -126,41 +102,9 @@ __attribute__((target("avx2"))) inline void blendOverAvx2(quint32 *dst, const qu
 }
 #endif
 
-// Source-over of premultiplied pixels, the same arithmetic as QPainter's.
-// Without branches per pixel: antialiased edges and text make alpha
-// unpredictable; groups of pixels all clear or all opaque are quick.
-inline void blendRow(quint32 *dst, const quint32 *src, int count, bool padded)
-{
-    if (padded)
-        count = (count + 3) & ~3;
-    int i = 0;
-#ifdef __SSE2__
-    const __m128i full = _mm_set1_epi32(255);
-    const __m128i alpha = _mm_set1_epi32(int(0xff000000));
-    const __m128i zero = _mm_setzero_si128();
-    for (; i + 4 <= count; i += 4) {
-        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src + i));
-        if (_mm_movemask_epi8(_mm_cmpeq_epi32(s, zero)) == 0xffff)
-            continue;
-        if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(s, alpha), alpha)) == 0xffff) {
-            _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), s);
-            continue;
-        }
-        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i *>(dst + i));
-        __m128i a = _mm_sub_epi32(full, _mm_srli_epi32(s, 24));
-        a = _mm_or_si128(a, _mm_slli_epi32(a, 16));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), _mm_add_epi8(s, byteMul4(d, a)));
-    }
-#endif
-    for (; i < count; ++i) {
-        const quint32 s = src[i];
-        dst[i] = s + byteMul(dst[i], 255 - (s >> 24));
-    }
-}
-
 inline void copyPixels(quint32 *dst, const quint32 *src, int count) { std::memcpy(dst, src, size_t(count) * 4); }
 
-// The same over `below` into `dst` (see blendOverAvx2).
+// The same, four at a time, with the same arithmetic as QPainter's.
 inline void blendOver(quint32 *dst, const quint32 *src, const quint32 *below, int count, bool padded)
 {
     if (padded)
@@ -352,8 +296,7 @@ struct Sampling
 
 using SpanBlend = Job;
 
-template <void (*Blend)(quint32 *, const quint32 *, int, bool),
-          void (*BlendOver)(quint32 *, const quint32 *, const quint32 *, int, bool),
+template <void (*BlendOver)(quint32 *, const quint32 *, const quint32 *, int, bool),
           void (*Copy)(quint32 *, const quint32 *, int)>
 __attribute__((always_inline)) inline void blendSpanRows(const SpanBlend &job)
 {
@@ -445,7 +388,7 @@ __attribute__((always_inline)) inline void blendSpanRows(const SpanBlend &job)
                         done = qMax(done, right + 1);
                     }
                     const bool padded = x0 == start && x1 == stop && stop + SpanPadding <= width;
-                    Blend(line + x0, pixels, x1 - x0, padded);
+                    BlendOver(line + x0, pixels, line + x0, x1 - x0, padded);
                 }
                 if (k == 0 && source) {
                     put(done, right + 1);
@@ -461,7 +404,7 @@ __attribute__((always_inline)) inline void blendSpanRows(const SpanBlend &job)
 #ifdef VISTREL_AVX2
 __attribute__((target("avx2"))) void blendSpanRowsAvx2(const SpanBlend &job)
 {
-    blendSpanRows<blendRowAvx2, blendOverAvx2, copyPixelsAvx2>(job);
+    blendSpanRows<blendOverAvx2, copyPixelsAvx2>(job);
 }
 #endif
 
@@ -490,7 +433,7 @@ void blend(const Job &job)
         return;
     }
 #endif
-    blendSpanRows<blendRow, blendOver, copyPixels>(job);
+    blendSpanRows<blendOver, copyPixels>(job);
 }
 
 } // namespace spanblend
