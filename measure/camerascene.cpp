@@ -568,8 +568,7 @@ void CameraScene::drawBackground(QPainter *painter, const QRectF &rect)
     painter->save();
     painter->resetTransform();
     // The image itself, not a pixmap of it: a pixmap would copy every frame.
-    const QGraphicsView *view = firstView();
-    if (!m_layers.drawPicture(painter, m_picture, size, m_renderMode || !view ? nullptr : view->viewport()))
+    if (!m_layers.drawPicture(painter, m_picture, size, shapesWidget()))
         painter->drawImage(QRect(QPoint(0, 0), size), m_picture);
     painter->restore();
 }
@@ -589,10 +588,15 @@ QRect CameraScene::visibleViewRect() const
     return view ? view->viewport()->visibleRegion().boundingRect() : QRect();
 }
 
+QWidget *CameraScene::shapesWidget() const
+{
+    const QGraphicsView *view = firstView();
+    return m_renderMode || !view ? nullptr : view->viewport();
+}
+
 void CameraScene::drawForeground(QPainter *painter, const QRectF &)
 {
-    QGraphicsView *view = firstView();
-    m_layers.paint(painter, m_renderMode || !view ? nullptr : view->viewport());
+    m_layers.paint(painter, shapesWidget());
     if (m_settings)
         m_overlays.reticleColour = m_settings->style.lineColor();
     if (!m_renderMode && !m_analysisOverlay.isNull() && m_analysisOverlay.size() == m_picture.size()) {

@@ -57,6 +57,8 @@ public:
     // The part of the view's viewport in sight (in a scroll area it is
     // less than all of it), where the overlays go; empty while rendering.
     QRect visibleViewRect() const;
+    // What shapes are painted for: the view's viewport, none while rendering.
+    QWidget *shapesWidget() const;
     bool isRenderMode() const { return m_renderMode; }
     // True while the scene itself paints its shapes (with the foreground);
     // a shape asked to paint by anything else paints nothing.

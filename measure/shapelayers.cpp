@@ -9,10 +9,8 @@
 #include <QGraphicsView>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QtMath>
 
 #include <algorithm>
-#include <cmath>
 
 using spanblend::drawnSpans;
 using spanblend::drawnTiles;

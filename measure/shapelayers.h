@@ -31,8 +31,6 @@ class QWidget;
 class ShapeLayers
 {
 public:
-    using Span = spanblend::Span;
-
     explicit ShapeLayers(const CameraScene &scene)
         : m_scene(scene)
     {}
@@ -62,6 +60,8 @@ public:
     bool isPaintingShapes() const { return m_painting; }
 
 private:
+    using Span = spanblend::Span;
+
     // The pointer's look of one shape, drawn over the layer.
     struct Highlight
     {

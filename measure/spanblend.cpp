@@ -294,11 +294,9 @@ struct Sampling
     }
 };
 
-using SpanBlend = Job;
-
 template <void (*BlendOver)(quint32 *, const quint32 *, const quint32 *, int, bool),
           void (*Copy)(quint32 *, const quint32 *, int)>
-__attribute__((always_inline)) inline void blendSpanRows(const SpanBlend &job)
+__attribute__((always_inline)) inline void blendSpanRows(const Job &job)
 {
     // Locals: the target's pixels are unsigned ints, which may alias any
     // int of the job, so its fields would be read again after every store.
@@ -402,7 +400,7 @@ __attribute__((always_inline)) inline void blendSpanRows(const SpanBlend &job)
 }
 
 #ifdef VISTREL_AVX2
-__attribute__((target("avx2"))) void blendSpanRowsAvx2(const SpanBlend &job)
+__attribute__((target("avx2"))) void blendSpanRowsAvx2(const Job &job)
 {
     blendSpanRows<blendOverAvx2, copyPixelsAvx2>(job);
 }
