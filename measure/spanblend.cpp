@@ -48,14 +48,18 @@ inline __m128i byteMul4(__m128i x, __m128i a)
 __attribute__((target("avx2"))) inline __m256i sourceOver8(__m256i s, __m256i d)
 {
     const __m256i low = _mm256_set1_epi32(0x00ff00ff);
+    const __m256i high = _mm256_set1_epi32(int(0xff00ff00));
     const __m256i half = _mm256_set1_epi16(0x80);
-    __m256i a = _mm256_sub_epi32(_mm256_set1_epi32(255), _mm256_srli_epi32(s, 24));
-    a = _mm256_or_si256(a, _mm256_slli_epi32(a, 16));
+    // 255 - alpha is the alpha byte of ~s, put in both halves of each pixel.
+    const __m256i alphas = _mm256_setr_epi8(3, -1, 3, -1, 7, -1, 7, -1, 11, -1, 11, -1, 15, -1, 15, -1, //
+                                            3, -1, 3, -1, 7, -1, 7, -1, 11, -1, 11, -1, 15, -1, 15, -1);
+    const __m256i a = _mm256_shuffle_epi8(_mm256_xor_si256(s, _mm256_cmpeq_epi32(s, s)), alphas);
     __m256i rb = _mm256_mullo_epi16(_mm256_and_si256(d, low), a);
     __m256i ag = _mm256_mullo_epi16(_mm256_srli_epi16(d, 8), a);
     rb = _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(rb, _mm256_srli_epi16(rb, 8)), half), 8);
-    ag = _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(ag, _mm256_srli_epi16(ag, 8)), half), 8);
-    return _mm256_add_epi8(s, _mm256_or_si256(rb, _mm256_slli_epi16(ag, 8)));
+    // The high byte of each lane is the result already.
+    ag = _mm256_and_si256(_mm256_add_epi16(_mm256_add_epi16(ag, _mm256_srli_epi16(ag, 8)), half), high);
+    return _mm256_add_epi8(s, _mm256_or_si256(rb, ag));
 }
 
 // The picture's pixels between runs, inline: a call to memcpy for each of
@@ -275,6 +279,7 @@ struct Sampling
         if (xEnd < 0 || xEnd >= pictureStride)
             --w;
         rows.setSize(QSize(w, h));
+        sourceWidth = picture.width();
     }
 
     // The picture row that target row y (of rows) shows.
@@ -286,16 +291,68 @@ struct Sampling
 
     // Target pixels from..to (exclusive, within rows) of a row, from its
     // picture row, into out[0 ..].
+    template <int (*Blocks)(quint32 *, const quint32 *, quint32 &, int, int, int)>
     void fill(quint32 *out, const quint32 *src, int from, int to) const
     {
         quint32 x = x0 + quint32(dx) * quint32(from - rows.left());
-        for (int i = 0; i < to - from; ++i, x += quint32(dx))
+        const int count = to - from;
+        int i = Blocks(out, src, x, dx, count, sourceWidth);
+        for (; i < count; ++i, x += quint32(dx))
             out[i] = src[x >> 16];
     }
+
+    int sourceWidth = 0; // pixels a sampled row may be read to
 };
 
+inline int noBlocks(quint32 *, const quint32 *, quint32 &, int, int, int) { return 0; }
+
+#ifdef VISTREL_AVX2
+// Nearest samples of a row, eight at a time: eight target pixels take their
+// samples from at most Loads * 8 neighbouring picture pixels, loaded whole
+// and permuted. Returns how many were written; the rest (near the row's end,
+// where a load would read past it) are left to the caller, `x` advanced.
+template <int Loads>
+__attribute__((target("avx2"))) inline int sampleBlocks(quint32 *out, const quint32 *src, quint32 &x, int dx, int count,
+                                                        int sourceWidth)
+{
+    const __m256i step = _mm256_set1_epi32(int(quint32(dx) * 8));
+    __m256i xs = _mm256_add_epi32(_mm256_set1_epi32(int(x)),
+                                  _mm256_mullo_epi32(_mm256_set1_epi32(dx), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7)));
+    int i = 0;
+    for (; i + 8 <= count; i += 8) {
+        const int base = int(x >> 16);
+        if (base + Loads * 8 > sourceWidth)
+            break;
+        const __m256i index = _mm256_sub_epi32(_mm256_srli_epi32(xs, 16), _mm256_set1_epi32(base));
+        const auto *p = reinterpret_cast<const __m256i *>(src + base);
+        __m256i r = _mm256_permutevar8x32_epi32(_mm256_loadu_si256(p), index);
+        for (int k = 1; k < Loads; ++k) {
+            const __m256i v = _mm256_permutevar8x32_epi32(_mm256_loadu_si256(p + k), index);
+            r = _mm256_blendv_epi8(r, v, _mm256_cmpgt_epi32(index, _mm256_set1_epi32(8 * k - 1)));
+        }
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(out + i), r);
+        xs = _mm256_add_epi32(xs, step);
+        x += quint32(dx) * 8;
+    }
+    return i;
+}
+
+// Eight samples span at most 7 steps and one: two blocks hold them up to a
+// step of 2, four up to 4; beyond, one by one.
+__attribute__((target("avx2"))) inline int sampleBlocksAvx2(quint32 *out, const quint32 *src, quint32 &x, int dx,
+                                                            int count, int sourceWidth)
+{
+    if (dx <= 0x20000)
+        return sampleBlocks<2>(out, src, x, dx, count, sourceWidth);
+    if (dx <= 0x40000)
+        return sampleBlocks<4>(out, src, x, dx, count, sourceWidth);
+    return 0;
+}
+#endif
+
 template <void (*BlendOver)(quint32 *, const quint32 *, const quint32 *, int, bool),
-          void (*Copy)(quint32 *, const quint32 *, int)>
+          void (*Copy)(quint32 *, const quint32 *, int),
+          int (*SampleBlocks)(quint32 *, const quint32 *, quint32 &, int, int, int)>
 __attribute__((always_inline)) inline void blendSpanRows(const Job &job)
 {
     // Locals: the target's pixels are unsigned ints, which may alias any
@@ -348,7 +405,7 @@ __attribute__((always_inline)) inline void blendSpanRows(const Job &job)
                 if (to <= from)
                     return;
                 if (scaled)
-                    sampling.fill(line + from, source, from, to);
+                    sampling.fill<SampleBlocks>(line + from, source, from, to);
                 else
                     Copy(line + from, source + from, to - from);
             };
@@ -402,7 +459,7 @@ __attribute__((always_inline)) inline void blendSpanRows(const Job &job)
 #ifdef VISTREL_AVX2
 __attribute__((target("avx2"))) void blendSpanRowsAvx2(const Job &job)
 {
-    blendSpanRows<blendOverAvx2, copyPixelsAvx2>(job);
+    blendSpanRows<blendOverAvx2, copyPixelsAvx2, sampleBlocksAvx2>(job);
 }
 #endif
 
@@ -431,7 +488,7 @@ void blend(const Job &job)
         return;
     }
 #endif
-    blendSpanRows<blendOver, copyPixels>(job);
+    blendSpanRows<blendOver, copyPixels, noBlocks>(job);
 }
 
 } // namespace spanblend

@@ -933,6 +933,7 @@ void TestCameraScene::scaledPictureMatchesPainter_data()
         const char *path = avx2 ? "" : ", portable";
         QTest::addRow("halved%s", path) << 0.5 << avx2;
         QTest::addRow("shrunk by an odd factor%s", path) << 0.37 << avx2;
+        QTest::addRow("shrunk five-fold%s", path) << 0.2 << avx2;
         QTest::addRow("enlarged%s", path) << 1.7 << avx2;
     }
 }
