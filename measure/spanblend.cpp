@@ -290,13 +290,18 @@ struct Sampling
     }
 
     // Target pixels from..to (exclusive, within rows) of a row, from its
-    // picture row, into out[0 ..].
-    template <int (*Blocks)(quint32 *, const quint32 *, quint32 &, int, int, int)>
-    void fill(quint32 *out, const quint32 *src, int from, int to) const
+    // picture row, into out[0 ..]; with `layer`, its pixels blended over them.
+    template <int (*Blocks)(quint32 *, const quint32 *, quint32 &, int, int, int, const quint32 *)>
+    void fill(quint32 *out, const quint32 *src, int from, int to, const quint32 *layer = nullptr) const
     {
         quint32 x = x0 + quint32(dx) * quint32(from - rows.left());
         const int count = to - from;
-        int i = Blocks(out, src, x, dx, count, sourceWidth);
+        int i = Blocks(out, src, x, dx, count, sourceWidth, layer);
+        if (layer) {
+            for (; i < count; ++i, x += quint32(dx))
+                out[i] = layer[i] + byteMul(src[x >> 16], 255 - (layer[i] >> 24));
+            return;
+        }
         for (; i < count; ++i, x += quint32(dx))
             out[i] = src[x >> 16];
     }
@@ -304,16 +309,17 @@ struct Sampling
     int sourceWidth = 0; // pixels a sampled row may be read to
 };
 
-inline int noBlocks(quint32 *, const quint32 *, quint32 &, int, int, int) { return 0; }
+inline int noBlocks(quint32 *, const quint32 *, quint32 &, int, int, int, const quint32 *) { return 0; }
 
 #ifdef VISTREL_AVX2
 // Nearest samples of a row, eight at a time: eight target pixels take their
 // samples from at most Loads * 8 neighbouring picture pixels, loaded whole
-// and permuted. Returns how many were written; the rest (near the row's end,
-// where a load would read past it) are left to the caller, `x` advanced.
-template <int Loads>
+// and permuted; `Over`, the layer's pixels blended over them on the way.
+// Returns how many were written; the rest (near the row's end, where a load
+// would read past it) are left to the caller, `x` advanced.
+template <int Loads, bool Over>
 __attribute__((target("avx2"))) inline int sampleBlocks(quint32 *out, const quint32 *src, quint32 &x, int dx, int count,
-                                                        int sourceWidth)
+                                                        int sourceWidth, const quint32 *layer)
 {
     const __m256i step = _mm256_set1_epi32(int(quint32(dx) * 8));
     __m256i xs = _mm256_add_epi32(_mm256_set1_epi32(int(x)),
@@ -330,6 +336,8 @@ __attribute__((target("avx2"))) inline int sampleBlocks(quint32 *out, const quin
             const __m256i v = _mm256_permutevar8x32_epi32(_mm256_loadu_si256(p + k), index);
             r = _mm256_blendv_epi8(r, v, _mm256_cmpgt_epi32(index, _mm256_set1_epi32(8 * k - 1)));
         }
+        if (Over)
+            r = sourceOver8(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(layer + i)), r);
         _mm256_storeu_si256(reinterpret_cast<__m256i *>(out + i), r);
         xs = _mm256_add_epi32(xs, step);
         x += quint32(dx) * 8;
@@ -340,19 +348,21 @@ __attribute__((target("avx2"))) inline int sampleBlocks(quint32 *out, const quin
 // Eight samples span at most 7 steps and one: two blocks hold them up to a
 // step of 2, four up to 4; beyond, one by one.
 __attribute__((target("avx2"))) inline int sampleBlocksAvx2(quint32 *out, const quint32 *src, quint32 &x, int dx,
-                                                            int count, int sourceWidth)
+                                                            int count, int sourceWidth, const quint32 *layer)
 {
     if (dx <= 0x20000)
-        return sampleBlocks<2>(out, src, x, dx, count, sourceWidth);
+        return layer ? sampleBlocks<2, true>(out, src, x, dx, count, sourceWidth, layer)
+                     : sampleBlocks<2, false>(out, src, x, dx, count, sourceWidth, layer);
     if (dx <= 0x40000)
-        return sampleBlocks<4>(out, src, x, dx, count, sourceWidth);
+        return layer ? sampleBlocks<4, true>(out, src, x, dx, count, sourceWidth, layer)
+                     : sampleBlocks<4, false>(out, src, x, dx, count, sourceWidth, layer);
     return 0;
 }
 #endif
 
 template <void (*BlendOver)(quint32 *, const quint32 *, const quint32 *, int, bool),
           void (*Copy)(quint32 *, const quint32 *, int),
-          int (*SampleBlocks)(quint32 *, const quint32 *, quint32 &, int, int, int)>
+          int (*SampleBlocks)(quint32 *, const quint32 *, quint32 &, int, int, int, const quint32 *)>
 __attribute__((always_inline)) inline void blendSpanRows(const Job &job)
 {
     // Locals: the target's pixels are unsigned ints, which may alias any
@@ -369,6 +379,11 @@ __attribute__((always_inline)) inline void blendSpanRows(const Job &job)
         const Sampling sampling = scaled ? Sampling(job.pictureRect, job.picture->size(),
                                                     int(job.picture->bytesPerLine() / 4), clip)
                                          : Sampling(job.pictureRect, job.pictureRect.size(), 0, QRect());
+        // Where samples are taken by blocks, the runs are blended into them
+        // as they are taken; otherwise a sampled row is made whole first
+        // (sampling is the work, and the row stays in the cache for the runs).
+        const bool sampledUnder = scaled && SampleBlocks != &noBlocks && sampling.dx <= 0x40000;
+        const bool under = !scaled || sampledUnder;
         // Spans are sorted by row: start at the first row shown.
         for (int k = 0; k < sheetCount; ++k)
             at[k] = std::lower_bound(job.sheets[k].spans, job.sheets[k].end, rows.top() - offset.y(),
@@ -410,9 +425,7 @@ __attribute__((always_inline)) inline void blendSpanRows(const Job &job)
                     Copy(line + from, source + from, to - from);
             };
             int done = rows.left(); // target pixels of this row written up to here
-            // A sampled row is made whole first: sampling is the work, and
-            // the row stays in the cache for the runs.
-            if (scaled && source) {
+            if (scaled && source && !sampledUnder) {
                 put(done, right + 1);
                 done = right + 1;
             }
@@ -429,12 +442,16 @@ __attribute__((always_inline)) inline void blendSpanRows(const Job &job)
                     const quint32 *pixels = packed + it->offset + (x0 - start);
                     // Padding may be blended past the run's end: it leaves the
                     // pixels under it as they are.
-                    if (k == 0 && source && !scaled && x1 <= right + 1) {
+                    if (k == 0 && source && under && x1 <= right + 1) {
                         // The layer's runs go in as the row is copied.
                         put(done, x0);
                         done = x1;
                         const bool padded = x0 == start && x1 == stop && stop + SpanPadding <= right + 1;
-                        BlendOver(line + x0, pixels, source + x0, x1 - x0, padded);
+                        if (scaled)
+                            sampling.fill<SampleBlocks>(line + x0, source, x0, padded ? x0 + ((x1 - x0 + 7) & ~7) : x1,
+                                                        pixels);
+                        else
+                            BlendOver(line + x0, pixels, source + x0, x1 - x0, padded);
                         continue;
                     }
                     // Over what the target holds: the rest of the row first.

@@ -52,7 +52,8 @@ class TstRecordingController : public QObject
                 now += qMin(step, ms - t);
                 newPicture();
                 rec.feed();
-                QTest::qWaitFor([this] { return rec.recorder()->queuedFrames() == 0; }, 2000);
+                QVERIFY2(QTest::qWaitFor([this] { return rec.recorder()->queuedFrames() == 0; }, 2000),
+                         "the encoder did not take the frame");
             }
         }
     };
