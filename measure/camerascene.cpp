@@ -16,9 +16,16 @@ CameraScene::CameraScene(QObject *parent)
 {
     setItemIndexMethod(QGraphicsScene::NoIndex);
     qRegisterMetaType<GraphicsItem *>();
+    m_fitPool.setMaxThreadCount(1);
 }
 
-CameraScene::~CameraScene() { resetImage(); }
+CameraScene::~CameraScene()
+{
+    // A fit still running answers to this scene: it must end first.
+    m_fitPool.clear();
+    m_fitPool.waitForDone();
+    resetImage();
+}
 
 QGraphicsView *CameraScene::firstView() const
 {
@@ -433,6 +440,7 @@ void CameraScene::setHoveredShape(GraphicsItem *shape)
 
 void CameraScene::forgetAllItems()
 {
+    ++m_shapesEpoch;
     const bool hadShapes = !m_shapes.isEmpty();
     const bool hadSelection = m_selectedShape;
     m_shapes.clear();

@@ -11,6 +11,7 @@
 #include <QGraphicsScene>
 #include <QHash>
 #include <QImage>
+#include <QThreadPool>
 #include <QTimer>
 #include <QTransform>
 
@@ -162,6 +163,11 @@ public:
     // The FitCircle tool's work: a Circle1 fitted to the outline around p,
     // added as one step of the history; null when no outline is found.
     GraphicsItem *fitCircleAt(const QPointF &p);
+    // The same on a worker thread, as a click asks for it: a large object
+    // takes longer than a frame. The circle is added when the fit ends,
+    // unless the picture's size changed or the shapes were cleared meanwhile.
+    void fitCircleLater(const QPointF &p);
+    bool isFittingCircle() const { return m_circleFits > 0; }
     // A particle analysis' objects replace the previous analysis' ones, as
     // one step of the history.
     void setParticles(const QVector<imaging::Particle> &particles);
@@ -260,6 +266,9 @@ private:
     SceneOverlays::Frame overlayFrame() const;
     void renderInto(QImage *target);
     bool askText(QString *text);
+    struct FitWindow;
+    FitWindow fitWindow(const QPointF &p) const;
+    GraphicsItem *addFittedCircle(const QPointF &centre, double radius, double residual);
 
     bool m_renderMode = false;
     QTimer m_pointerTimer;
@@ -296,4 +305,7 @@ private:
     mutable LabelCache m_labelCache[2];
     const LabelCache &labelCache(const QFont &font) const;
     ShapeLayers m_layers{*this};
+    QThreadPool m_fitPool; // one thread: fits end in the order clicked
+    int m_circleFits = 0;  // on the pool
+    int m_shapesEpoch = 0; // counts the times every shape went
 };

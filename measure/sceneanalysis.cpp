@@ -39,31 +39,77 @@ QPointF CameraScene::snapped(const QPointF &p, Qt::KeyboardModifiers modifiers) 
     return imaging::snapToEdge(m_picture, p, std::min(radius, 200.0)).point;
 }
 
-GraphicsItem *CameraScene::fitCircleAt(const QPointF &p)
+// The grey picture around a click, which a fit needs and nothing else.
+struct CameraScene::FitWindow
 {
+    bool ok = false;
+    cv::Mat grey;
+    QPointF origin; // of grey, in the picture
+    QPointF seed;   // the click, in grey
+    double reach = 0;
+};
+
+CameraScene::FitWindow CameraScene::fitWindow(const QPointF &p) const
+{
+    FitWindow w;
     if (m_picture.isNull() || !sceneRect().contains(p))
-        return nullptr;
+        return w;
     // Objects up to about half the shorter side, at most 400 pixels across the reach.
-    const double reach = std::min(400.0, 0.5 * std::min(m_picture.width(), m_picture.height()));
-    const int m = int(reach) + 10;
+    w.reach = std::min(400.0, 0.5 * std::min(m_picture.width(), m_picture.height()));
+    const int m = int(w.reach) + 10;
     const cv::Rect window(int(p.x()) - m, int(p.y()) - m, 2 * m + 1, 2 * m + 1);
     const cv::Rect clipped = window & cv::Rect(0, 0, m_picture.width(), m_picture.height());
-    const cv::Mat grey = imaging::greyWindow(m_picture, window);
-    const QPointF origin(clipped.x, clipped.y);
-    const imaging::CircleFit fit = imaging::fitCircleAt(grey, p - origin, reach);
-    if (!fit.ok)
-        return nullptr;
+    w.grey = imaging::greyWindow(m_picture, window);
+    w.origin = QPointF(clipped.x, clipped.y);
+    w.seed = p - w.origin;
+    w.ok = true;
+    return w;
+}
+
+GraphicsItem *CameraScene::addFittedCircle(const QPointF &centre, double radius, double residual)
+{
     auto *circle = new GraphicsCircle1Item;
     if (m_settings)
         circle->setStyle(m_settings->style);
-    const QPointF centre = fit.centre + origin;
     ShapeRecord r = circle->record();
-    r.points = {centre, centre + QPointF(fit.radius, 0)};
+    r.points = {centre, centre + QPointF(radius, 0)};
     circle->restore(r);
-    circle->setFitResidual(fit.residual);
+    circle->setFitResidual(residual);
     addShape(circle);
     saveHistory();
     return circle;
+}
+
+GraphicsItem *CameraScene::fitCircleAt(const QPointF &p)
+{
+    const FitWindow w = fitWindow(p);
+    if (!w.ok)
+        return nullptr;
+    const imaging::CircleFit fit = imaging::fitCircleAt(w.grey, w.seed, w.reach);
+    return fit.ok ? addFittedCircle(fit.centre + w.origin, fit.radius, fit.residual) : nullptr;
+}
+
+void CameraScene::fitCircleLater(const QPointF &p)
+{
+    FitWindow w = fitWindow(p);
+    if (!w.ok)
+        return;
+    ++m_circleFits;
+    const QSize size = m_picture.size();
+    const int epoch = m_shapesEpoch;
+    // The scene waits for the pool when it goes, so `this` outlives the job;
+    // the answer is queued to the scene's thread.
+    m_fitPool.start([this, w = std::move(w), size, epoch] {
+        const imaging::CircleFit fit = imaging::fitCircleAt(w.grey, w.seed, w.reach);
+        QMetaObject::invokeMethod(
+            this,
+            [this, fit, origin = w.origin, size, epoch] {
+                --m_circleFits;
+                if (fit.ok && m_picture.size() == size && m_shapesEpoch == epoch)
+                    addFittedCircle(fit.centre + origin, fit.radius, fit.residual);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void CameraScene::setParticles(const QVector<imaging::Particle> &particles)

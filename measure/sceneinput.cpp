@@ -35,7 +35,7 @@ void CameraScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
     const QPointF pos = event->scenePos();
 
     if (event->button() == Qt::LeftButton && m_tool == FitCircle) {
-        fitCircleAt(pos);
+        fitCircleLater(pos);
         return;
     }
 

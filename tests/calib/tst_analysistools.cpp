@@ -153,7 +153,7 @@ private slots:
         QCOMPARE(rig.scene()->tool(), int(FitCircle));
         QTest::mouseClick(rig.viewport(), Qt::LeftButton, Qt::NoModifier,
                           rig.toView(QPointF(kDiscs[0].x + 10, kDiscs[0].y - 6)));
-        QCOMPARE(rig.scene()->shapes().size(), 1);
+        QTRY_COMPARE(rig.scene()->shapes().size(), 1);
         auto *c = dynamic_cast<GraphicsCircle1Item *>(rig.scene()->shapes().first());
         QVERIFY(c);
         QVERIFY(std::fabs(c->values().first().value - kDiscs[0].r) < 0.1);
@@ -168,7 +168,18 @@ private slots:
         QCOMPARE(copy.fitResidual(), c->fitResidual());
         // Nothing round there: nothing made.
         QTest::mouseClick(rig.viewport(), Qt::LeftButton, Qt::NoModifier, rig.toView(QPointF(600, 420)));
+        QTRY_VERIFY(!rig.scene()->isFittingCircle());
         QCOMPARE(rig.scene()->shapes().size(), 1);
+        // A fit that ends after the shapes were cleared adds nothing, and a
+        // scene that goes while one runs waits for it.
+        QTest::mouseClick(rig.viewport(), Qt::LeftButton, Qt::NoModifier,
+                          rig.toView(QPointF(kDiscs[0].x + 10, kDiscs[0].y - 6)));
+        QVERIFY(rig.scene()->isFittingCircle());
+        rig.scene()->clearAll();
+        QTRY_VERIFY(!rig.scene()->isFittingCircle());
+        QVERIFY(rig.scene()->shapes().isEmpty());
+        QTest::mouseClick(rig.viewport(), Qt::LeftButton, Qt::NoModifier,
+                          rig.toView(QPointF(kDiscs[0].x + 10, kDiscs[0].y - 6)));
     }
 
     // The demo camera's own frame: its round objects are where it says.
