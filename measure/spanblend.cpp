@@ -28,6 +28,9 @@ inline quint32 byteMul(quint32 x, quint32 a)
     return quint32(t) | quint32(t >> 24);
 }
 
+// Source-over of one premultiplied pixel: s + d * (255 - alpha of s) / 255.
+inline quint32 sourceOver(quint32 s, quint32 d) { return s + byteMul(d, 255 - (s >> 24)); }
+
 #ifdef __SSE2__
 // x * a / 255 per channel for four pixels, `a` in both halves of each pixel.
 inline __m128i byteMul4(__m128i x, __m128i a)
@@ -99,10 +102,8 @@ __attribute__((target("avx2"))) inline void blendOverAvx2(quint32 *dst, const qu
         const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(below + i));
         _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + i), sourceOver8(s, d));
     }
-    for (; i < count; ++i) {
-        const quint32 s = src[i];
-        dst[i] = s + byteMul(below[i], 255 - (s >> 24));
-    }
+    for (; i < count; ++i)
+        dst[i] = sourceOver(src[i], below[i]);
 }
 #endif
 
@@ -129,10 +130,8 @@ inline void blendOver(quint32 *dst, const quint32 *src, const quint32 *below, in
         _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), _mm_add_epi8(s, byteMul4(d, a)));
     }
 #endif
-    for (; i < count; ++i) {
-        const quint32 s = src[i];
-        dst[i] = s + byteMul(below[i], 255 - (s >> 24));
-    }
+    for (; i < count; ++i)
+        dst[i] = sourceOver(src[i], below[i]);
 }
 
 } // namespace
@@ -299,7 +298,7 @@ struct Sampling
         int i = Blocks(out, src, x, dx, count, sourceWidth, layer);
         if (layer) {
             for (; i < count; ++i, x += quint32(dx))
-                out[i] = layer[i] + byteMul(src[x >> 16], 255 - (layer[i] >> 24));
+                out[i] = sourceOver(layer[i], src[x >> 16]);
             return;
         }
         for (; i < count; ++i, x += quint32(dx))
